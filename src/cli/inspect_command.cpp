@@ -1,0 +1,42 @@
+// scorewick inspect FILE: a readable summary of a team or a game file.
+
+#include <ostream>
+
+#include "cli/command.h"
+#include "cli/record_summary.h"
+#include "records/game.h"
+#include "records/game_file.h"
+#include "records/team.h"
+#include "records/team_file.h"
+
+namespace scorewick::cli {
+namespace {
+
+int Inspect(const std::string& path, CommandContext& ctx) {
+  if (IsGamePath(path)) {
+    Game game;
+    if (!LoadGame(path, game, ctx.ui)) {
+      if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read game file " << path << "\n";
+      return kExitRefused;
+    }
+    ctx.out << GameSummary(game);
+    return kExitDone;
+  }
+  Team team;
+  if (!LoadTeam(path, team, ctx.ui)) {
+    if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read team file " << path << "\n";
+    return kExitRefused;
+  }
+  ctx.out << TeamSummary(team);
+  return kExitDone;
+}
+
+RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+  auto* cmd = app.add_subcommand("inspect", "Print a summary of a team (.tem, .csv) or game (.gam) file");
+  auto path = std::make_shared<std::string>();
+  cmd->add_option("FILE", *path, "team or game file")->required();
+  cmd->callback([&ctx, path] { ctx.exit_code = Inspect(*path, ctx); });
+});
+
+}  // namespace
+}  // namespace scorewick::cli

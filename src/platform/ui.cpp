@@ -1,0 +1,21 @@
+#include "platform/ui.h"
+
+namespace scorewick {
+
+std::vector<FileFilter> ParseFileFilter(std::string_view filter) {
+  std::vector<FileFilter> filters;
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (start < filter.size()) {
+    std::size_t bar = filter.find('|', start);
+    if (bar == std::string_view::npos) bar = filter.size();
+    parts.emplace_back(filter.substr(start, bar - start));
+    start = bar + 1;
+  }
+  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+    filters.push_back({parts[i], parts[i + 1]});
+  }
+  return filters;
+}
+
+}  // namespace scorewick

@@ -1,0 +1,39 @@
+#pragma once
+// The comma-separated team file: a second, hand-editable team format that
+// a spreadsheet opens.
+//
+//   Tigers
+//   Manager,Pat Lee,Coach,Sam Ortiz
+//   #,Name,Pos,BO,Bats,Throws,Key
+//   12,Jo Smith,Short Stop,3,RH,RH,4      (one line per player, roster order)
+//
+// Uniform number -1 means none; bats LH/RH/SH, throws LH/RH.
+
+#include <string>
+#include <string_view>
+
+#include "platform/ui.h"
+#include "records/team.h"
+#include "records/user_message.h"
+
+namespace scorewick {
+
+// The comma-separated text of a team, each line ended by a line feed.  A
+// text holding a comma or a double quote is written between double quotes
+// (its own quotes dropped), so that it reads back as one field.
+std::string TeamCsvText(const Team& team);
+
+// Parses comma-separated text into team (replacing name, manager, coach,
+// roster and line-up size; the file path is emptied so that the team is a
+// new, unsaved one).  On a malformed text nothing of team changes, and
+// *error says which line is at fault.
+bool ParseTeamCsv(std::string_view text, Team& team, std::string* error);
+
+// Imports the file named by team.file_path.  A file that cannot be opened
+// fails without a message; one that cannot be parsed shows "Invalid CSV
+// Format" (caption "Error") and leaves the team as it was.
+bool ImportTeamCsv(Team& team, Ui& ui);
+
+UserMessage InvalidCsvMessage();
+
+}  // namespace scorewick

@@ -1,0 +1,39 @@
+#pragma once
+// Whole-file reads and writes.  Writes never destroy what they replace: the
+// bytes go to a new file beside the target, which is renamed over the
+// target only once it is completely written.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace scorewick {
+
+// Files larger than this are not ours: no team, game or database comes near.
+inline constexpr std::size_t kMaxInputFileSize = std::size_t{64} << 20;
+
+// Reads the whole file into out, reusing its capacity.  False, with a
+// reason in *error, when the file cannot be opened or read or is larger
+// than max_bytes.
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string* error,
+                   std::size_t max_bytes = kMaxInputFileSize);
+bool ReadWholeTextFile(const std::string& path, std::string& out, std::string* error,
+                       std::size_t max_bytes = kMaxInputFileSize);
+
+// Reads at most the first count bytes of a file (fewer when it is shorter).
+bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out);
+
+// Writes bytes as the whole content of path: a temporary file in the same
+// folder, then a rename over path.  On failure path is untouched, the
+// temporary file is removed, and *error says why.
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                         std::string* error);
+bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string* error);
+
+// Size of a file in bytes, or -1 when it cannot be read.
+std::int64_t FileLength(const std::string& path);
+bool FileExists(const std::string& path);
+
+}  // namespace scorewick

@@ -1,0 +1,75 @@
+#pragma once
+// Game files (.gam).  Format 3.0 (version word 768) is read and written;
+// format 2.0 (512) is read and converted (older at-bat records, player
+// records without keys); every other version word is refused.
+//
+//   0    version word
+//   4    game header (233 bytes)
+//   237  home team, then visiting team (team sequences, no personal info)
+//        current inning i32, current at-bat i32, current half is top u8,
+//        batter due up i32, winning/saving/losing pitcher (PLAYER each),
+//        home and visiting uses-DH bytes (these copies win),
+//        80 half-innings (inning 1 top, inning 1 bottom, ...):
+//          runs, hits, errors, left on base, at-bat count a, a at-bats,
+//          offense count, offense players, defense count, defense players
+//        note count k, k notes (309 bytes each)
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+#include "records/game.h"
+#include "records/user_message.h"
+
+namespace scorewick {
+
+inline constexpr std::size_t kOldAtBatSize = 2563;
+
+enum class GameReadResult {
+  kOk,
+  kBadVersion,  // not a 2.0 or 3.0 game file; nothing was read
+  kDamaged,     // truncated or impossible counts: error says where
+};
+
+// Decodes a whole game file held in memory into game.  Messages the person
+// should see (a team inside with a bad version word) are appended to
+// messages.  game's arrays are reused, so decoding many files into one Game
+// allocates only when a file needs more room than an earlier one.  On any
+// result other than kOk the game is released (empty, new).
+GameReadResult DecodeGameFile(std::span<const std::uint8_t> bytes, Game& game,
+                              UserMessages& messages, std::string* error);
+
+// Encodes game as a format 3.0 file into out (replacing its content).
+void EncodeGameFile(const Game& game, std::vector<std::uint8_t>& out);
+
+// Loads the game file at path into game (which should be new).  Stores the
+// path; on success new_game becomes 0.  On failure the game is left empty
+// and new, and the reason is shown through ui ("Invalid Game File Version #"
+// for a file of another version; a damaged file is named with where it
+// breaks).  A file that cannot be opened fails without a message.
+// scratch, when given, holds the file's bytes and keeps its capacity for
+// the next load.
+bool LoadGame(const std::string& path, Game& game, Ui& ui,
+              std::vector<std::uint8_t>* scratch = nullptr);
+
+// Stores the path in the game and writes it as format 3.0, atomically.
+bool SaveGame(const std::string& path, Game& game, std::string* error = nullptr);
+
+// The short header read of the game lists: the 233-byte header and whether
+// the file is format 3.0.  Files without a version word begin directly
+// with the header.  Empty when the file cannot be opened or is too short.
+struct GameListHeader {
+  GameHeader header;
+  bool current = false;  // format 3.0
+};
+std::optional<GameListHeader> ReadGameListHeader(const std::string& path);
+
+// The entry a game list shows: "%s\nvs\n%s" with the names kept at 150 and
+// 125, followed by prior_format_note (such as "(Prior Version Format)") on
+// its own line for a file that is not format 3.0.
+std::string GameListEntry(const GameListHeader& entry, const std::string& prior_format_note);
+
+}  // namespace scorewick

@@ -1,0 +1,32 @@
+#pragma once
+// Personal information of one roster player (331 bytes in a team file).
+// The player's name is not repeated: it is the name of the roster player
+// at the same index.
+
+#include <cstdint>
+
+#include "records/fixed_text.h"
+
+namespace scorewick {
+
+struct PLAYER_INFO {
+  FixedText<25> phone;
+  FixedText<100> address;
+  FixedText<40> city;
+  FixedText<40> state;
+  FixedText<20> zip;
+  std::int32_t birth_year = 0;
+  std::uint8_t birth_day = 0;
+  std::uint8_t birth_month = 0;
+  FixedText<50> email;
+  FixedText<50> note;
+
+  bool operator==(const PLAYER_INFO&) const = default;
+};
+
+inline constexpr std::size_t kPlayerInfoSize = 331;
+
+// A new entry: every text empty, the birthday today (local date).
+PLAYER_INFO NewPlayerInfo();
+
+}  // namespace scorewick

@@ -1,0 +1,126 @@
+#include "records/team_file.h"
+
+#include "records/csv_team.h"
+#include "records/file_io.h"
+#include "records/record_codec.h"
+
+namespace scorewick {
+
+UserMessage InvalidTeamFileMessage() {
+  return {"Invalid Team File", "Unable to read Team file", MessageIcon::kInformation};
+}
+
+TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages) {
+  const std::size_t start = in.position();
+  std::int32_t version = in.I32();
+  if (!in.ok()) return TeamReadResult::kDamaged;
+  if (version < kVersion2 || version > kVersion3) {
+    messages.push_back(InvalidTeamFileMessage());
+    return TeamReadResult::kBadVersion;
+  }
+  PathText stored_path;
+  in.Text(stored_path, "the stored team path");
+  // A team read from a game takes the path it had when the game was saved.
+  if (team.file_path.size() < 2) team.file_path = stored_path;
+  in.Text(team.team_name, "the team name");
+  in.Text(team.coach, "the coach");
+  in.Text(team.manager, "the manager");
+  in.Text(team.logo_file, "the logo file");
+  team.reserved = in.I32();
+  team.lineup_size = in.I32();
+  team.extra_value = in.I32();
+  team.uses_designated_hitter = in.U8();
+  ReadPlayer(in, team.designated_hitter);
+  ReadPlayer(in, team.dh_bats_for);
+  std::int32_t count = in.Count(kPlayerSize, "player count", false);
+  if (!in.ok()) return TeamReadResult::kDamaged;
+
+  std::vector<PLAYER> players(static_cast<std::size_t>(count));
+  std::vector<PLAYER_INFO> info(static_cast<std::size_t>(count));
+  const bool keyless = version == kVersion2;
+  for (PLAYER& p : players) ReadPlayer(in, p, keyless);
+  if (!in.ok()) return TeamReadResult::kDamaged;
+
+  // The personal information is there when the file is exactly long enough
+  // for it; anything else (missing, cut short, a stray byte) leaves it empty.
+  if (!team.no_personal_info && team.file_length >= 0 &&
+      static_cast<std::uint64_t>(team.file_length) ==
+          start + kTeamPlayersOffset + kPlayerSize * players.size() + kPlayerInfoSize * info.size() &&
+      in.remaining() >= kPlayerInfoSize * info.size()) {
+    for (PLAYER_INFO& i : info) {
+      const std::uint8_t* p = in.Take(kPlayerInfoSize, "personal information");
+      if (!DecodePlayerInfo(p, i)) {
+        in.Fail("personal information at byte " + std::to_string(in.position() - kPlayerInfoSize) +
+                " has a text without terminator");
+        return TeamReadResult::kDamaged;
+      }
+    }
+  }
+  team.SetRoster(std::move(players), std::move(info));
+  return TeamReadResult::kOk;
+}
+
+void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info) {
+  out.I32(kVersion3);
+  out.Text(team.file_path);
+  out.Text(team.team_name);
+  out.Text(team.coach);
+  out.Text(team.manager);
+  out.Text(team.logo_file);
+  out.I32(team.reserved);
+  out.I32(team.lineup_size);
+  out.I32(team.extra_value);
+  out.U8(team.uses_designated_hitter);
+  WritePlayer(out, team.designated_hitter);
+  WritePlayer(out, team.dh_bats_for);
+  out.I32(team.count());
+  for (const PLAYER& p : team.players()) WritePlayer(out, p);
+  if (with_personal_info) {
+    for (const PLAYER_INFO& i : team.personal_info()) EncodePlayerInfo(out.Append(kPlayerInfoSize), i);
+  }
+}
+
+TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team,
+                              UserMessages& messages, std::string* error) {
+  team.file_length = static_cast<std::int32_t>(bytes.size());
+  ByteReader in(bytes);
+  TeamReadResult result = ReadTeam(in, team, messages);
+  if (result == TeamReadResult::kDamaged && error) *error = in.error();
+  return result;
+}
+
+bool LoadTeam(const std::string& path, Team& team, Ui& ui) {
+  team.file_path.set(path);
+  if (path.find(".csv") != std::string::npos) return ImportTeamCsv(team, ui);
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  if (!ReadWholeFile(path, bytes, &error)) return false;
+  UserMessages messages;
+  Team loaded;
+  loaded.file_path = team.file_path;
+  loaded.no_personal_info = team.no_personal_info;
+  TeamReadResult result = DecodeTeamFile(bytes, loaded, messages, &error);
+  ShowAll(ui, messages);
+  if (result == TeamReadResult::kDamaged) {
+    ui.ShowMessage("Invalid Team File\n\n" + path + ": " + error, "Unable to read Team file",
+                   MessageIcon::kInformation);
+  }
+  if (result != TeamReadResult::kOk) return false;
+  team = std::move(loaded);
+  return true;
+}
+
+std::vector<std::uint8_t> EncodeTeamFile(const Team& team) {
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(kTeamPlayersOffset + (kPlayerSize + kPlayerInfoSize) * team.players().size());
+  ByteWriter out(bytes);
+  WriteTeam(out, team, !team.no_personal_info);
+  return bytes;
+}
+
+bool SaveTeam(const std::string& path, Team& team, std::string* error) {
+  team.file_path.set(path);
+  return WriteFileAtomically(path, EncodeTeamFile(team), error);
+}
+
+}  // namespace scorewick

@@ -1,0 +1,66 @@
+#pragma once
+// Team files (.tem).  The same byte sequence, version word included, is
+// how each team is stored inside a game file, without the personal
+// information block.
+//
+//   0   version word: 768 (3.0) or 512 (2.0: player keys not stored)
+//   4   path of the team when saved (260)
+//   264 team name, 289 coach, 314 manager (25 each)
+//   339 logo file (260)
+//   599 reserved, 603 line-up size, 607 extra value (i32 each)
+//   611 uses designated hitter (u8)
+//   612 designated hitter, 661 DH bats for (PLAYER each)
+//   710 player count N, 714 N players, then N personal-information
+//       records when the file is exactly that long.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+#include "records/byte_reader.h"
+#include "records/byte_writer.h"
+#include "records/team.h"
+#include "records/user_message.h"
+
+namespace scorewick {
+
+inline constexpr std::int32_t kVersion3 = 768;
+inline constexpr std::int32_t kVersion2 = 512;
+inline constexpr std::size_t kTeamHeaderSize = 710;
+inline constexpr std::size_t kTeamPlayersOffset = 714;
+
+enum class TeamReadResult {
+  kOk,
+  kBadVersion,  // the version word is not 512..768; nothing else was read
+  kDamaged,     // the bytes ran out or held an impossible value: in.error() says where
+};
+
+// Reads one team sequence at the reader's position into team, which should
+// be new or cleared.  team.file_length (the whole file's length) decides
+// whether the personal-information block is present, unless
+// team.no_personal_info is set.  A bad version word appends the "Invalid
+// Team File" message to messages.
+TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages);
+// Writes the team sequence (version 768), with the personal information
+// block when with_personal_info is set (a team file of a team that keeps
+// personal information; never inside a game).
+void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info);
+
+// Loads a team file (or, for a path that contains ".csv", imports the
+// comma-separated form).  Stores the path in the team.  Messages go to ui;
+// a file that cannot be opened fails silently, as a missing file in a list
+// of teams is no news.
+bool LoadTeam(const std::string& path, Team& team, Ui& ui);
+// Decodes a whole team file held in memory.
+TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team,
+                              UserMessages& messages, std::string* error);
+
+// Stores the path in the team and writes the file (atomically).  False, with
+// the reason in *error, when it cannot be written.
+bool SaveTeam(const std::string& path, Team& team, std::string* error = nullptr);
+std::vector<std::uint8_t> EncodeTeamFile(const Team& team);
+
+UserMessage InvalidTeamFileMessage();
+
+}  // namespace scorewick

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/command.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
+
+namespace scorewick::cli {
+namespace {
+
+struct RunResult {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+RunResult RunCli(std::vector<std::string> args) {
+  args.insert(args.begin(), "scorewick");
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  std::ostringstream out, err;
+  int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+  return {code, out.str(), err.str()};
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("scorewick-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Path(const std::string& name) { return (dir_ / name).string(); }
+  std::filesystem::path dir_;
+};
+
+Team SmallTeam() {
+  Team team;
+  team.team_name.set("Harbor Hawks");
+  team.manager.set("Dana Reyes");
+  team.coach.set("Lou Park");
+  PLAYER p;
+  p.name.set("Ann Cole");
+  p.uniform_number = 7;
+  p.position = 6;
+  p.batting_order = 1;
+  team.AddPlayer(p, PLAYER_INFO{});
+  return team;
+}
+
+TEST_F(CliTest, InspectsTeamAndGameAndConvertsBetweenForms) {
+  Team team = SmallTeam();
+  ASSERT_TRUE(SaveTeam(Path("hawks.tem"), team));
+  RunResult r = RunCli({"inspect", Path("hawks.tem")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  EXPECT_NE(r.out.find("Harbor Hawks"), std::string::npos);
+  EXPECT_NE(r.out.find("Ann Cole"), std::string::npos);
+  EXPECT_NE(r.out.find("Short Stop"), std::string::npos);
+
+  r = RunCli({"convert", Path("hawks.tem"), Path("hawks.csv")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  r = RunCli({"inspect", Path("hawks.csv")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  EXPECT_NE(r.out.find("Dana Reyes"), std::string::npos);
+
+  Game game;
+  game.visitor = team;
+  game.visitor.no_personal_info = 1;
+  game.innings[0].top.runs = 2;
+  game.innings[0].top.offense.push_back(team.player(0));
+  ASSERT_TRUE(SaveGame(Path("opener.gam"), game));
+  r = RunCli({"inspect", Path("opener.gam")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  EXPECT_NE(r.out.find("Harbor Hawks"), std::string::npos);
+}
+
+TEST_F(CliTest, RefusesFilesItCannotReadWithStatusOne) {
+  std::vector<std::uint8_t> bad = {0, 4, 0, 0, 1, 2, 3};
+  ASSERT_TRUE(WriteFileAtomically(Path("bad.gam"), bad, nullptr));
+  RunResult r = RunCli({"inspect", Path("bad.gam")});
+  EXPECT_EQ(r.code, kExitRefused);
+  EXPECT_NE(r.err.find("Invalid Game File Version #"), std::string::npos);
+
+  r = RunCli({"inspect", Path("missing.tem")});
+  EXPECT_EQ(r.code, kExitRefused);
+  EXPECT_NE(r.err.find("missing.tem"), std::string::npos);
+
+  r = RunCli({"convert", Path("missing.tem"), Path("out.tem")});
+  EXPECT_EQ(r.code, kExitRefused);
+  EXPECT_FALSE(std::filesystem::exists(Path("out.tem")));
+
+  r = RunCli({"inspect"});
+  EXPECT_EQ(r.code, kExitUsage);
+}
+
+}  // namespace
+}  // namespace scorewick::cli
