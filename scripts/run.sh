@@ -3,9 +3,7 @@
 # sample season in build/sample.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-"$top/scripts/deps.sh"
-cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$top/build"
+"$top/scripts/build.sh"
 cd "$top/build/sample"
 for team in *.tem; do "$top/build/src/cli/scorewick" inspect "$team"; echo; done
 game=$(ls *.gam | head -n 1)

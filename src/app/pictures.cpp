@@ -116,8 +116,8 @@ QPixmap SplashPicture() {
     p.drawRect(QRectF(base.x() - 5, base.y() - 4, 10, 8));
   }
   DrawBaseball(p, QRectF(w * 0.06, h * 0.08, 96, 96));
-  DrawHandheld(p, QRectF(w * 0.8, h * 0.1, 54, 80), false);
-  QFont title("Arial", 34, QFont::Bold);
+  DrawHandheld(p, QRectF(w * 0.83, h * 0.1, 50, 76), false);
+  QFont title("Arial", 29, QFont::Bold);
   p.setFont(title);
   p.setPen(QColor(0, 0, 0, 90));
   p.drawText(QRectF(w * 0.3 + 2, h * 0.1 + 2, w * 0.5, 50), Qt::AlignCenter, "Scorewick");

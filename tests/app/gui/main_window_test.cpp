@@ -14,6 +14,7 @@
 #include "app/command_table.h"
 #include "app/core/command_ids.h"
 #include "app/core/main_menu.h"
+#include "app/pictures.h"
 #include "gui/support/gui_fixture.h"
 #include "records/file_io.h"
 
@@ -141,6 +142,24 @@ class MainWindowTest : public QObject {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     testing::SaveScreenshot(&w, "main_window");
+  }
+
+  void picturesAreDrawn() {
+    const QPixmap splash = SplashPicture();
+    QVERIFY(splash.width() >= 300 && splash.height() >= 200);
+    QLabel label;
+    label.setPixmap(splash);
+    label.resize(splash.size());
+    testing::SaveScreenshot(&label, "splash");
+    for (int bitmap : {6, 15, 7, 12, 8, 10, 9, 11}) {
+      const QImage icon = ToolbarPicture(bitmap).toImage();
+      QCOMPARE(icon.size(), QSize(kToolbarIconSize, kToolbarIconSize));
+      int painted = 0;
+      for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) painted += qAlpha(icon.pixel(x, y)) > 0;
+      }
+      QVERIFY2(painted > 40, qPrintable(QString::number(bitmap)));
+    }
   }
 
   void helpOpensTheManualFromTheStartFolderFirst() {
