@@ -16,7 +16,7 @@
 namespace scorewick::print {
 
 // The font is sized for lines of at least this many characters.
-inline constexpr int kAddressMinLineWidth = 60;
+inline constexpr int kAddressMinLineWidth = 80;
 
 class TPhoneOut : public Printout {
  public:
