@@ -9,6 +9,14 @@
 namespace scorewick::app {
 namespace {
 
+// The Palm export and import handlers exist when the Palm exchange layer
+// is built in.
+#ifdef SCOREWICK_PALM_EXCHANGE
+#define PALM_EXCHANGE(handler) &handler
+#else
+#define PALM_EXCHANGE(handler) nullptr
+#endif
+
 constexpr CommandRow kCommands[] = {
     // File > Team, and the tool bar's New Team and Edit Team.
     {kCmdNewTeam, nullptr},
@@ -31,12 +39,12 @@ constexpr CommandRow kCommands[] = {
     // Palm.
     {kCmdPalmInstallCompanion, &RunPalmInstallCompanion},
     {kCmdPalmInstallOther, &RunPalmInstallOther},
-    {kCmdPalmExportGame, &RunPalmExportGame},
-    {kCmdPalmExportTeam, &RunPalmExportTeam},
-    {kCmdToolPalmExport, &RunPalmExportChoose},
-    {kCmdPalmImportTeam, &RunPalmImportTeam},
-    {kCmdPalmImportGame, &RunPalmImportGame},
-    {kCmdToolPalmImport, &RunPalmImportChoose},
+    {kCmdPalmExportGame, PALM_EXCHANGE(RunPalmExportGame)},
+    {kCmdPalmExportTeam, PALM_EXCHANGE(RunPalmExportTeam)},
+    {kCmdToolPalmExport, PALM_EXCHANGE(RunPalmExportChoose)},
+    {kCmdPalmImportTeam, PALM_EXCHANGE(RunPalmImportTeam)},
+    {kCmdPalmImportGame, PALM_EXCHANGE(RunPalmImportGame)},
+    {kCmdToolPalmImport, PALM_EXCHANGE(RunPalmImportChoose)},
     // Pocket PC.
     {kCmdPpcExportGame, &RunPocketPcExportGame},
     {kCmdPpcExportTeam, &RunPocketPcExportTeam},

@@ -104,13 +104,17 @@ class MainWindowTest : public QObject {
       QVERIFY2(!w.ActionFor(command)->isEnabled(), qPrintable(QString::number(command)));
     }
     for (int command : {kCmdPrinterSetup, kCmdExit, kCmdOptions, kCmdPalmInstallCompanion,
-                        kCmdPalmInstallOther, kCmdPalmExportGame, kCmdPalmExportTeam,
-                        kCmdPalmImportGame, kCmdPalmImportTeam, kCmdPpcExportGame,
-                        kCmdPpcExportTeam, kCmdPpcImportGame, kCmdPpcImportTeam, kCmdHelpIndex,
-                        kCmdAbout, kCmdToolPalmExport, kCmdToolPalmImport, kCmdToolPpcExport,
-                        kCmdToolPpcImport}) {
+                        kCmdPalmInstallOther, kCmdPpcExportGame, kCmdPpcExportTeam,
+                        kCmdPpcImportGame, kCmdPpcImportTeam, kCmdHelpIndex, kCmdAbout,
+                        kCmdToolPpcExport, kCmdToolPpcImport}) {
       QVERIFY2(w.ActionFor(command)->isEnabled(), qPrintable(QString::number(command)));
     }
+#ifdef SCOREWICK_PALM_EXCHANGE
+    for (int command : {kCmdPalmExportGame, kCmdPalmExportTeam, kCmdPalmImportGame,
+                        kCmdPalmImportTeam, kCmdToolPalmExport, kCmdToolPalmImport}) {
+      QVERIFY2(w.ActionFor(command)->isEnabled(), qPrintable(QString::number(command)));
+    }
+#endif
     // Every command in the menu and tool bar has a row, and no row is twice.
     QSet<int> rows;
     for (const CommandRow& row : CommandTable()) {
