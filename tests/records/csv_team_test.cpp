@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "platform/scripted_ui.h"
+#include "records/csv_team.h"
+#include "records/file_io.h"
+#include "support/full_game.h"
+#include "support/temp_dir.h"
+
+namespace scorewick {
+namespace {
+
+Team Parse(const std::string& text) {
+  Team team;
+  std::string error;
+  EXPECT_TRUE(ParseTeamCsv(text, team, &error)) << error;
+  return team;
+}
+
+TEST(CsvTeam, ExportWritesTheDocumentedLines) {
+  Team team;
+  team.team_name.set("Dunmore Pike");
+  team.manager.set("Ray Holt");
+  team.coach.set("Ina Bell");
+  PLAYER a = testing::MakePlayer("Kim Ash", 12, 6, 3);
+  a.key = 4;
+  a.bats = 2;
+  a.throws_right = 1;
+  PLAYER b = testing::MakePlayer("Lee Oak", -1, 0, 0);
+  b.key = 0;
+  b.bats = 0;
+  b.throws_right = 0;
+  team.AddPlayer(a, PLAYER_INFO{});
+  team.AddPlayer(b, PLAYER_INFO{});
+  EXPECT_EQ(TeamCsvText(team),
+            "Dunmore Pike\n"
+            "Manager,Ray Holt,Coach,Ina Bell\n"
+            "#,Name,Pos,BO,Bats,Throws,Key\n"
+            "12,Kim Ash,Short Stop,3,SH,RH,4\n"
+            "-1,Lee Oak,Bench,0,LH,LH,0\n");
+}
+
+TEST(CsvTeam, ExportThenImportKeepsPlayersButNotPersonalInformation) {
+  Team team = testing::MakeTeam("Round Trip", 12);
+  team.player(3).uniform_number = -1;
+  team.player(4).name.set("Smith, Jr.");  // a comma inside a name survives
+  team.info(0).phone.set("555");
+  Team back = Parse(TeamCsvText(team));
+  ASSERT_EQ(back.count(), team.count());
+  EXPECT_EQ(back.team_name, team.team_name);
+  EXPECT_EQ(back.manager, team.manager);
+  EXPECT_EQ(back.coach, team.coach);
+  for (int i = 0; i < team.count(); ++i) {
+    const PLAYER& p = team.player(i);
+    const PLAYER& q = back.player(i);
+    EXPECT_EQ(q.name, p.name);
+    EXPECT_EQ(q.uniform_number, p.uniform_number);
+    EXPECT_EQ(q.position, p.position);
+    EXPECT_EQ(q.batting_order, p.batting_order);
+    EXPECT_EQ(q.bats, p.bats > 1 ? 2 : p.bats);
+    EXPECT_EQ(q.throws_right, p.throws_right);
+    EXPECT_EQ(q.key, p.key);
+  }
+  EXPECT_TRUE(back.info(0).phone.empty());
+  EXPECT_EQ(back.lineup_size, 9);
+}
+
+TEST(CsvTeam, ImportReadsFieldsLikeAScorerTypesThem) {
+  Team t = Parse("Tigers\nManager,\"Al Ames\",Coach,Bo Bird\n#,Name,Pos,BO,Bats,Throws\n"
+                 "12,Smith,SS,3,sh,rh\n"
+                 "150,Jones,Catcher,4,LH,lh,9\n"
+                 "7,Wu,Nowhere,4,xx,RH,\n"
+                 "x,Diaz,Right Field,,,\n");
+  ASSERT_EQ(t.count(), 4);
+  EXPECT_EQ(t.manager.view(), "Al Ames");
+  EXPECT_EQ(t.coach.view(), "Bo Bird");
+  const PLAYER& smith = t.player(0);
+  EXPECT_EQ(smith.uniform_number, 12);
+  EXPECT_EQ(smith.position, 6);
+  EXPECT_EQ(smith.batting_order, 3);
+  EXPECT_EQ(smith.bats, 2);
+  EXPECT_EQ(smith.throws_right, 1);
+  EXPECT_EQ(smith.key, 0);
+  EXPECT_EQ(t.player(1).uniform_number, -1);  // above 99: no number
+  EXPECT_EQ(t.player(1).key, 9);
+  EXPECT_EQ(t.player(1).bats, 0);
+  EXPECT_EQ(t.player(1).throws_right, 0);
+  EXPECT_EQ(t.player(2).position, 1);  // unknown positions read as pitcher
+  EXPECT_EQ(t.player(2).bats, 1);
+  EXPECT_EQ(t.player(3).uniform_number, 0);
+  EXPECT_EQ(t.player(3).position, 9);
+  EXPECT_EQ(t.lineup_size, 2);  // slots 3 and 4; the second 4 adds nothing
+  EXPECT_EQ(t.info(0).birth_year, NewPlayerInfo().birth_year);
+}
+
+TEST(CsvTeam, LongTextsAreCutAndWindowsLineEndsAccepted) {
+  Team t = Parse(std::string(40, 'T') + "\r\nManager," + std::string(60, 'M') +
+                 ",Coach,C\r\n#,Name\r\n1," + std::string(150, 'N') + ",P,1,RH,RH,1\r\n\r\n");
+  EXPECT_EQ(t.team_name.view(), std::string(24, 'T'));
+  EXPECT_EQ(t.manager.view(), std::string(24, 'M'));
+  ASSERT_EQ(t.count(), 1);
+  EXPECT_EQ(t.player(0).name.view(), std::string(24, 'N'));
+  EXPECT_EQ(t.player(0).throws_right, 1);
+}
+
+TEST(CsvTeam, AnAppendedExportImportsItsFirstTeam) {
+  Team a = testing::MakeTeam("First", 3);
+  Team b = testing::MakeTeam("Second", 5);
+  Team t = Parse(TeamCsvText(a) + "\n" + TeamCsvText(b));
+  EXPECT_EQ(t.team_name.view(), "First");
+  EXPECT_EQ(t.count(), 3);
+}
+
+TEST(CsvTeam, TextThatIsNotATeamIsRefusedAndLeavesTheTeamAlone) {
+  TempDir dir;
+  for (const std::string& text :
+       {std::string(""), std::string("just one line\n"), std::string("Name\nCoach,x\n#,Name\n1,A\n"),
+        std::string("Name\nManager,a,Coach,b\nnot the header\n"),
+        std::string("Name\nManager,a,Coach,b\n#\n1,,SS\n"), std::string("N\nManager\n#\n1,A\0B\n", 20)}) {
+    ASSERT_TRUE(WriteTextFileAtomically(dir.Path("bad.csv"), text, nullptr));
+    Team team = testing::MakeTeam("Keep Me", 2);
+    Team before = team;
+    team.file_path.set(dir.Path("bad.csv"));
+    before.file_path = team.file_path;
+    ScriptedUi ui;
+    EXPECT_FALSE(ImportTeamCsv(team, ui)) << text;
+    ASSERT_EQ(ui.messages.size(), 1u) << text;
+    EXPECT_EQ(ui.messages[0].text, "Invalid CSV Format");
+    EXPECT_EQ(ui.messages[0].caption, "Error");
+    EXPECT_EQ(team, before);
+  }
+  Team team;
+  team.file_path.set(dir.Path("missing.csv"));
+  ScriptedUi ui;
+  EXPECT_FALSE(ImportTeamCsv(team, ui));
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace scorewick

@@ -1,0 +1,383 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/scripted_ui.h"
+#include "records/byte_writer.h"
+#include "records/codes.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/le_bytes.h"
+#include "records/record_codec.h"
+#include "records/team_file.h"
+#include "support/full_game.h"
+#include "support/temp_dir.h"
+
+namespace scorewick {
+namespace {
+
+using testing::MakeFullGame;
+using testing::MakePlayer;
+
+GameReadResult Decode(const std::vector<std::uint8_t>& bytes, Game& game, UserMessages* messages = nullptr,
+                      std::string* error = nullptr) {
+  UserMessages local;
+  return DecodeGameFile(bytes, game, messages ? *messages : local, error);
+}
+
+TEST(GameFile, FullGameSurvivesSaveAndLoadFieldForField) {
+  TempDir dir;
+  Game game = MakeFullGame();
+  ASSERT_TRUE(SaveGame(dir.Path("full.gam"), game));
+  Game loaded;
+  ScriptedUi ui;
+  ASSERT_TRUE(LoadGame(dir.Path("full.gam"), loaded, ui));
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(loaded.new_game, 0);
+  // The teams take the paths stored with them; everything else is as saved.
+  EXPECT_EQ(loaded.home.file_path.view(), "herons.tem");
+  game.file_path.set(dir.Path("full.gam"));
+  EXPECT_EQ(loaded.header, game.header);
+  EXPECT_EQ(loaded.home, game.home);
+  EXPECT_EQ(loaded.visitor, game.visitor);
+  EXPECT_EQ(loaded.innings, game.innings);
+  EXPECT_EQ(loaded.notes, game.notes);
+  EXPECT_EQ(loaded, game);
+
+  // Saving the loaded game writes the same bytes again.
+  std::vector<std::uint8_t> first, second;
+  EncodeGameFile(game, first);
+  EncodeGameFile(loaded, second);
+  EXPECT_EQ(first, second);
+}
+
+TEST(GameFile, EmptyGameHasTheDocumentedLength) {
+  Game game;
+  std::vector<std::uint8_t> bytes;
+  EncodeGameFile(game, bytes);
+  EXPECT_EQ(bytes.size(), 4 + 233 + 2 * 714 + 13 + 147 + 2 + 80 * 28 + 4u);
+  EXPECT_EQ(le::LoadI32(bytes.data()), 768);
+  Game back;
+  ASSERT_EQ(Decode(bytes, back), GameReadResult::kOk);
+  EXPECT_EQ(back.LastInning(), 0);
+}
+
+TEST(GameFile, OtherVersionsAreRefusedWithTheVersionMessage) {
+  TempDir dir;
+  for (std::int32_t version : {1024, 0, 511, 600, 769}) {
+    std::vector<std::uint8_t> bytes;
+    EncodeGameFile(MakeFullGame(1, 1), bytes);
+    le::StoreI32(bytes.data(), version);
+    ASSERT_TRUE(WriteFileAtomically(dir.Path("v.gam"), bytes, nullptr));
+    Game game;
+    ScriptedUi ui;
+    EXPECT_FALSE(LoadGame(dir.Path("v.gam"), game, ui)) << version;
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Invalid Game File Version #");
+    EXPECT_EQ(ui.messages[0].caption, "ERROR");
+    EXPECT_EQ(game.new_game, 1);
+    EXPECT_EQ(game.LastInning(), 0);
+  }
+}
+
+TEST(GameFile, DamagedFilesAreRefusedWholeAndNamed) {
+  std::vector<std::uint8_t> good;
+  EncodeGameFile(MakeFullGame(3, 2), good);
+
+  // Cut at every kind of place: inside the header, a team, an at-bat, a
+  // line-up, the notes.
+  for (std::size_t cut : {std::size_t{2}, std::size_t{100}, std::size_t{800}, good.size() / 2,
+                          good.size() - 320, good.size() - 1}) {
+    std::vector<std::uint8_t> bytes(good.begin(), good.begin() + static_cast<long>(cut));
+    Game game;
+    std::string error;
+    EXPECT_EQ(Decode(bytes, game, nullptr, &error), GameReadResult::kDamaged) << cut;
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(game.new_game, 1);
+    EXPECT_TRUE(game.innings[0].top.at_bats.empty()) << "half-loaded at " << cut;
+  }
+
+  // An at-bat count far beyond the file is refused before anything is
+  // allocated for it.
+  Game empty;
+  std::vector<std::uint8_t> bytes;
+  EncodeGameFile(empty, bytes);
+  std::size_t first_half = 4 + 233 + 2 * 714 + 13 + 147 + 2;
+  le::StoreI32(bytes.data() + first_half + 16, 0x7fffffff);
+  Game game;
+  std::string error;
+  EXPECT_EQ(Decode(bytes, game, nullptr, &error), GameReadResult::kDamaged);
+  EXPECT_NE(error.find("at-bat count"), std::string::npos) << error;
+
+  // A name without terminator.
+  EncodeGameFile(MakeFullGame(1, 1), bytes);
+  std::fill_n(bytes.begin() + 4, 25, 'x');
+  EXPECT_EQ(Decode(bytes, game, nullptr, &error), GameReadResult::kDamaged);
+
+  TempDir dir;
+  bytes.assign(good.begin(), good.begin() + 5000);
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.gam"), bytes, nullptr));
+  ScriptedUi ui;
+  Game loaded;
+  EXPECT_FALSE(LoadGame(dir.Path("cut.gam"), loaded, ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find("cut.gam"), std::string::npos);
+  EXPECT_EQ(loaded.file_path.view(), dir.Path("cut.gam"));
+}
+
+TEST(GameFile, NegativeCountsReadAsEmpty) {
+  Game empty;
+  std::vector<std::uint8_t> bytes;
+  EncodeGameFile(empty, bytes);
+  std::size_t first_half = 4 + 233 + 2 * 714 + 13 + 147 + 2;
+  le::StoreI32(bytes.data() + first_half + 16, -3);       // at-bats
+  le::StoreI32(bytes.data() + first_half + 20, -1);       // offense
+  le::StoreI32(bytes.data() + bytes.size() - 4, -8);      // notes
+  Game game;
+  ASSERT_EQ(Decode(bytes, game), GameReadResult::kOk);
+  EXPECT_TRUE(game.innings[0].top.at_bats.empty());
+  EXPECT_TRUE(game.notes.empty());
+}
+
+TEST(GameFile, TeamWithBadVersionInsideAGameStaysEmptyAndIsReported) {
+  Game source;
+  source.home = testing::MakeTeam("Home", 0);
+  std::vector<std::uint8_t> bytes;
+  EncodeGameFile(source, bytes);
+  // The home team has no players: its sequence is exactly 714 bytes and
+  // reading goes on at the visitors'.  Give it a bad version word and
+  // remove the rest of its sequence, as a file written that way would be.
+  le::StoreI32(bytes.data() + 237, 100);
+  bytes.erase(bytes.begin() + 241, bytes.begin() + 237 + 714);
+  Game game;
+  UserMessages messages;
+  EXPECT_EQ(Decode(bytes, game, &messages), GameReadResult::kOk);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "Invalid Team File");
+  EXPECT_EQ(messages[0].caption, "Unable to read Team file");
+  EXPECT_TRUE(game.home.team_name.empty());
+}
+
+TEST(GameFile, DesignatedHitterBytesAfterThePitchersWin) {
+  Game game = MakeFullGame(1, 1);
+  std::vector<std::uint8_t> bytes;
+  EncodeGameFile(game, bytes);
+  std::size_t dh_at = 4 + 233 + 2 * 714 + 49 * (game.home.count() + game.visitor.count()) + 13 + 147;
+  ASSERT_EQ(bytes[dh_at], 1);      // home uses a DH
+  ASSERT_EQ(bytes[dh_at + 1], 0);  // visitors do not
+  bytes[dh_at] = 0;
+  bytes[dh_at + 1] = 1;
+  Game back;
+  ASSERT_EQ(Decode(bytes, back), GameReadResult::kOk);
+  EXPECT_EQ(back.home.uses_designated_hitter, 0);
+  EXPECT_EQ(back.visitor.uses_designated_hitter, 1);
+}
+
+// --- Format 2.0 -------------------------------------------------------
+
+void WriteOldPlayer(ByteWriter& out, const PLAYER& p) {
+  PLAYER copy = p;
+  std::uint8_t* at = out.Append(kPlayerSize);
+  EncodePlayer(at, copy);
+  at[27] = 0x5A;  // bytes 27..28 held something else in this format
+  at[28] = 0xA5;
+}
+
+void WriteOldCredit(ByteWriter& out, int position, const char* name) {
+  out.I32(position);
+  NameText n(name);
+  out.Text(n);
+}
+
+// A 2563-byte at-bat of the older format.
+void WriteOldAtBat(ByteWriter& out, const PLAYER& batter, const PLAYER& pitcher, int how_out,
+                   int fielders, bool out_flag) {
+  std::size_t start = out.position();
+  for (int i = 0; i < 3; ++i) {
+    WriteOldPlayer(out, i == 0 ? pitcher : PLAYER{});
+    out.I32(i == 0 ? 3 : -1);
+  }
+  for (int i = 0; i < 25 * 69; ++i) out.U8(0x33);  // old pitch details: dropped
+  WriteOldPlayer(out, pitcher);
+  WriteOldPlayer(out, batter);
+  WriteOldPlayer(out, PLAYER{});
+  out.I32(2);            // strikes
+  out.I32(1);            // balls
+  out.I32(777);          // dropped
+  out.U8(0);             // reached
+  out.I32(0);            // how reached
+  out.I32(0);            // bases reached
+  out.I32(0);            // RBI
+  out.U8(out_flag);      // out
+  out.I32(how_out);      // how out
+  out.U8(0);             // scored
+  out.U8(0);             // earned
+  out.I32(9);            // box number
+  out.I32(fielders);     // out credit count
+  const int positions[4] = {6, 4, 3, 2};
+  for (int k = 0; k < 4; ++k) WriteOldCredit(out, k < fielders ? positions[k] : 0, k < fielders ? "Fielder" : "");
+  out.I32(1);
+  for (int k = 0; k < 4; ++k) WriteOldCredit(out, k == 0 ? 5 : 0, k == 0 ? "Reacher" : "");
+  for (int k = 0; k < 4; ++k) WriteOldCredit(out, k == 1 ? 9 : 0, k == 1 ? "Erring" : "");
+  for (int i = 0; i < 16; ++i) out.U8(0x44);  // dropped
+  out.I32(1);
+  out.I32(2);
+  out.I32(0);            // advances
+  out.I32(150);
+  out.I32(60);           // hit location
+  out.I32(2);            // last pitch
+  for (int i = 0; i < 25; ++i) out.I32(i < 3 ? (i == 2 ? 5 : 1) : 0);
+  ASSERT_EQ(out.position() - start, kOldAtBatSize);
+}
+
+std::vector<std::uint8_t> OldFormatGame(const std::vector<std::pair<int, int>>& plays) {
+  Game shell;
+  shell.home = testing::MakeTeam("Old Home", 3);
+  shell.visitor = testing::MakeTeam("Old Road", 3);
+  std::vector<std::uint8_t> bytes;
+  ByteWriter out(bytes);
+  out.I32(512);
+  EncodeGameHeader(out.Append(kGameHeaderSize), shell.header);
+  Team home = shell.home;
+  Team visitor = shell.visitor;
+  WriteTeam(out, home, false);
+  WriteTeam(out, visitor, false);
+  le::StoreI32(bytes.data() + 237, 512);  // the teams carry the old version word too
+  out.I32(0);
+  out.I32(0);
+  out.U8(1);
+  out.I32(1);
+  for (int i = 0; i < 3; ++i) WriteOldPlayer(out, shell.home.player(i));
+  out.U8(0);
+  out.U8(0);
+  for (int half = 0; half < 80; ++half) {
+    out.I32(half == 0 ? 1 : 0);
+    out.I32(0);
+    out.I32(0);
+    out.I32(0);
+    if (half == 0) {
+      out.I32(static_cast<std::int32_t>(plays.size()));
+      for (auto [how_out, fielders] : plays) {
+        WriteOldAtBat(out, shell.visitor.player(0), shell.home.player(1), how_out, fielders, true);
+      }
+      out.I32(1);
+      WriteOldPlayer(out, shell.visitor.player(0));
+      out.I32(0);
+    } else {
+      out.I32(0);
+      out.I32(0);
+      out.I32(0);
+    }
+  }
+  out.I32(0);
+  return bytes;
+}
+
+TEST(GameFile, FormatTwoIsConvertedOnLoading) {
+  std::vector<std::uint8_t> bytes = OldFormatGame({{6, 3}, {6, 1}, {7, 3}, {3, 2}});
+  Game game;
+  ASSERT_EQ(Decode(bytes, game), GameReadResult::kOk);
+  EXPECT_EQ(game.new_game, 0);
+  const auto& at_bats = game.innings[0].top.at_bats;
+  ASSERT_EQ(at_bats.size(), 4u);
+
+  const AT_BAT& dp = at_bats[0];
+  EXPECT_EQ(dp.batter.name.view(), "Old Road P0");
+  EXPECT_EQ(dp.batter.key, 0);
+  EXPECT_EQ(dp.pitchers[0].pitcher.key, 0);
+  EXPECT_EQ(dp.pitchers[0].last_pitch, 3);
+  EXPECT_EQ(dp.strikes, 2);
+  EXPECT_EQ(dp.balls, 1);
+  EXPECT_EQ(dp.box_number, 9);
+  EXPECT_EQ(dp.PitchDetailsInUse(), 0);
+  EXPECT_EQ(dp.pitch_details[0], PITCH_DATA{});
+  for (int base = 0; base < 4; ++base) EXPECT_EQ(dp.error_kinds[base], 0);
+  EXPECT_EQ(dp.out_credits[0].credit, kCreditAssist);
+  EXPECT_EQ(dp.out_credits[1].credit, kCreditPutOutAndAssist);
+  EXPECT_EQ(dp.out_credits[2].credit, kCreditPutOut);
+  EXPECT_EQ(dp.out_credits[3].credit, 0);
+  EXPECT_EQ(dp.out_credits[0].position, 6);
+  EXPECT_EQ(dp.reach_credits[0].name.view(), "Reacher");
+  EXPECT_EQ(dp.reach_credits[0].credit, 0);
+  EXPECT_EQ(dp.error_credits[1].name.view(), "Erring");
+  EXPECT_EQ(dp.advances[0], 1);
+  EXPECT_EQ(dp.advances[1], 2);
+  EXPECT_EQ(dp.advances[2], 0);
+  EXPECT_EQ(dp.hit_x, 150);
+  EXPECT_EQ(dp.last_pitch, 2);
+  EXPECT_EQ(dp.pitches[2].event, 5);
+  EXPECT_EQ(dp.pitches[2].balls_before, 0);
+  EXPECT_EQ(dp.pitches[2].detail.valid, 0);
+
+  EXPECT_EQ(at_bats[1].out_credits[0].credit, kCreditTwoPutOuts);  // unassisted double play
+  EXPECT_EQ(at_bats[2].out_credits[0].credit, kCreditPutOutAndAssist);  // triple play 5-4-3 style
+  EXPECT_EQ(at_bats[2].out_credits[1].credit, kCreditAssist);
+  EXPECT_EQ(at_bats[2].out_credits[2].credit, kCreditPutOut);
+  EXPECT_EQ(at_bats[3].out_credits[0].credit, kCreditAssist);  // ground out 6-4... 2 fielders
+  EXPECT_EQ(at_bats[3].out_credits[1].credit, kCreditPutOut);
+
+  EXPECT_EQ(game.winning_pitcher.key, 0);
+  EXPECT_EQ(game.innings[0].top.offense[0].key, 0);
+  EXPECT_EQ(game.home.player(0).key, 0);  // the team reader drops keys of 2.0 teams
+
+  // Saving writes format 3.0 with full-size at-bats.
+  std::vector<std::uint8_t> saved;
+  EncodeGameFile(game, saved);
+  EXPECT_EQ(le::LoadI32(saved.data()), 768);
+  Game again;
+  ASSERT_EQ(Decode(saved, again), GameReadResult::kOk);
+  EXPECT_EQ(again.innings, game.innings);
+}
+
+TEST(GameFile, ListHeaderTellsCurrentFromPriorFormats) {
+  TempDir dir;
+  Game game = MakeFullGame(1, 1);
+  ASSERT_TRUE(SaveGame(dir.Path("new.gam"), game));
+  auto entry = ReadGameListHeader(dir.Path("new.gam"));
+  ASSERT_TRUE(entry.has_value());
+  EXPECT_TRUE(entry->current);
+  EXPECT_EQ(GameListEntry(*entry, "(Prior Version Format)"), "Mill Creek Foxes\nvs\nLakeside Herons");
+
+  // A file with no version word starts with the header itself; a 2.0 file
+  // is listed as prior format too.
+  std::vector<std::uint8_t> old(kGameHeaderSize + 10);
+  EncodeGameHeader(old.data(), game.header);
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), old, nullptr));
+  entry = ReadGameListHeader(dir.Path("old.gam"));
+  ASSERT_TRUE(entry.has_value());
+  EXPECT_FALSE(entry->current);
+  EXPECT_EQ(GameListEntry(*entry, "(Version 1.7 Format)"),
+            "Mill Creek Foxes\nvs\nLakeside Herons\n(Version 1.7 Format)");
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("v2.gam"), OldFormatGame({}), nullptr));
+  entry = ReadGameListHeader(dir.Path("v2.gam"));
+  ASSERT_TRUE(entry.has_value());
+  EXPECT_FALSE(entry->current);
+
+  EXPECT_FALSE(ReadGameListHeader(dir.Path("missing.gam")).has_value());
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("tiny.gam"), std::vector<std::uint8_t>(40), nullptr));
+  EXPECT_FALSE(ReadGameListHeader(dir.Path("tiny.gam")).has_value());
+}
+
+TEST(GameFile, FailedSaveLeavesThePreviousFileWhole) {
+  TempDir dir;
+  Game game = MakeFullGame(1, 1);
+  ASSERT_TRUE(SaveGame(dir.Path("keep.gam"), game));
+  std::vector<std::uint8_t> before;
+  ASSERT_TRUE(ReadWholeFile(dir.Path("keep.gam"), before, nullptr));
+  // A folder in the way of the rename: the save fails and nothing is lost.
+  std::filesystem::create_directory(dir.Path("folder.gam"));
+  std::string error;
+  EXPECT_FALSE(SaveGame(dir.Path("folder.gam"), game, &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(SaveGame(dir.Path("no/such/folder/x.gam"), game, &error));
+  std::vector<std::uint8_t> after;
+  ASSERT_TRUE(ReadWholeFile(dir.Path("keep.gam"), after, nullptr));
+  EXPECT_EQ(before, after);
+  // No temporary files are left behind.
+  int files = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir.Path(""))) files += e.is_regular_file();
+  EXPECT_EQ(files, 1);
+}
+
+}  // namespace
+}  // namespace scorewick

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include "platform/scripted_ui.h"
+#include "records/csv_team.h"
+#include "records/file_io.h"
+#include "records/le_bytes.h"
+#include "records/team_file.h"
+#include "support/full_game.h"
+#include "support/temp_dir.h"
+
+namespace scorewick {
+namespace {
+
+Team TeamWithInfo() {
+  Team t = testing::MakeTeam("Granite Bay Owls", 4);
+  t.no_personal_info = 0;
+  for (int i = 0; i < t.count(); ++i) {
+    PLAYER_INFO& info = t.info(i);
+    info.phone.set("555-010" + std::to_string(i));
+    info.address.set(std::to_string(10 + i) + " Quarry Road");
+    info.city.set("Granite Bay");
+    info.state.set("CA");
+    info.zip.set("95746");
+    info.birth_year = 2010 + i;
+    info.birth_day = static_cast<std::uint8_t>(3 + i);
+    info.birth_month = 4;
+    info.email.set("player" + std::to_string(i) + "@example.org");
+    info.note.set("Asthma inhaler in bag");
+  }
+  return t;
+}
+
+TEST(TeamFile, SavedTeamReadsBackIdenticalWithPersonalInformation) {
+  TempDir dir;
+  Team team = TeamWithInfo();
+  ASSERT_TRUE(SaveTeam(dir.Path("owls.tem"), team));
+  EXPECT_EQ(FileLength(dir.Path("owls.tem")), 714 + 4 * (49 + 331));
+  Team loaded;
+  ScriptedUi ui;
+  ASSERT_TRUE(LoadTeam(dir.Path("owls.tem"), loaded, ui));
+  EXPECT_TRUE(ui.messages.empty());
+  loaded.file_length = team.file_length;  // the loader notes the length it read
+  EXPECT_EQ(loaded, team);
+  EXPECT_EQ(loaded.info(3).email.view(), "player3@example.org");
+}
+
+TEST(TeamFile, EmptyRosterIs714Bytes) {
+  Team team;
+  std::vector<std::uint8_t> bytes = EncodeTeamFile(team);
+  EXPECT_EQ(bytes.size(), 714u);
+  Team back;
+  UserMessages messages;
+  ASSERT_EQ(DecodeTeamFile(bytes, back, messages, nullptr), TeamReadResult::kOk);
+  EXPECT_EQ(back.count(), 0);
+}
+
+TEST(TeamFile, VersionWordDecidesHowPlayersAreRead) {
+  Team team = TeamWithInfo();
+  std::vector<std::uint8_t> bytes = EncodeTeamFile(team);
+
+  // 2.0: same layout, keys not stored.
+  le::StoreI32(bytes.data(), 512);
+  Team old;
+  UserMessages messages;
+  ASSERT_EQ(DecodeTeamFile(bytes, old, messages, nullptr), TeamReadResult::kOk);
+  for (int i = 0; i < old.count(); ++i) {
+    EXPECT_EQ(old.player(i).key, 0);
+    PLAYER expected = team.player(i);
+    expected.key = 0;
+    EXPECT_EQ(old.player(i), expected);
+  }
+  EXPECT_EQ(old.info(1), team.info(1));
+
+  // Anything from 512 to 768 reads as the current format.
+  le::StoreI32(bytes.data(), 600);
+  Team mid;
+  ASSERT_EQ(DecodeTeamFile(bytes, mid, messages, nullptr), TeamReadResult::kOk);
+  EXPECT_EQ(mid.player(2).key, team.player(2).key);
+
+  for (std::int32_t version : {511, 769, -1, 0}) {
+    le::StoreI32(bytes.data(), version);
+    Team bad;
+    messages.clear();
+    EXPECT_EQ(DecodeTeamFile(bytes, bad, messages, nullptr), TeamReadResult::kBadVersion);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], InvalidTeamFileMessage());
+    EXPECT_EQ(bad.count(), 0);
+  }
+}
+
+TEST(TeamFile, PersonalInformationNeedsTheExactLength) {
+  Team team = TeamWithInfo();
+  std::vector<std::uint8_t> bytes = EncodeTeamFile(team);
+  UserMessages messages;
+
+  bytes.push_back(0);  // one stray byte: players load, personal information does not
+  Team extra;
+  ASSERT_EQ(DecodeTeamFile(bytes, extra, messages, nullptr), TeamReadResult::kOk);
+  EXPECT_EQ(extra.count(), 4);
+  EXPECT_EQ(extra.info(0), PLAYER_INFO{});
+
+  bytes.resize(714 + 4 * 49 + 100);  // cut inside the block
+  Team cut;
+  ASSERT_EQ(DecodeTeamFile(bytes, cut, messages, nullptr), TeamReadResult::kOk);
+  EXPECT_EQ(cut.count(), 4);
+  EXPECT_EQ(cut.info(2), PLAYER_INFO{});
+}
+
+TEST(TeamFile, MalformedFilesAreRefusedWithoutHalfLoading) {
+  Team team = TeamWithInfo();
+  std::vector<std::uint8_t> good = EncodeTeamFile(team);
+  std::string error;
+  UserMessages messages;
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+  };
+  std::vector<Case> cases;
+  cases.push_back({"empty", {}});
+  cases.push_back({"cut in the header", {good.begin(), good.begin() + 300}});
+  cases.push_back({"cut in the players", {good.begin(), good.begin() + 714 + 60}});
+  auto negative = good;
+  le::StoreI32(negative.data() + 710, -2);
+  cases.push_back({"negative count", negative});
+  auto huge = good;
+  le::StoreI32(huge.data() + 710, 50'000'000);
+  cases.push_back({"absurd count", huge});
+  auto unterminated = good;
+  std::fill_n(unterminated.begin() + 264, 25, 'Q');
+  cases.push_back({"name without terminator", unterminated});
+  for (const Case& c : cases) {
+    Team t;
+    error.clear();
+    EXPECT_EQ(DecodeTeamFile(c.bytes, t, messages, &error), TeamReadResult::kDamaged) << c.what;
+    EXPECT_FALSE(error.empty()) << c.what;
+    EXPECT_EQ(t.count(), 0) << c.what;
+  }
+
+  TempDir dir;
+  std::vector<std::uint8_t> cut(good.begin(), good.begin() + 800);
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.tem"), cut, nullptr));
+  Team loaded;
+  loaded.team_name.set("untouched");
+  ScriptedUi ui;
+  EXPECT_FALSE(LoadTeam(dir.Path("cut.tem"), loaded, ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].caption, "Unable to read Team file");
+  EXPECT_EQ(loaded.team_name.view(), "untouched");
+  EXPECT_FALSE(LoadTeam(dir.Path("missing.tem"), loaded, ui));
+  EXPECT_EQ(ui.messages.size(), 1u);  // a missing file is no news
+}
+
+TEST(TeamFile, PathsContainingDotCsvAreImportedAsText) {
+  TempDir dir;
+  Team team = TeamWithInfo();
+  std::string text = TeamCsvText(team);
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("team.csv.tem"), text, nullptr));
+  ScriptedUi ui;
+  Team loaded;
+  ASSERT_TRUE(LoadTeam(dir.Path("team.csv.tem"), loaded, ui));
+  EXPECT_EQ(loaded.count(), 4);
+  EXPECT_TRUE(loaded.file_path.empty());  // an imported team is new and unsaved
+
+  // Upper case is not the comma-separated form: it is read as a team file.
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("TEAM.CSV"), text, nullptr));
+  Team upper;
+  EXPECT_FALSE(LoadTeam(dir.Path("TEAM.CSV"), upper, ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Invalid Team File");
+}
+
+TEST(TeamFile, RosterOperations) {
+  Team team = testing::MakeTeam("Ops", 5);
+  PLAYER_INFO info = NewPlayerInfo();
+  info.phone.set("1");
+  team.AddPlayer(testing::MakePlayer("Zed", 44, 9, 0), info);
+  EXPECT_EQ(team.count(), 6);
+  EXPECT_EQ(team.IndexOfPlayer("Zed"), 5);
+  EXPECT_EQ(team.IndexOfPlayer("zed"), -1);  // names match exactly
+  EXPECT_EQ(team.FindPlayer("Zed")->uniform_number, 44);
+  EXPECT_FALSE(team.FindPlayer("Nobody").has_value());
+  EXPECT_FALSE(team.RemovePlayer(6));
+  EXPECT_FALSE(team.RemovePlayer(-1));
+  EXPECT_TRUE(team.RemovePlayer(1));
+  EXPECT_EQ(team.count(), 5);
+  EXPECT_EQ(team.player(1).name.view(), "Ops P2");
+  EXPECT_EQ(team.info(4).phone.view(), "1");  // info moves with its player
+
+  Team copy;
+  copy.CopyFrom(team);
+  EXPECT_EQ(copy, team);
+  team.Clear();
+  EXPECT_EQ(team.count(), 0);
+  EXPECT_TRUE(team.team_name.empty());
+  EXPECT_EQ(team.file_path.view(), "*.tem");
+  EXPECT_EQ(team.logo_file.view(), "Ops.bmp");  // logo and DH settings stay
+  EXPECT_EQ(team.lineup_size, 9);
+  EXPECT_EQ(copy.count(), 5);
+}
+
+}  // namespace
+}  // namespace scorewick
