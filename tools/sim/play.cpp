@@ -38,3 +38,24 @@ bool ReachIsHit(std::int32_t reach) {
 }
 
 }  // namespace scorewick::sim
+
+namespace scorewick::sim {
+
+std::string DescribePlay(const Play& play) {
+  std::string out;
+  const BatterPart& b = play.batter;
+  if (b.present) {
+    out += "batter";
+    if (b.reached) out += " reached " + std::string(ReachName(b.how_reached));
+    if (b.out) out += " out " + std::to_string(b.how_out);
+    out += " to " + std::to_string(b.to) + ";";
+  }
+  for (const RunnerMove& m : play.runners) {
+    out += " runner " + std::to_string(m.from) + "-" + std::to_string(m.to) + (m.out ? " out" : "");
+    for (std::int32_t c : m.codes) out += " " + std::string(AdvanceAbbrev(c, 0));
+    out += ";";
+  }
+  return out;
+}
+
+}  // namespace scorewick::sim

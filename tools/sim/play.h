@@ -5,6 +5,7 @@
 // which writes them into the game record.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "records/codes.h"
@@ -99,5 +100,7 @@ bool ReachIsPitch(std::int32_t reach);
 bool OutIsPitch(std::int32_t out);
 // Result codes that are hits for the half-inning totals.
 bool ReachIsHit(std::int32_t reach);
+// A one-line account of a play, for messages.
+std::string DescribePlay(const Play& play);
 
 }  // namespace scorewick::sim

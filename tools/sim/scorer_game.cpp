@@ -34,9 +34,9 @@ PLAYER Scorer::Entering(const PLAYER& roster_player, int position, int slot) con
   // A player who comes in between halves enters in the half about to start.
   const int h = half_open_ ? halves_played_ - 1 : halves_played_;
   p.entered_inning = h / 2 + 1;
-  p.entry_value = half_open_ ? static_cast<std::int32_t>(
-                                   game_.innings[static_cast<std::size_t>(inning_)].half(top_).at_bats.size())
-                             : 0;
+  // The at-bat at which he came in: the one being batted, or the next.
+  const auto& boxes = game_.innings[static_cast<std::size_t>(inning_)].half(top_).at_bats;
+  p.entry_value = half_open_ ? static_cast<std::int32_t>(boxes.size()) - (turn_open_ ? 1 : 0) : 0;
   p.entry_flag = h % 2 == 0 ? 1 : 0;
   p.active = 1;
   return p;
@@ -419,8 +419,19 @@ bool Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
 
 bool Scorer::MoveFielder(std::string_view name, int position, bool home_side) {
   if (half_open_) return Fail("players change positions between halves");
-  if (position < 1 || position > 9) return Fail("fielding positions are 1 to 9");
   Side& f = side(home_side);
+  if (position == kPosDesignatedHitter && f.dh) {
+    // A pinch hitter or runner for the designated hitter stays on as the
+    // designated hitter.
+    for (PLAYER& p : f.slots) {
+      if (p.name.view() == name) {
+        p.position = kPosDesignatedHitter;
+        return true;
+      }
+    }
+    return Fail(std::string(name) + " is not in the batting order of " + TeamName(home_side));
+  }
+  if (position < 1 || position > 9) return Fail("fielding positions are 1 to 9");
   PLAYER who;
   for (const PLAYER& p : f.slots) {
     if (p.name.view() == name) who = p;

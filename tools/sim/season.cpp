@@ -44,11 +44,12 @@ std::vector<ScheduledGame> MakeSchedule(const std::vector<Team>& teams, int game
     s.hour = rng.Chance(0.3) ? 13 : 18;
     s.minute = rng.Chance(0.5) ? 5 : 35;
     s.field = HomeField(teams[static_cast<std::size_t>(game.home)]);
+    // Two umpires most days, a crew of four now and then.
     const int first = rng.Below(static_cast<int>(umpires.size()));
+    const int crew = rng.Chance(0.3) ? 4 : 2;
     for (int u = 0; u < 4; ++u) {
-      s.umpires[static_cast<std::size_t>(u)] = u < 2 || rng.Chance(0.4)
-                                                   ? umpires[static_cast<std::size_t>((first + u * 3) % static_cast<int>(umpires.size()))]
-                                                   : " ";
+      s.umpires[static_cast<std::size_t>(u)] =
+          u < crew ? umpires[static_cast<std::size_t>((first + u * 3) % static_cast<int>(umpires.size()))] : " ";
     }
     s.attendance = 180 + rng.Below(900);
     s.home_rotation = starts[static_cast<std::size_t>(game.home)]++;

@@ -73,7 +73,8 @@ void GameSimulator::BallInPlay(const PitchSpec& spec, bool bunt) {
     const int fielder = kInfield[rng_.Pick({0.06, 0.015, 0.13, 0.25, 0.2, 0.3})];
     const double r = rng_.Unit();
     if (r < 0.2 * bat.contact && fielder != kPosCatcher && fielder != kPosPitcher) {
-      Hit(spec, rng_.Chance(0.07) ? 2 : 1, OutfielderBehind(fielder), kReachSingle);
+      const bool down_the_line = rng_.Chance(0.07);
+      Hit(spec, down_the_line ? 2 : 1, OutfielderBehind(fielder), down_the_line ? kReachDouble : kReachSingle);
     } else if (r < 0.2 * bat.contact + 0.03 * bat.speed) {
       Hit(spec, 1, fielder, kReachSingle);
     } else if (r < 0.2 * bat.contact + 0.03 * bat.speed + 0.022) {
@@ -133,6 +134,7 @@ void GameSimulator::BallInPlay(const PitchSpec& spec, bool bunt) {
 
 void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int32_t how) {
   const LeagueRules& r = setup_.rules;
+  bases = ReachBases(how);
   Play play;
   BatterPart& b = play.batter;
   b.present = true;
@@ -150,6 +152,7 @@ void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int3
   // runner ahead of him.
   int ceiling = 5;
   int last_target = 5;
+  bool runner_out = false;  // at most one runner is cut down on a hit
   for (int base = 3; base >= 1; --base) {
     if (!scorer_.occupied(base)) continue;
     const double speed = StrengthOf(scorer_.runner(base)).speed;
@@ -181,14 +184,16 @@ void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int3
     if (want - base >= 2 && code == kAdvBatted && rng_.Chance(0.3)) m.codes.back() = kAdvAdditionalBase;
     if (scorer_.RunnerRoom(base) < want - base + 1) continue;
     // A runner trying for an extra base is sometimes thrown out.
-    if (!infield && want - base >= 2 && rng_.Chance(0.08)) {
+    if (!runner_out && !infield && want - base >= 2 && rng_.Chance(0.08)) {
+      runner_out = true;
       m.to = want - 1;
       m.codes.pop_back();
       m.out = true;
       m.how_out = kOutTagged;
       m.chain = Throw({fielder, want == 4 ? kPosCatcher : kPosThird});
       want = 5;  // no base taken
-    } else if (!infield && base == 2 && want == 4 && !scorer_.occupied(1) && rng_.Chance(0.004)) {
+    } else if (!runner_out && !infield && base == 2 && want == 4 && !scorer_.occupied(1) && rng_.Chance(0.004)) {
+      runner_out = true;
       m.to = 2;
       m.codes.clear();
       m.out = true;
@@ -254,7 +259,7 @@ void GameSimulator::GroundBall(const PitchSpec& spec, int fielder) {
   };
   const double r = rng_.Unit();
   if (on1 && left >= 2) {
-    if (on2 && !on3 && left >= 3 && fielder == kPosThird && r < 0.03) {
+    if (on2 && !on3 && left >= 3 && fielder == kPosThird && r < 0.06) {
       // Around the horn for three.
       b.out = true;
       b.how_out = kOutTriplePlay;
@@ -465,7 +470,11 @@ void GameSimulator::Bunt(const PitchSpec& spec) {
       b.how_out = rng_.Chance(0.05) ? kOutSacrifice : kOutSacBunt;
       b.chain = Throw({fielder, cover});
       play.runners = ForcedAlong(scorer_, kAdvBatted);
-      if (play.runners.empty() && scorer_.occupied(2)) play.runners.push_back(Advance(2, 3, kAdvBatted));
+      if (play.runners.empty()) {
+        // A squeeze when a runner stands on third.
+        if (scorer_.occupied(3)) play.runners.push_back(Advance(3, 4, kAdvBatted));
+        if (scorer_.occupied(2)) play.runners.push_back(Advance(2, 3, kAdvBatted));
+      }
       break;
     case 1:  // beaten out
       b.reached = true;

@@ -88,7 +88,9 @@ void GameSimulator::PlateAppearance() {
       w_ball = w_called = w_swing = w_foul = w_hbp = w_rare = 0;
       w_play = 1;
     }
-    const bool going = (scorer_.occupied(1) && !scorer_.occupied(2)) || (scorer_.occupied(2) && !scorer_.occupied(3));
+    const bool loaded = scorer_.occupied(1) && scorer_.occupied(2) && scorer_.occupied(3);
+    const bool going = (scorer_.occupied(1) && !scorer_.occupied(2)) || (scorer_.occupied(2) && !scorer_.occupied(3)) ||
+                       (loaded && rng_.Chance(0.1));
     const bool steal = going && !bunt && rng_.Chance(0.035 * BatterStrength().speed);
     const int choice = rng_.Pick({w_ball, w_called, w_swing, w_foul, w_play, w_hbp, w_rare});
     if (choice == 4) {
@@ -167,8 +169,22 @@ bool GameSimulator::BetweenPitches() {
     RecordOrDie(play);
   }
   if (scorer_.BatterRoom() > 10 && ((scorer_.occupied(1) && !scorer_.occupied(2) && rng_.Chance(0.06)) ||
-                                    (scorer_.occupied(2) && !scorer_.occupied(3) && rng_.Chance(0.012)))) {
+                                    (scorer_.occupied(2) && !scorer_.occupied(3) && rng_.Chance(0.012)) ||
+                                    (scorer_.occupied(3) && rng_.Chance(0.006)))) {
     Pickoff();
+  }
+  // A catcher hurt by a foul tip gives way in the middle of a turn.
+  const HALF_INNING& h = game_.innings[static_cast<std::size_t>(scorer_.inning())].half(scorer_.top());
+  if (error_.empty() && scorer_.turn_open() && h.at_bats.back().last_pitch >= 0 && scorer_.BatterRoom() > 10 &&
+      rng_.Chance(0.0004)) {
+    Bench& bn = bench_[fielding_home ? 1 : 0];
+    for (std::size_t i = 0; i < bn.players.size(); ++i) {
+      if (bn.players[i].position != kPosCatcher || scorer_.HasPlayed(fielding_home, bn.players[i].name.view())) continue;
+      const PLAYER sub = bn.players[i];
+      bn.players.erase(bn.players.begin() + static_cast<std::ptrdiff_t>(i));
+      if (!scorer_.SubstituteFielder(kPosCatcher, sub)) error_ = "the simulator's new catcher was refused: " + scorer_.error();
+      break;
+    }
   }
   if (error_.empty() && !scorer_.HalfOver() && rng_.Chance(0.0015)) AllRunnersAdvance(kAdvBalk, 0);
   if (error_.empty() && r.softball && !scorer_.HalfOver() && rng_.Chance(0.004)) {
@@ -334,18 +350,19 @@ void GameSimulator::AllRunnersAdvance(std::int32_t code, int catcher_error_kind)
 }
 
 void GameSimulator::Pickoff() {
-  const int base = scorer_.occupied(1) && !scorer_.occupied(2) ? 1 : 2;
+  const int base = scorer_.occupied(1) && !scorer_.occupied(2) ? 1
+                   : scorer_.occupied(2) && !scorer_.occupied(3) ? 2 : 3;
   const bool by_catcher = rng_.Chance(0.15);
   if (!scorer_.PickoffAttempt(base, by_catcher)) return;
   const double r = rng_.Unit();
   const int thrower = by_catcher ? kPosCatcher : kPosPitcher;
-  const int cover = base == 1 ? kPosFirst : rng_.Chance(0.5) ? kPosShortStop : kPosSecond;
+  const int cover = base == 1 ? kPosFirst : base == 3 ? kPosThird : rng_.Chance(0.5) ? kPosShortStop : kPosSecond;
   Play play;
   if (r < 0.035) {
     std::vector<Fielded> chain = Throw({thrower, cover});
-    if (rng_.Chance(0.2)) chain = Throw({thrower, cover, base == 1 ? kPosShortStop : kPosThird});
+    if (rng_.Chance(0.2)) chain = Throw({thrower, cover, base == 1 ? kPosShortStop : base == 2 ? kPosThird : kPosCatcher});
     play.runners.push_back(RunnerOut(base, base, kOutPickedOff, chain));
-  } else if (r < 0.05 && scorer_.RunnerRoom(base) >= 3) {
+  } else if (r < 0.05 && scorer_.RunnerRoom(base) >= 3 && (base == 3 || !scorer_.occupied(base + 1))) {
     RunnerMove m = Advance(base, base + 1, kAdvError);
     m.errors = {{base + 1, thrower, kErrPickOff, 1, false}};
     if (base == 1 && !scorer_.occupied(3) && rng_.Chance(0.3)) {

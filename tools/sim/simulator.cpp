@@ -20,7 +20,10 @@ GameSimulator::GameSimulator(Game& game, const GameSetup& setup)
 bool GameSimulator::RecordOrDie(const Play& play) {
   if (!error_.empty()) return false;
   if (scorer_.Record(play)) return true;
-  error_ = "the simulator made a play the scorer refused: " + scorer_.error();
+  std::string on;
+  for (int base = 1; base <= 3; ++base) on += scorer_.occupied(base) ? std::to_string(base) : "";
+  error_ = "the simulator made a play the scorer refused: " + scorer_.error() + " [" + DescribePlay(play) +
+           " bases " + on + ", " + std::to_string(scorer_.outs()) + " out]";
   return false;
 }
 
@@ -59,7 +62,7 @@ bool GameSimulator::PlayGame(const Team& home, const Team& visitor, std::string*
   SetHeader();
   while (error_.empty() && !scorer_.GameOver() && scorer_.halves_played() < 2 * kInnings) PlayHalf();
   scorer_.FinishGame();
-  // About a minute for every two pitches, a few for each pitching change.
+  // About a minute for every two pitches, two for each pitching change.
   int pitches = 0;
   int changes = 0;
   for (const INNING& inning : game_.innings) {
@@ -68,7 +71,7 @@ bool GameSimulator::PlayGame(const Team& home, const Team& visitor, std::string*
       changes += std::max(0, static_cast<int>(h->defense.size()) - 9);
     }
   }
-  const int minutes = 28 + pitches * 11 / 20 + 3 * changes + rng_.Below(12);
+  const int minutes = 22 + pitches * 9 / 20 + 2 * changes + rng_.Below(12);
   game_.header.duration_hours = minutes / 60;
   game_.header.duration_minutes = minutes % 60;
   if (!error_.empty()) {
@@ -133,7 +136,7 @@ void GameSimulator::PrepareDefence(bool home) {
       } else {
         ok = scorer_.MoveFielder(in_slot.name.view(), position, home);
       }
-    } else if (rng_.Chance(0.5) || !Bring(home, bn.players, sub)) {
+    } else if (position == kPosDesignatedHitter || rng_.Chance(0.5) || !Bring(home, bn.players, sub)) {
       ok = scorer_.MoveFielder(in_slot.name.view(), position, home);
     } else {
       ok = scorer_.SubstituteFielder(position, sub, slot);
@@ -174,7 +177,12 @@ void GameSimulator::ConsiderPitchingChange(bool mid_turn) {
     if (runs >= 4 && rng_.Chance(0.35)) change = true;
   }
   if (closing && rng_.Chance(0.5)) change = true;
-  if (mid_turn) change = pitches > limit + 20 && rng_.Chance(0.04) && scorer_.PitchersThisTurn() < kMaxPitchersPerAtBat;
+  if (mid_turn) {
+    // Tired arms, and now and then a pitcher hurt or thrown out of the game.
+    const int here = scorer_.PitchersThisTurn();
+    change = here < kMaxPitchersPerAtBat &&
+             ((pitches > limit + 20 && rng_.Chance(0.04)) || rng_.Chance(here >= 2 ? 0.03 : 0.0006));
+  }
   if (!change) return;
   PLAYER reliever;
   if (!Bring(home, bn.bullpen, reliever)) return;
