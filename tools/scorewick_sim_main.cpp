@@ -16,6 +16,8 @@
 #include <CLI/CLI.hpp>
 
 #include "platform/console_ui.h"
+#include "platform/scripted_ui.h"
+#include "records/csv_team.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
@@ -64,11 +66,20 @@ int LoadTeams(const std::string& folder, std::vector<Team>& teams) {
   if (paths.size() < 2) return Refuse("the folder " + folder + " holds fewer than two team files");
   for (const fs::path& path : paths) {
     Team team;
-    ConsoleUi ui(std::cerr);
-    if (!LoadTeam(path.string(), team, ui)) {
-      return Refuse(path.string() + ": not a team file that can be read");
-    }
     std::string why;
+    if (path.extension() == ".csv" || path.extension() == ".CSV") {
+      // Read here rather than through the import, to name the faulty line.
+      std::string text;
+      if (!ReadWholeTextFile(path.string(), text, &why) || !ParseTeamCsv(text, team, &why)) {
+        return Refuse(path.string() + ": " + why);
+      }
+    } else {
+      ScriptedUi ui;
+      if (!LoadTeam(path.string(), team, ui)) {
+        const std::string reason = ui.messages.empty() ? "cannot be read" : ui.messages.front().text;
+        return Refuse(path.string() + ": " + reason);
+      }
+    }
     if (!PlanTeam(team, 0, &why)) return Refuse(path.string() + ": " + why);
     teams.push_back(team);
   }

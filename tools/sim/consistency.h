@@ -18,7 +18,8 @@
 // - the pitchers of a box fill its slots from the front and their last
 //   pitches lie in order;
 // - every name in a box (batter, runner, pitchers, fielders) and in the
-//   line-ups is on the roster of its team, and so are the decision pitchers.
+//   line-ups is on the roster of its team, and so are the decision pitchers;
+// - the score kept in the header is the sum of the halves.
 
 #include <string>
 #include <vector>
