@@ -253,6 +253,7 @@ TEST(Scorebook, RefusesBooksThatCannotMakeAGame) {
       {"top 1\nPH \"Nobody F8\n", "line 26: a quoted text has no closing quote"},
       {"top 1\nbsf\n", "line 26: the plate appearance has no result"},
       {"rules innings=0\n", "line 25: innings per game must be 1 to 30"},
+      {"rules innings=1\ntop 1\nHR7\nF8\nF8\nF8\nbottom 1\nF8\nF8\nF8\ntop 2\n", "line 35: the game is already over"},
   };
   for (const BadBook& c : cases) {
     Game game;

@@ -227,7 +227,7 @@ void CheckLineup(const std::vector<PLAYER>& lineup, const Team& team, bool offen
   std::map<int, int> active;
   for (const PLAYER& p : lineup) {
     if (!OnRoster(team, p.name)) report("line-up entry " + p.name.str() + " is not on the roster");
-    if (p.active) ++active[offense ? p.batting_order : p.position];
+    active[offense ? p.batting_order : p.position] += p.active ? 1 : 0;
   }
   if (offense) {
     for (const auto& [slot, n] : active) {

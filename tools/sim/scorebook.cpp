@@ -161,6 +161,7 @@ bool Compiler::HalfLine(const std::vector<Token>& t) {
     return Fail("the half before has " + std::to_string(scorer_->outs()) + " out" +
                 std::string(PluralSuffix(scorer_->outs())) + ", not " + std::to_string(rules_.outs_per_inning));
   }
+  if (scorer_->GameOver()) return Fail("the game is already over");
   const int h = scorer_->halves_played();
   const bool top = t[0].text == "top";
   if (inning - 1 != h / 2 || top != (h % 2 == 0)) {

@@ -499,9 +499,6 @@ bool Scorer::Record(const Play& play) {
       AppendEvent(r.at_bat, kEventOut);
       box(r.at_bat).how_out = m.how_out;
       ApplyChain(box(r.at_bat), m.chain);
-      if (m.how_out == kOutCaughtStealing || m.how_out == kOutCaughtStealingDP || m.how_out == kOutPickedOff) {
-        // nothing more: the runner's box tells the rest
-      }
       PutOut(r.at_bat);
     } else if (m.to == 4) {
       Score(r.at_bat, r);

@@ -151,7 +151,6 @@ void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int3
   // Where each runner wants to go, the lead runner first; nobody passes the
   // runner ahead of him.
   int ceiling = 5;
-  int last_target = 5;
   bool runner_out = false;  // at most one runner is cut down on a hit
   for (int base = 3; base >= 1; --base) {
     if (!scorer_.occupied(base)) continue;
@@ -203,9 +202,7 @@ void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int3
     }
     play.runners.push_back(m);
     if (want < 4) ceiling = want;
-    last_target = want;
   }
-  (void)last_target;
   int outs_now = scorer_.outs();
   for (const RunnerMove& m : play.runners) outs_now += m.out ? 1 : 0;
   auto base_free = [&](int base) {
@@ -235,10 +232,6 @@ void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int3
     b.out = true;
     b.how_out = kOutOverRanBase;
     b.chain = Throw({fielder, kPosShortStop});
-  }
-  if (outs_now >= r.outs_per_inning) {
-    // The third out came on the bases: the runs that crossed before it
-    // count (no force), nobody else moves on.
   }
   RecordOrDie(play);
 }
