@@ -1,7 +1,6 @@
 #include "exchange/palm_at_bat.h"
 
 #include "exchange/palm_fields.h"
-#include "exchange/palm_player.h"
 
 namespace scorewick {
 
@@ -9,83 +8,84 @@ using namespace palm;
 
 namespace {
 
-void WritePitchData(ByteWriter& out, const PITCH_DATA& d, const Roster& fielding) {
-  PutByte(out, d.pitch_type);
+void WritePitchData(RecordWriter& out, const PITCH_DATA& d, const RosterNames& fielding) {
+  out.Byte(d.pitch_type);
   WritePlayerReference(out, d.pitcher, fielding);
-  PutByte(out, d.location_x);
-  PutByte(out, d.location_y);
-  PutByte(out, SpeedByte(d.speed));
-  PutChar(out, d.hit);
-  PutChar(out, d.strike);
-  PutChar(out, d.valid);
-  PutChar(out, d.right_handed_batter);
-  PutByte(out, d.strike_type);
-  PutByte(out, d.ball_type);
+  out.Byte(d.location_x);
+  out.Byte(d.location_y);
+  out.Byte(SpeedByte(d.speed));
+  out.Char(d.hit);
+  out.Char(d.strike);
+  out.Char(d.valid);
+  out.Char(d.right_handed_batter);
+  out.Byte(d.strike_type);
+  out.Byte(d.ball_type);
 }
 
-PITCH_DATA ReadPitchData(ByteReader& in, const Roster& fielding) {
+PITCH_DATA ReadPitchData(RecordReader& in, const Roster& fielding) {
   PITCH_DATA d;
-  d.pitch_type = GetSigned(in);
+  d.pitch_type = in.Signed();
   d.pitcher = ReadPlayerReference(in, fielding);
-  d.location_x = GetUnsigned(in);
-  d.location_y = GetUnsigned(in);
-  d.speed = static_cast<float>(GetSigned(in));
-  d.hit = GetChar(in);
-  d.strike = GetChar(in);
-  d.valid = GetChar(in);
-  d.right_handed_batter = GetChar(in);
-  d.strike_type = GetUnsigned(in);
-  d.ball_type = GetUnsigned(in);
+  d.location_x = in.Unsigned();
+  d.location_y = in.Unsigned();
+  d.speed = static_cast<float>(in.Signed());
+  d.hit = in.Char();
+  d.strike = in.Char();
+  d.valid = in.Char();
+  d.right_handed_batter = in.Char();
+  d.strike_type = in.Unsigned();
+  d.ball_type = in.Unsigned();
   return d;
 }
 
 template <std::size_t N>
-void WriteCredits(ByteWriter& out, const std::array<FIELDER_CREDIT, N>& credits,
-                  const Roster& fielding) {
+void WriteCredits(RecordWriter& out, const std::array<FIELDER_CREDIT, N>& credits,
+                  const RosterNames& fielding) {
   for (const FIELDER_CREDIT& c : credits) WritePalmFielderCredit(out, c, fielding);
 }
 
 template <std::size_t N>
-void ReadCredits(ByteReader& in, std::array<FIELDER_CREDIT, N>& credits, const Roster& fielding) {
+void ReadCredits(RecordReader& in, std::array<FIELDER_CREDIT, N>& credits, const Roster& fielding) {
   for (FIELDER_CREDIT& c : credits) c = ReadPalmFielderCredit(in, fielding);
 }
 
 template <std::size_t N>
-void WriteBytes(ByteWriter& out, const std::array<std::int32_t, N>& values) {
-  for (std::int32_t v : values) PutByte(out, v);
+void WriteBytes(RecordWriter& out, const std::array<std::int32_t, N>& values) {
+  for (std::int32_t v : values) out.Byte(v);
 }
 
 template <std::size_t N>
-void ReadSignedBytes(ByteReader& in, std::array<std::int32_t, N>& values) {
-  for (std::int32_t& v : values) v = GetSigned(in);
+void ReadSignedBytes(RecordReader& in, std::array<std::int32_t, N>& values) {
+  for (std::int32_t& v : values) v = in.Signed();
 }
 
 }  // namespace
 
-void WritePalmAtBat(ByteWriter& out, const AT_BAT& ab, const Roster& batting,
-                    const Roster& fielding) {
+void WritePalmAtBat(ByteWriter& writer, const AT_BAT& ab, const RosterNames& batting,
+                    const RosterNames& fielding) {
+  RecordWriter out(writer.Append(kPalmAtBatSize));
   for (const PITCHER_SLOT& slot : ab.pitchers) {
     WritePlayerReference(out, slot.pitcher, fielding);
-    PutByte(out, slot.last_pitch);
+    out.Byte(slot.last_pitch);
   }
   for (int i = 0; i < kPalmPitchDetails; ++i) WritePitchData(out, ab.pitch_details[i], fielding);
   WritePlayerReference(out, ab.responsible_pitcher, fielding);
   WritePlayerReference(out, ab.batter, batting);
   WritePlayerReference(out, ab.pinch_runner, batting);
-  PutByte(out, ab.strikes);
-  PutByte(out, ab.balls);
-  PutChar(out, ab.reached);
-  PutByte(out, ab.how_reached);
-  PutByte(out, ab.bases_reached);
-  PutByte(out, ab.rbi);
-  PutChar(out, ab.out);
-  PutByte(out, ab.how_out);
-  PutChar(out, ab.scored);
-  PutChar(out, ab.earned);
-  PutByte(out, ab.box_number);
-  PutByte(out, ab.out_credit_count);
+  out.Byte(ab.strikes);
+  out.Byte(ab.balls);
+  out.Char(ab.reached);
+  out.Byte(ab.how_reached);
+  out.Byte(ab.bases_reached);
+  out.Byte(ab.rbi);
+  out.Char(ab.out);
+  out.Byte(ab.how_out);
+  out.Char(ab.scored);
+  out.Char(ab.earned);
+  out.Byte(ab.box_number);
+  out.Byte(ab.out_credit_count);
   WriteCredits(out, ab.out_credits, fielding);
-  PutByte(out, ab.reach_credit_count);
+  out.Byte(ab.reach_credit_count);
   WriteCredits(out, ab.reach_credits, fielding);
   WriteCredits(out, ab.error_credits, fielding);
   WriteBytes(out, ab.error_kinds);
@@ -93,45 +93,49 @@ void WritePalmAtBat(ByteWriter& out, const AT_BAT& ab, const Roster& batting,
   WriteCredits(out, ab.second_error_credits, fielding);
   WriteBytes(out, ab.second_error_kinds);
   WriteBytes(out, ab.advances);
-  PutByte(out, ab.hit_x);
-  PutByte(out, ab.hit_y);
-  PutByte(out, ab.last_pitch);
+  out.Byte(ab.hit_x);
+  out.Byte(ab.hit_y);
+  out.Byte(ab.last_pitch);
   for (const PITCH& pitch : ab.pitches) {
-    PutByte(out, pitch.event);
-    PutByte(out, pitch.balls_before);
-    PutByte(out, pitch.strikes_before);
+    out.Byte(pitch.event);
+    out.Byte(pitch.balls_before);
+    out.Byte(pitch.strikes_before);
     WritePitchData(out, pitch.detail, fielding);
   }
-  PutByte(out, ab.tail_value1);
-  PutByte(out, ab.tail_flag);
-  PutByte(out, ab.tail_value2);
-  PutNumber(out, ab.tail_value3);
+  out.Byte(ab.tail_value1);
+  out.Byte(ab.tail_flag);
+  out.Byte(ab.tail_value2);
+  out.Number(ab.tail_value3);
 }
 
-AT_BAT ReadPalmAtBat(ByteReader& in, const Roster& batting, const Roster& fielding) {
+AT_BAT ReadPalmAtBat(ByteReader& reader, const Roster& batting, const Roster& fielding) {
   AT_BAT ab;
+  const std::size_t at = reader.position();
+  const std::uint8_t* p = reader.Take(kPalmAtBatSize, "an at-bat");
+  if (!p) return ab;
+  RecordReader in(p, at);
   for (PITCHER_SLOT& slot : ab.pitchers) {
     slot.pitcher = ReadPlayerReference(in, fielding);
-    slot.last_pitch = GetSigned(in);
+    slot.last_pitch = in.Signed();
   }
   for (int i = 0; i < kPalmPitchDetails; ++i) ab.pitch_details[i] = ReadPitchData(in, fielding);
   ab.responsible_pitcher = ReadPlayerReference(in, fielding);
   ab.batter = ReadPlayerReference(in, batting);
   ab.pinch_runner = ReadPlayerReference(in, batting);
-  ab.strikes = GetSigned(in);
-  ab.balls = GetSigned(in);
-  ab.reached = GetChar(in);
-  ab.how_reached = GetSigned(in);
-  ab.bases_reached = GetSigned(in);
-  ab.rbi = GetSigned(in);
-  ab.out = GetChar(in);
-  ab.how_out = GetSigned(in);
-  ab.scored = GetChar(in);
-  ab.earned = GetChar(in);
-  ab.box_number = GetSigned(in);
-  ab.out_credit_count = GetSigned(in);
+  ab.strikes = in.Signed();
+  ab.balls = in.Signed();
+  ab.reached = in.Char();
+  ab.how_reached = in.Signed();
+  ab.bases_reached = in.Signed();
+  ab.rbi = in.Signed();
+  ab.out = in.Char();
+  ab.how_out = in.Signed();
+  ab.scored = in.Char();
+  ab.earned = in.Char();
+  ab.box_number = in.Signed();
+  ab.out_credit_count = in.Signed();
   ReadCredits(in, ab.out_credits, fielding);
-  ab.reach_credit_count = GetSigned(in);
+  ab.reach_credit_count = in.Signed();
   ReadCredits(in, ab.reach_credits, fielding);
   ReadCredits(in, ab.error_credits, fielding);
   ReadSignedBytes(in, ab.error_kinds);
@@ -139,19 +143,20 @@ AT_BAT ReadPalmAtBat(ByteReader& in, const Roster& batting, const Roster& fieldi
   ReadCredits(in, ab.second_error_credits, fielding);
   ReadSignedBytes(in, ab.second_error_kinds);
   ReadSignedBytes(in, ab.advances);
-  ab.hit_x = GetUnsigned(in);
-  ab.hit_y = GetUnsigned(in);
-  ab.last_pitch = GetSigned(in);
+  ab.hit_x = in.Unsigned();
+  ab.hit_y = in.Unsigned();
+  ab.last_pitch = in.Signed();
   for (PITCH& pitch : ab.pitches) {
-    pitch.event = GetSigned(in);
-    pitch.balls_before = static_cast<std::int16_t>(GetSigned(in));
-    pitch.strikes_before = static_cast<std::int16_t>(GetSigned(in));
+    pitch.event = in.Signed();
+    pitch.balls_before = static_cast<std::int16_t>(in.Signed());
+    pitch.strikes_before = static_cast<std::int16_t>(in.Signed());
     pitch.detail = ReadPitchData(in, fielding);
   }
-  ab.tail_value1 = GetSigned(in);
-  ab.tail_flag = GetChar(in) != 0 ? 1 : 0;
-  ab.tail_value2 = GetSigned(in);
-  ab.tail_value3 = GetNumber(in);
+  ab.tail_value1 = in.Signed();
+  ab.tail_flag = in.Char() != 0 ? 1 : 0;
+  ab.tail_value2 = in.Signed();
+  ab.tail_value3 = in.Number();
+  if (!in.error().empty()) reader.Fail(in.error());
   return ab;
 }
 

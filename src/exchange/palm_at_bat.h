@@ -37,6 +37,7 @@
 #include "records/byte_reader.h"
 #include "records/byte_writer.h"
 #include "records/game_note.h"
+#include "exchange/palm_player.h"
 #include "records/team.h"
 
 namespace scorewick {
@@ -48,9 +49,11 @@ inline constexpr std::size_t kPalmGameNoteSize = 78;
 inline constexpr int kPalmPitchDetails = 15;    // of the 25 an at-bat holds
 inline constexpr std::size_t kPalmNoteText = 75;  // bytes of the text sent, terminator included
 
-void WritePalmAtBat(ByteWriter& out, const AT_BAT& at_bat, const Roster& batting,
-                    const Roster& fielding);
-// Reads into a new AT_BAT: pitch details 16 to 25 keep its defaults.
+void WritePalmAtBat(ByteWriter& out, const AT_BAT& at_bat, const RosterNames& batting,
+                    const RosterNames& fielding);
+// Reads into a new AT_BAT: pitch details 16 to 25 keep its defaults.  A
+// stream that ends inside the at-bat, or a reference past a roster, fails
+// the reader.
 AT_BAT ReadPalmAtBat(ByteReader& in, const Roster& batting, const Roster& fielding);
 
 void WritePalmGameNote(ByteWriter& out, const GAME_NOTE& note);

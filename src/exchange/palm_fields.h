@@ -19,7 +19,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "records/byte_reader.h"
 #include "records/byte_writer.h"
@@ -78,5 +80,54 @@ void GetText(ByteReader& in, FixedText<N>& text, std::size_t n = N) {
   in.Bytes(text.bytes.data(), n);
   if (!text.terminated()) text.bytes[N - 1] = '\0';
 }
+
+// --- whole records ---
+//
+// A fixed-size record (a 1012-byte at-bat, a 9-byte reference) is secured
+// in one bounds check (ByteReader::Take, ByteWriter::Append) and then coded
+// field by field without further checks.
+
+class RecordWriter {
+ public:
+  explicit RecordWriter(std::uint8_t* p) : p_(p) {}
+  void Byte(std::int64_t value) { *p_++ = static_cast<std::uint8_t>(value); }
+  void Char(std::uint8_t value) { *p_++ = value; }
+  void Number(std::int64_t value) {
+    p_[0] = static_cast<std::uint8_t>(value >> 8);
+    p_[1] = static_cast<std::uint8_t>(value);
+    p_ += 2;
+  }
+
+ private:
+  std::uint8_t* p_;
+};
+
+class RecordReader {
+ public:
+  // at is the stream offset of p, for messages.
+  RecordReader(const std::uint8_t* p, std::size_t at) : start_(p), p_(p), at_(at) {}
+  std::int32_t Signed() { return static_cast<std::int8_t>(*p_++); }
+  std::int32_t Unsigned() { return *p_++; }
+  std::uint8_t Char() { return *p_++; }
+  std::int32_t Number() {
+    auto v = static_cast<std::int16_t>(std::uint16_t(p_[0]) << 8 | p_[1]);
+    p_ += 2;
+    return v;
+  }
+  void Skip(std::size_t n) { p_ += n; }
+  // Stream offset of the next byte.
+  std::size_t offset() const { return at_ + static_cast<std::size_t>(p_ - start_); }
+  // Records the first impossible value; the caller fails its ByteReader.
+  void Fail(std::string what) {
+    if (error_.empty()) error_ = std::move(what);
+  }
+  const std::string& error() const { return error_; }
+
+ private:
+  const std::uint8_t* start_;
+  const std::uint8_t* p_;
+  std::size_t at_;
+  std::string error_;
+};
 
 }  // namespace scorewick::palm

@@ -31,8 +31,8 @@ std::size_t StreamSize(const Game& game) {
   return size;
 }
 
-void WriteHalf(ByteWriter& out, const HALF_INNING& half, const Roster& batting,
-               const Roster& fielding) {
+void WriteHalf(ByteWriter& out, const HALF_INNING& half, const RosterNames& batting,
+               const RosterNames& fielding) {
   PutByte(out, half.runs);
   PutByte(out, half.hits);
   PutByte(out, half.errors);
@@ -161,9 +161,10 @@ bool WritePalmGameStream(const Game& game, std::vector<std::uint8_t>& stream, st
   PutChar(out, game.home.uses_designated_hitter);
   PutChar(out, game.visitor.uses_designated_hitter);
 
+  const RosterNames home(game.home), visitor(game.visitor);
   for (const INNING& inning : game.innings) {
-    WriteHalf(out, inning.top, game.visitor, game.home);
-    WriteHalf(out, inning.bottom, game.home, game.visitor);
+    WriteHalf(out, inning.top, visitor, home);
+    WriteHalf(out, inning.bottom, home, visitor);
   }
   PutNumber(out, static_cast<std::int64_t>(game.notes.size()));
   for (const GAME_NOTE& note : game.notes) WritePalmGameNote(out, note);

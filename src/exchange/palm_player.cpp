@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "exchange/palm_fields.h"
-
 namespace scorewick {
 
 using namespace palm;
@@ -12,62 +10,81 @@ namespace {
 
 // Reads a roster index: -1 (nobody on the roster) or an index inside the
 // roster.  Any other value never comes from a sound stream; it fails the
-// reader and gives -1.
-std::int32_t ReadRosterIndex(ByteReader& in, const Roster& roster, const char* what) {
-  std::size_t at = in.position();
-  std::int32_t index = GetSigned(in);
+// record and gives -1.
+std::int32_t ReadRosterIndex(RecordReader& in, const Roster& roster, const char* what) {
+  std::size_t at = in.offset();
+  std::int32_t index = in.Signed();
   if (index == -1 || (index >= 0 && index < roster.count())) return index;
-  if (in.ok()) {
-    in.Fail(std::string(what) + " at byte " + std::to_string(at) + " names roster entry " +
-            std::to_string(index) + ", but the roster holds " + std::to_string(roster.count()) +
-            " players");
-  }
+  in.Fail(std::string(what) + " at byte " + std::to_string(at) + " names roster entry " +
+          std::to_string(index) + ", but the roster holds " + std::to_string(roster.count()) +
+          " players");
   return -1;
 }
 
 }  // namespace
 
+RosterNames::RosterNames(const Roster& roster) {
+  names_.reserve(roster.players().size());
+  for (const PLAYER& p : roster.players()) names_.push_back(p.name.view());
+}
+
+int RosterNames::IndexOf(std::string_view name) const {
+  for (std::size_t i = 0; i < names_.size(); ++i) {
+    if (names_[i] == name) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 void WritePalmPlayer(ByteWriter& out, const PLAYER& player) {
   PutClosedText(out, player.name);
-  PutByte(out, player.uniform_number);
-  PutByte(out, player.position);
-  PutByte(out, player.batting_order);
-  PutByte(out, player.entered_inning);
-  PutByte(out, player.entry_value);
-  PutChar(out, player.entry_flag);
-  PutChar(out, player.active);
-  PutByte(out, player.bats);
-  PutChar(out, player.throws_right);
+  RecordWriter r(out.Append(kPalmPlayerSize - 25));
+  r.Byte(player.uniform_number);
+  r.Byte(player.position);
+  r.Byte(player.batting_order);
+  r.Byte(player.entered_inning);
+  r.Byte(player.entry_value);
+  r.Char(player.entry_flag);
+  r.Char(player.active);
+  r.Byte(player.bats);
+  r.Char(player.throws_right);
 }
 
 PLAYER ReadPalmPlayer(ByteReader& in) {
   PLAYER player;
   GetText(in, player.name);
-  player.uniform_number = static_cast<std::int16_t>(GetSigned(in));
-  player.position = GetSigned(in);
-  player.batting_order = GetSigned(in);
-  player.entered_inning = GetSigned(in);
-  player.entry_value = GetSigned(in);
-  player.entry_flag = GetChar(in);
-  player.active = GetChar(in);
-  player.bats = static_cast<std::uint8_t>(GetUnsigned(in));
-  player.throws_right = GetChar(in);
+  const std::uint8_t* p = in.Take(kPalmPlayerSize - 25, "a Palm player record");
+  if (!p) return player;
+  RecordReader r(p, 0);
+  player.uniform_number = static_cast<std::int16_t>(r.Signed());
+  player.position = r.Signed();
+  player.batting_order = r.Signed();
+  player.entered_inning = r.Signed();
+  player.entry_value = r.Signed();
+  player.entry_flag = r.Char();
+  player.active = r.Char();
+  player.bats = static_cast<std::uint8_t>(r.Unsigned());
+  player.throws_right = r.Char();
   return player;
 }
 
-void WritePlayerReference(ByteWriter& out, const PLAYER& player, const Roster& roster) {
-  PutByte(out, roster.IndexOfPlayer(player.name.view()));
-  PutByte(out, player.position);
-  PutByte(out, player.batting_order);
-  PutByte(out, player.entered_inning);
-  PutByte(out, player.entry_value);
-  PutChar(out, player.entry_flag);
-  PutChar(out, player.active);
-  PutChar(out, player.bats);
-  PutChar(out, player.throws_right);
+void WritePlayerReference(RecordWriter& out, const PLAYER& player, const RosterNames& roster) {
+  out.Byte(roster.IndexOf(player.name.view()));
+  out.Byte(player.position);
+  out.Byte(player.batting_order);
+  out.Byte(player.entered_inning);
+  out.Byte(player.entry_value);
+  out.Char(player.entry_flag);
+  out.Char(player.active);
+  out.Char(player.bats);
+  out.Char(player.throws_right);
 }
 
-PLAYER ReadPlayerReference(ByteReader& in, const Roster& roster) {
+void WritePlayerReference(ByteWriter& out, const PLAYER& player, const RosterNames& roster) {
+  RecordWriter r(out.Append(kPalmPlayerReferenceSize));
+  WritePlayerReference(r, player, roster);
+}
+
+PLAYER ReadPlayerReference(RecordReader& in, const Roster& roster) {
   std::int32_t index = ReadRosterIndex(in, roster, "a player reference");
   PLAYER player;
   if (index < 0) {
@@ -77,29 +94,40 @@ PLAYER ReadPlayerReference(ByteReader& in, const Roster& roster) {
   const PLAYER& listed = roster.player(index);
   player.name = listed.name;
   player.uniform_number = listed.uniform_number;
-  player.position = GetSigned(in);
-  player.batting_order = GetSigned(in);
-  player.entered_inning = GetSigned(in);
-  player.entry_value = GetSigned(in);
-  player.entry_flag = GetChar(in);
-  player.active = GetChar(in);
-  player.bats = GetChar(in);
-  player.throws_right = GetChar(in);
+  player.position = in.Signed();
+  player.batting_order = in.Signed();
+  player.entered_inning = in.Signed();
+  player.entry_value = in.Signed();
+  player.entry_flag = in.Char();
+  player.active = in.Char();
+  player.bats = in.Char();
+  player.throws_right = in.Char();
   return player;
 }
 
-void WritePalmFielderCredit(ByteWriter& out, const FIELDER_CREDIT& credit, const Roster& roster) {
-  PutByte(out, credit.position);
-  PutByte(out, roster.IndexOfPlayer(credit.name.view()));
-  PutByte(out, credit.credit);
+PLAYER ReadPlayerReference(ByteReader& in, const Roster& roster) {
+  const std::size_t at = in.position();
+  const std::uint8_t* p = in.Take(kPalmPlayerReferenceSize, "a player reference");
+  if (!p) return PLAYER{};
+  RecordReader r(p, at);
+  PLAYER player = ReadPlayerReference(r, roster);
+  if (!r.error().empty()) in.Fail(r.error());
+  return player;
 }
 
-FIELDER_CREDIT ReadPalmFielderCredit(ByteReader& in, const Roster& roster) {
+void WritePalmFielderCredit(RecordWriter& out, const FIELDER_CREDIT& credit,
+                            const RosterNames& roster) {
+  out.Byte(credit.position);
+  out.Byte(roster.IndexOf(credit.name.view()));
+  out.Byte(credit.credit);
+}
+
+FIELDER_CREDIT ReadPalmFielderCredit(RecordReader& in, const Roster& roster) {
   FIELDER_CREDIT credit;
-  credit.position = GetSigned(in);
+  credit.position = in.Signed();
   std::int32_t index = ReadRosterIndex(in, roster, "a fielder credit");
   if (index >= 0) credit.name = roster.player(index).name;
-  credit.credit = GetSigned(in);
+  credit.credit = in.Signed();
   return credit;
 }
 

@@ -19,10 +19,13 @@
 // the name empty), credit.
 //
 // A roster index below -1 or past the roster never comes from a sound
-// stream: the readers fail the ByteReader, naming the byte.
+// stream: the readers fail, naming the byte.
 
 #include <cstddef>
+#include <string_view>
+#include <vector>
 
+#include "exchange/palm_fields.h"
 #include "records/byte_reader.h"
 #include "records/byte_writer.h"
 #include "records/fielder_credit.h"
@@ -35,14 +38,29 @@ inline constexpr std::size_t kPalmPlayerSize = 34;
 inline constexpr std::size_t kPalmPlayerReferenceSize = 9;
 inline constexpr std::size_t kPalmFielderCreditSize = 3;
 
+// The names of a roster, looked up for every reference a writer makes.
+// Holds views into the roster, which must stay unchanged while it is used.
+class RosterNames {
+ public:
+  explicit RosterNames(const Roster& roster);
+  // Index of the first player with exactly this name, or -1.
+  int IndexOf(std::string_view name) const;
+
+ private:
+  std::vector<std::string_view> names_;  // views into the roster's players
+};
+
 void WritePalmPlayer(ByteWriter& out, const PLAYER& player);
 // Reads into a default PLAYER; fails the reader when the stream ends early.
 PLAYER ReadPalmPlayer(ByteReader& in);
 
-void WritePlayerReference(ByteWriter& out, const PLAYER& player, const Roster& roster);
+void WritePlayerReference(ByteWriter& out, const PLAYER& player, const RosterNames& roster);
+void WritePlayerReference(palm::RecordWriter& out, const PLAYER& player, const RosterNames& roster);
 PLAYER ReadPlayerReference(ByteReader& in, const Roster& roster);
+PLAYER ReadPlayerReference(palm::RecordReader& in, const Roster& roster);
 
-void WritePalmFielderCredit(ByteWriter& out, const FIELDER_CREDIT& credit, const Roster& roster);
-FIELDER_CREDIT ReadPalmFielderCredit(ByteReader& in, const Roster& roster);
+void WritePalmFielderCredit(palm::RecordWriter& out, const FIELDER_CREDIT& credit,
+                            const RosterNames& roster);
+FIELDER_CREDIT ReadPalmFielderCredit(palm::RecordReader& in, const Roster& roster);
 
 }  // namespace scorewick

@@ -195,10 +195,10 @@ TEST(PalmPlayerReference, RosterLookupAndRefusals) {
   PLAYER known = roster.player(4);
   known.position = 7;
   known.active = 1;
-  WritePlayerReference(out, known, roster);
+  WritePlayerReference(out, known, RosterNames(roster));
   PLAYER renamed = roster.player(4);
   renamed.name.set("Eli Grey");  // renamed after the game was scored
-  WritePlayerReference(out, renamed, roster);
+  WritePlayerReference(out, renamed, RosterNames(roster));
   ASSERT_EQ(b.size(), 18u);
   EXPECT_EQ(b[0], 4);
   EXPECT_EQ(b[9], 0xFF);
