@@ -12,6 +12,9 @@
 
 namespace scorewick {
 
+// Laid out exactly as stored (packed, little-endian fields), so that whole
+// arrays of records move to and from files in one block.
+#pragma pack(push, 1)
 // A pitcher who faced the batter (53 bytes).  last_pitch is the index of
 // the last pitch he threw in this turn, or -1 while he is still pitching.
 struct PITCHER_SLOT {
@@ -50,11 +53,13 @@ struct AT_BAT {
   std::int32_t reach_credit_count = 0;
   std::array<FIELDER_CREDIT, kMaxCredits> reach_credits{};
   std::array<FIELDER_CREDIT, kBases> error_credits{};        // per base reached on an error
-  std::array<std::int32_t, kBases> error_kinds{};            // ErrorType
-  std::array<std::int32_t, kBases> error_bases{};            // bases gained on that error
+  // Plain arrays: the record is packed, and a plain array's elements may be
+  // used where they lie whatever their alignment.
+  std::int32_t error_kinds[kBases]{};                        // ErrorType
+  std::int32_t error_bases[kBases]{};                        // bases gained on that error
   std::array<FIELDER_CREDIT, kBases> second_error_credits{};
-  std::array<std::int32_t, kBases> second_error_kinds{};
-  std::array<std::int32_t, 3> advances{};                    // AdvanceType: 1st->2nd, 2nd->3rd, 3rd->home
+  std::int32_t second_error_kinds[kBases]{};
+  std::int32_t advances[3]{};                                // AdvanceType: 1st->2nd, 2nd->3rd, 3rd->home
   std::int32_t hit_x = kNoHitX;        // field picture coordinates
   std::int32_t hit_y = kNoHitY;
   std::int32_t last_pitch = -1;        // index of the last entry used in pitches
@@ -76,8 +81,10 @@ struct AT_BAT {
   // Number of entries of the pitch sequence (last_pitch + 1, within 0..25).
   int PitchCount() const;
 };
+#pragma pack(pop)
 
 inline constexpr std::size_t kPitcherSlotSize = 53;
 inline constexpr std::size_t kAtBatSize = 5405;
+static_assert(sizeof(PITCHER_SLOT) == kPitcherSlotSize && sizeof(AT_BAT) == kAtBatSize);
 
 }  // namespace scorewick

@@ -7,6 +7,9 @@
 
 namespace scorewick {
 
+// Laid out exactly as stored (packed, little-endian fields), so that whole
+// arrays of records move to and from files in one block.
+#pragma pack(push, 1)
 struct FIELDER_CREDIT {
   std::int32_t position = 0;   // Position code of the fielder
   NameText name;               // empty = no fielder
@@ -14,7 +17,9 @@ struct FIELDER_CREDIT {
 
   bool operator==(const FIELDER_CREDIT&) const = default;
 };
+#pragma pack(pop)
 
 inline constexpr std::size_t kFielderCreditSize = 33;
+static_assert(sizeof(FIELDER_CREDIT) == kFielderCreditSize);
 
 }  // namespace scorewick

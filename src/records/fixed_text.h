@@ -44,7 +44,11 @@ struct FixedText {
 
   // True when the stored bytes hold a terminator, as every field written by
   // a sound program does.
-  bool terminated() const { return std::memchr(bytes.data(), 0, N) != nullptr; }
+  bool terminated() const {
+    // Writers zero-fill behind the text, so the last byte settles nearly
+    // every field without a scan.
+    return bytes[N - 1] == '\0' || std::memchr(bytes.data(), 0, N) != nullptr;
+  }
 
   // Whole-field equality: what a byte-exact round trip must preserve.
   bool operator==(const FixedText& other) const = default;

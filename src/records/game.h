@@ -17,6 +17,7 @@
 namespace scorewick {
 
 // The first 233 bytes of a game, stored in game files as one block.
+#pragma pack(push, 1)
 struct GameHeader {
   NameText field{" "};
   std::array<NameText, 4> umpires{NameText{" "}, NameText{" "}, NameText{" "}, NameText{" "}};
@@ -28,18 +29,20 @@ struct GameHeader {
   std::uint8_t month = 0;
   std::int32_t start_minute = 0;
   std::int32_t start_hour = 12;
-  std::array<std::int32_t, 2> reserved_a{};   // carried only
+  std::int32_t reserved_a[2]{};              // carried only (a plain array: the header is packed)
   std::int32_t duration_minutes = 0;
   std::int32_t duration_hours = 3;
-  std::array<std::int32_t, 2> reserved_b{};   // carried only
+  std::int32_t reserved_b[2]{};              // carried only
   std::int32_t creation_year = 0;             // carried only
   std::int32_t extra_value = 0;               // carried only
   std::int32_t attendance = 0;
 
   bool operator==(const GameHeader&) const = default;
 };
+#pragma pack(pop)
 
 inline constexpr std::size_t kGameHeaderSize = 233;
+static_assert(sizeof(GameHeader) == kGameHeaderSize);
 
 class Game {
  public:

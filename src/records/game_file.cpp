@@ -83,8 +83,7 @@ std::string HalfName(int inning, bool top) {
 void ReadLineup(ByteReader& in, std::vector<PLAYER>& lineup, bool keyless, const char* what) {
   std::int32_t count = in.Count(kPlayerSize, what, true);
   if (count < 0) return;
-  lineup.resize(static_cast<std::size_t>(count));
-  for (PLAYER& p : lineup) ReadPlayer(in, p, keyless);
+  ReadPlayers(in, static_cast<std::size_t>(count), lineup, keyless);
 }
 
 void ReadHalf(ByteReader& in, HALF_INNING& half, bool old_format, int inning, bool top) {
@@ -96,15 +95,24 @@ void ReadHalf(ByteReader& in, HALF_INNING& half, bool old_format, int inning, bo
   std::int32_t count = in.Count(record_size, "at-bat count", true);
   if (count < 0) return;
   half.at_bats.resize(static_cast<std::size_t>(count));
-  for (AT_BAT& ab : half.at_bats) {
-    std::size_t at = in.position();
-    const std::uint8_t* p = in.Take(record_size, "an at-bat");
-    if (!p) return;
-    if (!(old_format ? DecodeOldAtBat(p, ab) : DecodeAtBat(p, ab))) {
-      in.Fail("an at-bat of the " + HalfName(inning, top) + " at byte " + std::to_string(at) +
-              " has a name without terminator");
-      return;
+  const std::size_t at = in.position();
+  bool terminated = true;
+  if (old_format) {
+    for (AT_BAT& ab : half.at_bats) {
+      const std::uint8_t* p = in.Take(record_size, "an at-bat");
+      if (!p) return;
+      terminated &= DecodeOldAtBat(p, ab);
     }
+  } else if (!half.at_bats.empty()) {
+    // The at-bats are stored as they lie in memory: one block.
+    in.Bytes(half.at_bats.data(), record_size * half.at_bats.size());
+    if (!in.ok()) return;
+    for (const AT_BAT& ab : half.at_bats) terminated &= AtBatTextsTerminated(ab);
+  }
+  if (!terminated) {
+    in.Fail("an at-bat of the " + HalfName(inning, top) + " (from byte " + std::to_string(at) +
+            ") has a name without terminator");
+    return;
   }
   ReadLineup(in, half.offense, old_format, "offense line-up count");
   ReadLineup(in, half.defense, old_format, "defense line-up count");
@@ -117,16 +125,12 @@ void WriteHalf(ByteWriter& out, const HALF_INNING& half) {
   out.I32(half.left_on_base);
   out.I32(static_cast<std::int32_t>(half.at_bats.size()));
   if (!half.at_bats.empty()) {
-    std::uint8_t* p = out.Append(kAtBatSize * half.at_bats.size());
-    for (const AT_BAT& ab : half.at_bats) {
-      EncodeAtBat(p, ab);
-      p += kAtBatSize;
-    }
+    out.Bytes(half.at_bats.data(), kAtBatSize * half.at_bats.size());
   }
   out.I32(static_cast<std::int32_t>(half.offense.size()));
-  for (const PLAYER& p : half.offense) WritePlayer(out, p);
+  out.Bytes(half.offense.data(), kPlayerSize * half.offense.size());
   out.I32(static_cast<std::int32_t>(half.defense.size()));
-  for (const PLAYER& p : half.defense) WritePlayer(out, p);
+  out.Bytes(half.defense.data(), kPlayerSize * half.defense.size());
 }
 
 // Reads one of the two teams; a team with a bad version word stays empty
@@ -155,6 +159,10 @@ std::size_t EncodedSize(const Game& game) {
 GameReadResult DecodeGameFile(std::span<const std::uint8_t> bytes, Game& game,
                               UserMessages& messages, std::string* error) {
   ByteReader in(bytes);
+  return ReadGame(in, game, messages, error);
+}
+
+GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std::string* error) {
   std::int32_t version = in.I32();
   if (!in.ok() || (version != kVersion2 && version != kVersion3)) {
     game.Release();
@@ -238,6 +246,8 @@ void EncodeGameFile(const Game& game, std::vector<std::uint8_t>& bytes) {
 
 bool LoadGame(const std::string& path, Game& game, Ui& ui, std::vector<std::uint8_t>* scratch) {
   game.file_path.set(path);
+  // One read of the whole file, then one copy per block of records: fewer
+  // system calls than reading the blocks into place one by one.
   std::vector<std::uint8_t> local;
   std::vector<std::uint8_t>& bytes = scratch ? *scratch : local;
   std::string error;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "platform/ui.h"
+#include "records/byte_reader.h"
 #include "records/game.h"
 #include "records/user_message.h"
 
@@ -41,6 +42,9 @@ enum class GameReadResult {
 // result other than kOk the game is released (empty, new).
 GameReadResult DecodeGameFile(std::span<const std::uint8_t> bytes, Game& game,
                               UserMessages& messages, std::string* error);
+
+// The same, reading at a ByteReader's position.
+GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std::string* error);
 
 // Encodes game as a format 3.0 file into out (replacing its content).
 void EncodeGameFile(const Game& game, std::vector<std::uint8_t>& out);

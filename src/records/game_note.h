@@ -8,6 +8,9 @@
 
 namespace scorewick {
 
+// Laid out exactly as stored (packed, little-endian fields), so that whole
+// arrays of records move to and from files in one block.
+#pragma pack(push, 1)
 struct GAME_NOTE {
   std::int32_t inning = 0;    // 0-based
   std::int32_t at_bat = 0;    // 0-based, within the half
@@ -16,7 +19,9 @@ struct GAME_NOTE {
 
   bool operator==(const GAME_NOTE&) const = default;
 };
+#pragma pack(pop)
 
 inline constexpr std::size_t kGameNoteSize = 309;
+static_assert(sizeof(GAME_NOTE) == kGameNoteSize);
 
 }  // namespace scorewick

@@ -8,6 +8,9 @@
 
 namespace scorewick {
 
+// Laid out exactly as stored (packed, little-endian fields), so that whole
+// arrays of records move to and from files in one block.
+#pragma pack(push, 1)
 struct PITCH_DATA {
   std::int32_t pitch_type = 11;        // PitchType; 11 = Other
   PLAYER pitcher;
@@ -38,8 +41,10 @@ struct PITCH {
 
   bool operator==(const PITCH&) const = default;
 };
+#pragma pack(pop)
 
 inline constexpr std::size_t kPitchDataSize = 77;
 inline constexpr std::size_t kPitchSize = 85;
+static_assert(sizeof(PITCH_DATA) == kPitchDataSize && sizeof(PITCH) == kPitchSize);
 
 }  // namespace scorewick

@@ -9,6 +9,9 @@
 
 namespace scorewick {
 
+// Laid out exactly as stored (packed, little-endian fields), so that whole
+// arrays of records move to and from files in one block.
+#pragma pack(push, 1)
 struct PLAYER {
   NameText name;                       // empty = no player
   std::int16_t uniform_number = -1;    // -1 = none, shown "00"
@@ -24,8 +27,10 @@ struct PLAYER {
 
   bool operator==(const PLAYER&) const = default;
 };
+#pragma pack(pop)
 
 inline constexpr std::size_t kPlayerSize = 49;
+static_assert(sizeof(PLAYER) == kPlayerSize);
 
 // Players are the same person when their names are equal, byte for byte.
 inline bool SamePlayer(const PLAYER& a, const PLAYER& b) { return a.name.view() == b.name.view(); }

@@ -9,6 +9,9 @@
 
 namespace scorewick {
 
+// Laid out exactly as stored (packed, little-endian fields), so that whole
+// arrays of records move to and from files in one block.
+#pragma pack(push, 1)
 struct PLAYER_INFO {
   FixedText<25> phone;
   FixedText<100> address;
@@ -23,8 +26,10 @@ struct PLAYER_INFO {
 
   bool operator==(const PLAYER_INFO&) const = default;
 };
+#pragma pack(pop)
 
 inline constexpr std::size_t kPlayerInfoSize = 331;
+static_assert(sizeof(PLAYER_INFO) == kPlayerInfoSize);
 
 // A new entry: every text empty, the birthday today (local date).
 PLAYER_INFO NewPlayerInfo();

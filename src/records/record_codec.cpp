@@ -1,289 +1,145 @@
 #include "records/record_codec.h"
 
+#include <bit>
 #include <cstring>
-
-#include "records/le_bytes.h"
+#include <type_traits>
 
 namespace scorewick {
 namespace {
 
-using le::LoadF32;
-using le::LoadI16;
-using le::LoadI32;
-using le::StoreF32;
-using le::StoreI16;
-using le::StoreI32;
+// The records are laid out as stored, and stored little-endian: moving one
+// between memory and a file is a copy.
+static_assert(std::endian::native == std::endian::little,
+              "the packed records hold little-endian fields as stored");
+static_assert(std::is_trivially_copyable_v<AT_BAT> && std::is_trivially_copyable_v<GameHeader> &&
+              std::is_trivially_copyable_v<PLAYER_INFO> && std::is_trivially_copyable_v<GAME_NOTE>);
 
+// True when a text field holds a terminator.  Writers zero-fill behind the
+// text, so the last byte settles nearly every field without a scan.
 template <std::size_t N>
-bool LoadText(const std::uint8_t* p, FixedText<N>& out) {
-  std::memcpy(out.bytes.data(), p, N);
-  return out.terminated();
+bool Terminated(const FixedText<N>& text) {
+  return text.bytes[N - 1] == '\0' || std::memchr(text.bytes.data(), 0, N) != nullptr;
 }
 
-template <std::size_t N>
-void StoreText(std::uint8_t* p, const FixedText<N>& in) {
-  std::memcpy(p, in.bytes.data(), N);
+template <typename Record>
+void Load(const std::uint8_t* p, Record& out) {
+  std::memcpy(static_cast<void*>(&out), p, sizeof(Record));
+}
+
+template <typename Record>
+void Store(std::uint8_t* p, const Record& in) {
+  std::memcpy(p, static_cast<const void*>(&in), sizeof(Record));
+}
+
+bool PlayerTerminated(const PLAYER& p) { return Terminated(p.name); }
+
+bool CreditsTerminated(const FIELDER_CREDIT* credits, int count) {
+  bool ok = true;
+  for (int i = 0; i < count; ++i) ok &= Terminated(credits[i].name);
+  return ok;
 }
 
 }  // namespace
 
 bool DecodePlayer(const std::uint8_t* p, PLAYER& out, bool keyless) {
-  bool ok = LoadText(p, out.name);
-  out.uniform_number = LoadI16(p + 25);
-  out.key = keyless ? 0 : LoadI16(p + 27);
-  out.position = LoadI32(p + 29);
-  out.batting_order = LoadI32(p + 33);
-  out.entered_inning = LoadI32(p + 37);
-  out.entry_value = LoadI32(p + 41);
-  out.entry_flag = p[45];
-  out.active = p[46];
-  out.bats = p[47];
-  out.throws_right = p[48];
-  return ok;
+  Load(p, out);
+  if (keyless) out.key = 0;
+  return PlayerTerminated(out);
 }
 
-void EncodePlayer(std::uint8_t* p, const PLAYER& in) {
-  StoreText(p, in.name);
-  StoreI16(p + 25, in.uniform_number);
-  StoreI16(p + 27, in.key);
-  StoreI32(p + 29, in.position);
-  StoreI32(p + 33, in.batting_order);
-  StoreI32(p + 37, in.entered_inning);
-  StoreI32(p + 41, in.entry_value);
-  p[45] = in.entry_flag;
-  p[46] = in.active;
-  p[47] = in.bats;
-  p[48] = in.throws_right;
-}
+void EncodePlayer(std::uint8_t* p, const PLAYER& in) { Store(p, in); }
 
 bool DecodePlayerInfo(const std::uint8_t* p, PLAYER_INFO& out) {
-  bool ok = LoadText(p, out.phone);
-  ok &= LoadText(p + 25, out.address);
-  ok &= LoadText(p + 125, out.city);
-  ok &= LoadText(p + 165, out.state);
-  ok &= LoadText(p + 205, out.zip);
-  out.birth_year = LoadI32(p + 225);
-  out.birth_day = p[229];
-  out.birth_month = p[230];
-  ok &= LoadText(p + 231, out.email);
-  ok &= LoadText(p + 281, out.note);
-  return ok;
+  Load(p, out);
+  return Terminated(out.phone) & Terminated(out.address) & Terminated(out.city) &
+         Terminated(out.state) & Terminated(out.zip) & Terminated(out.email) & Terminated(out.note);
 }
 
-void EncodePlayerInfo(std::uint8_t* p, const PLAYER_INFO& in) {
-  StoreText(p, in.phone);
-  StoreText(p + 25, in.address);
-  StoreText(p + 125, in.city);
-  StoreText(p + 165, in.state);
-  StoreText(p + 205, in.zip);
-  StoreI32(p + 225, in.birth_year);
-  p[229] = in.birth_day;
-  p[230] = in.birth_month;
-  StoreText(p + 231, in.email);
-  StoreText(p + 281, in.note);
-}
+void EncodePlayerInfo(std::uint8_t* p, const PLAYER_INFO& in) { Store(p, in); }
 
 bool DecodePitchData(const std::uint8_t* p, PITCH_DATA& out) {
-  out.pitch_type = LoadI32(p);
-  bool ok = DecodePlayer(p + 4, out.pitcher);
-  out.location_x = LoadI32(p + 53);
-  out.location_y = LoadI32(p + 57);
-  out.speed = LoadF32(p + 61);
-  out.hit = p[65];
-  out.strike = p[66];
-  out.valid = p[67];
-  out.right_handed_batter = p[68];
-  out.strike_type = LoadI32(p + 69);
-  out.ball_type = LoadI32(p + 73);
-  return ok;
+  Load(p, out);
+  return PlayerTerminated(out.pitcher);
 }
 
-void EncodePitchData(std::uint8_t* p, const PITCH_DATA& in) {
-  StoreI32(p, in.pitch_type);
-  EncodePlayer(p + 4, in.pitcher);
-  StoreI32(p + 53, in.location_x);
-  StoreI32(p + 57, in.location_y);
-  StoreF32(p + 61, in.speed);
-  p[65] = in.hit;
-  p[66] = in.strike;
-  p[67] = in.valid;
-  p[68] = in.right_handed_batter;
-  StoreI32(p + 69, in.strike_type);
-  StoreI32(p + 73, in.ball_type);
-}
+void EncodePitchData(std::uint8_t* p, const PITCH_DATA& in) { Store(p, in); }
 
 bool DecodePitch(const std::uint8_t* p, PITCH& out) {
-  out.event = LoadI32(p);
-  out.balls_before = LoadI16(p + 4);
-  out.strikes_before = LoadI16(p + 6);
-  return DecodePitchData(p + 8, out.detail);
+  Load(p, out);
+  return PlayerTerminated(out.detail.pitcher);
 }
 
-void EncodePitch(std::uint8_t* p, const PITCH& in) {
-  StoreI32(p, in.event);
-  StoreI16(p + 4, in.balls_before);
-  StoreI16(p + 6, in.strikes_before);
-  EncodePitchData(p + 8, in.detail);
-}
+void EncodePitch(std::uint8_t* p, const PITCH& in) { Store(p, in); }
 
 bool DecodeFielderCredit(const std::uint8_t* p, FIELDER_CREDIT& out) {
-  out.position = LoadI32(p);
-  bool ok = LoadText(p + 4, out.name);
-  out.credit = LoadI32(p + 29);
-  return ok;
+  Load(p, out);
+  return Terminated(out.name);
 }
 
-void EncodeFielderCredit(std::uint8_t* p, const FIELDER_CREDIT& in) {
-  StoreI32(p, in.position);
-  StoreText(p + 4, in.name);
-  StoreI32(p + 29, in.credit);
-}
+void EncodeFielderCredit(std::uint8_t* p, const FIELDER_CREDIT& in) { Store(p, in); }
 
 bool DecodePitcherSlot(const std::uint8_t* p, PITCHER_SLOT& out, bool keyless) {
-  bool ok = DecodePlayer(p, out.pitcher, keyless);
-  out.last_pitch = LoadI32(p + 49);
-  return ok;
+  Load(p, out);
+  if (keyless) out.pitcher.key = 0;
+  return PlayerTerminated(out.pitcher);
 }
 
-void EncodePitcherSlot(std::uint8_t* p, const PITCHER_SLOT& in) {
-  EncodePlayer(p, in.pitcher);
-  StoreI32(p + 49, in.last_pitch);
+void EncodePitcherSlot(std::uint8_t* p, const PITCHER_SLOT& in) { Store(p, in); }
+
+bool AtBatTextsTerminated(const AT_BAT& ab) {
+  // Fast path: the last byte of every text field is zero (as zero-filling
+  // writers leave it); only when one is not do the fields get scanned.
+  unsigned last = 0;
+  auto last_of_player = [&](const PLAYER& p) { last |= static_cast<unsigned char>(p.name.bytes[24]); };
+  last_of_player(ab.responsible_pitcher);
+  last_of_player(ab.batter);
+  last_of_player(ab.pinch_runner);
+  for (const PITCHER_SLOT& s : ab.pitchers) last_of_player(s.pitcher);
+  for (const PITCH_DATA& d : ab.pitch_details) last_of_player(d.pitcher);
+  for (const PITCH& p : ab.pitches) last_of_player(p.detail.pitcher);
+  for (const auto* list : {ab.out_credits.data(), ab.reach_credits.data()}) {
+    for (int i = 0; i < kMaxCredits; ++i) last |= static_cast<unsigned char>(list[i].name.bytes[24]);
+  }
+  for (const auto* list : {ab.error_credits.data(), ab.second_error_credits.data()}) {
+    for (int i = 0; i < kBases; ++i) last |= static_cast<unsigned char>(list[i].name.bytes[24]);
+  }
+  if (last == 0) return true;
+
+  bool ok = PlayerTerminated(ab.responsible_pitcher) & PlayerTerminated(ab.batter) &
+            PlayerTerminated(ab.pinch_runner);
+  for (const PITCHER_SLOT& s : ab.pitchers) ok &= PlayerTerminated(s.pitcher);
+  for (const PITCH_DATA& d : ab.pitch_details) ok &= PlayerTerminated(d.pitcher);
+  for (const PITCH& p : ab.pitches) ok &= PlayerTerminated(p.detail.pitcher);
+  ok &= CreditsTerminated(ab.out_credits.data(), kMaxCredits);
+  ok &= CreditsTerminated(ab.reach_credits.data(), kMaxCredits);
+  ok &= CreditsTerminated(ab.error_credits.data(), kBases);
+  ok &= CreditsTerminated(ab.second_error_credits.data(), kBases);
+  return ok;
 }
 
 bool DecodeAtBat(const std::uint8_t* p, AT_BAT& out) {
-  bool ok = true;
-  for (int i = 0; i < kMaxPitchersPerAtBat; ++i) ok &= DecodePitcherSlot(p + 53 * i, out.pitchers[i]);
-  for (int i = 0; i < kMaxPitches; ++i) ok &= DecodePitchData(p + 159 + 77 * i, out.pitch_details[i]);
-  ok &= DecodePlayer(p + 2084, out.responsible_pitcher);
-  ok &= DecodePlayer(p + 2133, out.batter);
-  ok &= DecodePlayer(p + 2182, out.pinch_runner);
-  out.strikes = LoadI32(p + 2231);
-  out.balls = LoadI32(p + 2235);
-  out.reached = p[2239];
-  out.how_reached = LoadI32(p + 2240);
-  out.bases_reached = LoadI32(p + 2244);
-  out.rbi = LoadI32(p + 2248);
-  out.out = p[2252];
-  out.how_out = LoadI32(p + 2253);
-  out.scored = p[2257];
-  out.earned = p[2258];
-  out.box_number = LoadI32(p + 2259);
-  out.out_credit_count = LoadI32(p + 2263);
-  for (int i = 0; i < kMaxCredits; ++i) ok &= DecodeFielderCredit(p + 2267 + 33 * i, out.out_credits[i]);
-  out.reach_credit_count = LoadI32(p + 2597);
-  for (int i = 0; i < kMaxCredits; ++i) ok &= DecodeFielderCredit(p + 2601 + 33 * i, out.reach_credits[i]);
-  for (int i = 0; i < kBases; ++i) ok &= DecodeFielderCredit(p + 2931 + 33 * i, out.error_credits[i]);
-  for (int i = 0; i < kBases; ++i) out.error_kinds[i] = LoadI32(p + 3063 + 4 * i);
-  for (int i = 0; i < kBases; ++i) out.error_bases[i] = LoadI32(p + 3079 + 4 * i);
-  for (int i = 0; i < kBases; ++i) {
-    ok &= DecodeFielderCredit(p + 3095 + 33 * i, out.second_error_credits[i]);
-  }
-  for (int i = 0; i < kBases; ++i) out.second_error_kinds[i] = LoadI32(p + 3227 + 4 * i);
-  for (int i = 0; i < 3; ++i) out.advances[i] = LoadI32(p + 3243 + 4 * i);
-  out.hit_x = LoadI32(p + 3255);
-  out.hit_y = LoadI32(p + 3259);
-  out.last_pitch = LoadI32(p + 3263);
-  for (int i = 0; i < kMaxPitches; ++i) ok &= DecodePitch(p + 3267 + 85 * i, out.pitches[i]);
-  out.tail_value1 = LoadI32(p + 5392);
-  out.tail_flag = p[5396];
-  out.tail_value2 = LoadI32(p + 5397);
-  out.tail_value3 = LoadI32(p + 5401);
-  return ok;
+  Load(p, out);
+  return AtBatTextsTerminated(out);
 }
 
-void EncodeAtBat(std::uint8_t* p, const AT_BAT& in) {
-  for (int i = 0; i < kMaxPitchersPerAtBat; ++i) EncodePitcherSlot(p + 53 * i, in.pitchers[i]);
-  for (int i = 0; i < kMaxPitches; ++i) EncodePitchData(p + 159 + 77 * i, in.pitch_details[i]);
-  EncodePlayer(p + 2084, in.responsible_pitcher);
-  EncodePlayer(p + 2133, in.batter);
-  EncodePlayer(p + 2182, in.pinch_runner);
-  StoreI32(p + 2231, in.strikes);
-  StoreI32(p + 2235, in.balls);
-  p[2239] = in.reached;
-  StoreI32(p + 2240, in.how_reached);
-  StoreI32(p + 2244, in.bases_reached);
-  StoreI32(p + 2248, in.rbi);
-  p[2252] = in.out;
-  StoreI32(p + 2253, in.how_out);
-  p[2257] = in.scored;
-  p[2258] = in.earned;
-  StoreI32(p + 2259, in.box_number);
-  StoreI32(p + 2263, in.out_credit_count);
-  for (int i = 0; i < kMaxCredits; ++i) EncodeFielderCredit(p + 2267 + 33 * i, in.out_credits[i]);
-  StoreI32(p + 2597, in.reach_credit_count);
-  for (int i = 0; i < kMaxCredits; ++i) EncodeFielderCredit(p + 2601 + 33 * i, in.reach_credits[i]);
-  for (int i = 0; i < kBases; ++i) EncodeFielderCredit(p + 2931 + 33 * i, in.error_credits[i]);
-  for (int i = 0; i < kBases; ++i) StoreI32(p + 3063 + 4 * i, in.error_kinds[i]);
-  for (int i = 0; i < kBases; ++i) StoreI32(p + 3079 + 4 * i, in.error_bases[i]);
-  for (int i = 0; i < kBases; ++i) EncodeFielderCredit(p + 3095 + 33 * i, in.second_error_credits[i]);
-  for (int i = 0; i < kBases; ++i) StoreI32(p + 3227 + 4 * i, in.second_error_kinds[i]);
-  for (int i = 0; i < 3; ++i) StoreI32(p + 3243 + 4 * i, in.advances[i]);
-  StoreI32(p + 3255, in.hit_x);
-  StoreI32(p + 3259, in.hit_y);
-  StoreI32(p + 3263, in.last_pitch);
-  for (int i = 0; i < kMaxPitches; ++i) EncodePitch(p + 3267 + 85 * i, in.pitches[i]);
-  StoreI32(p + 5392, in.tail_value1);
-  p[5396] = in.tail_flag;
-  StoreI32(p + 5397, in.tail_value2);
-  StoreI32(p + 5401, in.tail_value3);
-}
+void EncodeAtBat(std::uint8_t* p, const AT_BAT& in) { Store(p, in); }
 
 bool DecodeGameNote(const std::uint8_t* p, GAME_NOTE& out) {
-  out.inning = LoadI32(p);
-  out.at_bat = LoadI32(p + 4);
-  out.half = p[8];
-  return LoadText(p + 9, out.text);
+  Load(p, out);
+  return Terminated(out.text);
 }
 
-void EncodeGameNote(std::uint8_t* p, const GAME_NOTE& in) {
-  StoreI32(p, in.inning);
-  StoreI32(p + 4, in.at_bat);
-  p[8] = in.half;
-  StoreText(p + 9, in.text);
-}
+void EncodeGameNote(std::uint8_t* p, const GAME_NOTE& in) { Store(p, in); }
 
 bool DecodeGameHeader(const std::uint8_t* p, GameHeader& out) {
-  bool ok = LoadText(p, out.field);
-  for (int i = 0; i < 4; ++i) ok &= LoadText(p + 25 + 25 * i, out.umpires[i]);
-  for (int i = 0; i < 2; ++i) ok &= LoadText(p + 125 + 25 * i, out.list_names[i]);
-  out.home_score = LoadI32(p + 175);
-  out.visitor_score = LoadI32(p + 179);
-  out.year = LoadI32(p + 183);
-  out.day = p[187];
-  out.month = p[188];
-  out.start_minute = LoadI32(p + 189);
-  out.start_hour = LoadI32(p + 193);
-  out.reserved_a = {LoadI32(p + 197), LoadI32(p + 201)};
-  out.duration_minutes = LoadI32(p + 205);
-  out.duration_hours = LoadI32(p + 209);
-  out.reserved_b = {LoadI32(p + 213), LoadI32(p + 217)};
-  out.creation_year = LoadI32(p + 221);
-  out.extra_value = LoadI32(p + 225);
-  out.attendance = LoadI32(p + 229);
+  Load(p, out);
+  bool ok = Terminated(out.field);
+  for (const NameText& u : out.umpires) ok &= Terminated(u);
+  for (const NameText& n : out.list_names) ok &= Terminated(n);
   return ok;
 }
 
-void EncodeGameHeader(std::uint8_t* p, const GameHeader& in) {
-  StoreText(p, in.field);
-  for (int i = 0; i < 4; ++i) StoreText(p + 25 + 25 * i, in.umpires[i]);
-  for (int i = 0; i < 2; ++i) StoreText(p + 125 + 25 * i, in.list_names[i]);
-  StoreI32(p + 175, in.home_score);
-  StoreI32(p + 179, in.visitor_score);
-  StoreI32(p + 183, in.year);
-  p[187] = in.day;
-  p[188] = in.month;
-  StoreI32(p + 189, in.start_minute);
-  StoreI32(p + 193, in.start_hour);
-  StoreI32(p + 197, in.reserved_a[0]);
-  StoreI32(p + 201, in.reserved_a[1]);
-  StoreI32(p + 205, in.duration_minutes);
-  StoreI32(p + 209, in.duration_hours);
-  StoreI32(p + 213, in.reserved_b[0]);
-  StoreI32(p + 217, in.reserved_b[1]);
-  StoreI32(p + 221, in.creation_year);
-  StoreI32(p + 225, in.extra_value);
-  StoreI32(p + 229, in.attendance);
-}
+void EncodeGameHeader(std::uint8_t* p, const GameHeader& in) { Store(p, in); }
 
 void ReadPlayer(ByteReader& in, PLAYER& out, bool keyless) {
   std::size_t at = in.position();
@@ -292,6 +148,21 @@ void ReadPlayer(ByteReader& in, PLAYER& out, bool keyless) {
   if (!DecodePlayer(p, out, keyless)) {
     in.Fail("the player name at byte " + std::to_string(at) + " has no terminator");
   }
+}
+
+void ReadPlayers(ByteReader& in, std::size_t count, std::vector<PLAYER>& out, bool keyless) {
+  std::size_t at = in.position();
+  const std::uint8_t* p = in.Take(kPlayerSize * count, "the player records");
+  if (!p) return;
+  out.resize(count);
+  if (count == 0) return;
+  std::memcpy(static_cast<void*>(out.data()), p, kPlayerSize * count);
+  bool ok = true;
+  for (PLAYER& player : out) {
+    if (keyless) player.key = 0;
+    ok &= PlayerTerminated(player);
+  }
+  if (!ok) in.Fail("a player name from byte " + std::to_string(at) + " has no terminator");
 }
 
 void WritePlayer(ByteWriter& out, const PLAYER& in) { EncodePlayer(out.Append(kPlayerSize), in); }

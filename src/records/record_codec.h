@@ -10,6 +10,7 @@
 // damaged.
 
 #include <cstdint>
+#include <vector>
 
 #include "records/at_bat.h"
 #include "records/byte_reader.h"
@@ -36,6 +37,8 @@ void EncodeFielderCredit(std::uint8_t* p, const FIELDER_CREDIT& in);
 bool DecodePitcherSlot(const std::uint8_t* p, PITCHER_SLOT& out, bool keyless = false);
 void EncodePitcherSlot(std::uint8_t* p, const PITCHER_SLOT& in);
 bool DecodeAtBat(const std::uint8_t* p, AT_BAT& out);
+// True when every text field of the at-bat holds a terminator.
+bool AtBatTextsTerminated(const AT_BAT& ab);
 void EncodeAtBat(std::uint8_t* p, const AT_BAT& in);
 bool DecodeGameNote(const std::uint8_t* p, GAME_NOTE& out);
 void EncodeGameNote(std::uint8_t* p, const GAME_NOTE& in);
@@ -43,6 +46,9 @@ bool DecodeGameHeader(const std::uint8_t* p, GameHeader& out);
 void EncodeGameHeader(std::uint8_t* p, const GameHeader& in);
 
 void ReadPlayer(ByteReader& in, PLAYER& out, bool keyless = false);
+// Reads count players stored one after another into out (resized to
+// count), as one block.
+void ReadPlayers(ByteReader& in, std::size_t count, std::vector<PLAYER>& out, bool keyless = false);
 void WritePlayer(ByteWriter& out, const PLAYER& in);
 
 }  // namespace scorewick

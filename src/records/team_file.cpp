@@ -35,11 +35,10 @@ TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages) {
   std::int32_t count = in.Count(kPlayerSize, "player count", false);
   if (!in.ok()) return TeamReadResult::kDamaged;
 
-  std::vector<PLAYER> players(static_cast<std::size_t>(count));
-  std::vector<PLAYER_INFO> info(static_cast<std::size_t>(count));
-  const bool keyless = version == kVersion2;
-  for (PLAYER& p : players) ReadPlayer(in, p, keyless);
+  std::vector<PLAYER> players;
+  ReadPlayers(in, static_cast<std::size_t>(count), players, version == kVersion2);
   if (!in.ok()) return TeamReadResult::kDamaged;
+  std::vector<PLAYER_INFO> info(players.size());
 
   // The personal information is there when the file is exactly long enough
   // for it; anything else (missing, cut short, a stray byte) leaves it empty.

@@ -291,7 +291,7 @@ TEST(GameFile, FormatTwoIsConvertedOnLoading) {
   EXPECT_EQ(dp.box_number, 9);
   EXPECT_EQ(dp.PitchDetailsInUse(), 0);
   EXPECT_EQ(dp.pitch_details[0], PITCH_DATA{});
-  EXPECT_EQ(dp.error_kinds, (std::array<std::int32_t, 4>{}));
+  for (int base = 0; base < 4; ++base) EXPECT_EQ(dp.error_kinds[base], 0);
   EXPECT_EQ(dp.out_credits[0].credit, kCreditAssist);
   EXPECT_EQ(dp.out_credits[1].credit, kCreditPutOutAndAssist);
   EXPECT_EQ(dp.out_credits[2].credit, kCreditPutOut);
@@ -300,7 +300,9 @@ TEST(GameFile, FormatTwoIsConvertedOnLoading) {
   EXPECT_EQ(dp.reach_credits[0].name.view(), "Reacher");
   EXPECT_EQ(dp.reach_credits[0].credit, 0);
   EXPECT_EQ(dp.error_credits[1].name.view(), "Erring");
-  EXPECT_EQ(dp.advances, (std::array<std::int32_t, 3>{1, 2, 0}));
+  EXPECT_EQ(dp.advances[0], 1);
+  EXPECT_EQ(dp.advances[1], 2);
+  EXPECT_EQ(dp.advances[2], 0);
   EXPECT_EQ(dp.hit_x, 150);
   EXPECT_EQ(dp.last_pitch, 2);
   EXPECT_EQ(dp.pitches[2].event, 5);

@@ -19,6 +19,11 @@ AT_BAT WithEvents(std::initializer_list<std::int32_t> events) {
   return ab;
 }
 
+void SetAdvances(AT_BAT& ab, std::initializer_list<std::int32_t> advances) {
+  int slot = 0;
+  for (std::int32_t a : advances) ab.advances[slot++] = a;
+}
+
 struct Expect {
   int slot;
   std::string_view name;
@@ -38,7 +43,7 @@ TEST(PitchSequence, SingleThenRunnerAroundTheBases) {
                           kEventAdvance, kEventOut});
   ab.how_reached = kReachSingle;
   ab.how_out = kOutTagged;
-  ab.advances = {kAdvStolenBase, kAdvWildPitch, kAdvNone};
+  SetAdvances(ab, {kAdvStolenBase, kAdvWildPitch, kAdvNone});
   CheckEntries(ab, {{-1, "Ball"},
                     {-1, "Strike"},
                     {-1, "Foul"},
@@ -53,12 +58,12 @@ TEST(PitchSequence, SingleThenRunnerAroundTheBases) {
 TEST(PitchSequence, ExtraBaseHitsSkipSlots) {
   AT_BAT ab = WithEvents({kEventReached, kEventAdvance, kEventAdvance});
   ab.how_reached = kReachGroundRuleDouble;
-  ab.advances = {kAdvStolenBase, kAdvBalk, kAdvErrorContinued};
+  SetAdvances(ab, {kAdvStolenBase, kAdvBalk, kAdvErrorContinued});
   CheckEntries(ab, {{-1, "Ground Rule Double"}, {1, "Advance on Balk"}, {2, "Advance on Error"}});
 
   ab = WithEvents({kEventStrike, kEventReached, kEventRbi, kEventAdvance});
   ab.how_reached = kReachTriple;
-  ab.advances = {kAdvStolenBase, kAdvBalk, kAdvPassedBall};
+  SetAdvances(ab, {kAdvStolenBase, kAdvBalk, kAdvPassedBall});
   CheckEntries(ab,
                {{-1, "Strike"}, {-1, "Triple"}, {2, "Awarded RBI"}, {2, "Advance on Passed Ball"}});
 }
@@ -68,13 +73,13 @@ TEST(PitchSequence, ExtraBaseHitsSkipSlots) {
 TEST(PitchSequence, AdvanceWithoutASlotIsPlainAdvance) {
   AT_BAT ab = WithEvents({kEventAdvance, kEventReached, kEventAdvance});
   ab.how_reached = kReachHomeRun;
-  ab.advances = {kAdvStolenBase, kAdvStolenBase, kAdvStolenBase};
+  SetAdvances(ab, {kAdvStolenBase, kAdvStolenBase, kAdvStolenBase});
   CheckEntries(ab, {{-1, "Advance"}, {0, "Home Run"}, {-1, "Advance"}});
 
   // Four advances from first: the fourth would be beyond home.
   ab = WithEvents({kEventReached, kEventAdvance, kEventAdvance, kEventAdvance, kEventAdvance});
   ab.how_reached = kReachWalk;
-  ab.advances = {kAdvForcedByWalk, kAdvDefensiveIndifference, kAdvOnThrow};
+  SetAdvances(ab, {kAdvForcedByWalk, kAdvDefensiveIndifference, kAdvOnThrow});
   CheckEntries(ab, {{-1, "Base on Balls"},
                     {0, "Advance"},
                     {1, "Defensive Indifference"},
@@ -86,7 +91,7 @@ TEST(PitchSequence, UnknownCodesGiveFallbacks) {
   AT_BAT ab = WithEvents({kEventReached, kEventAdvance, kEventOut, 17, -1, kEventCatcherSubbed});
   ab.how_reached = 99;  // unknown reach: one base, named "On Base"
   ab.how_out = 99;
-  ab.advances = {1234, 0, 0};
+  SetAdvances(ab, {1234, 0, 0});
   CheckEntries(
       ab, {{-1, "On Base"}, {0, "Advance"}, {1, "Out"}, {1, ""}, {1, ""}, {1, "Catcher Subbed"}});
 }

@@ -179,10 +179,12 @@ TEST(RecordLayout, GameHeader) {
   h.month = 7;
   h.start_minute = 5;
   h.start_hour = 19;
-  h.reserved_a = {11, 12};
+  h.reserved_a[0] = 11;
+  h.reserved_a[1] = 12;
   h.duration_minutes = 41;
   h.duration_hours = 2;
-  h.reserved_b = {13, 14};
+  h.reserved_b[0] = 13;
+  h.reserved_b[1] = 14;
   h.creation_year = 2003;
   h.extra_value = 99;
   h.attendance = 1234;
@@ -240,11 +242,16 @@ TEST(RecordLayout, AtBat) {
   ab.reach_credit_count = 1;
   ab.reach_credits[0] = {5, NameText("Third"), 8};
   ab.error_credits[1] = {4, NameText("Second"), 0};
-  ab.error_kinds = {1, 2, 3, 4};
-  ab.error_bases = {0, 2, 3, 4};
+  const std::int32_t kinds[4] = {1, 2, 3, 4}, bases[4] = {0, 2, 3, 4}, second[4] = {5, 6, 7, 1};
+  for (int i = 0; i < 4; ++i) {
+    ab.error_kinds[i] = kinds[i];
+    ab.error_bases[i] = bases[i];
+    ab.second_error_kinds[i] = second[i];
+  }
   ab.second_error_credits[3] = {2, NameText("Catcher"), 0};
-  ab.second_error_kinds = {5, 6, 7, 1};
-  ab.advances = {1, 4, 9};
+  ab.advances[0] = 1;
+  ab.advances[1] = 4;
+  ab.advances[2] = 9;
   ab.hit_x = 120;
   ab.hit_y = 40;
   ab.last_pitch = 5;

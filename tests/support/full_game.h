@@ -87,7 +87,9 @@ inline AT_BAT MakeAtBat(const Team& batting, const Team& fielding, int index) {
   ab.error_bases[0] = 2;
   ab.second_error_credits[2] = {8, fielding.player(7).name, 0};
   ab.second_error_kinds[2] = 3;
-  ab.advances = {1, 4, 2};
+  ab.advances[0] = 1;
+  ab.advances[1] = 4;
+  ab.advances[2] = 2;
   ab.hit_x = 100 + index;
   ab.hit_y = 50;
   ab.last_pitch = 5;
@@ -118,8 +120,10 @@ inline Game MakeFullGame(int innings_played = 9, int at_bats_per_half = 4) {
   g.header.month = 5;
   g.header.start_hour = 18;
   g.header.start_minute = 30;
-  g.header.reserved_a = {1, 2};
-  g.header.reserved_b = {3, 4};
+  g.header.reserved_a[0] = 1;
+  g.header.reserved_a[1] = 2;
+  g.header.reserved_b[0] = 3;
+  g.header.reserved_b[1] = 4;
   g.header.duration_hours = 2;
   g.header.duration_minutes = 47;
   g.header.creation_year = 2025;
