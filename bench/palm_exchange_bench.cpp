@@ -6,13 +6,11 @@
 // Export and import run in memory (stream, database, stream, game) and
 // through a database file in the temporary folder, as the Palm commands
 // do.  The baseline, encoding the game file in memory, runs in the same
-// process just before.
+// process just before; the ratios are of processor time.
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -21,6 +19,7 @@
 #include "exchange/palm_exchange.h"
 #include "exchange/palm_game_stream.h"
 #include "platform/scripted_ui.h"
+#include "ratio_reporter.h"
 #include "records/codes.h"
 #include "records/game.h"
 #include "records/game_file.h"
@@ -174,38 +173,12 @@ void BM_PalmExportImportThroughFile(benchmark::State& state) {
 }
 BENCHMARK(BM_PalmExportImportThroughFile);
 
-// Keeps each benchmark's time per iteration for the ratios printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, std::pair<double, double>> ns;  // real, CPU
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.iterations > 0) {
-        ns[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
-
 }  // namespace
 }  // namespace scorewick
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  scorewick::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto& ns = reporter.ns;
-  auto base = ns.find("BM_EncodeGameFile");
-  if (base != ns.end() && base->second.first > 0 && base->second.second > 0) {
-    for (const char* name : {"BM_PalmExportImportInMemory", "BM_PalmExportImportThroughFile"}) {
-      auto it = ns.find(name);
-      if (it != ns.end()) {
-        std::printf("ratio %s / BM_EncodeGameFile = %.2f (real time), %.2f (CPU time)\n", name,
-                    it->second.first / base->second.first, it->second.second / base->second.second);
-      }
-    }
-  }
-  benchmark::Shutdown();
-  return 0;
+  return scorewick::bench::RunWithRatios(
+      argc, argv,
+      {{"BM_PalmExportImportInMemory", "BM_EncodeGameFile"},
+       {"BM_PalmExportImportThroughFile", "BM_EncodeGameFile"}});
 }

@@ -50,12 +50,12 @@ void ReadCredits(RecordReader& in, std::array<FIELDER_CREDIT, N>& credits, const
 }
 
 template <std::size_t N>
-void WriteBytes(RecordWriter& out, const std::array<std::int32_t, N>& values) {
+void WriteBytes(RecordWriter& out, const std::int32_t (&values)[N]) {
   for (std::int32_t v : values) out.Byte(v);
 }
 
 template <std::size_t N>
-void ReadSignedBytes(RecordReader& in, std::array<std::int32_t, N>& values) {
+void ReadSignedBytes(RecordReader& in, std::int32_t (&values)[N]) {
   for (std::int32_t& v : values) v = in.Signed();
 }
 

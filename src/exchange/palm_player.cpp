@@ -26,9 +26,13 @@ std::int32_t ReadRosterIndex(RecordReader& in, const Roster& roster, const char*
 RosterNames::RosterNames(const Roster& roster) {
   names_.reserve(roster.players().size());
   for (const PLAYER& p : roster.players()) names_.push_back(p.name.view());
+  for (std::size_t i = 0; i < names_.size() && empty_index_ < 0; ++i) {
+    if (names_[i].empty()) empty_index_ = static_cast<int>(i);
+  }
 }
 
 int RosterNames::IndexOf(std::string_view name) const {
+  if (name.empty()) return empty_index_;
   for (std::size_t i = 0; i < names_.size(); ++i) {
     if (names_[i] == name) return static_cast<int>(i);
   }

@@ -49,8 +49,8 @@ Game AfterPalmTrip(Game game, const std::string& database_path) {
   game.file_path.set(database_path);
   game.new_game = 1;               // a game read from the Palm is new to the PC
   game.home_runs = game.visitor_runs = 0;
-  game.header.reserved_a = {};     // reserved values stay behind
-  game.header.reserved_b = {};
+  for (std::int32_t& r : game.header.reserved_a) r = 0;  // reserved values stay behind
+  for (std::int32_t& r : game.header.reserved_b) r = 0;
   for (Team* team : {&game.home, &game.visitor}) {
     team->file_path.clear();       // team paths, logos and reserved values stay behind
     team->logo_file.set("logo.bmp");
@@ -63,8 +63,9 @@ Game AfterPalmTrip(Game game, const std::string& database_path) {
 TEST(PalmExchange, FullGameRoundTripThroughFiles) {
   TempDir dir;
   Game original = SampleGame(9, 4);
-  original.header.reserved_a = {4, 5};
-  original.header.reserved_b = {6, 7};
+  original.header.reserved_a[0] = 4;
+  original.header.reserved_a[1] = 5;
+  original.header.reserved_b[1] = 7;
   original.home.player(2).key = 77;
   std::string error;
   ASSERT_TRUE(SaveGame(dir.Path("Opener.gam"), original, &error)) << error;
