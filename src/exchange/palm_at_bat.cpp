@@ -49,15 +49,13 @@ void ReadCredits(RecordReader& in, std::array<FIELDER_CREDIT, N>& credits, const
   for (FIELDER_CREDIT& c : credits) c = ReadPalmFielderCredit(in, fielding);
 }
 
-template <std::size_t N>
-void WriteBytes(RecordWriter& out, const std::int32_t (&values)[N]) {
-  for (std::int32_t v : values) out.Byte(v);
-}
-
-template <std::size_t N>
-void ReadSignedBytes(RecordReader& in, std::int32_t (&values)[N]) {
-  for (std::int32_t& v : values) v = in.Signed();
-}
+// The small number arrays of an at-bat lie unaligned in the packed record:
+// their elements are named through the record itself, never bound to a
+// reference or pointer.
+#define PALM_WRITE_BYTES(out, array) \
+  for (std::size_t i_ = 0; i_ < sizeof(array) / sizeof((array)[0]); ++i_) (out).Byte((array)[i_])
+#define PALM_READ_SIGNED_BYTES(in, array) \
+  for (std::size_t i_ = 0; i_ < sizeof(array) / sizeof((array)[0]); ++i_) (array)[i_] = (in).Signed()
 
 }  // namespace
 
@@ -88,11 +86,11 @@ void WritePalmAtBat(ByteWriter& writer, const AT_BAT& ab, const RosterNames& bat
   out.Byte(ab.reach_credit_count);
   WriteCredits(out, ab.reach_credits, fielding);
   WriteCredits(out, ab.error_credits, fielding);
-  WriteBytes(out, ab.error_kinds);
-  WriteBytes(out, ab.error_bases);
+  PALM_WRITE_BYTES(out, ab.error_kinds);
+  PALM_WRITE_BYTES(out, ab.error_bases);
   WriteCredits(out, ab.second_error_credits, fielding);
-  WriteBytes(out, ab.second_error_kinds);
-  WriteBytes(out, ab.advances);
+  PALM_WRITE_BYTES(out, ab.second_error_kinds);
+  PALM_WRITE_BYTES(out, ab.advances);
   out.Byte(ab.hit_x);
   out.Byte(ab.hit_y);
   out.Byte(ab.last_pitch);
@@ -138,11 +136,11 @@ AT_BAT ReadPalmAtBat(ByteReader& reader, const Roster& batting, const Roster& fi
   ab.reach_credit_count = in.Signed();
   ReadCredits(in, ab.reach_credits, fielding);
   ReadCredits(in, ab.error_credits, fielding);
-  ReadSignedBytes(in, ab.error_kinds);
-  ReadSignedBytes(in, ab.error_bases);
+  PALM_READ_SIGNED_BYTES(in, ab.error_kinds);
+  PALM_READ_SIGNED_BYTES(in, ab.error_bases);
   ReadCredits(in, ab.second_error_credits, fielding);
-  ReadSignedBytes(in, ab.second_error_kinds);
-  ReadSignedBytes(in, ab.advances);
+  PALM_READ_SIGNED_BYTES(in, ab.second_error_kinds);
+  PALM_READ_SIGNED_BYTES(in, ab.advances);
   ab.hit_x = in.Unsigned();
   ab.hit_y = in.Unsigned();
   ab.last_pitch = in.Signed();

@@ -49,8 +49,10 @@ Game AfterPalmTrip(Game game, const std::string& database_path) {
   game.file_path.set(database_path);
   game.new_game = 1;               // a game read from the Palm is new to the PC
   game.home_runs = game.visitor_runs = 0;
-  for (std::int32_t& r : game.header.reserved_a) r = 0;  // reserved values stay behind
-  for (std::int32_t& r : game.header.reserved_b) r = 0;
+  for (int i = 0; i < 2; ++i) {  // reserved values stay behind
+    game.header.reserved_a[i] = 0;
+    game.header.reserved_b[i] = 0;
+  }
   for (Team* team : {&game.home, &game.visitor}) {
     team->file_path.clear();       // team paths, logos and reserved values stay behind
     team->logo_file.set("logo.bmp");

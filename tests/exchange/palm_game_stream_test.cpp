@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "exchange/palm_at_bat.h"
 #include "exchange/sample_game.h"
+#include "records/file_io.h"
 
 namespace scorewick {
 namespace {
@@ -244,6 +247,33 @@ TEST(PalmGameStream, CountsThatCannotTravelAreRefused) {
   EXPECT_FALSE(WritePalmGameStream(game, s, &error));
   EXPECT_TRUE(s.empty());
   EXPECT_NE(error.find("Valley Foxes has 130 players"), std::string::npos) << error;
+}
+
+}  // namespace
+}  // namespace scorewick
+
+namespace scorewick {
+namespace {
+
+// Inputs the fuzzer once stumbled on, read again on every test run: each
+// must be refused or read, and what is read must write and read back.
+TEST(PalmGameStream, FormerFuzzFindings) {
+  const auto folder = std::filesystem::path(__FILE__).parent_path() / "data";
+  for (const char* name : {"unaligned_at_bat.palmgame"}) {
+    SCOPED_TRACE(name);
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    ASSERT_TRUE(ReadWholeFile((folder / name).string(), bytes, &error)) << error;
+    Game game;
+    UserMessages messages;
+    if (ReadPalmGameStream(bytes, game, messages, &error) != PalmReadResult::kOk) continue;
+    std::vector<std::uint8_t> first, second;
+    ASSERT_TRUE(WritePalmGameStream(game, first, &error)) << error;
+    Game again;
+    ASSERT_EQ(ReadPalmGameStream(first, again, messages, &error), PalmReadResult::kOk) << error;
+    ASSERT_TRUE(WritePalmGameStream(again, second, &error));
+    EXPECT_EQ(first, second);
+  }
 }
 
 }  // namespace
