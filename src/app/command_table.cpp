@@ -9,14 +9,6 @@
 namespace scorewick::app {
 namespace {
 
-// The Palm export and import handlers exist when the Palm exchange layer
-// is built in.
-#ifdef SCOREWICK_PALM_EXCHANGE
-#define PALM_EXCHANGE(handler) &handler
-#else
-#define PALM_EXCHANGE(handler) nullptr
-#endif
-
 constexpr CommandRow kCommands[] = {
     // File > Team, and the tool bar's New Team and Edit Team.
     {kCmdNewTeam, nullptr},
@@ -39,12 +31,12 @@ constexpr CommandRow kCommands[] = {
     // Palm.
     {kCmdPalmInstallCompanion, &RunPalmInstallCompanion},
     {kCmdPalmInstallOther, &RunPalmInstallOther},
-    {kCmdPalmExportGame, PALM_EXCHANGE(RunPalmExportGame)},
-    {kCmdPalmExportTeam, PALM_EXCHANGE(RunPalmExportTeam)},
-    {kCmdToolPalmExport, PALM_EXCHANGE(RunPalmExportChoose)},
-    {kCmdPalmImportTeam, PALM_EXCHANGE(RunPalmImportTeam)},
-    {kCmdPalmImportGame, PALM_EXCHANGE(RunPalmImportGame)},
-    {kCmdToolPalmImport, PALM_EXCHANGE(RunPalmImportChoose)},
+    {kCmdPalmExportGame, &RunPalmExportGame},
+    {kCmdPalmExportTeam, &RunPalmExportTeam},
+    {kCmdToolPalmExport, &RunPalmExportChoose},
+    {kCmdPalmImportTeam, &RunPalmImportTeam},
+    {kCmdPalmImportGame, &RunPalmImportGame},
+    {kCmdToolPalmImport, &RunPalmImportChoose},
     // Pocket PC.
     {kCmdPpcExportGame, &RunPocketPcExportGame},
     {kCmdPpcExportTeam, &RunPocketPcExportTeam},

@@ -117,7 +117,9 @@ TEST(Simulator, FiveThousandGamesAreConsistentAndUseEveryCode) {
   for (int code = 1; code < kOutTypeCount; ++code) EXPECT_TRUE(t.outs.count(code)) << "out " << code;
   for (int code = 1; code < kAdvanceTypeCount; ++code) EXPECT_TRUE(t.advances.count(code)) << "advance " << code;
   for (int code = 1; code < kPitchEventCount; ++code) {
-    if (code != kEventOutNumberUp && code != kEventOutNumberDown) EXPECT_TRUE(t.events.count(code)) << "event " << code;
+    if (code != kEventOutNumberUp && code != kEventOutNumberDown) {
+      EXPECT_TRUE(t.events.count(code)) << "event " << code;
+    }
   }
   const double per_team = 2.0 * t.games;
   EXPECT_GT(t.runs / per_team, 2.5);

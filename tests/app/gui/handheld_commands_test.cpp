@@ -11,10 +11,8 @@
 
 #include "app/core/command_ids.h"
 #include "app/palm_user_dialog.h"
-#ifdef SCOREWICK_PALM_EXCHANGE
 #include "exchange/palm_database.h"
 #include "exchange/palm_exchange.h"
-#endif
 #include "gui/support/gui_fixture.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
@@ -111,7 +109,6 @@ class HandheldCommandsTest : public QObject {
     QCOMPARE(f.ui.messages[0].caption, std::string("Palm DLL Missing or Corrupt"));
   }
 
-#ifdef SCOREWICK_PALM_EXCHANGE
   void gameExportProposesTheDatabaseNameAndInstallsIt() {
     testing::GuiFixture f;
     f.MakeFolder("sync/Pat");
@@ -179,7 +176,6 @@ class HandheldCommandsTest : public QObject {
     QCOMPARE(f.ui.file_requests[0].filter, std::string("Palm Game File (*.pdb)|*.pdb|"));
   }
 
-#endif
 
   void pocketPcExportWithOneDeviceAsksNothing() {
     testing::GuiFixture f;

@@ -109,12 +109,10 @@ class MainWindowTest : public QObject {
                         kCmdToolPpcExport, kCmdToolPpcImport}) {
       QVERIFY2(w.ActionFor(command)->isEnabled(), qPrintable(QString::number(command)));
     }
-#ifdef SCOREWICK_PALM_EXCHANGE
     for (int command : {kCmdPalmExportGame, kCmdPalmExportTeam, kCmdPalmImportGame,
                         kCmdPalmImportTeam, kCmdToolPalmExport, kCmdToolPalmImport}) {
       QVERIFY2(w.ActionFor(command)->isEnabled(), qPrintable(QString::number(command)));
     }
-#endif
     // Every command in the menu and tool bar has a row, and no row is twice.
     QSet<int> rows;
     for (const CommandRow& row : CommandTable()) {
