@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for the given number of
 # seconds (default 60), with its corpus in build-fuzz/corpus/<target>.
-# Crashing inputs land in build-fuzz/findings/<target>/; copy each into a
+# Crashing inputs of the latest run land in build-fuzz/findings/<target>/; copy each into a
 # plain test before fixing it.
 #   fuzz/run.sh [SECONDS] [TARGET...]
 set -euo pipefail
@@ -11,12 +11,13 @@ seconds=${1:-60}
 shift || true
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DSCOREWICK_FUZZ=ON -DSCOREWICK_GUI=OFF -DSCOREWICK_TESTS=OFF -DSCOREWICK_BENCH=OFF >/dev/null
-ninja -C "$build" >/dev/null
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for f in "$top"/fuzz/*_fuzz.cpp; do targets+=("$(basename "$f" .cpp)"); done
 fi
+ninja -C "$build" "${targets[@]}" >/dev/null
 for t in "${targets[@]}"; do
+  rm -rf "$build/findings/$t"
   mkdir -p "$build/corpus/$t" "$build/findings/$t"
   seeds=()
   [ -d "$top/fuzz/seeds/$t" ] && seeds=("$top/fuzz/seeds/$t")

@@ -32,12 +32,12 @@ constexpr CommandRow kCommands[] = {
     // Palm.
     {kCmdPalmInstallCompanion, &RunPalmInstallCompanion},
     {kCmdPalmInstallOther, &RunPalmInstallOther},
-    {kCmdPalmExportGame, nullptr},
-    {kCmdPalmExportTeam, nullptr},
-    {kCmdToolPalmExport, nullptr},
-    {kCmdPalmImportTeam, nullptr},
-    {kCmdPalmImportGame, nullptr},
-    {kCmdToolPalmImport, nullptr},
+    {kCmdPalmExportGame, &RunPalmExportGame},
+    {kCmdPalmExportTeam, &RunPalmExportTeam},
+    {kCmdToolPalmExport, &RunPalmExportChoose},
+    {kCmdPalmImportTeam, &RunPalmImportTeam},
+    {kCmdPalmImportGame, &RunPalmImportGame},
+    {kCmdToolPalmImport, &RunPalmImportChoose},
     // Pocket PC.
     {kCmdPpcExportGame, &RunPocketPcExportGame},
     {kCmdPpcExportTeam, &RunPocketPcExportTeam},

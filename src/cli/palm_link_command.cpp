@@ -49,7 +49,7 @@ RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
       ->check(CLI::ExistingFile);
   install->add_option("--user", *user, "the Palm user (needed when there are several)");
   install->callback([&ctx, file, user] { ctx.exit_code = Install(*file, *user, ctx); });
-});
+}, /*after_others=*/true);
 
 }  // namespace
 }  // namespace scorewick::cli

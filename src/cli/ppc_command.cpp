@@ -127,7 +127,7 @@ RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
   imp->add_option("--device", *device, "the device (needed when several are paired)");
   imp->add_option("-o,--output", *out, "where to write it")->required();
   imp->callback([&ctx, file, device, out] { ctx.exit_code = Import(*file, *device, *out, ctx); });
-});
+}, /*after_others=*/true);
 
 }  // namespace
 }  // namespace scorewick::cli

@@ -1,7 +1,9 @@
 #pragma once
 // Commands such as "palm users" and "palm export" live in different files
 // but share their first word: each file asks for the group by name and
-// adds its own subcommand to it.
+// adds its own subcommand to it.  Files that use a group register with
+// after_others set, so that a file that adds the group itself (with
+// add_subcommand) has done so first.
 
 #include <string>
 

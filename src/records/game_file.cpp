@@ -133,6 +133,26 @@ void WriteHalf(ByteWriter& out, const HALF_INNING& half) {
   out.Bytes(half.defense.data(), kPlayerSize * half.defense.size());
 }
 
+// A new team as a game holds it: no personal information, roster empty
+// (its arrays keep their capacity).
+void ResetTeam(Team& team) {
+  Team fresh;
+  fresh.no_personal_info = 1;
+  team = std::move(fresh);
+}
+
+// After a refused file: the game is empty and new, and nothing half-read
+// stays behind for the next use of this object.
+void ResetAfterFailure(Game& game) {
+  PathText path = game.file_path;
+  game.Release();
+  ResetTeam(game.home);
+  ResetTeam(game.visitor);
+  game.header = GameHeader{};
+  game.winning_pitcher = game.saving_pitcher = game.losing_pitcher = PLAYER{};
+  game.file_path = path;
+}
+
 // Reads one of the two teams; a team with a bad version word stays empty
 // and reading goes on with the next field.
 bool ReadGameTeam(ByteReader& in, Team& team, UserMessages& messages) {
@@ -165,7 +185,7 @@ GameReadResult DecodeGameFile(std::span<const std::uint8_t> bytes, Game& game,
 GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std::string* error) {
   std::int32_t version = in.I32();
   if (!in.ok() || (version != kVersion2 && version != kVersion3)) {
-    game.Release();
+    ResetAfterFailure(game);
     if (!in.ok()) {
       if (error) *error = "the file is too short to hold a version word";
       return GameReadResult::kDamaged;
@@ -173,17 +193,14 @@ GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std:
     return GameReadResult::kBadVersion;
   }
   const bool old_format = version == kVersion2;
-  PathText path = game.file_path;
 
   const std::uint8_t* header = in.Take(kGameHeaderSize, "the game header");
   if (header && !DecodeGameHeader(header, game.header)) in.Fail("a text of the game header has no terminator");
   if (in.ok()) {
-    game.home.ClearRoster();
-    game.visitor.ClearRoster();
-    game.home.no_personal_info = 1;
-    game.visitor.no_personal_info = 1;
-    game.home.file_path.clear();
-    game.visitor.file_path.clear();
+    // Both teams start from scratch: one whose version word is refused stays
+    // a new team, whatever the game object held before.
+    ResetTeam(game.home);
+    ResetTeam(game.visitor);
     if (ReadGameTeam(in, game.home, messages)) ReadGameTeam(in, game.visitor, messages);
   }
   game.current_inning = in.I32();
@@ -211,8 +228,7 @@ GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std:
   // files, and nothing of the game lies there.
   if (!in.ok()) {
     if (error) *error = in.error();
-    game.Release();
-    game.file_path = path;
+    ResetAfterFailure(game);
     return GameReadResult::kDamaged;
   }
   game.new_game = 0;
@@ -252,8 +268,7 @@ bool LoadGame(const std::string& path, Game& game, Ui& ui, std::vector<std::uint
   std::vector<std::uint8_t>& bytes = scratch ? *scratch : local;
   std::string error;
   if (!ReadWholeFile(path, bytes, &error)) {
-    game.Release();
-    game.file_path.set(path);
+    ResetAfterFailure(game);
     return false;
   }
   UserMessages messages;

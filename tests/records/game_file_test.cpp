@@ -158,6 +158,36 @@ TEST(GameFile, TeamWithBadVersionInsideAGameStaysEmptyAndIsReported) {
   EXPECT_TRUE(game.home.team_name.empty());
 }
 
+TEST(GameFile, AReusedGameCarriesNothingFromARefusedFile) {
+  // A file whose home designated hitter has a damaged name is refused...
+  std::vector<std::uint8_t> damaged;
+  EncodeGameFile(MakeFullGame(1, 1), damaged);
+  std::fill_n(damaged.begin() + 237 + 612, 25, 'x');
+  Game game;
+  ASSERT_EQ(Decode(damaged, game), GameReadResult::kDamaged);
+
+  // ...and the next file read into the same object, whose teams both have
+  // a refused version word, holds new teams, not the damaged leftovers.
+  Game source;
+  std::vector<std::uint8_t> bytes;
+  EncodeGameFile(source, bytes);
+  // Both team sequences become a lone refused version word.
+  bytes.erase(bytes.begin() + 237, bytes.begin() + 237 + 2 * 714);
+  const std::uint8_t refused[8] = {1, 0, 0, 0, 1, 0, 0, 0};
+  bytes.insert(bytes.begin() + 237, refused, refused + 8);
+  UserMessages messages;
+  ASSERT_EQ(Decode(bytes, game, &messages), GameReadResult::kOk);
+  EXPECT_EQ(messages.size(), 2u);
+  Team fresh;
+  fresh.no_personal_info = 1;
+  EXPECT_EQ(game.home, fresh);
+  EXPECT_EQ(game.visitor, fresh);
+  std::vector<std::uint8_t> again;
+  EncodeGameFile(game, again);
+  Game reread;
+  EXPECT_EQ(Decode(again, reread), GameReadResult::kOk);
+}
+
 TEST(GameFile, DesignatedHitterBytesAfterThePitchersWin) {
   Game game = MakeFullGame(1, 1);
   std::vector<std::uint8_t> bytes;

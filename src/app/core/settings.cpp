@@ -201,22 +201,22 @@ std::string UpToZero(std::string_view text) {
   return std::string(text.substr(0, text.find('\0')));
 }
 
-void ReadLine(const Line& spec, std::string_view line, Settings& s) {
-  if (spec.kind == Kind::kRest) {
+void ReadLine(const Line& row, std::string_view line, Settings& s) {
+  if (row.kind == Kind::kRest) {
     // The rest of the line after the exact label, as typed.
-    if (line.substr(0, spec.label.size()) == spec.label) {
-      s.*spec.text = UpToZero(line.substr(spec.label.size()));
+    if (line.substr(0, row.label.size()) == row.label) {
+      s.*row.text = UpToZero(line.substr(row.label.size()));
     }
     return;
   }
   LineScanner scan(line);
-  if (!scan.Label(spec.label)) return;
-  switch (spec.kind) {
+  if (!scan.Label(row.label)) return;
+  switch (row.kind) {
     case Kind::kTopLeft:
     case Kind::kBottomRight: {
       std::int32_t a = 0, b = 0;
       if (!scan.Int(a) || !scan.Literal(',') || !scan.Int(b)) return;
-      if (spec.kind == Kind::kTopLeft) {
+      if (row.kind == Kind::kTopLeft) {
         s.window.top = a;
         s.window.left = b;
       } else {
@@ -227,18 +227,18 @@ void ReadLine(const Line& spec, std::string_view line, Settings& s) {
     }
     case Kind::kFlag: {
       std::int32_t v = 0;
-      if (scan.Int(v)) s.*spec.flag = v != 0;
+      if (scan.Int(v)) s.*row.flag = v != 0;
       return;
     }
     case Kind::kInt:
-      scan.Int(s.*spec.integer);
+      scan.Int(s.*row.integer);
       return;
     case Kind::kColor:
-      scan.Unsigned(s.*spec.color);
+      scan.Unsigned(s.*row.color);
       return;
     case Kind::kWord: {
       std::string word;
-      if (scan.Word(word)) s.*spec.text = UpToZero(word);
+      if (scan.Word(word)) s.*row.text = UpToZero(word);
       return;
     }
     case Kind::kRest:
@@ -303,9 +303,9 @@ std::string SettingsText(const Settings& s, const SystemColorResolver& resolve) 
   std::string out;
   out.reserve(1500);
   for (std::size_t i = 0; i < kLines.size(); ++i) {
-    const Line& spec = kLines[i];
-    out += spec.label;
-    switch (spec.kind) {
+    const Line& row = kLines[i];
+    out += row.label;
+    switch (row.kind) {
       case Kind::kTopLeft:
         out += std::to_string(s.window.top) + "," + std::to_string(s.window.left);
         break;
@@ -313,17 +313,17 @@ std::string SettingsText(const Settings& s, const SystemColorResolver& resolve) 
         out += std::to_string(s.window.bottom) + "," + std::to_string(s.window.right);
         break;
       case Kind::kFlag:
-        out += (s.*spec.flag) ? '1' : '0';
+        out += (s.*row.flag) ? '1' : '0';
         break;
       case Kind::kInt:
-        out += std::to_string(s.*spec.integer);
+        out += std::to_string(s.*row.integer);
         break;
       case Kind::kColor:
-        out += std::to_string(ResolveColor(s.*spec.color, resolve));
+        out += std::to_string(ResolveColor(s.*row.color, resolve));
         break;
       case Kind::kWord:
       case Kind::kRest: {
-        std::string value = OneLine(s.*spec.text);
+        std::string value = OneLine(s.*row.text);
         if (i == kPasswordLine) ScramblePassword(value);
         out += value;
         break;

@@ -81,6 +81,29 @@ TEST_F(HandheldCliTest, PalmUsersAndInstall) {
   EXPECT_NE(no_library.err.find("Cannot Load INSTAIDE.DLL"), std::string::npos);
 }
 
+TEST_F(HandheldCliTest, PalmExportInstallsAndImportReadsTheBackupFolder) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", P("sync"));
+  RunResult refused =
+      RunCli({"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", "Kim"});
+  EXPECT_EQ(refused.code, kExitRefused);
+  EXPECT_FALSE(fs::exists(P("Hawks.pdb")));
+
+  RunResult exported = RunCli(
+      {"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", "Alex"});
+  EXPECT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_TRUE(fs::exists(P("sync/Alex/Install/Hawks.pdb")));
+
+  fs::create_directories(P("sync/Robin/Backup"));
+  fs::copy_file(P("Hawks.pdb"), P("sync/Robin/Backup/Tigers.pdb"));
+  RunResult imported =
+      RunCli({"palm", "import", "--user", "Robin", "Tigers.pdb", "-o", P("Tigers")});
+  EXPECT_EQ(imported.code, kExitDone) << imported.err;
+  Team copy;
+  ConsoleUi ui(std::cerr);
+  ASSERT_TRUE(LoadTeam(P("Tigers.tem"), copy, ui));
+  EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
+}
+
 TEST_F(HandheldCliTest, PocketPcDevicesExportAndImport) {
   EXPECT_EQ(RunCli({"ppc", "devices"}).code, kExitRefused);
   testing::ScopedEnv partners("SCOREWICK_PARTNERS", P("partners"));

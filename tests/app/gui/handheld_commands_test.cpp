@@ -11,6 +11,8 @@
 
 #include "app/core/command_ids.h"
 #include "app/palm_user_dialog.h"
+#include "exchange/palm_database.h"
+#include "exchange/palm_exchange.h"
 #include "gui/support/gui_fixture.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
@@ -106,6 +108,74 @@ class HandheldCommandsTest : public QObject {
     QCOMPARE(f.ui.messages[0].text, std::string("Cannot Load INSTAIDE.DLL"));
     QCOMPARE(f.ui.messages[0].caption, std::string("Palm DLL Missing or Corrupt"));
   }
+
+  void gameExportProposesTheDatabaseNameAndInstallsIt() {
+    testing::GuiFixture f;
+    f.MakeFolder("sync/Pat");
+    f.MakeFolder("games");
+    Game game;
+    game.home = Hawks();
+    game.visitor = Hawks();
+    game.visitor.team_name.set("Bay Otters");
+    QVERIFY(SaveGame(f.Path("games/Opener.gam"), game));
+    f.ui.file_answers.push_back(FileChoice{f.Path("games/Opener.gam"), 1});
+    f.ui.file_answers.push_back(FileChoice{f.Path("out/Opener.pdb"), 1});
+    f.MakeFolder("out");
+    f.Window().ActionFor(kCmdPalmExportGame)->trigger();
+    QCOMPARE(f.ui.file_requests.size(), size_t(2));
+    QCOMPARE(f.ui.file_requests[0].filter, std::string("Game File (*.gam)|*.gam|"));
+    QCOMPARE(f.ui.file_requests[0].initial_folder, f.session.start_folder);
+    QCOMPARE(f.ui.file_requests[1].filter, std::string("Palm Game File (*.pdb)|*.pdb|"));
+    QCOMPARE(f.ui.file_requests[1].initial_name, std::string("Opener.pdb"));
+    QCOMPARE(f.ui.file_requests[1].initial_folder, f.Path("games"));
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].text,
+             std::string("Opener.pdb should be available on your Palm after your next HotSync"));
+    QCOMPARE(PalmStreamKind(f.Path("sync/Pat/Install/Opener.pdb")), PalmKind::kGame);
+  }
+
+  void teamImportFromTheBackupFolder() {
+    testing::GuiFixture f;
+    f.MakeFolder("sync/Pat/Backup");
+    Team team = Hawks();
+    QVERIFY(ExportPalmTeam(team, f.Path("sync/Pat/Backup/Tigers.pdb"), f.ui));
+    f.ui.file_answers.push_back(FileChoice{f.Path("sync/Pat/Backup/Tigers.pdb"), 1});
+    f.ui.file_answers.push_back(FileChoice{f.session.start_folder + "/Tigers", 1});
+    f.Window().ActionFor(kCmdToolPalmImport)->trigger();
+    QCOMPARE(f.ui.file_requests.size(), size_t(2));
+    QCOMPARE(f.ui.file_requests[0].initial_folder, f.Path("sync/Pat") + "/Backup");
+    QCOMPARE(f.ui.file_requests[0].filter, std::string("Palm Game or Team File (*.pdb)|*.pdb|"));
+    QCOMPARE(f.ui.file_requests[1].initial_name, std::string("Tigers.tem"));
+    QCOMPARE(f.ui.file_requests[1].initial_folder, f.session.start_folder);
+    const std::string saved = f.session.start_folder + "/Tigers.tem";
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].text, "Team Created from Palm Database: " + saved);
+    QCOMPARE(f.ui.messages[0].caption, std::string("Team Import Complete"));
+    Team copy;
+    QVERIFY(LoadTeam(saved, copy, f.ui));
+    QCOMPARE(copy.team_name.str(), std::string("Harbor Hawks"));
+
+    // A database that holds neither a team nor a game ends the command silently.
+    Touch(f.Path("sync/Pat/Backup/Other.pdb"), std::string(120, 'x'));
+    f.ui.messages.clear();
+    f.ui.file_requests.clear();
+    f.ui.file_answers.push_back(FileChoice{f.Path("sync/Pat/Backup/Other.pdb"), 1});
+    f.Window().RunCommand(kCmdToolPalmImport);
+    QVERIFY(f.ui.messages.empty());
+    QCOMPARE(f.ui.file_requests.size(), size_t(1));
+  }
+
+  void importWithoutUsersStillOffersTheDialog() {
+    testing::GuiFixture f;
+    f.Window().RunCommand(kCmdPalmImportGame);
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].text, std::string("Cannot Import Game From Palm"));
+    QCOMPARE(f.ui.messages[0].caption, std::string("No Users Found"));
+    QCOMPARE(f.ui.file_requests.size(), size_t(1));
+    QCOMPARE(f.ui.file_requests[0].initial_folder, std::string());
+    QCOMPARE(f.ui.file_requests[0].filter, std::string("Palm Game File (*.pdb)|*.pdb|"));
+  }
+
 
   void pocketPcExportWithOneDeviceAsksNothing() {
     testing::GuiFixture f;

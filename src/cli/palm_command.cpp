@@ -1,0 +1,204 @@
+// scorewick palm export|import|kind: teams and games to and from Palm
+// stream databases (.pdb), as the handheld's backup folder holds them.
+//
+//   palm export TEAM.tem|TEAM.csv|GAME.gam [-o OUT.pdb] [--install [--user NAME]]
+//   palm import [--user NAME] DB.pdb [-o OUT]
+//                                   a team becomes .tem, a game .gam; with
+//                                   --user, DB is looked for in that Palm
+//                                   user's Backup folder
+//   palm kind DB.pdb                prints team, game or neither
+
+#include <ostream>
+
+#include "app/core/install_aide.h"
+#include "app/core/palm_link.h"
+#include "app/core/session.h"
+#include "cli/command.h"
+#include "cli/palm_user_option.h"
+#include "cli/subcommand_group.h"
+#include "cli/record_summary.h"
+#include "exchange/palm_database.h"
+#include "exchange/palm_exchange.h"
+#include "records/file_io.h"
+#include "records/game.h"
+#include "records/game_file.h"
+#include "records/team.h"
+#include "records/team_file.h"
+
+namespace scorewick::cli {
+namespace {
+
+struct ExportOptions {
+  std::string in;
+  std::string out;
+  bool install = false;
+  std::string user;
+};
+
+// Queues the database for the next HotSync of the named (or only) user.
+int Install(const std::string& database, const std::string& user, CommandContext& ctx) {
+  app::Session session;
+  app::CommandServices services{ctx.ui, session, PalmUserByName(user, ctx.err)};
+  return app::InstallFileToPalm(services, database) ? kExitDone : kExitRefused;
+}
+
+// The named user's Backup folder, where HotSync leaves the handheld's
+// databases; empty (with the reason on stderr) when there is none.
+std::string BackupFolder(const std::string& user, CommandContext& ctx) {
+  auto aide = app::InstallAide::Load();
+  if (!aide) {
+    ctx.ui.ShowMessage("Cannot Load INSTAIDE.DLL", "Palm DLL Missing or Corrupt",
+                       MessageIcon::kInformation);
+    return {};
+  }
+  if (!NamedPalmUserExists(user, ctx.err)) return {};
+  const auto folder = aide->UserFolder(user);
+  if (!folder) {
+    ctx.err << "scorewick: the Palm user " << user << " has no desktop folder\n";
+    return {};
+  }
+  return *folder + "/Backup";
+}
+
+int Export(const std::string& in, std::string out, CommandContext& ctx) {
+  const std::string ext = Extension(in);
+  if (ext != "gam" && ext != "tem" && ext != "csv") {
+    ctx.err << "scorewick: palm export takes a game (.gam) or team (.tem, .csv) file, not " << in
+            << "\n";
+    return kExitUsage;
+  }
+  if (out.empty()) out = PalmExportName(in);
+  bool done = false;
+  if (ext == "gam") {
+    Game game;
+    if (!LoadGame(in, game, ctx.ui)) {
+      if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read game file " << in << "\n";
+      return kExitRefused;
+    }
+    done = ExportPalmGame(game, out, ctx.ui);
+  } else {
+    Team team;
+    if (!LoadTeam(in, team, ctx.ui)) {
+      if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read team file " << in << "\n";
+      return kExitRefused;
+    }
+    done = ExportPalmTeam(team, out, ctx.ui);
+  }
+  if (!done) return kExitRefused;
+  ctx.out << "Palm database written: " << out << "\n";
+  return kExitDone;
+}
+
+// A chosen name without a dot in its file name gets the extension.
+std::string WithExtension(const std::string& path, const std::string& ext) {
+  std::size_t slash = path.find_last_of("/\\");
+  std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+    return path + "." + ext;
+  }
+  return path;
+}
+
+int Import(std::string db, std::string out, const std::string& user, CommandContext& ctx) {
+  if (!user.empty() && !db.empty() && db.front() != '/') {
+    const std::string backup = BackupFolder(user, ctx);
+    if (backup.empty()) return kExitRefused;
+    db = backup + "/" + db;
+  }
+  const PalmKind kind = PalmStreamKind(db);
+  if (kind == PalmKind::kNeither) {
+    if (!FileExists(db)) {
+      ctx.ui.ShowMessage("Could not Open Input File", "Error", MessageIcon::kNone);
+      ctx.err << "scorewick: " << db << "\n";
+    } else {
+      ctx.err << "scorewick: " << db << " holds neither a Palm team nor a Palm game\n";
+    }
+    return kExitRefused;
+  }
+  const std::string ext = kind == PalmKind::kTeam ? "tem" : "gam";
+  out = out.empty() ? PalmImportName(db, ext) : WithExtension(out, ext);
+  std::string error;
+  if (kind == PalmKind::kTeam) {
+    Team team;
+    if (!ImportPalmTeam(team, db, ctx.ui)) return kExitRefused;
+    if (!SaveTeam(out, team, &error)) {
+      ctx.err << "scorewick: " << error << "\n";
+      return kExitRefused;
+    }
+    ctx.out << "Team Created from Palm Database: " << out << "\n";
+  } else {
+    Game game;
+    if (!ImportPalmGame(game, db, ctx.ui)) return kExitRefused;
+    if (!SaveGame(out, game, &error)) {
+      ctx.err << "scorewick: " << error << "\n";
+      return kExitRefused;
+    }
+    ctx.out << "Game Created from Palm Database: " << out << "\n";
+  }
+  return kExitDone;
+}
+
+int Kind(const std::string& db, CommandContext& ctx) {
+  switch (PalmStreamKind(db)) {
+    case PalmKind::kTeam:
+      ctx.out << "team\n";
+      return kExitDone;
+    case PalmKind::kGame:
+      ctx.out << "game\n";
+      return kExitDone;
+    case PalmKind::kNeither:
+      break;
+  }
+  ctx.out << "neither\n";
+  return kExitRefused;
+}
+
+RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+  CLI::App* palm = SubcommandGroup(app, "palm", "Carry teams and games to and from a Palm handheld");
+
+  auto* exp = palm->add_subcommand(
+      "export", "Write a team (.tem, .csv) or game (.gam) as a Palm database");
+  auto exp_opt = std::make_shared<ExportOptions>();
+  exp->add_option("FILE", exp_opt->in, "team or game file to export")->required();
+  exp->add_option("-o,--output", exp_opt->out,
+                  "database to write (default: FILE's name with .pdb, in the current folder)");
+  exp->add_flag("--install", exp_opt->install,
+                "queue the database for the next HotSync of a Palm user");
+  exp->add_option("--user", exp_opt->user,
+                  "the Palm user to install for (needed when there are several)");
+  exp->callback([&ctx, exp_opt] {
+    if (!NamedPalmUserExists(exp_opt->user, ctx.err)) {
+      ctx.exit_code = kExitRefused;
+      return;
+    }
+    if (exp_opt->out.empty()) exp_opt->out = PalmExportName(exp_opt->in);
+    ctx.exit_code = Export(exp_opt->in, exp_opt->out, ctx);
+    if (ctx.exit_code == kExitDone && exp_opt->install) {
+      ctx.exit_code = Install(exp_opt->out, exp_opt->user, ctx);
+    }
+  });
+
+  auto* imp = palm->add_subcommand(
+      "import", "Turn a Palm database into a team (.tem) or game (.gam) file");
+  auto imp_in = std::make_shared<std::string>();
+  auto imp_out = std::make_shared<std::string>();
+  auto imp_user = std::make_shared<std::string>();
+  imp->add_option("--user", *imp_user,
+                  "read DB from this Palm user's Backup folder (unless DB is a full path)");
+  imp->add_option("DB", *imp_in, "Palm database, as the handheld's backup folder holds it")
+      ->required();
+  imp->add_option("-o,--output", *imp_out,
+                  "file to write; .tem or .gam is added to a name without extension "
+                  "(default: DB's name with .tem or .gam, in the current folder)");
+  imp->callback([&ctx, imp_in, imp_out, imp_user] {
+    ctx.exit_code = Import(*imp_in, *imp_out, *imp_user, ctx);
+  });
+
+  auto* kind = palm->add_subcommand("kind", "Print whether a Palm database holds a team or a game");
+  auto kind_in = std::make_shared<std::string>();
+  kind->add_option("DB", *kind_in, "Palm database")->required();
+  kind->callback([&ctx, kind_in] { ctx.exit_code = Kind(*kind_in, ctx); });
+});
+
+}  // namespace
+}  // namespace scorewick::cli

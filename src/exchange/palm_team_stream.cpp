@@ -1,0 +1,105 @@
+#include "exchange/palm_team_stream.h"
+
+#include "exchange/palm_fields.h"
+#include "exchange/palm_player.h"
+
+namespace scorewick {
+
+using namespace palm;
+
+UserMessage NotPalmTeamMessage() { return {"Not a Palm Team", "Load Error", MessageIcon::kExclamation}; }
+
+UserMessage PalmTeamVersionMessage() {
+  return {"Palm Team Version Number is Incorrect", "Load Error", MessageIcon::kExclamation};
+}
+
+std::string PalmTeamProblem(const Team& team) {
+  if (team.count() <= kPalmMaxCount) return {};
+  std::string name = team.team_name.empty() ? std::string("the team") : team.team_name.str();
+  return "The roster of " + name + " has " + std::to_string(team.count()) +
+         " players; a Palm team holds at most " + std::to_string(kPalmMaxCount) + ".";
+}
+
+bool WritePalmTeamStream(const Team& team, ByteWriter& out, std::string* error) {
+  std::string problem = PalmTeamProblem(team);
+  if (!problem.empty()) {
+    if (error) *error = problem;
+    return false;
+  }
+  PutTag(out, "tem");
+  PutNumber(out, kPalmStreamVersion);
+  PutText(out, team.team_name);
+  PutText(out, team.coach);
+  PutText(out, team.manager);
+  PutByte(out, team.lineup_size);
+  PutByte(out, team.extra_value);
+  PutChar(out, team.uses_designated_hitter);
+  WritePalmPlayer(out, team.designated_hitter);
+  WritePalmPlayer(out, team.dh_bats_for);
+  PutByte(out, team.count());
+  for (const PLAYER& player : team.players()) WritePalmPlayer(out, player);
+  return true;
+}
+
+PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& messages) {
+  bool tagged = GetTag(in, "tem");
+  if (!in.ok()) return PalmReadResult::kDamaged;
+  if (!tagged) {
+    messages.push_back(NotPalmTeamMessage());
+    return PalmReadResult::kWrongTag;
+  }
+  std::int32_t version = GetNumber(in);
+  if (!in.ok()) return PalmReadResult::kDamaged;
+  if (version != kPalmStreamVersion) {
+    messages.push_back(PalmTeamVersionMessage());
+    return PalmReadResult::kBadVersion;
+  }
+  GetText(in, team.team_name);
+  GetText(in, team.coach);
+  GetText(in, team.manager);
+  team.lineup_size = GetSigned(in);
+  team.extra_value = GetSigned(in);
+  team.uses_designated_hitter = GetChar(in);
+  team.designated_hitter = ReadPalmPlayer(in);
+  team.dh_bats_for = ReadPalmPlayer(in);
+
+  const std::size_t count_at = in.position();
+  std::int32_t count = GetSigned(in);
+  if (!in.ok()) return PalmReadResult::kDamaged;
+  if (count < 0) {
+    in.Fail("the roster count at byte " + std::to_string(count_at) + " is negative (" +
+            std::to_string(count) + ")");
+    return PalmReadResult::kDamaged;
+  }
+  // The count is at most 127, but the bytes must be there before the
+  // roster is allocated.
+  if (static_cast<std::size_t>(count) * kPalmPlayerSize > in.remaining()) {
+    in.Fail("the roster count at byte " + std::to_string(count_at) + " names " +
+            std::to_string(count) + " players, but the stream ends after " +
+            std::to_string(in.remaining() / kPalmPlayerSize) + " of them");
+    return PalmReadResult::kDamaged;
+  }
+  std::vector<PLAYER> players;
+  players.reserve(static_cast<std::size_t>(count));
+  for (std::int32_t i = 0; i < count; ++i) players.push_back(ReadPalmPlayer(in));
+  if (!in.ok()) return PalmReadResult::kDamaged;
+  team.SetRoster(std::move(players), std::vector<PLAYER_INFO>(static_cast<std::size_t>(count)));
+  return PalmReadResult::kOk;
+}
+
+bool EncodePalmTeamStream(const Team& team, std::vector<std::uint8_t>& stream, std::string* error) {
+  stream.clear();
+  stream.reserve(kPalmTeamFixedSize + kPalmPlayerSize * team.players().size());
+  ByteWriter out(stream);
+  return WritePalmTeamStream(team, out, error);
+}
+
+PalmReadResult DecodePalmTeamStream(std::span<const std::uint8_t> stream, Team& team,
+                                    UserMessages& messages, std::string* error) {
+  ByteReader in(stream);
+  PalmReadResult result = ReadPalmTeamStream(in, team, messages);
+  if (result == PalmReadResult::kDamaged && error) *error = in.error();
+  return result;
+}
+
+}  // namespace scorewick

@@ -1,0 +1,68 @@
+#pragma once
+// The Palm team stream: a team as the handheld keeps it.  Offsets from the
+// start of the stream, n = roster count:
+//
+//   0    tag "tem" and a zero byte
+//   4    version, 16-bit big-endian, always 512
+//   6    team name, 31 coach, 56 manager (25-byte texts, as held)
+//   81   line-up size, 82 extra value (signed bytes)
+//   83   uses designated hitter (character)
+//   84   designated hitter, 118 DH bats for (Palm player records)
+//   152  roster count n (signed byte)
+//   153  n Palm player records, in roster order
+//
+// 153 + 34n bytes.  The file path, logo file, reserved value, the players'
+// keys and all personal information stay behind; a roster of more than 127
+// players cannot be counted in one signed byte and is refused.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "records/byte_reader.h"
+#include "records/byte_writer.h"
+#include "records/team.h"
+#include "records/user_message.h"
+
+namespace scorewick {
+
+inline constexpr std::int32_t kPalmStreamVersion = 512;
+inline constexpr std::size_t kPalmTeamFixedSize = 153;
+inline constexpr int kPalmMaxCount = 127;  // largest count a signed byte holds
+
+enum class PalmReadResult {
+  kOk,
+  kWrongTag,    // not this kind of stream: the tag message was appended
+  kBadVersion,  // not version 512: the version message was appended
+  kDamaged,     // ended early or held an impossible value: the reader's error says where
+};
+
+// Why team cannot travel in the Palm form (a roster over 127 players), or
+// an empty string when it can.
+std::string PalmTeamProblem(const Team& team);
+
+// Appends the team's stream.  False, with the reason in *error and nothing
+// appended, when PalmTeamProblem names one.
+bool WritePalmTeamStream(const Team& team, ByteWriter& out, std::string* error);
+
+// Reads one team stream at the reader's position into team: names, line-up
+// settings, designated hitters and the roster (keys 0, personal
+// information zero-filled).  Fields the stream does not carry keep their
+// values.  A wrong tag appends "Not a Palm Team", a wrong version "Palm
+// Team Version Number is Incorrect" (caption "Load Error") to messages.
+// On any failure the roster is left as it was; fields read before the
+// failure have their new values.
+PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& messages);
+
+// The whole-stream forms: the stream of team, and a stream decoded into
+// team (with the reader's error in *error when damaged).  Trailing bytes
+// after the roster are ignored.
+bool EncodePalmTeamStream(const Team& team, std::vector<std::uint8_t>& stream, std::string* error);
+PalmReadResult DecodePalmTeamStream(std::span<const std::uint8_t> stream, Team& team,
+                                    UserMessages& messages, std::string* error);
+
+UserMessage NotPalmTeamMessage();
+UserMessage PalmTeamVersionMessage();
+
+}  // namespace scorewick

@@ -1,0 +1,238 @@
+#include "exchange/palm_exchange.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <functional>
+
+#include "exchange/palm_database.h"
+#include "exchange/sample_game.h"
+#include "platform/scripted_ui.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
+#include "support/temp_dir.h"
+
+namespace scorewick {
+namespace {
+
+using palm_testing::SampleGame;
+
+void ForEachPlayer(Game& game, const std::function<void(PLAYER&)>& f) {
+  for (Team* team : {&game.home, &game.visitor}) {
+    for (int i = 0; i < team->count(); ++i) f(team->player(i));
+    f(team->designated_hitter);
+    f(team->dh_bats_for);
+  }
+  f(game.winning_pitcher);
+  f(game.saving_pitcher);
+  f(game.losing_pitcher);
+  for (INNING& inning : game.innings) {
+    for (HALF_INNING* half : {&inning.top, &inning.bottom}) {
+      for (PLAYER& p : half->offense) f(p);
+      for (PLAYER& p : half->defense) f(p);
+      for (AT_BAT& ab : half->at_bats) {
+        for (PITCHER_SLOT& slot : ab.pitchers) f(slot.pitcher);
+        for (PITCH_DATA& d : ab.pitch_details) f(d.pitcher);
+        for (PITCH& p : ab.pitches) f(p.detail.pitcher);
+        f(ab.responsible_pitcher);
+        f(ab.batter);
+        f(ab.pinch_runner);
+      }
+    }
+  }
+}
+
+// What a game looks like after a trip through the Palm form, field by field
+// for what stays behind.
+Game AfterPalmTrip(Game game, const std::string& database_path) {
+  game.file_path.set(database_path);
+  game.new_game = 1;               // a game read from the Palm is new to the PC
+  game.home_runs = game.visitor_runs = 0;
+  for (int i = 0; i < 2; ++i) {  // reserved values stay behind
+    game.header.reserved_a[i] = 0;
+    game.header.reserved_b[i] = 0;
+  }
+  for (Team* team : {&game.home, &game.visitor}) {
+    team->file_path.clear();       // team paths, logos and reserved values stay behind
+    team->logo_file.set("logo.bmp");
+    team->reserved = 0;
+  }
+  ForEachPlayer(game, [](PLAYER& p) { p.key = 0; });  // keys stay behind
+  return game;
+}
+
+TEST(PalmExchange, FullGameRoundTripThroughFiles) {
+  TempDir dir;
+  Game original = SampleGame(9, 4);
+  original.header.reserved_a[0] = 4;
+  original.header.reserved_a[1] = 5;
+  original.header.reserved_b[1] = 7;
+  original.home.player(2).key = 77;
+  std::string error;
+  ASSERT_TRUE(SaveGame(dir.Path("Opener.gam"), original, &error)) << error;
+
+  ScriptedUi ui;
+  Game loaded;
+  ASSERT_TRUE(LoadGame(dir.Path("Opener.gam"), loaded, ui));
+  const std::string pdb = dir.Path(PalmExportName(dir.Path("Opener.gam")));
+  EXPECT_EQ(pdb, dir.Path("Opener.pdb"));
+  ASSERT_TRUE(ExportPalmGame(loaded, pdb, ui));
+  EXPECT_EQ(loaded.file_path.view(), pdb);
+  EXPECT_EQ(PalmStreamKind(pdb), PalmKind::kGame);
+
+  Game back;
+  ASSERT_TRUE(ImportPalmGame(back, pdb, ui));
+  EXPECT_TRUE(ui.messages.empty());
+  Game expected = AfterPalmTrip(loaded, pdb);
+  // Compared piece by piece first, so that a failure names the part.
+  EXPECT_EQ(back.header, expected.header);
+  EXPECT_EQ(back.home, expected.home);
+  EXPECT_EQ(back.visitor, expected.visitor);
+  for (int i = 0; i < kInnings; ++i) EXPECT_EQ(back.innings[i], expected.innings[i]) << i;
+  EXPECT_EQ(back.notes, expected.notes);
+  EXPECT_EQ(back, expected);
+
+  // And on to a game file again, which reads back the same.
+  ASSERT_TRUE(SaveGame(dir.Path("Opener2.gam"), back, &error)) << error;
+  Game again;
+  ASSERT_TRUE(LoadGame(dir.Path("Opener2.gam"), again, ui));
+  again.new_game = 1;
+  again.file_path = back.file_path;
+  again.home.file_path.clear();
+  again.visitor.file_path.clear();
+  EXPECT_EQ(again, back);
+}
+
+TEST(PalmExchange, TeamRoundTripFromATeamFile) {
+  TempDir dir;
+  Team team = palm_testing::HomeTeam();
+  team.info(3).email.set("dee@example.org");
+  std::string error;
+  ASSERT_TRUE(SaveTeam(dir.Path("Hawks.tem"), team, &error)) << error;
+  ScriptedUi ui;
+  Team loaded;
+  ASSERT_TRUE(LoadTeam(dir.Path("Hawks.tem"), loaded, ui));
+  ASSERT_TRUE(ExportPalmTeam(loaded, dir.Path("Hawks.pdb"), ui));
+  EXPECT_EQ(loaded.file_path.view(), dir.Path("Hawks.pdb"));
+  EXPECT_EQ(FileLength(dir.Path("Hawks.pdb")), 80 + 8 + 8 + 561);
+  EXPECT_EQ(PalmStreamKind(dir.Path("Hawks.pdb")), PalmKind::kTeam);
+
+  Team back;
+  ASSERT_TRUE(ImportPalmTeam(back, dir.Path("Hawks.pdb"), ui));
+  EXPECT_TRUE(ui.messages.empty());
+  Team expected = loaded;
+  expected.logo_file.set("logo.bmp");
+  expected.reserved = 0;
+  std::vector<PLAYER> players = expected.players();
+  for (PLAYER& p : players) p.key = 0;
+  expected.SetRoster(players, std::vector<PLAYER_INFO>(players.size()));
+  expected.designated_hitter.key = 0;
+  expected.dh_bats_for.key = 0;
+  expected.file_length = back.file_length;
+  EXPECT_EQ(back, expected);
+}
+
+TEST(PalmExchange, ImportReportsWhatIsWrong) {
+  TempDir dir;
+  ScriptedUi ui;
+  Team team;
+  EXPECT_FALSE(ImportPalmTeam(team, dir.Path("none.pdb"), ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Could not Open Input File");
+  EXPECT_EQ(ui.messages[0].caption, "Error");
+  EXPECT_EQ(team.file_path.view(), dir.Path("none.pdb"));
+
+  // A game database offered as a team, and the other way round.
+  Game game = SampleGame(1, 1);
+  ASSERT_TRUE(ExportPalmGame(game, dir.Path("g.pdb"), ui));
+  ASSERT_TRUE(ExportPalmTeam(team, dir.Path("t.pdb"), ui));
+  ui.messages.clear();
+  EXPECT_FALSE(ImportPalmTeam(team, dir.Path("g.pdb"), ui));
+  Game imported;
+  EXPECT_FALSE(ImportPalmGame(imported, dir.Path("t.pdb"), ui));
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].text, "Not a Palm Team");
+  EXPECT_EQ(ui.messages[1].text, "Not a Palm Game");
+  for (const RecordedMessage& m : ui.messages) {
+    EXPECT_EQ(m.caption, "Load Error");
+    EXPECT_EQ(m.icon, MessageIcon::kExclamation);
+  }
+  EXPECT_EQ(imported.file_path.view(), dir.Path("t.pdb"));
+  EXPECT_EQ(imported.home.count(), 0);
+
+  // A damaged block.
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  ASSERT_TRUE(ReadWholeFile(dir.Path("g.pdb"), bytes, &error));
+  const std::size_t first = std::size_t{bytes[80]} << 8 | bytes[81];  // low half of the first offset
+  bytes[first + 4] = 0x7F;  // the first block's length, now over 2 GB
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("bad.pdb"), bytes, &error));
+  ui.messages.clear();
+  EXPECT_FALSE(ImportPalmGame(imported, dir.Path("bad.pdb"), ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find("is damaged: the block at byte " + std::to_string(first)), std::string::npos)
+      << ui.messages[0].text;
+}
+
+TEST(PalmExchange, ExportFailuresAreReportedAndLeaveTheOldDatabase) {
+  TempDir dir;
+  ScriptedUi ui;
+  Team big;
+  big.team_name.set("Big Club");
+  for (int i = 0; i < 128; ++i) big.AddPlayer(PLAYER{}, PLAYER_INFO{});
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("Big.pdb"), "old", nullptr));
+  EXPECT_FALSE(ExportPalmTeam(big, dir.Path("Big.pdb"), ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "The roster of Big Club has 128 players; a Palm team holds at most 127.");
+  EXPECT_EQ(FileLength(dir.Path("Big.pdb")), 3);
+
+  Game game;
+  game.visitor = big;
+  EXPECT_FALSE(ExportPalmGame(game, dir.Path("Big.pdb"), ui));
+  EXPECT_EQ(FileLength(dir.Path("Big.pdb")), 3);
+
+  ui.messages.clear();
+  Team small = palm_testing::HomeTeam();
+  EXPECT_FALSE(ExportPalmTeam(small, dir.Path("no/such/folder/x.pdb"), ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].caption, "Error");
+  EXPECT_NE(ui.messages[0].text.find("Could not write the Palm database"), std::string::npos);
+}
+
+// The streams never pass through a file of a fixed name in the current
+// folder: a "Temp.pdb" of the user's there is left alone.
+TEST(PalmExchange, NothingIsWrittenToTheCurrentFolder) {
+  TempDir work, elsewhere;
+  ASSERT_TRUE(WriteTextFileAtomically(work.Path("Temp.pdb"), "mine", nullptr));
+  char old[4096];
+  ASSERT_NE(getcwd(old, sizeof old), nullptr);
+  ASSERT_EQ(chdir(work.path().c_str()), 0);
+  ScriptedUi ui;
+  Game game = SampleGame(2, 2);
+  bool exported = ExportPalmGame(game, elsewhere.Path("G.pdb"), ui);
+  Game back;
+  bool imported = ImportPalmGame(back, elsewhere.Path("G.pdb"), ui);
+  ASSERT_EQ(chdir(old), 0);
+  EXPECT_TRUE(exported);
+  EXPECT_TRUE(imported);
+  std::string text;
+  ASSERT_TRUE(ReadWholeTextFile(work.Path("Temp.pdb"), text, nullptr));
+  EXPECT_EQ(text, "mine");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(work.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+TEST(PalmExchange, ProposedNames) {
+  EXPECT_EQ(PalmExportName("/home/sam/games/Opener.gam"), "Opener.pdb");
+  EXPECT_EQ(PalmExportName("C:\\teams\\Tigers.tem"), "Tigers.pdb");
+  EXPECT_EQ(PalmExportName("Tigers.csv"), "Tigers.pdb");
+  EXPECT_EQ(PalmExportName("Spring.2024.gam"), "Spring.2024.pdb");
+  EXPECT_EQ(PalmImportName("/backup/Tigers.pdb", "tem"), "Tigers.tem");
+  EXPECT_EQ(PalmImportName("Opener.PDB", "gam"), "Opener.gam");
+  EXPECT_EQ(PalmImportName("Tigers", "tem"), "Tigers.tem");
+}
+
+}  // namespace
+}  // namespace scorewick

@@ -1,0 +1,227 @@
+#include "exchange/palm_team_stream.h"
+
+#include <gtest/gtest.h>
+
+#include "exchange/palm_player.h"
+#include "exchange/sample_game.h"
+
+using namespace std::string_literals;
+
+namespace scorewick {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using palm_testing::HomeTeam;
+
+Bytes Encode(const Team& team) {
+  Bytes stream;
+  std::string error;
+  EXPECT_TRUE(EncodePalmTeamStream(team, stream, &error)) << error;
+  return stream;
+}
+
+std::string Text(const Bytes& b, std::size_t at, std::size_t n) {
+  return std::string(reinterpret_cast<const char*>(b.data() + at), n);
+}
+
+TEST(PalmTeamStream, TwelvePlayerLayout) {
+  Team team = HomeTeam();
+  ASSERT_EQ(team.count(), 12);
+  Bytes s = Encode(team);
+  ASSERT_EQ(s.size(), 561u);  // 153 + 12 * 34
+  EXPECT_EQ(Text(s, 0, 4), std::string("tem\0", 4));
+  EXPECT_EQ(s[4], 0x02);
+  EXPECT_EQ(s[5], 0x00);
+  EXPECT_EQ(Text(s, 6, 13), "Harbor Hawks\0"s);
+  EXPECT_EQ(Text(s, 31, 19), "Harbor Hawks coach\0"s);
+  EXPECT_EQ(Text(s, 56, 21), "Harbor Hawks manager\0"s);
+  EXPECT_EQ(s[81], 9);   // line-up size
+  EXPECT_EQ(s[82], 2);   // extra value
+  EXPECT_EQ(s[83], 1);   // uses designated hitter
+  EXPECT_EQ(Text(s, 84, 7), "Jo Lamb"s);
+  EXPECT_EQ(Text(s, 118, 8), "Ann Cole"s);
+  EXPECT_EQ(s[152], 12);
+
+  // The second roster player, field by field.
+  const std::size_t p = 153 + 34;
+  const PLAYER& bea = team.player(1);
+  EXPECT_EQ(Text(s, p, 9), "Bea Diaz\0"s);
+  EXPECT_EQ(s[p + 25], bea.uniform_number);
+  EXPECT_EQ(s[p + 26], bea.position);
+  EXPECT_EQ(s[p + 27], bea.batting_order);
+  EXPECT_EQ(s[p + 28], bea.entered_inning);
+  EXPECT_EQ(s[p + 29], bea.entry_value);
+  EXPECT_EQ(s[p + 30], bea.entry_flag);
+  EXPECT_EQ(s[p + 31], bea.active);
+  EXPECT_EQ(s[p + 32], bea.bats);
+  EXPECT_EQ(s[p + 33], bea.throws_right);
+}
+
+TEST(PalmTeamStream, WhatTravelsAndWhatStaysBehind) {
+  Team team = HomeTeam();
+  team.player(0).uniform_number = -1;   // no number: 0xFF, back as -1
+  team.player(1).uniform_number = 200;  // cut to 8 bits: back as -56
+  team.player(2).bats = 200;            // bats are read unsigned
+  team.player(3).position = -3;
+  team.info(0).phone.set("555-0100");
+
+  Bytes s = Encode(team);
+  EXPECT_EQ(s[153 + 25], 0xFF);
+  EXPECT_EQ(s[153 + 34 + 25], 200);
+
+  Team back;
+  UserMessages messages;
+  std::string error;
+  ASSERT_EQ(DecodePalmTeamStream(s, back, messages, &error), PalmReadResult::kOk) << error;
+  EXPECT_TRUE(messages.empty());
+  ASSERT_EQ(back.count(), 12);
+  EXPECT_EQ(back.player(0).uniform_number, -1);
+  EXPECT_EQ(back.player(1).uniform_number, -56);
+  EXPECT_EQ(back.player(2).bats, 200);
+  EXPECT_EQ(back.player(3).position, -3);
+  EXPECT_EQ(back.team_name, team.team_name);
+  EXPECT_EQ(back.lineup_size, 9);
+  EXPECT_EQ(back.extra_value, 2);
+  EXPECT_EQ(back.uses_designated_hitter, 1);
+  for (int i = 0; i < back.count(); ++i) {
+    EXPECT_EQ(back.player(i).key, 0);  // keys stay behind
+    EXPECT_EQ(back.info(i), PLAYER_INFO{});
+    PLAYER expected = team.player(i);
+    expected.key = 0;
+    if (i == 1) expected.uniform_number = -56;
+    EXPECT_EQ(back.player(i), expected) << i;
+  }
+  PLAYER dh = team.designated_hitter;
+  dh.key = 0;
+  EXPECT_EQ(back.designated_hitter, dh);
+  // Logo and reserved value stay behind: a new team keeps its own.
+  EXPECT_EQ(back.logo_file.view(), "logo.bmp");
+  EXPECT_EQ(back.reserved, 0);
+}
+
+TEST(PalmTeamStream, NamesTravelClosedAtTwentyFourCharacters) {
+  Team team;
+  PLAYER p;
+  p.name.set("Maximiliana Featherstone-Oyelaran");  // cut to 24 when set
+  team.AddPlayer(p, PLAYER_INFO{});
+  // A record whose name field was filled to the last byte by another program.
+  team.player(0).name.bytes.fill('x');
+  Bytes s = Encode(team);
+  EXPECT_EQ(s[153 + 24], 0);
+  Team back;
+  UserMessages messages;
+  ASSERT_EQ(DecodePalmTeamStream(s, back, messages, nullptr), PalmReadResult::kOk);
+  EXPECT_EQ(back.player(0).name.view(), std::string(24, 'x'));
+
+  // Team names travel as held; one without a terminator is closed on reading.
+  Bytes damaged = s;
+  std::fill(damaged.begin() + 6, damaged.begin() + 31, 'T');
+  ASSERT_EQ(DecodePalmTeamStream(damaged, back, messages, nullptr), PalmReadResult::kOk);
+  EXPECT_TRUE(back.team_name.terminated());
+  EXPECT_EQ(back.team_name.view(), std::string(24, 'T'));
+}
+
+TEST(PalmTeamStream, WrongTagAndVersionAreRefusedWithTheirMessages) {
+  Bytes s = Encode(HomeTeam());
+  Team back;
+  UserMessages messages;
+
+  Bytes upper = s;
+  upper[0] = 'T';
+  EXPECT_EQ(DecodePalmTeamStream(upper, back, messages, nullptr), PalmReadResult::kWrongTag);
+  EXPECT_EQ(DecodePalmTeamStream(Bytes{}, back, messages, nullptr), PalmReadResult::kWrongTag);
+  Bytes v768 = s;
+  v768[4] = 0x03;  // 768: a valid team file version, but not a Palm stream's
+  EXPECT_EQ(DecodePalmTeamStream(v768, back, messages, nullptr), PalmReadResult::kBadVersion);
+
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0], NotPalmTeamMessage());
+  EXPECT_EQ(messages[0].text, "Not a Palm Team");
+  EXPECT_EQ(messages[0].caption, "Load Error");
+  EXPECT_EQ(messages[0].icon, MessageIcon::kExclamation);
+  EXPECT_EQ(messages[2].text, "Palm Team Version Number is Incorrect");
+  EXPECT_EQ(messages[2].caption, "Load Error");
+}
+
+TEST(PalmTeamStream, DamagedStreamsAreRefused) {
+  Bytes s = Encode(HomeTeam());
+  UserMessages messages;
+  std::string error;
+
+  Bytes negative = s;
+  negative[152] = 0xF0;
+  Team back;
+  EXPECT_EQ(DecodePalmTeamStream(negative, back, messages, &error), PalmReadResult::kDamaged);
+  EXPECT_NE(error.find("negative"), std::string::npos) << error;
+  EXPECT_EQ(back.count(), 0);
+
+  Bytes more = s;
+  more[152] = 100;  // more players than the stream holds
+  EXPECT_EQ(DecodePalmTeamStream(more, back, messages, &error), PalmReadResult::kDamaged);
+  EXPECT_NE(error.find("byte 152"), std::string::npos) << error;
+
+  for (std::size_t cut : {5u, 40u, 152u, 560u}) {
+    SCOPED_TRACE(cut);
+    Team partial;
+    EXPECT_EQ(DecodePalmTeamStream(std::span(s.data(), cut), partial, messages, &error),
+              PalmReadResult::kDamaged);
+    EXPECT_EQ(partial.count(), 0);
+  }
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST(PalmTeamStream, RosterOverOneHundredTwentySevenIsRefused) {
+  Team team;
+  team.team_name.set("Big Club");
+  for (int i = 0; i < 127; ++i) {
+    PLAYER p;
+    p.name.set("Player " + std::to_string(i));
+    team.AddPlayer(p, PLAYER_INFO{});
+  }
+  Bytes s;
+  std::string error;
+  ASSERT_TRUE(EncodePalmTeamStream(team, s, &error));
+  EXPECT_EQ(s.size(), 153u + 127 * 34);
+  team.AddPlayer(PLAYER{}, PLAYER_INFO{});
+  EXPECT_FALSE(EncodePalmTeamStream(team, s, &error));
+  EXPECT_TRUE(s.empty());
+  EXPECT_EQ(error, "The roster of Big Club has 128 players; a Palm team holds at most 127.");
+}
+
+TEST(PalmPlayerReference, RosterLookupAndRefusals) {
+  Team roster = HomeTeam();
+  Bytes b;
+  ByteWriter out(b);
+  PLAYER known = roster.player(4);
+  known.position = 7;
+  known.active = 1;
+  WritePlayerReference(out, known, RosterNames(roster));
+  PLAYER renamed = roster.player(4);
+  renamed.name.set("Eli Grey");  // renamed after the game was scored
+  WritePlayerReference(out, renamed, RosterNames(roster));
+  ASSERT_EQ(b.size(), 18u);
+  EXPECT_EQ(b[0], 4);
+  EXPECT_EQ(b[9], 0xFF);
+
+  ByteReader in(b);
+  PLAYER first = ReadPlayerReference(in, roster);
+  EXPECT_EQ(first.name.view(), "Eli Gray");
+  EXPECT_EQ(first.uniform_number, roster.player(4).uniform_number);
+  EXPECT_EQ(first.position, 7);
+  EXPECT_EQ(first.active, 1);
+  EXPECT_EQ(first.key, 0);
+  EXPECT_EQ(ReadPlayerReference(in, roster), PLAYER{});
+  EXPECT_TRUE(in.ok());
+
+  for (std::uint8_t index : {std::uint8_t{12}, std::uint8_t{0xFE}}) {
+    Bytes bad = b;
+    bad[0] = index;
+    ByteReader r(bad);
+    ReadPlayerReference(r, roster);
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.error().find("roster holds 12"), std::string::npos) << r.error();
+  }
+}
+
+}  // namespace
+}  // namespace scorewick

@@ -1,0 +1,270 @@
+#include "sim/scorebook.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "book_games.h"
+#include "records/codes.h"
+#include "sim/consistency.h"
+
+namespace scorewick::sim {
+namespace {
+
+using testing::kChanges;
+using testing::kErrors;
+using testing::kTeams;
+using testing::kWalkOff;
+
+Game Compile(const char* plays) {
+  Game game;
+  const std::string text = std::string(kTeams) + plays;
+  const ScorebookResult result = CompileScorebook(text, game);
+  EXPECT_TRUE(result.ok) << result.error;
+  EXPECT_TRUE(CheckGame(game, result.rules).empty());
+  for (const Inconsistency& i : CheckGame(game, result.rules)) ADD_FAILURE() << i.Text();
+  return game;
+}
+
+const AT_BAT& Box(const Game& g, bool top, int index) {
+  return g.innings[0].half(top).at_bats.at(static_cast<std::size_t>(index));
+}
+
+std::vector<std::int32_t> Events(const AT_BAT& ab) {
+  std::vector<std::int32_t> out;
+  for (int i = 0; i <= ab.last_pitch; ++i) out.push_back(ab.pitches[static_cast<std::size_t>(i)].event);
+  return out;
+}
+
+std::vector<std::string> Chain(const AT_BAT& ab) {
+  std::vector<std::string> out;
+  for (int i = 0; i < ab.out_credit_count; ++i) {
+    const FIELDER_CREDIT& c = ab.out_credits[static_cast<std::size_t>(i)];
+    out.push_back(std::to_string(c.position) + ":" + std::to_string(c.credit) + ":" + c.name.str());
+  }
+  return out;
+}
+
+TEST(Scorebook, SingleStrikeoutDoublePlayThenWalkOffSacrificeFly) {
+  const Game g = Compile(kWalkOff);
+  EXPECT_EQ(g.header.field.view(), "Test Park");
+  EXPECT_EQ(g.header.umpires[1].view(), "Vic Vane");
+  EXPECT_EQ(g.header.year, 2024);
+  EXPECT_EQ(g.header.start_hour, 18);
+  EXPECT_EQ(g.header.attendance, 120);
+  EXPECT_EQ(g.header.duration_hours, 1);
+
+  const AT_BAT& ann = Box(g, true, 0);
+  EXPECT_EQ(Events(ann), (std::vector<std::int32_t>{kEventBall, kEventStrike, kEventFoul, kEventReached, kEventOut}));
+  EXPECT_EQ(ann.balls, 1);
+  EXPECT_EQ(ann.strikes, 2);
+  EXPECT_EQ(ann.how_reached, kReachSingle);
+  EXPECT_EQ(ann.how_out, kOutForced);
+  EXPECT_EQ(ann.bases_reached, 1);
+  EXPECT_EQ(ann.box_number, 2);
+  EXPECT_EQ(Chain(ann), (std::vector<std::string>{"6:0:Kim Kent", "4:0:Olga Orr"}));
+  EXPECT_EQ(ann.hit_x, 49);  // three quarters of the way out to the left fielder
+  EXPECT_EQ(ann.hit_y, 63);
+  EXPECT_EQ(ann.PitchDetailsInUse(), 4);
+  EXPECT_EQ(ann.pitch_details[3].hit, 1);
+  EXPECT_EQ(ann.pitch_details[0].pitcher.name.view(), "Rex Roe");
+
+  const AT_BAT& bo = Box(g, true, 1);
+  EXPECT_EQ(bo.how_out, kOutStrikeSwinging);
+  EXPECT_EQ(bo.strikes, 3);
+  EXPECT_EQ(bo.box_number, 1);
+  EXPECT_EQ(bo.pitch_details[0].right_handed_batter, 0);  // he bats left
+  EXPECT_EQ(Chain(bo), (std::vector<std::string>{"2:0:Mo Moss"}));
+
+  const AT_BAT& cy = Box(g, true, 2);
+  EXPECT_EQ(cy.how_out, kOutGroundDoublePlay);
+  EXPECT_EQ(cy.box_number, 3);
+  EXPECT_EQ(Chain(cy), (std::vector<std::string>{"6:1:Kim Kent", "4:3:Olga Orr", "3:2:Lu Lane"}));
+  const HALF_INNING& top = g.innings[0].top;
+  EXPECT_EQ(top.runs + top.errors + top.left_on_base, 0);
+  EXPECT_EQ(top.hits, 1);
+
+  // Jo walks, steals second, goes to third on a wild pitch and scores on
+  // the fly: his box tells the whole trip.
+  const AT_BAT& jo = Box(g, false, 0);
+  EXPECT_EQ(Events(jo), (std::vector<std::int32_t>{kEventBall, kEventBall, kEventBall, kEventBall, kEventReached,
+                                                   kEventAdvance, kEventAdvance, kEventAdvance}));
+  EXPECT_EQ(jo.how_reached, kReachWalk);
+  EXPECT_EQ(jo.balls, 4);
+  EXPECT_EQ(jo.advances[0], kAdvStolenBase);
+  EXPECT_EQ(jo.advances[1], kAdvWildPitch);
+  EXPECT_EQ(jo.advances[2], kAdvBatted);
+  EXPECT_EQ(jo.bases_reached, 4);
+  EXPECT_EQ(jo.scored, 1);
+  EXPECT_EQ(jo.earned, 1);
+  // Runner events carry the count of the batter at the plate then, and a
+  // copy of the last pitch detail of the runner's own box.
+  EXPECT_EQ(jo.pitches[5].balls_before, 1);
+  EXPECT_EQ(jo.pitches[5].strikes_before, 0);
+  EXPECT_EQ(jo.pitches[6].strikes_before, 1);
+  EXPECT_EQ(jo.pitches[7].detail.pitcher.entered_inning, 7);
+  EXPECT_EQ(jo.pitches[7].detail.pitcher.batting_order, 0);
+  EXPECT_EQ(jo.pitches[7].detail.valid, 1);
+
+  const AT_BAT& kim = Box(g, false, 1);
+  EXPECT_EQ(Events(kim), (std::vector<std::int32_t>{kEventBall, kEventStrike, kEventFoul, kEventOut, kEventRbi}));
+  EXPECT_EQ(kim.how_out, kOutSacFly);
+  EXPECT_EQ(kim.rbi, 1);
+  EXPECT_EQ(kim.box_number, 1);
+  EXPECT_EQ(kim.hit_x, 83);
+  EXPECT_EQ(kim.hit_y, 16);
+  EXPECT_EQ(g.innings[0].bottom.at_bats.size(), 2u);  // the game ended on the fly
+
+  ASSERT_EQ(g.notes.size(), 1u);
+  EXPECT_EQ(g.notes[0].half, 0);
+  EXPECT_EQ(g.notes[0].at_bat, 1);
+  EXPECT_EQ(g.notes[0].text.view(), "Deep fly to the warning track");
+  EXPECT_EQ(g.home_runs, 1);
+  EXPECT_EQ(g.visitor_runs, 0);
+  EXPECT_EQ(g.winning_pitcher.name.view(), "Rex Roe");
+  EXPECT_EQ(g.losing_pitcher.name.view(), "Ike Ives");
+  EXPECT_TRUE(g.saving_pitcher.name.empty());
+  EXPECT_EQ(g.current_half_is_top, 0);
+  EXPECT_EQ(g.current_at_bat, 2);
+  EXPECT_EQ(g.batter_due_up, 3);
+}
+
+TEST(Scorebook, RunsAfterAnErrorThatShouldHaveEndedTheInningAreUnearned) {
+  const Game g = Compile(kErrors);
+  const AT_BAT& ann = Box(g, true, 0);
+  EXPECT_EQ(ann.how_reached, kReachError);
+  EXPECT_EQ(ann.error_credits[0].name.view(), "Kim Kent");
+  EXPECT_EQ(ann.error_kinds[0], kErrFielding);
+  EXPECT_EQ(ann.reach_credit_count, 1);
+  EXPECT_EQ(ann.how_out, kOutForced);
+  EXPECT_EQ(Chain(ann), (std::vector<std::string>{"4:1:Olga Orr", "6:2:Kim Kent"}));
+
+  const AT_BAT& bo = Box(g, true, 1);
+  EXPECT_EQ(bo.how_reached, kReachFieldersChoice);
+  EXPECT_EQ(bo.how_out, kOutPickedOff);
+  EXPECT_EQ(bo.bases_reached, 1);
+  EXPECT_EQ(bo.box_number, 2);
+  EXPECT_EQ(Chain(bo), (std::vector<std::string>{"1:1:Rex Roe", "3:2:Lu Lane"}));
+  // The pick-off attempt is an entry of the batter's box, with no detail.
+  const AT_BAT& cy = Box(g, true, 2);
+  EXPECT_EQ(Events(cy), (std::vector<std::int32_t>{kEventBall, kEventStrike, kEventReached, kEventAdvance,
+                                                   kEventAdvance}));
+  EXPECT_EQ(cy.how_reached, kReachDouble);
+  EXPECT_EQ(cy.advances[1], kAdvBatted);
+  EXPECT_EQ(cy.advances[2], kAdvBatted);
+  EXPECT_EQ(cy.scored, 1);
+  EXPECT_EQ(cy.earned, 0);
+
+  const AT_BAT& di = Box(g, true, 3);
+  EXPECT_EQ(Events(di), (std::vector<std::int32_t>{kEventStrike, kEventReached, kEventRbi, kEventRbi}));
+  EXPECT_EQ(di.rbi, 2);
+  EXPECT_EQ(di.scored, 1);
+  EXPECT_EQ(di.earned, 0);
+  EXPECT_EQ(Box(g, true, 4).box_number, 3);
+
+  const HALF_INNING& top = g.innings[0].top;
+  EXPECT_EQ(top.runs, 2);
+  EXPECT_EQ(top.hits, 2);
+  EXPECT_EQ(top.errors, 1);
+  EXPECT_EQ(top.left_on_base, 0);
+  EXPECT_EQ(g.visitor_runs, 2);
+  EXPECT_EQ(g.winning_pitcher.name.view(), "Ike Ives");
+  EXPECT_EQ(g.losing_pitcher.name.view(), "Rex Roe");
+  const AT_BAT& olga = Box(g, false, 2);
+  EXPECT_EQ(olga.how_out, kOutFoul);
+}
+
+TEST(Scorebook, SubstitutionsEnterTheLineUpHistories) {
+  const Game g = Compile(kChanges);
+  const AT_BAT& ann = Box(g, true, 0);
+  EXPECT_EQ(ann.how_reached, kReachIntentionalWalk);
+  EXPECT_EQ(ann.pitch_details[3].ball_type, kBallIntentional);
+  EXPECT_EQ(ann.scored, 1);
+  EXPECT_EQ(ann.earned, 0);  // home on a passed ball
+  EXPECT_EQ(ann.advances[0], kAdvForcedByWalk);
+  EXPECT_EQ(ann.advances[1], kAdvAwarded);
+  EXPECT_EQ(ann.advances[2], kAdvPassedBall);
+  EXPECT_EQ(ann.error_credits[3].name.view(), "Mo Moss");
+  EXPECT_EQ(ann.error_kinds[3], kErrPassedBall);
+
+  // A reliever in the middle of the count takes the second slot; the walk
+  // stays with the pitcher who fell behind.
+  const AT_BAT& bo = Box(g, true, 1);
+  EXPECT_EQ(bo.pitchers[0].pitcher.name.view(), "Rex Roe");
+  EXPECT_EQ(bo.pitchers[0].last_pitch, 1);
+  EXPECT_EQ(bo.pitchers[1].pitcher.name.view(), "Sal Stone");
+  EXPECT_EQ(bo.pitchers[1].last_pitch, -1);
+  EXPECT_EQ(bo.pitch_details[2].pitcher.name.view(), "Sal Stone");
+  EXPECT_EQ(bo.responsible_pitcher.name.view(), "Rex Roe");
+
+  const AT_BAT& pat = Box(g, true, 2);
+  EXPECT_EQ(pat.batter.name.view(), "Pat Pinch");
+  EXPECT_EQ(pat.batter.position, kPosPinchHitter);
+  EXPECT_EQ(pat.how_reached, kReachHitByPitch);
+  EXPECT_EQ(pat.pitch_details[0].strike, 0);
+  EXPECT_EQ(pat.bases_reached, 3);  // left on third
+
+  const HALF_INNING& top = g.innings[0].top;
+  ASSERT_EQ(top.offense.size(), 10u);
+  const PLAYER& cy = top.offense[2];
+  const PLAYER& ph = top.offense[9];
+  EXPECT_EQ(cy.name.view(), "Cy Cole");
+  EXPECT_EQ(cy.active, 0);
+  EXPECT_EQ(ph.name.view(), "Pat Pinch");
+  EXPECT_EQ(ph.batting_order, 3);
+  EXPECT_EQ(ph.entered_inning, 1);
+  EXPECT_EQ(ph.entry_value, 2);
+  EXPECT_EQ(ph.entry_flag, 1);
+  EXPECT_EQ(ph.active, 1);
+  ASSERT_EQ(top.defense.size(), 10u);
+  EXPECT_EQ(top.defense[0].name.view(), "Rex Roe");
+  EXPECT_EQ(top.defense[0].active, 0);
+  EXPECT_EQ(top.defense[9].name.view(), "Sal Stone");
+  EXPECT_EQ(top.defense[9].entry_value, 1);
+  EXPECT_EQ(top.runs, 2);
+  EXPECT_EQ(top.hits, 1);
+  EXPECT_EQ(top.errors, 0);  // a passed ball is no error
+  EXPECT_EQ(top.left_on_base, 2);
+  EXPECT_EQ(Box(g, true, 4).rbi, 1);
+  ASSERT_EQ(g.notes.size(), 1u);
+  EXPECT_EQ(g.notes[0].at_bat, 2);
+  EXPECT_EQ(g.losing_pitcher.name.view(), "Rex Roe");
+  // The pinch hitter stays in to play centre field.
+  const HALF_INNING& bottom = g.innings[0].bottom;
+  EXPECT_EQ(bottom.defense[7].name.view(), "Pat Pinch");
+  EXPECT_EQ(bottom.defense[7].batting_order, 3);
+  EXPECT_EQ(bottom.defense[7].entry_value, 2);  // kept from when he came in
+}
+
+struct BadBook {
+  const char* plays;
+  const char* message;
+};
+
+// A book that cannot make a game names the line and the trouble.
+TEST(Scorebook, RefusesBooksThatCannotMakeAGame) {
+  const BadBook cases[] = {
+      {"top 1\nK\n", "line 26: a strikeout needs strike 3"},
+      {"top 1\nbsf 1B7 2-H\n", "line 26: nobody is on base 2"},
+      {"top 1\nbsf Q7\n", "line 26: cannot read the result \"Q7\""},
+      {"top 1\nF8\nF8\nbottom 1\n", "line 28: the half before has 2 outs, not 3"},
+      {"bottom 1\n", "line 25: expected the top of the 1st"},
+      {"top 1\nPH \"Nobody\" F8\n", "line 26: Nobody is not on the roster of Gulls"},
+      {"top 1\nPH \"Nobody F8\n", "line 26: a quoted text has no closing quote"},
+      {"top 1\nbsf\n", "line 26: the plate appearance has no result"},
+      {"rules innings=0\n", "line 25: innings per game must be 1 to 30"},
+      {"rules innings=1\ntop 1\nHR7\nF8\nF8\nF8\nbottom 1\nF8\nF8\nF8\ntop 2\n", "line 35: the game is already over"},
+  };
+  for (const BadBook& c : cases) {
+    Game game;
+    const ScorebookResult r = CompileScorebook(std::string(kTeams) + c.plays, game);
+    EXPECT_FALSE(r.ok) << c.plays;
+    EXPECT_EQ(r.error, c.message) << c.plays;
+  }
+  Game game;
+  const ScorebookResult r = CompileScorebook("visitors \"A\"\n1 \"X\" QQ\n", game);
+  EXPECT_EQ(r.error, "line 2: unknown position \"QQ\"");
+}
+
+}  // namespace
+}  // namespace scorewick::sim

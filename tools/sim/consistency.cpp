@@ -1,0 +1,346 @@
+#include "sim/consistency.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <set>
+
+#include "records/codes.h"
+#include "sim/play.h"
+
+namespace scorewick::sim {
+namespace {
+
+std::string N(int v) { return std::to_string(v); }
+
+struct Where {
+  std::vector<Inconsistency>& found;
+  int inning;
+  bool top;
+  int at_bat;
+  void operator()(std::string what) const { found.push_back({inning, top, at_bat, std::move(what)}); }
+};
+
+bool OnRoster(const Team& team, const NameText& name) {
+  return !name.empty() && team.IndexOfPlayer(name.view()) >= 0;
+}
+
+bool IsDroppedThirdReach(std::int32_t reach) {
+  return reach == kReachDroppedThirdWP || reach == kReachDroppedThirdPB || reach == kReachDroppedThirdError;
+}
+
+void CheckCredits(const std::array<FIELDER_CREDIT, kMaxCredits>& list, int count, const char* what,
+                  const Team& fielding, const Where& report) {
+  if (count < 0 || count > kMaxCredits) {
+    report(std::string(what) + " count " + N(count) + " is outside 0..10");
+    return;
+  }
+  for (int i = 0; i < kMaxCredits; ++i) {
+    const FIELDER_CREDIT& c = list[static_cast<std::size_t>(i)];
+    if (i >= count) {
+      if (!(c == FIELDER_CREDIT{})) report(std::string(what) + " " + N(i) + " is filled beyond the count");
+    } else if (!OnRoster(fielding, c.name)) {
+      report(std::string(what) + " " + N(i) + " names " + c.name.str() + ", who is not on the fielding roster");
+    }
+  }
+}
+
+// Replays one box's pitch sequence against its fields.
+void CheckSequence(const AT_BAT& ab, int index, const LeagueRules& rules, const Where& report) {
+  int balls = 0;
+  int strikes = 0;
+  int details = 0;
+  int reach_entries = 0;
+  int out_entries = 0;
+  int rbi_entries = 0;
+  int bases = 0;
+  bool ended = false;
+  std::array<bool, 3> slot_used{};
+  if (ab.last_pitch < -1 || ab.last_pitch >= kMaxPitches) {
+    report("last pitch " + N(ab.last_pitch) + " is outside -1..24");
+    return;
+  }
+  for (int i = 0; i <= ab.last_pitch; ++i) {
+    const PITCH& p = ab.pitches[static_cast<std::size_t>(i)];
+    const std::string at = "entry " + N(i) + " (" + std::string(PitchEventName(p.event)) + "): ";
+    if (!ended && (p.balls_before != balls || p.strikes_before != strikes)) {
+      report(at + "count before is " + N(p.balls_before) + "-" + N(p.strikes_before) + ", the pitches make " +
+             N(balls) + "-" + N(strikes));
+    }
+    auto count_detail = [&](bool strike) {
+      ++details;
+      if (details <= kMaxPitches && ab.pitch_details[static_cast<std::size_t>(details - 1)].strike != (strike ? 1 : 0)) {
+        report(at + "its pitch detail has the wrong strike flag");
+      }
+    };
+    switch (p.event) {
+      case kEventStrike:
+      case kEventBall:
+      case kEventFoul:
+        if (ended) report(at + "a pitch after the turn ended");
+        count_detail(p.event != kEventBall);
+        if (p.event == kEventBall) ++balls;
+        if (p.event == kEventStrike) ++strikes;
+        if (p.event == kEventFoul && strikes < rules.strikes_per_out - 1) ++strikes;
+        break;
+      case kEventReached:
+        if (++reach_entries > 1 || ended) report(at + "a second result entry");
+        ended = true;
+        if (ReachIsPitch(ab.how_reached)) count_detail(ab.how_reached != kReachHitByPitch);
+        if (IsDroppedThirdReach(ab.how_reached)) ++strikes;
+        bases += ab.how_reached == kReachTieBreaker ? 1 : ReachBases(ab.how_reached);
+        break;
+      case kEventOut:
+        if (++out_entries > 1) report(at + "a second out entry");
+        if (!ended) {
+          ended = true;
+          if (OutIsPitch(ab.how_out)) count_detail(true);
+          if (ab.how_out == kOutDroppedThird) ++strikes;
+        }
+        break;
+      case kEventAdvance: {
+        if (reach_entries == 0 || out_entries > 0) report(at + "an advance by a player not on base");
+        ++bases;
+        const int slot = bases - 2;
+        if (slot < 0 || slot > 2) {
+          report(at + "an advance beyond home");
+        } else {
+          slot_used[static_cast<std::size_t>(slot)] = true;
+          const bool placed = ab.how_reached == kReachTieBreaker && slot == 0;
+          if (ab.advances[static_cast<std::size_t>(slot)] == kAdvNone && !placed) {
+            report(at + "an advance with no code in slot " + N(slot));
+          }
+        }
+        break;
+      }
+      case kEventRbi:
+        ++rbi_entries;
+        break;
+      case kEventPitcherPickoff1st: case kEventPitcherPickoff2nd: case kEventPitcherPickoff3rd:
+      case kEventCatcherPickoff1st: case kEventCatcherPickoff2nd: case kEventCatcherPickoff3rd:
+      case kEventCatcherSubbed:
+        if (ended) report(at + "an entry of the turn after it ended");
+        break;
+      case kEventOutNumberUp:
+      case kEventOutNumberDown:
+        break;
+      default:
+        report(at + "an empty or unknown entry inside the sequence");
+    }
+    const bool carries = p.event != kEventNone && (p.event < kEventOutNumberUp || p.event > kEventPitcherPickoff3rd);
+    if (carries) {
+      PITCH_DATA want = details > 0 && details <= kMaxPitches ? ab.pitch_details[static_cast<std::size_t>(details - 1)] : PITCH_DATA{};
+      want.pitcher.batting_order = index;
+      want.pitcher.entered_inning = i;
+      if (!(p.detail == want)) report(at + "does not carry the last pitch detail");
+    } else if (p.detail.valid) {
+      report(at + "carries a pitch detail it should not");
+    }
+  }
+  for (int i = ab.last_pitch + 1; i < kMaxPitches; ++i) {
+    if (!(ab.pitches[static_cast<std::size_t>(i)] == PITCH{})) report("entry " + N(i) + " is filled after the last pitch");
+  }
+  if (ab.PitchDetailsInUse() != details) {
+    report("pitch details in use " + N(ab.PitchDetailsInUse()) + ", pitches thrown " + N(details));
+  }
+  for (int i = 0; i < kMaxPitches; ++i) {
+    const bool used = ab.pitch_details[static_cast<std::size_t>(i)].valid != 0;
+    if (used != (i < details)) report("pitch detail " + N(i) + " is out of step with the pitches");
+  }
+  if (ab.balls != balls || ab.strikes != strikes) {
+    report("final count " + N(ab.balls) + "-" + N(ab.strikes) + ", the pitches make " + N(balls) + "-" + N(strikes));
+  }
+  if (balls > rules.balls_per_walk || strikes > rules.strikes_per_out) report("the count runs past its limits");
+  if ((reach_entries == 1) != (ab.reached != 0)) report("reached flag and reach entries disagree");
+  if ((out_entries == 1) != (ab.out != 0)) report("out flag and out entries disagree");
+  if (rbi_entries != ab.rbi) report("RBI " + N(ab.rbi) + " but " + N(rbi_entries) + " RBI entries");
+  const bool strikeout = ab.out && !ab.reached && (ab.how_out == kOutStrikeSwinging || ab.how_out == kOutStrikeLooking);
+  if (strikeout && strikes != rules.strikes_per_out) report("a strikeout without the last strike");
+  if (!strikeout && !ab.reached && ab.out && strikes >= rules.strikes_per_out && ab.how_out != kOutDroppedThird) {
+    report("three strikes but not a strikeout");
+  }
+  const bool walk = ab.reached && (ab.how_reached == kReachWalk || ab.how_reached == kReachIntentionalWalk);
+  if (walk != (balls >= rules.balls_per_walk)) report("ball four and the walk disagree");
+  // The runner's bases.
+  if (ab.reached || ab.out) {
+    if (bases != ab.bases_reached) report("bases reached " + N(ab.bases_reached) + ", entries make " + N(bases));
+    if (ab.out && ab.bases_reached > 3) report("out after reaching home");
+    if ((ab.scored != 0) != (!ab.out && ab.bases_reached == 4)) report("scored flag and bases disagree");
+  } else if (ab.bases_reached != 0 || ab.scored || ab.rbi) {
+    report("a turn with no result has bases or runs");
+  }
+  if (ab.earned && !ab.scored) report("an earned run that did not score");
+  for (int s = 0; s < 3; ++s) {
+    if (!slot_used[static_cast<std::size_t>(s)] && ab.advances[static_cast<std::size_t>(s)] != kAdvNone) {
+      report("advance slot " + N(s) + " has a code but no advance entry");
+    }
+  }
+}
+
+void CheckPitchers(const AT_BAT& ab, const Team& fielding, const Where& report) {
+  const int n = ab.PitcherCount();
+  for (int s = 0; s < kMaxPitchersPerAtBat; ++s) {
+    const PITCHER_SLOT& slot = ab.pitchers[static_cast<std::size_t>(s)];
+    if (s < n) {
+      if (!OnRoster(fielding, slot.pitcher.name)) report("pitcher slot " + N(s) + " is not on the fielding roster");
+      const int prev = s == 0 ? -1 : ab.pitchers[static_cast<std::size_t>(s - 1)].last_pitch;
+      if (s < n - 1 && (slot.last_pitch <= prev || slot.last_pitch > ab.last_pitch)) {
+        report("pitcher slot " + N(s) + " has last pitch " + N(slot.last_pitch) + " out of order");
+      }
+      if (s == n - 1 && slot.last_pitch != -1) report("the last pitcher's last pitch is not -1");
+    } else if (!(slot == PITCHER_SLOT{})) {
+      report("pitcher slot " + N(s) + " is filled after an empty one");
+    }
+  }
+  for (int i = 0; i < ab.PitchDetailsInUse() && i < kMaxPitches; ++i) {
+    const NameText& who = ab.pitch_details[static_cast<std::size_t>(i)].pitcher.name;
+    bool found = false;
+    for (int s = 0; s < n; ++s) found |= ab.pitchers[static_cast<std::size_t>(s)].pitcher.name == who;
+    if (!found) report("pitch detail " + N(i) + " names " + who.str() + ", who did not face the batter");
+  }
+  if (!ab.responsible_pitcher.name.empty() && !OnRoster(fielding, ab.responsible_pitcher.name)) {
+    report("the responsible pitcher is not on the fielding roster");
+  }
+}
+
+void CheckAtBat(const AT_BAT& ab, int index, const LeagueRules& rules, const Team& batting,
+                const Team& fielding, const Where& report) {
+  if (!OnRoster(batting, ab.batter.name)) report("batter " + ab.batter.name.str() + " is not on the batting roster");
+  if (!ab.pinch_runner.name.empty() && !OnRoster(batting, ab.pinch_runner.name)) {
+    report("pinch runner " + ab.pinch_runner.name.str() + " is not on the batting roster");
+  }
+  CheckPitchers(ab, fielding, report);
+  CheckCredits(ab.out_credits, ab.out_credit_count, "out credit", fielding, report);
+  CheckCredits(ab.reach_credits, ab.reach_credit_count, "reach credit", fielding, report);
+  for (int b = 0; b < kBases; ++b) {
+    for (const FIELDER_CREDIT* c : {&ab.error_credits[static_cast<std::size_t>(b)], &ab.second_error_credits[static_cast<std::size_t>(b)]}) {
+      if (!c->name.empty() && !OnRoster(fielding, c->name)) report("error credit names " + c->name.str() + ", not on the fielding roster");
+    }
+  }
+  CheckSequence(ab, index, rules, report);
+  if (ab.HasHitLocation() && (ab.hit_x < 0 || ab.hit_x > 166 || ab.hit_y < 0 || ab.hit_y > 144)) {
+    report("hit location (" + N(ab.hit_x) + ", " + N(ab.hit_y) + ") lies outside the field picture");
+  }
+}
+
+void CheckLineup(const std::vector<PLAYER>& lineup, const Team& team, bool offense, const Where& report) {
+  std::map<int, int> active;
+  for (const PLAYER& p : lineup) {
+    if (!OnRoster(team, p.name)) report("line-up entry " + p.name.str() + " is not on the roster");
+    active[offense ? p.batting_order : p.position] += p.active ? 1 : 0;
+  }
+  if (offense) {
+    for (const auto& [slot, n] : active) {
+      if (n != 1) report("batting slot " + N(slot) + " has " + N(n) + " active entries");
+    }
+  } else {
+    for (int pos = 1; pos <= 9; ++pos) {
+      if (active[pos] != 1) report(std::string(PositionName(pos)) + " has " + N(active[pos]) + " active entries");
+    }
+  }
+}
+
+}  // namespace
+
+std::string Inconsistency::Text() const {
+  std::string where;
+  if (inning >= 0) {
+    where = std::string(top ? "top " : "bottom ") + N(inning + 1);
+    if (at_bat >= 0) where += ", box " + N(at_bat + 1);
+    where += ": ";
+  }
+  return where + what;
+}
+
+std::vector<Inconsistency> CheckGame(const Game& game, const LeagueRules& rules) {
+  std::vector<Inconsistency> found;
+  // The last half with a line-up is the one where scoring stopped.
+  int last_half = -1;
+  for (int h = 0; h < 2 * kInnings; ++h) {
+    const HALF_INNING& half = game.innings[static_cast<std::size_t>(h / 2)].half(h % 2 == 0);
+    if (!half.offense.empty()) last_half = h;
+  }
+  int home_runs = 0;
+  int visitor_runs = 0;
+  for (int h = 0; h < 2 * kInnings; ++h) {
+    const int inning = h / 2;
+    const bool top = h % 2 == 0;
+    const HALF_INNING& half = game.innings[static_cast<std::size_t>(inning)].half(top);
+    const Where report{found, inning, top, -1};
+    if (h > last_half) {
+      if (!half.at_bats.empty() || !half.defense.empty()) report("a half after the last one has boxes or a line-up");
+      continue;
+    }
+    const Team& batting = top ? game.visitor : game.home;
+    const Team& fielding = top ? game.home : game.visitor;
+    CheckLineup(half.offense, batting, true, report);
+    CheckLineup(half.defense, fielding, false, report);
+    int runs = 0, hits = 0, errors = 0, lob = 0, outs = 0;
+    std::set<int> out_numbers;
+    std::set<int> left_on;
+    for (std::size_t i = 0; i < half.at_bats.size(); ++i) {
+      const AT_BAT& ab = half.at_bats[i];
+      const Where at{found, inning, top, static_cast<int>(i)};
+      CheckAtBat(ab, static_cast<int>(i), rules, batting, fielding, at);
+      runs += ab.scored ? 1 : 0;
+      hits += ReachIsHit(ab.how_reached) ? 1 : 0;
+      for (int b = 0; b < kBases; ++b) {
+        const std::size_t k = static_cast<std::size_t>(b);
+        auto counts = [](const FIELDER_CREDIT& c, std::int32_t kind) {
+          return !c.name.empty() && c.name.view()[0] != ' ' && kind != kErrPassedBall && kind != kErrPrevious;
+        };
+        errors += counts(ab.error_credits[k], ab.error_kinds[k]) ? 1 : 0;
+        errors += counts(ab.second_error_credits[k], ab.second_error_kinds[k]) ? 1 : 0;
+      }
+      if (ab.reached && !ab.out && !ab.scored) {
+        ++lob;
+        if (!left_on.insert(ab.bases_reached).second) at("two runners left on base " + N(ab.bases_reached));
+      }
+      if (ab.out) {
+        ++outs;
+        if (!out_numbers.insert(ab.box_number).second) at("out number " + N(ab.box_number) + " used twice");
+      } else if (ab.box_number != 0) {
+        at("a box number without an out");
+      }
+      if (!ab.reached && !ab.out && i + 1 != half.at_bats.size()) at("a turn with no result before the last box");
+    }
+    if (runs != half.runs || hits != half.hits || errors != half.errors || lob != half.left_on_base) {
+      report("totals " + N(half.runs) + " R " + N(half.hits) + " H " + N(half.errors) + " E " + N(half.left_on_base) +
+             " LOB, boxes make " + N(runs) + " R " + N(hits) + " H " + N(errors) + " E " + N(lob) + " LOB");
+    }
+    if (h < last_half && outs != rules.outs_per_inning) report(N(outs) + " outs in a completed half");
+    if (outs > rules.outs_per_inning) report(N(outs) + " outs in one half");
+    if (left_on.size() > 3 || (!left_on.empty() && (*left_on.begin() < 1 || *left_on.rbegin() > 3))) {
+      report("runners left on base do not stand on first to third");
+    }
+    int number = 1;
+    for (int n : out_numbers) {
+      if (n != number++) {
+        report("out numbers do not run 1, 2, 3");
+        break;
+      }
+    }
+    (top ? visitor_runs : home_runs) += half.runs;
+  }
+  const Where report{found, -1, true, -1};
+  // The header keeps the score (the in-memory totals are recomputed on
+  // demand and not stored).
+  if (game.header.home_score != home_runs || game.header.visitor_score != visitor_runs) {
+    report("score " + N(game.header.visitor_score) + "-" + N(game.header.home_score) + ", halves make " +
+           N(visitor_runs) + "-" + N(home_runs));
+  }
+  const bool home_won = home_runs > visitor_runs;
+  const bool decided = home_runs != visitor_runs;
+  auto check_decision = [&](const PLAYER& p, bool winners, const char* what) {
+    if (p.name.empty()) return;
+    if (!decided) report(std::string(what) + " pitcher in a tied game");
+    const Team& team = winners == home_won ? game.home : game.visitor;
+    if (!OnRoster(team, p.name)) report(std::string(what) + " pitcher " + p.name.str() + " is not on his team");
+  };
+  check_decision(game.winning_pitcher, true, "winning");
+  check_decision(game.saving_pitcher, true, "saving");
+  check_decision(game.losing_pitcher, false, "losing");
+  return found;
+}
+
+}  // namespace scorewick::sim

@@ -1,0 +1,234 @@
+#include "sim/scorebook.h"
+
+#include "sim/scorebook_compiler.h"
+
+#include <cctype>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "records/codes.h"
+#include "sim/play_builders.h"
+#include "sim/scorer.h"
+
+namespace scorewick::sim {
+namespace book {
+
+bool Compiler::HeaderLine(const std::vector<Token>& t) {
+  const std::string& word = t[0].text;
+  if (word == "game") {
+    for (std::size_t i = 1; i < t.size(); ++i) {
+      std::string kv = t[i].text;
+      // key="quoted text" comes as two words.
+      if (!kv.empty() && kv.back() == '=' && i + 1 < t.size() && t[i + 1].quoted) kv += t[++i].text;
+      const std::size_t eq = kv.find('=');
+      if (eq == std::string::npos) return Fail("expected key=value, found \"" + kv + "\"");
+      const std::string key = kv.substr(0, eq), value = kv.substr(eq + 1);
+      GameHeader& h = game_.header;
+      int a = 0, b = 0, c = 0;
+      char sep1 = 0, sep2 = 0;
+      std::istringstream in(value);
+      if (key == "date" && (in >> a >> sep1 >> b >> sep2 >> c) && sep1 == '-' && sep2 == '-' && b >= 1 && b <= 12 &&
+          c >= 1 && c <= 31) {
+        h.year = a;
+        h.month = static_cast<std::uint8_t>(b);
+        h.day = static_cast<std::uint8_t>(c);
+        h.creation_year = a;
+      } else if ((key == "time" || key == "duration") && (in >> a >> sep1 >> b) && sep1 == ':' && a >= 0 && b >= 0 &&
+                 b < 60) {
+        (key == "time" ? h.start_hour : h.duration_hours) = a;
+        (key == "time" ? h.start_minute : h.duration_minutes) = b;
+      } else if (key == "field") {
+        h.field.set(value);
+      } else if (key == "attendance" && (in >> a) && a >= 0) {
+        h.attendance = a;
+      } else {
+        return Fail("cannot read \"" + kv + "\"");
+      }
+    }
+    return true;
+  }
+  if (word == "umpires") {
+    if (t.size() > 5) return Fail("at most four umpires");
+    for (std::size_t i = 1; i < t.size(); ++i) game_.header.umpires[i - 1].set(t[i].text);
+    return true;
+  }
+  if (word == "rules") {
+    for (std::size_t i = 1; i < t.size(); ++i) {
+      const std::string& kv = t[i].text;
+      const std::size_t eq = kv.find('=');
+      if (kv == "softball") { rules_.softball = true; continue; }
+      if (kv == "tie-breaker") { rules_.tie_breaker = true; continue; }
+      int value = 0;
+      if (eq == std::string::npos || !ParseInt(kv.substr(eq + 1), value)) return Fail("cannot read \"" + kv + "\"");
+      const std::string key = kv.substr(0, eq);
+      if (key == "innings") rules_.innings = value;
+      else if (key == "strikes") rules_.strikes_per_out = value;
+      else if (key == "balls") rules_.balls_per_walk = value;
+      else if (key == "outs") rules_.outs_per_inning = value;
+      else return Fail("unknown rule \"" + key + "\"");
+    }
+    const std::string problem = RulesProblem(rules_);
+    return problem.empty() || Fail(problem);
+  }
+  if (word == "visitors" || word == "home") {
+    if (t.size() != 2 || !t[1].quoted) return Fail(word + " takes the team's name in quotes");
+    team_ = word == "home" ? 1 : 0;
+    if (declared_[team_]) return Fail("the " + word + " team is given twice");
+    declared_[team_] = true;
+    teams_[team_].team_name.set(t[1].text);
+    teams_[team_].lineup_size = 0;
+    return true;
+  }
+  return Fail("unknown line \"" + word + "\"");
+}
+
+// `<slot> "Name" POS [number] [bats/throws]`, with slot a batting-order
+// number, P for a pitcher who does not bat, or - for the bench.
+bool Compiler::PlayerLine(const std::vector<Token>& t) {
+  if (team_ < 0) return Fail("a player before \"visitors\" or \"home\"");
+  if (t.size() < 3 || !t[1].quoted) return Fail("a player is: slot \"Name\" position [number] [bats/throws]");
+  Team& team = teams_[team_];
+  PLAYER p;
+  if (t[1].text.empty() || t[1].text.size() > 24) return Fail("a name has 1 to 24 characters");
+  if (team.IndexOfPlayer(t[1].text) >= 0) return Fail(t[1].text + " is listed twice");
+  p.name.set(t[1].text);
+  const std::int32_t position = ParsePosition(t[2].text);
+  if (position == kPosPitcher && t[2].text != "P" && t[2].text != "Pitcher") {
+    return Fail("unknown position \"" + t[2].text + "\"");
+  }
+  p.position = position;
+  std::size_t i = 3;
+  int number = 0;
+  if (i < t.size() && ParseInt(t[i].text, number)) {
+    if (number < 0 || number > 99) return Fail("a uniform number is 0 to 99");
+    p.uniform_number = static_cast<std::int16_t>(number);
+    ++i;
+  }
+  if (i < t.size()) {
+    const std::string& hand = t[i].text;
+    if (hand.size() != 3 || hand[1] != '/' || std::string("LRS").find(hand[0]) == std::string::npos ||
+        (hand[2] != 'L' && hand[2] != 'R')) {
+      return Fail("bats/throws is written like R/R, L/R or S/L");
+    }
+    p.bats = static_cast<std::uint8_t>(hand[0] == 'L' ? 0 : hand[0] == 'R' ? 1 : 2);
+    p.throws_right = hand[2] == 'R' ? 1 : 0;
+    ++i;
+  }
+  if (i != t.size()) return Fail("unexpected \"" + t[i].text + "\" after the player");
+  p.key = static_cast<std::int16_t>(team.count() + 1);
+  const std::string& slot = t[0].text;
+  int order = 0;
+  if (slot == "P") {
+    if (!sides_[team_].pitcher.name.empty()) return Fail("two starting pitchers");
+    sides_[team_].pitcher = p;
+  } else if (slot != "-") {
+    if (!ParseInt(slot, order) || order != static_cast<int>(sides_[team_].batters.size()) + 1) {
+      return Fail("batters are listed in order 1, 2, 3 ...; found \"" + slot + "\"");
+    }
+    p.batting_order = order;
+    sides_[team_].batters.push_back(p);
+    if (position == kPosPitcher) sides_[team_].pitcher = p;
+    ++team.lineup_size;
+  }
+  PLAYER roster = p;
+  roster.batting_order = order;
+  team.AddPlayer(roster, PLAYER_INFO{});
+  return true;
+}
+
+bool Compiler::StartPlay() {
+  if (!declared_[0] || !declared_[1]) return Fail("both teams must be given before the first half");
+  scorer_.emplace(game_, rules_);
+  if (!scorer_->StartGame(teams_[1], teams_[0], sides_[1], sides_[0])) return ScorerFail();
+  game_.header.list_names[0] = teams_[1].team_name;
+  game_.header.list_names[1] = teams_[0].team_name;
+  return true;
+}
+
+void Compiler::CloseHalfIfOver() {
+  if (scorer_->half_open() && (scorer_->HalfOver() || scorer_->GameOver())) {
+    scorer_->EndHalf();
+    begun_ = false;
+  }
+}
+
+bool Compiler::HalfLine(const std::vector<Token>& t) {
+  int inning = 0;
+  if (t.size() != 2 || !ParseInt(t[1].text, inning) || inning < 1) return Fail("write \"top N\" or \"bottom N\"");
+  if (!scorer_ && !StartPlay()) return false;
+  if (scorer_->half_open()) {
+    return Fail("the half before has " + std::to_string(scorer_->outs()) + " out" +
+                std::string(PluralSuffix(scorer_->outs())) + ", not " + std::to_string(rules_.outs_per_inning));
+  }
+  if (scorer_->GameOver()) return Fail("the game is already over");
+  const int h = scorer_->halves_played();
+  const bool top = t[0].text == "top";
+  if (inning - 1 != h / 2 || top != (h % 2 == 0)) {
+    return Fail("expected the " + std::string(h % 2 == 0 ? "top" : "bottom") + " of the " + std::to_string(h / 2 + 1) +
+                std::string(OrdinalSuffix(h / 2 + 1)));
+  }
+  if (!scorer_->StartHalf()) return ScorerFail();
+  begun_ = false;
+  if (rules_.tie_breaker && scorer_->inning() >= rules_.innings) scorer_->PlaceTieBreakerRunner();
+  return true;
+}
+
+bool Compiler::Begin() {
+  if (begun_) return true;
+  if (!scorer_->half_open()) return Fail("a play outside a half-inning (\"top N\" or \"bottom N\" first)");
+  if (!scorer_->BeginAtBat()) return ScorerFail();
+  begun_ = true;
+  return true;
+}
+
+ScorebookResult Compiler::Run(const std::string& text) {
+  std::istringstream in(text);
+  std::string raw;
+  while (error_.empty() && std::getline(in, raw)) {
+    ++line_;
+    std::vector<Token> tokens;
+    std::string note;
+    std::string why;
+    if (!Tokenize(raw, tokens, note, &why)) {
+      Fail(why);
+      break;
+    }
+    if (tokens.empty()) {
+      if (!note.empty()) Fail("a note belongs at the end of a play");
+      continue;
+    }
+    const std::string& word = tokens[0].text;
+    const bool player = !tokens[0].quoted && (word == "P" || word == "-" || std::isdigit(static_cast<unsigned char>(word[0]))) &&
+                        tokens.size() > 1 && tokens[1].quoted && !scorer_;
+    if (player) {
+      PlayerLine(tokens);
+    } else if (word == "top" || word == "bottom") {
+      HalfLine(tokens);
+    } else if (!scorer_) {
+      HeaderLine(tokens);
+    } else {
+      PlayLine(tokens, note);
+    }
+  }
+  ScorebookResult result;
+  result.rules = rules_;
+  if (error_.empty() && !scorer_) Fail("the book has no plays");
+  if (error_.empty()) {
+    if (scorer_->half_open()) scorer_->EndHalf();
+    scorer_->FinishGame();
+    // Only a book that states the whole game leaves the scorer at rest.
+  }
+  result.ok = error_.empty();
+  result.error = error_;
+  return result;
+}
+
+}  // namespace book
+
+ScorebookResult CompileScorebook(const std::string& text, Game& game) {
+  book::Compiler compiler(game);
+  return compiler.Run(text);
+}
+
+}  // namespace scorewick::sim

@@ -1,0 +1,53 @@
+#pragma once
+// The scorebook compiler's inside, shared by its two source files: the
+// header and roster lines (scorebook.cpp) and the play lines
+// (scorebook_plays.cpp).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/game.h"
+#include "sim/scorebook.h"
+#include "sim/scorebook_tokens.h"
+#include "sim/scorer.h"
+
+namespace scorewick::sim::book {
+
+class Compiler {
+ public:
+  explicit Compiler(Game& game) : game_(game) {}
+  ScorebookResult Run(const std::string& text);
+
+ private:
+  bool Fail(const std::string& what) {
+    if (error_.empty()) error_ = "line " + std::to_string(line_) + ": " + what;
+    return false;
+  }
+  bool ScorerFail() { return Fail(scorer_->error()); }
+  bool HeaderLine(const std::vector<Token>& t);
+  bool PlayerLine(const std::vector<Token>& t);
+  bool StartPlay();
+  bool HalfLine(const std::vector<Token>& t);
+  bool PlayLine(const std::vector<Token>& t, const std::string& note);
+  bool Substitution(const std::vector<Token>& t, std::size_t& i, bool& handled);
+  bool Event(const std::string& word, bool& handled);
+  bool Result(const std::string& word, Play& play);
+  bool RunnerToken(const std::string& word, Play& play, std::int32_t default_code);
+  void ForcedDefaults(Play& play, std::int32_t default_code);
+  void CloseHalfIfOver();
+  bool Begin();
+
+  Game& game_;
+  std::string error_;
+  int line_ = 0;
+  LeagueRules rules_;
+  Team teams_[2];          // [0] visitors, [1] home
+  StartingSide sides_[2];
+  bool declared_[2] = {false, false};
+  int team_ = -1;
+  std::optional<Scorer> scorer_;
+  bool begun_ = false;
+};
+
+}  // namespace scorewick::sim::book

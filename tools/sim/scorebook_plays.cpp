@@ -1,0 +1,408 @@
+// The play lines of a scorebook: pitches, runner events between pitches,
+// substitutions, the batter's result and where the runners went.
+
+#include <algorithm>
+#include <cctype>
+
+#include "records/codes.h"
+#include "sim/play_builders.h"
+#include "sim/scorebook_compiler.h"
+
+namespace scorewick::sim::book {
+namespace {
+
+// A point of the field picture for a ball handled by a fielder: where he
+// stands; for a hit to an outfielder, nearer the plate for a single and at
+// the fence for a home run.
+void PlaceBall(BatterPart& b, int fielder, int bases) {
+  static const int kX[10] = {83, 83, 83, 106, 97, 58, 66, 37, 83, 128};
+  static const int kY[10] = {117, 90, 124, 83, 68, 85, 72, 44, 16, 41};
+  if (fielder < 1 || fielder > 9) return;
+  int x = kX[fielder], y = kY[fielder];
+  if (fielder >= kPosLeftField && bases > 0) {
+    const int scale = bases == 1 ? 75 : bases == 2 ? 100 : bases == 3 ? 110 : 115;
+    x = 83 + (x - 83) * scale / 100;
+    y = std::max(0, 117 + (y - 117) * scale / 100);
+  }
+  b.hit_x = x;
+  b.hit_y = y;
+}
+
+// The fielders of a chain such as "6-4-3".
+bool ParseChain(const std::string& text, std::vector<int>& fielders) {
+  fielders.clear();
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] < '1' || text[i] > '9') return false;
+    fielders.push_back(text[i] - '0');
+    if (++i < text.size()) {
+      if (text[i] != '-' || ++i == text.size()) return false;
+    }
+  }
+  return !fielders.empty();
+}
+
+// Assists, then the put-out.
+std::vector<Fielded> Credited(const std::vector<int>& fielders) {
+  std::vector<Fielded> chain;
+  for (int f : fielders) chain.push_back({f, kCreditAssist});
+  chain.back().credit = kCreditPutOut;
+  return chain;
+}
+
+int BaseOf(char c) {
+  if (c == 'B') return 0;
+  if (c == 'H') return 4;
+  if (c >= '1' && c <= '3') return c - '0';
+  return -1;
+}
+
+bool StartsWith(const std::string& s, const char* prefix, std::string& rest) {
+  const std::string p = prefix;
+  if (s.compare(0, p.size(), p) != 0) return false;
+  rest = s.substr(p.size());
+  return true;
+}
+
+bool IsDigit(const std::string& s) { return s.size() == 1 && s[0] >= '1' && s[0] <= '9'; }
+
+PitchSpec ScorebookPitch(bool strike) {
+  PitchSpec spec;
+  if (!strike) spec.x = 20;
+  return spec;
+}
+
+}  // namespace
+
+bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& handled) {
+  handled = false;
+  const std::string& word = t[i].text;
+  const bool known = word == "PH" || word == "P" || (word.size() == 3 && word.compare(0, 2, "PR") == 0) ||
+                     (word.size() == 2 && (word[0] == 'D' || word[0] == 'M') && IsDigit(word.substr(1))) ||
+                     word == "MDH";
+  if (!known || i + 1 >= t.size() || !t[i + 1].quoted) return true;
+  handled = true;
+  const std::string& name = t[i + 1].text;
+  i += 2;
+  // A player comes from the roster of his side.
+  const bool batting_side = word == "PH" || word.compare(0, 2, "PR") == 0;
+  const bool home = scorer_->half_open() ? (batting_side ? !scorer_->top() : scorer_->top())
+                                          : (batting_side ? scorer_->halves_played() % 2 == 1
+                                                          : scorer_->halves_played() % 2 == 0);
+  const Team& team = home ? game_.home : game_.visitor;
+  if (word[0] != 'M') {
+    if (team.IndexOfPlayer(name) < 0) return Fail(name + " is not on the roster of " + team.team_name.str());
+  }
+  PLAYER p = word[0] == 'M' ? PLAYER{} : *team.FindPlayer(name);
+  bool ok = true;
+  if (word == "PH") {
+    if (begun_) return Fail("a pinch hitter comes in before the first pitch to him");
+    ok = scorer_->PinchHit(p);
+  } else if (word == "P") {
+    ok = scorer_->ChangePitcher(p);
+  } else if (word[0] == 'P') {
+    const int base = word[2] - '0';
+    if (base < 1 || base > 3) return Fail("a pinch runner is PR1, PR2 or PR3");
+    ok = scorer_->PinchRun(base, p);
+  } else if (word[0] == 'D') {
+    ok = scorer_->SubstituteFielder(word[1] - '0', p);
+  } else {
+    ok = scorer_->MoveFielder(name, word == "MDH" ? kPosDesignatedHitter : word[1] - '0', home);
+  }
+  return ok || ScorerFail();
+}
+
+bool Compiler::Event(const std::string& word, bool& handled) {
+  handled = true;
+  std::string rest;
+  Play play;
+  auto base_of_target = [](char c) { return c == 'H' ? 4 : c - '0'; };
+  if ((StartsWith(word, "SB", rest) || StartsWith(word, "DI", rest)) && rest.size() == 1 &&
+      (rest[0] == '2' || rest[0] == '3' || rest[0] == 'H')) {
+    const int to = base_of_target(rest[0]);
+    play.runners.push_back(Advance(to - 1, to, word[0] == 'S' ? kAdvStolenBase : kAdvDefensiveIndifference));
+  } else if ((StartsWith(word, "CS", rest) || StartsWith(word, "PO", rest)) && rest.size() >= 4 &&
+             rest[1] == '(' && rest.back() == ')') {
+    std::vector<int> fielders;
+    if (!ParseChain(rest.substr(2, rest.size() - 3), fielders)) return Fail("cannot read the fielders of " + word);
+    const bool cs = word[0] == 'C';
+    const int base = cs ? (rest[0] == 'H' ? 3 : rest[0] - '1') : rest[0] - '0';
+    if (base < 1 || base > 3) return Fail("cannot read the base of " + word);
+    play.runners.push_back(RunnerOut(base, base, cs ? kOutCaughtStealing : kOutPickedOff, Credited(fielders)));
+  } else if ((word == "POA1" || word == "POA2" || word == "POA3" || word == "CPA1" || word == "CPA2" ||
+              word == "CPA3")) {
+    if (!Begin()) return false;
+    return scorer_->PickoffAttempt(word[3] - '0', word[0] == 'C') || ScorerFail();
+  } else if (word == "WP" || word == "PB" || word == "BK") {
+    const std::int32_t code = word == "WP" ? kAdvWildPitch : word == "PB" ? kAdvPassedBall : kAdvBalk;
+    for (int base = 3; base >= 1; --base) {
+      if (!scorer_->occupied(base)) continue;
+      RunnerMove m = Advance(base, base + 1, code);
+      if (code == kAdvPassedBall) m.errors = {{base + 1, kPosCatcher, kErrPassedBall, 1, false}};
+      play.runners.push_back(m);
+    }
+    if (play.runners.empty()) return Fail(word + " with nobody on base");
+  } else {
+    handled = false;
+    return true;
+  }
+  if (!Begin()) return false;
+  return scorer_->Record(play) || ScorerFail();
+}
+
+bool Compiler::Result(const std::string& word, Play& play) {
+  BatterPart& b = play.batter;
+  b.present = true;
+  std::string rest;
+  std::vector<int> chain;
+  auto reach = [&](std::int32_t how) {
+    b.reached = true;
+    b.how_reached = how;
+    b.to = ReachBases(how);
+  };
+  auto out = [&](std::int32_t how, std::vector<Fielded> credits) {
+    b.out = true;
+    b.how_out = how;
+    b.chain = std::move(credits);
+  };
+  static const std::pair<const char*, std::int32_t> kHits[] = {
+      {"IHR", kReachInsideParkHR}, {"GRD", kReachGroundRuleDouble}, {"BNT", kReachOnBaseSingle},
+      {"1B", kReachSingle},         {"2B", kReachDouble},            {"3B", kReachTriple},
+      {"HR", kReachHomeRun}};
+  for (const auto& [prefix, how] : kHits) {
+    if (StartsWith(word, prefix, rest) && (rest.empty() || IsDigit(rest))) {
+      reach(how);
+      b.pitch.strike_type = kStrikeSwinging;
+      if (!rest.empty()) PlaceBall(b, rest[0] - '0', b.to);
+      return true;
+    }
+  }
+  if (word == "K" || word == "KL") {
+    out(word == "K" ? kOutStrikeSwinging : kOutStrikeLooking, {{kPosCatcher, kCreditNone}});
+  } else if (word == "KWP" || word == "KPB") {
+    reach(word == "KWP" ? kReachDroppedThirdWP : kReachDroppedThirdPB);
+    if (word == "KPB") b.errors = {{1, kPosCatcher, kErrPassedBall, 1, false}};
+  } else if (word == "KE2") {
+    reach(kReachDroppedThirdError);
+    b.reach_fielders = {kPosCatcher};
+    b.errors = {{1, kPosCatcher, kErrThrowing, 1, false}};
+  } else if (StartsWith(word, "K", rest) && ParseChain(rest, chain)) {
+    out(kOutDroppedThird, Credited(chain));
+  } else if (word == "BB" || word == "IBB" || word == "HBP" || word == "AB") {
+    reach(word == "BB" ? kReachWalk : word == "IBB" ? kReachIntentionalWalk : word == "HBP" ? kReachHitByPitch : kReachAwardedBase);
+    b.pitch = ScorebookPitch(false);
+  } else if (word == "CI") {
+    reach(kReachInterference);
+    b.reach_fielders = {kPosCatcher};
+    b.errors = {{1, kPosCatcher, kErrFielding, 1, false}};
+  } else if (StartsWith(word, "E", rest) && (IsDigit(rest) || (rest.size() == 2 && IsDigit(rest.substr(0, 1)) && rest[1] == 'T'))) {
+    reach(kReachError);
+    const int f = rest[0] - '0';
+    b.reach_fielders = {f};
+    b.errors = {{1, f, rest.size() == 2 ? kErrThrowing : kErrFielding, 1, false}};
+    PlaceBall(b, f, 1);
+  } else if (StartsWith(word, "FC", rest) && IsDigit(rest)) {
+    reach(kReachFieldersChoice);
+    b.reach_fielders = {rest[0] - '0'};
+    PlaceBall(b, rest[0] - '0', 0);
+  } else if (word == "BOT" || word == "CO" || word == "BI") {
+    out(word == "BOT" ? kOutBattedOutOfTurn : word == "CO" ? kOutCalledOut : kOutInterference, {{kPosCatcher, kCreditNone}});
+  } else if (StartsWith(word, "SH", rest) && ParseChain(rest, chain)) {
+    out(kOutSacBunt, Credited(chain));
+    PlaceBall(b, chain[0], 0);
+  } else if ((StartsWith(word, "SF", rest) || StartsWith(word, "FF", rest) || StartsWith(word, "IF", rest) ||
+              StartsWith(word, "BO", rest)) && IsDigit(rest)) {
+    const std::int32_t how = word[0] == 'S' ? kOutSacFly : word[0] == 'F' ? kOutFoul : word[0] == 'I' ? kOutInfieldFly : kOutBuntOut;
+    out(how, {{rest[0] - '0', kCreditPutOut}});
+    PlaceBall(b, rest[0] - '0', 0);
+    play.batter_out_first = true;
+  } else if ((word[0] == 'F' || word[0] == 'P' || word[0] == 'L') && IsDigit(word.substr(1))) {
+    out(word[0] == 'F' ? kOutFly : word[0] == 'P' ? kOutPopOut : kOutLineDrive, {{word[1] - '0', kCreditPutOut}});
+    PlaceBall(b, word[1] - '0', 0);
+    play.batter_out_first = true;
+  } else {
+    std::string text = word;
+    const bool dp = text.size() > 2 && text.compare(text.size() - 2, 2, "DP") == 0;
+    const bool tp = text.size() > 2 && text.compare(text.size() - 2, 2, "TP") == 0;
+    if (dp || tp) text.resize(text.size() - 2);
+    if (text.size() == 2 && text[1] == 'U') text.resize(1);
+    if (!ParseChain(text, chain)) return Fail("cannot read the result \"" + word + "\"");
+    PlaceBall(b, chain[0], 0);
+    if (!dp && !tp) {
+      out(kOutGround, Credited(chain));
+      return true;
+    }
+    if (chain.size() < 2) return Fail("a double or triple play needs the fielders who turned it");
+    // The batter's box carries the whole play's credits; the runners' boxes
+    // name the fielders without credit.
+    std::vector<Fielded> credits = Credited(chain);
+    for (std::size_t k = 1; k + 1 < credits.size(); ++k) credits[k].credit = kCreditPutOutAndAssist;
+    if (tp) credits[0].credit = kCreditPutOutAndAssist;
+    out(dp ? kOutGroundDoublePlay : kOutTriplePlay, credits);
+    if (tp) {
+      play.runners.push_back(RunnerOut(2, 2, kOutForced, {{chain[0], kCreditNone}}));
+      play.runners.push_back(RunnerOut(1, 1, kOutForced, Uncredited(Credited({chain[0], chain[1]}))));
+    } else {
+      play.runners.push_back(RunnerOut(1, 1, kOutForced, Uncredited(Credited({chain[0], chain[1]}))));
+    }
+  }
+  return true;
+}
+
+bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t default_code) {
+  if (word.size() < 3 || (word[1] != '-' && word[1] != 'X')) return Fail("cannot read \"" + word + "\" (runners are written like 1-3, 2-H, B-2 or 1X2(6-4))");
+  const int from = BaseOf(word[0]);
+  const int target = BaseOf(word[2]);
+  const bool out = word[1] == 'X';
+  std::string mod;
+  if (word.size() > 3) {
+    if (word[3] != '(' || word.back() != ')') return Fail("cannot read \"" + word + "\"");
+    mod = word.substr(4, word.size() - 5);
+  }
+  if (from < 0 || from > 3 || target < 1 || target <= from) return Fail("cannot read the bases of \"" + word + "\"");
+  BatterPart& b = play.batter;
+  const int start = from == 0 ? b.to : from;
+  if (from == 0 && (!b.reached || b.out)) return Fail("the batter did not reach base to run on");
+  const int held = out ? target - 1 : target;
+  if (held < start) return Fail("\"" + word + "\" moves the runner backwards");
+  // How each base was gained, and any error on the way.
+  std::vector<std::int32_t> codes;
+  std::vector<ErrorMark> errors;
+  std::int32_t code = from == 0 ? kAdvOnThrow : default_code;
+  std::int32_t more = code;
+  std::vector<int> chain;
+  if (!mod.empty() && !out) {
+    if (mod == "WP") { code = kAdvWildPitch; more = kAdvWildPitchContinued; }
+    else if (mod == "PB") { code = kAdvPassedBall; more = kAdvPassedBallContinued; }
+    else if (mod == "T") { code = more = kAdvOnThrow; }
+    else if (mod == "FC") { code = more = kAdvFieldersChoice; }
+    else if (mod == "SB") { code = more = kAdvStolenBase; }
+    else if (mod.size() >= 2 && mod[0] == 'E' && mod[1] >= '1' && mod[1] <= '9') {
+      code = kAdvError;
+      more = kAdvErrorContinued;
+      const int f = mod[1] - '0';
+      errors.push_back({start + 1, f, mod.size() == 3 && mod[2] == 'T' ? kErrThrowing : kErrFielding, held - start, false});
+      for (int base = start + 2; base <= held && base <= 3; ++base) errors.push_back({base, f, kErrPrevious, 1, false});
+    } else {
+      return Fail("unknown reason \"" + mod + "\" in \"" + word + "\"");
+    }
+  } else if (!mod.empty() && !ParseChain(mod, chain)) {
+    return Fail("cannot read the fielders in \"" + word + "\"");
+  }
+  for (int base = start; base < held; ++base) codes.push_back(base == start ? code : more);
+  if (out && chain.empty()) return Fail("an out on the bases needs its fielders, like 1X2(6-4)");
+  if (from == 0) {
+    b.codes.insert(b.codes.end(), codes.begin(), codes.end());
+    b.to = held;
+    b.errors.insert(b.errors.end(), errors.begin(), errors.end());
+    if (out) {
+      b.out = true;
+      b.how_out = kOutTagged;
+      b.chain = Credited(chain);
+    }
+    return true;
+  }
+  RunnerMove m;
+  m.from = from;
+  m.to = held;
+  m.codes = codes;
+  m.errors = errors;
+  if (out) {
+    m.out = true;
+    // Forced when every base behind him was taken and the batter ran.
+    bool forced = b.present && b.reached && !b.out;
+    for (int k = 1; k < from; ++k) forced &= scorer_->occupied(k);
+    m.how_out = forced && held == from ? kOutForced : kOutTagged;
+    m.chain = Credited(chain);
+  }
+  play.runners.push_back(m);
+  return true;
+}
+
+// Runners who are not written move as little as the batter makes them:
+// each runner at or behind a base the batter (or a runner behind him) now
+// holds moves to the base beyond it; a home run brings everybody home.
+void Compiler::ForcedDefaults(Play& play, std::int32_t default_code) {
+  const BatterPart& b = play.batter;
+  if (!b.reached || b.out) return;
+  int taken = b.to;  // bases up to here are held by someone behind
+  for (int base = 1; base <= 3; ++base) {
+    if (!scorer_->occupied(base)) continue;
+    const RunnerMove* listed = nullptr;
+    for (const RunnerMove& m : play.runners) {
+      if (m.from == base) listed = &m;
+    }
+    if (listed) {
+      if (!listed->out && listed->to < 4) taken = std::max(taken, listed->to);
+      continue;
+    }
+    if (base > taken) {
+      taken = base;
+      continue;
+    }
+    const int to = std::min(4, taken + 1);
+    play.runners.push_back(Advance(base, to, default_code));
+    if (to < 4) taken = to;
+  }
+}
+
+bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
+  Play play;
+  bool have_result = false;
+  std::int32_t default_code = kAdvBatted;
+  for (std::size_t i = 0; i < t.size();) {
+    if (t[i].quoted) return Fail("unexpected \"" + t[i].text + "\"");
+    bool handled = false;
+    if (!have_result) {
+      if (!Substitution(t, i, handled)) return false;
+      if (handled) continue;
+    }
+    const std::string& word = t[i].text;
+    ++i;
+    if (have_result) {
+      if (!RunnerToken(word, play, default_code)) return false;
+      continue;
+    }
+    if (word.find_first_not_of("bcsfipml") == std::string::npos) {
+      if (!Begin()) return false;
+      for (char c : word) {
+        static const std::string kCalls = "bcsfipml";
+        static const PitchCall kCall[] = {PitchCall::kBall,       PitchCall::kCalledStrike, PitchCall::kSwingingStrike,
+                                          PitchCall::kFoul,       PitchCall::kIntentionalBall, PitchCall::kPitchOut,
+                                          PitchCall::kMissedBunt, PitchCall::kFoulBunt};
+        const PitchCall call = kCall[kCalls.find(c)];
+        const bool strike = !(c == 'b' || c == 'i' || c == 'p');
+        if (!scorer_->Pitch(call, ScorebookPitch(strike))) return ScorerFail();
+      }
+      continue;
+    }
+    if (!Event(word, handled)) return false;
+    if (handled) continue;
+    if (!Begin()) return false;
+    if (!Result(word, play)) return false;
+    have_result = true;
+    const BatterPart& b = play.batter;
+    if (b.reached) {
+      switch (b.how_reached) {
+        case kReachWalk: case kReachIntentionalWalk: default_code = kAdvForcedByWalk; break;
+        case kReachHitByPitch: case kReachAwardedBase: default_code = kAdvAwarded; break;
+        case kReachInterference: default_code = kAdvInterference; break;
+        case kReachFieldersChoice: default_code = kAdvFieldersChoice; break;
+        default: break;
+      }
+    }
+  }
+  if (have_result) {
+    ForcedDefaults(play, default_code);
+    if (!scorer_->Record(play)) return ScorerFail();
+    begun_ = false;
+  }
+  if (!note.empty() && !scorer_->AddNote(note)) return ScorerFail();
+  if (begun_ && scorer_->turn_open() && !scorer_->HalfOver() && !scorer_->GameOver()) {
+    return Fail("the plate appearance has no result");
+  }
+  CloseHalfIfOver();
+  return true;
+}
+
+}  // namespace scorewick::sim::book

@@ -1,0 +1,58 @@
+#include "sim/scorebook_tokens.h"
+
+#include <cctype>
+
+namespace scorewick::sim {
+
+bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& note, std::string* error) {
+  out.clear();
+  note.clear();
+  std::size_t i = 0;
+  const std::size_t n = line.size();
+  while (i < n) {
+    const char c = line[i];
+    if (c == ' ' || c == '\t' || c == '\r') {
+      ++i;
+    } else if (c == '#') {
+      break;
+    } else if (c == ';') {
+      std::size_t a = i + 1, b = n;
+      while (a < b && (line[a] == ' ' || line[a] == '\t')) ++a;
+      while (b > a && (line[b - 1] == ' ' || line[b - 1] == '\t' || line[b - 1] == '\r')) --b;
+      note = line.substr(a, b - a);
+      break;
+    } else if (c == '"') {
+      const std::size_t close = line.find('"', i + 1);
+      if (close == std::string::npos) {
+        if (error) *error = "a quoted text has no closing quote";
+        return false;
+      }
+      out.push_back({line.substr(i + 1, close - i - 1), true});
+      i = close + 1;
+    } else {
+      std::size_t j = i;
+      while (j < n && line[j] != ' ' && line[j] != '\t' && line[j] != '\r' && line[j] != '"' && line[j] != '#' &&
+             line[j] != ';') {
+        ++j;
+      }
+      out.push_back({line.substr(i, j - i), false});
+      i = j;
+    }
+  }
+  return true;
+}
+
+bool ParseInt(const std::string& text, int& value) {
+  if (text.empty() || text.size() > 9) return false;
+  std::size_t i = text[0] == '-' ? 1 : 0;
+  if (i == text.size()) return false;
+  int v = 0;
+  for (; i < text.size(); ++i) {
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    v = v * 10 + (text[i] - '0');
+  }
+  value = text[0] == '-' ? -v : v;
+  return true;
+}
+
+}  // namespace scorewick::sim

@@ -1,0 +1,451 @@
+// The Scorer's game and line-ups: starting the game and each half, the
+// substitutions, the half-inning totals, and the decisions at the end.
+
+#include <algorithm>
+
+#include "sim/scorer.h"
+
+namespace scorewick::sim {
+namespace {
+
+std::string SlotText(int slot) { return std::to_string(slot) + std::string(OrdinalSuffix(slot)); }
+
+}  // namespace
+
+Scorer::Scorer(Game& game, const LeagueRules& rules) : game_(game), rules_(rules) {
+  home_.home = true;
+  home_.team = &game_.home;
+  visitor_.team = &game_.visitor;
+}
+
+std::string Scorer::TeamName(bool home) const {
+  const Team* t = side(home).team;
+  return t->team_name.empty() ? (home ? "the home team" : "the visitors") : t->team_name.str();
+}
+
+bool Scorer::OnRoster(const Side& s, const PLAYER& p) const {
+  return !p.name.empty() && s.team->IndexOfPlayer(p.name.view()) >= 0;
+}
+
+PLAYER Scorer::Entering(const PLAYER& roster_player, int position, int slot) const {
+  PLAYER p = roster_player;
+  p.position = position;
+  p.batting_order = slot;
+  // A player who comes in between halves enters in the half about to start.
+  const int h = half_open_ ? halves_played_ - 1 : halves_played_;
+  p.entered_inning = h / 2 + 1;
+  // The at-bat at which he came in: the one being batted, or the next.
+  const auto& boxes = game_.innings[static_cast<std::size_t>(inning_)].half(top_).at_bats;
+  p.entry_value = half_open_ ? static_cast<std::int32_t>(boxes.size()) - (turn_open_ ? 1 : 0) : 0;
+  p.entry_flag = h % 2 == 0 ? 1 : 0;
+  p.active = 1;
+  return p;
+}
+
+bool Scorer::HasPlayed(bool home, std::string_view name) const {
+  const auto& played = side(home).played;
+  return std::find(played.begin(), played.end(), std::string(name)) != played.end();
+}
+
+int Scorer::DueUp(bool home) const { return side(home).next_slot + 1; }
+
+PLAYER Scorer::InSlot(bool home, int slot) const {
+  const Side& s = side(home);
+  if (slot < 1 || slot > static_cast<int>(s.slots.size())) return PLAYER{};
+  return s.slots[static_cast<std::size_t>(slot - 1)];
+}
+
+PLAYER Scorer::AtPosition(bool home, int position) const {
+  if (position < 1 || position > 9) return PLAYER{};
+  return side(home).field[static_cast<std::size_t>(position)];
+}
+
+int Scorer::PitcherOuts(std::string_view name) const {
+  auto it = pitchers_.find(std::string(name));
+  return it == pitchers_.end() ? 0 : it->second.outs;
+}
+
+int Scorer::PitcherPitches(std::string_view name) const {
+  auto it = pitchers_.find(std::string(name));
+  return it == pitchers_.end() ? 0 : it->second.pitches;
+}
+
+void Scorer::NotePitcherEntered(const PLAYER& pitcher, bool home, bool starter) {
+  PitcherLine line;
+  line.home = home;
+  line.starter = starter;
+  line.order = pitcher_order_++;
+  line.lead_at_entry = home ? home_runs_ - visitor_runs_ : visitor_runs_ - home_runs_;
+  pitchers_.emplace(pitcher.name.str(), line);
+}
+
+// --- The game ------------------------------------------------------------
+
+bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide& home_side,
+                       const StartingSide& visitor_side) {
+  if (started_) return Fail("the game has already started");
+  for (bool is_home : {true, false}) {
+    const Team& source = is_home ? home : visitor;
+    const StartingSide& start = is_home ? home_side : visitor_side;
+    Team& copy = is_home ? game_.home : game_.visitor;
+    copy.CopyFrom(source);
+    copy.no_personal_info = 1;
+    copy.file_length = 0;
+    std::vector<PLAYER> players = source.players();
+    copy.SetRoster(players, std::vector<PLAYER_INFO>(players.size()));
+    Side& s = side(is_home);
+    s = Side{};
+    s.home = is_home;
+    s.team = &copy;
+    if (start.batters.empty()) return Fail(TeamName(is_home) + " have no batters");
+    const std::uint8_t saved_top = 1;
+    for (std::size_t i = 0; i < start.batters.size(); ++i) {
+      const PLAYER& b = start.batters[i];
+      if (!OnRoster(s, b)) return Fail(b.name.str() + " is not on the roster of " + TeamName(is_home));
+      if (HasPlayed(is_home, b.name.view())) return Fail(b.name.str() + " bats twice for " + TeamName(is_home));
+      PLAYER p = b;
+      p.batting_order = static_cast<std::int32_t>(i + 1);
+      p.entered_inning = 1;
+      p.entry_value = 0;
+      p.entry_flag = saved_top;
+      p.active = 1;
+      s.slots.push_back(p);
+      s.played.push_back(p.name.str());
+      if (p.position >= 1 && p.position <= 9) {
+        if (!s.field[static_cast<std::size_t>(p.position)].name.empty()) {
+          return Fail("two players of " + TeamName(is_home) + " play " + std::string(PositionName(p.position)));
+        }
+        s.field[static_cast<std::size_t>(p.position)] = p;
+      } else if (p.position == kPosDesignatedHitter) {
+        s.dh = true;
+      } else {
+        return Fail(p.name.str() + " of " + TeamName(is_home) + " needs a fielding position or DH");
+      }
+    }
+    if (!OnRoster(s, start.pitcher)) {
+      return Fail("the pitcher " + start.pitcher.name.str() + " is not on the roster of " + TeamName(is_home));
+    }
+    if (s.dh) {
+      if (HasPlayed(is_home, start.pitcher.name.view()) || !s.field[1].name.empty()) {
+        return Fail(TeamName(is_home) + " use a designated hitter, so their pitcher does not bat");
+      }
+      PLAYER p = start.pitcher;
+      p.position = kPosPitcher;
+      p.batting_order = 0;
+      p.entered_inning = 1;
+      p.entry_value = 0;
+      p.entry_flag = 1;
+      p.active = 1;
+      s.field[1] = p;
+      s.played.push_back(p.name.str());
+      copy.uses_designated_hitter = 1;
+      for (const PLAYER& b : s.slots) {
+        if (b.position == kPosDesignatedHitter) copy.designated_hitter = b;
+      }
+      copy.dh_bats_for = p;
+    } else {
+      if (s.field[1].name.view() != start.pitcher.name.view()) {
+        return Fail("the pitcher of " + TeamName(is_home) + " must bat, or a designated hitter bat for him");
+      }
+      copy.uses_designated_hitter = 0;
+    }
+    for (int pos = 1; pos <= 9; ++pos) {
+      if (s.field[static_cast<std::size_t>(pos)].name.empty()) {
+        return Fail(TeamName(is_home) + " have nobody at " + std::string(PositionName(pos)));
+      }
+    }
+    copy.lineup_size = static_cast<std::int32_t>(s.slots.size());
+    NotePitcherEntered(s.field[1], is_home, true);
+  }
+  started_ = true;
+  return true;
+}
+
+bool Scorer::FieldReady(Side& s) {
+  for (int pos = 1; pos <= 9; ++pos) {
+    if (s.field[static_cast<std::size_t>(pos)].name.empty()) {
+      return Fail(TeamName(s.home) + " have nobody at " + std::string(PositionName(pos)));
+    }
+  }
+  for (std::size_t i = 0; i < s.slots.size(); ++i) {
+    PLAYER& p = s.slots[i];
+    int pos = 0;
+    for (int q = 1; q <= 9; ++q) {
+      if (s.field[static_cast<std::size_t>(q)].name.view() == p.name.view()) pos = q;
+    }
+    if (pos == 0 && !(s.dh && p.position == kPosDesignatedHitter)) {
+      return Fail(p.name.str() + ", batting " + SlotText(static_cast<int>(i + 1)) + " for " + TeamName(s.home) +
+                  ", has no position in the field");
+    }
+    if (pos != 0) p.position = pos;
+  }
+  for (int q = 1; q <= 9; ++q) {
+    PLAYER& f = s.field[static_cast<std::size_t>(q)];
+    f.position = q;
+    f.batting_order = 0;
+    for (std::size_t i = 0; i < s.slots.size(); ++i) {
+      if (s.slots[i].name.view() == f.name.view()) f.batting_order = static_cast<std::int32_t>(i + 1);
+    }
+    if (f.batting_order == 0 && !(s.dh && q == 1)) {
+      return Fail(f.name.str() + " plays " + std::string(PositionName(q)) + " for " + TeamName(s.home) +
+                  " but does not bat");
+    }
+  }
+  return true;
+}
+
+bool Scorer::StartHalf() {
+  if (!started_) return Fail("the game has not started");
+  if (half_open_) return Fail("the half-inning before has not ended");
+  if (GameOver()) return Fail("the game is over");
+  if (halves_played_ >= 2 * kInnings) return Fail("a game has at most 40 innings");
+  const int h = halves_played_;
+  Side& f = side(h % 2 == 0);  // the home side fields in the top half
+  if (!FieldReady(f)) return false;
+  inning_ = h / 2;
+  top_ = h % 2 == 0;
+  ++halves_played_;
+  half_open_ = true;
+  turn_open_ = false;
+  outs_ = 0;
+  phantom_outs_ = 0;
+  balls_ = 0;
+  strikes_ = 0;
+  bases_ = {};
+  HALF_INNING& hf = half();
+  hf = HALF_INNING{};
+  for (PLAYER p : batting().slots) {
+    p.active = 1;
+    hf.offense.push_back(p);
+  }
+  for (int q = 1; q <= 9; ++q) {
+    PLAYER p = fielding().field[static_cast<std::size_t>(q)];
+    p.active = 1;
+    hf.defense.push_back(p);
+  }
+  return true;
+}
+
+bool Scorer::EndHalf() {
+  if (!half_open_) return Fail("no half-inning is being played");
+  HALF_INNING& hf = half();
+  hf.runs = hf.hits = hf.errors = hf.left_on_base = 0;
+  for (const AT_BAT& ab : hf.at_bats) {
+    if (ab.scored) ++hf.runs;
+    if (ReachIsHit(ab.how_reached)) ++hf.hits;
+    if (ab.reached && !ab.out && !ab.scored) ++hf.left_on_base;
+    for (int i = 0; i < kBases; ++i) {
+      const std::size_t k = static_cast<std::size_t>(i);
+      auto counts = [](const FIELDER_CREDIT& c, std::int32_t kind) {
+        return !c.name.empty() && c.name.view()[0] != ' ' && kind != kErrPassedBall && kind != kErrPrevious;
+      };
+      if (counts(ab.error_credits[k], ab.error_kinds[k])) ++hf.errors;
+      if (counts(ab.second_error_credits[k], ab.second_error_kinds[k])) ++hf.errors;
+    }
+  }
+  half_open_ = false;
+  turn_open_ = false;
+  return true;
+}
+
+bool Scorer::GameOver() const {
+  if (!started_ || halves_played_ == 0) return false;
+  const int last = rules_.innings - 1;
+  if (half_open_) return !top_ && inning_ >= last && home_runs_ > visitor_runs_;
+  const int h = halves_played_ - 1;
+  const int inning = h / 2;
+  const bool top = h % 2 == 0;
+  if (halves_played_ >= 2 * kInnings) return true;
+  if (top) return inning >= last && home_runs_ > visitor_runs_;
+  return inning >= last && home_runs_ != visitor_runs_;
+}
+
+void Scorer::FinishGame() {
+  game_.ComputeRunTotals();
+  if (halves_played_ > 0) {
+    const HALF_INNING& last = half();
+    game_.current_inning = inning_;
+    game_.current_half_is_top = top_ ? 1 : 0;
+    game_.current_at_bat = static_cast<std::int32_t>(last.at_bats.size());
+    game_.batter_due_up = DueUp(!top_);
+  }
+  if (home_runs_ == visitor_runs_) return;
+  const bool home_won = home_runs_ > visitor_runs_;
+  PLAYER winner = winner_of_record_;
+  auto line = [this](const PLAYER& p) -> const PitcherLine* {
+    auto it = pitchers_.find(p.name.str());
+    return it == pitchers_.end() ? nullptr : &it->second;
+  };
+  // A starter must go five innings of nine (scaled to the game's length)
+  // for the win; otherwise it goes to the reliever who got the most outs.
+  const PitcherLine* w = line(winner);
+  const int needed = std::max(1, rules_.innings * 5 / 9) * rules_.outs_per_inning;
+  if (w && w->starter && w->outs < needed) {
+    const std::string* best = nullptr;
+    int best_outs = -1;
+    for (const auto& [name, l] : pitchers_) {
+      if (l.home == home_won && !l.starter && l.outs > best_outs) {
+        best = &name;
+        best_outs = l.outs;
+      }
+    }
+    if (best) winner.name.set(*best);
+    if (best) {
+      for (const INNING& in : game_.innings) {
+        for (const PLAYER& p : (home_won ? in.top : in.bottom).defense) {
+          if (p.name.view() == *best) winner = p;
+        }
+      }
+    }
+  }
+  game_.winning_pitcher = winner;
+  game_.losing_pitcher = loser_of_record_;
+  // The save: the winning side's last pitcher, when he is not the winner,
+  // came in with a lead of at most three or pitched three innings.
+  const Side& ws = side(home_won);
+  const PLAYER& closer = ws.field[1];
+  const PitcherLine* c = line(closer);
+  if (c && !c->starter && closer.name.view() != winner.name.view() &&
+      ((c->lead_at_entry >= 1 && c->lead_at_entry <= 3) || c->outs >= 3 * rules_.outs_per_inning)) {
+    game_.saving_pitcher = closer;
+  }
+}
+
+// --- Substitutions -----------------------------------------------------------
+
+void Scorer::AppendOffense(const PLAYER& entry, int slot) {
+  if (!half_open_) return;
+  HALF_INNING& hf = half();
+  for (PLAYER& p : hf.offense) {
+    if (p.batting_order == slot) p.active = 0;
+  }
+  hf.offense.push_back(entry);
+}
+
+void Scorer::AppendDefense(const PLAYER& entry, int position) {
+  if (!half_open_) return;
+  HALF_INNING& hf = half();
+  for (PLAYER& p : hf.defense) {
+    if (p.position == position) p.active = 0;
+  }
+  hf.defense.push_back(entry);
+}
+
+bool Scorer::PinchHit(const PLAYER& player) {
+  if (!half_open_ || turn_open_) return Fail("a pinch hitter comes in before the turn begins");
+  Side& b = batting();
+  if (!OnRoster(b, player)) return Fail(player.name.str() + " is not on the roster of " + TeamName(b.home));
+  if (HasPlayed(b.home, player.name.view())) return Fail(player.name.str() + " has already played");
+  const int slot = b.next_slot + 1;
+  PLAYER p = Entering(player, kPosPinchHitter, slot);
+  b.slots[static_cast<std::size_t>(slot - 1)] = p;
+  b.played.push_back(p.name.str());
+  AppendOffense(p, slot);
+  return true;
+}
+
+bool Scorer::PinchRun(int base, const PLAYER& player) {
+  if (!half_open_ || !occupied(base)) return Fail("nobody is on base " + std::to_string(base) + " to run for");
+  Side& b = batting();
+  if (!OnRoster(b, player)) return Fail(player.name.str() + " is not on the roster of " + TeamName(b.home));
+  if (HasPlayed(b.home, player.name.view())) return Fail(player.name.str() + " has already played");
+  Runner& r = *bases_[static_cast<std::size_t>(base - 1)];
+  const int slot = r.player.batting_order;
+  if (slot < 1 || b.slots[static_cast<std::size_t>(slot - 1)].name.view() != r.player.name.view()) {
+    return Fail("the runner on base " + std::to_string(base) + " is no longer in the batting order");
+  }
+  PLAYER p = Entering(player, kPosPinchRunner, slot);
+  b.slots[static_cast<std::size_t>(slot - 1)] = p;
+  b.played.push_back(p.name.str());
+  r.player = p;
+  box(r.at_bat).pinch_runner = p;
+  AppendOffense(p, slot);
+  return true;
+}
+
+bool Scorer::ChangePitcher(const PLAYER& player, int slot) {
+  // Between halves the change is for the side about to take the field.
+  const bool home = half_open_ ? top_ : halves_played_ % 2 == 0;
+  Side& f = side(home);
+  if (!OnRoster(f, player)) return Fail(player.name.str() + " is not on the roster of " + TeamName(home));
+  if (HasPlayed(home, player.name.view())) return Fail(player.name.str() + " has already played");
+  if (turn_open_) {
+    AT_BAT& ab = half().at_bats.back();
+    if (ab.last_pitch >= 0) {
+      const int k = ab.PitcherCount();
+      if (k >= kMaxPitchersPerAtBat) return Fail("at most three pitchers can face one batter");
+      ab.pitchers[static_cast<std::size_t>(k - 1)].last_pitch = ab.last_pitch;
+      if (balls_ >= 2 && balls_ > strikes_) walk_charge_ = k - 1;
+    }
+  }
+  if (!SubstituteFielder(kPosPitcher, player, slot)) return false;
+  if (turn_open_) {
+    AT_BAT& ab = half().at_bats.back();
+    const int k = ab.last_pitch >= 0 ? ab.PitcherCount() : 0;
+    ab.pitchers[static_cast<std::size_t>(k)].pitcher = f.field[1];
+    ab.pitchers[static_cast<std::size_t>(k)].last_pitch = -1;
+    if (k == 0) ab.responsible_pitcher = f.field[1];
+  }
+  NotePitcherEntered(f.field[1], home, false);
+  return true;
+}
+
+bool Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
+  if (position < 1 || position > 9) return Fail("fielding positions are 1 to 9");
+  const bool home = half_open_ ? top_ : halves_played_ % 2 == 0;
+  Side& f = side(home);
+  if (!OnRoster(f, player)) return Fail(player.name.str() + " is not on the roster of " + TeamName(home));
+  if (HasPlayed(home, player.name.view())) return Fail(player.name.str() + " has already played");
+  const PLAYER old = f.field[static_cast<std::size_t>(position)];
+  if (slot == 0) {
+    for (std::size_t i = 0; i < f.slots.size(); ++i) {
+      if (f.slots[i].name.view() == old.name.view()) slot = static_cast<int>(i + 1);
+    }
+  }
+  if (slot < 0 || slot > static_cast<int>(f.slots.size())) return Fail("no such batting slot");
+  PLAYER p = Entering(player, position, slot);
+  f.field[static_cast<std::size_t>(position)] = p;
+  f.played.push_back(p.name.str());
+  if (slot > 0) f.slots[static_cast<std::size_t>(slot - 1)] = p;
+  if (half_open_) {
+    AppendDefense(p, position);
+    // A new catcher during a turn is an entry of the batter's sequence.
+    if (position == kPosCatcher && turn_open_ && half().at_bats.back().last_pitch >= 0) {
+      AppendEvent(AtBatIndex(), kEventCatcherSubbed);
+    }
+  }
+  return true;
+}
+
+bool Scorer::MoveFielder(std::string_view name, int position, bool home_side) {
+  if (half_open_) return Fail("players change positions between halves");
+  Side& f = side(home_side);
+  if (position == kPosDesignatedHitter && f.dh) {
+    // A pinch hitter or runner for the designated hitter stays on as the
+    // designated hitter.
+    for (PLAYER& p : f.slots) {
+      if (p.name.view() == name) {
+        p.position = kPosDesignatedHitter;
+        return true;
+      }
+    }
+    return Fail(std::string(name) + " is not in the batting order of " + TeamName(home_side));
+  }
+  if (position < 1 || position > 9) return Fail("fielding positions are 1 to 9");
+  PLAYER who;
+  for (const PLAYER& p : f.slots) {
+    if (p.name.view() == name) who = p;
+  }
+  if (who.name.empty()) return Fail(std::string(name) + " is not in the batting order of " + TeamName(home_side));
+  for (int q = 1; q <= 9; ++q) {
+    if (f.field[static_cast<std::size_t>(q)].name.view() == name) f.field[static_cast<std::size_t>(q)] = PLAYER{};
+  }
+  who.position = position;
+  f.field[static_cast<std::size_t>(position)] = who;
+  for (PLAYER& p : f.slots) {
+    if (p.name.view() == name) p.position = position;
+  }
+  return true;
+}
+
+}  // namespace scorewick::sim
