@@ -123,6 +123,9 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   players_->setSelectionMode(QAbstractItemView::SingleSelection);
   players_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   players_->setShowGrid(true);
+  players_->setWordWrap(false);
+  players_->setTextElideMode(Qt::ElideRight);
+  players_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   players_->verticalHeader()->hide();
   for (int c = 0; c < static_cast<int>(Columns().size()); ++c) {
     auto* header = new QTableWidgetItem(Columns()[static_cast<std::size_t>(c)].title);

@@ -5,6 +5,7 @@
 // file, without a display: the drawing needs only Qt's offscreen platform.
 
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
@@ -24,11 +25,19 @@ struct Request {
   std::string pdf;
 };
 
+// Qt's notes about its own run-time folders are no news to the person who
+// asked for a PDF file; everything else goes on to stderr.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtWarningMsg && text.startsWith("QStandardPaths:")) return;
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
 // Fonts and pages need a QGuiApplication; a command line needs no screen,
 // so one that does not say otherwise draws offscreen.
 std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
   if (QGuiApplication::instance() != nullptr) return nullptr;
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  qInstallMessageHandler(QuietMessages);
   static int argc = 1;
   static char name[] = "scorewick";
   static char* argv[] = {name, nullptr};

@@ -272,6 +272,27 @@ TEST(PrinterOrientationTest, SwitchesAndRestores) {
   EXPECT_EQ(writer.pageLayout().orientation(), QPageLayout::Portrait);
 }
 
+TEST(ImagePageTargetTest, SamePrintoutOnImages) {
+  TListBoxOut out(Lines(80), "Pictures");
+  ImagePageTarget target(QSize(850, 1100), 100);
+  const int pages = PrintPages(out, target);
+  ASSERT_GE(pages, 2);
+  ASSERT_EQ(target.pages().size(), static_cast<std::size_t>(pages));
+  const QImage& page = target.pages()[0];
+  EXPECT_EQ(page.size(), QSize(850, 1100));
+  // Ink in the header band and in the text; the margin stays white.
+  auto ink = [&](int top, int bottom, int left, int right) {
+    int dark = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) dark += qGray(page.pixel(x, y)) < 128;
+    }
+    return dark;
+  };
+  EXPECT_GT(ink(0, 60, 0, 850), 0);
+  EXPECT_GT(ink(100, 1000, 0, 850), 0);
+  EXPECT_EQ(ink(100, 1000, 0, out.layout().left_margin - 2), 0);
+}
+
 TEST(PrintToPdfTest, WritesTheWholeFileOrNothing) {
   TempDir dir;
   TListBoxOut out(Lines(150), "Pdf");
