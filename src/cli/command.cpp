@@ -9,6 +9,11 @@ std::vector<CommandSetup>& RegisteredCommands() {
   return commands;
 }
 
+std::vector<CommandSetup>& LateRegisteredCommands() {
+  static std::vector<CommandSetup> commands;
+  return commands;
+}
+
 DesktopEntry& DesktopEntryPoint() {
   static DesktopEntry entry;
   return entry;
@@ -21,6 +26,7 @@ int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
   ConsoleUi ui(err);
   CommandContext ctx{ui, out, err};
   for (const CommandSetup& setup : RegisteredCommands()) setup(app, ctx);
+  for (const CommandSetup& setup : LateRegisteredCommands()) setup(app, ctx);
   app.require_subcommand(0, 1);
   try {
     app.parse(argc, argv);

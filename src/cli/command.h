@@ -32,9 +32,14 @@ struct CommandContext {
 using CommandSetup = std::function<void(CLI::App& app, CommandContext& ctx)>;
 
 std::vector<CommandSetup>& RegisteredCommands();
+// Set up after every other command: those that add subcommands to a group
+// another file may create (see subcommand_group.h).
+std::vector<CommandSetup>& LateRegisteredCommands();
 
 struct RegisterCommand {
-  explicit RegisterCommand(CommandSetup setup) { RegisteredCommands().push_back(std::move(setup)); }
+  explicit RegisterCommand(CommandSetup setup, bool after_others = false) {
+    (after_others ? LateRegisteredCommands() : RegisteredCommands()).push_back(std::move(setup));
+  }
 };
 
 // What runs when no subcommand is given: the desktop program when it is

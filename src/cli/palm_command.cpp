@@ -1,13 +1,21 @@
 // scorewick palm export|import|kind: teams and games to and from Palm
 // stream databases (.pdb), as the handheld's backup folder holds them.
 //
-//   palm export TEAM.tem|TEAM.csv|GAME.gam [-o OUT.pdb]
-//   palm import DB.pdb [-o OUT]     a team becomes .tem, a game .gam
+//   palm export TEAM.tem|TEAM.csv|GAME.gam [-o OUT.pdb] [--install [--user NAME]]
+//   palm import [--user NAME] DB.pdb [-o OUT]
+//                                   a team becomes .tem, a game .gam; with
+//                                   --user, DB is looked for in that Palm
+//                                   user's Backup folder
 //   palm kind DB.pdb                prints team, game or neither
 
 #include <ostream>
 
+#include "app/core/install_aide.h"
+#include "app/core/palm_link.h"
+#include "app/core/session.h"
 #include "cli/command.h"
+#include "cli/palm_user_option.h"
+#include "cli/subcommand_group.h"
 #include "cli/record_summary.h"
 #include "exchange/palm_database.h"
 #include "exchange/palm_exchange.h"
@@ -19,6 +27,38 @@
 
 namespace scorewick::cli {
 namespace {
+
+struct ExportOptions {
+  std::string in;
+  std::string out;
+  bool install = false;
+  std::string user;
+};
+
+// Queues the database for the next HotSync of the named (or only) user.
+int Install(const std::string& database, const std::string& user, CommandContext& ctx) {
+  app::Session session;
+  app::CommandServices services{ctx.ui, session, PalmUserByName(user, ctx.err)};
+  return app::InstallFileToPalm(services, database) ? kExitDone : kExitRefused;
+}
+
+// The named user's Backup folder, where HotSync leaves the handheld's
+// databases; empty (with the reason on stderr) when there is none.
+std::string BackupFolder(const std::string& user, CommandContext& ctx) {
+  auto aide = app::InstallAide::Load();
+  if (!aide) {
+    ctx.ui.ShowMessage("Cannot Load INSTAIDE.DLL", "Palm DLL Missing or Corrupt",
+                       MessageIcon::kInformation);
+    return {};
+  }
+  if (!NamedPalmUserExists(user, ctx.err)) return {};
+  const auto folder = aide->UserFolder(user);
+  if (!folder) {
+    ctx.err << "scorewick: the Palm user " << user << " has no desktop folder\n";
+    return {};
+  }
+  return *folder + "/Backup";
+}
 
 int Export(const std::string& in, std::string out, CommandContext& ctx) {
   const std::string ext = Extension(in);
@@ -59,7 +99,12 @@ std::string WithExtension(const std::string& path, const std::string& ext) {
   return path;
 }
 
-int Import(const std::string& db, std::string out, CommandContext& ctx) {
+int Import(std::string db, std::string out, const std::string& user, CommandContext& ctx) {
+  if (!user.empty() && !db.empty() && db.front() != '/') {
+    const std::string backup = BackupFolder(user, ctx);
+    if (backup.empty()) return kExitRefused;
+    db = backup + "/" + db;
+  }
   const PalmKind kind = PalmStreamKind(db);
   if (kind == PalmKind::kNeither) {
     if (!FileExists(db)) {
@@ -109,28 +154,45 @@ int Kind(const std::string& db, CommandContext& ctx) {
 }
 
 RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
-  auto* palm = app.add_subcommand("palm", "Carry teams and games to and from Palm databases (.pdb)");
-  palm->require_subcommand(1);
+  CLI::App* palm = SubcommandGroup(app, "palm", "Carry teams and games to and from a Palm handheld");
 
   auto* exp = palm->add_subcommand(
       "export", "Write a team (.tem, .csv) or game (.gam) as a Palm database");
-  auto exp_in = std::make_shared<std::string>();
-  auto exp_out = std::make_shared<std::string>();
-  exp->add_option("FILE", *exp_in, "team or game file to export")->required();
-  exp->add_option("-o,--output", *exp_out,
+  auto exp_opt = std::make_shared<ExportOptions>();
+  exp->add_option("FILE", exp_opt->in, "team or game file to export")->required();
+  exp->add_option("-o,--output", exp_opt->out,
                   "database to write (default: FILE's name with .pdb, in the current folder)");
-  exp->callback([&ctx, exp_in, exp_out] { ctx.exit_code = Export(*exp_in, *exp_out, ctx); });
+  exp->add_flag("--install", exp_opt->install,
+                "queue the database for the next HotSync of a Palm user");
+  exp->add_option("--user", exp_opt->user,
+                  "the Palm user to install for (needed when there are several)");
+  exp->callback([&ctx, exp_opt] {
+    if (!NamedPalmUserExists(exp_opt->user, ctx.err)) {
+      ctx.exit_code = kExitRefused;
+      return;
+    }
+    if (exp_opt->out.empty()) exp_opt->out = PalmExportName(exp_opt->in);
+    ctx.exit_code = Export(exp_opt->in, exp_opt->out, ctx);
+    if (ctx.exit_code == kExitDone && exp_opt->install) {
+      ctx.exit_code = Install(exp_opt->out, exp_opt->user, ctx);
+    }
+  });
 
   auto* imp = palm->add_subcommand(
       "import", "Turn a Palm database into a team (.tem) or game (.gam) file");
   auto imp_in = std::make_shared<std::string>();
   auto imp_out = std::make_shared<std::string>();
+  auto imp_user = std::make_shared<std::string>();
+  imp->add_option("--user", *imp_user,
+                  "read DB from this Palm user's Backup folder (unless DB is a full path)");
   imp->add_option("DB", *imp_in, "Palm database, as the handheld's backup folder holds it")
       ->required();
   imp->add_option("-o,--output", *imp_out,
                   "file to write; .tem or .gam is added to a name without extension "
                   "(default: DB's name with .tem or .gam, in the current folder)");
-  imp->callback([&ctx, imp_in, imp_out] { ctx.exit_code = Import(*imp_in, *imp_out, ctx); });
+  imp->callback([&ctx, imp_in, imp_out, imp_user] {
+    ctx.exit_code = Import(*imp_in, *imp_out, *imp_user, ctx);
+  });
 
   auto* kind = palm->add_subcommand("kind", "Print whether a Palm database holds a team or a game");
   auto kind_in = std::make_shared<std::string>();

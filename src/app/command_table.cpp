@@ -1,0 +1,63 @@
+#include "app/command_table.h"
+
+#include <algorithm>
+
+#include "app/core/command_ids.h"
+#include "app/handheld_commands.h"
+#include "app/shell_commands.h"
+
+namespace scorewick::app {
+namespace {
+
+constexpr CommandRow kCommands[] = {
+    // File > Team, and the tool bar's New Team and Edit Team.
+    {kCmdNewTeam, nullptr},
+    {kCmdToolNewTeam, nullptr},
+    {kCmdEditTeam, nullptr},
+    {kCmdToolEditTeam, nullptr},
+    // File > Print, and the tool bar's Print Game.
+    {kCmdPrintGame, nullptr},
+    {kCmdToolPrintGame, nullptr},
+    {kCmdBlankScoreSheets, nullptr},
+    {kCmdPrinterSetup, &RunPrinterSetup},
+    {kCmdExit, &RunExit},
+    // Statistics, and the tool bar's Game Stats.
+    {kCmdTeamStats, nullptr},
+    {kCmdToolGameStats, nullptr},
+    {kCmdScatterPlots, nullptr},
+    {kCmdPitchingPlots, nullptr},
+    {kCmdBoxScores, nullptr},
+    {kCmdOptions, &RunOptions},
+    // Palm.
+    {kCmdPalmInstallCompanion, &RunPalmInstallCompanion},
+    {kCmdPalmInstallOther, &RunPalmInstallOther},
+    {kCmdPalmExportGame, &RunPalmExportGame},
+    {kCmdPalmExportTeam, &RunPalmExportTeam},
+    {kCmdToolPalmExport, &RunPalmExportChoose},
+    {kCmdPalmImportTeam, &RunPalmImportTeam},
+    {kCmdPalmImportGame, &RunPalmImportGame},
+    {kCmdToolPalmImport, &RunPalmImportChoose},
+    // Pocket PC.
+    {kCmdPpcExportGame, &RunPocketPcExportGame},
+    {kCmdPpcExportTeam, &RunPocketPcExportTeam},
+    {kCmdToolPpcExport, &RunPocketPcExportChoose},
+    {kCmdPpcImportGame, &RunPocketPcImportGame},
+    {kCmdPpcImportTeam, &RunPocketPcImportTeam},
+    {kCmdToolPpcImport, &RunPocketPcImportChoose},
+    // Help.
+    {kCmdHelpIndex, &RunHelpIndex},
+    {kCmdHelpTopic, &RunHelpTopic},
+    {kCmdAbout, &RunAbout},
+};
+
+}  // namespace
+
+std::span<const CommandRow> CommandTable() { return kCommands; }
+
+const CommandRow* FindCommand(int command) {
+  const auto* row = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                 [command](const CommandRow& r) { return r.command == command; });
+  return row == std::end(kCommands) ? nullptr : row;
+}
+
+}  // namespace scorewick::app

@@ -1,0 +1,50 @@
+#include "app/core/export_choice.h"
+
+#include <filesystem>
+
+namespace scorewick::app {
+
+std::optional<ExportChoice> ChooseGameOrTeamToExport(CommandServices& services,
+                                                     const std::string& title) {
+  FileDialogRequest request;
+  request.title = title;
+  request.filter = "Game File (*.gam)|*.gam|Team File (*.tem)|*.tem|";
+  request.default_extension = "gam|tem";
+  request.initial_folder = services.session.remembered_folder;
+  const auto chosen = services.ui.ChooseOpenFile(request);
+  if (!chosen) return std::nullopt;
+  services.session.remembered_folder = FolderOf(chosen->path);
+  const bool game_filter = chosen->filter_index != 2;
+  ExportChoice choice{chosen->path, false};
+  if (!FileNameHasDot(choice.path)) choice.path += game_filter ? ".gam" : ".tem";
+  if (choice.path.size() <= 4) return std::nullopt;
+  const std::string tail = choice.path.substr(choice.path.size() - 5);
+  choice.game = tail.find("gam") != std::string::npos || game_filter;
+  return choice;
+}
+
+std::optional<std::string> ChooseExportSource(CommandServices& services, const std::string& filter,
+                                              const std::string& default_extension) {
+  FileDialogRequest request;
+  request.filter = filter;
+  request.default_extension = default_extension;
+  request.initial_folder = services.session.remembered_folder;
+  const auto chosen = services.ui.ChooseOpenFile(request);
+  if (!chosen) return std::nullopt;
+  services.session.remembered_folder = FolderOf(chosen->path);
+  return chosen->path;
+}
+
+std::string WithExtension(const std::string& path, const std::string& extension) {
+  return FileNameHasDot(path) ? path : path + "." + extension;
+}
+
+std::string FileNameWithExtension(const std::string& path, const std::string& extension) {
+  return std::filesystem::path(path).stem().string() + "." + extension;
+}
+
+void ShowSaveError(Ui& ui, const std::string& reason) {
+  ui.ShowMessage(reason, "Save Error", MessageIcon::kExclamation);
+}
+
+}  // namespace scorewick::app

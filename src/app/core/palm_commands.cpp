@@ -1,0 +1,166 @@
+#include "app/core/palm_commands.h"
+
+#include "app/core/export_choice.h"
+#include "app/core/palm_link.h"
+#include "exchange/palm_database.h"
+#include "exchange/palm_exchange.h"
+#include "records/game.h"
+#include "records/game_file.h"
+#include "records/team.h"
+#include "records/team_file.h"
+
+namespace scorewick::app {
+namespace {
+
+std::optional<std::string> ChooseDatabaseTarget(CommandServices& services,
+                                                const std::string& filter,
+                                                const std::string& source_path) {
+  FileDialogRequest request;
+  request.filter = filter;
+  request.default_extension = "pdb";
+  request.initial_folder = services.session.remembered_folder;
+  request.initial_name = PalmExportName(source_path);
+  const auto chosen = services.ui.ChooseSaveFile(request);
+  if (!chosen) return std::nullopt;
+  return WithExtension(chosen->path, "pdb");
+}
+
+std::optional<std::string> ChooseDatabase(CommandServices& services,
+                                          const std::string& no_user_text,
+                                          const std::string& filter) {
+  const auto folder = PalmBackupFolder(services, no_user_text);
+  if (!folder) return std::nullopt;
+  FileDialogRequest request;
+  request.filter = filter;
+  request.default_extension = "pdb";
+  request.initial_folder = *folder;
+  const auto chosen = services.ui.ChooseOpenFile(request);
+  if (!chosen) return std::nullopt;
+  return chosen->path;
+}
+
+std::optional<std::string> ChooseImportTarget(CommandServices& services, const std::string& filter,
+                                              const std::string& extension,
+                                              const std::string& database_path) {
+  FileDialogRequest request;
+  request.filter = filter;
+  request.default_extension = extension;
+  request.initial_folder = services.session.start_folder;
+  request.initial_name = PalmImportName(database_path, extension);
+  const auto chosen = services.ui.ChooseSaveFile(request);
+  if (!chosen) return std::nullopt;
+  return WithExtension(chosen->path, extension);
+}
+
+}  // namespace
+
+std::optional<std::string> PalmBackupFolder(CommandServices& services,
+                                            const std::string& no_user_text) {
+  PalmUserChoice choice = ChoosePalmUser(services, no_user_text);
+  if (!choice.aide) return std::nullopt;
+  if (!choice.user) return std::string();
+  const auto folder = choice.aide->UserFolder(*choice.user);
+  return folder ? *folder + "/Backup" : std::string();
+}
+
+// A source that cannot be read, or a database that cannot be written, ends
+// the command: queuing it anyway would promise the handheld a file that
+// is not there.
+void ExportGameToPalm(CommandServices& services, const std::string& game_path) {
+  Game game;
+  if (!LoadGame(game_path, game, services.ui)) return;
+  const auto target = ChooseDatabaseTarget(services, "Palm Game File (*.pdb)|*.pdb|", game_path);
+  if (target && ExportPalmGame(game, *target, services.ui)) InstallFileToPalm(services, *target);
+}
+
+void ExportTeamToPalm(CommandServices& services, const std::string& team_path) {
+  Team team;
+  if (!LoadTeam(team_path, team, services.ui)) return;
+  const auto target = ChooseDatabaseTarget(services, "Palm Team File (*.pdb)|*.pdb|", team_path);
+  if (target && ExportPalmTeam(team, *target, services.ui)) InstallFileToPalm(services, *target);
+}
+
+void ImportTeamFromPalm(CommandServices& services, const std::string& database_path) {
+  Team team;
+  if (!ImportPalmTeam(team, database_path, services.ui)) return;
+  const auto target =
+      ChooseImportTarget(services, "Team File (*.tem)|*.tem|", "tem", database_path);
+  if (!target) return;
+  std::string error;
+  if (!SaveTeam(*target, team, &error)) {
+    ShowSaveError(services.ui, error);
+    return;
+  }
+  services.ui.ShowMessage("Team Created from Palm Database: " + *target, "Team Import Complete",
+                          MessageIcon::kNone);
+}
+
+void ImportGameFromPalm(CommandServices& services, const std::string& database_path) {
+  Game game;
+  if (!ImportPalmGame(game, database_path, services.ui)) return;
+  const auto target =
+      ChooseImportTarget(services, "Game File (*.gam)|*.gam|", "gam", database_path);
+  if (!target) return;
+  std::string error;
+  if (!SaveGame(*target, game, &error)) {
+    ShowSaveError(services.ui, error);
+    return;
+  }
+  services.ui.ShowMessage("Game Created from Palm Database: " + *target, "Game Import Complete",
+                          MessageIcon::kNone);
+}
+
+void RunPalmGameExport(CommandServices& services) {
+  if (auto path = ChooseExportSource(services, "Game File (*.gam)|*.gam|", "gam")) {
+    ExportGameToPalm(services, *path);
+  }
+}
+
+void RunPalmTeamExport(CommandServices& services) {
+  if (auto path = ChooseExportSource(services, "Team File (*.tem)|*.tem|", "tem")) {
+    ExportTeamToPalm(services, *path);
+  }
+}
+
+void RunPalmEitherExport(CommandServices& services) {
+  const auto choice =
+      ChooseGameOrTeamToExport(services, "Select Game or Team File to Export to your Palm");
+  if (!choice) return;
+  if (choice->game) {
+    ExportGameToPalm(services, choice->path);
+  } else {
+    ExportTeamToPalm(services, choice->path);
+  }
+}
+
+void RunPalmTeamImport(CommandServices& services) {
+  if (auto path = ChooseDatabase(services, "Cannot Import Team From Palm",
+                                 "Palm Team File (*.pdb)|*.pdb|")) {
+    ImportTeamFromPalm(services, *path);
+  }
+}
+
+void RunPalmGameImport(CommandServices& services) {
+  if (auto path = ChooseDatabase(services, "Cannot Import Game From Palm",
+                                 "Palm Game File (*.pdb)|*.pdb|")) {
+    ImportGameFromPalm(services, *path);
+  }
+}
+
+void RunPalmEitherImport(CommandServices& services) {
+  const auto path = ChooseDatabase(services, "Cannot Import Team From Palm",
+                                   "Palm Game or Team File (*.pdb)|*.pdb|");
+  if (!path) return;
+  switch (PalmStreamKind(*path)) {
+    case PalmKind::kTeam:
+      ImportTeamFromPalm(services, *path);
+      break;
+    case PalmKind::kGame:
+      ImportGameFromPalm(services, *path);
+      break;
+    case PalmKind::kNeither:
+      break;  // neither a team nor a game: nothing to do
+  }
+}
+
+}  // namespace scorewick::app

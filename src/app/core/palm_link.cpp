@@ -1,0 +1,75 @@
+#include "app/core/palm_link.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace scorewick::app {
+
+PalmUserChoice ChoosePalmUser(CommandServices& services, const std::string& no_user_text) {
+  PalmUserChoice choice;
+  choice.aide = InstallAide::Load();
+  if (!choice.aide) {
+    services.ui.ShowMessage("Cannot Load INSTAIDE.DLL", "Palm DLL Missing or Corrupt",
+                            MessageIcon::kInformation);
+    return choice;
+  }
+  const int count = choice.aide->UserCount();
+  int index = -1;
+  if (count == 0) {
+    services.ui.ShowMessage(no_user_text, "No Users Found", MessageIcon::kInformation);
+  } else if (count == 1 || count < 0) {
+    index = 0;
+  } else if (services.pick_palm_user) {
+    index = services.pick_palm_user(*choice.aide);
+  }
+  if (index >= 0) choice.user = choice.aide->UserName(index);
+  return choice;
+}
+
+std::string InstalledFileName(const std::string& path) {
+  return std::filesystem::path(path).filename().string();
+}
+
+bool InstallFileToPalm(CommandServices& services, const std::string& path) {
+  PalmUserChoice choice = ChoosePalmUser(services, "Cannot Install File");
+  if (!choice.user) return false;
+  if (!choice.aide->InstallFile(*choice.user, path)) {
+    // The desktop software could not take the file: saying it will arrive
+    // would send the person to the handheld for nothing.
+    services.ui.ShowMessage(InstalledFileName(path) + " could not be queued for " +
+                                *choice.user + "'s next HotSync",
+                            "Palm Install Failed", MessageIcon::kExclamation);
+    return false;
+  }
+  services.ui.ShowMessage(
+      InstalledFileName(path) + " should be available on your Palm after your next HotSync",
+      "Palm Companion File Successfully Installed", MessageIcon::kNone);
+  return true;
+}
+
+void RunInstallCompanion(CommandServices& services) {
+  const std::string path =
+      (std::filesystem::path(services.session.start_folder) / "Scorewick.prc").string();
+  if (std::ifstream(path, std::ios::binary).is_open() && !std::filesystem::is_directory(path)) {
+    InstallFileToPalm(services, path);
+    return;
+  }
+  if (!services.ui.AskYesNo("Unable to locate the Scorewick Companion Application.\n\n"
+                            "Would you like to manually search your computer for this file ?",
+                            path, MessageIcon::kQuestion)) {
+    return;
+  }
+  FileDialogRequest request;
+  request.filter = "Palm Application File (*.prc)|*.prc|";
+  request.default_extension = "prc";
+  if (auto chosen = services.ui.ChooseOpenFile(request)) InstallFileToPalm(services, chosen->path);
+}
+
+void RunInstallOther(CommandServices& services) {
+  FileDialogRequest request;
+  request.filter = "Palm Game or Team File (*.pdb)|*.pdb|Palm Application (*.prc)|*.prc|";
+  request.default_extension = "pdb|prc";
+  if (auto chosen = services.ui.ChooseOpenFile(request)) InstallFileToPalm(services, chosen->path);
+}
+
+}  // namespace scorewick::app

@@ -1,0 +1,54 @@
+#pragma once
+// The Pocket PC devices paired with this computer and, for each, the
+// synchronised-files folder whose contents the desktop synchronisation
+// copies to the device and back.
+//
+// They are listed in a partners file, one section per paired device, in
+// pairing order:
+//
+//   # comments start with '#' or ';'
+//   [coach-ipaq]
+//   DisplayName = Coach's Pocket PC
+//   SyncFolder = /home/coach/Pocket PC Files
+//
+// The file is $SCOREWICK_PARTNERS, else $XDG_CONFIG_HOME/scorewick/partners,
+// else ~/.config/scorewick/partners.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace scorewick::app {
+
+struct PocketPcPartner {
+  std::string key;                        // the section name
+  std::string display_name;
+  std::optional<std::string> sync_folder;  // missing when the section has none
+};
+
+std::string PartnersFilePath();
+
+// Parses a partners file's text.  Lines that are neither a section, a
+// "key = value" pair nor a comment are ignored; keys are matched without
+// regard to case.
+std::vector<PocketPcPartner> ParsePartners(std::string_view text);
+
+// Reads the partners file; nothing when it is missing or cannot be read.
+std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path);
+
+// Chooses a paired device and returns its synchronised-files folder: the
+// only device without a question, else each in turn is offered ("Export
+// file to this device : NAME ?" or "Import file from ...") until one is
+// accepted.  Nothing when the file is missing, lists no device, every
+// device was declined or the chosen one has no folder.
+std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting,
+                                               const std::string& partners_path);
+std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting);
+
+// The message every Pocket PC command shows when no folder was found.
+void ShowNoSyncFolderMessage(Ui& ui);
+
+}  // namespace scorewick::app

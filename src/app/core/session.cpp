@@ -1,0 +1,46 @@
+#include "app/core/session.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace scorewick::app {
+
+namespace fs = std::filesystem;
+
+std::string RunningProgramFolder() {
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec || exe.empty()) return fs::current_path(ec).string();
+  return exe.parent_path().string();
+}
+
+Session StartSession(const std::string& start_folder, const std::string& program_folder,
+                     int desktop_width, int desktop_height) {
+  Session session;
+  session.start_folder = start_folder;
+  session.program_folder = program_folder;
+  session.remembered_folder = start_folder;
+  std::error_code ec;
+  const bool start_has_fields = fs::is_directory(fs::path(start_folder) / "lightfield", ec);
+  session.settings = DefaultSettings(desktop_width, desktop_height,
+                                     start_has_fields ? start_folder : program_folder);
+  LoadSettings(start_folder, session.settings);
+  return session;
+}
+
+std::string ProgramFile(const Session& session, const std::string& relative) {
+  std::error_code ec;
+  fs::path in_start = fs::path(session.start_folder) / relative;
+  if (fs::exists(in_start, ec)) return in_start.string();
+  return (fs::path(session.program_folder) / relative).string();
+}
+
+std::string FolderOf(const std::string& path) { return fs::path(path).parent_path().string(); }
+
+std::string FileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
+
+bool FileNameHasDot(const std::string& path) {
+  return FileNameOf(path).find('.') != std::string::npos;
+}
+
+}  // namespace scorewick::app

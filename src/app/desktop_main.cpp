@@ -1,0 +1,50 @@
+#include "app/desktop_main.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QThread>
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+
+#include "app/core/session.h"
+#include "app/main_window.h"
+#include "app/pictures.h"
+#include "platform/qt/qt_ui.h"
+
+namespace scorewick::app {
+
+int RunDesktop(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Brixley Scorewick");
+  QApplication::setWindowIcon(QIcon(BaseballPicture(64)));
+
+  QSplashScreen splash(SplashPicture());
+  splash.show();
+  application.processEvents();
+  // The splash stays until the clock has moved on by three whole seconds;
+  // the picture keeps being painted meanwhile.
+  const std::time_t start = std::time(nullptr);
+  while (std::time(nullptr) - start < 3) {
+    application.processEvents();
+    QThread::msleep(50);
+  }
+
+  const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+  std::error_code ec;
+  Session session = StartSession(std::filesystem::current_path(ec).string(),
+                                 RunningProgramFolder(), desktop.width(), desktop.height());
+  QtUi ui;
+  int status = 0;
+  {
+    MainWindow window(session, ui);
+    ui.set_parent(&window);
+    window.show();
+    splash.finish(&window);
+    status = QApplication::exec();
+  }  // the window's destruction writes the settings file
+  return status;
+}
+
+}  // namespace scorewick::app

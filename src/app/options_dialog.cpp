@@ -1,0 +1,205 @@
+#include "app/options_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/color_swatch.h"
+#include "app/field_picture.h"
+#include "app/pictures.h"
+
+namespace scorewick::app {
+namespace {
+
+QSpinBox* Spin(QWidget* parent, const char* name, int low, int high, int value) {
+  auto* spin = new QSpinBox(parent);
+  spin->setObjectName(name);
+  spin->setRange(low, high);
+  spin->setValue(value);
+  spin->setFixedWidth(72);
+  return spin;
+}
+
+}  // namespace
+
+const std::array<const char*, kHtmlColorCount>& OptionsDialog::ColorNames() {
+  static const std::array<const char*, kHtmlColorCount> names = {
+      "Page Background Color",          "Header Background Color", "Primary Row Background Color",
+      "Alternate Row Background Color", "Font Color",              "Header Font Color"};
+  return names;
+}
+
+OptionsDialog::OptionsDialog(Settings& settings, Ui& ui, QWidget* parent)
+    : QDialog(parent), settings_(settings), ui_(ui) {
+  setWindowTitle("Scorewick Options");
+  for (int i = 0; i < kHtmlColorCount; ++i) working_[i] = *HtmlColor(settings_, i);
+
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName("tabs");
+  tabs_->addTab(BuildLeaguePage(), "League Options");
+  tabs_->addTab(BuildHtmlPage(), "HTML Options");
+  tabs_->setCurrentIndex(0);
+
+  auto* ok = new QPushButton("&Ok", this);
+  ok->setObjectName("ok");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("&Cancel", this);
+  cancel->setObjectName("cancel");
+  connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+
+  // The two pictures at the foot of the dialog are decoration only.
+  auto* ball = new QLabel(this);
+  ball->setPixmap(BaseballPicture(40));
+  auto* field = new QLabel(this);
+  field->setPixmap(QPixmap::fromImage(DrawFieldWithoutBases()).scaledToHeight(
+      40, Qt::SmoothTransformation));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ball);
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addStretch();
+  buttons->addWidget(field);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tabs_);
+  layout->addLayout(buttons);
+}
+
+QWidget* OptionsDialog::BuildLeaguePage() {
+  auto* page = new QWidget;
+  page->setObjectName("league_page");
+  strikes_ = Spin(page, "strikes", 1, 3, settings_.strikes_per_out);
+  balls_ = Spin(page, "balls", 1, 4, settings_.balls_per_walk);
+  outs_ = Spin(page, "outs", 1, 10, settings_.outs_per_inning);
+  innings_ = Spin(page, "innings", 1, 9, settings_.innings_per_game);
+  ll_rules_ = new QCheckBox("&Use LL Pitching Rules", page);
+  ll_rules_->setObjectName("ll_rules");
+  ll_rules_->setChecked(settings_.ll_pitching_rules);
+  auto* form = new QFormLayout;
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  form->addRow("Strikes per out", strikes_);
+  form->addRow("Balls per walk", balls_);
+  form->addRow("Outs per inning", outs_);
+  form->addRow("Innings per game", innings_);
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(form);
+  layout->addWidget(ll_rules_);
+  layout->addStretch();
+  return page;
+}
+
+QWidget* OptionsDialog::BuildHtmlPage() {
+  auto* page = new QWidget;
+  page->setObjectName("html_page");
+  colors_ = new QComboBox(page);
+  colors_->setObjectName("colors");
+  for (const char* name : ColorNames()) colors_->addItem(name);
+  colors_->setCurrentIndex(0);
+  swatch_ = new ColorSwatch(page);
+  swatch_->setObjectName("swatch");
+  swatch_->set_color(working_[0]);
+  auto* change = new QPushButton("Change...", page);
+  change->setObjectName("change");
+  auto* reset = new QPushButton("Reset to defaults", page);
+  reset->setObjectName("reset");
+
+  fonts_ = new QComboBox(page);
+  fonts_->setObjectName("fonts");
+  fonts_->addItem(QString::fromUtf8(kVariableWidthFace.data(), kVariableWidthFace.size()));
+  fonts_->addItem(QString::fromUtf8(kFixedWidthFace.data(), kFixedWidthFace.size()));
+  fonts_->addItems(QFontDatabase::families());
+  const QString face = QString::fromStdString(settings_.html_font_face);
+  fonts_->setCurrentIndex(-1);
+  for (int i = 0; i < fonts_->count(); ++i) {
+    if (fonts_->itemText(i).startsWith(face, Qt::CaseInsensitive)) {
+      fonts_->setCurrentIndex(i);
+      break;
+    }
+  }
+
+  body_size_ = Spin(page, "body_size", 1, 20, settings_.html_body_font_size);
+  header_size_ = Spin(page, "header_size", 1, 20, settings_.html_header_font_size);
+  use_background_ = new QCheckBox("Background image name:", page);
+  use_background_->setObjectName("use_background");
+  use_background_->setChecked(settings_.html_use_bkground);
+  background_image_ = new QLineEdit(QString::fromStdString(settings_.html_bkground_image), page);
+  background_image_->setObjectName("background_image");
+  background_image_->setMaxLength(kBackgroundImageMaxLength);
+  background_image_->setEnabled(settings_.html_use_bkground);
+
+  connect(colors_, &QComboBox::currentIndexChanged, this, &OptionsDialog::ShowSelectedColor);
+  connect(change, &QPushButton::clicked, this, &OptionsDialog::ChangeColor);
+  connect(reset, &QPushButton::clicked, this, &OptionsDialog::ResetColors);
+  connect(use_background_, &QCheckBox::clicked, this, &OptionsDialog::FlipBackground);
+
+  auto* grid = new QGridLayout(page);
+  grid->addWidget(colors_, 0, 0, 1, 2);
+  grid->addWidget(swatch_, 0, 2);
+  grid->addWidget(change, 0, 3);
+  grid->addWidget(new QLabel("Font :", page), 1, 0);
+  grid->addWidget(fonts_, 1, 1, 1, 2);
+  grid->addWidget(reset, 1, 3);
+  grid->addWidget(new QLabel("Font Size:", page), 2, 0);
+  grid->addWidget(body_size_, 2, 1);
+  grid->addWidget(new QLabel("Header Size:", page), 3, 0);
+  grid->addWidget(header_size_, 3, 1);
+  grid->addWidget(use_background_, 4, 0, 1, 2);
+  grid->addWidget(background_image_, 5, 0, 1, 4);
+  grid->setRowStretch(6, 1);
+  grid->setColumnStretch(1, 1);
+  return page;
+}
+
+void OptionsDialog::ShowSelectedColor() {
+  const int index = colors_->currentIndex();
+  if (index >= 0 && index < kHtmlColorCount) swatch_->set_color(working_[index]);
+}
+
+void OptionsDialog::ChangeColor() {
+  const int index = colors_->currentIndex();
+  if (index < 0 || index >= kHtmlColorCount) return;
+  if (auto chosen = ui_.ChooseColor(working_[index])) {
+    working_[index] = *chosen;
+    swatch_->set_color(*chosen);
+  }
+}
+
+void OptionsDialog::ResetColors() {
+  for (int i = 0; i < kHtmlColorCount; ++i) working_[i] = kDefaultHtmlColors[i];
+  ShowSelectedColor();
+}
+
+void OptionsDialog::FlipBackground() {
+  settings_.html_use_bkground = !settings_.html_use_bkground;
+  background_image_->setEnabled(settings_.html_use_bkground);
+}
+
+void OptionsDialog::accept() {
+  settings_.strikes_per_out = strikes_->value();
+  settings_.balls_per_walk = balls_->value();
+  settings_.outs_per_inning = outs_->value();
+  settings_.innings_per_game = innings_->value();
+  settings_.ll_pitching_rules = ll_rules_->isChecked();
+  for (int i = 0; i < kHtmlColorCount; ++i) *HtmlColor(settings_, i) = working_[i];
+  if (fonts_->currentIndex() >= 0 && !fonts_->currentText().isEmpty()) {
+    settings_.html_font_face = fonts_->currentText().toStdString();
+  }
+  settings_.html_body_font_size = body_size_->value();
+  settings_.html_header_font_size = header_size_->value();
+  settings_.html_bkground_image = background_image_->text().toStdString();
+  settings_.html_use_bkground = use_background_->isChecked();
+  QDialog::accept();
+}
+
+}  // namespace scorewick::app

@@ -1,0 +1,54 @@
+#include "app/shell_commands.h"
+
+#include <QPrintDialog>
+#include <QUrl>
+
+#include "app/about_dialog.h"
+#include "app/app_printer.h"
+#include "app/core/session.h"
+#include "app/main_window.h"
+#include "app/options_dialog.h"
+#include "records/file_io.h"
+
+namespace scorewick::app {
+namespace {
+
+void OpenManual(CommandEnv& env, const QString& anchor) {
+  const std::string path = ProgramFile(env.services.session, kHelpManual);
+  if (!FileExists(path)) {
+    env.services.ui.ShowMessage("The help manual is not installed: " + path, "Help",
+                                MessageIcon::kExclamation);
+    return;
+  }
+  QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));
+  if (!anchor.isEmpty()) url.setFragment(anchor);
+  env.window.OpenUrl(url);
+}
+
+}  // namespace
+
+void RunPrinterSetup(CommandEnv& env) {
+  QPrintDialog dialog(&ApplicationPrinter(), &env.window);
+  dialog.setWindowTitle("Printer Setup");
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  dialog.exec();
+}
+
+// Closing the last window ends the program's event loop.
+void RunExit(CommandEnv& env) { env.window.close(); }
+
+void RunOptions(CommandEnv& env) {
+  OptionsDialog dialog(env.services.session.settings, env.services.ui, &env.window);
+  dialog.exec();
+}
+
+void RunHelpIndex(CommandEnv& env) { OpenManual(env, QString()); }
+
+void RunHelpTopic(CommandEnv& env) { OpenManual(env, kHelpTopicAnchor); }
+
+void RunAbout(CommandEnv& env) {
+  AboutDialog dialog(&env.window);
+  dialog.exec();
+}
+
+}  // namespace scorewick::app

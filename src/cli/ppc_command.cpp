@@ -1,0 +1,133 @@
+// scorewick ppc devices: the paired Pocket PC devices and their folders.
+// scorewick ppc export FILE [--device NAME]: a team or game file into a
+// device's synchronised-files folder.
+// scorewick ppc import FILE [--device NAME] -o OUT: a team or game file
+// from that folder to OUT.
+// Files are read and written again, so copies have the current version.
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+
+#include "app/core/export_choice.h"
+#include "app/core/pocket_pc_partners.h"
+#include "cli/command.h"
+#include "cli/record_summary.h"
+#include "cli/subcommand_group.h"
+#include "records/game.h"
+#include "records/game_file.h"
+#include "records/team.h"
+#include "records/team_file.h"
+
+namespace scorewick::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The folder of the device named (by display name or section name), or of
+// the only device.
+std::optional<std::string> DeviceFolder(const std::string& device, CommandContext& ctx) {
+  const auto partners = app::ReadPartners(app::PartnersFilePath());
+  if (!partners || partners->empty()) {
+    app::ShowNoSyncFolderMessage(ctx.ui);
+    return std::nullopt;
+  }
+  const app::PocketPcPartner* chosen = nullptr;
+  if (device.empty() && partners->size() == 1) chosen = &partners->front();
+  for (const auto& p : *partners) {
+    if (!device.empty() && (p.display_name == device || p.key == device)) chosen = &p;
+  }
+  if (chosen == nullptr) {
+    ctx.err << (device.empty() ? "scorewick: several devices are paired; name one with --device:"
+                               : "scorewick: no paired device is called \"" + device + "\":")
+            << "\n";
+    for (const auto& p : *partners) ctx.err << "  " << p.display_name << "\n";
+    return std::nullopt;
+  }
+  if (!chosen->sync_folder) {
+    app::ShowNoSyncFolderMessage(ctx.ui);
+    return std::nullopt;
+  }
+  return chosen->sync_folder;
+}
+
+int ListDevices(CommandContext& ctx) {
+  const std::string path = app::PartnersFilePath();
+  const auto partners = app::ReadPartners(path);
+  if (!partners) {
+    app::ShowNoSyncFolderMessage(ctx.ui);
+    ctx.err << "scorewick: no partners file at " << path << "\n";
+    return kExitRefused;
+  }
+  for (const auto& p : *partners) {
+    ctx.out << p.display_name << "\t" << p.sync_folder.value_or("(no synchronised-files folder)")
+            << "\n";
+  }
+  return kExitDone;
+}
+
+// Reads in and writes it to out as the same kind of file.
+int Copy(const std::string& in, const std::string& out, CommandContext& ctx) {
+  std::string error;
+  bool written = false;
+  if (IsGamePath(in)) {
+    Game game;
+    if (!LoadGame(in, game, ctx.ui)) {
+      ctx.err << "scorewick: cannot read game file " << in << "\n";
+      return kExitRefused;
+    }
+    written = SaveGame(out, game, &error);
+  } else {
+    Team team;
+    if (!LoadTeam(in, team, ctx.ui)) {
+      ctx.err << "scorewick: cannot read team file " << in << "\n";
+      return kExitRefused;
+    }
+    written = SaveTeam(out, team, &error);
+  }
+  if (!written) {
+    ctx.err << "scorewick: " << error << "\n";
+    return kExitRefused;
+  }
+  ctx.out << out << "\n";
+  return kExitDone;
+}
+
+int Export(const std::string& file, const std::string& device, CommandContext& ctx) {
+  const auto folder = DeviceFolder(device, ctx);
+  if (!folder) return kExitRefused;
+  const std::string name = Extension(file) == "csv" ? app::FileNameWithExtension(file, "tem")
+                                                    : fs::path(file).filename().string();
+  return Copy(file, (fs::path(*folder) / name).string(), ctx);
+}
+
+int Import(const std::string& file, const std::string& device, const std::string& out,
+           CommandContext& ctx) {
+  const auto folder = DeviceFolder(device, ctx);
+  if (!folder) return kExitRefused;
+  const fs::path in = fs::path(file).is_absolute() ? fs::path(file) : fs::path(*folder) / file;
+  return Copy(in.string(), app::WithExtension(out, IsGamePath(in.string()) ? "gam" : "tem"), ctx);
+}
+
+RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+  CLI::App* ppc = SubcommandGroup(app, "ppc", "Carry teams and games to and from a Pocket PC");
+  ppc->add_subcommand("devices", "List the paired devices and their synchronised-files folders")
+      ->callback([&ctx] { ctx.exit_code = ListDevices(ctx); });
+
+  auto file = std::make_shared<std::string>();
+  auto device = std::make_shared<std::string>();
+  auto out = std::make_shared<std::string>();
+  CLI::App* exp = ppc->add_subcommand("export", "Copy a team (.tem, .csv) or game (.gam) file to a device");
+  exp->add_option("FILE", *file, "the team or game file")->required()->check(CLI::ExistingFile);
+  exp->add_option("--device", *device, "the device (needed when several are paired)");
+  exp->callback([&ctx, file, device] { ctx.exit_code = Export(*file, *device, ctx); });
+
+  CLI::App* imp = ppc->add_subcommand("import", "Copy a team or game file from a device");
+  imp->add_option("FILE", *file, "the file, in the device's folder unless a full path")->required();
+  imp->add_option("--device", *device, "the device (needed when several are paired)");
+  imp->add_option("-o,--output", *out, "where to write it")->required();
+  imp->callback([&ctx, file, device, out] { ctx.exit_code = Import(*file, *device, *out, ctx); });
+}, /*after_others=*/true);
+
+}  // namespace
+}  // namespace scorewick::cli

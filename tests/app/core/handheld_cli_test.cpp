@@ -1,0 +1,131 @@
+// The command line's handheld commands: palm users and install, ppc
+// devices, export and import.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "cli/command.h"
+#include "core/temp_folder.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
+
+namespace scorewick::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+RunResult RunCli(std::vector<std::string> args) {
+  args.insert(args.begin(), "scorewick");
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  std::ostringstream out, err;
+  int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+  return {code, out.str(), err.str()};
+}
+
+class HandheldCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = testing::MakeTestFolder("handheld-cli");
+    for (const char* d : {"sync/Alex", "sync/Robin", "dev1", "dev2"}) {
+      fs::create_directories(dir_ / d);
+    }
+    std::ofstream(dir_ / "partners") << "[one]\nDisplayName=Coach PPC\nSyncFolder="
+                                     << (dir_ / "dev1").string() << "\n[two]\nDisplayName=Spare\n"
+                                     << "SyncFolder=" << (dir_ / "dev2").string() << "\n";
+    Team team;
+    team.team_name.set("Harbor Hawks");
+    ASSERT_TRUE(SaveTeam(P("Hawks.tem"), team));
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string P(const std::string& relative) { return (dir_ / relative).string(); }
+
+  fs::path dir_;
+  testing::ScopedEnv library_{"SCOREWICK_INSTAIDE", SCOREWICK_INSTAIDE_PATH};
+  testing::ScopedEnv root_{"SCOREWICK_SYNC_ROOT",
+                           (fs::temp_directory_path() / "scorewick-handheld-cli-sync").string()};
+  testing::ScopedEnv partners_{"SCOREWICK_PARTNERS", "/nonexistent/partners"};
+};
+
+TEST_F(HandheldCliTest, PalmUsersAndInstall) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", P("sync"));
+  RunResult users = RunCli({"palm", "users"});
+  EXPECT_EQ(users.code, kExitDone);
+  EXPECT_EQ(users.out, "Alex\nRobin\n");
+
+  RunResult unnamed = RunCli({"palm", "install", P("Hawks.tem")});
+  EXPECT_EQ(unnamed.code, kExitRefused);
+  EXPECT_NE(unnamed.err.find("name one with --user"), std::string::npos);
+
+  RunResult wrong = RunCli({"palm", "install", P("Hawks.tem"), "--user", "Nobody"});
+  EXPECT_EQ(wrong.code, kExitRefused);
+
+  RunResult done = RunCli({"palm", "install", P("Hawks.tem"), "--user", "Robin"});
+  EXPECT_EQ(done.code, kExitDone) << done.err;
+  EXPECT_NE(done.err.find("Hawks.tem should be available on your Palm"), std::string::npos);
+  EXPECT_TRUE(fs::exists(P("sync/Robin/Install/Hawks.tem")));
+
+  testing::ScopedEnv missing("SCOREWICK_INSTAIDE", P("none.so"));
+  RunResult no_library = RunCli({"palm", "users"});
+  EXPECT_EQ(no_library.code, kExitRefused);
+  EXPECT_NE(no_library.err.find("Cannot Load INSTAIDE.DLL"), std::string::npos);
+}
+
+TEST_F(HandheldCliTest, PalmExportInstallsAndImportReadsTheBackupFolder) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", P("sync"));
+  RunResult refused =
+      RunCli({"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", "Kim"});
+  EXPECT_EQ(refused.code, kExitRefused);
+  EXPECT_FALSE(fs::exists(P("Hawks.pdb")));
+
+  RunResult exported = RunCli(
+      {"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", "Alex"});
+  EXPECT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_TRUE(fs::exists(P("sync/Alex/Install/Hawks.pdb")));
+
+  fs::create_directories(P("sync/Robin/Backup"));
+  fs::copy_file(P("Hawks.pdb"), P("sync/Robin/Backup/Tigers.pdb"));
+  RunResult imported =
+      RunCli({"palm", "import", "--user", "Robin", "Tigers.pdb", "-o", P("Tigers")});
+  EXPECT_EQ(imported.code, kExitDone) << imported.err;
+  Team copy;
+  ConsoleUi ui(std::cerr);
+  ASSERT_TRUE(LoadTeam(P("Tigers.tem"), copy, ui));
+  EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
+}
+
+TEST_F(HandheldCliTest, PocketPcDevicesExportAndImport) {
+  EXPECT_EQ(RunCli({"ppc", "devices"}).code, kExitRefused);
+  testing::ScopedEnv partners("SCOREWICK_PARTNERS", P("partners"));
+  RunResult devices = RunCli({"ppc", "devices"});
+  EXPECT_EQ(devices.out, "Coach PPC\t" + P("dev1") + "\nSpare\t" + P("dev2") + "\n");
+
+  EXPECT_EQ(RunCli({"ppc", "export", P("Hawks.tem")}).code, kExitRefused);  // which device?
+  RunResult exported = RunCli({"ppc", "export", P("Hawks.tem"), "--device", "Spare"});
+  EXPECT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_TRUE(fs::exists(P("dev2/Hawks.tem")));
+
+  RunResult imported =
+      RunCli({"ppc", "import", "Hawks.tem", "--device", "Spare", "-o", P("back/Copy")});
+  EXPECT_EQ(imported.code, kExitRefused);  // no such folder "back"
+  fs::create_directories(P("back"));
+  imported = RunCli({"ppc", "import", "Hawks.tem", "--device", "two", "-o", P("back/Copy")});
+  EXPECT_EQ(imported.code, kExitDone) << imported.err;
+  Team copy;
+  ConsoleUi ui(std::cerr);
+  ASSERT_TRUE(LoadTeam(P("back/Copy.tem"), copy, ui));
+  EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
+}
+
+}  // namespace
+}  // namespace scorewick::cli

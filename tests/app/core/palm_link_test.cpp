@@ -1,0 +1,147 @@
+#include "app/core/palm_link.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/temp_folder.h"
+#include "platform/scripted_ui.h"
+
+namespace scorewick::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PalmLinkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = testing::MakeTestFolder("palm");
+    fs::create_directories(dir_ / "sync");
+    session_.start_folder = (dir_ / "start").string();
+    fs::create_directories(session_.start_folder);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  void AddUser(const std::string& name) { fs::create_directories(dir_ / "sync" / name); }
+  std::string MakeFile(const std::string& name, const std::string& content = "data") {
+    std::ofstream(dir_ / name, std::ios::binary) << content;
+    return (dir_ / name).string();
+  }
+
+  fs::path dir_;
+  testing::ScopedEnv library_{"SCOREWICK_INSTAIDE", SCOREWICK_INSTAIDE_PATH};
+  testing::ScopedEnv root_{"SCOREWICK_SYNC_ROOT", (fs::temp_directory_path() / "unset").string()};
+  Session session_;
+  ScriptedUi ui_;
+  std::vector<std::vector<std::string>> picker_lists_;
+  int picker_answer_ = -1;
+  CommandServices services_{ui_, session_, [this](const InstallAide& aide) {
+                              std::vector<std::string> names;
+                              for (int i = 0; i < aide.UserCount(); ++i) {
+                                names.push_back(aide.UserName(i));
+                              }
+                              picker_lists_.push_back(names);
+                              return picker_answer_;
+                            }};
+};
+
+TEST_F(PalmLinkTest, TheOnlyUserIsChosenWithoutAsking) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
+  AddUser("Pat Lee");
+  const std::string file = MakeFile("Opener.pdb", "stream bytes");
+  EXPECT_TRUE(InstallFileToPalm(services_, file));
+  EXPECT_TRUE(picker_lists_.empty());
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text, "Opener.pdb should be available on your Palm after your next HotSync");
+  EXPECT_EQ(ui_.messages[0].caption, "Palm Companion File Successfully Installed");
+  EXPECT_EQ(ui_.messages[0].icon, MessageIcon::kNone);
+  std::ifstream queued(dir_ / "sync" / "Pat Lee" / "Install" / "Opener.pdb", std::ios::binary);
+  std::string content((std::istreambuf_iterator<char>(queued)), {});
+  EXPECT_EQ(content, "stream bytes");
+}
+
+TEST_F(PalmLinkTest, SeveralUsersAreOfferedInOrderAndNoChoiceDoesNothing) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
+  for (const char* name : {"Robin", "Alex", "Morgan"}) AddUser(name);
+  fs::create_directories(dir_ / "sync" / ".cache");  // not a user
+  const std::string file = MakeFile("Tigers.pdb");
+  EXPECT_FALSE(InstallFileToPalm(services_, file));
+  ASSERT_EQ(picker_lists_.size(), 1u);
+  EXPECT_EQ(picker_lists_[0], (std::vector<std::string>{"Alex", "Morgan", "Robin"}));
+  EXPECT_TRUE(ui_.messages.empty());
+  EXPECT_FALSE(fs::exists(dir_ / "sync" / "Alex" / "Install"));
+
+  picker_answer_ = 2;
+  EXPECT_TRUE(InstallFileToPalm(services_, file));
+  EXPECT_TRUE(fs::exists(dir_ / "sync" / "Robin" / "Install" / "Tigers.pdb"));
+}
+
+TEST_F(PalmLinkTest, NoUsersAndNoLibraryAreReported) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
+  PalmUserChoice none = ChoosePalmUser(services_, "Cannot Import Game From Palm");
+  EXPECT_FALSE(none.user);
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text, "Cannot Import Game From Palm");
+  EXPECT_EQ(ui_.messages[0].caption, "No Users Found");
+  EXPECT_EQ(ui_.messages[0].icon, MessageIcon::kInformation);
+
+  testing::ScopedEnv missing("SCOREWICK_INSTAIDE", (dir_ / "libnothing.so").string());
+  ui_.messages.clear();
+  EXPECT_FALSE(InstallFileToPalm(services_, MakeFile("x.pdb")));
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text, "Cannot Load INSTAIDE.DLL");
+  EXPECT_EQ(ui_.messages[0].caption, "Palm DLL Missing or Corrupt");
+}
+
+TEST_F(PalmLinkTest, AFileTheQueueCannotTakeIsNotReportedAsInstalled) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
+  AddUser("Pat");
+  EXPECT_FALSE(InstallFileToPalm(services_, (dir_ / "never-written.pdb").string()));
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].caption, "Palm Install Failed");
+}
+
+TEST_F(PalmLinkTest, UserFoldersAreKeptUnderTheRoot) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
+  AddUser("Pat");
+  auto aide = InstallAide::Load();
+  ASSERT_TRUE(aide);
+  EXPECT_EQ(aide->UserFolder("Pat"), (dir_ / "sync" / "Pat").string());
+  EXPECT_TRUE(fs::is_directory(dir_ / "sync" / "Pat" / "Backup"));
+  EXPECT_FALSE(aide->UserFolder("Nobody"));
+  EXPECT_FALSE(aide->UserFolder("../sync/Pat"));
+  EXPECT_EQ(aide->UserName(5), "");
+}
+
+TEST_F(PalmLinkTest, CompanionIsLookedForInTheStartFolder) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
+  AddUser("Pat");
+  RunInstallCompanion(services_);  // not there; the question is declined
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_TRUE(ui_.messages[0].question);
+  EXPECT_EQ(ui_.messages[0].caption, session_.start_folder + "/Scorewick.prc");
+  EXPECT_EQ(ui_.messages[0].text,
+            "Unable to locate the Scorewick Companion Application.\n\n"
+            "Would you like to manually search your computer for this file ?");
+  EXPECT_TRUE(ui_.file_requests.empty());
+
+  // Yes: the person finds it elsewhere.
+  ui_.messages.clear();
+  ui_.yes_no_answers.push_back(true);
+  ui_.file_answers.push_back(FileChoice{MakeFile("Found.prc"), 1});
+  RunInstallCompanion(services_);
+  ASSERT_EQ(ui_.file_requests.size(), 1u);
+  EXPECT_EQ(ui_.file_requests[0].filter, "Palm Application File (*.prc)|*.prc|");
+  EXPECT_TRUE(fs::exists(dir_ / "sync" / "Pat" / "Install" / "Found.prc"));
+
+  std::ofstream(fs::path(session_.start_folder) / "Scorewick.prc") << "app";
+  ui_.messages.clear();
+  RunInstallCompanion(services_);
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text,
+            "Scorewick.prc should be available on your Palm after your next HotSync");
+}
+
+}  // namespace
+}  // namespace scorewick::app

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/core/pocket_pc_commands.h"
+#include "app/core/pocket_pc_partners.h"
+#include "core/temp_folder.h"
+#include "platform/scripted_ui.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
+
+namespace scorewick::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PocketPcPartners, ParsesSectionsInOrder) {
+  const auto partners = ParsePartners(
+      "# paired devices\n"
+      "[first]\n"
+      "DisplayName = Coach's Pocket PC\r\n"
+      "syncfolder=/home/coach/PPC Files\n"
+      "stray line\n"
+      "\n"
+      "[ second ]\n"
+      "DisplayName=A very long display name that is longer than a hundred characters, "
+      "which the device list keeps whole and shows in full\n");
+  ASSERT_EQ(partners.size(), 2u);
+  EXPECT_EQ(partners[0].key, "first");
+  EXPECT_EQ(partners[0].display_name, "Coach's Pocket PC");
+  EXPECT_EQ(partners[0].sync_folder, "/home/coach/PPC Files");
+  EXPECT_EQ(partners[1].key, "second");
+  EXPECT_GT(partners[1].display_name.size(), 100u);
+  EXPECT_FALSE(partners[1].sync_folder);
+}
+
+class PocketPcTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = testing::MakeTestFolder("ppc");
+    for (const char* d : {"start", "pc", "dev1", "dev2"}) fs::create_directories(dir_ / d);
+    session_.start_folder = (dir_ / "start").string();
+    session_.remembered_folder = (dir_ / "pc").string();
+    partners_ = (dir_ / "partners").string();
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  void WritePartners(int devices) {
+    std::ofstream out(partners_);
+    for (int i = 1; i <= devices; ++i) {
+      out << "[dev" << i << "]\nDisplayName=Device " << i << "\nSyncFolder="
+          << (dir_ / ("dev" + std::to_string(i))).string() << "\n";
+    }
+  }
+  std::string P(const std::string& relative) { return (dir_ / relative).string(); }
+
+  fs::path dir_;
+  std::string partners_;
+  testing::ScopedEnv env_{"SCOREWICK_PARTNERS", (fs::temp_directory_path() / "none").string()};
+  Session session_;
+  ScriptedUi ui_;
+  CommandServices services_{ui_, session_, nullptr};
+};
+
+TEST_F(PocketPcTest, OneDeviceIsChosenWithoutAQuestion) {
+  WritePartners(1);
+  EXPECT_EQ(FindSyncFilesFolder(ui_, true, partners_), P("dev1"));
+  EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(PocketPcTest, DecliningTheFirstDeviceOffersTheSecond) {
+  WritePartners(2);
+  ui_.yes_no_answers = {false, true};
+  EXPECT_EQ(FindSyncFilesFolder(ui_, false, partners_), P("dev2"));
+  ASSERT_EQ(ui_.messages.size(), 2u);
+  EXPECT_EQ(ui_.messages[0].text, "Import file from this device : Device 1 ?\n(1 of 2 found)");
+  EXPECT_EQ(ui_.messages[1].text, "Import file from this device : Device 2 ?\n(2 of 2 found)");
+  EXPECT_EQ(ui_.messages[1].caption, "Select Device");
+
+  ui_.messages.clear();
+  ui_.yes_no_answers = {false, false};
+  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
+  EXPECT_EQ(ui_.messages[0].text, "Export file to this device : Device 1 ?\n(1 of 2 found)");
+}
+
+TEST_F(PocketPcTest, MissingUnreadableOrEmptyPartnersFindNothing) {
+  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, P("absent")));
+  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, P("dev1")));  // a folder, not a file
+  std::ofstream(partners_) << "# nothing paired yet\n";
+  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
+  std::ofstream(partners_) << "[dev]\nDisplayName=No folder\n";
+  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
+  EXPECT_TRUE(ui_.messages.empty());
+}
+
+Team Hawks() {
+  Team team;
+  team.team_name.set("Harbor Hawks");
+  PLAYER p;
+  p.name.set("Ann Cole");
+  p.uniform_number = 7;
+  team.AddPlayer(p, PLAYER_INFO{});
+  return team;
+}
+
+TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
+  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
+  WritePartners(1);
+  Game game;
+  game.home = Hawks();
+  game.header.attendance = 312;
+  ASSERT_TRUE(SaveGame(P("pc/Opener.gam"), game));
+  ui_.file_answers.push_back(FileChoice{P("pc/Opener.gam"), 1});
+  ui_.file_answers.push_back(FileChoice{P("dev1/Opener"), 1});  // typed without extension
+  RunPpcExportGame(services_);
+  ASSERT_EQ(ui_.file_requests.size(), 2u);
+  EXPECT_EQ(ui_.file_requests[0].filter, "PC Game File (*.gam)|*.gam|");
+  EXPECT_EQ(ui_.file_requests[0].initial_folder, P("pc"));
+  EXPECT_EQ(ui_.file_requests[1].filter, "Pocket PC Game File (*.gam)|*.gam|");
+  EXPECT_EQ(ui_.file_requests[1].initial_folder, P("dev1"));
+  EXPECT_EQ(ui_.file_requests[1].initial_name, "Opener.gam");
+  Game copy;
+  ASSERT_TRUE(LoadGame(P("dev1/Opener.gam"), copy, ui_));
+  EXPECT_EQ(copy.header.attendance, 312);
+  EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(PocketPcTest, NoDeviceStopsTheExportWithTheMessage) {
+  Team team = Hawks();
+  ASSERT_TRUE(SaveTeam(P("pc/Hawks.tem"), team));
+  ui_.file_answers.push_back(FileChoice{P("pc/Hawks.tem"), 1});
+  RunPpcExportTeam(services_);
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].caption, "Cannot find path to Synchronize Files");
+  EXPECT_EQ(ui_.messages[0].icon, MessageIcon::kExclamation);
+  EXPECT_EQ(ui_.file_requests.size(), 1u);
+}
+
+TEST_F(PocketPcTest, ToolbarImportFollowsTheChosenFilter) {
+  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
+  WritePartners(1);
+  Team team = Hawks();
+  ASSERT_TRUE(SaveTeam(P("dev1/Hawks.gam"), team));  // a team file under a game's name
+  ui_.file_answers.push_back(FileChoice{P("dev1/Hawks.gam"), 2});
+  ui_.file_answers.push_back(FileChoice{P("start/Hawks"), 1});
+  RunPpcImportChoose(services_);
+  ASSERT_EQ(ui_.file_requests.size(), 2u);
+  EXPECT_EQ(ui_.file_requests[0].title, "Select Game or Team File to Import from your Pocket PC");
+  EXPECT_EQ(ui_.file_requests[1].filter, "PC Team File (*.tem)|*.tem|");
+  EXPECT_EQ(ui_.file_requests[1].initial_folder, P("start"));
+  Team copy;
+  ASSERT_TRUE(LoadTeam(P("start/Hawks.tem"), copy, ui_));
+  EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
+}
+
+TEST_F(PocketPcTest, AnUnreadableGameIsNotCarried) {
+  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
+  WritePartners(1);
+  std::ofstream(P("pc/Broken.gam"), std::ios::binary) << "not a game";
+  ui_.file_answers.push_back(FileChoice{P("pc/Broken.gam"), 1});
+  ui_.file_answers.push_back(FileChoice{P("dev1/Broken.gam"), 1});
+  RunPpcExportGame(services_);
+  EXPECT_FALSE(fs::exists(P("dev1/Broken.gam")));
+  EXPECT_EQ(ui_.file_requests.size(), 1u);
+}
+
+}  // namespace
+}  // namespace scorewick::app

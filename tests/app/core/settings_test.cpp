@@ -1,0 +1,219 @@
+#include "app/core/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "app/core/password_scramble.h"
+#include "core/temp_folder.h"
+#include "records/file_io.h"
+
+namespace scorewick::app {
+namespace {
+
+// The text of the first n lines of a file written from s.
+std::string FirstLines(const Settings& s, int n) {
+  const std::string text = SettingsText(s);
+  std::size_t pos = 0;
+  for (int i = 0; i < n; ++i) pos = text.find('\n', pos) + 1;
+  return text.substr(0, pos);
+}
+
+TEST(SettingsFile, DefaultsWithoutAFile) {
+  const auto dir = testing::MakeTestFolder("settings");
+  Settings s = DefaultSettings(1024, 768, "/start");
+  LoadSettings(dir.string(), s);
+  EXPECT_EQ(s.window, (WindowRect{124, 211, 644, 813}));
+  EXPECT_EQ(s.window.width(), 602);
+  EXPECT_EQ(s.window.height(), 520);
+  EXPECT_EQ(s.strikes_per_out, 3);
+  EXPECT_EQ(s.balls_per_walk, 4);
+  EXPECT_EQ(s.outs_per_inning, 3);
+  EXPECT_EQ(s.innings_per_game, 9);
+  EXPECT_EQ(s.html_font_face, "Fixed Width");
+  EXPECT_EQ(s.display_fielders_color, 0u);
+  EXPECT_EQ(s.display_runners_color, 0u);
+  EXPECT_EQ(s.field_image_path, "/start/lightfield");
+  EXPECT_EQ(s.time_delay, 60);
+  EXPECT_TRUE(s.sound_on && s.record_pitch_data && s.record_hit_to_data);
+  EXPECT_EQ(s.pitch_hit_ball_color, 255u);
+  // Odd desktop sizes round toward zero.
+  EXPECT_EQ(DefaultWindowRect(1023, 767), (WindowRect{123, 210, 643, 812}));
+  std::filesystem::remove_all(dir);
+}
+
+TEST(SettingsFile, WritesTheFortyLabelledLinesInOrder) {
+  Settings s = DefaultSettings(800, 600, "/start");
+  const std::string text = SettingsText(s);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 40);
+  EXPECT_TRUE(text.starts_with("Top, Left       : 40,99\nBottom, Right   : 560,701\nSound Is On: 1\n"));
+  EXPECT_NE(text.find("\nRecord 'Hit To' Data: 1\nPrompt for Inning Advance: 0\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\nPitch Data Hit Ball Color: 255\nHTML Page BG Color: 14680061\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\nHTML Font Face Name: Fixed Width\nHTML Body Font Size: 3\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\nServer Name: \nUser Name: \nPassword: \nUpload Dir: \nTime Delay: 60\n"),
+            std::string::npos);
+  EXPECT_TRUE(text.ends_with("LL Pitching Rules: 0\nDisplay Fielders Color: 0\n"
+                             "Display Runners Color: 0\nHTML Use Bkground: 0\n"
+                             "HTML Bkground Image: \n"));
+}
+
+TEST(SettingsFile, OlderFileThatStopsAfterLine36) {
+  Settings written = DefaultSettings(800, 600, "/start");
+  written.display_fielders_color = 0x123456;
+  written.display_runners_color = 0x654321;
+  written.html_use_bkground = true;
+  written.html_bkground_image = "grass.jpg";
+  written.ll_pitching_rules = true;
+  const std::string text = FirstLines(written, 36);
+
+  Settings s = written;  // whatever was held before is overruled
+  ReadSettingsText(text, s);
+  EXPECT_TRUE(s.ll_pitching_rules);
+  EXPECT_EQ(s.display_fielders_color, 0x404080u);
+  EXPECT_EQ(s.display_runners_color, 0u);
+  EXPECT_FALSE(s.html_use_bkground);
+  EXPECT_EQ(s.html_bkground_image, "");
+
+  // A present but empty file takes the same values for the newest lines
+  // and keeps every other default.
+  Settings empty = DefaultSettings(800, 600, "/start");
+  ReadSettingsText("", empty);
+  EXPECT_EQ(empty.display_fielders_color, 0x404080u);
+  EXPECT_EQ(empty.strikes_per_out, 3);
+}
+
+TEST(SettingsFile, WordSettingsKeepTheirFirstWord) {
+  Settings written = DefaultSettings(800, 600, "/start");
+  written.server_name = "scores example.org";
+  Settings s = DefaultSettings(800, 600, "/start");
+  ReadSettingsText(SettingsText(written), s);
+  EXPECT_EQ(s.server_name, "scores");
+  EXPECT_EQ(s.user_name, "");  // an empty word leaves the default
+}
+
+TEST(SettingsFile, SaveThenLoadKeepsEveryValue) {
+  const auto dir = testing::MakeTestFolder("settings");
+  Settings s = DefaultSettings(800, 600, "/start");
+  s.window = {-10, 20, 700, 1300};
+  s.sound_on = false;
+  s.record_pitch_data = false;
+  s.record_hit_to_data = false;
+  s.prompt_inning_advance = true;
+  s.strikes_per_out = 2;
+  s.balls_per_walk = 3;
+  s.outs_per_inning = 7;
+  s.innings_per_game = 6;
+  std::uint32_t color = 0x010203;
+  for (std::uint32_t* c :
+       {&s.lineup_first_color, &s.lineup_highlight_color, &s.lineup_second_color,
+        &s.lineup_text_color, &s.hit_to_line_color, &s.pitch_current_ball_color,
+        &s.pitch_strike_ball_color, &s.pitch_not_strike_ball_color, &s.pitch_hit_ball_color,
+        &s.html_page_bg_color, &s.html_header_color, &s.html_primary_row_color,
+        &s.html_alternate_row_color, &s.html_font_color, &s.html_header_font_color,
+        &s.display_fielders_color, &s.display_runners_color}) {
+    *c = color;
+    color += 0x0F0E0D;
+  }
+  s.html_font_face = "Liberation Sans Narrow";
+  s.html_body_font_size = 12;
+  s.html_header_font_size = 20;
+  s.server_name = "upload.example.org";
+  s.user_name = "scorer";
+  // Every character of the substitution table, both halves of each pair.
+  s.password.clear();
+  for (const ScramblePair& pair : kScrambleTable) {
+    s.password += pair.first;
+    s.password += pair.second;
+  }
+  s.upload_dir = "/season/2004";
+  s.time_delay = 300;
+  s.boxscore_frames = true;
+  s.field_image_path = "/home/scorer/a folder with blanks/" + std::string(80, 'f');
+  s.ll_pitching_rules = true;
+  s.html_use_bkground = true;
+  s.html_bkground_image = "/pictures/infield dirt.png";
+  ASSERT_TRUE(SaveSettings(dir.string(), s));
+
+  std::string text;
+  ASSERT_TRUE(ReadWholeTextFile((dir / "scwk.ini").string(), text, nullptr));
+  EXPECT_EQ(text.find(s.password), std::string::npos) << "the password is stored scrambled";
+
+  Settings loaded = DefaultSettings(1600, 1200, "/elsewhere");
+  LoadSettings(dir.string(), loaded);
+  EXPECT_EQ(loaded, s);
+  std::filesystem::remove_all(dir);
+}
+
+TEST(SettingsFile, SubstitutionTableHasDisjointPairsWithoutBlanks) {
+  std::set<char> seen;
+  for (const ScramblePair& pair : kScrambleTable) {
+    EXPECT_TRUE(seen.insert(pair.first).second);
+    EXPECT_TRUE(seen.insert(pair.second).second);
+  }
+  EXPECT_EQ(seen.size(), 104u);
+  for (char c : seen) EXPECT_GT(static_cast<unsigned char>(c), 0x20) << int(c);
+  std::string text = "Pass word!";
+  ScramblePassword(text);
+  EXPECT_NE(text, "Pass word!");
+  ScramblePassword(text);
+  EXPECT_EQ(text, "Pass word!");
+}
+
+TEST(SettingsFile, SystemColoursAreWrittenAsTheirPresentValue) {
+  Settings s = DefaultSettings(800, 600, "/start");
+  s.html_header_color = 0x80000005;  // the window colour
+  const std::string text =
+      SettingsText(s, [](int index) { return index == 5 ? 0x00ABCDEFu : 0u; });
+  EXPECT_NE(text.find("HTML Header Color: 11259375\n"), std::string::npos);
+  Settings loaded = DefaultSettings(800, 600, "/start");
+  ReadSettingsText(text, loaded);
+  EXPECT_EQ(loaded.html_header_color, 0x00ABCDEFu);
+}
+
+TEST(SettingsFile, DamagedFilesLoadWhatTheyCan) {
+  const Settings defaults = DefaultSettings(800, 600, "/start");
+  std::string text = SettingsText(defaults);
+  // Line 7 from another program, line 8 overlong, line 9 with a number too
+  // large for its setting, binary bytes in line 10, and line 26 too short.
+  auto replace_line = [&text](int line, const std::string& with) {
+    std::size_t start = 0;
+    for (int i = 1; i < line; ++i) start = text.find('\n', start) + 1;
+    text.replace(start, text.find('\n', start) - start, with);
+  };
+  replace_line(7, "Strikes: 2");
+  replace_line(8, "Balls Per Walk: 2" + std::string(5000, ' ') + "junk");
+  replace_line(9, "Outs Per Inning: 99999999999");
+  replace_line(10, std::string("Innings\0\xff\x01 Per Game: 7", 24));
+  replace_line(26, "HTML Font");
+  replace_line(35, "Field Image Path: /fields/" + std::string(300, 'x'));
+  Settings s = defaults;
+  ReadSettingsText(text, s);
+  EXPECT_EQ(s.strikes_per_out, 3);
+  EXPECT_EQ(s.balls_per_walk, 2);
+  EXPECT_EQ(s.outs_per_inning, 3);
+  EXPECT_EQ(s.innings_per_game, 9);
+  EXPECT_EQ(s.html_font_face, "Fixed Width");
+  // The long path is kept whole and the lines after it are still in place.
+  EXPECT_EQ(s.field_image_path, "/fields/" + std::string(300, 'x'));
+  EXPECT_EQ(s.display_fielders_color, 0u);
+  EXPECT_FALSE(s.html_use_bkground);
+
+  // Pure garbage: nothing matches, nothing breaks.
+  std::string garbage;
+  for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919) % 256);
+  Settings g = defaults;
+  ReadSettingsText(garbage, g);
+  EXPECT_EQ(g.strikes_per_out, 3);
+  EXPECT_EQ(g.window, defaults.window);
+}
+
+TEST(SettingsFile, SavingIntoAMissingFolderFailsQuietly) {
+  EXPECT_FALSE(SaveSettings("/nonexistent/folder/for/scorewick", Settings{}));
+}
+
+}  // namespace
+}  // namespace scorewick::app

@@ -1,0 +1,229 @@
+// The PDA Utilities commands end to end through the main window: a
+// temporary desktop-sync root with its Palm users, a temporary partners
+// file with its devices, the scripted Ui for messages and file dialogs,
+// and the real Palm user dialog.
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+#include "app/core/command_ids.h"
+#include "app/palm_user_dialog.h"
+#include "exchange/palm_database.h"
+#include "exchange/palm_exchange.h"
+#include "gui/support/gui_fixture.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
+
+using namespace scorewick;
+using namespace scorewick::app;
+
+namespace {
+
+void Touch(const std::string& path, const std::string& content = "bytes") {
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+void WriteDevices(testing::GuiFixture& f, int count) {
+  std::ofstream out(f.Path("partners"));
+  for (int i = 1; i <= count; ++i) {
+    f.MakeFolder("device" + std::to_string(i));
+    out << "[d" << i << "]\nDisplayName=Device " << i << "\nSyncFolder="
+        << f.Path("device" + std::to_string(i)) << "\n";
+  }
+}
+
+Team Hawks() {
+  Team team;
+  team.team_name.set("Harbor Hawks");
+  PLAYER p;
+  p.name.set("Ann Cole");
+  team.AddPlayer(p, PLAYER_INFO{});
+  return team;
+}
+
+}  // namespace
+
+class HandheldCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void installWithOneUserAsksNothing() {
+    testing::GuiFixture f;
+    f.MakeFolder("sync/Pat Lee");
+    Touch(f.Path("Opener.pdb"));
+    f.ui.file_answers.push_back(FileChoice{f.Path("Opener.pdb"), 1});
+    f.Window().ActionFor(kCmdPalmInstallOther)->trigger();
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(f.ui.file_requests.at(0).filter,
+             std::string("Palm Game or Team File (*.pdb)|*.pdb|Palm Application (*.prc)|*.prc|"));
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].text,
+             std::string("Opener.pdb should be available on your Palm after your next HotSync"));
+    QVERIFY(std::filesystem::exists(f.Path("sync/Pat Lee/Install/Opener.pdb")));
+  }
+
+  void threeUsersAreListedInOrderAndOkWithoutChoiceDoesNothing() {
+    testing::GuiFixture f;
+    for (const char* user : {"Casey", "Alex", "Blair"}) f.MakeFolder(std::string("sync/") + user);
+    Touch(f.Path("Tigers.pdb"));
+    f.ui.file_answers.push_back(FileChoice{f.Path("Tigers.pdb"), 1});
+    QStringList listed;
+    QString title;
+    testing::WhenDialogShows([&](QWidget* dialog) {
+      title = dialog->windowTitle();
+      auto* list = dialog->findChild<QListWidget*>("users");
+      for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
+      testing::SaveScreenshot(dialog, "palm_users");
+      QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+    });
+    f.Window().RunCommand(kCmdPalmInstallOther);
+    QCOMPARE(title, QString("Select Palm User"));
+    QCOMPARE(listed, QStringList({"Alex", "Blair", "Casey"}));
+    QVERIFY(f.ui.messages.empty());
+    for (const char* user : {"Alex", "Blair", "Casey"}) {
+      QVERIFY(!std::filesystem::exists(f.Path(std::string("sync/") + user + "/Install/Tigers.pdb")));
+    }
+
+    // Choosing the second user queues the file for that user.
+    f.ui.file_answers.push_back(FileChoice{f.Path("Tigers.pdb"), 1});
+    testing::WhenDialogShows([](QWidget* dialog) {
+      auto* list = dialog->findChild<QListWidget*>("users");
+      list->setCurrentRow(1);
+      QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+    });
+    f.Window().RunCommand(kCmdPalmInstallOther);
+    QVERIFY(std::filesystem::exists(f.Path("sync/Blair/Install/Tigers.pdb")));
+  }
+
+  void missingLibraryIsReported() {
+    testing::GuiFixture f;
+    ::setenv("SCOREWICK_INSTAIDE", f.Path("nothing/libinstaide.so").c_str(), 1);
+    Touch(f.Path("x.pdb"));
+    f.ui.file_answers.push_back(FileChoice{f.Path("x.pdb"), 1});
+    f.Window().RunCommand(kCmdPalmInstallOther);
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].text, std::string("Cannot Load INSTAIDE.DLL"));
+    QCOMPARE(f.ui.messages[0].caption, std::string("Palm DLL Missing or Corrupt"));
+  }
+
+  void gameExportProposesTheDatabaseNameAndInstallsIt() {
+    testing::GuiFixture f;
+    f.MakeFolder("sync/Pat");
+    f.MakeFolder("games");
+    Game game;
+    game.home = Hawks();
+    game.visitor = Hawks();
+    game.visitor.team_name.set("Bay Otters");
+    QVERIFY(SaveGame(f.Path("games/Opener.gam"), game));
+    f.ui.file_answers.push_back(FileChoice{f.Path("games/Opener.gam"), 1});
+    f.ui.file_answers.push_back(FileChoice{f.Path("out/Opener.pdb"), 1});
+    f.MakeFolder("out");
+    f.Window().ActionFor(kCmdPalmExportGame)->trigger();
+    QCOMPARE(f.ui.file_requests.size(), size_t(2));
+    QCOMPARE(f.ui.file_requests[0].filter, std::string("Game File (*.gam)|*.gam|"));
+    QCOMPARE(f.ui.file_requests[0].initial_folder, f.session.start_folder);
+    QCOMPARE(f.ui.file_requests[1].filter, std::string("Palm Game File (*.pdb)|*.pdb|"));
+    QCOMPARE(f.ui.file_requests[1].initial_name, std::string("Opener.pdb"));
+    QCOMPARE(f.ui.file_requests[1].initial_folder, f.Path("games"));
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].text,
+             std::string("Opener.pdb should be available on your Palm after your next HotSync"));
+    QCOMPARE(PalmStreamKind(f.Path("sync/Pat/Install/Opener.pdb")), PalmKind::kGame);
+  }
+
+  void teamImportFromTheBackupFolder() {
+    testing::GuiFixture f;
+    f.MakeFolder("sync/Pat/Backup");
+    Team team = Hawks();
+    QVERIFY(ExportPalmTeam(team, f.Path("sync/Pat/Backup/Tigers.pdb"), f.ui));
+    f.ui.file_answers.push_back(FileChoice{f.Path("sync/Pat/Backup/Tigers.pdb"), 1});
+    f.ui.file_answers.push_back(FileChoice{f.session.start_folder + "/Tigers", 1});
+    f.Window().ActionFor(kCmdToolPalmImport)->trigger();
+    QCOMPARE(f.ui.file_requests.size(), size_t(2));
+    QCOMPARE(f.ui.file_requests[0].initial_folder, f.Path("sync/Pat") + "/Backup");
+    QCOMPARE(f.ui.file_requests[0].filter, std::string("Palm Game or Team File (*.pdb)|*.pdb|"));
+    QCOMPARE(f.ui.file_requests[1].initial_name, std::string("Tigers.tem"));
+    QCOMPARE(f.ui.file_requests[1].initial_folder, f.session.start_folder);
+    const std::string saved = f.session.start_folder + "/Tigers.tem";
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].text, "Team Created from Palm Database: " + saved);
+    QCOMPARE(f.ui.messages[0].caption, std::string("Team Import Complete"));
+    Team copy;
+    QVERIFY(LoadTeam(saved, copy, f.ui));
+    QCOMPARE(copy.team_name.str(), std::string("Harbor Hawks"));
+
+    // A database that holds neither a team nor a game ends the command silently.
+    Touch(f.Path("sync/Pat/Backup/Other.pdb"), std::string(120, 'x'));
+    f.ui.messages.clear();
+    f.ui.file_requests.clear();
+    f.ui.file_answers.push_back(FileChoice{f.Path("sync/Pat/Backup/Other.pdb"), 1});
+    f.Window().RunCommand(kCmdToolPalmImport);
+    QVERIFY(f.ui.messages.empty());
+    QCOMPARE(f.ui.file_requests.size(), size_t(1));
+  }
+
+  void importWithoutUsersStillOffersTheDialog() {
+    testing::GuiFixture f;
+    f.Window().RunCommand(kCmdPalmImportGame);
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].text, std::string("Cannot Import Game From Palm"));
+    QCOMPARE(f.ui.messages[0].caption, std::string("No Users Found"));
+    QCOMPARE(f.ui.file_requests.size(), size_t(1));
+    QCOMPARE(f.ui.file_requests[0].initial_folder, std::string());
+    QCOMPARE(f.ui.file_requests[0].filter, std::string("Palm Game File (*.pdb)|*.pdb|"));
+  }
+
+
+  void pocketPcExportWithOneDeviceAsksNothing() {
+    testing::GuiFixture f;
+    WriteDevices(f, 1);
+    f.MakeFolder("pc");
+    Team team = Hawks();
+    QVERIFY(SaveTeam(f.Path("pc/Hawks.tem"), team));
+    f.ui.file_answers.push_back(FileChoice{f.Path("pc/Hawks.tem"), 2});
+    f.ui.file_answers.push_back(FileChoice{f.Path("device1/Hawks.tem"), 1});
+    f.Window().ActionFor(kCmdToolPpcExport)->trigger();
+    QCOMPARE(f.ui.file_requests.at(0).title,
+             std::string("Select Game or Team File to Export to your PPC"));
+    QCOMPARE(f.ui.file_requests.at(1).initial_folder, f.Path("device1"));
+    QCOMPARE(f.ui.file_requests.at(1).initial_name, std::string("Hawks.tem"));
+    QVERIFY(f.ui.messages.empty());
+    Team copy;
+    QVERIFY(LoadTeam(f.Path("device1/Hawks.tem"), copy, f.ui));
+    QCOMPARE(copy.team_name.str(), std::string("Harbor Hawks"));
+    QCOMPARE(f.session.remembered_folder, f.Path("pc"));
+  }
+
+  void decliningTheFirstOfTwoDevicesAsksAboutTheSecond() {
+    testing::GuiFixture f;
+    WriteDevices(f, 2);
+    Game game;
+    game.home = Hawks();
+    QVERIFY(SaveGame(f.Path("device2/Opener.gam"), game));
+    f.ui.yes_no_answers = {false, true};
+    f.ui.file_answers.push_back(FileChoice{f.Path("device2/Opener.gam"), 1});
+    f.ui.file_answers.push_back(FileChoice{f.session.start_folder + "/Opener", 1});
+    f.Window().ActionFor(kCmdPpcImportGame)->trigger();
+    QCOMPARE(f.ui.messages.size(), size_t(2));
+    QCOMPARE(f.ui.messages[1].text,
+             std::string("Import file from this device : Device 2 ?\n(2 of 2 found)"));
+    QCOMPARE(f.ui.file_requests.at(0).initial_folder, f.Path("device2"));
+    QCOMPARE(f.ui.file_requests.at(1).initial_folder, f.session.start_folder);
+    Game copy;
+    QVERIFY(LoadGame(f.session.start_folder + "/Opener.gam", copy, f.ui));
+  }
+
+  void noPartnersFileGivesTheMessage() {
+    testing::GuiFixture f;
+    f.Window().RunCommand(kCmdToolPpcImport);
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].caption, std::string("Cannot find path to Synchronize Files"));
+    QVERIFY(f.ui.file_requests.empty());
+  }
+};
+
+QTEST_MAIN(HandheldCommandsTest)
+#include "handheld_commands_test.moc"

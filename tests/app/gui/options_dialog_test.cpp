@@ -1,0 +1,152 @@
+// The Options dialog: what it shows, what OK stores, what Cancel keeps.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "app/color_swatch.h"
+#include "app/core/command_ids.h"
+#include "app/options_dialog.h"
+#include "gui/support/gui_fixture.h"
+
+using namespace scorewick;
+using namespace scorewick::app;
+
+namespace {
+
+template <typename T>
+T* Find(QWidget* dialog, const char* name) {
+  T* widget = dialog->findChild<T*>(name);
+  if (widget == nullptr) qFatal("no %s", name);
+  return widget;
+}
+
+}  // namespace
+
+class OptionsDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showsTheSettingsOnTheLeaguePageFirst() {
+    Settings s;
+    s.strikes_per_out = 2;
+    s.innings_per_game = 7;
+    s.ll_pitching_rules = true;
+    s.html_font_face = "fixed";  // matched by its beginning, ignoring case
+    ScriptedUi ui;
+    OptionsDialog d(s, ui, nullptr);
+    QCOMPARE(d.windowTitle(), QString("Scorewick Options"));
+    auto* tabs = Find<QTabWidget>(&d, "tabs");
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(tabs->tabText(0), QString("League Options"));
+    QCOMPARE(tabs->tabText(1), QString("HTML Options"));
+    QCOMPARE(Find<QSpinBox>(&d, "strikes")->value(), 2);
+    QCOMPARE(Find<QSpinBox>(&d, "innings")->value(), 7);
+    QVERIFY(Find<QCheckBox>(&d, "ll_rules")->isChecked());
+    const QList<std::pair<const char*, std::pair<int, int>>> ranges = {
+        {"strikes", {1, 3}}, {"balls", {1, 4}}, {"outs", {1, 10}}, {"innings", {1, 9}},
+        {"body_size", {1, 20}}, {"header_size", {1, 20}}};
+    for (const auto& [name, range] : ranges) {
+      QCOMPARE(Find<QSpinBox>(&d, name)->minimum(), range.first);
+      QCOMPARE(Find<QSpinBox>(&d, name)->maximum(), range.second);
+    }
+    auto* fonts = Find<QComboBox>(&d, "fonts");
+    QCOMPARE(fonts->itemText(0), QString("Variable Width"));
+    QCOMPARE(fonts->itemText(1), QString("Fixed Width"));
+    QCOMPARE(fonts->currentIndex(), 1);
+    auto* colors = Find<QComboBox>(&d, "colors");
+    QCOMPARE(colors->count(), 6);
+    QCOMPARE(colors->itemText(3), QString("Alternate Row Background Color"));
+    QCOMPARE(Find<ColorSwatch>(&d, "swatch")->color(), 0xDFFFFDu);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    testing::SaveScreenshot(&d, "options_league");
+    tabs->setCurrentIndex(1);
+    QTest::qWait(20);
+    testing::SaveScreenshot(&d, "options_html");
+  }
+
+  void okStoresEverything() {
+    Settings s;
+    ScriptedUi ui;
+    ui.color_answers.push_back(0x112233);
+    OptionsDialog d(s, ui, nullptr);
+    Find<QSpinBox>(&d, "outs")->setValue(5);
+    Find<QSpinBox>(&d, "balls")->setValue(3);
+    Find<QCheckBox>(&d, "ll_rules")->setChecked(true);
+    Find<QComboBox>(&d, "colors")->setCurrentIndex(4);  // Font Color
+    QCOMPARE(Find<ColorSwatch>(&d, "swatch")->color(), 0u);
+    QTest::mouseClick(Find<QPushButton>(&d, "change"), Qt::LeftButton);
+    QCOMPARE(Find<ColorSwatch>(&d, "swatch")->color(), 0x112233u);
+    QCOMPARE(s.html_font_color, 0u);  // not stored before OK
+    Find<QComboBox>(&d, "fonts")->setCurrentIndex(0);
+    Find<QSpinBox>(&d, "body_size")->setValue(2);
+    Find<QSpinBox>(&d, "header_size")->setValue(6);
+    Find<QLineEdit>(&d, "background_image")->setText("grass.png");
+    QTest::mouseClick(Find<QPushButton>(&d, "ok"), Qt::LeftButton);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(s.outs_per_inning, 5);
+    QCOMPARE(s.balls_per_walk, 3);
+    QVERIFY(s.ll_pitching_rules);
+    QCOMPARE(s.html_font_color, 0x112233u);
+    QCOMPARE(s.html_page_bg_color, 0xDFFFFDu);
+    QCOMPARE(s.html_font_face, std::string("Variable Width"));
+    QCOMPARE(s.html_body_font_size, 2);
+    QCOMPARE(s.html_header_font_size, 6);
+    QCOMPARE(s.html_bkground_image, std::string("grass.png"));
+    QVERIFY(!s.html_use_bkground);
+  }
+
+  void resetThenCancelLeavesTheColours() {
+    Settings s;
+    s.html_header_color = 0x0000FF;
+    s.html_body_font_size = 5;
+    ScriptedUi ui;
+    OptionsDialog d(s, ui, nullptr);
+    Find<QComboBox>(&d, "colors")->setCurrentIndex(1);
+    QCOMPARE(Find<ColorSwatch>(&d, "swatch")->color(), 0x0000FFu);
+    Find<QSpinBox>(&d, "body_size")->setValue(9);
+    QTest::mouseClick(Find<QPushButton>(&d, "reset"), Qt::LeftButton);
+    QCOMPARE(Find<ColorSwatch>(&d, "swatch")->color(), 0x804000u);
+    QCOMPARE(d.working_colors()[1], 0x804000u);
+    QCOMPARE(Find<QSpinBox>(&d, "body_size")->value(), 9);  // sizes are not reset
+    QTest::mouseClick(Find<QPushButton>(&d, "cancel"), Qt::LeftButton);
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QCOMPARE(s.html_header_color, 0x0000FFu);
+    QCOMPARE(s.html_body_font_size, 5);
+  }
+
+  void backgroundBoxTakesEffectAtOnce() {
+    Settings s;
+    ScriptedUi ui;
+    OptionsDialog d(s, ui, nullptr);
+    d.show();
+    auto* image = Find<QLineEdit>(&d, "background_image");
+    Find<QTabWidget>(&d, "tabs")->setCurrentIndex(1);
+    QVERIFY(!image->isEnabled());
+    auto* box = Find<QCheckBox>(&d, "use_background");
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(s.html_use_bkground);
+    QVERIFY(image->isEnabled());
+    QTest::mouseClick(Find<QPushButton>(&d, "cancel"), Qt::LeftButton);
+    QVERIFY(s.html_use_bkground);  // the one change that survives Cancel
+  }
+
+  void optionsCommandRunsTheDialogOnTheSessionSettings() {
+    testing::GuiFixture f;
+    MainWindow& w = f.Window();
+    testing::WhenDialogShows([](QWidget* dialog) {
+      dialog->findChild<QSpinBox*>("innings")->setValue(6);
+      QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+    });
+    w.ActionFor(kCmdOptions)->trigger();
+    QCOMPARE(f.session.settings.innings_per_game, 6);
+  }
+};
+
+QTEST_MAIN(OptionsDialogTest)
+#include "options_dialog_test.moc"

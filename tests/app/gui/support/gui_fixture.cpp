@@ -1,0 +1,62 @@
+#include "gui/support/gui_fixture.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+
+namespace scorewick::testing {
+
+GuiFixture::GuiFixture() {
+  session.start_folder = dir_.path().toStdString() + "/start";
+  std::filesystem::create_directories(session.start_folder);
+  session.program_folder = SCOREWICK_PROGRAM_FOLDER;
+  ::setenv("SCOREWICK_INSTAIDE", SCOREWICK_INSTAIDE_PATH, 1);
+  ::setenv("SCOREWICK_SYNC_ROOT", Path("sync").c_str(), 1);
+  ::setenv("SCOREWICK_PARTNERS", Path("partners").c_str(), 1);
+}
+
+GuiFixture::~GuiFixture() { window_.reset(); }
+
+std::string GuiFixture::Path(const std::string& relative) const {
+  return dir_.path().toStdString() + "/" + relative;
+}
+
+void GuiFixture::MakeFolder(const std::string& relative) const {
+  std::filesystem::create_directories(Path(relative));
+}
+
+app::MainWindow& GuiFixture::Window() {
+  if (!window_) {
+    const std::string start = session.start_folder;
+    const std::string program = session.program_folder;
+    session = app::StartSession(start, program, 800, 600);
+    window_ = std::make_unique<app::MainWindow>(session, ui);
+  }
+  return *window_;
+}
+
+void GuiFixture::CloseWindow() { window_.reset(); }
+
+void WhenDialogShows(std::function<void(QWidget* dialog)> act) {
+  auto* timer = new QTimer;
+  auto tries = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr && ++*tries < 200) return;
+    timer->stop();
+    timer->deleteLater();
+    if (dialog != nullptr) act(dialog);
+  });
+  timer->start(10);
+}
+
+void SaveScreenshot(QWidget* widget, const QString& name) {
+  const char* folder = std::getenv("SCOREWICK_SCREENSHOTS");
+  if (folder == nullptr || *folder == '\0') return;
+  std::filesystem::create_directories(folder);
+  widget->grab().save(QString(folder) + "/" + name + ".png");
+}
+
+}  // namespace scorewick::testing

@@ -1,0 +1,46 @@
+#pragma once
+// What the window tests share: a fresh start folder with its session, a
+// scripted Ui, environment variables for the install aide and the
+// partners file, answering the next modal dialog, and screenshots.
+
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/core/session.h"
+#include "app/main_window.h"
+#include "platform/scripted_ui.h"
+
+namespace scorewick::testing {
+
+class GuiFixture {
+ public:
+  GuiFixture();
+  ~GuiFixture();
+
+  std::string Path(const std::string& relative) const;
+  void MakeFolder(const std::string& relative) const;
+  // Builds the main window over the session (after any settings file the
+  // test wrote into the start folder).
+  app::MainWindow& Window();
+  void CloseWindow();  // destroys it: the settings file is written
+
+  app::Session session;
+  ScriptedUi ui;
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<app::MainWindow> window_;
+};
+
+// Runs act on the next modal dialog once it is showing (polling for up to
+// two seconds), then returns; the dialog must be closed by act.
+void WhenDialogShows(std::function<void(QWidget* dialog)> act);
+
+// Saves a picture of widget as NAME.png in $SCOREWICK_SCREENSHOTS, when set.
+void SaveScreenshot(QWidget* widget, const QString& name);
+
+}  // namespace scorewick::testing
