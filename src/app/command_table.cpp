@@ -5,16 +5,17 @@
 #include "app/core/command_ids.h"
 #include "app/handheld_commands.h"
 #include "app/shell_commands.h"
+#include "app/team_commands.h"
 
 namespace scorewick::app {
 namespace {
 
 constexpr CommandRow kCommands[] = {
     // File > Team, and the tool bar's New Team and Edit Team.
-    {kCmdNewTeam, nullptr},
-    {kCmdToolNewTeam, nullptr},
-    {kCmdEditTeam, nullptr},
-    {kCmdToolEditTeam, nullptr},
+    {kCmdNewTeam, &RunNewTeam},
+    {kCmdToolNewTeam, &RunNewTeam},
+    {kCmdEditTeam, &RunEditTeam},
+    {kCmdToolEditTeam, &RunEditTeam},
     // File > Print, and the tool bar's Print Game.
     {kCmdPrintGame, nullptr},
     {kCmdToolPrintGame, nullptr},

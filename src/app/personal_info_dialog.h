@@ -1,0 +1,80 @@
+#pragma once
+// PersonalInfoClass, "Players Personal Info": every player of the roster
+// in a list view with his phone, birthday, address, e-mail and note; one
+// player's record is edited at a time.  Update Info stores the fields into
+// the selected player's record at once (the roster editor that opened the
+// dialog works on a copy of the team, so its Cancel still drops them).
+// The whole list can be exported (comma-separated text or HTML), printed,
+// and a player can be sent an e-mail through the person's mail program.
+
+#include <QDialog>
+#include <QUrl>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "app/core/session.h"
+#include "app/print_job.h"
+#include "platform/ui.h"
+#include "records/local_date.h"
+#include "records/team.h"
+
+class QLineEdit;
+class QTableWidget;
+
+namespace scorewick::app {
+
+// "MailTo:<address>", what the e-mail button opens.
+QString MailToText(const QString& address);
+
+// Reads "month/day/year"; false unless the month is 1..12 and the day 1..31.
+bool ParseBirthday(const QString& text, LocalDate* date);
+
+class PersonalInfoDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWidget* parent);
+
+  // Opens a mailto: link (the person's mail program); tests replace it.
+  std::function<void(const QUrl&)> open_url;
+  // Prints the address list; tests replace it.
+  PrintRunner print;
+  // Runs the birthday picker on a date; returns the chosen one, or
+  // nothing when cancelled.  Tests replace it.
+  std::function<std::optional<LocalDate>(const LocalDate&)> pick_date;
+
+  // The list view's columns: title, width in pixels, alignment.
+  struct Column {
+    const char* title;
+    int width;
+    Qt::Alignment alignment;
+  };
+  static const std::array<Column, 9>& Columns();
+
+ private:
+  void FillRow(int row);
+  void ShowPlayer();
+  void UpdateInfo();
+  void ClearBoxes();
+  void ChooseBirthday();
+  void SendMail();
+  void Export();
+  void Print();
+
+  Team& team_;
+  Session& session_;
+  Ui& ui_;
+  QTableWidget* players_ = nullptr;
+  QLineEdit* name_ = nullptr;
+  QLineEdit* birthday_ = nullptr;
+  QLineEdit* phone_ = nullptr;
+  QLineEdit* address_ = nullptr;
+  QLineEdit* city_ = nullptr;
+  QLineEdit* state_ = nullptr;
+  QLineEdit* zip_ = nullptr;
+  QLineEdit* email_ = nullptr;
+  QLineEdit* note_ = nullptr;
+};
+
+}  // namespace scorewick::app

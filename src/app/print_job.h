@@ -1,0 +1,28 @@
+#pragma once
+// Printing from the dialogs: the platform's print dialog over the
+// program's one printer, then the printout's pages.  With no printer
+// installed the printer writes a PDF file, whose name is asked for.
+
+#include <functional>
+
+#include "platform/ui.h"
+
+class QWidget;
+
+namespace scorewick::print {
+class Printout;
+}
+
+namespace scorewick::app {
+
+// Asks for the printer (and its set-up) and prints.  False when the person
+// cancelled or the printer failed (which is reported through ui).
+bool PrintOnApplicationPrinter(print::Printout& printout, Ui& ui, QWidget* parent);
+
+// The printer set-up dialog of the dialogs that print.
+void RunPrinterSetupDialog(QWidget* parent);
+
+// How a dialog prints; tests put a recording in its place.
+using PrintRunner = std::function<void(print::Printout& printout)>;
+
+}  // namespace scorewick::app

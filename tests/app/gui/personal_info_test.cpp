@@ -1,0 +1,188 @@
+// The personal information dialog: the list view, Update Info, Clear
+// Boxes, the birthday picker, e-mail, export and print.
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "app/calendar_dialog.h"
+#include "app/personal_info_dialog.h"
+#include "gui/support/gui_fixture.h"
+#include "records/codes.h"
+#include "records/file_io.h"
+#include "reports/print/printout.h"
+#include "reports/print/recording_target.h"
+
+using namespace scorewick;
+using namespace scorewick::app;
+
+namespace {
+
+template <typename T>
+T* Find(QWidget* dialog, const char* name) {
+  T* widget = dialog->findChild<T*>(name);
+  if (widget == nullptr) qFatal("no %s", name);
+  return widget;
+}
+
+Team Finches() {
+  Team team;
+  team.team_name.set("Finches");
+  const char* names[] = {"Ann Lee", "Ben Ota", "Cy Diaz"};
+  for (int i = 0; i < 3; ++i) {
+    PLAYER p;
+    p.name.set(names[i]);
+    p.uniform_number = static_cast<std::int16_t>(i == 1 ? -1 : 10 + i);
+    p.position = kPosCatcher + i;
+    PLAYER_INFO info;
+    info.phone.set("555-010" + std::to_string(i));
+    info.address.set(std::to_string(i + 1) + " Oak Lane");
+    info.city.set("Lodi");
+    info.state.set("CA");
+    info.zip.set("95240");
+    info.birth_month = static_cast<std::uint8_t>(3 + i);
+    info.birth_day = 14;
+    info.birth_year = 1999;
+    info.email.set(std::string(names[i]).substr(0, 3) + "@example.org");
+    info.note.set(i == 0 ? "left-handed, bats third" : "");
+    team.AddPlayer(p, info);
+  }
+  return team;
+}
+
+}  // namespace
+
+class PersonalInfoTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void listViewColumnsAndRows() {
+    testing::GuiFixture f;
+    Team team = Finches();
+    PersonalInfoDialog d(team, f.session, f.ui, nullptr);
+    QCOMPARE(d.windowTitle(), QString("Players Personal Info"));
+    auto* players = Find<QTableWidget>(&d, "players");
+    QCOMPARE(players->columnCount(), 9);
+    QCOMPARE(players->rowCount(), 3);
+    const int widths[] = {90, 75, 75, 150, 100, 75, 60, 100, 100};
+    const char* titles[] = {"Name", "Phone", "Birthday", "Address", "City",
+                            "State", "Zip", "e-mail", "Note"};
+    for (int c = 0; c < 9; ++c) {
+      QCOMPARE(players->horizontalHeaderItem(c)->text(), QString(titles[c]));
+      QCOMPARE(players->columnWidth(c), widths[c]);
+    }
+    QVERIFY(players->item(0, 1)->textAlignment() & Qt::AlignHCenter);
+    QVERIFY(players->item(0, 3)->textAlignment() & Qt::AlignLeft);
+    QCOMPARE(players->selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(players->showGrid());
+    QCOMPARE(players->item(2, 2)->text(), QString("5/14/1999"));
+    QCOMPARE(players->item(0, 8)->text(), QString("left-handed, bats third"));
+
+    players->selectRow(0);
+    QCOMPARE(Find<QLineEdit>(&d, "name")->text(), QString("Ann Lee"));
+    QVERIFY(Find<QLineEdit>(&d, "name")->isReadOnly());
+    QCOMPARE(Find<QLineEdit>(&d, "birthday")->text(), QString("3/14/1999"));
+    QCOMPARE(Find<QLineEdit>(&d, "email")->text(), QString("Ann@example.org"));
+    d.resize(880, 420);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    testing::SaveScreenshot(&d, "personal_info");
+  }
+
+  void updateInfoAndClearBoxes() {
+    testing::GuiFixture f;
+    Team team = Finches();
+    const Team before = team;
+    PersonalInfoDialog d(team, f.session, f.ui, nullptr);
+    auto* players = Find<QTableWidget>(&d, "players");
+    // No row selected: Update Info changes nothing.
+    Find<QLineEdit>(&d, "phone")->setText("999");
+    Find<QPushButton>(&d, "update_info")->click();
+    QCOMPARE(team, before);
+
+    players->selectRow(1);
+    auto* address = Find<QLineEdit>(&d, "address");
+    QCOMPARE(address->maxLength(), 99);
+    QCOMPARE(Find<QLineEdit>(&d, "zip")->maxLength(), 19);
+    address->setText("77 Long Road");
+    Find<QLineEdit>(&d, "birthday")->setText("12/25/2001");
+    Find<QPushButton>(&d, "update_info")->click();
+    QCOMPARE(team.info(1).address.str(), std::string("77 Long Road"));
+    QCOMPARE(int(team.info(1).birth_month), 12);
+    QCOMPARE(int(team.info(1).birth_day), 25);
+    QCOMPARE(team.info(1).birth_year, 2001);
+    QCOMPARE(players->item(1, 3)->text(), QString("77 Long Road"));
+    QCOMPARE(team.player(1), before.player(1));  // the roster name is not changed here
+
+    // A birthday that is not month/day/year keeps the stored one.
+    for (const char* bad : {"13/1/2000", "2/32/2000", "next May", ""}) {
+      Find<QLineEdit>(&d, "birthday")->setText(bad);
+      Find<QPushButton>(&d, "update_info")->click();
+      QCOMPARE(int(team.info(1).birth_month), 12);
+    }
+
+    Find<QPushButton>(&d, "clear_boxes")->click();
+    for (const char* name : {"name", "birthday", "phone", "address", "city", "state", "zip",
+                             "email", "note"}) {
+      QVERIFY2(Find<QLineEdit>(&d, name)->text().isEmpty(), name);
+    }
+  }
+
+  void birthdayPickerAndEmail() {
+    testing::GuiFixture f;
+    Team team = Finches();
+    PersonalInfoDialog d(team, f.session, f.ui, nullptr);
+    Find<QTableWidget>(&d, "players")->selectRow(2);
+    LocalDate offered;
+    d.pick_date = [&](const LocalDate& date) -> std::optional<LocalDate> {
+      offered = date;
+      return LocalDate{2004, 7, 3};
+    };
+    Find<QPushButton>(&d, "birthday_button")->click();
+    QCOMPARE(offered.month, 5);
+    QCOMPARE(offered.day, 14);
+    QCOMPARE(Find<QLineEdit>(&d, "birthday")->text(), QString("7/3/2004"));
+
+    QUrl opened;
+    d.open_url = [&](const QUrl& url) { opened = url; };
+    Find<QPushButton>(&d, "email_button")->click();
+    QCOMPARE(opened.scheme(), QString("mailto"));
+    QCOMPARE(opened.path(), QString("Cy @example.org"));
+    QCOMPARE(MailToText("a@b.org"), QString("MailTo:a@b.org"));
+    QCOMPARE(MailToText(QString(60, 'x')).size(), 7 + 50);
+  }
+
+  void calendarShowsTheChosenDate() {
+    QCOMPARE(LongDateText({2004, 7, 3}), QString("Saturday, July 3, 2004"));
+    CalendarDialog calendar({1999, 3, 14}, nullptr);
+    QCOMPARE(calendar.date().year, 1999);
+    QCOMPARE(Find<QLabel>(&calendar, "chosen")->text(), QString("Sunday, March 14, 1999"));
+    calendar.set_date({2004, 2, 30});  // not a date: today instead
+    QCOMPARE(calendar.date().year, Today().year);
+  }
+
+  void exportAndPrint() {
+    testing::GuiFixture f;
+    Team team = Finches();
+    PersonalInfoDialog d(team, f.session, f.ui, nullptr);
+    f.ui.file_answers.push_back(FileChoice{f.Path("phones"), 1});
+    Find<QPushButton>(&d, "export")->click();
+    std::string csv;
+    QVERIFY(ReadWholeTextFile(f.Path("phones.csv"), csv, nullptr));
+    QVERIFY(csv.rfind("Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nAnn Lee,", 0) == 0);
+    QVERIFY(csv.find("\"left-handed, bats third\"") != std::string::npos);
+
+    print::RecordingPageTarget target(QSize(9600, 12400));
+    d.print = [&](print::Printout& printout) { print::PrintPages(printout, target); };
+    Find<QPushButton>(&d, "print")->click();
+    QCOMPARE(target.pages().size(), size_t{1});
+    QVERIFY(target.pages()[0].Find("#00, Ben Ota, First") != nullptr);
+    QVERIFY(target.pages()[0].Find("Finches Address/Phone List") != nullptr);
+  }
+};
+
+QTEST_MAIN(PersonalInfoTest)
+#include "personal_info_test.moc"

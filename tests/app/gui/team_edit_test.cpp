@@ -1,0 +1,217 @@
+// The team dialog and File > Team > New and Edit.
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/core/command_ids.h"
+#include "app/team_commands.h"
+#include "app/team_edit_dialog.h"
+#include "gui/support/gui_fixture.h"
+#include "records/csv_team.h"
+#include "records/file_io.h"
+#include "records/team_file.h"
+#include "reports/print/printout.h"
+#include "reports/print/recording_target.h"
+
+using namespace scorewick;
+using namespace scorewick::app;
+
+namespace {
+
+#define ASSERT_WRITE(path, text) QVERIFY(WriteTextFileAtomically(path, text, nullptr))
+
+template <typename T>
+T* Find(QWidget* dialog, const char* name) {
+  T* widget = dialog->findChild<T*>(name);
+  if (widget == nullptr) qFatal("no %s", name);
+  return widget;
+}
+
+Team Owls() {
+  Team team;
+  team.team_name.set("Owls");
+  team.coach.set("Sam");
+  team.manager.set("Pat");
+  PLAYER p;
+  p.name.set("Jo");
+  p.uniform_number = -1;
+  team.AddPlayer(p, NewPlayerInfo());
+  return team;
+}
+
+std::string Read(const std::string& path) {
+  std::string text;
+  ReadWholeTextFile(path, text, nullptr);
+  return text;
+}
+
+}  // namespace
+
+class TeamEditTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { TeamDialogRun() = [](TeamEditDialog& d) { return d.exec(); }; }
+
+  void showsTheTeamAndStoresOnlyOnOk() {
+    testing::GuiFixture f;
+    Team team = Owls();
+    team.file_path.set(f.Path("owls.tem"));
+    TeamEditDialog d(team, f.session, f.ui, nullptr);
+    QCOMPARE(d.windowTitle(), QString("Edit Team"));
+    auto* name = Find<QLineEdit>(&d, "name");
+    QCOMPARE(name->text(), QString("Owls"));
+    QCOMPARE(Find<QLineEdit>(&d, "coach")->text(), QString("Sam"));
+    QCOMPARE(Find<QLineEdit>(&d, "manager")->text(), QString("Pat"));
+    QCOMPARE(name->maxLength(), 24);
+    QCOMPARE(Find<QLabel>(&d, "logo_name")->text(), QString("logo.bmp"));
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    testing::SaveScreenshot(&d, "team_dialog");
+
+    name->setText("Night Owls");
+    d.reject();
+    QCOMPARE(team.team_name.str(), std::string("Owls"));  // Cancel stores nothing
+    d.accept();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(team.team_name.str(), std::string("Night Owls"));
+    QVERIFY(f.ui.file_requests.empty());
+  }
+
+  void newTeamIsSavedBeforeOkCloses() {
+    testing::GuiFixture f;
+    Team team;
+    TeamEditDialog d(team, f.session, f.ui, nullptr);
+    Find<QLineEdit>(&d, "name")->setText("Larks");
+    f.ui.file_answers.push_back(FileChoice{f.Path("larks"), 1});
+    d.accept();
+    QCOMPARE(d.result(), int(QDialog::Rejected));  // still open
+    QCOMPARE(f.ui.file_requests.back().title, std::string("Select file name to save as"));
+    QCOMPARE(team.file_path.str(), f.Path("larks.tem"));
+    QVERIFY(FileExists(f.Path("larks.tem")));
+    d.accept();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+
+    // Saved as comma-separated text, the team still has no file: OK asks again.
+    Team other;
+    TeamEditDialog again(other, f.session, f.ui, nullptr);
+    f.ui.file_answers.push_back(FileChoice{f.Path("other"), 2});
+    again.accept();
+    QVERIFY(FileExists(f.Path("other.csv")));
+    QCOMPARE(again.result(), int(QDialog::Rejected));
+    QVERIFY(other.file_path.empty());
+  }
+
+  void changeLogoAndPrint() {
+    testing::GuiFixture f;
+    QImage picture(30, 30, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    picture.save(QString::fromStdString(f.Path("mascot.bmp")));
+    Team team = Owls();
+    TeamEditDialog d(team, f.session, f.ui, nullptr);
+    f.ui.file_answers.push_back(FileChoice{f.Path("mascot.bmp"), 1});
+    Find<QPushButton>(&d, "change_logo")->click();
+    QCOMPARE(f.ui.file_requests.back().filter, std::string("Bitmap (*.bmp)|*.bmp|"));
+    QCOMPARE(team.logo_file.str(), f.Path("mascot.bmp"));
+    QVERIFY(!Find<QLabel>(&d, "logo_picture")->pixmap().isNull());
+
+    // Print: the roster with the name as typed, without storing it.
+    Find<QLineEdit>(&d, "name")->setText("Typed Name");
+    print::RecordingPageTarget target(QSize(9600, 12400));
+    d.print = [&](print::Printout& printout) { print::PrintPages(printout, target); };
+    Find<QPushButton>(&d, "print")->click();
+    QCOMPARE(target.pages().size(), size_t{1});
+    QVERIFY(target.pages()[0].Find("Typed Name") != nullptr);
+    QVERIFY(target.pages()[0].Find("00 Jo") != nullptr);
+    QCOMPARE(team.team_name.str(), std::string("Owls"));
+  }
+
+  void teamCommandsAreEnabled() {
+    testing::GuiFixture f;
+    MainWindow& w = f.Window();
+    for (int command : {kCmdNewTeam, kCmdEditTeam, kCmdToolNewTeam, kCmdToolEditTeam}) {
+      QVERIFY2(w.ActionFor(command)->isEnabled(), qPrintable(QString::number(command)));
+    }
+  }
+
+  void newTeamCommand() {
+    testing::GuiFixture f;
+    MainWindow& w = f.Window();
+    TeamDialogRun() = [&](TeamEditDialog& d) {
+      Find<QLineEdit>(&d, "name")->setText("Wrens");
+      f.ui.file_answers.push_back(FileChoice{f.Path("wrens.tem"), 1});
+      d.accept();  // saves as
+      d.accept();  // closes
+      f.ui.file_answers.push_back(FileChoice{f.Path("final"), 1});
+      return d.result();
+    };
+    w.RunCommand(kCmdToolNewTeam);
+    const FileDialogRequest& last = f.ui.file_requests.back();
+    QCOMPARE(last.filter, std::string("Team File (*.tem)|*.tem|"));
+    QCOMPARE(last.default_extension, std::string("tem"));
+    QCOMPARE(last.initial_name, f.Path("wrens.tem"));
+    Team saved;
+    QVERIFY(LoadTeam(f.Path("final.tem"), saved, f.ui));
+    QCOMPARE(saved.team_name.str(), std::string("Wrens"));
+  }
+
+  void editTeamCommandWritesTheTeamBack() {
+    testing::GuiFixture f;
+    MainWindow& w = f.Window();
+    Team team = Owls();
+    QVERIFY(SaveTeam(f.Path("owls.tem"), team));
+    TeamDialogRun() = [](TeamEditDialog& d) {
+      Find<QLineEdit>(&d, "coach")->setText("Kim");
+      d.accept();
+      return d.result();
+    };
+    f.ui.file_answers.push_back(FileChoice{f.Path("owls"), 1});  // no dot: ".tem"
+    w.RunCommand(kCmdEditTeam);
+    QCOMPARE(f.ui.file_requests.back().filter,
+             std::string("Team File (*.tem)|*.tem|CSV Team File (*.csv)|*.csv|"));
+    Team saved;
+    QVERIFY(LoadTeam(f.Path("owls.tem"), saved, f.ui));
+    QCOMPARE(saved.coach.str(), std::string("Kim"));
+    QCOMPARE(saved.info(0), team.info(0));  // personal information kept
+  }
+
+  void editTeamCommandOnCommaSeparatedFiles() {
+    testing::GuiFixture f;
+    MainWindow& w = f.Window();
+    // A good one is imported as a new team: OK saves it under a new name.
+    ASSERT_WRITE(f.Path("owls.csv"), TeamCsvText(Owls()));
+    TeamDialogRun() = [&](TeamEditDialog& d) {
+      f.ui.file_answers.push_back(FileChoice{f.Path("owls_team"), 1});
+      d.accept();
+      d.accept();
+      return d.result();
+    };
+    f.ui.file_answers.push_back(FileChoice{f.Path("owls"), 2});  // no dot: ".csv"
+    w.RunCommand(kCmdToolEditTeam);
+    Team saved;
+    QVERIFY(LoadTeam(f.Path("owls_team.tem"), saved, f.ui));
+    QCOMPARE(saved.team_name.str(), std::string("Owls"));
+    QCOMPARE(Read(f.Path("owls.csv")), TeamCsvText(Owls()));
+
+    // One that is not a team is refused, and nothing is written over it.
+    ASSERT_WRITE(f.Path("notes.csv"), std::string("shopping list\n"));
+    bool dialog_ran = false;
+    TeamDialogRun() = [&](TeamEditDialog& d) {
+      dialog_ran = true;
+      d.accept();
+      return d.result();
+    };
+    f.ui.file_answers.push_back(FileChoice{f.Path("notes.csv"), 2});
+    w.RunCommand(kCmdEditTeam);
+    QVERIFY(!dialog_ran);
+    QCOMPARE(f.ui.messages.back().text, std::string("Invalid CSV Format"));
+    QCOMPARE(f.ui.messages.back().caption, std::string("Error"));
+    QCOMPARE(Read(f.Path("notes.csv")), std::string("shopping list\n"));
+  }
+};
+
+QTEST_MAIN(TeamEditTest)
+#include "team_edit_test.moc"
