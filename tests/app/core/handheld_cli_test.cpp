@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/command.h"
+#include "support/run_cli.h"
 #include "core/temp_folder.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
@@ -18,20 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct RunResult {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-RunResult RunCli(std::vector<std::string> args) {
-  args.insert(args.begin(), "scorewick");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  std::ostringstream out, err;
-  int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
-}
+using scorewick::testing::RunCli;
+using RunResult = scorewick::testing::CliResult;
 
 class HandheldCliTest : public ::testing::Test {
  protected:

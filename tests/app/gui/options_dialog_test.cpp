@@ -18,12 +18,7 @@ using namespace scorewick::app;
 
 namespace {
 
-template <typename T>
-T* Find(QWidget* dialog, const char* name) {
-  T* widget = dialog->findChild<T*>(name);
-  if (widget == nullptr) qFatal("no %s", name);
-  return widget;
-}
+using scorewick::testing::Find;
 
 }  // namespace
 

@@ -20,12 +20,7 @@ using namespace scorewick::app;
 
 namespace {
 
-template <typename T>
-T* Find(QWidget* dialog, const char* name) {
-  T* widget = dialog->findChild<T*>(name);
-  if (widget == nullptr) qFatal("no %s", name);
-  return widget;
-}
+using scorewick::testing::Find;
 
 PLAYER Player(const char* name, int number, int position, int order, int bats = 1,
               int throws_right = 1) {

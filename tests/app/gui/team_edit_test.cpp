@@ -23,12 +23,7 @@ namespace {
 
 #define ASSERT_WRITE(path, text) QVERIFY(WriteTextFileAtomically(path, text, nullptr))
 
-template <typename T>
-T* Find(QWidget* dialog, const char* name) {
-  T* widget = dialog->findChild<T*>(name);
-  if (widget == nullptr) qFatal("no %s", name);
-  return widget;
-}
+using scorewick::testing::Find;
 
 Team Owls() {
   Team team;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
@@ -39,6 +40,15 @@ class GuiFixture {
 // Runs act on the next modal dialog once it is showing (polling for up to
 // two seconds), then returns; the dialog must be closed by act.
 void WhenDialogShows(std::function<void(QWidget* dialog)> act);
+
+// The child widget of dialog with that object name; a test without it
+// cannot go on.
+template <typename T>
+T* Find(QWidget* dialog, const char* name) {
+  T* widget = dialog->findChild<T*>(name);
+  if (widget == nullptr) qFatal("no %s", name);
+  return widget;
+}
 
 // Saves a picture of widget as NAME.png in $SCOREWICK_SCREENSHOTS, when set.
 void SaveScreenshot(QWidget* widget, const QString& name);
