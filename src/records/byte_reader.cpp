@@ -20,16 +20,6 @@ bool ByteReader::Need(std::size_t count, const char* what) {
   return true;
 }
 
-void ByteReader::Seek(std::size_t offset) {
-  if (!ok()) return;
-  if (offset > bytes_.size()) {
-    Fail("offset " + std::to_string(offset) + " lies beyond the end (" +
-         std::to_string(bytes_.size()) + " bytes)");
-    return;
-  }
-  pos_ = offset;
-}
-
 void ByteReader::Skip(std::size_t count) {
   if (Need(count, "skipped bytes")) pos_ += count;
 }
@@ -65,36 +55,12 @@ std::uint32_t ByteReader::U32() {
 
 std::int32_t ByteReader::I32() { return static_cast<std::int32_t>(U32()); }
 
-std::int16_t ByteReader::I16() {
-  if (!Need(2, "a 16-bit field")) return 0;
-  const std::uint8_t* p = bytes_.data() + pos_;
-  pos_ += 2;
-  return static_cast<std::int16_t>(std::uint16_t(p[0]) | std::uint16_t(p[1]) << 8);
-}
-
-float ByteReader::F32() {
-  std::uint32_t bits = U32();
-  float v;
-  std::memcpy(&v, &bits, 4);
-  return v;
-}
-
 std::uint16_t ByteReader::U16BE() {
   if (!Need(2, "a 16-bit field")) return 0;
   const std::uint8_t* p = bytes_.data() + pos_;
   pos_ += 2;
   return static_cast<std::uint16_t>(std::uint16_t(p[0]) << 8 | p[1]);
 }
-
-std::uint32_t ByteReader::U32BE() {
-  if (!Need(4, "a 32-bit field")) return 0;
-  const std::uint8_t* p = bytes_.data() + pos_;
-  pos_ += 4;
-  return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 |
-         std::uint32_t(p[3]);
-}
-
-std::int32_t ByteReader::I32BE() { return static_cast<std::int32_t>(U32BE()); }
 
 std::int32_t ByteReader::Count(std::size_t element_size, const char* what,
                                bool negative_is_empty) {

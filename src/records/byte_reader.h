@@ -27,18 +27,12 @@ class ByteReader {
 
   // Records the first failure; later failures keep the first message.
   void Fail(const std::string& what);
-  // Moves to an absolute offset; beyond the end fails.
-  void Seek(std::size_t offset);
   void Skip(std::size_t count);
 
   std::uint8_t U8();
-  std::int16_t I16();
   std::int32_t I32();
   std::uint32_t U32();
-  float F32();
   std::uint16_t U16BE();
-  std::uint32_t U32BE();
-  std::int32_t I32BE();
   // Copies count bytes; on failure the destination is zero-filled.
   void Bytes(void* out, std::size_t count);
   // Returns the next count bytes and moves past them, or nullptr (and the

@@ -40,11 +40,4 @@ void ByteWriter::Bytes(const void* data, std::size_t count) {
   out_.insert(out_.end(), p, p + count);
 }
 
-void ByteWriter::PatchU32BE(std::size_t at, std::uint32_t v) {
-  out_[at] = std::uint8_t(v >> 24);
-  out_[at + 1] = std::uint8_t(v >> 16);
-  out_[at + 2] = std::uint8_t(v >> 8);
-  out_[at + 3] = std::uint8_t(v);
-}
-
 }  // namespace scorewick

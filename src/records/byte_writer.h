@@ -33,8 +33,6 @@ class ByteWriter {
     return out_.data() + at;
   }
   void Zeros(std::size_t count) { out_.insert(out_.end(), count, 0); }
-  // Overwrites 4 bytes already written (for counts known only later).
-  void PatchU32BE(std::size_t at, std::uint32_t v);
 
   template <std::size_t N>
   void Text(const FixedText<N>& text) {
