@@ -5,7 +5,6 @@
 #include <QSplashScreen>
 #include <QThread>
 #include <chrono>
-#include <ctime>
 #include <filesystem>
 
 #include "app/core/session.h"
@@ -23,10 +22,10 @@ int RunDesktop(int argc, char** argv) {
   QSplashScreen splash(SplashPicture());
   splash.show();
   application.processEvents();
-  // The splash stays until the clock has moved on by three whole seconds;
-  // the picture keeps being painted meanwhile.
-  const std::time_t start = std::time(nullptr);
-  while (std::time(nullptr) - start < 3) {
+  // The splash stays for three seconds; the picture keeps being painted
+  // meanwhile.
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  while (std::chrono::steady_clock::now() < until) {
     application.processEvents();
     QThread::msleep(50);
   }
