@@ -1,8 +1,10 @@
 // scorewick print roster TEAM --pdf OUT
 // scorewick print addresses TEAM --pdf OUT
+// scorewick print blank [--columns N] [--rows N] [--pages N] --pdf OUT
 //
-// Prints the roster (or the players' address list) of a team into a PDF
-// file, without a display: the drawing needs only Qt's offscreen platform.
+// Prints the roster (or the players' address list) of a team, or blank
+// score sheets, into a PDF file, without a display: the drawing needs only
+// Qt's offscreen platform.
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include "cli/command.h"
 #include "cli/subcommand_group.h"
 #include "records/team_file.h"
+#include "reports/print/blank_sheets_out.h"
 #include "reports/print/phone_out.h"
 #include "reports/print/print_team.h"
 #include "reports/print/printout.h"
@@ -44,6 +47,15 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+int WritePdf(print::Printout& printout, const std::string& pdf, CommandContext& ctx) {
+  std::string error;
+  if (!print::PrintToPdf(printout, pdf, &error)) {
+    ctx.err << "scorewick: cannot write " << pdf << ": " << error << "\n";
+    return kExitRefused;
+  }
+  return kExitDone;
+}
+
 int Print(const Request& r, bool addresses, CommandContext& ctx) {
   Team team;
   if (!LoadTeam(r.team, team, ctx.ui)) {
@@ -57,12 +69,31 @@ int Print(const Request& r, bool addresses, CommandContext& ctx) {
   } else {
     printout = std::make_unique<print::TPrintTeam>(team);
   }
-  std::string error;
-  if (!print::PrintToPdf(*printout, r.pdf, &error)) {
-    ctx.err << "scorewick: cannot write " << r.pdf << ": " << error << "\n";
-    return kExitRefused;
-  }
-  return kExitDone;
+  return WritePdf(*printout, r.pdf, ctx);
+}
+
+struct BlankRequest {
+  int columns = print::kDefaultBlankColumns;
+  int rows = print::kDefaultBlankRows;
+  int pages = 1;
+  std::string pdf;
+};
+
+void AddBlank(CLI::App& group, CommandContext& ctx) {
+  auto r = std::make_shared<BlankRequest>();
+  CLI::App* cmd = group.add_subcommand("blank", "Print blank score sheets");
+  cmd->add_option("--columns", r->columns, "at-bat columns per page (1 to 15, default 9)")
+      ->check(CLI::Range(1, print::kMaxSheetColumns));
+  cmd->add_option("--rows", r->rows, "line-up positions (1 to 15, default 9)")
+      ->check(CLI::Range(1, print::kMaxSheetRows));
+  cmd->add_option("--pages", r->pages, "number of pages (1 to 100, default 1)")
+      ->check(CLI::Range(1, print::kMaxBlankPages));
+  cmd->add_option("--pdf", r->pdf, "PDF file to write")->required();
+  cmd->callback([&ctx, r] {
+    auto app = EnsureGuiApplication();
+    print::TBlankSheetsOut printout(r->columns, r->rows, r->pages);
+    ctx.exit_code = WritePdf(printout, r->pdf, ctx);
+  });
 }
 
 void AddPrint(CLI::App& group, const char* name, const char* description, bool addresses,
@@ -80,6 +111,7 @@ RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
   CLI::App* print = SubcommandGroup(app, "print", "Print into a PDF file");
   AddPrint(*print, "roster", "Print a team's roster", false, ctx);
   AddPrint(*print, "addresses", "Print a team's address list", true, ctx);
+  AddBlank(*print, ctx);
 });
 
 }  // namespace
