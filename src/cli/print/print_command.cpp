@@ -1,20 +1,28 @@
 // scorewick print roster TEAM --pdf OUT
 // scorewick print addresses TEAM --pdf OUT
 // scorewick print blank [--columns N] [--rows N] [--pages N] --pdf OUT
+// scorewick print game GAME [--side visitors|home|both] [--columns fit|N]
+//                           [--notes] [--empty-fields] --pdf OUT
 //
-// Prints the roster (or the players' address list) of a team, or blank
-// score sheets, into a PDF file, without a display: the drawing needs only
-// Qt's offscreen platform.
+// Prints the roster (or the players' address list) of a team, blank score
+// sheets, or a scored game's score sheet, into a PDF file, without a
+// display: the drawing needs only Qt's offscreen platform.  The game
+// sheet's hit line takes its colour from scwk.ini in the current folder.
 
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <ostream>
 
 #include "cli/command.h"
 #include "cli/subcommand_group.h"
+#include "app/core/settings.h"
+#include "records/game_file.h"
 #include "records/team_file.h"
+#include "reports/print/game_out.h"
 #include "reports/print/blank_sheets_out.h"
 #include "reports/print/phone_out.h"
 #include "reports/print/print_team.h"
@@ -107,11 +115,65 @@ void AddPrint(CLI::App& group, const char* name, const char* description, bool a
   cmd->callback([&ctx, r, addresses] { ctx.exit_code = Print(*r, addresses, ctx); });
 }
 
+struct GameRequest {
+  std::string game;
+  reports::PrintSide side = reports::PrintSide::kVisitors;
+  std::string columns = "fit";
+  bool notes = false;
+  bool empty_fields = false;
+  std::string pdf;
+};
+
+std::uint32_t CurrentHitLineColor() {
+  app::Settings settings;
+  std::error_code ec;
+  app::LoadSettings(std::filesystem::current_path(ec).string(), settings);
+  return app::ResolveColor(settings.hit_to_line_color, app::ClassicSystemColor);
+}
+
+int PrintGame(const GameRequest& r, CommandContext& ctx) {
+  reports::GamePrintOptions options;
+  options.side = r.side;
+  options.notes = r.notes;
+  options.empty_fields = r.empty_fields;
+  options.fit = r.columns == "fit";
+  if (!options.fit) options.columns = std::stoi(r.columns);
+
+  Game game;
+  if (!LoadGame(r.game, game, ctx.ui)) {
+    if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read game file " << r.game << "\n";
+    return kExitRefused;
+  }
+  auto app = EnsureGuiApplication();
+  print::TGameOut printout(game, options);
+  printout.set_hit_line_color(print::ColorFromColorRef(CurrentHitLineColor()));
+  return WritePdf(printout, r.pdf, ctx);
+}
+
+void AddGame(CLI::App& group, CommandContext& ctx) {
+  auto r = std::make_shared<GameRequest>();
+  CLI::App* cmd = group.add_subcommand("game", "Print a scored game as a score sheet");
+  cmd->add_option("GAME", r->game, "game file (.gam)")->required()->check(CLI::ExistingFile);
+  const std::map<std::string, reports::PrintSide> sides{{"visitors", reports::PrintSide::kVisitors},
+                                                        {"home", reports::PrintSide::kHome},
+                                                        {"both", reports::PrintSide::kBoth}};
+  cmd->add_option("--side", r->side, "visitors (default), home or both (home first)")
+      ->transform(CLI::CheckedTransformer(sides, CLI::ignore_case));
+  cmd->add_option("--columns", r->columns,
+                  "fit (default: every inning across the page) or 1 to 15 innings per page")
+      ->check(CLI::IsMember({"fit"}) | CLI::Range(1, print::kMaxSheetColumns));
+  cmd->add_flag("--notes", r->notes, "a page of the game's notes at the end");
+  cmd->add_flag("--empty-fields", r->empty_fields, "draw the empty box under every box's marks");
+  cmd->add_option("--pdf", r->pdf, "PDF file to write")->required();
+  cmd->callback([&ctx, r] { ctx.exit_code = PrintGame(*r, ctx); });
+}
+
 RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
   CLI::App* print = SubcommandGroup(app, "print", "Print into a PDF file");
   AddPrint(*print, "roster", "Print a team's roster", false, ctx);
   AddPrint(*print, "addresses", "Print a team's address list", true, ctx);
   AddBlank(*print, ctx);
+  AddGame(*print, ctx);
 });
 
 }  // namespace

@@ -39,8 +39,8 @@ SheetGeometry LayOutSheet(QSize page, int columns, int rows, const QPaintDevice*
   g.position_left = g.R - 2 * large.horizontalAdvance("Pos");
   g.sub_left = g.R - large.horizontalAdvance("Pos");
   g.line_width = std::max(1, w / 1600);
-  g.rows = std::clamp(rows, 1, kMaxSheetRows);
-  columns = std::clamp(columns, 1, kMaxSheetColumns);
+  g.rows = std::max(rows, 1);
+  columns = std::max(columns, 1);
 
   g.scale = static_cast<double>(w - 2 * g.M - (g.R - g.M)) / (kBoxPictureWidth * columns);
   BoxSizes(g);

@@ -1,0 +1,129 @@
+#include "reports/score_sheet_text.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "records/codes.h"
+
+namespace scorewick::reports {
+namespace {
+
+template <typename... Args>
+std::string Format(const char* format, Args... args) {
+  char buffer[512];
+  std::snprintf(buffer, sizeof buffer, format, args...);
+  return buffer;
+}
+
+}  // namespace
+
+std::string GameDateLine(const GameHeader& h) {
+  const char* format = h.start_minute < 10 ? "%d/%d/%d %d:0%d at %s" : "%d/%d/%d %d:%d at %s";
+  return Format(format, h.month, h.day, h.year, h.start_hour, h.start_minute, h.field.c_str());
+}
+
+std::string AttendanceLine(const GameHeader& h) {
+  return Format("Attendance: %d   Game Duration: %d hrs %d min", h.attendance, h.duration_hours,
+                h.duration_minutes);
+}
+
+std::string TeamSideLine(const Team& team, bool home) {
+  return team.team_name.str() + " : " + (home ? "Home" : "Visitor");
+}
+
+std::string TeamScoreText(const Team& team, int runs) {
+  return team.team_name.str() + " : " + std::to_string(runs);
+}
+
+std::string PitchersOfRecordLine(const Game& game) {
+  return "Winning Pitcher: " + game.winning_pitcher.name.str() +
+         ", Saving Pitcher: " + game.saving_pitcher.name.str() +
+         ", Losing Pitcher: " + game.losing_pitcher.name.str();
+}
+
+std::string UmpiresLine(const GameHeader& h) {
+  return "Umpires: " + h.umpires[0].str() + ", " + h.umpires[1].str() + ", " + h.umpires[2].str() +
+         ", " + h.umpires[3].str();
+}
+
+std::string NoteHeading(const GAME_NOTE& note) {
+  const int inning = note.inning + 1;
+  const int at_bat = note.at_bat + 1;
+  return Format("%s of the %d%s, %d%s At Bat", note.half ? "Top" : "Bottom", inning,
+                std::string(OrdinalSuffix(inning)).c_str(), at_bat,
+                std::string(OrdinalSuffix(at_bat)).c_str());
+}
+
+int FielderNumber(std::int32_t position) { return position >= 11 ? position - 3 : position; }
+
+std::string ReachText(const AT_BAT& ab) {
+  return ReachAbbrev(ab.how_reached, FielderNumber(ab.error_credits[0].position));
+}
+
+std::string AdvanceText(const AT_BAT& ab, int slot) {
+  if (slot < 0 || slot > 2) return {};
+  return AdvanceAbbrev(ab.advances[slot],
+                       FielderNumber(ab.error_credits[static_cast<std::size_t>(slot + 1)].position));
+}
+
+std::string OutCreditChain(const AT_BAT& ab) {
+  std::string chain;
+  const int count = std::clamp(ab.out_credit_count, 0, kMaxCredits);
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) chain += '-';
+    chain += std::to_string(FielderNumber(ab.out_credits[static_cast<std::size_t>(i)].position));
+  }
+  return chain;
+}
+
+bool ReachedOnBattedBall(std::int32_t reach) {
+  switch (reach) {
+    case 1: case 2: case 3: case 4: case 10: case 11: case 12: case 13: case 16: case 17:
+    case 18: case 20: case 21: case 22: case 24:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool OutOnBattedBall(std::int32_t out) {
+  switch (out) {
+    case 3: case 4: case 5: case 6: case 7: case 8: case 9: case 25: case 30: case 31:
+    case 32: case 34: case 36: case 38:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::vector<CountCell> CountCells(const AT_BAT& ab) {
+  std::vector<CountCell> cells;
+  const int strikes = std::clamp(ab.strikes, 0, 2);
+  const int balls = std::clamp(ab.balls, 0, 3);
+  for (int row = 0; row < strikes; ++row) cells.push_back({true, row, 0});
+  for (int row = 0; row < balls; ++row) cells.push_back({false, row, 0});
+  int strike_tally = 0;
+  int ball_tally = 0;
+  const int last = std::min(ab.last_pitch, kMaxPitches - 1);
+  for (int i = 0; i <= last; ++i) {
+    const std::int32_t event = ab.pitches[static_cast<std::size_t>(i)].event;
+    bool strike = false;
+    int tally = 0;
+    if (event == kEventStrike || event == kEventFoul) {
+      strike = true;
+      tally = ++strike_tally;
+      if (tally >= 3) continue;
+    } else if (event == kEventBall) {
+      tally = ++ball_tally;
+      if (tally >= 4) continue;
+    } else {
+      continue;
+    }
+    for (CountCell& cell : cells) {
+      if (cell.strike == strike && cell.row == tally - 1) cell.pitch = strike_tally + ball_tally;
+    }
+  }
+  return cells;
+}
+
+}  // namespace scorewick::reports
