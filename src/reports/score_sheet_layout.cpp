@@ -46,7 +46,45 @@ std::string EnteredText(const PLAYER& p) {
   return (p.entry_flag ? "T" : "B") + std::to_string(p.entered_inning);
 }
 
+// The team's line-ups in the order of the game (the top half of each
+// inning, then the bottom), each with whether it is a batting line-up.
+template <typename Visit>
+void ForEachLineup(const Game& game, bool home, Visit visit) {
+  for (int i = 0; i <= game.LastInning(); ++i) {
+    if (home) {
+      visit(FieldingHalf(game, i, home).defense, false);
+      visit(BattingHalf(game, i, home).offense, true);
+    } else {
+      visit(BattingHalf(game, i, home).offense, true);
+      visit(FieldingHalf(game, i, home).defense, false);
+    }
+  }
+}
+
 }  // namespace
+
+std::vector<PLAYER> Substitutes(const Game& game, bool home) {
+  std::set<std::string> seen;
+  std::vector<PLAYER> subs;
+  bool first_batting = true;
+  bool first_fielding = true;
+  ForEachLineup(game, home, [&](const std::vector<PLAYER>& lineup, bool batting) {
+    if (lineup.empty()) return;
+    bool& first = batting ? first_batting : first_fielding;
+    // In the side's first batting and first fielding line-up, the first
+    // player of each slot (position) started the game; everyone listed
+    // after him, there or later, came in for somebody.
+    std::set<std::int32_t> taken;
+    for (const PLAYER& p : lineup) {
+      if (p.name.empty()) continue;
+      const bool starter = first && taken.insert(batting ? p.batting_order : p.position).second;
+      if (!seen.insert(p.name.str()).second) continue;
+      if (!starter) subs.push_back(p);
+    }
+    first = false;
+  });
+  return subs;
+}
 
 SideSheet LayOutSide(const Game& game, bool home) {
   SideSheet sheet;
@@ -56,7 +94,8 @@ SideSheet LayOutSide(const Game& game, bool home) {
   sheet.rows = std::clamp(CountRows(game, home, last), 1, static_cast<int>(kPositionCount));
   sheet.holders.resize(static_cast<std::size_t>(sheet.rows));
 
-  const std::vector<PLAYER>& starters = BattingHalf(game, 0, home).offense;
+  std::set<std::string> substitutes;
+  for (const PLAYER& p : Substitutes(game, home)) substitutes.insert(p.name.str());
   for (int i = 0; i <= last; ++i) {
     for (const PLAYER& p : BattingHalf(game, i, home).offense) {
       if (p.name.empty() || p.batting_order < 1 || p.batting_order > sheet.rows) continue;
@@ -65,9 +104,7 @@ SideSheet LayOutSide(const Game& game, bool home) {
         return h.name == p.name.view();
       });
       if (known) continue;
-      const bool starter = std::any_of(starters.begin(), starters.end(), [&](const PLAYER& s) {
-        return SamePlayer(s, p) && s.batting_order == p.batting_order;
-      });
+      const bool starter = !substitutes.count(p.name.str());
       slot.push_back({UniformNumberText(p), p.name.str(), std::string(PositionAbbrev(p.position)),
                       starter ? std::string() : EnteredText(p)});
     }
@@ -106,31 +143,11 @@ int SideRuns(const Game& game, bool home) {
 }
 
 std::string DesignatedHitterLine(const Game& game, bool home) {
-  const int last = game.LastInning();
-  std::set<std::string> listed;
-  for (const PLAYER& p : BattingHalf(game, 0, home).offense) listed.insert(p.name.str());
-  for (const PLAYER& p : FieldingHalf(game, 0, home).defense) listed.insert(p.name.str());
-
   std::string subs;
-  auto add = [&](const std::vector<PLAYER>& lineup) {
-    for (const PLAYER& p : lineup) {
-      if (p.name.empty() || !listed.insert(p.name.str()).second) continue;
-      subs += ",#" + UniformNumberText(p) + " " + p.name.str() + " " + EnteredText(p) + "-" +
-              std::to_string(p.entry_value);
-    }
-  };
-  // The team's line-ups in the order of the game: the top half of each
-  // inning, then the bottom.
-  for (int i = 0; i <= last; ++i) {
-    if (home) {
-      add(FieldingHalf(game, i, home).defense);
-      add(BattingHalf(game, i, home).offense);
-    } else {
-      add(BattingHalf(game, i, home).offense);
-      add(FieldingHalf(game, i, home).defense);
-    }
+  for (const PLAYER& p : Substitutes(game, home)) {
+    subs += ",#" + UniformNumberText(p) + " " + p.name.str() + " " + EnteredText(p) + "-" +
+            std::to_string(p.entry_value);
   }
-
   const Team& team = home ? game.home : game.visitor;
   if (team.uses_designated_hitter) {
     const PLAYER& p = team.dh_bats_for;

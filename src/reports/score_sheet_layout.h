@@ -52,15 +52,20 @@ SideSheet LayOutSide(const Game& game, bool home);
 // (the run total the game record computes).
 int SideRuns(const Game& game, bool home);
 
+// The side's substitutes: the players of its line-ups (batting and
+// fielding) who did not start the game, each once, at his first entry, in
+// the order of the game.  The starters are the first player of each slot
+// in the side's first batting line-up and of each position in its first
+// fielding line-up.
+std::vector<PLAYER> Substitutes(const Game& game, bool home);
+
 // The designated-hitter line of a side, with its substitutions:
 //   "Player DH bats for: #7 Name (P)" when the team uses a designated
 //   hitter, then ",#12 Name T3-0" for each substitution ("#00" without a
 //   number; T or B from the entry flag, the inning entered, the entry
 //   value).  Without a designated hitter the line reads
 //   "Substitutions: #12 Name T3-0,#14 ..." and is empty when there are none.
-// A substitution is a player of the side's line-ups (batting and
-// fielding) who was not in its first batting or fielding line-up, listed
-// once, at his first entry, in the order of the game.
+// The substitutions are the side's Substitutes.
 std::string DesignatedHitterLine(const Game& game, bool home);
 
 enum class PrintSide { kVisitors, kHome, kBoth };

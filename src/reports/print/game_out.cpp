@@ -118,6 +118,28 @@ void TGameOut::PrintPage(QPainter& painter, int page, QSize size) {
   }
 }
 
+QString TGameOut::Title(QPainter& painter, QSize size, int page) const {
+  // The page header puts the page number and the date a side margin in
+  // from the edges; the title is centred between them.
+  painter.save();
+  const int margin = 3 * WidthOfW(painter.font(), painter.device());
+  painter.setFont(SansFont(size.width() / 50, painter.device()));
+  const QString date =
+      QString("%1/%2/%3").arg(header_date_.month).arg(header_date_.day).arg(header_date_.year);
+  const int ends = margin + TextWidth(painter, "  ") +
+                   std::max(TextWidth(painter, QString("Page %1").arg(page)), TextWidth(painter, date));
+  const int room = size.width() - 2 * ends;
+  QString visitor = Text(game_.visitor.team_name.view());
+  QString home = Text(game_.home.team_name.view());
+  if (TextWidth(painter, visitor + " VS " + home) > room) {
+    const int half = (room - TextWidth(painter, " VS ")) / 2;
+    visitor = Elided(painter, visitor, half);
+    home = Elided(painter, home, half);
+  }
+  painter.restore();
+  return visitor + " VS " + home;
+}
+
 TGameOut::Head TGameOut::DrawHead(QPainter& painter, QSize size, int page, const QString& line) {
   const QPaintDevice* device = painter.device();
   Head head;
@@ -128,7 +150,8 @@ TGameOut::Head TGameOut::DrawHead(QPainter& painter, QSize size, int page, const
   head.M = 5 * WidthOfW(head.large, device);
   DrawCreditLine(painter, size);
   painter.setFont(head.large);
-  const int y = DrawPageHeader(painter, size, page, JobName(), header_date_) + head.L / 2;
+  const int y = DrawPageHeader(painter, size, page, Title(painter, size, page), header_date_) +
+                head.L / 2;
   DrawCentredIn(painter, line, 0, size.width(), y);
   head.next_y = y + head.L;
   return head;

@@ -59,6 +59,9 @@ class TGameOut : public Printout {
 
  private:
   struct Head;
+  // The page header's title, "<visitors> VS <home>", the names shortened
+  // when it would run into the page number or the date.
+  QString Title(QPainter& painter, QSize size, int page) const;
   Head DrawHead(QPainter& painter, QSize size, int page, const QString& line);
   void PrintSidePage(QPainter& painter, const reports::SheetPageSpec& spec, QSize size, int page);
   void DrawLineup(QPainter& painter, const reports::SideSheet& sheet) const;

@@ -1,0 +1,243 @@
+// The scored game sheet measured on a recording page: the marks of a
+// handful of turns stated in the scorebook shorthand, the page head, the
+// pages and their order with continuation pages and notes, logos and long
+// names.
+
+#include "reports/print/game_out.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "reports/print/recording_target.h"
+#include "reports/sheet_games.h"
+#include "support/temp_dir.h"
+
+namespace scorewick::print {
+namespace {
+
+using reports::GamePrintOptions;
+using reports::PrintSide;
+using scorewick::testing::CompileSheetGame;
+using scorewick::testing::kBatAroundBook;
+using scorewick::testing::kMarksBook;
+
+const QSize kLetter(9600, 12600);
+
+GamePrintOptions Options(PrintSide side, int columns = 0, bool notes = false) {
+  GamePrintOptions o;
+  o.side = side;
+  o.fit = columns == 0;
+  o.columns = columns;
+  o.notes = notes;
+  return o;
+}
+
+// What was drawn inside one box.
+struct BoxDrawing {
+  QStringList texts;
+  std::vector<QLineF> lines;
+  std::vector<QRectF> shapes;
+};
+
+BoxDrawing InBox(const RecordedPage& page, const QRect& box) {
+  const QRectF area = QRectF(box).adjusted(-2, -2, 2, 2);
+  BoxDrawing d;
+  for (const RecordedText& t : page.texts) {
+    if (area.contains(t.baseline)) d.texts << t.text;
+  }
+  for (const QLineF& l : page.lines) {
+    if (area.contains(l.p1()) && area.contains(l.p2())) d.lines.push_back(l);
+  }
+  for (const QRectF& r : page.shapes) {
+    if (area.contains(r) && r != QRectF(box)) d.shapes.push_back(r);
+  }
+  return d;
+}
+
+// A point of the 167 by 145 picture in a box.
+QPointF At(const QRect& box, double k, double x, double y) {
+  return {box.left() + x * k, box.top() + y * k};
+}
+
+bool HasLine(const BoxDrawing& d, QPointF a, QPointF b) {
+  for (const QLineF& l : d.lines) {
+    if ((QLineF(l.p1(), a).length() < 1 && QLineF(l.p2(), b).length() < 1) ||
+        (QLineF(l.p1(), b).length() < 1 && QLineF(l.p2(), a).length() < 1)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool HasShape(const BoxDrawing& d, const QRectF& rect) {
+  for (const QRectF& r : d.shapes) {
+    if (std::abs(r.left() - rect.left()) < 1.5 && std::abs(r.top() - rect.top()) < 1.5 &&
+        std::abs(r.width() - rect.width()) < 3 && std::abs(r.height() - rect.height()) < 3) {
+      return true;
+    }
+  }
+  return false;
+}
+
+TEST(TGameOutTest, MarksOfAHandfulOfTurns) {
+  const Game game = CompileSheetGame(kMarksBook);
+  TGameOut out(game, Options(PrintSide::kVisitors));
+  out.set_today({2024, 6, 2});
+  RecordingPageTarget target(kLetter);
+  ASSERT_EQ(PrintPages(out, target), 1);
+  const RecordedPage& page = target.pages()[0];
+  const SheetGeometry& g = out.geometry();
+  const double k = g.scale;
+  ASSERT_EQ(g.columns, 1);
+  EXPECT_TRUE(page.pictures.empty());  // no empty boxes asked for
+
+  // A double to center field, a steal of third, home on an error.
+  const QRect ann = g.box(0, 0);
+  const BoxDrawing a = InBox(page, ann);
+  EXPECT_TRUE(a.texts.contains("2B")) << a.texts.join('|').toStdString();
+  EXPECT_TRUE(a.texts.contains("SB"));
+  EXPECT_TRUE(a.texts.contains("ER") || a.texts.contains("UER"));
+  EXPECT_TRUE(HasLine(a, At(ann, k, 83, 117), At(ann, k, 106, 94)));  // home to first
+  EXPECT_TRUE(HasLine(a, At(ann, k, 60, 94), At(ann, k, 83, 117)));   // third to home
+  const AT_BAT& double_ab = game.innings[0].top.at_bats[0];
+  EXPECT_TRUE(HasLine(a, At(ann, k, 83, 117), At(ann, k, double_ab.hit_x, double_ab.hit_y)));
+  EXPECT_TRUE(HasShape(a, QRectF(At(ann, k, 60, 71), At(ann, k, 106, 117))));  // the run
+
+  // Struck out looking: the backwards K and the first out's circle.
+  const QRect bo = g.box(1, 0);
+  const BoxDrawing b = InBox(page, bo);
+  EXPECT_TRUE(HasLine(b, At(bo, k, 100, 52), At(bo, k, 100, 110)));
+  EXPECT_TRUE(HasLine(b, At(bo, k, 100, 88), At(bo, k, 65, 52)));
+  EXPECT_TRUE(HasLine(b, At(bo, k, 87, 80), At(bo, k, 65, 110)));
+  EXPECT_TRUE(HasShape(b, QRectF(bo.left() + g.box_width - 37 * k, bo.top() + g.box_height - 35 * k,
+                                 32 * k, 32 * k)));
+  EXPECT_TRUE(b.texts.contains("1"));
+  EXPECT_FALSE(b.texts.contains("K"));
+
+  // A walk on five pitches: the count cells carry the pitch numbers.
+  const QRect cy = g.box(2, 0);
+  const BoxDrawing c = InBox(page, cy);
+  EXPECT_TRUE(c.texts.contains("BB"));
+  for (const char* n : {"1", "2", "3", "4"}) EXPECT_TRUE(c.texts.contains(n)) << n;
+  EXPECT_TRUE(HasShape(c, QRectF(At(cy, k, 138, 0), At(cy, k, 151, 14)).adjusted(0, 0, 2, 0)));
+  EXPECT_TRUE(HasShape(c, QRectF(At(cy, k, 153, 28), At(cy, k, 166, 42)).adjusted(0, 0, 2, 0)));
+
+  // Safe on the shortstop's error.
+  EXPECT_TRUE(InBox(page, g.box(3, 0)).texts.contains("E6"));
+
+  // The 6-4-3 double play ends the half: third out.
+  const QRect ed = g.box(4, 0);
+  const BoxDrawing e = InBox(page, ed);
+  EXPECT_TRUE(e.texts.contains("6-4-3"));
+  EXPECT_TRUE(e.texts.contains("GDP"));
+  EXPECT_TRUE(e.texts.contains("3"));
+  EXPECT_TRUE(HasLine(e, At(ed, k, 83, 117), At(ed, k, 100, 100)));
+
+  EXPECT_NE(page.Find("Runs: 1"), nullptr);
+  EXPECT_NE(page.Find("Gulls : Visitor"), nullptr);
+  EXPECT_NE(page.Find("6/1/2024 18:05 at Test Park"), nullptr);
+  EXPECT_NE(page.Find("Attendance: 120   Game Duration: 1 hrs 5 min"), nullptr);
+  EXPECT_NE(page.Find("Inning 1"), nullptr);
+  EXPECT_NE(page.Find("Final Score:   Gulls : 1   Hawks : 0"), nullptr);
+  EXPECT_NE(page.Find("Umpires: Una Ump, Vic Vane"), nullptr);
+  EXPECT_NE(page.Find("Page 1"), nullptr);
+  EXPECT_NE(page.Find("6/2/2024"), nullptr);
+}
+
+TEST(TGameOutTest, PagesOfBothSidesWithContinuationAndNotes) {
+  const Game game = CompileSheetGame(kBatAroundBook);
+  TGameOut out(game, Options(PrintSide::kBoth, 1, true));
+  RecordingPageTarget target(kLetter);
+  ASSERT_EQ(PrintPages(out, target), 4);
+  const auto& pages = target.pages();
+  EXPECT_NE(pages[0].Find("Hawks : Home"), nullptr);
+  EXPECT_NE(pages[1].Find("Gulls : Visitor"), nullptr);
+  EXPECT_NE(pages[2].Find("Gulls : Visitor"), nullptr);
+  EXPECT_NE(pages[3].Find("Notes Entered During Game"), nullptr);
+  EXPECT_NE(pages[3].Find("Top of the 1st, 3rd At Bat"), nullptr);
+  EXPECT_NE(pages[3].Find("Bases loaded"), nullptr);
+  EXPECT_NE(pages[3].Find("Bottom of the 1st, 3rd At Bat"), nullptr);
+  // The lines under the grid close each side.
+  EXPECT_NE(pages[0].Find("Final Score:"), nullptr);
+  EXPECT_EQ(pages[1].Find("Final Score:"), nullptr);
+  EXPECT_NE(pages[2].Find("Final Score:"), nullptr);
+  EXPECT_NE(pages[2].Find("Substitutions: #10 Pat Pinch T1-11"), nullptr);
+  // The second time round the order is captioned with the same inning,
+  // and its totals are not counted twice.
+  EXPECT_NE(pages[2].Find("Inning 1"), nullptr);
+  EXPECT_EQ(pages[2].Find("Runs:"), nullptr);
+  EXPECT_NE(pages[1].Find("Runs: 6"), nullptr);
+  // The pinch hitter stands under the starter of the third slot.
+  const RecordedText* starter = pages[1].Find("Cy Cole");
+  const RecordedText* pinch = pages[1].Find("Pat Pinch");
+  ASSERT_TRUE(starter && pinch);
+  EXPECT_GT(pinch->baseline.y(), starter->baseline.y());
+  EXPECT_LT(pinch->baseline.y() - starter->baseline.y(), out.geometry().box_height);
+  EXPECT_NE(pages[1].Find("T1"), nullptr);
+
+  // Fit puts both turns of the inning on one page.
+  TGameOut fit(game, Options(PrintSide::kVisitors));
+  RecordingPageTarget fit_target(kLetter);
+  ASSERT_EQ(PrintPages(fit, fit_target), 1);
+  EXPECT_EQ(fit.geometry().columns, 2);
+  EXPECT_EQ(fit_target.pages()[0].Texts().count("Inning 1"), 2);
+}
+
+TEST(TGameOutTest, EmptyFieldsDrawEveryBoxPicture) {
+  const Game game = CompileSheetGame(kMarksBook);
+  GamePrintOptions o = Options(PrintSide::kHome, 4);
+  o.empty_fields = true;
+  TGameOut out(game, o);
+  RecordingPageTarget target(kLetter);
+  ASSERT_EQ(PrintPages(out, target), 1);
+  // One inning on a page sized for four: the page draws the inning it has.
+  EXPECT_EQ(out.geometry().columns, 1);
+  EXPECT_EQ(target.pages()[0].pictures.size(), 9u);
+  EXPECT_EQ(target.pages()[0].pictures[0], QRectF(out.geometry().box(0, 0)));
+}
+
+TEST(TGameOutTest, LogosLoadOrAreLeftOutAndLongNamesAreShortened) {
+  TempDir dir;
+  QImage logo(40, 20, QImage::Format_RGB32);
+  logo.fill(Qt::red);
+  ASSERT_TRUE(logo.save(QString::fromStdString(dir.Path("logo.png"))));
+  Game game = CompileSheetGame(kMarksBook);
+  game.visitor.team_name.set("WWWWWWWWWWWWWWWWWWWWWWWW");
+  game.home.team_name.set("WWWWWWWWWWWWWWWWWWWWWWWW");
+  game.innings[0].top.offense[0].name.set("WWWWWWWWWWWWWWWWWWWWWWWW");
+
+  TGameOut out(game, Options(PrintSide::kBoth));
+  out.SetLogoFiles(dir.Path("missing.png"), dir.Path("logo.png"));
+  RecordingPageTarget target(QSize(6000, 12600));
+  ASSERT_EQ(PrintPages(out, target), 2);
+  EXPECT_TRUE(target.pages()[0].pictures.empty());  // the home logo does not load
+  ASSERT_EQ(target.pages()[1].pictures.size(), 1u);
+  const QRectF drawn = target.pages()[1].pictures[0];
+  EXPECT_DOUBLE_EQ(drawn.width(), drawn.height() * 2);
+
+  // The page header's title keeps clear of the page number and the date.
+  const RecordedPage& page = target.pages()[1];
+  auto right = [&](const RecordedText* t) {
+    return t->baseline.x() + QFontMetricsF(t->font, target.device()).horizontalAdvance(t->text);
+  };
+  const RecordedText* title = page.Find(" VS ");
+  const RecordedText* number = page.Find("Page 2");
+  const RecordedText* date = page.Find(QString::number(Today().year));
+  ASSERT_TRUE(title && number && date);
+  EXPECT_TRUE(title->text.contains(QChar(0x2026))) << title->text.toStdString();
+  EXPECT_GT(title->baseline.x(), right(number));
+  EXPECT_LT(right(title), date->baseline.x());
+  // The player's name stays in its column of the line-up block.
+  const SheetGeometry& g = out.geometry();
+  int names = 0;
+  for (const RecordedText& t : target.pages()[1].texts) {
+    if (!t.text.startsWith("WWW") || t.baseline.x() > g.R || t.baseline.y() < g.T) continue;
+    ++names;
+    EXPECT_LE(t.baseline.x() + QFontMetricsF(t.font, target.device()).horizontalAdvance(t.text),
+              g.position_left);
+  }
+  EXPECT_EQ(names, 1);
+}
+
+}  // namespace
+}  // namespace scorewick::print
