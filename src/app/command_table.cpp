@@ -4,6 +4,7 @@
 
 #include "app/core/command_ids.h"
 #include "app/handheld_commands.h"
+#include "app/print_commands.h"
 #include "app/shell_commands.h"
 #include "app/team_commands.h"
 
@@ -17,9 +18,9 @@ constexpr CommandRow kCommands[] = {
     {kCmdEditTeam, &RunEditTeam},
     {kCmdToolEditTeam, &RunEditTeam},
     // File > Print, and the tool bar's Print Game.
-    {kCmdPrintGame, nullptr},
-    {kCmdToolPrintGame, nullptr},
-    {kCmdBlankScoreSheets, nullptr},
+    {kCmdPrintGame, &RunPrintGame},
+    {kCmdToolPrintGame, &RunPrintGame},
+    {kCmdBlankScoreSheets, &RunBlankScoreSheets},
     {kCmdPrinterSetup, &RunPrinterSetup},
     {kCmdExit, &RunExit},
     // Statistics, and the tool bar's Game Stats.

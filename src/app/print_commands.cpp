@@ -1,0 +1,51 @@
+#include "app/print_commands.h"
+
+#include "app/main_window.h"
+#include "app/print_blanks_dialog.h"
+#include "app/print_game_dialog.h"
+#include "app/team_edit_dialog.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "reports/team_export.h"
+
+namespace scorewick::app {
+
+PrintGameDialogRunner& PrintGameDialogRun() {
+  static PrintGameDialogRunner run = [](PrintGameDialog& dialog) { return dialog.exec(); };
+  return run;
+}
+
+PrintBlanksDialogRunner& PrintBlanksDialogRun() {
+  static PrintBlanksDialogRunner run = [](PrintBlanksDialog& dialog) { return dialog.exec(); };
+  return run;
+}
+
+void RunPrintGame(CommandEnv& env) {
+  Ui& ui = env.services.ui;
+  Session& session = env.services.session;
+  FileDialogRequest request;
+  request.title = "Select Game To Print";
+  request.filter = kGameFileFilter;
+  request.default_extension = "gam";
+  request.initial_folder = session.start_folder;
+  std::optional<FileChoice> choice = ui.ChooseOpenFile(request);
+  if (!choice || choice->path.empty()) return;
+  const std::string path = reports::WithExtension(choice->path, "gam");
+
+  Game game;
+  if (!LoadGame(path, game, ui)) {
+    if (!FileExists(path)) ui.ShowMessage("Cannot open " + path, "Load Error", MessageIcon::kExclamation);
+    return;
+  }
+  const std::string logos[2] = {LogoPath(game.home, session), LogoPath(game.visitor, session)};
+  const std::uint32_t hit_line = ResolveColor(session.settings.hit_to_line_color, ClassicSystemColor);
+  PrintGameDialog dialog(game, logos, hit_line, ui, &env.window);
+  PrintGameDialogRun()(dialog);
+}
+
+void RunBlankScoreSheets(CommandEnv& env) {
+  PrintBlanksDialog dialog(env.services.ui, &env.window);
+  PrintBlanksDialogRun()(dialog);
+}
+
+}  // namespace scorewick::app
