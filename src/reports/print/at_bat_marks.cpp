@@ -67,7 +67,6 @@ void AtBatMarks::Draw(QPainter& painter, QPoint at, const AT_BAT& ab) const {
   painter.save();
   painter.setBackgroundMode(Qt::TransparentMode);
   const QPen path_pen(Qt::black, 4 * k_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  const QPen hit_pen(style_.hit_line, 2 * k_, Qt::SolidLine, Qt::RoundCap);
   const int bases = std::clamp(ab.bases_reached, 0, 4);
 
   if (ab.reached) {
@@ -84,8 +83,7 @@ void AtBatMarks::Draw(QPainter& painter, QPoint at, const AT_BAT& ab) const {
       painter.drawLine(Point(kBases[base - 1]), Point(kBases[base % 4]));
     }
     if (reports::ReachedOnBattedBall(ab.how_reached) && ab.HasHitLocation()) {
-      painter.setPen(hit_pen);
-      painter.drawLine(Point(kHomePlate), Point(QPointF(ab.hit_x, ab.hit_y)));
+      DrawHitLine(painter, ab);
     }
     painter.setPen(Qt::black);
     painter.setFont(medium_);
@@ -115,7 +113,18 @@ void AtBatMarks::Draw(QPainter& painter, QPoint at, const AT_BAT& ab) const {
   painter.restore();
 }
 
+void AtBatMarks::DrawHitLine(QPainter& painter, const AT_BAT& ab) const {
+  // A location off the picture (a damaged record) is held to its edge, so
+  // the line never leaves the box.
+  const QPointF ball(std::clamp<double>(ab.hit_x, 0, kBoxPictureWidth),
+                     std::clamp<double>(ab.hit_y, 0, kBoxPictureHeight));
+  painter.setPen(QPen(style_.hit_line, 2 * k_, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(Point(kHomePlate), Point(ball));
+}
+
 void AtBatMarks::DrawOut(QPainter& painter, const AT_BAT& ab) const {
+  // The line to the ball goes under the letters.
+  if (reports::OutOnBattedBall(ab.how_out) && ab.HasHitLocation()) DrawHitLine(painter, ab);
   const double w = size_.width();
   const double h = size_.height();
   const QRectF circle(at_.x() + w - 37 * k_, at_.y() + h - 35 * k_, 32 * k_, 32 * k_);
@@ -156,10 +165,6 @@ void AtBatMarks::DrawOut(QPainter& painter, const AT_BAT& ab) const {
     }
     const std::string chain = reports::OutCreditChain(ab);
     if (!chain.empty()) DrawCentred(painter, large_bold_, 1.2 * large_height_, Text(chain));
-  }
-  if (reports::OutOnBattedBall(ab.how_out) && ab.HasHitLocation()) {
-    painter.setPen(QPen(style_.hit_line, 2 * k_, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(Point(kHomePlate), Point(QPointF(ab.hit_x, ab.hit_y)));
   }
 }
 

@@ -51,6 +51,7 @@ class AtBatMarks {
  private:
   QPointF Point(QPointF picture) const;
   void DrawCentred(QPainter& painter, const QFont& font, double top, const QString& text) const;
+  void DrawHitLine(QPainter& painter, const AT_BAT& ab) const;
   void DrawOut(QPainter& painter, const AT_BAT& ab) const;
   void DrawCount(QPainter& painter, const AT_BAT& ab) const;
 

@@ -183,6 +183,36 @@ TEST(TGameOutTest, PagesOfBothSidesWithContinuationAndNotes) {
   EXPECT_EQ(fit_target.pages()[0].Texts().count("Inning 1"), 2);
 }
 
+TEST(TGameOutTest, NotesRunOnToFurtherPages) {
+  Game game = CompileSheetGame(kMarksBook);
+  game.notes.clear();
+  for (int i = 0; i < 60; ++i) {
+    GAME_NOTE note;
+    note.inning = i;
+    note.at_bat = 0;
+    note.text.set(std::string(250, 'x') + " " + std::to_string(i));
+    game.notes.push_back(note);
+  }
+  TGameOut out(game, Options(PrintSide::kHome, 0, true));
+  RecordingPageTarget target(kLetter);
+  const int pages = PrintPages(out, target);
+  ASSERT_GT(pages, 3);
+  int headings = 0;
+  for (int p = 1; p < pages; ++p) {
+    const RecordedPage& page = target.pages()[static_cast<std::size_t>(p)];
+    EXPECT_NE(page.Find("Notes Entered During Game"), nullptr);
+    EXPECT_NE(page.Find(QString("Page %1").arg(p + 1)), nullptr);
+    for (const RecordedText& t : page.texts) {
+      if (t.text.contains(" At Bat")) ++headings;
+      // Nothing runs into the credit line at the foot of the page.
+      if (!t.text.startsWith("This page")) {
+        EXPECT_LT(t.baseline.y(), kLetter.height() - 300);
+      }
+    }
+  }
+  EXPECT_EQ(headings, 60);
+}
+
 TEST(TGameOutTest, EmptyFieldsDrawEveryBoxPicture) {
   const Game game = CompileSheetGame(kMarksBook);
   GamePrintOptions o = Options(PrintSide::kHome, 4);
