@@ -22,6 +22,11 @@ T* Named(T* widget, const char* name) {
   return widget;
 }
 
+// A team's name as a button shows it: an "&" is a letter, not a shortcut.
+QString ButtonText(const NameText& name) {
+  return print::FromCp1252(name.view()).replace('&', "&&");
+}
+
 }  // namespace
 
 reports::GamePrintOptions& RememberedGamePrintOptions() {
@@ -37,9 +42,8 @@ PrintGameDialog::PrintGameDialog(const Game& game, const std::string (&logo_file
   print = [this](print::Printout& printout) { PrintOnApplicationPrinter(printout, ui_, this); };
 
   // The two sides are offered by their teams' names.
-  visitors_ = Named(new QRadioButton(print::FromCp1252(game.visitor.team_name.view()), this),
-                    "visitors");
-  home_ = Named(new QRadioButton(print::FromCp1252(game.home.team_name.view()), this), "home");
+  visitors_ = Named(new QRadioButton(ButtonText(game.visitor.team_name), this), "visitors");
+  home_ = Named(new QRadioButton(ButtonText(game.home.team_name), this), "home");
   both_ = Named(new QRadioButton("&Both", this), "both");
   auto* side_box = new QGroupBox("Team", this);
   auto* side_layout = new QVBoxLayout(side_box);
