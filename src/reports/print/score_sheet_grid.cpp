@@ -33,7 +33,7 @@ SheetGeometry LayOutSheet(QSize page, int columns, int rows, const QPaintDevice*
   g.M = 5 * WidthOfW(g.large_font, device);
   g.T = top > 0 ? top : 5 * g.L;
   if (bottom < 0) bottom = g.T;
-  const QFontMetrics large(g.large_font, const_cast<QPaintDevice*>(device));
+  const QFontMetrics large(g.large_font, device);
   g.R = g.M + large.horizontalAdvance(kNameColumnDigits);
   g.number_right = g.M + large.horizontalAdvance("No.");
   g.position_left = g.R - 2 * large.horizontalAdvance("Pos");
