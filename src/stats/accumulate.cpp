@@ -185,7 +185,9 @@ void SideCounter::BattingPlate(const AT_BAT& ab) {
   BattingStat& bs = Bat(b);
   BattingStat& rs = Bat(r);
   const std::int32_t result = ResultOf(ab), out = OutOf(ab);
-  if (ab.last_pitch >= 0 && result != kReachTieBreaker) ++bs.plate_appearances;
+  // A turn cut short by the third out on the bases (no result, no out)
+  // is no plate appearance: the batter leads off the next inning.
+  if (ab.last_pitch >= 0 && (ab.reached || ab.out) && result != kReachTieBreaker) ++bs.plate_appearances;
   if (IsOfficialAtBat(ab)) ++bs.at_bats;
   switch (result) {
     case kReachOnBaseSingle: ++bs.bunt_hits; [[fallthrough]];
