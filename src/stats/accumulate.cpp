@@ -22,8 +22,9 @@ inline std::string_view View(const NameText& text) {
   return {p, n};
 }
 
-bool In(std::int32_t value, std::initializer_list<std::int32_t> set) {
-  return std::find(set.begin(), set.end(), value) != set.end();
+template <typename... Codes>
+constexpr bool In(std::int32_t value, Codes... codes) {
+  return ((value == codes) || ...);
 }
 
 // Bases a batter gains by his own result.
@@ -45,7 +46,7 @@ std::int32_t OutOf(const AT_BAT& ab) { return ab.out ? ab.how_out : -1; }
 bool IsOfficialAtBat(const AT_BAT& ab) {
   if (!ab.reached && !ab.out) return false;
   const std::int32_t result = ResultOf(ab), out = OutOf(ab);
-  return !In(result, {5, 6, 7, 9, 13, 19, 20, 21, 22}) && !In(out, {8, 9, 30, 38});
+  return !In(result, 5, 6, 7, 9, 13, 19, 20, 21, 22) && !In(out, 8, 9, 30, 38);
 }
 
 bool ThrowsRight(const PLAYER& pitcher) { return pitcher.throws_right != 0; }
@@ -260,8 +261,8 @@ void SideCounter::BattingPlate(const AT_BAT& ab) {
     case kReachFieldersChoice: case kReachFieldersChoiceDP: ++bs.fielders_choices; break;
     default: break;
   }
-  if (In(result, {13, 20, 21, 22}) || In(out, {8, 9, 30, 38})) ++bs.all_sacrifices;
-  if (In(result, {13, 20}) || out == kOutSacrifice) ++bs.sacrifices;
+  if (In(result, 13, 20, 21, 22) || In(out, 8, 9, 30, 38)) ++bs.all_sacrifices;
+  if (In(result, 13, 20) || out == kOutSacrifice) ++bs.sacrifices;
   if (out == kOutSacBunt) ++bs.sacrifice_bunts;
   if (out == kOutSacFly || out == kOutSacFlyDP || result == kReachSacFlyWithError) ++bs.sacrifice_flies;
   if (result == kReachDroppedThirdWP) ++bs.dts_wild_pitch;
@@ -271,7 +272,7 @@ void SideCounter::BattingPlate(const AT_BAT& ab) {
     if (ab.reach_credits[0].position == kPosCatcher) ++bs.catcher_interference;
     else ++bs.other_interference;
   }
-  if (In(out, {1, 11, 12}) || In(result, {14, 15, 23})) ++bs.so_swinging;
+  if (In(out, 1, 11, 12) || In(result, 14, 15, 23)) ++bs.so_swinging;
   else if (out == kOutStrikeLooking) ++bs.so_looking;
   switch (out) {
     case kOutGround: ++bs.ground_outs; break;
@@ -381,8 +382,8 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
       else if (ev == kEventBall && ++balls == rules.balls_per_walk && walk_pitch < 0) walk_pitch = p;
       if (strikeout_pitch < 0 &&
           (((ev == kEventStrike || ev == kEventFoul) && strikes >= rules.strikes_per_out) ||
-           (ev == kEventOut && In(ab.how_out, {1, 2, 11, 12})) ||
-           (ev == kEventReached && In(ab.how_reached, {14, 15, 23})))) {
+           (ev == kEventOut && In(ab.how_out, 1, 2, 11, 12)) ||
+           (ev == kEventReached && In(ab.how_reached, 14, 15, 23)))) {
         strikeout_pitch = p;
       }
     }
@@ -436,7 +437,7 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     }
     if (strikeout_pitch >= range.begin && strikeout_pitch < range.end) {
       ++Pit(p).strikeouts;
-      if (!In(result, {14, 15, 23})) {
+      if (!In(result, 14, 15, 23)) {
         ++Pit(p).outs;
         out_credited = true;
       }
@@ -444,7 +445,7 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     for (int q = range.begin; q < range.end; ++q) {
       const std::int32_t ev = event(q);
       if (ev < kEventStrike || ev > kEventOut) continue;
-      if (ev == kEventBall || (ev == kEventReached && In(ab.how_reached, {5, 6, 7}))) ++Pit(p).first_pitch_balls;
+      if (ev == kEventBall || (ev == kEventReached && In(ab.how_reached, 5, 6, 7))) ++Pit(p).first_pitch_balls;
       else ++Pit(p).first_pitch_strikes;
       break;
     }
@@ -509,7 +510,7 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
           break;
         case kEventReached: {
           const std::int32_t how = ab.how_reached;
-          if (!In(how, {5, 6, 7, 8, 19})) {
+          if (!In(how, 5, 6, 7, 8, 19)) {
             ++ps->pitch_count;
             ++ps->total_strikes;
           }
@@ -521,11 +522,11 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
           int pchr = 0;
           if (how == kReachDroppedThirdPB || how == kReachDroppedThirdError) ++pchr;
           if (how == kReachInterference && ab.reach_credits[0].position == kPosCatcher) ++pchr;
-          if ((pchr > 0 || (In(how, {14, 15, 23}) && catcher_named))) {
+          if ((pchr > 0 || (In(how, 14, 15, 23) && catcher_named))) {
             const int c = catcher_row();
             if (c >= 0) {
               Fld(c).pitches_received += pchr;
-              if (In(how, {14, 15, 23}) && catcher_named) ++Fld(c).dts_batter_reached;
+              if (In(how, 14, 15, 23) && catcher_named) ++Fld(c).dts_batter_reached;
             }
           }
           ps = &Pit(p);
@@ -549,7 +550,7 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
         }
         case kEventOut: {
           const std::int32_t how = ab.how_out;
-          if (In(how, {3, 4, 5, 6, 7, 8, 9, 11, 21, 24, 25, 30, 31, 32, 33, 34, 36, 38, 40})) {
+          if (In(how, 3, 4, 5, 6, 7, 8, 9, 11, 21, 24, 25, 30, 31, 32, 33, 34, 36, 38, 40)) {
             ++ps->pitch_count;
             ++ps->total_strikes;
           }
@@ -603,7 +604,7 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     // pitch-outs.
     for (const PITCH_DATA& d : ab.pitch_details) {
       if (!d.valid) break;  // details fill from the front
-      if (d.strike || !In(d.ball_type, {2, 3, 4}) || View(d.pitcher.name) != name) continue;
+      if (d.strike || !In(d.ball_type, 2, 3, 4) || View(d.pitcher.name) != name) continue;
       --Pit(p).total_balls;
       --Pit(p).pitch_count;
       if (d.ball_type == kBallPitcherToMouth) {
@@ -627,7 +628,7 @@ void SideCounter::FieldingCredits(const AT_BAT& ab, const std::array<bool, kBase
     int po = 0, a = 0, apo = 0, uapo = 0;
     switch (c.credit) {
       case kCreditNone:
-        if (ab.out && chain == 1 && In(ab.how_out, {1, 2, 10, 11, 12, 21, 22, 23, 24, 26, 33})) po = apo = 1;
+        if (ab.out && chain == 1 && In(ab.how_out, 1, 2, 10, 11, 12, 21, 22, 23, 24, 26, 33)) po = apo = 1;
         break;
       case kCreditAssist: a = 1; break;
       case kCreditPutOut: po = 1; break;
@@ -637,7 +638,7 @@ void SideCounter::FieldingCredits(const AT_BAT& ab, const std::array<bool, kBase
       default: break;
     }
     if (c.credit != kCreditNone && po > 0) {
-      const bool assisted = i > 0 && In(ab.out_credits[static_cast<std::size_t>(i - 1)].credit, {1, 3});
+      const bool assisted = i > 0 && In(ab.out_credits[static_cast<std::size_t>(i - 1)].credit, 1, 3);
       (assisted ? apo : uapo) = po;
     }
     BattingStat& bs = Bat(b);
