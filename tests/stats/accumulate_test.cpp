@@ -183,6 +183,21 @@ TEST(Accumulate, ReliefInMidCount) {
   EXPECT_EQ(Batter(g, "Flo Fox").so_looking, 1);
 }
 
+TEST(Accumulate, StrikeoutByTheRelieverWhoThrewStrikeThree) {
+  const Stat s = CountGame(CompileBook(testing::kStrikeoutRelief), "Hawks");
+  const PitchingStat& rex = Pitcher(s, "Rex Roe");
+  const PitchingStat& sal = Pitcher(s, "Sal Stone");
+  EXPECT_EQ(rex.strikeouts, 0);
+  EXPECT_EQ(rex.outs, 0);
+  EXPECT_EQ(rex.pitch_count, 2);
+  EXPECT_EQ(rex.first_pitch_strikes, 1);
+  EXPECT_EQ(sal.strikeouts, 3);
+  EXPECT_EQ(sal.outs, 3);
+  EXPECT_EQ(sal.pitch_count, 7);
+  EXPECT_EQ(sal.first_pitch_strikes, 3);  // c, then s and s to the next two
+  EXPECT_EQ(Batter(CountGame(CompileBook(testing::kStrikeoutRelief), "Gulls"), "Ann Able").so_looking, 1);
+}
+
 TEST(Accumulate, BattingAndPitchingSplits) {
   const Game game = CompileBook(kChanges);
   // Bo Baker's walk was finished by a left-hander: it counts against

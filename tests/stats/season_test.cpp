@@ -92,7 +92,14 @@ TEST(Season, InvariantsOverTwoThousandGames) {
       const BattingStat& bat = team.batting.back();
       ASSERT_EQ(bat.runs, truth.runs) << "game " << n + 1;
       ASSERT_EQ(opponents.pitching.back().batters_faced, bat.plate_appearances) << "game " << n + 1;
-      ASSERT_EQ(opponents.pitching.back().runs, truth.runs) << "game " << n + 1;
+      const PitchingStat& against = opponents.pitching.back();
+      ASSERT_EQ(against.runs, truth.runs) << "game " << n + 1;
+      ASSERT_EQ(against.hits, bat.hits) << "game " << n + 1;
+      ASSERT_EQ(against.home_runs, bat.home_runs) << "game " << n + 1;
+      ASSERT_EQ(against.walks, bat.walks) << "game " << n + 1;
+      ASSERT_EQ(against.hit_batsmen, bat.hit_by_pitch) << "game " << n + 1;
+      ASSERT_EQ(against.strikeouts, bat.strikeouts()) << "game " << n + 1;
+      ASSERT_EQ(against.opponent_at_bats, bat.at_bats) << "game " << n + 1;
       ASSERT_EQ(team.fielding.back().put_outs, other.outs) << "game " << n + 1;
       ASSERT_EQ(team.pitching.back().outs, other.outs) << "game " << n + 1;
       ASSERT_EQ(bat.hits, bat.singles + bat.doubles + bat.triples + bat.home_runs);

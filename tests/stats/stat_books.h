@@ -55,6 +55,20 @@ sss K
 sss K
 )";
 
+// Sal Stone relieves Rex Roe with two strikes on Ann Able and throws
+// strike three.
+inline constexpr const char* kStrikeoutRelief = R"(
+rules innings=1
+top 1
+ss P "Sal Stone" c KL
+sss K
+sss K
+bottom 1
+sss K
+sss K
+sss K
+)";
+
 // Teams where the home side bats a designated hitter for its pitcher.
 inline constexpr const char* kDhTeams = R"(
 visitors "Gulls"
