@@ -156,10 +156,18 @@ TEST(Sort, TwiceWithTotalsLast) {
   EXPECT_EQ(s.batting[2].name, "TEAM TOTALS");
   SortTable(s, StatTable::kBatting, 0, true);  // names, descending
   EXPECT_EQ(s.batting[0].name, "Bo Baker");
+  s.batting[1].errors = 2;  // Ann Able, now second
+  SortTable(s, StatTable::kBatting, kSortByErrors, true);
+  EXPECT_EQ(s.batting[0].name, "Ann Able");
+  s.batting[1].passed_balls = 1;
+  SortTable(s, StatTable::kBatting, kSortByPassedBalls, true);
+  EXPECT_EQ(s.batting[0].name, "Bo Baker");
+  EXPECT_EQ(s.batting[2].name, "TEAM TOTALS");
   SortTable(s, StatTable::kFielding, kSortByErrors, true);  // only the batting table has it: no change
   EXPECT_EQ(s.fielding[0].name, "Ann Able");
   // The index follows the rows.
   EXPECT_EQ(s.FindBatting("Ann Able", "Gulls"), 1);
+  EXPECT_EQ(s.FindBatting("Bo Baker", "Gulls"), 0);
 }
 
 TEST(Sort, TiesKeepTheSelectionOrder) {
