@@ -78,14 +78,17 @@ bool PriorFormat(const std::string& path) {
   return !(head[0] == 0x00 && head[1] == 0x03 && head[2] == 0 && head[3] == 0);
 }
 
-// Counts one side (team or opponents) over the games.
-Stat Count(const Request& r, const StatRules& rules, bool opponents, CommandContext& ctx, bool report) {
+// Counts one side (team or opponents) over the games; *read, when given,
+// receives how many games could be read, and the games left out are named
+// on stderr.
+Stat Count(const Request& r, const StatRules& rules, bool opponents, CommandContext& ctx, int* read) {
   Stat stat(rules);
   stat.team_name = r.team;
   stat.all_teams = r.all_teams;
   for (const std::string& g : r.games) stat.AddGame(g);
   const AccumulateReport result = Accumulate(stat, r.pitching_split, r.batting_split, opponents);
-  if (report) {
+  if (read) {
+    *read = static_cast<int>(r.games.size() - result.refusals.size());
     for (const GameRefusal& refusal : result.refusals) {
       ctx.err << "scorewick: " << refusal.file << " left out: " << refusal.reason << "\n";
     }
@@ -130,17 +133,22 @@ int Run(Request r, CommandContext& ctx) {
   rules.ll_pitching_rules = settings.ll_pitching_rules;
 
   Stat shown;
+  int read = 0;
   if (r.view == StatView::kTeam) {
-    shown = Count(r, rules, false, ctx, true);
+    shown = Count(r, rules, false, ctx, &read);
   } else if (r.view == StatView::kOpponents) {
-    shown = Count(r, rules, true, ctx, true);
+    shown = Count(r, rules, true, ctx, &read);
   } else {
-    const Stat team = Count(r, rules, false, ctx, true);
-    const Stat opponents = Count(r, rules, true, ctx, false);
+    const Stat team = Count(r, rules, false, ctx, &read);
+    const Stat opponents = Count(r, rules, true, ctx, nullptr);
     shown = Stat(rules);
     Combine(opponents, shown);
     Combine(team, shown);
     shown.team_name = team.team_name;
+  }
+  if (read == 0) {
+    ctx.err << "scorewick: no game could be read\n";
+    return kExitRefused;
   }
   // --sort puts the largest first unless --ascending; by default names run A to Z.
   SortTable(shown, r.table, column, r.sort_given && !r.ascending);
@@ -192,7 +200,7 @@ int Run(Request r, CommandContext& ctx) {
 RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
   auto r = std::make_shared<Request>();
   CLI::App* cmd = app.add_subcommand("stats", "Count games into a statistics table and write it");
-  cmd->add_option("GAME", r->games, "game files (.gam)")->required()->check(CLI::ExistingFile);
+  cmd->add_option("GAME", r->games, "game files (.gam)")->required();
   CLI::Option_group* who = cmd->add_option_group("team", "whose players to count (one of)");
   who->add_option("--team", r->team, "the team's name, as the games spell it");
   who->add_flag("--all-teams", r->all_teams, "every team of every game");

@@ -83,6 +83,10 @@ TEST_F(StatsCommandTest, PriorFormatRefusedDamagedLeftOut) {
   EXPECT_NE(r.err.find("damaged.gam left out"), std::string::npos) << r.err;
   EXPECT_NE(r.out.find("\nKim Kent,Hawks,1,"), std::string::npos) << r.out;
 
+  r = RunCli({"stats", "damaged.gam", "missing.gam", "--team", "Hawks"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("missing.gam left out"), std::string::npos) << r.err;
+
   bytes[1] = 0x02;  // version word 512: format 2.0
   ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), bytes, nullptr));
   r = RunCli({"stats", "changes.gam", "old.gam", "--team", "Hawks"});
