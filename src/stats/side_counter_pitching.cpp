@@ -29,7 +29,7 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     responsible = View(ab.pitchers[0].pitcher.name);
   }
   if (!responsible.empty()) {
-    const std::string_view who = InDefense(half, responsible) ? responsible : View(ab.pitchers[0].pitcher.name);
+    const std::string_view who = InDefense(responsible) ? responsible : View(ab.pitchers[0].pitcher.name);
     const int p = PitchingRow(who);
     if (p >= 0) {
       PitchingStat& ps = Pit(p);
