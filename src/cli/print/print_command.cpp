@@ -9,15 +9,13 @@
 // display: the drawing needs only Qt's offscreen platform.  The game
 // sheet's hit line takes its colour from scwk.ini in the current folder.
 
-#include <QGuiApplication>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <ostream>
 
 #include "cli/command.h"
+#include "cli/print/gui_application.h"
 #include "cli/subcommand_group.h"
 #include "app/core/settings.h"
 #include "records/game_file.h"
@@ -35,25 +33,6 @@ struct Request {
   std::string team;
   std::string pdf;
 };
-
-// Qt's notes about its own run-time folders are no news to the person who
-// asked for a PDF file; everything else goes on to stderr.
-void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtWarningMsg && text.startsWith("QStandardPaths:")) return;
-  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
-}
-
-// Fonts and pages need a QGuiApplication; a command line needs no screen,
-// so one that does not say otherwise draws offscreen.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-  if (QGuiApplication::instance() != nullptr) return nullptr;
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  qInstallMessageHandler(QuietMessages);
-  static int argc = 1;
-  static char name[] = "scorewick";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 int WritePdf(print::Printout& printout, const std::string& pdf, CommandContext& ctx) {
   std::string error;

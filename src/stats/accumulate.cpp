@@ -1,0 +1,92 @@
+#include "stats/accumulate.h"
+
+#include <span>
+#include <string_view>
+
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
+#include "stats/side_counter.h"
+
+namespace scorewick {
+
+using counting::SideCounter;
+
+std::string PriorFormatMessage(const std::string& path) {
+  return path + "\n\nCannot use Game until Converted to 3.0 Format\n(See Help File)";
+}
+
+void AccumulateGame(Stat& stat, const Game& game, int n, int pitching_split, int batting_split,
+                    bool opponents) {
+  if (stat.all_teams) {
+    for (bool home : {true, false}) {
+      stat.team_name = (home ? game.home : game.visitor).team_name.str();
+      SideCounter(stat, game, n, pitching_split, batting_split, home).Count();
+    }
+    return;
+  }
+  const std::string_view team = stat.team_name;
+  bool named_home;
+  if (game.home.team_name.view() == team) named_home = true;
+  else if (game.visitor.team_name.view() == team) named_home = false;
+  else return;
+  SideCounter(stat, game, n, pitching_split, batting_split, opponents ? !named_home : named_home).Count();
+}
+
+namespace {
+
+// Whether the named team plays in the game file: its two teams, which
+// come right after the header, are read without the rest.  A file whose
+// teams cannot be read is decoded in full, so that its fault is reported.
+bool TeamPlays(std::span<const std::uint8_t> bytes, std::string_view team, Team& scratch) {
+  ByteReader in(bytes);
+  in.Skip(4 + kGameHeaderSize);
+  UserMessages ignored;
+  for (int side = 0; side < 2; ++side) {
+    scratch.Clear();
+    scratch.no_personal_info = 1;  // a game's teams carry none
+    if (!in.ok() || ReadTeam(in, scratch, ignored) != TeamReadResult::kOk) return true;
+    if (scratch.team_name.view() == team) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, bool opponents) {
+  AccumulateReport report;
+  Game game;
+  Team scratch;
+  std::vector<std::uint8_t> bytes;
+  UserMessages messages;
+  for (int i = 0; i < stat.game_count(); ++i) {
+    const std::string& path = stat.file_name(i);
+    std::string error;
+    if (!ReadWholeFile(path, bytes, &error)) {
+      report.refusals.push_back({GameRefusal::Kind::kUnreadable, path, error});
+      continue;
+    }
+    if (bytes.size() < 4 || !(bytes[0] == 0x00 && bytes[1] == 0x03 && bytes[2] == 0 && bytes[3] == 0)) {
+      report.refusals.push_back({GameRefusal::Kind::kPriorFormat, path, PriorFormatMessage(path)});
+      continue;
+    }
+    if (!stat.all_teams && !TeamPlays(bytes, stat.team_name, scratch)) continue;
+    messages.clear();
+    if (DecodeGameFile(bytes, game, messages, &error) != GameReadResult::kOk) {
+      report.refusals.push_back({GameRefusal::Kind::kDamaged, path, error});
+      continue;
+    }
+    ++report.games_read;
+    AccumulateGame(stat, game, i + 1, pitching_split, batting_split, opponents);
+  }
+  FinishTables(stat);
+  return report;
+}
+
+void Accumulate(Stat& stat, const Game& current_game, int pitching_split, int batting_split,
+                bool opponents) {
+  AccumulateGame(stat, current_game, 1, pitching_split, batting_split, opponents);
+  FinishTables(stat);
+}
+
+}  // namespace scorewick
