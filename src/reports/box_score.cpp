@@ -1,0 +1,423 @@
+#include "reports/box_score.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdarg>
+#include <cstdio>
+#include <functional>
+#include <string_view>
+
+#include "records/codes.h"
+#include "reports/play_by_play.h"
+#include "reports/wrapped_lines.h"
+
+namespace scorewick::reports {
+namespace {
+
+// The notes paragraphs are built as one text of at most this many characters.
+constexpr std::size_t kNotesLimit = 999;
+// A batting line's name text never runs into its figures.
+constexpr std::size_t kNameColumn = 30;
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* format, ...) {
+  char buffer[512];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  return buffer;
+}
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// Orders every row but the last (the team-totals row keeps its place),
+// largest first, by selection: a later row replaces the best so far only
+// when it is strictly larger, so the statistics window and the box score
+// list equal rows alike.
+template <typename Row>
+void SortLargestFirst(std::vector<Row>& rows, const std::function<double(const Row&)>& key) {
+  if (rows.size() < 3) return;
+  const std::size_t end = rows.size() - 1;
+  for (std::size_t i = 0; i + 1 < end; ++i) {
+    std::size_t best = i;
+    for (std::size_t j = i + 1; j < end; ++j) {
+      if (key(rows[j]) > key(rows[best])) best = j;
+    }
+    if (best != i) std::swap(rows[i], rows[best]);
+  }
+}
+
+// The rows of a table without its team-totals row.
+template <typename Row>
+std::size_t PlayerRows(const std::vector<Row>& rows) {
+  return rows.empty() ? 0 : rows.size() - 1;
+}
+
+// "Smith, Jones(2)": the players of both tables whose count is above 0.
+template <typename Row>
+std::string PlayerList(const std::vector<Row>& first, const std::vector<Row>& second,
+                       const std::function<int(const Row&)>& count) {
+  std::string text;
+  for (const std::vector<Row>* rows : {&first, &second}) {
+    for (std::size_t i = 0; i < PlayerRows(*rows); ++i) {
+      const Row& row = (*rows)[i];
+      const int n = count(row);
+      if (n <= 0) continue;
+      if (!text.empty()) text += ", ";
+      text += row.name;
+      if (n > 1) text += "(" + std::to_string(n) + ")";
+    }
+  }
+  return text;
+}
+
+void AddCategory(std::string& text, std::string_view label, const std::string& list) {
+  if (list.empty()) return;
+  text += label;
+  text += list;
+  text += ". ";
+}
+
+bool IsDoublePlay(std::int32_t how_out) {
+  return how_out == kOutDoublePlay || how_out == kOutGroundDoublePlay || how_out == kOutNonForceGdp ||
+         how_out == kOutSacFlyDP;
+}
+
+std::string NameText(const BoxBatter& b) {
+  const auto& pos = b.figures.positions;
+  std::string text = b.starter ? b.figures.name + " " + std::string(PositionAbbrevLower(pos[0]))
+                               : Format("(%c%d) %s %s", b.top_half ? 't' : 'b', b.entered_inning,
+                                        b.figures.name.c_str(), std::string(PositionAbbrevLower(pos[0])).c_str());
+  for (std::size_t k = 1; k < pos.size() && pos[k] != 0; ++k) {
+    if (text.size() >= 27) break;
+    text += "-" + std::string(PositionAbbrevLower(pos[k]));
+  }
+  // A long name with an entry mark would push the figures out of their
+  // columns, where the exports cut them.
+  if (text.size() > kNameColumn) text.resize(kNameColumn);
+  return text;
+}
+
+const HALF_INNING& Half(const Game& game, int inning, bool top) {
+  return game.innings[static_cast<std::size_t>(inning)].half(top);
+}
+
+}  // namespace
+
+int InningsShown(const Game& game) {
+  int n = 0;
+  while (n < kInnings && !(Half(game, n, true).at_bats.empty() && Half(game, n, false).at_bats.empty())) ++n;
+  return n;
+}
+
+BoxScore::BoxScore(const Game& game, BoxTeamFigures visitors, BoxTeamFigures home, int outs_per_inning)
+    : visitors_(std::move(visitors)), home_(std::move(home)), outs_per_inning_(outs_per_inning) {
+  if (game.innings[0].top.at_bats.empty()) return;
+  innings_shown_ = InningsShown(game);
+  for (int i = 0; i < innings_shown_; ++i) {
+    visitor_inning_runs_.push_back(TallyHalfInning(Half(game, i, true)).runs);
+    home_inning_runs_.push_back(TallyHalfInning(Half(game, i, false)).runs);
+    visitor_runs_ += visitor_inning_runs_.back();
+    home_runs_ += home_inning_runs_.back();
+  }
+  AddScoreByInnings(game);
+  AddBattingLines(game);
+  AddBattingNotes(game);
+  AddPitchingLines();
+  AddPitchingNotes(game);
+  sections_.play_by_play = lines_.size();
+  AddPlayByPlay(lines_, game, innings_shown_);
+}
+
+int BoxScore::hits(bool visitors) const {
+  const auto& rows = team(visitors).batting;
+  return rows.empty() ? 0 : rows.back().hits;
+}
+
+int BoxScore::errors(bool visitors) const {
+  const auto& rows = team(visitors).batting;
+  return rows.empty() ? 0 : rows.back().errors;
+}
+
+std::string BoxScore::Headline() const {
+  const bool home_first = home_won();
+  return Format("%s %d, %s %d", winner().team_name.c_str(), home_first ? home_runs_ : visitor_runs_,
+                loser().team_name.c_str(), home_first ? visitor_runs_ : home_runs_);
+}
+
+void BoxScore::AddScoreByInnings(const Game&) {
+  const std::string rule(kBoxRuleWidth, '-');
+  lines_.push_back(Format("%s at %s", visitors_.team_name.c_str(), home_.team_name.c_str()));
+  lines_.emplace_back();
+  lines_.emplace_back();
+  std::string header = "Score By Innings         ";
+  for (int i = 1; i <= innings_shown_; ++i) header += Format("%2d ", i);
+  lines_.push_back(header + "  R  H  E");
+  lines_.push_back(rule);
+  for (bool v : {true, false}) {
+    std::string line = Format("%-25s", team(v).team_name.c_str());
+    for (int runs : runs_by_inning(v)) line += Format("%2d ", runs);
+    line += Format("-%2d ", runs(v));
+    line += team(v).batting.empty() ? std::string("  0  0") : Format("%2d %2d ", hits(v), errors(v));
+    lines_.push_back(line);
+  }
+  lines_.push_back(rule);
+}
+
+std::vector<BoxBatter> BoxScore::PlacedBatters(const Game& game, const BoxTeamFigures& team) const {
+  const bool visitors = &team == &visitors_;
+  std::vector<BoxBatter> list;
+  for (std::size_t i = 0; i < PlayerRows(team.batting); ++i) list.push_back({team.batting[i]});
+
+  auto starter_of = [&list](std::size_t index, int slot) {
+    if (slot == 0) return true;
+    for (std::size_t k = 0; k < index; ++k) {
+      if (list[k].slot == slot) return false;
+    }
+    return true;
+  };
+  // A pinch hitter or runner counts from the at-bat where he first batted
+  // or ran, when that comes before what the line-ups say.
+  auto pinch_rule = [&](BoxBatter& b) {
+    const std::int32_t first = b.figures.positions[0];
+    if (first != kPosPinchHitter && first != kPosPinchRunner) return;
+    for (int i = 0; i < kInnings && !Half(game, i, true).at_bats.empty(); ++i) {
+      const auto& at_bats = Half(game, i, visitors).at_bats;
+      for (std::size_t j = 0; j < at_bats.size(); ++j) {
+        const AT_BAT& ab = at_bats[j];
+        const bool hit = ab.batter.position == kPosPinchHitter && ab.batter.name.view() == b.figures.name;
+        const bool ran = ab.pinch_runner.position == kPosPinchRunner && ab.pinch_runner.name.view() == b.figures.name;
+        if (!hit && !ran) continue;
+        const int index = static_cast<int>(j);
+        if (i + 1 < b.entered_inning || (i + 1 == b.entered_inning && index < b.entered_at_bat)) {
+          b.entered_inning = i + 1;
+          b.entered_at_bat = index;
+          b.top_half = visitors;
+          b.slot = ab.batter.batting_order;
+        }
+        return;
+      }
+    }
+  };
+
+  for (int i = 0; i < kInnings && !Half(game, i, true).at_bats.empty(); ++i) {
+    const HALF_INNING& top = Half(game, i, true);
+    const HALF_INNING& bottom = Half(game, i, false);
+    const std::vector<PLAYER>* lineups[2] = {visitors ? &top.offense : &top.defense,
+                                             visitors ? &bottom.defense : &bottom.offense};
+    for (std::size_t k = 0; k < list.size(); ++k) {
+      BoxBatter& b = list[k];
+      if (b.entered_inning != 0) continue;
+      const PLAYER* found = nullptr;
+      for (const std::vector<PLAYER>* lineup : lineups) {
+        for (const PLAYER& p : *lineup) {
+          if (SameNameIgnoringCase(p.name.view(), b.figures.name)) {
+            found = &p;
+            break;
+          }
+        }
+        if (found != nullptr) break;
+      }
+      if (found != nullptr) {
+        b.slot = found->batting_order;
+        b.entered_inning = found->entered_inning;
+        b.entered_at_bat = found->entry_value;
+        b.top_half = found->entry_flag != 0;
+      } else {
+        const auto& at_bats = Half(game, i, visitors).at_bats;
+        const AT_BAT* match = nullptr;
+        std::size_t index = 0;
+        for (std::size_t j = 0; j < at_bats.size() && match == nullptr; ++j) {
+          if (SameNameIgnoringCase(at_bats[j].batter.name.view(), b.figures.name)) match = &at_bats[j], index = j;
+        }
+        for (std::size_t j = 0; j < at_bats.size() && match == nullptr; ++j) {
+          if (SameNameIgnoringCase(at_bats[j].pinch_runner.name.view(), b.figures.name)) match = &at_bats[j], index = j;
+        }
+        if (match == nullptr) continue;
+        const PLAYER& who = SameNameIgnoringCase(match->batter.name.view(), b.figures.name) ? match->batter
+                                                                                             : match->pinch_runner;
+        b.slot = who.batting_order;
+        b.entered_inning = i + 1;
+        b.entered_at_bat = static_cast<int>(index);
+        b.top_half = visitors;
+      }
+      b.starter = starter_of(k, b.slot);
+      pinch_rule(b);
+    }
+  }
+  std::stable_sort(list.begin(), list.end(), [](const BoxBatter& a, const BoxBatter& b) {
+    if ((a.slot == 0) != (b.slot == 0)) return b.slot == 0;
+    if (a.slot != b.slot) return a.slot < b.slot;
+    if (a.entered_inning != b.entered_inning) return a.entered_inning < b.entered_inning;
+    if (a.top_half != b.top_half) return a.top_half;
+    return a.entered_at_bat < b.entered_at_bat;
+  });
+  return list;
+}
+
+void BoxScore::AddBattingLines(const Game& game) {
+  const BoxTeamFigures& w = winner();
+  const BoxTeamFigures& l = loser();
+  winner_batters_ = PlacedBatters(game, w);
+  loser_batters_ = PlacedBatters(game, l);
+  lines_.emplace_back();
+  lines_.emplace_back();
+  lines_.push_back(Headline());
+  lines_.emplace_back(kBoxRuleWidth, '-');
+  lines_.push_back(Format("%-42s| %-42s", w.team_name.c_str(), l.team_name.c_str()));
+  lines_.push_back(Format("%30sab  r  h bi | %30sab  r  h bi", "", ""));
+  sections_.batting_rows = lines_.size();
+  const std::size_t rows = std::max(winner_batters_.size(), loser_batters_.size());
+  for (std::size_t r = 0; r < rows; ++r) {
+    const BoxBatter* a = r < winner_batters_.size() ? &winner_batters_[r] : nullptr;
+    const BoxBatter* b = r < loser_batters_.size() ? &loser_batters_[r] : nullptr;
+    auto side = [](const BoxBatter& x) {
+      const BoxBattingFigures& f = x.figures;
+      return Format("%-30s%2d %2d %2d %2d", NameText(x).c_str(), f.at_bats, f.runs, f.hits, f.rbi);
+    };
+    if (a != nullptr && b != nullptr) {
+      lines_.push_back(side(*a) + " | " + side(*b));
+    } else if (a != nullptr) {
+      lines_.push_back(side(*a) + " |");
+    } else {
+      lines_.push_back(Format("%42s| ", "") + side(*b));
+    }
+  }
+  sections_.batting_totals = lines_.size();
+  auto totals = [](const BoxTeamFigures& t) {
+    BoxBattingFigures f = t.batting.empty() ? BoxBattingFigures{"TEAM TOTALS"} : t.batting.back();
+    return Format("%-30s%2d %2d %2d %2d", f.name.c_str(), f.at_bats, f.runs, f.hits, f.rbi);
+  };
+  lines_.push_back(totals(w) + " | " + totals(l));
+  lines_.emplace_back(kBoxRuleWidth, '-');
+}
+
+void BoxScore::AddBattingNotes(const Game& game) {
+  sections_.batting_notes = lines_.size();
+  lines_.emplace_back();
+  auto& w = home_won() ? home_.batting : visitors_.batting;
+  auto& l = home_won() ? visitors_.batting : home_.batting;
+  std::string text;
+  using Row = BoxBattingFigures;
+  auto by = [&](std::string_view label, int Row::*counter) {
+    const std::function<double(const Row&)> key = [counter](const Row& r) { return r.*counter; };
+    SortLargestFirst(w, key);
+    SortLargestFirst(l, key);
+    AddCategory(text, label, PlayerList<Row>(w, l, [counter](const Row& r) { return r.*counter; }));
+  };
+  by("E: ", &Row::errors);
+
+  int visitor_dp = 0;  // double plays turned by the visitors (in the bottom halves)
+  int home_dp = 0;
+  int visitor_lob = 0;
+  int home_lob = 0;
+  for (int i = 0; i < innings_shown_; ++i) {
+    for (const AT_BAT& ab : Half(game, i, true).at_bats) home_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
+    for (const AT_BAT& ab : Half(game, i, false).at_bats) visitor_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
+    visitor_lob += TallyHalfInning(Half(game, i, true)).left_on_base;
+    home_lob += TallyHalfInning(Half(game, i, false)).left_on_base;
+  }
+  std::string dp;
+  auto add_dp = [&dp](const std::string& name, int n) {
+    if (n == 0) return;
+    if (!dp.empty()) dp += ", ";
+    dp += Format("%s %d", name.c_str(), n);
+  };
+  if (home_dp > visitor_dp) {
+    add_dp(home_.team_name, home_dp);
+    add_dp(visitors_.team_name, visitor_dp);
+  } else {
+    add_dp(visitors_.team_name, visitor_dp);
+    add_dp(home_.team_name, home_dp);
+  }
+  AddCategory(text, "DP: ", dp);
+  if (visitor_lob < home_lob) {
+    AddCategory(text, "LOB: ", Format("%s %d, %s %d", visitors_.team_name.c_str(), visitor_lob,
+                                      home_.team_name.c_str(), home_lob));
+  } else {
+    AddCategory(text, "LOB: ", Format("%s %d, %s %d", home_.team_name.c_str(), home_lob,
+                                      visitors_.team_name.c_str(), visitor_lob));
+  }
+  by("2B: ", &Row::doubles);
+  by("3B: ", &Row::triples);
+  by("HR: ", &Row::home_runs);
+  by("SB: ", &Row::stolen_bases);
+  AddCategory(text, "CS: ",
+              PlayerList<Row>(w, l, [](const Row& r) { return r.steal_attempts - r.stolen_bases; }));
+  by("SH: ", &Row::sacrifice_bunts);
+  by("S: ", &Row::sacrifices);
+  by("SF: ", &Row::sacrifice_flies);
+  if (text.size() > kNotesLimit) text.resize(kNotesLimit);
+  AddWrappedLine(lines_, text, kNarrativeWidth);
+}
+
+void BoxScore::AddPitchingLines() {
+  sections_.pitching = lines_.size();
+  lines_.emplace_back();
+  using Row = BoxPitchingFigures;
+  const std::function<double(const Row&)> by_outs = [](const Row& r) { return r.outs; };
+  SortLargestFirst(visitors_.pitching, by_outs);
+  SortLargestFirst(home_.pitching, by_outs);
+  auto add_staff = [this](const BoxTeamFigures& t, bool winner) {
+    for (std::size_t i = 0; i < PlayerRows(t.pitching); ++i) {
+      const Row& p = t.pitching[i];
+      std::string name = p.name;
+      if (winner && p.wins > 0) name += " W";
+      if (!winner && p.losses > 0) name += " L";
+      const double innings = outs_per_inning_ > 0 ? static_cast<double>(p.outs) / outs_per_inning_ : 0.0;
+      lines_.push_back(Format("%-30s %6.2f %2d %2d %2d %2d %2d", name.c_str(), innings, p.hits, p.runs,
+                              p.earned_runs, p.walks, p.strikeouts));
+    }
+  };
+  lines_.push_back(Format("%-30s    IP   H  R ER BB SO", winner().team_name.c_str()));
+  add_staff(winner(), true);
+  lines_.emplace_back();
+  lines_.push_back(Format("%-30s", loser().team_name.c_str()));
+  add_staff(loser(), false);
+}
+
+void BoxScore::AddPitchingNotes(const Game& game) {
+  sections_.pitching_notes = lines_.size();
+  lines_.emplace_back();
+  std::string text;
+  std::string hbp;
+  for (int i = 0; i < innings_shown_; ++i) {
+    for (bool top : {true, false}) {
+      for (const AT_BAT& ab : Half(game, i, top).at_bats) {
+        if (ab.how_reached != kReachHitByPitch) continue;
+        const PLAYER& pitcher = !ab.pitchers[2].pitcher.name.empty()   ? ab.pitchers[2].pitcher
+                                : !ab.pitchers[1].pitcher.name.empty() ? ab.pitchers[1].pitcher
+                                                                       : ab.pitchers[0].pitcher;
+        if (!hbp.empty()) hbp += ", ";
+        hbp += Format("by %s (%s)", pitcher.name.c_str(), ab.batter.name.c_str());
+      }
+    }
+  }
+  AddCategory(text, "HBP: ", hbp);
+  using P = BoxPitchingFigures;
+  using B = BoxBattingFigures;
+  auto& wp = winner().pitching;
+  auto& lp = loser().pitching;
+  auto& w = home_won() ? home_ : visitors_;
+  auto& l = home_won() ? visitors_ : home_;
+  SortLargestFirst<P>(w.pitching, [](const P& r) { return r.wild_pitches; });
+  SortLargestFirst<P>(l.pitching, [](const P& r) { return r.wild_pitches; });
+  AddCategory(text, "WP: ", PlayerList<P>(wp, lp, [](const P& r) { return r.wild_pitches; }));
+  SortLargestFirst<B>(w.batting, [](const B& r) { return r.passed_balls; });
+  SortLargestFirst<B>(l.batting, [](const B& r) { return r.passed_balls; });
+  AddCategory(text, "PB: ", PlayerList<B>(w.batting, l.batting, [](const B& r) { return r.passed_balls; }));
+  SortLargestFirst<P>(w.pitching, [](const P& r) { return r.balks; });
+  SortLargestFirst<P>(l.pitching, [](const P& r) { return r.balks; });
+  AddCategory(text, "Balk: ", PlayerList<P>(wp, lp, [](const P& r) { return r.balks; }));
+  text += Format("T: %d:%02d.", game.header.duration_hours, game.header.duration_minutes);
+  text += Format(" A: %d.", game.header.attendance);
+  AddWrappedLine(lines_, text, kNarrativeWidth);
+  lines_.emplace_back();
+}
+
+}  // namespace scorewick::reports

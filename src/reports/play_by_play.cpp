@@ -1,0 +1,219 @@
+#include "reports/play_by_play.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string_view>
+
+#include "records/codes.h"
+#include "reports/half_inning_totals.h"
+#include "reports/wrapped_lines.h"
+
+namespace scorewick::reports {
+namespace {
+
+// Replaces the first "%s" of a phrase.
+std::string Fill(std::string_view phrase, std::string_view value) {
+  std::string out(phrase);
+  const std::size_t at = out.find("%s");
+  if (at != std::string::npos) out.replace(at, 2, value);
+  return out;
+}
+
+std::string HomeRunPhrase(std::string_view kind, int rbi) {
+  // kind is "" or " inside park".
+  switch (rbi) {
+    case 1: return " hit solo" + std::string(kind) + " home run";
+    case 2: return " hit 2-run" + std::string(kind) + " home run";
+    case 3: return " hit 3-run" + std::string(kind) + " home run";
+    case 4: return " hit" + std::string(kind) + " grand slam";
+    default: return "";
+  }
+}
+
+std::string ReachPhrase(const AT_BAT& ab) {
+  std::string_view err;
+  switch (ab.error_bases[0]) {
+    case 2: err = " 2-base"; break;
+    case 3: err = " 3-base"; break;
+    case 4: err = " 4-base"; break;
+    default: break;
+  }
+  switch (ab.how_reached) {
+    case kReachSingle: return " singled";
+    case kReachDouble: return " doubled";
+    case kReachTriple: return " tripled";
+    case kReachHomeRun: return HomeRunPhrase("", ab.rbi);
+    case kReachWalk: return " walked";
+    case kReachIntentionalWalk: return " intentionally walked";
+    case kReachHitByPitch: return " hit by pitch";
+    case kReachAwardedBase: return " awarded first base";
+    case kReachInterference: return " reached on interference";
+    case kReachFieldersChoice: return " reached on fielder's choice";
+    case kReachError:
+    case kReachAssistWithError:
+    case kReachSacrificeWithError: return Fill(" reached on%s error", err);
+    case kReachDroppedThirdWP: return " reached on dropped 3rd strike WP";
+    case kReachDroppedThirdPB: return " reached on dropped 3rd strike PB";
+    case kReachInsideParkHR: return HomeRunPhrase(" inside park", ab.rbi);
+    case kReachGroundRuleDouble: return " ground rule doubled";
+    case kReachTieBreaker: return " tie breaker rule, awarded second base";
+    case kReachSacrificeFC: return " reached on sacrifice fielder's choice";
+    case kReachSacHitWithError: return Fill(" reached on sac hit with%s error", err);
+    case kReachSacFlyWithError: return Fill(" reached on sac fly with%s error", err);
+    case kReachDroppedThirdError: return " reached on dropped 3rd strike w/error";
+    case kReachFieldersChoiceDP: return " reached on fielder's choice, DP";
+    default: return " reached first base";  // 0, 16 and unknown codes
+  }
+}
+
+struct AdvancePhrase {
+  std::string_view phrase;  // "" = told by nothing
+  std::int32_t merged_with = -1;  // when the next slot holds this code, told there
+};
+
+AdvancePhrase AdvancePhraseOf(std::int32_t code, int slot) {
+  switch (code) {
+    case kAdvStolenBase: return {", stole %s"};
+    case kAdvBatted: return {", batted forward to %s", kAdvBatted};
+    case kAdvAwarded: return {", awarded %s"};
+    case kAdvWildPitch: return {", advanced to %s on wild pitch", kAdvWildPitchContinued};
+    case kAdvPassedBall: return {", advanced to %s on passed ball", kAdvPassedBallContinued};
+    case kAdvBalk: return {", advanced to %s on balk"};
+    case kAdvError:
+    case kAdvErrorContinued:
+    case kAdvAssistWithError:
+    case kAdvCaughtStealingError: return {", advanced to %s on error", kAdvErrorContinued};
+    case kAdvWildPitchContinued: return {", advanced to %s on wild pitch", kAdvWildPitchContinued};
+    case kAdvPassedBallContinued: return {", advanced to %s on passed ball", kAdvPassedBallContinued};
+    case kAdvBalkContinued: return {", advanced to %s on balk", kAdvBalkContinued};
+    case kAdvForcedByWalk: return {slot == 2 ? ", walked %s" : ", walked forward to %s"};
+    case kAdvAdditionalBase: return {", additional base to %s"};
+    case kAdvFieldersChoice: return {", advanced on FC to %s"};
+    case kAdvDefensiveIndifference: return {", advanced to %s on defensive indifference"};
+    case kAdvOnThrow: return {", advanced to %s on throw"};
+    case kAdvDoubleSteal: return {", stole %s (double steal)"};
+    case kAdvTripleSteal: return {", stole %s (triple steal)"};
+    case kAdvInterference: return {", advanced to %s on interference"};
+    default: return {};
+  }
+}
+
+std::string_view OutPhrase(std::int32_t code) {
+  static constexpr std::array<std::string_view, kOutTypeCount> kPhrases = {
+      "",
+      " struck out swinging",
+      " struck out looking",
+      " grounded out",
+      " flied out",
+      " flied out foul",
+      " hit into double play",
+      " hit into triple play",
+      " sacrifice flied",
+      " sacrifice bunted",
+      " called out by interference",
+      " struck out",
+      " bunted foul on 2nd strike",
+      ", forced out at %s",
+      ", tagged out going to %s",
+      ", caught trying to steal %s",
+      ", left base early, called out",
+      ", did not tag, called out",
+      ", picked off",
+      ", left base path, called out",
+      " missed base, called out",
+      " called out by illegally batted ball",
+      " batted out of turn, called out",
+      ", hit by fair ball, called out",
+      ", touched by own batted ball, called out",
+      " lined out",
+      " called out",
+      ", called out for circle violation",
+      ", called out for leading off violation",
+      ", called out for head first slide",
+      " sacrificed",
+      " grounded into double play",
+      " out by infield fly rule",
+      " called out for thrown bat",
+      " bunted out",
+      ", tagged out after over running base",
+      " non-forced grounded into dp",
+      ", caught trying to steal %s, dp",
+      " sac flied into dp",
+      " base line violation to %s",
+      " popped out",
+  };
+  if (code < 0 || code >= kOutTypeCount) return "";
+  return kPhrases[static_cast<std::size_t>(code)];
+}
+
+// "2nd", "3rd", "home": the base reached by the advance of slot s.
+std::string AdvanceBase(int slot) {
+  if (slot == 2) return "home";
+  return std::to_string(slot + 2) + std::string(OrdinalSuffix(slot + 2));
+}
+
+void AddHalf(std::vector<std::string>& lines, const Game& game, int inning, bool top) {
+  const HALF_INNING& half = game.innings[static_cast<std::size_t>(inning)].half(top);
+  const int number = inning + 1;
+  char header[96];
+  std::snprintf(header, sizeof header, top ? "%s - Top of the %d%s:" : "%s - Bottom of the %d%s:",
+                game.batting_team(top).team_name.c_str(), number, std::string(OrdinalSuffix(number)).c_str());
+  lines.emplace_back(header);
+  for (std::size_t j = 0; j < half.at_bats.size(); ++j) {
+    const std::string sentence = NarrateAtBat(half.at_bats[j]);
+    if (!sentence.empty()) AddWrappedLine(lines, sentence, kNarrativeWidth);
+    const auto note = std::find_if(game.notes.begin(), game.notes.end(), [&](const GAME_NOTE& n) {
+      return n.inning == inning && n.at_bat == static_cast<std::int32_t>(j) && (n.half != 0) == top;
+    });
+    if (note != game.notes.end() && !note->text.empty()) {
+      AddWrappedLine(lines, note->text.view(), kNarrativeWidth);
+    }
+  }
+  const HalfInningTotals t = TallyHalfInning(half);
+  char totals[128];
+  std::snprintf(totals, sizeof totals, "%d run%s, %d hit%s, %d error%s, %d LOB.", t.runs,
+                std::string(PluralSuffix(t.runs)).c_str(), t.hits, std::string(PluralSuffix(t.hits)).c_str(),
+                t.errors, std::string(PluralSuffix(t.errors)).c_str(), t.left_on_base);
+  lines.emplace_back(totals);
+  lines.emplace_back();
+}
+
+}  // namespace
+
+std::string NarrateAtBat(const AT_BAT& ab) {
+  if (!ab.reached && !ab.out) return {};
+  std::string s = ab.batter.name.str();
+  const int hit_bases = ab.reached ? ReachBases(ab.how_reached) : 1;
+  if (ab.reached) s += ReachPhrase(ab);
+  if (!ab.pinch_runner.name.empty() && ab.pinch_runner.name.view() != ab.batter.name.view()) {
+    s += ", " + ab.pinch_runner.name.str() + " ran for batter";
+  }
+  // A damaged record may claim more than home; only the three slots exist.
+  const int last_slot = std::min(ab.bases_reached - 2, 2);
+  for (int slot = std::max(hit_bases - 1, 0); slot <= last_slot; ++slot) {
+    const AdvancePhrase a = AdvancePhraseOf(ab.advances[slot], slot);
+    if (a.phrase.empty()) continue;
+    if (slot < 2 && a.merged_with >= 0 && ab.advances[slot + 1] == a.merged_with) continue;
+    s += Fill(a.phrase, AdvanceBase(slot));
+  }
+  if (ab.out) {
+    const int b = ab.bases_reached;
+    const std::string base = b == 3 ? "home" : std::to_string(b + 1) + std::string(OrdinalSuffix(b + 1));
+    s += Fill(OutPhrase(ab.how_out), base);
+  }
+  if (ab.rbi > 0) s += ", " + std::to_string(ab.rbi) + " RBI";
+  s += '.';
+  return s;
+}
+
+void AddPlayByPlay(std::vector<std::string>& lines, const Game& game, int innings_shown) {
+  if (game.innings[0].top.at_bats.empty()) return;
+  const int shown = std::min(innings_shown, kInnings);
+  for (int i = 0; i < shown; ++i) {
+    AddHalf(lines, game, i, true);
+    if (!game.innings[static_cast<std::size_t>(i)].bottom.at_bats.empty()) AddHalf(lines, game, i, false);
+  }
+}
+
+}  // namespace scorewick::reports
