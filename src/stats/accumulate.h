@@ -1,0 +1,61 @@
+#pragma once
+// Accumulate: counts games into a Stat's three tables, then closes each
+// table with its totals row and computes the derived figures.
+//
+// The team counted is stat.team_name (opponents = false), or the other
+// team of every game that team played (opponents = true); with
+// stat.all_teams set every game counts both of its teams, each under its
+// own name, and the team name becomes "All Teams" at the end.  A game in
+// which the named team did not play contributes nothing.
+//
+// Splits: 0 counts right-handed opponents only, 1 left-handed only, 2 all.
+// The batting split looks at the pitcher who finished the plate
+// appearance; the pitching split at the batter (a switch hitter stands
+// against the pitcher's hand).
+//
+// The caller empties the tables first (Stat::ClearTables).
+
+#include <string>
+#include <vector>
+
+#include "records/game.h"
+#include "stats/stat.h"
+
+namespace scorewick {
+
+// A game file of the list that was not counted, and why.
+struct GameRefusal {
+  enum class Kind { kPriorFormat, kUnreadable, kDamaged };
+  Kind kind = Kind::kUnreadable;
+  std::string file;
+  std::string reason;
+};
+
+struct AccumulateReport {
+  int games_read = 0;                  // games decoded and counted (named team or not)
+  std::vector<GameRefusal> refusals;  // in list order
+};
+
+// The text a prior-format game is refused with ("%s\n\nCannot use Game
+// until Converted to 3.0 Format\n(See Help File)"), and its caption.
+std::string PriorFormatMessage(const std::string& path);
+inline constexpr const char* kPriorFormatCaption = "Incompatible Game Format";
+
+// Counts every game of stat's list, loading one at a time into one reused
+// game and byte buffer.  A file that cannot be read, is damaged or is in a
+// prior format is not counted at all and is named in the report; the rest
+// are counted.  Never shows or prints anything.
+AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, bool opponents);
+
+// The current-game-only form: counts the one open game (as game 1).
+void Accumulate(Stat& stat, const Game& current_game, int pitching_split, int batting_split,
+                bool opponents);
+
+// Counting without the totals, for callers that feed games themselves:
+// counts game as game number n (1-based), then FinishTables closes the
+// tables.  Accumulate is AccumulateGame over the list, then FinishTables.
+void AccumulateGame(Stat& stat, const Game& game, int n, int pitching_split, int batting_split,
+                    bool opponents);
+void FinishTables(Stat& stat);
+
+}  // namespace scorewick

@@ -1,0 +1,70 @@
+#pragma once
+// Stat: the statistics of one team (or its opponents, or every team) over
+// a list of games: the batting, pitching and fielding tables, each closed
+// by a totals row once counted.
+//
+// Rows stay in the order they were first met; they are found through an
+// index by (name, team) for batting and pitching and (name, team,
+// position) for fielding, so counting a league of a thousand players stays
+// linear.  Code that reorders or edits the tables directly calls
+// InvalidateIndex() (SortTable and Combine do).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "stats/base_stat_game_struct.h"
+#include "stats/batting_stat.h"
+#include "stats/fielding_stat.h"
+#include "stats/pitching_stat.h"
+#include "stats/stat_rules.h"
+
+namespace scorewick {
+
+inline constexpr std::string_view kTeamTotalsName = "TEAM TOTALS";
+inline constexpr std::string_view kCombinedTotalsName = "TOTALS";
+inline constexpr std::string_view kAllTeamsName = "All Teams";
+
+class Stat : public BaseStatGameStruct {
+ public:
+  explicit Stat(const StatRules& rules = {}) : rules(rules), innings_per_game(rules.innings_per_game) {}
+
+  std::vector<BattingStat> batting;
+  std::vector<PitchingStat> pitching;
+  std::vector<FieldingStat> fielding;
+  std::string team_name;          // the team counted; "All Teams" after an all-teams run
+  bool all_teams = false;
+  StatRules rules;
+  int innings_per_game = 9;       // ERA scale; starts as rules.innings_per_game
+  std::int32_t innings_batted = 0;  // innings the counted side batted (totals row IP)
+
+  // Empties the three tables and the innings count (the game list stays).
+  void ClearTables();
+  void InvalidateIndex();
+
+  // Index of the row, or -1 when absent (or the name is empty).  The
+  // FindOrAdd forms append a new row when absent; an empty name is never
+  // added.  FindOrAddBatting also records a non-zero position in the row.
+  int FindBatting(std::string_view name, std::string_view team);
+  int FindOrAddBatting(std::string_view name, std::string_view team, std::int32_t position);
+  int FindPitching(std::string_view name, std::string_view team);
+  int FindOrAddPitching(std::string_view name, std::string_view team);
+  int FindFielding(std::string_view name, std::string_view team, std::int32_t position);
+  int FindOrAddFielding(std::string_view name, std::string_view team, std::int32_t position);
+
+ private:
+  using Index = std::unordered_map<std::string, int>;
+  const std::string& Key(std::string_view name, std::string_view team, std::int32_t position);
+  void RebuildIfStale();
+
+  Index batting_index_;
+  Index pitching_index_;
+  Index fielding_index_;
+  // Rows the indexes cover; a table of another length is indexed again.
+  std::size_t indexed_[3] = {0, 0, 0};
+  std::string key_;  // reused lookup key
+};
+
+}  // namespace scorewick

@@ -1,0 +1,95 @@
+#pragma once
+// Short games in the scorebook shorthand for the statistics tests, each
+// with the figures it is meant to show worked out by hand in its test.
+
+namespace scorewick::testing {
+
+// Steals and caught stealing by a pinch runner, a foul third strike that
+// is no strikeout, and pick-offs by the pitcher and by the catcher.
+inline constexpr const char* kRunning = R"(
+rules innings=1
+top 1
+bsf 1B7
+PR1 "Pat Pinch" b SB2 s CS3(2-5) ss K
+1B8
+ssfff HR7
+6-3
+M6 "Pat Pinch"
+bottom 1
+1B9
+c PO1(1-3) b 2B7
+CPA2 b PO2(2-6) c F8
+)";
+
+// A run off the starter before anyone is out, then a reliever; the
+// league's pitching rules count innings pitched in.
+inline constexpr const char* kRelief = R"(
+rules innings=3
+top 1
+HR7
+P "Sal Stone"
+sss K
+sss K
+sss K
+bottom 1
+sss K
+P "Ray Relief"
+sss K
+sss K
+top 2
+sss K
+sss K
+sss K
+bottom 2
+HR7
+sss K
+sss K
+sss K
+top 3
+sss K
+sss K
+sss K
+bottom 3
+sss K
+sss K
+sss K
+)";
+
+// Teams where the home side bats a designated hitter for its pitcher.
+inline constexpr const char* kDhTeams = R"(
+visitors "Gulls"
+1 "Ann Able" SS 1 R/R
+2 "Bo Baker" 2B 2 L/R
+3 "Cy Cole" CF 3 R/R
+4 "Di Dunn" 1B 4 R/R
+5 "Ed Eng" 3B 5 S/R
+6 "Flo Fox" LF 6 R/R
+7 "Gus Gray" RF 7 R/R
+8 "Hal Hunt" C 8 R/R
+9 "Ike Ives" P 9 R/L
+home "Hawks"
+1 "Jo Jett" CF 21 R/R
+2 "Kim Kent" SS 22 R/R
+3 "Lu Lane" 1B 23 L/L
+4 "Mo Moss" C 24 R/R
+5 "Ned Nye" 3B 25 R/R
+6 "Olga Orr" 2B 26 R/R
+7 "Pia Pond" LF 27 R/R
+8 "Quin Quay" RF 28 R/R
+9 "Dee Hitt" DH 31 R/R
+P "Rex Roe" P 29 R/R
+)";
+
+inline constexpr const char* kDhGame = R"(
+rules innings=1
+top 1
+F8
+6-3
+sss K
+bottom 1
+F9
+sss K
+sss K
+)";
+
+}  // namespace scorewick::testing

@@ -1,0 +1,59 @@
+#pragma once
+// Helpers of the statistics tests: compiling a hand-stated game and
+// finding rows by name.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "records/game.h"
+#include "sim/scorebook.h"
+#include "stats/accumulate.h"
+#include "stats/stat.h"
+#include "tools/book_games.h"
+
+namespace scorewick::testing {
+
+// The two teams of the scorebook tests followed by the plays.
+inline Game CompileBook(const std::string& plays, const std::string& teams = sim::testing::kTeams) {
+  Game game;
+  const sim::ScorebookResult result = sim::CompileScorebook(teams + plays, game);
+  EXPECT_TRUE(result.ok) << result.error;
+  return game;
+}
+
+// Counts one game for team (or its opponents) with the given splits.
+inline Stat CountGame(const Game& game, const std::string& team, bool opponents = false,
+                      int pitching_split = 2, int batting_split = 2, StatRules rules = {}) {
+  Stat stat(rules);
+  stat.team_name = team;
+  Accumulate(stat, game, pitching_split, batting_split, opponents);
+  return stat;
+}
+
+inline const BattingStat& Batter(const Stat& s, const std::string& name) {
+  for (const BattingStat& b : s.batting) {
+    if (b.name == name) return b;
+  }
+  ADD_FAILURE() << "no batting row " << name;
+  static const BattingStat none;
+  return none;
+}
+
+inline const PitchingStat& Pitcher(const Stat& s, const std::string& name) {
+  for (const PitchingStat& p : s.pitching) {
+    if (p.name == name) return p;
+  }
+  ADD_FAILURE() << "no pitching row " << name;
+  static const PitchingStat none;
+  return none;
+}
+
+inline const FieldingStat* Fielder(const Stat& s, const std::string& name, int position) {
+  for (const FieldingStat& f : s.fielding) {
+    if (f.name == name && f.position == position) return &f;
+  }
+  return nullptr;
+}
+
+}  // namespace scorewick::testing
