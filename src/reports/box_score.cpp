@@ -109,6 +109,11 @@ const HALF_INNING& Half(const Game& game, int inning, bool top) {
 
 }  // namespace
 
+BoxScore MakeBoxScore(const Game& game, const StatRules& rules) {
+  if (game.innings[0].top.at_bats.empty()) return BoxScore(game, {}, {}, rules.outs_per_inning);
+  return BoxScore(game, CountBoxTeam(game, true, rules), CountBoxTeam(game, false, rules), rules.outs_per_inning);
+}
+
 int InningsShown(const Game& game) {
   int n = 0;
   while (n < kInnings && !(Half(game, n, true).at_bats.empty() && Half(game, n, false).at_bats.empty())) ++n;
@@ -117,6 +122,8 @@ int InningsShown(const Game& game) {
 
 BoxScore::BoxScore(const Game& game, BoxTeamFigures visitors, BoxTeamFigures home, int outs_per_inning)
     : visitors_(std::move(visitors)), home_(std::move(home)), outs_per_inning_(outs_per_inning) {
+  visitors_.team_name = game.visitor.team_name.str();
+  home_.team_name = game.home.team_name.str();
   if (game.innings[0].top.at_bats.empty()) return;
   innings_shown_ = InningsShown(game);
   for (int i = 0; i < innings_shown_; ++i) {

@@ -96,6 +96,10 @@ class BoxScore {
   BoxScoreSections sections_;
 };
 
+// The box score of game: both teams counted by the statistics engine on
+// this game alone, with the league rules given.
+BoxScore MakeBoxScore(const Game& game, const StatRules& rules);
+
 // Number of leading innings (at most 40) in which at least one half has
 // at-bats, stopping at the first inning where both halves are empty.
 int InningsShown(const Game& game);

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "records/game.h"
+#include "stats/stat.h"
+#include "stats/stat_rules.h"
+
 namespace scorewick::reports {
 
 struct BoxBattingFigures {
@@ -49,5 +53,13 @@ struct BoxTeamFigures {
   std::vector<BoxBattingFigures> batting;    // last entry: "TEAM TOTALS" (when not empty)
   std::vector<BoxPitchingFigures> pitching;  // last entry: "TEAM TOTALS" (when not empty)
 };
+
+// The figures of one Stat table set, rows in table order.
+BoxTeamFigures FiguresOf(const Stat& stat);
+
+// Counts one team of game (the visitors when visitors is set, else the home
+// team) with the statistics engine on this game alone, against all
+// opponents, and returns its figures.
+BoxTeamFigures CountBoxTeam(const Game& game, bool visitors, const StatRules& rules);
 
 }  // namespace scorewick::reports
