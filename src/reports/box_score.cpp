@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
-#include <functional>
 #include <string_view>
 
 #include "records/codes.h"
@@ -29,18 +28,37 @@ std::string Format(const char* format, ...) {
   return buffer;
 }
 
+// Appends n as "%2d" followed by tail, without a format parse: the score
+// lines hold a figure per inning.
+void AppendFigure(std::string& out, int n, char tail = ' ') {
+  if (n >= 0 && n < 100) {
+    out += n < 10 ? ' ' : static_cast<char>('0' + n / 10);
+    out += static_cast<char>('0' + n % 10);
+  } else {
+    out += std::to_string(n);
+  }
+  if (tail != '\0') out += tail;
+}
+
+// Appends text as "%-<width>s".
+void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
+  out += text;
+  if (text.size() < width) out.append(width - text.size(), ' ');
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 // Orders every row but the last (the team-totals row keeps its place),
 // largest first, by selection: a later row replaces the best so far only
 // when it is strictly larger, so the statistics window and the box score
 // list equal rows alike.
-template <typename Row>
-void SortLargestFirst(std::vector<Row>& rows, const std::function<double(const Row&)>& key) {
+template <typename Row, typename Key>
+void SortLargestFirst(std::vector<Row>& rows, Key key) {
   if (rows.size() < 3) return;
   const std::size_t end = rows.size() - 1;
   for (std::size_t i = 0; i + 1 < end; ++i) {
@@ -59,9 +77,8 @@ std::size_t PlayerRows(const std::vector<Row>& rows) {
 }
 
 // "Smith, Jones(2)": the players of both tables whose count is above 0.
-template <typename Row>
-std::string PlayerList(const std::vector<Row>& first, const std::vector<Row>& second,
-                       const std::function<int(const Row&)>& count) {
+template <typename Row, typename Count>
+std::string PlayerList(const std::vector<Row>& first, const std::vector<Row>& second, Count count) {
   std::string text;
   for (const std::vector<Row>* rows : {&first, &second}) {
     for (std::size_t i = 0; i < PlayerRows(*rows); ++i) {
@@ -86,6 +103,15 @@ void AddCategory(std::string& text, std::string_view label, const std::string& l
 bool IsDoublePlay(std::int32_t how_out) {
   return how_out == kOutDoublePlay || how_out == kOutGroundDoublePlay || how_out == kOutNonForceGdp ||
          how_out == kOutSacFlyDP;
+}
+
+// One side of a batting line: "%-30s%2d %2d %2d %2d".
+void AppendSide(std::string& out, std::string_view name, const BoxBattingFigures& f) {
+  AppendPadded(out, name, kNameColumn);
+  AppendFigure(out, f.at_bats);
+  AppendFigure(out, f.runs);
+  AppendFigure(out, f.hits);
+  AppendFigure(out, f.rbi, '\0');
 }
 
 std::string NameText(const BoxBatter& b) {
@@ -126,9 +152,12 @@ BoxScore::BoxScore(const Game& game, BoxTeamFigures visitors, BoxTeamFigures hom
   home_.team_name = game.home.team_name.str();
   if (game.innings[0].top.at_bats.empty()) return;
   innings_shown_ = InningsShown(game);
+  lines_.reserve(64 + 2 * static_cast<std::size_t>(innings_shown_) * 8);
   for (int i = 0; i < innings_shown_; ++i) {
-    visitor_inning_runs_.push_back(TallyHalfInning(Half(game, i, true)).runs);
-    home_inning_runs_.push_back(TallyHalfInning(Half(game, i, false)).runs);
+    visitor_totals_.push_back(TallyHalfInning(Half(game, i, true)));
+    home_totals_.push_back(TallyHalfInning(Half(game, i, false)));
+    visitor_inning_runs_.push_back(visitor_totals_.back().runs);
+    home_inning_runs_.push_back(home_totals_.back().runs);
     visitor_runs_ += visitor_inning_runs_.back();
     home_runs_ += home_inning_runs_.back();
   }
@@ -163,14 +192,20 @@ void BoxScore::AddScoreByInnings(const Game&) {
   lines_.emplace_back();
   lines_.emplace_back();
   std::string header = "Score By Innings         ";
-  for (int i = 1; i <= innings_shown_; ++i) header += Format("%2d ", i);
+  for (int i = 1; i <= innings_shown_; ++i) AppendFigure(header, i);
   lines_.push_back(header + "  R  H  E");
   lines_.push_back(rule);
   for (bool v : {true, false}) {
     std::string line = Format("%-25s", team(v).team_name.c_str());
-    for (int runs : runs_by_inning(v)) line += Format("%2d ", runs);
-    line += Format("-%2d ", runs(v));
-    line += team(v).batting.empty() ? std::string("  0  0") : Format("%2d %2d ", hits(v), errors(v));
+    for (int runs : runs_by_inning(v)) AppendFigure(line, runs);
+    line += '-';
+    AppendFigure(line, runs(v));
+    if (team(v).batting.empty()) {
+      line += "  0  0";
+    } else {
+      AppendFigure(line, hits(v));
+      AppendFigure(line, errors(v));
+    }
     lines_.push_back(line);
   }
   lines_.push_back(rule);
@@ -283,24 +318,27 @@ void BoxScore::AddBattingLines(const Game& game) {
   for (std::size_t r = 0; r < rows; ++r) {
     const BoxBatter* a = r < winner_batters_.size() ? &winner_batters_[r] : nullptr;
     const BoxBatter* b = r < loser_batters_.size() ? &loser_batters_[r] : nullptr;
-    auto side = [](const BoxBatter& x) {
-      const BoxBattingFigures& f = x.figures;
-      return Format("%-30s%2d %2d %2d %2d", NameText(x).c_str(), f.at_bats, f.runs, f.hits, f.rbi);
-    };
-    if (a != nullptr && b != nullptr) {
-      lines_.push_back(side(*a) + " | " + side(*b));
-    } else if (a != nullptr) {
-      lines_.push_back(side(*a) + " |");
+    std::string line;
+    line.reserve(kBoxRuleWidth);
+    if (a != nullptr) {
+      AppendSide(line, NameText(*a), a->figures);
+      line += b != nullptr ? " | " : " |";
     } else {
-      lines_.push_back(Format("%42s| ", "") + side(*b));
+      line.append(42, ' ');
+      line += "| ";
     }
+    if (b != nullptr) AppendSide(line, NameText(*b), b->figures);
+    lines_.push_back(std::move(line));
   }
   sections_.batting_totals = lines_.size();
-  auto totals = [](const BoxTeamFigures& t) {
-    BoxBattingFigures f = t.batting.empty() ? BoxBattingFigures{"TEAM TOTALS"} : t.batting.back();
-    return Format("%-30s%2d %2d %2d %2d", f.name.c_str(), f.at_bats, f.runs, f.hits, f.rbi);
-  };
-  lines_.push_back(totals(w) + " | " + totals(l));
+  const BoxBattingFigures none{"TEAM TOTALS"};
+  const BoxBattingFigures& wt = w.batting.empty() ? none : w.batting.back();
+  const BoxBattingFigures& lt = l.batting.empty() ? none : l.batting.back();
+  std::string totals;
+  AppendSide(totals, wt.name, wt);
+  totals += " | ";
+  AppendSide(totals, lt.name, lt);
+  lines_.push_back(std::move(totals));
   lines_.emplace_back(kBoxRuleWidth, '-');
 }
 
@@ -312,10 +350,10 @@ void BoxScore::AddBattingNotes(const Game& game) {
   std::string text;
   using Row = BoxBattingFigures;
   auto by = [&](std::string_view label, int Row::*counter) {
-    const std::function<double(const Row&)> key = [counter](const Row& r) { return r.*counter; };
+    const auto key = [counter](const Row& r) { return r.*counter; };
     SortLargestFirst(w, key);
     SortLargestFirst(l, key);
-    AddCategory(text, label, PlayerList<Row>(w, l, [counter](const Row& r) { return r.*counter; }));
+    AddCategory(text, label, PlayerList(w, l, key));
   };
   by("E: ", &Row::errors);
 
@@ -326,8 +364,8 @@ void BoxScore::AddBattingNotes(const Game& game) {
   for (int i = 0; i < innings_shown_; ++i) {
     for (const AT_BAT& ab : Half(game, i, true).at_bats) home_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
     for (const AT_BAT& ab : Half(game, i, false).at_bats) visitor_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
-    visitor_lob += TallyHalfInning(Half(game, i, true)).left_on_base;
-    home_lob += TallyHalfInning(Half(game, i, false)).left_on_base;
+    visitor_lob += visitor_totals_[static_cast<std::size_t>(i)].left_on_base;
+    home_lob += home_totals_[static_cast<std::size_t>(i)].left_on_base;
   }
   std::string dp;
   auto add_dp = [&dp](const std::string& name, int n) {
@@ -355,7 +393,7 @@ void BoxScore::AddBattingNotes(const Game& game) {
   by("HR: ", &Row::home_runs);
   by("SB: ", &Row::stolen_bases);
   AddCategory(text, "CS: ",
-              PlayerList<Row>(w, l, [](const Row& r) { return r.steal_attempts - r.stolen_bases; }));
+              PlayerList(w, l, [](const Row& r) { return r.steal_attempts - r.stolen_bases; }));
   by("SH: ", &Row::sacrifice_bunts);
   by("S: ", &Row::sacrifices);
   by("SF: ", &Row::sacrifice_flies);
@@ -367,7 +405,7 @@ void BoxScore::AddPitchingLines() {
   sections_.pitching = lines_.size();
   lines_.emplace_back();
   using Row = BoxPitchingFigures;
-  const std::function<double(const Row&)> by_outs = [](const Row& r) { return r.outs; };
+  const auto by_outs = [](const Row& r) { return r.outs; };
   SortLargestFirst(visitors_.pitching, by_outs);
   SortLargestFirst(home_.pitching, by_outs);
   auto add_staff = [this](const BoxTeamFigures& t, bool winner) {
@@ -412,15 +450,15 @@ void BoxScore::AddPitchingNotes(const Game& game) {
   auto& lp = loser().pitching;
   auto& w = home_won() ? home_ : visitors_;
   auto& l = home_won() ? visitors_ : home_;
-  SortLargestFirst<P>(w.pitching, [](const P& r) { return r.wild_pitches; });
-  SortLargestFirst<P>(l.pitching, [](const P& r) { return r.wild_pitches; });
-  AddCategory(text, "WP: ", PlayerList<P>(wp, lp, [](const P& r) { return r.wild_pitches; }));
-  SortLargestFirst<B>(w.batting, [](const B& r) { return r.passed_balls; });
-  SortLargestFirst<B>(l.batting, [](const B& r) { return r.passed_balls; });
-  AddCategory(text, "PB: ", PlayerList<B>(w.batting, l.batting, [](const B& r) { return r.passed_balls; }));
-  SortLargestFirst<P>(w.pitching, [](const P& r) { return r.balks; });
-  SortLargestFirst<P>(l.pitching, [](const P& r) { return r.balks; });
-  AddCategory(text, "Balk: ", PlayerList<P>(wp, lp, [](const P& r) { return r.balks; }));
+  SortLargestFirst(w.pitching, [](const P& r) { return r.wild_pitches; });
+  SortLargestFirst(l.pitching, [](const P& r) { return r.wild_pitches; });
+  AddCategory(text, "WP: ", PlayerList(wp, lp, [](const P& r) { return r.wild_pitches; }));
+  SortLargestFirst(w.batting, [](const B& r) { return r.passed_balls; });
+  SortLargestFirst(l.batting, [](const B& r) { return r.passed_balls; });
+  AddCategory(text, "PB: ", PlayerList(w.batting, l.batting, [](const B& r) { return r.passed_balls; }));
+  SortLargestFirst(w.pitching, [](const P& r) { return r.balks; });
+  SortLargestFirst(l.pitching, [](const P& r) { return r.balks; });
+  AddCategory(text, "Balk: ", PlayerList(wp, lp, [](const P& r) { return r.balks; }));
   text += Format("T: %d:%02d.", game.header.duration_hours, game.header.duration_minutes);
   text += Format(" A: %d.", game.header.attendance);
   AddWrappedLine(lines_, text, kNarrativeWidth);

@@ -86,6 +86,8 @@ class BoxScore {
   BoxTeamFigures home_;
   int outs_per_inning_ = 3;
   int innings_shown_ = 0;
+  std::vector<HalfInningTotals> visitor_totals_;  // by inning, recomputed
+  std::vector<HalfInningTotals> home_totals_;
   std::vector<int> visitor_inning_runs_;
   std::vector<int> home_inning_runs_;
   int visitor_runs_ = 0;

@@ -6,8 +6,10 @@ namespace scorewick::reports {
 namespace {
 
 bool ChargedError(const FIELDER_CREDIT& credit, std::int32_t kind) {
-  const std::string_view name = credit.name.view();
-  if (name.empty() || name.front() == ' ') return false;
+  // Only the first character matters: an empty name or one that begins
+  // with a blank names nobody.
+  const char first = credit.name.bytes[0];
+  if (first == '\0' || first == ' ') return false;
   return kind != kErrPassedBall && kind != kErrPrevious;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <string_view>
 
 #include "records/codes.h"
@@ -12,11 +11,21 @@
 namespace scorewick::reports {
 namespace {
 
-// Replaces the first "%s" of a phrase.
+// Appends phrase to out with its "%s" (if any) replaced by value.
+void AppendFilled(std::string& out, std::string_view phrase, std::string_view value) {
+  const std::size_t at = phrase.find('%');
+  if (at == std::string_view::npos) {
+    out += phrase;
+    return;
+  }
+  out += phrase.substr(0, at);
+  out += value;
+  out += phrase.substr(at + 2);
+}
+
 std::string Fill(std::string_view phrase, std::string_view value) {
-  std::string out(phrase);
-  const std::size_t at = out.find("%s");
-  if (at != std::string::npos) out.replace(at, 2, value);
+  std::string out;
+  AppendFilled(out, phrase, value);
   return out;
 }
 
@@ -156,10 +165,12 @@ std::string AdvanceBase(int slot) {
 void AddHalf(std::vector<std::string>& lines, const Game& game, int inning, bool top) {
   const HALF_INNING& half = game.innings[static_cast<std::size_t>(inning)].half(top);
   const int number = inning + 1;
-  char header[96];
-  std::snprintf(header, sizeof header, top ? "%s - Top of the %d%s:" : "%s - Bottom of the %d%s:",
-                game.batting_team(top).team_name.c_str(), number, std::string(OrdinalSuffix(number)).c_str());
-  lines.emplace_back(header);
+  std::string header = game.batting_team(top).team_name.str();
+  header += top ? " - Top of the " : " - Bottom of the ";
+  header += std::to_string(number);
+  header += OrdinalSuffix(number);
+  header += ':';
+  lines.push_back(std::move(header));
   for (std::size_t j = 0; j < half.at_bats.size(); ++j) {
     const std::string sentence = NarrateAtBat(half.at_bats[j]);
     if (!sentence.empty()) AddWrappedLine(lines, sentence, kNarrativeWidth);
@@ -171,11 +182,20 @@ void AddHalf(std::vector<std::string>& lines, const Game& game, int inning, bool
     }
   }
   const HalfInningTotals t = TallyHalfInning(half);
-  char totals[128];
-  std::snprintf(totals, sizeof totals, "%d run%s, %d hit%s, %d error%s, %d LOB.", t.runs,
-                std::string(PluralSuffix(t.runs)).c_str(), t.hits, std::string(PluralSuffix(t.hits)).c_str(),
-                t.errors, std::string(PluralSuffix(t.errors)).c_str(), t.left_on_base);
-  lines.emplace_back(totals);
+  // "%d run%s, %d hit%s, %d error%s, %d LOB."
+  std::string totals;
+  auto count = [&totals](int n, std::string_view what) {
+    totals += std::to_string(n);
+    totals += what;
+    totals += PluralSuffix(n);
+    totals += ", ";
+  };
+  count(t.runs, " run");
+  count(t.hits, " hit");
+  count(t.errors, " error");
+  totals += std::to_string(t.left_on_base);
+  totals += " LOB.";
+  lines.push_back(std::move(totals));
   lines.emplace_back();
 }
 
@@ -195,12 +215,12 @@ std::string NarrateAtBat(const AT_BAT& ab) {
     const AdvancePhrase a = AdvancePhraseOf(ab.advances[slot], slot);
     if (a.phrase.empty()) continue;
     if (slot < 2 && a.merged_with >= 0 && ab.advances[slot + 1] == a.merged_with) continue;
-    s += Fill(a.phrase, AdvanceBase(slot));
+    AppendFilled(s, a.phrase, AdvanceBase(slot));
   }
   if (ab.out) {
     const int b = ab.bases_reached;
     const std::string base = b == 3 ? "home" : std::to_string(b + 1) + std::string(OrdinalSuffix(b + 1));
-    s += Fill(OutPhrase(ab.how_out), base);
+    AppendFilled(s, OutPhrase(ab.how_out), base);
   }
   if (ab.rbi > 0) s += ", " + std::to_string(ab.rbi) + " RBI";
   s += '.';

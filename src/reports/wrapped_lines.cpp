@@ -1,5 +1,7 @@
 #include "reports/wrapped_lines.h"
 
+#include <algorithm>
+
 namespace scorewick::reports {
 namespace {
 
@@ -8,7 +10,7 @@ bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
 
 void AddWrappedLine(std::vector<std::string>& lines, std::string_view text, int width) {
-  const bool has_break = text.find_first_of("\r\n") != std::string_view::npos;
+  const bool has_break = std::any_of(text.begin(), text.end(), IsLineBreak);
   if (width > 200 || (!has_break && text.size() <= static_cast<std::size_t>(width))) {
     lines.emplace_back(text);
     return;
