@@ -8,9 +8,19 @@
 #include "records/codes.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
+#include "records/team_file.h"
 
 namespace scorewick {
 namespace {
+
+// A name field's text.  Names are short, so a plain scan beats a call to
+// memchr over the whole field.
+inline std::string_view View(const NameText& text) {
+  const char* p = text.bytes.data();
+  std::size_t n = 0;
+  while (n < NameText::kCapacity && p[n] != '\0') ++n;
+  return {p, n};
+}
 
 bool In(std::int32_t value, std::initializer_list<std::int32_t> set) {
   return std::find(set.begin(), set.end(), value) != set.end();
@@ -67,6 +77,21 @@ class SideCounter {
   void Count();
 
  private:
+  // Rows looked up in this game, by name (and position): a game names a
+  // few dozen players hundreds of times, so a short list answers faster
+  // than the table's index.
+  struct Seen {
+    std::string_view name;
+    std::int32_t position;
+    int row;
+  };
+  int BattingRow(std::string_view name, std::int32_t position);
+  int PitchingRow(std::string_view name);
+  int FieldingRow(std::string_view name, std::int32_t position);
+  std::vector<Seen> seen_batting_, seen_pitching_, seen_fielding_;
+  std::vector<std::string_view> named_;  // batters and runners of a half
+  std::vector<int> outs_before_;         // per plate appearance of the fielding half
+
   BattingStat& Bat(int i) { return s_.batting[static_cast<std::size_t>(i)]; }
   PitchingStat& Pit(int i) { return s_.pitching[static_cast<std::size_t>(i)]; }
   FieldingStat& Fld(int i) { return s_.fielding[static_cast<std::size_t>(i)]; }
@@ -80,7 +105,7 @@ class SideCounter {
   void MarkAppeared(int row, int inning);
   void EndOfGame();
 
-  bool IsGamePitcher(std::string_view name) const;
+  bool IsGamePitcher(std::string_view name);
   static bool InDefense(const HALF_INNING& half, std::string_view name);
   std::string_view Catcher(const HALF_INNING& half, int inning, int index, bool before_sub) const;
   int Start(const PLAYER& entry, int inning) const;
@@ -97,13 +122,63 @@ class SideCounter {
   const AT_BAT* final_plate_ = nullptr;
 };
 
-bool SideCounter::IsGamePitcher(std::string_view name) const {
+int SideCounter::BattingRow(std::string_view name, std::int32_t position) {
+  if (name.empty()) return -1;
+  for (const Seen& seen : seen_batting_) {
+    if (seen.name == name) {
+      Bat(seen.row).AddPosition(position);
+      return seen.row;
+    }
+  }
+  const int row = s_.FindOrAddBatting(name, team_, position);
+  seen_batting_.push_back({name, 0, row});
+  return row;
+}
+
+int SideCounter::PitchingRow(std::string_view name) {
+  if (name.empty()) return -1;
+  for (const Seen& seen : seen_pitching_) {
+    if (seen.name == name) return seen.row;
+  }
+  const int row = s_.FindOrAddPitching(name, team_);
+  seen_pitching_.push_back({name, 0, row});
+  return row;
+}
+
+int SideCounter::FieldingRow(std::string_view name, std::int32_t position) {
+  if (name.empty()) return -1;
+  for (const Seen& seen : seen_fielding_) {
+    if (seen.position == position && seen.name == name) return seen.row;
+  }
+  const int row = s_.FindOrAddFielding(name, team_, position);
+  seen_fielding_.push_back({name, position, row});
+  return row;
+}
+
+bool SideCounter::IsGamePitcher(std::string_view name) {
+  if (game_pitchers_.empty()) {
+    for (const INNING& in : game_.innings) {
+      for (const HALF_INNING* h : {&in.top, &in.bottom}) {
+        for (const PLAYER& p : h->defense) {
+          if (p.position == kPosPitcher && !p.name.empty()) game_pitchers_.push_back(View(p.name));
+        }
+        for (const AT_BAT& ab : h->at_bats) {
+          for (const PITCHER_SLOT& slot : ab.pitchers) {
+            if (!slot.pitcher.name.empty()) game_pitchers_.push_back(View(slot.pitcher.name));
+          }
+        }
+      }
+    }
+    std::sort(game_pitchers_.begin(), game_pitchers_.end());
+    game_pitchers_.erase(std::unique(game_pitchers_.begin(), game_pitchers_.end()), game_pitchers_.end());
+    game_pitchers_.push_back({});  // marks the list as built
+  }
   return std::find(game_pitchers_.begin(), game_pitchers_.end(), name) != game_pitchers_.end();
 }
 
 bool SideCounter::InDefense(const HALF_INNING& half, std::string_view name) {
   for (const PLAYER& p : half.defense) {
-    if (p.name.view() == name) return true;
+    if (View(p.name) == name) return true;
   }
   return false;
 }
@@ -127,29 +202,13 @@ std::string_view SideCounter::Catcher(const HALF_INNING& half, int inning, int i
   std::string_view first;
   for (const PLAYER& p : half.defense) {
     if (p.position != kPosCatcher || p.name.empty()) continue;
-    if (first.empty()) first = p.name.view();
-    if (Start(p, inning) < index + (before_sub ? 0 : 1)) found = p.name.view();
+    if (first.empty()) first = View(p.name);
+    if (Start(p, inning) < index + (before_sub ? 0 : 1)) found = View(p.name);
   }
   return found.empty() ? first : found;
 }
 
 void SideCounter::Count() {
-  // The pitchers of the game, for the responsible-pitcher check.
-  for (const INNING& in : game_.innings) {
-    for (const HALF_INNING* h : {&in.top, &in.bottom}) {
-      for (const PLAYER& p : h->defense) {
-        if (p.position == kPosPitcher && !p.name.empty()) game_pitchers_.push_back(p.name.view());
-      }
-      for (const AT_BAT& ab : h->at_bats) {
-        for (const PITCHER_SLOT& slot : ab.pitchers) {
-          if (!slot.pitcher.name.empty()) game_pitchers_.push_back(slot.pitcher.name.view());
-        }
-      }
-    }
-  }
-  std::sort(game_pitchers_.begin(), game_pitchers_.end());
-  game_pitchers_.erase(std::unique(game_pitchers_.begin(), game_pitchers_.end()), game_pitchers_.end());
-
   for (int i = 0; i < kInnings; ++i) {
     const INNING& inning = game_.innings[static_cast<std::size_t>(i)];
     if (inning.top.at_bats.empty() && inning.bottom.at_bats.empty()) break;
@@ -172,10 +231,10 @@ void SideCounter::BattingHalf(const HALF_INNING& half) {
 }
 
 void SideCounter::BattingPlate(const AT_BAT& ab) {
-  const int b = s_.FindOrAddBatting(ab.batter.name.view(), team_, ab.batter.position);
+  const int b = BattingRow(View(ab.batter.name), ab.batter.position);
   int r = b;
-  if (!ab.pinch_runner.name.empty() && ab.pinch_runner.name.view() != ab.batter.name.view()) {
-    r = s_.FindOrAddBatting(ab.pinch_runner.name.view(), team_, kPosPinchRunner);
+  if (!ab.pinch_runner.name.empty() && View(ab.pinch_runner.name) != View(ab.batter.name)) {
+    r = BattingRow(View(ab.pinch_runner.name), kPosPinchRunner);
   }
   if (b < 0) return;
   if (r < 0) r = b;
@@ -185,7 +244,9 @@ void SideCounter::BattingPlate(const AT_BAT& ab) {
   BattingStat& bs = Bat(b);
   BattingStat& rs = Bat(r);
   const std::int32_t result = ResultOf(ab), out = OutOf(ab);
-  if (ab.last_pitch >= 0 && result != kReachTieBreaker) ++bs.plate_appearances;
+  // A turn cut short by the third out on the bases (no result, no out)
+  // is no plate appearance: the batter leads off the next inning.
+  if (ab.last_pitch >= 0 && (ab.reached || ab.out) && result != kReachTieBreaker) ++bs.plate_appearances;
   if (IsOfficialAtBat(ab)) ++bs.at_bats;
   switch (result) {
     case kReachOnBaseSingle: ++bs.bunt_hits; [[fallthrough]];
@@ -284,11 +345,19 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
 
   // 1. The pitcher charged with the batter.
   bool charged = false;
-  std::string_view responsible = ab.responsible_pitcher.name.view();
-  if (!responsible.empty() && !IsGamePitcher(responsible)) responsible = ab.pitchers[0].pitcher.name.view();
+  std::string_view responsible = View(ab.responsible_pitcher.name);
+  const auto in_slots = [&](std::string_view name) {
+    for (const PITCHER_SLOT& slot : ab.pitchers) {
+      if (View(slot.pitcher.name) == name) return true;
+    }
+    return false;
+  };
+  if (!responsible.empty() && !in_slots(responsible) && !IsGamePitcher(responsible)) {
+    responsible = View(ab.pitchers[0].pitcher.name);
+  }
   if (!responsible.empty()) {
-    const std::string_view who = InDefense(half, responsible) ? responsible : ab.pitchers[0].pitcher.name.view();
-    const int p = s_.FindOrAddPitching(who, team_);
+    const std::string_view who = InDefense(half, responsible) ? responsible : View(ab.pitchers[0].pitcher.name);
+    const int p = PitchingRow(who);
     if (p >= 0) {
       PitchingStat& ps = Pit(p);
       if (ab.scored) {
@@ -333,15 +402,15 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     range.end = std::clamp(range.end, range.begin, total);
     if (slot.pitcher.name.empty()) continue;
     if (!SplitCounts(pitching_split_, BatsRight(ab.batter, slot.pitcher))) continue;
-    const std::string_view name = slot.pitcher.name.view();
-    const int p = s_.FindOrAddPitching(name, team_);
+    const std::string_view name = View(slot.pitcher.name);
+    const int p = PitchingRow(name);
     if (inning == 0 && index == 0 && slot_index == 0) {
       ++Pit(p).games_started;
       starter_ = p;
     }
     catcher = Catcher(half, inning, index, /*before_sub=*/true);
-    const auto catcher_row = [&] { return s_.FindOrAddFielding(catcher, team_, kPosCatcher); };
-    const auto pitcher_row = [&] { return s_.FindOrAddFielding(name, team_, kPosPitcher); };
+    const auto catcher_row = [&] { return FieldingRow(catcher, kPosCatcher); };
+    const auto pitcher_row = [&] { return FieldingRow(name, kPosPitcher); };
 
     if (!charged) {
       int balls = 0, bases = 0;
@@ -470,7 +539,7 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
             case kReachDroppedThirdPB: {
               const int c = catcher_row();
               if (c >= 0) ++Fld(c).passed_balls;
-              const int b = s_.FindOrAddBatting(catcher, team_, kPosCatcher);
+              const int b = BattingRow(catcher, kPosCatcher);
               if (b >= 0) ++Bat(b).passed_balls;
               break;
             }
@@ -518,7 +587,7 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
           if ((how == kOutCaughtStealing || how == kOutCaughtStealingDP) && base >= 1 && base <= 3 &&
               !catcher.empty()) {
             for (int k = 0; k < chain; ++k) {
-              if (ab.out_credits[static_cast<std::size_t>(k)].name.view() != catcher) continue;
+              if (View(ab.out_credits[static_cast<std::size_t>(k)].name) != catcher) continue;
               FieldingStat& f = Fld(catcher_row());
               (base == 1 ? f.cs2 : base == 2 ? f.cs3 : f.csh)++;
               if (base == 3 && k == chain - 1) ++f.cs_put_out_home;
@@ -533,7 +602,8 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     // Balls that are no pitches: intentional balls, pitches to the mouth,
     // pitch-outs.
     for (const PITCH_DATA& d : ab.pitch_details) {
-      if (!d.valid || d.strike || d.pitcher.name.view() != name || !In(d.ball_type, {2, 3, 4})) continue;
+      if (!d.valid) break;  // details fill from the front
+      if (d.strike || !In(d.ball_type, {2, 3, 4}) || View(d.pitcher.name) != name) continue;
       --Pit(p).total_balls;
       --Pit(p).pitch_count;
       if (d.ball_type == kBallPitcherToMouth) {
@@ -552,8 +622,8 @@ void SideCounter::FieldingCredits(const AT_BAT& ab, const std::array<bool, kBase
   for (int i = 0; i < chain; ++i) {
     const FIELDER_CREDIT& c = ab.out_credits[static_cast<std::size_t>(i)];
     if (c.name.empty()) continue;
-    const int b = s_.FindOrAddBatting(c.name.view(), team_, c.position);
-    const int f = s_.FindOrAddFielding(c.name.view(), team_, c.position);
+    const int b = BattingRow(View(c.name), c.position);
+    const int f = FieldingRow(View(c.name), c.position);
     int po = 0, a = 0, apo = 0, uapo = 0;
     switch (c.credit) {
       case kCreditNone:
@@ -579,24 +649,26 @@ void SideCounter::FieldingCredits(const AT_BAT& ab, const std::array<bool, kBase
     for (int k = 0; k < std::clamp(ab.reach_credit_count, 0, kMaxCredits); ++k) {
       const FIELDER_CREDIT& c = ab.reach_credits[static_cast<std::size_t>(k)];
       if (c.name.empty()) continue;
-      ++Fld(s_.FindOrAddFielding(c.name.view(), team_, c.position)).interference;
+      ++Fld(FieldingRow(View(c.name), c.position)).interference;
       break;
     }
   }
   for (int list = 0; list < 2; ++list) {
     for (int k = 0; k < kBases; ++k) {
-      FIELDER_CREDIT c = list == 0 ? ab.error_credits[static_cast<std::size_t>(k)]
-                                   : ab.second_error_credits[static_cast<std::size_t>(k)];
+      const FIELDER_CREDIT& credit = list == 0 ? ab.error_credits[static_cast<std::size_t>(k)]
+                                               : ab.second_error_credits[static_cast<std::size_t>(k)];
+      std::string_view name = View(credit.name);
+      std::int32_t position = credit.position;
       std::int32_t kind = list == 0 ? ab.error_kinds[k] : ab.second_error_kinds[k];
       if (list == 0 && passed_ball[static_cast<std::size_t>(k)] && !catcher.empty()) {
-        c.position = kPosCatcher;
-        c.name = catcher;
+        name = catcher;
+        position = kPosCatcher;
         kind = kErrPassedBall;
       }
-      if (c.name.empty()) continue;
+      if (name.empty()) continue;
       if (list == 0 && k >= 1 && ab.advances[k - 1] == kAdvErrorContinued) continue;
-      const int b = s_.FindOrAddBatting(c.name.view(), team_, c.position);
-      const int f = s_.FindOrAddFielding(c.name.view(), team_, c.position);
+      const int b = BattingRow(name, position);
+      const int f = FieldingRow(name, position);
       BattingStat& brow = Bat(b);
       FieldingStat& frow = Fld(f);
       if (kind == kErrPassedBall) {
@@ -628,20 +700,26 @@ void SideCounter::MarkAppeared(int row, int inning) {
 
 void SideCounter::Appearances(int inning, const HALF_INNING& bat, const HALF_INNING& field) {
   if (!bat.at_bats.empty()) {
+    named_.clear();
+    for (const AT_BAT& ab : bat.at_bats) {
+      named_.push_back(View(ab.batter.name));
+      if (!ab.pinch_runner.name.empty()) named_.push_back(View(ab.pinch_runner.name));
+    }
     for (const PLAYER& e : bat.offense) {
-      bool appeared = e.active && e.position != kPosBench;
-      for (std::size_t a = 0; !appeared && a < bat.at_bats.size(); ++a) {
-        const AT_BAT& ab = bat.at_bats[a];
-        appeared = e.name.view() == ab.batter.name.view() || e.name.view() == ab.pinch_runner.name.view();
-      }
-      if (appeared) MarkAppeared(s_.FindOrAddBatting(e.name.view(), team_, e.position), inning);
+      const std::string_view name = View(e.name);
+      const bool appeared = (e.active && e.position != kPosBench) ||
+                            std::find(named_.begin(), named_.end(), name) != named_.end();
+      if (appeared) MarkAppeared(BattingRow(name, e.position), inning);
     }
   }
   if (field.at_bats.empty()) return;
   const int plates = static_cast<int>(field.at_bats.size());
+  // Outs made before each plate appearance of the half.
+  outs_before_.assign(1, 0);
+  for (const AT_BAT& ab : field.at_bats) outs_before_.push_back(outs_before_.back() + (ab.out ? 1 : 0));
   for (std::size_t d = 0; d < field.defense.size(); ++d) {
     const PLAYER& e = field.defense[d];
-    const int f = s_.FindOrAddFielding(e.name.view(), team_, e.position);
+    const int f = FieldingRow(View(e.name), e.position);
     if (f < 0) continue;
     // In the field from his entry until the next player at his position.
     const int begin = std::min(Start(e, inning), plates);
@@ -653,9 +731,7 @@ void SideCounter::Appearances(int inning, const HALF_INNING& bat, const HALF_INN
       }
     }
     FieldingStat& fs = Fld(f);
-    for (int a = begin; a < end; ++a) {
-      if (field.at_bats[static_cast<std::size_t>(a)].out) ++fs.outs_played;
-    }
+    fs.outs_played += outs_before_[static_cast<std::size_t>(end)] - outs_before_[static_cast<std::size_t>(begin)];
     if (fs.last_game != n_) {
       ++fs.games;
       fs.last_game = n_;
@@ -663,15 +739,18 @@ void SideCounter::Appearances(int inning, const HALF_INNING& bat, const HALF_INN
     bool appeared = e.active && e.position != kPosBench;
     for (int a = 0; !appeared && a < plates; ++a) {
       const AT_BAT& ab = field.at_bats[static_cast<std::size_t>(a)];
-      for (const FIELDER_CREDIT& c : ab.out_credits) appeared = appeared || c.name.view() == e.name.view();
-      for (const PITCHER_SLOT& s : ab.pitchers) appeared = appeared || s.pitcher.name.view() == e.name.view();
+      const std::string_view name = View(e.name);
+      for (int k = 0; k < std::clamp(ab.out_credit_count, 0, kMaxCredits); ++k) {
+        appeared = appeared || View(ab.out_credits[static_cast<std::size_t>(k)].name) == name;
+      }
+      for (const PITCHER_SLOT& s : ab.pitchers) appeared = appeared || View(s.pitcher.name) == name;
     }
-    if (appeared) MarkAppeared(s_.FindOrAddBatting(e.name.view(), team_, e.position), inning);
+    if (appeared) MarkAppeared(BattingRow(View(e.name), e.position), inning);
   }
   if (s_.rules.ll_pitching_rules) {
     for (const AT_BAT& ab : field.at_bats) {
       for (const PITCHER_SLOT& slot : ab.pitchers) {
-        const int p = s_.FindPitching(slot.pitcher.name.view(), team_);
+        const int p = s_.FindPitching(View(slot.pitcher.name), team_);
         if (p < 0) continue;
         PitchingStat& ps = Pit(p);
         if (ps.last_game_seen == n_ && ps.last_inning_seen == inning) continue;
@@ -686,7 +765,7 @@ void SideCounter::Appearances(int inning, const HALF_INNING& bat, const HALF_INN
 void SideCounter::EndOfGame() {
   if (starter_ >= 0 && final_plate_ != nullptr) {
     const PLAYER& last = final_plate_->pitchers[static_cast<std::size_t>(final_plate_->PitcherCount() - 1)].pitcher;
-    if (s_.FindPitching(last.name.view(), team_) == starter_) {
+    if (s_.FindPitching(View(last.name), team_) == starter_) {
       ++Pit(starter_).complete_games;
       // The other side's runs, recomputed from the innings.
       int runs = 0;
@@ -695,7 +774,7 @@ void SideCounter::EndOfGame() {
     }
   }
   const auto decision = [&](const PLAYER& who, std::int32_t PitchingStat::*counter) {
-    const int p = s_.FindPitching(who.name.view(), team_);
+    const int p = s_.FindPitching(View(who.name), team_);
     if (p >= 0) ++(Pit(p).*counter);
   };
   decision(game_.winning_pitcher, &PitchingStat::wins);
@@ -726,9 +805,30 @@ void AccumulateGame(Stat& stat, const Game& game, int n, int pitching_split, int
   SideCounter(stat, game, n, pitching_split, batting_split, opponents ? !named_home : named_home).Count();
 }
 
+namespace {
+
+// Whether the named team plays in the game file: its two teams, which
+// come right after the header, are read without the rest.  A file whose
+// teams cannot be read is decoded in full, so that its fault is reported.
+bool TeamPlays(std::span<const std::uint8_t> bytes, std::string_view team, Team& scratch) {
+  ByteReader in(bytes);
+  in.Skip(4 + kGameHeaderSize);
+  UserMessages ignored;
+  for (int side = 0; side < 2; ++side) {
+    scratch.Clear();
+    scratch.no_personal_info = 1;  // a game's teams carry none
+    if (!in.ok() || ReadTeam(in, scratch, ignored) != TeamReadResult::kOk) return true;
+    if (scratch.team_name.view() == team) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, bool opponents) {
   AccumulateReport report;
   Game game;
+  Team scratch;
   std::vector<std::uint8_t> bytes;
   UserMessages messages;
   for (int i = 0; i < stat.game_count(); ++i) {
@@ -742,6 +842,7 @@ AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, b
       report.refusals.push_back({GameRefusal::Kind::kPriorFormat, path, PriorFormatMessage(path)});
       continue;
     }
+    if (!stat.all_teams && !TeamPlays(bytes, stat.team_name, scratch)) continue;
     messages.clear();
     if (DecodeGameFile(bytes, game, messages, &error) != GameReadResult::kOk) {
       report.refusals.push_back({GameRefusal::Kind::kDamaged, path, error});

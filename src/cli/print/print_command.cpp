@@ -4,13 +4,11 @@
 // Prints the roster (or the players' address list) of a team into a PDF
 // file, without a display: the drawing needs only Qt's offscreen platform.
 
-#include <QGuiApplication>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <ostream>
 
 #include "cli/command.h"
+#include "cli/print/gui_application.h"
 #include "cli/subcommand_group.h"
 #include "records/team_file.h"
 #include "reports/print/phone_out.h"
@@ -24,25 +22,6 @@ struct Request {
   std::string team;
   std::string pdf;
 };
-
-// Qt's notes about its own run-time folders are no news to the person who
-// asked for a PDF file; everything else goes on to stderr.
-void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtWarningMsg && text.startsWith("QStandardPaths:")) return;
-  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
-}
-
-// Fonts and pages need a QGuiApplication; a command line needs no screen,
-// so one that does not say otherwise draws offscreen.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-  if (QGuiApplication::instance() != nullptr) return nullptr;
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  qInstallMessageHandler(QuietMessages);
-  static int argc = 1;
-  static char name[] = "scorewick";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 int Print(const Request& r, bool addresses, CommandContext& ctx) {
   Team team;

@@ -1,0 +1,228 @@
+// scorewick stats GAME... (--team NAME | --all-teams) [--view team|opponents|combined]
+//     [--batting-split rh|lh|all] [--pitching-split rh|lh|all]
+//     [--table batting|running|fielding|pitching] [--sort KEY [--ascending]]
+//     [--format csv|html|text|pdf] [-o OUT] [--append] [--width N] [--landscape]
+//
+// Counts the games for a team (its opponents, both, or every team) and
+// writes one table.  League rules, layouts and HTML colours come from the
+// current folder (scwk.ini and the four layout files).  A game in a prior
+// format refuses the whole run; a damaged or unreadable game is named on
+// stderr and left out.
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <strings.h>
+
+#include "app/core/html_style.h"
+#include "app/core/settings.h"
+#include "cli/command.h"
+#include "cli/stats_pdf_hook.h"
+#include "records/file_io.h"
+#include "records/local_date.h"
+#include "reports/stats_csv.h"
+#include "reports/stats_html.h"
+#include "reports/stats_text.h"
+#include "reports/team_export.h"
+#include "stats/accumulate.h"
+#include "stats/sort_table.h"
+#include "stats/stat_layout.h"
+#include "stats/totals.h"
+
+namespace scorewick::cli {
+
+StatsPdfPrinter& StatsPdf() {
+  static StatsPdfPrinter printer;
+  return printer;
+}
+
+namespace {
+
+struct Request {
+  std::vector<std::string> games;
+  std::string team;
+  bool all_teams = false;
+  StatView view = StatView::kTeam;
+  int batting_split = kSplitAll;
+  int pitching_split = kSplitAll;
+  StatTable table = StatTable::kBatting;
+  std::string sort = "Name";
+  bool sort_given = false;
+  bool ascending = false;
+  std::string format = "csv";
+  std::string out;
+  bool append = false;
+  int width = 0;
+  bool landscape = false;
+};
+
+// The column a sort key names: exact first, then ignoring case.
+int SortColumn(StatTable table, const std::string& key) {
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int c = 0; c < ColumnCount(table); ++c) {
+      const std::string_view k = ColumnKey(table, c);
+      if (pass == 0 ? k == key : (k.size() == key.size() && strncasecmp(k.data(), key.data(), k.size()) == 0)) {
+        return c;
+      }
+    }
+  }
+  return -1;
+}
+
+// A game in a prior format, found before anything is counted: the file
+// starts with no 3.0 version word.
+bool PriorFormat(const std::string& path) {
+  std::vector<std::uint8_t> head;
+  if (!ReadFilePrefix(path, 4, head) || head.size() < 4) return false;  // left to the counting
+  return !(head[0] == 0x00 && head[1] == 0x03 && head[2] == 0 && head[3] == 0);
+}
+
+// Counts one side (team or opponents) over the games.
+Stat Count(const Request& r, const StatRules& rules, bool opponents, CommandContext& ctx, bool report) {
+  Stat stat(rules);
+  stat.team_name = r.team;
+  stat.all_teams = r.all_teams;
+  for (const std::string& g : r.games) stat.AddGame(g);
+  const AccumulateReport result = Accumulate(stat, r.pitching_split, r.batting_split, opponents);
+  if (report) {
+    for (const GameRefusal& refusal : result.refusals) {
+      ctx.err << "scorewick: " << refusal.file << " left out: " << refusal.reason << "\n";
+    }
+  }
+  return stat;
+}
+
+int Run(Request r, CommandContext& ctx) {
+  if (r.all_teams && r.view != StatView::kTeam) {
+    ctx.err << "scorewick: with --all-teams there is only the team view\n";
+    return kExitUsage;
+  }
+  if (r.format == "pdf" && r.out.empty()) {
+    ctx.err << "scorewick: --format pdf needs -o OUT\n";
+    return kExitUsage;
+  }
+  if (r.format == "pdf" && !StatsPdf()) {
+    ctx.err << "scorewick: this build prints no PDF files\n";
+    return kExitUsage;
+  }
+  const int column = SortColumn(r.table, r.sort);
+  if (column < 0) {
+    ctx.err << "scorewick: no column " << r.sort << " in this table\n";
+    return kExitUsage;
+  }
+  for (const std::string& g : r.games) {
+    if (PriorFormat(g)) {
+      ctx.ui.ShowMessage(PriorFormatMessage(g), kPriorFormatCaption, MessageIcon::kExclamation);
+      return kExitRefused;
+    }
+  }
+
+  std::error_code ec;
+  const std::string folder = std::filesystem::current_path(ec).string();
+  app::Settings settings;
+  app::LoadSettings(folder, settings);
+  StatRules rules;
+  rules.outs_per_inning = settings.outs_per_inning > 0 ? settings.outs_per_inning : 3;
+  rules.strikes_per_out = settings.strikes_per_out;
+  rules.balls_per_walk = settings.balls_per_walk;
+  rules.innings_per_game = settings.innings_per_game;
+  rules.ll_pitching_rules = settings.ll_pitching_rules;
+
+  Stat shown;
+  if (r.view == StatView::kTeam) {
+    shown = Count(r, rules, false, ctx, true);
+  } else if (r.view == StatView::kOpponents) {
+    shown = Count(r, rules, true, ctx, true);
+  } else {
+    const Stat team = Count(r, rules, false, ctx, true);
+    const Stat opponents = Count(r, rules, true, ctx, false);
+    shown = Stat(rules);
+    Combine(opponents, shown);
+    Combine(team, shown);
+    shown.team_name = team.team_name;
+  }
+  // --sort puts the largest first unless --ascending; by default names run A to Z.
+  SortTable(shown, r.table, column, r.sort_given && !r.ascending);
+
+  const StatLayout layout = LoadLayout(folder, r.table);
+  const int split = r.table == StatTable::kBatting || r.table == StatTable::kRunning ? r.batting_split
+                                                                                       : r.pitching_split;
+  int width = r.width > 0 ? r.width : r.landscape ? reports::kLandscapePageWidth : reports::kPortraitPageWidth;
+  if (width < reports::kMinPageWidth) {
+    ctx.err << "Sorry, your selection was too low and would not print properly.  Resetting to the lowest "
+               "setting, 50\n";
+    width = reports::kMinPageWidth;
+  }
+
+  std::string text;
+  const bool appending = r.append && !r.out.empty() && FileExists(r.out);
+  if (r.format == "csv") {
+    text = reports::StatsCsv(shown, r.table, layout);
+  } else if (r.format == "html") {
+    text = reports::StatsHtml(shown, r.table, layout, r.view, split, app::HtmlStyleOf(settings), Now(), appending);
+  } else {
+    const auto sections = reports::StatsTextSections(shown, r.table, layout, split, width);
+    if (r.format == "pdf") {
+      std::string error;
+      if (!StatsPdf()(sections, reports::StatsPrintTitle(shown.team_name, r.view), r.games, width, r.landscape,
+                      r.out, &error)) {
+        ctx.err << "scorewick: cannot write " << r.out << ": " << error << "\n";
+        return kExitRefused;
+      }
+      return kExitDone;
+    }
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+      if (i > 0) text += '\n';
+      for (const std::string& line : sections[i]) text += line + '\n';
+    }
+  }
+  if (r.out.empty()) {
+    ctx.out << text;
+    return kExitDone;
+  }
+  std::string error;
+  if (!reports::WriteExportText(r.out, text, appending, &error)) {
+    ctx.err << "scorewick: cannot write " << r.out << ": " << error << "\n";
+    return kExitRefused;
+  }
+  return kExitDone;
+}
+
+RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+  auto r = std::make_shared<Request>();
+  CLI::App* cmd = app.add_subcommand("stats", "Count games into a statistics table and write it");
+  cmd->add_option("GAME", r->games, "game files (.gam)")->required()->check(CLI::ExistingFile);
+  CLI::Option_group* who = cmd->add_option_group("team", "whose players to count (one of)");
+  who->add_option("--team", r->team, "the team's name, as the games spell it");
+  who->add_flag("--all-teams", r->all_teams, "every team of every game");
+  who->require_option(1);
+  const std::map<std::string, StatView> views = {
+      {"team", StatView::kTeam}, {"opponents", StatView::kOpponents}, {"combined", StatView::kCombined}};
+  cmd->add_option("--view", r->view, "team (default), opponents or combined")
+      ->transform(CLI::CheckedTransformer(views));
+  const std::map<std::string, int> splits = {{"rh", kSplitRight}, {"lh", kSplitLeft}, {"all", kSplitAll}};
+  cmd->add_option("--batting-split", r->batting_split, "against rh, lh or all pitchers (default all)")
+      ->transform(CLI::CheckedTransformer(splits));
+  cmd->add_option("--pitching-split", r->pitching_split, "against rh, lh or all batters (default all)")
+      ->transform(CLI::CheckedTransformer(splits));
+  const std::map<std::string, StatTable> tables = {{"batting", StatTable::kBatting},
+                                                   {"running", StatTable::kRunning},
+                                                   {"fielding", StatTable::kFielding},
+                                                   {"pitching", StatTable::kPitching}};
+  cmd->add_option("--table", r->table, "batting (default), running, fielding or pitching")
+      ->transform(CLI::CheckedTransformer(tables));
+  cmd->add_option("--sort", r->sort, "column key to sort by, largest first (default: names A to Z)")
+      ->each([r](const std::string&) { r->sort_given = true; });
+  cmd->add_flag("--ascending", r->ascending, "sort smallest first");
+  cmd->add_option("--format", r->format, "csv (default), html, text or pdf")
+      ->check(CLI::IsMember({"csv", "html", "text", "pdf"}));
+  cmd->add_option("-o,--out", r->out, "file to write (default: standard output; pdf needs one)");
+  cmd->add_flag("--append", r->append, "append to an existing csv, html or text file");
+  cmd->add_option("--width", r->width, "characters per printed line (default 85, landscape 125)");
+  cmd->add_flag("--landscape", r->landscape, "print in landscape");
+  cmd->callback([&ctx, r] { ctx.exit_code = Run(*r, ctx); });
+});
+
+}  // namespace
+}  // namespace scorewick::cli

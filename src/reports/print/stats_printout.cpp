@@ -1,0 +1,51 @@
+#include "reports/print/stats_printout.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+#include <span>
+
+#include "records/file_io.h"
+#include "reports/print/list_box_out.h"
+#include "reports/print/printout.h"
+
+namespace scorewick::print {
+
+bool PrintStatsToPdf(const std::vector<reports::TextSection>& sections, const std::string& title,
+                     const std::vector<std::string>& game_files, int page_width, bool landscape,
+                     const std::string& path, std::string* error) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(1200);
+    writer.setPageLayout(DefaultPdfLayout(landscape ? QPageLayout::Landscape : QPageLayout::Portrait));
+    writer.setTitle(QString::fromStdString(title));
+    writer.setCreator("Brixley Scorewick");
+    PagedDeviceTarget target(writer);
+    int pages = 0;
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+      TListBoxOut out(sections[i], title);
+      out.set_min_line_width(page_width);
+      out.set_page_offset(pages);
+      if (i + 1 == sections.size()) out.SetGameFilesTrailer(game_files);
+      const int printed = AppendPages(out, target);
+      if (printed < 0) {
+        if (error) *error = "the PDF file could not be drawn";
+        return false;
+      }
+      pages += printed;
+    }
+    if (!target.Finish()) {
+      if (error) *error = "the PDF file could not be drawn";
+      return false;
+    }
+  }
+  const QByteArray& bytes = buffer.data();
+  return WriteFileAtomically(
+      path,
+      std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                    static_cast<std::size_t>(bytes.size())),
+      error);
+}
+
+}  // namespace scorewick::print

@@ -1,0 +1,21 @@
+#pragma once
+// Printing a statistics table: its text sections one after another
+// through the text printout, with the page numbers running on from
+// section to section, into one PDF file.
+
+#include <string>
+#include <vector>
+
+#include "reports/stats_text.h"
+
+namespace scorewick::print {
+
+// title: "Statistics for ..." (StatsPrintTitle).  The font is sized so
+// that page_width characters fill the page width; the last section ends
+// with the list of game files.  Written whole or not at all; false with
+// *error when nothing was written.
+bool PrintStatsToPdf(const std::vector<reports::TextSection>& sections, const std::string& title,
+                     const std::vector<std::string>& game_files, int page_width, bool landscape,
+                     const std::string& path, std::string* error);
+
+}  // namespace scorewick::print

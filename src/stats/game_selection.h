@@ -1,0 +1,54 @@
+#pragma once
+// The choice of games for an analysis, as plain state the chooser window
+// shows: the games chosen (full paths, in order), the teams they name
+// ("All Teams" first), the preview of a highlighted file, and the rules of
+// Add, Remove and OK.  Team names come from the two names a game file's
+// header keeps for game lists.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/user_message.h"
+#include "stats/stat.h"
+
+namespace scorewick {
+
+// The preview of a game file: "<name at 150>\nvs\n<name at 125>", with
+// "\n(Prior Version Format)" for a file in a prior format; empty when the
+// file cannot be read.
+std::optional<std::string> GamePreview(const std::string& path);
+
+class GameSelection {
+ public:
+  // The chooser holds at most this many games (the engine has no limit).
+  static constexpr int kMaxGames = 1000;
+
+  enum class AddResult { kAdded, kAlreadyChosen, kPriorFormat, kUnreadable, kFull };
+  // Adds a game file: not twice (paths compared exactly), not one in a
+  // prior format, not beyond kMaxGames.  Its two team names join the team
+  // list unless listed already.  *message, when given, receives what to
+  // show for a refusal ("Incompatible Game Format", the limit).
+  AddResult Add(const std::string& path, UserMessage* message = nullptr);
+  // Removes the chosen game at index; its team names leave the team list
+  // when no remaining game names them.
+  void Remove(int index);
+
+  const std::vector<std::string>& games() const { return games_; }
+  // "All Teams", then the team names in the order first met.
+  const std::vector<std::string>& teams() const { return teams_; }
+
+  enum class FinishResult { kOk, kNoGame, kNoTeam };
+  // OK with the team entry at selected (-1 = none): fills the stat's game
+  // list, team name and all-teams flag (set only for the first entry).
+  // Otherwise *message receives "No Game Selected" or "No Team Selected".
+  FinishResult Finish(int selected, Stat& stat, UserMessage* message = nullptr) const;
+
+ private:
+  std::vector<std::string> games_;
+  std::vector<std::array<std::string, 2>> game_teams_;  // per game: the names at 125 and 150
+  std::vector<std::string> teams_{std::string(kAllTeamsName)};
+};
+
+}  // namespace scorewick

@@ -1,0 +1,162 @@
+// The statistics exports of a small table, whole: comma-separated text,
+// the HTML page and the printed text sections.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "reports/stats_csv.h"
+#include "reports/stats_html.h"
+#include "reports/stats_text.h"
+#include "stats/accumulate.h"
+
+namespace scorewick::reports {
+namespace {
+
+const LocalDateTime kWhen{{2004, 7, 3}, 9, 5, 7};
+
+// Ann: 1 for 3 with a double; "Cy <b>" (a name that must not become
+// markup): 2 for 2.  Fielding: Ann at short, no error.
+Stat SmallStat() {
+  Stat s;
+  s.team_name = "Hawks & Co";
+  BattingStat a;
+  a.name = "Ann Able";
+  a.team = "Hawks & Co";
+  a.at_bats = 3;
+  a.hits = 1;
+  a.doubles = 1;
+  BattingStat c;
+  c.name = "Cy <b>";
+  c.team = "Hawks & Co";
+  c.at_bats = 2;
+  c.hits = 2;
+  c.singles = 2;
+  s.batting = {a, c};
+  FieldingStat f;
+  f.name = "Ann Able";
+  f.team = "Hawks & Co";
+  f.position = 6;
+  f.put_outs = 2;
+  s.fielding = {f};
+  FinishTables(s);
+  return s;
+}
+
+// Name, OAB, Avg and Slug shown; Avg left-aligned and 60 wide.
+StatLayout SmallLayout() {
+  StatLayout layout = DefaultLayout(StatTable::kBatting);
+  for (LayoutEntry& e : layout) e.shown = false;
+  layout[0].shown = layout[5].shown = layout[13].shown = layout[14].shown = true;
+  layout[13].alignment = Alignment::kLeft;
+  layout[13].width = 60;
+  return layout;
+}
+
+TEST(StatsCsv, NumbersAndTrailer) {
+  struct Case { const char* cell; const char* written; };
+  for (const Case& c : {Case{" .333", "0.333"}, Case{"2.500", "2.5"}, Case{" 10.0", "10"}, Case{"n/a", ""},
+                        Case{"N/A", ""}, Case{"1.000", "1"}, Case{"0.00", "0"}, Case{"120", "120"}}) {
+    EXPECT_EQ(CsvNumber(c.cell), c.written) << c.cell;
+  }
+  const std::string expected =
+      "Name,OAB,Avg,Slug\n"
+      "Ann Able,3,0.333,0.667\n"
+      "Cy <b>,2,1,1\n"
+      "TEAM TOTALS,5,0.6,0.8\n"
+      "This file was created with Brixley Scorewick" + std::string(55, ',') + "\n";
+  EXPECT_EQ(StatsCsv(SmallStat(), StatTable::kBatting, SmallLayout()), expected);
+
+  Stat quoted = SmallStat();
+  quoted.batting[0].name = "Able, \"Ann\"";
+  EXPECT_NE(StatsCsv(quoted, StatTable::kBatting, SmallLayout()).find("\n\"Able, \"\"Ann\"\"\",3,"),
+            std::string::npos);
+}
+
+TEST(StatsHtml, TableWithTotalsRow) {
+  const std::string H = "<tt><font color=FFFFFF size=4>";
+  const std::string B = "<tt><font color=000000 size=3>";
+  const std::string C = "</font></tt>";
+  const std::string expected =
+      "<HTML><HEAD><TITLE>Brixley Scorewick Player Statistics</TITLE></HEAD><BODY BGCOLOR=FDFFDF>"
+      "\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1 WIDTH=180>\n"
+      "\n\t<th colspan=4 bgcolor=004080>" + H + " Hawks &amp; Co Opponents - Batting Stats VS Left Handed Pitchers" +
+      C + "</th>\n"
+      "\n\t<tr bgcolor=004080>"
+      "\n\t\t<td align=Center width=100>" + H + "Name" + C + "</td>"
+      "\n\t\t<td align=Center width=100>" + H + "OAB" + C + "</td>"
+      "\n\t\t<td align=Left width=60>" + H + "Avg" + C + "</td>"
+      "\n\t\t<td align=Center width=100>" + H + "Slug" + C + "</td></tr>\n"
+      "\n\t<tr bgcolor=FFFFFF>"
+      "\n\t\t<td align=Center>" + B + "Ann&nbsp;Able" + C + "</td>"
+      "\n\t\t<td align=Center>" + B + "3" + C + "</td>"
+      "\n\t\t<td align=Left>" + B + "&nbsp;.333" + C + "</td>"
+      "\n\t\t<td align=Center>" + B + "&nbsp;.667" + C + "</td>"
+      "\n\t<tr bgcolor=EEEEEE>"
+      "\n\t\t<td align=Center>" + B + "Cy&nbsp;&lt;b&gt;" + C + "</td>"
+      "\n\t\t<td align=Center>" + B + "2" + C + "</td>"
+      "\n\t\t<td align=Left>" + B + "1.000" + C + "</td>"
+      "\n\t\t<td align=Center>" + B + "1.000" + C + "</td>"
+      "\n\t<tr bgcolor=004080>"
+      "\n\t\t<td align=Center>" + H + "TEAM&nbsp;TOTALS" + C + "</td>"
+      "\n\t\t<td align=Center>" + H + "5" + C + "</td>"
+      "\n\t\t<td align=Left>" + H + "&nbsp;.600" + C + "</td>"
+      "\n\t\t<td align=Center>" + H + "&nbsp;.800" + C + "</td>"
+      "\n</TABLE>\n<P><font size=-1>This file was created with "
+      "<A HREF=\"http://www.brixley-scorewick.example/\"><EM>Brixley Scorewick</EM></A>"
+      " on 7/03/2004 at  9:05:07</font>\n</BODY></HTML>";
+  EXPECT_EQ(StatsHtml(SmallStat(), StatTable::kBatting, SmallLayout(), StatView::kOpponents, 1, HtmlStyle{}, kWhen,
+                      false),
+            expected);
+  // Appended to a page begun earlier: no page head.  The fielding table's
+  // totals row keeps the row colours.
+  const std::string fielding = StatsHtml(SmallStat(), StatTable::kFielding, DefaultLayout(StatTable::kFielding),
+                                         StatView::kCombined, 2, HtmlStyle{}, kWhen, true);
+  EXPECT_EQ(fielding.rfind("\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1 WIDTH=1530>\n", 0), 0u);
+  EXPECT_NE(fielding.find(" Hawks &amp; Co and Opponents - Fielding Stats" + C), std::string::npos);
+  EXPECT_NE(fielding.find("\n\t<tr bgcolor=EEEEEE>\n\t\t<td align=Center>" + B + "TEAM&nbsp;TOTALS"),
+            std::string::npos);
+}
+
+TEST(StatsText, SectionsOfThePageWidth) {
+  const Stat s = SmallStat();
+  const std::vector<TextSection> one = StatsTextSections(s, StatTable::kBatting, SmallLayout(), 0, 85);
+  ASSERT_EQ(one.size(), 1u);
+  const TextSection expected = {
+      "****************************************",
+      "* Batting Stats                        *",
+      "*                                      *",
+      "* Batting Versus Right Handed Pitchers *",
+      "****************************************",
+      " ",
+      "Name        OAB Avg   Slug  ",
+      "Ann Able    3    .333  .667 ",
+      "Cy <b>      2   1.000 1.000 ",
+      "TEAM TOTALS 5    .600  .800 ",
+  };
+  EXPECT_EQ(one[0], expected);
+
+  // All 56 batting columns at 50 characters: several sections, each
+  // starting with the first column that did not fit, none wider than 50.
+  const std::vector<TextSection> many = StatsTextSections(s, StatTable::kBatting, DefaultLayout(StatTable::kBatting),
+                                                          2, 50);
+  ASSERT_GT(many.size(), 3u);
+  std::vector<std::string> keys;
+  for (const TextSection& section : many) {
+    EXPECT_EQ(section[0], "****************************************");
+    EXPECT_EQ(section[3], " ");
+    EXPECT_LE(section[4].size(), 50u);
+    std::istringstream words(section[4]);
+    for (std::string key; words >> key;) keys.push_back(key);
+  }
+  // Every key once, in order, across the sections.
+  ASSERT_EQ(keys.size(), 56u);
+  for (int c = 0; c < 56; ++c) EXPECT_EQ(keys[static_cast<std::size_t>(c)], ColumnKey(StatTable::kBatting, c));
+  EXPECT_EQ(many[0][4].substr(0, 35), "Name        Team       GP IP PA OAB");
+  EXPECT_EQ(StarBox(StatTable::kPitching, 1)[1], "* Pitching Stats Versus Left Handed Batters *");
+  EXPECT_EQ(StarBox(StatTable::kPitching, 1)[0].size(), 45u);
+  EXPECT_EQ(StatsPrintTitle("Hawks", StatView::kCombined), "Statistics for Hawks and all Opponents");
+}
+
+}  // namespace
+}  // namespace scorewick::reports

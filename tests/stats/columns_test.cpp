@@ -1,0 +1,184 @@
+// Cell texts of the column vocabularies, layout lines and files, and the
+// sort with its totals row kept last.
+#include "stats/stat_columns.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "records/file_io.h"
+#include "stats/sort_table.h"
+#include "stats/stat_layout.h"
+#include "stats/accumulate.h"
+
+namespace scorewick {
+namespace {
+
+int Column(StatTable table, std::string_view key) {
+  for (int c = 0; c < ColumnCount(table); ++c) {
+    if (ColumnKey(table, c) == key) return c;
+  }
+  ADD_FAILURE() << "no column " << key;
+  return -1;
+}
+
+// Two batters, one pitcher and one fielder, with their totals rows.
+Stat SmallTables() {
+  Stat s;
+  BattingStat a;
+  a.name = "Ann Able";
+  a.team = "Gulls";
+  a.at_bats = 3;
+  a.hits = 1;
+  a.singles = 1;
+  a.bunt_hits = 1;
+  a.bunt_outs = 2;
+  a.so_swinging = 2;
+  a.so_looking = 1;
+  a.steal_attempts = 2;
+  a.stolen_bases = 1;
+  BattingStat b;
+  b.name = "Bo Baker";
+  b.team = "Gulls";
+  b.at_bats = 2;
+  b.hits = 2;
+  b.doubles = 2;
+  b.pko1 = 1;
+  b.pko3 = 2;
+  s.batting = {a, b};
+  PitchingStat p;
+  p.name = "Ike Ives";
+  p.team = "Gulls";
+  p.outs = 8;
+  p.earned_runs = 1;
+  p.hits = 1;
+  p.opponent_at_bats = 3;
+  p.wins = 1;
+  p.losses = 1;
+  s.pitching = {p};
+  FieldingStat f;
+  f.name = "Ann Able";
+  f.team = "Gulls";
+  f.position = 6;
+  f.outs_played = 8;
+  f.put_outs = 1;
+  f.assists = 2;
+  FieldingStat g = f;
+  g.name = "Bo Baker";
+  g.position = 4;
+  g.errors = 1;
+  s.fielding = {f, g};
+  FinishTables(s);
+  return s;
+}
+
+TEST(Columns, VocabularySizes) {
+  EXPECT_EQ(ColumnCount(StatTable::kBatting), 56);
+  EXPECT_EQ(ColumnCount(StatTable::kRunning), 27);
+  EXPECT_EQ(ColumnCount(StatTable::kFielding), 34);
+  EXPECT_EQ(ColumnCount(StatTable::kPitching), 40);
+  for (StatTable t : {StatTable::kBatting, StatTable::kRunning, StatTable::kFielding, StatTable::kPitching}) {
+    EXPECT_EQ(ColumnKey(t, 0), "Name");
+    EXPECT_EQ(ColumnKey(t, ColumnCount(t) - 1), "Name");
+  }
+  EXPECT_EQ(ColumnKey(StatTable::kBatting, 13), "Avg");
+  EXPECT_EQ(ColumnKey(StatTable::kPitching, 37), "ERA");
+}
+
+TEST(Columns, CellTexts) {
+  const Stat s = SmallTables();
+  struct Case { StatTable table; int row; const char* key; const char* text; };
+  const Case cases[] = {
+      {StatTable::kBatting, 0, "Name", "Ann Able"},
+      {StatTable::kBatting, 0, "Avg", " .333"},   // the leading zero blanked
+      {StatTable::kBatting, 1, "Avg", "1.000"},
+      {StatTable::kBatting, 1, "Slug", "2.000"},
+      {StatTable::kBatting, 0, "SO", "3"},
+      {StatTable::kBatting, 0, "BNT%", "0.333"},  // 1 / (1 + 2 + 0)
+      {StatTable::kBatting, 1, "BNT%", "0.00"},   // no bunts
+      {StatTable::kBatting, 2, "Name", "TEAM TOTALS"},
+      {StatTable::kBatting, 2, "Avg", " .600"},   // 3 / 5
+      {StatTable::kRunning, 0, "SB%", " 50.0"},
+      {StatTable::kRunning, 1, "PKO", "3"},
+      {StatTable::kPitching, 0, "IP", " 2.67"},   // 8 outs
+      {StatTable::kPitching, 0, "ERA", " 3.38"},  // 9 x 1 / (8 / 3)
+      {StatTable::kPitching, 0, "OBA", "0.333"},
+      {StatTable::kPitching, 0, "PCT", " 50.0"},
+      {StatTable::kFielding, 0, "Pos", "SS"},
+      {StatTable::kFielding, 2, "Pos", " "},
+      {StatTable::kFielding, 0, "TP", "2.667"},
+      {StatTable::kFielding, 0, "F%", "1.000"},
+      {StatTable::kFielding, 1, "F%", " .750"},
+      {StatTable::kFielding, 0, "CPE", "n/a"},
+      {StatTable::kFielding, 1, "CPE", "4.000"},  // (1 + 2 + 1) / 1
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CellText(s, c.table, c.row, Column(c.table, c.key)), c.text) << c.key << " row " << c.row;
+  }
+}
+
+TEST(Layout, LinesAndFiles) {
+  StatLayout layout = ParseLayout(StatTable::kRunning, "0, 45, left\n\n1,60,RIGHT\r\n x \n1, 70, Center\n");
+  EXPECT_FALSE(layout[0].shown);
+  EXPECT_EQ(layout[0].width, 45);
+  EXPECT_EQ(layout[0].alignment, Alignment::kLeft);
+  EXPECT_EQ(layout[1].width, 60);
+  EXPECT_EQ(layout[1].alignment, Alignment::kRight);
+  EXPECT_TRUE(layout[2].shown);  // " x ": shown; no width or alignment given
+  EXPECT_EQ(layout[2].width, 100);
+  EXPECT_EQ(layout[3].alignment, Alignment::kCenter);
+  for (std::size_t i = 4; i < layout.size(); ++i) EXPECT_EQ(layout[i], DefaultLayout(StatTable::kRunning)[i]);
+
+  const std::vector<LayoutEntry> shown = ShownColumns(layout);
+  ASSERT_EQ(shown.size(), 26u);
+  EXPECT_EQ(shown[0].column, 1);
+  EXPECT_EQ(shown[0].display_position, 0);
+
+  const std::string folder = (std::filesystem::temp_directory_path() / "scorewick-layout-test").string();
+  std::filesystem::create_directories(folder);
+  ASSERT_TRUE(SaveLayout(folder, StatTable::kRunning, layout, nullptr));
+  std::string text;
+  ASSERT_TRUE(ReadWholeTextFile(folder + "/rlayout.rsl", text, nullptr));
+  EXPECT_EQ(text.substr(0, 25), "0, 45, Left\n1, 60, Right\n");
+  EXPECT_EQ(LoadLayout(folder, StatTable::kRunning), layout);
+  EXPECT_EQ(LoadLayout(folder, StatTable::kPitching), DefaultLayout(StatTable::kPitching));
+  std::filesystem::remove_all(folder);
+}
+
+TEST(Sort, TwiceWithTotalsLast) {
+  Stat s = SmallTables();
+  const int avg = Column(StatTable::kBatting, "Avg");
+  SortTable(s, StatTable::kBatting, avg, true);
+  EXPECT_EQ(s.batting[0].name, "Bo Baker");
+  EXPECT_EQ(s.batting[2].name, "TEAM TOTALS");
+  SortTable(s, StatTable::kBatting, avg, false);
+  EXPECT_EQ(s.batting[0].name, "Ann Able");
+  EXPECT_EQ(s.batting[2].name, "TEAM TOTALS");
+  SortTable(s, StatTable::kBatting, 0, true);  // names, descending
+  EXPECT_EQ(s.batting[0].name, "Bo Baker");
+  SortTable(s, StatTable::kFielding, kSortByErrors, true);  // only the batting table has it: no change
+  EXPECT_EQ(s.fielding[0].name, "Ann Able");
+  // The index follows the rows.
+  EXPECT_EQ(s.FindBatting("Ann Able", "Gulls"), 1);
+}
+
+TEST(Sort, TiesKeepTheSelectionOrder) {
+  Stat s;
+  for (const char* name : {"C", "A", "B", "D"}) {
+    BattingStat b;
+    b.name = name;
+    b.team = "T";
+    b.hits = std::string(name) == "D" ? 1 : 0;
+    s.batting.push_back(b);
+  }
+  s.batting.push_back(BattingStat{});  // totals
+  SortTable(s, StatTable::kBatting, Column(StatTable::kBatting, "H"), true);
+  // D first (swapped with C), then the ties A, B, C as the swaps leave them.
+  EXPECT_EQ(s.batting[0].name, "D");
+  EXPECT_EQ(s.batting[1].name, "A");
+  EXPECT_EQ(s.batting[2].name, "B");
+  EXPECT_EQ(s.batting[3].name, "C");
+}
+
+}  // namespace
+}  // namespace scorewick

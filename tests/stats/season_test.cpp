@@ -1,0 +1,120 @@
+// Invariants of a long simulated season, played in memory: what each
+// game records and what the tables count must agree, team by team and
+// game by game, and over the whole season in all-teams mode.
+#include <gtest/gtest.h>
+
+#include "records/codes.h"
+#include "sim/league_rules.h"
+#include "sim/sample_teams.h"
+#include "sim/season.h"
+#include "sim/simulator.h"
+#include "stats/accumulate.h"
+
+namespace scorewick {
+namespace {
+
+constexpr int kGames = 2000;
+
+struct SideTruth {
+  int runs = 0;  // runs the side's batting halves recorded
+  int outs = 0;  // boxes of its batting halves that end in an out
+};
+
+SideTruth Truth(const Game& game, bool home) {
+  SideTruth t;
+  for (int i = 0; i <= game.LastInning(); ++i) {
+    const HALF_INNING& half = game.innings[static_cast<std::size_t>(i)].half(!home);
+    t.runs += half.runs;
+    for (const AT_BAT& ab : half.at_bats) t.outs += ab.out ? 1 : 0;
+  }
+  return t;
+}
+
+template <typename Row>
+void ExpectTotalsAreSums(const std::vector<Row>& rows, const char* table) {
+  ASSERT_FALSE(rows.empty());
+  Row sum;
+  for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+    const Row& r = rows[i];
+    if constexpr (std::is_same_v<Row, BattingStat>) {
+#define SCOREWICK_SUM(f) sum.f += r.f;
+      SCOREWICK_BATTING_SUMMED(SCOREWICK_SUM)
+#undef SCOREWICK_SUM
+    } else if constexpr (std::is_same_v<Row, PitchingStat>) {
+#define SCOREWICK_SUM(f) sum.f += r.f;
+      SCOREWICK_PITCHING_SUMMED(SCOREWICK_SUM)
+#undef SCOREWICK_SUM
+    } else {
+#define SCOREWICK_SUM(f) sum.f += r.f;
+      SCOREWICK_FIELDING_SUMMED(SCOREWICK_SUM)
+#undef SCOREWICK_SUM
+    }
+  }
+  const Row& total = rows.back();
+#define SCOREWICK_CHECK(f) EXPECT_EQ(total.f, sum.f) << table << " " #f;
+  if constexpr (std::is_same_v<Row, BattingStat>) {
+    SCOREWICK_BATTING_SUMMED(SCOREWICK_CHECK)
+  } else if constexpr (std::is_same_v<Row, PitchingStat>) {
+    SCOREWICK_PITCHING_SUMMED(SCOREWICK_CHECK)
+  } else {
+    SCOREWICK_FIELDING_SUMMED(SCOREWICK_CHECK)
+  }
+#undef SCOREWICK_CHECK
+}
+
+TEST(Season, InvariantsOverTwoThousandGames) {
+  const std::vector<Team> teams = sim::SampleTeams();
+  const std::vector<sim::ScheduledGame> schedule = sim::MakeSchedule(teams, kGames, sim::LeagueRules{}, 11);
+  ASSERT_EQ(schedule.size(), static_cast<std::size_t>(kGames));
+  Stat season;  // all teams, every game
+  season.all_teams = true;
+  Stat otters;  // one team over the season
+  otters.team_name = teams[1].team_name.str();
+  long long all_runs = 0;
+  Game game;
+  for (int n = 0; n < kGames; ++n) {
+    const sim::ScheduledGame& s = schedule[static_cast<std::size_t>(n)];
+    game = Game();
+    std::string error;
+    ASSERT_TRUE(SimulateGame(teams[static_cast<std::size_t>(s.home)], teams[static_cast<std::size_t>(s.visitor)],
+                             s.setup, game, &error))
+        << error;
+    AccumulateGame(season, game, n + 1, 2, 2, false);
+    AccumulateGame(otters, game, n + 1, 2, 2, false);
+    for (bool home : {true, false}) {
+      const SideTruth truth = Truth(game, home);
+      const SideTruth other = Truth(game, !home);
+      all_runs += truth.runs;
+      Stat team, opponents;
+      team.team_name = opponents.team_name = (home ? game.home : game.visitor).team_name.str();
+      Accumulate(team, game, 2, 2, false);
+      Accumulate(opponents, game, 2, 2, true);
+      const BattingStat& bat = team.batting.back();
+      ASSERT_EQ(bat.runs, truth.runs) << "game " << n + 1;
+      ASSERT_EQ(opponents.pitching.back().batters_faced, bat.plate_appearances) << "game " << n + 1;
+      ASSERT_EQ(opponents.pitching.back().runs, truth.runs) << "game " << n + 1;
+      ASSERT_EQ(team.fielding.back().put_outs, other.outs) << "game " << n + 1;
+      ASSERT_EQ(team.pitching.back().outs, other.outs) << "game " << n + 1;
+      ASSERT_EQ(bat.hits, bat.singles + bat.doubles + bat.triples + bat.home_runs);
+      ASSERT_EQ(team.batting.back().games, 1);
+    }
+  }
+  FinishTables(season);
+  FinishTables(otters);
+  EXPECT_EQ(season.team_name, "All Teams");
+  EXPECT_EQ(season.batting.back().runs, all_runs);
+  EXPECT_EQ(season.pitching.back().batters_faced, season.batting.back().plate_appearances);
+  EXPECT_EQ(season.pitching.back().hits, season.batting.back().hits);
+  EXPECT_EQ(season.pitching.back().walks, season.batting.back().walks);
+  // Far past what a 16-bit counter holds.
+  EXPECT_GT(season.pitching.back().pitch_count, 100000);
+  EXPECT_EQ(otters.batting.back().games, kGames / 2);  // four teams: each plays every other game
+  for (const Stat* s : {&season, &otters}) {
+    ExpectTotalsAreSums(s->batting, "batting");
+    ExpectTotalsAreSums(s->pitching, "pitching");
+    ExpectTotalsAreSums(s->fielding, "fielding");
+  }
+}
+
+}  // namespace
+}  // namespace scorewick
