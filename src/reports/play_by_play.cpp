@@ -23,24 +23,25 @@ void AppendFilled(std::string& out, std::string_view phrase, std::string_view va
   out += phrase.substr(at + 2);
 }
 
-std::string Fill(std::string_view phrase, std::string_view value) {
-  std::string out;
-  AppendFilled(out, phrase, value);
-  return out;
-}
-
-std::string HomeRunPhrase(std::string_view kind, int rbi) {
+// The home-run phrase for an RBI count; nothing for a count outside 1..4.
+void AppendHomeRun(std::string& out, std::string_view kind, int rbi) {
   // kind is "" or " inside park".
   switch (rbi) {
-    case 1: return " hit solo" + std::string(kind) + " home run";
-    case 2: return " hit 2-run" + std::string(kind) + " home run";
-    case 3: return " hit 3-run" + std::string(kind) + " home run";
-    case 4: return " hit" + std::string(kind) + " grand slam";
-    default: return "";
+    case 1: out += " hit solo"; break;
+    case 2: out += " hit 2-run"; break;
+    case 3: out += " hit 3-run"; break;
+    case 4:
+      out += " hit";
+      out += kind;
+      out += " grand slam";
+      return;
+    default: return;
   }
+  out += kind;
+  out += " home run";
 }
 
-std::string ReachPhrase(const AT_BAT& ab) {
+void AppendReach(std::string& out, const AT_BAT& ab) {
   std::string_view err;
   switch (ab.error_bases[0]) {
     case 2: err = " 2-base"; break;
@@ -48,32 +49,34 @@ std::string ReachPhrase(const AT_BAT& ab) {
     case 4: err = " 4-base"; break;
     default: break;
   }
+  std::string_view phrase;
   switch (ab.how_reached) {
-    case kReachSingle: return " singled";
-    case kReachDouble: return " doubled";
-    case kReachTriple: return " tripled";
-    case kReachHomeRun: return HomeRunPhrase("", ab.rbi);
-    case kReachWalk: return " walked";
-    case kReachIntentionalWalk: return " intentionally walked";
-    case kReachHitByPitch: return " hit by pitch";
-    case kReachAwardedBase: return " awarded first base";
-    case kReachInterference: return " reached on interference";
-    case kReachFieldersChoice: return " reached on fielder's choice";
+    case kReachSingle: phrase = " singled"; break;
+    case kReachDouble: phrase = " doubled"; break;
+    case kReachTriple: phrase = " tripled"; break;
+    case kReachHomeRun: AppendHomeRun(out, "", ab.rbi); return;
+    case kReachWalk: phrase = " walked"; break;
+    case kReachIntentionalWalk: phrase = " intentionally walked"; break;
+    case kReachHitByPitch: phrase = " hit by pitch"; break;
+    case kReachAwardedBase: phrase = " awarded first base"; break;
+    case kReachInterference: phrase = " reached on interference"; break;
+    case kReachFieldersChoice: phrase = " reached on fielder's choice"; break;
     case kReachError:
     case kReachAssistWithError:
-    case kReachSacrificeWithError: return Fill(" reached on%s error", err);
-    case kReachDroppedThirdWP: return " reached on dropped 3rd strike WP";
-    case kReachDroppedThirdPB: return " reached on dropped 3rd strike PB";
-    case kReachInsideParkHR: return HomeRunPhrase(" inside park", ab.rbi);
-    case kReachGroundRuleDouble: return " ground rule doubled";
-    case kReachTieBreaker: return " tie breaker rule, awarded second base";
-    case kReachSacrificeFC: return " reached on sacrifice fielder's choice";
-    case kReachSacHitWithError: return Fill(" reached on sac hit with%s error", err);
-    case kReachSacFlyWithError: return Fill(" reached on sac fly with%s error", err);
-    case kReachDroppedThirdError: return " reached on dropped 3rd strike w/error";
-    case kReachFieldersChoiceDP: return " reached on fielder's choice, DP";
-    default: return " reached first base";  // 0, 16 and unknown codes
+    case kReachSacrificeWithError: phrase = " reached on%s error"; break;
+    case kReachDroppedThirdWP: phrase = " reached on dropped 3rd strike WP"; break;
+    case kReachDroppedThirdPB: phrase = " reached on dropped 3rd strike PB"; break;
+    case kReachInsideParkHR: AppendHomeRun(out, " inside park", ab.rbi); return;
+    case kReachGroundRuleDouble: phrase = " ground rule doubled"; break;
+    case kReachTieBreaker: phrase = " tie breaker rule, awarded second base"; break;
+    case kReachSacrificeFC: phrase = " reached on sacrifice fielder's choice"; break;
+    case kReachSacHitWithError: phrase = " reached on sac hit with%s error"; break;
+    case kReachSacFlyWithError: phrase = " reached on sac fly with%s error"; break;
+    case kReachDroppedThirdError: phrase = " reached on dropped 3rd strike w/error"; break;
+    case kReachFieldersChoiceDP: phrase = " reached on fielder's choice, DP"; break;
+    default: phrase = " reached first base"; break;  // 0, 16 and unknown codes
   }
+  AppendFilled(out, phrase, err);
 }
 
 struct AdvancePhrase {
@@ -172,8 +175,12 @@ void AddHalf(std::vector<std::string>& lines, const Game& game, int inning, bool
   header += ':';
   lines.push_back(std::move(header));
   for (std::size_t j = 0; j < half.at_bats.size(); ++j) {
-    const std::string sentence = NarrateAtBat(half.at_bats[j]);
-    if (!sentence.empty()) AddWrappedLine(lines, sentence, kNarrativeWidth);
+    std::string sentence = NarrateAtBat(half.at_bats[j]);
+    if (FitsOneLine(sentence, kNarrativeWidth)) {
+      if (!sentence.empty()) lines.push_back(std::move(sentence));
+    } else {
+      AddWrappedLine(lines, sentence, kNarrativeWidth);
+    }
     const auto note = std::find_if(game.notes.begin(), game.notes.end(), [&](const GAME_NOTE& n) {
       return n.inning == inning && n.at_bat == static_cast<std::int32_t>(j) && (n.half != 0) == top;
     });
@@ -203,11 +210,15 @@ void AddHalf(std::vector<std::string>& lines, const Game& game, int inning, bool
 
 std::string NarrateAtBat(const AT_BAT& ab) {
   if (!ab.reached && !ab.out) return {};
-  std::string s = ab.batter.name.str();
+  std::string s;
+  s.reserve(96);
+  s += ab.batter.name.view();
   const int hit_bases = ab.reached ? ReachBases(ab.how_reached) : 1;
-  if (ab.reached) s += ReachPhrase(ab);
+  if (ab.reached) AppendReach(s, ab);
   if (!ab.pinch_runner.name.empty() && ab.pinch_runner.name.view() != ab.batter.name.view()) {
-    s += ", " + ab.pinch_runner.name.str() + " ran for batter";
+    s += ", ";
+    s += ab.pinch_runner.name.view();
+    s += " ran for batter";
   }
   // A damaged record may claim more than home; only the three slots exist.
   const int last_slot = std::min(ab.bases_reached - 2, 2);

@@ -9,9 +9,14 @@ bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 
+bool FitsOneLine(std::string_view text, int width) {
+  if (width > 200) return true;
+  return text.size() <= static_cast<std::size_t>(width < 0 ? 0 : width) &&
+         std::none_of(text.begin(), text.end(), IsLineBreak);
+}
+
 void AddWrappedLine(std::vector<std::string>& lines, std::string_view text, int width) {
-  const bool has_break = std::any_of(text.begin(), text.end(), IsLineBreak);
-  if (width > 200 || (!has_break && text.size() <= static_cast<std::size_t>(width))) {
+  if (FitsOneLine(text, width)) {
     lines.emplace_back(text);
     return;
   }

@@ -17,5 +17,7 @@ namespace scorewick::reports {
 // dropped, and the next line starts right after it.  A full-width line with
 // no blank is cut hard at the width.
 void AddWrappedLine(std::vector<std::string>& lines, std::string_view text, int width);
+// True when AddWrappedLine would add text as one line as it stands.
+bool FitsOneLine(std::string_view text, int width);
 
 }  // namespace scorewick::reports
