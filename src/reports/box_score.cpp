@@ -1,7 +1,6 @@
 #include "reports/box_score.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdarg>
 #include <cstdio>
 #include <string_view>

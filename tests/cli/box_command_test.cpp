@@ -9,7 +9,7 @@
 #include "records/game_file.h"
 #include "reports/box_score.h"
 #include "reports/box_score_export.h"
-#include "reports/box_games.h"
+#include "support/box_games.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "box_games.h"
+#include "support/box_games.h"
 #include "support/golden_file.h"
 #include "support/temp_dir.h"
 

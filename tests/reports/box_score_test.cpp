@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "box_games.h"
+#include "support/box_games.h"
 
 namespace scorewick::reports {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "box_games.h"
+#include "support/box_games.h"
 #include "records/codes.h"
 #include "reports/half_inning_totals.h"
 #include "reports/wrapped_lines.h"

@@ -15,7 +15,7 @@
 #include "records/game_file.h"
 #include "reports/print/printout.h"
 #include "reports/print/recording_target.h"
-#include "reports/box_games.h"
+#include "support/box_games.h"
 
 using namespace scorewick;
 using namespace scorewick::app;
