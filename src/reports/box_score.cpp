@@ -1,6 +1,7 @@
 #include "reports/box_score.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <string_view>
@@ -45,11 +46,38 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
   if (text.size() < width) out.append(width - text.size(), ' ');
 }
 
+// Appends " %6.2f" of outs / outs_per_inning (0 when that is not above 0),
+// rounding half to even as printf does.
+void AppendInnings(std::string& out, int outs, int outs_per_inning) {
+  const double hundredths =
+      outs_per_inning > 0 ? std::nearbyint(static_cast<double>(outs) * 100.0 / outs_per_inning) : 0.0;
+  if (hundredths < 0 || hundredths >= 1e6) {
+    char text[32];
+    std::snprintf(text, sizeof text, " %6.2f", hundredths / 100.0);
+    out += text;
+    return;
+  }
+  const long h = static_cast<long>(hundredths);
+  const std::string whole = std::to_string(h / 100);
+  out += ' ';
+  if (whole.size() < 3) out.append(3 - whole.size(), ' ');
+  out += whole;
+  out += '.';
+  out += static_cast<char>('0' + h % 100 / 10);
+  out += static_cast<char>('0' + h % 10);
+}
+
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+// Whether a record's name field holds name, ignoring case.  Compares the
+// field's bytes in place: most names differ in their first letters.
+bool SameNameIgnoringCase(const NameText& field, std::string_view name) {
+  if (name.size() > NameText::kCapacity) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = field.bytes[i];
+    if (c == '\0' || AsciiLower(c) != AsciiLower(name[i])) return false;
+  }
+  return name.size() == NameText::kCapacity || field.bytes[name.size()] == '\0';
 }
 
 // Orders every row but the last (the team-totals row keeps its place),
@@ -257,7 +285,7 @@ std::vector<BoxBatter> BoxScore::PlacedBatters(const Game& game, const BoxTeamFi
       const PLAYER* found = nullptr;
       for (const std::vector<PLAYER>* lineup : lineups) {
         for (const PLAYER& p : *lineup) {
-          if (SameNameIgnoringCase(p.name.view(), b.figures.name)) {
+          if (SameNameIgnoringCase(p.name, b.figures.name)) {
             found = &p;
             break;
           }
@@ -274,13 +302,13 @@ std::vector<BoxBatter> BoxScore::PlacedBatters(const Game& game, const BoxTeamFi
         const AT_BAT* match = nullptr;
         std::size_t index = 0;
         for (std::size_t j = 0; j < at_bats.size() && match == nullptr; ++j) {
-          if (SameNameIgnoringCase(at_bats[j].batter.name.view(), b.figures.name)) match = &at_bats[j], index = j;
+          if (SameNameIgnoringCase(at_bats[j].batter.name, b.figures.name)) match = &at_bats[j], index = j;
         }
         for (std::size_t j = 0; j < at_bats.size() && match == nullptr; ++j) {
-          if (SameNameIgnoringCase(at_bats[j].pinch_runner.name.view(), b.figures.name)) match = &at_bats[j], index = j;
+          if (SameNameIgnoringCase(at_bats[j].pinch_runner.name, b.figures.name)) match = &at_bats[j], index = j;
         }
         if (match == nullptr) continue;
-        const PLAYER& who = SameNameIgnoringCase(match->batter.name.view(), b.figures.name) ? match->batter
+        const PLAYER& who = SameNameIgnoringCase(match->batter.name, b.figures.name) ? match->batter
                                                                                              : match->pinch_runner;
         b.slot = who.batting_order;
         b.entered_inning = i + 1;
@@ -413,9 +441,16 @@ void BoxScore::AddPitchingLines() {
       std::string name = p.name;
       if (winner && p.wins > 0) name += " W";
       if (!winner && p.losses > 0) name += " L";
-      const double innings = outs_per_inning_ > 0 ? static_cast<double>(p.outs) / outs_per_inning_ : 0.0;
-      lines_.push_back(Format("%-30s %6.2f %2d %2d %2d %2d %2d", name.c_str(), innings, p.hits, p.runs,
-                              p.earned_runs, p.walks, p.strikeouts));
+      // "%-30s %6.2f %2d %2d %2d %2d %2d": innings pitched are outs over
+      // outs per inning, 7 outs of 3 showing 2.33.
+      std::string line;
+      line.reserve(kBoxRuleWidth);
+      AppendPadded(line, name, kNameColumn);
+      AppendInnings(line, p.outs, outs_per_inning_);
+      line += ' ';
+      for (int figure : {p.hits, p.runs, p.earned_runs, p.walks}) AppendFigure(line, figure);
+      AppendFigure(line, p.strikeouts, '\0');
+      lines_.push_back(std::move(line));
     }
   };
   lines_.push_back(Format("%-30s    IP   H  R ER BB SO", winner().team_name.c_str()));
