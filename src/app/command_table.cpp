@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/box_score_commands.h"
 #include "app/core/command_ids.h"
 #include "app/handheld_commands.h"
 #include "app/print_commands.h"
@@ -28,7 +29,7 @@ constexpr CommandRow kCommands[] = {
     {kCmdToolGameStats, nullptr},
     {kCmdScatterPlots, nullptr},
     {kCmdPitchingPlots, nullptr},
-    {kCmdBoxScores, nullptr},
+    {kCmdBoxScores, &RunBoxScores},
     {kCmdOptions, &RunOptions},
     // Palm.
     {kCmdPalmInstallCompanion, &RunPalmInstallCompanion},

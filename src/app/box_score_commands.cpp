@@ -1,0 +1,28 @@
+#include "app/box_score_commands.h"
+
+#include "app/box_game_selection.h"
+#include "app/box_score_dialog.h"
+#include "app/main_window.h"
+#include "records/game_file.h"
+
+namespace scorewick::app {
+
+BoxScoreRunners& BoxScoreRun() {
+  static BoxScoreRunners runners{[](BoxGameSelection& d) { return d.exec(); },
+                                 [](BoxScoreDialog& d) { return d.exec(); }};
+  return runners;
+}
+
+void RunBoxScores(CommandEnv& env) {
+  Ui& ui = env.services.ui;
+  Session& session = env.services.session;
+  BoxGameSelection selection(session.start_folder, ui, &env.window);
+  if (BoxScoreRun().select(selection) != QDialog::Accepted || selection.path().empty()) return;
+  Game game;
+  // The loader says what was wrong with a file it could not read.
+  if (!LoadGame(selection.path(), game, ui)) return;
+  BoxScoreDialog dialog(game, session, ui, &env.window);
+  BoxScoreRun().show(dialog);
+}
+
+}  // namespace scorewick::app

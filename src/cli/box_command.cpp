@@ -1,0 +1,99 @@
+// scorewick box GAME [--format text|html|frames|csv|pdf] [-o OUT]
+//
+// The box score of a game: the text lines of the box score window (to
+// standard output unless -o names a file), one HTML page, the frames form
+// (a frameset page at OUT naming OUT_score and OUT_summary written beside
+// it), comma-separated text, or the printed box score as a PDF file.  The
+// league rules ("Outs Per Inning" ...) and the HTML colours and fonts come
+// from scwk.ini in the current folder.
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+
+#include "app/core/html_style.h"
+#include "app/core/settings.h"
+#include "app/core/stat_rules_of.h"
+#include "cli/box_pdf.h"
+#include "cli/command.h"
+#include "records/game_file.h"
+#include "records/local_date.h"
+#include "reports/box_score.h"
+#include "reports/box_score_export.h"
+
+namespace scorewick::cli {
+
+BoxPdfWriter& BoxPdfPrinter() {
+  static BoxPdfWriter writer;
+  return writer;
+}
+
+namespace {
+
+struct Request {
+  std::string game;
+  std::string format = "text";
+  std::string out;
+};
+
+int Box(const Request& r, CommandContext& ctx) {
+  const bool needs_file = r.format == "frames" || r.format == "pdf";
+  if (needs_file && r.out.empty()) {
+    ctx.err << "scorewick: --format " << r.format << " needs -o OUT\n";
+    return kExitUsage;
+  }
+  if (r.format == "pdf" && !BoxPdfPrinter()) {
+    ctx.err << "scorewick: this build cannot print\n";
+    return kExitRefused;
+  }
+  Game game;
+  if (!LoadGame(r.game, game, ctx.ui)) {
+    if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read game file " << r.game << "\n";
+    return kExitRefused;
+  }
+  app::Settings settings;
+  std::error_code ec;
+  app::LoadSettings(std::filesystem::current_path(ec).string(), settings);
+  const reports::BoxScore box = reports::MakeBoxScore(game, app::StatRulesOf(settings));
+  const std::string title = reports::BoxScoreTitle(game);
+
+  std::string error;
+  bool written = true;
+  if (r.format == "pdf") {
+    written = BoxPdfPrinter()(box.lines(), title, game, r.out, &error);
+  } else if (r.out.empty()) {
+    if (r.format == "text") {
+      for (const std::string& line : box.lines()) ctx.out << line << "\n";
+    } else if (r.format == "html") {
+      ctx.out << reports::BoxScoreHtml(box, title, app::HtmlStyleOf(settings), Now());
+    } else {
+      ctx.out << reports::BoxScoreCsv(box) << "\n";
+    }
+  } else {
+    const reports::BoxScoreForm form = r.format == "text"   ? reports::BoxScoreForm::kText
+                                       : r.format == "html" ? reports::BoxScoreForm::kHtml
+                                       : r.format == "csv"  ? reports::BoxScoreForm::kCsv
+                                                            : reports::BoxScoreForm::kFrames;
+    written = reports::WriteBoxScoreExport(r.out, box, form, title, app::HtmlStyleOf(settings), Now(), &error);
+  }
+  if (!written) {
+    ctx.err << "scorewick: cannot write " << r.out << ": " << error << "\n";
+    return kExitRefused;
+  }
+  return kExitDone;
+}
+
+RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+  auto r = std::make_shared<Request>();
+  CLI::App* cmd = app.add_subcommand("box", "The box score of a game, with its play-by-play");
+  cmd->add_option("GAME", r->game, "game file (.gam)")->required()->check(CLI::ExistingFile);
+  cmd->add_option("--format", r->format,
+                  "text (default), html (one page), frames (OUT and OUT_score, OUT_summary beside it), "
+                  "csv or pdf")
+      ->check(CLI::IsMember({"text", "html", "frames", "csv", "pdf"}));
+  cmd->add_option("-o,--out", r->out, "file to write (standard output when left out; frames and pdf need it)");
+  cmd->callback([&ctx, r] { ctx.exit_code = Box(*r, ctx); });
+});
+
+}  // namespace
+}  // namespace scorewick::cli

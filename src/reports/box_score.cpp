@@ -1,0 +1,502 @@
+#include "reports/box_score.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <string_view>
+
+#include "records/codes.h"
+#include "reports/play_by_play.h"
+#include "reports/wrapped_lines.h"
+
+namespace scorewick::reports {
+namespace {
+
+// The notes paragraphs are built as one text of at most this many characters.
+constexpr std::size_t kNotesLimit = 999;
+// A batting line's name text never runs into its figures.
+constexpr std::size_t kNameColumn = 30;
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* format, ...) {
+  char buffer[512];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  return buffer;
+}
+
+// Appends n as "%2d" followed by tail, without a format parse: the score
+// lines hold a figure per inning.
+void AppendFigure(std::string& out, int n, char tail = ' ') {
+  if (n >= 0 && n < 100) {
+    out += n < 10 ? ' ' : static_cast<char>('0' + n / 10);
+    out += static_cast<char>('0' + n % 10);
+  } else {
+    out += std::to_string(n);
+  }
+  if (tail != '\0') out += tail;
+}
+
+// Appends text as "%-<width>s".
+void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
+  out += text;
+  if (text.size() < width) out.append(width - text.size(), ' ');
+}
+
+// Appends " %6.2f" of outs / outs_per_inning (0 when that is not above 0),
+// rounding half to even as printf does.
+void AppendInnings(std::string& out, int outs, int outs_per_inning) {
+  const double hundredths =
+      outs_per_inning > 0 ? std::nearbyint(static_cast<double>(outs) * 100.0 / outs_per_inning) : 0.0;
+  if (hundredths < 0 || hundredths >= 1e6) {
+    char text[32];
+    std::snprintf(text, sizeof text, " %6.2f", hundredths / 100.0);
+    out += text;
+    return;
+  }
+  const long h = static_cast<long>(hundredths);
+  const std::string whole = std::to_string(h / 100);
+  out += ' ';
+  if (whole.size() < 3) out.append(3 - whole.size(), ' ');
+  out += whole;
+  out += '.';
+  out += static_cast<char>('0' + h % 100 / 10);
+  out += static_cast<char>('0' + h % 10);
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Whether a record's name field holds name, ignoring case.  Compares the
+// field's bytes in place: most names differ in their first letters.
+bool SameNameIgnoringCase(const NameText& field, std::string_view name) {
+  if (name.size() > NameText::kCapacity) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = field.bytes[i];
+    if (c == '\0' || AsciiLower(c) != AsciiLower(name[i])) return false;
+  }
+  return name.size() == NameText::kCapacity || field.bytes[name.size()] == '\0';
+}
+
+// Orders every row but the last (the team-totals row keeps its place),
+// largest first, by selection: a later row replaces the best so far only
+// when it is strictly larger, so the statistics window and the box score
+// list equal rows alike.
+template <typename Row, typename Key>
+void SortLargestFirst(std::vector<Row>& rows, Key key) {
+  if (rows.size() < 3) return;
+  const std::size_t end = rows.size() - 1;
+  for (std::size_t i = 0; i + 1 < end; ++i) {
+    std::size_t best = i;
+    for (std::size_t j = i + 1; j < end; ++j) {
+      if (key(rows[j]) > key(rows[best])) best = j;
+    }
+    if (best != i) std::swap(rows[i], rows[best]);
+  }
+}
+
+// The rows of a table without its team-totals row.
+template <typename Row>
+std::size_t PlayerRows(const std::vector<Row>& rows) {
+  return rows.empty() ? 0 : rows.size() - 1;
+}
+
+// "Smith, Jones(2)": the players of both tables whose count is above 0.
+template <typename Row, typename Count>
+std::string PlayerList(const std::vector<Row>& first, const std::vector<Row>& second, Count count) {
+  std::string text;
+  for (const std::vector<Row>* rows : {&first, &second}) {
+    for (std::size_t i = 0; i < PlayerRows(*rows); ++i) {
+      const Row& row = (*rows)[i];
+      const int n = count(row);
+      if (n <= 0) continue;
+      if (!text.empty()) text += ", ";
+      text += row.name;
+      if (n > 1) text += "(" + std::to_string(n) + ")";
+    }
+  }
+  return text;
+}
+
+void AddCategory(std::string& text, std::string_view label, const std::string& list) {
+  if (list.empty()) return;
+  text += label;
+  text += list;
+  text += ". ";
+}
+
+bool IsDoublePlay(std::int32_t how_out) {
+  return how_out == kOutDoublePlay || how_out == kOutGroundDoublePlay || how_out == kOutNonForceGdp ||
+         how_out == kOutSacFlyDP;
+}
+
+// One side of a batting line: "%-30s%2d %2d %2d %2d".
+void AppendSide(std::string& out, std::string_view name, const BoxBattingFigures& f) {
+  AppendPadded(out, name, kNameColumn);
+  AppendFigure(out, f.at_bats);
+  AppendFigure(out, f.runs);
+  AppendFigure(out, f.hits);
+  AppendFigure(out, f.rbi, '\0');
+}
+
+std::string NameText(const BoxBatter& b) {
+  const auto& pos = b.figures.positions;
+  std::string text = b.starter ? b.figures.name + " " + std::string(PositionAbbrevLower(pos[0]))
+                               : Format("(%c%d) %s %s", b.top_half ? 't' : 'b', b.entered_inning,
+                                        b.figures.name.c_str(), std::string(PositionAbbrevLower(pos[0])).c_str());
+  for (std::size_t k = 1; k < pos.size() && pos[k] != 0; ++k) {
+    if (text.size() >= 27) break;
+    text += "-" + std::string(PositionAbbrevLower(pos[k]));
+  }
+  // A long name with an entry mark would push the figures out of their
+  // columns, where the exports cut them.
+  if (text.size() > kNameColumn) text.resize(kNameColumn);
+  return text;
+}
+
+const HALF_INNING& Half(const Game& game, int inning, bool top) {
+  return game.innings[static_cast<std::size_t>(inning)].half(top);
+}
+
+}  // namespace
+
+BoxScore MakeBoxScore(const Game& game, const StatRules& rules) {
+  if (game.innings[0].top.at_bats.empty()) return BoxScore(game, {}, {}, rules.outs_per_inning);
+  return BoxScore(game, CountBoxTeam(game, true, rules), CountBoxTeam(game, false, rules), rules.outs_per_inning);
+}
+
+int InningsShown(const Game& game) {
+  int n = 0;
+  while (n < kInnings && !(Half(game, n, true).at_bats.empty() && Half(game, n, false).at_bats.empty())) ++n;
+  return n;
+}
+
+BoxScore::BoxScore(const Game& game, BoxTeamFigures visitors, BoxTeamFigures home, int outs_per_inning)
+    : visitors_(std::move(visitors)), home_(std::move(home)), outs_per_inning_(outs_per_inning) {
+  visitors_.team_name = game.visitor.team_name.str();
+  home_.team_name = game.home.team_name.str();
+  if (game.innings[0].top.at_bats.empty()) return;
+  innings_shown_ = InningsShown(game);
+  lines_.reserve(64 + 2 * static_cast<std::size_t>(innings_shown_) * 8);
+  for (int i = 0; i < innings_shown_; ++i) {
+    visitor_totals_.push_back(TallyHalfInning(Half(game, i, true)));
+    home_totals_.push_back(TallyHalfInning(Half(game, i, false)));
+    visitor_inning_runs_.push_back(visitor_totals_.back().runs);
+    home_inning_runs_.push_back(home_totals_.back().runs);
+    visitor_runs_ += visitor_inning_runs_.back();
+    home_runs_ += home_inning_runs_.back();
+  }
+  AddScoreByInnings(game);
+  AddBattingLines(game);
+  AddBattingNotes(game);
+  AddPitchingLines();
+  AddPitchingNotes(game);
+  sections_.play_by_play = lines_.size();
+  AddPlayByPlay(lines_, game, innings_shown_);
+}
+
+int BoxScore::hits(bool visitors) const {
+  const auto& rows = team(visitors).batting;
+  return rows.empty() ? 0 : rows.back().hits;
+}
+
+int BoxScore::errors(bool visitors) const {
+  const auto& rows = team(visitors).batting;
+  return rows.empty() ? 0 : rows.back().errors;
+}
+
+std::string BoxScore::Headline() const {
+  const bool home_first = home_won();
+  return Format("%s %d, %s %d", winner().team_name.c_str(), home_first ? home_runs_ : visitor_runs_,
+                loser().team_name.c_str(), home_first ? visitor_runs_ : home_runs_);
+}
+
+void BoxScore::AddScoreByInnings(const Game&) {
+  const std::string rule(kBoxRuleWidth, '-');
+  lines_.push_back(Format("%s at %s", visitors_.team_name.c_str(), home_.team_name.c_str()));
+  lines_.emplace_back();
+  lines_.emplace_back();
+  std::string header = "Score By Innings         ";
+  for (int i = 1; i <= innings_shown_; ++i) AppendFigure(header, i);
+  lines_.push_back(header + "  R  H  E");
+  lines_.push_back(rule);
+  for (bool v : {true, false}) {
+    std::string line = Format("%-25s", team(v).team_name.c_str());
+    for (int runs : runs_by_inning(v)) AppendFigure(line, runs);
+    line += '-';
+    AppendFigure(line, runs(v));
+    if (team(v).batting.empty()) {
+      line += "  0  0";
+    } else {
+      AppendFigure(line, hits(v));
+      AppendFigure(line, errors(v));
+    }
+    lines_.push_back(line);
+  }
+  lines_.push_back(rule);
+}
+
+std::vector<BoxBatter> BoxScore::PlacedBatters(const Game& game, const BoxTeamFigures& team) const {
+  const bool visitors = &team == &visitors_;
+  std::vector<BoxBatter> list;
+  for (std::size_t i = 0; i < PlayerRows(team.batting); ++i) list.push_back({team.batting[i]});
+
+  auto starter_of = [&list](std::size_t index, int slot) {
+    if (slot == 0) return true;
+    for (std::size_t k = 0; k < index; ++k) {
+      if (list[k].slot == slot) return false;
+    }
+    return true;
+  };
+  // A pinch hitter or runner counts from the at-bat where he first batted
+  // or ran, when that comes before what the line-ups say.
+  auto pinch_rule = [&](BoxBatter& b) {
+    const std::int32_t first = b.figures.positions[0];
+    if (first != kPosPinchHitter && first != kPosPinchRunner) return;
+    for (int i = 0; i < kInnings && !Half(game, i, true).at_bats.empty(); ++i) {
+      const auto& at_bats = Half(game, i, visitors).at_bats;
+      for (std::size_t j = 0; j < at_bats.size(); ++j) {
+        const AT_BAT& ab = at_bats[j];
+        const bool hit = ab.batter.position == kPosPinchHitter && ab.batter.name.view() == b.figures.name;
+        const bool ran = ab.pinch_runner.position == kPosPinchRunner && ab.pinch_runner.name.view() == b.figures.name;
+        if (!hit && !ran) continue;
+        const int index = static_cast<int>(j);
+        if (i + 1 < b.entered_inning || (i + 1 == b.entered_inning && index < b.entered_at_bat)) {
+          b.entered_inning = i + 1;
+          b.entered_at_bat = index;
+          b.top_half = visitors;
+          b.slot = ab.batter.batting_order;
+        }
+        return;
+      }
+    }
+  };
+
+  for (int i = 0; i < kInnings && !Half(game, i, true).at_bats.empty(); ++i) {
+    const HALF_INNING& top = Half(game, i, true);
+    const HALF_INNING& bottom = Half(game, i, false);
+    const std::vector<PLAYER>* lineups[2] = {visitors ? &top.offense : &top.defense,
+                                             visitors ? &bottom.defense : &bottom.offense};
+    for (std::size_t k = 0; k < list.size(); ++k) {
+      BoxBatter& b = list[k];
+      if (b.entered_inning != 0) continue;
+      const PLAYER* found = nullptr;
+      for (const std::vector<PLAYER>* lineup : lineups) {
+        for (const PLAYER& p : *lineup) {
+          if (SameNameIgnoringCase(p.name, b.figures.name)) {
+            found = &p;
+            break;
+          }
+        }
+        if (found != nullptr) break;
+      }
+      if (found != nullptr) {
+        b.slot = found->batting_order;
+        b.entered_inning = found->entered_inning;
+        b.entered_at_bat = found->entry_value;
+        b.top_half = found->entry_flag != 0;
+      } else {
+        const auto& at_bats = Half(game, i, visitors).at_bats;
+        const AT_BAT* match = nullptr;
+        std::size_t index = 0;
+        for (std::size_t j = 0; j < at_bats.size() && match == nullptr; ++j) {
+          if (SameNameIgnoringCase(at_bats[j].batter.name, b.figures.name)) match = &at_bats[j], index = j;
+        }
+        for (std::size_t j = 0; j < at_bats.size() && match == nullptr; ++j) {
+          if (SameNameIgnoringCase(at_bats[j].pinch_runner.name, b.figures.name)) match = &at_bats[j], index = j;
+        }
+        if (match == nullptr) continue;
+        const PLAYER& who = SameNameIgnoringCase(match->batter.name, b.figures.name) ? match->batter
+                                                                                             : match->pinch_runner;
+        b.slot = who.batting_order;
+        b.entered_inning = i + 1;
+        b.entered_at_bat = static_cast<int>(index);
+        b.top_half = visitors;
+      }
+      b.starter = starter_of(k, b.slot);
+      pinch_rule(b);
+    }
+  }
+  std::stable_sort(list.begin(), list.end(), [](const BoxBatter& a, const BoxBatter& b) {
+    if ((a.slot == 0) != (b.slot == 0)) return b.slot == 0;
+    if (a.slot != b.slot) return a.slot < b.slot;
+    if (a.entered_inning != b.entered_inning) return a.entered_inning < b.entered_inning;
+    if (a.top_half != b.top_half) return a.top_half;
+    return a.entered_at_bat < b.entered_at_bat;
+  });
+  return list;
+}
+
+void BoxScore::AddBattingLines(const Game& game) {
+  const BoxTeamFigures& w = winner();
+  const BoxTeamFigures& l = loser();
+  winner_batters_ = PlacedBatters(game, w);
+  loser_batters_ = PlacedBatters(game, l);
+  lines_.emplace_back();
+  lines_.emplace_back();
+  lines_.push_back(Headline());
+  lines_.emplace_back(kBoxRuleWidth, '-');
+  lines_.push_back(Format("%-42s| %-42s", w.team_name.c_str(), l.team_name.c_str()));
+  lines_.push_back(Format("%30sab  r  h bi | %30sab  r  h bi", "", ""));
+  sections_.batting_rows = lines_.size();
+  const std::size_t rows = std::max(winner_batters_.size(), loser_batters_.size());
+  for (std::size_t r = 0; r < rows; ++r) {
+    const BoxBatter* a = r < winner_batters_.size() ? &winner_batters_[r] : nullptr;
+    const BoxBatter* b = r < loser_batters_.size() ? &loser_batters_[r] : nullptr;
+    std::string line;
+    line.reserve(kBoxRuleWidth);
+    if (a != nullptr) {
+      AppendSide(line, NameText(*a), a->figures);
+      line += b != nullptr ? " | " : " |";
+    } else {
+      line.append(42, ' ');
+      line += "| ";
+    }
+    if (b != nullptr) AppendSide(line, NameText(*b), b->figures);
+    lines_.push_back(std::move(line));
+  }
+  sections_.batting_totals = lines_.size();
+  const BoxBattingFigures none{"TEAM TOTALS"};
+  const BoxBattingFigures& wt = w.batting.empty() ? none : w.batting.back();
+  const BoxBattingFigures& lt = l.batting.empty() ? none : l.batting.back();
+  std::string totals;
+  AppendSide(totals, wt.name, wt);
+  totals += " | ";
+  AppendSide(totals, lt.name, lt);
+  lines_.push_back(std::move(totals));
+  lines_.emplace_back(kBoxRuleWidth, '-');
+}
+
+void BoxScore::AddBattingNotes(const Game& game) {
+  sections_.batting_notes = lines_.size();
+  lines_.emplace_back();
+  auto& w = home_won() ? home_.batting : visitors_.batting;
+  auto& l = home_won() ? visitors_.batting : home_.batting;
+  std::string text;
+  using Row = BoxBattingFigures;
+  auto by = [&](std::string_view label, int Row::*counter) {
+    const auto key = [counter](const Row& r) { return r.*counter; };
+    SortLargestFirst(w, key);
+    SortLargestFirst(l, key);
+    AddCategory(text, label, PlayerList(w, l, key));
+  };
+  by("E: ", &Row::errors);
+
+  int visitor_dp = 0;  // double plays turned by the visitors (in the bottom halves)
+  int home_dp = 0;
+  int visitor_lob = 0;
+  int home_lob = 0;
+  for (int i = 0; i < innings_shown_; ++i) {
+    for (const AT_BAT& ab : Half(game, i, true).at_bats) home_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
+    for (const AT_BAT& ab : Half(game, i, false).at_bats) visitor_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
+    visitor_lob += visitor_totals_[static_cast<std::size_t>(i)].left_on_base;
+    home_lob += home_totals_[static_cast<std::size_t>(i)].left_on_base;
+  }
+  std::string dp;
+  auto add_dp = [&dp](const std::string& name, int n) {
+    if (n == 0) return;
+    if (!dp.empty()) dp += ", ";
+    dp += Format("%s %d", name.c_str(), n);
+  };
+  if (home_dp > visitor_dp) {
+    add_dp(home_.team_name, home_dp);
+    add_dp(visitors_.team_name, visitor_dp);
+  } else {
+    add_dp(visitors_.team_name, visitor_dp);
+    add_dp(home_.team_name, home_dp);
+  }
+  AddCategory(text, "DP: ", dp);
+  if (visitor_lob < home_lob) {
+    AddCategory(text, "LOB: ", Format("%s %d, %s %d", visitors_.team_name.c_str(), visitor_lob,
+                                      home_.team_name.c_str(), home_lob));
+  } else {
+    AddCategory(text, "LOB: ", Format("%s %d, %s %d", home_.team_name.c_str(), home_lob,
+                                      visitors_.team_name.c_str(), visitor_lob));
+  }
+  by("2B: ", &Row::doubles);
+  by("3B: ", &Row::triples);
+  by("HR: ", &Row::home_runs);
+  by("SB: ", &Row::stolen_bases);
+  AddCategory(text, "CS: ",
+              PlayerList(w, l, [](const Row& r) { return r.steal_attempts - r.stolen_bases; }));
+  by("SH: ", &Row::sacrifice_bunts);
+  by("S: ", &Row::sacrifices);
+  by("SF: ", &Row::sacrifice_flies);
+  if (text.size() > kNotesLimit) text.resize(kNotesLimit);
+  AddWrappedLine(lines_, text, kNarrativeWidth);
+}
+
+void BoxScore::AddPitchingLines() {
+  sections_.pitching = lines_.size();
+  lines_.emplace_back();
+  using Row = BoxPitchingFigures;
+  const auto by_outs = [](const Row& r) { return r.outs; };
+  SortLargestFirst(visitors_.pitching, by_outs);
+  SortLargestFirst(home_.pitching, by_outs);
+  auto add_staff = [this](const BoxTeamFigures& t, bool winner) {
+    for (std::size_t i = 0; i < PlayerRows(t.pitching); ++i) {
+      const Row& p = t.pitching[i];
+      std::string name = p.name;
+      if (winner && p.wins > 0) name += " W";
+      if (!winner && p.losses > 0) name += " L";
+      // "%-30s %6.2f %2d %2d %2d %2d %2d": innings pitched are outs over
+      // outs per inning, 7 outs of 3 showing 2.33.
+      std::string line;
+      line.reserve(kBoxRuleWidth);
+      AppendPadded(line, name, kNameColumn);
+      AppendInnings(line, p.outs, outs_per_inning_);
+      line += ' ';
+      for (int figure : {p.hits, p.runs, p.earned_runs, p.walks}) AppendFigure(line, figure);
+      AppendFigure(line, p.strikeouts, '\0');
+      lines_.push_back(std::move(line));
+    }
+  };
+  lines_.push_back(Format("%-30s    IP   H  R ER BB SO", winner().team_name.c_str()));
+  add_staff(winner(), true);
+  lines_.emplace_back();
+  lines_.push_back(Format("%-30s", loser().team_name.c_str()));
+  add_staff(loser(), false);
+}
+
+void BoxScore::AddPitchingNotes(const Game& game) {
+  sections_.pitching_notes = lines_.size();
+  lines_.emplace_back();
+  std::string text;
+  std::string hbp;
+  for (int i = 0; i < innings_shown_; ++i) {
+    for (bool top : {true, false}) {
+      for (const AT_BAT& ab : Half(game, i, top).at_bats) {
+        if (ab.how_reached != kReachHitByPitch) continue;
+        const PLAYER& pitcher = !ab.pitchers[2].pitcher.name.empty()   ? ab.pitchers[2].pitcher
+                                : !ab.pitchers[1].pitcher.name.empty() ? ab.pitchers[1].pitcher
+                                                                       : ab.pitchers[0].pitcher;
+        if (!hbp.empty()) hbp += ", ";
+        hbp += Format("by %s (%s)", pitcher.name.c_str(), ab.batter.name.c_str());
+      }
+    }
+  }
+  AddCategory(text, "HBP: ", hbp);
+  using P = BoxPitchingFigures;
+  using B = BoxBattingFigures;
+  auto& wp = winner().pitching;
+  auto& lp = loser().pitching;
+  auto& w = home_won() ? home_ : visitors_;
+  auto& l = home_won() ? visitors_ : home_;
+  SortLargestFirst(w.pitching, [](const P& r) { return r.wild_pitches; });
+  SortLargestFirst(l.pitching, [](const P& r) { return r.wild_pitches; });
+  AddCategory(text, "WP: ", PlayerList(wp, lp, [](const P& r) { return r.wild_pitches; }));
+  SortLargestFirst(w.batting, [](const B& r) { return r.passed_balls; });
+  SortLargestFirst(l.batting, [](const B& r) { return r.passed_balls; });
+  AddCategory(text, "PB: ", PlayerList(w.batting, l.batting, [](const B& r) { return r.passed_balls; }));
+  SortLargestFirst(w.pitching, [](const P& r) { return r.balks; });
+  SortLargestFirst(l.pitching, [](const P& r) { return r.balks; });
+  AddCategory(text, "Balk: ", PlayerList(wp, lp, [](const P& r) { return r.balks; }));
+  text += Format("T: %d:%02d.", game.header.duration_hours, game.header.duration_minutes);
+  text += Format(" A: %d.", game.header.attendance);
+  AddWrappedLine(lines_, text, kNarrativeWidth);
+  lines_.emplace_back();
+}
+
+}  // namespace scorewick::reports

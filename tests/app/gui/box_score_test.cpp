@@ -1,0 +1,168 @@
+// Statistics > Box Scores: the "Select Game" picker and the "Box Score"
+// window.
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/box_game_selection.h"
+#include "app/box_score_commands.h"
+#include "app/box_score_dialog.h"
+#include "app/core/command_ids.h"
+#include "gui/support/gui_fixture.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "reports/print/printout.h"
+#include "reports/print/recording_target.h"
+#include "support/box_games.h"
+
+using namespace scorewick;
+using namespace scorewick::app;
+
+namespace {
+
+using scorewick::testing::Find;
+
+QStringList Entries(QListWidget* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  return out;
+}
+
+void Select(QListWidget* list, const QString& text) {
+  const auto items = list->findItems(text, Qt::MatchExactly);
+  QVERIFY(!items.isEmpty());
+  list->setCurrentItem(items.front());
+}
+
+// A folder with the nine-inning game, a game of the older format, a file
+// that is no game at all, and a sub-folder.
+void MakeGames(scorewick::testing::GuiFixture& f) {
+  Game game = reports::testing::CompileBook(reports::testing::kNineInnings);
+  QVERIFY(SaveGame(f.Path("nine.gam"), game));
+  std::vector<std::uint8_t> bytes;
+  QVERIFY(ReadWholeFile(f.Path("nine.gam"), bytes, nullptr));
+  bytes.erase(bytes.begin(), bytes.begin() + 4);  // the oldest files begin with the header
+  QVERIFY(WriteFileAtomically(f.Path("old.gam"), bytes, nullptr));
+  QVERIFY(WriteTextFileAtomically(f.Path("notes.txt"), "not a game", nullptr));
+  f.MakeFolder("season");
+  QVERIFY(SaveGame(f.Path("season/opener.gam"), game));
+}
+
+}  // namespace
+
+class BoxScoreTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() {
+    BoxScoreRun() = {[](BoxGameSelection& d) { return d.exec(); }, [](BoxScoreDialog& d) { return d.exec(); }};
+  }
+
+  void selectGameListsGamesAndFoldersAndPreviewsTheTeams() {
+    scorewick::testing::GuiFixture f;
+    MakeGames(f);
+    BoxGameSelection d(f.Path(""), f.ui, nullptr);
+    QCOMPARE(d.windowTitle(), QString("Select Game"));
+    auto* list = Find<QListWidget>(&d, "games");
+    // Games first, then the folders (the fixture's own among them).
+    const QStringList entries = Entries(list);
+    QCOMPARE(entries.mid(0, 3), (QStringList{"nine.gam", "old.gam", "[..]"}));
+    QVERIFY(entries.contains("[season]"));
+    QVERIFY(!entries.contains("notes.txt"));
+    Select(list, "nine.gam");
+    QCOMPARE(Find<QLabel>(&d, "preview")->text(), QString("Gulls\nvs\nHawks"));
+    Select(list, "old.gam");
+    QCOMPARE(Find<QLabel>(&d, "preview")->text(), QString("Gulls\nvs\nHawks\n(Version 1.7 Format)"));
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    scorewick::testing::SaveScreenshot(&d, "select_game");
+
+    // An older game is refused and the dialog stays open.
+    d.accept();
+    QCOMPARE(d.result(), 0);
+    QVERIFY(d.path().empty());
+    QCOMPARE(f.ui.messages.size(), std::size_t{1});
+    QCOMPARE(f.ui.messages[0].caption, std::string("Incompatible Game Format"));
+    QCOMPARE(f.ui.messages[0].text,
+             std::string("old.gam\n\nCannot use Game until Converted to 3.0 Format\n(See Help File)"));
+
+    // Double-clicking a folder enters it; a game is taken as with OK.
+    emit list->itemActivated(list->findItems("[season]", Qt::MatchExactly).front());
+    QCOMPARE(Entries(list), (QStringList{"opener.gam", "[..]"}));
+    QVERIFY(Find<QLabel>(&d, "folder")->text().endsWith("/season"));
+    QVERIFY(!d.EnterFolder("no-such-folder"));
+    QVERIFY(Find<QLabel>(&d, "folder")->text().endsWith("/season"));
+    emit list->itemActivated(list->findItems("opener.gam", Qt::MatchExactly).front());
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(d.path(), f.Path("season/opener.gam"));
+  }
+
+  void boxScoreWindowShowsPrintsAndExports() {
+    scorewick::testing::GuiFixture f;
+    const Game game = reports::testing::CompileBook(reports::testing::kNineInnings);
+    BoxScoreDialog d(game, f.session, f.ui, nullptr);
+    auto* lines = Find<QListWidget>(&d, "lines");
+    QCOMPARE(lines->count(), static_cast<int>(d.box().lines().size()));
+    QCOMPARE(lines->item(10)->text(), QString("Hawks 3, Gulls 2"));
+    QVERIFY(QFontInfo(lines->font()).fixedPitch());
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    scorewick::testing::SaveScreenshot(&d, "box_score");
+
+    // Print: the lines as they stand, the trailer naming the game.
+    print::RecordingPageTarget target(QSize(9600, 12400));
+    d.print = [&](print::Printout& printout) { print::PrintPages(printout, target); };
+    Find<QPushButton>(&d, "print")->click();
+    QVERIFY(!target.pages().empty());
+    QVERIFY(target.pages().front().Find("Hawks 3, Gulls 2") != nullptr);
+    QVERIFY(target.pages().back().Find("Gulls VS Hawks played on") != nullptr);
+
+    // Export: the form is the filter chosen; frames write three files.
+    f.ui.file_answers.push_back(FileChoice{f.Path("nine"), 2});
+    Find<QPushButton>(&d, "export")->click();
+    QCOMPARE(f.ui.file_requests.back().filter, std::string(kBoxScoreExportFilter));
+    QVERIFY(FileExists(f.Path("nine.htm")));
+    QVERIFY(FileExists(f.Path("nine_score.htm")));
+    QVERIFY(FileExists(f.Path("nine_summary.htm")));
+    f.ui.file_answers.push_back(FileChoice{f.Path("nine"), 3});
+    Find<QPushButton>(&d, "export")->click();
+    std::string csv;
+    QVERIFY(ReadWholeTextFile(f.Path("nine.csv"), csv, nullptr));
+    QVERIFY(csv.rfind("Score By Innings,1,2,3,4,5,6,7,8,9,R,H,E", 0) == 0);
+    // A file that cannot be written is said so.
+    f.ui.file_answers.push_back(FileChoice{f.Path("no/such/folder/x.htm"), 1});
+    Find<QPushButton>(&d, "export")->click();
+    QVERIFY(!f.ui.messages.empty());
+  }
+
+  void commandPicksLoadsAndShows() {
+    scorewick::testing::GuiFixture f;
+    MakeGames(f);
+    f.session.start_folder = f.Path("");
+    MainWindow& w = f.Window();
+    QVERIFY(w.ActionFor(kCmdBoxScores)->isEnabled());
+    int shown_lines = 0;
+    BoxScoreRun().select = [](BoxGameSelection& d) {
+      Select(Find<QListWidget>(&d, "games"), "nine.gam");
+      d.accept();
+      return d.result();
+    };
+    BoxScoreRun().show = [&](BoxScoreDialog& d) {
+      shown_lines = Find<QListWidget>(&d, "lines")->count();
+      return int(QDialog::Accepted);
+    };
+    w.RunCommand(kCmdBoxScores);
+    QVERIFY(shown_lines > 60);
+
+    // Cancelled: no window.
+    shown_lines = 0;
+    BoxScoreRun().select = [](BoxGameSelection&) { return int(QDialog::Rejected); };
+    w.RunCommand(kCmdBoxScores);
+    QCOMPARE(shown_lines, 0);
+  }
+};
+
+QTEST_MAIN(BoxScoreTest)
+#include "box_score_test.moc"
