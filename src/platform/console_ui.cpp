@@ -20,8 +20,7 @@ void PrintIndented(std::ostream& out, std::string_view caption, std::string_view
 
 ConsoleUi::ConsoleUi(std::ostream& err, bool answer_yes) : err_(err), answer_yes_(answer_yes) {}
 
-void ConsoleUi::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
-  if (icon != MessageIcon::kNone) reported_problem_ = true;
+void ConsoleUi::ShowMessage(std::string_view text, std::string_view caption, MessageIcon) {
   PrintIndented(err_, caption.empty() ? "scorewick" : caption, text);
 }
 

@@ -63,7 +63,7 @@ TEST_F(TeamCommandTest, ExportsInEachForm) {
   ASSERT_EQ(RunScorewick({"team", "export", dir.Path("hawks.tem"), "--tem", dir.Path("copy.tem")}), kExitDone);
   Team copy;
   ScriptedUi ui;
-  ASSERT_TRUE(LoadTeam(dir.Path("copy.tem"), copy, ui));
+  ASSERT_TRUE(Show(ui, LoadTeam(dir.Path("copy.tem"), copy)));
   EXPECT_EQ(copy.info(0).email.str(), "jo@example.org");
 }
 

@@ -46,10 +46,7 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
 
 int Print(const Request& r, bool addresses, CommandContext& ctx) {
   Team team;
-  if (!LoadTeam(r.team, team, ctx.ui)) {
-    if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read team file " << r.team << "\n";
-    return kExitRefused;
-  }
+  if (!Report(LoadTeam(r.team, team), ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
   std::unique_ptr<print::Printout> printout;
   if (addresses) {
@@ -76,11 +73,12 @@ void AddPrint(CLI::App& group, const char* name, const char* description, bool a
   cmd->callback([&ctx, r, addresses] { ctx.exit_code = Print(*r, addresses, ctx); });
 }
 
-RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+}  // namespace
+
+void AddPrintCommands(CLI::App& app, CommandContext& ctx) {
   CLI::App* print = SubcommandGroup(app, "print", "Print into a PDF file");
   AddPrint(*print, "roster", "Print a team's roster", false, ctx);
   AddPrint(*print, "addresses", "Print a team's address list", true, ctx);
-});
+}
 
-}  // namespace
 }  // namespace scorewick::cli

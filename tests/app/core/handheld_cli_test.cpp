@@ -89,7 +89,7 @@ TEST_F(HandheldCliTest, PalmExportInstallsAndImportReadsTheBackupFolder) {
   EXPECT_EQ(imported.code, kExitDone) << imported.err;
   Team copy;
   ConsoleUi ui(std::cerr);
-  ASSERT_TRUE(LoadTeam(P("Tigers.tem"), copy, ui));
+  ASSERT_TRUE(Show(ui, LoadTeam(P("Tigers.tem"), copy)));
   EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
 }
 
@@ -112,7 +112,7 @@ TEST_F(HandheldCliTest, PocketPcDevicesExportAndImport) {
   EXPECT_EQ(imported.code, kExitDone) << imported.err;
   Team copy;
   ConsoleUi ui(std::cerr);
-  ASSERT_TRUE(LoadTeam(P("back/Copy.tem"), copy, ui));
+  ASSERT_TRUE(Show(ui, LoadTeam(P("back/Copy.tem"), copy)));
   EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
 }
 

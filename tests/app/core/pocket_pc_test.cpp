@@ -121,7 +121,7 @@ TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
   EXPECT_EQ(ui_.file_requests[1].initial_folder, P("dev1"));
   EXPECT_EQ(ui_.file_requests[1].initial_name, "Opener.gam");
   Game copy;
-  ASSERT_TRUE(LoadGame(P("dev1/Opener.gam"), copy, ui_));
+  ASSERT_TRUE(Show(ui_, LoadGame(P("dev1/Opener.gam"), copy)));
   EXPECT_EQ(copy.header.attendance, 312);
   EXPECT_TRUE(ui_.messages.empty());
 }
@@ -150,7 +150,7 @@ TEST_F(PocketPcTest, ToolbarImportFollowsTheChosenFilter) {
   EXPECT_EQ(ui_.file_requests[1].filter, "PC Team File (*.tem)|*.tem|");
   EXPECT_EQ(ui_.file_requests[1].initial_folder, P("start"));
   Team copy;
-  ASSERT_TRUE(LoadTeam(P("start/Hawks.tem"), copy, ui_));
+  ASSERT_TRUE(Show(ui_, LoadTeam(P("start/Hawks.tem"), copy)));
   EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
 }
 
