@@ -6,12 +6,14 @@ namespace scorewick {
 namespace {
 
 // Message texts use "\n" between paragraphs; on a terminal each becomes its
-// own line under the caption.
+// own line under the caption, indented (blank lines stay empty).
 void PrintIndented(std::ostream& out, std::string_view caption, std::string_view text) {
   out << caption << ": ";
+  bool line_start = false;
   for (char c : text) {
+    if (line_start && c != '\n') out << "  ";
     out << c;
-    if (c == '\n') out << "  ";
+    line_start = c == '\n';
   }
   out << '\n';
 }
