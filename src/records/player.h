@@ -32,7 +32,4 @@ struct PLAYER {
 inline constexpr std::size_t kPlayerSize = 49;
 static_assert(sizeof(PLAYER) == kPlayerSize);
 
-// Players are the same person when their names are equal, byte for byte.
-inline bool SamePlayer(const PLAYER& a, const PLAYER& b) { return a.name.view() == b.name.view(); }
-
 }  // namespace scorewick
