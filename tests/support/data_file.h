@@ -16,13 +16,19 @@ inline std::string DataFile(const std::string& name) {
   return std::string(folder ? folder : "data") + "/" + name;
 }
 
-// The text of a golden file; a missing golden file fails the test (it
-// never passes as empty).
-inline std::string GoldenText(const std::string& name) {
-  std::string text;
+// Compares text with the golden file name, whole; a missing golden file
+// fails (it never passes as empty).  With SCOREWICK_UPDATE_GOLDEN set, the
+// golden file is written from text instead: review the difference before
+// committing it.
+inline void ExpectGolden(const std::string& text, const std::string& name) {
   std::string error;
-  EXPECT_TRUE(ReadWholeTextFile(DataFile(name), text, &error)) << error;
-  return text;
+  if (std::getenv("SCOREWICK_UPDATE_GOLDEN") != nullptr) {
+    EXPECT_TRUE(WriteTextFileAtomically(DataFile(name), text, &error)) << error;
+    return;
+  }
+  std::string golden;
+  ASSERT_TRUE(ReadWholeTextFile(DataFile(name), golden, &error)) << error;
+  EXPECT_EQ(text, golden) << "differs from the golden file " << name;
 }
 
 }  // namespace scorewick::testing
