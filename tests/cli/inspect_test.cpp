@@ -9,6 +9,7 @@
 #include "records/game_file.h"
 #include "records/team_file.h"
 #include "support/full_game.h"
+#include "support/temp_dir.h"
 
 namespace scorewick::cli {
 namespace {
@@ -18,15 +19,8 @@ using RunResult = scorewick::testing::CliResult;
 
 class CliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("scorewick-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Path(const std::string& name) { return (dir_ / name).string(); }
-  std::filesystem::path dir_;
+  std::string Path(const std::string& name) { return dir_.Path(name); }
+  TempDir dir_;
 };
 
 Team SmallTeam() {

@@ -10,34 +10,22 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "support/run_cli.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::cli {
 namespace {
 
-struct PalmRun {
-  int code;
-  std::string out;
-  std::string err;
-};
+using PalmRun = testing::CliResult;
 
 PalmRun Palm(std::vector<std::string> args) {
-  args.insert(args.begin(), {"scorewick", "palm"});
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  std::ostringstream out, err;
-  int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
+  args.insert(args.begin(), "palm");
+  return testing::RunCli(std::move(args));
 }
 
-// Runs the command line in folder, as a person typing there would.
 PalmRun PalmIn(const TempDir& folder, std::vector<std::string> args) {
-  char old[4096];
-  EXPECT_NE(getcwd(old, sizeof old), nullptr);
-  EXPECT_EQ(chdir(folder.path().c_str()), 0);
-  PalmRun run = Palm(std::move(args));
-  EXPECT_EQ(chdir(old), 0);
-  return run;
+  args.insert(args.begin(), "palm");
+  return testing::RunCliIn(folder.path(), std::move(args));
 }
 
 TEST(PalmCommand, GameThereAndBackWithProposedNames) {

@@ -9,19 +9,16 @@
 #include "records/file_io.h"
 #include "records/team_file.h"
 #include "platform/scripted_ui.h"
+#include "support/run_cli.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::cli {
 namespace {
 
 int RunScorewick(std::vector<std::string> args, std::string* err = nullptr) {
-  args.insert(args.begin(), "scorewick");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  std::ostringstream out, errors;
-  const int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, errors);
-  if (err) *err = errors.str();
-  return code;
+  const testing::CliResult result = testing::RunCli(std::move(args));
+  if (err) *err = result.err;
+  return result.code;
 }
 
 std::string Read(const std::string& path) {
