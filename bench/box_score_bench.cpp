@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/scripted_ui.h"
 #include "ratio_reporter.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
@@ -34,20 +33,18 @@ const std::string& GamePath() {
 }
 
 void BM_LoadGame(benchmark::State& state) {
-  scorewick::ScriptedUi ui;
   for (auto _ : state) {
     scorewick::Game game;
-    if (!scorewick::LoadGame(GamePath(), game, ui)) state.SkipWithError("load failed");
+    if (!scorewick::LoadGame(GamePath(), game).ok) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(&game);
   }
 }
 BENCHMARK(BM_LoadGame)->Unit(benchmark::kMicrosecond);
 
 void BM_BoxScore(benchmark::State& state) {
-  scorewick::ScriptedUi ui;
   for (auto _ : state) {
     scorewick::Game game;
-    if (!scorewick::LoadGame(GamePath(), game, ui)) state.SkipWithError("load failed");
+    if (!scorewick::LoadGame(GamePath(), game).ok) state.SkipWithError("load failed");
     const scorewick::reports::BoxScore box = scorewick::reports::MakeBoxScore(game, scorewick::StatRules{});
     benchmark::DoNotOptimize(box.lines().data());
   }

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "platform/scripted_ui.h"
 #include "ratio_reporter.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
@@ -42,9 +41,8 @@ BENCHMARK(BM_ReadFileBytes);
 void BM_LoadGame(benchmark::State& state) {
   std::vector<std::uint8_t> buffer;
   scorewick::Game game;
-  scorewick::ScriptedUi ui;
   for (auto _ : state) {
-    if (!scorewick::LoadGame(GamePath(), game, ui, &buffer)) state.SkipWithError("load failed");
+    if (!scorewick::LoadGame(GamePath(), game, &buffer)) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(&game);
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(buffer.size()));
@@ -52,10 +50,9 @@ void BM_LoadGame(benchmark::State& state) {
 BENCHMARK(BM_LoadGame);
 
 void BM_LoadGameFresh(benchmark::State& state) {
-  scorewick::ScriptedUi ui;
   for (auto _ : state) {
     scorewick::Game game;
-    if (!scorewick::LoadGame(GamePath(), game, ui)) state.SkipWithError("load failed");
+    if (!scorewick::LoadGame(GamePath(), game)) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(&game);
   }
 }

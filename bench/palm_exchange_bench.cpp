@@ -18,7 +18,6 @@
 #include "exchange/palm_database.h"
 #include "exchange/palm_exchange.h"
 #include "exchange/palm_game_stream.h"
-#include "platform/scripted_ui.h"
 #include "ratio_reporter.h"
 #include "records/codes.h"
 #include "records/game.h"
@@ -162,9 +161,8 @@ void BM_PalmExportImportThroughFile(benchmark::State& state) {
   const std::string path = TempPath("Bench.pdb");
   Game game = TheGame();
   Game back;
-  ScriptedUi ui;
   for (auto _ : state) {
-    if (!ExportPalmGame(game, path, ui) || !ImportPalmGame(back, path, ui)) {
+    if (!ExportPalmGame(game, path) || !ImportPalmGame(back, path)) {
       state.SkipWithError("export or import failed");
       break;
     }

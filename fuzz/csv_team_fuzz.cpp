@@ -6,11 +6,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   scorewick::Team team;
-  std::string error;
   std::string_view text(reinterpret_cast<const char*>(data), size);
-  if (scorewick::ParseTeamCsv(text, team, &error)) {
+  if (scorewick::ParseTeamCsv(text, team)) {
     scorewick::Team again;
-    if (!scorewick::ParseTeamCsv(scorewick::TeamCsvText(team), again, &error)) __builtin_trap();
+    if (!scorewick::ParseTeamCsv(scorewick::TeamCsvText(team), again)) __builtin_trap();
   }
   return 0;
 }

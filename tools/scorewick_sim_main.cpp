@@ -15,9 +15,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include "platform/console_ui.h"
-#include "platform/scripted_ui.h"
-#include "records/csv_team.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
@@ -66,20 +63,8 @@ int LoadTeams(const std::string& folder, std::vector<Team>& teams) {
   if (paths.size() < 2) return Refuse("the folder " + folder + " holds fewer than two team files");
   for (const fs::path& path : paths) {
     Team team;
+    if (Status loaded = LoadTeam(path.string(), team); !loaded) return Refuse(loaded.reason);
     std::string why;
-    if (path.extension() == ".csv" || path.extension() == ".CSV") {
-      // Read here rather than through the import, to name the faulty line.
-      std::string text;
-      if (!ReadWholeTextFile(path.string(), text, &why) || !ParseTeamCsv(text, team, &why)) {
-        return Refuse(path.string() + ": " + why);
-      }
-    } else {
-      ScriptedUi ui;
-      if (!LoadTeam(path.string(), team, ui)) {
-        const std::string reason = ui.messages.empty() ? "cannot be read" : ui.messages.front().text;
-        return Refuse(path.string() + ": " + reason);
-      }
-    }
     if (!PlanTeam(team, 0, &why)) return Refuse(path.string() + ": " + why);
     teams.push_back(team);
   }
@@ -90,9 +75,8 @@ int Check(const std::vector<std::string>& paths, const LeagueRules& rules) {
   int bad = 0;
   for (const std::string& path : paths) {
     Game game;
-    ConsoleUi ui(std::cerr);
-    if (!LoadGame(path, game, ui)) {
-      std::cerr << path << ": cannot be read\n";
+    if (Status loaded = LoadGame(path, game); !loaded) {
+      std::cerr << loaded.reason << "\n";
       ++bad;
       continue;
     }
@@ -164,7 +148,7 @@ int main(int argc, char** argv) {
     Game game;
     const ScorebookResult result = CompileScorebook(text, game);
     if (!result.ok) return Refuse(scorebook + ": " + result.error);
-    if (!SaveGame(out, game, &error)) return Refuse(error);
+    if (Status saved = SaveGame(out, game); !saved) return Refuse(saved.reason);
     std::cout << "wrote " << out << "\n";
     return kDone;
   }

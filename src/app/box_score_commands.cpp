@@ -20,7 +20,7 @@ void RunBoxScores(CommandEnv& env) {
   if (BoxScoreRun().select(selection) != QDialog::Accepted || selection.path().empty()) return;
   Game game;
   // The loader says what was wrong with a file it could not read.
-  if (!LoadGame(selection.path(), game, ui)) return;
+  if (!Show(ui, LoadGame(selection.path(), game))) return;
   BoxScoreDialog dialog(game, session, ui, &env.window);
   BoxScoreRun().show(dialog);
 }

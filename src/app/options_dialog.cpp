@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/color_swatch.h"
-#include "app/field_picture.h"
+#include "reports/print/field_picture.h"
 #include "app/pictures.h"
 
 namespace scorewick::app {
@@ -61,7 +61,7 @@ OptionsDialog::OptionsDialog(Settings& settings, Ui& ui, QWidget* parent)
   auto* ball = new QLabel(this);
   ball->setPixmap(BaseballPicture(40));
   auto* field = new QLabel(this);
-  field->setPixmap(QPixmap::fromImage(DrawFieldWithoutBases()).scaledToHeight(
+  field->setPixmap(QPixmap::fromImage(print::DrawFieldWithoutBases()).scaledToHeight(
       40, Qt::SmoothTransformation));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ball);

@@ -17,7 +17,7 @@
 #include "reports/address_list.h"
 #include "reports/print/cp1252_text.h"
 #include "reports/print/phone_out.h"
-#include "reports/team_export.h"
+#include "app/core/team_save_as.h"
 
 namespace scorewick::app {
 namespace {
@@ -242,7 +242,7 @@ void PersonalInfoDialog::ChooseBirthday() {
 void PersonalInfoDialog::SendMail() { open_url(QUrl(MailToText(email_->text()))); }
 
 void PersonalInfoDialog::Export() {
-  reports::ExportAddressList(team_, ui_, HtmlStyleOf(session_.settings), session_.start_folder);
+  ExportAddressList(team_, ui_, HtmlStyleOf(session_.settings), session_.start_folder);
 }
 
 void PersonalInfoDialog::Print() {

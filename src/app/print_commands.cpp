@@ -6,6 +6,7 @@
 #include "app/team_edit_dialog.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
+#include "records/path_names.h"
 #include "reports/team_export.h"
 
 namespace scorewick::app {
@@ -30,11 +31,16 @@ void RunPrintGame(CommandEnv& env) {
   request.initial_folder = session.start_folder;
   std::optional<FileChoice> choice = ui.ChooseOpenFile(request);
   if (!choice || choice->path.empty()) return;
-  const std::string path = reports::WithExtension(choice->path, "gam");
+  const std::string path = WithExtension(choice->path, "gam");
 
   Game game;
-  if (!LoadGame(path, game, ui)) {
-    if (!FileExists(path)) ui.ShowMessage("Cannot open " + path, "Load Error", MessageIcon::kExclamation);
+  const Status loaded = LoadGame(path, game);
+  if (!loaded.ok) {
+    if (loaded.messages.empty()) {
+      ui.ShowMessage("Cannot open " + path, "Load Error", MessageIcon::kExclamation);
+    } else {
+      ShowAll(ui, loaded.messages);
+    }
     return;
   }
   const std::string logos[2] = {LogoPath(game.home, session), LogoPath(game.visitor, session)};

@@ -3,16 +3,17 @@
 #include "app/core/session.h"
 #include "app/main_window.h"
 #include "app/team_edit_dialog.h"
-#include "records/file_io.h"
+#include "records/path_names.h"
 #include "records/team_file.h"
 #include "reports/team_export.h"
 
 namespace scorewick::app {
 namespace {
 
-void ReportSaveFailure(Ui& ui, const std::string& path, const std::string& error) {
-  ui.ShowMessage("Unable to save " + path + (error.empty() ? "" : ": " + error), "Save Error",
-                 MessageIcon::kExclamation);
+void SaveTeamShowingFailure(Ui& ui, const std::string& path, Team& team) {
+  if (Status saved = SaveTeam(path, team); !saved) {
+    ShowAll(ui, {reports::SaveErrorMessage(path, saved.reason)});
+  }
 }
 
 }  // namespace
@@ -37,9 +38,7 @@ void RunNewTeam(CommandEnv& env) {
   request.initial_name = team.file_path.str();
   std::optional<FileChoice> choice = ui.ChooseSaveFile(request);
   if (!choice || choice->path.empty()) return;
-  const std::string path = reports::WithExtension(choice->path, "tem");
-  std::string error;
-  if (!SaveTeam(path, team, &error)) ReportSaveFailure(ui, path, error);
+  SaveTeamShowingFailure(ui, WithExtension(choice->path, "tem"), team);
 }
 
 void RunEditTeam(CommandEnv& env) {
@@ -53,22 +52,21 @@ void RunEditTeam(CommandEnv& env) {
   std::optional<FileChoice> choice = ui.ChooseOpenFile(request);
   if (!choice || choice->path.empty()) return;
   const std::string path =
-      reports::WithExtension(choice->path, choice->filter_index == 2 ? "csv" : "tem");
+      WithExtension(choice->path, choice->filter_index == 2 ? "csv" : "tem");
 
   Team team;
   // A file that did not load is not edited: writing the empty record back
   // on OK would destroy the file.  The loader has said what was wrong.
-  if (!LoadTeam(path, team, ui)) {
-    if (!FileExists(path)) {
+  if (Status loaded = LoadTeam(path, team); !Show(ui, loaded)) {
+    if (loaded.messages.empty()) {
       ui.ShowMessage("Cannot open " + path, "Load Error", MessageIcon::kExclamation);
     }
     return;
   }
   TeamEditDialog dialog(team, session, ui, &env.window);
   if (TeamDialogRun()(dialog) != QDialog::Accepted) return;
-  std::string error;
   const std::string own = team.file_path.str();
-  if (!own.empty() && !SaveTeam(own, team, &error)) ReportSaveFailure(ui, own, error);
+  if (!own.empty()) SaveTeamShowingFailure(ui, own, team);
 }
 
 }  // namespace scorewick::app

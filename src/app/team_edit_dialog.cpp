@@ -15,7 +15,7 @@
 #include "app/roster_edit_dialog.h"
 #include "reports/print/cp1252_text.h"
 #include "reports/print/print_team.h"
-#include "reports/team_export.h"
+#include "app/core/team_save_as.h"
 
 namespace scorewick::app {
 namespace {
@@ -156,7 +156,7 @@ void TeamEditDialog::EditRoster() {
 
 void TeamEditDialog::SaveAs() {
   StoreTexts(team_);
-  reports::SaveTeamAs(team_, ui_, HtmlStyleOf(session_.settings), session_.start_folder);
+  SaveTeamAs(team_, ui_, HtmlStyleOf(session_.settings), session_.start_folder);
 }
 
 void TeamEditDialog::Print() {

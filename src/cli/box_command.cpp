@@ -47,10 +47,7 @@ int Box(const Request& r, CommandContext& ctx) {
     return kExitRefused;
   }
   Game game;
-  if (!LoadGame(r.game, game, ctx.ui)) {
-    if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read game file " << r.game << "\n";
-    return kExitRefused;
-  }
+  if (!Report(LoadGame(r.game, game), ctx)) return kExitRefused;
   app::Settings settings;
   std::error_code ec;
   app::LoadSettings(std::filesystem::current_path(ec).string(), settings);
@@ -83,7 +80,9 @@ int Box(const Request& r, CommandContext& ctx) {
   return kExitDone;
 }
 
-RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+}  // namespace
+
+void AddBoxCommand(CLI::App& app, CommandContext& ctx) {
   auto r = std::make_shared<Request>();
   CLI::App* cmd = app.add_subcommand("box", "The box score of a game, with its play-by-play");
   cmd->add_option("GAME", r->game, "game file (.gam)")->required()->check(CLI::ExistingFile);
@@ -93,7 +92,6 @@ RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
       ->check(CLI::IsMember({"text", "html", "frames", "csv", "pdf"}));
   cmd->add_option("-o,--out", r->out, "file to write (standard output when left out; frames and pdf need it)");
   cmd->callback([&ctx, r] { ctx.exit_code = Box(*r, ctx); });
-});
+}
 
-}  // namespace
 }  // namespace scorewick::cli

@@ -1,22 +1,13 @@
 #include "cli/command.h"
 
-#include <iostream>
+#include <ostream>
 
 namespace scorewick::cli {
 
-std::vector<CommandSetup>& RegisteredCommands() {
-  static std::vector<CommandSetup> commands;
-  return commands;
-}
-
-std::vector<CommandSetup>& LateRegisteredCommands() {
-  static std::vector<CommandSetup> commands;
-  return commands;
-}
-
-DesktopEntry& DesktopEntryPoint() {
-  static DesktopEntry entry;
-  return entry;
+bool Report(const Status& status, CommandContext& ctx) {
+  ShowAll(ctx.ui, status.messages);
+  if (!status.ok && status.messages.empty()) ctx.err << "scorewick: " << status.reason << "\n";
+  return status.ok;
 }
 
 int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) {
@@ -25,8 +16,7 @@ int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
   app.set_version_flag("--version", "scorewick 0.1");
   ConsoleUi ui(err);
   CommandContext ctx{ui, out, err};
-  for (const CommandSetup& setup : RegisteredCommands()) setup(app, ctx);
-  for (const CommandSetup& setup : LateRegisteredCommands()) setup(app, ctx);
+  for (CommandSetup setup : Commands()) setup(app, ctx);
   app.require_subcommand(0, 1);
   try {
     app.parse(argc, argv);
@@ -35,7 +25,7 @@ int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
     return app.exit(e, out, err) == 0 ? kExitDone : kExitUsage;
   }
   if (app.get_subcommands().empty()) {
-    if (DesktopEntryPoint()) return DesktopEntryPoint()(argc, argv);
+    if (DesktopEntry desktop = DesktopEntryPoint()) return desktop(argc, argv);
     out << app.help();
     return kExitDone;
   }

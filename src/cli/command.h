@@ -1,10 +1,11 @@
 #pragma once
-// The subcommands of the scorewick executable.  Each command lives in its
-// own file and registers itself with a static RegisterCommand object, so
-// that adding a command touches no other file.
+// The subcommands of the scorewick executable.  Each command file defines
+// one function that adds its subcommands to the application; the list of
+// those functions is in command_list.cpp.
 //
 // Exit status: 0 done, 1 the input was refused (or the work failed),
-// 2 usage.  Messages go to stderr, through the console Ui.
+// 2 usage.  Messages go to stderr, through the console Ui; text from the
+// records is converted to UTF-8 before it is printed.
 
 #include <functional>
 #include <iosfwd>
@@ -14,6 +15,7 @@
 #include <CLI/CLI.hpp>
 
 #include "platform/console_ui.h"
+#include "records/status.h"
 
 namespace scorewick::cli {
 
@@ -29,23 +31,20 @@ struct CommandContext {
 };
 
 // Adds one or more subcommands to app; their callbacks set ctx.exit_code.
-using CommandSetup = std::function<void(CLI::App& app, CommandContext& ctx)>;
+using CommandSetup = void (*)(CLI::App& app, CommandContext& ctx);
 
-std::vector<CommandSetup>& RegisteredCommands();
-// Set up after every other command: those that add subcommands to a group
-// another file may create (see subcommand_group.h).
-std::vector<CommandSetup>& LateRegisteredCommands();
-
-struct RegisterCommand {
-  explicit RegisterCommand(CommandSetup setup, bool after_others = false) {
-    (after_others ? LateRegisteredCommands() : RegisteredCommands()).push_back(std::move(setup));
-  }
-};
+// Every command, in the order --help lists them (command_list.cpp).
+const std::vector<CommandSetup>& Commands();
 
 // What runs when no subcommand is given: the desktop program when it is
-// built in, else the help text.  Set by the desktop's own registration.
-using DesktopEntry = std::function<int(int argc, char** argv)>;
-DesktopEntry& DesktopEntryPoint();
+// built in, else nothing (the help text is printed).
+using DesktopEntry = int (*)(int argc, char** argv);
+DesktopEntry DesktopEntryPoint();
+
+// Prints what a reader or writer handed back: its messages as "caption:
+// text", or, for a failure without one, "scorewick: <reason>".  Returns
+// status.ok.
+bool Report(const Status& status, CommandContext& ctx);
 
 // Runs the command line; used by main and by tests.
 int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err);

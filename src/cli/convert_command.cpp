@@ -8,6 +8,7 @@
 #include "records/csv_team.h"
 #include "records/file_io.h"
 #include "records/game.h"
+#include "records/path_names.h"
 #include "records/game_file.h"
 #include "records/team.h"
 #include "records/team_file.h"
@@ -16,43 +17,30 @@ namespace scorewick::cli {
 namespace {
 
 int Convert(const std::string& in, const std::string& out, CommandContext& ctx) {
-  const std::string out_ext = Extension(out);
-  std::string error;
+  const std::string out_ext = ExtensionOf(out);
   if (IsGamePath(in)) {
     if (out_ext != "gam") {
       ctx.err << "scorewick: a game converts only to a game file (.gam), not ." << out_ext << "\n";
       return kExitUsage;
     }
     Game game;
-    if (!LoadGame(in, game, ctx.ui)) {
-      if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read game file " << in << "\n";
-      return kExitRefused;
-    }
-    if (!SaveGame(out, game, &error)) {
-      ctx.err << "scorewick: " << error << "\n";
-      return kExitRefused;
-    }
-    return kExitDone;
+    if (!Report(LoadGame(in, game), ctx)) return kExitRefused;
+    return Report(SaveGame(out, game), ctx) ? kExitDone : kExitRefused;
   }
   if (out_ext != "tem" && out_ext != "csv") {
     ctx.err << "scorewick: a team converts to a team file (.tem) or comma-separated text (.csv)\n";
     return kExitUsage;
   }
   Team team;
-  if (!LoadTeam(in, team, ctx.ui)) {
-    if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read team file " << in << "\n";
-    return kExitRefused;
-  }
-  bool written = out_ext == "csv" ? WriteTextFileAtomically(out, TeamCsvText(team), &error)
-                                  : SaveTeam(out, team, &error);
-  if (!written) {
-    ctx.err << "scorewick: " << error << "\n";
-    return kExitRefused;
-  }
-  return kExitDone;
+  if (!Report(LoadTeam(in, team), ctx)) return kExitRefused;
+  const Status written =
+      out_ext == "csv" ? SaveTextFile(out, TeamCsvText(team)) : SaveTeam(out, team);
+  return Report(written, ctx) ? kExitDone : kExitRefused;
 }
 
-RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+}  // namespace
+
+void AddConvertCommand(CLI::App& app, CommandContext& ctx) {
   auto* cmd = app.add_subcommand(
       "convert", "Rewrite a team (.tem, .csv) or game (.gam) in the form OUT's extension names");
   auto in = std::make_shared<std::string>();
@@ -60,7 +48,6 @@ RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
   cmd->add_option("IN", *in, "team or game file to read")->required();
   cmd->add_option("OUT", *out, "file to write (.tem, .csv or .gam)")->required();
   cmd->callback([&ctx, in, out] { ctx.exit_code = Convert(*in, *out, ctx); });
-});
+}
 
-}  // namespace
 }  // namespace scorewick::cli

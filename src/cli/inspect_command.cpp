@@ -15,28 +15,23 @@ namespace {
 int Inspect(const std::string& path, CommandContext& ctx) {
   if (IsGamePath(path)) {
     Game game;
-    if (!LoadGame(path, game, ctx.ui)) {
-      if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read game file " << path << "\n";
-      return kExitRefused;
-    }
+    if (!Report(LoadGame(path, game), ctx)) return kExitRefused;
     ctx.out << GameSummary(game);
     return kExitDone;
   }
   Team team;
-  if (!LoadTeam(path, team, ctx.ui)) {
-    if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read team file " << path << "\n";
-    return kExitRefused;
-  }
+  if (!Report(LoadTeam(path, team), ctx)) return kExitRefused;
   ctx.out << TeamSummary(team);
   return kExitDone;
 }
 
-RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+}  // namespace
+
+void AddInspectCommand(CLI::App& app, CommandContext& ctx) {
   auto* cmd = app.add_subcommand("inspect", "Print a summary of a team (.tem, .csv) or game (.gam) file");
   auto path = std::make_shared<std::string>();
   cmd->add_option("FILE", *path, "team or game file")->required();
   cmd->callback([&ctx, path] { ctx.exit_code = Inspect(*path, ctx); });
-});
+}
 
-}  // namespace
 }  // namespace scorewick::cli

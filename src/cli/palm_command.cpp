@@ -21,6 +21,7 @@
 #include "exchange/palm_exchange.h"
 #include "records/file_io.h"
 #include "records/game.h"
+#include "records/path_names.h"
 #include "records/game_file.h"
 #include "records/team.h"
 #include "records/team_file.h"
@@ -47,8 +48,7 @@ int Install(const std::string& database, const std::string& user, CommandContext
 std::string BackupFolder(const std::string& user, CommandContext& ctx) {
   auto aide = app::InstallAide::Load();
   if (!aide) {
-    ctx.ui.ShowMessage("Cannot Load INSTAIDE.DLL", "Palm DLL Missing or Corrupt",
-                       MessageIcon::kInformation);
+    ShowAll(ctx.ui, {app::CannotLoadInstallAideMessage()});
     return {};
   }
   if (!NamedPalmUserExists(user, ctx.err)) return {};
@@ -61,42 +61,24 @@ std::string BackupFolder(const std::string& user, CommandContext& ctx) {
 }
 
 int Export(const std::string& in, std::string out, CommandContext& ctx) {
-  const std::string ext = Extension(in);
+  const std::string ext = ExtensionOf(in);
   if (ext != "gam" && ext != "tem" && ext != "csv") {
     ctx.err << "scorewick: palm export takes a game (.gam) or team (.tem, .csv) file, not " << in
             << "\n";
     return kExitUsage;
   }
   if (out.empty()) out = PalmExportName(in);
-  bool done = false;
   if (ext == "gam") {
     Game game;
-    if (!LoadGame(in, game, ctx.ui)) {
-      if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read game file " << in << "\n";
-      return kExitRefused;
-    }
-    done = ExportPalmGame(game, out, ctx.ui);
+    if (!Report(LoadGame(in, game), ctx)) return kExitRefused;
+    if (!Report(ExportPalmGame(game, out), ctx)) return kExitRefused;
   } else {
     Team team;
-    if (!LoadTeam(in, team, ctx.ui)) {
-      if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read team file " << in << "\n";
-      return kExitRefused;
-    }
-    done = ExportPalmTeam(team, out, ctx.ui);
+    if (!Report(LoadTeam(in, team), ctx)) return kExitRefused;
+    if (!Report(ExportPalmTeam(team, out), ctx)) return kExitRefused;
   }
-  if (!done) return kExitRefused;
   ctx.out << "Palm database written: " << out << "\n";
   return kExitDone;
-}
-
-// A chosen name without a dot in its file name gets the extension.
-std::string WithExtension(const std::string& path, const std::string& ext) {
-  std::size_t slash = path.find_last_of("/\\");
-  std::size_t dot = path.rfind('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-    return path + "." + ext;
-  }
-  return path;
 }
 
 int Import(std::string db, std::string out, const std::string& user, CommandContext& ctx) {
@@ -108,7 +90,7 @@ int Import(std::string db, std::string out, const std::string& user, CommandCont
   const PalmKind kind = PalmStreamKind(db);
   if (kind == PalmKind::kNeither) {
     if (!FileExists(db)) {
-      ctx.ui.ShowMessage("Could not Open Input File", "Error", MessageIcon::kNone);
+      ShowAll(ctx.ui, {CouldNotOpenInputFileMessage()});
       ctx.err << "scorewick: " << db << "\n";
     } else {
       ctx.err << "scorewick: " << db << " holds neither a Palm team nor a Palm game\n";
@@ -117,22 +99,15 @@ int Import(std::string db, std::string out, const std::string& user, CommandCont
   }
   const std::string ext = kind == PalmKind::kTeam ? "tem" : "gam";
   out = out.empty() ? PalmImportName(db, ext) : WithExtension(out, ext);
-  std::string error;
   if (kind == PalmKind::kTeam) {
     Team team;
-    if (!ImportPalmTeam(team, db, ctx.ui)) return kExitRefused;
-    if (!SaveTeam(out, team, &error)) {
-      ctx.err << "scorewick: " << error << "\n";
-      return kExitRefused;
-    }
+    if (!Report(ImportPalmTeam(team, db), ctx)) return kExitRefused;
+    if (!Report(SaveTeam(out, team), ctx)) return kExitRefused;
     ctx.out << "Team Created from Palm Database: " << out << "\n";
   } else {
     Game game;
-    if (!ImportPalmGame(game, db, ctx.ui)) return kExitRefused;
-    if (!SaveGame(out, game, &error)) {
-      ctx.err << "scorewick: " << error << "\n";
-      return kExitRefused;
-    }
+    if (!Report(ImportPalmGame(game, db), ctx)) return kExitRefused;
+    if (!Report(SaveGame(out, game), ctx)) return kExitRefused;
     ctx.out << "Game Created from Palm Database: " << out << "\n";
   }
   return kExitDone;
@@ -153,7 +128,9 @@ int Kind(const std::string& db, CommandContext& ctx) {
   return kExitRefused;
 }
 
-RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+}  // namespace
+
+void AddPalmCommands(CLI::App& app, CommandContext& ctx) {
   CLI::App* palm = SubcommandGroup(app, "palm", "Carry teams and games to and from a Palm handheld");
 
   auto* exp = palm->add_subcommand(
@@ -198,7 +175,6 @@ RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
   auto kind_in = std::make_shared<std::string>();
   kind->add_option("DB", *kind_in, "Palm database")->required();
   kind->callback([&ctx, kind_in] { ctx.exit_code = Kind(*kind_in, ctx); });
-});
+}
 
-}  // namespace
 }  // namespace scorewick::cli

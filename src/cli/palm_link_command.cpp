@@ -18,8 +18,7 @@ namespace {
 int ListUsers(CommandContext& ctx) {
   auto aide = app::InstallAide::Load();
   if (!aide) {
-    ctx.ui.ShowMessage("Cannot Load INSTAIDE.DLL", "Palm DLL Missing or Corrupt",
-                       MessageIcon::kInformation);
+    ShowAll(ctx.ui, {app::CannotLoadInstallAideMessage()});
     return kExitRefused;
   }
   const int count = aide->UserCount();
@@ -35,7 +34,9 @@ int Install(const std::string& file, const std::string& user, CommandContext& ct
   return app::InstallFileToPalm(services, file) ? kExitDone : kExitRefused;
 }
 
-RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+}  // namespace
+
+void AddPalmLinkCommands(CLI::App& app, CommandContext& ctx) {
   CLI::App* palm = SubcommandGroup(app, "palm", "Carry teams and games to and from a Palm handheld");
   palm->add_subcommand("users", "List the Palm desktop users, in order")
       ->callback([&ctx] { ctx.exit_code = ListUsers(ctx); });
@@ -49,7 +50,6 @@ RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
       ->check(CLI::ExistingFile);
   install->add_option("--user", *user, "the Palm user (needed when there are several)");
   install->callback([&ctx, file, user] { ctx.exit_code = Install(*file, *user, ctx); });
-}, /*after_others=*/true);
+}
 
-}  // namespace
 }  // namespace scorewick::cli

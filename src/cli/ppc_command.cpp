@@ -15,6 +15,7 @@
 #include "cli/record_summary.h"
 #include "cli/subcommand_group.h"
 #include "records/game.h"
+#include "records/path_names.h"
 #include "records/game_file.h"
 #include "records/team.h"
 #include "records/team_file.h"
@@ -68,26 +69,12 @@ int ListDevices(CommandContext& ctx) {
 
 // Reads in and writes it to out as the same kind of file.
 int Copy(const std::string& in, const std::string& out, CommandContext& ctx) {
-  std::string error;
-  bool written = false;
   if (IsGamePath(in)) {
     Game game;
-    if (!LoadGame(in, game, ctx.ui)) {
-      ctx.err << "scorewick: cannot read game file " << in << "\n";
-      return kExitRefused;
-    }
-    written = SaveGame(out, game, &error);
+    if (!Report(LoadGame(in, game), ctx) || !Report(SaveGame(out, game), ctx)) return kExitRefused;
   } else {
     Team team;
-    if (!LoadTeam(in, team, ctx.ui)) {
-      ctx.err << "scorewick: cannot read team file " << in << "\n";
-      return kExitRefused;
-    }
-    written = SaveTeam(out, team, &error);
-  }
-  if (!written) {
-    ctx.err << "scorewick: " << error << "\n";
-    return kExitRefused;
+    if (!Report(LoadTeam(in, team), ctx) || !Report(SaveTeam(out, team), ctx)) return kExitRefused;
   }
   ctx.out << out << "\n";
   return kExitDone;
@@ -96,7 +83,7 @@ int Copy(const std::string& in, const std::string& out, CommandContext& ctx) {
 int Export(const std::string& file, const std::string& device, CommandContext& ctx) {
   const auto folder = DeviceFolder(device, ctx);
   if (!folder) return kExitRefused;
-  const std::string name = Extension(file) == "csv" ? app::FileNameWithExtension(file, "tem")
+  const std::string name = ExtensionOf(file) == "csv" ? FileNameWithExtension(file, "tem")
                                                     : fs::path(file).filename().string();
   return Copy(file, (fs::path(*folder) / name).string(), ctx);
 }
@@ -106,10 +93,12 @@ int Import(const std::string& file, const std::string& device, const std::string
   const auto folder = DeviceFolder(device, ctx);
   if (!folder) return kExitRefused;
   const fs::path in = fs::path(file).is_absolute() ? fs::path(file) : fs::path(*folder) / file;
-  return Copy(in.string(), app::WithExtension(out, IsGamePath(in.string()) ? "gam" : "tem"), ctx);
+  return Copy(in.string(), WithExtension(out, IsGamePath(in.string()) ? "gam" : "tem"), ctx);
 }
 
-RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+}  // namespace
+
+void AddPpcCommands(CLI::App& app, CommandContext& ctx) {
   CLI::App* ppc = SubcommandGroup(app, "ppc", "Carry teams and games to and from a Pocket PC");
   ppc->add_subcommand("devices", "List the paired devices and their synchronised-files folders")
       ->callback([&ctx] { ctx.exit_code = ListDevices(ctx); });
@@ -127,7 +116,6 @@ RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
   imp->add_option("--device", *device, "the device (needed when several are paired)");
   imp->add_option("-o,--output", *out, "where to write it")->required();
   imp->callback([&ctx, file, device, out] { ctx.exit_code = Import(*file, *device, *out, ctx); });
-}, /*after_others=*/true);
+}
 
-}  // namespace
 }  // namespace scorewick::cli

@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "records/codes.h"
+#include "records/cp1252.h"
+#include "records/path_names.h"
 
 namespace scorewick::cli {
 namespace {
@@ -28,15 +30,7 @@ std::string NumberText(std::int16_t number) {
 
 }  // namespace
 
-std::string Extension(const std::string& path) {
-  std::string ext = std::filesystem::path(path).extension().string();
-  if (!ext.empty() && ext[0] == '.') ext.erase(0, 1);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext;
-}
-
-bool IsGamePath(const std::string& path) { return Extension(path) == "gam"; }
+bool IsGamePath(const std::string& path) { return ExtensionOf(path) == "gam"; }
 
 std::string TeamSummary(const Team& team) {
   std::string out;
@@ -68,7 +62,7 @@ std::string TeamSummary(const Team& team) {
            ", " + info.city.str() + " " + info.state.str() + " " + info.zip.str() + ", " +
            info.email.str() + "\n";
   }
-  return out;
+  return Cp1252ToUtf8(out);
 }
 
 std::string GameSummary(const Game& game) {
@@ -122,7 +116,7 @@ std::string GameSummary(const Game& game) {
              note.text.str() + "\n";
     }
   }
-  return out;
+  return Cp1252ToUtf8(out);
 }
 
 }  // namespace scorewick::cli

@@ -1,5 +1,7 @@
 #pragma once
-// Plain-text summaries of teams and games for the command line.
+// Plain-text summaries of teams and games for the command line, in UTF-8
+// (record texts converted from code page 1252; columns line up by
+// character).
 
 #include <string>
 
@@ -10,8 +12,6 @@ namespace scorewick::cli {
 
 // True for a path whose extension names a game file (.gam, any case).
 bool IsGamePath(const std::string& path);
-// Lower-case extension of a path, without the dot ("" when none).
-std::string Extension(const std::string& path);
 
 // Name, manager, coach, line-up settings and the roster with numbers,
 // positions, batting order and hands.

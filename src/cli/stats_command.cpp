@@ -191,15 +191,12 @@ int Run(Request r, CommandContext& ctx) {
     ctx.out << text;
     return kExitDone;
   }
-  std::string error;
-  if (!reports::WriteExportText(r.out, text, appending, &error)) {
-    ctx.err << "scorewick: cannot write " << r.out << ": " << error << "\n";
-    return kExitRefused;
-  }
-  return kExitDone;
+  return Report(reports::WriteExportText(r.out, text, appending), ctx) ? kExitDone : kExitRefused;
 }
 
-RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+}  // namespace
+
+void AddStatsCommand(CLI::App& app, CommandContext& ctx) {
   auto r = std::make_shared<Request>();
   CLI::App* cmd = app.add_subcommand("stats", "Count games into a statistics table and write it");
   cmd->add_option("GAME", r->games, "game files (.gam)")->required();
@@ -232,7 +229,6 @@ RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
   cmd->add_option("--width", r->width, "characters per printed line (default 85, landscape 125)");
   cmd->add_flag("--landscape", r->landscape, "print in landscape");
   cmd->callback([&ctx, r] { ctx.exit_code = Run(*r, ctx); });
-});
+}
 
-}  // namespace
 }  // namespace scorewick::cli

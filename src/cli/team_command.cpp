@@ -38,12 +38,6 @@ reports::HtmlStyle CurrentHtmlStyle() {
   return app::HtmlStyleOf(settings);
 }
 
-bool Load(const std::string& path, Team& team, CommandContext& ctx) {
-  if (LoadTeam(path, team, ctx.ui)) return true;
-  if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read team file " << path << "\n";
-  return false;
-}
-
 int ExportTeam(const Outputs& o, CommandContext& ctx) {
   using reports::TeamFileForm;
   const TeamFileForm form = !o.csv.empty()    ? TeamFileForm::kCsv
@@ -55,31 +49,29 @@ int ExportTeam(const Outputs& o, CommandContext& ctx) {
     return kExitUsage;
   }
   Team team;
-  if (!Load(o.team, team, ctx)) return kExitRefused;
-  std::string error;
-  if (!reports::WriteTeamExport(out, team, form, o.append && FileExists(out), CurrentHtmlStyle(),
-                                Now(), &error)) {
-    ctx.err << "scorewick: cannot write " << out << ": " << error << "\n";
-    return kExitRefused;
-  }
-  return kExitDone;
+  if (!Report(LoadTeam(o.team, team), ctx)) return kExitRefused;
+  return Report(reports::WriteTeamExport(out, team, form, o.append && FileExists(out),
+                                         CurrentHtmlStyle(), Now()),
+                ctx)
+             ? kExitDone
+             : kExitRefused;
 }
 
 int ExportAddresses(const Outputs& o, CommandContext& ctx) {
   Team team;
-  if (!Load(o.team, team, ctx)) return kExitRefused;
+  if (!Report(LoadTeam(o.team, team), ctx)) return kExitRefused;
   const bool html = !o.html.empty();
   const std::string& out = html ? o.html : o.csv;
-  std::string error;
-  if (!reports::WriteAddressList(out, team, html, o.append && FileExists(out),
-                                 CurrentHtmlStyle(), Now(), &error)) {
-    ctx.err << "scorewick: cannot write " << out << ": " << error << "\n";
-    return kExitRefused;
-  }
-  return kExitDone;
+  return Report(reports::WriteAddressList(out, team, html, o.append && FileExists(out),
+                                          CurrentHtmlStyle(), Now()),
+                ctx)
+             ? kExitDone
+             : kExitRefused;
 }
 
-RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+}  // namespace
+
+void AddTeamCommands(CLI::App& app, CommandContext& ctx) {
   CLI::App* team = SubcommandGroup(app, "team", "Write a team or its address list");
 
   auto o = std::make_shared<Outputs>();
@@ -106,7 +98,6 @@ RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
   list->require_option(1);
   addresses->add_flag("--append", a->append, "append to an existing file");
   addresses->callback([&ctx, a] { ctx.exit_code = ExportAddresses(*a, ctx); });
-});
+}
 
-}  // namespace
 }  // namespace scorewick::cli

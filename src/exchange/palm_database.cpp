@@ -161,30 +161,28 @@ UserMessage CouldNotOpenOutputFileMessage() {
   return {"Could not Open Output File", "Error", MessageIcon::kNone};
 }
 
-bool ExtractPalmStream(const std::string& database_path, std::vector<std::uint8_t>& stream,
-                       Ui& ui) {
+Status ExtractPalmStream(const std::string& database_path, std::vector<std::uint8_t>& stream) {
   std::vector<std::uint8_t> database;
   std::string error;
   if (!ReadWholeFile(database_path, database, &error)) {
-    ShowAll(ui, {CouldNotOpenInputFileMessage()});
-    return false;
+    return Status::Refused(database_path, CouldNotOpenInputFileMessage(), error);
   }
   if (!DecodePalmStream(database, stream, &error)) {
-    ui.ShowMessage("The Palm database " + database_path + " is damaged: " + error, "Error",
-                   MessageIcon::kExclamation);
-    return false;
+    return Status::Refused(database_path,
+                           {"The Palm database " + database_path + " is damaged: " + error,
+                            "Error", MessageIcon::kExclamation});
   }
-  return true;
+  return {};
 }
 
-bool ExtractPalmStream(const std::string& database_path, const std::string& stream_path, Ui& ui) {
+Status ExtractPalmStream(const std::string& database_path, const std::string& stream_path) {
   std::vector<std::uint8_t> stream;
-  if (!ExtractPalmStream(database_path, stream, ui)) return false;
-  if (!WriteFileAtomically(stream_path, stream, nullptr)) {
-    ShowAll(ui, {CouldNotOpenOutputFileMessage()});
-    return false;
+  if (Status s = ExtractPalmStream(database_path, stream); !s) return s;
+  std::string error;
+  if (!WriteFileAtomically(stream_path, stream, &error)) {
+    return Status::Refused(stream_path, CouldNotOpenOutputFileMessage(), error);
   }
-  return true;
+  return {};
 }
 
 PalmKind PalmStreamKind(const std::string& database_path) {

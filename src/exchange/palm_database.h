@@ -28,7 +28,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ui.h"
+#include "records/status.h"
 #include "records/user_message.h"
 
 namespace scorewick {
@@ -87,15 +87,13 @@ bool WritePalmStreamDatabase(const std::string& source_path, const std::string& 
                              std::size_t length, std::string* error = nullptr);
 
 // Reads the database at database_path and unwraps its stream into stream.
-// A database that cannot be opened shows "Could not Open Input File"
-// (caption "Error"); a damaged one shows where it breaks.  Returns false
-// after either.
-bool ExtractPalmStream(const std::string& database_path, std::vector<std::uint8_t>& stream,
-                       Ui& ui);
+// A database that cannot be opened is refused with "Could not Open Input
+// File" (caption "Error"); a damaged one with where it breaks.
+Status ExtractPalmStream(const std::string& database_path, std::vector<std::uint8_t>& stream);
 // The same, writing the stream to the file at stream_path (created or
-// replaced); a stream file that cannot be written shows "Could not Open
-// Output File" (caption "Error").
-bool ExtractPalmStream(const std::string& database_path, const std::string& stream_path, Ui& ui);
+// replaced); a stream file that cannot be written is refused with "Could
+// not Open Output File" (caption "Error").
+Status ExtractPalmStream(const std::string& database_path, const std::string& stream_path);
 
 // The kind of the database at database_path; kNeither also when the file
 // cannot be read.

@@ -6,95 +6,95 @@
 #include "exchange/palm_database.h"
 #include "exchange/palm_game_stream.h"
 #include "exchange/palm_team_stream.h"
+#include "records/path_names.h"
 
 namespace scorewick {
 namespace {
 
-std::string_view FileName(std::string_view path) {
-  std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-bool WriteDatabase(const std::vector<std::uint8_t>& stream, const std::string& database_path,
-                   Ui& ui) {
+Status WriteDatabase(const std::vector<std::uint8_t>& stream, const std::string& database_path) {
   std::string error;
   if (!WritePalmStreamDatabase(stream, database_path, &error)) {
-    ui.ShowMessage("Could not write the Palm database " + database_path + ": " + error, "Error",
-                   MessageIcon::kExclamation);
-    return false;
+    return Status::Refused(database_path,
+                           {"Could not write the Palm database " + database_path + ": " + error,
+                            "Error", MessageIcon::kExclamation});
   }
-  return true;
+  return {};
 }
 
-void ShowDamaged(Ui& ui, const std::string& database_path, const char* what,
-                 const std::string& error) {
-  ui.ShowMessage("The " + std::string(what) + " in " + database_path + " is damaged: " + error,
-                 "Load Error", MessageIcon::kExclamation);
+// The messages of a stream read, and on kDamaged where it broke.
+Status StreamStatus(PalmReadResult result, UserMessages messages,
+                    const std::string& database_path, const char* what,
+                    const std::string& error) {
+  Status status;
+  status.messages = std::move(messages);
+  if (result == PalmReadResult::kOk) return status;
+  status.ok = false;
+  status.file = database_path;
+  if (result == PalmReadResult::kDamaged) {
+    status.reason = "The " + std::string(what) + " in " + database_path + " is damaged: " + error;
+    status.messages.push_back({status.reason, "Load Error", MessageIcon::kExclamation});
+  } else {
+    status.reason = database_path + ": " +
+                    (status.messages.empty() ? std::string(what) + " refused"
+                                             : status.messages.back().text);
+  }
+  return status;
 }
 
 }  // namespace
 
-bool ExportPalmTeam(Team& team, const std::string& database_path, Ui& ui) {
+Status ExportPalmTeam(Team& team, const std::string& database_path) {
   team.file_path.set(database_path);
   std::vector<std::uint8_t> stream;
   std::string error;
   if (!EncodePalmTeamStream(team, stream, &error)) {
-    ui.ShowMessage(error, "Error", MessageIcon::kExclamation);
-    return false;
+    return Status::Refused(database_path, {error, "Error", MessageIcon::kExclamation});
   }
-  return WriteDatabase(stream, database_path, ui);
+  return WriteDatabase(stream, database_path);
 }
 
-bool ImportPalmTeam(Team& team, const std::string& database_path, Ui& ui) {
+Status ImportPalmTeam(Team& team, const std::string& database_path) {
   team.file_path.set(database_path);
   std::vector<std::uint8_t> stream;
-  if (!ExtractPalmStream(database_path, stream, ui)) return false;
+  if (Status s = ExtractPalmStream(database_path, stream); !s) return s;
   UserMessages messages;
   std::string error;
   PalmReadResult result = DecodePalmTeamStream(stream, team, messages, &error);
-  ShowAll(ui, messages);
-  if (result == PalmReadResult::kDamaged) ShowDamaged(ui, database_path, "Palm team", error);
-  return result == PalmReadResult::kOk;
+  return StreamStatus(result, std::move(messages), database_path, "Palm team", error);
 }
 
-bool ExportPalmGame(Game& game, const std::string& database_path, Ui& ui) {
+Status ExportPalmGame(Game& game, const std::string& database_path) {
   game.file_path.set(database_path);
   std::vector<std::uint8_t> stream;
   std::string error;
   if (!WritePalmGameStream(game, stream, &error)) {
-    ui.ShowMessage(error, "Error", MessageIcon::kExclamation);
-    return false;
+    return Status::Refused(database_path, {error, "Error", MessageIcon::kExclamation});
   }
-  return WriteDatabase(stream, database_path, ui);
+  return WriteDatabase(stream, database_path);
 }
 
-bool ImportPalmGame(Game& game, const std::string& database_path, Ui& ui) {
+Status ImportPalmGame(Game& game, const std::string& database_path) {
   game.file_path.set(database_path);
   std::vector<std::uint8_t> stream;
-  if (!ExtractPalmStream(database_path, stream, ui)) {
+  if (Status s = ExtractPalmStream(database_path, stream); !s) {
     game.Release();
     game.file_path.set(database_path);
-    return false;
+    return s;
   }
   UserMessages messages;
   std::string error;
   PalmReadResult result = ReadPalmGameStream(stream, game, messages, &error);
-  ShowAll(ui, messages);
-  if (result == PalmReadResult::kDamaged) ShowDamaged(ui, database_path, "Palm game", error);
-  return result == PalmReadResult::kOk;
+  return StreamStatus(result, std::move(messages), database_path, "Palm game", error);
 }
 
 std::string PalmExportName(std::string_view source_path) {
-  std::string_view name = FileName(source_path);
-  std::size_t dot = name.rfind('.');
-  if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
-  return std::string(name) + ".pdb";
+  return FileNameWithExtension(source_path, "pdb");
 }
 
 std::string PalmImportName(std::string_view database_path, std::string_view extension) {
-  std::string_view name = FileName(database_path);
-  if (name.size() >= 4 && name[name.size() - 4] == '.') name.remove_suffix(4);
-  return std::string(name) + "." + std::string(extension);
+  std::string name = FileNameOf(database_path);
+  if (name.size() >= 4 && name[name.size() - 4] == '.') name.resize(name.size() - 4);
+  return name + "." + std::string(extension);
 }
 
 }  // namespace scorewick

@@ -3,36 +3,36 @@
 // commands of the desktop and the command line call.  The streams pass
 // through memory only; no stream file is left anywhere.
 //
-// Each function takes the record, the database path and the Ui through
-// which the person hears of problems, and returns whether it succeeded.
-// On false the reason has already been shown.
+// Each function takes the record and the database path, and hands back a
+// Status with the messages the person is to see (shown by the caller).
 
 #include <string>
 #include <string_view>
 
-#include "platform/ui.h"
 #include "records/game.h"
+#include "records/status.h"
 #include "records/team.h"
 
 namespace scorewick {
 
 // Stores the database path as the team's file path and writes the team as
 // a Palm stream database there.  A roster too large for the Palm form, or
-// a database that cannot be written, is reported (caption "Error") and
-// gives false; a database that was there is then left as it was.
-bool ExportPalmTeam(Team& team, const std::string& database_path, Ui& ui);
+// a database that cannot be written, is refused (caption "Error"); a
+// database that was there is then left as it was.
+Status ExportPalmTeam(Team& team, const std::string& database_path);
 
 // Stores the database path as the team's file path and fills the team from
-// the database.  Reports "Could not Open Input File" for a database that
-// cannot be read, "Not a Palm Team" or "Palm Team Version Number is
-// Incorrect" (caption "Load Error") for the wrong stream, and where a
-// damaged database or stream breaks.  On false the caller discards the team.
-bool ImportPalmTeam(Team& team, const std::string& database_path, Ui& ui);
+// the database.  Refuses with "Could not Open Input File" a database that
+// cannot be read, with "Not a Palm Team" or "Palm Team Version Number is
+// Incorrect" (caption "Load Error") the wrong stream, and with where it
+// breaks a damaged database or stream.  On failure the caller discards the
+// team.
+Status ImportPalmTeam(Team& team, const std::string& database_path);
 
 // The same for a game, its two teams travelling with it.
-bool ExportPalmGame(Game& game, const std::string& database_path, Ui& ui);
-// On false the game is empty and new, with the database path.
-bool ImportPalmGame(Game& game, const std::string& database_path, Ui& ui);
+Status ExportPalmGame(Game& game, const std::string& database_path);
+// On failure the game is empty and new, with the database path.
+Status ImportPalmGame(Game& game, const std::string& database_path);
 
 // The database name proposed for exporting a team or game file: its name
 // without folder and extension, plus ".pdb" ("games/Opener.gam" gives

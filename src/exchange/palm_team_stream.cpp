@@ -2,6 +2,7 @@
 
 #include "exchange/palm_fields.h"
 #include "exchange/palm_player.h"
+#include "records/cp1252.h"
 
 namespace scorewick {
 
@@ -15,7 +16,8 @@ UserMessage PalmTeamVersionMessage() {
 
 std::string PalmTeamProblem(const Team& team) {
   if (team.count() <= kPalmMaxCount) return {};
-  std::string name = team.team_name.empty() ? std::string("the team") : team.team_name.str();
+  // A message for the person: the team's name in UTF-8.
+  std::string name = team.team_name.empty() ? std::string("the team") : Cp1252ToUtf8(team.team_name.view());
   return "The roster of " + name + " has " + std::to_string(team.count()) +
          " players; a Palm team holds at most " + std::to_string(kPalmMaxCount) + ".";
 }

@@ -6,12 +6,14 @@ namespace scorewick {
 namespace {
 
 // Message texts use "\n" between paragraphs; on a terminal each becomes its
-// own line under the caption.
+// own line under the caption, indented (blank lines stay empty).
 void PrintIndented(std::ostream& out, std::string_view caption, std::string_view text) {
   out << caption << ": ";
+  bool line_start = false;
   for (char c : text) {
+    if (line_start && c != '\n') out << "  ";
     out << c;
-    if (c == '\n') out << "  ";
+    line_start = c == '\n';
   }
   out << '\n';
 }
@@ -20,8 +22,7 @@ void PrintIndented(std::ostream& out, std::string_view caption, std::string_view
 
 ConsoleUi::ConsoleUi(std::ostream& err, bool answer_yes) : err_(err), answer_yes_(answer_yes) {}
 
-void ConsoleUi::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
-  if (icon != MessageIcon::kNone) reported_problem_ = true;
+void ConsoleUi::ShowMessage(std::string_view text, std::string_view caption, MessageIcon) {
   PrintIndented(err_, caption.empty() ? "scorewick" : caption, text);
 }
 

@@ -14,10 +14,6 @@ class ConsoleUi : public Ui {
  public:
   explicit ConsoleUi(std::ostream& err, bool answer_yes = false);
 
-  void set_answer_yes(bool yes) { answer_yes_ = yes; }
-  // True when any message with an error, exclamation or information icon
-  // was shown: the command line turns that into a non-zero exit status.
-  bool reported_problem() const { return reported_problem_; }
 
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   bool AskYesNo(std::string_view text, std::string_view caption, MessageIcon icon) override;
@@ -31,7 +27,6 @@ class ConsoleUi : public Ui {
  private:
   std::ostream& err_;
   bool answer_yes_;
-  bool reported_problem_ = false;
 };
 
 }  // namespace scorewick

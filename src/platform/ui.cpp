@@ -18,4 +18,13 @@ std::vector<FileFilter> ParseFileFilter(std::string_view filter) {
   return filters;
 }
 
+void ShowAll(Ui& ui, const UserMessages& messages) {
+  for (const UserMessage& m : messages) ui.ShowMessage(m.text, m.caption, m.icon);
+}
+
+bool Show(Ui& ui, const Status& status) {
+  ShowAll(ui, status.messages);
+  return status.ok;
+}
+
 }  // namespace scorewick

@@ -3,9 +3,10 @@
 // The desktop shows message boxes and file dialogs, the command line prints
 // to stderr and answers from its flags, and tests script every answer.
 //
-// Texts and captions are passed exactly as the program states them; file
-// filters are in the "Description (*.ext)|*.ext|" form, which each
-// implementation turns into its own.
+// Texts and captions are passed exactly as the program states them, in
+// UTF-8 (record texts are converted before they get here); file filters are
+// in the "Description (*.ext)|*.ext|" form, which each implementation turns
+// into its own.
 
 #include <cstdint>
 #include <optional>
@@ -13,9 +14,10 @@
 #include <string_view>
 #include <vector>
 
-namespace scorewick {
+#include "records/status.h"
+#include "records/user_message.h"
 
-enum class MessageIcon { kNone, kInformation, kExclamation, kQuestion, kError };
+namespace scorewick {
 
 // A file chosen in an open or save dialog, with the 1-based index of the
 // filter that was selected when the dialog closed.
@@ -62,5 +64,10 @@ class Ui {
   virtual std::optional<std::string> AskText(std::string_view prompt, std::string_view caption,
                                              std::string_view initial) = 0;
 };
+
+// Shows each message in turn.
+void ShowAll(Ui& ui, const UserMessages& messages);
+// Shows the messages a reader or writer handed back; returns status.ok.
+bool Show(Ui& ui, const Status& status);
 
 }  // namespace scorewick

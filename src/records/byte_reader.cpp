@@ -4,8 +4,11 @@
 
 namespace scorewick {
 
-void ByteReader::Fail(const std::string& what) {
-  if (error_.empty()) error_ = what;
+void ByteReader::Fail(const std::string& what, std::size_t at) {
+  if (error_.empty()) {
+    error_ = what;
+    failed_at_ = at == kHere ? pos_ : at;
+  }
   pos_ = bytes_.size();
 }
 

@@ -20,13 +20,16 @@ class ByteReader {
 
   bool ok() const { return error_.empty(); }
   const std::string& error() const { return error_; }
+  // The byte at which the first failure was found (0 while ok()).
+  std::size_t failed_at() const { return failed_at_; }
   std::size_t position() const { return pos_; }
   std::size_t size() const { return bytes_.size(); }
   std::size_t remaining() const { return ok() ? bytes_.size() - pos_ : 0; }
   std::span<const std::uint8_t> bytes() const { return bytes_; }
 
-  // Records the first failure; later failures keep the first message.
-  void Fail(const std::string& what);
+  // Records the first failure, found at byte at (by default the reader's
+  // position); later failures keep the first message.
+  void Fail(const std::string& what, std::size_t at = kHere);
   void Skip(std::size_t count);
 
   std::uint8_t U8();
@@ -46,7 +49,7 @@ class ByteReader {
     std::size_t at = pos_;
     Bytes(out.bytes.data(), N);
     if (ok() && !out.terminated()) {
-      Fail(std::string(what) + " has no terminator at byte " + std::to_string(at));
+      Fail(std::string(what) + " has no terminator at byte " + std::to_string(at), at);
     }
   }
 
@@ -57,11 +60,13 @@ class ByteReader {
   std::int32_t Count(std::size_t element_size, const char* what, bool negative_is_empty);
 
  private:
+  static constexpr std::size_t kHere = static_cast<std::size_t>(-1);
   bool Need(std::size_t count, const char* what);
 
   std::span<const std::uint8_t> bytes_;
   std::size_t pos_ = 0;
   std::string error_;
+  std::size_t failed_at_ = 0;
 };
 
 }  // namespace scorewick

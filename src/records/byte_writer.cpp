@@ -12,18 +12,6 @@ void ByteWriter::U32(std::uint32_t v) {
 
 void ByteWriter::I32(std::int32_t v) { U32(static_cast<std::uint32_t>(v)); }
 
-void ByteWriter::I16(std::int16_t v) {
-  auto u = static_cast<std::uint16_t>(v);
-  out_.push_back(std::uint8_t(u));
-  out_.push_back(std::uint8_t(u >> 8));
-}
-
-void ByteWriter::F32(float v) {
-  std::uint32_t bits;
-  std::memcpy(&bits, &v, 4);
-  U32(bits);
-}
-
 void ByteWriter::U16BE(std::uint16_t v) {
   out_.push_back(std::uint8_t(v >> 8));
   out_.push_back(std::uint8_t(v));

@@ -18,10 +18,8 @@ class ByteWriter {
   std::size_t position() const { return out_.size(); }
 
   void U8(std::uint8_t v) { out_.push_back(v); }
-  void I16(std::int16_t v);
   void I32(std::int32_t v);
   void U32(std::uint32_t v);
-  void F32(float v);
   void U16BE(std::uint16_t v);
   void U32BE(std::uint32_t v);
   void Bytes(const void* data, std::size_t count);

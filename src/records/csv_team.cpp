@@ -123,24 +123,31 @@ std::string TeamCsvText(const Team& team) {
   return out;
 }
 
-bool ParseTeamCsv(std::string_view text, Team& team, std::string* error) {
-  auto fail = [&](const std::string& why) {
-    if (error) *error = why;
-    return false;
+Status ParseTeamCsv(std::string_view text, Team& team) {
+  auto fail = [](std::size_t line, const std::string& why) {
+    Status s = Status::Failed("", why);
+    s.line = static_cast<int>(line);
+    return s;
   };
-  if (text.find('\0') != std::string_view::npos) return fail("the file holds binary data");
+  if (std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+    const auto line = 1 + std::count(text.begin(), text.begin() + nul, '\n');
+    return fail(line, "line " + std::to_string(line) + " holds binary data");
+  }
   std::vector<std::string_view> lines = Lines(text);
-  if (lines.size() < 3) return fail("a team needs a name line, a manager line and a column line");
+  if (lines.size() < 3) {
+    return fail(lines.size() + 1, "the text ends at line " + std::to_string(lines.size() + 1) +
+                                      ": a team needs a name line, a manager line and a column line");
+  }
 
   // The team name line: its first field, at most 29 characters of the line
   // being considered.
   std::string name = Field(SplitFields(lines[0].substr(0, 29)), 0);
   std::vector<std::string> staff = SplitFields(lines[1]);
   if (!EqualsIgnoringCase(TrimWhitespace(Field(staff, 0)), "Manager")) {
-    return fail("line 2 does not begin with \"Manager\"");
+    return fail(2, "line 2 does not begin with \"Manager\"");
   }
   if (TrimWhitespace(Field(SplitFields(lines[2]), 0)) != "#") {
-    return fail("line 3 is not the column line \"#,Name,Pos,BO,Bats,Throws,Key\"");
+    return fail(3, "line 3 is not the column line \"#,Name,Pos,BO,Bats,Throws,Key\"");
   }
 
   std::vector<PLAYER> players;
@@ -150,14 +157,15 @@ bool ParseTeamCsv(std::string_view text, Team& team, std::string* error) {
     // after one.
     if (TrimWhitespace(lines[i]).empty()) break;
     if (static_cast<int>(players.size()) >= kMaxCsvPlayers) {
-      return fail("more than " + std::to_string(kMaxCsvPlayers) + " players");
+      return fail(i + 1, "line " + std::to_string(i + 1) + " is a player beyond the " +
+                             std::to_string(kMaxCsvPlayers) + " a team may hold");
     }
     std::vector<std::string> f = SplitFields(lines[i]);
     PLAYER p;
     std::int64_t number = LeadingInteger(Field(f, 0));
     p.uniform_number = static_cast<std::int16_t>(number > 99 || number < -1 ? -1 : number);
     p.name.set(Field(f, 1));
-    if (p.name.empty()) return fail("line " + std::to_string(i + 1) + " has no player name");
+    if (p.name.empty()) return fail(i + 1, "line " + std::to_string(i + 1) + " has no player name");
     p.position = ParsePosition(Field(f, 2));
     p.batting_order = static_cast<std::int32_t>(LeadingInteger(Field(f, 3)));
     std::string bats = TrimWhitespace(Field(f, 4));
@@ -181,19 +189,23 @@ bool ParseTeamCsv(std::string_view text, Team& team, std::string* error) {
   std::vector<PLAYER_INFO> info(players.size(), NewPlayerInfo());
   team.ClearRoster();
   for (std::size_t i = 0; i < players.size(); ++i) team.AddPlayer(players[i], info[i]);
-  return true;
+  return {};
 }
 
-bool ImportTeamCsv(Team& team, Ui& ui) {
+Status ImportTeamCsv(Team& team) {
+  const std::string path = team.file_path.str();
   std::string text;
-  if (!ReadWholeTextFile(team.file_path.str(), text, nullptr)) return false;
   std::string error;
-  if (!ParseTeamCsv(text, team, &error)) {
+  if (!ReadWholeTextFile(path, text, &error)) return Status::Failed(path, error);
+  Status status = ParseTeamCsv(text, team);
+  if (!status) {
+    status.file = path;
+    status.reason = path + ": " + status.reason;
     UserMessage m = InvalidCsvMessage();
-    ui.ShowMessage(m.text, m.caption, m.icon);
-    return false;
+    m.text += "\n\n" + status.reason;
+    status.messages.push_back(m);
   }
-  return true;
+  return status;
 }
 
 }  // namespace scorewick

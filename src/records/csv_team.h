@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ui.h"
+#include "records/status.h"
 #include "records/team.h"
 #include "records/user_message.h"
 
@@ -25,14 +25,17 @@ std::string TeamCsvText(const Team& team);
 
 // Parses comma-separated text into team (replacing name, manager, coach,
 // roster and line-up size; the file path is emptied so that the team is a
-// new, unsaved one).  On a malformed text nothing of team changes, and
-// *error says which line is at fault.
-bool ParseTeamCsv(std::string_view text, Team& team, std::string* error);
+// new, unsaved one).  On a malformed text nothing of team changes, and the
+// failed Status gives the line at fault (1 for the first) and, as its
+// reason, what is wrong there ("line 4 has no player name"); it carries no
+// message.
+Status ParseTeamCsv(std::string_view text, Team& team);
 
 // Imports the file named by team.file_path.  A file that cannot be opened
-// fails without a message; one that cannot be parsed shows "Invalid CSV
-// Format" (caption "Error") and leaves the team as it was.
-bool ImportTeamCsv(Team& team, Ui& ui);
+// fails without a message; one that cannot be parsed is refused with
+// "Invalid CSV Format" (caption "Error"), followed by the file and the
+// line at fault, and leaves the team as it was.
+Status ImportTeamCsv(Team& team);
 
 UserMessage InvalidCsvMessage();
 

@@ -9,6 +9,8 @@
 #include <memory>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace scorewick {
 namespace {
 
@@ -100,6 +102,9 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   }
   bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
   written = (std::fflush(f.get()) == 0) && written;
+  // On the disk before the rename, so that a crash cannot leave the target
+  // renamed over with a file whose blocks never arrived.
+  written = written && ::fsync(fileno(f.get())) == 0;
   int saved_errno = errno;
   bool closed = std::fclose(f.release()) == 0;
   std::error_code ec;
@@ -124,6 +129,18 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string* error) {
   return WriteFileAtomically(
       path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), error);
+}
+
+Status SaveFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  std::string error;
+  if (WriteFileAtomically(path, bytes, &error)) return {};
+  return Status::Failed(path, error);
+}
+
+Status SaveTextFile(const std::string& path, const std::string& text) {
+  std::string error;
+  if (WriteTextFileAtomically(path, text, &error)) return {};
+  return Status::Failed(path, error);
 }
 
 std::int64_t FileLength(const std::string& path) {

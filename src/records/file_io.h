@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "records/status.h"
+
 namespace scorewick {
 
 // Files larger than this are not ours: no team, game or database comes near.
@@ -31,6 +33,10 @@ bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std:
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          std::string* error);
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string* error);
+// The same, handing back a Status that names the file and the reason
+// (no message: the caller says what it was saving).
+Status SaveFile(const std::string& path, std::span<const std::uint8_t> bytes);
+Status SaveTextFile(const std::string& path, const std::string& text);
 
 // Size of a file in bytes, or -1 when it cannot be read.
 std::int64_t FileLength(const std::string& path);

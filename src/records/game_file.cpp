@@ -4,6 +4,7 @@
 
 #include "records/byte_reader.h"
 #include "records/byte_writer.h"
+#include "records/codes.h"
 #include "records/file_io.h"
 #include "records/le_bytes.h"
 #include "records/record_codec.h"
@@ -20,17 +21,17 @@ constexpr std::size_t kOldCreditSize = 29;  // position and name, no credit
 // who both took a throw and threw on get put-out-and-assist, and a lone
 // fielder took all the outs himself.
 std::int32_t ConvertedOutCredit(int k, int n, const AT_BAT& ab) {
-  const bool double_play = ab.how_out == 6 || ab.how_out == 31;
-  const bool triple_play = ab.how_out == 7;
+  const bool double_play = ab.how_out == kOutDoublePlay || ab.how_out == kOutGroundDoublePlay;
+  const bool triple_play = ab.how_out == kOutTriplePlay;
   if (k == n - 1) {
-    std::int32_t credit = ab.out ? 2 : 1;
-    if (k == 0 && double_play) credit = 4;
-    if (k == 0 && triple_play) credit = 5;
+    std::int32_t credit = ab.out ? kCreditPutOut : kCreditAssist;
+    if (k == 0 && double_play) credit = kCreditTwoPutOuts;
+    if (k == 0 && triple_play) credit = kCreditThreePutOuts;
     return credit;
   }
-  if (k == n - 2) return double_play ? 3 : 1;
-  if (k == n - 3) return triple_play ? 3 : 1;
-  return 1;
+  if (k == n - 2) return double_play ? kCreditPutOutAndAssist : kCreditAssist;
+  if (k == n - 3) return triple_play ? kCreditPutOutAndAssist : kCreditAssist;
+  return kCreditAssist;
 }
 
 bool DecodeOldCredit(const std::uint8_t* p, FIELDER_CREDIT& out) {
@@ -156,7 +157,6 @@ void ResetAfterFailure(Game& game) {
 // Reads one of the two teams; a team with a bad version word stays empty
 // and reading goes on with the next field.
 bool ReadGameTeam(ByteReader& in, Team& team, UserMessages& messages) {
-  team.file_length = 0;
   TeamReadResult result = ReadTeam(in, team, messages);
   return result != TeamReadResult::kDamaged;
 }
@@ -175,6 +175,10 @@ std::size_t EncodedSize(const Game& game) {
 }
 
 }  // namespace
+
+UserMessage InvalidGameVersionMessage() {
+  return {"Invalid Game File Version #", "ERROR", MessageIcon::kError};
+}
 
 GameReadResult DecodeGameFile(std::span<const std::uint8_t> bytes, Game& game,
                               UserMessages& messages, std::string* error) {
@@ -260,7 +264,7 @@ void EncodeGameFile(const Game& game, std::vector<std::uint8_t>& bytes) {
   for (const GAME_NOTE& note : game.notes) EncodeGameNote(out.Append(kGameNoteSize), note);
 }
 
-bool LoadGame(const std::string& path, Game& game, Ui& ui, std::vector<std::uint8_t>* scratch) {
+Status LoadGame(const std::string& path, Game& game, std::vector<std::uint8_t>* scratch) {
   game.file_path.set(path);
   // One read of the whole file, then one copy per block of records: fewer
   // system calls than reading the blocks into place one by one.
@@ -269,36 +273,37 @@ bool LoadGame(const std::string& path, Game& game, Ui& ui, std::vector<std::uint
   std::string error;
   if (!ReadWholeFile(path, bytes, &error)) {
     ResetAfterFailure(game);
-    return false;
+    return Status::Failed(path, error);
   }
-  UserMessages messages;
-  GameReadResult result = DecodeGameFile(bytes, game, messages, &error);
+  Status status;
+  ByteReader in(bytes);
+  GameReadResult result = ReadGame(in, game, status.messages, &error);
   game.file_path.set(path);
-  ShowAll(ui, messages);
-  switch (result) {
-    case GameReadResult::kOk:
-      return true;
-    case GameReadResult::kBadVersion:
-      ui.ShowMessage("Invalid Game File Version #", "ERROR", MessageIcon::kError);
-      break;
-    case GameReadResult::kDamaged:
-      ui.ShowMessage("The game file " + path + " is damaged and was not loaded:\n" + error,
-                     "ERROR", MessageIcon::kError);
-      break;
+  if (result == GameReadResult::kOk) return status;
+  status.ok = false;
+  status.file = path;
+  if (result == GameReadResult::kBadVersion) {
+    status.messages.push_back(InvalidGameVersionMessage());
+    status.reason = path + ": " + InvalidGameVersionMessage().text;
+  } else {
+    status.messages.push_back({"The game file " + path + " is damaged and was not loaded:\n" + error,
+                               "ERROR", MessageIcon::kError});
+    status.reason = path + ": " + error;
+    status.byte = static_cast<std::int64_t>(in.failed_at());
   }
   game.home_runs = game.visitor_runs = 0;
   game.current_inning = 0;
   game.current_at_bat = 0;
   game.current_half_is_top = 1;
   game.batter_due_up = 1;
-  return false;
+  return status;
 }
 
-bool SaveGame(const std::string& path, Game& game, std::string* error) {
+Status SaveGame(const std::string& path, Game& game) {
   game.file_path.set(path);
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(game, bytes);
-  return WriteFileAtomically(path, bytes, error);
+  return SaveFile(path, bytes);
 }
 
 std::optional<GameListHeader> ReadGameListHeader(const std::string& path) {

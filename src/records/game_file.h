@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui.h"
 #include "records/byte_reader.h"
 #include "records/game.h"
+#include "records/status.h"
 #include "records/user_message.h"
 
 namespace scorewick {
@@ -51,16 +51,23 @@ void EncodeGameFile(const Game& game, std::vector<std::uint8_t>& out);
 
 // Loads the game file at path into game (which should be new).  Stores the
 // path; on success new_game becomes 0.  On failure the game is left empty
-// and new, and the reason is shown through ui ("Invalid Game File Version #"
-// for a file of another version; a damaged file is named with where it
-// breaks).  A file that cannot be opened fails without a message.
+// and new, and the Status carries the message: "Invalid Game File Version
+// #" (caption "ERROR") for a file of another version; for a damaged file,
+// the file and where it breaks, with that byte.  A file that cannot be
+// opened fails with a reason but no message.  A team inside with a bad
+// version word adds "Invalid Team File", also to a load that succeeds.
 // scratch, when given, holds the file's bytes and keeps its capacity for
-// the next load.
-bool LoadGame(const std::string& path, Game& game, Ui& ui,
-              std::vector<std::uint8_t>* scratch = nullptr);
+// the next load.  No message is shown: many games can be loaded and their
+// refusals collected.
+Status LoadGame(const std::string& path, Game& game,
+                std::vector<std::uint8_t>* scratch = nullptr);
 
 // Stores the path in the game and writes it as format 3.0, atomically.
-bool SaveGame(const std::string& path, Game& game, std::string* error = nullptr);
+// Fails, with the reason, when it cannot be written; a file that was there
+// is then left whole.
+Status SaveGame(const std::string& path, Game& game);
+
+UserMessage InvalidGameVersionMessage();
 
 // The short header read of the game lists: the 233-byte header and whether
 // the file is format 3.0.  Files without a version word begin directly

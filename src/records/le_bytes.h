@@ -29,15 +29,5 @@ inline void StoreU32(std::uint8_t* p, std::uint32_t v) {
   p[3] = std::uint8_t(v >> 24);
 }
 inline void StoreI32(std::uint8_t* p, std::int32_t v) { StoreU32(p, static_cast<std::uint32_t>(v)); }
-inline void StoreI16(std::uint8_t* p, std::int16_t v) {
-  auto u = static_cast<std::uint16_t>(v);
-  p[0] = std::uint8_t(u);
-  p[1] = std::uint8_t(u >> 8);
-}
-inline void StoreF32(std::uint8_t* p, float v) {
-  std::uint32_t bits;
-  std::memcpy(&bits, &v, 4);
-  StoreU32(p, bits);
-}
 
 }  // namespace scorewick::le

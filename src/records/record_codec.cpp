@@ -57,11 +57,6 @@ bool DecodePlayerInfo(const std::uint8_t* p, PLAYER_INFO& out) {
 
 void EncodePlayerInfo(std::uint8_t* p, const PLAYER_INFO& in) { Store(p, in); }
 
-bool DecodePitchData(const std::uint8_t* p, PITCH_DATA& out) {
-  Load(p, out);
-  return PlayerTerminated(out.pitcher);
-}
-
 void EncodePitchData(std::uint8_t* p, const PITCH_DATA& in) { Store(p, in); }
 
 bool DecodePitch(const std::uint8_t* p, PITCH& out) {
@@ -71,11 +66,6 @@ bool DecodePitch(const std::uint8_t* p, PITCH& out) {
 
 void EncodePitch(std::uint8_t* p, const PITCH& in) { Store(p, in); }
 
-bool DecodeFielderCredit(const std::uint8_t* p, FIELDER_CREDIT& out) {
-  Load(p, out);
-  return Terminated(out.name);
-}
-
 void EncodeFielderCredit(std::uint8_t* p, const FIELDER_CREDIT& in) { Store(p, in); }
 
 bool DecodePitcherSlot(const std::uint8_t* p, PITCHER_SLOT& out, bool keyless) {
@@ -83,8 +73,6 @@ bool DecodePitcherSlot(const std::uint8_t* p, PITCHER_SLOT& out, bool keyless) {
   if (keyless) out.pitcher.key = 0;
   return PlayerTerminated(out.pitcher);
 }
-
-void EncodePitcherSlot(std::uint8_t* p, const PITCHER_SLOT& in) { Store(p, in); }
 
 bool AtBatTextsTerminated(const AT_BAT& ab) {
   // Fast path: the last byte of every text field is zero (as zero-filling

@@ -28,14 +28,11 @@ bool DecodePlayer(const std::uint8_t* p, PLAYER& out, bool keyless = false);
 void EncodePlayer(std::uint8_t* p, const PLAYER& in);
 bool DecodePlayerInfo(const std::uint8_t* p, PLAYER_INFO& out);
 void EncodePlayerInfo(std::uint8_t* p, const PLAYER_INFO& in);
-bool DecodePitchData(const std::uint8_t* p, PITCH_DATA& out);
 void EncodePitchData(std::uint8_t* p, const PITCH_DATA& in);
 bool DecodePitch(const std::uint8_t* p, PITCH& out);
 void EncodePitch(std::uint8_t* p, const PITCH& in);
-bool DecodeFielderCredit(const std::uint8_t* p, FIELDER_CREDIT& out);
 void EncodeFielderCredit(std::uint8_t* p, const FIELDER_CREDIT& in);
 bool DecodePitcherSlot(const std::uint8_t* p, PITCHER_SLOT& out, bool keyless = false);
-void EncodePitcherSlot(std::uint8_t* p, const PITCHER_SLOT& in);
 bool DecodeAtBat(const std::uint8_t* p, AT_BAT& out);
 // True when every text field of the at-bat holds a terminator.
 bool AtBatTextsTerminated(const AT_BAT& ab);

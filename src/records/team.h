@@ -46,7 +46,6 @@ class Roster {
   void Reorder(const std::vector<int>& order);
 
   std::uint8_t no_personal_info = 0;  // 1 = never read or write personal information
-  std::int32_t file_length = 0;       // length of the team file being read
 
   bool operator==(const Roster&) const = default;
 

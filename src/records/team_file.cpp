@@ -10,7 +10,8 @@ UserMessage InvalidTeamFileMessage() {
   return {"Invalid Team File", "Unable to read Team file", MessageIcon::kInformation};
 }
 
-TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages) {
+TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages,
+                        std::size_t file_length) {
   const std::size_t start = in.position();
   std::int32_t version = in.I32();
   if (!in.ok()) return TeamReadResult::kDamaged;
@@ -42,8 +43,8 @@ TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages) {
 
   // The personal information is there when the file is exactly long enough
   // for it; anything else (missing, cut short, a stray byte) leaves it empty.
-  if (!team.no_personal_info && team.file_length >= 0 &&
-      static_cast<std::uint64_t>(team.file_length) ==
+  if (!team.no_personal_info &&
+      file_length ==
           start + kTeamPlayersOffset + kPlayerSize * players.size() + kPlayerInfoSize * info.size() &&
       in.remaining() >= kPlayerInfoSize * info.size()) {
     for (PLAYER_INFO& i : info) {
@@ -80,33 +81,45 @@ void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info) {
 }
 
 TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team,
-                              UserMessages& messages, std::string* error) {
-  team.file_length = static_cast<std::int32_t>(bytes.size());
+                              UserMessages& messages, std::string* error,
+                              std::size_t* error_byte) {
   ByteReader in(bytes);
-  TeamReadResult result = ReadTeam(in, team, messages);
-  if (result == TeamReadResult::kDamaged && error) *error = in.error();
+  TeamReadResult result = ReadTeam(in, team, messages, bytes.size());
+  if (result == TeamReadResult::kDamaged) {
+    if (error) *error = in.error();
+    if (error_byte) *error_byte = in.failed_at();
+  }
   return result;
 }
 
-bool LoadTeam(const std::string& path, Team& team, Ui& ui) {
+Status LoadTeam(const std::string& path, Team& team) {
   team.file_path.set(path);
-  if (path.find(".csv") != std::string::npos) return ImportTeamCsv(team, ui);
+  if (path.find(".csv") != std::string::npos) return ImportTeamCsv(team);
   std::vector<std::uint8_t> bytes;
   std::string error;
-  if (!ReadWholeFile(path, bytes, &error)) return false;
-  UserMessages messages;
+  if (!ReadWholeFile(path, bytes, &error)) return Status::Failed(path, error);
+  Status status;
   Team loaded;
   loaded.file_path = team.file_path;
   loaded.no_personal_info = team.no_personal_info;
-  TeamReadResult result = DecodeTeamFile(bytes, loaded, messages, &error);
-  ShowAll(ui, messages);
-  if (result == TeamReadResult::kDamaged) {
-    ui.ShowMessage("Invalid Team File\n\n" + path + ": " + error, "Unable to read Team file",
-                   MessageIcon::kInformation);
+  std::size_t at = 0;
+  TeamReadResult result = DecodeTeamFile(bytes, loaded, status.messages, &error, &at);
+  if (result == TeamReadResult::kOk) {
+    team = std::move(loaded);
+    return status;
   }
-  if (result != TeamReadResult::kOk) return false;
-  team = std::move(loaded);
-  return true;
+  status.ok = false;
+  status.file = path;
+  if (result == TeamReadResult::kDamaged) {
+    UserMessage damaged = InvalidTeamFileMessage();
+    damaged.text += "\n\n" + path + ": " + error;
+    status.messages.push_back(damaged);
+    status.reason = path + ": " + error;
+    status.byte = static_cast<std::int64_t>(at);
+  } else {
+    status.reason = path + ": the version word is not that of a team file";
+  }
+  return status;
 }
 
 std::vector<std::uint8_t> EncodeTeamFile(const Team& team) {
@@ -117,9 +130,9 @@ std::vector<std::uint8_t> EncodeTeamFile(const Team& team) {
   return bytes;
 }
 
-bool SaveTeam(const std::string& path, Team& team, std::string* error) {
+Status SaveTeam(const std::string& path, Team& team) {
   team.file_path.set(path);
-  return WriteFileAtomically(path, EncodeTeamFile(team), error);
+  return SaveFile(path, EncodeTeamFile(team));
 }
 
 }  // namespace scorewick

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui.h"
 #include "records/byte_reader.h"
 #include "records/byte_writer.h"
+#include "records/status.h"
 #include "records/team.h"
 #include "records/user_message.h"
 
@@ -37,28 +37,35 @@ enum class TeamReadResult {
 };
 
 // Reads one team sequence at the reader's position into team, which should
-// be new or cleared.  team.file_length (the whole file's length) decides
-// whether the personal-information block is present, unless
-// team.no_personal_info is set.  A bad version word appends the "Invalid
-// Team File" message to messages.
-TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages);
+// be new or cleared.  file_length (the length of the whole team file; 0
+// for a team inside a game) decides whether the personal-information block
+// is present, unless team.no_personal_info is set.  A bad version word
+// appends the "Invalid Team File" message to messages.
+TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages,
+                        std::size_t file_length = 0);
 // Writes the team sequence (version 768), with the personal information
 // block when with_personal_info is set (a team file of a team that keeps
 // personal information; never inside a game).
 void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info);
 
 // Loads a team file (or, for a path that contains ".csv", imports the
-// comma-separated form).  Stores the path in the team.  Messages go to ui;
-// a file that cannot be opened fails silently, as a missing file in a list
-// of teams is no news.
-bool LoadTeam(const std::string& path, Team& team, Ui& ui);
-// Decodes a whole team file held in memory.
+// comma-separated form) and stores the path in the team.  A bad version
+// word or a damaged file is refused with "Invalid Team File" (caption
+// "Unable to read Team file"), the damaged one naming the file and the
+// byte where it breaks; a file that cannot be opened fails with a reason
+// but no message, as a missing file in a list of teams is no news.  On
+// failure the team keeps what it held, with the path.
+Status LoadTeam(const std::string& path, Team& team);
+// Decodes a whole team file held in memory.  On kDamaged, *error says
+// where it breaks and *error_byte (when given) is that byte.
 TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team,
-                              UserMessages& messages, std::string* error);
+                              UserMessages& messages, std::string* error,
+                              std::size_t* error_byte = nullptr);
 
-// Stores the path in the team and writes the file (atomically).  False, with
-// the reason in *error, when it cannot be written.
-bool SaveTeam(const std::string& path, Team& team, std::string* error = nullptr);
+// Stores the path in the team and writes the file (atomically).  Fails,
+// with the reason, when it cannot be written; a file that was there is
+// then left whole.
+Status SaveTeam(const std::string& path, Team& team);
 std::vector<std::uint8_t> EncodeTeamFile(const Team& team);
 
 UserMessage InvalidTeamFileMessage();

@@ -1,13 +1,15 @@
 #pragma once
 // A message for the person at the keyboard, as a reader or writer hands it
-// back to its caller (which shows it through Ui).
+// back to its caller (the desktop shows it in a message box, the command
+// line prints it).  Texts are UTF-8: a message that quotes a record text
+// converts it first (records/cp1252.h).
 
 #include <string>
 #include <vector>
 
-#include "platform/ui.h"
-
 namespace scorewick {
+
+enum class MessageIcon { kNone, kInformation, kExclamation, kQuestion, kError };
 
 struct UserMessage {
   std::string text;
@@ -18,9 +20,5 @@ struct UserMessage {
 };
 
 using UserMessages = std::vector<UserMessage>;
-
-inline void ShowAll(Ui& ui, const UserMessages& messages) {
-  for (const UserMessage& m : messages) ui.ShowMessage(m.text, m.caption, m.icon);
-}
 
 }  // namespace scorewick

@@ -10,8 +10,8 @@
 
 #include <string>
 
-#include "platform/ui.h"
 #include "records/local_date.h"
+#include "records/status.h"
 #include "records/team.h"
 #include "reports/html_vocabulary.h"
 
@@ -25,14 +25,6 @@ inline constexpr const char* kSaveAsFilter =
     "HTML (Web Page) Format (*.htm)|*.htm|";
 inline constexpr const char* kAddressListFilter =
     "Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|";
-inline constexpr const char* kOverwriteQuestion = "Overwrite Existing File?";
-inline constexpr const char* kAppendQuestion =
-    "This file already exists.  Would you like to append to it?";
-inline constexpr const char* kFileExistsCaption = "File Exists";
-
-// The chosen name, with ".<extension>" added when its file name (the part
-// after the last folder separator) has no dot.
-std::string WithExtension(const std::string& path, const std::string& extension);
 
 // The form a save-as writes: HTML when the name is longer than 4
 // characters and "htm" occurs in its last five, or when the HTML filter
@@ -40,41 +32,27 @@ std::string WithExtension(const std::string& path, const std::string& extension)
 // selected, comma-separated text for any other.
 TeamFileForm SaveAsForm(const std::string& path, int filter_index);
 
-// What to do with a file that is already there.
-enum class ExistingFile { kWrite, kAppend, kStop };
-// For a file that does not exist: kWrite.  For one that does: a team file
-// asks "Overwrite Existing File?" (No stops); text forms ask whether to
-// append (Yes appends), then whether to overwrite.
-ExistingFile AskAboutExistingFile(const std::string& path, TeamFileForm form, Ui& ui);
-
 // Writes text as the whole file, or, appending, after the file's present
-// content and a line feed.  False with *error when it cannot be written;
-// the previous file is then untouched.
-bool WriteExportText(const std::string& path, const std::string& text, bool append,
-                     std::string* error);
+// content and a line feed.  A file that cannot be written is refused with
+// "Unable to save <path>: <reason>" (caption "Save Error"); the previous
+// file is then untouched.
+Status WriteExportText(const std::string& path, const std::string& text, bool append);
 
 // Writes team at path in the given form.  A team file stores path as the
 // team's file path and carries the personal information; append applies to
-// the text forms only.
-bool WriteTeamExport(const std::string& path, Team& team, TeamFileForm form, bool append,
-                     const HtmlStyle& style, const LocalDateTime& when, std::string* error);
+// the text forms only.  Refused as WriteExportText is.
+Status WriteTeamExport(const std::string& path, Team& team, TeamFileForm form, bool append,
+                       const HtmlStyle& style, const LocalDateTime& when);
 
 // Writes the address list at path (HTML or comma-separated).
-bool WriteAddressList(const std::string& path, const Team& team, bool html, bool append,
-                      const HtmlStyle& style, const LocalDateTime& when, std::string* error);
+Status WriteAddressList(const std::string& path, const Team& team, bool html, bool append,
+                        const HtmlStyle& style, const LocalDateTime& when);
 
-enum class ExportResult { kCancelled, kWritten, kFailed };
+// "Unable to save <path>: <reason>" (caption "Save Error").
+UserMessage SaveErrorMessage(const std::string& path, const std::string& reason);
 
-// Save as, from the team dialog (which has stored its texts in the team):
-// asks for the file under "Select file name to save as", settles the name
-// and the form, asks about an existing file and writes.  A failed write is
-// reported ("Unable to save ..."; caption "Save Error").
-ExportResult SaveTeamAs(Team& team, Ui& ui, const HtmlStyle& style,
-                        const std::string& initial_folder);
-
-// The address list export: asks for a file (comma-separated or HTML by the
-// same name and filter rules), then as save as does.
-ExportResult ExportAddressList(const Team& team, Ui& ui, const HtmlStyle& style,
-                               const std::string& initial_folder);
+// True when the name says HTML: longer than 4 characters with "htm" in its
+// last five.
+bool NameSaysHtml(const std::string& path);
 
 }  // namespace scorewick::reports

@@ -8,6 +8,8 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "support/full_game.h"
+#include "support/temp_dir.h"
 
 namespace scorewick::cli {
 namespace {
@@ -17,15 +19,8 @@ using RunResult = scorewick::testing::CliResult;
 
 class CliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("scorewick-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Path(const std::string& name) { return (dir_ / name).string(); }
-  std::filesystem::path dir_;
+  std::string Path(const std::string& name) { return dir_.Path(name); }
+  TempDir dir_;
 };
 
 Team SmallTeam() {
@@ -66,6 +61,26 @@ TEST_F(CliTest, InspectsTeamAndGameAndConvertsBetweenForms) {
   r = RunCli({"inspect", Path("opener.gam")});
   EXPECT_EQ(r.code, kExitDone) << r.err;
   EXPECT_NE(r.out.find("Harbor Hawks"), std::string::npos);
+}
+
+TEST_F(CliTest, RecordTextsArePrintedInUtf8) {
+  Team team = SmallTeam();
+  team.AddPlayer(testing::MakePlayer("Jos\xE9 N\xFA\xF1" "ez", 12, 6, 0), PLAYER_INFO{});
+  ASSERT_TRUE(SaveTeam(Path("hawks.tem"), team));
+  const RunResult r = RunCli({"inspect", Path("hawks.tem")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  // Columns line up by character: the name column is 24 characters wide.
+  EXPECT_NE(r.out.find("12  José Núñez               Short Stop"), std::string::npos) << r.out;
+}
+
+TEST_F(CliTest, ACommaSeparatedTeamIsRefusedNamingTheFaultyLine) {
+  ASSERT_TRUE(WriteTextFileAtomically(
+      Path("broken.csv"), "Hawks\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n7,,SS,1\n",
+      nullptr));
+  const RunResult r = RunCli({"inspect", Path("broken.csv")});
+  EXPECT_EQ(r.code, kExitRefused);
+  EXPECT_EQ(r.err, "Error: Invalid CSV Format\n\n  " + Path("broken.csv") +
+                       ": line 4 has no player name\n");
 }
 
 TEST_F(CliTest, RefusesFilesItCannotReadWithStatusOne) {

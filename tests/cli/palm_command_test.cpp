@@ -10,40 +10,28 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "support/run_cli.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::cli {
 namespace {
 
-struct PalmRun {
-  int code;
-  std::string out;
-  std::string err;
-};
+using PalmRun = testing::CliResult;
 
 PalmRun Palm(std::vector<std::string> args) {
-  args.insert(args.begin(), {"scorewick", "palm"});
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  std::ostringstream out, err;
-  int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
+  args.insert(args.begin(), "palm");
+  return testing::RunCli(std::move(args));
 }
 
-// Runs the command line in folder, as a person typing there would.
 PalmRun PalmIn(const TempDir& folder, std::vector<std::string> args) {
-  char old[4096];
-  EXPECT_NE(getcwd(old, sizeof old), nullptr);
-  EXPECT_EQ(chdir(folder.path().c_str()), 0);
-  PalmRun run = Palm(std::move(args));
-  EXPECT_EQ(chdir(old), 0);
-  return run;
+  args.insert(args.begin(), "palm");
+  return testing::RunCliIn(folder.path(), std::move(args));
 }
 
 TEST(PalmCommand, GameThereAndBackWithProposedNames) {
   TempDir games, work;
   Game game = palm_testing::SampleGame(3, 3);
-  ASSERT_TRUE(SaveGame(games.Path("Opener.gam"), game, nullptr));
+  ASSERT_TRUE(SaveGame(games.Path("Opener.gam"), game));
 
   PalmRun exported = PalmIn(work, {"export", games.Path("Opener.gam")});
   ASSERT_EQ(exported.code, kExitDone) << exported.err;
@@ -59,7 +47,7 @@ TEST(PalmCommand, GameThereAndBackWithProposedNames) {
   EXPECT_EQ(imported.out, "Game Created from Palm Database: Opener.gam\n");
   ScriptedUi ui;
   Game back;
-  ASSERT_TRUE(LoadGame(work.Path("Opener.gam"), back, ui));
+  ASSERT_TRUE(Show(ui, LoadGame(work.Path("Opener.gam"), back)));
   EXPECT_EQ(back.header, game.header);
   EXPECT_EQ(back.innings[2].bottom.at_bats.size(), 3u);
   EXPECT_EQ(back.notes, game.notes);
@@ -81,7 +69,7 @@ TEST(PalmCommand, TeamFromCommaSeparatedTextAndBack) {
   ASSERT_EQ(imported.code, kExitDone) << imported.err;
   ScriptedUi ui;
   Team team;
-  ASSERT_TRUE(LoadTeam(dir.Path("Copy.tem"), team, ui));
+  ASSERT_TRUE(Show(ui, LoadTeam(dir.Path("Copy.tem"), team)));
   ASSERT_EQ(team.count(), 1);
   EXPECT_EQ(team.player(0).name.view(), "Jo Smith");
   EXPECT_EQ(team.player(0).key, 0);
@@ -102,7 +90,7 @@ TEST(PalmCommand, RefusalsAndUsage) {
   // A team database cut inside its block.
   ASSERT_EQ(Palm({"export", dir.Path("t.csv")}).code, kExitRefused);  // no such file
   Team team = palm_testing::HomeTeam();
-  ASSERT_TRUE(SaveTeam(dir.Path("Hawks.tem"), team, nullptr));
+  ASSERT_TRUE(SaveTeam(dir.Path("Hawks.tem"), team));
   ASSERT_EQ(Palm({"export", dir.Path("Hawks.tem"), "-o", dir.Path("Hawks.pdb")}).code, kExitDone);
   std::vector<std::uint8_t> bytes;
   ASSERT_TRUE(ReadWholeFile(dir.Path("Hawks.pdb"), bytes, nullptr));

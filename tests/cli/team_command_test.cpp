@@ -9,19 +9,16 @@
 #include "records/file_io.h"
 #include "records/team_file.h"
 #include "platform/scripted_ui.h"
+#include "support/run_cli.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::cli {
 namespace {
 
 int RunScorewick(std::vector<std::string> args, std::string* err = nullptr) {
-  args.insert(args.begin(), "scorewick");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  std::ostringstream out, errors;
-  const int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, errors);
-  if (err) *err = errors.str();
-  return code;
+  const testing::CliResult result = testing::RunCli(std::move(args));
+  if (err) *err = result.err;
+  return result.code;
 }
 
 std::string Read(const std::string& path) {
@@ -63,7 +60,7 @@ TEST_F(TeamCommandTest, ExportsInEachForm) {
   ASSERT_EQ(RunScorewick({"team", "export", dir.Path("hawks.tem"), "--tem", dir.Path("copy.tem")}), kExitDone);
   Team copy;
   ScriptedUi ui;
-  ASSERT_TRUE(LoadTeam(dir.Path("copy.tem"), copy, ui));
+  ASSERT_TRUE(Show(ui, LoadTeam(dir.Path("copy.tem"), copy)));
   EXPECT_EQ(copy.info(0).email.str(), "jo@example.org");
 }
 

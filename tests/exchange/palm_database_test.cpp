@@ -183,7 +183,7 @@ TEST_F(PalmDatabaseFiles, WrapAndUnwrapThroughFiles) {
   EXPECT_FALSE(FileExists(Path("Other.pdb")));
 
   ScriptedUi ui;
-  ASSERT_TRUE(ExtractPalmStream(Path("Tigers.pdb"), Path("out.bin"), ui));
+  ASSERT_TRUE(Show(ui, ExtractPalmStream(Path("Tigers.pdb"), Path("out.bin"))));
   Bytes back;
   ASSERT_TRUE(ReadWholeFile(Path("out.bin"), back, &error));
   EXPECT_EQ(back, Bytes(stream.begin(), stream.begin() + 8500));
@@ -195,7 +195,7 @@ TEST_F(PalmDatabaseFiles, WrapAndUnwrapThroughFiles) {
 TEST_F(PalmDatabaseFiles, OpenFailuresAreReported) {
   ScriptedUi ui;
   Bytes stream;
-  EXPECT_FALSE(ExtractPalmStream(Path("missing.pdb"), stream, ui));
+  EXPECT_FALSE(Show(ui, ExtractPalmStream(Path("missing.pdb"), stream)));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Could not Open Input File");
   EXPECT_EQ(ui.messages[0].caption, "Error");
@@ -203,7 +203,7 @@ TEST_F(PalmDatabaseFiles, OpenFailuresAreReported) {
   std::string error;
   ASSERT_TRUE(WritePalmStreamDatabase(Stream(10), Path("a.pdb"), &error));
   ui.messages.clear();
-  EXPECT_FALSE(ExtractPalmStream(Path("a.pdb"), Path("no-such-folder/out.bin"), ui));
+  EXPECT_FALSE(Show(ui, ExtractPalmStream(Path("a.pdb"), Path("no-such-folder/out.bin"))));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Could not Open Output File");
   EXPECT_EQ(ui.messages[0].caption, "Error");

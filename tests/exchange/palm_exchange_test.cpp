@@ -70,19 +70,19 @@ TEST(PalmExchange, FullGameRoundTripThroughFiles) {
   original.header.reserved_b[1] = 7;
   original.home.player(2).key = 77;
   std::string error;
-  ASSERT_TRUE(SaveGame(dir.Path("Opener.gam"), original, &error)) << error;
+  ASSERT_TRUE(SaveGame(dir.Path("Opener.gam"), original)) << error;
 
   ScriptedUi ui;
   Game loaded;
-  ASSERT_TRUE(LoadGame(dir.Path("Opener.gam"), loaded, ui));
+  ASSERT_TRUE(Show(ui, LoadGame(dir.Path("Opener.gam"), loaded)));
   const std::string pdb = dir.Path(PalmExportName(dir.Path("Opener.gam")));
   EXPECT_EQ(pdb, dir.Path("Opener.pdb"));
-  ASSERT_TRUE(ExportPalmGame(loaded, pdb, ui));
+  ASSERT_TRUE(Show(ui, ExportPalmGame(loaded, pdb)));
   EXPECT_EQ(loaded.file_path.view(), pdb);
   EXPECT_EQ(PalmStreamKind(pdb), PalmKind::kGame);
 
   Game back;
-  ASSERT_TRUE(ImportPalmGame(back, pdb, ui));
+  ASSERT_TRUE(Show(ui, ImportPalmGame(back, pdb)));
   EXPECT_TRUE(ui.messages.empty());
   Game expected = AfterPalmTrip(loaded, pdb);
   // Compared piece by piece first, so that a failure names the part.
@@ -94,9 +94,9 @@ TEST(PalmExchange, FullGameRoundTripThroughFiles) {
   EXPECT_EQ(back, expected);
 
   // And on to a game file again, which reads back the same.
-  ASSERT_TRUE(SaveGame(dir.Path("Opener2.gam"), back, &error)) << error;
+  ASSERT_TRUE(SaveGame(dir.Path("Opener2.gam"), back)) << error;
   Game again;
-  ASSERT_TRUE(LoadGame(dir.Path("Opener2.gam"), again, ui));
+  ASSERT_TRUE(Show(ui, LoadGame(dir.Path("Opener2.gam"), again)));
   again.new_game = 1;
   again.file_path = back.file_path;
   again.home.file_path.clear();
@@ -109,17 +109,17 @@ TEST(PalmExchange, TeamRoundTripFromATeamFile) {
   Team team = palm_testing::HomeTeam();
   team.info(3).email.set("dee@example.org");
   std::string error;
-  ASSERT_TRUE(SaveTeam(dir.Path("Hawks.tem"), team, &error)) << error;
+  ASSERT_TRUE(SaveTeam(dir.Path("Hawks.tem"), team)) << error;
   ScriptedUi ui;
   Team loaded;
-  ASSERT_TRUE(LoadTeam(dir.Path("Hawks.tem"), loaded, ui));
-  ASSERT_TRUE(ExportPalmTeam(loaded, dir.Path("Hawks.pdb"), ui));
+  ASSERT_TRUE(Show(ui, LoadTeam(dir.Path("Hawks.tem"), loaded)));
+  ASSERT_TRUE(Show(ui, ExportPalmTeam(loaded, dir.Path("Hawks.pdb"))));
   EXPECT_EQ(loaded.file_path.view(), dir.Path("Hawks.pdb"));
   EXPECT_EQ(FileLength(dir.Path("Hawks.pdb")), 80 + 8 + 8 + 561);
   EXPECT_EQ(PalmStreamKind(dir.Path("Hawks.pdb")), PalmKind::kTeam);
 
   Team back;
-  ASSERT_TRUE(ImportPalmTeam(back, dir.Path("Hawks.pdb"), ui));
+  ASSERT_TRUE(Show(ui, ImportPalmTeam(back, dir.Path("Hawks.pdb"))));
   EXPECT_TRUE(ui.messages.empty());
   Team expected = loaded;
   expected.logo_file.set("logo.bmp");
@@ -129,7 +129,6 @@ TEST(PalmExchange, TeamRoundTripFromATeamFile) {
   expected.SetRoster(players, std::vector<PLAYER_INFO>(players.size()));
   expected.designated_hitter.key = 0;
   expected.dh_bats_for.key = 0;
-  expected.file_length = back.file_length;
   EXPECT_EQ(back, expected);
 }
 
@@ -137,7 +136,7 @@ TEST(PalmExchange, ImportReportsWhatIsWrong) {
   TempDir dir;
   ScriptedUi ui;
   Team team;
-  EXPECT_FALSE(ImportPalmTeam(team, dir.Path("none.pdb"), ui));
+  EXPECT_FALSE(Show(ui, ImportPalmTeam(team, dir.Path("none.pdb"))));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Could not Open Input File");
   EXPECT_EQ(ui.messages[0].caption, "Error");
@@ -145,12 +144,12 @@ TEST(PalmExchange, ImportReportsWhatIsWrong) {
 
   // A game database offered as a team, and the other way round.
   Game game = SampleGame(1, 1);
-  ASSERT_TRUE(ExportPalmGame(game, dir.Path("g.pdb"), ui));
-  ASSERT_TRUE(ExportPalmTeam(team, dir.Path("t.pdb"), ui));
+  ASSERT_TRUE(Show(ui, ExportPalmGame(game, dir.Path("g.pdb"))));
+  ASSERT_TRUE(Show(ui, ExportPalmTeam(team, dir.Path("t.pdb"))));
   ui.messages.clear();
-  EXPECT_FALSE(ImportPalmTeam(team, dir.Path("g.pdb"), ui));
+  EXPECT_FALSE(Show(ui, ImportPalmTeam(team, dir.Path("g.pdb"))));
   Game imported;
-  EXPECT_FALSE(ImportPalmGame(imported, dir.Path("t.pdb"), ui));
+  EXPECT_FALSE(Show(ui, ImportPalmGame(imported, dir.Path("t.pdb"))));
   ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0].text, "Not a Palm Team");
   EXPECT_EQ(ui.messages[1].text, "Not a Palm Game");
@@ -169,7 +168,7 @@ TEST(PalmExchange, ImportReportsWhatIsWrong) {
   bytes[first + 4] = 0x7F;  // the first block's length, now over 2 GB
   ASSERT_TRUE(WriteFileAtomically(dir.Path("bad.pdb"), bytes, &error));
   ui.messages.clear();
-  EXPECT_FALSE(ImportPalmGame(imported, dir.Path("bad.pdb"), ui));
+  EXPECT_FALSE(Show(ui, ImportPalmGame(imported, dir.Path("bad.pdb"))));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_NE(ui.messages[0].text.find("is damaged: the block at byte " + std::to_string(first)), std::string::npos)
       << ui.messages[0].text;
@@ -182,19 +181,19 @@ TEST(PalmExchange, ExportFailuresAreReportedAndLeaveTheOldDatabase) {
   big.team_name.set("Big Club");
   for (int i = 0; i < 128; ++i) big.AddPlayer(PLAYER{}, PLAYER_INFO{});
   ASSERT_TRUE(WriteTextFileAtomically(dir.Path("Big.pdb"), "old", nullptr));
-  EXPECT_FALSE(ExportPalmTeam(big, dir.Path("Big.pdb"), ui));
+  EXPECT_FALSE(Show(ui, ExportPalmTeam(big, dir.Path("Big.pdb"))));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "The roster of Big Club has 128 players; a Palm team holds at most 127.");
   EXPECT_EQ(FileLength(dir.Path("Big.pdb")), 3);
 
   Game game;
   game.visitor = big;
-  EXPECT_FALSE(ExportPalmGame(game, dir.Path("Big.pdb"), ui));
+  EXPECT_FALSE(Show(ui, ExportPalmGame(game, dir.Path("Big.pdb"))));
   EXPECT_EQ(FileLength(dir.Path("Big.pdb")), 3);
 
   ui.messages.clear();
   Team small = palm_testing::HomeTeam();
-  EXPECT_FALSE(ExportPalmTeam(small, dir.Path("no/such/folder/x.pdb"), ui));
+  EXPECT_FALSE(Show(ui, ExportPalmTeam(small, dir.Path("no/such/folder/x.pdb"))));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].caption, "Error");
   EXPECT_NE(ui.messages[0].text.find("Could not write the Palm database"), std::string::npos);
@@ -210,9 +209,9 @@ TEST(PalmExchange, NothingIsWrittenToTheCurrentFolder) {
   ASSERT_EQ(chdir(work.path().c_str()), 0);
   ScriptedUi ui;
   Game game = SampleGame(2, 2);
-  bool exported = ExportPalmGame(game, elsewhere.Path("G.pdb"), ui);
+  bool exported = Show(ui, ExportPalmGame(game, elsewhere.Path("G.pdb")));
   Game back;
-  bool imported = ImportPalmGame(back, elsewhere.Path("G.pdb"), ui);
+  bool imported = Show(ui, ImportPalmGame(back, elsewhere.Path("G.pdb")));
   ASSERT_EQ(chdir(old), 0);
   EXPECT_TRUE(exported);
   EXPECT_TRUE(imported);
@@ -226,7 +225,6 @@ TEST(PalmExchange, NothingIsWrittenToTheCurrentFolder) {
 
 TEST(PalmExchange, ProposedNames) {
   EXPECT_EQ(PalmExportName("/home/sam/games/Opener.gam"), "Opener.pdb");
-  EXPECT_EQ(PalmExportName("C:\\teams\\Tigers.tem"), "Tigers.pdb");
   EXPECT_EQ(PalmExportName("Tigers.csv"), "Tigers.pdb");
   EXPECT_EQ(PalmExportName("Spring.2024.gam"), "Spring.2024.pdb");
   EXPECT_EQ(PalmImportName("/backup/Tigers.pdb", "tem"), "Tigers.tem");

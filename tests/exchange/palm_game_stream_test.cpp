@@ -7,6 +7,7 @@
 #include "exchange/palm_at_bat.h"
 #include "exchange/sample_game.h"
 #include "records/file_io.h"
+#include "support/data_file.h"
 
 namespace scorewick {
 namespace {
@@ -258,12 +259,11 @@ namespace {
 // Inputs the fuzzer once stumbled on, read again on every test run: each
 // must be refused or read, and what is read must write and read back.
 TEST(PalmGameStream, FormerFuzzFindings) {
-  const auto folder = std::filesystem::path(__FILE__).parent_path() / "data";
   for (const char* name : {"unaligned_at_bat.palmgame"}) {
     SCOPED_TRACE(name);
     std::vector<std::uint8_t> bytes;
     std::string error;
-    ASSERT_TRUE(ReadWholeFile((folder / name).string(), bytes, &error)) << error;
+    ASSERT_TRUE(ReadWholeFile(testing::DataFile(name), bytes, &error)) << error;
     Game game;
     UserMessages messages;
     if (ReadPalmGameStream(bytes, game, messages, &error) != PalmReadResult::kOk) continue;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/scripted_ui.h"
 #include "records/csv_team.h"
 #include "records/file_io.h"
 #include "support/full_game.h"
@@ -11,8 +10,8 @@ namespace {
 
 Team Parse(const std::string& text) {
   Team team;
-  std::string error;
-  EXPECT_TRUE(ParseTeamCsv(text, team, &error)) << error;
+  const Status status = ParseTeamCsv(text, team);
+  EXPECT_TRUE(status) << status.reason;
   return team;
 }
 
@@ -110,29 +109,39 @@ TEST(CsvTeam, AnAppendedExportImportsItsFirstTeam) {
   EXPECT_EQ(t.count(), 3);
 }
 
-TEST(CsvTeam, TextThatIsNotATeamIsRefusedAndLeavesTheTeamAlone) {
+TEST(CsvTeam, TextThatIsNotATeamIsRefusedNamingTheLineAndLeavesTheTeamAlone) {
   TempDir dir;
-  for (const std::string& text :
-       {std::string(""), std::string("just one line\n"), std::string("Name\nCoach,x\n#,Name\n1,A\n"),
-        std::string("Name\nManager,a,Coach,b\nnot the header\n"),
-        std::string("Name\nManager,a,Coach,b\n#\n1,,SS\n"), std::string("N\nManager\n#\n1,A\0B\n", 20)}) {
-    ASSERT_TRUE(WriteTextFileAtomically(dir.Path("bad.csv"), text, nullptr));
+  const struct {
+    std::string text;
+    int line;
+  } cases[] = {{"", 1},
+               {"just one line\n", 2},
+               {"Name\nCoach,x\n#,Name\n1,A\n", 2},
+               {"Name\nManager,a,Coach,b\nnot the header\n", 3},
+               {"Name\nManager,a,Coach,b\n#\n1,,SS\n", 4},
+               {std::string("N\nManager\n#\n1,A\0B\n", 20), 4}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(WriteTextFileAtomically(dir.Path("bad.csv"), c.text, nullptr));
     Team team = testing::MakeTeam("Keep Me", 2);
     Team before = team;
     team.file_path.set(dir.Path("bad.csv"));
     before.file_path = team.file_path;
-    ScriptedUi ui;
-    EXPECT_FALSE(ImportTeamCsv(team, ui)) << text;
-    ASSERT_EQ(ui.messages.size(), 1u) << text;
-    EXPECT_EQ(ui.messages[0].text, "Invalid CSV Format");
-    EXPECT_EQ(ui.messages[0].caption, "Error");
+    const Status status = ImportTeamCsv(team);
+    EXPECT_FALSE(status) << c.text;
+    EXPECT_EQ(status.line, c.line) << c.text;
+    EXPECT_EQ(status.file, dir.Path("bad.csv"));
+    ASSERT_EQ(status.messages.size(), 1u) << c.text;
+    const std::string line = "line " + std::to_string(c.line);
+    EXPECT_EQ(status.messages[0].text.rfind("Invalid CSV Format\n\n", 0), 0u);
+    EXPECT_NE(status.messages[0].text.find(line), std::string::npos) << status.messages[0].text;
+    EXPECT_EQ(status.messages[0].caption, "Error");
     EXPECT_EQ(team, before);
   }
   Team team;
   team.file_path.set(dir.Path("missing.csv"));
-  ScriptedUi ui;
-  EXPECT_FALSE(ImportTeamCsv(team, ui));
-  EXPECT_TRUE(ui.messages.empty());
+  const Status missing = ImportTeamCsv(team);
+  EXPECT_FALSE(missing);
+  EXPECT_TRUE(missing.messages.empty());
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "platform/scripted_ui.h"
 #include "records/byte_writer.h"
 #include "records/codes.h"
 #include "records/file_io.h"
@@ -30,9 +29,9 @@ TEST(GameFile, FullGameSurvivesSaveAndLoadFieldForField) {
   Game game = MakeFullGame();
   ASSERT_TRUE(SaveGame(dir.Path("full.gam"), game));
   Game loaded;
-  ScriptedUi ui;
-  ASSERT_TRUE(LoadGame(dir.Path("full.gam"), loaded, ui));
-  EXPECT_TRUE(ui.messages.empty());
+  const Status status = LoadGame(dir.Path("full.gam"), loaded);
+  ASSERT_TRUE(status);
+  EXPECT_TRUE(status.messages.empty());
   EXPECT_EQ(loaded.new_game, 0);
   // The teams take the paths stored with them; everything else is as saved.
   EXPECT_EQ(loaded.home.file_path.view(), "herons.tem");
@@ -70,11 +69,11 @@ TEST(GameFile, OtherVersionsAreRefusedWithTheVersionMessage) {
     le::StoreI32(bytes.data(), version);
     ASSERT_TRUE(WriteFileAtomically(dir.Path("v.gam"), bytes, nullptr));
     Game game;
-    ScriptedUi ui;
-    EXPECT_FALSE(LoadGame(dir.Path("v.gam"), game, ui)) << version;
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Invalid Game File Version #");
-    EXPECT_EQ(ui.messages[0].caption, "ERROR");
+    const Status status = LoadGame(dir.Path("v.gam"), game);
+    EXPECT_FALSE(status) << version;
+    ASSERT_EQ(status.messages.size(), 1u);
+    EXPECT_EQ(status.messages[0].text, "Invalid Game File Version #");
+    EXPECT_EQ(status.messages[0].caption, "ERROR");
     EXPECT_EQ(game.new_game, 1);
     EXPECT_EQ(game.LastInning(), 0);
   }
@@ -117,11 +116,14 @@ TEST(GameFile, DamagedFilesAreRefusedWholeAndNamed) {
   TempDir dir;
   bytes.assign(good.begin(), good.begin() + 5000);
   ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.gam"), bytes, nullptr));
-  ScriptedUi ui;
   Game loaded;
-  EXPECT_FALSE(LoadGame(dir.Path("cut.gam"), loaded, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_NE(ui.messages[0].text.find("cut.gam"), std::string::npos);
+  const Status status = LoadGame(dir.Path("cut.gam"), loaded);
+  EXPECT_FALSE(status);
+  ASSERT_EQ(status.messages.size(), 1u);
+  EXPECT_NE(status.messages[0].text.find("cut.gam"), std::string::npos);
+  EXPECT_EQ(status.file, dir.Path("cut.gam"));
+  EXPECT_GT(status.byte, 0);
+  EXPECT_LE(status.byte, 5000);
   EXPECT_EQ(loaded.file_path.view(), dir.Path("cut.gam"));
 }
 
@@ -394,19 +396,21 @@ TEST(GameFile, FailedSaveLeavesThePreviousFileWhole) {
   ASSERT_TRUE(SaveGame(dir.Path("keep.gam"), game));
   std::vector<std::uint8_t> before;
   ASSERT_TRUE(ReadWholeFile(dir.Path("keep.gam"), before, nullptr));
-  // A folder in the way of the rename: the save fails and nothing is lost.
-  std::filesystem::create_directory(dir.Path("folder.gam"));
-  std::string error;
-  EXPECT_FALSE(SaveGame(dir.Path("folder.gam"), game, &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(SaveGame(dir.Path("no/such/folder/x.gam"), game, &error));
+  // The same file saved again with a longer game, on a disk that fills up
+  // half-way: the save fails and the file saved before is still whole.
+  Game longer = MakeFullGame();
+  {
+    FileSizeLimit disk_full(before.size() + 100);
+    const Status status = SaveGame(dir.Path("keep.gam"), longer);
+    EXPECT_FALSE(status);
+    EXPECT_FALSE(status.reason.empty());
+    EXPECT_EQ(status.file, dir.Path("keep.gam"));
+  }
+  EXPECT_FALSE(SaveGame(dir.Path("no/such/folder/x.gam"), game));
   std::vector<std::uint8_t> after;
   ASSERT_TRUE(ReadWholeFile(dir.Path("keep.gam"), after, nullptr));
   EXPECT_EQ(before, after);
-  // No temporary files are left behind.
-  int files = 0;
-  for (auto& e : std::filesystem::directory_iterator(dir.Path(""))) files += e.is_regular_file();
-  EXPECT_EQ(files, 1);
+  EXPECT_EQ(FilesIn(dir.path()), 1);  // no temporary file is left behind
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/scripted_ui.h"
 #include "records/csv_team.h"
 #include "records/file_io.h"
 #include "records/le_bytes.h"
@@ -36,10 +35,9 @@ TEST(TeamFile, SavedTeamReadsBackIdenticalWithPersonalInformation) {
   ASSERT_TRUE(SaveTeam(dir.Path("owls.tem"), team));
   EXPECT_EQ(FileLength(dir.Path("owls.tem")), 714 + 4 * (49 + 331));
   Team loaded;
-  ScriptedUi ui;
-  ASSERT_TRUE(LoadTeam(dir.Path("owls.tem"), loaded, ui));
-  EXPECT_TRUE(ui.messages.empty());
-  loaded.file_length = team.file_length;  // the loader notes the length it read
+  const Status status = LoadTeam(dir.Path("owls.tem"), loaded);
+  ASSERT_TRUE(status);
+  EXPECT_TRUE(status.messages.empty());
   EXPECT_EQ(loaded, team);
   EXPECT_EQ(loaded.info(3).email.view(), "player3@example.org");
 }
@@ -141,13 +139,18 @@ TEST(TeamFile, MalformedFilesAreRefusedWithoutHalfLoading) {
   ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.tem"), cut, nullptr));
   Team loaded;
   loaded.team_name.set("untouched");
-  ScriptedUi ui;
-  EXPECT_FALSE(LoadTeam(dir.Path("cut.tem"), loaded, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].caption, "Unable to read Team file");
+  const Status cut_status = LoadTeam(dir.Path("cut.tem"), loaded);
+  EXPECT_FALSE(cut_status);
+  ASSERT_EQ(cut_status.messages.size(), 1u);
+  EXPECT_EQ(cut_status.messages[0].caption, "Unable to read Team file");
+  EXPECT_EQ(cut_status.messages[0].text.rfind("Invalid Team File\n\n", 0), 0u);
+  EXPECT_EQ(cut_status.file, dir.Path("cut.tem"));
+  EXPECT_EQ(cut_status.byte, 714);  // the first player, cut short
   EXPECT_EQ(loaded.team_name.view(), "untouched");
-  EXPECT_FALSE(LoadTeam(dir.Path("missing.tem"), loaded, ui));
-  EXPECT_EQ(ui.messages.size(), 1u);  // a missing file is no news
+  const Status missing = LoadTeam(dir.Path("missing.tem"), loaded);
+  EXPECT_FALSE(missing);
+  EXPECT_TRUE(missing.messages.empty());  // a missing file is no news
+  EXPECT_NE(missing.reason.find("missing.tem"), std::string::npos);
 }
 
 TEST(TeamFile, PathsContainingDotCsvAreImportedAsText) {
@@ -155,18 +158,18 @@ TEST(TeamFile, PathsContainingDotCsvAreImportedAsText) {
   Team team = TeamWithInfo();
   std::string text = TeamCsvText(team);
   ASSERT_TRUE(WriteTextFileAtomically(dir.Path("team.csv.tem"), text, nullptr));
-  ScriptedUi ui;
   Team loaded;
-  ASSERT_TRUE(LoadTeam(dir.Path("team.csv.tem"), loaded, ui));
+  ASSERT_TRUE(LoadTeam(dir.Path("team.csv.tem"), loaded));
   EXPECT_EQ(loaded.count(), 4);
   EXPECT_TRUE(loaded.file_path.empty());  // an imported team is new and unsaved
 
   // Upper case is not the comma-separated form: it is read as a team file.
   ASSERT_TRUE(WriteTextFileAtomically(dir.Path("TEAM.CSV"), text, nullptr));
   Team upper;
-  EXPECT_FALSE(LoadTeam(dir.Path("TEAM.CSV"), upper, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Invalid Team File");
+  const Status status = LoadTeam(dir.Path("TEAM.CSV"), upper);
+  EXPECT_FALSE(status);
+  ASSERT_EQ(status.messages.size(), 1u);
+  EXPECT_EQ(status.messages[0].text, "Invalid Team File");
 }
 
 TEST(TeamFile, RosterOperations) {

@@ -1,9 +1,14 @@
 #pragma once
 // Runs the scorewick command line in-process and keeps what it printed.
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "cli/command.h"
 
@@ -22,6 +27,15 @@ inline CliResult RunCli(std::vector<std::string> args) {
   std::ostringstream out, err;
   int code = cli::RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
   return {code, out.str(), err.str()};
+}
+
+// The same, run in folder, as a person typing there would.
+inline CliResult RunCliIn(const std::filesystem::path& folder, std::vector<std::string> args) {
+  const std::filesystem::path old = std::filesystem::current_path();
+  std::filesystem::current_path(folder);
+  CliResult result = RunCli(std::move(args));
+  std::filesystem::current_path(old);
+  return result;
 }
 
 }  // namespace scorewick::testing

@@ -1,7 +1,12 @@
 #pragma once
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed with everything in it afterwards;
+// and a limit on the size of the files the process writes, so that a test
+// can make a write fail half-way (as a full disk would), even as root.
+
+#include <sys/resource.h>
 
 #include <atomic>
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -30,5 +35,35 @@ class TempDir {
  private:
   std::filesystem::path path_;
 };
+
+// While it lives, a write beyond bytes fails (EFBIG) instead of growing the
+// file.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, old_handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*old_handler_)(int) = nullptr;
+};
+
+// The names of the files in a folder (temporary files left behind show).
+inline int FilesIn(const std::filesystem::path& folder) {
+  int files = 0;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) files += e.is_regular_file();
+  return files;
+}
 
 }  // namespace scorewick

@@ -7,7 +7,6 @@
 #include <set>
 #include <vector>
 
-#include "platform/scripted_ui.h"
 #include "records/codes.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
@@ -202,14 +201,12 @@ TEST(Simulator, TheSampleSeasonIsFourTeamsAndTwentyFourGames) {
   for (const auto& [team, n] : games_per_team) EXPECT_EQ(n, 12) << team;
   for (const Team& t : teams) {
     Team loaded;
-    ScriptedUi ui;
-    ASSERT_TRUE(LoadTeam((dir / TeamFileName(t)).string(), loaded, ui));
+    ASSERT_TRUE(LoadTeam((dir / TeamFileName(t)).string(), loaded));
     EXPECT_EQ(loaded.personal_info(), t.personal_info());
     EXPECT_FALSE(loaded.info(0).phone.empty());
   }
   Game game;
-  ScriptedUi ui;
-  ASSERT_TRUE(LoadGame((dir / GameFileName(23)).string(), game, ui));
+  ASSERT_TRUE(LoadGame((dir / GameFileName(23)).string(), game));
   EXPECT_TRUE(CheckGame(game, LeagueRules{}).empty());
   EXPECT_EQ(game.home.file_path.view(), (dir / TeamFileName(game.home)).string());
   std::filesystem::remove_all(dir);

@@ -45,8 +45,8 @@ void CheckCredits(const std::array<FIELDER_CREDIT, kMaxCredits>& list, int count
   }
 }
 
-// Replays one box's pitch sequence against its fields.
-void CheckSequence(const AT_BAT& ab, int index, const LeagueRules& rules, const Where& report) {
+// What replaying a box's pitch sequence counts.
+struct SequenceTally {
   int balls = 0;
   int strikes = 0;
   int details = 0;
@@ -56,20 +56,21 @@ void CheckSequence(const AT_BAT& ab, int index, const LeagueRules& rules, const 
   int bases = 0;
   bool ended = false;
   std::array<bool, 3> slot_used{};
-  if (ab.last_pitch < -1 || ab.last_pitch >= kMaxPitches) {
-    report("last pitch " + N(ab.last_pitch) + " is outside -1..24");
-    return;
-  }
+};
+
+// Replays the entries up to the last pitch, checking each as it comes.
+void ReplayEntries(const AT_BAT& ab, int index, const LeagueRules& rules, const Where& report,
+                   SequenceTally& t) {
   for (int i = 0; i <= ab.last_pitch; ++i) {
     const PITCH& p = ab.pitches[static_cast<std::size_t>(i)];
     const std::string at = "entry " + N(i) + " (" + std::string(PitchEventName(p.event)) + "): ";
-    if (!ended && (p.balls_before != balls || p.strikes_before != strikes)) {
+    if (!t.ended && (p.balls_before != t.balls || p.strikes_before != t.strikes)) {
       report(at + "count before is " + N(p.balls_before) + "-" + N(p.strikes_before) + ", the pitches make " +
-             N(balls) + "-" + N(strikes));
+             N(t.balls) + "-" + N(t.strikes));
     }
     auto count_detail = [&](bool strike) {
-      ++details;
-      if (details <= kMaxPitches && ab.pitch_details[static_cast<std::size_t>(details - 1)].strike != (strike ? 1 : 0)) {
+      ++t.details;
+      if (t.details <= kMaxPitches && ab.pitch_details[static_cast<std::size_t>(t.details - 1)].strike != (strike ? 1 : 0)) {
         report(at + "its pitch detail has the wrong strike flag");
       }
     };
@@ -77,35 +78,35 @@ void CheckSequence(const AT_BAT& ab, int index, const LeagueRules& rules, const 
       case kEventStrike:
       case kEventBall:
       case kEventFoul:
-        if (ended) report(at + "a pitch after the turn ended");
+        if (t.ended) report(at + "a pitch after the turn ended");
         count_detail(p.event != kEventBall);
-        if (p.event == kEventBall) ++balls;
-        if (p.event == kEventStrike) ++strikes;
-        if (p.event == kEventFoul && strikes < rules.strikes_per_out - 1) ++strikes;
+        if (p.event == kEventBall) ++t.balls;
+        if (p.event == kEventStrike) ++t.strikes;
+        if (p.event == kEventFoul && t.strikes < rules.strikes_per_out - 1) ++t.strikes;
         break;
       case kEventReached:
-        if (++reach_entries > 1 || ended) report(at + "a second result entry");
-        ended = true;
+        if (++t.reach_entries > 1 || t.ended) report(at + "a second result entry");
+        t.ended = true;
         if (ReachIsPitch(ab.how_reached)) count_detail(ab.how_reached != kReachHitByPitch);
-        if (IsDroppedThirdReach(ab.how_reached)) ++strikes;
-        bases += ab.how_reached == kReachTieBreaker ? 1 : ReachBases(ab.how_reached);
+        if (IsDroppedThirdReach(ab.how_reached)) ++t.strikes;
+        t.bases += ab.how_reached == kReachTieBreaker ? 1 : ReachBases(ab.how_reached);
         break;
       case kEventOut:
-        if (++out_entries > 1) report(at + "a second out entry");
-        if (!ended) {
-          ended = true;
+        if (++t.out_entries > 1) report(at + "a second out entry");
+        if (!t.ended) {
+          t.ended = true;
           if (OutIsPitch(ab.how_out)) count_detail(true);
-          if (ab.how_out == kOutDroppedThird) ++strikes;
+          if (ab.how_out == kOutDroppedThird) ++t.strikes;
         }
         break;
       case kEventAdvance: {
-        if (reach_entries == 0 || out_entries > 0) report(at + "an advance by a player not on base");
-        ++bases;
-        const int slot = bases - 2;
+        if (t.reach_entries == 0 || t.out_entries > 0) report(at + "an advance by a player not on base");
+        ++t.bases;
+        const int slot = t.bases - 2;
         if (slot < 0 || slot > 2) {
           report(at + "an advance beyond home");
         } else {
-          slot_used[static_cast<std::size_t>(slot)] = true;
+          t.slot_used[static_cast<std::size_t>(slot)] = true;
           const bool placed = ab.how_reached == kReachTieBreaker && slot == 0;
           if (ab.advances[static_cast<std::size_t>(slot)] == kAdvNone && !placed) {
             report(at + "an advance with no code in slot " + N(slot));
@@ -114,12 +115,12 @@ void CheckSequence(const AT_BAT& ab, int index, const LeagueRules& rules, const 
         break;
       }
       case kEventRbi:
-        ++rbi_entries;
+        ++t.rbi_entries;
         break;
       case kEventPitcherPickoff1st: case kEventPitcherPickoff2nd: case kEventPitcherPickoff3rd:
       case kEventCatcherPickoff1st: case kEventCatcherPickoff2nd: case kEventCatcherPickoff3rd:
       case kEventCatcherSubbed:
-        if (ended) report(at + "an entry of the turn after it ended");
+        if (t.ended) report(at + "an entry of the turn after it ended");
         break;
       case kEventOutNumberUp:
       case kEventOutNumberDown:
@@ -129,7 +130,7 @@ void CheckSequence(const AT_BAT& ab, int index, const LeagueRules& rules, const 
     }
     const bool carries = p.event != kEventNone && (p.event < kEventOutNumberUp || p.event > kEventPitcherPickoff3rd);
     if (carries) {
-      PITCH_DATA want = details > 0 && details <= kMaxPitches ? ab.pitch_details[static_cast<std::size_t>(details - 1)] : PITCH_DATA{};
+      PITCH_DATA want = t.details > 0 && t.details <= kMaxPitches ? ab.pitch_details[static_cast<std::size_t>(t.details - 1)] : PITCH_DATA{};
       want.pitcher.batting_order = index;
       want.pitcher.entered_inning = i;
       if (!(p.detail == want)) report(at + "does not carry the last pitch detail");
@@ -137,33 +138,38 @@ void CheckSequence(const AT_BAT& ab, int index, const LeagueRules& rules, const 
       report(at + "carries a pitch detail it should not");
     }
   }
+}
+
+// Checks the box's fields against what the replay counted.
+void CheckTally(const AT_BAT& ab, const LeagueRules& rules, const Where& report,
+                const SequenceTally& t) {
   for (int i = ab.last_pitch + 1; i < kMaxPitches; ++i) {
     if (!(ab.pitches[static_cast<std::size_t>(i)] == PITCH{})) report("entry " + N(i) + " is filled after the last pitch");
   }
-  if (ab.PitchDetailsInUse() != details) {
-    report("pitch details in use " + N(ab.PitchDetailsInUse()) + ", pitches thrown " + N(details));
+  if (ab.PitchDetailsInUse() != t.details) {
+    report("pitch details in use " + N(ab.PitchDetailsInUse()) + ", pitches thrown " + N(t.details));
   }
   for (int i = 0; i < kMaxPitches; ++i) {
     const bool used = ab.pitch_details[static_cast<std::size_t>(i)].valid != 0;
-    if (used != (i < details)) report("pitch detail " + N(i) + " is out of step with the pitches");
+    if (used != (i < t.details)) report("pitch detail " + N(i) + " is out of step with the pitches");
   }
-  if (ab.balls != balls || ab.strikes != strikes) {
-    report("final count " + N(ab.balls) + "-" + N(ab.strikes) + ", the pitches make " + N(balls) + "-" + N(strikes));
+  if (ab.balls != t.balls || ab.strikes != t.strikes) {
+    report("final count " + N(ab.balls) + "-" + N(ab.strikes) + ", the pitches make " + N(t.balls) + "-" + N(t.strikes));
   }
-  if (balls > rules.balls_per_walk || strikes > rules.strikes_per_out) report("the count runs past its limits");
-  if ((reach_entries == 1) != (ab.reached != 0)) report("reached flag and reach entries disagree");
-  if ((out_entries == 1) != (ab.out != 0)) report("out flag and out entries disagree");
-  if (rbi_entries != ab.rbi) report("RBI " + N(ab.rbi) + " but " + N(rbi_entries) + " RBI entries");
+  if (t.balls > rules.balls_per_walk || t.strikes > rules.strikes_per_out) report("the count runs past its limits");
+  if ((t.reach_entries == 1) != (ab.reached != 0)) report("reached flag and reach entries disagree");
+  if ((t.out_entries == 1) != (ab.out != 0)) report("out flag and out entries disagree");
+  if (t.rbi_entries != ab.rbi) report("RBI " + N(ab.rbi) + " but " + N(t.rbi_entries) + " RBI entries");
   const bool strikeout = ab.out && !ab.reached && (ab.how_out == kOutStrikeSwinging || ab.how_out == kOutStrikeLooking);
-  if (strikeout && strikes != rules.strikes_per_out) report("a strikeout without the last strike");
-  if (!strikeout && !ab.reached && ab.out && strikes >= rules.strikes_per_out && ab.how_out != kOutDroppedThird) {
+  if (strikeout && t.strikes != rules.strikes_per_out) report("a strikeout without the last strike");
+  if (!strikeout && !ab.reached && ab.out && t.strikes >= rules.strikes_per_out && ab.how_out != kOutDroppedThird) {
     report("three strikes but not a strikeout");
   }
   const bool walk = ab.reached && (ab.how_reached == kReachWalk || ab.how_reached == kReachIntentionalWalk);
-  if (walk != (balls >= rules.balls_per_walk)) report("ball four and the walk disagree");
-  // The runner's bases.
+  if (walk != (t.balls >= rules.balls_per_walk)) report("ball four and the walk disagree");
+  // The runner's t.bases.
   if (ab.reached || ab.out) {
-    if (bases != ab.bases_reached) report("bases reached " + N(ab.bases_reached) + ", entries make " + N(bases));
+    if (t.bases != ab.bases_reached) report("bases reached " + N(ab.bases_reached) + ", entries make " + N(t.bases));
     if (ab.out && ab.bases_reached > 3) report("out after reaching home");
     if ((ab.scored != 0) != (!ab.out && ab.bases_reached == 4)) report("scored flag and bases disagree");
   } else if (ab.bases_reached != 0 || ab.scored || ab.rbi) {
@@ -171,10 +177,21 @@ void CheckSequence(const AT_BAT& ab, int index, const LeagueRules& rules, const 
   }
   if (ab.earned && !ab.scored) report("an earned run that did not score");
   for (int s = 0; s < 3; ++s) {
-    if (!slot_used[static_cast<std::size_t>(s)] && ab.advances[static_cast<std::size_t>(s)] != kAdvNone) {
+    if (!t.slot_used[static_cast<std::size_t>(s)] && ab.advances[static_cast<std::size_t>(s)] != kAdvNone) {
       report("advance slot " + N(s) + " has a code but no advance entry");
     }
   }
+}
+
+// Replays one box's pitch sequence against its fields.
+void CheckSequence(const AT_BAT& ab, int index, const LeagueRules& rules, const Where& report) {
+  if (ab.last_pitch < -1 || ab.last_pitch >= kMaxPitches) {
+    report("last pitch " + N(ab.last_pitch) + " is outside -1..24");
+    return;
+  }
+  SequenceTally tally;
+  ReplayEntries(ab, index, rules, report, tally);
+  CheckTally(ab, rules, report, tally);
 }
 
 void CheckPitchers(const AT_BAT& ab, const Team& fielding, const Where& report) {

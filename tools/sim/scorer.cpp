@@ -413,76 +413,75 @@ void Scorer::CloseTurn() {
   turn_open_ = false;
 }
 
-bool Scorer::Record(const Play& play) {
-  if (!CheckPlay(play)) return false;
+// The batter's own part of a play: the pitch that ended his turn, his box's
+// result and credits, and who is charged if he scores.  Returns him as a
+// runner.
+Scorer::Runner Scorer::RecordBatter(const Play& play, int batter_index) {
   const BatterPart& b = play.batter;
-  const int rbi = DefaultRbi(play);
-  const int batter_index = b.present ? AtBatIndex() : -1;
-  std::optional<Runner> batter_runner;
-
-  if (b.present) {
-    AT_BAT& ab = box(batter_index);
-    const bool pitch = b.reached ? ReachIsPitch(b.how_reached) : OutIsPitch(b.how_out);
-    const bool dropped_third = IsDroppedThird(b);
-    if (pitch || dropped_third) {
-      const bool hbp = b.reached && b.how_reached == kReachHitByPitch;
-      PITCH_DATA d = MakeDetail(b.pitch, !hbp, b.pitch.strike_type, kBallCalled);
-      d.hit = b.reached && ReachIsHit(b.how_reached) ? 1 : 0;
-      AddPitchDetail(d);
-    }
-    // The count of the turn is the one the last pitch left; a dropped third
-    // strike is itself the third strike.
-    AppendEvent(batter_index, b.reached ? kEventReached : kEventOut);
-    if (dropped_third) CountPitch(kEventStrike);
-    ab.balls = balls_;
-    ab.strikes = strikes_;
-    ab.hit_x = b.hit_x;
-    ab.hit_y = b.hit_y;
-    ab.reach_credit_count = std::min(static_cast<int>(b.reach_fielders.size()), kMaxCredits);
-    for (int i = 0; i < ab.reach_credit_count; ++i) {
-      FIELDER_CREDIT& c = ab.reach_credits[static_cast<std::size_t>(i)];
-      c.position = b.reach_fielders[static_cast<std::size_t>(i)];
-      c.name = fielding().field[static_cast<std::size_t>(std::clamp(c.position, 1, 9))].name;
-    }
-    ApplyErrors(ab, b.errors);
-    if (b.reached) {
-      ab.reached = 1;
-      ab.how_reached = b.how_reached;
-      ab.bases_reached = ResultBase(b.how_reached);
-    }
-    if (b.out) {
-      ab.how_out = b.how_out;
-      ApplyChain(ab, b.chain);
-    }
-    // Who is charged if he scores: the pitcher who finished the turn, but a
-    // walk after a change in a count that favoured the batter stays with the
-    // pitcher who left, and a batter safe on a force play takes over the
-    // charge of the runner forced out.
-    const AT_BAT& cur = box(batter_index);
-    PLAYER charged = cur.pitchers[static_cast<std::size_t>(cur.PitcherCount() - 1)].pitcher;
-    if (b.reached && b.how_reached == kReachWalk && walk_charge_ >= 0) {
-      charged = cur.pitchers[static_cast<std::size_t>(walk_charge_)].pitcher;
-    }
-    if (b.reached && (b.how_reached == kReachFieldersChoice || b.how_reached == kReachFieldersChoiceDP ||
-                      b.how_reached == kReachSacrificeFC)) {
-      for (const RunnerMove& m : play.runners) {
-        if (m.out && m.how_out == kOutForced) {
-          charged = bases_[static_cast<std::size_t>(m.from - 1)]->charged;
-          break;
-        }
+  AT_BAT& ab = box(batter_index);
+  const bool pitch = b.reached ? ReachIsPitch(b.how_reached) : OutIsPitch(b.how_out);
+  const bool dropped_third = IsDroppedThird(b);
+  if (pitch || dropped_third) {
+    const bool hbp = b.reached && b.how_reached == kReachHitByPitch;
+    PITCH_DATA d = MakeDetail(b.pitch, !hbp, b.pitch.strike_type, kBallCalled);
+    d.hit = b.reached && ReachIsHit(b.how_reached) ? 1 : 0;
+    AddPitchDetail(d);
+  }
+  // The count of the turn is the one the last pitch left; a dropped third
+  // strike is itself the third strike.
+  AppendEvent(batter_index, b.reached ? kEventReached : kEventOut);
+  if (dropped_third) CountPitch(kEventStrike);
+  ab.balls = balls_;
+  ab.strikes = strikes_;
+  ab.hit_x = b.hit_x;
+  ab.hit_y = b.hit_y;
+  ab.reach_credit_count = std::min(static_cast<int>(b.reach_fielders.size()), kMaxCredits);
+  for (int i = 0; i < ab.reach_credit_count; ++i) {
+    FIELDER_CREDIT& c = ab.reach_credits[static_cast<std::size_t>(i)];
+    c.position = b.reach_fielders[static_cast<std::size_t>(i)];
+    c.name = fielding().field[static_cast<std::size_t>(std::clamp(c.position, 1, 9))].name;
+  }
+  ApplyErrors(ab, b.errors);
+  if (b.reached) {
+    ab.reached = 1;
+    ab.how_reached = b.how_reached;
+    ab.bases_reached = ResultBase(b.how_reached);
+  }
+  if (b.out) {
+    ab.how_out = b.how_out;
+    ApplyChain(ab, b.chain);
+  }
+  // Who is charged if he scores: the pitcher who finished the turn, but a
+  // walk after a change in a count that favoured the batter stays with the
+  // pitcher who left, and a batter safe on a force play takes over the
+  // charge of the runner forced out.
+  const AT_BAT& cur = box(batter_index);
+  PLAYER charged = cur.pitchers[static_cast<std::size_t>(cur.PitcherCount() - 1)].pitcher;
+  if (b.reached && b.how_reached == kReachWalk && walk_charge_ >= 0) {
+    charged = cur.pitchers[static_cast<std::size_t>(walk_charge_)].pitcher;
+  }
+  if (b.reached && (b.how_reached == kReachFieldersChoice || b.how_reached == kReachFieldersChoiceDP ||
+                    b.how_reached == kReachSacrificeFC)) {
+    for (const RunnerMove& m : play.runners) {
+      if (m.out && m.how_out == kOutForced) {
+        charged = bases_[static_cast<std::size_t>(m.from - 1)]->charged;
+        break;
       }
     }
-    box(batter_index).responsible_pitcher = charged;
-    if (b.reached && ReachOnMisplay(b.how_reached)) ++phantom_outs_;
-    batter_runner = Runner{batter_index, cur.batter, charged, !(b.reached && ReachOnMisplay(b.how_reached))};
-    if (b.reached && b.how_reached == kReachDroppedThirdPB) batter_runner->clean = false;
-    if (b.out && !b.reached && play.batter_out_first) PutOut(batter_index);
   }
+  box(batter_index).responsible_pitcher = charged;
+  if (b.reached && ReachOnMisplay(b.how_reached)) ++phantom_outs_;
+  Runner runner{batter_index, cur.batter, charged, !(b.reached && ReachOnMisplay(b.how_reached))};
+  if (b.reached && b.how_reached == kReachDroppedThirdPB) runner.clean = false;
+  if (b.out && !b.reached && play.batter_out_first) PutOut(batter_index);
+  return runner;
+}
 
-  // Runners, the lead runner first.
+// The runners' part of a play, the lead runner first: advances, outs and
+// runs, leaving each runner where he ends in next.
+void Scorer::MoveRunners(const Play& play, std::array<std::optional<Runner>, 3>& next) {
   std::vector<RunnerMove> moves = play.runners;
   std::sort(moves.begin(), moves.end(), [](const RunnerMove& x, const RunnerMove& y) { return x.from > y.from; });
-  std::array<std::optional<Runner>, 3> next = bases_;
   for (const RunnerMove& m : moves) next[static_cast<std::size_t>(m.from - 1)].reset();
   for (const RunnerMove& m : moves) {
     Runner r = *bases_[static_cast<std::size_t>(m.from - 1)];
@@ -506,29 +505,43 @@ bool Scorer::Record(const Play& play) {
       next[static_cast<std::size_t>(m.to - 1)] = r;
     }
   }
+}
 
-  if (b.present) {
-    Runner r = *batter_runner;
-    const int base = b.reached ? ResultBase(b.how_reached) : 0;
-    for (std::size_t i = 0; i < b.codes.size(); ++i) {
-      const int left = base + static_cast<int>(i);
-      AppendEvent(batter_index, kEventAdvance);
-      box(batter_index).advances[static_cast<std::size_t>(left - 1)] = b.codes[i];
-      box(batter_index).bases_reached = left + 1;
-      if (AdvanceOnMisplay(b.codes[i])) r.clean = false;
-    }
-    if (b.out) {
-      if (b.reached) AppendEvent(batter_index, kEventOut);
-      if (b.reached || !play.batter_out_first) PutOut(batter_index);
-    } else if (b.to == 4) {
-      Score(batter_index, r);
-    } else if (b.to >= 1) {
-      next[static_cast<std::size_t>(b.to - 1)] = r;
-    }
-    for (int i = 0; i < rbi; ++i) AppendEvent(batter_index, kEventRbi);
-    box(batter_index).rbi += rbi;
-    CloseTurn();
+// The batter's trip after his result: advances, out or run, RBI entries;
+// closes his turn.
+void Scorer::FinishBatter(const Play& play, int batter_index, int rbi, Runner r,
+                          std::array<std::optional<Runner>, 3>& next) {
+  const BatterPart& b = play.batter;
+  const int base = b.reached ? ResultBase(b.how_reached) : 0;
+  for (std::size_t i = 0; i < b.codes.size(); ++i) {
+    const int left = base + static_cast<int>(i);
+    AppendEvent(batter_index, kEventAdvance);
+    box(batter_index).advances[static_cast<std::size_t>(left - 1)] = b.codes[i];
+    box(batter_index).bases_reached = left + 1;
+    if (AdvanceOnMisplay(b.codes[i])) r.clean = false;
   }
+  if (b.out) {
+    if (b.reached) AppendEvent(batter_index, kEventOut);
+    if (b.reached || !play.batter_out_first) PutOut(batter_index);
+  } else if (b.to == 4) {
+    Score(batter_index, r);
+  } else if (b.to >= 1) {
+    next[static_cast<std::size_t>(b.to - 1)] = r;
+  }
+  for (int i = 0; i < rbi; ++i) AppendEvent(batter_index, kEventRbi);
+  box(batter_index).rbi += rbi;
+  CloseTurn();
+}
+
+bool Scorer::Record(const Play& play) {
+  if (!CheckPlay(play)) return false;
+  const int rbi = DefaultRbi(play);
+  const int batter_index = play.batter.present ? AtBatIndex() : -1;
+  std::optional<Runner> batter_runner;
+  if (play.batter.present) batter_runner = RecordBatter(play, batter_index);
+  std::array<std::optional<Runner>, 3> next = bases_;
+  MoveRunners(play, next);
+  if (play.batter.present) FinishBatter(play, batter_index, rbi, *batter_runner, next);
   bases_ = next;
   return true;
 }

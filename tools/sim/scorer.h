@@ -201,6 +201,10 @@ class Scorer {
   void Score(int at_bat, const Runner& runner);
   void CloseTurn();
   int DefaultRbi(const Play& play) const;
+  Runner RecordBatter(const Play& play, int batter_index);
+  void MoveRunners(const Play& play, std::array<std::optional<Runner>, 3>& next);
+  void FinishBatter(const Play& play, int batter_index, int rbi, Runner r,
+                    std::array<std::optional<Runner>, 3>& next);
 
   Game& game_;
   LeagueRules rules_;

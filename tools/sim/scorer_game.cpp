@@ -90,7 +90,6 @@ bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide
     Team& copy = is_home ? game_.home : game_.visitor;
     copy.CopyFrom(source);
     copy.no_personal_info = 1;
-    copy.file_length = 0;
     std::vector<PLAYER> players = source.players();
     copy.SetRoster(players, std::vector<PLAYER_INFO>(players.size()));
     Side& s = side(is_home);

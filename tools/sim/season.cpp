@@ -99,7 +99,10 @@ bool WriteSeason(const std::vector<Team>& teams, const std::vector<ScheduledGame
 bool WriteTeams(std::vector<Team>& teams, const std::string& folder, std::string* error) {
   for (Team& t : teams) {
     const std::string path = (std::filesystem::path(folder) / TeamFileName(t)).string();
-    if (!SaveTeam(path, t, error)) return false;
+    if (Status saved = SaveTeam(path, t); !saved) {
+      *error = saved.reason;
+      return false;
+    }
   }
   return true;
 }

@@ -132,8 +132,44 @@ void GameSimulator::BallInPlay(const PitchSpec& spec, bool bunt) {
   }
 }
 
-void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int32_t how) {
+// After the runners of a hit: the batter may take one more base on the
+// throw or an error, or be cut down over-running second.
+void GameSimulator::BatterAfterHit(Play& play, int fielder, std::int32_t how, bool infield) {
   const LeagueRules& r = setup_.rules;
+  BatterPart& b = play.batter;
+  int outs_now = scorer_.outs();
+  for (const RunnerMove& m : play.runners) outs_now += m.out ? 1 : 0;
+  auto base_free = [&](int base) {
+    for (int k = 1; k <= 3; ++k) {
+      if (!scorer_.occupied(k)) continue;
+      int at = k;
+      for (const RunnerMove& m : play.runners) {
+        if (m.from == k) at = m.out ? 0 : m.to;
+      }
+      if (at == base) return false;
+    }
+    return true;
+  };
+  if (outs_now < r.outs_per_inning && b.to < 3 && how != kReachGroundRuleDouble && !infield && base_free(b.to + 1)) {
+    bool thrown = false;
+    for (const RunnerMove& m : play.runners) thrown |= m.to - m.from >= 2 || m.out;
+    if (thrown && rng_.Chance(0.25)) {
+      b.codes.push_back(kAdvOnThrow);
+      ++b.to;
+    } else if (rng_.Chance(0.015)) {
+      b.codes.push_back(kAdvError);
+      b.errors.push_back({b.to + 1, fielder, kErrBobble, 1, false});
+      ++b.to;
+    }
+  }
+  if (outs_now < r.outs_per_inning && how == kReachDouble && b.to == 2 && rng_.Chance(0.006)) {
+    b.out = true;
+    b.how_out = kOutOverRanBase;
+    b.chain = Throw({fielder, kPosShortStop});
+  }
+}
+
+void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int32_t how) {
   bases = ReachBases(how);
   Play play;
   BatterPart& b = play.batter;
@@ -203,36 +239,7 @@ void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int3
     play.runners.push_back(m);
     if (want < 4) ceiling = want;
   }
-  int outs_now = scorer_.outs();
-  for (const RunnerMove& m : play.runners) outs_now += m.out ? 1 : 0;
-  auto base_free = [&](int base) {
-    for (int k = 1; k <= 3; ++k) {
-      if (!scorer_.occupied(k)) continue;
-      int at = k;
-      for (const RunnerMove& m : play.runners) {
-        if (m.from == k) at = m.out ? 0 : m.to;
-      }
-      if (at == base) return false;
-    }
-    return true;
-  };
-  if (outs_now < r.outs_per_inning && b.to < 3 && how != kReachGroundRuleDouble && !infield && base_free(b.to + 1)) {
-    bool thrown = false;
-    for (const RunnerMove& m : play.runners) thrown |= m.to - m.from >= 2 || m.out;
-    if (thrown && rng_.Chance(0.25)) {
-      b.codes.push_back(kAdvOnThrow);
-      ++b.to;
-    } else if (rng_.Chance(0.015)) {
-      b.codes.push_back(kAdvError);
-      b.errors.push_back({b.to + 1, fielder, kErrBobble, 1, false});
-      ++b.to;
-    }
-  }
-  if (outs_now < r.outs_per_inning && how == kReachDouble && b.to == 2 && rng_.Chance(0.006)) {
-    b.out = true;
-    b.how_out = kOutOverRanBase;
-    b.chain = Throw({fielder, kPosShortStop});
-  }
+  BatterAfterHit(play, fielder, how, infield);
   RecordOrDie(play);
 }
 

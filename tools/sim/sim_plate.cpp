@@ -35,6 +35,116 @@ PitchSpec GameSimulator::MakePitch(bool strike, bool in_play) {
   return p;
 }
 
+// With first base open, a runner in scoring position and a close game
+// late, the batter may be walked on purpose.  True when he was.
+bool GameSimulator::IntentionalWalk() {
+  const LeagueRules& r = setup_.rules;
+  if (!(Late() && Close() && !scorer_.occupied(1) && (scorer_.occupied(2) || scorer_.occupied(3)) &&
+      scorer_.outs() < r.outs_per_inning - 1 && rng_.Chance(0.12) && r.balls_per_walk < 8)) {
+    return false;
+  }
+  for (int i = 0; i < r.balls_per_walk; ++i) {
+    PitchSpec wide = MakePitch(false, false);
+    wide.x = 110 + rng_.Below(6);
+    scorer_.Pitch(PitchCall::kIntentionalBall, wide);
+  }
+  Walk(true);
+  MaybeNote();
+  return true;
+}
+
+// One pitch of a turn and what follows it: a ball, a strike, a foul, the
+// ball in play, a hit batsman or a rarer end of the turn.
+void GameSimulator::ThrowPitch(bool bunt, const Strength& bat, const Strength& arm) {
+  const LeagueRules& r = setup_.rules;
+  const int balls = scorer_.balls();
+  const int strikes = scorer_.strikes();
+  const bool two_strikes = strikes == r.strikes_per_out - 1;
+  const bool three_balls = balls == r.balls_per_walk - 1;
+  double w_ball = 0.36 * bat.eye / arm.arm * (three_balls ? 0.8 : 1.0) * (two_strikes ? 0.9 : 1.0);
+  double w_called = 0.16 * (two_strikes ? 0.45 : 1.0) * (three_balls ? 1.3 : 1.0);
+  double w_swing = 0.10 * arm.arm / bat.contact * (two_strikes ? 1.15 : 1.0);
+  double w_foul = 0.17 * (two_strikes ? 1.45 : 1.0);
+  double w_play = 0.18 * bat.contact;
+  double w_hbp = 0.0035;
+  double w_rare = 0.0012;
+  if (bunt && !two_strikes) {
+    w_called = 0.05;
+    w_swing = 0.06;
+    w_foul = 0.12;
+    w_play = 0.45;
+  }
+  if (scorer_.BatterRoom() <= 9) {  // a long turn must end: the box holds 25 entries
+    w_ball = w_called = w_swing = w_foul = w_hbp = w_rare = 0;
+    w_play = 1;
+  }
+  const bool loaded = scorer_.occupied(1) && scorer_.occupied(2) && scorer_.occupied(3);
+  const bool going = (scorer_.occupied(1) && !scorer_.occupied(2)) || (scorer_.occupied(2) && !scorer_.occupied(3)) ||
+                     (loaded && rng_.Chance(0.1));
+  const bool steal = going && !bunt && rng_.Chance(0.035 * BatterStrength().speed);
+  const int choice = rng_.Pick({w_ball, w_called, w_swing, w_foul, w_play, w_hbp, w_rare});
+  if (choice == 4) {
+    BallInPlay(MakePitch(true, true), bunt && !two_strikes);
+  } else if (choice == 5) {
+    HitBatsman(MakePitch(false, false));
+  } else if (choice == 6) {
+    RareTurnEnd();
+  } else if (choice == 3) {
+    PitchSpec spec = MakePitch(true, false);
+    if (bunt && two_strikes) {
+      scorer_.Pitch(PitchCall::kFoulBunt, spec);
+      Play play;
+      play.batter.present = true;
+      play.batter.out = true;
+      play.batter.how_out = kOutBuntedFoul;
+      play.batter.chain = {{kPosCatcher, kCreditNone}};
+      RecordOrDie(play);
+    } else if (rng_.Chance(0.004) && scorer_.BatterRoom() > 10) {
+      scorer_.Pitch(PitchCall::kFoul, spec);
+      const int who = rng_.Pick({0.4, 0.3, 0.3});
+      scorer_.ErrorOnBatter({1, who == 0 ? kPosCatcher : who == 1 ? kPosFirst : kPosThird, kErrPopFoul, 0, false});
+    } else {
+      scorer_.Pitch(bunt ? PitchCall::kFoulBunt : steal ? PitchCall::kFoulOnHitAndRun : PitchCall::kFoul, spec);
+    }
+  } else if (choice == 0) {
+    const bool wide = rng_.Chance(0.004) && scorer_.occupied(1);
+    PitchCall call = wide ? PitchCall::kPitchOut : PitchCall::kBall;
+    if (r.softball && rng_.Chance(0.01)) call = PitchCall::kPitcherToMouth;
+    scorer_.Pitch(call, MakePitch(false, false));
+    if (scorer_.balls() >= r.balls_per_walk) {
+      Walk(false);
+    } else if (steal) {
+      StealAttempt(false, false);
+    } else if ((scorer_.occupied(1) || scorer_.occupied(2) || scorer_.occupied(3)) && rng_.Chance(0.025)) {
+      AllRunnersAdvance(rng_.Chance(0.7) ? kAdvWildPitch : kAdvPassedBall, kErrPassedBall);
+    }
+  } else {
+    const bool looking = choice == 1;
+    PitchSpec spec = MakePitch(looking || rng_.Chance(0.6), false);
+    spec.strike_type = looking ? kStrikeTaken : kStrikeSwinging;
+    const bool first_open = !scorer_.occupied(1) || scorer_.outs() == r.outs_per_inning - 1;
+    if (two_strikes && first_open && rng_.Chance(0.035)) {
+      DroppedThird(spec);
+      return;
+    }
+    PitchCall call = looking ? PitchCall::kCalledStrike
+                             : bunt ? PitchCall::kMissedBunt
+                                    : steal ? PitchCall::kSwingingOnHitAndRun : PitchCall::kSwingingStrike;
+    scorer_.Pitch(call, spec);
+    if (scorer_.strikes() >= r.strikes_per_out) {
+      if (steal && scorer_.outs() + 1 < r.outs_per_inning) {
+        StealAttempt(true, looking);
+      } else {
+        StrikeOut(looking, spec, false);
+      }
+    } else if (steal) {
+      StealAttempt(false, false);
+    } else if ((scorer_.occupied(1) || scorer_.occupied(2) || scorer_.occupied(3)) && rng_.Chance(0.008)) {
+      AllRunnersAdvance(rng_.Chance(0.6) ? kAdvWildPitch : kAdvPassedBall, kErrPassedBall);
+    }
+  }
+}
+
 void GameSimulator::PlateAppearance() {
   ConsiderPinchRunner();
   if (error_.empty()) ConsiderPitchingChange(false);
@@ -48,17 +158,7 @@ void GameSimulator::PlateAppearance() {
   const Strength bat = BatterStrength();
   const Strength arm = PitcherStrength();
   const bool pitcher_bats = scorer_.InSlot(!scorer_.top(), scorer_.DueUp(!scorer_.top())).position == kPosPitcher;
-  if (Late() && Close() && !scorer_.occupied(1) && (scorer_.occupied(2) || scorer_.occupied(3)) &&
-      scorer_.outs() < r.outs_per_inning - 1 && rng_.Chance(0.12) && r.balls_per_walk < 8) {
-    for (int i = 0; i < r.balls_per_walk; ++i) {
-      PitchSpec wide = MakePitch(false, false);
-      wide.x = 110 + rng_.Below(6);
-      scorer_.Pitch(PitchCall::kIntentionalBall, wide);
-    }
-    Walk(true);
-    MaybeNote();
-    return;
-  }
+  if (IntentionalWalk()) return;
   const bool runners_on = scorer_.occupied(1) || scorer_.occupied(2);
   const bool bunt = runners_on && !scorer_.occupied(3) && scorer_.outs() == 0 &&
                     rng_.Chance(pitcher_bats ? 0.6 : (Late() && Close() ? 0.15 : (r.softball ? 0.08 : 0.03)));
@@ -67,92 +167,7 @@ void GameSimulator::PlateAppearance() {
     if (BetweenPitches()) return;
     ConsiderPitchingChange(true);
     if (!error_.empty()) return;
-    const int balls = scorer_.balls();
-    const int strikes = scorer_.strikes();
-    const bool two_strikes = strikes == r.strikes_per_out - 1;
-    const bool three_balls = balls == r.balls_per_walk - 1;
-    double w_ball = 0.36 * bat.eye / arm.arm * (three_balls ? 0.8 : 1.0) * (two_strikes ? 0.9 : 1.0);
-    double w_called = 0.16 * (two_strikes ? 0.45 : 1.0) * (three_balls ? 1.3 : 1.0);
-    double w_swing = 0.10 * arm.arm / bat.contact * (two_strikes ? 1.15 : 1.0);
-    double w_foul = 0.17 * (two_strikes ? 1.45 : 1.0);
-    double w_play = 0.18 * bat.contact;
-    double w_hbp = 0.0035;
-    double w_rare = 0.0012;
-    if (bunt && !two_strikes) {
-      w_called = 0.05;
-      w_swing = 0.06;
-      w_foul = 0.12;
-      w_play = 0.45;
-    }
-    if (scorer_.BatterRoom() <= 9) {  // a long turn must end: the box holds 25 entries
-      w_ball = w_called = w_swing = w_foul = w_hbp = w_rare = 0;
-      w_play = 1;
-    }
-    const bool loaded = scorer_.occupied(1) && scorer_.occupied(2) && scorer_.occupied(3);
-    const bool going = (scorer_.occupied(1) && !scorer_.occupied(2)) || (scorer_.occupied(2) && !scorer_.occupied(3)) ||
-                       (loaded && rng_.Chance(0.1));
-    const bool steal = going && !bunt && rng_.Chance(0.035 * BatterStrength().speed);
-    const int choice = rng_.Pick({w_ball, w_called, w_swing, w_foul, w_play, w_hbp, w_rare});
-    if (choice == 4) {
-      BallInPlay(MakePitch(true, true), bunt && !two_strikes);
-    } else if (choice == 5) {
-      HitBatsman(MakePitch(false, false));
-    } else if (choice == 6) {
-      RareTurnEnd();
-    } else if (choice == 3) {
-      PitchSpec spec = MakePitch(true, false);
-      if (bunt && two_strikes) {
-        scorer_.Pitch(PitchCall::kFoulBunt, spec);
-        Play play;
-        play.batter.present = true;
-        play.batter.out = true;
-        play.batter.how_out = kOutBuntedFoul;
-        play.batter.chain = {{kPosCatcher, kCreditNone}};
-        RecordOrDie(play);
-      } else if (rng_.Chance(0.004) && scorer_.BatterRoom() > 10) {
-        scorer_.Pitch(PitchCall::kFoul, spec);
-        const int who = rng_.Pick({0.4, 0.3, 0.3});
-        scorer_.ErrorOnBatter({1, who == 0 ? kPosCatcher : who == 1 ? kPosFirst : kPosThird, kErrPopFoul, 0, false});
-      } else {
-        scorer_.Pitch(bunt ? PitchCall::kFoulBunt : steal ? PitchCall::kFoulOnHitAndRun : PitchCall::kFoul, spec);
-      }
-    } else if (choice == 0) {
-      const bool wide = rng_.Chance(0.004) && scorer_.occupied(1);
-      PitchCall call = wide ? PitchCall::kPitchOut : PitchCall::kBall;
-      if (r.softball && rng_.Chance(0.01)) call = PitchCall::kPitcherToMouth;
-      scorer_.Pitch(call, MakePitch(false, false));
-      if (scorer_.balls() >= r.balls_per_walk) {
-        Walk(false);
-      } else if (steal) {
-        StealAttempt(false, false);
-      } else if ((scorer_.occupied(1) || scorer_.occupied(2) || scorer_.occupied(3)) && rng_.Chance(0.025)) {
-        AllRunnersAdvance(rng_.Chance(0.7) ? kAdvWildPitch : kAdvPassedBall, kErrPassedBall);
-      }
-    } else {
-      const bool looking = choice == 1;
-      PitchSpec spec = MakePitch(looking || rng_.Chance(0.6), false);
-      spec.strike_type = looking ? kStrikeTaken : kStrikeSwinging;
-      const bool first_open = !scorer_.occupied(1) || scorer_.outs() == r.outs_per_inning - 1;
-      if (two_strikes && first_open && rng_.Chance(0.035)) {
-        DroppedThird(spec);
-        continue;
-      }
-      PitchCall call = looking ? PitchCall::kCalledStrike
-                               : bunt ? PitchCall::kMissedBunt
-                                      : steal ? PitchCall::kSwingingOnHitAndRun : PitchCall::kSwingingStrike;
-      scorer_.Pitch(call, spec);
-      if (scorer_.strikes() >= r.strikes_per_out) {
-        if (steal && scorer_.outs() + 1 < r.outs_per_inning) {
-          StealAttempt(true, looking);
-        } else {
-          StrikeOut(looking, spec, false);
-        }
-      } else if (steal) {
-        StealAttempt(false, false);
-      } else if ((scorer_.occupied(1) || scorer_.occupied(2) || scorer_.occupied(3)) && rng_.Chance(0.008)) {
-        AllRunnersAdvance(rng_.Chance(0.6) ? kAdvWildPitch : kAdvPassedBall, kErrPassedBall);
-      }
-    }
+    ThrowPitch(bunt, bat, arm);
   }
   MaybeNote();
 }

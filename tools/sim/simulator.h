@@ -70,6 +70,8 @@ class GameSimulator {
 
   // sim_plate.cpp: a turn at the plate, pitch by pitch.
   void PlateAppearance();
+  bool IntentionalWalk();
+  void ThrowPitch(bool bunt, const Strength& bat, const Strength& arm);
   bool BetweenPitches();            // runner events; true when the turn cannot go on
   PitchSpec MakePitch(bool strike, bool in_play);
   void Walk(bool intentional);
@@ -86,6 +88,7 @@ class GameSimulator {
   void BallInPlay(const PitchSpec& spec, bool bunt);
   void Bunt(const PitchSpec& spec);
   void Hit(const PitchSpec& spec, int bases, int fielder, std::int32_t how);
+  void BatterAfterHit(Play& play, int fielder, std::int32_t how, bool infield);
   void GroundBall(const PitchSpec& spec, int fielder);
   void FlyBall(const PitchSpec& spec, int fielder, std::int32_t how);
   void ReachOnError(const PitchSpec& spec, int fielder);

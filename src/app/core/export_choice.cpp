@@ -35,14 +35,6 @@ std::optional<std::string> ChooseExportSource(CommandServices& services, const s
   return chosen->path;
 }
 
-std::string WithExtension(const std::string& path, const std::string& extension) {
-  return FileNameHasDot(path) ? path : path + "." + extension;
-}
-
-std::string FileNameWithExtension(const std::string& path, const std::string& extension) {
-  return std::filesystem::path(path).stem().string() + "." + extension;
-}
-
 void ShowSaveError(Ui& ui, const std::string& reason) {
   ui.ShowMessage(reason, "Save Error", MessageIcon::kExclamation);
 }

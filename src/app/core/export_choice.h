@@ -28,12 +28,6 @@ std::optional<ExportChoice> ChooseGameOrTeamToExport(CommandServices& services,
 std::optional<std::string> ChooseExportSource(CommandServices& services, const std::string& filter,
                                               const std::string& default_extension);
 
-// path with "." + extension added when its file name has no dot.
-std::string WithExtension(const std::string& path, const std::string& extension);
-
-// The file name of path without its folder, its extension replaced.
-std::string FileNameWithExtension(const std::string& path, const std::string& extension);
-
 // Reports a file that could not be written (the reason from the writer).
 void ShowSaveError(Ui& ui, const std::string& reason);
 

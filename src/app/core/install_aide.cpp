@@ -8,6 +8,10 @@
 #include "app/core/session.h"
 
 namespace scorewick::app {
+
+UserMessage CannotLoadInstallAideMessage() {
+  return {"Cannot Load INSTAIDE.DLL", "Palm DLL Missing or Corrupt", MessageIcon::kInformation};
+}
 namespace {
 
 void* OpenLibrary() {

@@ -8,8 +8,13 @@
 #include <string>
 
 #include "instaide/instaide.h"
+#include "records/user_message.h"
 
 namespace scorewick::app {
+
+// "Cannot Load INSTAIDE.DLL" (caption "Palm DLL Missing or Corrupt"): what
+// every Palm command says when the library cannot be loaded.
+UserMessage CannotLoadInstallAideMessage();
 
 class InstallAide {
  public:

@@ -68,27 +68,26 @@ std::optional<std::string> PalmBackupFolder(CommandServices& services,
 // is not there.
 void ExportGameToPalm(CommandServices& services, const std::string& game_path) {
   Game game;
-  if (!LoadGame(game_path, game, services.ui)) return;
+  if (!Show(services.ui, LoadGame(game_path, game))) return;
   const auto target = ChooseDatabaseTarget(services, "Palm Game File (*.pdb)|*.pdb|", game_path);
-  if (target && ExportPalmGame(game, *target, services.ui)) InstallFileToPalm(services, *target);
+  if (target && Show(services.ui, ExportPalmGame(game, *target))) InstallFileToPalm(services, *target);
 }
 
 void ExportTeamToPalm(CommandServices& services, const std::string& team_path) {
   Team team;
-  if (!LoadTeam(team_path, team, services.ui)) return;
+  if (!Show(services.ui, LoadTeam(team_path, team))) return;
   const auto target = ChooseDatabaseTarget(services, "Palm Team File (*.pdb)|*.pdb|", team_path);
-  if (target && ExportPalmTeam(team, *target, services.ui)) InstallFileToPalm(services, *target);
+  if (target && Show(services.ui, ExportPalmTeam(team, *target))) InstallFileToPalm(services, *target);
 }
 
 void ImportTeamFromPalm(CommandServices& services, const std::string& database_path) {
   Team team;
-  if (!ImportPalmTeam(team, database_path, services.ui)) return;
+  if (!Show(services.ui, ImportPalmTeam(team, database_path))) return;
   const auto target =
       ChooseImportTarget(services, "Team File (*.tem)|*.tem|", "tem", database_path);
   if (!target) return;
-  std::string error;
-  if (!SaveTeam(*target, team, &error)) {
-    ShowSaveError(services.ui, error);
+  if (Status saved = SaveTeam(*target, team); !saved) {
+    ShowSaveError(services.ui, saved.reason);
     return;
   }
   services.ui.ShowMessage("Team Created from Palm Database: " + *target, "Team Import Complete",
@@ -97,13 +96,12 @@ void ImportTeamFromPalm(CommandServices& services, const std::string& database_p
 
 void ImportGameFromPalm(CommandServices& services, const std::string& database_path) {
   Game game;
-  if (!ImportPalmGame(game, database_path, services.ui)) return;
+  if (!Show(services.ui, ImportPalmGame(game, database_path))) return;
   const auto target =
       ChooseImportTarget(services, "Game File (*.gam)|*.gam|", "gam", database_path);
   if (!target) return;
-  std::string error;
-  if (!SaveGame(*target, game, &error)) {
-    ShowSaveError(services.ui, error);
+  if (Status saved = SaveGame(*target, game); !saved) {
+    ShowSaveError(services.ui, saved.reason);
     return;
   }
   services.ui.ShowMessage("Game Created from Palm Database: " + *target, "Game Import Complete",

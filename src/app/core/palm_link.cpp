@@ -9,8 +9,7 @@ PalmUserChoice ChoosePalmUser(CommandServices& services, const std::string& no_u
   PalmUserChoice choice;
   choice.aide = InstallAide::Load();
   if (!choice.aide) {
-    services.ui.ShowMessage("Cannot Load INSTAIDE.DLL", "Palm DLL Missing or Corrupt",
-                            MessageIcon::kInformation);
+    ShowAll(services.ui, {CannotLoadInstallAideMessage()});
     return choice;
   }
   const int count = choice.aide->UserCount();

@@ -63,13 +63,11 @@ std::optional<std::string> ChoosePcTarget(CommandServices& services, const std::
 }
 
 void WriteGame(CommandServices& services, const std::string& path, Game& game) {
-  std::string error;
-  if (!SaveGame(path, game, &error)) ShowSaveError(services.ui, error);
+  if (Status saved = SaveGame(path, game); !saved) ShowSaveError(services.ui, saved.reason);
 }
 
 void WriteTeam(CommandServices& services, const std::string& path, Team& team) {
-  std::string error;
-  if (!SaveTeam(path, team, &error)) ShowSaveError(services.ui, error);
+  if (Status saved = SaveTeam(path, team); !saved) ShowSaveError(services.ui, saved.reason);
 }
 
 }  // namespace
@@ -78,7 +76,7 @@ void WriteTeam(CommandServices& services, const std::string& path, Team& team) {
 // its place would replace the device's copy with nothing.
 void GameToDevice(CommandServices& services, const std::string& game_path) {
   Game game;
-  if (!LoadGame(game_path, game, services.ui)) return;
+  if (!Show(services.ui, LoadGame(game_path, game))) return;
   const auto target = ChooseDeviceTarget(services, "Pocket PC Game File (*.gam)|*.gam|", "gam",
                                          FileNameOf(game_path));
   if (target) WriteGame(services, *target, game);
@@ -86,7 +84,7 @@ void GameToDevice(CommandServices& services, const std::string& game_path) {
 
 void TeamToDevice(CommandServices& services, const std::string& team_path) {
   Team team;
-  if (!LoadTeam(team_path, team, services.ui)) return;
+  if (!Show(services.ui, LoadTeam(team_path, team))) return;
   // A comma-separated source is written as a team file, so it is named as one.
   const std::string proposed = FileNameOf(team_path).find(".csv") != std::string::npos
                                    ? FileNameWithExtension(team_path, "tem")
@@ -98,7 +96,7 @@ void TeamToDevice(CommandServices& services, const std::string& team_path) {
 
 void GameFromDevice(CommandServices& services, const std::string& game_path) {
   Game game;
-  if (!LoadGame(game_path, game, services.ui)) return;
+  if (!Show(services.ui, LoadGame(game_path, game))) return;
   const auto target =
       ChoosePcTarget(services, "PC Game File (*.gam)|*.gam|", "gam", FileNameOf(game_path));
   if (target) WriteGame(services, *target, game);
@@ -106,7 +104,7 @@ void GameFromDevice(CommandServices& services, const std::string& game_path) {
 
 void TeamFromDevice(CommandServices& services, const std::string& team_path) {
   Team team;
-  if (!LoadTeam(team_path, team, services.ui)) return;
+  if (!Show(services.ui, LoadTeam(team_path, team))) return;
   const auto target =
       ChoosePcTarget(services, "PC Team File (*.tem)|*.tem|", "tem", FileNameOf(team_path));
   if (target) WriteTeam(services, *target, team);

@@ -35,12 +35,4 @@ std::string ProgramFile(const Session& session, const std::string& relative) {
   return (fs::path(session.program_folder) / relative).string();
 }
 
-std::string FolderOf(const std::string& path) { return fs::path(path).parent_path().string(); }
-
-std::string FileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
-
-bool FileNameHasDot(const std::string& path) {
-  return FileNameOf(path).find('.') != std::string::npos;
-}
-
 }  // namespace scorewick::app

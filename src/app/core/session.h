@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "records/path_names.h"
+
 #include "app/core/settings.h"
 
 namespace scorewick::app {
@@ -35,12 +37,5 @@ Session StartSession(const std::string& start_folder, const std::string& program
 // start_folder/relative when that exists, else program_folder/relative.
 // The path returned may not exist.
 std::string ProgramFile(const Session& session, const std::string& relative);
-
-// The folder of a chosen file, as the remembered folder keeps it.
-std::string FolderOf(const std::string& path);
-// The file name without its folder.
-std::string FileNameOf(const std::string& path);
-// True when the file name part of path (not its folders) has a dot.
-bool FileNameHasDot(const std::string& path);
 
 }  // namespace scorewick::app

@@ -45,10 +45,7 @@ int WritePdf(print::Printout& printout, const std::string& pdf, CommandContext& 
 
 int Print(const Request& r, bool addresses, CommandContext& ctx) {
   Team team;
-  if (!LoadTeam(r.team, team, ctx.ui)) {
-    if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read team file " << r.team << "\n";
-    return kExitRefused;
-  }
+  if (!Report(LoadTeam(r.team, team), ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
   std::unique_ptr<print::Printout> printout;
   if (addresses) {
@@ -119,10 +116,7 @@ int PrintGame(const GameRequest& r, CommandContext& ctx) {
   if (!options.fit) options.columns = std::stoi(r.columns);
 
   Game game;
-  if (!LoadGame(r.game, game, ctx.ui)) {
-    if (!ctx.ui.reported_problem()) ctx.err << "scorewick: cannot read game file " << r.game << "\n";
-    return kExitRefused;
-  }
+  if (!Report(LoadGame(r.game, game), ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
   print::TGameOut printout(game, options);
   printout.set_hit_line_color(print::ColorFromColorRef(CurrentHitLineColor()));
@@ -147,13 +141,14 @@ void AddGame(CLI::App& group, CommandContext& ctx) {
   cmd->callback([&ctx, r] { ctx.exit_code = PrintGame(*r, ctx); });
 }
 
-RegisterCommand reg([](CLI::App& app, CommandContext& ctx) {
+}  // namespace
+
+void AddPrintCommands(CLI::App& app, CommandContext& ctx) {
   CLI::App* print = SubcommandGroup(app, "print", "Print into a PDF file");
   AddPrint(*print, "roster", "Print a team's roster", false, ctx);
   AddPrint(*print, "addresses", "Print a team's address list", true, ctx);
   AddBlank(*print, ctx);
   AddGame(*print, ctx);
-});
+}
 
-}  // namespace
 }  // namespace scorewick::cli

@@ -1,6 +1,6 @@
 #pragma once
-// Record texts are 8-bit characters of the handheld's code page 1252; Qt
-// works in Unicode.  These convert at that edge.
+// Record texts (code page 1252) as Qt's strings and back: the drawing
+// layer's and the windows' side of the converters in records/cp1252.h.
 
 #include <QString>
 #include <string>

@@ -10,7 +10,8 @@
 
 #include "cli/command.h"
 #include "support/run_cli.h"
-#include "core/temp_folder.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
 
@@ -25,7 +26,6 @@ using RunResult = scorewick::testing::CliResult;
 class HandheldCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = testing::MakeTestFolder("handheld-cli");
     for (const char* d : {"sync/Alex", "sync/Robin", "dev1", "dev2"}) {
       fs::create_directories(dir_ / d);
     }
@@ -36,10 +36,10 @@ class HandheldCliTest : public ::testing::Test {
     team.team_name.set("Harbor Hawks");
     ASSERT_TRUE(SaveTeam(P("Hawks.tem"), team));
   }
-  void TearDown() override { fs::remove_all(dir_); }
   std::string P(const std::string& relative) { return (dir_ / relative).string(); }
 
-  fs::path dir_;
+  TempDir temp_;
+  fs::path dir_ = temp_.path();
   testing::ScopedEnv library_{"SCOREWICK_INSTAIDE", SCOREWICK_INSTAIDE_PATH};
   testing::ScopedEnv root_{"SCOREWICK_SYNC_ROOT",
                            (fs::temp_directory_path() / "scorewick-handheld-cli-sync").string()};
@@ -89,7 +89,7 @@ TEST_F(HandheldCliTest, PalmExportInstallsAndImportReadsTheBackupFolder) {
   EXPECT_EQ(imported.code, kExitDone) << imported.err;
   Team copy;
   ConsoleUi ui(std::cerr);
-  ASSERT_TRUE(LoadTeam(P("Tigers.tem"), copy, ui));
+  ASSERT_TRUE(Show(ui, LoadTeam(P("Tigers.tem"), copy)));
   EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
 }
 
@@ -112,7 +112,7 @@ TEST_F(HandheldCliTest, PocketPcDevicesExportAndImport) {
   EXPECT_EQ(imported.code, kExitDone) << imported.err;
   Team copy;
   ConsoleUi ui(std::cerr);
-  ASSERT_TRUE(LoadTeam(P("back/Copy.tem"), copy, ui));
+  ASSERT_TRUE(Show(ui, LoadTeam(P("back/Copy.tem"), copy)));
   EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
 }
 

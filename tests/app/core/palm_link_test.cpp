@@ -5,7 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/temp_folder.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
 #include "platform/scripted_ui.h"
 
 namespace scorewick::app {
@@ -16,12 +17,10 @@ namespace fs = std::filesystem;
 class PalmLinkTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = testing::MakeTestFolder("palm");
     fs::create_directories(dir_ / "sync");
     session_.start_folder = (dir_ / "start").string();
     fs::create_directories(session_.start_folder);
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   void AddUser(const std::string& name) { fs::create_directories(dir_ / "sync" / name); }
   std::string MakeFile(const std::string& name, const std::string& content = "data") {
@@ -29,7 +28,8 @@ class PalmLinkTest : public ::testing::Test {
     return (dir_ / name).string();
   }
 
-  fs::path dir_;
+  TempDir temp_;
+  fs::path dir_ = temp_.path();
   testing::ScopedEnv library_{"SCOREWICK_INSTAIDE", SCOREWICK_INSTAIDE_PATH};
   testing::ScopedEnv root_{"SCOREWICK_SYNC_ROOT", (fs::temp_directory_path() / "unset").string()};
   Session session_;

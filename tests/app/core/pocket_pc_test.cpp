@@ -5,7 +5,8 @@
 
 #include "app/core/pocket_pc_commands.h"
 #include "app/core/pocket_pc_partners.h"
-#include "core/temp_folder.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
 #include "platform/scripted_ui.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
@@ -38,13 +39,11 @@ TEST(PocketPcPartners, ParsesSectionsInOrder) {
 class PocketPcTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = testing::MakeTestFolder("ppc");
     for (const char* d : {"start", "pc", "dev1", "dev2"}) fs::create_directories(dir_ / d);
     session_.start_folder = (dir_ / "start").string();
     session_.remembered_folder = (dir_ / "pc").string();
     partners_ = (dir_ / "partners").string();
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   void WritePartners(int devices) {
     std::ofstream out(partners_);
@@ -55,7 +54,8 @@ class PocketPcTest : public ::testing::Test {
   }
   std::string P(const std::string& relative) { return (dir_ / relative).string(); }
 
-  fs::path dir_;
+  TempDir temp_;
+  fs::path dir_ = temp_.path();
   std::string partners_;
   testing::ScopedEnv env_{"SCOREWICK_PARTNERS", (fs::temp_directory_path() / "none").string()};
   Session session_;
@@ -121,7 +121,7 @@ TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
   EXPECT_EQ(ui_.file_requests[1].initial_folder, P("dev1"));
   EXPECT_EQ(ui_.file_requests[1].initial_name, "Opener.gam");
   Game copy;
-  ASSERT_TRUE(LoadGame(P("dev1/Opener.gam"), copy, ui_));
+  ASSERT_TRUE(Show(ui_, LoadGame(P("dev1/Opener.gam"), copy)));
   EXPECT_EQ(copy.header.attendance, 312);
   EXPECT_TRUE(ui_.messages.empty());
 }
@@ -150,7 +150,7 @@ TEST_F(PocketPcTest, ToolbarImportFollowsTheChosenFilter) {
   EXPECT_EQ(ui_.file_requests[1].filter, "PC Team File (*.tem)|*.tem|");
   EXPECT_EQ(ui_.file_requests[1].initial_folder, P("start"));
   Team copy;
-  ASSERT_TRUE(LoadTeam(P("start/Hawks.tem"), copy, ui_));
+  ASSERT_TRUE(Show(ui_, LoadTeam(P("start/Hawks.tem"), copy)));
   EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
 }
 

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "app/core/password_scramble.h"
-#include "core/temp_folder.h"
+#include "support/temp_dir.h"
 #include "records/file_io.h"
 
 namespace scorewick::app {
@@ -21,7 +21,8 @@ std::string FirstLines(const Settings& s, int n) {
 }
 
 TEST(SettingsFile, DefaultsWithoutAFile) {
-  const auto dir = testing::MakeTestFolder("settings");
+  TempDir temp;
+  const auto dir = temp.path();
   Settings s = DefaultSettings(1024, 768, "/start");
   LoadSettings(dir.string(), s);
   EXPECT_EQ(s.window, (WindowRect{124, 211, 644, 813}));
@@ -40,7 +41,6 @@ TEST(SettingsFile, DefaultsWithoutAFile) {
   EXPECT_EQ(s.pitch_hit_ball_color, 255u);
   // Odd desktop sizes round toward zero.
   EXPECT_EQ(DefaultWindowRect(1023, 767), (WindowRect{123, 210, 643, 812}));
-  std::filesystem::remove_all(dir);
 }
 
 TEST(SettingsFile, WritesTheFortyLabelledLinesInOrder) {
@@ -96,7 +96,8 @@ TEST(SettingsFile, WordSettingsKeepTheirFirstWord) {
 }
 
 TEST(SettingsFile, SaveThenLoadKeepsEveryValue) {
-  const auto dir = testing::MakeTestFolder("settings");
+  TempDir temp;
+  const auto dir = temp.path();
   Settings s = DefaultSettings(800, 600, "/start");
   s.window = {-10, 20, 700, 1300};
   s.sound_on = false;
@@ -145,7 +146,6 @@ TEST(SettingsFile, SaveThenLoadKeepsEveryValue) {
   Settings loaded = DefaultSettings(1600, 1200, "/elsewhere");
   LoadSettings(dir.string(), loaded);
   EXPECT_EQ(loaded, s);
-  std::filesystem::remove_all(dir);
 }
 
 TEST(SettingsFile, SubstitutionTableHasDisjointPairsWithoutBlanks) {

@@ -138,7 +138,7 @@ class HandheldCommandsTest : public QObject {
     testing::GuiFixture f;
     f.MakeFolder("sync/Pat/Backup");
     Team team = Hawks();
-    QVERIFY(ExportPalmTeam(team, f.Path("sync/Pat/Backup/Tigers.pdb"), f.ui));
+    QVERIFY(Show(f.ui, ExportPalmTeam(team, f.Path("sync/Pat/Backup/Tigers.pdb"))));
     f.ui.file_answers.push_back(FileChoice{f.Path("sync/Pat/Backup/Tigers.pdb"), 1});
     f.ui.file_answers.push_back(FileChoice{f.session.start_folder + "/Tigers", 1});
     f.Window().ActionFor(kCmdToolPalmImport)->trigger();
@@ -152,7 +152,7 @@ class HandheldCommandsTest : public QObject {
     QCOMPARE(f.ui.messages[0].text, "Team Created from Palm Database: " + saved);
     QCOMPARE(f.ui.messages[0].caption, std::string("Team Import Complete"));
     Team copy;
-    QVERIFY(LoadTeam(saved, copy, f.ui));
+    QVERIFY(Show(f.ui, LoadTeam(saved, copy)));
     QCOMPARE(copy.team_name.str(), std::string("Harbor Hawks"));
 
     // A database that holds neither a team nor a game ends the command silently.
@@ -192,7 +192,7 @@ class HandheldCommandsTest : public QObject {
     QCOMPARE(f.ui.file_requests.at(1).initial_name, std::string("Hawks.tem"));
     QVERIFY(f.ui.messages.empty());
     Team copy;
-    QVERIFY(LoadTeam(f.Path("device1/Hawks.tem"), copy, f.ui));
+    QVERIFY(Show(f.ui, LoadTeam(f.Path("device1/Hawks.tem"), copy)));
     QCOMPARE(copy.team_name.str(), std::string("Harbor Hawks"));
     QCOMPARE(f.session.remembered_folder, f.Path("pc"));
   }
@@ -213,7 +213,7 @@ class HandheldCommandsTest : public QObject {
     QCOMPARE(f.ui.file_requests.at(0).initial_folder, f.Path("device2"));
     QCOMPARE(f.ui.file_requests.at(1).initial_folder, f.session.start_folder);
     Game copy;
-    QVERIFY(LoadGame(f.session.start_folder + "/Opener.gam", copy, f.ui));
+    QVERIFY(Show(f.ui, LoadGame(f.session.start_folder + "/Opener.gam", copy)));
   }
 
   void noPartnersFileGivesTheMessage() {

@@ -149,7 +149,7 @@ class TeamEditTest : public QObject {
     QCOMPARE(last.default_extension, std::string("tem"));
     QCOMPARE(last.initial_name, f.Path("wrens.tem"));
     Team saved;
-    QVERIFY(LoadTeam(f.Path("final.tem"), saved, f.ui));
+    QVERIFY(Show(f.ui, LoadTeam(f.Path("final.tem"), saved)));
     QCOMPARE(saved.team_name.str(), std::string("Wrens"));
   }
 
@@ -168,7 +168,7 @@ class TeamEditTest : public QObject {
     QCOMPARE(f.ui.file_requests.back().filter,
              std::string("Team File (*.tem)|*.tem|CSV Team File (*.csv)|*.csv|"));
     Team saved;
-    QVERIFY(LoadTeam(f.Path("owls.tem"), saved, f.ui));
+    QVERIFY(Show(f.ui, LoadTeam(f.Path("owls.tem"), saved)));
     QCOMPARE(saved.coach.str(), std::string("Kim"));
     QCOMPARE(saved.info(0), team.info(0));  // personal information kept
   }
@@ -187,7 +187,7 @@ class TeamEditTest : public QObject {
     f.ui.file_answers.push_back(FileChoice{f.Path("owls"), 2});  // no dot: ".csv"
     w.RunCommand(kCmdToolEditTeam);
     Team saved;
-    QVERIFY(LoadTeam(f.Path("owls_team.tem"), saved, f.ui));
+    QVERIFY(Show(f.ui, LoadTeam(f.Path("owls_team.tem"), saved)));
     QCOMPARE(saved.team_name.str(), std::string("Owls"));
     QCOMPARE(Read(f.Path("owls.csv")), TeamCsvText(Owls()));
 
@@ -202,7 +202,10 @@ class TeamEditTest : public QObject {
     f.ui.file_answers.push_back(FileChoice{f.Path("notes.csv"), 2});
     w.RunCommand(kCmdEditTeam);
     QVERIFY(!dialog_ran);
-    QCOMPARE(f.ui.messages.back().text, std::string("Invalid CSV Format"));
+    // The text names the file and its faulty line after the format's own words.
+    const std::string& text = f.ui.messages.back().text;
+    QVERIFY(text.starts_with("Invalid CSV Format\n\n" + f.Path("notes.csv") + ": "));
+    QVERIFY(text.find("line 2") != std::string::npos);
     QCOMPARE(f.ui.messages.back().caption, std::string("Error"));
     QCOMPARE(Read(f.Path("notes.csv")), std::string("shopping list\n"));
   }

@@ -301,7 +301,15 @@ TEST(PrintToPdfTest, WritesTheWholeFileOrNothing) {
   std::string bytes;
   ASSERT_TRUE(ReadWholeTextFile(dir.Path("out.pdf"), bytes, nullptr));
   EXPECT_EQ(bytes.rfind("%PDF", 0), 0u);
-  EXPECT_FALSE(PrintToPdf(out, dir.Path("missing/out.pdf"), &error));
+  // A disk that fills up half-way: the write fails and leaves no file at
+  // all, neither the PDF nor a temporary one.
+  TempDir empty;
+  {
+    FileSizeLimit disk_full(bytes.size() / 2);
+    EXPECT_FALSE(PrintToPdf(out, empty.Path("out.pdf"), &error));
+  }
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(FilesIn(empty.path()), 0);
 }
 
 }  // namespace

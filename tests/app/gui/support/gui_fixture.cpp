@@ -9,7 +9,7 @@
 namespace scorewick::testing {
 
 GuiFixture::GuiFixture() {
-  session.start_folder = dir_.path().toStdString() + "/start";
+  session.start_folder = dir_.Path("start");
   std::filesystem::create_directories(session.start_folder);
   session.program_folder = SCOREWICK_PROGRAM_FOLDER;
   ::setenv("SCOREWICK_INSTAIDE", SCOREWICK_INSTAIDE_PATH, 1);
@@ -20,7 +20,7 @@ GuiFixture::GuiFixture() {
 GuiFixture::~GuiFixture() { window_.reset(); }
 
 std::string GuiFixture::Path(const std::string& relative) const {
-  return dir_.path().toStdString() + "/" + relative;
+  return dir_.Path(relative);
 }
 
 void GuiFixture::MakeFolder(const std::string& relative) const {

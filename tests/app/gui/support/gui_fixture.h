@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QString>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -14,6 +13,7 @@
 #include "app/core/session.h"
 #include "app/main_window.h"
 #include "platform/scripted_ui.h"
+#include "support/temp_dir.h"
 
 namespace scorewick::testing {
 
@@ -33,7 +33,7 @@ class GuiFixture {
   ScriptedUi ui;
 
  private:
-  QTemporaryDir dir_;
+  TempDir dir_;
   std::unique_ptr<app::MainWindow> window_;
 };
 

@@ -1,9 +1,9 @@
-#include "app/field_picture.h"
+#include "reports/print/field_picture.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-namespace scorewick::app {
+namespace scorewick::print {
 
 QImage DrawFieldWithoutBases() {
   QImage image(kFieldWidth, kFieldHeight, QImage::Format_RGB32);
@@ -56,4 +56,4 @@ QImage DrawFieldWithoutBases() {
   return image;
 }
 
-}  // namespace scorewick::app
+}  // namespace scorewick::print

@@ -4,14 +4,14 @@
 
 #include <cstdio>
 
-#include "app/field_picture.h"
+#include "reports/print/field_picture.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: scorewick_draw_field OUT.bmp\n");
     return 2;
   }
-  if (!scorewick::app::DrawFieldWithoutBases().save(argv[1], "BMP")) {
+  if (!scorewick::print::DrawFieldWithoutBases().save(argv[1], "BMP")) {
     std::fprintf(stderr, "scorewick_draw_field: cannot write %s\n", argv[1]);
     return 1;
   }

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-namespace scorewick::app {
+namespace scorewick::print {
 
 inline constexpr int kFieldWidth = 166;
 inline constexpr int kFieldHeight = 130;
@@ -15,4 +15,4 @@ inline constexpr int kHomePlateY = 117;
 
 QImage DrawFieldWithoutBases();
 
-}  // namespace scorewick::app
+}  // namespace scorewick::print

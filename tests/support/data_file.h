@@ -1,0 +1,34 @@
+#pragma once
+// The data files of a test suite (inputs and golden copies), kept in
+// tests/<folder>/data: CTest names that folder in SCOREWICK_TEST_DATA.
+
+#include <cstdlib>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "records/file_io.h"
+
+namespace scorewick::testing {
+
+inline std::string DataFile(const std::string& name) {
+  const char* folder = std::getenv("SCOREWICK_TEST_DATA");
+  return std::string(folder ? folder : "data") + "/" + name;
+}
+
+// Compares text with the golden file name, whole; a missing golden file
+// fails (it never passes as empty).  With SCOREWICK_UPDATE_GOLDEN set, the
+// golden file is written from text instead: review the difference before
+// committing it.
+inline void ExpectGolden(const std::string& text, const std::string& name) {
+  std::string error;
+  if (std::getenv("SCOREWICK_UPDATE_GOLDEN") != nullptr) {
+    EXPECT_TRUE(WriteTextFileAtomically(DataFile(name), text, &error)) << error;
+    return;
+  }
+  std::string golden;
+  ASSERT_TRUE(ReadWholeTextFile(DataFile(name), golden, &error)) << error;
+  EXPECT_EQ(text, golden) << "differs from the golden file " << name;
+}
+
+}  // namespace scorewick::testing
