@@ -5,6 +5,7 @@
 #include "app/core/command_ids.h"
 #include "app/handheld_commands.h"
 #include "app/shell_commands.h"
+#include "app/stats_commands.h"
 #include "app/team_commands.h"
 
 namespace scorewick::app {
@@ -23,8 +24,8 @@ constexpr CommandRow kCommands[] = {
     {kCmdPrinterSetup, &RunPrinterSetup},
     {kCmdExit, &RunExit},
     // Statistics, and the tool bar's Game Stats.
-    {kCmdTeamStats, nullptr},
-    {kCmdToolGameStats, nullptr},
+    {kCmdTeamStats, &RunTeamStats},
+    {kCmdToolGameStats, &RunTeamStats},
     {kCmdScatterPlots, nullptr},
     {kCmdPitchingPlots, nullptr},
     {kCmdBoxScores, nullptr},
