@@ -125,11 +125,13 @@ int Run(Request r, CommandContext& ctx) {
   const std::string folder = std::filesystem::current_path(ec).string();
   app::Settings settings;
   app::LoadSettings(folder, settings);
+  // A rule of 0 or less in a damaged settings file counts by the default.
   StatRules rules;
-  rules.outs_per_inning = settings.outs_per_inning > 0 ? settings.outs_per_inning : 3;
-  rules.strikes_per_out = settings.strikes_per_out;
-  rules.balls_per_walk = settings.balls_per_walk;
-  rules.innings_per_game = settings.innings_per_game;
+  const auto positive = [](std::int32_t value, int fallback) { return value > 0 ? value : fallback; };
+  rules.outs_per_inning = positive(settings.outs_per_inning, rules.outs_per_inning);
+  rules.strikes_per_out = positive(settings.strikes_per_out, rules.strikes_per_out);
+  rules.balls_per_walk = positive(settings.balls_per_walk, rules.balls_per_walk);
+  rules.innings_per_game = positive(settings.innings_per_game, rules.innings_per_game);
   rules.ll_pitching_rules = settings.ll_pitching_rules;
 
   Stat shown;

@@ -8,34 +8,34 @@ namespace scorewick::counting {
 
 int SideCounter::BattingRow(std::string_view name, std::int32_t position) {
   if (name.empty()) return -1;
-  for (const Seen& seen : seen_batting_) {
-    if (seen.name == name) {
-      Bat(seen.row).AddPosition(position);
-      return seen.row;
+  for (const Stat::TeamRows::Entry& e : rows_.batting) {
+    if (e.name == name) {
+      Bat(e.row).AddPosition(position);
+      return e.row;
     }
   }
   const int row = s_.FindOrAddBatting(name, team_, position);
-  seen_batting_.push_back({name, 0, row});
+  rows_.batting.push_back({std::string(name), 0, row});
   return row;
 }
 
 int SideCounter::PitchingRow(std::string_view name) {
   if (name.empty()) return -1;
-  for (const Seen& seen : seen_pitching_) {
-    if (seen.name == name) return seen.row;
+  for (const Stat::TeamRows::Entry& e : rows_.pitching) {
+    if (e.name == name) return e.row;
   }
   const int row = s_.FindOrAddPitching(name, team_);
-  seen_pitching_.push_back({name, 0, row});
+  rows_.pitching.push_back({std::string(name), 0, row});
   return row;
 }
 
 int SideCounter::FieldingRow(std::string_view name, std::int32_t position) {
   if (name.empty()) return -1;
-  for (const Seen& seen : seen_fielding_) {
-    if (seen.position == position && seen.name == name) return seen.row;
+  for (const Stat::TeamRows::Entry& e : rows_.fielding) {
+    if (e.position == position && e.name == name) return e.row;
   }
   const int row = s_.FindOrAddFielding(name, team_, position);
-  seen_fielding_.push_back({name, position, row});
+  rows_.fielding.push_back({std::string(name), position, row});
   return row;
 }
 
@@ -60,11 +60,8 @@ bool SideCounter::IsGamePitcher(std::string_view name) {
   return std::find(game_pitchers_.begin(), game_pitchers_.end(), name) != game_pitchers_.end();
 }
 
-bool SideCounter::InDefense(const HALF_INNING& half, std::string_view name) {
-  for (const PLAYER& p : half.defense) {
-    if (View(p.name) == name) return true;
-  }
-  return false;
+bool SideCounter::InDefense(std::string_view name) const {
+  return std::find(defense_names_.begin(), defense_names_.end(), name) != defense_names_.end();
 }
 
 // The plate appearance of the fielding half from which a defensive line-up
@@ -99,6 +96,8 @@ void SideCounter::Count() {
     const HALF_INNING& bat = inning.half(batting_top_);
     const HALF_INNING& field = inning.half(!batting_top_);
     BattingHalf(bat);
+    defense_names_.clear();
+    for (const PLAYER& p : field.defense) defense_names_.push_back(View(p.name));
     for (std::size_t a = 0; a < field.at_bats.size(); ++a) {
       PitchingPlate(field, i, static_cast<int>(a), field.at_bats[a]);
       final_plate_ = &field.at_bats[a];

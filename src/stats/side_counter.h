@@ -75,24 +75,17 @@ class SideCounter {
               bool counted_is_home)
       : s_(stat), game_(game), n_(n), pitching_split_(pitching_split),
         batting_split_(batting_split), batting_top_(!counted_is_home),
-        team_((counted_is_home ? game.home : game.visitor).team_name.view()) {}
+        team_((counted_is_home ? game.home : game.visitor).team_name.view()),
+        rows_(stat.RowsOf(team_)) {}
 
   void Count();
 
  private:
-  // Rows looked up in this game, by name (and position): a game names a
-  // few dozen players hundreds of times, so a short list answers faster
-  // than the table's index.
-  struct Seen {
-    std::string_view name;
-    std::int32_t position;
-    int row;
-  };
   int BattingRow(std::string_view name, std::int32_t position);
   int PitchingRow(std::string_view name);
   int FieldingRow(std::string_view name, std::int32_t position);
-  std::vector<Seen> seen_batting_, seen_pitching_, seen_fielding_;
   std::vector<std::string_view> named_;  // batters and runners of a half
+  std::vector<std::string_view> defense_names_;  // the fielding half's line-up
   std::vector<int> outs_before_;         // per plate appearance of the fielding half
 
   BattingStat& Bat(int i) { return s_.batting[static_cast<std::size_t>(i)]; }
@@ -109,7 +102,8 @@ class SideCounter {
   void EndOfGame();
 
   bool IsGamePitcher(std::string_view name);
-  static bool InDefense(const HALF_INNING& half, std::string_view name);
+  // Whether the name is in the defensive line-up of the half being counted.
+  bool InDefense(std::string_view name) const;
   std::string_view Catcher(const HALF_INNING& half, int inning, int index, bool before_sub) const;
   int Start(const PLAYER& entry, int inning) const;
 
@@ -120,6 +114,7 @@ class SideCounter {
   int batting_split_;
   bool batting_top_;
   std::string_view team_;
+  Stat::TeamRows& rows_;  // the rows found for this team so far
   int starter_ = -1;
   std::vector<std::string_view> game_pitchers_;
   const AT_BAT* final_plate_ = nullptr;

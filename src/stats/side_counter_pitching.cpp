@@ -29,7 +29,7 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     responsible = View(ab.pitchers[0].pitcher.name);
   }
   if (!responsible.empty()) {
-    const std::string_view who = InDefense(half, responsible) ? responsible : View(ab.pitchers[0].pitcher.name);
+    const std::string_view who = InDefense(responsible) ? responsible : View(ab.pitchers[0].pitcher.name);
     const int p = PitchingRow(who);
     if (p >= 0) {
       PitchingStat& ps = Pit(p);
@@ -81,7 +81,11 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
       ++Pit(p).games_started;
       starter_ = p;
     }
-    catcher = Catcher(half, inning, index, /*before_sub=*/true);
+    // The catcher as this pitcher's range begins: after a change of catcher
+    // announced earlier in the sequence, the new one.
+    bool subbed = false;
+    for (int q = 1; q < range.begin; ++q) subbed = subbed || event(q) == kEventCatcherSubbed;
+    catcher = Catcher(half, inning, index, /*before_sub=*/!subbed);
     const auto catcher_row = [&] { return FieldingRow(catcher, kPosCatcher); };
     const auto pitcher_row = [&] { return FieldingRow(name, kPosPitcher); };
 
@@ -210,6 +214,9 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
             case kReachHomeRun: case kReachInsideParkHR: ++ps->home_runs; ++ps->hits; break;
             case kReachDroppedThirdWP: ++ps->wild_pitches; break;
             case kReachDroppedThirdPB: {
+              // The scorer may have charged the passed ball in the error
+              // list already (then it is counted there, once).
+              if (ab.error_kinds[0] == kErrPassedBall && !ab.error_credits[0].name.empty()) break;
               const int c = catcher_row();
               if (c >= 0) ++Fld(c).passed_balls;
               const int b = BattingRow(catcher, kPosCatcher);

@@ -23,6 +23,12 @@ void Stat::InvalidateIndex() {
   pitching_index_.clear();
   fielding_index_.clear();
   indexed_[0] = indexed_[1] = indexed_[2] = static_cast<std::size_t>(-1);
+  team_rows_.clear();
+}
+
+Stat::TeamRows& Stat::RowsOf(std::string_view team) {
+  key_.assign(team);
+  return team_rows_[key_];
 }
 
 const std::string& Stat::Key(std::string_view name, std::string_view team, std::int32_t position) {

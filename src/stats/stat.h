@@ -44,6 +44,20 @@ class Stat : public BaseStatGameStruct {
   void ClearTables();
   void InvalidateIndex();
 
+  // The rows a count has found for one team, by name (and, for fielding,
+  // position): a season names the same few dozen players game after game,
+  // and a short list answers them faster than the index.  Valid until
+  // InvalidateIndex.
+  struct TeamRows {
+    struct Entry {
+      std::string name;
+      std::int32_t position;
+      int row;
+    };
+    std::vector<Entry> batting, pitching, fielding;
+  };
+  TeamRows& RowsOf(std::string_view team);
+
   // Index of the row, or -1 when absent (or the name is empty).  The
   // FindOrAdd forms append a new row when absent; an empty name is never
   // added.  FindOrAddBatting also records a non-zero position in the row.
@@ -62,6 +76,7 @@ class Stat : public BaseStatGameStruct {
   Index batting_index_;
   Index pitching_index_;
   Index fielding_index_;
+  std::unordered_map<std::string, TeamRows> team_rows_;
   // Rows the indexes cover; a table of another length is indexed again.
   std::size_t indexed_[3] = {0, 0, 0};
   std::string key_;  // reused lookup key

@@ -73,6 +73,25 @@ TEST_F(StatsCommandTest, ViewsTablesAndFormats) {
   EXPECT_EQ(RunCli({"stats", "walkoff.gam"}).code, 2);
 }
 
+TEST_F(StatsCommandTest, LayoutFromTheCurrentFolderAndPdf) {
+  // Running table: Name hidden, Team hidden, R left-aligned; the rest shown.
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("rlayout.rsl"), "0, 100, Center\n0, 100, Center\n1, 60, Left\n",
+                                      nullptr));
+  auto r = RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--table", "running"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out.substr(0, 13), "R,SB2,SB3,SBH");
+  EXPECT_NE(r.out.find("\n1,1,0,0,1,1,100,0,"), std::string::npos) << r.out;  // Jo Jett's steal
+
+  if (r = RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--format", "pdf", "-o", dir.Path("s.pdf")});
+      r.code == 2) {
+    GTEST_SKIP() << "built without printing";
+  }
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::string pdf;
+  ASSERT_TRUE(ReadWholeTextFile(dir.Path("s.pdf"), pdf, nullptr));
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+}
+
 TEST_F(StatsCommandTest, PriorFormatRefusedDamagedLeftOut) {
   std::vector<std::uint8_t> bytes;
   ASSERT_TRUE(ReadWholeFile(dir.Path("walkoff.gam"), bytes, nullptr));

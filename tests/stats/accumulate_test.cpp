@@ -198,6 +198,24 @@ TEST(Accumulate, StrikeoutByTheRelieverWhoThrewStrikeThree) {
   EXPECT_EQ(Batter(CountGame(CompileBook(testing::kStrikeoutRelief), "Gulls"), "Ann Able").so_looking, 1);
 }
 
+// The scorer charges the passed ball of a dropped third strike in the
+// error list; the catcher has it once.
+TEST(Accumulate, DroppedThirdStrikeOnAPassedBall) {
+  const Game game = CompileBook(testing::kDroppedThird);
+  const Stat hawks = CountGame(game, "Hawks");
+  const PitchingStat& rex = Pitcher(hawks, "Rex Roe");
+  EXPECT_EQ(rex.strikeouts, 4);
+  EXPECT_EQ(rex.outs, 3);
+  EXPECT_EQ(rex.batters_faced, 4);
+  const FieldingStat* mo = Fielder(hawks, "Mo Moss", kPosCatcher);
+  EXPECT_EQ(mo->passed_balls, 1);
+  EXPECT_EQ(Batter(hawks, "Mo Moss").passed_balls, 1);
+  const BattingStat& ann = Batter(CountGame(game, "Gulls"), "Ann Able");
+  EXPECT_EQ(ann.dts_passed_ball, 1);
+  EXPECT_EQ(ann.so_swinging, 1);
+  EXPECT_EQ(ann.at_bats, 1);
+}
+
 TEST(Accumulate, BattingAndPitchingSplits) {
   const Game game = CompileBook(kChanges);
   // Bo Baker's walk was finished by a left-hander: it counts against

@@ -69,6 +69,20 @@ sss K
 sss K
 )";
 
+// A dropped third strike on a passed ball: the batter reaches first.
+inline constexpr const char* kDroppedThird = R"(
+rules innings=1
+top 1
+cs KPB
+sss K
+sss K
+sss K
+bottom 1
+sss K
+sss K
+sss K
+)";
+
 // Teams where the home side bats a designated hitter for its pitcher.
 inline constexpr const char* kDhTeams = R"(
 visitors "Gulls"
