@@ -1,5 +1,6 @@
 #include "app/stats_commands.h"
 
+#include "app/core/stat_rules_of.h"
 #include "app/game_chooser_dialog.h"
 #include "app/main_window.h"
 #include "app/stats_window.h"

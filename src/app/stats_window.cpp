@@ -61,16 +61,6 @@ std::string RefusalLine(const GameRefusal& refusal) {
 
 }  // namespace
 
-StatRules StatRulesOf(const Settings& settings) {
-  StatRules rules;
-  rules.outs_per_inning = settings.outs_per_inning > 0 ? settings.outs_per_inning : 3;
-  rules.strikes_per_out = settings.strikes_per_out;
-  rules.balls_per_walk = settings.balls_per_walk;
-  rules.innings_per_game = settings.innings_per_game;
-  rules.ll_pitching_rules = settings.ll_pitching_rules;
-  return rules;
-}
-
 StatsWindow::StatsWindow(const Stat& chosen, Session& session, Ui& ui, QWidget* parent)
     : QDialog(parent), session_(session), ui_(ui), chosen_(chosen.rules) {
   chosen_.team_name = chosen.team_name;
@@ -127,6 +117,7 @@ void StatsWindow::Build() {
   list_->setShowGrid(true);
   list_->setWordWrap(false);
   list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  list_->setStyleSheet("QTableView::item { padding-left: 4px; padding-right: 4px; }");
   list_->verticalHeader()->hide();
   list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
   QHeaderView* header = list_->horizontalHeader();

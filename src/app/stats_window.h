@@ -34,9 +34,6 @@ namespace scorewick::app {
 
 class StatTableModel;
 
-// The league rules of the settings, as the counting takes them.
-StatRules StatRulesOf(const Settings& settings);
-
 // How a statistics table goes to the printer: its text sections, the
 // title, the games (for the trailer), the characters per line and the
 // orientation.  Tests put a recording in its place.

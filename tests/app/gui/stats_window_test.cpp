@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QtTest>
@@ -155,6 +156,42 @@ class StatsWindowTest : public QObject {
     QCOMPARE(Cell(w, model->rowCount() - 1, 0), QString("TOTALS"));
     testing::SaveScreenshot(&w, "stats_combined");
     w.reject();
+  }
+
+  void wideBattingTableStaysUsable() {
+    // Names left-aligned, the numbers narrow and right-aligned.
+    std::string layout = "1, 130, Left\n1, 120, Left\n";
+    for (int i = 2; i < 55; ++i) layout += "1, 56, Right\n";
+    layout += "1, 130, Left\n";
+    std::ofstream(fixture_.Path("start/blayout.bsl")) << layout;
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QHeaderView* header = w.list()->horizontalHeader();
+    auto* model = w.list()->model();
+    const int pa = Section(w, "PA");
+    QCOMPARE(model->data(model->index(0, pa), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(model->data(model->index(0, 0), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignLeft | Qt::AlignVCenter);
+    // Every heading fits its column; the table scrolls sideways.
+    for (int i = 0; i < model->columnCount(); ++i) {
+      const QString key = model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
+      QVERIFY2(header->fontMetrics().horizontalAdvance(key) + 6 <= header->sectionSize(i), qPrintable(key));
+    }
+    QVERIFY(w.list()->horizontalScrollBar()->maximum() > 0);
+    testing::SaveScreenshot(&w, "stats_batting_narrow");
+    w.list()->horizontalScrollBar()->setValue(w.list()->horizontalScrollBar()->maximum());
+    testing::SaveScreenshot(&w, "stats_batting_narrow_right");
+
+    // The list takes what the window gains.
+    const QSize list_before = w.list()->size();
+    w.resize(w.width() + 200, w.height() + 150);
+    QTest::qWait(20);
+    QCOMPARE(w.list()->size(), list_before + QSize(200, 150));
+    w.reject();
+    std::filesystem::remove(fixture_.Path("start/blayout.bsl"));
   }
 
   void allTeamsHasOneView() {
