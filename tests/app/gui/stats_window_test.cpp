@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -15,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/app_printer.h"
 #include "app/core/command_ids.h"
 #include "app/game_chooser_dialog.h"
 #include "app/stat_table_model.h"
@@ -336,6 +339,31 @@ class StatsWindowTest : public QObject {
     QCOMPARE(fixture_.ui.messages[0].caption, std::string("Scorewick"));
     QCOMPARE(fixture_.ui.messages[1].text, std::string("Would you like to print this report in landscape mode?"));
     fixture_.session.stats_print_width = 0;
+    w.reject();
+  }
+
+  void printsOnTheApplicationPrinter() {
+    QPrinter& printer = ApplicationPrinter();
+    if (printer.outputFormat() != QPrinter::PdfFormat) QSKIP("a printer is installed: nothing to print on");
+    const QPageLayout::Orientation before = printer.pageLayout().orientation();
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    const std::string pdf = fixture_.Path("stats.pdf");
+    fixture_.ui.yes_no_answers = {false, before == QPageLayout::Portrait};
+    printer.setOutputFileName(QString::fromStdString(pdf));  // the print dialog's file
+    testing::WhenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    w.Print();
+    std::vector<std::uint8_t> bytes;
+    QVERIFY(ReadWholeFile(pdf, bytes, nullptr));
+    QVERIFY(bytes.size() > 1000);
+    QCOMPARE(std::string(bytes.begin(), bytes.begin() + 5), std::string("%PDF-"));
+    QCOMPARE(printer.pageLayout().orientation(), before);  // turned for the job only
+    if (const char* shots = std::getenv("SCOREWICK_SCREENSHOTS")) {
+      std::filesystem::create_directories(shots);
+      std::filesystem::copy_file(pdf, std::string(shots) + "/stats_printed.pdf",
+                                 std::filesystem::copy_options::overwrite_existing);
+    }
+    printer.setOutputFileName(QString());
     w.reject();
   }
 
