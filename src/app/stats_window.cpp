@@ -237,6 +237,11 @@ bool StatsWindow::Compute(int batting_split, int pitching_split, std::vector<Gam
   progress.setWindowTitle("Statistics");
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(400);
+  counting_ = true;
+  const struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{counting_};
   int offset = 0;
   const AccumulateProgress report = [&](int done, int) {
     if (progress_hook && !progress_hook(offset + done, total)) return false;
@@ -345,7 +350,10 @@ void StatsWindow::SetSplit(int split) {
   const bool batting = BattingSide(table_);
   const int b = batting ? split : batting_split_;
   const int p = batting ? pitching_split_ : split;
-  if (b == batting_split_ && p == pitching_split_) return;
+  if (counting_ || (b == batting_split_ && p == pitching_split_)) {
+    UpdateSplitRadios();
+    return;
+  }
   ReadBackWidths();
   std::vector<GameRefusal> refusals;
   if (!Compute(b, p, &refusals)) {

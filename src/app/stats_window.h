@@ -108,6 +108,7 @@ class StatsWindow : public QDialog {
   StatView view_ = StatView::kTeam;
   int batting_split_ = kSplitAll;
   int pitching_split_ = kSplitAll;
+  bool counting_ = false;  // the window answers clicks while it counts
   Stat team_;
   Stat opponents_;
   Stat combined_;

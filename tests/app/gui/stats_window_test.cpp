@@ -387,9 +387,17 @@ class StatsWindowTest : public QObject {
     QVERIFY(Find<QRadioButton>(&open, "split_all")->isChecked());
     QCOMPARE(open.list()->model()->rowCount(), rows);
     QCOMPARE(Cell(open, rows - 1, Section(open, "PA")), totals_pa);
-    open.progress_hook = nullptr;
+    // A click on another split while counting is not a second count.
+    auto* left = Find<QRadioButton>(&open, "split_left");
+    int calls = 0;
+    open.progress_hook = [left, &calls](int, int) {
+      if (++calls == 2) left->click();
+      return true;
+    };
     Find<QRadioButton>(&open, "split_right")->click();
+    QCOMPARE(calls, 2 * int(games_.size()));  // once a game a side, no more
     QCOMPARE(open.batting_split(), 0);
+    QVERIFY(Find<QRadioButton>(&open, "split_right")->isChecked());
     QVERIFY(Cell(open, open.list()->model()->rowCount() - 1, Section(open, "PA")).toInt() < totals_pa.toInt());
     open.reject();
   }
