@@ -7,6 +7,7 @@
 #include "app/handheld_commands.h"
 #include "app/print_commands.h"
 #include "app/shell_commands.h"
+#include "app/stats_commands.h"
 #include "app/team_commands.h"
 
 namespace scorewick::app {
@@ -25,8 +26,8 @@ constexpr CommandRow kCommands[] = {
     {kCmdPrinterSetup, &RunPrinterSetup},
     {kCmdExit, &RunExit},
     // Statistics, and the tool bar's Game Stats.
-    {kCmdTeamStats, nullptr},
-    {kCmdToolGameStats, nullptr},
+    {kCmdTeamStats, &RunTeamStats},
+    {kCmdToolGameStats, &RunTeamStats},
     {kCmdScatterPlots, nullptr},
     {kCmdPitchingPlots, nullptr},
     {kCmdBoxScores, &RunBoxScores},

@@ -2,14 +2,23 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <optional>
 
 #include "app/app_printer.h"
 #include "reports/print/page_target.h"
+#include "reports/print/printer_orientation.h"
 #include "reports/print/printout.h"
 
 namespace scorewick::app {
 
 bool PrintOnApplicationPrinter(print::Printout& printout, Ui& ui, QWidget* parent) {
+  return PrintOnApplicationPrinter(
+      printout.JobName(), [&printout](print::PageTarget& target) { return print::AppendPages(printout, target); }, 0,
+      ui, parent);
+}
+
+bool PrintOnApplicationPrinter(const QString& job_name, const std::function<int(print::PageTarget&)>& draw,
+                               int orientation, Ui& ui, QWidget* parent) {
   QPrinter& printer = ApplicationPrinter();
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle("Print");
@@ -24,10 +33,13 @@ bool PrintOnApplicationPrinter(print::Printout& printout, Ui& ui, QWidget* paren
     if (!choice) return false;
     printer.setOutputFileName(QString::fromStdString(choice->path));
   }
-  printer.setDocName(printout.JobName());
+  printer.setDocName(job_name);
+  std::optional<print::TemporaryPrinterOrientation> turned;
+  if (orientation != 0) turned.emplace(printer, orientation);
   print::PagedDeviceTarget target(printer);
-  if (print::PrintPages(printout, target) < 0) {
-    ui.ShowMessage("The printer could not print " + printout.JobName().toStdString() + ".",
+  const bool drawn = draw(target) >= 0;
+  if (!target.Finish() || !drawn) {
+    ui.ShowMessage("The printer could not print " + job_name.toStdString() + ".",
                    "Print Error", MessageIcon::kExclamation);
     return false;
   }

@@ -3,6 +3,7 @@
 // program's one printer, then the printout's pages.  With no printer
 // installed the printer writes a PDF file, whose name is asked for.
 
+#include <QString>
 #include <functional>
 
 #include "platform/ui.h"
@@ -10,6 +11,7 @@
 class QWidget;
 
 namespace scorewick::print {
+class PageTarget;
 class Printout;
 }
 
@@ -18,6 +20,13 @@ namespace scorewick::app {
 // Asks for the printer (and its set-up) and prints.  False when the person
 // cancelled or the printer failed (which is reported through ui).
 bool PrintOnApplicationPrinter(print::Printout& printout, Ui& ui, QWidget* parent);
+
+// The same for pages drawn by draw (which returns the pages it drew, or -1
+// when the device failed), in the orientation given (print::kPortrait or
+// print::kLandscape; 0 keeps the printer's), which the printer gets back
+// afterwards.
+bool PrintOnApplicationPrinter(const QString& job_name, const std::function<int(print::PageTarget&)>& draw,
+                               int orientation, Ui& ui, QWidget* parent);
 
 // The printer set-up dialog of the dialogs that print.
 void RunPrinterSetupDialog(QWidget* parent);

@@ -53,13 +53,18 @@ bool TeamPlays(std::span<const std::uint8_t> bytes, std::string_view team, Team&
 
 }  // namespace
 
-AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, bool opponents) {
+AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, bool opponents,
+                            const AccumulateProgress& progress) {
   AccumulateReport report;
   Game game;
   Team scratch;
   std::vector<std::uint8_t> bytes;
   UserMessages messages;
   for (int i = 0; i < stat.game_count(); ++i) {
+    if (progress && !progress(i, stat.game_count())) {
+      report.cancelled = true;
+      return report;
+    }
     const std::string& path = stat.file_name(i);
     std::string error;
     if (!ReadWholeFile(path, bytes, &error)) {

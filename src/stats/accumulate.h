@@ -15,6 +15,7 @@
 //
 // The caller empties the tables first (Stat::ClearTables).
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,13 @@ struct GameRefusal {
 struct AccumulateReport {
   int games_read = 0;                  // games decoded and counted (named team or not)
   std::vector<GameRefusal> refusals;  // in list order
+  bool cancelled = false;              // the progress callback stopped the counting
 };
+
+// Told, before each game, how many games of how many are done; returning
+// false stops the counting there (the tables are then incomplete and
+// unclosed: the caller throws them away).
+using AccumulateProgress = std::function<bool(int done, int total)>;
 
 // The text a prior-format game is refused with ("%s\n\nCannot use Game
 // until Converted to 3.0 Format\n(See Help File)"), and its caption.
@@ -45,7 +52,8 @@ inline constexpr const char* kPriorFormatCaption = "Incompatible Game Format";
 // game and byte buffer.  A file that cannot be read, is damaged or is in a
 // prior format is not counted at all and is named in the report; the rest
 // are counted.  Never shows or prints anything.
-AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, bool opponents);
+AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, bool opponents,
+                            const AccumulateProgress& progress = {});
 
 // The current-game-only form: counts the one open game (as game 1).
 void Accumulate(Stat& stat, const Game& current_game, int pitching_split, int batting_split,

@@ -20,6 +20,9 @@ struct Session {
   // Starting folder of the export commands' file dialogs; after each
   // confirmed choice it becomes the folder of the chosen file.
   std::string remembered_folder;
+  // Characters per printed line of the statistics tables, once the person
+  // chose a number in this run (0 until then).
+  int stats_print_width = 0;
 };
 
 // The folder of the running executable (from /proc/self/exe), or the

@@ -1,21 +1,20 @@
 #pragma once
-// The league rules of the settings, in the form the statistics engine and
-// the box score take them.
+// The league rules of the settings, in the form the statistics count by.
 
 #include "app/core/settings.h"
 #include "stats/stat_rules.h"
 
 namespace scorewick::app {
 
-// An "Outs Per Inning" of 0 or less (a damaged settings file) counts as 3,
-// so that innings pitched never divide by zero.
-inline StatRules StatRulesOf(const Settings& s) {
+// A rule of 0 or less in a damaged settings file counts by the default.
+inline StatRules StatRulesOf(const Settings& settings) {
   StatRules rules;
-  rules.outs_per_inning = s.outs_per_inning > 0 ? s.outs_per_inning : 3;
-  rules.strikes_per_out = s.strikes_per_out;
-  rules.balls_per_walk = s.balls_per_walk;
-  rules.innings_per_game = s.innings_per_game;
-  rules.ll_pitching_rules = s.ll_pitching_rules;
+  const auto positive = [](std::int32_t value, int fallback) { return value > 0 ? value : fallback; };
+  rules.outs_per_inning = positive(settings.outs_per_inning, rules.outs_per_inning);
+  rules.strikes_per_out = positive(settings.strikes_per_out, rules.strikes_per_out);
+  rules.balls_per_walk = positive(settings.balls_per_walk, rules.balls_per_walk);
+  rules.innings_per_game = positive(settings.innings_per_game, rules.innings_per_game);
+  rules.ll_pitching_rules = settings.ll_pitching_rules;
   return rules;
 }
 

@@ -1,0 +1,259 @@
+#include "app/game_chooser_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <filesystem>
+
+#include "app/remembered_position.h"
+#include "reports/print/cp1252_text.h"
+#include "stats/accumulate.h"
+
+namespace scorewick::app {
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kFolderRole = Qt::UserRole + 1;
+
+bool IsGameFile(const std::filesystem::path& path) {
+  std::string ext = path.extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext == ".gam";
+}
+
+// The folder's game files, by name.
+std::vector<std::string> GameFilesOf(const std::string& folder) {
+  std::vector<std::string> files;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    if (entry.is_regular_file(ec) && IsGameFile(entry.path())) files.push_back(entry.path().string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+}  // namespace
+
+GameChooserDialog::GameChooserDialog(Stat& stat, const std::string& folder, Ui& ui, QWidget* parent)
+    : GameChooserDialog(ChooserVariant::kStatistics, &stat, stat, folder, ui, parent) {}
+
+GameChooserDialog::GameChooserDialog(ChooserVariant variant, BaseStatGameStruct& games, const std::string& folder,
+                                     Ui& ui, QWidget* parent)
+    : GameChooserDialog(variant, nullptr, games, folder, ui, parent) {}
+
+GameChooserDialog::GameChooserDialog(ChooserVariant variant, Stat* stat, BaseStatGameStruct& games,
+                                     const std::string& folder, Ui& ui, QWidget* parent)
+    : QDialog(parent), variant_(variant), stat_(stat), games_(games), ui_(ui) {
+  Build();
+  EnterFolder(folder);
+  RememberPosition(this, "game_chooser");
+}
+
+void GameChooserDialog::Build() {
+  setWindowTitle(kChooserTitle);
+  path_ = new QLabel;
+  path_->setObjectName("path");
+  path_->setWordWrap(true);
+  folder_list_ = new QListWidget;
+  folder_list_->setObjectName("folders");
+  folder_list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  preview_ = new QLabel;
+  preview_->setObjectName("preview");
+  preview_->setAlignment(Qt::AlignCenter);
+  preview_->setMinimumHeight(preview_->fontMetrics().lineSpacing() * 4 + 8);
+  preview_->setFrameShape(QFrame::StyledPanel);
+  preview_->setWordWrap(true);
+  chosen_ = new QListWidget;
+  chosen_->setObjectName("chosen");
+  chosen_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  chosen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  team_label_ = new QLabel("Team To Analyze");
+  team_label_->setObjectName("team_label");
+  team_box_ = new QComboBox;
+  team_box_->setObjectName("team");
+  team_box_->setPlaceholderText("(choose a team)");
+
+  auto* add = new QPushButton("&Add >>");
+  add->setObjectName("add");
+  auto* add_all = new QPushButton("Add All &Games of This Folder");
+  add_all->setObjectName("add_all");
+  auto* remove = new QPushButton("<< &Remove");
+  remove->setObjectName("remove");
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(path_);
+  left->addWidget(folder_list_, 1);
+  left->addWidget(preview_);
+  auto* middle = new QVBoxLayout;
+  middle->addStretch(1);
+  middle->addWidget(add);
+  middle->addWidget(remove);
+  middle->addSpacing(12);
+  middle->addWidget(add_all);
+  middle->addStretch(1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(new QLabel("Games To Analyze"));
+  right->addWidget(chosen_, 1);
+  right->addWidget(team_label_);
+  right->addWidget(team_box_);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 2);
+  columns->addLayout(middle);
+  columns->addLayout(right, 3);
+  auto* outer = new QVBoxLayout(this);
+  outer->addLayout(columns, 1);
+  outer->addWidget(buttons);
+  resize(760, 460);
+
+  // The plot variants count no team: the chosen list takes the team box's room.
+  if (variant_ != ChooserVariant::kStatistics) {
+    team_label_->hide();
+    team_label_->setEnabled(false);
+    team_box_->hide();
+    team_box_->setEnabled(false);
+  }
+  RefreshChosen();
+
+  connect(folder_list_, &QListWidget::currentItemChanged, this,
+          [this](QListWidgetItem* item) { HighlightChanged(item); });
+  connect(folder_list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { DoubleClicked(item); });
+  connect(add, &QPushButton::clicked, this, &GameChooserDialog::AddHighlighted);
+  connect(add_all, &QPushButton::clicked, this, &GameChooserDialog::AddAllOfFolder);
+  connect(remove, &QPushButton::clicked, this, &GameChooserDialog::RemoveHighlighted);
+  connect(buttons, &QDialogButtonBox::accepted, this, &GameChooserDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &GameChooserDialog::reject);
+}
+
+void GameChooserDialog::EnterFolder(const std::string& folder) {
+  std::error_code ec;
+  std::filesystem::path canonical = std::filesystem::weakly_canonical(folder, ec);
+  folder_ = ec ? folder : canonical.string();
+  const std::string pattern = (folder_.ends_with('/') ? folder_ : folder_ + "/") + "*.gam";
+  path_->setText(QString::fromStdString(pattern));
+
+  folder_list_->clear();
+  std::vector<std::string> folders;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_, ec)) {
+    std::error_code entry_ec;
+    if (entry.is_directory(entry_ec)) folders.push_back(entry.path().filename().string());
+  }
+  std::sort(folders.begin(), folders.end());
+  const std::filesystem::path here(folder_);
+  if (here.has_parent_path() && here.parent_path() != here) folders.insert(folders.begin(), "..");
+  for (const std::string& name : folders) {
+    auto* item = new QListWidgetItem("[" + QString::fromStdString(name) + "]", folder_list_);
+    item->setData(kPathRole, QString::fromStdString(name == ".." ? here.parent_path().string() : (here / name).string()));
+    item->setData(kFolderRole, true);
+  }
+  for (const std::string& file : GameFilesOf(folder_)) {
+    auto* item = new QListWidgetItem(QString::fromStdString(std::filesystem::path(file).filename().string()),
+                                     folder_list_);
+    item->setData(kPathRole, QString::fromStdString(file));
+    item->setData(kFolderRole, false);
+  }
+}
+
+void GameChooserDialog::HighlightChanged(QListWidgetItem* item) {
+  if (item == nullptr || item->data(kFolderRole).toBool()) return;
+  const std::optional<std::string> preview = GamePreview(item->data(kPathRole).toString().toStdString());
+  if (preview) preview_->setText(print::FromCp1252(*preview));
+}
+
+void GameChooserDialog::DoubleClicked(QListWidgetItem* item) {
+  if (item == nullptr) return;
+  const std::string path = item->data(kPathRole).toString().toStdString();
+  if (item->data(kFolderRole).toBool()) {
+    EnterFolder(path);
+    preview_->setText(path_->text());  // the new folder's pattern, until a game is highlighted
+  } else {
+    AddFiles({path});
+  }
+}
+
+void GameChooserDialog::AddHighlighted() {
+  std::vector<std::string> paths;
+  for (int i = 0; i < folder_list_->count(); ++i) {
+    QListWidgetItem* item = folder_list_->item(i);
+    if (item->isSelected() && !item->data(kFolderRole).toBool()) {
+      paths.push_back(item->data(kPathRole).toString().toStdString());
+    }
+  }
+  AddFiles(paths);
+}
+
+void GameChooserDialog::AddAllOfFolder() { AddFiles(GameFilesOf(folder_)); }
+
+void GameChooserDialog::AddFiles(const std::vector<std::string>& paths) {
+  std::string prior;  // the paths refused for their format, one a line
+  for (const std::string& path : paths) {
+    UserMessage message;
+    const GameSelection::AddResult result = selection_.Add(path, &message);
+    if (result == GameSelection::AddResult::kPriorFormat) {
+      prior += (prior.empty() ? "" : "\n") + path;
+    } else if (result == GameSelection::AddResult::kFull) {
+      ui_.ShowMessage(message.text, message.caption, message.icon);
+      break;
+    }
+  }
+  if (!prior.empty()) ui_.ShowMessage(PriorFormatMessage(prior), kPriorFormatCaption, MessageIcon::kExclamation);
+  RefreshChosen();
+}
+
+void GameChooserDialog::RemoveHighlighted() {
+  // From the end, so that the indexes of the rows still to go stay valid.
+  for (int i = chosen_->count() - 1; i >= 0; --i) {
+    if (chosen_->item(i)->isSelected()) selection_.Remove(i);
+  }
+  RefreshChosen();
+}
+
+void GameChooserDialog::RefreshChosen() {
+  chosen_->clear();
+  for (const std::string& path : selection_.games()) chosen_->addItem(QString::fromStdString(path));
+
+  // The team entry chosen stays chosen while a game names it.  Entry 0 is
+  // "All Teams"; a team of that name is another entry.
+  const int was = team_box_->currentIndex();
+  const QString was_text = team_box_->currentText();
+  team_box_->clear();
+  for (const std::string& team : selection_.teams()) team_box_->addItem(print::FromCp1252(team));
+  int now = -1;
+  if (was == 0) {
+    now = 0;
+  } else if (was > 0) {
+    for (int i = 1; i < team_box_->count(); ++i) {
+      if (team_box_->itemText(i) == was_text) now = i;
+    }
+  }
+  team_box_->setCurrentIndex(now);
+}
+
+void GameChooserDialog::accept() {
+  UserMessage message;
+  if (variant_ == ChooserVariant::kStatistics) {
+    if (selection_.Finish(team_box_->currentIndex(), *stat_, &message) != GameSelection::FinishResult::kOk) {
+      ui_.ShowMessage(message.text, message.caption, message.icon);
+      return;
+    }
+  } else {
+    // The plots ask for games only: entry 0 ("All Teams") is always there,
+    // so the only refusal left is the one for no game.
+    Stat scratch;
+    if (selection_.Finish(0, scratch, &message) != GameSelection::FinishResult::kOk) {
+      ui_.ShowMessage(message.text, message.caption, message.icon);
+      return;
+    }
+    games_.ClearGames();
+    for (const std::string& path : selection_.games()) games_.AddGame(path);
+  }
+  QDialog::accept();
+}
+
+}  // namespace scorewick::app

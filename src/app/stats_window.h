@@ -1,0 +1,125 @@
+#pragma once
+// "Statistics": the window over the statistics of the chosen games.  Tabs
+// choose the table (batting, running, fielding, pitching) and the side
+// shown (the team, "Opponents", "Combined"; the team alone when every
+// team is counted); radios choose the opponents' hand, which recounts the
+// games.  Clicking a heading sorts by its column (largest first, then
+// reversing); widths dragged by the person are kept in the table's layout.
+// From here the layouts are edited, the shown table printed as text or
+// exported as comma-separated text or HTML.  Closing the window writes the
+// four layout files into the start folder and keeps the innings per game
+// in the settings.
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/core/session.h"
+#include "platform/ui.h"
+#include "reports/stats_text.h"
+#include "stats/accumulate.h"
+#include "stats/stat.h"
+#include "stats/stat_layout.h"
+#include "stats/stat_view.h"
+
+class QButtonGroup;
+class QComboBox;
+class QRadioButton;
+class QTabBar;
+class QTableView;
+
+namespace scorewick::app {
+
+class StatTableModel;
+
+// How a statistics table goes to the printer: its text sections, the
+// title, the games (for the trailer), the characters per line and the
+// orientation.  Tests put a recording in its place.
+using StatsPrintRunner = std::function<void(const std::vector<reports::TextSection>& sections,
+                                            const std::string& title, const std::vector<std::string>& games,
+                                            int page_width, bool landscape)>;
+
+class StatsWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  enum class ExportForm { kCsv, kHtml, kHtmlAppended };
+
+  // chosen: the chooser's result (games, team name, all-teams flag).  The
+  // layouts are read from the start folder; nothing is counted yet.
+  StatsWindow(const Stat& chosen, Session& session, Ui& ui, QWidget* parent);
+  ~StatsWindow() override;
+
+  // Counts the games and shows the batting table.  Games that could not be
+  // read are named in one message and left out.  False when the person
+  // cancelled the counting or no game could be read: the window is then
+  // not to be shown.
+  bool Open();
+
+  // The table, view and split shown; changing them redraws (a split
+  // recounts, and a cancelled recount keeps the previous split).
+  StatTable table() const { return table_; }
+  StatView view() const { return view_; }
+  void ShowTable(StatTable table);
+  void ShowView(StatView view);
+  void SetSplit(int split);
+  int batting_split() const { return batting_split_; }
+  int pitching_split() const { return pitching_split_; }
+  // Sorts the shown table by the column at display position section.
+  void SortBySection(int section);
+  void EditLayout(StatTable table);
+  void Print();
+  void Export(ExportForm form);
+
+  const Stat& shown() const;
+  const StatLayout& layout(StatTable table) const { return layouts_[static_cast<std::size_t>(table)]; }
+  QTableView* list() const { return list_; }
+
+  // Told of the counting's progress besides the progress dialog; returning
+  // false cancels as the dialog's button does.
+  AccumulateProgress progress_hook;
+  StatsPrintRunner print_runner;
+
+ public slots:
+  void done(int result) override;
+
+ private:
+  void Build();
+  // Counts both sides with the splits into new tables; false (the tables
+  // as they were) when cancelled.
+  bool Compute(int batting_split, int pitching_split, std::vector<GameRefusal>* refusals);
+  void Redraw();
+  void ReadBackWidths();
+  void UpdateSplitRadios();
+  void SetInnings(int innings);
+  int ShownSplit() const;
+  Stat& Shown();
+
+  Session& session_;
+  Ui& ui_;
+  Stat chosen_;  // the games and the team; its tables stay empty
+  std::array<StatLayout, kStatTableCount> layouts_;
+  std::array<int, kStatTableCount> sort_column_{};
+  // Per table and column: whether the next click sorts largest first.
+  std::array<std::vector<bool>, kStatTableCount> next_descending_;
+  StatTable table_ = StatTable::kBatting;
+  StatView view_ = StatView::kTeam;
+  int batting_split_ = kSplitAll;
+  int pitching_split_ = kSplitAll;
+  bool counting_ = false;  // the window answers clicks while it counts
+  Stat team_;
+  Stat opponents_;
+  Stat combined_;
+
+  QTabBar* table_tabs_ = nullptr;
+  QTabBar* view_tabs_ = nullptr;
+  std::array<QRadioButton*, 3> split_radios_{};
+  QButtonGroup* split_group_ = nullptr;
+  QComboBox* innings_ = nullptr;
+  QTableView* list_ = nullptr;
+  StatTableModel* model_ = nullptr;
+};
+
+}  // namespace scorewick::app

@@ -1,0 +1,214 @@
+// The game chooser: the folder list, the preview, Add and Remove with the
+// team box, the refusals of OK, and the plot variants without a team box.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <filesystem>
+
+#include "app/game_chooser_dialog.h"
+#include "gui/support/gui_fixture.h"
+#include "gui/support/stat_games.h"
+#include "records/file_io.h"
+
+using namespace scorewick;
+using namespace scorewick::app;
+using scorewick::testing::Find;
+
+namespace {
+
+QStringList Items(QListWidget* list) {
+  QStringList items;
+  for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+  return items;
+}
+
+QStringList Items(QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+  return items;
+}
+
+QListWidgetItem* ItemNamed(QListWidget* list, const QString& text) {
+  const auto found = list->findItems(text, Qt::MatchExactly);
+  if (found.isEmpty()) qFatal("no item %s", qPrintable(text));
+  return found.first();
+}
+
+// Highlights the named entries of the folder list and presses Add.
+void AddNamed(GameChooserDialog& d, const QStringList& names) {
+  auto* folders = Find<QListWidget>(&d, "folders");
+  folders->clearSelection();
+  for (const QString& name : names) ItemNamed(folders, name)->setSelected(true);
+  Find<QPushButton>(&d, "add")->click();
+}
+
+}  // namespace
+
+class GameChooserTest : public QObject {
+  Q_OBJECT
+
+ private:
+  testing::GuiFixture fixture_;
+  std::string games_;  // a folder of retitled games
+  std::string source_;
+
+ private slots:
+  void initTestCase() {
+    source_ = testing::WriteSampleGames(fixture_.Path("season"), 1).front();
+    games_ = fixture_.Path("games");
+    std::filesystem::create_directories(games_ + "/older");
+    testing::WriteRetitledGame(source_, games_ + "/ab1.gam", "A", "B");
+    testing::WriteRetitledGame(source_, games_ + "/ab2.gam", "B", "A");
+    testing::WriteRetitledGame(source_, games_ + "/ac.gam", "A", "C");
+    testing::WriteRetitledGame(source_, games_ + "/dd.gam", "D", "D");
+    testing::WriteRetitledGame(source_, games_ + "/named.gam", "All Teams", "B");
+    // A game in the prior format: no version word before the header.
+    testing::WriteRetitledGame(source_, games_ + "/older/old.gam", "E", "F");
+    std::vector<std::uint8_t> bytes;
+    QVERIFY(ReadWholeFile(games_ + "/older/old.gam", bytes, nullptr));
+    bytes.erase(bytes.begin(), bytes.begin() + 4);
+    QVERIFY(WriteFileAtomically(games_ + "/older/old.gam", bytes, nullptr));
+  }
+
+  void listsFoldersAndGamesAndPreviews() {
+    Stat stat;
+    GameChooserDialog d(stat, games_, fixture_.ui, nullptr);
+    QCOMPARE(d.windowTitle(), QString("Select Applicable Games To Analyze"));
+    auto* folders = Find<QListWidget>(&d, "folders");
+    QCOMPARE(Items(folders), QStringList({"[..]", "[older]", "ab1.gam", "ab2.gam", "ac.gam", "dd.gam", "named.gam"}));
+    QCOMPARE(Find<QLabel>(&d, "path")->text(), QString::fromStdString(games_ + "/*.gam"));
+    folders->setCurrentItem(ItemNamed(folders, "ac.gam"));
+    QCOMPARE(Find<QLabel>(&d, "preview")->text(), QString("C\nvs\nA"));
+    // A folder highlighted leaves the preview as it was.
+    folders->setCurrentItem(ItemNamed(folders, "[older]"));
+    QCOMPARE(Find<QLabel>(&d, "preview")->text(), QString("C\nvs\nA"));
+
+    // Into a folder by double click; the old game previews but is refused.
+    emit folders->itemDoubleClicked(ItemNamed(folders, "[older]"));
+    QCOMPARE(Items(folders), QStringList({"[..]", "old.gam"}));
+    QCOMPARE(Find<QLabel>(&d, "path")->text(), QString::fromStdString(games_ + "/older/*.gam"));
+    folders->setCurrentItem(ItemNamed(folders, "old.gam"));
+    QCOMPARE(Find<QLabel>(&d, "preview")->text(), QString("F\nvs\nE\n(Prior Version Format)"));
+    fixture_.ui.messages.clear();
+    emit folders->itemDoubleClicked(ItemNamed(folders, "old.gam"));
+    QCOMPARE(Find<QListWidget>(&d, "chosen")->count(), 0);
+    QCOMPARE(fixture_.ui.messages.size(), std::size_t{1});
+    QCOMPARE(fixture_.ui.messages[0].caption, std::string("Incompatible Game Format"));
+    QCOMPARE(fixture_.ui.messages[0].text,
+             games_ + "/older/old.gam\n\nCannot use Game until Converted to 3.0 Format\n(See Help File)");
+    emit folders->itemDoubleClicked(ItemNamed(folders, "[..]"));
+    QCOMPARE(d.folder(), games_);
+
+    AddNamed(d, {"ab1.gam", "ac.gam"});
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    testing::SaveScreenshot(&d, "game_chooser");
+  }
+
+  void teamBoxFollowsAddAndRemove() {
+    Stat stat;
+    GameChooserDialog d(stat, games_, fixture_.ui, nullptr);
+    auto* chosen = Find<QListWidget>(&d, "chosen");
+    auto* team = Find<QComboBox>(&d, "team");
+    QCOMPARE(Items(team), QStringList({"All Teams"}));
+    QCOMPARE(team->currentIndex(), -1);
+    // Several at once, then one twice (by double click): no second entry.
+    AddNamed(d, {"ab1.gam", "ab2.gam", "ac.gam"});
+    emit Find<QListWidget>(&d, "folders")->itemDoubleClicked(ItemNamed(Find<QListWidget>(&d, "folders"), "ab1.gam"));
+    QCOMPARE(chosen->count(), 3);
+    QCOMPARE(chosen->item(2)->text(), QString::fromStdString(games_ + "/ac.gam"));
+    QCOMPARE(Items(team), QStringList({"All Teams", "A", "B", "C"}));
+    team->setCurrentIndex(1);  // A
+    chosen->item(2)->setSelected(true);
+    Find<QPushButton>(&d, "remove")->click();
+    QCOMPARE(Items(team), QStringList({"All Teams", "A", "B"}));
+    QCOMPARE(team->currentText(), QString("A"));
+    // The chosen team leaves with its last game.
+    AddNamed(d, {"dd.gam"});
+    QCOMPARE(Items(team), QStringList({"All Teams", "A", "B", "D"}));
+    team->setCurrentIndex(3);
+    chosen->clearSelection();
+    chosen->item(2)->setSelected(true);
+    Find<QPushButton>(&d, "remove")->click();
+    QCOMPARE(Items(team), QStringList({"All Teams", "A", "B"}));
+    QCOMPARE(team->currentIndex(), -1);
+
+    // Remove with nothing highlighted does nothing.
+    chosen->clearSelection();
+    Find<QPushButton>(&d, "remove")->click();
+    QCOMPARE(chosen->count(), 2);
+  }
+
+  void okRefusesInOrderThenFillsTheStat() {
+    Stat stat;
+    stat.team_name = "untouched";
+    GameChooserDialog d(stat, games_, fixture_.ui, nullptr);
+    fixture_.ui.messages.clear();
+    d.accept();  // no game and no team: the game is asked for first
+    AddNamed(d, {"named.gam"});
+    d.accept();
+    QCOMPARE(fixture_.ui.messages.size(), std::size_t{2});
+    QCOMPARE(fixture_.ui.messages[0].caption, std::string("No Game Selected"));
+    QCOMPARE(fixture_.ui.messages[0].text, std::string("Must Select at least one Game to Analyze"));
+    QCOMPARE(fixture_.ui.messages[1].caption, std::string("No Team Selected"));
+    QCOMPARE(fixture_.ui.messages[1].text, std::string("You Must Choose a Team Name or \"All Teams\""));
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QCOMPARE(stat.team_name, std::string("untouched"));
+    QCOMPARE(stat.game_count(), 0);
+
+    // A team literally named "All Teams" is a team, not the choice of all.
+    auto* team = Find<QComboBox>(&d, "team");
+    QCOMPARE(Items(team), QStringList({"All Teams", "All Teams", "B"}));
+    team->setCurrentIndex(1);
+    d.accept();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(stat.team_name, std::string("All Teams"));
+    QVERIFY(!stat.all_teams);
+    QCOMPARE(stat.file_names(), std::vector<std::string>({games_ + "/named.gam"}));
+    team->setCurrentIndex(0);
+    d.accept();
+    QVERIFY(stat.all_teams);
+  }
+
+  void plotVariantsHaveNoTeamBox() {
+    for (ChooserVariant variant : {ChooserVariant::kScatterPlots, ChooserVariant::kPitchingPlots}) {
+      BaseStatGameStruct games;
+      GameChooserDialog d(variant, games, games_, fixture_.ui, nullptr);
+      d.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&d));
+      QVERIFY(!Find<QComboBox>(&d, "team")->isVisible());
+      QVERIFY(!Find<QLabel>(&d, "team_label")->isVisible());
+      fixture_.ui.messages.clear();
+      d.accept();
+      QCOMPARE(fixture_.ui.messages.size(), std::size_t{1});
+      QCOMPARE(fixture_.ui.messages[0].caption, std::string("No Game Selected"));
+      Find<QPushButton>(&d, "add_all")->click();
+      QCOMPARE(Find<QListWidget>(&d, "chosen")->count(), 5);
+      d.accept();
+      QCOMPARE(d.result(), int(QDialog::Accepted));
+      QCOMPARE(games.game_count(), 5);
+      if (variant == ChooserVariant::kScatterPlots) testing::SaveScreenshot(&d, "game_chooser_plots");
+    }
+  }
+
+  void refusesTheThousandAndFirstGame() {
+    const std::string many = fixture_.Path("many");
+    std::filesystem::create_directories(many);
+    for (int i = 0; i <= GameSelection::kMaxGames; ++i) {
+      std::filesystem::copy_file(games_ + "/ab1.gam", many + "/g" + std::to_string(10000 + i) + ".gam");
+    }
+    Stat stat;
+    GameChooserDialog d(stat, many, fixture_.ui, nullptr);
+    fixture_.ui.messages.clear();
+    Find<QPushButton>(&d, "add_all")->click();
+    QCOMPARE(Find<QListWidget>(&d, "chosen")->count(), GameSelection::kMaxGames);
+    QCOMPARE(fixture_.ui.messages.size(), std::size_t{1});
+    QCOMPARE(fixture_.ui.messages[0].caption, std::string("Too Many Games"));
+  }
+};
+
+QTEST_MAIN(GameChooserTest)
+#include "game_chooser_test.moc"

@@ -1,0 +1,470 @@
+// The statistics window: tabs, radios and their labels, sorting by a
+// heading, the layout editor and the layout files, export, print, the
+// progress of the counting, games left out, and the menu command.
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/app_printer.h"
+#include "app/core/command_ids.h"
+#include "app/game_chooser_dialog.h"
+#include "app/stat_table_model.h"
+#include "app/stats_commands.h"
+#include "app/stats_window.h"
+#include "gui/support/gui_fixture.h"
+#include "gui/support/stat_games.h"
+#include "records/file_io.h"
+#include "reports/stats_csv.h"
+#include "stats/accumulate.h"
+
+using namespace scorewick;
+using namespace scorewick::app;
+using scorewick::testing::Find;
+
+namespace {
+
+QStringList TabTexts(QTabBar* tabs) {
+  QStringList texts;
+  for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+  return texts;
+}
+
+QStringList RadioTexts(QWidget* w) {
+  return {Find<QRadioButton>(w, "split_right")->text(), Find<QRadioButton>(w, "split_left")->text(),
+          Find<QRadioButton>(w, "split_all")->text()};
+}
+
+QString Cell(StatsWindow& w, int row, int section) {
+  QAbstractItemModel* model = w.list()->model();
+  return model->data(model->index(row, section)).toString();
+}
+
+// The display position of the first column headed key.
+int Section(StatsWindow& w, const QString& key) {
+  QAbstractItemModel* model = w.list()->model();
+  for (int i = 0; i < model->columnCount(); ++i) {
+    if (model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString() == key) return i;
+  }
+  qFatal("no column %s", qPrintable(key));
+}
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+struct PrintCall {
+  std::vector<reports::TextSection> sections;
+  std::string title;
+  std::vector<std::string> games;
+  int width = 0;
+  bool landscape = false;
+};
+
+}  // namespace
+
+class StatsWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  testing::GuiFixture fixture_;
+  std::vector<std::string> games_;
+  std::string team_;
+
+  Stat Chosen(bool all_teams = false) const {
+    Stat stat;
+    stat.team_name = all_teams ? "All Teams" : team_;
+    stat.all_teams = all_teams;
+    for (const std::string& g : games_) stat.AddGame(g);
+    return stat;
+  }
+
+ private slots:
+  void initTestCase() {
+    games_ = testing::WriteSampleGames(fixture_.Path("start/season"), 8);
+    team_ = testing::SampleTeamName();
+  }
+
+  void tabsRadiosAndLabels() {
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    QCOMPARE(w.windowTitle(), QString("Statistics"));
+    QCOMPARE(TabTexts(Find<QTabBar>(&w, "tables")), QStringList({"Batting", "Running", "Fielding", "Pitching"}));
+    QCOMPARE(TabTexts(Find<QTabBar>(&w, "views")),
+             QStringList({QString::fromStdString(team_), "Opponents", "Combined"}));
+    auto* innings = Find<QComboBox>(&w, "innings");
+    QCOMPARE(innings->count(), 9);
+    QCOMPARE(innings->currentText(), QString("9"));
+
+    // Batting opens sorted by name, A to Z, with the totals row last.
+    auto* model = w.list()->model();
+    QCOMPARE(model->columnCount(), 56);
+    QCOMPARE(model->headerData(55, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Name"));
+    const int rows = model->rowCount();
+    QVERIFY(rows > 9);
+    QCOMPARE(Cell(w, rows - 1, 0), QString("TEAM TOTALS"));
+    for (int r = 1; r + 1 < rows; ++r) QVERIFY(Cell(w, r - 1, 0) <= Cell(w, r, 0));
+    QCOMPARE(RadioTexts(&w), QStringList({"Vs &RH Pitchers", "Vs &LH Pitchers", "Vs &All Pitchers"}));
+    QVERIFY(Find<QRadioButton>(&w, "split_all")->isChecked());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    testing::SaveScreenshot(&w, "stats_batting");
+
+    const char* shots[] = {"stats_batting", "stats_running", "stats_fielding", "stats_pitching"};
+    const int columns[] = {56, 27, 34, 40};
+    for (int t = 1; t < kStatTableCount; ++t) {
+      Find<QTabBar>(&w, "tables")->setCurrentIndex(t);
+      QCOMPARE(int(w.table()), t);
+      QCOMPARE(model->columnCount(), columns[t]);
+      QCOMPARE(RadioTexts(&w), t == 1 ? QStringList({"Vs &RH Pitchers", "Vs &LH Pitchers", "Vs &All Pitchers"})
+                                      : QStringList({"Vs &RH Batters", "Vs &LH Batters", "Vs &All Batters"}));
+      testing::SaveScreenshot(&w, shots[t]);
+    }
+
+    // A split on the pitching tab is the pitching split; the batting tab
+    // still shows its own.
+    Find<QRadioButton>(&w, "split_left")->click();
+    QCOMPARE(w.pitching_split(), 1);
+    QCOMPARE(w.batting_split(), 2);
+    Stat engine = Chosen();
+    Accumulate(engine, 1, 2, false);
+    QCOMPARE(model->rowCount(), int(engine.pitching.size()));
+    Find<QTabBar>(&w, "tables")->setCurrentIndex(0);
+    QVERIFY(Find<QRadioButton>(&w, "split_all")->isChecked());
+
+    // The combined view: opponents first, then the team, then "TOTALS".
+    Find<QTabBar>(&w, "views")->setCurrentIndex(2);
+    QCOMPARE(w.view(), StatView::kCombined);
+    QCOMPARE(Cell(w, model->rowCount() - 1, 0), QString("TOTALS"));
+    testing::SaveScreenshot(&w, "stats_combined");
+    w.reject();
+  }
+
+  void wideBattingTableStaysUsable() {
+    // Names left-aligned, the numbers narrow and right-aligned.
+    std::string layout = "1, 130, Left\n1, 120, Left\n";
+    for (int i = 2; i < 55; ++i) layout += "1, 56, Right\n";
+    layout += "1, 130, Left\n";
+    std::ofstream(fixture_.Path("start/blayout.bsl")) << layout;
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QHeaderView* header = w.list()->horizontalHeader();
+    auto* model = w.list()->model();
+    const int pa = Section(w, "PA");
+    QCOMPARE(model->data(model->index(0, pa), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(model->data(model->index(0, 0), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignLeft | Qt::AlignVCenter);
+    // Every heading fits its column; the table scrolls sideways.
+    for (int i = 0; i < model->columnCount(); ++i) {
+      const QString key = model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
+      QVERIFY2(header->fontMetrics().horizontalAdvance(key) + 6 <= header->sectionSize(i), qPrintable(key));
+    }
+    QVERIFY(w.list()->horizontalScrollBar()->maximum() > 0);
+    testing::SaveScreenshot(&w, "stats_batting_narrow");
+    w.list()->horizontalScrollBar()->setValue(w.list()->horizontalScrollBar()->maximum());
+    testing::SaveScreenshot(&w, "stats_batting_narrow_right");
+
+    // The list takes what the window gains.
+    const QSize list_before = w.list()->size();
+    w.resize(w.width() + 200, w.height() + 150);
+    QTest::qWait(20);
+    QCOMPARE(w.list()->size(), list_before + QSize(200, 150));
+    w.reject();
+    std::filesystem::remove(fixture_.Path("start/blayout.bsl"));
+  }
+
+  void allTeamsHasOneView() {
+    StatsWindow w(Chosen(true), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    QCOMPARE(TabTexts(Find<QTabBar>(&w, "views")), QStringList({"All Teams"}));
+    QCOMPARE(w.list()->model()->rowCount() - 1, int(w.shown().batting.size()) - 1);
+    w.reject();
+  }
+
+  void headingClicksSortDescendingThenAscending() {
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    QHeaderView* header = w.list()->horizontalHeader();
+    const int pa = Section(w, "PA");
+    const int rows = w.list()->model()->rowCount();
+    for (bool descending : {true, false}) {
+      emit header->sectionClicked(pa);
+      for (int r = 1; r + 1 < rows; ++r) {
+        const int before = Cell(w, r - 1, pa).toInt();
+        const int after = Cell(w, r, pa).toInt();
+        QVERIFY2(descending ? before >= after : before <= after, qPrintable(QString::number(r)));
+      }
+      QCOMPARE(Cell(w, rows - 1, 0), QString("TEAM TOTALS"));
+      QCOMPARE(header->sortIndicatorOrder(), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
+    // The trailing Name column sorts by the first: its first click is Z to A.
+    emit header->sectionClicked(55);
+    QVERIFY(Cell(w, 0, 0) > Cell(w, rows - 2, 0));
+    QCOMPARE(Cell(w, rows - 1, 0), QString("TEAM TOTALS"));
+    w.reject();
+  }
+
+  void editedLayoutAndWidthsWrittenOnClose() {
+    {
+      StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+      QVERIFY(w.Open());
+      w.show();
+      testing::WhenDialogShows([](QWidget* editor) {
+        QCOMPARE(editor->windowTitle(), QString("Modify Stats Report"));
+        auto* viewed = Find<QListWidget>(editor, "viewed");
+        QCOMPARE(viewed->count(), 27);
+        viewed->findItems("SB2", Qt::MatchExactly).first()->setSelected(true);
+        viewed->findItems("CV", Qt::MatchExactly).first()->setSelected(true);
+        Find<QPushButton>(editor, "hide")->click();
+        auto* available = Find<QListWidget>(editor, "available");
+        QCOMPARE(available->count(), 2);
+        QCOMPARE(available->item(0)->text(), QString("SB2"));
+        available->item(1)->setSelected(true);  // CV comes back
+        Find<QPushButton>(editor, "show")->click();
+        QCOMPARE(viewed->count(), 26);
+        testing::SaveScreenshot(editor, "stats_layout_editor");
+        qobject_cast<QDialog*>(editor)->accept();
+      });
+      w.EditLayout(StatTable::kRunning);
+      QVERIFY(!w.layout(StatTable::kRunning)[3].shown);
+      w.ShowTable(StatTable::kRunning);
+      QCOMPARE(w.list()->model()->columnCount(), 26);
+      // A width dragged on the batting tab survives the change of tab.
+      w.ShowTable(StatTable::kBatting);
+      w.list()->horizontalHeader()->resizeSection(Section(w, "OAB"), 45);
+      w.ShowTable(StatTable::kPitching);
+      Find<QComboBox>(&w, "innings")->setCurrentIndex(6);
+      w.accept();
+    }
+    const std::vector<std::string> running = Lines(ReadText(fixture_.Path("start/rlayout.rsl")));
+    QCOMPARE(running.size(), std::size_t{27});
+    QCOMPARE(running[2], std::string("1, 100, Center"));
+    QCOMPARE(running[3], std::string("0, 100, Center"));
+    const std::vector<std::string> batting = Lines(ReadText(fixture_.Path("start/blayout.bsl")));
+    QCOMPARE(batting.size(), std::size_t{56});
+    QCOMPARE(batting[5], std::string("1, 45, Center"));
+    QVERIFY(FileExists(fixture_.Path("start/flayout.fsl")));
+    QVERIFY(FileExists(fixture_.Path("start/playout.psl")));
+    QCOMPARE(fixture_.session.settings.innings_per_game, 7);
+
+    // The next window reads them back.
+    StatsWindow again(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(again.Open());
+    QCOMPARE(again.list()->horizontalHeader()->sectionSize(Section(again, "OAB")), 45);
+    QCOMPARE(Find<QComboBox>(&again, "innings")->currentText(), QString("7"));
+    again.reject();
+    std::filesystem::remove(fixture_.Path("start/rlayout.rsl"));
+    std::filesystem::remove(fixture_.Path("start/blayout.bsl"));
+    fixture_.session.settings.innings_per_game = 9;
+  }
+
+  void exportWritesTheEnginesText() {
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    w.ShowTable(StatTable::kFielding);
+    const std::string csv = fixture_.Path("fielding");  // the extension is added
+    fixture_.ui.file_answers.push_back(FileChoice{csv, 1});
+    w.Export(StatsWindow::ExportForm::kCsv);
+    QCOMPARE(ReadText(csv + ".csv"), reports::StatsCsv(w.shown(), StatTable::kFielding, w.layout(StatTable::kFielding)));
+
+    const std::string html = fixture_.Path("stats.htm");
+    fixture_.ui.file_answers.push_back(FileChoice{html, 1});
+    w.Export(StatsWindow::ExportForm::kHtml);
+    w.ShowTable(StatTable::kPitching);
+    fixture_.ui.file_answers.push_back(FileChoice{html, 1});
+    w.Export(StatsWindow::ExportForm::kHtmlAppended);
+    const std::string page = ReadText(html);
+    QCOMPARE(page.find("<HTML>"), std::size_t{0});
+    QVERIFY(page.find("<HTML>", 1) == std::string::npos);
+    QVERIFY(page.find("Fielding Stats") < page.find("Pitching Stats"));
+    QCOMPARE(fixture_.ui.file_requests.back().filter, std::string("HTML Page (*.htm)|*.htm;*.html|"));
+    w.reject();
+  }
+
+  void printAsksForWidthAndOrientation() {
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    std::vector<PrintCall> calls;
+    w.print_runner = [&](const std::vector<reports::TextSection>& sections, const std::string& title,
+                         const std::vector<std::string>& games, int width, bool landscape) {
+      calls.push_back({sections, title, games, width, landscape});
+    };
+    fixture_.ui.messages.clear();
+    fixture_.ui.yes_no_answers = {false, false};
+    w.Print();  // portrait, no width chosen: 85
+    fixture_.ui.yes_no_answers = {true, true};
+    fixture_.ui.text_answers = {std::string("30")};
+    w.Print();  // too low: 50, and it stays
+    fixture_.ui.yes_no_answers = {false, true};
+    w.Print();
+    QCOMPARE(calls.size(), std::size_t{3});
+    QCOMPARE(calls[0].width, 85);
+    QVERIFY(!calls[0].landscape);
+    QCOMPARE(calls[1].width, 50);
+    QVERIFY(calls[1].landscape);
+    QCOMPARE(calls[2].width, 50);
+    QVERIFY(calls[1].sections.size() > calls[0].sections.size());
+    for (const std::string& line : calls[1].sections[1]) QVERIFY(line.size() <= 50);
+    QCOMPARE(calls[0].title, "Statistics for " + team_);
+    QCOMPARE(calls[0].games, games_);
+    QCOMPARE(fixture_.ui.messages.size(), std::size_t{7});  // the six questions, and the refusal of 30
+    QCOMPARE(fixture_.ui.messages[3].text,
+             std::string("Sorry, your selection was too low and would not print properly.  Resetting to the "
+                         "lowest setting, 50"));
+    QCOMPARE(fixture_.ui.messages[0].text, std::string("Modify number of characters printed per page width ?"));
+    QCOMPARE(fixture_.ui.messages[0].caption, std::string("Scorewick"));
+    QCOMPARE(fixture_.ui.messages[1].text, std::string("Would you like to print this report in landscape mode?"));
+    fixture_.session.stats_print_width = 0;
+    w.reject();
+  }
+
+  void printsOnTheApplicationPrinter() {
+    QPrinter& printer = ApplicationPrinter();
+    if (printer.outputFormat() != QPrinter::PdfFormat) QSKIP("a printer is installed: nothing to print on");
+    const QPageLayout::Orientation before = printer.pageLayout().orientation();
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    const std::string pdf = fixture_.Path("stats.pdf");
+    fixture_.ui.yes_no_answers = {false, before == QPageLayout::Portrait};
+    printer.setOutputFileName(QString::fromStdString(pdf));  // the print dialog's file
+    testing::WhenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    w.Print();
+    std::vector<std::uint8_t> bytes;
+    QVERIFY(ReadWholeFile(pdf, bytes, nullptr));
+    QVERIFY(bytes.size() > 1000);
+    QCOMPARE(std::string(bytes.begin(), bytes.begin() + 5), std::string("%PDF-"));
+    QCOMPARE(printer.pageLayout().orientation(), before);  // turned for the job only
+    if (const char* shots = std::getenv("SCOREWICK_SCREENSHOTS")) {
+      std::filesystem::create_directories(shots);
+      std::filesystem::copy_file(pdf, std::string(shots) + "/stats_printed.pdf",
+                                 std::filesystem::copy_options::overwrite_existing);
+    }
+    printer.setOutputFileName(QString());
+    w.reject();
+  }
+
+  void cancelledCountingKeepsThePreviousState() {
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    w.progress_hook = [](int done, int) { return done < 3; };
+    QVERIFY(!w.Open());
+
+    StatsWindow open(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(open.Open());
+    const int rows = open.list()->model()->rowCount();
+    const QString totals_pa = Cell(open, rows - 1, Section(open, "PA"));
+    int asked = 0;
+    open.progress_hook = [&asked](int done, int total) {
+      ++asked;
+      return done < total - 1;  // cancelled at the very last game
+    };
+    Find<QRadioButton>(&open, "split_right")->click();
+    QVERIFY(asked > 0);
+    QCOMPARE(open.batting_split(), 2);
+    QVERIFY(Find<QRadioButton>(&open, "split_all")->isChecked());
+    QCOMPARE(open.list()->model()->rowCount(), rows);
+    QCOMPARE(Cell(open, rows - 1, Section(open, "PA")), totals_pa);
+    // A click on another split while counting is not a second count.
+    auto* left = Find<QRadioButton>(&open, "split_left");
+    int calls = 0;
+    open.progress_hook = [left, &calls](int, int) {
+      if (++calls == 2) left->click();
+      return true;
+    };
+    Find<QRadioButton>(&open, "split_right")->click();
+    QCOMPARE(calls, 2 * int(games_.size()));  // once a game a side, no more
+    QCOMPARE(open.batting_split(), 0);
+    QVERIFY(Find<QRadioButton>(&open, "split_right")->isChecked());
+    QVERIFY(Cell(open, open.list()->model()->rowCount() - 1, Section(open, "PA")).toInt() < totals_pa.toInt());
+    open.reject();
+  }
+
+  void gamesThatCannotBeReadAreNamedAndLeftOut() {
+    Stat chosen = Chosen();
+    const std::string missing = fixture_.Path("start/season/gone.gam");
+    const std::string damaged = fixture_.Path("start/season/damaged.gam");
+    std::vector<std::uint8_t> bytes;
+    QVERIFY(ReadWholeFile(games_[0], bytes, nullptr));
+    bytes.resize(600);  // cut short inside its teams
+    QVERIFY(WriteFileAtomically(damaged, bytes, nullptr));
+    chosen.AddGame(missing);
+    chosen.AddGame(damaged);
+    fixture_.ui.messages.clear();
+    StatsWindow w(chosen, fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    QCOMPARE(fixture_.ui.messages.size(), std::size_t{1});
+    QCOMPARE(fixture_.ui.messages[0].caption, std::string("Load Error"));
+    const std::string& text = fixture_.ui.messages[0].text;
+    QVERIFY(text.starts_with("These games could not be read and are left out:\n"));
+    QVERIFY(text.find(missing) != std::string::npos);
+    QVERIFY(text.find(damaged) != std::string::npos);
+    QCOMPARE(w.list()->model()->rowCount(), int(w.shown().batting.size()));
+    QVERIFY(w.list()->model()->rowCount() > 9);
+    std::vector<std::string> printed;
+    w.print_runner = [&](const auto&, const auto&, const std::vector<std::string>& games, int, bool) {
+      printed = games;
+    };
+    w.Print();
+    QCOMPARE(printed, games_);
+    w.reject();
+    std::filesystem::remove(damaged);
+
+    Stat none;
+    none.team_name = team_;
+    none.AddGame(missing);
+    StatsWindow empty(none, fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(!empty.Open());
+    QVERIFY(fixture_.ui.messages.back().text.starts_with("No game could be read:"));
+  }
+
+  void menuCommandOpensTheChooserThenTheWindow() {
+    MainWindow& main = fixture_.Window();
+    QVERIFY(main.ActionFor(kCmdTeamStats)->isEnabled());
+    QStringList seen;
+    StatsDialogRun() = [&](QDialog& dialog) {
+      seen << dialog.windowTitle();
+      if (auto* chooser = qobject_cast<GameChooserDialog*>(&dialog)) {
+        chooser->EnterFolder(fixture_.Path("start/season"));
+        chooser->AddAllOfFolder();
+        auto* team = Find<QComboBox>(chooser, "team");
+        team->setCurrentIndex(team->findText(QString::fromStdString(team_)));
+        chooser->accept();
+        return chooser->result();
+      }
+      auto& window = static_cast<StatsWindow&>(dialog);
+      if (window.list()->model()->rowCount() < 10) return int(QDialog::Rejected);
+      window.accept();
+      return int(QDialog::Accepted);
+    };
+    main.ActionFor(kCmdToolGameStats)->trigger();
+    StatsDialogRun() = [](QDialog& dialog) { return dialog.exec(); };
+    QCOMPARE(seen, QStringList({"Select Applicable Games To Analyze", "Statistics"}));
+    QVERIFY(FileExists(fixture_.Path("start/blayout.bsl")));
+  }
+};
+
+QTEST_MAIN(StatsWindowTest)
+#include "stats_window_test.moc"

@@ -1,0 +1,51 @@
+#include "gui/support/stat_games.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "sim/sample_teams.h"
+#include "sim/season.h"
+
+// The simulator's headers use names Qt keeps as macros: no Qt here.
+
+namespace scorewick::testing {
+namespace {
+
+[[noreturn]] void Fail(const std::string& what, const std::string& error) {
+  std::fprintf(stderr, "%s: %s\n", what.c_str(), error.c_str());
+  std::abort();
+}
+
+}  // namespace
+
+std::vector<std::string> WriteSampleGames(const std::string& folder, int count, unsigned seed) {
+  std::filesystem::create_directories(folder);
+  const std::vector<Team> teams = sim::SampleTeams();
+  const auto schedule = sim::MakeSchedule(teams, count, sim::LeagueRules{}, seed);
+  std::string error;
+  if (!sim::WriteSeason(teams, schedule, folder, &error)) Fail("cannot write the season", error);
+  std::vector<std::string> paths;
+  for (int i = 0; i < count; ++i) paths.push_back(folder + "/" + sim::GameFileName(i));
+  return paths;
+}
+
+std::string SampleTeamName() { return sim::SampleTeams()[0].team_name.str(); }
+
+void WriteRetitledGame(const std::string& source, const std::string& path, const std::string& home,
+                       const std::string& visitors) {
+  std::vector<std::uint8_t> bytes;
+  Game game;
+  UserMessages messages;
+  std::string error;
+  if (!ReadWholeFile(source, bytes, &error) || DecodeGameFile(bytes, game, messages, &error) != GameReadResult::kOk) {
+    Fail("cannot read " + source, error);
+  }
+  game.header.list_names[0].set(home);
+  game.header.list_names[1].set(visitors);
+  if (const Status saved = SaveGame(path, game); !saved.ok) Fail("cannot write " + path, saved.reason);
+}
+
+}  // namespace scorewick::testing
