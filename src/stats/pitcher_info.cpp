@@ -1,0 +1,128 @@
+#include "stats/pitcher_info.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "stats/plot_games.h"
+
+namespace scorewick {
+
+namespace {
+
+void AddOnce(std::vector<std::string>& list, const std::string& name) {
+  if (std::find(list.begin(), list.end(), name) == list.end()) list.push_back(name);
+}
+
+}  // namespace
+
+PitchKind KindOfPitch(const PITCH_DATA& pitch) {
+  if (pitch.hit) return PitchKind::kHit;
+  return pitch.strike ? PitchKind::kStrike : PitchKind::kBall;
+}
+
+void PitcherInfo::TakeGame(const Game& game) {
+  const int last = game.LastInning();
+  for (int i = 0; i <= last; ++i) {
+    for (bool top : {true, false}) {
+      for (const AT_BAT& at_bat : game.innings[static_cast<std::size_t>(i)].half(top).at_bats) {
+        const std::string batter = at_bat.batter.name.str();
+        AddOnce(batters, batter);
+        for (const PITCH_DATA& detail : at_bat.pitch_details) {
+          if (!detail.valid) break;
+          PlotPitch pitch{detail.pitcher.name.str(), batter, detail.pitch_type, KindOfPitch(detail),
+                          {detail.location_x, detail.location_y}, detail.speed,
+                          detail.right_handed_batter != 0};
+          AddOnce(pitchers, pitch.pitcher);
+          pitches_.push_back(std::move(pitch));
+        }
+      }
+    }
+  }
+}
+
+void PitcherInfo::FinishLists() {
+  pitchers.push_back(kAllPitchers);
+  batters.push_back(kAllBatters);
+}
+
+AccumulateReport PitcherInfo::Load() {
+  pitchers.clear();
+  batters.clear();
+  pitches_.clear();
+  AccumulateReport report = ForEachPlotGame(*this, [this](const Game& game) { TakeGame(game); });
+  FinishLists();
+  return report;
+}
+
+std::vector<const PlotPitch*> PitcherInfo::Shown() const {
+  std::vector<const PlotPitch*> shown;
+  const bool all_pitchers = pitcher_filter == kAllPitchers;
+  const bool all_batters = batter_filter == kAllBatters;
+  const bool all_types = type_filter < 0 || type_filter >= kPitchTypeCount;
+  for (const PlotPitch& pitch : pitches_) {
+    if (!all_pitchers && pitch.pitcher != pitcher_filter) continue;
+    if (!all_batters && pitch.batter != batter_filter) continue;
+    if (!all_types && pitch.type != type_filter) continue;
+    if (!show[static_cast<std::size_t>(pitch.kind)]) continue;
+    shown.push_back(&pitch);
+  }
+  return shown;
+}
+
+int ZoneThird(PlotPoint p) {
+  if (p.x < kZoneLeft || p.x > kZoneRight || p.y < kZoneTop || p.y > kZoneBottom) return -1;
+  const int height = kZoneBottom - kZoneTop + 1;
+  return std::min(2, (p.y - kZoneTop) * 3 / height);
+}
+
+PitchFigures PitcherInfo::Figures() const {
+  PitchFigures f;
+  std::array<int, 3> thirds{};
+  int outside = 0;
+  for (const PlotPitch* pitch : Shown()) {
+    ++f.total;
+    ++f.counts[static_cast<std::size_t>(pitch->kind)];
+    f.speed_sum += pitch->speed;
+    const int third = ZoneThird(pitch->location);
+    if (third < 0) ++outside;
+    else ++thirds[static_cast<std::size_t>(third)];
+  }
+  if (f.total == 0) return f;
+  const double to_percent = 100.0 / f.total;
+  f.average_speed = f.speed_sum / f.total;
+  f.strike_percent = f.counts[0] * to_percent;
+  f.ball_percent = f.counts[1] * to_percent;
+  f.hit_percent = f.counts[2] * to_percent;
+  for (std::size_t i = 0; i < 3; ++i) f.zone_thirds[i] = thirds[i] * to_percent;
+  f.outside_zone = outside * to_percent;
+  return f;
+}
+
+std::string PitcherInfo::TypeName() const {
+  if (type_filter < 0 || type_filter >= kPitchTypeCount) return std::string(kAllPitches);
+  return std::string(PitchTypeName(type_filter));
+}
+
+std::string PitchSummaryLine(const PitcherInfo& info, const PitchFigures& f) {
+  const bool all = info.type_filter < 0 || info.type_filter >= kPitchTypeCount;
+  const std::string head = all ? "For " + info.TypeName() + ", " : "For " + info.TypeName() + " pitches, ";
+  char rest[200];
+  std::snprintf(rest, sizeof rest, "%d pitches, %5.2f avg speed, %5.2f%c strikes, %5.2f%c balls, %5.2f%c hits.",
+                f.total, f.average_speed, f.strike_percent, '%', f.ball_percent, '%', f.hit_percent, '%');
+  return head + rest;
+}
+
+std::string ZoneThirdsLine(const PitchFigures& f) {
+  char line[160];
+  std::snprintf(line, sizeof line, "Zone thirds: high %.1f%%, middle %.1f%%, low %.1f%%; outside %.1f%%",
+                f.zone_thirds[0], f.zone_thirds[1], f.zone_thirds[2], f.outside_zone);
+  return line;
+}
+
+std::string FigureText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%5.2f", value);
+  return text;
+}
+
+}  // namespace scorewick

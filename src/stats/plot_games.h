@@ -1,0 +1,19 @@
+#pragma once
+// Reading the game list of a plot: every file is loaded in turn into one
+// reused game and handed to the caller.  Files that cannot be read, are in
+// a prior format or are damaged are skipped and named in the report.
+
+#include <functional>
+
+#include "records/game.h"
+#include "stats/accumulate.h"
+#include "stats/base_stat_game_struct.h"
+
+namespace scorewick {
+
+// Calls use(game) for every readable game of the list, in list order.
+// Never shows or prints anything.
+AccumulateReport ForEachPlotGame(const BaseStatGameStruct& games,
+                                 const std::function<void(const Game&)>& use);
+
+}  // namespace scorewick

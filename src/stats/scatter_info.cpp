@@ -1,0 +1,160 @@
+#include "stats/scatter_info.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "records/codes.h"
+#include "stats/plot_games.h"
+
+namespace scorewick {
+
+namespace {
+
+// Safe results of a ball put in play.
+constexpr std::array<std::int32_t, 13> kOnBaseResults = {
+    kReachSingle,       kReachDouble,           kReachTriple,           kReachHomeRun,
+    kReachFieldersChoice, kReachError,          kReachAssistWithError,  kReachSacrificeWithError,
+    kReachInsideParkHR, kReachGroundRuleDouble, kReachSacrificeFC,      kReachSacHitWithError,
+    kReachSacFlyWithError};
+
+// Outs on a ball put in play.
+constexpr std::array<std::int32_t, 12> kBattedOuts = {
+    kOutGround,       kOutFly,        kOutFoul,          kOutDoublePlay,
+    kOutTriplePlay,   kOutSacFly,     kOutLineDrive,     kOutSacrifice,
+    kOutGroundDoublePlay, kOutInfieldFly, kOutNonForceGdp, kOutSacFlyDP};
+
+template <std::size_t N>
+bool Among(const std::array<std::int32_t, N>& set, std::int32_t value) {
+  return std::find(set.begin(), set.end(), value) != set.end();
+}
+
+void AddOnce(std::vector<std::string>& list, const std::string& name) {
+  if (std::find(list.begin(), list.end(), name) == list.end()) list.push_back(name);
+}
+
+}  // namespace
+
+bool FielderDefaultLocation(int position, PlotPoint& point) {
+  static constexpr std::array<PlotPoint, 10> kPlaces = {{{83, 90},
+                                                         {83, 117},
+                                                         {106, 83},
+                                                         {97, 68},
+                                                         {58, 85},
+                                                         {66, 72},
+                                                         {37, 44},
+                                                         {83, 16},
+                                                         {128, 41},
+                                                         {58, 42}}};
+  if (position < 1 || position > 10) return false;
+  point = kPlaces[static_cast<std::size_t>(position - 1)];
+  return true;
+}
+
+bool SprayPointOf(const AT_BAT& at_bat, PlotPoint& point, bool& on_base) {
+  const bool located = at_bat.HasHitLocation();
+  if (located && Among(kOnBaseResults, at_bat.how_reached)) {
+    point = {at_bat.hit_x, at_bat.hit_y};
+    on_base = true;
+    return true;
+  }
+  if (located && Among(kBattedOuts, at_bat.how_out)) {
+    point = {at_bat.hit_x, at_bat.hit_y};
+    on_base = false;
+    return true;
+  }
+  const bool strikeout = at_bat.how_out == kOutStrikeSwinging || at_bat.how_out == kOutStrikeLooking ||
+                         at_bat.how_out == kOutDroppedThird;
+  if (at_bat.out && !strikeout && !at_bat.reached && at_bat.out_credit_count > 0 &&
+      FielderDefaultLocation(at_bat.out_credits[0].position, point)) {
+    on_base = false;
+    return true;
+  }
+  return false;
+}
+
+std::string FinishingPitcher(const AT_BAT& at_bat) {
+  return at_bat.pitchers[static_cast<std::size_t>(at_bat.PitcherCount() - 1)].pitcher.name.str();
+}
+
+void ScatterInfo::TakeGame(const Game& game) {
+  bool counting = true;
+  for (const INNING& inning : game.innings) {
+    if (inning.top.at_bats.empty() && inning.bottom.at_bats.empty()) counting = false;
+    for (const HALF_INNING* half : {&inning.bottom, &inning.top}) {
+      for (const AT_BAT& at_bat : half->at_bats) {
+        SprayEntry entry{at_bat.batter.name.str(), FinishingPitcher(at_bat), false, {}};
+        AddOnce(batters, entry.batter);
+        AddOnce(pitchers, entry.pitcher);
+        if (counting && SprayPointOf(at_bat, entry.point, entry.on_base)) entries_.push_back(std::move(entry));
+      }
+    }
+  }
+}
+
+void ScatterInfo::FinishLists() {
+  pitchers.push_back(kAllPitchers);
+  batters.push_back(kAllBatters);
+}
+
+AccumulateReport ScatterInfo::Load() {
+  batters.clear();
+  pitchers.clear();
+  entries_.clear();
+  AccumulateReport report = ForEachPlotGame(*this, [this](const Game& game) { TakeGame(game); });
+  FinishLists();
+  batter_filter = kAllBatters;
+  pitcher_filter = kAllPitchers;
+  Collect();
+  return report;
+}
+
+void ScatterInfo::Collect() {
+  on_base_points.clear();
+  out_points.clear();
+  const bool all_batters = batter_filter == kAllBatters;
+  const bool all_pitchers = pitcher_filter == kAllPitchers;
+  for (const SprayEntry& entry : entries_) {
+    if (!all_batters && entry.batter != batter_filter) continue;
+    if (!all_pitchers && entry.pitcher != pitcher_filter) continue;
+    (entry.on_base ? on_base_points : out_points).push_back(entry.point);
+  }
+}
+
+SprayShares ComputeSprayShares(const ScatterInfo& info) {
+  constexpr double kHomeX = kNoHitX, kHomeY = kNoHitY;
+  constexpr double kInfieldRadius = 62;
+  // tan(15 degrees): the centre's edge, measured from the line to second base.
+  const double centre_slope = std::tan(15.0 * 3.14159265358979 / 180.0);
+  SprayShares shares;
+  int left = 0, centre = 0, right = 0, infield = 0;
+  for (const auto* points : {&info.on_base_points, &info.out_points}) {
+    for (const PlotPoint& p : *points) {
+      const double dx = p.x - kHomeX, up = kHomeY - p.y;
+      ++shares.total;
+      if (std::hypot(dx, up) <= kInfieldRadius) ++infield;
+      if (std::abs(dx) <= centre_slope * std::max(up, 0.0)) ++centre;
+      else if (dx < 0) ++left;
+      else ++right;
+    }
+  }
+  if (shares.total == 0) return shares;
+  const double to_percent = 100.0 / shares.total;
+  shares.left = left * to_percent;
+  shares.centre = centre * to_percent;
+  shares.right = right * to_percent;
+  shares.infield = infield * to_percent;
+  shares.outfield = (shares.total - infield) * to_percent;
+  return shares;
+}
+
+std::string SpraySharesLine(const SprayShares& s) {
+  char line[160];
+  std::snprintf(line, sizeof line,
+                "Left %.1f%%, centre %.1f%%, right %.1f%%; infield %.1f%%, outfield %.1f%% (%d balls)",
+                s.left, s.centre, s.right, s.infield, s.outfield, s.total);
+  return line;
+}
+
+}  // namespace scorewick

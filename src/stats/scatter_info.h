@@ -1,0 +1,89 @@
+#pragma once
+// The spray chart: where the batted balls of the chosen games went, for one
+// batter or all against one pitcher or all.  Balls that put the batter on
+// base and batted-ball outs are kept apart.
+//
+// Loading reads every game once and keeps, per plate appearance that can
+// place a point, its batter, the pitcher who finished the turn and the
+// point; choosing other players then only filters that list.
+
+#include <string>
+#include <vector>
+
+#include "records/at_bat.h"
+#include "records/game.h"
+#include "stats/accumulate.h"
+#include "stats/base_stat_game_struct.h"
+#include "stats/plot_point.h"
+
+namespace scorewick {
+
+// Where a fielder stands on the field picture, by position code (1 pitcher
+// .. 10 short fielder); the out point of a play without a recorded
+// location.  Returns false for any other code.
+bool FielderDefaultLocation(int position, PlotPoint& point);
+
+// The point a plate appearance places, if any: the recorded location when
+// the batter reached on a ball in play (hit, error, fielder's choice,
+// sacrifice; on_base = true) or made a batted-ball out; otherwise, for an
+// out of a batter who reached no base, the first credited fielder's
+// place.  Strikeouts (dropped third strikes included) never place a
+// point, whoever is credited.
+bool SprayPointOf(const AT_BAT& at_bat, PlotPoint& point, bool& on_base);
+
+// The name of the pitcher who finished the turn (the last filled slot).
+std::string FinishingPitcher(const AT_BAT& at_bat);
+
+struct SprayEntry {
+  std::string batter;
+  std::string pitcher;
+  bool on_base = false;
+  PlotPoint point;
+};
+
+class ScatterInfo : public BaseStatGameStruct {
+ public:
+  std::string batter_filter = kAllBatters;
+  std::string pitcher_filter = kAllPitchers;
+  std::vector<PlotPoint> on_base_points;
+  std::vector<PlotPoint> out_points;
+  // Player lists in order of first appearance, "ALL BATTERS" and "ALL
+  // PITCHERS" last once Load has run.
+  std::vector<std::string> batters;
+  std::vector<std::string> pitchers;
+
+  // Reads every game of the list (ForEachPlotGame), fills the player lists
+  // and the entries, resets both filters to all and collects the points.
+  AccumulateReport Load();
+  // Adds one game's names to the lists and its placed plate appearances to
+  // the entries: innings in order, stopping at the first inning with no
+  // plate appearance in either half (the names of every inning still go
+  // to the lists), the bottom half before the top.
+  void TakeGame(const Game& game);
+  // Appends the two "ALL" entries to the lists.
+  void FinishLists();
+  // Refills both point arrays from the entries that pass both filters
+  // (names compared exactly).
+  void Collect();
+
+  const std::vector<SprayEntry>& entries() const { return entries_; }
+
+ private:
+  std::vector<SprayEntry> entries_;
+};
+
+// How the collected balls spread over the field: left, centre and right by
+// the angle from home plate (centre is the middle 30 degrees of the fair
+// fan), infield when within the dirt's edge (62 pixels from home plate).
+// Shares are percentages of all points; all 0 without points.
+struct SprayShares {
+  int total = 0;
+  double left = 0, centre = 0, right = 0;
+  double infield = 0, outfield = 0;
+};
+SprayShares ComputeSprayShares(const ScatterInfo& info);
+
+// "Left 33.3%, centre 33.3%, right 33.3%; infield 50.0%, outfield 50.0% (n balls)"
+std::string SpraySharesLine(const SprayShares& shares);
+
+}  // namespace scorewick
