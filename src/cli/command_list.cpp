@@ -12,7 +12,7 @@
 
 // Commands built only with the drawing layer (PDF output).
 #ifdef SCOREWICK_CLI_PRINT
-#define SCOREWICK_PRINT_COMMANDS(X) X(AddPrintCommands)
+#define SCOREWICK_PRINT_COMMANDS(X) X(AddPrintCommands) X(AddPlotCommands)
 #else
 #define SCOREWICK_PRINT_COMMANDS(X)
 #endif

@@ -44,11 +44,12 @@ QString CreditLineText() {
          FromView(reports::kMakerWebAddress);
 }
 
-void DrawCreditLine(QPainter& painter, QSize page) {
+void DrawCreditLine(QPainter& painter, QSize page) { DrawCreditLine(painter, page, CreditLineText()); }
+
+void DrawCreditLine(QPainter& painter, QSize page, const QString& text) {
   const QFont previous = painter.font();
   const QFont credit = SansFont(page.width() / 70, painter.device(), /*italic=*/true);
   painter.setFont(credit);
-  const QString text = CreditLineText();
   const int height = HeightOfW(credit, painter.device());
   DrawTextAt(painter, (page.width() - TextWidth(painter, text)) / 2, page.height() - 2 * height,
              text);

@@ -36,5 +36,7 @@ int DrawPageHeader(QPainter& painter, QSize page, int page_number, const QString
 // twice its height.  The painter's font is left as it was.
 void DrawCreditLine(QPainter& painter, QSize page);
 QString CreditLineText();
+// The same line and place with another text.
+void DrawCreditLine(QPainter& painter, QSize page, const QString& text);
 
 }  // namespace scorewick::print

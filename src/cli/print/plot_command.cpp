@@ -1,0 +1,222 @@
+// scorewick plot spray GAME... [--batter NAME] [--pitcher NAME]
+//                              (--points | --png OUT | --pdf OUT)
+// scorewick plot pitches GAME... [--pitcher NAME] [--batter NAME] [--type NAME]
+//                                [--hide strikes,balls,hits]
+//                                (--summary | --png OUT | --pdf OUT)
+//
+// The spray chart and the pitch chart over the given games, as text (the
+// points, or the summary line), as a picture of the printed page or as a
+// PDF file.  Without a name every batter, pitcher or pitch type is taken.
+// The field picture folder and the pitch colours come from scwk.ini in the
+// current folder.
+
+#include <QBuffer>
+#include <QImage>
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <span>
+#include <sstream>
+
+#include "app/core/settings.h"
+#include "cli/command.h"
+#include "cli/print/gui_application.h"
+#include "cli/subcommand_group.h"
+#include "records/cp1252.h"
+#include "records/file_io.h"
+#include "reports/print/page_target.h"
+#include "reports/print/pitch_chart_drawing.h"
+#include "reports/print/spray_chart_drawing.h"
+#include "stats/pitcher_info.h"
+#include "stats/scatter_info.h"
+
+namespace scorewick::cli {
+namespace {
+
+struct Output {
+  std::string png;
+  std::string pdf;
+};
+
+app::Settings CurrentSettings() {
+  app::Settings settings;
+  std::error_code ec;
+  app::LoadSettings(std::filesystem::current_path(ec).string(), settings);
+  return settings;
+}
+
+// Reads the games; false (with the messages printed) when none could be.
+bool ReadGames(const AccumulateReport& report, std::size_t listed, CommandContext& ctx) {
+  for (const GameRefusal& refusal : report.refusals) {
+    ctx.err << "scorewick: " << refusal.file << " left out: " << Cp1252ToUtf8(refusal.reason) << "\n";
+  }
+  if (report.games_read == 0 && listed > 0) {
+    ctx.err << "scorewick: no game could be read\n";
+    return false;
+  }
+  return true;
+}
+
+// The name given on the command line as the games spell it, or "" when
+// no player of the list has it (the message printed).
+bool ChooseName(const std::string& given, const std::vector<std::string>& names, const char* what,
+                std::string& filter, CommandContext& ctx) {
+  if (given.empty()) return true;
+  const std::string name = Utf8ToCp1252(given);
+  if (std::find(names.begin(), names.end(), name) == names.end()) {
+    ctx.err << "scorewick: no " << what << " \"" << given << "\" in these games\n";
+    return false;
+  }
+  filter = name;
+  return true;
+}
+
+// The first page of the printout as a PNG picture (US letter at 100 dots
+// to the inch), written whole or not at all.
+bool WritePng(print::Printout& printout, const std::string& path, std::string* error) {
+  print::ImagePageTarget target(QSize(850, 1100), 100);
+  if (print::PrintPages(printout, target) < 1 || target.pages().empty()) {
+    *error = "the picture could not be drawn";
+    return false;
+  }
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  if (!target.pages().front().save(&buffer, "PNG")) {
+    *error = "the picture could not be encoded";
+    return false;
+  }
+  const QByteArray& bytes = buffer.data();
+  return WriteFileAtomically(path,
+                             std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                                           static_cast<std::size_t>(bytes.size())),
+                             error);
+}
+
+int WritePrintout(print::Printout& printout, const Output& out, CommandContext& ctx) {
+  std::string error;
+  const std::string& path = out.pdf.empty() ? out.png : out.pdf;
+  const bool written = out.pdf.empty() ? WritePng(printout, path, &error)
+                                       : print::PrintToPdf(printout, path, &error);
+  if (!written) {
+    ctx.err << "scorewick: cannot write " << path << ": " << error << "\n";
+    return kExitRefused;
+  }
+  return kExitDone;
+}
+
+struct SprayRequest {
+  std::vector<std::string> games;
+  std::string batter, pitcher;
+  bool points = false;
+  Output out;
+};
+
+int RunSpray(const SprayRequest& r, CommandContext& ctx) {
+  auto app = EnsureGuiApplication();
+  ScatterInfo info;
+  for (const std::string& g : r.games) info.AddGame(g);
+  if (!ReadGames(info.Load(), r.games.size(), ctx)) return kExitRefused;
+  if (!ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx) ||
+      !ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx)) {
+    return kExitRefused;
+  }
+  info.Collect();
+  if (r.points) {
+    std::ostringstream text;
+    for (const PlotPoint& p : info.on_base_points) text << "on-base " << p.x << ' ' << p.y << '\n';
+    for (const PlotPoint& p : info.out_points) text << "out " << p.x << ' ' << p.y << '\n';
+    ctx.out << text.str() << SpraySharesLine(ComputeSprayShares(info)) << '\n';
+    return kExitDone;
+  }
+  print::SprayPrintout printout(info, print::LoadFieldPicture(CurrentSettings().field_image_path));
+  return WritePrintout(printout, r.out, ctx);
+}
+
+struct PitchRequest {
+  std::vector<std::string> games;
+  std::string pitcher, batter, type;
+  std::vector<std::string> hide;
+  bool summary = false;
+  Output out;
+};
+
+int RunPitches(const PitchRequest& r, CommandContext& ctx) {
+  PitcherInfo info;
+  if (!r.type.empty()) {
+    info.type_filter = -1;
+    for (int t = 0; t <= kPitchTypeCount; ++t) {
+      const std::string_view name = t < kPitchTypeCount ? PitchTypeName(t) : kAllPitches;
+      if (name == r.type) info.type_filter = t;
+    }
+    if (info.type_filter < 0) {
+      ctx.err << "scorewick: no pitch type \"" << r.type << "\"; the types are";
+      for (int t = 0; t < kPitchTypeCount; ++t) ctx.err << ' ' << PitchTypeName(t);
+      ctx.err << " and \"" << kAllPitches << "\"\n";
+      return kExitUsage;
+    }
+  }
+  for (const std::string& kind : r.hide) {
+    if (kind == "strikes") info.show[0] = false;
+    else if (kind == "balls") info.show[1] = false;
+    else if (kind == "hits") info.show[2] = false;
+    else {
+      ctx.err << "scorewick: --hide takes strikes, balls and hits, not \"" << kind << "\"\n";
+      return kExitUsage;
+    }
+  }
+  auto app = EnsureGuiApplication();
+  for (const std::string& g : r.games) info.AddGame(g);
+  if (!ReadGames(info.Load(), r.games.size(), ctx)) return kExitRefused;
+  if (!ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx) ||
+      !ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx)) {
+    return kExitRefused;
+  }
+  if (r.summary) {
+    const PitchFigures figures = info.Figures();
+    ctx.out << PitchSummaryLine(info, figures) << '\n' << ZoneThirdsLine(figures) << '\n';
+    return kExitDone;
+  }
+  const app::Settings settings = CurrentSettings();
+  const print::PitchColors colors{
+      app::ResolveColor(settings.pitch_strike_ball_color, app::ClassicSystemColor),
+      app::ResolveColor(settings.pitch_not_strike_ball_color, app::ClassicSystemColor),
+      app::ResolveColor(settings.pitch_hit_ball_color, app::ClassicSystemColor)};
+  print::PitchPrintout printout(info, colors);
+  return WritePrintout(printout, r.out, ctx);
+}
+
+// The text switch, --png OUT and --pdf OUT: exactly one of them.
+void AddOutputs(CLI::App* cmd, Output& out, bool& text, const char* text_flag, const char* text_help) {
+  CLI::Option_group* group = cmd->add_option_group("output", "what to write (one of them)");
+  group->add_flag(text_flag, text, text_help);
+  group->add_option("--png", out.png, "PNG picture of the printed page to write");
+  group->add_option("--pdf", out.pdf, "PDF file to write");
+  group->require_option(1);
+}
+
+}  // namespace
+
+void AddPlotCommands(CLI::App& app, CommandContext& ctx) {
+  CLI::App* group = SubcommandGroup(app, "plot", "Spray charts and pitch charts over games");
+
+  auto spray = std::make_shared<SprayRequest>();
+  CLI::App* cmd = group->add_subcommand("spray", "Where the batted balls went");
+  cmd->add_option("GAME", spray->games, "game files (.gam)")->required();
+  cmd->add_option("--batter", spray->batter, "one batter (default: ALL BATTERS)");
+  cmd->add_option("--pitcher", spray->pitcher, "one pitcher (default: ALL PITCHERS)");
+  AddOutputs(cmd, spray->out, spray->points, "--points", "print the points, one a line");
+  cmd->callback([&ctx, spray] { ctx.exit_code = RunSpray(*spray, ctx); });
+
+  auto pitches = std::make_shared<PitchRequest>();
+  cmd = group->add_subcommand("pitches", "Where the pitches crossed the plate");
+  cmd->add_option("GAME", pitches->games, "game files (.gam)")->required();
+  cmd->add_option("--pitcher", pitches->pitcher, "one pitcher (default: ALL PITCHERS)");
+  cmd->add_option("--batter", pitches->batter, "one batter (default: ALL BATTERS)");
+  cmd->add_option("--type", pitches->type, "one pitch type, as FastBall or Slider (default: All Pitches)");
+  cmd->add_option("--hide", pitches->hide, "kinds not shown: strikes, balls, hits")->delimiter(',');
+  AddOutputs(cmd, pitches->out, pitches->summary, "--summary", "print the summary line");
+  cmd->callback([&ctx, pitches] { ctx.exit_code = RunPitches(*pitches, ctx); });
+}
+
+}  // namespace scorewick::cli
