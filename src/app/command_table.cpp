@@ -5,6 +5,7 @@
 #include "app/box_score_commands.h"
 #include "app/core/command_ids.h"
 #include "app/handheld_commands.h"
+#include "app/plot_commands.h"
 #include "app/print_commands.h"
 #include "app/shell_commands.h"
 #include "app/stats_commands.h"
@@ -28,8 +29,8 @@ constexpr CommandRow kCommands[] = {
     // Statistics, and the tool bar's Game Stats.
     {kCmdTeamStats, &RunTeamStats},
     {kCmdToolGameStats, &RunTeamStats},
-    {kCmdScatterPlots, nullptr},
-    {kCmdPitchingPlots, nullptr},
+    {kCmdScatterPlots, &RunScatterPlots},
+    {kCmdPitchingPlots, &RunPitchingPlots},
     {kCmdBoxScores, &RunBoxScores},
     {kCmdOptions, &RunOptions},
     // Palm.

@@ -1,0 +1,169 @@
+#include "app/pitch_plot_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/core/settings.h"
+#include "app/plot_canvas.h"
+#include "app/plot_load.h"
+#include "app/remembered_position.h"
+#include "reports/print/cp1252_text.h"
+#include "reports/print/page_frame.h"
+#include "reports/print/pitch_chart_drawing.h"
+
+namespace scorewick::app {
+
+namespace printing = ::scorewick::print;
+
+namespace {
+
+// The pictures 15 pixels in from either side, 5 from the top, a
+// picture's width apart, with their captions under them.
+constexpr int kSideMargin = 15;
+constexpr int kTopMargin = 5;
+constexpr QSize kCanvasSize(2 * kSideMargin + 3 * kZoneWidth, kTopMargin + kZoneHeight + 22);
+
+QComboBox* NamedBox(const char* name) {
+  auto* box = new QComboBox;
+  box->setObjectName(name);
+  box->setMinimumContentsLength(18);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  return box;
+}
+
+}  // namespace
+
+PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui, QWidget* parent)
+    : QDialog(parent), session_(session), ui_(ui) {
+  static_cast<BaseStatGameStruct&>(info_) = chosen;
+  setWindowTitle(kPitchingPlotsTitle);
+  const Settings& s = session_.settings;
+  colors_ = {ResolveColor(s.pitch_strike_ball_color, ClassicSystemColor),
+             ResolveColor(s.pitch_not_strike_ball_color, ClassicSystemColor),
+             ResolveColor(s.pitch_hit_ball_color, ClassicSystemColor)};
+  print = [this](printing::Printout& printout) { PrintOnApplicationPrinter(printout, ui_, this); };
+
+  pitcher_box_ = NamedBox("pitcher");
+  batter_box_ = NamedBox("batter");
+  type_box_ = NamedBox("pitch_type");
+  const char* kind_texts[3] = {"Stri&kes", "&Balls", "&Hit"};
+  const char* kind_names[3] = {"strikes", "balls", "hits"};
+  auto* kinds = new QGroupBox("Show pitches that were");
+  auto* kinds_layout = new QHBoxLayout(kinds);
+  for (std::size_t k = 0; k < 3; ++k) {
+    kind_boxes_[k] = new QCheckBox(kind_texts[k]);
+    kind_boxes_[k]->setObjectName(kind_names[k]);
+    kind_boxes_[k]->setChecked(info_.show[k]);
+  }
+  for (std::size_t k : {0, 2, 1}) kinds_layout->addWidget(kind_boxes_[k]);
+  auto* figures = new QFormLayout;
+  const char* figure_texts[4] = {"Average speed :", "Strike % :", "Ball % :", "Hit % :"};
+  for (std::size_t i = 0; i < 4; ++i) {
+    figure_labels_[i] = new QLabel;
+    figure_labels_[i]->setObjectName(QString("figure%1").arg(i));
+    figures->addRow(figure_texts[i], figure_labels_[i]);
+  }
+  thirds_ = new QLabel;
+  thirds_->setObjectName("zone_thirds");
+  canvas_ = new PlotCanvas(kCanvasSize, [this](QPainter& painter, int width) { Draw(painter, width); }, this);
+
+  auto* lists = new QFormLayout;
+  lists->addRow("Pitcher", pitcher_box_);
+  lists->addRow("Batter", batter_box_);
+  lists->addRow("Pitch Types", type_box_);
+  auto* print_button = new QPushButton("&Print");
+  print_button->setObjectName("print");
+  auto* setup = new QPushButton("Printer &Setup");
+  setup->setObjectName("printer_setup");
+  auto* ok = new QPushButton("OK");
+  ok->setDefault(true);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(print_button);
+  buttons->addWidget(setup);
+  buttons->addWidget(ok);
+
+  auto* controls = new QVBoxLayout;
+  controls->addLayout(lists);
+  controls->addWidget(kinds);
+  controls->addLayout(figures);
+  controls->addStretch(1);
+  auto* top = new QHBoxLayout;
+  top->addWidget(canvas_, 0, Qt::AlignTop);
+  top->addLayout(controls);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(thirds_);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  for (QComboBox* box : {pitcher_box_, batter_box_, type_box_}) {
+    connect(box, &QComboBox::currentIndexChanged, this, [this] { ChoiceChanged(); });
+  }
+  for (QCheckBox* box : kind_boxes_) connect(box, &QCheckBox::toggled, this, [this] { ChoiceChanged(); });
+  connect(print_button, &QPushButton::clicked, this, &PitchPlotWindow::Print);
+  connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  RememberPosition(this, "pitching_plots");
+}
+
+bool PitchPlotWindow::Open() {
+  if (!AcceptPlotGames(info_.Load(), info_, ui_)) return false;
+  const QSignalBlocker quiet_pitchers(pitcher_box_), quiet_batters(batter_box_), quiet_types(type_box_);
+  for (const std::string& name : info_.pitchers) pitcher_box_->addItem(printing::FromCp1252(name));
+  for (const std::string& name : info_.batters) batter_box_->addItem(printing::FromCp1252(name));
+  for (int t = 0; t < kPitchTypeCount; ++t) type_box_->addItem(QString::fromLatin1(PitchTypeName(t).data()));
+  type_box_->addItem(QString::fromLatin1(kAllPitches.data()));
+  pitcher_box_->setCurrentIndex(0);
+  batter_box_->setCurrentIndex(batter_box_->count() - 1);
+  type_box_->setCurrentIndex(kPitchTypeCount);
+  ChoiceChanged();
+  return true;
+}
+
+std::array<QString, 4> PitchPlotWindow::figures() const {
+  return {figure_labels_[0]->text(), figure_labels_[1]->text(), figure_labels_[2]->text(),
+          figure_labels_[3]->text()};
+}
+
+void PitchPlotWindow::ChoiceChanged() {
+  if (pitcher_box_->currentIndex() < 0 || batter_box_->currentIndex() < 0) return;
+  info_.pitcher_filter = info_.pitchers.at(static_cast<std::size_t>(pitcher_box_->currentIndex()));
+  info_.batter_filter = info_.batters.at(static_cast<std::size_t>(batter_box_->currentIndex()));
+  info_.type_filter = type_box_->currentIndex();
+  for (std::size_t k = 0; k < 3; ++k) info_.show[k] = kind_boxes_[k]->isChecked();
+  const PitchFigures f = info_.Figures();
+  const double values[4] = {f.average_speed, f.strike_percent, f.ball_percent, f.hit_percent};
+  for (std::size_t i = 0; i < 4; ++i) figure_labels_[i]->setText(QString::fromStdString(FigureText(values[i])));
+  thirds_->setText(QString::fromStdString(ZoneThirdsLine(f)));
+  canvas_->update();
+}
+
+void PitchPlotWindow::Draw(QPainter& painter, int width) {
+  const QPoint left(kSideMargin, kTopMargin);
+  const QPoint right(width - kSideMargin - kZoneWidth, kTopMargin);
+  printing::DrawPitchZones(painter, info_, colors_, left, right, 1);
+  QFont caption("Arial");
+  caption.setPixelSize(11);
+  painter.setFont(caption);
+  painter.setPen(Qt::black);
+  for (const QPoint& origin : {left, right}) {
+    const QString text = printing::ZoneCaption(origin == right);
+    printing::DrawTextAt(painter, origin.x() + (kZoneWidth - printing::TextWidth(painter, text)) / 2,
+                         kTopMargin + kZoneHeight + 4, text);
+  }
+}
+
+void PitchPlotWindow::Print() {
+  printing::PitchPrintout printout(info_, colors_);
+  print(printout);
+}
+
+}  // namespace scorewick::app

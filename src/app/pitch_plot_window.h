@@ -1,0 +1,67 @@
+#pragma once
+// "Pitching Plots": the pitch chart of the chosen games on screen.  The
+// pitcher, batter and pitch-type lists and the three kind boxes choose
+// which pitches are drawn; every change repaints and recomputes the
+// average speed and the strike, ball and hit percentages (and the shares
+// of the zone's thirds).  Print puts the chart on one page; Printer Setup
+// sets up the program's printer.
+
+#include <QDialog>
+#include <array>
+
+#include "app/core/session.h"
+#include "app/print_job.h"
+#include "platform/ui.h"
+#include "reports/print/zone_picture.h"
+#include "stats/pitcher_info.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+
+namespace scorewick::app {
+
+class PlotCanvas;
+
+inline constexpr const char* kPitchingPlotsTitle = "Pitching Plots";
+
+class PitchPlotWindow : public QDialog {
+ public:
+  PitchPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui, QWidget* parent);
+
+  // Reads the games and fills the lists: the first pitcher, "ALL BATTERS"
+  // and "All Pitches" selected.  Games that could not be read are named and
+  // left out; false when none could be read.
+  bool Open();
+
+  PrintRunner print;
+  void Print();
+
+  const PitcherInfo& info() const { return info_; }
+  QComboBox* pitcher_box() const { return pitcher_box_; }
+  QComboBox* batter_box() const { return batter_box_; }
+  QComboBox* type_box() const { return type_box_; }
+  // By PitchKind: "Stri&kes", "&Balls", "&Hit".
+  QCheckBox* kind_box(PitchKind kind) const { return kind_boxes_[static_cast<std::size_t>(kind)]; }
+  // Average speed, strike %, ball %, hit %, as shown.
+  std::array<QString, 4> figures() const;
+  PlotCanvas* canvas() const { return canvas_; }
+
+ private:
+  void ChoiceChanged();
+  void Draw(QPainter& painter, int width);
+
+  Session& session_;
+  Ui& ui_;
+  PitcherInfo info_;
+  print::PitchColors colors_;
+  QComboBox* pitcher_box_;
+  QComboBox* batter_box_;
+  QComboBox* type_box_;
+  std::array<QCheckBox*, 3> kind_boxes_{};
+  std::array<QLabel*, 4> figure_labels_{};
+  QLabel* thirds_;
+  PlotCanvas* canvas_;
+};
+
+}  // namespace scorewick::app

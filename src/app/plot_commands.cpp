@@ -1,0 +1,35 @@
+#include "app/plot_commands.h"
+
+#include "app/game_chooser_dialog.h"
+#include "app/main_window.h"
+#include "app/pitch_plot_window.h"
+#include "app/scatter_plot_window.h"
+
+namespace scorewick::app {
+
+PlotDialogRunner& PlotDialogRun() {
+  static PlotDialogRunner run = [](QDialog& dialog) { return dialog.exec(); };
+  return run;
+}
+
+namespace {
+
+template <typename Window>
+void RunPlot(CommandEnv& env, ChooserVariant variant) {
+  Session& session = env.services.session;
+  Ui& ui = env.services.ui;
+  BaseStatGameStruct chosen;
+  GameChooserDialog chooser(variant, chosen, session.start_folder, ui, &env.window);
+  if (PlotDialogRun()(chooser) != QDialog::Accepted) return;
+  Window window(chosen, session, ui, &env.window);
+  if (!window.Open()) return;
+  PlotDialogRun()(window);
+}
+
+}  // namespace
+
+void RunScatterPlots(CommandEnv& env) { RunPlot<ScatterPlotWindow>(env, ChooserVariant::kScatterPlots); }
+
+void RunPitchingPlots(CommandEnv& env) { RunPlot<PitchPlotWindow>(env, ChooserVariant::kPitchingPlots); }
+
+}  // namespace scorewick::app

@@ -1,0 +1,140 @@
+// The plot windows: their lists, repainting with new points and figures,
+// printing, and the menu commands that open them after the game chooser.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QtTest>
+
+#include "app/core/command_ids.h"
+#include "app/game_chooser_dialog.h"
+#include "app/main_window.h"
+#include "app/pitch_plot_window.h"
+#include "app/plot_canvas.h"
+#include "app/plot_commands.h"
+#include "app/scatter_plot_window.h"
+#include "gui/support/gui_fixture.h"
+#include "gui/support/stat_games.h"
+#include "reports/print/page_target.h"
+#include "reports/print/printout.h"
+
+using namespace scorewick;
+using namespace scorewick::app;
+
+namespace {
+
+// Prints the printout onto page images and keeps them.
+std::vector<QImage> PrintedPages(print::Printout& printout) {
+  print::ImagePageTarget target(QSize(850, 1100), 100);
+  print::PrintPages(printout, target);
+  return target.pages();
+}
+
+void SavePage(const QImage& page, const QString& name) {
+  const QByteArray folder = qgetenv("SCOREWICK_SCREENSHOTS");
+  if (folder.isEmpty()) return;
+  QDir().mkpath(folder);
+  page.save(folder + "/" + name + ".png");
+}
+
+}  // namespace
+
+class PlotWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  testing::GuiFixture fixture_;
+  BaseStatGameStruct chosen_;
+
+ private slots:
+  void initTestCase() {
+    for (const std::string& g : testing::WriteSampleGames(fixture_.Path("start/season"), 4)) chosen_.AddGame(g);
+  }
+
+  void scatterListsAndRepaint() {
+    ScatterPlotWindow w(chosen_, fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    QCOMPARE(w.windowTitle(), QString("Scatter Plots"));
+    QComboBox* batters = w.batter_box();
+    QCOMPARE(batters->currentText(), QString("ALL BATTERS"));
+    QCOMPARE(w.pitcher_box()->currentText(), QString("ALL PITCHERS"));
+    QVERIFY(batters->count() > 20);
+    const std::size_t all = w.info().on_base_points.size() + w.info().out_points.size();
+    QVERIFY(all > 50);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    testing::SaveScreenshot(&w, "scatter_plots");
+    const int painted = w.canvas()->paint_count();
+    batters->setCurrentIndex(0);
+    QCOMPARE(QString::fromStdString(w.info().batter_filter), batters->itemText(0));
+    const std::size_t one = w.info().on_base_points.size() + w.info().out_points.size();
+    QVERIFY(one > 0 && one < all);
+    QTRY_VERIFY(w.canvas()->paint_count() > painted);
+
+    std::vector<QImage> pages;
+    w.print = [&](print::Printout& printout) { pages = PrintedPages(printout); };
+    batters->setCurrentIndex(batters->count() - 1);
+    w.Print();
+    QCOMPARE(pages.size(), std::size_t{1});
+    SavePage(pages.front(), "scatter_plots_printed");
+  }
+
+  void pitchListsFiguresAndRepaint() {
+    PitchPlotWindow w(chosen_, fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    QCOMPARE(w.windowTitle(), QString("Pitching Plots"));
+    QCOMPARE(w.type_box()->count(), kPitchTypeCount + 1);
+    QCOMPARE(w.type_box()->currentText(), QString("All Pitches"));
+    QCOMPARE(w.batter_box()->currentText(), QString("ALL BATTERS"));
+    QCOMPARE(w.pitcher_box()->currentIndex(), 0);
+    QVERIFY(w.info().Figures().total > 0);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const int painted = w.canvas()->paint_count();
+
+    // Strikes hidden: the percentages are over balls and hits only.
+    w.kind_box(PitchKind::kStrike)->setChecked(false);
+    QCOMPARE(w.figures()[1], QString(" 0.00"));
+    const double balls = w.figures()[2].toDouble(), hits = w.figures()[3].toDouble();
+    QVERIFY(std::abs(balls + hits - 100) < 0.02);
+    QTRY_VERIFY(w.canvas()->paint_count() > painted);
+    w.kind_box(PitchKind::kStrike)->setChecked(true);
+
+    // Every pitch.
+    w.pitcher_box()->setCurrentIndex(w.pitcher_box()->count() - 1);
+    testing::SaveScreenshot(&w, "pitching_plots");
+    std::vector<QImage> pages;
+    w.print = [&](print::Printout& printout) { pages = PrintedPages(printout); };
+    w.Print();
+    QCOMPARE(pages.size(), std::size_t{1});
+    SavePage(pages.front(), "pitching_plots_printed");
+    // Nothing shown: every figure stays at 0.
+    for (PitchKind kind : {PitchKind::kStrike, PitchKind::kBall, PitchKind::kHit}) w.kind_box(kind)->setChecked(false);
+    QCOMPARE(w.figures(), (std::array<QString, 4>{" 0.00", " 0.00", " 0.00", " 0.00"}));
+  }
+
+  void menuCommandsOpenTheChooserThenTheWindow() {
+    MainWindow& main = fixture_.Window();
+    for (int command : {kCmdScatterPlots, kCmdPitchingPlots}) {
+      QStringList seen;
+      PlotDialogRun() = [&](QDialog& dialog) {
+        seen << dialog.windowTitle();
+        if (auto* chooser = qobject_cast<GameChooserDialog*>(&dialog)) {
+          chooser->EnterFolder(fixture_.Path("start/season"));
+          chooser->AddAllOfFolder();
+          chooser->accept();
+          return chooser->result();
+        }
+        dialog.accept();
+        return int(QDialog::Accepted);
+      };
+      main.ActionFor(command)->trigger();
+      PlotDialogRun() = [](QDialog& dialog) { return dialog.exec(); };
+      const QString window = command == kCmdScatterPlots ? "Scatter Plots" : "Pitching Plots";
+      QCOMPARE(seen, QStringList({"Select Applicable Games To Analyze", window}));
+    }
+  }
+};
+
+QTEST_MAIN(PlotWindowsTest)
+#include "plot_windows_test.moc"
