@@ -1,19 +1,12 @@
 #include "stats/pitcher_info.h"
 
 #include <algorithm>
+#include <string_view>
 #include <cstdio>
 
 #include "stats/plot_games.h"
 
 namespace scorewick {
-
-namespace {
-
-void AddOnce(std::vector<std::string>& list, const std::string& name) {
-  if (std::find(list.begin(), list.end(), name) == list.end()) list.push_back(name);
-}
-
-}  // namespace
 
 PitchKind KindOfPitch(const PITCH_DATA& pitch) {
   if (pitch.hit) return PitchKind::kHit;
@@ -25,15 +18,19 @@ void PitcherInfo::TakeGame(const Game& game) {
   for (int i = 0; i <= last; ++i) {
     for (bool top : {true, false}) {
       for (const AT_BAT& at_bat : game.innings[static_cast<std::size_t>(i)].half(top).at_bats) {
-        const std::string batter = at_bat.batter.name.str();
-        AddOnce(batters, batter);
+        const int batter = batter_names_.Add(at_bat.batter.name.view());
+        // The pitcher seldom changes within a plate appearance.
+        std::string_view last_name;
+        int pitcher = -1;
         for (const PITCH_DATA& detail : at_bat.pitch_details) {
           if (!detail.valid) break;
-          PlotPitch pitch{detail.pitcher.name.str(), batter, detail.pitch_type, KindOfPitch(detail),
-                          {detail.location_x, detail.location_y}, detail.speed,
-                          detail.right_handed_batter != 0};
-          AddOnce(pitchers, pitch.pitcher);
-          pitches_.push_back(std::move(pitch));
+          if (pitcher < 0 || detail.pitcher.name.view() != last_name) {
+            last_name = detail.pitcher.name.view();
+            pitcher = pitcher_names_.Add(last_name);
+          }
+          pitches_.push_back({pitcher, batter, detail.pitch_type, KindOfPitch(detail),
+                              {detail.location_x, detail.location_y}, detail.speed,
+                              detail.right_handed_batter != 0});
         }
       }
     }
@@ -41,27 +38,36 @@ void PitcherInfo::TakeGame(const Game& game) {
 }
 
 void PitcherInfo::FinishLists() {
+  pitchers = pitcher_names_.names();
+  batters = batter_names_.names();
   pitchers.push_back(kAllPitchers);
   batters.push_back(kAllBatters);
 }
 
 AccumulateReport PitcherInfo::Load() {
-  pitchers.clear();
-  batters.clear();
+  pitcher_names_.Clear();
+  batter_names_.Clear();
   pitches_.clear();
-  AccumulateReport report = ForEachPlotGame(*this, [this](const Game& game) { TakeGame(game); });
+  bool first = true;
+  AccumulateReport report = ForEachPlotGame(*this, [this, &first](const Game& game) {
+    TakeGame(game);
+    // Room for the whole list at the first game's count, so that a season's
+    // pitches are not copied again and again as they grow.
+    if (first) pitches_.reserve(pitches_.size() * static_cast<std::size_t>(game_count()) * 5 / 4);
+    first = false;
+  });
   FinishLists();
   return report;
 }
 
 std::vector<const PlotPitch*> PitcherInfo::Shown() const {
   std::vector<const PlotPitch*> shown;
-  const bool all_pitchers = pitcher_filter == kAllPitchers;
-  const bool all_batters = batter_filter == kAllBatters;
+  const int pitcher = FilterIndex(pitcher_filter, kAllPitchers, pitcher_names_);
+  const int batter = FilterIndex(batter_filter, kAllBatters, batter_names_);
   const bool all_types = type_filter < 0 || type_filter >= kPitchTypeCount;
   for (const PlotPitch& pitch : pitches_) {
-    if (!all_pitchers && pitch.pitcher != pitcher_filter) continue;
-    if (!all_batters && pitch.batter != batter_filter) continue;
+    if (pitcher != kEveryName && pitch.pitcher != pitcher) continue;
+    if (batter != kEveryName && pitch.batter != batter) continue;
     if (!all_types && pitch.type != type_filter) continue;
     if (!show[static_cast<std::size_t>(pitch.kind)]) continue;
     shown.push_back(&pitch);

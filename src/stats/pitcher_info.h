@@ -16,6 +16,7 @@
 #include "records/game.h"
 #include "stats/accumulate.h"
 #include "stats/base_stat_game_struct.h"
+#include "stats/name_list.h"
 #include "stats/plot_point.h"
 
 namespace scorewick {
@@ -37,8 +38,8 @@ enum class PitchKind { kStrike = 0, kBall = 1, kHit = 2 };
 PitchKind KindOfPitch(const PITCH_DATA& pitch);
 
 struct PlotPitch {
-  std::string pitcher;
-  std::string batter;
+  int pitcher = 0;  // index in the pitcher list
+  int batter = 0;   // index in the batter list
   int type = 0;
   PitchKind kind = PitchKind::kBall;
   PlotPoint location;
@@ -78,6 +79,7 @@ class PitcherInfo : public BaseStatGameStruct {
   // the first until the first not in use.  Every pitcher of such a detail
   // and every batter go to the lists.
   void TakeGame(const Game& game);
+  // Sets the two lists from the names taken, "ALL" entries last.
   void FinishLists();
 
   // The pitches that pass the three filters and whose kind is shown, in
@@ -92,6 +94,8 @@ class PitcherInfo : public BaseStatGameStruct {
 
  private:
   std::vector<PlotPitch> pitches_;
+  NameList pitcher_names_;
+  NameList batter_names_;
 };
 
 // The printed summary: "For All Pitches, 12 pitches, 81.20 avg speed,

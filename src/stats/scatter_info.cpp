@@ -30,10 +30,6 @@ bool Among(const std::array<std::int32_t, N>& set, std::int32_t value) {
   return std::find(set.begin(), set.end(), value) != set.end();
 }
 
-void AddOnce(std::vector<std::string>& list, const std::string& name) {
-  if (std::find(list.begin(), list.end(), name) == list.end()) list.push_back(name);
-}
-
 }  // namespace
 
 bool FielderDefaultLocation(int position, PlotPoint& point) {
@@ -74,8 +70,8 @@ bool SprayPointOf(const AT_BAT& at_bat, PlotPoint& point, bool& on_base) {
   return false;
 }
 
-std::string FinishingPitcher(const AT_BAT& at_bat) {
-  return at_bat.pitchers[static_cast<std::size_t>(at_bat.PitcherCount() - 1)].pitcher.name.str();
+std::string_view FinishingPitcher(const AT_BAT& at_bat) {
+  return at_bat.pitchers[static_cast<std::size_t>(at_bat.PitcherCount() - 1)].pitcher.name.view();
 }
 
 void ScatterInfo::TakeGame(const Game& game) {
@@ -84,9 +80,8 @@ void ScatterInfo::TakeGame(const Game& game) {
     if (inning.top.at_bats.empty() && inning.bottom.at_bats.empty()) counting = false;
     for (const HALF_INNING* half : {&inning.bottom, &inning.top}) {
       for (const AT_BAT& at_bat : half->at_bats) {
-        SprayEntry entry{at_bat.batter.name.str(), FinishingPitcher(at_bat), false, {}};
-        AddOnce(batters, entry.batter);
-        AddOnce(pitchers, entry.pitcher);
+        SprayEntry entry{batter_names_.Add(at_bat.batter.name.view()),
+                         pitcher_names_.Add(FinishingPitcher(at_bat)), false, {}};
         if (counting && SprayPointOf(at_bat, entry.point, entry.on_base)) entries_.push_back(std::move(entry));
       }
     }
@@ -94,13 +89,15 @@ void ScatterInfo::TakeGame(const Game& game) {
 }
 
 void ScatterInfo::FinishLists() {
+  batters = batter_names_.names();
+  pitchers = pitcher_names_.names();
   pitchers.push_back(kAllPitchers);
   batters.push_back(kAllBatters);
 }
 
 AccumulateReport ScatterInfo::Load() {
-  batters.clear();
-  pitchers.clear();
+  batter_names_.Clear();
+  pitcher_names_.Clear();
   entries_.clear();
   AccumulateReport report = ForEachPlotGame(*this, [this](const Game& game) { TakeGame(game); });
   FinishLists();
@@ -113,11 +110,11 @@ AccumulateReport ScatterInfo::Load() {
 void ScatterInfo::Collect() {
   on_base_points.clear();
   out_points.clear();
-  const bool all_batters = batter_filter == kAllBatters;
-  const bool all_pitchers = pitcher_filter == kAllPitchers;
+  const int batter = FilterIndex(batter_filter, kAllBatters, batter_names_);
+  const int pitcher = FilterIndex(pitcher_filter, kAllPitchers, pitcher_names_);
   for (const SprayEntry& entry : entries_) {
-    if (!all_batters && entry.batter != batter_filter) continue;
-    if (!all_pitchers && entry.pitcher != pitcher_filter) continue;
+    if (batter != kEveryName && entry.batter != batter) continue;
+    if (pitcher != kEveryName && entry.pitcher != pitcher) continue;
     (entry.on_base ? on_base_points : out_points).push_back(entry.point);
   }
 }

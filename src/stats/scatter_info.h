@@ -8,12 +8,14 @@
 // point; choosing other players then only filters that list.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/at_bat.h"
 #include "records/game.h"
 #include "stats/accumulate.h"
 #include "stats/base_stat_game_struct.h"
+#include "stats/name_list.h"
 #include "stats/plot_point.h"
 
 namespace scorewick {
@@ -32,11 +34,11 @@ bool FielderDefaultLocation(int position, PlotPoint& point);
 bool SprayPointOf(const AT_BAT& at_bat, PlotPoint& point, bool& on_base);
 
 // The name of the pitcher who finished the turn (the last filled slot).
-std::string FinishingPitcher(const AT_BAT& at_bat);
+std::string_view FinishingPitcher(const AT_BAT& at_bat);
 
 struct SprayEntry {
-  std::string batter;
-  std::string pitcher;
+  int batter = 0;   // index in the batter list
+  int pitcher = 0;  // index in the pitcher list
   bool on_base = false;
   PlotPoint point;
 };
@@ -60,7 +62,7 @@ class ScatterInfo : public BaseStatGameStruct {
   // plate appearance in either half (the names of every inning still go
   // to the lists), the bottom half before the top.
   void TakeGame(const Game& game);
-  // Appends the two "ALL" entries to the lists.
+  // Sets the two lists from the names taken, "ALL" entries last.
   void FinishLists();
   // Refills both point arrays from the entries that pass both filters
   // (names compared exactly).
@@ -70,6 +72,8 @@ class ScatterInfo : public BaseStatGameStruct {
 
  private:
   std::vector<SprayEntry> entries_;
+  NameList batter_names_;
+  NameList pitcher_names_;
 };
 
 // How the collected balls spread over the field: left, centre and right by
