@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "exchange/palm_at_bat.h"
 #include "exchange/sample_game.h"
@@ -49,16 +50,16 @@ TEST(PalmGameStream, EmptyGameLayout) {
   EXPECT_EQ(std::string(reinterpret_cast<char*>(s.data() + 6), 10), "Elm Street");
   EXPECT_EQ(s[183], 0x07);  // 2024
   EXPECT_EQ(s[184], 0xE8);
-  EXPECT_EQ(s[188], 12);    // start hour
-  EXPECT_EQ(s[190], 3);     // duration hours
+  EXPECT_EQ(s[188], 12);  // start hour
+  EXPECT_EQ(s[190], 3);   // duration hours
   EXPECT_EQ(s[194], 0x9C);
   EXPECT_EQ(s[195], 0x40);
   EXPECT_EQ(std::string(reinterpret_cast<char*>(s.data() + 196), 4), std::string("tem\0", 4));
   EXPECT_EQ(std::string(reinterpret_cast<char*>(s.data() + 349), 4), std::string("tem\0", 4));
-  EXPECT_EQ(s[502], 0);     // current inning
-  EXPECT_EQ(s[504], 1);     // current half is top
-  EXPECT_EQ(s[505], 1);     // batter due up
-  EXPECT_EQ(s[1170], 0);    // no notes
+  EXPECT_EQ(s[502], 0);   // current inning
+  EXPECT_EQ(s[504], 1);   // current half is top
+  EXPECT_EQ(s[505], 1);   // batter due up
+  EXPECT_EQ(s[1170], 0);  // no notes
   EXPECT_EQ(s[1171], 0);
 
   Game back = Decode(s);
@@ -78,19 +79,19 @@ TEST(PalmGameStream, AtBatLayout) {
   // In the top half the home team fields: the pitcher is home roster 0; the
   // batter comes from the visitors' roster.
   EXPECT_EQ(s[a], 0);
-  EXPECT_EQ(s[a + 9], 0xFF);                    // slot 0's last pitch: -1
-  EXPECT_EQ(s[a + 10], 0xFF);                   // slot 1 empty
+  EXPECT_EQ(s[a + 9], 0xFF);   // slot 0's last pitch: -1
+  EXPECT_EQ(s[a + 10], 0xFF);  // slot 1 empty
   EXPECT_EQ(s[a + 30], ab.pitch_details[0].pitch_type);
-  EXPECT_EQ(s[a + 30 + 12], 87);                // speed, truncated
+  EXPECT_EQ(s[a + 30 + 12], 87);  // speed, truncated
   EXPECT_EQ(s[a + 49 + 12], 200);
-  EXPECT_EQ(s[a + 315], 0);                     // responsible pitcher
+  EXPECT_EQ(s[a + 315], 0);  // responsible pitcher
   EXPECT_EQ(s[a + 324], game.visitor.IndexOfPlayer(ab.batter.name.view()));
   EXPECT_EQ(s[a + 342], ab.strikes);
   EXPECT_EQ(s[a + 352], ab.box_number);
   EXPECT_EQ(s[a + 353], ab.out_credit_count);
-  EXPECT_EQ(s[a + 354], kPosShortStop);         // first out credit: position,
-  EXPECT_EQ(s[a + 355], 5);                     // fielding roster index,
-  EXPECT_EQ(s[a + 356], kCreditAssist);         // credit
+  EXPECT_EQ(s[a + 354], kPosShortStop);  // first out credit: position,
+  EXPECT_EQ(s[a + 355], 5);              // fielding roster index,
+  EXPECT_EQ(s[a + 356], kCreditAssist);  // credit
   EXPECT_EQ(s[a + 454], ab.hit_x);
   EXPECT_EQ(s[a + 456], ab.last_pitch);
   EXPECT_EQ(s[a + 457], ab.pitches[0].event);
@@ -102,11 +103,9 @@ TEST(PalmGameStream, AtBatLayout) {
 
   Game back = Decode(s);
   const AT_BAT& got = back.innings[0].top.at_bats[0];
-  EXPECT_EQ(got.pitch_details[0].speed, 87.0f);
-  EXPECT_EQ(got.pitch_details[1].speed, -56.0f);
-  EXPECT_EQ(got.tail_value3, -2);
-  EXPECT_EQ(got.pitchers[0].pitcher.name.view(), "Ann Cole");
-  EXPECT_EQ(got.batter.name, ab.batter.name);
+  EXPECT_EQ(std::tuple(got.pitch_details[0].speed, got.pitch_details[1].speed, got.tail_value3,
+                       got.pitchers[0].pitcher.name.view(), got.batter.name),
+            std::tuple(87.0f, -56.0f, -2, "Ann Cole", ab.batter.name));
 }
 
 TEST(PalmGameStream, LossyRules) {
@@ -115,8 +114,8 @@ TEST(PalmGameStream, LossyRules) {
   for (int i = 0; i < 18; ++i) ab.pitch_details[i].valid = 1;
   ab.pitch_details[16].speed = 91.0f;
   ab.tail_flag = 7;
-  ab.hit_x = 300;  // unsigned byte: 44
-  ab.pitches[3].detail.speed = -3.7f;  // toward zero: -3
+  ab.hit_x = 300;                                       // unsigned byte: 44
+  ab.pitches[3].detail.speed = -3.7f;                   // toward zero: -3
   game.innings[0].top.defense[2].name.set("Cal Etoh");  // renamed since: off the roster
   GAME_NOTE note;
   note.inning = 1;
@@ -126,11 +125,9 @@ TEST(PalmGameStream, LossyRules) {
 
   Game back = Decode(Encode(game));
   const AT_BAT& got = back.innings[1].bottom.at_bats[1];
-  EXPECT_EQ(got.PitchDetailsInUse(), 15);
-  EXPECT_EQ(got.pitch_details[16], PITCH_DATA{});
-  EXPECT_EQ(got.tail_flag, 1);
-  EXPECT_EQ(got.hit_x, 44);
-  EXPECT_EQ(got.pitches[3].detail.speed, -3.0f);
+  EXPECT_EQ(std::tuple(got.PitchDetailsInUse(), got.pitch_details[16], got.tail_flag, got.hit_x,
+                       got.pitches[3].detail.speed),
+            std::tuple(15, PITCH_DATA{}, 1, 44, -3.0f));
   EXPECT_EQ(back.innings[0].top.defense[2], PLAYER{});
   EXPECT_EQ(back.innings[0].top.defense[3].name.view(), "Dee Fox");
   ASSERT_EQ(back.notes.size(), game.notes.size());
@@ -170,10 +167,11 @@ TEST(PalmGameStream, WrongTagVersionAndTeamAreRefused) {
     PalmReadResult result;
     const char* message;
   };
-  for (const Case& c : {Case{0, 'G', PalmReadResult::kWrongTag, "Not a Palm Game"},
-                        Case{4, 0x03, PalmReadResult::kBadVersion, "Palm Game Version Number is Incorrect"},
-                        Case{196, 'x', PalmReadResult::kWrongTag, "Not a Palm Team"},
-                        Case{200, 0x01, PalmReadResult::kBadVersion, "Palm Team Version Number is Incorrect"}}) {
+  for (const Case& c :
+       {Case{0, 'G', PalmReadResult::kWrongTag, "Not a Palm Game"},
+        Case{4, 0x03, PalmReadResult::kBadVersion, "Palm Game Version Number is Incorrect"},
+        Case{196, 'x', PalmReadResult::kWrongTag, "Not a Palm Team"},
+        Case{200, 0x01, PalmReadResult::kBadVersion, "Palm Team Version Number is Incorrect"}}) {
     SCOPED_TRACE(c.at);
     Bytes bad = s;
     bad[c.at] = c.value;
@@ -217,8 +215,8 @@ TEST(PalmGameStream, DamagedStreamsAreRefused) {
   negative_offense[count + 1 + 2 * 1012] = 0xFF;
   refused(negative_offense, "offense count");
   refused(Bytes(s.begin(), s.begin() + 700), "stream ends after 10");  // inside the home roster
-  refused(Bytes(s.begin(), s.begin() + 100), "ends inside");  // inside the umpires
-  refused(Bytes(s.begin(), s.end() - 1), "note count");  // inside the last note
+  refused(Bytes(s.begin(), s.begin() + 100), "ends inside");           // inside the umpires
+  refused(Bytes(s.begin(), s.end() - 1), "note count");                // inside the last note
 }
 
 TEST(PalmGameStream, NotesAreOptionalAtTheEnd) {
@@ -249,12 +247,6 @@ TEST(PalmGameStream, CountsThatCannotTravelAreRefused) {
   EXPECT_TRUE(s.empty());
   EXPECT_NE(error.find("Valley Foxes has 130 players"), std::string::npos) << error;
 }
-
-}  // namespace
-}  // namespace scorewick
-
-namespace scorewick {
-namespace {
 
 // Inputs the fuzzer once stumbled on, read again on every test run: each
 // must be refused or read, and what is read must write and read back.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "exchange/palm_player.h"
 #include "exchange/sample_game.h"
 
@@ -35,9 +37,9 @@ TEST(PalmTeamStream, TwelvePlayerLayout) {
   EXPECT_EQ(Text(s, 6, 13), "Harbor Hawks\0"s);
   EXPECT_EQ(Text(s, 31, 19), "Harbor Hawks coach\0"s);
   EXPECT_EQ(Text(s, 56, 21), "Harbor Hawks manager\0"s);
-  EXPECT_EQ(s[81], 9);   // line-up size
-  EXPECT_EQ(s[82], 2);   // extra value
-  EXPECT_EQ(s[83], 1);   // uses designated hitter
+  EXPECT_EQ(s[81], 9);  // line-up size
+  EXPECT_EQ(s[82], 2);  // extra value
+  EXPECT_EQ(s[83], 1);  // uses designated hitter
   EXPECT_EQ(Text(s, 84, 7), "Jo Lamb"s);
   EXPECT_EQ(Text(s, 118, 8), "Ann Cole"s);
   EXPECT_EQ(s[152], 12);
@@ -79,10 +81,9 @@ TEST(PalmTeamStream, WhatTravelsAndWhatStaysBehind) {
   EXPECT_EQ(back.player(1).uniform_number, -56);
   EXPECT_EQ(back.player(2).bats, 200);
   EXPECT_EQ(back.player(3).position, -3);
-  EXPECT_EQ(back.team_name, team.team_name);
-  EXPECT_EQ(back.lineup_size, 9);
-  EXPECT_EQ(back.extra_value, 2);
-  EXPECT_EQ(back.uses_designated_hitter, 1);
+  EXPECT_EQ(
+      std::tuple(back.team_name, back.lineup_size, back.extra_value, back.uses_designated_hitter),
+      std::tuple(team.team_name, 9, 2, 1));
   for (int i = 0; i < back.count(); ++i) {
     EXPECT_EQ(back.player(i).key, 0);  // keys stay behind
     EXPECT_EQ(back.info(i), PLAYER_INFO{});
@@ -135,12 +136,10 @@ TEST(PalmTeamStream, WrongTagAndVersionAreRefusedWithTheirMessages) {
   EXPECT_EQ(DecodePalmTeamStream(v768, back, messages, nullptr), PalmReadResult::kBadVersion);
 
   ASSERT_EQ(messages.size(), 3u);
-  EXPECT_EQ(messages[0], NotPalmTeamMessage());
-  EXPECT_EQ(messages[0].text, "Not a Palm Team");
-  EXPECT_EQ(messages[0].caption, "Load Error");
-  EXPECT_EQ(messages[0].icon, MessageIcon::kExclamation);
-  EXPECT_EQ(messages[2].text, "Palm Team Version Number is Incorrect");
-  EXPECT_EQ(messages[2].caption, "Load Error");
+  EXPECT_EQ(std::tuple(messages[0].text, messages[0].caption, messages[0].icon, messages[2].text,
+                       messages[2].caption),
+            std::tuple("Not a Palm Team", "Load Error", MessageIcon::kExclamation,
+                       "Palm Team Version Number is Incorrect", "Load Error"));
 }
 
 TEST(PalmTeamStream, DamagedStreamsAreRefused) {
@@ -205,11 +204,9 @@ TEST(PalmPlayerReference, RosterLookupAndRefusals) {
 
   ByteReader in(b);
   PLAYER first = ReadPlayerReference(in, roster);
-  EXPECT_EQ(first.name.view(), "Eli Gray");
-  EXPECT_EQ(first.uniform_number, roster.player(4).uniform_number);
-  EXPECT_EQ(first.position, 7);
-  EXPECT_EQ(first.active, 1);
-  EXPECT_EQ(first.key, 0);
+  EXPECT_EQ(
+      std::tuple(first.name.view(), first.uniform_number, first.position, first.active, first.key),
+      std::tuple("Eli Gray", roster.player(4).uniform_number, 7, 1, 0));
   EXPECT_EQ(ReadPlayerReference(in, roster), PLAYER{});
   EXPECT_TRUE(in.ok());
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "support/box_games.h"
-#include "support/golden_file.h"
+#include "support/data_file.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::reports {
@@ -48,7 +48,7 @@ TEST(BoxScoreExport, SinglePageEscapesNamesAndNotes) {
   EXPECT_NE(page.find("Ball &lt;b&gt;bobbled&lt;/b&gt; &amp; dropped<br>"), std::string::npos);
   EXPECT_NE(page.find("&quot;Scorer&#39;s call&quot;<br>"), std::string::npos);
   EXPECT_EQ(page.find("Hawks & <Co>"), std::string::npos);
-  scorewick::testing::ExpectGolden(REPORTS_TEST_DATA, "box_tie.htm", page);
+  scorewick::testing::ExpectGolden(page, "box_tie.htm");
 }
 
 TEST(BoxScoreExport, FramesetNamesItsTwoPages) {
@@ -56,9 +56,9 @@ TEST(BoxScoreExport, FramesetNamesItsTwoPages) {
   const BoxScore box = Tie(game);
   const BoxScoreFramePages pages =
       BoxScoreFrames(box, BoxScoreTitle(game), HtmlStyle{}, kWhen, "tie_score.htm", "tie_summary.htm");
-  scorewick::testing::ExpectGolden(REPORTS_TEST_DATA, "box_tie_frameset.htm", pages.frameset);
-  scorewick::testing::ExpectGolden(REPORTS_TEST_DATA, "box_tie_score.htm", pages.score);
-  scorewick::testing::ExpectGolden(REPORTS_TEST_DATA, "box_tie_summary.htm", pages.summary);
+  scorewick::testing::ExpectGolden(pages.frameset, "box_tie_frameset.htm");
+  scorewick::testing::ExpectGolden(pages.score, "box_tie_score.htm");
+  scorewick::testing::ExpectGolden(pages.summary, "box_tie_summary.htm");
   // The score page holds the tables, the summary page the rest.
   EXPECT_NE(pages.score.find("TEAM TOTALS"), std::string::npos);
   EXPECT_EQ(pages.score.find("Top of the 1st"), std::string::npos);
@@ -130,7 +130,7 @@ TEST(BoxScoreExport, CommaSeparatedTextReadsBackIntoTheSameFigures) {
   const Game game = testing::CompileBook(testing::kNineInnings);
   const BoxScore box = MakeBoxScore(game, StatRules{});
   const std::string csv = BoxScoreCsv(box);
-  scorewick::testing::ExpectGolden(REPORTS_TEST_DATA, "box_nine.csv", csv);
+  scorewick::testing::ExpectGolden(csv, "box_nine.csv");
   const auto rows = ReadCsv(csv);
 
   // Score by innings: the captions, then each team's runs by inning, R, H, E.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/box_games.h"
+#include "support/data_file.h"
 #include "records/codes.h"
 #include "reports/half_inning_totals.h"
 #include "reports/wrapped_lines.h"
@@ -26,41 +27,10 @@ TEST(PlayByPlay, TwoInningsToldHalfByHalf) {
   game.notes.push_back(note);
   std::vector<std::string> lines;
   AddPlayByPlay(lines, game, 2);
-  const std::vector<std::string> want = {
-      "Gulls - Top of the 1st:",
-      "Ann Able singled, batted forward to 3rd, walked home.",
-      "Bo Baker singled, walked forward to 2nd, walked forward to 3rd.",
-      "Cy Cole walked, walked forward to 2nd.",
-      "Di Dunn walked, 1 RBI.",
-      "Ed Eng struck out swinging.",
-      "Flo Fox flied out.",
-      "Gus Gray grounded out.",
-      "1 run, 2 hits, 0 errors, 3 LOB.",
-      "",
-      "Hawks - Bottom of the 1st:",
-      // Wrapped at 86: a line that fills the width exactly is still cut back
-      // to its last blank.
-      "Jo Jett reached on dropped 3rd strike WP, advanced to 3rd on wild pitch, advanced to",
-      "home on passed ball.",
-      "Kim Kent hit by pitch, advanced to 2nd on passed ball, advanced to 3rd on balk,",
-      "batted forward to home.",
-      "Lu Lane struck out swinging.",
-      "Mo Moss walked, batted forward to home.",
-      "Ned Nye hit 3-run home run, 3 RBI.",
-      "Olga Orr struck out looking.",
-      "Pia Pond popped out.",
-      "4 runs, 1 hit, 0 errors, 0 LOB.",
-      "",
-      "Gulls - Top of the 2nd:",
-      "Hal Hunt struck out swinging.",
-      "Ten pitches.",
-      "Fouled off six.",
-      "Ike Ives grounded out.",
-      "Ann Able flied out.",
-      "0 runs, 0 hits, 0 errors, 0 LOB.",
-      "",
-  };
-  EXPECT_EQ(lines, want);
+
+  // Wrapped at 86: a line that fills the width exactly is still cut back to
+  // its last blank (Jo Jett's and Kim Kent's turns).
+  scorewick::testing::ExpectGolden(scorewick::testing::JoinLines(lines), "play_by_play_two.txt");
 }
 
 TEST(PlayByPlay, NothingWhenTheFirstHalfIsEmpty) {

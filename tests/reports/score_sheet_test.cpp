@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "records/codes.h"
 #include "reports/score_sheet_layout.h"
 #include "reports/score_sheet_text.h"
@@ -28,8 +30,9 @@ TEST(ScoreSheetText, HeadLines) {
     int minute;
     const char* line;
   };
-  for (const Case& c : {Case{5, "6/1/2024 18:05 at Test Park"}, Case{0, "6/1/2024 18:00 at Test Park"},
-                        Case{10, "6/1/2024 18:10 at Test Park"}, Case{59, "6/1/2024 18:59 at Test Park"}}) {
+  for (const Case& c :
+       {Case{5, "6/1/2024 18:05 at Test Park"}, Case{0, "6/1/2024 18:00 at Test Park"},
+        Case{10, "6/1/2024 18:10 at Test Park"}, Case{59, "6/1/2024 18:59 at Test Park"}}) {
     h.start_minute = c.minute;
     EXPECT_EQ(GameDateLine(h), c.line);
   }
@@ -71,7 +74,8 @@ TEST(ScoreSheetText, BoxLettersAndCount) {
   EXPECT_EQ(CountCells(top[2]),
             (std::vector<CountCell>{{true, 0, 3}, {false, 0, 1}, {false, 1, 2}, {false, 2, 4}}));
   // Ball, then three called strikes: two strike cells, the third is the out.
-  EXPECT_EQ(CountCells(top[1]), (std::vector<CountCell>{{true, 0, 2}, {true, 1, 3}, {false, 0, 1}}));
+  EXPECT_EQ(CountCells(top[1]),
+            (std::vector<CountCell>{{true, 0, 2}, {true, 1, 3}, {false, 0, 1}}));
 
   AT_BAT extra;
   extra.out_credit_count = 3;
@@ -94,21 +98,18 @@ TEST(ScoreSheetLayout, SecondTurnInAnInningGoesInTheNextColumn) {
   const SideSheet visitors = LayOutSide(game, false);
   ASSERT_EQ(visitors.rows, 9);
   ASSERT_EQ(visitors.columns.size(), 2u);
-  EXPECT_EQ(visitors.columns[0].inning, 0);
-  EXPECT_EQ(visitors.columns[1].inning, 0);
-  EXPECT_EQ(visitors.columns[1].pass, 1);
-  EXPECT_EQ(visitors.columns[0].at_bats, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(visitors.columns[1].at_bats, (std::vector<int>{9, 10, 11, -1, -1, -1, -1, -1, -1}));
+  EXPECT_EQ(
+      std::tuple(visitors.columns[0].inning, visitors.columns[1].inning, visitors.columns[1].pass,
+                 visitors.columns[0].at_bats, visitors.columns[1].at_bats),
+      std::tuple(0, 0, 1, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}),
+                 (std::vector<int>{9, 10, 11, -1, -1, -1, -1, -1, -1})));
 
   // The pinch hitter holds the third slot after the starter.
   const auto& third = visitors.holders[2];
   ASSERT_EQ(third.size(), 2u);
-  EXPECT_EQ(third[0].name, "Cy Cole");
-  EXPECT_EQ(third[0].number, "3");
-  EXPECT_EQ(third[0].position, "CF");
-  EXPECT_EQ(third[0].entered, "");
-  EXPECT_EQ(third[1].name, "Pat Pinch");
-  EXPECT_EQ(third[1].entered, "T1");
+  EXPECT_EQ(std::tuple(third[0].name, third[0].number, third[0].position, third[0].entered,
+                       third[1].name, third[1].entered),
+            std::tuple("Cy Cole", "3", "CF", "", "Pat Pinch", "T1"));
   EXPECT_EQ(DesignatedHitterLine(game, false), "Substitutions: #10 Pat Pinch T1-11");
   EXPECT_EQ(DesignatedHitterLine(game, true), "");
 

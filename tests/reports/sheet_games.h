@@ -1,40 +1,16 @@
 #pragma once
 // Short games in the scorebook shorthand for the score sheet tests.
 
-#include <stdexcept>
 #include <string>
 
-#include "records/game.h"
-#include "sim/scorebook.h"
+#include "tools/book_games.h"
 
 namespace scorewick::testing {
 
-inline constexpr const char* kSheetTeams = R"(
+inline constexpr const char* kSheetHead = R"(
 game date=2024-06-01 time=18:05 field="Test Park" attendance=120 duration=1:05
 umpires "Una Ump" "Vic Vane"
 rules innings=1
-visitors "Gulls"
-1 "Ann Able" SS 1 R/R
-2 "Bo Baker" 2B 2 L/R
-3 "Cy Cole" CF 3 R/R
-4 "Di Dunn" 1B 4 R/R
-5 "Ed Eng" 3B 5 S/R
-6 "Flo Fox" LF 6 R/R
-7 "Gus Gray" RF 7 R/R
-8 "Hal Hunt" C 8 R/R
-9 "Ike Ives" P 9 R/L
-- "Pat Pinch" 3B 10 L/R
-home "Hawks"
-1 "Jo Jett" CF 21 R/R
-2 "Kim Kent" SS 22 R/R
-3 "Lu Lane" 1B 23 L/L
-4 "Mo Moss" C 24 R/R
-5 "Ned Nye" 3B 25 R/R
-6 "Olga Orr" 2B 26 R/R
-7 "Pia Pond" LF 27 R/R
-8 "Quin Quay" RF 28 R/R
-9 "Rex Roe" P 29 R/R
-- "Sal Stone" P 30 L/L
 )";
 
 // The marks of a handful of turns: a double that comes round on a stolen
@@ -76,14 +52,10 @@ sss K
 sss K ; Game over
 )";
 
-// The teams above with plays; a book that does not compile throws (and so
-// fails the test that asked for it).
+// The head above, the shared teams and plays; a book that does not compile
+// throws.
 inline Game CompileSheetGame(const char* plays) {
-  Game game;
-  const sim::ScorebookResult result =
-      sim::CompileScorebook(std::string(kSheetTeams) + plays, game);
-  if (!result.ok) throw std::runtime_error(result.error);
-  return game;
+  return sim::testing::CompileBook(plays, std::string(kSheetHead) + sim::testing::kTeams);
 }
 
 }  // namespace scorewick::testing

@@ -9,6 +9,7 @@
 #include "reports/stats_html.h"
 #include "reports/stats_text.h"
 #include "stats/accumulate.h"
+#include "support/data_file.h"
 
 namespace scorewick::reports {
 namespace {
@@ -74,48 +75,14 @@ TEST(StatsCsv, NumbersAndTrailer) {
 }
 
 TEST(StatsHtml, TableWithTotalsRow) {
-  const std::string H = "<tt><font color=FFFFFF size=4>";
-  const std::string B = "<tt><font color=000000 size=3>";
-  const std::string C = "</font></tt>";
-  const std::string expected =
-      "<HTML><HEAD><TITLE>Brixley Scorewick Player Statistics</TITLE></HEAD><BODY BGCOLOR=FDFFDF>"
-      "\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1 WIDTH=180>\n"
-      "\n\t<th colspan=4 bgcolor=004080>" + H + " Hawks &amp; Co Opponents - Batting Stats VS Left Handed Pitchers" +
-      C + "</th>\n"
-      "\n\t<tr bgcolor=004080>"
-      "\n\t\t<td align=Center width=100>" + H + "Name" + C + "</td>"
-      "\n\t\t<td align=Center width=100>" + H + "OAB" + C + "</td>"
-      "\n\t\t<td align=Left width=60>" + H + "Avg" + C + "</td>"
-      "\n\t\t<td align=Center width=100>" + H + "Slug" + C + "</td></tr>\n"
-      "\n\t<tr bgcolor=FFFFFF>"
-      "\n\t\t<td align=Center>" + B + "Ann&nbsp;Able" + C + "</td>"
-      "\n\t\t<td align=Center>" + B + "3" + C + "</td>"
-      "\n\t\t<td align=Left>" + B + "&nbsp;.333" + C + "</td>"
-      "\n\t\t<td align=Center>" + B + "&nbsp;.667" + C + "</td>"
-      "\n\t<tr bgcolor=EEEEEE>"
-      "\n\t\t<td align=Center>" + B + "Cy&nbsp;&lt;b&gt;" + C + "</td>"
-      "\n\t\t<td align=Center>" + B + "2" + C + "</td>"
-      "\n\t\t<td align=Left>" + B + "1.000" + C + "</td>"
-      "\n\t\t<td align=Center>" + B + "1.000" + C + "</td>"
-      "\n\t<tr bgcolor=004080>"
-      "\n\t\t<td align=Center>" + H + "TEAM&nbsp;TOTALS" + C + "</td>"
-      "\n\t\t<td align=Center>" + H + "5" + C + "</td>"
-      "\n\t\t<td align=Left>" + H + "&nbsp;.600" + C + "</td>"
-      "\n\t\t<td align=Center>" + H + "&nbsp;.800" + C + "</td>"
-      "\n</TABLE>\n<P><font size=-1>This file was created with "
-      "<A HREF=\"http://www.brixley-scorewick.example/\"><EM>Brixley Scorewick</EM></A>"
-      " on 7/03/2004 at  9:05:07</font>\n</BODY></HTML>";
-  EXPECT_EQ(StatsHtml(SmallStat(), StatTable::kBatting, SmallLayout(), StatView::kOpponents, 1, HtmlStyle{}, kWhen,
-                      false),
-            expected);
+  scorewick::testing::ExpectGolden(StatsHtml(SmallStat(), StatTable::kBatting, SmallLayout(), StatView::kOpponents,
+                                             1, HtmlStyle{}, kWhen, false),
+                                   "stats_batting.htm");
   // Appended to a page begun earlier: no page head.  The fielding table's
   // totals row keeps the row colours.
-  const std::string fielding = StatsHtml(SmallStat(), StatTable::kFielding, DefaultLayout(StatTable::kFielding),
-                                         StatView::kCombined, 2, HtmlStyle{}, kWhen, true);
-  EXPECT_EQ(fielding.rfind("\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1 WIDTH=1530>\n", 0), 0u);
-  EXPECT_NE(fielding.find(" Hawks &amp; Co and Opponents - Fielding Stats" + C), std::string::npos);
-  EXPECT_NE(fielding.find("\n\t<tr bgcolor=EEEEEE>\n\t\t<td align=Center>" + B + "TEAM&nbsp;TOTALS"),
-            std::string::npos);
+  scorewick::testing::ExpectGolden(StatsHtml(SmallStat(), StatTable::kFielding, DefaultLayout(StatTable::kFielding),
+                                             StatView::kCombined, 2, HtmlStyle{}, kWhen, true),
+                                   "stats_fielding_appended.htm");
 }
 
 TEST(StatsText, SectionsOfThePageWidth) {

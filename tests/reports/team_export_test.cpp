@@ -8,6 +8,7 @@
 #include "records/file_io.h"
 #include "reports/roster_text.h"
 #include "reports/small_team.h"
+#include "support/data_file.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::reports {
@@ -18,9 +19,9 @@ TEST(SaveAsRulesTest, NameAndForm) {
   EXPECT_EQ(SaveAsForm("/t/hawks.csv", 1), TeamFileForm::kTeamFile);  // the filter decides
   EXPECT_EQ(SaveAsForm("/t/hawks.tem", 2), TeamFileForm::kCsv);
   EXPECT_EQ(SaveAsForm("/t/hawks.txt", 3), TeamFileForm::kHtml);
-  EXPECT_EQ(SaveAsForm("/t/hawks.htm", 1), TeamFileForm::kHtml);   // the name decides
+  EXPECT_EQ(SaveAsForm("/t/hawks.htm", 1), TeamFileForm::kHtml);  // the name decides
   EXPECT_EQ(SaveAsForm("/t/hawks.html", 2), TeamFileForm::kHtml);
-  EXPECT_EQ(SaveAsForm("htm", 1), TeamFileForm::kTeamFile);        // too short to count
+  EXPECT_EQ(SaveAsForm("htm", 1), TeamFileForm::kTeamFile);  // too short to count
   EXPECT_EQ(SaveAsForm("x.htm", 1), TeamFileForm::kHtml);
 }
 
@@ -45,15 +46,8 @@ TEST(SaveAsRulesTest, AFailedWriteLeavesTheFileWholeAndSaysSo) {
 }
 
 TEST(RosterTextTest, PrintedRosterLines) {
-  const std::vector<std::string> lines = RosterPrintLines(testing::SmallTeam());
-  ASSERT_EQ(lines.size(), 7u);
-  EXPECT_EQ(lines[0], "Manager: Pat Lee");
-  EXPECT_EQ(lines[1], "Coach: Sam Ortiz");
-  EXPECT_EQ(lines[2], "");
-  EXPECT_EQ(lines[3], "#  Name                      Position             BO BH TH");
-  EXPECT_EQ(lines[4], "12 Jo Smith                  Short Stop            3 RH RH");
-  EXPECT_EQ(lines[5], "00 Al Bo                     Pitcher               0 LH LH");
-  EXPECT_EQ(lines[6], "7  Cy <b>Young</b> & \"Co\"    Designated Hitter     1 SH RH");
+  scorewick::testing::ExpectGolden(
+      scorewick::testing::JoinLines(RosterPrintLines(testing::SmallTeam())), "roster.txt");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "records/codes.h"
 #include "stat_books.h"
 #include "stats/totals.h"
@@ -26,20 +28,14 @@ using testing::Pitcher;
 TEST(Accumulate, WalkAndSacrificeFly) {
   const Stat s = CountGame(CompileBook(kWalkOff), "Hawks");
   const BattingStat& jo = Batter(s, "Jo Jett");
-  EXPECT_EQ(jo.plate_appearances, 1);
-  EXPECT_EQ(jo.walks, 1);
-  EXPECT_EQ(jo.at_bats, 0);
-  EXPECT_EQ(jo.runs, 1);
-  EXPECT_EQ(jo.stolen_bases, 1);
-  EXPECT_EQ(jo.sb2, 1);
+  EXPECT_EQ(
+      std::tuple(jo.plate_appearances, jo.walks, jo.at_bats, jo.runs, jo.stolen_bases, jo.sb2),
+      std::tuple(1, 1, 0, 1, 1, 1));
   EXPECT_FLOAT_EQ(jo.oba, 1.0f);  // (0 + 1 + 0) / (0 + 1 + 0 + 0)
   const BattingStat& kim = Batter(s, "Kim Kent");
-  EXPECT_EQ(kim.plate_appearances, 1);
-  EXPECT_EQ(kim.at_bats, 0);
-  EXPECT_EQ(kim.sacrifice_flies, 1);
-  EXPECT_EQ(kim.all_sacrifices, 1);
-  EXPECT_EQ(kim.sacrifices, 0);
-  EXPECT_EQ(kim.rbi, 1);
+  EXPECT_EQ(std::tuple(kim.plate_appearances, kim.at_bats, kim.sacrifice_flies, kim.all_sacrifices,
+                       kim.sacrifices, kim.rbi),
+            std::tuple(1, 0, 1, 1, 0, 1));
   EXPECT_FLOAT_EQ(kim.oba, 0.0f);  // the fly is in the denominator: 0 / 1
   const BattingStat& total = s.batting.back();
   EXPECT_EQ(total.name, "TEAM TOTALS");
@@ -52,22 +48,15 @@ TEST(Accumulate, WalkAndSacrificeFly) {
   // earned run, and the steal attempt against him and his catcher.
   const Stat g = CountGame(CompileBook(kWalkOff), "Gulls");
   const PitchingStat& ike = Pitcher(g, "Ike Ives");
-  EXPECT_EQ(ike.batters_faced, 2);
-  EXPECT_EQ(ike.opponent_at_bats, 0);
-  EXPECT_EQ(ike.pitch_count, 8);
-  EXPECT_EQ(ike.total_strikes, 3);
-  EXPECT_EQ(ike.total_balls, 5);
-  EXPECT_EQ(ike.walks, 1);
-  EXPECT_EQ(ike.wild_pitches, 1);
-  EXPECT_EQ(ike.outs, 1);
-  EXPECT_EQ(ike.earned_runs, 1);
-  EXPECT_EQ(ike.first_pitch_balls, 2);
-  EXPECT_EQ(ike.losses, 1);
-  EXPECT_EQ(ike.complete_games, 1);
+  EXPECT_EQ(std::tuple(ike.batters_faced, ike.opponent_at_bats, ike.pitch_count, ike.total_strikes,
+                       ike.total_balls, ike.walks, ike.wild_pitches, ike.outs, ike.earned_runs,
+                       ike.first_pitch_balls, ike.losses, ike.complete_games),
+            std::tuple(2, 0, 8, 3, 5, 1, 1, 1, 1, 2, 1, 1));
   EXPECT_FLOAT_EQ(ike.era, 27.0f);  // 9 x 1 / (1 / 3)
   EXPECT_EQ(Fielder(g, "Hal Hunt", kPosCatcher)->steal_attempts, 1);
   EXPECT_EQ(Fielder(g, "Ike Ives", kPosPitcher)->steal_attempts, 1);
-  EXPECT_EQ(Fielder(g, "Hal Hunt", kPosCatcher)->pitches_received, 6);  // balls and strikes, no fouls
+  EXPECT_EQ(Fielder(g, "Hal Hunt", kPosCatcher)->pitches_received,
+            6);  // balls and strikes, no fouls
 }
 
 // Top 1 of kWalkOff against Rex Roe: a single (b s f, in play), a
@@ -75,28 +64,23 @@ TEST(Accumulate, WalkAndSacrificeFly) {
 TEST(Accumulate, StarterLineAndPutOutsSplit) {
   const Stat s = CountGame(CompileBook(kWalkOff), "Hawks");
   const PitchingStat& rex = Pitcher(s, "Rex Roe");
-  EXPECT_EQ(rex.games_started, 1);
-  EXPECT_EQ(rex.complete_games, 1);
-  EXPECT_EQ(rex.shutouts, 1);
-  EXPECT_EQ(rex.wins, 1);
-  EXPECT_EQ(rex.batters_faced, 3);
-  EXPECT_EQ(rex.hits, 1);
-  EXPECT_EQ(rex.singles, 1);
-  EXPECT_EQ(rex.strikeouts, 1);
-  EXPECT_EQ(rex.outs, 3);
-  EXPECT_EQ(rex.pitch_count, 9);
-  EXPECT_EQ(rex.total_strikes, 7);
-  EXPECT_EQ(rex.total_balls, 2);
-  EXPECT_EQ(rex.first_pitch_strikes, 1);
-  EXPECT_EQ(rex.first_pitch_balls, 2);
+  EXPECT_EQ(std::tuple(rex.games_started, rex.complete_games, rex.shutouts, rex.wins,
+                       rex.batters_faced, rex.hits, rex.singles, rex.strikeouts, rex.outs,
+                       rex.pitch_count, rex.total_strikes, rex.total_balls, rex.first_pitch_strikes,
+                       rex.first_pitch_balls),
+            std::tuple(1, 1, 1, 1, 3, 1, 1, 1, 3, 9, 7, 2, 1, 2));
   EXPECT_NEAR(rex.fps_pct, 33.333f, 0.001f);
   EXPECT_NEAR(rex.oba, 0.3333f, 0.0001f);
   // 6-4-3: the short stop's assist, the second baseman's put-out after an
   // assist (assisted) and his own throw, the first baseman's assisted
   // put-out; the catcher's strikeout put-out.
-  struct Want { const char* name; int position, po, apo, uapo, a; };
-  for (const Want& w : {Want{"Kim Kent", kPosShortStop, 0, 0, 0, 1}, Want{"Olga Orr", kPosSecond, 1, 1, 0, 1},
-                        Want{"Lu Lane", kPosFirst, 1, 1, 0, 0}, Want{"Mo Moss", kPosCatcher, 1, 1, 0, 0}}) {
+  struct Want {
+    const char* name;
+    int position, po, apo, uapo, a;
+  };
+  for (const Want& w :
+       {Want{"Kim Kent", kPosShortStop, 0, 0, 0, 1}, Want{"Olga Orr", kPosSecond, 1, 1, 0, 1},
+        Want{"Lu Lane", kPosFirst, 1, 1, 0, 0}, Want{"Mo Moss", kPosCatcher, 1, 1, 0, 0}}) {
     const FieldingStat* f = Fielder(s, w.name, w.position);
     ASSERT_NE(f, nullptr) << w.name;
     EXPECT_EQ(f->put_outs, w.po) << w.name;
@@ -126,13 +110,9 @@ TEST(Accumulate, PinchRunnerStealsAndPickOffs) {
   const Game game = CompileBook(testing::kRunning);
   const Stat gulls = CountGame(game, "Gulls");
   const BattingStat& pat = Batter(gulls, "Pat Pinch");
-  EXPECT_EQ(pat.positions[0], kPosPinchRunner);
-  EXPECT_EQ(pat.plate_appearances, 0);
-  EXPECT_EQ(pat.at_bats, 0);
-  EXPECT_EQ(pat.stolen_bases, 1);
-  EXPECT_EQ(pat.sb2, 1);
-  EXPECT_EQ(pat.cs3, 1);
-  EXPECT_EQ(pat.steal_attempts, 2);
+  EXPECT_EQ(std::tuple(pat.positions[0], pat.plate_appearances, pat.at_bats, pat.stolen_bases,
+                       pat.sb2, pat.cs3, pat.steal_attempts),
+            std::tuple(kPosPinchRunner, 0, 0, 1, 1, 1, 2));
   EXPECT_FLOAT_EQ(pat.sb_pct, 50.0f);
   EXPECT_EQ(Batter(gulls, "Ann Able").stolen_bases, 0);
   EXPECT_EQ(Batter(gulls, "Di Dunn").so_swinging, 0);
@@ -149,7 +129,7 @@ TEST(Accumulate, PinchRunnerStealsAndPickOffs) {
   EXPECT_EQ(Batter(hawks, "Jo Jett").pko1, 1);
   EXPECT_EQ(Batter(hawks, "Kim Kent").pko2, 1);
   const PitchingStat& rex = Pitcher(hawks, "Rex Roe");
-  EXPECT_EQ(rex.strikeouts, 1);   // Bo Baker only: a foul never makes strike three
+  EXPECT_EQ(rex.strikeouts, 1);  // Bo Baker only: a foul never makes strike three
   EXPECT_EQ(rex.pitch_count, 16);
   EXPECT_EQ(rex.total_strikes, 14);
   EXPECT_EQ(Fielder(hawks, "Mo Moss", kPosCatcher)->cs3, 1);
@@ -171,11 +151,9 @@ TEST(Accumulate, ReliefInMidCount) {
   EXPECT_EQ(rex.batters_faced, 2);
   EXPECT_EQ(sal.walks, 1);
   EXPECT_EQ(sal.first_pitch_balls, 3);  // Bo (his first pitch), Pat Pinch hit by the pitch, Ed Eng
-  EXPECT_EQ(sal.hit_batsmen, 1);
-  EXPECT_EQ(sal.strikeouts, 2);
-  EXPECT_EQ(sal.outs, 3);
-  EXPECT_EQ(sal.batters_faced, 5);
-  EXPECT_EQ(sal.games_started, 0);
+  EXPECT_EQ(
+      std::tuple(sal.hit_batsmen, sal.strikeouts, sal.outs, sal.batters_faced, sal.games_started),
+      std::tuple(1, 2, 3, 5, 0));
   EXPECT_FLOAT_EQ(sal.era, 0.0f);
   const Stat g = CountGame(CompileBook(kChanges), "Gulls");
   EXPECT_EQ(Batter(g, "Pat Pinch").hit_by_pitch, 1);
@@ -187,15 +165,14 @@ TEST(Accumulate, StrikeoutByTheRelieverWhoThrewStrikeThree) {
   const Stat s = CountGame(CompileBook(testing::kStrikeoutRelief), "Hawks");
   const PitchingStat& rex = Pitcher(s, "Rex Roe");
   const PitchingStat& sal = Pitcher(s, "Sal Stone");
-  EXPECT_EQ(rex.strikeouts, 0);
-  EXPECT_EQ(rex.outs, 0);
-  EXPECT_EQ(rex.pitch_count, 2);
-  EXPECT_EQ(rex.first_pitch_strikes, 1);
+  EXPECT_EQ(std::tuple(rex.strikeouts, rex.outs, rex.pitch_count, rex.first_pitch_strikes),
+            std::tuple(0, 0, 2, 1));
   EXPECT_EQ(sal.strikeouts, 3);
   EXPECT_EQ(sal.outs, 3);
   EXPECT_EQ(sal.pitch_count, 7);
   EXPECT_EQ(sal.first_pitch_strikes, 3);  // c, then s and s to the next two
-  EXPECT_EQ(Batter(CountGame(CompileBook(testing::kStrikeoutRelief), "Gulls"), "Ann Able").so_looking, 1);
+  EXPECT_EQ(
+      Batter(CountGame(CompileBook(testing::kStrikeoutRelief), "Gulls"), "Ann Able").so_looking, 1);
 }
 
 // The scorer charges the passed ball of a dropped third strike in the
@@ -264,7 +241,7 @@ TEST(Accumulate, EraWithoutOutsAndLeaguePitchingRules) {
   EXPECT_EQ(Pitcher(league, "Ray Relief").outs, 9);
   EXPECT_FLOAT_EQ(Pitcher(league, "Ray Relief").era, 3.0f);
   EXPECT_EQ(Pitcher(league, "Ike Ives").outs, 3);  // one inning pitched in
-  EXPECT_EQ(league.pitching.back().outs, 9);        // the totals keep the outs counted
+  EXPECT_EQ(league.pitching.back().outs, 9);       // the totals keep the outs counted
 }
 
 TEST(Accumulate, DesignatedHitterHasNoFieldingRow) {

@@ -1,15 +1,15 @@
 // Cell texts of the column vocabularies, layout lines and files, and the
 // sort with its totals row kept last.
-#include "stats/stat_columns.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "records/file_io.h"
-#include "stats/sort_table.h"
-#include "stats/stat_layout.h"
 #include "stats/accumulate.h"
+#include "stats/sort_table.h"
+#include "stats/stat_columns.h"
+#include "stats/stat_layout.h"
 
 namespace scorewick {
 namespace {
@@ -77,7 +77,8 @@ TEST(Columns, VocabularySizes) {
   EXPECT_EQ(ColumnCount(StatTable::kRunning), 27);
   EXPECT_EQ(ColumnCount(StatTable::kFielding), 34);
   EXPECT_EQ(ColumnCount(StatTable::kPitching), 40);
-  for (StatTable t : {StatTable::kBatting, StatTable::kRunning, StatTable::kFielding, StatTable::kPitching}) {
+  for (StatTable t :
+       {StatTable::kBatting, StatTable::kRunning, StatTable::kFielding, StatTable::kPitching}) {
     EXPECT_EQ(ColumnKey(t, 0), "Name");
     EXPECT_EQ(ColumnKey(t, ColumnCount(t) - 1), "Name");
   }
@@ -87,17 +88,22 @@ TEST(Columns, VocabularySizes) {
 
 TEST(Columns, CellTexts) {
   const Stat s = SmallTables();
-  struct Case { StatTable table; int row; const char* key; const char* text; };
+  struct Case {
+    StatTable table;
+    int row;
+    const char* key;
+    const char* text;
+  };
   const Case cases[] = {
       {StatTable::kBatting, 0, "Name", "Ann Able"},
-      {StatTable::kBatting, 0, "Avg", " .333"},   // the leading zero blanked
+      {StatTable::kBatting, 0, "Avg", " .333"},  // the leading zero blanked
       {StatTable::kBatting, 1, "Avg", "1.000"},
       {StatTable::kBatting, 1, "Slug", "2.000"},
       {StatTable::kBatting, 0, "SO", "3"},
       {StatTable::kBatting, 0, "BNT%", "0.333"},  // 1 / (1 + 2 + 0)
       {StatTable::kBatting, 1, "BNT%", "0.00"},   // no bunts
       {StatTable::kBatting, 2, "Name", "TEAM TOTALS"},
-      {StatTable::kBatting, 2, "Avg", " .600"},   // 3 / 5
+      {StatTable::kBatting, 2, "Avg", " .600"},  // 3 / 5
       {StatTable::kRunning, 0, "SB%", " 50.0"},
       {StatTable::kRunning, 1, "PKO", "3"},
       {StatTable::kPitching, 0, "IP", " 2.67"},   // 8 outs
@@ -113,28 +119,30 @@ TEST(Columns, CellTexts) {
       {StatTable::kFielding, 1, "CPE", "4.000"},  // (1 + 2 + 1) / 1
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(CellText(s, c.table, c.row, Column(c.table, c.key)), c.text) << c.key << " row " << c.row;
+    EXPECT_EQ(CellText(s, c.table, c.row, Column(c.table, c.key)), c.text)
+        << c.key << " row " << c.row;
   }
 }
 
 TEST(Layout, LinesAndFiles) {
-  StatLayout layout = ParseLayout(StatTable::kRunning, "0, 45, left\n\n1,60,RIGHT\r\n x \n1, 70, Center\n");
+  StatLayout layout =
+      ParseLayout(StatTable::kRunning, "0, 45, left\n\n1,60,RIGHT\r\n x \n1, 70, Center\n");
   EXPECT_FALSE(layout[0].shown);
-  EXPECT_EQ(layout[0].width, 45);
-  EXPECT_EQ(layout[0].alignment, Alignment::kLeft);
-  EXPECT_EQ(layout[1].width, 60);
-  EXPECT_EQ(layout[1].alignment, Alignment::kRight);
+  EXPECT_EQ(std::tuple(layout[0].width, layout[0].alignment, layout[1].width, layout[1].alignment),
+            std::tuple(45, Alignment::kLeft, 60, Alignment::kRight));
   EXPECT_TRUE(layout[2].shown);  // " x ": shown; no width or alignment given
   EXPECT_EQ(layout[2].width, 100);
   EXPECT_EQ(layout[3].alignment, Alignment::kCenter);
-  for (std::size_t i = 4; i < layout.size(); ++i) EXPECT_EQ(layout[i], DefaultLayout(StatTable::kRunning)[i]);
+  for (std::size_t i = 4; i < layout.size(); ++i)
+    EXPECT_EQ(layout[i], DefaultLayout(StatTable::kRunning)[i]);
 
   const std::vector<LayoutEntry> shown = ShownColumns(layout);
   ASSERT_EQ(shown.size(), 26u);
   EXPECT_EQ(shown[0].column, 1);
   EXPECT_EQ(shown[0].display_position, 0);
 
-  const std::string folder = (std::filesystem::temp_directory_path() / "scorewick-layout-test").string();
+  const std::string folder =
+      (std::filesystem::temp_directory_path() / "scorewick-layout-test").string();
   std::filesystem::create_directories(folder);
   ASSERT_TRUE(SaveLayout(folder, StatTable::kRunning, layout, nullptr));
   std::string text;
@@ -163,7 +171,8 @@ TEST(Sort, TwiceWithTotalsLast) {
   SortTable(s, StatTable::kBatting, kSortByPassedBalls, true);
   EXPECT_EQ(s.batting[0].name, "Bo Baker");
   EXPECT_EQ(s.batting[2].name, "TEAM TOTALS");
-  SortTable(s, StatTable::kFielding, kSortByErrors, true);  // only the batting table has it: no change
+  SortTable(s, StatTable::kFielding, kSortByErrors,
+            true);  // only the batting table has it: no change
   EXPECT_EQ(s.fielding[0].name, "Ann Able");
   // The index follows the rows.
   EXPECT_EQ(s.FindBatting("Ann Able", "Gulls"), 1);
@@ -182,10 +191,8 @@ TEST(Sort, TiesKeepTheSelectionOrder) {
   s.batting.push_back(BattingStat{});  // totals
   SortTable(s, StatTable::kBatting, Column(StatTable::kBatting, "H"), true);
   // D first (swapped with C), then the ties A, B, C as the swaps leave them.
-  EXPECT_EQ(s.batting[0].name, "D");
-  EXPECT_EQ(s.batting[1].name, "A");
-  EXPECT_EQ(s.batting[2].name, "B");
-  EXPECT_EQ(s.batting[3].name, "C");
+  EXPECT_EQ(std::tuple(s.batting[0].name, s.batting[1].name, s.batting[2].name, s.batting[3].name),
+            std::tuple("D", "A", "B", "C"));
 }
 
 }  // namespace

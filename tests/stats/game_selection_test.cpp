@@ -57,7 +57,8 @@ TEST_F(GameSelectionTest, PriorFormatAndPreview) {
   UserMessage message;
   EXPECT_EQ(s.Add(path, &message), GameSelection::AddResult::kPriorFormat);
   EXPECT_EQ(message.caption, "Incompatible Game Format");
-  EXPECT_EQ(message.text, path + "\n\nCannot use Game until Converted to 3.0 Format\n(See Help File)");
+  EXPECT_EQ(message.text,
+            path + "\n\nCannot use Game until Converted to 3.0 Format\n(See Help File)");
   EXPECT_TRUE(s.games().empty());
   EXPECT_EQ(s.Add(dir.Path("missing.gam")), GameSelection::AddResult::kUnreadable);
 }
@@ -68,6 +69,7 @@ TEST_F(GameSelectionTest, Finish) {
   UserMessage message;
   EXPECT_EQ(s.Finish(-1, stat, &message), GameSelection::FinishResult::kNoGame);
   EXPECT_EQ(message.caption, "No Game Selected");
+  EXPECT_EQ(message.text, "Must Select at least one Game to Analyze");
   s.Add(Save("a.gam", "All Teams", "Gulls"));  // a team literally named "All Teams"
   EXPECT_EQ(s.Finish(-1, stat, &message), GameSelection::FinishResult::kNoTeam);
   EXPECT_EQ(message.text, "You Must Choose a Team Name or \"All Teams\"");

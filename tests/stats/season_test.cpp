@@ -1,12 +1,13 @@
 // Invariants of a long simulated season, played in memory: what each
 // game records and what the tables count must agree, team by team and
 // game by game, and over the whole season in all-teams mode.
+#include "sim/season.h"
+
 #include <gtest/gtest.h>
 
 #include "records/codes.h"
 #include "sim/league_rules.h"
 #include "sim/sample_teams.h"
-#include "sim/season.h"
 #include "sim/simulator.h"
 #include "stats/accumulate.h"
 
@@ -30,41 +31,36 @@ SideTruth Truth(const Game& game, bool home) {
   return t;
 }
 
+// Applies M to each summed field of the row type Row.
+#define SCOREWICK_EACH_SUMMED(Row, M)                       \
+  if constexpr (std::is_same_v<Row, BattingStat>) {         \
+    SCOREWICK_BATTING_SUMMED(M)                             \
+  } else if constexpr (std::is_same_v<Row, PitchingStat>) { \
+    SCOREWICK_PITCHING_SUMMED(M)                            \
+  } else {                                                  \
+    SCOREWICK_FIELDING_SUMMED(M)                            \
+  }
+
 template <typename Row>
 void ExpectTotalsAreSums(const std::vector<Row>& rows, const char* table) {
   ASSERT_FALSE(rows.empty());
   Row sum;
+#define SCOREWICK_SUM(f) sum.f += r.f;
   for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
     const Row& r = rows[i];
-    if constexpr (std::is_same_v<Row, BattingStat>) {
-#define SCOREWICK_SUM(f) sum.f += r.f;
-      SCOREWICK_BATTING_SUMMED(SCOREWICK_SUM)
-#undef SCOREWICK_SUM
-    } else if constexpr (std::is_same_v<Row, PitchingStat>) {
-#define SCOREWICK_SUM(f) sum.f += r.f;
-      SCOREWICK_PITCHING_SUMMED(SCOREWICK_SUM)
-#undef SCOREWICK_SUM
-    } else {
-#define SCOREWICK_SUM(f) sum.f += r.f;
-      SCOREWICK_FIELDING_SUMMED(SCOREWICK_SUM)
-#undef SCOREWICK_SUM
-    }
+    SCOREWICK_EACH_SUMMED(Row, SCOREWICK_SUM)
   }
+#undef SCOREWICK_SUM
   const Row& total = rows.back();
 #define SCOREWICK_CHECK(f) EXPECT_EQ(total.f, sum.f) << table << " " #f;
-  if constexpr (std::is_same_v<Row, BattingStat>) {
-    SCOREWICK_BATTING_SUMMED(SCOREWICK_CHECK)
-  } else if constexpr (std::is_same_v<Row, PitchingStat>) {
-    SCOREWICK_PITCHING_SUMMED(SCOREWICK_CHECK)
-  } else {
-    SCOREWICK_FIELDING_SUMMED(SCOREWICK_CHECK)
-  }
+  SCOREWICK_EACH_SUMMED(Row, SCOREWICK_CHECK)
 #undef SCOREWICK_CHECK
 }
 
 TEST(Season, InvariantsOverTwoThousandGames) {
   const std::vector<Team> teams = sim::SampleTeams();
-  const std::vector<sim::ScheduledGame> schedule = sim::MakeSchedule(teams, kGames, sim::LeagueRules{}, 11);
+  const std::vector<sim::ScheduledGame> schedule =
+      sim::MakeSchedule(teams, kGames, sim::LeagueRules{}, 11);
   ASSERT_EQ(schedule.size(), static_cast<std::size_t>(kGames));
   Stat season;  // all teams, every game
   season.all_teams = true;
@@ -76,8 +72,8 @@ TEST(Season, InvariantsOverTwoThousandGames) {
     const sim::ScheduledGame& s = schedule[static_cast<std::size_t>(n)];
     game = Game();
     std::string error;
-    ASSERT_TRUE(SimulateGame(teams[static_cast<std::size_t>(s.home)], teams[static_cast<std::size_t>(s.visitor)],
-                             s.setup, game, &error))
+    ASSERT_TRUE(SimulateGame(teams[static_cast<std::size_t>(s.home)],
+                             teams[static_cast<std::size_t>(s.visitor)], s.setup, game, &error))
         << error;
     AccumulateGame(season, game, n + 1, 2, 2, false);
     AccumulateGame(otters, game, n + 1, 2, 2, false);

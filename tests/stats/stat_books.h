@@ -2,6 +2,11 @@
 // Short games in the scorebook shorthand for the statistics tests, each
 // with the figures it is meant to show worked out by hand in its test.
 
+#include <string>
+#include <string_view>
+
+#include "tools/book_games.h"
+
 namespace scorewick::testing {
 
 // Steals and caught stealing by a pinch runner, a foul third strike that
@@ -83,19 +88,12 @@ sss K
 sss K
 )";
 
-// Teams where the home side bats a designated hitter for its pitcher.
-inline constexpr const char* kDhTeams = R"(
-visitors "Gulls"
-1 "Ann Able" SS 1 R/R
-2 "Bo Baker" 2B 2 L/R
-3 "Cy Cole" CF 3 R/R
-4 "Di Dunn" 1B 4 R/R
-5 "Ed Eng" 3B 5 S/R
-6 "Flo Fox" LF 6 R/R
-7 "Gus Gray" RF 7 R/R
-8 "Hal Hunt" C 8 R/R
-9 "Ike Ives" P 9 R/L
-home "Hawks"
+// The scorebook teams, but the home side bats a designated hitter for its
+// pitcher.
+inline const std::string kDhTeams =
+    std::string(sim::testing::kTeams)
+        .substr(0, std::string_view(sim::testing::kTeams).find("home ")) +
+    R"(home "Hawks"
 1 "Jo Jett" CF 21 R/R
 2 "Kim Kent" SS 22 R/R
 3 "Lu Lane" 1B 23 L/L

@@ -7,20 +7,13 @@
 #include <string>
 
 #include "records/game.h"
-#include "sim/scorebook.h"
 #include "stats/accumulate.h"
 #include "stats/stat.h"
 #include "tools/book_games.h"
 
 namespace scorewick::testing {
 
-// The two teams of the scorebook tests followed by the plays.
-inline Game CompileBook(const std::string& plays, const std::string& teams = sim::testing::kTeams) {
-  Game game;
-  const sim::ScorebookResult result = sim::CompileScorebook(teams + plays, game);
-  EXPECT_TRUE(result.ok) << result.error;
-  return game;
-}
+using sim::testing::CompileBook;
 
 // Counts one game for team (or its opponents) with the given splits.
 inline Stat CountGame(const Game& game, const std::string& team, bool opponents = false,

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,13 @@ inline void ExpectGolden(const std::string& text, const std::string& name) {
   std::string golden;
   ASSERT_TRUE(ReadWholeTextFile(DataFile(name), golden, &error)) << error;
   EXPECT_EQ(text, golden) << "differs from the golden file " << name;
+}
+
+// Lines joined as a text file: each ends with a line feed.
+inline std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
 }
 
 }  // namespace scorewick::testing

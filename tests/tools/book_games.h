@@ -1,10 +1,18 @@
 #pragma once
 // Short games written by hand in the scorebook shorthand, shared by the
-// scorebook tests.
+// scorebook, statistics and report tests, and the compiler that turns them
+// into game records.
+
+#include <stdexcept>
+#include <string>
+
+#include "records/game.h"
+#include "sim/scorebook.h"
 
 namespace scorewick::sim::testing {
 
-// Two nine-man teams; the games below are one inning long.
+// Two nine-man teams with their benches; the games below are one inning
+// long.
 inline constexpr const char* kTeams = R"(
 visitors "Gulls"
 1 "Ann Able" SS 1 R/R
@@ -18,6 +26,7 @@ visitors "Gulls"
 9 "Ike Ives" P 9 R/L
 - "Pat Pinch" 3B 10 L/R
 - "Ray Relief" P 11 R/R
+- "Sid Swift" LF 12 R/R
 home "Hawks"
 1 "Jo Jett" CF 21 R/R
 2 "Kim Kent" SS 22 R/R
@@ -29,6 +38,7 @@ home "Hawks"
 8 "Quin Quay" RF 28 R/R
 9 "Rex Roe" P 29 R/R
 - "Sal Stone" P 30 L/L
+- "Tom Tide" 2B 31 R/R
 )";
 
 // A single, a strikeout and a double play; then a walk that comes round
@@ -80,5 +90,14 @@ sss K
 ccs K
 sss K
 )";
+
+// The game of teams followed by plays; a book that does not compile throws,
+// naming the line (and so fails the test that asked for it).
+inline Game CompileBook(const std::string& plays, const std::string& teams = kTeams) {
+  Game game;
+  const ScorebookResult result = CompileScorebook(teams + plays, game);
+  if (!result.ok) throw std::runtime_error("scorebook: " + result.error);
+  return game;
+}
 
 }  // namespace scorewick::sim::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "book_games.h"
 #include "records/codes.h"
@@ -32,7 +33,8 @@ const AT_BAT& Box(const Game& g, bool top, int index) {
 
 std::vector<std::int32_t> Events(const AT_BAT& ab) {
   std::vector<std::int32_t> out;
-  for (int i = 0; i <= ab.last_pitch; ++i) out.push_back(ab.pitches[static_cast<std::size_t>(i)].event);
+  for (int i = 0; i <= ab.last_pitch; ++i)
+    out.push_back(ab.pitches[static_cast<std::size_t>(i)].event);
   return out;
 }
 
@@ -47,27 +49,21 @@ std::vector<std::string> Chain(const AT_BAT& ab) {
 
 TEST(Scorebook, SingleStrikeoutDoublePlayThenWalkOffSacrificeFly) {
   const Game g = Compile(kWalkOff);
-  EXPECT_EQ(g.header.field.view(), "Test Park");
-  EXPECT_EQ(g.header.umpires[1].view(), "Vic Vane");
-  EXPECT_EQ(g.header.year, 2024);
-  EXPECT_EQ(g.header.start_hour, 18);
-  EXPECT_EQ(g.header.attendance, 120);
-  EXPECT_EQ(g.header.duration_hours, 1);
+  EXPECT_EQ(std::tuple(g.header.field.view(), g.header.umpires[1].view(), g.header.year,
+                       g.header.start_hour, g.header.attendance, g.header.duration_hours),
+            std::tuple("Test Park", "Vic Vane", 2024, 18, 120, 1));
 
   const AT_BAT& ann = Box(g, true, 0);
-  EXPECT_EQ(Events(ann), (std::vector<std::int32_t>{kEventBall, kEventStrike, kEventFoul, kEventReached, kEventOut}));
-  EXPECT_EQ(ann.balls, 1);
-  EXPECT_EQ(ann.strikes, 2);
-  EXPECT_EQ(ann.how_reached, kReachSingle);
-  EXPECT_EQ(ann.how_out, kOutForced);
-  EXPECT_EQ(ann.bases_reached, 1);
-  EXPECT_EQ(ann.box_number, 2);
+  EXPECT_EQ(Events(ann), (std::vector<std::int32_t>{kEventBall, kEventStrike, kEventFoul,
+                                                    kEventReached, kEventOut}));
+  EXPECT_EQ(std::tuple(ann.balls, ann.strikes, ann.how_reached, ann.how_out, ann.bases_reached,
+                       ann.box_number),
+            std::tuple(1, 2, kReachSingle, kOutForced, 1, 2));
   EXPECT_EQ(Chain(ann), (std::vector<std::string>{"6:0:Kim Kent", "4:0:Olga Orr"}));
   EXPECT_EQ(ann.hit_x, 49);  // three quarters of the way out to the left fielder
-  EXPECT_EQ(ann.hit_y, 63);
-  EXPECT_EQ(ann.PitchDetailsInUse(), 4);
-  EXPECT_EQ(ann.pitch_details[3].hit, 1);
-  EXPECT_EQ(ann.pitch_details[0].pitcher.name.view(), "Rex Roe");
+  EXPECT_EQ(std::tuple(ann.hit_y, ann.PitchDetailsInUse(), ann.pitch_details[3].hit,
+                       ann.pitch_details[0].pitcher.name.view()),
+            std::tuple(63, 4, 1, "Rex Roe"));
 
   const AT_BAT& bo = Box(g, true, 1);
   EXPECT_EQ(bo.how_out, kOutStrikeSwinging);
@@ -87,42 +83,30 @@ TEST(Scorebook, SingleStrikeoutDoublePlayThenWalkOffSacrificeFly) {
   // Jo walks, steals second, goes to third on a wild pitch and scores on
   // the fly: his box tells the whole trip.
   const AT_BAT& jo = Box(g, false, 0);
-  EXPECT_EQ(Events(jo), (std::vector<std::int32_t>{kEventBall, kEventBall, kEventBall, kEventBall, kEventReached,
-                                                   kEventAdvance, kEventAdvance, kEventAdvance}));
-  EXPECT_EQ(jo.how_reached, kReachWalk);
-  EXPECT_EQ(jo.balls, 4);
-  EXPECT_EQ(jo.advances[0], kAdvStolenBase);
-  EXPECT_EQ(jo.advances[1], kAdvWildPitch);
-  EXPECT_EQ(jo.advances[2], kAdvBatted);
-  EXPECT_EQ(jo.bases_reached, 4);
-  EXPECT_EQ(jo.scored, 1);
-  EXPECT_EQ(jo.earned, 1);
+  EXPECT_EQ(Events(jo), (std::vector<std::int32_t>{kEventBall, kEventBall, kEventBall, kEventBall,
+                                                   kEventReached, kEventAdvance, kEventAdvance,
+                                                   kEventAdvance}));
+  EXPECT_EQ(std::tuple(jo.how_reached, jo.balls, jo.advances[0], jo.advances[1], jo.advances[2],
+                       jo.bases_reached, jo.scored, jo.earned),
+            std::tuple(kReachWalk, 4, kAdvStolenBase, kAdvWildPitch, kAdvBatted, 4, 1, 1));
   // Runner events carry the count of the batter at the plate then, and a
   // copy of the last pitch detail of the runner's own box.
-  EXPECT_EQ(jo.pitches[5].balls_before, 1);
-  EXPECT_EQ(jo.pitches[5].strikes_before, 0);
-  EXPECT_EQ(jo.pitches[6].strikes_before, 1);
-  EXPECT_EQ(jo.pitches[7].detail.pitcher.entered_inning, 7);
-  EXPECT_EQ(jo.pitches[7].detail.pitcher.batting_order, 0);
-  EXPECT_EQ(jo.pitches[7].detail.valid, 1);
+  EXPECT_EQ(std::tuple(jo.pitches[5].balls_before, jo.pitches[5].strikes_before,
+                       jo.pitches[6].strikes_before, jo.pitches[7].detail.pitcher.entered_inning,
+                       jo.pitches[7].detail.pitcher.batting_order, jo.pitches[7].detail.valid),
+            std::tuple(1, 0, 1, 7, 0, 1));
 
   const AT_BAT& kim = Box(g, false, 1);
-  EXPECT_EQ(Events(kim), (std::vector<std::int32_t>{kEventBall, kEventStrike, kEventFoul, kEventOut, kEventRbi}));
-  EXPECT_EQ(kim.how_out, kOutSacFly);
-  EXPECT_EQ(kim.rbi, 1);
-  EXPECT_EQ(kim.box_number, 1);
-  EXPECT_EQ(kim.hit_x, 83);
-  EXPECT_EQ(kim.hit_y, 16);
+  EXPECT_EQ(Events(kim), (std::vector<std::int32_t>{kEventBall, kEventStrike, kEventFoul, kEventOut,
+                                                    kEventRbi}));
+  EXPECT_EQ(std::tuple(kim.how_out, kim.rbi, kim.box_number, kim.hit_x, kim.hit_y),
+            std::tuple(kOutSacFly, 1, 1, 83, 16));
   EXPECT_EQ(g.innings[0].bottom.at_bats.size(), 2u);  // the game ended on the fly
 
   ASSERT_EQ(g.notes.size(), 1u);
-  EXPECT_EQ(g.notes[0].half, 0);
-  EXPECT_EQ(g.notes[0].at_bat, 1);
-  EXPECT_EQ(g.notes[0].text.view(), "Deep fly to the warning track");
-  EXPECT_EQ(g.home_runs, 1);
-  EXPECT_EQ(g.visitor_runs, 0);
-  EXPECT_EQ(g.winning_pitcher.name.view(), "Rex Roe");
-  EXPECT_EQ(g.losing_pitcher.name.view(), "Ike Ives");
+  EXPECT_EQ(std::tuple(g.notes[0].half, g.notes[0].at_bat, g.notes[0].text.view(), g.home_runs,
+                       g.visitor_runs, g.winning_pitcher.name.view(), g.losing_pitcher.name.view()),
+            std::tuple(0, 1, "Deep fly to the warning track", 1, 0, "Rex Roe", "Ike Ives"));
   EXPECT_TRUE(g.saving_pitcher.name.empty());
   EXPECT_EQ(g.current_half_is_top, 0);
   EXPECT_EQ(g.current_at_bat, 2);
@@ -132,41 +116,32 @@ TEST(Scorebook, SingleStrikeoutDoublePlayThenWalkOffSacrificeFly) {
 TEST(Scorebook, RunsAfterAnErrorThatShouldHaveEndedTheInningAreUnearned) {
   const Game g = Compile(kErrors);
   const AT_BAT& ann = Box(g, true, 0);
-  EXPECT_EQ(ann.how_reached, kReachError);
-  EXPECT_EQ(ann.error_credits[0].name.view(), "Kim Kent");
-  EXPECT_EQ(ann.error_kinds[0], kErrFielding);
-  EXPECT_EQ(ann.reach_credit_count, 1);
-  EXPECT_EQ(ann.how_out, kOutForced);
+  EXPECT_EQ(std::tuple(ann.how_reached, ann.error_credits[0].name.view(), ann.error_kinds[0],
+                       ann.reach_credit_count, ann.how_out),
+            std::tuple(kReachError, "Kim Kent", kErrFielding, 1, kOutForced));
   EXPECT_EQ(Chain(ann), (std::vector<std::string>{"4:1:Olga Orr", "6:2:Kim Kent"}));
 
   const AT_BAT& bo = Box(g, true, 1);
-  EXPECT_EQ(bo.how_reached, kReachFieldersChoice);
-  EXPECT_EQ(bo.how_out, kOutPickedOff);
-  EXPECT_EQ(bo.bases_reached, 1);
-  EXPECT_EQ(bo.box_number, 2);
+  EXPECT_EQ(std::tuple(bo.how_reached, bo.how_out, bo.bases_reached, bo.box_number),
+            std::tuple(kReachFieldersChoice, kOutPickedOff, 1, 2));
   EXPECT_EQ(Chain(bo), (std::vector<std::string>{"1:1:Rex Roe", "3:2:Lu Lane"}));
   // The pick-off attempt is an entry of the batter's box, with no detail.
   const AT_BAT& cy = Box(g, true, 2);
-  EXPECT_EQ(Events(cy), (std::vector<std::int32_t>{kEventBall, kEventStrike, kEventReached, kEventAdvance,
-                                                   kEventAdvance}));
-  EXPECT_EQ(cy.how_reached, kReachDouble);
-  EXPECT_EQ(cy.advances[1], kAdvBatted);
-  EXPECT_EQ(cy.advances[2], kAdvBatted);
-  EXPECT_EQ(cy.scored, 1);
-  EXPECT_EQ(cy.earned, 0);
+  EXPECT_EQ(Events(cy), (std::vector<std::int32_t>{kEventBall, kEventStrike, kEventReached,
+                                                   kEventAdvance, kEventAdvance}));
+  EXPECT_EQ(std::tuple(cy.how_reached, cy.advances[1], cy.advances[2], cy.scored, cy.earned),
+            std::tuple(kReachDouble, kAdvBatted, kAdvBatted, 1, 0));
 
   const AT_BAT& di = Box(g, true, 3);
-  EXPECT_EQ(Events(di), (std::vector<std::int32_t>{kEventStrike, kEventReached, kEventRbi, kEventRbi}));
+  EXPECT_EQ(Events(di),
+            (std::vector<std::int32_t>{kEventStrike, kEventReached, kEventRbi, kEventRbi}));
   EXPECT_EQ(di.rbi, 2);
   EXPECT_EQ(di.scored, 1);
   EXPECT_EQ(di.earned, 0);
   EXPECT_EQ(Box(g, true, 4).box_number, 3);
 
   const HALF_INNING& top = g.innings[0].top;
-  EXPECT_EQ(top.runs, 2);
-  EXPECT_EQ(top.hits, 2);
-  EXPECT_EQ(top.errors, 1);
-  EXPECT_EQ(top.left_on_base, 0);
+  EXPECT_EQ(std::tuple(top.runs, top.hits, top.errors, top.left_on_base), std::tuple(2, 2, 1, 0));
   EXPECT_EQ(g.visitor_runs, 2);
   EXPECT_EQ(g.winning_pitcher.name.view(), "Ike Ives");
   EXPECT_EQ(g.losing_pitcher.name.view(), "Rex Roe");
@@ -181,27 +156,22 @@ TEST(Scorebook, SubstitutionsEnterTheLineUpHistories) {
   EXPECT_EQ(ann.pitch_details[3].ball_type, kBallIntentional);
   EXPECT_EQ(ann.scored, 1);
   EXPECT_EQ(ann.earned, 0);  // home on a passed ball
-  EXPECT_EQ(ann.advances[0], kAdvForcedByWalk);
-  EXPECT_EQ(ann.advances[1], kAdvAwarded);
-  EXPECT_EQ(ann.advances[2], kAdvPassedBall);
-  EXPECT_EQ(ann.error_credits[3].name.view(), "Mo Moss");
-  EXPECT_EQ(ann.error_kinds[3], kErrPassedBall);
+  EXPECT_EQ(std::tuple(ann.advances[0], ann.advances[1], ann.advances[2],
+                       ann.error_credits[3].name.view(), ann.error_kinds[3]),
+            std::tuple(kAdvForcedByWalk, kAdvAwarded, kAdvPassedBall, "Mo Moss", kErrPassedBall));
 
   // A reliever in the middle of the count takes the second slot; the walk
   // stays with the pitcher who fell behind.
   const AT_BAT& bo = Box(g, true, 1);
-  EXPECT_EQ(bo.pitchers[0].pitcher.name.view(), "Rex Roe");
-  EXPECT_EQ(bo.pitchers[0].last_pitch, 1);
-  EXPECT_EQ(bo.pitchers[1].pitcher.name.view(), "Sal Stone");
-  EXPECT_EQ(bo.pitchers[1].last_pitch, -1);
-  EXPECT_EQ(bo.pitch_details[2].pitcher.name.view(), "Sal Stone");
-  EXPECT_EQ(bo.responsible_pitcher.name.view(), "Rex Roe");
+  EXPECT_EQ(std::tuple(bo.pitchers[0].pitcher.name.view(), bo.pitchers[0].last_pitch,
+                       bo.pitchers[1].pitcher.name.view(), bo.pitchers[1].last_pitch,
+                       bo.pitch_details[2].pitcher.name.view(), bo.responsible_pitcher.name.view()),
+            std::tuple("Rex Roe", 1, "Sal Stone", -1, "Sal Stone", "Rex Roe"));
 
   const AT_BAT& pat = Box(g, true, 2);
-  EXPECT_EQ(pat.batter.name.view(), "Pat Pinch");
-  EXPECT_EQ(pat.batter.position, kPosPinchHitter);
-  EXPECT_EQ(pat.how_reached, kReachHitByPitch);
-  EXPECT_EQ(pat.pitch_details[0].strike, 0);
+  EXPECT_EQ(std::tuple(pat.batter.name.view(), pat.batter.position, pat.how_reached,
+                       pat.pitch_details[0].strike),
+            std::tuple("Pat Pinch", kPosPinchHitter, kReachHitByPitch, 0));
   EXPECT_EQ(pat.bases_reached, 3);  // left on third
 
   const HALF_INNING& top = g.innings[0].top;
@@ -210,19 +180,13 @@ TEST(Scorebook, SubstitutionsEnterTheLineUpHistories) {
   const PLAYER& ph = top.offense[9];
   EXPECT_EQ(cy.name.view(), "Cy Cole");
   EXPECT_EQ(cy.active, 0);
-  EXPECT_EQ(ph.name.view(), "Pat Pinch");
-  EXPECT_EQ(ph.batting_order, 3);
-  EXPECT_EQ(ph.entered_inning, 1);
-  EXPECT_EQ(ph.entry_value, 2);
-  EXPECT_EQ(ph.entry_flag, 1);
-  EXPECT_EQ(ph.active, 1);
+  EXPECT_EQ(std::tuple(ph.name.view(), ph.batting_order, ph.entered_inning, ph.entry_value,
+                       ph.entry_flag, ph.active),
+            std::tuple("Pat Pinch", 3, 1, 2, 1, 1));
   ASSERT_EQ(top.defense.size(), 10u);
-  EXPECT_EQ(top.defense[0].name.view(), "Rex Roe");
-  EXPECT_EQ(top.defense[0].active, 0);
-  EXPECT_EQ(top.defense[9].name.view(), "Sal Stone");
-  EXPECT_EQ(top.defense[9].entry_value, 1);
-  EXPECT_EQ(top.runs, 2);
-  EXPECT_EQ(top.hits, 1);
+  EXPECT_EQ(std::tuple(top.defense[0].name.view(), top.defense[0].active,
+                       top.defense[9].name.view(), top.defense[9].entry_value, top.runs, top.hits),
+            std::tuple("Rex Roe", 0, "Sal Stone", 1, 2, 1));
   EXPECT_EQ(top.errors, 0);  // a passed ball is no error
   EXPECT_EQ(top.left_on_base, 2);
   EXPECT_EQ(Box(g, true, 4).rbi, 1);
@@ -244,16 +208,17 @@ struct BadBook {
 // A book that cannot make a game names the line and the trouble.
 TEST(Scorebook, RefusesBooksThatCannotMakeAGame) {
   const BadBook cases[] = {
-      {"top 1\nK\n", "line 26: a strikeout needs strike 3"},
-      {"top 1\nbsf 1B7 2-H\n", "line 26: nobody is on base 2"},
-      {"top 1\nbsf Q7\n", "line 26: cannot read the result \"Q7\""},
-      {"top 1\nF8\nF8\nbottom 1\n", "line 28: the half before has 2 outs, not 3"},
-      {"bottom 1\n", "line 25: expected the top of the 1st"},
-      {"top 1\nPH \"Nobody\" F8\n", "line 26: Nobody is not on the roster of Gulls"},
-      {"top 1\nPH \"Nobody F8\n", "line 26: a quoted text has no closing quote"},
-      {"top 1\nbsf\n", "line 26: the plate appearance has no result"},
-      {"rules innings=0\n", "line 25: innings per game must be 1 to 30"},
-      {"rules innings=1\ntop 1\nHR7\nF8\nF8\nF8\nbottom 1\nF8\nF8\nF8\ntop 2\n", "line 35: the game is already over"},
+      {"top 1\nK\n", "line 28: a strikeout needs strike 3"},
+      {"top 1\nbsf 1B7 2-H\n", "line 28: nobody is on base 2"},
+      {"top 1\nbsf Q7\n", "line 28: cannot read the result \"Q7\""},
+      {"top 1\nF8\nF8\nbottom 1\n", "line 30: the half before has 2 outs, not 3"},
+      {"bottom 1\n", "line 27: expected the top of the 1st"},
+      {"top 1\nPH \"Nobody\" F8\n", "line 28: Nobody is not on the roster of Gulls"},
+      {"top 1\nPH \"Nobody F8\n", "line 28: a quoted text has no closing quote"},
+      {"top 1\nbsf\n", "line 28: the plate appearance has no result"},
+      {"rules innings=0\n", "line 27: innings per game must be 1 to 30"},
+      {"rules innings=1\ntop 1\nHR7\nF8\nF8\nF8\nbottom 1\nF8\nF8\nF8\ntop 2\n",
+       "line 37: the game is already over"},
   };
   for (const BadBook& c : cases) {
     Game game;

@@ -61,10 +61,9 @@ int Section(StatsWindow& w, const QString& key) {
 }
 
 std::string ReadText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  std::string text;
+  ReadWholeTextFile(path, text, nullptr);
+  return text;
 }
 
 std::vector<std::string> Lines(const std::string& text) {

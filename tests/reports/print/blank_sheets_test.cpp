@@ -2,11 +2,12 @@
 // page width (and from the height when the rows do not fit), the number of
 // boxes, caption and totals boxes, and identical pages.
 
-#include "reports/print/blank_sheets_out.h"
-
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "reports/print/at_bat_box_picture.h"
+#include "reports/print/blank_sheets_out.h"
 #include "reports/print/cell_font.h"
 #include "reports/print/recording_target.h"
 
@@ -30,25 +31,22 @@ TEST(BlankSheetLayout, ScaleFromWidthOrFromHeight) {
   const QFont large = SansFont(kLetter.width() / 60, device);
   const int M = 5 * WidthOfW(large, device);
   const int L = HeightOfW(large, device);
-  const int R = M + QFontMetrics(large, target.device()).horizontalAdvance(
-                        "12345678901234567890123456789012345678");
+  const int R = M + QFontMetrics(large, target.device())
+                        .horizontalAdvance("12345678901234567890123456789012345678");
   const int s = HeightOfW(SansFont(kLetter.width() / 90, device), device);
 
   struct Case {
     int columns, rows;
     bool by_height;
   };
-  for (const Case& c : {Case{9, 9, false}, Case{15, 15, false}, Case{4, 15, true},
-                        Case{1, 15, true}}) {
+  for (const Case& c :
+       {Case{9, 9, false}, Case{15, 15, false}, Case{4, 15, true}, Case{1, 15, true}}) {
     SCOPED_TRACE(testing::Message() << c.columns << "x" << c.rows);
     const SheetGeometry g = LayOutSheet(kLetter, c.columns, c.rows, device);
-    EXPECT_EQ(g.M, M);
-    EXPECT_EQ(g.T, 5 * L);
-    EXPECT_EQ(g.R, R);
-    EXPECT_EQ(g.scaled_by_height, c.by_height);
-    const double scale =
-        c.by_height ? double(kLetter.height() - 2 * g.T - L - 4 * s) / (c.rows * 145.0)
-                    : double(kLetter.width() - 2 * M - (R - M)) / (167.0 * c.columns);
+    EXPECT_EQ(std::tuple(g.M, g.T, g.R, g.scaled_by_height), std::tuple(M, 5 * L, R, c.by_height));
+    const double scale = c.by_height
+                             ? double(kLetter.height() - 2 * g.T - L - 4 * s) / (c.rows * 145.0)
+                             : double(kLetter.width() - 2 * M - (R - M)) / (167.0 * c.columns);
     EXPECT_DOUBLE_EQ(g.scale, scale);
     EXPECT_EQ(g.box_width, int(167 * scale));
     EXPECT_EQ(g.box_height, int(145 * scale));
