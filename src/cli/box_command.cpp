@@ -16,6 +16,7 @@
 #include "app/core/stat_rules_of.h"
 #include "cli/box_pdf.h"
 #include "cli/command.h"
+#include "cli/output_check.h"
 #include "records/game_file.h"
 #include "records/local_date.h"
 #include "reports/box_score.h"
@@ -34,6 +35,7 @@ struct Request {
   std::string game;
   std::string format = "text";
   std::string out;
+  bool force = false;
 };
 
 int Box(const Request& r, CommandContext& ctx) {
@@ -41,6 +43,9 @@ int Box(const Request& r, CommandContext& ctx) {
   if (needs_file && r.out.empty()) {
     ctx.err << "scorewick: --format " << r.format << " needs -o OUT\n";
     return kExitUsage;
+  }
+  if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), {r.game}, r.force, ctx)) {
+    return kExitRefused;
   }
   if (r.format == "pdf" && !BoxPdfPrinter()) {
     ctx.err << "scorewick: this build cannot print\n";
@@ -91,6 +96,7 @@ void AddBoxCommand(CLI::App& app, CommandContext& ctx) {
                   "csv or pdf")
       ->check(CLI::IsMember({"text", "html", "frames", "csv", "pdf"}));
   cmd->add_option("-o,--out", r->out, "file to write (standard output when left out; frames and pdf need it)");
+  AddForceFlag(cmd, r->force);
   cmd->callback([&ctx, r] { ctx.exit_code = Box(*r, ctx); });
 }
 
