@@ -16,6 +16,7 @@
 #include "app/core/stat_rules_of.h"
 #include "cli/box_pdf.h"
 #include "cli/command.h"
+#include "platform/terminal_text.h"
 #include "cli/output_check.h"
 #include "records/game_file.h"
 #include "records/local_date.h"
@@ -65,7 +66,7 @@ int Box(const Request& r, CommandContext& ctx) {
     written = BoxPdfPrinter()(box.lines(), title, game, r.out, &error);
   } else if (r.out.empty()) {
     if (r.format == "text") {
-      for (const std::string& line : box.lines()) ctx.out << line << "\n";
+      for (const std::string& line : box.lines()) ctx.out << TerminalText(line) << "\n";
     } else if (r.format == "html") {
       ctx.out << reports::BoxScoreHtml(box, title, app::HtmlStyleOf(settings), Now());
     } else {

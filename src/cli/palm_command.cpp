@@ -14,6 +14,7 @@
 #include "app/core/palm_link.h"
 #include "app/core/session.h"
 #include "cli/command.h"
+#include "platform/terminal_text.h"
 #include "cli/output_check.h"
 #include "cli/palm_user_option.h"
 #include "cli/subcommand_group.h"
@@ -80,7 +81,7 @@ int Export(const std::string& in, std::string out, bool force, CommandContext& c
     if (!Report(LoadTeam(in, team), ctx)) return kExitRefused;
     if (!Report(ExportPalmTeam(team, out), ctx)) return kExitRefused;
   }
-  ctx.out << "Palm database written: " << out << "\n";
+  ctx.out << "Palm database written: " << TerminalText(out) << "\n";
   return kExitDone;
 }
 
@@ -111,12 +112,12 @@ int Import(std::string db, std::string out, const std::string& user, bool force,
     Team team;
     if (!Report(ImportPalmTeam(team, db), ctx)) return kExitRefused;
     if (!Report(SaveTeam(out, team), ctx)) return kExitRefused;
-    ctx.out << "Team Created from Palm Database: " << out << "\n";
+    ctx.out << "Team Created from Palm Database: " << TerminalText(out) << "\n";
   } else {
     Game game;
     if (!Report(ImportPalmGame(game, db), ctx)) return kExitRefused;
     if (!Report(SaveGame(out, game), ctx)) return kExitRefused;
-    ctx.out << "Game Created from Palm Database: " << out << "\n";
+    ctx.out << "Game Created from Palm Database: " << TerminalText(out) << "\n";
   }
   return kExitDone;
 }

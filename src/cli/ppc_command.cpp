@@ -12,6 +12,7 @@
 #include "app/core/export_choice.h"
 #include "app/core/pocket_pc_partners.h"
 #include "cli/command.h"
+#include "platform/terminal_text.h"
 #include "cli/output_check.h"
 #include "cli/record_summary.h"
 #include "cli/subcommand_group.h"
@@ -62,7 +63,8 @@ int ListDevices(CommandContext& ctx) {
     return kExitRefused;
   }
   for (const auto& p : *partners) {
-    ctx.out << p.display_name << "\t" << p.sync_folder.value_or("(no synchronised-files folder)")
+    ctx.out << TerminalText(p.display_name) << "\t"
+            << TerminalText(p.sync_folder.value_or("(no synchronised-files folder)"))
             << "\n";
   }
   return kExitDone;
@@ -81,7 +83,7 @@ int Copy(const std::string& in, const std::string& out, bool force, CommandConte
     Team team;
     if (!Report(LoadTeam(in, team), ctx) || !Report(SaveTeam(out, team), ctx)) return kExitRefused;
   }
-  ctx.out << out << "\n";
+  ctx.out << TerminalText(out) << "\n";
   return kExitDone;
 }
 

@@ -87,7 +87,9 @@ TEST(OutputCheck, ContentIsToldFromTheFirstBytes) {
                {"a.csv", "Hawks\nManager,,Coach,\n", FileContent::kText},
                {"a.pdb", std::string("Hawks\0\0\0", 8), FileContent::kBinary}};
   for (const auto& c : cases) {
-    if (!c.text.empty()) ASSERT_TRUE(WriteTextFileAtomically(dir.Path(c.name), c.text, nullptr));
+    if (!c.text.empty()) {
+      ASSERT_TRUE(WriteTextFileAtomically(dir.Path(c.name), c.text, nullptr));
+    }
     EXPECT_EQ(ContentOfFile(dir.Path(c.name)), c.content) << c.name;
   }
 }
