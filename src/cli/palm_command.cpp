@@ -123,6 +123,12 @@ int Import(std::string db, std::string out, const std::string& user, bool force,
 }
 
 int Kind(const std::string& db, CommandContext& ctx) {
+  std::vector<std::uint8_t> first;
+  std::string error;
+  if (!ReadFilePrefix(db, 1, first, &error)) {
+    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    return kExitRefused;
+  }
   switch (PalmStreamKind(db)) {
     case PalmKind::kTeam:
       ctx.out << "team\n";
