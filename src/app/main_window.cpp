@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "app/core/main_menu.h"
+#include "platform/ui.h"
 #include "app/palm_user_dialog.h"
 #include "app/pictures.h"
 
@@ -56,7 +57,7 @@ MainWindow::~MainWindow() {
   const QRect frame = frameGeometry();
   session_.settings.window = {frame.y(), frame.x(), frame.y() + frame.height(),
                               frame.x() + frame.width()};
-  SaveSettings(session_.start_folder, session_.settings);
+  Show(ui_, SaveSettings(session_.start_folder, session_.settings));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

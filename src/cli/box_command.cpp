@@ -16,6 +16,8 @@
 #include "app/core/stat_rules_of.h"
 #include "cli/box_pdf.h"
 #include "cli/command.h"
+#include "platform/terminal_text.h"
+#include "cli/output_check.h"
 #include "records/game_file.h"
 #include "records/local_date.h"
 #include "reports/box_score.h"
@@ -34,6 +36,7 @@ struct Request {
   std::string game;
   std::string format = "text";
   std::string out;
+  bool force = false;
 };
 
 int Box(const Request& r, CommandContext& ctx) {
@@ -41,6 +44,9 @@ int Box(const Request& r, CommandContext& ctx) {
   if (needs_file && r.out.empty()) {
     ctx.err << "scorewick: --format " << r.format << " needs -o OUT\n";
     return kExitUsage;
+  }
+  if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), {r.game}, r.force, ctx)) {
+    return kExitRefused;
   }
   if (r.format == "pdf" && !BoxPdfPrinter()) {
     ctx.err << "scorewick: this build cannot print\n";
@@ -60,7 +66,7 @@ int Box(const Request& r, CommandContext& ctx) {
     written = BoxPdfPrinter()(box.lines(), title, game, r.out, &error);
   } else if (r.out.empty()) {
     if (r.format == "text") {
-      for (const std::string& line : box.lines()) ctx.out << line << "\n";
+      for (const std::string& line : box.lines()) ctx.out << TerminalText(line) << "\n";
     } else if (r.format == "html") {
       ctx.out << reports::BoxScoreHtml(box, title, app::HtmlStyleOf(settings), Now());
     } else {
@@ -91,6 +97,7 @@ void AddBoxCommand(CLI::App& app, CommandContext& ctx) {
                   "csv or pdf")
       ->check(CLI::IsMember({"text", "html", "frames", "csv", "pdf"}));
   cmd->add_option("-o,--out", r->out, "file to write (standard output when left out; frames and pdf need it)");
+  AddForceFlag(cmd, r->force);
   cmd->callback([&ctx, r] { ctx.exit_code = Box(*r, ctx); });
 }
 

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/command.h"
+#include "cli/output_check.h"
 #include "cli/record_summary.h"
 #include "records/csv_team.h"
 #include "records/file_io.h"
@@ -16,13 +17,14 @@
 namespace scorewick::cli {
 namespace {
 
-int Convert(const std::string& in, const std::string& out, CommandContext& ctx) {
+int Convert(const std::string& in, const std::string& out, bool force, CommandContext& ctx) {
   const std::string out_ext = ExtensionOf(out);
   if (IsGamePath(in)) {
     if (out_ext != "gam") {
       ctx.err << "scorewick: a game converts only to a game file (.gam), not ." << out_ext << "\n";
       return kExitUsage;
     }
+    if (!MayWrite(out, FileContent::kGameFile, {in}, force, ctx)) return kExitRefused;
     Game game;
     if (!Report(LoadGame(in, game), ctx)) return kExitRefused;
     return Report(SaveGame(out, game), ctx) ? kExitDone : kExitRefused;
@@ -30,6 +32,10 @@ int Convert(const std::string& in, const std::string& out, CommandContext& ctx) 
   if (out_ext != "tem" && out_ext != "csv") {
     ctx.err << "scorewick: a team converts to a team file (.tem) or comma-separated text (.csv)\n";
     return kExitUsage;
+  }
+  if (!MayWrite(out, out_ext == "csv" ? FileContent::kText : FileContent::kTeamFile, {in}, force,
+                ctx)) {
+    return kExitRefused;
   }
   Team team;
   if (!Report(LoadTeam(in, team), ctx)) return kExitRefused;
@@ -45,9 +51,11 @@ void AddConvertCommand(CLI::App& app, CommandContext& ctx) {
       "convert", "Rewrite a team (.tem, .csv) or game (.gam) in the form OUT's extension names");
   auto in = std::make_shared<std::string>();
   auto out = std::make_shared<std::string>();
+  auto force = std::make_shared<bool>(false);
   cmd->add_option("IN", *in, "team or game file to read")->required();
   cmd->add_option("OUT", *out, "file to write (.tem, .csv or .gam)")->required();
-  cmd->callback([&ctx, in, out] { ctx.exit_code = Convert(*in, *out, ctx); });
+  AddForceFlag(cmd, *force);
+  cmd->callback([&ctx, in, out, force] { ctx.exit_code = Convert(*in, *out, *force, ctx); });
 }
 
 }  // namespace scorewick::cli

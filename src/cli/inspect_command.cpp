@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/command.h"
+#include "platform/terminal_text.h"
 #include "cli/record_summary.h"
 #include "records/game.h"
 #include "records/game_file.h"
@@ -16,12 +17,12 @@ int Inspect(const std::string& path, CommandContext& ctx) {
   if (IsGamePath(path)) {
     Game game;
     if (!Report(LoadGame(path, game), ctx)) return kExitRefused;
-    ctx.out << GameSummary(game);
+    ctx.out << TerminalText(GameSummary(game), true);
     return kExitDone;
   }
   Team team;
   if (!Report(LoadTeam(path, team), ctx)) return kExitRefused;
-  ctx.out << TeamSummary(team);
+  ctx.out << TerminalText(TeamSummary(team), true);
   return kExitDone;
 }
 

@@ -14,6 +14,8 @@
 #include "app/core/palm_link.h"
 #include "app/core/session.h"
 #include "cli/command.h"
+#include "platform/terminal_text.h"
+#include "cli/output_check.h"
 #include "cli/palm_user_option.h"
 #include "cli/subcommand_group.h"
 #include "cli/record_summary.h"
@@ -34,6 +36,7 @@ struct ExportOptions {
   std::string out;
   bool install = false;
   std::string user;
+  bool force = false;
 };
 
 // Queues the database for the next HotSync of the named (or only) user.
@@ -60,7 +63,7 @@ std::string BackupFolder(const std::string& user, CommandContext& ctx) {
   return *folder + "/Backup";
 }
 
-int Export(const std::string& in, std::string out, CommandContext& ctx) {
+int Export(const std::string& in, std::string out, bool force, CommandContext& ctx) {
   const std::string ext = ExtensionOf(in);
   if (ext != "gam" && ext != "tem" && ext != "csv") {
     ctx.err << "scorewick: palm export takes a game (.gam) or team (.tem, .csv) file, not " << in
@@ -68,6 +71,7 @@ int Export(const std::string& in, std::string out, CommandContext& ctx) {
     return kExitUsage;
   }
   if (out.empty()) out = PalmExportName(in);
+  if (!MayWrite(out, FileContent::kBinary, {in}, force, ctx)) return kExitRefused;
   if (ext == "gam") {
     Game game;
     if (!Report(LoadGame(in, game), ctx)) return kExitRefused;
@@ -77,11 +81,12 @@ int Export(const std::string& in, std::string out, CommandContext& ctx) {
     if (!Report(LoadTeam(in, team), ctx)) return kExitRefused;
     if (!Report(ExportPalmTeam(team, out), ctx)) return kExitRefused;
   }
-  ctx.out << "Palm database written: " << out << "\n";
+  ctx.out << "Palm database written: " << TerminalText(out) << "\n";
   return kExitDone;
 }
 
-int Import(std::string db, std::string out, const std::string& user, CommandContext& ctx) {
+int Import(std::string db, std::string out, const std::string& user, bool force,
+           CommandContext& ctx) {
   if (!user.empty() && !db.empty() && db.front() != '/') {
     const std::string backup = BackupFolder(user, ctx);
     if (backup.empty()) return kExitRefused;
@@ -99,21 +104,31 @@ int Import(std::string db, std::string out, const std::string& user, CommandCont
   }
   const std::string ext = kind == PalmKind::kTeam ? "tem" : "gam";
   out = out.empty() ? PalmImportName(db, ext) : WithExtension(out, ext);
+  if (!MayWrite(out, kind == PalmKind::kTeam ? FileContent::kTeamFile : FileContent::kGameFile,
+                {db}, force, ctx)) {
+    return kExitRefused;
+  }
   if (kind == PalmKind::kTeam) {
     Team team;
     if (!Report(ImportPalmTeam(team, db), ctx)) return kExitRefused;
     if (!Report(SaveTeam(out, team), ctx)) return kExitRefused;
-    ctx.out << "Team Created from Palm Database: " << out << "\n";
+    ctx.out << "Team Created from Palm Database: " << TerminalText(out) << "\n";
   } else {
     Game game;
     if (!Report(ImportPalmGame(game, db), ctx)) return kExitRefused;
     if (!Report(SaveGame(out, game), ctx)) return kExitRefused;
-    ctx.out << "Game Created from Palm Database: " << out << "\n";
+    ctx.out << "Game Created from Palm Database: " << TerminalText(out) << "\n";
   }
   return kExitDone;
 }
 
 int Kind(const std::string& db, CommandContext& ctx) {
+  std::vector<std::uint8_t> first;
+  std::string error;
+  if (!ReadFilePrefix(db, 1, first, &error)) {
+    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    return kExitRefused;
+  }
   switch (PalmStreamKind(db)) {
     case PalmKind::kTeam:
       ctx.out << "team\n";
@@ -143,13 +158,14 @@ void AddPalmCommands(CLI::App& app, CommandContext& ctx) {
                 "queue the database for the next HotSync of a Palm user");
   exp->add_option("--user", exp_opt->user,
                   "the Palm user to install for (needed when there are several)");
+  AddForceFlag(exp, exp_opt->force);
   exp->callback([&ctx, exp_opt] {
     if (!NamedPalmUserExists(exp_opt->user, ctx.err)) {
       ctx.exit_code = kExitRefused;
       return;
     }
     if (exp_opt->out.empty()) exp_opt->out = PalmExportName(exp_opt->in);
-    ctx.exit_code = Export(exp_opt->in, exp_opt->out, ctx);
+    ctx.exit_code = Export(exp_opt->in, exp_opt->out, exp_opt->force, ctx);
     if (ctx.exit_code == kExitDone && exp_opt->install) {
       ctx.exit_code = Install(exp_opt->out, exp_opt->user, ctx);
     }
@@ -160,6 +176,7 @@ void AddPalmCommands(CLI::App& app, CommandContext& ctx) {
   auto imp_in = std::make_shared<std::string>();
   auto imp_out = std::make_shared<std::string>();
   auto imp_user = std::make_shared<std::string>();
+  auto imp_force = std::make_shared<bool>(false);
   imp->add_option("--user", *imp_user,
                   "read DB from this Palm user's Backup folder (unless DB is a full path)");
   imp->add_option("DB", *imp_in, "Palm database, as the handheld's backup folder holds it")
@@ -167,8 +184,9 @@ void AddPalmCommands(CLI::App& app, CommandContext& ctx) {
   imp->add_option("-o,--output", *imp_out,
                   "file to write; .tem or .gam is added to a name without extension "
                   "(default: DB's name with .tem or .gam, in the current folder)");
-  imp->callback([&ctx, imp_in, imp_out, imp_user] {
-    ctx.exit_code = Import(*imp_in, *imp_out, *imp_user, ctx);
+  AddForceFlag(imp, *imp_force);
+  imp->callback([&ctx, imp_in, imp_out, imp_user, imp_force] {
+    ctx.exit_code = Import(*imp_in, *imp_out, *imp_user, *imp_force, ctx);
   });
 
   auto* kind = palm->add_subcommand("kind", "Print whether a Palm database holds a team or a game");

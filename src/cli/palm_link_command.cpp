@@ -9,6 +9,7 @@
 #include "app/core/install_aide.h"
 #include "app/core/palm_link.h"
 #include "cli/command.h"
+#include "platform/terminal_text.h"
 #include "cli/palm_user_option.h"
 #include "cli/subcommand_group.h"
 
@@ -23,7 +24,7 @@ int ListUsers(CommandContext& ctx) {
   }
   const int count = aide->UserCount();
   if (count <= 0) ctx.err << "scorewick: no Palm users are set up for HotSync\n";
-  for (int i = 0; i < count; ++i) ctx.out << aide->UserName(i) << "\n";
+  for (int i = 0; i < count; ++i) ctx.out << TerminalText(aide->UserName(i)) << "\n";
   return kExitDone;
 }
 

@@ -12,6 +12,8 @@
 #include "app/core/export_choice.h"
 #include "app/core/pocket_pc_partners.h"
 #include "cli/command.h"
+#include "platform/terminal_text.h"
+#include "cli/output_check.h"
 #include "cli/record_summary.h"
 #include "cli/subcommand_group.h"
 #include "records/game.h"
@@ -61,14 +63,19 @@ int ListDevices(CommandContext& ctx) {
     return kExitRefused;
   }
   for (const auto& p : *partners) {
-    ctx.out << p.display_name << "\t" << p.sync_folder.value_or("(no synchronised-files folder)")
+    ctx.out << TerminalText(p.display_name) << "\t"
+            << TerminalText(p.sync_folder.value_or("(no synchronised-files folder)"))
             << "\n";
   }
   return kExitDone;
 }
 
 // Reads in and writes it to out as the same kind of file.
-int Copy(const std::string& in, const std::string& out, CommandContext& ctx) {
+int Copy(const std::string& in, const std::string& out, bool force, CommandContext& ctx) {
+  if (!MayWrite(out, IsGamePath(in) ? FileContent::kGameFile : FileContent::kTeamFile, {in}, force,
+                ctx)) {
+    return kExitRefused;
+  }
   if (IsGamePath(in)) {
     Game game;
     if (!Report(LoadGame(in, game), ctx) || !Report(SaveGame(out, game), ctx)) return kExitRefused;
@@ -76,24 +83,26 @@ int Copy(const std::string& in, const std::string& out, CommandContext& ctx) {
     Team team;
     if (!Report(LoadTeam(in, team), ctx) || !Report(SaveTeam(out, team), ctx)) return kExitRefused;
   }
-  ctx.out << out << "\n";
+  ctx.out << TerminalText(out) << "\n";
   return kExitDone;
 }
 
-int Export(const std::string& file, const std::string& device, CommandContext& ctx) {
+int Export(const std::string& file, const std::string& device, bool force,
+           CommandContext& ctx) {
   const auto folder = DeviceFolder(device, ctx);
   if (!folder) return kExitRefused;
   const std::string name = ExtensionOf(file) == "csv" ? FileNameWithExtension(file, "tem")
                                                     : fs::path(file).filename().string();
-  return Copy(file, (fs::path(*folder) / name).string(), ctx);
+  return Copy(file, (fs::path(*folder) / name).string(), force, ctx);
 }
 
 int Import(const std::string& file, const std::string& device, const std::string& out,
-           CommandContext& ctx) {
+           bool force, CommandContext& ctx) {
   const auto folder = DeviceFolder(device, ctx);
   if (!folder) return kExitRefused;
   const fs::path in = fs::path(file).is_absolute() ? fs::path(file) : fs::path(*folder) / file;
-  return Copy(in.string(), WithExtension(out, IsGamePath(in.string()) ? "gam" : "tem"), ctx);
+  return Copy(in.string(), WithExtension(out, IsGamePath(in.string()) ? "gam" : "tem"), force,
+              ctx);
 }
 
 }  // namespace
@@ -106,16 +115,21 @@ void AddPpcCommands(CLI::App& app, CommandContext& ctx) {
   auto file = std::make_shared<std::string>();
   auto device = std::make_shared<std::string>();
   auto out = std::make_shared<std::string>();
+  auto force = std::make_shared<bool>(false);
   CLI::App* exp = ppc->add_subcommand("export", "Copy a team (.tem, .csv) or game (.gam) file to a device");
   exp->add_option("FILE", *file, "the team or game file")->required()->check(CLI::ExistingFile);
   exp->add_option("--device", *device, "the device (needed when several are paired)");
-  exp->callback([&ctx, file, device] { ctx.exit_code = Export(*file, *device, ctx); });
+  AddForceFlag(exp, *force);
+  exp->callback([&ctx, file, device, force] { ctx.exit_code = Export(*file, *device, *force, ctx); });
 
   CLI::App* imp = ppc->add_subcommand("import", "Copy a team or game file from a device");
   imp->add_option("FILE", *file, "the file, in the device's folder unless a full path")->required();
   imp->add_option("--device", *device, "the device (needed when several are paired)");
   imp->add_option("-o,--output", *out, "where to write it")->required();
-  imp->callback([&ctx, file, device, out] { ctx.exit_code = Import(*file, *device, *out, ctx); });
+  AddForceFlag(imp, *force);
+  imp->callback([&ctx, file, device, out, force] {
+    ctx.exit_code = Import(*file, *device, *out, *force, ctx);
+  });
 }
 
 }  // namespace scorewick::cli

@@ -18,6 +18,7 @@
 #include "app/core/html_style.h"
 #include "app/core/settings.h"
 #include "cli/command.h"
+#include "cli/output_check.h"
 #include "cli/stats_pdf_hook.h"
 #include "records/file_io.h"
 #include "records/local_date.h"
@@ -52,6 +53,7 @@ struct Request {
   bool ascending = false;
   std::string format = "csv";
   std::string out;
+  bool force = false;
   bool append = false;
   int width = 0;
   bool landscape = false;
@@ -104,6 +106,9 @@ int Run(Request r, CommandContext& ctx) {
   if (r.format == "pdf" && r.out.empty()) {
     ctx.err << "scorewick: --format pdf needs -o OUT\n";
     return kExitUsage;
+  }
+  if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), r.games, r.force, ctx)) {
+    return kExitRefused;
   }
   if (r.format == "pdf" && !StatsPdf()) {
     ctx.err << "scorewick: this build prints no PDF files\n";
@@ -228,6 +233,7 @@ void AddStatsCommand(CLI::App& app, CommandContext& ctx) {
   cmd->add_flag("--append", r->append, "append to an existing csv, html or text file");
   cmd->add_option("--width", r->width, "characters per printed line (default 85, landscape 125)");
   cmd->add_flag("--landscape", r->landscape, "print in landscape");
+  AddForceFlag(cmd, r->force);
   cmd->callback([&ctx, r] { ctx.exit_code = Run(*r, ctx); });
 }
 

@@ -14,6 +14,7 @@
 #include "app/core/html_style.h"
 #include "app/core/settings.h"
 #include "cli/command.h"
+#include "cli/output_check.h"
 #include "cli/subcommand_group.h"
 #include "records/file_io.h"
 #include "records/local_date.h"
@@ -29,6 +30,7 @@ struct Outputs {
   std::string html;
   std::string tem;
   bool append = false;
+  bool force = false;
 };
 
 reports::HtmlStyle CurrentHtmlStyle() {
@@ -48,6 +50,10 @@ int ExportTeam(const Outputs& o, CommandContext& ctx) {
     ctx.err << "scorewick: a team file cannot be appended to\n";
     return kExitUsage;
   }
+  const FileContent content = form == TeamFileForm::kCsv    ? FileContent::kText
+                              : form == TeamFileForm::kHtml ? FileContent::kHtml
+                                                            : FileContent::kTeamFile;
+  if (!MayWrite(out, content, {o.team}, o.force, ctx)) return kExitRefused;
   Team team;
   if (!Report(LoadTeam(o.team, team), ctx)) return kExitRefused;
   return Report(reports::WriteTeamExport(out, team, form, o.append && FileExists(out),
@@ -62,6 +68,9 @@ int ExportAddresses(const Outputs& o, CommandContext& ctx) {
   if (!Report(LoadTeam(o.team, team), ctx)) return kExitRefused;
   const bool html = !o.html.empty();
   const std::string& out = html ? o.html : o.csv;
+  if (!MayWrite(out, html ? FileContent::kHtml : FileContent::kText, {o.team}, o.force, ctx)) {
+    return kExitRefused;
+  }
   return Report(reports::WriteAddressList(out, team, html, o.append && FileExists(out),
                                           CurrentHtmlStyle(), Now()),
                 ctx)
@@ -86,6 +95,7 @@ void AddTeamCommands(CLI::App& app, CommandContext& ctx) {
   form->add_option("--tem", o->tem, "team file to write");
   form->require_option(1);
   exp->add_flag("--append", o->append, "append to an existing file (text forms)");
+  AddForceFlag(exp, o->force);
   exp->callback([&ctx, o] { ctx.exit_code = ExportTeam(*o, ctx); });
 
   auto a = std::make_shared<Outputs>();
@@ -97,6 +107,7 @@ void AddTeamCommands(CLI::App& app, CommandContext& ctx) {
   list->add_option("--html", a->html, "HTML address list to write");
   list->require_option(1);
   addresses->add_flag("--append", a->append, "append to an existing file");
+  AddForceFlag(addresses, a->force);
   addresses->callback([&ctx, a] { ctx.exit_code = ExportAddresses(*a, ctx); });
 }
 

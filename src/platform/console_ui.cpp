@@ -1,14 +1,20 @@
 #include "platform/console_ui.h"
 
 #include <ostream>
+#include <string>
+
+#include "platform/terminal_text.h"
 
 namespace scorewick {
 namespace {
 
 // Message texts use "\n" between paragraphs; on a terminal each becomes its
 // own line under the caption, indented (blank lines stay empty).
-void PrintIndented(std::ostream& out, std::string_view caption, std::string_view text) {
-  out << caption << ": ";
+// Control characters other than line feeds (an escape sequence in a file
+// name) are written visibly.
+void PrintIndented(std::ostream& out, std::string_view caption, std::string_view raw) {
+  const std::string text = TerminalText(raw, true);
+  out << TerminalText(caption) << ": ";
   bool line_start = false;
   for (char c : text) {
     if (line_start && c != '\n') out << "  ";

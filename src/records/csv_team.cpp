@@ -20,7 +20,8 @@ std::string Quoted(std::string_view text) {
   if (text.find_first_of(",\"") == std::string_view::npos) return std::string(text);
   std::string out = "\"";
   for (char c : text) {
-    if (c != '"') out += c;
+    out += c;
+    if (c == '"') out += '"';
   }
   out += '"';
   return out;
@@ -33,7 +34,8 @@ std::string_view BatsText(std::uint8_t bats) {
 }
 
 // Splits a line into fields: a field runs to the next comma outside double
-// quotes; quote characters are then removed.  A field longer than 99
+// quotes; quote characters are then removed, except that two quotes in a
+// row inside quotes stand for one quote of the text.  A field longer than 99
 // characters is cut there (the rest up to its comma is skipped).
 std::vector<std::string> SplitFields(std::string_view line) {
   std::vector<std::string> fields;
@@ -47,8 +49,12 @@ std::vector<std::string> SplitFields(std::string_view line) {
     }
     char c = line[i];
     if (c == '"') {
-      quoted = !quoted;
-      continue;
+      if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
+        ++i;
+      } else {
+        quoted = !quoted;
+        continue;
+      }
     }
     if (field.size() < kMaxFieldLength) field += c;
   }
@@ -185,15 +191,14 @@ Status ParseTeamCsv(std::string_view text, Team& team) {
   team.team_name.set(name);
   team.manager.set(Field(staff, 1));
   team.coach.set(Field(staff, 3));
-  team.lineup_size += lineup_size;
+  team.lineup_size = lineup_size;
   std::vector<PLAYER_INFO> info(players.size(), NewPlayerInfo());
   team.ClearRoster();
   for (std::size_t i = 0; i < players.size(); ++i) team.AddPlayer(players[i], info[i]);
   return {};
 }
 
-Status ImportTeamCsv(Team& team) {
-  const std::string path = team.file_path.str();
+Status ImportTeamCsv(const std::string& path, Team& team) {
   std::string text;
   std::string error;
   if (!ReadWholeTextFile(path, text, &error)) return Status::Failed(path, error);

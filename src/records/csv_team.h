@@ -19,8 +19,8 @@
 namespace scorewick {
 
 // The comma-separated text of a team, each line ended by a line feed.  A
-// text holding a comma or a double quote is written between double quotes
-// (its own quotes dropped), so that it reads back as one field.
+// text holding a comma or a double quote is written between double quotes,
+// its own quotes doubled, so that it reads back as the same one field.
 std::string TeamCsvText(const Team& team);
 
 // Parses comma-separated text into team (replacing name, manager, coach,
@@ -31,11 +31,12 @@ std::string TeamCsvText(const Team& team);
 // message.
 Status ParseTeamCsv(std::string_view text, Team& team);
 
-// Imports the file named by team.file_path.  A file that cannot be opened
-// fails without a message; one that cannot be parsed is refused with
-// "Invalid CSV Format" (caption "Error"), followed by the file and the
-// line at fault, and leaves the team as it was.
-Status ImportTeamCsv(Team& team);
+// Imports the file at path (read by that name, however long: never through
+// the team's 260-byte path field).  A file that cannot be opened fails
+// without a message; one that cannot be parsed is refused with "Invalid
+// CSV Format" (caption "Error"), followed by the file, the line at fault
+// and what is wrong there, and leaves the team as it was.
+Status ImportTeamCsv(const std::string& path, Team& team);
 
 UserMessage InvalidCsvMessage();
 

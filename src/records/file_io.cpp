@@ -9,6 +9,8 @@
 #include <memory>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace scorewick {
@@ -25,24 +27,46 @@ std::string Reason(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
 
+// Opens an existing regular file for reading.  A folder, a FIFO or a
+// device is refused before anything is read from it (a FIFO with no writer
+// would block for ever, a device never end); *size is the file's length.
+FilePtr OpenRegularFile(const std::string& path, std::uintmax_t* size, std::string* error) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (error) *error = Reason("cannot open", path);
+    return nullptr;
+  }
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const bool folder = S_ISDIR(st.st_mode);
+    ::close(fd);
+    if (error) *error = "cannot open " + path + ": " + (folder ? "it is a folder" : "it is not a file (a pipe or a device)");
+    return nullptr;
+  }
+  // Reads block again, as for any file.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  FilePtr f(::fdopen(fd, "rb"));
+  if (!f) {
+    ::close(fd);
+    if (error) *error = Reason("cannot open", path);
+    return nullptr;
+  }
+  if (size) *size = static_cast<std::uintmax_t>(st.st_size);
+  return f;
+}
+
 template <typename Buffer>
 bool ReadInto(const std::string& path, Buffer& out, std::string* error, std::size_t max_bytes) {
-  FilePtr f(std::fopen(path.c_str(), "rb"));
-  if (!f) {
-    if (error) *error = Reason("cannot open", path);
-    return false;
-  }
-  std::error_code ec;
-  auto size = std::filesystem::file_size(path, ec);
-  if (ec) size = 0;
+  std::uintmax_t size = 0;
+  FilePtr f = OpenRegularFile(path, &size, error);
+  if (!f) return false;
   if (size > max_bytes) {
     if (error) *error = path + " is too large (" + std::to_string(size) + " bytes)";
     return false;
   }
   out.resize(size);
   std::size_t got = size ? std::fread(out.data(), 1, size, f.get()) : 0;
-  // Files that grow while read, or report no size (pipes), are read on in
-  // chunks up to the limit.
+  // Files that grow while read are read on in chunks up to the limit.
   out.resize(got);
   char chunk[65536];
   while (got == out.size()) {
@@ -74,26 +98,80 @@ bool ReadWholeTextFile(const std::string& path, std::string& out, std::string* e
   return ReadInto(path, out, error, max_bytes);
 }
 
-bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out) {
-  FilePtr f(std::fopen(path.c_str(), "rb"));
+bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out,
+                    std::string* error) {
+  FilePtr f = OpenRegularFile(path, nullptr, error);
   if (!f) return false;
   out.resize(count);
   out.resize(std::fread(out.data(), 1, count, f.get()));
   return !std::ferror(f.get());
 }
 
+namespace {
+
+// The file a save replaces: path itself, or, when path is a symbolic link,
+// the file it leads to (so that the link is kept and its target replaced).
+std::filesystem::path SaveTarget(const std::string& path) {
+  namespace fs = std::filesystem;
+  fs::path target(path);
+  std::error_code ec;
+  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+    fs::path next = fs::read_symlink(target, ec);
+    if (ec) break;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return target;
+}
+
+// A name for the new file beside target, never longer than target's own
+// name, so that a target whose name is as long as the system allows can
+// still be saved.
+std::string TemporaryName(const std::filesystem::path& target, const std::string& suffix) {
+  std::string name = target.filename().string();
+  if (name.size() > suffix.size()) {
+    name.resize(name.size() - suffix.size());
+  } else {
+    name = ".";
+  }
+  return (target.parent_path() / (name + suffix)).string();
+}
+
+// True when the person may write the existing file at target (also for
+// root, who may write anything: a file with no write permission at all is
+// taken as one its owner chose to protect).
+bool MayReplace(const std::filesystem::path& target, std::string* error) {
+  struct stat st;
+  if (::stat(target.c_str(), &st) != 0) return true;  // a new file
+  if (S_ISDIR(st.st_mode)) {
+    errno = EISDIR;
+  } else if (::access(target.c_str(), W_OK) == 0 && (st.st_mode & 0222) != 0) {
+    return true;
+  } else {
+    errno = EACCES;
+  }
+  if (error) *error = Reason("cannot write", target.string());
+  return false;
+}
+
+}  // namespace
+
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                         std::string* error) {
+                         std::string* error, FileAccess access) {
   namespace fs = std::filesystem;
   static std::atomic<unsigned> counter{0};
-  fs::path target(path);
+  const fs::path target = SaveTarget(path);
+  if (!MayReplace(target, error)) return false;
   auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  const mode_t mode = access == FileAccess::kOwnerOnly ? 0600 : 0666;
   FilePtr f;
   std::string temp;
   for (int attempt = 0; attempt < 100 && !f; ++attempt) {
-    temp = target.string() + ".tmp" + std::to_string(stamp % 1000000) + "-" +
-           std::to_string(counter++);
-    f.reset(std::fopen(temp.c_str(), "wbx"));  // never opens a file that exists
+    temp = TemporaryName(target, ".tmp" + std::to_string(stamp % 1000000) + "-" +
+                                     std::to_string(counter++));
+    // Never opens a file that exists.
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0) f.reset(::fdopen(fd, "wb"));
+    if (fd >= 0 && !f) ::close(fd);
     if (!f && errno != EEXIST) break;
   }
   if (!f) {
@@ -114,9 +192,14 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     fs::remove(temp, ec);
     return false;
   }
-  // Keep the permissions of the file being replaced.
+  // Keep the permissions of the file being replaced (a file only its
+  // owner may read stays so).
   auto status = fs::status(target, ec);
-  if (!ec && fs::exists(status)) fs::permissions(temp, status.permissions(), ec);
+  if (access == FileAccess::kOwnerOnly) {
+    fs::permissions(temp, fs::perms::owner_read | fs::perms::owner_write, ec);
+  } else if (!ec && fs::exists(status)) {
+    fs::permissions(temp, status.permissions(), ec);
+  }
   fs::rename(temp, target, ec);
   if (ec) {
     if (error) *error = "cannot replace " + path + ": " + ec.message();
@@ -126,9 +209,11 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   return true;
 }
 
-bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string* error) {
+bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string* error,
+                             FileAccess access) {
   return WriteFileAtomically(
-      path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), error);
+      path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), error,
+      access);
 }
 
 Status SaveFile(const std::string& path, std::span<const std::uint8_t> bytes) {

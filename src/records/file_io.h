@@ -17,22 +17,34 @@ namespace scorewick {
 inline constexpr std::size_t kMaxInputFileSize = std::size_t{64} << 20;
 
 // Reads the whole file into out, reusing its capacity.  False, with a
-// reason in *error, when the file cannot be opened or read or is larger
-// than max_bytes.
+// reason in *error ("cannot open x.tem: No such file or directory"), when
+// the file cannot be opened or read, is not a regular file (a folder, a
+// FIFO, a device: never read from) or is larger than max_bytes.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string* error,
                    std::size_t max_bytes = kMaxInputFileSize);
 bool ReadWholeTextFile(const std::string& path, std::string& out, std::string* error,
                        std::size_t max_bytes = kMaxInputFileSize);
 
-// Reads at most the first count bytes of a file (fewer when it is shorter).
-bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out);
+// Reads at most the first count bytes of a regular file (fewer when it is
+// shorter); false, with the reason in *error, as ReadWholeFile.
+bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out,
+                    std::string* error = nullptr);
+
+// Who may read a file that is written: whoever may read the file it
+// replaces (everyone, for a new file, as the umask allows), or its owner
+// only (a file holding a password).
+enum class FileAccess { kAsBefore, kOwnerOnly };
 
 // Writes bytes as the whole content of path: a temporary file in the same
-// folder, then a rename over path.  On failure path is untouched, the
-// temporary file is removed, and *error says why.
+// folder (its name no longer than path's), then a rename over path.  A
+// symbolic link is written through: the file it leads to is replaced and
+// the link kept.  An existing file the person may not write (or that has
+// no write permission at all) is refused, not replaced.  On failure path
+// is untouched, the temporary file is removed, and *error says why.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                         std::string* error);
-bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string* error);
+                         std::string* error, FileAccess access = FileAccess::kAsBefore);
+bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string* error,
+                             FileAccess access = FileAccess::kAsBefore);
 // The same, handing back a Status that names the file and the reason
 // (no message: the caller says what it was saving).
 Status SaveFile(const std::string& path, std::span<const std::uint8_t> bytes);

@@ -2,6 +2,7 @@
 
 #include "records/csv_team.h"
 #include "records/file_io.h"
+#include "records/path_names.h"
 #include "records/record_codec.h"
 
 namespace scorewick {
@@ -94,7 +95,7 @@ TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team
 
 Status LoadTeam(const std::string& path, Team& team) {
   team.file_path.set(path);
-  if (path.find(".csv") != std::string::npos) return ImportTeamCsv(team);
+  if (ExtensionOf(path) == "csv") return ImportTeamCsv(path, team);
   std::vector<std::uint8_t> bytes;
   std::string error;
   if (!ReadWholeFile(path, bytes, &error)) return Status::Failed(path, error);

@@ -48,8 +48,9 @@ TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages,
 // personal information; never inside a game).
 void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info);
 
-// Loads a team file (or, for a path that contains ".csv", imports the
-// comma-separated form) and stores the path in the team.  A bad version
+// Loads a team file (or, for a file name whose extension is "csv" in any
+// case, imports the comma-separated form) and stores the path in the team;
+// the file read is always the one named by path, however long.  A bad version
 // word or a damaged file is refused with "Invalid Team File" (caption
 // "Unable to read Team file"), the damaged one naming the file and the
 // byte where it breaks; a file that cannot be opened fails with a reason

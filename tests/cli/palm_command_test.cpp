@@ -85,6 +85,11 @@ TEST(PalmCommand, RefusalsAndUsage) {
   PalmRun neither = Palm({"kind", dir.Path("odd.pdb")});
   EXPECT_EQ(neither.code, kExitRefused);
   EXPECT_EQ(neither.out, "neither\n");
+  // A file that cannot be read is an error, not a database of neither kind.
+  PalmRun unread = Palm({"kind", dir.Path("none.pdb")});
+  EXPECT_EQ(unread.code, kExitRefused);
+  EXPECT_EQ(unread.out, "");
+  EXPECT_NE(unread.err.find("none.pdb: No such file or directory"), std::string::npos) << unread.err;
   EXPECT_EQ(Palm({"import", dir.Path("odd.pdb")}).code, kExitRefused);
 
   // A team database cut inside its block.

@@ -119,14 +119,12 @@ TEST(CsvTeam, TextThatIsNotATeamIsRefusedNamingTheLineAndLeavesTheTeamAlone) {
                {"Name\nCoach,x\n#,Name\n1,A\n", 2},
                {"Name\nManager,a,Coach,b\nnot the header\n", 3},
                {"Name\nManager,a,Coach,b\n#\n1,,SS\n", 4},
-               {std::string("N\nManager\n#\n1,A\0B\n", 20), 4}};
+               {std::string("N\nManager\n#\n1,A\0B\n", 18), 4}};
   for (const auto& c : cases) {
     ASSERT_TRUE(WriteTextFileAtomically(dir.Path("bad.csv"), c.text, nullptr));
     Team team = testing::MakeTeam("Keep Me", 2);
-    Team before = team;
-    team.file_path.set(dir.Path("bad.csv"));
-    before.file_path = team.file_path;
-    const Status status = ImportTeamCsv(team);
+    const Team before = team;
+    const Status status = ImportTeamCsv(dir.Path("bad.csv"), team);
     EXPECT_FALSE(status) << c.text;
     EXPECT_EQ(status.line, c.line) << c.text;
     EXPECT_EQ(status.file, dir.Path("bad.csv"));
@@ -138,10 +136,38 @@ TEST(CsvTeam, TextThatIsNotATeamIsRefusedNamingTheLineAndLeavesTheTeamAlone) {
     EXPECT_EQ(team, before);
   }
   Team team;
-  team.file_path.set(dir.Path("missing.csv"));
-  const Status missing = ImportTeamCsv(team);
+  const Status missing = ImportTeamCsv(dir.Path("missing.csv"), team);
   EXPECT_FALSE(missing);
   EXPECT_TRUE(missing.messages.empty());
+}
+
+TEST(CsvTeam, QuotesInNamesRoundTripAndDoubledQuotesReadAsOne) {
+  const struct {
+    const char* field;  // as a spreadsheet writes it
+    const char* name;   // as it reads
+  } cases[] = {{"\"Jo \"\"Ace\"\" Smith\"", "Jo \"Ace\" Smith"},
+               {"\"Oak, Lee\"", "Oak, Lee"},
+               {"\"\"\"\"", "\""},
+               {"Plain", "Plain"}};
+  for (const auto& c : cases) {
+    Team team = Parse(std::string("T\nManager,m,Coach,c\n#,Name\n1,") + c.field + ",SS,1\n");
+    ASSERT_EQ(team.count(), 1) << c.field;
+    EXPECT_EQ(team.players()[0].name.str(), c.name) << c.field;
+    EXPECT_NE(TeamCsvText(team).find(std::string("\n1,") + c.field + ","), std::string::npos)
+        << TeamCsvText(team);
+  }
+  Team team = testing::MakeTeam("The \"Pikes\", Dunmore", 2);
+  team.player(0).name.set("Kim \"Bat\" Ash");
+  Team back = Parse(TeamCsvText(team));
+  EXPECT_EQ(back.team_name.str(), team.team_name.str());
+  EXPECT_EQ(back.players()[0].name.str(), "Kim \"Bat\" Ash");
+}
+
+TEST(CsvTeam, ReadingSetsTheLineupSizeRatherThanAddingToIt) {
+  Team team = testing::MakeTeam("Old", 9);
+  team.lineup_size = 9;
+  ASSERT_TRUE(ParseTeamCsv("T\nManager,m,Coach,c\n#\n1,A,SS,1\n2,B,C,2\n3,C,P,0\n", team));
+  EXPECT_EQ(team.lineup_size, 2);
 }
 
 }  // namespace

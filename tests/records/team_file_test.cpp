@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "records/csv_team.h"
 #include "records/file_io.h"
 #include "records/le_bytes.h"
@@ -153,23 +155,48 @@ TEST(TeamFile, MalformedFilesAreRefusedWithoutHalfLoading) {
   EXPECT_NE(missing.reason.find("missing.tem"), std::string::npos);
 }
 
-TEST(TeamFile, PathsContainingDotCsvAreImportedAsText) {
+TEST(TeamFile, TheKindIsTheFileNamesExtensionInAnyCase) {
   TempDir dir;
-  Team team = TeamWithInfo();
-  std::string text = TeamCsvText(team);
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("team.csv.tem"), text, nullptr));
-  Team loaded;
-  ASSERT_TRUE(LoadTeam(dir.Path("team.csv.tem"), loaded));
-  EXPECT_EQ(loaded.count(), 4);
-  EXPECT_TRUE(loaded.file_path.empty());  // an imported team is new and unsaved
+  std::filesystem::create_directories(dir.Path("dirx.csv"));
+  const Team team = TeamWithInfo();
+  const std::string csv = TeamCsvText(team);
+  const std::vector<std::uint8_t> tem = EncodeTeamFile(team);
+  const struct {
+    const char* name;
+    bool as_csv;
+  } cases[] = {{"team.csv", true},   {"TEAM.CSV", true},         {"Team.Csv", true},
+               {"team.tem", false},  {"dirx.csv/team.tem", false}, {"team.csv.tem", false}};
+  for (const auto& c : cases) {
+    const std::string path = dir.Path(c.name);
+    ASSERT_TRUE(c.as_csv ? WriteTextFileAtomically(path, csv, nullptr)
+                         : WriteFileAtomically(path, tem, nullptr));
+    Team loaded;
+    const Status status = LoadTeam(path, loaded);
+    ASSERT_TRUE(status) << c.name << ": " << status.reason;
+    EXPECT_EQ(loaded.count(), 4) << c.name;
+    // An imported team is new and unsaved; a team file keeps its path.
+    EXPECT_EQ(loaded.file_path.empty(), c.as_csv) << c.name;
+  }
+}
 
-  // Upper case is not the comma-separated form: it is read as a team file.
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("TEAM.CSV"), text, nullptr));
-  Team upper;
-  const Status status = LoadTeam(dir.Path("TEAM.CSV"), upper);
-  EXPECT_FALSE(status);
-  ASSERT_EQ(status.messages.size(), 1u);
-  EXPECT_EQ(status.messages[0].text, "Invalid Team File");
+TEST(TeamFile, ALongPathIsReadWholeNotThroughThePathField) {
+  TempDir dir;
+  // Two files whose paths agree in their first 259 bytes: the one named
+  // must be the one read.
+  std::string folder = dir.Path(std::string(200, 'f'));
+  folder += "/" + std::string(60, 'g');
+  std::filesystem::create_directories(folder);
+  const std::string named = folder + "/" + std::string(40, 'n') + ".csv";
+  const std::string cut = named.substr(0, 259);
+  ASSERT_LT(cut.size(), named.size());
+  Team right = testing::MakeTeam("Right Team", 3);
+  Team wrong = testing::MakeTeam("Wrong Team", 5);
+  ASSERT_TRUE(WriteTextFileAtomically(named, TeamCsvText(right), nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(cut, TeamCsvText(wrong), nullptr));
+  Team loaded;
+  ASSERT_TRUE(LoadTeam(named, loaded));
+  EXPECT_EQ(loaded.team_name.str(), "Right Team");
+  EXPECT_EQ(loaded.count(), 3);
 }
 
 TEST(TeamFile, RosterOperations) {

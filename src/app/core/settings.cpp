@@ -355,11 +355,17 @@ void LoadSettings(const std::string& folder, Settings& s) {
   ReadSettingsText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), s);
 }
 
-bool SaveSettings(const std::string& folder, const Settings& s,
-                  const SystemColorResolver& resolve) {
+Status SaveSettings(const std::string& folder, const Settings& s,
+                    const SystemColorResolver& resolve) {
+  const std::string path = folder + "/" + std::string(kSettingsFileName);
   std::string error;
-  return WriteTextFileAtomically(folder + "/" + std::string(kSettingsFileName),
-                                 SettingsText(s, resolve), &error);
+  if (WriteTextFileAtomically(path, SettingsText(s, resolve), &error, FileAccess::kOwnerOnly)) {
+    return {};
+  }
+  return Status::Refused(
+      path, {"The settings of this run could not be saved.\n\n" + error, "Scorewick",
+             MessageIcon::kExclamation},
+      error);
 }
 
 }  // namespace scorewick::app

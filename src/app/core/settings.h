@@ -18,6 +18,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/status.h"
+
 namespace scorewick::app {
 
 inline constexpr std::string_view kSettingsFileName = "scwk.ini";
@@ -121,9 +123,11 @@ void ReadSettingsText(std::string_view text, Settings& settings);
 // leaves them as they are.  Only the first 1 MiB is looked at.
 void LoadSettings(const std::string& folder, Settings& settings);
 // Writes <folder>/scwk.ini through a temporary file and a rename, so that
-// a failure never leaves half a file.  False when it cannot be written (the
-// person is not told: the settings of this run are simply not kept).
-bool SaveSettings(const std::string& folder, const Settings& settings,
+// a failure never leaves half a file.  The file holds the upload password,
+// so only its owner may read it.  When it cannot be written the Status
+// says so ("The settings of this run could not be saved.") with the file
+// and the reason; the program shows it as it ends.
+Status SaveSettings(const std::string& folder, const Settings& settings,
                   const SystemColorResolver& resolve = ClassicSystemColor);
 
 }  // namespace scorewick::app

@@ -15,6 +15,7 @@
 #include <ostream>
 
 #include "cli/command.h"
+#include "cli/output_check.h"
 #include "cli/print/gui_application.h"
 #include "cli/subcommand_group.h"
 #include "app/core/settings.h"
@@ -32,6 +33,7 @@ namespace {
 struct Request {
   std::string team;
   std::string pdf;
+  bool force = false;
 };
 
 int WritePdf(print::Printout& printout, const std::string& pdf, CommandContext& ctx) {
@@ -44,6 +46,7 @@ int WritePdf(print::Printout& printout, const std::string& pdf, CommandContext& 
 }
 
 int Print(const Request& r, bool addresses, CommandContext& ctx) {
+  if (!MayWrite(r.pdf, FileContent::kPdf, {r.team}, r.force, ctx)) return kExitRefused;
   Team team;
   if (!Report(LoadTeam(r.team, team), ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
@@ -61,6 +64,7 @@ struct BlankRequest {
   int rows = print::kDefaultBlankRows;
   int pages = 1;
   std::string pdf;
+  bool force = false;
 };
 
 void AddBlank(CLI::App& group, CommandContext& ctx) {
@@ -73,7 +77,12 @@ void AddBlank(CLI::App& group, CommandContext& ctx) {
   cmd->add_option("--pages", r->pages, "number of pages (1 to 100, default 1)")
       ->check(CLI::Range(1, print::kMaxBlankPages));
   cmd->add_option("--pdf", r->pdf, "PDF file to write")->required();
+  AddForceFlag(cmd, r->force);
   cmd->callback([&ctx, r] {
+    if (!MayWrite(r->pdf, FileContent::kPdf, {}, r->force, ctx)) {
+      ctx.exit_code = kExitRefused;
+      return;
+    }
     auto app = EnsureGuiApplication();
     print::TBlankSheetsOut printout(r->columns, r->rows, r->pages);
     ctx.exit_code = WritePdf(printout, r->pdf, ctx);
@@ -88,6 +97,7 @@ void AddPrint(CLI::App& group, const char* name, const char* description, bool a
       ->required()
       ->check(CLI::ExistingFile);
   cmd->add_option("--pdf", r->pdf, "PDF file to write")->required();
+  AddForceFlag(cmd, r->force);
   cmd->callback([&ctx, r, addresses] { ctx.exit_code = Print(*r, addresses, ctx); });
 }
 
@@ -98,6 +108,7 @@ struct GameRequest {
   bool notes = false;
   bool empty_fields = false;
   std::string pdf;
+  bool force = false;
 };
 
 std::uint32_t CurrentHitLineColor() {
@@ -115,6 +126,7 @@ int PrintGame(const GameRequest& r, CommandContext& ctx) {
   options.fit = r.columns == "fit";
   if (!options.fit) options.columns = std::stoi(r.columns);
 
+  if (!MayWrite(r.pdf, FileContent::kPdf, {r.game}, r.force, ctx)) return kExitRefused;
   Game game;
   if (!Report(LoadGame(r.game, game), ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
@@ -138,6 +150,7 @@ void AddGame(CLI::App& group, CommandContext& ctx) {
   cmd->add_flag("--notes", r->notes, "a page of the game's notes at the end");
   cmd->add_flag("--empty-fields", r->empty_fields, "draw the empty box under every box's marks");
   cmd->add_option("--pdf", r->pdf, "PDF file to write")->required();
+  AddForceFlag(cmd, r->force);
   cmd->callback([&ctx, r] { ctx.exit_code = PrintGame(*r, ctx); });
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <set>
 
@@ -187,7 +189,7 @@ TEST(SettingsFile, DamagedFilesLoadWhatTheyCan) {
   replace_line(7, "Strikes: 2");
   replace_line(8, "Balls Per Walk: 2" + std::string(5000, ' ') + "junk");
   replace_line(9, "Outs Per Inning: 99999999999");
-  replace_line(10, std::string("Innings\0\xff\x01 Per Game: 7", 24));
+  replace_line(10, std::string("Innings\0\xff\x01 Per Game: 7", 22));
   replace_line(26, "HTML Font");
   replace_line(35, "Field Image Path: /fields/" + std::string(300, 'x'));
   Settings s = defaults;
@@ -211,8 +213,32 @@ TEST(SettingsFile, DamagedFilesLoadWhatTheyCan) {
   EXPECT_EQ(g.window, defaults.window);
 }
 
-TEST(SettingsFile, SavingIntoAMissingFolderFailsQuietly) {
-  EXPECT_FALSE(SaveSettings("/nonexistent/folder/for/scorewick", Settings{}));
+TEST(SettingsFile, AFailedSaveSaysWhereAndWhy) {
+  const Status status = SaveSettings("/nonexistent/folder/for/scorewick", Settings{});
+  EXPECT_FALSE(status);
+  ASSERT_EQ(status.messages.size(), 1u);
+  EXPECT_NE(status.messages[0].text.find("/nonexistent/folder/for/scorewick/scwk.ini"),
+            std::string::npos)
+      << status.messages[0].text;
+  EXPECT_NE(status.messages[0].text.find("No such file or directory"), std::string::npos);
+}
+
+TEST(SettingsFile, AFifoInPlaceOfTheFileIsNotWaitedOn) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.Path("scwk.ini").c_str(), 0600), 0);
+  Settings s;
+  s.strikes_per_out = 2;
+  LoadSettings(dir.path().string(), s);  // returns at once, the defaults kept
+  EXPECT_EQ(s.strikes_per_out, 2);
+}
+
+TEST(SettingsFile, TheFileHoldingThePasswordIsReadableByItsOwnerOnly) {
+  TempDir dir;
+  const mode_t old_mask = ::umask(022);
+  ASSERT_TRUE(SaveSettings(dir.path().string(), Settings{}));
+  ::umask(old_mask);
+  EXPECT_EQ(std::filesystem::status(dir.Path("scwk.ini")).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+#pragma once
+// Whether a command may write its output file: never over one of its own
+// inputs, and never over a file that holds something else than what is
+// being written (a roster PDF over a team file, CSV text appended to a
+// game), unless the person asked for it.
+
+#include <string>
+#include <vector>
+
+namespace scorewick {
+
+// What a file holds, told from its first bytes.
+enum class FileContent {
+  kNone,      // no file, or an empty one: anything may be written there
+  kTeamFile,  // version word 512..768, no team sequence at byte 237
+  kGameFile,  // version word 512..768 and a team sequence at byte 237
+  kPdf,       // "%PDF"
+  kHtml,      // text whose first non-blank character is '<'
+  kText,      // other text (comma-separated files, box scores)
+  kBinary,    // anything else (a Palm database, a picture)
+};
+
+// Reads the first bytes of path and tells what it holds; kNone when it
+// does not exist or is empty (or cannot be read).
+FileContent ContentOfFile(const std::string& path);
+// "a team file", "a PDF", ... for messages.
+std::string ContentName(FileContent content);
+
+// Empty when output may be written with content; otherwise the reason it
+// may not: output is one of inputs (the same file after links are
+// followed), or it exists and holds something else than content.
+std::string OutputConflict(const std::vector<std::string>& inputs, const std::string& output,
+                           FileContent content);
+
+}  // namespace scorewick

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "records/file_io.h"
+#include "support/temp_dir.h"
+
+namespace scorewick {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Read(const std::string& path) {
+  std::string text;
+  ReadWholeTextFile(path, text, nullptr);
+  return text;
+}
+
+TEST(FileIo, ASymlinkIsWrittenThroughAndKept) {
+  TempDir dir;
+  fs::create_directories(dir.Path("real"));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("real/team.csv"), "old", nullptr));
+  fs::create_symlink("real/team.csv", dir.Path("team.csv"));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("team.csv"), "new", nullptr));
+  EXPECT_TRUE(fs::is_symlink(dir.Path("team.csv")));
+  EXPECT_EQ(Read(dir.Path("real/team.csv")), "new");
+  EXPECT_EQ(fs::directory_iterator(dir.Path("real"))->path().filename(), "team.csv");
+}
+
+TEST(FileIo, AFileWithoutWritePermissionIsRefusedAndKept) {
+  TempDir dir;
+  const std::string path = dir.Path("locked.tem");
+  ASSERT_TRUE(WriteTextFileAtomically(path, "old", nullptr));
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  std::string error;
+  EXPECT_FALSE(WriteTextFileAtomically(path, "new", &error));
+  EXPECT_NE(error.find("locked.tem"), std::string::npos) << error;
+  EXPECT_NE(error.find("Permission denied"), std::string::npos) << error;
+  EXPECT_EQ(Read(path), "old");
+}
+
+TEST(FileIo, NamesUpToTheSystemsLongestCanBeSaved) {
+  TempDir dir;
+  for (std::size_t length : {5u, 243u, 244u, 250u, 255u}) {
+    const std::string path = dir.Path(std::string(length - 4, 'n') + ".tem");
+    std::string error;
+    EXPECT_TRUE(WriteTextFileAtomically(path, "a", &error)) << length << ": " << error;
+    EXPECT_TRUE(WriteTextFileAtomically(path, "b", &error)) << length << ": " << error;
+    EXPECT_EQ(Read(path), "b") << length;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 5);
+}
+
+TEST(FileIo, AFileForItsOwnerOnlyIsCreatedAndKeptSo) {
+  TempDir dir;
+  const std::string path = dir.Path("scwk.ini");
+  const mode_t old_mask = ::umask(022);
+  ASSERT_TRUE(WriteTextFileAtomically(path, "a", nullptr, FileAccess::kOwnerOnly));
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+  ASSERT_TRUE(WriteTextFileAtomically(path, "b", nullptr, FileAccess::kOwnerOnly));
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  ::umask(old_mask);
+}
+
+TEST(FileIo, OnlyRegularFilesAreRead) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.Path("fifo.tem").c_str(), 0600), 0);
+  const struct {
+    std::string path;
+    std::string reason;
+  } cases[] = {{dir.Path("fifo.tem"), "not a file"},
+               {"/dev/zero", "not a file"},
+               {dir.path().string(), "it is a folder"},
+               {dir.Path("missing.tem"), "No such file or directory"}};
+  for (const auto& c : cases) {
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    EXPECT_FALSE(ReadWholeFile(c.path, bytes, &error)) << c.path;
+    EXPECT_NE(error.find(c.path), std::string::npos) << error;
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    error.clear();
+    EXPECT_FALSE(ReadFilePrefix(c.path, 16, bytes, &error)) << c.path;
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+  }
+}
+
+}  // namespace
+}  // namespace scorewick
