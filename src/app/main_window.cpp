@@ -154,7 +154,7 @@ QAction* MainWindow::ActionFor(int command) const {
 
 int MainWindow::PickPalmUser(const InstallAide& aide) {
   int index = -1;
-  PalmUserDialog dialog(this, aide, &index);
+  PalmUserDialog dialog(this, aide, ui_, &index);
   dialog.exec();
   return index;
 }

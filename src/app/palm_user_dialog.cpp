@@ -8,11 +8,12 @@
 
 #include "app/core/install_aide.h"
 #include "app/pictures.h"
+#include "platform/ui.h"
 
 namespace scorewick::app {
 
-PalmUserDialog::PalmUserDialog(QWidget* parent, const InstallAide& aide, int* index)
-    : QDialog(parent), list_(new QListWidget(this)), index_(index) {
+PalmUserDialog::PalmUserDialog(QWidget* parent, const InstallAide& aide, Ui& ui, int* index)
+    : QDialog(parent), list_(new QListWidget(this)), ui_(ui), index_(index) {
   setWindowTitle("Select Palm User");
   list_->setObjectName("users");
   const int count = aide.UserCount();
@@ -26,6 +27,9 @@ PalmUserDialog::PalmUserDialog(QWidget* parent, const InstallAide& aide, int* in
   ok->setObjectName("ok");
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &PalmUserDialog::Ok);
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("cancel");
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* column = new QVBoxLayout;
   column->addWidget(new QLabel("Palm Users", this));
@@ -34,6 +38,7 @@ PalmUserDialog::PalmUserDialog(QWidget* parent, const InstallAide& aide, int* in
   side->addWidget(picture);
   side->addStretch();
   side->addWidget(ok);
+  side->addWidget(cancel);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(column, 1);
   layout->addLayout(side);
@@ -42,7 +47,13 @@ PalmUserDialog::PalmUserDialog(QWidget* parent, const InstallAide& aide, int* in
 
 void PalmUserDialog::Ok() {
   const QList<QListWidgetItem*> selected = list_->selectedItems();
-  *index_ = selected.isEmpty() ? -1 : list_->row(selected.front());
+  if (selected.isEmpty()) {
+    ui_.ShowMessage("Please select the Palm user to receive the file, or choose Cancel.",
+                    "Select Palm User", MessageIcon::kInformation);
+    list_->setFocus();
+    return;
+  }
+  *index_ = list_->row(selected.front());
   accept();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // "Select Palm User": lists the Palm desktop users in the install aide's
-// order.  OK stores the selected row (or -1 when none is selected) in the
-// caller's index; closing the dialog any other way leaves it as it was
-// (the caller sets it to -1).
+// order.  OK stores the selected row in the caller's index; OK with no
+// row selected says so and keeps the dialog open.  Cancel, or closing the
+// dialog any other way, leaves the index as it was (the caller sets it to
+// -1).
 
 #include <QDialog>
 
@@ -11,12 +12,17 @@ class QListWidget;
 namespace scorewick::app {
 
 class InstallAide;
+}  // namespace scorewick::app
+namespace scorewick {
+class Ui;
+}
+namespace scorewick::app {
 
 class PalmUserDialog : public QDialog {
   Q_OBJECT
 
  public:
-  PalmUserDialog(QWidget* parent, const InstallAide& aide, int* index);
+  PalmUserDialog(QWidget* parent, const InstallAide& aide, Ui& ui, int* index);
 
   QListWidget* list() const { return list_; }
 
@@ -24,6 +30,7 @@ class PalmUserDialog : public QDialog {
   void Ok();
 
   QListWidget* list_;
+  Ui& ui_;
   int* index_;
 };
 

@@ -1,5 +1,6 @@
 #include "app/personal_info_dialog.h"
 
+#include <QDate>
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -54,8 +56,9 @@ bool ParseBirthday(const QString& text, LocalDate* date) {
   if (!match.hasMatch()) return false;
   const int month = match.captured(1).toInt();
   const int day = match.captured(2).toInt();
-  if (month < 1 || month > 12 || day < 1 || day > 31) return false;
-  *date = {match.captured(3).toInt(), month, day};
+  const int year = match.captured(3).toInt();
+  if (!QDate::isValid(year, month, day) || year < 1) return false;
+  *date = {year, month, day};
   return true;
 }
 
@@ -94,6 +97,10 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   zip_ = Edit(this, "zip", blank.zip);
   email_ = Edit(this, "email", blank.email);
   note_ = Edit(this, "note", blank.note);
+  // The handheld keeps short notes: say how short before the typing stops.
+  note_->setPlaceholderText(
+      QString("up to %1 characters").arg(static_cast<int>(decltype(blank.note)::kCapacity)));
+  note_->setToolTip(note_->placeholderText());
 
   auto* birthday_button = Button(this, "birthday_button", "&Birthday:");
   auto* email_button = Button(this, "email_button", "e&mail");
@@ -150,7 +157,7 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   connect(export_button, &QPushButton::clicked, this, &PersonalInfoDialog::Export);
   connect(print_button, &QPushButton::clicked, this, &PersonalInfoDialog::Print);
   connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ok, &QPushButton::clicked, this, &PersonalInfoDialog::Ok);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* buttons = new QHBoxLayout;
@@ -184,6 +191,14 @@ void PersonalInfoDialog::FillRow(int row) {
 void PersonalInfoDialog::ShowPlayer() {
   const int row = players_->currentRow();
   if (row < 0 || row >= team_.count() || players_->selectedItems().isEmpty()) return;
+  if (row == shown_row_) return;
+  if (!KeepOrDropTypedInfo()) {
+    // The typed birthday is not a date: stay on the player it belongs to.
+    const QSignalBlocker block(players_);
+    players_->selectRow(shown_row_);
+    return;
+  }
+  shown_row_ = row;
   const PLAYER_INFO& info = team_.info(row);
   name_->setText(FromCp1252(team_.player(row).name.view()));
   birthday_->setText(FromCp1252(reports::BirthdayText(info)));
@@ -196,10 +211,7 @@ void PersonalInfoDialog::ShowPlayer() {
   note_->setText(FromCp1252(info.note.view()));
 }
 
-void PersonalInfoDialog::UpdateInfo() {
-  const int row = players_->currentRow();
-  if (row < 0 || row >= team_.count() || players_->selectedItems().isEmpty()) return;
-  PLAYER_INFO& info = team_.info(row);
+bool PersonalInfoDialog::BoxesToInfo(PLAYER_INFO& info) const {
   Store(info.phone, phone_);
   Store(info.address, address_);
   Store(info.city, city_);
@@ -207,13 +219,63 @@ void PersonalInfoDialog::UpdateInfo() {
   Store(info.zip, zip_);
   Store(info.email, email_);
   Store(info.note, note_);
-  LocalDate birthday;
-  if (ParseBirthday(birthday_->text(), &birthday)) {
-    info.birth_year = birthday.year;
-    info.birth_month = static_cast<std::uint8_t>(birthday.month);
-    info.birth_day = static_cast<std::uint8_t>(birthday.day);
+  if (birthday_->text().trimmed().isEmpty()) {
+    info.birth_year = 0;
+    info.birth_month = 0;
+    info.birth_day = 0;
+    return true;
   }
+  LocalDate birthday;
+  if (!ParseBirthday(birthday_->text(), &birthday)) return false;
+  info.birth_year = birthday.year;
+  info.birth_month = static_cast<std::uint8_t>(birthday.month);
+  info.birth_day = static_cast<std::uint8_t>(birthday.day);
+  return true;
+}
+
+bool PersonalInfoDialog::HasUnsavedChanges() const {
+  if (shown_row_ < 0 || shown_row_ >= team_.count()) return false;
+  PLAYER_INFO typed = team_.info(shown_row_);
+  if (!BoxesToInfo(typed)) return true;
+  return typed != team_.info(shown_row_);
+}
+
+bool PersonalInfoDialog::StoreBoxes(int row) {
+  if (row < 0 || row >= team_.count()) return true;
+  PLAYER_INFO typed = team_.info(row);
+  if (!BoxesToInfo(typed)) {
+    ui_.ShowMessage("\"" + birthday_->text().toStdString() +
+                        "\" is not a date.  Enter the birthday as month/day/year "
+                        "(such as 4/27/2011), or leave it empty.",
+                    "Birthday", MessageIcon::kExclamation);
+    birthday_->setFocus();
+    birthday_->selectAll();
+    return false;
+  }
+  team_.info(row) = typed;
   FillRow(row);
+  return true;
+}
+
+void PersonalInfoDialog::UpdateInfo() {
+  const int row = players_->currentRow();
+  if (row < 0 || row >= team_.count() || players_->selectedItems().isEmpty()) return;
+  StoreBoxes(row);
+}
+
+bool PersonalInfoDialog::KeepOrDropTypedInfo() {
+  if (!HasUnsavedChanges()) return true;
+  const std::string name = team_.player(shown_row_).name.str();
+  if (!ui_.AskYesNo("Save the changes to " + name + "'s personal information?",
+                    "Players Personal Info", MessageIcon::kQuestion)) {
+    return true;  // dropped on purpose
+  }
+  return StoreBoxes(shown_row_);
+}
+
+void PersonalInfoDialog::Ok() {
+  if (!KeepOrDropTypedInfo()) return;
+  accept();
 }
 
 void PersonalInfoDialog::ClearBoxes() {

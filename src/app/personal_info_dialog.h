@@ -27,7 +27,8 @@ namespace scorewick::app {
 // "MailTo:<address>", what the e-mail button opens.
 QString MailToText(const QString& address);
 
-// Reads "month/day/year"; false unless the month is 1..12 and the day 1..31.
+// Reads "month/day/year"; false unless it names a day of the calendar
+// (31/31/2011 and 2/30/2012 do not).
 bool ParseBirthday(const QString& text, LocalDate* date);
 
 class PersonalInfoDialog : public QDialog {
@@ -56,6 +57,18 @@ class PersonalInfoDialog : public QDialog {
   void FillRow(int row);
   void ShowPlayer();
   void UpdateInfo();
+  // Copies the boxes into info; false (info's birthday untouched) when the
+  // birthday box holds text that is not a date.  An empty box is no birthday.
+  bool BoxesToInfo(PLAYER_INFO& info) const;
+  // Whether the boxes hold something other than the shown player's info.
+  bool HasUnsavedChanges() const;
+  // Stores the boxes as row's info; refuses an impossible birthday with a
+  // message, keeping the focus in that box.
+  bool StoreBoxes(int row);
+  // Before the shown player is left: asks whether typed, unstored info is
+  // to be saved.  False when saving was chosen and refused.
+  bool KeepOrDropTypedInfo();
+  void Ok();
   void ClearBoxes();
   void ChooseBirthday();
   void SendMail();
@@ -66,6 +79,7 @@ class PersonalInfoDialog : public QDialog {
   Session& session_;
   Ui& ui_;
   QTableWidget* players_ = nullptr;
+  int shown_row_ = -1;  // the player whose info the boxes were filled with
   QLineEdit* name_ = nullptr;
   QLineEdit* birthday_ = nullptr;
   QLineEdit* phone_ = nullptr;

@@ -176,6 +176,17 @@ std::size_t EncodedSize(const Game& game) {
 
 }  // namespace
 
+namespace {
+
+bool LooksLikeTeamFile(const std::vector<std::uint8_t>& bytes) {
+  Team team;
+  UserMessages ignored;
+  return IsWholeTeamFile(bytes) &&
+         DecodeTeamFile(bytes, team, ignored, nullptr) == TeamReadResult::kOk;
+}
+
+}  // namespace
+
 UserMessage InvalidGameVersionMessage() {
   return {"Invalid Game File Version #", "ERROR", MessageIcon::kError};
 }
@@ -285,6 +296,14 @@ Status LoadGame(const std::string& path, Game& game, std::vector<std::uint8_t>* 
   if (result == GameReadResult::kBadVersion) {
     status.messages.push_back(InvalidGameVersionMessage());
     status.reason = path + ": " + InvalidGameVersionMessage().text;
+  } else if (LooksLikeTeamFile(bytes)) {
+    // Team files begin with the same version word as games; what the
+    // game reader made of its teams is beside the point.
+    const std::string what = "this is a team file, not a game file";
+    status.messages.clear();
+    status.messages.push_back(
+        {"The game file " + path + " was not loaded:\n" + what, "ERROR", MessageIcon::kError});
+    status.reason = path + ": " + what;
   } else {
     status.messages.push_back({"The game file " + path + " is damaged and was not loaded:\n" + error,
                                "ERROR", MessageIcon::kError});

@@ -31,7 +31,10 @@ struct PLAYER_INFO {
 inline constexpr std::size_t kPlayerInfoSize = 331;
 static_assert(sizeof(PLAYER_INFO) == kPlayerInfoSize);
 
-// A new entry: every text empty, the birthday today (local date).
+// A new entry: every text empty and no birthday (all three parts 0) until
+// one is entered.
 PLAYER_INFO NewPlayerInfo();
+// Whether info holds a birthday (a month and a day were entered).
+bool HasBirthday(const PLAYER_INFO& info);
 
 }  // namespace scorewick

@@ -3,6 +3,8 @@
 #include "records/csv_team.h"
 #include "records/file_io.h"
 #include "records/path_names.h"
+#include "records/game_file.h"
+#include "records/le_bytes.h"
 #include "records/record_codec.h"
 
 namespace scorewick {
@@ -81,15 +83,60 @@ void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info) {
   }
 }
 
+namespace {
+
+// The player count a team file states, or -1 when it is too short to say.
+std::int64_t StatedPlayerCount(const std::vector<std::uint8_t>& bytes) {
+  if (bytes.size() < kTeamPlayersOffset) return -1;
+  return le::LoadI32(bytes.data() + kTeamHeaderSize);
+}
+
+bool FitsTeamShape(std::size_t length, std::int64_t count) {
+  if (count < 0) return false;
+  const std::size_t n = static_cast<std::size_t>(count);
+  const std::size_t bare = kTeamPlayersOffset + kPlayerSize * n;
+  return length == bare || length == bare + kPlayerInfoSize * n;
+}
+
+// What a file that is not shaped as a team looks like, for the refusal.
+std::string DescribeMisshapenTeam(const std::vector<std::uint8_t>& bytes) {
+  Game game;
+  UserMessages ignored;
+  if (DecodeGameFile(bytes, game, ignored, nullptr) == GameReadResult::kOk) {
+    return "this is a game file, not a team file";
+  }
+  const std::int64_t count = StatedPlayerCount(bytes);
+  const std::size_t n = static_cast<std::size_t>(count);
+  const std::size_t bare = kTeamPlayersOffset + kPlayerSize * n;
+  return "the file is " + std::to_string(bytes.size()) + " bytes long, but a team file of " +
+         std::to_string(count) + " players is " + std::to_string(bare) + " bytes, or " +
+         std::to_string(bare + kPlayerInfoSize * n) + " with personal information";
+}
+
+}  // namespace
+
+bool IsWholeTeamFile(const std::vector<std::uint8_t>& bytes) {
+  return FitsTeamShape(bytes.size(), StatedPlayerCount(bytes));
+}
+
 TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team,
                               UserMessages& messages, std::string* error,
                               std::size_t* error_byte) {
+  Team decoded;
+  decoded.file_path = team.file_path;
+  decoded.no_personal_info = team.no_personal_info;
   ByteReader in(bytes);
-  TeamReadResult result = ReadTeam(in, team, messages, bytes.size());
+  TeamReadResult result = ReadTeam(in, decoded, messages, bytes.size());
   if (result == TeamReadResult::kDamaged) {
     if (error) *error = in.error();
     if (error_byte) *error_byte = in.failed_at();
+    return result;
   }
+  if (result == TeamReadResult::kOk && !FitsTeamShape(bytes.size(), decoded.count())) {
+    if (error) *error = DescribeMisshapenTeam(bytes);
+    return TeamReadResult::kWrongShape;
+  }
+  team = std::move(decoded);
   return result;
 }
 
@@ -100,18 +147,17 @@ Status LoadTeam(const std::string& path, Team& team) {
   std::string error;
   if (!ReadWholeFile(path, bytes, &error)) return Status::Failed(path, error);
   Status status;
-  Team loaded;
-  loaded.file_path = team.file_path;
-  loaded.no_personal_info = team.no_personal_info;
   std::size_t at = 0;
-  TeamReadResult result = DecodeTeamFile(bytes, loaded, status.messages, &error, &at);
-  if (result == TeamReadResult::kOk) {
-    team = std::move(loaded);
-    return status;
-  }
+  TeamReadResult result = DecodeTeamFile(bytes, team, status.messages, &error, &at);
+  if (result == TeamReadResult::kOk) return status;
   status.ok = false;
   status.file = path;
-  if (result == TeamReadResult::kDamaged) {
+  if (result == TeamReadResult::kWrongShape) {
+    UserMessage misshapen = InvalidTeamFileMessage();
+    misshapen.text += "\n\n" + path + ": " + error;
+    status.messages.push_back(misshapen);
+    status.reason = path + ": " + error;
+  } else if (result == TeamReadResult::kDamaged) {
     UserMessage damaged = InvalidTeamFileMessage();
     damaged.text += "\n\n" + path + ": " + error;
     status.messages.push_back(damaged);

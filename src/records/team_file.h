@@ -34,6 +34,8 @@ enum class TeamReadResult {
   kOk,
   kBadVersion,  // the version word is not 512..768; nothing else was read
   kDamaged,     // the bytes ran out or held an impossible value: in.error() says where
+  kWrongShape,  // a whole file whose length is not that of a team file (a
+                // game file, say: it begins with the same version word)
 };
 
 // Reads one team sequence at the reader's position into team, which should
@@ -50,15 +52,20 @@ void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info);
 
 // Loads a team file (or, for a file name whose extension is "csv" in any
 // case, imports the comma-separated form) and stores the path in the team;
-// the file read is always the one named by path, however long.  A bad version
-// word or a damaged file is refused with "Invalid Team File" (caption
-// "Unable to read Team file"), the damaged one naming the file and the
-// byte where it breaks; a file that cannot be opened fails with a reason
+// the file read is always the one named by path, however long.  A bad
+// version word, a damaged file or a file of another shape is refused with
+// "Invalid Team File" (caption "Unable to read Team file"), the damaged one
+// naming the file and the byte where it breaks, the misshapen one naming the
+// file and what it looks like ("this is a game file"); a file that cannot be
+// opened fails with a reason
 // but no message, as a missing file in a list of teams is no news.  On
 // failure the team keeps what it held, with the path.
 Status LoadTeam(const std::string& path, Team& team);
-// Decodes a whole team file held in memory.  On kDamaged, *error says
-// where it breaks and *error_byte (when given) is that byte.
+// Decodes a whole team file held in memory.  A team file is exactly its
+// header, its players and optionally their personal information: any other
+// length is kWrongShape, and the team is then left as it was.  On kDamaged,
+// *error says where it breaks and *error_byte (when given) is that byte; on
+// kWrongShape *error says what the file looks like instead.
 TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team,
                               UserMessages& messages, std::string* error,
                               std::size_t* error_byte = nullptr);
@@ -70,5 +77,9 @@ Status SaveTeam(const std::string& path, Team& team);
 std::vector<std::uint8_t> EncodeTeamFile(const Team& team);
 
 UserMessage InvalidTeamFileMessage();
+
+// Whether bytes hold exactly one team file (the right length for its
+// player count, personal information or not).
+bool IsWholeTeamFile(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace scorewick

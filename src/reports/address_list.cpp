@@ -31,6 +31,7 @@ std::vector<std::string> RowValues(const Team& team, int index) {
 }  // namespace
 
 std::string BirthdayText(const PLAYER_INFO& info) {
+  if (!HasBirthday(info)) return "";
   return std::to_string(info.birth_month) + "/" + std::to_string(info.birth_day) + "/" +
          std::to_string(info.birth_year);
 }

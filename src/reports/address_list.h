@@ -13,7 +13,8 @@
 
 namespace scorewick::reports {
 
-// "month/day/year", no leading zeros ("7/4/1990").
+// "month/day/year", no leading zeros ("7/4/1990"); empty when no birthday
+// was entered.
 std::string BirthdayText(const PLAYER_INFO& info);
 
 // The heading "Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note"

@@ -63,6 +63,15 @@ TEST_F(CliTest, InspectsTeamAndGameAndConvertsBetweenForms) {
   EXPECT_NE(r.out.find("Harbor Hawks"), std::string::npos);
 }
 
+TEST_F(CliTest, AGameRenamedAsATeamIsRefused) {
+  Game game = testing::MakeFullGame(2, 1);
+  ASSERT_TRUE(SaveGame(Path("game.tem"), game));
+  RunResult r = RunCli({"inspect", Path("game.tem")});
+  EXPECT_EQ(r.code, kExitRefused);
+  EXPECT_NE(r.err.find("this is a game file"), std::string::npos) << r.err;
+  EXPECT_TRUE(r.out.empty()) << r.out;
+}
+
 TEST_F(CliTest, RecordTextsArePrintedInUtf8) {
   Team team = SmallTeam();
   team.AddPlayer(testing::MakePlayer("Jos\xE9 N\xFA\xF1" "ez", 12, 6, 0), PLAYER_INFO{});

@@ -4,6 +4,7 @@
 
 #include "records/csv_team.h"
 #include "records/file_io.h"
+#include "records/game_file.h"
 #include "records/le_bytes.h"
 #include "records/team_file.h"
 #include "support/full_game.h"
@@ -92,18 +93,16 @@ TEST(TeamFile, PersonalInformationNeedsTheExactLength) {
   Team team = TeamWithInfo();
   std::vector<std::uint8_t> bytes = EncodeTeamFile(team);
   UserMessages messages;
-
-  bytes.push_back(0);  // one stray byte: players load, personal information does not
-  Team extra;
-  ASSERT_EQ(DecodeTeamFile(bytes, extra, messages, nullptr), TeamReadResult::kOk);
-  EXPECT_EQ(extra.count(), 4);
-  EXPECT_EQ(extra.info(0), PLAYER_INFO{});
-
-  bytes.resize(714 + 4 * 49 + 100);  // cut inside the block
-  Team cut;
-  ASSERT_EQ(DecodeTeamFile(bytes, cut, messages, nullptr), TeamReadResult::kOk);
-  EXPECT_EQ(cut.count(), 4);
-  EXPECT_EQ(cut.info(2), PLAYER_INFO{});
+  std::string error;
+  // A stray byte, or a block cut short, is no team file: nothing is loaded.
+  for (std::size_t length : {bytes.size() + 1, std::size_t{714 + 4 * 49 + 100}}) {
+    std::vector<std::uint8_t> misshapen = bytes;
+    misshapen.resize(length);
+    Team kept = testing::MakeTeam("Kept", 1);
+    ASSERT_EQ(DecodeTeamFile(misshapen, kept, messages, &error), TeamReadResult::kWrongShape);
+    EXPECT_EQ(kept.team_name.str(), "Kept");
+    EXPECT_NE(error.find(std::to_string(length) + " bytes long"), std::string::npos) << error;
+  }
 }
 
 TEST(TeamFile, MalformedFilesAreRefusedWithoutHalfLoading) {
@@ -226,6 +225,66 @@ TEST(TeamFile, RosterOperations) {
   EXPECT_EQ(team.logo_file.view(), "Ops.bmp");  // logo and DH settings stay
   EXPECT_EQ(team.lineup_size, 9);
   EXPECT_EQ(copy.count(), 5);
+}
+
+// Game and team files begin with the same version word; only the length
+// tells them apart, and a misshapen file must never be taken for a team
+// (saving it back would replace the game).
+TEST(TeamFile, FilesOfAnotherShapeAreRefusedNamedAndLeftAlone) {
+  TempDir dir;
+  Game game = testing::MakeFullGame(3, 2);
+  ASSERT_TRUE(SaveGame(dir.Path("game-001.gam"), game));
+  Team team = TeamWithInfo();
+  const std::vector<std::uint8_t> bare = [&] {
+    Team t = team;
+    t.no_personal_info = 1;
+    return EncodeTeamFile(t);
+  }();
+  std::vector<std::uint8_t> stray = EncodeTeamFile(team);
+  stray.push_back(0);
+  std::vector<std::uint8_t> short_info = EncodeTeamFile(team);
+  short_info.resize(short_info.size() - 1);
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("stray.tem"), stray, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("short.tem"), short_info, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("bare.tem"), bare, nullptr));
+
+  const struct {
+    const char* file;
+    const char* says;  // empty: accepted
+  } cases[] = {
+      {"game-001.gam", "this is a game file"},
+      {"stray.tem", "bytes long, but a team file of 4 players is 910 bytes, or 2234"},
+      {"short.tem", "bytes long"},
+      {"bare.tem", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::vector<std::uint8_t> before;
+    ASSERT_TRUE(ReadWholeFile(dir.Path(c.file), before, nullptr));
+    Team loaded = testing::MakeTeam("Kept", 2);
+    const Status status = LoadTeam(dir.Path(c.file), loaded);
+    if (*c.says == 0) {
+      EXPECT_TRUE(status) << status.reason;
+      continue;
+    }
+    ASSERT_FALSE(status);
+    ASSERT_EQ(status.messages.size(), 1u);
+    EXPECT_EQ(status.messages[0].caption, "Unable to read Team file");
+    EXPECT_NE(status.messages[0].text.find(dir.Path(c.file)), std::string::npos);
+    EXPECT_NE(status.messages[0].text.find(c.says), std::string::npos) << status.messages[0].text;
+    EXPECT_EQ(loaded.team_name.str(), "Kept");
+    EXPECT_EQ(loaded.count(), 2);
+    std::vector<std::uint8_t> after;
+    ASSERT_TRUE(ReadWholeFile(dir.Path(c.file), after, nullptr));
+    EXPECT_EQ(after, before);
+  }
+
+  // And a team file is never read as a game.
+  Game as_game;
+  const Status refused = LoadGame(dir.Path("bare.tem"), as_game);
+  ASSERT_FALSE(refused);
+  ASSERT_EQ(refused.messages.size(), 1u);
+  EXPECT_NE(refused.messages[0].text.find("this is a team file"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/core/palm_link.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -29,7 +30,22 @@ std::string InstalledFileName(const std::string& path) {
   return std::filesystem::path(path).filename().string();
 }
 
+bool IsPalmInstallable(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".pdb" || extension == ".prc" || extension == ".pqa";
+}
+
 bool InstallFileToPalm(CommandServices& services, const std::string& path) {
+  if (!IsPalmInstallable(path)) {
+    // The handheld takes only databases and applications: anything else
+    // would sit in the queue and never arrive.
+    services.ui.ShowMessage(InstalledFileName(path) +
+                                " is not a Palm database or application (.pdb, .prc or .pqa) "
+                                "and was not installed",
+                            "Palm Install Failed", MessageIcon::kExclamation);
+    return false;
+  }
   PalmUserChoice choice = ChoosePalmUser(services, "Cannot Install File");
   if (!choice.user) return false;
   if (!choice.aide->InstallFile(*choice.user, path)) {

@@ -23,8 +23,12 @@ struct PalmUserChoice {
 // picker when there are several.
 PalmUserChoice ChoosePalmUser(CommandServices& services, const std::string& no_user_text);
 
+// Whether path names a file the handheld can take: a Palm database or
+// application (.pdb, .prc, .pqa, any case).
+bool IsPalmInstallable(const std::string& path);
 // Queues path for the chosen user's next HotSync and says so.  Returns true
-// when the file is in the queue.
+// when the file is in the queue.  Any file but a Palm database or
+// application is refused with a message naming it, before a user is asked.
 bool InstallFileToPalm(CommandServices& services, const std::string& path);
 
 // The "should be available" message's file name: the part of the path

@@ -52,17 +52,24 @@ TEST_F(HandheldCliTest, PalmUsersAndInstall) {
   EXPECT_EQ(users.code, kExitDone);
   EXPECT_EQ(users.out, "Alex\nRobin\n");
 
-  RunResult unnamed = RunCli({"palm", "install", P("Hawks.tem")});
+  fs::copy_file(P("Hawks.tem"), P("Hawks.pdb"));
+  RunResult unnamed = RunCli({"palm", "install", P("Hawks.pdb")});
   EXPECT_EQ(unnamed.code, kExitRefused);
   EXPECT_NE(unnamed.err.find("name one with --user"), std::string::npos);
 
-  RunResult wrong = RunCli({"palm", "install", P("Hawks.tem"), "--user", "Nobody"});
+  RunResult wrong = RunCli({"palm", "install", P("Hawks.pdb"), "--user", "Nobody"});
   EXPECT_EQ(wrong.code, kExitRefused);
 
-  RunResult done = RunCli({"palm", "install", P("Hawks.tem"), "--user", "Robin"});
+  // Only Palm databases and applications are queued.
+  RunResult not_palm = RunCli({"palm", "install", P("Hawks.tem"), "--user", "Robin"});
+  EXPECT_EQ(not_palm.code, kExitRefused);
+  EXPECT_NE(not_palm.err.find("Hawks.tem is not a Palm database"), std::string::npos);
+  EXPECT_FALSE(fs::exists(P("sync/Robin/Install/Hawks.tem")));
+
+  RunResult done = RunCli({"palm", "install", P("Hawks.pdb"), "--user", "Robin"});
   EXPECT_EQ(done.code, kExitDone) << done.err;
-  EXPECT_NE(done.err.find("Hawks.tem should be available on your Palm"), std::string::npos);
-  EXPECT_TRUE(fs::exists(P("sync/Robin/Install/Hawks.tem")));
+  EXPECT_NE(done.err.find("Hawks.pdb should be available on your Palm"), std::string::npos);
+  EXPECT_TRUE(fs::exists(P("sync/Robin/Install/Hawks.pdb")));
 
   testing::ScopedEnv missing("SCOREWICK_INSTAIDE", P("none.so"));
   RunResult no_library = RunCli({"palm", "users"});

@@ -102,6 +102,28 @@ TEST_F(PalmLinkTest, AFileTheQueueCannotTakeIsNotReportedAsInstalled) {
   EXPECT_EQ(ui_.messages[0].caption, "Palm Install Failed");
 }
 
+TEST_F(PalmLinkTest, OnlyPalmDatabasesAndApplicationsAreQueued) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
+  AddUser("Pat");
+  const struct {
+    const char* name;
+    bool queued;
+  } cases[] = {{"Hawks.tem", false}, {"game-001.gam", false}, {"notes.txt", false},
+               {"pdb", false},       {"Hawks.PDB", true},     {"App.prc", true},
+               {"Clip.pqa", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ui_.messages.clear();
+    EXPECT_EQ(InstallFileToPalm(services_, MakeFile(c.name)), c.queued);
+    EXPECT_EQ(fs::exists(dir_ / "sync" / "Pat" / "Install" / c.name), c.queued);
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    if (!c.queued) {
+      EXPECT_EQ(ui_.messages[0].caption, "Palm Install Failed");
+      EXPECT_EQ(ui_.messages[0].text.rfind(c.name, 0), 0u) << ui_.messages[0].text;
+    }
+  }
+}
+
 TEST_F(PalmLinkTest, UserFoldersAreKeptUnderTheRoot) {
   testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
   AddUser("Pat");

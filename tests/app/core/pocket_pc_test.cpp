@@ -8,6 +8,7 @@
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
 #include "platform/scripted_ui.h"
+#include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
 
@@ -163,6 +164,26 @@ TEST_F(PocketPcTest, AnUnreadableGameIsNotCarried) {
   RunPpcExportGame(services_);
   EXPECT_FALSE(fs::exists(P("dev1/Broken.gam")));
   EXPECT_EQ(ui_.file_requests.size(), 1u);
+}
+
+TEST_F(PocketPcTest, AGameImportedAsATeamIsRefusedAndLeftWhole) {
+  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
+  WritePartners(1);
+  Game game;
+  game.home = Hawks();
+  ASSERT_TRUE(SaveGame(P("dev1/game-001.gam"), game));
+  std::vector<std::uint8_t> before;
+  ASSERT_TRUE(ReadWholeFile(P("dev1/game-001.gam"), before, nullptr));
+  ui_.file_answers.push_back(FileChoice{P("dev1/game-001.gam"), 2});  // the team filter
+  ui_.file_answers.push_back(FileChoice{P("start/game-001.tem"), 1});
+  RunPpcImportChoose(services_);
+  EXPECT_EQ(ui_.file_requests.size(), 1u);
+  EXPECT_FALSE(fs::exists(P("start/game-001.tem")));
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_NE(ui_.messages[0].text.find("this is a game file"), std::string::npos);
+  std::vector<std::uint8_t> after;
+  ASSERT_TRUE(ReadWholeFile(P("dev1/game-001.gam"), after, nullptr));
+  EXPECT_EQ(after, before);
 }
 
 }  // namespace

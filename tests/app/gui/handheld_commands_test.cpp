@@ -65,7 +65,7 @@ class HandheldCommandsTest : public QObject {
     QVERIFY(std::filesystem::exists(f.Path("sync/Pat Lee/Install/Opener.pdb")));
   }
 
-  void threeUsersAreListedInOrderAndOkWithoutChoiceDoesNothing() {
+  void threeUsersAreListedInOrderAndOkWithoutChoiceSaysSo() {
     testing::GuiFixture f;
     for (const char* user : {"Casey", "Alex", "Blair"}) f.MakeFolder(std::string("sync/") + user);
     Touch(f.Path("Tigers.pdb"));
@@ -77,12 +77,16 @@ class HandheldCommandsTest : public QObject {
       auto* list = dialog->findChild<QListWidget*>("users");
       for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
       testing::SaveScreenshot(dialog, "palm_users");
+      // OK with no user says so and keeps the dialog; Cancel closes it.
       QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+      QVERIFY(dialog->isVisible());
+      QTest::mouseClick(dialog->findChild<QPushButton*>("cancel"), Qt::LeftButton);
     });
     f.Window().RunCommand(kCmdPalmInstallOther);
     QCOMPARE(title, QString("Select Palm User"));
     QCOMPARE(listed, QStringList({"Alex", "Blair", "Casey"}));
-    QVERIFY(f.ui.messages.empty());
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].caption, std::string("Select Palm User"));
     for (const char* user : {"Alex", "Blair", "Casey"}) {
       QVERIFY(!std::filesystem::exists(f.Path(std::string("sync/") + user + "/Install/Tigers.pdb")));
     }

@@ -13,6 +13,7 @@
 #include "gui/support/gui_fixture.h"
 #include "records/codes.h"
 #include "records/file_io.h"
+#include "records/player_info.h"
 #include "reports/print/printout.h"
 #include "reports/print/recording_target.h"
 
@@ -112,18 +113,98 @@ class PersonalInfoTest : public QObject {
     QCOMPARE(players->item(1, 3)->text(), QString("77 Long Road"));
     QCOMPARE(team.player(1), before.player(1));  // the roster name is not changed here
 
-    // A birthday that is not month/day/year keeps the stored one.
-    for (const char* bad : {"13/1/2000", "2/32/2000", "next May", ""}) {
+    // A birthday that is not a day of the calendar is refused with a
+    // message, keeps the stored one and nothing else typed is stored.
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    for (const char* bad : {"13/1/2000", "2/32/2000", "31/31/2011", "2/29/2011", "next May"}) {
+      f.ui.messages.clear();
+      address->setText("refused with the date");
       Find<QLineEdit>(&d, "birthday")->setText(bad);
       Find<QPushButton>(&d, "update_info")->click();
       QCOMPARE(int(team.info(1).birth_month), 12);
+      QCOMPARE(team.info(1).address.str(), std::string("77 Long Road"));
+      QCOMPARE(f.ui.messages.size(), size_t(1));
+      QCOMPARE(f.ui.messages[0].caption, std::string("Birthday"));
+      QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Find<QLineEdit>(&d, "birthday")));
     }
+    // 2/29 of a leap year is a date; an empty box is no birthday.
+    Find<QLineEdit>(&d, "birthday")->setText("2/29/2012");
+    Find<QPushButton>(&d, "update_info")->click();
+    QCOMPARE(int(team.info(1).birth_day), 29);
+    Find<QLineEdit>(&d, "birthday")->clear();
+    Find<QPushButton>(&d, "update_info")->click();
+    QCOMPARE(int(team.info(1).birth_month), 0);
+    QCOMPARE(players->item(1, 2)->text(), QString());
 
     Find<QPushButton>(&d, "clear_boxes")->click();
     for (const char* name : {"name", "birthday", "phone", "address", "city", "state", "zip",
                              "email", "note"}) {
       QVERIFY2(Find<QLineEdit>(&d, name)->text().isEmpty(), name);
     }
+  }
+
+  // What was typed and not yet stored is not lost when another player is
+  // selected: the dialog asks, Yes stores it, No drops it.
+  void typedInfoIsAskedAboutBeforeMovingOn() {
+    testing::GuiFixture f;
+    Team team = Finches();
+    PersonalInfoDialog d(team, f.session, f.ui, nullptr);
+    auto* players = Find<QTableWidget>(&d, "players");
+    auto* phone = Find<QLineEdit>(&d, "phone");
+    players->selectRow(0);
+    players->selectRow(1);  // nothing typed: no question
+    QVERIFY(f.ui.messages.empty());
+
+    phone->setText("555-7777");
+    f.ui.yes_no_answers.push_back(true);
+    players->selectRow(2);
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QVERIFY(f.ui.messages[0].question);
+    QVERIFY(f.ui.messages[0].text.find("Ben Ota") != std::string::npos);
+    QCOMPARE(team.info(1).phone.str(), std::string("555-7777"));
+    QCOMPARE(phone->text(), QString("555-0102"));
+
+    phone->setText("dropped");
+    f.ui.yes_no_answers.push_back(false);
+    players->selectRow(0);
+    QCOMPARE(team.info(2).phone.str(), std::string("555-0102"));
+    QCOMPARE(phone->text(), QString("555-0100"));
+
+    // Saving an impossible birthday keeps the player selected.
+    Find<QLineEdit>(&d, "birthday")->setText("31/31/2011");
+    f.ui.yes_no_answers.push_back(true);
+    players->selectRow(2);
+    QCOMPARE(players->currentRow(), 0);
+    QCOMPARE(Find<QLineEdit>(&d, "name")->text(), QString("Ann Lee"));
+
+    // OK stores what is typed (after asking).
+    Find<QLineEdit>(&d, "birthday")->setText("3/14/1999");
+    phone->setText("555-1234");
+    f.ui.yes_no_answers.push_back(true);
+    Find<QPushButton>(&d, "ok")->click();
+    QCOMPARE(team.info(0).phone.str(), std::string("555-1234"));
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+  }
+
+  void aNewPlayerHasNoBirthdayAndTheNoteShowsItsLimit() {
+    testing::GuiFixture f;
+    Team team = Finches();
+    PLAYER rookie;
+    rookie.name.set("Dee New");
+    team.AddPlayer(rookie, NewPlayerInfo());
+    PersonalInfoDialog d(team, f.session, f.ui, nullptr);
+    auto* players = Find<QTableWidget>(&d, "players");
+    QCOMPARE(players->item(3, 2)->text(), QString());
+    players->selectRow(3);
+    QCOMPARE(Find<QLineEdit>(&d, "birthday")->text(), QString());
+    auto* note = Find<QLineEdit>(&d, "note");
+    QVERIFY(note->placeholderText().contains(QString::number(note->maxLength())));
+    f.ui.file_answers.push_back(FileChoice{f.Path("phones"), 1});
+    Find<QPushButton>(&d, "export")->click();
+    std::string csv;
+    QVERIFY(ReadWholeTextFile(f.Path("phones.csv"), csv, nullptr));
+    QVERIFY2(csv.find("\nDee New,,,,,,,,") != std::string::npos, csv.c_str());
   }
 
   void birthdayPickerAndEmail() {

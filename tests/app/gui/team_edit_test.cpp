@@ -12,6 +12,7 @@
 #include "gui/support/gui_fixture.h"
 #include "records/csv_team.h"
 #include "records/file_io.h"
+#include "records/game_file.h"
 #include "records/team_file.h"
 #include "reports/print/printout.h"
 #include "reports/print/recording_target.h"
@@ -171,6 +172,33 @@ class TeamEditTest : public QObject {
     QVERIFY(Show(f.ui, LoadTeam(f.Path("owls.tem"), saved)));
     QCOMPARE(saved.coach.str(), std::string("Kim"));
     QCOMPARE(saved.info(0), team.info(0));  // personal information kept
+  }
+
+  // Edit Team on a game file never opens the dialog, so OK cannot write a
+  // team over the game.
+  void editTeamCommandRefusesAGameFile() {
+    testing::GuiFixture f;
+    MainWindow& w = f.Window();
+    Game game;
+    game.home = Owls();
+    game.home.no_personal_info = 1;
+    QVERIFY(SaveGame(f.Path("game-001.gam"), game));
+    std::vector<std::uint8_t> before;
+    QVERIFY(ReadWholeFile(f.Path("game-001.gam"), before, nullptr));
+    bool opened = false;
+    TeamDialogRun() = [&](TeamEditDialog& d) {
+      opened = true;
+      d.accept();
+      return d.result();
+    };
+    f.ui.file_answers.push_back(FileChoice{f.Path("game-001.gam"), 1});
+    w.RunCommand(kCmdEditTeam);
+    QVERIFY(!opened);
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QVERIFY(f.ui.messages[0].text.find("this is a game file") != std::string::npos);
+    std::vector<std::uint8_t> after;
+    QVERIFY(ReadWholeFile(f.Path("game-001.gam"), after, nullptr));
+    QVERIFY(after == before);
   }
 
   void editTeamCommandOnCommaSeparatedFiles() {
