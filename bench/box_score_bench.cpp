@@ -21,12 +21,15 @@ const std::string& GamePath() {
     const std::vector<scorewick::Team> teams = scorewick::sim::SampleTeams();
     scorewick::Game game;
     std::string error;
-    if (!scorewick::sim::SimulateGame(teams[0], teams[1], scorewick::sim::GameSetup{}, game, &error)) std::abort();
+    if (!scorewick::sim::SimulateGame(teams[0], teams[1], scorewick::sim::GameSetup{}, game,
+                                      &error))
+      std::abort();
     std::string p = (std::filesystem::temp_directory_path() / "scorewick-bench-box.gam").string();
     if (!scorewick::SaveGame(p, game)) std::abort();
-    const scorewick::reports::BoxScore box = scorewick::reports::MakeBoxScore(game, scorewick::StatRules{});
-    std::printf("game file: %lld bytes, %zu box score lines\n", static_cast<long long>(scorewick::FileLength(p)),
-                box.lines().size());
+    const scorewick::reports::BoxScore box =
+        scorewick::reports::MakeBoxScore(game, scorewick::StatRules{});
+    std::printf("game file: %lld bytes, %zu box score lines\n",
+                static_cast<long long>(scorewick::FileLength(p)), box.lines().size());
     return p;
   }();
   return path;
@@ -45,7 +48,8 @@ void BM_BoxScore(benchmark::State& state) {
   for (auto _ : state) {
     scorewick::Game game;
     if (!scorewick::LoadGame(GamePath(), game).ok) state.SkipWithError("load failed");
-    const scorewick::reports::BoxScore box = scorewick::reports::MakeBoxScore(game, scorewick::StatRules{});
+    const scorewick::reports::BoxScore box =
+        scorewick::reports::MakeBoxScore(game, scorewick::StatRules{});
     benchmark::DoNotOptimize(box.lines().data());
   }
 }

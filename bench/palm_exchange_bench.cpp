@@ -9,10 +9,10 @@
 // process just before; the ratios are of processor time.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "exchange/palm_database.h"
@@ -175,8 +175,7 @@ BENCHMARK(BM_PalmExportImportThroughFile);
 }  // namespace scorewick
 
 int main(int argc, char** argv) {
-  return scorewick::bench::RunWithRatios(
-      argc, argv,
-      {{"BM_PalmExportImportInMemory", "BM_EncodeGameFile"},
-       {"BM_PalmExportImportThroughFile", "BM_EncodeGameFile"}});
+  return scorewick::bench::RunWithRatios(argc, argv,
+                                         {{"BM_PalmExportImportInMemory", "BM_EncodeGameFile"},
+                                          {"BM_PalmExportImportThroughFile", "BM_EncodeGameFile"}});
 }

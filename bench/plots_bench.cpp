@@ -25,14 +25,17 @@ constexpr int kGames = 1000;
 const std::vector<std::string>& Paths() {
   static const std::vector<std::string> paths = [] {
     const std::vector<scorewick::Team> teams = scorewick::sim::SampleTeams();
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "scorewick-bench-season-4";
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "scorewick-bench-season-4";
     std::vector<std::string> list;
-    for (int i = 0; i < kGames; ++i) list.push_back((folder / scorewick::sim::GameFileName(i)).string());
+    for (int i = 0; i < kGames; ++i)
+      list.push_back((folder / scorewick::sim::GameFileName(i)).string());
     if (std::filesystem::exists(folder / "done")) return list;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     std::string error;
-    const auto schedule = scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 5);
+    const auto schedule =
+        scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 5);
     if (!scorewick::sim::WriteSeason(teams, schedule, folder.string(), &error)) {
       std::fprintf(stderr, "cannot write the season: %s\n", error.c_str());
       std::abort();
@@ -60,7 +63,8 @@ void BM_ReadGames(benchmark::State& state) {
   for (auto _ : state) {
     for (const std::string& path : Paths()) {
       scorewick::ReadWholeFile(path, buffer, nullptr);
-      if (scorewick::DecodeGameFile(buffer, game, messages, nullptr) != scorewick::GameReadResult::kOk) {
+      if (scorewick::DecodeGameFile(buffer, game, messages, nullptr) !=
+          scorewick::GameReadResult::kOk) {
         state.SkipWithError("decode failed");
       }
       benchmark::DoNotOptimize(&game);
@@ -75,7 +79,8 @@ void BM_SprayPoints(benchmark::State& state) {
     scorewick::ScatterInfo info;
     for (const std::string& path : Paths()) info.AddGame(path);
     if (!info.Load().refusals.empty()) state.SkipWithError("a game was refused");
-    state.counters["points"] = static_cast<double>(info.on_base_points.size() + info.out_points.size());
+    state.counters["points"] =
+        static_cast<double>(info.on_base_points.size() + info.out_points.size());
   }
 }
 

@@ -50,7 +50,8 @@ inline int RunWithRatios(int argc, char** argv,
   benchmark::RunSpecifiedBenchmarks(&reporter);
   for (const auto& [subject, baseline] : ratios) {
     double s = reporter.Time(subject), b = reporter.Time(baseline);
-    if (s > 0 && b > 0) std::printf("ratio %s / %s = %.2f\n", subject.c_str(), baseline.c_str(), s / b);
+    if (s > 0 && b > 0)
+      std::printf("ratio %s / %s = %.2f\n", subject.c_str(), baseline.c_str(), s / b);
   }
   benchmark::Shutdown();
   return 0;

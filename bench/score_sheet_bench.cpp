@@ -9,9 +9,6 @@
 
 // The simulator's headers come before Qt's, whose "slots" keyword they use
 // as a name.
-#include "sim/sample_teams.h"
-#include "sim/simulator.h"
-
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QPdfWriter>
@@ -23,6 +20,8 @@
 #include "reports/print/blank_sheets_out.h"
 #include "reports/print/game_out.h"
 #include "reports/print/page_frame.h"
+#include "sim/sample_teams.h"
+#include "sim/simulator.h"
 
 namespace {
 
@@ -121,7 +120,8 @@ reports::GamePrintOptions BothSidesWithNotes() {
 }
 
 void BM_SampleGameBothSides(benchmark::State& state) {
-  PrintPdf(state, [] { return std::make_unique<print::TGameOut>(SampleGame(), BothSidesWithNotes()); });
+  PrintPdf(state,
+           [] { return std::make_unique<print::TGameOut>(SampleGame(), BothSidesWithNotes()); });
 }
 BENCHMARK(BM_SampleGameBothSides)->Unit(benchmark::kMillisecond);
 

@@ -30,11 +30,13 @@ std::vector<std::uintmax_t>& FileSizes() {
 
 void BM_GenerateAndWrite1000Games(benchmark::State& state) {
   const std::vector<scorewick::Team> teams = scorewick::sim::SampleTeams();
-  const auto schedule = scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 7);
+  const auto schedule =
+      scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 7);
   const fs::path dir = Folder("scorewick-sim-bench-games");
   std::string error;
   for (auto _ : state) {
-    if (!scorewick::sim::WriteSeason(teams, schedule, dir.string(), &error)) state.SkipWithError(error.c_str());
+    if (!scorewick::sim::WriteSeason(teams, schedule, dir.string(), &error))
+      state.SkipWithError(error.c_str());
   }
   FileSizes().clear();
   std::uintmax_t total = 0;
@@ -54,7 +56,9 @@ void BM_Write1000FilesOfTheSameSizes(benchmark::State& state) {
   std::string error;
   for (auto _ : state) {
     for (int i = 0; i < kGames; ++i) {
-      const std::size_t size = i < static_cast<int>(FileSizes().size()) ? FileSizes()[static_cast<std::size_t>(i)] : 100000;
+      const std::size_t size = i < static_cast<int>(FileSizes().size())
+                                   ? FileSizes()[static_cast<std::size_t>(i)]
+                                   : 100000;
       bytes.assign(size, static_cast<std::uint8_t>(i));
       const std::string path = (dir / scorewick::sim::GameFileName(i)).string();
       if (!scorewick::WriteFileAtomically(path, bytes, &error)) state.SkipWithError(error.c_str());
@@ -68,6 +72,7 @@ BENCHMARK(BM_Write1000FilesOfTheSameSizes)->Unit(benchmark::kSecond)->Iterations
 
 int main(int argc, char** argv) {
   return scorewick::bench::RunWithRatios(
-      argc, argv, {{"BM_GenerateAndWrite1000Games/iterations:1/real_time",
-                    "BM_Write1000FilesOfTheSameSizes/iterations:1/real_time"}});
+      argc, argv,
+      {{"BM_GenerateAndWrite1000Games/iterations:1/real_time",
+        "BM_Write1000FilesOfTheSameSizes/iterations:1/real_time"}});
 }

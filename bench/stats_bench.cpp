@@ -32,18 +32,21 @@ Season MakeSeason(const std::string& name, int team_count) {
   const std::vector<scorewick::Team> sample = scorewick::sim::SampleTeams();
   for (int i = 0; i < team_count; ++i) {
     scorewick::Team t = sample[static_cast<std::size_t>(i % 4)];
-    if (team_count > 4) t.team_name.set("Club " + std::to_string(i + 1) + " " + t.team_name.str().substr(0, 14));
+    if (team_count > 4)
+      t.team_name.set("Club " + std::to_string(i + 1) + " " + t.team_name.str().substr(0, 14));
     teams.push_back(t);
   }
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
   Season season;
   season.team = teams[1].team_name.str();
-  for (int i = 0; i < kGames; ++i) season.paths.push_back((folder / scorewick::sim::GameFileName(i)).string());
+  for (int i = 0; i < kGames; ++i)
+    season.paths.push_back((folder / scorewick::sim::GameFileName(i)).string());
   if (std::filesystem::exists(folder / "done")) return season;
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   std::string error;
-  const auto schedule = scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 5);
+  const auto schedule =
+      scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 5);
   if (!scorewick::sim::WriteSeason(teams, schedule, folder.string(), &error)) {
     std::fprintf(stderr, "cannot write the season: %s\n", error.c_str());
     std::abort();
@@ -79,7 +82,8 @@ void Decode(benchmark::State& state, const Season& season) {
   for (auto _ : state) {
     for (const std::string& path : season.paths) {
       scorewick::ReadWholeFile(path, buffer, nullptr);
-      if (scorewick::DecodeGameFile(buffer, game, messages, nullptr) != scorewick::GameReadResult::kOk) {
+      if (scorewick::DecodeGameFile(buffer, game, messages, nullptr) !=
+          scorewick::GameReadResult::kOk) {
         state.SkipWithError("decode failed");
       }
       benchmark::DoNotOptimize(&game);
@@ -130,11 +134,12 @@ long PeakCountingMemoryKb() {
 int main(int argc, char** argv) {
   FourTeams();
   League();
-  const int status = scorewick::bench::RunWithRatios(
-      argc, argv,
-      {{"BM_DecodeOneTeam", "BM_ReadBytesOneTeam"},
-       {"BM_AccumulateOneTeam", "BM_ReadBytesOneTeam"},
-       {"BM_AccumulateAllTeams", "BM_ReadBytesLeague"}});
-  std::printf("peak resident memory while counting the league: %.1f MB\n", PeakCountingMemoryKb() / 1024.0);
+  const int status =
+      scorewick::bench::RunWithRatios(argc, argv,
+                                      {{"BM_DecodeOneTeam", "BM_ReadBytesOneTeam"},
+                                       {"BM_AccumulateOneTeam", "BM_ReadBytesOneTeam"},
+                                       {"BM_AccumulateAllTeams", "BM_ReadBytesLeague"}});
+  std::printf("peak resident memory while counting the league: %.1f MB\n",
+              PeakCountingMemoryKb() / 1024.0);
   return status;
 }

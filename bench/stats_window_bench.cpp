@@ -6,14 +6,11 @@
 //
 // The simulator's headers come before any Qt header: Qt keeps some of
 // their names as macros.
-#include "records/file_io.h"
-#include "sim/sample_teams.h"
-#include "sim/season.h"
+#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QTableView>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +20,9 @@
 #include "app/stats_window.h"
 #include "platform/scripted_ui.h"
 #include "ratio_reporter.h"
+#include "records/file_io.h"
+#include "sim/sample_teams.h"
+#include "sim/season.h"
 
 namespace {
 
@@ -37,15 +37,18 @@ struct Season {
 const Season& FourTeams() {
   static const Season season = [] {
     const std::vector<scorewick::Team> teams = scorewick::sim::SampleTeams();
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "scorewick-bench-window-4";
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "scorewick-bench-window-4";
     Season s;
     s.team = teams[1].team_name.str();
-    for (int i = 0; i < kGames; ++i) s.paths.push_back((folder / scorewick::sim::GameFileName(i)).string());
+    for (int i = 0; i < kGames; ++i)
+      s.paths.push_back((folder / scorewick::sim::GameFileName(i)).string());
     if (std::filesystem::exists(folder / "done")) return s;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     std::string error;
-    const auto schedule = scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 5);
+    const auto schedule =
+        scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 5);
     if (!scorewick::sim::WriteSeason(teams, schedule, folder.string(), &error)) {
       std::fprintf(stderr, "cannot write the season: %s\n", error.c_str());
       std::abort();
@@ -66,7 +69,8 @@ scorewick::Stat Chosen() {
 scorewick::app::Session& BenchSession() {
   static scorewick::app::Session session = [] {
     scorewick::app::Session s;
-    s.start_folder = (std::filesystem::temp_directory_path() / "scorewick-bench-window-start").string();
+    s.start_folder =
+        (std::filesystem::temp_directory_path() / "scorewick-bench-window-start").string();
     std::filesystem::create_directories(s.start_folder);
     return s;
   }();

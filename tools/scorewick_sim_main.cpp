@@ -7,13 +7,12 @@
 //
 // Exit status: 0 done, 1 the input was refused (nothing written), 2 usage.
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "records/file_io.h"
 #include "records/game_file.h"
@@ -56,7 +55,8 @@ int LoadTeams(const std::string& folder, std::vector<Team>& teams) {
   std::vector<fs::path> paths;
   for (const auto& entry : fs::directory_iterator(folder, ec)) {
     std::string ext = entry.path().extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (entry.is_regular_file() && (ext == ".tem" || ext == ".csv")) paths.push_back(entry.path());
   }
   std::sort(paths.begin(), paths.end());
@@ -84,7 +84,8 @@ int Check(const std::vector<std::string>& paths, const LeagueRules& rules) {
     for (const Inconsistency& i : found) std::cout << path << ": " << i.Text() << "\n";
     if (!found.empty()) ++bad;
   }
-  std::cout << paths.size() - static_cast<std::size_t>(bad) << " of " << paths.size() << " games consistent\n";
+  std::cout << paths.size() - static_cast<std::size_t>(bad) << " of " << paths.size()
+            << " games consistent\n";
   return bad == 0 ? kDone : kRefused;
 }
 
@@ -113,8 +114,10 @@ int main(int argc, char** argv) {
   LeagueRules rules;
   app.add_flag("--sample-season", sample, "write the sample season: four teams and 24 games");
   app.add_option("--teams", teams_dir, "folder of team files to play a season among");
-  app.add_option("--games", games, "number of games to play (default 24)")->check(CLI::Range(1, 100000));
-  app.add_option("--seed", seed, "seed of the season; the same seed gives the same files (default 1)");
+  app.add_option("--games", games, "number of games to play (default 24)")
+      ->check(CLI::Range(1, 100000));
+  app.add_option("--seed", seed,
+                 "seed of the season; the same seed gives the same files (default 1)");
   app.add_option("--out", out, "output folder (a file for --scorebook)");
   app.add_option("--scorebook", scorebook, "compile a scorebook text file into a game file");
   app.add_option("--check", check, "game files to run the consistency checks on");
@@ -122,7 +125,8 @@ int main(int argc, char** argv) {
   app.add_option("--strikes", rules.strikes_per_out, "strikes per out (default 3)");
   app.add_option("--balls", rules.balls_per_walk, "balls per walk (default 4)");
   app.add_option("--outs", rules.outs_per_inning, "outs per inning (default 3)");
-  app.add_flag("--softball", rules.softball, "play the softball game (its own plays and pitch speeds)");
+  app.add_flag("--softball", rules.softball,
+               "play the softball game (its own plays and pitch speeds)");
   app.add_flag("--tie-breaker", rules.tie_breaker, "start extra halves with a runner on second");
   try {
     app.parse(argc, argv);
@@ -131,9 +135,11 @@ int main(int argc, char** argv) {
   }
   const std::string problem = RulesProblem(rules);
   if (!problem.empty()) return Refuse(problem), kUsage;
-  const int modes = (sample ? 1 : 0) + (!teams_dir.empty() ? 1 : 0) + (!scorebook.empty() ? 1 : 0) + (!check.empty() ? 1 : 0);
+  const int modes = (sample ? 1 : 0) + (!teams_dir.empty() ? 1 : 0) + (!scorebook.empty() ? 1 : 0) +
+                    (!check.empty() ? 1 : 0);
   if (modes != 1) {
-    std::cerr << "scorewick-sim: give one of --sample-season, --teams, --scorebook or --check (see --help)\n";
+    std::cerr << "scorewick-sim: give one of --sample-season, --teams, --scorebook or --check (see "
+                 "--help)\n";
     return kUsage;
   }
   if (!check.empty()) return Check(check, rules);
@@ -164,7 +170,7 @@ int main(int argc, char** argv) {
   if (sample && !WriteTeams(teams, out, &error)) return Refuse(error);
   const std::vector<ScheduledGame> schedule = MakeSchedule(teams, games, rules, seed);
   if (!WriteSeason(teams, schedule, out, &error)) return Refuse(error);
-  std::cout << "wrote " << (sample ? std::to_string(teams.size()) + " teams and " : std::string()) << schedule.size()
-            << " games in " << out << "\n";
+  std::cout << "wrote " << (sample ? std::to_string(teams.size()) + " teams and " : std::string())
+            << schedule.size() << " games in " << out << "\n";
   return kDone;
 }

@@ -56,7 +56,8 @@ BoxGameSelection::BoxGameSelection(const std::string& folder, Ui& ui, QWidget* p
   connect(buttons, &QDialogButtonBox::accepted, this, &BoxGameSelection::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(list_, &QListWidget::currentRowChanged, this, [this] { ShowPreview(); });
-  connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { Activated(item); });
+  connect(list_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { Activated(item); });
 
   auto* row = new QHBoxLayout;
   row->addWidget(list_, 1);
@@ -122,7 +123,8 @@ void BoxGameSelection::ShowPreview() {
     return;
   }
   const auto header = ReadGameListHeader((fs::path(folder_) / file).string());
-  preview_->setText(header ? print::FromCp1252(GameListEntry(*header, "(Version 1.7 Format)")) : QString());
+  preview_->setText(header ? print::FromCp1252(GameListEntry(*header, "(Version 1.7 Format)"))
+                           : QString());
 }
 
 void BoxGameSelection::Activated(QListWidgetItem* item) {
@@ -148,11 +150,12 @@ void BoxGameSelection::accept() {
     ui_.ShowMessage("Cannot open " + file, "Load Error", MessageIcon::kExclamation);
     return;
   }
-  const bool current = word.size() == 4 &&
-                       (word[0] | word[1] << 8 | word[2] << 16 | static_cast<std::uint32_t>(word[3]) << 24) ==
-                           kCurrentGameVersion;
+  const bool current =
+      word.size() == 4 && (word[0] | word[1] << 8 | word[2] << 16 |
+                           static_cast<std::uint32_t>(word[3]) << 24) == kCurrentGameVersion;
   if (!current) {
-    ui_.ShowMessage(IncompatibleGameText(file), kIncompatibleGameCaption, MessageIcon::kExclamation);
+    ui_.ShowMessage(IncompatibleGameText(file), kIncompatibleGameCaption,
+                    MessageIcon::kExclamation);
     return;
   }
   path_ = full;

@@ -78,7 +78,8 @@ BoxScoreDialog::BoxScoreDialog(const Game& game, Session& session, Ui& ui, QWidg
 void BoxScoreDialog::Print() {
   std::vector<std::string> lines;
   lines.reserve(static_cast<std::size_t>(lines_->count()));
-  for (int i = 0; i < lines_->count(); ++i) lines.push_back(printing::ToCp1252(lines_->item(i)->text()));
+  for (int i = 0; i < lines_->count(); ++i)
+    lines.push_back(printing::ToCp1252(lines_->item(i)->text()));
   printing::TListBoxOut printout(std::move(lines), title_);
   printout.SetGameTrailer(game_);
   print(printout);
@@ -94,14 +95,16 @@ void BoxScoreDialog::Export() {
   request.filter_index = session_.settings.boxscore_frames ? 2 : 1;
   const std::optional<FileChoice> choice = ui_.ChooseSaveFile(request);
   if (!choice || choice->path.empty()) return;
-  const int index = choice->filter_index >= 1 && choice->filter_index <= 4 ? choice->filter_index : 1;
-  const reports::BoxScoreForm forms[] = {reports::BoxScoreForm::kHtml, reports::BoxScoreForm::kFrames,
+  const int index =
+      choice->filter_index >= 1 && choice->filter_index <= 4 ? choice->filter_index : 1;
+  const reports::BoxScoreForm forms[] = {reports::BoxScoreForm::kHtml,
+                                         reports::BoxScoreForm::kFrames,
                                          reports::BoxScoreForm::kCsv, reports::BoxScoreForm::kText};
   const std::string path = WithExtension(choice->path, kExtensions[index - 1]);
   session_.remembered_folder = FolderOf(path);
   std::string error;
-  if (!reports::WriteBoxScoreExport(path, box_, forms[index - 1], title_, HtmlStyleOf(session_.settings), Now(),
-                                    &error)) {
+  if (!reports::WriteBoxScoreExport(path, box_, forms[index - 1], title_,
+                                    HtmlStyleOf(session_.settings), Now(), &error)) {
     ShowSaveError(ui_, error);
   }
 }

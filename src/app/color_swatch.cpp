@@ -8,9 +8,7 @@ QColor ToQColor(std::uint32_t color) {
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {
-  setMinimumSize(24, 16);
-}
+ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) { setMinimumSize(24, 16); }
 
 void ColorSwatch::set_color(std::uint32_t color) {
   color_ = color;

@@ -32,8 +32,8 @@ int RunDesktop(int argc, char** argv) {
 
   const QRect desktop = QGuiApplication::primaryScreen()->geometry();
   std::error_code ec;
-  Session session = StartSession(std::filesystem::current_path(ec).string(),
-                                 RunningProgramFolder(), desktop.width(), desktop.height());
+  Session session = StartSession(std::filesystem::current_path(ec).string(), RunningProgramFolder(),
+                                 desktop.width(), desktop.height());
   QtUi ui;
   int status = 0;
   {

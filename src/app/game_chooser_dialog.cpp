@@ -23,7 +23,8 @@ constexpr int kFolderRole = Qt::UserRole + 1;
 
 bool IsGameFile(const std::filesystem::path& path) {
   std::string ext = path.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return ext == ".gam";
 }
 
@@ -32,7 +33,8 @@ std::vector<std::string> GameFilesOf(const std::string& folder) {
   std::vector<std::string> files;
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (entry.is_regular_file(ec) && IsGameFile(entry.path())) files.push_back(entry.path().string());
+    if (entry.is_regular_file(ec) && IsGameFile(entry.path()))
+      files.push_back(entry.path().string());
   }
   std::sort(files.begin(), files.end());
   return files;
@@ -43,8 +45,8 @@ std::vector<std::string> GameFilesOf(const std::string& folder) {
 GameChooserDialog::GameChooserDialog(Stat& stat, const std::string& folder, Ui& ui, QWidget* parent)
     : GameChooserDialog(ChooserVariant::kStatistics, &stat, stat, folder, ui, parent) {}
 
-GameChooserDialog::GameChooserDialog(ChooserVariant variant, BaseStatGameStruct& games, const std::string& folder,
-                                     Ui& ui, QWidget* parent)
+GameChooserDialog::GameChooserDialog(ChooserVariant variant, BaseStatGameStruct& games,
+                                     const std::string& folder, Ui& ui, QWidget* parent)
     : GameChooserDialog(variant, nullptr, games, folder, ui, parent) {}
 
 GameChooserDialog::GameChooserDialog(ChooserVariant variant, Stat* stat, BaseStatGameStruct& games,
@@ -123,7 +125,8 @@ void GameChooserDialog::Build() {
 
   connect(folder_list_, &QListWidget::currentItemChanged, this,
           [this](QListWidgetItem* item) { HighlightChanged(item); });
-  connect(folder_list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { DoubleClicked(item); });
+  connect(folder_list_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { DoubleClicked(item); });
   connect(add, &QPushButton::clicked, this, &GameChooserDialog::AddHighlighted);
   connect(add_all, &QPushButton::clicked, this, &GameChooserDialog::AddAllOfFolder);
   connect(remove, &QPushButton::clicked, this, &GameChooserDialog::RemoveHighlighted);
@@ -149,12 +152,13 @@ void GameChooserDialog::EnterFolder(const std::string& folder) {
   if (here.has_parent_path() && here.parent_path() != here) folders.insert(folders.begin(), "..");
   for (const std::string& name : folders) {
     auto* item = new QListWidgetItem("[" + QString::fromStdString(name) + "]", folder_list_);
-    item->setData(kPathRole, QString::fromStdString(name == ".." ? here.parent_path().string() : (here / name).string()));
+    item->setData(kPathRole, QString::fromStdString(name == ".." ? here.parent_path().string()
+                                                                 : (here / name).string()));
     item->setData(kFolderRole, true);
   }
   for (const std::string& file : GameFilesOf(folder_)) {
-    auto* item = new QListWidgetItem(QString::fromStdString(std::filesystem::path(file).filename().string()),
-                                     folder_list_);
+    auto* item = new QListWidgetItem(
+        QString::fromStdString(std::filesystem::path(file).filename().string()), folder_list_);
     item->setData(kPathRole, QString::fromStdString(file));
     item->setData(kFolderRole, false);
   }
@@ -162,7 +166,8 @@ void GameChooserDialog::EnterFolder(const std::string& folder) {
 
 void GameChooserDialog::HighlightChanged(QListWidgetItem* item) {
   if (item == nullptr || item->data(kFolderRole).toBool()) return;
-  const std::optional<std::string> preview = GamePreview(item->data(kPathRole).toString().toStdString());
+  const std::optional<std::string> preview =
+      GamePreview(item->data(kPathRole).toString().toStdString());
   if (preview) preview_->setText(print::FromCp1252(*preview));
 }
 
@@ -202,7 +207,8 @@ void GameChooserDialog::AddFiles(const std::vector<std::string>& paths) {
       break;
     }
   }
-  if (!prior.empty()) ui_.ShowMessage(PriorFormatMessage(prior), kPriorFormatCaption, MessageIcon::kExclamation);
+  if (!prior.empty())
+    ui_.ShowMessage(PriorFormatMessage(prior), kPriorFormatCaption, MessageIcon::kExclamation);
   RefreshChosen();
 }
 
@@ -238,7 +244,8 @@ void GameChooserDialog::RefreshChosen() {
 void GameChooserDialog::accept() {
   UserMessage message;
   if (variant_ == ChooserVariant::kStatistics) {
-    if (selection_.Finish(team_box_->currentIndex(), *stat_, &message) != GameSelection::FinishResult::kOk) {
+    if (selection_.Finish(team_box_->currentIndex(), *stat_, &message) !=
+        GameSelection::FinishResult::kOk) {
       ui_.ShowMessage(message.text, message.caption, message.icon);
       return;
     }

@@ -38,8 +38,8 @@ class GameChooserDialog : public QDialog {
   GameChooserDialog(Stat& stat, const std::string& folder, Ui& ui, QWidget* parent);
   // A plot variant (kScatterPlots or kPitchingPlots): on OK, games receives
   // the chosen games.
-  GameChooserDialog(ChooserVariant variant, BaseStatGameStruct& games, const std::string& folder, Ui& ui,
-                    QWidget* parent);
+  GameChooserDialog(ChooserVariant variant, BaseStatGameStruct& games, const std::string& folder,
+                    Ui& ui, QWidget* parent);
 
   ChooserVariant variant() const { return variant_; }
   // The folder the folder list shows.
@@ -59,8 +59,8 @@ class GameChooserDialog : public QDialog {
   void accept() override;
 
  private:
-  GameChooserDialog(ChooserVariant variant, Stat* stat, BaseStatGameStruct& games, const std::string& folder,
-                    Ui& ui, QWidget* parent);
+  GameChooserDialog(ChooserVariant variant, Stat* stat, BaseStatGameStruct& games,
+                    const std::string& folder, Ui& ui, QWidget* parent);
   void Build();
   void HighlightChanged(QListWidgetItem* item);
   void DoubleClicked(QListWidgetItem* item);

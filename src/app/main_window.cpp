@@ -10,9 +10,9 @@
 #include <QToolBar>
 
 #include "app/core/main_menu.h"
-#include "platform/ui.h"
 #include "app/palm_user_dialog.h"
 #include "app/pictures.h"
+#include "platform/ui.h"
 
 namespace scorewick::app {
 namespace {
@@ -82,8 +82,8 @@ void MainWindow::BuildMenu() {
   std::function<void(QMenu*, const std::vector<MenuEntry>&)> fill =
       [&](QMenu* menu, const std::vector<MenuEntry>& entries) {
         for (const MenuEntry& entry : entries) {
-          const QString label = QString::fromUtf8(entry.label.data(),
-                                                  static_cast<qsizetype>(entry.label.size()));
+          const QString label =
+              QString::fromUtf8(entry.label.data(), static_cast<qsizetype>(entry.label.size()));
           switch (entry.kind) {
             case MenuEntry::Kind::kSeparator:
               menu->addSeparator();

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 #include "app/color_swatch.h"
-#include "reports/print/field_picture.h"
 #include "app/pictures.h"
+#include "reports/print/field_picture.h"
 
 namespace scorewick::app {
 namespace {
@@ -32,9 +32,12 @@ QSpinBox* Spin(QWidget* parent, const char* name, int low, int high, int value) 
 }  // namespace
 
 const std::array<const char*, kHtmlColorCount>& OptionsDialog::ColorNames() {
-  static const std::array<const char*, kHtmlColorCount> names = {
-      "Page Background Color",          "Header Background Color", "Primary Row Background Color",
-      "Alternate Row Background Color", "Font Color",              "Header Font Color"};
+  static const std::array<const char*, kHtmlColorCount> names = {"Page Background Color",
+                                                                 "Header Background Color",
+                                                                 "Primary Row Background Color",
+                                                                 "Alternate Row Background Color",
+                                                                 "Font Color",
+                                                                 "Header Font Color"};
   return names;
 }
 
@@ -61,8 +64,8 @@ OptionsDialog::OptionsDialog(Settings& settings, Ui& ui, QWidget* parent)
   auto* ball = new QLabel(this);
   ball->setPixmap(BaseballPicture(40));
   auto* field = new QLabel(this);
-  field->setPixmap(QPixmap::fromImage(print::DrawFieldWithoutBases()).scaledToHeight(
-      40, Qt::SmoothTransformation));
+  field->setPixmap(QPixmap::fromImage(print::DrawFieldWithoutBases())
+                       .scaledToHeight(40, Qt::SmoothTransformation));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ball);
   buttons->addStretch();

@@ -15,11 +15,11 @@
 
 #include "app/calendar_dialog.h"
 #include "app/core/html_style.h"
+#include "app/core/team_save_as.h"
 #include "app/remembered_position.h"
 #include "reports/address_list.h"
 #include "reports/print/cp1252_text.h"
 #include "reports/print/phone_out.h"
-#include "app/core/team_save_as.h"
 
 namespace scorewick::app {
 namespace {
@@ -64,10 +64,14 @@ bool ParseBirthday(const QString& text, LocalDate* date) {
 
 const std::array<PersonalInfoDialog::Column, 9>& PersonalInfoDialog::Columns() {
   static const std::array<Column, 9> columns = {{
-      {"Name", 90, Qt::AlignLeft},       {"Phone", 75, Qt::AlignHCenter},
-      {"Birthday", 75, Qt::AlignHCenter}, {"Address", 150, Qt::AlignLeft},
-      {"City", 100, Qt::AlignLeft},      {"State", 75, Qt::AlignLeft},
-      {"Zip", 60, Qt::AlignLeft},        {"e-mail", 100, Qt::AlignLeft},
+      {"Name", 90, Qt::AlignLeft},
+      {"Phone", 75, Qt::AlignHCenter},
+      {"Birthday", 75, Qt::AlignHCenter},
+      {"Address", 150, Qt::AlignLeft},
+      {"City", 100, Qt::AlignLeft},
+      {"State", 75, Qt::AlignLeft},
+      {"Zip", 60, Qt::AlignLeft},
+      {"e-mail", 100, Qt::AlignLeft},
       {"Note", 100, Qt::AlignLeft},
   }};
   return columns;
@@ -177,10 +181,15 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
 
 void PersonalInfoDialog::FillRow(int row) {
   const PLAYER_INFO& info = team_.info(row);
-  const std::string values[] = {team_.player(row).name.str(), info.phone.str(),
-                                reports::BirthdayText(info), info.address.str(),
-                                info.city.str(), info.state.str(), info.zip.str(),
-                                info.email.str(), info.note.str()};
+  const std::string values[] = {team_.player(row).name.str(),
+                                info.phone.str(),
+                                reports::BirthdayText(info),
+                                info.address.str(),
+                                info.city.str(),
+                                info.state.str(),
+                                info.zip.str(),
+                                info.email.str(),
+                                info.note.str()};
   for (int c = 0; c < static_cast<int>(Columns().size()); ++c) {
     auto* item = new QTableWidgetItem(FromCp1252(values[c]));
     item->setTextAlignment(Columns()[static_cast<std::size_t>(c)].alignment | Qt::AlignVCenter);
@@ -279,8 +288,7 @@ void PersonalInfoDialog::Ok() {
 }
 
 void PersonalInfoDialog::ClearBoxes() {
-  for (QLineEdit* edit :
-       {name_, birthday_, phone_, address_, city_, state_, zip_, email_, note_}) {
+  for (QLineEdit* edit : {name_, birthday_, phone_, address_, city_, state_, zip_, email_, note_}) {
     edit->clear();
   }
 }

@@ -31,8 +31,8 @@ void DrawBaseball(QPainter& p, QRectF r) {
   left.cubicTo(r.left() + w * 0.42, r.top() + h * 0.35, r.left() + w * 0.42, r.top() + h * 0.65,
                r.left() + w * 0.22, r.top() + h * 0.9);
   right.moveTo(r.right() - w * 0.22, r.top() + h * 0.1);
-  right.cubicTo(r.right() - w * 0.42, r.top() + h * 0.35, r.right() - w * 0.42,
-                r.top() + h * 0.65, r.right() - w * 0.22, r.top() + h * 0.9);
+  right.cubicTo(r.right() - w * 0.42, r.top() + h * 0.35, r.right() - w * 0.42, r.top() + h * 0.65,
+                r.right() - w * 0.22, r.top() + h * 0.9);
   p.drawPath(left);
   p.drawPath(right);
   if (w >= 20) {
@@ -42,7 +42,8 @@ void DrawBaseball(QPainter& p, QRectF r) {
       const double side = path == &left ? 1 : -1;
       for (int i = 1; i < 8; ++i) {
         const QPointF at = path->pointAtPercent(i / 8.0);
-        p.drawLine(at + QPointF(-side * w * 0.04, -h * 0.02), at + QPointF(side * w * 0.04, h * 0.02));
+        p.drawLine(at + QPointF(-side * w * 0.04, -h * 0.02),
+                   at + QPointF(side * w * 0.04, h * 0.02));
       }
     }
   }
@@ -61,8 +62,8 @@ void DrawHandheld(QPainter& p, QRectF r, bool pocket_pc) {
   p.setBrush(QColor(60, 60, 60));
   const double b = r.width() * 0.14;
   for (int i = 0; i < 3; ++i) {
-    p.drawEllipse(QRectF(r.left() + r.width() * (0.16 + 0.27 * i), r.bottom() - r.height() * 0.22,
-                         b, b));
+    p.drawEllipse(
+        QRectF(r.left() + r.width() * (0.16 + 0.27 * i), r.bottom() - r.height() * 0.22, b, b));
   }
 }
 
@@ -127,8 +128,7 @@ QPixmap SplashPicture() {
   p.drawText(QRectF(w * 0.3, h * 0.1 + 50, w * 0.5, 24), Qt::AlignCenter, "PC to PDA Interface");
   p.setFont(QFont("Arial", 9));
   p.setPen(Qt::white);
-  p.drawText(QRectF(0, h - 22, w - 10, 18), Qt::AlignRight | Qt::AlignVCenter,
-             "Brixley Scorewick");
+  p.drawText(QRectF(0, h - 22, w - 10, 18), Qt::AlignRight | Qt::AlignVCenter, "Brixley Scorewick");
   p.setPen(QPen(kNavy, 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(1, 1, w - 2, h - 2));
@@ -145,9 +145,9 @@ QPixmap BackgroundTile() {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(216, 232, 214));
   for (int offset = -size; offset < size; offset += size / 2) {
-    p.drawPolygon(QPolygonF({QPointF(offset, 0), QPointF(offset + size / 4.0, 0),
-                             QPointF(offset + size / 4.0 + size, size),
-                             QPointF(offset + size, size)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(offset, 0), QPointF(offset + size / 4.0, 0),
+                   QPointF(offset + size / 4.0 + size, size), QPointF(offset + size, size)}));
   }
   return pixmap;
 }

@@ -40,7 +40,8 @@ QComboBox* NamedBox(const char* name) {
 
 }  // namespace
 
-PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui, QWidget* parent)
+PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui,
+                                 QWidget* parent)
     : QDialog(parent), session_(session), ui_(ui) {
   static_cast<BaseStatGameStruct&>(info_) = chosen;
   setWindowTitle(kPitchingPlotsTitle);
@@ -72,7 +73,8 @@ PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& sess
   }
   thirds_ = new QLabel;
   thirds_->setObjectName("zone_thirds");
-  canvas_ = new PlotCanvas(kCanvasSize, [this](QPainter& painter, int width) { Draw(painter, width); }, this);
+  canvas_ = new PlotCanvas(
+      kCanvasSize, [this](QPainter& painter, int width) { Draw(painter, width); }, this);
 
   auto* lists = new QFormLayout;
   lists->addRow("Pitcher", pitcher_box_);
@@ -107,7 +109,8 @@ PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& sess
   for (QComboBox* box : {pitcher_box_, batter_box_, type_box_}) {
     connect(box, &QComboBox::currentIndexChanged, this, [this] { ChoiceChanged(); });
   }
-  for (QCheckBox* box : kind_boxes_) connect(box, &QCheckBox::toggled, this, [this] { ChoiceChanged(); });
+  for (QCheckBox* box : kind_boxes_)
+    connect(box, &QCheckBox::toggled, this, [this] { ChoiceChanged(); });
   connect(print_button, &QPushButton::clicked, this, &PitchPlotWindow::Print);
   connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -116,10 +119,12 @@ PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& sess
 
 bool PitchPlotWindow::Open() {
   if (!AcceptPlotGames(info_.Load(), info_, ui_)) return false;
-  const QSignalBlocker quiet_pitchers(pitcher_box_), quiet_batters(batter_box_), quiet_types(type_box_);
+  const QSignalBlocker quiet_pitchers(pitcher_box_), quiet_batters(batter_box_),
+      quiet_types(type_box_);
   for (const std::string& name : info_.pitchers) pitcher_box_->addItem(printing::FromCp1252(name));
   for (const std::string& name : info_.batters) batter_box_->addItem(printing::FromCp1252(name));
-  for (int t = 0; t < kPitchTypeCount; ++t) type_box_->addItem(QString::fromLatin1(PitchTypeName(t).data()));
+  for (int t = 0; t < kPitchTypeCount; ++t)
+    type_box_->addItem(QString::fromLatin1(PitchTypeName(t).data()));
   type_box_->addItem(QString::fromLatin1(kAllPitches.data()));
   pitcher_box_->setCurrentIndex(0);
   batter_box_->setCurrentIndex(batter_box_->count() - 1);
@@ -141,7 +146,8 @@ void PitchPlotWindow::ChoiceChanged() {
   for (std::size_t k = 0; k < 3; ++k) info_.show[k] = kind_boxes_[k]->isChecked();
   const PitchFigures f = info_.Figures();
   const double values[4] = {f.average_speed, f.strike_percent, f.ball_percent, f.hit_percent};
-  for (std::size_t i = 0; i < 4; ++i) figure_labels_[i]->setText(QString::fromStdString(FigureText(values[i])));
+  for (std::size_t i = 0; i < 4; ++i)
+    figure_labels_[i]->setText(QString::fromStdString(FigureText(values[i])));
   thirds_->setText(QString::fromStdString(ZoneThirdsLine(f)));
   canvas_->update();
 }
@@ -156,7 +162,8 @@ void PitchPlotWindow::Draw(QPainter& painter, int width) {
   painter.setPen(Qt::black);
   for (const QPoint& origin : {left, right}) {
     const QString text = printing::ZoneCaption(origin == right);
-    printing::DrawTextAt(painter, origin.x() + (kZoneWidth - printing::TextWidth(painter, text)) / 2,
+    printing::DrawTextAt(painter,
+                         origin.x() + (kZoneWidth - printing::TextWidth(painter, text)) / 2,
                          kTopMargin + kZoneHeight + 4, text);
   }
 }

@@ -4,7 +4,8 @@
 
 namespace scorewick::app {
 
-PlotCanvas::PlotCanvas(QSize size, Draw draw, QWidget* parent) : QWidget(parent), draw_(std::move(draw)) {
+PlotCanvas::PlotCanvas(QSize size, Draw draw, QWidget* parent)
+    : QWidget(parent), draw_(std::move(draw)) {
   setFixedSize(size);
   setAutoFillBackground(true);
   QPalette palette = this->palette();

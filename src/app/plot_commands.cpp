@@ -28,8 +28,12 @@ void RunPlot(CommandEnv& env, ChooserVariant variant) {
 
 }  // namespace
 
-void RunScatterPlots(CommandEnv& env) { RunPlot<ScatterPlotWindow>(env, ChooserVariant::kScatterPlots); }
+void RunScatterPlots(CommandEnv& env) {
+  RunPlot<ScatterPlotWindow>(env, ChooserVariant::kScatterPlots);
+}
 
-void RunPitchingPlots(CommandEnv& env) { RunPlot<PitchPlotWindow>(env, ChooserVariant::kPitchingPlots); }
+void RunPitchingPlots(CommandEnv& env) {
+  RunPlot<PitchPlotWindow>(env, ChooserVariant::kPitchingPlots);
+}
 
 }  // namespace scorewick::app

@@ -3,16 +3,17 @@
 #include <algorithm>
 #include <string>
 
-
 namespace scorewick::app {
 
 bool AcceptPlotGames(const AccumulateReport& report, BaseStatGameStruct& games, Ui& ui) {
   if (report.refusals.empty()) return true;
   const bool none_left = report.games_read == 0;
-  std::string text = none_left ? "No game could be read:\n" : "These games could not be read and are left out:\n";
+  std::string text =
+      none_left ? "No game could be read:\n" : "These games could not be read and are left out:\n";
   for (const GameRefusal& refusal : report.refusals) {
-    const std::string why = refusal.kind == GameRefusal::Kind::kPriorFormat ? "not in the 3.0 game format"
-                                                                            : refusal.reason;
+    const std::string why = refusal.kind == GameRefusal::Kind::kPriorFormat
+                                ? "not in the 3.0 game format"
+                                : refusal.reason;
     text += "\n" + refusal.file + (why.empty() ? std::string() : " (" + why + ")");
   }
   ui.ShowMessage(text, "Load Error", MessageIcon::kExclamation);

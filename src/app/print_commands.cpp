@@ -44,7 +44,8 @@ void RunPrintGame(CommandEnv& env) {
     return;
   }
   const std::string logos[2] = {LogoPath(game.home, session), LogoPath(game.visitor, session)};
-  const std::uint32_t hit_line = ResolveColor(session.settings.hit_to_line_color, ClassicSystemColor);
+  const std::uint32_t hit_line =
+      ResolveColor(session.settings.hit_to_line_color, ClassicSystemColor);
   PrintGameDialog dialog(game, logos, hit_line, ui, &env.window);
   PrintGameDialogRun()(dialog);
 }

@@ -36,8 +36,11 @@ reports::GamePrintOptions& RememberedGamePrintOptions() {
 
 PrintGameDialog::PrintGameDialog(const Game& game, const std::string (&logo_files)[2],
                                  std::uint32_t hit_line_color, Ui& ui, QWidget* parent)
-    : QDialog(parent), game_(game), logo_files_{logo_files[0], logo_files[1]},
-      hit_line_color_(hit_line_color), ui_(ui) {
+    : QDialog(parent),
+      game_(game),
+      logo_files_{logo_files[0], logo_files[1]},
+      hit_line_color_(hit_line_color),
+      ui_(ui) {
   setWindowTitle("Print Game");
   print = [this](print::Printout& printout) { PrintOnApplicationPrinter(printout, ui_, this); };
 

@@ -29,8 +29,8 @@ class PrintGameDialog : public QDialog {
  public:
   // game must outlive the dialog.  logo_files: the home and visiting
   // teams' logo files as the program finds them.
-  PrintGameDialog(const Game& game, const std::string (&logo_files)[2], std::uint32_t hit_line_color,
-                  Ui& ui, QWidget* parent);
+  PrintGameDialog(const Game& game, const std::string (&logo_files)[2],
+                  std::uint32_t hit_line_color, Ui& ui, QWidget* parent);
 
   // The options as the dialog shows them.
   reports::GamePrintOptions options() const;

@@ -13,12 +13,14 @@ namespace scorewick::app {
 
 bool PrintOnApplicationPrinter(print::Printout& printout, Ui& ui, QWidget* parent) {
   return PrintOnApplicationPrinter(
-      printout.JobName(), [&printout](print::PageTarget& target) { return print::AppendPages(printout, target); }, 0,
+      printout.JobName(),
+      [&printout](print::PageTarget& target) { return print::AppendPages(printout, target); }, 0,
       ui, parent);
 }
 
-bool PrintOnApplicationPrinter(const QString& job_name, const std::function<int(print::PageTarget&)>& draw,
-                               int orientation, Ui& ui, QWidget* parent) {
+bool PrintOnApplicationPrinter(const QString& job_name,
+                               const std::function<int(print::PageTarget&)>& draw, int orientation,
+                               Ui& ui, QWidget* parent) {
   QPrinter& printer = ApplicationPrinter();
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle("Print");
@@ -39,8 +41,8 @@ bool PrintOnApplicationPrinter(const QString& job_name, const std::function<int(
   print::PagedDeviceTarget target(printer);
   const bool drawn = draw(target) >= 0;
   if (!target.Finish() || !drawn) {
-    ui.ShowMessage("The printer could not print " + job_name.toStdString() + ".",
-                   "Print Error", MessageIcon::kExclamation);
+    ui.ShowMessage("The printer could not print " + job_name.toStdString() + ".", "Print Error",
+                   MessageIcon::kExclamation);
     return false;
   }
   return true;

@@ -13,7 +13,7 @@ class QWidget;
 namespace scorewick::print {
 class PageTarget;
 class Printout;
-}
+}  // namespace scorewick::print
 
 namespace scorewick::app {
 
@@ -25,8 +25,9 @@ bool PrintOnApplicationPrinter(print::Printout& printout, Ui& ui, QWidget* paren
 // when the device failed), in the orientation given (print::kPortrait or
 // print::kLandscape; 0 keeps the printer's), which the printer gets back
 // afterwards.
-bool PrintOnApplicationPrinter(const QString& job_name, const std::function<int(print::PageTarget&)>& draw,
-                               int orientation, Ui& ui, QWidget* parent);
+bool PrintOnApplicationPrinter(const QString& job_name,
+                               const std::function<int(print::PageTarget&)>& draw, int orientation,
+                               Ui& ui, QWidget* parent);
 
 // The printer set-up dialog of the dialogs that print.
 void RunPrinterSetupDialog(QWidget* parent);

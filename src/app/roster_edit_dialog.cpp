@@ -23,8 +23,8 @@ namespace {
 using print::FromCp1252;
 using print::ToCp1252;
 
-constexpr std::uint8_t kBatsCodes[] = {1, 0, 2};    // Right, Left, Switch
-constexpr std::uint8_t kThrowsCodes[] = {1, 0};     // Right, Left
+constexpr std::uint8_t kBatsCodes[] = {1, 0, 2};  // Right, Left, Switch
+constexpr std::uint8_t kThrowsCodes[] = {1, 0};   // Right, Left
 const QString kSelfPrefix = "Self at ";
 
 QString PositionText(int position) {
@@ -105,7 +105,8 @@ RosterEditDialog::RosterEditDialog(Team& team, Session& session, Ui& ui, QWidget
   for (const auto& [label, command] : sorts) {
     QAction* action = sort_menu_->addAction(label);
     action->setData(command);
-    connect(action, &QAction::triggered, this, [this, command = command] { RunSortCommand(command); });
+    connect(action, &QAction::triggered, this,
+            [this, command = command] { RunSortCommand(command); });
   }
   sort->setMenu(sort_menu_);
   personal_info_ = Button(this, "personal_info", "Edit Players Personal &Info ...");
@@ -115,9 +116,8 @@ RosterEditDialog::RosterEditDialog(Team& team, Session& session, Ui& ui, QWidget
   ok->setDefault(true);
 
   connect(roster_, &QListWidget::currentRowChanged, this, [this](int) { ShowSelected(); });
-  connect(lineup_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    SelectPlayer(item->data(Qt::UserRole).toInt());
-  });
+  connect(lineup_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { SelectPlayer(item->data(Qt::UserRole).toInt()); });
   connect(add, &QPushButton::clicked, this, &RosterEditDialog::Add);
   connect(update, &QPushButton::clicked, this, &RosterEditDialog::Update);
   connect(remove, &QPushButton::clicked, this, &RosterEditDialog::Delete);
@@ -258,7 +258,7 @@ void RosterEditDialog::ShowSelected() {
   name_->setText(FromCp1252(p.name.view()));
   position_->setCurrentIndex(p.position >= 0 && p.position < kPositionCount ? p.position : -1);
   number_->setCurrentIndex(p.uniform_number >= -1 && p.uniform_number <= 99 ? p.uniform_number + 1
-                                                                             : -1);
+                                                                            : -1);
   order_->setCurrentIndex(p.batting_order >= 0 && p.batting_order <= 20 ? p.batting_order : -1);
   bats_->setCurrentIndex(p.bats == 1 ? 0 : p.bats == 0 ? 1 : 2);
   throws_->setCurrentIndex(p.throws_right == 1 ? 0 : 1);
@@ -267,7 +267,8 @@ void RosterEditDialog::ShowSelected() {
 PLAYER RosterEditDialog::FieldsInto(PLAYER p) const {
   if (!name_->text().isEmpty()) p.name.set(ToCp1252(name_->text()));
   p.position = std::max(0, position_->currentIndex());
-  p.uniform_number = static_cast<std::int16_t>(number_->currentIndex() < 0 ? 0 : number_->currentIndex() - 1);
+  p.uniform_number =
+      static_cast<std::int16_t>(number_->currentIndex() < 0 ? 0 : number_->currentIndex() - 1);
   p.batting_order = std::max(0, order_->currentIndex());
   if (bats_->currentIndex() >= 0) p.bats = kBatsCodes[bats_->currentIndex()];
   if (throws_->currentIndex() >= 0) p.throws_right = kThrowsCodes[throws_->currentIndex()];

@@ -29,7 +29,8 @@ void FillList(QComboBox* box, const std::vector<std::string>& names) {
 
 }  // namespace
 
-ScatterPlotWindow::ScatterPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui, QWidget* parent)
+ScatterPlotWindow::ScatterPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui,
+                                     QWidget* parent)
     : QDialog(parent), session_(session), ui_(ui) {
   static_cast<BaseStatGameStruct&>(info_) = chosen;
   setWindowTitle(kScatterPlotsTitle);
@@ -44,11 +45,12 @@ ScatterPlotWindow::ScatterPlotWindow(const BaseStatGameStruct& chosen, Session& 
     box->setMinimumContentsLength(22);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   }
-  canvas_ = new PlotCanvas(printing::SprayChartSize(field_),
-                           [this](QPainter& painter, int width) {
-                             printing::DrawSprayChart(painter, info_, field_, width);
-                           },
-                           this);
+  canvas_ = new PlotCanvas(
+      printing::SprayChartSize(field_),
+      [this](QPainter& painter, int width) {
+        printing::DrawSprayChart(painter, info_, field_, width);
+      },
+      this);
   auto* print_button = new QPushButton("&Print");
   print_button->setObjectName("print");
   auto* setup = new QPushButton("Printer &Setup");

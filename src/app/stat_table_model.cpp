@@ -8,9 +8,12 @@ namespace scorewick::app {
 
 Qt::Alignment QtAlignment(Alignment alignment) {
   switch (alignment) {
-    case Alignment::kLeft: return Qt::AlignLeft | Qt::AlignVCenter;
-    case Alignment::kCenter: return Qt::AlignCenter;
-    case Alignment::kRight: break;
+    case Alignment::kLeft:
+      return Qt::AlignLeft | Qt::AlignVCenter;
+    case Alignment::kCenter:
+      return Qt::AlignCenter;
+    case Alignment::kRight:
+      break;
   }
   return Qt::AlignRight | Qt::AlignVCenter;
 }

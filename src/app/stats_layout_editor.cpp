@@ -18,7 +18,8 @@ StatsLayoutEditor::StatsLayoutEditor(StatTable table, StatLayout layout, QWidget
   available_->setObjectName("available");
   viewed_ = new QListWidget;
   viewed_->setObjectName("viewed");
-  for (QListWidget* list : {available_, viewed_}) list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  for (QListWidget* list : {available_, viewed_})
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
   QFont big = font();
   big.setPixelSize(16);  // 12 points high
@@ -61,7 +62,8 @@ void StatsLayoutEditor::Move(QListWidget* list, bool shown, bool all) {
     for (LayoutEntry& entry : layout_) entry.shown = shown;
   } else {
     for (int i = 0; i < list->count(); ++i) {
-      if (list->item(i)->isSelected()) layout_[list->item(i)->data(Qt::UserRole).toUInt()].shown = shown;
+      if (list->item(i)->isSelected())
+        layout_[list->item(i)->data(Qt::UserRole).toUInt()].shown = shown;
     }
   }
   Fill();

@@ -41,7 +41,9 @@ constexpr int kMaxPrintWidth = 1000;
 
 std::size_t At(StatTable table) { return static_cast<std::size_t>(table); }
 
-bool BattingSide(StatTable table) { return table == StatTable::kBatting || table == StatTable::kRunning; }
+bool BattingSide(StatTable table) {
+  return table == StatTable::kBatting || table == StatTable::kRunning;
+}
 
 // The number at the start of an input box's text; 0 when there is none.
 int LeadingNumber(const std::string& text) {
@@ -50,12 +52,14 @@ int LeadingNumber(const std::string& text) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), value);
   (void)end;
-  return error == std::errc() ? value : error == std::errc::result_out_of_range ? kMaxPrintWidth : 0;
+  return error == std::errc()                      ? value
+         : error == std::errc::result_out_of_range ? kMaxPrintWidth
+                                                   : 0;
 }
 
 std::string RefusalLine(const GameRefusal& refusal) {
   const char* why = refusal.kind == GameRefusal::Kind::kPriorFormat ? "not in the 3.0 game format"
-                                                                     : refusal.reason.c_str();
+                                                                    : refusal.reason.c_str();
   return refusal.file + (*why ? std::string(" (") + why + ")" : std::string());
 }
 
@@ -99,14 +103,16 @@ void StatsWindow::Build() {
   // of the team's name and "Opponents".
   view_tabs_ = new QTabBar;
   view_tabs_->setObjectName("views");
-  const QString team = print::FromCp1252(chosen_.all_teams ? std::string(kAllTeamsName) : chosen_.team_name);
+  const QString team =
+      print::FromCp1252(chosen_.all_teams ? std::string(kAllTeamsName) : chosen_.team_name);
   view_tabs_->addTab(team);
   if (!chosen_.all_teams) {
     view_tabs_->addTab("Opponents");
     view_tabs_->addTab("Combined");
   }
   const int tab_width = 8 * static_cast<int>(std::max<qsizetype>(team.size(), 9)) + 16;
-  view_tabs_->setStyleSheet(QString("QTabBar::tab { width: %1px; min-height: 22px; }").arg(tab_width));
+  view_tabs_->setStyleSheet(
+      QString("QTabBar::tab { width: %1px; min-height: 22px; }").arg(tab_width));
   view_tabs_->setExpanding(false);
 
   model_ = new StatTableModel(this);
@@ -166,9 +172,11 @@ void StatsWindow::Build() {
   auto* export_button = new QPushButton("E&xport");
   export_button->setObjectName("export");
   auto* export_menu = new QMenu(export_button);
-  export_menu->addAction("As &Comma-Separated Text ...", this, [this] { Export(ExportForm::kCsv); });
+  export_menu->addAction("As &Comma-Separated Text ...", this,
+                         [this] { Export(ExportForm::kCsv); });
   export_menu->addAction("As &HTML Page ...", this, [this] { Export(ExportForm::kHtml); });
-  export_menu->addAction("&Added to an HTML Page Begun ...", this, [this] { Export(ExportForm::kHtmlAppended); });
+  export_menu->addAction("&Added to an HTML Page Begun ...", this,
+                         [this] { Export(ExportForm::kHtmlAppended); });
   export_button->setMenu(export_menu);
   auto* ok = new QPushButton("OK");
   ok->setObjectName("ok");
@@ -198,11 +206,15 @@ void StatsWindow::Build() {
   resize(900, 560);
   UpdateSplitRadios();
 
-  connect(table_tabs_, &QTabBar::currentChanged, this, [this](int t) { ShowTable(static_cast<StatTable>(t)); });
-  connect(view_tabs_, &QTabBar::currentChanged, this, [this](int v) { ShowView(static_cast<StatView>(v)); });
+  connect(table_tabs_, &QTabBar::currentChanged, this,
+          [this](int t) { ShowTable(static_cast<StatTable>(t)); });
+  connect(view_tabs_, &QTabBar::currentChanged, this,
+          [this](int v) { ShowView(static_cast<StatView>(v)); });
   connect(split_group_, &QButtonGroup::idClicked, this, [this](int split) { SetSplit(split); });
-  connect(innings_, &QComboBox::currentIndexChanged, this, [this](int index) { SetInnings(index + 1); });
-  connect(header, &QHeaderView::sectionClicked, this, [this](int section) { SortBySection(section); });
+  connect(innings_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { SetInnings(index + 1); });
+  connect(header, &QHeaderView::sectionClicked, this,
+          [this](int section) { SortBySection(section); });
   connect(print, &QPushButton::clicked, this, &StatsWindow::Print);
   connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -213,7 +225,8 @@ bool StatsWindow::Open() {
   if (!Compute(batting_split_, pitching_split_, &refusals)) return false;
   if (!refusals.empty()) {
     const bool none_left = static_cast<int>(refusals.size()) >= chosen_.game_count();
-    std::string text = none_left ? "No game could be read:\n" : "These games could not be read and are left out:\n";
+    std::string text = none_left ? "No game could be read:\n"
+                                 : "These games could not be read and are left out:\n";
     for (const GameRefusal& refusal : refusals) text += "\n" + RefusalLine(refusal);
     ui_.ShowMessage(text, "Load Error", MessageIcon::kExclamation);
     if (none_left) return false;
@@ -221,7 +234,8 @@ bool StatsWindow::Open() {
     const std::vector<std::string> paths = chosen_.file_names();
     chosen_.ClearGames();
     for (const std::string& path : paths) {
-      if (std::none_of(refusals.begin(), refusals.end(), [&](const GameRefusal& r) { return r.file == path; })) {
+      if (std::none_of(refusals.begin(), refusals.end(),
+                       [&](const GameRefusal& r) { return r.file == path; })) {
         chosen_.AddGame(path);
       }
     }
@@ -230,7 +244,8 @@ bool StatsWindow::Open() {
   return true;
 }
 
-bool StatsWindow::Compute(int batting_split, int pitching_split, std::vector<GameRefusal>* refusals) {
+bool StatsWindow::Compute(int batting_split, int pitching_split,
+                          std::vector<GameRefusal>* refusals) {
   const int games = chosen_.game_count();
   const int total = chosen_.all_teams ? games : 2 * games;
   QProgressDialog progress("Counting the games ...", "Cancel", 0, std::max(total, 1), this);
@@ -282,16 +297,21 @@ bool StatsWindow::Compute(int batting_split, int pitching_split, std::vector<Gam
 
 Stat& StatsWindow::Shown() {
   switch (view_) {
-    case StatView::kTeam: break;
-    case StatView::kOpponents: return opponents_;
-    case StatView::kCombined: return combined_;
+    case StatView::kTeam:
+      break;
+    case StatView::kOpponents:
+      return opponents_;
+    case StatView::kCombined:
+      return combined_;
   }
   return team_;
 }
 
 const Stat& StatsWindow::shown() const { return const_cast<StatsWindow*>(this)->Shown(); }
 
-int StatsWindow::ShownSplit() const { return BattingSide(table_) ? batting_split_ : pitching_split_; }
+int StatsWindow::ShownSplit() const {
+  return BattingSide(table_) ? batting_split_ : pitching_split_;
+}
 
 void StatsWindow::ReadBackWidths() {
   StatLayout& layout = layouts_[At(model_->table())];
@@ -391,7 +411,8 @@ void StatsWindow::SortBySection(int section) {
   next[static_cast<std::size_t>(column)] = !descending;
   sort_column_[At(table_)] = column;
   model_->Refresh();
-  list_->horizontalHeader()->setSortIndicator(section, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+  list_->horizontalHeader()->setSortIndicator(
+      section, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void StatsWindow::EditLayout(StatTable table) {
@@ -406,25 +427,29 @@ void StatsWindow::Print() {
   ReadBackWidths();
   if (ui_.AskYesNo("Modify number of characters printed per page width ?", kScorewickCaption,
                    MessageIcon::kQuestion)) {
-    if (const std::optional<std::string> text = ui_.AskText("Characters per width :", "Page Width Option", "125")) {
+    if (const std::optional<std::string> text =
+            ui_.AskText("Characters per width :", "Page Width Option", "125")) {
       int width = std::min(LeadingNumber(*text), kMaxPrintWidth);
       if (width < reports::kMinPageWidth) {
         ui_.ShowMessage(
-            "Sorry, your selection was too low and would not print properly.  Resetting to the lowest setting, 50",
+            "Sorry, your selection was too low and would not print properly.  Resetting to the "
+            "lowest setting, 50",
             kScorewickCaption, MessageIcon::kExclamation);
         width = reports::kMinPageWidth;
       }
       session_.stats_print_width = width;
     }
   }
-  const bool landscape =
-      ui_.AskYesNo("Would you like to print this report in landscape mode?", kScorewickCaption, MessageIcon::kQuestion);
+  const bool landscape = ui_.AskYesNo("Would you like to print this report in landscape mode?",
+                                      kScorewickCaption, MessageIcon::kQuestion);
   const int width = session_.stats_print_width > 0 ? session_.stats_print_width
                     : landscape                    ? reports::kLandscapePageWidth
                                                    : reports::kPortraitPageWidth;
-  const auto sections = reports::StatsTextSections(Shown(), table_, layouts_[At(table_)], ShownSplit(), width);
+  const auto sections =
+      reports::StatsTextSections(Shown(), table_, layouts_[At(table_)], ShownSplit(), width);
   if (sections.empty()) return;
-  print_runner(sections, reports::StatsPrintTitle(Shown().team_name, view_), chosen_.file_names(), width, landscape);
+  print_runner(sections, reports::StatsPrintTitle(Shown().team_name, view_), chosen_.file_names(),
+               width, landscape);
 }
 
 void StatsWindow::Export(ExportForm form) {
@@ -458,7 +483,8 @@ void StatsWindow::done(int result) {
   ReadBackWidths();
   for (int t = 0; t < kStatTableCount; ++t) {
     const auto table = static_cast<StatTable>(t);
-    SaveLayout(session_.start_folder, table, layouts_[At(table)], nullptr);  // one that cannot be written is skipped
+    SaveLayout(session_.start_folder, table, layouts_[At(table)],
+               nullptr);  // one that cannot be written is skipped
   }
   session_.settings.innings_per_game = innings_->currentIndex() + 1;
   QDialog::done(result);

@@ -37,9 +37,9 @@ class StatTableModel;
 // How a statistics table goes to the printer: its text sections, the
 // title, the games (for the trailer), the characters per line and the
 // orientation.  Tests put a recording in its place.
-using StatsPrintRunner = std::function<void(const std::vector<reports::TextSection>& sections,
-                                            const std::string& title, const std::vector<std::string>& games,
-                                            int page_width, bool landscape)>;
+using StatsPrintRunner =
+    std::function<void(const std::vector<reports::TextSection>& sections, const std::string& title,
+                       const std::vector<std::string>& games, int page_width, bool landscape)>;
 
 class StatsWindow : public QDialog {
   Q_OBJECT
@@ -74,7 +74,9 @@ class StatsWindow : public QDialog {
   void Export(ExportForm form);
 
   const Stat& shown() const;
-  const StatLayout& layout(StatTable table) const { return layouts_[static_cast<std::size_t>(table)]; }
+  const StatLayout& layout(StatTable table) const {
+    return layouts_[static_cast<std::size_t>(table)];
+  }
   QTableView* list() const { return list_; }
 
   // Told of the counting's progress besides the progress dialog; returning

@@ -51,8 +51,7 @@ void RunEditTeam(CommandEnv& env) {
   request.initial_folder = session.start_folder;
   std::optional<FileChoice> choice = ui.ChooseOpenFile(request);
   if (!choice || choice->path.empty()) return;
-  const std::string path =
-      WithExtension(choice->path, choice->filter_index == 2 ? "csv" : "tem");
+  const std::string path = WithExtension(choice->path, choice->filter_index == 2 ? "csv" : "tem");
 
   Team team;
   // A file that did not load is not edited: writing the empty record back

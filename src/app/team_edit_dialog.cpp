@@ -11,11 +11,11 @@
 #include <filesystem>
 
 #include "app/core/html_style.h"
+#include "app/core/team_save_as.h"
 #include "app/remembered_position.h"
 #include "app/roster_edit_dialog.h"
 #include "reports/print/cp1252_text.h"
 #include "reports/print/print_team.h"
-#include "app/core/team_save_as.h"
 
 namespace scorewick::app {
 namespace {
@@ -124,8 +124,8 @@ void TeamEditDialog::ShowLogo() {
     logo_picture_->setPixmap(QPixmap());
     logo_picture_->setText("(no picture)");
   } else {
-    logo_picture_->setPixmap(logo.scaled(kLogoSize - 4, kLogoSize - 4, Qt::KeepAspectRatio,
-                                         Qt::SmoothTransformation));
+    logo_picture_->setPixmap(
+        logo.scaled(kLogoSize - 4, kLogoSize - 4, Qt::KeepAspectRatio, Qt::SmoothTransformation));
   }
 }
 

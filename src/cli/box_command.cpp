@@ -16,8 +16,8 @@
 #include "app/core/stat_rules_of.h"
 #include "cli/box_pdf.h"
 #include "cli/command.h"
-#include "platform/terminal_text.h"
 #include "cli/output_check.h"
+#include "platform/terminal_text.h"
 #include "records/game_file.h"
 #include "records/local_date.h"
 #include "reports/box_score.h"
@@ -77,7 +77,8 @@ int Box(const Request& r, CommandContext& ctx) {
                                        : r.format == "html" ? reports::BoxScoreForm::kHtml
                                        : r.format == "csv"  ? reports::BoxScoreForm::kCsv
                                                             : reports::BoxScoreForm::kFrames;
-    written = reports::WriteBoxScoreExport(r.out, box, form, title, app::HtmlStyleOf(settings), Now(), &error);
+    written = reports::WriteBoxScoreExport(r.out, box, form, title, app::HtmlStyleOf(settings),
+                                           Now(), &error);
   }
   if (!written) {
     ctx.err << "scorewick: cannot write " << r.out << ": " << error << "\n";
@@ -92,11 +93,13 @@ void AddBoxCommand(CLI::App& app, CommandContext& ctx) {
   auto r = std::make_shared<Request>();
   CLI::App* cmd = app.add_subcommand("box", "The box score of a game, with its play-by-play");
   cmd->add_option("GAME", r->game, "game file (.gam)")->required()->check(CLI::ExistingFile);
-  cmd->add_option("--format", r->format,
-                  "text (default), html (one page), frames (OUT and OUT_score, OUT_summary beside it), "
-                  "csv or pdf")
+  cmd->add_option(
+         "--format", r->format,
+         "text (default), html (one page), frames (OUT and OUT_score, OUT_summary beside it), "
+         "csv or pdf")
       ->check(CLI::IsMember({"text", "html", "frames", "csv", "pdf"}));
-  cmd->add_option("-o,--out", r->out, "file to write (standard output when left out; frames and pdf need it)");
+  cmd->add_option("-o,--out", r->out,
+                  "file to write (standard output when left out; frames and pdf need it)");
   AddForceFlag(cmd, r->force);
   cmd->callback([&ctx, r] { ctx.exit_code = Box(*r, ctx); });
 }

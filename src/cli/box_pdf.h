@@ -14,8 +14,9 @@ namespace scorewick::cli {
 // Prints lines (the box score's text) as the text printout does, with the
 // trailer naming game, into the PDF file pdf.  False with *error when the
 // file cannot be written.
-using BoxPdfWriter = std::function<bool(const std::vector<std::string>& lines, const std::string& title,
-                                        const Game& game, const std::string& pdf, std::string* error)>;
+using BoxPdfWriter =
+    std::function<bool(const std::vector<std::string>& lines, const std::string& title,
+                       const Game& game, const std::string& pdf, std::string* error)>;
 BoxPdfWriter& BoxPdfPrinter();
 
 }  // namespace scorewick::cli

@@ -11,8 +11,9 @@ bool Report(const Status& status, CommandContext& ctx) {
 }
 
 int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) {
-  CLI::App app{"Scorewick: the PC companion of a handheld baseball and softball scorebook.\n"
-               "With no command, starts the desktop program."};
+  CLI::App app{
+      "Scorewick: the PC companion of a handheld baseball and softball scorebook.\n"
+      "With no command, starts the desktop program."};
   app.set_version_flag("--version", "scorewick 0.1");
   ConsoleUi ui(err);
   CommandContext ctx{ui, out, err};

@@ -7,12 +7,11 @@
 // 2 usage.  Messages go to stderr, through the console Ui; text from the
 // records is converted to UTF-8 before it is printed.
 
+#include <CLI/CLI.hpp>
 #include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "platform/console_ui.h"
 #include "records/status.h"

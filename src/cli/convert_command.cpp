@@ -9,8 +9,8 @@
 #include "records/csv_team.h"
 #include "records/file_io.h"
 #include "records/game.h"
-#include "records/path_names.h"
 #include "records/game_file.h"
+#include "records/path_names.h"
 #include "records/team.h"
 #include "records/team_file.h"
 

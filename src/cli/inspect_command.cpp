@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "cli/command.h"
-#include "platform/terminal_text.h"
 #include "cli/record_summary.h"
+#include "platform/terminal_text.h"
 #include "records/game.h"
 #include "records/game_file.h"
 #include "records/team.h"
@@ -29,7 +29,8 @@ int Inspect(const std::string& path, CommandContext& ctx) {
 }  // namespace
 
 void AddInspectCommand(CLI::App& app, CommandContext& ctx) {
-  auto* cmd = app.add_subcommand("inspect", "Print a summary of a team (.tem, .csv) or game (.gam) file");
+  auto* cmd =
+      app.add_subcommand("inspect", "Print a summary of a team (.tem, .csv) or game (.gam) file");
   auto path = std::make_shared<std::string>();
   cmd->add_option("FILE", *path, "team or game file")->required();
   cmd->callback([&ctx, path] { ctx.exit_code = Inspect(*path, ctx); });

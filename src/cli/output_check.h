@@ -4,10 +4,9 @@
 // of thing being written (a PDF over a PDF, text appended to text).
 // --force writes anyway.
 
+#include <CLI/CLI.hpp>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "cli/command.h"
 #include "records/output_guard.h"

@@ -14,17 +14,17 @@
 #include "app/core/palm_link.h"
 #include "app/core/session.h"
 #include "cli/command.h"
-#include "platform/terminal_text.h"
 #include "cli/output_check.h"
 #include "cli/palm_user_option.h"
-#include "cli/subcommand_group.h"
 #include "cli/record_summary.h"
+#include "cli/subcommand_group.h"
 #include "exchange/palm_database.h"
 #include "exchange/palm_exchange.h"
+#include "platform/terminal_text.h"
 #include "records/file_io.h"
 #include "records/game.h"
-#include "records/path_names.h"
 #include "records/game_file.h"
+#include "records/path_names.h"
 #include "records/team.h"
 #include "records/team_file.h"
 
@@ -146,10 +146,11 @@ int Kind(const std::string& db, CommandContext& ctx) {
 }  // namespace
 
 void AddPalmCommands(CLI::App& app, CommandContext& ctx) {
-  CLI::App* palm = SubcommandGroup(app, "palm", "Carry teams and games to and from a Palm handheld");
+  CLI::App* palm =
+      SubcommandGroup(app, "palm", "Carry teams and games to and from a Palm handheld");
 
-  auto* exp = palm->add_subcommand(
-      "export", "Write a team (.tem, .csv) or game (.gam) as a Palm database");
+  auto* exp =
+      palm->add_subcommand("export", "Write a team (.tem, .csv) or game (.gam) as a Palm database");
   auto exp_opt = std::make_shared<ExportOptions>();
   exp->add_option("FILE", exp_opt->in, "team or game file to export")->required();
   exp->add_option("-o,--output", exp_opt->out,
@@ -171,8 +172,8 @@ void AddPalmCommands(CLI::App& app, CommandContext& ctx) {
     }
   });
 
-  auto* imp = palm->add_subcommand(
-      "import", "Turn a Palm database into a team (.tem) or game (.gam) file");
+  auto* imp =
+      palm->add_subcommand("import", "Turn a Palm database into a team (.tem) or game (.gam) file");
   auto imp_in = std::make_shared<std::string>();
   auto imp_out = std::make_shared<std::string>();
   auto imp_user = std::make_shared<std::string>();

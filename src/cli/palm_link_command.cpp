@@ -9,9 +9,9 @@
 #include "app/core/install_aide.h"
 #include "app/core/palm_link.h"
 #include "cli/command.h"
-#include "platform/terminal_text.h"
 #include "cli/palm_user_option.h"
 #include "cli/subcommand_group.h"
+#include "platform/terminal_text.h"
 
 namespace scorewick::cli {
 namespace {
@@ -38,9 +38,11 @@ int Install(const std::string& file, const std::string& user, CommandContext& ct
 }  // namespace
 
 void AddPalmLinkCommands(CLI::App& app, CommandContext& ctx) {
-  CLI::App* palm = SubcommandGroup(app, "palm", "Carry teams and games to and from a Palm handheld");
-  palm->add_subcommand("users", "List the Palm desktop users, in order")
-      ->callback([&ctx] { ctx.exit_code = ListUsers(ctx); });
+  CLI::App* palm =
+      SubcommandGroup(app, "palm", "Carry teams and games to and from a Palm handheld");
+  palm->add_subcommand("users", "List the Palm desktop users, in order")->callback([&ctx] {
+    ctx.exit_code = ListUsers(ctx);
+  });
 
   auto file = std::make_shared<std::string>();
   auto user = std::make_shared<std::string>();

@@ -12,13 +12,13 @@
 #include "app/core/export_choice.h"
 #include "app/core/pocket_pc_partners.h"
 #include "cli/command.h"
-#include "platform/terminal_text.h"
 #include "cli/output_check.h"
 #include "cli/record_summary.h"
 #include "cli/subcommand_group.h"
+#include "platform/terminal_text.h"
 #include "records/game.h"
-#include "records/path_names.h"
 #include "records/game_file.h"
+#include "records/path_names.h"
 #include "records/team.h"
 #include "records/team_file.h"
 
@@ -64,8 +64,7 @@ int ListDevices(CommandContext& ctx) {
   }
   for (const auto& p : *partners) {
     ctx.out << TerminalText(p.display_name) << "\t"
-            << TerminalText(p.sync_folder.value_or("(no synchronised-files folder)"))
-            << "\n";
+            << TerminalText(p.sync_folder.value_or("(no synchronised-files folder)")) << "\n";
   }
   return kExitDone;
 }
@@ -87,22 +86,20 @@ int Copy(const std::string& in, const std::string& out, bool force, CommandConte
   return kExitDone;
 }
 
-int Export(const std::string& file, const std::string& device, bool force,
-           CommandContext& ctx) {
+int Export(const std::string& file, const std::string& device, bool force, CommandContext& ctx) {
   const auto folder = DeviceFolder(device, ctx);
   if (!folder) return kExitRefused;
   const std::string name = ExtensionOf(file) == "csv" ? FileNameWithExtension(file, "tem")
-                                                    : fs::path(file).filename().string();
+                                                      : fs::path(file).filename().string();
   return Copy(file, (fs::path(*folder) / name).string(), force, ctx);
 }
 
-int Import(const std::string& file, const std::string& device, const std::string& out,
-           bool force, CommandContext& ctx) {
+int Import(const std::string& file, const std::string& device, const std::string& out, bool force,
+           CommandContext& ctx) {
   const auto folder = DeviceFolder(device, ctx);
   if (!folder) return kExitRefused;
   const fs::path in = fs::path(file).is_absolute() ? fs::path(file) : fs::path(*folder) / file;
-  return Copy(in.string(), WithExtension(out, IsGamePath(in.string()) ? "gam" : "tem"), force,
-              ctx);
+  return Copy(in.string(), WithExtension(out, IsGamePath(in.string()) ? "gam" : "tem"), force, ctx);
 }
 
 }  // namespace
@@ -116,11 +113,13 @@ void AddPpcCommands(CLI::App& app, CommandContext& ctx) {
   auto device = std::make_shared<std::string>();
   auto out = std::make_shared<std::string>();
   auto force = std::make_shared<bool>(false);
-  CLI::App* exp = ppc->add_subcommand("export", "Copy a team (.tem, .csv) or game (.gam) file to a device");
+  CLI::App* exp =
+      ppc->add_subcommand("export", "Copy a team (.tem, .csv) or game (.gam) file to a device");
   exp->add_option("FILE", *file, "the team or game file")->required()->check(CLI::ExistingFile);
   exp->add_option("--device", *device, "the device (needed when several are paired)");
   AddForceFlag(exp, *force);
-  exp->callback([&ctx, file, device, force] { ctx.exit_code = Export(*file, *device, *force, ctx); });
+  exp->callback(
+      [&ctx, file, device, force] { ctx.exit_code = Export(*file, *device, *force, ctx); });
 
   CLI::App* imp = ppc->add_subcommand("import", "Copy a team or game file from a device");
   imp->add_option("FILE", *file, "the file, in the device's folder unless a full path")->required();

@@ -68,14 +68,17 @@ std::string TeamSummary(const Team& team) {
 std::string GameSummary(const Game& game) {
   const GameHeader& h = game.header;
   std::string out;
-  out += Format("Date:       %d/%d/%d  %d:%02d\n", h.month, h.day, h.year, h.start_hour, h.start_minute);
+  out += Format("Date:       %d/%d/%d  %d:%02d\n", h.month, h.day, h.year, h.start_hour,
+                h.start_minute);
   out += "Field:      " + h.field.str() + "\n";
-  out += "Umpires:    " + h.umpires[0].str() + ", " + h.umpires[1].str() + ", " + h.umpires[2].str() +
-         ", " + h.umpires[3].str() + "\n";
+  out += "Umpires:    " + h.umpires[0].str() + ", " + h.umpires[1].str() + ", " +
+         h.umpires[2].str() + ", " + h.umpires[3].str() + "\n";
   out += Format("Duration:   %d:%02d   Attendance: %d\n", h.duration_hours, h.duration_minutes,
                 h.attendance);
-  out += "Visitors:   " + game.visitor.team_name.str() + Format(" (%d players)\n", game.visitor.count());
-  out += "Home:       " + game.home.team_name.str() + Format(" (%d players)\n\n", game.home.count());
+  out += "Visitors:   " + game.visitor.team_name.str() +
+         Format(" (%d players)\n", game.visitor.count());
+  out +=
+      "Home:       " + game.home.team_name.str() + Format(" (%d players)\n\n", game.home.count());
 
   Game copy = game;
   auto [home_runs, visitor_runs] = copy.ComputeRunTotals();
@@ -104,15 +107,18 @@ std::string GameSummary(const Game& game) {
     home_at_bats += static_cast<int>(inning.bottom.at_bats.size());
   }
   out += Format("\nPlate appearances: %d visitors, %d home\n", visitor_at_bats, home_at_bats);
-  if (!game.winning_pitcher.name.empty()) out += "Winning pitcher: " + game.winning_pitcher.name.str() + "\n";
-  if (!game.losing_pitcher.name.empty()) out += "Losing pitcher:  " + game.losing_pitcher.name.str() + "\n";
-  if (!game.saving_pitcher.name.empty()) out += "Save:            " + game.saving_pitcher.name.str() + "\n";
+  if (!game.winning_pitcher.name.empty())
+    out += "Winning pitcher: " + game.winning_pitcher.name.str() + "\n";
+  if (!game.losing_pitcher.name.empty())
+    out += "Losing pitcher:  " + game.losing_pitcher.name.str() + "\n";
+  if (!game.saving_pitcher.name.empty())
+    out += "Save:            " + game.saving_pitcher.name.str() + "\n";
   if (!game.notes.empty()) {
     out += "\nNotes:\n";
     for (const GAME_NOTE& note : game.notes) {
       out += Format("  %d%s inning, %s, at-bat %d: ", note.inning + 1,
-                    std::string(OrdinalSuffix(note.inning + 1)).c_str(), note.half ? "top" : "bottom",
-                    note.at_bat + 1) +
+                    std::string(OrdinalSuffix(note.inning + 1)).c_str(),
+                    note.half ? "top" : "bottom", note.at_bat + 1) +
              note.text.str() + "\n";
     }
   }

@@ -9,11 +9,12 @@
 // format refuses the whole run; a damaged or unreadable game is named on
 // stderr and left out.
 
+#include <strings.h>
+
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <ostream>
-#include <strings.h>
 
 #include "app/core/html_style.h"
 #include "app/core/settings.h"
@@ -64,7 +65,9 @@ int SortColumn(StatTable table, const std::string& key) {
   for (int pass = 0; pass < 2; ++pass) {
     for (int c = 0; c < ColumnCount(table); ++c) {
       const std::string_view k = ColumnKey(table, c);
-      if (pass == 0 ? k == key : (k.size() == key.size() && strncasecmp(k.data(), key.data(), k.size()) == 0)) {
+      if (pass == 0
+              ? k == key
+              : (k.size() == key.size() && strncasecmp(k.data(), key.data(), k.size()) == 0)) {
         return c;
       }
     }
@@ -83,7 +86,8 @@ bool PriorFormat(const std::string& path) {
 // Counts one side (team or opponents) over the games; *read, when given,
 // receives how many games could be read, and the games left out are named
 // on stderr.
-Stat Count(const Request& r, const StatRules& rules, bool opponents, CommandContext& ctx, int* read) {
+Stat Count(const Request& r, const StatRules& rules, bool opponents, CommandContext& ctx,
+           int* read) {
   Stat stat(rules);
   stat.team_name = r.team;
   stat.all_teams = r.all_teams;
@@ -132,7 +136,9 @@ int Run(Request r, CommandContext& ctx) {
   app::LoadSettings(folder, settings);
   // A rule of 0 or less in a damaged settings file counts by the default.
   StatRules rules;
-  const auto positive = [](std::int32_t value, int fallback) { return value > 0 ? value : fallback; };
+  const auto positive = [](std::int32_t value, int fallback) {
+    return value > 0 ? value : fallback;
+  };
   rules.outs_per_inning = positive(settings.outs_per_inning, rules.outs_per_inning);
   rules.strikes_per_out = positive(settings.strikes_per_out, rules.strikes_per_out);
   rules.balls_per_walk = positive(settings.balls_per_walk, rules.balls_per_walk);
@@ -161,11 +167,15 @@ int Run(Request r, CommandContext& ctx) {
   SortTable(shown, r.table, column, r.sort_given && !r.ascending);
 
   const StatLayout layout = LoadLayout(folder, r.table);
-  const int split = r.table == StatTable::kBatting || r.table == StatTable::kRunning ? r.batting_split
-                                                                                       : r.pitching_split;
-  int width = r.width > 0 ? r.width : r.landscape ? reports::kLandscapePageWidth : reports::kPortraitPageWidth;
+  const int split = r.table == StatTable::kBatting || r.table == StatTable::kRunning
+                        ? r.batting_split
+                        : r.pitching_split;
+  int width = r.width > 0   ? r.width
+              : r.landscape ? reports::kLandscapePageWidth
+                            : reports::kPortraitPageWidth;
   if (width < reports::kMinPageWidth) {
-    ctx.err << "Sorry, your selection was too low and would not print properly.  Resetting to the lowest "
+    ctx.err << "Sorry, your selection was too low and would not print properly.  Resetting to the "
+               "lowest "
                "setting, 50\n";
     width = reports::kMinPageWidth;
   }
@@ -175,13 +185,14 @@ int Run(Request r, CommandContext& ctx) {
   if (r.format == "csv") {
     text = reports::StatsCsv(shown, r.table, layout);
   } else if (r.format == "html") {
-    text = reports::StatsHtml(shown, r.table, layout, r.view, split, app::HtmlStyleOf(settings), Now(), appending);
+    text = reports::StatsHtml(shown, r.table, layout, r.view, split, app::HtmlStyleOf(settings),
+                              Now(), appending);
   } else {
     const auto sections = reports::StatsTextSections(shown, r.table, layout, split, width);
     if (r.format == "pdf") {
       std::string error;
-      if (!StatsPdf()(sections, reports::StatsPrintTitle(shown.team_name, r.view), r.games, width, r.landscape,
-                      r.out, &error)) {
+      if (!StatsPdf()(sections, reports::StatsPrintTitle(shown.team_name, r.view), r.games, width,
+                      r.landscape, r.out, &error)) {
         ctx.err << "scorewick: cannot write " << r.out << ": " << error << "\n";
         return kExitRefused;
       }
@@ -209,14 +220,18 @@ void AddStatsCommand(CLI::App& app, CommandContext& ctx) {
   who->add_option("--team", r->team, "the team's name, as the games spell it");
   who->add_flag("--all-teams", r->all_teams, "every team of every game");
   who->require_option(1);
-  const std::map<std::string, StatView> views = {
-      {"team", StatView::kTeam}, {"opponents", StatView::kOpponents}, {"combined", StatView::kCombined}};
+  const std::map<std::string, StatView> views = {{"team", StatView::kTeam},
+                                                 {"opponents", StatView::kOpponents},
+                                                 {"combined", StatView::kCombined}};
   cmd->add_option("--view", r->view, "team (default), opponents or combined")
       ->transform(CLI::CheckedTransformer(views));
-  const std::map<std::string, int> splits = {{"rh", kSplitRight}, {"lh", kSplitLeft}, {"all", kSplitAll}};
-  cmd->add_option("--batting-split", r->batting_split, "against rh, lh or all pitchers (default all)")
+  const std::map<std::string, int> splits = {
+      {"rh", kSplitRight}, {"lh", kSplitLeft}, {"all", kSplitAll}};
+  cmd->add_option("--batting-split", r->batting_split,
+                  "against rh, lh or all pitchers (default all)")
       ->transform(CLI::CheckedTransformer(splits));
-  cmd->add_option("--pitching-split", r->pitching_split, "against rh, lh or all batters (default all)")
+  cmd->add_option("--pitching-split", r->pitching_split,
+                  "against rh, lh or all batters (default all)")
       ->transform(CLI::CheckedTransformer(splits));
   const std::map<std::string, StatTable> tables = {{"batting", StatTable::kBatting},
                                                    {"running", StatTable::kRunning},

@@ -10,9 +10,10 @@
 
 namespace scorewick::cli {
 
-using StatsPdfPrinter = std::function<bool(const std::vector<reports::TextSection>& sections, const std::string& title,
-                                           const std::vector<std::string>& game_files, int page_width,
-                                           bool landscape, const std::string& path, std::string* error)>;
+using StatsPdfPrinter =
+    std::function<bool(const std::vector<reports::TextSection>& sections, const std::string& title,
+                       const std::vector<std::string>& game_files, int page_width, bool landscape,
+                       const std::string& path, std::string* error)>;
 StatsPdfPrinter& StatsPdf();
 
 }  // namespace scorewick::cli

@@ -5,9 +5,8 @@
 // after_others set, so that a file that adds the group itself (with
 // add_subcommand) has done so first.
 
-#include <string>
-
 #include <CLI/CLI.hpp>
+#include <string>
 
 namespace scorewick::cli {
 

@@ -54,8 +54,9 @@ void ReadCredits(RecordReader& in, std::array<FIELDER_CREDIT, N>& credits, const
 // reference or pointer.
 #define PALM_WRITE_BYTES(out, array) \
   for (std::size_t i_ = 0; i_ < sizeof(array) / sizeof((array)[0]); ++i_) (out).Byte((array)[i_])
-#define PALM_READ_SIGNED_BYTES(in, array) \
-  for (std::size_t i_ = 0; i_ < sizeof(array) / sizeof((array)[0]); ++i_) (array)[i_] = (in).Signed()
+#define PALM_READ_SIGNED_BYTES(in, array)                                 \
+  for (std::size_t i_ = 0; i_ < sizeof(array) / sizeof((array)[0]); ++i_) \
+  (array)[i_] = (in).Signed()
 
 }  // namespace
 

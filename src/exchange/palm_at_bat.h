@@ -33,11 +33,11 @@
 
 #include <cstddef>
 
+#include "exchange/palm_player.h"
 #include "records/at_bat.h"
 #include "records/byte_reader.h"
 #include "records/byte_writer.h"
 #include "records/game_note.h"
-#include "exchange/palm_player.h"
 #include "records/team.h"
 
 namespace scorewick {
@@ -46,7 +46,7 @@ inline constexpr std::size_t kPalmAtBatSize = 1012;
 inline constexpr std::size_t kPalmPitchDataSize = 19;
 inline constexpr std::size_t kPalmPitchSize = 22;
 inline constexpr std::size_t kPalmGameNoteSize = 78;
-inline constexpr int kPalmPitchDetails = 15;    // of the 25 an at-bat holds
+inline constexpr int kPalmPitchDetails = 15;      // of the 25 an at-bat holds
 inline constexpr std::size_t kPalmNoteText = 75;  // bytes of the text sent, terminator included
 
 void WritePalmAtBat(ByteWriter& out, const AT_BAT& at_bat, const RosterNames& batting,

@@ -14,7 +14,9 @@ constexpr std::uint16_t kAttributes = 0x0088;  // backup flag 0x0008 + file stre
 constexpr std::uint8_t kRecordDirty = 0x40;
 constexpr char kBlockTag[4] = {'D', 'B', 'L', 'K'};
 
-std::size_t BlockCount(std::size_t length) { return (length + kPalmBlockData - 1) / kPalmBlockData; }
+std::size_t BlockCount(std::size_t length) {
+  return (length + kPalmBlockData - 1) / kPalmBlockData;
+}
 
 bool IsBlockTag(const std::uint8_t* p) { return std::memcmp(p, kBlockTag, 4) == 0; }
 
@@ -69,7 +71,7 @@ std::vector<std::uint8_t> EncodePalmStreamDatabase(std::span<const std::uint8_t>
   out.Zeros(4 * 4);      // backup date, modification number, app info, sort info
   out.Bytes("strm", 4);
   out.Bytes("Wkzr", 4);
-  out.Zeros(4 * 2);      // unique ID seed, next record list
+  out.Zeros(4 * 2);  // unique ID seed, next record list
   out.U16BE(static_cast<std::uint16_t>(n));
 
   for (std::size_t i = 0; i < n; ++i) {
@@ -126,11 +128,12 @@ PalmKind PalmStreamKindOf(std::span<const std::uint8_t> database) {
   return PalmKind::kNeither;
 }
 
-bool WritePalmStreamDatabase(std::span<const std::uint8_t> stream,
-                             const std::string& database_path, std::string* error) {
+bool WritePalmStreamDatabase(std::span<const std::uint8_t> stream, const std::string& database_path,
+                             std::string* error) {
   if (!PalmStreamFits(stream.size())) {
-    if (error) *error = "a stream of " + std::to_string(stream.size()) +
-                        " bytes needs more than 65535 database records";
+    if (error)
+      *error = "a stream of " + std::to_string(stream.size()) +
+               " bytes needs more than 65535 database records";
     return false;
   }
   std::vector<std::uint8_t> bytes =
@@ -146,8 +149,9 @@ bool WritePalmStreamDatabase(const std::string& source_path, const std::string& 
     return false;
   }
   if (stream.size() < length) {
-    if (error) *error = source_path + " holds " + std::to_string(stream.size()) +
-                        " bytes, fewer than the " + std::to_string(length) + " to be wrapped";
+    if (error)
+      *error = source_path + " holds " + std::to_string(stream.size()) + " bytes, fewer than the " +
+               std::to_string(length) + " to be wrapped";
     return false;
   }
   return WritePalmStreamDatabase(stream, database_path, error);
@@ -169,8 +173,8 @@ Status ExtractPalmStream(const std::string& database_path, std::vector<std::uint
   }
   if (!DecodePalmStream(database, stream, &error)) {
     return Status::Refused(database_path,
-                           {"The Palm database " + database_path + " is damaged: " + error,
-                            "Error", MessageIcon::kExclamation});
+                           {"The Palm database " + database_path + " is damaged: " + error, "Error",
+                            MessageIcon::kExclamation});
   }
   return {};
 }

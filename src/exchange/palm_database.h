@@ -79,8 +79,8 @@ PalmKind PalmStreamKindOf(std::span<const std::uint8_t> database);
 // Writes stream as a database at database_path (atomically: a file that
 // was there stays whole until the new one is complete), dated now.  False,
 // with the reason in *error, when it cannot be written; nothing is shown.
-bool WritePalmStreamDatabase(std::span<const std::uint8_t> stream,
-                             const std::string& database_path, std::string* error);
+bool WritePalmStreamDatabase(std::span<const std::uint8_t> stream, const std::string& database_path,
+                             std::string* error);
 // The same for the first length bytes of the file at source_path.  False
 // when the source cannot be read or holds fewer than length bytes.
 bool WritePalmStreamDatabase(const std::string& source_path, const std::string& database_path,

@@ -22,9 +22,8 @@ Status WriteDatabase(const std::vector<std::uint8_t>& stream, const std::string&
 }
 
 // The messages of a stream read, and on kDamaged where it broke.
-Status StreamStatus(PalmReadResult result, UserMessages messages,
-                    const std::string& database_path, const char* what,
-                    const std::string& error) {
+Status StreamStatus(PalmReadResult result, UserMessages messages, const std::string& database_path,
+                    const char* what, const std::string& error) {
   Status status;
   status.messages = std::move(messages);
   if (result == PalmReadResult::kOk) return status;
@@ -34,9 +33,9 @@ Status StreamStatus(PalmReadResult result, UserMessages messages,
     status.reason = "The " + std::string(what) + " in " + database_path + " is damaged: " + error;
     status.messages.push_back({status.reason, "Load Error", MessageIcon::kExclamation});
   } else {
-    status.reason = database_path + ": " +
-                    (status.messages.empty() ? std::string(what) + " refused"
-                                             : status.messages.back().text);
+    status.reason =
+        database_path + ": " +
+        (status.messages.empty() ? std::string(what) + " refused" : status.messages.back().text);
   }
   return status;
 }

@@ -19,9 +19,10 @@ std::string HalfName(int inning, bool top) {
 }
 
 std::size_t StreamSize(const Game& game) {
-  std::size_t size = kPalmGameHeaderSize + 2 * kPalmTeamFixedSize +
-                     kPalmPlayerSize * (game.home.players().size() + game.visitor.players().size()) +
-                     4 + 3 * kPalmPlayerSize + 2 + 2 + kPalmGameNoteSize * game.notes.size();
+  std::size_t size =
+      kPalmGameHeaderSize + 2 * kPalmTeamFixedSize +
+      kPalmPlayerSize * (game.home.players().size() + game.visitor.players().size()) + 4 +
+      3 * kPalmPlayerSize + 2 + 2 + kPalmGameNoteSize * game.notes.size();
   for (const INNING& inning : game.innings) {
     for (const HALF_INNING* half : {&inning.top, &inning.bottom}) {
       size += kPalmEmptyHalfSize + kPalmAtBatSize * half->at_bats.size() +
@@ -65,12 +66,13 @@ std::int32_t ReadCount(ByteReader& in, std::size_t record_size, const char* what
   return count;
 }
 
-void ReadLineup(ByteReader& in, std::vector<PLAYER>& lineup, const Roster& roster,
-                const char* what, const std::string& where) {
+void ReadLineup(ByteReader& in, std::vector<PLAYER>& lineup, const Roster& roster, const char* what,
+                const std::string& where) {
   std::int32_t count = ReadCount(in, kPalmPlayerReferenceSize, what, where);
   if (count < 0) return;
   lineup.reserve(static_cast<std::size_t>(count));
-  for (std::int32_t i = 0; i < count && in.ok(); ++i) lineup.push_back(ReadPlayerReference(in, roster));
+  for (std::int32_t i = 0; i < count && in.ok(); ++i)
+    lineup.push_back(ReadPlayerReference(in, roster));
 }
 
 void ReadHalf(ByteReader& in, HALF_INNING& half, const Roster& batting, const Roster& fielding,
@@ -91,7 +93,9 @@ void ReadHalf(ByteReader& in, HALF_INNING& half, const Roster& batting, const Ro
 
 }  // namespace
 
-UserMessage NotPalmGameMessage() { return {"Not a Palm Game", "Load Error", MessageIcon::kExclamation}; }
+UserMessage NotPalmGameMessage() {
+  return {"Not a Palm Game", "Load Error", MessageIcon::kExclamation};
+}
 
 UserMessage PalmGameVersionMessage() {
   return {"Palm Game Version Number is Incorrect", "Load Error", MessageIcon::kExclamation};

@@ -48,7 +48,7 @@ class RosterNames {
 
  private:
   std::vector<std::string_view> names_;  // views into the roster's players
-  int empty_index_ = -1;                  // most references are to nobody
+  int empty_index_ = -1;                 // most references are to nobody
 };
 
 void WritePalmPlayer(ByteWriter& out, const PLAYER& player);

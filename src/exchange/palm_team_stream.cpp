@@ -8,7 +8,9 @@ namespace scorewick {
 
 using namespace palm;
 
-UserMessage NotPalmTeamMessage() { return {"Not a Palm Team", "Load Error", MessageIcon::kExclamation}; }
+UserMessage NotPalmTeamMessage() {
+  return {"Not a Palm Team", "Load Error", MessageIcon::kExclamation};
+}
 
 UserMessage PalmTeamVersionMessage() {
   return {"Palm Team Version Number is Incorrect", "Load Error", MessageIcon::kExclamation};
@@ -17,7 +19,8 @@ UserMessage PalmTeamVersionMessage() {
 std::string PalmTeamProblem(const Team& team) {
   if (team.count() <= kPalmMaxCount) return {};
   // A message for the person: the team's name in UTF-8.
-  std::string name = team.team_name.empty() ? std::string("the team") : Cp1252ToUtf8(team.team_name.view());
+  std::string name =
+      team.team_name.empty() ? std::string("the team") : Cp1252ToUtf8(team.team_name.view());
   return "The roster of " + name + " has " + std::to_string(team.count()) +
          " players; a Palm team holds at most " + std::to_string(kPalmMaxCount) + ".";
 }

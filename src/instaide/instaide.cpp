@@ -3,6 +3,8 @@
 
 #include "instaide/instaide.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
@@ -11,8 +13,6 @@
 #include <string>
 #include <system_error>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 

@@ -32,7 +32,8 @@ class ScriptedUi : public Ui {
   std::optional<FileChoice> ChooseOpenFile(const FileDialogRequest& request) override;
   std::optional<FileChoice> ChooseSaveFile(const FileDialogRequest& request) override;
   std::optional<std::uint32_t> ChooseColor(std::uint32_t initial) override;
-  std::optional<std::string> BrowseFolder(std::string_view title, std::string_view initial) override;
+  std::optional<std::string> BrowseFolder(std::string_view title,
+                                          std::string_view initial) override;
   std::optional<std::string> AskText(std::string_view prompt, std::string_view caption,
                                      std::string_view initial) override;
 

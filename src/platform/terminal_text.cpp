@@ -24,10 +24,17 @@ std::string TerminalText(std::string_view text, bool keep_line_feeds) {
       out += "\\\\";
     } else if (c < 0x20 || c == 0x7f) {
       switch (c) {
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default: out += "\\x" + Hex(c, 2);
+        case '\n':
+          out += "\\n";
+          break;
+        case '\r':
+          out += "\\r";
+          break;
+        case '\t':
+          out += "\\t";
+          break;
+        default:
+          out += "\\x" + Hex(c, 2);
       }
     } else if (c == 0xc2 && i + 1 < text.size() &&
                static_cast<unsigned char>(text[i + 1]) >= 0x80 &&

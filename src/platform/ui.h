@@ -49,11 +49,9 @@ class Ui {
  public:
   virtual ~Ui() = default;
 
-  virtual void ShowMessage(std::string_view text, std::string_view caption,
-                           MessageIcon icon) = 0;
+  virtual void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
   // Returns true for Yes.
-  virtual bool AskYesNo(std::string_view text, std::string_view caption,
-                        MessageIcon icon) = 0;
+  virtual bool AskYesNo(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
   // Empty when the person cancelled.
   virtual std::optional<FileChoice> ChooseOpenFile(const FileDialogRequest& request) = 0;
   virtual std::optional<FileChoice> ChooseSaveFile(const FileDialogRequest& request) = 0;

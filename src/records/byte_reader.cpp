@@ -15,9 +15,8 @@ void ByteReader::Fail(const std::string& what, std::size_t at) {
 bool ByteReader::Need(std::size_t count, const char* what) {
   if (!ok()) return false;
   if (count > bytes_.size() - pos_) {
-    Fail(std::string("the data ends inside ") + what + " at byte " + std::to_string(pos_) +
-         " (" + std::to_string(bytes_.size() - pos_) + " of " + std::to_string(count) +
-         " bytes present)");
+    Fail(std::string("the data ends inside ") + what + " at byte " + std::to_string(pos_) + " (" +
+         std::to_string(bytes_.size() - pos_) + " of " + std::to_string(count) + " bytes present)");
     return false;
   }
   return true;
@@ -65,8 +64,7 @@ std::uint16_t ByteReader::U16BE() {
   return static_cast<std::uint16_t>(std::uint16_t(p[0]) << 8 | p[1]);
 }
 
-std::int32_t ByteReader::Count(std::size_t element_size, const char* what,
-                               bool negative_is_empty) {
+std::int32_t ByteReader::Count(std::size_t element_size, const char* what, bool negative_is_empty) {
   std::size_t at = pos_;
   std::int32_t count = I32();
   if (!ok()) return -1;

@@ -78,7 +78,7 @@ std::int64_t LeadingInteger(std::string_view text) {
   }
   value = negative ? -value : value;
   return std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                   std::numeric_limits<std::int32_t>::max());
+                                  std::numeric_limits<std::int32_t>::max());
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
@@ -141,8 +141,9 @@ Status ParseTeamCsv(std::string_view text, Team& team) {
   }
   std::vector<std::string_view> lines = Lines(text);
   if (lines.size() < 3) {
-    return fail(lines.size() + 1, "the text ends at line " + std::to_string(lines.size() + 1) +
-                                      ": a team needs a name line, a manager line and a column line");
+    return fail(lines.size() + 1,
+                "the text ends at line " + std::to_string(lines.size() + 1) +
+                    ": a team needs a name line, a manager line and a column line");
   }
 
   // The team name line: its first field, at most 29 characters of the line
@@ -179,9 +180,9 @@ Status ParseTeamCsv(std::string_view text, Team& team) {
     p.throws_right = EqualsIgnoringCase(TrimWhitespace(Field(f, 5)), "RH") ? 1 : 0;
     std::int64_t key = f.size() > 6 ? LeadingInteger(f[6]) : 0;
     p.key = static_cast<std::int16_t>(std::clamp<std::int64_t>(key, INT16_MIN, INT16_MAX));
-    if (p.batting_order > 0 &&
-        std::none_of(players.begin(), players.end(),
-                     [&](const PLAYER& q) { return q.batting_order == p.batting_order; })) {
+    if (p.batting_order > 0 && std::none_of(players.begin(), players.end(), [&](const PLAYER& q) {
+          return q.batting_order == p.batting_order;
+        })) {
       ++lineup_size;
     }
     players.push_back(p);

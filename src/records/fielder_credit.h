@@ -11,9 +11,9 @@ namespace scorewick {
 // arrays of records move to and from files in one block.
 #pragma pack(push, 1)
 struct FIELDER_CREDIT {
-  std::int32_t position = 0;   // Position code of the fielder
-  NameText name;               // empty = no fielder
-  std::int32_t credit = 0;     // out list: PutOutAssist; other lists: carried only
+  std::int32_t position = 0;  // Position code of the fielder
+  NameText name;              // empty = no fielder
+  std::int32_t credit = 0;    // out list: PutOutAssist; other lists: carried only
 
   bool operator==(const FIELDER_CREDIT&) const = default;
 };

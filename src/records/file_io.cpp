@@ -1,5 +1,9 @@
 #include "records/file_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -8,10 +12,6 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace scorewick {
 namespace {
@@ -40,7 +40,9 @@ FilePtr OpenRegularFile(const std::string& path, std::uintmax_t* size, std::stri
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     const bool folder = S_ISDIR(st.st_mode);
     ::close(fd);
-    if (error) *error = "cannot open " + path + ": " + (folder ? "it is a folder" : "it is not a file (a pipe or a device)");
+    if (error)
+      *error = "cannot open " + path + ": " +
+               (folder ? "it is a folder" : "it is not a file (a pipe or a device)");
     return nullptr;
   }
   // Reads block again, as for any file.
@@ -166,8 +168,8 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   FilePtr f;
   std::string temp;
   for (int attempt = 0; attempt < 100 && !f; ++attempt) {
-    temp = TemporaryName(target, ".tmp" + std::to_string(stamp % 1000000) + "-" +
-                                     std::to_string(counter++));
+    temp = TemporaryName(
+        target, ".tmp" + std::to_string(stamp % 1000000) + "-" + std::to_string(counter++));
     // Never opens a file that exists.
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0) f.reset(::fdopen(fd, "wb"));
@@ -178,7 +180,8 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     if (error) *error = Reason("cannot write beside", path);
     return false;
   }
-  bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
+  bool written =
+      bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
   written = (std::fflush(f.get()) == 0) && written;
   // On the disk before the rename, so that a crash cannot leave the target
   // renamed over with a file whose blocks never arrived.

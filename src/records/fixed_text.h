@@ -28,7 +28,8 @@ struct FixedText {
   // field has none).
   std::string_view view() const {
     const char* end = static_cast<const char*>(std::memchr(bytes.data(), 0, kCapacity));
-    return std::string_view(bytes.data(), end ? static_cast<std::size_t>(end - bytes.data()) : kCapacity);
+    return std::string_view(bytes.data(),
+                            end ? static_cast<std::size_t>(end - bytes.data()) : kCapacity);
   }
   std::string str() const { return std::string(view()); }
   const char* c_str() const { return bytes.data(); }  // terminated as long as set() wrote it

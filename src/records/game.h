@@ -29,12 +29,12 @@ struct GameHeader {
   std::uint8_t month = 0;
   std::int32_t start_minute = 0;
   std::int32_t start_hour = 12;
-  std::int32_t reserved_a[2]{};              // carried only (a plain array: the header is packed)
+  std::int32_t reserved_a[2]{};  // carried only (a plain array: the header is packed)
   std::int32_t duration_minutes = 0;
   std::int32_t duration_hours = 3;
-  std::int32_t reserved_b[2]{};              // carried only
-  std::int32_t creation_year = 0;             // carried only
-  std::int32_t extra_value = 0;               // carried only
+  std::int32_t reserved_b[2]{};    // carried only
+  std::int32_t creation_year = 0;  // carried only
+  std::int32_t extra_value = 0;    // carried only
   std::int32_t attendance = 0;
 
   bool operator==(const GameHeader&) const = default;
@@ -51,8 +51,8 @@ class Game {
   Game();
 
   GameHeader header;
-  Team home;       // first team: bats in the bottom halves
-  Team visitor;    // second team: bats in the top halves
+  Team home;     // first team: bats in the bottom halves
+  Team visitor;  // second team: bats in the top halves
   PathText file_path{"*.gam"};
   std::uint8_t new_game = 1;
   std::int32_t home_runs = 0;

@@ -46,7 +46,8 @@ bool DecodeOldAtBat(const std::uint8_t* p, AT_BAT& ab) {
   using le::LoadI32;
   ab = AT_BAT{};
   bool ok = true;
-  for (int i = 0; i < kMaxPitchersPerAtBat; ++i) ok &= DecodePitcherSlot(p + 53 * i, ab.pitchers[i], true);
+  for (int i = 0; i < kMaxPitchersPerAtBat; ++i)
+    ok &= DecodePitcherSlot(p + 53 * i, ab.pitchers[i], true);
   ok &= DecodePlayer(p + 1884, ab.responsible_pitcher, true);
   ok &= DecodePlayer(p + 1933, ab.batter, true);
   ok &= DecodePlayer(p + 1982, ab.pinch_runner, true);
@@ -62,13 +63,17 @@ bool DecodeOldAtBat(const std::uint8_t* p, AT_BAT& ab) {
   ab.earned = p[2062];
   ab.box_number = LoadI32(p + 2063);
   ab.out_credit_count = LoadI32(p + 2067);
-  for (int k = 0; k < 4; ++k) ok &= DecodeOldCredit(p + 2071 + kOldCreditSize * k, ab.out_credits[k]);
+  for (int k = 0; k < 4; ++k)
+    ok &= DecodeOldCredit(p + 2071 + kOldCreditSize * k, ab.out_credits[k]);
   for (int k = 0; k < 4; ++k) {
-    if (k < ab.out_credit_count) ab.out_credits[k].credit = ConvertedOutCredit(k, ab.out_credit_count, ab);
+    if (k < ab.out_credit_count)
+      ab.out_credits[k].credit = ConvertedOutCredit(k, ab.out_credit_count, ab);
   }
   ab.reach_credit_count = LoadI32(p + 2187);
-  for (int k = 0; k < 4; ++k) ok &= DecodeOldCredit(p + 2191 + kOldCreditSize * k, ab.reach_credits[k]);
-  for (int k = 0; k < 4; ++k) ok &= DecodeOldCredit(p + 2307 + kOldCreditSize * k, ab.error_credits[k]);
+  for (int k = 0; k < 4; ++k)
+    ok &= DecodeOldCredit(p + 2191 + kOldCreditSize * k, ab.reach_credits[k]);
+  for (int k = 0; k < 4; ++k)
+    ok &= DecodeOldCredit(p + 2307 + kOldCreditSize * k, ab.error_credits[k]);
   for (int i = 0; i < 3; ++i) ab.advances[i] = LoadI32(p + 2439 + 4 * i);
   ab.hit_x = LoadI32(p + 2451);
   ab.hit_y = LoadI32(p + 2455);
@@ -210,7 +215,8 @@ GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std:
   const bool old_format = version == kVersion2;
 
   const std::uint8_t* header = in.Take(kGameHeaderSize, "the game header");
-  if (header && !DecodeGameHeader(header, game.header)) in.Fail("a text of the game header has no terminator");
+  if (header && !DecodeGameHeader(header, game.header))
+    in.Fail("a text of the game header has no terminator");
   if (in.ok()) {
     // Both teams start from scratch: one whose version word is refused stays
     // a new team, whatever the game object held before.
@@ -305,8 +311,9 @@ Status LoadGame(const std::string& path, Game& game, std::vector<std::uint8_t>* 
         {"The game file " + path + " was not loaded:\n" + what, "ERROR", MessageIcon::kError});
     status.reason = path + ": " + what;
   } else {
-    status.messages.push_back({"The game file " + path + " is damaged and was not loaded:\n" + error,
-                               "ERROR", MessageIcon::kError});
+    status.messages.push_back(
+        {"The game file " + path + " is damaged and was not loaded:\n" + error, "ERROR",
+         MessageIcon::kError});
     status.reason = path + ": " + error;
     status.byte = static_cast<std::int64_t>(in.failed_at());
   }

@@ -12,9 +12,9 @@ namespace scorewick {
 // arrays of records move to and from files in one block.
 #pragma pack(push, 1)
 struct GAME_NOTE {
-  std::int32_t inning = 0;    // 0-based
-  std::int32_t at_bat = 0;    // 0-based, within the half
-  std::uint8_t half = 1;      // 1 = top
+  std::int32_t inning = 0;  // 0-based
+  std::int32_t at_bat = 0;  // 0-based, within the half
+  std::uint8_t half = 1;    // 1 = top
   FixedText<300> text;
 
   bool operator==(const GAME_NOTE&) const = default;

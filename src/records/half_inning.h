@@ -18,8 +18,8 @@ struct HALF_INNING {
   std::int32_t errors = 0;
   std::int32_t left_on_base = 0;
   std::vector<AT_BAT> at_bats;
-  std::vector<PLAYER> offense;   // searched by batting order
-  std::vector<PLAYER> defense;   // searched by position
+  std::vector<PLAYER> offense;  // searched by batting order
+  std::vector<PLAYER> defense;  // searched by position
 
   bool operator==(const HALF_INNING&) const = default;
   // Empties the half; the arrays keep their capacity for reuse.

@@ -28,6 +28,8 @@ inline void StoreU32(std::uint8_t* p, std::uint32_t v) {
   p[2] = std::uint8_t(v >> 16);
   p[3] = std::uint8_t(v >> 24);
 }
-inline void StoreI32(std::uint8_t* p, std::int32_t v) { StoreU32(p, static_cast<std::uint32_t>(v)); }
+inline void StoreI32(std::uint8_t* p, std::int32_t v) {
+  StoreU32(p, static_cast<std::uint32_t>(v));
+}
 
 }  // namespace scorewick::le

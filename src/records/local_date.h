@@ -5,8 +5,8 @@ namespace scorewick {
 
 struct LocalDate {
   int year = 1970;
-  int month = 1;   // 1..12
-  int day = 1;     // 1..31
+  int month = 1;  // 1..12
+  int day = 1;    // 1..31
 };
 
 struct LocalDateTime {

@@ -15,8 +15,9 @@ constexpr std::size_t kGameTeamOffset = 237;
 
 bool IsVersionWord(const std::vector<std::uint8_t>& bytes, std::size_t at) {
   if (bytes.size() < at + 4) return false;
-  const std::int32_t v = static_cast<std::int32_t>(
-      bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+  const std::int32_t v =
+      static_cast<std::int32_t>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+                                static_cast<std::uint32_t>(bytes[at + 3]) << 24);
   return v >= 512 && v <= 768;
 }
 
@@ -42,8 +43,9 @@ FileContent ContentOfFile(const std::string& path) {
     return FileContent::kPdf;
   }
   if (!IsText(bytes)) return FileContent::kBinary;
-  auto first = std::find_if(bytes.begin(), bytes.end(),
-                            [](std::uint8_t c) { return c != ' ' && c != '\t' && c != '\r' && c != '\n'; });
+  auto first = std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t c) {
+    return c != ' ' && c != '\t' && c != '\r' && c != '\n';
+  });
   return first != bytes.end() && *first == '<' ? FileContent::kHtml : FileContent::kText;
 }
 

@@ -12,17 +12,17 @@ namespace scorewick {
 // arrays of records move to and from files in one block.
 #pragma pack(push, 1)
 struct PITCH_DATA {
-  std::int32_t pitch_type = 11;        // PitchType; 11 = Other
+  std::int32_t pitch_type = 11;  // PitchType; 11 = Other
   PLAYER pitcher;
-  std::int32_t location_x = 59;        // strike-zone picture coordinates
+  std::int32_t location_x = 59;  // strike-zone picture coordinates
   std::int32_t location_y = 94;
-  float speed = 80.0f;                 // one decimal place
+  float speed = 80.0f;  // one decimal place
   std::uint8_t hit = 0;
-  std::uint8_t strike = 0;             // 1 strike, 0 ball
-  std::uint8_t valid = 0;              // entry in use
+  std::uint8_t strike = 0;  // 1 strike, 0 ball
+  std::uint8_t valid = 0;   // entry in use
   std::uint8_t right_handed_batter = 1;
-  std::int32_t strike_type = 0;        // StrikeType when strike = 1
-  std::int32_t ball_type = 0;          // BallType when strike = 0
+  std::int32_t strike_type = 0;  // StrikeType when strike = 1
+  std::int32_t ball_type = 0;    // BallType when strike = 0
 
   bool operator==(const PITCH_DATA&) const = default;
 };
@@ -34,7 +34,7 @@ struct PITCH_DATA {
 // holds the at-bat index in batting_order and this entry's index in
 // entered_inning.
 struct PITCH {
-  std::int32_t event = 0;              // PitchEvent
+  std::int32_t event = 0;  // PitchEvent
   std::int16_t balls_before = 0;
   std::int16_t strikes_before = 0;
   PITCH_DATA detail;

@@ -13,17 +13,17 @@ namespace scorewick {
 // arrays of records move to and from files in one block.
 #pragma pack(push, 1)
 struct PLAYER {
-  NameText name;                       // empty = no player
-  std::int16_t uniform_number = -1;    // -1 = none, shown "00"
-  std::int16_t key = 0;                // roster key; 0 = none
-  std::int32_t position = 1;           // Position code; 0 = bench
-  std::int32_t batting_order = 0;      // 1-based slot; 0 = not batting
-  std::int32_t entered_inning = 0;     // line-up entry: inning (1-based) the slot was taken
-  std::int32_t entry_value = 0;        // kept by the handheld with a line-up entry
-  std::uint8_t entry_flag = 1;         // kept by the handheld
-  std::uint8_t active = 0;             // current occupant of the slot or position
-  std::uint8_t bats = 1;               // 0 left, 1 right, other = switch
-  std::uint8_t throws_right = 1;       // 1 right, 0 left
+  NameText name;                     // empty = no player
+  std::int16_t uniform_number = -1;  // -1 = none, shown "00"
+  std::int16_t key = 0;              // roster key; 0 = none
+  std::int32_t position = 1;         // Position code; 0 = bench
+  std::int32_t batting_order = 0;    // 1-based slot; 0 = not batting
+  std::int32_t entered_inning = 0;   // line-up entry: inning (1-based) the slot was taken
+  std::int32_t entry_value = 0;      // kept by the handheld with a line-up entry
+  std::uint8_t entry_flag = 1;       // kept by the handheld
+  std::uint8_t active = 0;           // current occupant of the slot or position
+  std::uint8_t bats = 1;             // 0 left, 1 right, other = switch
+  std::uint8_t throws_right = 1;     // 1 right, 0 left
 
   bool operator==(const PLAYER&) const = default;
 };

@@ -78,7 +78,9 @@ bool AtBatTextsTerminated(const AT_BAT& ab) {
   // Fast path: the last byte of every text field is zero (as zero-filling
   // writers leave it); only when one is not do the fields get scanned.
   unsigned last = 0;
-  auto last_of_player = [&](const PLAYER& p) { last |= static_cast<unsigned char>(p.name.bytes[24]); };
+  auto last_of_player = [&](const PLAYER& p) {
+    last |= static_cast<unsigned char>(p.name.bytes[24]);
+  };
   last_of_player(ab.responsible_pitcher);
   last_of_player(ab.batter);
   last_of_player(ab.pinch_runner);
@@ -86,7 +88,8 @@ bool AtBatTextsTerminated(const AT_BAT& ab) {
   for (const PITCH_DATA& d : ab.pitch_details) last_of_player(d.pitcher);
   for (const PITCH& p : ab.pitches) last_of_player(p.detail.pitcher);
   for (const auto* list : {ab.out_credits.data(), ab.reach_credits.data()}) {
-    for (int i = 0; i < kMaxCredits; ++i) last |= static_cast<unsigned char>(list[i].name.bytes[24]);
+    for (int i = 0; i < kMaxCredits; ++i)
+      last |= static_cast<unsigned char>(list[i].name.bytes[24]);
   }
   for (const auto* list : {ab.error_credits.data(), ab.second_error_credits.data()}) {
     for (int i = 0; i < kBases; ++i) last |= static_cast<unsigned char>(list[i].name.bytes[24]);

@@ -56,15 +56,15 @@ class Roster {
 
 class Team : public Roster {
  public:
-  PathText file_path;                  // empty for a new team, "*.tem" after Clear
+  PathText file_path;  // empty for a new team, "*.tem" after Clear
   NameText team_name;
   NameText coach;
   NameText manager;
   PathText logo_file{"logo.bmp"};
   std::int32_t reserved = 0;
   std::int32_t lineup_size = 0;
-  std::int32_t extra_value = 0;        // carried to the handheld, not interpreted
-  PLAYER designated_hitter;            // empty name = none
+  std::int32_t extra_value = 0;  // carried to the handheld, not interpreted
+  PLAYER designated_hitter;      // empty name = none
   PLAYER dh_bats_for;
   std::uint8_t uses_designated_hitter = 0;
 

@@ -2,9 +2,9 @@
 
 #include "records/csv_team.h"
 #include "records/file_io.h"
-#include "records/path_names.h"
 #include "records/game_file.h"
 #include "records/le_bytes.h"
+#include "records/path_names.h"
 #include "records/record_codec.h"
 
 namespace scorewick {
@@ -47,8 +47,8 @@ TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages,
   // The personal information is there when the file is exactly long enough
   // for it; anything else (missing, cut short, a stray byte) leaves it empty.
   if (!team.no_personal_info &&
-      file_length ==
-          start + kTeamPlayersOffset + kPlayerSize * players.size() + kPlayerInfoSize * info.size() &&
+      file_length == start + kTeamPlayersOffset + kPlayerSize * players.size() +
+                         kPlayerInfoSize * info.size() &&
       in.remaining() >= kPlayerInfoSize * info.size()) {
     for (PLAYER_INFO& i : info) {
       const std::uint8_t* p = in.Take(kPlayerInfoSize, "personal information");
@@ -79,7 +79,8 @@ void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info) {
   out.I32(team.count());
   for (const PLAYER& p : team.players()) WritePlayer(out, p);
   if (with_personal_info) {
-    for (const PLAYER_INFO& i : team.personal_info()) EncodePlayerInfo(out.Append(kPlayerInfoSize), i);
+    for (const PLAYER_INFO& i : team.personal_info())
+      EncodePlayerInfo(out.Append(kPlayerInfoSize), i);
   }
 }
 
@@ -120,8 +121,7 @@ bool IsWholeTeamFile(const std::vector<std::uint8_t>& bytes) {
 }
 
 TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team,
-                              UserMessages& messages, std::string* error,
-                              std::size_t* error_byte) {
+                              UserMessages& messages, std::string* error, std::size_t* error_byte) {
   Team decoded;
   decoded.file_path = team.file_path;
   decoded.no_personal_info = team.no_personal_info;

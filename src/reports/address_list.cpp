@@ -6,8 +6,8 @@
 namespace scorewick::reports {
 namespace {
 
-constexpr const char* kColumns[] = {"Name", "Phone", "Birthday", "Address", "City",
-                                    "State", "Zip", "e-mail", "Note"};
+constexpr const char* kColumns[] = {"Name",  "Phone", "Birthday", "Address", "City",
+                                    "State", "Zip",   "e-mail",   "Note"};
 
 std::string CsvField(std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
@@ -23,9 +23,15 @@ std::string CsvField(std::string_view text) {
 // The nine values of a player's row, in column order.
 std::vector<std::string> RowValues(const Team& team, int index) {
   const PLAYER_INFO& info = team.info(index);
-  return {team.player(index).name.str(), info.phone.str(), BirthdayText(info),
-          info.address.str(), info.city.str(), info.state.str(), info.zip.str(),
-          info.email.str(), info.note.str()};
+  return {team.player(index).name.str(),
+          info.phone.str(),
+          BirthdayText(info),
+          info.address.str(),
+          info.city.str(),
+          info.state.str(),
+          info.zip.str(),
+          info.email.str(),
+          info.note.str()};
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
 // rounding half to even as printf does.
 void AppendInnings(std::string& out, int outs, int outs_per_inning) {
   const double hundredths =
-      outs_per_inning > 0 ? std::nearbyint(static_cast<double>(outs) * 100.0 / outs_per_inning) : 0.0;
+      outs_per_inning > 0 ? std::nearbyint(static_cast<double>(outs) * 100.0 / outs_per_inning)
+                          : 0.0;
   if (hundredths < 0 || hundredths >= 1e6) {
     char text[32];
     std::snprintf(text, sizeof text, " %6.2f", hundredths / 100.0);
@@ -128,8 +129,8 @@ void AddCategory(std::string& text, std::string_view label, const std::string& l
 }
 
 bool IsDoublePlay(std::int32_t how_out) {
-  return how_out == kOutDoublePlay || how_out == kOutGroundDoublePlay || how_out == kOutNonForceGdp ||
-         how_out == kOutSacFlyDP;
+  return how_out == kOutDoublePlay || how_out == kOutGroundDoublePlay ||
+         how_out == kOutNonForceGdp || how_out == kOutSacFlyDP;
 }
 
 // One side of a batting line: "%-30s%2d %2d %2d %2d".
@@ -143,9 +144,10 @@ void AppendSide(std::string& out, std::string_view name, const BoxBattingFigures
 
 std::string NameText(const BoxBatter& b) {
   const auto& pos = b.figures.positions;
-  std::string text = b.starter ? b.figures.name + " " + std::string(PositionAbbrevLower(pos[0]))
-                               : Format("(%c%d) %s %s", b.top_half ? 't' : 'b', b.entered_inning,
-                                        b.figures.name.c_str(), std::string(PositionAbbrevLower(pos[0])).c_str());
+  std::string text =
+      b.starter ? b.figures.name + " " + std::string(PositionAbbrevLower(pos[0]))
+                : Format("(%c%d) %s %s", b.top_half ? 't' : 'b', b.entered_inning,
+                         b.figures.name.c_str(), std::string(PositionAbbrevLower(pos[0])).c_str());
   for (std::size_t k = 1; k < pos.size() && pos[k] != 0; ++k) {
     if (text.size() >= 27) break;
     text += "-" + std::string(PositionAbbrevLower(pos[k]));
@@ -164,16 +166,20 @@ const HALF_INNING& Half(const Game& game, int inning, bool top) {
 
 BoxScore MakeBoxScore(const Game& game, const StatRules& rules) {
   if (game.innings[0].top.at_bats.empty()) return BoxScore(game, {}, {}, rules.outs_per_inning);
-  return BoxScore(game, CountBoxTeam(game, true, rules), CountBoxTeam(game, false, rules), rules.outs_per_inning);
+  return BoxScore(game, CountBoxTeam(game, true, rules), CountBoxTeam(game, false, rules),
+                  rules.outs_per_inning);
 }
 
 int InningsShown(const Game& game) {
   int n = 0;
-  while (n < kInnings && !(Half(game, n, true).at_bats.empty() && Half(game, n, false).at_bats.empty())) ++n;
+  while (n < kInnings &&
+         !(Half(game, n, true).at_bats.empty() && Half(game, n, false).at_bats.empty()))
+    ++n;
   return n;
 }
 
-BoxScore::BoxScore(const Game& game, BoxTeamFigures visitors, BoxTeamFigures home, int outs_per_inning)
+BoxScore::BoxScore(const Game& game, BoxTeamFigures visitors, BoxTeamFigures home,
+                   int outs_per_inning)
     : visitors_(std::move(visitors)), home_(std::move(home)), outs_per_inning_(outs_per_inning) {
   visitors_.team_name = game.visitor.team_name.str();
   home_.team_name = game.home.team_name.str();
@@ -259,8 +265,10 @@ std::vector<BoxBatter> BoxScore::PlacedBatters(const Game& game, const BoxTeamFi
       const auto& at_bats = Half(game, i, visitors).at_bats;
       for (std::size_t j = 0; j < at_bats.size(); ++j) {
         const AT_BAT& ab = at_bats[j];
-        const bool hit = ab.batter.position == kPosPinchHitter && ab.batter.name.view() == b.figures.name;
-        const bool ran = ab.pinch_runner.position == kPosPinchRunner && ab.pinch_runner.name.view() == b.figures.name;
+        const bool hit =
+            ab.batter.position == kPosPinchHitter && ab.batter.name.view() == b.figures.name;
+        const bool ran = ab.pinch_runner.position == kPosPinchRunner &&
+                         ab.pinch_runner.name.view() == b.figures.name;
         if (!hit && !ran) continue;
         const int index = static_cast<int>(j);
         if (i + 1 < b.entered_inning || (i + 1 == b.entered_inning && index < b.entered_at_bat)) {
@@ -302,14 +310,17 @@ std::vector<BoxBatter> BoxScore::PlacedBatters(const Game& game, const BoxTeamFi
         const AT_BAT* match = nullptr;
         std::size_t index = 0;
         for (std::size_t j = 0; j < at_bats.size() && match == nullptr; ++j) {
-          if (SameNameIgnoringCase(at_bats[j].batter.name, b.figures.name)) match = &at_bats[j], index = j;
+          if (SameNameIgnoringCase(at_bats[j].batter.name, b.figures.name))
+            match = &at_bats[j], index = j;
         }
         for (std::size_t j = 0; j < at_bats.size() && match == nullptr; ++j) {
-          if (SameNameIgnoringCase(at_bats[j].pinch_runner.name, b.figures.name)) match = &at_bats[j], index = j;
+          if (SameNameIgnoringCase(at_bats[j].pinch_runner.name, b.figures.name))
+            match = &at_bats[j], index = j;
         }
         if (match == nullptr) continue;
-        const PLAYER& who = SameNameIgnoringCase(match->batter.name, b.figures.name) ? match->batter
-                                                                                             : match->pinch_runner;
+        const PLAYER& who = SameNameIgnoringCase(match->batter.name, b.figures.name)
+                                ? match->batter
+                                : match->pinch_runner;
         b.slot = who.batting_order;
         b.entered_inning = i + 1;
         b.entered_at_bat = static_cast<int>(index);
@@ -389,8 +400,10 @@ void BoxScore::AddBattingNotes(const Game& game) {
   int visitor_lob = 0;
   int home_lob = 0;
   for (int i = 0; i < innings_shown_; ++i) {
-    for (const AT_BAT& ab : Half(game, i, true).at_bats) home_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
-    for (const AT_BAT& ab : Half(game, i, false).at_bats) visitor_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
+    for (const AT_BAT& ab : Half(game, i, true).at_bats)
+      home_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
+    for (const AT_BAT& ab : Half(game, i, false).at_bats)
+      visitor_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
     visitor_lob += visitor_totals_[static_cast<std::size_t>(i)].left_on_base;
     home_lob += home_totals_[static_cast<std::size_t>(i)].left_on_base;
   }
@@ -409,18 +422,21 @@ void BoxScore::AddBattingNotes(const Game& game) {
   }
   AddCategory(text, "DP: ", dp);
   if (visitor_lob < home_lob) {
-    AddCategory(text, "LOB: ", Format("%s %d, %s %d", visitors_.team_name.c_str(), visitor_lob,
-                                      home_.team_name.c_str(), home_lob));
+    AddCategory(text, "LOB: ",
+                Format("%s %d, %s %d", visitors_.team_name.c_str(), visitor_lob,
+                       home_.team_name.c_str(), home_lob));
   } else {
-    AddCategory(text, "LOB: ", Format("%s %d, %s %d", home_.team_name.c_str(), home_lob,
-                                      visitors_.team_name.c_str(), visitor_lob));
+    AddCategory(text, "LOB: ",
+                Format("%s %d, %s %d", home_.team_name.c_str(), home_lob,
+                       visitors_.team_name.c_str(), visitor_lob));
   }
   by("2B: ", &Row::doubles);
   by("3B: ", &Row::triples);
   by("HR: ", &Row::home_runs);
   by("SB: ", &Row::stolen_bases);
-  AddCategory(text, "CS: ",
-              PlayerList(w, l, [](const Row& r) { return r.steal_attempts - r.stolen_bases; }));
+  AddCategory(text, "CS: ", PlayerList(w, l, [](const Row& r) {
+                return r.steal_attempts - r.stolen_bases;
+              }));
   by("SH: ", &Row::sacrifice_bunts);
   by("S: ", &Row::sacrifices);
   by("SF: ", &Row::sacrifice_flies);
@@ -489,7 +505,8 @@ void BoxScore::AddPitchingNotes(const Game& game) {
   AddCategory(text, "WP: ", PlayerList(wp, lp, [](const P& r) { return r.wild_pitches; }));
   SortLargestFirst(w.batting, [](const B& r) { return r.passed_balls; });
   SortLargestFirst(l.batting, [](const B& r) { return r.passed_balls; });
-  AddCategory(text, "PB: ", PlayerList(w.batting, l.batting, [](const B& r) { return r.passed_balls; }));
+  AddCategory(text,
+              "PB: ", PlayerList(w.batting, l.batting, [](const B& r) { return r.passed_balls; }));
   SortLargestFirst(w.pitching, [](const P& r) { return r.balks; });
   SortLargestFirst(l.pitching, [](const P& r) { return r.balks; });
   AddCategory(text, "Balk: ", PlayerList(wp, lp, [](const P& r) { return r.balks; }));

@@ -29,12 +29,12 @@ struct BoxBatter {
 
 // Where each part of the text begins (indexes into lines()).
 struct BoxScoreSections {
-  std::size_t batting_rows = 0;     // first player row under the captions
-  std::size_t batting_totals = 0;   // the TEAM TOTALS row
-  std::size_t batting_notes = 0;    // the empty line before the batting notes
-  std::size_t pitching = 0;         // the empty line before the pitching lines
-  std::size_t pitching_notes = 0;   // the empty line before the pitching notes
-  std::size_t play_by_play = 0;     // first line of the play-by-play
+  std::size_t batting_rows = 0;    // first player row under the captions
+  std::size_t batting_totals = 0;  // the TEAM TOTALS row
+  std::size_t batting_notes = 0;   // the empty line before the batting notes
+  std::size_t pitching = 0;        // the empty line before the pitching lines
+  std::size_t pitching_notes = 0;  // the empty line before the pitching notes
+  std::size_t play_by_play = 0;    // first line of the play-by-play
 };
 
 class BoxScore {

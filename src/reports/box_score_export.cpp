@@ -63,7 +63,12 @@ std::string CsvLine(const std::string& text) {
 class PageWriter {
  public:
   PageWriter(const BoxScore& box, std::string_view title, const HtmlStyle& style, bool html)
-      : box_(box), lines_(box.lines()), title_(title), style_(style), tags_(MakeFontTags(style)), html_(html) {}
+      : box_(box),
+        lines_(box.lines()),
+        title_(title),
+        style_(style),
+        tags_(MakeFontTags(style)),
+        html_(html) {}
 
   std::string Tables() {
     ScoreByInnings();
@@ -123,7 +128,8 @@ class PageWriter {
       for (bool v : {true, false}) {
         out_ += "\n" + CsvField(box_.team(v).team_name, 25);
         for (int runs : box_.runs_by_inning(v)) out_ += "," + std::to_string(runs);
-        for (int figure : {box_.runs(v), box_.hits(v), box_.errors(v)}) out_ += "," + std::to_string(figure);
+        for (int figure : {box_.runs(v), box_.hits(v), box_.errors(v)})
+          out_ += "," + std::to_string(figure);
       }
       return;
     }
@@ -138,7 +144,8 @@ class PageWriter {
       out_ += "\n\t<tr bgcolor=" + Color(v) + "><td align=left>" +
               Body(Padded(HtmlText(box_.team(v).team_name), 25)) + "</td>";
       for (int runs : box_.runs_by_inning(v)) out_ += Cell(std::to_string(runs));
-      for (int figure : {box_.runs(v), box_.hits(v), box_.errors(v)}) out_ += Cell(std::to_string(figure));
+      for (int figure : {box_.runs(v), box_.hits(v), box_.errors(v)})
+        out_ += Cell(std::to_string(figure));
       out_ += "</tr>";
     }
     out_ += "\n</TABLE><br>";
@@ -163,8 +170,8 @@ class PageWriter {
       return;
     }
     out_ += "\n<TABLE WIDTH=600 CELLPADDING=3 CELLSPACING=0 BORDER=1>\n";
-    out_ += "\n\t<th colspan=10 align=left bgcolor=" + Header() + ">" + Head(HtmlText(box_.Headline())) +
-            "</th>\n";
+    out_ += "\n\t<th colspan=10 align=left bgcolor=" + Header() + ">" +
+            Head(HtmlText(box_.Headline())) + "</th>\n";
     out_ += "\n\t<tr bgcolor=" + Header() + "><td align=left colspan=5>" + Head(HtmlText(winner)) +
             "</td><td align=left colspan=5>" + Head(HtmlText(loser)) + "</td></tr>";
     out_ += "\n\t<tr bgcolor=" + Header() + ">";
@@ -252,8 +259,10 @@ class PageWriter {
 
 std::string BoxScoreTitle(const Game& game) {
   char date[32];
-  std::snprintf(date, sizeof date, "%d/%d/%d", game.header.month, game.header.day, game.header.year);
-  return "Box Score - " + game.visitor.team_name.str() + " at " + game.home.team_name.str() + ", " + date;
+  std::snprintf(date, sizeof date, "%d/%d/%d", game.header.month, game.header.day,
+                game.header.year);
+  return "Box Score - " + game.visitor.team_name.str() + " at " + game.home.team_name.str() + ", " +
+         date;
 }
 
 std::string BoxScoreHtml(const BoxScore& box, std::string_view title, const HtmlStyle& style,
@@ -265,9 +274,9 @@ std::string BoxScoreHtml(const BoxScore& box, std::string_view title, const Html
   return page;
 }
 
-BoxScoreFramePages BoxScoreFrames(const BoxScore& box, std::string_view title, const HtmlStyle& style,
-                                  const LocalDateTime& when, std::string_view score_file,
-                                  std::string_view summary_file) {
+BoxScoreFramePages BoxScoreFrames(const BoxScore& box, std::string_view title,
+                                  const HtmlStyle& style, const LocalDateTime& when,
+                                  std::string_view score_file, std::string_view summary_file) {
   BoxScoreFramePages pages;
   pages.score = PageHead(title, style);
   pages.summary = PageHead(title, style);
@@ -279,8 +288,9 @@ BoxScoreFramePages BoxScoreFrames(const BoxScore& box, std::string_view title, c
   }
   pages.score += PageFooter(when);
   pages.frameset = "<HTML><HEAD><TITLE>" + std::string(kMakerName) + " " + HtmlText(title) +
-                   "</TITLE></HEAD>" + "<FRAMESET COLS=\"*,38%\">\n" + "\t<frame name=\"SCORE\" SRC=\"" +
-                   HtmlText(score_file) + "\" title=\"SCORE\">\n" + "\t<frame name=\"GAMESUMMARY\" SRC=\"" +
+                   "</TITLE></HEAD>" + "<FRAMESET COLS=\"*,38%\">\n" +
+                   "\t<frame name=\"SCORE\" SRC=\"" + HtmlText(score_file) +
+                   "\" title=\"SCORE\">\n" + "\t<frame name=\"GAMESUMMARY\" SRC=\"" +
                    HtmlText(summary_file) + "\" title=\"GAMESUMMARY\">\n" + "</FRAMESET>\n</HTML>";
   return pages;
 }
@@ -297,7 +307,8 @@ BoxScoreFrameFiles FrameFilesBeside(const std::string& frameset_path) {
   const std::filesystem::path p(frameset_path);
   const std::string stem = p.stem().string();
   const std::string ext = p.has_extension() ? p.extension().string() : std::string(".htm");
-  return {(p.parent_path() / (stem + "_score" + ext)).string(), (p.parent_path() / (stem + "_summary" + ext)).string()};
+  return {(p.parent_path() / (stem + "_score" + ext)).string(),
+          (p.parent_path() / (stem + "_summary" + ext)).string()};
 }
 
 bool WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScoreForm form,
@@ -315,9 +326,9 @@ bool WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScoreF
     }
     case BoxScoreForm::kFrames: {
       const BoxScoreFrameFiles files = FrameFilesBeside(path);
-      const BoxScoreFramePages pages =
-          BoxScoreFrames(box, title, style, when, std::filesystem::path(files.score).filename().string(),
-                         std::filesystem::path(files.summary).filename().string());
+      const BoxScoreFramePages pages = BoxScoreFrames(
+          box, title, style, when, std::filesystem::path(files.score).filename().string(),
+          std::filesystem::path(files.summary).filename().string());
       return WriteTextFileAtomically(files.score, pages.score, error) &&
              WriteTextFileAtomically(files.summary, pages.summary, error) &&
              WriteTextFileAtomically(path, pages.frameset, error);

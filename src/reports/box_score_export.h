@@ -30,9 +30,9 @@ struct BoxScoreFramePages {
   std::string summary;   // head, pitching notes and play-by-play, footer
   std::string frameset;  // names score_file and summary_file
 };
-BoxScoreFramePages BoxScoreFrames(const BoxScore& box, std::string_view title, const HtmlStyle& style,
-                                  const LocalDateTime& when, std::string_view score_file,
-                                  std::string_view summary_file);
+BoxScoreFramePages BoxScoreFrames(const BoxScore& box, std::string_view title,
+                                  const HtmlStyle& style, const LocalDateTime& when,
+                                  std::string_view score_file, std::string_view summary_file);
 
 // The comma-separated form: the score by innings, the batting table, the
 // batting notes, the pitching table, then every remaining line quoted, and

@@ -28,10 +28,10 @@ struct BoxBattingFigures {
   int stolen_bases = 0;
   int steal_attempts = 0;  // stolen bases plus caught stealing
   int sacrifice_bunts = 0;
-  int sacrifices = 0;      // sacrifices that are neither bunt outs nor flies
+  int sacrifices = 0;  // sacrifices that are neither bunt outs nor flies
   int sacrifice_flies = 0;
-  int errors = 0;          // in the field, all positions together
-  int passed_balls = 0;    // as catcher
+  int errors = 0;        // in the field, all positions together
+  int passed_balls = 0;  // as catcher
 };
 
 struct BoxPitchingFigures {

@@ -27,15 +27,22 @@ void AppendFilled(std::string& out, std::string_view phrase, std::string_view va
 void AppendHomeRun(std::string& out, std::string_view kind, int rbi) {
   // kind is "" or " inside park".
   switch (rbi) {
-    case 1: out += " hit solo"; break;
-    case 2: out += " hit 2-run"; break;
-    case 3: out += " hit 3-run"; break;
+    case 1:
+      out += " hit solo";
+      break;
+    case 2:
+      out += " hit 2-run";
+      break;
+    case 3:
+      out += " hit 3-run";
+      break;
     case 4:
       out += " hit";
       out += kind;
       out += " grand slam";
       return;
-    default: return;
+    default:
+      return;
   }
   out += kind;
   out += " home run";
@@ -44,70 +51,140 @@ void AppendHomeRun(std::string& out, std::string_view kind, int rbi) {
 void AppendReach(std::string& out, const AT_BAT& ab) {
   std::string_view err;
   switch (ab.error_bases[0]) {
-    case 2: err = " 2-base"; break;
-    case 3: err = " 3-base"; break;
-    case 4: err = " 4-base"; break;
-    default: break;
+    case 2:
+      err = " 2-base";
+      break;
+    case 3:
+      err = " 3-base";
+      break;
+    case 4:
+      err = " 4-base";
+      break;
+    default:
+      break;
   }
   std::string_view phrase;
   switch (ab.how_reached) {
-    case kReachSingle: phrase = " singled"; break;
-    case kReachDouble: phrase = " doubled"; break;
-    case kReachTriple: phrase = " tripled"; break;
-    case kReachHomeRun: AppendHomeRun(out, "", ab.rbi); return;
-    case kReachWalk: phrase = " walked"; break;
-    case kReachIntentionalWalk: phrase = " intentionally walked"; break;
-    case kReachHitByPitch: phrase = " hit by pitch"; break;
-    case kReachAwardedBase: phrase = " awarded first base"; break;
-    case kReachInterference: phrase = " reached on interference"; break;
-    case kReachFieldersChoice: phrase = " reached on fielder's choice"; break;
+    case kReachSingle:
+      phrase = " singled";
+      break;
+    case kReachDouble:
+      phrase = " doubled";
+      break;
+    case kReachTriple:
+      phrase = " tripled";
+      break;
+    case kReachHomeRun:
+      AppendHomeRun(out, "", ab.rbi);
+      return;
+    case kReachWalk:
+      phrase = " walked";
+      break;
+    case kReachIntentionalWalk:
+      phrase = " intentionally walked";
+      break;
+    case kReachHitByPitch:
+      phrase = " hit by pitch";
+      break;
+    case kReachAwardedBase:
+      phrase = " awarded first base";
+      break;
+    case kReachInterference:
+      phrase = " reached on interference";
+      break;
+    case kReachFieldersChoice:
+      phrase = " reached on fielder's choice";
+      break;
     case kReachError:
     case kReachAssistWithError:
-    case kReachSacrificeWithError: phrase = " reached on%s error"; break;
-    case kReachDroppedThirdWP: phrase = " reached on dropped 3rd strike WP"; break;
-    case kReachDroppedThirdPB: phrase = " reached on dropped 3rd strike PB"; break;
-    case kReachInsideParkHR: AppendHomeRun(out, " inside park", ab.rbi); return;
-    case kReachGroundRuleDouble: phrase = " ground rule doubled"; break;
-    case kReachTieBreaker: phrase = " tie breaker rule, awarded second base"; break;
-    case kReachSacrificeFC: phrase = " reached on sacrifice fielder's choice"; break;
-    case kReachSacHitWithError: phrase = " reached on sac hit with%s error"; break;
-    case kReachSacFlyWithError: phrase = " reached on sac fly with%s error"; break;
-    case kReachDroppedThirdError: phrase = " reached on dropped 3rd strike w/error"; break;
-    case kReachFieldersChoiceDP: phrase = " reached on fielder's choice, DP"; break;
-    default: phrase = " reached first base"; break;  // 0, 16 and unknown codes
+    case kReachSacrificeWithError:
+      phrase = " reached on%s error";
+      break;
+    case kReachDroppedThirdWP:
+      phrase = " reached on dropped 3rd strike WP";
+      break;
+    case kReachDroppedThirdPB:
+      phrase = " reached on dropped 3rd strike PB";
+      break;
+    case kReachInsideParkHR:
+      AppendHomeRun(out, " inside park", ab.rbi);
+      return;
+    case kReachGroundRuleDouble:
+      phrase = " ground rule doubled";
+      break;
+    case kReachTieBreaker:
+      phrase = " tie breaker rule, awarded second base";
+      break;
+    case kReachSacrificeFC:
+      phrase = " reached on sacrifice fielder's choice";
+      break;
+    case kReachSacHitWithError:
+      phrase = " reached on sac hit with%s error";
+      break;
+    case kReachSacFlyWithError:
+      phrase = " reached on sac fly with%s error";
+      break;
+    case kReachDroppedThirdError:
+      phrase = " reached on dropped 3rd strike w/error";
+      break;
+    case kReachFieldersChoiceDP:
+      phrase = " reached on fielder's choice, DP";
+      break;
+    default:
+      phrase = " reached first base";
+      break;  // 0, 16 and unknown codes
   }
   AppendFilled(out, phrase, err);
 }
 
 struct AdvancePhrase {
-  std::string_view phrase;  // "" = told by nothing
+  std::string_view phrase;        // "" = told by nothing
   std::int32_t merged_with = -1;  // when the next slot holds this code, told there
 };
 
 AdvancePhrase AdvancePhraseOf(std::int32_t code, int slot) {
   switch (code) {
-    case kAdvStolenBase: return {", stole %s"};
-    case kAdvBatted: return {", batted forward to %s", kAdvBatted};
-    case kAdvAwarded: return {", awarded %s"};
-    case kAdvWildPitch: return {", advanced to %s on wild pitch", kAdvWildPitchContinued};
-    case kAdvPassedBall: return {", advanced to %s on passed ball", kAdvPassedBallContinued};
-    case kAdvBalk: return {", advanced to %s on balk"};
+    case kAdvStolenBase:
+      return {", stole %s"};
+    case kAdvBatted:
+      return {", batted forward to %s", kAdvBatted};
+    case kAdvAwarded:
+      return {", awarded %s"};
+    case kAdvWildPitch:
+      return {", advanced to %s on wild pitch", kAdvWildPitchContinued};
+    case kAdvPassedBall:
+      return {", advanced to %s on passed ball", kAdvPassedBallContinued};
+    case kAdvBalk:
+      return {", advanced to %s on balk"};
     case kAdvError:
     case kAdvErrorContinued:
     case kAdvAssistWithError:
-    case kAdvCaughtStealingError: return {", advanced to %s on error", kAdvErrorContinued};
-    case kAdvWildPitchContinued: return {", advanced to %s on wild pitch", kAdvWildPitchContinued};
-    case kAdvPassedBallContinued: return {", advanced to %s on passed ball", kAdvPassedBallContinued};
-    case kAdvBalkContinued: return {", advanced to %s on balk", kAdvBalkContinued};
-    case kAdvForcedByWalk: return {slot == 2 ? ", walked %s" : ", walked forward to %s"};
-    case kAdvAdditionalBase: return {", additional base to %s"};
-    case kAdvFieldersChoice: return {", advanced on FC to %s"};
-    case kAdvDefensiveIndifference: return {", advanced to %s on defensive indifference"};
-    case kAdvOnThrow: return {", advanced to %s on throw"};
-    case kAdvDoubleSteal: return {", stole %s (double steal)"};
-    case kAdvTripleSteal: return {", stole %s (triple steal)"};
-    case kAdvInterference: return {", advanced to %s on interference"};
-    default: return {};
+    case kAdvCaughtStealingError:
+      return {", advanced to %s on error", kAdvErrorContinued};
+    case kAdvWildPitchContinued:
+      return {", advanced to %s on wild pitch", kAdvWildPitchContinued};
+    case kAdvPassedBallContinued:
+      return {", advanced to %s on passed ball", kAdvPassedBallContinued};
+    case kAdvBalkContinued:
+      return {", advanced to %s on balk", kAdvBalkContinued};
+    case kAdvForcedByWalk:
+      return {slot == 2 ? ", walked %s" : ", walked forward to %s"};
+    case kAdvAdditionalBase:
+      return {", additional base to %s"};
+    case kAdvFieldersChoice:
+      return {", advanced on FC to %s"};
+    case kAdvDefensiveIndifference:
+      return {", advanced to %s on defensive indifference"};
+    case kAdvOnThrow:
+      return {", advanced to %s on throw"};
+    case kAdvDoubleSteal:
+      return {", stole %s (double steal)"};
+    case kAdvTripleSteal:
+      return {", stole %s (triple steal)"};
+    case kAdvInterference:
+      return {", advanced to %s on interference"};
+    default:
+      return {};
   }
 }
 
@@ -230,7 +307,8 @@ std::string NarrateAtBat(const AT_BAT& ab) {
   }
   if (ab.out) {
     const int b = ab.bases_reached;
-    const std::string base = b == 3 ? "home" : std::to_string(b + 1) + std::string(OrdinalSuffix(b + 1));
+    const std::string base =
+        b == 3 ? "home" : std::to_string(b + 1) + std::string(OrdinalSuffix(b + 1));
     AppendFilled(s, OutPhrase(ab.how_out), base);
   }
   if (ab.rbi > 0) s += ", " + std::to_string(ab.rbi) + " RBI";
@@ -243,7 +321,8 @@ void AddPlayByPlay(std::vector<std::string>& lines, const Game& game, int inning
   const int shown = std::min(innings_shown, kInnings);
   for (int i = 0; i < shown; ++i) {
     AddHalf(lines, game, i, true);
-    if (!game.innings[static_cast<std::size_t>(i)].bottom.at_bats.empty()) AddHalf(lines, game, i, false);
+    if (!game.innings[static_cast<std::size_t>(i)].bottom.at_bats.empty())
+      AddHalf(lines, game, i, false);
   }
 }
 

@@ -28,10 +28,10 @@ std::vector<std::string> RosterPrintLines(const Team& team) {
                 "BH", "TH");
   lines.emplace_back(line);
   for (const PLAYER& p : team.players()) {
-    std::snprintf(line, sizeof line, "%-2s %-25s %-20s %2d %-2s %-2s",
-                  UniformNumberText(p).c_str(), p.name.str().c_str(),
-                  std::string(PositionName(p.position)).c_str(), p.batting_order,
-                  std::string(BatsText(p)).c_str(), std::string(ThrowsText(p)).c_str());
+    std::snprintf(line, sizeof line, "%-2s %-25s %-20s %2d %-2s %-2s", UniformNumberText(p).c_str(),
+                  p.name.str().c_str(), std::string(PositionName(p.position)).c_str(),
+                  p.batting_order, std::string(BatsText(p)).c_str(),
+                  std::string(ThrowsText(p)).c_str());
     lines.emplace_back(line);
   }
   return lines;

@@ -100,9 +100,8 @@ SideSheet LayOutSide(const Game& game, bool home) {
     for (const PLAYER& p : BattingHalf(game, i, home).offense) {
       if (p.name.empty() || p.batting_order < 1 || p.batting_order > sheet.rows) continue;
       auto& slot = sheet.holders[static_cast<std::size_t>(p.batting_order - 1)];
-      const bool known = std::any_of(slot.begin(), slot.end(), [&](const SlotHolder& h) {
-        return h.name == p.name.view();
-      });
+      const bool known = std::any_of(slot.begin(), slot.end(),
+                                     [&](const SlotHolder& h) { return h.name == p.name.view(); });
       if (known) continue;
       const bool starter = !substitutes.count(p.name.str());
       slot.push_back({UniformNumberText(p), p.name.str(), std::string(PositionAbbrev(p.position)),

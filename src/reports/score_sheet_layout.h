@@ -19,8 +19,8 @@ namespace scorewick::reports {
 
 // One column of a side's grid.
 struct SheetColumn {
-  int inning = 0;  // 0-based
-  int pass = 0;    // 0 for the inning's first column, 1 for the next ...
+  int inning = 0;       // 0-based
+  int pass = 0;         // 0 for the inning's first column, 1 for the next ...
   bool played = false;  // the half has a line-up or at-bats
   // Per row (slot 1 first): index of the at-bat in the half, -1 = none.
   std::vector<int> at_bats;
@@ -28,7 +28,7 @@ struct SheetColumn {
 
 // One player who held a batting-order slot.
 struct SlotHolder {
-  std::string number;    // uniform number, "00" when none
+  std::string number;  // uniform number, "00" when none
   std::string name;
   std::string position;  // abbreviation of his position when he took the slot
   std::string entered;   // empty for the starter, else "T3" / "B3": the half he came in
@@ -36,8 +36,8 @@ struct SlotHolder {
 
 struct SideSheet {
   bool home = false;
-  int rows = 0;                                 // batting-order slots
-  std::vector<SheetColumn> columns;             // in inning order
+  int rows = 0;                                  // batting-order slots
+  std::vector<SheetColumn> columns;              // in inning order
   std::vector<std::vector<SlotHolder>> holders;  // per row, in order of entering
 };
 
@@ -73,15 +73,15 @@ enum class PrintSide { kVisitors, kHome, kBoth };
 // The options of a game printout, kept from one printing to the next.
 struct GamePrintOptions {
   PrintSide side = PrintSide::kVisitors;
-  bool fit = true;       // all innings across one page
-  int columns = 9;       // else this many columns per page (1 to 15)
-  bool notes = false;    // a page of the game's notes at the end
+  bool fit = true;            // all innings across one page
+  int columns = 9;            // else this many columns per page (1 to 15)
+  bool notes = false;         // a page of the game's notes at the end
   bool empty_fields = false;  // draw the empty box under every box's marks
 };
 
 // One page of a game printout.
 struct SheetPageSpec {
-  bool notes = false;     // the notes page (more may follow while notes remain)
+  bool notes = false;  // the notes page (more may follow while notes remain)
   bool home = false;
   int first_column = 0;   // of the side's columns
   int column_count = 0;   // drawn on this page

@@ -62,8 +62,9 @@ std::string ReachText(const AT_BAT& ab) {
 
 std::string AdvanceText(const AT_BAT& ab, int slot) {
   if (slot < 0 || slot > 2) return {};
-  return AdvanceAbbrev(ab.advances[slot],
-                       FielderNumber(ab.error_credits[static_cast<std::size_t>(slot + 1)].position));
+  return AdvanceAbbrev(
+      ab.advances[slot],
+      FielderNumber(ab.error_credits[static_cast<std::size_t>(slot + 1)].position));
 }
 
 std::string OutCreditChain(const AT_BAT& ab) {
@@ -78,8 +79,21 @@ std::string OutCreditChain(const AT_BAT& ab) {
 
 bool ReachedOnBattedBall(std::int32_t reach) {
   switch (reach) {
-    case 1: case 2: case 3: case 4: case 10: case 11: case 12: case 13: case 16: case 17:
-    case 18: case 20: case 21: case 22: case 24:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 16:
+    case 17:
+    case 18:
+    case 20:
+    case 21:
+    case 22:
+    case 24:
       return true;
     default:
       return false;
@@ -88,8 +102,20 @@ bool ReachedOnBattedBall(std::int32_t reach) {
 
 bool OutOnBattedBall(std::int32_t out) {
   switch (out) {
-    case 3: case 4: case 5: case 6: case 7: case 8: case 9: case 25: case 30: case 31:
-    case 32: case 34: case 36: case 38:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 25:
+    case 30:
+    case 31:
+    case 32:
+    case 34:
+    case 36:
+    case 38:
       return true;
     default:
       return false;

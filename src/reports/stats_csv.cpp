@@ -51,7 +51,8 @@ std::string StatsCsv(const Stat& stat, StatTable table, const StatLayout& layout
     for (std::size_t i = 0; i < shown.size(); ++i) {
       if (i > 0) out += ',';
       const std::string cell = CellText(stat, table, row, shown[i].column);
-      out += Quoted(IsTextColumn(table, shown[i].column) ? std::string(Trim(cell)) : CsvNumber(cell));
+      out +=
+          Quoted(IsTextColumn(table, shown[i].column) ? std::string(Trim(cell)) : CsvNumber(cell));
     }
     out += '\n';
   }

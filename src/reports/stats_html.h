@@ -16,7 +16,7 @@
 
 namespace scorewick::reports {
 
-std::string StatsHtml(const Stat& stat, StatTable table, const StatLayout& layout, StatView view, int split,
-                      const HtmlStyle& style, const LocalDateTime& when, bool appending);
+std::string StatsHtml(const Stat& stat, StatTable table, const StatLayout& layout, StatView view,
+                      int split, const HtmlStyle& style, const LocalDateTime& when, bool appending);
 
 }  // namespace scorewick::reports

@@ -37,14 +37,16 @@ std::vector<std::string> StarBox(StatTable table, int split) {
         return {stars, "* Pitching Stats Versus Left Handed Batters *", stars, ""};
       }
       return {"******************", "* Pitching Stats *", "******************", ""};
-    case StatTable::kRunning: return {"*****************", "* Running Stats *", "*****************"};
-    case StatTable::kFielding: return {"******************", "* Fielding Stats *", "******************"};
+    case StatTable::kRunning:
+      return {"*****************", "* Running Stats *", "*****************"};
+    case StatTable::kFielding:
+      return {"******************", "* Fielding Stats *", "******************"};
   }
   return {};
 }
 
-std::vector<TextSection> StatsTextSections(const Stat& stat, StatTable table, const StatLayout& layout, int split,
-                                           int page_width) {
+std::vector<TextSection> StatsTextSections(const Stat& stat, StatTable table,
+                                           const StatLayout& layout, int split, int page_width) {
   const std::vector<LayoutEntry> shown = ShownColumns(layout);
   const int rows = RowCount(stat, table);
   // Cell texts and column widths.
@@ -62,17 +64,20 @@ std::vector<TextSection> StatsTextSections(const Stat& stat, StatTable table, co
   while (first < shown.size()) {
     std::size_t end = first;
     std::size_t used = 0;
-    while (end < shown.size() && (end == first || used + widths[end] + 1 <= static_cast<std::size_t>(page_width))) {
+    while (end < shown.size() &&
+           (end == first || used + widths[end] + 1 <= static_cast<std::size_t>(page_width))) {
       used += widths[end] + 1;
       ++end;
     }
     TextSection section = StarBox(table, split);
     std::string heading;
-    for (std::size_t c = first; c < end; ++c) Pad(heading, std::string(ColumnKey(table, shown[c].column)), widths[c]);
+    for (std::size_t c = first; c < end; ++c)
+      Pad(heading, std::string(ColumnKey(table, shown[c].column)), widths[c]);
     section.push_back(heading);
     for (int row = 0; row < rows; ++row) {
       std::string line;
-      for (std::size_t c = first; c < end; ++c) Pad(line, cells[c][static_cast<std::size_t>(row)], widths[c]);
+      for (std::size_t c = first; c < end; ++c)
+        Pad(line, cells[c][static_cast<std::size_t>(row)], widths[c]);
       section.push_back(line);
     }
     sections.push_back(std::move(section));

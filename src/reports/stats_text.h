@@ -22,8 +22,8 @@ inline constexpr int kLandscapePageWidth = 125;
 inline constexpr int kMinPageWidth = 50;
 
 // The sections; a column wider than the page stands alone in its section.
-std::vector<TextSection> StatsTextSections(const Stat& stat, StatTable table, const StatLayout& layout, int split,
-                                           int page_width);
+std::vector<TextSection> StatsTextSections(const Stat& stat, StatTable table,
+                                           const StatLayout& layout, int split, int page_width);
 
 // The star box above a table's heading.
 std::vector<std::string> StarBox(StatTable table, int split);

@@ -57,8 +57,7 @@ Status WriteTeamExport(const std::string& path, Team& team, TeamFileForm form, b
 
 Status WriteAddressList(const std::string& path, const Team& team, bool html, bool append,
                         const HtmlStyle& style, const LocalDateTime& when) {
-  const std::string text =
-      html ? AddressListHtml(team, style, when, append) : AddressListCsv(team);
+  const std::string text = html ? AddressListHtml(team, style, when, append) : AddressListCsv(team);
   return WriteExportText(path, text, append);
 }
 

@@ -37,12 +37,12 @@ std::string TeamHtml(const Team& team, const HtmlStyle& style, const LocalDateTi
   for (int i = 0; i < team.count(); ++i) {
     const PLAYER& p = team.player(i);
     const std::uint32_t row = i % 2 == 0 ? style.primary_row_color : style.alternate_row_color;
-    out += "\n\t<tr bgcolor=" + ColorText(row) + "><td align=center>" +
-           body(UniformNumberText(p)) + "</td><td align=left>" + body(HtmlText(p.name.view())) +
-           "</td><td align=left>" + body(std::string(PositionName(p.position))) +
-           "</td><td align=center>" + body(std::to_string(p.batting_order)) +
-           "</td><td align=center>" + body(std::string(BatsText(p))) +
-           "</td><td align=center>" + body(std::string(ThrowsText(p))) + "</td></tr>";
+    out += "\n\t<tr bgcolor=" + ColorText(row) + "><td align=center>" + body(UniformNumberText(p)) +
+           "</td><td align=left>" + body(HtmlText(p.name.view())) + "</td><td align=left>" +
+           body(std::string(PositionName(p.position))) + "</td><td align=center>" +
+           body(std::to_string(p.batting_order)) + "</td><td align=center>" +
+           body(std::string(BatsText(p))) + "</td><td align=center>" +
+           body(std::string(ThrowsText(p))) + "</td></tr>";
   }
   out += PageFooter(when);
   return out;

@@ -35,7 +35,8 @@ void AddWrappedLine(std::vector<std::string>& lines, std::string_view text, int 
     std::string_view line = text.substr(start, i - start);
     if (broken) {
       // A scorer's CR LF (or a lone CR or LF) is dropped with the line it ends.
-      const std::size_t after = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? i + 2 : i + 1;
+      const std::size_t after =
+          text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? i + 2 : i + 1;
       lines.emplace_back(line);
       start = after;
       continue;

@@ -27,10 +27,14 @@ void AccumulateGame(Stat& stat, const Game& game, int n, int pitching_split, int
   }
   const std::string_view team = stat.team_name;
   bool named_home;
-  if (game.home.team_name.view() == team) named_home = true;
-  else if (game.visitor.team_name.view() == team) named_home = false;
-  else return;
-  SideCounter(stat, game, n, pitching_split, batting_split, opponents ? !named_home : named_home).Count();
+  if (game.home.team_name.view() == team)
+    named_home = true;
+  else if (game.visitor.team_name.view() == team)
+    named_home = false;
+  else
+    return;
+  SideCounter(stat, game, n, pitching_split, batting_split, opponents ? !named_home : named_home)
+      .Count();
 }
 
 namespace {
@@ -71,7 +75,8 @@ AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, b
       report.refusals.push_back({GameRefusal::Kind::kUnreadable, path, error});
       continue;
     }
-    if (bytes.size() < 4 || !(bytes[0] == 0x00 && bytes[1] == 0x03 && bytes[2] == 0 && bytes[3] == 0)) {
+    if (bytes.size() < 4 ||
+        !(bytes[0] == 0x00 && bytes[1] == 0x03 && bytes[2] == 0 && bytes[3] == 0)) {
       report.refusals.push_back({GameRefusal::Kind::kPriorFormat, path, PriorFormatMessage(path)});
       continue;
     }

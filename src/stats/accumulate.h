@@ -33,9 +33,9 @@ struct GameRefusal {
 };
 
 struct AccumulateReport {
-  int games_read = 0;                  // games decoded and counted (named team or not)
+  int games_read = 0;                 // games decoded and counted (named team or not)
   std::vector<GameRefusal> refusals;  // in list order
-  bool cancelled = false;              // the progress callback stopped the counting
+  bool cancelled = false;             // the progress callback stopped the counting
 };
 
 // Told, before each game, how many games of how many are done; returning

@@ -12,7 +12,9 @@ class BaseStatGameStruct {
  public:
   int game_count() const { return static_cast<int>(file_names_.size()); }
   const std::vector<std::string>& file_names() const { return file_names_; }
-  const std::string& file_name(int index) const { return file_names_.at(static_cast<std::size_t>(index)); }
+  const std::string& file_name(int index) const {
+    return file_names_.at(static_cast<std::size_t>(index));
+  }
 
   // Appends a path (duplicates are the caller's business).
   void AddGame(std::string path) { file_names_.push_back(std::move(path)); }

@@ -6,11 +6,12 @@
 
 namespace scorewick {
 
-#define SCOREWICK_FIELDING_SUMMED(X)                                                         \
-  X(put_outs) X(assisted_put_outs) X(unassisted_put_outs) X(assists) X(errors)               \
-  X(fielding_errors) X(throwing_errors) X(bobbles) X(passed_balls) X(pko1) X(pko2) X(pko3)   \
-  X(pkoa1) X(pkoa2) X(pkoa3) X(interference) X(pitches_received) X(cs2) X(cs3) X(csh)        \
-  X(cs_put_out_home) X(dts_batter_reached) X(dts_batter_out) X(steal_attempts)
+#define SCOREWICK_FIELDING_SUMMED(X)                                                           \
+  X(put_outs)                                                                                  \
+  X(assisted_put_outs) X(unassisted_put_outs) X(assists) X(errors) X(fielding_errors)          \
+      X(throwing_errors) X(bobbles) X(passed_balls) X(pko1) X(pko2) X(pko3) X(pkoa1) X(pkoa2)  \
+          X(pkoa3) X(interference) X(pitches_received) X(cs2) X(cs3) X(csh) X(cs_put_out_home) \
+              X(dts_batter_reached) X(dts_batter_out) X(steal_attempts)
 
 struct FieldingStat {
   std::string name;

@@ -15,21 +15,25 @@ std::optional<std::string> GamePreview(const std::string& path) {
 }
 
 GameSelection::AddResult GameSelection::Add(const std::string& path, UserMessage* message) {
-  if (std::find(games_.begin(), games_.end(), path) != games_.end()) return AddResult::kAlreadyChosen;
+  if (std::find(games_.begin(), games_.end(), path) != games_.end())
+    return AddResult::kAlreadyChosen;
   const std::optional<GameListHeader> header = ReadGameListHeader(path);
   if (!header) return AddResult::kUnreadable;
   if (!header->current) {
-    if (message) *message = {PriorFormatMessage(path), kPriorFormatCaption, MessageIcon::kExclamation};
+    if (message)
+      *message = {PriorFormatMessage(path), kPriorFormatCaption, MessageIcon::kExclamation};
     return AddResult::kPriorFormat;
   }
   if (static_cast<int>(games_.size()) >= kMaxGames) {
     if (message) {
-      *message = {"No more than 1000 games can be analyzed at once.", "Too Many Games", MessageIcon::kExclamation};
+      *message = {"No more than 1000 games can be analyzed at once.", "Too Many Games",
+                  MessageIcon::kExclamation};
     }
     return AddResult::kFull;
   }
   games_.push_back(path);
-  const std::array<std::string, 2> names = {header->header.list_names[0].str(), header->header.list_names[1].str()};
+  const std::array<std::string, 2> names = {header->header.list_names[0].str(),
+                                            header->header.list_names[1].str()};
   game_teams_.push_back(names);
   for (const std::string& name : names) {
     if (std::find(teams_.begin() + 1, teams_.end(), name) == teams_.end()) teams_.push_back(name);
@@ -44,23 +48,27 @@ void GameSelection::Remove(int index) {
   games_.erase(games_.begin() + index);
   game_teams_.erase(game_teams_.begin() + index);
   for (const std::string& name : names) {
-    const bool still_named = std::any_of(game_teams_.begin(), game_teams_.end(), [&](const auto& teams) {
-      return teams[0] == name || teams[1] == name;
-    });
+    const bool still_named =
+        std::any_of(game_teams_.begin(), game_teams_.end(),
+                    [&](const auto& teams) { return teams[0] == name || teams[1] == name; });
     if (still_named) continue;
     const auto entry = std::find(teams_.begin() + 1, teams_.end(), name);
     if (entry != teams_.end()) teams_.erase(entry);
   }
 }
 
-GameSelection::FinishResult GameSelection::Finish(int selected, Stat& stat, UserMessage* message) const {
+GameSelection::FinishResult GameSelection::Finish(int selected, Stat& stat,
+                                                  UserMessage* message) const {
   if (games_.empty()) {
-    if (message) *message = {"Must Select at least one Game to Analyze", "No Game Selected", MessageIcon::kExclamation};
+    if (message)
+      *message = {"Must Select at least one Game to Analyze", "No Game Selected",
+                  MessageIcon::kExclamation};
     return FinishResult::kNoGame;
   }
   if (selected < 0 || selected >= static_cast<int>(teams_.size())) {
     if (message) {
-      *message = {"You Must Choose a Team Name or \"All Teams\"", "No Team Selected", MessageIcon::kExclamation};
+      *message = {"You Must Choose a Team Name or \"All Teams\"", "No Team Selected",
+                  MessageIcon::kExclamation};
     }
     return FinishResult::kNoTeam;
   }

@@ -1,8 +1,8 @@
 #include "stats/pitcher_info.h"
 
 #include <algorithm>
-#include <string_view>
 #include <cstdio>
+#include <string_view>
 
 #include "stats/plot_games.h"
 
@@ -28,8 +28,12 @@ void PitcherInfo::TakeGame(const Game& game) {
             last_name = detail.pitcher.name.view();
             pitcher = pitcher_names_.Add(last_name);
           }
-          pitches_.push_back({pitcher, batter, detail.pitch_type, KindOfPitch(detail),
-                              {detail.location_x, detail.location_y}, detail.speed,
+          pitches_.push_back({pitcher,
+                              batter,
+                              detail.pitch_type,
+                              KindOfPitch(detail),
+                              {detail.location_x, detail.location_y},
+                              detail.speed,
                               detail.right_handed_batter != 0});
         }
       }
@@ -90,8 +94,10 @@ PitchFigures PitcherInfo::Figures() const {
     ++f.counts[static_cast<std::size_t>(pitch->kind)];
     f.speed_sum += pitch->speed;
     const int third = ZoneThird(pitch->location);
-    if (third < 0) ++outside;
-    else ++thirds[static_cast<std::size_t>(third)];
+    if (third < 0)
+      ++outside;
+    else
+      ++thirds[static_cast<std::size_t>(third)];
   }
   if (f.total == 0) return f;
   const double to_percent = 100.0 / f.total;
@@ -111,16 +117,20 @@ std::string PitcherInfo::TypeName() const {
 
 std::string PitchSummaryLine(const PitcherInfo& info, const PitchFigures& f) {
   const bool all = info.type_filter < 0 || info.type_filter >= kPitchTypeCount;
-  const std::string head = all ? "For " + info.TypeName() + ", " : "For " + info.TypeName() + " pitches, ";
+  const std::string head =
+      all ? "For " + info.TypeName() + ", " : "For " + info.TypeName() + " pitches, ";
   char rest[200];
-  std::snprintf(rest, sizeof rest, "%d pitches, %5.2f avg speed, %5.2f%c strikes, %5.2f%c balls, %5.2f%c hits.",
-                f.total, f.average_speed, f.strike_percent, '%', f.ball_percent, '%', f.hit_percent, '%');
+  std::snprintf(rest, sizeof rest,
+                "%d pitches, %5.2f avg speed, %5.2f%c strikes, %5.2f%c balls, %5.2f%c hits.",
+                f.total, f.average_speed, f.strike_percent, '%', f.ball_percent, '%', f.hit_percent,
+                '%');
   return head + rest;
 }
 
 std::string ZoneThirdsLine(const PitchFigures& f) {
   char line[160];
-  std::snprintf(line, sizeof line, "Zone thirds: high %.1f%%, middle %.1f%%, low %.1f%%; outside %.1f%%",
+  std::snprintf(line, sizeof line,
+                "Zone thirds: high %.1f%%, middle %.1f%%, low %.1f%%; outside %.1f%%",
                 f.zone_thirds[0], f.zone_thirds[1], f.zone_thirds[2], f.outside_zone);
   return line;
 }

@@ -30,7 +30,6 @@ inline constexpr int kZoneRight = 83;
 inline constexpr int kZoneTop = 62;
 inline constexpr int kZoneBottom = 126;
 
-
 enum class PitchKind { kStrike = 0, kBall = 1, kHit = 2 };
 
 // A hit pitch is a hit whatever its strike flag; otherwise the strike flag
@@ -63,7 +62,7 @@ class PitcherInfo : public BaseStatGameStruct {
  public:
   std::string pitcher_filter = kAllPitchers;
   std::string batter_filter = kAllBatters;
-  int type_filter = kPitchTypeCount;   // kPitchTypeCount = all pitches
+  int type_filter = kPitchTypeCount;           // kPitchTypeCount = all pitches
   std::array<bool, 3> show{true, true, true};  // by PitchKind
 
   // Player lists in order of first appearance, "ALL PITCHERS" and "ALL

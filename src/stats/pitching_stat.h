@@ -7,12 +7,13 @@
 
 namespace scorewick {
 
-#define SCOREWICK_PITCHING_SUMMED(X)                                                        \
-  X(games_started) X(complete_games) X(saves) X(shutouts) X(batters_faced) X(hits) X(runs)  \
-  X(singles) X(doubles) X(triples) X(home_runs) X(walks) X(hit_batsmen) X(balks)            \
-  X(wild_pitches) X(strikeouts) X(wins) X(losses) X(outs) X(earned_runs) X(pitch_count)     \
-  X(total_strikes) X(total_balls) X(first_pitch_strikes) X(first_pitch_balls)               \
-  X(opponent_at_bats) X(innings_pitched_in) X(pko1) X(pko2) X(pko3) X(pkoa1) X(pkoa2) X(pkoa3)
+#define SCOREWICK_PITCHING_SUMMED(X)                                                              \
+  X(games_started)                                                                                \
+  X(complete_games) X(saves) X(shutouts) X(batters_faced) X(hits) X(runs) X(singles) X(doubles)   \
+      X(triples) X(home_runs) X(walks) X(hit_batsmen) X(balks) X(wild_pitches) X(strikeouts)      \
+          X(wins) X(losses) X(outs) X(earned_runs) X(pitch_count) X(total_strikes) X(total_balls) \
+              X(first_pitch_strikes) X(first_pitch_balls) X(opponent_at_bats)                     \
+                  X(innings_pitched_in) X(pko1) X(pko2) X(pko3) X(pkoa1) X(pkoa2) X(pkoa3)
 
 struct PitchingStat {
   std::string name;

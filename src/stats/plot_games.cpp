@@ -19,7 +19,8 @@ AccumulateReport ForEachPlotGame(const BaseStatGameStruct& games,
       report.refusals.push_back({GameRefusal::Kind::kUnreadable, path, error});
       continue;
     }
-    if (bytes.size() < 4 || !(bytes[0] == 0x00 && bytes[1] == 0x03 && bytes[2] == 0 && bytes[3] == 0)) {
+    if (bytes.size() < 4 ||
+        !(bytes[0] == 0x00 && bytes[1] == 0x03 && bytes[2] == 0 && bytes[3] == 0)) {
       report.refusals.push_back({GameRefusal::Kind::kPriorFormat, path, PriorFormatMessage(path)});
       continue;
     }

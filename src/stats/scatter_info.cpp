@@ -14,15 +14,18 @@ namespace {
 
 // Safe results of a ball put in play.
 constexpr std::array<std::int32_t, 13> kOnBaseResults = {
-    kReachSingle,       kReachDouble,           kReachTriple,           kReachHomeRun,
-    kReachFieldersChoice, kReachError,          kReachAssistWithError,  kReachSacrificeWithError,
-    kReachInsideParkHR, kReachGroundRuleDouble, kReachSacrificeFC,      kReachSacHitWithError,
+    kReachSingle,          kReachDouble,
+    kReachTriple,          kReachHomeRun,
+    kReachFieldersChoice,  kReachError,
+    kReachAssistWithError, kReachSacrificeWithError,
+    kReachInsideParkHR,    kReachGroundRuleDouble,
+    kReachSacrificeFC,     kReachSacHitWithError,
     kReachSacFlyWithError};
 
 // Outs on a ball put in play.
 constexpr std::array<std::int32_t, 12> kBattedOuts = {
-    kOutGround,       kOutFly,        kOutFoul,          kOutDoublePlay,
-    kOutTriplePlay,   kOutSacFly,     kOutLineDrive,     kOutSacrifice,
+    kOutGround,           kOutFly,        kOutFoul,        kOutDoublePlay,
+    kOutTriplePlay,       kOutSacFly,     kOutLineDrive,   kOutSacrifice,
     kOutGroundDoublePlay, kOutInfieldFly, kOutNonForceGdp, kOutSacFlyDP};
 
 template <std::size_t N>
@@ -60,8 +63,8 @@ bool SprayPointOf(const AT_BAT& at_bat, PlotPoint& point, bool& on_base) {
     on_base = false;
     return true;
   }
-  const bool strikeout = at_bat.how_out == kOutStrikeSwinging || at_bat.how_out == kOutStrikeLooking ||
-                         at_bat.how_out == kOutDroppedThird;
+  const bool strikeout = at_bat.how_out == kOutStrikeSwinging ||
+                         at_bat.how_out == kOutStrikeLooking || at_bat.how_out == kOutDroppedThird;
   if (at_bat.out && !strikeout && !at_bat.reached && at_bat.out_credit_count > 0 &&
       FielderDefaultLocation(at_bat.out_credits[0].position, point)) {
     on_base = false;
@@ -81,8 +84,11 @@ void ScatterInfo::TakeGame(const Game& game) {
     for (const HALF_INNING* half : {&inning.bottom, &inning.top}) {
       for (const AT_BAT& at_bat : half->at_bats) {
         SprayEntry entry{batter_names_.Add(at_bat.batter.name.view()),
-                         pitcher_names_.Add(FinishingPitcher(at_bat)), false, {}};
-        if (counting && SprayPointOf(at_bat, entry.point, entry.on_base)) entries_.push_back(std::move(entry));
+                         pitcher_names_.Add(FinishingPitcher(at_bat)),
+                         false,
+                         {}};
+        if (counting && SprayPointOf(at_bat, entry.point, entry.on_base))
+          entries_.push_back(std::move(entry));
       }
     }
   }
@@ -131,9 +137,12 @@ SprayShares ComputeSprayShares(const ScatterInfo& info) {
       const double dx = p.x - kHomeX, up = kHomeY - p.y;
       ++shares.total;
       if (std::hypot(dx, up) <= kInfieldRadius) ++infield;
-      if (std::abs(dx) <= centre_slope * std::max(up, 0.0)) ++centre;
-      else if (dx < 0) ++left;
-      else ++right;
+      if (std::abs(dx) <= centre_slope * std::max(up, 0.0))
+        ++centre;
+      else if (dx < 0)
+        ++left;
+      else
+        ++right;
     }
   }
   if (shares.total == 0) return shares;
@@ -148,9 +157,10 @@ SprayShares ComputeSprayShares(const ScatterInfo& info) {
 
 std::string SpraySharesLine(const SprayShares& s) {
   char line[160];
-  std::snprintf(line, sizeof line,
-                "Left %.1f%%, centre %.1f%%, right %.1f%%; infield %.1f%%, outfield %.1f%% (%d balls)",
-                s.left, s.centre, s.right, s.infield, s.outfield, s.total);
+  std::snprintf(
+      line, sizeof line,
+      "Left %.1f%%, centre %.1f%%, right %.1f%%; infield %.1f%%, outfield %.1f%% (%d balls)",
+      s.left, s.centre, s.right, s.infield, s.outfield, s.total);
   return line;
 }
 

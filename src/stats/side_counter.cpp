@@ -54,7 +54,8 @@ bool SideCounter::IsGamePitcher(std::string_view name) {
       }
     }
     std::sort(game_pitchers_.begin(), game_pitchers_.end());
-    game_pitchers_.erase(std::unique(game_pitchers_.begin(), game_pitchers_.end()), game_pitchers_.end());
+    game_pitchers_.erase(std::unique(game_pitchers_.begin(), game_pitchers_.end()),
+                         game_pitchers_.end());
     game_pitchers_.push_back({});  // marks the list as built
   }
   return std::find(game_pitchers_.begin(), game_pitchers_.end(), name) != game_pitchers_.end();
@@ -129,73 +130,176 @@ void SideCounter::BattingPlate(const AT_BAT& ab) {
   const std::int32_t result = ResultOf(ab), out = OutOf(ab);
   // A turn cut short by the third out on the bases (no result, no out)
   // is no plate appearance: the batter leads off the next inning.
-  if (ab.last_pitch >= 0 && (ab.reached || ab.out) && result != kReachTieBreaker) ++bs.plate_appearances;
+  if (ab.last_pitch >= 0 && (ab.reached || ab.out) && result != kReachTieBreaker)
+    ++bs.plate_appearances;
   if (IsOfficialAtBat(ab)) ++bs.at_bats;
   switch (result) {
-    case kReachOnBaseSingle: ++bs.bunt_hits; [[fallthrough]];
-    case kReachSingle: ++bs.singles; ++bs.hits; break;
-    case kReachDouble: case kReachGroundRuleDouble: ++bs.doubles; ++bs.hits; break;
-    case kReachTriple: ++bs.triples; ++bs.hits; break;
-    case kReachHomeRun: case kReachInsideParkHR: ++bs.home_runs; ++bs.hits; break;
-    case kReachWalk: case kReachIntentionalWalk: ++bs.walks; break;
-    case kReachHitByPitch: ++bs.hit_by_pitch; break;
-    case kReachError: case kReachAssistWithError: case kReachDroppedThirdError: ++bs.reached_on_error; break;
-    case kReachFieldersChoice: case kReachFieldersChoiceDP: ++bs.fielders_choices; break;
-    default: break;
+    case kReachOnBaseSingle:
+      ++bs.bunt_hits;
+      [[fallthrough]];
+    case kReachSingle:
+      ++bs.singles;
+      ++bs.hits;
+      break;
+    case kReachDouble:
+    case kReachGroundRuleDouble:
+      ++bs.doubles;
+      ++bs.hits;
+      break;
+    case kReachTriple:
+      ++bs.triples;
+      ++bs.hits;
+      break;
+    case kReachHomeRun:
+    case kReachInsideParkHR:
+      ++bs.home_runs;
+      ++bs.hits;
+      break;
+    case kReachWalk:
+    case kReachIntentionalWalk:
+      ++bs.walks;
+      break;
+    case kReachHitByPitch:
+      ++bs.hit_by_pitch;
+      break;
+    case kReachError:
+    case kReachAssistWithError:
+    case kReachDroppedThirdError:
+      ++bs.reached_on_error;
+      break;
+    case kReachFieldersChoice:
+    case kReachFieldersChoiceDP:
+      ++bs.fielders_choices;
+      break;
+    default:
+      break;
   }
   if (In(result, 13, 20, 21, 22) || In(out, 8, 9, 30, 38)) ++bs.all_sacrifices;
   if (In(result, 13, 20) || out == kOutSacrifice) ++bs.sacrifices;
   if (out == kOutSacBunt) ++bs.sacrifice_bunts;
-  if (out == kOutSacFly || out == kOutSacFlyDP || result == kReachSacFlyWithError) ++bs.sacrifice_flies;
+  if (out == kOutSacFly || out == kOutSacFlyDP || result == kReachSacFlyWithError)
+    ++bs.sacrifice_flies;
   if (result == kReachDroppedThirdWP) ++bs.dts_wild_pitch;
   if (result == kReachDroppedThirdPB) ++bs.dts_passed_ball;
   if (result == kReachDroppedThirdError) ++bs.dts_error;
   if (result == kReachInterference) {
-    if (ab.reach_credits[0].position == kPosCatcher) ++bs.catcher_interference;
-    else ++bs.other_interference;
+    if (ab.reach_credits[0].position == kPosCatcher)
+      ++bs.catcher_interference;
+    else
+      ++bs.other_interference;
   }
-  if (In(out, 1, 11, 12) || In(result, 14, 15, 23)) ++bs.so_swinging;
-  else if (out == kOutStrikeLooking) ++bs.so_looking;
+  if (In(out, 1, 11, 12) || In(result, 14, 15, 23))
+    ++bs.so_swinging;
+  else if (out == kOutStrikeLooking)
+    ++bs.so_looking;
   switch (out) {
-    case kOutGround: ++bs.ground_outs; break;
-    case kOutFly: ++bs.fly_outs; break;
-    case kOutFoul: ++bs.foul_fly_outs; break;
-    case kOutPopOut: ++bs.pop_outs; break;
-    case kOutInfieldFly: ++bs.infield_flies; break;
-    case kOutInterference: ++bs.interference_outs; break;
-    case kOutThrownBat: ++bs.thrown_bat; break;
-    case kOutLineDrive: ++bs.line_drives; break;
-    case kOutDoublePlay: ++bs.into_double_play; break;
-    case kOutTriplePlay: ++bs.into_triple_play; break;
-    case kOutHitByOwnBall: ++bs.hit_by_own_ball; break;
-    case kOutBattedOutOfTurn: ++bs.batted_out_of_turn; break;
-    case kOutBuntedFoul: ++bs.bunted_foul_second_strike; break;
-    case kOutDroppedThird: ++bs.dropped_third_out; break;
-    case kOutIllegallyBatted: ++bs.illegally_batted; break;
-    case kOutCalledOut: ++bs.called_out; break;
-    case kOutBuntOut: ++bs.bunt_outs; break;
-    case kOutNonForceGdp: ++bs.non_force_dp; break;
-    case kOutSacFlyDP: ++bs.sac_fly_dp; break;
-    case kOutBaseLineViolation: ++rs.base_line_violation; break;
-    case kOutMissedBase: ++rs.missed_base; break;
-    case kOutHitByFairBall: ++rs.hit_by_fair_ball; break;
-    case kOutForced: ++rs.force_outs; break;
-    case kOutTagged: ++rs.tag_outs; break;
-    case kOutLeftBaseEarly: ++rs.left_base_early; break;
-    case kOutDidNotTagUp: ++rs.did_not_tag_up; break;
-    case kOutLeftBasePath: ++rs.left_base_path; break;
-    case kOutCircleViolation: ++rs.circle_violation; break;
-    case kOutLeadingOff: ++rs.leading_off; break;
-    case kOutHeadFirstSlide: ++rs.head_first_slide; break;
-    case kOutOverRanBase: ++rs.over_ran_base; break;
-    case kOutCaughtStealingDP: ++rs.caught_stealing_dp; break;
-    default: break;
+    case kOutGround:
+      ++bs.ground_outs;
+      break;
+    case kOutFly:
+      ++bs.fly_outs;
+      break;
+    case kOutFoul:
+      ++bs.foul_fly_outs;
+      break;
+    case kOutPopOut:
+      ++bs.pop_outs;
+      break;
+    case kOutInfieldFly:
+      ++bs.infield_flies;
+      break;
+    case kOutInterference:
+      ++bs.interference_outs;
+      break;
+    case kOutThrownBat:
+      ++bs.thrown_bat;
+      break;
+    case kOutLineDrive:
+      ++bs.line_drives;
+      break;
+    case kOutDoublePlay:
+      ++bs.into_double_play;
+      break;
+    case kOutTriplePlay:
+      ++bs.into_triple_play;
+      break;
+    case kOutHitByOwnBall:
+      ++bs.hit_by_own_ball;
+      break;
+    case kOutBattedOutOfTurn:
+      ++bs.batted_out_of_turn;
+      break;
+    case kOutBuntedFoul:
+      ++bs.bunted_foul_second_strike;
+      break;
+    case kOutDroppedThird:
+      ++bs.dropped_third_out;
+      break;
+    case kOutIllegallyBatted:
+      ++bs.illegally_batted;
+      break;
+    case kOutCalledOut:
+      ++bs.called_out;
+      break;
+    case kOutBuntOut:
+      ++bs.bunt_outs;
+      break;
+    case kOutNonForceGdp:
+      ++bs.non_force_dp;
+      break;
+    case kOutSacFlyDP:
+      ++bs.sac_fly_dp;
+      break;
+    case kOutBaseLineViolation:
+      ++rs.base_line_violation;
+      break;
+    case kOutMissedBase:
+      ++rs.missed_base;
+      break;
+    case kOutHitByFairBall:
+      ++rs.hit_by_fair_ball;
+      break;
+    case kOutForced:
+      ++rs.force_outs;
+      break;
+    case kOutTagged:
+      ++rs.tag_outs;
+      break;
+    case kOutLeftBaseEarly:
+      ++rs.left_base_early;
+      break;
+    case kOutDidNotTagUp:
+      ++rs.did_not_tag_up;
+      break;
+    case kOutLeftBasePath:
+      ++rs.left_base_path;
+      break;
+    case kOutCircleViolation:
+      ++rs.circle_violation;
+      break;
+    case kOutLeadingOff:
+      ++rs.leading_off;
+      break;
+    case kOutHeadFirstSlide:
+      ++rs.head_first_slide;
+      break;
+    case kOutOverRanBase:
+      ++rs.over_ran_base;
+      break;
+    case kOutCaughtStealingDP:
+      ++rs.caught_stealing_dp;
+      break;
+    default:
+      break;
   }
   const int stood = ab.bases_reached;  // with an out: the base he was put out leaving
   if (out == kOutPickedOff) {
-    if (stood == 1) ++rs.pko1;
-    else if (stood == 2) ++rs.pko2;
-    else if (stood == 3) ++rs.pko3;
+    if (stood == 1)
+      ++rs.pko1;
+    else if (stood == 2)
+      ++rs.pko2;
+    else if (stood == 3)
+      ++rs.pko3;
   }
   // Steals: each base left on the way to the base finally reached.
   const int reached = std::clamp(ab.bases_reached, 0, 4);
@@ -208,8 +312,10 @@ void SideCounter::BattingPlate(const AT_BAT& ab) {
     }
   }
   int caught_at = 0;  // the base he stood on when caught stealing
-  if (out == kOutCaughtStealing || out == kOutCaughtStealingDP) caught_at = stood;
-  else if (reached >= 2 && ab.advances[reached - 2] == kAdvCaughtStealingError) caught_at = reached - 1;
+  if (out == kOutCaughtStealing || out == kOutCaughtStealingDP)
+    caught_at = stood;
+  else if (reached >= 2 && ab.advances[reached - 2] == kAdvCaughtStealingError)
+    caught_at = reached - 1;
   if (caught_at >= 1 && caught_at <= 3) {
     ++rs.steal_attempts;
     (caught_at == 1 ? rs.cs2 : caught_at == 2 ? rs.cs3 : rs.csh)++;
@@ -249,7 +355,8 @@ void SideCounter::Appearances(int inning, const HALF_INNING& bat, const HALF_INN
   const int plates = static_cast<int>(field.at_bats.size());
   // Outs made before each plate appearance of the half.
   outs_before_.assign(1, 0);
-  for (const AT_BAT& ab : field.at_bats) outs_before_.push_back(outs_before_.back() + (ab.out ? 1 : 0));
+  for (const AT_BAT& ab : field.at_bats)
+    outs_before_.push_back(outs_before_.back() + (ab.out ? 1 : 0));
   for (std::size_t d = 0; d < field.defense.size(); ++d) {
     const PLAYER& e = field.defense[d];
     const int f = FieldingRow(View(e.name), e.position);
@@ -264,7 +371,8 @@ void SideCounter::Appearances(int inning, const HALF_INNING& bat, const HALF_INN
       }
     }
     FieldingStat& fs = Fld(f);
-    fs.outs_played += outs_before_[static_cast<std::size_t>(end)] - outs_before_[static_cast<std::size_t>(begin)];
+    fs.outs_played +=
+        outs_before_[static_cast<std::size_t>(end)] - outs_before_[static_cast<std::size_t>(begin)];
     if (fs.last_game != n_) {
       ++fs.games;
       fs.last_game = n_;
@@ -297,12 +405,14 @@ void SideCounter::Appearances(int inning, const HALF_INNING& bat, const HALF_INN
 
 void SideCounter::EndOfGame() {
   if (starter_ >= 0 && final_plate_ != nullptr) {
-    const PLAYER& last = final_plate_->pitchers[static_cast<std::size_t>(final_plate_->PitcherCount() - 1)].pitcher;
+    const PLAYER& last =
+        final_plate_->pitchers[static_cast<std::size_t>(final_plate_->PitcherCount() - 1)].pitcher;
     if (s_.FindPitching(View(last.name), team_) == starter_) {
       ++Pit(starter_).complete_games;
       // The other side's runs, recomputed from the innings.
       int runs = 0;
-      for (int i = 0; i <= game_.LastInning(); ++i) runs += game_.innings[static_cast<std::size_t>(i)].half(!batting_top_).runs;
+      for (int i = 0; i <= game_.LastInning(); ++i)
+        runs += game_.innings[static_cast<std::size_t>(i)].half(!batting_top_).runs;
       if (runs == 0) ++Pit(starter_).shutouts;
     }
   }

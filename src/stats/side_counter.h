@@ -32,10 +32,16 @@ constexpr bool In(std::int32_t value, Codes... codes) {
 // Bases a batter gains by his own result.
 inline int BasesOf(std::int32_t result) {
   switch (result) {
-    case kReachDouble: case kReachGroundRuleDouble: return 2;
-    case kReachTriple: return 3;
-    case kReachHomeRun: case kReachInsideParkHR: return 4;
-    default: return 1;
+    case kReachDouble:
+    case kReachGroundRuleDouble:
+      return 2;
+    case kReachTriple:
+      return 3;
+    case kReachHomeRun:
+    case kReachInsideParkHR:
+      return 4;
+    default:
+      return 1;
   }
 }
 
@@ -73,8 +79,12 @@ class SideCounter {
  public:
   SideCounter(Stat& stat, const Game& game, int n, int pitching_split, int batting_split,
               bool counted_is_home)
-      : s_(stat), game_(game), n_(n), pitching_split_(pitching_split),
-        batting_split_(batting_split), batting_top_(!counted_is_home),
+      : s_(stat),
+        game_(game),
+        n_(n),
+        pitching_split_(pitching_split),
+        batting_split_(batting_split),
+        batting_top_(!counted_is_home),
         team_((counted_is_home ? game.home : game.visitor).team_name.view()),
         rows_(stat.RowsOf(team_)) {}
 
@@ -84,9 +94,9 @@ class SideCounter {
   int BattingRow(std::string_view name, std::int32_t position);
   int PitchingRow(std::string_view name);
   int FieldingRow(std::string_view name, std::int32_t position);
-  std::vector<std::string_view> named_;  // batters and runners of a half
+  std::vector<std::string_view> named_;          // batters and runners of a half
   std::vector<std::string_view> defense_names_;  // the fielding half's line-up
-  std::vector<int> outs_before_;         // per plate appearance of the fielding half
+  std::vector<int> outs_before_;                 // per plate appearance of the fielding half
 
   BattingStat& Bat(int i) { return s_.batting[static_cast<std::size_t>(i)]; }
   PitchingStat& Pit(int i) { return s_.pitching[static_cast<std::size_t>(i)]; }

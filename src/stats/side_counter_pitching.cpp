@@ -1,10 +1,9 @@
 // The pitching half of a plate appearance: the pitchers who faced the
 // batter, pitch by pitch, and the fielding credits of the play.
-#include "stats/side_counter.h"
-
 #include <algorithm>
 
 #include "records/codes.h"
+#include "stats/side_counter.h"
 
 namespace scorewick::counting {
 
@@ -29,7 +28,8 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     responsible = View(ab.pitchers[0].pitcher.name);
   }
   if (!responsible.empty()) {
-    const std::string_view who = InDefense(responsible) ? responsible : View(ab.pitchers[0].pitcher.name);
+    const std::string_view who =
+        InDefense(responsible) ? responsible : View(ab.pitchers[0].pitcher.name);
     const int p = PitchingRow(who);
     if (p >= 0) {
       PitchingStat& ps = Pit(p);
@@ -49,9 +49,12 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     int strikes = 0, balls = 0;
     for (int p = 0; p < total; ++p) {
       const std::int32_t ev = event(p);
-      if (ev == kEventStrike) ++strikes;
-      else if (ev == kEventFoul && strikes < rules.strikes_per_out - 1) ++strikes;
-      else if (ev == kEventBall && ++balls == rules.balls_per_walk && walk_pitch < 0) walk_pitch = p;
+      if (ev == kEventStrike)
+        ++strikes;
+      else if (ev == kEventFoul && strikes < rules.strikes_per_out - 1)
+        ++strikes;
+      else if (ev == kEventBall && ++balls == rules.balls_per_walk && walk_pitch < 0)
+        walk_pitch = p;
       if (strikeout_pitch < 0 &&
           (((ev == kEventStrike || ev == kEventFoul) && strikes >= rules.strikes_per_out) ||
            (ev == kEventOut && In(ab.how_out, 1, 2, 11, 12)) ||
@@ -68,9 +71,11 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
   for (int slot_index = 0; slot_index < pitchers; ++slot_index) {
     const PITCHER_SLOT& slot = ab.pitchers[static_cast<std::size_t>(slot_index)];
     Span range;
-    range.begin = slot_index == 0 ? 0 : ab.pitchers[static_cast<std::size_t>(slot_index - 1)].last_pitch + 1;
-    range.end = (slot_index == pitchers - 1 || slot.last_pitch < 0 || slot.last_pitch > 25) ? total
-                                                                                              : slot.last_pitch + 1;
+    range.begin =
+        slot_index == 0 ? 0 : ab.pitchers[static_cast<std::size_t>(slot_index - 1)].last_pitch + 1;
+    range.end = (slot_index == pitchers - 1 || slot.last_pitch < 0 || slot.last_pitch > 25)
+                    ? total
+                    : slot.last_pitch + 1;
     range.begin = std::clamp(range.begin, 0, total);
     range.end = std::clamp(range.end, range.begin, total);
     if (slot.pitcher.name.empty()) continue;
@@ -121,8 +126,10 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     for (int q = range.begin; q < range.end; ++q) {
       const std::int32_t ev = event(q);
       if (ev < kEventStrike || ev > kEventOut) continue;
-      if (ev == kEventBall || (ev == kEventReached && In(ab.how_reached, 5, 6, 7))) ++Pit(p).first_pitch_balls;
-      else ++Pit(p).first_pitch_strikes;
+      if (ev == kEventBall || (ev == kEventReached && In(ab.how_reached, 5, 6, 7)))
+        ++Pit(p).first_pitch_balls;
+      else
+        ++Pit(p).first_pitch_strikes;
       break;
     }
     if (walk_pitch >= range.begin && walk_pitch < range.end) ++Pit(p).walks;
@@ -141,12 +148,18 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
             ++Fld(pitcher_row()).steal_attempts;
             break;
           }
-          case kAdvBalk: ++Pit(p).balks; break;
-          case kAdvWildPitch: ++Pit(p).wild_pitches; break;
-          case kAdvPassedBall:
-            if (ab.error_kinds[base] != kErrPassedBall) passed_ball[static_cast<std::size_t>(base)] = true;
+          case kAdvBalk:
+            ++Pit(p).balks;
             break;
-          default: break;
+          case kAdvWildPitch:
+            ++Pit(p).wild_pitches;
+            break;
+          case kAdvPassedBall:
+            if (ab.error_kinds[base] != kErrPassedBall)
+              passed_ball[static_cast<std::size_t>(base)] = true;
+            break;
+          default:
+            break;
         }
         ++base;
       }
@@ -158,22 +171,30 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
       if (ev == kEventNone) break;
       PitchingStat* ps = &Pit(p);
       switch (ev) {
-        case kEventStrike: case kEventBall: {
+        case kEventStrike:
+        case kEventBall: {
           ++ps->pitch_count;
           (ev == kEventStrike ? ps->total_strikes : ps->total_balls)++;
           const int c = catcher_row();
           if (c >= 0) ++Fld(c).pitches_received;
           break;
         }
-        case kEventFoul: ++ps->pitch_count; ++ps->total_strikes; break;
-        case kEventPitcherPickoff1st: case kEventPitcherPickoff2nd: case kEventPitcherPickoff3rd: {
+        case kEventFoul:
+          ++ps->pitch_count;
+          ++ps->total_strikes;
+          break;
+        case kEventPitcherPickoff1st:
+        case kEventPitcherPickoff2nd:
+        case kEventPitcherPickoff3rd: {
           const int k = ev - kEventPitcherPickoff1st;
           (k == 0 ? ps->pkoa1 : k == 1 ? ps->pkoa2 : ps->pkoa3)++;
           FieldingStat& f = Fld(pitcher_row());
           (k == 0 ? f.pkoa1 : k == 1 ? f.pkoa2 : f.pkoa3)++;
           break;
         }
-        case kEventCatcherPickoff1st: case kEventCatcherPickoff2nd: case kEventCatcherPickoff3rd: {
+        case kEventCatcherPickoff1st:
+        case kEventCatcherPickoff2nd:
+        case kEventCatcherPickoff3rd: {
           const int c = catcher_row();
           if (c < 0) break;
           const int k = ev - kEventCatcherPickoff1st;
@@ -207,12 +228,33 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
           }
           ps = &Pit(p);
           switch (how) {
-            case kReachHitByPitch: ++ps->pitch_count; ++ps->total_balls; ++ps->hit_batsmen; break;
-            case kReachSingle: case kReachOnBaseSingle: ++ps->singles; ++ps->hits; break;
-            case kReachDouble: case kReachGroundRuleDouble: ++ps->doubles; ++ps->hits; break;
-            case kReachTriple: ++ps->triples; ++ps->hits; break;
-            case kReachHomeRun: case kReachInsideParkHR: ++ps->home_runs; ++ps->hits; break;
-            case kReachDroppedThirdWP: ++ps->wild_pitches; break;
+            case kReachHitByPitch:
+              ++ps->pitch_count;
+              ++ps->total_balls;
+              ++ps->hit_batsmen;
+              break;
+            case kReachSingle:
+            case kReachOnBaseSingle:
+              ++ps->singles;
+              ++ps->hits;
+              break;
+            case kReachDouble:
+            case kReachGroundRuleDouble:
+              ++ps->doubles;
+              ++ps->hits;
+              break;
+            case kReachTriple:
+              ++ps->triples;
+              ++ps->hits;
+              break;
+            case kReachHomeRun:
+            case kReachInsideParkHR:
+              ++ps->home_runs;
+              ++ps->hits;
+              break;
+            case kReachDroppedThirdWP:
+              ++ps->wild_pitches;
+              break;
             case kReachDroppedThirdPB: {
               // The scorer may have charged the passed ball in the error
               // list already (then it is counted there, once).
@@ -223,7 +265,8 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
               if (b >= 0) ++Bat(b).passed_balls;
               break;
             }
-            default: break;
+            default:
+              break;
           }
           break;
         }
@@ -264,8 +307,8 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
               }
             }
           }
-          if ((how == kOutCaughtStealing || how == kOutCaughtStealingDP) && base >= 1 && base <= 3 &&
-              !catcher.empty()) {
+          if ((how == kOutCaughtStealing || how == kOutCaughtStealingDP) && base >= 1 &&
+              base <= 3 && !catcher.empty()) {
             for (int k = 0; k < chain; ++k) {
               if (View(ab.out_credits[static_cast<std::size_t>(k)].name) != catcher) continue;
               FieldingStat& f = Fld(catcher_row());
@@ -275,7 +318,8 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
           }
           break;
         }
-        default: break;
+        default:
+          break;
       }
     }
 
@@ -307,23 +351,42 @@ void SideCounter::FieldingCredits(const AT_BAT& ab, const std::array<bool, kBase
     int po = 0, a = 0, apo = 0, uapo = 0;
     switch (c.credit) {
       case kCreditNone:
-        if (ab.out && chain == 1 && In(ab.how_out, 1, 2, 10, 11, 12, 21, 22, 23, 24, 26, 33)) po = apo = 1;
+        if (ab.out && chain == 1 && In(ab.how_out, 1, 2, 10, 11, 12, 21, 22, 23, 24, 26, 33))
+          po = apo = 1;
         break;
-      case kCreditAssist: a = 1; break;
-      case kCreditPutOut: po = 1; break;
-      case kCreditPutOutAndAssist: a = po = 1; break;
-      case kCreditTwoPutOuts: po = 2; break;
-      case kCreditThreePutOuts: po = 3; break;
-      default: break;
+      case kCreditAssist:
+        a = 1;
+        break;
+      case kCreditPutOut:
+        po = 1;
+        break;
+      case kCreditPutOutAndAssist:
+        a = po = 1;
+        break;
+      case kCreditTwoPutOuts:
+        po = 2;
+        break;
+      case kCreditThreePutOuts:
+        po = 3;
+        break;
+      default:
+        break;
     }
     if (c.credit != kCreditNone && po > 0) {
-      const bool assisted = i > 0 && In(ab.out_credits[static_cast<std::size_t>(i - 1)].credit, 1, 3);
+      const bool assisted =
+          i > 0 && In(ab.out_credits[static_cast<std::size_t>(i - 1)].credit, 1, 3);
       (assisted ? apo : uapo) = po;
     }
     BattingStat& bs = Bat(b);
-    bs.put_outs += po; bs.assists += a; bs.assisted_put_outs += apo; bs.unassisted_put_outs += uapo;
+    bs.put_outs += po;
+    bs.assists += a;
+    bs.assisted_put_outs += apo;
+    bs.unassisted_put_outs += uapo;
     FieldingStat& fs = Fld(f);
-    fs.put_outs += po; fs.assists += a; fs.assisted_put_outs += apo; fs.unassisted_put_outs += uapo;
+    fs.put_outs += po;
+    fs.assists += a;
+    fs.assisted_put_outs += apo;
+    fs.unassisted_put_outs += uapo;
   }
   if (ab.reached && ab.how_reached == kReachInterference) {
     for (int k = 0; k < std::clamp(ab.reach_credit_count, 0, kMaxCredits); ++k) {
@@ -335,8 +398,9 @@ void SideCounter::FieldingCredits(const AT_BAT& ab, const std::array<bool, kBase
   }
   for (int list = 0; list < 2; ++list) {
     for (int k = 0; k < kBases; ++k) {
-      const FIELDER_CREDIT& credit = list == 0 ? ab.error_credits[static_cast<std::size_t>(k)]
-                                               : ab.second_error_credits[static_cast<std::size_t>(k)];
+      const FIELDER_CREDIT& credit = list == 0
+                                         ? ab.error_credits[static_cast<std::size_t>(k)]
+                                         : ab.second_error_credits[static_cast<std::size_t>(k)];
       std::string_view name = View(credit.name);
       std::int32_t position = credit.position;
       std::int32_t kind = list == 0 ? ab.error_kinds[k] : ab.second_error_kinds[k];
@@ -358,9 +422,18 @@ void SideCounter::FieldingCredits(const AT_BAT& ab, const std::array<bool, kBase
       }
       ++brow.errors;
       ++frow.errors;
-      if (kind == kErrFielding) { ++brow.fielding_errors; ++frow.fielding_errors; }
-      if (kind == kErrThrowing) { ++brow.throwing_errors; ++frow.throwing_errors; }
-      if (kind == kErrBobble) { ++brow.bobbles; ++frow.bobbles; }
+      if (kind == kErrFielding) {
+        ++brow.fielding_errors;
+        ++frow.fielding_errors;
+      }
+      if (kind == kErrThrowing) {
+        ++brow.throwing_errors;
+        ++frow.throwing_errors;
+      }
+      if (kind == kErrBobble) {
+        ++brow.bobbles;
+        ++frow.bobbles;
+      }
     }
   }
 }

@@ -77,7 +77,8 @@ int Stat::FindBatting(std::string_view name, std::string_view team) {
 int Stat::FindOrAddBatting(std::string_view name, std::string_view team, std::int32_t position) {
   if (name.empty()) return -1;
   RebuildIfStale();
-  auto [it, added] = batting_index_.try_emplace(Key(name, team, -1), static_cast<int>(batting.size()));
+  auto [it, added] =
+      batting_index_.try_emplace(Key(name, team, -1), static_cast<int>(batting.size()));
   if (added) {
     BattingStat& row = batting.emplace_back();
     row.name = name;
@@ -98,7 +99,8 @@ int Stat::FindPitching(std::string_view name, std::string_view team) {
 int Stat::FindOrAddPitching(std::string_view name, std::string_view team) {
   if (name.empty()) return -1;
   RebuildIfStale();
-  auto [it, added] = pitching_index_.try_emplace(Key(name, team, -1), static_cast<int>(pitching.size()));
+  auto [it, added] =
+      pitching_index_.try_emplace(Key(name, team, -1), static_cast<int>(pitching.size()));
   if (added) {
     PitchingStat& row = pitching.emplace_back();
     row.name = name;
@@ -119,7 +121,8 @@ int Stat::FindOrAddFielding(std::string_view name, std::string_view team, std::i
   if (name.empty()) return -1;
   RebuildIfStale();
   if (position < 0) position = 0;
-  auto [it, added] = fielding_index_.try_emplace(Key(name, team, position), static_cast<int>(fielding.size()));
+  auto [it, added] =
+      fielding_index_.try_emplace(Key(name, team, position), static_cast<int>(fielding.size()));
   if (added) {
     FieldingStat& row = fielding.emplace_back();
     row.name = name;

@@ -29,15 +29,16 @@ inline constexpr std::string_view kAllTeamsName = "All Teams";
 
 class Stat : public BaseStatGameStruct {
  public:
-  explicit Stat(const StatRules& rules = {}) : rules(rules), innings_per_game(rules.innings_per_game) {}
+  explicit Stat(const StatRules& rules = {})
+      : rules(rules), innings_per_game(rules.innings_per_game) {}
 
   std::vector<BattingStat> batting;
   std::vector<PitchingStat> pitching;
   std::vector<FieldingStat> fielding;
-  std::string team_name;          // the team counted; "All Teams" after an all-teams run
+  std::string team_name;  // the team counted; "All Teams" after an all-teams run
   bool all_teams = false;
   StatRules rules;
-  int innings_per_game = 9;       // ERA scale; starts as rules.innings_per_game
+  int innings_per_game = 9;         // ERA scale; starts as rules.innings_per_game
   std::int32_t innings_batted = 0;  // innings the counted side batted (totals row IP)
 
   // Empties the three tables and the innings count (the game list stays).

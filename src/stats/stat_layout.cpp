@@ -1,8 +1,9 @@
 #include "stats/stat_layout.h"
 
+#include <strings.h>
+
 #include <cstdlib>
 #include <filesystem>
-#include <strings.h>
 
 #include "records/file_io.h"
 
@@ -42,9 +43,12 @@ void ParseLine(std::string_view line, LayoutEntry& entry) {
 
 std::string_view AlignmentWord(Alignment alignment) {
   switch (alignment) {
-    case Alignment::kLeft: return "Left";
-    case Alignment::kCenter: return "Center";
-    default: return "Right";
+    case Alignment::kLeft:
+      return "Left";
+    case Alignment::kCenter:
+      return "Center";
+    default:
+      return "Right";
   }
 }
 
@@ -83,10 +87,14 @@ std::string LayoutText(const StatLayout& layout) {
 
 std::string_view LayoutFileName(StatTable table) {
   switch (table) {
-    case StatTable::kBatting: return "blayout.bsl";
-    case StatTable::kRunning: return "rlayout.rsl";
-    case StatTable::kFielding: return "flayout.fsl";
-    case StatTable::kPitching: return "playout.psl";
+    case StatTable::kBatting:
+      return "blayout.bsl";
+    case StatTable::kRunning:
+      return "rlayout.rsl";
+    case StatTable::kFielding:
+      return "flayout.fsl";
+    case StatTable::kPitching:
+      return "playout.psl";
   }
   return {};
 }
@@ -98,7 +106,8 @@ StatLayout LoadLayout(const std::string& folder, StatTable table) {
   return ParseLayout(table, text);
 }
 
-bool SaveLayout(const std::string& folder, StatTable table, const StatLayout& layout, std::string* error) {
+bool SaveLayout(const std::string& folder, StatTable table, const StatLayout& layout,
+                std::string* error) {
   const std::string path = (std::filesystem::path(folder) / LayoutFileName(table)).string();
   return WriteTextFileAtomically(path, LayoutText(layout), error);
 }

@@ -47,7 +47,8 @@ std::string_view LayoutFileName(StatTable table);
 // missing or unreadable.
 StatLayout LoadLayout(const std::string& folder, StatTable table);
 // Writes it whole; false (with *error) when it cannot be written.
-bool SaveLayout(const std::string& folder, StatTable table, const StatLayout& layout, std::string* error);
+bool SaveLayout(const std::string& folder, StatTable table, const StatLayout& layout,
+                std::string* error);
 
 // The shown columns in display order, their column and display position
 // filled in.

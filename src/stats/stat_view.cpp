@@ -5,8 +5,10 @@ namespace scorewick {
 std::string SplitTableTitle(StatTable table, int split) {
   std::string title(TableTitle(table));
   const bool against_pitchers = table == StatTable::kBatting || table == StatTable::kRunning;
-  if (split == kSplitRight) title += against_pitchers ? " VS Right Handed Pitchers" : " VS Right Handed Batters";
-  if (split == kSplitLeft) title += against_pitchers ? " VS Left Handed Pitchers" : " VS Left Handed Batters";
+  if (split == kSplitRight)
+    title += against_pitchers ? " VS Right Handed Pitchers" : " VS Right Handed Batters";
+  if (split == kSplitLeft)
+    title += against_pitchers ? " VS Left Handed Pitchers" : " VS Left Handed Batters";
   return title;
 }
 

@@ -31,10 +31,12 @@ void AddTotals(Stat& stat, std::string_view name) {
 #undef SCOREWICK_SUM
   }
   if (stat.rules.ll_pitching_rules) {
-    for (PitchingStat& r : stat.pitching) r.outs = r.innings_pitched_in * stat.rules.outs_per_inning;
+    for (PitchingStat& r : stat.pitching)
+      r.outs = r.innings_pitched_in * stat.rules.outs_per_inning;
   }
 
-  std::erase_if(stat.fielding, [](const FieldingStat& f) { return !IsFieldingPosition(f.position); });
+  std::erase_if(stat.fielding,
+                [](const FieldingStat& f) { return !IsFieldingPosition(f.position); });
   FieldingStat ft;
   ft.name = name;
   for (const FieldingStat& r : stat.fielding) {
@@ -53,15 +55,18 @@ void AddTotals(Stat& stat, std::string_view name) {
 }  // namespace
 
 bool IsFieldingPosition(std::int32_t position) {
-  return !(position == kPosBench || (position >= kPosDesignatedHitter && position <= kPosPinchRunner) ||
+  return !(position == kPosBench ||
+           (position >= kPosDesignatedHitter && position <= kPosPinchRunner) ||
            (position >= kPosExtraHitter1 && position <= kPosExtraHitter9));
 }
 
 void ComputeEra(Stat& stat) {
   for (PitchingStat& p : stat.pitching) {
-    p.era = p.outs >= 1 ? static_cast<float>(stat.innings_per_game) * static_cast<float>(p.earned_runs) /
-                              Ratio(static_cast<float>(p.outs), static_cast<float>(stat.rules.outs_per_inning))
-                        : 0.0f;
+    p.era =
+        p.outs >= 1
+            ? static_cast<float>(stat.innings_per_game) * static_cast<float>(p.earned_runs) /
+                  Ratio(static_cast<float>(p.outs), static_cast<float>(stat.rules.outs_per_inning))
+            : 0.0f;
   }
 }
 
@@ -70,27 +75,38 @@ void ComputeDerived(Stat& stat) {
     const float oab = static_cast<float>(b.at_bats);
     b.avg = b.at_bats >= 1 ? Ratio(static_cast<float>(b.hits), oab) : 0.0f;
     const std::int32_t total_bases = b.singles + 2 * b.doubles + 3 * b.triples + 4 * b.home_runs;
-    b.slug = total_bases >= 1 && b.at_bats >= 1 ? Ratio(static_cast<float>(total_bases), oab) : 0.0f;
+    b.slug =
+        total_bases >= 1 && b.at_bats >= 1 ? Ratio(static_cast<float>(total_bases), oab) : 0.0f;
     const std::int32_t on_base_chances = b.at_bats + b.walks + b.hit_by_pitch + b.sacrifice_flies;
-    b.oba = on_base_chances >= 1
-                ? Ratio(static_cast<float>(b.hits + b.walks + b.hit_by_pitch), static_cast<float>(on_base_chances))
-                : 0.0f;
-    b.sb_pct = b.steal_attempts >= 1
-                   ? 100.0f * Ratio(static_cast<float>(b.stolen_bases), static_cast<float>(b.steal_attempts))
-                   : 0.0f;
+    b.oba = on_base_chances >= 1 ? Ratio(static_cast<float>(b.hits + b.walks + b.hit_by_pitch),
+                                         static_cast<float>(on_base_chances))
+                                 : 0.0f;
+    b.sb_pct = b.steal_attempts >= 1 ? 100.0f * Ratio(static_cast<float>(b.stolen_bases),
+                                                      static_cast<float>(b.steal_attempts))
+                                     : 0.0f;
     const std::int32_t chances = b.put_outs + b.assists;
-    b.fielding_avg = chances >= 1 ? Ratio(static_cast<float>(chances), static_cast<float>(chances + b.errors)) : 0.0f;
+    b.fielding_avg =
+        chances >= 1 ? Ratio(static_cast<float>(chances), static_cast<float>(chances + b.errors))
+                     : 0.0f;
   }
   for (FieldingStat& f : stat.fielding) {
     const std::int32_t chances = f.put_outs + f.assists;
-    f.fielding_avg = chances >= 1 ? Ratio(static_cast<float>(chances), static_cast<float>(chances + f.errors)) : 0.0f;
+    f.fielding_avg =
+        chances >= 1 ? Ratio(static_cast<float>(chances), static_cast<float>(chances + f.errors))
+                     : 0.0f;
   }
   for (PitchingStat& p : stat.pitching) {
-    p.oba = p.opponent_at_bats >= 1 ? Ratio(static_cast<float>(p.hits), static_cast<float>(p.opponent_at_bats)) : 0.0f;
+    p.oba = p.opponent_at_bats >= 1
+                ? Ratio(static_cast<float>(p.hits), static_cast<float>(p.opponent_at_bats))
+                : 0.0f;
     const std::int32_t first = p.first_pitch_strikes + p.first_pitch_balls;
-    p.fps_pct = first >= 1 ? 100.0f * Ratio(static_cast<float>(p.first_pitch_strikes), static_cast<float>(first)) : 0.0f;
+    p.fps_pct = first >= 1 ? 100.0f * Ratio(static_cast<float>(p.first_pitch_strikes),
+                                            static_cast<float>(first))
+                           : 0.0f;
     const std::int32_t decisions = p.wins + p.losses;
-    p.pct = decisions >= 1 ? 100.0f * Ratio(static_cast<float>(p.wins), static_cast<float>(decisions)) : 0.0f;
+    p.pct = decisions >= 1
+                ? 100.0f * Ratio(static_cast<float>(p.wins), static_cast<float>(decisions))
+                : 0.0f;
   }
   ComputeEra(stat);
 }
@@ -114,10 +130,12 @@ void Combine(const Stat& source, Stat& target) {
     if (!from.empty()) to.insert(to.end(), from.begin(), from.end() - 1);
     return false;
   };
-  const bool whole[3] = {append(target.batting, source.batting), append(target.pitching, source.pitching),
+  const bool whole[3] = {append(target.batting, source.batting),
+                         append(target.pitching, source.pitching),
                          append(target.fielding, source.fielding)};
   target.InvalidateIndex();
-  target.innings_batted = had_rows ? target.innings_batted + source.innings_batted : source.innings_batted;
+  target.innings_batted =
+      had_rows ? target.innings_batted + source.innings_batted : source.innings_batted;
   if (!had_rows) return;
   if (whole[1] && !target.pitching.empty()) target.pitching.pop_back();
   if (whole[2] && !target.fielding.empty()) target.fielding.pop_back();

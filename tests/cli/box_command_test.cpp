@@ -48,7 +48,8 @@ TEST_F(BoxCommandTest, TextToStandardOutputOneLinePerLine) {
 
 TEST_F(BoxCommandTest, EveryFormToAFile) {
   for (const char* form : {"text", "html", "csv"}) {
-    const auto r = RunCli({"box", path, "--format", form, "-o", dir.Path(std::string("box.") + form)});
+    const auto r =
+        RunCli({"box", path, "--format", form, "-o", dir.Path(std::string("box.") + form)});
     EXPECT_EQ(r.code, 0) << form << r.err;
   }
   EXPECT_NE(Read("box.text").find("Score By Innings"), std::string::npos);
@@ -74,7 +75,8 @@ TEST_F(BoxCommandTest, RefusalsAndUsage) {
   const auto bad = RunCli({"box", dir.Path("bad.gam")});
   EXPECT_EQ(bad.code, 1);
   EXPECT_FALSE(bad.err.empty());
-  const auto unwritable = RunCli({"box", path, "--format", "html", "-o", dir.Path("no/such/folder/x.htm")});
+  const auto unwritable =
+      RunCli({"box", path, "--format", "html", "-o", dir.Path("no/such/folder/x.htm")});
   EXPECT_EQ(unwritable.code, 1);
   EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos);
 }

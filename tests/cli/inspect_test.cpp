@@ -4,11 +4,11 @@
 #include <sstream>
 
 #include "cli/command.h"
-#include "support/run_cli.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
 #include "support/full_game.h"
+#include "support/run_cli.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::cli {
@@ -74,7 +74,10 @@ TEST_F(CliTest, AGameRenamedAsATeamIsRefused) {
 
 TEST_F(CliTest, RecordTextsArePrintedInUtf8) {
   Team team = SmallTeam();
-  team.AddPlayer(testing::MakePlayer("Jos\xE9 N\xFA\xF1" "ez", 12, 6, 0), PLAYER_INFO{});
+  team.AddPlayer(testing::MakePlayer("Jos\xE9 N\xFA\xF1"
+                                     "ez",
+                                     12, 6, 0),
+                 PLAYER_INFO{});
   ASSERT_TRUE(SaveTeam(Path("hawks.tem"), team));
   const RunResult r = RunCli({"inspect", Path("hawks.tem")});
   EXPECT_EQ(r.code, kExitDone) << r.err;

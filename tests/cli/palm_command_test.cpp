@@ -89,7 +89,8 @@ TEST(PalmCommand, RefusalsAndUsage) {
   PalmRun unread = Palm({"kind", dir.Path("none.pdb")});
   EXPECT_EQ(unread.code, kExitRefused);
   EXPECT_EQ(unread.out, "");
-  EXPECT_NE(unread.err.find("none.pdb: No such file or directory"), std::string::npos) << unread.err;
+  EXPECT_NE(unread.err.find("none.pdb: No such file or directory"), std::string::npos)
+      << unread.err;
   EXPECT_EQ(Palm({"import", dir.Path("odd.pdb")}).code, kExitRefused);
 
   // A team database cut inside its block.

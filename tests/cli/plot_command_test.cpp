@@ -56,19 +56,23 @@ TEST(PlotCommand, SprayPointsAndShares) {
 TEST(PlotCommand, PitchSummaryAndPictures) {
   TempDir dir;
   const std::string game = WriteGame(dir);
-  auto result = RunCli({"plot", "pitches", game, "--pitcher", "Rex Roe", "--hide", "balls,hits", "--summary"});
+  auto result = RunCli(
+      {"plot", "pitches", game, "--pitcher", "Rex Roe", "--hide", "balls,hits", "--summary"});
   ASSERT_EQ(result.code, kExitDone) << result.err;
-  EXPECT_EQ(result.out.substr(0, result.out.find('\n')),
-            "For All Pitches, 5 pitches, 80.00 avg speed, 100.00% strikes,  0.00% balls,  0.00% hits.");
+  EXPECT_EQ(
+      result.out.substr(0, result.out.find('\n')),
+      "For All Pitches, 5 pitches, 80.00 avg speed, 100.00% strikes,  0.00% balls,  0.00% hits.");
   result = RunCli({"plot", "pitches", game, "--type", "Slider", "--summary"});
   ASSERT_EQ(result.code, kExitDone) << result.err;
-  EXPECT_EQ(result.out.substr(0, result.out.find('\n')),
-            "For Slider pitches, 0 pitches,  0.00 avg speed,  0.00% strikes,  0.00% balls,  0.00% hits.");
+  EXPECT_EQ(
+      result.out.substr(0, result.out.find('\n')),
+      "For Slider pitches, 0 pitches,  0.00 avg speed,  0.00% strikes,  0.00% balls,  0.00% hits.");
   EXPECT_EQ(RunCli({"plot", "pitches", game, "--type", "Spitter", "--summary"}).code, kExitUsage);
   EXPECT_EQ(RunCli({"plot", "pitches", game, "--hide", "fouls", "--summary"}).code, kExitUsage);
 
   for (const char* form : {"--pdf", "--png"}) {
-    const std::string out = dir.Path(std::string("chart") + (form[2] == 'p' && form[3] == 'd' ? ".pdf" : ".png"));
+    const std::string out =
+        dir.Path(std::string("chart") + (form[2] == 'p' && form[3] == 'd' ? ".pdf" : ".png"));
     for (const char* plot : {"spray", "pitches"}) {
       result = RunCli({"plot", plot, game, form, out});
       ASSERT_EQ(result.code, kExitDone) << result.err;

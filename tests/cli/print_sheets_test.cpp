@@ -33,8 +33,8 @@ int PdfPages(const std::string& pdf) {
 TEST(PrintBlankCommand, WritesTheAskedPages) {
   TempDir dir;
   const std::string pdf = dir.Path("blank.pdf");
-  const auto result = RunCli({"print", "blank", "--columns", "12", "--rows", "10", "--pages", "3",
-                              "--pdf", pdf});
+  const auto result =
+      RunCli({"print", "blank", "--columns", "12", "--rows", "10", "--pages", "3", "--pdf", pdf});
   ASSERT_EQ(result.code, kExitDone) << result.err;
   const std::string bytes = Read(pdf);
   EXPECT_EQ(bytes.rfind("%PDF", 0), 0u);
@@ -60,9 +60,10 @@ TEST(PrintGameCommand, SidesColumnsAndNotes) {
     std::vector<std::string> options;
     int pages;
   };
-  for (const Case& c : {Case{{}, 1}, Case{{"--side", "both"}, 2}, Case{{"--side", "both", "--notes"}, 3},
-                        Case{{"--side", "visitors", "--columns", "1", "--notes"}, 3},
-                        Case{{"--side", "Home", "--columns", "4", "--empty-fields"}, 1}}) {
+  for (const Case& c :
+       {Case{{}, 1}, Case{{"--side", "both"}, 2}, Case{{"--side", "both", "--notes"}, 3},
+        Case{{"--side", "visitors", "--columns", "1", "--notes"}, 3},
+        Case{{"--side", "Home", "--columns", "4", "--empty-fields"}, 1}}) {
     std::vector<std::string> args{"print", "game", gam, "--pdf", pdf};
     args.insert(args.end(), c.options.begin(), c.options.end());
     const auto result = RunCli(args);
@@ -76,7 +77,8 @@ TEST(PrintGameCommand, SidesColumnsAndNotes) {
     EXPECT_EQ(RunCli(args).code, kExitUsage) << bad[1];
   }
   // A file that is not a game is refused, and nothing is written.
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("bad.gam"), std::vector<std::uint8_t>{1, 2, 3}, nullptr));
+  ASSERT_TRUE(
+      WriteFileAtomically(dir.Path("bad.gam"), std::vector<std::uint8_t>{1, 2, 3}, nullptr));
   const auto refused = RunCli({"print", "game", dir.Path("bad.gam"), "--pdf", dir.Path("x.pdf")});
   EXPECT_EQ(refused.code, kExitRefused);
   EXPECT_FALSE(refused.err.empty());

@@ -47,8 +47,8 @@ TEST_F(StatsCommandTest, BattingCsvOfTwoGames) {
 }
 
 TEST_F(StatsCommandTest, ViewsTablesAndFormats) {
-  auto r = RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--view", "combined", "--table", "pitching",
-                   "--format", "text", "--width", "30"});
+  auto r = RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--view", "combined", "--table",
+                   "pitching", "--format", "text", "--width", "30"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_NE(r.err.find("Resetting to the lowest setting, 50"), std::string::npos);
   EXPECT_EQ(r.out.rfind("******************\n* Pitching Stats *\n", 0), 0u) << r.out;
@@ -58,8 +58,8 @@ TEST_F(StatsCommandTest, ViewsTablesAndFormats) {
   const std::string page = dir.Path("stats.htm");
   r = RunCli({"stats", "walkoff.gam", "--all-teams", "--format", "html", "-o", page});
   ASSERT_EQ(r.code, 0) << r.err;
-  r = RunCli({"stats", "walkoff.gam", "--all-teams", "--format", "html", "-o", page, "--append", "--table",
-              "running"});
+  r = RunCli({"stats", "walkoff.gam", "--all-teams", "--format", "html", "-o", page, "--append",
+              "--table", "running"});
   ASSERT_EQ(r.code, 0) << r.err;
   std::string html;
   ASSERT_TRUE(ReadWholeTextFile(page, html, nullptr));
@@ -75,14 +75,15 @@ TEST_F(StatsCommandTest, ViewsTablesAndFormats) {
 
 TEST_F(StatsCommandTest, LayoutFromTheCurrentFolderAndPdf) {
   // Running table: Name hidden, Team hidden, R left-aligned; the rest shown.
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("rlayout.rsl"), "0, 100, Center\n0, 100, Center\n1, 60, Left\n",
-                                      nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("rlayout.rsl"),
+                                      "0, 100, Center\n0, 100, Center\n1, 60, Left\n", nullptr));
   auto r = RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--table", "running"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out.substr(0, 13), "R,SB2,SB3,SBH");
   EXPECT_NE(r.out.find("\n1,1,0,0,1,1,100,0,"), std::string::npos) << r.out;  // Jo Jett's steal
 
-  if (r = RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--format", "pdf", "-o", dir.Path("s.pdf")});
+  if (r = RunCli(
+          {"stats", "walkoff.gam", "--team", "Hawks", "--format", "pdf", "-o", dir.Path("s.pdf")});
       r.code == 2) {
     GTEST_SKIP() << "built without printing";
   }
@@ -110,7 +111,8 @@ TEST_F(StatsCommandTest, PriorFormatRefusedDamagedLeftOut) {
   ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), bytes, nullptr));
   r = RunCli({"stats", "changes.gam", "old.gam", "--team", "Hawks"});
   EXPECT_EQ(r.code, 1);
-  EXPECT_NE(r.err.find("Cannot use Game until Converted to 3.0 Format"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Cannot use Game until Converted to 3.0 Format"), std::string::npos)
+      << r.err;
   EXPECT_TRUE(r.out.empty());
 }
 

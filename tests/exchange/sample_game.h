@@ -13,8 +13,7 @@
 
 namespace scorewick::palm_testing {
 
-inline PLAYER MakePlayer(const std::string& name, int number, int position, int order,
-                         int key) {
+inline PLAYER MakePlayer(const std::string& name, int number, int position, int order, int key) {
   PLAYER p;
   p.name.set(name);
   p.uniform_number = static_cast<std::int16_t>(number);
@@ -51,15 +50,16 @@ inline Team MakeTeam(const std::string& name, const std::vector<std::string>& pl
 }
 
 inline Team HomeTeam() {
-  return MakeTeam("Harbor Hawks", {"Ann Cole", "Bea Diaz", "Cal Eto", "Dee Fox", "Eli Gray",
-                                   "Flo Hart", "Gus Imes", "Hal Jude", "Ivy Kent", "Jo Lamb",
-                                   "Kit Moss", "Lu Nash"},
+  return MakeTeam("Harbor Hawks",
+                  {"Ann Cole", "Bea Diaz", "Cal Eto", "Dee Fox", "Eli Gray", "Flo Hart", "Gus Imes",
+                   "Hal Jude", "Ivy Kent", "Jo Lamb", "Kit Moss", "Lu Nash"},
                   1);
 }
 
 inline Team VisitingTeam() {
-  return MakeTeam("Valley Foxes", {"Max Ortiz", "Nia Park", "Oz Quinn", "Pia Rowe", "Quin Shaw",
-                                   "Rae Toll", "Sid Umar", "Tia Vale", "Uma West", "Val Xu"},
+  return MakeTeam("Valley Foxes",
+                  {"Max Ortiz", "Nia Park", "Oz Quinn", "Pia Rowe", "Quin Shaw", "Rae Toll",
+                   "Sid Umar", "Tia Vale", "Uma West", "Val Xu"},
                   2);
 }
 
@@ -159,8 +159,8 @@ inline void FillHalf(HALF_INNING& half, const Team& batting, const Team& fieldin
   const PLAYER& reliever = fielding.player(11 % fielding.count());
   for (int k = 0; k < at_bats; ++k, ++seq) {
     const PLAYER& batter = batting.player((seq + k) % 9);
-    half.at_bats.push_back(
-        MakeAtBat(batting, fielding, batter, pitcher, inning >= 6 && k == 0 ? &reliever : nullptr, seq));
+    half.at_bats.push_back(MakeAtBat(batting, fielding, batter, pitcher,
+                                     inning >= 6 && k == 0 ? &reliever : nullptr, seq));
   }
   half.runs = at_bats / 2;
   half.hits = at_bats - 1;

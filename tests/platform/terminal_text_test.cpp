@@ -1,9 +1,10 @@
+#include "platform/terminal_text.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "platform/console_ui.h"
-#include "platform/terminal_text.h"
 
 namespace scorewick {
 namespace {
@@ -18,7 +19,9 @@ TEST(TerminalText, ControlCharactersAreWrittenVisibly) {
       {"Red\x1b]0;owned\x07Sox", "Red\\x1b]0;owned\\x07Sox", "Red\\x1b]0;owned\\x07Sox"},
       {"two\nlines\r", "two\\nlines\\r", "two\nlines\\r"},
       {"tab\there\x7f", "tab\\there\\x7f", "tab\\there\\x7f"},
-      {"csi\xc2\x9b" "2J", "csi\\u009b2J", "csi\\u009b2J"},
+      {"csi\xc2\x9b"
+       "2J",
+       "csi\\u009b2J", "csi\\u009b2J"},
       {"caf\xc3\xa9 \xc2\xa0", "caf\xc3\xa9 \xc2\xa0", "caf\xc3\xa9 \xc2\xa0"},
       {"C:\\x1b", "C:\\\\x1b", "C:\\x1b"},
   };

@@ -1,12 +1,13 @@
 // The platform seam without windows: the file filters every dialog takes,
 // and the command line's Ui.
 
+#include "platform/ui.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "platform/console_ui.h"
-#include "platform/ui.h"
 
 namespace scorewick {
 namespace {
@@ -21,14 +22,15 @@ TEST(FileFilter, SplitsDescriptionsAndPatterns) {
       {"Game File (*.gam)|*.gam|Team File (*.tem)|*.tem|",
        {{"Game File (*.gam)", "*.gam"}, {"Team File (*.tem)", "*.tem"}}},
       {"Teams|*.tem;*.csv", {{"Teams", "*.tem;*.csv"}}},  // no closing bar
-      {"Lonely description|", {}},                          // a pattern is missing
+      {"Lonely description|", {}},                        // a pattern is missing
       {"A|*.a|B", {{"A", "*.a"}}},
       {"", {}},
       {"||", {{"", ""}}},
   };
   for (const auto& c : cases) {
     Filters got;
-    for (const FileFilter& f : ParseFileFilter(c.filter)) got.emplace_back(f.description, f.pattern);
+    for (const FileFilter& f : ParseFileFilter(c.filter))
+      got.emplace_back(f.description, f.pattern);
     EXPECT_EQ(got, c.expected) << c.filter;
   }
 }
@@ -69,10 +71,10 @@ TEST(ConsoleUi, RefusesEveryDialogSayingWhatWasMissing) {
 TEST(Show, ShowsEveryMessageOfAStatusAndReturnsWhetherItSucceeded) {
   std::ostringstream err;
   ConsoleUi ui(err);
-  Status status = Status::Refused("x.gam", {"Invalid Game File Version #", "ERROR",
-                                            MessageIcon::kError});
-  status.messages.insert(status.messages.begin(),
-                         {"Invalid Team File", "Unable to read Team file", MessageIcon::kInformation});
+  Status status =
+      Status::Refused("x.gam", {"Invalid Game File Version #", "ERROR", MessageIcon::kError});
+  status.messages.insert(status.messages.begin(), {"Invalid Team File", "Unable to read Team file",
+                                                   MessageIcon::kInformation});
   EXPECT_FALSE(Show(ui, status));
   EXPECT_TRUE(Show(ui, Status{}));
   EXPECT_EQ(err.str(),

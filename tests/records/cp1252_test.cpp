@@ -12,8 +12,10 @@ TEST(Cp1252, ConvertsBothWays) {
     std::string cp1252;
     std::string utf8;
   } cases[] = {
-      {"Jos\xE9 N\xFA\xF1""ez", "José Núñez"},
-      {"\x80 5", "€ 5"},                       // the euro sign lies in 0x80..0x9F
+      {"Jos\xE9 N\xFA\xF1"
+       "ez",
+       "José Núñez"},
+      {"\x80 5", "€ 5"},  // the euro sign lies in 0x80..0x9F
       {"\x93Sluggo\x94 \x8A\x9F", "“Sluggo” ŠŸ"},
       {"plain", "plain"},
       {"", ""},
@@ -32,7 +34,9 @@ TEST(Cp1252, EveryByteComesBackAsItWas) {
 
 TEST(Cp1252, WhatTheCodePageLacksBecomesAQuestionMark) {
   EXPECT_EQ(Utf8ToCp1252("日本"), "??");
-  EXPECT_EQ(Utf8ToCp1252("a\xFF" "b"), "a?b");         // not UTF-8 at all
+  EXPECT_EQ(Utf8ToCp1252("a\xFF"
+                         "b"),
+            "a?b");                                    // not UTF-8 at all
   EXPECT_EQ(Utf8ToCp1252("cut \xC3"), "cut ?");        // a sequence cut short
   EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x8E\x89!"), "?!");  // beyond the basic plane
 }

@@ -1,6 +1,7 @@
+#include "records/csv_team.h"
+
 #include <gtest/gtest.h>
 
-#include "records/csv_team.h"
 #include "records/file_io.h"
 #include "support/full_game.h"
 #include "support/temp_dir.h"
@@ -64,11 +65,12 @@ TEST(CsvTeam, ExportThenImportKeepsPlayersButNotPersonalInformation) {
 }
 
 TEST(CsvTeam, ImportReadsFieldsLikeAScorerTypesThem) {
-  Team t = Parse("Tigers\nManager,\"Al Ames\",Coach,Bo Bird\n#,Name,Pos,BO,Bats,Throws\n"
-                 "12,Smith,SS,3,sh,rh\n"
-                 "150,Jones,Catcher,4,LH,lh,9\n"
-                 "7,Wu,Nowhere,4,xx,RH,\n"
-                 "x,Diaz,Right Field,,,\n");
+  Team t = Parse(
+      "Tigers\nManager,\"Al Ames\",Coach,Bo Bird\n#,Name,Pos,BO,Bats,Throws\n"
+      "12,Smith,SS,3,sh,rh\n"
+      "150,Jones,Catcher,4,LH,lh,9\n"
+      "7,Wu,Nowhere,4,xx,RH,\n"
+      "x,Diaz,Right Field,,,\n");
   ASSERT_EQ(t.count(), 4);
   EXPECT_EQ(t.manager.view(), "Al Ames");
   EXPECT_EQ(t.coach.view(), "Bo Bird");

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
+#include "records/file_io.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
-#include "records/file_io.h"
 #include "support/temp_dir.h"
 
 namespace scorewick {

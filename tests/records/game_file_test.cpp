@@ -1,3 +1,5 @@
+#include "records/game_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include "records/byte_writer.h"
 #include "records/codes.h"
 #include "records/file_io.h"
-#include "records/game_file.h"
 #include "records/le_bytes.h"
 #include "records/record_codec.h"
 #include "records/team_file.h"
@@ -18,8 +19,8 @@ namespace {
 using testing::MakeFullGame;
 using testing::MakePlayer;
 
-GameReadResult Decode(const std::vector<std::uint8_t>& bytes, Game& game, UserMessages* messages = nullptr,
-                      std::string* error = nullptr) {
+GameReadResult Decode(const std::vector<std::uint8_t>& bytes, Game& game,
+                      UserMessages* messages = nullptr, std::string* error = nullptr) {
   UserMessages local;
   return DecodeGameFile(bytes, game, messages ? *messages : local, error);
 }
@@ -132,9 +133,9 @@ TEST(GameFile, NegativeCountsReadAsEmpty) {
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(empty, bytes);
   std::size_t first_half = 4 + 233 + 2 * 714 + 13 + 147 + 2;
-  le::StoreI32(bytes.data() + first_half + 16, -3);       // at-bats
-  le::StoreI32(bytes.data() + first_half + 20, -1);       // offense
-  le::StoreI32(bytes.data() + bytes.size() - 4, -8);      // notes
+  le::StoreI32(bytes.data() + first_half + 16, -3);   // at-bats
+  le::StoreI32(bytes.data() + first_half + 20, -1);   // offense
+  le::StoreI32(bytes.data() + bytes.size() - 4, -8);  // notes
   Game game;
   ASSERT_EQ(Decode(bytes, game), GameReadResult::kOk);
   EXPECT_TRUE(game.innings[0].top.at_bats.empty());
@@ -194,7 +195,8 @@ TEST(GameFile, DesignatedHitterBytesAfterThePitchersWin) {
   Game game = MakeFullGame(1, 1);
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(game, bytes);
-  std::size_t dh_at = 4 + 233 + 2 * 714 + 49 * (game.home.count() + game.visitor.count()) + 13 + 147;
+  std::size_t dh_at =
+      4 + 233 + 2 * 714 + 49 * (game.home.count() + game.visitor.count()) + 13 + 147;
   ASSERT_EQ(bytes[dh_at], 1);      // home uses a DH
   ASSERT_EQ(bytes[dh_at + 1], 0);  // visitors do not
   bytes[dh_at] = 0;
@@ -233,31 +235,32 @@ void WriteOldAtBat(ByteWriter& out, const PLAYER& batter, const PLAYER& pitcher,
   WriteOldPlayer(out, pitcher);
   WriteOldPlayer(out, batter);
   WriteOldPlayer(out, PLAYER{});
-  out.I32(2);            // strikes
-  out.I32(1);            // balls
-  out.I32(777);          // dropped
-  out.U8(0);             // reached
-  out.I32(0);            // how reached
-  out.I32(0);            // bases reached
-  out.I32(0);            // RBI
-  out.U8(out_flag);      // out
-  out.I32(how_out);      // how out
-  out.U8(0);             // scored
-  out.U8(0);             // earned
-  out.I32(9);            // box number
-  out.I32(fielders);     // out credit count
+  out.I32(2);         // strikes
+  out.I32(1);         // balls
+  out.I32(777);       // dropped
+  out.U8(0);          // reached
+  out.I32(0);         // how reached
+  out.I32(0);         // bases reached
+  out.I32(0);         // RBI
+  out.U8(out_flag);   // out
+  out.I32(how_out);   // how out
+  out.U8(0);          // scored
+  out.U8(0);          // earned
+  out.I32(9);         // box number
+  out.I32(fielders);  // out credit count
   const int positions[4] = {6, 4, 3, 2};
-  for (int k = 0; k < 4; ++k) WriteOldCredit(out, k < fielders ? positions[k] : 0, k < fielders ? "Fielder" : "");
+  for (int k = 0; k < 4; ++k)
+    WriteOldCredit(out, k < fielders ? positions[k] : 0, k < fielders ? "Fielder" : "");
   out.I32(1);
   for (int k = 0; k < 4; ++k) WriteOldCredit(out, k == 0 ? 5 : 0, k == 0 ? "Reacher" : "");
   for (int k = 0; k < 4; ++k) WriteOldCredit(out, k == 1 ? 9 : 0, k == 1 ? "Erring" : "");
   for (int i = 0; i < 16; ++i) out.U8(0x44);  // dropped
   out.I32(1);
   out.I32(2);
-  out.I32(0);            // advances
+  out.I32(0);  // advances
   out.I32(150);
-  out.I32(60);           // hit location
-  out.I32(2);            // last pitch
+  out.I32(60);  // hit location
+  out.I32(2);   // last pitch
   for (int i = 0; i < 25; ++i) out.I32(i < 3 ? (i == 2 ? 5 : 1) : 0);
   ASSERT_EQ(out.position() - start, kOldAtBatSize);
 }
@@ -341,7 +344,7 @@ TEST(GameFile, FormatTwoIsConvertedOnLoading) {
   EXPECT_EQ(dp.pitches[2].balls_before, 0);
   EXPECT_EQ(dp.pitches[2].detail.valid, 0);
 
-  EXPECT_EQ(at_bats[1].out_credits[0].credit, kCreditTwoPutOuts);  // unassisted double play
+  EXPECT_EQ(at_bats[1].out_credits[0].credit, kCreditTwoPutOuts);       // unassisted double play
   EXPECT_EQ(at_bats[2].out_credits[0].credit, kCreditPutOutAndAssist);  // triple play 5-4-3 style
   EXPECT_EQ(at_bats[2].out_credits[1].credit, kCreditAssist);
   EXPECT_EQ(at_bats[2].out_credits[2].credit, kCreditPutOut);
@@ -368,7 +371,8 @@ TEST(GameFile, ListHeaderTellsCurrentFromPriorFormats) {
   auto entry = ReadGameListHeader(dir.Path("new.gam"));
   ASSERT_TRUE(entry.has_value());
   EXPECT_TRUE(entry->current);
-  EXPECT_EQ(GameListEntry(*entry, "(Prior Version Format)"), "Mill Creek Foxes\nvs\nLakeside Herons");
+  EXPECT_EQ(GameListEntry(*entry, "(Prior Version Format)"),
+            "Mill Creek Foxes\nvs\nLakeside Herons");
 
   // A file with no version word starts with the header itself; a 2.0 file
   // is listed as prior format too.

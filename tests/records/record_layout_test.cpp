@@ -13,8 +13,12 @@
 namespace scorewick {
 namespace {
 
-std::int32_t I32At(const std::vector<std::uint8_t>& b, std::size_t at) { return le::LoadI32(b.data() + at); }
-std::int16_t I16At(const std::vector<std::uint8_t>& b, std::size_t at) { return le::LoadI16(b.data() + at); }
+std::int32_t I32At(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return le::LoadI32(b.data() + at);
+}
+std::int16_t I16At(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return le::LoadI16(b.data() + at);
+}
 std::string TextAt(const std::vector<std::uint8_t>& b, std::size_t at) {
   return std::string(reinterpret_cast<const char*>(b.data() + at));
 }

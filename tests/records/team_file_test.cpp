@@ -1,3 +1,5 @@
+#include "records/team_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/le_bytes.h"
-#include "records/team_file.h"
 #include "support/full_game.h"
 #include "support/temp_dir.h"
 
@@ -163,8 +164,8 @@ TEST(TeamFile, TheKindIsTheFileNamesExtensionInAnyCase) {
   const struct {
     const char* name;
     bool as_csv;
-  } cases[] = {{"team.csv", true},   {"TEAM.CSV", true},         {"Team.Csv", true},
-               {"team.tem", false},  {"dirx.csv/team.tem", false}, {"team.csv.tem", false}};
+  } cases[] = {{"team.csv", true},  {"TEAM.CSV", true},           {"Team.Csv", true},
+               {"team.tem", false}, {"dirx.csv/team.tem", false}, {"team.csv.tem", false}};
   for (const auto& c : cases) {
     const std::string path = dir.Path(c.name);
     ASSERT_TRUE(c.as_csv ? WriteTextFileAtomically(path, csv, nullptr)

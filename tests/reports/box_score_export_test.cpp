@@ -54,8 +54,8 @@ TEST(BoxScoreExport, SinglePageEscapesNamesAndNotes) {
 TEST(BoxScoreExport, FramesetNamesItsTwoPages) {
   const Game game = TieWithMarkup();
   const BoxScore box = Tie(game);
-  const BoxScoreFramePages pages =
-      BoxScoreFrames(box, BoxScoreTitle(game), HtmlStyle{}, kWhen, "tie_score.htm", "tie_summary.htm");
+  const BoxScoreFramePages pages = BoxScoreFrames(box, BoxScoreTitle(game), HtmlStyle{}, kWhen,
+                                                  "tie_score.htm", "tie_summary.htm");
   scorewick::testing::ExpectGolden(pages.frameset, "box_tie_frameset.htm");
   scorewick::testing::ExpectGolden(pages.score, "box_tie_score.htm");
   scorewick::testing::ExpectGolden(pages.summary, "box_tie_summary.htm");
@@ -71,8 +71,8 @@ TEST(BoxScoreExport, FramesFormWritesThreeFiles) {
   const TempDir dir;
   const std::string path = (dir.path() / "tie.htm").string();
   std::string error;
-  ASSERT_TRUE(WriteBoxScoreExport(path, box, BoxScoreForm::kFrames, BoxScoreTitle(game), HtmlStyle{}, kWhen,
-                                  &error))
+  ASSERT_TRUE(WriteBoxScoreExport(path, box, BoxScoreForm::kFrames, BoxScoreTitle(game),
+                                  HtmlStyle{}, kWhen, &error))
       << error;
   for (const char* name : {"tie.htm", "tie_score.htm", "tie_summary.htm"}) {
     EXPECT_TRUE(std::filesystem::exists(dir.path() / name)) << name;
@@ -94,7 +94,9 @@ std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
   auto end_field = [&] {
     if (!was_quoted) {
       const auto first = field.find_first_not_of(' ');
-      field = first == std::string::npos ? "" : field.substr(first, field.find_last_not_of(' ') - first + 1);
+      field = first == std::string::npos
+                  ? ""
+                  : field.substr(first, field.find_last_not_of(' ') - first + 1);
     }
     rows.back().push_back(field);
     field.clear();
@@ -141,7 +143,9 @@ TEST(BoxScoreExport, CommaSeparatedTextReadsBackIntoTheSameFigures) {
     const bool visitors = t == 0;
     const auto& row = rows[static_cast<std::size_t>(1 + t)];
     EXPECT_EQ(row[0], box.team(visitors).team_name);
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(std::stoi(row[static_cast<std::size_t>(1 + i)]), box.runs_by_inning(visitors)[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 9; ++i)
+      EXPECT_EQ(std::stoi(row[static_cast<std::size_t>(1 + i)]),
+                box.runs_by_inning(visitors)[static_cast<std::size_t>(i)]);
     EXPECT_EQ(std::stoi(row[10]), box.runs(visitors));
     EXPECT_EQ(std::stoi(row[11]), box.hits(visitors));
     EXPECT_EQ(std::stoi(row[12]), box.errors(visitors));
@@ -153,8 +157,9 @@ TEST(BoxScoreExport, CommaSeparatedTextReadsBackIntoTheSameFigures) {
     if (row.size() != 11 || row[1] == "ab") continue;
     for (std::size_t side : {0u, 6u}) {
       if (row[side].empty()) continue;
-      read[row[side] + (side == 0 ? "" : " (right)")] = {std::stoi(row[side + 1]), std::stoi(row[side + 2]), std::stoi(row[side + 3]),
-                         std::stoi(row[side + 4])};
+      read[row[side] + (side == 0 ? "" : " (right)")] = {
+          std::stoi(row[side + 1]), std::stoi(row[side + 2]), std::stoi(row[side + 3]),
+          std::stoi(row[side + 4])};
     }
   }
   std::size_t batters = 0;
@@ -165,7 +170,8 @@ TEST(BoxScoreExport, CommaSeparatedTextReadsBackIntoTheSameFigures) {
         return entry.first.find(b.figures.name) != std::string::npos;
       });
       ASSERT_NE(it, read.end()) << b.figures.name;
-      EXPECT_EQ(it->second, (std::vector<int>{b.figures.at_bats, b.figures.runs, b.figures.hits, b.figures.rbi}))
+      EXPECT_EQ(it->second, (std::vector<int>{b.figures.at_bats, b.figures.runs, b.figures.hits,
+                                              b.figures.rbi}))
           << b.figures.name;
     }
   }
@@ -174,7 +180,8 @@ TEST(BoxScoreExport, CommaSeparatedTextReadsBackIntoTheSameFigures) {
   EXPECT_EQ(read["TEAM TOTALS (right)"], (std::vector<int>{29, 2, 4, 2}));
 
   // Pitching: name, an empty column, IP, H, R, ER, BB, SO.
-  const auto ike = std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r[0] == "Ike Ives L"; });
+  const auto ike =
+      std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r[0] == "Ike Ives L"; });
   ASSERT_NE(ike, rows.end());
   EXPECT_EQ(*ike, (std::vector<std::string>{"Ike Ives L", "", "7.67", "4", "3", "3", "0", "17"}));
   EXPECT_EQ(rows.back().front(), "This file was created with Brixley Scorewick");

@@ -31,8 +31,8 @@ Figures Recorded(const Game& game, bool visitors) {
     for (const AT_BAT& ab : inning.half(visitors).at_bats) {
       f.runs += ab.scored ? 1 : 0;
       const std::int32_t r = ab.how_reached;
-      f.hits += (r >= kReachSingle && r <= kReachHomeRun) || r == kReachOnBaseSingle || r == kReachInsideParkHR ||
-                        r == kReachGroundRuleDouble
+      f.hits += (r >= kReachSingle && r <= kReachHomeRun) || r == kReachOnBaseSingle ||
+                        r == kReachInsideParkHR || r == kReachGroundRuleDouble
                     ? 1
                     : 0;
     }
@@ -57,7 +57,8 @@ void CheckSeason(int games, std::uint64_t seed) {
     Game game;
     std::string error;
     ASSERT_TRUE(sim::SimulateGame(teams[static_cast<std::size_t>(s.home)],
-                                  teams[static_cast<std::size_t>(s.visitor)], s.setup, game, &error))
+                                  teams[static_cast<std::size_t>(s.visitor)], s.setup, game,
+                                  &error))
         << error;
     const BoxScore box = MakeBoxScore(game, StatRules{});
     ASSERT_FALSE(box.empty());
@@ -67,7 +68,8 @@ void CheckSeason(int games, std::uint64_t seed) {
       const Figures shown = Shown(box.lines()[visitors ? 5 : 6]);
       EXPECT_EQ(shown.runs, want.runs) << "game " << checked << (visitors ? " visitors" : " home");
       EXPECT_EQ(shown.hits, want.hits) << "game " << checked << (visitors ? " visitors" : " home");
-      EXPECT_EQ(shown.errors, want.errors) << "game " << checked << (visitors ? " visitors" : " home");
+      EXPECT_EQ(shown.errors, want.errors)
+          << "game " << checked << (visitors ? " visitors" : " home");
     }
     // Every batting line keeps its columns, where the exports cut them, and
     // every line but the score by innings (three columns an inning: a long
@@ -76,12 +78,13 @@ void CheckSeason(int games, std::uint64_t seed) {
       ASSERT_GE(box.lines()[i].size(), 43u);
       EXPECT_EQ(box.lines()[i].substr(41, 2), " |") << box.lines()[i];
     }
-    for (std::size_t i = 7; i < box.lines().size(); ++i) EXPECT_LE(box.lines()[i].size(), 86u) << box.lines()[i];
+    for (std::size_t i = 7; i < box.lines().size(); ++i)
+      EXPECT_LE(box.lines()[i].size(), 86u) << box.lines()[i];
     // The winner's headline and the score line tell the same runs.
     const int w = box.runs(!box.home_won());
     const int l = box.runs(box.home_won());
-    EXPECT_EQ(box.Headline(), box.winner().team_name + " " + std::to_string(w) + ", " + box.loser().team_name +
-                                  " " + std::to_string(l));
+    EXPECT_EQ(box.Headline(), box.winner().team_name + " " + std::to_string(w) + ", " +
+                                  box.loser().team_name + " " + std::to_string(l));
     ++checked;
   }
   EXPECT_EQ(checked, games);

@@ -53,7 +53,8 @@ TEST(BoxScore, StoredTotalsThatDisagreeAreRecomputed) {
   const BoxScore box = MakeBoxScore(game, StatRules{});
   EXPECT_EQ(box.runs(true), 0);
   EXPECT_EQ(box.lines()[5], "Gulls                     0  0 - 0  1  1 ");
-  EXPECT_EQ(box.lines()[box.sections().batting_notes + 1].substr(0, 35), "E: Ann Able. LOB: Hawks 1, Gulls 1.");
+  EXPECT_EQ(box.lines()[box.sections().batting_notes + 1].substr(0, 35),
+            "E: Ann Able. LOB: Hawks 1, Gulls 1.");
   EXPECT_EQ(game.innings[0].top.runs, 7);
 }
 

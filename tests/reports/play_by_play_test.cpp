@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "support/box_games.h"
-#include "support/data_file.h"
 #include "records/codes.h"
 #include "reports/half_inning_totals.h"
 #include "reports/wrapped_lines.h"
+#include "support/box_games.h"
+#include "support/data_file.h"
 
 namespace scorewick::reports {
 namespace {
@@ -60,44 +60,59 @@ std::vector<SentenceCase> SentenceCases() {
     edit(ab);
     cases.push_back({what, ab, want});
   };
-  add("neither reached nor out", [](AT_BAT&) {}, "");
-  add("steal, then batted home in one phrase",
+  add(
+      "neither reached nor out", [](AT_BAT&) {}, "");
+  add(
+      "steal, then batted home in one phrase",
       [](AT_BAT& a) {
         a.reached = 1, a.how_reached = kReachSingle, a.bases_reached = 4;
         a.advances[0] = kAdvStolenBase, a.advances[1] = kAdvBatted, a.advances[2] = kAdvBatted;
       },
       "Jones singled, stole 2nd, batted forward to home.");
-  add("home run with no RBI count says nothing of it",
+  add(
+      "home run with no RBI count says nothing of it",
       [](AT_BAT& a) { a.reached = 1, a.how_reached = kReachHomeRun, a.bases_reached = 4; },
       "Jones.");
-  add("five RBI on a home run: no phrase either",
-      [](AT_BAT& a) { a.reached = 1, a.how_reached = kReachHomeRun, a.bases_reached = 4, a.rbi = 5; },
+  add(
+      "five RBI on a home run: no phrase either",
+      [](AT_BAT& a) {
+        a.reached = 1, a.how_reached = kReachHomeRun, a.bases_reached = 4, a.rbi = 5;
+      },
       "Jones, 5 RBI.");
-  add("inside-park grand slam",
-      [](AT_BAT& a) { a.reached = 1, a.how_reached = kReachInsideParkHR, a.bases_reached = 4, a.rbi = 4; },
+  add(
+      "inside-park grand slam",
+      [](AT_BAT& a) {
+        a.reached = 1, a.how_reached = kReachInsideParkHR, a.bases_reached = 4, a.rbi = 4;
+      },
       "Jones hit inside park grand slam, 4 RBI.");
-  add("two-base error, then out stretching at third",
+  add(
+      "two-base error, then out stretching at third",
       [](AT_BAT& a) {
         a.reached = 1, a.how_reached = kReachError, a.error_bases[0] = 2, a.bases_reached = 2;
         a.out = 1, a.how_out = kOutTagged;
       },
       "Jones reached on 2-base error, tagged out going to 3rd.");
-  add("sac fly with error",
+  add(
+      "sac fly with error",
       [](AT_BAT& a) { a.reached = 1, a.how_reached = kReachSacFlyWithError, a.bases_reached = 1; },
       "Jones reached on sac fly with error.");
-  add("balk is never merged; the continued code after it is told on its own",
+  add(
+      "balk is never merged; the continued code after it is told on its own",
       [](AT_BAT& a) {
         a.reached = 1, a.how_reached = kReachWalk, a.bases_reached = 3;
         a.advances[0] = kAdvBalk, a.advances[1] = kAdvBalkContinued;
       },
       "Jones walked, advanced to 2nd on balk, advanced to 3rd on balk.");
-  add("error run merged over three bases",
+  add(
+      "error run merged over three bases",
       [](AT_BAT& a) {
         a.reached = 1, a.how_reached = kReachSingle, a.bases_reached = 4;
-        a.advances[0] = kAdvError, a.advances[1] = kAdvErrorContinued, a.advances[2] = kAdvErrorContinued;
+        a.advances[0] = kAdvError, a.advances[1] = kAdvErrorContinued,
+        a.advances[2] = kAdvErrorContinued;
       },
       "Jones singled, advanced to home on error.");
-  add("pinch runner caught stealing at home, dp",
+  add(
+      "pinch runner caught stealing at home, dp",
       [](AT_BAT& a) {
         a.reached = 1, a.how_reached = kReachDouble, a.bases_reached = 3;
         a.pinch_runner.name.set("Smith");
@@ -106,21 +121,25 @@ std::vector<SentenceCase> SentenceCases() {
       },
       "Jones doubled, Smith ran for batter, advanced to 3rd on defensive indifference, caught "
       "trying to steal home, dp.");
-  add("pinch runner of the same name is nobody",
+  add(
+      "pinch runner of the same name is nobody",
       [](AT_BAT& a) {
         a.reached = 1, a.how_reached = kReachOnBaseSingle, a.bases_reached = 1;
         a.pinch_runner.name.set("Jones");
       },
       "Jones reached first base.");
-  add("out before first: forced at 1st",
-      [](AT_BAT& a) { a.out = 1, a.how_out = kOutForced; }, "Jones, forced out at 1st.");
-  add("codes outside the tables",
+  add(
+      "out before first: forced at 1st", [](AT_BAT& a) { a.out = 1, a.how_out = kOutForced; },
+      "Jones, forced out at 1st.");
+  add(
+      "codes outside the tables",
       [](AT_BAT& a) {
         a.reached = 1, a.how_reached = 77, a.bases_reached = 2, a.advances[0] = 99;
         a.out = 1, a.how_out = 41;
       },
       "Jones reached first base.");
-  add("bases reached beyond home stays within the three slots",
+  add(
+      "bases reached beyond home stays within the three slots",
       [](AT_BAT& a) {
         a.reached = 1, a.how_reached = kReachTieBreaker, a.bases_reached = 9;
         a.advances[1] = kAdvOnThrow, a.advances[2] = kAdvInterference;

@@ -55,9 +55,13 @@ StatLayout SmallLayout() {
 }
 
 TEST(StatsCsv, NumbersAndTrailer) {
-  struct Case { const char* cell; const char* written; };
-  for (const Case& c : {Case{" .333", "0.333"}, Case{"2.500", "2.5"}, Case{" 10.0", "10"}, Case{"n/a", ""},
-                        Case{"N/A", ""}, Case{"1.000", "1"}, Case{"0.00", "0"}, Case{"120", "120"}}) {
+  struct Case {
+    const char* cell;
+    const char* written;
+  };
+  for (const Case& c :
+       {Case{" .333", "0.333"}, Case{"2.500", "2.5"}, Case{" 10.0", "10"}, Case{"n/a", ""},
+        Case{"N/A", ""}, Case{"1.000", "1"}, Case{"0.00", "0"}, Case{"120", "120"}}) {
     EXPECT_EQ(CsvNumber(c.cell), c.written) << c.cell;
   }
   const std::string expected =
@@ -65,7 +69,8 @@ TEST(StatsCsv, NumbersAndTrailer) {
       "Ann Able,3,0.333,0.667\n"
       "Cy <b>,2,1,1\n"
       "TEAM TOTALS,5,0.6,0.8\n"
-      "This file was created with Brixley Scorewick" + std::string(55, ',') + "\n";
+      "This file was created with Brixley Scorewick" +
+      std::string(55, ',') + "\n";
   EXPECT_EQ(StatsCsv(SmallStat(), StatTable::kBatting, SmallLayout()), expected);
 
   Stat quoted = SmallStat();
@@ -75,19 +80,21 @@ TEST(StatsCsv, NumbersAndTrailer) {
 }
 
 TEST(StatsHtml, TableWithTotalsRow) {
-  scorewick::testing::ExpectGolden(StatsHtml(SmallStat(), StatTable::kBatting, SmallLayout(), StatView::kOpponents,
-                                             1, HtmlStyle{}, kWhen, false),
+  scorewick::testing::ExpectGolden(StatsHtml(SmallStat(), StatTable::kBatting, SmallLayout(),
+                                             StatView::kOpponents, 1, HtmlStyle{}, kWhen, false),
                                    "stats_batting.htm");
   // Appended to a page begun earlier: no page head.  The fielding table's
   // totals row keeps the row colours.
-  scorewick::testing::ExpectGolden(StatsHtml(SmallStat(), StatTable::kFielding, DefaultLayout(StatTable::kFielding),
-                                             StatView::kCombined, 2, HtmlStyle{}, kWhen, true),
-                                   "stats_fielding_appended.htm");
+  scorewick::testing::ExpectGolden(
+      StatsHtml(SmallStat(), StatTable::kFielding, DefaultLayout(StatTable::kFielding),
+                StatView::kCombined, 2, HtmlStyle{}, kWhen, true),
+      "stats_fielding_appended.htm");
 }
 
 TEST(StatsText, SectionsOfThePageWidth) {
   const Stat s = SmallStat();
-  const std::vector<TextSection> one = StatsTextSections(s, StatTable::kBatting, SmallLayout(), 0, 85);
+  const std::vector<TextSection> one =
+      StatsTextSections(s, StatTable::kBatting, SmallLayout(), 0, 85);
   ASSERT_EQ(one.size(), 1u);
   const TextSection expected = {
       "****************************************",
@@ -105,8 +112,8 @@ TEST(StatsText, SectionsOfThePageWidth) {
 
   // All 56 batting columns at 50 characters: several sections, each
   // starting with the first column that did not fit, none wider than 50.
-  const std::vector<TextSection> many = StatsTextSections(s, StatTable::kBatting, DefaultLayout(StatTable::kBatting),
-                                                          2, 50);
+  const std::vector<TextSection> many =
+      StatsTextSections(s, StatTable::kBatting, DefaultLayout(StatTable::kBatting), 2, 50);
   ASSERT_GT(many.size(), 3u);
   std::vector<std::string> keys;
   for (const TextSection& section : many) {
@@ -118,11 +125,13 @@ TEST(StatsText, SectionsOfThePageWidth) {
   }
   // Every key once, in order, across the sections.
   ASSERT_EQ(keys.size(), 56u);
-  for (int c = 0; c < 56; ++c) EXPECT_EQ(keys[static_cast<std::size_t>(c)], ColumnKey(StatTable::kBatting, c));
+  for (int c = 0; c < 56; ++c)
+    EXPECT_EQ(keys[static_cast<std::size_t>(c)], ColumnKey(StatTable::kBatting, c));
   EXPECT_EQ(many[0][4].substr(0, 35), "Name        Team       GP IP PA OAB");
   EXPECT_EQ(StarBox(StatTable::kPitching, 1)[1], "* Pitching Stats Versus Left Handed Batters *");
   EXPECT_EQ(StarBox(StatTable::kPitching, 1)[0].size(), 45u);
-  EXPECT_EQ(StatsPrintTitle("Hawks", StatView::kCombined), "Statistics for Hawks and all Opponents");
+  EXPECT_EQ(StatsPrintTitle("Hawks", StatView::kCombined),
+            "Statistics for Hawks and all Opponents");
 }
 
 }  // namespace

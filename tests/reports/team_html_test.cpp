@@ -44,9 +44,9 @@ TEST(AddressListTest, HtmlPageWithAFaceName) {
 
 TEST(AddressListTest, AnAddressCannotInjectMarkupIntoTheLink) {
   Team team;
-  team.AddPlayer(testing::MakePlayer("X", 1, 1, 0, 1, 1),
-                 testing::MakeInfo("", "", "", "", "", 1, 1, 2000,
-                                   "a\"><script>alert(1)</script>", ""));
+  team.AddPlayer(
+      testing::MakePlayer("X", 1, 1, 0, 1, 1),
+      testing::MakeInfo("", "", "", "", "", 1, 1, 2000, "a\"><script>alert(1)</script>", ""));
   const std::string html = AddressListHtml(team, HtmlStyle{}, kWhen, true);
   EXPECT_EQ(html.find("<script>"), std::string::npos);
   EXPECT_NE(html.find("mailto:a&quot;&gt;&lt;script&gt;"), std::string::npos);

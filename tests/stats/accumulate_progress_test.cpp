@@ -32,7 +32,8 @@ TEST(AccumulateProgress, ToldBeforeEachGameAndStoppedOnRequest) {
   Stat stopped;
   stopped.team_name = "Hawks";
   for (const std::string& path : stat.file_names()) stopped.AddGame(path);
-  const AccumulateReport part = Accumulate(stopped, 2, 2, false, [](int done, int) { return done < 2; });
+  const AccumulateReport part =
+      Accumulate(stopped, 2, 2, false, [](int done, int) { return done < 2; });
   EXPECT_TRUE(part.cancelled);
   EXPECT_EQ(part.games_read, 2);
   for (const BattingStat& row : stopped.batting) EXPECT_NE(row.name, std::string(kTeamTotalsName));

@@ -37,8 +37,8 @@ ScatterInfo SprayOf(const Game& game, const std::string& batter = kAllBatters,
 
 struct SprayCase {
   const char* name;
-  const char* play;      // Ann Able's plate appearance, top of the first
-  bool unlocated;        // the handheld recorded no location
+  const char* play;  // Ann Able's plate appearance, top of the first
+  bool unlocated;    // the handheld recorded no location
   std::vector<PlotPoint> on_base;
   std::vector<PlotPoint> outs;
 };
@@ -96,8 +96,9 @@ TEST(SprayPoints, FiltersAndPlayerLists) {
   const ScatterInfo all = SprayOf(game);
   // The bottom half is taken first.
   EXPECT_EQ(all.batters, (std::vector<std::string>{"Jo Jett", "Kim Kent", "Ann Able", "Bo Baker",
-                                                    "Cy Cole", "Di Dunn", "Ed Eng", kAllBatters}));
-  EXPECT_EQ(all.pitchers, (std::vector<std::string>{"Ike Ives", "Rex Roe", "Sal Stone", kAllPitchers}));
+                                                   "Cy Cole", "Di Dunn", "Ed Eng", kAllBatters}));
+  EXPECT_EQ(all.pitchers,
+            (std::vector<std::string>{"Ike Ives", "Rex Roe", "Sal Stone", kAllPitchers}));
   EXPECT_EQ(all.on_base_points.size(), 3u);
   EXPECT_EQ(all.out_points.size(), 3u);
 
@@ -159,7 +160,8 @@ TEST(PitchChart, KindsFiltersAndFigures) {
       {"one pitcher", [](PitcherInfo& i) { i.pitcher_filter = "Sal Stone"; }, 4, 0, 4, 0},
       {"one batter", [](PitcherInfo& i) { i.batter_filter = "Bo Baker"; }, 2, 0, 1, 1},
       {"one type", [](PitcherInfo& i) { i.type_filter = kPitchSlider; }, 1, 0, 0, 1},
-      {"a type never thrown", [](PitcherInfo& i) { i.type_filter = kPitchKnuckleBall; }, 0, 0, 0, 0},
+      {"a type never thrown", [](PitcherInfo& i) { i.type_filter = kPitchKnuckleBall; }, 0, 0, 0,
+       0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -183,17 +185,19 @@ TEST(PitchChart, SummaryLinesAndZoneThirds) {
   PitcherInfo info = PitchesOf(game);
   info.show[1] = info.show[2] = false;  // the strikes, all at the zone's middle
   PitchFigures f = info.Figures();
-  EXPECT_EQ(PitchSummaryLine(info, f),
-            "For All Pitches, 3 pitches, 80.00 avg speed, 100.00% strikes,  0.00% balls,  0.00% hits.");
+  EXPECT_EQ(
+      PitchSummaryLine(info, f),
+      "For All Pitches, 3 pitches, 80.00 avg speed, 100.00% strikes,  0.00% balls,  0.00% hits.");
   EXPECT_EQ(ZoneThirdsLine(f), "Zone thirds: high 0.0%, middle 100.0%, low 0.0%; outside 0.0%");
   info.type_filter = kPitchCurveBall;
   EXPECT_EQ(PitchSummaryLine(info, info.Figures()),
-            "For CurveBall pitches, 0 pitches,  0.00 avg speed,  0.00% strikes,  0.00% balls,  0.00% hits.");
+            "For CurveBall pitches, 0 pitches,  0.00 avg speed,  0.00% strikes,  0.00% balls,  "
+            "0.00% hits.");
 
   const struct {
     PlotPoint at;
     int third;
-  } thirds[] = {{{59, 62}, 0}, {{59, 83}, 0}, {{59, 84}, 1}, {{59, 94}, 1}, {{59, 126}, 2},
+  } thirds[] = {{{59, 62}, 0},  {{59, 83}, 0},  {{59, 84}, 1},   {{59, 94}, 1}, {{59, 126}, 2},
                 {{34, 94}, -1}, {{84, 94}, -1}, {{59, 127}, -1}, {{20, 94}, -1}};
   for (const auto& t : thirds) EXPECT_EQ(ZoneThird(t.at), t.third) << t.at.x << "," << t.at.y;
 }

@@ -2,11 +2,11 @@
 // The data files of a test suite (inputs and golden copies), kept in
 // tests/<folder>/data: CTest names that folder in SCOREWICK_TEST_DATA.
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "records/file_io.h"
 

@@ -147,7 +147,8 @@ inline Game MakeFullGame(int innings_played = 9, int at_bats_per_half = 4) {
       half.hits = 2;
       half.errors = i % 2;
       half.left_on_base = 1;
-      for (int a = 0; a < at_bats_per_half; ++a) half.at_bats.push_back(MakeAtBat(batting, fielding, index++));
+      for (int a = 0; a < at_bats_per_half; ++a)
+        half.at_bats.push_back(MakeAtBat(batting, fielding, index++));
       for (int p = 0; p < 9; ++p) half.offense.push_back(batting.player(p));
       for (int p = 0; p < 9; ++p) half.defense.push_back(fielding.player(p));
     }

@@ -1,14 +1,13 @@
 #pragma once
 // Runs the scorewick command line in-process and keeps what it printed.
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "cli/command.h"
 

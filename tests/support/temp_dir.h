@@ -4,12 +4,12 @@
 // can make a write fail half-way (as a full disk would), even as root.
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace scorewick {
 

@@ -39,7 +39,7 @@ AT_BAT* Find(Game& g, const std::function<bool(const AT_BAT&)>& test) {
 }
 
 struct Damage {
-  const char* what;       // expected in the finding
+  const char* what;  // expected in the finding
   std::function<void(Game&)> apply;
 };
 
@@ -49,34 +49,48 @@ TEST(Consistency, FindsWhatDoesNotAgree) {
   const Damage cases[] = {
       {"totals", [](Game& g) { g.innings[0].top.hits += 1; }},
       {"score", [](Game& g) { g.header.home_score += 1; }},
-      {"outs in a completed half", [](Game& g) {
+      {"outs in a completed half",
+       [](Game& g) {
          AT_BAT* ab = Find(g, [](const AT_BAT& a) { return a.out && a.box_number == 3; });
          ab->out = 0;
          ab->box_number = 0;
        }},
-      {"final count", [](Game& g) { Find(g, [](const AT_BAT& a) { return a.balls == 1; })->balls = 2; }},
-      {"count before", [](Game& g) {
+      {"final count",
+       [](Game& g) { Find(g, [](const AT_BAT& a) { return a.balls == 1; })->balls = 2; }},
+      {"count before",
+       [](Game& g) {
          Find(g, [](const AT_BAT& a) { return a.last_pitch >= 2; })->pitches[1].balls_before += 1;
        }},
-      {"a strikeout without the last strike", [](Game& g) {
-         AT_BAT* ab = Find(g, [](const AT_BAT& a) { return a.out && a.how_out == kOutGround && a.strikes < 3; });
+      {"a strikeout without the last strike",
+       [](Game& g) {
+         AT_BAT* ab = Find(
+             g, [](const AT_BAT& a) { return a.out && a.how_out == kOutGround && a.strikes < 3; });
          ab->how_out = kOutStrikeSwinging;
        }},
-      {"an advance with no code", [](Game& g) {
-         AT_BAT* ab = Find(g, [](const AT_BAT& a) { return a.bases_reached >= 2 && a.how_reached == kReachSingle; });
+      {"an advance with no code",
+       [](Game& g) {
+         AT_BAT* ab = Find(g, [](const AT_BAT& a) {
+           return a.bases_reached >= 2 && a.how_reached == kReachSingle;
+         });
          ab->advances[0] = kAdvNone;
        }},
-      {"bases reached", [](Game& g) {
-         Find(g, [](const AT_BAT& a) { return a.reached && !a.out && !a.scored && a.bases_reached == 1; })
-             ->bases_reached = 2;
+      {"bases reached",
+       [](Game& g) {
+         Find(g, [](const AT_BAT& a) {
+           return a.reached && !a.out && !a.scored && a.bases_reached == 1;
+         })->bases_reached = 2;
        }},
-      {"not on the batting roster", [](Game& g) { g.innings[0].top.at_bats[0].batter.name.set("Nobody Known"); }},
-      {"not on the fielding roster", [](Game& g) {
+      {"not on the batting roster",
+       [](Game& g) { g.innings[0].top.at_bats[0].batter.name.set("Nobody Known"); }},
+      {"not on the fielding roster",
+       [](Game& g) {
          AT_BAT* ab = Find(g, [](const AT_BAT& a) { return a.out_credit_count > 1; });
          ab->out_credits[1].name.set("Stranger");
        }},
-      {"does not carry the last pitch detail", [](Game& g) {
-         Find(g, [](const AT_BAT& a) { return a.last_pitch >= 1; })->pitches[1].detail.speed += 1.0f;
+      {"does not carry the last pitch detail",
+       [](Game& g) {
+         Find(g, [](const AT_BAT& a) { return a.last_pitch >= 1; })->pitches[1].detail.speed +=
+             1.0f;
        }},
       {"RBI", [](Game& g) { Find(g, [](const AT_BAT& a) { return a.rbi > 0; })->rbi += 1; }},
       {"active entries", [](Game& g) { g.innings[0].top.offense[0].active = 0; }},

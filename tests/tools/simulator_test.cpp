@@ -35,8 +35,8 @@ bool Play(int seed, Game& game, std::string* error) {
   static const std::vector<Team> teams = SampleTeams();
   const int home = seed % 4;
   const int visitor = (home + 1 + (seed / 4) % 3) % 4;
-  return SimulateGame(teams[static_cast<std::size_t>(home)], teams[static_cast<std::size_t>(visitor)],
-                      SetupForSeed(seed), game, error);
+  return SimulateGame(teams[static_cast<std::size_t>(home)],
+                      teams[static_cast<std::size_t>(visitor)], SetupForSeed(seed), game, error);
 }
 
 // The nearest fielder (by where fielders stand on the field picture) to a
@@ -57,7 +57,8 @@ int NearestFielder(int x, int y) {
 }
 
 struct Tally {
-  int games = 0, runs = 0, strikeouts = 0, walks = 0, homers = 0, errors = 0, extra = 0, home_idle = 0;
+  int games = 0, runs = 0, strikeouts = 0, walks = 0, homers = 0, errors = 0, extra = 0,
+      home_idle = 0;
   std::set<int> reach, outs, advances, events;
   int three_pitchers = 0, pinch_hitters = 0, notes = 0, misplaced = 0, batted_outs = 0;
 };
@@ -77,13 +78,16 @@ void Count(const Game& g, const LeagueRules& rules, Tally& t) {
         if (ab.reached) t.reach.insert(ab.how_reached);
         if (ab.out) t.outs.insert(ab.how_out);
         for (int s = 0; s < 3; ++s) t.advances.insert(ab.advances[s]);
-        for (int i = 0; i <= ab.last_pitch; ++i) t.events.insert(ab.pitches[static_cast<std::size_t>(i)].event);
-        t.strikeouts += ab.out && (ab.how_out == kOutStrikeSwinging || ab.how_out == kOutStrikeLooking);
+        for (int i = 0; i <= ab.last_pitch; ++i)
+          t.events.insert(ab.pitches[static_cast<std::size_t>(i)].event);
+        t.strikeouts +=
+            ab.out && (ab.how_out == kOutStrikeSwinging || ab.how_out == kOutStrikeLooking);
         t.walks += ab.reached && ab.how_reached == kReachWalk;
         t.homers += ab.reached && ab.how_reached == kReachHomeRun;
         t.three_pitchers += ab.PitcherCount() == 3;
         // A batted-ball out is placed where the fielder who handled it stands.
-        if (ab.out && !ab.reached && ab.bases_reached == 0 && ab.HasHitLocation() && ab.out_credit_count > 0) {
+        if (ab.out && !ab.reached && ab.bases_reached == 0 && ab.HasHitLocation() &&
+            ab.out_credit_count > 0) {
           ++t.batted_outs;
           if (NearestFielder(ab.hit_x, ab.hit_y) != ab.out_credits[0].position) ++t.misplaced;
         }
@@ -112,9 +116,12 @@ TEST(Simulator, FiveThousandGamesAreConsistentAndUseEveryCode) {
   }
   // Code 0 of each list means "nothing recorded"; 8 and 9 are the
   // handheld's out-count corrections, which no play makes.
-  for (int code = 1; code < kReachResultCount; ++code) EXPECT_TRUE(t.reach.count(code)) << "reach " << code;
-  for (int code = 1; code < kOutTypeCount; ++code) EXPECT_TRUE(t.outs.count(code)) << "out " << code;
-  for (int code = 1; code < kAdvanceTypeCount; ++code) EXPECT_TRUE(t.advances.count(code)) << "advance " << code;
+  for (int code = 1; code < kReachResultCount; ++code)
+    EXPECT_TRUE(t.reach.count(code)) << "reach " << code;
+  for (int code = 1; code < kOutTypeCount; ++code)
+    EXPECT_TRUE(t.outs.count(code)) << "out " << code;
+  for (int code = 1; code < kAdvanceTypeCount; ++code)
+    EXPECT_TRUE(t.advances.count(code)) << "advance " << code;
   for (int code = 1; code < kPitchEventCount; ++code) {
     if (code != kEventOutNumberUp && code != kEventOutNumberDown) {
       EXPECT_TRUE(t.events.count(code)) << "event " << code;
@@ -179,12 +186,14 @@ TEST(Simulator, ARosterThatCannotFieldASideIsRefused) {
   Game game;
   std::string error;
   EXPECT_FALSE(SimulateGame(teams[0], thin, GameSetup{}, game, &error));
-  EXPECT_EQ(error, "Bramble Creek Otters cannot field a side: it needs a pitcher and 8 other players, "
-                   "and has 7 pitchers and 1 other");
+  EXPECT_EQ(error,
+            "Bramble Creek Otters cannot field a side: it needs a pitcher and 8 other players, "
+            "and has 7 pitchers and 1 other");
 }
 
 TEST(Simulator, TheSampleSeasonIsFourTeamsAndTwentyFourGames) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "scorewick-sim-season-test";
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / "scorewick-sim-season-test";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   std::vector<Team> teams = SampleTeams();

@@ -18,7 +18,9 @@ struct Where {
   int inning;
   bool top;
   int at_bat;
-  void operator()(std::string what) const { found.push_back({inning, top, at_bat, std::move(what)}); }
+  void operator()(std::string what) const {
+    found.push_back({inning, top, at_bat, std::move(what)});
+  }
 };
 
 bool OnRoster(const Team& team, const NameText& name) {
@@ -26,7 +28,8 @@ bool OnRoster(const Team& team, const NameText& name) {
 }
 
 bool IsDroppedThirdReach(std::int32_t reach) {
-  return reach == kReachDroppedThirdWP || reach == kReachDroppedThirdPB || reach == kReachDroppedThirdError;
+  return reach == kReachDroppedThirdWP || reach == kReachDroppedThirdPB ||
+         reach == kReachDroppedThirdError;
 }
 
 void CheckCredits(const std::array<FIELDER_CREDIT, kMaxCredits>& list, int count, const char* what,
@@ -38,9 +41,11 @@ void CheckCredits(const std::array<FIELDER_CREDIT, kMaxCredits>& list, int count
   for (int i = 0; i < kMaxCredits; ++i) {
     const FIELDER_CREDIT& c = list[static_cast<std::size_t>(i)];
     if (i >= count) {
-      if (!(c == FIELDER_CREDIT{})) report(std::string(what) + " " + N(i) + " is filled beyond the count");
+      if (!(c == FIELDER_CREDIT{}))
+        report(std::string(what) + " " + N(i) + " is filled beyond the count");
     } else if (!OnRoster(fielding, c.name)) {
-      report(std::string(what) + " " + N(i) + " names " + c.name.str() + ", who is not on the fielding roster");
+      report(std::string(what) + " " + N(i) + " names " + c.name.str() +
+             ", who is not on the fielding roster");
     }
   }
 }
@@ -65,12 +70,13 @@ void ReplayEntries(const AT_BAT& ab, int index, const LeagueRules& rules, const 
     const PITCH& p = ab.pitches[static_cast<std::size_t>(i)];
     const std::string at = "entry " + N(i) + " (" + std::string(PitchEventName(p.event)) + "): ";
     if (!t.ended && (p.balls_before != t.balls || p.strikes_before != t.strikes)) {
-      report(at + "count before is " + N(p.balls_before) + "-" + N(p.strikes_before) + ", the pitches make " +
-             N(t.balls) + "-" + N(t.strikes));
+      report(at + "count before is " + N(p.balls_before) + "-" + N(p.strikes_before) +
+             ", the pitches make " + N(t.balls) + "-" + N(t.strikes));
     }
     auto count_detail = [&](bool strike) {
       ++t.details;
-      if (t.details <= kMaxPitches && ab.pitch_details[static_cast<std::size_t>(t.details - 1)].strike != (strike ? 1 : 0)) {
+      if (t.details <= kMaxPitches &&
+          ab.pitch_details[static_cast<std::size_t>(t.details - 1)].strike != (strike ? 1 : 0)) {
         report(at + "its pitch detail has the wrong strike flag");
       }
     };
@@ -100,7 +106,8 @@ void ReplayEntries(const AT_BAT& ab, int index, const LeagueRules& rules, const 
         }
         break;
       case kEventAdvance: {
-        if (t.reach_entries == 0 || t.out_entries > 0) report(at + "an advance by a player not on base");
+        if (t.reach_entries == 0 || t.out_entries > 0)
+          report(at + "an advance by a player not on base");
         ++t.bases;
         const int slot = t.bases - 2;
         if (slot < 0 || slot > 2) {
@@ -117,8 +124,12 @@ void ReplayEntries(const AT_BAT& ab, int index, const LeagueRules& rules, const 
       case kEventRbi:
         ++t.rbi_entries;
         break;
-      case kEventPitcherPickoff1st: case kEventPitcherPickoff2nd: case kEventPitcherPickoff3rd:
-      case kEventCatcherPickoff1st: case kEventCatcherPickoff2nd: case kEventCatcherPickoff3rd:
+      case kEventPitcherPickoff1st:
+      case kEventPitcherPickoff2nd:
+      case kEventPitcherPickoff3rd:
+      case kEventCatcherPickoff1st:
+      case kEventCatcherPickoff2nd:
+      case kEventCatcherPickoff3rd:
       case kEventCatcherSubbed:
         if (t.ended) report(at + "an entry of the turn after it ended");
         break;
@@ -128,9 +139,12 @@ void ReplayEntries(const AT_BAT& ab, int index, const LeagueRules& rules, const 
       default:
         report(at + "an empty or unknown entry inside the sequence");
     }
-    const bool carries = p.event != kEventNone && (p.event < kEventOutNumberUp || p.event > kEventPitcherPickoff3rd);
+    const bool carries =
+        p.event != kEventNone && (p.event < kEventOutNumberUp || p.event > kEventPitcherPickoff3rd);
     if (carries) {
-      PITCH_DATA want = t.details > 0 && t.details <= kMaxPitches ? ab.pitch_details[static_cast<std::size_t>(t.details - 1)] : PITCH_DATA{};
+      PITCH_DATA want = t.details > 0 && t.details <= kMaxPitches
+                            ? ab.pitch_details[static_cast<std::size_t>(t.details - 1)]
+                            : PITCH_DATA{};
       want.pitcher.batting_order = index;
       want.pitcher.entered_inning = i;
       if (!(p.detail == want)) report(at + "does not carry the last pitch detail");
@@ -144,40 +158,54 @@ void ReplayEntries(const AT_BAT& ab, int index, const LeagueRules& rules, const 
 void CheckTally(const AT_BAT& ab, const LeagueRules& rules, const Where& report,
                 const SequenceTally& t) {
   for (int i = ab.last_pitch + 1; i < kMaxPitches; ++i) {
-    if (!(ab.pitches[static_cast<std::size_t>(i)] == PITCH{})) report("entry " + N(i) + " is filled after the last pitch");
+    if (!(ab.pitches[static_cast<std::size_t>(i)] == PITCH{}))
+      report("entry " + N(i) + " is filled after the last pitch");
   }
   if (ab.PitchDetailsInUse() != t.details) {
-    report("pitch details in use " + N(ab.PitchDetailsInUse()) + ", pitches thrown " + N(t.details));
+    report("pitch details in use " + N(ab.PitchDetailsInUse()) + ", pitches thrown " +
+           N(t.details));
   }
   for (int i = 0; i < kMaxPitches; ++i) {
     const bool used = ab.pitch_details[static_cast<std::size_t>(i)].valid != 0;
-    if (used != (i < t.details)) report("pitch detail " + N(i) + " is out of step with the pitches");
+    if (used != (i < t.details))
+      report("pitch detail " + N(i) + " is out of step with the pitches");
   }
   if (ab.balls != t.balls || ab.strikes != t.strikes) {
-    report("final count " + N(ab.balls) + "-" + N(ab.strikes) + ", the pitches make " + N(t.balls) + "-" + N(t.strikes));
+    report("final count " + N(ab.balls) + "-" + N(ab.strikes) + ", the pitches make " + N(t.balls) +
+           "-" + N(t.strikes));
   }
-  if (t.balls > rules.balls_per_walk || t.strikes > rules.strikes_per_out) report("the count runs past its limits");
-  if ((t.reach_entries == 1) != (ab.reached != 0)) report("reached flag and reach entries disagree");
+  if (t.balls > rules.balls_per_walk || t.strikes > rules.strikes_per_out)
+    report("the count runs past its limits");
+  if ((t.reach_entries == 1) != (ab.reached != 0))
+    report("reached flag and reach entries disagree");
   if ((t.out_entries == 1) != (ab.out != 0)) report("out flag and out entries disagree");
-  if (t.rbi_entries != ab.rbi) report("RBI " + N(ab.rbi) + " but " + N(t.rbi_entries) + " RBI entries");
-  const bool strikeout = ab.out && !ab.reached && (ab.how_out == kOutStrikeSwinging || ab.how_out == kOutStrikeLooking);
-  if (strikeout && t.strikes != rules.strikes_per_out) report("a strikeout without the last strike");
-  if (!strikeout && !ab.reached && ab.out && t.strikes >= rules.strikes_per_out && ab.how_out != kOutDroppedThird) {
+  if (t.rbi_entries != ab.rbi)
+    report("RBI " + N(ab.rbi) + " but " + N(t.rbi_entries) + " RBI entries");
+  const bool strikeout = ab.out && !ab.reached &&
+                         (ab.how_out == kOutStrikeSwinging || ab.how_out == kOutStrikeLooking);
+  if (strikeout && t.strikes != rules.strikes_per_out)
+    report("a strikeout without the last strike");
+  if (!strikeout && !ab.reached && ab.out && t.strikes >= rules.strikes_per_out &&
+      ab.how_out != kOutDroppedThird) {
     report("three strikes but not a strikeout");
   }
-  const bool walk = ab.reached && (ab.how_reached == kReachWalk || ab.how_reached == kReachIntentionalWalk);
+  const bool walk =
+      ab.reached && (ab.how_reached == kReachWalk || ab.how_reached == kReachIntentionalWalk);
   if (walk != (t.balls >= rules.balls_per_walk)) report("ball four and the walk disagree");
   // The runner's t.bases.
   if (ab.reached || ab.out) {
-    if (t.bases != ab.bases_reached) report("bases reached " + N(ab.bases_reached) + ", entries make " + N(t.bases));
+    if (t.bases != ab.bases_reached)
+      report("bases reached " + N(ab.bases_reached) + ", entries make " + N(t.bases));
     if (ab.out && ab.bases_reached > 3) report("out after reaching home");
-    if ((ab.scored != 0) != (!ab.out && ab.bases_reached == 4)) report("scored flag and bases disagree");
+    if ((ab.scored != 0) != (!ab.out && ab.bases_reached == 4))
+      report("scored flag and bases disagree");
   } else if (ab.bases_reached != 0 || ab.scored || ab.rbi) {
     report("a turn with no result has bases or runs");
   }
   if (ab.earned && !ab.scored) report("an earned run that did not score");
   for (int s = 0; s < 3; ++s) {
-    if (!t.slot_used[static_cast<std::size_t>(s)] && ab.advances[static_cast<std::size_t>(s)] != kAdvNone) {
+    if (!t.slot_used[static_cast<std::size_t>(s)] &&
+        ab.advances[static_cast<std::size_t>(s)] != kAdvNone) {
       report("advance slot " + N(s) + " has a code but no advance entry");
     }
   }
@@ -199,7 +227,8 @@ void CheckPitchers(const AT_BAT& ab, const Team& fielding, const Where& report) 
   for (int s = 0; s < kMaxPitchersPerAtBat; ++s) {
     const PITCHER_SLOT& slot = ab.pitchers[static_cast<std::size_t>(s)];
     if (s < n) {
-      if (!OnRoster(fielding, slot.pitcher.name)) report("pitcher slot " + N(s) + " is not on the fielding roster");
+      if (!OnRoster(fielding, slot.pitcher.name))
+        report("pitcher slot " + N(s) + " is not on the fielding roster");
       const int prev = s == 0 ? -1 : ab.pitchers[static_cast<std::size_t>(s - 1)].last_pitch;
       if (s < n - 1 && (slot.last_pitch <= prev || slot.last_pitch > ab.last_pitch)) {
         report("pitcher slot " + N(s) + " has last pitch " + N(slot.last_pitch) + " out of order");
@@ -212,8 +241,10 @@ void CheckPitchers(const AT_BAT& ab, const Team& fielding, const Where& report) 
   for (int i = 0; i < ab.PitchDetailsInUse() && i < kMaxPitches; ++i) {
     const NameText& who = ab.pitch_details[static_cast<std::size_t>(i)].pitcher.name;
     bool found = false;
-    for (int s = 0; s < n; ++s) found |= ab.pitchers[static_cast<std::size_t>(s)].pitcher.name == who;
-    if (!found) report("pitch detail " + N(i) + " names " + who.str() + ", who did not face the batter");
+    for (int s = 0; s < n; ++s)
+      found |= ab.pitchers[static_cast<std::size_t>(s)].pitcher.name == who;
+    if (!found)
+      report("pitch detail " + N(i) + " names " + who.str() + ", who did not face the batter");
   }
   if (!ab.responsible_pitcher.name.empty() && !OnRoster(fielding, ab.responsible_pitcher.name)) {
     report("the responsible pitcher is not on the fielding roster");
@@ -222,7 +253,8 @@ void CheckPitchers(const AT_BAT& ab, const Team& fielding, const Where& report) 
 
 void CheckAtBat(const AT_BAT& ab, int index, const LeagueRules& rules, const Team& batting,
                 const Team& fielding, const Where& report) {
-  if (!OnRoster(batting, ab.batter.name)) report("batter " + ab.batter.name.str() + " is not on the batting roster");
+  if (!OnRoster(batting, ab.batter.name))
+    report("batter " + ab.batter.name.str() + " is not on the batting roster");
   if (!ab.pinch_runner.name.empty() && !OnRoster(batting, ab.pinch_runner.name)) {
     report("pinch runner " + ab.pinch_runner.name.str() + " is not on the batting roster");
   }
@@ -230,17 +262,21 @@ void CheckAtBat(const AT_BAT& ab, int index, const LeagueRules& rules, const Tea
   CheckCredits(ab.out_credits, ab.out_credit_count, "out credit", fielding, report);
   CheckCredits(ab.reach_credits, ab.reach_credit_count, "reach credit", fielding, report);
   for (int b = 0; b < kBases; ++b) {
-    for (const FIELDER_CREDIT* c : {&ab.error_credits[static_cast<std::size_t>(b)], &ab.second_error_credits[static_cast<std::size_t>(b)]}) {
-      if (!c->name.empty() && !OnRoster(fielding, c->name)) report("error credit names " + c->name.str() + ", not on the fielding roster");
+    for (const FIELDER_CREDIT* c : {&ab.error_credits[static_cast<std::size_t>(b)],
+                                    &ab.second_error_credits[static_cast<std::size_t>(b)]}) {
+      if (!c->name.empty() && !OnRoster(fielding, c->name))
+        report("error credit names " + c->name.str() + ", not on the fielding roster");
     }
   }
   CheckSequence(ab, index, rules, report);
   if (ab.HasHitLocation() && (ab.hit_x < 0 || ab.hit_x > 166 || ab.hit_y < 0 || ab.hit_y > 144)) {
-    report("hit location (" + N(ab.hit_x) + ", " + N(ab.hit_y) + ") lies outside the field picture");
+    report("hit location (" + N(ab.hit_x) + ", " + N(ab.hit_y) +
+           ") lies outside the field picture");
   }
 }
 
-void CheckLineup(const std::vector<PLAYER>& lineup, const Team& team, bool offense, const Where& report) {
+void CheckLineup(const std::vector<PLAYER>& lineup, const Team& team, bool offense,
+                 const Where& report) {
   std::map<int, int> active;
   for (const PLAYER& p : lineup) {
     if (!OnRoster(team, p.name)) report("line-up entry " + p.name.str() + " is not on the roster");
@@ -252,7 +288,8 @@ void CheckLineup(const std::vector<PLAYER>& lineup, const Team& team, bool offen
     }
   } else {
     for (int pos = 1; pos <= 9; ++pos) {
-      if (active[pos] != 1) report(std::string(PositionName(pos)) + " has " + N(active[pos]) + " active entries");
+      if (active[pos] != 1)
+        report(std::string(PositionName(pos)) + " has " + N(active[pos]) + " active entries");
     }
   }
 }
@@ -285,7 +322,8 @@ std::vector<Inconsistency> CheckGame(const Game& game, const LeagueRules& rules)
     const HALF_INNING& half = game.innings[static_cast<std::size_t>(inning)].half(top);
     const Where report{found, inning, top, -1};
     if (h > last_half) {
-      if (!half.at_bats.empty() || !half.defense.empty()) report("a half after the last one has boxes or a line-up");
+      if (!half.at_bats.empty() || !half.defense.empty())
+        report("a half after the last one has boxes or a line-up");
       continue;
     }
     const Team& batting = top ? game.visitor : game.home;
@@ -304,30 +342,38 @@ std::vector<Inconsistency> CheckGame(const Game& game, const LeagueRules& rules)
       for (int b = 0; b < kBases; ++b) {
         const std::size_t k = static_cast<std::size_t>(b);
         auto counts = [](const FIELDER_CREDIT& c, std::int32_t kind) {
-          return !c.name.empty() && c.name.view()[0] != ' ' && kind != kErrPassedBall && kind != kErrPrevious;
+          return !c.name.empty() && c.name.view()[0] != ' ' && kind != kErrPassedBall &&
+                 kind != kErrPrevious;
         };
         errors += counts(ab.error_credits[k], ab.error_kinds[k]) ? 1 : 0;
         errors += counts(ab.second_error_credits[k], ab.second_error_kinds[k]) ? 1 : 0;
       }
       if (ab.reached && !ab.out && !ab.scored) {
         ++lob;
-        if (!left_on.insert(ab.bases_reached).second) at("two runners left on base " + N(ab.bases_reached));
+        if (!left_on.insert(ab.bases_reached).second)
+          at("two runners left on base " + N(ab.bases_reached));
       }
       if (ab.out) {
         ++outs;
-        if (!out_numbers.insert(ab.box_number).second) at("out number " + N(ab.box_number) + " used twice");
+        if (!out_numbers.insert(ab.box_number).second)
+          at("out number " + N(ab.box_number) + " used twice");
       } else if (ab.box_number != 0) {
         at("a box number without an out");
       }
-      if (!ab.reached && !ab.out && i + 1 != half.at_bats.size()) at("a turn with no result before the last box");
+      if (!ab.reached && !ab.out && i + 1 != half.at_bats.size())
+        at("a turn with no result before the last box");
     }
-    if (runs != half.runs || hits != half.hits || errors != half.errors || lob != half.left_on_base) {
-      report("totals " + N(half.runs) + " R " + N(half.hits) + " H " + N(half.errors) + " E " + N(half.left_on_base) +
-             " LOB, boxes make " + N(runs) + " R " + N(hits) + " H " + N(errors) + " E " + N(lob) + " LOB");
+    if (runs != half.runs || hits != half.hits || errors != half.errors ||
+        lob != half.left_on_base) {
+      report("totals " + N(half.runs) + " R " + N(half.hits) + " H " + N(half.errors) + " E " +
+             N(half.left_on_base) + " LOB, boxes make " + N(runs) + " R " + N(hits) + " H " +
+             N(errors) + " E " + N(lob) + " LOB");
     }
-    if (h < last_half && outs != rules.outs_per_inning) report(N(outs) + " outs in a completed half");
+    if (h < last_half && outs != rules.outs_per_inning)
+      report(N(outs) + " outs in a completed half");
     if (outs > rules.outs_per_inning) report(N(outs) + " outs in one half");
-    if (left_on.size() > 3 || (!left_on.empty() && (*left_on.begin() < 1 || *left_on.rbegin() > 3))) {
+    if (left_on.size() > 3 ||
+        (!left_on.empty() && (*left_on.begin() < 1 || *left_on.rbegin() > 3))) {
       report("runners left on base do not stand on first to third");
     }
     int number = 1;
@@ -343,8 +389,8 @@ std::vector<Inconsistency> CheckGame(const Game& game, const LeagueRules& rules)
   // The header keeps the score (the in-memory totals are recomputed on
   // demand and not stored).
   if (game.header.home_score != home_runs || game.header.visitor_score != visitor_runs) {
-    report("score " + N(game.header.visitor_score) + "-" + N(game.header.home_score) + ", halves make " +
-           N(visitor_runs) + "-" + N(home_runs));
+    report("score " + N(game.header.visitor_score) + "-" + N(game.header.home_score) +
+           ", halves make " + N(visitor_runs) + "-" + N(home_runs));
   }
   const bool home_won = home_runs > visitor_runs;
   const bool decided = home_runs != visitor_runs;
@@ -352,7 +398,8 @@ std::vector<Inconsistency> CheckGame(const Game& game, const LeagueRules& rules)
     if (p.name.empty()) return;
     if (!decided) report(std::string(what) + " pitcher in a tied game");
     const Team& team = winners == home_won ? game.home : game.visitor;
-    if (!OnRoster(team, p.name)) report(std::string(what) + " pitcher " + p.name.str() + " is not on his team");
+    if (!OnRoster(team, p.name))
+      report(std::string(what) + " pitcher " + p.name.str() + " is not on his team");
   };
   check_decision(game.winning_pitcher, true, "winning");
   check_decision(game.saving_pitcher, true, "saving");

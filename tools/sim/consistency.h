@@ -31,9 +31,9 @@ namespace scorewick::sim {
 
 // One finding, with where it is ("top 3, box 2: ...").
 struct Inconsistency {
-  int inning = 0;     // 0-based; -1 for the game as a whole
+  int inning = 0;  // 0-based; -1 for the game as a whole
   bool top = true;
-  int at_bat = -1;    // -1 for the half as a whole
+  int at_bat = -1;  // -1 for the half as a whole
   std::string what;
 
   std::string Text() const;

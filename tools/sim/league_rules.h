@@ -9,9 +9,9 @@ struct LeagueRules {
   int strikes_per_out = 3;
   int balls_per_walk = 4;
   int outs_per_inning = 3;
-  int innings = 9;          // regulation innings; ties go on to extra innings
-  bool softball = false;    // no leading off; the plays only softball has
-  bool tie_breaker = false; // extra halves start with a runner on second
+  int innings = 9;           // regulation innings; ties go on to extra innings
+  bool softball = false;     // no leading off; the plays only softball has
+  bool tie_breaker = false;  // extra halves start with a runner on second
 
   bool operator==(const LeagueRules&) const = default;
 };

@@ -28,7 +28,7 @@ enum class PitchCall {
   kBall,
   kIntentionalBall,
   kPitchOut,
-  kPitcherToMouth,   // a ball awarded without a pitch (softball, youth leagues)
+  kPitcherToMouth,  // a ball awarded without a pitch (softball, youth leagues)
   kCalledStrike,
   kSwingingStrike,
   kSwingingOnHitAndRun,
@@ -49,8 +49,8 @@ struct ErrorMark {
   int base = 1;
   std::int32_t position = 0;
   std::int32_t kind = kErrFielding;
-  int bases = 1;         // bases gained on this error (first list)
-  bool second = false;   // a further error on the same advance
+  int bases = 1;        // bases gained on this error (first list)
+  bool second = false;  // a further error on the same advance
 };
 
 // A runner who moved or was put out.  He starts on `from` (1..3) and holds
@@ -72,16 +72,16 @@ struct RunnerMove {
 struct BatterPart {
   bool present = false;
   bool reached = false;
-  std::int32_t how_reached = kReachOnBase;   // ReachResult
+  std::int32_t how_reached = kReachOnBase;  // ReachResult
   bool out = false;
-  std::int32_t how_out = kOutNone;           // OutType
+  std::int32_t how_out = kOutNone;  // OutType
   int to = 0;  // bases held safely after the play (with out: out going to the next)
-  std::vector<std::int32_t> codes;  // AdvanceType for bases beyond those the result gives
-  std::vector<Fielded> chain;       // out credits (the whole play's on a double play)
+  std::vector<std::int32_t> codes;           // AdvanceType for bases beyond those the result gives
+  std::vector<Fielded> chain;                // out credits (the whole play's on a double play)
   std::vector<std::int32_t> reach_fielders;  // reach credits: error, interference, choice
   std::vector<ErrorMark> errors;
-  PitchSpec pitch;             // the pitch, when the result came on one
-  std::int32_t hit_x = 83;     // field picture; (83, 117) = not recorded
+  PitchSpec pitch;          // the pitch, when the result came on one
+  std::int32_t hit_x = 83;  // field picture; (83, 117) = not recorded
   std::int32_t hit_y = 117;
 };
 

@@ -22,45 +22,53 @@ struct Club {
 
 // Four clubs of an invented town league.
 constexpr std::array<Club, 4> kClubs = {{
-    {"Ashford Millers", "Ashford", "43521", "Miller Memorial Park", "Dale Pruitt", "Ron Okafor", "millers.bmp", true},
-    {"Bramble Creek Otters", "Bramble Creek", "43608", "Otter Creek Fields", "Lena Marsh", "Hector Quill", "otters.bmp", false},
-    {"Cinder Hill Foxes", "Cinder Hill", "43715", "Foxhollow Diamond", "Walt Brennan", "Sam Ishikawa", "foxes.bmp", false},
-    {"Dunmore Lanterns", "Dunmore", "43822", "Lantern Grove Field", "Gus Delacroix", "Tina Varga", "lanterns.bmp", true},
+    {"Ashford Millers", "Ashford", "43521", "Miller Memorial Park", "Dale Pruitt", "Ron Okafor",
+     "millers.bmp", true},
+    {"Bramble Creek Otters", "Bramble Creek", "43608", "Otter Creek Fields", "Lena Marsh",
+     "Hector Quill", "otters.bmp", false},
+    {"Cinder Hill Foxes", "Cinder Hill", "43715", "Foxhollow Diamond", "Walt Brennan",
+     "Sam Ishikawa", "foxes.bmp", false},
+    {"Dunmore Lanterns", "Dunmore", "43822", "Lantern Grove Field", "Gus Delacroix", "Tina Varga",
+     "lanterns.bmp", true},
 }};
 
 constexpr std::array<const char*, 48> kFirst = {
-    "Abe", "Cal", "Dex", "Eli", "Finn", "Gabe", "Hank", "Ike", "Jules", "Kip", "Lou", "Milo",
-    "Ned", "Oren", "Pete", "Quin", "Rudy", "Silas", "Tate", "Umar", "Vic", "Wes", "Xavi", "Yuri",
-    "Zeke", "Arlo", "Bram", "Cody", "Drew", "Emil", "Ford", "Glen", "Hugo", "Ivan", "Jace", "Knox",
-    "Lyle", "Moe", "Nico", "Otis", "Pax", "Reed", "Sully", "Theo", "Ulis", "Vern", "Wade", "Zane"};
+    "Abe",  "Cal",  "Dex",   "Eli",  "Finn", "Gabe", "Hank", "Ike",   "Jules", "Kip",
+    "Lou",  "Milo", "Ned",   "Oren", "Pete", "Quin", "Rudy", "Silas", "Tate",  "Umar",
+    "Vic",  "Wes",  "Xavi",  "Yuri", "Zeke", "Arlo", "Bram", "Cody",  "Drew",  "Emil",
+    "Ford", "Glen", "Hugo",  "Ivan", "Jace", "Knox", "Lyle", "Moe",   "Nico",  "Otis",
+    "Pax",  "Reed", "Sully", "Theo", "Ulis", "Vern", "Wade", "Zane"};
 constexpr std::array<const char*, 60> kLast = {
-    "Abernathy", "Barlow", "Castellan", "Dorsey", "Eckhart", "Fairweather", "Galloway", "Hollister",
-    "Ibarra", "Jessup", "Kettering", "Lindqvist", "Mabry", "Nakamura", "Oakhurst", "Pembrook",
-    "Quarles", "Rutledge", "Sandoval", "Thackeray", "Underhill", "Vasquez", "Whitcombe", "Yardley",
-    "Zeller", "Ashdown", "Birchall", "Corrigan", "Delgado", "Ellery", "Fenwick", "Grisham",
-    "Halvorsen", "Inglewood", "Jarrett", "Kowalczyk", "Larkspur", "Merriwether", "Northcott", "Osgood",
-    "Prescott", "Radcliffe", "Stroud", "Tolliver", "Upton", "Vandermeer", "Winslow", "Yancey",
-    "Aldridge", "Bellamy", "Crandall", "Dunleavy", "Easterly", "Fitzroy", "Gantry", "Hargrove",
-    "Kimball", "Lockhart", "Moncrief", "Pettibone"};
-constexpr std::array<const char*, 12> kStreets = {"Elm", "Maple", "Harbor", "Quarry", "Mill", "Orchard",
-                                                 "Juniper", "Ridge", "Canal", "Sparrow", "Willow", "Foundry"};
+    "Abernathy", "Barlow",    "Castellan",   "Dorsey",     "Eckhart",   "Fairweather", "Galloway",
+    "Hollister", "Ibarra",    "Jessup",      "Kettering",  "Lindqvist", "Mabry",       "Nakamura",
+    "Oakhurst",  "Pembrook",  "Quarles",     "Rutledge",   "Sandoval",  "Thackeray",   "Underhill",
+    "Vasquez",   "Whitcombe", "Yardley",     "Zeller",     "Ashdown",   "Birchall",    "Corrigan",
+    "Delgado",   "Ellery",    "Fenwick",     "Grisham",    "Halvorsen", "Inglewood",   "Jarrett",
+    "Kowalczyk", "Larkspur",  "Merriwether", "Northcott",  "Osgood",    "Prescott",    "Radcliffe",
+    "Stroud",    "Tolliver",  "Upton",       "Vandermeer", "Winslow",   "Yancey",      "Aldridge",
+    "Bellamy",   "Crandall",  "Dunleavy",    "Easterly",   "Fitzroy",   "Gantry",      "Hargrove",
+    "Kimball",   "Lockhart",  "Moncrief",    "Pettibone"};
+constexpr std::array<const char*, 12> kStreets = {"Elm",   "Maple",   "Harbor",  "Quarry",
+                                                  "Mill",  "Orchard", "Juniper", "Ridge",
+                                                  "Canal", "Sparrow", "Willow",  "Foundry"};
 constexpr std::array<const char*, 5> kStreetKinds = {"Street", "Avenue", "Road", "Lane", "Court"};
 
 struct Spot {
   int position;
-  int order;      // batting order without a designated hitter
-  int dh_order;   // with one
+  int order;     // batting order without a designated hitter
+  int dh_order;  // with one
 };
 
 // Nine regulars, five reserves, seven pitchers, and a designated hitter for
 // the clubs that use one.
 constexpr std::array<Spot, 21> kRoster = {{
-    {kPosShortStop, 1, 1}, {kPosSecond, 2, 2}, {kPosCenterField, 3, 3}, {kPosFirst, 4, 4},
-    {kPosThird, 5, 6}, {kPosLeftField, 6, 7}, {kPosRightField, 7, 8}, {kPosCatcher, 8, 9},
-    {kPosCatcher, 0, 0}, {kPosSecond, 0, 0}, {kPosShortStop, 0, 0}, {kPosCenterField, 0, 0},
-    {kPosThird, 0, 0}, {kPosPitcher, 0, 0}, {kPosPitcher, 0, 0}, {kPosPitcher, 0, 0},
-    {kPosPitcher, 0, 0}, {kPosPitcher, 0, 0}, {kPosPitcher, 0, 0}, {kPosPitcher, 0, 0},
-    {kPosDesignatedHitter, 0, 5},
+    {kPosShortStop, 1, 1},  {kPosSecond, 2, 2},    {kPosCenterField, 3, 3},
+    {kPosFirst, 4, 4},      {kPosThird, 5, 6},     {kPosLeftField, 6, 7},
+    {kPosRightField, 7, 8}, {kPosCatcher, 8, 9},   {kPosCatcher, 0, 0},
+    {kPosSecond, 0, 0},     {kPosShortStop, 0, 0}, {kPosCenterField, 0, 0},
+    {kPosThird, 0, 0},      {kPosPitcher, 0, 0},   {kPosPitcher, 0, 0},
+    {kPosPitcher, 0, 0},    {kPosPitcher, 0, 0},   {kPosPitcher, 0, 0},
+    {kPosPitcher, 0, 0},    {kPosPitcher, 0, 0},   {kPosDesignatedHitter, 0, 5},
 }};
 
 std::string Lower(std::string s) {
@@ -102,7 +110,8 @@ std::vector<Team> SampleTeams() {
       p.position = spot.position;
       p.batting_order = club.dh ? spot.dh_order : spot.order;
       p.bats = static_cast<std::uint8_t>(serial % 10 < 3 ? 0 : serial % 10 == 9 ? 2 : 1);
-      p.throws_right = static_cast<std::uint8_t>(spot.position == kPosPitcher && serial % 3 == 0 ? 0 : 1);
+      p.throws_right =
+          static_cast<std::uint8_t>(spot.position == kPosPitcher && serial % 3 == 0 ? 0 : 1);
       PLAYER_INFO info;
       char text[64];
       std::snprintf(text, sizeof text, "(419) 555-01%02d", (serial * 7) % 100);

@@ -1,7 +1,5 @@
 #include "sim/scorebook.h"
 
-#include "sim/scorebook_compiler.h"
-
 #include <cctype>
 #include <optional>
 #include <sstream>
@@ -9,6 +7,7 @@
 
 #include "records/codes.h"
 #include "sim/play_builders.h"
+#include "sim/scorebook_compiler.h"
 #include "sim/scorer.h"
 
 namespace scorewick::sim {
@@ -28,14 +27,14 @@ bool Compiler::HeaderLine(const std::vector<Token>& t) {
       int a = 0, b = 0, c = 0;
       char sep1 = 0, sep2 = 0;
       std::istringstream in(value);
-      if (key == "date" && (in >> a >> sep1 >> b >> sep2 >> c) && sep1 == '-' && sep2 == '-' && b >= 1 && b <= 12 &&
-          c >= 1 && c <= 31) {
+      if (key == "date" && (in >> a >> sep1 >> b >> sep2 >> c) && sep1 == '-' && sep2 == '-' &&
+          b >= 1 && b <= 12 && c >= 1 && c <= 31) {
         h.year = a;
         h.month = static_cast<std::uint8_t>(b);
         h.day = static_cast<std::uint8_t>(c);
         h.creation_year = a;
-      } else if ((key == "time" || key == "duration") && (in >> a >> sep1 >> b) && sep1 == ':' && a >= 0 && b >= 0 &&
-                 b < 60) {
+      } else if ((key == "time" || key == "duration") && (in >> a >> sep1 >> b) && sep1 == ':' &&
+                 a >= 0 && b >= 0 && b < 60) {
         (key == "time" ? h.start_hour : h.duration_hours) = a;
         (key == "time" ? h.start_minute : h.duration_minutes) = b;
       } else if (key == "field") {
@@ -57,16 +56,28 @@ bool Compiler::HeaderLine(const std::vector<Token>& t) {
     for (std::size_t i = 1; i < t.size(); ++i) {
       const std::string& kv = t[i].text;
       const std::size_t eq = kv.find('=');
-      if (kv == "softball") { rules_.softball = true; continue; }
-      if (kv == "tie-breaker") { rules_.tie_breaker = true; continue; }
+      if (kv == "softball") {
+        rules_.softball = true;
+        continue;
+      }
+      if (kv == "tie-breaker") {
+        rules_.tie_breaker = true;
+        continue;
+      }
       int value = 0;
-      if (eq == std::string::npos || !ParseInt(kv.substr(eq + 1), value)) return Fail("cannot read \"" + kv + "\"");
+      if (eq == std::string::npos || !ParseInt(kv.substr(eq + 1), value))
+        return Fail("cannot read \"" + kv + "\"");
       const std::string key = kv.substr(0, eq);
-      if (key == "innings") rules_.innings = value;
-      else if (key == "strikes") rules_.strikes_per_out = value;
-      else if (key == "balls") rules_.balls_per_walk = value;
-      else if (key == "outs") rules_.outs_per_inning = value;
-      else return Fail("unknown rule \"" + key + "\"");
+      if (key == "innings")
+        rules_.innings = value;
+      else if (key == "strikes")
+        rules_.strikes_per_out = value;
+      else if (key == "balls")
+        rules_.balls_per_walk = value;
+      else if (key == "outs")
+        rules_.outs_per_inning = value;
+      else
+        return Fail("unknown rule \"" + key + "\"");
     }
     const std::string problem = RulesProblem(rules_);
     return problem.empty() || Fail(problem);
@@ -87,7 +98,8 @@ bool Compiler::HeaderLine(const std::vector<Token>& t) {
 // number, P for a pitcher who does not bat, or - for the bench.
 bool Compiler::PlayerLine(const std::vector<Token>& t) {
   if (team_ < 0) return Fail("a player before \"visitors\" or \"home\"");
-  if (t.size() < 3 || !t[1].quoted) return Fail("a player is: slot \"Name\" position [number] [bats/throws]");
+  if (t.size() < 3 || !t[1].quoted)
+    return Fail("a player is: slot \"Name\" position [number] [bats/throws]");
   Team& team = teams_[team_];
   PLAYER p;
   if (t[1].text.empty() || t[1].text.size() > 24) return Fail("a name has 1 to 24 characters");
@@ -107,7 +119,8 @@ bool Compiler::PlayerLine(const std::vector<Token>& t) {
   }
   if (i < t.size()) {
     const std::string& hand = t[i].text;
-    if (hand.size() != 3 || hand[1] != '/' || std::string("LRS").find(hand[0]) == std::string::npos ||
+    if (hand.size() != 3 || hand[1] != '/' ||
+        std::string("LRS").find(hand[0]) == std::string::npos ||
         (hand[2] != 'L' && hand[2] != 'R')) {
       return Fail("bats/throws is written like R/R, L/R or S/L");
     }
@@ -155,18 +168,20 @@ void Compiler::CloseHalfIfOver() {
 
 bool Compiler::HalfLine(const std::vector<Token>& t) {
   int inning = 0;
-  if (t.size() != 2 || !ParseInt(t[1].text, inning) || inning < 1) return Fail("write \"top N\" or \"bottom N\"");
+  if (t.size() != 2 || !ParseInt(t[1].text, inning) || inning < 1)
+    return Fail("write \"top N\" or \"bottom N\"");
   if (!scorer_ && !StartPlay()) return false;
   if (scorer_->half_open()) {
     return Fail("the half before has " + std::to_string(scorer_->outs()) + " out" +
-                std::string(PluralSuffix(scorer_->outs())) + ", not " + std::to_string(rules_.outs_per_inning));
+                std::string(PluralSuffix(scorer_->outs())) + ", not " +
+                std::to_string(rules_.outs_per_inning));
   }
   if (scorer_->GameOver()) return Fail("the game is already over");
   const int h = scorer_->halves_played();
   const bool top = t[0].text == "top";
   if (inning - 1 != h / 2 || top != (h % 2 == 0)) {
-    return Fail("expected the " + std::string(h % 2 == 0 ? "top" : "bottom") + " of the " + std::to_string(h / 2 + 1) +
-                std::string(OrdinalSuffix(h / 2 + 1)));
+    return Fail("expected the " + std::string(h % 2 == 0 ? "top" : "bottom") + " of the " +
+                std::to_string(h / 2 + 1) + std::string(OrdinalSuffix(h / 2 + 1)));
   }
   if (!scorer_->StartHalf()) return ScorerFail();
   begun_ = false;
@@ -176,7 +191,8 @@ bool Compiler::HalfLine(const std::vector<Token>& t) {
 
 bool Compiler::Begin() {
   if (begun_) return true;
-  if (!scorer_->half_open()) return Fail("a play outside a half-inning (\"top N\" or \"bottom N\" first)");
+  if (!scorer_->half_open())
+    return Fail("a play outside a half-inning (\"top N\" or \"bottom N\" first)");
   if (!scorer_->BeginAtBat()) return ScorerFail();
   begun_ = true;
   return true;
@@ -199,8 +215,10 @@ ScorebookResult Compiler::Run(const std::string& text) {
       continue;
     }
     const std::string& word = tokens[0].text;
-    const bool player = !tokens[0].quoted && (word == "P" || word == "-" || std::isdigit(static_cast<unsigned char>(word[0]))) &&
-                        tokens.size() > 1 && tokens[1].quoted && !scorer_;
+    const bool player =
+        !tokens[0].quoted &&
+        (word == "P" || word == "-" || std::isdigit(static_cast<unsigned char>(word[0]))) &&
+        tokens.size() > 1 && tokens[1].quoted && !scorer_;
     if (player) {
       PlayerLine(tokens);
     } else if (word == "top" || word == "bottom") {

@@ -14,8 +14,8 @@ namespace scorewick::sim {
 
 struct ScorebookResult {
   bool ok = false;
-  std::string error;   // "line 12: ..." when not ok
-  LeagueRules rules;   // the rules the book states
+  std::string error;  // "line 12: ..." when not ok
+  LeagueRules rules;  // the rules the book states
 };
 
 // Compiles a scorebook into game (which should be new).  On failure the

@@ -42,7 +42,7 @@ class Compiler {
   std::string error_;
   int line_ = 0;
   LeagueRules rules_;
-  Team teams_[2];          // [0] visitors, [1] home
+  Team teams_[2];  // [0] visitors, [1] home
   StartingSide sides_[2];
   bool declared_[2] = {false, false};
   int team_ = -1;

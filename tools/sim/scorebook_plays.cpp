@@ -77,9 +77,10 @@ PitchSpec ScorebookPitch(bool strike) {
 bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& handled) {
   handled = false;
   const std::string& word = t[i].text;
-  const bool known = word == "PH" || word == "P" || (word.size() == 3 && word.compare(0, 2, "PR") == 0) ||
-                     (word.size() == 2 && (word[0] == 'D' || word[0] == 'M') && IsDigit(word.substr(1))) ||
-                     word == "MDH";
+  const bool known =
+      word == "PH" || word == "P" || (word.size() == 3 && word.compare(0, 2, "PR") == 0) ||
+      (word.size() == 2 && (word[0] == 'D' || word[0] == 'M') && IsDigit(word.substr(1))) ||
+      word == "MDH";
   if (!known || i + 1 >= t.size() || !t[i + 1].quoted) return true;
   handled = true;
   const std::string& name = t[i + 1].text;
@@ -87,11 +88,12 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
   // A player comes from the roster of his side.
   const bool batting_side = word == "PH" || word.compare(0, 2, "PR") == 0;
   const bool home = scorer_->half_open() ? (batting_side ? !scorer_->top() : scorer_->top())
-                                          : (batting_side ? scorer_->halves_played() % 2 == 1
-                                                          : scorer_->halves_played() % 2 == 0);
+                                         : (batting_side ? scorer_->halves_played() % 2 == 1
+                                                         : scorer_->halves_played() % 2 == 0);
   const Team& team = home ? game_.home : game_.visitor;
   if (word[0] != 'M') {
-    if (team.IndexOfPlayer(name) < 0) return Fail(name + " is not on the roster of " + team.team_name.str());
+    if (team.IndexOfPlayer(name) < 0)
+      return Fail(name + " is not on the roster of " + team.team_name.str());
   }
   PLAYER p = word[0] == 'M' ? PLAYER{} : *team.FindPlayer(name);
   bool ok = true;
@@ -120,21 +122,26 @@ bool Compiler::Event(const std::string& word, bool& handled) {
   if ((StartsWith(word, "SB", rest) || StartsWith(word, "DI", rest)) && rest.size() == 1 &&
       (rest[0] == '2' || rest[0] == '3' || rest[0] == 'H')) {
     const int to = base_of_target(rest[0]);
-    play.runners.push_back(Advance(to - 1, to, word[0] == 'S' ? kAdvStolenBase : kAdvDefensiveIndifference));
+    play.runners.push_back(
+        Advance(to - 1, to, word[0] == 'S' ? kAdvStolenBase : kAdvDefensiveIndifference));
   } else if ((StartsWith(word, "CS", rest) || StartsWith(word, "PO", rest)) && rest.size() >= 4 &&
              rest[1] == '(' && rest.back() == ')') {
     std::vector<int> fielders;
-    if (!ParseChain(rest.substr(2, rest.size() - 3), fielders)) return Fail("cannot read the fielders of " + word);
+    if (!ParseChain(rest.substr(2, rest.size() - 3), fielders))
+      return Fail("cannot read the fielders of " + word);
     const bool cs = word[0] == 'C';
     const int base = cs ? (rest[0] == 'H' ? 3 : rest[0] - '1') : rest[0] - '0';
     if (base < 1 || base > 3) return Fail("cannot read the base of " + word);
-    play.runners.push_back(RunnerOut(base, base, cs ? kOutCaughtStealing : kOutPickedOff, Credited(fielders)));
-  } else if ((word == "POA1" || word == "POA2" || word == "POA3" || word == "CPA1" || word == "CPA2" ||
-              word == "CPA3")) {
+    play.runners.push_back(
+        RunnerOut(base, base, cs ? kOutCaughtStealing : kOutPickedOff, Credited(fielders)));
+  } else if ((word == "POA1" || word == "POA2" || word == "POA3" || word == "CPA1" ||
+              word == "CPA2" || word == "CPA3")) {
     if (!Begin()) return false;
     return scorer_->PickoffAttempt(word[3] - '0', word[0] == 'C') || ScorerFail();
   } else if (word == "WP" || word == "PB" || word == "BK") {
-    const std::int32_t code = word == "WP" ? kAdvWildPitch : word == "PB" ? kAdvPassedBall : kAdvBalk;
+    const std::int32_t code = word == "WP"   ? kAdvWildPitch
+                              : word == "PB" ? kAdvPassedBall
+                                             : kAdvBalk;
     for (int base = 3; base >= 1; --base) {
       if (!scorer_->occupied(base)) continue;
       RunnerMove m = Advance(base, base + 1, code);
@@ -166,8 +173,9 @@ bool Compiler::Result(const std::string& word, Play& play) {
     b.chain = std::move(credits);
   };
   static const std::pair<const char*, std::int32_t> kHits[] = {
-      {"IHR", kReachInsideParkHR}, {"GRD", kReachGroundRuleDouble}, {"BNT", kReachOnBaseSingle},
-      {"1B", kReachSingle},         {"2B", kReachDouble},            {"3B", kReachTriple},
+      {"IHR", kReachInsideParkHR}, {"GRD", kReachGroundRuleDouble},
+      {"BNT", kReachOnBaseSingle}, {"1B", kReachSingle},
+      {"2B", kReachDouble},        {"3B", kReachTriple},
       {"HR", kReachHomeRun}};
   for (const auto& [prefix, how] : kHits) {
     if (StartsWith(word, prefix, rest) && (rest.empty() || IsDigit(rest))) {
@@ -189,13 +197,18 @@ bool Compiler::Result(const std::string& word, Play& play) {
   } else if (StartsWith(word, "K", rest) && ParseChain(rest, chain)) {
     out(kOutDroppedThird, Credited(chain));
   } else if (word == "BB" || word == "IBB" || word == "HBP" || word == "AB") {
-    reach(word == "BB" ? kReachWalk : word == "IBB" ? kReachIntentionalWalk : word == "HBP" ? kReachHitByPitch : kReachAwardedBase);
+    reach(word == "BB"    ? kReachWalk
+          : word == "IBB" ? kReachIntentionalWalk
+          : word == "HBP" ? kReachHitByPitch
+                          : kReachAwardedBase);
     b.pitch = ScorebookPitch(false);
   } else if (word == "CI") {
     reach(kReachInterference);
     b.reach_fielders = {kPosCatcher};
     b.errors = {{1, kPosCatcher, kErrFielding, 1, false}};
-  } else if (StartsWith(word, "E", rest) && (IsDigit(rest) || (rest.size() == 2 && IsDigit(rest.substr(0, 1)) && rest[1] == 'T'))) {
+  } else if (StartsWith(word, "E", rest) &&
+             (IsDigit(rest) ||
+              (rest.size() == 2 && IsDigit(rest.substr(0, 1)) && rest[1] == 'T'))) {
     reach(kReachError);
     const int f = rest[0] - '0';
     b.reach_fielders = {f};
@@ -206,18 +219,28 @@ bool Compiler::Result(const std::string& word, Play& play) {
     b.reach_fielders = {rest[0] - '0'};
     PlaceBall(b, rest[0] - '0', 0);
   } else if (word == "BOT" || word == "CO" || word == "BI") {
-    out(word == "BOT" ? kOutBattedOutOfTurn : word == "CO" ? kOutCalledOut : kOutInterference, {{kPosCatcher, kCreditNone}});
+    out(word == "BOT"  ? kOutBattedOutOfTurn
+        : word == "CO" ? kOutCalledOut
+                       : kOutInterference,
+        {{kPosCatcher, kCreditNone}});
   } else if (StartsWith(word, "SH", rest) && ParseChain(rest, chain)) {
     out(kOutSacBunt, Credited(chain));
     PlaceBall(b, chain[0], 0);
-  } else if ((StartsWith(word, "SF", rest) || StartsWith(word, "FF", rest) || StartsWith(word, "IF", rest) ||
-              StartsWith(word, "BO", rest)) && IsDigit(rest)) {
-    const std::int32_t how = word[0] == 'S' ? kOutSacFly : word[0] == 'F' ? kOutFoul : word[0] == 'I' ? kOutInfieldFly : kOutBuntOut;
+  } else if ((StartsWith(word, "SF", rest) || StartsWith(word, "FF", rest) ||
+              StartsWith(word, "IF", rest) || StartsWith(word, "BO", rest)) &&
+             IsDigit(rest)) {
+    const std::int32_t how = word[0] == 'S'   ? kOutSacFly
+                             : word[0] == 'F' ? kOutFoul
+                             : word[0] == 'I' ? kOutInfieldFly
+                                              : kOutBuntOut;
     out(how, {{rest[0] - '0', kCreditPutOut}});
     PlaceBall(b, rest[0] - '0', 0);
     play.batter_out_first = true;
   } else if ((word[0] == 'F' || word[0] == 'P' || word[0] == 'L') && IsDigit(word.substr(1))) {
-    out(word[0] == 'F' ? kOutFly : word[0] == 'P' ? kOutPopOut : kOutLineDrive, {{word[1] - '0', kCreditPutOut}});
+    out(word[0] == 'F'   ? kOutFly
+        : word[0] == 'P' ? kOutPopOut
+                         : kOutLineDrive,
+        {{word[1] - '0', kCreditPutOut}});
     PlaceBall(b, word[1] - '0', 0);
     play.batter_out_first = true;
   } else {
@@ -241,16 +264,20 @@ bool Compiler::Result(const std::string& word, Play& play) {
     out(dp ? kOutGroundDoublePlay : kOutTriplePlay, credits);
     if (tp) {
       play.runners.push_back(RunnerOut(2, 2, kOutForced, {{chain[0], kCreditNone}}));
-      play.runners.push_back(RunnerOut(1, 1, kOutForced, Uncredited(Credited({chain[0], chain[1]}))));
+      play.runners.push_back(
+          RunnerOut(1, 1, kOutForced, Uncredited(Credited({chain[0], chain[1]}))));
     } else {
-      play.runners.push_back(RunnerOut(1, 1, kOutForced, Uncredited(Credited({chain[0], chain[1]}))));
+      play.runners.push_back(
+          RunnerOut(1, 1, kOutForced, Uncredited(Credited({chain[0], chain[1]}))));
     }
   }
   return true;
 }
 
 bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t default_code) {
-  if (word.size() < 3 || (word[1] != '-' && word[1] != 'X')) return Fail("cannot read \"" + word + "\" (runners are written like 1-3, 2-H, B-2 or 1X2(6-4))");
+  if (word.size() < 3 || (word[1] != '-' && word[1] != 'X'))
+    return Fail("cannot read \"" + word +
+                "\" (runners are written like 1-3, 2-H, B-2 or 1X2(6-4))");
   const int from = BaseOf(word[0]);
   const int target = BaseOf(word[2]);
   const bool out = word[1] == 'X';
@@ -259,7 +286,8 @@ bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t def
     if (word[3] != '(' || word.back() != ')') return Fail("cannot read \"" + word + "\"");
     mod = word.substr(4, word.size() - 5);
   }
-  if (from < 0 || from > 3 || target < 1 || target <= from) return Fail("cannot read the bases of \"" + word + "\"");
+  if (from < 0 || from > 3 || target < 1 || target <= from)
+    return Fail("cannot read the bases of \"" + word + "\"");
   BatterPart& b = play.batter;
   const int start = from == 0 ? b.to : from;
   if (from == 0 && (!b.reached || b.out)) return Fail("the batter did not reach base to run on");
@@ -272,17 +300,27 @@ bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t def
   std::int32_t more = code;
   std::vector<int> chain;
   if (!mod.empty() && !out) {
-    if (mod == "WP") { code = kAdvWildPitch; more = kAdvWildPitchContinued; }
-    else if (mod == "PB") { code = kAdvPassedBall; more = kAdvPassedBallContinued; }
-    else if (mod == "T") { code = more = kAdvOnThrow; }
-    else if (mod == "FC") { code = more = kAdvFieldersChoice; }
-    else if (mod == "SB") { code = more = kAdvStolenBase; }
-    else if (mod.size() >= 2 && mod[0] == 'E' && mod[1] >= '1' && mod[1] <= '9') {
+    if (mod == "WP") {
+      code = kAdvWildPitch;
+      more = kAdvWildPitchContinued;
+    } else if (mod == "PB") {
+      code = kAdvPassedBall;
+      more = kAdvPassedBallContinued;
+    } else if (mod == "T") {
+      code = more = kAdvOnThrow;
+    } else if (mod == "FC") {
+      code = more = kAdvFieldersChoice;
+    } else if (mod == "SB") {
+      code = more = kAdvStolenBase;
+    } else if (mod.size() >= 2 && mod[0] == 'E' && mod[1] >= '1' && mod[1] <= '9') {
       code = kAdvError;
       more = kAdvErrorContinued;
       const int f = mod[1] - '0';
-      errors.push_back({start + 1, f, mod.size() == 3 && mod[2] == 'T' ? kErrThrowing : kErrFielding, held - start, false});
-      for (int base = start + 2; base <= held && base <= 3; ++base) errors.push_back({base, f, kErrPrevious, 1, false});
+      errors.push_back({start + 1, f,
+                        mod.size() == 3 && mod[2] == 'T' ? kErrThrowing : kErrFielding,
+                        held - start, false});
+      for (int base = start + 2; base <= held && base <= 3; ++base)
+        errors.push_back({base, f, kErrPrevious, 1, false});
     } else {
       return Fail("unknown reason \"" + mod + "\" in \"" + word + "\"");
     }
@@ -367,9 +405,10 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
       if (!Begin()) return false;
       for (char c : word) {
         static const std::string kCalls = "bcsfipml";
-        static const PitchCall kCall[] = {PitchCall::kBall,       PitchCall::kCalledStrike, PitchCall::kSwingingStrike,
-                                          PitchCall::kFoul,       PitchCall::kIntentionalBall, PitchCall::kPitchOut,
-                                          PitchCall::kMissedBunt, PitchCall::kFoulBunt};
+        static const PitchCall kCall[] = {
+            PitchCall::kBall,       PitchCall::kCalledStrike,    PitchCall::kSwingingStrike,
+            PitchCall::kFoul,       PitchCall::kIntentionalBall, PitchCall::kPitchOut,
+            PitchCall::kMissedBunt, PitchCall::kFoulBunt};
         const PitchCall call = kCall[kCalls.find(c)];
         const bool strike = !(c == 'b' || c == 'i' || c == 'p');
         if (!scorer_->Pitch(call, ScorebookPitch(strike))) return ScorerFail();
@@ -384,11 +423,22 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
     const BatterPart& b = play.batter;
     if (b.reached) {
       switch (b.how_reached) {
-        case kReachWalk: case kReachIntentionalWalk: default_code = kAdvForcedByWalk; break;
-        case kReachHitByPitch: case kReachAwardedBase: default_code = kAdvAwarded; break;
-        case kReachInterference: default_code = kAdvInterference; break;
-        case kReachFieldersChoice: default_code = kAdvFieldersChoice; break;
-        default: break;
+        case kReachWalk:
+        case kReachIntentionalWalk:
+          default_code = kAdvForcedByWalk;
+          break;
+        case kReachHitByPitch:
+        case kReachAwardedBase:
+          default_code = kAdvAwarded;
+          break;
+        case kReachInterference:
+          default_code = kAdvInterference;
+          break;
+        case kReachFieldersChoice:
+          default_code = kAdvFieldersChoice;
+          break;
+        default:
+          break;
       }
     }
   }

@@ -4,7 +4,8 @@
 
 namespace scorewick::sim {
 
-bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& note, std::string* error) {
+bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& note,
+              std::string* error) {
   out.clear();
   note.clear();
   std::size_t i = 0;
@@ -31,8 +32,8 @@ bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& not
       i = close + 1;
     } else {
       std::size_t j = i;
-      while (j < n && line[j] != ' ' && line[j] != '\t' && line[j] != '\r' && line[j] != '"' && line[j] != '#' &&
-             line[j] != ';') {
+      while (j < n && line[j] != ' ' && line[j] != '\t' && line[j] != '\r' && line[j] != '"' &&
+             line[j] != '#' && line[j] != ';') {
         ++j;
       }
       out.push_back({line.substr(i, j - i), false});

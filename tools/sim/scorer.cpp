@@ -21,8 +21,12 @@ bool IsDroppedThird(const BatterPart& b) {
 
 bool ReachOnMisplay(std::int32_t reach) {
   switch (reach) {
-    case kReachInterference: case kReachError: case kReachAssistWithError:
-    case kReachSacrificeWithError: case kReachSacHitWithError: case kReachSacFlyWithError:
+    case kReachInterference:
+    case kReachError:
+    case kReachAssistWithError:
+    case kReachSacrificeWithError:
+    case kReachSacHitWithError:
+    case kReachSacFlyWithError:
     case kReachDroppedThirdError:
       return true;
     default:
@@ -32,8 +36,12 @@ bool ReachOnMisplay(std::int32_t reach) {
 
 bool AdvanceOnMisplay(std::int32_t code) {
   switch (code) {
-    case kAdvPassedBall: case kAdvError: case kAdvErrorContinued: case kAdvPassedBallContinued:
-    case kAdvAssistWithError: case kAdvCaughtStealingError:
+    case kAdvPassedBall:
+    case kAdvError:
+    case kAdvErrorContinued:
+    case kAdvPassedBallContinued:
+    case kAdvAssistWithError:
+    case kAdvCaughtStealingError:
       return true;
     default:
       return false;
@@ -43,10 +51,19 @@ bool AdvanceOnMisplay(std::int32_t code) {
 // Runs that score on these advances are nobody's RBI.
 bool AdvanceWithoutRbi(std::int32_t code) {
   switch (code) {
-    case kAdvWildPitch: case kAdvPassedBall: case kAdvBalk: case kAdvError:
-    case kAdvErrorContinued: case kAdvWildPitchContinued: case kAdvPassedBallContinued:
-    case kAdvBalkContinued: case kAdvAssistWithError: case kAdvCaughtStealingError:
-    case kAdvDefensiveIndifference: case kAdvStolenBase: case kAdvDoubleSteal:
+    case kAdvWildPitch:
+    case kAdvPassedBall:
+    case kAdvBalk:
+    case kAdvError:
+    case kAdvErrorContinued:
+    case kAdvWildPitchContinued:
+    case kAdvPassedBallContinued:
+    case kAdvBalkContinued:
+    case kAdvAssistWithError:
+    case kAdvCaughtStealingError:
+    case kAdvDefensiveIndifference:
+    case kAdvStolenBase:
+    case kAdvDoubleSteal:
     case kAdvTripleSteal:
       return true;
     default:
@@ -69,7 +86,8 @@ PLAYER Scorer::runner(int base) const {
 int Scorer::RunnerRoom(int base) const {
   if (!occupied(base)) return 0;
   const auto& h = game_.innings[static_cast<std::size_t>(inning_)].half(top_);
-  const AT_BAT& ab = h.at_bats[static_cast<std::size_t>(bases_[static_cast<std::size_t>(base - 1)]->at_bat)];
+  const AT_BAT& ab =
+      h.at_bats[static_cast<std::size_t>(bases_[static_cast<std::size_t>(base - 1)]->at_bat)];
   return kMaxPitches - (ab.last_pitch + 1);
 }
 
@@ -95,14 +113,16 @@ int Scorer::AtBatIndex() const {
 bool Scorer::AppendEvent(int at_bat, std::int32_t event) {
   AT_BAT& ab = box(at_bat);
   if (ab.last_pitch + 1 >= kMaxPitches) {
-    return Fail("the box of " + ab.batter.name.str() + " has no room for another entry (25 at most)");
+    return Fail("the box of " + ab.batter.name.str() +
+                " has no room for another entry (25 at most)");
   }
   PITCH& entry = ab.pitches[static_cast<std::size_t>(++ab.last_pitch)];
   entry = PITCH{};
   entry.event = event;
   entry.balls_before = static_cast<std::int16_t>(balls_);
   entry.strikes_before = static_cast<std::int16_t>(strikes_);
-  const bool carries = event != kEventNone && (event < kEventOutNumberUp || event > kEventPitcherPickoff3rd);
+  const bool carries =
+      event != kEventNone && (event < kEventOutNumberUp || event > kEventPitcherPickoff3rd);
   if (carries) {
     const int used = ab.PitchDetailsInUse();
     if (used > 0) entry.detail = ab.pitch_details[static_cast<std::size_t>(used - 1)];
@@ -180,19 +200,52 @@ bool Scorer::Pitch(PitchCall call, const PitchSpec& spec) {
   std::int32_t strike_type = 0;
   std::int32_t ball_type = kBallCalled;
   switch (call) {
-    case PitchCall::kBall: break;
-    case PitchCall::kIntentionalBall: ball_type = kBallIntentional; break;
-    case PitchCall::kPitchOut: ball_type = kBallPitchOut; break;
-    case PitchCall::kPitcherToMouth: ball_type = kBallPitcherToMouth; break;
-    case PitchCall::kCalledStrike: event = kEventStrike; strike = true; strike_type = kStrikeTaken; break;
-    case PitchCall::kSwingingStrike: event = kEventStrike; strike = true; strike_type = kStrikeSwinging; break;
+    case PitchCall::kBall:
+      break;
+    case PitchCall::kIntentionalBall:
+      ball_type = kBallIntentional;
+      break;
+    case PitchCall::kPitchOut:
+      ball_type = kBallPitchOut;
+      break;
+    case PitchCall::kPitcherToMouth:
+      ball_type = kBallPitcherToMouth;
+      break;
+    case PitchCall::kCalledStrike:
+      event = kEventStrike;
+      strike = true;
+      strike_type = kStrikeTaken;
+      break;
+    case PitchCall::kSwingingStrike:
+      event = kEventStrike;
+      strike = true;
+      strike_type = kStrikeSwinging;
+      break;
     case PitchCall::kSwingingOnHitAndRun:
-      event = kEventStrike; strike = true; strike_type = kStrikeSwingingOnHitAndRun; break;
-    case PitchCall::kMissedBunt: event = kEventStrike; strike = true; strike_type = kStrikeBuntMissed; break;
-    case PitchCall::kFoul: event = kEventFoul; strike = true; strike_type = kStrikeFoul; break;
-    case PitchCall::kFoulBunt: event = kEventFoul; strike = true; strike_type = kStrikeFoulBunt; break;
+      event = kEventStrike;
+      strike = true;
+      strike_type = kStrikeSwingingOnHitAndRun;
+      break;
+    case PitchCall::kMissedBunt:
+      event = kEventStrike;
+      strike = true;
+      strike_type = kStrikeBuntMissed;
+      break;
+    case PitchCall::kFoul:
+      event = kEventFoul;
+      strike = true;
+      strike_type = kStrikeFoul;
+      break;
+    case PitchCall::kFoulBunt:
+      event = kEventFoul;
+      strike = true;
+      strike_type = kStrikeFoulBunt;
+      break;
     case PitchCall::kFoulOnHitAndRun:
-      event = kEventFoul; strike = true; strike_type = kStrikeFoulOnHitAndRun; break;
+      event = kEventFoul;
+      strike = true;
+      strike_type = kStrikeFoulOnHitAndRun;
+      break;
   }
   AddPitchDetail(MakeDetail(spec, strike, strike_type, ball_type));
   AppendEvent(AtBatIndex(), event);
@@ -204,7 +257,8 @@ bool Scorer::PickoffAttempt(int base, bool by_catcher) {
   if (!turn_open_) return Fail("no batter is at the plate");
   if (!occupied(base)) return Fail("nobody is on base " + std::to_string(base) + " to pick off");
   if (BatterRoom() < 2) return Fail("the batter's box has no room for another entry");
-  const std::int32_t event = (by_catcher ? kEventCatcherPickoff1st : kEventPitcherPickoff1st) + base - 1;
+  const std::int32_t event =
+      (by_catcher ? kEventCatcherPickoff1st : kEventPitcherPickoff1st) + base - 1;
   return AppendEvent(AtBatIndex(), event);
 }
 
@@ -268,9 +322,11 @@ bool Scorer::CheckPlay(const Play& play) {
     if (m.from < 1 || m.from > 3 || !occupied(m.from)) {
       return Fail("nobody is on base " + std::to_string(m.from));
     }
-    if (moving[static_cast<std::size_t>(m.from - 1)]) return Fail("a runner moves twice in one play");
+    if (moving[static_cast<std::size_t>(m.from - 1)])
+      return Fail("a runner moves twice in one play");
     moving[static_cast<std::size_t>(m.from - 1)] = true;
-    if (m.to < m.from || m.to > 4 || (m.out && m.to > 3)) return Fail("a runner cannot go backwards");
+    if (m.to < m.from || m.to > 4 || (m.out && m.to > 3))
+      return Fail("a runner cannot go backwards");
     if (static_cast<int>(m.codes.size()) != m.to - m.from) {
       return Fail("one advance code is needed for each base a runner gains");
     }
@@ -287,13 +343,15 @@ bool Scorer::CheckPlay(const Play& play) {
     }
   }
   for (int base = 1; base <= 3; ++base) {
-    if (occupied(base) && !moving[static_cast<std::size_t>(base - 1)]) ++after[static_cast<std::size_t>(base - 1)];
+    if (occupied(base) && !moving[static_cast<std::size_t>(base - 1)])
+      ++after[static_cast<std::size_t>(base - 1)];
   }
   if (b.present) {
     if (!turn_open_) return Fail("no batter is at the plate");
     if (!b.reached && !b.out) return Fail("the batter's result is missing");
     const int base = b.reached ? ResultBase(b.how_reached) : 0;
-    if (b.to < base || b.to > 4 || (b.out && b.to > 3)) return Fail("the batter's bases do not fit his result");
+    if (b.to < base || b.to > 4 || (b.out && b.to > 3))
+      return Fail("the batter's bases do not fit his result");
     if (static_cast<int>(b.codes.size()) != b.to - base) {
       return Fail("one advance code is needed for each extra base the batter takes");
     }
@@ -301,14 +359,20 @@ bool Scorer::CheckPlay(const Play& play) {
     if (!b.out && b.to >= 1 && b.to <= 3) ++after[static_cast<std::size_t>(b.to - 1)];
     if (!b.out && b.to == 4) scores = true;
     if (b.out && !b.reached) force_out = true;
-    const bool strikeout = !b.reached && (b.how_out == kOutStrikeSwinging || b.how_out == kOutStrikeLooking);
-    const bool walk = b.reached && (b.how_reached == kReachWalk || b.how_reached == kReachIntentionalWalk);
-    if (strikeout && strikes_ < rules_.strikes_per_out) return Fail("a strikeout needs strike " + std::to_string(rules_.strikes_per_out));
-    if (walk && balls_ < rules_.balls_per_walk) return Fail("a walk needs ball " + std::to_string(rules_.balls_per_walk));
-    if (b.out && !b.reached && b.how_out == kOutBuntedFoul && strikes_ != rules_.strikes_per_out - 1) {
+    const bool strikeout =
+        !b.reached && (b.how_out == kOutStrikeSwinging || b.how_out == kOutStrikeLooking);
+    const bool walk =
+        b.reached && (b.how_reached == kReachWalk || b.how_reached == kReachIntentionalWalk);
+    if (strikeout && strikes_ < rules_.strikes_per_out)
+      return Fail("a strikeout needs strike " + std::to_string(rules_.strikes_per_out));
+    if (walk && balls_ < rules_.balls_per_walk)
+      return Fail("a walk needs ball " + std::to_string(rules_.balls_per_walk));
+    if (b.out && !b.reached && b.how_out == kOutBuntedFoul &&
+        strikes_ != rules_.strikes_per_out - 1) {
       return Fail("a bunted foul is an out only with two strikes");
     }
-    if (!strikeout && !walk && (balls_ >= rules_.balls_per_walk || strikes_ >= rules_.strikes_per_out)) {
+    if (!strikeout && !walk &&
+        (balls_ >= rules_.balls_per_walk || strikes_ >= rules_.strikes_per_out)) {
       return Fail("after the last ball or strike only a walk or strikeout can follow");
     }
     if (IsDroppedThird(b) && strikes_ != rules_.strikes_per_out - 1) {
@@ -321,7 +385,8 @@ bool Scorer::CheckPlay(const Play& play) {
   for (int n : after) {
     if (n > 1) return Fail("two runners would stand on the same base");
   }
-  if (outs_ + new_outs > rules_.outs_per_inning) return Fail("the play makes more outs than the side has left");
+  if (outs_ + new_outs > rules_.outs_per_inning)
+    return Fail("the play makes more outs than the side has left");
   if (outs_ + new_outs == rules_.outs_per_inning && force_out && scores) {
     return Fail("no run scores when the side's last out is a force out");
   }
@@ -370,7 +435,9 @@ void Scorer::Score(int at_bat, const Runner& runner) {
   ab.scored = 1;
   ab.bases_reached = 4;
   ab.earned = runner.clean && outs_ + phantom_outs_ < rules_.outs_per_inning ? 1 : 0;
-  auto leader = [this]() -> int { return home_runs_ > visitor_runs_ ? 1 : visitor_runs_ > home_runs_ ? -1 : 0; };
+  auto leader = [this]() -> int {
+    return home_runs_ > visitor_runs_ ? 1 : visitor_runs_ > home_runs_ ? -1 : 0;
+  };
   const int before = leader();
   (top_ ? visitor_runs_ : home_runs_) += 1;
   const int now = leader();
@@ -385,15 +452,17 @@ int Scorer::DefaultRbi(const Play& play) const {
   const BatterPart& b = play.batter;
   if (!b.present) return 0;
   if (b.out && !b.reached &&
-      (b.how_out == kOutGroundDoublePlay || b.how_out == kOutNonForceGdp || b.how_out == kOutDoublePlay ||
-       b.how_out == kOutTriplePlay)) {
+      (b.how_out == kOutGroundDoublePlay || b.how_out == kOutNonForceGdp ||
+       b.how_out == kOutDoublePlay || b.how_out == kOutTriplePlay)) {
     return 0;
   }
-  if (b.reached && (ReachOnMisplay(b.how_reached) && b.how_reached != kReachSacrificeWithError &&
-                    b.how_reached != kReachSacHitWithError && b.how_reached != kReachSacFlyWithError)) {
+  if (b.reached &&
+      (ReachOnMisplay(b.how_reached) && b.how_reached != kReachSacrificeWithError &&
+       b.how_reached != kReachSacHitWithError && b.how_reached != kReachSacFlyWithError)) {
     return 0;
   }
-  if (b.reached && (b.how_reached == kReachDroppedThirdWP || b.how_reached == kReachDroppedThirdPB)) return 0;
+  if (b.reached && (b.how_reached == kReachDroppedThirdWP || b.how_reached == kReachDroppedThirdPB))
+    return 0;
   int rbi = 0;
   for (const RunnerMove& m : play.runners) {
     if (m.out || m.to != 4) continue;
@@ -460,8 +529,9 @@ Scorer::Runner Scorer::RecordBatter(const Play& play, int batter_index) {
   if (b.reached && b.how_reached == kReachWalk && walk_charge_ >= 0) {
     charged = cur.pitchers[static_cast<std::size_t>(walk_charge_)].pitcher;
   }
-  if (b.reached && (b.how_reached == kReachFieldersChoice || b.how_reached == kReachFieldersChoiceDP ||
-                    b.how_reached == kReachSacrificeFC)) {
+  if (b.reached &&
+      (b.how_reached == kReachFieldersChoice || b.how_reached == kReachFieldersChoiceDP ||
+       b.how_reached == kReachSacrificeFC)) {
     for (const RunnerMove& m : play.runners) {
       if (m.out && m.how_out == kOutForced) {
         charged = bases_[static_cast<std::size_t>(m.from - 1)]->charged;
@@ -481,7 +551,8 @@ Scorer::Runner Scorer::RecordBatter(const Play& play, int batter_index) {
 // runs, leaving each runner where he ends in next.
 void Scorer::MoveRunners(const Play& play, std::array<std::optional<Runner>, 3>& next) {
   std::vector<RunnerMove> moves = play.runners;
-  std::sort(moves.begin(), moves.end(), [](const RunnerMove& x, const RunnerMove& y) { return x.from > y.from; });
+  std::sort(moves.begin(), moves.end(),
+            [](const RunnerMove& x, const RunnerMove& y) { return x.from > y.from; });
   for (const RunnerMove& m : moves) next[static_cast<std::size_t>(m.from - 1)].reset();
   for (const RunnerMove& m : moves) {
     Runner r = *bases_[static_cast<std::size_t>(m.from - 1)];

@@ -110,7 +110,7 @@ class Scorer {
   bool MoveFielder(std::string_view name, int position, bool home_side);
 
   // --- State -----------------------------------------------------------------
-  int inning() const { return inning_; }    // 0-based
+  int inning() const { return inning_; }  // 0-based
   bool top() const { return top_; }
   bool half_open() const { return half_open_; }
   bool turn_open() const { return turn_open_; }
@@ -155,10 +155,10 @@ class Scorer {
     std::vector<std::string> played;
   };
   struct Runner {
-    int at_bat = 0;       // box in the current half that tells his trip
+    int at_bat = 0;  // box in the current half that tells his trip
     PLAYER player;
-    PLAYER charged;       // pitcher charged if he scores
-    bool clean = true;    // reached and moved without the help of errors
+    PLAYER charged;     // pitcher charged if he scores
+    bool clean = true;  // reached and moved without the help of errors
   };
   struct PitcherLine {
     bool home = false;
@@ -218,10 +218,10 @@ class Scorer {
   bool turn_open_ = false;
   int halves_played_ = 0;
   int outs_ = 0;
-  int phantom_outs_ = 0;   // outs the defence would have made without its errors
+  int phantom_outs_ = 0;  // outs the defence would have made without its errors
   int balls_ = 0;
   int strikes_ = 0;
-  int walk_charge_ = -1;   // pitcher slot charged if this turn ends in a walk
+  int walk_charge_ = -1;  // pitcher slot charged if this turn ends in a walk
   std::array<std::optional<Runner>, 3> bases_;
   int home_runs_ = 0;
   int visitor_runs_ = 0;

@@ -100,8 +100,10 @@ bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide
     const std::uint8_t saved_top = 1;
     for (std::size_t i = 0; i < start.batters.size(); ++i) {
       const PLAYER& b = start.batters[i];
-      if (!OnRoster(s, b)) return Fail(b.name.str() + " is not on the roster of " + TeamName(is_home));
-      if (HasPlayed(is_home, b.name.view())) return Fail(b.name.str() + " bats twice for " + TeamName(is_home));
+      if (!OnRoster(s, b))
+        return Fail(b.name.str() + " is not on the roster of " + TeamName(is_home));
+      if (HasPlayed(is_home, b.name.view()))
+        return Fail(b.name.str() + " bats twice for " + TeamName(is_home));
       PLAYER p = b;
       p.batting_order = static_cast<std::int32_t>(i + 1);
       p.entered_inning = 1;
@@ -112,7 +114,8 @@ bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide
       s.played.push_back(p.name.str());
       if (p.position >= 1 && p.position <= 9) {
         if (!s.field[static_cast<std::size_t>(p.position)].name.empty()) {
-          return Fail("two players of " + TeamName(is_home) + " play " + std::string(PositionName(p.position)));
+          return Fail("two players of " + TeamName(is_home) + " play " +
+                      std::string(PositionName(p.position)));
         }
         s.field[static_cast<std::size_t>(p.position)] = p;
       } else if (p.position == kPosDesignatedHitter) {
@@ -122,7 +125,8 @@ bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide
       }
     }
     if (!OnRoster(s, start.pitcher)) {
-      return Fail("the pitcher " + start.pitcher.name.str() + " is not on the roster of " + TeamName(is_home));
+      return Fail("the pitcher " + start.pitcher.name.str() + " is not on the roster of " +
+                  TeamName(is_home));
     }
     if (s.dh) {
       if (HasPlayed(is_home, start.pitcher.name.view()) || !s.field[1].name.empty()) {
@@ -144,7 +148,8 @@ bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide
       copy.dh_bats_for = p;
     } else {
       if (s.field[1].name.view() != start.pitcher.name.view()) {
-        return Fail("the pitcher of " + TeamName(is_home) + " must bat, or a designated hitter bat for him");
+        return Fail("the pitcher of " + TeamName(is_home) +
+                    " must bat, or a designated hitter bat for him");
       }
       copy.uses_designated_hitter = 0;
     }
@@ -173,8 +178,8 @@ bool Scorer::FieldReady(Side& s) {
       if (s.field[static_cast<std::size_t>(q)].name.view() == p.name.view()) pos = q;
     }
     if (pos == 0 && !(s.dh && p.position == kPosDesignatedHitter)) {
-      return Fail(p.name.str() + ", batting " + SlotText(static_cast<int>(i + 1)) + " for " + TeamName(s.home) +
-                  ", has no position in the field");
+      return Fail(p.name.str() + ", batting " + SlotText(static_cast<int>(i + 1)) + " for " +
+                  TeamName(s.home) + ", has no position in the field");
     }
     if (pos != 0) p.position = pos;
   }
@@ -183,11 +188,12 @@ bool Scorer::FieldReady(Side& s) {
     f.position = q;
     f.batting_order = 0;
     for (std::size_t i = 0; i < s.slots.size(); ++i) {
-      if (s.slots[i].name.view() == f.name.view()) f.batting_order = static_cast<std::int32_t>(i + 1);
+      if (s.slots[i].name.view() == f.name.view())
+        f.batting_order = static_cast<std::int32_t>(i + 1);
     }
     if (f.batting_order == 0 && !(s.dh && q == 1)) {
-      return Fail(f.name.str() + " plays " + std::string(PositionName(q)) + " for " + TeamName(s.home) +
-                  " but does not bat");
+      return Fail(f.name.str() + " plays " + std::string(PositionName(q)) + " for " +
+                  TeamName(s.home) + " but does not bat");
     }
   }
   return true;
@@ -236,7 +242,8 @@ bool Scorer::EndHalf() {
     for (int i = 0; i < kBases; ++i) {
       const std::size_t k = static_cast<std::size_t>(i);
       auto counts = [](const FIELDER_CREDIT& c, std::int32_t kind) {
-        return !c.name.empty() && c.name.view()[0] != ' ' && kind != kErrPassedBall && kind != kErrPrevious;
+        return !c.name.empty() && c.name.view()[0] != ' ' && kind != kErrPassedBall &&
+               kind != kErrPrevious;
       };
       if (counts(ab.error_credits[k], ab.error_kinds[k])) ++hf.errors;
       if (counts(ab.second_error_credits[k], ab.second_error_kinds[k])) ++hf.errors;
@@ -333,7 +340,8 @@ void Scorer::AppendDefense(const PLAYER& entry, int position) {
 bool Scorer::PinchHit(const PLAYER& player) {
   if (!half_open_ || turn_open_) return Fail("a pinch hitter comes in before the turn begins");
   Side& b = batting();
-  if (!OnRoster(b, player)) return Fail(player.name.str() + " is not on the roster of " + TeamName(b.home));
+  if (!OnRoster(b, player))
+    return Fail(player.name.str() + " is not on the roster of " + TeamName(b.home));
   if (HasPlayed(b.home, player.name.view())) return Fail(player.name.str() + " has already played");
   const int slot = b.next_slot + 1;
   PLAYER p = Entering(player, kPosPinchHitter, slot);
@@ -344,14 +352,17 @@ bool Scorer::PinchHit(const PLAYER& player) {
 }
 
 bool Scorer::PinchRun(int base, const PLAYER& player) {
-  if (!half_open_ || !occupied(base)) return Fail("nobody is on base " + std::to_string(base) + " to run for");
+  if (!half_open_ || !occupied(base))
+    return Fail("nobody is on base " + std::to_string(base) + " to run for");
   Side& b = batting();
-  if (!OnRoster(b, player)) return Fail(player.name.str() + " is not on the roster of " + TeamName(b.home));
+  if (!OnRoster(b, player))
+    return Fail(player.name.str() + " is not on the roster of " + TeamName(b.home));
   if (HasPlayed(b.home, player.name.view())) return Fail(player.name.str() + " has already played");
   Runner& r = *bases_[static_cast<std::size_t>(base - 1)];
   const int slot = r.player.batting_order;
   if (slot < 1 || b.slots[static_cast<std::size_t>(slot - 1)].name.view() != r.player.name.view()) {
-    return Fail("the runner on base " + std::to_string(base) + " is no longer in the batting order");
+    return Fail("the runner on base " + std::to_string(base) +
+                " is no longer in the batting order");
   }
   PLAYER p = Entering(player, kPosPinchRunner, slot);
   b.slots[static_cast<std::size_t>(slot - 1)] = p;
@@ -366,7 +377,8 @@ bool Scorer::ChangePitcher(const PLAYER& player, int slot) {
   // Between halves the change is for the side about to take the field.
   const bool home = half_open_ ? top_ : halves_played_ % 2 == 0;
   Side& f = side(home);
-  if (!OnRoster(f, player)) return Fail(player.name.str() + " is not on the roster of " + TeamName(home));
+  if (!OnRoster(f, player))
+    return Fail(player.name.str() + " is not on the roster of " + TeamName(home));
   if (HasPlayed(home, player.name.view())) return Fail(player.name.str() + " has already played");
   if (turn_open_) {
     AT_BAT& ab = half().at_bats.back();
@@ -393,7 +405,8 @@ bool Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
   if (position < 1 || position > 9) return Fail("fielding positions are 1 to 9");
   const bool home = half_open_ ? top_ : halves_played_ % 2 == 0;
   Side& f = side(home);
-  if (!OnRoster(f, player)) return Fail(player.name.str() + " is not on the roster of " + TeamName(home));
+  if (!OnRoster(f, player))
+    return Fail(player.name.str() + " is not on the roster of " + TeamName(home));
   if (HasPlayed(home, player.name.view())) return Fail(player.name.str() + " has already played");
   const PLAYER old = f.field[static_cast<std::size_t>(position)];
   if (slot == 0) {
@@ -435,9 +448,11 @@ bool Scorer::MoveFielder(std::string_view name, int position, bool home_side) {
   for (const PLAYER& p : f.slots) {
     if (p.name.view() == name) who = p;
   }
-  if (who.name.empty()) return Fail(std::string(name) + " is not in the batting order of " + TeamName(home_side));
+  if (who.name.empty())
+    return Fail(std::string(name) + " is not in the batting order of " + TeamName(home_side));
   for (int q = 1; q <= 9; ++q) {
-    if (f.field[static_cast<std::size_t>(q)].name.view() == name) f.field[static_cast<std::size_t>(q)] = PLAYER{};
+    if (f.field[static_cast<std::size_t>(q)].name.view() == name)
+      f.field[static_cast<std::size_t>(q)] = PLAYER{};
   }
   who.position = position;
   f.field[static_cast<std::size_t>(position)] = who;

@@ -16,8 +16,8 @@ constexpr int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 }  // namespace
 
-std::vector<ScheduledGame> MakeSchedule(const std::vector<Team>& teams, int games, const LeagueRules& rules,
-                                        std::uint64_t seed) {
+std::vector<ScheduledGame> MakeSchedule(const std::vector<Team>& teams, int games,
+                                        const LeagueRules& rules, std::uint64_t seed) {
   std::vector<ScheduledGame> schedule;
   const int n = static_cast<int>(teams.size());
   if (n < 2 || games <= 0) return schedule;
@@ -49,7 +49,9 @@ std::vector<ScheduledGame> MakeSchedule(const std::vector<Team>& teams, int game
     const int crew = rng.Chance(0.3) ? 4 : 2;
     for (int u = 0; u < 4; ++u) {
       s.umpires[static_cast<std::size_t>(u)] =
-          u < crew ? umpires[static_cast<std::size_t>((first + u * 3) % static_cast<int>(umpires.size()))] : " ";
+          u < crew ? umpires[static_cast<std::size_t>((first + u * 3) %
+                                                      static_cast<int>(umpires.size()))]
+                   : " ";
     }
     s.attendance = 180 + rng.Below(900);
     s.home_rotation = starts[static_cast<std::size_t>(game.home)]++;
@@ -80,12 +82,13 @@ bool WriteSeason(const std::vector<Team>& teams, const std::vector<ScheduledGame
     const ScheduledGame& g = schedule[i];
     Game game;
     std::string why;
-    if (!SimulateGame(teams[static_cast<std::size_t>(g.home)], teams[static_cast<std::size_t>(g.visitor)], g.setup,
-                      game, &why)) {
+    if (!SimulateGame(teams[static_cast<std::size_t>(g.home)],
+                      teams[static_cast<std::size_t>(g.visitor)], g.setup, game, &why)) {
       if (error) *error = why;
       return false;
     }
-    const std::string path = (std::filesystem::path(folder) / GameFileName(static_cast<int>(i))).string();
+    const std::string path =
+        (std::filesystem::path(folder) / GameFileName(static_cast<int>(i))).string();
     game.file_path.set(path);
     EncodeGameFile(game, bytes);
     if (!WriteFileAtomically(path, bytes, &why)) {

@@ -19,18 +19,33 @@ struct Point {
 };
 
 // Where each fielder stands on the field picture, by position code.
-constexpr std::array<Point, 10> kStation = {{{83, 117}, {83, 90}, {83, 117}, {106, 83}, {97, 68},
-                                             {58, 85}, {66, 72}, {37, 44}, {83, 16}, {128, 41}}};
+constexpr std::array<Point, 10> kStation = {{{83, 117},
+                                             {83, 90},
+                                             {83, 117},
+                                             {106, 83},
+                                             {97, 68},
+                                             {58, 85},
+                                             {66, 72},
+                                             {37, 44},
+                                             {83, 16},
+                                             {128, 41}}};
 
 // The infielder who takes the throw at second on a force or double play.
-int Pivot(int fielder) { return fielder == kPosShortStop || fielder == kPosThird ? kPosSecond : kPosShortStop; }
+int Pivot(int fielder) {
+  return fielder == kPosShortStop || fielder == kPosThird ? kPosSecond : kPosShortStop;
+}
 
 // The outfielder whose ground a ball past an infielder reaches.
 int OutfielderBehind(int infielder) {
   switch (infielder) {
-    case kPosThird: case kPosShortStop: return kPosLeftField;
-    case kPosFirst: case kPosSecond: return kPosRightField;
-    default: return kPosCenterField;
+    case kPosThird:
+    case kPosShortStop:
+      return kPosLeftField;
+    case kPosFirst:
+    case kPosSecond:
+      return kPosRightField;
+    default:
+      return kPosCenterField;
   }
 }
 
@@ -51,8 +66,10 @@ void GameSimulator::Spot(BatterPart& b, int fielder, double spread) {
 void GameSimulator::OutfieldSpot(BatterPart& b, int bases, int outfielder) {
   const double lo = outfielder == kPosLeftField ? -40 : outfielder == kPosCenterField ? -12 : 13;
   const double angle = (lo + rng_.Unit() * 27) * 3.14159265358979 / 180.0;
-  const double r = bases <= 1 ? 60 + rng_.Unit() * 20 : bases == 2 ? 85 + rng_.Unit() * 18
-                 : bases == 3 ? 98 + rng_.Unit() * 10 : 110 + rng_.Unit() * 6;
+  const double r = bases <= 1   ? 60 + rng_.Unit() * 20
+                   : bases == 2 ? 85 + rng_.Unit() * 18
+                   : bases == 3 ? 98 + rng_.Unit() * 10
+                                : 110 + rng_.Unit() * 6;
   b.hit_x = std::clamp(static_cast<int>(std::lround(83 + r * std::sin(angle))), 0, 166);
   b.hit_y = std::clamp(static_cast<int>(std::lround(117 - r * std::cos(angle))), 0, 144);
 }
@@ -69,12 +86,14 @@ void GameSimulator::BallInPlay(const PitchSpec& spec, bool bunt) {
   const Strength bat = BatterStrength();
   const int kind = rng_.Pick({0.44, 0.28 * std::sqrt(bat.power), 0.21, 0.07});
   if (kind == 0) {  // a grounder
-    static const int kInfield[] = {kPosPitcher, kPosCatcher, kPosFirst, kPosSecond, kPosThird, kPosShortStop};
+    static const int kInfield[] = {kPosPitcher, kPosCatcher, kPosFirst,
+                                   kPosSecond,  kPosThird,   kPosShortStop};
     const int fielder = kInfield[rng_.Pick({0.06, 0.015, 0.13, 0.25, 0.2, 0.3})];
     const double r = rng_.Unit();
     if (r < 0.2 * bat.contact && fielder != kPosCatcher && fielder != kPosPitcher) {
       const bool down_the_line = rng_.Chance(0.07);
-      Hit(spec, down_the_line ? 2 : 1, OutfielderBehind(fielder), down_the_line ? kReachDouble : kReachSingle);
+      Hit(spec, down_the_line ? 2 : 1, OutfielderBehind(fielder),
+          down_the_line ? kReachDouble : kReachSingle);
     } else if (r < 0.2 * bat.contact + 0.03 * bat.speed) {
       Hit(spec, 1, fielder, kReachSingle);
     } else if (r < 0.2 * bat.contact + 0.03 * bat.speed + 0.022) {
@@ -84,7 +103,8 @@ void GameSimulator::BallInPlay(const PitchSpec& spec, bool bunt) {
     }
   } else if (kind == 1) {  // a fly ball
     if (rng_.Chance(0.12)) {
-      static const int kFoulFly[] = {kPosCatcher, kPosFirst, kPosThird, kPosLeftField, kPosRightField};
+      static const int kFoulFly[] = {kPosCatcher, kPosFirst, kPosThird, kPosLeftField,
+                                     kPosRightField};
       FlyBall(spec, kFoulFly[rng_.Pick({0.25, 0.25, 0.2, 0.15, 0.15})], kOutFoul);
       return;
     }
@@ -111,9 +131,17 @@ void GameSimulator::BallInPlay(const PitchSpec& spec, bool bunt) {
     if (rng_.Chance(0.62 * bat.contact)) {
       const int fielder = kPosLeftField + rng_.Below(3);
       const double r = rng_.Unit();
-      Hit(spec, r < 0.02 ? 3 : r < 0.22 ? 2 : 1, fielder, r < 0.02 ? kReachTriple : r < 0.22 ? kReachDouble : kReachSingle);
+      Hit(spec,
+          r < 0.02   ? 3
+          : r < 0.22 ? 2
+                     : 1,
+          fielder,
+          r < 0.02   ? kReachTriple
+          : r < 0.22 ? kReachDouble
+                     : kReachSingle);
     } else {
-      FlyBall(spec, 1 + rng_.Pick({0.05, 0, 0.1, 0.15, 0.12, 0.15, 0.14, 0.15, 0.14}), kOutLineDrive);
+      FlyBall(spec, 1 + rng_.Pick({0.05, 0, 0.1, 0.15, 0.12, 0.15, 0.14, 0.15, 0.14}),
+              kOutLineDrive);
     }
   } else {  // a pop-up
     const double r = rng_.Unit();
@@ -123,10 +151,12 @@ void GameSimulator::BallInPlay(const PitchSpec& spec, bool bunt) {
     } else if (r < 0.35) {
       Hit(spec, 1, kPosLeftField + rng_.Below(3), kReachSingle);
     } else {
-      static const int kPop[] = {kPosSecond, kPosThird, kPosShortStop, kPosFirst, kPosCatcher, kPosPitcher};
+      static const int kPop[] = {kPosSecond, kPosThird,   kPosShortStop,
+                                 kPosFirst,  kPosCatcher, kPosPitcher};
       const int fielder = kPop[rng_.Pick({0.25, 0.2, 0.25, 0.15, 0.1, 0.05})];
       const bool infield_fly = scorer_.occupied(1) && scorer_.occupied(2) &&
-                               scorer_.outs() < setup_.rules.outs_per_inning - 1 && fielder != kPosCatcher;
+                               scorer_.outs() < setup_.rules.outs_per_inning - 1 &&
+                               fielder != kPosCatcher;
       FlyBall(spec, fielder, infield_fly ? kOutInfieldFly : kOutPopOut);
     }
   }
@@ -150,7 +180,8 @@ void GameSimulator::BatterAfterHit(Play& play, int fielder, std::int32_t how, bo
     }
     return true;
   };
-  if (outs_now < r.outs_per_inning && b.to < 3 && how != kReachGroundRuleDouble && !infield && base_free(b.to + 1)) {
+  if (outs_now < r.outs_per_inning && b.to < 3 && how != kReachGroundRuleDouble && !infield &&
+      base_free(b.to + 1)) {
     bool thrown = false;
     for (const RunnerMove& m : play.runners) thrown |= m.to - m.from >= 2 || m.out;
     if (thrown && rng_.Chance(0.25)) {
@@ -216,7 +247,8 @@ void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int3
       continue;
     }
     RunnerMove m = Advance(base, want, code);
-    if (want - base >= 2 && code == kAdvBatted && rng_.Chance(0.3)) m.codes.back() = kAdvAdditionalBase;
+    if (want - base >= 2 && code == kAdvBatted && rng_.Chance(0.3))
+      m.codes.back() = kAdvAdditionalBase;
     if (scorer_.RunnerRoom(base) < want - base + 1) continue;
     // A runner trying for an extra base is sometimes thrown out.
     if (!runner_out && !infield && want - base >= 2 && rng_.Chance(0.08)) {
@@ -227,7 +259,8 @@ void GameSimulator::Hit(const PitchSpec& spec, int bases, int fielder, std::int3
       m.how_out = kOutTagged;
       m.chain = Throw({fielder, want == 4 ? kPosCatcher : kPosThird});
       want = 5;  // no base taken
-    } else if (!runner_out && !infield && base == 2 && want == 4 && !scorer_.occupied(1) && rng_.Chance(0.004)) {
+    } else if (!runner_out && !infield && base == 2 && want == 4 && !scorer_.occupied(1) &&
+               rng_.Chance(0.004)) {
       runner_out = true;
       m.to = 2;
       m.codes.clear();
@@ -255,7 +288,8 @@ void GameSimulator::GroundBall(const PitchSpec& spec, int fielder) {
   auto out_at_first = [&]() {
     b.out = true;
     b.how_out = kOutGround;
-    b.chain = fielder == kPosFirst ? std::vector<Fielded>{{kPosFirst, kCreditPutOut}} : Throw({fielder, kPosFirst});
+    b.chain = fielder == kPosFirst ? std::vector<Fielded>{{kPosFirst, kCreditPutOut}}
+                                   : Throw({fielder, kPosFirst});
   };
   const double r = rng_.Unit();
   if (on1 && left >= 2) {
@@ -263,9 +297,12 @@ void GameSimulator::GroundBall(const PitchSpec& spec, int fielder) {
       // Around the horn for three.
       b.out = true;
       b.how_out = kOutTriplePlay;
-      b.chain = {{kPosThird, kCreditPutOutAndAssist}, {kPosSecond, kCreditPutOutAndAssist}, {kPosFirst, kCreditPutOut}};
+      b.chain = {{kPosThird, kCreditPutOutAndAssist},
+                 {kPosSecond, kCreditPutOutAndAssist},
+                 {kPosFirst, kCreditPutOut}};
       play.runners.push_back(RunnerOut(2, 2, kOutForced, {{kPosThird, kCreditNone}}));
-      play.runners.push_back(RunnerOut(1, 1, kOutForced, Uncredited(Throw({kPosThird, kPosSecond}))));
+      play.runners.push_back(
+          RunnerOut(1, 1, kOutForced, Uncredited(Throw({kPosThird, kPosSecond}))));
     } else if (on2 && left >= 3 && r < 0.05) {
       // Both lead runners forced; the batter is safe at first.
       b.reached = true;
@@ -278,8 +315,11 @@ void GameSimulator::GroundBall(const PitchSpec& spec, int fielder) {
     } else if (r < 0.45) {
       b.out = true;
       b.how_out = kOutGroundDoublePlay;
-      b.chain = fielder == pivot ? std::vector<Fielded>{{pivot, kCreditPutOutAndAssist}, {kPosFirst, kCreditPutOut}}
-                                 : std::vector<Fielded>{{fielder, kCreditAssist}, {pivot, kCreditPutOutAndAssist}, {kPosFirst, kCreditPutOut}};
+      b.chain = fielder == pivot ? std::vector<Fielded>{{pivot, kCreditPutOutAndAssist},
+                                                        {kPosFirst, kCreditPutOut}}
+                                 : std::vector<Fielded>{{fielder, kCreditAssist},
+                                                        {pivot, kCreditPutOutAndAssist},
+                                                        {kPosFirst, kCreditPutOut}};
       play.runners.push_back(RunnerOut(1, 1, kOutForced, Uncredited(Throw({fielder, pivot}))));
       if (left >= 3) {
         if (on3) play.runners.push_back(Advance(3, 4, kAdvBatted));
@@ -314,7 +354,8 @@ void GameSimulator::GroundBall(const PitchSpec& spec, int fielder) {
     // The runner breaks for third and is caught after the out at first.
     b.out = true;
     b.how_out = kOutNonForceGdp;
-    b.chain = {{fielder, kCreditAssist}, {kPosFirst, kCreditPutOutAndAssist}, {kPosThird, kCreditPutOut}};
+    b.chain = {
+        {fielder, kCreditAssist}, {kPosFirst, kCreditPutOutAndAssist}, {kPosThird, kCreditPutOut}};
     play.runners.push_back(RunnerOut(2, 2, kOutTagged, Uncredited(Throw({kPosFirst, kPosThird}))));
   } else if (left >= 2 && (on2 || on3) && r < 0.04) {
     // Caught in a rundown, the runner leaves the base path.
@@ -323,7 +364,8 @@ void GameSimulator::GroundBall(const PitchSpec& spec, int fielder) {
     b.how_reached = kReachFieldersChoice;
     b.to = 1;
     b.reach_fielders = {fielder};
-    play.runners.push_back(RunnerOut(base, base, kOutLeftBasePath, Throw({fielder, base == 3 ? kPosCatcher : kPosThird})));
+    play.runners.push_back(RunnerOut(base, base, kOutLeftBasePath,
+                                     Throw({fielder, base == 3 ? kPosCatcher : kPosThird})));
   } else if (left >= 2 && on3 && r < 0.18) {
     b.reached = true;
     b.how_reached = kReachFieldersChoice;
@@ -336,7 +378,8 @@ void GameSimulator::GroundBall(const PitchSpec& spec, int fielder) {
     if (left >= 2) {
       if (on3 && rng_.Chance(0.55)) play.runners.push_back(Advance(3, 4, kAdvBatted));
       const bool third_free = !on3 || play.runners.size() == 1;
-      if (on2 && third_free && (fielder == kPosFirst || fielder == kPosSecond || rng_.Chance(0.3))) {
+      if (on2 && third_free &&
+          (fielder == kPosFirst || fielder == kPosSecond || rng_.Chance(0.3))) {
         play.runners.push_back(Advance(2, 3, kAdvBatted));
       }
     }
@@ -386,9 +429,11 @@ void GameSimulator::FlyBall(const PitchSpec& spec, int fielder, std::int32_t how
     } else {
       b.how_out = kOutSacFly;
       play.runners.push_back(Advance(3, 4, kAdvBatted));
-      if (scorer_.occupied(2) && rng_.Chance(0.3)) play.runners.push_back(Advance(2, 3, kAdvBatted));
+      if (scorer_.occupied(2) && rng_.Chance(0.3))
+        play.runners.push_back(Advance(2, 3, kAdvBatted));
     }
-  } else if ((how == kOutLineDrive || how == kOutFly) && left >= 2 && r < (how == kOutLineDrive ? 0.12 : 0.02) &&
+  } else if ((how == kOutLineDrive || how == kOutFly) && left >= 2 &&
+             r < (how == kOutLineDrive ? 0.12 : 0.02) &&
              (scorer_.occupied(1) || scorer_.occupied(2))) {
     // A runner caught off base is doubled off.
     const int base = scorer_.occupied(2) ? 2 : 1;
@@ -396,7 +441,8 @@ void GameSimulator::FlyBall(const PitchSpec& spec, int fielder, std::int32_t how
     b.how_out = kOutDoublePlay;
     b.chain = {{fielder, kCreditPutOutAndAssist}, {cover, kCreditPutOut}};
     play.runners.push_back(RunnerOut(base, base, kOutDidNotTagUp, Uncredited(b.chain)));
-  } else if (how == kOutFly && outfield && left >= 2 && scorer_.occupied(2) && !scorer_.occupied(3) && r < 0.3) {
+  } else if (how == kOutFly && outfield && left >= 2 && scorer_.occupied(2) &&
+             !scorer_.occupied(3) && r < 0.3) {
     play.runners.push_back(Advance(2, 3, kAdvBatted));
   }
   RecordOrDie(play);
@@ -421,13 +467,16 @@ void GameSimulator::ReachOnError(const PitchSpec& spec, int fielder) {
   } else {
     b.how_reached = kReachError;
     b.reach_fielders = {fielder};
-    const std::int32_t error_kind = kind == 0 ? kErrFielding : kind == 1 ? kErrThrowing : kErrBobble;
+    const std::int32_t error_kind = kind == 0   ? kErrFielding
+                                    : kind == 1 ? kErrThrowing
+                                                : kErrBobble;
     b.errors = {{1, fielder, error_kind, 1, false}};
     play.runners = ForcedAlong(scorer_, kAdvBatted);
     // A wild throw lets everybody take one more base.
     if (error_kind == kErrThrowing && rng_.Chance(0.3)) {
       bool room = true;
-      for (int base = 1; base <= 3; ++base) room &= !scorer_.occupied(base) || scorer_.RunnerRoom(base) >= 4;
+      for (int base = 1; base <= 3; ++base)
+        room &= !scorer_.occupied(base) || scorer_.RunnerRoom(base) >= 4;
       if (room) {
         b.errors[0].bases = 2;
         b.codes = {kAdvErrorContinued};

@@ -15,20 +15,34 @@ float Tenths(double v) { return static_cast<float>(std::round(v * 10.0) / 10.0);
 
 PitchSpec GameSimulator::MakePitch(bool strike, bool in_play) {
   PitchSpec p;
-  static const double kTypeWeights[kPitchTypeCount] = {52, 3, 1.5, 6, 10, 0.7, 0.8, 13, 11, 0.4, 1.2, 0.4};
+  static const double kTypeWeights[kPitchTypeCount] = {52,  3,  1.5, 6,   10,  0.7,
+                                                       0.8, 13, 11,  0.4, 1.2, 0.4};
   p.type = rng_.Pick(kTypeWeights, kPitchTypeCount);
   static const double kSpeeds[kPitchTypeCount] = {91, 85, 83, 89, 76, 75, 70, 84, 82, 92, 79, 78};
   const double scale = setup_.rules.softball ? 0.68 : 1.0;
-  p.speed = Tenths(rng_.Near(kSpeeds[p.type] * scale * (0.97 + 0.06 * (PitcherStrength().arm - 0.85) / 0.3), 3.0));
+  p.speed = Tenths(rng_.Near(
+      kSpeeds[p.type] * scale * (0.97 + 0.06 * (PitcherStrength().arm - 0.85) / 0.3), 3.0));
   if (strike || in_play) {
     p.x = 37 + rng_.Below(45);
     p.y = 64 + rng_.Below(61);
   } else {
     switch (rng_.Below(4)) {
-      case 0: p.x = 8 + rng_.Below(26); p.y = 50 + rng_.Below(90); break;
-      case 1: p.x = 85 + rng_.Below(26); p.y = 50 + rng_.Below(90); break;
-      case 2: p.x = 25 + rng_.Below(70); p.y = 30 + rng_.Below(31); break;
-      default: p.x = 25 + rng_.Below(70); p.y = 128 + rng_.Below(35); break;
+      case 0:
+        p.x = 8 + rng_.Below(26);
+        p.y = 50 + rng_.Below(90);
+        break;
+      case 1:
+        p.x = 85 + rng_.Below(26);
+        p.y = 50 + rng_.Below(90);
+        break;
+      case 2:
+        p.x = 25 + rng_.Below(70);
+        p.y = 30 + rng_.Below(31);
+        break;
+      default:
+        p.x = 25 + rng_.Below(70);
+        p.y = 128 + rng_.Below(35);
+        break;
     }
   }
   p.strike_type = kStrikeSwinging;
@@ -40,7 +54,7 @@ PitchSpec GameSimulator::MakePitch(bool strike, bool in_play) {
 bool GameSimulator::IntentionalWalk() {
   const LeagueRules& r = setup_.rules;
   if (!(Late() && Close() && !scorer_.occupied(1) && (scorer_.occupied(2) || scorer_.occupied(3)) &&
-      scorer_.outs() < r.outs_per_inning - 1 && rng_.Chance(0.12) && r.balls_per_walk < 8)) {
+        scorer_.outs() < r.outs_per_inning - 1 && rng_.Chance(0.12) && r.balls_per_walk < 8)) {
     return false;
   }
   for (int i = 0; i < r.balls_per_walk; ++i) {
@@ -79,8 +93,8 @@ void GameSimulator::ThrowPitch(bool bunt, const Strength& bat, const Strength& a
     w_play = 1;
   }
   const bool loaded = scorer_.occupied(1) && scorer_.occupied(2) && scorer_.occupied(3);
-  const bool going = (scorer_.occupied(1) && !scorer_.occupied(2)) || (scorer_.occupied(2) && !scorer_.occupied(3)) ||
-                     (loaded && rng_.Chance(0.1));
+  const bool going = (scorer_.occupied(1) && !scorer_.occupied(2)) ||
+                     (scorer_.occupied(2) && !scorer_.occupied(3)) || (loaded && rng_.Chance(0.1));
   const bool steal = going && !bunt && rng_.Chance(0.035 * BatterStrength().speed);
   const int choice = rng_.Pick({w_ball, w_called, w_swing, w_foul, w_play, w_hbp, w_rare});
   if (choice == 4) {
@@ -102,9 +116,16 @@ void GameSimulator::ThrowPitch(bool bunt, const Strength& bat, const Strength& a
     } else if (rng_.Chance(0.004) && scorer_.BatterRoom() > 10) {
       scorer_.Pitch(PitchCall::kFoul, spec);
       const int who = rng_.Pick({0.4, 0.3, 0.3});
-      scorer_.ErrorOnBatter({1, who == 0 ? kPosCatcher : who == 1 ? kPosFirst : kPosThird, kErrPopFoul, 0, false});
+      scorer_.ErrorOnBatter({1,
+                             who == 0   ? kPosCatcher
+                             : who == 1 ? kPosFirst
+                                        : kPosThird,
+                             kErrPopFoul, 0, false});
     } else {
-      scorer_.Pitch(bunt ? PitchCall::kFoulBunt : steal ? PitchCall::kFoulOnHitAndRun : PitchCall::kFoul, spec);
+      scorer_.Pitch(bunt    ? PitchCall::kFoulBunt
+                    : steal ? PitchCall::kFoulOnHitAndRun
+                            : PitchCall::kFoul,
+                    spec);
     }
   } else if (choice == 0) {
     const bool wide = rng_.Chance(0.004) && scorer_.occupied(1);
@@ -115,7 +136,8 @@ void GameSimulator::ThrowPitch(bool bunt, const Strength& bat, const Strength& a
       Walk(false);
     } else if (steal) {
       StealAttempt(false, false);
-    } else if ((scorer_.occupied(1) || scorer_.occupied(2) || scorer_.occupied(3)) && rng_.Chance(0.025)) {
+    } else if ((scorer_.occupied(1) || scorer_.occupied(2) || scorer_.occupied(3)) &&
+               rng_.Chance(0.025)) {
       AllRunnersAdvance(rng_.Chance(0.7) ? kAdvWildPitch : kAdvPassedBall, kErrPassedBall);
     }
   } else {
@@ -128,8 +150,9 @@ void GameSimulator::ThrowPitch(bool bunt, const Strength& bat, const Strength& a
       return;
     }
     PitchCall call = looking ? PitchCall::kCalledStrike
-                             : bunt ? PitchCall::kMissedBunt
-                                    : steal ? PitchCall::kSwingingOnHitAndRun : PitchCall::kSwingingStrike;
+                     : bunt  ? PitchCall::kMissedBunt
+                     : steal ? PitchCall::kSwingingOnHitAndRun
+                             : PitchCall::kSwingingStrike;
     scorer_.Pitch(call, spec);
     if (scorer_.strikes() >= r.strikes_per_out) {
       if (steal && scorer_.outs() + 1 < r.outs_per_inning) {
@@ -139,7 +162,8 @@ void GameSimulator::ThrowPitch(bool bunt, const Strength& bat, const Strength& a
       }
     } else if (steal) {
       StealAttempt(false, false);
-    } else if ((scorer_.occupied(1) || scorer_.occupied(2) || scorer_.occupied(3)) && rng_.Chance(0.008)) {
+    } else if ((scorer_.occupied(1) || scorer_.occupied(2) || scorer_.occupied(3)) &&
+               rng_.Chance(0.008)) {
       AllRunnersAdvance(rng_.Chance(0.6) ? kAdvWildPitch : kAdvPassedBall, kErrPassedBall);
     }
   }
@@ -157,11 +181,13 @@ void GameSimulator::PlateAppearance() {
   const LeagueRules& r = setup_.rules;
   const Strength bat = BatterStrength();
   const Strength arm = PitcherStrength();
-  const bool pitcher_bats = scorer_.InSlot(!scorer_.top(), scorer_.DueUp(!scorer_.top())).position == kPosPitcher;
+  const bool pitcher_bats =
+      scorer_.InSlot(!scorer_.top(), scorer_.DueUp(!scorer_.top())).position == kPosPitcher;
   if (IntentionalWalk()) return;
   const bool runners_on = scorer_.occupied(1) || scorer_.occupied(2);
-  const bool bunt = runners_on && !scorer_.occupied(3) && scorer_.outs() == 0 &&
-                    rng_.Chance(pitcher_bats ? 0.6 : (Late() && Close() ? 0.15 : (r.softball ? 0.08 : 0.03)));
+  const bool bunt =
+      runners_on && !scorer_.occupied(3) && scorer_.outs() == 0 &&
+      rng_.Chance(pitcher_bats ? 0.6 : (Late() && Close() ? 0.15 : (r.softball ? 0.08 : 0.03)));
   while (error_.empty() && scorer_.turn_open()) {
     if (scorer_.HalfOver() || scorer_.GameOver()) return;  // the turn stays unfinished
     if (BetweenPitches()) return;
@@ -177,27 +203,32 @@ bool GameSimulator::BetweenPitches() {
   const bool any = scorer_.occupied(1) || scorer_.occupied(2) || scorer_.occupied(3);
   if (!any) return false;
   const bool fielding_home = scorer_.top();
-  if (scorer_.occupied(1) && !scorer_.occupied(2) && scorer_.inning() >= r.innings - 1 && Lead(fielding_home) >= 3 &&
-      rng_.Chance(0.06) && scorer_.RunnerRoom(1) > 2) {
+  if (scorer_.occupied(1) && !scorer_.occupied(2) && scorer_.inning() >= r.innings - 1 &&
+      Lead(fielding_home) >= 3 && rng_.Chance(0.06) && scorer_.RunnerRoom(1) > 2) {
     Play play;
     play.runners.push_back(Advance(1, 2, kAdvDefensiveIndifference));
     RecordOrDie(play);
   }
-  if (scorer_.BatterRoom() > 10 && ((scorer_.occupied(1) && !scorer_.occupied(2) && rng_.Chance(0.06)) ||
-                                    (scorer_.occupied(2) && !scorer_.occupied(3) && rng_.Chance(0.012)) ||
-                                    (scorer_.occupied(3) && rng_.Chance(0.006)))) {
+  if (scorer_.BatterRoom() > 10 &&
+      ((scorer_.occupied(1) && !scorer_.occupied(2) && rng_.Chance(0.06)) ||
+       (scorer_.occupied(2) && !scorer_.occupied(3) && rng_.Chance(0.012)) ||
+       (scorer_.occupied(3) && rng_.Chance(0.006)))) {
     Pickoff();
   }
   // A catcher hurt by a foul tip gives way in the middle of a turn.
-  const HALF_INNING& h = game_.innings[static_cast<std::size_t>(scorer_.inning())].half(scorer_.top());
-  if (error_.empty() && scorer_.turn_open() && h.at_bats.back().last_pitch >= 0 && scorer_.BatterRoom() > 10 &&
-      rng_.Chance(0.0004)) {
+  const HALF_INNING& h =
+      game_.innings[static_cast<std::size_t>(scorer_.inning())].half(scorer_.top());
+  if (error_.empty() && scorer_.turn_open() && h.at_bats.back().last_pitch >= 0 &&
+      scorer_.BatterRoom() > 10 && rng_.Chance(0.0004)) {
     Bench& bn = bench_[fielding_home ? 1 : 0];
     for (std::size_t i = 0; i < bn.players.size(); ++i) {
-      if (bn.players[i].position != kPosCatcher || scorer_.HasPlayed(fielding_home, bn.players[i].name.view())) continue;
+      if (bn.players[i].position != kPosCatcher ||
+          scorer_.HasPlayed(fielding_home, bn.players[i].name.view()))
+        continue;
       const PLAYER sub = bn.players[i];
       bn.players.erase(bn.players.begin() + static_cast<std::ptrdiff_t>(i));
-      if (!scorer_.SubstituteFielder(kPosCatcher, sub)) error_ = "the simulator's new catcher was refused: " + scorer_.error();
+      if (!scorer_.SubstituteFielder(kPosCatcher, sub))
+        error_ = "the simulator's new catcher was refused: " + scorer_.error();
       break;
     }
   }
@@ -278,14 +309,18 @@ void GameSimulator::DroppedThird(const PitchSpec& spec) {
   } else {
     b.reached = true;
     b.to = 1;
-    b.how_reached = pick == 1 ? kReachDroppedThirdWP : pick == 2 ? kReachDroppedThirdPB : kReachDroppedThirdError;
+    b.how_reached = pick == 1   ? kReachDroppedThirdWP
+                    : pick == 2 ? kReachDroppedThirdPB
+                                : kReachDroppedThirdError;
     if (pick == 2) b.errors = {{1, kPosCatcher, kErrPassedBall, 1, false}};
     if (pick == 3) {
       b.reach_fielders = {kPosCatcher};
       b.errors = {{1, kPosCatcher, kErrThrowing, 1, false}};
     }
     // Runners not forced hold; a runner on first (two out) is forced.
-    play.runners = ForcedAlong(scorer_, pick == 1 ? kAdvWildPitch : pick == 2 ? kAdvPassedBall : kAdvBatted);
+    play.runners = ForcedAlong(scorer_, pick == 1   ? kAdvWildPitch
+                                        : pick == 2 ? kAdvPassedBall
+                                                    : kAdvBatted);
   }
   RecordOrDie(play);
 }
@@ -300,17 +335,23 @@ void GameSimulator::StealAttempt(bool strike_three, bool looking) {
     play.batter_out_first = true;
   }
   const bool all_three = scorer_.occupied(1) && scorer_.occupied(2) && scorer_.occupied(3);
-  int lead = scorer_.occupied(2) && !scorer_.occupied(3) ? 2 : scorer_.occupied(1) && !scorer_.occupied(2) ? 1 : 0;
+  int lead = scorer_.occupied(2) && !scorer_.occupied(3)   ? 2
+             : scorer_.occupied(1) && !scorer_.occupied(2) ? 1
+                                                           : 0;
   if (all_three && rng_.Chance(0.3)) lead = 3;
   if (lead == 0 || scorer_.RunnerRoom(lead) < 2) {
     if (strike_three) RecordOrDie(play);
     return;
   }
   const bool double_steal = (lead == 2 && scorer_.occupied(1) && rng_.Chance(0.4)) || lead == 3;
-  const std::int32_t code = lead == 3 ? kAdvTripleSteal : double_steal ? kAdvDoubleSteal : kAdvStolenBase;
+  const std::int32_t code = lead == 3      ? kAdvTripleSteal
+                            : double_steal ? kAdvDoubleSteal
+                                           : kAdvStolenBase;
   const double speed = StrengthOf(scorer_.runner(lead)).speed;
   const bool safe = rng_.Chance(0.42 + 0.28 * speed + (lead == 3 ? -0.2 : 0.0));
-  const int receiver = lead == 1 ? (rng_.Chance(0.6) ? kPosShortStop : kPosSecond) : lead == 2 ? kPosThird : kPosCatcher;
+  const int receiver = lead == 1   ? (rng_.Chance(0.6) ? kPosShortStop : kPosSecond)
+                       : lead == 2 ? kPosThird
+                                   : kPosCatcher;
   const int thrower = lead == 3 ? kPosPitcher : kPosCatcher;
   if (safe) {
     play.runners.push_back(Advance(lead, lead + 1, code));
@@ -356,8 +397,9 @@ void GameSimulator::AllRunnersAdvance(std::int32_t code, int catcher_error_kind)
   }
   if (runners == 1 && play.runners[0].from <= 2 && rng_.Chance(0.08)) {
     RunnerMove& m = play.runners[0];
-    const std::int32_t more = code == kAdvWildPitch ? kAdvWildPitchContinued
-                              : code == kAdvPassedBall ? kAdvPassedBallContinued : kAdvBalkContinued;
+    const std::int32_t more = code == kAdvWildPitch    ? kAdvWildPitchContinued
+                              : code == kAdvPassedBall ? kAdvPassedBallContinued
+                                                       : kAdvBalkContinued;
     m.to += 1;
     m.codes.push_back(more);
   }
@@ -365,19 +407,28 @@ void GameSimulator::AllRunnersAdvance(std::int32_t code, int catcher_error_kind)
 }
 
 void GameSimulator::Pickoff() {
-  const int base = scorer_.occupied(1) && !scorer_.occupied(2) ? 1
-                   : scorer_.occupied(2) && !scorer_.occupied(3) ? 2 : 3;
+  const int base = scorer_.occupied(1) && !scorer_.occupied(2)   ? 1
+                   : scorer_.occupied(2) && !scorer_.occupied(3) ? 2
+                                                                 : 3;
   const bool by_catcher = rng_.Chance(0.15);
   if (!scorer_.PickoffAttempt(base, by_catcher)) return;
   const double r = rng_.Unit();
   const int thrower = by_catcher ? kPosCatcher : kPosPitcher;
-  const int cover = base == 1 ? kPosFirst : base == 3 ? kPosThird : rng_.Chance(0.5) ? kPosShortStop : kPosSecond;
+  const int cover = base == 1          ? kPosFirst
+                    : base == 3        ? kPosThird
+                    : rng_.Chance(0.5) ? kPosShortStop
+                                       : kPosSecond;
   Play play;
   if (r < 0.035) {
     std::vector<Fielded> chain = Throw({thrower, cover});
-    if (rng_.Chance(0.2)) chain = Throw({thrower, cover, base == 1 ? kPosShortStop : base == 2 ? kPosThird : kPosCatcher});
+    if (rng_.Chance(0.2))
+      chain = Throw({thrower, cover,
+                     base == 1   ? kPosShortStop
+                     : base == 2 ? kPosThird
+                                 : kPosCatcher});
     play.runners.push_back(RunnerOut(base, base, kOutPickedOff, chain));
-  } else if (r < 0.05 && scorer_.RunnerRoom(base) >= 3 && (base == 3 || !scorer_.occupied(base + 1))) {
+  } else if (r < 0.05 && scorer_.RunnerRoom(base) >= 3 &&
+             (base == 3 || !scorer_.occupied(base + 1))) {
     RunnerMove m = Advance(base, base + 1, kAdvError);
     m.errors = {{base + 1, thrower, kErrPickOff, 1, false}};
     if (base == 1 && !scorer_.occupied(3) && rng_.Chance(0.3)) {
@@ -408,7 +459,9 @@ void GameSimulator::RareTurnEnd() {
   Play play;
   play.batter.present = true;
   play.batter.out = true;
-  play.batter.how_out = pick == 0 ? kOutBattedOutOfTurn : pick == 1 ? kOutCalledOut : kOutInterference;
+  play.batter.how_out = pick == 0   ? kOutBattedOutOfTurn
+                        : pick == 1 ? kOutCalledOut
+                                    : kOutInterference;
   play.batter.chain = {{kPosCatcher, kCreditNone}};
   RecordOrDie(play);
 }

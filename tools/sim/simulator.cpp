@@ -22,8 +22,8 @@ bool GameSimulator::RecordOrDie(const Play& play) {
   if (scorer_.Record(play)) return true;
   std::string on;
   for (int base = 1; base <= 3; ++base) on += scorer_.occupied(base) ? std::to_string(base) : "";
-  error_ = "the simulator made a play the scorer refused: " + scorer_.error() + " [" + DescribePlay(play) +
-           " bases " + on + ", " + std::to_string(scorer_.outs()) + " out]";
+  error_ = "the simulator made a play the scorer refused: " + scorer_.error() + " [" +
+           DescribePlay(play) + " bases " + on + ", " + std::to_string(scorer_.outs()) + " out]";
   return false;
 }
 
@@ -31,7 +31,9 @@ Strength GameSimulator::BatterStrength() const {
   return StrengthOf(scorer_.InSlot(!scorer_.top(), scorer_.DueUp(!scorer_.top())));
 }
 
-Strength GameSimulator::PitcherStrength() const { return StrengthOf(scorer_.AtPosition(scorer_.top(), 1)); }
+Strength GameSimulator::PitcherStrength() const {
+  return StrengthOf(scorer_.AtPosition(scorer_.top(), 1));
+}
 
 int GameSimulator::Lead(bool home) const {
   return home ? scorer_.runs(true) - scorer_.runs(false) : scorer_.runs(false) - scorer_.runs(true);
@@ -60,7 +62,8 @@ bool GameSimulator::PlayGame(const Team& home, const Team& visitor, std::string*
     return false;
   }
   SetHeader();
-  while (error_.empty() && !scorer_.GameOver() && scorer_.halves_played() < 2 * kInnings) PlayHalf();
+  while (error_.empty() && !scorer_.GameOver() && scorer_.halves_played() < 2 * kInnings)
+    PlayHalf();
   scorer_.FinishGame();
   // About a minute for every two pitches, two for each pitching change.
   int pitches = 0;
@@ -104,7 +107,8 @@ void GameSimulator::PlayHalf() {
     error_ = "the simulator could not start a half: " + scorer_.error();
     return;
   }
-  if (setup_.rules.tie_breaker && scorer_.inning() >= setup_.rules.innings) scorer_.PlaceTieBreakerRunner();
+  if (setup_.rules.tie_breaker && scorer_.inning() >= setup_.rules.innings)
+    scorer_.PlaceTieBreakerRunner();
   while (error_.empty() && !scorer_.HalfOver() && !scorer_.GameOver()) PlateAppearance();
   scorer_.EndHalf();
 }
@@ -136,7 +140,8 @@ void GameSimulator::PrepareDefence(bool home) {
       } else {
         ok = scorer_.MoveFielder(in_slot.name.view(), position, home);
       }
-    } else if (position == kPosDesignatedHitter || rng_.Chance(0.5) || !Bring(home, bn.players, sub)) {
+    } else if (position == kPosDesignatedHitter || rng_.Chance(0.5) ||
+               !Bring(home, bn.players, sub)) {
       ok = scorer_.MoveFielder(in_slot.name.view(), position, home);
     } else {
       ok = scorer_.SubstituteFielder(position, sub, slot);
@@ -165,13 +170,16 @@ void GameSimulator::ConsiderPitchingChange(bool mid_turn) {
   const int outs = scorer_.PitcherOuts(pitcher.name.view());
   const bool starter = pitcher.entered_inning == 1 && pitcher.entry_value == 0;
   const double arm = StrengthOf(pitcher).arm;
-  const int limit = starter ? static_cast<int>(70 + 40 * (arm - 0.85) / 0.3) : 22 + static_cast<int>(12 * arm);
+  const int limit =
+      starter ? static_cast<int>(70 + 40 * (arm - 0.85) / 0.3) : 22 + static_cast<int>(12 * arm);
   bool change = pitches > limit + rng_.Below(15);
-  const bool closing = !mid_turn && !scorer_.half_open() && scorer_.inning() + (scorer_.top() ? 0 : 1) >= setup_.rules.innings - 1 &&
+  const bool closing = !mid_turn && !scorer_.half_open() &&
+                       scorer_.inning() + (scorer_.top() ? 0 : 1) >= setup_.rules.innings - 1 &&
                        Lead(home) >= 1 && Lead(home) <= 3 && !starter && outs >= 3;
   if (!mid_turn && starter && scorer_.half_open()) {
     // A starter knocked around in this half.
-    const HALF_INNING& h = game_.innings[static_cast<std::size_t>(scorer_.inning())].half(scorer_.top());
+    const HALF_INNING& h =
+        game_.innings[static_cast<std::size_t>(scorer_.inning())].half(scorer_.top());
     int runs = 0;
     for (const AT_BAT& ab : h.at_bats) runs += ab.scored;
     if (runs >= 4 && rng_.Chance(0.35)) change = true;
@@ -180,13 +188,14 @@ void GameSimulator::ConsiderPitchingChange(bool mid_turn) {
   if (mid_turn) {
     // Tired arms, and now and then a pitcher hurt or thrown out of the game.
     const int here = scorer_.PitchersThisTurn();
-    change = here < kMaxPitchersPerAtBat &&
-             ((pitches > limit + 20 && rng_.Chance(0.04)) || rng_.Chance(here >= 2 ? 0.03 : 0.0006));
+    change = here < kMaxPitchersPerAtBat && ((pitches > limit + 20 && rng_.Chance(0.04)) ||
+                                             rng_.Chance(here >= 2 ? 0.03 : 0.0006));
   }
   if (!change) return;
   PLAYER reliever;
   if (!Bring(home, bn.bullpen, reliever)) return;
-  if (!scorer_.ChangePitcher(reliever)) error_ = "the simulator's pitching change was refused: " + scorer_.error();
+  if (!scorer_.ChangePitcher(reliever))
+    error_ = "the simulator's pitching change was refused: " + scorer_.error();
 }
 
 void GameSimulator::ConsiderPinchHitter() {
@@ -196,13 +205,16 @@ void GameSimulator::ConsiderPinchHitter() {
   const PLAYER batter = scorer_.InSlot(home, slot);
   const bool pitcher_bats = batter.position == kPosPitcher;
   double chance = 0.0;
-  if (Late() && pitcher_bats) chance = Lead(home) <= 0 ? 0.85 : 0.4;
-  else if (Late() && Close()) chance = 0.03;
+  if (Late() && pitcher_bats)
+    chance = Lead(home) <= 0 ? 0.85 : 0.4;
+  else if (Late() && Close())
+    chance = 0.03;
   if (chance == 0.0 || !rng_.Chance(chance)) return;
   PLAYER ph;
   if (!Bring(home, bn.players, ph)) return;
   if (!bn.vacated.count(slot)) bn.vacated[slot] = batter.position;
-  if (!scorer_.PinchHit(ph)) error_ = "the simulator's pinch hitter was refused: " + scorer_.error();
+  if (!scorer_.PinchHit(ph))
+    error_ = "the simulator's pinch hitter was refused: " + scorer_.error();
 }
 
 void GameSimulator::ConsiderPinchRunner() {
@@ -217,14 +229,16 @@ void GameSimulator::ConsiderPinchRunner() {
     if (!Bring(home, bn.players, pr)) return;
     const int slot = runner.batting_order;
     if (!bn.vacated.count(slot)) bn.vacated[slot] = runner.position;
-    if (!scorer_.PinchRun(base, pr)) error_ = "the simulator's pinch runner was refused: " + scorer_.error();
+    if (!scorer_.PinchRun(base, pr))
+      error_ = "the simulator's pinch runner was refused: " + scorer_.error();
     return;
   }
 }
 
 void GameSimulator::MaybeNote() {
   if (!rng_.Chance(0.03) || scorer_.AtBatIndex() < 0) return;
-  const HALF_INNING& h = game_.innings[static_cast<std::size_t>(scorer_.inning())].half(scorer_.top());
+  const HALF_INNING& h =
+      game_.innings[static_cast<std::size_t>(scorer_.inning())].half(scorer_.top());
   const AT_BAT& ab = h.at_bats.back();
   const std::string name = ab.batter.name.str();
   static const char* const kNotes[] = {

@@ -63,7 +63,7 @@ class GameSimulator {
   void ConsiderPinchHitter();
   void ConsiderPinchRunner();
   bool Bring(bool home, std::vector<PLAYER>& pool, PLAYER& who);
-  bool Close() const;   // a close game late
+  bool Close() const;  // a close game late
   bool Late() const;
   int Lead(bool home) const;
   void MaybeNote();
@@ -72,7 +72,7 @@ class GameSimulator {
   void PlateAppearance();
   bool IntentionalWalk();
   void ThrowPitch(bool bunt, const Strength& bat, const Strength& arm);
-  bool BetweenPitches();            // runner events; true when the turn cannot go on
+  bool BetweenPitches();  // runner events; true when the turn cannot go on
   PitchSpec MakePitch(bool strike, bool in_play);
   void Walk(bool intentional);
   void HitBatsman(const PitchSpec& spec);
@@ -104,7 +104,7 @@ class GameSimulator {
   GameSetup setup_;
   Rng rng_;
   Scorer scorer_;
-  std::array<Bench, 2> bench_;   // [0] visitors, [1] home
+  std::array<Bench, 2> bench_;  // [0] visitors, [1] home
   std::string error_;
 };
 

@@ -57,7 +57,8 @@ std::optional<TeamPlan> PlanTeam(const Team& team, int rotation_index, std::stri
       *error = name + " cannot field a side: it needs a pitcher and " + std::to_string(needed) +
                " other players, and has " + std::to_string(pitchers.size()) + " pitcher" +
                std::string(PluralSuffix(static_cast<int>(pitchers.size()))) + " and " +
-               std::to_string(others.size()) + " other" + std::string(PluralSuffix(static_cast<int>(others.size())));
+               std::to_string(others.size()) + " other" +
+               std::string(PluralSuffix(static_cast<int>(others.size())));
     }
     return std::nullopt;
   }
@@ -91,7 +92,8 @@ std::optional<TeamPlan> PlanTeam(const Team& team, int rotation_index, std::stri
         found = true;
       }
     }
-    if (!found && !take(kPosDesignatedHitter, false, false)) take(kPosDesignatedHitter, false, true);
+    if (!found && !take(kPosDesignatedHitter, false, false))
+      take(kPosDesignatedHitter, false, true);
   }
   for (int pos = 2; pos <= 9; ++pos) {
     if (!take(pos, true, false) && !take(pos, false, false)) take(pos, false, true);
@@ -114,7 +116,8 @@ std::optional<TeamPlan> PlanTeam(const Team& team, int rotation_index, std::stri
   }
   // Relievers in roster order after the starter, so the rotation's next
   // starters come in last.
-  for (std::size_t k = 1; k < pitchers.size(); ++k) plan.bullpen.push_back(pitchers[(starter + pitchers.size() - k) % pitchers.size()]);
+  for (std::size_t k = 1; k < pitchers.size(); ++k)
+    plan.bullpen.push_back(pitchers[(starter + pitchers.size() - k) % pitchers.size()]);
   return plan;
 }
 

@@ -28,8 +28,8 @@ Strength StrengthOf(const PLAYER& player);
 
 struct TeamPlan {
   StartingSide start;
-  std::vector<PLAYER> bench;     // position players not starting
-  std::vector<PLAYER> bullpen;   // pitchers not starting
+  std::vector<PLAYER> bench;    // position players not starting
+  std::vector<PLAYER> bullpen;  // pitchers not starting
 };
 
 // Makes the plan of team, whose rotation_index-th pitcher starts.  Empty,

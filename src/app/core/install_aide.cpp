@@ -1,9 +1,9 @@
 #include "app/core/install_aide.h"
 
+#include <dlfcn.h>
+
 #include <cstdlib>
 #include <filesystem>
-
-#include <dlfcn.h>
 
 #include "app/core/session.h"
 

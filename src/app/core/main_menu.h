@@ -10,9 +10,9 @@ namespace scorewick::app {
 struct MenuEntry {
   enum class Kind { kItem, kSeparator, kSubmenu };
   Kind kind = Kind::kItem;
-  std::string_view label;     // with "&" before the access key
-  int command = 0;            // items only
-  std::string_view shortcut;  // "Ctrl+X", "F1" or empty
+  std::string_view label;           // with "&" before the access key
+  int command = 0;                  // items only
+  std::string_view shortcut;        // "Ctrl+X", "F1" or empty
   std::vector<MenuEntry> children;  // submenus only
 };
 
@@ -23,10 +23,10 @@ const std::vector<MenuEntry>& MainMenu();
 struct ToolbarEntry {
   enum class Kind { kButton, kGap, kDivider };
   Kind kind = Kind::kButton;
-  int command = 0;             // buttons
-  int bitmap = 0;              // picture number of the button or divider
-  int gap = 0;                 // gap width in gap units
-  std::string_view tooltip;    // buttons
+  int command = 0;           // buttons
+  int bitmap = 0;            // picture number of the button or divider
+  int gap = 0;               // gap width in gap units
+  std::string_view tooltip;  // buttons
 };
 
 // The tool bar, left to right.

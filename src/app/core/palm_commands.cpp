@@ -70,14 +70,16 @@ void ExportGameToPalm(CommandServices& services, const std::string& game_path) {
   Game game;
   if (!Show(services.ui, LoadGame(game_path, game))) return;
   const auto target = ChooseDatabaseTarget(services, "Palm Game File (*.pdb)|*.pdb|", game_path);
-  if (target && Show(services.ui, ExportPalmGame(game, *target))) InstallFileToPalm(services, *target);
+  if (target && Show(services.ui, ExportPalmGame(game, *target)))
+    InstallFileToPalm(services, *target);
 }
 
 void ExportTeamToPalm(CommandServices& services, const std::string& team_path) {
   Team team;
   if (!Show(services.ui, LoadTeam(team_path, team))) return;
   const auto target = ChooseDatabaseTarget(services, "Palm Team File (*.pdb)|*.pdb|", team_path);
-  if (target && Show(services.ui, ExportPalmTeam(team, *target))) InstallFileToPalm(services, *target);
+  if (target && Show(services.ui, ExportPalmTeam(team, *target)))
+    InstallFileToPalm(services, *target);
 }
 
 void ImportTeamFromPalm(CommandServices& services, const std::string& database_path) {

@@ -51,9 +51,9 @@ bool InstallFileToPalm(CommandServices& services, const std::string& path) {
   if (!choice.aide->InstallFile(*choice.user, path)) {
     // The desktop software could not take the file: saying it will arrive
     // would send the person to the handheld for nothing.
-    services.ui.ShowMessage(InstalledFileName(path) + " could not be queued for " +
-                                *choice.user + "'s next HotSync",
-                            "Palm Install Failed", MessageIcon::kExclamation);
+    services.ui.ShowMessage(
+        InstalledFileName(path) + " could not be queued for " + *choice.user + "'s next HotSync",
+        "Palm Install Failed", MessageIcon::kExclamation);
     return false;
   }
   services.ui.ShowMessage(

@@ -12,7 +12,8 @@ namespace {
 
 std::optional<std::string> ChooseDeviceFile(CommandServices& services, const std::string& title,
                                             const std::string& filter,
-                                            const std::string& default_extension, int* filter_index) {
+                                            const std::string& default_extension,
+                                            int* filter_index) {
   const auto folder = FindSyncFilesFolder(services.ui, /*exporting=*/false);
   if (!folder) {
     ShowNoSyncFolderMessage(services.ui);
@@ -149,10 +150,10 @@ void RunPpcImportTeam(CommandServices& services) {
 
 void RunPpcImportChoose(CommandServices& services) {
   int filter_index = 1;
-  const auto path = ChooseDeviceFile(
-      services, "Select Game or Team File to Import from your Pocket PC",
-      "Pocket PC Game File (*.gam)|*.gam|Pocket PC Team File (*.tem)|*.tem|", "gam|tem",
-      &filter_index);
+  const auto path =
+      ChooseDeviceFile(services, "Select Game or Team File to Import from your Pocket PC",
+                       "Pocket PC Game File (*.gam)|*.gam|Pocket PC Team File (*.tem)|*.tem|",
+                       "gam|tem", &filter_index);
   if (!path) return;
   // The chosen filter alone decides, whatever the file's name.
   if (filter_index == 2) {

@@ -86,10 +86,10 @@ std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting,
   } else {
     for (std::size_t i = 0; i < count && chosen == nullptr; ++i) {
       const PocketPcPartner& device = (*partners)[i];
-      const std::string question =
-          std::string(exporting ? "Export file to" : "Import file from") + " this device : " +
-          device.display_name + " ?\n(" + std::to_string(i + 1) + " of " +
-          std::to_string(count) + " found)";
+      const std::string question = std::string(exporting ? "Export file to" : "Import file from") +
+                                   " this device : " + device.display_name + " ?\n(" +
+                                   std::to_string(i + 1) + " of " + std::to_string(count) +
+                                   " found)";
       if (ui.AskYesNo(question, "Select Device", MessageIcon::kQuestion)) chosen = &device;
     }
   }

@@ -24,7 +24,7 @@
 namespace scorewick::app {
 
 struct PocketPcPartner {
-  std::string key;                        // the section name
+  std::string key;  // the section name
   std::string display_name;
   std::optional<std::string> sync_folder;  // missing when the section has none
 };

@@ -7,9 +7,8 @@
 
 #include <string>
 
-#include "records/path_names.h"
-
 #include "app/core/settings.h"
+#include "records/path_names.h"
 
 namespace scorewick::app {
 

@@ -197,9 +197,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 // Text values are C strings in the file's world: a stray zero byte ends them.
-std::string UpToZero(std::string_view text) {
-  return std::string(text.substr(0, text.find('\0')));
-}
+std::string UpToZero(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
 
 void ReadLine(const Line& row, std::string_view line, Settings& s) {
   if (row.kind == Kind::kRest) {
@@ -265,13 +263,20 @@ WindowRect DefaultWindowRect(std::int32_t desktop_width, std::int32_t desktop_he
 
 std::uint32_t* HtmlColor(Settings& s, int index) {
   switch (index) {
-    case 0: return &s.html_page_bg_color;
-    case 1: return &s.html_header_color;
-    case 2: return &s.html_primary_row_color;
-    case 3: return &s.html_alternate_row_color;
-    case 4: return &s.html_font_color;
-    case 5: return &s.html_header_font_color;
-    default: return nullptr;
+    case 0:
+      return &s.html_page_bg_color;
+    case 1:
+      return &s.html_header_color;
+    case 2:
+      return &s.html_primary_row_color;
+    case 3:
+      return &s.html_alternate_row_color;
+    case 4:
+      return &s.html_font_color;
+    case 5:
+      return &s.html_header_font_color;
+    default:
+      return nullptr;
   }
 }
 
@@ -362,10 +367,10 @@ Status SaveSettings(const std::string& folder, const Settings& s,
   if (WriteTextFileAtomically(path, SettingsText(s, resolve), &error, FileAccess::kOwnerOnly)) {
     return {};
   }
-  return Status::Refused(
-      path, {"The settings of this run could not be saved.\n\n" + error, "Scorewick",
-             MessageIcon::kExclamation},
-      error);
+  return Status::Refused(path,
+                         {"The settings of this run could not be saved.\n\n" + error, "Scorewick",
+                          MessageIcon::kExclamation},
+                         error);
 }
 
 }  // namespace scorewick::app

@@ -56,7 +56,7 @@ struct Settings {
   std::uint32_t lineup_highlight_color = 0xFFFF00;
   std::uint32_t lineup_second_color = 0xFFFFFF;
   std::uint32_t lineup_text_color = 0;
-  std::uint32_t hit_to_line_color = 0xFF0000;   // 15
+  std::uint32_t hit_to_line_color = 0xFF0000;  // 15
   std::uint32_t pitch_current_ball_color = 0x9696FF;
   std::uint32_t pitch_strike_ball_color = 0x80FFFF;
   std::uint32_t pitch_not_strike_ball_color = 0xFFFF80;
@@ -89,8 +89,8 @@ struct Settings {
 // The six HTML colours in the order the Options dialog lists them, and
 // their defaults.
 inline constexpr int kHtmlColorCount = 6;
-inline constexpr std::uint32_t kDefaultHtmlColors[kHtmlColorCount] = {
-    0xDFFFFD, 0x804000, 0xFFFFFF, 0xEEEEEE, 0x000000, 0xFFFFFF};
+inline constexpr std::uint32_t kDefaultHtmlColors[kHtmlColorCount] = {0xDFFFFD, 0x804000, 0xFFFFFF,
+                                                                      0xEEEEEE, 0x000000, 0xFFFFFF};
 std::uint32_t* HtmlColor(Settings& settings, int index);
 
 // Settings as the program starts: every default, with the window centred
@@ -128,6 +128,6 @@ void LoadSettings(const std::string& folder, Settings& settings);
 // says so ("The settings of this run could not be saved.") with the file
 // and the reason; the program shows it as it ends.
 Status SaveSettings(const std::string& folder, const Settings& settings,
-                  const SystemColorResolver& resolve = ClassicSystemColor);
+                    const SystemColorResolver& resolve = ClassicSystemColor);
 
 }  // namespace scorewick::app

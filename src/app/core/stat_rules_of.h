@@ -9,7 +9,9 @@ namespace scorewick::app {
 // A rule of 0 or less in a damaged settings file counts by the default.
 inline StatRules StatRulesOf(const Settings& settings) {
   StatRules rules;
-  const auto positive = [](std::int32_t value, int fallback) { return value > 0 ? value : fallback; };
+  const auto positive = [](std::int32_t value, int fallback) {
+    return value > 0 ? value : fallback;
+  };
   rules.outs_per_inning = positive(settings.outs_per_inning, rules.outs_per_inning);
   rules.strikes_per_out = positive(settings.strikes_per_out, rules.strikes_per_out);
   rules.balls_per_walk = positive(settings.balls_per_walk, rules.balls_per_walk);

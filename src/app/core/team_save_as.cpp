@@ -39,7 +39,8 @@ ExportResult SaveTeamAs(Team& team, Ui& ui, const reports::HtmlStyle& style,
   if (!choice || choice->path.empty()) return ExportResult::kCancelled;
 
   static constexpr const char* kExtensions[] = {"tem", "csv", "htm"};
-  const int filter = choice->filter_index >= 1 && choice->filter_index <= 3 ? choice->filter_index : 1;
+  const int filter =
+      choice->filter_index >= 1 && choice->filter_index <= 3 ? choice->filter_index : 1;
   const std::string path = WithExtension(choice->path, kExtensions[filter - 1]);
   const TeamFileForm form = reports::SaveAsForm(path, filter);
   const ExistingFile existing = AskAboutExistingFile(path, form, ui);
@@ -64,8 +65,8 @@ ExportResult ExportAddressList(const Team& team, Ui& ui, const reports::HtmlStyl
   const TeamFileForm form = html ? TeamFileForm::kHtml : TeamFileForm::kCsv;
   const ExistingFile existing = AskAboutExistingFile(path, form, ui);
   if (existing == ExistingFile::kStop) return ExportResult::kCancelled;
-  return Written(ui, reports::WriteAddressList(path, team, html,
-                                               existing == ExistingFile::kAppend, style, Now()));
+  return Written(ui, reports::WriteAddressList(path, team, html, existing == ExistingFile::kAppend,
+                                               style, Now()));
 }
 
 }  // namespace scorewick::app

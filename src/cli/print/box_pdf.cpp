@@ -2,6 +2,7 @@
 // lines through the text printout, with the trailer naming the game.
 
 #include "cli/box_pdf.h"
+
 #include "cli/print/gui_application.h"
 #include "reports/print/list_box_out.h"
 #include "reports/print/printout.h"

@@ -49,7 +49,8 @@ app::Settings CurrentSettings() {
 // Reads the games; false (with the messages printed) when none could be.
 bool ReadGames(const AccumulateReport& report, std::size_t listed, CommandContext& ctx) {
   for (const GameRefusal& refusal : report.refusals) {
-    ctx.err << "scorewick: " << refusal.file << " left out: " << Cp1252ToUtf8(refusal.reason) << "\n";
+    ctx.err << "scorewick: " << refusal.file << " left out: " << Cp1252ToUtf8(refusal.reason)
+            << "\n";
   }
   if (report.games_read == 0 && listed > 0) {
     ctx.err << "scorewick: no game could be read\n";
@@ -87,10 +88,11 @@ bool WritePng(print::Printout& printout, const std::string& path, std::string* e
     return false;
   }
   const QByteArray& bytes = buffer.data();
-  return WriteFileAtomically(path,
-                             std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                                           static_cast<std::size_t>(bytes.size())),
-                             error);
+  return WriteFileAtomically(
+      path,
+      std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                    static_cast<std::size_t>(bytes.size())),
+      error);
 }
 
 int WritePrintout(print::Printout& printout, const Output& out, CommandContext& ctx) {
@@ -157,9 +159,12 @@ int RunPitches(const PitchRequest& r, CommandContext& ctx) {
     }
   }
   for (const std::string& kind : r.hide) {
-    if (kind == "strikes") info.show[0] = false;
-    else if (kind == "balls") info.show[1] = false;
-    else if (kind == "hits") info.show[2] = false;
+    if (kind == "strikes")
+      info.show[0] = false;
+    else if (kind == "balls")
+      info.show[1] = false;
+    else if (kind == "hits")
+      info.show[2] = false;
     else {
       ctx.err << "scorewick: --hide takes strikes, balls and hits, not \"" << kind << "\"\n";
       return kExitUsage;
@@ -187,7 +192,8 @@ int RunPitches(const PitchRequest& r, CommandContext& ctx) {
 }
 
 // The text switch, --png OUT and --pdf OUT: exactly one of them.
-void AddOutputs(CLI::App* cmd, Output& out, bool& text, const char* text_flag, const char* text_help) {
+void AddOutputs(CLI::App* cmd, Output& out, bool& text, const char* text_flag,
+                const char* text_help) {
   CLI::Option_group* group = cmd->add_option_group("output", "what to write (one of them)");
   group->add_flag(text_flag, text, text_help);
   group->add_option("--png", out.png, "PNG picture of the printed page to write");
@@ -213,7 +219,8 @@ void AddPlotCommands(CLI::App& app, CommandContext& ctx) {
   cmd->add_option("GAME", pitches->games, "game files (.gam)")->required();
   cmd->add_option("--pitcher", pitches->pitcher, "one pitcher (default: ALL PITCHERS)");
   cmd->add_option("--batter", pitches->batter, "one batter (default: ALL BATTERS)");
-  cmd->add_option("--type", pitches->type, "one pitch type, as FastBall or Slider (default: All Pitches)");
+  cmd->add_option("--type", pitches->type,
+                  "one pitch type, as FastBall or Slider (default: All Pitches)");
   cmd->add_option("--hide", pitches->hide, "kinds not shown: strikes, balls, hits")->delimiter(',');
   AddOutputs(cmd, pitches->out, pitches->summary, "--summary", "print the summary line");
   cmd->callback([&ctx, pitches] { ctx.exit_code = RunPitches(*pitches, ctx); });

@@ -14,15 +14,15 @@
 #include <memory>
 #include <ostream>
 
+#include "app/core/settings.h"
 #include "cli/command.h"
 #include "cli/output_check.h"
 #include "cli/print/gui_application.h"
 #include "cli/subcommand_group.h"
-#include "app/core/settings.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
-#include "reports/print/game_out.h"
 #include "reports/print/blank_sheets_out.h"
+#include "reports/print/game_out.h"
 #include "reports/print/phone_out.h"
 #include "reports/print/print_team.h"
 #include "reports/print/printout.h"

@@ -11,11 +11,16 @@ namespace {
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::kInformation: return QMessageBox::Information;
-    case MessageIcon::kExclamation: return QMessageBox::Warning;
-    case MessageIcon::kQuestion: return QMessageBox::Question;
-    case MessageIcon::kError: return QMessageBox::Critical;
-    case MessageIcon::kNone: break;
+    case MessageIcon::kInformation:
+      return QMessageBox::Information;
+    case MessageIcon::kExclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::kQuestion:
+      return QMessageBox::Question;
+    case MessageIcon::kError:
+      return QMessageBox::Critical;
+    case MessageIcon::kNone:
+      break;
   }
   return QMessageBox::NoIcon;
 }

@@ -33,9 +33,10 @@ struct OutPath {
   QPointF from;
   QPointF to;
 };
-constexpr OutPath kOutPaths[4] = {
-    {kHomePlate, {100, 100}}, {kFirstBase, {89, 77}}, {kSecondBase, {66, 88}},
-    {kThirdBase, {76, 110}}};
+constexpr OutPath kOutPaths[4] = {{kHomePlate, {100, 100}},
+                                  {kFirstBase, {89, 77}},
+                                  {kSecondBase, {66, 88}},
+                                  {kThirdBase, {76, 110}}};
 
 }  // namespace
 
@@ -173,15 +174,14 @@ void AtBatMarks::DrawCount(QPainter& painter, const AT_BAT& ab) const {
   for (const reports::CountCell& cell : reports::CountCells(ab)) {
     const int column = cell.strike ? kStrikeColumnLeft : kBallColumnLeft;
     const QPointF top_left = Point(QPointF(column, cell.row * kCountRowHeight));
-    const QPointF bottom_right = Point(QPointF(column + kCountColumnWidth,
-                                               (cell.row + 1) * kCountRowHeight));
+    const QPointF bottom_right =
+        Point(QPointF(column + kCountColumnWidth, (cell.row + 1) * kCountRowHeight));
     const QRectF rect(top_left, QPointF(bottom_right.x() + 2, bottom_right.y()));
     painter.fillRect(rect, kCountCellGrey);
     if (cell.pitch > 0) {
       painter.setPen(Qt::black);
       const QString number = QString::number(cell.pitch);
-      DrawTextAt(painter,
-                 static_cast<int>(rect.center().x()) - TextWidth(painter, number) / 2,
+      DrawTextAt(painter, static_cast<int>(rect.center().x()) - TextWidth(painter, number) / 2,
                  static_cast<int>(rect.top()) + 1, number);
     }
   }

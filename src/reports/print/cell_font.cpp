@@ -24,7 +24,8 @@ QFont CellFont(const CellFontRequest& request, const QPaintDevice* device) {
   // measurement is the same on every device.
   const QFontMetricsF reference(font, device);
   const double cell = reference.ascent() + reference.descent();
-  const int pixels = std::max(1, static_cast<int>(std::lround(request.height * kReferencePixels / cell)));
+  const int pixels =
+      std::max(1, static_cast<int>(std::lround(request.height * kReferencePixels / cell)));
   font.setPixelSize(pixels);
   if (request.width > 0) {
     const QFontMetricsF sized(font, device);
@@ -47,8 +48,7 @@ QFont SansFont(int height, const QPaintDevice* device, bool italic, bool bold) {
 }
 
 int WidthOfW(const QFont& font, const QPaintDevice* device) {
-  return static_cast<int>(std::lround(
-      QFontMetricsF(font, device).horizontalAdvance(QChar('W'))));
+  return static_cast<int>(std::lround(QFontMetricsF(font, device).horizontalAdvance(QChar('W'))));
 }
 
 int HeightOfW(const QFont& font, const QPaintDevice* device) {

@@ -126,8 +126,9 @@ QString TGameOut::Title(QPainter& painter, QSize size, int page) const {
   painter.setFont(SansFont(size.width() / 50, painter.device()));
   const QString date =
       QString("%1/%2/%3").arg(header_date_.month).arg(header_date_.day).arg(header_date_.year);
-  const int ends = margin + TextWidth(painter, "  ") +
-                   std::max(TextWidth(painter, QString("Page %1").arg(page)), TextWidth(painter, date));
+  const int ends =
+      margin + TextWidth(painter, "  ") +
+      std::max(TextWidth(painter, QString("Page %1").arg(page)), TextWidth(painter, date));
   const int room = size.width() - 2 * ends;
   QString visitor = Text(game_.visitor.team_name.view());
   QString home = Text(game_.home.team_name.view());
@@ -150,8 +151,8 @@ TGameOut::Head TGameOut::DrawHead(QPainter& painter, QSize size, int page, const
   head.M = 5 * WidthOfW(head.large, device);
   DrawCreditLine(painter, size);
   painter.setFont(head.large);
-  const int y = DrawPageHeader(painter, size, page, Title(painter, size, page), header_date_) +
-                head.L / 2;
+  const int y =
+      DrawPageHeader(painter, size, page, Title(painter, size, page), header_date_) + head.L / 2;
   DrawCentredIn(painter, line, 0, size.width(), y);
   head.next_y = y + head.L;
   return head;
@@ -193,8 +194,8 @@ void TGameOut::PrintSidePage(QPainter& painter, const SheetPageSpec& spec, QSize
 
   painter.setFont(head.large);
   const std::vector<QString> footer = FooterLines(painter, spec.home, size.width() - 2 * head.M);
-  const int bottom = head.L / 2 + static_cast<int>(footer.size()) * head.L +
-                     CreditLineReserve(size, device);
+  const int bottom =
+      head.L / 2 + static_cast<int>(footer.size()) * head.L + CreditLineReserve(size, device);
   geometry_ = LayOutSheet(size, spec.columns_sized, sheet.rows, device, top, bottom);
   geometry_.columns = std::min(geometry_.columns, spec.column_count);
   const SheetGeometry& g = geometry_;
@@ -258,17 +259,18 @@ void TGameOut::DrawColumns(QPainter& painter, const SideSheet& sheet, const Shee
     DrawCentredIn(painter, QString("Inning %1").arg(column.inning + 1), caption.left(),
                   caption.right(), caption.top() + (g.L - g.s) / 2);
 
-    const HALF_INNING& half = game_.innings[static_cast<std::size_t>(column.inning)].half(!sheet.home);
+    const HALF_INNING& half =
+        game_.innings[static_cast<std::size_t>(column.inning)].half(!sheet.home);
     for (int row = 0; row < g.rows; ++row) {
       const int at_bat = column.at_bats[static_cast<std::size_t>(row)];
       if (at_bat < 0) continue;
       marks.Draw(painter, g.box(row, c).topLeft(), half.at_bats[static_cast<std::size_t>(at_bat)]);
     }
     if (column.pass == 0 && column.played) {
-      DrawTotalsLines(painter, g, c,
-                      {QString("Runs: %1").arg(half.runs), QString("Hits: %1").arg(half.hits),
-                       QString("Errors: %1").arg(half.errors),
-                       QString("LOB: %1").arg(half.left_on_base)});
+      DrawTotalsLines(
+          painter, g, c,
+          {QString("Runs: %1").arg(half.runs), QString("Hits: %1").arg(half.hits),
+           QString("Errors: %1").arg(half.errors), QString("LOB: %1").arg(half.left_on_base)});
     }
   }
 }

@@ -44,7 +44,9 @@ QString CreditLineText() {
          FromView(reports::kMakerWebAddress);
 }
 
-void DrawCreditLine(QPainter& painter, QSize page) { DrawCreditLine(painter, page, CreditLineText()); }
+void DrawCreditLine(QPainter& painter, QSize page) {
+  DrawCreditLine(painter, page, CreditLineText());
+}
 
 void DrawCreditLine(QPainter& painter, QSize page, const QString& text) {
   const QFont previous = painter.font();

@@ -4,9 +4,7 @@
 
 namespace scorewick::print {
 
-QSize PagedDeviceTarget::PageSize() const {
-  return QSize(device_.width(), device_.height());
-}
+QSize PagedDeviceTarget::PageSize() const { return QSize(device_.width(), device_.height()); }
 
 QPainter* PagedDeviceTarget::BeginPage() {
   if (!started_) {

@@ -11,8 +11,8 @@ namespace scorewick::print {
 TPhoneOut::TPhoneOut(const Team& team) {
   for (int i = 0; i < team.count(); ++i) blocks_.push_back(reports::AddressBlock(team, i));
   const std::string name = team.team_name.str();
-  title_ = FromCp1252(name.empty() ? std::string("Address/Phone List")
-                                   : name + " Address/Phone List");
+  title_ =
+      FromCp1252(name.empty() ? std::string("Address/Phone List") : name + " Address/Phone List");
 }
 
 void TPhoneOut::BeginPrinting() {

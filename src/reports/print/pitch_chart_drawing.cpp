@@ -8,9 +8,12 @@ namespace scorewick::print {
 
 QColor KindColor(const PitchColors& colors, PitchKind kind) {
   switch (kind) {
-    case PitchKind::kStrike: return ColorFromColorRef(colors.strike);
-    case PitchKind::kBall: return ColorFromColorRef(colors.ball);
-    case PitchKind::kHit: break;
+    case PitchKind::kStrike:
+      return ColorFromColorRef(colors.strike);
+    case PitchKind::kBall:
+      return ColorFromColorRef(colors.ball);
+    case PitchKind::kHit:
+      break;
   }
   return ColorFromColorRef(colors.hit);
 }
@@ -27,14 +30,16 @@ void DrawPitchZones(QPainter& painter, const PitcherInfo& info, const PitchColor
   painter.drawImage(QRect(right_origin, size), zone);
   for (const PlotPitch* pitch : info.Shown()) {
     const QPoint origin = pitch->right_picture ? right_origin : left_origin;
-    const QPointF centre(origin.x() + pitch->location.x * scale, origin.y() + pitch->location.y * scale);
+    const QPointF centre(origin.x() + pitch->location.x * scale,
+                         origin.y() + pitch->location.y * scale);
     DrawBallMarker(painter, centre, scale, KindColor(colors, pitch->kind));
   }
 }
 
 PitchPrintout::PitchPrintout(const PitcherInfo& info, PitchColors colors)
-    : PlotPrintout(FromCp1252(info.pitcher_filter) + " (P) vs. " + FromCp1252(info.batter_filter) + " (B)",
-                   "Using game files :", info.file_names()),
+    : PlotPrintout(
+          FromCp1252(info.pitcher_filter) + " (P) vs. " + FromCp1252(info.batter_filter) + " (B)",
+          "Using game files :", info.file_names()),
       info_(info),
       colors_(colors) {}
 
@@ -42,7 +47,8 @@ int PitchPrintout::DrawPlot(QPainter& painter, int left, int right, int top, int
   const int width = right - left;
   // Two pictures with a picture's width between them, no taller than
   // half the page.
-  const int scale = std::max(1, std::min(width / (3 * kZoneWidth), painter.device()->height() / (2 * kZoneHeight)));
+  const int scale = std::max(
+      1, std::min(width / (3 * kZoneWidth), painter.device()->height() / (2 * kZoneHeight)));
   const int w = kZoneWidth * scale;
   const QPoint left_origin(left + (width - 3 * w) / 2, top);
   const QPoint right_origin(left_origin.x() + 2 * w, top);

@@ -9,12 +9,16 @@
 
 namespace scorewick::print {
 
-PlotPrintout::PlotPrintout(QString title, QString files_heading, std::vector<std::string> game_files)
-    : title_(std::move(title)), files_heading_(std::move(files_heading)), game_files_(std::move(game_files)) {}
+PlotPrintout::PlotPrintout(QString title, QString files_heading,
+                           std::vector<std::string> game_files)
+    : title_(std::move(title)),
+      files_heading_(std::move(files_heading)),
+      game_files_(std::move(game_files)) {}
 
 QString PlotPrintout::CreditText() {
   return "This page was created using " +
-         QString::fromLatin1(reports::kMakerName.data(), static_cast<qsizetype>(reports::kMakerName.size()));
+         QString::fromLatin1(reports::kMakerName.data(),
+                             static_cast<qsizetype>(reports::kMakerName.size()));
 }
 
 void PlotPrintout::PrintPage(QPainter& painter, int page, QSize size) {
@@ -40,9 +44,11 @@ void PlotPrintout::PrintPage(QPainter& painter, int page, QSize size) {
     y += line;
   }
   for (; file < game_files_.size() && y + line <= bottom; ++file, y += line) {
-    DrawTextAt(painter, left + 2 * WidthOfW(text, painter.device()), y, FromCp1252(game_files_[file]));
+    DrawTextAt(painter, left + 2 * WidthOfW(text, painter.device()), y,
+               FromCp1252(game_files_[file]));
   }
-  if (first_file_on_page_.size() == static_cast<std::size_t>(page)) first_file_on_page_.push_back(file);
+  if (first_file_on_page_.size() == static_cast<std::size_t>(page))
+    first_file_on_page_.push_back(file);
   DrawCreditLine(painter, size, CreditText());
 }
 

@@ -14,11 +14,10 @@ QPageLayout::Orientation ToQt(int orientation) {
 
 }  // namespace
 
-TemporaryPrinterOrientation::TemporaryPrinterOrientation(QPagedPaintDevice& device,
-                                                         int orientation)
+TemporaryPrinterOrientation::TemporaryPrinterOrientation(QPagedPaintDevice& device, int orientation)
     : device_(device),
       previous_(device.pageLayout().orientation() == QPageLayout::Landscape ? kLandscape
-                                                                           : kPortrait) {
+                                                                            : kPortrait) {
   device_.setPageOrientation(ToQt(orientation));
 }
 

@@ -38,8 +38,8 @@ class RecordingPaintEngine : public QPaintEngine {
     for (int i = 0; i < count; ++i) page().shapes.push_back(transform_.mapRect(rects[i]));
   }
   void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
-    page().shapes.push_back(transform_.map(QPolygonF(QList<QPointF>(points, points + count)))
-                                .boundingRect());
+    page().shapes.push_back(
+        transform_.map(QPolygonF(QList<QPointF>(points, points + count))).boundingRect());
   }
   void drawPath(const QPainterPath& path) override {
     page().shapes.push_back(transform_.map(path).boundingRect());
@@ -68,18 +68,27 @@ class RecordingPaintDevice : public QPaintDevice {
  protected:
   int metric(PaintDeviceMetric metric) const override {
     switch (metric) {
-      case PdmWidth: return size_.width();
-      case PdmHeight: return size_.height();
-      case PdmWidthMM: return static_cast<int>(size_.width() * 25.4 / dpi_);
-      case PdmHeightMM: return static_cast<int>(size_.height() * 25.4 / dpi_);
-      case PdmNumColors: return 0x7FFFFFFF;
-      case PdmDepth: return 32;
+      case PdmWidth:
+        return size_.width();
+      case PdmHeight:
+        return size_.height();
+      case PdmWidthMM:
+        return static_cast<int>(size_.width() * 25.4 / dpi_);
+      case PdmHeightMM:
+        return static_cast<int>(size_.height() * 25.4 / dpi_);
+      case PdmNumColors:
+        return 0x7FFFFFFF;
+      case PdmDepth:
+        return 32;
       case PdmDpiX:
       case PdmDpiY:
       case PdmPhysicalDpiX:
-      case PdmPhysicalDpiY: return dpi_;
-      case PdmDevicePixelRatio: return 1;
-      case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+      case PdmPhysicalDpiY:
+        return dpi_;
+      case PdmDevicePixelRatio:
+        return 1;
+      case PdmDevicePixelRatioScaled:
+        return static_cast<int>(devicePixelRatioFScale());
     }
     return 0;
   }

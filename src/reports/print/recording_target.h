@@ -27,7 +27,7 @@ struct RecordedPage {
   std::vector<RecordedText> texts;
   std::vector<QRectF> pictures;  // where pixmaps and images were drawn
   std::vector<QLineF> lines;
-  std::vector<QRectF> shapes;    // rectangles, and the bounds of polygons and paths
+  std::vector<QRectF> shapes;  // rectangles, and the bounds of polygons and paths
 
   // The texts in drawing order, one string each.
   QStringList Texts() const;

@@ -51,8 +51,7 @@ SheetGeometry LayOutSheet(QSize page, int columns, int rows, const QPaintDevice*
     BoxSizes(g);
   }
   g.columns = 0;
-  while (g.columns < columns && g.box_width > 0 &&
-         g.column_left(g.columns + 1) <= w - g.M) {
+  while (g.columns < columns && g.box_width > 0 && g.column_left(g.columns + 1) <= w - g.M) {
     ++g.columns;
   }
   return g;

@@ -38,7 +38,8 @@ QFont TitleFont() {
 QImage LoadFieldPicture(const std::string& folder) {
   QImage picture;
   const QString path = QString::fromStdString(folder) + "/FieldNoBags.bmp";
-  if (!folder.empty() && QFile::exists(path) && picture.load(path) && !picture.isNull()) return picture;
+  if (!folder.empty() && QFile::exists(path) && picture.load(path) && !picture.isNull())
+    return picture;
   return DrawFieldWithoutBases();
 }
 
@@ -79,13 +80,15 @@ void DrawSprayChart(QPainter& painter, const ScatterInfo& info, const QImage& fi
   painter.setFont(label);
   DrawSprayFields(painter, info, field, origins, 1);
   const QString shares = QString::fromStdString(SpraySharesLine(ComputeSprayShares(info)));
-  DrawTextAt(painter, (width - TextWidth(painter, shares)) / 2, kFieldsTop + field.height() + 22, shares);
+  DrawTextAt(painter, (width - TextWidth(painter, shares)) / 2, kFieldsTop + field.height() + 22,
+             shares);
   painter.restore();
 }
 
 SprayPrintout::SprayPrintout(const ScatterInfo& info, QImage field)
-    : PlotPrintout(FromCp1252(info.batter_filter) + " (B) vs. " + FromCp1252(info.pitcher_filter) + " (P)",
-                   "Plots computed using the following files :", info.file_names()),
+    : PlotPrintout(
+          FromCp1252(info.batter_filter) + " (B) vs. " + FromCp1252(info.pitcher_filter) + " (P)",
+          "Plots computed using the following files :", info.file_names()),
       info_(info),
       field_(std::move(field)) {}
 

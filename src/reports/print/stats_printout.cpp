@@ -12,7 +12,8 @@
 namespace scorewick::print {
 
 int PrintStatsSections(const std::vector<reports::TextSection>& sections, const std::string& title,
-                       const std::vector<std::string>& game_files, int page_width, PageTarget& target) {
+                       const std::vector<std::string>& game_files, int page_width,
+                       PageTarget& target) {
   int pages = 0;
   for (std::size_t i = 0; i < sections.size(); ++i) {
     TListBoxOut out(sections[i], title);
@@ -34,7 +35,8 @@ bool PrintStatsToPdf(const std::vector<reports::TextSection>& sections, const st
   {
     QPdfWriter writer(&buffer);
     writer.setResolution(1200);
-    writer.setPageLayout(DefaultPdfLayout(landscape ? QPageLayout::Landscape : QPageLayout::Portrait));
+    writer.setPageLayout(
+        DefaultPdfLayout(landscape ? QPageLayout::Landscape : QPageLayout::Portrait));
     writer.setTitle(QString::fromStdString(title));
     writer.setCreator("Brixley Scorewick");
     PagedDeviceTarget target(writer);

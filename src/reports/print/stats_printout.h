@@ -18,7 +18,8 @@ class PageTarget;
 // the last ends with the list of game files.  Returns the pages printed,
 // or -1 when the device failed.
 int PrintStatsSections(const std::vector<reports::TextSection>& sections, const std::string& title,
-                       const std::vector<std::string>& game_files, int page_width, PageTarget& target);
+                       const std::vector<std::string>& game_files, int page_width,
+                       PageTarget& target);
 
 // title: "Statistics for ..." (StatsPrintTitle).  The font is sized so
 // that page_width characters fill the page width; the last section ends

@@ -17,9 +17,10 @@ QImage DrawZonePicture() {
   p.setPen(QPen(QColor(90, 90, 90), 1));
   p.setBrush(Qt::white);
   const double plate_top = kZoneBottom + 30;
-  p.drawPolygon(QPolygonF({QPointF(zone.left(), plate_top), QPointF(zone.right(), plate_top),
-                           QPointF(zone.right(), plate_top + 5), QPointF(zone.center().x(), plate_top + 11),
-                           QPointF(zone.left(), plate_top + 5)}));
+  p.drawPolygon(
+      QPolygonF({QPointF(zone.left(), plate_top), QPointF(zone.right(), plate_top),
+                 QPointF(zone.right(), plate_top + 5), QPointF(zone.center().x(), plate_top + 11),
+                 QPointF(zone.left(), plate_top + 5)}));
   // The batter's boxes either side of the plate.
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(150, 150, 150), 1));

@@ -9,11 +9,11 @@
 #include <sstream>
 
 #include "cli/command.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
 #include "support/run_cli.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
-#include "records/game_file.h"
-#include "records/team_file.h"
 
 namespace scorewick::cli {
 namespace {
@@ -29,9 +29,10 @@ class HandheldCliTest : public ::testing::Test {
     for (const char* d : {"sync/Alex", "sync/Robin", "dev1", "dev2"}) {
       fs::create_directories(dir_ / d);
     }
-    std::ofstream(dir_ / "partners") << "[one]\nDisplayName=Coach PPC\nSyncFolder="
-                                     << (dir_ / "dev1").string() << "\n[two]\nDisplayName=Spare\n"
-                                     << "SyncFolder=" << (dir_ / "dev2").string() << "\n";
+    std::ofstream(dir_ / "partners")
+        << "[one]\nDisplayName=Coach PPC\nSyncFolder=" << (dir_ / "dev1").string()
+        << "\n[two]\nDisplayName=Spare\n"
+        << "SyncFolder=" << (dir_ / "dev2").string() << "\n";
     Team team;
     team.team_name.set("Harbor Hawks");
     ASSERT_TRUE(SaveTeam(P("Hawks.tem"), team));
@@ -79,8 +80,8 @@ TEST_F(HandheldCliTest, PalmUsersAndInstall) {
 
 TEST_F(HandheldCliTest, PalmExportInstallsAndImportReadsTheBackupFolder) {
   testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", P("sync"));
-  RunResult refused =
-      RunCli({"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", "Kim"});
+  RunResult refused = RunCli(
+      {"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", "Kim"});
   EXPECT_EQ(refused.code, kExitRefused);
   EXPECT_FALSE(fs::exists(P("Hawks.pdb")));
 

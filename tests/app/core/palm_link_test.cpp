@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/scripted_ui.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
-#include "platform/scripted_ui.h"
 
 namespace scorewick::app {
 namespace {
@@ -53,7 +53,8 @@ TEST_F(PalmLinkTest, TheOnlyUserIsChosenWithoutAsking) {
   EXPECT_TRUE(InstallFileToPalm(services_, file));
   EXPECT_TRUE(picker_lists_.empty());
   ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0].text, "Opener.pdb should be available on your Palm after your next HotSync");
+  EXPECT_EQ(ui_.messages[0].text,
+            "Opener.pdb should be available on your Palm after your next HotSync");
   EXPECT_EQ(ui_.messages[0].caption, "Palm Companion File Successfully Installed");
   EXPECT_EQ(ui_.messages[0].icon, MessageIcon::kNone);
   std::ifstream queued(dir_ / "sync" / "Pat Lee" / "Install" / "Opener.pdb", std::ios::binary);
@@ -108,9 +109,8 @@ TEST_F(PalmLinkTest, OnlyPalmDatabasesAndApplicationsAreQueued) {
   const struct {
     const char* name;
     bool queued;
-  } cases[] = {{"Hawks.tem", false}, {"game-001.gam", false}, {"notes.txt", false},
-               {"pdb", false},       {"Hawks.PDB", true},     {"App.prc", true},
-               {"Clip.pqa", true}};
+  } cases[] = {{"Hawks.tem", false}, {"game-001.gam", false}, {"notes.txt", false}, {"pdb", false},
+               {"Hawks.PDB", true},  {"App.prc", true},       {"Clip.pqa", true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ui_.messages.clear();

@@ -5,12 +5,12 @@
 
 #include "app/core/pocket_pc_commands.h"
 #include "app/core/pocket_pc_partners.h"
-#include "support/scoped_env.h"
-#include "support/temp_dir.h"
 #include "platform/scripted_ui.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
 
 namespace scorewick::app {
 namespace {
@@ -49,8 +49,8 @@ class PocketPcTest : public ::testing::Test {
   void WritePartners(int devices) {
     std::ofstream out(partners_);
     for (int i = 1; i <= devices; ++i) {
-      out << "[dev" << i << "]\nDisplayName=Device " << i << "\nSyncFolder="
-          << (dir_ / ("dev" + std::to_string(i))).string() << "\n";
+      out << "[dev" << i << "]\nDisplayName=Device " << i
+          << "\nSyncFolder=" << (dir_ / ("dev" + std::to_string(i))).string() << "\n";
     }
   }
   std::string P(const std::string& relative) { return (dir_ / relative).string(); }

@@ -1,15 +1,14 @@
 #include "app/core/settings.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <set>
 
 #include "app/core/password_scramble.h"
-#include "support/temp_dir.h"
 #include "records/file_io.h"
+#include "support/temp_dir.h"
 
 namespace scorewick::app {
 namespace {
@@ -49,7 +48,8 @@ TEST(SettingsFile, WritesTheFortyLabelledLinesInOrder) {
   Settings s = DefaultSettings(800, 600, "/start");
   const std::string text = SettingsText(s);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 40);
-  EXPECT_TRUE(text.starts_with("Top, Left       : 40,99\nBottom, Right   : 560,701\nSound Is On: 1\n"));
+  EXPECT_TRUE(
+      text.starts_with("Top, Left       : 40,99\nBottom, Right   : 560,701\nSound Is On: 1\n"));
   EXPECT_NE(text.find("\nRecord 'Hit To' Data: 1\nPrompt for Inning Advance: 0\n"),
             std::string::npos);
   EXPECT_NE(text.find("\nPitch Data Hit Ball Color: 255\nHTML Page BG Color: 14680061\n"),
@@ -58,9 +58,10 @@ TEST(SettingsFile, WritesTheFortyLabelledLinesInOrder) {
             std::string::npos);
   EXPECT_NE(text.find("\nServer Name: \nUser Name: \nPassword: \nUpload Dir: \nTime Delay: 60\n"),
             std::string::npos);
-  EXPECT_TRUE(text.ends_with("LL Pitching Rules: 0\nDisplay Fielders Color: 0\n"
-                             "Display Runners Color: 0\nHTML Use Bkground: 0\n"
-                             "HTML Bkground Image: \n"));
+  EXPECT_TRUE(
+      text.ends_with("LL Pitching Rules: 0\nDisplay Fielders Color: 0\n"
+                     "Display Runners Color: 0\nHTML Use Bkground: 0\n"
+                     "HTML Bkground Image: \n"));
 }
 
 TEST(SettingsFile, OlderFileThatStopsAfterLine36) {
@@ -168,8 +169,7 @@ TEST(SettingsFile, SubstitutionTableHasDisjointPairsWithoutBlanks) {
 TEST(SettingsFile, SystemColoursAreWrittenAsTheirPresentValue) {
   Settings s = DefaultSettings(800, 600, "/start");
   s.html_header_color = 0x80000005;  // the window colour
-  const std::string text =
-      SettingsText(s, [](int index) { return index == 5 ? 0x00ABCDEFu : 0u; });
+  const std::string text = SettingsText(s, [](int index) { return index == 5 ? 0x00ABCDEFu : 0u; });
   EXPECT_NE(text.find("HTML Header Color: 11259375\n"), std::string::npos);
   Settings loaded = DefaultSettings(800, 600, "/start");
   ReadSettingsText(text, loaded);

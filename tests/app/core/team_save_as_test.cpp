@@ -73,12 +73,12 @@ TEST_F(SaveTeamAsTest, TeamFileFilterWithCsvNameWritesATeamFile) {
 
 TEST_F(SaveTeamAsTest, AppendWritesALineFeedAndASecondBlock) {
   const std::string path = Choose("hawks.csv", 2);
-  ASSERT_TRUE(WriteTextFileAtomically(path, "Owls\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n",
-                                      nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(
+      path, "Owls\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n", nullptr));
   ui.yes_no_answers.push_back(true);  // append
   EXPECT_EQ(Save(), ExportResult::kWritten);
-  EXPECT_EQ(Read(path), "Owls\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n\n" +
-                            TeamCsvText(team));
+  EXPECT_EQ(Read(path),
+            "Owls\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n\n" + TeamCsvText(team));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "This file already exists.  Would you like to append to it?");
   EXPECT_TRUE(ui.messages[0].question);
@@ -130,7 +130,8 @@ TEST_F(SaveTeamAsTest, AFailedSaveIsReported) {
 TEST_F(SaveTeamAsTest, AddressListExportFollowsTheSameRules) {
   ui.file_answers.push_back(FileChoice{dir.Path("phones"), 2});
   EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, dir.Path("")), ExportResult::kWritten);
-  EXPECT_EQ(Read(dir.Path("phones.htm")).rfind("<HTML><HEAD><TITLE>Brixley Scorewick Address/Phone List", 0),
+  EXPECT_EQ(Read(dir.Path("phones.htm"))
+                .rfind("<HTML><HEAD><TITLE>Brixley Scorewick Address/Phone List", 0),
             0u);
   ui.file_answers.push_back(FileChoice{dir.Path("phones.csv"), 1});
   EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, dir.Path("")), ExportResult::kWritten);

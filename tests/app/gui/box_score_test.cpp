@@ -57,7 +57,8 @@ class BoxScoreTest : public QObject {
 
  private slots:
   void cleanup() {
-    BoxScoreRun() = {[](BoxGameSelection& d) { return d.exec(); }, [](BoxScoreDialog& d) { return d.exec(); }};
+    BoxScoreRun() = {[](BoxGameSelection& d) { return d.exec(); },
+                     [](BoxScoreDialog& d) { return d.exec(); }};
   }
 
   void selectGameListsGamesAndFoldersAndPreviewsTheTeams() {
@@ -74,7 +75,8 @@ class BoxScoreTest : public QObject {
     Select(list, "nine.gam");
     QCOMPARE(Find<QLabel>(&d, "preview")->text(), QString("Gulls\nvs\nHawks"));
     Select(list, "old.gam");
-    QCOMPARE(Find<QLabel>(&d, "preview")->text(), QString("Gulls\nvs\nHawks\n(Version 1.7 Format)"));
+    QCOMPARE(Find<QLabel>(&d, "preview")->text(),
+             QString("Gulls\nvs\nHawks\n(Version 1.7 Format)"));
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     scorewick::testing::SaveScreenshot(&d, "select_game");
@@ -85,8 +87,9 @@ class BoxScoreTest : public QObject {
     QVERIFY(d.path().empty());
     QCOMPARE(f.ui.messages.size(), std::size_t{1});
     QCOMPARE(f.ui.messages[0].caption, std::string("Incompatible Game Format"));
-    QCOMPARE(f.ui.messages[0].text,
-             std::string("old.gam\n\nCannot use Game until Converted to 3.0 Format\n(See Help File)"));
+    QCOMPARE(
+        f.ui.messages[0].text,
+        std::string("old.gam\n\nCannot use Game until Converted to 3.0 Format\n(See Help File)"));
 
     // Double-clicking a folder enters it; a game is taken as with OK.
     emit list->itemActivated(list->findItems("[season]", Qt::MatchExactly).front());

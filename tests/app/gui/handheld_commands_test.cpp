@@ -30,8 +30,8 @@ void WriteDevices(testing::GuiFixture& f, int count) {
   std::ofstream out(f.Path("partners"));
   for (int i = 1; i <= count; ++i) {
     f.MakeFolder("device" + std::to_string(i));
-    out << "[d" << i << "]\nDisplayName=Device " << i << "\nSyncFolder="
-        << f.Path("device" + std::to_string(i)) << "\n";
+    out << "[d" << i << "]\nDisplayName=Device " << i
+        << "\nSyncFolder=" << f.Path("device" + std::to_string(i)) << "\n";
   }
 }
 
@@ -88,7 +88,8 @@ class HandheldCommandsTest : public QObject {
     QCOMPARE(f.ui.messages.size(), size_t(1));
     QCOMPARE(f.ui.messages[0].caption, std::string("Select Palm User"));
     for (const char* user : {"Alex", "Blair", "Casey"}) {
-      QVERIFY(!std::filesystem::exists(f.Path(std::string("sync/") + user + "/Install/Tigers.pdb")));
+      QVERIFY(
+          !std::filesystem::exists(f.Path(std::string("sync/") + user + "/Install/Tigers.pdb")));
     }
 
     // Choosing the second user queues the file for that user.
@@ -179,7 +180,6 @@ class HandheldCommandsTest : public QObject {
     QCOMPARE(f.ui.file_requests[0].initial_folder, std::string());
     QCOMPARE(f.ui.file_requests[0].filter, std::string("Palm Game File (*.pdb)|*.pdb|"));
   }
-
 
   void pocketPcExportWithOneDeviceAsksNothing() {
     testing::GuiFixture f;

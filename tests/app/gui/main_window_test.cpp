@@ -65,8 +65,9 @@ class MainWindowTest : public QObject {
     f.CloseWindow();
     std::string text;
     QVERIFY(ReadWholeTextFile(f.session.start_folder + "/scwk.ini", text, nullptr));
-    QVERIFY(text.starts_with("Top, Left       : 35,60\nBottom, Right   : 435,660\n"
-                             "Sound Is On: 0\n"));
+    QVERIFY(
+        text.starts_with("Top, Left       : 35,60\nBottom, Right   : 435,660\n"
+                         "Sound Is On: 0\n"));
     QCOMPARE(std::count(text.begin(), text.end(), '\n'), 40);
   }
 
@@ -82,28 +83,30 @@ class MainWindowTest : public QObject {
   void menuStructureAndCommands() {
     testing::GuiFixture f;
     MainWindow& w = f.Window();
-    QCOMPARE(Describe(w.menuBar()->actions()),
-             QString("&File{&Team{&New...[1101] &Edit...[1102]} - "
-                     "&Print{&Game...[1121] &Blank Score Sheets...[1122]} "
-                     "P&rinter Setup...[1131] - E&xit[1133]} "
-                     "&Statistics{&Team and Player Stats...[1301] &Scatter Plots...[1302] "
-                     "&Pitching Plots...[1303] &Box Scores...[1304]} "
-                     "&Options...[1401] "
-                     "&PDA Utilities{Palm &Install{&Scorewick Companion[11842] &Other ...[11843]} "
-                     "Palm &Export{&Game to Palm ...[11844] &Team to Palm ...[11845]} "
-                     "Palm I&mport{&Game from Palm ...[11847] &Team from Palm ...[11846]} - "
-                     "Pocket PC E&xport{&Game to Pocket PC ...[11851] &Team to Pocket PC ...[11852]} "
-                     "Pocket PC Im&port{Game from Pocket PC...[11853] Team from Pocket PC ...[11854]}} "
-                     "&Help{&Index[901] - &About...[999]}"));
+    QCOMPARE(
+        Describe(w.menuBar()->actions()),
+        QString("&File{&Team{&New...[1101] &Edit...[1102]} - "
+                "&Print{&Game...[1121] &Blank Score Sheets...[1122]} "
+                "P&rinter Setup...[1131] - E&xit[1133]} "
+                "&Statistics{&Team and Player Stats...[1301] &Scatter Plots...[1302] "
+                "&Pitching Plots...[1303] &Box Scores...[1304]} "
+                "&Options...[1401] "
+                "&PDA Utilities{Palm &Install{&Scorewick Companion[11842] &Other ...[11843]} "
+                "Palm &Export{&Game to Palm ...[11844] &Team to Palm ...[11845]} "
+                "Palm I&mport{&Game from Palm ...[11847] &Team from Palm ...[11846]} - "
+                "Pocket PC E&xport{&Game to Pocket PC ...[11851] &Team to Pocket PC ...[11852]} "
+                "Pocket PC Im&port{Game from Pocket PC...[11853] Team from Pocket PC ...[11854]}} "
+                "&Help{&Index[901] - &About...[999]}"));
     QCOMPARE(w.ActionFor(kCmdExit)->shortcut(), QKeySequence("Ctrl+X"));
     QCOMPARE(w.ActionFor(kCmdHelpIndex)->shortcut(), QKeySequence(Qt::Key_F1));
-    for (int command : {kCmdPrinterSetup, kCmdExit, kCmdOptions, kCmdPalmInstallCompanion,
-                        kCmdPalmInstallOther, kCmdPpcExportGame, kCmdPpcExportTeam,
-                        kCmdPpcImportGame, kCmdPpcImportTeam, kCmdHelpIndex, kCmdAbout,
-                        kCmdToolPpcExport, kCmdToolPpcImport, kCmdNewTeam, kCmdEditTeam,
-                        kCmdToolNewTeam, kCmdToolEditTeam, kCmdPrintGame, kCmdToolPrintGame,
-                        kCmdBlankScoreSheets, kCmdBoxScores, kCmdTeamStats, kCmdToolGameStats,
-                        kCmdScatterPlots, kCmdPitchingPlots}) {
+    for (int command :
+         {kCmdPrinterSetup,     kCmdExit,          kCmdOptions,       kCmdPalmInstallCompanion,
+          kCmdPalmInstallOther, kCmdPpcExportGame, kCmdPpcExportTeam, kCmdPpcImportGame,
+          kCmdPpcImportTeam,    kCmdHelpIndex,     kCmdAbout,         kCmdToolPpcExport,
+          kCmdToolPpcImport,    kCmdNewTeam,       kCmdEditTeam,      kCmdToolNewTeam,
+          kCmdToolEditTeam,     kCmdPrintGame,     kCmdToolPrintGame, kCmdBlankScoreSheets,
+          kCmdBoxScores,        kCmdTeamStats,     kCmdToolGameStats, kCmdScatterPlots,
+          kCmdPitchingPlots}) {
       QVERIFY2(w.ActionFor(command)->isEnabled(), qPrintable(QString::number(command)));
     }
     for (int command : {kCmdPalmExportGame, kCmdPalmExportTeam, kCmdPalmImportGame,

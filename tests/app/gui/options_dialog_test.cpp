@@ -1,5 +1,7 @@
 // The Options dialog: what it shows, what OK stores, what Cancel keeps.
 
+#include "app/options_dialog.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,7 +12,6 @@
 
 #include "app/color_swatch.h"
 #include "app/core/command_ids.h"
-#include "app/options_dialog.h"
 #include "gui/support/gui_fixture.h"
 
 using namespace scorewick;
@@ -43,8 +44,8 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(Find<QSpinBox>(&d, "innings")->value(), 7);
     QVERIFY(Find<QCheckBox>(&d, "ll_rules")->isChecked());
     const QList<std::pair<const char*, std::pair<int, int>>> ranges = {
-        {"strikes", {1, 3}}, {"balls", {1, 4}}, {"outs", {1, 10}}, {"innings", {1, 9}},
-        {"body_size", {1, 20}}, {"header_size", {1, 20}}};
+        {"strikes", {1, 3}}, {"balls", {1, 4}},      {"outs", {1, 10}},
+        {"innings", {1, 9}}, {"body_size", {1, 20}}, {"header_size", {1, 20}}};
     for (const auto& [name, range] : ranges) {
       QCOMPARE(Find<QSpinBox>(&d, name)->minimum(), range.first);
       QCOMPARE(Find<QSpinBox>(&d, name)->maximum(), range.second);

@@ -64,8 +64,8 @@ class PersonalInfoTest : public QObject {
     QCOMPARE(players->columnCount(), 9);
     QCOMPARE(players->rowCount(), 3);
     const int widths[] = {90, 75, 75, 150, 100, 75, 60, 100, 100};
-    const char* titles[] = {"Name", "Phone", "Birthday", "Address", "City",
-                            "State", "Zip", "e-mail", "Note"};
+    const char* titles[] = {"Name",  "Phone", "Birthday", "Address", "City",
+                            "State", "Zip",   "e-mail",   "Note"};
     for (int c = 0; c < 9; ++c) {
       QCOMPARE(players->horizontalHeaderItem(c)->text(), QString(titles[c]));
       QCOMPARE(players->columnWidth(c), widths[c]);
@@ -138,8 +138,8 @@ class PersonalInfoTest : public QObject {
     QCOMPARE(players->item(1, 2)->text(), QString());
 
     Find<QPushButton>(&d, "clear_boxes")->click();
-    for (const char* name : {"name", "birthday", "phone", "address", "city", "state", "zip",
-                             "email", "note"}) {
+    for (const char* name :
+         {"name", "birthday", "phone", "address", "city", "state", "zip", "email", "note"}) {
       QVERIFY2(Find<QLineEdit>(&d, name)->text().isEmpty(), name);
     }
   }

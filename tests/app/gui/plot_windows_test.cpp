@@ -48,7 +48,8 @@ class PlotWindowsTest : public QObject {
 
  private slots:
   void initTestCase() {
-    for (const std::string& g : testing::WriteSampleGames(fixture_.Path("start/season"), 4)) chosen_.AddGame(g);
+    for (const std::string& g : testing::WriteSampleGames(fixture_.Path("start/season"), 4))
+      chosen_.AddGame(g);
   }
 
   void scatterListsAndRepaint() {
@@ -109,7 +110,8 @@ class PlotWindowsTest : public QObject {
     QCOMPARE(pages.size(), std::size_t{1});
     SavePage(pages.front(), "pitching_plots_printed");
     // Nothing shown: every figure stays at 0.
-    for (PitchKind kind : {PitchKind::kStrike, PitchKind::kBall, PitchKind::kHit}) w.kind_box(kind)->setChecked(false);
+    for (PitchKind kind : {PitchKind::kStrike, PitchKind::kBall, PitchKind::kHit})
+      w.kind_box(kind)->setChecked(false);
     QCOMPARE(w.figures(), (std::array<QString, 4>{" 0.00", " 0.00", " 0.00", " 0.00"}));
   }
 

@@ -225,7 +225,7 @@ class RosterEditTest : public QObject {
     RosterEditDialog d(team, session, ui, nullptr);
     Find<QListWidget>(&d, "roster")->setCurrentRow(0);
     Find<QComboBox>(&d, "order")->setCurrentIndex(3);  // Cal joins Bob in slot 3
-    d.accept();   // stores the selected player first
+    d.accept();                                        // stores the selected player first
     QCOMPARE(d.result(), int(QDialog::Rejected));
     QCOMPARE(ui.messages.size(), size_t{1});
     QCOMPARE(ui.messages[0].text,

@@ -2,6 +2,8 @@
 // heading, the layout editor and the layout files, export, print, the
 // progress of the counting, games left out, and the menu command.
 
+#include "app/stats_window.h"
+
 #include <QComboBox>
 #include <QHeaderView>
 #include <QListWidget>
@@ -22,7 +24,6 @@
 #include "app/game_chooser_dialog.h"
 #include "app/stat_table_model.h"
 #include "app/stats_commands.h"
-#include "app/stats_window.h"
 #include "gui/support/gui_fixture.h"
 #include "gui/support/stat_games.h"
 #include "records/file_io.h"
@@ -109,7 +110,8 @@ class StatsWindowTest : public QObject {
     StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     QCOMPARE(w.windowTitle(), QString("Statistics"));
-    QCOMPARE(TabTexts(Find<QTabBar>(&w, "tables")), QStringList({"Batting", "Running", "Fielding", "Pitching"}));
+    QCOMPARE(TabTexts(Find<QTabBar>(&w, "tables")),
+             QStringList({"Batting", "Running", "Fielding", "Pitching"}));
     QCOMPARE(TabTexts(Find<QTabBar>(&w, "views")),
              QStringList({QString::fromStdString(team_), "Opponents", "Combined"}));
     auto* innings = Find<QComboBox>(&w, "innings");
@@ -124,7 +126,8 @@ class StatsWindowTest : public QObject {
     QVERIFY(rows > 9);
     QCOMPARE(Cell(w, rows - 1, 0), QString("TEAM TOTALS"));
     for (int r = 1; r + 1 < rows; ++r) QVERIFY(Cell(w, r - 1, 0) <= Cell(w, r, 0));
-    QCOMPARE(RadioTexts(&w), QStringList({"Vs &RH Pitchers", "Vs &LH Pitchers", "Vs &All Pitchers"}));
+    QCOMPARE(RadioTexts(&w),
+             QStringList({"Vs &RH Pitchers", "Vs &LH Pitchers", "Vs &All Pitchers"}));
     QVERIFY(Find<QRadioButton>(&w, "split_all")->isChecked());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -136,8 +139,9 @@ class StatsWindowTest : public QObject {
       Find<QTabBar>(&w, "tables")->setCurrentIndex(t);
       QCOMPARE(int(w.table()), t);
       QCOMPARE(model->columnCount(), columns[t]);
-      QCOMPARE(RadioTexts(&w), t == 1 ? QStringList({"Vs &RH Pitchers", "Vs &LH Pitchers", "Vs &All Pitchers"})
-                                      : QStringList({"Vs &RH Batters", "Vs &LH Batters", "Vs &All Batters"}));
+      QCOMPARE(RadioTexts(&w),
+               t == 1 ? QStringList({"Vs &RH Pitchers", "Vs &LH Pitchers", "Vs &All Pitchers"})
+                      : QStringList({"Vs &RH Batters", "Vs &LH Batters", "Vs &All Batters"}));
       testing::SaveScreenshot(&w, shots[t]);
     }
 
@@ -180,7 +184,8 @@ class StatsWindowTest : public QObject {
     // Every heading fits its column; the table scrolls sideways.
     for (int i = 0; i < model->columnCount(); ++i) {
       const QString key = model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
-      QVERIFY2(header->fontMetrics().horizontalAdvance(key) + 6 <= header->sectionSize(i), qPrintable(key));
+      QVERIFY2(header->fontMetrics().horizontalAdvance(key) + 6 <= header->sectionSize(i),
+               qPrintable(key));
     }
     QVERIFY(w.list()->horizontalScrollBar()->maximum() > 0);
     testing::SaveScreenshot(&w, "stats_batting_narrow");
@@ -288,7 +293,8 @@ class StatsWindowTest : public QObject {
     const std::string csv = fixture_.Path("fielding");  // the extension is added
     fixture_.ui.file_answers.push_back(FileChoice{csv, 1});
     w.Export(StatsWindow::ExportForm::kCsv);
-    QCOMPARE(ReadText(csv + ".csv"), reports::StatsCsv(w.shown(), StatTable::kFielding, w.layout(StatTable::kFielding)));
+    QCOMPARE(ReadText(csv + ".csv"),
+             reports::StatsCsv(w.shown(), StatTable::kFielding, w.layout(StatTable::kFielding)));
 
     const std::string html = fixture_.Path("stats.htm");
     fixture_.ui.file_answers.push_back(FileChoice{html, 1});
@@ -300,7 +306,8 @@ class StatsWindowTest : public QObject {
     QCOMPARE(page.find("<HTML>"), std::size_t{0});
     QVERIFY(page.find("<HTML>", 1) == std::string::npos);
     QVERIFY(page.find("Fielding Stats") < page.find("Pitching Stats"));
-    QCOMPARE(fixture_.ui.file_requests.back().filter, std::string("HTML Page (*.htm)|*.htm;*.html|"));
+    QCOMPARE(fixture_.ui.file_requests.back().filter,
+             std::string("HTML Page (*.htm)|*.htm;*.html|"));
     w.reject();
   }
 
@@ -308,8 +315,9 @@ class StatsWindowTest : public QObject {
     StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     std::vector<PrintCall> calls;
-    w.print_runner = [&](const std::vector<reports::TextSection>& sections, const std::string& title,
-                         const std::vector<std::string>& games, int width, bool landscape) {
+    w.print_runner = [&](const std::vector<reports::TextSection>& sections,
+                         const std::string& title, const std::vector<std::string>& games, int width,
+                         bool landscape) {
       calls.push_back({sections, title, games, width, landscape});
     };
     fixture_.ui.messages.clear();
@@ -330,20 +338,26 @@ class StatsWindowTest : public QObject {
     for (const std::string& line : calls[1].sections[1]) QVERIFY(line.size() <= 50);
     QCOMPARE(calls[0].title, "Statistics for " + team_);
     QCOMPARE(calls[0].games, games_);
-    QCOMPARE(fixture_.ui.messages.size(), std::size_t{7});  // the six questions, and the refusal of 30
-    QCOMPARE(fixture_.ui.messages[3].text,
-             std::string("Sorry, your selection was too low and would not print properly.  Resetting to the "
-                         "lowest setting, 50"));
-    QCOMPARE(fixture_.ui.messages[0].text, std::string("Modify number of characters printed per page width ?"));
+    QCOMPARE(fixture_.ui.messages.size(),
+             std::size_t{7});  // the six questions, and the refusal of 30
+    QCOMPARE(
+        fixture_.ui.messages[3].text,
+        std::string(
+            "Sorry, your selection was too low and would not print properly.  Resetting to the "
+            "lowest setting, 50"));
+    QCOMPARE(fixture_.ui.messages[0].text,
+             std::string("Modify number of characters printed per page width ?"));
     QCOMPARE(fixture_.ui.messages[0].caption, std::string("Scorewick"));
-    QCOMPARE(fixture_.ui.messages[1].text, std::string("Would you like to print this report in landscape mode?"));
+    QCOMPARE(fixture_.ui.messages[1].text,
+             std::string("Would you like to print this report in landscape mode?"));
     fixture_.session.stats_print_width = 0;
     w.reject();
   }
 
   void printsOnTheApplicationPrinter() {
     QPrinter& printer = ApplicationPrinter();
-    if (printer.outputFormat() != QPrinter::PdfFormat) QSKIP("a printer is installed: nothing to print on");
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+      QSKIP("a printer is installed: nothing to print on");
     const QPageLayout::Orientation before = printer.pageLayout().orientation();
     StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
@@ -397,7 +411,8 @@ class StatsWindowTest : public QObject {
     QCOMPARE(calls, 2 * int(games_.size()));  // once a game a side, no more
     QCOMPARE(open.batting_split(), 0);
     QVERIFY(Find<QRadioButton>(&open, "split_right")->isChecked());
-    QVERIFY(Cell(open, open.list()->model()->rowCount() - 1, Section(open, "PA")).toInt() < totals_pa.toInt());
+    QVERIFY(Cell(open, open.list()->model()->rowCount() - 1, Section(open, "PA")).toInt() <
+            totals_pa.toInt());
     open.reject();
   }
 
@@ -423,9 +438,8 @@ class StatsWindowTest : public QObject {
     QCOMPARE(w.list()->model()->rowCount(), int(w.shown().batting.size()));
     QVERIFY(w.list()->model()->rowCount() > 9);
     std::vector<std::string> printed;
-    w.print_runner = [&](const auto&, const auto&, const std::vector<std::string>& games, int, bool) {
-      printed = games;
-    };
+    w.print_runner = [&](const auto&, const auto&, const std::vector<std::string>& games, int,
+                         bool) { printed = games; };
     w.Print();
     QCOMPARE(printed, games_);
     w.reject();

@@ -50,7 +50,9 @@ class TeamEditTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void cleanup() { TeamDialogRun() = [](TeamEditDialog& d) { return d.exec(); }; }
+  void cleanup() {
+    TeamDialogRun() = [](TeamEditDialog& d) { return d.exec(); };
+  }
 
   void showsTheTeamAndStoresOnlyOnOk() {
     testing::GuiFixture f;

@@ -5,8 +5,9 @@
 
 #include "reports/print/game_out.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
+
+#include <QImage>
 
 #include "reports/print/recording_target.h"
 #include "reports/sheet_games.h"

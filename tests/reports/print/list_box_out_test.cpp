@@ -4,10 +4,11 @@
 
 #include "reports/print/list_box_out.h"
 
+#include <gtest/gtest.h>
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QPdfWriter>
-#include <gtest/gtest.h>
 #include <set>
 
 #include "records/file_io.h"
@@ -113,9 +114,9 @@ TEST(TListBoxOutTest, PageFrame) {
   const RecordedText* first = page.Find("line 1.");
   ASSERT_NE(first, nullptr);
   const QFontMetrics text(first->font, target.device());
-  EXPECT_NEAR(first->baseline.y(), static_cast<int>(6500 * 0.02) +
-                                       (header.ascent() + header.descent()) +
-                                       out.layout().line_height / 2 + text.ascent(),
+  EXPECT_NEAR(first->baseline.y(),
+              static_cast<int>(6500 * 0.02) + (header.ascent() + header.descent()) +
+                  out.layout().line_height / 2 + text.ascent(),
               1);
 }
 
@@ -203,8 +204,8 @@ TEST(TListBoxOutTest, SectionsNumberTheirPagesContinuously) {
   }
   target.Finish();
   ASSERT_EQ(printed, 6);
-  EXPECT_EQ(PageNumbers(target), (std::vector<QString>{"Page 1", "Page 2", "Page 3", "Page 4",
-                                                       "Page 5", "Page 6"}));
+  EXPECT_EQ(PageNumbers(target),
+            (std::vector<QString>{"Page 1", "Page 2", "Page 3", "Page 4", "Page 5", "Page 6"}));
 }
 
 TEST(TListBoxOutTest, GameFilesTrailerRunsLikeText) {

@@ -19,7 +19,8 @@ TEST(StatsPrintout, SectionsNumberTheirPagesOn) {
     sections.push_back(section);
   }
   RecordingPageTarget target(QSize(9600, 12600));
-  const int pages = PrintStatsSections(sections, "Statistics for Hawks", {"a.gam", "b.gam"}, 85, target);
+  const int pages =
+      PrintStatsSections(sections, "Statistics for Hawks", {"a.gam", "b.gam"}, 85, target);
   ASSERT_EQ(pages, static_cast<int>(target.pages().size()));
   ASSERT_GE(pages, 4);  // the long middle section takes two pages or more
   for (int p = 0; p < pages; ++p) {

@@ -32,9 +32,9 @@ Team BigTeam(int players) {
   team.team_name.set("Owls");
   for (int i = 0; i < players; ++i) {
     const std::string name = "Player " + std::to_string(i);
-    team.AddPlayer(testing::MakePlayer(name.c_str(), i, 1 + i % 9, 0, 1, 1),
-                   testing::MakeInfo("555", "1 Road", "Town", "ST", "00001", 1, 1, 2000,
-                                     "p@example.org", ""));
+    team.AddPlayer(
+        testing::MakePlayer(name.c_str(), i, 1 + i % 9, 0, 1, 1),
+        testing::MakeInfo("555", "1 Road", "Town", "ST", "00001", 1, 1, 2000, "p@example.org", ""));
   }
   return team;
 }

@@ -19,9 +19,7 @@ GuiFixture::GuiFixture() {
 
 GuiFixture::~GuiFixture() { window_.reset(); }
 
-std::string GuiFixture::Path(const std::string& relative) const {
-  return dir_.Path(relative);
-}
+std::string GuiFixture::Path(const std::string& relative) const { return dir_.Path(relative); }
 
 void GuiFixture::MakeFolder(const std::string& relative) const {
   std::filesystem::create_directories(Path(relative));

@@ -40,12 +40,14 @@ void WriteRetitledGame(const std::string& source, const std::string& path, const
   Game game;
   UserMessages messages;
   std::string error;
-  if (!ReadWholeFile(source, bytes, &error) || DecodeGameFile(bytes, game, messages, &error) != GameReadResult::kOk) {
+  if (!ReadWholeFile(source, bytes, &error) ||
+      DecodeGameFile(bytes, game, messages, &error) != GameReadResult::kOk) {
     Fail("cannot read " + source, error);
   }
   game.header.list_names[0].set(home);
   game.header.list_names[1].set(visitors);
-  if (const Status saved = SaveGame(path, game); !saved.ok) Fail("cannot write " + path, saved.reason);
+  if (const Status saved = SaveGame(path, game); !saved.ok)
+    Fail("cannot write " + path, saved.reason);
 }
 
 }  // namespace scorewick::testing
