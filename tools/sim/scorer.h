@@ -132,7 +132,7 @@ class Scorer {
   PLAYER InSlot(bool home, int slot) const;
   PLAYER AtPosition(bool home, int position) const;
   bool UsesDh(bool home) const { return side(home).dh; }
-  int SlotCount(bool home) const { return static_cast<int>(side(home).slots.size()); }
+  int SlotCount(bool home) const { return static_cast<int>(side(home).batting_slots.size()); }
   // Whether a roster player has already played (and so cannot come in).
   bool HasPlayed(bool home, std::string_view name) const;
   // Outs recorded by a pitcher so far, and pitches he threw.
@@ -149,9 +149,9 @@ class Scorer {
     Team* team = nullptr;
     bool home = false;
     bool dh = false;
-    std::vector<PLAYER> slots;       // current occupant of each batting slot
-    std::array<PLAYER, 10> field{};  // by position, 1..9
-    int next_slot = 0;               // 0-based
+    std::vector<PLAYER> batting_slots;  // current occupant of each batting slot
+    std::array<PLAYER, 10> field{};     // by position, 1..9
+    int next_slot = 0;                  // 0-based
     std::vector<std::string> played;
   };
   struct Runner {

@@ -51,8 +51,8 @@ int Scorer::DueUp(bool home) const { return side(home).next_slot + 1; }
 
 PLAYER Scorer::InSlot(bool home, int slot) const {
   const Side& s = side(home);
-  if (slot < 1 || slot > static_cast<int>(s.slots.size())) return PLAYER{};
-  return s.slots[static_cast<std::size_t>(slot - 1)];
+  if (slot < 1 || slot > static_cast<int>(s.batting_slots.size())) return PLAYER{};
+  return s.batting_slots[static_cast<std::size_t>(slot - 1)];
 }
 
 PLAYER Scorer::AtPosition(bool home, int position) const {
@@ -110,7 +110,7 @@ bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide
       p.entry_value = 0;
       p.entry_flag = saved_top;
       p.active = 1;
-      s.slots.push_back(p);
+      s.batting_slots.push_back(p);
       s.played.push_back(p.name.str());
       if (p.position >= 1 && p.position <= 9) {
         if (!s.field[static_cast<std::size_t>(p.position)].name.empty()) {
@@ -142,7 +142,7 @@ bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide
       s.field[1] = p;
       s.played.push_back(p.name.str());
       copy.uses_designated_hitter = 1;
-      for (const PLAYER& b : s.slots) {
+      for (const PLAYER& b : s.batting_slots) {
         if (b.position == kPosDesignatedHitter) copy.designated_hitter = b;
       }
       copy.dh_bats_for = p;
@@ -158,7 +158,7 @@ bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide
         return Fail(TeamName(is_home) + " have nobody at " + std::string(PositionName(pos)));
       }
     }
-    copy.lineup_size = static_cast<std::int32_t>(s.slots.size());
+    copy.lineup_size = static_cast<std::int32_t>(s.batting_slots.size());
     NotePitcherEntered(s.field[1], is_home, true);
   }
   started_ = true;
@@ -171,8 +171,8 @@ bool Scorer::FieldReady(Side& s) {
       return Fail(TeamName(s.home) + " have nobody at " + std::string(PositionName(pos)));
     }
   }
-  for (std::size_t i = 0; i < s.slots.size(); ++i) {
-    PLAYER& p = s.slots[i];
+  for (std::size_t i = 0; i < s.batting_slots.size(); ++i) {
+    PLAYER& p = s.batting_slots[i];
     int pos = 0;
     for (int q = 1; q <= 9; ++q) {
       if (s.field[static_cast<std::size_t>(q)].name.view() == p.name.view()) pos = q;
@@ -187,8 +187,8 @@ bool Scorer::FieldReady(Side& s) {
     PLAYER& f = s.field[static_cast<std::size_t>(q)];
     f.position = q;
     f.batting_order = 0;
-    for (std::size_t i = 0; i < s.slots.size(); ++i) {
-      if (s.slots[i].name.view() == f.name.view())
+    for (std::size_t i = 0; i < s.batting_slots.size(); ++i) {
+      if (s.batting_slots[i].name.view() == f.name.view())
         f.batting_order = static_cast<std::int32_t>(i + 1);
     }
     if (f.batting_order == 0 && !(s.dh && q == 1)) {
@@ -219,7 +219,7 @@ bool Scorer::StartHalf() {
   bases_ = {};
   HALF_INNING& hf = half();
   hf = HALF_INNING{};
-  for (PLAYER p : batting().slots) {
+  for (PLAYER p : batting().batting_slots) {
     p.active = 1;
     hf.offense.push_back(p);
   }
@@ -345,7 +345,7 @@ bool Scorer::PinchHit(const PLAYER& player) {
   if (HasPlayed(b.home, player.name.view())) return Fail(player.name.str() + " has already played");
   const int slot = b.next_slot + 1;
   PLAYER p = Entering(player, kPosPinchHitter, slot);
-  b.slots[static_cast<std::size_t>(slot - 1)] = p;
+  b.batting_slots[static_cast<std::size_t>(slot - 1)] = p;
   b.played.push_back(p.name.str());
   AppendOffense(p, slot);
   return true;
@@ -360,12 +360,13 @@ bool Scorer::PinchRun(int base, const PLAYER& player) {
   if (HasPlayed(b.home, player.name.view())) return Fail(player.name.str() + " has already played");
   Runner& r = *bases_[static_cast<std::size_t>(base - 1)];
   const int slot = r.player.batting_order;
-  if (slot < 1 || b.slots[static_cast<std::size_t>(slot - 1)].name.view() != r.player.name.view()) {
+  if (slot < 1 ||
+      b.batting_slots[static_cast<std::size_t>(slot - 1)].name.view() != r.player.name.view()) {
     return Fail("the runner on base " + std::to_string(base) +
                 " is no longer in the batting order");
   }
   PLAYER p = Entering(player, kPosPinchRunner, slot);
-  b.slots[static_cast<std::size_t>(slot - 1)] = p;
+  b.batting_slots[static_cast<std::size_t>(slot - 1)] = p;
   b.played.push_back(p.name.str());
   r.player = p;
   box(r.at_bat).pinch_runner = p;
@@ -410,15 +411,16 @@ bool Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
   if (HasPlayed(home, player.name.view())) return Fail(player.name.str() + " has already played");
   const PLAYER old = f.field[static_cast<std::size_t>(position)];
   if (slot == 0) {
-    for (std::size_t i = 0; i < f.slots.size(); ++i) {
-      if (f.slots[i].name.view() == old.name.view()) slot = static_cast<int>(i + 1);
+    for (std::size_t i = 0; i < f.batting_slots.size(); ++i) {
+      if (f.batting_slots[i].name.view() == old.name.view()) slot = static_cast<int>(i + 1);
     }
   }
-  if (slot < 0 || slot > static_cast<int>(f.slots.size())) return Fail("no such batting slot");
+  if (slot < 0 || slot > static_cast<int>(f.batting_slots.size()))
+    return Fail("no such batting slot");
   PLAYER p = Entering(player, position, slot);
   f.field[static_cast<std::size_t>(position)] = p;
   f.played.push_back(p.name.str());
-  if (slot > 0) f.slots[static_cast<std::size_t>(slot - 1)] = p;
+  if (slot > 0) f.batting_slots[static_cast<std::size_t>(slot - 1)] = p;
   if (half_open_) {
     AppendDefense(p, position);
     // A new catcher during a turn is an entry of the batter's sequence.
@@ -435,7 +437,7 @@ bool Scorer::MoveFielder(std::string_view name, int position, bool home_side) {
   if (position == kPosDesignatedHitter && f.dh) {
     // A pinch hitter or runner for the designated hitter stays on as the
     // designated hitter.
-    for (PLAYER& p : f.slots) {
+    for (PLAYER& p : f.batting_slots) {
       if (p.name.view() == name) {
         p.position = kPosDesignatedHitter;
         return true;
@@ -445,7 +447,7 @@ bool Scorer::MoveFielder(std::string_view name, int position, bool home_side) {
   }
   if (position < 1 || position > 9) return Fail("fielding positions are 1 to 9");
   PLAYER who;
-  for (const PLAYER& p : f.slots) {
+  for (const PLAYER& p : f.batting_slots) {
     if (p.name.view() == name) who = p;
   }
   if (who.name.empty())
@@ -456,7 +458,7 @@ bool Scorer::MoveFielder(std::string_view name, int position, bool home_side) {
   }
   who.position = position;
   f.field[static_cast<std::size_t>(position)] = who;
-  for (PLAYER& p : f.slots) {
+  for (PLAYER& p : f.batting_slots) {
     if (p.name.view() == name) p.position = position;
   }
   return true;
