@@ -178,7 +178,7 @@ bool Scorer::BeginAtBat() {
   if (HalfOver()) return Fail("the side is already out");
   Side& b = batting();
   AT_BAT ab;
-  ab.batter = b.slots[static_cast<std::size_t>(b.next_slot)];
+  ab.batter = b.batting_slots[static_cast<std::size_t>(b.next_slot)];
   ab.pitchers[0].pitcher = fielding().field[1];
   ab.responsible_pitcher = fielding().field[1];
   half().at_bats.push_back(ab);
@@ -267,10 +267,10 @@ bool Scorer::PlaceTieBreakerRunner() {
     return Fail("the tie-breaker runner is placed before the first batter of a half");
   }
   Side& b = batting();
-  const int n = static_cast<int>(b.slots.size());
+  const int n = static_cast<int>(b.batting_slots.size());
   const int slot = (b.next_slot + n - 1) % n;
   AT_BAT ab;
-  ab.batter = b.slots[static_cast<std::size_t>(slot)];
+  ab.batter = b.batting_slots[static_cast<std::size_t>(slot)];
   ab.pitchers[0].pitcher = fielding().field[1];
   ab.responsible_pitcher = fielding().field[1];
   ab.reached = 1;
@@ -478,7 +478,7 @@ int Scorer::DefaultRbi(const Play& play) const {
 
 void Scorer::CloseTurn() {
   Side& b = batting();
-  b.next_slot = (b.next_slot + 1) % static_cast<int>(b.slots.size());
+  b.next_slot = (b.next_slot + 1) % static_cast<int>(b.batting_slots.size());
   turn_open_ = false;
 }
 
