@@ -18,6 +18,7 @@
 
 #include "app/core/html_style.h"
 #include "app/core/settings.h"
+#include "app/core/stat_rules_of.h"
 #include "cli/command.h"
 #include "cli/output_check.h"
 #include "cli/stats_pdf_hook.h"
@@ -134,16 +135,7 @@ int Run(Request r, CommandContext& ctx) {
   const std::string folder = std::filesystem::current_path(ec).string();
   app::Settings settings;
   app::LoadSettings(folder, settings);
-  // A rule of 0 or less in a damaged settings file counts by the default.
-  StatRules rules;
-  const auto positive = [](std::int32_t value, int fallback) {
-    return value > 0 ? value : fallback;
-  };
-  rules.outs_per_inning = positive(settings.outs_per_inning, rules.outs_per_inning);
-  rules.strikes_per_out = positive(settings.strikes_per_out, rules.strikes_per_out);
-  rules.balls_per_walk = positive(settings.balls_per_walk, rules.balls_per_walk);
-  rules.innings_per_game = positive(settings.innings_per_game, rules.innings_per_game);
-  rules.ll_pitching_rules = settings.ll_pitching_rules;
+  const StatRules rules = app::StatRulesOf(settings);
 
   Stat shown;
   int read = 0;
