@@ -6,17 +6,17 @@
 #include <functional>
 
 #include "exchange/palm_database.h"
-#include "exchange/sample_game.h"
 #include "platform/scripted_ui.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "support/full_game.h"
 #include "support/temp_dir.h"
 
 namespace scorewick {
 namespace {
 
-using palm_testing::SampleGame;
+using testing::MakeFullGame;
 
 void ForEachPlayer(Game& game, const std::function<void(PLAYER&)>& f) {
   for (Team* team : {&game.home, &game.visitor}) {
@@ -64,7 +64,7 @@ Game AfterPalmTrip(Game game, const std::string& database_path) {
 
 TEST(PalmExchange, FullGameRoundTripThroughFiles) {
   TempDir dir;
-  Game original = SampleGame(9, 4);
+  Game original = MakeFullGame(9, 4);
   original.header.reserved_a[0] = 4;
   original.header.reserved_a[1] = 5;
   original.header.reserved_b[1] = 7;
@@ -100,7 +100,7 @@ TEST(PalmExchange, FullGameRoundTripThroughFiles) {
 
 TEST(PalmExchange, TeamRoundTripFromATeamFile) {
   TempDir dir;
-  Team team = palm_testing::HomeTeam();
+  Team team = testing::HomeTeam();
   team.info(3).email.set("dee@example.org");
   std::string error;
   ASSERT_TRUE(SaveTeam(dir.Path("Hawks.tem"), team)) << error;
@@ -137,7 +137,7 @@ TEST(PalmExchange, ImportReportsWhatIsWrong) {
   EXPECT_EQ(team.file_path.view(), dir.Path("none.pdb"));
 
   // A game database offered as a team, and the other way round.
-  Game game = SampleGame(1, 1);
+  Game game = MakeFullGame(1, 1);
   ASSERT_TRUE(Show(ui, ExportPalmGame(game, dir.Path("g.pdb"))));
   ASSERT_TRUE(Show(ui, ExportPalmTeam(team, dir.Path("t.pdb"))));
   ui.messages.clear();
@@ -185,7 +185,7 @@ TEST(PalmExchange, ExportFailuresAreReportedAndLeaveTheOldDatabase) {
   EXPECT_EQ(FileLength(dir.Path("Big.pdb")), 3);
 
   ui.messages.clear();
-  Team small = palm_testing::HomeTeam();
+  Team small = testing::HomeTeam();
   EXPECT_FALSE(Show(ui, ExportPalmTeam(small, dir.Path("no/such/folder/x.pdb"))));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].caption, "Error");
@@ -201,7 +201,7 @@ TEST(PalmExchange, NothingIsWrittenToTheCurrentFolder) {
   ASSERT_NE(getcwd(old, sizeof old), nullptr);
   ASSERT_EQ(chdir(work.path().c_str()), 0);
   ScriptedUi ui;
-  Game game = SampleGame(2, 2);
+  Game game = MakeFullGame(2, 2);
   bool exported = Show(ui, ExportPalmGame(game, elsewhere.Path("G.pdb")));
   Game back;
   bool imported = Show(ui, ImportPalmGame(back, elsewhere.Path("G.pdb")));

@@ -6,14 +6,19 @@
 #include <tuple>
 
 #include "exchange/palm_at_bat.h"
-#include "exchange/sample_game.h"
 #include "records/file_io.h"
+#include "support/byte_fields.h"
 #include "support/data_file.h"
+#include "support/full_game.h"
 
 namespace scorewick {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing::Be16;
+using testing::Byte;
+using testing::ExpectFields;
+using testing::Text;
 
 Bytes Encode(const Game& game) {
   Bytes stream;
@@ -44,23 +49,13 @@ TEST(PalmGameStream, EmptyGameLayout) {
   game.header.field.set("Elm Street");
   Bytes s = Encode(game);
   ASSERT_EQ(s.size(), 1172u);  // 196 + 2*153 + 4 + 102 + 2 + 80*7 + 2
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(s.data()), 4), std::string("gam\0", 4));
-  EXPECT_EQ(s[4], 0x02);
-  EXPECT_EQ(s[5], 0x00);
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(s.data() + 6), 10), "Elm Street");
-  EXPECT_EQ(s[183], 0x07);  // 2024
-  EXPECT_EQ(s[184], 0xE8);
-  EXPECT_EQ(s[188], 12);  // start hour
-  EXPECT_EQ(s[190], 3);   // duration hours
-  EXPECT_EQ(s[194], 0x9C);
-  EXPECT_EQ(s[195], 0x40);
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(s.data() + 196), 4), std::string("tem\0", 4));
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(s.data() + 349), 4), std::string("tem\0", 4));
-  EXPECT_EQ(s[502], 0);   // current inning
-  EXPECT_EQ(s[504], 1);   // current half is top
-  EXPECT_EQ(s[505], 1);   // batter due up
-  EXPECT_EQ(s[1170], 0);  // no notes
-  EXPECT_EQ(s[1171], 0);
+  // Tags, version 512, the field, the year, start hour, duration hours and
+  // attendance, the two teams' tags; current inning, half and batter due
+  // up; a note count of 0.
+  ExpectFields(
+      s, {Text(0, "gam"), Byte(3, 0), Be16(4, 512), Text(6, "Elm Street"), Be16(183, 2024),
+          Byte(188, 12), Byte(190, 3), Be16(194, 0x9C40), Text(196, "tem"), Byte(199, 0),
+          Text(349, "tem"), Byte(352, 0), Byte(502, 0), Byte(504, 1), Byte(505, 1), Be16(1170, 0)});
 
   Game back = Decode(s);
   EXPECT_EQ(back.header.attendance, -25536);
@@ -69,7 +64,7 @@ TEST(PalmGameStream, EmptyGameLayout) {
 }
 
 TEST(PalmGameStream, AtBatLayout) {
-  Game game = palm_testing::SampleGame(1, 1);
+  Game game = testing::MakeFullGame(1, 1);
   AT_BAT& ab = game.innings[0].top.at_bats[0];
   ab.pitch_details[0].speed = 87.9f;
   ab.pitch_details[1].speed = 200.0f;
@@ -77,29 +72,30 @@ TEST(PalmGameStream, AtBatLayout) {
   Bytes s = Encode(game);
   const std::size_t a = FirstAtBatOffset(game);
   // In the top half the home team fields: the pitcher is home roster 0; the
-  // batter comes from the visitors' roster.
-  EXPECT_EQ(s[a], 0);
-  EXPECT_EQ(s[a + 9], 0xFF);   // slot 0's last pitch: -1
-  EXPECT_EQ(s[a + 10], 0xFF);  // slot 1 empty
-  EXPECT_EQ(s[a + 30], ab.pitch_details[0].pitch_type);
-  EXPECT_EQ(s[a + 30 + 12], 87);  // speed, truncated
-  EXPECT_EQ(s[a + 49 + 12], 200);
-  EXPECT_EQ(s[a + 315], 0);  // responsible pitcher
-  EXPECT_EQ(s[a + 324], game.visitor.IndexOfPlayer(ab.batter.name.view()));
-  EXPECT_EQ(s[a + 342], ab.strikes);
-  EXPECT_EQ(s[a + 352], ab.box_number);
-  EXPECT_EQ(s[a + 353], ab.out_credit_count);
-  EXPECT_EQ(s[a + 354], kPosShortStop);  // first out credit: position,
-  EXPECT_EQ(s[a + 355], 5);              // fielding roster index,
-  EXPECT_EQ(s[a + 356], kCreditAssist);  // credit
-  EXPECT_EQ(s[a + 454], ab.hit_x);
-  EXPECT_EQ(s[a + 456], ab.last_pitch);
-  EXPECT_EQ(s[a + 457], ab.pitches[0].event);
-  EXPECT_EQ(s[a + 457 + 3 + 12], ab.pitches[0].detail.speed);
-  EXPECT_EQ(s[a + 1008], 1);
-  EXPECT_EQ(s[a + 1010], 0xFF);
-  EXPECT_EQ(s[a + 1011], 0xFE);
-  EXPECT_EQ(s[a + 1012], game.innings[0].top.offense.size());  // offense count follows
+  // batter comes from the visitors' roster.  Slot 0's last pitch is -1 and
+  // slot 1 is empty; speeds are truncated; the first out credit is position,
+  // fielding roster index and credit; the offense count follows the at-bat.
+  ExpectFields(s, {Byte(a, 0),
+                   Byte(a + 9, -1),
+                   Byte(a + 10, -1),
+                   Byte(a + 30, ab.pitch_details[0].pitch_type),
+                   Byte(a + 30 + 12, 87),
+                   Byte(a + 49 + 12, 200),
+                   Byte(a + 315, 0),
+                   Byte(a + 324, game.visitor.IndexOfPlayer(ab.batter.name.view())),
+                   Byte(a + 342, ab.strikes),
+                   Byte(a + 352, ab.box_number),
+                   Byte(a + 353, ab.out_credit_count),
+                   Byte(a + 354, kPosShortStop),
+                   Byte(a + 355, 5),
+                   Byte(a + 356, kCreditAssist),
+                   Byte(a + 454, ab.hit_x),
+                   Byte(a + 456, ab.last_pitch),
+                   Byte(a + 457, ab.pitches[0].event),
+                   Byte(a + 457 + 3 + 12, static_cast<int>(ab.pitches[0].detail.speed)),
+                   Byte(a + 1008, 1),
+                   Be16(a + 1010, 0xFFFE),
+                   Byte(a + 1012, static_cast<int>(game.innings[0].top.offense.size()))});
 
   Game back = Decode(s);
   const AT_BAT& got = back.innings[0].top.at_bats[0];
@@ -109,7 +105,7 @@ TEST(PalmGameStream, AtBatLayout) {
 }
 
 TEST(PalmGameStream, LossyRules) {
-  Game game = palm_testing::SampleGame(2, 2);
+  Game game = testing::MakeFullGame(2, 2);
   AT_BAT& ab = game.innings[1].bottom.at_bats[1];
   for (int i = 0; i < 18; ++i) ab.pitch_details[i].valid = 1;
   ab.pitch_details[16].speed = 91.0f;
@@ -137,7 +133,7 @@ TEST(PalmGameStream, LossyRules) {
 
 TEST(PalmGameStream, EachSideIsLookedUpInItsOwnRoster) {
   // A name on both rosters shows which roster a reference uses.
-  Game game = palm_testing::SampleGame(1, 1);
+  Game game = testing::MakeFullGame(1, 1);
   game.home.player(3).name.set("Pat Same");
   game.visitor.player(7).name.set("Pat Same");
   AT_BAT& top = game.innings[0].top.at_bats[0];
@@ -160,7 +156,7 @@ TEST(PalmGameStream, EachSideIsLookedUpInItsOwnRoster) {
 }
 
 TEST(PalmGameStream, WrongTagVersionAndTeamAreRefused) {
-  Bytes s = Encode(palm_testing::SampleGame(1, 1));
+  Bytes s = Encode(testing::MakeFullGame(1, 1));
   struct Case {
     std::size_t at;
     std::uint8_t value;
@@ -188,7 +184,7 @@ TEST(PalmGameStream, WrongTagVersionAndTeamAreRefused) {
 }
 
 TEST(PalmGameStream, DamagedStreamsAreRefused) {
-  Game sample = palm_testing::SampleGame(1, 2);
+  Game sample = testing::MakeFullGame(1, 2);
   Bytes s = Encode(sample);
   const std::size_t half = FirstAtBatOffset(sample) - 5;
   const std::size_t count = half + 4;  // at-bat count of the top of inning 1
@@ -220,7 +216,7 @@ TEST(PalmGameStream, DamagedStreamsAreRefused) {
 }
 
 TEST(PalmGameStream, NotesAreOptionalAtTheEnd) {
-  Game game = palm_testing::SampleGame(1, 1);
+  Game game = testing::MakeFullGame(1, 1);
   game.notes.clear();
   Bytes s = Encode(game);
   s.resize(s.size() - 2);  // a stream that ends before the note count
@@ -232,7 +228,7 @@ TEST(PalmGameStream, NotesAreOptionalAtTheEnd) {
 }
 
 TEST(PalmGameStream, CountsThatCannotTravelAreRefused) {
-  Game game = palm_testing::SampleGame(1, 1);
+  Game game = testing::MakeFullGame(1, 1);
   std::string error;
   Bytes s;
   game.innings[3].bottom.at_bats.resize(128);

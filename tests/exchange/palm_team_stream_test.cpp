@@ -5,7 +5,8 @@
 #include <tuple>
 
 #include "exchange/palm_player.h"
-#include "exchange/sample_game.h"
+#include "support/byte_fields.h"
+#include "support/full_game.h"
 
 using namespace std::string_literals;
 
@@ -13,7 +14,11 @@ namespace scorewick {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using palm_testing::HomeTeam;
+using testing::Be16;
+using testing::Byte;
+using testing::ExpectFields;
+using testing::HomeTeam;
+using testing::Text;
 
 Bytes Encode(const Team& team) {
   Bytes stream;
@@ -22,41 +27,25 @@ Bytes Encode(const Team& team) {
   return stream;
 }
 
-std::string Text(const Bytes& b, std::size_t at, std::size_t n) {
-  return std::string(reinterpret_cast<const char*>(b.data() + at), n);
-}
-
 TEST(PalmTeamStream, TwelvePlayerLayout) {
   Team team = HomeTeam();
   ASSERT_EQ(team.count(), 12);
   Bytes s = Encode(team);
   ASSERT_EQ(s.size(), 561u);  // 153 + 12 * 34
-  EXPECT_EQ(Text(s, 0, 4), std::string("tem\0", 4));
-  EXPECT_EQ(s[4], 0x02);
-  EXPECT_EQ(s[5], 0x00);
-  EXPECT_EQ(Text(s, 6, 13), "Harbor Hawks\0"s);
-  EXPECT_EQ(Text(s, 31, 19), "Harbor Hawks coach\0"s);
-  EXPECT_EQ(Text(s, 56, 21), "Harbor Hawks manager\0"s);
-  EXPECT_EQ(s[81], 9);  // line-up size
-  EXPECT_EQ(s[82], 2);  // extra value
-  EXPECT_EQ(s[83], 1);  // uses designated hitter
-  EXPECT_EQ(Text(s, 84, 7), "Jo Lamb"s);
-  EXPECT_EQ(Text(s, 118, 8), "Ann Cole"s);
-  EXPECT_EQ(s[152], 12);
-
-  // The second roster player, field by field.
+  // Tag, version 512, names, line-up size, extra value, the DH flag, the DH
+  // and the player he bats for, the roster count; then the second roster
+  // player field by field.
   const std::size_t p = 153 + 34;
   const PLAYER& bea = team.player(1);
-  EXPECT_EQ(Text(s, p, 9), "Bea Diaz\0"s);
-  EXPECT_EQ(s[p + 25], bea.uniform_number);
-  EXPECT_EQ(s[p + 26], bea.position);
-  EXPECT_EQ(s[p + 27], bea.batting_order);
-  EXPECT_EQ(s[p + 28], bea.entered_inning);
-  EXPECT_EQ(s[p + 29], bea.entry_value);
-  EXPECT_EQ(s[p + 30], bea.entry_flag);
-  EXPECT_EQ(s[p + 31], bea.active);
-  EXPECT_EQ(s[p + 32], bea.bats);
-  EXPECT_EQ(s[p + 33], bea.throws_right);
+  ExpectFields(s, {Text(0, "tem"), Byte(3, 0), Be16(4, 512), Text(6, "Harbor Hawks"),
+                   Text(31, "Harbor Hawks coach"), Text(56, "Harbor Hawks manager"), Byte(81, 9),
+                   Byte(82, 2), Byte(83, 1), Text(84, "Jo Lamb"), Text(118, "Ann Cole"),
+                   Byte(152, 12), Text(p, "Bea Diaz")});
+  ExpectFields(
+      s, {Byte(p + 25, bea.uniform_number), Byte(p + 26, bea.position),
+          Byte(p + 27, bea.batting_order), Byte(p + 28, bea.entered_inning),
+          Byte(p + 29, bea.entry_value), Byte(p + 30, bea.entry_flag), Byte(p + 31, bea.active),
+          Byte(p + 32, bea.bats), Byte(p + 33, bea.throws_right)});
 }
 
 TEST(PalmTeamStream, WhatTravelsAndWhatStaysBehind) {

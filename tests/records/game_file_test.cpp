@@ -28,6 +28,8 @@ GameReadResult Decode(const std::vector<std::uint8_t>& bytes, Game& game,
 TEST(GameFile, FullGameSurvivesSaveAndLoadFieldForField) {
   TempDir dir;
   Game game = MakeFullGame();
+  for (int i = 0; i < 2; ++i) game.header.reserved_a[i] = game.header.reserved_b[i] = i + 1;
+  game.notes.back().text.set(std::string(299, 'n'));
   ASSERT_TRUE(SaveGame(dir.Path("full.gam"), game));
   Game loaded;
   const Status status = LoadGame(dir.Path("full.gam"), loaded);
@@ -35,7 +37,7 @@ TEST(GameFile, FullGameSurvivesSaveAndLoadFieldForField) {
   EXPECT_TRUE(status.messages.empty());
   EXPECT_EQ(loaded.new_game, 0);
   // The teams take the paths stored with them; everything else is as saved.
-  EXPECT_EQ(loaded.home.file_path.view(), "herons.tem");
+  EXPECT_EQ(loaded.home.file_path.view(), "hawks.tem");
   game.file_path.set(dir.Path("full.gam"));
   EXPECT_EQ(loaded.header, game.header);
   EXPECT_EQ(loaded.home, game.home);
@@ -371,8 +373,7 @@ TEST(GameFile, ListHeaderTellsCurrentFromPriorFormats) {
   auto entry = ReadGameListHeader(dir.Path("new.gam"));
   ASSERT_TRUE(entry.has_value());
   EXPECT_TRUE(entry->current);
-  EXPECT_EQ(GameListEntry(*entry, "(Prior Version Format)"),
-            "Mill Creek Foxes\nvs\nLakeside Herons");
+  EXPECT_EQ(GameListEntry(*entry, "(Prior Version Format)"), "Valley Foxes\nvs\nHarbor Hawks");
 
   // A file with no version word starts with the header itself; a 2.0 file
   // is listed as prior format too.
@@ -383,7 +384,7 @@ TEST(GameFile, ListHeaderTellsCurrentFromPriorFormats) {
   ASSERT_TRUE(entry.has_value());
   EXPECT_FALSE(entry->current);
   EXPECT_EQ(GameListEntry(*entry, "(Version 1.7 Format)"),
-            "Mill Creek Foxes\nvs\nLakeside Herons\n(Version 1.7 Format)");
+            "Valley Foxes\nvs\nHarbor Hawks\n(Version 1.7 Format)");
   ASSERT_TRUE(WriteFileAtomically(dir.Path("v2.gam"), OldFormatGame({}), nullptr));
   entry = ReadGameListHeader(dir.Path("v2.gam"));
   ASSERT_TRUE(entry.has_value());

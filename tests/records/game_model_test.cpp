@@ -48,7 +48,7 @@ TEST(GameModel, LastInningAndRunTotalsFollowTheLineups) {
 }
 
 TEST(GameModel, AppearanceAndResponsiblePitcher) {
-  Game g = testing::MakeFullGame(2, 3);
+  Game g = testing::MakeFullGame(7, 3);
   const HALF_INNING& top = g.innings[0].top;
   PLAYER bench = testing::MakePlayer("Benchwarmer", 30, 0, 0);
   EXPECT_FALSE(g.PlayerAppeared(bench, 0, true));
@@ -63,7 +63,7 @@ TEST(GameModel, AppearanceAndResponsiblePitcher) {
   EXPECT_TRUE(g.PlayerAppeared(runner, 0, true));
   EXPECT_FALSE(g.PlayerAppeared(runner, 0, false));
 
-  AT_BAT ab = top.at_bats[0];
+  AT_BAT ab = g.innings[6].top.at_bats[0];           // a reliever came in
   EXPECT_EQ(g.WithResponsiblePitcherFixed(ab), ab);  // a real pitcher stays
   ab.responsible_pitcher.name.set("Stranger");
   EXPECT_EQ(g.WithResponsiblePitcherFixed(ab).responsible_pitcher, ab.pitchers[0].pitcher);
@@ -73,7 +73,7 @@ TEST(GameModel, AppearanceAndResponsiblePitcher) {
   EXPECT_EQ(ab.PitcherCount(), 2);
   ab.pitchers[1].pitcher.name.clear();
   EXPECT_EQ(ab.PitcherCount(), 1);
-  EXPECT_EQ(ab.PitchDetailsInUse(), 6);
+  EXPECT_EQ(ab.PitchDetailsInUse(), ab.last_pitch + 1);
 }
 
 TEST(GameModel, ReleaseEmptiesEverything) {

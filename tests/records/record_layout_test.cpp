@@ -9,19 +9,16 @@
 #include "records/le_bytes.h"
 #include "records/record_codec.h"
 #include "records/team_file.h"
+#include "support/byte_fields.h"
 
 namespace scorewick {
 namespace {
 
-std::int32_t I32At(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return le::LoadI32(b.data() + at);
-}
-std::int16_t I16At(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return le::LoadI16(b.data() + at);
-}
-std::string TextAt(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return std::string(reinterpret_cast<const char*>(b.data() + at));
-}
+using testing::Byte;
+using testing::ExpectFields;
+using testing::I16;
+using testing::I32;
+using testing::Text;
 
 PLAYER SamplePlayer(const char* name) {
   PLAYER p;
@@ -48,19 +45,10 @@ std::vector<std::uint8_t> Encoded(const Record& r, std::size_t size, Encode enco
 
 TEST(RecordLayout, Player) {
   auto b = Encoded(SamplePlayer("Rosa Delgado"), kPlayerSize, EncodePlayer);
-  EXPECT_EQ(TextAt(b, 0), "Rosa Delgado");
-  EXPECT_EQ(b[12], 0);  // text fields are zero-filled behind the name
-  EXPECT_EQ(b[24], 0);
-  EXPECT_EQ(I16At(b, 25), 23);
-  EXPECT_EQ(I16At(b, 27), 517);
-  EXPECT_EQ(I32At(b, 29), 6);
-  EXPECT_EQ(I32At(b, 33), 4);
-  EXPECT_EQ(I32At(b, 37), 3);
-  EXPECT_EQ(I32At(b, 41), -9);
-  EXPECT_EQ(b[45], 2);
-  EXPECT_EQ(b[46], 1);
-  EXPECT_EQ(b[47], 2);
-  EXPECT_EQ(b[48], 0);
+  // Text fields are zero-filled behind the name.
+  ExpectFields(
+      b, {Text(0, "Rosa Delgado"), Byte(12, 0), Byte(24, 0), I16(25, 23), I16(27, 517), I32(29, 6),
+          I32(33, 4), I32(37, 3), I32(41, -9), Byte(45, 2), Byte(46, 1), Byte(47, 2), Byte(48, 0)});
 
   PLAYER back;
   ASSERT_TRUE(DecodePlayer(b.data(), back));
@@ -74,8 +62,7 @@ TEST(RecordLayout, PlayerNamesAreCutToTwentyFourCharacters) {
   p.name.set("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
   EXPECT_EQ(p.name.view(), "ABCDEFGHIJKLMNOPQRSTUVWX");
   auto b = Encoded(p, kPlayerSize, EncodePlayer);
-  EXPECT_EQ(b[23], 'X');
-  EXPECT_EQ(b[24], 0);
+  ExpectFields(b, {Byte(23, 'X'), Byte(24, 0)});
   // A damaged name with no terminator is refused.
   std::memset(b.data(), 'A', 25);
   PLAYER back;
@@ -97,18 +84,9 @@ TEST(RecordLayout, PitchDataAndPitch) {
   d.strike_type = 4;
   d.ball_type = 3;
   auto b = Encoded(d, kPitchDataSize, EncodePitchData);
-  EXPECT_EQ(I32At(b, 0), 7);
-  EXPECT_EQ(TextAt(b, 4), "Tom Reed");
-  EXPECT_EQ(I16At(b, 4 + 25), 23);
-  EXPECT_EQ(I32At(b, 53), 61);
-  EXPECT_EQ(I32At(b, 57), -3);
+  ExpectFields(b, {I32(0, 7), Text(4, "Tom Reed"), I16(4 + 25, 23), I32(53, 61), I32(57, -3),
+                   Byte(65, 1), Byte(66, 1), Byte(67, 1), Byte(68, 0), I32(69, 4), I32(73, 3)});
   EXPECT_EQ(le::LoadF32(b.data() + 61), 87.5f);
-  EXPECT_EQ(b[65], 1);
-  EXPECT_EQ(b[66], 1);
-  EXPECT_EQ(b[67], 1);
-  EXPECT_EQ(b[68], 0);
-  EXPECT_EQ(I32At(b, 69), 4);
-  EXPECT_EQ(I32At(b, 73), 3);
 
   PITCH p;
   p.event = 5;
@@ -116,9 +94,7 @@ TEST(RecordLayout, PitchDataAndPitch) {
   p.strikes_before = 2;
   p.detail = d;
   auto pb = Encoded(p, kPitchSize, EncodePitch);
-  EXPECT_EQ(I32At(pb, 0), 5);
-  EXPECT_EQ(I16At(pb, 4), 3);
-  EXPECT_EQ(I16At(pb, 6), 2);
+  ExpectFields(pb, {I32(0, 5), I16(4, 3), I16(6, 2)});
   EXPECT_TRUE(std::equal(b.begin(), b.end(), pb.begin() + 8));
   PITCH back;
   ASSERT_TRUE(DecodePitch(pb.data(), back));
@@ -128,9 +104,7 @@ TEST(RecordLayout, PitchDataAndPitch) {
 TEST(RecordLayout, FielderCreditAndNote) {
   FIELDER_CREDIT c{6, NameText("Luis Ortega"), 3};
   auto b = Encoded(c, kFielderCreditSize, EncodeFielderCredit);
-  EXPECT_EQ(I32At(b, 0), 6);
-  EXPECT_EQ(TextAt(b, 4), "Luis Ortega");
-  EXPECT_EQ(I32At(b, 29), 3);
+  ExpectFields(b, {I32(0, 6), Text(4, "Luis Ortega"), I32(29, 3)});
 
   GAME_NOTE n;
   n.inning = 8;
@@ -138,11 +112,8 @@ TEST(RecordLayout, FielderCreditAndNote) {
   n.half = 0;
   n.text.set("Diving catch in the gap");
   auto nb = Encoded(n, kGameNoteSize, EncodeGameNote);
-  EXPECT_EQ(I32At(nb, 0), 8);
-  EXPECT_EQ(I32At(nb, 4), 2);
-  EXPECT_EQ(nb[8], 0);
-  EXPECT_EQ(TextAt(nb, 9), "Diving catch in the gap");
-  EXPECT_EQ(nb[308], 0);
+  ExpectFields(
+      nb, {I32(0, 8), I32(4, 2), Byte(8, 0), Text(9, "Diving catch in the gap"), Byte(308, 0)});
 }
 
 TEST(RecordLayout, PlayerInfo) {
@@ -158,16 +129,9 @@ TEST(RecordLayout, PlayerInfo) {
   i.email.set("kid@example.net");
   i.note.set("Allergic to bees");
   auto b = Encoded(i, kPlayerInfoSize, EncodePlayerInfo);
-  EXPECT_EQ(TextAt(b, 0), "555-0142");
-  EXPECT_EQ(TextAt(b, 25), "12 Elm Street");
-  EXPECT_EQ(TextAt(b, 125), "Riverton");
-  EXPECT_EQ(TextAt(b, 165), "OH");
-  EXPECT_EQ(TextAt(b, 205), "44101");
-  EXPECT_EQ(I32At(b, 225), 2011);
-  EXPECT_EQ(b[229], 17);
-  EXPECT_EQ(b[230], 6);
-  EXPECT_EQ(TextAt(b, 231), "kid@example.net");
-  EXPECT_EQ(TextAt(b, 281), "Allergic to bees");
+  ExpectFields(b, {Text(0, "555-0142"), Text(25, "12 Elm Street"), Text(125, "Riverton"),
+                   Text(165, "OH"), Text(205, "44101"), I32(225, 2011), Byte(229, 17), Byte(230, 6),
+                   Text(231, "kid@example.net"), Text(281, "Allergic to bees")});
 }
 
 TEST(RecordLayout, GameHeader) {
@@ -193,27 +157,13 @@ TEST(RecordLayout, GameHeader) {
   h.extra_value = 99;
   h.attendance = 1234;
   auto b = Encoded(h, kGameHeaderSize, EncodeGameHeader);
-  EXPECT_EQ(TextAt(b, 0), "Miller Park");
-  EXPECT_EQ(TextAt(b, 25), "Ump1");
-  EXPECT_EQ(TextAt(b, 100), "Ump4");
-  EXPECT_EQ(TextAt(b, 125), "Home Nine");
-  EXPECT_EQ(TextAt(b, 150), "Road Nine");
-  EXPECT_EQ(I32At(b, 175), 5);
-  EXPECT_EQ(I32At(b, 179), 4);
-  EXPECT_EQ(I32At(b, 183), 2004);
-  EXPECT_EQ(b[187], 3);
-  EXPECT_EQ(b[188], 7);
-  EXPECT_EQ(I32At(b, 189), 5);
-  EXPECT_EQ(I32At(b, 193), 19);
-  EXPECT_EQ(I32At(b, 197), 11);
-  EXPECT_EQ(I32At(b, 201), 12);
-  EXPECT_EQ(I32At(b, 205), 41);
-  EXPECT_EQ(I32At(b, 209), 2);
-  EXPECT_EQ(I32At(b, 213), 13);
-  EXPECT_EQ(I32At(b, 217), 14);
-  EXPECT_EQ(I32At(b, 221), 2003);
-  EXPECT_EQ(I32At(b, 225), 99);
-  EXPECT_EQ(I32At(b, 229), 1234);
+  ExpectFields(b,
+               {Text(0, "Miller Park"), Text(25, "Ump1"), Text(100, "Ump4"), Text(125, "Home Nine"),
+                Text(150, "Road Nine"), I32(175, 5),      I32(179, 4),       I32(183, 2004),
+                Byte(187, 3),           Byte(188, 7),     I32(189, 5),       I32(193, 19),
+                I32(197, 11),           I32(201, 12),     I32(205, 41),      I32(209, 2),
+                I32(213, 13),           I32(217, 14),     I32(221, 2003),    I32(225, 99),
+                I32(229, 1234)});
   GameHeader back;
   ASSERT_TRUE(DecodeGameHeader(b.data(), back));
   EXPECT_EQ(back, h);
@@ -266,54 +216,20 @@ TEST(RecordLayout, AtBat) {
   ab.tail_value2 = 102;
   ab.tail_value3 = 103;
   auto b = Encoded(ab, kAtBatSize, EncodeAtBat);
-
-  EXPECT_EQ(TextAt(b, 0), "Starter");
-  EXPECT_EQ(I32At(b, 49), 3);
-  EXPECT_EQ(TextAt(b, 53), "Reliever");
-  EXPECT_EQ(I32At(b, 53 + 49), -1);
-  EXPECT_EQ(I32At(b, 159), 2);
-  EXPECT_EQ(b[159 + 67], 1);
-  EXPECT_EQ(I32At(b, 159 + 24 * 77 + 53), 77);
-  EXPECT_EQ(TextAt(b, 2084), "Resp");
-  EXPECT_EQ(TextAt(b, 2133), "Batter");
-  EXPECT_EQ(TextAt(b, 2182), "Runner");
-  EXPECT_EQ(I32At(b, 2231), 2);
-  EXPECT_EQ(I32At(b, 2235), 3);
-  EXPECT_EQ(b[2239], 1);
-  EXPECT_EQ(I32At(b, 2240), 11);
-  EXPECT_EQ(I32At(b, 2244), 3);
-  EXPECT_EQ(I32At(b, 2248), 2);
-  EXPECT_EQ(b[2252], 1);
-  EXPECT_EQ(I32At(b, 2253), 14);
-  EXPECT_EQ(b[2257], 1);
-  EXPECT_EQ(b[2258], 1);
-  EXPECT_EQ(I32At(b, 2259), 42);
-  EXPECT_EQ(I32At(b, 2263), 3);
-  EXPECT_EQ(I32At(b, 2267), 6);
-  EXPECT_EQ(TextAt(b, 2267 + 4), "Short");
-  EXPECT_EQ(I32At(b, 2267 + 9 * 33 + 29), 2);
-  EXPECT_EQ(I32At(b, 2597), 1);
-  EXPECT_EQ(TextAt(b, 2601 + 4), "Third");
-  EXPECT_EQ(I32At(b, 2601 + 29), 8);
-  EXPECT_EQ(TextAt(b, 2931 + 33 + 4), "Second");
-  EXPECT_EQ(I32At(b, 3063), 1);
-  EXPECT_EQ(I32At(b, 3075), 4);
-  EXPECT_EQ(I32At(b, 3083), 2);
-  EXPECT_EQ(TextAt(b, 3095 + 3 * 33 + 4), "Catcher");
-  EXPECT_EQ(I32At(b, 3227), 5);
-  EXPECT_EQ(I32At(b, 3239), 1);
-  EXPECT_EQ(I32At(b, 3243), 1);
-  EXPECT_EQ(I32At(b, 3247), 4);
-  EXPECT_EQ(I32At(b, 3251), 9);
-  EXPECT_EQ(I32At(b, 3255), 120);
-  EXPECT_EQ(I32At(b, 3259), 40);
-  EXPECT_EQ(I32At(b, 3263), 5);
-  EXPECT_EQ(I32At(b, 3267), 2);
-  EXPECT_EQ(I32At(b, 3267 + 24 * 85), 16);
-  EXPECT_EQ(I32At(b, 5392), 101);
-  EXPECT_EQ(b[5396], 7);
-  EXPECT_EQ(I32At(b, 5397), 102);
-  EXPECT_EQ(I32At(b, 5401), 103);
+  // Three pitcher slots of 53, 25 pitch details of 77, three players of 49,
+  // fielder credits of 33 and 25 pitches of 85.
+  ExpectFields(b, {Text(0, "Starter"), I32(49, 3), Text(53, "Reliever"), I32(53 + 49, -1),
+                   I32(159, 2), Byte(159 + 67, 1), I32(159 + 24 * 77 + 53, 77)});
+  ExpectFields(b, {Text(2084, "Resp"), Text(2133, "Batter"), Text(2182, "Runner"), I32(2231, 2),
+                   I32(2235, 3), Byte(2239, 1), I32(2240, 11), I32(2244, 3), I32(2248, 2),
+                   Byte(2252, 1), I32(2253, 14), Byte(2257, 1), Byte(2258, 1), I32(2259, 42)});
+  ExpectFields(b, {I32(2263, 3), I32(2267, 6), Text(2267 + 4, "Short"), I32(2267 + 9 * 33 + 29, 2),
+                   I32(2597, 1), Text(2601 + 4, "Third"), I32(2601 + 29, 8),
+                   Text(2931 + 33 + 4, "Second"), I32(3063, 1), I32(3075, 4), I32(3083, 2),
+                   Text(3095 + 3 * 33 + 4, "Catcher"), I32(3227, 5)});
+  ExpectFields(b, {I32(3239, 1), I32(3243, 1), I32(3247, 4), I32(3251, 9), I32(3255, 120),
+                   I32(3259, 40), I32(3263, 5), I32(3267, 2), I32(3267 + 24 * 85, 16),
+                   I32(5392, 101), Byte(5396, 7), I32(5397, 102), I32(5401, 103)});
 
   AT_BAT back;
   ASSERT_TRUE(DecodeAtBat(b.data(), back));
@@ -355,22 +271,12 @@ TEST(RecordLayout, TeamFileHeader) {
   t.AddPlayer(SamplePlayer("Second Guy"), NewPlayerInfo());
   std::vector<std::uint8_t> b = EncodeTeamFile(t);
   ASSERT_EQ(b.size(), 714 + 2 * 49 + 2 * 331u);
-  EXPECT_EQ(I32At(b, 0), 768);
-  EXPECT_EQ(TextAt(b, 4), "/teams/owls.tem");
-  EXPECT_EQ(TextAt(b, 264), "Riverton Owls");
-  EXPECT_EQ(TextAt(b, 289), "C. Vance");
-  EXPECT_EQ(TextAt(b, 314), "M. Ito");
-  EXPECT_EQ(TextAt(b, 339), "owl.bmp");
-  EXPECT_EQ(I32At(b, 599), 5);
-  EXPECT_EQ(I32At(b, 603), 10);
-  EXPECT_EQ(I32At(b, 607), 77);
-  EXPECT_EQ(b[611], 1);
-  EXPECT_EQ(TextAt(b, 612), "Dee Hitter");
-  EXPECT_EQ(TextAt(b, 661), "Pete Pitcher");
-  EXPECT_EQ(I32At(b, 710), 2);
-  EXPECT_EQ(TextAt(b, 714), "First Guy");
-  EXPECT_EQ(TextAt(b, 714 + 49), "Second Guy");
-  EXPECT_EQ(I32At(b, 714 + 98 + 331 + 225), NewPlayerInfo().birth_year);
+  ExpectFields(
+      b, {I32(0, 768), Text(4, "/teams/owls.tem"), Text(264, "Riverton Owls"),
+          Text(289, "C. Vance"), Text(314, "M. Ito"), Text(339, "owl.bmp"), I32(599, 5),
+          I32(603, 10), I32(607, 77), Byte(611, 1), Text(612, "Dee Hitter"),
+          Text(661, "Pete Pitcher"), I32(710, 2), Text(714, "First Guy"),
+          Text(714 + 49, "Second Guy"), I32(714 + 98 + 331 + 225, NewPlayerInfo().birth_year)});
 }
 
 }  // namespace

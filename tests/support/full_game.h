@@ -1,11 +1,19 @@
 #pragma once
-// A game with every field of every record set to something other than its
-// default, for round trips and benchmarks.  at_bats_per_half at-bats in
-// each played half, innings_played innings.
+// A scored game with every field of every record set to something other
+// than its default, for round trips through the game file and the Palm
+// form, and for benchmarks: two named rosters (12 home players, 10
+// visitors), innings of line-ups, at-bats with relievers from the seventh
+// inning on, pitch details and pitches, fielder credits and errors, notes.
+// Every value fits the Palm form, so the fields it carries come back
+// unchanged.  The header's reserved words are left at zero: a test that
+// wants them sets them.
 
 #include <string>
+#include <vector>
 
+#include "records/codes.h"
 #include "records/game.h"
+#include "records/team.h"
 
 namespace scorewick::testing {
 
@@ -18,158 +26,211 @@ inline PLAYER MakePlayer(const std::string& name, int number, int position, int 
   p.batting_order = order;
   p.entered_inning = 1;
   p.entry_value = 3;
+  p.entry_flag = 0;
   p.active = 1;
-  p.bats = static_cast<std::uint8_t>(number % 3);
-  p.throws_right = static_cast<std::uint8_t>(number % 2);
+  p.bats = static_cast<std::uint8_t>(order % 3);
+  p.throws_right = static_cast<std::uint8_t>(order % 2);
   return p;
 }
 
-inline Team MakeTeam(const std::string& name, int players) {
-  Team t;
-  t.team_name.set(name);
-  t.manager.set(name + " Mgr");
-  t.coach.set(name + " Coach");
-  t.logo_file.set(name + ".bmp");
-  t.lineup_size = 9;
-  t.extra_value = 4;
-  t.uses_designated_hitter = 1;
-  t.no_personal_info = 1;
-  for (int i = 0; i < players; ++i) {
-    t.AddPlayer(MakePlayer(name + " P" + std::to_string(i), i + 1, i % 10, i < 9 ? i + 1 : 0),
-                PLAYER_INFO{});
+// A team of the given players: the first nine bat in order at positions 1
+// to 9, the rest sit on the bench; the tenth (or the first) is the DH, who
+// bats for the first.
+inline Team MakeTeam(const std::string& name, const std::vector<std::string>& players,
+                     int first_number = 1) {
+  Team team;
+  team.team_name.set(name);
+  team.manager.set(name + " manager");
+  team.coach.set(name + " coach");
+  team.logo_file.set(name + ".bmp");
+  team.reserved = 9;
+  team.lineup_size = 9;
+  team.extra_value = 2;
+  team.uses_designated_hitter = 1;
+  team.no_personal_info = 1;
+  for (std::size_t i = 0; i < players.size(); ++i) {
+    const int slot = i < 9 ? static_cast<int>(i) + 1 : 0;
+    team.AddPlayer(MakePlayer(players[i], first_number + static_cast<int>(i) * 3, slot, slot),
+                   PLAYER_INFO{});
   }
-  if (players >= 2) {
-    t.designated_hitter = t.player(0);
-    t.dh_bats_for = t.player(1);
+  if (!players.empty()) {
+    team.designated_hitter = team.player(players.size() > 9 ? 9 : 0);
+    team.designated_hitter.position = kPosDesignatedHitter;
+    team.dh_bats_for = team.player(0);
   }
-  return t;
+  return team;
 }
 
-inline AT_BAT MakeAtBat(const Team& batting, const Team& fielding, int index) {
+// A team of `players` players named after the team: "<name> P0", ...
+inline Team MakeTeam(const std::string& name, int players) {
+  std::vector<std::string> names;
+  for (int i = 0; i < players; ++i) names.push_back(name + " P" + std::to_string(i));
+  return MakeTeam(name, names);
+}
+
+inline Team HomeTeam() {
+  return MakeTeam("Harbor Hawks",
+                  {"Ann Cole", "Bea Diaz", "Cal Eto", "Dee Fox", "Eli Gray", "Flo Hart", "Gus Imes",
+                   "Hal Jude", "Ivy Kent", "Jo Lamb", "Kit Moss", "Lu Nash"});
+}
+
+inline Team VisitingTeam() {
+  return MakeTeam("Valley Foxes",
+                  {"Max Ortiz", "Nia Park", "Oz Quinn", "Pia Rowe", "Quin Shaw", "Rae Toll",
+                   "Sid Umar", "Tia Vale", "Uma West", "Val Xu"},
+                  2);
+}
+
+// The seq-th at-bat of the game: the batter against pitcher (and reliever
+// from the third pitch, when given), with an outcome chosen by seq: a
+// ground out 6-3, a single with a stolen base, or a throwing error.
+inline AT_BAT MakeAtBat(const Team& batting, const Team& fielding, const PLAYER& batter,
+                        const PLAYER& pitcher, const PLAYER* reliever, int seq) {
   AT_BAT ab;
-  const PLAYER& pitcher = fielding.player(1);
-  ab.pitchers[0] = {pitcher, 4};
-  ab.pitchers[1] = {fielding.player(2), -1};
-  for (int i = 0; i < 6; ++i) {
-    PITCH_DATA& d = ab.pitch_details[i];
-    d.pitch_type = i % 12;
-    d.pitcher = pitcher;
-    d.location_x = 40 + i;
-    d.location_y = 80 + i;
-    d.speed = 80.5f + static_cast<float>(i);
-    d.strike = static_cast<std::uint8_t>(i % 2);
-    d.valid = 1;
-    d.right_handed_batter = 0;
-    d.strike_type = d.strike ? 1 : 0;
-    d.ball_type = d.strike ? 0 : 1;
-  }
+  ab.pitchers[0].pitcher = pitcher;
+  ab.batter = batter;
   ab.responsible_pitcher = pitcher;
-  ab.batter = batting.player(index % batting.count());
-  ab.pinch_runner = batting.player((index + 1) % batting.count());
-  ab.strikes = 2;
-  ab.balls = 1;
-  ab.reached = 1;
-  ab.how_reached = 1 + index % 24;
-  ab.bases_reached = 1 + index % 4;
-  ab.rbi = index % 3;
-  ab.out = static_cast<std::uint8_t>(index % 2);
-  ab.how_out = index % 41;
-  ab.scored = 1;
-  ab.earned = 1;
-  ab.box_number = index + 1;
-  ab.out_credit_count = 2;
-  ab.out_credits[0] = {6, fielding.player(5).name, 1};
-  ab.out_credits[1] = {3, fielding.player(3).name, 2};
-  ab.reach_credit_count = 1;
-  ab.reach_credits[0] = {4, fielding.player(4).name, 7};
-  ab.error_credits[0] = {5, fielding.player(5).name, 0};
-  ab.error_kinds[0] = 2;
-  ab.error_bases[0] = 2;
-  ab.second_error_credits[2] = {8, fielding.player(7).name, 0};
-  ab.second_error_kinds[2] = 3;
-  ab.advances[0] = 1;
-  ab.advances[1] = 4;
-  ab.advances[2] = 2;
-  ab.hit_x = 100 + index;
-  ab.hit_y = 50;
-  ab.last_pitch = 5;
-  for (int i = 0; i <= 5; ++i) {
-    PITCH& p = ab.pitches[i];
-    p.event = 1 + i % 7;
-    p.balls_before = static_cast<std::int16_t>(i / 2);
-    p.strikes_before = static_cast<std::int16_t>(i % 3);
-    p.detail = ab.pitch_details[i];
-    p.detail.pitcher.batting_order = index;
-    p.detail.pitcher.entered_inning = i;
+  ab.box_number = seq % 40;
+  const int pitches = 3 + seq % 5;
+  for (int k = 0; k < pitches; ++k) {
+    const PLAYER& thrower = (reliever && k >= 2) ? *reliever : pitcher;
+    PITCH_DATA& d = ab.pitch_details[k];
+    d.pitch_type = k % 12;
+    d.pitcher = thrower;
+    d.location_x = 40 + k * 7;
+    d.location_y = 60 + seq % 50;
+    d.speed = static_cast<float>(70 + (seq + k) % 25);
+    d.strike = static_cast<std::uint8_t>(k % 2);
+    d.hit = static_cast<std::uint8_t>(k == pitches - 1);
+    d.valid = 1;
+    d.right_handed_batter = batter.bats != 0;
+    d.strike_type = d.strike ? 1 + k % 3 : 0;
+    d.ball_type = d.strike ? 0 : 1 + k % 4;
+    PITCH& p = ab.pitches[k];
+    p.event = k == pitches - 1 ? (seq % 3 == 0 ? kEventOut : kEventReached)
+                               : (k % 2 ? kEventStrike : kEventBall);
+    p.balls_before = static_cast<std::int16_t>((k + 1) / 2);
+    p.strikes_before = static_cast<std::int16_t>(k / 2);
+    p.detail = d;
+    p.detail.pitcher.batting_order = seq % 7;  // the at-bat index
+    p.detail.pitcher.entered_inning = k;       // the pitch index
   }
-  ab.tail_value1 = 11;
+  ab.last_pitch = pitches - 1;
+  if (reliever) {
+    ab.pitchers[0].last_pitch = 1;
+    ab.pitchers[1].pitcher = *reliever;
+  }
+  ab.strikes = pitches / 2;
+  ab.balls = (pitches + 1) / 2;
+  ab.hit_x = 90 + seq % 60;
+  ab.hit_y = 30 + seq % 70;
+  const NameText short_stop = fielding.player(5).name;
+  const NameText first_base = fielding.player(2).name;
+  if (seq % 3 == 0) {
+    ab.out = 1;
+    ab.how_out = kOutGround;
+    ab.bases_reached = 1;
+    ab.out_credit_count = 2;
+    ab.out_credits[0] = {kPosShortStop, short_stop, kCreditAssist};
+    ab.out_credits[1] = {kPosFirst, first_base, kCreditPutOut};
+  } else if (seq % 3 == 1) {
+    ab.reached = 1;
+    ab.how_reached = kReachSingle;
+    ab.bases_reached = 2;
+    ab.reach_credit_count = 1;
+    ab.reach_credits[0] = {kPosShortStop, short_stop, 0};
+    ab.advances[0] = kAdvStolenBase;
+    ab.advances[1] = kAdvStolenBase;
+    ab.advances[2] = kAdvStolenBase;
+    ab.scored = static_cast<std::uint8_t>(seq % 2);
+    ab.earned = ab.scored;
+    ab.rbi = seq % 2;
+  } else {
+    ab.reached = 1;
+    ab.how_reached = kReachError;
+    ab.bases_reached = 2;
+    ab.error_credits[0] = {kPosShortStop, short_stop, 1};
+    ab.error_kinds[0] = kErrThrowing;
+    ab.error_bases[0] = 2;
+    ab.second_error_credits[1] = {kPosFirst, first_base, 0};
+    ab.second_error_kinds[1] = kErrFielding;
+  }
+  ab.pinch_runner = seq % 4 == 1 ? batting.player(batting.count() - 1) : PLAYER{};
+  ab.tail_value1 = seq % 5;
   ab.tail_flag = 1;
-  ab.tail_value2 = 12;
-  ab.tail_value3 = 13;
+  ab.tail_value2 = -(seq % 3);
+  ab.tail_value3 = 1000 + seq;
   return ab;
 }
 
-inline Game MakeFullGame(int innings_played = 9, int at_bats_per_half = 4) {
-  Game g;
-  g.header.field.set("Lakeside Field");
-  for (int i = 0; i < 4; ++i) g.header.umpires[i].set("Umpire " + std::to_string(i + 1));
-  g.header.list_names[0].set("Lakeside Herons");
-  g.header.list_names[1].set("Mill Creek Foxes");
-  g.header.year = 2026;
-  g.header.day = 14;
-  g.header.month = 5;
-  g.header.start_hour = 18;
-  g.header.start_minute = 30;
-  g.header.reserved_a[0] = 1;
-  g.header.reserved_a[1] = 2;
-  g.header.reserved_b[0] = 3;
-  g.header.reserved_b[1] = 4;
-  g.header.duration_hours = 2;
-  g.header.duration_minutes = 47;
-  g.header.creation_year = 2025;
-  g.header.extra_value = 9;
-  g.header.attendance = 312;
-  g.home = MakeTeam("Lakeside Herons", 14);
-  g.visitor = MakeTeam("Mill Creek Foxes", 13);
-  g.visitor.uses_designated_hitter = 0;
-  g.home.file_path.set("herons.tem");
-  g.visitor.file_path.set("foxes.tem");
-  g.winning_pitcher = g.home.player(1);
-  g.losing_pitcher = g.visitor.player(1);
-  g.saving_pitcher = g.home.player(2);
-  int index = 0;
-  for (int i = 0; i < innings_played; ++i) {
-    for (bool top : {true, false}) {
-      HALF_INNING& half = g.innings[i].half(top);
-      const Team& batting = top ? g.visitor : g.home;
-      const Team& fielding = top ? g.home : g.visitor;
-      half.runs = (i + (top ? 1 : 0)) % 3;
-      half.hits = 2;
-      half.errors = i % 2;
-      half.left_on_base = 1;
-      for (int a = 0; a < at_bats_per_half; ++a)
-        half.at_bats.push_back(MakeAtBat(batting, fielding, index++));
-      for (int p = 0; p < 9; ++p) half.offense.push_back(batting.player(p));
-      for (int p = 0; p < 9; ++p) half.defense.push_back(fielding.player(p));
-    }
+inline void FillHalf(HALF_INNING& half, const Team& batting, const Team& fielding, int inning,
+                     int at_bats, int& seq) {
+  for (int i = 0; i < 9; ++i) {
+    PLAYER o = batting.player(i);
+    o.entry_value = i;
+    half.offense.push_back(o);
+    half.defense.push_back(fielding.player(i));
   }
-  g.current_inning = innings_played - 1;
-  g.current_at_bat = 3;
-  g.batter_due_up = 5;
-  g.current_half_is_top = 0;
-  GAME_NOTE note;
-  note.inning = 2;
-  note.at_bat = 1;
-  note.half = 1;
-  note.text.set("Rain delay of 20 minutes before this pitch");
-  g.notes.push_back(note);
-  note.inning = 6;
-  note.half = 0;
-  note.text.set(std::string(299, 'n'));
-  g.notes.push_back(note);
-  g.file_path.set("game.gam");
-  g.new_game = 0;
-  return g;
+  const PLAYER& pitcher = fielding.player(0);
+  const PLAYER& reliever = fielding.player(11 % fielding.count());
+  for (int k = 0; k < at_bats; ++k, ++seq) {
+    const PLAYER& batter = batting.player((seq + k) % 9);
+    half.at_bats.push_back(MakeAtBat(batting, fielding, batter, pitcher,
+                                     inning >= 6 && k == 0 ? &reliever : nullptr, seq));
+  }
+  half.runs = at_bats / 2;
+  half.hits = at_bats - 1;
+  half.errors = 1;
+  half.left_on_base = 2;
+}
+
+inline Game MakeFullGame(int innings = 9, int at_bats_per_half = 4) {
+  Game game;
+  game.home = HomeTeam();
+  game.visitor = VisitingTeam();
+  game.visitor.uses_designated_hitter = 0;
+  game.home.file_path.set("hawks.tem");
+  game.visitor.file_path.set("foxes.tem");
+  GameHeader& h = game.header;
+  h.field.set("Riverside Park");
+  h.umpires = {NameText{"Ed Ump"}, NameText{"Fay Line"}, NameText{"Gil Base"}, NameText{" "}};
+  h.list_names[0].set("Harbor Hawks");
+  h.list_names[1].set("Valley Foxes");
+  h.year = 2024;
+  h.day = 14;
+  h.month = 6;
+  h.start_hour = 18;
+  h.start_minute = 30;
+  h.duration_hours = 2;
+  h.duration_minutes = 41;
+  h.creation_year = 2023;
+  h.extra_value = 3;
+  h.attendance = 1250;
+  h.home_score = 7;
+  h.visitor_score = 5;
+  int seq = 0;
+  for (int i = 0; i < innings; ++i) {
+    FillHalf(game.innings[i].top, game.visitor, game.home, i, at_bats_per_half, seq);
+    FillHalf(game.innings[i].bottom, game.home, game.visitor, i, at_bats_per_half, seq);
+  }
+  game.current_inning = innings - 1;
+  game.current_at_bat = 2;
+  game.current_half_is_top = 0;
+  game.batter_due_up = 4;
+  game.winning_pitcher = game.home.player(0);
+  game.losing_pitcher = game.visitor.player(0);
+  game.saving_pitcher = game.home.player(11);
+  for (int i = 0; i < innings; i += 2) {
+    GAME_NOTE note;
+    note.inning = i;
+    note.at_bat = 1;
+    note.half = static_cast<std::uint8_t>(i % 4 == 0);
+    note.text.set("Diving catch in the gap, inning " + std::to_string(i + 1));
+    game.notes.push_back(note);
+  }
+  game.file_path.set("game.gam");
+  game.new_game = 0;
+  return game;
 }
 
 }  // namespace scorewick::testing
