@@ -64,15 +64,9 @@ TEST(StatsCsv, NumbersAndTrailer) {
         Case{"N/A", ""}, Case{"1.000", "1"}, Case{"0.00", "0"}, Case{"120", "120"}}) {
     EXPECT_EQ(CsvNumber(c.cell), c.written) << c.cell;
   }
-  const std::string expected =
-      "Name,OAB,Avg,Slug\n"
-      "Ann Able,3,0.333,0.667\n"
-      "Cy <b>,2,1,1\n"
-      "TEAM TOTALS,5,0.6,0.8\n"
-      "This file was created with Brixley Scorewick" +
-      std::string(55, ',') + "\n";
-  EXPECT_EQ(StatsCsv(SmallStat(), StatTable::kBatting, SmallLayout()), expected);
-
+  // The trailer fills out every column of the full batting table.
+  scorewick::testing::ExpectGolden(StatsCsv(SmallStat(), StatTable::kBatting, SmallLayout()),
+                                   "stats_batting.csv");
   Stat quoted = SmallStat();
   quoted.batting[0].name = "Able, \"Ann\"";
   EXPECT_NE(StatsCsv(quoted, StatTable::kBatting, SmallLayout()).find("\n\"Able, \"\"Ann\"\"\",3,"),
@@ -96,20 +90,7 @@ TEST(StatsText, SectionsOfThePageWidth) {
   const std::vector<TextSection> one =
       StatsTextSections(s, StatTable::kBatting, SmallLayout(), 0, 85);
   ASSERT_EQ(one.size(), 1u);
-  const TextSection expected = {
-      "****************************************",
-      "* Batting Stats                        *",
-      "*                                      *",
-      "* Batting Versus Right Handed Pitchers *",
-      "****************************************",
-      " ",
-      "Name        OAB Avg   Slug  ",
-      "Ann Able    3    .333  .667 ",
-      "Cy <b>      2   1.000 1.000 ",
-      "TEAM TOTALS 5    .600  .800 ",
-  };
-  EXPECT_EQ(one[0], expected);
-
+  scorewick::testing::ExpectGolden(scorewick::testing::JoinLines(one[0]), "stats_batting.txt");
   // All 56 batting columns at 50 characters: several sections, each
   // starting with the first column that did not fit, none wider than 50.
   const std::vector<TextSection> many =

@@ -22,7 +22,6 @@ Game Compile(const char* plays) {
   const std::string text = std::string(kTeams) + plays;
   const ScorebookResult result = CompileScorebook(text, game);
   EXPECT_TRUE(result.ok) << result.error;
-  EXPECT_TRUE(CheckGame(game, result.rules).empty());
   for (const Inconsistency& i : CheckGame(game, result.rules)) ADD_FAILURE() << i.Text();
   return game;
 }

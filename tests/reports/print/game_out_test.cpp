@@ -134,15 +134,12 @@ TEST(TGameOutTest, MarksOfAHandfulOfTurns) {
   EXPECT_TRUE(e.texts.contains("3"));
   EXPECT_TRUE(HasLine(e, At(ed, k, 83, 117), At(ed, k, 100, 100)));
 
-  EXPECT_NE(page.Find("Runs: 1"), nullptr);
-  EXPECT_NE(page.Find("Gulls : Visitor"), nullptr);
-  EXPECT_NE(page.Find("6/1/2024 18:05 at Test Park"), nullptr);
-  EXPECT_NE(page.Find("Attendance: 120   Game Duration: 1 hrs 5 min"), nullptr);
-  EXPECT_NE(page.Find("Inning 1"), nullptr);
-  EXPECT_NE(page.Find("Final Score:   Gulls : 1   Hawks : 0"), nullptr);
-  EXPECT_NE(page.Find("Umpires: Una Ump, Vic Vane"), nullptr);
-  EXPECT_NE(page.Find("Page 1"), nullptr);
-  EXPECT_NE(page.Find("6/2/2024"), nullptr);
+  for (const char* text : {"Runs: 1", "Gulls : Visitor", "6/1/2024 18:05 at Test Park",
+                           "Attendance: 120   Game Duration: 1 hrs 5 min", "Inning 1",
+                           "Final Score:   Gulls : 1   Hawks : 0", "Umpires: Una Ump, Vic Vane",
+                           "Page 1", "6/2/2024"}) {
+    EXPECT_NE(page.Find(text), nullptr) << text;
+  }
 }
 
 TEST(TGameOutTest, PagesOfBothSidesWithContinuationAndNotes) {
@@ -154,10 +151,10 @@ TEST(TGameOutTest, PagesOfBothSidesWithContinuationAndNotes) {
   EXPECT_NE(pages[0].Find("Hawks : Home"), nullptr);
   EXPECT_NE(pages[1].Find("Gulls : Visitor"), nullptr);
   EXPECT_NE(pages[2].Find("Gulls : Visitor"), nullptr);
-  EXPECT_NE(pages[3].Find("Notes Entered During Game"), nullptr);
-  EXPECT_NE(pages[3].Find("Top of the 1st, 3rd At Bat"), nullptr);
-  EXPECT_NE(pages[3].Find("Bases loaded"), nullptr);
-  EXPECT_NE(pages[3].Find("Bottom of the 1st, 3rd At Bat"), nullptr);
+  for (const char* text : {"Notes Entered During Game", "Top of the 1st, 3rd At Bat",
+                           "Bases loaded", "Bottom of the 1st, 3rd At Bat"}) {
+    EXPECT_NE(pages[3].Find(text), nullptr) << text;
+  }
   // The lines under the grid close each side.
   EXPECT_NE(pages[0].Find("Final Score:"), nullptr);
   EXPECT_EQ(pages[1].Find("Final Score:"), nullptr);
