@@ -5,71 +5,22 @@
 // season the statistics benchmark uses) and kept for later runs.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "bench_season.h"
 #include "ratio_reporter.h"
-#include "records/file_io.h"
-#include "records/game_file.h"
-#include "sim/sample_teams.h"
-#include "sim/season.h"
 #include "stats/pitcher_info.h"
 #include "stats/scatter_info.h"
 
 namespace {
 
-constexpr int kGames = 1000;
-
-const std::vector<std::string>& Paths() {
-  static const std::vector<std::string> paths = [] {
-    const std::vector<scorewick::Team> teams = scorewick::sim::SampleTeams();
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "scorewick-bench-season-4";
-    std::vector<std::string> list;
-    for (int i = 0; i < kGames; ++i)
-      list.push_back((folder / scorewick::sim::GameFileName(i)).string());
-    if (std::filesystem::exists(folder / "done")) return list;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    std::string error;
-    const auto schedule =
-        scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 5);
-    if (!scorewick::sim::WriteSeason(teams, schedule, folder.string(), &error)) {
-      std::fprintf(stderr, "cannot write the season: %s\n", error.c_str());
-      std::abort();
-    }
-    std::ofstream(folder / "done") << "ok\n";
-    return list;
-  }();
-  return paths;
-}
+const std::vector<std::string>& Paths() { return scorewick::bench::FourTeamSeason().paths; }
 
 void BM_ReadBytes(benchmark::State& state) {
-  std::vector<std::uint8_t> buffer;
-  for (auto _ : state) {
-    for (const std::string& path : Paths()) {
-      if (!scorewick::ReadWholeFile(path, buffer, nullptr)) state.SkipWithError("read failed");
-      benchmark::DoNotOptimize(buffer.data());
-    }
-  }
+  scorewick::bench::ReadAllBytes(state, scorewick::bench::FourTeamSeason());
 }
-
 void BM_ReadGames(benchmark::State& state) {
-  std::vector<std::uint8_t> buffer;
-  scorewick::Game game;
-  scorewick::UserMessages messages;
-  for (auto _ : state) {
-    for (const std::string& path : Paths()) {
-      scorewick::ReadWholeFile(path, buffer, nullptr);
-      if (scorewick::DecodeGameFile(buffer, game, messages, nullptr) !=
-          scorewick::GameReadResult::kOk) {
-        state.SkipWithError("decode failed");
-      }
-      benchmark::DoNotOptimize(&game);
-    }
-  }
+  scorewick::bench::DecodeAll(state, scorewick::bench::FourTeamSeason());
 }
 
 // What the Scatter Plots window does on opening: read, list the players,

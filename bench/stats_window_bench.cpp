@@ -11,53 +11,20 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QTableView>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "app/core/session.h"
 #include "app/stats_window.h"
+#include "bench_season.h"
 #include "platform/scripted_ui.h"
 #include "ratio_reporter.h"
-#include "records/file_io.h"
-#include "sim/sample_teams.h"
-#include "sim/season.h"
 
 namespace {
 
-constexpr int kGames = 1000;
+using scorewick::bench::Season;
 
-struct Season {
-  std::vector<std::string> paths;
-  std::string team;
-};
-
-// The season's games, written once into the temporary folder and kept.
-const Season& FourTeams() {
-  static const Season season = [] {
-    const std::vector<scorewick::Team> teams = scorewick::sim::SampleTeams();
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "scorewick-bench-window-4";
-    Season s;
-    s.team = teams[1].team_name.str();
-    for (int i = 0; i < kGames; ++i)
-      s.paths.push_back((folder / scorewick::sim::GameFileName(i)).string());
-    if (std::filesystem::exists(folder / "done")) return s;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    std::string error;
-    const auto schedule =
-        scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 5);
-    if (!scorewick::sim::WriteSeason(teams, schedule, folder.string(), &error)) {
-      std::fprintf(stderr, "cannot write the season: %s\n", error.c_str());
-      std::abort();
-    }
-    std::ofstream(folder / "done") << "ok\n";
-    return s;
-  }();
-  return season;
-}
+const Season& FourTeams() { return scorewick::bench::FourTeamSeason(); }
 
 scorewick::Stat Chosen() {
   scorewick::Stat stat;
@@ -77,15 +44,7 @@ scorewick::app::Session& BenchSession() {
   return session;
 }
 
-void BM_ReadBytes(benchmark::State& state) {
-  std::vector<std::uint8_t> buffer;
-  for (auto _ : state) {
-    for (const std::string& path : FourTeams().paths) {
-      if (!scorewick::ReadWholeFile(path, buffer, nullptr)) state.SkipWithError("read failed");
-      benchmark::DoNotOptimize(buffer.data());
-    }
-  }
-}
+void BM_ReadBytes(benchmark::State& state) { scorewick::bench::ReadAllBytes(state, FourTeams()); }
 
 void BM_OpenWindow(benchmark::State& state) {
   scorewick::ScriptedUi ui;
