@@ -42,7 +42,7 @@ class PocketPcTest : public ::testing::Test {
   void SetUp() override {
     for (const char* d : {"start", "pc", "dev1", "dev2"}) fs::create_directories(dir_ / d);
     session_.start_folder = (dir_ / "start").string();
-    session_.remembered_folder = (dir_ / "pc").string();
+    session_.folders.Remember(FileKind::kGame, P("pc/last.gam"));
     partners_ = (dir_ / "partners").string();
   }
 
@@ -124,18 +124,32 @@ TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
   Game copy;
   ASSERT_TRUE(Show(ui_, LoadGame(P("dev1/Opener.gam"), copy)));
   EXPECT_EQ(copy.header.attendance, 312);
-  EXPECT_TRUE(ui_.messages.empty());
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text,
+            "Opener.gam should be available on your Pocket PC after your next synchronization");
+  EXPECT_EQ(ui_.messages[0].caption, "Game Export Complete");
 }
 
-TEST_F(PocketPcTest, NoDeviceStopsTheExportWithTheMessage) {
+// No device found says why; every device declined is the person's own
+// choice and ends the command without a word.
+TEST_F(PocketPcTest, NoDeviceStopsTheExport) {
+  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
   Team team = Hawks();
   ASSERT_TRUE(SaveTeam(P("pc/Hawks.tem"), team));
-  ui_.file_answers.push_back(FileChoice{P("pc/Hawks.tem"), 1});
-  RunPpcExportTeam(services_);
-  ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0].caption, "Cannot find path to Synchronize Files");
-  EXPECT_EQ(ui_.messages[0].icon, MessageIcon::kExclamation);
-  EXPECT_EQ(ui_.file_requests.size(), 1u);
+  for (int devices : {0, 2}) {
+    SCOPED_TRACE(devices);
+    fs::remove(partners_);
+    WritePartners(devices);
+    ui_.messages.clear();
+    ui_.file_requests.clear();
+    ui_.yes_no_answers = {false, false};
+    ui_.file_answers.push_back(FileChoice{P("pc/Hawks.tem"), 1});
+    RunPpcExportTeam(services_);
+    ASSERT_EQ(ui_.messages.size(), devices == 0 ? 1u : 2u);
+    EXPECT_EQ(ui_.messages.back().caption,
+              devices == 0 ? "Cannot find path to Synchronize Files" : "Select Device");
+    EXPECT_EQ(ui_.file_requests.size(), 1u);
+  }
 }
 
 TEST_F(PocketPcTest, ToolbarImportFollowsTheChosenFilter) {

@@ -194,11 +194,12 @@ class HandheldCommandsTest : public QObject {
              std::string("Select Game or Team File to Export to your PPC"));
     QCOMPARE(f.ui.file_requests.at(1).initial_folder, f.Path("device1"));
     QCOMPARE(f.ui.file_requests.at(1).initial_name, std::string("Hawks.tem"));
-    QVERIFY(f.ui.messages.empty());
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].caption, std::string("Team Export Complete"));
     Team copy;
     QVERIFY(Show(f.ui, LoadTeam(f.Path("device1/Hawks.tem"), copy)));
     QCOMPARE(copy.team_name.str(), std::string("Harbor Hawks"));
-    QCOMPARE(f.session.remembered_folder, f.Path("pc"));
+    QCOMPARE(f.session.folders.For(FileKind::kTeam, ""), f.Path("pc"));
   }
 
   void decliningTheFirstOfTwoDevicesAsksAboutTheSecond() {
@@ -211,9 +212,11 @@ class HandheldCommandsTest : public QObject {
     f.ui.file_answers.push_back(FileChoice{f.Path("device2/Opener.gam"), 1});
     f.ui.file_answers.push_back(FileChoice{f.session.start_folder + "/Opener", 1});
     f.Window().ActionFor(kCmdPpcImportGame)->trigger();
-    QCOMPARE(f.ui.messages.size(), size_t(2));
+    QCOMPARE(f.ui.messages.size(), size_t(3));
     QCOMPARE(f.ui.messages[1].text,
              std::string("Import file from this device : Device 2 ?\n(2 of 2 found)"));
+    QCOMPARE(f.ui.messages[2].text,
+             "Game Created from Pocket PC File: " + f.session.start_folder + "/Opener.gam");
     QCOMPARE(f.ui.file_requests.at(0).initial_folder, f.Path("device2"));
     QCOMPARE(f.ui.file_requests.at(1).initial_folder, f.session.start_folder);
     Game copy;

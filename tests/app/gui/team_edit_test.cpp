@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "app/core/command_ids.h"
+#include "app/roster_edit_dialog.h"
 #include "app/team_commands.h"
 #include "app/team_edit_dialog.h"
 #include "gui/support/gui_fixture.h"
@@ -83,6 +84,12 @@ class TeamEditTest : public QObject {
     testing::GuiFixture f;
     Team team;
     TeamEditDialog d(team, f.session, f.ui, nullptr);
+    QCOMPARE(d.windowTitle(), QString("New Team"));
+    d.accept();  // no name yet: said so, and the dialog stays
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].caption, std::string("Team Name Missing"));
+    QVERIFY(f.ui.file_requests.empty());
+    QCOMPARE(d.result(), int(QDialog::Rejected));
     Find<QLineEdit>(&d, "name")->setText("Larks");
     f.ui.file_answers.push_back(FileChoice{f.Path("larks"), 1});
     d.accept();
@@ -135,25 +142,55 @@ class TeamEditTest : public QObject {
     }
   }
 
+  // After the dialog's save as, the command writes the team there without
+  // asking for the name again.
   void newTeamCommand() {
     testing::GuiFixture f;
     MainWindow& w = f.Window();
     TeamDialogRun() = [&](TeamEditDialog& d) {
       Find<QLineEdit>(&d, "name")->setText("Wrens");
-      f.ui.file_answers.push_back(FileChoice{f.Path("wrens.tem"), 1});
+      f.ui.file_answers.push_back(FileChoice{f.Path("wrens"), 1});
       d.accept();  // saves as
+      Find<QLineEdit>(&d, "coach")->setText("Lee");
       d.accept();  // closes
-      f.ui.file_answers.push_back(FileChoice{f.Path("final"), 1});
       return d.result();
     };
     w.RunCommand(kCmdToolNewTeam);
-    const FileDialogRequest& last = f.ui.file_requests.back();
-    QCOMPARE(last.filter, std::string("Team File (*.tem)|*.tem|"));
-    QCOMPARE(last.default_extension, std::string("tem"));
-    QCOMPARE(last.initial_name, f.Path("wrens.tem"));
+    QCOMPARE(f.ui.file_requests.size(), size_t(1));
     Team saved;
-    QVERIFY(Show(f.ui, LoadTeam(f.Path("final.tem"), saved)));
+    QVERIFY(Show(f.ui, LoadTeam(f.Path("wrens.tem"), saved)));
     QCOMPARE(saved.team_name.str(), std::string("Wrens"));
+    QCOMPARE(saved.coach.str(), std::string("Lee"));
+  }
+
+  // Cancel or Escape after a change asks before the change is dropped.
+  void cancelAfterChangesAsks() {
+    testing::GuiFixture f;
+    const std::function<void(TeamEditDialog&)> changes[] = {
+        [](TeamEditDialog&) {},
+        [](TeamEditDialog& d) { Find<QLineEdit>(&d, "manager")->setText("Max"); },
+        [](TeamEditDialog& d) {
+          d.run_roster_editor = [](RosterEditDialog&) { return int(QDialog::Accepted); };
+          Find<QPushButton>(&d, "edit_roster")->click();
+        },
+    };
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+      Team team = Owls();
+      team.file_path.set(f.Path("owls.tem"));
+      TeamEditDialog d(team, f.session, f.ui, nullptr);
+      d.show();
+      changes[i](d);
+      f.ui.messages.clear();
+      f.ui.yes_no_answers = {false, true};  // stay; then discard
+      QTest::keyClick(&d, Qt::Key_Escape);
+      QCOMPARE(d.isVisible(), i > 0);
+      QCOMPARE(f.ui.messages.size(), i > 0 ? size_t(1) : size_t(0));
+      if (i > 0) {
+        QVERIFY(f.ui.messages[0].text.starts_with("Discard the changes made to this team?"));
+        Find<QPushButton>(&d, "cancel")->click();
+        QVERIFY(!d.isVisible());
+      }
+    }
   }
 
   void editTeamCommandWritesTheTeamBack() {
