@@ -11,6 +11,7 @@
 #include "app/team_commands.h"
 #include "app/team_edit_dialog.h"
 #include "gui/support/gui_fixture.h"
+#include "platform/qt/qt_ui.h"
 #include "records/csv_team.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
@@ -103,6 +104,7 @@ class TeamEditTest : public QObject {
     // Saved as comma-separated text, the team still has no file: OK asks again.
     Team other;
     TeamEditDialog again(other, f.session, f.ui, nullptr);
+    Find<QLineEdit>(&again, "name")->setText("Other");
     f.ui.file_answers.push_back(FileChoice{f.Path("other"), 2});
     again.accept();
     QVERIFY(FileExists(f.Path("other.csv")));
@@ -238,6 +240,31 @@ class TeamEditTest : public QObject {
     std::vector<std::uint8_t> after;
     QVERIFY(ReadWholeFile(f.Path("game-001.gam"), after, nullptr));
     QVERIFY(after == before);
+  }
+
+  // The box about a damaged team file names the file and is wide enough
+  // for its caption.
+  void damagedTeamBoxNamesItsFile() {
+    testing::GuiFixture f;
+    std::vector<std::uint8_t> bytes(40, 0);
+    bytes[0] = 0x07;  // a version word no team file has
+    QVERIFY(WriteFileAtomically(f.Path("old.tem"), bytes, nullptr));
+    Team team;
+    const Status loaded = LoadTeam(f.Path("old.tem"), team);
+    QCOMPARE(loaded.messages.size(), size_t(1));
+    QVERIFY(loaded.messages[0].text.ends_with(f.Path("old.tem") + ": the version word is not that "
+                                                                   "of a team file"));
+    int width = 0;
+    int caption = 0;
+    testing::WhenDialogShows([&](QWidget* box) {
+      width = box->sizeHint().width();
+      caption = box->fontMetrics().horizontalAdvance(box->windowTitle());
+      testing::SaveScreenshot(box, "damaged_team_box");
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    QtUi ui;
+    ShowAll(ui, {{"Invalid Team File", loaded.messages[0].caption, MessageIcon::kInformation}});
+    QVERIFY2(width > caption + 100, qPrintable(QString("%1 %2").arg(width).arg(caption)));
   }
 
   void editTeamCommandOnCommaSeparatedFiles() {
