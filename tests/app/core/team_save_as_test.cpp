@@ -111,74 +111,50 @@ TEST_F(SaveTeamAsTest, TheChosenTypeDecidesContentAndExtension) {
   EXPECT_EQ(Read(dir.Path("c.csv")), TeamCsvText(team));
 }
 
-// A file of another kind is written over only when the person says so,
-// and then whole: text is never appended to a team or game file.
-TEST_F(SaveTeamAsTest, AFileOfAnotherKindIsAskedAbout) {
-  const std::string own = Choose("owls.tem", 1);
-  ASSERT_EQ(Save(), ExportResult::kWritten);  // the team's own file
-  const std::string before = Read(own);
-  for (bool replace : {false, true}) {
+// A file already there: text forms offer to append (a line feed, then a
+// second block; an HTML roster without a second page head), then to
+// overwrite; a team file only to overwrite.  A file of another kind (here
+// the team's own file, under a name typed for text) is written over whole
+// only on Yes, never appended to.
+TEST_F(SaveTeamAsTest, AFileAlreadyThere) {
+  ASSERT_TRUE(SaveTeam(dir.Path("owls.tem"), team));
+  const std::string team_bytes = Read(dir.Path("owls.tem"));
+  const std::string csv = TeamCsvText(team);
+  const struct {
+    const char* name;
+    int filter;
+    std::string old_text;
+    std::vector<bool> answers;
+    ExportResult result;
+    std::string written;  // the file's whole text, or its start for HTML
+    const char* last_question;
+  } cases[] = {
+      {"a.csv", 2, "Owls\n", {true}, ExportResult::kWritten, "Owls\n\n" + csv, kAppendQuestion},
+      {"b.csv", 2, "old", {false, true}, ExportResult::kWritten, csv, kOverwriteQuestion},
+      {"c.csv", 2, "old", {false, false}, ExportResult::kCancelled, "old", kOverwriteQuestion},
+      {"d.htm", 3, "<HTML>old</HTML>", {true}, ExportResult::kWritten,
+       "<HTML>old</HTML>\n\n<TABLE", kAppendQuestion},
+      {"e.tem", 1, team_bytes, {false}, ExportResult::kCancelled, team_bytes, kOverwriteQuestion},
+      {"owls.tem", 2, team_bytes, {false, false}, ExportResult::kCancelled, team_bytes,
+       "owls.tem is the file being exported, and it holds a team file.\n\n"
+       "Replace it with text?"},
+      {"owls.tem", 2, team_bytes, {false, true}, ExportResult::kWritten, csv, nullptr},
+  };
+  team.file_path.set(dir.Path("owls.tem"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(WriteTextFileAtomically(dir.Path(c.name), c.old_text, nullptr));
     ui.messages.clear();
-    Choose("owls.tem", 2);
-    ui.yes_no_answers = {false, replace};  // keep the name typed; replace?
-    EXPECT_EQ(Save(), replace ? ExportResult::kWritten : ExportResult::kCancelled);
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].text,
-              "owls.tem is the file being exported, and it holds a team file.\n\n"
-              "Replace it with text?");
-    EXPECT_EQ(ui.messages[1].caption, "Replace File");
-    EXPECT_EQ(Read(own), replace ? TeamCsvText(team) : before);
+    Choose(c.name, c.filter);
+    ui.yes_no_answers.assign(c.answers.begin(), c.answers.end());
+    EXPECT_EQ(Save(), c.result);
+    EXPECT_EQ(ui.messages.size(), c.answers.size());
+    if (c.last_question) {
+      EXPECT_EQ(ui.messages.back().text, c.last_question);
+    }
+    EXPECT_EQ(Read(dir.Path(c.name)).substr(0, c.written.size()), c.written);
   }
-}
-
-TEST_F(SaveTeamAsTest, AppendWritesALineFeedAndASecondBlock) {
-  const std::string path = Choose("hawks.csv", 2);
-  ASSERT_TRUE(WriteTextFileAtomically(
-      path, "Owls\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n", nullptr));
-  ui.yes_no_answers.push_back(true);  // append
-  EXPECT_EQ(Save(), ExportResult::kWritten);
-  EXPECT_EQ(Read(path),
-            "Owls\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n\n" + TeamCsvText(team));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "This file already exists.  Would you like to append to it?");
-  EXPECT_TRUE(ui.messages[0].question);
-
-  // An appended HTML roster carries no second page head.
-  const std::string page = Choose("hawks.htm", 3);
-  ASSERT_TRUE(WriteTextFileAtomically(page, "<HTML>old</HTML>", nullptr));
-  ui.yes_no_answers.push_back(true);
-  EXPECT_EQ(Save(), ExportResult::kWritten);
-  const std::string html = Read(page);
-  EXPECT_EQ(html.rfind("<HTML>old</HTML>\n\n<TABLE", 0), 0u);
-  EXPECT_EQ(html.find("<HEAD>"), std::string::npos);
-}
-
-TEST_F(SaveTeamAsTest, ExistingFileQuestions) {
-  const std::string csv = Choose("hawks.csv", 2);
-  ASSERT_TRUE(WriteTextFileAtomically(csv, "old", nullptr));
-  ui.yes_no_answers = {false, true};  // do not append; overwrite
-  EXPECT_EQ(Save(), ExportResult::kWritten);
-  EXPECT_EQ(Read(csv), TeamCsvText(team));
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_EQ(ui.messages[1].text, "Overwrite Existing File?");
-
-  Choose("hawks.csv", 2);
-  ASSERT_TRUE(WriteTextFileAtomically(csv, "old", nullptr));
-  ui.yes_no_answers = {false, false};
-  EXPECT_EQ(Save(), ExportResult::kCancelled);
-  EXPECT_EQ(Read(csv), "old");
-
-  // A team file is never appended to: one question, and No keeps the file.
-  ui.messages.clear();
-  const std::string tem = Choose("hawks.tem", 1);
-  Team other;
-  ASSERT_TRUE(SaveTeam(tem, other));
-  const std::string before = Read(tem);
-  ui.yes_no_answers = {false};
-  EXPECT_EQ(Save(), ExportResult::kCancelled);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Overwrite Existing File?");
-  EXPECT_EQ(Read(tem), before);
+  EXPECT_EQ(Read(dir.Path("d.htm")).find("<HEAD>"), std::string::npos);
 }
 
 TEST_F(SaveTeamAsTest, AFailedSaveIsReported) {

@@ -215,33 +215,6 @@ class TeamEditTest : public QObject {
     QCOMPARE(saved.info(0), team.info(0));  // personal information kept
   }
 
-  // Edit Team on a game file never opens the dialog, so OK cannot write a
-  // team over the game.
-  void editTeamCommandRefusesAGameFile() {
-    testing::GuiFixture f;
-    MainWindow& w = f.Window();
-    Game game;
-    game.home = Owls();
-    game.home.no_personal_info = 1;
-    QVERIFY(SaveGame(f.Path("game-001.gam"), game));
-    std::vector<std::uint8_t> before;
-    QVERIFY(ReadWholeFile(f.Path("game-001.gam"), before, nullptr));
-    bool opened = false;
-    TeamDialogRun() = [&](TeamEditDialog& d) {
-      opened = true;
-      d.accept();
-      return d.result();
-    };
-    f.ui.file_answers.push_back(FileChoice{f.Path("game-001.gam"), 1});
-    w.RunCommand(kCmdEditTeam);
-    QVERIFY(!opened);
-    QCOMPARE(f.ui.messages.size(), size_t(1));
-    QVERIFY(f.ui.messages[0].text.find("this is a game file") != std::string::npos);
-    std::vector<std::uint8_t> after;
-    QVERIFY(ReadWholeFile(f.Path("game-001.gam"), after, nullptr));
-    QVERIFY(after == before);
-  }
-
   // The box about a damaged team file names the file and is wide enough
   // for its caption.
   void damagedTeamBoxNamesItsFile() {
@@ -267,7 +240,7 @@ class TeamEditTest : public QObject {
     QVERIFY2(width > caption + 100, qPrintable(QString("%1 %2").arg(width).arg(caption)));
   }
 
-  void editTeamCommandOnCommaSeparatedFiles() {
+  void editTeamCommandOnCommaSeparatedAndOtherFiles() {
     testing::GuiFixture f;
     MainWindow& w = f.Window();
     // A good one is imported as a new team: OK saves it under a new name.
@@ -285,23 +258,35 @@ class TeamEditTest : public QObject {
     QCOMPARE(saved.team_name.str(), std::string("Owls"));
     QCOMPARE(Read(f.Path("owls.csv")), TeamCsvText(Owls()));
 
-    // One that is not a team is refused, and nothing is written over it.
+    // A file that is not a team never opens the dialog, so OK cannot write
+    // a team over it; the message names the file and what is wrong.
+    Game game;
+    game.home = Owls();
+    game.home.no_personal_info = 1;
+    QVERIFY(SaveGame(f.Path("game-001.gam"), game));
     ASSERT_WRITE(f.Path("notes.csv"), std::string("shopping list\n"));
+    const struct {
+      const char* name;
+      int filter;
+      std::string said;
+    } refused[] = {{"game-001.gam", 1, "this is a game file"},
+                   {"notes.csv", 2, "Invalid CSV Format\n\n" + f.Path("notes.csv") + ": "}};
     bool dialog_ran = false;
     TeamDialogRun() = [&](TeamEditDialog& d) {
       dialog_ran = true;
       d.accept();
       return d.result();
     };
-    f.ui.file_answers.push_back(FileChoice{f.Path("notes.csv"), 2});
-    w.RunCommand(kCmdEditTeam);
-    QVERIFY(!dialog_ran);
-    // The text names the file and its faulty line after the format's own words.
-    const std::string& text = f.ui.messages.back().text;
-    QVERIFY(text.starts_with("Invalid CSV Format\n\n" + f.Path("notes.csv") + ": "));
-    QVERIFY(text.find("line 2") != std::string::npos);
+    for (const auto& r : refused) {
+      const std::string before = Read(f.Path(r.name));
+      f.ui.file_answers.push_back(FileChoice{f.Path(r.name), r.filter});
+      w.RunCommand(kCmdEditTeam);
+      QVERIFY(!dialog_ran);
+      QVERIFY2(f.ui.messages.back().text.find(r.said) != std::string::npos, r.name);
+      QCOMPARE(Read(f.Path(r.name)), before);
+    }
+    QVERIFY(f.ui.messages.back().text.find("line 2") != std::string::npos);
     QCOMPARE(f.ui.messages.back().caption, std::string("Error"));
-    QCOMPARE(Read(f.Path("notes.csv")), std::string("shopping list\n"));
   }
 };
 
