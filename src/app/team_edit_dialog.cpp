@@ -80,6 +80,7 @@ TeamEditDialog::TeamEditDialog(Team& team, Session& session, Ui& ui, QWidget* pa
   logo_layout->addWidget(logo_picture_);
   logo_layout->addLayout(logo_text, 1);
   ShowLogo();
+  saved_texts_ = Texts();
 
   auto* roster = Button(this, "edit_roster", "Edit &Roster...");
   auto* save_as = Button(this, "save_as", "&Save As / Export...");
@@ -165,16 +166,17 @@ void TeamEditDialog::SaveAs() {
   if (SaveTeamAs(team_, ui_, HtmlStyleOf(session_.settings), session_, &written) ==
           ExportResult::kWritten &&
       written == reports::TeamFileForm::kTeamFile) {
-    unsaved_ = false;  // everything is in the team file now
+    // Everything is in the team file now.
+    unsaved_ = false;
+    saved_texts_ = Texts();
   }
 }
 
-bool TeamEditDialog::HasUnsavedChanges() const {
-  Team typed;
-  StoreTexts(typed);
-  return unsaved_ || typed.team_name.view() != team_.team_name.view() ||
-         typed.coach.view() != team_.coach.view() || typed.manager.view() != team_.manager.view();
+QStringList TeamEditDialog::Texts() const {
+  return {name_->text(), coach_->text(), manager_->text()};
 }
+
+bool TeamEditDialog::HasUnsavedChanges() const { return unsaved_ || Texts() != saved_texts_; }
 
 void TeamEditDialog::Print() {
   Team shown;

@@ -12,6 +12,7 @@
 // so in its caption.
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 
 #include "app/core/session.h"
@@ -50,6 +51,7 @@ class TeamEditDialog : public QDialog {
 
  private:
   void StoreTexts(Team& team) const;
+  QStringList Texts() const;  // name, coach, manager as typed
   bool HasUnsavedChanges() const;
   void ShowLogo();
   void ChangeLogo();
@@ -65,7 +67,10 @@ class TeamEditDialog : public QDialog {
   QLineEdit* manager_ = nullptr;
   QLabel* logo_picture_ = nullptr;
   QLabel* logo_name_ = nullptr;
-  bool unsaved_ = false;  // logo or roster changed since the last team file
+  // Since the team file was last read or written: the logo or roster
+  // changed, and the texts it holds.
+  bool unsaved_ = false;
+  QStringList saved_texts_;
 };
 
 // The logo file as the program finds it: a relative name is looked up in

@@ -80,23 +80,6 @@ TEST_F(PalmLinkTest, SeveralUsersAreOfferedInOrderAndNoChoiceDoesNothing) {
   EXPECT_TRUE(fs::exists(dir_ / "sync" / "Robin" / "Install" / "Tigers.pdb"));
 }
 
-TEST_F(PalmLinkTest, NoUsersAndNoLibraryAreReported) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
-  PalmUserChoice none = ChoosePalmUser(services_, "Cannot Import Game From Palm");
-  EXPECT_FALSE(none.user);
-  ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0].text, "Cannot Import Game From Palm");
-  EXPECT_EQ(ui_.messages[0].caption, "No Users Found");
-  EXPECT_EQ(ui_.messages[0].icon, MessageIcon::kInformation);
-
-  testing::ScopedEnv missing("SCOREWICK_INSTAIDE", (dir_ / "libnothing.so").string());
-  ui_.messages.clear();
-  EXPECT_FALSE(InstallFileToPalm(services_, MakeFile("x.pdb")));
-  ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0].text, "Cannot Load INSTAIDE.DLL");
-  EXPECT_EQ(ui_.messages[0].caption, "Palm DLL Missing or Corrupt");
-}
-
 TEST_F(PalmLinkTest, AFileTheQueueCannotTakeIsNotReportedAsInstalled) {
   testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
   AddUser("Pat");
