@@ -475,7 +475,7 @@ void StatsWindow::Export(ExportForm form) {
   // A page of another kind that the person lets go is written over, not added to.
   const bool appending =
       form == ExportForm::kHtmlAppended && ContentOfFile(path) == FileContent::kHtml;
-  if (!MayReplace(path, type.content, {}, ui_)) return;
+  if (!MayReplace(path, type, {}, ui_)) return;
   const std::string text =
       html ? reports::StatsHtml(Shown(), table_, layouts_[At(table_)], view_, ShownSplit(),
                                 HtmlStyleOf(session_.settings), Now(), appending)

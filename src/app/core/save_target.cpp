@@ -22,10 +22,10 @@ std::string SettleSaveName(const std::string& typed, const SaveType& type, Ui& u
   return ui.AskYesNo(question, kFileTypeCaption, MessageIcon::kQuestion) ? suffixed : typed;
 }
 
-bool MayReplace(const std::string& path, FileContent content,
+bool MayReplace(const std::string& path, const SaveType& type,
                 const std::vector<std::string>& inputs, Ui& ui) {
   const FileContent there = ContentOfFile(path);
-  if (there == FileContent::kNone || there == content) return true;
+  if (there == FileContent::kNone || there == type.content) return true;
   std::error_code ec;
   bool own = false;
   for (const std::string& in : inputs) {
@@ -35,14 +35,14 @@ bool MayReplace(const std::string& path, FileContent content,
   std::string question = own ? name + " is the file being exported, and it holds " +
                                    ContentName(there) + "."
                              : name + " already holds " + ContentName(there) + ".";
-  question += "\n\nReplace it with " + ContentName(content) + "?";
+  question += "\n\nReplace it with " + std::string(type.name) + "?";
   return ui.AskYesNo(question, kReplaceCaption, MessageIcon::kExclamation);
 }
 
 std::optional<std::string> SettleTarget(const std::string& typed, const SaveType& type,
                                         const std::string& input, Ui& ui) {
   std::string path = SettleSaveName(typed, type, ui);
-  if (!MayReplace(path, type.content, {input}, ui)) return std::nullopt;
+  if (!MayReplace(path, type, {input}, ui)) return std::nullopt;
   return path;
 }
 

@@ -26,8 +26,8 @@ struct SaveType {
 
 inline constexpr SaveType kTeamFileType{"a team file", "tem", "", FileContent::kTeamFile};
 inline constexpr SaveType kGameFileType{"a game file", "gam", "", FileContent::kGameFile};
-inline constexpr SaveType kCsvType{"comma-separated text", "csv", "", FileContent::kText};
-inline constexpr SaveType kTextType{"text", "txt", "", FileContent::kText};
+inline constexpr SaveType kCsvType{"a comma-separated file", "csv", "", FileContent::kText};
+inline constexpr SaveType kTextType{"a text file", "txt", "", FileContent::kText};
 inline constexpr SaveType kHtmlType{"an HTML page", "htm", "html", FileContent::kHtml};
 inline constexpr SaveType kPdfType{"a PDF", "pdf", "", FileContent::kPdf};
 inline constexpr SaveType kPalmDatabaseType{"a Palm database", "pdb", "", FileContent::kBinary};
@@ -45,12 +45,12 @@ bool ExtensionNames(const std::string& path, const SaveType& type);
 // name as typed.
 std::string SettleSaveName(const std::string& typed, const SaveType& type, Ui& ui);
 
-// Whether path may be written with content.  Yes without a question when
-// there is no file, or it holds the same kind of thing.  Otherwise the
+// Whether path may be written with a file of type.  Yes without a
+// question when there is no file, or it holds the same kind of thing.  Otherwise the
 // person is asked, told what the file holds and, when it is one of inputs
 // (the team or game being written out), that it is the file being worked
 // on; true for Yes.
-bool MayReplace(const std::string& path, FileContent content,
+bool MayReplace(const std::string& path, const SaveType& type,
                 const std::vector<std::string>& inputs, Ui& ui);
 
 // Both steps for a save whose content comes from the file input: the

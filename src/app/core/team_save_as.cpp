@@ -60,7 +60,7 @@ std::optional<std::pair<std::string, ExistingFile>> Target(const std::string& ty
   const FileContent there = ContentOfFile(path);
   ExistingFile existing = ExistingFile::kWrite;
   if (there != FileContent::kNone && there != type.content) {
-    if (!MayReplace(path, type.content, {source}, ui)) return std::nullopt;
+    if (!MayReplace(path, type, {source}, ui)) return std::nullopt;
   } else {
     existing = AskAboutExistingFile(path, form, ui);
     if (existing == ExistingFile::kStop) return std::nullopt;

@@ -96,7 +96,7 @@ TEST_F(SaveTeamAsTest, TheChosenTypeDecidesContentAndExtension) {
     }
   }
   EXPECT_EQ(ui.messages[0].text,
-            "roster.htm is not the name of comma-separated text.\n\nSave it as roster.htm.csv?\n"
+            "roster.htm is not the name of a comma-separated file.\n\nSave it as roster.htm.csv?\n"
             "(No saves it as roster.htm.)");
   EXPECT_EQ(ui.messages[0].caption, "File Type");
 
@@ -137,7 +137,7 @@ TEST_F(SaveTeamAsTest, AFileAlreadyThere) {
       {"e.tem", 1, team_bytes, {false}, ExportResult::kCancelled, team_bytes, kOverwriteQuestion},
       {"owls.tem", 2, team_bytes, {false, false}, ExportResult::kCancelled, team_bytes,
        "owls.tem is the file being exported, and it holds a team file.\n\n"
-       "Replace it with text?"},
+       "Replace it with a comma-separated file?"},
       {"owls.tem", 2, team_bytes, {false, true}, ExportResult::kWritten, csv, nullptr},
   };
   team.file_path.set(dir.Path("owls.tem"));
