@@ -64,7 +64,8 @@ void ExportToPalm(CommandServices& services, Record& record, const std::string& 
   if (!target) return;
   PalmUserChoice choice = ChoosePalmUser(services, "Cannot Install File");
   if (!choice.user) return;
-  if (Show(services.ui, write_database(record, *target))) QueueForHotSync(services, choice, *target);
+  if (Show(services.ui, write_database(record, *target)))
+    QueueForHotSync(services, choice, *target);
 }
 
 }  // namespace
@@ -122,13 +123,15 @@ void ImportGameFromPalm(CommandServices& services, const std::string& database_p
 }
 
 void RunPalmGameExport(CommandServices& services) {
-  if (auto path = ChooseExportSource(services, FileKind::kGame, "Game File (*.gam)|*.gam|", "gam")) {
+  if (auto path =
+          ChooseExportSource(services, FileKind::kGame, "Game File (*.gam)|*.gam|", "gam")) {
     ExportGameToPalm(services, *path);
   }
 }
 
 void RunPalmTeamExport(CommandServices& services) {
-  if (auto path = ChooseExportSource(services, FileKind::kTeam, "Team File (*.tem)|*.tem|", "tem")) {
+  if (auto path =
+          ChooseExportSource(services, FileKind::kTeam, "Team File (*.tem)|*.tem|", "tem")) {
     ExportTeamToPalm(services, *path);
   }
 }

@@ -49,8 +49,9 @@ std::optional<std::string> ChooseDeviceTarget(CommandServices& services, const s
   request.default_extension = type.extension;
   request.initial_folder = *folder;
   // A comma-separated source is written as a team file, so it is named as one.
-  request.initial_name = ExtensionNames(source, type) ? FileNameOf(source)
-                                                      : FileNameWithExtension(source, type.extension);
+  request.initial_name = ExtensionNames(source, type)
+                             ? FileNameOf(source)
+                             : FileNameWithExtension(source, type.extension);
   const auto chosen = services.ui.ChooseSaveFile(request);
   if (!chosen || chosen->path.empty()) return std::nullopt;
   return SettleTarget(chosen->path, type, source, services.ui);
@@ -125,13 +126,15 @@ void TeamFromDevice(CommandServices& services, const std::string& team_path) {
 }
 
 void RunPpcExportGame(CommandServices& services) {
-  if (auto path = ChooseExportSource(services, FileKind::kGame, "PC Game File (*.gam)|*.gam|", "gam")) {
+  if (auto path =
+          ChooseExportSource(services, FileKind::kGame, "PC Game File (*.gam)|*.gam|", "gam")) {
     GameToDevice(services, *path);
   }
 }
 
 void RunPpcExportTeam(CommandServices& services) {
-  if (auto path = ChooseExportSource(services, FileKind::kTeam, "PC Team File (*.tem)|*.tem|", "tem")) {
+  if (auto path =
+          ChooseExportSource(services, FileKind::kTeam, "PC Team File (*.tem)|*.tem|", "tem")) {
     TeamToDevice(services, *path);
   }
 }

@@ -32,9 +32,9 @@ bool MayReplace(const std::string& path, const SaveType& type,
     own = own || (!in.empty() && std::filesystem::equivalent(in, path, ec) && !ec);
   }
   const std::string name = FileNameOf(path);
-  std::string question = own ? name + " is the file being exported, and it holds " +
-                                   ContentName(there) + "."
-                             : name + " already holds " + ContentName(there) + ".";
+  std::string question =
+      own ? name + " is the file being exported, and it holds " + ContentName(there) + "."
+          : name + " already holds " + ContentName(there) + ".";
   question += "\n\nReplace it with " + std::string(type.name) + "?";
   return ui.AskYesNo(question, kReplaceCaption, MessageIcon::kExclamation);
 }

@@ -42,8 +42,7 @@ std::optional<FileChoice> ChooseFile(Session& session, Ui& ui, FileKind kind,
                                      const std::string& fallback) {
   request.initial_folder =
       session.folders.For(kind, fallback.empty() ? session.start_folder : fallback);
-  std::optional<FileChoice> choice =
-      save ? ui.ChooseSaveFile(request) : ui.ChooseOpenFile(request);
+  std::optional<FileChoice> choice = save ? ui.ChooseSaveFile(request) : ui.ChooseOpenFile(request);
   if (!choice || choice->path.empty()) return std::nullopt;
   session.folders.Remember(kind, choice->path);
   return choice;
@@ -57,8 +56,7 @@ std::optional<FileChoice> ChooseFileToOpen(Session& session, Ui& ui, FileKind ki
 }
 
 std::optional<FileChoice> ChooseFileToSave(Session& session, Ui& ui, FileKind kind,
-                                           FileDialogRequest request,
-                                           const std::string& fallback) {
+                                           FileDialogRequest request, const std::string& fallback) {
   return ChooseFile(session, ui, kind, request, true, fallback);
 }
 

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "app/core/save_target.h"
-
 #include "records/cp1252.h"
 #include "records/file_io.h"
 #include "records/local_date.h"
@@ -36,8 +35,8 @@ ExistingFile AskAboutExistingFile(const std::string& path, TeamFileForm form, Ui
 std::string ProposedFileName(std::string_view name) {
   std::string proposed(name);
   for (char& c : proposed) {
-    if (static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c) !=
-                                                     std::string_view::npos) {
+    if (static_cast<unsigned char>(c) < 0x20 ||
+        std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
       c = '_';
     }
   }
@@ -53,8 +52,7 @@ namespace {
 // file of another kind (written over whole on Yes) or the existing-file
 // questions.
 std::optional<std::pair<std::string, ExistingFile>> Target(const std::string& typed,
-                                                           const SaveType& type,
-                                                           TeamFileForm form,
+                                                           const SaveType& type, TeamFileForm form,
                                                            const std::string& source, Ui& ui) {
   const std::string path = SettleSaveName(typed, type, ui);
   const FileContent there = ContentOfFile(path);
@@ -113,9 +111,9 @@ ExportResult ExportAddressList(const Team& team, Ui& ui, const reports::HtmlStyl
   const auto target =
       Target(choice->path, html ? kHtmlType : kCsvType, form, team.file_path.str(), ui);
   if (!target) return ExportResult::kCancelled;
-  return Written(ui, reports::WriteAddressList(target->first, team, html,
-                                               target->second == ExistingFile::kAppend, style,
-                                               Now()));
+  return Written(ui,
+                 reports::WriteAddressList(target->first, team, html,
+                                           target->second == ExistingFile::kAppend, style, Now()));
 }
 
 }  // namespace scorewick::app

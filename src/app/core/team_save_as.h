@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "app/core/session.h"
-
 #include "platform/ui.h"
 #include "records/team.h"
 #include "reports/html_vocabulary.h"

@@ -3,8 +3,8 @@
 #include <QColor>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace scorewick {

@@ -128,9 +128,10 @@ TEST_F(PalmLinkTest, CompanionIsLookedForInTheStartFolder) {
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_TRUE(ui_.messages[0].question);
   EXPECT_EQ(ui_.messages[0].caption, "Scorewick Companion");
-  EXPECT_EQ(ui_.messages[0].text,
-            "Unable to locate the Scorewick Companion Application.\n\n" + session_.start_folder +
-                "/Scorewick.prc\n\nWould you like to manually search your computer for this file ?");
+  EXPECT_EQ(
+      ui_.messages[0].text,
+      "Unable to locate the Scorewick Companion Application.\n\n" + session_.start_folder +
+          "/Scorewick.prc\n\nWould you like to manually search your computer for this file ?");
   EXPECT_TRUE(ui_.file_requests.empty());
 
   // Yes: the person finds it elsewhere.

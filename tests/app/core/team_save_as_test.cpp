@@ -54,9 +54,12 @@ TEST_F(SaveTeamAsTest, AsksWithTheThreeFilters) {
 }
 
 TEST(ProposedFileName, ReplacesWhatAFileNameCannotHold) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Harbor Hawks", "Harbor Hawks"}, {"Hawks/Owls", "Hawks_Owls"}, {"a\\b|c<d>", "a_b_c_d_"},
-      {"tab\there", "tab_here"},        {"..", ""},                   {"St. Paul", "St. Paul"}};
+  const std::pair<const char*, const char*> cases[] = {{"Harbor Hawks", "Harbor Hawks"},
+                                                       {"Hawks/Owls", "Hawks_Owls"},
+                                                       {"a\\b|c<d>", "a_b_c_d_"},
+                                                       {"tab\there", "tab_here"},
+                                                       {"..", ""},
+                                                       {"St. Paul", "St. Paul"}};
   for (const auto& [name, proposed] : cases) EXPECT_EQ(ProposedFileName(name), proposed) << name;
 }
 
@@ -132,10 +135,20 @@ TEST_F(SaveTeamAsTest, AFileAlreadyThere) {
       {"a.csv", 2, "Owls\n", {true}, ExportResult::kWritten, "Owls\n\n" + csv, kAppendQuestion},
       {"b.csv", 2, "old", {false, true}, ExportResult::kWritten, csv, kOverwriteQuestion},
       {"c.csv", 2, "old", {false, false}, ExportResult::kCancelled, "old", kOverwriteQuestion},
-      {"d.htm", 3, "<HTML>old</HTML>", {true}, ExportResult::kWritten,
-       "<HTML>old</HTML>\n\n<TABLE", kAppendQuestion},
+      {"d.htm",
+       3,
+       "<HTML>old</HTML>",
+       {true},
+       ExportResult::kWritten,
+       "<HTML>old</HTML>\n\n<TABLE",
+       kAppendQuestion},
       {"e.tem", 1, team_bytes, {false}, ExportResult::kCancelled, team_bytes, kOverwriteQuestion},
-      {"owls.tem", 2, team_bytes, {false, false}, ExportResult::kCancelled, team_bytes,
+      {"owls.tem",
+       2,
+       team_bytes,
+       {false, false},
+       ExportResult::kCancelled,
+       team_bytes,
        "owls.tem is the file being exported, and it holds a team file.\n\n"
        "Replace it with a comma-separated file?"},
       {"owls.tem", 2, team_bytes, {false, true}, ExportResult::kWritten, csv, nullptr},

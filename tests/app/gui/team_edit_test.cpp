@@ -226,7 +226,7 @@ class TeamEditTest : public QObject {
     const Status loaded = LoadTeam(f.Path("old.tem"), team);
     QCOMPARE(loaded.messages.size(), size_t(1));
     QVERIFY(loaded.messages[0].text.ends_with(f.Path("old.tem") + ": the version word is not that "
-                                                                   "of a team file"));
+                                                                  "of a team file"));
     int width = 0;
     int caption = 0;
     testing::WhenDialogShows([&](QWidget* box) {
