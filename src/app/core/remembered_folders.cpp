@@ -28,13 +28,16 @@ std::string RememberedFolders::For(FileKind kind, const std::string& fallback) c
 }
 
 void RememberedFolders::Remember(FileKind kind, const std::string& chosen_file) {
-  if (chosen_file.empty()) return;
+  if (!chosen_file.empty()) RememberFolder(kind, fs::path(chosen_file).parent_path().string());
+}
+
+void RememberedFolders::RememberFolder(FileKind kind, const std::string& folder) {
   std::error_code ec;
-  const fs::path absolute = fs::absolute(chosen_file, ec);
-  if (ec) return;
-  const std::string folder = absolute.parent_path().string();
+  const std::string absolute = fs::absolute(folder.empty() ? "." : folder, ec).string();
   // A line break would split the file's line: such a folder is not kept.
-  if (folder.find_first_of("\r\n") == std::string::npos) folders_[static_cast<int>(kind)] = folder;
+  if (!ec && absolute.find_first_of("\r\n") == std::string::npos) {
+    folders_[static_cast<int>(kind)] = absolute;
+  }
 }
 
 std::string RememberedFolders::Text() const {

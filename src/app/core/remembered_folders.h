@@ -38,6 +38,8 @@ class RememberedFolders {
   std::string For(FileKind kind, const std::string& fallback) const;
   // Remembers the folder of chosen_file (made absolute) for kind.
   void Remember(FileKind kind, const std::string& chosen_file);
+  // Remembers folder itself (made absolute) for kind.
+  void RememberFolder(FileKind kind, const std::string& folder);
 
   // The file's text, and the folders read from one; lines of unknown
   // kinds, and everything else, are skipped.

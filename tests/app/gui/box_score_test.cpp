@@ -165,11 +165,19 @@ class BoxScoreTest : public QObject {
     w.RunCommand(kCmdBoxScores);
     QVERIFY(shown_lines > 60);
 
-    // Cancelled: no window.
+    // Cancelled: no window.  The selection starts in the folder games were
+    // last chosen in.
+    f.MakeFolder("season");
+    f.session.folders.RememberFolder(FileKind::kGame, f.Path("season"));
     shown_lines = 0;
-    BoxScoreRun().select = [](BoxGameSelection&) { return int(QDialog::Rejected); };
+    std::string started;
+    BoxScoreRun().select = [&](BoxGameSelection& d) {
+      started = d.folder();
+      return int(QDialog::Rejected);
+    };
     w.RunCommand(kCmdBoxScores);
     QCOMPARE(shown_lines, 0);
+    QCOMPARE(started, f.Path("season"));
   }
 };
 
