@@ -16,8 +16,10 @@ BoxScoreRunners& BoxScoreRun() {
 void RunBoxScores(CommandEnv& env) {
   Ui& ui = env.services.ui;
   Session& session = env.services.session;
-  BoxGameSelection selection(session.start_folder, ui, &env.window);
+  BoxGameSelection selection(session.folders.For(FileKind::kGame, session.start_folder), ui,
+                             &env.window);
   if (BoxScoreRun().select(selection) != QDialog::Accepted || selection.path().empty()) return;
+  session.folders.RememberFolder(FileKind::kGame, selection.folder());
   Game game;
   // The loader says what was wrong with a file it could not read.
   if (!Show(ui, LoadGame(selection.path(), game))) return;

@@ -9,6 +9,7 @@
 
 #include "app/core/export_choice.h"
 #include "app/core/html_style.h"
+#include "app/core/save_target.h"
 #include "app/core/stat_rules_of.h"
 #include "app/remembered_position.h"
 #include "records/local_date.h"
@@ -28,7 +29,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* label) {
   return button;
 }
 
-const char* const kExtensions[] = {"htm", "htm", "csv", "txt"};
+const SaveType* const kTypes[] = {&kHtmlType, &kHtmlType, &kCsvType, &kTextType};
 
 }  // namespace
 
@@ -90,18 +91,19 @@ void BoxScoreDialog::Export() {
   request.title = "Export Box Score";
   request.filter = kBoxScoreExportFilter;
   request.default_extension = "htm";
-  request.initial_folder = session_.remembered_folder;
   request.initial_name = FileNameWithExtension(game_.file_path.str(), "htm");
   request.filter_index = session_.settings.boxscore_frames ? 2 : 1;
-  const std::optional<FileChoice> choice = ui_.ChooseSaveFile(request);
-  if (!choice || choice->path.empty()) return;
+  const std::optional<FileChoice> choice =
+      ChooseFileToSave(session_, ui_, FileKind::kExport, request);
+  if (!choice) return;
   const int index =
       choice->filter_index >= 1 && choice->filter_index <= 4 ? choice->filter_index : 1;
   const reports::BoxScoreForm forms[] = {reports::BoxScoreForm::kHtml,
                                          reports::BoxScoreForm::kFrames,
                                          reports::BoxScoreForm::kCsv, reports::BoxScoreForm::kText};
-  const std::string path = WithExtension(choice->path, kExtensions[index - 1]);
-  session_.remembered_folder = FolderOf(path);
+  const auto settled = SettleTarget(choice->path, *kTypes[index - 1], game_.file_path.str(), ui_);
+  if (!settled) return;
+  const std::string& path = *settled;
   std::string error;
   if (!reports::WriteBoxScoreExport(path, box_, forms[index - 1], title_,
                                     HtmlStyleOf(session_.settings), Now(), &error)) {

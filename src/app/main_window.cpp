@@ -12,6 +12,7 @@
 #include "app/core/main_menu.h"
 #include "app/palm_user_dialog.h"
 #include "app/pictures.h"
+#include "app/print_job.h"
 #include "platform/ui.h"
 
 namespace scorewick::app {
@@ -39,7 +40,7 @@ MainWindow::MainWindow(Session& session, Ui& ui, QWidget* parent)
   setCentralWidget(client_);
   BuildMenu();
   BuildToolbar();
-  session_.remembered_folder = session_.start_folder;
+  UseSessionForPdfFiles(&session_);
 
   QRect rect = ToQRect(session_.settings.window);
   if (!Reachable(rect)) {
@@ -58,6 +59,8 @@ MainWindow::~MainWindow() {
   session_.settings.window = {frame.y(), frame.x(), frame.y() + frame.height(),
                               frame.x() + frame.width()};
   Show(ui_, SaveSettings(session_.start_folder, session_.settings));
+  Show(ui_, SaveRememberedFolders(session_.start_folder, session_.folders));
+  UseSessionForPdfFiles(nullptr);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -171,12 +174,8 @@ void MainWindow::RunCommand(int command) {
   row->handler(env);
 }
 
-void MainWindow::OpenUrl(const QUrl& url) {
-  if (url_opener) {
-    url_opener(url);
-  } else {
-    QDesktopServices::openUrl(url);
-  }
+bool MainWindow::OpenUrl(const QUrl& url) {
+  return url_opener ? url_opener(url) : QDesktopServices::openUrl(url);
 }
 
 }  // namespace scorewick::app

@@ -41,9 +41,10 @@ class MainWindow : public QMainWindow {
   Session& session() { return session_; }
   CommandServices Services();
 
-  // Opens a link in the person's browser; tests replace it to see where.
-  void OpenUrl(const QUrl& url);
-  std::function<void(const QUrl&)> url_opener;
+  // Opens a link in the person's browser; false when no program could be
+  // started for it.  Tests replace it to see where.
+  bool OpenUrl(const QUrl& url);
+  std::function<bool(const QUrl&)> url_opener;
 
  protected:
   void showEvent(QShowEvent* event) override;

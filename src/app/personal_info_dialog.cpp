@@ -80,7 +80,7 @@ const std::array<PersonalInfoDialog::Column, 9>& PersonalInfoDialog::Columns() {
 PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWidget* parent)
     : QDialog(parent), team_(team), session_(session), ui_(ui) {
   setWindowTitle("Players Personal Info");
-  open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  open_url = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
   print = [this](print::Printout& printout) { PrintOnApplicationPrinter(printout, ui_, this); };
   pick_date = [this](const LocalDate& date) -> std::optional<LocalDate> {
     CalendarDialog calendar(date, this);
@@ -309,10 +309,16 @@ void PersonalInfoDialog::ChooseBirthday() {
   }
 }
 
-void PersonalInfoDialog::SendMail() { open_url(QUrl(MailToText(email_->text()))); }
+void PersonalInfoDialog::SendMail() {
+  if (!open_url(QUrl(MailToText(email_->text())))) {
+    ui_.ShowMessage("No e-mail program could be started to write to " +
+                        email_->text().left(50).toStdString() + ".",
+                    "e-mail", MessageIcon::kExclamation);
+  }
+}
 
 void PersonalInfoDialog::Export() {
-  ExportAddressList(team_, ui_, HtmlStyleOf(session_.settings), session_.start_folder);
+  ExportAddressList(team_, ui_, HtmlStyleOf(session_.settings), session_);
 }
 
 void PersonalInfoDialog::Print() {

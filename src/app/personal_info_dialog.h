@@ -37,8 +37,9 @@ class PersonalInfoDialog : public QDialog {
  public:
   PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWidget* parent);
 
-  // Opens a mailto: link (the person's mail program); tests replace it.
-  std::function<void(const QUrl&)> open_url;
+  // Opens a mailto: link (the person's mail program); false when none
+  // could be started.  Tests replace it.
+  std::function<bool(const QUrl&)> open_url;
   // Prints the address list; tests replace it.
   PrintRunner print;
   // Runs the birthday picker on a date; returns the chosen one, or

@@ -19,8 +19,10 @@ void RunPlot(CommandEnv& env, ChooserVariant variant) {
   Session& session = env.services.session;
   Ui& ui = env.services.ui;
   BaseStatGameStruct chosen;
-  GameChooserDialog chooser(variant, chosen, session.start_folder, ui, &env.window);
+  GameChooserDialog chooser(
+      variant, chosen, session.folders.For(FileKind::kGame, session.start_folder), ui, &env.window);
   if (PlotDialogRun()(chooser) != QDialog::Accepted) return;
+  session.folders.RememberFolder(FileKind::kGame, chooser.folder());
   Window window(chosen, session, ui, &env.window);
   if (!window.Open()) return;
   PlotDialogRun()(window);

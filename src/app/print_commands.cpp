@@ -28,9 +28,8 @@ void RunPrintGame(CommandEnv& env) {
   request.title = "Select Game To Print";
   request.filter = kGameFileFilter;
   request.default_extension = "gam";
-  request.initial_folder = session.start_folder;
-  std::optional<FileChoice> choice = ui.ChooseOpenFile(request);
-  if (!choice || choice->path.empty()) return;
+  std::optional<FileChoice> choice = ChooseFileToOpen(session, ui, FileKind::kGame, request);
+  if (!choice) return;
   const std::string path = WithExtension(choice->path, "gam");
 
   Game game;

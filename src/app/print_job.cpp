@@ -5,11 +5,19 @@
 #include <optional>
 
 #include "app/app_printer.h"
+#include "app/core/save_target.h"
 #include "reports/print/page_target.h"
 #include "reports/print/printer_orientation.h"
 #include "reports/print/printout.h"
 
 namespace scorewick::app {
+namespace {
+
+Session* pdf_session = nullptr;
+
+}  // namespace
+
+void UseSessionForPdfFiles(Session* session) { pdf_session = session; }
 
 bool PrintOnApplicationPrinter(print::Printout& printout, Ui& ui, QWidget* parent) {
   return PrintOnApplicationPrinter(
@@ -31,9 +39,13 @@ bool PrintOnApplicationPrinter(const QString& job_name,
     request.title = "Print to PDF File";
     request.filter = "PDF File (*.pdf)|*.pdf|";
     request.default_extension = "pdf";
-    std::optional<FileChoice> choice = ui.ChooseSaveFile(request);
-    if (!choice) return false;
-    printer.setOutputFileName(QString::fromStdString(choice->path));
+    std::optional<FileChoice> choice =
+        pdf_session ? ChooseFileToSave(*pdf_session, ui, FileKind::kPdf, request)
+                    : ui.ChooseSaveFile(request);
+    if (!choice || choice->path.empty()) return false;
+    const auto path = SettleTarget(choice->path, kPdfType, "", ui);
+    if (!path) return false;
+    printer.setOutputFileName(QString::fromStdString(*path));
   }
   printer.setDocName(job_name);
   std::optional<print::TemporaryPrinterOrientation> turned;

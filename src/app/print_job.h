@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/core/session.h"
 #include "platform/ui.h"
 
 class QWidget;
@@ -28,6 +29,11 @@ bool PrintOnApplicationPrinter(print::Printout& printout, Ui& ui, QWidget* paren
 bool PrintOnApplicationPrinter(const QString& job_name,
                                const std::function<int(print::PageTarget&)>& draw, int orientation,
                                Ui& ui, QWidget* parent);
+
+// The session whose folders the PDF file's dialog starts in and
+// remembers (the main window's, for its life); without one the dialog
+// starts where the platform chooses.
+void UseSessionForPdfFiles(Session* session);
 
 // The printer set-up dialog of the dialogs that print.
 void RunPrinterSetupDialog(QWidget* parent);

@@ -22,7 +22,11 @@ void OpenManual(CommandEnv& env, const QString& anchor) {
   }
   QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));
   if (!anchor.isEmpty()) url.setFragment(anchor);
-  env.window.OpenUrl(url);
+  if (!env.window.OpenUrl(url)) {
+    env.services.ui.ShowMessage(
+        "No web browser could be started to show the help manual:\n\n" + path, "Help",
+        MessageIcon::kExclamation);
+  }
 }
 
 }  // namespace

@@ -16,8 +16,10 @@ void RunTeamStats(CommandEnv& env) {
   Session& session = env.services.session;
   Ui& ui = env.services.ui;
   Stat chosen(StatRulesOf(session.settings));
-  GameChooserDialog chooser(chosen, session.start_folder, ui, &env.window);
+  GameChooserDialog chooser(chosen, session.folders.For(FileKind::kGame, session.start_folder), ui,
+                            &env.window);
   if (StatsDialogRun()(chooser) != QDialog::Accepted) return;
+  session.folders.RememberFolder(FileKind::kGame, chooser.folder());
   StatsWindow window(chosen, session, ui, &env.window);
   if (!window.Open()) return;
   StatsDialogRun()(window);

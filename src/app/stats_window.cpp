@@ -17,6 +17,7 @@
 
 #include "app/core/export_choice.h"
 #include "app/core/html_style.h"
+#include "app/core/save_target.h"
 #include "app/print_job.h"
 #include "app/remembered_position.h"
 #include "app/stat_table_model.h"
@@ -461,15 +462,20 @@ void StatsWindow::Export(ExportForm form) {
                                               : "Add Statistics to an HTML Page";
   request.filter = html ? "HTML Page (*.htm)|*.htm;*.html|" : "Comma Separated Text (*.csv)|*.csv|";
   request.default_extension = html ? "htm" : "csv";
-  request.initial_folder = session_.start_folder;
   if (form != ExportForm::kHtmlAppended) {
     request.initial_name = std::string(TableTitle(table_)) + (html ? ".htm" : ".csv");
   }
   const std::optional<FileChoice> choice =
-      form == ExportForm::kHtmlAppended ? ui_.ChooseOpenFile(request) : ui_.ChooseSaveFile(request);
-  if (!choice || choice->path.empty()) return;
-  const std::string path = WithExtension(choice->path, request.default_extension);
-  const bool appending = form == ExportForm::kHtmlAppended && FileExists(path);
+      form == ExportForm::kHtmlAppended
+          ? ChooseFileToOpen(session_, ui_, FileKind::kExport, request)
+          : ChooseFileToSave(session_, ui_, FileKind::kExport, request);
+  if (!choice) return;
+  const SaveType& type = html ? kHtmlType : kCsvType;
+  const std::string path = SettleSaveName(choice->path, type, ui_);
+  // A page of another kind that the person lets go is written over, not added to.
+  const bool appending =
+      form == ExportForm::kHtmlAppended && ContentOfFile(path) == FileContent::kHtml;
+  if (!MayReplace(path, type, {}, ui_)) return;
   const std::string text =
       html ? reports::StatsHtml(Shown(), table_, layouts_[At(table_)], view_, ShownSplit(),
                                 HtmlStyleOf(session_.settings), Now(), appending)

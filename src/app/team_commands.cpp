@@ -1,8 +1,11 @@
 #include "app/team_commands.h"
 
+#include "app/core/save_target.h"
 #include "app/core/session.h"
+#include "app/core/team_save_as.h"
 #include "app/main_window.h"
 #include "app/team_edit_dialog.h"
+#include "records/cp1252.h"
 #include "records/path_names.h"
 #include "records/team_file.h"
 #include "reports/team_export.h"
@@ -30,15 +33,22 @@ void RunNewTeam(CommandEnv& env) {
   TeamEditDialog dialog(team, session, ui, &env.window);
   if (TeamDialogRun()(dialog) != QDialog::Accepted) return;
 
-  FileDialogRequest request;
-  request.title = "Save Team";
-  request.filter = kTeamFileFilter;
-  request.default_extension = "tem";
-  request.initial_folder = session.start_folder;
-  request.initial_name = team.file_path.str();
-  std::optional<FileChoice> choice = ui.ChooseSaveFile(request);
-  if (!choice || choice->path.empty()) return;
-  SaveTeamShowingFailure(ui, WithExtension(choice->path, "tem"), team);
+  // The dialog's OK has had the team saved as a team file, and its name is
+  // not asked for again: the team is written there with what changed since.
+  std::string path = team.file_path.str();
+  if (path.empty()) {
+    FileDialogRequest request;
+    request.title = "Save Team";
+    request.filter = kTeamFileFilter;
+    request.default_extension = "tem";
+    request.initial_name = ProposedFileName(Cp1252ToUtf8(team.team_name.view()));
+    std::optional<FileChoice> choice = ChooseFileToSave(session, ui, FileKind::kTeam, request);
+    if (!choice) return;
+    const auto settled = SettleTarget(choice->path, kTeamFileType, "", ui);
+    if (!settled) return;
+    path = *settled;
+  }
+  SaveTeamShowingFailure(ui, path, team);
 }
 
 void RunEditTeam(CommandEnv& env) {
@@ -48,9 +58,8 @@ void RunEditTeam(CommandEnv& env) {
   request.title = "Open";
   request.filter = kEditTeamFilter;
   request.default_extension = "tem|csv";
-  request.initial_folder = session.start_folder;
-  std::optional<FileChoice> choice = ui.ChooseOpenFile(request);
-  if (!choice || choice->path.empty()) return;
+  std::optional<FileChoice> choice = ChooseFileToOpen(session, ui, FileKind::kTeam, request);
+  if (!choice) return;
   const std::string path = WithExtension(choice->path, choice->filter_index == 2 ? "csv" : "tem");
 
   Team team;

@@ -48,7 +48,9 @@ std::string LogoPath(const Team& team, const Session& session) {
 
 TeamEditDialog::TeamEditDialog(Team& team, Session& session, Ui& ui, QWidget* parent)
     : QDialog(parent), team_(team), session_(session), ui_(ui) {
-  setWindowTitle("Edit Team");
+  setWindowTitle(team.file_path.empty() && team.count() == 0 && team.team_name.empty()
+                     ? kNewTeamCaption
+                     : "Edit Team");
   run_roster_editor = [](RosterEditDialog& editor) { return editor.exec(); };
   print = [this](print::Printout& printout) { PrintOnApplicationPrinter(printout, ui_, this); };
 
@@ -78,6 +80,7 @@ TeamEditDialog::TeamEditDialog(Team& team, Session& session, Ui& ui, QWidget* pa
   logo_layout->addWidget(logo_picture_);
   logo_layout->addLayout(logo_text, 1);
   ShowLogo();
+  saved_texts_ = Texts();
 
   auto* roster = Button(this, "edit_roster", "Edit &Roster...");
   auto* save_as = Button(this, "save_as", "&Save As / Export...");
@@ -134,9 +137,8 @@ void TeamEditDialog::ChangeLogo() {
   request.title = "Select Logo";
   request.filter = kLogoFilter;
   request.default_extension = "bmp";
-  request.initial_folder = session_.start_folder;
-  std::optional<FileChoice> choice = ui_.ChooseOpenFile(request);
-  if (!choice || choice->path.empty()) return;
+  std::optional<FileChoice> choice = ChooseFileToOpen(session_, ui_, FileKind::kLogo, request);
+  if (!choice) return;
   if (choice->path.size() > PathText::kCapacity) {
     ui_.ShowMessage("The logo's path is longer than a team can keep (" +
                         std::to_string(PathText::kCapacity) + " characters).",
@@ -144,6 +146,7 @@ void TeamEditDialog::ChangeLogo() {
     return;
   }
   team_.logo_file.set(choice->path);
+  unsaved_ = true;
   ShowLogo();
 }
 
@@ -151,13 +154,29 @@ void TeamEditDialog::EditRoster() {
   Team copy;
   copy.CopyFrom(team_);
   RosterEditDialog editor(copy, session_, ui_, this);
-  if (run_roster_editor(editor) == QDialog::Accepted) team_.CopyFrom(copy);
+  if (run_roster_editor(editor) == QDialog::Accepted) {
+    team_.CopyFrom(copy);
+    unsaved_ = true;
+  }
 }
 
 void TeamEditDialog::SaveAs() {
   StoreTexts(team_);
-  SaveTeamAs(team_, ui_, HtmlStyleOf(session_.settings), session_.start_folder);
+  reports::TeamFileForm written = reports::TeamFileForm::kCsv;
+  if (SaveTeamAs(team_, ui_, HtmlStyleOf(session_.settings), session_, &written) ==
+          ExportResult::kWritten &&
+      written == reports::TeamFileForm::kTeamFile) {
+    // Everything is in the team file now.
+    unsaved_ = false;
+    saved_texts_ = Texts();
+  }
 }
+
+QStringList TeamEditDialog::Texts() const {
+  return {name_->text(), coach_->text(), manager_->text()};
+}
+
+bool TeamEditDialog::HasUnsavedChanges() const { return unsaved_ || Texts() != saved_texts_; }
 
 void TeamEditDialog::Print() {
   Team shown;
@@ -168,12 +187,27 @@ void TeamEditDialog::Print() {
 }
 
 void TeamEditDialog::accept() {
+  if (name_->text().trimmed().isEmpty()) {
+    // A team without a name cannot be told apart on the handheld, nor
+    // proposed as a file name.
+    ui_.ShowMessage(kNoNameText, kNoNameCaption, MessageIcon::kExclamation);
+    name_->setFocus();
+    return;
+  }
   StoreTexts(team_);
   if (!team_.file_path.empty()) {
     QDialog::accept();
     return;
   }
   SaveAs();
+}
+
+void TeamEditDialog::reject() {
+  if (HasUnsavedChanges() &&
+      !ui_.AskYesNo(kDiscardQuestion, windowTitle().toStdString(), MessageIcon::kQuestion)) {
+    return;
+  }
+  QDialog::reject();
 }
 
 }  // namespace scorewick::app

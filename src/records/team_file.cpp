@@ -165,6 +165,8 @@ Status LoadTeam(const std::string& path, Team& team) {
     status.byte = static_cast<std::int64_t>(at);
   } else {
     status.reason = path + ": the version word is not that of a team file";
+    // The box names the file, as it does for a damaged one.
+    if (!status.messages.empty()) status.messages.back().text += "\n\n" + status.reason;
   }
   return status;
 }

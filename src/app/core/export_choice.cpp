@@ -1,7 +1,5 @@
 #include "app/core/export_choice.h"
 
-#include <filesystem>
-
 namespace scorewick::app {
 
 std::optional<ExportChoice> ChooseGameOrTeamToExport(CommandServices& services,
@@ -10,28 +8,28 @@ std::optional<ExportChoice> ChooseGameOrTeamToExport(CommandServices& services,
   request.title = title;
   request.filter = "Game File (*.gam)|*.gam|Team File (*.tem)|*.tem|";
   request.default_extension = "gam|tem";
-  request.initial_folder = services.session.remembered_folder;
+  Session& session = services.session;
+  request.initial_folder = session.folders.For(FileKind::kGame, session.start_folder);
   const auto chosen = services.ui.ChooseOpenFile(request);
-  if (!chosen) return std::nullopt;
-  services.session.remembered_folder = FolderOf(chosen->path);
+  if (!chosen || chosen->path.empty()) return std::nullopt;
   const bool game_filter = chosen->filter_index != 2;
   ExportChoice choice{chosen->path, false};
   if (!FileNameHasDot(choice.path)) choice.path += game_filter ? ".gam" : ".tem";
   if (choice.path.size() <= 4) return std::nullopt;
   const std::string tail = choice.path.substr(choice.path.size() - 5);
   choice.game = tail.find("gam") != std::string::npos || game_filter;
+  session.folders.Remember(choice.game ? FileKind::kGame : FileKind::kTeam, choice.path);
   return choice;
 }
 
-std::optional<std::string> ChooseExportSource(CommandServices& services, const std::string& filter,
+std::optional<std::string> ChooseExportSource(CommandServices& services, FileKind kind,
+                                              const std::string& filter,
                                               const std::string& default_extension) {
   FileDialogRequest request;
   request.filter = filter;
   request.default_extension = default_extension;
-  request.initial_folder = services.session.remembered_folder;
-  const auto chosen = services.ui.ChooseOpenFile(request);
+  const auto chosen = ChooseFileToOpen(services.session, services.ui, kind, request);
   if (!chosen) return std::nullopt;
-  services.session.remembered_folder = FolderOf(chosen->path);
   return chosen->path;
 }
 

@@ -15,17 +15,18 @@ struct ExportChoice {
 };
 
 // The tool bar export dialog ("Game File (*.gam)|*.gam|Team File
-// (*.tem)|*.tem|") under the given title, starting in the remembered
-// folder.  On OK the folder is remembered; a name without a dot gets
+// (*.tem)|*.tem|") under the given title, starting in the game files'
+// folder.  On OK the folder is remembered for the kind chosen; a name without a dot gets
 // ".gam" or ".tem" after the chosen filter; a game is meant when "gam"
 // occurs in the name's last five characters or the game filter was chosen.
 // Nothing when cancelled or for a name of four characters or fewer.
 std::optional<ExportChoice> ChooseGameOrTeamToExport(CommandServices& services,
                                                      const std::string& title);
 
-// An open dialog for one kind of file in the remembered folder; on OK the
+// An open dialog for one kind of file in that kind's folder; on OK the
 // chosen file's folder is remembered.
-std::optional<std::string> ChooseExportSource(CommandServices& services, const std::string& filter,
+std::optional<std::string> ChooseExportSource(CommandServices& services, FileKind kind,
+                                              const std::string& filter,
                                               const std::string& default_extension);
 
 // Reports a file that could not be written (the reason from the writer).

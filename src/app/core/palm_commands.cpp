@@ -2,6 +2,7 @@
 
 #include "app/core/export_choice.h"
 #include "app/core/palm_link.h"
+#include "app/core/save_target.h"
 #include "exchange/palm_database.h"
 #include "exchange/palm_exchange.h"
 #include "records/game.h"
@@ -18,11 +19,12 @@ std::optional<std::string> ChooseDatabaseTarget(CommandServices& services,
   FileDialogRequest request;
   request.filter = filter;
   request.default_extension = "pdb";
-  request.initial_folder = services.session.remembered_folder;
   request.initial_name = PalmExportName(source_path);
-  const auto chosen = services.ui.ChooseSaveFile(request);
+  // Until a database folder is known, the database goes beside its source.
+  const auto chosen = ChooseFileToSave(services.session, services.ui, FileKind::kPalmDatabase,
+                                       request, FolderOf(source_path));
   if (!chosen) return std::nullopt;
-  return WithExtension(chosen->path, "pdb");
+  return SettleTarget(chosen->path, kPalmDatabaseType, source_path, services.ui);
 }
 
 std::optional<std::string> ChooseDatabase(CommandServices& services,
@@ -39,17 +41,31 @@ std::optional<std::string> ChooseDatabase(CommandServices& services,
   return chosen->path;
 }
 
-std::optional<std::string> ChooseImportTarget(CommandServices& services, const std::string& filter,
-                                              const std::string& extension,
+std::optional<std::string> ChooseImportTarget(CommandServices& services, const SaveType& type,
+                                              const std::string& filter,
                                               const std::string& database_path) {
   FileDialogRequest request;
   request.filter = filter;
-  request.default_extension = extension;
-  request.initial_folder = services.session.start_folder;
-  request.initial_name = PalmImportName(database_path, extension);
-  const auto chosen = services.ui.ChooseSaveFile(request);
+  request.default_extension = type.extension;
+  request.initial_name = PalmImportName(database_path, type.extension);
+  const FileKind kind = type.content == FileContent::kGameFile ? FileKind::kGame : FileKind::kTeam;
+  const auto chosen = ChooseFileToSave(services.session, services.ui, kind, request);
   if (!chosen) return std::nullopt;
-  return WithExtension(chosen->path, extension);
+  return SettleTarget(chosen->path, type, database_path, services.ui);
+}
+
+// Writes the Palm database for the source and queues it.  The user is
+// chosen before anything is written: a database made for nobody would be
+// left behind when the choice is cancelled.
+template <typename Record, typename Exporter>
+void ExportToPalm(CommandServices& services, Record& record, const std::string& source_path,
+                  const std::string& filter, Exporter write_database) {
+  const auto target = ChooseDatabaseTarget(services, filter, source_path);
+  if (!target) return;
+  PalmUserChoice choice = ChoosePalmUser(services, "Cannot Install File");
+  if (!choice.user) return;
+  if (Show(services.ui, write_database(record, *target)))
+    QueueForHotSync(services, choice, *target);
 }
 
 }  // namespace
@@ -69,24 +85,20 @@ std::optional<std::string> PalmBackupFolder(CommandServices& services,
 void ExportGameToPalm(CommandServices& services, const std::string& game_path) {
   Game game;
   if (!Show(services.ui, LoadGame(game_path, game))) return;
-  const auto target = ChooseDatabaseTarget(services, "Palm Game File (*.pdb)|*.pdb|", game_path);
-  if (target && Show(services.ui, ExportPalmGame(game, *target)))
-    InstallFileToPalm(services, *target);
+  ExportToPalm(services, game, game_path, "Palm Game File (*.pdb)|*.pdb|", ExportPalmGame);
 }
 
 void ExportTeamToPalm(CommandServices& services, const std::string& team_path) {
   Team team;
   if (!Show(services.ui, LoadTeam(team_path, team))) return;
-  const auto target = ChooseDatabaseTarget(services, "Palm Team File (*.pdb)|*.pdb|", team_path);
-  if (target && Show(services.ui, ExportPalmTeam(team, *target)))
-    InstallFileToPalm(services, *target);
+  ExportToPalm(services, team, team_path, "Palm Team File (*.pdb)|*.pdb|", ExportPalmTeam);
 }
 
 void ImportTeamFromPalm(CommandServices& services, const std::string& database_path) {
   Team team;
   if (!Show(services.ui, ImportPalmTeam(team, database_path))) return;
   const auto target =
-      ChooseImportTarget(services, "Team File (*.tem)|*.tem|", "tem", database_path);
+      ChooseImportTarget(services, kTeamFileType, "Team File (*.tem)|*.tem|", database_path);
   if (!target) return;
   if (Status saved = SaveTeam(*target, team); !saved) {
     ShowSaveError(services.ui, saved.reason);
@@ -100,7 +112,7 @@ void ImportGameFromPalm(CommandServices& services, const std::string& database_p
   Game game;
   if (!Show(services.ui, ImportPalmGame(game, database_path))) return;
   const auto target =
-      ChooseImportTarget(services, "Game File (*.gam)|*.gam|", "gam", database_path);
+      ChooseImportTarget(services, kGameFileType, "Game File (*.gam)|*.gam|", database_path);
   if (!target) return;
   if (Status saved = SaveGame(*target, game); !saved) {
     ShowSaveError(services.ui, saved.reason);
@@ -111,13 +123,15 @@ void ImportGameFromPalm(CommandServices& services, const std::string& database_p
 }
 
 void RunPalmGameExport(CommandServices& services) {
-  if (auto path = ChooseExportSource(services, "Game File (*.gam)|*.gam|", "gam")) {
+  if (auto path =
+          ChooseExportSource(services, FileKind::kGame, "Game File (*.gam)|*.gam|", "gam")) {
     ExportGameToPalm(services, *path);
   }
 }
 
 void RunPalmTeamExport(CommandServices& services) {
-  if (auto path = ChooseExportSource(services, "Team File (*.tem)|*.tem|", "tem")) {
+  if (auto path =
+          ChooseExportSource(services, FileKind::kTeam, "Team File (*.tem)|*.tem|", "tem")) {
     ExportTeamToPalm(services, *path);
   }
 }

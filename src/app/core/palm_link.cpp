@@ -47,7 +47,11 @@ bool InstallFileToPalm(CommandServices& services, const std::string& path) {
     return false;
   }
   PalmUserChoice choice = ChoosePalmUser(services, "Cannot Install File");
-  if (!choice.user) return false;
+  return choice.user && QueueForHotSync(services, choice, path);
+}
+
+bool QueueForHotSync(CommandServices& services, const PalmUserChoice& choice,
+                     const std::string& path) {
   if (!choice.aide->InstallFile(*choice.user, path)) {
     // The desktop software could not take the file: saying it will arrive
     // would send the person to the handheld for nothing.
@@ -69,22 +73,30 @@ void RunInstallCompanion(CommandServices& services) {
     InstallFileToPalm(services, path);
     return;
   }
-  if (!services.ui.AskYesNo("Unable to locate the Scorewick Companion Application.\n\n"
-                            "Would you like to manually search your computer for this file ?",
-                            path, MessageIcon::kQuestion)) {
+  // The path tried goes in the text: a caption is cut to the window's width.
+  if (!services.ui.AskYesNo("Unable to locate the Scorewick Companion Application.\n\n" + path +
+                                "\n\nWould you like to manually search your computer for this "
+                                "file ?",
+                            kCompanionCaption, MessageIcon::kQuestion)) {
     return;
   }
   FileDialogRequest request;
   request.filter = "Palm Application File (*.prc)|*.prc|";
   request.default_extension = "prc";
-  if (auto chosen = services.ui.ChooseOpenFile(request)) InstallFileToPalm(services, chosen->path);
+  if (auto chosen =
+          ChooseFileToOpen(services.session, services.ui, FileKind::kPalmInstall, request)) {
+    InstallFileToPalm(services, chosen->path);
+  }
 }
 
 void RunInstallOther(CommandServices& services) {
   FileDialogRequest request;
   request.filter = "Palm Game or Team File (*.pdb)|*.pdb|Palm Application (*.prc)|*.prc|";
   request.default_extension = "pdb|prc";
-  if (auto chosen = services.ui.ChooseOpenFile(request)) InstallFileToPalm(services, chosen->path);
+  if (auto chosen =
+          ChooseFileToOpen(services.session, services.ui, FileKind::kPalmInstall, request)) {
+    InstallFileToPalm(services, chosen->path);
+  }
 }
 
 }  // namespace scorewick::app

@@ -31,12 +31,20 @@ bool IsPalmInstallable(const std::string& path);
 // application is refused with a message naming it, before a user is asked.
 bool InstallFileToPalm(CommandServices& services, const std::string& path);
 
+// Queues path for the user of choice (which has one) and says so; false,
+// with a message, when the desktop software would not take it.
+bool QueueForHotSync(CommandServices& services, const PalmUserChoice& choice,
+                     const std::string& path);
+
 // The "should be available" message's file name: the part of the path
 // after its last folder separator.
 std::string InstalledFileName(const std::string& path);
 
+inline constexpr const char* kCompanionCaption = "Scorewick Companion";
+
 // Palm > Install > Scorewick Companion: Scorewick.prc from the start
-// folder, or one the person looks for.
+// folder, or one the person looks for (after a question that names the
+// path tried).
 void RunInstallCompanion(CommandServices& services);
 // Palm > Install > Other: any Palm database or application.
 void RunInstallOther(CommandServices& services);

@@ -1,7 +1,10 @@
 #include "app/core/pocket_pc_commands.h"
 
+#include <type_traits>
+
 #include "app/core/export_choice.h"
 #include "app/core/pocket_pc_partners.h"
+#include "app/core/save_target.h"
 #include "records/game.h"
 #include "records/game_file.h"
 #include "records/team.h"
@@ -10,15 +13,21 @@
 namespace scorewick::app {
 namespace {
 
+// The chosen device's folder.  When every device was declined the person
+// chose not to go on: the command ends without the missing-folder message.
+std::optional<std::string> DeviceFolder(CommandServices& services, bool exporting) {
+  bool declined = false;
+  auto folder = FindSyncFilesFolder(services.ui, exporting, &declined);
+  if (!folder && !declined) ShowNoSyncFolderMessage(services.ui);
+  return folder;
+}
+
 std::optional<std::string> ChooseDeviceFile(CommandServices& services, const std::string& title,
                                             const std::string& filter,
                                             const std::string& default_extension,
                                             int* filter_index) {
-  const auto folder = FindSyncFilesFolder(services.ui, /*exporting=*/false);
-  if (!folder) {
-    ShowNoSyncFolderMessage(services.ui);
-    return std::nullopt;
-  }
+  const auto folder = DeviceFolder(services, /*exporting=*/false);
+  if (!folder) return std::nullopt;
   FileDialogRequest request;
   request.title = title;
   request.filter = filter;
@@ -30,45 +39,54 @@ std::optional<std::string> ChooseDeviceFile(CommandServices& services, const std
   return chosen->path;
 }
 
-// The save dialog into the device's folder; nothing (and the message) when
-// no folder is found.
+// The save dialog into the device's folder.
 std::optional<std::string> ChooseDeviceTarget(CommandServices& services, const std::string& filter,
-                                              const std::string& extension,
-                                              const std::string& proposed_name) {
-  const auto folder = FindSyncFilesFolder(services.ui, /*exporting=*/true);
-  if (!folder) {
-    ShowNoSyncFolderMessage(services.ui);
-    return std::nullopt;
-  }
+                                              const SaveType& type, const std::string& source) {
+  const auto folder = DeviceFolder(services, /*exporting=*/true);
+  if (!folder) return std::nullopt;
   FileDialogRequest request;
   request.filter = filter;
-  request.default_extension = extension;
+  request.default_extension = type.extension;
   request.initial_folder = *folder;
-  request.initial_name = proposed_name;
+  // A comma-separated source is written as a team file, so it is named as one.
+  request.initial_name = ExtensionNames(source, type)
+                             ? FileNameOf(source)
+                             : FileNameWithExtension(source, type.extension);
   const auto chosen = services.ui.ChooseSaveFile(request);
-  if (!chosen) return std::nullopt;
-  return WithExtension(chosen->path, extension);
+  if (!chosen || chosen->path.empty()) return std::nullopt;
+  return SettleTarget(chosen->path, type, source, services.ui);
 }
 
 std::optional<std::string> ChoosePcTarget(CommandServices& services, const std::string& filter,
-                                          const std::string& extension,
-                                          const std::string& proposed_name) {
+                                          const SaveType& type, const std::string& source) {
   FileDialogRequest request;
   request.filter = filter;
-  request.default_extension = extension;
-  request.initial_folder = services.session.start_folder;
-  request.initial_name = proposed_name;
-  const auto chosen = services.ui.ChooseSaveFile(request);
+  request.default_extension = type.extension;
+  request.initial_name = FileNameOf(source);
+  const FileKind kind = type.content == FileContent::kGameFile ? FileKind::kGame : FileKind::kTeam;
+  const auto chosen = ChooseFileToSave(services.session, services.ui, kind, request);
   if (!chosen) return std::nullopt;
-  return WithExtension(chosen->path, extension);
+  return SettleTarget(chosen->path, type, source, services.ui);
 }
 
-void WriteGame(CommandServices& services, const std::string& path, Game& game) {
-  if (Status saved = SaveGame(path, game); !saved) ShowSaveError(services.ui, saved.reason);
-}
-
-void WriteTeam(CommandServices& services, const std::string& path, Team& team) {
-  if (Status saved = SaveTeam(path, team); !saved) ShowSaveError(services.ui, saved.reason);
+// Writes the record and says where, as the Palm commands do.
+template <typename Record, typename Saver>
+void Write(CommandServices& services, const std::string& path, Record& record, Saver save,
+           bool to_device) {
+  if (Status saved = save(path, record); !saved) {
+    ShowSaveError(services.ui, saved.reason);
+    return;
+  }
+  const bool game = std::is_same_v<Record, Game>;
+  if (to_device) {
+    services.ui.ShowMessage(
+        FileNameOf(path) + " should be available on your Pocket PC after your next synchronization",
+        game ? "Game Export Complete" : "Team Export Complete", MessageIcon::kNone);
+  } else {
+    services.ui.ShowMessage(
+        std::string(game ? "Game" : "Team") + " Created from Pocket PC File: " + path,
+        game ? "Game Import Complete" : "Team Import Complete", MessageIcon::kNone);
+  }
 }
 
 }  // namespace
@@ -78,47 +96,45 @@ void WriteTeam(CommandServices& services, const std::string& path, Team& team) {
 void GameToDevice(CommandServices& services, const std::string& game_path) {
   Game game;
   if (!Show(services.ui, LoadGame(game_path, game))) return;
-  const auto target = ChooseDeviceTarget(services, "Pocket PC Game File (*.gam)|*.gam|", "gam",
-                                         FileNameOf(game_path));
-  if (target) WriteGame(services, *target, game);
+  const auto target =
+      ChooseDeviceTarget(services, "Pocket PC Game File (*.gam)|*.gam|", kGameFileType, game_path);
+  if (target) Write(services, *target, game, SaveGame, true);
 }
 
 void TeamToDevice(CommandServices& services, const std::string& team_path) {
   Team team;
   if (!Show(services.ui, LoadTeam(team_path, team))) return;
-  // A comma-separated source is written as a team file, so it is named as one.
-  const std::string proposed = FileNameOf(team_path).find(".csv") != std::string::npos
-                                   ? FileNameWithExtension(team_path, "tem")
-                                   : FileNameOf(team_path);
   const auto target =
-      ChooseDeviceTarget(services, "Pocket PC Team File (*.tem)|*.tem|", "tem", proposed);
-  if (target) WriteTeam(services, *target, team);
+      ChooseDeviceTarget(services, "Pocket PC Team File (*.tem)|*.tem|", kTeamFileType, team_path);
+  if (target) Write(services, *target, team, SaveTeam, true);
 }
 
 void GameFromDevice(CommandServices& services, const std::string& game_path) {
   Game game;
   if (!Show(services.ui, LoadGame(game_path, game))) return;
   const auto target =
-      ChoosePcTarget(services, "PC Game File (*.gam)|*.gam|", "gam", FileNameOf(game_path));
-  if (target) WriteGame(services, *target, game);
+      ChoosePcTarget(services, "PC Game File (*.gam)|*.gam|", kGameFileType, game_path);
+  if (target) Write(services, *target, game, SaveGame, false);
 }
 
 void TeamFromDevice(CommandServices& services, const std::string& team_path) {
   Team team;
   if (!Show(services.ui, LoadTeam(team_path, team))) return;
   const auto target =
-      ChoosePcTarget(services, "PC Team File (*.tem)|*.tem|", "tem", FileNameOf(team_path));
-  if (target) WriteTeam(services, *target, team);
+      ChoosePcTarget(services, "PC Team File (*.tem)|*.tem|", kTeamFileType, team_path);
+  if (target) Write(services, *target, team, SaveTeam, false);
 }
 
 void RunPpcExportGame(CommandServices& services) {
-  if (auto path = ChooseExportSource(services, "PC Game File (*.gam)|*.gam|", "gam")) {
+  if (auto path =
+          ChooseExportSource(services, FileKind::kGame, "PC Game File (*.gam)|*.gam|", "gam")) {
     GameToDevice(services, *path);
   }
 }
 
 void RunPpcExportTeam(CommandServices& services) {
-  if (auto path = ChooseExportSource(services, "PC Team File (*.tem)|*.tem|", "tem")) {
+  if (auto path =
+          ChooseExportSource(services, FileKind::kTeam, "PC Team File (*.tem)|*.tem|", "tem")) {
     TeamToDevice(services, *path);
   }
 }

@@ -76,7 +76,7 @@ std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path
 }
 
 std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting,
-                                               const std::string& partners_path) {
+                                               const std::string& partners_path, bool* declined) {
   const auto partners = ReadPartners(partners_path);
   if (!partners || partners->empty()) return std::nullopt;
   const PocketPcPartner* chosen = nullptr;
@@ -92,13 +92,14 @@ std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting,
                                    " found)";
       if (ui.AskYesNo(question, "Select Device", MessageIcon::kQuestion)) chosen = &device;
     }
+    if (declined) *declined = chosen == nullptr;
   }
   if (chosen == nullptr || !chosen->sync_folder) return std::nullopt;
   return chosen->sync_folder;
 }
 
-std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting) {
-  return FindSyncFilesFolder(ui, exporting, PartnersFilePath());
+std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting, bool* declined) {
+  return FindSyncFilesFolder(ui, exporting, PartnersFilePath(), declined);
 }
 
 void ShowNoSyncFolderMessage(Ui& ui) {

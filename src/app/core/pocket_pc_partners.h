@@ -43,10 +43,12 @@ std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path
 // only device without a question, else each in turn is offered ("Export
 // file to this device : NAME ?" or "Import file from ...") until one is
 // accepted.  Nothing when the file is missing, lists no device, every
-// device was declined or the chosen one has no folder.
+// device was declined (then *declined is set, when given) or the chosen
+// one has no folder.
 std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting,
-                                               const std::string& partners_path);
-std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting);
+                                               const std::string& partners_path,
+                                               bool* declined = nullptr);
+std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting, bool* declined = nullptr);
 
 // The message every Pocket PC command shows when no folder was found.
 void ShowNoSyncFolderMessage(Ui& ui);

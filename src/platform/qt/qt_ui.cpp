@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -52,14 +53,30 @@ QStringList QtNameFilters(std::string_view filter) {
   return names;
 }
 
+namespace {
+
+void WideEnoughForCaption(QMessageBox& box) {
+  // A short text makes a box narrower than its caption, which the title
+  // bar then cuts: leave room for the caption and the window buttons.
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+}  // namespace
+
 void QtUi::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
   QMessageBox box(ToQtIcon(icon), ToQString(caption), ToQString(text), QMessageBox::Ok, parent_);
+  WideEnoughForCaption(box);
   box.exec();
 }
 
 bool QtUi::AskYesNo(std::string_view text, std::string_view caption, MessageIcon icon) {
   QMessageBox box(ToQtIcon(icon), ToQString(caption), ToQString(text),
                   QMessageBox::Yes | QMessageBox::No, parent_);
+  WideEnoughForCaption(box);
   return box.exec() == QMessageBox::Yes;
 }
 

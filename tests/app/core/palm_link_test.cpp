@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/core/palm_commands.h"
 #include "platform/scripted_ui.h"
+#include "records/team_file.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
@@ -78,23 +80,6 @@ TEST_F(PalmLinkTest, SeveralUsersAreOfferedInOrderAndNoChoiceDoesNothing) {
   EXPECT_TRUE(fs::exists(dir_ / "sync" / "Robin" / "Install" / "Tigers.pdb"));
 }
 
-TEST_F(PalmLinkTest, NoUsersAndNoLibraryAreReported) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
-  PalmUserChoice none = ChoosePalmUser(services_, "Cannot Import Game From Palm");
-  EXPECT_FALSE(none.user);
-  ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0].text, "Cannot Import Game From Palm");
-  EXPECT_EQ(ui_.messages[0].caption, "No Users Found");
-  EXPECT_EQ(ui_.messages[0].icon, MessageIcon::kInformation);
-
-  testing::ScopedEnv missing("SCOREWICK_INSTAIDE", (dir_ / "libnothing.so").string());
-  ui_.messages.clear();
-  EXPECT_FALSE(InstallFileToPalm(services_, MakeFile("x.pdb")));
-  ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0].text, "Cannot Load INSTAIDE.DLL");
-  EXPECT_EQ(ui_.messages[0].caption, "Palm DLL Missing or Corrupt");
-}
-
 TEST_F(PalmLinkTest, AFileTheQueueCannotTakeIsNotReportedAsInstalled) {
   testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
   AddUser("Pat");
@@ -142,10 +127,11 @@ TEST_F(PalmLinkTest, CompanionIsLookedForInTheStartFolder) {
   RunInstallCompanion(services_);  // not there; the question is declined
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_TRUE(ui_.messages[0].question);
-  EXPECT_EQ(ui_.messages[0].caption, session_.start_folder + "/Scorewick.prc");
-  EXPECT_EQ(ui_.messages[0].text,
-            "Unable to locate the Scorewick Companion Application.\n\n"
-            "Would you like to manually search your computer for this file ?");
+  EXPECT_EQ(ui_.messages[0].caption, "Scorewick Companion");
+  EXPECT_EQ(
+      ui_.messages[0].text,
+      "Unable to locate the Scorewick Companion Application.\n\n" + session_.start_folder +
+          "/Scorewick.prc\n\nWould you like to manually search your computer for this file ?");
   EXPECT_TRUE(ui_.file_requests.empty());
 
   // Yes: the person finds it elsewhere.
@@ -163,6 +149,25 @@ TEST_F(PalmLinkTest, CompanionIsLookedForInTheStartFolder) {
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_EQ(ui_.messages[0].text,
             "Scorewick.prc should be available on your Palm after your next HotSync");
+}
+
+// The user is chosen before the database is written: a cancelled choice
+// leaves no database behind.
+TEST_F(PalmLinkTest, ExportWritesTheDatabaseOnlyForAChosenUser) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
+  for (const char* name : {"Alex", "Robin"}) AddUser(name);
+  Team team;
+  team.team_name.set("Hawks");
+  ASSERT_TRUE(SaveTeam((dir_ / "Hawks.tem").string(), team));
+  for (int answer : {-1, 1}) {
+    SCOPED_TRACE(answer);
+    picker_answer_ = answer;
+    ui_.file_answers.push_back(FileChoice{(dir_ / "Hawks").string(), 1});
+    ExportTeamToPalm(services_, (dir_ / "Hawks.tem").string());
+    EXPECT_EQ(fs::exists(dir_ / "Hawks.pdb"), answer >= 0);
+    EXPECT_EQ(fs::exists(dir_ / "sync" / "Robin" / "Install" / "Hawks.pdb"), answer >= 0);
+  }
+  EXPECT_EQ(ui_.file_requests[0].initial_folder, dir_.string());  // beside the source
 }
 
 }  // namespace

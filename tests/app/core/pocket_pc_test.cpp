@@ -42,7 +42,7 @@ class PocketPcTest : public ::testing::Test {
   void SetUp() override {
     for (const char* d : {"start", "pc", "dev1", "dev2"}) fs::create_directories(dir_ / d);
     session_.start_folder = (dir_ / "start").string();
-    session_.remembered_folder = (dir_ / "pc").string();
+    session_.folders.Remember(FileKind::kGame, P("pc/last.gam"));
     partners_ = (dir_ / "partners").string();
   }
 
@@ -124,18 +124,32 @@ TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
   Game copy;
   ASSERT_TRUE(Show(ui_, LoadGame(P("dev1/Opener.gam"), copy)));
   EXPECT_EQ(copy.header.attendance, 312);
-  EXPECT_TRUE(ui_.messages.empty());
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text,
+            "Opener.gam should be available on your Pocket PC after your next synchronization");
+  EXPECT_EQ(ui_.messages[0].caption, "Game Export Complete");
 }
 
-TEST_F(PocketPcTest, NoDeviceStopsTheExportWithTheMessage) {
+// No device found says why; every device declined is the person's own
+// choice and ends the command without a word.
+TEST_F(PocketPcTest, NoDeviceStopsTheExport) {
+  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
   Team team = Hawks();
   ASSERT_TRUE(SaveTeam(P("pc/Hawks.tem"), team));
-  ui_.file_answers.push_back(FileChoice{P("pc/Hawks.tem"), 1});
-  RunPpcExportTeam(services_);
-  ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0].caption, "Cannot find path to Synchronize Files");
-  EXPECT_EQ(ui_.messages[0].icon, MessageIcon::kExclamation);
-  EXPECT_EQ(ui_.file_requests.size(), 1u);
+  for (int devices : {0, 2}) {
+    SCOPED_TRACE(devices);
+    fs::remove(partners_);
+    WritePartners(devices);
+    ui_.messages.clear();
+    ui_.file_requests.clear();
+    ui_.yes_no_answers = {false, false};
+    ui_.file_answers.push_back(FileChoice{P("pc/Hawks.tem"), 1});
+    RunPpcExportTeam(services_);
+    ASSERT_EQ(ui_.messages.size(), devices == 0 ? 1u : 2u);
+    EXPECT_EQ(ui_.messages.back().caption,
+              devices == 0 ? "Cannot find path to Synchronize Files" : "Select Device");
+    EXPECT_EQ(ui_.file_requests.size(), 1u);
+  }
 }
 
 TEST_F(PocketPcTest, ToolbarImportFollowsTheChosenFilter) {
@@ -155,35 +169,38 @@ TEST_F(PocketPcTest, ToolbarImportFollowsTheChosenFilter) {
   EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
 }
 
-TEST_F(PocketPcTest, AnUnreadableGameIsNotCarried) {
-  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
-  WritePartners(1);
-  std::ofstream(P("pc/Broken.gam"), std::ios::binary) << "not a game";
-  ui_.file_answers.push_back(FileChoice{P("pc/Broken.gam"), 1});
-  ui_.file_answers.push_back(FileChoice{P("dev1/Broken.gam"), 1});
-  RunPpcExportGame(services_);
-  EXPECT_FALSE(fs::exists(P("dev1/Broken.gam")));
-  EXPECT_EQ(ui_.file_requests.size(), 1u);
-}
-
-TEST_F(PocketPcTest, AGameImportedAsATeamIsRefusedAndLeftWhole) {
+// A file that cannot be read as what the command carries is not carried:
+// nothing is written, and the source stays byte for byte.
+TEST_F(PocketPcTest, AFileThatDoesNotLoadIsNotCarried) {
   testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
   WritePartners(1);
   Game game;
   game.home = Hawks();
   ASSERT_TRUE(SaveGame(P("dev1/game-001.gam"), game));
-  std::vector<std::uint8_t> before;
-  ASSERT_TRUE(ReadWholeFile(P("dev1/game-001.gam"), before, nullptr));
-  ui_.file_answers.push_back(FileChoice{P("dev1/game-001.gam"), 2});  // the team filter
-  ui_.file_answers.push_back(FileChoice{P("start/game-001.tem"), 1});
-  RunPpcImportChoose(services_);
-  EXPECT_EQ(ui_.file_requests.size(), 1u);
-  EXPECT_FALSE(fs::exists(P("start/game-001.tem")));
-  ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_NE(ui_.messages[0].text.find("this is a game file"), std::string::npos);
-  std::vector<std::uint8_t> after;
-  ASSERT_TRUE(ReadWholeFile(P("dev1/game-001.gam"), after, nullptr));
-  EXPECT_EQ(after, before);
+  std::ofstream(P("pc/Broken.gam"), std::ios::binary) << "not a game";
+  const struct {
+    const char* source;
+    const char* target;
+    void (*run)(CommandServices&);
+    int filter;
+  } cases[] = {{"pc/Broken.gam", "dev1/Broken.gam", RunPpcExportGame, 1},
+               {"dev1/game-001.gam", "start/game-001.tem", RunPpcImportChoose, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    std::vector<std::uint8_t> before;
+    std::vector<std::uint8_t> after;
+    ASSERT_TRUE(ReadWholeFile(P(c.source), before, nullptr));
+    ui_.file_requests.clear();
+    ui_.file_answers.push_back(FileChoice{P(c.source), c.filter});
+    ui_.file_answers.push_back(FileChoice{P(c.target), 1});
+    c.run(services_);
+    EXPECT_EQ(ui_.file_requests.size(), 1u);
+    EXPECT_FALSE(fs::exists(P(c.target)));
+    ASSERT_TRUE(ReadWholeFile(P(c.source), after, nullptr));
+    EXPECT_EQ(after, before);
+    ui_.file_answers.clear();
+  }
+  EXPECT_NE(ui_.messages.back().text.find("this is a game file"), std::string::npos);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/scripted_ui.h"
 #include "records/csv_team.h"
 #include "records/file_io.h"
+#include "records/output_guard.h"
 #include "records/team_file.h"
 #include "reports/address_list.h"
 #include "reports/small_team.h"
@@ -27,18 +28,21 @@ std::string Read(const std::string& path) {
 
 class SaveTeamAsTest : public ::testing::Test {
  protected:
+  SaveTeamAsTest() { session.start_folder = dir.Path(""); }
   std::string Choose(const std::string& name, int filter) {
     ui.file_answers.push_back(FileChoice{dir.Path(name), filter});
     return dir.Path(name);
   }
-  ExportResult Save() { return SaveTeamAs(team, ui, HtmlStyle{}, dir.Path("")); }
+  ExportResult Save() { return SaveTeamAs(team, ui, HtmlStyle{}, session); }
 
   TempDir dir;
+  Session session;
   ScriptedUi ui;
   Team team = testing::SmallTeam();
 };
 
 TEST_F(SaveTeamAsTest, AsksWithTheThreeFilters) {
+  team.team_name.set("A/B: \"Hawks\"?");
   EXPECT_EQ(Save(), ExportResult::kCancelled);
   ASSERT_EQ(ui.file_requests.size(), 1u);
   EXPECT_EQ(ui.file_requests[0].title, "Select file name to save as");
@@ -46,77 +50,124 @@ TEST_F(SaveTeamAsTest, AsksWithTheThreeFilters) {
             "Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv|"
             "HTML (Web Page) Format (*.htm)|*.htm|");
   EXPECT_EQ(ui.file_requests[0].default_extension, "tem");
+  EXPECT_EQ(ui.file_requests[0].initial_name, "A_B_ _Hawks__");
 }
 
-TEST_F(SaveTeamAsTest, NameWithoutDotTakesTheFilterExtension) {
-  Choose("hawks", 2);
-  EXPECT_EQ(Save(), ExportResult::kWritten);
-  EXPECT_EQ(Read(dir.Path("hawks.csv")), TeamCsvText(team));
-  EXPECT_TRUE(team.file_path.empty());  // only a team file becomes the team's path
-  Choose("roster", 3);
-  EXPECT_EQ(Save(), ExportResult::kWritten);
-  EXPECT_EQ(Read(dir.Path("roster.htm")).rfind("<HTML><HEAD>", 0), 0u);
+TEST(ProposedFileName, ReplacesWhatAFileNameCannotHold) {
+  const std::pair<const char*, const char*> cases[] = {{"Harbor Hawks", "Harbor Hawks"},
+                                                       {"Hawks/Owls", "Hawks_Owls"},
+                                                       {"a\\b|c<d>", "a_b_c_d_"},
+                                                       {"tab\there", "tab_here"},
+                                                       {"..", ""},
+                                                       {"St. Paul", "St. Paul"}};
+  for (const auto& [name, proposed] : cases) EXPECT_EQ(ProposedFileName(name), proposed) << name;
 }
 
-TEST_F(SaveTeamAsTest, TeamFileFilterWithCsvNameWritesATeamFile) {
-  const std::string path = Choose("hawks.csv", 1);
-  EXPECT_EQ(Save(), ExportResult::kWritten);
-  EXPECT_EQ(team.file_path.str(), path);
+// The chosen type decides what is written.  A name typed without an
+// extension gets the type's; one whose extension says another type is
+// asked about: Yes adds the type's extension, No keeps the name typed.
+TEST_F(SaveTeamAsTest, TheChosenTypeDecidesContentAndExtension) {
+  const struct {
+    const char* typed;
+    int filter;
+    int answer;  // -1: no question
+    const char* written;
+    FileContent content;
+  } cases[] = {
+      {"a", 1, -1, "a.tem", FileContent::kTeamFile},
+      {"b.tem", 1, -1, "b.tem", FileContent::kTeamFile},
+      {"c", 2, -1, "c.csv", FileContent::kText},
+      {"d.CSV", 2, -1, "d.CSV", FileContent::kText},
+      {"e", 3, -1, "e.htm", FileContent::kHtml},
+      {"f.html", 3, -1, "f.html", FileContent::kHtml},
+      {"gulls2.tem", 3, 1, "gulls2.tem.htm", FileContent::kHtml},
+      {"gulls3.tem", 3, 0, "gulls3.tem", FileContent::kHtml},
+      {"aguilas.csv", 1, 1, "aguilas.csv.tem", FileContent::kTeamFile},
+      {"hawks.csv", 1, 0, "hawks.csv", FileContent::kTeamFile},
+      {"roster.htm", 2, 1, "roster.htm.csv", FileContent::kText},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ui.messages.clear();
+    Choose(c.typed, c.filter);
+    if (c.answer >= 0) ui.yes_no_answers.push_back(c.answer == 1);
+    EXPECT_EQ(Save(), ExportResult::kWritten);
+    EXPECT_EQ(ui.messages.size(), c.answer >= 0 ? 1u : 0u);
+    EXPECT_EQ(ContentOfFile(dir.Path(c.written)), c.content);
+    if (c.answer == 1) {
+      EXPECT_FALSE(FileExists(dir.Path(c.typed)));
+    }
+  }
+  EXPECT_EQ(ui.messages[0].text,
+            "roster.htm is not the name of a comma-separated file.\n\nSave it as roster.htm.csv?\n"
+            "(No saves it as roster.htm.)");
+  EXPECT_EQ(ui.messages[0].caption, "File Type");
+
+  // Only a team file becomes the team's file, personal information included.
+  EXPECT_EQ(team.file_path.str(), dir.Path("hawks.csv"));
   Team loaded;
-  UserMessages messages;
   std::vector<std::uint8_t> bytes;
-  ASSERT_TRUE(ReadWholeFile(path, bytes, nullptr));
+  UserMessages messages;
+  ASSERT_TRUE(ReadWholeFile(dir.Path("aguilas.csv.tem"), bytes, nullptr));
   ASSERT_EQ(DecodeTeamFile(bytes, loaded, messages, nullptr), TeamReadResult::kOk);
-  EXPECT_EQ(loaded.count(), 3);
-  EXPECT_EQ(loaded.info(0).email.str(), "jo@example.org");  // personal information travels
+  EXPECT_EQ(loaded.info(0).email.str(), "jo@example.org");
+  EXPECT_EQ(Read(dir.Path("c.csv")), TeamCsvText(team));
 }
 
-TEST_F(SaveTeamAsTest, AppendWritesALineFeedAndASecondBlock) {
-  const std::string path = Choose("hawks.csv", 2);
-  ASSERT_TRUE(WriteTextFileAtomically(
-      path, "Owls\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n", nullptr));
-  ui.yes_no_answers.push_back(true);  // append
-  EXPECT_EQ(Save(), ExportResult::kWritten);
-  EXPECT_EQ(Read(path),
-            "Owls\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n\n" + TeamCsvText(team));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "This file already exists.  Would you like to append to it?");
-  EXPECT_TRUE(ui.messages[0].question);
-
-  // An appended HTML roster carries no second page head.
-  const std::string page = Choose("hawks.htm", 3);
-  ASSERT_TRUE(WriteTextFileAtomically(page, "<HTML>old</HTML>", nullptr));
-  ui.yes_no_answers.push_back(true);
-  EXPECT_EQ(Save(), ExportResult::kWritten);
-  const std::string html = Read(page);
-  EXPECT_EQ(html.rfind("<HTML>old</HTML>\n\n<TABLE", 0), 0u);
-  EXPECT_EQ(html.find("<HEAD>"), std::string::npos);
-}
-
-TEST_F(SaveTeamAsTest, ExistingFileQuestions) {
-  const std::string csv = Choose("hawks.csv", 2);
-  ASSERT_TRUE(WriteTextFileAtomically(csv, "old", nullptr));
-  ui.yes_no_answers = {false, true};  // do not append; overwrite
-  EXPECT_EQ(Save(), ExportResult::kWritten);
-  EXPECT_EQ(Read(csv), TeamCsvText(team));
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_EQ(ui.messages[1].text, "Overwrite Existing File?");
-
-  Choose("hawks.csv", 2);
-  ASSERT_TRUE(WriteTextFileAtomically(csv, "old", nullptr));
-  ui.yes_no_answers = {false, false};
-  EXPECT_EQ(Save(), ExportResult::kCancelled);
-  EXPECT_EQ(Read(csv), "old");
-
-  // A team file is never appended to: one question, and No keeps the file.
-  ui.messages.clear();
-  const std::string tem = Choose("hawks.tem", 1);
-  ASSERT_TRUE(WriteTextFileAtomically(tem, "old", nullptr));
-  ui.yes_no_answers = {false};
-  EXPECT_EQ(Save(), ExportResult::kCancelled);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Overwrite Existing File?");
-  EXPECT_EQ(Read(tem), "old");
+// A file already there: text forms offer to append (a line feed, then a
+// second block; an HTML roster without a second page head), then to
+// overwrite; a team file only to overwrite.  A file of another kind (here
+// the team's own file, under a name typed for text) is written over whole
+// only on Yes, never appended to.
+TEST_F(SaveTeamAsTest, AFileAlreadyThere) {
+  ASSERT_TRUE(SaveTeam(dir.Path("owls.tem"), team));
+  const std::string team_bytes = Read(dir.Path("owls.tem"));
+  const std::string csv = TeamCsvText(team);
+  const struct {
+    const char* name;
+    int filter;
+    std::string old_text;
+    std::vector<bool> answers;
+    ExportResult result;
+    std::string written;  // the file's whole text, or its start for HTML
+    const char* last_question;
+  } cases[] = {
+      {"a.csv", 2, "Owls\n", {true}, ExportResult::kWritten, "Owls\n\n" + csv, kAppendQuestion},
+      {"b.csv", 2, "old", {false, true}, ExportResult::kWritten, csv, kOverwriteQuestion},
+      {"c.csv", 2, "old", {false, false}, ExportResult::kCancelled, "old", kOverwriteQuestion},
+      {"d.htm",
+       3,
+       "<HTML>old</HTML>",
+       {true},
+       ExportResult::kWritten,
+       "<HTML>old</HTML>\n\n<TABLE",
+       kAppendQuestion},
+      {"e.tem", 1, team_bytes, {false}, ExportResult::kCancelled, team_bytes, kOverwriteQuestion},
+      {"owls.tem",
+       2,
+       team_bytes,
+       {false, false},
+       ExportResult::kCancelled,
+       team_bytes,
+       "owls.tem is the file being exported, and it holds a team file.\n\n"
+       "Replace it with a comma-separated file?"},
+      {"owls.tem", 2, team_bytes, {false, true}, ExportResult::kWritten, csv, nullptr},
+  };
+  team.file_path.set(dir.Path("owls.tem"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(WriteTextFileAtomically(dir.Path(c.name), c.old_text, nullptr));
+    ui.messages.clear();
+    Choose(c.name, c.filter);
+    ui.yes_no_answers.assign(c.answers.begin(), c.answers.end());
+    EXPECT_EQ(Save(), c.result);
+    EXPECT_EQ(ui.messages.size(), c.answers.size());
+    if (c.last_question) {
+      EXPECT_EQ(ui.messages.back().text, c.last_question);
+    }
+    EXPECT_EQ(Read(dir.Path(c.name)).substr(0, c.written.size()), c.written);
+  }
+  EXPECT_EQ(Read(dir.Path("d.htm")).find("<HEAD>"), std::string::npos);
 }
 
 TEST_F(SaveTeamAsTest, AFailedSaveIsReported) {
@@ -129,15 +180,15 @@ TEST_F(SaveTeamAsTest, AFailedSaveIsReported) {
 
 TEST_F(SaveTeamAsTest, AddressListExportFollowsTheSameRules) {
   ui.file_answers.push_back(FileChoice{dir.Path("phones"), 2});
-  EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, dir.Path("")), ExportResult::kWritten);
+  EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, session), ExportResult::kWritten);
   EXPECT_EQ(Read(dir.Path("phones.htm"))
                 .rfind("<HTML><HEAD><TITLE>Brixley Scorewick Address/Phone List", 0),
             0u);
   ui.file_answers.push_back(FileChoice{dir.Path("phones.csv"), 1});
-  EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, dir.Path("")), ExportResult::kWritten);
+  EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, session), ExportResult::kWritten);
   ui.file_answers.push_back(FileChoice{dir.Path("phones.csv"), 1});
   ui.yes_no_answers.push_back(true);
-  EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, dir.Path("")), ExportResult::kWritten);
+  EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, session), ExportResult::kWritten);
   EXPECT_EQ(Read(dir.Path("phones.csv")), AddressListCsv(team) + "\n" + AddressListCsv(team));
 }
 

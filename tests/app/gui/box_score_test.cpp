@@ -13,6 +13,7 @@
 #include "gui/support/gui_fixture.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
+#include "records/output_guard.h"
 #include "reports/print/printout.h"
 #include "reports/print/recording_target.h"
 #include "support/box_games.h"
@@ -134,6 +135,11 @@ class BoxScoreTest : public QObject {
     std::string csv;
     QVERIFY(ReadWholeTextFile(f.Path("nine.csv"), csv, nullptr));
     QVERIFY(csv.rfind("Score By Innings,1,2,3,4,5,6,7,8,9,R,H,E", 0) == 0);
+    // A typed extension of another type is asked about; Yes adds the type's.
+    f.ui.file_answers.push_back(FileChoice{f.Path("nine.txt"), 1});
+    f.ui.yes_no_answers.push_back(true);
+    Find<QPushButton>(&d, "export")->click();
+    QCOMPARE(ContentOfFile(f.Path("nine.txt.htm")), FileContent::kHtml);
     // A file that cannot be written is said so.
     f.ui.file_answers.push_back(FileChoice{f.Path("no/such/folder/x.htm"), 1});
     Find<QPushButton>(&d, "export")->click();
@@ -159,11 +165,19 @@ class BoxScoreTest : public QObject {
     w.RunCommand(kCmdBoxScores);
     QVERIFY(shown_lines > 60);
 
-    // Cancelled: no window.
+    // Cancelled: no window.  The selection starts in the folder games were
+    // last chosen in.
+    f.MakeFolder("season");
+    f.session.folders.RememberFolder(FileKind::kGame, f.Path("season"));
     shown_lines = 0;
-    BoxScoreRun().select = [](BoxGameSelection&) { return int(QDialog::Rejected); };
+    std::string started;
+    BoxScoreRun().select = [&](BoxGameSelection& d) {
+      started = d.folder();
+      return int(QDialog::Rejected);
+    };
     w.RunCommand(kCmdBoxScores);
     QCOMPARE(shown_lines, 0);
+    QCOMPARE(started, f.Path("season"));
   }
 };
 

@@ -51,7 +51,6 @@ class MainWindowTest : public QObject {
     QVERIFY(qobject_cast<QMdiArea*>(w.centralWidget()) != nullptr);
     // No settings file: 602 by 520 in the middle of an 800 by 600 desktop.
     QCOMPARE(w.frameGeometry(), QRect(99, 40, 602, 520));
-    QCOMPARE(f.session.remembered_folder, f.session.start_folder);
   }
 
   void rememberedPlaceAndSettingsAreWrittenOnClose() {
@@ -168,7 +167,11 @@ class MainWindowTest : public QObject {
     testing::GuiFixture f;
     MainWindow& w = f.Window();
     QList<QUrl> opened;
-    w.url_opener = [&opened](const QUrl& url) { opened << url; };
+    bool browser = true;
+    w.url_opener = [&](const QUrl& url) {
+      opened << url;
+      return browser;
+    };
     w.ActionFor(kCmdHelpIndex)->trigger();
     w.RunCommand(kCmdHelpTopic);
     QCOMPARE(opened.size(), 2);
@@ -181,6 +184,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(opened[2].toLocalFile(),
              QString::fromStdString(f.session.start_folder + "/help/index.html"));
     QVERIFY(f.ui.messages.empty());
+    browser = false;  // no browser installed: F1 says so
+    w.RunCommand(kCmdHelpIndex);
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QVERIFY(f.ui.messages[0].text.starts_with("No web browser could be started"));
   }
 
   void aboutBoxOpensAndCloses() {

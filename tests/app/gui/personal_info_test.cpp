@@ -223,8 +223,12 @@ class PersonalInfoTest : public QObject {
     QCOMPARE(Find<QLineEdit>(&d, "birthday")->text(), QString("7/3/2004"));
 
     QUrl opened;
-    d.open_url = [&](const QUrl& url) { opened = url; };
+    d.open_url = [&](const QUrl& url) {
+      opened = url;
+      return false;  // no mail program: the button says so
+    };
     Find<QPushButton>(&d, "email_button")->click();
+    QCOMPARE(f.ui.messages.back().caption, std::string("e-mail"));
     QCOMPARE(opened.scheme(), QString("mailto"));
     QCOMPARE(opened.path(), QString("Cy @example.org"));
     QCOMPARE(MailToText("a@b.org"), QString("MailTo:a@b.org"));

@@ -7,9 +7,11 @@
 #include <QtTest>
 
 #include "app/core/command_ids.h"
+#include "app/roster_edit_dialog.h"
 #include "app/team_commands.h"
 #include "app/team_edit_dialog.h"
 #include "gui/support/gui_fixture.h"
+#include "platform/qt/qt_ui.h"
 #include "records/csv_team.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
@@ -83,6 +85,12 @@ class TeamEditTest : public QObject {
     testing::GuiFixture f;
     Team team;
     TeamEditDialog d(team, f.session, f.ui, nullptr);
+    QCOMPARE(d.windowTitle(), QString("New Team"));
+    d.accept();  // no name yet: said so, and the dialog stays
+    QCOMPARE(f.ui.messages.size(), size_t(1));
+    QCOMPARE(f.ui.messages[0].caption, std::string("Team Name Missing"));
+    QVERIFY(f.ui.file_requests.empty());
+    QCOMPARE(d.result(), int(QDialog::Rejected));
     Find<QLineEdit>(&d, "name")->setText("Larks");
     f.ui.file_answers.push_back(FileChoice{f.Path("larks"), 1});
     d.accept();
@@ -96,6 +104,7 @@ class TeamEditTest : public QObject {
     // Saved as comma-separated text, the team still has no file: OK asks again.
     Team other;
     TeamEditDialog again(other, f.session, f.ui, nullptr);
+    Find<QLineEdit>(&again, "name")->setText("Other");
     f.ui.file_answers.push_back(FileChoice{f.Path("other"), 2});
     again.accept();
     QVERIFY(FileExists(f.Path("other.csv")));
@@ -135,25 +144,55 @@ class TeamEditTest : public QObject {
     }
   }
 
+  // After the dialog's save as, the command writes the team there without
+  // asking for the name again.
   void newTeamCommand() {
     testing::GuiFixture f;
     MainWindow& w = f.Window();
     TeamDialogRun() = [&](TeamEditDialog& d) {
       Find<QLineEdit>(&d, "name")->setText("Wrens");
-      f.ui.file_answers.push_back(FileChoice{f.Path("wrens.tem"), 1});
+      f.ui.file_answers.push_back(FileChoice{f.Path("wrens"), 1});
       d.accept();  // saves as
+      Find<QLineEdit>(&d, "coach")->setText("Lee");
       d.accept();  // closes
-      f.ui.file_answers.push_back(FileChoice{f.Path("final"), 1});
       return d.result();
     };
     w.RunCommand(kCmdToolNewTeam);
-    const FileDialogRequest& last = f.ui.file_requests.back();
-    QCOMPARE(last.filter, std::string("Team File (*.tem)|*.tem|"));
-    QCOMPARE(last.default_extension, std::string("tem"));
-    QCOMPARE(last.initial_name, f.Path("wrens.tem"));
+    QCOMPARE(f.ui.file_requests.size(), size_t(1));
     Team saved;
-    QVERIFY(Show(f.ui, LoadTeam(f.Path("final.tem"), saved)));
+    QVERIFY(Show(f.ui, LoadTeam(f.Path("wrens.tem"), saved)));
     QCOMPARE(saved.team_name.str(), std::string("Wrens"));
+    QCOMPARE(saved.coach.str(), std::string("Lee"));
+  }
+
+  // Cancel or Escape after a change asks before the change is dropped.
+  void cancelAfterChangesAsks() {
+    testing::GuiFixture f;
+    const std::function<void(TeamEditDialog&)> changes[] = {
+        [](TeamEditDialog&) {},
+        [](TeamEditDialog& d) { Find<QLineEdit>(&d, "manager")->setText("Max"); },
+        [](TeamEditDialog& d) {
+          d.run_roster_editor = [](RosterEditDialog&) { return int(QDialog::Accepted); };
+          Find<QPushButton>(&d, "edit_roster")->click();
+        },
+    };
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+      Team team = Owls();
+      team.file_path.set(f.Path("owls.tem"));
+      TeamEditDialog d(team, f.session, f.ui, nullptr);
+      d.show();
+      changes[i](d);
+      f.ui.messages.clear();
+      f.ui.yes_no_answers = {false, true};  // stay; then discard
+      QTest::keyClick(&d, Qt::Key_Escape);
+      QCOMPARE(d.isVisible(), i > 0);
+      QCOMPARE(f.ui.messages.size(), i > 0 ? size_t(1) : size_t(0));
+      if (i > 0) {
+        QVERIFY(f.ui.messages[0].text.starts_with("Discard the changes made to this team?"));
+        Find<QPushButton>(&d, "cancel")->click();
+        QVERIFY(!d.isVisible());
+      }
+    }
   }
 
   void editTeamCommandWritesTheTeamBack() {
@@ -176,34 +215,32 @@ class TeamEditTest : public QObject {
     QCOMPARE(saved.info(0), team.info(0));  // personal information kept
   }
 
-  // Edit Team on a game file never opens the dialog, so OK cannot write a
-  // team over the game.
-  void editTeamCommandRefusesAGameFile() {
+  // The box about a damaged team file names the file and is wide enough
+  // for its caption.
+  void damagedTeamBoxNamesItsFile() {
     testing::GuiFixture f;
-    MainWindow& w = f.Window();
-    Game game;
-    game.home = Owls();
-    game.home.no_personal_info = 1;
-    QVERIFY(SaveGame(f.Path("game-001.gam"), game));
-    std::vector<std::uint8_t> before;
-    QVERIFY(ReadWholeFile(f.Path("game-001.gam"), before, nullptr));
-    bool opened = false;
-    TeamDialogRun() = [&](TeamEditDialog& d) {
-      opened = true;
-      d.accept();
-      return d.result();
-    };
-    f.ui.file_answers.push_back(FileChoice{f.Path("game-001.gam"), 1});
-    w.RunCommand(kCmdEditTeam);
-    QVERIFY(!opened);
-    QCOMPARE(f.ui.messages.size(), size_t(1));
-    QVERIFY(f.ui.messages[0].text.find("this is a game file") != std::string::npos);
-    std::vector<std::uint8_t> after;
-    QVERIFY(ReadWholeFile(f.Path("game-001.gam"), after, nullptr));
-    QVERIFY(after == before);
+    std::vector<std::uint8_t> bytes(40, 0);
+    bytes[0] = 0x07;  // a version word no team file has
+    QVERIFY(WriteFileAtomically(f.Path("old.tem"), bytes, nullptr));
+    Team team;
+    const Status loaded = LoadTeam(f.Path("old.tem"), team);
+    QCOMPARE(loaded.messages.size(), size_t(1));
+    QVERIFY(loaded.messages[0].text.ends_with(f.Path("old.tem") + ": the version word is not that "
+                                                                  "of a team file"));
+    int width = 0;
+    int caption = 0;
+    testing::WhenDialogShows([&](QWidget* box) {
+      width = box->sizeHint().width();
+      caption = box->fontMetrics().horizontalAdvance(box->windowTitle());
+      testing::SaveScreenshot(box, "damaged_team_box");
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    QtUi ui;
+    ShowAll(ui, {{"Invalid Team File", loaded.messages[0].caption, MessageIcon::kInformation}});
+    QVERIFY2(width > caption + 100, qPrintable(QString("%1 %2").arg(width).arg(caption)));
   }
 
-  void editTeamCommandOnCommaSeparatedFiles() {
+  void editTeamCommandOnCommaSeparatedAndOtherFiles() {
     testing::GuiFixture f;
     MainWindow& w = f.Window();
     // A good one is imported as a new team: OK saves it under a new name.
@@ -221,23 +258,35 @@ class TeamEditTest : public QObject {
     QCOMPARE(saved.team_name.str(), std::string("Owls"));
     QCOMPARE(Read(f.Path("owls.csv")), TeamCsvText(Owls()));
 
-    // One that is not a team is refused, and nothing is written over it.
+    // A file that is not a team never opens the dialog, so OK cannot write
+    // a team over it; the message names the file and what is wrong.
+    Game game;
+    game.home = Owls();
+    game.home.no_personal_info = 1;
+    QVERIFY(SaveGame(f.Path("game-001.gam"), game));
     ASSERT_WRITE(f.Path("notes.csv"), std::string("shopping list\n"));
+    const struct {
+      const char* name;
+      int filter;
+      std::string said;
+    } refused[] = {{"game-001.gam", 1, "this is a game file"},
+                   {"notes.csv", 2, "Invalid CSV Format\n\n" + f.Path("notes.csv") + ": "}};
     bool dialog_ran = false;
     TeamDialogRun() = [&](TeamEditDialog& d) {
       dialog_ran = true;
       d.accept();
       return d.result();
     };
-    f.ui.file_answers.push_back(FileChoice{f.Path("notes.csv"), 2});
-    w.RunCommand(kCmdEditTeam);
-    QVERIFY(!dialog_ran);
-    // The text names the file and its faulty line after the format's own words.
-    const std::string& text = f.ui.messages.back().text;
-    QVERIFY(text.starts_with("Invalid CSV Format\n\n" + f.Path("notes.csv") + ": "));
-    QVERIFY(text.find("line 2") != std::string::npos);
+    for (const auto& r : refused) {
+      const std::string before = Read(f.Path(r.name));
+      f.ui.file_answers.push_back(FileChoice{f.Path(r.name), r.filter});
+      w.RunCommand(kCmdEditTeam);
+      QVERIFY(!dialog_ran);
+      QVERIFY2(f.ui.messages.back().text.find(r.said) != std::string::npos, r.name);
+      QCOMPARE(Read(f.Path(r.name)), before);
+    }
+    QVERIFY(f.ui.messages.back().text.find("line 2") != std::string::npos);
     QCOMPARE(f.ui.messages.back().caption, std::string("Error"));
-    QCOMPARE(Read(f.Path("notes.csv")), std::string("shopping list\n"));
   }
 };
 

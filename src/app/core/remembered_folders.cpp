@@ -1,0 +1,85 @@
+#include "app/core/remembered_folders.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "records/file_io.h"
+
+namespace scorewick::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kMaxFoldersBytes = 64 * 1024;
+constexpr const char* kKeys[kFileKindCount] = {"team",          "game",         "export", "pdf",
+                                               "palm-database", "palm-install", "logo"};
+
+std::string PathIn(const std::string& start_folder) {
+  return (fs::path(start_folder) / kFoldersFileName).string();
+}
+
+}  // namespace
+
+std::string RememberedFolders::For(FileKind kind, const std::string& fallback) const {
+  const std::string& folder = folders_[static_cast<int>(kind)];
+  std::error_code ec;
+  return !folder.empty() && fs::is_directory(folder, ec) ? folder : fallback;
+}
+
+void RememberedFolders::Remember(FileKind kind, const std::string& chosen_file) {
+  if (!chosen_file.empty()) RememberFolder(kind, fs::path(chosen_file).parent_path().string());
+}
+
+void RememberedFolders::RememberFolder(FileKind kind, const std::string& folder) {
+  std::error_code ec;
+  const std::string absolute = fs::absolute(folder.empty() ? "." : folder, ec).string();
+  // A line break would split the file's line: such a folder is not kept.
+  if (!ec && absolute.find_first_of("\r\n") == std::string::npos) {
+    folders_[static_cast<int>(kind)] = absolute;
+  }
+}
+
+std::string RememberedFolders::Text() const {
+  std::string text;
+  for (int k = 0; k < kFileKindCount; ++k) {
+    if (!folders_[k].empty()) text += std::string(kKeys[k]) + "=" + folders_[k] + "\n";
+  }
+  return text;
+}
+
+RememberedFolders RememberedFolders::Parse(std::string_view text) {
+  RememberedFolders folders;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(std::min(end + 1, text.size()));
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) continue;
+    for (int k = 0; k < kFileKindCount; ++k) {
+      if (line.substr(0, equals) == kKeys[k]) folders.folders_[k] = line.substr(equals + 1);
+    }
+  }
+  return folders;
+}
+
+RememberedFolders LoadRememberedFolders(const std::string& start_folder) {
+  std::string text;
+  const std::string path = PathIn(start_folder);
+  if (!FileExists(path) || !ReadWholeTextFile(path, text, nullptr, kMaxFoldersBytes)) return {};
+  return RememberedFolders::Parse(text);
+}
+
+Status SaveRememberedFolders(const std::string& start_folder, const RememberedFolders& folders) {
+  const std::string path = PathIn(start_folder);
+  if (folders.Text().empty() && !FileExists(path)) return {};
+  std::string error;
+  if (WriteTextFileAtomically(path, folders.Text(), &error, FileAccess::kOwnerOnly)) return {};
+  return Status::Refused(path,
+                         {"The folders of this run's file dialogs could not be kept.\n\n" + error,
+                          "Scorewick", MessageIcon::kExclamation},
+                         error);
+}
+
+}  // namespace scorewick::app
