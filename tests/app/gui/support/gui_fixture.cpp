@@ -71,6 +71,12 @@ QStringList Texts(const QTabBar* tabs) {
   return texts;
 }
 
+std::vector<std::string> Captions(const ScriptedUi& ui) {
+  std::vector<std::string> captions;
+  for (const auto& message : ui.messages) captions.push_back(message.caption);
+  return captions;
+}
+
 QString Cell(const QAbstractItemModel* model, int row, int column) {
   return model->data(model->index(row, column)).toString();
 }

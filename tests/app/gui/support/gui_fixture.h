@@ -61,6 +61,9 @@ QStringList Texts(const QListWidget* list);
 QStringList Texts(const QComboBox* box);
 QStringList Texts(const QTabBar* tabs);
 
+// The captions of the messages ui has shown, in order.
+std::vector<std::string> Captions(const ScriptedUi& ui);
+
 // The display text of one cell of model.
 QString Cell(const QAbstractItemModel* model, int row, int column);
 
