@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "records/file_io.h"
 #include "reports/roster_text.h"
 #include "reports/small_team.h"
@@ -15,14 +17,14 @@ namespace scorewick::reports {
 namespace {
 
 TEST(SaveAsRulesTest, NameAndForm) {
-  EXPECT_EQ(SaveAsForm("/t/hawks.tem", 1), TeamFileForm::kTeamFile);
-  EXPECT_EQ(SaveAsForm("/t/hawks.csv", 1), TeamFileForm::kTeamFile);  // the filter decides
-  EXPECT_EQ(SaveAsForm("/t/hawks.tem", 2), TeamFileForm::kCsv);
-  EXPECT_EQ(SaveAsForm("/t/hawks.txt", 3), TeamFileForm::kHtml);
-  EXPECT_EQ(SaveAsForm("/t/hawks.htm", 1), TeamFileForm::kHtml);  // the name decides
-  EXPECT_EQ(SaveAsForm("/t/hawks.html", 2), TeamFileForm::kHtml);
-  EXPECT_EQ(SaveAsForm("htm", 1), TeamFileForm::kTeamFile);  // too short to count
-  EXPECT_EQ(SaveAsForm("x.htm", 1), TeamFileForm::kHtml);
+  // The filter decides unless the name ends in .htm or .html (and is
+  // longer than that ending).
+  const std::tuple<const char*, int, TeamFileForm> cases[] = {
+      {"/t/hawks.csv", 1, TeamFileForm::kTeamFile}, {"/t/hawks.tem", 2, TeamFileForm::kCsv},
+      {"/t/hawks.txt", 3, TeamFileForm::kHtml},     {"/t/hawks.htm", 1, TeamFileForm::kHtml},
+      {"/t/hawks.html", 2, TeamFileForm::kHtml},    {"htm", 1, TeamFileForm::kTeamFile},
+      {"x.htm", 1, TeamFileForm::kHtml}};
+  for (const auto& [name, filter, form] : cases) EXPECT_EQ(SaveAsForm(name, filter), form) << name;
 }
 
 TEST(SaveAsRulesTest, AFailedWriteLeavesTheFileWholeAndSaysSo) {
@@ -38,7 +40,7 @@ TEST(SaveAsRulesTest, AFailedWriteLeavesTheFileWholeAndSaysSo) {
   EXPECT_FALSE(status);
   ASSERT_EQ(status.messages.size(), 1u);
   EXPECT_EQ(status.messages[0].caption, "Save Error");
-  EXPECT_EQ(status.messages[0].text.rfind("Unable to save " + path + ": ", 0), 0u);
+  EXPECT_TRUE(status.messages[0].text.starts_with("Unable to save " + path + ": "));
   std::string text;
   ASSERT_TRUE(ReadWholeTextFile(path, text, nullptr));
   EXPECT_EQ(text, "old");
