@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "records/file_io.h"
 #include "reports/roster_text.h"
 #include "reports/small_team.h"
@@ -17,14 +15,14 @@ namespace scorewick::reports {
 namespace {
 
 TEST(SaveAsRulesTest, NameAndForm) {
-  // The filter decides unless the name ends in .htm or .html (and is
-  // longer than that ending).
-  const std::tuple<const char*, int, TeamFileForm> cases[] = {
-      {"/t/hawks.csv", 1, TeamFileForm::kTeamFile}, {"/t/hawks.tem", 2, TeamFileForm::kCsv},
-      {"/t/hawks.txt", 3, TeamFileForm::kHtml},     {"/t/hawks.htm", 1, TeamFileForm::kHtml},
-      {"/t/hawks.html", 2, TeamFileForm::kHtml},    {"htm", 1, TeamFileForm::kTeamFile},
-      {"x.htm", 1, TeamFileForm::kHtml}};
-  for (const auto& [name, filter, form] : cases) EXPECT_EQ(SaveAsForm(name, filter), form) << name;
+  EXPECT_EQ(SaveAsForm("/t/hawks.tem", 1), TeamFileForm::kTeamFile);
+  EXPECT_EQ(SaveAsForm("/t/hawks.csv", 1), TeamFileForm::kTeamFile);  // the filter decides
+  EXPECT_EQ(SaveAsForm("/t/hawks.tem", 2), TeamFileForm::kCsv);
+  EXPECT_EQ(SaveAsForm("/t/hawks.txt", 3), TeamFileForm::kHtml);
+  EXPECT_EQ(SaveAsForm("/t/hawks.htm", 1), TeamFileForm::kHtml);  // the name decides
+  EXPECT_EQ(SaveAsForm("/t/hawks.html", 2), TeamFileForm::kHtml);
+  EXPECT_EQ(SaveAsForm("htm", 1), TeamFileForm::kTeamFile);  // too short to count
+  EXPECT_EQ(SaveAsForm("x.htm", 1), TeamFileForm::kHtml);
 }
 
 TEST(SaveAsRulesTest, AFailedWriteLeavesTheFileWholeAndSaysSo) {

@@ -282,9 +282,9 @@ TEST(Accumulate, SacrificeFlyDoublePlay) {
   kim.how_out = kOutSacFlyDP;
   const Stat s = CountGame(game, "Hawks");
   const BattingStat& batter = Batter(s, "Kim Kent");
-  EXPECT_EQ(std::tuple(batter.at_bats, batter.sacrifice_flies, batter.sac_fly_dp,
-                       batter.all_sacrifices),
-            std::tuple(0, 1, 1, 1));
+  EXPECT_EQ(
+      std::tuple(batter.at_bats, batter.sacrifice_flies, batter.sac_fly_dp, batter.all_sacrifices),
+      std::tuple(0, 1, 1, 1));
   EXPECT_EQ(Pitcher(CountGame(game, "Gulls"), "Ike Ives").opponent_at_bats, 0);
 }
 

@@ -68,8 +68,8 @@ class GameChooserTest : public QObject {
     GameChooserDialog d(stat, games_, fixture_.ui, nullptr);
     QCOMPARE(d.windowTitle(), QString("Select Applicable Games To Analyze"));
     auto* folders = Find<QListWidget>(&d, "folders");
-    QCOMPARE(testing::Texts(folders), QStringList({"[..]", "[older]", "ab1.gam", "ab2.gam", "ac.gam",
-                                          "dd.gam", "named.gam"}));
+    QCOMPARE(testing::Texts(folders), QStringList({"[..]", "[older]", "ab1.gam", "ab2.gam",
+                                                   "ac.gam", "dd.gam", "named.gam"}));
     QCOMPARE(Find<QLabel>(&d, "path")->text(), QString::fromStdString(games_ + "/*.gam"));
     folders->setCurrentItem(ItemNamed(folders, "ac.gam"));
     QCOMPARE(Find<QLabel>(&d, "preview")->text(), QString("C\nvs\nA"));

@@ -289,8 +289,8 @@ class StatsWindowTest : public QObject {
     const std::string low =
         "Sorry, your selection was too low and would not print properly.  Resetting to the "
         "lowest setting, 50";
-    QCOMPARE(texts, std::vector<std::string>({width, landscape, width, low, landscape, width,
-                                              landscape}));
+    QCOMPARE(texts,
+             std::vector<std::string>({width, landscape, width, low, landscape, width, landscape}));
     QCOMPARE(fixture_.ui.messages[0].caption, std::string("Scorewick"));
     fixture_.session.stats_print_width = 0;
     w.reject();
