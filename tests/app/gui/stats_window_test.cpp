@@ -313,11 +313,6 @@ class StatsWindowTest : public QObject {
     QVERIFY(bytes.size() > 1000);
     QCOMPARE(std::string(bytes.begin(), bytes.begin() + 5), std::string("%PDF-"));
     QCOMPARE(printer.pageLayout().orientation(), before);  // turned for the job only
-    if (const char* shots = std::getenv("SCOREWICK_SCREENSHOTS")) {
-      std::filesystem::create_directories(shots);
-      std::filesystem::copy_file(pdf, std::string(shots) + "/stats_printed.pdf",
-                                 std::filesystem::copy_options::overwrite_existing);
-    }
     printer.setOutputFileName(QString());
     w.reject();
   }
