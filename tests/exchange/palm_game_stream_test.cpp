@@ -176,10 +176,9 @@ TEST(PalmGameStream, WrongTagVersionAndTeamAreRefused) {
     UserMessages messages;
     EXPECT_EQ(ReadPalmGameStream(bad, game, messages, nullptr), c.result);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, c.message);
-    EXPECT_EQ(messages[0].caption, "Load Error");
-    EXPECT_EQ(game.home.count(), 0);
-    EXPECT_EQ(game.file_path.view(), "x.pdb");
+    EXPECT_EQ(
+        std::tuple(messages[0].text, messages[0].caption, game.home.count(), game.file_path.view()),
+        std::tuple(c.message, "Load Error", 0, "x.pdb"));
   }
 }
 
@@ -194,9 +193,7 @@ TEST(PalmGameStream, DamagedStreamsAreRefused) {
     std::string error;
     EXPECT_EQ(ReadPalmGameStream(bad, game, messages, &error), PalmReadResult::kDamaged);
     EXPECT_NE(error.find(expect), std::string::npos) << error;
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(game.home.count(), 0);
-    EXPECT_EQ(game.innings[0].top.at_bats.size(), 0u);
+    EXPECT_TRUE(messages.empty() && game.home.count() == 0 && game.innings[0].top.at_bats.empty());
   };
   Bytes negative = s;
   negative[count] = 0x80;

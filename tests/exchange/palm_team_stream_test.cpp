@@ -66,15 +66,12 @@ TEST(PalmTeamStream, WhatTravelsAndWhatStaysBehind) {
   ASSERT_EQ(DecodePalmTeamStream(s, back, messages, &error), PalmReadResult::kOk) << error;
   EXPECT_TRUE(messages.empty());
   ASSERT_EQ(back.count(), 12);
-  EXPECT_EQ(back.player(0).uniform_number, -1);
-  EXPECT_EQ(back.player(1).uniform_number, -56);
-  EXPECT_EQ(back.player(2).bats, 200);
-  EXPECT_EQ(back.player(3).position, -3);
   EXPECT_EQ(
       std::tuple(back.team_name, back.lineup_size, back.extra_value, back.uses_designated_hitter),
       std::tuple(team.team_name, 9, 2, 1));
+  // Keys and personal information stay behind; the number of 200 comes
+  // back as -56, the rest as it went.
   for (int i = 0; i < back.count(); ++i) {
-    EXPECT_EQ(back.player(i).key, 0);  // keys stay behind
     EXPECT_EQ(back.info(i), PLAYER_INFO{});
     PLAYER expected = team.player(i);
     expected.key = 0;

@@ -1,8 +1,10 @@
 #include "records/game_file.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "records/byte_writer.h"
 #include "records/codes.h"
@@ -39,11 +41,6 @@ TEST(GameFile, FullGameSurvivesSaveAndLoadFieldForField) {
   // The teams take the paths stored with them; everything else is as saved.
   EXPECT_EQ(loaded.home.file_path.view(), "hawks.tem");
   game.file_path.set(dir.Path("full.gam"));
-  EXPECT_EQ(loaded.header, game.header);
-  EXPECT_EQ(loaded.home, game.home);
-  EXPECT_EQ(loaded.visitor, game.visitor);
-  EXPECT_EQ(loaded.innings, game.innings);
-  EXPECT_EQ(loaded.notes, game.notes);
   EXPECT_EQ(loaded, game);
 
   // Saving the loaded game writes the same bytes again.
@@ -75,10 +72,9 @@ TEST(GameFile, OtherVersionsAreRefusedWithTheVersionMessage) {
     const Status status = LoadGame(dir.Path("v.gam"), game);
     EXPECT_FALSE(status) << version;
     ASSERT_EQ(status.messages.size(), 1u);
-    EXPECT_EQ(status.messages[0].text, "Invalid Game File Version #");
-    EXPECT_EQ(status.messages[0].caption, "ERROR");
-    EXPECT_EQ(game.new_game, 1);
-    EXPECT_EQ(game.LastInning(), 0);
+    EXPECT_EQ(std::tuple(status.messages[0].text, status.messages[0].caption, game.new_game,
+                         game.LastInning()),
+              std::tuple("Invalid Game File Version #", "ERROR", 1, 0));
   }
 }
 
@@ -158,8 +154,8 @@ TEST(GameFile, TeamWithBadVersionInsideAGameStaysEmptyAndIsReported) {
   UserMessages messages;
   EXPECT_EQ(Decode(bytes, game, &messages), GameReadResult::kOk);
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, "Invalid Team File");
-  EXPECT_EQ(messages[0].caption, "Unable to read Team file");
+  EXPECT_EQ(std::tuple(messages[0].text, messages[0].caption),
+            std::tuple("Invalid Team File", "Unable to read Team file"));
   EXPECT_TRUE(game.home.team_name.empty());
 }
 
@@ -205,8 +201,8 @@ TEST(GameFile, DesignatedHitterBytesAfterThePitchersWin) {
   bytes[dh_at + 1] = 1;
   Game back;
   ASSERT_EQ(Decode(bytes, back), GameReadResult::kOk);
-  EXPECT_EQ(back.home.uses_designated_hitter, 0);
-  EXPECT_EQ(back.visitor.uses_designated_hitter, 1);
+  EXPECT_EQ(std::tuple(back.home.uses_designated_hitter, back.visitor.uses_designated_hitter),
+            std::tuple(0, 1));
 }
 
 // --- Format 2.0 -------------------------------------------------------
@@ -319,43 +315,37 @@ TEST(GameFile, FormatTwoIsConvertedOnLoading) {
   ASSERT_EQ(at_bats.size(), 4u);
 
   const AT_BAT& dp = at_bats[0];
-  EXPECT_EQ(dp.batter.name.view(), "Old Road P0");
-  EXPECT_EQ(dp.batter.key, 0);
-  EXPECT_EQ(dp.pitchers[0].pitcher.key, 0);
-  EXPECT_EQ(dp.pitchers[0].last_pitch, 3);
-  EXPECT_EQ(dp.strikes, 2);
-  EXPECT_EQ(dp.balls, 1);
-  EXPECT_EQ(dp.box_number, 9);
-  EXPECT_EQ(dp.PitchDetailsInUse(), 0);
+  EXPECT_EQ(std::tuple(dp.batter.name.view(), dp.batter.key, dp.pitchers[0].pitcher.key,
+                       dp.pitchers[0].last_pitch, dp.strikes, dp.balls, dp.box_number,
+                       dp.PitchDetailsInUse(), dp.out_credits[0].position),
+            std::tuple("Old Road P0", 0, 0, 3, 2, 1, 9, 0, 6));
   EXPECT_EQ(dp.pitch_details[0], PITCH_DATA{});
-  for (int base = 0; base < 4; ++base) EXPECT_EQ(dp.error_kinds[base], 0);
-  EXPECT_EQ(dp.out_credits[0].credit, kCreditAssist);
-  EXPECT_EQ(dp.out_credits[1].credit, kCreditPutOutAndAssist);
-  EXPECT_EQ(dp.out_credits[2].credit, kCreditPutOut);
-  EXPECT_EQ(dp.out_credits[3].credit, 0);
-  EXPECT_EQ(dp.out_credits[0].position, 6);
-  EXPECT_EQ(dp.reach_credits[0].name.view(), "Reacher");
-  EXPECT_EQ(dp.reach_credits[0].credit, 0);
-  EXPECT_EQ(dp.error_credits[1].name.view(), "Erring");
-  EXPECT_EQ(dp.advances[0], 1);
-  EXPECT_EQ(dp.advances[1], 2);
-  EXPECT_EQ(dp.advances[2], 0);
-  EXPECT_EQ(dp.hit_x, 150);
-  EXPECT_EQ(dp.last_pitch, 2);
-  EXPECT_EQ(dp.pitches[2].event, 5);
-  EXPECT_EQ(dp.pitches[2].balls_before, 0);
-  EXPECT_EQ(dp.pitches[2].detail.valid, 0);
+  EXPECT_THAT(dp.error_kinds, ::testing::Each(0));
+  EXPECT_EQ(std::tuple(dp.reach_credits[0].name.view(), dp.reach_credits[0].credit,
+                       dp.error_credits[1].name.view(), dp.advances[0], dp.advances[1],
+                       dp.advances[2], dp.hit_x, dp.last_pitch),
+            std::tuple("Reacher", 0, "Erring", 1, 2, 0, 150, 2));
+  EXPECT_EQ(std::tuple(dp.pitches[2].event, dp.pitches[2].balls_before, dp.pitches[2].detail.valid),
+            std::tuple(5, 0, 0));
 
-  EXPECT_EQ(at_bats[1].out_credits[0].credit, kCreditTwoPutOuts);       // unassisted double play
-  EXPECT_EQ(at_bats[2].out_credits[0].credit, kCreditPutOutAndAssist);  // triple play 5-4-3 style
-  EXPECT_EQ(at_bats[2].out_credits[1].credit, kCreditAssist);
-  EXPECT_EQ(at_bats[2].out_credits[2].credit, kCreditPutOut);
-  EXPECT_EQ(at_bats[3].out_credits[0].credit, kCreditAssist);  // ground out 6-4... 2 fielders
-  EXPECT_EQ(at_bats[3].out_credits[1].credit, kCreditPutOut);
+  // The out credits of the double play 6-4-3, an unassisted double play, a
+  // triple play 5-4-3 style and a ground out of two fielders.
+  auto credits = [&](std::size_t i) {
+    std::vector<std::int32_t> out;
+    for (const FIELDER_CREDIT& c : at_bats[i].out_credits) out.push_back(c.credit);
+    out.resize(4);
+    return out;
+  };
+  using V = std::vector<std::int32_t>;
+  EXPECT_EQ(credits(0), (V{kCreditAssist, kCreditPutOutAndAssist, kCreditPutOut, 0}));
+  EXPECT_EQ(credits(1), (V{kCreditTwoPutOuts, 0, 0, 0}));
+  EXPECT_EQ(credits(2), (V{kCreditPutOutAndAssist, kCreditAssist, kCreditPutOut, 0}));
+  EXPECT_EQ(credits(3), (V{kCreditAssist, kCreditPutOut, 0, 0}));
 
-  EXPECT_EQ(game.winning_pitcher.key, 0);
-  EXPECT_EQ(game.innings[0].top.offense[0].key, 0);
-  EXPECT_EQ(game.home.player(0).key, 0);  // the team reader drops keys of 2.0 teams
+  // The team reader drops keys of 2.0 teams.
+  EXPECT_EQ(std::tuple(game.winning_pitcher.key, game.innings[0].top.offense[0].key,
+                       game.home.player(0).key),
+            std::tuple(0, 0, 0));
 
   // Saving writes format 3.0 with full-size at-bats.
   std::vector<std::uint8_t> saved;

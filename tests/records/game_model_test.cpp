@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "records/game.h"
 #include "records/local_date.h"
 #include "support/full_game.h"
@@ -10,19 +12,13 @@ namespace {
 TEST(GameModel, NewGameDefaults) {
   Game g;
   LocalDate today = Today();
-  EXPECT_EQ(g.header.field.view(), " ");
-  EXPECT_EQ(g.header.umpires[3].view(), " ");
-  EXPECT_EQ(g.header.year, today.year);
-  EXPECT_EQ(g.header.month, today.month);
-  EXPECT_EQ(g.header.creation_year, today.year);
-  EXPECT_EQ(g.header.start_hour, 12);
-  EXPECT_EQ(g.header.duration_hours, 3);
-  EXPECT_TRUE(g.header.list_names[0].empty());
-  EXPECT_EQ(g.home.no_personal_info, 1);
-  EXPECT_EQ(g.file_path.view(), "*.gam");
-  EXPECT_EQ(g.new_game, 1);
-  EXPECT_EQ(g.batter_due_up, 1);
-  EXPECT_EQ(g.current_half_is_top, 1);
+  EXPECT_EQ(std::tuple(g.header.field.view(), g.header.umpires[3].view(), g.header.year,
+                       g.header.month, g.header.creation_year, g.header.start_hour,
+                       g.header.duration_hours, g.header.list_names[0].view()),
+            std::tuple(" ", " ", today.year, today.month, today.year, 12, 3, ""));
+  EXPECT_EQ(std::tuple(g.home.no_personal_info, g.file_path.view(), g.new_game, g.batter_due_up,
+                       g.current_half_is_top),
+            std::tuple(1, "*.gam", 1, 1, 1));
   EXPECT_EQ(g.winning_pitcher, PLAYER{});
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "records/le_bytes.h"
@@ -238,15 +239,12 @@ TEST(RecordLayout, AtBat) {
 
 TEST(RecordLayout, NewRecordDefaults) {
   AT_BAT ab;
-  EXPECT_EQ(ab.last_pitch, -1);
   EXPECT_FALSE(ab.HasHitLocation());
-  EXPECT_EQ(ab.pitchers[2].last_pitch, -1);
-  EXPECT_EQ(ab.batter.uniform_number, -1);
-  EXPECT_EQ(ab.pitch_details[3].pitch_type, 11);
-  EXPECT_EQ(ab.pitch_details[3].speed, 80.0f);
-  EXPECT_EQ(ab.pitch_details[3].location_x, 59);
-  EXPECT_EQ(ab.pitch_details[3].location_y, 94);
-  EXPECT_EQ(ab.PitchCount(), 0);
+  const PITCH_DATA& detail = ab.pitch_details[3];
+  EXPECT_EQ(std::tuple(ab.last_pitch, ab.pitchers[2].last_pitch, ab.batter.uniform_number,
+                       detail.pitch_type, detail.speed, detail.location_x, detail.location_y,
+                       ab.PitchCount()),
+            std::tuple(-1, -1, -1, 11, 80.0f, 59, 94, 0));
   ab.last_pitch = 24;
   EXPECT_EQ(ab.PitchCount(), 25);
   ab.hit_x = 83;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "records/codes.h"
 
 namespace scorewick {
@@ -82,10 +84,11 @@ TEST(RosterSortTest, DirectionsAreKeptPerOrder) {
   RosterSorter sorter;
   sorter.Sort(team, RosterSortKey::kName, ByteCompare);
   sorter.Sort(team, RosterSortKey::kPosition, ByteCompare);
-  EXPECT_FALSE(sorter.next_forward(RosterSortKey::kName));
-  EXPECT_FALSE(sorter.next_forward(RosterSortKey::kPosition));
-  EXPECT_TRUE(sorter.next_forward(RosterSortKey::kBattingOrder));
-  EXPECT_TRUE(sorter.next_forward(RosterSortKey::kUniformNumber));
+  EXPECT_EQ(std::tuple(sorter.next_forward(RosterSortKey::kName),
+                       sorter.next_forward(RosterSortKey::kPosition),
+                       sorter.next_forward(RosterSortKey::kBattingOrder),
+                       sorter.next_forward(RosterSortKey::kUniformNumber)),
+            std::tuple(false, false, true, true));
 }
 
 TEST(AcceptRosterEditTest, DuplicateSlotIsRefusedWithItsOrdinal) {
@@ -94,10 +97,9 @@ TEST(AcceptRosterEditTest, DuplicateSlotIsRefusedWithItsOrdinal) {
   team.player(3).batting_order = 2;  // and Abe joins Bob in 2: the first is named
   const Team before = team;
   std::optional<UserMessage> refused = AcceptRosterEdit(team, {});
-  ASSERT_TRUE(refused);
-  EXPECT_EQ(refused->text, "Can't save lineup.  2nd position in batting order is duplicated.");
-  EXPECT_EQ(refused->caption, "Duplicate Batting Orders Assigned");
-  EXPECT_EQ(refused->icon, MessageIcon::kExclamation);
+  EXPECT_EQ(refused,
+            (UserMessage{"Can't save lineup.  2nd position in batting order is duplicated.",
+                         "Duplicate Batting Orders Assigned", MessageIcon::kExclamation}));
   EXPECT_EQ(team, before);
   team.player(3).batting_order = 0;
   EXPECT_EQ(AcceptRosterEdit(team, {})->text,
@@ -119,23 +121,22 @@ TEST(AcceptRosterEditTest, DesignatedHitter) {
   const Team before = team;
   std::optional<UserMessage> refused = AcceptRosterEdit(team, dh);
   ASSERT_TRUE(refused);
-  EXPECT_EQ(refused->text, "DH not in Roster. Reselect DH or select No DH");
-  EXPECT_EQ(refused->caption, "Problem with DH");
+  EXPECT_EQ(std::tuple(refused->text, refused->caption),
+            std::tuple("DH not in Roster. Reselect DH or select No DH", "Problem with DH"));
   EXPECT_EQ(team, before);
 
   dh.designated_hitter = "Cal";
   EXPECT_FALSE(AcceptRosterEdit(team, dh));
-  EXPECT_EQ(team.uses_designated_hitter, 1);
-  EXPECT_EQ(team.designated_hitter.name.str(), "Cal");
-  EXPECT_EQ(team.dh_bats_for.name.str(), "Bob");
+  EXPECT_EQ(std::tuple(team.uses_designated_hitter, team.designated_hitter.name.str(),
+                       team.dh_bats_for.name.str()),
+            std::tuple(1, "Cal", "Bob"));
 
   // "No DH" empties both records.
   EXPECT_FALSE(AcceptRosterEdit(team, DhChoice{}));
-  EXPECT_EQ(team.uses_designated_hitter, 0);
-  EXPECT_TRUE(team.designated_hitter.name.empty());
-  EXPECT_TRUE(team.dh_bats_for.name.empty());
-  EXPECT_EQ(team.designated_hitter.position, 0);
-  EXPECT_EQ(team.dh_bats_for.position, 0);
+  EXPECT_EQ(std::tuple(team.uses_designated_hitter, team.designated_hitter.name.str(),
+                       team.dh_bats_for.name.str(), team.designated_hitter.position,
+                       team.dh_bats_for.position),
+            std::tuple(0, "", "", 0, 0));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "records/csv_team.h"
 #include "records/file_io.h"
@@ -188,28 +189,25 @@ TEST(TeamFile, RosterOperations) {
   PLAYER_INFO info = NewPlayerInfo();
   info.phone.set("1");
   team.AddPlayer(testing::MakePlayer("Zed", 44, 9, 0), info);
-  EXPECT_EQ(team.count(), 6);
-  EXPECT_EQ(team.IndexOfPlayer("Zed"), 5);
-  EXPECT_EQ(team.IndexOfPlayer("zed"), -1);  // names match exactly
-  EXPECT_EQ(team.FindPlayer("Zed")->uniform_number, 44);
+  // Names match exactly.
+  EXPECT_EQ(std::tuple(team.count(), team.IndexOfPlayer("Zed"), team.IndexOfPlayer("zed"),
+                       team.FindPlayer("Zed")->uniform_number),
+            std::tuple(6, 5, -1, 44));
   EXPECT_FALSE(team.FindPlayer("Nobody").has_value());
   EXPECT_FALSE(team.RemovePlayer(6));
   EXPECT_FALSE(team.RemovePlayer(-1));
   EXPECT_TRUE(team.RemovePlayer(1));
-  EXPECT_EQ(team.count(), 5);
-  EXPECT_EQ(team.player(1).name.view(), "Ops P2");
-  EXPECT_EQ(team.info(4).phone.view(), "1");  // info moves with its player
+  // The information moves with its player.
+  EXPECT_EQ(std::tuple(team.count(), team.player(1).name.view(), team.info(4).phone.view()),
+            std::tuple(5, "Ops P2", "1"));
 
   Team copy;
   copy.CopyFrom(team);
   EXPECT_EQ(copy, team);
-  team.Clear();
-  EXPECT_EQ(team.count(), 0);
-  EXPECT_TRUE(team.team_name.empty());
-  EXPECT_EQ(team.file_path.view(), "*.tem");
-  EXPECT_EQ(team.logo_file.view(), "Ops.bmp");  // logo and DH settings stay
-  EXPECT_EQ(team.lineup_size, 9);
-  EXPECT_EQ(copy.count(), 5);
+  team.Clear();  // the logo and designated hitter settings stay
+  EXPECT_EQ(std::tuple(team.count(), team.team_name.view(), team.file_path.view(),
+                       team.logo_file.view(), team.lineup_size, copy.count()),
+            std::tuple(0, "", "*.tem", "Ops.bmp", 9, 5));
 }
 
 // Game and team files begin with the same version word; only the length

@@ -38,7 +38,7 @@ TEST(SaveAsRulesTest, AFailedWriteLeavesTheFileWholeAndSaysSo) {
   EXPECT_FALSE(status);
   ASSERT_EQ(status.messages.size(), 1u);
   EXPECT_EQ(status.messages[0].caption, "Save Error");
-  EXPECT_EQ(status.messages[0].text.rfind("Unable to save " + path + ": ", 0), 0u);
+  EXPECT_TRUE(status.messages[0].text.starts_with("Unable to save " + path + ": "));
   std::string text;
   ASSERT_TRUE(ReadWholeTextFile(path, text, nullptr));
   EXPECT_EQ(text, "old");

@@ -38,9 +38,7 @@ TEST(Accumulate, WalkAndSacrificeFly) {
             std::tuple(1, 0, 1, 1, 0, 1));
   EXPECT_FLOAT_EQ(kim.oba, 0.0f);  // the fly is in the denominator: 0 / 1
   const BattingStat& total = s.batting.back();
-  EXPECT_EQ(total.name, "TEAM TOTALS");
-  EXPECT_EQ(total.team, "");
-  EXPECT_EQ(total.innings, 1);
+  EXPECT_EQ(std::tuple(total.name, total.team, total.innings), std::tuple("TEAM TOTALS", "", 1));
   EXPECT_FLOAT_EQ(total.oba, 0.5f);  // 1 / (0 + 1 + 0 + 1)
 
   // The Gulls' pitcher on the same half: 8 pitches (bbbb; b c f and the
@@ -53,10 +51,10 @@ TEST(Accumulate, WalkAndSacrificeFly) {
                        ike.first_pitch_balls, ike.losses, ike.complete_games),
             std::tuple(2, 0, 8, 3, 5, 1, 1, 1, 1, 2, 1, 1));
   EXPECT_FLOAT_EQ(ike.era, 27.0f);  // 9 x 1 / (1 / 3)
-  EXPECT_EQ(Fielder(g, "Hal Hunt", kPosCatcher)->steal_attempts, 1);
   EXPECT_EQ(Fielder(g, "Ike Ives", kPosPitcher)->steal_attempts, 1);
-  EXPECT_EQ(Fielder(g, "Hal Hunt", kPosCatcher)->pitches_received,
-            6);  // balls and strikes, no fouls
+  const FieldingStat* hal = Fielder(g, "Hal Hunt", kPosCatcher);
+  // pitches received: balls and strikes, no fouls
+  EXPECT_EQ(std::tuple(hal->steal_attempts, hal->pitches_received), std::tuple(1, 6));
 }
 
 // Top 1 of kWalkOff against Rex Roe: a single (b s f, in play), a
@@ -83,23 +81,20 @@ TEST(Accumulate, StarterLineAndPutOutsSplit) {
         Want{"Lu Lane", kPosFirst, 1, 1, 0, 0}, Want{"Mo Moss", kPosCatcher, 1, 1, 0, 0}}) {
     const FieldingStat* f = Fielder(s, w.name, w.position);
     ASSERT_NE(f, nullptr) << w.name;
-    EXPECT_EQ(f->put_outs, w.po) << w.name;
-    EXPECT_EQ(f->assisted_put_outs, w.apo) << w.name;
-    EXPECT_EQ(f->unassisted_put_outs, w.uapo) << w.name;
-    EXPECT_EQ(f->assists, w.a) << w.name;
-    EXPECT_EQ(f->outs_played, 3) << w.name;
-    EXPECT_EQ(Batter(s, w.name).put_outs, w.po) << w.name;
+    EXPECT_EQ(std::tuple(f->put_outs, f->assisted_put_outs, f->unassisted_put_outs, f->assists,
+                         f->outs_played, Batter(s, w.name).put_outs),
+              std::tuple(w.po, w.apo, w.uapo, w.a, 3, w.po))
+        << w.name;
   }
   const FieldingStat& total = s.fielding.back();
-  EXPECT_EQ(total.put_outs, 3);
-  EXPECT_EQ(total.assists, 2);
+  EXPECT_EQ(std::tuple(total.put_outs, total.assists), std::tuple(3, 2));
   EXPECT_FLOAT_EQ(total.fielding_avg, 1.0f);
   // A caught fly is an unassisted put-out (kErrors: Jo Jett's F8).
   const Stat e = CountGame(CompileBook(kErrors), "Hawks");
   EXPECT_EQ(Fielder(e, "Jo Jett", kPosCenterField)->unassisted_put_outs, 1);
-  EXPECT_EQ(Fielder(e, "Kim Kent", kPosShortStop)->errors, 1);
-  EXPECT_EQ(Fielder(e, "Kim Kent", kPosShortStop)->fielding_errors, 1);
-  EXPECT_NEAR(Fielder(e, "Kim Kent", kPosShortStop)->fielding_avg, 0.5f, 1e-6f);  // 1 / (1 + 1)
+  const FieldingStat* kim = Fielder(e, "Kim Kent", kPosShortStop);
+  EXPECT_EQ(std::tuple(kim->errors, kim->fielding_errors), std::tuple(1, 1));
+  EXPECT_NEAR(kim->fielding_avg, 0.5f, 1e-6f);  // 1 / (1 + 1)
 }
 
 // kRunning: Pat Pinch runs for Ann Able, steals second and is caught
@@ -115,25 +110,22 @@ TEST(Accumulate, PinchRunnerStealsAndPickOffs) {
             std::tuple(kPosPinchRunner, 0, 0, 1, 1, 1, 2));
   EXPECT_FLOAT_EQ(pat.sb_pct, 50.0f);
   EXPECT_EQ(Batter(gulls, "Ann Able").stolen_bases, 0);
-  EXPECT_EQ(Batter(gulls, "Di Dunn").so_swinging, 0);
-  EXPECT_EQ(Batter(gulls, "Di Dunn").rbi, 2);
-  EXPECT_EQ(Pitcher(gulls, "Ike Ives").pko1, 1);
-  EXPECT_EQ(Pitcher(gulls, "Ike Ives").pkoa1, 1);
-  EXPECT_EQ(Fielder(gulls, "Ike Ives", kPosPitcher)->pko1, 1);
+  EXPECT_EQ(std::tuple(Batter(gulls, "Di Dunn").so_swinging, Batter(gulls, "Di Dunn").rbi),
+            std::tuple(0, 2));
+  const PitchingStat& ike = Pitcher(gulls, "Ike Ives");
+  EXPECT_EQ(std::tuple(ike.pko1, ike.pkoa1, Fielder(gulls, "Ike Ives", kPosPitcher)->pko1),
+            std::tuple(1, 1, 1));
   const FieldingStat* hal = Fielder(gulls, "Hal Hunt", kPosCatcher);
-  EXPECT_EQ(hal->pko2, 1);
-  EXPECT_EQ(hal->pkoa2, 2);
-  EXPECT_EQ(hal->pko1, 0);
+  EXPECT_EQ(std::tuple(hal->pko2, hal->pkoa2, hal->pko1), std::tuple(1, 2, 0));
 
   const Stat hawks = CountGame(game, "Hawks");
-  EXPECT_EQ(Batter(hawks, "Jo Jett").pko1, 1);
-  EXPECT_EQ(Batter(hawks, "Kim Kent").pko2, 1);
+  EXPECT_EQ(std::tuple(Batter(hawks, "Jo Jett").pko1, Batter(hawks, "Kim Kent").pko2),
+            std::tuple(1, 1));
   const PitchingStat& rex = Pitcher(hawks, "Rex Roe");
-  EXPECT_EQ(rex.strikeouts, 1);  // Bo Baker only: a foul never makes strike three
-  EXPECT_EQ(rex.pitch_count, 16);
-  EXPECT_EQ(rex.total_strikes, 14);
-  EXPECT_EQ(Fielder(hawks, "Mo Moss", kPosCatcher)->cs3, 1);
-  EXPECT_EQ(Fielder(hawks, "Mo Moss", kPosCatcher)->steal_attempts, 1);
+  // One strikeout, Bo Baker's: a foul never makes strike three.
+  EXPECT_EQ(std::tuple(rex.strikeouts, rex.pitch_count, rex.total_strikes), std::tuple(1, 16, 14));
+  const FieldingStat* mo = Fielder(hawks, "Mo Moss", kPosCatcher);
+  EXPECT_EQ(std::tuple(mo->cs3, mo->steal_attempts), std::tuple(1, 1));
   EXPECT_EQ(Fielder(hawks, "Ned Nye", kPosThird)->assisted_put_outs, 1);
 }
 
@@ -145,19 +137,18 @@ TEST(Accumulate, ReliefInMidCount) {
   const Stat s = CountGame(CompileBook(kChanges), "Hawks");
   const PitchingStat& rex = Pitcher(s, "Rex Roe");
   const PitchingStat& sal = Pitcher(s, "Sal Stone");
-  EXPECT_EQ(rex.walks, 1);  // Ann Able's intentional walk
-  EXPECT_EQ(rex.pitch_count, 2);
-  EXPECT_EQ(rex.total_balls, 2);
-  EXPECT_EQ(rex.batters_faced, 2);
-  EXPECT_EQ(sal.walks, 1);
-  EXPECT_EQ(sal.first_pitch_balls, 3);  // Bo (his first pitch), Pat Pinch hit by the pitch, Ed Eng
-  EXPECT_EQ(
-      std::tuple(sal.hit_batsmen, sal.strikeouts, sal.outs, sal.batters_faced, sal.games_started),
-      std::tuple(1, 2, 3, 5, 0));
+  // Rex's walk is Ann Able's intentional one.
+  EXPECT_EQ(std::tuple(rex.walks, rex.pitch_count, rex.total_balls, rex.batters_faced),
+            std::tuple(1, 2, 2, 2));
+  // Sal's first-pitch balls: Bo (his first pitch), Pat Pinch hit by the
+  // pitch, Ed Eng.
+  EXPECT_EQ(std::tuple(sal.walks, sal.first_pitch_balls, sal.hit_batsmen, sal.strikeouts, sal.outs,
+                       sal.batters_faced, sal.games_started),
+            std::tuple(1, 3, 1, 2, 3, 5, 0));
   EXPECT_FLOAT_EQ(sal.era, 0.0f);
   const Stat g = CountGame(CompileBook(kChanges), "Gulls");
-  EXPECT_EQ(Batter(g, "Pat Pinch").hit_by_pitch, 1);
-  EXPECT_EQ(Batter(g, "Pat Pinch").positions[0], kPosPinchHitter);
+  EXPECT_EQ(std::tuple(Batter(g, "Pat Pinch").hit_by_pitch, Batter(g, "Pat Pinch").positions[0]),
+            std::tuple(1, kPosPinchHitter));
   EXPECT_EQ(Batter(g, "Flo Fox").so_looking, 1);
 }
 
@@ -167,10 +158,9 @@ TEST(Accumulate, StrikeoutByTheRelieverWhoThrewStrikeThree) {
   const PitchingStat& sal = Pitcher(s, "Sal Stone");
   EXPECT_EQ(std::tuple(rex.strikeouts, rex.outs, rex.pitch_count, rex.first_pitch_strikes),
             std::tuple(0, 0, 2, 1));
-  EXPECT_EQ(sal.strikeouts, 3);
-  EXPECT_EQ(sal.outs, 3);
-  EXPECT_EQ(sal.pitch_count, 7);
-  EXPECT_EQ(sal.first_pitch_strikes, 3);  // c, then s and s to the next two
+  // First-pitch strikes: c, then s and s to the next two.
+  EXPECT_EQ(std::tuple(sal.strikeouts, sal.outs, sal.pitch_count, sal.first_pitch_strikes),
+            std::tuple(3, 3, 7, 3));
   EXPECT_EQ(
       Batter(CountGame(CompileBook(testing::kStrikeoutRelief), "Gulls"), "Ann Able").so_looking, 1);
 }
@@ -181,16 +171,12 @@ TEST(Accumulate, DroppedThirdStrikeOnAPassedBall) {
   const Game game = CompileBook(testing::kDroppedThird);
   const Stat hawks = CountGame(game, "Hawks");
   const PitchingStat& rex = Pitcher(hawks, "Rex Roe");
-  EXPECT_EQ(rex.strikeouts, 4);
-  EXPECT_EQ(rex.outs, 3);
-  EXPECT_EQ(rex.batters_faced, 4);
-  const FieldingStat* mo = Fielder(hawks, "Mo Moss", kPosCatcher);
-  EXPECT_EQ(mo->passed_balls, 1);
-  EXPECT_EQ(Batter(hawks, "Mo Moss").passed_balls, 1);
+  EXPECT_EQ(std::tuple(rex.strikeouts, rex.outs, rex.batters_faced), std::tuple(4, 3, 4));
+  EXPECT_EQ(std::tuple(Fielder(hawks, "Mo Moss", kPosCatcher)->passed_balls,
+                       Batter(hawks, "Mo Moss").passed_balls),
+            std::tuple(1, 1));
   const BattingStat& ann = Batter(CountGame(game, "Gulls"), "Ann Able");
-  EXPECT_EQ(ann.dts_passed_ball, 1);
-  EXPECT_EQ(ann.so_swinging, 1);
-  EXPECT_EQ(ann.at_bats, 1);
+  EXPECT_EQ(std::tuple(ann.dts_passed_ball, ann.so_swinging, ann.at_bats), std::tuple(1, 1, 1));
 }
 
 TEST(Accumulate, BattingAndPitchingSplits) {
@@ -198,27 +184,25 @@ TEST(Accumulate, BattingAndPitchingSplits) {
   // Bo Baker's walk was finished by a left-hander: it counts against
   // left-handers only, Ann Able's walk against right-handers only.
   const Stat vs_right = CountGame(game, "Gulls", false, 2, 0);
-  EXPECT_EQ(Batter(vs_right, "Bo Baker").plate_appearances, 0);
-  EXPECT_EQ(Batter(vs_right, "Bo Baker").walks, 0);
-  EXPECT_EQ(Batter(vs_right, "Ann Able").walks, 1);
+  EXPECT_EQ(std::tuple(Batter(vs_right, "Bo Baker").plate_appearances,
+                       Batter(vs_right, "Bo Baker").walks, Batter(vs_right, "Ann Able").walks),
+            std::tuple(0, 0, 1));
   const Stat vs_left = CountGame(game, "Gulls", false, 2, 1);
-  EXPECT_EQ(Batter(vs_left, "Bo Baker").walks, 1);
-  EXPECT_EQ(Batter(vs_left, "Ann Able").walks, 0);
-  EXPECT_EQ(vs_left.batting.back().walks, 1);
+  EXPECT_EQ(std::tuple(Batter(vs_left, "Bo Baker").walks, Batter(vs_left, "Ann Able").walks,
+                       vs_left.batting.back().walks),
+            std::tuple(1, 0, 1));
   EXPECT_EQ(CountGame(game, "Gulls", false, 2, 2).batting.back().walks, 2);
 
   // Pitching split: left-handed batters are Bo Baker and Pat Pinch; Ed Eng
   // switch-hits, so against Sal Stone he bats right.
-  const Stat right = CountGame(game, "Hawks", false, 0, 2);
-  EXPECT_EQ(Pitcher(right, "Sal Stone").walks, 0);
-  EXPECT_EQ(Pitcher(right, "Sal Stone").hit_batsmen, 0);
-  EXPECT_EQ(Pitcher(right, "Sal Stone").strikeouts, 2);
-  EXPECT_EQ(Pitcher(right, "Rex Roe").walks, 1);
-  const Stat left = CountGame(game, "Hawks", false, 1, 2);
-  EXPECT_EQ(Pitcher(left, "Sal Stone").walks, 1);
-  EXPECT_EQ(Pitcher(left, "Sal Stone").hit_batsmen, 1);
-  EXPECT_EQ(Pitcher(left, "Sal Stone").strikeouts, 0);
-  EXPECT_EQ(Pitcher(left, "Rex Roe").walks, 0);
+  // Sal Stone's walks, hit batsmen and strikeouts, and Rex Roe's walks.
+  auto split = [&](int side) {
+    const Stat s = CountGame(game, "Hawks", false, side, 2);
+    const PitchingStat& sal = Pitcher(s, "Sal Stone");
+    return std::tuple(sal.walks, sal.hit_batsmen, sal.strikeouts, Pitcher(s, "Rex Roe").walks);
+  };
+  EXPECT_EQ(split(0), std::tuple(0, 0, 2, 1));  // against right-handers
+  EXPECT_EQ(split(1), std::tuple(1, 1, 0, 0));  // against left-handers
 }
 
 // kRelief: Rex Roe gives up a home run to the first batter and leaves
@@ -227,8 +211,7 @@ TEST(Accumulate, BattingAndPitchingSplits) {
 TEST(Accumulate, EraWithoutOutsAndLeaguePitchingRules) {
   const Game game = CompileBook(testing::kRelief);
   const PitchingStat& rex = Pitcher(CountGame(game, "Hawks"), "Rex Roe");
-  EXPECT_EQ(rex.earned_runs, 1);
-  EXPECT_EQ(rex.outs, 0);
+  EXPECT_EQ(std::tuple(rex.earned_runs, rex.outs), std::tuple(1, 0));
   EXPECT_FLOAT_EQ(rex.era, 0.0f);
 
   const Stat plain = CountGame(game, "Gulls");
@@ -237,8 +220,9 @@ TEST(Accumulate, EraWithoutOutsAndLeaguePitchingRules) {
   StatRules ll;
   ll.ll_pitching_rules = true;
   const Stat league = CountGame(game, "Gulls", false, 2, 2, ll);
-  EXPECT_EQ(Pitcher(league, "Ray Relief").innings_pitched_in, 3);
-  EXPECT_EQ(Pitcher(league, "Ray Relief").outs, 9);
+  EXPECT_EQ(std::tuple(Pitcher(league, "Ray Relief").innings_pitched_in,
+                       Pitcher(league, "Ray Relief").outs),
+            std::tuple(3, 9));
   EXPECT_FLOAT_EQ(Pitcher(league, "Ray Relief").era, 3.0f);
   EXPECT_EQ(Pitcher(league, "Ike Ives").outs, 3);  // one inning pitched in
   EXPECT_EQ(league.pitching.back().outs, 9);       // the totals keep the outs counted
@@ -267,22 +251,19 @@ TEST(Accumulate, OpponentsCombinedAndAllTeams) {
   Combine(opponents, combined);
   Combine(team, combined);
   EXPECT_EQ(combined.batting.front().name, "Ann Able");
-  EXPECT_EQ(combined.batting.back().name, "TOTALS");
   EXPECT_EQ(combined.batting.size(), opponents.batting.size() + team.batting.size() - 1);
-  EXPECT_EQ(combined.batting.back().plate_appearances, 5);
-  EXPECT_EQ(combined.batting.back().innings, 2);
-  EXPECT_EQ(combined.pitching.back().batters_faced, 5);
-  EXPECT_EQ(combined.fielding.back().put_outs, 4);
-  EXPECT_EQ(combined.pitching.back().name, "TOTALS");
+  EXPECT_EQ(std::tuple(combined.batting.back().name, combined.pitching.back().name,
+                       combined.batting.back().plate_appearances, combined.batting.back().innings,
+                       combined.pitching.back().batters_faced, combined.fielding.back().put_outs),
+            std::tuple("TOTALS", "TOTALS", 5, 2, 5, 4));
 
   Stat all;
   all.all_teams = true;
   Accumulate(all, game, 2, 2, false);
   EXPECT_EQ(all.team_name, "All Teams");
-  EXPECT_EQ(Batter(all, "Jo Jett").team, "Hawks");
-  EXPECT_EQ(Batter(all, "Ann Able").team, "Gulls");
-  EXPECT_EQ(all.batting.back().plate_appearances, 5);
-  EXPECT_EQ(all.pitching.back().batters_faced, 5);
+  EXPECT_EQ(std::tuple(Batter(all, "Jo Jett").team, Batter(all, "Ann Able").team,
+                       all.batting.back().plate_appearances, all.pitching.back().batters_faced),
+            std::tuple("Hawks", "Gulls", 5, 5));
 
   // A game the named team did not play changes nobody.
   Stat other;
@@ -300,10 +281,10 @@ TEST(Accumulate, SacrificeFlyDoublePlay) {
   ASSERT_EQ(kim.how_out, kOutSacFly);
   kim.how_out = kOutSacFlyDP;
   const Stat s = CountGame(game, "Hawks");
-  EXPECT_EQ(Batter(s, "Kim Kent").at_bats, 0);
-  EXPECT_EQ(Batter(s, "Kim Kent").sacrifice_flies, 1);
-  EXPECT_EQ(Batter(s, "Kim Kent").sac_fly_dp, 1);
-  EXPECT_EQ(Batter(s, "Kim Kent").all_sacrifices, 1);
+  const BattingStat& batter = Batter(s, "Kim Kent");
+  EXPECT_EQ(
+      std::tuple(batter.at_bats, batter.sacrifice_flies, batter.sac_fly_dp, batter.all_sacrifices),
+      std::tuple(0, 1, 1, 1));
   EXPECT_EQ(Pitcher(CountGame(game, "Gulls"), "Ike Ives").opponent_at_bats, 0);
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "records/codes.h"
@@ -99,15 +100,13 @@ TEST(SprayPoints, FiltersAndPlayerLists) {
                                                    "Cy Cole", "Di Dunn", "Ed Eng", kAllBatters}));
   EXPECT_EQ(all.pitchers,
             (std::vector<std::string>{"Ike Ives", "Rex Roe", "Sal Stone", kAllPitchers}));
-  EXPECT_EQ(all.on_base_points.size(), 3u);
-  EXPECT_EQ(all.out_points.size(), 3u);
+  EXPECT_EQ(std::tuple(all.on_base_points.size(), all.out_points.size()), std::tuple(3u, 3u));
 
   EXPECT_EQ(SprayOf(game, "Bo Baker", "Sal Stone").on_base_points.size(), 1u);
   EXPECT_EQ(SprayOf(game, kAllBatters, "Sal Stone").out_points.size(), 2u);
   // Ann Able never faced Sal Stone.
   const ScatterInfo none = SprayOf(game, "Ann Able", "Sal Stone");
-  EXPECT_TRUE(none.on_base_points.empty());
-  EXPECT_TRUE(none.out_points.empty());
+  EXPECT_TRUE(none.on_base_points.empty() && none.out_points.empty());
 }
 
 TEST(SprayShares, SplitsByDirectionAndDepth) {
@@ -115,12 +114,9 @@ TEST(SprayShares, SplitsByDirectionAndDepth) {
   info.on_base_points = {{37, 44}, {83, 16}, {128, 41}};  // left, centre, right fielders
   info.out_points = {{66, 72}};                           // shortstop
   const SprayShares s = ComputeSprayShares(info);
-  EXPECT_EQ(s.total, 4);
-  EXPECT_DOUBLE_EQ(s.left, 50);
-  EXPECT_DOUBLE_EQ(s.centre, 25);
-  EXPECT_DOUBLE_EQ(s.right, 25);
-  EXPECT_DOUBLE_EQ(s.infield, 25);
-  EXPECT_DOUBLE_EQ(s.outfield, 75);
+  // Quarters are exact in binary: the shares compare equal.
+  EXPECT_EQ(std::tuple(s.total, s.left, s.centre, s.right, s.infield, s.outfield),
+            std::tuple(4, 50.0, 25.0, 25.0, 25.0, 75.0));
   EXPECT_EQ(ComputeSprayShares(ScatterInfo{}).total, 0);
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "records/codes.h"
 #include "sim/league_rules.h"
 #include "sim/sample_teams.h"
@@ -85,30 +87,29 @@ TEST(Season, InvariantsOverTwoThousandGames) {
       team.team_name = opponents.team_name = (home ? game.home : game.visitor).team_name.str();
       Accumulate(team, game, 2, 2, false);
       Accumulate(opponents, game, 2, 2, true);
+      // The side's batting, what the other side's pitching counted against
+      // it, and the outs its fielders and pitchers made, all agree.
       const BattingStat& bat = team.batting.back();
-      ASSERT_EQ(bat.runs, truth.runs) << "game " << n + 1;
-      ASSERT_EQ(opponents.pitching.back().batters_faced, bat.plate_appearances) << "game " << n + 1;
       const PitchingStat& against = opponents.pitching.back();
-      ASSERT_EQ(against.runs, truth.runs) << "game " << n + 1;
-      ASSERT_EQ(against.hits, bat.hits) << "game " << n + 1;
-      ASSERT_EQ(against.home_runs, bat.home_runs) << "game " << n + 1;
-      ASSERT_EQ(against.walks, bat.walks) << "game " << n + 1;
-      ASSERT_EQ(against.hit_batsmen, bat.hit_by_pitch) << "game " << n + 1;
-      ASSERT_EQ(against.strikeouts, bat.strikeouts()) << "game " << n + 1;
-      ASSERT_EQ(against.opponent_at_bats, bat.at_bats) << "game " << n + 1;
-      ASSERT_EQ(team.fielding.back().put_outs, other.outs) << "game " << n + 1;
-      ASSERT_EQ(team.pitching.back().outs, other.outs) << "game " << n + 1;
-      ASSERT_EQ(bat.hits, bat.singles + bat.doubles + bat.triples + bat.home_runs);
-      ASSERT_EQ(team.batting.back().games, 1);
+      ASSERT_EQ(std::tuple(bat.runs, against.runs, against.batters_faced, against.hits,
+                           against.home_runs, against.walks, against.hit_batsmen,
+                           against.strikeouts, against.opponent_at_bats, bat.games),
+                std::tuple(truth.runs, truth.runs, bat.plate_appearances, bat.hits, bat.home_runs,
+                           bat.walks, bat.hit_by_pitch, bat.strikeouts(), bat.at_bats, 1))
+          << "game " << n + 1;
+      ASSERT_EQ(std::tuple(team.fielding.back().put_outs, team.pitching.back().outs, bat.hits),
+                std::tuple(other.outs, other.outs,
+                           bat.singles + bat.doubles + bat.triples + bat.home_runs))
+          << "game " << n + 1;
     }
   }
   FinishTables(season);
   FinishTables(otters);
   EXPECT_EQ(season.team_name, "All Teams");
-  EXPECT_EQ(season.batting.back().runs, all_runs);
-  EXPECT_EQ(season.pitching.back().batters_faced, season.batting.back().plate_appearances);
-  EXPECT_EQ(season.pitching.back().hits, season.batting.back().hits);
-  EXPECT_EQ(season.pitching.back().walks, season.batting.back().walks);
+  const BattingStat& bat = season.batting.back();
+  const PitchingStat& pitch = season.pitching.back();
+  EXPECT_EQ(std::tuple(bat.runs, pitch.batters_faced, pitch.hits, pitch.walks),
+            std::tuple(all_runs, bat.plate_appearances, bat.hits, bat.walks));
   // Far past what a 16-bit counter holds.
   EXPECT_GT(season.pitching.back().pitch_count, 100000);
   EXPECT_EQ(otters.batting.back().games, kGames / 2);  // four teams: each plays every other game

@@ -64,20 +64,17 @@ TEST(Scorebook, SingleStrikeoutDoublePlayThenWalkOffSacrificeFly) {
                        ann.pitch_details[0].pitcher.name.view()),
             std::tuple(63, 4, 1, "Rex Roe"));
 
-  const AT_BAT& bo = Box(g, true, 1);
-  EXPECT_EQ(bo.how_out, kOutStrikeSwinging);
-  EXPECT_EQ(bo.strikes, 3);
-  EXPECT_EQ(bo.box_number, 1);
-  EXPECT_EQ(bo.pitch_details[0].right_handed_batter, 0);  // he bats left
+  const AT_BAT& bo = Box(g, true, 1);  // he bats left
+  EXPECT_EQ(
+      std::tuple(bo.how_out, bo.strikes, bo.box_number, bo.pitch_details[0].right_handed_batter),
+      std::tuple(kOutStrikeSwinging, 3, 1, 0));
   EXPECT_EQ(Chain(bo), (std::vector<std::string>{"2:0:Mo Moss"}));
 
   const AT_BAT& cy = Box(g, true, 2);
-  EXPECT_EQ(cy.how_out, kOutGroundDoublePlay);
-  EXPECT_EQ(cy.box_number, 3);
+  EXPECT_EQ(std::tuple(cy.how_out, cy.box_number), std::tuple(kOutGroundDoublePlay, 3));
   EXPECT_EQ(Chain(cy), (std::vector<std::string>{"6:1:Kim Kent", "4:3:Olga Orr", "3:2:Lu Lane"}));
   const HALF_INNING& top = g.innings[0].top;
-  EXPECT_EQ(top.runs + top.errors + top.left_on_base, 0);
-  EXPECT_EQ(top.hits, 1);
+  EXPECT_EQ(std::tuple(top.runs, top.hits, top.errors, top.left_on_base), std::tuple(0, 1, 0, 0));
 
   // Jo walks, steals second, goes to third on a wild pitch and scores on
   // the fly: his box tells the whole trip.
@@ -107,9 +104,8 @@ TEST(Scorebook, SingleStrikeoutDoublePlayThenWalkOffSacrificeFly) {
                        g.visitor_runs, g.winning_pitcher.name.view(), g.losing_pitcher.name.view()),
             std::tuple(0, 1, "Deep fly to the warning track", 1, 0, "Rex Roe", "Ike Ives"));
   EXPECT_TRUE(g.saving_pitcher.name.empty());
-  EXPECT_EQ(g.current_half_is_top, 0);
-  EXPECT_EQ(g.current_at_bat, 2);
-  EXPECT_EQ(g.batter_due_up, 3);
+  EXPECT_EQ(std::tuple(g.current_half_is_top, g.current_at_bat, g.batter_due_up),
+            std::tuple(0, 2, 3));
 }
 
 TEST(Scorebook, RunsAfterAnErrorThatShouldHaveEndedTheInningAreUnearned) {
@@ -134,27 +130,22 @@ TEST(Scorebook, RunsAfterAnErrorThatShouldHaveEndedTheInningAreUnearned) {
   const AT_BAT& di = Box(g, true, 3);
   EXPECT_EQ(Events(di),
             (std::vector<std::int32_t>{kEventStrike, kEventReached, kEventRbi, kEventRbi}));
-  EXPECT_EQ(di.rbi, 2);
-  EXPECT_EQ(di.scored, 1);
-  EXPECT_EQ(di.earned, 0);
-  EXPECT_EQ(Box(g, true, 4).box_number, 3);
+  EXPECT_EQ(std::tuple(di.rbi, di.scored, di.earned, Box(g, true, 4).box_number),
+            std::tuple(2, 1, 0, 3));
 
   const HALF_INNING& top = g.innings[0].top;
   EXPECT_EQ(std::tuple(top.runs, top.hits, top.errors, top.left_on_base), std::tuple(2, 2, 1, 0));
-  EXPECT_EQ(g.visitor_runs, 2);
-  EXPECT_EQ(g.winning_pitcher.name.view(), "Ike Ives");
-  EXPECT_EQ(g.losing_pitcher.name.view(), "Rex Roe");
-  const AT_BAT& olga = Box(g, false, 2);
-  EXPECT_EQ(olga.how_out, kOutFoul);
+  EXPECT_EQ(std::tuple(g.visitor_runs, g.winning_pitcher.name.view(), g.losing_pitcher.name.view(),
+                       Box(g, false, 2).how_out),
+            std::tuple(2, "Ike Ives", "Rex Roe", kOutFoul));
 }
 
 TEST(Scorebook, SubstitutionsEnterTheLineUpHistories) {
   const Game g = Compile(kChanges);
   const AT_BAT& ann = Box(g, true, 0);
-  EXPECT_EQ(ann.how_reached, kReachIntentionalWalk);
-  EXPECT_EQ(ann.pitch_details[3].ball_type, kBallIntentional);
-  EXPECT_EQ(ann.scored, 1);
-  EXPECT_EQ(ann.earned, 0);  // home on a passed ball
+  // Home on a passed ball: unearned.
+  EXPECT_EQ(std::tuple(ann.how_reached, ann.pitch_details[3].ball_type, ann.scored, ann.earned),
+            std::tuple(kReachIntentionalWalk, kBallIntentional, 1, 0));
   EXPECT_EQ(std::tuple(ann.advances[0], ann.advances[1], ann.advances[2],
                        ann.error_credits[3].name.view(), ann.error_kinds[3]),
             std::tuple(kAdvForcedByWalk, kAdvAwarded, kAdvPassedBall, "Mo Moss", kErrPassedBall));
@@ -177,8 +168,7 @@ TEST(Scorebook, SubstitutionsEnterTheLineUpHistories) {
   ASSERT_EQ(top.offense.size(), 10u);
   const PLAYER& cy = top.offense[2];
   const PLAYER& ph = top.offense[9];
-  EXPECT_EQ(cy.name.view(), "Cy Cole");
-  EXPECT_EQ(cy.active, 0);
+  EXPECT_EQ(std::tuple(cy.name.view(), cy.active), std::tuple("Cy Cole", 0));
   EXPECT_EQ(std::tuple(ph.name.view(), ph.batting_order, ph.entered_inning, ph.entry_value,
                        ph.entry_flag, ph.active),
             std::tuple("Pat Pinch", 3, 1, 2, 1, 1));
@@ -186,17 +176,18 @@ TEST(Scorebook, SubstitutionsEnterTheLineUpHistories) {
   EXPECT_EQ(std::tuple(top.defense[0].name.view(), top.defense[0].active,
                        top.defense[9].name.view(), top.defense[9].entry_value, top.runs, top.hits),
             std::tuple("Rex Roe", 0, "Sal Stone", 1, 2, 1));
-  EXPECT_EQ(top.errors, 0);  // a passed ball is no error
-  EXPECT_EQ(top.left_on_base, 2);
-  EXPECT_EQ(Box(g, true, 4).rbi, 1);
+  // A passed ball is no error.
+  EXPECT_EQ(
+      std::tuple(top.errors, top.left_on_base, Box(g, true, 4).rbi, g.losing_pitcher.name.view()),
+      std::tuple(0, 2, 1, "Rex Roe"));
   ASSERT_EQ(g.notes.size(), 1u);
   EXPECT_EQ(g.notes[0].at_bat, 2);
-  EXPECT_EQ(g.losing_pitcher.name.view(), "Rex Roe");
   // The pinch hitter stays in to play centre field.
   const HALF_INNING& bottom = g.innings[0].bottom;
-  EXPECT_EQ(bottom.defense[7].name.view(), "Pat Pinch");
-  EXPECT_EQ(bottom.defense[7].batting_order, 3);
-  EXPECT_EQ(bottom.defense[7].entry_value, 2);  // kept from when he came in
+  // His entry value is kept from when he came in.
+  EXPECT_EQ(std::tuple(bottom.defense[7].name.view(), bottom.defense[7].batting_order,
+                       bottom.defense[7].entry_value),
+            std::tuple("Pat Pinch", 3, 2));
 }
 
 struct BadBook {

@@ -127,17 +127,20 @@ TEST(Simulator, FiveThousandGamesAreConsistentAndUseEveryCode) {
       EXPECT_TRUE(t.events.count(code)) << "event " << code;
     }
   }
-  const double per_team = 2.0 * t.games;
-  EXPECT_GT(t.runs / per_team, 2.5);
-  EXPECT_LT(t.runs / per_team, 6.0);
-  EXPECT_GT(t.strikeouts / per_team, 4.0);
-  EXPECT_LT(t.strikeouts / per_team, 11.0);
-  EXPECT_GT(t.walks / per_team, 2.0);
-  EXPECT_LT(t.walks / per_team, 5.0);
-  EXPECT_GT(t.homers / per_team, 0.3);
-  EXPECT_LT(t.homers / per_team, 2.0);
-  EXPECT_GT(t.errors / per_team, 0.2);
-  EXPECT_LT(t.errors / per_team, 1.2);
+  // Rates per team and game, within believable bounds.
+  const struct {
+    const char* what;
+    int count;
+    double low, high;
+  } rates[] = {{"runs", t.runs, 2.5, 6.0},
+               {"strikeouts", t.strikeouts, 4.0, 11.0},
+               {"walks", t.walks, 2.0, 5.0},
+               {"home runs", t.homers, 0.3, 2.0},
+               {"errors", t.errors, 0.2, 1.2}};
+  for (const auto& r : rates) {
+    const double rate = r.count / (2.0 * t.games);
+    EXPECT_TRUE(rate > r.low && rate < r.high) << r.what << " " << rate;
+  }
   EXPECT_GT(t.extra, t.games / 40);
   EXPECT_LT(t.extra, t.games / 5);
   EXPECT_GT(t.home_idle, t.games / 5);  // a home side ahead does not bat in the last inning

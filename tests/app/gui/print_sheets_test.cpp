@@ -61,12 +61,10 @@ class PrintSheetsTest : public QObject {
         auto* columns = Find<QSpinBox>(&d, "columns");
         auto* rows = Find<QSpinBox>(&d, "rows");
         auto* pages = Find<QSpinBox>(&d, "pages");
-        QCOMPARE(columns->value(), 9);
-        QCOMPARE(rows->value(), 9);
-        QCOMPARE(pages->value(), 1);
-        QCOMPARE(columns->maximum(), 15);
-        QCOMPARE(rows->minimum(), 1);
-        QCOMPARE(pages->maximum(), 100);
+        // value, minimum, maximum of the columns, rows and pages
+        QCOMPARE(QList<int>({columns->value(), rows->value(), pages->value(), rows->minimum(),
+                             columns->maximum(), pages->maximum()}),
+                 QList<int>({9, 9, 1, 1, 15, 100}));
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         testing::SaveScreenshot(&d, "print_blanks_dialog");
@@ -116,9 +114,8 @@ class PrintSheetsTest : public QObject {
     f.ui.file_answers.push_back(FileChoice{f.Path("around"), 1});  // no dot: ".gam"
     w.RunCommand(kCmdPrintGame);
     const FileDialogRequest& request = f.ui.file_requests.back();
-    QCOMPARE(request.title, std::string("Select Game To Print"));
-    QCOMPARE(request.filter, std::string("Game File (*.gam)|*.gam|"));
-    QCOMPARE(request.default_extension, std::string("gam"));
+    QCOMPARE(request.title + request.filter + request.default_extension,
+             std::string("Select Game To PrintGame File (*.gam)|*.gam|gam"));
     // Home, the visitors on two pages, the notes.
     QCOMPARE(recorder.jobs, 1);
     const auto& pages = recorder.target.pages();
@@ -134,11 +131,11 @@ class PrintSheetsTest : public QObject {
     bool shown = false;
     PrintGameDialogRun() = [&](PrintGameDialog& d) {
       [&] {
-        QVERIFY(Find<QRadioButton>(&d, "both")->isChecked());
-        QVERIFY(Find<QRadioButton>(&d, "use")->isChecked());
+        QVERIFY(Find<QRadioButton>(&d, "both")->isChecked() &&
+                Find<QRadioButton>(&d, "use")->isChecked());
         QCOMPARE(Find<QSpinBox>(&d, "columns")->value(), 1);
-        QVERIFY(!Find<QCheckBox>(&d, "notes")->isEnabled());
-        QVERIFY(!Find<QCheckBox>(&d, "notes")->isChecked());
+        auto* notes = Find<QCheckBox>(&d, "notes");
+        QVERIFY(!notes->isEnabled() && !notes->isChecked());
         shown = true;
       }();
       d.reject();

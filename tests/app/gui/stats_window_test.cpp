@@ -4,25 +4,20 @@
 
 #include "app/stats_window.h"
 
-#include <QComboBox>
 #include <QHeaderView>
-#include <QListWidget>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTabBar>
 #include <QTableView>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "app/app_printer.h"
 #include "app/core/command_ids.h"
 #include "app/game_chooser_dialog.h"
-#include "app/stat_table_model.h"
 #include "app/stats_commands.h"
 #include "gui/support/gui_fixture.h"
 #include "gui/support/stat_games.h"
@@ -33,14 +28,11 @@
 using namespace scorewick;
 using namespace scorewick::app;
 using scorewick::testing::Find;
+using scorewick::testing::Lines;
+using scorewick::testing::ReadText;
+using scorewick::testing::Texts;
 
 namespace {
-
-QStringList TabTexts(QTabBar* tabs) {
-  QStringList texts;
-  for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
-  return texts;
-}
 
 QStringList RadioTexts(QWidget* w) {
   return {Find<QRadioButton>(w, "split_right")->text(), Find<QRadioButton>(w, "split_left")->text(),
@@ -48,8 +40,7 @@ QStringList RadioTexts(QWidget* w) {
 }
 
 QString Cell(StatsWindow& w, int row, int section) {
-  QAbstractItemModel* model = w.list()->model();
-  return model->data(model->index(row, section)).toString();
+  return testing::Cell(w.list()->model(), row, section);
 }
 
 // The display position of the first column headed key.
@@ -60,27 +51,6 @@ int Section(StatsWindow& w, const QString& key) {
   }
   qFatal("no column %s", qPrintable(key));
 }
-
-std::string ReadText(const std::string& path) {
-  std::string text;
-  ReadWholeTextFile(path, text, nullptr);
-  return text;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-struct PrintCall {
-  std::vector<reports::TextSection> sections;
-  std::string title;
-  std::vector<std::string> games;
-  int width = 0;
-  bool landscape = false;
-};
 
 }  // namespace
 
@@ -110,22 +80,15 @@ class StatsWindowTest : public QObject {
     StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     QCOMPARE(w.windowTitle(), QString("Statistics"));
-    QCOMPARE(TabTexts(Find<QTabBar>(&w, "tables")),
+    QCOMPARE(Texts(Find<QTabBar>(&w, "tables")),
              QStringList({"Batting", "Running", "Fielding", "Pitching"}));
-    QCOMPARE(TabTexts(Find<QTabBar>(&w, "views")),
+    QCOMPARE(Texts(Find<QTabBar>(&w, "views")),
              QStringList({QString::fromStdString(team_), "Opponents", "Combined"}));
-    auto* innings = Find<QComboBox>(&w, "innings");
-    QCOMPARE(innings->count(), 9);
-    QCOMPARE(innings->currentText(), QString("9"));
-
-    // Batting opens sorted by name, A to Z, with the totals row last.
+    QCOMPARE(Find<QComboBox>(&w, "innings")->currentText(), QString("9"));
     auto* model = w.list()->model();
-    QCOMPARE(model->columnCount(), 56);
-    QCOMPARE(model->headerData(55, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Name"));
-    const int rows = model->rowCount();
-    QVERIFY(rows > 9);
-    QCOMPARE(Cell(w, rows - 1, 0), QString("TEAM TOTALS"));
-    for (int r = 1; r + 1 < rows; ++r) QVERIFY(Cell(w, r - 1, 0) <= Cell(w, r, 0));
+    QCOMPARE(model->rowCount(), int(w.shown().batting.size()));
+    QVERIFY(Cell(w, 0, 0) < Cell(w, model->rowCount() - 2, 0));  // opens sorted by name
+    QCOMPARE(Cell(w, model->rowCount() - 1, 0), QString("TEAM TOTALS"));
     QCOMPARE(RadioTexts(&w),
              QStringList({"Vs &RH Pitchers", "Vs &LH Pitchers", "Vs &All Pitchers"}));
     QVERIFY(Find<QRadioButton>(&w, "split_all")->isChecked());
@@ -133,20 +96,11 @@ class StatsWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     testing::SaveScreenshot(&w, "stats_batting");
 
-    const char* shots[] = {"stats_batting", "stats_running", "stats_fielding", "stats_pitching"};
-    const int columns[] = {56, 27, 34, 40};
-    for (int t = 1; t < kStatTableCount; ++t) {
-      Find<QTabBar>(&w, "tables")->setCurrentIndex(t);
-      QCOMPARE(int(w.table()), t);
-      QCOMPARE(model->columnCount(), columns[t]);
-      QCOMPARE(RadioTexts(&w),
-               t == 1 ? QStringList({"Vs &RH Pitchers", "Vs &LH Pitchers", "Vs &All Pitchers"})
-                      : QStringList({"Vs &RH Batters", "Vs &LH Batters", "Vs &All Batters"}));
-      testing::SaveScreenshot(&w, shots[t]);
-    }
-
-    // A split on the pitching tab is the pitching split; the batting tab
-    // still shows its own.
+    // A split on the pitching tab is the pitching split, counted as the
+    // engine counts it; the batting tab still shows its own.
+    Find<QTabBar>(&w, "tables")->setCurrentIndex(3);
+    QCOMPARE(w.table(), StatTable::kPitching);
+    QCOMPARE(RadioTexts(&w), QStringList({"Vs &RH Batters", "Vs &LH Batters", "Vs &All Batters"}));
     Find<QRadioButton>(&w, "split_left")->click();
     QCOMPARE(w.pitching_split(), 1);
     QCOMPARE(w.batting_split(), 2);
@@ -156,11 +110,9 @@ class StatsWindowTest : public QObject {
     Find<QTabBar>(&w, "tables")->setCurrentIndex(0);
     QVERIFY(Find<QRadioButton>(&w, "split_all")->isChecked());
 
-    // The combined view: opponents first, then the team, then "TOTALS".
     Find<QTabBar>(&w, "views")->setCurrentIndex(2);
     QCOMPARE(w.view(), StatView::kCombined);
     QCOMPARE(Cell(w, model->rowCount() - 1, 0), QString("TOTALS"));
-    testing::SaveScreenshot(&w, "stats_combined");
     w.reject();
   }
 
@@ -189,8 +141,6 @@ class StatsWindowTest : public QObject {
     }
     QVERIFY(w.list()->horizontalScrollBar()->maximum() > 0);
     testing::SaveScreenshot(&w, "stats_batting_narrow");
-    w.list()->horizontalScrollBar()->setValue(w.list()->horizontalScrollBar()->maximum());
-    testing::SaveScreenshot(&w, "stats_batting_narrow_right");
 
     // The list takes what the window gains.
     const QSize list_before = w.list()->size();
@@ -204,11 +154,12 @@ class StatsWindowTest : public QObject {
   void allTeamsHasOneView() {
     StatsWindow w(Chosen(true), fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
-    QCOMPARE(TabTexts(Find<QTabBar>(&w, "views")), QStringList({"All Teams"}));
-    QCOMPARE(w.list()->model()->rowCount() - 1, int(w.shown().batting.size()) - 1);
+    QCOMPARE(Texts(Find<QTabBar>(&w, "views")), QStringList({"All Teams"}));
     w.reject();
   }
 
+  // The order itself is the engine's (its sort tests); a click here must
+  // reach it with the right column and direction, totals kept last.
   void headingClicksSortDescendingThenAscending() {
     StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
@@ -217,18 +168,13 @@ class StatsWindowTest : public QObject {
     const int rows = w.list()->model()->rowCount();
     for (bool descending : {true, false}) {
       emit header->sectionClicked(pa);
-      for (int r = 1; r + 1 < rows; ++r) {
-        const int before = Cell(w, r - 1, pa).toInt();
-        const int after = Cell(w, r, pa).toInt();
-        QVERIFY2(descending ? before >= after : before <= after, qPrintable(QString::number(r)));
-      }
+      const int first = Cell(w, 0, pa).toInt(), last = Cell(w, rows - 2, pa).toInt();
+      QVERIFY(descending ? first > last : first < last);
       QCOMPARE(Cell(w, rows - 1, 0), QString("TEAM TOTALS"));
-      QCOMPARE(header->sortIndicatorOrder(), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
     }
     // The trailing Name column sorts by the first: its first click is Z to A.
     emit header->sectionClicked(55);
     QVERIFY(Cell(w, 0, 0) > Cell(w, rows - 2, 0));
-    QCOMPARE(Cell(w, rows - 1, 0), QString("TEAM TOTALS"));
     w.reject();
   }
 
@@ -240,16 +186,13 @@ class StatsWindowTest : public QObject {
       testing::WhenDialogShows([](QWidget* editor) {
         QCOMPARE(editor->windowTitle(), QString("Modify Stats Report"));
         auto* viewed = Find<QListWidget>(editor, "viewed");
-        QCOMPARE(viewed->count(), 27);
         viewed->findItems("SB2", Qt::MatchExactly).first()->setSelected(true);
         viewed->findItems("CV", Qt::MatchExactly).first()->setSelected(true);
         Find<QPushButton>(editor, "hide")->click();
         auto* available = Find<QListWidget>(editor, "available");
-        QCOMPARE(available->count(), 2);
-        QCOMPARE(available->item(0)->text(), QString("SB2"));
+        QCOMPARE(Texts(available), QStringList({"SB2", "CV"}));
         available->item(1)->setSelected(true);  // CV comes back
         Find<QPushButton>(editor, "show")->click();
-        QCOMPARE(viewed->count(), 26);
         testing::SaveScreenshot(editor, "stats_layout_editor");
         qobject_cast<QDialog*>(editor)->accept();
       });
@@ -264,13 +207,10 @@ class StatsWindowTest : public QObject {
       Find<QComboBox>(&w, "innings")->setCurrentIndex(6);
       w.accept();
     }
-    const std::vector<std::string> running = Lines(ReadText(fixture_.Path("start/rlayout.rsl")));
-    QCOMPARE(running.size(), std::size_t{27});
-    QCOMPARE(running[2], std::string("1, 100, Center"));
-    QCOMPARE(running[3], std::string("0, 100, Center"));
-    const std::vector<std::string> batting = Lines(ReadText(fixture_.Path("start/blayout.bsl")));
-    QCOMPARE(batting.size(), std::size_t{56});
-    QCOMPARE(batting[5], std::string("1, 45, Center"));
+    // The line format itself is the layout file's own test; here, what the
+    // window changed reaches the files, and all four are written.
+    QCOMPARE(Lines(ReadText(fixture_.Path("start/rlayout.rsl")))[3], std::string("0, 100, Center"));
+    QCOMPARE(Lines(ReadText(fixture_.Path("start/blayout.bsl")))[5], std::string("1, 45, Center"));
     QVERIFY(FileExists(fixture_.Path("start/flayout.fsl")));
     QVERIFY(FileExists(fixture_.Path("start/playout.psl")));
     QCOMPARE(fixture_.session.settings.innings_per_game, 7);
@@ -314,11 +254,20 @@ class StatsWindowTest : public QObject {
   void printAsksForWidthAndOrientation() {
     StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
+    struct PrintCall {
+      std::size_t sections;
+      int width;
+      bool landscape;
+      bool operator==(const PrintCall&) const = default;
+    };
     std::vector<PrintCall> calls;
     w.print_runner = [&](const std::vector<reports::TextSection>& sections,
                          const std::string& title, const std::vector<std::string>& games, int width,
                          bool landscape) {
-      calls.push_back({sections, title, games, width, landscape});
+      QCOMPARE(title, "Statistics for " + team_);
+      QCOMPARE(games, games_);
+      for (const std::string& line : sections[1]) QVERIFY(int(line.size()) <= width);
+      calls.push_back({sections.size(), width, landscape});
     };
     fixture_.ui.messages.clear();
     fixture_.ui.yes_no_answers = {false, false};
@@ -329,27 +278,20 @@ class StatsWindowTest : public QObject {
     fixture_.ui.yes_no_answers = {false, true};
     w.Print();
     QCOMPARE(calls.size(), std::size_t{3});
+    QVERIFY(calls[1].sections > calls[0].sections);  // narrower: more sections
     QCOMPARE(calls[0].width, 85);
-    QVERIFY(!calls[0].landscape);
-    QCOMPARE(calls[1].width, 50);
-    QVERIFY(calls[1].landscape);
-    QCOMPARE(calls[2].width, 50);
-    QVERIFY(calls[1].sections.size() > calls[0].sections.size());
-    for (const std::string& line : calls[1].sections[1]) QVERIFY(line.size() <= 50);
-    QCOMPARE(calls[0].title, "Statistics for " + team_);
-    QCOMPARE(calls[0].games, games_);
-    QCOMPARE(fixture_.ui.messages.size(),
-             std::size_t{7});  // the six questions, and the refusal of 30
-    QCOMPARE(
-        fixture_.ui.messages[3].text,
-        std::string(
-            "Sorry, your selection was too low and would not print properly.  Resetting to the "
-            "lowest setting, 50"));
-    QCOMPARE(fixture_.ui.messages[0].text,
-             std::string("Modify number of characters printed per page width ?"));
+    QVERIFY((calls[1] == PrintCall{calls[1].sections, 50, true}));
+    QVERIFY((calls[2] == PrintCall{calls[1].sections, 50, true}));
+    std::vector<std::string> texts;
+    for (const auto& m : fixture_.ui.messages) texts.push_back(m.text);
+    const std::string width = "Modify number of characters printed per page width ?";
+    const std::string landscape = "Would you like to print this report in landscape mode?";
+    const std::string low =
+        "Sorry, your selection was too low and would not print properly.  Resetting to the "
+        "lowest setting, 50";
+    QCOMPARE(texts,
+             std::vector<std::string>({width, landscape, width, low, landscape, width, landscape}));
     QCOMPARE(fixture_.ui.messages[0].caption, std::string("Scorewick"));
-    QCOMPARE(fixture_.ui.messages[1].text,
-             std::string("Would you like to print this report in landscape mode?"));
     fixture_.session.stats_print_width = 0;
     w.reject();
   }
@@ -371,11 +313,6 @@ class StatsWindowTest : public QObject {
     QVERIFY(bytes.size() > 1000);
     QCOMPARE(std::string(bytes.begin(), bytes.begin() + 5), std::string("%PDF-"));
     QCOMPARE(printer.pageLayout().orientation(), before);  // turned for the job only
-    if (const char* shots = std::getenv("SCOREWICK_SCREENSHOTS")) {
-      std::filesystem::create_directories(shots);
-      std::filesystem::copy_file(pdf, std::string(shots) + "/stats_printed.pdf",
-                                 std::filesystem::copy_options::overwrite_existing);
-    }
     printer.setOutputFileName(QString());
     w.reject();
   }
@@ -433,10 +370,8 @@ class StatsWindowTest : public QObject {
     QCOMPARE(fixture_.ui.messages[0].caption, std::string("Load Error"));
     const std::string& text = fixture_.ui.messages[0].text;
     QVERIFY(text.starts_with("These games could not be read and are left out:\n"));
-    QVERIFY(text.find(missing) != std::string::npos);
-    QVERIFY(text.find(damaged) != std::string::npos);
+    QVERIFY(text.find(missing) != std::string::npos && text.find(damaged) != std::string::npos);
     QCOMPARE(w.list()->model()->rowCount(), int(w.shown().batting.size()));
-    QVERIFY(w.list()->model()->rowCount() > 9);
     std::vector<std::string> printed;
     w.print_runner = [&](const auto&, const auto&, const std::vector<std::string>& games, int,
                          bool) { printed = games; };

@@ -48,9 +48,8 @@ TEST(BlankSheetLayout, ScaleFromWidthOrFromHeight) {
                              ? double(kLetter.height() - 2 * g.T - L - 4 * s) / (c.rows * 145.0)
                              : double(kLetter.width() - 2 * M - (R - M)) / (167.0 * c.columns);
     EXPECT_DOUBLE_EQ(g.scale, scale);
-    EXPECT_EQ(g.box_width, int(167 * scale));
-    EXPECT_EQ(g.box_height, int(145 * scale));
-    EXPECT_EQ(g.columns, c.columns);
+    EXPECT_EQ(std::tuple(g.box_width, g.box_height, g.columns),
+              std::tuple(int(167 * scale), int(145 * scale), c.columns));
     // Nothing runs past the right margin or into the credit line's room.
     EXPECT_LE(g.column_left(g.columns), kLetter.width() - M);
     EXPECT_LE(g.grid_bottom() + 4 * s, kLetter.height() - g.T);
@@ -75,11 +74,10 @@ TEST(BlankSheet, BoxesCaptionsAndTotalsOnEveryPage) {
       EXPECT_EQ(CountRects(page, g.caption_box(column)), 1);
       EXPECT_EQ(CountRects(page, g.totals_box(column)), 1);
     }
-    EXPECT_EQ(page.Texts().count("Runs:"), 7);
-    EXPECT_EQ(page.Texts().count("LOB:"), 7);
-    EXPECT_NE(page.Find("Date:____/_____/____"), nullptr);
-    EXPECT_NE(page.Find("Umpires:"), nullptr);
-    EXPECT_NE(page.Find("This page was created using"), nullptr);
+    EXPECT_EQ(std::tuple(page.Texts().count("Runs:"), page.Texts().count("LOB:")),
+              std::tuple(7, 7));
+    for (const char* text : {"Date:____/_____/____", "Umpires:", "This page was created using"})
+      EXPECT_NE(page.Find(text), nullptr) << text;
     // Every page is the same sheet.
     EXPECT_EQ(page.Texts(), target.pages().front().Texts());
     EXPECT_EQ(page.shapes, target.pages().front().shapes);
@@ -110,9 +108,7 @@ TEST(BlankSheet, NarrowColumnsKeepTheirLabelsInside) {
 
 TEST(BlankSheet, ValuesKeptInRange) {
   const TBlankSheetsOut out(0, 99, 1000);
-  EXPECT_EQ(out.columns(), 1);
-  EXPECT_EQ(out.rows(), 15);
-  EXPECT_EQ(out.pages(), 100);
+  EXPECT_EQ(std::tuple(out.columns(), out.rows(), out.pages()), std::tuple(1, 15, 100));
 }
 
 TEST(BoxPicture, DrawnOncePerSize) {

@@ -5,6 +5,9 @@
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
+
+#include "records/file_io.h"
 
 namespace scorewick::testing {
 
@@ -48,6 +51,47 @@ void WhenDialogShows(std::function<void(QWidget* dialog)> act) {
     if (dialog != nullptr) act(dialog);
   });
   timer->start(10);
+}
+
+QStringList Texts(const QListWidget* list) {
+  QStringList texts;
+  for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+  return texts;
+}
+
+QStringList Texts(const QComboBox* box) {
+  QStringList texts;
+  for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+  return texts;
+}
+
+QStringList Texts(const QTabBar* tabs) {
+  QStringList texts;
+  for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+  return texts;
+}
+
+std::vector<std::string> Captions(const ScriptedUi& ui) {
+  std::vector<std::string> captions;
+  for (const auto& message : ui.messages) captions.push_back(message.caption);
+  return captions;
+}
+
+QString Cell(const QAbstractItemModel* model, int row, int column) {
+  return model->data(model->index(row, column)).toString();
+}
+
+std::string ReadText(const std::string& path) {
+  std::string text;
+  ReadWholeTextFile(path, text, nullptr);
+  return text;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
 }
 
 void SaveScreenshot(QWidget* widget, const QString& name) {

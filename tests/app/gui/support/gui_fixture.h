@@ -3,12 +3,18 @@
 // scripted Ui, environment variables for the install aide and the
 // partners file, answering the next modal dialog, and screenshots.
 
+#include <QAbstractItemModel>
+#include <QComboBox>
 #include <QDir>
+#include <QListWidget>
 #include <QString>
+#include <QStringList>
+#include <QTabBar>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/core/session.h"
 #include "app/main_window.h"
@@ -49,6 +55,21 @@ T* Find(QWidget* dialog, const char* name) {
   if (widget == nullptr) qFatal("no %s", name);
   return widget;
 }
+
+// The texts a list, combo box or tab bar shows, in order.
+QStringList Texts(const QListWidget* list);
+QStringList Texts(const QComboBox* box);
+QStringList Texts(const QTabBar* tabs);
+
+// The captions of the messages ui has shown, in order.
+std::vector<std::string> Captions(const ScriptedUi& ui);
+
+// The display text of one cell of model.
+QString Cell(const QAbstractItemModel* model, int row, int column);
+
+// The whole text of a file ("" when it cannot be read), and its lines.
+std::string ReadText(const std::string& path);
+std::vector<std::string> Lines(const std::string& text);
 
 // Saves a picture of widget as NAME.png in $SCOREWICK_SCREENSHOTS, when set.
 void SaveScreenshot(QWidget* widget, const QString& name);
