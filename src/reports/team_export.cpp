@@ -23,15 +23,6 @@ UserMessage SaveErrorMessage(const std::string& path, const std::string& reason)
           MessageIcon::kExclamation};
 }
 
-bool NameSaysHtml(const std::string& path) {
-  return path.size() > 4 && path.substr(path.size() - 5).find("htm") != std::string::npos;
-}
-
-TeamFileForm SaveAsForm(const std::string& path, int filter_index) {
-  if (NameSaysHtml(path) || filter_index == 3) return TeamFileForm::kHtml;
-  return filter_index == 1 ? TeamFileForm::kTeamFile : TeamFileForm::kCsv;
-}
-
 Status WriteExportText(const std::string& path, const std::string& text, bool append) {
   if (!append) return Refuse(SaveTextFile(path, text), path);
   std::string whole;

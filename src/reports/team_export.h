@@ -26,12 +26,6 @@ inline constexpr const char* kSaveAsFilter =
 inline constexpr const char* kAddressListFilter =
     "Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|";
 
-// The form a save-as writes: HTML when the name is longer than 4
-// characters and "htm" occurs in its last five, or when the HTML filter
-// (3) was selected; otherwise a team file when the first filter was
-// selected, comma-separated text for any other.
-TeamFileForm SaveAsForm(const std::string& path, int filter_index);
-
 // Writes text as the whole file, or, appending, after the file's present
 // content and a line feed.  A file that cannot be written is refused with
 // "Unable to save <path>: <reason>" (caption "Save Error"); the previous
@@ -50,9 +44,5 @@ Status WriteAddressList(const std::string& path, const Team& team, bool html, bo
 
 // "Unable to save <path>: <reason>" (caption "Save Error").
 UserMessage SaveErrorMessage(const std::string& path, const std::string& reason);
-
-// True when the name says HTML: longer than 4 characters with "htm" in its
-// last five.
-bool NameSaysHtml(const std::string& path);
 
 }  // namespace scorewick::reports

@@ -1,4 +1,4 @@
-// Save as: the form rules and a failed write; and the printed roster's
+// Save as: a failed write; and the printed roster's
 // lines.
 
 #include "reports/team_export.h"
@@ -13,17 +13,6 @@
 
 namespace scorewick::reports {
 namespace {
-
-TEST(SaveAsRulesTest, NameAndForm) {
-  EXPECT_EQ(SaveAsForm("/t/hawks.tem", 1), TeamFileForm::kTeamFile);
-  EXPECT_EQ(SaveAsForm("/t/hawks.csv", 1), TeamFileForm::kTeamFile);  // the filter decides
-  EXPECT_EQ(SaveAsForm("/t/hawks.tem", 2), TeamFileForm::kCsv);
-  EXPECT_EQ(SaveAsForm("/t/hawks.txt", 3), TeamFileForm::kHtml);
-  EXPECT_EQ(SaveAsForm("/t/hawks.htm", 1), TeamFileForm::kHtml);  // the name decides
-  EXPECT_EQ(SaveAsForm("/t/hawks.html", 2), TeamFileForm::kHtml);
-  EXPECT_EQ(SaveAsForm("htm", 1), TeamFileForm::kTeamFile);  // too short to count
-  EXPECT_EQ(SaveAsForm("x.htm", 1), TeamFileForm::kHtml);
-}
 
 TEST(SaveAsRulesTest, AFailedWriteLeavesTheFileWholeAndSaysSo) {
   TempDir dir;
