@@ -45,9 +45,6 @@ class MainWindow : public QMainWindow {
   void OpenUrl(const QUrl& url);
   std::function<void(const QUrl&)> url_opener;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
   void BuildMenu();
   void BuildToolbar();
@@ -59,7 +56,6 @@ class MainWindow : public QMainWindow {
   QMdiArea* client_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   std::map<int, QAction*> actions_;
-  bool placed_ = false;
 };
 
 }  // namespace scorewick::app
