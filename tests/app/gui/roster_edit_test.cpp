@@ -1,12 +1,17 @@
 // The roster editor: choice lists and their encodings, Add, Update,
 // Delete, Clear All, Sort by, the designated hitter, and OK's checks.
 
+#include "records/roster_edit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "app/personal_info_dialog.h"
@@ -192,10 +197,10 @@ class RosterEditTest : public QObject {
     QCOMPARE(items[3]->data().toInt(), kCmdSortByPosition);
     QCOMPARE(Find<QPushButton>(&d, "sort_by")->menu(), d.sort_menu());
 
-    items[2]->trigger();  // uniform number, highest first, "00" last
-    QCOMPARE(Names(team), QStringList({"Bob", "Cal", "abe", "Abe"}));
-    items[2]->trigger();
+    items[2]->trigger();  // uniform number ascending like the others, "00" first
     QCOMPARE(Names(team), QStringList({"Abe", "abe", "Cal", "Bob"}));
+    items[2]->trigger();
+    QCOMPARE(Names(team), QStringList({"Bob", "Cal", "abe", "Abe"}));
     d.RunSortCommand(kCmdSortByBattingOrder);  // not batting stays last
     QCOMPARE(Names(team), QStringList({"Cal", "Abe", "Bob", "abe"}));
     d.RunSortCommand(kCmdSortByBattingOrder);
@@ -216,6 +221,120 @@ class RosterEditTest : public QObject {
     // The lists follow the roster; personal information follows its player.
     QCOMPARE(Items(Find<QListWidget>(&d, "roster")).first(), names.first());
     QCOMPARE(team.info(team.IndexOfPlayer("abe")), PLAYER_INFO{});
+  }
+
+  void typedNumbersPickTheirOwnEntry() {
+    struct Case {
+      const char* list;
+      int from;  // the entry showing before typing
+      const char* keys;
+      const char* picked;
+    };
+    const Case cases[] = {
+        {"number", 13, "7", "7"},    // from "12": not "70", the next entry beginning with 7
+        {"number", 13, "70", "70"},  // 7 then 0
+        {"number", 8, "7", "7"},     // "7" again, not on to "70"
+        {"number", 50, "00", "00"},  // no number
+        {"number", -1, "123", "3"},  // no such entry: the last key alone
+        {"order", 3, "15", "15"},   {"order", 12, "2", "2"},
+    };
+    Team team = Tigers();
+    Session session;
+    ScriptedUi ui;
+    RosterEditDialog d(team, session, ui, nullptr);
+    for (const Case& c : cases) {
+      auto* box = Find<QComboBox>(&d, c.list);
+      box->setCurrentIndex(c.from);
+      QTest::qWait(QApplication::keyboardInputInterval() + 10);  // a new search
+      QTest::keyClicks(box, c.keys);
+      QCOMPARE(box->currentText(), QString(c.picked));
+    }
+  }
+
+  void clashingNamesAndSlotsAreAskedAbout() {
+    struct Case {
+      const char* what;
+      int row;  // -1: Add, else Update of that player
+      const char* name;
+      int order;
+      std::vector<bool> answers;
+      std::vector<const char*> captions;  // the questions asked
+      bool stored;
+    };
+    const char* kName = "Duplicate Player Name";
+    const char* kSlot = "Duplicate Batting Orders Assigned";
+    const Case cases[] = {
+        {"a second Cal", -1, "Cal", 0, {false}, {kName}, false},
+        {"a second Cal, on purpose", -1, "Cal", 0, {true}, {kName}, true},
+        {"Dee in Abe's slot", -1, "Dee", 2, {false}, {kSlot}, false},
+        {"Cal in Abe's slot, for now", 0, "Cal", 2, {true}, {kSlot}, true},
+        {"both, declining the second", 0, "Bob", 2, {true, false}, {kName, kSlot}, false},
+        {"Abe unchanged", 1, "Abe", 2, {}, {}, true},
+    };
+    for (const Case& c : cases) {
+      Team team = Tigers();
+      Session session;
+      ScriptedUi ui;
+      ui.yes_no_answers.assign(c.answers.begin(), c.answers.end());
+      RosterEditDialog d(team, session, ui, nullptr);
+      if (c.row >= 0) Find<QListWidget>(&d, "roster")->setCurrentRow(c.row);
+      Find<QLineEdit>(&d, "name")->setText(c.name);
+      Find<QComboBox>(&d, "order")->setCurrentIndex(c.order);
+      Find<QPushButton>(&d, c.row < 0 ? "add" : "update")->click();
+      QCOMPARE(ui.messages.size(), c.captions.size());
+      for (std::size_t i = 0; i < c.captions.size(); ++i) {
+        QVERIFY2(ui.messages[i].question, c.what);
+        QCOMPARE(ui.messages[i].caption, std::string(c.captions[i]));
+      }
+      const bool stored = c.row < 0 ? team.count() == 4
+                                    : team.player(c.row).name.str() == c.name &&
+                                          team.player(c.row).batting_order == c.order;
+      QVERIFY2(stored == c.stored, c.what);
+    }
+    // The question names who holds the slot and says what it costs.
+    Team team = Tigers();
+    const PLAYER dee = Player("Dee", 4, kPosCatcher, 2);
+    const UserMessages asked = RosterClashQuestions(team, dee, -1);
+    QCOMPARE(asked.size(), std::size_t{1});
+    QVERIFY(
+        asked[0].text.starts_with("Abe already bats 2nd.  The line-up would show the 2nd slot"));
+  }
+
+  void keysAndMnemonics() {
+    Team team = Tigers();
+    Session session;
+    ScriptedUi ui;
+    RosterEditDialog d(team, session, ui, nullptr);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    // The Delete key in the roster deletes the selected player, as the button does.
+    auto* roster = Find<QListWidget>(&d, "roster");
+    roster->setFocus();
+    roster->setCurrentRow(1);
+    QTest::keyClick(roster, Qt::Key_Delete);
+    QCOMPARE(Names(team), QStringList({"Cal", "Bob"}));
+    // ... and in a text field it deletes a character only.
+    auto* name = Find<QLineEdit>(&d, "name");
+    name->setFocus();
+    name->setText("Zed");
+    name->setCursorPosition(0);
+    QTest::keyClick(name, Qt::Key_Delete);
+    QCOMPARE(name->text(), QString("ed"));
+    QCOMPARE(team.count(), 2);
+    // Every Alt+letter reaches one control.
+    QMap<QChar, QStringList> owners;
+    const QRegularExpression mnemonic("&([^&])");
+    for (QWidget* w : d.findChildren<QWidget*>()) {
+      QString text;
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+      if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
+      const QRegularExpressionMatch m = mnemonic.match(text);
+      if (m.hasMatch()) owners[m.captured(1).at(0).toLower()] << text;
+    }
+    for (auto it = owners.begin(); it != owners.end(); ++it) {
+      QVERIFY2(it.value().size() == 1, qPrintable(it.value().join(" / ")));
+    }
+    QVERIFY(owners.contains('d') && owners.contains('h'));
   }
 
   void okRefusesADuplicateSlot() {
