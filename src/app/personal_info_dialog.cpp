@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -144,6 +145,7 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   players_->setWordWrap(false);
   players_->setTextElideMode(Qt::ElideRight);
   players_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  players_->verticalHeader()->setDefaultSectionSize(players_->fontMetrics().height() + 8);
   players_->verticalHeader()->hide();
   for (int c = 0; c < static_cast<int>(Columns().size()); ++c) {
     auto* header = new QTableWidgetItem(Columns()[static_cast<std::size_t>(c)].title);
@@ -184,12 +186,12 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   layout->addLayout(buttons);
   // Wide enough for every column, as far as the screen allows.
   FitColumns();
-  int columns = 2 * players_->frameWidth();
+  int columns = 2 * players_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   for (int c = 0; c < players_->columnCount(); ++c) columns += players_->columnWidth(c);
   const QRect screen = this->screen()->availableGeometry();
   const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
   resize(std::min(std::max(columns + margins, 720), screen.width() - 40),
-         std::min(460, screen.height() - 60));
+         std::min(560, screen.height() - 60));
   RememberPosition(this, "PersonalInfo");
 }
 
