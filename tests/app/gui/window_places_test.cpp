@@ -4,7 +4,9 @@
 // manager after the window shows; run this test there too
 // (QT_QPA_PLATFORM=xcb with a window manager on DISPLAY).
 
+#include <QScreen>
 #include <QtTest>
+#include <fstream>
 
 #include "app/team_edit_dialog.h"
 #include "gui/support/gui_fixture.h"
@@ -39,18 +41,31 @@ class WindowPlacesTest : public QObject {
 
  private slots:
   void mainWindowKeepsItsRectangleRunAfterRun() {
-    testing::GuiFixture f;
-    QList<QRect> placed;
-    for (int run = 0; run < 5; ++run) {
-      ShowFramed(&f.Window());
-      placed << f.Window().geometry();
-      f.CloseWindow();
-      // The settings file keeps the default rectangle, frame included:
-      // 602 by 520 amid 800 by 600.
-      const WindowRect& r = f.session.settings.window;
-      QCOMPARE(QRect(r.left, r.top, r.width(), r.height()), QRect(99, 40, 602, 520));
+    struct Case {
+      const char* settings;  // the first two lines of scwk.ini, if any
+      QRect outer;           // frame included, on an 800 by 600 desktop
+    };
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const Case cases[] = {
+        {"", QRect(99, 40, 602, 520)},  // the default, amid the desktop
+        {"Top, Left       : 30,50\nBottom, Right   : 430,650\n", QRect(50, 30, 600, 400)},
+        // Off every screen: the default amid the real screen.
+        {"Top, Left       : 5000,5000\nBottom, Right   : 5400,5600\n",
+         QRect(screen.width() / 2 - 301, screen.height() / 2 - 260, 602, 520)},
+    };
+    for (const Case& c : cases) {
+      testing::GuiFixture f;
+      std::ofstream(f.session.start_folder + "/scwk.ini") << c.settings;
+      QList<QRect> placed;
+      for (int run = 0; run < 5; ++run) {
+        ShowFramed(&f.Window());
+        placed << f.Window().geometry();
+        f.CloseWindow();
+        const WindowRect& r = f.session.settings.window;
+        QCOMPARE(QRect(r.left, r.top, r.width(), r.height()), c.outer);
+      }
+      for (int run = 1; run < 5; ++run) QCOMPARE(placed[run], placed[0]);
     }
-    for (int run = 1; run < 5; ++run) QCOMPARE(placed[run], placed[0]);
   }
 
   void dialogKeepsItsPlaceOpeningAfterOpening() {
