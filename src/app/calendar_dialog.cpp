@@ -3,10 +3,13 @@
 #include <QCalendarWidget>
 #include <QDate>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace scorewick::app {
 
@@ -32,6 +35,10 @@ CalendarDialog::CalendarDialog(const LocalDate& date, QWidget* parent)
   chosen_->setFont(bold);
   connect(calendar_, &QCalendarWidget::selectionChanged, this, &CalendarDialog::ShowChosen);
   connect(calendar_, &QCalendarWidget::activated, this, &QDialog::accept);
+  connect(calendar_, &QCalendarWidget::currentPageChanged, this, &CalendarDialog::FollowPage);
+  if (auto* year = calendar_->findChild<QSpinBox*>("qt_calendar_yearedit")) {
+    year->installEventFilter(this);
+  }
   set_date(date);
 
   auto* ok = new QPushButton("OK", this);
@@ -67,5 +74,27 @@ void CalendarDialog::set_date(const LocalDate& date) {
 }
 
 void CalendarDialog::ShowChosen() { chosen_->setText(LongDateText(date())); }
+
+void CalendarDialog::FollowPage(int year, int month) {
+  const QDate chosen = calendar_->selectedDate();
+  if (chosen.year() == year && chosen.month() == month) return;
+  const int day = std::min(chosen.day(), QDate(year, month, 1).daysInMonth());
+  calendar_->setSelectedDate(QDate(year, month, day));
+}
+
+bool CalendarDialog::eventFilter(QObject* watched, QEvent* event) {
+  auto* year = qobject_cast<QSpinBox*>(watched);
+  if (year != nullptr && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      // Ends the year's editing (the calendar turns to that year) and goes
+      // no further: the dialog's default button would close it.
+      year->interpretText();
+      emit year->editingFinished();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
 
 }  // namespace scorewick::app

@@ -1,6 +1,8 @@
 #pragma once
 // CalendarDialog: picks a date on a month calendar, showing the chosen
-// date as "Saturday, July 3, 2004".
+// date as "Saturday, July 3, 2004".  The chosen date follows the month and
+// year shown, so a year typed into the calendar's year field (ended with
+// Enter, which then does not close the dialog) is the year chosen.
 
 #include <QDialog>
 
@@ -25,6 +27,8 @@ class CalendarDialog : public QDialog {
 
  private:
   void ShowChosen();
+  void FollowPage(int year, int month);
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   QCalendarWidget* calendar_;
   QLabel* chosen_;

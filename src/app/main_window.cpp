@@ -13,6 +13,7 @@
 #include "app/palm_user_dialog.h"
 #include "app/pictures.h"
 #include "app/print_job.h"
+#include "app/remembered_position.h"
 #include "platform/ui.h"
 
 namespace scorewick::app {
@@ -48,27 +49,17 @@ MainWindow::MainWindow(Session& session, Ui& ui, QWidget* parent)
     rect = ToQRect(DefaultWindowRect(desktop.width(), desktop.height()));
     rect.translate(desktop.topLeft());
   }
-  // The settings hold the outer rectangle; the frame is subtracted once it
-  // is known (showEvent), so that the window keeps its size run after run.
-  move(rect.topLeft());
-  resize(rect.size());
+  // The settings hold the outer rectangle, frame included.
+  PlaceOuterRect(this, rect);
 }
 
 MainWindow::~MainWindow() {
-  const QRect frame = frameGeometry();
-  session_.settings.window = {frame.y(), frame.x(), frame.y() + frame.height(),
-                              frame.x() + frame.width()};
+  const QRect outer = OuterRect(this);
+  session_.settings.window = {outer.y(), outer.x(), outer.y() + outer.height(),
+                              outer.x() + outer.width()};
   Show(ui_, SaveSettings(session_.start_folder, session_.settings));
   Show(ui_, SaveRememberedFolders(session_.start_folder, session_.folders));
   UseSessionForPdfFiles(nullptr);
-}
-
-void MainWindow::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (placed_) return;
-  placed_ = true;
-  const QSize extra = frameGeometry().size() - geometry().size();
-  if (!extra.isEmpty()) resize(size() - extra);
 }
 
 QAction* MainWindow::MakeAction(const QString& label, int command) {

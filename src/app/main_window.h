@@ -46,9 +46,6 @@ class MainWindow : public QMainWindow {
   bool OpenUrl(const QUrl& url);
   std::function<bool(const QUrl&)> url_opener;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
   void BuildMenu();
   void BuildToolbar();
@@ -60,7 +57,6 @@ class MainWindow : public QMainWindow {
   QMdiArea* client_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   std::map<int, QAction*> actions_;
-  bool placed_ = false;
 };
 
 }  // namespace scorewick::app

@@ -144,7 +144,9 @@ QWidget* OptionsDialog::BuildHtmlPage() {
   connect(colors_, &QComboBox::currentIndexChanged, this, &OptionsDialog::ShowSelectedColor);
   connect(change, &QPushButton::clicked, this, &OptionsDialog::ChangeColor);
   connect(reset, &QPushButton::clicked, this, &OptionsDialog::ResetColors);
-  connect(use_background_, &QCheckBox::clicked, this, &OptionsDialog::FlipBackground);
+  // The box only enables the name: like every other choice here, it is
+  // stored by OK and dropped by Cancel.
+  connect(use_background_, &QCheckBox::toggled, background_image_, &QLineEdit::setEnabled);
 
   auto* grid = new QGridLayout(page);
   grid->addWidget(colors_, 0, 0, 1, 2);
@@ -181,11 +183,6 @@ void OptionsDialog::ChangeColor() {
 void OptionsDialog::ResetColors() {
   for (int i = 0; i < kHtmlColorCount; ++i) working_[i] = kDefaultHtmlColors[i];
   ShowSelectedColor();
-}
-
-void OptionsDialog::FlipBackground() {
-  settings_.html_use_bkground = !settings_.html_use_bkground;
-  background_image_->setEnabled(settings_.html_use_bkground);
 }
 
 void OptionsDialog::accept() {

@@ -2,8 +2,7 @@
 // "Scorewick Options": the league rules and the styling of the HTML pages.
 // The dialog shows the settings as they are, keeps the six HTML colours in
 // a working copy while it is open, and stores everything when OK is
-// pressed.  Cancel stores nothing, except that each click on the
-// background-image box has already switched that setting.
+// pressed.  Cancel stores nothing, the background-image box included.
 
 #include <QDialog>
 #include <array>
@@ -42,7 +41,6 @@ class OptionsDialog : public QDialog {
   void ShowSelectedColor();
   void ChangeColor();
   void ResetColors();
-  void FlipBackground();
 
   Settings& settings_;
   Ui& ui_;

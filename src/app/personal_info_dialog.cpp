@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,9 +10,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 #include "app/calendar_dialog.h"
 #include "app/core/html_style.h"
@@ -26,6 +31,9 @@ namespace {
 
 using print::FromCp1252;
 using print::ToCp1252;
+
+// Room around a cell's text: the item's margins and the grid line.
+constexpr int kCellPadding = 14;
 
 template <std::size_t N>
 void Store(FixedText<N>& field, const QLineEdit* edit) {
@@ -137,13 +145,14 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   players_->setWordWrap(false);
   players_->setTextElideMode(Qt::ElideRight);
   players_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  players_->verticalHeader()->setDefaultSectionSize(players_->fontMetrics().height() + 8);
   players_->verticalHeader()->hide();
   for (int c = 0; c < static_cast<int>(Columns().size()); ++c) {
     auto* header = new QTableWidgetItem(Columns()[static_cast<std::size_t>(c)].title);
     players_->setHorizontalHeaderItem(c, header);
-    players_->setColumnWidth(c, Columns()[static_cast<std::size_t>(c)].width);
   }
   for (int row = 0; row < team_.count(); ++row) FillRow(row);
+  players_->viewport()->installEventFilter(this);
   connect(players_, &QTableWidget::itemSelectionChanged, this, &PersonalInfoDialog::ShowPlayer);
 
   auto* update = Button(this, "update_info", "&Update Info");
@@ -175,7 +184,14 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   layout->addLayout(fields);
   layout->addWidget(players_, 1);
   layout->addLayout(buttons);
-  resize(860, 460);
+  // Wide enough for every column, as far as the screen allows.
+  FitColumns();
+  int columns = 2 * players_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  for (int c = 0; c < players_->columnCount(); ++c) columns += players_->columnWidth(c);
+  const QRect screen = this->screen()->availableGeometry();
+  const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+  resize(std::min(std::max(columns + margins, 720), screen.width() - 40),
+         std::min(560, screen.height() - 60));
   RememberPosition(this, "PersonalInfo");
 }
 
@@ -195,6 +211,37 @@ void PersonalInfoDialog::FillRow(int row) {
     item->setTextAlignment(Columns()[static_cast<std::size_t>(c)].alignment | Qt::AlignVCenter);
     players_->setItem(row, c, item);
   }
+}
+
+void PersonalInfoDialog::FitColumns() {
+  const QFontMetrics cells = players_->fontMetrics();
+  const QHeaderView* header = players_->horizontalHeader();
+  std::vector<int> widths;
+  int total = 0;
+  for (int c = 0; c < players_->columnCount(); ++c) {
+    int width = std::max(Columns()[static_cast<std::size_t>(c)].width, header->sectionSizeHint(c));
+    for (int row = 0; row < players_->rowCount(); ++row) {
+      if (const QTableWidgetItem* item = players_->item(row, c)) {
+        width = std::max(width, cells.horizontalAdvance(item->text()) + kCellPadding);
+      }
+    }
+    widths.push_back(width);
+    total += width;
+  }
+  // Room to spare goes to the two columns most likely to hold long texts.
+  const int spare = players_->viewport()->width() - total;
+  if (spare > 0 && !widths.empty()) {
+    widths.front() += spare / 2;
+    widths.back() += spare - spare / 2;
+  }
+  for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+    players_->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+  }
+}
+
+bool PersonalInfoDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == players_->viewport() && event->type() == QEvent::Resize) FitColumns();
+  return QDialog::eventFilter(watched, event);
 }
 
 void PersonalInfoDialog::ShowPlayer() {
@@ -263,6 +310,7 @@ bool PersonalInfoDialog::StoreBoxes(int row) {
   }
   team_.info(row) = typed;
   FillRow(row);
+  FitColumns();
   return true;
 }
 

@@ -46,7 +46,9 @@ class PersonalInfoDialog : public QDialog {
   // nothing when cancelled.  Tests replace it.
   std::function<std::optional<LocalDate>(const LocalDate&)> pick_date;
 
-  // The list view's columns: title, width in pixels, alignment.
+  // The list view's columns: title, least width in pixels, alignment.
+  // Each column is as wide as its longest text; room to spare when the
+  // dialog is wider goes to the name and the note.
   struct Column {
     const char* title;
     int width;
@@ -56,6 +58,8 @@ class PersonalInfoDialog : public QDialog {
 
  private:
   void FillRow(int row);
+  void FitColumns();
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void ShowPlayer();
   void UpdateInfo();
   // Copies the boxes into info; false (info's birthday untouched) when the

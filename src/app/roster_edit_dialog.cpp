@@ -9,11 +9,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/personal_info_dialog.h"
 #include "app/remembered_position.h"
 #include "app/select_position_dialog.h"
+#include "app/typed_choice.h"
 #include "records/codes.h"
 #include "reports/print/cp1252_text.h"
 
@@ -87,6 +89,8 @@ RosterEditDialog::RosterEditDialog(Team& team, Session& session, Ui& ui, QWidget
   position_ = Choice(this, "position", positions);
   number_ = Choice(this, "number", numbers);
   order_ = Choice(this, "order", orders);
+  ChooseByTypedText(number_);
+  ChooseByTypedText(order_);
   bats_ = Choice(this, "bats", {"Right", "Left", "Switch"});
   throws_ = Choice(this, "throws", {"Right", "Left"});
   dh_ = Choice(this, "dh", {});
@@ -125,6 +129,11 @@ RosterEditDialog::RosterEditDialog(Team& team, Session& session, Ui& ui, QWidget
   connect(dh_, &QComboBox::activated, this, &RosterEditDialog::DhChosen);
   connect(bats_for_list_, &QComboBox::activated, this, &RosterEditDialog::BatsForChosen);
   connect(personal_info_, &QPushButton::clicked, this, &RosterEditDialog::OpenPersonalInfo);
+  // The Delete key in either list does what the Delete button does.
+  for (QListWidget* list : {roster_, lineup_}) {
+    auto* key = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(key, &QShortcut::activated, this, &RosterEditDialog::Delete);
+  }
   connect(ok, &QPushButton::clicked, this, &RosterEditDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -153,7 +162,7 @@ RosterEditDialog::RosterEditDialog(Team& team, Session& session, Ui& ui, QWidget
 
   auto* dh_box = new QGroupBox("Designated Hitter", this);
   auto* dh_form = new QFormLayout(dh_box);
-  dh_form->addRow("&DH:", dh_);
+  dh_form->addRow("D&H:", dh_);
   dh_form->addRow("Bats &for:", bats_for_list_);
 
   auto* closing = new QHBoxLayout;
@@ -275,22 +284,35 @@ PLAYER RosterEditDialog::FieldsInto(PLAYER p) const {
   return p;
 }
 
+bool RosterEditDialog::GoOnDespiteClashes(const PLAYER& p, int index, bool ask_slot) {
+  for (const UserMessage& question : RosterClashQuestions(team_, p, index, ask_slot)) {
+    if (!ui_.AskYesNo(question.text, question.caption, question.icon)) return false;
+  }
+  return true;
+}
+
 void RosterEditDialog::Add() {
   if (name_->text().isEmpty()) return;
   PLAYER p = FieldsInto(PLAYER{});
   p.active = p.batting_order > 0 ? 1 : 0;
   p.key = 0;
+  if (!GoOnDespiteClashes(p, -1, true)) return;
   team_.AddPlayer(p, NewPlayerInfo());
   Refresh();
   SelectPlayer(team_.count() - 1);
 }
 
-void RosterEditDialog::Update() {
+bool RosterEditDialog::StoreSelected(bool ask_slot) {
   const int index = Selected();
-  if (index < 0) return;
-  team_.player(index) = FieldsInto(team_.player(index));
+  if (index < 0) return true;
+  const PLAYER p = FieldsInto(team_.player(index));
+  if (!GoOnDespiteClashes(p, index, ask_slot)) return false;
+  team_.player(index) = p;
   Refresh();
+  return true;
 }
+
+void RosterEditDialog::Update() { StoreSelected(true); }
 
 void RosterEditDialog::Delete() {
   const int index = Selected();
@@ -360,7 +382,8 @@ void RosterEditDialog::OpenPersonalInfo() {
 }
 
 void RosterEditDialog::accept() {
-  if (Selected() >= 0) Update();
+  // A slot held twice gets OK's own refusal below, so only the name is asked.
+  if (!StoreSelected(false)) return;
   if (std::optional<UserMessage> refused = AcceptRosterEdit(team_, {dh_name_, bats_for_})) {
     ui_.ShowMessage(refused->text, refused->caption, refused->icon);
     return;

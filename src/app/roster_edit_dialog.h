@@ -66,6 +66,11 @@ class RosterEditDialog : public QDialog {
   PLAYER FieldsInto(PLAYER player) const;
   void Add();
   void Update();
+  // Stores the fields into the selected player (true when none is
+  // selected), after asking about a name or batting slot that another
+  // player has; false when the person declined.
+  bool StoreSelected(bool ask_slot);
+  bool GoOnDespiteClashes(const PLAYER& p, int index, bool ask_slot);
   void Delete();
   void ClearAll();
   void DhChosen(int index);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "records/codes.h"
+#include "records/cp1252.h"
 
 namespace scorewick {
 
@@ -27,7 +28,7 @@ void SortRoster(Roster& roster, RosterSortKey key, bool forward, const NameCompa
       case RosterSortKey::kBattingOrder:
         return a.batting_order < b.batting_order ? -1 : a.batting_order > b.batting_order;
       case RosterSortKey::kUniformNumber:
-        return a.uniform_number > b.uniform_number ? -1 : a.uniform_number < b.uniform_number;
+        return a.uniform_number < b.uniform_number ? -1 : a.uniform_number > b.uniform_number;
       case RosterSortKey::kPosition:
         return a.position < b.position ? -1 : a.position > b.position;
     }
@@ -78,6 +79,42 @@ UserMessage DuplicateBattingOrderMessage(int slot) {
 UserMessage DhNotInRosterMessage() {
   return {"DH not in Roster. Reselect DH or select No DH", "Problem with DH",
           MessageIcon::kExclamation};
+}
+
+UserMessages RosterClashQuestions(const Roster& roster, const PLAYER& candidate, int index,
+                                  bool ask_slot) {
+  const std::vector<PLAYER>& players = roster.players();
+  const PLAYER* stored = index >= 0 && index < static_cast<int>(players.size())
+                             ? &players[static_cast<std::size_t>(index)]
+                             : nullptr;
+  auto other = [&](auto&& same) {
+    for (std::size_t i = 0; i < players.size(); ++i) {
+      if (static_cast<int>(i) != index && same(players[i])) return &players[i];
+    }
+    return static_cast<const PLAYER*>(nullptr);
+  };
+  UserMessages questions;
+  const std::string name = Cp1252ToUtf8(candidate.name.view());
+  if ((stored == nullptr || stored->name != candidate.name) &&
+      other([&](const PLAYER& p) { return p.name == candidate.name.view(); })) {
+    questions.push_back({name + " is already on the roster.  Players are told apart by their "
+                                "names, so the two would be mixed up in line-ups and "
+                                "statistics.\n\nUse the name twice?",
+                         "Duplicate Player Name", MessageIcon::kQuestion});
+  }
+  const int slot = candidate.batting_order;
+  const bool slot_changes = stored == nullptr || stored->batting_order != slot;
+  if (const PLAYER* holder = ask_slot && slot_changes && slot > 0
+                                 ? other([&](const PLAYER& p) { return p.batting_order == slot; })
+                                 : nullptr) {
+    const std::string ordinal = std::to_string(slot) + std::string(OrdinalSuffix(slot));
+    questions.push_back({Cp1252ToUtf8(holder->name.view()) + " already bats " + ordinal +
+                             ".  The line-up would show the " + ordinal +
+                             " slot twice, and OK takes the line-up only when each slot is "
+                             "held once.\n\nPut both players in that slot for now?",
+                         "Duplicate Batting Orders Assigned", MessageIcon::kQuestion});
+  }
+  return questions;
 }
 
 std::optional<UserMessage> AcceptRosterEdit(Team& team, const DhChoice& dh) {

@@ -24,10 +24,10 @@ int CollateNames(std::string_view a, std::string_view b);
 
 // Sorts the roster itself, each player keeping his personal information;
 // players that compare equal keep their order.  forward is each key's
-// first direction: name ascending, batting order ascending, uniform number
-// descending (as a signed number, so none, stored as -1, comes last),
-// position code ascending.  Players with batting order 0 come after those
-// with one in both directions.
+// first direction, ascending for every key: name, batting order, uniform
+// number (as a signed number, so none, stored as -1, comes first) and
+// position code.  Players with batting order 0 come after those with one
+// in both directions.
 void SortRoster(Roster& roster, RosterSortKey key, bool forward,
                 const NameCompare& compare = CollateNames);
 
@@ -50,6 +50,18 @@ int DuplicatedBattingSlot(const Roster& roster);
 // "Can't save lineup.  3rd position in batting order is duplicated."
 UserMessage DuplicateBattingOrderMessage(int slot);
 UserMessage DhNotInRosterMessage();
+
+// What to ask before candidate is stored at index (-1: a new player), as
+// Yes/No questions, each of which the person may answer Yes to go on:
+//   - another player already has the name (players are told apart by name
+//     in line-ups, games and statistics);
+//   - with ask_slot, another player already holds the batting slot (the
+//     line-up would show the slot twice until one of them moves; the
+//     editor's OK refuses it then).
+// A stored player is asked about only what changes: a roster read with
+// two equal names does not ask again at every update.
+UserMessages RosterClashQuestions(const Roster& roster, const PLAYER& candidate, int index,
+                                  bool ask_slot = true);
 
 // The designated-hitter choice of the editor: no value = "No DH".
 struct DhChoice {

@@ -60,8 +60,12 @@ std::string HtmlText(std::string_view text) {
 }
 
 std::string PageHead(std::string_view title, const HtmlStyle& style) {
+  std::string body = "<BODY BGCOLOR=" + ColorText(style.page_bg_color);
+  if (!style.background_image.empty()) {
+    body += " BACKGROUND=\"" + HtmlText(style.background_image) + "\"";
+  }
   return "<HTML><HEAD><TITLE>" + std::string(kMakerName) + " " + HtmlText(title) +
-         "</TITLE></HEAD><BODY BGCOLOR=" + ColorText(style.page_bg_color) + ">";
+         "</TITLE></HEAD>" + body + ">";
 }
 
 std::string PageFooter(const LocalDateTime& when) {

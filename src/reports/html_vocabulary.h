@@ -30,6 +30,9 @@ struct HtmlStyle {
   std::string font_face{kFixedWidthFace};
   int body_font_size = 3;
   int header_font_size = 4;
+  // The picture tiled behind the page, as the person named it (a name
+  // beside the page or a full path); empty for none.
+  std::string background_image;
 };
 
 // Six upper-case hexadecimal digits, red first, no "#": 0x00DFFFFD (red
@@ -53,7 +56,8 @@ FontTags MakeFontTags(const HtmlStyle& style);
 std::string HtmlText(std::string_view text);
 
 // "<HTML><HEAD><TITLE>Brixley Scorewick TITLE</TITLE></HEAD><BODY BGCOLOR=C>"
-// with the title escaped.
+// with the title escaped; with a background image the body tag also reads
+// BACKGROUND="IMAGE" (escaped), the colour showing until the picture loads.
 std::string PageHead(std::string_view title, const HtmlStyle& style);
 
 // Closes the table the writer left open, then the creation notice with the

@@ -55,9 +55,9 @@ TEST(RosterSortTest, EachOrderAndItsFlip) {
       // Batting order: not batting (0) stays last either way, in roster order.
       {RosterSortKey::kBattingOrder, V{"Cal", "Bob", "Eve", "dave", "Abe"},
        V{"Eve", "Bob", "Cal", "dave", "Abe"}},
-      // Uniform number: highest first; none (-1, "00") last.
-      {RosterSortKey::kUniformNumber, V{"Cal", "Eve", "dave", "Abe", "Bob"},
-       V{"Bob", "Abe", "dave", "Eve", "Cal"}},
+      // Uniform number: none (-1, "00") first, then lowest to highest.
+      {RosterSortKey::kUniformNumber, V{"Bob", "Abe", "dave", "Eve", "Cal"},
+       V{"Cal", "Eve", "dave", "Abe", "Bob"}},
       {RosterSortKey::kPosition, V{"Abe", "Bob", "dave", "Eve", "Cal"},
        V{"Cal", "Eve", "dave", "Bob", "Abe"}},
   };

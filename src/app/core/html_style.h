@@ -20,6 +20,7 @@ inline reports::HtmlStyle HtmlStyleOf(const Settings& s) {
   style.font_face = s.html_font_face;
   style.body_font_size = s.html_body_font_size;
   style.header_font_size = s.html_header_font_size;
+  if (s.html_use_bkground) style.background_image = s.html_bkground_image;
   return style;
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/color_swatch.h"
 #include "app/core/command_ids.h"
+#include "app/core/html_style.h"
 #include "gui/support/gui_fixture.h"
 
 using namespace scorewick;
@@ -97,12 +98,15 @@ class OptionsDialogTest : public QObject {
     QVERIFY(!s.html_use_bkground);
   }
 
-  void resetThenCancelLeavesTheColours() {
+  void cancelKeepsEverythingAsItWas() {
     Settings s;
     s.html_header_color = 0x0000FF;
     s.html_body_font_size = 5;
+    s.html_bkground_image = "old.png";
     ScriptedUi ui;
     OptionsDialog d(s, ui, nullptr);
+    d.show();
+    Find<QTabWidget>(&d, "tabs")->setCurrentIndex(1);
     Find<QComboBox>(&d, "colors")->setCurrentIndex(1);
     QCOMPARE(Find<ColorSwatch>(&d, "swatch")->color(), 0x0000FFu);
     Find<QSpinBox>(&d, "body_size")->setValue(9);
@@ -110,26 +114,43 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(Find<ColorSwatch>(&d, "swatch")->color(), 0x804000u);
     QCOMPARE(d.working_colors()[1], 0x804000u);
     QCOMPARE(Find<QSpinBox>(&d, "body_size")->value(), 9);  // sizes are not reset
+    // The background box enables the image name at once, and stores nothing.
+    auto* image = Find<QLineEdit>(&d, "background_image");
+    QVERIFY(!image->isEnabled());
+    QTest::mouseClick(Find<QCheckBox>(&d, "use_background"), Qt::LeftButton);
+    QVERIFY(image->isEnabled());
+    image->setText("new.png");
+    QVERIFY(!s.html_use_bkground);
     QTest::mouseClick(Find<QPushButton>(&d, "cancel"), Qt::LeftButton);
     QCOMPARE(d.result(), int(QDialog::Rejected));
     QCOMPARE(s.html_header_color, 0x0000FFu);
     QCOMPARE(s.html_body_font_size, 5);
+    QVERIFY(!s.html_use_bkground);
+    QCOMPARE(s.html_bkground_image, std::string("old.png"));
   }
 
-  void backgroundBoxTakesEffectAtOnce() {
-    Settings s;
-    ScriptedUi ui;
-    OptionsDialog d(s, ui, nullptr);
-    d.show();
-    auto* image = Find<QLineEdit>(&d, "background_image");
-    Find<QTabWidget>(&d, "tabs")->setCurrentIndex(1);
-    QVERIFY(!image->isEnabled());
-    auto* box = Find<QCheckBox>(&d, "use_background");
-    QTest::mouseClick(box, Qt::LeftButton);
-    QVERIFY(s.html_use_bkground);
-    QVERIFY(image->isEnabled());
-    QTest::mouseClick(Find<QPushButton>(&d, "cancel"), Qt::LeftButton);
-    QVERIFY(s.html_use_bkground);  // the one change that survives Cancel
+  void backgroundImageReachesThePages() {
+    struct Case {
+      bool use;
+      const char* image;
+      const char* body;
+    };
+    const Case cases[] = {
+        {true, "grass.png", "<BODY BGCOLOR=FDFFDF BACKGROUND=\"grass.png\">"},
+        {false, "grass.png", "<BODY BGCOLOR=FDFFDF>"},
+        {true, "", "<BODY BGCOLOR=FDFFDF>"},
+        {true, "my \"best\" field.png", "BACKGROUND=\"my &quot;best&quot; field.png\">"},
+    };
+    for (const Case& c : cases) {
+      Settings s;
+      ScriptedUi ui;
+      OptionsDialog d(s, ui, nullptr);
+      Find<QCheckBox>(&d, "use_background")->setChecked(c.use);
+      Find<QLineEdit>(&d, "background_image")->setText(c.image);
+      QTest::mouseClick(Find<QPushButton>(&d, "ok"), Qt::LeftButton);
+      const std::string head = reports::PageHead("Tigers", HtmlStyleOf(s));
+      QVERIFY2(head.ends_with(c.body), head.c_str());
+    }
   }
 
   void optionsCommandRunsTheDialogOnTheSessionSettings() {

@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QtTest>
 
 #include "app/calendar_dialog.h"
@@ -58,17 +61,16 @@ class PersonalInfoTest : public QObject {
   void listViewColumnsAndRows() {
     testing::GuiFixture f;
     Team team = Finches();
+    team.info(1).email.set("benjamin.otabellsworth@lodi-little-league.org");
     PersonalInfoDialog d(team, f.session, f.ui, nullptr);
     QCOMPARE(d.windowTitle(), QString("Players Personal Info"));
     auto* players = Find<QTableWidget>(&d, "players");
     QCOMPARE(players->columnCount(), 9);
     QCOMPARE(players->rowCount(), 3);
-    const int widths[] = {90, 75, 75, 150, 100, 75, 60, 100, 100};
     const char* titles[] = {"Name",  "Phone", "Birthday", "Address", "City",
                             "State", "Zip",   "e-mail",   "Note"};
     for (int c = 0; c < 9; ++c) {
       QCOMPARE(players->horizontalHeaderItem(c)->text(), QString(titles[c]));
-      QCOMPARE(players->columnWidth(c), widths[c]);
     }
     QVERIFY(players->item(0, 1)->textAlignment() & Qt::AlignHCenter);
     QVERIFY(players->item(0, 3)->textAlignment() & Qt::AlignLeft);
@@ -82,10 +84,36 @@ class PersonalInfoTest : public QObject {
     QVERIFY(Find<QLineEdit>(&d, "name")->isReadOnly());
     QCOMPARE(Find<QLineEdit>(&d, "birthday")->text(), QString("3/14/1999"));
     QCOMPARE(Find<QLineEdit>(&d, "email")->text(), QString("Ann@example.org"));
-    d.resize(880, 420);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     testing::SaveScreenshot(&d, "personal_info");
+
+    // Columns as wide as their texts; the dialog fits the screen.
+    QVERIFY(d.width() <= d.screen()->availableGeometry().width());
+    // Small enough for a 1280-pixel screen at 1.5 times the size.
+    QVERIFY(d.minimumSizeHint().width() * 3 / 2 <= 1280 - 20);
+    auto widths = [players] {
+      QList<int> w;
+      for (int c = 0; c < players->columnCount(); ++c) w << players->columnWidth(c);
+      return w;
+    };
+    const QList<int> before = widths();
+    for (int c = 0; c < players->columnCount(); ++c) {
+      QVERIFY(before[c] >= PersonalInfoDialog::Columns()[static_cast<std::size_t>(c)].width);
+      for (int row = 0; row < players->rowCount(); ++row) {
+        const QString text = players->item(row, c)->text();
+        QVERIFY2(before[c] > players->fontMetrics().horizontalAdvance(text), qPrintable(text));
+      }
+    }
+    // Widened, the name and the note take the room; the others keep theirs.
+    int needed = 0;
+    for (int w : before) needed += w;
+    d.resize(d.width() + needed - players->viewport()->width() + 200, d.height());
+    QTest::qWait(20);
+    const QList<int> after = widths();
+    QVERIFY(after[0] > before[0]);
+    QVERIFY(after[8] > before[8]);
+    QCOMPARE(after.mid(1, 7), before.mid(1, 7));
   }
 
   void updateInfoAndClearBoxes() {
@@ -187,26 +215,6 @@ class PersonalInfoTest : public QObject {
     QCOMPARE(d.result(), int(QDialog::Accepted));
   }
 
-  void aNewPlayerHasNoBirthdayAndTheNoteShowsItsLimit() {
-    testing::GuiFixture f;
-    Team team = Finches();
-    PLAYER rookie;
-    rookie.name.set("Dee New");
-    team.AddPlayer(rookie, NewPlayerInfo());
-    PersonalInfoDialog d(team, f.session, f.ui, nullptr);
-    auto* players = Find<QTableWidget>(&d, "players");
-    QCOMPARE(players->item(3, 2)->text(), QString());
-    players->selectRow(3);
-    QCOMPARE(Find<QLineEdit>(&d, "birthday")->text(), QString());
-    auto* note = Find<QLineEdit>(&d, "note");
-    QVERIFY(note->placeholderText().contains(QString::number(note->maxLength())));
-    f.ui.file_answers.push_back(FileChoice{f.Path("phones"), 1});
-    Find<QPushButton>(&d, "export")->click();
-    std::string csv;
-    QVERIFY(ReadWholeTextFile(f.Path("phones.csv"), csv, nullptr));
-    QVERIFY2(csv.find("\nDee New,,,,,,,,") != std::string::npos, csv.c_str());
-  }
-
   void birthdayPickerAndEmail() {
     testing::GuiFixture f;
     Team team = Finches();
@@ -242,18 +250,44 @@ class PersonalInfoTest : public QObject {
     QCOMPARE(Find<QLabel>(&calendar, "chosen")->text(), QString("Sunday, March 14, 1999"));
     calendar.set_date({2004, 2, 30});  // not a date: today instead
     QCOMPARE(calendar.date().year, Today().year);
+
+    // A year typed into the calendar's year field and ended with Enter is
+    // the year chosen, and the dialog stays open for the day.
+    calendar.set_date({1999, 3, 14});
+    calendar.show();
+    QVERIFY(QTest::qWaitForWindowActive(&calendar));
+    QTest::mouseClick(calendar.findChild<QToolButton*>("qt_calendar_yearbutton"), Qt::LeftButton);
+    auto* year = calendar.findChild<QSpinBox*>("qt_calendar_yearedit");
+    QVERIFY(year->isVisible());
+    year->selectAll();
+    QTest::keyClicks(year, "2003");
+    QTest::keyClick(year, Qt::Key_Return);
+    QVERIFY(calendar.isVisible());
+    QCOMPARE(calendar.date().year, 2003);
+    QCOMPARE(calendar.date().month, 3);
+    QCOMPARE(calendar.date().day, 14);
+    QTest::keyClick(&calendar, Qt::Key_Return);  // now OK
+    QCOMPARE(calendar.result(), int(QDialog::Accepted));
+    QCOMPARE(calendar.date().year, 2003);
   }
 
   void exportAndPrint() {
     testing::GuiFixture f;
     Team team = Finches();
+    PLAYER rookie;  // no birthday until one is entered: blank in the list and the export
+    rookie.name.set("Dee New");
+    team.AddPlayer(rookie, NewPlayerInfo());
     PersonalInfoDialog d(team, f.session, f.ui, nullptr);
+    QCOMPARE(Find<QTableWidget>(&d, "players")->item(3, 2)->text(), QString());
+    auto* note = Find<QLineEdit>(&d, "note");
+    QVERIFY(note->placeholderText().contains(QString::number(note->maxLength())));
     f.ui.file_answers.push_back(FileChoice{f.Path("phones"), 1});
     Find<QPushButton>(&d, "export")->click();
     std::string csv;
     QVERIFY(ReadWholeTextFile(f.Path("phones.csv"), csv, nullptr));
     QVERIFY(csv.rfind("Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\nAnn Lee,", 0) == 0);
     QVERIFY(csv.find("\"left-handed, bats third\"") != std::string::npos);
+    QVERIFY2(csv.find("\nDee New,,,,,,,,") != std::string::npos, csv.c_str());
 
     print::RecordingPageTarget target(QSize(9600, 12400));
     d.print = [&](print::Printout& printout) { print::PrintPages(printout, target); };

@@ -1,6 +1,10 @@
 // The roster editor: choice lists and their encodings, Add, Update,
 // Delete, Clear All, Sort by, the designated hitter, and OK's checks.
 
+#include "records/roster_edit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
+#include <deque>
 
 #include "app/personal_info_dialog.h"
 #include "app/roster_edit_dialog.h"
@@ -192,10 +197,10 @@ class RosterEditTest : public QObject {
     QCOMPARE(items[3]->data().toInt(), kCmdSortByPosition);
     QCOMPARE(Find<QPushButton>(&d, "sort_by")->menu(), d.sort_menu());
 
-    items[2]->trigger();  // uniform number, highest first, "00" last
-    QCOMPARE(Names(team), QStringList({"Bob", "Cal", "abe", "Abe"}));
-    items[2]->trigger();
+    items[2]->trigger();  // uniform number ascending like the others, "00" first
     QCOMPARE(Names(team), QStringList({"Abe", "abe", "Cal", "Bob"}));
+    items[2]->trigger();
+    QCOMPARE(Names(team), QStringList({"Bob", "Cal", "abe", "Abe"}));
     d.RunSortCommand(kCmdSortByBattingOrder);  // not batting stays last
     QCOMPARE(Names(team), QStringList({"Cal", "Abe", "Bob", "abe"}));
     d.RunSortCommand(kCmdSortByBattingOrder);
@@ -216,6 +221,112 @@ class RosterEditTest : public QObject {
     // The lists follow the roster; personal information follows its player.
     QCOMPARE(Items(Find<QListWidget>(&d, "roster")).first(), names.first());
     QCOMPARE(team.info(team.IndexOfPlayer("abe")), PLAYER_INFO{});
+  }
+
+  void typedNumbersPickTheirOwnEntry() {
+    struct Case {
+      const char* list;
+      int from;  // the entry showing before typing
+      const char* keys;
+      const char* picked;
+    };
+    const Case cases[] = {
+        {"number", 13, "7", "7"},    // from "12": not "70", the next entry beginning with 7
+        {"number", 13, "70", "70"},  // 7 then 0
+        {"number", 8, "7", "7"},     // "7" again, not on to "70"
+        {"number", 50, "00", "00"},  // no number
+        {"number", -1, "123", "3"},  // no such entry: the last key alone
+        {"order", 3, "15", "15"},   {"order", 12, "2", "2"},
+    };
+    Team team = Tigers();
+    Session session;
+    ScriptedUi ui;
+    RosterEditDialog d(team, session, ui, nullptr);
+    for (const Case& c : cases) {
+      auto* box = Find<QComboBox>(&d, c.list);
+      box->setCurrentIndex(c.from);
+      QTest::qWait(QApplication::keyboardInputInterval() + 10);  // a new search
+      QTest::keyClicks(box, c.keys);
+      QCOMPARE(box->currentText(), QString(c.picked));
+    }
+  }
+
+  void clashingNamesAndSlotsAreAskedAbout() {
+    struct Case {
+      int row;  // -1: Add, else Update of that player
+      const char* name;
+      int order;
+      std::deque<bool> answers;
+      const char* asked;  // the captions of the questions, in order
+      bool stored;
+    };
+    const Case cases[] = {
+        {-1, "Cal", 0, {false}, "Duplicate Player Name", false},
+        {-1, "Cal", 0, {true}, "Duplicate Player Name", true},
+        {-1, "Dee", 2, {false}, "Duplicate Batting Orders Assigned", false},  // Abe bats 2nd
+        {0,
+         "Bob",
+         2,
+         {true, true},
+         "Duplicate Player Name/Duplicate Batting Orders Assigned",
+         true},
+        {0, "Cal", 2, {false}, "Duplicate Batting Orders Assigned", false},
+        {1, "Abe", 2, {}, "", true},  // nothing changes: nothing asked
+    };
+    for (const Case& c : cases) {
+      Team team = Tigers();
+      Session session;
+      ScriptedUi ui;
+      ui.yes_no_answers = c.answers;
+      RosterEditDialog d(team, session, ui, nullptr);
+      if (c.row >= 0) Find<QListWidget>(&d, "roster")->setCurrentRow(c.row);
+      Find<QLineEdit>(&d, "name")->setText(c.name);
+      Find<QComboBox>(&d, "order")->setCurrentIndex(c.order);
+      Find<QPushButton>(&d, c.row < 0 ? "add" : "update")->click();
+      QStringList asked;
+      for (const RecordedMessage& m : ui.messages) {
+        if (m.question) asked << QString::fromStdString(m.caption);
+      }
+      QCOMPARE(asked.join("/"), QString(c.asked));
+      const PLAYER& last = team.player(c.row < 0 ? team.count() - 1 : c.row);
+      QCOMPARE(last.name.str() == c.name && last.batting_order == c.order, c.stored);
+    }
+    const UserMessages asked = RosterClashQuestions(Tigers(), Player("Dee", 4, 0, 2), -1);
+    QVERIFY(asked.at(0).text.starts_with("Abe already bats 2nd.  The line-up would show"));
+  }
+
+  void keysAndMnemonics() {
+    Team team = Tigers();
+    Session session;
+    ScriptedUi ui;
+    RosterEditDialog d(team, session, ui, nullptr);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    // The Delete key in the roster deletes the selected player, as the button does.
+    auto* roster = Find<QListWidget>(&d, "roster");
+    roster->setFocus();
+    roster->setCurrentRow(1);
+    QTest::keyClick(roster, Qt::Key_Delete);
+    QCOMPARE(Names(team), QStringList({"Cal", "Bob"}));
+    // ... and in a text field it deletes a character only.
+    auto* name = Find<QLineEdit>(&d, "name");
+    name->setFocus();
+    name->setText("Zed");
+    name->setCursorPosition(0);
+    QTest::keyClick(name, Qt::Key_Delete);
+    QCOMPARE(name->text(), QString("ed"));
+    QCOMPARE(team.count(), 2);
+    // Every Alt+letter reaches one control.
+    QStringList letters;
+    for (QWidget* w : d.findChildren<QWidget*>()) {
+      const auto* button = qobject_cast<QAbstractButton*>(w);
+      const auto* label = qobject_cast<QLabel*>(w);
+      const QString text = button ? button->text() : label ? label->text() : QString();
+      const qsizetype amp = text.indexOf('&');
+      if (amp >= 0 && amp + 1 < text.size()) letters << text.mid(amp + 1, 1).toLower();
+    }
+    QCOMPARE(letters.removeDuplicates(), 0);
+    QVERIFY(letters.contains("d") && letters.contains("h"));
   }
 
   void okRefusesADuplicateSlot() {
