@@ -51,7 +51,6 @@ class MainWindowTest : public QObject {
     MainWindow& w = f.Window();
     QCOMPARE(w.windowTitle(), QString("Scorewick - PC to PDA Interface"));
     QVERIFY(qobject_cast<QMdiArea*>(w.centralWidget()) != nullptr);
-    QCOMPARE(f.session.remembered_folder, f.session.start_folder);
     QVERIFY(!f.session.settings.sound_on);
     w.move(60, 35);
     f.CloseWindow();
