@@ -15,7 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> bytes;
     scorewick::EncodeGameFile(game, bytes);
     scorewick::Game again;
-    if (scorewick::DecodeGameFile(bytes, again, messages, &error) != scorewick::GameReadResult::kOk)
+    if (scorewick::DecodeGameFile(bytes, again, messages, &error) !=
+            scorewick::GameReadResult::kOk ||
+        !(again == game))
       __builtin_trap();
   }
   return 0;
