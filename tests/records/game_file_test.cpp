@@ -73,7 +73,7 @@ TEST(GameFile, OtherVersionsAreRefusedWithTheVersionMessage) {
     const Status status = LoadGame(dir.Path("v.gam"), game);
     EXPECT_FALSE(status) << version;
     ASSERT_EQ(status.messages.size(), 1u);
-    EXPECT_EQ(status.messages[0].text, "Invalid Game File Version #");
+    EXPECT_EQ(status.messages[0].text.rfind("Invalid Game File Version #", 0), 0u);
     EXPECT_EQ(status.messages[0].caption, "ERROR");
     EXPECT_EQ(game.new_game, 1);
     EXPECT_EQ(game.LastInning(), 0);
