@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "exchange/palm_database.h"
+#include "exchange/palm_exchange.h"
 #include "exchange/palm_game_stream.h"
 #include "exchange/palm_team_stream.h"
 #include "exchange/sample_game.h"
+#include "records/file_io.h"
+#include "support/temp_dir.h"
 
 namespace scorewick {
 namespace {
@@ -69,6 +73,25 @@ TEST(HostileTeamStream, AGameStreamRetaggedAsATeamIsRefused) {
   UserMessages messages;
   EXPECT_EQ(DecodePalmTeamStream(stream, team, messages, &error), PalmReadResult::kDamaged);
   EXPECT_EQ(team.count(), 0);
+}
+
+TEST(HostileTeamStream, AVersionRefusalNamesTheDatabase) {
+  TempDir dir;
+  for (const bool game : {false, true}) {
+    Bytes stream;
+    std::string error;
+    ASSERT_TRUE(game ? WritePalmGameStream(palm_testing::SampleGame(1, 1), stream, &error)
+                     : EncodePalmTeamStream(palm_testing::HomeTeam(), stream, &error));
+    stream[5] = 0x03;  // version 515
+    const std::string path = dir.Path(game ? "g.pdb" : "t.pdb");
+    ASSERT_TRUE(WriteFileAtomically(path, EncodePalmStreamDatabase(stream, "x.pdb", 0), &error));
+    Team team;
+    Game back;
+    const Status status = game ? ImportPalmGame(back, path) : ImportPalmTeam(team, path);
+    ASSERT_EQ(status.messages.size(), 1u);
+    EXPECT_EQ(status.messages[0].text, std::string(game ? "Palm Game" : "Palm Team") +
+                                           " Version Number is Incorrect\n\n" + path);
+  }
 }
 
 }  // namespace
