@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // though it never equals itself.
     scorewick::Game again;
     std::vector<std::uint8_t> bytes_again;
-    if (scorewick::DecodeGameFile(bytes, again, messages, &error) !=
-        scorewick::GameReadResult::kOk)
+    if (scorewick::DecodeGameFile(bytes, again, messages, &error) != scorewick::GameReadResult::kOk)
       __builtin_trap();
     scorewick::EncodeGameFile(again, bytes_again);
     if (bytes_again != bytes) __builtin_trap();

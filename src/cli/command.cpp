@@ -33,7 +33,8 @@ void HintAtDashedFileName(int argc, char** argv, std::ostream& err) {
 
 bool Report(const Status& status, CommandContext& ctx) {
   ShowAll(ctx.ui, status.messages);
-  if (!status.ok && status.messages.empty()) ctx.err << "scorewick: " << TerminalText(status.reason) << "\n";
+  if (!status.ok && status.messages.empty())
+    ctx.err << "scorewick: " << TerminalText(status.reason) << "\n";
   return status.ok;
 }
 

@@ -100,7 +100,8 @@ int Import(std::string db, std::string out, const std::string& user, bool force,
       ShowAll(ctx.ui, {CouldNotOpenInputFileMessage()});
       ctx.err << "scorewick: " << TerminalText(error) << "\n";
     } else {
-      ctx.err << "scorewick: " << TerminalText(db) << " holds neither a Palm team nor a Palm game\n";
+      ctx.err << "scorewick: " << TerminalText(db)
+              << " holds neither a Palm team nor a Palm game\n";
     }
     return kExitRefused;
   }

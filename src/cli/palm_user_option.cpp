@@ -34,7 +34,8 @@ app::PalmUserPicker PalmUserByName(const std::string& user, std::ostream& err) {
       if (aide.UserName(i) == user) return i;
     }
     err << (user.empty() ? "scorewick: there are several Palm users; name one with --user:"
-                         : "scorewick: no Palm user is called \"" + TerminalText(user) + "\"; the users are:")
+                         : "scorewick: no Palm user is called \"" + TerminalText(user) +
+                               "\"; the users are:")
         << "\n";
     ListUsers(aide, err);
     return -1;

@@ -98,8 +98,8 @@ Stat Count(const Request& r, const StatRules& rules, bool opponents, CommandCont
   if (read) {
     *read = static_cast<int>(r.games.size() - result.refusals.size());
     for (const GameRefusal& refusal : result.refusals) {
-      ctx.err << "scorewick: " << TerminalText(refusal.file) << " left out: "
-              << TerminalText(refusal.reason) << "\n";
+      ctx.err << "scorewick: " << TerminalText(refusal.file)
+              << " left out: " << TerminalText(refusal.reason) << "\n";
     }
   }
   return stat;

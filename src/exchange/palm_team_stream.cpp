@@ -98,8 +98,8 @@ PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& mess
   for (const PLAYER& p : players) highest_order = std::max(highest_order, p.batting_order);
   if (team.lineup_size < 0 || team.lineup_size > std::max(count, highest_order)) {
     in.Fail("the line-up size at byte " + std::to_string(lineup_at) + " is " +
-            std::to_string(team.lineup_size) + ", which does not fit a roster of " +
-            std::to_string(count) + " players batting up to " + std::to_string(highest_order),
+                std::to_string(team.lineup_size) + ", which does not fit a roster of " +
+                std::to_string(count) + " players batting up to " + std::to_string(highest_order),
             lineup_at);
     return PalmReadResult::kDamaged;
   }

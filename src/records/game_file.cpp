@@ -211,7 +211,8 @@ GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std:
       return GameReadResult::kDamaged;
     }
     if (error) {
-      *error = "the version word is " + std::to_string(version) + ", not 512 or 768 as in a game file";
+      *error =
+          "the version word is " + std::to_string(version) + ", not 512 or 768 as in a game file";
     }
     return GameReadResult::kBadVersion;
   }

@@ -27,9 +27,8 @@ class HostileCliTest : public ::testing::Test {
     team.team_name.set("Hawks");
     ASSERT_TRUE(SaveTeam(dir.Path("-x.tem"), team));
     Game game;
-    ASSERT_TRUE(sim::CompileScorebook(std::string(sim::testing::kTeams) + sim::testing::kWalkOff,
-                                      game)
-                    .ok);
+    ASSERT_TRUE(
+        sim::CompileScorebook(std::string(sim::testing::kTeams) + sim::testing::kWalkOff, game).ok);
     game.home.team_name.set("Ha\x1b[2Jwks");
     ASSERT_TRUE(SaveGame(dir.Path("g.gam"), game));
     previous = std::filesystem::current_path();
@@ -47,11 +46,9 @@ TEST_F(HostileCliTest, AFileNameThatReadsAsAnOptionGetsAHint) {
     int code;
     bool hint;
   } cases[] = {
-      {{"inspect", "-x.tem"}, 2, true},
-      {{"convert", "-x.tem", "out.csv"}, 2, true},
+      {{"inspect", "-x.tem"}, 2, true},   {{"convert", "-x.tem", "out.csv"}, 2, true},
       {{"inspect", "-y.tem"}, 2, true},  // no such file, but named like one
-      {{"inspect", "--bogus"}, 2, false},
-      {{"inspect", "--", "-x.tem"}, 0, false},
+      {{"inspect", "--bogus"}, 2, false}, {{"inspect", "--", "-x.tem"}, 0, false},
   };
   for (const auto& c : cases) {
     const auto r = RunCli(c.args);

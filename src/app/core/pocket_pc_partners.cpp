@@ -70,8 +70,8 @@ std::vector<PocketPcPartner> ParsePartners(std::string_view text) {
       PocketPcPartner& partner = partners.back();
       if (HoldsControlCharacter(value)) {
         partner.sync_folder.reset();
-        partner.refusal = "the SyncFolder of [" + partner.key +
-                          "] holds a control character and is not used";
+        partner.refusal =
+            "the SyncFolder of [" + partner.key + "] holds a control character and is not used";
       } else {
         partner.sync_folder = value;
         partner.refusal.clear();

@@ -45,8 +45,8 @@ TEST_F(HostileHandheldTest, PalmUsersOfLongAndSplitNames) {
 
   Team team;
   ASSERT_TRUE(SaveTeam(P("Hawks.tem"), team));
-  const auto exported =
-      RunCli({"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", longest});
+  const auto exported = RunCli(
+      {"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", longest});
   EXPECT_EQ(exported.code, kExitDone) << exported.err;
   EXPECT_TRUE(fs::exists(P("sync/" + longest + "/Install/Hawks.pdb")));
 
@@ -67,8 +67,7 @@ TEST_F(HostileHandheldTest, PartnersFilesThatCannotBeUsed) {
       {std::string(2 << 20, '#'), kExitRefused, "",
        P("partners") + " is larger than 1 MB and was not read"},
       {"[a]\nDisplayName=Tab\nSyncFolder=/x\ty\n[b]\nDisplayName=Escape\nSyncFolder=/x\x1b]0;y\n",
-       kExitDone,
-       "Tab\t(no synchronised-files folder)\nEscape\t(no synchronised-files folder)\n",
+       kExitDone, "Tab\t(no synchronised-files folder)\nEscape\t(no synchronised-files folder)\n",
        "the SyncFolder of [b] holds a control character and is not used"},
       {"[z]\nDisplayName=Zero\nSyncFolder=/x\0y\n"s, kExitDone,
        "Zero\t(no synchronised-files folder)\n",
