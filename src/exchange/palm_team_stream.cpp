@@ -95,7 +95,7 @@ PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& mess
   // holds; a size beyond both that and the roster (or below zero) is not a
   // team's, but bytes of something else under a team's tag.
   int highest_order = 0;
-  for (const PLAYER& p : players) highest_order = std::max(highest_order, p.batting_order);
+  for (const PLAYER& p : players) highest_order = std::max(highest_order, int{p.batting_order});
   if (team.lineup_size < 0 || team.lineup_size > std::max(count, highest_order)) {
     in.Fail("the line-up size at byte " + std::to_string(lineup_at) + " is " +
                 std::to_string(team.lineup_size) + ", which does not fit a roster of " +

@@ -53,7 +53,7 @@ void RosterSorter::Sort(Roster& roster, RosterSortKey key, const NameCompare& co
 
 int HighestBattingOrder(const Roster& roster) {
   int highest = 0;
-  for (const PLAYER& p : roster.players()) highest = std::max(highest, p.batting_order);
+  for (const PLAYER& p : roster.players()) highest = std::max(highest, int{p.batting_order});
   return highest;
 }
 
