@@ -60,7 +60,7 @@ int HighestBattingOrder(const Roster& roster) {
 int DuplicatedBattingSlot(const Roster& roster) {
   std::vector<int> orders;
   for (const PLAYER& p : roster.players()) {
-    if (p.batting_order > 0) orders.push_back(p.batting_order);
+    if (p.batting_order > 0) orders.push_back(int{p.batting_order});
   }
   std::sort(orders.begin(), orders.end());
   auto twice = std::adjacent_find(orders.begin(), orders.end());
