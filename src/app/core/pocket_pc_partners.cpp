@@ -57,7 +57,7 @@ std::vector<PocketPcPartner> ParsePartners(std::string_view text) {
     start = end + 1;
     if (line.empty() || line[0] == '#' || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
-      partners.push_back({std::string(Trim(line.substr(1, line.size() - 2))), {}, {}});
+      partners.push_back({std::string(Trim(line.substr(1, line.size() - 2))), {}, {}, {}});
       continue;
     }
     const std::size_t equals = line.find('=');
