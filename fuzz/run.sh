@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for the given number of
 # seconds (default 60), with its corpus in build-fuzz/corpus/<target>.
-# Crashing inputs of the latest run land in build-fuzz/findings/<target>/; copy each into a
+# Crashing inputs of the latest run, and inputs that take longer than 10
+# seconds (a hang), land in build-fuzz/findings/<target>/; copy each into a
 # plain test before fixing it.
 #   fuzz/run.sh [SECONDS] [TARGET...]
 set -euo pipefail
@@ -22,8 +23,8 @@ for t in "${targets[@]}"; do
   seeds=()
   [ -d "$top/fuzz/seeds/$t" ] && seeds=("$top/fuzz/seeds/$t")
   echo "== $t: $seconds s"
-  "$build/fuzz/$t" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=1048576 \
+  "$build/fuzz/$t" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=1048576 -timeout=10 \
     -artifact_prefix="$build/findings/$t/" -print_final_stats=1 \
-    "$build/corpus/$t" "${seeds[@]}" 2>&1 | grep -E '^(stat::number_of_executed_units|stat::new_units_added|==.*ERROR|SUMMARY)' || true
+    "$build/corpus/$t" "${seeds[@]}" 2>&1 | grep -E '^(stat::number_of_executed_units|stat::new_units_added|==.*ERROR|SUMMARY|ALARM)' || true
   echo "   findings: $(ls "$build/findings/$t" | wc -l)"
 done

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the team file reader, with and without the
-// personal-information block, and re-encodes what it accepts.
+// personal-information block.  A team it accepts must encode and decode
+// again to the same team.
 #include <cstdint>
 #include <vector>
 
@@ -11,8 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   scorewick::UserMessages messages;
   std::string error;
   if (scorewick::DecodeTeamFile(bytes, team, messages, &error) == scorewick::TeamReadResult::kOk) {
-    std::vector<std::uint8_t> again = scorewick::EncodeTeamFile(team);
-    if (again.size() < 714) __builtin_trap();
+    const std::vector<std::uint8_t> bytes_again = scorewick::EncodeTeamFile(team);
+    scorewick::Team again;
+    if (scorewick::DecodeTeamFile(bytes_again, again, messages, &error) !=
+            scorewick::TeamReadResult::kOk ||
+        !(again == team))
+      __builtin_trap();
   }
   return 0;
 }

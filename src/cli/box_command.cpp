@@ -68,9 +68,10 @@ int Box(const Request& r, CommandContext& ctx) {
     if (r.format == "text") {
       for (const std::string& line : box.lines()) ctx.out << TerminalText(line) << "\n";
     } else if (r.format == "html") {
-      ctx.out << reports::BoxScoreHtml(box, title, app::HtmlStyleOf(settings), Now());
+      ctx.out << ForStandardOutput(
+          ctx, reports::BoxScoreHtml(box, title, app::HtmlStyleOf(settings), Now()));
     } else {
-      ctx.out << reports::BoxScoreCsv(box) << "\n";
+      ctx.out << ForStandardOutput(ctx, reports::BoxScoreCsv(box)) << "\n";
     }
   } else {
     const reports::BoxScoreForm form = r.format == "text"   ? reports::BoxScoreForm::kText
@@ -81,7 +82,7 @@ int Box(const Request& r, CommandContext& ctx) {
                                            Now(), &error);
   }
   if (!written) {
-    ctx.err << "scorewick: cannot write " << r.out << ": " << error << "\n";
+    ctx.err << "scorewick: " << TerminalText(error) << "\n";
     return kExitRefused;
   }
   return kExitDone;

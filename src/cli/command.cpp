@@ -1,13 +1,45 @@
 #include "cli/command.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
 #include <ostream>
+#include <string_view>
+
+#include "platform/terminal_text.h"
 
 namespace scorewick::cli {
+namespace {
+
+// A file whose name begins with '-' reads as an option, and the parser
+// then speaks of an unknown option or a missing file.  After such a
+// refusal, says how to name the file, when an argument looks like one.
+void HintAtDashedFileName(int argc, char** argv, std::ostream& err) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--") return;  // what follows is named as files already
+    if (arg.size() < 2 || arg[0] != '-' || arg.find('=') != std::string_view::npos) continue;
+    std::error_code ec;
+    if (arg.find('.') != std::string_view::npos || std::filesystem::exists(arg, ec)) {
+      err << "scorewick: to name a file that begins with '-', put -- before it (-- "
+          << TerminalText(arg) << ")\n";
+      return;
+    }
+  }
+}
+
+}  // namespace
 
 bool Report(const Status& status, CommandContext& ctx) {
   ShowAll(ctx.ui, status.messages);
-  if (!status.ok && status.messages.empty()) ctx.err << "scorewick: " << status.reason << "\n";
+  if (!status.ok && status.messages.empty())
+    ctx.err << "scorewick: " << TerminalText(status.reason) << "\n";
   return status.ok;
+}
+
+std::string ForStandardOutput(const CommandContext& ctx, const std::string& content) {
+  return ctx.out_is_terminal ? TerminalText(content, true) : content;
 }
 
 int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) {
@@ -17,13 +49,16 @@ int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
   app.set_version_flag("--version", "scorewick 0.1");
   ConsoleUi ui(err);
   CommandContext ctx{ui, out, err};
+  ctx.out_is_terminal = &out == &std::cout && ::isatty(STDOUT_FILENO) == 1;
   for (CommandSetup setup : Commands()) setup(app, ctx);
   app.require_subcommand(0, 1);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     // --help and --version end here too, with status 0.
-    return app.exit(e, out, err) == 0 ? kExitDone : kExitUsage;
+    if (app.exit(e, out, err) == 0) return kExitDone;
+    HintAtDashedFileName(argc, argv, err);
+    return kExitUsage;
   }
   if (app.get_subcommands().empty()) {
     if (DesktopEntry desktop = DesktopEntryPoint()) return desktop(argc, argv);

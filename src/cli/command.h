@@ -27,6 +27,7 @@ struct CommandContext {
   std::ostream& out;
   std::ostream& err;
   int exit_code = kExitDone;
+  bool out_is_terminal = false;  // out is standard output, shown on a terminal
 };
 
 // Adds one or more subcommands to app; their callbacks set ctx.exit_code.
@@ -44,6 +45,12 @@ DesktopEntry DesktopEntryPoint();
 // text", or, for a failure without one, "scorewick: <reason>".  Returns
 // status.ok.
 bool Report(const Status& status, CommandContext& ctx);
+
+// A file's content (CSV, HTML) written to standard output: as it is when
+// the output goes to a file or a pipe, with control characters escaped (line
+// feeds kept) when a terminal shows it.  Text meant for reading is always
+// escaped with TerminalText instead.
+std::string ForStandardOutput(const CommandContext& ctx, const std::string& content);
 
 // Runs the command line; used by main and by tests.
 int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err);

@@ -57,7 +57,7 @@ std::string BackupFolder(const std::string& user, CommandContext& ctx) {
   if (!NamedPalmUserExists(user, ctx.err)) return {};
   const auto folder = aide->UserFolder(user);
   if (!folder) {
-    ctx.err << "scorewick: the Palm user " << user << " has no desktop folder\n";
+    ctx.err << "scorewick: the Palm user " << TerminalText(user) << " has no desktop folder\n";
     return {};
   }
   return *folder + "/Backup";
@@ -66,8 +66,8 @@ std::string BackupFolder(const std::string& user, CommandContext& ctx) {
 int Export(const std::string& in, std::string out, bool force, CommandContext& ctx) {
   const std::string ext = ExtensionOf(in);
   if (ext != "gam" && ext != "tem" && ext != "csv") {
-    ctx.err << "scorewick: palm export takes a game (.gam) or team (.tem, .csv) file, not " << in
-            << "\n";
+    ctx.err << "scorewick: palm export takes a game (.gam) or team (.tem, .csv) file, not "
+            << TerminalText(in) << "\n";
     return kExitUsage;
   }
   if (out.empty()) out = PalmExportName(in);
@@ -94,11 +94,14 @@ int Import(std::string db, std::string out, const std::string& user, bool force,
   }
   const PalmKind kind = PalmStreamKind(db);
   if (kind == PalmKind::kNeither) {
-    if (!FileExists(db)) {
+    std::vector<std::uint8_t> first;
+    std::string error;
+    if (!ReadFilePrefix(db, 1, first, &error)) {
       ShowAll(ctx.ui, {CouldNotOpenInputFileMessage()});
-      ctx.err << "scorewick: " << db << "\n";
+      ctx.err << "scorewick: " << TerminalText(error) << "\n";
     } else {
-      ctx.err << "scorewick: " << db << " holds neither a Palm team nor a Palm game\n";
+      ctx.err << "scorewick: " << TerminalText(db)
+              << " holds neither a Palm team nor a Palm game\n";
     }
     return kExitRefused;
   }

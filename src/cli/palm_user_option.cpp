@@ -3,13 +3,14 @@
 #include <ostream>
 
 #include "app/core/install_aide.h"
+#include "platform/terminal_text.h"
 
 namespace scorewick::cli {
 
 namespace {
 
 void ListUsers(const app::InstallAide& aide, std::ostream& err) {
-  for (int i = 0; i < aide.UserCount(); ++i) err << "  " << aide.UserName(i) << "\n";
+  for (int i = 0; i < aide.UserCount(); ++i) err << "  " << TerminalText(aide.UserName(i)) << "\n";
 }
 
 }  // namespace
@@ -21,7 +22,7 @@ bool NamedPalmUserExists(const std::string& user, std::ostream& err) {
   for (int i = 0; i < aide->UserCount(); ++i) {
     if (aide->UserName(i) == user) return true;
   }
-  err << "scorewick: no Palm user is called \"" << user << "\"; the users are:\n";
+  err << "scorewick: no Palm user is called \"" << TerminalText(user) << "\"; the users are:\n";
   ListUsers(*aide, err);
   return false;
 }
@@ -33,7 +34,8 @@ app::PalmUserPicker PalmUserByName(const std::string& user, std::ostream& err) {
       if (aide.UserName(i) == user) return i;
     }
     err << (user.empty() ? "scorewick: there are several Palm users; name one with --user:"
-                         : "scorewick: no Palm user is called \"" + user + "\"; the users are:")
+                         : "scorewick: no Palm user is called \"" + TerminalText(user) +
+                               "\"; the users are:")
         << "\n";
     ListUsers(aide, err);
     return -1;

@@ -30,9 +30,11 @@ namespace fs = std::filesystem;
 // The folder of the device named (by display name or section name), or of
 // the only device.
 std::optional<std::string> DeviceFolder(const std::string& device, CommandContext& ctx) {
-  const auto partners = app::ReadPartners(app::PartnersFilePath());
+  std::string error;
+  const auto partners = app::ReadPartners(app::PartnersFilePath(), &error);
   if (!partners || partners->empty()) {
     app::ShowNoSyncFolderMessage(ctx.ui);
+    if (!partners) ctx.err << "scorewick: " << TerminalText(error) << "\n";
     return std::nullopt;
   }
   const app::PocketPcPartner* chosen = nullptr;
@@ -44,9 +46,10 @@ std::optional<std::string> DeviceFolder(const std::string& device, CommandContex
     ctx.err << (device.empty() ? "scorewick: several devices are paired; name one with --device:"
                                : "scorewick: no paired device is called \"" + device + "\":")
             << "\n";
-    for (const auto& p : *partners) ctx.err << "  " << p.display_name << "\n";
+    for (const auto& p : *partners) ctx.err << "  " << TerminalText(p.display_name) << "\n";
     return std::nullopt;
   }
+  if (!chosen->refusal.empty()) ctx.err << "scorewick: " << TerminalText(chosen->refusal) << "\n";
   if (!chosen->sync_folder) {
     app::ShowNoSyncFolderMessage(ctx.ui);
     return std::nullopt;
@@ -56,15 +59,17 @@ std::optional<std::string> DeviceFolder(const std::string& device, CommandContex
 
 int ListDevices(CommandContext& ctx) {
   const std::string path = app::PartnersFilePath();
-  const auto partners = app::ReadPartners(path);
+  std::string error;
+  const auto partners = app::ReadPartners(path, &error);
   if (!partners) {
     app::ShowNoSyncFolderMessage(ctx.ui);
-    ctx.err << "scorewick: no partners file at " << path << "\n";
+    ctx.err << "scorewick: " << TerminalText(error) << "\n";
     return kExitRefused;
   }
   for (const auto& p : *partners) {
     ctx.out << TerminalText(p.display_name) << "\t"
             << TerminalText(p.sync_folder.value_or("(no synchronised-files folder)")) << "\n";
+    if (!p.refusal.empty()) ctx.err << "scorewick: " << TerminalText(p.refusal) << "\n";
   }
   return kExitDone;
 }

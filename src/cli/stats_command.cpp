@@ -22,6 +22,7 @@
 #include "cli/command.h"
 #include "cli/output_check.h"
 #include "cli/stats_pdf_hook.h"
+#include "platform/terminal_text.h"
 #include "records/file_io.h"
 #include "records/local_date.h"
 #include "reports/stats_csv.h"
@@ -97,7 +98,8 @@ Stat Count(const Request& r, const StatRules& rules, bool opponents, CommandCont
   if (read) {
     *read = static_cast<int>(r.games.size() - result.refusals.size());
     for (const GameRefusal& refusal : result.refusals) {
-      ctx.err << "scorewick: " << refusal.file << " left out: " << refusal.reason << "\n";
+      ctx.err << "scorewick: " << TerminalText(refusal.file)
+              << " left out: " << TerminalText(refusal.reason) << "\n";
     }
   }
   return stat;
@@ -185,7 +187,7 @@ int Run(Request r, CommandContext& ctx) {
       std::string error;
       if (!StatsPdf()(sections, reports::StatsPrintTitle(shown.team_name, r.view), r.games, width,
                       r.landscape, r.out, &error)) {
-        ctx.err << "scorewick: cannot write " << r.out << ": " << error << "\n";
+        ctx.err << "scorewick: " << TerminalText(error) << "\n";
         return kExitRefused;
       }
       return kExitDone;
@@ -196,7 +198,8 @@ int Run(Request r, CommandContext& ctx) {
     }
   }
   if (r.out.empty()) {
-    ctx.out << text;
+    ctx.out << (r.format == "csv" || r.format == "html" ? ForStandardOutput(ctx, text)
+                                                        : TerminalText(text, true));
     return kExitDone;
   }
   return Report(reports::WriteExportText(r.out, text, appending), ctx) ? kExitDone : kExitRefused;

@@ -36,6 +36,10 @@ Status StreamStatus(PalmReadResult result, UserMessages messages, const std::str
     status.reason =
         database_path + ": " +
         (status.messages.empty() ? std::string(what) + " refused" : status.messages.back().text);
+    // A database of another version: which one, after the reader's words.
+    if (result == PalmReadResult::kBadVersion && !status.messages.empty()) {
+      status.messages.back().text += "\n\n" + database_path;
+    }
   }
   return status;
 }

@@ -24,7 +24,8 @@ Status ExportPalmTeam(Team& team, const std::string& database_path);
 // Stores the database path as the team's file path and fills the team from
 // the database.  Refuses with "Could not Open Input File" a database that
 // cannot be read, with "Not a Palm Team" or "Palm Team Version Number is
-// Incorrect" (caption "Load Error") the wrong stream, and with where it
+// Incorrect" (caption "Load Error", the database named after the latter)
+// the wrong stream, and with where it
 // breaks a damaged database or stream.  On failure the caller discards the
 // team.
 Status ImportPalmTeam(Team& team, const std::string& database_path);

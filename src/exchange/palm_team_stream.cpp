@@ -1,5 +1,7 @@
 #include "exchange/palm_team_stream.h"
 
+#include <algorithm>
+
 #include "exchange/palm_fields.h"
 #include "exchange/palm_player.h"
 #include "records/cp1252.h"
@@ -62,6 +64,7 @@ PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& mess
   GetText(in, team.team_name);
   GetText(in, team.coach);
   GetText(in, team.manager);
+  const std::size_t lineup_at = in.position();
   team.lineup_size = GetSigned(in);
   team.extra_value = GetSigned(in);
   team.uses_designated_hitter = GetChar(in);
@@ -88,6 +91,18 @@ PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& mess
   players.reserve(static_cast<std::size_t>(count));
   for (std::int32_t i = 0; i < count; ++i) players.push_back(ReadPalmPlayer(in));
   if (!in.ok()) return PalmReadResult::kDamaged;
+  // The line-up has one slot per batting order up to the highest a player
+  // holds; a size beyond both that and the roster (or below zero) is not a
+  // team's, but bytes of something else under a team's tag.
+  int highest_order = 0;
+  for (const PLAYER& p : players) highest_order = std::max(highest_order, int{p.batting_order});
+  if (team.lineup_size < 0 || team.lineup_size > std::max(count, highest_order)) {
+    in.Fail("the line-up size at byte " + std::to_string(lineup_at) + " is " +
+                std::to_string(team.lineup_size) + ", which does not fit a roster of " +
+                std::to_string(count) + " players batting up to " + std::to_string(highest_order),
+            lineup_at);
+    return PalmReadResult::kDamaged;
+  }
   team.SetRoster(std::move(players), std::vector<PLAYER_INFO>(static_cast<std::size_t>(count)));
   return PalmReadResult::kOk;
 }

@@ -50,7 +50,9 @@ bool WritePalmTeamStream(const Team& team, ByteWriter& out, std::string* error);
 // settings, designated hitters and the roster (keys 0, personal
 // information zero-filled).  Fields the stream does not carry keep their
 // values.  A wrong tag appends "Not a Palm Team", a wrong version "Palm
-// Team Version Number is Incorrect" (caption "Load Error") to messages.
+// Team Version Number is Incorrect" (caption "Load Error") to messages.  A
+// line-up size below zero or above both the roster count and the highest
+// batting order of its players is damage.
 // On any failure the roster is left as it was; fields read before the
 // failure have their new values.
 PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& messages);

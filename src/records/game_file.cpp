@@ -210,6 +210,10 @@ GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std:
       if (error) *error = "the file is too short to hold a version word";
       return GameReadResult::kDamaged;
     }
+    if (error) {
+      *error =
+          "the version word is " + std::to_string(version) + ", not 512 or 768 as in a game file";
+    }
     return GameReadResult::kBadVersion;
   }
   const bool old_format = version == kVersion2;
@@ -300,8 +304,10 @@ Status LoadGame(const std::string& path, Game& game, std::vector<std::uint8_t>* 
   status.ok = false;
   status.file = path;
   if (result == GameReadResult::kBadVersion) {
-    status.messages.push_back(InvalidGameVersionMessage());
-    status.reason = path + ": " + InvalidGameVersionMessage().text;
+    UserMessage refused = InvalidGameVersionMessage();
+    refused.text += "\n\n" + path + ": " + error;
+    status.messages.push_back(refused);
+    status.reason = path + ": " + error;
   } else if (LooksLikeTeamFile(bytes)) {
     // Team files begin with the same version word as games; what the
     // game reader made of its teams is beside the point.

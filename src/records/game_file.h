@@ -39,7 +39,8 @@ enum class GameReadResult {
 // should see (a team inside with a bad version word) are appended to
 // messages.  game's arrays are reused, so decoding many files into one Game
 // allocates only when a file needs more room than an earlier one.  On any
-// result other than kOk the game is released (empty, new).
+// result other than kOk the game is released (empty, new) and *error says
+// why (for kBadVersion, the version word found).
 GameReadResult DecodeGameFile(std::span<const std::uint8_t> bytes, Game& game,
                               UserMessages& messages, std::string* error);
 
@@ -52,7 +53,8 @@ void EncodeGameFile(const Game& game, std::vector<std::uint8_t>& out);
 // Loads the game file at path into game (which should be new).  Stores the
 // path; on success new_game becomes 0.  On failure the game is left empty
 // and new, and the Status carries the message: "Invalid Game File Version
-// #" (caption "ERROR") for a file of another version; for a damaged file,
+// #" (caption "ERROR") for a file of another version, followed by the file
+// and the version word it holds; for a damaged file,
 // the file and where it breaks, with that byte.  A file that cannot be
 // opened fails with a reason but no message.  A team inside with a bad
 // version word adds "Invalid Team File", also to a load that succeeds.

@@ -54,14 +54,14 @@ void RosterSorter::Sort(Roster& roster, RosterSortKey key, const NameCompare& co
 
 int HighestBattingOrder(const Roster& roster) {
   int highest = 0;
-  for (const PLAYER& p : roster.players()) highest = std::max(highest, p.batting_order);
+  for (const PLAYER& p : roster.players()) highest = std::max(highest, int{p.batting_order});
   return highest;
 }
 
 int DuplicatedBattingSlot(const Roster& roster) {
   std::vector<int> orders;
   for (const PLAYER& p : roster.players()) {
-    if (p.batting_order > 0) orders.push_back(p.batting_order);
+    if (p.batting_order > 0) orders.push_back(int{p.batting_order});
   }
   std::sort(orders.begin(), orders.end());
   auto twice = std::adjacent_find(orders.begin(), orders.end());

@@ -127,6 +127,14 @@ TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team
   decoded.no_personal_info = team.no_personal_info;
   ByteReader in(bytes);
   TeamReadResult result = ReadTeam(in, decoded, messages, bytes.size());
+  if (result == TeamReadResult::kBadVersion) {
+    ByteReader word(bytes);
+    if (error) {
+      *error = "the version word is " + std::to_string(word.I32()) +
+               ", not 512 to 768 as in a team file";
+    }
+    return result;
+  }
   if (result == TeamReadResult::kDamaged) {
     if (error) *error = in.error();
     if (error_byte) *error_byte = in.failed_at();
@@ -164,9 +172,12 @@ Status LoadTeam(const std::string& path, Team& team) {
     status.reason = path + ": " + error;
     status.byte = static_cast<std::int64_t>(at);
   } else {
-    status.reason = path + ": the version word is not that of a team file";
-    // The box names the file, as it does for a damaged one.
-    if (!status.messages.empty()) status.messages.back().text += "\n\n" + status.reason;
+    // The reader said "Invalid Team File"; the person also learns which
+    // file and why.
+    for (UserMessage& message : status.messages) {
+      if (message == InvalidTeamFileMessage()) message.text += "\n\n" + path + ": " + error;
+    }
+    status.reason = path + ": " + error;
   }
   return status;
 }

@@ -54,7 +54,8 @@ void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info);
 // case, imports the comma-separated form) and stores the path in the team;
 // the file read is always the one named by path, however long.  A bad
 // version word, a damaged file or a file of another shape is refused with
-// "Invalid Team File" (caption "Unable to read Team file"), the damaged one
+// "Invalid Team File" (caption "Unable to read Team file"), followed by the
+// file and the version word for a bad version word, the damaged one
 // naming the file and the byte where it breaks, the misshapen one naming the
 // file and what it looks like ("this is a game file"); a file that cannot be
 // opened fails with a reason
@@ -63,7 +64,8 @@ void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info);
 Status LoadTeam(const std::string& path, Team& team);
 // Decodes a whole team file held in memory.  A team file is exactly its
 // header, its players and optionally their personal information: any other
-// length is kWrongShape, and the team is then left as it was.  On kDamaged,
+// length is kWrongShape, and the team is then left as it was.  On
+// kBadVersion, *error names the version word found.  On kDamaged,
 // *error says where it breaks and *error_byte (when given) is that byte; on
 // kWrongShape *error says what the file looks like instead.
 TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team,

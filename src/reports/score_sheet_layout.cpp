@@ -34,8 +34,8 @@ int CountRows(const Game& game, bool home, int last) {
   int rows = 0;
   for (int i = 0; i <= last; ++i) {
     const HALF_INNING& half = BattingHalf(game, i, home);
-    for (const PLAYER& p : half.offense) rows = std::max(rows, p.batting_order);
-    for (const AT_BAT& ab : half.at_bats) rows = std::max(rows, ab.batter.batting_order);
+    for (const PLAYER& p : half.offense) rows = std::max(rows, int{p.batting_order});
+    for (const AT_BAT& ab : half.at_bats) rows = std::max(rows, int{ab.batter.batting_order});
   }
   if (rows > 0) return rows;
   const Team& team = home ? game.home : game.visitor;

@@ -72,9 +72,9 @@ TEST(GameFile, OtherVersionsAreRefusedWithTheVersionMessage) {
     const Status status = LoadGame(dir.Path("v.gam"), game);
     EXPECT_FALSE(status) << version;
     ASSERT_EQ(status.messages.size(), 1u);
-    EXPECT_EQ(std::tuple(status.messages[0].text, status.messages[0].caption, game.new_game,
-                         game.LastInning()),
-              std::tuple("Invalid Game File Version #", "ERROR", 1, 0));
+    EXPECT_EQ(std::tuple(status.messages[0].text.starts_with("Invalid Game File Version #"),
+                         status.messages[0].caption, game.new_game, game.LastInning()),
+              std::tuple(true, "ERROR", 1, 0));
   }
 }
 

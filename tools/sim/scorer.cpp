@@ -417,7 +417,7 @@ void Scorer::ApplyChain(AT_BAT& ab, const std::vector<Fielded>& chain) {
   for (int i = 0; i < n; ++i) {
     FIELDER_CREDIT& c = ab.out_credits[static_cast<std::size_t>(i)];
     c.position = chain[static_cast<std::size_t>(i)].position;
-    c.name = fielding().field[static_cast<std::size_t>(std::clamp(c.position, 1, 9))].name;
+    c.name = fielding().field[static_cast<std::size_t>(std::clamp(int{c.position}, 1, 9))].name;
     c.credit = chain[static_cast<std::size_t>(i)].credit;
   }
 }
@@ -508,7 +508,7 @@ Scorer::Runner Scorer::RecordBatter(const Play& play, int batter_index) {
   for (int i = 0; i < ab.reach_credit_count; ++i) {
     FIELDER_CREDIT& c = ab.reach_credits[static_cast<std::size_t>(i)];
     c.position = b.reach_fielders[static_cast<std::size_t>(i)];
-    c.name = fielding().field[static_cast<std::size_t>(std::clamp(c.position, 1, 9))].name;
+    c.name = fielding().field[static_cast<std::size_t>(std::clamp(int{c.position}, 1, 9))].name;
   }
   ApplyErrors(ab, b.errors);
   if (b.reached) {

@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "app/core/session.h"
@@ -53,11 +54,13 @@ InstallAide::~InstallAide() {
 int InstallAide::UserCount() const { return user_count_(); }
 
 std::string InstallAide::UserName(int index) const {
+  // A user is a folder, and a folder name may be 255 bytes long: the
+  // buffer holds that and its terminator.
   char name[256] = {};
-  std::int16_t length = 255;
+  std::int16_t length = sizeof name;
   user_name_(index, name, &length);
-  name[255] = '\0';
-  return name;
+  name[sizeof name - 1] = '\0';
+  return std::string(name, std::strlen(name));
 }
 
 bool InstallAide::InstallFile(const std::string& user, const std::string& path) const {

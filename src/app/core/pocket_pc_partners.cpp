@@ -26,6 +26,13 @@ bool SameKey(std::string_view a, std::string_view b) {
          });
 }
 
+bool HoldsControlCharacter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F;
+  });
+}
+
 }  // namespace
 
 std::string PartnersFilePath() {
@@ -50,7 +57,7 @@ std::vector<PocketPcPartner> ParsePartners(std::string_view text) {
     start = end + 1;
     if (line.empty() || line[0] == '#' || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
-      partners.push_back({std::string(Trim(line.substr(1, line.size() - 2))), {}, {}});
+      partners.push_back({std::string(Trim(line.substr(1, line.size() - 2))), {}, {}, {}});
       continue;
     }
     const std::size_t equals = line.find('=');
@@ -60,18 +67,39 @@ std::vector<PocketPcPartner> ParsePartners(std::string_view text) {
     if (SameKey(key, "DisplayName")) {
       partners.back().display_name = value;
     } else if (SameKey(key, "SyncFolder") && !value.empty()) {
-      partners.back().sync_folder = value;
+      PocketPcPartner& partner = partners.back();
+      if (HoldsControlCharacter(value)) {
+        partner.sync_folder.reset();
+        partner.refusal =
+            "the SyncFolder of [" + partner.key + "] holds a control character and is not used";
+      } else {
+        partner.sync_folder = value;
+        partner.refusal.clear();
+      }
     }
   }
   return partners;
 }
 
-std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path) {
-  std::string text;
-  std::string error;
+std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path,
+                                                         std::string* error) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  if (!ReadWholeTextFile(path, text, &error, kMaxPartnersBytes)) return std::nullopt;
+  const auto status = std::filesystem::status(path, ec);
+  if (!std::filesystem::exists(status)) {
+    if (error) *error = "no partners file at " + path;
+    return std::nullopt;
+  }
+  if (std::filesystem::is_regular_file(status) &&
+      std::filesystem::file_size(path, ec) > kMaxPartnersBytes && !ec) {
+    if (error) *error = path + " is larger than 1 MB and was not read";
+    return std::nullopt;
+  }
+  std::string text;
+  std::string reason;
+  if (!ReadWholeTextFile(path, text, &reason, kMaxPartnersBytes)) {
+    if (error) *error = reason;
+    return std::nullopt;
+  }
   return ParsePartners(text);
 }
 
@@ -93,6 +121,10 @@ std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting,
       if (ui.AskYesNo(question, "Select Device", MessageIcon::kQuestion)) chosen = &device;
     }
     if (declined) *declined = chosen == nullptr;
+  }
+  if (chosen != nullptr && !chosen->refusal.empty()) {
+    ui.ShowMessage(chosen->refusal, "Cannot find path to Synchronize Files",
+                   MessageIcon::kExclamation);
   }
   if (chosen == nullptr || !chosen->sync_folder) return std::nullopt;
   return chosen->sync_folder;

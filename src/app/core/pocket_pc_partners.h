@@ -27,24 +27,33 @@ struct PocketPcPartner {
   std::string key;  // the section name
   std::string display_name;
   std::optional<std::string> sync_folder;  // missing when the section has none
+  // Why the section's folder is not used, naming the section (a folder
+  // holding a zero byte or another control character names no folder the
+  // person meant); empty when it is used.
+  std::string refusal;
 };
 
 std::string PartnersFilePath();
 
 // Parses a partners file's text.  Lines that are neither a section, a
 // "key = value" pair nor a comment are ignored; keys are matched without
-// regard to case.
+// regard to case.  A folder holding a control character is not taken: the
+// section gets no folder and a refusal instead.
 std::vector<PocketPcPartner> ParsePartners(std::string_view text);
 
-// Reads the partners file; nothing when it is missing or cannot be read.
-std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path);
+// Reads the partners file; nothing when it is missing or cannot be read,
+// with *error (when given) saying which: "no partners file at PATH", "PATH
+// is larger than 1 MB and was not read", or the system's reason.
+std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path,
+                                                         std::string* error = nullptr);
 
 // Chooses a paired device and returns its synchronised-files folder: the
 // only device without a question, else each in turn is offered ("Export
 // file to this device : NAME ?" or "Import file from ...") until one is
 // accepted.  Nothing when the file is missing, lists no device, every
 // device was declined (then *declined is set, when given) or the chosen
-// one has no folder.
+// one has no folder (a refused folder is shown first, so that the person
+// learns which entry to mend).
 std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting,
                                                const std::string& partners_path,
                                                bool* declined = nullptr);

@@ -23,6 +23,7 @@
 #include "cli/command.h"
 #include "cli/print/gui_application.h"
 #include "cli/subcommand_group.h"
+#include "platform/terminal_text.h"
 #include "records/cp1252.h"
 #include "records/file_io.h"
 #include "reports/print/page_target.h"
@@ -49,8 +50,8 @@ app::Settings CurrentSettings() {
 // Reads the games; false (with the messages printed) when none could be.
 bool ReadGames(const AccumulateReport& report, std::size_t listed, CommandContext& ctx) {
   for (const GameRefusal& refusal : report.refusals) {
-    ctx.err << "scorewick: " << refusal.file << " left out: " << Cp1252ToUtf8(refusal.reason)
-            << "\n";
+    ctx.err << "scorewick: " << TerminalText(refusal.file)
+            << " left out: " << TerminalText(Cp1252ToUtf8(refusal.reason)) << "\n";
   }
   if (report.games_read == 0 && listed > 0) {
     ctx.err << "scorewick: no game could be read\n";
@@ -66,7 +67,7 @@ bool ChooseName(const std::string& given, const std::vector<std::string>& names,
   if (given.empty()) return true;
   const std::string name = Utf8ToCp1252(given);
   if (std::find(names.begin(), names.end(), name) == names.end()) {
-    ctx.err << "scorewick: no " << what << " \"" << given << "\" in these games\n";
+    ctx.err << "scorewick: no " << what << " \"" << TerminalText(given) << "\" in these games\n";
     return false;
   }
   filter = name;
@@ -78,13 +79,13 @@ bool ChooseName(const std::string& given, const std::vector<std::string>& names,
 bool WritePng(print::Printout& printout, const std::string& path, std::string* error) {
   print::ImagePageTarget target(QSize(850, 1100), 100);
   if (print::PrintPages(printout, target) < 1 || target.pages().empty()) {
-    *error = "the picture could not be drawn";
+    *error = "cannot write " + path + ": the picture could not be drawn";
     return false;
   }
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   if (!target.pages().front().save(&buffer, "PNG")) {
-    *error = "the picture could not be encoded";
+    *error = "cannot write " + path + ": the picture could not be encoded";
     return false;
   }
   const QByteArray& bytes = buffer.data();
@@ -101,7 +102,7 @@ int WritePrintout(print::Printout& printout, const Output& out, CommandContext& 
   const bool written = out.pdf.empty() ? WritePng(printout, path, &error)
                                        : print::PrintToPdf(printout, path, &error);
   if (!written) {
-    ctx.err << "scorewick: cannot write " << path << ": " << error << "\n";
+    ctx.err << "scorewick: " << TerminalText(error) << "\n";
     return kExitRefused;
   }
   return kExitDone;

@@ -19,6 +19,7 @@
 #include "cli/output_check.h"
 #include "cli/print/gui_application.h"
 #include "cli/subcommand_group.h"
+#include "platform/terminal_text.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
 #include "reports/print/blank_sheets_out.h"
@@ -39,7 +40,7 @@ struct Request {
 int WritePdf(print::Printout& printout, const std::string& pdf, CommandContext& ctx) {
   std::string error;
   if (!print::PrintToPdf(printout, pdf, &error)) {
-    ctx.err << "scorewick: cannot write " << pdf << ": " << error << "\n";
+    ctx.err << "scorewick: " << TerminalText(error) << "\n";
     return kExitRefused;
   }
   return kExitDone;

@@ -44,7 +44,7 @@ bool PrintToPdf(Printout& printout, const std::string& path, std::string* error,
     writer.setCreator("Brixley Scorewick");
     PagedDeviceTarget target(writer);
     if (PrintPages(printout, target) < 0) {
-      if (error) *error = "the PDF file could not be drawn";
+      if (error) *error = "cannot write " + path + ": the PDF file could not be drawn";
       return false;
     }
   }

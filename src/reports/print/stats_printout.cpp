@@ -42,7 +42,7 @@ bool PrintStatsToPdf(const std::vector<reports::TextSection>& sections, const st
     PagedDeviceTarget target(writer);
     const bool drawn = PrintStatsSections(sections, title, game_files, page_width, target) >= 0;
     if (!target.Finish() || !drawn) {
-      if (error) *error = "the PDF file could not be drawn";
+      if (error) *error = "cannot write " + path + ": the PDF file could not be drawn";
       return false;
     }
   }

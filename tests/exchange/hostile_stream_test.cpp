@@ -1,0 +1,98 @@
+// Palm team streams whose line-up size fits no roster: bytes of another
+// kind under a team's tag, or a damaged size byte.
+
+#include <gtest/gtest.h>
+
+#include "exchange/palm_database.h"
+#include "exchange/palm_exchange.h"
+#include "exchange/palm_game_stream.h"
+#include "exchange/palm_team_stream.h"
+#include "exchange/sample_game.h"
+#include "records/file_io.h"
+#include "support/temp_dir.h"
+
+namespace scorewick {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+constexpr std::size_t kLineupByte = 81;
+
+Team ThreeBatters() {
+  Team team;
+  team.team_name.set("Gaps");
+  for (int order : {1, 2, 9}) {
+    team.AddPlayer(palm_testing::MakePlayer("P" + std::to_string(order), order, 1, order, 0),
+                   PLAYER_INFO{});
+  }
+  return team;
+}
+
+TEST(HostileTeamStream, LineupSizeMustFitTheRoster) {
+  const struct {
+    Team team;
+    std::int8_t lineup;
+    PalmReadResult expected;
+  } cases[] = {
+      {palm_testing::HomeTeam(), 9, PalmReadResult::kOk},
+      {palm_testing::HomeTeam(), 12, PalmReadResult::kOk},  // every player bats
+      {palm_testing::HomeTeam(), 0, PalmReadResult::kOk},
+      {ThreeBatters(), 9, PalmReadResult::kOk},  // slots up to the highest order, gaps and all
+      {Team{}, 0, PalmReadResult::kOk},
+      {palm_testing::HomeTeam(), 13, PalmReadResult::kDamaged},
+      {palm_testing::HomeTeam(), 127, PalmReadResult::kDamaged},
+      {palm_testing::HomeTeam(), -1, PalmReadResult::kDamaged},
+      {ThreeBatters(), 10, PalmReadResult::kDamaged},
+      {Team{}, 9, PalmReadResult::kDamaged},
+  };
+  for (const auto& c : cases) {
+    Bytes stream;
+    std::string error;
+    ASSERT_TRUE(EncodePalmTeamStream(c.team, stream, &error)) << error;
+    stream[kLineupByte] = static_cast<std::uint8_t>(c.lineup);
+    Team back = palm_testing::VisitingTeam();
+    UserMessages messages;
+    SCOPED_TRACE(std::to_string(c.lineup) + " in " + c.team.team_name.str());
+    ASSERT_EQ(DecodePalmTeamStream(stream, back, messages, &error), c.expected);
+    if (c.expected == PalmReadResult::kOk) {
+      EXPECT_EQ(back.lineup_size, c.lineup);
+    } else {
+      EXPECT_NE(error.find("line-up size at byte 81"), std::string::npos) << error;
+      EXPECT_EQ(back.count(), palm_testing::VisitingTeam().count());  // roster left as it was
+    }
+  }
+}
+
+TEST(HostileTeamStream, AGameStreamRetaggedAsATeamIsRefused) {
+  Bytes stream;
+  std::string error;
+  ASSERT_TRUE(WritePalmGameStream(palm_testing::SampleGame(2, 2), stream, &error)) << error;
+  stream[0] = 't';
+  stream[1] = 'e';
+  stream[2] = 'm';
+  Team team;
+  UserMessages messages;
+  EXPECT_EQ(DecodePalmTeamStream(stream, team, messages, &error), PalmReadResult::kDamaged);
+  EXPECT_EQ(team.count(), 0);
+}
+
+TEST(HostileTeamStream, AVersionRefusalNamesTheDatabase) {
+  TempDir dir;
+  for (const bool game : {false, true}) {
+    Bytes stream;
+    std::string error;
+    ASSERT_TRUE(game ? WritePalmGameStream(palm_testing::SampleGame(1, 1), stream, &error)
+                     : EncodePalmTeamStream(palm_testing::HomeTeam(), stream, &error));
+    stream[5] = 0x03;  // version 515
+    const std::string path = dir.Path(game ? "g.pdb" : "t.pdb");
+    ASSERT_TRUE(WriteFileAtomically(path, EncodePalmStreamDatabase(stream, "x.pdb", 0), &error));
+    Team team;
+    Game back;
+    const Status status = game ? ImportPalmGame(back, path) : ImportPalmTeam(team, path);
+    ASSERT_EQ(status.messages.size(), 1u);
+    EXPECT_EQ(status.messages[0].text, std::string(game ? "Palm Game" : "Palm Team") +
+                                           " Version Number is Incorrect\n\n" + path);
+  }
+}
+
+}  // namespace
+}  // namespace scorewick
