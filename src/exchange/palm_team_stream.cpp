@@ -10,6 +10,13 @@ namespace scorewick {
 
 using namespace palm;
 
+namespace {
+
+// The batting-order slots the roster editor offers.
+constexpr std::int32_t kMostLineupSlots = 20;
+
+}  // namespace
+
 UserMessage NotPalmTeamMessage() {
   return {"Not a Palm Team", "Load Error", MessageIcon::kExclamation};
 }
@@ -92,11 +99,13 @@ PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& mess
   for (std::int32_t i = 0; i < count; ++i) players.push_back(ReadPalmPlayer(in));
   if (!in.ok()) return PalmReadResult::kDamaged;
   // The line-up has one slot per batting order up to the highest a player
-  // holds; a size beyond both that and the roster (or below zero) is not a
-  // team's, but bytes of something else under a team's tag.
+  // holds, at most the 20 the roster editor offers; a cleared roster keeps
+  // its size.  A size beyond all of those (or below zero) is not a team's,
+  // but bytes of something else under a team's tag.
   int highest_order = 0;
   for (const PLAYER& p : players) highest_order = std::max(highest_order, int{p.batting_order});
-  if (team.lineup_size < 0 || team.lineup_size > std::max(count, highest_order)) {
+  if (team.lineup_size < 0 ||
+      team.lineup_size > std::max({kMostLineupSlots, count, highest_order})) {
     in.Fail("the line-up size at byte " + std::to_string(lineup_at) + " is " +
                 std::to_string(team.lineup_size) + ", which does not fit a roster of " +
                 std::to_string(count) + " players batting up to " + std::to_string(highest_order),

@@ -225,8 +225,8 @@ class TeamEditTest : public QObject {
     Team team;
     const Status loaded = LoadTeam(f.Path("old.tem"), team);
     QCOMPARE(loaded.messages.size(), size_t(1));
-    QVERIFY(loaded.messages[0].text.ends_with(f.Path("old.tem") + ": the version word is not that "
-                                                                  "of a team file"));
+    QVERIFY(loaded.messages[0].text.ends_with(f.Path("old.tem") + ": the version word is 7, not "
+                                                                  "512 to 768 as in a team file"));
     int width = 0;
     int caption = 0;
     testing::WhenDialogShows([&](QWidget* box) {
