@@ -25,7 +25,10 @@ using namespace scorewick::app;
 
 namespace {
 
+using scorewick::testing::Choose;
 using scorewick::testing::Find;
+using scorewick::testing::Shown;
+using scorewick::testing::Texts;
 
 PLAYER Player(const char* name, int number, int position, int order, int bats = 1,
               int throws_right = 1) {
@@ -52,17 +55,14 @@ Team Tigers() {
   return team;
 }
 
-QStringList Items(QListWidget* list) {
-  QStringList items;
-  for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
-  return items;
-}
-
-QStringList Items(QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
+// A roster editor over the Tigers (or the team given).
+struct Editor {
+  explicit Editor(Team start = Tigers()) : team(std::move(start)) {}
+  Team team;
+  Session session;
+  ScriptedUi ui;
+  RosterEditDialog d{team, session, ui, nullptr};
+};
 
 QStringList Names(const Team& team) {
   QStringList names;
@@ -77,57 +77,43 @@ class RosterEditTest : public QObject {
 
  private slots:
   void opensWithTheListsAndTheirEncodings() {
-    Team team = Tigers();
-    Session session;
-    ScriptedUi ui;
-    RosterEditDialog d(team, session, ui, nullptr);
+    Editor e;
+    RosterEditDialog& d = e.d;
     QCOMPARE(d.windowTitle(), QString("Edit Roster"));
-    QCOMPARE(Find<QLabel>(&d, "player_title")->text(), QString("No Player Selected"));
-    QCOMPARE(Items(Find<QListWidget>(&d, "roster")), QStringList({"Cal", "Abe", "Bob (dh)"}));
-    QCOMPARE(Items(Find<QListWidget>(&d, "lineup")),
+    QCOMPARE(Shown(&d, {"player_title"}), QStringList({"No Player Selected"}));
+    QCOMPARE(Texts(Find<QListWidget>(&d, "roster")), QStringList({"Cal", "Abe", "Bob (dh)"}));
+    QCOMPARE(Texts(Find<QListWidget>(&d, "lineup")),
              QStringList({"01, Cal", "02, Abe", "03, Bob"}));
-    auto* position = Find<QComboBox>(&d, "position");
-    QCOMPARE(position->count(), 32);
-    QCOMPARE(position->itemText(6), QString("Short Stop"));
-    auto* number = Find<QComboBox>(&d, "number");
-    QCOMPARE(number->count(), 101);
-    QCOMPARE(number->itemText(0), QString("00"));
-    QCOMPARE(number->itemText(1), QString("0"));
-    QCOMPARE(number->itemText(100), QString("99"));
-    auto* order = Find<QComboBox>(&d, "order");
-    QCOMPARE(order->count(), 21);
-    QCOMPARE(order->itemText(20), QString("20"));
-    QCOMPARE(Items(Find<QComboBox>(&d, "bats")), QStringList({"Right", "Left", "Switch"}));
-    QCOMPARE(Items(Find<QComboBox>(&d, "throws")), QStringList({"Right", "Left"}));
-    QCOMPARE(Items(Find<QComboBox>(&d, "dh")), QStringList({"No DH", "Cal", "Abe", "Bob (dh)"}));
-    QCOMPARE(Find<QComboBox>(&d, "dh")->currentIndex(), 0);
-    QCOMPARE(Find<QComboBox>(&d, "bats_for")->itemText(0), QString("Self at position ..."));
+    const QStringList positions = Texts(Find<QComboBox>(&d, "position"));
+    const QStringList numbers = Texts(Find<QComboBox>(&d, "number"));
+    const QStringList orders = Texts(Find<QComboBox>(&d, "order"));
+    QCOMPARE(QStringList({QString::number(positions.size()), positions[6],
+                          QString::number(numbers.size()), numbers[0], numbers[1], numbers[100],
+                          QString::number(orders.size()), orders[20]}),
+             QStringList({"32", "Short Stop", "101", "00", "0", "99", "21", "20"}));
+    QCOMPARE(Texts(Find<QComboBox>(&d, "bats")), QStringList({"Right", "Left", "Switch"}));
+    QCOMPARE(Texts(Find<QComboBox>(&d, "throws")), QStringList({"Right", "Left"}));
+    QCOMPARE(Texts(Find<QComboBox>(&d, "dh")), QStringList({"No DH", "Cal", "Abe", "Bob (dh)"}));
+    QCOMPARE(Shown(&d, {"dh", "bats_for"}), QStringList({"No DH", "Self at position ..."}));
     QVERIFY(Find<QPushButton>(&d, "personal_info")->isEnabled());
 
-    // Selecting a player shows him.
     Find<QListWidget>(&d, "roster")->setCurrentRow(1);
-    QCOMPARE(Find<QLabel>(&d, "player_title")->text(), QString("Player 2 out of 3"));
-    QCOMPARE(Find<QLineEdit>(&d, "name")->text(), QString("Abe"));
-    QCOMPARE(position->currentText(), QString("Pitcher"));
-    QCOMPARE(number->currentText(), QString("00"));
-    QCOMPARE(order->currentText(), QString("2"));
-    QCOMPARE(Find<QComboBox>(&d, "bats")->currentText(), QString("Left"));
-    QCOMPARE(Find<QComboBox>(&d, "throws")->currentText(), QString("Left"));
+    QCOMPARE(Shown(&d, {"player_title", "name", "position", "number", "order", "bats", "throws"}),
+             QStringList({"Player 2 out of 3", "Abe", "Pitcher", "00", "2", "Left", "Left"}));
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     testing::SaveScreenshot(&d, "roster_editor");
 
     // A team inside a game keeps no personal information.
-    team.no_personal_info = 1;
-    RosterEditDialog game_team(team, session, ui, nullptr);
+    e.team.no_personal_info = 1;
+    RosterEditDialog game_team(e.team, e.session, e.ui, nullptr);
     QVERIFY(!Find<QPushButton>(&game_team, "personal_info")->isEnabled());
   }
 
   void addUpdateDeleteClearAll() {
-    Team team = Tigers();
-    Session session;
-    ScriptedUi ui;
-    RosterEditDialog d(team, session, ui, nullptr);
+    Editor e;
+    RosterEditDialog& d = e.d;
+    Team& team = e.team;
     auto* name = Find<QLineEdit>(&d, "name");
     Find<QPushButton>(&d, "clear_all")->click();
     Find<QPushButton>(&d, "add")->click();  // an empty name adds nothing
@@ -143,84 +129,64 @@ class RosterEditTest : public QObject {
     Find<QPushButton>(&d, "add")->click();
     QCOMPARE(team.count(), 4);
     const PLAYER& added = team.player(3);
-    QCOMPARE(added.name.str(), std::string("Dee with a name far too "));
-    QCOMPARE(added.position, kPosCatcher);
-    QCOMPARE(added.uniform_number, std::int16_t{-1});
-    QCOMPARE(added.batting_order, 4);
-    QCOMPARE(added.bats, std::uint8_t{2});
-    QCOMPARE(added.throws_right, std::uint8_t{0});
-    QCOMPARE(added.key, std::int16_t{0});
-    QCOMPARE(added.active, std::uint8_t{1});
-    QCOMPARE(added.entry_flag, PLAYER{}.entry_flag);
-    // Empty personal information, born today.
+    QVERIFY(std::tuple(added.name.str(), added.position, added.uniform_number, added.batting_order,
+                       added.bats, added.throws_right, added.key, added.active, added.entry_flag) ==
+            std::tuple(std::string("Dee with a name far too "), int(kPosCatcher), std::int16_t{-1},
+                       4, std::uint8_t{2}, std::uint8_t{0}, std::int16_t{0}, std::uint8_t{1},
+                       PLAYER{}.entry_flag));
     const PLAYER_INFO born_today = NewPlayerInfo();
     QCOMPARE(team.info(3), born_today);
-    QCOMPARE(Find<QLabel>(&d, "player_title")->text(), QString("Player 4 out of 4"));
+    QCOMPARE(Shown(&d, {"player_title"}), QStringList({"Player 4 out of 4"}));
 
-    // Update stores the fields into the selected player.
     Find<QListWidget>(&d, "roster")->setCurrentRow(0);
     name->setText("Cal Jr");
     Find<QComboBox>(&d, "number")->setCurrentIndex(100);  // "99"
     Find<QComboBox>(&d, "bats")->setCurrentIndex(1);      // Left
     Find<QPushButton>(&d, "update")->click();
-    QCOMPARE(team.player(0).name.str(), std::string("Cal Jr"));
-    QCOMPARE(team.player(0).uniform_number, std::int16_t{99});
-    QCOMPARE(team.player(0).bats, std::uint8_t{0});
-    QCOMPARE(team.player(0).key, std::int16_t{7});  // untouched
-    QCOMPARE(team.info(0).phone.str(), std::string("555-0100"));
+    const PLAYER& cal = team.player(0);
+    QVERIFY(std::tuple(cal.name.str(), cal.uniform_number, cal.bats, cal.key,
+                       team.info(0).phone.str()) ==
+            std::tuple(std::string("Cal Jr"), std::int16_t{99}, std::uint8_t{0}, std::int16_t{7},
+                       std::string("555-0100")));
 
-    // Delete takes the player and his personal information.
     Find<QListWidget>(&d, "roster")->setCurrentRow(1);
     Find<QPushButton>(&d, "delete")->click();
     QCOMPARE(Names(team), QStringList({"Cal Jr", "Bob", "Dee with a name far too "}));
     QCOMPARE(team.info(2), born_today);
-    QCOMPARE(Find<QLabel>(&d, "player_title")->text(), QString("No Player Selected"));
+    QCOMPARE(Shown(&d, {"player_title"}), QStringList({"No Player Selected"}));
 
-    // Clear All empties the fields and the selections.
     Find<QListWidget>(&d, "roster")->setCurrentRow(0);
     Find<QPushButton>(&d, "clear_all")->click();
     QVERIFY(name->text().isEmpty());
     QCOMPARE(Find<QComboBox>(&d, "position")->currentIndex(), -1);
     QCOMPARE(Find<QListWidget>(&d, "roster")->currentRow(), -1);
-    QCOMPARE(Find<QLabel>(&d, "player_title")->text(), QString("No Player Selected"));
   }
 
   void sortByMenuFlipsEachOrder() {
-    Team team = Tigers();
-    team.AddPlayer(Player("abe", 5, kPosBench, 0), PLAYER_INFO{});
-    Session session;
-    ScriptedUi ui;
-    RosterEditDialog d(team, session, ui, nullptr);
-    const QList<QAction*> items = d.sort_menu()->actions();
+    Team start = Tigers();
+    start.AddPlayer(Player("abe", 5, kPosBench, 0), PLAYER_INFO{});
+    Editor e(start);
+    const QList<QAction*> items = e.d.sort_menu()->actions();
     QCOMPARE(items.size(), 4);
     QCOMPARE(items[0]->text(), QString("&Name"));
     QCOMPARE(items[3]->data().toInt(), kCmdSortByPosition);
-    QCOMPARE(Find<QPushButton>(&d, "sort_by")->menu(), d.sort_menu());
-
-    items[2]->trigger();  // uniform number ascending like the others, "00" first
-    QCOMPARE(Names(team), QStringList({"Abe", "abe", "Cal", "Bob"}));
+    QCOMPARE(Find<QPushButton>(&e.d, "sort_by")->menu(), e.d.sort_menu());
     items[2]->trigger();
-    QCOMPARE(Names(team), QStringList({"Bob", "Cal", "abe", "Abe"}));
-    d.RunSortCommand(kCmdSortByBattingOrder);  // not batting stays last
-    QCOMPARE(Names(team), QStringList({"Cal", "Abe", "Bob", "abe"}));
-    d.RunSortCommand(kCmdSortByBattingOrder);
-    QCOMPARE(Names(team), QStringList({"Bob", "Abe", "Cal", "abe"}));
-    d.RunSortCommand(kCmdSortByPosition);
-    QCOMPARE(Names(team), QStringList({"abe", "Abe", "Cal", "Bob"}));
-    d.RunSortCommand(kCmdSortByPosition);
-    QCOMPARE(Names(team), QStringList({"Bob", "Cal", "Abe", "abe"}));
+    QCOMPARE(Names(e.team), QStringList({"Abe", "abe", "Cal", "Bob"}));
+    items[2]->trigger();
+    QCOMPARE(Names(e.team), QStringList({"Bob", "Cal", "abe", "Abe"}));
     // Names in the locale's order, then the other way round.
-    d.RunSortCommand(kCmdSortByName);
-    QStringList names = Names(team);
+    e.d.RunSortCommand(kCmdSortByName);
+    QStringList names = Names(e.team);
     for (int i = 1; i < names.size(); ++i) {
       QVERIFY(QString::localeAwareCompare(names[i - 1], names[i]) <= 0);
     }
-    d.RunSortCommand(kCmdSortByName);
+    e.d.RunSortCommand(kCmdSortByName);
     std::reverse(names.begin(), names.end());
-    QCOMPARE(Names(team), names);
+    QCOMPARE(Names(e.team), names);
     // The lists follow the roster; personal information follows its player.
-    QCOMPARE(Items(Find<QListWidget>(&d, "roster")).first(), names.first());
-    QCOMPARE(team.info(team.IndexOfPlayer("abe")), PLAYER_INFO{});
+    QCOMPARE(Texts(Find<QListWidget>(&e.d, "roster")).first(), names.first());
+    QCOMPARE(e.team.info(e.team.IndexOfPlayer("abe")), PLAYER_INFO{});
   }
 
   void typedNumbersPickTheirOwnEntry() {
@@ -238,12 +204,9 @@ class RosterEditTest : public QObject {
         {"number", -1, "123", "3"},  // no such entry: the last key alone
         {"order", 3, "15", "15"},   {"order", 12, "2", "2"},
     };
-    Team team = Tigers();
-    Session session;
-    ScriptedUi ui;
-    RosterEditDialog d(team, session, ui, nullptr);
+    Editor e;
     for (const Case& c : cases) {
-      auto* box = Find<QComboBox>(&d, c.list);
+      auto* box = Find<QComboBox>(&e.d, c.list);
       box->setCurrentIndex(c.from);
       QTest::qWait(QApplication::keyboardInputInterval() + 10);  // a new search
       QTest::keyClicks(box, c.keys);
@@ -274,21 +237,18 @@ class RosterEditTest : public QObject {
         {1, "Abe", 2, {}, "", true},  // nothing changes: nothing asked
     };
     for (const Case& c : cases) {
-      Team team = Tigers();
-      Session session;
-      ScriptedUi ui;
-      ui.yes_no_answers = c.answers;
-      RosterEditDialog d(team, session, ui, nullptr);
-      if (c.row >= 0) Find<QListWidget>(&d, "roster")->setCurrentRow(c.row);
-      Find<QLineEdit>(&d, "name")->setText(c.name);
-      Find<QComboBox>(&d, "order")->setCurrentIndex(c.order);
-      Find<QPushButton>(&d, c.row < 0 ? "add" : "update")->click();
+      Editor e;
+      e.ui.yes_no_answers = c.answers;
+      if (c.row >= 0) Find<QListWidget>(&e.d, "roster")->setCurrentRow(c.row);
+      Find<QLineEdit>(&e.d, "name")->setText(c.name);
+      Find<QComboBox>(&e.d, "order")->setCurrentIndex(c.order);
+      Find<QPushButton>(&e.d, c.row < 0 ? "add" : "update")->click();
       QStringList asked;
-      for (const RecordedMessage& m : ui.messages) {
+      for (const RecordedMessage& m : e.ui.messages) {
         if (m.question) asked << QString::fromStdString(m.caption);
       }
       QCOMPARE(asked.join("/"), QString(c.asked));
-      const PLAYER& last = team.player(c.row < 0 ? team.count() - 1 : c.row);
+      const PLAYER& last = e.team.player(c.row < 0 ? e.team.count() - 1 : c.row);
       QCOMPARE(last.name.str() == c.name && last.batting_order == c.order, c.stored);
     }
     const UserMessages asked = RosterClashQuestions(Tigers(), Player("Dee", 4, 0, 2), -1);
@@ -296,10 +256,8 @@ class RosterEditTest : public QObject {
   }
 
   void keysAndMnemonics() {
-    Team team = Tigers();
-    Session session;
-    ScriptedUi ui;
-    RosterEditDialog d(team, session, ui, nullptr);
+    Editor e;
+    RosterEditDialog& d = e.d;
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     // The Delete key in the roster deletes the selected player, as the button does.
@@ -307,7 +265,7 @@ class RosterEditTest : public QObject {
     roster->setFocus();
     roster->setCurrentRow(1);
     QTest::keyClick(roster, Qt::Key_Delete);
-    QCOMPARE(Names(team), QStringList({"Cal", "Bob"}));
+    QCOMPARE(Names(e.team), QStringList({"Cal", "Bob"}));
     // ... and in a text field it deletes a character only.
     auto* name = Find<QLineEdit>(&d, "name");
     name->setFocus();
@@ -315,7 +273,7 @@ class RosterEditTest : public QObject {
     name->setCursorPosition(0);
     QTest::keyClick(name, Qt::Key_Delete);
     QCOMPARE(name->text(), QString("ed"));
-    QCOMPARE(team.count(), 2);
+    QCOMPARE(e.team.count(), 2);
     // Every Alt+letter reaches one control.
     QStringList letters;
     for (QWidget* w : d.findChildren<QWidget*>()) {
@@ -330,97 +288,73 @@ class RosterEditTest : public QObject {
   }
 
   void okRefusesADuplicateSlot() {
-    Team team = Tigers();
-    Session session;
-    ScriptedUi ui;
-    RosterEditDialog d(team, session, ui, nullptr);
-    Find<QListWidget>(&d, "roster")->setCurrentRow(0);
-    Find<QComboBox>(&d, "order")->setCurrentIndex(3);  // Cal joins Bob in slot 3
-    d.accept();                                        // stores the selected player first
-    QCOMPARE(d.result(), int(QDialog::Rejected));
-    QCOMPARE(ui.messages.size(), size_t{1});
-    QCOMPARE(ui.messages[0].text,
-             std::string("Can't save lineup.  3rd position in batting order is duplicated."));
-    QCOMPARE(ui.messages[0].caption, std::string("Duplicate Batting Orders Assigned"));
-    QCOMPARE(Find<QLineEdit>(&d, "name")->text(), QString("Cal"));  // edits kept
+    Editor e;
+    Find<QListWidget>(&e.d, "roster")->setCurrentRow(0);
+    Find<QComboBox>(&e.d, "order")->setCurrentIndex(3);  // Cal joins Bob in slot 3
+    e.d.accept();                                        // stores the selected player first
+    QCOMPARE(e.d.result(), int(QDialog::Rejected));
+    QCOMPARE(testing::Captions(e.ui),
+             std::vector<std::string>{"Duplicate Batting Orders Assigned"});
+    QCOMPARE(Shown(&e.d, {"name"}), QStringList({"Cal"}));  // edits kept
 
-    Find<QComboBox>(&d, "order")->setCurrentIndex(9);
-    d.accept();
-    QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(team.lineup_size, 9);  // the highest order, gaps and all
+    Find<QComboBox>(&e.d, "order")->setCurrentIndex(9);
+    e.d.accept();
+    QCOMPARE(e.d.result(), int(QDialog::Accepted));
+    QCOMPARE(e.team.lineup_size, 9);
   }
 
   void designatedHitterChoices() {
     Team team = Tigers();
+    team.dh_bats_for.position = kPosCatcher;
     Session session;
     ScriptedUi ui;
-    RosterEditDialog d(team, session, ui, nullptr);
-    auto* dh = Find<QComboBox>(&d, "dh");
-    auto* bats_for = Find<QComboBox>(&d, "bats_for");
-    dh->setCurrentIndex(3);
-    emit dh->activated(3);  // Bob (dh)
-    // "Self at ..." opens the position picker on the current position.
-    int asked = -1;
-    d.pick_position = [&](int current) -> std::optional<int> {
-      asked = current;
-      return kPosFirst;
-    };
-    team.dh_bats_for.position = kPosCatcher;
-    RosterEditDialog again(team, session, ui, nullptr);
-    again.pick_position = d.pick_position;
-    auto* dh2 = Find<QComboBox>(&again, "dh");
-    dh2->setCurrentIndex(3);
-    emit dh2->activated(3);
-    auto* for2 = Find<QComboBox>(&again, "bats_for");
-    for2->setCurrentIndex(0);
-    emit for2->activated(0);
-    QCOMPARE(asked, int(kPosCatcher));
-    QCOMPARE(for2->itemText(0), QString("Self at First"));
-    QCOMPARE(for2->currentIndex(), 0);
-    again.accept();
-    QCOMPARE(again.result(), int(QDialog::Accepted));
-    QCOMPARE(team.uses_designated_hitter, std::uint8_t{1});
-    QCOMPARE(team.designated_hitter.name.str(), std::string("Bob"));
-    QCOMPARE(team.dh_bats_for.name.str(), std::string("Bob"));
-    QCOMPARE(team.dh_bats_for.position, int(kPosFirst));
-    QCOMPARE(team.dh_bats_for.uniform_number, std::int16_t{30});  // a copy of the DH
+    {
+      // "Self at ..." opens the position picker on the current position.
+      RosterEditDialog d(team, session, ui, nullptr);
+      int asked = -1;
+      d.pick_position = [&](int current) -> std::optional<int> {
+        asked = current;
+        return kPosFirst;
+      };
+      Choose(Find<QComboBox>(&d, "dh"), 3);  // Bob (dh)
+      auto* bats_for = Find<QComboBox>(&d, "bats_for");
+      Choose(bats_for, 0);
+      QCOMPARE(std::tuple(asked, bats_for->itemText(0), bats_for->currentIndex()),
+               std::tuple(int(kPosCatcher), QString("Self at First"), 0));
+      d.accept();
+      QCOMPARE(d.result(), int(QDialog::Accepted));
+    }
+    QVERIFY(std::tuple(team.designated_hitter.name.str(), team.dh_bats_for.name.str(),
+                       team.dh_bats_for.position, team.dh_bats_for.uniform_number) ==
+            std::tuple(std::string("Bob"), std::string("Bob"), int(kPosFirst),
+                       std::int16_t{30}));  // a copy of the DH at the picked position
+    {
+      RosterEditDialog d(team, session, ui, nullptr);
+      auto* bats_for = Find<QComboBox>(&d, "bats_for");
+      Choose(bats_for, bats_for->findText("Abe"));
+      d.accept();
+    }
+    QCOMPARE(std::tuple(team.designated_hitter.name.str(), team.dh_bats_for.name.str()),
+             std::tuple(std::string("Bob"), std::string("Abe")));
 
-    // Picking another player stores his name.
-    const int abe = bats_for->findText("Abe");
-    bats_for->setCurrentIndex(abe);
-    emit bats_for->activated(abe);
-    d.accept();
-    QCOMPARE(team.dh_bats_for.name.str(), std::string("Abe"));
-    QCOMPARE(team.designated_hitter.name.str(), std::string("Bob"));
-
-    // "No DH" empties both records.
     RosterEditDialog none(team, session, ui, nullptr);
-    auto* dh3 = Find<QComboBox>(&none, "dh");
-    QCOMPARE(dh3->currentText(), QString("Bob (dh)"));
-    dh3->setCurrentIndex(0);
-    emit dh3->activated(0);
+    QCOMPARE(Shown(&none, {"dh"}), QStringList({"Bob (dh)"}));
+    Choose(Find<QComboBox>(&none, "dh"), 0);
     none.accept();
     QCOMPARE(team.uses_designated_hitter, std::uint8_t{0});
-    QVERIFY(team.designated_hitter.name.empty());
-    QVERIFY(team.dh_bats_for.name.empty());
-    QCOMPARE(team.designated_hitter.position, 0);
-    QCOMPARE(team.dh_bats_for.position, 0);
   }
 
   void designatedHitterWhoLeftTheRosterIsRefused() {
-    Team team = Tigers();
-    team.uses_designated_hitter = 1;
-    team.designated_hitter.name.set("Bob");
-    Session session;
-    ScriptedUi ui;
-    RosterEditDialog d(team, session, ui, nullptr);
-    Find<QListWidget>(&d, "roster")->setCurrentRow(2);
-    Find<QPushButton>(&d, "delete")->click();
-    QCOMPARE(Find<QComboBox>(&d, "dh")->currentText(), QString("Bob"));
-    d.accept();
-    QCOMPARE(d.result(), int(QDialog::Rejected));
-    QCOMPARE(ui.messages.back().text, std::string("DH not in Roster. Reselect DH or select No DH"));
-    QCOMPARE(ui.messages.back().caption, std::string("Problem with DH"));
+    Team start = Tigers();
+    start.uses_designated_hitter = 1;
+    start.designated_hitter.name.set("Bob");
+    Editor e(start);
+    Find<QListWidget>(&e.d, "roster")->setCurrentRow(2);
+    Find<QPushButton>(&e.d, "delete")->click();
+    QCOMPARE(Shown(&e.d, {"dh"}), QStringList({"Bob"}));
+    e.d.accept();
+    QCOMPARE(e.d.result(), int(QDialog::Rejected));
+    QCOMPARE(testing::Captions(e.ui), std::vector<std::string>{"Problem with DH"});
   }
 
   void cancelLeavesTheTeamAsItWas() {
@@ -435,8 +369,7 @@ class RosterEditTest : public QObject {
       Find<QListWidget>(&r, "roster")->setCurrentRow(0);
       Find<QPushButton>(&r, "delete")->click();
       r.RunSortCommand(kCmdSortByName);
-      Find<QComboBox>(&r, "dh")->setCurrentIndex(1);
-      emit Find<QComboBox>(&r, "dh")->activated(1);
+      Choose(Find<QComboBox>(&r, "dh"), 1);
       r.reject();
       return r.result();
     };
@@ -451,22 +384,15 @@ class RosterEditTest : public QObject {
       return r.result();
     };
     Find<QPushButton>(&edit, "edit_roster")->click();
-    QCOMPARE(team.count(), 4);
-    QCOMPARE(team.player(3).name.str(), std::string("Zed"));
+    QCOMPARE(Names(team), QStringList({"Cal", "Abe", "Bob", "Zed"}));
   }
 
   void personalInfoButtonOpensTheDialogOnTheSameTeam() {
-    Team team = Tigers();
-    Session session;
-    ScriptedUi ui;
-    RosterEditDialog d(team, session, ui, nullptr);
-    bool opened = false;
-    d.run_personal_info = [&](PersonalInfoDialog& info) {
-      opened = true;
-      QCOMPARE(info.windowTitle(), QString("Players Personal Info"));
-    };
-    Find<QPushButton>(&d, "personal_info")->click();
-    QVERIFY(opened);
+    Editor e;
+    QString opened;
+    e.d.run_personal_info = [&](PersonalInfoDialog& info) { opened = info.windowTitle(); };
+    Find<QPushButton>(&e.d, "personal_info")->click();
+    QCOMPARE(opened, QString("Players Personal Info"));
   }
 };
 

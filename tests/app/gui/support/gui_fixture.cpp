@@ -1,6 +1,8 @@
 #include "gui/support/gui_fixture.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdlib>
@@ -69,6 +71,28 @@ QStringList Texts(const QTabBar* tabs) {
   QStringList texts;
   for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
   return texts;
+}
+
+QStringList Shown(QWidget* dialog, std::initializer_list<const char*> names) {
+  QStringList shown;
+  for (const char* name : names) {
+    QWidget* widget = Find<QWidget>(dialog, name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      shown << edit->text();
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+      shown << label->text();
+    } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
+      shown << box->currentText();
+    } else {
+      qFatal("%s shows no text", name);
+    }
+  }
+  return shown;
+}
+
+void Choose(QComboBox* box, int index) {
+  box->setCurrentIndex(index);
+  emit box->activated(index);
 }
 
 std::vector<std::string> Captions(const ScriptedUi& ui) {

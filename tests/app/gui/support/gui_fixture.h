@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,6 +61,13 @@ T* Find(QWidget* dialog, const char* name) {
 QStringList Texts(const QListWidget* list);
 QStringList Texts(const QComboBox* box);
 QStringList Texts(const QTabBar* tabs);
+
+// What the named children of dialog show, in order: a line edit's or
+// label's text, a combo box's current entry.
+QStringList Shown(QWidget* dialog, std::initializer_list<const char*> names);
+
+// Picks entry index of box as a person would: activated follows.
+void Choose(QComboBox* box, int index);
 
 // The captions of the messages ui has shown, in order.
 std::vector<std::string> Captions(const ScriptedUi& ui);
