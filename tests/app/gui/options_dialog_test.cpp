@@ -18,11 +18,7 @@
 using namespace scorewick;
 using namespace scorewick::app;
 
-namespace {
-
 using scorewick::testing::Find;
-
-}  // namespace
 
 class OptionsDialogTest : public QObject {
   Q_OBJECT
@@ -39,11 +35,11 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(d.windowTitle(), QString("Scorewick Options"));
     auto* tabs = Find<QTabWidget>(&d, "tabs");
     QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(tabs->tabText(0), QString("League Options"));
-    QCOMPARE(tabs->tabText(1), QString("HTML Options"));
-    QCOMPARE(Find<QSpinBox>(&d, "strikes")->value(), 2);
-    QCOMPARE(Find<QSpinBox>(&d, "innings")->value(), 7);
-    QVERIFY(Find<QCheckBox>(&d, "ll_rules")->isChecked());
+    QCOMPARE(testing::Texts(tabs->tabBar()), QStringList({"League Options", "HTML Options"}));
+    QCOMPARE(
+        std::tuple(Find<QSpinBox>(&d, "strikes")->value(), Find<QSpinBox>(&d, "innings")->value(),
+                   Find<QCheckBox>(&d, "ll_rules")->isChecked()),
+        std::tuple(2, 7, true));
     const QList<std::pair<const char*, std::pair<int, int>>> ranges = {
         {"strikes", {1, 3}}, {"balls", {1, 4}},      {"outs", {1, 10}},
         {"innings", {1, 9}}, {"body_size", {1, 20}}, {"header_size", {1, 20}}};
@@ -52,12 +48,11 @@ class OptionsDialogTest : public QObject {
       QCOMPARE(Find<QSpinBox>(&d, name)->maximum(), range.second);
     }
     auto* fonts = Find<QComboBox>(&d, "fonts");
-    QCOMPARE(fonts->itemText(0), QString("Variable Width"));
-    QCOMPARE(fonts->itemText(1), QString("Fixed Width"));
+    QCOMPARE(testing::Texts(fonts).mid(0, 2), QStringList({"Variable Width", "Fixed Width"}));
     QCOMPARE(fonts->currentIndex(), 1);
-    auto* colors = Find<QComboBox>(&d, "colors");
-    QCOMPARE(colors->count(), 6);
-    QCOMPARE(colors->itemText(3), QString("Alternate Row Background Color"));
+    const QStringList colors = testing::Texts(Find<QComboBox>(&d, "colors"));
+    QCOMPARE(colors.size(), 6);
+    QCOMPARE(colors[3], QString("Alternate Row Background Color"));
     QCOMPARE(Find<ColorSwatch>(&d, "swatch")->color(), 0xDFFFFDu);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
@@ -86,16 +81,11 @@ class OptionsDialogTest : public QObject {
     Find<QLineEdit>(&d, "background_image")->setText("grass.png");
     QTest::mouseClick(Find<QPushButton>(&d, "ok"), Qt::LeftButton);
     QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(s.outs_per_inning, 5);
-    QCOMPARE(s.balls_per_walk, 3);
-    QVERIFY(s.ll_pitching_rules);
-    QCOMPARE(s.html_font_color, 0x112233u);
-    QCOMPARE(s.html_page_bg_color, 0xDFFFFDu);
-    QCOMPARE(s.html_font_face, std::string("Variable Width"));
-    QCOMPARE(s.html_body_font_size, 2);
-    QCOMPARE(s.html_header_font_size, 6);
-    QCOMPARE(s.html_bkground_image, std::string("grass.png"));
-    QVERIFY(!s.html_use_bkground);
+    QVERIFY(std::tuple(s.outs_per_inning, s.balls_per_walk, s.ll_pitching_rules, s.html_font_color,
+                       s.html_page_bg_color, s.html_font_face, s.html_body_font_size,
+                       s.html_header_font_size, s.html_bkground_image, s.html_use_bkground) ==
+            std::tuple(5, 3, true, 0x112233u, 0xDFFFFDu, std::string("Variable Width"), 2, 6,
+                       std::string("grass.png"), false));
   }
 
   void cancelKeepsEverythingAsItWas() {
@@ -123,10 +113,9 @@ class OptionsDialogTest : public QObject {
     QVERIFY(!s.html_use_bkground);
     QTest::mouseClick(Find<QPushButton>(&d, "cancel"), Qt::LeftButton);
     QCOMPARE(d.result(), int(QDialog::Rejected));
-    QCOMPARE(s.html_header_color, 0x0000FFu);
-    QCOMPARE(s.html_body_font_size, 5);
-    QVERIFY(!s.html_use_bkground);
-    QCOMPARE(s.html_bkground_image, std::string("old.png"));
+    QVERIFY(std::tuple(s.html_header_color, s.html_body_font_size, s.html_use_bkground,
+                       s.html_bkground_image) ==
+            std::tuple(0x0000FFu, 5, false, std::string("old.png")));
   }
 
   void backgroundImageReachesThePages() {
