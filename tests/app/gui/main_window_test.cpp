@@ -81,28 +81,17 @@ class MainWindowTest : public QObject {
                 "&Help{&Index[901] - &About...[999]}"));
     QCOMPARE(w.ActionFor(kCmdExit)->shortcut(), QKeySequence("Ctrl+X"));
     QCOMPARE(w.ActionFor(kCmdHelpIndex)->shortcut(), QKeySequence(Qt::Key_F1));
-    for (int command :
-         {kCmdPrinterSetup,     kCmdExit,          kCmdOptions,       kCmdPalmInstallCompanion,
-          kCmdPalmInstallOther, kCmdPpcExportGame, kCmdPpcExportTeam, kCmdPpcImportGame,
-          kCmdPpcImportTeam,    kCmdHelpIndex,     kCmdAbout,         kCmdToolPpcExport,
-          kCmdToolPpcImport,    kCmdNewTeam,       kCmdEditTeam,      kCmdToolNewTeam,
-          kCmdToolEditTeam,     kCmdPrintGame,     kCmdToolPrintGame, kCmdBlankScoreSheets,
-          kCmdBoxScores,        kCmdTeamStats,     kCmdToolGameStats, kCmdScatterPlots,
-          kCmdPitchingPlots}) {
-      QVERIFY2(w.ActionFor(command)->isEnabled(), qPrintable(QString::number(command)));
-    }
-    for (int command : {kCmdPalmExportGame, kCmdPalmExportTeam, kCmdPalmImportGame,
-                        kCmdPalmImportTeam, kCmdToolPalmExport, kCmdToolPalmImport}) {
-      QVERIFY2(w.ActionFor(command)->isEnabled(), qPrintable(QString::number(command)));
-    }
-    // Every command in the menu and tool bar has a row, and no row is twice.
+    // Every command in the menu and tool bar is enabled and has a row, and
+    // no row is twice.
     QSet<int> rows;
     for (const CommandRow& row : CommandTable()) {
       QVERIFY(!rows.contains(row.command));
       rows.insert(row.command);
     }
     for (QAction* action : w.findChildren<QAction*>()) {
-      if (action->data().isValid()) QVERIFY(rows.contains(action->data().toInt()));
+      if (!action->data().isValid()) continue;
+      QVERIFY(rows.contains(action->data().toInt()));
+      QVERIFY2(action->isEnabled(), qPrintable(action->data().toString()));
     }
   }
 
@@ -158,9 +147,9 @@ class MainWindowTest : public QObject {
     w.ActionFor(kCmdHelpIndex)->trigger();
     w.RunCommand(kCmdHelpTopic);
     QCOMPARE(opened.size(), 2);
-    QCOMPARE(opened[0].toLocalFile(),
-             QString::fromStdString(f.session.program_folder + "/help/index.html"));
-    QCOMPARE(opened[1].fragment(), QString("topic120"));
+    QCOMPARE(QStringList({opened[0].toLocalFile(), opened[1].fragment()}),
+             QStringList({QString::fromStdString(f.session.program_folder + "/help/index.html"),
+                          "topic120"}));
     f.MakeFolder("start/help");
     std::ofstream(f.session.start_folder + "/help/index.html") << "<p>local</p>";
     w.RunCommand(kCmdHelpIndex);
