@@ -216,20 +216,16 @@ class RosterEditTest : public QObject {
       const char* name;
       int order;
       std::deque<bool> answers;
-      const char* asked;  // the captions of the questions, in order
+      QString asked;  // the captions of the questions, in order
       bool stored;
     };
+    const QString name = "Duplicate Player Name", slot = "Duplicate Batting Orders Assigned";
     const Case cases[] = {
-        {-1, "Cal", 0, {false}, "Duplicate Player Name", false},
-        {-1, "Cal", 0, {true}, "Duplicate Player Name", true},
-        {-1, "Dee", 2, {false}, "Duplicate Batting Orders Assigned", false},  // Abe bats 2nd
-        {0,
-         "Bob",
-         2,
-         {true, true},
-         "Duplicate Player Name/Duplicate Batting Orders Assigned",
-         true},
-        {0, "Cal", 2, {false}, "Duplicate Batting Orders Assigned", false},
+        {-1, "Cal", 0, {false}, name, false},
+        {-1, "Cal", 0, {true}, name, true},
+        {-1, "Dee", 2, {false}, slot, false},  // Abe bats 2nd
+        {0, "Bob", 2, {true, true}, name + "/" + slot, true},
+        {0, "Cal", 2, {false}, slot, false},
         {1, "Abe", 2, {}, "", true},  // nothing changes: nothing asked
     };
     for (const Case& c : cases) {
@@ -243,7 +239,7 @@ class RosterEditTest : public QObject {
       for (const RecordedMessage& m : e.ui.messages) {
         if (m.question) asked << QString::fromStdString(m.caption);
       }
-      QCOMPARE(asked.join("/"), QString(c.asked));
+      QCOMPARE(asked.join("/"), c.asked);
       const PLAYER& last = e.team.player(c.row < 0 ? e.team.count() - 1 : c.row);
       QCOMPARE(last.name.str() == c.name && last.batting_order == c.order, c.stored);
     }

@@ -57,11 +57,9 @@ class TeamEditTest : public QObject {
     TeamEditDialog d(team, f.session, f.ui, nullptr);
     QCOMPARE(d.windowTitle(), QString("Edit Team"));
     auto* name = Find<QLineEdit>(&d, "name");
-    QStringList shown;
-    for (const char* box : {"name", "coach", "manager"}) shown << Find<QLineEdit>(&d, box)->text();
-    QCOMPARE(shown, QStringList({"Owls", "Sam", "Pat"}));
+    QCOMPARE(testing::Shown(&d, {"name", "coach", "manager", "logo_name"}),
+             QStringList({"Owls", "Sam", "Pat", "logo.bmp"}));
     QCOMPARE(name->maxLength(), 24);
-    QCOMPARE(Find<QLabel>(&d, "logo_name")->text(), QString("logo.bmp"));
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     testing::SaveScreenshot(&d, "team_dialog");
