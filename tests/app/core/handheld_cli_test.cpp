@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "cli/command.h"
 #include "records/game_file.h"
@@ -58,15 +57,6 @@ TEST_F(HandheldCliTest, PalmUsersAndInstall) {
   EXPECT_EQ(unnamed.code, kExitRefused);
   EXPECT_NE(unnamed.err.find("name one with --user"), std::string::npos);
 
-  RunResult wrong = RunCli({"palm", "install", P("Hawks.pdb"), "--user", "Nobody"});
-  EXPECT_EQ(wrong.code, kExitRefused);
-
-  // Only Palm databases and applications are queued.
-  RunResult not_palm = RunCli({"palm", "install", P("Hawks.tem"), "--user", "Robin"});
-  EXPECT_EQ(not_palm.code, kExitRefused);
-  EXPECT_NE(not_palm.err.find("Hawks.tem is not a Palm database"), std::string::npos);
-  EXPECT_FALSE(fs::exists(P("sync/Robin/Install/Hawks.tem")));
-
   RunResult done = RunCli({"palm", "install", P("Hawks.pdb"), "--user", "Robin"});
   EXPECT_EQ(done.code, kExitDone) << done.err;
   EXPECT_NE(done.err.find("Hawks.pdb should be available on your Palm"), std::string::npos);
@@ -112,11 +102,9 @@ TEST_F(HandheldCliTest, PocketPcDevicesExportAndImport) {
   EXPECT_EQ(exported.code, kExitDone) << exported.err;
   EXPECT_TRUE(fs::exists(P("dev2/Hawks.tem")));
 
-  RunResult imported =
-      RunCli({"ppc", "import", "Hawks.tem", "--device", "Spare", "-o", P("back/Copy")});
-  EXPECT_EQ(imported.code, kExitRefused);  // no such folder "back"
   fs::create_directories(P("back"));
-  imported = RunCli({"ppc", "import", "Hawks.tem", "--device", "two", "-o", P("back/Copy")});
+  RunResult imported =
+      RunCli({"ppc", "import", "Hawks.tem", "--device", "two", "-o", P("back/Copy")});
   EXPECT_EQ(imported.code, kExitDone) << imported.err;
   Team copy;
   ConsoleUi ui(std::cerr);
