@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "app/core/pocket_pc_commands.h"
 #include "app/core/pocket_pc_partners.h"
@@ -29,12 +30,11 @@ TEST(PocketPcPartners, ParsesSectionsInOrder) {
       "DisplayName=A very long display name that is longer than a hundred characters, "
       "which the device list keeps whole and shows in full\n");
   ASSERT_EQ(partners.size(), 2u);
-  EXPECT_EQ(partners[0].key, "first");
-  EXPECT_EQ(partners[0].display_name, "Coach's Pocket PC");
-  EXPECT_EQ(partners[0].sync_folder, "/home/coach/PPC Files");
-  EXPECT_EQ(partners[1].key, "second");
-  EXPECT_GT(partners[1].display_name.size(), 100u);
-  EXPECT_FALSE(partners[1].sync_folder);
+  EXPECT_EQ(std::tuple(partners[0].key, partners[0].display_name, *partners[0].sync_folder),
+            std::tuple("first", "Coach's Pocket PC", "/home/coach/PPC Files"));
+  EXPECT_EQ(std::tuple(partners[1].key, partners[1].display_name.size() > 100,
+                       partners[1].sync_folder.has_value()),
+            std::tuple("second", true, false));
 }
 
 class PocketPcTest : public ::testing::Test {
@@ -116,18 +116,19 @@ TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
   ui_.file_answers.push_back(FileChoice{P("dev1/Opener"), 1});  // typed without extension
   RunPpcExportGame(services_);
   ASSERT_EQ(ui_.file_requests.size(), 2u);
-  EXPECT_EQ(ui_.file_requests[0].filter, "PC Game File (*.gam)|*.gam|");
-  EXPECT_EQ(ui_.file_requests[0].initial_folder, P("pc"));
-  EXPECT_EQ(ui_.file_requests[1].filter, "Pocket PC Game File (*.gam)|*.gam|");
-  EXPECT_EQ(ui_.file_requests[1].initial_folder, P("dev1"));
-  EXPECT_EQ(ui_.file_requests[1].initial_name, "Opener.gam");
+  EXPECT_EQ(std::tuple(ui_.file_requests[0].filter, ui_.file_requests[0].initial_folder,
+                       ui_.file_requests[1].filter, ui_.file_requests[1].initial_folder,
+                       ui_.file_requests[1].initial_name),
+            std::tuple("PC Game File (*.gam)|*.gam|", P("pc"), "Pocket PC Game File (*.gam)|*.gam|",
+                       P("dev1"), "Opener.gam"));
   Game copy;
   ASSERT_TRUE(Show(ui_, LoadGame(P("dev1/Opener.gam"), copy)));
   EXPECT_EQ(copy.header.attendance, 312);
   ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0].text,
-            "Opener.gam should be available on your Pocket PC after your next synchronization");
-  EXPECT_EQ(ui_.messages[0].caption, "Game Export Complete");
+  EXPECT_EQ(std::tuple(ui_.messages[0].text, ui_.messages[0].caption),
+            std::tuple("Opener.gam should be available on your Pocket PC after your next "
+                       "synchronization",
+                       "Game Export Complete"));
 }
 
 // No device found says why; every device declined is the person's own
