@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sstream>
-
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "reports/box_score.h"
@@ -67,18 +64,11 @@ TEST_F(BoxCommandTest, EveryFormToAFile) {
   EXPECT_EQ(Read("box.pdf").rfind("%PDF", 0), 0u);
 }
 
-TEST_F(BoxCommandTest, RefusalsAndUsage) {
-  EXPECT_EQ(RunCli({"box", path, "--format", "frames"}).code, 2);
-  EXPECT_EQ(RunCli({"box", path, "--format", "pdf"}).code, 2);
-  EXPECT_EQ(RunCli({"box", path, "--format", "xml"}).code, 2);
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("bad.gam"), "not a game", nullptr));
-  const auto bad = RunCli({"box", dir.Path("bad.gam")});
-  EXPECT_EQ(bad.code, 1);
-  EXPECT_FALSE(bad.err.empty());
-  const auto unwritable =
-      RunCli({"box", path, "--format", "html", "-o", dir.Path("no/such/folder/x.htm")});
-  EXPECT_EQ(unwritable.code, 1);
-  EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos);
+// Frames and PDF need a file to write; an unknown form is a usage error.
+TEST_F(BoxCommandTest, Usage) {
+  for (const char* form : {"frames", "pdf", "xml"}) {
+    EXPECT_EQ(RunCli({"box", path, "--format", form}).code, 2) << form;
+  }
 }
 
 }  // namespace
