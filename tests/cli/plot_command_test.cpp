@@ -62,11 +62,6 @@ TEST(PlotCommand, PitchSummaryAndPictures) {
   EXPECT_EQ(
       result.out.substr(0, result.out.find('\n')),
       "For All Pitches, 5 pitches, 80.00 avg speed, 100.00% strikes,  0.00% balls,  0.00% hits.");
-  result = RunCli({"plot", "pitches", game, "--type", "Slider", "--summary"});
-  ASSERT_EQ(result.code, kExitDone) << result.err;
-  EXPECT_EQ(
-      result.out.substr(0, result.out.find('\n')),
-      "For Slider pitches, 0 pitches,  0.00 avg speed,  0.00% strikes,  0.00% balls,  0.00% hits.");
   EXPECT_EQ(RunCli({"plot", "pitches", game, "--type", "Spitter", "--summary"}).code, kExitUsage);
   EXPECT_EQ(RunCli({"plot", "pitches", game, "--hide", "fouls", "--summary"}).code, kExitUsage);
 
