@@ -1,9 +1,8 @@
-// Save as and the address list export: the file dialog, the questions about
-// an existing file, appending, and a failed write shown.
-
 #include "app/core/team_save_as.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "platform/scripted_ui.h"
 #include "records/csv_team.h"
@@ -45,12 +44,12 @@ TEST_F(SaveTeamAsTest, AsksWithTheThreeFilters) {
   team.team_name.set("A/B: \"Hawks\"?");
   EXPECT_EQ(Save(), ExportResult::kCancelled);
   ASSERT_EQ(ui.file_requests.size(), 1u);
-  EXPECT_EQ(ui.file_requests[0].title, "Select file name to save as");
-  EXPECT_EQ(ui.file_requests[0].filter,
-            "Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv|"
-            "HTML (Web Page) Format (*.htm)|*.htm|");
-  EXPECT_EQ(ui.file_requests[0].default_extension, "tem");
-  EXPECT_EQ(ui.file_requests[0].initial_name, "A_B_ _Hawks__");
+  const FileDialogRequest& asked = ui.file_requests[0];
+  EXPECT_EQ(std::tuple(asked.title, asked.filter, asked.default_extension, asked.initial_name),
+            std::tuple("Select file name to save as",
+                       "Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv|"
+                       "HTML (Web Page) Format (*.htm)|*.htm|",
+                       "tem", "A_B_ _Hawks__"));
 }
 
 TEST(ProposedFileName, ReplacesWhatAFileNameCannotHold) {
