@@ -48,10 +48,6 @@ class HandheldCliTest : public ::testing::Test {
 
 TEST_F(HandheldCliTest, PalmUsersAndInstall) {
   testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", P("sync"));
-  RunResult users = RunCli({"palm", "users"});
-  EXPECT_EQ(users.code, kExitDone);
-  EXPECT_EQ(users.out, "Alex\nRobin\n");
-
   fs::copy_file(P("Hawks.tem"), P("Hawks.pdb"));
   RunResult unnamed = RunCli({"palm", "install", P("Hawks.pdb")});
   EXPECT_EQ(unnamed.code, kExitRefused);
