@@ -1,5 +1,6 @@
 // The command line's handheld commands: palm users and install, ppc
-// devices, export and import.
+// devices, export and import; user names of the longest length or holding
+// a line feed, partners files too large or holding control characters.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,9 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/core/pocket_pc_partners.h"
 #include "cli/command.h"
+#include "platform/scripted_ui.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
 #include "support/run_cli.h"
@@ -18,6 +21,7 @@ namespace scorewick::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 using scorewick::testing::RunCli;
 using RunResult = scorewick::testing::CliResult;
@@ -106,6 +110,67 @@ TEST_F(HandheldCliTest, PocketPcDevicesExportAndImport) {
   ConsoleUi ui(std::cerr);
   ASSERT_TRUE(Show(ui, LoadTeam(P("back/Copy.tem"), copy)));
   EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
+}
+
+TEST_F(HandheldCliTest, PalmUsersOfLongAndSplitNames) {
+  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", P("sync"));
+  const std::string longest(255, 'u');
+  for (const std::string& user : {longest, std::string("line\nbreak")}) {
+    fs::create_directories(P("sync/" + user));
+  }
+  const auto users = RunCli({"palm", "users"});
+  EXPECT_EQ(users.code, kExitDone);
+  EXPECT_EQ(users.out, "Alex\nRobin\nline\\nbreak\n" + longest + "\n");
+
+  const auto exported = RunCli(
+      {"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", longest});
+  EXPECT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_TRUE(fs::exists(P("sync/" + longest + "/Install/Hawks.pdb")));
+
+  const auto unknown = RunCli({"palm", "install", P("Hawks.pdb"), "--user", "nobody"});
+  EXPECT_EQ(unknown.code, kExitRefused);
+  EXPECT_NE(unknown.err.find("  line\\nbreak\n"), std::string::npos) << unknown.err;
+}
+
+TEST_F(HandheldCliTest, PartnersFilesThatCannotBeUsed) {
+  testing::ScopedEnv partners("SCOREWICK_PARTNERS", P("partners"));
+  const struct {
+    std::string text;  // the partners file, or none when empty
+    int code;
+    std::string out;
+    std::string err;
+  } cases[] = {
+      {"", kExitRefused, "", "no partners file at " + P("partners")},
+      {std::string(2 << 20, '#'), kExitRefused, "",
+       P("partners") + " is larger than 1 MB and was not read"},
+      {"[a]\nDisplayName=Tab\nSyncFolder=/x\ty\n[b]\nDisplayName=Escape\nSyncFolder=/x\x1b]0;y\n",
+       kExitDone, "Tab\t(no synchronised-files folder)\nEscape\t(no synchronised-files folder)\n",
+       "the SyncFolder of [b] holds a control character and is not used"},
+      {"[z]\nDisplayName=Zero\nSyncFolder=/x\0y\n"s, kExitDone,
+       "Zero\t(no synchronised-files folder)\n",
+       "the SyncFolder of [z] holds a control character and is not used"},
+  };
+  for (const auto& c : cases) {
+    fs::remove(P("partners"));
+    if (!c.text.empty()) std::ofstream(P("partners"), std::ios::binary) << c.text;
+    const auto r = RunCli({"ppc", "devices"});
+    EXPECT_EQ(r.code, c.code) << c.err;
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+  }
+  fs::remove(P("partners"));
+  fs::create_directories(P("partners"));
+  EXPECT_NE(RunCli({"ppc", "devices"}).err.find(P("partners") + ": it is a folder"),
+            std::string::npos);
+}
+
+TEST_F(HandheldCliTest, ARefusedFolderIsShownBeforeTheSearchGivesUp) {
+  std::ofstream(P("partners")) << "[only]\nDisplayName=Only\nSyncFolder=/a\rb/c\n";
+  ScriptedUi ui;
+  EXPECT_FALSE(app::FindSyncFilesFolder(ui, true, P("partners")));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "the SyncFolder of [only] holds a control character and is not used");
 }
 
 }  // namespace
