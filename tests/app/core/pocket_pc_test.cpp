@@ -10,6 +10,7 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "support/full_game.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
@@ -93,21 +94,11 @@ TEST_F(PocketPcTest, EmptyPartnersFindNothing) {
   EXPECT_TRUE(ui_.messages.empty());
 }
 
-Team Hawks() {
-  Team team;
-  team.team_name.set("Harbor Hawks");
-  PLAYER p;
-  p.name.set("Ann Cole");
-  p.uniform_number = 7;
-  team.AddPlayer(p, PLAYER_INFO{});
-  return team;
-}
-
 TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
   testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
   WritePartners(1);
   Game game;
-  game.home = Hawks();
+  game.home = scorewick::testing::HomeTeam();
   game.header.attendance = 312;
   ASSERT_TRUE(SaveGame(P("pc/Opener.gam"), game));
   ui_.file_answers.push_back(FileChoice{P("pc/Opener.gam"), 1});
@@ -133,7 +124,7 @@ TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
 // choice and ends the command without a word.
 TEST_F(PocketPcTest, NoDeviceStopsTheExport) {
   testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
-  Team team = Hawks();
+  Team team = scorewick::testing::HomeTeam();
   ASSERT_TRUE(SaveTeam(P("pc/Hawks.tem"), team));
   for (int devices : {0, 2}) {
     SCOPED_TRACE(devices);
@@ -154,7 +145,7 @@ TEST_F(PocketPcTest, NoDeviceStopsTheExport) {
 TEST_F(PocketPcTest, ToolbarImportFollowsTheChosenFilter) {
   testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
   WritePartners(1);
-  Team team = Hawks();
+  Team team = scorewick::testing::HomeTeam();
   ASSERT_TRUE(SaveTeam(P("dev1/Hawks.gam"), team));  // a team file under a game's name
   ui_.file_answers.push_back(FileChoice{P("dev1/Hawks.gam"), 2});
   ui_.file_answers.push_back(FileChoice{P("start/Hawks"), 1});
@@ -174,7 +165,7 @@ TEST_F(PocketPcTest, AFileThatDoesNotLoadIsNotCarried) {
   testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
   WritePartners(1);
   Game game;
-  game.home = Hawks();
+  game.home = scorewick::testing::HomeTeam();
   ASSERT_TRUE(SaveGame(P("dev1/game-001.gam"), game));
   std::ofstream(P("pc/Broken.gam"), std::ios::binary) << "not a game";
   const struct {
