@@ -7,6 +7,9 @@
 #include <tuple>
 
 #include "app/core/password_scramble.h"
+#include "app/core/remembered_folders.h"
+#include "app/core/session.h"
+#include "platform/scripted_ui.h"
 #include "records/file_io.h"
 #include "support/temp_dir.h"
 
@@ -43,14 +46,13 @@ TEST(SettingsFile, WritesTheFortyLabelledLinesInOrder) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 40);
   EXPECT_TRUE(
       text.starts_with("Top, Left       : 40,99\nBottom, Right   : 560,701\nSound Is On: 1\n"));
-  EXPECT_NE(text.find("\nRecord 'Hit To' Data: 1\nPrompt for Inning Advance: 0\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("\nPitch Data Hit Ball Color: 255\nHTML Page BG Color: 14680061\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("\nHTML Font Face Name: Fixed Width\nHTML Body Font Size: 3\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("\nServer Name: \nUser Name: \nPassword: \nUpload Dir: \nTime Delay: 60\n"),
-            std::string::npos);
+  for (const char* lines :
+       {"\nRecord 'Hit To' Data: 1\nPrompt for Inning Advance: 0\n",
+        "\nPitch Data Hit Ball Color: 255\nHTML Page BG Color: 14680061\n",
+        "\nHTML Font Face Name: Fixed Width\nHTML Body Font Size: 3\n",
+        "\nServer Name: \nUser Name: \nPassword: \nUpload Dir: \nTime Delay: 60\n"}) {
+    EXPECT_NE(text.find(lines), std::string::npos) << lines;
+  }
   EXPECT_TRUE(
       text.ends_with("LL Pitching Rules: 0\nDisplay Fielders Color: 0\n"
                      "Display Runners Color: 0\nHTML Use Bkground: 0\n"
@@ -215,6 +217,41 @@ TEST(SettingsFile, TheFileHoldingThePasswordIsReadableByItsOwnerOnly) {
   ::umask(old_mask);
   EXPECT_EQ(std::filesystem::status(dir.Path("scwk.ini")).permissions(),
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+// The folders the file dialogs start in: by kind, across runs through the
+// file beside the settings, and the start folder for one that has gone.
+TEST(RememberedFolders, KeptByKindAcrossRuns) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.Path("teams"));
+  std::filesystem::create_directories(dir.Path("gone"));
+  Session session = StartSession(dir.Path(""), dir.Path(""), 800, 600);
+  ScriptedUi ui;
+  ui.file_answers.push_back(FileChoice{dir.Path("teams/hawks.tem"), 1});
+  ui.file_answers.push_back(FileChoice{dir.Path("gone/box.htm"), 1});
+  ui.file_answers.push_back(std::nullopt);  // cancelled: nothing remembered
+  ChooseFileToOpen(session, ui, FileKind::kTeam, {});
+  ChooseFileToSave(session, ui, FileKind::kExport, {});
+  ChooseFileToSave(session, ui, FileKind::kPdf, {});
+  EXPECT_EQ(ui.file_requests[0].initial_folder, dir.Path(""));  // nothing remembered yet
+  ASSERT_TRUE(SaveRememberedFolders(session.start_folder, session.folders).ok);
+  std::string text;
+  ASSERT_TRUE(ReadWholeTextFile(dir.Path("scwk-folders.ini"), text, nullptr));
+  EXPECT_EQ(text, "team=" + dir.Path("teams") + "\nexport=" + dir.Path("gone") + "\n");
+
+  // The next run: a folder that has vanished falls back to the start folder.
+  std::filesystem::remove(dir.Path("gone"));
+  Session next = StartSession(dir.Path(""), dir.Path(""), 800, 600);
+  EXPECT_EQ(next.folders.For(FileKind::kTeam, "start"), dir.Path("teams"));
+  EXPECT_EQ(next.folders.For(FileKind::kExport, "start"), "start");
+  EXPECT_EQ(next.folders.For(FileKind::kGame, "start"), "start");
+}
+
+TEST(RememberedFolders, ParseSkipsWhatItDoesNotKnow) {
+  TempDir dir;
+  const RememberedFolders folders =
+      RememberedFolders::Parse("# note\r\nlogo=" + dir.Path("") + "\r\nsettings=/x\nteam\n");
+  EXPECT_EQ(folders.Text(), "logo=" + dir.Path("") + "\n");
 }
 
 }  // namespace
