@@ -45,13 +45,11 @@ class HandheldCliTest : public ::testing::Test {
   TempDir temp_;
   fs::path dir_ = temp_.path();
   testing::ScopedEnv library_{"SCOREWICK_INSTAIDE", SCOREWICK_INSTAIDE_PATH};
-  testing::ScopedEnv root_{"SCOREWICK_SYNC_ROOT",
-                           (fs::temp_directory_path() / "scorewick-handheld-cli-sync").string()};
+  testing::ScopedEnv root_{"SCOREWICK_SYNC_ROOT", P("sync")};
   testing::ScopedEnv partners_{"SCOREWICK_PARTNERS", "/nonexistent/partners"};
 };
 
 TEST_F(HandheldCliTest, PalmUsersAndInstall) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", P("sync"));
   fs::copy_file(P("Hawks.tem"), P("Hawks.pdb"));
   RunResult unnamed = RunCli({"palm", "install", P("Hawks.pdb")});
   EXPECT_EQ(unnamed.code, kExitRefused);
@@ -69,7 +67,6 @@ TEST_F(HandheldCliTest, PalmUsersAndInstall) {
 }
 
 TEST_F(HandheldCliTest, PalmExportInstallsAndImportReadsTheBackupFolder) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", P("sync"));
   RunResult refused = RunCli(
       {"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", "Kim"});
   EXPECT_EQ(refused.code, kExitRefused);
@@ -113,7 +110,6 @@ TEST_F(HandheldCliTest, PocketPcDevicesExportAndImport) {
 }
 
 TEST_F(HandheldCliTest, PalmUsersOfLongAndSplitNames) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", P("sync"));
   const std::string longest(255, 'u');
   for (const std::string& user : {longest, std::string("line\nbreak")}) {
     fs::create_directories(P("sync/" + user));

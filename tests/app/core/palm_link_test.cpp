@@ -34,7 +34,7 @@ class PalmLinkTest : public ::testing::Test {
   TempDir temp_;
   fs::path dir_ = temp_.path();
   testing::ScopedEnv library_{"SCOREWICK_INSTAIDE", SCOREWICK_INSTAIDE_PATH};
-  testing::ScopedEnv root_{"SCOREWICK_SYNC_ROOT", (fs::temp_directory_path() / "unset").string()};
+  testing::ScopedEnv root_{"SCOREWICK_SYNC_ROOT", (dir_ / "sync").string()};
   Session session_;
   ScriptedUi ui_;
   std::vector<std::vector<std::string>> picker_lists_;
@@ -50,7 +50,6 @@ class PalmLinkTest : public ::testing::Test {
 };
 
 TEST_F(PalmLinkTest, TheOnlyUserIsChosenWithoutAsking) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
   AddUser("Pat Lee");
   const std::string file = MakeFile("Opener.pdb", "stream bytes");
   EXPECT_TRUE(InstallFileToPalm(services_, file));
@@ -65,7 +64,6 @@ TEST_F(PalmLinkTest, TheOnlyUserIsChosenWithoutAsking) {
 }
 
 TEST_F(PalmLinkTest, SeveralUsersAreOfferedInOrderAndNoChoiceDoesNothing) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
   for (const char* name : {"Robin", "Alex", "Morgan"}) AddUser(name);
   fs::create_directories(dir_ / "sync" / ".cache");  // not a user
   const std::string file = MakeFile("Tigers.pdb");
@@ -81,7 +79,6 @@ TEST_F(PalmLinkTest, SeveralUsersAreOfferedInOrderAndNoChoiceDoesNothing) {
 }
 
 TEST_F(PalmLinkTest, AFileTheQueueCannotTakeIsNotReportedAsInstalled) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
   AddUser("Pat");
   EXPECT_FALSE(InstallFileToPalm(services_, (dir_ / "never-written.pdb").string()));
   ASSERT_EQ(ui_.messages.size(), 1u);
@@ -89,7 +86,6 @@ TEST_F(PalmLinkTest, AFileTheQueueCannotTakeIsNotReportedAsInstalled) {
 }
 
 TEST_F(PalmLinkTest, OnlyPalmDatabasesAndApplicationsAreQueued) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
   AddUser("Pat");
   const struct {
     const char* name;
@@ -110,7 +106,6 @@ TEST_F(PalmLinkTest, OnlyPalmDatabasesAndApplicationsAreQueued) {
 }
 
 TEST_F(PalmLinkTest, UserFoldersAreKeptUnderTheRoot) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
   AddUser("Pat");
   auto aide = InstallAide::Load();
   ASSERT_TRUE(aide);
@@ -121,7 +116,6 @@ TEST_F(PalmLinkTest, UserFoldersAreKeptUnderTheRoot) {
 }
 
 TEST_F(PalmLinkTest, CompanionIsLookedForInTheStartFolder) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
   AddUser("Pat");
   RunInstallCompanion(services_);  // not there; the question is declined
   ASSERT_EQ(ui_.messages.size(), 1u);
@@ -153,7 +147,6 @@ TEST_F(PalmLinkTest, CompanionIsLookedForInTheStartFolder) {
 // The user is chosen before the database is written: a cancelled choice
 // leaves no database behind.
 TEST_F(PalmLinkTest, ExportWritesTheDatabaseOnlyForAChosenUser) {
-  testing::ScopedEnv root("SCOREWICK_SYNC_ROOT", (dir_ / "sync").string());
   for (const char* name : {"Alex", "Robin"}) AddUser(name);
   Team team;
   team.team_name.set("Hawks");

@@ -44,7 +44,6 @@ class PocketPcTest : public ::testing::Test {
     for (const char* d : {"start", "pc", "dev1", "dev2"}) fs::create_directories(dir_ / d);
     session_.start_folder = (dir_ / "start").string();
     session_.folders.Remember(FileKind::kGame, P("pc/last.gam"));
-    partners_ = (dir_ / "partners").string();
   }
 
   void WritePartners(int devices) {
@@ -58,8 +57,8 @@ class PocketPcTest : public ::testing::Test {
 
   TempDir temp_;
   fs::path dir_ = temp_.path();
-  std::string partners_;
-  testing::ScopedEnv env_{"SCOREWICK_PARTNERS", (fs::temp_directory_path() / "none").string()};
+  std::string partners_ = (dir_ / "partners").string();
+  testing::ScopedEnv env_{"SCOREWICK_PARTNERS", partners_};
   Session session_;
   ScriptedUi ui_;
   CommandServices services_{ui_, session_, nullptr};
@@ -95,7 +94,6 @@ TEST_F(PocketPcTest, EmptyPartnersFindNothing) {
 }
 
 TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
-  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
   WritePartners(1);
   Game game;
   game.home = scorewick::testing::HomeTeam();
@@ -123,7 +121,6 @@ TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
 // No device found says why; every device declined is the person's own
 // choice and ends the command without a word.
 TEST_F(PocketPcTest, NoDeviceStopsTheExport) {
-  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
   Team team = scorewick::testing::HomeTeam();
   ASSERT_TRUE(SaveTeam(P("pc/Hawks.tem"), team));
   for (int devices : {0, 2}) {
@@ -143,7 +140,6 @@ TEST_F(PocketPcTest, NoDeviceStopsTheExport) {
 }
 
 TEST_F(PocketPcTest, ToolbarImportFollowsTheChosenFilter) {
-  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
   WritePartners(1);
   Team team = scorewick::testing::HomeTeam();
   ASSERT_TRUE(SaveTeam(P("dev1/Hawks.gam"), team));  // a team file under a game's name
@@ -162,7 +158,6 @@ TEST_F(PocketPcTest, ToolbarImportFollowsTheChosenFilter) {
 // A file that cannot be read as what the command carries is not carried:
 // nothing is written, and the source stays byte for byte.
 TEST_F(PocketPcTest, AFileThatDoesNotLoadIsNotCarried) {
-  testing::ScopedEnv env("SCOREWICK_PARTNERS", partners_);
   WritePartners(1);
   Game game;
   game.home = scorewick::testing::HomeTeam();
