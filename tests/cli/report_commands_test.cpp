@@ -1,0 +1,214 @@
+// The commands that make reports of scored games: box scores, spray and
+// pitch charts, score sheets.
+
+#include <gtest/gtest.h>
+
+#include "cli/command.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "reports/box_score.h"
+#include "reports/box_score_export.h"
+#include "reports/sheet_games.h"
+#include "sim/scorebook.h"
+#include "support/box_games.h"
+#include "support/run_cli.h"
+#include "support/temp_dir.h"
+#include "tools/book_games.h"
+
+namespace scorewick::cli {
+namespace {
+
+using scorewick::testing::RunCli;
+
+class BoxCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game = reports::testing::CompileBook(reports::testing::kNineInnings);
+    path = dir.Path("nine.gam");
+    ASSERT_TRUE(SaveGame(path, game));
+  }
+  std::string Read(const std::string& name) const {
+    std::string text;
+    ReadWholeTextFile(dir.Path(name), text, nullptr);
+    return text;
+  }
+
+  TempDir dir;
+  Game game;
+  std::string path;
+};
+
+TEST_F(BoxCommandTest, TextToStandardOutputOneLinePerLine) {
+  const auto r = RunCli({"box", path});
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::string want;
+  const reports::BoxScore box = reports::MakeBoxScore(game, StatRules{});
+  for (const std::string& line : box.lines()) want += line + "\n";
+  EXPECT_EQ(r.out, want);
+  EXPECT_NE(r.out.find("Hawks 3, Gulls 2\n"), std::string::npos);
+}
+
+TEST_F(BoxCommandTest, EveryFormToAFile) {
+  for (const char* form : {"text", "html", "csv"}) {
+    const auto r =
+        RunCli({"box", path, "--format", form, "-o", dir.Path(std::string("box.") + form)});
+    EXPECT_EQ(r.code, 0) << form << r.err;
+  }
+  EXPECT_NE(Read("box.text").find("Score By Innings"), std::string::npos);
+  EXPECT_EQ(Read("box.html").rfind("<HTML>", 0), 0u);
+  EXPECT_EQ(Read("box.csv").rfind("Score By Innings,1,2", 0), 0u);
+
+  const auto frames = RunCli({"box", path, "--format", "frames", "-o", dir.Path("game.htm")});
+  ASSERT_EQ(frames.code, 0) << frames.err;
+  EXPECT_NE(Read("game.htm").find("SRC=\"game_score.htm\""), std::string::npos);
+  EXPECT_NE(Read("game_score.htm").find("TEAM TOTALS"), std::string::npos);
+  EXPECT_NE(Read("game_summary.htm").find("Top of the 9th"), std::string::npos);
+
+  const auto pdf = RunCli({"box", path, "--format", "pdf", "-o", dir.Path("box.pdf")});
+  ASSERT_EQ(pdf.code, 0) << pdf.err;
+  EXPECT_EQ(Read("box.pdf").rfind("%PDF", 0), 0u);
+}
+
+// Frames and PDF need a file to write; an unknown form is a usage error.
+TEST_F(BoxCommandTest, Usage) {
+  for (const char* form : {"frames", "pdf", "xml"}) {
+    EXPECT_EQ(RunCli({"box", path, "--format", form}).code, 2) << form;
+  }
+}
+
+// A single to left, a ground out to short without a recorded location and
+// a strikeout off Rex Roe; then Sal Stone walks Di Dunn and gets a fly
+// out to centre.
+std::string WriteGame(const TempDir& dir) {
+  Game game;
+  const sim::ScorebookResult compiled = sim::CompileScorebook(
+      std::string(sim::testing::kTeams) +
+          "rules innings=1\ntop 1\nb 1B7\nc 6-3\nsss K\nP \"Sal Stone\"\nbbbb BB\nF8\n",
+      game);
+  EXPECT_TRUE(compiled.ok) << compiled.error;
+  AT_BAT& ground_out = game.innings[0].top.at_bats.at(1);
+  ground_out.hit_x = kNoHitX;
+  ground_out.hit_y = kNoHitY;
+  const std::string path = dir.Path("g.gam");
+  EXPECT_TRUE(SaveGame(path, game).ok);
+  return path;
+}
+
+TEST(PlotCommand, SprayPointsAndShares) {
+  TempDir dir;
+  const std::string game = WriteGame(dir);
+  auto result = RunCli({"plot", "spray", game, "--batter", "Bo Baker", "--points"});
+  ASSERT_EQ(result.code, kExitDone) << result.err;
+  EXPECT_EQ(result.out,
+            "out 66 72\n"
+            "Left 100.0%, centre 0.0%, right 0.0%; infield 100.0%, outfield 0.0% (1 balls)\n");
+
+  result = RunCli({"plot", "spray", game, "--pitcher", "Sal Stone", "--points"});
+  ASSERT_EQ(result.code, kExitDone) << result.err;
+  EXPECT_EQ(result.out.substr(0, 4), "out ");
+  EXPECT_NE(result.out.find("centre 100.0%"), std::string::npos) << result.out;
+
+  result = RunCli({"plot", "spray", game, "--batter", "Nobody", "--points"});
+  EXPECT_EQ(result.code, kExitRefused);
+  EXPECT_NE(result.err.find("no batter \"Nobody\""), std::string::npos);
+  EXPECT_EQ(RunCli({"plot", "spray", game}).code, kExitUsage);
+}
+
+TEST(PlotCommand, PitchSummaryAndPictures) {
+  TempDir dir;
+  const std::string game = WriteGame(dir);
+  auto result = RunCli(
+      {"plot", "pitches", game, "--pitcher", "Rex Roe", "--hide", "balls,hits", "--summary"});
+  ASSERT_EQ(result.code, kExitDone) << result.err;
+  EXPECT_EQ(
+      result.out.substr(0, result.out.find('\n')),
+      "For All Pitches, 5 pitches, 80.00 avg speed, 100.00% strikes,  0.00% balls,  0.00% hits.");
+  EXPECT_EQ(RunCli({"plot", "pitches", game, "--type", "Spitter", "--summary"}).code, kExitUsage);
+  EXPECT_EQ(RunCli({"plot", "pitches", game, "--hide", "fouls", "--summary"}).code, kExitUsage);
+
+  for (const char* form : {"--pdf", "--png"}) {
+    const std::string out =
+        dir.Path(std::string("chart") + (form[2] == 'p' && form[3] == 'd' ? ".pdf" : ".png"));
+    for (const char* plot : {"spray", "pitches"}) {
+      result = RunCli({"plot", plot, game, form, out});
+      ASSERT_EQ(result.code, kExitDone) << result.err;
+      std::vector<std::uint8_t> bytes;
+      ASSERT_TRUE(ReadWholeFile(out, bytes, nullptr));
+      EXPECT_GT(bytes.size(), 1000u) << plot << form;
+    }
+  }
+}
+
+std::string Read(const std::string& path) {
+  std::string text;
+  ReadWholeTextFile(path, text, nullptr);
+  return text;
+}
+
+// The number of pages of a PDF file written by Qt.
+int PdfPages(const std::string& pdf) {
+  int pages = 0;
+  for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+       at = pdf.find("/Type /Page\n", at + 1)) {
+    ++pages;
+  }
+  return pages;
+}
+
+TEST(PrintBlankCommand, WritesTheAskedPages) {
+  TempDir dir;
+  const std::string pdf = dir.Path("blank.pdf");
+  const auto result =
+      RunCli({"print", "blank", "--columns", "12", "--rows", "10", "--pages", "3", "--pdf", pdf});
+  ASSERT_EQ(result.code, kExitDone) << result.err;
+  const std::string bytes = Read(pdf);
+  EXPECT_EQ(bytes.rfind("%PDF", 0), 0u);
+  EXPECT_EQ(PdfPages(bytes), 3);
+
+  for (const char* bad : {"0", "16"}) {
+    EXPECT_EQ(RunCli({"print", "blank", "--columns", bad, "--pdf", dir.Path("x.pdf")}).code,
+              kExitUsage);
+  }
+  EXPECT_EQ(RunCli({"print", "blank", "--pages", "101", "--pdf", dir.Path("x.pdf")}).code,
+            kExitUsage);
+  EXPECT_EQ(RunCli({"print", "blank"}).code, kExitUsage);
+  EXPECT_FALSE(FileExists(dir.Path("x.pdf")));
+}
+
+TEST(PrintGameCommand, SidesColumnsAndNotes) {
+  TempDir dir;
+  Game game = scorewick::testing::CompileSheetGame(scorewick::testing::kBatAroundBook);
+  const std::string gam = dir.Path("around.gam");
+  ASSERT_TRUE(SaveGame(gam, game));
+  const std::string pdf = dir.Path("game.pdf");
+  struct Case {
+    std::vector<std::string> options;
+    int pages;
+  };
+  for (const Case& c :
+       {Case{{}, 1}, Case{{"--side", "both"}, 2}, Case{{"--side", "both", "--notes"}, 3},
+        Case{{"--side", "visitors", "--columns", "1", "--notes"}, 3},
+        Case{{"--side", "Home", "--columns", "4", "--empty-fields"}, 1}}) {
+    std::vector<std::string> args{"print", "game", gam, "--pdf", pdf};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const auto result = RunCli(args);
+    ASSERT_EQ(result.code, kExitDone) << result.err;
+    EXPECT_EQ(PdfPages(Read(pdf)), c.pages);
+  }
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"--columns", "16"}, {"--columns", "wide"}, {"--side", "away"}}) {
+    std::vector<std::string> args{"print", "game", gam, "--pdf", dir.Path("x.pdf")};
+    args.insert(args.end(), bad.begin(), bad.end());
+    EXPECT_EQ(RunCli(args).code, kExitUsage) << bad[1];
+  }
+  // A file that is not a game is refused, and nothing is written.
+  ASSERT_TRUE(
+      WriteFileAtomically(dir.Path("bad.gam"), std::vector<std::uint8_t>{1, 2, 3}, nullptr));
+  const auto refused = RunCli({"print", "game", dir.Path("bad.gam"), "--pdf", dir.Path("x.pdf")});
+  EXPECT_EQ(refused.code, kExitRefused);
+  EXPECT_FALSE(refused.err.empty());
+  EXPECT_FALSE(FileExists(dir.Path("x.pdf")));
+}
+
+}  // namespace
+}  // namespace scorewick::cli
