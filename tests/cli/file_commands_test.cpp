@@ -1,0 +1,262 @@
+// The commands that read and carry team and game files: inspect, convert,
+// team export and addresses, print roster, palm export and import.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli/command.h"
+#include "exchange/palm_database.h"
+#include "exchange/sample_game.h"
+#include "platform/scripted_ui.h"
+#include "records/csv_team.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
+#include "support/full_game.h"
+#include "support/run_cli.h"
+#include "support/temp_dir.h"
+
+namespace scorewick::cli {
+namespace {
+
+using scorewick::testing::RunCli;
+using RunResult = scorewick::testing::CliResult;
+
+class CliTest : public ::testing::Test {
+ protected:
+  std::string Path(const std::string& name) { return dir_.Path(name); }
+  TempDir dir_;
+};
+
+TEST_F(CliTest, InspectsTeamAndGameAndConvertsBetweenForms) {
+  Team team = testing::HomeTeam();
+  ASSERT_TRUE(SaveTeam(Path("hawks.tem"), team));
+  RunResult r = RunCli({"inspect", Path("hawks.tem")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  for (const char* shown : {"Harbor Hawks", "Ann Cole", "Pitcher"}) {
+    EXPECT_NE(r.out.find(shown), std::string::npos) << shown;
+  }
+
+  r = RunCli({"convert", Path("hawks.tem"), Path("hawks.csv")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  r = RunCli({"inspect", Path("hawks.csv")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  EXPECT_NE(r.out.find("Harbor Hawks manager"), std::string::npos);
+
+  Game game;
+  game.visitor = team;
+  game.innings[0].top.runs = 2;
+  game.innings[0].top.offense.push_back(team.player(0));
+  ASSERT_TRUE(SaveGame(Path("opener.gam"), game));
+  r = RunCli({"inspect", Path("opener.gam")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  EXPECT_NE(r.out.find("Harbor Hawks"), std::string::npos);
+}
+
+TEST_F(CliTest, RecordTextsArePrintedInUtf8) {
+  Team team = testing::HomeTeam();
+  team.AddPlayer(testing::MakePlayer("Jos\xE9 N\xFA\xF1"
+                                     "ez",
+                                     12, 6, 0),
+                 PLAYER_INFO{});
+  ASSERT_TRUE(SaveTeam(Path("hawks.tem"), team));
+  const RunResult r = RunCli({"inspect", Path("hawks.tem")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  // Columns line up by character: the name column is 24 characters wide.
+  EXPECT_NE(r.out.find("12  José Núñez               Short Stop"), std::string::npos) << r.out;
+}
+
+TEST_F(CliTest, ACommaSeparatedTeamIsRefusedNamingTheFaultyLine) {
+  ASSERT_TRUE(WriteTextFileAtomically(
+      Path("broken.csv"), "Hawks\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n7,,SS,1\n",
+      nullptr));
+  const RunResult r = RunCli({"inspect", Path("broken.csv")});
+  EXPECT_EQ(r.code, kExitRefused);
+  EXPECT_EQ(r.err, "Error: Invalid CSV Format\n\n  " + Path("broken.csv") +
+                       ": line 4 has no player name\n");
+}
+
+TEST_F(CliTest, AMissingInputWritesNothingAndNoArgumentsIsUsage) {
+  RunResult r = RunCli({"convert", Path("missing.tem"), Path("out.tem")});
+  EXPECT_EQ(r.code, kExitRefused);
+  EXPECT_FALSE(std::filesystem::exists(Path("out.tem")));
+
+  r = RunCli({"inspect"});
+  EXPECT_EQ(r.code, kExitUsage);
+}
+
+std::string Read(const std::string& path) {
+  std::string text;
+  ReadWholeTextFile(path, text, nullptr);
+  return text;
+}
+
+int Code(std::vector<std::string> args) { return testing::RunCli(std::move(args)).code; }
+
+class TeamCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    team.team_name.set("Hawks");
+    team.manager.set("Pat <Lee>");
+    PLAYER p;
+    p.name.set("Jo Smith");
+    p.uniform_number = -1;
+    PLAYER_INFO info = NewPlayerInfo();
+    info.email.set("jo@example.org");
+    team.AddPlayer(p, info);
+    ASSERT_TRUE(SaveTeam(dir.Path("hawks.tem"), team));
+  }
+  TempDir dir;
+  Team team;
+};
+
+TEST_F(TeamCommandTest, ExportsInEachForm) {
+  ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--csv", dir.Path("h.csv")}), kExitDone);
+  EXPECT_EQ(Read(dir.Path("h.csv")), TeamCsvText(team));
+  ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--csv", dir.Path("h.csv"), "--append"}),
+            kExitDone);
+  EXPECT_EQ(Read(dir.Path("h.csv")), TeamCsvText(team) + "\n" + TeamCsvText(team));
+
+  ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--html", dir.Path("h.htm")}),
+            kExitDone);
+  const std::string html = Read(dir.Path("h.htm"));
+  EXPECT_EQ(html.rfind("<HTML><HEAD><TITLE>Brixley Scorewick Hawks</TITLE>", 0), 0u);
+  EXPECT_NE(html.find("&nbsp;Pat &lt;Lee&gt;"), std::string::npos);
+  EXPECT_NE(html.find(">00</font>"), std::string::npos);
+
+  ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--tem", dir.Path("copy.tem")}),
+            kExitDone);
+  Team copy;
+  ScriptedUi ui;
+  ASSERT_TRUE(Show(ui, LoadTeam(dir.Path("copy.tem"), copy)));
+  EXPECT_EQ(copy.info(0).email.str(), "jo@example.org");
+}
+
+TEST_F(TeamCommandTest, UsageAndRefusals) {
+  EXPECT_EQ(Code({"team", "export", dir.Path("hawks.tem")}), kExitUsage);  // no form
+  EXPECT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--csv", dir.Path("a.csv"), "--html",
+                  dir.Path("a.htm")}),
+            kExitUsage);
+  EXPECT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--tem", dir.Path("a.tem"), "--append"}),
+            kExitUsage);
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("bad.csv"), "just one line\n", nullptr));
+  EXPECT_EQ(Code({"team", "export", dir.Path("bad.csv"), "--html", dir.Path("b.htm")}),
+            kExitRefused);
+  EXPECT_FALSE(FileExists(dir.Path("b.htm")));
+}
+
+TEST_F(TeamCommandTest, AddressLists) {
+  ASSERT_EQ(Code({"team", "addresses", dir.Path("hawks.tem"), "--csv", dir.Path("a.csv")}),
+            kExitDone);
+  EXPECT_EQ(Read(dir.Path("a.csv"))
+                .rfind("Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\n"
+                       "Jo Smith,",
+                       0),
+            0u);
+  ASSERT_EQ(Code({"team", "addresses", dir.Path("hawks.tem"), "--html", dir.Path("a.htm")}),
+            kExitDone);
+  EXPECT_NE(Read(dir.Path("a.htm")).find("<a href=\"mailto:jo@example.org\">jo@example.org</a>"),
+            std::string::npos);
+}
+
+TEST_F(TeamCommandTest, PrintsIntoPdfFiles) {
+  ASSERT_EQ(Code({"print", "roster", dir.Path("hawks.tem"), "--pdf", dir.Path("r.pdf")}),
+            kExitDone);
+  EXPECT_EQ(Read(dir.Path("r.pdf")).rfind("%PDF", 0), 0u);
+  ASSERT_EQ(Code({"print", "addresses", dir.Path("hawks.tem"), "--pdf", dir.Path("a.pdf")}),
+            kExitDone);
+  EXPECT_EQ(Read(dir.Path("a.pdf")).rfind("%PDF", 0), 0u);
+  EXPECT_EQ(Code({"print", "roster", dir.Path("hawks.tem")}), kExitUsage);
+}
+
+using PalmRun = testing::CliResult;
+
+PalmRun Palm(std::vector<std::string> args) {
+  args.insert(args.begin(), "palm");
+  return testing::RunCli(std::move(args));
+}
+
+PalmRun PalmIn(const TempDir& folder, std::vector<std::string> args) {
+  args.insert(args.begin(), "palm");
+  return testing::RunCliIn(folder.path(), std::move(args));
+}
+
+TEST(PalmCommand, GameThereAndBackWithProposedNames) {
+  TempDir games, work;
+  Game game = palm_testing::SampleGame(3, 3);
+  ASSERT_TRUE(SaveGame(games.Path("Opener.gam"), game));
+
+  PalmRun exported = PalmIn(work, {"export", games.Path("Opener.gam")});
+  ASSERT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_EQ(exported.out, "Palm database written: Opener.pdb\n");
+  EXPECT_EQ(PalmStreamKind(work.Path("Opener.pdb")), PalmKind::kGame);
+
+  PalmRun kind = Palm({"kind", work.Path("Opener.pdb")});
+  EXPECT_EQ(kind.code, kExitDone);
+  EXPECT_EQ(kind.out, "game\n");
+
+  PalmRun imported = PalmIn(work, {"import", "Opener.pdb"});
+  ASSERT_EQ(imported.code, kExitDone) << imported.err;
+  EXPECT_EQ(imported.out, "Game Created from Palm Database: Opener.gam\n");
+  ScriptedUi ui;
+  Game back;
+  ASSERT_TRUE(Show(ui, LoadGame(work.Path("Opener.gam"), back)));
+  EXPECT_EQ(back.header, game.header);
+  EXPECT_EQ(back.innings[2].bottom.at_bats.size(), 3u);
+  EXPECT_EQ(back.notes, game.notes);
+}
+
+TEST(PalmCommand, TeamFromCommaSeparatedTextAndBack) {
+  TempDir dir;
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("Tigers.csv"),
+                                      "Tigers\nManager,Pat Lee,Coach,Sam Ortiz\n"
+                                      "#,Name,Pos,BO,Bats,Throws,Key\n"
+                                      "12,Jo Smith,Short Stop,3,RH,RH,4\n",
+                                      nullptr));
+  PalmRun exported = Palm({"export", dir.Path("Tigers.csv"), "-o", dir.Path("Tigers.pdb")});
+  ASSERT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_EQ(Palm({"kind", dir.Path("Tigers.pdb")}).out, "team\n");
+
+  // A chosen name without an extension gets the team's.
+  PalmRun imported = Palm({"import", dir.Path("Tigers.pdb"), "-o", dir.Path("Copy")});
+  ASSERT_EQ(imported.code, kExitDone) << imported.err;
+  ScriptedUi ui;
+  Team team;
+  ASSERT_TRUE(Show(ui, LoadTeam(dir.Path("Copy.tem"), team)));
+  ASSERT_EQ(team.count(), 1);
+  EXPECT_EQ(team.player(0).name.view(), "Jo Smith");
+  EXPECT_EQ(team.player(0).key, 0);
+}
+
+TEST(PalmCommand, RefusalsAndUsage) {
+  TempDir dir;
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("odd.pdb"), std::string(100, 'x'), nullptr));
+  PalmRun neither = Palm({"kind", dir.Path("odd.pdb")});
+  EXPECT_EQ(neither.code, kExitRefused);
+  EXPECT_EQ(neither.out, "neither\n");
+  // A file that cannot be read is an error, not a database of neither kind.
+  PalmRun unread = Palm({"kind", dir.Path("none.pdb")});
+  EXPECT_EQ(unread.code, kExitRefused);
+  EXPECT_EQ(unread.out, "");
+  EXPECT_NE(unread.err.find("none.pdb: No such file or directory"), std::string::npos)
+      << unread.err;
+
+  // A team database cut inside its block writes no team.
+  Team team = palm_testing::HomeTeam();
+  ASSERT_TRUE(SaveTeam(dir.Path("Hawks.tem"), team));
+  ASSERT_EQ(Palm({"export", dir.Path("Hawks.tem"), "-o", dir.Path("Hawks.pdb")}).code, kExitDone);
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(ReadWholeFile(dir.Path("Hawks.pdb"), bytes, nullptr));
+  bytes.resize(bytes.size() - 10);
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("Cut.pdb"), bytes, nullptr));
+  PalmRun cut = Palm({"import", dir.Path("Cut.pdb"), "-o", dir.Path("Cut.tem")});
+  EXPECT_EQ(cut.code, kExitRefused);
+  EXPECT_FALSE(FileExists(dir.Path("Cut.tem")));
+
+  EXPECT_EQ(Palm({"export", dir.Path("Hawks.txt")}).code, kExitUsage);
+  EXPECT_EQ(Palm({}).code, kExitUsage);
+}
+
+}  // namespace
+}  // namespace scorewick::cli
