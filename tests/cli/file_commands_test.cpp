@@ -26,24 +26,19 @@ namespace {
 using scorewick::testing::RunCli;
 using RunResult = scorewick::testing::CliResult;
 
-class CliTest : public ::testing::Test {
- protected:
-  std::string Path(const std::string& name) { return dir_.Path(name); }
-  TempDir dir_;
-};
-
-TEST_F(CliTest, InspectsTeamAndGameAndConvertsBetweenForms) {
+TEST(Inspect, InspectsTeamAndGameAndConvertsBetweenForms) {
+  TempDir dir;
   Team team = testing::HomeTeam();
-  ASSERT_TRUE(SaveTeam(Path("hawks.tem"), team));
-  RunResult r = RunCli({"inspect", Path("hawks.tem")});
+  ASSERT_TRUE(SaveTeam(dir.Path("hawks.tem"), team));
+  RunResult r = RunCli({"inspect", dir.Path("hawks.tem")});
   EXPECT_EQ(r.code, kExitDone) << r.err;
   for (const char* shown : {"Harbor Hawks", "Ann Cole", "Pitcher"}) {
     EXPECT_NE(r.out.find(shown), std::string::npos) << shown;
   }
 
-  r = RunCli({"convert", Path("hawks.tem"), Path("hawks.csv")});
+  r = RunCli({"convert", dir.Path("hawks.tem"), dir.Path("hawks.csv")});
   EXPECT_EQ(r.code, kExitDone) << r.err;
-  r = RunCli({"inspect", Path("hawks.csv")});
+  r = RunCli({"inspect", dir.Path("hawks.csv")});
   EXPECT_EQ(r.code, kExitDone) << r.err;
   EXPECT_NE(r.out.find("Harbor Hawks manager"), std::string::npos);
 
@@ -51,39 +46,42 @@ TEST_F(CliTest, InspectsTeamAndGameAndConvertsBetweenForms) {
   game.visitor = team;
   game.innings[0].top.runs = 2;
   game.innings[0].top.offense.push_back(team.player(0));
-  ASSERT_TRUE(SaveGame(Path("opener.gam"), game));
-  r = RunCli({"inspect", Path("opener.gam")});
+  ASSERT_TRUE(SaveGame(dir.Path("opener.gam"), game));
+  r = RunCli({"inspect", dir.Path("opener.gam")});
   EXPECT_EQ(r.code, kExitDone) << r.err;
   EXPECT_NE(r.out.find("Harbor Hawks"), std::string::npos);
 }
 
-TEST_F(CliTest, RecordTextsArePrintedInUtf8) {
+TEST(Inspect, RecordTextsArePrintedInUtf8) {
+  TempDir dir;
   Team team = testing::HomeTeam();
   team.AddPlayer(testing::MakePlayer("Jos\xE9 N\xFA\xF1"
                                      "ez",
                                      12, 6, 0),
                  PLAYER_INFO{});
-  ASSERT_TRUE(SaveTeam(Path("hawks.tem"), team));
-  const RunResult r = RunCli({"inspect", Path("hawks.tem")});
+  ASSERT_TRUE(SaveTeam(dir.Path("hawks.tem"), team));
+  const RunResult r = RunCli({"inspect", dir.Path("hawks.tem")});
   EXPECT_EQ(r.code, kExitDone) << r.err;
   // Columns line up by character: the name column is 24 characters wide.
   EXPECT_NE(r.out.find("12  José Núñez               Short Stop"), std::string::npos) << r.out;
 }
 
-TEST_F(CliTest, ACommaSeparatedTeamIsRefusedNamingTheFaultyLine) {
+TEST(Inspect, ACommaSeparatedTeamIsRefusedNamingTheFaultyLine) {
+  TempDir dir;
   ASSERT_TRUE(WriteTextFileAtomically(
-      Path("broken.csv"), "Hawks\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n7,,SS,1\n",
+      dir.Path("broken.csv"), "Hawks\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n7,,SS,1\n",
       nullptr));
-  const RunResult r = RunCli({"inspect", Path("broken.csv")});
+  const RunResult r = RunCli({"inspect", dir.Path("broken.csv")});
   EXPECT_EQ(r.code, kExitRefused);
-  EXPECT_EQ(r.err, "Error: Invalid CSV Format\n\n  " + Path("broken.csv") +
+  EXPECT_EQ(r.err, "Error: Invalid CSV Format\n\n  " + dir.Path("broken.csv") +
                        ": line 4 has no player name\n");
 }
 
-TEST_F(CliTest, AMissingInputWritesNothingAndNoArgumentsIsUsage) {
-  RunResult r = RunCli({"convert", Path("missing.tem"), Path("out.tem")});
+TEST(Inspect, AMissingInputWritesNothingAndNoArgumentsIsUsage) {
+  TempDir dir;
+  RunResult r = RunCli({"convert", dir.Path("missing.tem"), dir.Path("out.tem")});
   EXPECT_EQ(r.code, kExitRefused);
-  EXPECT_FALSE(std::filesystem::exists(Path("out.tem")));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("out.tem")));
 
   r = RunCli({"inspect"});
   EXPECT_EQ(r.code, kExitUsage);
