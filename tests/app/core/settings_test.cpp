@@ -16,14 +16,6 @@
 namespace scorewick::app {
 namespace {
 
-// The text of the first n lines of a file written from s.
-std::string FirstLines(const Settings& s, int n) {
-  const std::string text = SettingsText(s);
-  std::size_t pos = 0;
-  for (int i = 0; i < n; ++i) pos = text.find('\n', pos) + 1;
-  return text.substr(0, pos);
-}
-
 TEST(SettingsFile, DefaultsWithoutAFile) {
   TempDir temp;
   const auto dir = temp.path();
@@ -66,7 +58,10 @@ TEST(SettingsFile, OlderFileThatStopsAfterLine36) {
   written.html_use_bkground = true;
   written.html_bkground_image = "grass.jpg";
   written.ll_pitching_rules = true;
-  const std::string text = FirstLines(written, 36);
+  std::string text = SettingsText(written);
+  std::size_t end = 0;
+  for (int i = 0; i < 36; ++i) end = text.find('\n', end) + 1;
+  text.resize(end);
 
   Settings s = written;  // whatever was held before is overruled
   ReadSettingsText(text, s);
