@@ -26,11 +26,8 @@ TEST(CsvTeam, ExportWritesTheDocumentedLines) {
   PLAYER a = testing::MakePlayer("Kim Ash", 12, 6, 3);
   a.key = 4;
   a.bats = 2;
-  a.throws_right = 1;
-  PLAYER b = testing::MakePlayer("Lee Oak", -1, 0, 0);
+  PLAYER b = testing::MakePlayer("Lee Oak", -1, 0, 0);  // left-handed by its order
   b.key = 0;
-  b.bats = 0;
-  b.throws_right = 0;
   team.AddPlayer(a, PLAYER_INFO{});
   team.AddPlayer(b, PLAYER_INFO{});
   EXPECT_EQ(TeamCsvText(team),
