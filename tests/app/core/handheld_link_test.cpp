@@ -132,12 +132,12 @@ TEST_F(PalmLinkTest, CompanionIsLookedForInTheStartFolder) {
   AddUser("Pat");
   RunInstallCompanion(services_);  // not there; the question is declined
   ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_TRUE(ui_.messages[0].question);
-  EXPECT_EQ(ui_.messages[0].caption, "Scorewick Companion");
-  EXPECT_EQ(
-      ui_.messages[0].text,
-      "Unable to locate the Scorewick Companion Application.\n\n" + session_.start_folder +
-          "/Scorewick.prc\n\nWould you like to manually search your computer for this file ?");
+  EXPECT_EQ(std::tuple(ui_.messages[0].question, ui_.messages[0].caption, ui_.messages[0].text),
+            std::tuple(true, "Scorewick Companion",
+                       "Unable to locate the Scorewick Companion Application.\n\n" +
+                           session_.start_folder +
+                           "/Scorewick.prc\n\nWould you like to manually search your computer "
+                           "for this file ?"));
   EXPECT_TRUE(ui_.file_requests.empty());
 
   // Yes: the person finds it elsewhere.
