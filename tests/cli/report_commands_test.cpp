@@ -23,17 +23,18 @@ namespace {
 
 using scorewick::testing::RunCli;
 
+std::string Read(const std::string& path) {
+  std::string text;
+  ReadWholeTextFile(path, text, nullptr);
+  return text;
+}
+
 class BoxCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
     game = reports::testing::CompileBook(reports::testing::kNineInnings);
     path = dir.Path("nine.gam");
     ASSERT_TRUE(SaveGame(path, game));
-  }
-  std::string Read(const std::string& name) const {
-    std::string text;
-    ReadWholeTextFile(dir.Path(name), text, nullptr);
-    return text;
   }
 
   TempDir dir;
@@ -56,19 +57,19 @@ TEST_F(BoxCommandTest, EveryFormToAFile) {
         RunCli({"box", path, "--format", form, "-o", dir.Path(std::string("box.") + form)});
     EXPECT_EQ(r.code, 0) << form << r.err;
   }
-  EXPECT_NE(Read("box.text").find("Score By Innings"), std::string::npos);
-  EXPECT_EQ(Read("box.html").rfind("<HTML>", 0), 0u);
-  EXPECT_EQ(Read("box.csv").rfind("Score By Innings,1,2", 0), 0u);
+  EXPECT_NE(Read(dir.Path("box.text")).find("Score By Innings"), std::string::npos);
+  EXPECT_EQ(Read(dir.Path("box.html")).rfind("<HTML>", 0), 0u);
+  EXPECT_EQ(Read(dir.Path("box.csv")).rfind("Score By Innings,1,2", 0), 0u);
 
   const auto frames = RunCli({"box", path, "--format", "frames", "-o", dir.Path("game.htm")});
   ASSERT_EQ(frames.code, 0) << frames.err;
-  EXPECT_NE(Read("game.htm").find("SRC=\"game_score.htm\""), std::string::npos);
-  EXPECT_NE(Read("game_score.htm").find("TEAM TOTALS"), std::string::npos);
-  EXPECT_NE(Read("game_summary.htm").find("Top of the 9th"), std::string::npos);
+  EXPECT_NE(Read(dir.Path("game.htm")).find("SRC=\"game_score.htm\""), std::string::npos);
+  EXPECT_NE(Read(dir.Path("game_score.htm")).find("TEAM TOTALS"), std::string::npos);
+  EXPECT_NE(Read(dir.Path("game_summary.htm")).find("Top of the 9th"), std::string::npos);
 
   const auto pdf = RunCli({"box", path, "--format", "pdf", "-o", dir.Path("box.pdf")});
   ASSERT_EQ(pdf.code, 0) << pdf.err;
-  EXPECT_EQ(Read("box.pdf").rfind("%PDF", 0), 0u);
+  EXPECT_EQ(Read(dir.Path("box.pdf")).rfind("%PDF", 0), 0u);
 }
 
 // Frames and PDF need a file to write; an unknown form is a usage error.
@@ -139,12 +140,6 @@ TEST(PlotCommand, PitchSummaryAndPictures) {
       EXPECT_GT(bytes.size(), 1000u) << plot << form;
     }
   }
-}
-
-std::string Read(const std::string& path) {
-  std::string text;
-  ReadWholeTextFile(path, text, nullptr);
-  return text;
 }
 
 // The number of pages of a PDF file written by Qt.
