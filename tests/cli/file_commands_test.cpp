@@ -1,0 +1,437 @@
+// The commands that read and carry team and game files: inspect, convert,
+// team export and addresses, print roster, palm export and import.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <tuple>
+
+#include "cli/command.h"
+#include "exchange/palm_database.h"
+#include "exchange/sample_game.h"
+#include "platform/scripted_ui.h"
+#include "records/csv_team.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/output_guard.h"
+#include "records/team_file.h"
+#include "sim/scorebook.h"
+#include "support/full_game.h"
+#include "support/run_cli.h"
+#include "support/temp_dir.h"
+#include "tools/book_games.h"
+
+namespace scorewick::cli {
+namespace {
+
+using scorewick::testing::RunCli;
+using RunResult = scorewick::testing::CliResult;
+
+TEST(Inspect, InspectsTeamAndGameAndConvertsBetweenForms) {
+  TempDir dir;
+  Team team = testing::HomeTeam();
+  ASSERT_TRUE(SaveTeam(dir.Path("hawks.tem"), team));
+  RunResult r = RunCli({"inspect", dir.Path("hawks.tem")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  for (const char* shown : {"Harbor Hawks", "Ann Cole", "Pitcher"}) {
+    EXPECT_NE(r.out.find(shown), std::string::npos) << shown;
+  }
+
+  r = RunCli({"convert", dir.Path("hawks.tem"), dir.Path("hawks.csv")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  r = RunCli({"inspect", dir.Path("hawks.csv")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  EXPECT_NE(r.out.find("Harbor Hawks manager"), std::string::npos);
+
+  Game game;
+  game.visitor = team;
+  game.innings[0].top.runs = 2;
+  game.innings[0].top.offense.push_back(team.player(0));
+  ASSERT_TRUE(SaveGame(dir.Path("opener.gam"), game));
+  r = RunCli({"inspect", dir.Path("opener.gam")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  EXPECT_NE(r.out.find("Harbor Hawks"), std::string::npos);
+}
+
+TEST(Inspect, RecordTextsArePrintedInUtf8) {
+  TempDir dir;
+  Team team = testing::HomeTeam();
+  team.AddPlayer(testing::MakePlayer("Jos\xE9 N\xFA\xF1"
+                                     "ez",
+                                     12, 6, 0),
+                 PLAYER_INFO{});
+  ASSERT_TRUE(SaveTeam(dir.Path("hawks.tem"), team));
+  const RunResult r = RunCli({"inspect", dir.Path("hawks.tem")});
+  EXPECT_EQ(r.code, kExitDone) << r.err;
+  // Columns line up by character: the name column is 24 characters wide.
+  EXPECT_NE(r.out.find("12  José Núñez               Short Stop"), std::string::npos) << r.out;
+}
+
+TEST(Inspect, ACommaSeparatedTeamIsRefusedNamingTheFaultyLine) {
+  TempDir dir;
+  ASSERT_TRUE(WriteTextFileAtomically(
+      dir.Path("broken.csv"), "Hawks\nManager,A,Coach,B\n#,Name,Pos,BO,Bats,Throws,Key\n7,,SS,1\n",
+      nullptr));
+  const RunResult r = RunCli({"inspect", dir.Path("broken.csv")});
+  EXPECT_EQ(r.code, kExitRefused);
+  EXPECT_EQ(r.err, "Error: Invalid CSV Format\n\n  " + dir.Path("broken.csv") +
+                       ": line 4 has no player name\n");
+}
+
+TEST(Inspect, AMissingInputWritesNothingAndNoArgumentsIsUsage) {
+  TempDir dir;
+  RunResult r = RunCli({"convert", dir.Path("missing.tem"), dir.Path("out.tem")});
+  EXPECT_EQ(r.code, kExitRefused);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("out.tem")));
+
+  r = RunCli({"inspect"});
+  EXPECT_EQ(r.code, kExitUsage);
+}
+
+std::string Read(const std::string& path) {
+  std::string text;
+  ReadWholeTextFile(path, text, nullptr);
+  return text;
+}
+
+int Code(std::vector<std::string> args) { return testing::RunCli(std::move(args)).code; }
+
+class TeamCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    team.team_name.set("Hawks");
+    team.manager.set("Pat <Lee>");
+    PLAYER p;
+    p.name.set("Jo Smith");
+    p.uniform_number = -1;
+    PLAYER_INFO info = NewPlayerInfo();
+    info.email.set("jo@example.org");
+    team.AddPlayer(p, info);
+    ASSERT_TRUE(SaveTeam(dir.Path("hawks.tem"), team));
+  }
+  TempDir dir;
+  Team team;
+};
+
+TEST_F(TeamCommandTest, ExportsInEachForm) {
+  ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--csv", dir.Path("h.csv")}), kExitDone);
+  EXPECT_EQ(Read(dir.Path("h.csv")), TeamCsvText(team));
+  ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--csv", dir.Path("h.csv"), "--append"}),
+            kExitDone);
+  EXPECT_EQ(Read(dir.Path("h.csv")), TeamCsvText(team) + "\n" + TeamCsvText(team));
+
+  ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--html", dir.Path("h.htm")}),
+            kExitDone);
+  EXPECT_EQ(Read(dir.Path("h.htm")).rfind("<HTML><HEAD><TITLE>Brixley Scorewick Hawks</TITLE>", 0),
+            0u);
+
+  ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--tem", dir.Path("copy.tem")}),
+            kExitDone);
+  Team copy;
+  ScriptedUi ui;
+  ASSERT_TRUE(Show(ui, LoadTeam(dir.Path("copy.tem"), copy)));
+  EXPECT_EQ(copy.info(0).email.str(), "jo@example.org");
+}
+
+TEST_F(TeamCommandTest, UsageAndRefusals) {
+  EXPECT_EQ(Code({"team", "export", dir.Path("hawks.tem")}), kExitUsage);  // no form
+  EXPECT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--csv", dir.Path("a.csv"), "--html",
+                  dir.Path("a.htm")}),
+            kExitUsage);
+  EXPECT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--tem", dir.Path("a.tem"), "--append"}),
+            kExitUsage);
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("bad.csv"), "just one line\n", nullptr));
+  EXPECT_EQ(Code({"team", "export", dir.Path("bad.csv"), "--html", dir.Path("b.htm")}),
+            kExitRefused);
+  EXPECT_FALSE(FileExists(dir.Path("b.htm")));
+}
+
+TEST_F(TeamCommandTest, AddressLists) {
+  ASSERT_EQ(Code({"team", "addresses", dir.Path("hawks.tem"), "--csv", dir.Path("a.csv")}),
+            kExitDone);
+  EXPECT_EQ(Read(dir.Path("a.csv"))
+                .rfind("Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\n"
+                       "Jo Smith,",
+                       0),
+            0u);
+  ASSERT_EQ(Code({"team", "addresses", dir.Path("hawks.tem"), "--html", dir.Path("a.htm")}),
+            kExitDone);
+  EXPECT_NE(Read(dir.Path("a.htm")).find("<a href=\"mailto:jo@example.org\">jo@example.org</a>"),
+            std::string::npos);
+}
+
+TEST_F(TeamCommandTest, PrintsIntoPdfFiles) {
+  ASSERT_EQ(Code({"print", "roster", dir.Path("hawks.tem"), "--pdf", dir.Path("r.pdf")}),
+            kExitDone);
+  EXPECT_EQ(Read(dir.Path("r.pdf")).rfind("%PDF", 0), 0u);
+  ASSERT_EQ(Code({"print", "addresses", dir.Path("hawks.tem"), "--pdf", dir.Path("a.pdf")}),
+            kExitDone);
+  EXPECT_EQ(Read(dir.Path("a.pdf")).rfind("%PDF", 0), 0u);
+  EXPECT_EQ(Code({"print", "roster", dir.Path("hawks.tem")}), kExitUsage);
+}
+
+RunResult Palm(std::vector<std::string> args) {
+  args.insert(args.begin(), "palm");
+  return testing::RunCli(std::move(args));
+}
+
+RunResult PalmIn(const TempDir& folder, std::vector<std::string> args) {
+  args.insert(args.begin(), "palm");
+  return testing::RunCliIn(folder.path(), std::move(args));
+}
+
+TEST(PalmCommand, GameThereAndBackWithProposedNames) {
+  TempDir games, work;
+  Game game = palm_testing::SampleGame(3, 3);
+  ASSERT_TRUE(SaveGame(games.Path("Opener.gam"), game));
+
+  RunResult exported = PalmIn(work, {"export", games.Path("Opener.gam")});
+  ASSERT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_EQ(exported.out, "Palm database written: Opener.pdb\n");
+  EXPECT_EQ(PalmStreamKind(work.Path("Opener.pdb")), PalmKind::kGame);
+
+  RunResult kind = Palm({"kind", work.Path("Opener.pdb")});
+  EXPECT_EQ(std::tuple(kind.code, kind.out), std::tuple(kExitDone, "game\n"));
+
+  RunResult imported = PalmIn(work, {"import", "Opener.pdb"});
+  ASSERT_EQ(imported.code, kExitDone) << imported.err;
+  EXPECT_EQ(imported.out, "Game Created from Palm Database: Opener.gam\n");
+  ScriptedUi ui;
+  Game back;
+  ASSERT_TRUE(Show(ui, LoadGame(work.Path("Opener.gam"), back)));
+  EXPECT_TRUE(back.header == game.header && back.notes == game.notes);
+  EXPECT_EQ(back.innings[2].bottom.at_bats.size(), 3u);
+}
+
+TEST(PalmCommand, TeamFromCommaSeparatedTextAndBack) {
+  TempDir dir;
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("Tigers.csv"),
+                                      "Tigers\nManager,Pat Lee,Coach,Sam Ortiz\n"
+                                      "#,Name,Pos,BO,Bats,Throws,Key\n"
+                                      "12,Jo Smith,Short Stop,3,RH,RH,4\n",
+                                      nullptr));
+  RunResult exported = Palm({"export", dir.Path("Tigers.csv"), "-o", dir.Path("Tigers.pdb")});
+  ASSERT_EQ(exported.code, kExitDone) << exported.err;
+  EXPECT_EQ(Palm({"kind", dir.Path("Tigers.pdb")}).out, "team\n");
+
+  // A chosen name without an extension gets the team's.
+  RunResult imported = Palm({"import", dir.Path("Tigers.pdb"), "-o", dir.Path("Copy")});
+  ASSERT_EQ(imported.code, kExitDone) << imported.err;
+  ScriptedUi ui;
+  Team team;
+  ASSERT_TRUE(Show(ui, LoadTeam(dir.Path("Copy.tem"), team)));
+  ASSERT_EQ(team.count(), 1);
+  EXPECT_EQ(team.player(0).name.view(), "Jo Smith");
+  EXPECT_EQ(team.player(0).key, 0);
+}
+
+TEST(PalmCommand, RefusalsAndUsage) {
+  TempDir dir;
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("odd.pdb"), std::string(100, 'x'), nullptr));
+  RunResult neither = Palm({"kind", dir.Path("odd.pdb")});
+  EXPECT_EQ(neither.code, kExitRefused);
+  EXPECT_EQ(neither.out, "neither\n");
+  // A file that cannot be read is an error, not a database of neither kind.
+  RunResult unread = Palm({"kind", dir.Path("none.pdb")});
+  EXPECT_EQ(unread.code, kExitRefused);
+  EXPECT_EQ(unread.out, "");
+  EXPECT_NE(unread.err.find("none.pdb: No such file or directory"), std::string::npos)
+      << unread.err;
+
+  // A team database cut inside its block writes no team.
+  Team team = palm_testing::HomeTeam();
+  ASSERT_TRUE(SaveTeam(dir.Path("Hawks.tem"), team));
+  ASSERT_EQ(Palm({"export", dir.Path("Hawks.tem"), "-o", dir.Path("Hawks.pdb")}).code, kExitDone);
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(ReadWholeFile(dir.Path("Hawks.pdb"), bytes, nullptr));
+  bytes.resize(bytes.size() - 10);
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("Cut.pdb"), bytes, nullptr));
+  RunResult cut = Palm({"import", dir.Path("Cut.pdb"), "-o", dir.Path("Cut.tem")});
+  EXPECT_EQ(cut.code, kExitRefused);
+  EXPECT_FALSE(FileExists(dir.Path("Cut.tem")));
+
+  EXPECT_EQ(Palm({"export", dir.Path("Hawks.txt")}).code, kExitUsage);
+  EXPECT_EQ(Palm({}).code, kExitUsage);
+}
+
+}  // namespace
+}  // namespace scorewick::cli
+
+// The command line on careless and hostile input: a file name that reads
+// as an option, outputs that cannot be written, names holding control
+// characters on standard output, inputs that cannot be read.  No command
+// writes over its own input, or over a file that holds another kind of
+// thing, unless --force is given.
+namespace scorewick {
+namespace {
+
+using testing::RunCli;
+
+constexpr const char* kDashHint = "to name a file that begins with '-', put -- before it";
+
+class HostileCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Team team;
+    team.team_name.set("Hawks");
+    ASSERT_TRUE(SaveTeam(dir.Path("-x.tem"), team));
+    Game game;
+    ASSERT_TRUE(
+        sim::CompileScorebook(std::string(sim::testing::kTeams) + sim::testing::kWalkOff, game).ok);
+    game.home.team_name.set("Ha\x1b[2Jwks");
+    ASSERT_TRUE(SaveGame(dir.Path("g.gam"), game));
+    previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+  }
+  void TearDown() override { std::filesystem::current_path(previous); }
+
+  TempDir dir;
+  std::filesystem::path previous;
+};
+
+TEST_F(HostileCliTest, AFileNameThatReadsAsAnOptionGetsAHint) {
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    bool hint;
+  } cases[] = {
+      {{"inspect", "-x.tem"}, 2, true},   {{"convert", "-x.tem", "out.csv"}, 2, true},
+      {{"inspect", "-y.tem"}, 2, true},  // no such file, but named like one
+      {{"inspect", "--bogus"}, 2, false}, {{"inspect", "--", "-x.tem"}, 0, false},
+  };
+  for (const auto& c : cases) {
+    const auto r = RunCli(c.args);
+    EXPECT_EQ(r.code, c.code) << c.args.back() << r.err;
+    EXPECT_EQ(r.err.find(kDashHint) != std::string::npos, c.hint) << r.err;
+  }
+}
+
+TEST_F(HostileCliTest, AnOutputThatCannotBeWrittenIsSaidOnce) {
+  const std::string out = dir.Path("none/out");
+  const std::vector<std::string> commands[] = {
+      {"box", "g.gam", "--format", "html", "-o", out + ".html"},
+      {"box", "g.gam", "--format", "frames", "-o", out + ".html"},
+      {"stats", "g.gam", "--all-teams", "-o", out + ".csv"},
+      {"convert", "--", "-x.tem", out + ".csv"},
+  };
+  for (const auto& args : commands) {
+    const auto r = RunCli(args);
+    EXPECT_EQ(r.code, 1) << args[0] << r.err;
+    const std::size_t first = r.err.find("cannot write");
+    ASSERT_NE(first, std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("cannot write", first + 1), std::string::npos) << r.err;
+  }
+}
+
+TEST_F(HostileCliTest, NamesOnStandardOutputAreEscaped) {
+  for (const char* format : {"text", "csv"}) {
+    const auto r = RunCli({"stats", "g.gam", "--all-teams", "--format", format});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const bool to_read = std::string(format) == "text";
+    // Read on the terminal, a name is escaped; as a file's content piped
+    // elsewhere, it is left as it is.
+    EXPECT_EQ(r.out.find("Ha\\x1b[2Jwks") != std::string::npos, to_read) << format;
+    EXPECT_EQ(r.out.find('\x1b') == std::string::npos, to_read) << format;
+  }
+}
+
+TEST_F(HostileCliTest, InputsThatCannotBeReadNameTheFileAndTheReason) {
+  std::filesystem::create_directories(dir.Path("folder.gam"));
+  const struct {
+    std::vector<std::string> args;
+    std::string reason;
+  } cases[] = {
+      {{"inspect", "none.tem"}, "none.tem: No such file or directory"},
+      {{"inspect", "folder.gam"}, "folder.gam: it is a folder"},
+      {{"box", "none.gam"}, "File does not exist: none.gam"},
+      {{"palm", "import", "none.pdb"}, "none.pdb: No such file or directory"},
+      {{"palm", "import", "folder.gam"}, "folder.gam: it is a folder"},
+  };
+  for (const auto& c : cases) {
+    const auto r = RunCli(c.args);
+    EXPECT_NE(r.code, 0);
+    EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+  }
+}
+
+std::vector<std::uint8_t> Bytes(const std::string& path) {
+  std::vector<std::uint8_t> bytes;
+  ReadWholeFile(path, bytes, nullptr);
+  return bytes;
+}
+
+TEST(OutputCheck, AnInputOrAFileOfAnotherKindIsNotOverwrittenUnlessForced) {
+  TempDir dir;
+  Team team = testing::MakeTeam("Hawks", 3);
+  Game game = testing::MakeFullGame(2, 2);
+  ASSERT_TRUE(SaveTeam(dir.Path("t.tem"), team));
+  ASSERT_TRUE(SaveGame(dir.Path("g.gam"), game));
+  ASSERT_EQ(testing::RunCli({"palm", "export", dir.Path("t.tem"), "-o", dir.Path("t.pdb")}).code,
+            cli::kExitDone);
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("notes.txt"), "my notes\n", nullptr));
+  std::filesystem::create_symlink(dir.Path("t.tem"), dir.Path("link.tem"));
+  std::filesystem::copy_file(dir.Path("t.pdb"), dir.Path("data.csv"));
+  std::filesystem::copy_file(dir.Path("t.tem"), dir.Path("team.gam"));
+
+  const struct {
+    std::vector<std::string> args;
+    std::string kept;  // the file that must come through whole
+  } cases[] = {
+      {{"palm", "export", dir.Path("g.gam"), "-o", dir.Path("g.gam")}, "g.gam"},
+      {{"team", "export", dir.Path("t.tem"), "--csv", dir.Path("t.tem")}, "t.tem"},
+      {{"team", "export", dir.Path("link.tem"), "--tem", dir.Path("t.tem")}, "t.tem"},
+      {{"team", "export", dir.Path("t.tem"), "--csv", dir.Path("g.gam"), "--append"}, "g.gam"},
+      {{"team", "addresses", dir.Path("t.tem"), "--html", dir.Path("notes.txt")}, "notes.txt"},
+      {{"palm", "import", dir.Path("t.pdb"), "-o", dir.Path("t.pdb")}, "t.pdb"},
+      {{"convert", dir.Path("t.tem"), dir.Path("data.csv")}, "data.csv"},
+      {{"convert", dir.Path("g.gam"), dir.Path("team.gam")}, "team.gam"},
+      {{"box", dir.Path("g.gam"), "--format", "csv", "-o", dir.Path("t.pdb")}, "t.pdb"},
+      {{"stats", dir.Path("g.gam"), "--all-teams", "-o", dir.Path("g.gam")}, "g.gam"},
+      {{"print", "roster", dir.Path("t.tem"), "--pdf", dir.Path("t.tem")}, "t.tem"},
+  };
+  for (const auto& c : cases) {
+    const std::string kept = dir.Path(c.kept);
+    const std::vector<std::uint8_t> before = Bytes(kept);
+    const testing::CliResult refused = testing::RunCli(c.args);
+    EXPECT_EQ(refused.code, cli::kExitRefused) << c.args[0] << " " << c.args[1];
+    EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
+    EXPECT_EQ(Bytes(kept), before) << c.args[0] << " " << c.args[1] << " " << c.kept;
+  }
+
+  // Asked for, it is written; and a file of the same kind is replaced freely.
+  EXPECT_EQ(testing::RunCli({"convert", dir.Path("g.gam"), dir.Path("t.gam")}).code,
+            cli::kExitDone);
+  EXPECT_EQ(testing::RunCli({"convert", dir.Path("g.gam"), dir.Path("t.gam")}).code,
+            cli::kExitDone);
+  EXPECT_EQ(testing::RunCli({"convert", dir.Path("t.tem"), dir.Path("data.csv"), "--force"}).code,
+            cli::kExitDone);
+  EXPECT_EQ(ContentOfFile(dir.Path("data.csv")), FileContent::kText);
+}
+
+TEST(OutputCheck, ContentIsToldFromTheFirstBytes) {
+  TempDir dir;
+  Team team = testing::MakeTeam("A", 2);
+  Game game = testing::MakeFullGame(1, 1);
+  ASSERT_TRUE(SaveTeam(dir.Path("t.tem"), team));
+  ASSERT_TRUE(SaveGame(dir.Path("g.gam"), game));
+  const struct {
+    std::string name;
+    std::string text;  // written unless empty and the file is made above
+    FileContent content;
+  } cases[] = {{"t.tem", "", FileContent::kTeamFile},
+               {"g.gam", "", FileContent::kGameFile},
+               {"missing", "", FileContent::kNone},
+               {"a.pdf", "%PDF-1.4\n", FileContent::kPdf},
+               {"a.htm", " \n<HTML>", FileContent::kHtml},
+               {"a.csv", "Hawks\nManager,,Coach,\n", FileContent::kText},
+               {"a.pdb", std::string("Hawks\0\0\0", 8), FileContent::kBinary}};
+  for (const auto& c : cases) {
+    if (!c.text.empty()) {
+      ASSERT_TRUE(WriteTextFileAtomically(dir.Path(c.name), c.text, nullptr));
+    }
+    EXPECT_EQ(ContentOfFile(dir.Path(c.name)), c.content) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace scorewick

@@ -1,0 +1,308 @@
+// The commands that make reports of scored games: box scores, spray and
+// pitch charts, score sheets, statistics (a game in a prior format
+// refused, damaged games left out).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli/command.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "reports/box_score.h"
+#include "reports/box_score_export.h"
+#include "reports/sheet_games.h"
+#include "sim/scorebook.h"
+#include "support/box_games.h"
+#include "support/run_cli.h"
+#include "support/temp_dir.h"
+#include "tools/book_games.h"
+
+namespace scorewick::cli {
+namespace {
+
+using scorewick::testing::RunCli;
+
+std::string Read(const std::string& path) {
+  std::string text;
+  ReadWholeTextFile(path, text, nullptr);
+  return text;
+}
+
+class BoxCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game = reports::testing::CompileBook(reports::testing::kNineInnings);
+    path = dir.Path("nine.gam");
+    ASSERT_TRUE(SaveGame(path, game));
+  }
+
+  TempDir dir;
+  Game game;
+  std::string path;
+};
+
+TEST_F(BoxCommandTest, TextToStandardOutputOneLinePerLine) {
+  const auto r = RunCli({"box", path});
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::string want;
+  const reports::BoxScore box = reports::MakeBoxScore(game, StatRules{});
+  for (const std::string& line : box.lines()) want += line + "\n";
+  EXPECT_EQ(r.out, want);
+}
+
+TEST_F(BoxCommandTest, EveryFormToAFile) {
+  for (const char* form : {"text", "html", "csv"}) {
+    const auto r =
+        RunCli({"box", path, "--format", form, "-o", dir.Path(std::string("box.") + form)});
+    EXPECT_EQ(r.code, 0) << form << r.err;
+  }
+  EXPECT_NE(Read(dir.Path("box.text")).find("Score By Innings"), std::string::npos);
+  EXPECT_EQ(Read(dir.Path("box.html")).rfind("<HTML>", 0), 0u);
+  EXPECT_EQ(Read(dir.Path("box.csv")).rfind("Score By Innings,1,2", 0), 0u);
+
+  const auto frames = RunCli({"box", path, "--format", "frames", "-o", dir.Path("game.htm")});
+  ASSERT_EQ(frames.code, 0) << frames.err;
+  EXPECT_NE(Read(dir.Path("game.htm")).find("SRC=\"game_score.htm\""), std::string::npos);
+  EXPECT_NE(Read(dir.Path("game_score.htm")).find("TEAM TOTALS"), std::string::npos);
+  EXPECT_NE(Read(dir.Path("game_summary.htm")).find("Top of the 9th"), std::string::npos);
+
+  const auto pdf = RunCli({"box", path, "--format", "pdf", "-o", dir.Path("box.pdf")});
+  ASSERT_EQ(pdf.code, 0) << pdf.err;
+  EXPECT_EQ(Read(dir.Path("box.pdf")).rfind("%PDF", 0), 0u);
+}
+
+// Frames and PDF need a file to write; an unknown form is a usage error.
+TEST_F(BoxCommandTest, Usage) {
+  for (const char* form : {"frames", "pdf", "xml"}) {
+    EXPECT_EQ(RunCli({"box", path, "--format", form}).code, 2) << form;
+  }
+}
+
+// A single to left, a ground out to short without a recorded location and
+// a strikeout off Rex Roe; then Sal Stone walks Di Dunn and gets a fly
+// out to centre.
+std::string WriteGame(const TempDir& dir) {
+  Game game;
+  const sim::ScorebookResult compiled = sim::CompileScorebook(
+      std::string(sim::testing::kTeams) +
+          "rules innings=1\ntop 1\nb 1B7\nc 6-3\nsss K\nP \"Sal Stone\"\nbbbb BB\nF8\n",
+      game);
+  EXPECT_TRUE(compiled.ok) << compiled.error;
+  AT_BAT& ground_out = game.innings[0].top.at_bats.at(1);
+  ground_out.hit_x = kNoHitX;
+  ground_out.hit_y = kNoHitY;
+  const std::string path = dir.Path("g.gam");
+  EXPECT_TRUE(SaveGame(path, game).ok);
+  return path;
+}
+
+TEST(PlotCommand, SprayPointsAndShares) {
+  TempDir dir;
+  const std::string game = WriteGame(dir);
+  auto result = RunCli({"plot", "spray", game, "--batter", "Bo Baker", "--points"});
+  ASSERT_EQ(result.code, kExitDone) << result.err;
+  EXPECT_EQ(result.out,
+            "out 66 72\n"
+            "Left 100.0%, centre 0.0%, right 0.0%; infield 100.0%, outfield 0.0% (1 balls)\n");
+
+  result = RunCli({"plot", "spray", game, "--pitcher", "Sal Stone", "--points"});
+  ASSERT_EQ(result.code, kExitDone) << result.err;
+  EXPECT_EQ(result.out.substr(0, 4), "out ");
+  EXPECT_NE(result.out.find("centre 100.0%"), std::string::npos) << result.out;
+
+  result = RunCli({"plot", "spray", game, "--batter", "Nobody", "--points"});
+  EXPECT_EQ(result.code, kExitRefused);
+  EXPECT_NE(result.err.find("no batter \"Nobody\""), std::string::npos);
+  EXPECT_EQ(RunCli({"plot", "spray", game}).code, kExitUsage);
+}
+
+TEST(PlotCommand, PitchSummaryAndPictures) {
+  TempDir dir;
+  const std::string game = WriteGame(dir);
+  auto result = RunCli(
+      {"plot", "pitches", game, "--pitcher", "Rex Roe", "--hide", "balls,hits", "--summary"});
+  ASSERT_EQ(result.code, kExitDone) << result.err;
+  EXPECT_EQ(
+      result.out.substr(0, result.out.find('\n')),
+      "For All Pitches, 5 pitches, 80.00 avg speed, 100.00% strikes,  0.00% balls,  0.00% hits.");
+  EXPECT_EQ(RunCli({"plot", "pitches", game, "--type", "Spitter", "--summary"}).code, kExitUsage);
+  EXPECT_EQ(RunCli({"plot", "pitches", game, "--hide", "fouls", "--summary"}).code, kExitUsage);
+
+  for (const char* form : {"--pdf", "--png"}) {
+    const std::string out =
+        dir.Path(std::string("chart") + (form[2] == 'p' && form[3] == 'd' ? ".pdf" : ".png"));
+    for (const char* plot : {"spray", "pitches"}) {
+      result = RunCli({"plot", plot, game, form, out});
+      ASSERT_EQ(result.code, kExitDone) << result.err;
+      std::vector<std::uint8_t> bytes;
+      ASSERT_TRUE(ReadWholeFile(out, bytes, nullptr));
+      EXPECT_GT(bytes.size(), 1000u) << plot << form;
+    }
+  }
+}
+
+// The number of pages of a PDF file written by Qt.
+int PdfPages(const std::string& pdf) {
+  int pages = 0;
+  for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+       at = pdf.find("/Type /Page\n", at + 1)) {
+    ++pages;
+  }
+  return pages;
+}
+
+TEST(PrintBlankCommand, WritesTheAskedPages) {
+  TempDir dir;
+  const std::string pdf = dir.Path("blank.pdf");
+  const auto result =
+      RunCli({"print", "blank", "--columns", "12", "--rows", "10", "--pages", "3", "--pdf", pdf});
+  ASSERT_EQ(result.code, kExitDone) << result.err;
+  const std::string bytes = Read(pdf);
+  EXPECT_EQ(bytes.rfind("%PDF", 0), 0u);
+  EXPECT_EQ(PdfPages(bytes), 3);
+
+  for (const char* bad : {"0", "16"}) {
+    EXPECT_EQ(RunCli({"print", "blank", "--columns", bad, "--pdf", dir.Path("x.pdf")}).code,
+              kExitUsage);
+  }
+  EXPECT_EQ(RunCli({"print", "blank", "--pages", "101", "--pdf", dir.Path("x.pdf")}).code,
+            kExitUsage);
+  EXPECT_EQ(RunCli({"print", "blank"}).code, kExitUsage);
+  EXPECT_FALSE(FileExists(dir.Path("x.pdf")));
+}
+
+TEST(PrintGameCommand, SidesColumnsAndNotes) {
+  TempDir dir;
+  Game game = scorewick::testing::CompileSheetGame(scorewick::testing::kBatAroundBook);
+  const std::string gam = dir.Path("around.gam");
+  ASSERT_TRUE(SaveGame(gam, game));
+  const std::string pdf = dir.Path("game.pdf");
+  struct Case {
+    std::vector<std::string> options;
+    int pages;
+  };
+  for (const Case& c :
+       {Case{{}, 1}, Case{{"--side", "both"}, 2}, Case{{"--side", "both", "--notes"}, 3},
+        Case{{"--side", "visitors", "--columns", "1", "--notes"}, 3},
+        Case{{"--side", "Home", "--columns", "4", "--empty-fields"}, 1}}) {
+    std::vector<std::string> args{"print", "game", gam, "--pdf", pdf};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const auto result = RunCli(args);
+    ASSERT_EQ(result.code, kExitDone) << result.err;
+    EXPECT_EQ(PdfPages(Read(pdf)), c.pages);
+  }
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"--columns", "16"}, {"--columns", "wide"}, {"--side", "away"}}) {
+    std::vector<std::string> args{"print", "game", gam, "--pdf", dir.Path("x.pdf")};
+    args.insert(args.end(), bad.begin(), bad.end());
+    EXPECT_EQ(RunCli(args).code, kExitUsage) << bad[1];
+  }
+  // A file that is not a game is refused, and nothing is written.
+  ASSERT_TRUE(
+      WriteFileAtomically(dir.Path("bad.gam"), std::vector<std::uint8_t>{1, 2, 3}, nullptr));
+  const auto refused = RunCli({"print", "game", dir.Path("bad.gam"), "--pdf", dir.Path("x.pdf")});
+  EXPECT_EQ(refused.code, kExitRefused);
+  EXPECT_FALSE(refused.err.empty());
+  EXPECT_FALSE(FileExists(dir.Path("x.pdf")));
+}
+
+class StatsCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const auto& [name, plays] : {std::pair{"walkoff.gam", sim::testing::kWalkOff},
+                                      std::pair{"changes.gam", sim::testing::kChanges}}) {
+      Game game;
+      ASSERT_TRUE(sim::CompileScorebook(std::string(sim::testing::kTeams) + plays, game).ok);
+      ASSERT_TRUE(SaveGame(dir.Path(name), game));
+    }
+    previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());  // settings and layouts come from here
+  }
+  void TearDown() override { std::filesystem::current_path(previous); }
+
+  TempDir dir;
+  std::filesystem::path previous;
+};
+
+TEST_F(StatsCommandTest, BattingCsvOfTwoGames) {
+  const auto r = RunCli({"stats", "walkoff.gam", "changes.gam", "--team", "Hawks", "--sort", "BB"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out.substr(0, 21), "Name,Team,GP,IP,PA,OA");
+  EXPECT_NE(r.out.find("\nJo Jett,Hawks,2,2,2,1,0,"), std::string::npos) << r.out;
+  // Sorted by walks, largest first: Jo Jett's walk heads the list.
+  EXPECT_EQ(r.out.find("\nJo Jett,"), r.out.find('\n'));
+  EXPECT_NE(r.out.find("\nTEAM TOTALS,,2,2,"), std::string::npos);
+  EXPECT_TRUE(r.err.empty()) << r.err;
+}
+
+TEST_F(StatsCommandTest, ViewsTablesAndFormats) {
+  auto r = RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--view", "combined", "--table",
+                   "pitching", "--format", "text", "--width", "30"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.err.find("Resetting to the lowest setting, 50"), std::string::npos);
+  EXPECT_EQ(r.out.rfind("******************\n* Pitching Stats *\n", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("Ike Ives"), std::string::npos);
+  EXPECT_NE(r.out.find("TOTALS"), std::string::npos);
+
+  const std::string page = dir.Path("stats.htm");
+  r = RunCli({"stats", "walkoff.gam", "--all-teams", "--format", "html", "-o", page});
+  ASSERT_EQ(r.code, 0) << r.err;
+  r = RunCli({"stats", "walkoff.gam", "--all-teams", "--format", "html", "-o", page, "--append",
+              "--table", "running"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::string html;
+  ASSERT_TRUE(ReadWholeTextFile(page, html, nullptr));
+  EXPECT_NE(html.find(" All Teams - Batting Stats"), std::string::npos);
+  EXPECT_NE(html.find(" All Teams - Running Stats"), std::string::npos);
+  EXPECT_EQ(html.find("<HTML>", 1), std::string::npos);  // one page head
+
+  EXPECT_EQ(RunCli({"stats", "walkoff.gam", "--all-teams", "--view", "opponents"}).code, 2);
+  EXPECT_EQ(RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--sort", "XYZ"}).code, 2);
+  EXPECT_EQ(RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--format", "pdf"}).code, 2);
+  EXPECT_EQ(RunCli({"stats", "walkoff.gam"}).code, 2);
+}
+
+TEST_F(StatsCommandTest, LayoutFromTheCurrentFolderAndPdf) {
+  // Running table: Name hidden, Team hidden, R left-aligned; the rest shown.
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("rlayout.rsl"),
+                                      "0, 100, Center\n0, 100, Center\n1, 60, Left\n", nullptr));
+  auto r = RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--table", "running"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out.substr(0, 13), "R,SB2,SB3,SBH");
+  EXPECT_NE(r.out.find("\n1,1,0,0,1,1,100,0,"), std::string::npos) << r.out;  // Jo Jett's steal
+
+  if (r = RunCli(
+          {"stats", "walkoff.gam", "--team", "Hawks", "--format", "pdf", "-o", dir.Path("s.pdf")});
+      r.code == 2) {
+    GTEST_SKIP() << "built without printing";
+  }
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::string pdf;
+  ASSERT_TRUE(ReadWholeTextFile(dir.Path("s.pdf"), pdf, nullptr));
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+}
+
+TEST_F(StatsCommandTest, PriorFormatRefusedDamagedLeftOut) {
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(ReadWholeFile(dir.Path("walkoff.gam"), bytes, nullptr));
+  bytes.resize(bytes.size() / 2);
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("damaged.gam"), bytes, nullptr));
+  auto r = RunCli({"stats", "changes.gam", "damaged.gam", "--team", "Hawks"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.err.find("damaged.gam left out"), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find("\nKim Kent,Hawks,1,"), std::string::npos) << r.out;
+
+  r = RunCli({"stats", "damaged.gam", "missing.gam", "--team", "Hawks"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("missing.gam left out"), std::string::npos) << r.err;
+
+  bytes[1] = 0x02;  // version word 512: format 2.0
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), bytes, nullptr));
+  r = RunCli({"stats", "changes.gam", "old.gam", "--team", "Hawks"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_TRUE(r.out.empty());
+}
+
+}  // namespace
+}  // namespace scorewick::cli
