@@ -8,7 +8,6 @@
 
 #include "cli/command.h"
 #include "exchange/palm_database.h"
-#include "exchange/sample_game.h"
 #include "platform/scripted_ui.h"
 #include "records/csv_team.h"
 #include "records/file_io.h"
@@ -182,7 +181,7 @@ RunResult PalmIn(const TempDir& folder, std::vector<std::string> args) {
 
 TEST(PalmCommand, GameThereAndBackWithProposedNames) {
   TempDir games, work;
-  Game game = palm_testing::SampleGame(3, 3);
+  Game game = testing::MakeFullGame(3, 3);
   ASSERT_TRUE(SaveGame(games.Path("Opener.gam"), game));
 
   RunResult exported = PalmIn(work, {"export", games.Path("Opener.gam")});
@@ -239,7 +238,7 @@ TEST(PalmCommand, RefusalsAndUsage) {
       << unread.err;
 
   // A team database cut inside its block writes no team.
-  Team team = palm_testing::HomeTeam();
+  Team team = testing::HomeTeam();
   ASSERT_TRUE(SaveTeam(dir.Path("Hawks.tem"), team));
   ASSERT_EQ(Palm({"export", dir.Path("Hawks.tem"), "-o", dir.Path("Hawks.pdb")}).code, kExitDone);
   std::vector<std::uint8_t> bytes;

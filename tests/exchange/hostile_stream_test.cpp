@@ -7,8 +7,8 @@
 #include "exchange/palm_exchange.h"
 #include "exchange/palm_game_stream.h"
 #include "exchange/palm_team_stream.h"
-#include "exchange/sample_game.h"
 #include "records/file_io.h"
+#include "support/full_game.h"
 #include "support/temp_dir.h"
 
 namespace scorewick {
@@ -21,7 +21,7 @@ Team ThreeBatters() {
   Team team;
   team.team_name.set("Gaps");
   for (int order : {1, 2, 9}) {
-    team.AddPlayer(palm_testing::MakePlayer("P" + std::to_string(order), order, 1, order, 0),
+    team.AddPlayer(testing::MakePlayer("P" + std::to_string(order), order, 1, order),
                    PLAYER_INFO{});
   }
   return team;
@@ -33,14 +33,14 @@ TEST(HostileTeamStream, LineupSizeMustFitTheRoster) {
     std::int8_t lineup;
     PalmReadResult expected;
   } cases[] = {
-      {palm_testing::HomeTeam(), 9, PalmReadResult::kOk},
-      {palm_testing::HomeTeam(), 12, PalmReadResult::kOk},  // every player bats
+      {testing::HomeTeam(), 9, PalmReadResult::kOk},
+      {testing::HomeTeam(), 12, PalmReadResult::kOk},  // every player bats
       {ThreeBatters(), 9, PalmReadResult::kOk},  // slots up to the highest order, gaps and all
       {Team{}, 0, PalmReadResult::kOk},
       {Team{}, 9, PalmReadResult::kOk},           // a cleared roster keeps its line-up size
       {ThreeBatters(), 20, PalmReadResult::kOk},  // the most slots the roster editor offers
-      {palm_testing::HomeTeam(), 21, PalmReadResult::kDamaged},
-      {palm_testing::HomeTeam(), -1, PalmReadResult::kDamaged},
+      {testing::HomeTeam(), 21, PalmReadResult::kDamaged},
+      {testing::HomeTeam(), -1, PalmReadResult::kDamaged},
       {Team{}, 21, PalmReadResult::kDamaged},
   };
   for (const auto& c : cases) {
@@ -48,7 +48,7 @@ TEST(HostileTeamStream, LineupSizeMustFitTheRoster) {
     std::string error;
     ASSERT_TRUE(EncodePalmTeamStream(c.team, stream, &error)) << error;
     stream[kLineupByte] = static_cast<std::uint8_t>(c.lineup);
-    Team back = palm_testing::VisitingTeam();
+    Team back = testing::VisitingTeam();
     UserMessages messages;
     SCOPED_TRACE(std::to_string(c.lineup) + " in " + c.team.team_name.str());
     ASSERT_EQ(DecodePalmTeamStream(stream, back, messages, &error), c.expected);
@@ -56,7 +56,7 @@ TEST(HostileTeamStream, LineupSizeMustFitTheRoster) {
       EXPECT_EQ(back.lineup_size, c.lineup);
     } else {
       EXPECT_NE(error.find("line-up size at byte 81"), std::string::npos) << error;
-      EXPECT_EQ(back.count(), palm_testing::VisitingTeam().count());  // roster left as it was
+      EXPECT_EQ(back.count(), testing::VisitingTeam().count());  // roster left as it was
     }
   }
 }
@@ -64,7 +64,7 @@ TEST(HostileTeamStream, LineupSizeMustFitTheRoster) {
 TEST(HostileTeamStream, AGameStreamRetaggedAsATeamIsRefused) {
   Bytes stream;
   std::string error;
-  ASSERT_TRUE(WritePalmGameStream(palm_testing::SampleGame(2, 2), stream, &error)) << error;
+  ASSERT_TRUE(WritePalmGameStream(testing::MakeFullGame(2, 2), stream, &error)) << error;
   stream[0] = 't';
   stream[1] = 'e';
   stream[2] = 'm';
@@ -79,8 +79,8 @@ TEST(HostileTeamStream, AVersionRefusalNamesTheDatabase) {
   for (const bool game : {false, true}) {
     Bytes stream;
     std::string error;
-    ASSERT_TRUE(game ? WritePalmGameStream(palm_testing::SampleGame(1, 1), stream, &error)
-                     : EncodePalmTeamStream(palm_testing::HomeTeam(), stream, &error));
+    ASSERT_TRUE(game ? WritePalmGameStream(testing::MakeFullGame(1, 1), stream, &error)
+                     : EncodePalmTeamStream(testing::HomeTeam(), stream, &error));
     stream[5] = 0x03;  // version 515
     const std::string path = dir.Path(game ? "g.pdb" : "t.pdb");
     ASSERT_TRUE(WriteFileAtomically(path, EncodePalmStreamDatabase(stream, "x.pdb", 0), &error));
