@@ -105,7 +105,15 @@ std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path
 
 std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting,
                                                const std::string& partners_path, bool* declined) {
-  const auto partners = ReadPartners(partners_path);
+  std::string error;
+  const auto partners = ReadPartners(partners_path, &error);
+  // A partners file that is there but cannot be read is said, so that the
+  // person learns why no device was found; a missing one is the usual case
+  // of a machine never paired.
+  std::error_code ec;
+  if (!partners && std::filesystem::exists(partners_path, ec)) {
+    ui.ShowMessage(error, "Cannot find path to Synchronize Files", MessageIcon::kExclamation);
+  }
   if (!partners || partners->empty()) return std::nullopt;
   const PocketPcPartner* chosen = nullptr;
   const std::size_t count = partners->size();

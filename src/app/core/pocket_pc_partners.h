@@ -52,8 +52,9 @@ std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path
 // file to this device : NAME ?" or "Import file from ...") until one is
 // accepted.  Nothing when the file is missing, lists no device, every
 // device was declined (then *declined is set, when given) or the chosen
-// one has no folder (a refused folder is shown first, so that the person
-// learns which entry to mend).
+// one has no folder (a refused folder, or a partners file that is there
+// but cannot be read, is shown first, so that the person learns what to
+// mend).
 std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting,
                                                const std::string& partners_path,
                                                bool* declined = nullptr);

@@ -490,9 +490,13 @@ TEST_F(HandheldCliTest, ARefusedFolderIsShownBeforeTheSearchGivesUp) {
   std::ofstream(P("partners")) << "[only]\nDisplayName=Only\nSyncFolder=/a\rb/c\n";
   ScriptedUi ui;
   EXPECT_FALSE(app::FindSyncFilesFolder(ui, true, P("partners")));
-  ASSERT_EQ(ui.messages.size(), 1u);
+  // A partners file too large to read says so too.
+  std::ofstream(P("partners"), std::ios::app) << std::string(1 << 20, '#');
+  EXPECT_FALSE(app::FindSyncFilesFolder(ui, true, P("partners")));
+  ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0].text,
             "the SyncFolder of [only] holds a control character and is not used");
+  EXPECT_EQ(ui.messages[1].text, P("partners") + " is larger than 1 MB and was not read");
 }
 
 }  // namespace
