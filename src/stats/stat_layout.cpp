@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -9,6 +10,9 @@
 
 namespace scorewick {
 namespace {
+
+// The widest column a layout may ask for, in pixels.
+constexpr int kMostColumnWidth = 2000;
 
 std::string_view Trim(std::string_view s) {
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -31,7 +35,12 @@ void ParseLine(std::string_view line, LayoutEntry& entry) {
     line.remove_prefix(comma + 1);
   }
   entry.shown = fields[0].empty() || fields[0].front() != '0';
-  if (count >= 2) entry.width = std::atoi(std::string(fields[1]).c_str());
+  if (count >= 2) {
+    // A width is pixels on a screen: a damaged file's negative or huge
+    // figure is held to what a column can be.
+    const long width = std::strtol(std::string(fields[1]).c_str(), nullptr, 10);
+    entry.width = static_cast<int>(std::clamp(width, 0L, long{kMostColumnWidth}));
+  }
   if (count >= 3) {
     entry.alignment = EqualsNoCase(fields[2], "Left")     ? Alignment::kLeft
                       : EqualsNoCase(fields[2], "Center") ? Alignment::kCenter

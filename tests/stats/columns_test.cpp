@@ -126,14 +126,16 @@ TEST(Columns, CellTexts) {
 
 TEST(Layout, LinesAndFiles) {
   StatLayout layout =
-      ParseLayout(StatTable::kRunning, "0, 45, left\n\n1,60,RIGHT\r\n x \n1, 70, Center\n");
+      ParseLayout(StatTable::kRunning,
+                  "0, 45, left\n\n1,60,RIGHT\r\n x \n1, 70, Center\n1, -5\n1, 99999999999999\n");
   EXPECT_FALSE(layout[0].shown);
   EXPECT_EQ(std::tuple(layout[0].width, layout[0].alignment, layout[1].width, layout[1].alignment),
             std::tuple(45, Alignment::kLeft, 60, Alignment::kRight));
   EXPECT_TRUE(layout[2].shown);  // " x ": shown; no width or alignment given
   EXPECT_EQ(layout[2].width, 100);
   EXPECT_EQ(layout[3].alignment, Alignment::kCenter);
-  for (std::size_t i = 4; i < layout.size(); ++i)
+  EXPECT_EQ(std::pair(layout[4].width, layout[5].width), std::pair(0, 2000));  // held to a column
+  for (std::size_t i = 6; i < layout.size(); ++i)
     EXPECT_EQ(layout[i], DefaultLayout(StatTable::kRunning)[i]);
 
   const std::vector<LayoutEntry> shown = ShownColumns(layout);
