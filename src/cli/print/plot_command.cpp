@@ -16,7 +16,6 @@
 #include <filesystem>
 #include <memory>
 #include <ostream>
-#include <span>
 #include <sstream>
 
 #include "app/core/settings.h"
@@ -28,6 +27,7 @@
 #include "records/file_io.h"
 #include "reports/print/page_target.h"
 #include "reports/print/pitch_chart_drawing.h"
+#include "reports/print/printout.h"
 #include "reports/print/spray_chart_drawing.h"
 #include "stats/pitcher_info.h"
 #include "stats/scatter_info.h"
@@ -88,12 +88,7 @@ bool WritePng(print::Printout& printout, const std::string& path, std::string* e
     *error = "cannot write " + path + ": the picture could not be encoded";
     return false;
   }
-  const QByteArray& bytes = buffer.data();
-  return WriteFileAtomically(
-      path,
-      std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                    static_cast<std::size_t>(bytes.size())),
-      error);
+  return print::SaveBytes(path, buffer.data(), error);
 }
 
 int WritePrintout(print::Printout& printout, const Output& out, CommandContext& ctx) {

@@ -48,7 +48,10 @@ bool PrintToPdf(Printout& printout, const std::string& path, std::string* error,
       return false;
     }
   }
-  const QByteArray& bytes = buffer.data();
+  return SaveBytes(path, buffer.data(), error);
+}
+
+bool SaveBytes(const std::string& path, const QByteArray& bytes, std::string* error) {
   return WriteFileAtomically(
       path,
       std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),

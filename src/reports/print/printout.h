@@ -2,6 +2,7 @@
 // A printout draws its pages one after another on a page target.  The
 // same printout goes to the printer, to a PDF file or to a recording.
 
+#include <QByteArray>
 #include <QPageLayout>
 #include <QPainter>
 #include <QSize>
@@ -45,5 +46,9 @@ QPageLayout DefaultPdfLayout(QPageLayout::Orientation orientation = QPageLayout:
 // file and a rename).  False with *error when nothing was written.
 bool PrintToPdf(Printout& printout, const std::string& path, std::string* error,
                 const QPageLayout& layout = DefaultPdfLayout());
+
+// Writes the bytes of a drawn page or document as the whole file at path,
+// or leaves the file as it was and says why in *error.
+bool SaveBytes(const std::string& path, const QByteArray& bytes, std::string* error);
 
 }  // namespace scorewick::print

@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QPdfWriter>
-#include <span>
 
 #include "records/file_io.h"
 #include "reports/print/list_box_out.h"
@@ -46,12 +45,7 @@ bool PrintStatsToPdf(const std::vector<reports::TextSection>& sections, const st
       return false;
     }
   }
-  const QByteArray& bytes = buffer.data();
-  return WriteFileAtomically(
-      path,
-      std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                    static_cast<std::size_t>(bytes.size())),
-      error);
+  return SaveBytes(path, buffer.data(), error);
 }
 
 }  // namespace scorewick::print
