@@ -6,11 +6,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
+#include "app/core/refused_games.h"
 #include "app/remembered_position.h"
 #include "reports/print/cp1252_text.h"
 #include "stats/accumulate.h"
@@ -20,6 +23,8 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kFolderRole = Qt::UserRole + 1;
+// Adding up to this many games needs no progress dialog.
+constexpr std::size_t kQuietAdd = 64;
 
 bool IsGameFile(const std::filesystem::path& path) {
   std::string ext = path.extension().string();
@@ -38,6 +43,12 @@ std::vector<std::string> GameFilesOf(const std::string& folder) {
   }
   std::sort(files.begin(), files.end());
   return files;
+}
+
+// "No games chosen", "1 game chosen", "2429 games chosen".
+QString CountText(std::size_t count) {
+  if (count == 0) return "No games chosen";
+  return QString("%1 game%2 chosen").arg(count).arg(count == 1 ? "" : "s");
 }
 
 }  // namespace
@@ -75,6 +86,9 @@ void GameChooserDialog::Build() {
   chosen_->setObjectName("chosen");
   chosen_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   chosen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  chosen_->setUniformItemSizes(true);  // a season's thousands of paths list at once
+  count_ = new QLabel;
+  count_->setObjectName("count");
   team_label_ = new QLabel("Team To Analyze");
   team_label_->setObjectName("team_label");
   team_box_ = new QComboBox;
@@ -103,6 +117,7 @@ void GameChooserDialog::Build() {
   auto* right = new QVBoxLayout;
   right->addWidget(new QLabel("Games To Analyze"));
   right->addWidget(chosen_, 1);
+  right->addWidget(count_);
   right->addWidget(team_label_);
   right->addWidget(team_box_);
   auto* columns = new QHBoxLayout;
@@ -196,19 +211,28 @@ void GameChooserDialog::AddHighlighted() {
 void GameChooserDialog::AddAllOfFolder() { AddFiles(GameFilesOf(folder_)); }
 
 void GameChooserDialog::AddFiles(const std::vector<std::string>& paths) {
-  std::string prior;  // the paths refused for their format, one a line
-  for (const std::string& path : paths) {
-    UserMessage message;
-    const GameSelection::AddResult result = selection_.Add(path, &message);
-    if (result == GameSelection::AddResult::kPriorFormat) {
-      prior += (prior.empty() ? "" : "\n") + path;
-    } else if (result == GameSelection::AddResult::kFull) {
-      ui_.ShowMessage(message.text, message.caption, message.icon);
-      break;
-    }
+  // Each game's header is read for its teams: a season on a slow disk
+  // takes a moment, so the progress shows after a short wait.
+  std::optional<QProgressDialog> progress;
+  if (paths.size() > kQuietAdd) {
+    progress.emplace("Reading the games ...", "Cancel", 0, static_cast<int>(paths.size()), this);
+    progress->setWindowTitle(kChooserTitle);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(400);
   }
+  std::vector<std::string> prior;  // the paths refused for their format
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    if (progress && i % kQuietAdd == 0) {
+      progress->setValue(static_cast<int>(i));
+      if (progress->wasCanceled()) break;
+    }
+    if (selection_.Add(paths[i]) == GameSelection::AddResult::kPriorFormat)
+      prior.push_back(paths[i]);
+  }
+  if (progress) progress->setValue(static_cast<int>(paths.size()));
   if (!prior.empty())
-    ui_.ShowMessage(PriorFormatMessage(prior), kPriorFormatCaption, MessageIcon::kExclamation);
+    ui_.ShowMessage(PriorFormatMessage(ListedLines(prior)), kPriorFormatCaption,
+                    MessageIcon::kExclamation);
   RefreshChosen();
 }
 
@@ -222,7 +246,11 @@ void GameChooserDialog::RemoveHighlighted() {
 
 void GameChooserDialog::RefreshChosen() {
   chosen_->clear();
-  for (const std::string& path : selection_.games()) chosen_->addItem(QString::fromStdString(path));
+  QStringList paths;
+  paths.reserve(static_cast<qsizetype>(selection_.games().size()));
+  for (const std::string& path : selection_.games()) paths << QString::fromStdString(path);
+  chosen_->addItems(paths);
+  count_->setText(CountText(selection_.games().size()));
 
   // The team entry chosen stays chosen while a game names it.  Entry 0 is
   // "All Teams"; a team of that name is another entry.

@@ -50,7 +50,7 @@ class GameChooserDialog : public QDialog {
   void EnterFolder(const std::string& folder);
   // Adds every game file highlighted in the folder list, in list order.
   void AddHighlighted();
-  // Adds every game file of the folder.
+  // Adds every game file of the folder, however many.
   void AddAllOfFolder();
   // Removes every highlighted chosen game.
   void RemoveHighlighted();
@@ -64,8 +64,9 @@ class GameChooserDialog : public QDialog {
   void Build();
   void HighlightChanged(QListWidgetItem* item);
   void DoubleClicked(QListWidgetItem* item);
-  // Adds the files; stops at the first refusal for the game limit.  Files
-  // in a prior format are named together in one message.
+  // Adds the files, with a progress dialog when that takes a while (its
+  // Cancel keeps the games added so far).  Files in a prior format are
+  // named together in one message.
   void AddFiles(const std::vector<std::string>& paths);
   void RefreshChosen();
 
@@ -80,6 +81,7 @@ class GameChooserDialog : public QDialog {
   QListWidget* folder_list_ = nullptr;
   QLabel* preview_ = nullptr;
   QListWidget* chosen_ = nullptr;
+  QLabel* count_ = nullptr;
   QLabel* team_label_ = nullptr;
   QComboBox* team_box_ = nullptr;
 };

@@ -17,6 +17,7 @@
 
 #include "app/core/export_choice.h"
 #include "app/core/html_style.h"
+#include "app/core/refused_games.h"
 #include "app/core/save_target.h"
 #include "app/print_job.h"
 #include "app/remembered_position.h"
@@ -56,12 +57,6 @@ int LeadingNumber(const std::string& text) {
   return error == std::errc()                      ? value
          : error == std::errc::result_out_of_range ? kMaxPrintWidth
                                                    : 0;
-}
-
-std::string RefusalLine(const GameRefusal& refusal) {
-  const char* why = refusal.kind == GameRefusal::Kind::kPriorFormat ? "not in the 3.0 game format"
-                                                                    : refusal.reason.c_str();
-  return refusal.file + (*why ? std::string(" (") + why + ")" : std::string());
 }
 
 }  // namespace
@@ -226,20 +221,13 @@ bool StatsWindow::Open() {
   if (!Compute(batting_split_, pitching_split_, &refusals)) return false;
   if (!refusals.empty()) {
     const bool none_left = static_cast<int>(refusals.size()) >= chosen_.game_count();
-    std::string text = none_left ? "No game could be read:\n"
-                                 : "These games could not be read and are left out:\n";
-    for (const GameRefusal& refusal : refusals) text += "\n" + RefusalLine(refusal);
-    ui_.ShowMessage(text, "Load Error", MessageIcon::kExclamation);
+    ui_.ShowMessage(RefusedGamesText(refusals, none_left), "Load Error",
+                    MessageIcon::kExclamation);
     if (none_left) return false;
     // Left out for good: recounts and the printed trailer go without them.
-    const std::vector<std::string> paths = chosen_.file_names();
+    const std::vector<std::string> kept = WithoutRefused(chosen_.file_names(), refusals);
     chosen_.ClearGames();
-    for (const std::string& path : paths) {
-      if (std::none_of(refusals.begin(), refusals.end(),
-                       [&](const GameRefusal& r) { return r.file == path; })) {
-        chosen_.AddGame(path);
-      }
-    }
+    for (const std::string& path : kept) chosen_.AddGame(path);
   }
   Redraw();
   return true;
@@ -385,9 +373,7 @@ void StatsWindow::SetSplit(int split) {
   pitching_split_ = p;
   Redraw();
   if (!refusals.empty()) {
-    std::string text = "These games could not be read and are left out:\n";
-    for (const GameRefusal& refusal : refusals) text += "\n" + RefusalLine(refusal);
-    ui_.ShowMessage(text, "Load Error", MessageIcon::kExclamation);
+    ui_.ShowMessage(RefusedGamesText(refusals, false), "Load Error", MessageIcon::kExclamation);
   }
 }
 

@@ -15,8 +15,7 @@ std::optional<std::string> GamePreview(const std::string& path) {
 }
 
 GameSelection::AddResult GameSelection::Add(const std::string& path, UserMessage* message) {
-  if (std::find(games_.begin(), games_.end(), path) != games_.end())
-    return AddResult::kAlreadyChosen;
+  if (chosen_.count(path) != 0) return AddResult::kAlreadyChosen;
   const std::optional<GameListHeader> header = ReadGameListHeader(path);
   if (!header) return AddResult::kUnreadable;
   if (!header->current) {
@@ -24,14 +23,8 @@ GameSelection::AddResult GameSelection::Add(const std::string& path, UserMessage
       *message = {PriorFormatMessage(path), kPriorFormatCaption, MessageIcon::kExclamation};
     return AddResult::kPriorFormat;
   }
-  if (static_cast<int>(games_.size()) >= kMaxGames) {
-    if (message) {
-      *message = {"No more than 1000 games can be analyzed at once.", "Too Many Games",
-                  MessageIcon::kExclamation};
-    }
-    return AddResult::kFull;
-  }
   games_.push_back(path);
+  chosen_.insert(path);
   const std::array<std::string, 2> names = {header->header.list_names[0].str(),
                                             header->header.list_names[1].str()};
   game_teams_.push_back(names);
@@ -45,6 +38,7 @@ void GameSelection::Remove(int index) {
   if (index < 0 || index >= static_cast<int>(games_.size())) return;
   const auto at = static_cast<std::size_t>(index);
   const std::array<std::string, 2> names = game_teams_[at];
+  chosen_.erase(games_[at]);
   games_.erase(games_.begin() + index);
   game_teams_.erase(game_teams_.begin() + index);
   for (const std::string& name : names) {

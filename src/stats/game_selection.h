@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "records/user_message.h"
@@ -22,14 +23,12 @@ std::optional<std::string> GamePreview(const std::string& path);
 
 class GameSelection {
  public:
-  // The chooser holds at most this many games (the engine has no limit).
-  static constexpr int kMaxGames = 1000;
-
-  enum class AddResult { kAdded, kAlreadyChosen, kPriorFormat, kUnreadable, kFull };
+  enum class AddResult { kAdded, kAlreadyChosen, kPriorFormat, kUnreadable };
   // Adds a game file: not twice (paths compared exactly), not one in a
-  // prior format, not beyond kMaxGames.  Its two team names join the team
-  // list unless listed already.  *message, when given, receives what to
-  // show for a refusal ("Incompatible Game Format", the limit).
+  // prior format; there is no limit (a league season runs to thousands of
+  // games).  Its two team names join the team list unless listed already.
+  // *message, when given, receives what to show for a refusal
+  // ("Incompatible Game Format").
   AddResult Add(const std::string& path, UserMessage* message = nullptr);
   // Removes the chosen game at index; its team names leave the team list
   // when no remaining game names them.
@@ -47,6 +46,7 @@ class GameSelection {
 
  private:
   std::vector<std::string> games_;
+  std::unordered_set<std::string> chosen_;  // games_, for the test of a second Add
   std::vector<std::array<std::string, 2>> game_teams_;  // per game: the names at 125 and 150
   std::vector<std::string> teams_{std::string(kAllTeamsName)};
 };

@@ -40,6 +40,9 @@ TEST_F(GameSelectionTest, AddRemoveAndTeams) {
   s.Remove(0);
   EXPECT_EQ(s.teams(), (std::vector<std::string>{"All Teams", "Hawks", "Gulls"}));
 
+  // Taken off, a game can be chosen again.
+  EXPECT_EQ(s.Add(ab1), GameSelection::AddResult::kAdded);
+
   GameSelection same;
   same.Add(Save("same.gam", "Hawks", "Hawks"));
   EXPECT_EQ(same.teams(), (std::vector<std::string>{"All Teams", "Hawks"}));

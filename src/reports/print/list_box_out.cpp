@@ -36,6 +36,8 @@ void TListBoxOut::BeginPrinting() {
   next_line_ = 0;
   more_pages_ = false;
   trailer_done_ = trailer_ == Trailer::kNone;
+  trailer_begun_ = false;
+  next_file_ = 0;
   first_unit_ = 0;
   layout_ = TextLayout();
   header_date_ = today_ ? *today_ : Today();
@@ -72,27 +74,37 @@ int TListBoxOut::DrawLogos(QPainter& painter, QSize size, int y) {
   return y + (tallest >= 0 ? tallest : layout_.line_height / 2);
 }
 
-void TListBoxOut::DrawTrailer(QPainter& painter, QSize size, int y) {
+bool TListBoxOut::DrawTrailer(QPainter& painter, QSize size, int y) {
   const int left = layout_.left_margin;
+  const int h = layout_.line_height;
   if (trailer_ == Trailer::kGame) {
     DrawTextAt(painter, left, y, FromCp1252(game_line_));
-    return;
+    return true;
   }
-  DrawTextAt(painter, left, y, "Using game files :");
-  y += layout_.line_height;
+  if (next_file_ == 0) {
+    DrawTextAt(painter, left, y, "Using game files :");
+    y += h;
+  }
+  // The files run on, line after line and page after page (a season's
+  // thousands of games fill pages of their own); each page lists at least
+  // one, however small it is.
   const int right = size.width() - left;
   int x = left;
-  for (std::size_t i = 0; i < game_files_.size(); ++i) {
-    QString text = QString::fromStdString(game_files_[i]);
-    if (i + 1 < game_files_.size()) text += ", ";
+  bool listed = false;
+  for (; next_file_ < game_files_.size(); ++next_file_) {
+    QString text = QString::fromStdString(game_files_[next_file_]);
+    if (next_file_ + 1 < game_files_.size()) text += ", ";
     const int width = TextWidth(painter, text);
     if (x + width > right && x != left) {
       x = left;
-      y += layout_.line_height;
+      y += h;
     }
+    if (y > size.height() - 4 * h && listed) return false;
     DrawTextAt(painter, x, y, text);
     x += width;
+    listed = true;
   }
+  return true;
 }
 
 void TListBoxOut::PrintPage(QPainter& painter, int page, QSize size) {
@@ -123,12 +135,13 @@ void TListBoxOut::PrintPage(QPainter& painter, int page, QSize size) {
   if (trailer_done_) return;
   // A trailer that does not fit below the text goes on a page of its own
   // (where it is drawn even when the page is too small to hold it).
-  if (y > size.height() - 5 * h && next_line_ > first_line) {
+  if (!trailer_begun_ && y > size.height() - 5 * h && next_line_ > first_line) {
     more_pages_ = true;
     return;
   }
-  DrawTrailer(painter, size, y);
-  trailer_done_ = true;
+  trailer_begun_ = true;
+  trailer_done_ = DrawTrailer(painter, size, y);
+  more_pages_ = !trailer_done_;
 }
 
 }  // namespace scorewick::print

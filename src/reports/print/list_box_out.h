@@ -9,7 +9,8 @@
 // job + page offset; the logos (or half a line of space); then lines until
 // y passes page height - 4 line heights.  The trailer goes after the last
 // line when y has not passed page height - 5 line heights, else alone on a
-// page of its own.
+// page of its own; a list of game files too long for the page runs on to
+// the pages after it.
 
 #include <QImage>
 #include <QString>
@@ -65,7 +66,9 @@ class TListBoxOut : public Printout {
 
   void LayOutFirstPage(QSize size, const QPaintDevice* device);
   int DrawLogos(QPainter& painter, QSize size, int y);
-  void DrawTrailer(QPainter& painter, QSize size, int y);
+  // Draws the trailer, or what is left of it, from y down; false when the
+  // page is full and the list of game files goes on on the next page.
+  bool DrawTrailer(QPainter& painter, QSize size, int y);
 
   std::vector<std::string> lines_;
   QString title_;
@@ -86,6 +89,8 @@ class TListBoxOut : public Printout {
   std::size_t next_line_ = 0;
   bool more_pages_ = false;
   bool trailer_done_ = false;
+  bool trailer_begun_ = false;
+  std::size_t next_file_ = 0;  // the game file the trailer lists next
 };
 
 }  // namespace scorewick::print

@@ -134,6 +134,7 @@ class GameChooserTest : public QObject {
     fixture_.ui.messages.clear();
     d.accept();  // no game and no team: the game is asked for first
     AddNamed(d, {"named.gam"});
+    QCOMPARE(Find<QLabel>(&d, "count")->text(), QString("1 game chosen"));
     d.accept();
     QCOMPARE(Captions(fixture_.ui), Items({"No Game Selected", "No Team Selected"}));
     QCOMPARE(d.result(), int(QDialog::Rejected));
@@ -169,19 +170,31 @@ class GameChooserTest : public QObject {
     }
   }
 
-  void refusesTheThousandAndFirstGame() {
+  void addsEveryGameOfALargeFolderAndCountsThem() {
+    // More games than the chooser once held; links cost no disk.
     const std::string many = fixture_.Path("many");
     std::filesystem::create_directories(many);
-    for (int i = 0; i <= GameSelection::kMaxGames; ++i) {
-      std::filesystem::copy_file(games_ + "/ab1.gam",
-                                 many + "/g" + std::to_string(10000 + i) + ".gam");
+    constexpr int kGames = 1200;
+    for (int i = 0; i < kGames; ++i) {
+      std::filesystem::create_hard_link(games_ + "/ab1.gam",
+                                        many + "/g" + std::to_string(10000 + i) + ".gam");
     }
     Stat stat;
     GameChooserDialog d(stat, many, fixture_.ui, nullptr);
+    auto* count = Find<QLabel>(&d, "count");
+    QCOMPARE(count->text(), QString("No games chosen"));
     fixture_.ui.messages.clear();
     Find<QPushButton>(&d, "add_all")->click();
-    QCOMPARE(Find<QListWidget>(&d, "chosen")->count(), GameSelection::kMaxGames);
-    QCOMPARE(Captions(fixture_.ui), Items({"Too Many Games"}));
+    QCOMPARE(Find<QListWidget>(&d, "chosen")->count(), kGames);
+    QCOMPARE(count->text(), QString("1200 games chosen"));
+    QVERIFY(fixture_.ui.messages.empty());
+    auto* chosen = Find<QListWidget>(&d, "chosen");
+    chosen->item(0)->setSelected(true);
+    Find<QPushButton>(&d, "remove")->click();
+    QCOMPARE(count->text(), QString("1199 games chosen"));
+    Find<QComboBox>(&d, "team")->setCurrentIndex(0);
+    d.accept();
+    QCOMPARE(stat.game_count(), kGames - 1);
   }
 };
 

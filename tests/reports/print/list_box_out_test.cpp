@@ -231,6 +231,34 @@ TEST(TListBoxOutTest, GameFilesTrailerRunsLikeText) {
   EXPECT_GT(*rows.begin(), heading->baseline.y());
 }
 
+TEST(TListBoxOutTest, ASeasonOfGameFilesRunsOnToFurtherPages) {
+  std::vector<std::string> files;
+  for (int i = 0; i < 2429; ++i) files.push_back("/league/2024/game" + std::to_string(i) + ".gam");
+  TListBoxOut out(Lines(3), "Stats");
+  out.SetGameFilesTrailer(files);
+  const QSize size(4800, 6200);
+  RecordingPageTarget target(size);
+  const int pages = PrintPages(out, target);
+  ASSERT_GT(pages, 2);
+  // Every file once and in order, none below the foot of its page; the
+  // heading once; the pages numbered on.
+  std::vector<std::string> listed;
+  int headings = 0;
+  for (const RecordedPage& page : target.pages()) {
+    for (const RecordedText& t : page.texts) {
+      headings += t.text == "Using game files :";
+      if (!t.text.startsWith("/league/")) continue;
+      EXPECT_LT(t.baseline.y(), size.height() - 3 * out.layout().line_height) << t.text.toStdString();
+      QString file = t.text;
+      if (file.endsWith(", ")) file.chop(2);
+      listed.push_back(file.toStdString());
+    }
+  }
+  EXPECT_EQ(listed, files);
+  EXPECT_EQ(headings, 1);
+  EXPECT_EQ(PageNumbers(target).back(), QString("Page %1").arg(pages));
+}
+
 TEST(TListBoxOutTest, LogosAreScaledToATwelfthOfThePage) {
   TempDir dir;
   QImage logo(40, 20, QImage::Format_RGB32);
