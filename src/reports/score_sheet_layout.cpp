@@ -94,10 +94,14 @@ SideSheet LayOutSide(const Game& game, bool home) {
   sheet.rows = std::clamp(CountRows(game, home, last), 1, static_cast<int>(kPositionCount));
   sheet.holders.resize(static_cast<std::size_t>(sheet.rows));
 
+  // Every player who held a slot, in the order of the game: a batter, a
+  // pinch hitter or runner, and a fielder who came in for a man in the
+  // batting order and took his slot (even when the game ended before his
+  // turn at bat).
   std::set<std::string> substitutes;
   for (const PLAYER& p : Substitutes(game, home)) substitutes.insert(p.name.str());
-  for (int i = 0; i <= last; ++i) {
-    for (const PLAYER& p : BattingHalf(game, i, home).offense) {
+  ForEachLineup(game, home, [&](const std::vector<PLAYER>& lineup, bool) {
+    for (const PLAYER& p : lineup) {
       if (p.name.empty() || p.batting_order < 1 || p.batting_order > sheet.rows) continue;
       auto& slot = sheet.holders[static_cast<std::size_t>(p.batting_order - 1)];
       const bool known = std::any_of(slot.begin(), slot.end(),
@@ -107,7 +111,7 @@ SideSheet LayOutSide(const Game& game, bool home) {
       slot.push_back({UniformNumberText(p), p.name.str(), std::string(PositionAbbrev(p.position)),
                       starter ? std::string() : EnteredText(p)});
     }
-  }
+  });
 
   for (int i = 0; i <= last; ++i) {
     const HALF_INNING& half = BattingHalf(game, i, home);

@@ -42,8 +42,26 @@ std::string PitchersOfRecordLine(const Game& game) {
 }
 
 std::string UmpiresLine(const GameHeader& h) {
-  return "Umpires: " + h.umpires[0].str() + ", " + h.umpires[1].str() + ", " + h.umpires[2].str() +
-         ", " + h.umpires[3].str();
+  std::string names;
+  for (const auto& umpire : h.umpires) {
+    // The handheld keeps a blank for an umpire not recorded.
+    if (umpire.view().find_first_not_of(' ') == std::string_view::npos) continue;
+    names += (names.empty() ? "" : ", ") + umpire.str();
+  }
+  return "Umpires: " + names;
+}
+
+std::string SlotHolderText(const SlotHolder& holder) {
+  std::string text = "#" + holder.number + " " + holder.name + " " + holder.position;
+  if (!holder.entered.empty()) text += " " + holder.entered;
+  return text;
+}
+
+std::string ContinuedSlotLine(int slot, const std::vector<SlotHolder>& holders) {
+  std::string line = "Slot " + std::to_string(slot) + ", continued: ";
+  for (std::size_t i = 0; i < holders.size(); ++i)
+    line += (i == 0 ? "" : ", ") + SlotHolderText(holders[i]);
+  return line;
 }
 
 std::string NoteHeading(const GAME_NOTE& note) {

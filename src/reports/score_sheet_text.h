@@ -10,6 +10,7 @@
 #include "records/at_bat.h"
 #include "records/game.h"
 #include "records/game_note.h"
+#include "reports/score_sheet_layout.h"
 
 namespace scorewick::reports {
 
@@ -23,8 +24,17 @@ std::string TeamSideLine(const Team& team, bool home);
 std::string TeamScoreText(const Team& team, int runs);
 // "Winning Pitcher: W, Saving Pitcher: S, Losing Pitcher: L".
 std::string PitchersOfRecordLine(const Game& game);
-// "Umpires: A, B, C, D".
+// "Umpires: A, B, C, D": the umpires the scorer recorded, in order (a
+// game with two umpires reads "Umpires: A, B").
 std::string UmpiresLine(const GameHeader& header);
+// A player who held a slot, as a line under the grid lists him: "#12 Sid
+// Swift PR T1" (number, name, position, and the half he came in unless he
+// started).
+std::string SlotHolderText(const SlotHolder& holder);
+// The players of a slot that its row on the sheet has no room for:
+// "Slot 4, continued: #14 Zed Zero PH T1, #13 Yul Young PR T1" (slot is
+// 1-based).
+std::string ContinuedSlotLine(int slot, const std::vector<SlotHolder>& holders);
 // "Top of the 3rd, 2nd At Bat" ("Bottom" for a bottom half).
 std::string NoteHeading(const GAME_NOTE& note);
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 #include "records/codes.h"
@@ -40,6 +41,19 @@ TEST(ScoreSheetText, HeadLines) {
   h.duration_hours = 1;
   h.duration_minutes = 5;
   EXPECT_EQ(AttendanceLine(h), "Attendance: 120   Game Duration: 1 hrs 5 min");
+
+  // Umpires not recorded (the handheld keeps a blank) are left out.
+  struct Umpires {
+    std::array<const char*, 4> names;
+    const char* line;
+  };
+  for (const Umpires& c : {Umpires{{"Una Ump", "Vic Vane", " ", " "}, "Umpires: Una Ump, Vic Vane"},
+                           Umpires{{"", "Bo Blue", " ", "Cy Call"}, "Umpires: Bo Blue, Cy Call"},
+                           Umpires{{" ", " ", "", " "}, "Umpires: "},
+                           Umpires{{"A", "B", "C", "D"}, "Umpires: A, B, C, D"}}) {
+    for (std::size_t i = 0; i < 4; ++i) h.umpires[i].set(c.names[i]);
+    EXPECT_EQ(UmpiresLine(h), c.line);
+  }
 }
 
 TEST(ScoreSheetText, NoteHeadings) {
@@ -118,6 +132,32 @@ TEST(ScoreSheetLayout, SecondTurnInAnInningGoesInTheNextColumn) {
   EXPECT_EQ(home.columns[0].at_bats, (std::vector<int>{0, 1, 2, -1, -1, -1, -1, -1, -1}));
   EXPECT_EQ(SideRuns(game, false), 6);
   EXPECT_EQ(SideRuns(game, true), 0);
+}
+
+TEST(ScoreSheetLayout, EveryPlayerWhoHeldASlotIsListed) {
+  const Game game = CompileSheetGame(testing::kManyHoldersBook, testing::ManyHoldersTeams());
+  const SideSheet visitors = LayOutSide(game, false);
+  std::vector<std::string> first;
+  for (const SlotHolder& h : visitors.holders[0]) first.push_back(h.name + " " + h.entered);
+  EXPECT_EQ(first, (std::vector<std::string>{"Ann Able ", "Pat Pinch T1", "Sid Swift T1",
+                                             "Ty Trot T1", "Uma Urge T1", "Val Vim T1"}));
+  // A fielder who came in for the seventh slot holds it, though the game
+  // ended before his turn at bat.
+  ASSERT_EQ(visitors.holders[6].size(), 2u);
+  const SlotHolder& west = visitors.holders[6][1];
+  EXPECT_EQ(std::tuple(west.name, west.number, west.position, west.entered),
+            std::tuple("Wes West", "16", "RF", "B1"));
+  // Everybody the substitutions line names holds a slot.
+  for (const PLAYER& sub : Substitutes(game, false)) {
+    bool held = false;
+    for (const auto& slot : visitors.holders) {
+      for (const SlotHolder& h : slot) held = held || h.name == sub.name.view();
+    }
+    EXPECT_TRUE(held) << sub.name.str();
+  }
+  EXPECT_EQ(ContinuedSlotLine(1, {visitors.holders[0].begin() + 4, visitors.holders[0].end()}),
+            "Slot 1, continued: #14 Uma Urge PR T1, #15 Val Vim PR T1");
+  EXPECT_EQ(SlotHolderText(visitors.holders[0][0]), "#1 Ann Able SS");
 }
 
 TEST(ScoreSheetLayout, DesignatedHitterLineNamesWhomHeBatsFor) {

@@ -52,10 +52,41 @@ sss K
 sss K ; Game over
 )";
 
+// A slot held by six players: the lead-off man walks and five pinch
+// runners follow one another on first; the last of them stays in at
+// shortstop.  In the bottom half a bench man comes into right field for
+// the seventh slot and never bats.  The visitors carry a longer bench
+// than the shared teams.
+inline std::string ManyHoldersTeams() {
+  std::string teams = sim::testing::kTeams;
+  teams.insert(teams.find("home \"Hawks\""),
+               "- \"Ty Trot\" SS 13 R/R\n- \"Uma Urge\" SS 14 R/R\n- \"Val Vim\" SS 15 R/R\n"
+               "- \"Wes West\" RF 16 R/R\n");
+  return teams;
+}
+inline constexpr const char* kManyHoldersBook = R"(
+top 1
+bbbb BB
+PR1 "Pat Pinch"
+PR1 "Sid Swift"
+PR1 "Ty Trot"
+PR1 "Uma Urge"
+PR1 "Val Vim"
+sss K
+sss K
+sss K
+M6 "Val Vim"
+bottom 1
+D9 "Wes West"
+sss K
+sss K
+sss K
+)";
+
 // The head above, the shared teams and plays; a book that does not compile
 // throws.
-inline Game CompileSheetGame(const char* plays) {
-  return sim::testing::CompileBook(plays, std::string(kSheetHead) + sim::testing::kTeams);
+inline Game CompileSheetGame(const char* plays, const std::string& teams = sim::testing::kTeams) {
+  return sim::testing::CompileBook(plays, std::string(kSheetHead) + teams);
 }
 
 }  // namespace scorewick::testing

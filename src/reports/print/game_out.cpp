@@ -193,10 +193,21 @@ void TGameOut::PrintSidePage(QPainter& painter, const SheetPageSpec& spec, QSize
   const int top = y + row_height + head.L / 2;
 
   painter.setFont(head.large);
-  const std::vector<QString> footer = FooterLines(painter, spec.home, size.width() - 2 * head.M);
-  const int bottom =
-      head.L / 2 + static_cast<int>(footer.size()) * head.L + CreditLineReserve(size, device);
-  geometry_ = LayOutSheet(size, spec.columns_sized, sheet.rows, device, top, bottom);
+  const int text_width = size.width() - 2 * head.M;
+  const std::vector<QString> footer = FooterLines(painter, spec.home, text_width);
+  // The players a slot's row has no room for are listed under the grid;
+  // those lines take room from the grid in turn, so the sheet is laid out
+  // again until their number settles.
+  std::vector<QString> continued;
+  for (int pass = 0; pass < 4; ++pass) {
+    const int lines = static_cast<int>(footer.size() + continued.size());
+    const int bottom = head.L / 2 + lines * head.L + CreditLineReserve(size, device);
+    geometry_ = LayOutSheet(size, spec.columns_sized, sheet.rows, device, top, bottom);
+    std::vector<QString> again = ContinuedLines(painter, sheet, text_width);
+    const bool settled = again.size() == continued.size();
+    continued = std::move(again);
+    if (settled) break;
+  }
   geometry_.columns = std::min(geometry_.columns, spec.column_count);
   const SheetGeometry& g = geometry_;
 
@@ -206,9 +217,13 @@ void TGameOut::PrintSidePage(QPainter& painter, const SheetPageSpec& spec, QSize
               options_.empty_fields ? &picture_.For(QSize(g.box_width, g.box_height)) : nullptr);
   DrawColumns(painter, sheet, spec);
 
+  painter.setFont(head.large);
+  int line_y = g.totals_bottom() + head.L / 2;
+  for (const QString& line : continued) {
+    DrawTextAt(painter, head.M, line_y, line);
+    line_y += head.L;
+  }
   if (spec.last_of_side) {
-    painter.setFont(head.large);
-    int line_y = g.totals_bottom() + head.L / 2;
     for (const QString& line : footer) {
       DrawTextAt(painter, head.M, line_y, line);
       line_y += head.L;
@@ -216,12 +231,40 @@ void TGameOut::PrintSidePage(QPainter& painter, const SheetPageSpec& spec, QSize
   }
 }
 
+int TGameOut::SubstituteLines(const SheetGeometry& g) const {
+  // Below a row's grey band, a line at least three quarters of the small
+  // letter high, so that every name can be read.
+  const int smallest = std::max(1, g.s * 3 / 4);
+  return std::max(0, (g.box_height - g.band_height()) / smallest);
+}
+
+std::vector<QString> TGameOut::ContinuedLines(QPainter& painter, const SideSheet& sheet,
+                                              int width) const {
+  const std::size_t room = static_cast<std::size_t>(SubstituteLines(geometry_));
+  std::vector<QString> lines;
+  for (std::size_t row = 0; row < sheet.holders.size(); ++row) {
+    const auto& holders = sheet.holders[row];
+    if (holders.size() <= 1 + room) continue;
+    const std::vector<reports::SlotHolder> rest(holders.begin() + 1 + static_cast<long>(room),
+                                                holders.end());
+    for (const QString& line :
+         Wrap(painter, Text(reports::ContinuedSlotLine(static_cast<int>(row) + 1, rest)), width)) {
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
 void TGameOut::DrawLineup(QPainter& painter, const SideSheet& sheet) const {
   const SheetGeometry& g = geometry_;
   const QPaintDevice* device = painter.device();
   const int inset = g.L / 4;
+  const std::size_t fit = static_cast<std::size_t>(SubstituteLines(g));
   for (int row = 0; row < g.rows; ++row) {
-    const auto& holders = sheet.holders[static_cast<std::size_t>(row)];
+    const auto& all = sheet.holders[static_cast<std::size_t>(row)];
+    // Those beyond the row's room are listed under the grid.
+    const std::vector<reports::SlotHolder> holders(
+        all.begin(), all.begin() + static_cast<long>(std::min(all.size(), 1 + fit)));
     const int row_top = g.row_top(row);
     for (std::size_t i = 0; i < holders.size(); ++i) {
       const reports::SlotHolder& h = holders[i];

@@ -9,7 +9,8 @@
 // A side's page: the page header and credit line; centred, the game's
 // date, time and field and then its attendance and duration; the team's
 // logo (when its file loads) and "<team> : Home" or "Visitor"; the
-// line-up block with every player who held each slot; the grid of at-bat
+// line-up block with every player who held each slot (those a row has no
+// room for listed under the grid, "Slot 4, continued: ..."); the grid of at-bat
 // boxes with their marks (see at_bat_marks.h), captioned "Inning N" and
 // with the half-inning totals below; and on the side's last page the
 // final score, the pitchers of record, the umpires and the
@@ -65,6 +66,12 @@ class TGameOut : public Printout {
   Head DrawHead(QPainter& painter, QSize size, int page, const QString& line);
   void PrintSidePage(QPainter& painter, const reports::SheetPageSpec& spec, QSize size, int page);
   void DrawLineup(QPainter& painter, const reports::SideSheet& sheet) const;
+  // How many players who came into a slot its row shows under the starter.
+  int SubstituteLines(const SheetGeometry& g) const;
+  // "Slot N, continued: ..." for every slot with more players than its
+  // row shows, wrapped to width in the painter's font.
+  std::vector<QString> ContinuedLines(QPainter& painter, const reports::SideSheet& sheet,
+                                      int width) const;
   void DrawColumns(QPainter& painter, const reports::SideSheet& sheet,
                    const reports::SheetPageSpec& spec);
   std::vector<QString> FooterLines(QPainter& painter, bool home, int width) const;

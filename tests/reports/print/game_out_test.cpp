@@ -132,9 +132,49 @@ TEST(TGameOutTest, MarksOfAHandfulOfTurns) {
 
   for (const char* text : {"Runs: 1", "Gulls : Visitor", "6/1/2024 18:05 at Test Park",
                            "Attendance: 120   Game Duration: 1 hrs 5 min", "Inning 1",
-                           "Final Score:   Gulls : 1   Hawks : 0", "Umpires: Una Ump, Vic Vane",
-                           "Page 1", "6/2/2024"}) {
+                           "Final Score:   Gulls : 1   Hawks : 0", "Page 1", "6/2/2024"}) {
     EXPECT_NE(page.Find(text), nullptr) << text;
+  }
+  EXPECT_TRUE(page.Texts().contains("Umpires: Una Ump, Vic Vane"));
+}
+
+TEST(TGameOutTest, EverySlotHolderIsPrintedRowOrContinuedBelow) {
+  const Game game = CompileSheetGame(scorewick::testing::kManyHoldersBook,
+                                     scorewick::testing::ManyHoldersTeams());
+  const QStringList first = {"Ann Able", "Pat Pinch", "Sid Swift", "Ty Trot", "Uma Urge",
+                             "Val Vim"};
+  // Fifteen columns a page leave a row room for few names; one column, for
+  // all of them.
+  for (int columns : {15, 1}) {
+    TGameOut out(game, Options(PrintSide::kVisitors, columns));
+    RecordingPageTarget target(kLetter);
+    ASSERT_EQ(PrintPages(out, target), 1);
+    const RecordedPage& page = target.pages()[0];
+    const SheetGeometry& g = out.geometry();
+    const RecordedText* continued = page.Find("Slot 1, continued: ");
+    EXPECT_EQ(continued != nullptr, columns == 15);
+    for (const QString& name : first + QStringList{"Wes West"}) {
+      // Once: in its slot's row, or on the continuation line under the grid
+      // (the substitutions line names them besides).
+      int seen = 0;
+      for (const RecordedText& t : page.texts) {
+        if (t.text == name) {
+          const int row = name == "Wes West" ? 6 : 0;
+          EXPECT_GE(t.baseline.y(), g.row_top(row)) << name.toStdString();
+          EXPECT_LE(t.baseline.y(), g.row_top(row) + g.box_height) << name.toStdString();
+          ++seen;
+        } else if (t.text.startsWith("Slot ") && t.text.contains(name)) {
+          EXPECT_EQ(&t, continued) << name.toStdString();
+          EXPECT_GT(t.baseline.y(), g.totals_bottom());
+          ++seen;
+        }
+      }
+      EXPECT_EQ(seen, 1) << name.toStdString() << " with " << columns << " columns";
+    }
+    // The continuation comes before the lines that close the side.
+    if (continued) {
+      EXPECT_LT(continued->baseline.y(), page.Find("Final Score:")->baseline.y());
+    }
   }
 }
 
