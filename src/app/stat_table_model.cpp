@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include "reports/print/cp1252_text.h"
+#include "stats/column_glossary.h"
 
 namespace scorewick::app {
 
@@ -64,6 +65,10 @@ QVariant StatTableModel::headerData(int section, Qt::Orientation orientation, in
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   const LayoutEntry& column = columns_[static_cast<std::size_t>(section)];
   if (role == Qt::DisplayRole) return QString::fromLatin1(ColumnKey(table_, column.column));
+  if (role == Qt::ToolTipRole) {
+    const std::string_view name = ColumnName(table_, column.column);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  }
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(QtAlignment(column.alignment));
   return {};
 }

@@ -1,7 +1,8 @@
 #pragma once
 // One statistics table as the window's list shows it: a row per player
 // (the totals row last, in bold), a column per shown column of the
-// layout, in the layout's order, with the layout's alignment.  Cells are
+// layout, in the layout's order, with the layout's alignment; each
+// heading's tooltip is the column's name from the glossary.  Cells are
 // the column vocabulary's texts, made when the view asks for them, so a
 // league of a thousand players costs only the rows on screen.
 

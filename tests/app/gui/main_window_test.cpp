@@ -3,6 +3,9 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -160,6 +163,25 @@ class MainWindowTest : public QObject {
     w.RunCommand(kCmdHelpIndex);
     QCOMPARE(f.ui.messages.size(), size_t(1));
     QVERIFY(f.ui.messages[0].text.starts_with("No web browser could be started"));
+  }
+
+  // The manual beside the program: every page a page links to is there
+  // (the glossary written by the build among them).
+  void manualPagesLinkOnlyToPagesThatAreThere() {
+    const QDir help(QString(SCOREWICK_PROGRAM_FOLDER) + "/help");
+    const QStringList pages = help.entryList({"*.html"}, QDir::Files);
+    QVERIFY(pages.contains("index.html") && pages.contains("glossary.html"));
+    QVERIFY(pages.size() >= 9);
+    const QRegularExpression link(R"re((?:href|src)="([^"#:]+)(#[^"]*)?")re");
+    for (const QString& page : pages) {
+      QFile file(help.filePath(page));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString text = QString::fromUtf8(file.readAll());
+      for (auto it = link.globalMatch(text); it.hasNext();) {
+        const QString target = it.next().captured(1);
+        QVERIFY2(help.exists(target), qPrintable(page + " links to " + target));
+      }
+    }
   }
 
   void aboutBoxOpensAndCloses() {
