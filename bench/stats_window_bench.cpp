@@ -1,7 +1,9 @@
 // The statistics window over 1000 simulated games of a four-team season:
 // opening it (both sides counted, the combined view built and shown, the
 // first screen of the table drawn) and a change of split (both sides
-// counted again), against reading the same files' bytes.  Wall-clock times
+// counted again), against reading the same files' bytes; and the window
+// opened on every team of a 30-team league's 1000 games (its columns
+// sized to some five hundred players' figures).  Wall-clock times
 // are the ones a person waits for; the ratios use processor time.
 //
 // The simulator's headers come before any Qt header: Qt keeps some of
@@ -15,6 +17,7 @@
 #include <filesystem>
 
 #include "app/core/session.h"
+#include "app/stat_table_view.h"
 #include "app/stats_window.h"
 #include "bench_season.h"
 #include "platform/scripted_ui.h"
@@ -25,11 +28,25 @@ namespace {
 using scorewick::bench::Season;
 
 const Season& FourTeams() { return scorewick::bench::FourTeamSeason(); }
+// Every team of a 30-team league: some five hundred players, whose
+// columns the window sizes to their contents.
+const Season& League() {
+  static const Season s = scorewick::bench::MakeSeason("scorewick-bench-season-30", 30);
+  return s;
+}
 
 scorewick::Stat Chosen() {
   scorewick::Stat stat;
   stat.team_name = FourTeams().team;
   for (const std::string& path : FourTeams().paths) stat.AddGame(path);
+  return stat;
+}
+
+scorewick::Stat ChosenLeague() {
+  scorewick::Stat stat;
+  stat.team_name = scorewick::kAllTeamsName;
+  stat.all_teams = true;
+  for (const std::string& path : League().paths) stat.AddGame(path);
   return stat;
 }
 
@@ -46,13 +63,14 @@ scorewick::app::Session& BenchSession() {
 
 void BM_ReadBytes(benchmark::State& state) { scorewick::bench::ReadAllBytes(state, FourTeams()); }
 
-void BM_OpenWindow(benchmark::State& state) {
+// Opens the window on chosen (and shows its Combined view when asked) and
+// draws the first screen of the table.
+void OpenWindow(benchmark::State& state, const scorewick::Stat& chosen, bool combined) {
   scorewick::ScriptedUi ui;
-  const scorewick::Stat chosen = Chosen();
   for (auto _ : state) {
     scorewick::app::StatsWindow window(chosen, BenchSession(), ui, nullptr);
     if (!window.Open()) state.SkipWithError("the window did not open");
-    window.ShowView(scorewick::StatView::kCombined);
+    if (combined) window.ShowView(scorewick::StatView::kCombined);
     const QPixmap first_screen = window.list()->viewport()->grab();
     benchmark::DoNotOptimize(first_screen.cacheKey());
     state.counters["rows"] = window.list()->model()->rowCount();
@@ -61,6 +79,14 @@ void BM_OpenWindow(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
+
+void BM_OpenWindow(benchmark::State& state) { OpenWindow(state, Chosen(), true); }
+
+void BM_ReadBytesLeague(benchmark::State& state) {
+  scorewick::bench::ReadAllBytes(state, League());
+}
+
+void BM_OpenWindowLeague(benchmark::State& state) { OpenWindow(state, ChosenLeague(), false); }
 
 void BM_SplitChange(benchmark::State& state) {
   scorewick::ScriptedUi ui;
@@ -80,6 +106,8 @@ void BM_SplitChange(benchmark::State& state) {
 BENCHMARK(BM_ReadBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SplitChange)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadBytesLeague)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpenWindowLeague)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
@@ -87,7 +115,10 @@ int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   FourTeams();
-  return scorewick::bench::RunWithRatios(argc, argv,
-                                         {{"BM_OpenWindow/real_time", "BM_ReadBytes/real_time"},
-                                          {"BM_SplitChange/real_time", "BM_ReadBytes/real_time"}});
+  League();
+  return scorewick::bench::RunWithRatios(
+      argc, argv,
+      {{"BM_OpenWindow/real_time", "BM_ReadBytes/real_time"},
+       {"BM_SplitChange/real_time", "BM_ReadBytes/real_time"},
+       {"BM_OpenWindowLeague/real_time", "BM_ReadBytesLeague/real_time"}});
 }

@@ -22,6 +22,7 @@
 #include "app/print_job.h"
 #include "app/remembered_position.h"
 #include "app/stat_table_model.h"
+#include "app/stat_table_view.h"
 #include "app/stats_layout_editor.h"
 #include "records/file_io.h"
 #include "records/local_date.h"
@@ -112,7 +113,7 @@ void StatsWindow::Build() {
   view_tabs_->setExpanding(false);
 
   model_ = new StatTableModel(this);
-  list_ = new QTableView;
+  list_ = new StatTableView;
   list_->setObjectName("list");
   list_->setModel(model_);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -146,10 +147,23 @@ void StatsWindow::Build() {
   innings_->setObjectName("innings");
   for (int i = 1; i <= 9; ++i) innings_->addItem(QString::number(i));
   innings_->setCurrentIndex(std::clamp(session_.settings.innings_per_game, 1, 9) - 1);
+  // The choice is the league's rule of League Options, not a filter of
+  // the games: it scales the earned run average and is kept on closing.
   auto* innings_label = new QLabel("Innings Per Game");
+  auto* innings_note = new QLabel("League rule: scales ERA");
+  innings_note->setObjectName("innings_note");
+  QFont note_font = innings_note->font();
+  note_font.setItalic(true);
+  innings_note->setFont(note_font);
+  const QString innings_tip =
+      "The league's innings per game, as in League Options: earned run averages are scaled to "
+      "it. The choice is kept for the league when the window closes.";
+  for (QWidget* w : std::initializer_list<QWidget*>{innings_label, innings_, innings_note})
+    w->setToolTip(innings_tip);
   auto* innings_box = new QVBoxLayout;
   innings_box->addWidget(innings_label);
   innings_box->addWidget(innings_);
+  innings_box->addWidget(innings_note);
   innings_box->addStretch(1);
 
   auto* edit_layout = new QPushButton("Edit &Layout");
@@ -209,8 +223,16 @@ void StatsWindow::Build() {
   connect(split_group_, &QButtonGroup::idClicked, this, [this](int split) { SetSplit(split); });
   connect(innings_, &QComboBox::currentIndexChanged, this,
           [this](int index) { SetInnings(index + 1); });
-  connect(header, &QHeaderView::sectionClicked, this,
-          [this](int section) { SortBySection(section); });
+  // Sorting, sizing and "size to fit again" work alike on the kept Name
+  // column's heading, which lies over the first column's.
+  for (QHeaderView* h : {header, list_->kept_view()->horizontalHeader()}) {
+    connect(h, &QHeaderView::sectionClicked, this, [this](int section) { SortBySection(section); });
+    connect(h, &QHeaderView::sectionHandleDoubleClicked, this,
+            [this](int section) { UnsetWidth(section); });
+  }
+  connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+    if (!sizing_) KeepWidth(section, size);
+  });
   connect(print, &QPushButton::clicked, this, &StatsWindow::Print);
   connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -275,8 +297,9 @@ bool StatsWindow::Compute(int batting_split, int pitching_split,
     combined.team_name = team.team_name;
   }
   progress.setValue(std::max(total, 1));
-  ReadBackWidths();
+  sizing_ = true;
   model_->Show(nullptr, table_, {});  // the rows change under it; Redraw shows them again
+  sizing_ = false;
   team_ = std::move(team);
   opponents_ = std::move(opponents);
   combined_ = std::move(combined);
@@ -302,13 +325,21 @@ int StatsWindow::ShownSplit() const {
   return BattingSide(table_) ? batting_split_ : pitching_split_;
 }
 
-void StatsWindow::ReadBackWidths() {
-  StatLayout& layout = layouts_[At(model_->table())];
+void StatsWindow::KeepWidth(int section, int size) {
   const std::vector<LayoutEntry>& columns = model_->columns();
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    layout[static_cast<std::size_t>(columns[i].column)].width =
-        list_->horizontalHeader()->sectionSize(static_cast<int>(i));
-  }
+  if (section < 0 || section >= static_cast<int>(columns.size())) return;
+  layouts_[At(model_->table())][static_cast<std::size_t>(columns[static_cast<std::size_t>(section)].column)]
+      .width = SetWidth(size);
+}
+
+void StatsWindow::UnsetWidth(int section) {
+  const std::vector<LayoutEntry>& columns = model_->columns();
+  if (section < 0 || section >= static_cast<int>(columns.size())) return;
+  layouts_[At(model_->table())][static_cast<std::size_t>(columns[static_cast<std::size_t>(section)].column)]
+      .width = kUnsetColumnWidth;
+  sizing_ = true;
+  list_->horizontalHeader()->resizeSection(section, list_->ContentWidth(section));
+  sizing_ = false;
 }
 
 void StatsWindow::Redraw() {
@@ -317,20 +348,25 @@ void StatsWindow::Redraw() {
   const int column = sort_column_[At(table_)];
   const bool descending = !next_descending_[At(table_)][static_cast<std::size_t>(column)];
   SortTable(Shown(), table_, column, descending);
+  sizing_ = true;
   model_->Show(&Shown(), table_, layouts_[At(table_)]);
   QHeaderView* header = list_->horizontalHeader();
   const std::vector<LayoutEntry>& columns = model_->columns();
   int indicator = -1;
   for (std::size_t i = 0; i < columns.size(); ++i) {
-    header->resizeSection(static_cast<int>(i), columns[i].width);
+    header->resizeSection(static_cast<int>(i), WidthIsSet(columns[i])
+                                                   ? columns[i].width
+                                                   : list_->ContentWidth(static_cast<int>(i)));
     if (indicator < 0 && columns[i].column == column) indicator = static_cast<int>(i);
   }
+  sizing_ = false;
   header->setSortIndicator(indicator, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+  // The players' names stay in view while the figures scroll sideways.
+  list_->SetFirstColumnKept(!columns.empty() && columns.front().column == 0);
   UpdateSplitRadios();
 }
 
 void StatsWindow::ShowTable(StatTable table) {
-  ReadBackWidths();
   table_ = table;
   const QSignalBlocker block(table_tabs_);
   table_tabs_->setCurrentIndex(static_cast<int>(table));
@@ -339,7 +375,6 @@ void StatsWindow::ShowTable(StatTable table) {
 
 void StatsWindow::ShowView(StatView view) {
   if (chosen_.all_teams) view = StatView::kTeam;
-  ReadBackWidths();
   view_ = view;
   const QSignalBlocker block(view_tabs_);
   view_tabs_->setCurrentIndex(static_cast<int>(view));
@@ -363,7 +398,6 @@ void StatsWindow::SetSplit(int split) {
     UpdateSplitRadios();
     return;
   }
-  ReadBackWidths();
   std::vector<GameRefusal> refusals;
   if (!Compute(b, p, &refusals)) {
     UpdateSplitRadios();  // the previous split stays
@@ -403,7 +437,6 @@ void StatsWindow::SortBySection(int section) {
 }
 
 void StatsWindow::EditLayout(StatTable table) {
-  ReadBackWidths();
   StatsLayoutEditor editor(table, layouts_[At(table)], this);
   if (editor.exec() != QDialog::Accepted) return;
   layouts_[At(table)] = editor.layout();
@@ -411,7 +444,6 @@ void StatsWindow::EditLayout(StatTable table) {
 }
 
 void StatsWindow::Print() {
-  ReadBackWidths();
   if (ui_.AskYesNo("Modify number of characters printed per page width ?", kScorewickCaption,
                    MessageIcon::kQuestion)) {
     if (const std::optional<std::string> text =
@@ -440,7 +472,6 @@ void StatsWindow::Print() {
 }
 
 void StatsWindow::Export(ExportForm form) {
-  ReadBackWidths();
   const bool html = form != ExportForm::kCsv;
   FileDialogRequest request;
   request.title = form == ExportForm::kCsv    ? "Export Statistics as Comma-Separated Text"
@@ -472,7 +503,6 @@ void StatsWindow::Export(ExportForm form) {
 }
 
 void StatsWindow::done(int result) {
-  ReadBackWidths();
   for (int t = 0; t < kStatTableCount; ++t) {
     const auto table = static_cast<StatTable>(t);
     SaveLayout(session_.start_folder, table, layouts_[At(table)],

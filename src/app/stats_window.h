@@ -4,7 +4,10 @@
 // shown (the team, "Opponents", "Combined"; the team alone when every
 // team is counted); radios choose the opponents' hand, which recounts the
 // games.  Clicking a heading sorts by its column (largest first, then
-// reversing); widths dragged by the person are kept in the table's layout.
+// reversing).  Columns open sized to their heading and contents; a width
+// dragged by the person is kept in the table's layout and wins from then
+// on (a double click on the column's edge sizes it to fit again).  The
+// Name column stays in view when the figures scroll sideways.
 // From here the layouts are edited, the shown table printed as text or
 // exported as comma-separated text or HTML.  Closing the window writes the
 // four layout files into the start folder and keeps the innings per game
@@ -33,6 +36,7 @@ class QTableView;
 namespace scorewick::app {
 
 class StatTableModel;
+class StatTableView;
 
 // How a statistics table goes to the printer: its text sections, the
 // title, the games (for the trailer), the characters per line and the
@@ -77,7 +81,7 @@ class StatsWindow : public QDialog {
   const StatLayout& layout(StatTable table) const {
     return layouts_[static_cast<std::size_t>(table)];
   }
-  QTableView* list() const { return list_; }
+  StatTableView* list() const { return list_; }
 
   // Told of the counting's progress besides the progress dialog; returning
   // false cancels as the dialog's button does.
@@ -93,7 +97,12 @@ class StatsWindow : public QDialog {
   // as they were) when cancelled.
   bool Compute(int batting_split, int pitching_split, std::vector<GameRefusal>* refusals);
   void Redraw();
-  void ReadBackWidths();
+  // The person dragged the edge of the column at section to size pixels:
+  // the table's layout keeps the width.
+  void KeepWidth(int section, int size);
+  // The person double-clicked the edge: the column is sized to fit again,
+  // and its layout width is unset.
+  void UnsetWidth(int section);
   void UpdateSplitRadios();
   void SetInnings(int innings);
   int ShownSplit() const;
@@ -111,6 +120,7 @@ class StatsWindow : public QDialog {
   int batting_split_ = kSplitAll;
   int pitching_split_ = kSplitAll;
   bool counting_ = false;  // the window answers clicks while it counts
+  bool sizing_ = false;    // the window itself is sizing the columns
   Stat team_;
   Stat opponents_;
   Stat combined_;
@@ -120,7 +130,7 @@ class StatsWindow : public QDialog {
   std::array<QRadioButton*, 3> split_radios_{};
   QButtonGroup* split_group_ = nullptr;
   QComboBox* innings_ = nullptr;
-  QTableView* list_ = nullptr;
+  StatTableView* list_ = nullptr;
   StatTableModel* model_ = nullptr;
 };
 

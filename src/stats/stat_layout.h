@@ -9,6 +9,11 @@
 // Center or anything else for Right, in any case.  Lines of fewer than
 // two characters are skipped; lines beyond the table's columns are
 // ignored; columns without a line keep the defaults (shown, 100, centred).
+//
+// The default width, 100, stands for "not set": the window sizes such a
+// column to its heading and contents, and writes 100 back for it, so that
+// layout files of every age read the same.  Any other width is one the
+// person set by dragging the column's edge, and the window keeps it.
 
 #include <string>
 #include <string_view>
@@ -20,9 +25,12 @@ namespace scorewick {
 
 enum class Alignment { kLeft = 0, kRight = 1, kCenter = 2 };
 
+// The width of a column nobody has sized.
+inline constexpr int kUnsetColumnWidth = 100;
+
 struct LayoutEntry {
   bool shown = true;
-  int width = 100;
+  int width = kUnsetColumnWidth;
   int column = 0;            // index in the key list
   int display_position = 0;  // place among the shown columns
   Alignment alignment = Alignment::kCenter;
@@ -53,6 +61,15 @@ bool SaveLayout(const std::string& folder, StatTable table, const StatLayout& la
 // The shown columns in display order, their column and display position
 // filled in.
 std::vector<LayoutEntry> ShownColumns(const StatLayout& layout);
+
+// Whether the entry's width is one the person set (not the default).
+inline bool WidthIsSet(const LayoutEntry& entry) { return entry.width != kUnsetColumnWidth; }
+// The width to keep for a column the person dragged to `pixels` wide: a
+// drag to exactly the default is kept one pixel wider, so that it still
+// reads as the person's.
+inline int SetWidth(int pixels) {
+  return pixels == kUnsetColumnWidth ? kUnsetColumnWidth + 1 : pixels;
+}
 
 // "Left", "Right", "Center".
 std::string_view AlignmentWord(Alignment alignment);

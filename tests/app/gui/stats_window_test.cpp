@@ -18,12 +18,14 @@
 #include "app/app_printer.h"
 #include "app/core/command_ids.h"
 #include "app/game_chooser_dialog.h"
+#include "app/stat_table_view.h"
 #include "app/stats_commands.h"
 #include "gui/support/gui_fixture.h"
 #include "gui/support/stat_games.h"
 #include "records/file_io.h"
 #include "reports/stats_csv.h"
 #include "stats/accumulate.h"
+#include "stats/column_glossary.h"
 
 using namespace scorewick;
 using namespace scorewick::app;
@@ -148,6 +150,101 @@ class StatsWindowTest : public QObject {
     QTest::qWait(20);
     QCOMPARE(w.list()->size(), list_before + QSize(200, 150));
     w.reject();
+    std::filesystem::remove(fixture_.Path("start/blayout.bsl"));
+  }
+
+  // No layout file: every column opens as wide as its heading and its
+  // widest cell, the headings name their columns, and the names stay in
+  // view when the figures scroll sideways.
+  void columnsFitTheirContentsAndTheNamesStay() {
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    w.resize(1024, 640);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (StatTable table : {StatTable::kBatting, StatTable::kFielding, StatTable::kPitching}) {
+      w.ShowTable(table);
+      StatTableView* list = w.list();
+      QHeaderView* header = list->horizontalHeader();
+      auto* model = list->model();
+      for (int i = 0; i < model->columnCount(); ++i) {
+        const QString key = model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int column = w.layout(table)[static_cast<std::size_t>(i)].column;
+        QCOMPARE(model->headerData(i, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                 QString::fromUtf8(ColumnName(table, column).data(),
+                                   qsizetype(ColumnName(table, column).size())));
+        // The view's own measure of the column's cells, and the heading's.
+        QVERIFY2(static_cast<QAbstractItemView*>(list)->sizeHintForColumn(i) <=
+                     header->sectionSize(i),
+                 qPrintable(key));
+        QVERIFY2(header->sectionSizeHint(i) <= header->sectionSize(i), qPrintable(key));
+      }
+    }
+    w.ShowTable(StatTable::kBatting);
+    StatTableView* list = w.list();
+    QVERIFY(list->horizontalHeader()->sectionSize(Section(w, "PA")) < 100);  // no longer 100 each
+    testing::SaveScreenshot(&w, "stats_batting_1024");
+
+    // Scrolled to the far right and to the bottom: the kept Name column
+    // lies over the first column, as wide, showing the same rows.
+    QTableView* kept = list->kept_view();
+    list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    QVERIFY(list->horizontalScrollBar()->value() > 0);
+    QVERIFY(kept->isVisible());
+    QCOMPARE(kept->x(), list->frameWidth());
+    QCOMPARE(kept->columnWidth(0), list->columnWidth(0));
+    QCOMPARE(kept->rowAt(kept->viewport()->height() / 2), list->rowAt(list->viewport()->height() / 2));
+    QCOMPARE(kept->model()->headerData(0, Qt::Horizontal).toString(), QString("Name"));
+    testing::SaveScreenshot(&w, "stats_batting_scrolled");
+    // Its heading sorts as the first column's does: Z to A first.
+    emit kept->horizontalHeader()->sectionClicked(0);
+    const int rows = list->model()->rowCount();
+    QVERIFY(Cell(w, 0, 0) > Cell(w, rows - 2, 0));
+    // A layout without the Name column first keeps nothing.
+    w.ShowTable(StatTable::kRunning);
+    QVERIFY(kept->isVisible());
+    testing::WhenDialogShows([](QWidget* editor) {
+      auto* viewed = Find<QListWidget>(editor, "viewed");
+      viewed->item(0)->setSelected(true);
+      Find<QPushButton>(editor, "hide")->click();
+      qobject_cast<QDialog*>(editor)->accept();
+    });
+    w.EditLayout(StatTable::kRunning);
+    QVERIFY(!kept->isVisible());
+    w.reject();
+    std::filesystem::remove(fixture_.Path("start/rlayout.rsl"));
+    std::filesystem::remove(fixture_.Path("start/blayout.bsl"));
+    std::filesystem::remove(fixture_.Path("start/flayout.fsl"));
+    std::filesystem::remove(fixture_.Path("start/playout.psl"));
+  }
+
+  // A width of 100 in a layout file is the old default: sized to fit.  A
+  // width the person drags is kept (one dragged to exactly 100 as 101); a
+  // double click on its edge lets it fit again.
+  void widthsSetByHandAreKeptAndCanFitAgain() {
+    std::ofstream(fixture_.Path("start/blayout.bsl")) << "1, 100, Center\n1, 57, Right\n";
+    {
+      StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+      QVERIFY(w.Open());
+      QHeaderView* header = w.list()->horizontalHeader();
+      QCOMPARE(header->sectionSize(0), w.list()->ContentWidth(0));
+      QCOMPARE(header->sectionSize(1), 57);
+      header->resizeSection(Section(w, "PA"), 100);
+      header->resizeSection(Section(w, "H"), 64);
+      emit header->sectionHandleDoubleClicked(1);
+      QCOMPARE(header->sectionSize(1), w.list()->ContentWidth(1));
+      w.ShowTable(StatTable::kRunning);
+      w.ShowTable(StatTable::kBatting);  // the widths survive a change of tab
+      QCOMPARE(header->sectionSize(Section(w, "H")), 64);
+      w.accept();
+    }
+    const std::vector<std::string> lines = Lines(ReadText(fixture_.Path("start/blayout.bsl")));
+    QCOMPARE(lines[0], std::string("1, 100, Center"));
+    QCOMPARE(lines[1], std::string("1, 100, Right"));
+    QCOMPARE(lines[4], std::string("1, 101, Center"));  // PA
+    QCOMPARE(lines[6], std::string("1, 64, Center"));   // H
+    QCOMPARE(lines[7], std::string("1, 100, Center"));  // 1B, never touched
     std::filesystem::remove(fixture_.Path("start/blayout.bsl"));
   }
 
