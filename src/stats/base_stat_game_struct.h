@@ -1,7 +1,6 @@
 #pragma once
 // The list of game files an analysis covers, in the order chosen.  It has
-// no upper limit: a league season runs to thousands of games (the chooser
-// window keeps its own limit of 1000).
+// no upper limit: a league season runs to thousands of games.
 
 #include <string>
 #include <vector>
