@@ -27,11 +27,12 @@ StatTableView::StatTableView(QWidget* parent)
   connect(kept_view_->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(),
           &QScrollBar::setValue);
   // The kept column is as wide as the one under it, whichever heading is dragged.
-  connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
-    if (section != 0) return;
-    kept_view_->setColumnWidth(0, size);
-    PlaceKeptView();
-  });
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int section, int, int size) {
+            if (section != 0) return;
+            kept_view_->setColumnWidth(0, size);
+            PlaceKeptView();
+          });
   connect(kept_view_->horizontalHeader(), &QHeaderView::sectionResized, this,
           [this](int section, int, int size) {
             if (section == 0) setColumnWidth(0, size);
@@ -135,9 +136,10 @@ int StatTableView::ContentWidth(int column) const {
     const QModelIndex index = m->index(row, column);
     const QString text = m->data(index, Qt::DisplayRole).toString();
     const QVariant letter = m->data(index, Qt::FontRole);
-    const int width = letter.isValid()
-                          ? QFontMetrics(letter.value<QFont>().resolve(font())).horizontalAdvance(text)
-                          : plain.horizontalAdvance(text);
+    const int width =
+        letter.isValid()
+            ? QFontMetrics(letter.value<QFont>().resolve(font())).horizontalAdvance(text)
+            : plain.horizontalAdvance(text);
     if (width > widest) {
       widest = width;
       widest_row = row;

@@ -243,8 +243,7 @@ bool StatsWindow::Open() {
   if (!Compute(batting_split_, pitching_split_, &refusals)) return false;
   if (!refusals.empty()) {
     const bool none_left = static_cast<int>(refusals.size()) >= chosen_.game_count();
-    ui_.ShowMessage(RefusedGamesText(refusals, none_left), "Load Error",
-                    MessageIcon::kExclamation);
+    ui_.ShowMessage(RefusedGamesText(refusals, none_left), "Load Error", MessageIcon::kExclamation);
     if (none_left) return false;
     // Left out for good: recounts and the printed trailer go without them.
     const std::vector<std::string> kept = WithoutRefused(chosen_.file_names(), refusals);
@@ -325,18 +324,21 @@ int StatsWindow::ShownSplit() const {
   return BattingSide(table_) ? batting_split_ : pitching_split_;
 }
 
-void StatsWindow::KeepWidth(int section, int size) {
+LayoutEntry* StatsWindow::EntryAt(int section) {
   const std::vector<LayoutEntry>& columns = model_->columns();
-  if (section < 0 || section >= static_cast<int>(columns.size())) return;
-  layouts_[At(model_->table())][static_cast<std::size_t>(columns[static_cast<std::size_t>(section)].column)]
-      .width = SetWidth(size);
+  if (section < 0 || section >= static_cast<int>(columns.size())) return nullptr;
+  const int column = columns[static_cast<std::size_t>(section)].column;
+  return &layouts_[At(model_->table())][static_cast<std::size_t>(column)];
+}
+
+void StatsWindow::KeepWidth(int section, int size) {
+  if (LayoutEntry* entry = EntryAt(section)) entry->width = SetWidth(size);
 }
 
 void StatsWindow::UnsetWidth(int section) {
-  const std::vector<LayoutEntry>& columns = model_->columns();
-  if (section < 0 || section >= static_cast<int>(columns.size())) return;
-  layouts_[At(model_->table())][static_cast<std::size_t>(columns[static_cast<std::size_t>(section)].column)]
-      .width = kUnsetColumnWidth;
+  LayoutEntry* entry = EntryAt(section);
+  if (entry == nullptr) return;
+  entry->width = kUnsetColumnWidth;
   sizing_ = true;
   list_->horizontalHeader()->resizeSection(section, list_->ContentWidth(section));
   sizing_ = false;

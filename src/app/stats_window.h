@@ -97,6 +97,8 @@ class StatsWindow : public QDialog {
   // as they were) when cancelled.
   bool Compute(int batting_split, int pitching_split, std::vector<GameRefusal>* refusals);
   void Redraw();
+  // The layout entry of the column shown at section; null when none is.
+  LayoutEntry* EntryAt(int section);
   // The person dragged the edge of the column at section to size pixels:
   // the table's layout keeps the width.
   void KeepWidth(int section, int size);

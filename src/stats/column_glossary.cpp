@@ -95,8 +95,7 @@ const std::array<ColumnGloss, 56> kBatting = {{
     {"CO", "Called out", "Called out by the umpire."},
     {"BNTO", "Bunt outs", "Put out on a bunt."},
     {"NFGDP", "Non-force double plays", "Out in a ground-ball double play that was not a force."},
-    {"SFDB", "Sacrifice fly double plays",
-     "A sacrifice fly on which a runner was doubled off."},
+    {"SFDB", "Sacrifice fly double plays", "A sacrifice fly on which a runner was doubled off."},
     kNameAgain,
 }};
 
@@ -176,11 +175,14 @@ const std::array<ColumnGloss, 34> kFielding = {{
      "Third strikes he dropped as catcher, with the batter safe at first."},
     {"DTSOUT", "Dropped third strike, batter out",
      "Third strikes he dropped as catcher, with the batter thrown out."},
-    {"CS2", "Caught stealing at second", "Runners caught stealing second with him, the catcher, "
+    {"CS2", "Caught stealing at second",
+     "Runners caught stealing second with him, the catcher, "
      "in the play."},
-    {"CS3", "Caught stealing at third", "Runners caught stealing third with him, the catcher, "
+    {"CS3", "Caught stealing at third",
+     "Runners caught stealing third with him, the catcher, "
      "in the play."},
-    {"CSH", "Caught stealing at home", "Runners caught stealing home with him, the catcher, in "
+    {"CSH", "Caught stealing at home",
+     "Runners caught stealing home with him, the catcher, in "
      "the play."},
     {"CSPOH", "Caught stealing home, catcher's put-out",
      "Runners caught stealing home with the put-out his as catcher."},

@@ -46,7 +46,7 @@ class GameSelection {
 
  private:
   std::vector<std::string> games_;
-  std::unordered_set<std::string> chosen_;  // games_, for the test of a second Add
+  std::unordered_set<std::string> chosen_;              // games_, for the test of a second Add
   std::vector<std::array<std::string, 2>> game_teams_;  // per game: the names at 125 and 150
   std::vector<std::string> teams_{std::string(kAllTeamsName)};
 };

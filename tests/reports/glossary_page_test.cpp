@@ -38,9 +38,9 @@ TEST(GlossaryPage, ListsEveryColumnOfEveryTable) {
   std::size_t from = 0;
   for (StatTable table : kTables) {
     // Each table's rows follow its heading, in column order.
-    from = page.find(">" + std::string(TableTitle(table).substr(0, TableTitle(table).find(' '))) +
-                         "</h2>",
-                     from);
+    from = page.find(
+        ">" + std::string(TableTitle(table).substr(0, TableTitle(table).find(' '))) + "</h2>",
+        from);
     ASSERT_NE(from, std::string::npos) << TableTitle(table);
     for (const ColumnGloss& gloss : Glossary(table)) {
       const std::string row = "<tr><td><b>" + HtmlText(gloss.key) + "</b></td><td>" +

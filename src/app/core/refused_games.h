@@ -16,8 +16,7 @@ inline constexpr std::size_t kMostListedLines = 20;
 
 // The lines joined with line feeds; beyond `most` lines, the first `most`
 // and then "... and N more".
-std::string ListedLines(const std::vector<std::string>& lines,
-                        std::size_t most = kMostListedLines);
+std::string ListedLines(const std::vector<std::string>& lines, std::size_t most = kMostListedLines);
 
 // "These games could not be read and are left out:\n" (or, when none is
 // left, "No game could be read:\n"), then one line a game: its file and,

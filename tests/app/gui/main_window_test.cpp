@@ -5,11 +5,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QToolBar>
 #include <QtTest>
 #include <fstream>

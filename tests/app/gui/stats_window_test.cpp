@@ -174,9 +174,9 @@ class StatsWindowTest : public QObject {
                  QString::fromUtf8(ColumnName(table, column).data(),
                                    qsizetype(ColumnName(table, column).size())));
         // The view's own measure of the column's cells, and the heading's.
-        QVERIFY2(static_cast<QAbstractItemView*>(list)->sizeHintForColumn(i) <=
-                     header->sectionSize(i),
-                 qPrintable(key));
+        QVERIFY2(
+            static_cast<QAbstractItemView*>(list)->sizeHintForColumn(i) <= header->sectionSize(i),
+            qPrintable(key));
         QVERIFY2(header->sectionSizeHint(i) <= header->sectionSize(i), qPrintable(key));
       }
     }
@@ -194,7 +194,8 @@ class StatsWindowTest : public QObject {
     QVERIFY(kept->isVisible());
     QCOMPARE(kept->x(), list->frameWidth());
     QCOMPARE(kept->columnWidth(0), list->columnWidth(0));
-    QCOMPARE(kept->rowAt(kept->viewport()->height() / 2), list->rowAt(list->viewport()->height() / 2));
+    QCOMPARE(kept->rowAt(kept->viewport()->height() / 2),
+             list->rowAt(list->viewport()->height() / 2));
     QCOMPARE(kept->model()->headerData(0, Qt::Horizontal).toString(), QString("Name"));
     testing::SaveScreenshot(&w, "stats_batting_scrolled");
     // Its heading sorts as the first column's does: Z to A first.

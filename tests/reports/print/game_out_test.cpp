@@ -141,8 +141,8 @@ TEST(TGameOutTest, MarksOfAHandfulOfTurns) {
 TEST(TGameOutTest, EverySlotHolderIsPrintedRowOrContinuedBelow) {
   const Game game = CompileSheetGame(scorewick::testing::kManyHoldersBook,
                                      scorewick::testing::ManyHoldersTeams());
-  const QStringList first = {"Ann Able", "Pat Pinch", "Sid Swift", "Ty Trot", "Uma Urge",
-                             "Val Vim"};
+  const QStringList first = {"Ann Able", "Pat Pinch", "Sid Swift",
+                             "Ty Trot",  "Uma Urge",  "Val Vim"};
   // Fifteen columns a page leave a row room for few names; one column, for
   // all of them.
   for (int columns : {15, 1}) {

@@ -248,7 +248,8 @@ TEST(TListBoxOutTest, ASeasonOfGameFilesRunsOnToFurtherPages) {
     for (const RecordedText& t : page.texts) {
       headings += t.text == "Using game files :";
       if (!t.text.startsWith("/league/")) continue;
-      EXPECT_LT(t.baseline.y(), size.height() - 3 * out.layout().line_height) << t.text.toStdString();
+      EXPECT_LT(t.baseline.y(), size.height() - 3 * out.layout().line_height)
+          << t.text.toStdString();
       QString file = t.text;
       if (file.endsWith(", ")) file.chop(2);
       listed.push_back(file.toStdString());
