@@ -19,6 +19,10 @@ void AddForceFlag(CLI::App* cmd, bool& force) {
 
 bool MayWrite(const std::string& out, FileContent content, const std::vector<std::string>& inputs,
               bool force, CommandContext& ctx) {
+  if (const std::string refusal = OutputRefusal(out); !refusal.empty()) {
+    ctx.err << "scorewick: not written: " << TerminalText(refusal) << "\n";
+    return false;
+  }
   if (force) return true;
   const std::string conflict = OutputConflict(inputs, out, content);
   if (conflict.empty()) return true;

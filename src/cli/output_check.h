@@ -22,7 +22,8 @@ void AddForceFlag(CLI::App* cmd, bool& force);
 
 // True when out may be written with content.  Otherwise says why on
 // stderr, with the hint about --force, and returns false (the command
-// exits refused).  With force, always true.
+// exits refused).  With force, true unless out is a folder, a device or a
+// pipe, which nothing replaces.
 bool MayWrite(const std::string& out, FileContent content, const std::vector<std::string>& inputs,
               bool force, CommandContext& ctx);
 

@@ -23,6 +23,8 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
+constexpr const char* kNotAFileReason = "it is not a file (a pipe or a device)";
+
 std::string Reason(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
@@ -41,8 +43,7 @@ FilePtr OpenRegularFile(const std::string& path, std::uintmax_t* size, std::stri
     const bool folder = S_ISDIR(st.st_mode);
     ::close(fd);
     if (error)
-      *error = "cannot open " + path + ": " +
-               (folder ? "it is a folder" : "it is not a file (a pipe or a device)");
+      *error = "cannot open " + path + ": " + (folder ? "it is a folder" : kNotAFileReason);
     return nullptr;
   }
   // Reads block again, as for any file.
@@ -140,12 +141,17 @@ std::string TemporaryName(const std::filesystem::path& target, const std::string
 
 // True when the person may write the existing file at target (also for
 // root, who may write anything: a file with no write permission at all is
-// taken as one its owner chose to protect).
+// taken as one its owner chose to protect).  Only a regular file is ever
+// replaced: a rename over a device or a pipe would put a plain file in its
+// place (for /dev/null, for every program of the machine).
 bool MayReplace(const std::filesystem::path& target, std::string* error) {
   struct stat st;
   if (::stat(target.c_str(), &st) != 0) return true;  // a new file
   if (S_ISDIR(st.st_mode)) {
     errno = EISDIR;
+  } else if (!S_ISREG(st.st_mode)) {
+    if (error) *error = "cannot write " + target.string() + ": " + kNotAFileReason;
+    return false;
   } else if (::access(target.c_str(), W_OK) == 0 && (st.st_mode & 0222) != 0) {
     return true;
   } else {
@@ -155,23 +161,29 @@ bool MayReplace(const std::filesystem::path& target, std::string* error) {
   return false;
 }
 
-}  // namespace
+// A file written beside its target and not yet renamed over it.
+struct PreparedFile {
+  std::filesystem::path target;
+  std::string temp;
+};
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                         std::string* error, FileAccess access) {
+// Writes bytes into a new temporary file beside the save target of path,
+// with the permissions the target will keep; false with *error (and
+// nothing left behind) when it cannot be.
+bool Prepare(const std::string& path, std::span<const std::uint8_t> bytes, FileAccess access,
+             PreparedFile& out, std::string* error) {
   namespace fs = std::filesystem;
   static std::atomic<unsigned> counter{0};
-  const fs::path target = SaveTarget(path);
-  if (!MayReplace(target, error)) return false;
+  out.target = SaveTarget(path);
+  if (!MayReplace(out.target, error)) return false;
   auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   const mode_t mode = access == FileAccess::kOwnerOnly ? 0600 : 0666;
   FilePtr f;
-  std::string temp;
   for (int attempt = 0; attempt < 100 && !f; ++attempt) {
-    temp = TemporaryName(
-        target, ".tmp" + std::to_string(stamp % 1000000) + "-" + std::to_string(counter++));
+    out.temp = TemporaryName(
+        out.target, ".tmp" + std::to_string(stamp % 1000000) + "-" + std::to_string(counter++));
     // Never opens a file that exists.
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    int fd = ::open(out.temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0) f.reset(::fdopen(fd, "wb"));
     if (fd >= 0 && !f) ::close(fd);
     if (!f && errno != EEXIST) break;
@@ -192,22 +204,66 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   if (!written || !closed) {
     errno = saved_errno;
     if (error) *error = Reason("cannot write", path);
-    fs::remove(temp, ec);
+    fs::remove(out.temp, ec);
     return false;
   }
   // Keep the permissions of the file being replaced (a file only its
   // owner may read stays so).
-  auto status = fs::status(target, ec);
+  auto status = fs::status(out.target, ec);
   if (access == FileAccess::kOwnerOnly) {
-    fs::permissions(temp, fs::perms::owner_read | fs::perms::owner_write, ec);
+    fs::permissions(out.temp, fs::perms::owner_read | fs::perms::owner_write, ec);
   } else if (!ec && fs::exists(status)) {
-    fs::permissions(temp, status.permissions(), ec);
+    fs::permissions(out.temp, status.permissions(), ec);
   }
-  fs::rename(temp, target, ec);
+  return true;
+}
+
+// Renames a prepared file over its target; false with *error, the
+// temporary file removed, when it cannot be.
+bool Commit(const PreparedFile& file, const std::string& path, std::string* error) {
+  std::error_code ec;
+  // Checked again: a pipe made at the target since the file was prepared
+  // is not renamed over either.
+  if (!MayReplace(file.target, error)) {
+    std::filesystem::remove(file.temp, ec);
+    return false;
+  }
+  std::filesystem::rename(file.temp, file.target, ec);
   if (ec) {
     if (error) *error = "cannot replace " + path + ": " + ec.message();
-    fs::remove(temp, ec);
+    std::filesystem::remove(file.temp, ec);
     return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                         std::string* error, FileAccess access) {
+  PreparedFile file;
+  return Prepare(path, bytes, access, file, error) && Commit(file, path, error);
+}
+
+bool WriteTextFilesAtomically(const std::vector<std::pair<std::string, std::string>>& files,
+                              std::string* error) {
+  std::vector<PreparedFile> prepared(files.size());
+  std::error_code ec;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string& text = files[i].second;
+    if (!Prepare(files[i].first,
+                 std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+                 FileAccess::kAsBefore, prepared[i], error)) {
+      for (std::size_t k = 0; k < i; ++k) std::filesystem::remove(prepared[k].temp, ec);
+      return false;
+    }
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (!Commit(prepared[i], files[i].first, error)) {
+      for (std::size_t k = i + 1; k < files.size(); ++k)
+        std::filesystem::remove(prepared[k].temp, ec);
+      return false;
+    }
   }
   return true;
 }

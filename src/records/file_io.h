@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "records/status.h"
@@ -39,12 +40,19 @@ enum class FileAccess { kAsBefore, kOwnerOnly };
 // folder (its name no longer than path's), then a rename over path.  A
 // symbolic link is written through: the file it leads to is replaced and
 // the link kept.  An existing file the person may not write (or that has
-// no write permission at all) is refused, not replaced.  On failure path
+// no write permission at all) is refused, not replaced, and so is anything
+// that is not a regular file (a device, a pipe, a folder).  On failure path
 // is untouched, the temporary file is removed, and *error says why.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          std::string* error, FileAccess access = FileAccess::kAsBefore);
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string* error,
                              FileAccess access = FileAccess::kAsBefore);
+// Writes several text files as one save: every file is written beside its
+// target first, and only when all are complete are they renamed over their
+// targets, so that a failure leaves none of them behind half-done.  False
+// with *error (every temporary file removed) when one cannot be written.
+bool WriteTextFilesAtomically(const std::vector<std::pair<std::string, std::string>>& files,
+                              std::string* error);
 // The same, handing back a Status that names the file and the reason
 // (no message: the caller says what it was saving).
 Status SaveFile(const std::string& path, std::span<const std::uint8_t> bytes);

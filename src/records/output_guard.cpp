@@ -32,10 +32,11 @@ bool IsText(const std::vector<std::uint8_t>& bytes) {
 FileContent ContentOfFile(const std::string& path) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
-    return std::filesystem::exists(path, ec) ? FileContent::kBinary : FileContent::kNone;
+    return std::filesystem::exists(path, ec) ? FileContent::kNotAFile : FileContent::kNone;
   }
   std::vector<std::uint8_t> bytes;
-  if (!ReadFilePrefix(path, 4096, bytes) || bytes.empty()) return FileContent::kNone;
+  if (!ReadFilePrefix(path, 4096, bytes)) return FileContent::kUnknown;
+  if (bytes.empty()) return FileContent::kNone;
   if (IsVersionWord(bytes, 0)) {
     return IsVersionWord(bytes, kGameTeamOffset) ? FileContent::kGameFile : FileContent::kTeamFile;
   }
@@ -65,8 +66,22 @@ std::string ContentName(FileContent content) {
       return "text";
     case FileContent::kBinary:
       return "binary data";
+    case FileContent::kUnknown:
+      return "a file that cannot be read";
+    case FileContent::kNotAFile:
+      return "a folder, a device or a pipe";
   }
   return "binary data";
+}
+
+std::string OutputRefusal(const std::string& output) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(output, ec);
+  if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return {};
+  return output + " is " +
+         (std::filesystem::is_directory(status) ? std::string("a folder")
+                                                : std::string("not a file (a pipe or a device)")) +
+         ": it is not written over";
 }
 
 std::string OutputConflict(const std::vector<std::string>& inputs, const std::string& output,
@@ -79,6 +94,9 @@ std::string OutputConflict(const std::vector<std::string>& inputs, const std::st
   }
   const FileContent there = ContentOfFile(output);
   if (there == FileContent::kNone || there == content) return {};
+  if (there == FileContent::kUnknown) {
+    return output + " cannot be read to tell what it holds";
+  }
   return output + " already holds " + ContentName(there) + ", not " + ContentName(content);
 }
 

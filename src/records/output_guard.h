@@ -18,17 +18,26 @@ enum class FileContent {
   kHtml,      // text whose first non-blank character is '<'
   kText,      // other text (comma-separated files, box scores)
   kBinary,    // anything else (a Palm database, a picture)
+  kUnknown,   // a file that is there but cannot be read
+  kNotAFile,  // a folder, a device or a pipe: never written over
 };
 
 // Reads the first bytes of path and tells what it holds; kNone when it
-// does not exist or is empty (or cannot be read).
+// does not exist or is empty, kUnknown when it cannot be read, kNotAFile
+// for anything but a regular file (links followed).
 FileContent ContentOfFile(const std::string& path);
 // "a team file", "a PDF", ... for messages.
 std::string ContentName(FileContent content);
 
+// Empty when output may be written at all; otherwise why not, whatever
+// the person asks for: it is a folder, a device or a pipe, which a save
+// would replace by a plain file.
+std::string OutputRefusal(const std::string& output);
+
 // Empty when output may be written with content; otherwise the reason it
 // may not: output is one of inputs (the same file after links are
-// followed), or it exists and holds something else than content.
+// followed), or it exists and holds something else than content (or
+// cannot be read to tell).
 std::string OutputConflict(const std::vector<std::string>& inputs, const std::string& output,
                            FileContent content);
 

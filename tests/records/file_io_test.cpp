@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <filesystem>
 
@@ -85,6 +86,41 @@ TEST(FileIo, OnlyRegularFilesAreRead) {
     EXPECT_FALSE(ReadFilePrefix(c.path, 16, bytes, &error)) << c.path;
     EXPECT_NE(error.find(c.reason), std::string::npos) << error;
   }
+}
+
+// A save renames a new file over its target: never over a pipe or a
+// device, which would become a plain file for every program using it.
+TEST(FileIo, ANodeThatIsNoFileIsNeverReplaced) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.Path("fifo").c_str(), 0600), 0);
+  ASSERT_EQ(::mknod(dir.Path("null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+  fs::create_symlink("null", dir.Path("link"));
+  for (const char* name : {"fifo", "null", "link"}) {
+    std::string error;
+    EXPECT_FALSE(WriteTextFileAtomically(dir.Path(name), "x", &error)) << name;
+    EXPECT_NE(error.find("not a file"), std::string::npos) << error;
+  }
+  EXPECT_TRUE(fs::is_fifo(dir.Path("fifo")));
+  EXPECT_TRUE(fs::is_character_file(dir.Path("null")));
+  EXPECT_EQ(FilesIn(dir.path()), 0);  // no temporary file left
+}
+
+// Pages that belong together are replaced together or not at all.
+TEST(FileIo, FilesSavedTogetherAreAllWrittenOrNone) {
+  TempDir dir;
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("a.htm"), "old a", nullptr));
+  ASSERT_EQ(::mkfifo(dir.Path("c.htm").c_str(), 0600), 0);
+  std::string error;
+  EXPECT_FALSE(WriteTextFilesAtomically(
+      {{dir.Path("a.htm"), "new a"}, {dir.Path("b.htm"), "b"}, {dir.Path("c.htm"), "c"}}, &error));
+  EXPECT_NE(error.find("c.htm"), std::string::npos) << error;
+  EXPECT_EQ(Read(dir.Path("a.htm")), "old a");
+  EXPECT_FALSE(fs::exists(dir.Path("b.htm")));
+  EXPECT_EQ(FilesIn(dir.path()), 1);
+  ASSERT_TRUE(
+      WriteTextFilesAtomically({{dir.Path("a.htm"), "new a"}, {dir.Path("b.htm"), "b"}}, &error))
+      << error;
+  EXPECT_EQ(Read(dir.Path("a.htm")) + Read(dir.Path("b.htm")), "new ab");
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "reports/print/spray_chart_drawing.h"
 
-#include <QFile>
+#include <cstdint>
+#include <vector>
 
+#include "records/file_io.h"
 #include "reports/print/cp1252_text.h"
 #include "reports/print/field_picture.h"
 #include "reports/print/page_frame.h"
@@ -36,10 +38,14 @@ QFont TitleFont() {
 }  // namespace
 
 QImage LoadFieldPicture(const std::string& folder) {
+  // Read as any input is (a regular file of bounded size), never opened by
+  // the image loader itself: a pipe named there would block it for ever.
+  std::vector<std::uint8_t> bytes;
   QImage picture;
-  const QString path = QString::fromStdString(folder) + "/FieldNoBags.bmp";
-  if (!folder.empty() && QFile::exists(path) && picture.load(path) && !picture.isNull())
+  if (!folder.empty() && ReadWholeFile(folder + "/FieldNoBags.bmp", bytes, nullptr) &&
+      picture.loadFromData(bytes.data(), static_cast<int>(bytes.size())) && !picture.isNull()) {
     return picture;
+  }
   return DrawFieldWithoutBases();
 }
 
