@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "records/codes.h"
+#include "records/csv_cell.h"
 #include "records/file_io.h"
 
 namespace scorewick {
@@ -15,17 +16,6 @@ namespace {
 constexpr std::size_t kMaxFieldLength = 99;
 // Far more than any team carries; a file with more player lines is not a team.
 constexpr int kMaxCsvPlayers = 1000;
-
-std::string Quoted(std::string_view text) {
-  if (text.find_first_of(",\"") == std::string_view::npos) return std::string(text);
-  std::string out = "\"";
-  for (char c : text) {
-    out += c;
-    if (c == '"') out += '"';
-  }
-  out += '"';
-  return out;
-}
 
 std::string_view BatsText(std::uint8_t bats) {
   if (bats == 0) return "LH";
@@ -117,11 +107,11 @@ UserMessage InvalidCsvMessage() { return {"Invalid CSV Format", "Error", Message
 
 std::string TeamCsvText(const Team& team) {
   std::string out;
-  out += Quoted(team.team_name.view()) + "\n";
-  out += "Manager," + Quoted(team.manager.view()) + ",Coach," + Quoted(team.coach.view()) + "\n";
+  out += CsvCell(team.team_name.view()) + "\n";
+  out += "Manager," + CsvCell(team.manager.view()) + ",Coach," + CsvCell(team.coach.view()) + "\n";
   out += "#,Name,Pos,BO,Bats,Throws,Key\n";
   for (const PLAYER& p : team.players()) {
-    out += std::to_string(p.uniform_number) + "," + Quoted(p.name.view()) + "," +
+    out += std::to_string(p.uniform_number) + "," + CsvCell(p.name.view()) + "," +
            std::string(PositionName(p.position)) + "," + std::to_string(p.batting_order) + "," +
            std::string(BatsText(p.bats)) + "," + (p.throws_right == 1 ? "RH" : "LH") + "," +
            std::to_string(p.key) + "\n";
@@ -148,7 +138,7 @@ Status ParseTeamCsv(std::string_view text, Team& team) {
 
   // The team name line: its first field, at most 29 characters of the line
   // being considered.
-  std::string name = Field(SplitFields(lines[0].substr(0, 29)), 0);
+  std::string name = CsvCellText(Field(SplitFields(lines[0].substr(0, 29)), 0));
   std::vector<std::string> staff = SplitFields(lines[1]);
   if (!EqualsIgnoringCase(TrimWhitespace(Field(staff, 0)), "Manager")) {
     return fail(2, "line 2 does not begin with \"Manager\"");
@@ -171,7 +161,7 @@ Status ParseTeamCsv(std::string_view text, Team& team) {
     PLAYER p;
     std::int64_t number = LeadingInteger(Field(f, 0));
     p.uniform_number = static_cast<std::int16_t>(number > 99 || number < -1 ? -1 : number);
-    p.name.set(Field(f, 1));
+    p.name.set(CsvCellText(Field(f, 1)));
     if (p.name.empty()) return fail(i + 1, "line " + std::to_string(i + 1) + " has no player name");
     p.position = ParsePosition(Field(f, 2));
     p.batting_order = static_cast<std::int32_t>(LeadingInteger(Field(f, 3)));
@@ -190,8 +180,8 @@ Status ParseTeamCsv(std::string_view text, Team& team) {
 
   team.file_path.clear();
   team.team_name.set(name);
-  team.manager.set(Field(staff, 1));
-  team.coach.set(Field(staff, 3));
+  team.manager.set(CsvCellText(Field(staff, 1)));
+  team.coach.set(CsvCellText(Field(staff, 3)));
   team.lineup_size = lineup_size;
   std::vector<PLAYER_INFO> info(players.size(), NewPlayerInfo());
   team.ClearRoster();

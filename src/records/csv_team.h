@@ -18,9 +18,10 @@
 
 namespace scorewick {
 
-// The comma-separated text of a team, each line ended by a line feed.  A
-// text holding a comma or a double quote is written between double quotes,
-// its own quotes doubled, so that it reads back as the same one field.
+// The comma-separated text of a team, each line ended by a line feed.  Texts
+// are written as records/csv_cell.h says (a formula character neutralised,
+// a comma or quote between quotes), so that each reads back as the same
+// one field.
 std::string TeamCsvText(const Team& team);
 
 // Parses comma-separated text into team (replacing name, manager, coach,

@@ -1,6 +1,7 @@
 #include "reports/address_list.h"
 
 #include "records/codes.h"
+#include "records/csv_cell.h"
 #include "reports/roster_text.h"
 
 namespace scorewick::reports {
@@ -8,17 +9,6 @@ namespace {
 
 constexpr const char* kColumns[] = {"Name",  "Phone", "Birthday", "Address", "City",
                                     "State", "Zip",   "e-mail",   "Note"};
-
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
-  return out;
-}
 
 // The nine values of a player's row, in column order.
 std::vector<std::string> RowValues(const Team& team, int index) {
@@ -48,7 +38,7 @@ std::string AddressListCsv(const Team& team) {
   for (int i = 0; i < team.count(); ++i) {
     std::vector<std::string> values = RowValues(team, i);
     out += "\n";
-    for (std::size_t v = 0; v < values.size(); ++v) out += (v ? "," : "") + CsvField(values[v]);
+    for (std::size_t v = 0; v < values.size(); ++v) out += (v ? "," : "") + CsvCell(values[v]);
   }
   return out;
 }

@@ -2,6 +2,8 @@
 
 #include <strings.h>
 
+#include "records/csv_cell.h"
+
 namespace scorewick::reports {
 namespace {
 
@@ -14,16 +16,6 @@ std::string_view Trim(std::string_view s) {
 bool IsTextColumn(StatTable table, int column) {
   const std::string_view key = ColumnKey(table, column);
   return key == "Name" || key == "Team" || key == "Pos";
-}
-
-std::string Quoted(std::string_view text) {
-  if (text.find_first_of(",\"") == std::string_view::npos) return std::string(text);
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
 }
 
 }  // namespace
@@ -52,12 +44,13 @@ std::string StatsCsv(const Stat& stat, StatTable table, const StatLayout& layout
       if (i > 0) out += ',';
       const std::string cell = CellText(stat, table, row, shown[i].column);
       out +=
-          Quoted(IsTextColumn(table, shown[i].column) ? std::string(Trim(cell)) : CsvNumber(cell));
+          CsvCell(IsTextColumn(table, shown[i].column) ? std::string(Trim(cell)) : CsvNumber(cell));
     }
     out += '\n';
   }
   out += "This file was created with Brixley Scorewick";
-  out += std::string(static_cast<std::size_t>(ColumnCount(table) - 1), ',');
+  // As many fields as the heading, so that the file stays a table.
+  out += std::string(shown.empty() ? 0 : shown.size() - 1, ',');
   out += '\n';
   return out;
 }

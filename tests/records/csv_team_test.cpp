@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "records/csv_cell.h"
 #include "records/file_io.h"
 #include "support/full_game.h"
 #include "support/temp_dir.h"
@@ -138,7 +139,16 @@ TEST(CsvTeam, QuotesInNamesRoundTripAndDoubledQuotesReadAsOne) {
   } cases[] = {{"\"Jo \"\"Ace\"\" Smith\"", "Jo \"Ace\" Smith"},
                {"\"Oak, Lee\"", "Oak, Lee"},
                {"\"\"\"\"", "\""},
-               {"Plain", "Plain"}};
+               {"Plain", "Plain"},
+               // Formula characters behind an apostrophe, which reads back off.
+               {"'=1+2", "=1+2"},
+               {"'@SUM(A1)", "@SUM(A1)"},
+               {"'-Jo", "-Jo"},
+               {"'\tTab", "\tTab"},
+               {"''=x", "'=x"},
+               {"'Bo", "'Bo"},
+               {"-12", "-12"},
+               {"+1.5", "+1.5"}};
   for (const auto& c : cases) {
     Team team = Parse(std::string("T\nManager,m,Coach,c\n#,Name\n1,") + c.field + ",SS,1\n");
     ASSERT_EQ(team.count(), 1) << c.field;
@@ -151,6 +161,40 @@ TEST(CsvTeam, QuotesInNamesRoundTripAndDoubledQuotesReadAsOne) {
   Team back = Parse(TeamCsvText(team));
   EXPECT_EQ(back.team_name.str(), team.team_name.str());
   EXPECT_EQ(back.players()[0].name.str(), "Kim \"Bat\" Ash");
+}
+
+// Every cell the program writes: numbers as they are, formulas neutralised,
+// commas, quotes and line ends quoted.
+TEST(CsvTeam, CellsAreNeutralisedAndQuotedAsSpreadsheetsNeedThem) {
+  const struct {
+    std::string text;
+    std::string cell;
+  } cases[] = {{"Jo", "Jo"},
+               {"-3", "-3"},
+               {"+0.5", "+0.5"},
+               {"-", "'-"},
+               {"=A1", "'=A1"},
+               {"@x", "'@x"},
+               {"\tx", "'\tx"},
+               {"\rx", "\"'\rx\""},
+               {"a,b", "\"a,b\""},
+               {"a\nb", "\"a\nb\""},
+               {"=\"a\"", "\"'=\"\"a\"\"\""},
+               {"'=a", "''=a"},
+               {"", ""}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(CsvCell(c.text), c.cell) << c.text;
+    EXPECT_EQ(QuotedCsvCell(c.text).front(), '"');
+    // What the cell holds between its quotes reads back as the text.
+    std::string inner = c.cell;
+    if (!inner.empty() && inner.front() == '"') inner = inner.substr(1, inner.size() - 2);
+    std::string unquoted;
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+      unquoted += inner[i];
+      if (inner[i] == '"') ++i;
+    }
+    EXPECT_EQ(CsvCellText(unquoted), c.text) << c.text;
+  }
 }
 
 TEST(CsvTeam, ReadingSetsTheLineupSizeRatherThanAddingToIt) {

@@ -64,13 +64,29 @@ TEST(StatsCsv, NumbersAndTrailer) {
         Case{"N/A", ""}, Case{"1.000", "1"}, Case{"0.00", "0"}, Case{"120", "120"}}) {
     EXPECT_EQ(CsvNumber(c.cell), c.written) << c.cell;
   }
-  // The trailer fills out every column of the full batting table.
+  // The trailer has a field for each column shown (the golden copy's four).
   scorewick::testing::ExpectGolden(StatsCsv(SmallStat(), StatTable::kBatting, SmallLayout()),
                                    "stats_batting.csv");
   Stat quoted = SmallStat();
-  quoted.batting[0].name = "Able, \"Ann\"";
-  EXPECT_NE(StatsCsv(quoted, StatTable::kBatting, SmallLayout()).find("\n\"Able, \"\"Ann\"\"\",3,"),
-            std::string::npos);
+  const struct {
+    std::string name;
+    std::string cell;
+  } names[] = {{"Able, \"Ann\"", "\"Able, \"\"Ann\"\"\""},
+               {"Two\nLines", "\"Two\nLines\""},
+               {"Cr\rLf", "\"Cr\rLf\""},
+               {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"}};
+  for (const auto& n : names) {
+    quoted.batting[0].name = n.name;
+    EXPECT_NE(StatsCsv(quoted, StatTable::kBatting, SmallLayout()).find("\n" + n.cell + ",3,"),
+              std::string::npos)
+        << n.cell;
+  }
+  // The trailer has as many fields as the heading: a layout showing three
+  // columns gives two commas.
+  StatLayout three = SmallLayout();
+  three[14].shown = false;
+  const std::string csv = StatsCsv(SmallStat(), StatTable::kBatting, three);
+  EXPECT_EQ(csv.substr(csv.rfind("This file")), "This file was created with Brixley Scorewick,,\n");
 }
 
 TEST(StatsHtml, TableWithTotalsRow) {
