@@ -181,16 +181,12 @@ std::size_t EncodedSize(const Game& game) {
 
 }  // namespace
 
-namespace {
-
 bool LooksLikeTeamFile(const std::vector<std::uint8_t>& bytes) {
   Team team;
   UserMessages ignored;
   return IsWholeTeamFile(bytes) &&
          DecodeTeamFile(bytes, team, ignored, nullptr) == TeamReadResult::kOk;
 }
-
-}  // namespace
 
 UserMessage InvalidGameVersionMessage() {
   return {"Invalid Game File Version #", "ERROR", MessageIcon::kError};

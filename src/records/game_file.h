@@ -70,6 +70,10 @@ Status SaveGame(const std::string& path, Game& game);
 
 UserMessage InvalidGameVersionMessage();
 
+// True when bytes are a whole team file (which begins with the same version
+// word as a game file).
+bool LooksLikeTeamFile(const std::vector<std::uint8_t>& bytes);
+
 // The short header read of the game lists: the 233-byte header and whether
 // the file is format 3.0.  Files without a version word begin directly
 // with the header.  Empty when the file cannot be opened or is too short.

@@ -3,7 +3,6 @@
 #include <span>
 #include <string_view>
 
-#include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
 #include "stats/side_counter.h"
@@ -11,10 +10,6 @@
 namespace scorewick {
 
 using counting::SideCounter;
-
-std::string PriorFormatMessage(const std::string& path) {
-  return path + "\n\nCannot use Game until Converted to 3.0 Format\n(See Help File)";
-}
 
 void AccumulateGame(Stat& stat, const Game& game, int n, int pitching_split, int batting_split,
                     bool opponents) {
@@ -62,31 +57,26 @@ AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, b
   AccumulateReport report;
   Game game;
   Team scratch;
-  std::vector<std::uint8_t> bytes;
-  UserMessages messages;
+  GameIntake intake;
   for (int i = 0; i < stat.game_count(); ++i) {
     if (progress && !progress(i, stat.game_count())) {
       report.cancelled = true;
       return report;
     }
-    const std::string& path = stat.file_name(i);
-    std::string error;
-    if (!ReadWholeFile(path, bytes, &error)) {
-      report.refusals.push_back({GameRefusal::Kind::kUnreadable, path, error});
+    if (auto refused = intake.Read(stat.file_name(i))) {
+      report.refusals.push_back(std::move(*refused));
       continue;
     }
-    if (bytes.size() < 4 ||
-        !(bytes[0] == 0x00 && bytes[1] == 0x03 && bytes[2] == 0 && bytes[3] == 0)) {
-      report.refusals.push_back({GameRefusal::Kind::kPriorFormat, path, PriorFormatMessage(path)});
+    if (!stat.all_teams && !TeamPlays(intake.bytes(), stat.team_name, scratch)) {
+      ++report.games_read;
       continue;
     }
-    if (!stat.all_teams && !TeamPlays(bytes, stat.team_name, scratch)) continue;
-    messages.clear();
-    if (DecodeGameFile(bytes, game, messages, &error) != GameReadResult::kOk) {
-      report.refusals.push_back({GameRefusal::Kind::kDamaged, path, error});
+    if (auto refused = intake.Decode(game)) {
+      report.refusals.push_back(std::move(*refused));
       continue;
     }
     ++report.games_read;
+    ++report.games_of_team;
     AccumulateGame(stat, game, i + 1, pitching_split, batting_split, opponents);
   }
   FinishTables(stat);

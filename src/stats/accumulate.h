@@ -20,20 +20,14 @@
 #include <vector>
 
 #include "records/game.h"
+#include "records/game_intake.h"
 #include "stats/stat.h"
 
 namespace scorewick {
 
-// A game file of the list that was not counted, and why.
-struct GameRefusal {
-  enum class Kind { kPriorFormat, kUnreadable, kDamaged };
-  Kind kind = Kind::kUnreadable;
-  std::string file;
-  std::string reason;
-};
-
 struct AccumulateReport {
   int games_read = 0;                 // games decoded and counted (named team or not)
+  int games_of_team = 0;              // of those, the games the named team played (all teams: all)
   std::vector<GameRefusal> refusals;  // in list order
   bool cancelled = false;             // the progress callback stopped the counting
 };
@@ -43,15 +37,10 @@ struct AccumulateReport {
 // unclosed: the caller throws them away).
 using AccumulateProgress = std::function<bool(int done, int total)>;
 
-// The text a prior-format game is refused with ("%s\n\nCannot use Game
-// until Converted to 3.0 Format\n(See Help File)"), and its caption.
-std::string PriorFormatMessage(const std::string& path);
-inline constexpr const char* kPriorFormatCaption = "Incompatible Game Format";
-
 // Counts every game of stat's list, loading one at a time into one reused
-// game and byte buffer.  A file that cannot be read, is damaged or is in a
-// prior format is not counted at all and is named in the report; the rest
-// are counted.  Never shows or prints anything.
+// game and byte buffer (records/game_intake.h).  A file that cannot be
+// read, is not a game, is damaged or is in a prior format is not counted at
+// all and is named in the report; the rest are counted.  Never shows or prints anything.
 AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, bool opponents,
                             const AccumulateProgress& progress = {});
 

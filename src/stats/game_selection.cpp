@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "records/game_file.h"
+#include "records/game_intake.h"
 #include "stats/accumulate.h"
 
 namespace scorewick {
@@ -15,16 +16,22 @@ std::optional<std::string> GamePreview(const std::string& path) {
 }
 
 GameSelection::AddResult GameSelection::Add(const std::string& path, UserMessage* message) {
-  if (chosen_.count(path) != 0) return AddResult::kAlreadyChosen;
+  const std::string key = FileIdentity(path);
+  if (chosen_.count(key) != 0) return AddResult::kAlreadyChosen;
+  GameIntake intake;
+  const std::optional<GameRefusal> refused = intake.Check(path);
   const std::optional<GameListHeader> header = ReadGameListHeader(path);
-  if (!header) return AddResult::kUnreadable;
-  if (!header->current) {
+  if (!header || (refused && refused->kind != GameRefusal::Kind::kPriorFormat)) {
+    return AddResult::kUnreadable;
+  }
+  if (refused) {
     if (message)
       *message = {PriorFormatMessage(path), kPriorFormatCaption, MessageIcon::kExclamation};
     return AddResult::kPriorFormat;
   }
   games_.push_back(path);
-  chosen_.insert(path);
+  keys_.push_back(key);
+  chosen_.insert(key);
   const std::array<std::string, 2> names = {header->header.list_names[0].str(),
                                             header->header.list_names[1].str()};
   game_teams_.push_back(names);
@@ -38,7 +45,8 @@ void GameSelection::Remove(int index) {
   if (index < 0 || index >= static_cast<int>(games_.size())) return;
   const auto at = static_cast<std::size_t>(index);
   const std::array<std::string, 2> names = game_teams_[at];
-  chosen_.erase(games_[at]);
+  chosen_.erase(keys_[at]);
+  keys_.erase(keys_.begin() + index);
   games_.erase(games_.begin() + index);
   game_teams_.erase(game_teams_.begin() + index);
   for (const std::string& name : names) {

@@ -24,11 +24,12 @@ std::optional<std::string> GamePreview(const std::string& path);
 class GameSelection {
  public:
   enum class AddResult { kAdded, kAlreadyChosen, kPriorFormat, kUnreadable };
-  // Adds a game file: not twice (paths compared exactly), not one in a
-  // prior format; there is no limit (a league season runs to thousands of
-  // games).  Its two team names join the team list unless listed already.
-  // *message, when given, receives what to show for a refusal
-  // ("Incompatible Game Format").
+  // Adds a game file: not twice (the same file under any name), not one in
+  // a prior format nor one that is no game at all (records/game_intake.h);
+  // there is no limit (a league season runs to thousands of games).  Its
+  // two team names join the team list unless listed already.  *message,
+  // when given, receives what to show for a refusal ("Incompatible Game
+  // Format").
   AddResult Add(const std::string& path, UserMessage* message = nullptr);
   // Removes the chosen game at index; its team names leave the team list
   // when no remaining game names them.
@@ -46,7 +47,8 @@ class GameSelection {
 
  private:
   std::vector<std::string> games_;
-  std::unordered_set<std::string> chosen_;              // games_, for the test of a second Add
+  std::vector<std::string> keys_;                       // per game: its FileIdentity
+  std::unordered_set<std::string> chosen_;              // keys_, for the test of a second Add
   std::vector<std::array<std::string, 2>> game_teams_;  // per game: the names at 125 and 150
   std::vector<std::string> teams_{std::string(kAllTeamsName)};
 };

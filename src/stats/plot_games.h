@@ -1,7 +1,8 @@
 #pragma once
-// Reading the game list of a plot: every file is loaded in turn into one
-// reused game and handed to the caller.  Files that cannot be read, are in
-// a prior format or are damaged are skipped and named in the report.
+// Reading the game list of a plot: every file is taken in turn into one
+// reused game (records/game_intake.h) and handed to the caller.  Files that
+// cannot be read, are not games, are in a prior format or are damaged are
+// skipped and named in the report.
 
 #include <functional>
 

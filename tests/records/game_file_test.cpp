@@ -9,6 +9,7 @@
 #include "records/byte_writer.h"
 #include "records/codes.h"
 #include "records/file_io.h"
+#include "records/game_intake.h"
 #include "records/le_bytes.h"
 #include "records/record_codec.h"
 #include "records/team_file.h"
@@ -383,6 +384,71 @@ TEST(GameFile, ListHeaderTellsCurrentFromPriorFormats) {
   EXPECT_FALSE(ReadGameListHeader(dir.Path("missing.gam")).has_value());
   ASSERT_TRUE(WriteFileAtomically(dir.Path("tiny.gam"), std::vector<std::uint8_t>(40), nullptr));
   EXPECT_FALSE(ReadGameListHeader(dir.Path("tiny.gam")).has_value());
+}
+
+// What an analysis takes in: the kind of each refusal and its reason,
+// without the file's name (which the refusal carries once).
+TEST(GameFile, TheIntakeTellsGamesFromFilesThatAreNot) {
+  TempDir dir;
+  Game game = MakeFullGame(1, 1);
+  ASSERT_TRUE(SaveGame(dir.Path("new.gam"), game));
+  ASSERT_TRUE(SaveTeam(dir.Path("team.gam"), game.home));
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(ReadWholeFile(dir.Path("new.gam"), bytes, nullptr));
+  bytes.resize(bytes.size() / 2);
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.gam"), bytes, nullptr));
+  std::vector<std::uint8_t> old(kGameHeaderSize + 10);
+  EncodeGameHeader(old.data(), game.header);
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), old, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("v2.gam"), OldFormatGame({}), nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("zeros.gam"), std::vector<std::uint8_t>(600), nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("notes.gam"), std::string(600, 'n'), nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("empty.gam"), "", nullptr));
+  std::filesystem::create_directories(dir.Path("folder.gam"));
+  using Kind = GameRefusal::Kind;
+  const struct {
+    const char* name;
+    std::optional<Kind> kind;  // none: taken in
+    const char* reason;
+  } cases[] = {
+      {"new.gam", std::nullopt, ""},
+      {"cut.gam", Kind::kDamaged, "byte"},
+      {"team.gam", Kind::kNotAGame, "a team file, not a game file"},
+      {"old.gam", Kind::kPriorFormat, "not in the 3.0 game format"},
+      {"v2.gam", Kind::kPriorFormat, "not in the 3.0 game format"},
+      {"zeros.gam", Kind::kNotAGame, "not a game file"},
+      {"notes.gam", Kind::kNotAGame, "not a game file"},
+      {"empty.gam", Kind::kNotAGame, "the file is empty"},
+      {"folder.gam", Kind::kUnreadable, "cannot open: it is a folder"},
+      {"missing.gam", Kind::kUnreadable, "cannot open: No such file or directory"},
+  };
+  GameIntake intake;
+  Game taken;
+  for (const auto& c : cases) {
+    const std::optional<GameRefusal> refused = intake.Take(dir.Path(c.name), taken);
+    ASSERT_EQ(refused.has_value(), c.kind.has_value()) << c.name;
+    if (!refused) continue;
+    EXPECT_EQ(refused->kind, *c.kind) << c.name;
+    EXPECT_EQ(refused->file, dir.Path(c.name));
+    EXPECT_NE(refused->reason.find(c.reason), std::string::npos) << refused->reason;
+    EXPECT_EQ(refused->reason.find(dir.path().string()), std::string::npos) << refused->reason;
+    // The look at the first bytes agrees, except on what only decoding shows.
+    const std::optional<GameRefusal> checked = intake.Check(dir.Path(c.name));
+    if (*c.kind != Kind::kDamaged && std::string(c.name) != "team.gam") {
+      ASSERT_TRUE(checked.has_value()) << c.name;
+      EXPECT_EQ(checked->kind, *c.kind) << c.name;
+    }
+  }
+  // The same file under another name, and through a link, is one file.
+  std::filesystem::create_symlink("new.gam", dir.Path("link.gam"));
+  std::vector<std::pair<std::string, std::string>> repeats;
+  const auto kept =
+      DistinctGameFiles({dir.Path("new.gam"), dir.Path("v2.gam"), dir.Path("./new.gam"),
+                         dir.Path("link.gam"), dir.Path("missing.gam"), dir.Path("missing.gam")},
+                        &repeats);
+  EXPECT_EQ(kept, (std::vector<std::string>{dir.Path("new.gam"), dir.Path("v2.gam"),
+                                            dir.Path("missing.gam")}));
+  EXPECT_EQ(repeats.size(), 3u);
 }
 
 TEST(GameFile, FailedSaveLeavesThePreviousFileWhole) {

@@ -1,0 +1,150 @@
+#include "records/game_intake.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "records/byte_reader.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/le_bytes.h"
+#include "records/record_codec.h"
+#include "records/team_file.h"
+
+namespace scorewick {
+namespace {
+
+constexpr std::size_t kHeadSize = 4 + kGameHeaderSize;
+
+// The reader's "cannot open g.gam: No such file or directory" without the
+// file's name, which the refusal carries on its own.
+std::string WithoutPath(std::string error, const std::string& path) {
+  const std::size_t at = error.find(path);
+  if (at != std::string::npos) {
+    std::size_t from = at, length = path.size();
+    if (from > 0 && error[from - 1] == ' ') --from, ++length;
+    error.erase(from, length);
+  }
+  return error;
+}
+
+// An older game without a version word begins with its header: every text
+// of it terminated, and the two team names kept for game lists filled in.
+bool LooksLikeOldGameHeader(std::span<const std::uint8_t> head) {
+  if (head.size() < kGameHeaderSize) return false;
+  GameHeader header;
+  if (!DecodeGameHeader(head.data(), header)) return false;
+  for (const NameText& name : header.list_names) {
+    const std::string_view text = name.view();
+    if (text.empty() || std::any_of(text.begin(), text.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string PriorFormatMessage(const std::string& path) {
+  return path + "\n\nCannot use Game until Converted to 3.0 Format\n(See Help File)";
+}
+
+std::string RefusalLine(const GameRefusal& refusal) {
+  return refusal.file + (refusal.reason.empty() ? std::string() : " (" + refusal.reason + ")");
+}
+
+GameFileKind KindOfGameFile(std::span<const std::uint8_t> head, std::string* why) {
+  const auto say = [why](GameFileKind kind, const char* text) {
+    if (why) *why = text;
+    return kind;
+  };
+  if (head.empty()) return say(GameFileKind::kNotAGame, "the file is empty");
+  if (head.size() >= 4) {
+    const std::int32_t version = le::LoadI32(head.data());
+    if (version == kVersion3) return say(GameFileKind::kCurrent, "");
+    if (version == kVersion2) return say(GameFileKind::kPriorFormat, "not in the 3.0 game format");
+  }
+  if (LooksLikeOldGameHeader(head)) {
+    return say(GameFileKind::kPriorFormat, "not in the 3.0 game format");
+  }
+  return say(GameFileKind::kNotAGame, "not a game file");
+}
+
+std::optional<GameRefusal> GameIntake::Refuse(GameRefusal::Kind kind, std::string reason) const {
+  return GameRefusal{kind, path_, std::move(reason)};
+}
+
+std::optional<GameRefusal> GameIntake::Classify() const {
+  std::string why;
+  switch (KindOfGameFile(std::span(bytes_).first(std::min(bytes_.size(), kHeadSize)), &why)) {
+    case GameFileKind::kCurrent:
+      return std::nullopt;
+    case GameFileKind::kPriorFormat:
+      return Refuse(GameRefusal::Kind::kPriorFormat, why);
+    case GameFileKind::kNotAGame:
+      break;
+  }
+  return Refuse(GameRefusal::Kind::kNotAGame, why);
+}
+
+std::optional<GameRefusal> GameIntake::Check(const std::string& path) {
+  path_ = path;
+  std::string error;
+  if (!ReadFilePrefix(path, kHeadSize, bytes_, &error)) {
+    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(error, path));
+  }
+  return Classify();
+}
+
+std::optional<GameRefusal> GameIntake::Read(const std::string& path) {
+  path_ = path;
+  std::string error;
+  if (!ReadWholeFile(path, bytes_, &error)) {
+    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(error, path));
+  }
+  return Classify();
+}
+
+std::optional<GameRefusal> GameIntake::Decode(Game& game) {
+  std::string error;
+  messages_.clear();
+  if (DecodeGameFile(bytes_, game, messages_, &error) == GameReadResult::kOk) return std::nullopt;
+  // Team files begin with the same version word as games.
+  if (LooksLikeTeamFile(bytes_)) {
+    return Refuse(GameRefusal::Kind::kNotAGame, "a team file, not a game file");
+  }
+  return Refuse(GameRefusal::Kind::kDamaged, WithoutPath(error, path_));
+}
+
+std::optional<GameRefusal> GameIntake::Take(const std::string& path, Game& game) {
+  if (auto refused = Read(path)) return refused;
+  return Decode(game);
+}
+
+std::string FileIdentity(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return "path:" + path;
+  return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+}
+
+std::vector<std::string> DistinctGameFiles(
+    const std::vector<std::string>& paths,
+    std::vector<std::pair<std::string, std::string>>* repeats) {
+  std::vector<std::string> kept;
+  kept.reserve(paths.size());
+  std::map<std::string, std::size_t> seen;  // identity -> index in kept
+  for (const std::string& path : paths) {
+    const auto [at, fresh] = seen.emplace(FileIdentity(path), kept.size());
+    if (!fresh) {
+      if (repeats) repeats->emplace_back(path, kept[at->second]);
+      continue;
+    }
+    kept.push_back(path);
+  }
+  return kept;
+}
+
+}  // namespace scorewick

@@ -1,0 +1,83 @@
+#pragma once
+// How the analyses take in game files: statistics, plots, the game chooser
+// and the commands all ask the same questions in the same order.  Is the
+// file there and readable?  Is it a game at all, and in the current format
+// (3.0)?  Does it decode?  A file that fails is refused with its kind and
+// a reason in plain words (never the file name: the caller names the file
+// once, as it shows the refusal).
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "records/game.h"
+#include "records/user_message.h"
+
+namespace scorewick {
+
+// A game file that was not taken in, and why.
+struct GameRefusal {
+  enum class Kind {
+    kUnreadable,   // missing, a folder, a pipe, unreadable, too large
+    kNotAGame,     // empty, text, a team file, another version word
+    kPriorFormat,  // a game of an earlier format (2.0, or older without a version word)
+    kDamaged,      // a current game that does not decode
+  };
+  Kind kind = Kind::kUnreadable;
+  std::string file;
+  std::string reason;  // "cannot open: No such file or directory", "the file is empty", ...
+};
+
+// "g.gam (the file is empty)": the file and its reason, for lists of refusals.
+std::string RefusalLine(const GameRefusal& refusal);
+
+// What the first bytes of a file say it is.  head is at least the first
+// 237 bytes when the file has that many.
+enum class GameFileKind { kCurrent, kPriorFormat, kNotAGame };
+GameFileKind KindOfGameFile(std::span<const std::uint8_t> head, std::string* why = nullptr);
+
+// The text a prior-format game is refused with ("%s\n\nCannot use Game
+// until Converted to 3.0 Format\n(See Help File)"), and its caption.
+std::string PriorFormatMessage(const std::string& path);
+inline constexpr const char* kPriorFormatCaption = "Incompatible Game Format";
+
+// Reads game files one after the other into one reused buffer.
+class GameIntake {
+ public:
+  // Reads path whole and checks that it is a current game file; nothing
+  // when it is (bytes() then holds it), else the refusal.
+  std::optional<GameRefusal> Read(const std::string& path);
+  // Looks at the first bytes only (for lists that show many files).
+  std::optional<GameRefusal> Check(const std::string& path);
+  // Decodes what the last Read took in into game (whose arrays are reused).
+  std::optional<GameRefusal> Decode(Game& game);
+  // Read, then Decode.
+  std::optional<GameRefusal> Take(const std::string& path, Game& game);
+
+  std::span<const std::uint8_t> bytes() const { return bytes_; }
+
+ private:
+  std::optional<GameRefusal> Refuse(GameRefusal::Kind kind, std::string reason) const;
+  // What the bytes read say the file is: nothing for a current game.
+  std::optional<GameRefusal> Classify() const;
+
+  std::string path_;
+  std::vector<std::uint8_t> bytes_;
+  UserMessages messages_;
+};
+
+// paths without the files named twice: the same file under any name
+// (links followed) is kept at its first place; each later name of it goes
+// to *repeats as {later name, first name}.
+std::vector<std::string> DistinctGameFiles(
+    const std::vector<std::string>& paths,
+    std::vector<std::pair<std::string, std::string>>* repeats = nullptr);
+
+// A text that is the same for every name of one file (its device and
+// inode, links followed), or "path:" and the name for a file that is not
+// there.
+std::string FileIdentity(const std::string& path);
+
+}  // namespace scorewick
