@@ -142,7 +142,13 @@ void AppendSide(std::string& out, std::string_view name, const BoxBattingFigures
   AppendFigure(out, f.rbi, '\0');
 }
 
-std::string NameText(const BoxBatter& b) {
+const HALF_INNING& Half(const Game& game, int inning, bool top) {
+  return game.innings[static_cast<std::size_t>(inning)].half(top);
+}
+
+}  // namespace
+
+std::string BatterText(const BoxBatter& b) {
   const auto& pos = b.figures.positions;
   std::string text =
       b.starter ? b.figures.name + " " + std::string(PositionAbbrevLower(pos[0]))
@@ -153,16 +159,16 @@ std::string NameText(const BoxBatter& b) {
     text += "-" + std::string(PositionAbbrevLower(pos[k]));
   }
   // A long name with an entry mark would push the figures out of their
-  // columns, where the exports cut them.
+  // columns.
   if (text.size() > kNameColumn) text.resize(kNameColumn);
   return text;
 }
 
-const HALF_INNING& Half(const Game& game, int inning, bool top) {
-  return game.innings[static_cast<std::size_t>(inning)].half(top);
+std::string InningsPitchedText(int outs, int outs_per_inning) {
+  std::string text;
+  AppendInnings(text, outs, outs_per_inning);
+  return text.substr(text.find_first_not_of(' '));
 }
-
-}  // namespace
 
 BoxScore MakeBoxScore(const Game& game, const StatRules& rules) {
   if (game.innings[0].top.at_bats.empty()) return BoxScore(game, {}, {}, rules.outs_per_inning);
@@ -189,6 +195,8 @@ BoxScore::BoxScore(const Game& game, BoxTeamFigures visitors, BoxTeamFigures hom
   for (int i = 0; i < innings_shown_; ++i) {
     visitor_totals_.push_back(TallyHalfInning(Half(game, i, true)));
     home_totals_.push_back(TallyHalfInning(Half(game, i, false)));
+    visitor_played_.push_back(!Half(game, i, true).at_bats.empty());
+    home_played_.push_back(!Half(game, i, false).at_bats.empty());
     visitor_inning_runs_.push_back(visitor_totals_.back().runs);
     home_inning_runs_.push_back(home_totals_.back().runs);
     visitor_runs_ += visitor_inning_runs_.back();
@@ -201,6 +209,16 @@ BoxScore::BoxScore(const Game& game, BoxTeamFigures visitors, BoxTeamFigures hom
   AddPitchingNotes(game);
   sections_.play_by_play = lines_.size();
   AddPlayByPlay(lines_, game, innings_shown_);
+}
+
+std::string BoxScore::InningRunsText(bool visitors, int i) const {
+  if (!half_played(visitors, i)) return "x";
+  return std::to_string(runs_by_inning(visitors)[static_cast<std::size_t>(i)]);
+}
+
+const BoxBattingFigures& BoxScore::batting_totals(bool winner) const {
+  const auto& rows = (winner ? this->winner() : loser()).batting;
+  return rows.empty() ? no_totals_ : rows.back();
 }
 
 int BoxScore::hits(bool visitors) const {
@@ -230,7 +248,13 @@ void BoxScore::AddScoreByInnings(const Game&) {
   lines_.push_back(rule);
   for (bool v : {true, false}) {
     std::string line = Format("%-25s", team(v).team_name.c_str());
-    for (int runs : runs_by_inning(v)) AppendFigure(line, runs);
+    for (int i = 0; i < innings_shown_; ++i) {
+      if (half_played(v, i)) {
+        AppendFigure(line, runs_by_inning(v)[static_cast<std::size_t>(i)]);
+      } else {
+        line += " x ";  // as wide as a figure: the half was not played
+      }
+    }
     line += '-';
     AppendFigure(line, runs(v));
     if (team(v).batting.empty()) {
@@ -359,19 +383,18 @@ void BoxScore::AddBattingLines(const Game& game) {
     std::string line;
     line.reserve(kBoxRuleWidth);
     if (a != nullptr) {
-      AppendSide(line, NameText(*a), a->figures);
+      AppendSide(line, BatterText(*a), a->figures);
       line += b != nullptr ? " | " : " |";
     } else {
       line.append(42, ' ');
       line += "| ";
     }
-    if (b != nullptr) AppendSide(line, NameText(*b), b->figures);
+    if (b != nullptr) AppendSide(line, BatterText(*b), b->figures);
     lines_.push_back(std::move(line));
   }
   sections_.batting_totals = lines_.size();
-  const BoxBattingFigures none{"TEAM TOTALS"};
-  const BoxBattingFigures& wt = w.batting.empty() ? none : w.batting.back();
-  const BoxBattingFigures& lt = l.batting.empty() ? none : l.batting.back();
+  const BoxBattingFigures& wt = batting_totals(true);
+  const BoxBattingFigures& lt = batting_totals(false);
   std::string totals;
   AppendSide(totals, wt.name, wt);
   totals += " | ";
@@ -452,11 +475,14 @@ void BoxScore::AddPitchingLines() {
   SortLargestFirst(visitors_.pitching, by_outs);
   SortLargestFirst(home_.pitching, by_outs);
   auto add_staff = [this](const BoxTeamFigures& t, bool winner) {
+    std::vector<BoxPitcher>& shown = winner ? winner_pitchers_ : loser_pitchers_;
     for (std::size_t i = 0; i < PlayerRows(t.pitching); ++i) {
       const Row& p = t.pitching[i];
       std::string name = p.name;
       if (winner && p.wins > 0) name += " W";
       if (!winner && p.losses > 0) name += " L";
+      if (p.saves > 0) name += " S";
+      shown.push_back({name, p});
       // "%-30s %6.2f %2d %2d %2d %2d %2d": innings pitched are outs over
       // outs per inning, 7 outs of 3 showing 2.33.
       std::string line;

@@ -3,7 +3,8 @@
 // innings, both line-ups side by side (winner on the left) with their
 // substitutes placed and marked, the batting notes, both pitching staffs,
 // the pitching notes, and the play-by-play.  The HTML and comma-separated
-// exports cut their tables from these same lines.
+// exports build their tables from the same figures (never by cutting the
+// text, whose columns a figure of 100 or more would push aside).
 
 #include <string>
 #include <vector>
@@ -27,6 +28,22 @@ struct BoxBatter {
   bool starter = true;
 };
 
+// One pitching line as shown: the name with the marks of the pitchers of
+// record (" W", " L", " S") and the figures.
+struct BoxPitcher {
+  std::string text;
+  BoxPitchingFigures figures;
+};
+
+// The name text of a batting line: "Jo Jett cf" for a starter, "(t5) Pat
+// Pinch ph-3b" for a substitute (t or b for the half, then the inning he
+// came in), with every position he played; at most 30 characters.
+std::string BatterText(const BoxBatter& batter);
+
+// Innings pitched from outs: outs / outs_per_inning with two decimals
+// ("2.33" for 7 outs of 3), "0.00" when outs_per_inning is not above 0.
+std::string InningsPitchedText(int outs, int outs_per_inning);
+
 // Where each part of the text begins (indexes into lines()).
 struct BoxScoreSections {
   std::size_t batting_rows = 0;    // first player row under the captions
@@ -49,6 +66,7 @@ class BoxScore {
   const std::vector<std::string>& lines() const { return lines_; }
   const BoxScoreSections& sections() const { return sections_; }
   bool empty() const { return lines_.empty(); }
+  int outs_per_inning() const { return outs_per_inning_; }
 
   // Number of leading innings in which at least one half has at-bats.
   int innings_shown() const { return innings_shown_; }
@@ -56,6 +74,13 @@ class BoxScore {
   const std::vector<int>& runs_by_inning(bool visitors) const {
     return visitors ? visitor_inning_runs_ : home_inning_runs_;
   }
+  // Whether the side batted in inning index i: a half without an at-bat
+  // (the home team's ninth after a win) was not played and shows "x".
+  bool half_played(bool visitors, int i) const {
+    return (visitors ? visitor_played_ : home_played_)[static_cast<std::size_t>(i)];
+  }
+  // The text of inning i's figure in the score by innings: the runs, or "x".
+  std::string InningRunsText(bool visitors, int i) const;
   int runs(bool visitors) const { return visitors ? visitor_runs_ : home_runs_; }
   const BoxTeamFigures& team(bool visitors) const { return visitors ? visitors_ : home_; }
   // Team hits and errors from the team-totals lines (0 when a table is empty).
@@ -71,6 +96,13 @@ class BoxScore {
   // The placed and ordered batting lines of the winner or the loser.
   const std::vector<BoxBatter>& batters(bool winner) const {
     return winner ? winner_batters_ : loser_batters_;
+  }
+  // The team-totals batting line of the winner or the loser (zeros, named
+  // "TEAM TOTALS", when its table is empty).
+  const BoxBattingFigures& batting_totals(bool winner) const;
+  // The pitching lines of the winner or the loser, in the order shown.
+  const std::vector<BoxPitcher>& pitchers(bool winner) const {
+    return winner ? winner_pitchers_ : loser_pitchers_;
   }
 
  private:
@@ -90,10 +122,15 @@ class BoxScore {
   std::vector<HalfInningTotals> home_totals_;
   std::vector<int> visitor_inning_runs_;
   std::vector<int> home_inning_runs_;
+  std::vector<bool> visitor_played_;
+  std::vector<bool> home_played_;
   int visitor_runs_ = 0;
   int home_runs_ = 0;
   std::vector<BoxBatter> winner_batters_;
   std::vector<BoxBatter> loser_batters_;
+  std::vector<BoxPitcher> winner_pitchers_;
+  std::vector<BoxPitcher> loser_pitchers_;
+  BoxBattingFigures no_totals_{"TEAM TOTALS"};
   std::vector<std::string> lines_;
   BoxScoreSections sections_;
 };

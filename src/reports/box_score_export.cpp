@@ -4,31 +4,12 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "records/csv_cell.h"
 #include "records/file_io.h"
 #include "reports/maker.h"
 
 namespace scorewick::reports {
 namespace {
-
-// Columns of a batting line: name, at-bats, runs, hits, RBI; the loser's
-// side starts at column 44.
-struct Field {
-  std::size_t from;
-  std::size_t width;
-};
-constexpr Field kBattingName{0, 30};
-constexpr Field kBattingFigures[] = {{30, 2}, {33, 2}, {36, 2}, {39, 2}};
-constexpr std::size_t kLoserSide = 44;
-// Columns of a pitching line: name, innings pitched (with its leading
-// blank), hits, runs, earned runs, walks, strikeouts.
-constexpr Field kPitchingName{0, 30};
-constexpr Field kPitchingFigures[] = {{30, 7}, {38, 2}, {41, 2}, {44, 2}, {47, 2}, {50, 2}};
-
-std::string Cut(const std::string& line, Field f, std::size_t offset = 0) {
-  const std::size_t from = f.from + offset;
-  if (from >= line.size()) return {};
-  return line.substr(from, f.width);
-}
 
 std::string Trim(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -41,23 +22,100 @@ std::string Padded(std::string text, std::size_t width) {
   return text;
 }
 
-std::string CsvField(const std::string& text, std::size_t width = 0) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return Padded(text, width);
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
+// A name cell of the comma-separated tables: padded to its column's width
+// as in the text, unless it must be quoted.
+std::string CsvName(const std::string& text, std::size_t width) {
+  const std::string cell = CsvCell(text);
+  return !cell.empty() && cell.front() == '"' ? cell : Padded(cell, width);
 }
 
-std::string CsvLine(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
+// A file name as the relative address a frame's SRC names it by: every
+// byte but letters, digits and "-._~" percent-encoded, so that a '#', a
+// '?' or a blank in the name still leads to the file.
+std::string UrlPath(std::string_view name) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (char ch : name) {
+    const auto c = static_cast<unsigned char>(ch);
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+        c == '.' || c == '_' || c == '~') {
+      out += ch;
+    } else {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+    }
   }
-  return out + "\"\n";
+  return out;
+}
+
+std::string CsvLine(const std::string& text) { return QuotedCsvCell(text) + "\n"; }
+
+// The four figures of one side of a batting row (empty for a side without
+// a player on that row).
+std::vector<std::string> BattingCells(const BoxBattingFigures* f) {
+  if (f == nullptr) return {"", "", "", ""};
+  return {std::to_string(f->at_bats), std::to_string(f->runs), std::to_string(f->hits),
+          std::to_string(f->rbi)};
+}
+
+// One row of the batting table: the name and figures of each side.
+struct BattingRow {
+  std::string names[2];
+  std::vector<std::string> cells[2];
+  bool totals = false;
+};
+
+// The rows of the batting table, the team totals last, as the text shows them.
+std::vector<BattingRow> BattingRows(const BoxScore& box) {
+  std::vector<BattingRow> rows;
+  const std::size_t count = std::max(box.batters(true).size(), box.batters(false).size());
+  for (std::size_t r = 0; r < count; ++r) {
+    BattingRow row;
+    for (int side = 0; side < 2; ++side) {
+      const std::vector<BoxBatter>& batters = box.batters(side == 0);
+      const BoxBatter* b = r < batters.size() ? &batters[r] : nullptr;
+      row.names[side] = b ? Trim(BatterText(*b)) : std::string();
+      row.cells[side] = BattingCells(b ? &b->figures : nullptr);
+    }
+    rows.push_back(std::move(row));
+  }
+  BattingRow totals;
+  totals.totals = true;
+  for (int side = 0; side < 2; ++side) {
+    const BoxBattingFigures& t = box.batting_totals(side == 0);
+    totals.names[side] = Trim(t.name);
+    totals.cells[side] = BattingCells(&t);
+  }
+  rows.push_back(std::move(totals));
+  return rows;
+}
+
+// One row of the pitching table: a staff's heading (the team's name, with
+// the captions for the winner) or a pitcher.
+struct PitchingRow {
+  std::string name;
+  std::vector<std::string> cells;
+  bool heading = false;
+};
+
+std::vector<PitchingRow> PitchingRows(const BoxScore& box, int outs_per_inning) {
+  std::vector<PitchingRow> rows;
+  for (bool winner : {true, false}) {
+    PitchingRow heading{Trim((winner ? box.winner() : box.loser()).team_name), {}, true};
+    heading.cells = winner ? std::vector<std::string>{"IP", "H", "R", "ER", "BB", "SO"}
+                           : std::vector<std::string>(6);
+    rows.push_back(std::move(heading));
+    for (const BoxPitcher& p : box.pitchers(winner)) {
+      const BoxPitchingFigures& f = p.figures;
+      rows.push_back({Trim(p.text),
+                      {InningsPitchedText(f.outs, outs_per_inning), std::to_string(f.hits),
+                       std::to_string(f.runs), std::to_string(f.earned_runs),
+                       std::to_string(f.walks), std::to_string(f.strikeouts)},
+                      false});
+    }
+  }
+  return rows;
 }
 
 class PageWriter {
@@ -126,8 +184,8 @@ class PageWriter {
       for (int i = 1; i <= n; ++i) out_ += "," + std::to_string(i);
       out_ += ",R,H,E";
       for (bool v : {true, false}) {
-        out_ += "\n" + CsvField(box_.team(v).team_name, 25);
-        for (int runs : box_.runs_by_inning(v)) out_ += "," + std::to_string(runs);
+        out_ += "\n" + CsvName(box_.team(v).team_name, 25);
+        for (int i = 0; i < n; ++i) out_ += "," + box_.InningRunsText(v, i);
         for (int figure : {box_.runs(v), box_.hits(v), box_.errors(v)})
           out_ += "," + std::to_string(figure);
       }
@@ -143,7 +201,7 @@ class PageWriter {
     for (bool v : {true, false}) {
       out_ += "\n\t<tr bgcolor=" + Color(v) + "><td align=left>" +
               Body(Padded(HtmlText(box_.team(v).team_name), 25)) + "</td>";
-      for (int runs : box_.runs_by_inning(v)) out_ += Cell(std::to_string(runs));
+      for (int i = 0; i < n; ++i) out_ += Cell(box_.InningRunsText(v, i));
       for (int figure : {box_.runs(v), box_.hits(v), box_.errors(v)})
         out_ += Cell(std::to_string(figure));
       out_ += "</tr>";
@@ -154,18 +212,17 @@ class PageWriter {
   void Batting() {
     const std::string& winner = box_.winner().team_name;
     const std::string& loser = box_.loser().team_name;
-    const BoxScoreSections& s = box_.sections();
+    const std::vector<BattingRow> rows = BattingRows(box_);
     if (!html_) {
       out_ += "\n" + CsvLine(box_.Headline());
       out_.pop_back();  // the line feed comes with the next row
-      out_ += "\n" + CsvField(winner) + ",,,,,," + CsvField(loser);
+      out_ += "\n" + CsvCell(winner) + ",,,,,," + CsvCell(loser);
       out_ += "\n,ab,r,h,bi,,,ab,r,h,bi";
-      for (std::size_t i = s.batting_rows; i <= s.batting_totals; ++i) {
-        const std::string& line = lines_[i];
-        out_ += "\n" + CsvField(Trim(Cut(line, kBattingName)), 30);
-        for (Field f : kBattingFigures) out_ += "," + Trim(Cut(line, f));
-        out_ += ",," + CsvField(Trim(Cut(line, kBattingName, kLoserSide)), 30);
-        for (Field f : kBattingFigures) out_ += "," + Trim(Cut(line, f, kLoserSide));
+      for (const BattingRow& row : rows) {
+        out_ += "\n" + CsvName(row.names[0], 30);
+        for (const std::string& cell : row.cells[0]) out_ += "," + cell;
+        out_ += ",," + CsvName(row.names[1], 30);
+        for (const std::string& cell : row.cells[1]) out_ += "," + cell;
       }
       return;
     }
@@ -180,16 +237,14 @@ class PageWriter {
       for (const char* caption : {"ab", "r", "h", "bi"}) out_ += Cell(caption, true);
     }
     out_ += "</tr>";
-    for (std::size_t i = s.batting_rows; i <= s.batting_totals; ++i) {
-      const std::string& line = lines_[i];
-      const bool totals = i == s.batting_totals;
-      const bool primary = (i - s.batting_rows) % 2 == 0;
-      out_ += "\n\t<tr bgcolor=" + (totals ? Header() : Color(primary)) + ">";
-      for (std::size_t offset : {std::size_t{0}, kLoserSide}) {
-        std::string name = HtmlText(Trim(Cut(line, kBattingName, offset)));
-        name = Padded(name.empty() ? "&nbsp;" : name, 30);
-        out_ += "\n\t\t<td align=left>" + (totals ? Head(name) : Body(name)) + "</td>";
-        for (Field f : kBattingFigures) out_ += Cell(Trim(Cut(line, f, offset)), totals);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      const BattingRow& row = rows[i];
+      out_ += "\n\t<tr bgcolor=" + (row.totals ? Header() : Color(i % 2 == 0)) + ">";
+      for (int side = 0; side < 2; ++side) {
+        const std::string name =
+            Padded(row.names[side].empty() ? "&nbsp;" : HtmlText(row.names[side]), 30);
+        out_ += "\n\t\t<td align=left>" + (row.totals ? Head(name) : Body(name)) + "</td>";
+        for (const std::string& cell : row.cells[side]) out_ += Cell(cell, row.totals);
       }
       out_ += "</tr>";
     }
@@ -214,30 +269,20 @@ class PageWriter {
   }
 
   void Pitching() {
-    const std::size_t from = box_.sections().pitching + 1;
-    const std::size_t to = box_.sections().pitching_notes;
     if (html_) out_ += "\n<br><TABLE WIDTH=600 CELLPADDING=3 CELLSPACING=0 BORDER=1>\n";
-    bool heading = true;  // a team's first line names it (and the winner's carries the captions)
     bool primary = true;
-    for (std::size_t i = from; i < to; ++i) {
-      const std::string& line = lines_[i];
-      if (line.empty()) {
-        heading = true;
-        continue;
-      }
+    for (const PitchingRow& row : PitchingRows(box_, box_.outs_per_inning())) {
       if (!html_) {
-        out_ += "\n" + CsvField(Trim(Cut(line, kPitchingName)), 30) + ",";
-        for (Field f : kPitchingFigures) out_ += "," + Trim(Cut(line, f));
-        heading = false;
+        out_ += "\n" + CsvName(row.name, 30) + ",";
+        for (const std::string& cell : row.cells) out_ += "," + cell;
         continue;
       }
-      std::string name = Padded(HtmlText(Trim(Cut(line, kPitchingName))), 30);
-      out_ += "\n\t<tr bgcolor=" + (heading ? Header() : Color(primary)) + "><td align=left>" +
-              (heading ? Head(name) : Body(name)) + "</td>";
-      for (Field f : kPitchingFigures) out_ += Cell(Trim(Cut(line, f)), heading);
+      const std::string name = Padded(HtmlText(row.name), 30);
+      out_ += "\n\t<tr bgcolor=" + (row.heading ? Header() : Color(primary)) + "><td align=left>" +
+              (row.heading ? Head(name) : Body(name)) + "</td>";
+      for (const std::string& cell : row.cells) out_ += Cell(cell, row.heading);
       out_ += "</tr>";
-      if (!heading) primary = !primary;
-      heading = false;
+      if (!row.heading) primary = !primary;
     }
     if (html_) {
       out_ += "\n</TABLE><br>";
@@ -289,9 +334,9 @@ BoxScoreFramePages BoxScoreFrames(const BoxScore& box, std::string_view title,
   pages.score += PageFooter(when);
   pages.frameset = "<HTML><HEAD><TITLE>" + std::string(kMakerName) + " " + HtmlText(title) +
                    "</TITLE></HEAD>" + "<FRAMESET COLS=\"*,38%\">\n" +
-                   "\t<frame name=\"SCORE\" SRC=\"" + HtmlText(score_file) +
+                   "\t<frame name=\"SCORE\" SRC=\"" + UrlPath(score_file) +
                    "\" title=\"SCORE\">\n" + "\t<frame name=\"GAMESUMMARY\" SRC=\"" +
-                   HtmlText(summary_file) + "\" title=\"GAMESUMMARY\">\n" + "</FRAMESET>\n</HTML>";
+                   UrlPath(summary_file) + "\" title=\"GAMESUMMARY\">\n" + "</FRAMESET>\n</HTML>";
   return pages;
 }
 
@@ -329,9 +374,9 @@ bool WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScoreF
       const BoxScoreFramePages pages = BoxScoreFrames(
           box, title, style, when, std::filesystem::path(files.score).filename().string(),
           std::filesystem::path(files.summary).filename().string());
-      return WriteTextFileAtomically(files.score, pages.score, error) &&
-             WriteTextFileAtomically(files.summary, pages.summary, error) &&
-             WriteTextFileAtomically(path, pages.frameset, error);
+      return WriteTextFilesAtomically(
+          {{files.score, pages.score}, {files.summary, pages.summary}, {path, pages.frameset}},
+          error);
     }
   }
   return false;

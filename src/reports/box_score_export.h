@@ -51,8 +51,9 @@ BoxScoreFrameFiles FrameFilesBeside(const std::string& frameset_path);
 enum class BoxScoreForm { kHtml, kFrames, kCsv, kText };
 
 // Writes the box score at path in the given form (the frames form writes
-// its two pages beside path as FrameFilesBeside names them).  Each file is
-// written whole or not at all; false with *error when one cannot be.
+// its two pages beside path as FrameFilesBeside names them).  The files are
+// written whole or not at all, the three pages of the frames form together;
+// false with *error when one cannot be.
 bool WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScoreForm form,
                          std::string_view title, const HtmlStyle& style, const LocalDateTime& when,
                          std::string* error);

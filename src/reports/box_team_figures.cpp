@@ -40,6 +40,7 @@ BoxTeamFigures FiguresOf(const Stat& stat) {
     f.strikeouts = p.strikeouts;
     f.wins = p.wins;
     f.losses = p.losses;
+    f.saves = p.saves;
     f.wild_pitches = p.wild_pitches;
     f.balks = p.balks;
     team.pitching.push_back(std::move(f));

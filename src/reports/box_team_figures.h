@@ -44,6 +44,7 @@ struct BoxPitchingFigures {
   int strikeouts = 0;
   int wins = 0;
   int losses = 0;
+  int saves = 0;
   int wild_pitches = 0;
   int balks = 0;
 };

@@ -58,6 +58,17 @@ TEST(BoxScoreExport, FramesetNamesItsTwoPages) {
   scorewick::testing::ExpectGolden(pages.summary, "box_tie_summary.htm");
 }
 
+// The frameset names its pages by address: a '#', a '?' or a blank in a
+// file name would otherwise lead elsewhere.
+TEST(BoxScoreExport, FramesetAddressesArePercentEncoded) {
+  const Game game = TieWithMarkup();
+  const BoxScoreFramePages pages = BoxScoreFrames(Tie(game), "t", HtmlStyle{}, kWhen,
+                                                  "my game#1?_score.htm", "caf\xE9&_summary.htm");
+  EXPECT_NE(pages.frameset.find("SRC=\"my%20game%231%3F_score.htm\""), std::string::npos)
+      << pages.frameset;
+  EXPECT_NE(pages.frameset.find("SRC=\"caf%E9%26_summary.htm\""), std::string::npos);
+}
+
 TEST(BoxScoreExport, FramesFormWritesThreeFiles) {
   const Game game = TieWithMarkup();
   const BoxScore box = Tie(game);
@@ -83,6 +94,47 @@ TEST(BoxScoreExport, FramesFormWritesThreeFiles) {
 TEST(BoxScoreExport, CommaSeparatedText) {
   const BoxScore box = MakeBoxScore(testing::CompileBook(testing::kNineInnings), StatRules{});
   scorewick::testing::ExpectGolden(BoxScoreCsv(box), "box_nine.csv");
+}
+
+// Figures of 100 or more, and a saving pitcher: the text makes room for
+// them, and the tables take each figure whole from the figures (never cut
+// from the text's columns).
+TEST(BoxScoreExport, TablesAreBuiltFromTheFiguresWhateverTheirSize) {
+  const Game game = testing::CompileBook(testing::kNineInnings);
+  BoxTeamFigures home = CountBoxTeam(game, false, StatRules{});
+  BoxTeamFigures visitors = CountBoxTeam(game, true, StatRules{});
+  for (BoxBattingFigures& b : home.batting) {
+    if (b.name == "Jo Jett") b.at_bats = 199, b.runs = 11, b.hits = 29, b.rbi = 10;
+  }
+  for (BoxPitchingFigures& p : home.pitching) {
+    if (p.name == "Rex Roe") p.outs = 300;
+  }
+  for (BoxPitchingFigures& p : visitors.pitching) {
+    if (p.name == "Ray Relief") p.saves = 1;
+  }
+  const BoxScore box(game, visitors, home, 3);
+  std::string text;
+  for (const std::string& line : box.lines()) text += line + "\n";
+  const std::string csv = BoxScoreCsv(box);
+  const std::string html = BoxScoreHtml(box, "t", HtmlStyle{}, kWhen);
+  const struct {
+    const std::string& output;
+    std::string want;
+  } cases[] = {
+      {text, "Jo Jett cf                    199 11 29 10 |"},
+      {text, "Rex Roe W                      100.00 "},
+      {text, "\nRay Relief S  "},
+      {csv, "\nJo Jett cf                    ,199,11,29,10,,"},
+      {csv, "\nRex Roe W                     ,,100.00,4,2,2,3,15\n"},
+      {csv, "\nRay Relief S                  ,,0.33,"},
+      {html, ">Jo Jett cf                    </font>"},
+      {html, ">199</font>"},
+      {html, ">100.00</font>"},
+      {html, ">Ray Relief S                  </font>"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_NE(c.output.find(c.want), std::string::npos) << c.want << "\n" << c.output;
+  }
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ std::vector<std::string> BoxLines(const BoxScore& box) {
 }
 
 // Worked by hand from the book: the home side wins 3-2 and stands on the
-// left; nine inning columns with 0 for the bottom of the 9th that was not
-// played; substitutes marked where they entered (t5 pinch hitter and
+// left; nine inning columns with an x for the bottom of the 9th that was
+// not played, as scorers write it; substitutes marked where they entered (t5 pinch hitter and
 // runner, b7 pinch hitter, b8 reliever) and placed after the starter of
 // their slot, the reliever (no slot of his own) last; players who moved
 // show both positions; a reliever with one out shows 0.33.
