@@ -82,10 +82,11 @@ OptionsDialog::OptionsDialog(Settings& settings, Ui& ui, QWidget* parent)
 QWidget* OptionsDialog::BuildLeaguePage() {
   auto* page = new QWidget;
   page->setObjectName("league_page");
-  strikes_ = Spin(page, "strikes", 1, 3, settings_.strikes_per_out);
-  balls_ = Spin(page, "balls", 1, 4, settings_.balls_per_walk);
-  outs_ = Spin(page, "outs", 1, 10, settings_.outs_per_inning);
-  innings_ = Spin(page, "innings", 1, 9, settings_.innings_per_game);
+  const SettingRanges& r = kSettingRanges;
+  strikes_ = Spin(page, "strikes", r.strikes.low, r.strikes.high, settings_.strikes_per_out);
+  balls_ = Spin(page, "balls", r.balls.low, r.balls.high, settings_.balls_per_walk);
+  outs_ = Spin(page, "outs", r.outs.low, r.outs.high, settings_.outs_per_inning);
+  innings_ = Spin(page, "innings", r.innings.low, r.innings.high, settings_.innings_per_game);
   ll_rules_ = new QCheckBox("&Use LL Pitching Rules", page);
   ll_rules_->setObjectName("ll_rules");
   ll_rules_->setChecked(settings_.ll_pitching_rules);
@@ -131,8 +132,9 @@ QWidget* OptionsDialog::BuildHtmlPage() {
     }
   }
 
-  body_size_ = Spin(page, "body_size", 1, 20, settings_.html_body_font_size);
-  header_size_ = Spin(page, "header_size", 1, 20, settings_.html_header_font_size);
+  const SettingRange sizes = kSettingRanges.font_size;
+  body_size_ = Spin(page, "body_size", sizes.low, sizes.high, settings_.html_body_font_size);
+  header_size_ = Spin(page, "header_size", sizes.low, sizes.high, settings_.html_header_font_size);
   use_background_ = new QCheckBox("Background image name:", page);
   use_background_->setObjectName("use_background");
   use_background_->setChecked(settings_.html_use_bkground);

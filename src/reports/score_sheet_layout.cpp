@@ -139,8 +139,10 @@ SideSheet LayOutSide(const Game& game, bool home) {
   return sheet;
 }
 
-int SideRuns(const Game& game, bool home) {
-  int runs = 0;
+std::int64_t SideRuns(const Game& game, bool home) {
+  // Added up wide: the runs a file stores for each half are 32-bit figures
+  // of any size.
+  std::int64_t runs = 0;
   for (int i = 0; i <= game.LastInning(); ++i) runs += BattingHalf(game, i, home).runs;
   return runs;
 }

@@ -10,6 +10,7 @@
 // many columns as its busiest slot has turns, and no two turns ever share
 // a box.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,7 @@ SideSheet LayOutSide(const Game& game, bool home);
 
 // The side's runs: its halves' stored runs up to the game's last inning
 // (the run total the game record computes).
-int SideRuns(const Game& game, bool home);
+std::int64_t SideRuns(const Game& game, bool home);
 
 // The side's substitutes: the players of its line-ups (batting and
 // fielding) who did not start the game, each once, at his first entry, in

@@ -31,7 +31,7 @@ std::string TeamSideLine(const Team& team, bool home) {
   return team.team_name.str() + " : " + (home ? "Home" : "Visitor");
 }
 
-std::string TeamScoreText(const Team& team, int runs) {
+std::string TeamScoreText(const Team& team, std::int64_t runs) {
   return team.team_name.str() + " : " + std::to_string(runs);
 }
 

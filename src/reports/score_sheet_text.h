@@ -4,6 +4,7 @@
 // the lines under the grid, and the headings of the notes page.  All texts
 // are record texts (code page 1252).
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ std::string AttendanceLine(const GameHeader& header);
 // "<team name> : Home" or "<team name> : Visitor".
 std::string TeamSideLine(const Team& team, bool home);
 // "<team name> : <runs>".
-std::string TeamScoreText(const Team& team, int runs);
+std::string TeamScoreText(const Team& team, std::int64_t runs);
 // "Winning Pitcher: W, Saving Pitcher: S, Losing Pitcher: L".
 std::string PitchersOfRecordLine(const Game& game);
 // "Umpires: A, B, C, D": the umpires the scorer recorded, in order (a

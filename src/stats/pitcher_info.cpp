@@ -1,6 +1,7 @@
 #include "stats/pitcher_info.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string_view>
 
@@ -92,7 +93,11 @@ PitchFigures PitcherInfo::Figures() const {
   for (const PlotPitch* pitch : Shown()) {
     ++f.total;
     ++f.counts[static_cast<std::size_t>(pitch->kind)];
-    f.speed_sum += pitch->speed;
+    // A speed the file holds as not-a-number or infinite was not measured.
+    if (std::isfinite(pitch->speed)) {
+      f.speed_sum += pitch->speed;
+      ++f.timed;
+    }
     const int third = ZoneThird(pitch->location);
     if (third < 0)
       ++outside;
@@ -101,7 +106,7 @@ PitchFigures PitcherInfo::Figures() const {
   }
   if (f.total == 0) return f;
   const double to_percent = 100.0 / f.total;
-  f.average_speed = f.speed_sum / f.total;
+  f.average_speed = f.timed > 0 ? f.speed_sum / f.timed : 0.0;
   f.strike_percent = f.counts[0] * to_percent;
   f.ball_percent = f.counts[1] * to_percent;
   f.hit_percent = f.counts[2] * to_percent;

@@ -51,6 +51,7 @@ struct PitchFigures {
   int total = 0;
   std::array<int, 3> counts{};  // by PitchKind
   double speed_sum = 0;
+  int timed = 0;  // pitches whose speed is a finite figure (the sum's count)
   double average_speed = 0;
   double strike_percent = 0, ball_percent = 0, hit_percent = 0;
   // Thirds of the zone, top to bottom, and outside it: percentages of total.

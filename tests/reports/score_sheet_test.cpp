@@ -12,6 +12,7 @@
 #include "reports/score_sheet_layout.h"
 #include "reports/score_sheet_text.h"
 #include "sheet_games.h"
+#include "support/full_game.h"
 
 namespace scorewick::reports {
 namespace {
@@ -167,6 +168,19 @@ TEST(ScoreSheetLayout, DesignatedHitterLineNamesWhomHeBatsFor) {
   game.home.dh_bats_for.uniform_number = -1;
   game.home.dh_bats_for.position = kPosPitcher;
   EXPECT_EQ(DesignatedHitterLine(game, true), "Player DH bats for: #00 Rex Roe (P)");
+}
+
+// The final score adds up the runs each half stores, whatever their size.
+TEST(ScoreSheetLayout, TheFinalScoreAddsStoredRunsWithoutOverflow) {
+  Game game = testing::MakeFullGame(2, 1);
+  for (INNING& inning : game.innings) inning.top.runs = inning.bottom.runs = 0;
+  game.innings[0].top.runs = game.innings[1].top.runs = 2147483647;
+  game.innings[0].bottom.runs = -2147483647 - 1;
+  game.innings[1].bottom.runs = 3;
+  EXPECT_EQ(SideRuns(game, false), 4294967294);
+  EXPECT_EQ(SideRuns(game, true), -2147483645);
+  EXPECT_EQ(TeamScoreText(game.visitor, SideRuns(game, false)),
+            game.visitor.team_name.str() + " : 4294967294");
 }
 
 TEST(ScoreSheetLayout, PagesInOrder) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -196,6 +197,19 @@ TEST(PitchChart, SummaryLinesAndZoneThirds) {
   } thirds[] = {{{59, 62}, 0},  {{59, 83}, 0},  {{59, 84}, 1},   {{59, 94}, 1}, {{59, 126}, 2},
                 {{34, 94}, -1}, {{84, 94}, -1}, {{59, 127}, -1}, {{20, 94}, -1}};
   for (const auto& t : thirds) EXPECT_EQ(ZoneThird(t.at), t.third) << t.at.x << "," << t.at.y;
+
+  // A speed the file holds as not-a-number or infinite was never measured:
+  // the average is of the pitches that were timed.
+  for (const float odd : {std::nanf(""), HUGE_VALF}) {
+    Game untimed = CompileBook(kPitchGame);
+    untimed.innings[0].top.at_bats[0].pitch_details[0].speed = odd;
+    PitcherInfo some = PitchesOf(untimed);
+    some.show[1] = some.show[2] = false;
+    const std::string line = PitchSummaryLine(some, some.Figures());
+    EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+    EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+    EXPECT_NE(line.find("3 pitches, 80.00 avg speed"), std::string::npos) << line;
+  }
 }
 
 }  // namespace

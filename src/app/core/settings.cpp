@@ -1,5 +1,6 @@
 #include "app/core/settings.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <limits>
@@ -346,6 +347,20 @@ void ReadSettingsText(std::string_view text, Settings& s) {
     ReadLine(kLines[i], lines[i], s);
     if (i == kPasswordLine) ScramblePassword(s.password);
   }
+  // Held to what the Options dialog allows: a hand-edited 0 or a huge
+  // figure would otherwise reach every division and product of the counts.
+  s.strikes_per_out =
+      std::clamp(s.strikes_per_out, kSettingRanges.strikes.low, kSettingRanges.strikes.high);
+  s.balls_per_walk =
+      std::clamp(s.balls_per_walk, kSettingRanges.balls.low, kSettingRanges.balls.high);
+  s.outs_per_inning =
+      std::clamp(s.outs_per_inning, kSettingRanges.outs.low, kSettingRanges.outs.high);
+  s.innings_per_game =
+      std::clamp(s.innings_per_game, kSettingRanges.innings.low, kSettingRanges.innings.high);
+  s.html_body_font_size = std::clamp(s.html_body_font_size, kSettingRanges.font_size.low,
+                                     kSettingRanges.font_size.high);
+  s.html_header_font_size = std::clamp(s.html_header_font_size, kSettingRanges.font_size.low,
+                                       kSettingRanges.font_size.high);
   // Lines that older versions did not write.
   if (lines.size() < 37) s.display_fielders_color = kOldFileFieldersColor;
   if (lines.size() < 38) s.display_runners_color = 0;

@@ -86,6 +86,21 @@ struct Settings {
   bool operator==(const Settings&) const = default;
 };
 
+// The ranges the Options dialog offers for the figures it edits; a settings
+// file is held to them as it is read.
+struct SettingRange {
+  std::int32_t low;
+  std::int32_t high;
+};
+struct SettingRanges {
+  SettingRange strikes{1, 3};
+  SettingRange balls{1, 4};
+  SettingRange outs{1, 10};
+  SettingRange innings{1, 9};
+  SettingRange font_size{1, 20};
+};
+inline constexpr SettingRanges kSettingRanges;
+
 // The six HTML colours in the order the Options dialog lists them, and
 // their defaults.
 inline constexpr int kHtmlColorCount = 6;
@@ -116,7 +131,8 @@ std::string SettingsText(const Settings& settings,
 // line is read whole and matched against its label: a line that does not
 // match leaves its setting as it was; lines missing at the end keep their
 // defaults, except the four newest lines, which take the values older
-// files imply.  Never fails.
+// files imply.  The league rules and font sizes are held to kSettingRanges.
+// Never fails.
 void ReadSettingsText(std::string_view text, Settings& settings);
 
 // Reads <folder>/scwk.ini over settings; a missing or unreadable file

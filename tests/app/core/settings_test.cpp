@@ -187,6 +187,34 @@ TEST(SettingsFile, DamagedFilesLoadWhatTheyCan) {
   EXPECT_EQ(g.window, defaults.window);
 }
 
+// A hand-edited file holds the league rules and font sizes to the ranges
+// the Options dialog offers: innings pitched divide by the outs per inning.
+TEST(SettingsFile, FiguresAreHeldToTheRangesTheDialogOffers) {
+  const struct {
+    const char* line;
+    std::int32_t Settings::*field;
+    std::int32_t read;
+  } cases[] = {
+      {"Outs Per Inning: 1073741824", &Settings::outs_per_inning, 10},
+      {"Outs Per Inning: 0", &Settings::outs_per_inning, 1},
+      {"Strikes Per Out: -4", &Settings::strikes_per_out, 1},
+      {"Balls Per Walk: 9", &Settings::balls_per_walk, 4},
+      {"Innings Per Game: 12", &Settings::innings_per_game, 9},
+      {"HTML Body Font Size: 2000", &Settings::html_body_font_size, 20},
+      {"Outs Per Inning: 5", &Settings::outs_per_inning, 5},
+  };
+  for (const auto& c : cases) {
+    const Settings defaults;
+    std::string text = SettingsText(defaults);
+    const std::string label = std::string(c.line).substr(0, std::string(c.line).find(':'));
+    const std::size_t at = text.find(label);
+    text.replace(at, text.find('\n', at) - at, c.line);
+    Settings s = defaults;
+    ReadSettingsText(text, s);
+    EXPECT_EQ(s.*c.field, c.read) << c.line;
+  }
+}
+
 TEST(SettingsFile, AFailedSaveSaysWhereAndWhy) {
   const Status status = SaveSettings("/nonexistent/folder/for/scorewick", Settings{});
   ASSERT_EQ(status.messages.size(), 1u);
