@@ -45,8 +45,17 @@ int Box(const Request& r, CommandContext& ctx) {
     ctx.err << "scorewick: --format " << r.format << " needs -o OUT\n";
     return kExitUsage;
   }
-  if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), {r.game}, r.force, ctx)) {
-    return kExitRefused;
+  if (!r.out.empty()) {
+    // The frames form writes two pages beside the frameset: each is
+    // checked before anything is written.
+    std::vector<std::string> outputs{r.out};
+    if (r.format == "frames") {
+      const reports::BoxScoreFrameFiles sides = reports::FrameFilesBeside(r.out);
+      outputs.insert(outputs.begin(), {sides.score, sides.summary});
+    }
+    for (const std::string& out : outputs) {
+      if (!MayWrite(out, ContentOfForm(r.format), {r.game}, r.force, ctx)) return kExitRefused;
+    }
   }
   if (r.format == "pdf" && !BoxPdfPrinter()) {
     ctx.err << "scorewick: this build cannot print\n";
@@ -66,7 +75,7 @@ int Box(const Request& r, CommandContext& ctx) {
     written = BoxPdfPrinter()(box.lines(), title, game, r.out, &error);
   } else if (r.out.empty()) {
     if (r.format == "text") {
-      for (const std::string& line : box.lines()) ctx.out << TerminalText(line) << "\n";
+      ctx.out << RecordLines(box.lines());
     } else if (r.format == "html") {
       ctx.out << ForStandardOutput(
           ctx, reports::BoxScoreHtml(box, title, app::HtmlStyleOf(settings), Now()));
@@ -93,7 +102,7 @@ int Box(const Request& r, CommandContext& ctx) {
 void AddBoxCommand(CLI::App& app, CommandContext& ctx) {
   auto r = std::make_shared<Request>();
   CLI::App* cmd = app.add_subcommand("box", "The box score of a game, with its play-by-play");
-  cmd->add_option("GAME", r->game, "game file (.gam)")->required()->check(CLI::ExistingFile);
+  cmd->add_option("GAME", r->game, "game file (.gam)")->required();
   cmd->add_option(
          "--format", r->format,
          "text (default), html (one page), frames (OUT and OUT_score, OUT_summary beside it), "

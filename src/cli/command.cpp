@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "platform/terminal_text.h"
+#include "records/cp1252.h"
+#include "records/game_intake.h"
 
 namespace scorewick::cli {
 namespace {
@@ -39,7 +41,28 @@ bool Report(const Status& status, CommandContext& ctx) {
 }
 
 std::string ForStandardOutput(const CommandContext& ctx, const std::string& content) {
-  return ctx.out_is_terminal ? TerminalText(content, true) : content;
+  return ctx.out_is_terminal ? TerminalText(Cp1252ToUtf8(content), true) : content;
+}
+
+std::string RecordLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) out += TerminalText(Cp1252ToUtf8(line)) + '\n';
+  return out;
+}
+
+std::string RecordTextOf(const std::string& typed) {
+  const std::string record = Utf8ToCp1252(typed);
+  return Cp1252ToUtf8(record) == typed ? record : typed;
+}
+
+std::vector<std::string> DistinctGames(const std::vector<std::string>& games, CommandContext& ctx) {
+  std::vector<std::pair<std::string, std::string>> repeats;
+  std::vector<std::string> kept = DistinctGameFiles(games, &repeats);
+  for (const auto& [again, first] : repeats) {
+    ctx.err << "scorewick: " << TerminalText(again) << " is " << TerminalText(first)
+            << " again: counted once\n";
+  }
+  return kept;
 }
 
 int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) {

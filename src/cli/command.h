@@ -47,10 +47,25 @@ DesktopEntry DesktopEntryPoint();
 bool Report(const Status& status, CommandContext& ctx);
 
 // A file's content (CSV, HTML) written to standard output: as it is when
-// the output goes to a file or a pipe, with control characters escaped (line
-// feeds kept) when a terminal shows it.  Text meant for reading is always
-// escaped with TerminalText instead.
+// the output goes to a file or a pipe; when a terminal shows it, converted
+// from code page 1252 to UTF-8 with control characters escaped (line feeds
+// kept).  Text meant for reading is always escaped with RecordLines instead.
 std::string ForStandardOutput(const CommandContext& ctx, const std::string& content);
+
+// Lines of a report built from record texts (code page 1252), as the
+// terminal shows them: each converted to UTF-8 and escaped on its own, so
+// that a name holding a line feed cannot split a row; each ends in a line
+// feed.
+std::string RecordLines(const std::vector<std::string>& lines);
+
+// A name typed on the command line (UTF-8) as the records spell it (code
+// page 1252); a text that is not UTF-8 is taken as already in the code
+// page.
+std::string RecordTextOf(const std::string& typed);
+
+// The game files given, each file once: a file named again (under any
+// name) is said on stderr and left out.
+std::vector<std::string> DistinctGames(const std::vector<std::string>& games, CommandContext& ctx);
 
 // Runs the command line; used by main and by tests.
 int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err);

@@ -12,6 +12,7 @@
 #include "cli/palm_user_option.h"
 #include "cli/subcommand_group.h"
 #include "platform/terminal_text.h"
+#include "records/file_io.h"
 
 namespace scorewick::cli {
 namespace {
@@ -29,6 +30,12 @@ int ListUsers(CommandContext& ctx) {
 }
 
 int Install(const std::string& file, const std::string& user, CommandContext& ctx) {
+  std::vector<std::uint8_t> first;
+  std::string error;
+  if (!ReadFilePrefix(file, 1, first, &error)) {
+    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    return kExitRefused;
+  }
   if (!NamedPalmUserExists(user, ctx.err)) return kExitRefused;
   app::Session session;
   app::CommandServices services{ctx.ui, session, PalmUserByName(user, ctx.err)};
@@ -48,9 +55,7 @@ void AddPalmLinkCommands(CLI::App& app, CommandContext& ctx) {
   auto user = std::make_shared<std::string>();
   CLI::App* install =
       palm->add_subcommand("install", "Queue a file (.pdb, .prc) for a user's next HotSync");
-  install->add_option("FILE", *file, "the database or application to install")
-      ->required()
-      ->check(CLI::ExistingFile);
+  install->add_option("FILE", *file, "the database or application to install")->required();
   install->add_option("--user", *user, "the Palm user (needed when there are several)");
   install->callback([&ctx, file, user] { ctx.exit_code = Install(*file, *user, ctx); });
 }

@@ -120,7 +120,7 @@ void AddPpcCommands(CLI::App& app, CommandContext& ctx) {
   auto force = std::make_shared<bool>(false);
   CLI::App* exp =
       ppc->add_subcommand("export", "Copy a team (.tem, .csv) or game (.gam) file to a device");
-  exp->add_option("FILE", *file, "the team or game file")->required()->check(CLI::ExistingFile);
+  exp->add_option("FILE", *file, "the team or game file")->required();
   exp->add_option("--device", *device, "the device (needed when several are paired)");
   AddForceFlag(exp, *force);
   exp->callback(

@@ -6,8 +6,9 @@
 // Counts the games for a team (its opponents, both, or every team) and
 // writes one table.  League rules, layouts and HTML colours come from the
 // current folder (scwk.ini and the four layout files).  A game in a prior
-// format refuses the whole run; a damaged or unreadable game is named on
-// stderr and left out.
+// format refuses the whole run; a damaged or unreadable game, or a file
+// that is no game, is named on stderr and left out; a game named twice is
+// counted once.  A team that no game holds refuses the run.
 
 #include <strings.h>
 
@@ -23,7 +24,9 @@
 #include "cli/output_check.h"
 #include "cli/stats_pdf_hook.h"
 #include "platform/terminal_text.h"
+#include "records/cp1252.h"
 #include "records/file_io.h"
+#include "records/game_intake.h"
 #include "records/local_date.h"
 #include "reports/stats_csv.h"
 #include "reports/stats_html.h"
@@ -77,32 +80,40 @@ int SortColumn(StatTable table, const std::string& key) {
   return -1;
 }
 
-// A game in a prior format, found before anything is counted: the file
-// starts with no 3.0 version word.
-bool PriorFormat(const std::string& path) {
-  std::vector<std::uint8_t> head;
-  if (!ReadFilePrefix(path, 4, head) || head.size() < 4) return false;  // left to the counting
-  return !(head[0] == 0x00 && head[1] == 0x03 && head[2] == 0 && head[3] == 0);
-}
-
-// Counts one side (team or opponents) over the games; *read, when given,
-// receives how many games could be read, and the games left out are named
-// on stderr.
+// Counts one side (team or opponents) over the games; *report, when
+// given, receives what became of the games, and the games left out are
+// named on stderr.
 Stat Count(const Request& r, const StatRules& rules, bool opponents, CommandContext& ctx,
-           int* read) {
+           AccumulateReport* report) {
   Stat stat(rules);
   stat.team_name = r.team;
   stat.all_teams = r.all_teams;
   for (const std::string& g : r.games) stat.AddGame(g);
-  const AccumulateReport result = Accumulate(stat, r.pitching_split, r.batting_split, opponents);
-  if (read) {
-    *read = static_cast<int>(r.games.size() - result.refusals.size());
+  AccumulateReport result = Accumulate(stat, r.pitching_split, r.batting_split, opponents);
+  if (report) {
     for (const GameRefusal& refusal : result.refusals) {
       ctx.err << "scorewick: " << TerminalText(refusal.file)
               << " left out: " << TerminalText(refusal.reason) << "\n";
     }
+    *report = std::move(result);
   }
   return stat;
+}
+
+// The list without the files named twice (said on stderr), and whether no
+// game of it is in a prior format (which refuses the whole run, with the
+// message the chooser shows).
+bool TakeGameList(Request& r, CommandContext& ctx) {
+  r.games = DistinctGames(r.games, ctx);
+  GameIntake intake;
+  for (const std::string& g : r.games) {
+    const std::optional<GameRefusal> refused = intake.Check(g);
+    if (refused && refused->kind == GameRefusal::Kind::kPriorFormat) {
+      ctx.ui.ShowMessage(PriorFormatMessage(g), kPriorFormatCaption, MessageIcon::kExclamation);
+      return false;
+    }
+  }
+  return true;
 }
 
 int Run(Request r, CommandContext& ctx) {
@@ -114,6 +125,10 @@ int Run(Request r, CommandContext& ctx) {
     ctx.err << "scorewick: --format pdf needs -o OUT\n";
     return kExitUsage;
   }
+  if (r.format == "pdf" && r.append) {
+    ctx.err << "scorewick: a PDF cannot be appended to; --append takes csv, html or text\n";
+    return kExitUsage;
+  }
   if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), r.games, r.force, ctx)) {
     return kExitRefused;
   }
@@ -123,44 +138,50 @@ int Run(Request r, CommandContext& ctx) {
   }
   const int column = SortColumn(r.table, r.sort);
   if (column < 0) {
-    ctx.err << "scorewick: no column " << r.sort << " in this table\n";
+    ctx.err << "scorewick: no column " << TerminalText(r.sort) << " in this table\n";
     return kExitUsage;
   }
-  for (const std::string& g : r.games) {
-    if (PriorFormat(g)) {
-      ctx.ui.ShowMessage(PriorFormatMessage(g), kPriorFormatCaption, MessageIcon::kExclamation);
-      return kExitRefused;
-    }
-  }
+  if (!TakeGameList(r, ctx)) return kExitRefused;
+  r.team = RecordTextOf(r.team);
 
   std::error_code ec;
   const std::string folder = std::filesystem::current_path(ec).string();
+  const StatLayout layout = LoadLayout(folder, r.table);
+  if (ShownColumns(layout).empty()) {
+    ctx.err << "scorewick: the layout " << TerminalText(std::string(LayoutFileName(r.table)))
+            << " hides every column of this table: there is nothing to write\n";
+    return kExitRefused;
+  }
   app::Settings settings;
   app::LoadSettings(folder, settings);
   const StatRules rules = app::StatRulesOf(settings);
 
   Stat shown;
-  int read = 0;
+  AccumulateReport report;
   if (r.view == StatView::kTeam) {
-    shown = Count(r, rules, false, ctx, &read);
+    shown = Count(r, rules, false, ctx, &report);
   } else if (r.view == StatView::kOpponents) {
-    shown = Count(r, rules, true, ctx, &read);
+    shown = Count(r, rules, true, ctx, &report);
   } else {
-    const Stat team = Count(r, rules, false, ctx, &read);
+    const Stat team = Count(r, rules, false, ctx, &report);
     const Stat opponents = Count(r, rules, true, ctx, nullptr);
     shown = Stat(rules);
     Combine(opponents, shown);
     Combine(team, shown);
     shown.team_name = team.team_name;
   }
-  if (read == 0) {
+  if (report.games_read == 0) {
     ctx.err << "scorewick: no game could be read\n";
+    return kExitRefused;
+  }
+  if (report.games_of_team == 0) {
+    ctx.err << "scorewick: no team \"" << TerminalText(Cp1252ToUtf8(r.team))
+            << "\" in these games\n";
     return kExitRefused;
   }
   // --sort puts the largest first unless --ascending; by default names run A to Z.
   SortTable(shown, r.table, column, r.sort_given && !r.ascending);
 
-  const StatLayout layout = LoadLayout(folder, r.table);
   const int split = r.table == StatTable::kBatting || r.table == StatTable::kRunning
                         ? r.batting_split
                         : r.pitching_split;
@@ -192,14 +213,20 @@ int Run(Request r, CommandContext& ctx) {
       }
       return kExitDone;
     }
+    if (r.out.empty()) {
+      for (std::size_t i = 0; i < sections.size(); ++i) {
+        if (i > 0) ctx.out << '\n';
+        ctx.out << RecordLines(sections[i]);
+      }
+      return kExitDone;
+    }
     for (std::size_t i = 0; i < sections.size(); ++i) {
       if (i > 0) text += '\n';
       for (const std::string& line : sections[i]) text += line + '\n';
     }
   }
   if (r.out.empty()) {
-    ctx.out << (r.format == "csv" || r.format == "html" ? ForStandardOutput(ctx, text)
-                                                        : TerminalText(text, true));
+    ctx.out << ForStandardOutput(ctx, text);
     return kExitDone;
   }
   return Report(reports::WriteExportText(r.out, text, appending), ctx) ? kExitDone : kExitRefused;

@@ -86,9 +86,7 @@ void AddTeamCommands(CLI::App& app, CommandContext& ctx) {
   auto o = std::make_shared<Outputs>();
   CLI::App* exp = team->add_subcommand(
       "export", "Write a team as comma-separated text, an HTML roster page or a team file");
-  exp->add_option("TEAM", o->team, "team file (.tem) or comma-separated team (.csv)")
-      ->required()
-      ->check(CLI::ExistingFile);
+  exp->add_option("TEAM", o->team, "team file (.tem) or comma-separated team (.csv)")->required();
   CLI::Option_group* form = exp->add_option_group("form", "the form to write (one of)");
   form->add_option("--csv", o->csv, "comma-separated team file to write");
   form->add_option("--html", o->html, "HTML roster page to write");
@@ -101,7 +99,7 @@ void AddTeamCommands(CLI::App& app, CommandContext& ctx) {
   auto a = std::make_shared<Outputs>();
   CLI::App* addresses = team->add_subcommand(
       "addresses", "Write the players' address list as comma-separated text or HTML");
-  addresses->add_option("TEAM", a->team, "team file (.tem)")->required()->check(CLI::ExistingFile);
+  addresses->add_option("TEAM", a->team, "team file (.tem)")->required();
   CLI::Option_group* list = addresses->add_option_group("form", "the form to write (one of)");
   list->add_option("--csv", a->csv, "comma-separated address list to write");
   list->add_option("--html", a->html, "HTML address list to write");

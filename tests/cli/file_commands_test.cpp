@@ -342,7 +342,7 @@ TEST_F(HostileCliTest, InputsThatCannotBeReadNameTheFileAndTheReason) {
   } cases[] = {
       {{"inspect", "none.tem"}, "none.tem: No such file or directory"},
       {{"inspect", "folder.gam"}, "folder.gam: it is a folder"},
-      {{"box", "none.gam"}, "File does not exist: none.gam"},
+      {{"box", "none.gam"}, "none.gam: No such file or directory"},
       {{"palm", "import", "none.pdb"}, "none.pdb: No such file or directory"},
       {{"palm", "import", "folder.gam"}, "folder.gam: it is a folder"},
   };
@@ -430,6 +430,25 @@ TEST(OutputCheck, ContentIsToldFromTheFirstBytes) {
     }
     EXPECT_EQ(ContentOfFile(dir.Path(c.name)), c.content) << c.name;
   }
+  EXPECT_EQ(ContentOfFile(dir.path().string()), FileContent::kNotAFile);
+}
+
+// A file whose kind cannot be read is not taken for an empty one: it is
+// written over only when forced.  (Root reads every file, so the case
+// cannot be made there.)
+TEST(OutputCheck, AFileThatCannotBeReadIsNotWrittenOverUnlessForced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads a write-only file";
+  TempDir dir;
+  const std::string path = dir.Path("locked.csv");
+  ASSERT_TRUE(WriteTextFileAtomically(path, "keep", nullptr));
+  std::filesystem::permissions(path, std::filesystem::perms::owner_write);
+  EXPECT_EQ(ContentOfFile(path), FileContent::kUnknown);
+  Team team = testing::MakeTeam("A", 2);
+  ASSERT_TRUE(SaveTeam(dir.Path("t.tem"), team));
+  EXPECT_EQ(testing::RunCli({"team", "export", dir.Path("t.tem"), "--csv", path}).code,
+            cli::kExitRefused);
+  EXPECT_EQ(testing::RunCli({"team", "export", dir.Path("t.tem"), "--csv", path, "--force"}).code,
+            cli::kExitDone);
 }
 
 }  // namespace

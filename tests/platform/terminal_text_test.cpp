@@ -24,6 +24,13 @@ TEST(TerminalText, ControlCharactersAreWrittenVisibly) {
        "csi\\u009b2J", "csi\\u009b2J"},
       {"caf\xc3\xa9 \xc2\xa0", "caf\xc3\xa9 \xc2\xa0", "caf\xc3\xa9 \xc2\xa0"},
       {"C:\\x1b", "C:\\\\x1b", "C:\\x1b"},
+      // Bytes that are not UTF-8: code page 1252 text printed raw, a
+      // truncated sequence, an overlong slash.
+      {"\x9b"
+       "2J \xe9t\xe9",
+       "\\x9b2J \\xe9t\\xe9", "\\x9b2J \\xe9t\\xe9"},
+      {"end\xc3", "end\\xc3", "end\\xc3"},
+      {"\xc0\xaf", "\\xc0\\xaf", "\\xc0\\xaf"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(TerminalText(c.in), c.out) << c.in;

@@ -20,6 +20,7 @@
 
 #include "app/core/settings.h"
 #include "cli/command.h"
+#include "cli/output_check.h"
 #include "cli/print/gui_application.h"
 #include "cli/subcommand_group.h"
 #include "platform/terminal_text.h"
@@ -38,7 +39,16 @@ namespace {
 struct Output {
   std::string png;
   std::string pdf;
+  bool force = false;
 };
+
+// Whether the picture or PDF asked for may be written (not over one of
+// the games, nor over a file of another kind unless forced).
+bool MayWriteOutput(const Output& out, const std::vector<std::string>& games, CommandContext& ctx) {
+  if (out.png.empty() && out.pdf.empty()) return true;
+  return out.pdf.empty() ? MayWrite(out.png, FileContent::kBinary, games, out.force, ctx)
+                         : MayWrite(out.pdf, FileContent::kPdf, games, out.force, ctx);
+}
 
 app::Settings CurrentSettings() {
   app::Settings settings;
@@ -51,7 +61,7 @@ app::Settings CurrentSettings() {
 bool ReadGames(const AccumulateReport& report, std::size_t listed, CommandContext& ctx) {
   for (const GameRefusal& refusal : report.refusals) {
     ctx.err << "scorewick: " << TerminalText(refusal.file)
-            << " left out: " << TerminalText(Cp1252ToUtf8(refusal.reason)) << "\n";
+            << " left out: " << TerminalText(refusal.reason) << "\n";
   }
   if (report.games_read == 0 && listed > 0) {
     ctx.err << "scorewick: no game could be read\n";
@@ -65,7 +75,7 @@ bool ReadGames(const AccumulateReport& report, std::size_t listed, CommandContex
 bool ChooseName(const std::string& given, const std::vector<std::string>& names, const char* what,
                 std::string& filter, CommandContext& ctx) {
   if (given.empty()) return true;
-  const std::string name = Utf8ToCp1252(given);
+  const std::string name = RecordTextOf(given);
   if (std::find(names.begin(), names.end(), name) == names.end()) {
     ctx.err << "scorewick: no " << what << " \"" << TerminalText(given) << "\" in these games\n";
     return false;
@@ -111,9 +121,10 @@ struct SprayRequest {
 };
 
 int RunSpray(const SprayRequest& r, CommandContext& ctx) {
+  if (!MayWriteOutput(r.out, r.games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
   ScatterInfo info;
-  for (const std::string& g : r.games) info.AddGame(g);
+  for (const std::string& g : DistinctGames(r.games, ctx)) info.AddGame(g);
   if (!ReadGames(info.Load(), r.games.size(), ctx)) return kExitRefused;
   if (!ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx) ||
       !ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx)) {
@@ -148,7 +159,7 @@ int RunPitches(const PitchRequest& r, CommandContext& ctx) {
       if (name == r.type) info.type_filter = t;
     }
     if (info.type_filter < 0) {
-      ctx.err << "scorewick: no pitch type \"" << r.type << "\"; the types are";
+      ctx.err << "scorewick: no pitch type \"" << TerminalText(r.type) << "\"; the types are";
       for (int t = 0; t < kPitchTypeCount; ++t) ctx.err << ' ' << PitchTypeName(t);
       ctx.err << " and \"" << kAllPitches << "\"\n";
       return kExitUsage;
@@ -162,12 +173,14 @@ int RunPitches(const PitchRequest& r, CommandContext& ctx) {
     else if (kind == "hits")
       info.show[2] = false;
     else {
-      ctx.err << "scorewick: --hide takes strikes, balls and hits, not \"" << kind << "\"\n";
+      ctx.err << "scorewick: --hide takes strikes, balls and hits, not \"" << TerminalText(kind)
+              << "\"\n";
       return kExitUsage;
     }
   }
+  if (!MayWriteOutput(r.out, r.games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
-  for (const std::string& g : r.games) info.AddGame(g);
+  for (const std::string& g : DistinctGames(r.games, ctx)) info.AddGame(g);
   if (!ReadGames(info.Load(), r.games.size(), ctx)) return kExitRefused;
   if (!ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx) ||
       !ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx)) {
@@ -195,6 +208,7 @@ void AddOutputs(CLI::App* cmd, Output& out, bool& text, const char* text_flag,
   group->add_option("--png", out.png, "PNG picture of the printed page to write");
   group->add_option("--pdf", out.pdf, "PDF file to write");
   group->require_option(1);
+  AddForceFlag(cmd, out.force);
 }
 
 }  // namespace

@@ -9,9 +9,11 @@
 // display: the drawing needs only Qt's offscreen platform.  The game
 // sheet's hit line takes its colour from scwk.ini in the current folder.
 
+#include <charconv>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "app/core/settings.h"
@@ -94,9 +96,7 @@ void AddPrint(CLI::App& group, const char* name, const char* description, bool a
               CommandContext& ctx) {
   auto r = std::make_shared<Request>();
   CLI::App* cmd = group.add_subcommand(name, description);
-  cmd->add_option("TEAM", r->team, "team file (.tem) or comma-separated team (.csv)")
-      ->required()
-      ->check(CLI::ExistingFile);
+  cmd->add_option("TEAM", r->team, "team file (.tem) or comma-separated team (.csv)")->required();
   cmd->add_option("--pdf", r->pdf, "PDF file to write")->required();
   AddForceFlag(cmd, r->force);
   cmd->callback([&ctx, r, addresses] { ctx.exit_code = Print(*r, addresses, ctx); });
@@ -112,6 +112,18 @@ struct GameRequest {
   bool force = false;
 };
 
+// A count of innings per page written in decimal digits, 1 to 15 ("0x0F"
+// and "4.5" are no such count).
+std::optional<int> InningsPerPage(const std::string& text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 1 ||
+      value > print::kMaxSheetColumns) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 std::uint32_t CurrentHitLineColor() {
   app::Settings settings;
   std::error_code ec;
@@ -125,7 +137,7 @@ int PrintGame(const GameRequest& r, CommandContext& ctx) {
   options.notes = r.notes;
   options.empty_fields = r.empty_fields;
   options.fit = r.columns == "fit";
-  if (!options.fit) options.columns = std::stoi(r.columns);
+  if (!options.fit) options.columns = *InningsPerPage(r.columns);
 
   if (!MayWrite(r.pdf, FileContent::kPdf, {r.game}, r.force, ctx)) return kExitRefused;
   Game game;
@@ -139,7 +151,7 @@ int PrintGame(const GameRequest& r, CommandContext& ctx) {
 void AddGame(CLI::App& group, CommandContext& ctx) {
   auto r = std::make_shared<GameRequest>();
   CLI::App* cmd = group.add_subcommand("game", "Print a scored game as a score sheet");
-  cmd->add_option("GAME", r->game, "game file (.gam)")->required()->check(CLI::ExistingFile);
+  cmd->add_option("GAME", r->game, "game file (.gam)")->required();
   const std::map<std::string, reports::PrintSide> sides{{"visitors", reports::PrintSide::kVisitors},
                                                         {"home", reports::PrintSide::kHome},
                                                         {"both", reports::PrintSide::kBoth}};
@@ -147,7 +159,13 @@ void AddGame(CLI::App& group, CommandContext& ctx) {
       ->transform(CLI::CheckedTransformer(sides, CLI::ignore_case));
   cmd->add_option("--columns", r->columns,
                   "fit (default: every inning across the page) or 1 to 15 innings per page")
-      ->check(CLI::IsMember({"fit"}) | CLI::Range(1, print::kMaxSheetColumns));
+      ->check(CLI::Validator(
+          [](std::string& value) {
+            return value == "fit" || InningsPerPage(value)
+                       ? std::string()
+                       : "--columns takes fit or a whole number from 1 to 15, not " + value;
+          },
+          "fit|1..15"));
   cmd->add_flag("--notes", r->notes, "a page of the game's notes at the end");
   cmd->add_flag("--empty-fields", r->empty_fields, "draw the empty box under every box's marks");
   cmd->add_option("--pdf", r->pdf, "PDF file to write")->required();

@@ -1,0 +1,300 @@
+// The report commands (stats, box, print, plot) under careless and hostile
+// input: nothing is written over an input, a folder, a device or a pipe;
+// nothing is counted twice or under the wrong name; what reaches a
+// spreadsheet or a terminal cannot act there.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <filesystem>
+
+#include "cli/command.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
+#include "support/run_cli.h"
+#include "support/temp_dir.h"
+#include "tools/book_games.h"
+
+namespace scorewick::cli {
+namespace {
+
+using scorewick::testing::CliResult;
+namespace fs = std::filesystem;
+namespace book = sim::testing;
+
+std::string Read(const std::string& path) {
+  std::string text;
+  ReadWholeTextFile(path, text, nullptr);
+  return text;
+}
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// A folder with two scored games and a team, made the current folder (the
+// settings and layouts come from there).
+class CarelessInputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SaveGame(dir.Path("g.gam"), walk_off));
+    Game changes = book::CompileBook(book::kChanges);
+    ASSERT_TRUE(SaveGame(dir.Path("c.gam"), changes));
+    ASSERT_TRUE(SaveTeam(dir.Path("t.tem"), walk_off.home));
+    previous = fs::current_path();
+    fs::current_path(dir.path());
+  }
+  void TearDown() override { fs::current_path(previous); }
+
+  // The walk-off game with one of its names changed, saved as name.
+  std::string GameNaming(const std::string& name, const std::string& player) {
+    Game game = walk_off;
+    for (INNING& inning : game.innings) {
+      for (AT_BAT& ab : inning.bottom.at_bats) {
+        if (ab.batter.name.view() == "Jo Jett") ab.batter.name.set(player);
+      }
+    }
+    game.home.team_name.set(player);
+    EXPECT_TRUE(SaveGame(dir.Path(name), game));
+    return name;
+  }
+
+  TempDir dir;
+  fs::path previous;
+  Game walk_off = book::CompileBook(book::kWalkOff);
+};
+
+// Items 1 to 3, 9 and 10: every command that writes passes one output
+// check before the first byte; what it refuses is left as it was.
+TEST_F(CarelessInputTest, OutputsThatAreInputsNodesOrSidePagesAreRefused) {
+  ASSERT_EQ(::mkfifo("fifo", 0644), 0);
+  ASSERT_EQ(::mknod("null", S_IFCHR | 0666, ::makedev(1, 3)), 0);
+  ASSERT_TRUE(SaveGame(dir.Path("x_score.htm"), walk_off));  // a game under a side page's name
+  ASSERT_TRUE(WriteTextFileAtomically("old.pdf", "%PDF-1.4 old", nullptr));
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    std::vector<std::string> kept;  // files that must come through as they were
+    std::string said;
+  } cases[] = {
+      {{"plot", "spray", "g.gam", "--pdf", "g.gam"}, 1, {"g.gam"}, "--force"},
+      {{"plot", "pitches", "g.gam", "--png", "t.tem"}, 1, {"t.tem"}, "--force"},
+      {{"plot", "spray", "g.gam", "--png", "fifo", "--force"}, 1, {}, "not a file"},
+      {{"stats", "g.gam", "--all-teams", "-o", "fifo", "--force"}, 1, {}, "not a file"},
+      {{"box", "g.gam", "--format", "csv", "-o", "null", "--force"}, 1, {}, "not a file"},
+      {{"print", "blank", "--pdf", "null", "--force"}, 1, {}, "not a file"},
+      {{"team", "export", "t.tem", "--csv", "fifo", "--force"}, 1, {}, "not a file"},
+      {{"box", "g.gam", "--format", "html", "-o", "."}, 1, {}, "a folder"},
+      {{"box", "g.gam", "--format", "frames", "-o", "x.htm"}, 1, {"x_score.htm"}, "x_score.htm"},
+      {{"stats", "g.gam", "--all-teams", "--format", "pdf", "--append", "-o", "old.pdf"},
+       2,
+       {"old.pdf"},
+       "cannot be appended"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> before;
+    for (const std::string& f : c.kept) before.push_back(Read(f));
+    const CliResult r = testing::RunCli(c.args);
+    EXPECT_EQ(r.code, c.code) << c.args[0] << " " << c.args.back() << r.err;
+    EXPECT_TRUE(Has(r.err, c.said)) << r.err;
+    for (std::size_t i = 0; i < c.kept.size(); ++i) EXPECT_EQ(Read(c.kept[i]), before[i]);
+  }
+  EXPECT_TRUE(fs::is_fifo("fifo"));
+  EXPECT_TRUE(fs::is_character_file("null"));
+  EXPECT_FALSE(fs::exists("x.htm"));
+  EXPECT_FALSE(fs::exists("x_summary.htm"));
+  // Asked for, a plot replaces a file of another kind.
+  EXPECT_EQ(testing::RunCli({"plot", "pitches", "g.gam", "--png", "t.tem", "--force"}).code, 0);
+}
+
+TEST_F(CarelessInputTest, ALayoutThatHidesEveryColumnWritesNothing) {
+  std::string hidden;
+  for (int i = 0; i < 60; ++i) hidden += "0, 100, Center\n";
+  ASSERT_TRUE(WriteTextFileAtomically("blayout.bsl", hidden, nullptr));
+  for (const char* format : {"csv", "text", "pdf"}) {
+    const CliResult r =
+        testing::RunCli({"stats", "g.gam", "--all-teams", "--format", format, "-o", "out"});
+    EXPECT_EQ(r.code, 1) << format;
+    EXPECT_TRUE(Has(r.err, "blayout.bsl hides every column")) << r.err;
+    EXPECT_FALSE(fs::exists("out"));
+  }
+}
+
+// Item 12: a pipe where the field picture should be is not waited on.
+TEST_F(CarelessInputTest, AFieldPictureThatIsAPipeIsNotWaitedOn) {
+  fs::create_directories("field");
+  ASSERT_EQ(::mkfifo("field/FieldNoBags.bmp", 0644), 0);
+  std::string ini;
+  for (int line = 1; line <= 40; ++line) {
+    ini += line == 35 ? "Field Image Path: " + dir.Path("field") + "\n" : "\n";
+  }
+  ASSERT_TRUE(WriteTextFileAtomically("scwk.ini", ini, nullptr));
+  const CliResult r = testing::RunCli({"plot", "spray", "g.gam", "--png", "spray.png"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_GT(fs::file_size("spray.png"), 1000u);
+}
+
+// Items 6 to 8: the games given are taken in as the chooser takes them.
+TEST_F(CarelessInputTest, GameListsCountEachGameOnceAndNameWhatIsLeftOut) {
+  ASSERT_TRUE(WriteTextFileAtomically("notes.txt", "my notes\n", nullptr));
+  ASSERT_TRUE(WriteFileAtomically("zeros.gam", std::vector<std::uint8_t>(4096, 0), nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically("empty.gam", "", nullptr));
+  fs::create_symlink("g.gam", "link.gam");
+  const CliResult r = testing::RunCli({"stats", "g.gam", "./g.gam", "link.gam", "notes.txt",
+                                       "zeros.gam", "empty.gam", "--team", "Hawks"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_TRUE(Has(r.out, "\nJo Jett,Hawks,1,")) << r.out;  // one game played, not three
+  for (const char* said :
+       {"./g.gam is g.gam again: counted once", "link.gam is g.gam again: counted once",
+        "notes.txt left out: not a game file", "zeros.gam left out: not a game file",
+        "empty.gam left out: the file is empty"}) {
+    EXPECT_TRUE(Has(r.err, said)) << said << "\n" << r.err;
+  }
+  EXPECT_FALSE(Has(r.err, "\\n")) << r.err;
+
+  const CliResult plotted = testing::RunCli({"plot", "spray", "g.gam", "./g.gam", "--points"});
+  ASSERT_EQ(plotted.code, 0) << plotted.err;
+  EXPECT_TRUE(Has(plotted.out, "(3 balls)")) << plotted.out;  // the game's three, once
+}
+
+TEST_F(CarelessInputTest, ATeamIsMatchedAsTheWindowsMatchItOrRefused) {
+  GameNaming("accent.gam",
+             "\xC9quipe Montr\xE9"
+             "al");  // code page 1252
+  const struct {
+    std::string team;
+    int code;
+    std::string said;
+  } cases[] = {
+      {"\xC3\x89quipe Montr\xC3\xA9"
+       "al",
+       0, ""},  // typed in UTF-8
+      {"Nobody", 1, "no team \"Nobody\" in these games"},
+      {"hawks", 1, "no team \"hawks\""},
+  };
+  for (const auto& c : cases) {
+    const CliResult r = testing::RunCli({"stats", "accent.gam", "g.gam", "--team", c.team});
+    EXPECT_EQ(r.code, c.code) << c.team << r.err;
+    EXPECT_TRUE(Has(r.err, c.said)) << r.err;
+    if (c.code == 0) {
+      EXPECT_TRUE(Has(r.out, "TEAM TOTALS,,1,")) << r.out;
+    }
+  }
+}
+
+// Items 4 and 5: cells a spreadsheet would run as formulas are neutralised,
+// and a name holding a line feed stays in its row, in every CSV written.
+TEST_F(CarelessInputTest, CommaSeparatedOutputsCarryNoFormulas) {
+  const std::string game = GameNaming("formula.gam", "=HYPERLINK(\"x\")\n");
+  Team team = walk_off.home;
+  team.team_name.set("@SUM(A1)");
+  team.player(0).name.set("-2+3");
+  ASSERT_TRUE(SaveTeam("formula.tem", team));
+  const struct {
+    std::vector<std::string> args;
+    std::string out;
+    std::string want;
+  } cases[] = {
+      {{"stats", game, "--all-teams", "-o", "s.csv"}, "s.csv", "\"'=HYPERLINK(\"\"x\"\")\n\","},
+      {{"box", game, "--format", "csv", "-o", "b.csv"}, "b.csv", "\"'=HYPERLINK(\"\"x\"\")\n"},
+      {{"team", "export", "formula.tem", "--csv", "t.csv"}, "t.csv", "'@SUM(A1)\n"},
+      {{"team", "addresses", "formula.tem", "--csv", "a.csv"}, "a.csv", "\n'-2+3,"},
+  };
+  for (const auto& c : cases) {
+    const CliResult r = testing::RunCli(c.args);
+    ASSERT_EQ(r.code, 0) << c.args[0] << r.err;
+    const std::string text = Read(c.out);
+    EXPECT_TRUE(Has(text, c.want)) << c.out << "\n" << text;
+    EXPECT_FALSE(Has(text, "\n=")) << text;
+    EXPECT_FALSE(Has(text, ",=")) << text;
+  }
+  // The team file's text reads back as the same team.
+  Team back;
+  ASSERT_TRUE(LoadTeam("t.csv", back));
+  EXPECT_EQ(back.team_name.str(), "@SUM(A1)");
+  EXPECT_EQ(back.player(0).name.str(), "-2+3");
+}
+
+// Item 14: text for reading is UTF-8 with every control visible, whatever
+// the records hold.
+TEST_F(CarelessInputTest, TextOnTheTerminalIsUtf8AndShowsItsControls) {
+  const std::string game = GameNaming("odd.gam",
+                                      "Caf\xE9 \x9B"
+                                      "2J\\\x9D"
+                                      "x\ny");
+  const struct {
+    std::vector<std::string> args;
+  } cases[] = {{{"stats", game, "--all-teams", "--format", "text"}}, {{"box", game}}};
+  for (const auto& c : cases) {
+    const CliResult r = testing::RunCli(c.args);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(Has(r.out,
+                    "Caf\xC3\xA9 \xE2\x80\xBA"
+                    "2J\\\\\\u009dx\\ny"))
+        << c.args[0];
+    EXPECT_FALSE(Has(r.out,
+                     "\x9B"
+                     "2J"))
+        << c.args[0];
+  }
+  const CliResult sorted = testing::RunCli({"stats", game, "--all-teams", "--sort", "\x1b[2J"});
+  EXPECT_EQ(sorted.code, 2);
+  EXPECT_TRUE(Has(sorted.err, "\\x1b[2J")) << sorted.err;
+  const CliResult typed =
+      testing::RunCli({"plot", "pitches", game, "--type", "\x1b]0;x", "--summary"});
+  EXPECT_TRUE(Has(typed.err, "\\x1b]0;x")) << typed.err;
+  // A file name in UTF-8 is shown once, as it is.
+  ASSERT_TRUE(WriteTextFileAtomically("\xC3\xA9t\xC3\xA9.gam", "", nullptr));
+  const CliResult named =
+      testing::RunCli({"plot", "spray", "g.gam", "\xC3\xA9t\xC3\xA9.gam", "--points"});
+  EXPECT_TRUE(Has(named.err, "\xC3\xA9t\xC3\xA9.gam left out")) << named.err;
+}
+
+// Item 15 and missing inputs: the system's reason with status 1, in every
+// command that reads a file.
+TEST_F(CarelessInputTest, InputsThatCannotBeReadGiveTheSystemsReason) {
+  fs::create_directories("folder.gam");
+  fs::create_symlink("loop.gam", "loop.gam");
+  for (const char* input : {"none.gam", "folder.gam", "loop.gam"}) {
+    const std::string in = input;
+    const std::vector<std::string> commands[] = {
+        {"box", in},
+        {"print", "game", in, "--pdf", "x.pdf"},
+        {"print", "roster", in, "--pdf", "x.pdf"},
+        {"print", "addresses", in, "--pdf", "x.pdf"},
+        {"team", "export", in, "--csv", "x.csv"},
+        {"team", "addresses", in, "--csv", "x.csv"},
+        {"inspect", in},
+        {"convert", in, "x.gam"},
+        {"palm", "export", in, "-o", "x.pdb"},
+        {"palm", "install", in},
+        {"stats", in, "--all-teams"},
+        {"plot", "spray", in, "--points"},
+    };
+    const std::string reason = in == "none.gam"     ? "No such file or directory"
+                               : in == "folder.gam" ? "a folder"
+                                                    : "Too many levels of symbolic links";
+    for (const auto& args : commands) {
+      const CliResult r = testing::RunCli(args);
+      EXPECT_EQ(r.code, 1) << args[0] << " " << args[1] << " " << in;
+      EXPECT_TRUE(Has(r.err, reason)) << args[0] << " " << in << ": " << r.err;
+    }
+  }
+  EXPECT_FALSE(fs::exists("x.pdf") || fs::exists("x.csv") || fs::exists("x.gam"));
+}
+
+TEST_F(CarelessInputTest, ACountOfInningsPerPageIsADecimalNumber) {
+  for (const char* columns : {"0x0F", "4.5", "0", "16", " 3"}) {
+    EXPECT_EQ(
+        testing::RunCli({"print", "game", "g.gam", "--columns", columns, "--pdf", "x.pdf"}).code, 2)
+        << columns;
+  }
+  EXPECT_FALSE(fs::exists("x.pdf"));
+  EXPECT_EQ(testing::RunCli({"print", "game", "g.gam", "--columns", "15", "--pdf", "x.pdf"}).code,
+            0);
+}
+
+}  // namespace
+}  // namespace scorewick::cli
