@@ -321,7 +321,9 @@ void SideCounter::BattingPlate(const AT_BAT& ab) {
     (caught_at == 1 ? rs.cs2 : caught_at == 2 ? rs.cs3 : rs.csh)++;
   }
   if (ab.scored) ++rs.runs;
-  if (ab.rbi > 0) bs.rbi += ab.rbi;
+  // One plate appearance drives in at most four runs, whatever a damaged
+  // file says (a sum of huge stored figures would overflow).
+  if (ab.rbi > 0) bs.rbi += std::min(ab.rbi, 4);
 }
 
 void SideCounter::MarkAppeared(int row, int inning) {
@@ -410,7 +412,7 @@ void SideCounter::EndOfGame() {
     if (s_.FindPitching(View(last.name), team_) == starter_) {
       ++Pit(starter_).complete_games;
       // The other side's runs, recomputed from the innings.
-      int runs = 0;
+      std::int64_t runs = 0;  // stored figures of any size
       for (int i = 0; i <= game_.LastInning(); ++i)
         runs += game_.innings[static_cast<std::size_t>(i)].half(!batting_top_).runs;
       if (runs == 0) ++Pit(starter_).shutouts;

@@ -228,6 +228,16 @@ TEST(Accumulate, EraWithoutOutsAndLeaguePitchingRules) {
   EXPECT_EQ(league.pitching.back().outs, 9);       // the totals keep the outs counted
 }
 
+// Figures a damaged file stores beyond what a play can hold are held to it:
+// a plate appearance drives in at most four runs, and the sums stay true.
+TEST(Accumulate, HugeStoredFiguresDoNotOverflowTheSums) {
+  Game game = CompileBook(kWalkOff);
+  for (AT_BAT& ab : game.innings[0].bottom.at_bats) ab.rbi = 2147483647;
+  for (INNING& inning : game.innings) inning.top.runs = inning.bottom.runs = 2147483647;
+  const Stat s = CountGame(game, "Hawks");
+  EXPECT_EQ(s.batting.back().rbi, 8);  // two plate appearances
+}
+
 TEST(Accumulate, DesignatedHitterHasNoFieldingRow) {
   const Stat s = CountGame(CompileBook(testing::kDhGame, testing::kDhTeams), "Hawks");
   EXPECT_EQ(Batter(s, "Dee Hitt").games, 1);  // in the line-up, never at bat
