@@ -104,6 +104,13 @@ void BoxScoreDialog::Export() {
   const auto settled = SettleTarget(choice->path, *kTypes[index - 1], game_.file_path.str(), ui_);
   if (!settled) return;
   const std::string& path = *settled;
+  if (forms[index - 1] == reports::BoxScoreForm::kFrames) {
+    // The two pages written beside the frameset are asked about as it is.
+    const reports::BoxScoreFrameFiles sides = reports::FrameFilesBeside(path);
+    for (const std::string& side : {sides.score, sides.summary}) {
+      if (!MayReplace(side, kHtmlType, {game_.file_path.str()}, ui_)) return;
+    }
+  }
   std::string error;
   if (!reports::WriteBoxScoreExport(path, box_, forms[index - 1], title_,
                                     HtmlStyleOf(session_.settings), Now(), &error)) {
