@@ -17,6 +17,7 @@ namespace scorewick {
 namespace {
 
 constexpr std::size_t kHeadSize = 4 + kGameHeaderSize;
+constexpr const char* kPriorFormatReason = "not in the 3.0 game format";
 
 // The reader's "cannot open g.gam: No such file or directory" without the
 // file's name, which the refusal carries on its own.
@@ -53,7 +54,10 @@ std::string PriorFormatMessage(const std::string& path) {
 }
 
 std::string RefusalLine(const GameRefusal& refusal) {
-  return refusal.file + (refusal.reason.empty() ? std::string() : " (" + refusal.reason + ")");
+  const std::string why = refusal.reason.empty() && refusal.kind == GameRefusal::Kind::kPriorFormat
+                              ? std::string(kPriorFormatReason)
+                              : refusal.reason;
+  return refusal.file + (why.empty() ? std::string() : " (" + why + ")");
 }
 
 GameFileKind KindOfGameFile(std::span<const std::uint8_t> head, std::string* why) {
@@ -65,10 +69,10 @@ GameFileKind KindOfGameFile(std::span<const std::uint8_t> head, std::string* why
   if (head.size() >= 4) {
     const std::int32_t version = le::LoadI32(head.data());
     if (version == kVersion3) return say(GameFileKind::kCurrent, "");
-    if (version == kVersion2) return say(GameFileKind::kPriorFormat, "not in the 3.0 game format");
+    if (version == kVersion2) return say(GameFileKind::kPriorFormat, kPriorFormatReason);
   }
   if (LooksLikeOldGameHeader(head)) {
-    return say(GameFileKind::kPriorFormat, "not in the 3.0 game format");
+    return say(GameFileKind::kPriorFormat, kPriorFormatReason);
   }
   return say(GameFileKind::kNotAGame, "not a game file");
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "stats_support.h"
@@ -31,6 +33,15 @@ TEST_F(GameSelectionTest, AddRemoveAndTeams) {
   const std::string ac = Save("ac.gam", "Hawks", "Owls");
   EXPECT_EQ(s.Add(ab1), GameSelection::AddResult::kAdded);
   EXPECT_EQ(s.Add(ab1), GameSelection::AddResult::kAlreadyChosen);
+  // The same game under another name is the same game.
+  std::filesystem::create_symlink(ab1, dir.Path("link.gam"));
+  std::filesystem::create_hard_link(ab1, dir.Path("hard.gam"));
+  for (const char* again : {"link.gam", "hard.gam", "./ab1.gam"}) {
+    EXPECT_EQ(s.Add(dir.Path(again)), GameSelection::AddResult::kAlreadyChosen) << again;
+  }
+  // A file that is no game is not chosen.
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("notes.gam"), std::string(300, 'n'), nullptr));
+  EXPECT_EQ(s.Add(dir.Path("notes.gam")), GameSelection::AddResult::kUnreadable);
   EXPECT_EQ(s.Add(ab2), GameSelection::AddResult::kAdded);
   EXPECT_EQ(s.Add(ac), GameSelection::AddResult::kAdded);
   EXPECT_EQ(s.games().size(), 3u);

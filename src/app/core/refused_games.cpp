@@ -15,12 +15,7 @@ std::string ListedLines(const std::vector<std::string>& lines, std::size_t most)
 std::string RefusedGamesText(const std::vector<GameRefusal>& refusals, bool none_left) {
   std::vector<std::string> lines;
   lines.reserve(refusals.size());
-  for (const GameRefusal& refusal : refusals) {
-    const std::string why = refusal.kind == GameRefusal::Kind::kPriorFormat
-                                ? "not in the 3.0 game format"
-                                : refusal.reason;
-    lines.push_back(refusal.file + (why.empty() ? std::string() : " (" + why + ")"));
-  }
+  for (const GameRefusal& refusal : refusals) lines.push_back(RefusalLine(refusal));
   return std::string(none_left ? "No game could be read:\n"
                                : "These games could not be read and are left out:\n") +
          "\n" + ListedLines(lines);
