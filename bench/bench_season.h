@@ -49,7 +49,7 @@ inline Season MakeSeason(const std::string& name, int team_count) {
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   std::string error;
-  const auto schedule = sim::MakeSchedule(teams, kSeasonGames, sim::LeagueRules{}, 5);
+  const auto schedule = sim::MakeSchedule(teams, kSeasonGames, scoring::LeagueRules{}, 5);
   if (!sim::WriteSeason(teams, schedule, folder.string(), &error)) {
     std::fprintf(stderr, "cannot write the season: %s\n", error.c_str());
     std::abort();

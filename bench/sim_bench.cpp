@@ -31,7 +31,7 @@ std::vector<std::uintmax_t>& FileSizes() {
 void BM_GenerateAndWrite1000Games(benchmark::State& state) {
   const std::vector<scorewick::Team> teams = scorewick::sim::SampleTeams();
   const auto schedule =
-      scorewick::sim::MakeSchedule(teams, kGames, scorewick::sim::LeagueRules{}, 7);
+      scorewick::sim::MakeSchedule(teams, kGames, scorewick::scoring::LeagueRules{}, 7);
   const fs::path dir = Folder("scorewick-sim-bench-games");
   std::string error;
   for (auto _ : state) {

@@ -1,5 +1,6 @@
 # The targets keep the layers: the core links no Qt and no platform library,
-# and the simulator links none of the statistics or reports.  Checked when
+# the scorer and the importers link none of the statistics or reports, and
+# the simulator links nothing above the scorer.  Checked when
 # the build is configured, over every library a target links, directly or
 # through another target.
 
@@ -51,12 +52,15 @@ function(scorewick_forbid_links target forbidden_regex)
 endfunction()
 
 set(_no_qt_no_platform "^(Qt[0-9]*::|scorewick_ui|scorewick_app|scorewick_cli|scorewick_print)")
-foreach(_core scorewick_records scorewick_exchange scorewick_stats scorewick_reports)
+foreach(_core scorewick_records scorewick_exchange scorewick_scoring scorewick_interop
+              scorewick_stats scorewick_reports)
   scorewick_forbid_links(${_core} "${_no_qt_no_platform}")
 endforeach()
-scorewick_forbid_links(scorewick_records "^scorewick_(exchange|stats|reports)$")
-scorewick_forbid_links(scorewick_exchange "^scorewick_(stats|reports)$")
-scorewick_forbid_links(scorewick_stats "^scorewick_(exchange|reports)$")
+scorewick_forbid_links(scorewick_records "^scorewick_(exchange|scoring|interop|stats|reports)$")
+scorewick_forbid_links(scorewick_exchange "^scorewick_(scoring|interop|stats|reports)$")
+scorewick_forbid_links(scorewick_scoring "^scorewick_(exchange|interop|stats|reports|sim)$")
+scorewick_forbid_links(scorewick_interop "^scorewick_(exchange|stats|reports|sim)$")
+scorewick_forbid_links(scorewick_stats "^scorewick_(exchange|scoring|interop|reports)$")
 scorewick_forbid_links(scorewick_print "^(Qt[0-9]*::(Widgets|PrintSupport)|scorewick_ui|scorewick_app)")
 scorewick_forbid_links(scorewick_sim
-  "^(Qt[0-9]*::|scorewick_(ui|app|cli|print|stats|reports|exchange))")
+  "^(Qt[0-9]*::|scorewick_(ui|app|cli|print|stats|reports|exchange|interop))")

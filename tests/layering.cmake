@@ -8,9 +8,12 @@
 #   stats           records
 #   reports         records, stats
 #   reports/print   records, stats, reports; Qt Gui (QPainter), never Qt Widgets
-#   tools           records only (the simulator stays a fair test of the statistics)
+#   scoring         records                      (the scorer, below stats and reports)
+#   interop         records, scoring             (importers of other formats)
+#   tools           records, scoring (the simulator stays a fair test of the statistics)
 #
-# Core folders (records, exchange, stats, reports outside print/) include no
+# Core folders (records, exchange, scoring, interop, stats, reports outside
+# print/) include no
 # Qt at all, and no folder of the core includes src/platform, src/app or
 # src/cli.  A folder that does not exist yet is simply not checked.
 
@@ -19,9 +22,11 @@ set(allowed_exchange records exchange)
 set(allowed_stats records stats)
 set(allowed_reports records stats reports)
 set(allowed_print records stats reports)
-set(allowed_tools records sim)
+set(allowed_scoring records scoring)
+set(allowed_interop records scoring interop)
+set(allowed_tools records scoring sim)
 # Every folder a quoted include may name; those not allowed above are refused.
-set(all_folders records exchange stats reports platform app cli instaide sim)
+set(all_folders records exchange scoring interop stats reports platform app cli instaide sim)
 
 # The Qt Widgets classes, from the installed headers when known, else those
 # a drawing file would most likely reach for by mistake.
@@ -40,7 +45,7 @@ foreach(file ${sources})
   file(RELATIVE_PATH rel ${SOURCE_DIR} ${file})
   if(rel MATCHES "^src/reports/print/")
     set(layer print)
-  elseif(rel MATCHES "^src/(records|exchange|stats|reports)/")
+  elseif(rel MATCHES "^src/(records|exchange|scoring|interop|stats|reports)/")
     set(layer ${CMAKE_MATCH_1})
   elseif(rel MATCHES "^tools/")
     set(layer tools)

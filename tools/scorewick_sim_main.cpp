@@ -17,7 +17,7 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
-#include "sim/consistency.h"
+#include "scoring/consistency.h"
 #include "sim/sample_teams.h"
 #include "sim/scorebook.h"
 #include "sim/season.h"
@@ -26,6 +26,7 @@
 namespace fs = std::filesystem;
 using namespace scorewick;
 using namespace scorewick::sim;
+using namespace scorewick::scoring;
 
 namespace {
 

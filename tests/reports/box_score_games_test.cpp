@@ -51,7 +51,7 @@ Figures Shown(const std::string& line) {
 
 void CheckSeason(int games, std::uint64_t seed) {
   const std::vector<Team> teams = sim::SampleTeams();
-  const auto schedule = sim::MakeSchedule(teams, games, sim::LeagueRules{}, seed);
+  const auto schedule = sim::MakeSchedule(teams, games, scoring::LeagueRules{}, seed);
   int checked = 0;
   for (const sim::ScheduledGame& s : schedule) {
     Game game;

@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "records/codes.h"
-#include "sim/league_rules.h"
+#include "scoring/league_rules.h"
 #include "sim/sample_teams.h"
 #include "sim/simulator.h"
 #include "stats/accumulate.h"
@@ -62,7 +62,7 @@ void ExpectTotalsAreSums(const std::vector<Row>& rows, const char* table) {
 TEST(Season, InvariantsOverTwoThousandGames) {
   const std::vector<Team> teams = sim::SampleTeams();
   const std::vector<sim::ScheduledGame> schedule =
-      sim::MakeSchedule(teams, kGames, sim::LeagueRules{}, 11);
+      sim::MakeSchedule(teams, kGames, scoring::LeagueRules{}, 11);
   ASSERT_EQ(schedule.size(), static_cast<std::size_t>(kGames));
   Stat season;  // all teams, every game
   season.all_teams = true;

@@ -1,4 +1,4 @@
-#include "sim/consistency.h"
+#include "scoring/consistency.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,9 @@
 #include "sim/simulator.h"
 
 namespace scorewick::sim {
+
+using namespace scoring;
+
 namespace {
 
 const Game& Sample() {

@@ -7,9 +7,12 @@
 
 #include "book_games.h"
 #include "records/codes.h"
-#include "sim/consistency.h"
+#include "scoring/consistency.h"
 
 namespace scorewick::sim {
+
+using namespace scoring;
+
 namespace {
 
 using testing::kChanges;

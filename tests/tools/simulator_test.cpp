@@ -10,11 +10,14 @@
 #include "records/codes.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
-#include "sim/consistency.h"
+#include "scoring/consistency.h"
 #include "sim/sample_teams.h"
 #include "sim/season.h"
 
 namespace scorewick::sim {
+
+using namespace scoring;
+
 namespace {
 
 // Every fifth game is softball: seven innings, tie-breaker runners.

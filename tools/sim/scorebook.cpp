@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "records/codes.h"
-#include "sim/play_builders.h"
+#include "scoring/play_builders.h"
 #include "sim/scorebook_compiler.h"
-#include "sim/scorer.h"
+#include "scoring/scorer.h"
 
 namespace scorewick::sim {
+
+using namespace scoring;
+
 namespace book {
 
 bool Compiler::HeaderLine(const std::vector<Token>& t) {

@@ -8,14 +8,14 @@
 #include <string>
 
 #include "records/game.h"
-#include "sim/league_rules.h"
+#include "scoring/league_rules.h"
 
 namespace scorewick::sim {
 
 struct ScorebookResult {
   bool ok = false;
   std::string error;  // "line 12: ..." when not ok
-  LeagueRules rules;  // the rules the book states
+  scoring::LeagueRules rules;  // the rules the book states
 };
 
 // Compiles a scorebook into game (which should be new).  On failure the

@@ -10,7 +10,7 @@
 #include "records/game.h"
 #include "sim/scorebook.h"
 #include "sim/scorebook_tokens.h"
-#include "sim/scorer.h"
+#include "scoring/scorer.h"
 
 namespace scorewick::sim::book {
 
@@ -32,21 +32,21 @@ class Compiler {
   bool PlayLine(const std::vector<Token>& t, const std::string& note);
   bool Substitution(const std::vector<Token>& t, std::size_t& i, bool& handled);
   bool Event(const std::string& word, bool& handled);
-  bool Result(const std::string& word, Play& play);
-  bool RunnerToken(const std::string& word, Play& play, std::int32_t default_code);
-  void ForcedDefaults(Play& play, std::int32_t default_code);
+  bool Result(const std::string& word, scoring::Play& play);
+  bool RunnerToken(const std::string& word, scoring::Play& play, std::int32_t default_code);
+  void ForcedDefaults(scoring::Play& play, std::int32_t default_code);
   void CloseHalfIfOver();
   bool Begin();
 
   Game& game_;
   std::string error_;
   int line_ = 0;
-  LeagueRules rules_;
+  scoring::LeagueRules rules_;
   Team teams_[2];  // [0] visitors, [1] home
-  StartingSide sides_[2];
+  scoring::StartingSide sides_[2];
   bool declared_[2] = {false, false};
   int team_ = -1;
-  std::optional<Scorer> scorer_;
+  std::optional<scoring::Scorer> scorer_;
   bool begun_ = false;
 };
 

@@ -5,10 +5,13 @@
 #include <cctype>
 
 #include "records/codes.h"
-#include "sim/play_builders.h"
+#include "scoring/play_builders.h"
 #include "sim/scorebook_compiler.h"
 
 namespace scorewick::sim::book {
+
+using namespace scoring;
+
 namespace {
 
 // A point of the field picture for a ball handled by a fielder: where he

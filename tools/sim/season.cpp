@@ -10,6 +10,9 @@
 #include "sim/sample_teams.h"
 
 namespace scorewick::sim {
+
+using namespace scoring;
+
 namespace {
 
 constexpr int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

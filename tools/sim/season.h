@@ -23,7 +23,7 @@ struct ScheduledGame {
 // The first `games` games of a round-robin schedule among teams (at least
 // two), each with its own seed drawn from `seed`.
 std::vector<ScheduledGame> MakeSchedule(const std::vector<Team>& teams, int games,
-                                        const LeagueRules& rules, std::uint64_t seed);
+                                        const scoring::LeagueRules& rules, std::uint64_t seed);
 
 // The file name of the n-th game (0-based) of a season: "game-001.gam".
 std::string GameFileName(int index);

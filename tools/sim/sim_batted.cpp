@@ -7,10 +7,13 @@
 #include <array>
 #include <cmath>
 
-#include "sim/play_builders.h"
+#include "scoring/play_builders.h"
 #include "sim/simulator.h"
 
 namespace scorewick::sim {
+
+using namespace scoring;
+
 namespace {
 
 struct Point {

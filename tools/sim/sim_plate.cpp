@@ -3,10 +3,13 @@
 
 #include <cmath>
 
-#include "sim/play_builders.h"
+#include "scoring/play_builders.h"
 #include "sim/simulator.h"
 
 namespace scorewick::sim {
+
+using namespace scoring;
+
 namespace {
 
 float Tenths(double v) { return static_cast<float>(std::round(v * 10.0) / 10.0); }

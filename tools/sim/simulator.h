@@ -11,9 +11,9 @@
 #include <string>
 
 #include "records/game.h"
-#include "sim/league_rules.h"
+#include "scoring/league_rules.h"
 #include "sim/rng.h"
-#include "sim/scorer.h"
+#include "scoring/scorer.h"
 #include "sim/team_plan.h"
 
 namespace scorewick::sim {
@@ -21,7 +21,7 @@ namespace scorewick::sim {
 // Everything about a game that is not played: its rules, seed, date, time,
 // ballpark, umpires, crowd, and which pitcher of each rotation starts.
 struct GameSetup {
-  LeagueRules rules;
+  scoring::LeagueRules rules;
   std::uint64_t seed = 1;
   int year = 2024;
   int month = 5;
@@ -73,11 +73,11 @@ class GameSimulator {
   bool IntentionalWalk();
   void ThrowPitch(bool bunt, const Strength& bat, const Strength& arm);
   bool BetweenPitches();  // runner events; true when the turn cannot go on
-  PitchSpec MakePitch(bool strike, bool in_play);
+  scoring::PitchSpec MakePitch(bool strike, bool in_play);
   void Walk(bool intentional);
-  void HitBatsman(const PitchSpec& spec);
-  void StrikeOut(bool looking, const PitchSpec& spec, bool runner_going);
-  void DroppedThird(const PitchSpec& spec);
+  void HitBatsman(const scoring::PitchSpec& spec);
+  void StrikeOut(bool looking, const scoring::PitchSpec& spec, bool runner_going);
+  void DroppedThird(const scoring::PitchSpec& spec);
   void AwardedFirst(std::int32_t how);
   void StealAttempt(bool strike_three, bool looking);
   void AllRunnersAdvance(std::int32_t code, int catcher_error_kind);
@@ -85,25 +85,25 @@ class GameSimulator {
   void RareTurnEnd();
 
   // sim_batted.cpp: balls put in play.
-  void BallInPlay(const PitchSpec& spec, bool bunt);
-  void Bunt(const PitchSpec& spec);
-  void Hit(const PitchSpec& spec, int bases, int fielder, std::int32_t how);
-  void BatterAfterHit(Play& play, int fielder, std::int32_t how, bool infield);
-  void GroundBall(const PitchSpec& spec, int fielder);
-  void FlyBall(const PitchSpec& spec, int fielder, std::int32_t how);
-  void ReachOnError(const PitchSpec& spec, int fielder);
-  void RareBattedOut(const PitchSpec& spec);
-  void Spot(BatterPart& b, int fielder, double spread);
-  void OutfieldSpot(BatterPart& b, int bases, int outfielder);
+  void BallInPlay(const scoring::PitchSpec& spec, bool bunt);
+  void Bunt(const scoring::PitchSpec& spec);
+  void Hit(const scoring::PitchSpec& spec, int bases, int fielder, std::int32_t how);
+  void BatterAfterHit(scoring::Play& play, int fielder, std::int32_t how, bool infield);
+  void GroundBall(const scoring::PitchSpec& spec, int fielder);
+  void FlyBall(const scoring::PitchSpec& spec, int fielder, std::int32_t how);
+  void ReachOnError(const scoring::PitchSpec& spec, int fielder);
+  void RareBattedOut(const scoring::PitchSpec& spec);
+  void Spot(scoring::BatterPart& b, int fielder, double spread);
+  void OutfieldSpot(scoring::BatterPart& b, int bases, int outfielder);
 
-  bool RecordOrDie(const Play& play);
+  bool RecordOrDie(const scoring::Play& play);
   Strength BatterStrength() const;
   Strength PitcherStrength() const;
 
   Game& game_;
   GameSetup setup_;
   Rng rng_;
-  Scorer scorer_;
+  scoring::Scorer scorer_;
   std::array<Bench, 2> bench_;  // [0] visitors, [1] home
   std::string error_;
 };

@@ -5,6 +5,9 @@
 #include "records/codes.h"
 
 namespace scorewick::sim {
+
+using namespace scoring;
+
 namespace {
 
 // FNV-1a over the name: a stable number per player.

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "records/team.h"
-#include "sim/scorer.h"
+#include "scoring/scorer.h"
 
 namespace scorewick::sim {
 
@@ -27,7 +27,7 @@ struct Strength {
 Strength StrengthOf(const PLAYER& player);
 
 struct TeamPlan {
-  StartingSide start;
+  scoring::StartingSide start;
   std::vector<PLAYER> bench;    // position players not starting
   std::vector<PLAYER> bullpen;  // pitchers not starting
 };

@@ -24,7 +24,7 @@ namespace {
 std::vector<std::string> WriteSampleGames(const std::string& folder, int count, unsigned seed) {
   std::filesystem::create_directories(folder);
   const std::vector<Team> teams = sim::SampleTeams();
-  const auto schedule = sim::MakeSchedule(teams, count, sim::LeagueRules{}, seed);
+  const auto schedule = sim::MakeSchedule(teams, count, scoring::LeagueRules{}, seed);
   std::string error;
   if (!sim::WriteSeason(teams, schedule, folder, &error)) Fail("cannot write the season", error);
   std::vector<std::string> paths;

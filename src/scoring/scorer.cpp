@@ -1,11 +1,11 @@
 // The Scorer's turns at the plate and plays: pitches, pick-off attempts,
 // batter results and runner movements, written into the boxes of the half.
 
-#include "sim/scorer.h"
+#include "scoring/scorer.h"
 
 #include <algorithm>
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 namespace {
 
 // Base the batter holds by his result alone.
@@ -430,11 +430,12 @@ void Scorer::PutOut(int at_bat) {
   if (it != pitchers_.end()) ++it->second.outs;
 }
 
-void Scorer::Score(int at_bat, const Runner& runner) {
+void Scorer::Score(int at_bat, const Runner& runner, std::optional<bool> earned) {
   AT_BAT& ab = box(at_bat);
   ab.scored = 1;
   ab.bases_reached = 4;
-  ab.earned = runner.clean && outs_ + phantom_outs_ < rules_.outs_per_inning ? 1 : 0;
+  if (!earned) earned = runner.clean && outs_ + phantom_outs_ < rules_.outs_per_inning;
+  ab.earned = *earned ? 1 : 0;
   auto leader = [this]() -> int {
     return home_runs_ > visitor_runs_ ? 1 : visitor_runs_ > home_runs_ ? -1 : 0;
   };
@@ -571,7 +572,7 @@ void Scorer::MoveRunners(const Play& play, std::array<std::optional<Runner>, 3>&
       ApplyChain(box(r.at_bat), m.chain);
       PutOut(r.at_bat);
     } else if (m.to == 4) {
-      Score(r.at_bat, r);
+      Score(r.at_bat, r, m.earned);
     } else {
       next[static_cast<std::size_t>(m.to - 1)] = r;
     }
@@ -595,7 +596,7 @@ void Scorer::FinishBatter(const Play& play, int batter_index, int rbi, Runner r,
     if (b.reached) AppendEvent(batter_index, kEventOut);
     if (b.reached || !play.batter_out_first) PutOut(batter_index);
   } else if (b.to == 4) {
-    Score(batter_index, r);
+    Score(batter_index, r, b.earned);
   } else if (b.to >= 1) {
     next[static_cast<std::size_t>(b.to - 1)] = r;
   }
@@ -617,4 +618,4 @@ bool Scorer::Record(const Play& play) {
   return true;
 }
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

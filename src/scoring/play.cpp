@@ -1,6 +1,6 @@
-#include "sim/play.h"
+#include "scoring/play.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 bool ReachIsPitch(std::int32_t reach) {
   switch (reach) {
@@ -56,9 +56,9 @@ bool ReachIsHit(std::int32_t reach) {
   }
 }
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 std::string DescribePlay(const Play& play) {
   std::string out;
@@ -77,4 +77,4 @@ std::string DescribePlay(const Play& play) {
   return out;
 }
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

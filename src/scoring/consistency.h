@@ -25,9 +25,9 @@
 #include <vector>
 
 #include "records/game.h"
-#include "sim/league_rules.h"
+#include "scoring/league_rules.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 // One finding, with where it is ("top 3, box 2: ...").
 struct Inconsistency {
@@ -42,4 +42,4 @@ struct Inconsistency {
 // Every inconsistency found in game under rules (empty when none).
 std::vector<Inconsistency> CheckGame(const Game& game, const LeagueRules& rules);
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

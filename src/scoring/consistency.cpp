@@ -1,4 +1,4 @@
-#include "sim/consistency.h"
+#include "scoring/consistency.h"
 
 #include <algorithm>
 #include <array>
@@ -6,9 +6,9 @@
 #include <set>
 
 #include "records/codes.h"
-#include "sim/play.h"
+#include "scoring/play.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 namespace {
 
 std::string N(int v) { return std::to_string(v); }
@@ -407,4 +407,4 @@ std::vector<Inconsistency> CheckGame(const Game& game, const LeagueRules& rules)
   return found;
 }
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 struct LeagueRules {
   int strikes_per_out = 3;
@@ -20,4 +20,4 @@ struct LeagueRules {
 // most 25 pitches, a game at most 40 innings); otherwise what is wrong.
 std::string RulesProblem(const LeagueRules& rules);
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

@@ -26,7 +26,8 @@
 // Every operation returns false, with the reason in error(), when the game
 // as it stands cannot take it (a steal from an empty base, a fourth out);
 // nothing is written then.  The simulator never asks for such a thing; the
-// scorebook compiler turns the reason into a message for its line.
+// scorebook compiler and the importers turn the reason into a message for
+// the line at fault.
 
 #include <array>
 #include <map>
@@ -36,10 +37,10 @@
 #include <vector>
 
 #include "records/game.h"
-#include "sim/league_rules.h"
-#include "sim/play.h"
+#include "scoring/league_rules.h"
+#include "scoring/play.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 // How a side takes the field: its batters in order (position set in each)
 // and its pitcher.  A pitcher who is not among the batters makes the side
@@ -106,7 +107,9 @@ class Scorer {
   // slot of the one he replaces, or in slot `slot` when given.
   bool SubstituteFielder(int position, const PLAYER& player, int slot = 0);
   // A player already in the game (a pinch hitter staying in, a fielder
-  // changing places) takes a fielding position; used between halves.
+  // changing places) takes a fielding position: between halves for either
+  // side, during a half for the side in the field (its line-up of the half
+  // then gains his entry at the new position).
   bool MoveFielder(std::string_view name, int position, bool home_side);
 
   // --- State -----------------------------------------------------------------
@@ -198,7 +201,7 @@ class Scorer {
   void ApplyErrors(AT_BAT& ab, const std::vector<ErrorMark>& errors);
   void ApplyChain(AT_BAT& ab, const std::vector<Fielded>& chain);
   void PutOut(int at_bat);
-  void Score(int at_bat, const Runner& runner);
+  void Score(int at_bat, const Runner& runner, std::optional<bool> earned);
   void CloseTurn();
   int DefaultRbi(const Play& play) const;
   Runner RecordBatter(const Play& play, int batter_index);
@@ -234,4 +237,4 @@ class Scorer {
   PLAYER loser_of_record_;
 };
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

@@ -1,6 +1,6 @@
-#include "sim/league_rules.h"
+#include "scoring/league_rules.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 std::string RulesProblem(const LeagueRules& rules) {
   if (rules.strikes_per_out < 1 || rules.strikes_per_out > 6) {
@@ -14,4 +14,4 @@ std::string RulesProblem(const LeagueRules& rules) {
   return {};
 }
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

@@ -1,16 +1,17 @@
 #pragma once
 // One play as a scorer sees it: what the batter did (if the play was his),
-// and where every runner who moved went.  Both the simulator and the
-// scorebook compiler describe plays this way and hand them to the Scorer,
-// which writes them into the game record.
+// and where every runner who moved went.  The simulator, the scorebook
+// compiler and the importers of other formats describe plays this way and
+// hand them to the Scorer, which writes them into the game record.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "records/codes.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 // Where and how a pitch crossed the plate.  Locations are in the
 // strike-zone picture: 118 by 188 pixels, the zone itself x 35..83 and
@@ -65,6 +66,9 @@ struct RunnerMove {
   std::int32_t how_out = kOutNone;
   std::vector<Fielded> chain;
   std::vector<ErrorMark> errors;
+  // Whether his run, if he scores, is earned; empty: the scorer's own rule
+  // (a clean trip with fewer outs than the side has, errors counted as outs).
+  std::optional<bool> earned;
 };
 
 // The batter's part of a play that ends his turn.  He may reach and then be
@@ -83,6 +87,7 @@ struct BatterPart {
   PitchSpec pitch;          // the pitch, when the result came on one
   std::int32_t hit_x = 83;  // field picture; (83, 117) = not recorded
   std::int32_t hit_y = 117;
+  std::optional<bool> earned;  // as for a runner
 };
 
 struct Play {
@@ -103,4 +108,4 @@ bool ReachIsHit(std::int32_t reach);
 // A one-line account of a play, for messages.
 std::string DescribePlay(const Play& play);
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "sim/scorer.h"
+#include "scoring/scorer.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 namespace {
 
 std::string SlotText(int slot) { return std::to_string(slot) + std::string(OrdinalSuffix(slot)); }
@@ -432,7 +432,8 @@ bool Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
 }
 
 bool Scorer::MoveFielder(std::string_view name, int position, bool home_side) {
-  if (half_open_) return Fail("players change positions between halves");
+  // During a half only the side in the field can move its fielders.
+  if (half_open_ && home_side != top_) return Fail("players change positions between halves");
   Side& f = side(home_side);
   if (position == kPosDesignatedHitter && f.dh) {
     // A pinch hitter or runner for the designated hitter stays on as the
@@ -461,7 +462,14 @@ bool Scorer::MoveFielder(std::string_view name, int position, bool home_side) {
   for (PLAYER& p : f.batting_slots) {
     if (p.name.view() == name) p.position = position;
   }
+  if (half_open_) {
+    // The line-up of the half gains his entry at the new position.
+    AppendDefense(Entering(who, position, who.batting_order), position);
+    if (position == kPosCatcher && turn_open_ && half().at_bats.back().last_pitch >= 0) {
+      AppendEvent(AtBatIndex(), kEventCatcherSubbed);
+    }
+  }
   return true;
 }
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

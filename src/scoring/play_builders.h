@@ -5,10 +5,10 @@
 #include <initializer_list>
 #include <vector>
 
-#include "sim/play.h"
-#include "sim/scorer.h"
+#include "scoring/play.h"
+#include "scoring/scorer.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 // A runner from `from` to `to`, every base on the same code.
 inline RunnerMove Advance(int from, int to, std::int32_t code) {
@@ -55,4 +55,4 @@ inline std::vector<RunnerMove> ForcedAlong(const Scorer& s, std::int32_t code) {
   return moves;
 }
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

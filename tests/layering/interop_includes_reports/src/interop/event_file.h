@@ -1,0 +1,3 @@
+#pragma once
+// Breaks the layers on purpose: the layering check must refuse it.
+#include "reports/box_score.h"
