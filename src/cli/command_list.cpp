@@ -25,6 +25,7 @@
   X(AddPalmCommands)          \
   X(AddPpcCommands)           \
   X(AddTeamCommands)          \
+  X(AddImportCommands)        \
   X(AddStatsCommand)          \
   X(AddBoxCommand)            \
   SCOREWICK_PRINT_COMMANDS(X)

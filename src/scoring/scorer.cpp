@@ -316,7 +316,6 @@ bool Scorer::CheckPlay(const Play& play) {
   std::array<int, 3> after{};  // how many stand on each base after the play
   std::array<bool, 3> moving{};
   int new_outs = 0;
-  bool force_out = false;
   bool scores = false;
   for (const RunnerMove& m : play.runners) {
     if (m.from < 1 || m.from > 3 || !occupied(m.from)) {
@@ -332,7 +331,6 @@ bool Scorer::CheckPlay(const Play& play) {
     }
     if (m.out) {
       ++new_outs;
-      force_out |= m.how_out == kOutForced;
     } else if (m.to < 4) {
       ++after[static_cast<std::size_t>(m.to - 1)];
     } else {
@@ -358,7 +356,6 @@ bool Scorer::CheckPlay(const Play& play) {
     if (b.out) ++new_outs;
     if (!b.out && b.to >= 1 && b.to <= 3) ++after[static_cast<std::size_t>(b.to - 1)];
     if (!b.out && b.to == 4) scores = true;
-    if (b.out && !b.reached) force_out = true;
     const bool strikeout =
         !b.reached && (b.how_out == kOutStrikeSwinging || b.how_out == kOutStrikeLooking);
     const bool walk =
@@ -387,10 +384,32 @@ bool Scorer::CheckPlay(const Play& play) {
   }
   if (outs_ + new_outs > rules_.outs_per_inning)
     return Fail("the play makes more outs than the side has left");
-  if (outs_ + new_outs == rules_.outs_per_inning && force_out && scores) {
+  if (outs_ + new_outs == rules_.outs_per_inning && scores && LastOutIsForced(play)) {
     return Fail("no run scores when the side's last out is a force out");
   }
   return true;
+}
+
+// Whether the out that ends the half in this play is a force out (or the
+// batter's before he reached first), outs taken in the order the play
+// makes them: the batter's first when his came first (a ball caught),
+// then the runners from the lead runner back, else the batter's last.
+bool Scorer::LastOutIsForced(const Play& play) const {
+  const BatterPart& b = play.batter;
+  const bool batter_forced = b.present && b.out && !b.reached;
+  std::vector<const RunnerMove*> runners;
+  for (const RunnerMove& m : play.runners) {
+    if (m.out) runners.push_back(&m);
+  }
+  std::sort(runners.begin(), runners.end(),
+            [](const RunnerMove* x, const RunnerMove* y) { return x->from > y->from; });
+  std::vector<bool> forced;
+  if (b.present && b.out && play.batter_out_first) forced.push_back(batter_forced);
+  for (const RunnerMove* m : runners) forced.push_back(m->how_out == kOutForced);
+  if (b.present && b.out && !play.batter_out_first) forced.push_back(batter_forced);
+  const int last = rules_.outs_per_inning - outs_ - 1;
+  return last >= 0 && last < static_cast<int>(forced.size()) &&
+         forced[static_cast<std::size_t>(last)];
 }
 
 void Scorer::ApplyErrors(AT_BAT& ab, const std::vector<ErrorMark>& errors) {

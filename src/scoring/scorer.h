@@ -198,6 +198,7 @@ class Scorer {
 
   // Plays.
   bool CheckPlay(const Play& play);
+  bool LastOutIsForced(const Play& play) const;
   void ApplyErrors(AT_BAT& ab, const std::vector<ErrorMark>& errors);
   void ApplyChain(AT_BAT& ab, const std::vector<Fielded>& chain);
   void PutOut(int at_bat);

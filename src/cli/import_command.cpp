@@ -1,0 +1,73 @@
+// scorewick import retrosheet EVENTFILE... [-o DIR] [--force]
+//
+// Imports Retrosheet event files: one game file per game (named by its id)
+// and one team file per club (named by its code) in DIR, from the team and
+// roster files beside each event file.  Each game refused is named on
+// stderr with its file, line and reason; the summary line goes to standard
+// output.  Exit status 1 when a game or file was refused.
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <system_error>
+
+#include "cli/command.h"
+#include "cli/output_check.h"
+#include "cli/subcommand_group.h"
+#include "interop/retrosheet_import.h"
+#include "platform/terminal_text.h"
+
+namespace scorewick::cli {
+namespace {
+
+struct ImportOptions {
+  std::vector<std::string> event_files;
+  std::string folder;
+  bool force = false;
+};
+
+int ImportRetrosheetFiles(const ImportOptions& o, CommandContext& ctx) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (!o.folder.empty() && !fs::is_directory(o.folder, ec)) {
+    if (fs::exists(o.folder, ec)) {
+      ctx.err << "scorewick: " << TerminalText(o.folder) << " is not a folder\n";
+      return kExitRefused;
+    }
+    fs::create_directories(o.folder, ec);
+    if (ec) {
+      ctx.err << "scorewick: cannot make the folder " << TerminalText(o.folder) << ": "
+              << ec.message() << "\n";
+      return kExitRefused;
+    }
+  }
+  interop::RetrosheetImportRequest request;
+  request.event_files = o.event_files;
+  request.output_folder = o.folder;
+  request.force = o.force;
+  const interop::ImportSummary summary = interop::ImportRetrosheet(request);
+  for (const interop::ImportRefusal& refusal : summary.refusals) {
+    ctx.err << "scorewick: " << TerminalText(refusal.Text()) << "\n";
+  }
+  ctx.out << summary.Line() << "\n";
+  return summary.refusals.empty() ? kExitDone : kExitRefused;
+}
+
+}  // namespace
+
+void AddImportCommands(CLI::App& app, CommandContext& ctx) {
+  CLI::App* group = SubcommandGroup(app, "import", "Import games scored in other programs");
+  auto o = std::make_shared<ImportOptions>();
+  CLI::App* retro = group->add_subcommand(
+      "retrosheet",
+      "Import Retrosheet event files (.EVA, .EVN ...): a game file per game, a team file per "
+      "club, from the TEAMyyyy and roster files beside them");
+  retro->add_option("EVENTFILE", o->event_files, "event files to import")
+      ->required()
+      ->check(CLI::ExistingFile);
+  retro->add_option("-o,--out", o->folder, "folder to write the games and teams in (default: here)");
+  AddForceFlag(retro, o->force);
+  retro->callback([&ctx, o] { ctx.exit_code = ImportRetrosheetFiles(*o, ctx); });
+}
+
+}  // namespace scorewick::cli

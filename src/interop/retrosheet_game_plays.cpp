@@ -1,0 +1,420 @@
+// The play records of a game: who bats, the pitches, and the batter's part
+// of the play as the handheld keeps it in his box.
+
+#include <algorithm>
+#include <charconv>
+
+#include "interop/hit_location.h"
+#include "interop/retrosheet_game_builder.h"
+#include "records/codes.h"
+
+namespace scorewick::interop::retro {
+namespace {
+
+using scoring::BatterPart;
+using scoring::Fielded;
+using scoring::PitchCall;
+using scoring::PitchSpec;
+
+bool ToInt(std::string_view text, int& value) {
+  if (text.empty()) return false;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size();
+}
+
+// Pitches carry no place or speed in Retrosheet's files: strikes cross the
+// middle of the zone, balls wide of it, as the scorebook records them.
+PitchSpec SpecOf(bool strike) {
+  PitchSpec spec;
+  if (!strike) spec.x = 20;
+  return spec;
+}
+
+bool Batted(PlayKind kind) {
+  switch (kind) {
+    case PlayKind::kFieldedOut:
+    case PlayKind::kSingle:
+    case PlayKind::kDouble:
+    case PlayKind::kTriple:
+    case PlayKind::kHomeRun:
+    case PlayKind::kGroundRuleDouble:
+    case PlayKind::kError:
+    case PlayKind::kFieldersChoice:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool HasRunnerPlay(const ParsedPlay& play, RunnerPlayKind kind) {
+  return std::any_of(play.runner_plays.begin(), play.runner_plays.end(),
+                     [kind](const RunnerPlay& r) { return r.kind == kind; });
+}
+
+bool Bunt(const ParsedPlay& play) { return !play.trajectory.empty() && play.trajectory[0] == 'B'; }
+
+}  // namespace
+
+bool GameBuilder::PlayRecord(const RetroRecord& r) {
+  // play,inning,side,batter,count,pitches,event
+  int inning = 0, side = 0;
+  if (r.fields.size() < 7 || !ToInt(r.at(1), inning) || inning < 1 || inning > kInnings ||
+      !ToInt(r.at(2), side) || side < 0 || side > 1) {
+    return Fail(
+        "a play is written play,inning,side (0 visitors, 1 home),batter id,count,pitches,event");
+  }
+  event_text_ = r.at(6);
+  const std::string what = "the play \"" + event_text_ + "\"";
+  ParsedPlay play;
+  std::string why;
+  if (!ParsePlay(event_text_, play, &why)) return Fail(why);
+  if (ending_) return Fail(what + " comes after the game is decided");
+  if (!StartScoring()) return false;
+  // "No play" stands where a substitution is made; at the start of a half
+  // the fielding side's changes follow it, so it opens nothing.
+  if (play.kind == PlayKind::kNoPlay && !scorer_->half_open() && r.at(5).empty()) {
+    return true;
+  }
+  if (!ReachHalf(inning, side == 0)) return false;
+  any_play_ = true;
+  last_play_line_ = r.line;
+  const bool home = side == 1;
+  std::string batter;
+  if (!PlayerName(home, r.at(3), batter)) return false;
+  if (scorer_->turn_open()) {
+    const auto& h = game_.innings[static_cast<std::size_t>(scorer_->inning())].half(scorer_->top());
+    const std::string at_plate = h.at_bats.back().batter.name.str();
+    if (at_plate != batter) {
+      return Fail(batter + " bats, but " + at_plate +
+                  " is still at the plate: his turn has no result yet");
+    }
+  } else {
+    const PLAYER due = scorer_->InSlot(home, scorer_->DueUp(home));
+    if (due.name != batter) {
+      return Fail(batter + " bats, but " + due.name.str() + " (" +
+                  std::to_string(scorer_->DueUp(home)) + std::string(OrdinalSuffix(scorer_->DueUp(home))) +
+                  " in the order) is due up");
+    }
+  }
+  const std::string_view all_pitches = r.at(5);
+  std::vector<PitchStep> steps;
+  if (!ReadPitches(NewPitches(all_pitches, turn_pitches_), steps, &why)) return Fail(why);
+  turn_pitches_ = all_pitches;
+  if (play.kind == PlayKind::kNoPlay && steps.empty()) return true;
+  if (!scorer_->turn_open() && !scorer_->BeginAtBat()) return ScorerFail(what);
+  if (!RecordPitches(play, steps)) return false;
+  if (play.kind == PlayKind::kNoPlay) return true;
+  if (!ImpliedPitches(play)) return false;
+  if (!RecordEvent(play)) return false;
+  if (!scorer_->turn_open()) turn_pitches_.clear();
+  CloseHalfIfOver();
+  return true;
+}
+
+// A strikeout whose last strike is the play itself: a dropped third strike
+// (the batter thrown out or safe), or a foul bunt with two strikes.
+bool GameBuilder::StrikeoutOnPitchHeldBack(const ParsedPlay& play, const PitchStep& last) const {
+  if (play.kind != PlayKind::kStrikeout || last.kind != PitchStep::Kind::kPitch || !last.strike) {
+    return false;
+  }
+  if (!play.batter_chain.empty() || AdvanceOf(play, 0) != nullptr) return true;
+  return last.call == PitchCall::kFoulBunt;
+}
+
+// The pitches of the record before its play: the ball put in play, the
+// pitch that hit the batter, the dropped third strike (or the bunted foul)
+// and the throw that picked a runner off are the play itself and stay for
+// it.
+bool GameBuilder::RecordPitches(const ParsedPlay& play, const std::vector<PitchStep>& steps) {
+  result_pitch_.reset();
+  std::size_t count = steps.size();
+  if (count > 0) {
+    const PitchStep& last = steps.back();
+    if ((Batted(play.kind) && last.kind == PitchStep::Kind::kInPlay) ||
+        (play.kind == PlayKind::kHitByPitch && last.kind == PitchStep::Kind::kHitBatter) ||
+        StrikeoutOnPitchHeldBack(play, last) ||
+        (last.kind == PitchStep::Kind::kPickoffThrow &&
+         (HasRunnerPlay(play, RunnerPlayKind::kPickoff) ||
+          HasRunnerPlay(play, RunnerPlayKind::kPickoffCaughtStealing)))) {
+      result_pitch_ = last;
+      --count;
+    }
+  }
+  const std::string what = "the pitches of \"" + event_text_ + "\"";
+  for (std::size_t i = 0; i < count; ++i) {
+    const PitchStep& step = steps[i];
+    switch (step.kind) {
+      case PitchStep::Kind::kPitch:
+        if (scorer_->balls() >= rules_.balls_per_walk ||
+            scorer_->strikes() >= rules_.strikes_per_out) {
+          return Fail(what + ": a pitch comes after ball " +
+                      std::to_string(rules_.balls_per_walk) + " or strike " +
+                      std::to_string(rules_.strikes_per_out));
+        }
+        if (!scorer_->Pitch(step.call, SpecOf(step.strike))) return ScorerFail(what);
+        break;
+      case PitchStep::Kind::kPickoffThrow:
+        // A throw to a base nobody holds tells nothing: passed over.
+        if (scorer_->occupied(step.base) && scorer_->BatterRoom() > 2 &&
+            !scorer_->PickoffAttempt(step.base, step.by_catcher)) {
+          return ScorerFail(what);
+        }
+        break;
+      case PitchStep::Kind::kInPlay:
+      case PitchStep::Kind::kHitBatter:
+        break;  // the play says what came of it
+    }
+  }
+  return true;
+}
+
+// A walk needs its last ball and a strikeout its last strike in the count:
+// where the file has no pitches (or too few), the play implies them.
+bool GameBuilder::ImpliedPitches(const ParsedPlay& play) {
+  const std::string what = "the pitches \"" + event_text_ + "\" implies";
+  if (play.kind == PlayKind::kWalk || play.kind == PlayKind::kIntentionalWalk) {
+    const PitchCall call =
+        play.kind == PlayKind::kWalk ? PitchCall::kBall : PitchCall::kIntentionalBall;
+    while (scorer_->balls() < rules_.balls_per_walk) {
+      if (scorer_->strikes() >= rules_.strikes_per_out) break;
+      if (!scorer_->Pitch(call, SpecOf(false))) return ScorerFail(what);
+    }
+  }
+  if (play.kind == PlayKind::kStrikeout) {
+    // A dropped third strike or a bunted foul is itself the last strike.
+    const bool dropped = !play.batter_chain.empty() || AdvanceOf(play, 0) != nullptr;
+    const bool bunted = result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
+                        result_pitch_->call == PitchCall::kFoulBunt;
+    const int needed = rules_.strikes_per_out - (dropped || bunted ? 1 : 0);
+    const PitchCall call =
+        play.called_third_strike ? PitchCall::kCalledStrike : PitchCall::kSwingingStrike;
+    while (scorer_->strikes() < needed) {
+      if (scorer_->balls() >= rules_.balls_per_walk) break;
+      if (!scorer_->Pitch(call, SpecOf(true))) return ScorerFail(what);
+    }
+  }
+  return true;
+}
+
+bool GameBuilder::BatterCaught(const ParsedPlay& play) const {
+  if (play.sacrifice_fly || play.infield_fly || play.foul) return true;
+  const std::string& t = play.trajectory;
+  if (t == "F" || t == "L" || t == "P" || t == "BP" || t == "BL") return true;
+  if (!t.empty()) return false;
+  // No trajectory written: a ball an outfielder caught was in the air.
+  for (const FieldedOut& o : play.outs) {
+    if (o.runner == 0) return !o.chain.fielders.empty() && o.chain.fielders.front() >= 7 &&
+                              o.chain.fielders.size() == 1;
+  }
+  return false;
+}
+
+// The batter's out came before the runners': it is written first ("8(B)84(2)"),
+// or a runner's out begins with the fielder who put the batter out ("13.2X3(35)").
+bool GameBuilder::BatterOutCameFirst(const ParsedPlay& play) const {
+  if (play.outs.empty()) return false;
+  if (play.outs.front().runner == 0) return true;
+  int put_out_by = 0;
+  for (const FieldedOut& o : play.outs) {
+    if (o.runner == 0 && !o.chain.fielders.empty()) put_out_by = o.chain.fielders.back();
+  }
+  return std::any_of(play.advances.begin(), play.advances.end(), [&](const Advance& a) {
+    return a.out && !a.chain.fielders.empty() && a.chain.fielders.front() == put_out_by;
+  });
+}
+
+std::int32_t GameBuilder::BatterOutType(const ParsedPlay& play) const {
+  const std::size_t outs = play.outs.size();
+  if (play.triple_play && outs >= 3) return kOutTriplePlay;
+  if (play.double_play && !play.no_double_play && outs >= 2) {
+    if (play.sacrifice_fly) return kOutSacFlyDP;
+    return BatterCaught(play) ? kOutDoublePlay : kOutGroundDoublePlay;
+  }
+  if (play.sacrifice_hit) return kOutSacBunt;
+  if (play.sacrifice_fly) return kOutSacFly;
+  if (play.batter_interference) return kOutInterference;
+  if (play.infield_fly) return kOutInfieldFly;
+  if (play.foul) return kOutFoul;
+  const std::string& t = play.trajectory;
+  if (t == "F") return kOutFly;
+  if (t == "P") return kOutPopOut;
+  if (t == "L") return kOutLineDrive;
+  if (t == "G") return kOutGround;
+  if (!t.empty()) return kOutBuntOut;
+  return BatterCaught(play) ? kOutFly : kOutGround;
+}
+
+// Where the ball went on the field picture: the hit location when the file
+// gives one; else, for a ball that put the batter on base, where the
+// fielder named with it plays (deeper for extra bases; a home run over the
+// fence).  Outs without a location keep the program's own default, the
+// spot of the fielder who handled the ball.
+void GameBuilder::LocateBall(const ParsedPlay& play, BatterPart& b) const {
+  if (!Batted(play.kind)) return;
+  FieldSpot spot;
+  const bool home_run = play.kind == PlayKind::kHomeRun && !play.inside_park;
+  bool found = !play.location.empty() && HitLocationSpot(play.location, spot);
+  if (!found && play.kind != PlayKind::kFieldedOut && FielderSpot(play.fielder, spot)) {
+    found = true;
+    if (play.fielder >= kPosLeftField) {
+      const double scale = play.kind == PlayKind::kSingle ? 0.8
+                           : play.kind == PlayKind::kTriple ? 1.08
+                                                             : 1.0;
+      spot.distance *= scale;
+    }
+  }
+  if (!found && home_run) {
+    spot = {0, kFenceDistance};
+    found = true;
+  }
+  if (!found) return;
+  if (home_run) spot.distance = std::max(spot.distance, kFenceDistance - 2);
+  int x = 0, y = 0;
+  SpotPixel(spot, x, y);
+  b.hit_x = x;
+  b.hit_y = y;
+}
+
+// The batter's result: how he reached or was put out, the fielders
+// credited, the errors, where the ball went.  batter receives the base his
+// result gives him.
+bool GameBuilder::BatterResult(const ParsedPlay& play, BatterPart& b, Fate& batter) {
+  b.present = true;
+  auto reach = [&](std::int32_t how) {
+    b.reached = true;
+    b.how_reached = how;
+    batter.held = ReachBases(how);
+  };
+  auto error_on_first = [&](int fielder, bool throwing) {
+    b.errors.push_back({1, fielder, throwing ? kErrThrowing : kErrFielding, 1, false});
+  };
+  const Advance* run = AdvanceOf(play, 0);
+  switch (play.kind) {
+    case PlayKind::kStrikeout: {
+      b.pitch = SpecOf(true);
+      const bool wild = HasRunnerPlay(play, RunnerPlayKind::kWildPitch) || (run && run->wild_pitch);
+      const bool passed =
+          HasRunnerPlay(play, RunnerPlayKind::kPassedBall) || (run && run->passed_ball);
+      int error_by = run ? run->error_by : 0;
+      for (const RunnerPlay& rp : play.runner_plays) {
+        if (rp.kind == RunnerPlayKind::kError) error_by = rp.chain.error_by;
+      }
+      if (!play.batter_chain.fielders.empty() || (run && run->out)) {
+        // The third strike dropped and the batter thrown out.
+        b.out = true;
+        b.how_out = kOutDroppedThird;
+        const FieldingChain& c = run && run->out ? run->chain : play.batter_chain;
+        b.chain = CreditedChain(c.fielders);
+      } else if (run) {
+        if (error_by) {
+          reach(kReachDroppedThirdError);
+          b.reach_fielders = {error_by};
+          error_on_first(error_by, run->throwing_error);
+        } else if (passed) {
+          reach(kReachDroppedThirdPB);
+          b.errors.push_back({1, kPosCatcher, kErrPassedBall, 1, false});
+        } else if (wild) {
+          reach(kReachDroppedThirdWP);
+        } else {
+          return Fail("the batter reaches on the third strike: write why, K+WP, K+PB or K+E2");
+        }
+      } else {
+        b.out = true;
+        const PITCH* last = nullptr;
+        const auto& box = game_.innings[static_cast<std::size_t>(scorer_->inning())]
+                              .half(scorer_->top())
+                              .at_bats.back();
+        if (box.last_pitch >= 0) last = &box.pitches[static_cast<std::size_t>(box.last_pitch)];
+        const bool bunted = result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
+                            result_pitch_->call == PitchCall::kFoulBunt;
+        if (bunted) {
+          b.how_out = kOutBuntedFoul;
+        } else {
+          const bool called = play.called_third_strike ||
+                              (last && last->detail.valid && last->detail.strike_type == kStrikeTaken);
+          b.how_out = called ? kOutStrikeLooking : kOutStrikeSwinging;
+        }
+        b.chain = {{kPosCatcher, kCreditNone}};
+      }
+      batter_out_first_ = true;
+      break;
+    }
+    case PlayKind::kWalk:
+      reach(kReachWalk);
+      b.pitch = SpecOf(false);
+      break;
+    case PlayKind::kIntentionalWalk:
+      reach(kReachIntentionalWalk);
+      b.pitch = SpecOf(false);
+      break;
+    case PlayKind::kHitByPitch:
+      reach(kReachHitByPitch);
+      b.pitch = SpecOf(false);
+      break;
+    case PlayKind::kInterference: {
+      reach(kReachInterference);
+      const int f = play.fielder ? play.fielder : kPosCatcher;
+      b.reach_fielders = {f};
+      error_on_first(f, false);
+      break;
+    }
+    case PlayKind::kSingle:
+      reach(Bunt(play) ? kReachOnBaseSingle : kReachSingle);
+      break;
+    case PlayKind::kDouble:
+      reach(kReachDouble);
+      break;
+    case PlayKind::kGroundRuleDouble:
+      reach(kReachGroundRuleDouble);
+      break;
+    case PlayKind::kTriple:
+      reach(kReachTriple);
+      break;
+    case PlayKind::kHomeRun:
+      reach(play.inside_park ? kReachInsideParkHR : kReachHomeRun);
+      break;
+    case PlayKind::kError:
+      reach(play.sacrifice_hit   ? kReachSacrificeWithError
+            : play.sacrifice_fly ? kReachSacFlyWithError
+                                 : kReachError);
+      b.reach_fielders = {play.fielder};
+      error_on_first(play.fielder, play.throwing_error);
+      break;
+    case PlayKind::kFieldersChoice:
+      reach(play.sacrifice_hit ? kReachSacrificeFC : kReachFieldersChoice);
+      if (play.fielder) b.reach_fielders = {play.fielder};
+      break;
+    case PlayKind::kFieldedOut:
+      if (play.batter_out) {
+        b.out = true;
+        b.how_out = BatterOutType(play);
+        batter_out_first_ = BatterCaught(play) || BatterOutCameFirst(play);
+      } else if (play.batter_chain.error_by) {
+        // Safe on an error at the end of a throw: the thrower has an assist.
+        reach(play.sacrifice_hit   ? kReachSacrificeWithError
+              : play.sacrifice_fly ? kReachSacFlyWithError
+                                   : kReachAssistWithError);
+        b.reach_fielders = play.batter_chain.fielders;
+        b.reach_fielders.push_back(play.batter_chain.error_by);
+        error_on_first(play.batter_chain.error_by, play.throwing_error);
+      } else {
+        // Runners put out and the batter safe: a fielder's choice.
+        const bool dp = (play.double_play || play.triple_play) && !play.no_double_play &&
+                        play.outs.size() >= 2;
+        reach(dp ? kReachFieldersChoiceDP : kReachFieldersChoice);
+        if (!play.outs.empty() && !play.outs.front().chain.fielders.empty()) {
+          b.reach_fielders = {play.outs.front().chain.fielders.front()};
+        }
+      }
+      break;
+    default:
+      b.present = false;
+      return true;
+  }
+  b.reach_fielders.resize(std::min<std::size_t>(b.reach_fielders.size(), kMaxCredits));
+  if (b.out) batter.out = true, batter.how_out = b.how_out, batter.chain = b.chain;
+  LocateBall(play, b);
+  return true;
+}
+
+}  // namespace scorewick::interop::retro

@@ -1,0 +1,62 @@
+#pragma once
+// Importing Retrosheet event files: every game of the files becomes a game
+// file named by its id (SEA201903280.gam), and every club that plays in
+// them a team file named by its code (SEA.tem), made from the team file
+// (TEAM2019) and the roster files (SEA2019.ROS) beside each event file.
+//
+// A game that cannot be recorded is refused with its file, line and reason,
+// and nothing is written for it; the other games are still imported.  A
+// file already in the output folder is not written over unless asked
+// (force); a team file that would be written the same as it stands is left
+// as it is.  Every file is written whole (a temporary file renamed over the
+// target), so stopping between two games leaves only whole files behind.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace scorewick::interop {
+
+struct RetrosheetImportRequest {
+  std::vector<std::string> event_files;
+  std::string output_folder;  // empty: the current folder
+  bool force = false;         // write over existing files
+};
+
+struct ImportRefusal {
+  std::string file;  // the file at fault: an event, roster or team file
+  int line = 0;      // 0 when no line is at fault
+  std::string game;  // the game's id, when the refusal is a game's
+  std::string reason;
+
+  // "2019SEA.EVA, line 57 (game SEA201903280): nobody is on second base"
+  std::string Text() const;
+};
+
+struct ImportSummary {
+  std::vector<std::string> games_written;  // paths
+  std::vector<std::string> teams_written;  // paths
+  int teams_unchanged = 0;
+  int games_refused = 0;
+  std::vector<ImportRefusal> refusals;  // games and files, in the order met
+  bool cancelled = false;
+
+  // "162 games written, 0 refused; 17 team files written" (and what was
+  // left unchanged, and "stopped" when cancelled).
+  std::string Line() const;
+};
+
+// Told before each game: the games done so far and the whole count.
+// Returning false stops the import there (what was written stays).
+using ImportProgress = std::function<bool(int done, int total)>;
+
+ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
+                               const ImportProgress& progress = {});
+
+// The files an import of these event files would write, by name only
+// (SEA201903280.gam, SEA.tem), read from their id and info records; for
+// asking before anything is written over.  Files that cannot be read give
+// nothing.
+std::vector<std::string> PlannedImportFiles(const std::vector<std::string>& event_files);
+
+}  // namespace scorewick::interop
