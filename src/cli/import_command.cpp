@@ -65,7 +65,8 @@ void AddImportCommands(CLI::App& app, CommandContext& ctx) {
   retro->add_option("EVENTFILE", o->event_files, "event files to import")
       ->required()
       ->check(CLI::ExistingFile);
-  retro->add_option("-o,--out", o->folder, "folder to write the games and teams in (default: here)");
+  retro->add_option("-o,--out", o->folder,
+                    "folder to write the games and teams in (default: here)");
   AddForceFlag(retro, o->force);
   retro->callback([&ctx, o] { ctx.exit_code = ImportRetrosheetFiles(*o, ctx); });
 }

@@ -21,10 +21,10 @@ struct Zone {
 // spray chart puts an out without a location (pitcher (83, 90), first base
 // (106, 83) ...), so that located and unlocated plays agree.
 constexpr Zone kZones[] = {
-    {"1", 0, 27},     {"13", 14, 20},  {"15", -14, 20}, {"2", 0, 8},     {"23", 30, 12},
-    {"25", -30, 12},  {"3", 34, 41},   {"34", 26, 46},  {"4", 16, 51},   {"4M", 7, 52},
-    {"6M", -7, 52},   {"6", -21, 48},  {"56", -30, 45}, {"5", -38, 41},  {"7L", -41, 84},
-    {"7", -32, 86},   {"78", -16, 94}, {"8", 0, 101},   {"89", 16, 94},  {"9", 31, 88},
+    {"1", 0, 27},    {"13", 14, 20},  {"15", -14, 20}, {"2", 0, 8},    {"23", 30, 12},
+    {"25", -30, 12}, {"3", 34, 41},   {"34", 26, 46},  {"4", 16, 51},  {"4M", 7, 52},
+    {"6M", -7, 52},  {"6", -21, 48},  {"56", -30, 45}, {"5", -38, 41}, {"7L", -41, 84},
+    {"7", -32, 86},  {"78", -16, 94}, {"8", 0, 101},   {"89", 16, 94}, {"9", 31, 88},
     {"9L", 41, 84},
 };
 
@@ -78,8 +78,8 @@ bool HitLocationSpot(std::string_view code, FieldSpot& spot) {
     if (spot.angle == 0) {
       spot.angle = 180;
     } else {
-      spot.angle = spot.angle < 0 ? std::min(spot.angle - 22, -52.0)
-                                  : std::max(spot.angle + 22, 52.0);
+      spot.angle =
+          spot.angle < 0 ? std::min(spot.angle - 22, -52.0) : std::max(spot.angle + 22, 52.0);
       if (deep_field) spot.angle = spot.angle < 0 ? -49 : 49;
     }
     rest.remove_prefix(1);

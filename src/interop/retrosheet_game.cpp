@@ -65,8 +65,8 @@ bool GameBuilder::PlayerName(bool home, std::string_view id, std::string& name) 
   const Club* club = ClubOf(home);
   auto it = club->names.find(id);
   if (it == club->names.end()) {
-    return Fail(std::string(id) + " is not on the roster of " + club->team.team_name.str() +
-                " (" + club->roster_file + ")");
+    return Fail(std::string(id) + " is not on the roster of " + club->team.team_name.str() + " (" +
+                club->roster_file + ")");
   }
   name = it->second;
   return true;
@@ -116,8 +116,8 @@ bool GameBuilder::StartRecord(const RetroRecord& r) {
     return true;
   }
   if (slot != static_cast<int>(s.batters.size()) + 1) {
-    return Fail("the starting batters of a side are listed in order 1 to 9; here the " +
-                Ordinal(slot) + " comes after the " + Ordinal(static_cast<int>(s.batters.size())));
+    return Fail("the starting batters of a side are listed in order 1 to 9: the " + Ordinal(slot) +
+                " comes where the " + Ordinal(static_cast<int>(s.batters.size()) + 1) + " belongs");
   }
   p.batting_order = slot;
   s.batters.push_back(p);
@@ -253,8 +253,8 @@ bool GameBuilder::ReachHalf(int inning, bool top) {
     if (scorer_->inning() == inning - 1 && scorer_->top() == top) return true;
     return Fail("this play is in the " + HalfName(inning, top) + ", but the " +
                 HalfName(scorer_->inning() + 1, scorer_->top()) + " has " +
-                std::to_string(scorer_->outs()) + " out" + std::string(PluralSuffix(scorer_->outs())) +
-                ": an out is missing");
+                std::to_string(scorer_->outs()) + " out" +
+                std::string(PluralSuffix(scorer_->outs())) + ": an out is missing");
   }
   const int h = scorer_->halves_played();
   const int next_inning = h / 2 + 1;
@@ -263,7 +263,8 @@ bool GameBuilder::ReachHalf(int inning, bool top) {
     return Fail("this play is in the " + HalfName(inning, top) + ", but the " +
                 HalfName(next_inning, next_top) + " comes next");
   }
-  if (scorer_->GameOver()) return Fail("the game is already decided before the " + HalfName(inning, top));
+  if (scorer_->GameOver())
+    return Fail("the game is already decided before the " + HalfName(inning, top));
   const bool fielding_home = top;
   // The side taking the field: its changes made while it batted, then those
   // made between the halves.
@@ -341,7 +342,8 @@ bool GameBuilder::AdjustmentRecord(const RetroRecord& r) {
     return true;
   }
   if (type == "ladj") {
-    return Fail("batting out of order (ladj) cannot be recorded: the handheld bats the order as it stands");
+    return Fail(
+        "batting out of order (ladj) cannot be recorded: the handheld bats the order as it stands");
   }
   // badj, padj, presadj: a batter or pitcher using his other hand, a
   // pitcher charged with a runner he did not put on; the score sheet keeps
@@ -359,7 +361,8 @@ bool StartTime(std::string_view text, int& hour, int& minute) {
   if (colon == std::string_view::npos) return false;
   std::string_view rest = text.substr(colon + 1);
   bool pm = false, am = false;
-  if (rest.size() > 2 && (rest.substr(rest.size() - 2) == "PM" || rest.substr(rest.size() - 2) == "AM")) {
+  if (rest.size() > 2 &&
+      (rest.substr(rest.size() - 2) == "PM" || rest.substr(rest.size() - 2) == "AM")) {
     pm = rest.substr(rest.size() - 2) == "PM";
     am = !pm;
     rest.remove_suffix(2);

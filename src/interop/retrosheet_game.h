@@ -29,8 +29,7 @@ struct Club {
 
 // Finds the club of a code in a season; nullptr, with the reason in words a
 // person can act on, when its files are missing or cannot be read.
-using ClubFinder =
-    std::function<const Club*(std::string_view code, int season, std::string* why)>;
+using ClubFinder = std::function<const Club*(std::string_view code, int season, std::string* why)>;
 
 struct GameRefusal {
   int line = 0;  // the line at fault, 0 when none is

@@ -79,7 +79,9 @@ class GameBuilder {
 
   // Plays (retrosheet_game_plays.cpp).
   bool PlayRecord(const RetroRecord& r);
-  bool RecordPitches(const ParsedPlay& play, const std::vector<PitchStep>& steps);
+  std::vector<PitchStep> StepsBeforeThePlay(const ParsedPlay& play,
+                                            const std::vector<PitchStep>& steps);
+  bool RecordPitches(const std::vector<PitchStep>& steps);
   bool StrikeoutOnPitchHeldBack(const ParsedPlay& play, const PitchStep& last) const;
   bool ImpliedPitches(const ParsedPlay& play);
   bool RecordEvent(const ParsedPlay& play);
@@ -108,16 +110,16 @@ class GameBuilder {
   int line_ = 0;
   std::string error_;
   std::map<std::string, std::string, std::less<>> info_;
-  std::array<scoring::StartingSide, 2> sides_;  // [0] visitors, [1] home
-  std::array<std::vector<std::string>, 2> started_;  // ids already in a starting line-up
-  std::vector<Substitution> pending_;             // made between halves
+  std::array<scoring::StartingSide, 2> sides_;         // [0] visitors, [1] home
+  std::array<std::vector<std::string>, 2> started_;    // ids already in a starting line-up
+  std::vector<Substitution> pending_;                  // made between halves
   std::array<std::vector<Substitution>, 2> deferred_;  // field changes of a side at bat
-  std::string turn_pitches_;  // the pitches field of the open turn's last record
-  std::string event_text_;    // the play being recorded, for messages
+  std::string turn_pitches_;    // the pitches field of the open turn's last record
+  std::string event_text_;      // the play being recorded, for messages
   bool earned_stated_ = false;  // the file gives earned runs (data,er records)
   bool any_play_ = false;
   bool pending_radj_ = false;  // a runner is placed on second when the next half starts
-  bool ending_ = false;  // the last play ended the game
+  bool ending_ = false;        // the last play ended the game
   int last_play_line_ = 0;
   // Of the play being recorded: its last pitch is the play itself (kept
   // back from the pitches), the batter's out came before the runners' (a

@@ -92,8 +92,8 @@ bool GameBuilder::PlayRecord(const RetroRecord& r) {
     const PLAYER due = scorer_->InSlot(home, scorer_->DueUp(home));
     if (due.name != batter) {
       return Fail(batter + " bats, but " + due.name.str() + " (" +
-                  std::to_string(scorer_->DueUp(home)) + std::string(OrdinalSuffix(scorer_->DueUp(home))) +
-                  " in the order) is due up");
+                  std::to_string(scorer_->DueUp(home)) +
+                  std::string(OrdinalSuffix(scorer_->DueUp(home))) + " in the order) is due up");
     }
   }
   const std::string_view all_pitches = r.at(5);
@@ -101,8 +101,14 @@ bool GameBuilder::PlayRecord(const RetroRecord& r) {
   if (!ReadPitches(NewPitches(all_pitches, turn_pitches_), steps, &why)) return Fail(why);
   turn_pitches_ = all_pitches;
   if (play.kind == PlayKind::kNoPlay && steps.empty()) return true;
-  if (!scorer_->turn_open() && !scorer_->BeginAtBat()) return ScorerFail(what);
-  if (!RecordPitches(play, steps)) return false;
+  // A play of the runners alone opens no box for the batter unless there
+  // are pitches to put in it.
+  const std::vector<PitchStep> to_record = StepsBeforeThePlay(play, steps);
+  const bool batter_play = play.kind != PlayKind::kRunnerPlay && play.kind != PlayKind::kNoPlay;
+  if (!scorer_->turn_open() && (batter_play || !to_record.empty()) && !scorer_->BeginAtBat()) {
+    return ScorerFail(what);
+  }
+  if (!RecordPitches(to_record)) return false;
   if (play.kind == PlayKind::kNoPlay) return true;
   if (!ImpliedPitches(play)) return false;
   if (!RecordEvent(play)) return false;
@@ -123,9 +129,10 @@ bool GameBuilder::StrikeoutOnPitchHeldBack(const ParsedPlay& play, const PitchSt
 
 // The pitches of the record before its play: the ball put in play, the
 // pitch that hit the batter, the dropped third strike (or the bunted foul)
-// and the throw that picked a runner off are the play itself and stay for
-// it.
-bool GameBuilder::RecordPitches(const ParsedPlay& play, const std::vector<PitchStep>& steps) {
+// and the throw that picked a runner off are the play itself and are kept
+// for it (result_pitch_); a throw to a base nobody holds tells nothing.
+std::vector<PitchStep> GameBuilder::StepsBeforeThePlay(const ParsedPlay& play,
+                                                       const std::vector<PitchStep>& steps) {
   result_pitch_.reset();
   std::size_t count = steps.size();
   if (count > 0) {
@@ -140,23 +147,31 @@ bool GameBuilder::RecordPitches(const ParsedPlay& play, const std::vector<PitchS
       --count;
     }
   }
-  const std::string what = "the pitches of \"" + event_text_ + "\"";
+  std::vector<PitchStep> kept;
   for (std::size_t i = 0; i < count; ++i) {
     const PitchStep& step = steps[i];
+    if (step.kind == PitchStep::Kind::kPitch ||
+        (step.kind == PitchStep::Kind::kPickoffThrow && scorer_->occupied(step.base))) {
+      kept.push_back(step);
+    }
+  }
+  return kept;
+}
+
+bool GameBuilder::RecordPitches(const std::vector<PitchStep>& steps) {
+  const std::string what = "the pitches of \"" + event_text_ + "\"";
+  for (const PitchStep& step : steps) {
     switch (step.kind) {
       case PitchStep::Kind::kPitch:
         if (scorer_->balls() >= rules_.balls_per_walk ||
             scorer_->strikes() >= rules_.strikes_per_out) {
-          return Fail(what + ": a pitch comes after ball " +
-                      std::to_string(rules_.balls_per_walk) + " or strike " +
-                      std::to_string(rules_.strikes_per_out));
+          return Fail(what + ": a pitch comes after ball " + std::to_string(rules_.balls_per_walk) +
+                      " or strike " + std::to_string(rules_.strikes_per_out));
         }
         if (!scorer_->Pitch(step.call, SpecOf(step.strike))) return ScorerFail(what);
         break;
       case PitchStep::Kind::kPickoffThrow:
-        // A throw to a base nobody holds tells nothing: passed over.
-        if (scorer_->occupied(step.base) && scorer_->BatterRoom() > 2 &&
-            !scorer_->PickoffAttempt(step.base, step.by_catcher)) {
+        if (scorer_->BatterRoom() > 2 && !scorer_->PickoffAttempt(step.base, step.by_catcher)) {
           return ScorerFail(what);
         }
         break;
@@ -203,8 +218,9 @@ bool GameBuilder::BatterCaught(const ParsedPlay& play) const {
   if (!t.empty()) return false;
   // No trajectory written: a ball an outfielder caught was in the air.
   for (const FieldedOut& o : play.outs) {
-    if (o.runner == 0) return !o.chain.fielders.empty() && o.chain.fielders.front() >= 7 &&
-                              o.chain.fielders.size() == 1;
+    if (o.runner == 0)
+      return !o.chain.fielders.empty() && o.chain.fielders.front() >= 7 &&
+             o.chain.fielders.size() == 1;
   }
   return false;
 }
@@ -257,9 +273,9 @@ void GameBuilder::LocateBall(const ParsedPlay& play, BatterPart& b) const {
   if (!found && play.kind != PlayKind::kFieldedOut && FielderSpot(play.fielder, spot)) {
     found = true;
     if (play.fielder >= kPosLeftField) {
-      const double scale = play.kind == PlayKind::kSingle ? 0.8
+      const double scale = play.kind == PlayKind::kSingle   ? 0.8
                            : play.kind == PlayKind::kTriple ? 1.08
-                                                             : 1.0;
+                                                            : 1.0;
       spot.distance *= scale;
     }
   }
@@ -330,8 +346,9 @@ bool GameBuilder::BatterResult(const ParsedPlay& play, BatterPart& b, Fate& batt
         if (bunted) {
           b.how_out = kOutBuntedFoul;
         } else {
-          const bool called = play.called_third_strike ||
-                              (last && last->detail.valid && last->detail.strike_type == kStrikeTaken);
+          const bool called =
+              play.called_third_strike ||
+              (last && last->detail.valid && last->detail.strike_type == kStrikeTaken);
           b.how_out = called ? kOutStrikeLooking : kOutStrikeSwinging;
         }
         b.chain = {{kPosCatcher, kCreditNone}};
@@ -389,6 +406,9 @@ bool GameBuilder::BatterResult(const ParsedPlay& play, BatterPart& b, Fate& batt
         b.out = true;
         b.how_out = BatterOutType(play);
         batter_out_first_ = BatterCaught(play) || BatterOutCameFirst(play);
+        for (const FieldedOut& o : play.outs) {
+          if (o.runner == 0) b.chain = CreditedChain(o.chain.fielders);
+        }
       } else if (play.batter_chain.error_by) {
         // Safe on an error at the end of a throw: the thrower has an assist.
         reach(play.sacrifice_hit   ? kReachSacrificeWithError
@@ -399,8 +419,8 @@ bool GameBuilder::BatterResult(const ParsedPlay& play, BatterPart& b, Fate& batt
         error_on_first(play.batter_chain.error_by, play.throwing_error);
       } else {
         // Runners put out and the batter safe: a fielder's choice.
-        const bool dp = (play.double_play || play.triple_play) && !play.no_double_play &&
-                        play.outs.size() >= 2;
+        const bool dp =
+            (play.double_play || play.triple_play) && !play.no_double_play && play.outs.size() >= 2;
         reach(dp ? kReachFieldersChoiceDP : kReachFieldersChoice);
         if (!play.outs.empty() && !play.outs.front().chain.fielders.empty()) {
           b.reach_fielders = {play.outs.front().chain.fielders.front()};

@@ -56,7 +56,9 @@ std::int32_t MoreOf(std::int32_t code) {
   }
 }
 
-bool BatterEvent(PlayKind kind) { return kind != PlayKind::kRunnerPlay && kind != PlayKind::kNoPlay; }
+bool BatterEvent(PlayKind kind) {
+  return kind != PlayKind::kRunnerPlay && kind != PlayKind::kNoPlay;
+}
 
 }  // namespace
 
@@ -158,7 +160,7 @@ std::int32_t GameBuilder::DefaultCode(const ParsedPlay& play) const {
 bool GameBuilder::RunnerPlays(const ParsedPlay& play, std::array<Fate, 4>& fates) {
   const int steals = static_cast<int>(
       std::count_if(play.runner_plays.begin(), play.runner_plays.end(),
-                     [](const RunnerPlay& r) { return r.kind == RunnerPlayKind::kStolenBase; }));
+                    [](const RunnerPlay& r) { return r.kind == RunnerPlayKind::kStolenBase; }));
   const std::int32_t steal_code = steals >= 3   ? kAdvTripleSteal
                                   : steals == 2 ? kAdvDoubleSteal
                                                 : kAdvStolenBase;
@@ -188,10 +190,9 @@ bool GameBuilder::RunnerPlays(const ParsedPlay& play, std::array<Fate, 4>& fates
       }
     } else {
       f.out = true;
-      f.how_out = pickoff ? kOutPickedOff
-                  : play.double_play && play.kind == PlayKind::kStrikeout
-                      ? kOutCaughtStealingDP
-                      : kOutCaughtStealing;
+      f.how_out = pickoff                                                 ? kOutPickedOff
+                  : play.double_play && play.kind == PlayKind::kStrikeout ? kOutCaughtStealingDP
+                                                                          : kOutCaughtStealing;
       f.chain = CreditedChain(rp.chain.fielders);
     }
   }
@@ -202,14 +203,14 @@ bool GameBuilder::FieldedOuts(const ParsedPlay& play, std::array<Fate, 4>& fates
   for (const FieldedOut& o : play.outs) {
     if (o.runner == 0) continue;
     if (!scorer_->occupied(o.runner)) {
-      return Fail("the play \"" + event_text_ + "\" puts out a runner from " +
-                  BaseName(o.runner) + ", but nobody is there");
+      return Fail("the play \"" + event_text_ + "\" puts out a runner from " + BaseName(o.runner) +
+                  ", but nobody is there");
     }
     Fate& f = fates[static_cast<std::size_t>(o.runner)];
     f.touched = true;
     f.out = true;
-    f.how_out = play.runner_interference ? kOutInterference
-                : BatterCaught(play)     ? kOutDidNotTagUp
+    f.how_out = play.runner_interference                   ? kOutInterference
+                : BatterCaught(play)                       ? kOutDidNotTagUp
                 : play.force_out || Forced(o.runner, play) ? kOutForced
                                                            : kOutTagged;
     f.chain = CreditedChain(o.chain.fielders);
@@ -232,18 +233,21 @@ bool GameBuilder::Advances(const ParsedPlay& play, std::array<Fate, 4>& fates) {
       if (!a.out) return Fail(what + ": the runner is put out in this play");
       continue;  // his out is written twice
     }
-    const bool after_pickoff_error = !f.errors.empty() && f.errors.back().kind == kErrPickOff &&
-                                     f.errors.back().bases == 0;
+    const bool after_pickoff_error =
+        !f.errors.empty() && f.errors.back().kind == kErrPickOff && f.errors.back().bases == 0;
     const int target = a.out ? std::max(f.held, a.to - 1) : a.to;
     if (target < f.held) return Fail(what + ": the runner cannot go back a base");
     f.touched = true;
-    const bool on_error = !f.codes.empty() && (f.codes.back() == kAdvCaughtStealingError ||
-                                               f.codes.back() == kAdvError ||
-                                               f.codes.back() == kAdvErrorContinued);
+    const bool on_error =
+        !f.codes.empty() && (f.codes.back() == kAdvCaughtStealingError ||
+                             f.codes.back() == kAdvError || f.codes.back() == kAdvErrorContinued);
     if (after_pickoff_error) {
       // The throw that missed him sent him on: those bases are the error's.
       f.errors.back().bases = target - f.held;
       Gain(f, target, kAdvError, kAdvErrorContinued);
+    } else if (a.error_by && a.from == 0 && target <= f.held) {
+      // B-1(E2) of a batter safe on a dropped third strike: the error is
+      // his result's, already charged.
     } else if (a.error_by) {
       const bool assisted = !a.chain.fielders.empty();
       const int start = f.held;
@@ -422,8 +426,8 @@ bool GameBuilder::RecordEvent(const ParsedPlay& play) {
   // the whole play's credits and the runners' boxes name their fielders.
   const int outs = static_cast<int>(
       std::count_if(fates.begin(), fates.end(), [](const Fate& f) { return f.out; }));
-  if (fates[0].out && (play.double_play || play.triple_play) && !play.no_double_play &&
-      outs >= 2 && play.kind == PlayKind::kFieldedOut) {
+  if (fates[0].out && (play.double_play || play.triple_play) && !play.no_double_play && outs >= 2 &&
+      play.kind == PlayKind::kFieldedOut) {
     std::vector<std::vector<int>> chains;
     for (const FieldedOut& o : play.outs) chains.push_back(o.chain.fielders);
     for (const Advance& a : play.advances) {

@@ -1,16 +1,10 @@
 #include "interop/retrosheet_import.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
-#include <map>
-#include <memory>
 #include <set>
-#include <system_error>
 
-#include "interop/retrosheet_game.h"
 #include "interop/retrosheet_records.h"
-#include "interop/retrosheet_roster.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/output_guard.h"
@@ -22,139 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// No event, roster or team file comes near this; a larger file is not one.
-constexpr std::size_t kMaxRetrosheetFile = std::size_t{16} << 20;
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
-
-// The file of that name in a folder, whatever the case of its letters
-// (Retrosheet's archives say SEA2019.ROS; an unpacked copy may say
-// sea2019.ros).  Empty when there is none.
-std::string FindBeside(const std::string& folder, const std::string& name) {
-  const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
-  std::error_code ec;
-  if (fs::is_regular_file(dir / name, ec)) return (dir / name).string();
-  const std::string wanted = Upper(name);
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    if (Upper(it->path().filename().string()) == wanted && it->is_regular_file(ec)) {
-      return it->path().string();
-    }
-  }
-  return {};
-}
-
-bool ClubCode(std::string_view code) {
-  return !code.empty() && code.size() <= 8 &&
-         std::all_of(code.begin(), code.end(),
-                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
-}
-
-// The clubs of the folders the event files are in, read when a game first
-// needs them and kept for the others.
-class ClubFiles {
- public:
-  const Club* Find(const std::string& folder, std::string_view code, int season,
-                   std::string* why) {
-    if (!ClubCode(code)) {
-      *why = "the club code \"" + std::string(code) + "\" is not letters and digits";
-      return nullptr;
-    }
-    const std::string key = folder + '\n' + std::to_string(season) + '\n' + std::string(code);
-    if (auto it = clubs_.find(key); it != clubs_.end()) {
-      if (!it->second.club) *why = it->second.why;
-      return it->second.club.get();
-    }
-    Entry& entry = clubs_[key];
-    entry.club = Load(folder, std::string(code), season, &entry.why);
-    if (!entry.club) *why = entry.why;
-    return entry.club.get();
-  }
-
- private:
-  struct Entry {
-    std::unique_ptr<Club> club;
-    std::string why;
-  };
-
-  // Reads a file of the folder into records; false with the reason.
-  static bool Records(const std::string& path, std::vector<RetroRecord>& records,
-                      std::string* why) {
-    std::string text;
-    if (!ReadWholeTextFile(path, text, why, kMaxRetrosheetFile)) return false;
-    records = ReadRecords(text);
-    return true;
-  }
-
-  const std::vector<ClubEntry>* Clubs(const std::string& folder, int season, std::string* why) {
-    const std::string key = folder + '\n' + std::to_string(season);
-    if (auto it = seasons_.find(key); it != seasons_.end()) {
-      if (it->second.empty()) *why = season_why_[key];
-      return it->second.empty() ? nullptr : &it->second;
-    }
-    std::vector<ClubEntry>& clubs = seasons_[key];
-    const std::string name = "TEAM" + std::to_string(season);
-    const std::string path = FindBeside(folder, name);
-    std::vector<RetroRecord> records;
-    std::string problem;
-    int line = 0;
-    if (path.empty()) {
-      problem = "the team file " + name + " is not beside the event file: it names the clubs";
-    } else if (!Records(path, records, &problem)) {
-    } else if (!ReadClubs(records, clubs, &problem, &line)) {
-      problem = name + ", line " + std::to_string(line) + ": " + problem;
-      clubs.clear();
-    }
-    if (clubs.empty() && problem.empty()) problem = name + " names no club";
-    season_why_[key] = problem;
-    *why = problem;
-    return clubs.empty() ? nullptr : &clubs;
-  }
-
-  std::unique_ptr<Club> Load(const std::string& folder, const std::string& code, int season,
-                             std::string* why) {
-    const std::vector<ClubEntry>* clubs = Clubs(folder, season, why);
-    if (!clubs) return nullptr;
-    const auto club = std::find_if(clubs->begin(), clubs->end(),
-                                   [&](const ClubEntry& c) { return Upper(c.code) == Upper(code); });
-    const std::string team_name = "TEAM" + std::to_string(season);
-    if (club == clubs->end()) {
-      *why = "the club " + code + " is not in " + team_name;
-      return nullptr;
-    }
-    const std::string roster_name = code + std::to_string(season) + ".ROS";
-    const std::string path = FindBeside(folder, roster_name);
-    if (path.empty()) {
-      *why = "the roster file " + roster_name + " is not beside the event file";
-      return nullptr;
-    }
-    std::vector<RetroRecord> records;
-    std::vector<RosterEntry> players;
-    int line = 0;
-    if (!Records(path, records, why)) return nullptr;
-    if (!ReadRoster(records, players, why, &line)) {
-      *why = roster_name + ", line " + std::to_string(line) + ": " + *why;
-      return nullptr;
-    }
-    auto made = std::make_unique<Club>();
-    made->code = club->code;
-    made->roster_file = FileNameOf(path);
-    made->team = MakeClubTeam(*club, players, made->names);
-    return made;
-  }
-
-  std::map<std::string, Entry> clubs_;
-  std::map<std::string, std::vector<ClubEntry>> seasons_;
-  std::map<std::string, std::string> season_why_;
-};
-
-struct EventFile {
-  std::string path;
-  std::vector<std::vector<RetroRecord>> games;
-};
+// Where a team file keeps the path it was saved under.
+constexpr std::size_t kTeamPathOffset = 4;
 
 // Writes one output file, unless one is there and may not be written over.
 // The one place the import decides that, so the command line and the
@@ -174,18 +37,24 @@ std::string WriteOutput(const std::string& path, const std::vector<std::uint8_t>
   return saved ? std::string() : saved.reason;
 }
 
+// Whether the team file at path holds this team already, whatever path it
+// was saved under.
+bool SameTeamThere(const std::string& path, Team team) {
+  std::vector<std::uint8_t> there;
+  if (!ReadWholeFile(path, there, nullptr) ||
+      there.size() < kTeamPathOffset + PathText{}.bytes.size()) {
+    return false;
+  }
+  std::copy_n(there.begin() + kTeamPathOffset, team.file_path.bytes.size(),
+              team.file_path.bytes.begin());
+  return there == EncodeTeamFile(team);
+}
+
 std::string Joined(const std::string& folder, const std::string& name) {
   return folder.empty() ? name : (fs::path(folder) / name).string();
 }
 
 }  // namespace
-
-std::string ImportRefusal::Text() const {
-  std::string text = file;
-  if (line > 0) text += ", line " + std::to_string(line);
-  if (!game.empty()) text += " (game " + game + ")";
-  return text + ": " + reason;
-}
 
 std::string ImportSummary::Line() const {
   const int games = static_cast<int>(games_written.size());
@@ -193,7 +62,8 @@ std::string ImportSummary::Line() const {
   std::string line = std::to_string(games) + " game" + (games == 1 ? "" : "s") + " written, " +
                      std::to_string(games_refused) + " refused; " + std::to_string(teams) +
                      " team file" + (teams == 1 ? "" : "s") + " written";
-  if (teams_unchanged > 0) line += ", " + std::to_string(teams_unchanged) + " already there unchanged";
+  if (teams_unchanged > 0)
+    line += ", " + std::to_string(teams_unchanged) + " already there unchanged";
   if (cancelled) line += "; stopped before the end";
   return line;
 }
@@ -201,96 +71,44 @@ std::string ImportSummary::Line() const {
 ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
                                const ImportProgress& progress) {
   ImportSummary summary;
-  std::vector<EventFile> files;
-  int total = 0;
-  for (const std::string& path : request.event_files) {
-    std::string text, why;
-    if (!ReadWholeTextFile(path, text, &why, kMaxRetrosheetFile)) {
-      summary.refusals.push_back({FileNameOf(path), 0, {}, why});
-      continue;
-    }
-    EventFileGames split = SplitGames(ReadRecords(text));
-    if (!split.stray.empty()) {
-      summary.refusals.push_back(
-          {FileNameOf(path), split.stray.front().line, {},
-           split.games.empty() ? "no game here: an event file is a series of games, each "
-                                 "beginning with an id record (id,SEA201903280)"
-                               : "the lines before the first id record belong to no game"});
-    }
-    total += static_cast<int>(split.games.size());
-    files.push_back({path, std::move(split.games)});
-  }
-  ClubFiles clubs;
   std::set<std::string> teams_done;
-  std::set<std::string> ids_done;
   const std::string& out = request.output_folder;
-  int done = 0;
-  Game game;
   std::vector<std::uint8_t> bytes;
-  for (const EventFile& file : files) {
-    const std::string folder = FolderOf(file.path);
-    const std::string file_name = FileNameOf(file.path);
-    for (const std::vector<RetroRecord>& records : file.games) {
-      if (progress && !progress(done, total)) {
-        summary.cancelled = true;
-        return summary;
+  auto write = [&](const ScoredGame& scored) -> std::string {
+    // The clubs' team files, before the first game that needs them.  The
+    // games stand on their own (each holds both rosters), so a team file
+    // that cannot be written refuses no game.
+    for (const Club* club : {&scored.visitor, &scored.home}) {
+      if (!teams_done.insert(club->code).second) continue;
+      Team team = club->team;
+      const std::string path = Joined(out, club->code + ".tem");
+      team.file_path.set(path);
+      const std::vector<std::uint8_t> team_bytes = EncodeTeamFile(team);
+      if (SameTeamThere(path, team)) {
+        ++summary.teams_unchanged;
+      } else if (std::string failed = WriteOutput(path, team_bytes, FileContent::kTeamFile,
+                                                  request.event_files, request.force);
+                 !failed.empty()) {
+        summary.refusals.push_back({FileNameOf(path), 0, {}, failed});
+      } else {
+        summary.teams_written.push_back(path);
       }
-      ++done;
-      ClubFinder finder = [&](std::string_view code, int season, std::string* why) {
-        return clubs.Find(folder, code, season, why);
-      };
-      game = Game();
-      GameOrigin origin;
-      GameRefusal refusal;
-      const bool built = BuildRetrosheetGame(records, finder, game, origin, refusal);
-      auto refuse = [&](int line, const std::string& reason) {
-        ++summary.games_refused;
-        summary.refusals.push_back({file_name, line, origin.id, reason});
-      };
-      if (!built) {
-        refuse(refusal.line, refusal.reason);
-        continue;
-      }
-      if (!ids_done.insert(origin.id).second) {
-        refuse(records.front().line, "the game " + origin.id + " comes twice; the first is kept");
-        continue;
-      }
-      // The clubs' team files, before the first game that needs them.
-      for (const std::string& code : {origin.visitor, origin.home}) {
-        if (teams_done.count(code)) continue;
-        std::string why;
-        const Club* club = clubs.Find(folder, code, std::stoi(origin.id.substr(3, 4)), &why);
-        Team team = club->team;
-        const std::string path = Joined(out, club->code + ".tem");
-        team.file_path.set(path);
-        const std::vector<std::uint8_t> team_bytes = EncodeTeamFile(team);
-        std::vector<std::uint8_t> there;
-        if (ReadWholeFile(path, there, nullptr) && there == team_bytes) {
-          ++summary.teams_unchanged;
-        } else if (std::string failed =
-                       WriteOutput(path, team_bytes, FileContent::kTeamFile, request.event_files,
-                                   request.force);
-                   !failed.empty()) {
-          // The games stand on their own: each holds both rosters.
-          summary.refusals.push_back({FileNameOf(path), 0, {}, failed});
-        } else {
-          summary.teams_written.push_back(path);
-        }
-        teams_done.insert(code);
-      }
-      const std::string path = Joined(out, origin.id + ".gam");
-      game.file_path.set(path);
-      EncodeGameFile(game, bytes);
-      if (std::string failed =
-              WriteOutput(path, bytes, FileContent::kGameFile, request.event_files, request.force);
-          !failed.empty()) {
-        refuse(0, failed);
-        continue;
-      }
-      summary.games_written.push_back(path);
     }
-  }
-  if (progress) progress(done, total);
+    const std::string path = Joined(out, scored.origin.id + ".gam");
+    scored.game.file_path.set(path);
+    EncodeGameFile(scored.game, bytes);
+    if (std::string failed =
+            WriteOutput(path, bytes, FileContent::kGameFile, request.event_files, request.force);
+        !failed.empty()) {
+      return failed;
+    }
+    summary.games_written.push_back(path);
+    return {};
+  };
+  GamesRead read = ReadRetrosheetGames(request.event_files, write, progress);
+  summary.games_refused = read.games_refused;
+  summary.cancelled = read.cancelled;
+  summary.refusals.insert(summary.refusals.end(), read.refusals.begin(), read.refusals.end());
   return summary;
 }
 
@@ -306,7 +124,7 @@ std::vector<std::string> PlannedImportFiles(const std::vector<std::string>& even
     for (const RetroRecord& r : ReadRecords(text)) {
       if (r.type() == "id" && r.at(1).size() == 12) add(std::string(r.at(1)) + ".gam");
       if (r.type() == "info" && (r.at(1) == "visteam" || r.at(1) == "hometeam") &&
-          ClubCode(r.at(2))) {
+          IsClubCode(r.at(2))) {
         add(std::string(r.at(2)) + ".tem");
       }
     }

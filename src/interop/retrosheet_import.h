@@ -11,9 +11,10 @@
 // as it is.  Every file is written whole (a temporary file renamed over the
 // target), so stopping between two games leaves only whole files behind.
 
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "interop/retrosheet_games.h"
 
 namespace scorewick::interop {
 
@@ -21,16 +22,6 @@ struct RetrosheetImportRequest {
   std::vector<std::string> event_files;
   std::string output_folder;  // empty: the current folder
   bool force = false;         // write over existing files
-};
-
-struct ImportRefusal {
-  std::string file;  // the file at fault: an event, roster or team file
-  int line = 0;      // 0 when no line is at fault
-  std::string game;  // the game's id, when the refusal is a game's
-  std::string reason;
-
-  // "2019SEA.EVA, line 57 (game SEA201903280): nobody is on second base"
-  std::string Text() const;
 };
 
 struct ImportSummary {
@@ -45,10 +36,6 @@ struct ImportSummary {
   // left unchanged, and "stopped" when cancelled).
   std::string Line() const;
 };
-
-// Told before each game: the games done so far and the whole count.
-// Returning false stops the import there (what was written stays).
-using ImportProgress = std::function<bool(int done, int total)>;
 
 ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
                                const ImportProgress& progress = {});

@@ -58,8 +58,7 @@ bool ReadChain(std::string_view text, FieldingChain& chain) {
     if (IsFielder(text[i])) {
       if (chain.error_by) return false;
       chain.fielders.push_back(text[i] - '0');
-    } else if (text[i] == 'E' && i + 1 < text.size() && IsFielder(text[i + 1]) &&
-               !chain.error_by) {
+    } else if (text[i] == 'E' && i + 1 < text.size() && IsFielder(text[i + 1]) && !chain.error_by) {
       chain.error_by = text[++i] - '0';
     } else {
       return false;
@@ -199,9 +198,7 @@ bool ReadBasic(std::string_view basic, ParsedPlay& play, std::string* error) {
     play.fielder = rest.empty() ? 0 : rest[0] - '0';
     return true;
   };
-  auto refuse = [&]() {
-    return Fail(error, "cannot read the play \"" + written + "\"");
-  };
+  auto refuse = [&]() { return Fail(error, "cannot read the play \"" + written + "\""); };
   if (basic.empty()) return Fail(error, "the play is empty (NP is written for no play)");
   if (IsFielder(basic[0])) {
     play.kind = PlayKind::kFieldedOut;
@@ -324,9 +321,9 @@ bool ReadModifier(std::string_view m, ParsedPlay& play, std::string* error) {
   } else if (m.size() == 2 && m[0] == 'E' && IsFielder(m[1])) {
     // C/E2: the fielder who interfered.
     if (play.fielder == 0) play.fielder = m[1] - '0';
-  } else if (m == "INT" || m == "FINT" || m == "UINT" || m == "AP" || m == "BOOT" ||
-             m == "MREV" || m == "UREV" || m == "OBS" || m == "PASS" || m == "COUB" ||
-             m == "COUF" || m == "COUR" || m == "BR" || m == "RNT" || m == "SB" ||
+  } else if (m == "INT" || m == "FINT" || m == "UINT" || m == "AP" || m == "BOOT" || m == "MREV" ||
+             m == "UREV" || m == "OBS" || m == "PASS" || m == "COUB" || m == "COUF" ||
+             m == "COUR" || m == "BR" || m == "RNT" || m == "SB" ||
              (m.size() == 2 && m[0] == 'R' && IsFielder(m[1]))) {
     // Circumstances that change nothing a score sheet keeps: interference by
     // a spectator or an umpire, an appeal, a review, obstruction, a relay.
@@ -378,8 +375,8 @@ bool ReadAdvance(std::string_view text, Advance& a, std::string* error) {
       a.wild_pitch = true;
     } else if (first == "PB") {
       a.passed_ball = true;
-    } else if (first == "INT" || first == "AP" || first == "OBS" || first == "G" ||
-               first == "SH" || first == "SF" || first == "NORBI") {
+    } else if (first == "INT" || first == "AP" || first == "OBS" || first == "G" || first == "SH" ||
+               first == "SF" || first == "NORBI") {
     } else if (first.size() == 2 && first[0] == 'E' && IsFielder(first[1]) && !x) {
       if (a.second_error_by) return refuse("at most two errors can be written for one advance");
       const bool throwing = parts.size() > 1 && StartsWith(parts[1], "TH");

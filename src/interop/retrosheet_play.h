@@ -23,22 +23,22 @@
 namespace scorewick::interop {
 
 enum class PlayKind {
-  kFieldedOut,       // 63, 8, 64(1)3, 6E3: outs by fielders (or a safe on an error at a throw's end)
-  kStrikeout,        // K, K23, K+SB2
-  kWalk,             // W, W+WP
-  kIntentionalWalk,  // IW, I
-  kHitByPitch,       // HP
-  kSingle,           // S, S7
-  kDouble,           // D, D8
-  kTriple,           // T, T9
-  kHomeRun,          // HR, H; HR9 or /IPHR inside the park
-  kGroundRuleDouble, // DGR
-  kError,            // E6
-  kFieldersChoice,   // FC5
-  kFoulError,        // FLE7: a dropped foul fly; the batter stays at the plate
-  kInterference,     // C/E2: the batter awarded first
-  kNoPlay,           // NP: a substitution follows
-  kRunnerPlay,       // runners only: SB, CS, PO, POCS, WP, PB, BK, DI, OA
+  kFieldedOut,  // 63, 8, 64(1)3, 6E3: outs by fielders (or a safe on an error at a throw's end)
+  kStrikeout,   // K, K23, K+SB2
+  kWalk,        // W, W+WP
+  kIntentionalWalk,   // IW, I
+  kHitByPitch,        // HP
+  kSingle,            // S, S7
+  kDouble,            // D, D8
+  kTriple,            // T, T9
+  kHomeRun,           // HR, H; HR9 or /IPHR inside the park
+  kGroundRuleDouble,  // DGR
+  kError,             // E6
+  kFieldersChoice,    // FC5
+  kFoulError,         // FLE7: a dropped foul fly; the batter stays at the plate
+  kInterference,      // C/E2: the batter awarded first
+  kNoPlay,            // NP: a substitution follows
+  kRunnerPlay,        // runners only: SB, CS, PO, POCS, WP, PB, BK, DI, OA
 };
 
 // The ball handled by fielders in turn: those before the last threw it
@@ -59,8 +59,8 @@ enum class RunnerPlayKind {
   kPassedBall,
   kBalk,
   kDefensiveIndifference,
-  kOtherAdvance,           // OA
-  kError,                  // K+E2: an error on the third strike
+  kOtherAdvance,  // OA
+  kError,         // K+E2: an error on the third strike
 };
 
 struct RunnerPlay {
@@ -80,11 +80,11 @@ struct FieldedOut {
 
 // A runner's move after the dot: 1-3, 2-H(E7)(UR), BX2(84), 1X2(6E4) ...
 struct Advance {
-  int from = 0;  // 0 the batter, 1..3
-  int to = 0;    // 1..3, 4 home
-  bool out = false;      // put out (an X whose fielders made no error)
-  FieldingChain chain;   // the fielders of an X: the put-out, or the error that saved him
-  int error_by = 0;      // (E6): an error let him advance
+  int from = 0;         // 0 the batter, 1..3
+  int to = 0;           // 1..3, 4 home
+  bool out = false;     // put out (an X whose fielders made no error)
+  FieldingChain chain;  // the fielders of an X: the put-out, or the error that saved him
+  int error_by = 0;     // (E6): an error let him advance
   bool throwing_error = false;
   int second_error_by = 0;  // (E2/TH)(E8/TH): a second error on the same advance
   bool second_throwing_error = false;
@@ -102,9 +102,9 @@ struct Advance {
 struct ParsedPlay {
   PlayKind kind = PlayKind::kNoPlay;
   int fielder = 0;  // the fielder of a hit, error, fielder's choice, foul error, interference
-  std::vector<FieldedOut> outs;      // a fielded play's outs, the batter's among them
-  FieldingChain batter_chain;        // a fielded play's throw to the batter ending in an error
-  bool batter_out = false;           // a fielded play put the batter out
+  std::vector<FieldedOut> outs;          // a fielded play's outs, the batter's among them
+  FieldingChain batter_chain;            // a fielded play's throw to the batter ending in an error
+  bool batter_out = false;               // a fielded play put the batter out
   std::vector<RunnerPlay> runner_plays;  // the runner play, or the one after K+ / W+ / IW+
   // The modifiers.
   std::string trajectory;  // "G", "L", "F", "P", "BG", "BP", "BL" or empty
@@ -115,10 +115,10 @@ struct ParsedPlay {
   bool ground_double_play = false;  // GDP, BGDP
   bool double_play = false;         // any double play
   bool triple_play = false;
-  bool no_double_play = false;      // NDP: no double play is credited
+  bool no_double_play = false;  // NDP: no double play is credited
   bool infield_fly = false;
-  bool foul = false;                // FL, or a foul location
-  bool throwing_error = false;      // TH on an error
+  bool foul = false;            // FL, or a foul location
+  bool throwing_error = false;  // TH on an error
   bool batter_interference = false;
   bool runner_interference = false;
   bool inside_park = false;

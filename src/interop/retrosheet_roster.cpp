@@ -85,10 +85,10 @@ bool ReadRoster(const std::vector<RetroRecord>& records, std::vector<RosterEntry
 
 std::int32_t RosterPosition(std::string_view text) {
   static const std::pair<std::string_view, std::int32_t> kPositions[] = {
-      {"P", kPosPitcher},      {"C", kPosCatcher},         {"1B", kPosFirst},
-      {"2B", kPosSecond},      {"3B", kPosThird},          {"SS", kPosShortStop},
-      {"LF", kPosLeftField},   {"CF", kPosCenterField},    {"RF", kPosRightField},
-      {"OF", kPosCenterField}, {"IF", kPosShortStop},      {"DH", kPosDesignatedHitter},
+      {"P", kPosPitcher},      {"C", kPosCatcher},      {"1B", kPosFirst},
+      {"2B", kPosSecond},      {"3B", kPosThird},       {"SS", kPosShortStop},
+      {"LF", kPosLeftField},   {"CF", kPosCenterField}, {"RF", kPosRightField},
+      {"OF", kPosCenterField}, {"IF", kPosShortStop},   {"DH", kPosDesignatedHitter},
       {"PH", kPosPinchHitter}, {"PR", kPosPinchRunner}};
   for (const auto& [name, code] : kPositions) {
     if (text == name) return code;

@@ -1,0 +1,232 @@
+#include "interop/retrosheet_games.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <system_error>
+
+#include "interop/retrosheet_records.h"
+#include "interop/retrosheet_roster.h"
+#include "records/file_io.h"
+#include "records/path_names.h"
+
+namespace scorewick::interop {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Upper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+// The file of that name in a folder, whatever the case of its letters
+// (Retrosheet's archives say SEA2019.ROS; an unpacked copy may say
+// sea2019.ros).  Empty when there is none.
+std::string FindBeside(const std::string& folder, const std::string& name) {
+  const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
+  std::error_code ec;
+  if (fs::is_regular_file(dir / name, ec)) return (dir / name).string();
+  const std::string wanted = Upper(name);
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (Upper(it->path().filename().string()) == wanted && it->is_regular_file(ec)) {
+      return it->path().string();
+    }
+  }
+  return {};
+}
+
+// The clubs of the folders the event files are in, read when a game first
+// needs them and kept for the others.
+class ClubFiles {
+ public:
+  const Club* Find(const std::string& folder, std::string_view code, int season, std::string* why) {
+    if (!IsClubCode(code)) {
+      *why = "the club code \"" + std::string(code) + "\" is not letters and digits";
+      return nullptr;
+    }
+    const std::string key = folder + '\n' + std::to_string(season) + '\n' + std::string(code);
+    if (auto it = clubs_.find(key); it != clubs_.end()) {
+      if (!it->second.club) *why = it->second.why;
+      return it->second.club.get();
+    }
+    Entry& entry = clubs_[key];
+    entry.club = Load(folder, std::string(code), season, &entry.why);
+    if (!entry.club) *why = entry.why;
+    return entry.club.get();
+  }
+
+ private:
+  struct Entry {
+    std::unique_ptr<Club> club;
+    std::string why;
+  };
+
+  // Reads a file of the folder into records; false with the reason.
+  static bool Records(const std::string& path, std::vector<RetroRecord>& records,
+                      std::string* why) {
+    std::string text;
+    if (!ReadWholeTextFile(path, text, why, kMaxRetrosheetFile)) return false;
+    records = ReadRecords(text);
+    return true;
+  }
+
+  const std::vector<ClubEntry>* Clubs(const std::string& folder, int season, std::string* why) {
+    const std::string key = folder + '\n' + std::to_string(season);
+    if (auto it = seasons_.find(key); it != seasons_.end()) {
+      if (it->second.empty()) *why = season_why_[key];
+      return it->second.empty() ? nullptr : &it->second;
+    }
+    std::vector<ClubEntry>& clubs = seasons_[key];
+    const std::string name = "TEAM" + std::to_string(season);
+    const std::string path = FindBeside(folder, name);
+    std::vector<RetroRecord> records;
+    std::string problem;
+    int line = 0;
+    if (path.empty()) {
+      problem = "the team file " + name + " is not beside the event file: it names the clubs";
+    } else if (!Records(path, records, &problem)) {
+    } else if (!ReadClubs(records, clubs, &problem, &line)) {
+      problem = name + ", line " + std::to_string(line) + ": " + problem;
+      clubs.clear();
+    }
+    if (clubs.empty() && problem.empty()) problem = name + " names no club";
+    season_why_[key] = problem;
+    *why = problem;
+    return clubs.empty() ? nullptr : &clubs;
+  }
+
+  std::unique_ptr<Club> Load(const std::string& folder, const std::string& code, int season,
+                             std::string* why) {
+    const std::vector<ClubEntry>* clubs = Clubs(folder, season, why);
+    if (!clubs) return nullptr;
+    const auto club = std::find_if(clubs->begin(), clubs->end(), [&](const ClubEntry& c) {
+      return Upper(c.code) == Upper(code);
+    });
+    const std::string team_name = "TEAM" + std::to_string(season);
+    if (club == clubs->end()) {
+      *why = "the club " + code + " is not in " + team_name;
+      return nullptr;
+    }
+    const std::string roster_name = code + std::to_string(season) + ".ROS";
+    const std::string path = FindBeside(folder, roster_name);
+    if (path.empty()) {
+      *why = "the roster file " + roster_name + " is not beside the event file";
+      return nullptr;
+    }
+    std::vector<RetroRecord> records;
+    std::vector<RosterEntry> players;
+    int line = 0;
+    if (!Records(path, records, why)) return nullptr;
+    if (!ReadRoster(records, players, why, &line)) {
+      *why = roster_name + ", line " + std::to_string(line) + ": " + *why;
+      return nullptr;
+    }
+    auto made = std::make_unique<Club>();
+    made->code = club->code;
+    made->roster_file = FileNameOf(path);
+    made->team = MakeClubTeam(*club, players, made->names);
+    return made;
+  }
+
+  std::map<std::string, Entry> clubs_;
+  std::map<std::string, std::vector<ClubEntry>> seasons_;
+  std::map<std::string, std::string> season_why_;
+};
+
+struct EventFile {
+  std::string path;
+  std::vector<std::vector<RetroRecord>> games;
+};
+
+}  // namespace
+
+bool IsClubCode(std::string_view code) {
+  return !code.empty() && code.size() <= 8 && std::all_of(code.begin(), code.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0;
+  });
+}
+
+std::string ImportRefusal::Text() const {
+  std::string text = file;
+  if (line > 0) text += ", line " + std::to_string(line);
+  if (!game.empty()) text += " (game " + game + ")";
+  return text + ": " + reason;
+}
+
+GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const GameSink& take,
+                              const ImportProgress& progress) {
+  GamesRead read;
+  std::vector<EventFile> files;
+  int total = 0;
+  for (const std::string& path : event_files) {
+    std::string text, why;
+    if (!ReadWholeTextFile(path, text, &why, kMaxRetrosheetFile)) {
+      read.refusals.push_back({FileNameOf(path), 0, {}, why});
+      continue;
+    }
+    EventFileGames split = SplitGames(ReadRecords(text));
+    if (!split.stray.empty()) {
+      read.refusals.push_back({FileNameOf(path),
+                               split.stray.front().line,
+                               {},
+                               split.games.empty()
+                                   ? "no game here: an event file is a series of games, each "
+                                     "beginning with an id record (id,SEA201903280)"
+                                   : "the lines before the first id record belong to no game"});
+    }
+    total += static_cast<int>(split.games.size());
+    files.push_back({path, std::move(split.games)});
+  }
+  ClubFiles clubs;
+  std::set<std::string> ids_done;
+  int done = 0;
+  Game game;
+  for (const EventFile& file : files) {
+    const std::string folder = FolderOf(file.path);
+    const std::string file_name = FileNameOf(file.path);
+    for (const std::vector<RetroRecord>& records : file.games) {
+      if (progress && !progress(done, total)) {
+        read.cancelled = true;
+        return read;
+      }
+      ++done;
+      ClubFinder finder = [&](std::string_view code, int season, std::string* why) {
+        return clubs.Find(folder, code, season, why);
+      };
+      game = Game();
+      GameOrigin origin;
+      GameRefusal refusal;
+      const bool built = BuildRetrosheetGame(records, finder, game, origin, refusal);
+      auto refuse = [&](int line, const std::string& reason) {
+        ++read.games_refused;
+        read.refusals.push_back({file_name, line, origin.id, reason});
+      };
+      if (!built) {
+        refuse(refusal.line, refusal.reason);
+        continue;
+      }
+      if (!ids_done.insert(origin.id).second) {
+        refuse(records.front().line, "the game " + origin.id + " comes twice; the first is kept");
+        continue;
+      }
+      std::string why;
+      const int season = std::stoi(origin.id.substr(3, 4));
+      const Club* home = clubs.Find(folder, origin.home, season, &why);
+      const Club* visitor = clubs.Find(folder, origin.visitor, season, &why);
+      if (std::string failed = take({game, origin, *home, *visitor, file.path}); !failed.empty()) {
+        refuse(0, failed);
+        continue;
+      }
+      ++read.games_taken;
+    }
+  }
+  if (progress) progress(done, total);
+  return read;
+}
+
+}  // namespace scorewick::interop
