@@ -5,6 +5,7 @@
 #include "app/box_score_commands.h"
 #include "app/core/command_ids.h"
 #include "app/handheld_commands.h"
+#include "app/import_commands.h"
 #include "app/plot_commands.h"
 #include "app/print_commands.h"
 #include "app/shell_commands.h"
@@ -20,6 +21,8 @@ constexpr CommandRow kCommands[] = {
     {kCmdToolNewTeam, &RunNewTeam},
     {kCmdEditTeam, &RunEditTeam},
     {kCmdToolEditTeam, &RunEditTeam},
+    // File > Import Games from Retrosheet Files.
+    {kCmdImportRetrosheet, &RunImportRetrosheet},
     // File > Print, and the tool bar's Print Game.
     {kCmdPrintGame, &RunPrintGame},
     {kCmdToolPrintGame, &RunPrintGame},

@@ -49,6 +49,9 @@ int ImportRetrosheetFiles(const ImportOptions& o, CommandContext& ctx) {
   for (const interop::ImportRefusal& refusal : summary.refusals) {
     ctx.err << "scorewick: " << TerminalText(refusal.Text()) << "\n";
   }
+  if (summary.KeptAny()) {
+    ctx.err << "scorewick: files already there were kept; --force writes over them\n";
+  }
   ctx.out << summary.Line() << "\n";
   return summary.refusals.empty() ? kExitDone : kExitRefused;
 }

@@ -218,11 +218,15 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
       const int season = std::stoi(origin.id.substr(3, 4));
       const Club* home = clubs.Find(folder, origin.home, season, &why);
       const Club* visitor = clubs.Find(folder, origin.visitor, season, &why);
-      if (std::string failed = take({game, origin, *home, *visitor, file.path}); !failed.empty()) {
-        refuse(0, failed);
-        continue;
+      const Taken taken = take({game, origin, *home, *visitor, file.path, read.refusals});
+      if (taken.kept) {
+        ++read.games_kept;
+        read.refusals.push_back({file_name, 0, origin.id, taken.reason, true});
+      } else if (!taken.reason.empty()) {
+        refuse(0, taken.reason);
+      } else {
+        ++read.games_taken;
       }
-      ++read.games_taken;
     }
   }
   if (progress) progress(done, total);

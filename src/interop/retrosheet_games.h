@@ -23,6 +23,7 @@ struct ImportRefusal {
   int line = 0;      // 0 when no line is at fault
   std::string game;  // the game's id, when the refusal is a game's
   std::string reason;
+  bool kept = false;  // not a fault: a file already there was left as it was
 
   // "2019SEA.EVA, line 57 (game SEA201903280): nobody is on second base"
   std::string Text() const;
@@ -33,23 +34,30 @@ struct ImportRefusal {
 using ImportProgress = std::function<bool(int done, int total)>;
 
 // A game as it is handed on.  The game record is reused for the next game:
-// whoever keeps it copies it.
+// whoever keeps it copies it.  What the taker has to say about other files
+// (a team file it could not write) goes to notes, in order.
 struct ScoredGame {
   Game& game;
   const GameOrigin& origin;
   const Club& home;
   const Club& visitor;
   const std::string& event_file;
+  std::vector<ImportRefusal>& notes;
 };
 
-// Takes a scored game; returns why it could not (the game then counts as
-// refused), or empty text.
-using GameSink = std::function<std::string(const ScoredGame&)>;
+// What became of a game handed on: taken (no reason), kept out because a
+// file of it was already there (kept), or refused with the reason.
+struct Taken {
+  std::string reason;
+  bool kept = false;
+};
+using GameSink = std::function<Taken(const ScoredGame&)>;
 
 struct GamesRead {
   int games_taken = 0;
-  int games_refused = 0;
-  std::vector<ImportRefusal> refusals;  // games and files that could not be read
+  int games_kept = 0;                   // not taken: already there
+  int games_refused = 0;                // could not be recorded or taken
+  std::vector<ImportRefusal> refusals;  // games and files, in the order met
   bool cancelled = false;
 };
 

@@ -21,20 +21,21 @@ constexpr std::size_t kTeamPathOffset = 4;
 
 // Writes one output file, unless one is there and may not be written over.
 // The one place the import decides that, so the command line and the
-// desktop refuse alike.  Returns the reason it was not written, or empty.
-std::string WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                        FileContent content, const std::vector<std::string>& inputs, bool force) {
+// desktop refuse alike.
+Taken WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                  FileContent content, const std::vector<std::string>& inputs, bool force) {
   if (!force) {
     if (FileExists(path)) {
-      return FileNameOf(path) + " is already there (" + ContentName(ContentOfFile(path)) +
-             "); --force writes over it";
+      return {FileNameOf(path) + " is already there (" + ContentName(ContentOfFile(path)) +
+                  "): kept as it is",
+              true};
     }
     if (std::string conflict = OutputConflict(inputs, path, content); !conflict.empty()) {
-      return conflict;
+      return {conflict};
     }
   }
   Status saved = SaveFile(path, bytes);
-  return saved ? std::string() : saved.reason;
+  return {saved ? std::string() : saved.reason};
 }
 
 // Whether the team file at path holds this team already, whatever path it
@@ -57,13 +58,16 @@ std::string Joined(const std::string& folder, const std::string& name) {
 }  // namespace
 
 std::string ImportSummary::Line() const {
-  const int games = static_cast<int>(games_written.size());
-  const int teams = static_cast<int>(teams_written.size());
-  std::string line = std::to_string(games) + " game" + (games == 1 ? "" : "s") + " written, " +
-                     std::to_string(games_refused) + " refused; " + std::to_string(teams) +
-                     " team file" + (teams == 1 ? "" : "s") + " written";
+  auto count = [](int n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+  };
+  std::string line = count(static_cast<int>(games_written.size()), "game", "games") + " written";
+  if (games_kept > 0) line += ", " + std::to_string(games_kept) + " kept as they were";
+  line += ", " + std::to_string(games_refused) + " refused; " +
+          count(static_cast<int>(teams_written.size()), "team file", "team files") + " written";
   if (teams_unchanged > 0)
     line += ", " + std::to_string(teams_unchanged) + " already there unchanged";
+  if (teams_kept > 0) line += ", " + std::to_string(teams_kept) + " kept as they were";
   if (cancelled) line += "; stopped before the end";
   return line;
 }
@@ -74,7 +78,7 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
   std::set<std::string> teams_done;
   const std::string& out = request.output_folder;
   std::vector<std::uint8_t> bytes;
-  auto write = [&](const ScoredGame& scored) -> std::string {
+  auto write = [&](const ScoredGame& scored) -> Taken {
     // The clubs' team files, before the first game that needs them.  The
     // games stand on their own (each holds both rosters), so a team file
     // that cannot be written refuses no game.
@@ -86,29 +90,30 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
       const std::vector<std::uint8_t> team_bytes = EncodeTeamFile(team);
       if (SameTeamThere(path, team)) {
         ++summary.teams_unchanged;
-      } else if (std::string failed = WriteOutput(path, team_bytes, FileContent::kTeamFile,
-                                                  request.event_files, request.force);
-                 !failed.empty()) {
-        summary.refusals.push_back({FileNameOf(path), 0, {}, failed});
-      } else {
+        continue;
+      }
+      const Taken written =
+          WriteOutput(path, team_bytes, FileContent::kTeamFile, request.event_files, request.force);
+      if (written.reason.empty()) {
         summary.teams_written.push_back(path);
+      } else {
+        summary.teams_kept += written.kept ? 1 : 0;
+        scored.notes.push_back({FileNameOf(path), 0, {}, written.reason, written.kept});
       }
     }
     const std::string path = Joined(out, scored.origin.id + ".gam");
     scored.game.file_path.set(path);
     EncodeGameFile(scored.game, bytes);
-    if (std::string failed =
-            WriteOutput(path, bytes, FileContent::kGameFile, request.event_files, request.force);
-        !failed.empty()) {
-      return failed;
-    }
-    summary.games_written.push_back(path);
-    return {};
+    const Taken written =
+        WriteOutput(path, bytes, FileContent::kGameFile, request.event_files, request.force);
+    if (written.reason.empty()) summary.games_written.push_back(path);
+    return written;
   };
   GamesRead read = ReadRetrosheetGames(request.event_files, write, progress);
+  summary.games_kept = read.games_kept;
   summary.games_refused = read.games_refused;
   summary.cancelled = read.cancelled;
-  summary.refusals.insert(summary.refusals.end(), read.refusals.begin(), read.refusals.end());
+  summary.refusals = std::move(read.refusals);
   return summary;
 }
 

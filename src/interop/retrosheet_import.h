@@ -27,14 +27,19 @@ struct RetrosheetImportRequest {
 struct ImportSummary {
   std::vector<std::string> games_written;  // paths
   std::vector<std::string> teams_written;  // paths
-  int teams_unchanged = 0;
-  int games_refused = 0;
+  int games_kept = 0;       // already there, not written over
+  int games_refused = 0;    // could not be recorded (or written)
+  int teams_unchanged = 0;  // already there, the same
+  int teams_kept = 0;       // already there, other, not written over
   std::vector<ImportRefusal> refusals;  // games and files, in the order met
   bool cancelled = false;
 
-  // "162 games written, 0 refused; 17 team files written" (and what was
-  // left unchanged, and "stopped" when cancelled).
+  // "162 games written, 0 refused; 30 team files written", with the games
+  // and teams kept as they were there, the team files there unchanged, and
+  // "stopped before the end" when cancelled.
   std::string Line() const;
+  // Whether files already there were kept (--force writes over them).
+  bool KeptAny() const { return games_kept + teams_kept > 0; }
 };
 
 ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,

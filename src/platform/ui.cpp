@@ -18,6 +18,12 @@ std::vector<FileFilter> ParseFileFilter(std::string_view filter) {
   return filters;
 }
 
+std::vector<std::string> Ui::ChooseOpenFiles(const FileDialogRequest& request) {
+  std::optional<FileChoice> one = ChooseOpenFile(request);
+  if (!one) return {};
+  return {one->path};
+}
+
 void ShowAll(Ui& ui, const UserMessages& messages) {
   for (const UserMessage& m : messages) ui.ShowMessage(m.text, m.caption, m.icon);
 }

@@ -55,6 +55,9 @@ class Ui {
   // Empty when the person cancelled.
   virtual std::optional<FileChoice> ChooseOpenFile(const FileDialogRequest& request) = 0;
   virtual std::optional<FileChoice> ChooseSaveFile(const FileDialogRequest& request) = 0;
+  // Several existing files at once (empty when the person cancelled); a
+  // Ui that cannot offer that asks for one file through ChooseOpenFile.
+  virtual std::vector<std::string> ChooseOpenFiles(const FileDialogRequest& request);
   // Colours are 0x00BBGGRR, the order the settings file keeps.
   virtual std::optional<std::uint32_t> ChooseColor(std::uint32_t initial) = 0;
   virtual std::optional<std::string> BrowseFolder(std::string_view title,

@@ -51,11 +51,16 @@ TEST(RetrosheetFiles, FilesAlreadyThereAreKeptUnlessForced) {
             "1 game written, 0 refused; 2 team files written");
   const ImportSummary again = ImportRetrosheet({{events}, out, false});
   EXPECT_EQ(again.Line(),
-            "0 games written, 1 refused; 0 team files written, 2 already there unchanged");
+            "0 games written, 1 kept as they were, 0 refused; 0 team files written, 2 already "
+            "there unchanged");
   ASSERT_EQ(again.refusals.size(), 1u);
   EXPECT_EQ(again.refusals[0].reason,
-            "HAW202404010.gam is already there (a game file); --force writes over it");
+            "HAW202404010.gam is already there (a game file): kept as it is");
+  EXPECT_TRUE(again.refusals[0].kept);
   WriteBookFile(dir.Path("HAW.tem"), "a note of mine");
+  EXPECT_EQ(ImportRetrosheet({{events}, out, false}).Line(),
+            "0 games written, 1 kept as they were, 0 refused; 0 team files written, 1 already "
+            "there unchanged, 1 kept as they were");
   const ImportSummary forced = ImportRetrosheet({{events}, out, true});
   EXPECT_EQ(forced.Line(),
             "1 game written, 0 refused; 1 team file written, 1 already there unchanged");

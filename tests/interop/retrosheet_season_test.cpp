@@ -95,7 +95,7 @@ const Season& ImportedSeason() {
     Season s;
     s.all.all_teams = true;
     int n = 0;
-    const GameSink take = [&](const ScoredGame& g) -> std::string {
+    const GameSink take = [&](const ScoredGame& g) -> Taken {
       s.ids.insert(g.origin.id);
       s.team_names[g.home.code] = g.home.team.team_name.str();
       s.team_names[g.visitor.code] = g.visitor.team.team_name.str();

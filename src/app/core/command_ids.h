@@ -7,6 +7,7 @@ namespace scorewick::app {
 enum Command : int {
   kCmdNewTeam = 1101,
   kCmdEditTeam = 1102,
+  kCmdImportRetrosheet = 1111,
   kCmdPrintGame = 1121,
   kCmdBlankScoreSheets = 1122,
   kCmdPrinterSetup = 1131,

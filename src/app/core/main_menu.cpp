@@ -28,6 +28,7 @@ const std::vector<MenuEntry>& MainMenu() {
       Submenu("&File",
               {
                   Submenu("&Team", {Item("&New...", kCmdNewTeam), Item("&Edit...", kCmdEditTeam)}),
+                  Item("&Import Games from Retrosheet Files...", kCmdImportRetrosheet),
                   Separator(),
                   Submenu("&Print", {Item("&Game...", kCmdPrintGame),
                                      Item("&Blank Score Sheets...", kCmdBlankScoreSheets)}),

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace scorewick {
 namespace {
@@ -80,10 +81,12 @@ bool QtUi::AskYesNo(std::string_view text, std::string_view caption, MessageIcon
   return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<FileChoice> QtUi::RunFileDialog(const FileDialogRequest& request, bool save) {
+QStringList QtUi::RunFileDialog(const FileDialogRequest& request, QFileDialog::FileMode mode,
+                                int* filter_index) {
+  const bool save = mode == QFileDialog::AnyFile;
   QFileDialog dialog(parent_, ToQString(request.title));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setFileMode(mode);
   const QStringList filters = QtNameFilters(request.filter);
   dialog.setNameFilters(filters);
   if (request.filter_index >= 1 && request.filter_index <= filters.size()) {
@@ -94,20 +97,34 @@ std::optional<FileChoice> QtUi::RunFileDialog(const FileDialogRequest& request, 
   if (!extension.isEmpty()) dialog.setDefaultSuffix(extension);
   if (!request.initial_folder.empty()) dialog.setDirectory(ToQString(request.initial_folder));
   if (!request.initial_name.empty()) dialog.selectFile(ToQString(request.initial_name));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  FileChoice choice;
-  choice.path = dialog.selectedFiles().front().toStdString();
-  choice.filter_index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
-  if (choice.filter_index < 1) choice.filter_index = 1;
-  return choice;
+  if (dialog.exec() != QDialog::Accepted) return {};
+  *filter_index = std::max(1, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+  return dialog.selectedFiles();
 }
 
 std::optional<FileChoice> QtUi::ChooseOpenFile(const FileDialogRequest& request) {
-  return RunFileDialog(request, false);
+  FileChoice choice;
+  const QStringList files = RunFileDialog(request, QFileDialog::ExistingFile, &choice.filter_index);
+  if (files.isEmpty()) return std::nullopt;
+  choice.path = files.front().toStdString();
+  return choice;
 }
 
 std::optional<FileChoice> QtUi::ChooseSaveFile(const FileDialogRequest& request) {
-  return RunFileDialog(request, true);
+  FileChoice choice;
+  const QStringList files = RunFileDialog(request, QFileDialog::AnyFile, &choice.filter_index);
+  if (files.isEmpty()) return std::nullopt;
+  choice.path = files.front().toStdString();
+  return choice;
+}
+
+std::vector<std::string> QtUi::ChooseOpenFiles(const FileDialogRequest& request) {
+  int filter = 1;
+  std::vector<std::string> paths;
+  for (const QString& f : RunFileDialog(request, QFileDialog::ExistingFiles, &filter)) {
+    paths.push_back(f.toStdString());
+  }
+  return paths;
 }
 
 std::optional<std::uint32_t> QtUi::ChooseColor(std::uint32_t initial) {

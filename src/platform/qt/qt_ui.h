@@ -4,7 +4,9 @@
 // the colour chooser with its sixteen custom colours, folder and text
 // prompts.  Dialogs are owned by the parent window given.
 
+#include <QFileDialog>
 #include <QString>
+#include <QStringList>
 
 #include "platform/ui.h"
 
@@ -21,6 +23,7 @@ class QtUi : public Ui {
   bool AskYesNo(std::string_view text, std::string_view caption, MessageIcon icon) override;
   std::optional<FileChoice> ChooseOpenFile(const FileDialogRequest& request) override;
   std::optional<FileChoice> ChooseSaveFile(const FileDialogRequest& request) override;
+  std::vector<std::string> ChooseOpenFiles(const FileDialogRequest& request) override;
   std::optional<std::uint32_t> ChooseColor(std::uint32_t initial) override;
   std::optional<std::string> BrowseFolder(std::string_view title,
                                           std::string_view initial) override;
@@ -28,7 +31,9 @@ class QtUi : public Ui {
                                      std::string_view initial) override;
 
  private:
-  std::optional<FileChoice> RunFileDialog(const FileDialogRequest& request, bool save);
+  // The files chosen (none when cancelled), and the filter selected.
+  QStringList RunFileDialog(const FileDialogRequest& request, QFileDialog::FileMode mode,
+                            int* filter_index);
 
   QWidget* parent_;
 };

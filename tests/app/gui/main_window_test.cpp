@@ -70,7 +70,8 @@ class MainWindowTest : public QObject {
     MainWindow& w = f.Window();
     QCOMPARE(
         Describe(w.menuBar()->actions()),
-        QString("&File{&Team{&New...[1101] &Edit...[1102]} - "
+        QString("&File{&Team{&New...[1101] &Edit...[1102]} "
+                "&Import Games from Retrosheet Files...[1111] - "
                 "&Print{&Game...[1121] &Blank Score Sheets...[1122]} "
                 "P&rinter Setup...[1131] - E&xit[1133]} "
                 "&Statistics{&Team and Player Stats...[1301] &Scatter Plots...[1302] "

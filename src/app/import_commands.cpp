@@ -1,0 +1,90 @@
+#include "app/import_commands.h"
+
+#include <QProgressDialog>
+#include <filesystem>
+
+#include "app/import_summary_dialog.h"
+#include "app/main_window.h"
+#include "interop/retrosheet_import.h"
+#include "records/file_io.h"
+#include "records/path_names.h"
+
+namespace scorewick::app {
+namespace {
+
+constexpr const char* kCaption = "Import Games from Retrosheet Files";
+
+// The files of the import already in folder, named for the question.
+std::vector<std::string> AlreadyThere(const std::vector<std::string>& event_files,
+                                      const std::string& folder) {
+  std::vector<std::string> there;
+  for (const std::string& name : interop::PlannedImportFiles(event_files)) {
+    if (FileExists((std::filesystem::path(folder) / name).string())) there.push_back(name);
+  }
+  return there;
+}
+
+std::string Listed(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size() && i < 4; ++i) text += (i ? ", " : "") + names[i];
+  if (names.size() > 4) text += " and " + std::to_string(names.size() - 4) + " more";
+  return text;
+}
+
+}  // namespace
+
+ImportSummaryRunner& ImportSummaryRun() {
+  static ImportSummaryRunner run = [](ImportSummaryDialog& dialog) { return dialog.exec(); };
+  return run;
+}
+
+std::function<bool(int, int)>& ImportProgressHook() {
+  static std::function<bool(int, int)> hook;
+  return hook;
+}
+
+void RunImportRetrosheet(CommandEnv& env) {
+  Ui& ui = env.services.ui;
+  Session& session = env.services.session;
+  FileDialogRequest request;
+  request.title = "Select Retrosheet Event Files";
+  request.filter = kEventFileFilter;
+  request.initial_folder = session.folders.For(FileKind::kGame, session.start_folder);
+  const std::vector<std::string> event_files = ui.ChooseOpenFiles(request);
+  if (event_files.empty()) return;
+  const std::optional<std::string> folder =
+      ui.BrowseFolder("Choose the Folder to Write the Games and Teams In",
+                      session.folders.For(FileKind::kGame, FolderOf(event_files.front())));
+  if (!folder) return;
+  const std::vector<std::string> there = AlreadyThere(event_files, *folder);
+  bool force = false;
+  if (!there.empty()) {
+    force = ui.AskYesNo(std::to_string(there.size()) + " of the games and teams to import " +
+                            (there.size() == 1 ? "is" : "are") + " already in " + *folder + " (" +
+                            Listed(there) +
+                            ").  Replace them?\n\nNo keeps them as they are and "
+                            "imports the others.",
+                        kCaption, MessageIcon::kQuestion);
+  }
+  QProgressDialog progress("Importing the games ...", "Cancel", 0, 1, &env.window);
+  progress.setWindowTitle(kCaption);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(400);
+  const interop::ImportSummary summary =
+      interop::ImportRetrosheet({event_files, *folder, force}, [&](int done, int total) {
+        if (ImportProgressHook() && !ImportProgressHook()(done, total)) return false;
+        progress.setMaximum(std::max(total, 1));
+        progress.setValue(done);
+        return !progress.wasCanceled();
+      });
+  progress.setValue(progress.maximum());
+  session.folders.RememberFolder(FileKind::kGame, *folder);
+  if (summary.refusals.empty()) {
+    ui.ShowMessage(summary.Line() + ", in " + *folder + ".", kCaption, MessageIcon::kInformation);
+    return;
+  }
+  ImportSummaryDialog dialog(summary, *folder, &env.window);
+  ImportSummaryRun()(dialog);
+}
+
+}  // namespace scorewick::app

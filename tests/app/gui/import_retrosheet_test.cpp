@@ -1,0 +1,110 @@
+// File > Import Games from Retrosheet Files: the event files and the
+// folder chosen, the question about files already there, the progress
+// that can be cancelled, and the summary with the refusals.
+
+#include <QLabel>
+#include <QtTest>
+
+#include "app/core/command_ids.h"
+#include "app/import_commands.h"
+#include "app/import_summary_dialog.h"
+#include "gui/support/gui_fixture.h"
+#include "interop/retro_book.h"
+#include "records/file_io.h"
+
+using namespace scorewick;
+using namespace scorewick::app;
+
+namespace {
+
+const std::string kWholeGame = "info,innings,1\ng1 K\ng2 K\ng3 K\nh1 X HR/8/F";
+
+// Answers the event file and the folder dialogs.
+void Choose(testing::GuiFixture& f, const std::string& events, const std::string& folder) {
+  f.ui.file_answers.push_back(FileChoice{events, 1});
+  f.ui.text_answers.push_back(folder);
+}
+
+}  // namespace
+
+class ImportRetrosheetTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() {
+    ImportSummaryRun() = [](ImportSummaryDialog& d) { return d.exec(); };
+    ImportProgressHook() = {};
+  }
+
+  void importsIntoTheFolderChosen() {
+    testing::GuiFixture f;
+    TempDir source;
+    const std::string events = interop::testing::BookSeason(source, {kWholeGame, kWholeGame});
+    f.MakeFolder("games");
+    Choose(f, events, f.Path("games"));
+    f.Window().RunCommand(kCmdImportRetrosheet);
+    QCOMPARE(f.ui.file_requests.size(), std::size_t{1});
+    QCOMPARE(f.ui.file_requests[0].title, std::string("Select Retrosheet Event Files"));
+    QCOMPARE(f.ui.messages.size(), std::size_t{1});
+    QCOMPARE(f.ui.messages[0].text,
+             "2 games written, 0 refused; 2 team files written, in " + f.Path("games") + ".");
+    QVERIFY(FileExists(f.Path("games/HAW202404011.gam")));
+    QVERIFY(FileExists(f.Path("games/HAW.tem")));
+    // The next game dialog starts where the games went.
+    QCOMPARE(f.session.folders.For(FileKind::kGame, ""), f.Path("games"));
+  }
+
+  void refusalsAreListedAndFilesThereAreAskedAbout() {
+    testing::GuiFixture f;
+    TempDir source;
+    const std::string events = interop::testing::BookSeason(source, {kWholeGame});
+    f.MakeFolder("games");
+    Choose(f, events, f.Path("games"));
+    f.Window().RunCommand(kCmdImportRetrosheet);
+    // A second, longer file: the game already imported is kept, the one
+    // with a mistake refused, the last written.
+    const std::string more =
+        interop::testing::BookSeason(source, {kWholeGame, "g1 X S8\ng2 K\ng3 Z9", kWholeGame});
+    Choose(f, more, f.Path("games"));
+    f.ui.yes_no_answers.push_back(false);
+    QString listed;
+    QString summary;
+    ImportSummaryRun() = [&](ImportSummaryDialog& d) {
+      listed = d.RefusalsText();
+      summary = testing::Find<QLabel>(&d, "summary")->text();
+      d.show();
+      testing::SaveScreenshot(&d, "import_retrosheet_summary");
+      return 1;
+    };
+    f.Window().RunCommand(kCmdImportRetrosheet);
+    QCOMPARE(f.ui.messages.back().text,
+             "3 of the games and teams to import are already in " + f.Path("games") +
+                 " (HAW202404010.gam, GUL.tem, HAW.tem).  Replace them?\n\nNo keeps them as "
+                 "they are and imports the others.");
+    QCOMPARE(summary, QString::fromStdString("1 game written, 1 kept as they were, 1 refused; 0 "
+                                             "team files written, 2 already there unchanged, in " +
+                                             f.Path("games") + "."));
+    QCOMPARE(listed,
+             QString("2024HAW.EVN (game HAW202404010): HAW202404010.gam is already there (a "
+                     "game file): kept as it is\n"
+                     "2024HAW.EVN, line 60 (game HAW202404011): cannot read the play \"Z9\"\n"));
+  }
+
+  void cancellingKeepsTheGamesWritten() {
+    testing::GuiFixture f;
+    TempDir source;
+    const std::string events =
+        interop::testing::BookSeason(source, {kWholeGame, kWholeGame, kWholeGame});
+    Choose(f, events, f.Path(""));
+    ImportProgressHook() = [](int done, int) { return done < 2; };
+    f.Window().RunCommand(kCmdImportRetrosheet);
+    QCOMPARE(f.ui.messages.back().text,
+             "2 games written, 0 refused; 2 team files written; stopped before the end, in " +
+                 f.Path("") + ".");
+    QVERIFY(FileExists(f.Path("HAW202404011.gam")));
+    QVERIFY(!FileExists(f.Path("HAW202404012.gam")));
+  }
+};
+
+QTEST_MAIN(ImportRetrosheetTest)
+#include "import_retrosheet_test.moc"
