@@ -1,0 +1,114 @@
+// Importing two clubs' 2019 home seasons from Retrosheet (162 games, two
+// event files with their roster and team files) against reading the same
+// event files' bytes and writing the same game and team files' bytes
+// (each written whole, as the import writes them).  Also the scoring alone
+// (read, scored, encoded, nothing written), to show where the time goes.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "interop/retrosheet_import.h"
+#include "ratio_reporter.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string>& EventFiles() {
+  static const std::vector<std::string> files = {
+      SCOREWICK_RETROSHEET_DATA "/2019SEA.EVA", SCOREWICK_RETROSHEET_DATA "/2019CHN.EVN"};
+  return files;
+}
+
+// An empty folder under the temporary folder.
+std::string Folder(const char* name) {
+  const fs::path folder = fs::temp_directory_path() / name;
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder.string();
+}
+
+// The files an import writes, as bytes, from one import done beforehand.
+struct Output {
+  std::vector<std::string> names;
+  std::vector<std::vector<std::uint8_t>> bytes;
+  std::size_t total = 0;
+};
+
+const Output& Written() {
+  static const Output output = [] {
+    Output o;
+    const std::string folder = Folder("scorewick-bench-retrosheet-once");
+    const scorewick::interop::ImportSummary s =
+        scorewick::interop::ImportRetrosheet({EventFiles(), folder, true});
+    if (!s.refusals.empty()) std::abort();
+    std::vector<std::string> paths = s.games_written;
+    paths.insert(paths.end(), s.teams_written.begin(), s.teams_written.end());
+    for (const std::string& p : paths) {
+      o.names.push_back(fs::path(p).filename().string());
+      o.bytes.emplace_back();
+      scorewick::ReadWholeFile(p, o.bytes.back(), nullptr);
+      o.total += o.bytes.back().size();
+    }
+    std::printf("import: %zu games and %zu team files, %zu bytes written\n",
+                s.games_written.size(), s.teams_written.size(), o.total);
+    return o;
+  }();
+  return output;
+}
+
+void BM_ReadEventsWriteGames(benchmark::State& state) {
+  const Output& out = Written();
+  const std::string folder = Folder("scorewick-bench-retrosheet-bytes");
+  std::vector<std::uint8_t> buffer;
+  for (auto _ : state) {
+    for (const std::string& f : EventFiles()) {
+      scorewick::ReadWholeFile(f, buffer, nullptr);
+      benchmark::DoNotOptimize(buffer.data());
+    }
+    for (std::size_t i = 0; i < out.names.size(); ++i) {
+      if (!scorewick::WriteFileAtomically(folder + "/" + out.names[i], out.bytes[i], nullptr)) {
+        state.SkipWithError("write failed");
+      }
+    }
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(out.total));
+}
+
+void BM_Import(benchmark::State& state) {
+  Written();
+  const std::string folder = Folder("scorewick-bench-retrosheet-import");
+  for (auto _ : state) {
+    const scorewick::interop::ImportSummary s =
+        scorewick::interop::ImportRetrosheet({EventFiles(), folder, true});
+    if (s.games_written.size() != 162) state.SkipWithError("a game was not written");
+  }
+}
+
+void BM_ScoreOnly(benchmark::State& state) {
+  std::vector<std::uint8_t> bytes;
+  for (auto _ : state) {
+    const auto read = scorewick::interop::ReadRetrosheetGames(
+        EventFiles(), [&](const scorewick::interop::ScoredGame& g) {
+          scorewick::EncodeGameFile(g.game, bytes);
+          benchmark::DoNotOptimize(bytes.data());
+          return scorewick::interop::Taken{};
+        });
+    if (read.games_taken != 162) state.SkipWithError("a game was refused");
+  }
+}
+
+BENCHMARK(BM_ReadEventsWriteGames)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScoreOnly)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return scorewick::bench::RunWithRatios(argc, argv,
+                                         {{"BM_Import", "BM_ReadEventsWriteGames"},
+                                          {"BM_ScoreOnly", "BM_ReadEventsWriteGames"}});
+}
