@@ -88,6 +88,10 @@ struct BatterPart {
   std::int32_t hit_x = 83;  // field picture; (83, 117) = not recorded
   std::int32_t hit_y = 117;
   std::optional<bool> earned;  // as for a runner
+  // Safe on a fielder's choice, he takes over the charge of the runner put
+  // out (the pitcher charged if he scores) whether that runner was forced
+  // or tagged; unset, only a runner forced out passes his charge on.
+  bool charge_of_any_runner_out = false;
 };
 
 struct Play {

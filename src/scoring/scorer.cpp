@@ -553,7 +553,7 @@ Scorer::Runner Scorer::RecordBatter(const Play& play, int batter_index) {
       (b.how_reached == kReachFieldersChoice || b.how_reached == kReachFieldersChoiceDP ||
        b.how_reached == kReachSacrificeFC)) {
     for (const RunnerMove& m : play.runners) {
-      if (m.out && m.how_out == kOutForced) {
+      if (m.out && (m.how_out == kOutForced || b.charge_of_any_runner_out)) {
         charged = bases_[static_cast<std::size_t>(m.from - 1)]->charged;
         break;
       }

@@ -58,7 +58,7 @@ Figures TableFigures(const Stat& stat, StatTable table) {
 // What one game's sides amount to, for its official team and pitching lines.
 struct SideLines {
   std::map<std::string, long> team;      // R, H, E, LOB
-  std::map<std::string, long> pitching;  // OUT, BF, R, ER summed over the side's pitchers
+  std::map<std::string, long> pitching;  // OUT, BF summed over the side's pitchers
 };
 
 SideLines Lines(const Game& game, bool home) {
@@ -77,8 +77,6 @@ SideLines Lines(const Game& game, bool home) {
   for (const auto& [who, f] : TableFigures(stat, StatTable::kPitching)) {
     lines.pitching["OUT"] += std::lround(f.at("IP") * 3);
     lines.pitching["BF"] += std::lround(f.at("BF"));
-    lines.pitching["R"] += std::lround(f.at("R"));
-    lines.pitching["ER"] += std::lround(f.at("ER"));
   }
   return lines;
 }
@@ -110,12 +108,12 @@ const Season& ImportedSeason() {
           EXPECT_EQ(value, official["teams"][side][key].number)
               << g.origin.id << " " << side << " " << key;
         }
-        // A pitcher's outs, batters faced and runs are counted by the rules
-        // named in PitchingAgreesPitcherByPitcher; the side's sums are the
+        // A pitcher's outs and batters faced are counted by the rules named
+        // in PitchingAgreesPitcherByPitcher; the side's sums are the
         // official ones.
         std::map<std::string, long> sums;
         for (const auto& [name, line] : official["pitching"][side].members) {
-          for (const char* key : {"OUT", "BF", "R", "ER"}) sums[key] += line[key].number;
+          for (const char* key : {"OUT", "BF"}) sums[key] += line[key].number;
         }
         EXPECT_EQ(mine.pitching, sums) << g.origin.id << " " << side;
       }
@@ -194,15 +192,13 @@ TEST(RetrosheetSeason, BattingLinesAreTheOfficialOnes) {
   }
 }
 
-// Hits, walks, strikeouts, hit batsmen and balks are each pitcher's own.
-// Outs, batters faced and runs go where our counting rules put them (the
-// sums of each side agree, see above): an out made on the bases is
-// credited to the pitcher who faced that runner at the plate; a batter
-// safe on a fielder's choice (or walked after a change in a count that
-// favoured him) is charged, and counted as faced, by the pitcher of the
-// runner he replaced (the one who left); a batter safe on a fielder's
-// choice takes over that charge only when the runner was forced out.
-// Wild pitches are counted once for every runner they move, for the
+// Hits, walks, strikeouts, hit batsmen, balks, runs and earned runs are
+// each pitcher's own.  Outs and batters faced go where our counting rules
+// put them (the sums of each side agree, see above): an out made on the
+// bases is credited to the pitcher who faced that runner at the plate, and
+// a batter is counted as faced by the pitcher charged with him (who, for a
+// batter safe on a fielder's choice, is the pitcher of the runner put
+// out).  Wild pitches are counted once for every runner they move, for the
 // pitcher who faced that runner at the plate.
 TEST(RetrosheetSeason, PitchingAgreesPitcherByPitcher) {
   const Figures pitching = TableFigures(ImportedSeason().all, StatTable::kPitching);
@@ -215,6 +211,8 @@ TEST(RetrosheetSeason, PitchingAgreesPitcherByPitcher) {
     EXPECT_EQ(f.at("SO"), line.at("SO")) << who.first;
     EXPECT_EQ(f.at("HB"), line.at("HBP")) << who.first;
     EXPECT_EQ(f.at("BK"), line.at("BK")) << who.first;
+    EXPECT_EQ(f.at("R"), line.at("R")) << who.first;
+    EXPECT_EQ(f.at("ER"), line.at("ER")) << who.first;
   }
 }
 
