@@ -280,7 +280,9 @@ void CheckLineup(const std::vector<PLAYER>& lineup, const Team& team, bool offen
   std::map<int, int> active;
   for (const PLAYER& p : lineup) {
     if (!OnRoster(team, p.name)) report("line-up entry " + p.name.str() + " is not on the roster");
-    active[offense ? p.batting_order : p.position] += p.active ? 1 : 0;
+    // Copies: a field of a packed record is no place to bind a reference.
+    const int key = offense ? int{p.batting_order} : int{p.position};
+    active[key] += p.active ? 1 : 0;
   }
   if (offense) {
     for (const auto& [slot, n] : active) {
@@ -350,12 +352,12 @@ std::vector<Inconsistency> CheckGame(const Game& game, const LeagueRules& rules)
       }
       if (ab.reached && !ab.out && !ab.scored) {
         ++lob;
-        if (!left_on.insert(ab.bases_reached).second)
+        if (!left_on.insert(int{ab.bases_reached}).second)
           at("two runners left on base " + N(ab.bases_reached));
       }
       if (ab.out) {
         ++outs;
-        if (!out_numbers.insert(ab.box_number).second)
+        if (!out_numbers.insert(int{ab.box_number}).second)
           at("out number " + N(ab.box_number) + " used twice");
       } else if (ab.box_number != 0) {
         at("a box number without an out");
