@@ -24,6 +24,8 @@ constexpr std::size_t kTeamPathOffset = 4;
 // desktop refuse alike.
 Taken WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes,
                   FileContent content, const std::vector<std::string>& inputs, bool force) {
+  // A folder, a device or a pipe of that name is never written over.
+  if (std::string refusal = OutputRefusal(path); !refusal.empty()) return {refusal};
   if (!force) {
     if (FileExists(path)) {
       return {FileNameOf(path) + " is already there (" + ContentName(ContentOfFile(path)) +
