@@ -18,8 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::vector<std::string>& EventFiles() {
-  static const std::vector<std::string> files = {
-      SCOREWICK_RETROSHEET_DATA "/2019SEA.EVA", SCOREWICK_RETROSHEET_DATA "/2019CHN.EVN"};
+  static const std::vector<std::string> files = {SCOREWICK_RETROSHEET_DATA "/2019SEA.EVA",
+                                                 SCOREWICK_RETROSHEET_DATA "/2019CHN.EVN"};
   return files;
 }
 
@@ -53,8 +53,8 @@ const Output& Written() {
       scorewick::ReadWholeFile(p, o.bytes.back(), nullptr);
       o.total += o.bytes.back().size();
     }
-    std::printf("import: %zu games and %zu team files, %zu bytes written\n",
-                s.games_written.size(), s.teams_written.size(), o.total);
+    std::printf("import: %zu games and %zu team files, %zu bytes written\n", s.games_written.size(),
+                s.teams_written.size(), o.total);
     return o;
   }();
   return output;
@@ -108,7 +108,7 @@ BENCHMARK(BM_ScoreOnly)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  return scorewick::bench::RunWithRatios(argc, argv,
-                                         {{"BM_Import", "BM_ReadEventsWriteGames"},
-                                          {"BM_ScoreOnly", "BM_ReadEventsWriteGames"}});
+  return scorewick::bench::RunWithRatios(
+      argc, argv,
+      {{"BM_Import", "BM_ReadEventsWriteGames"}, {"BM_ScoreOnly", "BM_ReadEventsWriteGames"}});
 }

@@ -27,11 +27,11 @@ struct RetrosheetImportRequest {
 struct ImportSummary {
   std::vector<std::string> games_written;  // paths
   std::vector<std::string> teams_written;  // paths
-  int games_kept = 0;       // already there, not written over
-  int games_refused = 0;    // could not be recorded (or written)
-  int teams_unchanged = 0;  // already there, the same
-  int teams_kept = 0;       // already there, other, not written over
-  std::vector<ImportRefusal> refusals;  // games and files, in the order met
+  int games_kept = 0;                      // already there, not written over
+  int games_refused = 0;                   // could not be recorded (or written)
+  int teams_unchanged = 0;                 // already there, the same
+  int teams_kept = 0;                      // already there, other, not written over
+  std::vector<ImportRefusal> refusals;     // games and files, in the order met
   bool cancelled = false;
 
   // "162 games written, 0 refused; 30 team files written", with the games
