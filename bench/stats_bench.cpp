@@ -31,7 +31,8 @@ void Count(benchmark::State& state, const Season& season, bool all_teams) {
     stat.team_name = season.team;
     stat.all_teams = all_teams;
     for (const std::string& path : season.paths) stat.AddGame(path);
-    const scorewick::AccumulateReport report = scorewick::Accumulate(stat, 2, 2, false);
+    const scorewick::AccumulateReport report =
+        scorewick::Accumulate(stat, scorewick::Split::kAll, scorewick::Split::kAll, false);
     if (!report.refusals.empty()) state.SkipWithError("a game was refused");
     benchmark::DoNotOptimize(stat.batting.data());
     state.counters["rows"] = static_cast<double>(stat.batting.size());
@@ -55,7 +56,7 @@ long PeakCountingMemoryKb() {
   scorewick::Stat stat;
   stat.all_teams = true;
   for (const std::string& path : League().paths) stat.AddGame(path);
-  scorewick::Accumulate(stat, 2, 2, false);
+  scorewick::Accumulate(stat, scorewick::Split::kAll, scorewick::Split::kAll, false);
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);) {
     if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));

@@ -93,12 +93,12 @@ void BM_SplitChange(benchmark::State& state) {
   scorewick::app::StatsWindow window(Chosen(), BenchSession(), ui, nullptr);
   if (!window.Open()) state.SkipWithError("the window did not open");
   window.ShowView(scorewick::StatView::kCombined);
-  int split = scorewick::kSplitRight;
+  scorewick::Split split = scorewick::Split::kRight;
   for (auto _ : state) {
     window.SetSplit(split);
     const QPixmap first_screen = window.list()->viewport()->grab();
     benchmark::DoNotOptimize(first_screen.cacheKey());
-    split = split == scorewick::kSplitRight ? scorewick::kSplitAll : scorewick::kSplitRight;
+    split = split == scorewick::Split::kRight ? scorewick::Split::kAll : scorewick::Split::kRight;
   }
   window.reject();
 }

@@ -220,7 +220,8 @@ void StatsWindow::Build() {
           [this](int t) { ShowTable(static_cast<StatTable>(t)); });
   connect(view_tabs_, &QTabBar::currentChanged, this,
           [this](int v) { ShowView(static_cast<StatView>(v)); });
-  connect(split_group_, &QButtonGroup::idClicked, this, [this](int split) { SetSplit(split); });
+  connect(split_group_, &QButtonGroup::idClicked, this,
+          [this](int split) { SetSplit(static_cast<Split>(split)); });
   connect(innings_, &QComboBox::currentIndexChanged, this,
           [this](int index) { SetInnings(index + 1); });
   // Sorting, sizing and "size to fit again" work alike on the kept Name
@@ -254,7 +255,7 @@ bool StatsWindow::Open() {
   return true;
 }
 
-bool StatsWindow::Compute(int batting_split, int pitching_split,
+bool StatsWindow::Compute(Split batting_split, Split pitching_split,
                           std::vector<GameRefusal>* refusals) {
   const int games = chosen_.game_count();
   const int total = chosen_.all_teams ? games : 2 * games;
@@ -320,7 +321,7 @@ Stat& StatsWindow::Shown() {
 
 const Stat& StatsWindow::shown() const { return const_cast<StatsWindow*>(this)->Shown(); }
 
-int StatsWindow::ShownSplit() const {
+Split StatsWindow::ShownSplit() const {
   return BattingSide(table_) ? batting_split_ : pitching_split_;
 }
 
@@ -392,10 +393,10 @@ void StatsWindow::UpdateSplitRadios() {
   split_radios_[static_cast<std::size_t>(ShownSplit())]->setChecked(true);
 }
 
-void StatsWindow::SetSplit(int split) {
+void StatsWindow::SetSplit(Split split) {
   const bool batting = BattingSide(table_);
-  const int b = batting ? split : batting_split_;
-  const int p = batting ? pitching_split_ : split;
+  const Split b = batting ? split : batting_split_;
+  const Split p = batting ? pitching_split_ : split;
   if (counting_ || (b == batting_split_ && p == pitching_split_)) {
     UpdateSplitRadios();
     return;

@@ -68,9 +68,9 @@ class StatsWindow : public QDialog {
   StatView view() const { return view_; }
   void ShowTable(StatTable table);
   void ShowView(StatView view);
-  void SetSplit(int split);
-  int batting_split() const { return batting_split_; }
-  int pitching_split() const { return pitching_split_; }
+  void SetSplit(Split split);
+  Split batting_split() const { return batting_split_; }
+  Split pitching_split() const { return pitching_split_; }
   // Sorts the shown table by the column at display position section.
   void SortBySection(int section);
   void EditLayout(StatTable table);
@@ -95,7 +95,7 @@ class StatsWindow : public QDialog {
   void Build();
   // Counts both sides with the splits into new tables; false (the tables
   // as they were) when cancelled.
-  bool Compute(int batting_split, int pitching_split, std::vector<GameRefusal>* refusals);
+  bool Compute(Split batting_split, Split pitching_split, std::vector<GameRefusal>* refusals);
   void Redraw();
   // The layout entry of the column shown at section; null when none is.
   LayoutEntry* EntryAt(int section);
@@ -107,7 +107,7 @@ class StatsWindow : public QDialog {
   void UnsetWidth(int section);
   void UpdateSplitRadios();
   void SetInnings(int innings);
-  int ShownSplit() const;
+  Split ShownSplit() const;
   Stat& Shown();
 
   Session& session_;
@@ -119,8 +119,8 @@ class StatsWindow : public QDialog {
   std::array<std::vector<bool>, kStatTableCount> next_descending_;
   StatTable table_ = StatTable::kBatting;
   StatView view_ = StatView::kTeam;
-  int batting_split_ = kSplitAll;
-  int pitching_split_ = kSplitAll;
+  Split batting_split_ = Split::kAll;
+  Split pitching_split_ = Split::kAll;
   bool counting_ = false;  // the window answers clicks while it counts
   bool sizing_ = false;    // the window itself is sizing the columns
   Stat team_;

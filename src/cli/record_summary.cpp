@@ -2,21 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
 
 #include "records/codes.h"
 #include "records/cp1252.h"
+#include "records/format_text.h"
 #include "records/path_names.h"
 
 namespace scorewick::cli {
 namespace {
-
-std::string Format(const char* format, auto... args) {
-  char buffer[512];
-  std::snprintf(buffer, sizeof buffer, format, args...);
-  return buffer;
-}
 
 std::string_view HandText(std::uint8_t bats) {
   if (bats == 0) return "L";

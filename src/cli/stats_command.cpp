@@ -51,8 +51,8 @@ struct Request {
   std::string team;
   bool all_teams = false;
   StatView view = StatView::kTeam;
-  int batting_split = kSplitAll;
-  int pitching_split = kSplitAll;
+  Split batting_split = Split::kAll;
+  Split pitching_split = Split::kAll;
   StatTable table = StatTable::kBatting;
   std::string sort = "Name";
   bool sort_given = false;
@@ -182,7 +182,7 @@ int Run(Request r, CommandContext& ctx) {
   // --sort puts the largest first unless --ascending; by default names run A to Z.
   SortTable(shown, r.table, column, r.sort_given && !r.ascending);
 
-  const int split = r.table == StatTable::kBatting || r.table == StatTable::kRunning
+  const Split split = r.table == StatTable::kBatting || r.table == StatTable::kRunning
                         ? r.batting_split
                         : r.pitching_split;
   int width = r.width > 0   ? r.width
@@ -247,8 +247,8 @@ void AddStatsCommand(CLI::App& app, CommandContext& ctx) {
                                                  {"combined", StatView::kCombined}};
   cmd->add_option("--view", r->view, "team (default), opponents or combined")
       ->transform(CLI::CheckedTransformer(views));
-  const std::map<std::string, int> splits = {
-      {"rh", kSplitRight}, {"lh", kSplitLeft}, {"all", kSplitAll}};
+  const std::map<std::string, Split> splits = {
+      {"rh", Split::kRight}, {"lh", Split::kLeft}, {"all", Split::kAll}};
   cmd->add_option("--batting-split", r->batting_split,
                   "against rh, lh or all pitchers (default all)")
       ->transform(CLI::CheckedTransformer(splits));

@@ -1,5 +1,6 @@
 #include "records/game.h"
 
+#include "records/codes.h"
 #include "records/local_date.h"
 
 namespace scorewick {
@@ -47,7 +48,7 @@ std::pair<int, int> Game::ComputeRunTotals() {
 }
 
 bool Game::PlayerAppeared(const PLAYER& entry, int inning, bool top) const {
-  if (entry.active && entry.position != 0) return true;
+  if (entry.active && entry.position != kPosBench) return true;
   if (inning < 0 || inning >= kInnings) return false;
   const HALF_INNING& half = innings[static_cast<std::size_t>(inning)].half(top);
   for (const AT_BAT& ab : half.at_bats) {
@@ -62,7 +63,7 @@ bool Game::IsGamePitcher(std::string_view name) const {
   for (const INNING& inning : innings) {
     for (const HALF_INNING* half : {&inning.top, &inning.bottom}) {
       for (const PLAYER& p : half->defense) {
-        if (p.position == 1 && p.name == name) return true;
+        if (p.position == kPosPitcher && p.name == name) return true;
       }
       for (const AT_BAT& ab : half->at_bats) {
         for (const PITCHER_SLOT& slot : ab.pitchers) {

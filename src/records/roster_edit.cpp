@@ -1,13 +1,13 @@
 #include "records/roster_edit.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <locale>
 #include <numeric>
 #include <vector>
 
 #include "records/codes.h"
 #include "records/cp1252.h"
+#include "records/format_text.h"
 
 namespace scorewick {
 
@@ -69,11 +69,9 @@ int DuplicatedBattingSlot(const Roster& roster) {
 }
 
 UserMessage DuplicateBattingOrderMessage(int slot) {
-  char text[120];
-  std::snprintf(text, sizeof text,
-                "Can't save lineup.  %d%s position in batting order is duplicated.", slot,
-                std::string(OrdinalSuffix(slot)).c_str());
-  return {text, "Duplicate Batting Orders Assigned", MessageIcon::kExclamation};
+  return {Format("Can't save lineup.  %d%s position in batting order is duplicated.", slot,
+                 std::string(OrdinalSuffix(slot)).c_str()),
+          "Duplicate Batting Orders Assigned", MessageIcon::kExclamation};
 }
 
 UserMessage DhNotInRosterMessage() {

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
+#include <optional>
 #include <string_view>
 
-#include "records/codes.h"
+#include "records/code_classes.h"
+#include "records/format_text.h"
 #include "reports/play_by_play.h"
 #include "reports/wrapped_lines.h"
+#include "stats/entries.h"
+#include "stats/sort_table.h"
 
 namespace scorewick::reports {
 namespace {
@@ -17,16 +19,6 @@ namespace {
 constexpr std::size_t kNotesLimit = 999;
 // A batting line's name text never runs into its figures.
 constexpr std::size_t kNameColumn = 30;
-
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* format, ...) {
-  char buffer[512];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(buffer, sizeof buffer, format, args);
-  va_end(args);
-  return buffer;
-}
 
 // Appends n as "%2d" followed by tail, without a format parse: the score
 // lines hold a figure per inning.
@@ -53,9 +45,7 @@ void AppendInnings(std::string& out, int outs, int outs_per_inning) {
       outs_per_inning > 0 ? std::nearbyint(static_cast<double>(outs) * 100.0 / outs_per_inning)
                           : 0.0;
   if (hundredths < 0 || hundredths >= 1e6) {
-    char text[32];
-    std::snprintf(text, sizeof text, " %6.2f", hundredths / 100.0);
-    out += text;
+    out += Format(" %6.2f", hundredths / 100.0);
     return;
   }
   const long h = static_cast<long>(hundredths);
@@ -68,34 +58,11 @@ void AppendInnings(std::string& out, int outs, int outs_per_inning) {
   out += static_cast<char>('0' + h % 10);
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Whether a record's name field holds name, ignoring case.  Compares the
-// field's bytes in place: most names differ in their first letters.
-bool SameNameIgnoringCase(const NameText& field, std::string_view name) {
-  if (name.size() > NameText::kCapacity) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const char c = field.bytes[i];
-    if (c == '\0' || AsciiLower(c) != AsciiLower(name[i])) return false;
-  }
-  return name.size() == NameText::kCapacity || field.bytes[name.size()] == '\0';
-}
-
 // Orders every row but the last (the team-totals row keeps its place),
-// largest first, by selection: a later row replaces the best so far only
-// when it is strictly larger, so the statistics window and the box score
-// list equal rows alike.
+// largest first, as the statistics window orders its tables.
 template <typename Row, typename Key>
 void SortLargestFirst(std::vector<Row>& rows, Key key) {
-  if (rows.size() < 3) return;
-  const std::size_t end = rows.size() - 1;
-  for (std::size_t i = 0; i + 1 < end; ++i) {
-    std::size_t best = i;
-    for (std::size_t j = i + 1; j < end; ++j) {
-      if (key(rows[j]) > key(rows[best])) best = j;
-    }
-    if (best != i) std::swap(rows[i], rows[best]);
-  }
+  SortKeepingTotalsLast(rows, [&key](const Row& a, const Row& b) { return key(a) > key(b); });
 }
 
 // The rows of a table without its team-totals row.
@@ -128,11 +95,6 @@ void AddCategory(std::string& text, std::string_view label, const std::string& l
   text += ". ";
 }
 
-bool IsDoublePlay(std::int32_t how_out) {
-  return how_out == kOutDoublePlay || how_out == kOutGroundDoublePlay ||
-         how_out == kOutNonForceGdp || how_out == kOutSacFlyDP;
-}
-
 // One side of a batting line: "%-30s%2d %2d %2d %2d".
 void AppendSide(std::string& out, std::string_view name, const BoxBattingFigures& f) {
   AppendPadded(out, name, kNameColumn);
@@ -144,6 +106,13 @@ void AppendSide(std::string& out, std::string_view name, const BoxBattingFigures
 
 const HALF_INNING& Half(const Game& game, int inning, bool top) {
   return game.innings[static_cast<std::size_t>(inning)].half(top);
+}
+
+void Place(BoxBatter& b, const Arrival& arrival) {
+  b.slot = arrival.slot;
+  b.entered_inning = arrival.inning;
+  b.entered_at_bat = arrival.at_bat;
+  b.top_half = arrival.top;
 }
 
 }  // namespace
@@ -268,90 +237,32 @@ void BoxScore::AddScoreByInnings(const Game&) {
   lines_.push_back(rule);
 }
 
+// Each batting line is placed where its player first shows in the game,
+// inning by inning; a player taking a slot that an earlier line already
+// holds is a substitute.  A pinch hitter or runner counts from the plate
+// appearance where he first batted or ran, when that comes before what
+// the line-ups say.
 std::vector<BoxBatter> BoxScore::PlacedBatters(const Game& game, const BoxTeamFigures& team) const {
   const bool visitors = &team == &visitors_;
   std::vector<BoxBatter> list;
   for (std::size_t i = 0; i < PlayerRows(team.batting); ++i) list.push_back({team.batting[i]});
-
-  auto starter_of = [&list](std::size_t index, int slot) {
-    if (slot == 0) return true;
-    for (std::size_t k = 0; k < index; ++k) {
-      if (list[k].slot == slot) return false;
-    }
-    return true;
-  };
-  // A pinch hitter or runner counts from the at-bat where he first batted
-  // or ran, when that comes before what the line-ups say.
-  auto pinch_rule = [&](BoxBatter& b) {
-    const std::int32_t first = b.figures.positions[0];
-    if (first != kPosPinchHitter && first != kPosPinchRunner) return;
-    for (int i = 0; i < kInnings && !Half(game, i, true).at_bats.empty(); ++i) {
-      const auto& at_bats = Half(game, i, visitors).at_bats;
-      for (std::size_t j = 0; j < at_bats.size(); ++j) {
-        const AT_BAT& ab = at_bats[j];
-        const bool hit =
-            ab.batter.position == kPosPinchHitter && ab.batter.name.view() == b.figures.name;
-        const bool ran = ab.pinch_runner.position == kPosPinchRunner &&
-                         ab.pinch_runner.name.view() == b.figures.name;
-        if (!hit && !ran) continue;
-        const int index = static_cast<int>(j);
-        if (i + 1 < b.entered_inning || (i + 1 == b.entered_inning && index < b.entered_at_bat)) {
-          b.entered_inning = i + 1;
-          b.entered_at_bat = index;
-          b.top_half = visitors;
-          b.slot = ab.batter.batting_order;
-        }
-        return;
-      }
-    }
-  };
-
   for (int i = 0; i < kInnings && !Half(game, i, true).at_bats.empty(); ++i) {
-    const HALF_INNING& top = Half(game, i, true);
-    const HALF_INNING& bottom = Half(game, i, false);
-    const std::vector<PLAYER>* lineups[2] = {visitors ? &top.offense : &top.defense,
-                                             visitors ? &bottom.defense : &bottom.offense};
     for (std::size_t k = 0; k < list.size(); ++k) {
       BoxBatter& b = list[k];
       if (b.entered_inning != 0) continue;
-      const PLAYER* found = nullptr;
-      for (const std::vector<PLAYER>* lineup : lineups) {
-        for (const PLAYER& p : *lineup) {
-          if (SameNameIgnoringCase(p.name, b.figures.name)) {
-            found = &p;
-            break;
-          }
-        }
-        if (found != nullptr) break;
-      }
-      if (found != nullptr) {
-        b.slot = found->batting_order;
-        b.entered_inning = found->entered_inning;
-        b.entered_at_bat = found->entry_value;
-        b.top_half = found->entry_flag != 0;
-      } else {
-        const auto& at_bats = Half(game, i, visitors).at_bats;
-        const AT_BAT* match = nullptr;
-        std::size_t index = 0;
-        for (std::size_t j = 0; j < at_bats.size() && match == nullptr; ++j) {
-          if (SameNameIgnoringCase(at_bats[j].batter.name, b.figures.name))
-            match = &at_bats[j], index = j;
-        }
-        for (std::size_t j = 0; j < at_bats.size() && match == nullptr; ++j) {
-          if (SameNameIgnoringCase(at_bats[j].pinch_runner.name, b.figures.name))
-            match = &at_bats[j], index = j;
-        }
-        if (match == nullptr) continue;
-        const PLAYER& who = SameNameIgnoringCase(match->batter.name, b.figures.name)
-                                ? match->batter
-                                : match->pinch_runner;
-        b.slot = who.batting_order;
-        b.entered_inning = i + 1;
-        b.entered_at_bat = static_cast<int>(index);
-        b.top_half = visitors;
-      }
-      b.starter = starter_of(k, b.slot);
-      pinch_rule(b);
+      const std::optional<Arrival> arrival = ArrivalIn(game, i, visitors, b.figures.name);
+      if (!arrival) continue;
+      Place(b, *arrival);
+      const auto earlier = list.begin() + static_cast<std::ptrdiff_t>(k);
+      b.starter = b.slot == 0 || std::none_of(list.begin(), earlier, [&b](const BoxBatter& o) {
+                    return o.slot == b.slot;
+                  });
+      const std::int32_t first = b.figures.positions[0];
+      if (first != kPosPinchHitter && first != kPosPinchRunner) continue;
+      const std::optional<Arrival> pinch = FirstPinchTurn(game, visitors, b.figures.name);
+      if (pinch && (pinch->inning < b.entered_inning ||
+                    (pinch->inning == b.entered_inning && pinch->at_bat < b.entered_at_bat)))
+        Place(b, *pinch);
     }
   }
   std::stable_sort(list.begin(), list.end(), [](const BoxBatter& a, const BoxBatter& b) {
@@ -424,9 +335,9 @@ void BoxScore::AddBattingNotes(const Game& game) {
   int home_lob = 0;
   for (int i = 0; i < innings_shown_; ++i) {
     for (const AT_BAT& ab : Half(game, i, true).at_bats)
-      home_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
+      home_dp += IsDoublePlayOut(ab.how_out) ? 1 : 0;
     for (const AT_BAT& ab : Half(game, i, false).at_bats)
-      visitor_dp += IsDoublePlay(ab.how_out) ? 1 : 0;
+      visitor_dp += IsDoublePlayOut(ab.how_out) ? 1 : 0;
     visitor_lob += visitor_totals_[static_cast<std::size_t>(i)].left_on_base;
     home_lob += home_totals_[static_cast<std::size_t>(i)].left_on_base;
   }
@@ -511,9 +422,8 @@ void BoxScore::AddPitchingNotes(const Game& game) {
     for (bool top : {true, false}) {
       for (const AT_BAT& ab : Half(game, i, top).at_bats) {
         if (ab.how_reached != kReachHitByPitch) continue;
-        const PLAYER& pitcher = !ab.pitchers[2].pitcher.name.empty()   ? ab.pitchers[2].pitcher
-                                : !ab.pitchers[1].pitcher.name.empty() ? ab.pitchers[1].pitcher
-                                                                       : ab.pitchers[0].pitcher;
+        const PLAYER& pitcher =
+            ab.pitchers[static_cast<std::size_t>(ab.PitcherCount() - 1)].pitcher;
         if (!hbp.empty()) hbp += ", ";
         hbp += Format("by %s (%s)", pitcher.name.c_str(), ab.batter.name.c_str());
       }

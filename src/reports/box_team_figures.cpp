@@ -51,7 +51,7 @@ BoxTeamFigures FiguresOf(const Stat& stat) {
 BoxTeamFigures CountBoxTeam(const Game& game, bool visitors, const StatRules& rules) {
   Stat stat(rules);
   stat.team_name = (visitors ? game.visitor : game.home).team_name.str();
-  Accumulate(stat, game, 2, 2, false);
+  Accumulate(stat, game, Split::kAll, Split::kAll, false);
   return FiguresOf(stat);
 }
 

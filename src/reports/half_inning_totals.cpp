@@ -1,6 +1,6 @@
 #include "reports/half_inning_totals.h"
 
-#include "records/codes.h"
+#include "records/code_classes.h"
 
 namespace scorewick::reports {
 namespace {
@@ -18,19 +18,7 @@ bool ChargedError(const FIELDER_CREDIT& credit, std::int32_t kind) {
 HalfInningTotals TallyAtBat(const AT_BAT& ab) {
   HalfInningTotals t;
   if (ab.scored) t.runs = 1;
-  switch (ab.how_reached) {
-    case kReachSingle:
-    case kReachDouble:
-    case kReachTriple:
-    case kReachHomeRun:
-    case kReachOnBaseSingle:
-    case kReachInsideParkHR:
-    case kReachGroundRuleDouble:
-      t.hits = 1;
-      break;
-    default:
-      break;
-  }
+  if (IsHit(ab.how_reached)) t.hits = 1;
   if (ab.reached && !ab.out && !ab.scored) t.left_on_base = 1;
   for (int base = 0; base < kBases; ++base) {
     const auto b = static_cast<std::size_t>(base);

@@ -1,7 +1,6 @@
 #include "reports/html_vocabulary.h"
 
-#include <cstdio>
-
+#include "records/format_text.h"
 #include "reports/maker.h"
 
 namespace scorewick::reports {
@@ -18,10 +17,7 @@ std::string FontOpen(std::string_view face, std::uint32_t color, int size) {
 }  // namespace
 
 std::string ColorText(std::uint32_t color) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02X%02X%02X", color & 0xFFu, (color >> 8) & 0xFFu,
-                (color >> 16) & 0xFFu);
-  return text;
+  return Format("%02X%02X%02X", color & 0xFFu, (color >> 8) & 0xFFu, (color >> 16) & 0xFFu);
 }
 
 FontTags MakeFontTags(const HtmlStyle& style) {
@@ -69,9 +65,9 @@ std::string PageHead(std::string_view title, const HtmlStyle& style) {
 }
 
 std::string PageFooter(const LocalDateTime& when) {
-  char stamp[64];
-  std::snprintf(stamp, sizeof stamp, " on %d/%02d/%d at %2d:%02d:%02d", when.date.month,
-                when.date.day, when.date.year, when.hour, when.minute, when.second);
+  const std::string stamp =
+      Format(" on %d/%02d/%d at %2d:%02d:%02d", when.date.month, when.date.day, when.date.year,
+             when.hour, when.minute, when.second);
   return "\n</TABLE>\n<P><font size=-1>This file was created with <A HREF=\"http://" +
          std::string(kMakerWebAddress) + "/\"><EM>" + std::string(kMakerName) + "</EM></A>" +
          stamp + "</font>\n</BODY></HTML>";

@@ -24,117 +24,61 @@ void AppendFilled(std::string& out, std::string_view phrase, std::string_view va
 }
 
 // The home-run phrase for an RBI count; nothing for a count outside 1..4.
+// kind is "" or " inside park".
 void AppendHomeRun(std::string& out, std::string_view kind, int rbi) {
-  // kind is "" or " inside park".
-  switch (rbi) {
-    case 1:
-      out += " hit solo";
-      break;
-    case 2:
-      out += " hit 2-run";
-      break;
-    case 3:
-      out += " hit 3-run";
-      break;
-    case 4:
-      out += " hit";
-      out += kind;
-      out += " grand slam";
-      return;
-    default:
-      return;
-  }
+  static constexpr std::array<std::string_view, 5> kHitBy = {"", " hit solo", " hit 2-run",
+                                                             " hit 3-run", " hit"};
+  if (rbi < 1 || rbi > 4) return;
+  out += kHitBy[static_cast<std::size_t>(rbi)];
   out += kind;
-  out += " home run";
+  out += rbi == 4 ? " grand slam" : " home run";
 }
 
+// The phrase of each way of reaching, by ReachResult; "%s" takes the
+// error's bases (" 2-base").  Home runs are told by AppendHomeRun.
+constexpr std::array<std::string_view, kReachResultCount> kReachPhrases = {
+    " reached first base",  // on base
+    " singled",
+    " doubled",
+    " tripled",
+    "",  // home run
+    " walked",
+    " intentionally walked",
+    " hit by pitch",
+    " awarded first base",
+    " reached on interference",
+    " reached on fielder's choice",
+    " reached on%s error",
+    " reached on%s error",  // assist with error
+    " reached on%s error",  // sacrifice with error
+    " reached on dropped 3rd strike WP",
+    " reached on dropped 3rd strike PB",
+    " reached first base",  // bunt single
+    "",                     // inside-the-park home run
+    " ground rule doubled",
+    " tie breaker rule, awarded second base",
+    " reached on sacrifice fielder's choice",
+    " reached on sac hit with%s error",
+    " reached on sac fly with%s error",
+    " reached on dropped 3rd strike w/error",
+    " reached on fielder's choice, DP",
+};
+
+// The bases an error gave, as the reach phrase tells them (1 base: none).
+constexpr std::array<std::string_view, 5> kErrorBases = {"", "", " 2-base", " 3-base", " 4-base"};
+
 void AppendReach(std::string& out, const AT_BAT& ab) {
-  std::string_view err;
-  switch (ab.error_bases[0]) {
-    case 2:
-      err = " 2-base";
-      break;
-    case 3:
-      err = " 3-base";
-      break;
-    case 4:
-      err = " 4-base";
-      break;
-    default:
-      break;
+  const std::int32_t how = ab.how_reached;
+  if (how == kReachHomeRun || how == kReachInsideParkHR) {
+    AppendHomeRun(out, how == kReachHomeRun ? "" : " inside park", ab.rbi);
+    return;
   }
-  std::string_view phrase;
-  switch (ab.how_reached) {
-    case kReachSingle:
-      phrase = " singled";
-      break;
-    case kReachDouble:
-      phrase = " doubled";
-      break;
-    case kReachTriple:
-      phrase = " tripled";
-      break;
-    case kReachHomeRun:
-      AppendHomeRun(out, "", ab.rbi);
-      return;
-    case kReachWalk:
-      phrase = " walked";
-      break;
-    case kReachIntentionalWalk:
-      phrase = " intentionally walked";
-      break;
-    case kReachHitByPitch:
-      phrase = " hit by pitch";
-      break;
-    case kReachAwardedBase:
-      phrase = " awarded first base";
-      break;
-    case kReachInterference:
-      phrase = " reached on interference";
-      break;
-    case kReachFieldersChoice:
-      phrase = " reached on fielder's choice";
-      break;
-    case kReachError:
-    case kReachAssistWithError:
-    case kReachSacrificeWithError:
-      phrase = " reached on%s error";
-      break;
-    case kReachDroppedThirdWP:
-      phrase = " reached on dropped 3rd strike WP";
-      break;
-    case kReachDroppedThirdPB:
-      phrase = " reached on dropped 3rd strike PB";
-      break;
-    case kReachInsideParkHR:
-      AppendHomeRun(out, " inside park", ab.rbi);
-      return;
-    case kReachGroundRuleDouble:
-      phrase = " ground rule doubled";
-      break;
-    case kReachTieBreaker:
-      phrase = " tie breaker rule, awarded second base";
-      break;
-    case kReachSacrificeFC:
-      phrase = " reached on sacrifice fielder's choice";
-      break;
-    case kReachSacHitWithError:
-      phrase = " reached on sac hit with%s error";
-      break;
-    case kReachSacFlyWithError:
-      phrase = " reached on sac fly with%s error";
-      break;
-    case kReachDroppedThirdError:
-      phrase = " reached on dropped 3rd strike w/error";
-      break;
-    case kReachFieldersChoiceDP:
-      phrase = " reached on fielder's choice, DP";
-      break;
-    default:
-      phrase = " reached first base";
-      break;  // 0, 16 and unknown codes
-  }
-  AppendFilled(out, phrase, err);
+  const std::int32_t error_bases = ab.error_bases[0];
+  const std::string_view err = error_bases >= 2 && error_bases <= 4
+                                   ? kErrorBases[static_cast<std::size_t>(error_bases)]
+                                   : "";
+  const bool known = how >= 0 && how < kReachResultCount;
+  AppendFilled(out, known ? kReachPhrases[static_cast<std::size_t>(how)] : kReachPhrases[0], err);
 }
 
 struct AdvancePhrase {
@@ -142,50 +86,38 @@ struct AdvancePhrase {
   std::int32_t merged_with = -1;  // when the next slot holds this code, told there
 };
 
+// The phrase of each way of advancing, by AdvanceType; "%s" takes the base
+// reached.  A run of the same wild pitch, passed ball, error or balk over
+// two bases, and two bases batted forward, are told once, at the second.
+constexpr std::array<AdvancePhrase, kAdvanceTypeCount> kAdvancePhrases = {{
+    {},
+    {", stole %s"},
+    {", batted forward to %s", kAdvBatted},
+    {", awarded %s"},
+    {", advanced to %s on wild pitch", kAdvWildPitchContinued},
+    {", advanced to %s on passed ball", kAdvPassedBallContinued},
+    {", advanced to %s on balk"},
+    {", advanced to %s on error", kAdvErrorContinued},
+    {", advanced to %s on error", kAdvErrorContinued},  // error, continued
+    {", advanced to %s on wild pitch", kAdvWildPitchContinued},
+    {", advanced to %s on passed ball", kAdvPassedBallContinued},
+    {", advanced to %s on balk", kAdvBalkContinued},
+    {", walked forward to %s"},  // home: ", walked %s"
+    {", additional base to %s"},
+    {", advanced on FC to %s"},
+    {", advanced to %s on error", kAdvErrorContinued},  // assist with error
+    {", advanced to %s on error", kAdvErrorContinued},  // caught stealing, error
+    {", advanced to %s on defensive indifference"},
+    {", advanced to %s on throw"},
+    {", stole %s (double steal)"},
+    {", stole %s (triple steal)"},
+    {", advanced to %s on interference"},
+}};
+
 AdvancePhrase AdvancePhraseOf(std::int32_t code, int slot) {
-  switch (code) {
-    case kAdvStolenBase:
-      return {", stole %s"};
-    case kAdvBatted:
-      return {", batted forward to %s", kAdvBatted};
-    case kAdvAwarded:
-      return {", awarded %s"};
-    case kAdvWildPitch:
-      return {", advanced to %s on wild pitch", kAdvWildPitchContinued};
-    case kAdvPassedBall:
-      return {", advanced to %s on passed ball", kAdvPassedBallContinued};
-    case kAdvBalk:
-      return {", advanced to %s on balk"};
-    case kAdvError:
-    case kAdvErrorContinued:
-    case kAdvAssistWithError:
-    case kAdvCaughtStealingError:
-      return {", advanced to %s on error", kAdvErrorContinued};
-    case kAdvWildPitchContinued:
-      return {", advanced to %s on wild pitch", kAdvWildPitchContinued};
-    case kAdvPassedBallContinued:
-      return {", advanced to %s on passed ball", kAdvPassedBallContinued};
-    case kAdvBalkContinued:
-      return {", advanced to %s on balk", kAdvBalkContinued};
-    case kAdvForcedByWalk:
-      return {slot == 2 ? ", walked %s" : ", walked forward to %s"};
-    case kAdvAdditionalBase:
-      return {", additional base to %s"};
-    case kAdvFieldersChoice:
-      return {", advanced on FC to %s"};
-    case kAdvDefensiveIndifference:
-      return {", advanced to %s on defensive indifference"};
-    case kAdvOnThrow:
-      return {", advanced to %s on throw"};
-    case kAdvDoubleSteal:
-      return {", stole %s (double steal)"};
-    case kAdvTripleSteal:
-      return {", stole %s (triple steal)"};
-    case kAdvInterference:
-      return {", advanced to %s on interference"};
-    default:
-      return {};
-  }
+  if (code == kAdvForcedByWalk && slot == 2) return {", walked %s"};
+  if (code < 0 || code >= kAdvanceTypeCount) return {};
+  return kAdvancePhrases[static_cast<std::size_t>(code)];
 }
 
 std::string_view OutPhrase(std::int32_t code) {

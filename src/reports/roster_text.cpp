@@ -1,8 +1,7 @@
 #include "reports/roster_text.h"
 
-#include <cstdio>
-
 #include "records/codes.h"
+#include "records/format_text.h"
 
 namespace scorewick::reports {
 
@@ -23,16 +22,14 @@ std::vector<std::string> RosterPrintLines(const Team& team) {
   lines.push_back("Manager: " + team.manager.str());
   lines.push_back("Coach: " + team.coach.str());
   lines.emplace_back();
-  char line[160];
-  std::snprintf(line, sizeof line, "%-2s %-25s %-20s %-2s %-2s %-2s", "#", "Name", "Position", "BO",
-                "BH", "TH");
-  lines.emplace_back(line);
+  lines.push_back(
+      Format("%-2s %-25s %-20s %-2s %-2s %-2s", "#", "Name", "Position", "BO", "BH", "TH"));
   for (const PLAYER& p : team.players()) {
-    std::snprintf(line, sizeof line, "%-2s %-25s %-20s %2d %-2s %-2s", UniformNumberText(p).c_str(),
-                  p.name.str().c_str(), std::string(PositionName(p.position)).c_str(),
-                  p.batting_order, std::string(BatsText(p)).c_str(),
-                  std::string(ThrowsText(p)).c_str());
-    lines.emplace_back(line);
+    const std::int32_t batting_order = p.batting_order;
+    lines.push_back(Format("%-2s %-25s %-20s %2d %-2s %-2s", UniformNumberText(p).c_str(),
+                           p.name.str().c_str(), std::string(PositionName(p.position)).c_str(),
+                           batting_order, std::string(BatsText(p)).c_str(),
+                           std::string(ThrowsText(p)).c_str()));
   }
   return lines;
 }

@@ -1,21 +1,11 @@
 #include "reports/score_sheet_text.h"
 
 #include <algorithm>
-#include <cstdio>
 
-#include "records/codes.h"
+#include "records/code_classes.h"
+#include "records/format_text.h"
 
 namespace scorewick::reports {
-namespace {
-
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-  char buffer[512];
-  std::snprintf(buffer, sizeof buffer, format, args...);
-  return buffer;
-}
-
-}  // namespace
 
 std::string GameDateLine(const GameHeader& h) {
   const char* format = h.start_minute < 10 ? "%d/%d/%d %d:0%d at %s" : "%d/%d/%d %d:%d at %s";
@@ -87,7 +77,7 @@ std::string AdvanceText(const AT_BAT& ab, int slot) {
 
 std::string OutCreditChain(const AT_BAT& ab) {
   std::string chain;
-  const int count = std::clamp(ab.out_credit_count, 0, kMaxCredits);
+  const int count = std::clamp(+ab.out_credit_count, 0, kMaxCredits);
   for (int i = 0; i < count; ++i) {
     if (i > 0) chain += '-';
     chain += std::to_string(FielderNumber(ab.out_credits[static_cast<std::size_t>(i)].position));
@@ -96,59 +86,27 @@ std::string OutCreditChain(const AT_BAT& ab) {
 }
 
 bool ReachedOnBattedBall(std::int32_t reach) {
-  switch (reach) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 10:
-    case 11:
-    case 12:
-    case 13:
-    case 16:
-    case 17:
-    case 18:
-    case 20:
-    case 21:
-    case 22:
-    case 24:
-      return true;
-    default:
-      return false;
-  }
+  return IsOneOf(reach, kReachSingle, kReachDouble, kReachTriple, kReachHomeRun,
+                 kReachFieldersChoice, kReachError, kReachAssistWithError, kReachSacrificeWithError,
+                 kReachOnBaseSingle, kReachInsideParkHR, kReachGroundRuleDouble, kReachSacrificeFC,
+                 kReachSacHitWithError, kReachSacFlyWithError, kReachFieldersChoiceDP);
 }
 
 bool OutOnBattedBall(std::int32_t out) {
-  switch (out) {
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-    case 25:
-    case 30:
-    case 31:
-    case 32:
-    case 34:
-    case 36:
-    case 38:
-      return true;
-    default:
-      return false;
-  }
+  return IsOneOf(out, kOutGround, kOutFly, kOutFoul, kOutDoublePlay, kOutTriplePlay, kOutSacFly,
+                 kOutSacBunt, kOutLineDrive, kOutSacrifice, kOutGroundDoublePlay, kOutInfieldFly,
+                 kOutBuntOut, kOutNonForceGdp, kOutSacFlyDP);
 }
 
 std::vector<CountCell> CountCells(const AT_BAT& ab) {
   std::vector<CountCell> cells;
-  const int strikes = std::clamp(ab.strikes, 0, 2);
-  const int balls = std::clamp(ab.balls, 0, 3);
+  const int strikes = std::clamp(+ab.strikes, 0, 2);
+  const int balls = std::clamp(+ab.balls, 0, 3);
   for (int row = 0; row < strikes; ++row) cells.push_back({true, row, 0});
   for (int row = 0; row < balls; ++row) cells.push_back({false, row, 0});
   int strike_tally = 0;
   int ball_tally = 0;
-  const int last = std::min(ab.last_pitch, kMaxPitches - 1);
+  const int last = std::min(+ab.last_pitch, kMaxPitches - 1);
   for (int i = 0; i <= last; ++i) {
     const std::int32_t event = ab.pitches[static_cast<std::size_t>(i)].event;
     bool strike = false;

@@ -17,7 +17,7 @@ std::string NonBreaking(const std::string& text) {
 }  // namespace
 
 std::string StatsHtml(const Stat& stat, StatTable table, const StatLayout& layout, StatView view,
-                      int split, const HtmlStyle& style, const LocalDateTime& when,
+                      Split split, const HtmlStyle& style, const LocalDateTime& when,
                       bool appending) {
   const FontTags tags = MakeFontTags(style);
   const std::string header = ColorText(style.header_color);

@@ -17,6 +17,7 @@
 namespace scorewick::reports {
 
 std::string StatsHtml(const Stat& stat, StatTable table, const StatLayout& layout, StatView view,
-                      int split, const HtmlStyle& style, const LocalDateTime& when, bool appending);
+                      Split split, const HtmlStyle& style, const LocalDateTime& when,
+                      bool appending);
 
 }  // namespace scorewick::reports

@@ -13,26 +13,26 @@ void Pad(std::string& line, const std::string& text, std::size_t width) {
 
 }  // namespace
 
-std::vector<std::string> StarBox(StatTable table, int split) {
+std::vector<std::string> StarBox(StatTable table, Split split) {
   switch (table) {
     case StatTable::kBatting: {
       std::vector<std::string> box = {"****************************************",
                                       "* Batting Stats                        *"};
-      if (split == kSplitRight || split == kSplitLeft) {
+      if (split != Split::kAll) {
         box.push_back("*                                      *");
-        box.push_back(split == kSplitRight ? "* Batting Versus Right Handed Pitchers *"
-                                           : "* Batting Versus Left Handed Pitchers  *");
+        box.push_back(split == Split::kRight ? "* Batting Versus Right Handed Pitchers *"
+                                             : "* Batting Versus Left Handed Pitchers  *");
       }
       box.push_back("****************************************");
       box.push_back(" ");
       return box;
     }
     case StatTable::kPitching:
-      if (split == kSplitRight) {
+      if (split == Split::kRight) {
         const std::string stars(46, '*');
         return {stars, "* Pitching Stats Versus Right Handed Batters *", stars, ""};
       }
-      if (split == kSplitLeft) {
+      if (split == Split::kLeft) {
         const std::string stars(45, '*');
         return {stars, "* Pitching Stats Versus Left Handed Batters *", stars, ""};
       }
@@ -46,7 +46,7 @@ std::vector<std::string> StarBox(StatTable table, int split) {
 }
 
 std::vector<TextSection> StatsTextSections(const Stat& stat, StatTable table,
-                                           const StatLayout& layout, int split, int page_width) {
+                                           const StatLayout& layout, Split split, int page_width) {
   const std::vector<LayoutEntry> shown = ShownColumns(layout);
   const int rows = RowCount(stat, table);
   // Cell texts and column widths.

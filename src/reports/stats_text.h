@@ -23,10 +23,10 @@ inline constexpr int kMinPageWidth = 50;
 
 // The sections; a column wider than the page stands alone in its section.
 std::vector<TextSection> StatsTextSections(const Stat& stat, StatTable table,
-                                           const StatLayout& layout, int split, int page_width);
+                                           const StatLayout& layout, Split split, int page_width);
 
 // The star box above a table's heading.
-std::vector<std::string> StarBox(StatTable table, int split);
+std::vector<std::string> StarBox(StatTable table, Split split);
 
 // "Statistics for %s", with " Opponents" or " and all Opponents".
 std::string StatsPrintTitle(const std::string& team, StatView view);

@@ -11,7 +11,7 @@ namespace scorewick {
 
 using counting::SideCounter;
 
-void AccumulateGame(Stat& stat, const Game& game, int n, int pitching_split, int batting_split,
+void AccumulateGame(Stat& stat, const Game& game, int n, Split pitching_split, Split batting_split,
                     bool opponents) {
   if (stat.all_teams) {
     for (bool home : {true, false}) {
@@ -52,7 +52,7 @@ bool TeamPlays(std::span<const std::uint8_t> bytes, std::string_view team, Team&
 
 }  // namespace
 
-AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, bool opponents,
+AccumulateReport Accumulate(Stat& stat, Split pitching_split, Split batting_split, bool opponents,
                             const AccumulateProgress& progress) {
   AccumulateReport report;
   Game game;
@@ -83,7 +83,7 @@ AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, b
   return report;
 }
 
-void Accumulate(Stat& stat, const Game& current_game, int pitching_split, int batting_split,
+void Accumulate(Stat& stat, const Game& current_game, Split pitching_split, Split batting_split,
                 bool opponents) {
   AccumulateGame(stat, current_game, 1, pitching_split, batting_split, opponents);
   FinishTables(stat);

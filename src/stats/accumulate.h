@@ -8,10 +8,9 @@
 // own name, and the team name becomes "All Teams" at the end.  A game in
 // which the named team did not play contributes nothing.
 //
-// Splits: 0 counts right-handed opponents only, 1 left-handed only, 2 all.
-// The batting split looks at the pitcher who finished the plate
-// appearance; the pitching split at the batter (a switch hitter stands
-// against the pitcher's hand).
+// Splits (stats/split.h): the batting split looks at the pitcher who
+// finished the plate appearance; the pitching split at the batter (a
+// switch hitter stands against the pitcher's hand).
 //
 // The caller empties the tables first (Stat::ClearTables).
 
@@ -21,6 +20,7 @@
 
 #include "records/game.h"
 #include "records/game_intake.h"
+#include "stats/split.h"
 #include "stats/stat.h"
 
 namespace scorewick {
@@ -41,17 +41,17 @@ using AccumulateProgress = std::function<bool(int done, int total)>;
 // game and byte buffer (records/game_intake.h).  A file that cannot be
 // read, is not a game, is damaged or is in a prior format is not counted at
 // all and is named in the report; the rest are counted.  Never shows or prints anything.
-AccumulateReport Accumulate(Stat& stat, int pitching_split, int batting_split, bool opponents,
+AccumulateReport Accumulate(Stat& stat, Split pitching_split, Split batting_split, bool opponents,
                             const AccumulateProgress& progress = {});
 
 // The current-game-only form: counts the one open game (as game 1).
-void Accumulate(Stat& stat, const Game& current_game, int pitching_split, int batting_split,
+void Accumulate(Stat& stat, const Game& current_game, Split pitching_split, Split batting_split,
                 bool opponents);
 
 // Counting without the totals, for callers that feed games themselves:
 // counts game as game number n (1-based), then FinishTables closes the
 // tables.  Accumulate is AccumulateGame over the list, then FinishTables.
-void AccumulateGame(Stat& stat, const Game& game, int n, int pitching_split, int batting_split,
+void AccumulateGame(Stat& stat, const Game& game, int n, Split pitching_split, Split batting_split,
                     bool opponents);
 void FinishTables(Stat& stat);
 

@@ -4,14 +4,19 @@
 #include <cstdint>
 #include <string>
 
+#include "stats/base_counts.h"
+
 namespace scorewick {
 
-#define SCOREWICK_FIELDING_SUMMED(X)                                                           \
-  X(put_outs)                                                                                  \
-  X(assisted_put_outs) X(unassisted_put_outs) X(assists) X(errors) X(fielding_errors)          \
-      X(throwing_errors) X(bobbles) X(passed_balls) X(pko1) X(pko2) X(pko3) X(pkoa1) X(pkoa2)  \
-          X(pkoa3) X(interference) X(pitches_received) X(cs2) X(cs3) X(csh) X(cs_put_out_home) \
-              X(dts_batter_reached) X(dts_batter_out) X(steal_attempts)
+// clang-format off
+#define SCOREWICK_FIELDING_SUMMED(X)                                                          \
+  X(put_outs) X(assisted_put_outs) X(unassisted_put_outs) X(assists) X(errors)                \
+  X(fielding_errors) X(throwing_errors) X(bobbles) X(passed_balls) X(interference)            \
+  X(pitches_received) X(cs_put_out_home) X(dts_batter_reached) X(dts_batter_out)              \
+  X(steal_attempts)
+// clang-format on
+
+#define SCOREWICK_FIELDING_PER_BASE(X) X(pko) X(pkoa) X(cs)
 
 struct FieldingStat {
   std::string name;
@@ -23,10 +28,10 @@ struct FieldingStat {
 #define SCOREWICK_DECLARE(f) std::int32_t f = 0;
   SCOREWICK_FIELDING_SUMMED(SCOREWICK_DECLARE)
 #undef SCOREWICK_DECLARE
+  BaseCounts pko{};        // PKO1..3: pick-offs by base
+  BaseCounts pkoa{};       // PKOA1..3: pick-off attempts by base
+  BaseCounts cs{};         // CS2, CS3, CSH: runners caught stealing, by the base left
   float fielding_avg = 0;  // F%: (PO + A) / (PO + A + E)
-
-  std::int32_t pick_offs() const { return pko1 + pko2 + pko3; }
-  std::int32_t pick_off_attempts() const { return pkoa1 + pkoa2 + pkoa3; }
 };
 
 }  // namespace scorewick

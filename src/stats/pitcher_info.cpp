@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string_view>
 
+#include "records/format_text.h"
 #include "stats/plot_games.h"
 
 namespace scorewick {
@@ -124,26 +124,15 @@ std::string PitchSummaryLine(const PitcherInfo& info, const PitchFigures& f) {
   const bool all = info.type_filter < 0 || info.type_filter >= kPitchTypeCount;
   const std::string head =
       all ? "For " + info.TypeName() + ", " : "For " + info.TypeName() + " pitches, ";
-  char rest[200];
-  std::snprintf(rest, sizeof rest,
-                "%d pitches, %5.2f avg speed, %5.2f%c strikes, %5.2f%c balls, %5.2f%c hits.",
-                f.total, f.average_speed, f.strike_percent, '%', f.ball_percent, '%', f.hit_percent,
-                '%');
-  return head + rest;
+  return head + Format("%d pitches, %5.2f avg speed, %5.2f%% strikes, %5.2f%% balls, %5.2f%% hits.",
+                       f.total, f.average_speed, f.strike_percent, f.ball_percent, f.hit_percent);
 }
 
 std::string ZoneThirdsLine(const PitchFigures& f) {
-  char line[160];
-  std::snprintf(line, sizeof line,
-                "Zone thirds: high %.1f%%, middle %.1f%%, low %.1f%%; outside %.1f%%",
+  return Format("Zone thirds: high %.1f%%, middle %.1f%%, low %.1f%%; outside %.1f%%",
                 f.zone_thirds[0], f.zone_thirds[1], f.zone_thirds[2], f.outside_zone);
-  return line;
 }
 
-std::string FigureText(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%5.2f", value);
-  return text;
-}
+std::string FigureText(double value) { return Format("%5.2f", value); }
 
 }  // namespace scorewick

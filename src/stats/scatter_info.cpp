@@ -3,37 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
-#include "records/codes.h"
+#include "records/code_classes.h"
+#include "records/format_text.h"
 #include "stats/plot_games.h"
 
 namespace scorewick {
-
-namespace {
-
-// Safe results of a ball put in play.
-constexpr std::array<std::int32_t, 13> kOnBaseResults = {
-    kReachSingle,          kReachDouble,
-    kReachTriple,          kReachHomeRun,
-    kReachFieldersChoice,  kReachError,
-    kReachAssistWithError, kReachSacrificeWithError,
-    kReachInsideParkHR,    kReachGroundRuleDouble,
-    kReachSacrificeFC,     kReachSacHitWithError,
-    kReachSacFlyWithError};
-
-// Outs on a ball put in play.
-constexpr std::array<std::int32_t, 12> kBattedOuts = {
-    kOutGround,           kOutFly,        kOutFoul,        kOutDoublePlay,
-    kOutTriplePlay,       kOutSacFly,     kOutLineDrive,   kOutSacrifice,
-    kOutGroundDoublePlay, kOutInfieldFly, kOutNonForceGdp, kOutSacFlyDP};
-
-template <std::size_t N>
-bool Among(const std::array<std::int32_t, N>& set, std::int32_t value) {
-  return std::find(set.begin(), set.end(), value) != set.end();
-}
-
-}  // namespace
 
 bool FielderDefaultLocation(int position, PlotPoint& point) {
   static constexpr std::array<PlotPoint, 10> kPlaces = {{{83, 90},
@@ -53,19 +28,18 @@ bool FielderDefaultLocation(int position, PlotPoint& point) {
 
 bool SprayPointOf(const AT_BAT& at_bat, PlotPoint& point, bool& on_base) {
   const bool located = at_bat.HasHitLocation();
-  if (located && Among(kOnBaseResults, at_bat.how_reached)) {
+  if (located && IsBattedReach(at_bat.how_reached)) {
     point = {at_bat.hit_x, at_bat.hit_y};
     on_base = true;
     return true;
   }
-  if (located && Among(kBattedOuts, at_bat.how_out)) {
+  if (located && IsBattedOut(at_bat.how_out)) {
     point = {at_bat.hit_x, at_bat.hit_y};
     on_base = false;
     return true;
   }
-  const bool strikeout = at_bat.how_out == kOutStrikeSwinging ||
-                         at_bat.how_out == kOutStrikeLooking || at_bat.how_out == kOutDroppedThird;
-  if (at_bat.out && !strikeout && !at_bat.reached && at_bat.out_credit_count > 0 &&
+  if (at_bat.out && !IsThirdStrikeOut(at_bat.how_out) && !at_bat.reached &&
+      at_bat.out_credit_count > 0 &&
       FielderDefaultLocation(at_bat.out_credits[0].position, point)) {
     on_base = false;
     return true;
@@ -156,12 +130,9 @@ SprayShares ComputeSprayShares(const ScatterInfo& info) {
 }
 
 std::string SpraySharesLine(const SprayShares& s) {
-  char line[160];
-  std::snprintf(
-      line, sizeof line,
+  return Format(
       "Left %.1f%%, centre %.1f%%, right %.1f%%; infield %.1f%%, outfield %.1f%% (%d balls)",
       s.left, s.centre, s.right, s.infield, s.outfield, s.total);
-  return line;
 }
 
 }  // namespace scorewick

@@ -11,6 +11,8 @@
 
 #include "records/codes.h"
 #include "records/game.h"
+#include "stats/plate.h"
+#include "stats/split.h"
 #include "stats/stat.h"
 
 namespace scorewick::counting {
@@ -24,60 +26,25 @@ inline std::string_view View(const NameText& text) {
   return {p, n};
 }
 
-template <typename... Codes>
-constexpr bool In(std::int32_t value, Codes... codes) {
-  return ((value == codes) || ...);
-}
-
-// Bases a batter gains by his own result.
-inline int BasesOf(std::int32_t result) {
-  switch (result) {
-    case kReachDouble:
-    case kReachGroundRuleDouble:
-      return 2;
-    case kReachTriple:
-      return 3;
-    case kReachHomeRun:
-    case kReachInsideParkHR:
-      return 4;
-    default:
-      return 1;
-  }
-}
-
-// The batter's safe result and out codes, -1 when he has none.
-inline std::int32_t ResultOf(const AT_BAT& ab) { return ab.reached ? ab.how_reached : -1; }
-inline std::int32_t OutOf(const AT_BAT& ab) { return ab.out ? ab.how_out : -1; }
-
-// An official at-bat.  A sacrifice of any kind is none, the sacrifice fly
-// that ends in a double play (38) included.
-inline bool IsOfficialAtBat(const AT_BAT& ab) {
-  if (!ab.reached && !ab.out) return false;
-  const std::int32_t result = ResultOf(ab), out = OutOf(ab);
-  return !In(result, 5, 6, 7, 9, 13, 19, 20, 21, 22) && !In(out, 8, 9, 30, 38);
-}
-
-inline bool ThrowsRight(const PLAYER& pitcher) { return pitcher.throws_right != 0; }
-
-inline bool SplitCounts(int split, bool right) { return split == 2 || (split == 0) == right; }
-
-// The side a batter stands on against this pitcher: a switch hitter bats
-// against the pitcher's hand.
-inline bool BatsRight(const PLAYER& batter, const PLAYER& pitcher) {
-  if (batter.bats == 0) return false;
-  if (batter.bats == 1) return true;
-  return !ThrowsRight(pitcher);
-}
-
+// The pitches of a plate appearance one pitcher threw: [begin, end).
 struct Span {
   int begin = 0;
   int end = 0;
+  bool Holds(int pitch) const { return pitch >= begin && pitch < end; }
+};
+
+// One pitcher's part of a plate appearance, as the pitching half counts it.
+struct Turn {
+  int slot = 0;
+  std::string_view name;
+  int row = -1;  // his pitching row
+  Span range;
 };
 
 // Counts one side of one game.
 class SideCounter {
  public:
-  SideCounter(Stat& stat, const Game& game, int n, int pitching_split, int batting_split,
+  SideCounter(Stat& stat, const Game& game, int n, Split pitching_split, Split batting_split,
               bool counted_is_home)
       : s_(stat),
         game_(game),
@@ -91,43 +58,93 @@ class SideCounter {
   void Count();
 
  private:
+  // What the pitching half learns of a plate appearance as its pitchers
+  // are taken in turn.
+  struct PitchingState {
+    bool charged = false;                    // the batter is charged to a pitcher
+    bool out_credited = false;               // his out is credited to a pitcher
+    int strikeout_pitch = -1;                // the pitch that makes the strikeout
+    int walk_pitch = -1;                     // the ball that makes the walk
+    std::string_view catcher;                // the catcher as the pitches are walked
+    std::array<bool, kBases> passed_ball{};  // error entries turned into passed balls
+  };
+
   int BattingRow(std::string_view name, std::int32_t position);
   int PitchingRow(std::string_view name);
   int FieldingRow(std::string_view name, std::int32_t position);
-  std::vector<std::string_view> named_;          // batters and runners of a half
-  std::vector<std::string_view> defense_names_;  // the fielding half's line-up
-  std::vector<int> outs_before_;                 // per plate appearance of the fielding half
-
   BattingStat& Bat(int i) { return s_.batting[static_cast<std::size_t>(i)]; }
   PitchingStat& Pit(int i) { return s_.pitching[static_cast<std::size_t>(i)]; }
   FieldingStat& Fld(int i) { return s_.fielding[static_cast<std::size_t>(i)]; }
 
+  // Batting (side_counter_batting.cpp).
   void BattingHalf(const HALF_INNING& half);
   void BattingPlate(const AT_BAT& ab);
+  void CountResult(BattingStat& bs);
+  void CountStrikeoutAndReachKind(BattingStat& bs);
+  void CountOutKind(BattingStat& bs, BattingStat& rs);
+  void CountBaseRunning(BattingStat& rs);
+
+  // Pitching (side_counter_pitching.cpp).
   void PitchingPlate(const HALF_INNING& half, int inning, int index, const AT_BAT& ab);
-  void FieldingCredits(const AT_BAT& ab, const std::array<bool, kBases>& passed_ball,
-                       std::string_view catcher);
+  void ChargeResponsiblePitcher();
+  void FindDecisivePitches();
+  bool OpenTurn(int slot, Turn& turn);
+  void ChargeInTurn(const Turn& turn);
+  void CountStrikeoutAndWalk(const Turn& turn);
+  void CountFirstPitch(const Turn& turn);
+  void CountRunnerEvents(const Turn& turn);
+  void CountPitches(const Turn& turn);
+  void CountPickOffAttempt(const Turn& turn, std::int32_t event);
+  void CountReachPitch(const Turn& turn);
+  void CountOutPitch(const Turn& turn);
+  void TakeBackBallsWithoutPitch(const Turn& turn);
+  int CatcherRow() { return FieldingRow(pitching_.catcher, kPosCatcher); }
+
+  // Fielding credits (side_counter_fielding.cpp).
+  void FieldingCredits();
+  void CountOutChain();
+  void CountErrors();
+
+  // Appearances and the end of the game (side_counter.cpp).
   void Appearances(int inning, const HALF_INNING& bat, const HALF_INNING& field);
+  void BattingAppearances(int inning, const HALF_INNING& bat);
+  void FieldingAppearances(int inning, const HALF_INNING& field);
+  bool AppearedInField(const PLAYER& entry, const HALF_INNING& field) const;
+  void InningsPitchedIn(int inning, const HALF_INNING& field);
   void MarkAppeared(int row, int inning);
   void EndOfGame();
 
   bool IsGamePitcher(std::string_view name);
   // Whether the name is in the defensive line-up of the half being counted.
   bool InDefense(std::string_view name) const;
-  std::string_view Catcher(const HALF_INNING& half, int inning, int index, bool before_sub) const;
+  // The catcher of plate appearance `index` of the fielding half: the last
+  // catcher entry that came in before it (or, with subbed, in it).
+  std::string_view Catcher(const HALF_INNING& half, int inning, int index, bool subbed) const;
+  // The plate appearance of the fielding half from which its line-up entry
+  // holds its place.
   int Start(const PLAYER& entry, int inning) const;
 
   Stat& s_;
   const Game& game_;
   int n_;
-  int pitching_split_;
-  int batting_split_;
+  Split pitching_split_;
+  Split batting_split_;
   bool batting_top_;
   std::string_view team_;
   Stat::TeamRows& rows_;  // the rows found for this team so far
   int starter_ = -1;
   std::vector<std::string_view> game_pitchers_;
   const AT_BAT* final_plate_ = nullptr;
+  std::vector<std::string_view> named_;          // batters and runners of a half
+  std::vector<std::string_view> defense_names_;  // the fielding half's line-up
+  std::vector<int> outs_before_;                 // per plate appearance of the fielding half
+
+  // The plate appearance being counted, and where it stands.
+  Plate plate_;
+  const HALF_INNING* field_half_ = nullptr;
+  int inning_ = 0;
+  int index_ = 0;
+  PitchingState pitching_;
 };
 
 }  // namespace scorewick::counting

@@ -1,7 +1,5 @@
 #include "stats/sort_table.h"
 
-#include <utility>
-
 namespace scorewick {
 namespace {
 
@@ -15,19 +13,12 @@ bool Before(const SortKey& a, const SortKey& b, bool descending) {
 }
 
 template <typename Row>
-void SelectionSort(Stat& stat, std::vector<Row>& rows, StatTable table, int column,
-                   bool descending) {
-  const int sorted = static_cast<int>(rows.size()) - 1;  // the totals row stays last
-  for (int i = 0; i < sorted - 1; ++i) {
-    int best = i;
-    for (int j = i + 1; j < sorted; ++j) {
-      if (Before(SortValue(stat, table, j, column), SortValue(stat, table, best, column),
-                 descending))
-        best = j;
-    }
-    if (best != i)
-      std::swap(rows[static_cast<std::size_t>(i)], rows[static_cast<std::size_t>(best)]);
-  }
+void SortRows(const Stat& stat, std::vector<Row>& rows, StatTable table, int column,
+              bool descending) {
+  SortKeepingTotalsLast(rows, [&](const Row& a, const Row& b) {
+    return Before(SortValueOf(a, stat.rules, table, column),
+                  SortValueOf(b, stat.rules, table, column), descending);
+  });
 }
 
 }  // namespace
@@ -36,13 +27,13 @@ void SortTable(Stat& stat, StatTable table, int column, bool descending) {
   switch (table) {
     case StatTable::kBatting:
     case StatTable::kRunning:
-      SelectionSort(stat, stat.batting, table, column, descending);
+      SortRows(stat, stat.batting, table, column, descending);
       break;
     case StatTable::kFielding:
-      SelectionSort(stat, stat.fielding, table, column, descending);
+      SortRows(stat, stat.fielding, table, column, descending);
       break;
     case StatTable::kPitching:
-      SelectionSort(stat, stat.pitching, table, column, descending);
+      SortRows(stat, stat.pitching, table, column, descending);
       break;
   }
   stat.InvalidateIndex();

@@ -1,9 +1,9 @@
 #include "stats/stat_columns.h"
 
 #include <array>
-#include <cstdio>
 
 #include "records/codes.h"
+#include "records/format_text.h"
 
 namespace scorewick {
 namespace {
@@ -45,6 +45,9 @@ constexpr Column<Row> Text(std::string_view key, std::string_view (*text)(const 
     (void)rules;                                                 \
     return double(expr);                                         \
   })
+// The three columns of a per-base counter, first base (or second) on.
+#define SW_PER_BASE(Row, key1, key2, key3, field) \
+  SW_INT(Row, key1, field[0]), SW_INT(Row, key2, field[1]), SW_INT(Row, key3, field[2])
 #define SW_NAME(Row) Text<Row>("Name", [](const Row& r) { return std::string_view(r.name); })
 #define SW_TEAM(Row) Text<Row>("Team", [](const Row& r) { return std::string_view(r.team); })
 
@@ -120,20 +123,14 @@ const std::array<Column<B>, 27> kRunningColumns = {
     SW_NAME(B),
     SW_TEAM(B),
     SW_INT(B, "R", runs),
-    SW_INT(B, "SB2", sb2),
-    SW_INT(B, "SB3", sb3),
-    SW_INT(B, "SBH", sbh),
+    SW_PER_BASE(B, "SB2", "SB3", "SBH", sb),
     SW_INT(B, "SB", stolen_bases),
     SW_INT(B, "SBA", steal_attempts),
     SW_NUM(B, "SB%", Cell::kFixed1, r.sb_pct),
-    SW_INT(B, "CS2", cs2),
-    SW_INT(B, "CS3", cs3),
-    SW_INT(B, "CSH", csh),
+    SW_PER_BASE(B, "CS2", "CS3", "CSH", cs),
     SW_INT(B, "CSDB", caught_stealing_dp),
-    SW_INT(B, "PKO1", pko1),
-    SW_INT(B, "PKO2", pko2),
-    SW_INT(B, "PKO3", pko3),
-    SW_NUM(B, "PKO", Cell::kInt, r.pick_offs()),
+    SW_PER_BASE(B, "PKO1", "PKO2", "PKO3", pko),
+    SW_NUM(B, "PKO", Cell::kInt, Total(r.pko)),
     SW_INT(B, "MB", missed_base),
     SW_INT(B, "LBE", left_base_early),
     SW_INT(B, "DNTU", did_not_tag_up),
@@ -160,21 +157,15 @@ const std::array<Column<F>, 34> kFieldingColumns = {
     SW_INT(F, "FE", fielding_errors),
     SW_INT(F, "TE", throwing_errors),
     SW_INT(F, "BE", bobbles),
-    SW_INT(F, "PKO1", pko1),
-    SW_INT(F, "PKO2", pko2),
-    SW_INT(F, "PKO3", pko3),
-    SW_NUM(F, "PKO", Cell::kInt, r.pick_offs()),
-    SW_INT(F, "PKOA1", pkoa1),
-    SW_INT(F, "PKOA2", pkoa2),
-    SW_INT(F, "PKOA3", pkoa3),
-    SW_NUM(F, "PKOA", Cell::kInt, r.pick_off_attempts()),
+    SW_PER_BASE(F, "PKO1", "PKO2", "PKO3", pko),
+    SW_NUM(F, "PKO", Cell::kInt, Total(r.pko)),
+    SW_PER_BASE(F, "PKOA1", "PKOA2", "PKOA3", pkoa),
+    SW_NUM(F, "PKOA", Cell::kInt, Total(r.pkoa)),
     SW_INT(F, "PCHR", pitches_received),
     SW_INT(F, "PB", passed_balls),
     SW_INT(F, "DTSOB", dts_batter_reached),
     SW_INT(F, "DTSOUT", dts_batter_out),
-    SW_INT(F, "CS2", cs2),
-    SW_INT(F, "CS3", cs3),
-    SW_INT(F, "CSH", csh),
+    SW_PER_BASE(F, "CS2", "CS3", "CSH", cs),
     SW_INT(F, "CSPOH", cs_put_out_home),
     SW_INT(F, "SBA", steal_attempts),
     SW_INT(F, "INTF", interference),
@@ -203,14 +194,10 @@ const std::array<Column<P>, 40> kPitchingColumns = {
     SW_INT(P, "BK", balks),
     SW_INT(P, "WP", wild_pitches),
     SW_INT(P, "SO", strikeouts),
-    SW_INT(P, "PKO1", pko1),
-    SW_INT(P, "PKO2", pko2),
-    SW_INT(P, "PKO3", pko3),
-    SW_NUM(P, "PKO", Cell::kInt, r.pick_offs()),
-    SW_INT(P, "PKOA1", pkoa1),
-    SW_INT(P, "PKOA2", pkoa2),
-    SW_INT(P, "PKOA3", pkoa3),
-    SW_NUM(P, "PKOA", Cell::kInt, r.pick_off_attempts()),
+    SW_PER_BASE(P, "PKO1", "PKO2", "PKO3", pko),
+    SW_NUM(P, "PKO", Cell::kInt, Total(r.pko)),
+    SW_PER_BASE(P, "PKOA1", "PKOA2", "PKOA3", pkoa),
+    SW_NUM(P, "PKOA", Cell::kInt, Total(r.pkoa)),
     SW_INT(P, "W", wins),
     SW_INT(P, "L", losses),
     SW_NUM(P, "PCT", Cell::kFixed1, r.pct),
@@ -229,14 +216,9 @@ const std::array<Column<P>, 40> kPitchingColumns = {
 
 #undef SW_INT
 #undef SW_NUM
+#undef SW_PER_BASE
 #undef SW_NAME
 #undef SW_TEAM
-
-std::string Format(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
 
 template <typename Row, std::size_t N>
 std::string CellOf(const std::array<Column<Row>, N>& columns, const Row& row,
@@ -365,19 +347,31 @@ std::string CellText(const Stat& stat, StatTable table, int row, int column) {
   return {};
 }
 
+SortKey SortValueOf(const BattingStat& row, const StatRules& rules, StatTable table, int column) {
+  if (column == kSortByPassedBalls) return {false, {}, double(row.passed_balls)};
+  if (column == kSortByErrors) return {false, {}, double(row.errors)};
+  return table == StatTable::kRunning ? SortOf(kRunningColumns, row, rules, column)
+                                      : SortOf(kBattingColumns, row, rules, column);
+}
+
+SortKey SortValueOf(const FieldingStat& row, const StatRules& rules, StatTable, int column) {
+  return SortOf(kFieldingColumns, row, rules, column);
+}
+
+SortKey SortValueOf(const PitchingStat& row, const StatRules& rules, StatTable, int column) {
+  return SortOf(kPitchingColumns, row, rules, column);
+}
+
 SortKey SortValue(const Stat& stat, StatTable table, int row, int column) {
   const auto r = static_cast<std::size_t>(row);
   switch (table) {
     case StatTable::kBatting:
-      if (column == kSortByPassedBalls) return {false, {}, double(stat.batting[r].passed_balls)};
-      if (column == kSortByErrors) return {false, {}, double(stat.batting[r].errors)};
-      return SortOf(kBattingColumns, stat.batting[r], stat.rules, column);
     case StatTable::kRunning:
-      return SortOf(kRunningColumns, stat.batting[r], stat.rules, column);
+      return SortValueOf(stat.batting[r], stat.rules, table, column);
     case StatTable::kFielding:
-      return SortOf(kFieldingColumns, stat.fielding[r], stat.rules, column);
+      return SortValueOf(stat.fielding[r], stat.rules, table, column);
     case StatTable::kPitching:
-      return SortOf(kPitchingColumns, stat.pitching[r], stat.rules, column);
+      return SortValueOf(stat.pitching[r], stat.rules, table, column);
   }
   return {};
 }

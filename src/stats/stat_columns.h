@@ -50,6 +50,11 @@ struct SortKey {
   double number = 0;
 };
 SortKey SortValue(const Stat& stat, StatTable table, int row, int column);
+// The same of a row on its own (table: kBatting or kRunning for a batting
+// row; the batting row also takes kSortByPassedBalls and kSortByErrors).
+SortKey SortValueOf(const BattingStat& row, const StatRules& rules, StatTable table, int column);
+SortKey SortValueOf(const FieldingStat& row, const StatRules& rules, StatTable table, int column);
+SortKey SortValueOf(const PitchingStat& row, const StatRules& rules, StatTable table, int column);
 
 // The table's title ("Batting Stats") and the heading it has in the
 // printed star boxes and HTML titles.

@@ -2,12 +2,12 @@
 
 namespace scorewick {
 
-std::string SplitTableTitle(StatTable table, int split) {
+std::string SplitTableTitle(StatTable table, Split split) {
   std::string title(TableTitle(table));
   const bool against_pitchers = table == StatTable::kBatting || table == StatTable::kRunning;
-  if (split == kSplitRight)
+  if (split == Split::kRight)
     title += against_pitchers ? " VS Right Handed Pitchers" : " VS Right Handed Batters";
-  if (split == kSplitLeft)
+  if (split == Split::kLeft)
     title += against_pitchers ? " VS Left Handed Pitchers" : " VS Left Handed Batters";
   return title;
 }

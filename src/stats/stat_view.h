@@ -5,19 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "stats/split.h"
 #include "stats/stat_columns.h"
 
 namespace scorewick {
 
 enum class StatView { kTeam, kOpponents, kCombined };
 
-// Splits: 0 right-handed opponents only, 1 left-handed only, 2 all.
-inline constexpr int kSplitRight = 0;
-inline constexpr int kSplitLeft = 1;
-inline constexpr int kSplitAll = 2;
-
 // The table's title with its split: "Batting Stats VS Right Handed
 // Pitchers", "Pitching Stats VS Left Handed Batters", "Running Stats".
-std::string SplitTableTitle(StatTable table, int split);
+std::string SplitTableTitle(StatTable table, Split split);
 
 }  // namespace scorewick

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "records/codes.h"
+#include "records/code_classes.h"
 #include "stats/accumulate.h"
 
 namespace scorewick {
@@ -17,8 +17,9 @@ void AddTotals(Stat& stat, std::string_view name) {
   bt.name = name;
   for (const BattingStat& r : stat.batting) {
     bt.games = std::max(bt.games, r.games);
-#define SCOREWICK_SUM(f) bt.f += r.f;
+#define SCOREWICK_SUM(f) AddInto(bt.f, r.f);
     SCOREWICK_BATTING_SUMMED(SCOREWICK_SUM)
+    SCOREWICK_BATTING_PER_BASE(SCOREWICK_SUM)
 #undef SCOREWICK_SUM
   }
   bt.innings = stat.innings_batted;
@@ -26,8 +27,9 @@ void AddTotals(Stat& stat, std::string_view name) {
   PitchingStat pt;
   pt.name = name;
   for (const PitchingStat& r : stat.pitching) {
-#define SCOREWICK_SUM(f) pt.f += r.f;
+#define SCOREWICK_SUM(f) AddInto(pt.f, r.f);
     SCOREWICK_PITCHING_SUMMED(SCOREWICK_SUM)
+    SCOREWICK_PITCHING_PER_BASE(SCOREWICK_SUM)
 #undef SCOREWICK_SUM
   }
   if (stat.rules.ll_pitching_rules) {
@@ -42,8 +44,9 @@ void AddTotals(Stat& stat, std::string_view name) {
   for (const FieldingStat& r : stat.fielding) {
     ft.games = std::max(ft.games, r.games);
     ft.outs_played = std::max(ft.outs_played, r.outs_played);
-#define SCOREWICK_SUM(f) ft.f += r.f;
+#define SCOREWICK_SUM(f) AddInto(ft.f, r.f);
     SCOREWICK_FIELDING_SUMMED(SCOREWICK_SUM)
+    SCOREWICK_FIELDING_PER_BASE(SCOREWICK_SUM)
 #undef SCOREWICK_SUM
   }
   stat.batting.push_back(std::move(bt));
@@ -53,12 +56,6 @@ void AddTotals(Stat& stat, std::string_view name) {
 }
 
 }  // namespace
-
-bool IsFieldingPosition(std::int32_t position) {
-  return !(position == kPosBench ||
-           (position >= kPosDesignatedHitter && position <= kPosPinchRunner) ||
-           (position >= kPosExtraHitter1 && position <= kPosExtraHitter9));
-}
 
 void ComputeEra(Stat& stat) {
   for (PitchingStat& p : stat.pitching) {

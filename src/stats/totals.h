@@ -15,10 +15,6 @@ void ComputeDerived(Stat& stat);
 // Recomputes the earned run averages only (after innings_per_game changed).
 void ComputeEra(Stat& stat);
 
-// Whether a position code is one a player fields (not the bench, a
-// designated, pinch or extra hitter, or a pinch runner).
-bool IsFieldingPosition(std::int32_t position);
-
 // Appends the source's rows to the target's tables.  A target with rows
 // loses its totals rows, receives the source's rows but theirs, and gets
 // totals rows named "TOTALS" rebuilt over all; an empty target receives

@@ -90,27 +90,28 @@ TEST(StatsCsv, NumbersAndTrailer) {
 }
 
 TEST(StatsHtml, TableWithTotalsRow) {
-  scorewick::testing::ExpectGolden(StatsHtml(SmallStat(), StatTable::kBatting, SmallLayout(),
-                                             StatView::kOpponents, 1, HtmlStyle{}, kWhen, false),
-                                   "stats_batting.htm");
+  scorewick::testing::ExpectGolden(
+      StatsHtml(SmallStat(), StatTable::kBatting, SmallLayout(), StatView::kOpponents, Split::kLeft,
+                HtmlStyle{}, kWhen, false),
+      "stats_batting.htm");
   // Appended to a page begun earlier: no page head.  The fielding table's
   // totals row keeps the row colours.
   scorewick::testing::ExpectGolden(
       StatsHtml(SmallStat(), StatTable::kFielding, DefaultLayout(StatTable::kFielding),
-                StatView::kCombined, 2, HtmlStyle{}, kWhen, true),
+                StatView::kCombined, Split::kAll, HtmlStyle{}, kWhen, true),
       "stats_fielding_appended.htm");
 }
 
 TEST(StatsText, SectionsOfThePageWidth) {
   const Stat s = SmallStat();
   const std::vector<TextSection> one =
-      StatsTextSections(s, StatTable::kBatting, SmallLayout(), 0, 85);
+      StatsTextSections(s, StatTable::kBatting, SmallLayout(), Split::kRight, 85);
   ASSERT_EQ(one.size(), 1u);
   scorewick::testing::ExpectGolden(scorewick::testing::JoinLines(one[0]), "stats_batting.txt");
   // All 56 batting columns at 50 characters: several sections, each
   // starting with the first column that did not fit, none wider than 50.
-  const std::vector<TextSection> many =
-      StatsTextSections(s, StatTable::kBatting, DefaultLayout(StatTable::kBatting), 2, 50);
+  const std::vector<TextSection> many = StatsTextSections(
+      s, StatTable::kBatting, DefaultLayout(StatTable::kBatting), Split::kAll, 50);
   ASSERT_GT(many.size(), 3u);
   std::vector<std::string> keys;
   for (const TextSection& section : many) {
@@ -125,8 +126,9 @@ TEST(StatsText, SectionsOfThePageWidth) {
   for (int c = 0; c < 56; ++c)
     EXPECT_EQ(keys[static_cast<std::size_t>(c)], ColumnKey(StatTable::kBatting, c));
   EXPECT_EQ(many[0][4].substr(0, 35), "Name        Team       GP IP PA OAB");
-  EXPECT_EQ(StarBox(StatTable::kPitching, 1)[1], "* Pitching Stats Versus Left Handed Batters *");
-  EXPECT_EQ(StarBox(StatTable::kPitching, 1)[0].size(), 45u);
+  EXPECT_EQ(StarBox(StatTable::kPitching, Split::kLeft)[1],
+            "* Pitching Stats Versus Left Handed Batters *");
+  EXPECT_EQ(StarBox(StatTable::kPitching, Split::kLeft)[0].size(), 45u);
   EXPECT_EQ(StatsPrintTitle("Hawks", StatView::kCombined),
             "Statistics for Hawks and all Opponents");
 }

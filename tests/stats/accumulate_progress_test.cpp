@@ -20,10 +20,11 @@ TEST(AccumulateProgress, ToldBeforeEachGameAndStoppedOnRequest) {
     stat.AddGame(path);
   }
   std::vector<std::pair<int, int>> told;
-  const AccumulateReport all = Accumulate(stat, 2, 2, false, [&](int done, int total) {
-    told.emplace_back(done, total);
-    return true;
-  });
+  const AccumulateReport all =
+      Accumulate(stat, Split::kAll, Split::kAll, false, [&](int done, int total) {
+        told.emplace_back(done, total);
+        return true;
+      });
   EXPECT_FALSE(all.cancelled);
   EXPECT_EQ(all.games_read, 3);
   EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}}));
@@ -33,7 +34,7 @@ TEST(AccumulateProgress, ToldBeforeEachGameAndStoppedOnRequest) {
   stopped.team_name = "Hawks";
   for (const std::string& path : stat.file_names()) stopped.AddGame(path);
   const AccumulateReport part =
-      Accumulate(stopped, 2, 2, false, [](int done, int) { return done < 2; });
+      Accumulate(stopped, Split::kAll, Split::kAll, false, [](int done, int) { return done < 2; });
   EXPECT_TRUE(part.cancelled);
   EXPECT_EQ(part.games_read, 2);
   for (const BattingStat& row : stopped.batting) EXPECT_NE(row.name, std::string(kTeamTotalsName));

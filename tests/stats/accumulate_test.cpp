@@ -6,7 +6,7 @@
 
 #include <tuple>
 
-#include "records/codes.h"
+#include "records/code_classes.h"
 #include "stat_books.h"
 #include "stats/totals.h"
 #include "stats_support.h"
@@ -29,7 +29,7 @@ TEST(Accumulate, WalkAndSacrificeFly) {
   const Stat s = CountGame(CompileBook(kWalkOff), "Hawks");
   const BattingStat& jo = Batter(s, "Jo Jett");
   EXPECT_EQ(
-      std::tuple(jo.plate_appearances, jo.walks, jo.at_bats, jo.runs, jo.stolen_bases, jo.sb2),
+      std::tuple(jo.plate_appearances, jo.walks, jo.at_bats, jo.runs, jo.stolen_bases, jo.sb[0]),
       std::tuple(1, 1, 0, 1, 1, 1));
   EXPECT_FLOAT_EQ(jo.oba, 1.0f);  // (0 + 1 + 0) / (0 + 1 + 0 + 0)
   const BattingStat& kim = Batter(s, "Kim Kent");
@@ -106,26 +106,26 @@ TEST(Accumulate, PinchRunnerStealsAndPickOffs) {
   const Stat gulls = CountGame(game, "Gulls");
   const BattingStat& pat = Batter(gulls, "Pat Pinch");
   EXPECT_EQ(std::tuple(pat.positions[0], pat.plate_appearances, pat.at_bats, pat.stolen_bases,
-                       pat.sb2, pat.cs3, pat.steal_attempts),
+                       pat.sb[0], pat.cs[1], pat.steal_attempts),
             std::tuple(kPosPinchRunner, 0, 0, 1, 1, 1, 2));
   EXPECT_FLOAT_EQ(pat.sb_pct, 50.0f);
   EXPECT_EQ(Batter(gulls, "Ann Able").stolen_bases, 0);
   EXPECT_EQ(std::tuple(Batter(gulls, "Di Dunn").so_swinging, Batter(gulls, "Di Dunn").rbi),
             std::tuple(0, 2));
   const PitchingStat& ike = Pitcher(gulls, "Ike Ives");
-  EXPECT_EQ(std::tuple(ike.pko1, ike.pkoa1, Fielder(gulls, "Ike Ives", kPosPitcher)->pko1),
+  EXPECT_EQ(std::tuple(ike.pko[0], ike.pkoa[0], Fielder(gulls, "Ike Ives", kPosPitcher)->pko[0]),
             std::tuple(1, 1, 1));
   const FieldingStat* hal = Fielder(gulls, "Hal Hunt", kPosCatcher);
-  EXPECT_EQ(std::tuple(hal->pko2, hal->pkoa2, hal->pko1), std::tuple(1, 2, 0));
+  EXPECT_EQ(std::tuple(hal->pko[1], hal->pkoa[1], hal->pko[0]), std::tuple(1, 2, 0));
 
   const Stat hawks = CountGame(game, "Hawks");
-  EXPECT_EQ(std::tuple(Batter(hawks, "Jo Jett").pko1, Batter(hawks, "Kim Kent").pko2),
+  EXPECT_EQ(std::tuple(Batter(hawks, "Jo Jett").pko[0], Batter(hawks, "Kim Kent").pko[1]),
             std::tuple(1, 1));
   const PitchingStat& rex = Pitcher(hawks, "Rex Roe");
   // One strikeout, Bo Baker's: a foul never makes strike three.
   EXPECT_EQ(std::tuple(rex.strikeouts, rex.pitch_count, rex.total_strikes), std::tuple(1, 16, 14));
   const FieldingStat* mo = Fielder(hawks, "Mo Moss", kPosCatcher);
-  EXPECT_EQ(std::tuple(mo->cs3, mo->steal_attempts), std::tuple(1, 1));
+  EXPECT_EQ(std::tuple(mo->cs[1], mo->steal_attempts), std::tuple(1, 1));
   EXPECT_EQ(Fielder(hawks, "Ned Nye", kPosThird)->assisted_put_outs, 1);
 }
 
@@ -183,26 +183,26 @@ TEST(Accumulate, BattingAndPitchingSplits) {
   const Game game = CompileBook(kChanges);
   // Bo Baker's walk was finished by a left-hander: it counts against
   // left-handers only, Ann Able's walk against right-handers only.
-  const Stat vs_right = CountGame(game, "Gulls", false, 2, 0);
+  const Stat vs_right = CountGame(game, "Gulls", false, Split::kAll, Split::kRight);
   EXPECT_EQ(std::tuple(Batter(vs_right, "Bo Baker").plate_appearances,
                        Batter(vs_right, "Bo Baker").walks, Batter(vs_right, "Ann Able").walks),
             std::tuple(0, 0, 1));
-  const Stat vs_left = CountGame(game, "Gulls", false, 2, 1);
+  const Stat vs_left = CountGame(game, "Gulls", false, Split::kAll, Split::kLeft);
   EXPECT_EQ(std::tuple(Batter(vs_left, "Bo Baker").walks, Batter(vs_left, "Ann Able").walks,
                        vs_left.batting.back().walks),
             std::tuple(1, 0, 1));
-  EXPECT_EQ(CountGame(game, "Gulls", false, 2, 2).batting.back().walks, 2);
+  EXPECT_EQ(CountGame(game, "Gulls", false, Split::kAll, Split::kAll).batting.back().walks, 2);
 
   // Pitching split: left-handed batters are Bo Baker and Pat Pinch; Ed Eng
   // switch-hits, so against Sal Stone he bats right.
   // Sal Stone's walks, hit batsmen and strikeouts, and Rex Roe's walks.
-  auto split = [&](int side) {
-    const Stat s = CountGame(game, "Hawks", false, side, 2);
+  auto split = [&](Split side) {
+    const Stat s = CountGame(game, "Hawks", false, side, Split::kAll);
     const PitchingStat& sal = Pitcher(s, "Sal Stone");
     return std::tuple(sal.walks, sal.hit_batsmen, sal.strikeouts, Pitcher(s, "Rex Roe").walks);
   };
-  EXPECT_EQ(split(0), std::tuple(0, 0, 2, 1));  // against right-handers
-  EXPECT_EQ(split(1), std::tuple(1, 1, 0, 0));  // against left-handers
+  EXPECT_EQ(split(Split::kRight), std::tuple(0, 0, 2, 1));  // against right-handers
+  EXPECT_EQ(split(Split::kLeft), std::tuple(1, 1, 0, 0));   // against left-handers
 }
 
 // kRelief: Rex Roe gives up a home run to the first batter and leaves
@@ -219,7 +219,7 @@ TEST(Accumulate, EraWithoutOutsAndLeaguePitchingRules) {
   EXPECT_FLOAT_EQ(Pitcher(plain, "Ray Relief").era, 3.375f);  // 9 x 1 / (8 / 3)
   StatRules ll;
   ll.ll_pitching_rules = true;
-  const Stat league = CountGame(game, "Gulls", false, 2, 2, ll);
+  const Stat league = CountGame(game, "Gulls", false, Split::kAll, Split::kAll, ll);
   EXPECT_EQ(std::tuple(Pitcher(league, "Ray Relief").innings_pitched_in,
                        Pitcher(league, "Ray Relief").outs),
             std::tuple(3, 9));
@@ -269,7 +269,7 @@ TEST(Accumulate, OpponentsCombinedAndAllTeams) {
 
   Stat all;
   all.all_teams = true;
-  Accumulate(all, game, 2, 2, false);
+  Accumulate(all, game, Split::kAll, Split::kAll, false);
   EXPECT_EQ(all.team_name, "All Teams");
   EXPECT_EQ(std::tuple(Batter(all, "Jo Jett").team, Batter(all, "Ann Able").team,
                        all.batting.back().plate_appearances, all.pitching.back().batters_faced),
@@ -278,7 +278,7 @@ TEST(Accumulate, OpponentsCombinedAndAllTeams) {
   // A game the named team did not play changes nobody.
   Stat other;
   other.team_name = "Owls";
-  Accumulate(other, game, 2, 2, false);
+  Accumulate(other, game, Split::kAll, Split::kAll, false);
   EXPECT_EQ(other.batting.size(), 1u);
   EXPECT_EQ(other.batting.back().games, 0);
 }
@@ -288,7 +288,7 @@ TEST(Accumulate, OpponentsCombinedAndAllTeams) {
 TEST(Accumulate, SacrificeFlyDoublePlay) {
   Game game = CompileBook(kWalkOff);
   AT_BAT& kim = game.innings[0].bottom.at_bats[1];
-  ASSERT_EQ(kim.how_out, kOutSacFly);
+  ASSERT_EQ(+kim.how_out, kOutSacFly);
   kim.how_out = kOutSacFlyDP;
   const Stat s = CountGame(game, "Hawks");
   const BattingStat& batter = Batter(s, "Kim Kent");

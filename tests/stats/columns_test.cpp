@@ -43,8 +43,8 @@ Stat SmallTables() {
   b.at_bats = 2;
   b.hits = 2;
   b.doubles = 2;
-  b.pko1 = 1;
-  b.pko3 = 2;
+  b.pko[0] = 1;
+  b.pko[2] = 2;
   s.batting = {a, b};
   PitchingStat p;
   p.name = "Ike Ives";

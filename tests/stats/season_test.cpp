@@ -37,17 +37,20 @@ SideTruth Truth(const Game& game, bool home) {
 #define SCOREWICK_EACH_SUMMED(Row, M)                       \
   if constexpr (std::is_same_v<Row, BattingStat>) {         \
     SCOREWICK_BATTING_SUMMED(M)                             \
+    SCOREWICK_BATTING_PER_BASE(M)                           \
   } else if constexpr (std::is_same_v<Row, PitchingStat>) { \
     SCOREWICK_PITCHING_SUMMED(M)                            \
+    SCOREWICK_PITCHING_PER_BASE(M)                          \
   } else {                                                  \
     SCOREWICK_FIELDING_SUMMED(M)                            \
+    SCOREWICK_FIELDING_PER_BASE(M)                          \
   }
 
 template <typename Row>
 void ExpectTotalsAreSums(const std::vector<Row>& rows, const char* table) {
   ASSERT_FALSE(rows.empty());
   Row sum;
-#define SCOREWICK_SUM(f) sum.f += r.f;
+#define SCOREWICK_SUM(f) AddInto(sum.f, r.f);
   for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
     const Row& r = rows[i];
     SCOREWICK_EACH_SUMMED(Row, SCOREWICK_SUM)
@@ -77,16 +80,16 @@ TEST(Season, InvariantsOverTwoThousandGames) {
     ASSERT_TRUE(SimulateGame(teams[static_cast<std::size_t>(s.home)],
                              teams[static_cast<std::size_t>(s.visitor)], s.setup, game, &error))
         << error;
-    AccumulateGame(season, game, n + 1, 2, 2, false);
-    AccumulateGame(otters, game, n + 1, 2, 2, false);
+    AccumulateGame(season, game, n + 1, Split::kAll, Split::kAll, false);
+    AccumulateGame(otters, game, n + 1, Split::kAll, Split::kAll, false);
     for (bool home : {true, false}) {
       const SideTruth truth = Truth(game, home);
       const SideTruth other = Truth(game, !home);
       all_runs += truth.runs;
       Stat team, opponents;
       team.team_name = opponents.team_name = (home ? game.home : game.visitor).team_name.str();
-      Accumulate(team, game, 2, 2, false);
-      Accumulate(opponents, game, 2, 2, true);
+      Accumulate(team, game, Split::kAll, Split::kAll, false);
+      Accumulate(opponents, game, Split::kAll, Split::kAll, true);
       // The side's batting, what the other side's pitching counted against
       // it, and the outs its fielders and pitchers made, all agree.
       const BattingStat& bat = team.batting.back();

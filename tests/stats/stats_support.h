@@ -17,7 +17,8 @@ using sim::testing::CompileBook;
 
 // Counts one game for team (or its opponents) with the given splits.
 inline Stat CountGame(const Game& game, const std::string& team, bool opponents = false,
-                      int pitching_split = 2, int batting_split = 2, StatRules rules = {}) {
+                      Split pitching_split = Split::kAll, Split batting_split = Split::kAll,
+                      StatRules rules = {}) {
   Stat stat(rules);
   stat.team_name = team;
   Accumulate(stat, game, pitching_split, batting_split, opponents);

@@ -2,8 +2,8 @@
 
 #include <QFontMetrics>
 #include <algorithm>
-#include <cstdio>
 
+#include "records/format_text.h"
 #include "reports/print/cp1252_text.h"
 #include "reports/print/page_frame.h"
 
@@ -24,12 +24,10 @@ void TListBoxOut::SetGameFilesTrailer(std::vector<std::string> paths) {
 
 void TListBoxOut::SetGameTrailer(const Game& game) {
   trailer_ = Trailer::kGame;
-  char line[160];
-  std::snprintf(line, sizeof line, "%s VS %s played on %d/%d/%d at %s",
-                game.visitor.team_name.str().c_str(), game.home.team_name.str().c_str(),
-                game.header.month, game.header.day, game.header.year,
-                game.header.field.str().c_str());
-  game_line_ = line;
+  const GameHeader& h = game.header;
+  const int month = h.month, day = h.day, year = h.year;
+  game_line_ = Format("%s VS %s played on %d/%d/%d at %s", game.visitor.team_name.str().c_str(),
+                      game.home.team_name.str().c_str(), month, day, year, h.field.str().c_str());
 }
 
 void TListBoxOut::BeginPrinting() {

@@ -104,10 +104,10 @@ class StatsWindowTest : public QObject {
     QCOMPARE(w.table(), StatTable::kPitching);
     QCOMPARE(RadioTexts(&w), QStringList({"Vs &RH Batters", "Vs &LH Batters", "Vs &All Batters"}));
     Find<QRadioButton>(&w, "split_left")->click();
-    QCOMPARE(w.pitching_split(), 1);
-    QCOMPARE(w.batting_split(), 2);
+    QCOMPARE(w.pitching_split(), Split::kLeft);
+    QCOMPARE(w.batting_split(), Split::kAll);
     Stat engine = Chosen();
-    Accumulate(engine, 1, 2, false);
+    Accumulate(engine, Split::kLeft, Split::kAll, false);
     QCOMPARE(model->rowCount(), int(engine.pitching.size()));
     Find<QTabBar>(&w, "tables")->setCurrentIndex(0);
     QVERIFY(Find<QRadioButton>(&w, "split_all")->isChecked());
@@ -431,7 +431,7 @@ class StatsWindowTest : public QObject {
     };
     Find<QRadioButton>(&open, "split_right")->click();
     QVERIFY(asked > 0);
-    QCOMPARE(open.batting_split(), 2);
+    QCOMPARE(open.batting_split(), Split::kAll);
     QVERIFY(Find<QRadioButton>(&open, "split_all")->isChecked());
     QCOMPARE(open.list()->model()->rowCount(), rows);
     QCOMPARE(Cell(open, rows - 1, Section(open, "PA")), totals_pa);
@@ -444,7 +444,7 @@ class StatsWindowTest : public QObject {
     };
     Find<QRadioButton>(&open, "split_right")->click();
     QCOMPARE(calls, 2 * int(games_.size()));  // once a game a side, no more
-    QCOMPARE(open.batting_split(), 0);
+    QCOMPARE(open.batting_split(), Split::kRight);
     QVERIFY(Find<QRadioButton>(&open, "split_right")->isChecked());
     QVERIFY(Cell(open, open.list()->model()->rowCount() - 1, Section(open, "PA")).toInt() <
             totals_pa.toInt());

@@ -14,7 +14,7 @@ namespace {
 TEST(StatsPrintout, SectionsNumberTheirPagesOn) {
   std::vector<reports::TextSection> sections;
   for (int s = 0; s < 3; ++s) {
-    reports::TextSection section = reports::StarBox(StatTable::kRunning, 2);
+    reports::TextSection section = reports::StarBox(StatTable::kRunning, Split::kAll);
     for (int i = 0; i < (s == 1 ? 120 : 10); ++i) section.push_back("row " + std::to_string(i));
     sections.push_back(section);
   }

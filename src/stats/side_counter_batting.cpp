@@ -1,0 +1,171 @@
+// The batting half of a plate appearance: the batter's line and the
+// runner's (the batter himself, or the player who ran for him).
+#include <algorithm>
+
+#include "records/code_classes.h"
+#include "stats/side_counter.h"
+
+namespace scorewick::counting {
+namespace {
+
+using B = BattingStat;
+
+// The hit counters by the bases the hit gives (ReachBases), from one.
+constexpr std::array<std::int32_t B::*, 4> kHitsByBases = {&B::singles, &B::doubles, &B::triples,
+                                                           &B::home_runs};
+
+// The counter each kind of dropped third strike the batter reached on adds.
+struct DroppedThirdCounter {
+  std::int32_t result;
+  std::int32_t B::*counter;
+};
+
+constexpr std::array<DroppedThirdCounter, 3> kDroppedThirdCounters = {{
+    {kReachDroppedThirdWP, &B::dts_wild_pitch},
+    {kReachDroppedThirdPB, &B::dts_passed_ball},
+    {kReachDroppedThirdError, &B::dts_error},
+}};
+
+// The counter an out code adds, once per plate appearance: on the batter,
+// or (runner = true) on whoever ran for him.  Outs not listed add none.
+struct OutCounter {
+  std::int32_t out;
+  std::int32_t B::*counter;
+  bool runner;
+};
+
+constexpr std::array<OutCounter, 32> kOutCounters = {{
+    {kOutGround, &B::ground_outs, false},
+    {kOutFly, &B::fly_outs, false},
+    {kOutFoul, &B::foul_fly_outs, false},
+    {kOutPopOut, &B::pop_outs, false},
+    {kOutInfieldFly, &B::infield_flies, false},
+    {kOutInterference, &B::interference_outs, false},
+    {kOutThrownBat, &B::thrown_bat, false},
+    {kOutLineDrive, &B::line_drives, false},
+    {kOutDoublePlay, &B::into_double_play, false},
+    {kOutTriplePlay, &B::into_triple_play, false},
+    {kOutHitByOwnBall, &B::hit_by_own_ball, false},
+    {kOutBattedOutOfTurn, &B::batted_out_of_turn, false},
+    {kOutBuntedFoul, &B::bunted_foul_second_strike, false},
+    {kOutDroppedThird, &B::dropped_third_out, false},
+    {kOutIllegallyBatted, &B::illegally_batted, false},
+    {kOutCalledOut, &B::called_out, false},
+    {kOutBuntOut, &B::bunt_outs, false},
+    {kOutNonForceGdp, &B::non_force_dp, false},
+    {kOutSacFlyDP, &B::sac_fly_dp, false},
+    {kOutBaseLineViolation, &B::base_line_violation, true},
+    {kOutMissedBase, &B::missed_base, true},
+    {kOutHitByFairBall, &B::hit_by_fair_ball, true},
+    {kOutForced, &B::force_outs, true},
+    {kOutTagged, &B::tag_outs, true},
+    {kOutLeftBaseEarly, &B::left_base_early, true},
+    {kOutDidNotTagUp, &B::did_not_tag_up, true},
+    {kOutLeftBasePath, &B::left_base_path, true},
+    {kOutCircleViolation, &B::circle_violation, true},
+    {kOutLeadingOff, &B::leading_off, true},
+    {kOutHeadFirstSlide, &B::head_first_slide, true},
+    {kOutOverRanBase, &B::over_ran_base, true},
+    {kOutCaughtStealingDP, &B::caught_stealing_dp, true},
+}};
+
+}  // namespace
+
+void SideCounter::BattingHalf(const HALF_INNING& half) {
+  if (half.at_bats.empty()) return;
+  ++s_.innings_batted;
+  for (const AT_BAT& ab : half.at_bats) BattingPlate(ab);
+}
+
+void SideCounter::BattingPlate(const AT_BAT& ab) {
+  const std::string_view batter = View(ab.batter.name);
+  const int b = BattingRow(batter, ab.batter.position);
+  int r = b;
+  if (!ab.pinch_runner.name.empty() && View(ab.pinch_runner.name) != batter)
+    r = BattingRow(View(ab.pinch_runner.name), kPosPinchRunner);
+  if (b < 0) return;
+  if (r < 0) r = b;
+  const PLAYER& last = ab.pitchers[static_cast<std::size_t>(ab.PitcherCount() - 1)].pitcher;
+  if (!SplitCounts(batting_split_, ThrowsRight(last))) return;
+
+  plate_.Take(ab);
+  BattingStat& bs = Bat(b);
+  BattingStat& rs = Bat(r);
+  CountResult(bs);
+  CountStrikeoutAndReachKind(bs);
+  CountOutKind(bs, rs);
+  CountBaseRunning(rs);
+  // One plate appearance drives in at most four runs, whatever a damaged
+  // file says (a sum of huge stored figures would overflow).
+  if (plate_.rbi > 0) bs.rbi += std::min(plate_.rbi, 4);
+}
+
+void SideCounter::CountResult(BattingStat& bs) {
+  const Plate& p = plate_;
+  // A turn cut short by the third out on the bases (no result, no out)
+  // is no plate appearance: the batter leads off the next inning.
+  if (p.last_pitch >= 0 && p.faced() && p.result != kReachTieBreaker) ++bs.plate_appearances;
+  if (p.official) ++bs.at_bats;
+  if (IsHit(p.result)) {
+    ++bs.hits;
+    ++(bs.*kHitsByBases[static_cast<std::size_t>(ReachBases(p.result) - 1)]);
+    if (p.result == kReachOnBaseSingle) ++bs.bunt_hits;
+  }
+  if (IsWalk(p.result)) ++bs.walks;
+  if (p.result == kReachHitByPitch) ++bs.hit_by_pitch;
+  if (IsReachOnError(p.result)) ++bs.reached_on_error;
+  if (IsFieldersChoice(p.result)) ++bs.fielders_choices;
+  if (IsSacrificeReach(p.result) || IsSacrificeOut(p.out_code)) ++bs.all_sacrifices;
+  if (IsOtherSacrificeReach(p.result) || p.out_code == kOutSacrifice) ++bs.sacrifices;
+  if (p.out_code == kOutSacBunt) ++bs.sacrifice_bunts;
+  if (IsSacrificeFlyOut(p.out_code) || p.result == kReachSacFlyWithError) ++bs.sacrifice_flies;
+}
+
+void SideCounter::CountStrikeoutAndReachKind(BattingStat& bs) {
+  const Plate& p = plate_;
+  for (const DroppedThirdCounter& c : kDroppedThirdCounters) {
+    if (c.result == p.result) ++(bs.*c.counter);
+  }
+  if (p.result == kReachInterference) {
+    const std::int32_t fielder = p.reach_credit(0).position;
+    ++(fielder == kPosCatcher ? bs.catcher_interference : bs.other_interference);
+  }
+  if (IsSwingingStrikeoutOut(p.out_code) || IsDroppedThirdReach(p.result))
+    ++bs.so_swinging;
+  else if (p.out_code == kOutStrikeLooking)
+    ++bs.so_looking;
+}
+
+void SideCounter::CountOutKind(BattingStat& bs, BattingStat& rs) {
+  for (const OutCounter& c : kOutCounters) {
+    if (c.out == plate_.out_code) ++((c.runner ? rs : bs).*c.counter);
+  }
+}
+
+void SideCounter::CountBaseRunning(BattingStat& rs) {
+  const Plate& p = plate_;
+  const int stood = p.bases_reached;  // with an out: the base he was put out leaving
+  if (p.out_code == kOutPickedOff && stood >= 1 && stood <= 3)
+    ++rs.pko[static_cast<std::size_t>(stood - 1)];
+  // Steals: each base left on the way to the base finally reached.
+  const int reached = std::clamp(p.bases_reached, 0, 4);
+  for (int base = 1; base < reached; ++base) {
+    if (!IsStolenBase(p.advances[static_cast<std::size_t>(base - 1)])) continue;
+    ++rs.stolen_bases;
+    ++rs.steal_attempts;
+    ++rs.sb[static_cast<std::size_t>(base - 1)];
+  }
+  int caught_at = 0;  // the base he stood on when caught stealing
+  if (IsCaughtStealingOut(p.out_code))
+    caught_at = stood;
+  else if (reached >= 2 &&
+           p.advances[static_cast<std::size_t>(reached - 2)] == kAdvCaughtStealingError)
+    caught_at = reached - 1;
+  if (caught_at >= 1 && caught_at <= 3) {
+    ++rs.steal_attempts;
+    ++rs.cs[static_cast<std::size_t>(caught_at - 1)];
+  }
+  if (p.scored) ++rs.runs;
+}
+
+}  // namespace scorewick::counting
