@@ -7,14 +7,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/core/settings.h"
-#include "app/plot_canvas.h"
-#include "app/plot_load.h"
 #include "app/remembered_position.h"
-#include "reports/print/cp1252_text.h"
 #include "reports/print/page_frame.h"
 #include "reports/print/pitch_chart_drawing.h"
 
@@ -30,30 +26,19 @@ constexpr int kSideMargin = 15;
 constexpr int kTopMargin = 5;
 constexpr QSize kCanvasSize(2 * kSideMargin + 3 * kZoneWidth, kTopMargin + kZoneHeight + 22);
 
-QComboBox* NamedBox(const char* name) {
-  auto* box = new QComboBox;
-  box->setObjectName(name);
-  box->setMinimumContentsLength(18);
-  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  return box;
-}
-
 }  // namespace
 
 PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui,
                                  QWidget* parent)
-    : QDialog(parent), session_(session), ui_(ui) {
+    : PlotWindow(session, ui, kPitchingPlotsTitle, parent) {
   static_cast<BaseStatGameStruct&>(info_) = chosen;
-  setWindowTitle(kPitchingPlotsTitle);
   const Settings& s = session_.settings;
   colors_ = {ResolveColor(s.pitch_strike_ball_color, ClassicSystemColor),
              ResolveColor(s.pitch_not_strike_ball_color, ClassicSystemColor),
              ResolveColor(s.pitch_hit_ball_color, ClassicSystemColor)};
-  print = [this](printing::Printout& printout) { PrintOnApplicationPrinter(printout, ui_, this); };
-
-  pitcher_box_ = NamedBox("pitcher");
-  batter_box_ = NamedBox("batter");
-  type_box_ = NamedBox("pitch_type");
+  pitcher_box_ = ChoiceBox("pitcher", 18);
+  batter_box_ = ChoiceBox("batter", 18);
+  type_box_ = ChoiceBox("pitch_type", 18);
   const char* kind_texts[3] = {"Stri&kes", "&Balls", "&Hit"};
   const char* kind_names[3] = {"strikes", "balls", "hits"};
   auto* kinds = new QGroupBox("Show pitches that were");
@@ -73,24 +58,15 @@ PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& sess
   }
   thirds_ = new QLabel;
   thirds_->setObjectName("zone_thirds");
-  canvas_ = new PlotCanvas(
-      kCanvasSize, [this](QPainter& painter, int width) { Draw(painter, width); }, this);
+  MakeCanvas(kCanvasSize, [this](QPainter& painter, int width) { Draw(painter, width); });
 
   auto* lists = new QFormLayout;
   lists->addRow("Pitcher", pitcher_box_);
   lists->addRow("Batter", batter_box_);
   lists->addRow("Pitch Types", type_box_);
-  auto* print_button = new QPushButton("&Print");
-  print_button->setObjectName("print");
-  auto* setup = new QPushButton("Printer &Setup");
-  setup->setObjectName("printer_setup");
-  auto* ok = new QPushButton("OK");
-  ok->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(print_button);
-  buttons->addWidget(setup);
-  buttons->addWidget(ok);
+  AddButtons(buttons);
 
   auto* controls = new QVBoxLayout;
   controls->addLayout(lists);
@@ -111,26 +87,17 @@ PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& sess
   }
   for (QCheckBox* box : kind_boxes_)
     connect(box, &QCheckBox::toggled, this, [this] { ChoiceChanged(); });
-  connect(print_button, &QPushButton::clicked, this, &PitchPlotWindow::Print);
-  connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   RememberPosition(this, "pitching_plots");
 }
 
-bool PitchPlotWindow::Open() {
-  if (!AcceptPlotGames(info_.Load(), info_, ui_)) return false;
-  const QSignalBlocker quiet_pitchers(pitcher_box_), quiet_batters(batter_box_),
-      quiet_types(type_box_);
-  for (const std::string& name : info_.pitchers) pitcher_box_->addItem(printing::FromCp1252(name));
-  for (const std::string& name : info_.batters) batter_box_->addItem(printing::FromCp1252(name));
-  for (int t = 0; t < kPitchTypeCount; ++t)
-    type_box_->addItem(QString::fromLatin1(PitchTypeName(t).data()));
-  type_box_->addItem(QString::fromLatin1(kAllPitches.data()));
-  pitcher_box_->setCurrentIndex(0);
-  batter_box_->setCurrentIndex(batter_box_->count() - 1);
-  type_box_->setCurrentIndex(kPitchTypeCount);
+void PitchPlotWindow::FillChoices() {
+  SetChoices(pitcher_box_, info_.pitchers, 0);
+  SetChoices(batter_box_, info_.batters, -1);
+  std::vector<std::string> types;
+  for (int t = 0; t < kPitchTypeCount; ++t) types.emplace_back(PitchTypeName(t));
+  types.emplace_back(kAllPitches);
+  SetChoices(type_box_, types, kPitchTypeCount);
   ChoiceChanged();
-  return true;
 }
 
 std::array<QString, 4> PitchPlotWindow::figures() const {

@@ -6,36 +6,26 @@
 // of the zone's thirds).  Print puts the chart on one page; Printer Setup
 // sets up the program's printer.
 
-#include <QDialog>
 #include <array>
 
-#include "app/core/session.h"
-#include "app/print_job.h"
-#include "platform/ui.h"
+#include "app/plot_window.h"
 #include "reports/print/zone_picture.h"
 #include "stats/pitcher_info.h"
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 
 namespace scorewick::app {
 
-class PlotCanvas;
-
 inline constexpr const char* kPitchingPlotsTitle = "Pitching Plots";
 
-class PitchPlotWindow : public QDialog {
+class PitchPlotWindow : public PlotWindow {
  public:
+  // chosen: the chooser's games.  Nothing is read yet; Open reads them and
+  // selects the first pitcher, "ALL BATTERS" and "All Pitches".
   PitchPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui, QWidget* parent);
 
-  // Reads the games and fills the lists: the first pitcher, "ALL BATTERS"
-  // and "All Pitches" selected.  Games that could not be read are named and
-  // left out; false when none could be read.
-  bool Open();
-
-  PrintRunner print;
-  void Print();
+  void Print() override;
 
   const PitcherInfo& info() const { return info_; }
   QComboBox* pitcher_box() const { return pitcher_box_; }
@@ -45,14 +35,14 @@ class PitchPlotWindow : public QDialog {
   QCheckBox* kind_box(PitchKind kind) const { return kind_boxes_[static_cast<std::size_t>(kind)]; }
   // Average speed, strike %, ball %, hit %, as shown.
   std::array<QString, 4> figures() const;
-  PlotCanvas* canvas() const { return canvas_; }
 
  private:
+  AccumulateReport Load() override { return info_.Load(); }
+  BaseStatGameStruct& Games() override { return info_; }
+  void FillChoices() override;
   void ChoiceChanged();
   void Draw(QPainter& painter, int width);
 
-  Session& session_;
-  Ui& ui_;
   PitcherInfo info_;
   print::PitchColors colors_;
   QComboBox* pitcher_box_;
@@ -61,7 +51,6 @@ class PitchPlotWindow : public QDialog {
   std::array<QCheckBox*, 3> kind_boxes_{};
   std::array<QLabel*, 4> figure_labels_{};
   QLabel* thirds_;
-  PlotCanvas* canvas_;
 };
 
 }  // namespace scorewick::app

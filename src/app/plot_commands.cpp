@@ -2,15 +2,11 @@
 
 #include "app/game_chooser_dialog.h"
 #include "app/main_window.h"
+#include "app/modal_run.h"
 #include "app/pitch_plot_window.h"
 #include "app/scatter_plot_window.h"
 
 namespace scorewick::app {
-
-PlotDialogRunner& PlotDialogRun() {
-  static PlotDialogRunner run = [](QDialog& dialog) { return dialog.exec(); };
-  return run;
-}
 
 namespace {
 
@@ -21,11 +17,11 @@ void RunPlot(CommandEnv& env, ChooserVariant variant) {
   BaseStatGameStruct chosen;
   GameChooserDialog chooser(
       variant, chosen, session.folders.For(FileKind::kGame, session.start_folder), ui, &env.window);
-  if (PlotDialogRun()(chooser) != QDialog::Accepted) return;
+  if (RunModal(chooser) != QDialog::Accepted) return;
   session.folders.RememberFolder(FileKind::kGame, chooser.folder());
   Window window(chosen, session, ui, &env.window);
   if (!window.Open()) return;
-  PlotDialogRun()(window);
+  RunModal(window);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/print_commands.h"
 
 #include "app/main_window.h"
+#include "app/modal_run.h"
 #include "app/print_blanks_dialog.h"
 #include "app/print_game_dialog.h"
 #include "app/team_edit_dialog.h"
@@ -10,16 +11,6 @@
 #include "reports/team_export.h"
 
 namespace scorewick::app {
-
-PrintGameDialogRunner& PrintGameDialogRun() {
-  static PrintGameDialogRunner run = [](PrintGameDialog& dialog) { return dialog.exec(); };
-  return run;
-}
-
-PrintBlanksDialogRunner& PrintBlanksDialogRun() {
-  static PrintBlanksDialogRunner run = [](PrintBlanksDialog& dialog) { return dialog.exec(); };
-  return run;
-}
 
 void RunPrintGame(CommandEnv& env) {
   Ui& ui = env.services.ui;
@@ -46,12 +37,12 @@ void RunPrintGame(CommandEnv& env) {
   const std::uint32_t hit_line =
       ResolveColor(session.settings.hit_to_line_color, ClassicSystemColor);
   PrintGameDialog dialog(game, logos, hit_line, ui, &env.window);
-  PrintGameDialogRun()(dialog);
+  RunModal(dialog);
 }
 
 void RunBlankScoreSheets(CommandEnv& env) {
   PrintBlanksDialog dialog(env.services.ui, &env.window);
-  PrintBlanksDialogRun()(dialog);
+  RunModal(dialog);
 }
 
 }  // namespace scorewick::app

@@ -3,14 +3,10 @@
 #include "app/core/stat_rules_of.h"
 #include "app/game_chooser_dialog.h"
 #include "app/main_window.h"
+#include "app/modal_run.h"
 #include "app/stats_window.h"
 
 namespace scorewick::app {
-
-StatsDialogRunner& StatsDialogRun() {
-  static StatsDialogRunner run = [](QDialog& dialog) { return dialog.exec(); };
-  return run;
-}
 
 void RunTeamStats(CommandEnv& env) {
   Session& session = env.services.session;
@@ -18,11 +14,11 @@ void RunTeamStats(CommandEnv& env) {
   Stat chosen(StatRulesOf(session.settings));
   GameChooserDialog chooser(chosen, session.folders.For(FileKind::kGame, session.start_folder), ui,
                             &env.window);
-  if (StatsDialogRun()(chooser) != QDialog::Accepted) return;
+  if (RunModal(chooser) != QDialog::Accepted) return;
   session.folders.RememberFolder(FileKind::kGame, chooser.folder());
   StatsWindow window(chosen, session, ui, &env.window);
   if (!window.Open()) return;
-  StatsDialogRun()(window);
+  RunModal(window);
 }
 
 }  // namespace scorewick::app

@@ -4,6 +4,7 @@
 #include "app/core/session.h"
 #include "app/core/team_save_as.h"
 #include "app/main_window.h"
+#include "app/modal_run.h"
 #include "app/team_edit_dialog.h"
 #include "records/cp1252.h"
 #include "records/path_names.h"
@@ -21,17 +22,12 @@ void SaveTeamShowingFailure(Ui& ui, const std::string& path, Team& team) {
 
 }  // namespace
 
-TeamDialogRunner& TeamDialogRun() {
-  static TeamDialogRunner run = [](TeamEditDialog& dialog) { return dialog.exec(); };
-  return run;
-}
-
 void RunNewTeam(CommandEnv& env) {
   Ui& ui = env.services.ui;
   Session& session = env.services.session;
   Team team;
   TeamEditDialog dialog(team, session, ui, &env.window);
-  if (TeamDialogRun()(dialog) != QDialog::Accepted) return;
+  if (RunModal(dialog) != QDialog::Accepted) return;
 
   // The dialog's OK has had the team saved as a team file, and its name is
   // not asked for again: the team is written there with what changed since.
@@ -72,7 +68,7 @@ void RunEditTeam(CommandEnv& env) {
     return;
   }
   TeamEditDialog dialog(team, session, ui, &env.window);
-  if (TeamDialogRun()(dialog) != QDialog::Accepted) return;
+  if (RunModal(dialog) != QDialog::Accepted) return;
   const std::string own = team.file_path.str();
   if (!own.empty()) SaveTeamShowingFailure(ui, own, team);
 }

@@ -11,6 +11,7 @@
 #include "app/box_score_dialog.h"
 #include "app/core/command_ids.h"
 #include "gui/support/gui_fixture.h"
+#include "gui/support/modal_script.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/output_guard.h"
@@ -51,10 +52,7 @@ class BoxScoreTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void cleanup() {
-    BoxScoreRun() = {[](BoxGameSelection& d) { return d.exec(); },
-                     [](BoxScoreDialog& d) { return d.exec(); }};
-  }
+  void cleanup() { testing::ResetModal(); }
 
   void selectGameListsGamesAndFoldersAndPreviewsTheTeams() {
     scorewick::testing::GuiFixture f;
@@ -144,15 +142,15 @@ class BoxScoreTest : public QObject {
     MainWindow& w = f.Window();
     QVERIFY(w.ActionFor(kCmdBoxScores)->isEnabled());
     int shown_lines = 0;
-    BoxScoreRun().select = [](BoxGameSelection& d) {
+    testing::OnModal<BoxGameSelection>([](BoxGameSelection& d) {
       Select(Find<QListWidget>(&d, "games"), "nine.gam");
       d.accept();
       return d.result();
-    };
-    BoxScoreRun().show = [&](BoxScoreDialog& d) {
+    });
+    testing::OnModal<BoxScoreDialog>([&](BoxScoreDialog& d) {
       shown_lines = Find<QListWidget>(&d, "lines")->count();
       return int(QDialog::Accepted);
-    };
+    });
     w.RunCommand(kCmdBoxScores);
     QVERIFY(shown_lines > 60);
 
@@ -162,10 +160,10 @@ class BoxScoreTest : public QObject {
     f.session.folders.RememberFolder(FileKind::kGame, f.Path("season"));
     shown_lines = 0;
     std::string started;
-    BoxScoreRun().select = [&](BoxGameSelection& d) {
+    testing::OnModal<BoxGameSelection>([&](BoxGameSelection& d) {
       started = d.folder();
       return int(QDialog::Rejected);
-    };
+    });
     w.RunCommand(kCmdBoxScores);
     QCOMPARE(shown_lines, 0);
     QCOMPARE(started, f.Path("season"));

@@ -14,6 +14,7 @@
 #include "app/plot_commands.h"
 #include "app/scatter_plot_window.h"
 #include "gui/support/gui_fixture.h"
+#include "gui/support/modal_script.h"
 #include "gui/support/stat_games.h"
 #include "reports/print/page_target.h"
 #include "reports/print/printout.h"
@@ -111,19 +112,20 @@ class PlotWindowsTest : public QObject {
     MainWindow& main = fixture_.Window();
     for (int command : {kCmdScatterPlots, kCmdPitchingPlots}) {
       QStringList seen;
-      PlotDialogRun() = [&](QDialog& dialog) {
-        seen << dialog.windowTitle();
-        if (auto* chooser = qobject_cast<GameChooserDialog*>(&dialog)) {
-          chooser->EnterFolder(fixture_.Path("start/season"));
-          chooser->AddAllOfFolder();
-          chooser->accept();
-          return chooser->result();
-        }
-        dialog.accept();
+      testing::OnModal<GameChooserDialog>([&](GameChooserDialog& chooser) {
+        seen << chooser.windowTitle();
+        chooser.EnterFolder(fixture_.Path("start/season"));
+        chooser.AddAllOfFolder();
+        chooser.accept();
+        return chooser.result();
+      });
+      testing::OnModal<PlotWindow>([&](PlotWindow& window) {
+        seen << window.windowTitle();
+        window.accept();
         return int(QDialog::Accepted);
-      };
+      });
       main.ActionFor(command)->trigger();
-      PlotDialogRun() = [](QDialog& dialog) { return dialog.exec(); };
+      testing::ResetModal();
       const QString window = command == kCmdScatterPlots ? "Scatter Plots" : "Pitching Plots";
       QCOMPARE(seen, QStringList({"Select Applicable Games To Analyze", window}));
     }

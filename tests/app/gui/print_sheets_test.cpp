@@ -12,6 +12,7 @@
 #include "app/print_commands.h"
 #include "app/print_game_dialog.h"
 #include "gui/support/gui_fixture.h"
+#include "gui/support/modal_script.h"
 #include "records/game_file.h"
 #include "reports/print/printout.h"
 #include "reports/print/recording_target.h"
@@ -43,8 +44,7 @@ class PrintSheetsTest : public QObject {
 
  private slots:
   void cleanup() {
-    PrintGameDialogRun() = [](PrintGameDialog& d) { return d.exec(); };
-    PrintBlanksDialogRun() = [](PrintBlanksDialog& d) { return d.exec(); };
+    testing::ResetModal();
     RememberedGamePrintOptions() = reports::GamePrintOptions{};
   }
 
@@ -53,7 +53,7 @@ class PrintSheetsTest : public QObject {
     MainWindow& w = f.Window();
     Recorder recorder;
     bool ran = false;
-    PrintBlanksDialogRun() = [&](PrintBlanksDialog& d) {
+    testing::OnModal<PrintBlanksDialog>([&](PrintBlanksDialog& d) {
       ran = true;
       d.print = recorder.runner();
       [&] {
@@ -74,7 +74,7 @@ class PrintSheetsTest : public QObject {
       }();
       Find<QPushButton>(&d, "print")->click();
       return d.result();
-    };
+    });
     w.RunCommand(kCmdBlankScoreSheets);
     QVERIFY(ran);
     QCOMPARE(recorder.jobs, 1);
@@ -88,7 +88,7 @@ class PrintSheetsTest : public QObject {
     Game game = testing::CompileSheetGame(testing::kBatAroundBook);
     QVERIFY(SaveGame(f.Path("around.gam"), game));
     Recorder recorder;
-    PrintGameDialogRun() = [&](PrintGameDialog& d) {
+    testing::OnModal<PrintGameDialog>([&](PrintGameDialog& d) {
       d.print = recorder.runner();
       [&] {
         QCOMPARE(d.windowTitle(), QString("Print Game"));
@@ -110,7 +110,7 @@ class PrintSheetsTest : public QObject {
       }();
       Find<QPushButton>(&d, "print")->click();
       return d.result();
-    };
+    });
     f.ui.file_answers.push_back(FileChoice{f.Path("around"), 1});  // no dot: ".gam"
     w.RunCommand(kCmdPrintGame);
     const FileDialogRequest& request = f.ui.file_requests.back();
@@ -129,7 +129,7 @@ class PrintSheetsTest : public QObject {
     game.notes.clear();
     QVERIFY(SaveGame(f.Path("quiet.gam"), game));
     bool shown = false;
-    PrintGameDialogRun() = [&](PrintGameDialog& d) {
+    testing::OnModal<PrintGameDialog>([&](PrintGameDialog& d) {
       [&] {
         QVERIFY(Find<QRadioButton>(&d, "both")->isChecked() &&
                 Find<QRadioButton>(&d, "use")->isChecked());
@@ -140,7 +140,7 @@ class PrintSheetsTest : public QObject {
       }();
       d.reject();
       return d.result();
-    };
+    });
     f.ui.file_answers.push_back(FileChoice{f.Path("quiet.gam"), 1});
     w.RunCommand(kCmdToolPrintGame);
     QVERIFY(shown);
@@ -151,10 +151,10 @@ class PrintSheetsTest : public QObject {
     testing::GuiFixture f;
     MainWindow& w = f.Window();
     bool shown = false;
-    PrintGameDialogRun() = [&](PrintGameDialog& d) {
+    testing::OnModal<PrintGameDialog>([&](PrintGameDialog& d) {
       shown = true;
       return d.result();
-    };
+    });
     f.ui.file_answers.push_back(FileChoice{f.Path("missing.gam"), 1});
     w.RunCommand(kCmdPrintGame);
     QVERIFY(!shown);

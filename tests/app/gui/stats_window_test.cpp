@@ -21,6 +21,7 @@
 #include "app/stat_table_view.h"
 #include "app/stats_commands.h"
 #include "gui/support/gui_fixture.h"
+#include "gui/support/modal_script.h"
 #include "gui/support/stat_games.h"
 #include "records/file_io.h"
 #include "reports/stats_csv.h"
@@ -490,23 +491,23 @@ class StatsWindowTest : public QObject {
     MainWindow& main = fixture_.Window();
     QVERIFY(main.ActionFor(kCmdTeamStats)->isEnabled());
     QStringList seen;
-    StatsDialogRun() = [&](QDialog& dialog) {
-      seen << dialog.windowTitle();
-      if (auto* chooser = qobject_cast<GameChooserDialog*>(&dialog)) {
-        chooser->EnterFolder(fixture_.Path("start/season"));
-        chooser->AddAllOfFolder();
-        auto* team = Find<QComboBox>(chooser, "team");
-        team->setCurrentIndex(team->findText(QString::fromStdString(team_)));
-        chooser->accept();
-        return chooser->result();
-      }
-      auto& window = static_cast<StatsWindow&>(dialog);
+    testing::OnModal<GameChooserDialog>([&](GameChooserDialog& chooser) {
+      seen << chooser.windowTitle();
+      chooser.EnterFolder(fixture_.Path("start/season"));
+      chooser.AddAllOfFolder();
+      auto* team = Find<QComboBox>(&chooser, "team");
+      team->setCurrentIndex(team->findText(QString::fromStdString(team_)));
+      chooser.accept();
+      return chooser.result();
+    });
+    testing::OnModal<StatsWindow>([&](StatsWindow& window) {
+      seen << window.windowTitle();
       if (window.list()->model()->rowCount() < 10) return int(QDialog::Rejected);
       window.accept();
       return int(QDialog::Accepted);
-    };
+    });
     main.ActionFor(kCmdToolGameStats)->trigger();
-    StatsDialogRun() = [](QDialog& dialog) { return dialog.exec(); };
+    testing::ResetModal();
     QCOMPARE(seen, QStringList({"Select Applicable Games To Analyze", "Statistics"}));
     QVERIFY(FileExists(fixture_.Path("start/blayout.bsl")));
   }

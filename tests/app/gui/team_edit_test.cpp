@@ -11,6 +11,7 @@
 #include "app/team_commands.h"
 #include "app/team_edit_dialog.h"
 #include "gui/support/gui_fixture.h"
+#include "gui/support/modal_script.h"
 #include "platform/qt/qt_ui.h"
 #include "records/csv_team.h"
 #include "records/file_io.h"
@@ -46,9 +47,7 @@ class TeamEditTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void cleanup() {
-    TeamDialogRun() = [](TeamEditDialog& d) { return d.exec(); };
-  }
+  void cleanup() { testing::ResetModal(); }
 
   void showsTheTeamAndStoresOnlyOnOk() {
     testing::GuiFixture f;
@@ -130,14 +129,14 @@ class TeamEditTest : public QObject {
   void newTeamCommand() {
     testing::GuiFixture f;
     MainWindow& w = f.Window();
-    TeamDialogRun() = [&](TeamEditDialog& d) {
+    testing::OnModal<TeamEditDialog>([&](TeamEditDialog& d) {
       Find<QLineEdit>(&d, "name")->setText("Wrens");
       f.ui.file_answers.push_back(FileChoice{f.Path("wrens"), 1});
       d.accept();  // saves as
       Find<QLineEdit>(&d, "coach")->setText("Lee");
       d.accept();  // closes
       return d.result();
-    };
+    });
     w.RunCommand(kCmdToolNewTeam);
     QCOMPARE(f.ui.file_requests.size(), size_t(1));
     Team saved;
@@ -181,11 +180,11 @@ class TeamEditTest : public QObject {
     MainWindow& w = f.Window();
     Team team = Owls();
     QVERIFY(SaveTeam(f.Path("owls.tem"), team));
-    TeamDialogRun() = [](TeamEditDialog& d) {
+    testing::OnModal<TeamEditDialog>([](TeamEditDialog& d) {
       Find<QLineEdit>(&d, "coach")->setText("Kim");
       d.accept();
       return d.result();
-    };
+    });
     f.ui.file_answers.push_back(FileChoice{f.Path("owls"), 1});  // no dot: ".tem"
     w.RunCommand(kCmdEditTeam);
     QCOMPARE(f.ui.file_requests.back().filter,
@@ -224,12 +223,12 @@ class TeamEditTest : public QObject {
     MainWindow& w = f.Window();
     // A good one is imported as a new team: OK saves it under a new name.
     ASSERT_WRITE(f.Path("owls.csv"), TeamCsvText(Owls()));
-    TeamDialogRun() = [&](TeamEditDialog& d) {
+    testing::OnModal<TeamEditDialog>([&](TeamEditDialog& d) {
       f.ui.file_answers.push_back(FileChoice{f.Path("owls_team"), 1});
       d.accept();
       d.accept();
       return d.result();
-    };
+    });
     f.ui.file_answers.push_back(FileChoice{f.Path("owls"), 2});  // no dot: ".csv"
     w.RunCommand(kCmdToolEditTeam);
     Team saved;
@@ -251,11 +250,11 @@ class TeamEditTest : public QObject {
     } refused[] = {{"game-001.gam", 1, "this is a game file"},
                    {"notes.csv", 2, "Invalid CSV Format\n\n" + f.Path("notes.csv") + ": "}};
     bool dialog_ran = false;
-    TeamDialogRun() = [&](TeamEditDialog& d) {
+    testing::OnModal<TeamEditDialog>([&](TeamEditDialog& d) {
       dialog_ran = true;
       d.accept();
       return d.result();
-    };
+    });
     for (const auto& r : refused) {
       const std::string before = testing::ReadText(f.Path(r.name));
       f.ui.file_answers.push_back(FileChoice{f.Path(r.name), r.filter});

@@ -1,0 +1,79 @@
+#include "app/plot_window.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QPushButton>
+#include <string>
+
+#include "app/core/refused_games.h"
+#include "reports/print/cp1252_text.h"
+
+namespace scorewick::app {
+
+// The member "print" hides the namespace of the same name.
+namespace printing = ::scorewick::print;
+
+namespace {
+
+// The games of the list that were read; the others named to the user.
+bool AcceptPlotGames(const AccumulateReport& report, BaseStatGameStruct& games, Ui& ui) {
+  if (report.refusals.empty()) return true;
+  const bool none_left = report.games_read == 0;
+  ui.ShowMessage(RefusedGamesText(report.refusals, none_left), "Load Error",
+                 MessageIcon::kExclamation);
+  const std::vector<std::string> kept = WithoutRefused(games.file_names(), report.refusals);
+  games.ClearGames();
+  for (const std::string& path : kept) games.AddGame(path);
+  return !none_left;
+}
+
+}  // namespace
+
+PlotWindow::PlotWindow(Session& session, Ui& ui, const char* title, QWidget* parent)
+    : QDialog(parent), session_(session), ui_(ui) {
+  setWindowTitle(title);
+  print = [this](printing::Printout& printout) { PrintOnApplicationPrinter(printout, ui_, this); };
+}
+
+bool PlotWindow::Open() {
+  if (!AcceptPlotGames(Load(), Games(), ui_)) return false;
+  FillChoices();
+  return true;
+}
+
+PlotCanvas* PlotWindow::MakeCanvas(QSize size, PlotCanvas::Draw draw) {
+  canvas_ = new PlotCanvas(size, std::move(draw), this);
+  return canvas_;
+}
+
+void PlotWindow::AddButtons(QBoxLayout* row) {
+  auto* print_button = new QPushButton("&Print");
+  print_button->setObjectName("print");
+  auto* setup = new QPushButton("Printer &Setup");
+  setup->setObjectName("printer_setup");
+  auto* ok = new QPushButton("OK");
+  ok->setDefault(true);
+  row->addWidget(print_button);
+  row->addWidget(setup);
+  row->addWidget(ok);
+  connect(print_button, &QPushButton::clicked, this, [this] { Print(); });
+  connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QComboBox* PlotWindow::ChoiceBox(const char* object_name, int min_contents) {
+  auto* box = new QComboBox;
+  box->setObjectName(object_name);
+  box->setMinimumContentsLength(min_contents);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  return box;
+}
+
+void PlotWindow::SetChoices(QComboBox* box, const std::vector<std::string>& names, int current) {
+  const QSignalBlocker quiet(box);
+  box->clear();
+  for (const std::string& name : names) box->addItem(printing::FromCp1252(name));
+  box->setCurrentIndex(current < 0 ? box->count() - 1 : current);
+}
+
+}  // namespace scorewick::app
