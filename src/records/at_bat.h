@@ -13,7 +13,10 @@
 namespace scorewick {
 
 // Laid out exactly as stored (packed, little-endian fields), so that whole
-// arrays of records move to and from files in one block.
+// arrays of records move to and from files in one block.  A field of a
+// packed record may lie at any address: read it in place (ab.balls), but
+// copy it before a reference is bound to it (std::min(+ab.balls, 3), a
+// test's EXPECT_EQ(+ab.balls, 3)).
 #pragma pack(push, 1)
 // A pitcher who faced the batter (53 bytes).  last_pitch is the index of
 // the last pitch he threw in this turn, or -1 while he is still pitching.

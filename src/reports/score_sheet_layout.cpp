@@ -77,7 +77,8 @@ std::vector<PLAYER> Substitutes(const Game& game, bool home) {
     std::set<std::int32_t> taken;
     for (const PLAYER& p : lineup) {
       if (p.name.empty()) continue;
-      const bool starter = first && taken.insert(batting ? p.batting_order : p.position).second;
+      const std::int32_t place = batting ? p.batting_order : p.position;
+      const bool starter = first && taken.insert(place).second;
       if (!seen.insert(p.name.str()).second) continue;
       if (!starter) subs.push_back(p);
     }

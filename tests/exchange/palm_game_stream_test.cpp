@@ -10,6 +10,7 @@
 #include "support/byte_fields.h"
 #include "support/data_file.h"
 #include "support/full_game.h"
+#include "support/packed_fields.h"
 
 namespace scorewick {
 namespace {
@@ -58,7 +59,7 @@ TEST(PalmGameStream, EmptyGameLayout) {
           Text(349, "tem"), Byte(352, 0), Byte(502, 0), Byte(504, 1), Byte(505, 1), Be16(1170, 0)});
 
   Game back = Decode(s);
-  EXPECT_EQ(back.header.attendance, -25536);
+  EXPECT_EQ(+back.header.attendance, -25536);
   EXPECT_EQ(back.header.field.view(), "Elm Street");
   EXPECT_TRUE(back.notes.empty());
 }
@@ -99,8 +100,8 @@ TEST(PalmGameStream, AtBatLayout) {
 
   Game back = Decode(s);
   const AT_BAT& got = back.innings[0].top.at_bats[0];
-  EXPECT_EQ(std::tuple(got.pitch_details[0].speed, got.pitch_details[1].speed, got.tail_value3,
-                       got.pitchers[0].pitcher.name.view(), got.batter.name),
+  EXPECT_EQ(Fields(got.pitch_details[0].speed, got.pitch_details[1].speed, got.tail_value3,
+                   got.pitchers[0].pitcher.name.view(), got.batter.name),
             std::tuple(87.0f, -56.0f, -2, "Ann Cole", ab.batter.name));
 }
 
@@ -128,7 +129,7 @@ TEST(PalmGameStream, LossyRules) {
   EXPECT_EQ(back.innings[0].top.defense[3].name.view(), "Dee Fox");
   ASSERT_EQ(back.notes.size(), game.notes.size());
   EXPECT_EQ(back.notes.back().text.view(), std::string(74, 'n'));
-  EXPECT_EQ(back.notes.back().at_bat, 200);
+  EXPECT_EQ(+back.notes.back().at_bat, 200);
 }
 
 TEST(PalmGameStream, EachSideIsLookedUpInItsOwnRoster) {
@@ -147,12 +148,12 @@ TEST(PalmGameStream, EachSideIsLookedUpInItsOwnRoster) {
   EXPECT_EQ(s[a + 324], 7);  // batter: visitors
   EXPECT_EQ(s[a], 3);        // pitcher: home
   Game back = Decode(s);
-  EXPECT_EQ(back.innings[0].top.at_bats[0].batter.uniform_number,
-            game.visitor.player(7).uniform_number);
-  EXPECT_EQ(back.innings[0].bottom.at_bats[0].batter.uniform_number,
-            game.home.player(3).uniform_number);
-  EXPECT_EQ(back.innings[0].bottom.at_bats[0].pitchers[0].pitcher.uniform_number,
-            game.visitor.player(7).uniform_number);
+  EXPECT_EQ(+back.innings[0].top.at_bats[0].batter.uniform_number,
+            +game.visitor.player(7).uniform_number);
+  EXPECT_EQ(+back.innings[0].bottom.at_bats[0].batter.uniform_number,
+            +game.home.player(3).uniform_number);
+  EXPECT_EQ(+back.innings[0].bottom.at_bats[0].pitchers[0].pitcher.uniform_number,
+            +game.visitor.player(7).uniform_number);
 }
 
 TEST(PalmGameStream, WrongTagVersionAndTeamAreRefused) {

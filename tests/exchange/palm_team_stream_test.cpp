@@ -7,6 +7,7 @@
 #include "exchange/palm_player.h"
 #include "support/byte_fields.h"
 #include "support/full_game.h"
+#include "support/packed_fields.h"
 
 using namespace std::string_literals;
 
@@ -191,8 +192,8 @@ TEST(PalmPlayerReference, RosterLookupAndRefusals) {
   ByteReader in(b);
   PLAYER first = ReadPlayerReference(in, roster);
   EXPECT_EQ(
-      std::tuple(first.name.view(), first.uniform_number, first.position, first.active, first.key),
-      std::tuple("Eli Gray", roster.player(4).uniform_number, 7, 1, 0));
+      Fields(first.name.view(), first.uniform_number, first.position, first.active, first.key),
+      Fields("Eli Gray", roster.player(4).uniform_number, 7, 1, 0));
   EXPECT_EQ(ReadPlayerReference(in, roster), PLAYER{});
   EXPECT_TRUE(in.ok());
 

@@ -7,6 +7,7 @@
 #include "records/csv_cell.h"
 #include "records/file_io.h"
 #include "support/full_game.h"
+#include "support/packed_fields.h"
 #include "support/temp_dir.h"
 
 namespace scorewick {
@@ -49,8 +50,8 @@ TEST(CsvTeam, ExportThenImportKeepsPlayersButNotPersonalInformation) {
   EXPECT_TRUE(back.team_name == team.team_name && back.manager == team.manager &&
               back.coach == team.coach);
   const auto fields = [](const PLAYER& p) {
-    return std::tuple(p.name.str(), p.uniform_number, p.position, p.batting_order,
-                      p.bats > 1 ? 2 : p.bats, p.throws_right, p.key);
+    return Fields(p.name.str(), p.uniform_number, p.position, p.batting_order,
+                  p.bats > 1 ? 2 : p.bats, p.throws_right, p.key);
   };
   for (int i = 0; i < team.count(); ++i) {
     EXPECT_EQ(fields(back.player(i)), fields(team.player(i))) << i;
@@ -79,7 +80,7 @@ TEST(CsvTeam, ImportReadsFieldsLikeAScorerTypesThem) {
         << i;
   }
   EXPECT_EQ(t.lineup_size, 2);  // slots 3 and 4; the second 4 adds nothing
-  EXPECT_EQ(t.info(0).birth_year, NewPlayerInfo().birth_year);
+  EXPECT_EQ(+t.info(0).birth_year, +NewPlayerInfo().birth_year);
 }
 
 TEST(CsvTeam, LongTextsAreCutAndWindowsLineEndsAccepted) {

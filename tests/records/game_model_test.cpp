@@ -5,6 +5,7 @@
 #include "records/game.h"
 #include "records/local_date.h"
 #include "support/full_game.h"
+#include "support/packed_fields.h"
 
 namespace scorewick {
 namespace {
@@ -12,9 +13,9 @@ namespace {
 TEST(GameModel, NewGameDefaults) {
   Game g;
   LocalDate today = Today();
-  EXPECT_EQ(std::tuple(g.header.field.view(), g.header.umpires[3].view(), g.header.year,
-                       g.header.month, g.header.creation_year, g.header.start_hour,
-                       g.header.duration_hours, g.header.list_names[0].view()),
+  EXPECT_EQ(Fields(g.header.field.view(), g.header.umpires[3].view(), g.header.year, g.header.month,
+                   g.header.creation_year, g.header.start_hour, g.header.duration_hours,
+                   g.header.list_names[0].view()),
             std::tuple(" ", " ", today.year, today.month, today.year, 12, 3, ""));
   EXPECT_EQ(std::tuple(g.home.no_personal_info, g.file_path.view(), g.new_game, g.batter_due_up,
                        g.current_half_is_top),
@@ -36,7 +37,7 @@ TEST(GameModel, LastInningAndRunTotalsFollowTheLineups) {
   g.innings[1].bottom.runs = 0;
   EXPECT_EQ(g.LastInning(), 1);
   EXPECT_EQ(g.ComputeRunTotals(), std::make_pair(1, 7));
-  EXPECT_EQ(g.header.visitor_score, 7);
+  EXPECT_EQ(+g.header.visitor_score, 7);
   EXPECT_EQ(g.visitor_runs, 7);
 
   g.innings[39].top.offense.push_back(testing::MakePlayer("B", 2, 1, 1));

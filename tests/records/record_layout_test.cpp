@@ -11,6 +11,7 @@
 #include "records/record_codec.h"
 #include "records/team_file.h"
 #include "support/byte_fields.h"
+#include "support/packed_fields.h"
 
 namespace scorewick {
 namespace {
@@ -55,7 +56,7 @@ TEST(RecordLayout, Player) {
   ASSERT_TRUE(DecodePlayer(b.data(), back));
   EXPECT_EQ(back, SamplePlayer("Rosa Delgado"));
   ASSERT_TRUE(DecodePlayer(b.data(), back, /*keyless=*/true));
-  EXPECT_EQ(back.key, 0);
+  EXPECT_EQ(+back.key, 0);
 }
 
 TEST(RecordLayout, PlayerNamesAreCutToTwentyFourCharacters) {
@@ -241,10 +242,10 @@ TEST(RecordLayout, NewRecordDefaults) {
   AT_BAT ab;
   EXPECT_FALSE(ab.HasHitLocation());
   const PITCH_DATA& detail = ab.pitch_details[3];
-  EXPECT_EQ(std::tuple(ab.last_pitch, ab.pitchers[2].last_pitch, ab.batter.uniform_number,
-                       detail.pitch_type, detail.speed, detail.location_x, detail.location_y,
-                       ab.PitchCount()),
-            std::tuple(-1, -1, -1, 11, 80.0f, 59, 94, 0));
+  EXPECT_EQ(
+      Fields(ab.last_pitch, ab.pitchers[2].last_pitch, ab.batter.uniform_number, detail.pitch_type,
+             detail.speed, detail.location_x, detail.location_y, ab.PitchCount()),
+      std::tuple(-1, -1, -1, 11, 80.0f, 59, 94, 0));
   ab.last_pitch = 24;
   EXPECT_EQ(ab.PitchCount(), 25);
   ab.hit_x = 83;

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "records/codes.h"
+#include "support/packed_fields.h"
 
 namespace scorewick {
 namespace {
@@ -133,9 +134,9 @@ TEST(AcceptRosterEditTest, DesignatedHitter) {
 
   // "No DH" empties both records.
   EXPECT_FALSE(AcceptRosterEdit(team, DhChoice{}));
-  EXPECT_EQ(std::tuple(team.uses_designated_hitter, team.designated_hitter.name.str(),
-                       team.dh_bats_for.name.str(), team.designated_hitter.position,
-                       team.dh_bats_for.position),
+  EXPECT_EQ(Fields(team.uses_designated_hitter, team.designated_hitter.name.str(),
+                   team.dh_bats_for.name.str(), team.designated_hitter.position,
+                   team.dh_bats_for.position),
             std::tuple(0, "", "", 0, 0));
 }
 

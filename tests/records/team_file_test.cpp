@@ -10,6 +10,7 @@
 #include "records/game_file.h"
 #include "records/le_bytes.h"
 #include "support/full_game.h"
+#include "support/packed_fields.h"
 #include "support/temp_dir.h"
 
 namespace scorewick {
@@ -67,7 +68,7 @@ TEST(TeamFile, VersionWordDecidesHowPlayersAreRead) {
   UserMessages messages;
   ASSERT_EQ(DecodeTeamFile(bytes, old, messages, nullptr), TeamReadResult::kOk);
   for (int i = 0; i < old.count(); ++i) {
-    EXPECT_EQ(old.player(i).key, 0);
+    EXPECT_EQ(+old.player(i).key, 0);
     PLAYER expected = team.player(i);
     expected.key = 0;
     EXPECT_EQ(old.player(i), expected);
@@ -78,7 +79,7 @@ TEST(TeamFile, VersionWordDecidesHowPlayersAreRead) {
   le::StoreI32(bytes.data(), 600);
   Team mid;
   ASSERT_EQ(DecodeTeamFile(bytes, mid, messages, nullptr), TeamReadResult::kOk);
-  EXPECT_EQ(mid.player(2).key, team.player(2).key);
+  EXPECT_EQ(+mid.player(2).key, +team.player(2).key);
 
   for (std::int32_t version : {511, 769, -1, 0}) {
     le::StoreI32(bytes.data(), version);
@@ -190,8 +191,8 @@ TEST(TeamFile, RosterOperations) {
   info.phone.set("1");
   team.AddPlayer(testing::MakePlayer("Zed", 44, 9, 0), info);
   // Names match exactly.
-  EXPECT_EQ(std::tuple(team.count(), team.IndexOfPlayer("Zed"), team.IndexOfPlayer("zed"),
-                       team.FindPlayer("Zed")->uniform_number),
+  EXPECT_EQ(Fields(team.count(), team.IndexOfPlayer("Zed"), team.IndexOfPlayer("zed"),
+                   team.FindPlayer("Zed")->uniform_number),
             std::tuple(6, 5, -1, 44));
   EXPECT_FALSE(team.FindPlayer("Nobody").has_value());
   EXPECT_FALSE(team.RemovePlayer(6));

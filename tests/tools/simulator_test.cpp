@@ -78,11 +78,11 @@ void Count(const Game& g, const LeagueRules& rules, Tally& t) {
       t.errors += h->errors;
       for (const PLAYER& p : h->offense) t.pinch_hitters += p.position == kPosPinchHitter ? 1 : 0;
       for (const AT_BAT& ab : h->at_bats) {
-        if (ab.reached) t.reach.insert(ab.how_reached);
-        if (ab.out) t.outs.insert(ab.how_out);
-        for (int s = 0; s < 3; ++s) t.advances.insert(ab.advances[s]);
+        if (ab.reached) t.reach.insert(+ab.how_reached);
+        if (ab.out) t.outs.insert(+ab.how_out);
+        for (int s = 0; s < 3; ++s) t.advances.insert(+ab.advances[s]);
         for (int i = 0; i <= ab.last_pitch; ++i)
-          t.events.insert(ab.pitches[static_cast<std::size_t>(i)].event);
+          t.events.insert(+ab.pitches[static_cast<std::size_t>(i)].event);
         t.strikeouts +=
             ab.out && (ab.how_out == kOutStrikeSwinging || ab.how_out == kOutStrikeLooking);
         t.walks += ab.reached && ab.how_reached == kReachWalk;

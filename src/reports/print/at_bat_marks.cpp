@@ -68,7 +68,7 @@ void AtBatMarks::Draw(QPainter& painter, QPoint at, const AT_BAT& ab) const {
   painter.save();
   painter.setBackgroundMode(Qt::TransparentMode);
   const QPen path_pen(Qt::black, 4 * k_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  const int bases = std::clamp(ab.bases_reached, 0, 4);
+  const int bases = std::clamp(+ab.bases_reached, 0, 4);
 
   if (ab.reached) {
     if (bases >= 4) {
@@ -149,7 +149,7 @@ void AtBatMarks::DrawOut(QPainter& painter, const AT_BAT& ab) const {
     painter.drawLine(Point({100, 88}), Point({65, 52}));
     painter.drawLine(Point({87, 80}), Point({65, 110}));
   } else {
-    const int bases = std::clamp(ab.bases_reached, 0, 3);
+    const int bases = std::clamp(+ab.bases_reached, 0, 3);
     const OutPath& path = kOutPaths[bases];
     painter.setPen(path_pen);
     painter.drawLine(Point(path.from), Point(path.to));
