@@ -83,6 +83,12 @@ std::string_view SideCounter::Catcher(const HALF_INNING& half, int inning, int i
 }
 
 void SideCounter::Count() {
+  // Counting every team, a game is counted for each of its two but was
+  // played once.
+  if (s_.last_game_played != n_) {
+    ++s_.games_played;
+    s_.last_game_played = n_;
+  }
   for (int i = 0; i < kInnings; ++i) {
     const INNING& inning = game_.innings[static_cast<std::size_t>(i)];
     if (inning.top.at_bats.empty() && inning.bottom.at_bats.empty()) break;
@@ -144,6 +150,7 @@ void SideCounter::FieldingAppearances(int inning, const HALF_INNING& field) {
   outs_before_.assign(1, 0);
   for (const AT_BAT& ab : field.at_bats)
     outs_before_.push_back(outs_before_.back() + (ab.out ? 1 : 0));
+  s_.outs_in_field += outs_before_.back();
   for (std::size_t d = 0; d < field.defense.size(); ++d) {
     const PLAYER& e = field.defense[d];
     const int f = FieldingRow(View(e.name), e.position);

@@ -15,6 +15,9 @@ void Stat::ClearTables() {
   pitching.clear();
   fielding.clear();
   innings_batted = 0;
+  games_played = 0;
+  outs_in_field = 0;
+  last_game_played = -1;
   InvalidateIndex();
 }
 

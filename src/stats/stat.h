@@ -38,10 +38,14 @@ class Stat : public BaseStatGameStruct {
   std::string team_name;  // the team counted; "All Teams" after an all-teams run
   bool all_teams = false;
   StatRules rules;
-  int innings_per_game = 9;         // ERA scale; starts as rules.innings_per_game
-  std::int32_t innings_batted = 0;  // innings the counted side batted (totals row IP)
+  int innings_per_game = 9;            // ERA scale; starts as rules.innings_per_game
+  std::int32_t innings_batted = 0;     // innings the counted side batted (totals row IP)
+  std::int32_t games_played = 0;       // games of the list the counted side played (totals GP)
+  std::int32_t outs_in_field = 0;      // outs the counted side made in the field (fielding TP)
+  std::int32_t last_game_played = -1;  // number of the last game counted in games_played
 
-  // Empties the three tables and the innings count (the game list stays).
+  // Empties the three tables and the side's innings, games and outs (the
+  // game list stays).
   void ClearTables();
   void InvalidateIndex();
 

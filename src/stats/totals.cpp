@@ -10,18 +10,20 @@ namespace {
 
 float Ratio(float numerator, float denominator) { return numerator / denominator; }
 
-// Adds the totals rows named `name` to the three tables; the batting IP
-// is the innings the side batted.  Fielding rows of line-up roles go.
+// Adds the totals rows named `name` to the three tables.  Their games are
+// the games the side played, the batting IP the innings it batted and the
+// fielding TP the outs it made in the field; every other counter is the
+// sum of the rows.  Fielding rows of line-up roles go.
 void AddTotals(Stat& stat, std::string_view name) {
   BattingStat bt;
   bt.name = name;
   for (const BattingStat& r : stat.batting) {
-    bt.games = std::max(bt.games, r.games);
 #define SCOREWICK_SUM(f) AddInto(bt.f, r.f);
     SCOREWICK_BATTING_SUMMED(SCOREWICK_SUM)
     SCOREWICK_BATTING_PER_BASE(SCOREWICK_SUM)
 #undef SCOREWICK_SUM
   }
+  bt.games = stat.games_played;
   bt.innings = stat.innings_batted;
 
   PitchingStat pt;
@@ -42,13 +44,13 @@ void AddTotals(Stat& stat, std::string_view name) {
   FieldingStat ft;
   ft.name = name;
   for (const FieldingStat& r : stat.fielding) {
-    ft.games = std::max(ft.games, r.games);
-    ft.outs_played = std::max(ft.outs_played, r.outs_played);
 #define SCOREWICK_SUM(f) AddInto(ft.f, r.f);
     SCOREWICK_FIELDING_SUMMED(SCOREWICK_SUM)
     SCOREWICK_FIELDING_PER_BASE(SCOREWICK_SUM)
 #undef SCOREWICK_SUM
   }
+  ft.games = stat.games_played;
+  ft.outs_played = stat.outs_in_field;
   stat.batting.push_back(std::move(bt));
   stat.pitching.push_back(std::move(pt));
   stat.fielding.push_back(std::move(ft));
@@ -133,6 +135,12 @@ void Combine(const Stat& source, Stat& target) {
   target.InvalidateIndex();
   target.innings_batted =
       had_rows ? target.innings_batted + source.innings_batted : source.innings_batted;
+  target.outs_in_field =
+      had_rows ? target.outs_in_field + source.outs_in_field : source.outs_in_field;
+  // The sides put together, a team and its opponents, played the same
+  // games.
+  target.games_played =
+      had_rows ? std::max(target.games_played, source.games_played) : source.games_played;
   if (!had_rows) return;
   if (whole[1] && !target.pitching.empty()) target.pitching.pop_back();
   if (whole[2] && !target.fielding.empty()) target.fielding.pop_back();

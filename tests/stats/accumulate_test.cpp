@@ -8,6 +8,7 @@
 
 #include "records/code_classes.h"
 #include "stat_books.h"
+#include "stats/stat_columns.h"
 #include "stats/totals.h"
 #include "stats_support.h"
 
@@ -281,6 +282,39 @@ TEST(Accumulate, OpponentsCombinedAndAllTeams) {
   Accumulate(other, game, Split::kAll, Split::kAll, false);
   EXPECT_EQ(other.batting.size(), 1u);
   EXPECT_EQ(other.batting.back().games, 0);
+}
+
+// The Hawks over kWalkOff against the Gulls and again against the Owls:
+// their opponents are eighteen players of whom none played both games, and
+// made one out in the field in each (the sacrifice fly).  The totals rows
+// count the side's games and its outs in the field, not the busiest
+// player's.
+TEST(Accumulate, TeamTotalsCountTheSidesGamesAndOutsInTheField) {
+  std::string owls = sim::testing::kTeams;
+  owls.replace(owls.find("\"Gulls\""), 7, "\"Owls\"");
+  const Game games[2] = {CompileBook(kWalkOff), CompileBook(kWalkOff, owls)};
+  Stat team, opponents;
+  team.team_name = opponents.team_name = "Hawks";
+  for (int n = 1; n <= 2; ++n) {
+    AccumulateGame(team, games[n - 1], n, Split::kAll, Split::kAll, false);
+    AccumulateGame(opponents, games[n - 1], n, Split::kAll, Split::kAll, true);
+  }
+  FinishTables(team);
+  FinishTables(opponents);
+  const auto totals = [](const Stat& s) {
+    return std::tuple(s.batting.back().games, s.fielding.back().games,
+                      s.fielding.back().outs_played);
+  };
+  EXPECT_EQ(totals(opponents), std::tuple(2, 2, 2));
+  EXPECT_EQ(Batter(opponents, "Ann Able").games, 1);
+  EXPECT_EQ(totals(team), std::tuple(2, 2, 6));  // three outs a game in the top half
+  Stat combined;
+  Combine(opponents, combined);
+  Combine(team, combined);
+  EXPECT_EQ(totals(combined), std::tuple(2, 2, 8));
+  EXPECT_EQ(
+      CellText(combined, StatTable::kFielding, static_cast<int>(combined.fielding.size()) - 1, 4),
+      "2.667");  // TP: 8 outs of 3
 }
 
 // A sacrifice fly that ends in a double play is a sacrifice fly: no

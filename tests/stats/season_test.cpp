@@ -100,14 +100,18 @@ TEST(Season, InvariantsOverTwoThousandGames) {
                 std::tuple(truth.runs, truth.runs, bat.plate_appearances, bat.hits, bat.home_runs,
                            bat.walks, bat.hit_by_pitch, bat.strikeouts(), bat.at_bats, 1))
           << "game " << n + 1;
-      ASSERT_EQ(std::tuple(team.fielding.back().put_outs, team.pitching.back().outs, bat.hits),
-                std::tuple(other.outs, other.outs,
+      ASSERT_EQ(std::tuple(team.fielding.back().put_outs, team.fielding.back().outs_played,
+                           team.pitching.back().outs, bat.hits),
+                std::tuple(other.outs, other.outs, other.outs,
                            bat.singles + bat.doubles + bat.triples + bat.home_runs))
           << "game " << n + 1;
     }
   }
   FinishTables(season);
   FinishTables(otters);
+  // The totals rows count the side's games and its outs in the field.
+  EXPECT_EQ(std::tuple(otters.fielding.back().games, otters.fielding.back().outs_played),
+            std::tuple(kGames / 2, otters.pitching.back().outs));
   EXPECT_EQ(season.team_name, "All Teams");
   const BattingStat& bat = season.batting.back();
   const PitchingStat& pitch = season.pitching.back();
