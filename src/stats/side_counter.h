@@ -61,10 +61,14 @@ class SideCounter {
   // What the pitching half learns of a plate appearance as its pitchers
   // are taken in turn.
   struct PitchingState {
-    bool charged = false;                    // the batter is charged to a pitcher
-    bool out_credited = false;               // his out is credited to a pitcher
-    int strikeout_pitch = -1;                // the pitch that makes the strikeout
-    int walk_pitch = -1;                     // the ball that makes the walk
+    bool charged = false;      // the batter is charged to a pitcher
+    int strikeout_pitch = -1;  // the pitch that makes the strikeout
+    int walk_pitch = -1;       // the ball that makes the walk
+    int out_pitch = -1;        // the out pitch that records his out, when no strikeout does
+    // With no pitcher named for the batter: the slots that faced him and
+    // the one charged with him, found from the pitches.
+    std::array<bool, kMaxPitchersPerAtBat> faced_in_slot{};
+    std::array<bool, kMaxPitchersPerAtBat> charged_in_slot{};
     std::string_view catcher;                // the catcher as the pitches are walked
     std::array<bool, kBases> passed_ball{};  // error entries turned into passed balls
   };
@@ -88,6 +92,9 @@ class SideCounter {
   void PitchingPlate(const HALF_INNING& half, int inning, int index, const AT_BAT& ab);
   void ChargeResponsiblePitcher();
   void FindDecisivePitches();
+  void ChargeByPitches();
+  void FindOutPitch();
+  Span RangeOf(int slot) const;
   bool OpenTurn(int slot, Turn& turn);
   void ChargeInTurn(const Turn& turn);
   void CountStrikeoutAndWalk(const Turn& turn);
@@ -96,7 +103,7 @@ class SideCounter {
   void CountPitches(const Turn& turn);
   void CountPickOffAttempt(const Turn& turn, std::int32_t event);
   void CountReachPitch(const Turn& turn);
-  void CountOutPitch(const Turn& turn);
+  void CountOutPitch(const Turn& turn, int pitch);
   void TakeBackBallsWithoutPitch(const Turn& turn);
   int CatcherRow() { return FieldingRow(pitching_.catcher, kPosCatcher); }
 

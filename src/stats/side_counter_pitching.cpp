@@ -22,12 +22,17 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
   inning_ = inning;
   index_ = index;
   pitching_ = PitchingState{};
-  ChargeResponsiblePitcher();
+  // Who is charged with the batter and who records his out are settled
+  // over all his pitchers first, so that a split, which counts some of
+  // them, shares out what all of them count.
   FindDecisivePitches();
+  ChargeResponsiblePitcher();
+  if (!pitching_.charged) ChargeByPitches();
+  FindOutPitch();
   for (int slot = 0; slot < plate_.pitcher_count; ++slot) {
     Turn turn;
     if (!OpenTurn(slot, turn)) continue;
-    if (!pitching_.charged) ChargeInTurn(turn);
+    ChargeInTurn(turn);
     CountStrikeoutAndWalk(turn);
     CountFirstPitch(turn);
     if (plate_.reached) CountRunnerEvents(turn);
@@ -39,8 +44,9 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
 }
 
 // The pitcher the scorer charged with the batter gets his run, the batter
-// faced and the at-bat, once.  A name that is no pitcher of the game stands
-// for the first pitcher; so does one not in the half's line-up.
+// faced and the at-bat, once, when the split counts the batter against
+// him.  A name that is no pitcher of the game stands for the first
+// pitcher; so does one not in the half's line-up.
 void SideCounter::ChargeResponsiblePitcher() {
   const AT_BAT& ab = *plate_.record;
   const std::string_view first = View(plate_.pitcher(0).name);
@@ -50,16 +56,21 @@ void SideCounter::ChargeResponsiblePitcher() {
                   [&](const PITCHER_SLOT& s) { return View(s.pitcher.name) == responsible; });
   if (!responsible.empty() && !in_slots && !IsGamePitcher(responsible)) responsible = first;
   if (responsible.empty()) return;
-  const int p = PitchingRow(InDefense(responsible) ? responsible : first);
-  if (p < 0) return;
-  PitchingStat& ps = Pit(p);
+  const bool named = InDefense(responsible);
+  const std::string_view who = named ? responsible : first;
+  if (who.empty()) return;
+  pitching_.charged = true;
+  const PLAYER& pitcher = named && responsible == View(ab.responsible_pitcher.name)
+                              ? ab.responsible_pitcher
+                              : plate_.pitcher(0);
+  if (!SplitCounts(pitching_split_, BatsRight(ab.batter, pitcher))) return;
+  PitchingStat& ps = Pit(PitchingRow(who));
   if (plate_.scored) {
     ++ps.runs;
     if (plate_.earned) ++ps.earned_runs;
   }
   if (plate_.faced()) ++ps.batters_faced;
   if (plate_.official) ++ps.opponent_at_bats;
-  pitching_.charged = true;
 }
 
 // The pitch that makes the strikeout (a foul never brings the strikes to
@@ -85,12 +96,10 @@ void SideCounter::FindDecisivePitches() {
   }
 }
 
-// The pitcher of a slot and his pitches: from one past the previous
-// slot's last pitch to his own last (the last slot, or one whose last pitch
-// is not recorded, to the end).  False when the slot is empty or the split
-// leaves the batter out.  The game's first pitcher to its first batter is
-// its starter.
-bool SideCounter::OpenTurn(int slot, Turn& turn) {
+// The pitches of a slot's pitcher: from one past the previous slot's last
+// pitch to his own last (the last slot, or one whose last pitch is not
+// recorded, to the end).
+Span SideCounter::RangeOf(int slot) const {
   const int total = plate_.pitch_count;
   const auto s = static_cast<std::size_t>(slot);
   const std::int32_t last = plate_.slot_last_pitch[s];
@@ -99,6 +108,57 @@ bool SideCounter::OpenTurn(int slot, Turn& turn) {
   range.end = (slot == plate_.pitcher_count - 1 || last < 0 || last > 25) ? total : last + 1;
   range.begin = std::clamp(range.begin, 0, total);
   range.end = std::clamp(range.end, range.begin, total);
+  return range;
+}
+
+// A batter nobody was charged with: the first pitcher whose pitches end
+// his turn (an out, the ball in play, the fourth ball, a runner's advance)
+// faced him, and is charged with him when he reached; when he did not,
+// the next pitcher's pitches are read the same way.
+void SideCounter::ChargeByPitches() {
+  for (int slot = 0; slot < plate_.pitcher_count && !pitching_.charged; ++slot) {
+    if (plate_.pitcher(slot).name.empty()) continue;
+    const Span range = RangeOf(slot);
+    int balls = 0, bases = 0;
+    for (int q = range.begin; q < range.end; ++q) {
+      const std::int32_t ev = plate_.events[static_cast<std::size_t>(q)];
+      if (ev == kEventBall && ++balls >= s_.rules.balls_per_walk)
+        bases = ReachBases(plate_.how_reached);
+      if (ev == kEventReached) bases = ReachBases(plate_.how_reached);
+      if (ev == kEventAdvance) bases = 1;
+      if (ev != kEventOut && ev != kEventReached && bases == 0) continue;
+      const auto s = static_cast<std::size_t>(slot);
+      pitching_.faced_in_slot[s] = true;
+      pitching_.charged_in_slot[s] = pitching_.charged = bases > 0;
+      break;
+    }
+  }
+}
+
+// The out pitch that records the batter's out: the first one the pitchers
+// throw in turn (a pitcher's pitches end at "No Action"), unless a
+// strikeout that is an out comes before it and is his out already.
+void SideCounter::FindOutPitch() {
+  for (int slot = 0; slot < plate_.pitcher_count; ++slot) {
+    if (plate_.pitcher(slot).name.empty()) continue;
+    const Span range = RangeOf(slot);
+    if (range.Holds(pitching_.strikeout_pitch) && !IsDroppedThirdReach(plate_.result)) return;
+    for (int q = range.begin; q < range.end; ++q) {
+      const std::int32_t ev = plate_.events[static_cast<std::size_t>(q)];
+      if (ev == kEventNone) break;
+      if (ev == kEventOut) {
+        pitching_.out_pitch = q;
+        return;
+      }
+    }
+  }
+}
+
+// The pitcher of a slot and his pitches.  False when the slot is empty or
+// the split leaves the batter out.  The game's first pitcher to its first
+// batter is its starter.
+bool SideCounter::OpenTurn(int slot, Turn& turn) {
+  const Span range = RangeOf(slot);
   const PLAYER& pitcher = plate_.pitcher(slot);
   if (pitcher.name.empty()) return false;
   if (!SplitCounts(pitching_split_, BatsRight(plate_.record->batter, pitcher))) return false;
@@ -119,29 +179,16 @@ bool SideCounter::OpenTurn(int slot, Turn& turn) {
   return true;
 }
 
-// A batter nobody was charged with: the first pitcher of his turn whose
-// pitches end it (an out, the ball in play, the fourth ball, a runner's
-// advance) faced him, and is charged with him when he reached.
+// The batter faced, and charged, as his pitches showed them.
 void SideCounter::ChargeInTurn(const Turn& turn) {
-  int balls = 0, bases = 0;
-  for (int q = turn.range.begin; q < turn.range.end; ++q) {
-    const std::int32_t ev = plate_.events[static_cast<std::size_t>(q)];
-    if (ev == kEventBall && ++balls >= s_.rules.balls_per_walk)
-      bases = ReachBases(plate_.how_reached);
-    if (ev == kEventReached) bases = ReachBases(plate_.how_reached);
-    if (ev == kEventAdvance) bases = 1;
-    if (ev != kEventOut && ev != kEventReached && bases == 0) continue;
-    PitchingStat& ps = Pit(turn.row);
-    ++ps.batters_faced;
-    if (plate_.official) ++ps.opponent_at_bats;
-    if (bases > 0) {
-      if (plate_.scored) {
-        ++ps.runs;
-        if (plate_.earned) ++ps.earned_runs;
-      }
-      pitching_.charged = true;
-    }
-    return;
+  const auto s = static_cast<std::size_t>(turn.slot);
+  if (!pitching_.faced_in_slot[s]) return;
+  PitchingStat& ps = Pit(turn.row);
+  ++ps.batters_faced;
+  if (plate_.official) ++ps.opponent_at_bats;
+  if (pitching_.charged_in_slot[s] && plate_.scored) {
+    ++ps.runs;
+    if (plate_.earned) ++ps.earned_runs;
   }
 }
 
@@ -151,10 +198,7 @@ void SideCounter::CountStrikeoutAndWalk(const Turn& turn) {
   PitchingStat& ps = Pit(turn.row);
   if (turn.range.Holds(pitching_.strikeout_pitch)) {
     ++ps.strikeouts;
-    if (!IsDroppedThirdReach(plate_.result)) {
-      ++ps.outs;
-      pitching_.out_credited = true;
-    }
+    if (!IsDroppedThirdReach(plate_.result)) ++ps.outs;
   }
   if (turn.range.Holds(pitching_.walk_pitch)) ++ps.walks;
 }
@@ -232,7 +276,7 @@ void SideCounter::CountPitches(const Turn& turn) {
         CountReachPitch(turn);
         break;
       case kEventOut:
-        CountOutPitch(turn);
+        CountOutPitch(turn, q);
         break;
       default:
         break;
@@ -299,9 +343,9 @@ void SideCounter::CountReachPitch(const Turn& turn) {
 }
 
 // The pitch the batter was put out on: a strike he offered at; his out,
-// unless the strikeout credited it; a pick-off by the pitcher or the
+// when it is the pitch that records it; a pick-off by the pitcher or the
 // catcher; the catcher's caught stealing.
-void SideCounter::CountOutPitch(const Turn& turn) {
+void SideCounter::CountOutPitch(const Turn& turn, int pitch) {
   const std::int32_t how = plate_.how_out;
   if (IsOutOnStrike(how)) {
     ++Pit(turn.row).pitch_count;
@@ -314,10 +358,7 @@ void SideCounter::CountOutPitch(const Turn& turn) {
       ++Fld(c).dts_batter_out;
     }
   }
-  if (!pitching_.out_credited) {
-    ++Pit(turn.row).outs;
-    pitching_.out_credited = true;
-  }
+  if (pitch == pitching_.out_pitch) ++Pit(turn.row).outs;
   const int base = plate_.bases_reached;
   const int chain = plate_.out_credit_count;
   if (base < 1 || base > 3) return;

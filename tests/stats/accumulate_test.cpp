@@ -196,14 +196,18 @@ TEST(Accumulate, BattingAndPitchingSplits) {
 
   // Pitching split: left-handed batters are Bo Baker and Pat Pinch; Ed Eng
   // switch-hits, so against Sal Stone he bats right.
-  // Sal Stone's walks, hit batsmen and strikeouts, and Rex Roe's walks.
+  // Sal Stone's walks, hit batsmen, strikeouts and batters faced, and Rex
+  // Roe's walks and batters faced: Bo Baker's walk is charged to Rex, who
+  // faced him first, and so counts against Rex among left-handed batters.
   auto split = [&](Split side) {
     const Stat s = CountGame(game, "Hawks", false, side, Split::kAll);
     const PitchingStat& sal = Pitcher(s, "Sal Stone");
-    return std::tuple(sal.walks, sal.hit_batsmen, sal.strikeouts, Pitcher(s, "Rex Roe").walks);
+    const PitchingStat& rex = Pitcher(s, "Rex Roe");
+    return std::tuple(sal.walks, sal.hit_batsmen, sal.strikeouts, sal.batters_faced, rex.walks,
+                      rex.batters_faced);
   };
-  EXPECT_EQ(split(Split::kRight), std::tuple(0, 0, 2, 1));  // against right-handers
-  EXPECT_EQ(split(Split::kLeft), std::tuple(1, 1, 0, 0));   // against left-handers
+  EXPECT_EQ(split(Split::kRight), std::tuple(0, 0, 2, 4, 1, 1));  // against right-handers
+  EXPECT_EQ(split(Split::kLeft), std::tuple(1, 1, 0, 1, 0, 1));   // against left-handers
 }
 
 // kRelief: Rex Roe gives up a home run to the first batter and leaves

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <string_view>
 #include <tuple>
 
 #include "records/codes.h"
@@ -62,6 +65,59 @@ void ExpectTotalsAreSums(const std::vector<Row>& rows, const char* table) {
 #undef SCOREWICK_CHECK
 }
 
+// A pitcher's line in a table, zeros when the table has none for him.
+PitchingStat LineOf(const Stat& s, const std::string& name) {
+  for (std::size_t i = 0; i + 1 < s.pitching.size(); ++i) {
+    if (s.pitching[i].name == name) return s.pitching[i];
+  }
+  return {};
+}
+
+bool IsDecision(std::string_view counter) {
+  return counter == "wins" || counter == "losses" || counter == "saves";
+}
+
+// Where a pitcher's lines against right- and left-handed batters do not
+// add up to his line against all: every counter but the decisions (a win,
+// loss or save is the pitcher's whoever he faced, and stands in every
+// table that has his line).  Empty when they all add up.
+std::string SplitMismatch(const Stat& all, const Stat& right, const Stat& left) {
+  std::string out;
+  for (std::size_t i = 0; i + 1 < all.pitching.size(); ++i) {
+    const PitchingStat& a = all.pitching[i];
+    PitchingStat sum = LineOf(right, a.name);
+    const PitchingStat l = LineOf(left, a.name);
+#define SCOREWICK_ADD(f) AddInto(sum.f, l.f);
+    SCOREWICK_PITCHING_SUMMED(SCOREWICK_ADD)
+    SCOREWICK_PITCHING_PER_BASE(SCOREWICK_ADD)
+#undef SCOREWICK_ADD
+#define SCOREWICK_CHECK(f) \
+  if (sum.f != a.f && !IsDecision(#f)) out += a.name + " " #f "; ";
+    SCOREWICK_PITCHING_SUMMED(SCOREWICK_CHECK)
+    SCOREWICK_PITCHING_PER_BASE(SCOREWICK_CHECK)
+#undef SCOREWICK_CHECK
+  }
+  for (const Stat* split : {&right, &left}) {
+    for (std::size_t i = 0; i + 1 < split->pitching.size(); ++i) {
+      if (LineOf(all, split->pitching[i].name).name.empty())
+        out += split->pitching[i].name + " only in a split; ";
+    }
+  }
+  return out;
+}
+
+// Whether the earned run average over all batters lies between those
+// against right- and left-handed ones, when both are defined: innings and
+// earned runs are shared out between the two.
+bool EraBetween(const Stat& all, const Stat& right, const Stat& left) {
+  const PitchingStat& r = right.pitching.back();
+  const PitchingStat& l = left.pitching.back();
+  if (r.outs < 1 || l.outs < 1) return true;
+  const float low = std::min(r.era, l.era), high = std::max(r.era, l.era);
+  const float slack = 1e-5f * high;
+  return all.pitching.back().era >= low - slack && all.pitching.back().era <= high + slack;
+}
+
 TEST(Season, InvariantsOverTwoThousandGames) {
   const std::vector<Team> teams = sim::SampleTeams();
   const std::vector<sim::ScheduledGame> schedule =
@@ -69,8 +125,8 @@ TEST(Season, InvariantsOverTwoThousandGames) {
   ASSERT_EQ(schedule.size(), static_cast<std::size_t>(kGames));
   Stat season;  // all teams, every game
   season.all_teams = true;
-  Stat otters;  // one team over the season
-  otters.team_name = teams[1].team_name.str();
+  Stat otters, otters_right, otters_left;  // one team over the season, and split
+  for (Stat* s : {&otters, &otters_right, &otters_left}) s->team_name = teams[1].team_name.str();
   long long all_runs = 0;
   Game game;
   for (int n = 0; n < kGames; ++n) {
@@ -82,6 +138,8 @@ TEST(Season, InvariantsOverTwoThousandGames) {
         << error;
     AccumulateGame(season, game, n + 1, Split::kAll, Split::kAll, false);
     AccumulateGame(otters, game, n + 1, Split::kAll, Split::kAll, false);
+    AccumulateGame(otters_right, game, n + 1, Split::kRight, Split::kAll, false);
+    AccumulateGame(otters_left, game, n + 1, Split::kLeft, Split::kAll, false);
     for (bool home : {true, false}) {
       const SideTruth truth = Truth(game, home);
       const SideTruth other = Truth(game, !home);
@@ -105,10 +163,20 @@ TEST(Season, InvariantsOverTwoThousandGames) {
                 std::tuple(other.outs, other.outs, other.outs,
                            bat.singles + bat.doubles + bat.triples + bat.home_runs))
           << "game " << n + 1;
+      // Against right- and left-handed batters: every pitcher's line is
+      // shared out between the two (switch hitters, relievers in the
+      // middle of a turn).
+      Stat right, left;
+      right.team_name = left.team_name = team.team_name;
+      Accumulate(right, game, Split::kRight, Split::kAll, false);
+      Accumulate(left, game, Split::kLeft, Split::kAll, false);
+      ASSERT_EQ(SplitMismatch(team, right, left), "") << "game " << n + 1;
+      ASSERT_TRUE(EraBetween(team, right, left)) << "game " << n + 1;
     }
   }
-  FinishTables(season);
-  FinishTables(otters);
+  for (Stat* s : {&season, &otters, &otters_right, &otters_left}) FinishTables(*s);
+  EXPECT_EQ(SplitMismatch(otters, otters_right, otters_left), "");
+  EXPECT_TRUE(EraBetween(otters, otters_right, otters_left));
   // The totals rows count the side's games and its outs in the field.
   EXPECT_EQ(std::tuple(otters.fielding.back().games, otters.fielding.back().outs_played),
             std::tuple(kGames / 2, otters.pitching.back().outs));
