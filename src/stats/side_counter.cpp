@@ -71,13 +71,13 @@ int SideCounter::Start(const PLAYER& entry, int inning) const {
 }
 
 std::string_view SideCounter::Catcher(const HALF_INNING& half, int inning, int index,
-                                      bool subbed) const {
+                                      bool entered_here) const {
   std::string_view found;
   std::string_view first;
   for (const PLAYER& p : half.defense) {
     if (p.position != kPosCatcher || p.name.empty()) continue;
     if (first.empty()) first = View(p.name);
-    if (Start(p, inning) < index + (subbed ? 1 : 0)) found = View(p.name);
+    if (Start(p, inning) < index + (entered_here ? 1 : 0)) found = View(p.name);
   }
   return found.empty() ? first : found;
 }

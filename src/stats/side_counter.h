@@ -125,8 +125,10 @@ class SideCounter {
   // Whether the name is in the defensive line-up of the half being counted.
   bool InDefense(std::string_view name) const;
   // The catcher of plate appearance `index` of the fielding half: the last
-  // catcher entry that came in before it (or, with subbed, in it).
-  std::string_view Catcher(const HALF_INNING& half, int inning, int index, bool subbed) const;
+  // catcher entry that came in before it, or (entered_here) at it.  The
+  // line-up records a catcher who came in between two batters, and one
+  // who came in during a turn, at the same plate appearance.
+  std::string_view Catcher(const HALF_INNING& half, int inning, int index, bool entered_here) const;
   // The plate appearance of the fielding half from which its line-up entry
   // holds its place.
   int Start(const PLAYER& entry, int inning) const;

@@ -39,7 +39,8 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     CountPitches(turn);
     TakeBackBallsWithoutPitch(turn);
   }
-  if (pitching_.catcher.empty()) pitching_.catcher = Catcher(half, inning, index, /*subbed=*/true);
+  if (pitching_.catcher.empty())
+    pitching_.catcher = Catcher(half, inning, index, /*entered_here=*/true);
   FieldingCredits();
 }
 
@@ -170,12 +171,16 @@ bool SideCounter::OpenTurn(int slot, Turn& turn) {
     ++Pit(turn.row).games_started;
     starter_ = turn.row;
   }
-  // The catcher as his pitches begin: after a change of catcher announced
-  // earlier in the sequence, the new one.
-  bool subbed = false;
-  for (int q = 1; q < range.begin; ++q)
-    subbed = subbed || plate_.events[static_cast<std::size_t>(q)] == kEventCatcherSubbed;
-  pitching_.catcher = Catcher(*field_half_, inning_, index_, subbed);
+  // The catcher as his pitches begin.  One who came in before the plate
+  // appearance catches all of it; one whose coming in the pitch sequence
+  // announces ("Catcher Subbed") takes over there.
+  bool changed_before = false, changed_later = false;
+  for (int q = 1; q < plate_.pitch_count; ++q) {
+    if (plate_.events[static_cast<std::size_t>(q)] != kEventCatcherSubbed) continue;
+    (q < range.begin ? changed_before : changed_later) = true;
+  }
+  pitching_.catcher =
+      Catcher(*field_half_, inning_, index_, /*entered_here=*/changed_before || !changed_later);
   return true;
 }
 
@@ -270,7 +275,8 @@ void SideCounter::CountPitches(const Turn& turn) {
         ++Pit(turn.row).total_strikes;
         break;
       case kEventCatcherSubbed:
-        if (q > 0) pitching_.catcher = Catcher(*field_half_, inning_, index_, /*subbed=*/true);
+        if (q > 0)
+          pitching_.catcher = Catcher(*field_half_, inning_, index_, /*entered_here=*/true);
         break;
       case kEventReached:
         CountReachPitch(turn);

@@ -321,6 +321,19 @@ TEST(Accumulate, TeamTotalsCountTheSidesGamesAndOutsInTheField) {
       "2.667");  // TP: 8 outs of 3
 }
 
+// kCatcherChange: Mo Moss catches Ann Able's two pitches (b s, then the
+// grounder, which no catcher receives); Cal Catch comes in before Bo Baker
+// and catches the six pitches of the next two batters, and the two outs.
+TEST(Accumulate, ACatcherWhoComesInBeforeABatterCatchesAllOfHisTurn) {
+  const Stat s = CountGame(CompileBook(testing::kCatcherChange, testing::kCatcherTeams), "Hawks");
+  const FieldingStat* mo = Fielder(s, "Mo Moss", kPosCatcher);
+  const FieldingStat* cal = Fielder(s, "Cal Catch", kPosCatcher);
+  ASSERT_TRUE(mo != nullptr && cal != nullptr);
+  EXPECT_EQ(std::tuple(mo->pitches_received, mo->outs_played), std::tuple(2, 1));
+  EXPECT_EQ(std::tuple(cal->pitches_received, cal->outs_played, cal->put_outs),
+            std::tuple(6, 2, 1));
+}
+
 // A sacrifice fly that ends in a double play is a sacrifice fly: no
 // official at-bat, for the batter and for the pitcher.
 TEST(Accumulate, SacrificeFlyDoublePlay) {

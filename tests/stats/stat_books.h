@@ -88,6 +88,26 @@ sss K
 sss K
 )";
 
+// The scorebook teams with a catcher on the Hawks' bench.
+inline const std::string kCatcherTeams =
+    std::string(sim::testing::kTeams) + "- \"Cal Catch\" C 32 R/R\n";
+
+// Cal Catch takes over behind the plate between the first two batters,
+// with no change of catcher in any pitch sequence: he catches every pitch
+// from the second batter on.
+inline constexpr const char* kCatcherChange = R"(
+rules innings=1
+top 1
+bs 6-3
+D2 "Cal Catch"
+bbs F8
+sss K
+bottom 1
+sss K
+sss K
+sss K
+)";
+
 // The scorebook teams, but the home side bats a designated hitter for its
 // pitcher.
 inline const std::string kDhTeams =
