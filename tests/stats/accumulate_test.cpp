@@ -176,7 +176,8 @@ TEST(Accumulate, DroppedThirdStrikeOnAPassedBall) {
   EXPECT_EQ(std::tuple(Fielder(hawks, "Mo Moss", kPosCatcher)->passed_balls,
                        Batter(hawks, "Mo Moss").passed_balls),
             std::tuple(1, 1));
-  const BattingStat& ann = Batter(CountGame(game, "Gulls"), "Ann Able");
+  // A copy: the count is gone after this line.
+  const BattingStat ann = Batter(CountGame(game, "Gulls"), "Ann Able");
   EXPECT_EQ(std::tuple(ann.dts_passed_ball, ann.so_swinging, ann.at_bats), std::tuple(1, 1, 1));
 }
 
@@ -215,7 +216,7 @@ TEST(Accumulate, BattingAndPitchingSplits) {
 // bottom first and pitches into the third, giving up a home run.
 TEST(Accumulate, EraWithoutOutsAndLeaguePitchingRules) {
   const Game game = CompileBook(testing::kRelief);
-  const PitchingStat& rex = Pitcher(CountGame(game, "Hawks"), "Rex Roe");
+  const PitchingStat rex = Pitcher(CountGame(game, "Hawks"), "Rex Roe");  // a copy, as above
   EXPECT_EQ(std::tuple(rex.earned_runs, rex.outs), std::tuple(1, 0));
   EXPECT_FLOAT_EQ(rex.era, 0.0f);
 
