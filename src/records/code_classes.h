@@ -13,9 +13,14 @@
 
 namespace scorewick {
 
-// Whether value is one of codes.
+// Whether value is one of codes.  Codes below 64 (all of them) are tested
+// as one bit mask, which the compiler folds into a constant.
 template <typename... Codes>
 constexpr bool IsOneOf(std::int32_t value, Codes... codes) {
+  if (((codes >= 0 && codes < 64) && ...)) {
+    const std::uint64_t mask = ((std::uint64_t{1} << codes) | ...);
+    return value >= 0 && value < 64 && ((mask >> value) & 1u) != 0;
+  }
   return ((value == codes) || ...);
 }
 

@@ -18,13 +18,6 @@ bool Played(const Game& game, int inning) {
 
 }  // namespace
 
-int HeldFrom(const PLAYER& entry, int inning, bool top) {
-  const std::int32_t entered = entry.entered_inning;
-  const std::int32_t at = entry.entry_value;
-  const bool this_half = entered == inning + 1 && (entry.entry_flag != 0) == top;
-  return this_half && at > 0 ? at : 0;
-}
-
 bool SameNameIgnoringCase(const NameText& field, std::string_view name) {
   // Compares the field's bytes in place: most names differ in their first
   // letters.

@@ -17,7 +17,12 @@ namespace scorewick {
 // holds its place: where a substitute came in during the half, or 0 for
 // one who was there when it began.  inning: 0-based; top: the half the
 // entry belongs to.
-int HeldFrom(const PLAYER& entry, int inning, bool top);
+inline int HeldFrom(const PLAYER& entry, int inning, bool top) {
+  const std::int32_t entered = entry.entered_inning;
+  const std::int32_t at = entry.entry_value;
+  const bool this_half = entered == inning + 1 && (entry.entry_flag != 0) == top;
+  return this_half && at > 0 ? at : 0;
+}
 
 // Where a player came into a game for one side, as the box score places
 // him.

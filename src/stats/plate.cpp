@@ -2,16 +2,9 @@
 
 #include <algorithm>
 
-#include "records/code_classes.h"
-
 namespace scorewick::counting {
 
-bool IsOfficialAtBat(std::int32_t result, std::int32_t out_code) {
-  if (result < 0 && out_code < 0) return false;
-  return !IsReachWithoutAtBat(result) && !IsSacrificeOut(out_code);
-}
-
-void Plate::Take(const AT_BAT& ab) {
+void Plate::Take(const AT_BAT& ab, bool with_pitches) {
   record = &ab;
   reached = ab.reached != 0;
   out = ab.out != 0;
@@ -24,21 +17,23 @@ void Plate::Take(const AT_BAT& ab) {
   bases_reached = ab.bases_reached;
   rbi = ab.rbi;
   last_pitch = ab.last_pitch;
+  for (std::size_t b = 0; b < advances.size(); ++b) advances[b] = ab.advances[b];
+  const std::int32_t reaches_listed = ab.reach_credit_count;
+  reach_credit_count = std::clamp(reaches_listed, 0, kMaxCredits);
+  official = IsOfficialAtBat(result, out_code);
+  if (!with_pitches) return;
   pitch_count = std::clamp(last_pitch + 1, 0, kMaxPitches);
   for (int p = 0; p < pitch_count; ++p)
     events[static_cast<std::size_t>(p)] = ab.pitches[static_cast<std::size_t>(p)].event;
-  for (std::size_t b = 0; b < advances.size(); ++b) advances[b] = ab.advances[b];
   for (std::size_t b = 0; b < error_kinds.size(); ++b) {
     error_kinds[b] = ab.error_kinds[b];
     second_error_kinds[b] = ab.second_error_kinds[b];
   }
-  const std::int32_t outs_listed = ab.out_credit_count, reaches_listed = ab.reach_credit_count;
+  const std::int32_t outs_listed = ab.out_credit_count;
   out_credit_count = std::clamp(outs_listed, 0, kMaxCredits);
-  reach_credit_count = std::clamp(reaches_listed, 0, kMaxCredits);
   pitcher_count = ab.PitcherCount();
   for (std::size_t s = 0; s < slot_last_pitch.size(); ++s)
     slot_last_pitch[s] = ab.pitchers[s].last_pitch;
-  official = IsOfficialAtBat(result, out_code);
 }
 
 }  // namespace scorewick::counting

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "records/at_bat.h"
+#include "records/code_classes.h"
 
 namespace scorewick::counting {
 
@@ -37,8 +38,11 @@ struct Plate {
   std::array<std::int32_t, kMaxPitchersPerAtBat> slot_last_pitch{};
   bool official = false;  // an official at-bat
 
-  // Copies the record's values (keeping a pointer to the record).
-  void Take(const AT_BAT& ab);
+  // Copies the record's values (keeping a pointer to the record).  The
+  // batting counts need no pitches: without with_pitches the pitch
+  // sequence, the error kinds and the pitchers' last pitches are left as
+  // they were.
+  void Take(const AT_BAT& ab, bool with_pitches = true);
   // He has a result or an out: the pitcher faced him.
   bool faced() const { return reached || out; }
   const PLAYER& pitcher(int slot) const {
@@ -56,6 +60,9 @@ struct Plate {
 // An official at-bat: a result or an out that is neither a walk, a hit
 // batter, interference, the tie-breaker runner nor a sacrifice of any kind
 // (the sacrifice fly that ends in a double play included).
-bool IsOfficialAtBat(std::int32_t result, std::int32_t out_code);
+inline bool IsOfficialAtBat(std::int32_t result, std::int32_t out_code) {
+  if (result < 0 && out_code < 0) return false;
+  return !IsReachWithoutAtBat(result) && !IsSacrificeOut(out_code);
+}
 
 }  // namespace scorewick::counting

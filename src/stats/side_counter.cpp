@@ -153,7 +153,8 @@ void SideCounter::FieldingAppearances(int inning, const HALF_INNING& field) {
   s_.outs_in_field += outs_before_.back();
   for (std::size_t d = 0; d < field.defense.size(); ++d) {
     const PLAYER& e = field.defense[d];
-    const int f = FieldingRow(View(e.name), e.position);
+    const std::string_view name = defense_names_[d];  // View(e.name), found already
+    const int f = FieldingRow(name, e.position);
     if (f < 0) continue;
     const int begin = std::min(Start(e, inning), plates);
     int end = plates;
@@ -170,15 +171,15 @@ void SideCounter::FieldingAppearances(int inning, const HALF_INNING& field) {
       ++fs.games;
       fs.last_game = n_;
     }
-    if (AppearedInField(e, field)) MarkAppeared(BattingRow(View(e.name), e.position), inning);
+    if (AppearedInField(e, name, field)) MarkAppeared(BattingRow(name, e.position), inning);
   }
 }
 
 // A fielder appeared when he is in the line-up (active, at a position) or
 // the half names him in an out chain or as a pitcher.
-bool SideCounter::AppearedInField(const PLAYER& entry, const HALF_INNING& field) const {
+bool SideCounter::AppearedInField(const PLAYER& entry, std::string_view name,
+                                  const HALF_INNING& field) const {
   if (entry.active && entry.position != kPosBench) return true;
-  const std::string_view name = View(entry.name);
   for (const AT_BAT& ab : field.at_bats) {
     const std::int32_t listed = ab.out_credit_count;
     for (int k = 0; k < std::clamp(listed, 0, kMaxCredits); ++k) {

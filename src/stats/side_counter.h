@@ -69,8 +69,9 @@ class SideCounter {
     // the one charged with him, found from the pitches.
     std::array<bool, kMaxPitchersPerAtBat> faced_in_slot{};
     std::array<bool, kMaxPitchersPerAtBat> charged_in_slot{};
-    std::string_view catcher;                // the catcher as the pitches are walked
-    std::array<bool, kBases> passed_ball{};  // error entries turned into passed balls
+    std::array<Span, kMaxPitchersPerAtBat> ranges{};  // each slot's pitches
+    std::string_view catcher;                         // the catcher as the pitches are walked
+    std::array<bool, kBases> passed_ball{};           // error entries turned into passed balls
   };
 
   int BattingRow(std::string_view name, std::int32_t position);
@@ -116,7 +117,7 @@ class SideCounter {
   void Appearances(int inning, const HALF_INNING& bat, const HALF_INNING& field);
   void BattingAppearances(int inning, const HALF_INNING& bat);
   void FieldingAppearances(int inning, const HALF_INNING& field);
-  bool AppearedInField(const PLAYER& entry, const HALF_INNING& field) const;
+  bool AppearedInField(const PLAYER& entry, std::string_view name, const HALF_INNING& field) const;
   void InningsPitchedIn(int inning, const HALF_INNING& field);
   void MarkAppeared(int row, int inning);
   void EndOfGame();

@@ -69,6 +69,16 @@ constexpr std::array<OutCounter, 32> kOutCounters = {{
     {kOutCaughtStealingDP, &B::caught_stealing_dp, true},
 }};
 
+// Where each out code's counter stands in kOutCounters (-1: none), so
+// that a plate appearance finds it at once.
+constexpr std::array<std::int8_t, kOutTypeCount> kOutCounterIndex = [] {
+  std::array<std::int8_t, kOutTypeCount> index{};
+  index.fill(-1);
+  for (std::size_t i = 0; i < kOutCounters.size(); ++i)
+    index[static_cast<std::size_t>(kOutCounters[i].out)] = static_cast<std::int8_t>(i);
+  return index;
+}();
+
 }  // namespace
 
 void SideCounter::BattingHalf(const HALF_INNING& half) {
@@ -88,7 +98,7 @@ void SideCounter::BattingPlate(const AT_BAT& ab) {
   const PLAYER& last = ab.pitchers[static_cast<std::size_t>(ab.PitcherCount() - 1)].pitcher;
   if (!SplitCounts(batting_split_, ThrowsRight(last))) return;
 
-  plate_.Take(ab);
+  plate_.Take(ab, /*with_pitches=*/false);
   BattingStat& bs = Bat(b);
   BattingStat& rs = Bat(r);
   CountResult(bs);
@@ -137,9 +147,12 @@ void SideCounter::CountStrikeoutAndReachKind(BattingStat& bs) {
 }
 
 void SideCounter::CountOutKind(BattingStat& bs, BattingStat& rs) {
-  for (const OutCounter& c : kOutCounters) {
-    if (c.out == plate_.out_code) ++((c.runner ? rs : bs).*c.counter);
-  }
+  const std::int32_t out = plate_.out_code;
+  if (out < 0 || out >= kOutTypeCount) return;
+  const std::int8_t i = kOutCounterIndex[static_cast<std::size_t>(out)];
+  if (i < 0) return;
+  const OutCounter& c = kOutCounters[static_cast<std::size_t>(i)];
+  ++((c.runner ? rs : bs).*c.counter);
 }
 
 void SideCounter::CountBaseRunning(BattingStat& rs) {

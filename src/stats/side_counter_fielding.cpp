@@ -66,8 +66,9 @@ void SideCounter::CountOutChain() {
   for (int i = 0; i < chain; ++i) {
     const FIELDER_CREDIT& c = plate_.out_credit(i);
     if (c.name.empty()) continue;
-    const int b = BattingRow(View(c.name), c.position);
-    const int f = FieldingRow(View(c.name), c.position);
+    const std::string_view name = View(c.name);
+    const int b = BattingRow(name, c.position);
+    const int f = FieldingRow(name, c.position);
     const std::int32_t credit = c.credit;
     int po = 0, a = 0, apo = 0, uapo = 0;
     if (credit == kCreditNone) {

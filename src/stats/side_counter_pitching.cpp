@@ -22,6 +22,8 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
   inning_ = inning;
   index_ = index;
   pitching_ = PitchingState{};
+  for (int slot = 0; slot < plate_.pitcher_count; ++slot)
+    pitching_.ranges[static_cast<std::size_t>(slot)] = RangeOf(slot);
   // Who is charged with the batter and who records his out are settled
   // over all his pitchers first, so that a split, which counts some of
   // them, shares out what all of them count.
@@ -50,21 +52,19 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
 // pitcher; so does one not in the half's line-up.
 void SideCounter::ChargeResponsiblePitcher() {
   const AT_BAT& ab = *plate_.record;
-  const std::string_view first = View(plate_.pitcher(0).name);
-  std::string_view responsible = View(ab.responsible_pitcher.name);
+  const PLAYER* pitcher = &ab.responsible_pitcher;
+  std::string_view who = View(pitcher->name);
+  if (who.empty()) return;
   const bool in_slots =
       std::any_of(ab.pitchers.begin(), ab.pitchers.end(),
-                  [&](const PITCHER_SLOT& s) { return View(s.pitcher.name) == responsible; });
-  if (!responsible.empty() && !in_slots && !IsGamePitcher(responsible)) responsible = first;
-  if (responsible.empty()) return;
-  const bool named = InDefense(responsible);
-  const std::string_view who = named ? responsible : first;
-  if (who.empty()) return;
+                  [who](const PITCHER_SLOT& s) { return View(s.pitcher.name) == who; });
+  if ((!in_slots && !IsGamePitcher(who)) || !InDefense(who)) {
+    pitcher = &plate_.pitcher(0);
+    who = View(pitcher->name);
+    if (who.empty()) return;
+  }
   pitching_.charged = true;
-  const PLAYER& pitcher = named && responsible == View(ab.responsible_pitcher.name)
-                              ? ab.responsible_pitcher
-                              : plate_.pitcher(0);
-  if (!SplitCounts(pitching_split_, BatsRight(ab.batter, pitcher))) return;
+  if (!SplitCounts(pitching_split_, BatsRight(ab.batter, *pitcher))) return;
   PitchingStat& ps = Pit(PitchingRow(who));
   if (plate_.scored) {
     ++ps.runs;
@@ -119,7 +119,7 @@ Span SideCounter::RangeOf(int slot) const {
 void SideCounter::ChargeByPitches() {
   for (int slot = 0; slot < plate_.pitcher_count && !pitching_.charged; ++slot) {
     if (plate_.pitcher(slot).name.empty()) continue;
-    const Span range = RangeOf(slot);
+    const Span range = pitching_.ranges[static_cast<std::size_t>(slot)];
     int balls = 0, bases = 0;
     for (int q = range.begin; q < range.end; ++q) {
       const std::int32_t ev = plate_.events[static_cast<std::size_t>(q)];
@@ -142,7 +142,7 @@ void SideCounter::ChargeByPitches() {
 void SideCounter::FindOutPitch() {
   for (int slot = 0; slot < plate_.pitcher_count; ++slot) {
     if (plate_.pitcher(slot).name.empty()) continue;
-    const Span range = RangeOf(slot);
+    const Span range = pitching_.ranges[static_cast<std::size_t>(slot)];
     if (range.Holds(pitching_.strikeout_pitch) && !IsDroppedThirdReach(plate_.result)) return;
     for (int q = range.begin; q < range.end; ++q) {
       const std::int32_t ev = plate_.events[static_cast<std::size_t>(q)];
@@ -159,7 +159,7 @@ void SideCounter::FindOutPitch() {
 // the split leaves the batter out.  The game's first pitcher to its first
 // batter is its starter.
 bool SideCounter::OpenTurn(int slot, Turn& turn) {
-  const Span range = RangeOf(slot);
+  const Span range = pitching_.ranges[static_cast<std::size_t>(slot)];
   const PLAYER& pitcher = plate_.pitcher(slot);
   if (pitcher.name.empty()) return false;
   if (!SplitCounts(pitching_split_, BatsRight(plate_.record->batter, pitcher))) return false;
