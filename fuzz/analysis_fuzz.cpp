@@ -40,9 +40,9 @@ void Tables(const Stat& stat) {
     const auto table = static_cast<StatTable>(t);
     const StatLayout layout = DefaultLayout(table);
     (void)reports::StatsCsv(stat, table, layout);
-    (void)reports::StatsHtml(stat, table, layout, StatView::kTeam, kSplitAll, reports::HtmlStyle{},
-                             LocalDateTime{}, false);
-    (void)reports::StatsTextSections(stat, table, layout, kSplitAll, reports::kPortraitPageWidth);
+    (void)reports::StatsHtml(stat, table, layout, StatView::kTeam, Split::kAll,
+                             reports::HtmlStyle{}, LocalDateTime{}, false);
+    (void)reports::StatsTextSections(stat, table, layout, Split::kAll, reports::kPortraitPageWidth);
   }
 }
 
@@ -52,7 +52,7 @@ void Statistics(const Game& game, const StatRules& rules) {
       Stat stat(rules);
       stat.all_teams = side == 2;
       stat.team_name = (side == 0 ? game.home : game.visitor).team_name.str();
-      Accumulate(stat, game, kSplitAll, opponents ? kSplitRight : kSplitLeft, opponents);
+      Accumulate(stat, game, Split::kAll, opponents ? Split::kRight : Split::kLeft, opponents);
       Tables(stat);
       if (stat.all_teams) break;
     }

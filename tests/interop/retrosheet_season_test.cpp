@@ -73,7 +73,7 @@ SideLines Lines(const Game& game, bool home) {
   }
   Stat stat;
   stat.team_name = (home ? game.home : game.visitor).team_name.str();
-  Accumulate(stat, game, 2, 2, false);
+  Accumulate(stat, game, Split::kAll, Split::kAll, false);
   for (const auto& [who, f] : TableFigures(stat, StatTable::kPitching)) {
     lines.pitching["OUT"] += std::lround(f.at("IP") * 3);
     lines.pitching["BF"] += std::lround(f.at("BF"));
@@ -117,7 +117,7 @@ const Season& ImportedSeason() {
         }
         EXPECT_EQ(mine.pitching, sums) << g.origin.id << " " << side;
       }
-      AccumulateGame(s.all, g.game, ++n, 2, 2, false);
+      AccumulateGame(s.all, g.game, ++n, Split::kAll, Split::kAll, false);
       return {};
     };
     s.read = ReadRetrosheetGames({Folder() + "/2019SEA.EVA", Folder() + "/2019CHN.EVN"}, take);
