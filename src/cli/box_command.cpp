@@ -16,6 +16,7 @@
 #include "app/core/stat_rules_of.h"
 #include "cli/box_pdf.h"
 #include "cli/command.h"
+#include "cli/drawing.h"
 #include "cli/output_check.h"
 #include "platform/terminal_text.h"
 #include "records/game_file.h"
@@ -40,6 +41,11 @@ struct Request {
 };
 
 int Box(const Request& r, CommandContext& ctx) {
+  if (r.format == "pdf" && !BoxPdfPrinter()) {
+    if (const int code = HandOverToDrawing(ctx); code >= 0) return code;
+    ctx.err << "scorewick: this build cannot print\n";
+    return kExitRefused;
+  }
   const bool needs_file = r.format == "frames" || r.format == "pdf";
   if (needs_file && r.out.empty()) {
     ctx.err << "scorewick: --format " << r.format << " needs -o OUT\n";
@@ -56,10 +62,6 @@ int Box(const Request& r, CommandContext& ctx) {
     for (const std::string& out : outputs) {
       if (!MayWrite(out, ContentOfForm(r.format), {r.game}, r.force, ctx)) return kExitRefused;
     }
-  }
-  if (r.format == "pdf" && !BoxPdfPrinter()) {
-    ctx.err << "scorewick: this build cannot print\n";
-    return kExitRefused;
   }
   Game game;
   if (!Report(LoadGame(r.game, game), ctx)) return kExitRefused;

@@ -2,11 +2,13 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <ostream>
 #include <string_view>
 
+#include "cli/drawing.h"
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
 #include "records/game_intake.h"
@@ -28,6 +30,22 @@ void HintAtDashedFileName(int argc, char** argv, std::ostream& err) {
           << TerminalText(arg) << ")\n";
       return;
     }
+  }
+}
+
+// Adds the commands to app: only those of the first word when it names a
+// command, else every one (for --help, and for the parser to say what is
+// wrong).  Setting up every command's options is most of what a short
+// command does in its own time, so each does only its own.
+void AddCommands(CLI::App& app, std::string_view first_word, CommandContext& ctx) {
+  bool named = false;
+  for (const CommandEntry& entry : Commands()) named |= first_word == entry.name;
+  std::vector<CommandSetup> done;
+  for (const CommandEntry& entry : Commands()) {
+    if (named && first_word != entry.name) continue;
+    if (std::find(done.begin(), done.end(), entry.setup) != done.end()) continue;
+    entry.setup(app, ctx);
+    done.push_back(entry.setup);
   }
 }
 
@@ -72,8 +90,10 @@ int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
   app.set_version_flag("--version", "scorewick 0.1");
   ConsoleUi ui(err);
   CommandContext ctx{ui, out, err};
+  ctx.argc = argc;
+  ctx.argv = argv;
   ctx.out_is_terminal = &out == &std::cout && ::isatty(STDOUT_FILENO) == 1;
-  for (CommandSetup setup : Commands()) setup(app, ctx);
+  AddCommands(app, argc > 1 ? argv[1] : "", ctx);
   app.require_subcommand(0, 1);
   try {
     app.parse(argc, argv);
@@ -84,7 +104,8 @@ int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
     return kExitUsage;
   }
   if (app.get_subcommands().empty()) {
-    if (DesktopEntry desktop = DesktopEntryPoint()) return desktop(argc, argv);
+    if (DesktopEntry desktop = LinkedDrawing().desktop) return desktop(argc, argv);
+    if (const int code = HandOverToDrawing(ctx); code >= 0) return code;
     out << app.help();
     return kExitDone;
   }

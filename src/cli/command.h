@@ -10,6 +10,7 @@
 #include <CLI/CLI.hpp>
 #include <functional>
 #include <iosfwd>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -28,18 +29,27 @@ struct CommandContext {
   std::ostream& err;
   int exit_code = kExitDone;
   bool out_is_terminal = false;  // out is standard output, shown on a terminal
+  // The command line as typed, for a command handed over to the drawing
+  // program (cli/drawing.h).
+  int argc = 0;
+  char** argv = nullptr;
 };
 
 // Adds one or more subcommands to app; their callbacks set ctx.exit_code.
 using CommandSetup = void (*)(CLI::App& app, CommandContext& ctx);
 
+// A command's first word and the function that adds it (one word may have
+// several: "palm users" and "palm export" live in different files).
+struct CommandEntry {
+  const char* name;
+  CommandSetup setup;
+};
 // Every command, in the order --help lists them (command_list.cpp).
-const std::vector<CommandSetup>& Commands();
+const std::vector<CommandEntry>& Commands();
 
-// What runs when no subcommand is given: the desktop program when it is
-// built in, else nothing (the help text is printed).
+// What runs when no subcommand is given: the desktop program, held by the
+// drawing half (cli/drawing.h).
 using DesktopEntry = int (*)(int argc, char** argv);
-DesktopEntry DesktopEntryPoint();
 
 // Prints what a reader or writer handed back: its messages as "caption:
 // text", or, for a failure without one, "scorewick: <reason>".  Returns

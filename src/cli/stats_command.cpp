@@ -21,6 +21,7 @@
 #include "app/core/settings.h"
 #include "app/core/stat_rules_of.h"
 #include "cli/command.h"
+#include "cli/drawing.h"
 #include "cli/output_check.h"
 #include "cli/stats_pdf_hook.h"
 #include "platform/terminal_text.h"
@@ -117,6 +118,11 @@ bool TakeGameList(Request& r, CommandContext& ctx) {
 }
 
 int Run(Request r, CommandContext& ctx) {
+  if (r.format == "pdf" && !StatsPdf()) {
+    if (const int code = HandOverToDrawing(ctx); code >= 0) return code;
+    ctx.err << "scorewick: this build prints no PDF files\n";
+    return kExitUsage;
+  }
   if (r.all_teams && r.view != StatView::kTeam) {
     ctx.err << "scorewick: with --all-teams there is only the team view\n";
     return kExitUsage;
@@ -131,10 +137,6 @@ int Run(Request r, CommandContext& ctx) {
   }
   if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), r.games, r.force, ctx)) {
     return kExitRefused;
-  }
-  if (r.format == "pdf" && !StatsPdf()) {
-    ctx.err << "scorewick: this build prints no PDF files\n";
-    return kExitUsage;
   }
   const int column = SortColumn(r.table, r.sort);
   if (column < 0) {

@@ -20,6 +20,7 @@
 
 #include "app/core/settings.h"
 #include "cli/command.h"
+#include "cli/drawing.h"
 #include "cli/output_check.h"
 #include "cli/print/gui_application.h"
 #include "cli/subcommand_group.h"
@@ -214,7 +215,7 @@ void AddOutputs(CLI::App* cmd, Output& out, bool& text, const char* text_flag,
 }  // namespace
 
 void AddPlotCommands(CLI::App& app, CommandContext& ctx) {
-  CLI::App* group = SubcommandGroup(app, "plot", "Spray charts and pitch charts over games");
+  CLI::App* group = SubcommandGroup(app, kPlotCommand.name, kPlotCommand.description);
 
   auto spray = std::make_shared<SprayRequest>();
   CLI::App* cmd = group->add_subcommand("spray", "Where the batted balls went");

@@ -18,6 +18,7 @@
 
 #include "app/core/settings.h"
 #include "cli/command.h"
+#include "cli/drawing.h"
 #include "cli/output_check.h"
 #include "cli/print/gui_application.h"
 #include "cli/subcommand_group.h"
@@ -176,7 +177,7 @@ void AddGame(CLI::App& group, CommandContext& ctx) {
 }  // namespace
 
 void AddPrintCommands(CLI::App& app, CommandContext& ctx) {
-  CLI::App* print = SubcommandGroup(app, "print", "Print into a PDF file");
+  CLI::App* print = SubcommandGroup(app, kPrintCommand.name, kPrintCommand.description);
   AddPrint(*print, "roster", "Print a team's roster", false, ctx);
   AddPrint(*print, "addresses", "Print a team's address list", true, ctx);
   AddBlank(*print, ctx);
