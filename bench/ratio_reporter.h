@@ -1,7 +1,8 @@
 #pragma once
 // Runs the registered benchmarks and then prints, for each pair named in
 // ratios, how many times slower the subject ran than its baseline in this
-// same run (processor time, the median when repetitions are asked for):
+// same run (processor time, or wall-clock time for a benchmark that asks
+// for it with UseRealTime; the median when repetitions are asked for):
 // machines here are shared, so absolute times mean little and the ratio is
 // the figure to watch.
 
@@ -23,10 +24,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
     for (const Run& run : runs) {
       if (run.error_occurred) continue;
       const std::string name = run.run_name.str();
+      const double time = run.run_name.time_type.empty() ? run.GetAdjustedCPUTime()
+                                                         : run.GetAdjustedRealTime();
       if (run.run_type == Run::RT_Iteration && !medians_.count(name)) {
-        times_[name] = run.GetAdjustedCPUTime();
+        times_[name] = time;
       } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        times_[name] = run.GetAdjustedCPUTime();
+        times_[name] = time;
         medians_.insert(name);
       }
     }

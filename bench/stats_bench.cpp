@@ -1,6 +1,7 @@
 // Counting statistics over 1000 game files against reading the same
 // files' bytes into one reused buffer: one team of a four-team season,
-// and every team of a 30-team league.  The games are simulated once into
+// and every team of a 30-team league, read on every core and on one (wall-clock
+// time: the games are read on worker threads).  The games are simulated once into
 // a folder under the temporary folder and kept for later runs.  After the
 // runs, the peak memory of the counting alone is printed.
 #include <benchmark/benchmark.h>
@@ -25,14 +26,13 @@ const Season& League() {
   return s;
 }
 
-void Count(benchmark::State& state, const Season& season, bool all_teams) {
+void Count(benchmark::State& state, const Season& season, bool all_teams, int threads = 0) {
   for (auto _ : state) {
     scorewick::Stat stat;
     stat.team_name = season.team;
     stat.all_teams = all_teams;
     for (const std::string& path : season.paths) stat.AddGame(path);
-    const scorewick::AccumulateReport report =
-        scorewick::Accumulate(stat, scorewick::Split::kAll, scorewick::Split::kAll, false);
+    const scorewick::AccumulateReport report = scorewick::Accumulate(stat, scorewick::Split::kAll, scorewick::Split::kAll, false, {}, threads);
     if (!report.refusals.empty()) state.SkipWithError("a game was refused");
     benchmark::DoNotOptimize(stat.batting.data());
     state.counters["rows"] = static_cast<double>(stat.batting.size());
@@ -44,11 +44,13 @@ void BM_DecodeOneTeam(benchmark::State& state) { DecodeAll(state, FourTeams()); 
 void BM_AccumulateOneTeam(benchmark::State& state) { Count(state, FourTeams(), false); }
 void BM_ReadBytesLeague(benchmark::State& state) { ReadAllBytes(state, League()); }
 void BM_AccumulateAllTeams(benchmark::State& state) { Count(state, League(), true); }
-BENCHMARK(BM_ReadBytesOneTeam)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DecodeOneTeam)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AccumulateOneTeam)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadBytesLeague)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AccumulateAllTeams)->Unit(benchmark::kMillisecond);
+void BM_AccumulateAllTeamsOneThread(benchmark::State& state) { Count(state, League(), true, 1); }
+BENCHMARK(BM_ReadBytesOneTeam)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeOneTeam)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AccumulateOneTeam)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadBytesLeague)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AccumulateAllTeams)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AccumulateAllTeamsOneThread)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The peak resident memory of a process that only counts the league.
 long PeakCountingMemoryKb() {
@@ -71,9 +73,11 @@ int main(int argc, char** argv) {
   League();
   const int status =
       scorewick::bench::RunWithRatios(argc, argv,
-                                      {{"BM_DecodeOneTeam", "BM_ReadBytesOneTeam"},
-                                       {"BM_AccumulateOneTeam", "BM_ReadBytesOneTeam"},
-                                       {"BM_AccumulateAllTeams", "BM_ReadBytesLeague"}});
+                                      {{"BM_DecodeOneTeam/real_time", "BM_ReadBytesOneTeam/real_time"},
+                                       {"BM_AccumulateOneTeam/real_time", "BM_ReadBytesOneTeam/real_time"},
+                                       {"BM_AccumulateAllTeams/real_time", "BM_ReadBytesLeague/real_time"},
+                                       {"BM_AccumulateAllTeamsOneThread/real_time",
+                                        "BM_ReadBytesLeague/real_time"}});
   std::printf("peak resident memory while counting the league: %.1f MB\n",
               PeakCountingMemoryKb() / 1024.0);
   return status;

@@ -257,8 +257,7 @@ bool StatsWindow::Open() {
 
 bool StatsWindow::Compute(Split batting_split, Split pitching_split,
                           std::vector<GameRefusal>* refusals) {
-  const int games = chosen_.game_count();
-  const int total = chosen_.all_teams ? games : 2 * games;
+  const int total = chosen_.game_count();
   QProgressDialog progress("Counting the games ...", "Cancel", 0, std::max(total, 1), this);
   progress.setWindowTitle("Statistics");
   progress.setWindowModality(Qt::WindowModal);
@@ -268,10 +267,9 @@ bool StatsWindow::Compute(Split batting_split, Split pitching_split,
     bool& flag;
     ~Done() { flag = false; }
   } done{counting_};
-  int offset = 0;
   const AccumulateProgress report = [&](int done, int) {
-    if (progress_hook && !progress_hook(offset + done, total)) return false;
-    if (done % 8 == 0) progress.setValue(offset + done);
+    if (progress_hook && !progress_hook(done, total)) return false;
+    if (done % 8 == 0) progress.setValue(done);
     return !progress.wasCanceled();
   };
   const auto fresh = [this] {
@@ -282,15 +280,16 @@ bool StatsWindow::Compute(Split batting_split, Split pitching_split,
     return stat;
   };
 
+  // The team and its opponents are counted from one reading of the games.
   Stat team = fresh();
-  const AccumulateReport counted = Accumulate(team, pitching_split, batting_split, false, report);
+  Stat opponents = fresh();
+  const AccumulateReport counted =
+      AccumulateSides(&team, chosen_.all_teams ? nullptr : &opponents, pitching_split,
+                      batting_split, report);
   if (counted.cancelled) return false;
   if (refusals) *refusals = counted.refusals;
-  Stat opponents = fresh();
   Stat combined(chosen_.rules);
   if (!chosen_.all_teams) {
-    offset = games;
-    if (Accumulate(opponents, pitching_split, batting_split, true, report).cancelled) return false;
     // The opponents' players first, then the team's, then "TOTALS".
     Combine(opponents, combined);
     Combine(team, combined);

@@ -1,15 +1,26 @@
-// scorewick box GAME [--format text|html|frames|csv|pdf] [-o OUT]
+// scorewick box GAME... [--games-from LIST] [--format text|html|frames|csv|pdf]
+//                       [-o OUT | --out-dir DIR]
 //
-// The box score of a game: the text lines of the box score window (to
-// standard output unless -o names a file), one HTML page, the frames form
-// (a frameset page at OUT naming OUT_score and OUT_summary written beside
-// it), comma-separated text, or the printed box score as a PDF file.  The
-// league rules ("Outs Per Inning" ...) and the HTML colours and fonts come
-// from scwk.ini in the current folder.
+// The box scores of games: the text lines of the box score window, one
+// HTML page, the frames form (a frameset page naming a score page and a
+// summary page written beside it), comma-separated text, or the printed box
+// score as a PDF file.  The league rules ("Outs Per Inning" ...) and the
+// HTML colours and fonts come from scwk.ini in the current folder.
+//
+// One game goes to standard output, or to OUT.  Many games go one file a
+// game into DIR, named after the game file (game-007.gam gives
+// game-007.txt, .htm, .csv or .pdf); without --out-dir, the text and
+// comma-separated forms run one after the other, a blank line between
+// games, on standard output or into OUT, and the forms that are pages of
+// their own (html, frames, pdf) need --out-dir.  The games are read and
+// their box scores made on every core, and written in the order given.
 
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <set>
 
 #include "app/core/html_style.h"
 #include "app/core/settings.h"
@@ -17,9 +28,14 @@
 #include "cli/box_pdf.h"
 #include "cli/command.h"
 #include "cli/drawing.h"
+#include "cli/game_arguments.h"
 #include "cli/output_check.h"
 #include "platform/terminal_text.h"
+#include "records/cp1252.h"
+#include "records/file_io.h"
+#include "records/game_feed.h"
 #include "records/game_file.h"
+#include "records/game_intake.h"
 #include "records/local_date.h"
 #include "reports/box_score.h"
 #include "reports/box_score_export.h"
@@ -34,11 +50,142 @@ BoxPdfWriter& BoxPdfPrinter() {
 namespace {
 
 struct Request {
-  std::string game;
+  GameArguments games;
   std::string format = "text";
   std::string out;
+  std::string out_dir;
   bool force = false;
 };
+
+// What is fixed for the whole run: the form, the league rules and page
+// style, and the time the pages are stamped with.
+struct Run {
+  std::string format;
+  StatRules rules;
+  reports::HtmlStyle style;
+  LocalDateTime when;
+  bool for_terminal = false;  // text made for a terminal (converted and escaped)
+};
+
+reports::BoxScoreForm FormOf(const std::string& format) {
+  return format == "text"   ? reports::BoxScoreForm::kText
+         : format == "html" ? reports::BoxScoreForm::kHtml
+         : format == "csv"  ? reports::BoxScoreForm::kCsv
+                            : reports::BoxScoreForm::kFrames;
+}
+
+// A file's name in --out-dir for the form: the game file's name with the
+// form's extension.
+std::string OutputName(const std::string& game, const std::string& format) {
+  const char* extension = format == "text"  ? ".txt"
+                          : format == "csv" ? ".csv"
+                          : format == "pdf" ? ".pdf"
+                                            : ".htm";
+  return std::filesystem::path(game).stem().string() + extension;
+}
+
+// The files one output of the form writes: the frames form writes its
+// two pages beside the frameset page.
+std::vector<std::string> FilesOf(const std::string& out, const std::string& format) {
+  if (format != "frames") return {out};
+  const reports::BoxScoreFrameFiles sides = reports::FrameFilesBeside(out);
+  return {sides.score, sides.summary, out};
+}
+
+// The box score of one game as the run writes it to a stream or a shared
+// file: the text lines, or the comma-separated text.  Made on a worker.
+std::string StreamText(const Game& game, const Run& run) {
+  const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
+  if (run.format == "text") {
+    if (run.for_terminal) return RecordLines(box.lines());
+    std::string text;
+    for (const std::string& line : box.lines()) text += line + '\n';
+    return text;
+  }
+  if (run.format == "html") {
+    const std::string page =
+        reports::BoxScoreHtml(box, reports::BoxScoreTitle(game), run.style, run.when);
+    return run.for_terminal ? TerminalText(Cp1252ToUtf8(page), true) : page;
+  }
+  const std::string csv = reports::BoxScoreCsv(box) + "\n";
+  return run.for_terminal ? TerminalText(Cp1252ToUtf8(csv), true) : csv;
+}
+
+// Writes one game's box score at out, on a worker: empty when written,
+// else why not.
+std::string WriteOne(const Game& game, const std::string& out, const Run& run) {
+  const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
+  std::string error;
+  if (!reports::WriteBoxScoreExport(out, box, FormOf(run.format), reports::BoxScoreTitle(game),
+                                    run.style, run.when, &error)) {
+    return error.empty() ? "cannot write " + out : error;
+  }
+  return {};
+}
+
+// Prints the printed box score of game into pdf, on the caller's thread
+// (drawing stays on one thread).  Empty when written, else why not.
+std::string PrintOne(const Game& game, const std::string& pdf, const Run& run) {
+  const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
+  std::string error;
+  if (!BoxPdfPrinter()(box.lines(), reports::BoxScoreTitle(game), game, pdf, &error)) {
+    return error.empty() ? "cannot write " + pdf : error;
+  }
+  return {};
+}
+
+// Names a game that could not be read, and why; of many, it is left out.
+void SayLeftOut(const GameRefusal& refusal, bool many, CommandContext& ctx) {
+  ctx.err << "scorewick: " << TerminalText(refusal.file) << (many ? " left out: " : ": ")
+          << TerminalText(refusal.reason) << "\n";
+}
+
+// The outputs of the games in --out-dir, each through the output check: a
+// game whose file may not be written, or would be written where an earlier
+// game's is, is named and left out.  Each kept game's output is in
+// *outputs at the game's place (empty for a game left out).
+bool PlanOutputs(const std::vector<std::string>& games, const Request& r,
+                 std::vector<std::string>& outputs, CommandContext& ctx) {
+  // The games' own identities: no output may be written over one of them.
+  std::set<std::string> inputs;
+  for (const std::string& g : games) {
+    const std::string id = FileIdentity(g);
+    if (id.rfind("path:", 0) != 0) inputs.insert(id);
+  }
+  std::map<std::string, std::string> taken;  // output -> the game writing it
+  bool all = true;
+  outputs.assign(games.size(), {});
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    const std::string out =
+        (std::filesystem::path(r.out_dir) / OutputName(games[i], r.format)).string();
+    const auto [at, fresh] = taken.emplace(out, games[i]);
+    if (!fresh) {
+      ctx.err << "scorewick: " << TerminalText(games[i]) << " left out: its box score would go to "
+              << TerminalText(out) << ", as that of " << TerminalText(at->second) << "\n";
+      all = false;
+      continue;
+    }
+    bool may = true;
+    for (const std::string& file : FilesOf(out, r.format)) {
+      if (!r.force && inputs.count(FileIdentity(file))) {
+        ctx.err << "scorewick: not written: " << TerminalText(file)
+                << " is one of the games (give --force to write it anyway)\n";
+        may = false;
+        break;
+      }
+      if (!MayWrite(file, ContentOfForm(r.format), {}, r.force, ctx)) {
+        may = false;
+        break;
+      }
+    }
+    if (may) {
+      outputs[i] = out;
+    } else {
+      all = false;
+    }
+  }
+  return all;
+}
 
 int Box(const Request& r, CommandContext& ctx) {
   if (r.format == "pdf" && !BoxPdfPrinter()) {
@@ -46,72 +193,133 @@ int Box(const Request& r, CommandContext& ctx) {
     ctx.err << "scorewick: this build cannot print\n";
     return kExitRefused;
   }
-  const bool needs_file = r.format == "frames" || r.format == "pdf";
-  if (needs_file && r.out.empty()) {
-    ctx.err << "scorewick: --format " << r.format << " needs -o OUT\n";
-    return kExitUsage;
-  }
-  if (!r.out.empty()) {
-    // The frames form writes two pages beside the frameset: each is
-    // checked before anything is written.
-    std::vector<std::string> outputs{r.out};
-    if (r.format == "frames") {
-      const reports::BoxScoreFrameFiles sides = reports::FrameFilesBeside(r.out);
-      outputs.insert(outputs.begin(), {sides.score, sides.summary});
+  int code = kExitDone;
+  std::optional<std::vector<std::string>> listed = TakeGameArguments(r.games, ctx, &code);
+  if (!listed) return code;
+  const std::vector<std::string>& games = *listed;
+  const bool own_pages = r.format == "html" || r.format == "frames" || r.format == "pdf";
+  if (r.out_dir.empty()) {
+    if (games.size() > 1 && own_pages) {
+      ctx.err << "scorewick: --format " << r.format
+              << " makes pages of their own for each game: give --out-dir DIR for many games\n";
+      return kExitUsage;
     }
-    for (const std::string& out : outputs) {
-      if (!MayWrite(out, ContentOfForm(r.format), {r.game}, r.force, ctx)) return kExitRefused;
+    if ((r.format == "frames" || r.format == "pdf") && r.out.empty()) {
+      ctx.err << "scorewick: --format " << r.format << " needs -o OUT\n";
+      return kExitUsage;
     }
   }
-  Game game;
-  if (!Report(LoadGame(r.game, game), ctx)) return kExitRefused;
+
+  // Where each game goes: into the folder, into OUT, or to standard output.
+  std::vector<std::string> outputs;
+  bool all_planned = true;
+  if (!r.out_dir.empty()) {
+    std::error_code ec;
+    std::filesystem::create_directories(r.out_dir, ec);
+    if (!std::filesystem::is_directory(r.out_dir)) {
+      ctx.err << "scorewick: cannot make the folder " << TerminalText(r.out_dir)
+              << (ec ? ": " + ec.message() : std::string(": a file is there")) << "\n";
+      return kExitRefused;
+    }
+    all_planned = PlanOutputs(games, r, outputs, ctx);
+  } else if (!r.out.empty()) {
+    for (const std::string& file : FilesOf(r.out, r.format)) {
+      if (!MayWrite(file, ContentOfForm(r.format), games, r.force, ctx)) return kExitRefused;
+    }
+  }
+
   app::Settings settings;
   std::error_code ec;
   app::LoadSettings(std::filesystem::current_path(ec).string(), settings);
-  const reports::BoxScore box = reports::MakeBoxScore(game, app::StatRulesOf(settings));
-  const std::string title = reports::BoxScoreTitle(game);
+  Run run{r.format, app::StatRulesOf(settings), app::HtmlStyleOf(settings), Now()};
+  // Text for reading on standard output is always converted and escaped;
+  // the files' forms only when a terminal shows them.
+  run.for_terminal =
+      r.out.empty() && r.out_dir.empty() && (r.format == "text" || ctx.out_is_terminal);
 
-  std::string error;
-  bool written = true;
-  if (r.format == "pdf") {
-    written = BoxPdfPrinter()(box.lines(), title, game, r.out, &error);
-  } else if (r.out.empty()) {
-    if (r.format == "text") {
-      ctx.out << RecordLines(box.lines());
-    } else if (r.format == "html") {
-      ctx.out << ForStandardOutput(
-          ctx, reports::BoxScoreHtml(box, title, app::HtmlStyleOf(settings), Now()));
-    } else {
-      ctx.out << ForStandardOutput(ctx, reports::BoxScoreCsv(box)) << "\n";
-    }
-  } else {
-    const reports::BoxScoreForm form = r.format == "text"   ? reports::BoxScoreForm::kText
-                                       : r.format == "html" ? reports::BoxScoreForm::kHtml
-                                       : r.format == "csv"  ? reports::BoxScoreForm::kCsv
-                                                            : reports::BoxScoreForm::kFrames;
-    written = reports::WriteBoxScoreExport(r.out, box, form, title, app::HtmlStyleOf(settings),
-                                           Now(), &error);
+  // Which games are read, and what a worker makes of each.
+  std::vector<std::string> feed;
+  std::vector<std::string> feed_outputs;
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    if (!r.out_dir.empty() && outputs[i].empty()) continue;
+    feed.push_back(games[i]);
+    feed_outputs.push_back(r.out_dir.empty() ? r.out : outputs[i]);
   }
-  if (!written) {
-    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+  const bool one_file_each = !r.out_dir.empty() || (games.size() == 1 && !r.out.empty());
+  FeedOptions options;
+  options.threads = r.games.threads;
+  options.prior_format = true;  // a 2.0 game is converted as it is read
+  if (r.format != "pdf") {
+    options.make = [&](FedGame& fed) {
+      fed.made = one_file_each ? WriteOne(fed.game, feed_outputs[fed.index], run)
+                               : StreamText(fed.game, run);
+    };
+  }
+
+  int written = 0;
+  bool all_written = all_planned;
+  std::string joined;  // many games into OUT, written whole at the end
+  FeedGames(feed, options, [&](FedGame& fed) {
+    ShowAll(ctx.ui, fed.messages);
+    if (fed.refusal) {
+      SayLeftOut(*fed.refusal, feed.size() > 1, ctx);
+      return true;
+    }
+    std::string error;
+    if (r.format == "pdf") {
+      error = PrintOne(fed.game, feed_outputs[fed.index], run);
+    } else if (one_file_each) {
+      error = fed.made;
+    } else if (r.out.empty()) {
+      // Box scores one after the other, a blank line between two.
+      if (written > 0) ctx.out << '\n';
+      ctx.out << fed.made;
+    } else {
+      if (written > 0) joined += '\n';
+      joined += fed.made;
+    }
+    if (!error.empty()) {
+      ctx.err << "scorewick: " << TerminalText(error) << "\n";
+      all_written = false;
+    } else {
+      ++written;
+    }
+    return true;
+  });
+  if (!one_file_each && !r.out.empty() && written > 0) {
+    std::string error;
+    if (!WriteTextFileAtomically(r.out, joined, &error)) {
+      ctx.err << "scorewick: " << TerminalText(error) << "\n";
+      return kExitRefused;
+    }
+  }
+  if (written == 0) {
+    if (feed.size() > 1) ctx.err << "scorewick: no box score could be written\n";
     return kExitRefused;
   }
-  return kExitDone;
+  return all_written ? kExitDone : kExitRefused;
 }
 
 }  // namespace
 
 void AddBoxCommand(CLI::App& app, CommandContext& ctx) {
   auto r = std::make_shared<Request>();
-  CLI::App* cmd = app.add_subcommand("box", "The box score of a game, with its play-by-play");
-  cmd->add_option("GAME", r->game, "game file (.gam)")->required();
+  CLI::App* cmd =
+      app.add_subcommand("box", "The box scores of games, each with its play-by-play");
+  AddGameArguments(cmd, r->games, "game files (.gam)");
   cmd->add_option(
          "--format", r->format,
          "text (default), html (one page), frames (OUT and OUT_score, OUT_summary beside it), "
          "csv or pdf")
       ->check(CLI::IsMember({"text", "html", "frames", "csv", "pdf"}));
-  cmd->add_option("-o,--out", r->out,
-                  "file to write (standard output when left out; frames and pdf need it)");
+  CLI::Option* out = cmd->add_option(
+      "-o,--out", r->out,
+      "file to write (standard output when left out; frames and pdf need it); many games in "
+      "text or csv run one after the other in it");
+  CLI::Option* dir = cmd->add_option(
+      "--out-dir", r->out_dir,
+      "folder to write one file a game into, named after the game file (made when missing)");
+  out->excludes(dir);
   AddForceFlag(cmd, r->force);
   cmd->callback([&ctx, r] { ctx.exit_code = Box(*r, ctx); });
 }

@@ -83,7 +83,7 @@ std::vector<std::string> DistinctGames(const std::vector<std::string>& games, Co
   return kept;
 }
 
-int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) {
+int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err, std::istream* in) {
   CLI::App app{
       "Scorewick: the PC companion of a handheld baseball and softball scorebook.\n"
       "With no command, starts the desktop program."};
@@ -92,6 +92,7 @@ int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) 
   CommandContext ctx{ui, out, err};
   ctx.argc = argc;
   ctx.argv = argv;
+  ctx.in = in;
   ctx.out_is_terminal = &out == &std::cout && ::isatty(STDOUT_FILENO) == 1;
   AddCommands(app, argc > 1 ? argv[1] : "", ctx);
   app.require_subcommand(0, 1);

@@ -33,6 +33,7 @@ struct CommandContext {
   // program (cli/drawing.h).
   int argc = 0;
   char** argv = nullptr;
+  std::istream* in = nullptr;  // standard input (a list of games), when not std::cin
 };
 
 // Adds one or more subcommands to app; their callbacks set ctx.exit_code.
@@ -77,7 +78,9 @@ std::string RecordTextOf(const std::string& typed);
 // name) is said on stderr and left out.
 std::vector<std::string> DistinctGames(const std::vector<std::string>& games, CommandContext& ctx);
 
-// Runs the command line; used by main and by tests.
-int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err);
+// Runs the command line; used by main and by tests (which may give what
+// standard input holds as in).
+int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
+                   std::istream* in = nullptr);
 
 }  // namespace scorewick::cli

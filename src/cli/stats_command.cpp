@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "app/core/html_style.h"
@@ -22,6 +23,7 @@
 #include "app/core/stat_rules_of.h"
 #include "cli/command.h"
 #include "cli/drawing.h"
+#include "cli/game_arguments.h"
 #include "cli/output_check.h"
 #include "cli/stats_pdf_hook.h"
 #include "platform/terminal_text.h"
@@ -48,7 +50,9 @@ StatsPdfPrinter& StatsPdf() {
 namespace {
 
 struct Request {
-  std::vector<std::string> games;
+  GameArguments game_args;
+  std::vector<std::string> games;  // taken from game_args
+  int threads = 0;
   std::string team;
   bool all_teams = false;
   StatView view = StatView::kTeam;
@@ -81,40 +85,41 @@ int SortColumn(StatTable table, const std::string& key) {
   return -1;
 }
 
-// Counts one side (team or opponents) over the games; *report, when
-// given, receives what became of the games, and the games left out are
-// named on stderr.
-Stat Count(const Request& r, const StatRules& rules, bool opponents, CommandContext& ctx,
-           AccumulateReport* report) {
-  Stat stat(rules);
-  stat.team_name = r.team;
-  stat.all_teams = r.all_teams;
-  for (const std::string& g : r.games) stat.AddGame(g);
-  AccumulateReport result = Accumulate(stat, r.pitching_split, r.batting_split, opponents);
-  if (report) {
-    for (const GameRefusal& refusal : result.refusals) {
-      ctx.err << "scorewick: " << TerminalText(refusal.file)
-              << " left out: " << TerminalText(refusal.reason) << "\n";
-    }
-    *report = std::move(result);
-  }
-  return stat;
-}
-
-// The list without the files named twice (said on stderr), and whether no
-// game of it is in a prior format (which refuses the whole run, with the
-// message the chooser shows).
-bool TakeGameList(Request& r, CommandContext& ctx) {
-  r.games = DistinctGames(r.games, ctx);
-  GameIntake intake;
-  for (const std::string& g : r.games) {
-    const std::optional<GameRefusal> refused = intake.Check(g);
-    if (refused && refused->kind == GameRefusal::Kind::kPriorFormat) {
-      ctx.ui.ShowMessage(PriorFormatMessage(g), kPriorFormatCaption, MessageIcon::kExclamation);
-      return false;
+// Counts the side or sides the view shows from one reading of the games,
+// naming the games left out on stderr.  Nothing when a game is in a prior
+// format, which refuses the whole run (with the message the chooser shows).
+std::optional<Stat> Count(const Request& r, const StatRules& rules, CommandContext& ctx,
+                          AccumulateReport& report) {
+  const auto fresh = [&] {
+    Stat stat(rules);
+    stat.team_name = r.team;
+    stat.all_teams = r.all_teams;
+    for (const std::string& g : r.games) stat.AddGame(g);
+    return stat;
+  };
+  Stat team = fresh(), opponents = fresh();
+  const bool count_team = r.view != StatView::kOpponents;
+  const bool count_opponents = r.view != StatView::kTeam;
+  report = AccumulateSides(count_team ? &team : nullptr, count_opponents ? &opponents : nullptr,
+                           r.pitching_split, r.batting_split, {}, r.threads);
+  for (const GameRefusal& refusal : report.refusals) {
+    if (refusal.kind == GameRefusal::Kind::kPriorFormat) {
+      ctx.ui.ShowMessage(PriorFormatMessage(refusal.file), kPriorFormatCaption,
+                         MessageIcon::kExclamation);
+      return std::nullopt;
     }
   }
-  return true;
+  for (const GameRefusal& refusal : report.refusals) {
+    ctx.err << "scorewick: " << TerminalText(refusal.file)
+            << " left out: " << TerminalText(refusal.reason) << "\n";
+  }
+  if (r.view == StatView::kTeam) return team;
+  if (r.view == StatView::kOpponents) return opponents;
+  Stat shown(rules);
+  Combine(opponents, shown);
+  Combine(team, shown);
+  shown.team_name = team.team_name;
+  return shown;
 }
 
 int Run(Request r, CommandContext& ctx) {
@@ -135,6 +140,11 @@ int Run(Request r, CommandContext& ctx) {
     ctx.err << "scorewick: a PDF cannot be appended to; --append takes csv, html or text\n";
     return kExitUsage;
   }
+  int code = kExitDone;
+  std::optional<std::vector<std::string>> games = TakeGameArguments(r.game_args, ctx, &code);
+  if (!games) return code;
+  r.games = std::move(*games);
+  r.threads = r.game_args.threads;
   if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), r.games, r.force, ctx)) {
     return kExitRefused;
   }
@@ -143,7 +153,6 @@ int Run(Request r, CommandContext& ctx) {
     ctx.err << "scorewick: no column " << TerminalText(r.sort) << " in this table\n";
     return kExitUsage;
   }
-  if (!TakeGameList(r, ctx)) return kExitRefused;
   r.team = RecordTextOf(r.team);
 
   std::error_code ec;
@@ -158,20 +167,10 @@ int Run(Request r, CommandContext& ctx) {
   app::LoadSettings(folder, settings);
   const StatRules rules = app::StatRulesOf(settings);
 
-  Stat shown;
   AccumulateReport report;
-  if (r.view == StatView::kTeam) {
-    shown = Count(r, rules, false, ctx, &report);
-  } else if (r.view == StatView::kOpponents) {
-    shown = Count(r, rules, true, ctx, &report);
-  } else {
-    const Stat team = Count(r, rules, false, ctx, &report);
-    const Stat opponents = Count(r, rules, true, ctx, nullptr);
-    shown = Stat(rules);
-    Combine(opponents, shown);
-    Combine(team, shown);
-    shown.team_name = team.team_name;
-  }
+  std::optional<Stat> counted = Count(r, rules, ctx, report);
+  if (!counted) return kExitRefused;
+  Stat& shown = *counted;
   if (report.games_read == 0) {
     ctx.err << "scorewick: no game could be read\n";
     return kExitRefused;
@@ -239,7 +238,7 @@ int Run(Request r, CommandContext& ctx) {
 void AddStatsCommand(CLI::App& app, CommandContext& ctx) {
   auto r = std::make_shared<Request>();
   CLI::App* cmd = app.add_subcommand("stats", "Count games into a statistics table and write it");
-  cmd->add_option("GAME", r->games, "game files (.gam)")->required();
+  AddGameArguments(cmd, r->game_args, "game files (.gam)");
   CLI::Option_group* who = cmd->add_option_group("team", "whose players to count (one of)");
   who->add_option("--team", r->team, "the team's name, as the games spell it");
   who->add_flag("--all-teams", r->all_teams, "every team of every game");

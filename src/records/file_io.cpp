@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -58,8 +59,14 @@ FilePtr OpenRegularFile(const std::string& path, std::uintmax_t* size, std::stri
   return f;
 }
 
+// Reads the file into out: first its first head_size bytes alone when
+// want_rest is given, which then decides whether the rest is read
+// (*whole); the file is opened once and every byte read once.
 template <typename Buffer>
-bool ReadInto(const std::string& path, Buffer& out, std::string* error, std::size_t max_bytes) {
+bool ReadInto(const std::string& path, Buffer& out, std::string* error, std::size_t max_bytes,
+              std::size_t head_size = 0, const HeadCheck* want_rest = nullptr,
+              bool* whole = nullptr) {
+  if (whole) *whole = false;
   std::uintmax_t size = 0;
   FilePtr f = OpenRegularFile(path, &size, error);
   if (!f) return false;
@@ -67,8 +74,23 @@ bool ReadInto(const std::string& path, Buffer& out, std::string* error, std::siz
     if (error) *error = path + " is too large (" + std::to_string(size) + " bytes)";
     return false;
   }
-  out.resize(size);
-  std::size_t got = size ? std::fread(out.data(), 1, size, f.get()) : 0;
+  std::size_t got = 0;
+  if (want_rest) {
+    out.resize(std::min<std::size_t>(head_size, size));
+    got = out.empty() ? 0 : std::fread(out.data(), 1, out.size(), f.get());
+    out.resize(got);
+    if (std::ferror(f.get())) {
+      if (error) *error = Reason("cannot read", path);
+      return false;
+    }
+    using Byte = const std::uint8_t;
+    if (!(*want_rest)(std::span<Byte>(reinterpret_cast<Byte*>(out.data()), out.size()))) {
+      return true;
+    }
+  }
+  if (whole) *whole = true;
+  out.resize(std::max<std::size_t>(size, got));
+  if (size > got) got += std::fread(out.data() + got, 1, size - got, f.get());
   // Files that grow while read are read on in chunks up to the limit.
   out.resize(got);
   char chunk[65536];
@@ -99,6 +121,12 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std:
 bool ReadWholeTextFile(const std::string& path, std::string& out, std::string* error,
                        std::size_t max_bytes) {
   return ReadInto(path, out, error, max_bytes);
+}
+
+bool ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
+                       std::vector<std::uint8_t>& out, bool* whole, std::string* error,
+                       std::size_t max_bytes) {
+  return ReadInto(path, out, error, max_bytes, head_size, &want_rest, whole);
 }
 
 bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out,

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <utility>
@@ -24,6 +25,16 @@ inline constexpr std::size_t kMaxInputFileSize = std::size_t{64} << 20;
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string* error,
                    std::size_t max_bytes = kMaxInputFileSize);
 bool ReadWholeTextFile(const std::string& path, std::string& out, std::string* error,
+                       std::size_t max_bytes = kMaxInputFileSize);
+
+// Reads a file as ReadWholeFile does, in two steps: its first head_size
+// bytes (fewer when it is shorter) are shown to want_rest, which answers
+// whether the rest is wanted; *whole says whether it was read.  The file is
+// opened once and every byte of it read once.  False, with *error, as
+// ReadWholeFile.
+using HeadCheck = std::function<bool(std::span<const std::uint8_t> head)>;
+bool ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
+                       std::vector<std::uint8_t>& out, bool* whole, std::string* error,
                        std::size_t max_bytes = kMaxInputFileSize);
 
 // Reads at most the first count bytes of a regular file (fewer when it is

@@ -47,6 +47,29 @@ bool LooksLikeOldGameHeader(std::span<const std::uint8_t> head) {
   return true;
 }
 
+// How far a file is read before its two teams are known: a game's teams
+// (without personal information) follow its header, and two rosters of 60
+// players fit.
+constexpr std::size_t kTeamsHead = 8192;
+
+enum class TeamsSay { kPlays, kOtherTeams, kUnknown };
+
+// What the bytes (the whole file or its head) say of whether team plays:
+// the two teams right after the header are read without the rest.  Teams
+// that cannot be read (cut off by the head, or damaged) say nothing.
+TeamsSay TeamPlays(std::span<const std::uint8_t> bytes, std::string_view team, Team& scratch) {
+  ByteReader in(bytes);
+  in.Skip(4 + kGameHeaderSize);
+  UserMessages ignored;
+  for (int side = 0; side < 2; ++side) {
+    scratch.Clear();
+    scratch.no_personal_info = 1;  // a game's teams carry none
+    if (!in.ok() || ReadTeam(in, scratch, ignored) != TeamReadResult::kOk) return TeamsSay::kUnknown;
+    if (scratch.team_name.view() == team) return TeamsSay::kPlays;
+  }
+  return TeamsSay::kOtherTeams;
+}
+
 }  // namespace
 
 std::string PriorFormatMessage(const std::string& path) {
@@ -87,6 +110,7 @@ std::optional<GameRefusal> GameIntake::Classify() const {
     case GameFileKind::kCurrent:
       return std::nullopt;
     case GameFileKind::kPriorFormat:
+      if (take_prior_format_ && le::LoadI32(bytes_.data()) == kVersion2) return std::nullopt;
       return Refuse(GameRefusal::Kind::kPriorFormat, why);
     case GameFileKind::kNotAGame:
       break;
@@ -105,11 +129,40 @@ std::optional<GameRefusal> GameIntake::Check(const std::string& path) {
 
 std::optional<GameRefusal> GameIntake::Read(const std::string& path) {
   path_ = path;
+  other_teams_ = false;
   std::string error;
   if (!ReadWholeFile(path, bytes_, &error)) {
     return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(error, path));
   }
   return Classify();
+}
+
+std::optional<GameRefusal> GameIntake::ReadFor(const std::string& path, std::string_view team) {
+  other_teams_ = false;
+  if (team.empty()) return Read(path);
+  path_ = path;
+  std::string error;
+  bool whole = false;
+  const auto want_rest = [&](std::span<const std::uint8_t> head) {
+    if (KindOfGameFile(head.first(std::min(head.size(), kHeadSize))) != GameFileKind::kCurrent &&
+        !(take_prior_format_ && head.size() >= 4 && le::LoadI32(head.data()) == kVersion2)) {
+      return false;  // refused below, from the head alone
+    }
+    const TeamsSay says = TeamPlays(head, team, scratch_);
+    other_teams_ = says == TeamsSay::kOtherTeams;
+    return says != TeamsSay::kOtherTeams;
+  };
+  if (!ReadFileHeadFirst(path, kTeamsHead, want_rest, bytes_, &whole, &error)) {
+    other_teams_ = false;
+    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(error, path));
+  }
+  if (auto refused = Classify()) {
+    other_teams_ = false;
+    return refused;
+  }
+  // Teams too long for the head are read from the whole file.
+  if (whole && TeamPlays(bytes_, team, scratch_) == TeamsSay::kOtherTeams) other_teams_ = true;
+  return std::nullopt;
 }
 
 std::optional<GameRefusal> GameIntake::Decode(Game& game) {

@@ -10,9 +10,11 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/game.h"
+#include "records/team.h"
 #include "records/user_message.h"
 
 namespace scorewick {
@@ -49,6 +51,13 @@ class GameIntake {
   // Reads path whole and checks that it is a current game file; nothing
   // when it is (bytes() then holds it), else the refusal.
   std::optional<GameRefusal> Read(const std::string& path);
+  // Reads path as Read does, except that with a team named it reads first
+  // only as far as the game's two teams: a game neither of whose teams is
+  // team is left there, nothing is returned and other_teams() is true.
+  // The file is opened once and no byte of it read twice.
+  std::optional<GameRefusal> ReadFor(const std::string& path, std::string_view team);
+  // Whether the last ReadFor left the game for being another teams' game.
+  bool other_teams() const { return other_teams_; }
   // Looks at the first bytes only (for lists that show many files).
   std::optional<GameRefusal> Check(const std::string& path);
   // Decodes what the last Read took in into game (whose arrays are reused).
@@ -57,6 +66,11 @@ class GameIntake {
   std::optional<GameRefusal> Take(const std::string& path, Game& game);
 
   std::span<const std::uint8_t> bytes() const { return bytes_; }
+  // What the last Decode had to say besides its result.
+  const UserMessages& messages() const { return messages_; }
+  // Whether a game of format 2.0 is taken (decoded and converted, as a
+  // single game is opened) rather than refused as a prior format.
+  void TakePriorFormat(bool take) { take_prior_format_ = take; }
 
  private:
   std::optional<GameRefusal> Refuse(GameRefusal::Kind kind, std::string reason) const;
@@ -65,6 +79,9 @@ class GameIntake {
 
   std::string path_;
   std::vector<std::uint8_t> bytes_;
+  bool other_teams_ = false;
+  bool take_prior_format_ = false;
+  Team scratch_;  // the teams read from a head
   UserMessages messages_;
 };
 

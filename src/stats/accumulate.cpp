@@ -1,10 +1,8 @@
 #include "stats/accumulate.h"
 
-#include <span>
 #include <string_view>
 
-#include "records/game_file.h"
-#include "records/team_file.h"
+#include "records/game_feed.h"
 #include "stats/side_counter.h"
 
 namespace scorewick {
@@ -32,55 +30,42 @@ void AccumulateGame(Stat& stat, const Game& game, int n, Split pitching_split, S
       .Count();
 }
 
-namespace {
-
-// Whether the named team plays in the game file: its two teams, which
-// come right after the header, are read without the rest.  A file whose
-// teams cannot be read is decoded in full, so that its fault is reported.
-bool TeamPlays(std::span<const std::uint8_t> bytes, std::string_view team, Team& scratch) {
-  ByteReader in(bytes);
-  in.Skip(4 + kGameHeaderSize);
-  UserMessages ignored;
-  for (int side = 0; side < 2; ++side) {
-    scratch.Clear();
-    scratch.no_personal_info = 1;  // a game's teams carry none
-    if (!in.ok() || ReadTeam(in, scratch, ignored) != TeamReadResult::kOk) return true;
-    if (scratch.team_name.view() == team) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
-AccumulateReport Accumulate(Stat& stat, Split pitching_split, Split batting_split, bool opponents,
-                            const AccumulateProgress& progress) {
+AccumulateReport AccumulateSides(Stat* team, Stat* opponents, Split pitching_split,
+                                 Split batting_split, const AccumulateProgress& progress,
+                                 int threads) {
   AccumulateReport report;
-  Game game;
-  Team scratch;
-  GameIntake intake;
-  for (int i = 0; i < stat.game_count(); ++i) {
-    if (progress && !progress(i, stat.game_count())) {
+  const Stat& list = team ? *team : *opponents;
+  FeedOptions options;
+  options.threads = threads;
+  if (!list.all_teams) options.team = list.team_name;
+  const int total = list.game_count();
+  const bool done = FeedGames(list.file_names(), options, [&](FedGame& fed) {
+    if (progress && !progress(static_cast<int>(fed.index), total)) {
       report.cancelled = true;
-      return report;
+      return false;
     }
-    if (auto refused = intake.Read(stat.file_name(i))) {
-      report.refusals.push_back(std::move(*refused));
-      continue;
-    }
-    if (!stat.all_teams && !TeamPlays(intake.bytes(), stat.team_name, scratch)) {
-      ++report.games_read;
-      continue;
-    }
-    if (auto refused = intake.Decode(game)) {
-      report.refusals.push_back(std::move(*refused));
-      continue;
+    if (fed.refusal) {
+      report.refusals.push_back(std::move(*fed.refusal));
+      return true;
     }
     ++report.games_read;
+    if (fed.other_teams) return true;
     ++report.games_of_team;
-    AccumulateGame(stat, game, i + 1, pitching_split, batting_split, opponents);
-  }
-  FinishTables(stat);
+    const int n = static_cast<int>(fed.index) + 1;
+    if (team) AccumulateGame(*team, fed.game, n, pitching_split, batting_split, false);
+    if (opponents) AccumulateGame(*opponents, fed.game, n, pitching_split, batting_split, true);
+    return true;
+  });
+  if (!done) return report;
+  if (team) FinishTables(*team);
+  if (opponents) FinishTables(*opponents);
   return report;
+}
+
+AccumulateReport Accumulate(Stat& stat, Split pitching_split, Split batting_split, bool opponents,
+                            const AccumulateProgress& progress, int threads) {
+  return AccumulateSides(opponents ? nullptr : &stat, opponents ? &stat : nullptr, pitching_split,
+                         batting_split, progress, threads);
 }
 
 void Accumulate(Stat& stat, const Game& current_game, Split pitching_split, Split batting_split,

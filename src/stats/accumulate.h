@@ -37,12 +37,22 @@ struct AccumulateReport {
 // unclosed: the caller throws them away).
 using AccumulateProgress = std::function<bool(int done, int total)>;
 
-// Counts every game of stat's list, loading one at a time into one reused
-// game and byte buffer (records/game_intake.h).  A file that cannot be
-// read, is not a game, is damaged or is in a prior format is not counted at
-// all and is named in the report; the rest are counted.  Never shows or prints anything.
+// Counts every game of stat's list, read on `threads` worker threads (0:
+// one per core) and counted in list order on the calling thread
+// (records/game_feed.h), so that the tables are the same however many
+// threads read.  A file that cannot be read, is not a game, is damaged or
+// is in a prior format is not counted at all and is named in the report;
+// the rest are counted.  A game of other teams is read only as far as its
+// teams.  Never shows or prints anything.
 AccumulateReport Accumulate(Stat& stat, Split pitching_split, Split batting_split, bool opponents,
-                            const AccumulateProgress& progress = {});
+                            const AccumulateProgress& progress = {}, int threads = 0);
+
+// The team's tables and its opponents' counted together from one reading
+// of the list: each file is read once.  Either may be null; the game list,
+// team name and all_teams flag are those of the first given.
+AccumulateReport AccumulateSides(Stat* team, Stat* opponents, Split pitching_split,
+                                 Split batting_split, const AccumulateProgress& progress = {},
+                                 int threads = 0);
 
 // The current-game-only form: counts the one open game (as game 1).
 void Accumulate(Stat& stat, const Game& current_game, Split pitching_split, Split batting_split,

@@ -1,23 +1,22 @@
 #include "stats/plot_games.h"
 
-#include "records/game_intake.h"
+#include "records/game_feed.h"
 
 namespace scorewick {
 
 AccumulateReport ForEachPlotGame(const BaseStatGameStruct& games,
                                  const std::function<void(const Game&)>& use) {
   AccumulateReport report;
-  Game game;
-  GameIntake intake;
-  for (const std::string& path : games.file_names()) {
-    if (auto refused = intake.Take(path, game)) {
-      report.refusals.push_back(std::move(*refused));
-      continue;
+  FeedGames(games.file_names(), FeedOptions{}, [&](FedGame& fed) {
+    if (fed.refusal) {
+      report.refusals.push_back(std::move(*fed.refusal));
+      return true;
     }
     ++report.games_read;
     ++report.games_of_team;
-    use(game);
-  }
+    use(fed.game);
+    return true;
+  });
   return report;
 }
 

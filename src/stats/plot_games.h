@@ -1,6 +1,7 @@
 #pragma once
-// Reading the game list of a plot: every file is taken in turn into one
-// reused game (records/game_intake.h) and handed to the caller.  Files that
+// Reading the game list of a plot: the files are read on every core
+// (records/game_feed.h) and handed to the caller one at a time, in list
+// order.  Files that
 // cannot be read, are not games, are in a prior format or are damaged are
 // skipped and named in the report.
 

@@ -342,7 +342,7 @@ TEST_F(HostileCliTest, InputsThatCannotBeReadNameTheFileAndTheReason) {
   } cases[] = {
       {{"inspect", "none.tem"}, "none.tem: No such file or directory"},
       {{"inspect", "folder.gam"}, "folder.gam: it is a folder"},
-      {{"box", "none.gam"}, "none.gam: No such file or directory"},
+      {{"box", "none.gam"}, "none.gam: cannot open: No such file or directory"},
       {{"palm", "import", "none.pdb"}, "none.pdb: No such file or directory"},
       {{"palm", "import", "folder.gam"}, "folder.gam: it is a folder"},
   };

@@ -19,12 +19,14 @@ struct CliResult {
   std::string err;
 };
 
-inline CliResult RunCli(std::vector<std::string> args) {
+// input, when given, is what standard input holds.
+inline CliResult RunCli(std::vector<std::string> args, const std::string* input = nullptr) {
   args.insert(args.begin(), "scorewick");
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   std::ostringstream out, err;
-  int code = cli::RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+  std::istringstream in(input ? *input : std::string());
+  int code = cli::RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, &in);
   return {code, out.str(), err.str()};
 }
 

@@ -1,4 +1,4 @@
-// scorewick plot spray GAME... [--batter NAME] [--pitcher NAME]
+// scorewick plot spray GAME... [--games-from LIST] [--batter NAME] [--pitcher NAME]
 //                              (--points | --png OUT | --pdf OUT)
 // scorewick plot pitches GAME... [--pitcher NAME] [--batter NAME] [--type NAME]
 //                                [--hide strikes,balls,hits]
@@ -15,12 +15,14 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <sstream>
 
 #include "app/core/settings.h"
 #include "cli/command.h"
 #include "cli/drawing.h"
+#include "cli/game_arguments.h"
 #include "cli/output_check.h"
 #include "cli/print/gui_application.h"
 #include "cli/subcommand_group.h"
@@ -115,18 +117,21 @@ int WritePrintout(print::Printout& printout, const Output& out, CommandContext& 
 }
 
 struct SprayRequest {
-  std::vector<std::string> games;
+  GameArguments games;
   std::string batter, pitcher;
   bool points = false;
   Output out;
 };
 
 int RunSpray(const SprayRequest& r, CommandContext& ctx) {
-  if (!MayWriteOutput(r.out, r.games, ctx)) return kExitRefused;
+  int code = kExitDone;
+  const std::optional<std::vector<std::string>> games = TakeGameArguments(r.games, ctx, &code);
+  if (!games) return code;
+  if (!MayWriteOutput(r.out, *games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
   ScatterInfo info;
-  for (const std::string& g : DistinctGames(r.games, ctx)) info.AddGame(g);
-  if (!ReadGames(info.Load(), r.games.size(), ctx)) return kExitRefused;
+  for (const std::string& g : *games) info.AddGame(g);
+  if (!ReadGames(info.Load(), games->size(), ctx)) return kExitRefused;
   if (!ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx) ||
       !ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx)) {
     return kExitRefused;
@@ -144,7 +149,7 @@ int RunSpray(const SprayRequest& r, CommandContext& ctx) {
 }
 
 struct PitchRequest {
-  std::vector<std::string> games;
+  GameArguments games;
   std::string pitcher, batter, type;
   std::vector<std::string> hide;
   bool summary = false;
@@ -179,10 +184,13 @@ int RunPitches(const PitchRequest& r, CommandContext& ctx) {
       return kExitUsage;
     }
   }
-  if (!MayWriteOutput(r.out, r.games, ctx)) return kExitRefused;
+  int code = kExitDone;
+  const std::optional<std::vector<std::string>> games = TakeGameArguments(r.games, ctx, &code);
+  if (!games) return code;
+  if (!MayWriteOutput(r.out, *games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
-  for (const std::string& g : DistinctGames(r.games, ctx)) info.AddGame(g);
-  if (!ReadGames(info.Load(), r.games.size(), ctx)) return kExitRefused;
+  for (const std::string& g : *games) info.AddGame(g);
+  if (!ReadGames(info.Load(), games->size(), ctx)) return kExitRefused;
   if (!ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx) ||
       !ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx)) {
     return kExitRefused;
@@ -219,7 +227,7 @@ void AddPlotCommands(CLI::App& app, CommandContext& ctx) {
 
   auto spray = std::make_shared<SprayRequest>();
   CLI::App* cmd = group->add_subcommand("spray", "Where the batted balls went");
-  cmd->add_option("GAME", spray->games, "game files (.gam)")->required();
+  AddGameArguments(cmd, spray->games, "game files (.gam)", false);
   cmd->add_option("--batter", spray->batter, "one batter (default: ALL BATTERS)");
   cmd->add_option("--pitcher", spray->pitcher, "one pitcher (default: ALL PITCHERS)");
   AddOutputs(cmd, spray->out, spray->points, "--points", "print the points, one a line");
@@ -227,7 +235,7 @@ void AddPlotCommands(CLI::App& app, CommandContext& ctx) {
 
   auto pitches = std::make_shared<PitchRequest>();
   cmd = group->add_subcommand("pitches", "Where the pitches crossed the plate");
-  cmd->add_option("GAME", pitches->games, "game files (.gam)")->required();
+  AddGameArguments(cmd, pitches->games, "game files (.gam)", false);
   cmd->add_option("--pitcher", pitches->pitcher, "one pitcher (default: ALL PITCHERS)");
   cmd->add_option("--batter", pitches->batter, "one batter (default: ALL BATTERS)");
   cmd->add_option("--type", pitches->type,

@@ -1,0 +1,156 @@
+// The scorewick command as a person runs it, each run a process of its own
+// (wall-clock time, standard output thrown away), against baselines
+// measured in the same run:
+//   - start: `scorewick inspect TEAM.tem` against a trivial C program
+//     compiled with the benchmarks (target: at most 3x);
+//   - the box scores of a whole 1000-game season as text in one run,
+//     against reading the same files' bytes (at most 3x);
+//   - one team's statistics over the whole season folder, against reading
+//     only that team's game files (at most 2x);
+//   - every team's statistics, against reading every file (at most 1.5x).
+// After the runs, the peak memory of each scorewick run is printed.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bench_season.h"
+#include "ratio_reporter.h"
+#include "records/game_intake.h"
+#include "sim/sample_teams.h"
+#include "sim/season.h"
+
+extern char** environ;
+
+namespace {
+
+using scorewick::bench::Season;
+
+std::map<std::string, long> peak_kb;  // benchmark -> the largest peak of its runs
+
+// Runs the program (standard output and error to /dev/null) and waits for
+// it; the child's peak memory goes to peak_kb[name].
+void Spawn(benchmark::State& state, const std::vector<std::string>& args, const char* name) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+    state.SkipWithError("cannot start the program");
+    return;
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  int status = 0;
+  struct rusage usage {};
+  if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    state.SkipWithError("the program failed");
+    return;
+  }
+  peak_kb[name] = std::max(peak_kb[name], usage.ru_maxrss);
+}
+
+const Season& SeasonGames() { return scorewick::bench::FourTeamSeason(); }
+
+// The season's games as a list file beside them.
+const std::string& SeasonList() {
+  static const std::string list = [] {
+    const std::string path =
+        (std::filesystem::path(SeasonGames().paths.front()).parent_path() / "season.txt").string();
+    std::ofstream out(path);
+    for (const std::string& g : SeasonGames().paths) out << g << '\n';
+    return path;
+  }();
+  return list;
+}
+
+// The games the counted team plays in.
+const Season& TeamGames() {
+  static const Season games = [] {
+    Season s;
+    s.team = SeasonGames().team;
+    scorewick::GameIntake intake;
+    for (const std::string& g : SeasonGames().paths) {
+      if (!intake.ReadFor(g, s.team) && !intake.other_teams()) s.paths.push_back(g);
+    }
+    return s;
+  }();
+  return games;
+}
+
+const std::string& TeamFile() {
+  static const std::string path = [] {
+    std::vector<scorewick::Team> teams = scorewick::sim::SampleTeams();
+    const std::string folder =
+        (std::filesystem::temp_directory_path() / "scorewick-bench-teams").string();
+    std::filesystem::create_directories(folder);
+    std::string error;
+    if (!scorewick::sim::WriteTeams(teams, folder, &error)) std::abort();
+    return teams.front().file_path.str();
+  }();
+  return path;
+}
+
+void BM_TrivialProgram(benchmark::State& state) {
+  for (auto _ : state) Spawn(state, {SCOREWICK_TRIVIAL_PROGRAM}, "trivial");
+}
+void BM_InspectTeam(benchmark::State& state) {
+  for (auto _ : state) Spawn(state, {SCOREWICK_PROGRAM, "inspect", TeamFile()}, "inspect");
+}
+void BM_ReadSeasonBytes(benchmark::State& state) {
+  scorewick::bench::ReadAllBytes(state, SeasonGames());
+}
+void BM_BoxScoresOfTheSeason(benchmark::State& state) {
+  for (auto _ : state) Spawn(state, {SCOREWICK_PROGRAM, "box", "--games-from", SeasonList()}, "box");
+}
+void BM_ReadTeamBytes(benchmark::State& state) { scorewick::bench::ReadAllBytes(state, TeamGames()); }
+void BM_TeamStatsOfTheSeason(benchmark::State& state) {
+  for (auto _ : state) {
+    Spawn(state,
+          {SCOREWICK_PROGRAM, "stats", "--team", SeasonGames().team, "--games-from", SeasonList()},
+          "team stats");
+  }
+  state.counters["team games"] = static_cast<double>(TeamGames().paths.size());
+}
+void BM_AllTeamsStatsOfTheSeason(benchmark::State& state) {
+  for (auto _ : state) {
+    Spawn(state, {SCOREWICK_PROGRAM, "stats", "--all-teams", "--games-from", SeasonList()},
+          "all-teams stats");
+  }
+}
+
+BENCHMARK(BM_TrivialProgram)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InspectTeam)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadSeasonBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoxScoresOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadTeamBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TeamStatsOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AllTeamsStatsOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  SeasonList();
+  TeamGames();
+  TeamFile();
+  const int status = scorewick::bench::RunWithRatios(
+      argc, argv,
+      {{"BM_InspectTeam/real_time", "BM_TrivialProgram/real_time"},
+       {"BM_BoxScoresOfTheSeason/real_time", "BM_ReadSeasonBytes/real_time"},
+       {"BM_TeamStatsOfTheSeason/real_time", "BM_ReadTeamBytes/real_time"},
+       {"BM_AllTeamsStatsOfTheSeason/real_time", "BM_ReadSeasonBytes/real_time"}});
+  for (const auto& [name, kb] : peak_kb)
+    std::printf("peak resident memory of %s: %.1f MB\n", name.c_str(), kb / 1024.0);
+  return status;
+}

@@ -1,0 +1,81 @@
+#include "cli/game_arguments.h"
+
+#include <iostream>
+#include <iterator>
+#include <ostream>
+
+#include "platform/terminal_text.h"
+#include "records/file_io.h"
+#include "records/game_list_file.h"
+
+namespace scorewick::cli {
+namespace {
+
+// The list read from standard input: relative paths are taken from the
+// current folder.  At most kMaxInputFileSize bytes are taken.
+bool ReadListFromInput(std::istream& in, std::vector<std::string>& paths, std::string* error) {
+  std::string text;
+  char chunk[65536];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+    text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kMaxInputFileSize) {
+      *error = "the list on standard input is too large";
+      return false;
+    }
+  }
+  if (in.bad()) {
+    *error = "cannot read the list on standard input";
+    return false;
+  }
+  if (!ParseGameList(text, "", paths, error)) {
+    *error = "the list on standard input: " + *error;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void AddGameArguments(CLI::App* cmd, GameArguments& args, const std::string& what,
+                      bool threads_option) {
+  cmd->add_option("GAME", args.games, what);
+  cmd->add_option("--games-from", args.lists,
+                  "a file listing games, one path a line (- reads standard input); blank lines "
+                  "and lines beginning with # are skipped, relative paths are taken from the "
+                  "list's folder");
+  if (!threads_option) return;
+  cmd->add_option("--threads", args.threads,
+                  "threads that read the games (default: one per core; the result is the same)")
+      ->check(CLI::Range(1, 64));
+}
+
+std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& args,
+                                                          CommandContext& ctx, int* code) {
+  std::vector<std::string> games = args.games;
+  bool input_taken = false;
+  for (const std::string& list : args.lists) {
+    std::string error;
+    bool read;
+    if (list == "-") {
+      if (input_taken) continue;  // standard input holds one list
+      input_taken = true;
+      read = ReadListFromInput(ctx.in ? *ctx.in : std::cin, games, &error);
+    } else {
+      read = ReadGameList(list, games, &error);
+    }
+    if (!read) {
+      ctx.err << "scorewick: " << TerminalText(error) << "\n";
+      *code = kExitRefused;
+      return std::nullopt;
+    }
+  }
+  if (games.empty()) {
+    ctx.err << "scorewick: no game named: give game files"
+            << (args.lists.empty() ? " or --games-from LIST" : "") << "\n";
+    *code = args.lists.empty() ? kExitUsage : kExitRefused;
+    return std::nullopt;
+  }
+  return DistinctGames(games, ctx);
+}
+
+}  // namespace scorewick::cli

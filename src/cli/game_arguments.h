@@ -1,0 +1,36 @@
+#pragma once
+// The games of a command that takes many (stats, box, plot): the files
+// named as arguments, the lists named with --games-from (one path a line,
+// records/game_list_file.h; "-" reads the list from standard input), and
+// --threads, the number of threads that read them.  Every such command
+// takes its games through here, so that they all read lists alike.
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+
+namespace scorewick::cli {
+
+struct GameArguments {
+  std::vector<std::string> games;  // GAME... as typed
+  std::vector<std::string> lists;  // --games-from, in order
+  int threads = 0;                 // 0: one per core
+};
+
+// Adds GAME... (described as what), --games-from FILE and, for a command
+// that reads its games on many threads, --threads N.
+void AddGameArguments(CLI::App* cmd, GameArguments& args, const std::string& what,
+                      bool threads_option = true);
+
+// The games to take: the arguments, then each list's paths in turn, each
+// file once (a file named again is said on stderr and left out).  A listed
+// file that is missing is kept, to be named and left out as the games are
+// read.  Nothing, after saying why on stderr, when a list cannot be read
+// (*code kExitRefused) or no game is named at all (*code kExitUsage).
+std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& args,
+                                                          CommandContext& ctx, int* code);
+
+}  // namespace scorewick::cli

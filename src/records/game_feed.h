@@ -1,0 +1,56 @@
+#pragma once
+// Takes in a list of game files on worker threads, every core at work, and
+// hands the games to the caller one at a time, in list order, on the
+// caller's thread: what the caller makes of them (statistics, box scores)
+// is the same whatever order the reading finished in, and the same as with
+// one thread.  A few games are in hand at a time, whatever the list's
+// length, so memory stays small.
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/game.h"
+#include "records/game_intake.h"
+
+namespace scorewick {
+
+// One game of the list as handed over.
+struct FedGame {
+  std::size_t index = 0;               // its place in the list
+  std::optional<GameRefusal> refusal;  // it was not taken in, and why
+  bool other_teams = false;            // left after its teams: not the team asked for
+  Game game;                           // decoded, when neither of the above
+  UserMessages messages;               // what decoding it had to say (a team's bad version word)
+  std::string made;                    // what FeedOptions::make made of it
+};
+
+struct FeedOptions {
+  // When set, a game neither of whose teams is so named is read only as far
+  // as its teams and handed over with other_teams set.
+  std::string team;
+  // Whether a game of format 2.0 is decoded (and converted) rather than
+  // refused as a prior format.
+  bool prior_format = false;
+  // Worker threads: 0 for one per core, 1 to read every game on the
+  // caller's thread.
+  int threads = 0;
+  // Run on the worker for every game decoded, after decoding: work that
+  // needs only the game (a box score's text) is done there too.  It must
+  // not touch anything shared without its own lock.
+  std::function<void(FedGame&)> make;
+};
+
+// The threads FeedGames uses for `threads` (0: one per core, at most 8).
+int FeedThreads(int threads);
+
+// Reads, checks and decodes every file of paths (records/game_intake.h) and
+// calls take with each in list order.  take returning false stops the
+// feed: no later game is handed over (those being read are finished and
+// dropped).  Returns false when take stopped it.
+bool FeedGames(const std::vector<std::string>& paths, const FeedOptions& options,
+               const std::function<bool(FedGame&)>& take);
+
+}  // namespace scorewick

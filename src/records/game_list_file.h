@@ -1,0 +1,26 @@
+#pragma once
+// Lists of game files kept as text: one path a line.  Blank lines and lines
+// whose first character (after blanks) is '#' are skipped, blanks around a
+// path and a carriage return at a line's end are taken off, and a relative
+// path is taken from the list's own folder, so that a list kept beside a
+// season's games names them as "game-001.gam".  The command line reads
+// them with --games-from; a window can read the same lists.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scorewick {
+
+// The paths the text of a list names, in order, relative ones joined to
+// folder (left as they are when folder is empty).  False, with the line in
+// *error, when a line holds a NUL byte: such a file is no list of names.
+bool ParseGameList(std::string_view text, const std::string& folder,
+                   std::vector<std::string>& paths, std::string* error);
+
+// Reads the list file at path (at most kMaxInputFileSize bytes) and appends
+// the paths it names, relative ones taken from path's folder.  False, with
+// the reason in *error, when the file cannot be read or is no list.
+bool ReadGameList(const std::string& path, std::vector<std::string>& paths, std::string* error);
+
+}  // namespace scorewick

@@ -1,0 +1,193 @@
+// Commands over many games: box scores of a season in one run (one after
+// the other, or one file a game), lists of games read with --games-from,
+// and the same bytes whether one thread reads the games or many.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "records/file_io.h"
+#include "sim/league_rules.h"
+#include "sim/sample_teams.h"
+#include "sim/season.h"
+#include "support/run_cli.h"
+#include "support/temp_dir.h"
+
+namespace scorewick::cli {
+namespace {
+
+using scorewick::testing::CliResult;
+using scorewick::testing::RunCli;
+
+constexpr int kGames = 6;
+
+std::string Read(const std::string& path) {
+  std::string text;
+  EXPECT_TRUE(ReadWholeTextFile(path, text, nullptr)) << path;
+  return text;
+}
+
+// A short season of the sample teams in season/, and the test's folder as
+// the current folder (settings come from there).
+class ManyGamesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(dir.path() / "season");
+    const std::vector<Team> teams = sim::SampleTeams();
+    std::string error;
+    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, kGames, sim::LeagueRules{}, 11),
+                                 dir.Path("season"), &error))
+        << error;
+    for (int i = 0; i < kGames; ++i) games.push_back("season/" + sim::GameFileName(i));
+    team = teams[1].team_name.str();
+    previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+  }
+  void TearDown() override { std::filesystem::current_path(previous); }
+
+  CliResult Run(std::vector<std::string> args, const std::vector<std::string>& with_games) {
+    args.insert(args.begin() + 1, with_games.begin(), with_games.end());
+    return RunCli(args);
+  }
+
+  TempDir dir;
+  std::vector<std::string> games;
+  std::string team;
+  std::filesystem::path previous;
+};
+
+TEST_F(ManyGamesTest, BoxScoresOneAfterTheOtherAsEachAlone) {
+  for (const char* form : {"text", "csv"}) {
+    std::string each;
+    for (const std::string& g : games) {
+      const CliResult one = RunCli({"box", g, "--format", form});
+      ASSERT_EQ(one.code, 0) << one.err;
+      each += (each.empty() ? "" : "\n") + one.out;
+    }
+    const CliResult all = Run({"box", "--format", form}, games);
+    ASSERT_EQ(all.code, 0) << all.err;
+    EXPECT_EQ(all.out, each) << form;
+    // Into one file: the same text, written whole.
+    const CliResult into = Run({"box", "--format", form, "-o", "all.txt"}, games);
+    ASSERT_EQ(into.code, 0) << into.err;
+    EXPECT_EQ(Read("all.txt"), each);  // the sample's names need no escaping
+    std::filesystem::remove("all.txt");
+  }
+}
+
+TEST_F(ManyGamesTest, OutDirHoldsOneFileAGameNamedAfterIt) {
+  const CliResult text = Run({"box", "--out-dir", "boxes"}, games);
+  ASSERT_EQ(text.code, 0) << text.err;
+  const CliResult alone = RunCli({"box", games[2], "-o", "alone.txt"});
+  ASSERT_EQ(alone.code, 0) << alone.err;
+  EXPECT_EQ(Read("boxes/game-003.txt"), Read("alone.txt"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("boxes"), {}), kGames);
+
+  ASSERT_EQ(Run({"box", "--format", "csv", "--out-dir", "boxes"}, games).code, 0);
+  EXPECT_EQ(Read("boxes/game-006.csv").rfind("Score By Innings,", 0), 0u);
+  ASSERT_EQ(Run({"box", "--format", "frames", "--out-dir", "frames"}, games).code, 0);
+  EXPECT_NE(Read("frames/game-001.htm").find("SRC=\"game-001_score.htm\""), std::string::npos);
+  EXPECT_TRUE(FileExists("frames/game-001_summary.htm"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("frames"), {}), 3 * kGames);
+  ASSERT_EQ(Run({"box", "--format", "pdf", "--out-dir", "pdf"}, {games[0], games[1]}).code, 0);
+  EXPECT_EQ(Read("pdf/game-002.pdf").rfind("%PDF", 0), 0u);
+
+  // Writing again over the same kind of file is fine; over another kind
+  // it is refused for that game alone, which is named.
+  ASSERT_TRUE(WriteTextFileAtomically("boxes/game-004.txt", "<HTML>page</HTML>\n", nullptr));
+  const CliResult again = Run({"box", "--out-dir", "boxes"}, games);
+  EXPECT_EQ(again.code, 1);
+  EXPECT_NE(again.err.find("game-004.txt"), std::string::npos) << again.err;
+  EXPECT_EQ(Read("boxes/game-004.txt"), "<HTML>page</HTML>\n");
+  EXPECT_EQ(Read("boxes/game-003.txt"), Read("alone.txt"));
+}
+
+TEST_F(ManyGamesTest, WhatCannotBeCombinedOrCollidesIsRefused) {
+  for (const char* form : {"html", "frames", "pdf"}) {
+    const CliResult r = Run({"box", "--format", form, "-o", "x.htm"}, games);
+    EXPECT_EQ(r.code, 2) << form;
+    EXPECT_NE(r.err.find("--out-dir"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(Run({"box", "-o", "x.txt", "--out-dir", "d"}, games).code, 2);
+  EXPECT_EQ(RunCli({"box"}).code, 2);
+  // Two games of one name in two folders would write one file: the second
+  // is named and left out.
+  std::filesystem::create_directories("other");
+  std::filesystem::copy_file(games[1], "other/game-001.gam");
+  const CliResult clash = RunCli({"box", games[0], "other/game-001.gam", "--out-dir", "d"});
+  EXPECT_EQ(clash.code, 1);
+  EXPECT_NE(clash.err.find("other/game-001.gam left out"), std::string::npos) << clash.err;
+  EXPECT_TRUE(FileExists("d/game-001.txt"));
+}
+
+TEST_F(ManyGamesTest, GamesFromAListFileOrStandardInput) {
+  const CliResult direct = Run({"stats", "--all-teams"}, games);
+  ASSERT_EQ(direct.code, 0) << direct.err;
+
+  // Paths relative to the list's own folder; comments, blank lines, blanks
+  // around a path and carriage returns are skipped; a listed file that is
+  // missing is named and left out.
+  std::string list = "# the season\r\n\r\n";
+  for (int i = 0; i < kGames; ++i) list += "  ../season/" + sim::GameFileName(i) + "\r\n";
+  list += "../season/gone.gam\n";
+  std::filesystem::create_directories("lists");
+  ASSERT_TRUE(WriteTextFileAtomically("lists/season.txt", list, nullptr));
+  const CliResult listed = RunCli({"stats", "--all-teams", "--games-from", "lists/season.txt"});
+  EXPECT_EQ(listed.code, 0) << listed.err;
+  EXPECT_EQ(listed.out, direct.out);
+  EXPECT_NE(listed.err.find("lists/../season/gone.gam left out"), std::string::npos)
+      << listed.err;
+
+  // "-" reads the list from standard input, paths taken from the current folder.
+  std::string input;
+  for (const std::string& g : games) input += g + "\n";
+  CliResult piped = RunCli({"box", "--games-from", "-"}, &input);
+  ASSERT_EQ(piped.code, 0) << piped.err;
+  EXPECT_EQ(piped.out, Run({"box"}, games).out);
+  // Arguments come first, then the lists; a game named twice is taken once.
+  piped = RunCli({"stats", games[0], "--all-teams", "--games-from", "-"}, &input);
+  EXPECT_EQ(piped.out, direct.out);
+  EXPECT_NE(piped.err.find("counted once"), std::string::npos);
+
+  // A list that cannot be read, or is no list, refuses the run.
+  EXPECT_EQ(RunCli({"stats", "--all-teams", "--games-from", "none.txt"}).code, 1);
+  const CliResult binary = RunCli({"box", "--games-from", games[0]});
+  EXPECT_EQ(binary.code, 1);
+  EXPECT_NE(binary.err.find("NUL"), std::string::npos) << binary.err;
+  const std::string empty = "# nothing yet\n";
+  EXPECT_EQ(RunCli({"plot", "spray", "--points", "--games-from", "-"}, &empty).code, 1);
+}
+
+// The games are read on several threads but counted and written in list
+// order: the output is the same, byte for byte, with one thread or many.
+TEST_F(ManyGamesTest, OneThreadOrManyGiveTheSameBytes) {
+  std::vector<std::string> many = games;
+  many.insert(many.end(), {"season/gone.gam"});
+  for (const char* view : {"team", "opponents", "combined"}) {
+    for (const char* table : {"batting", "running", "fielding", "pitching"}) {
+      const std::vector<std::string> args{"stats",  "--team", team,  "--view",
+                                          view,     "--table", table, "--format",
+                                          "text"};
+      std::vector<std::string> one = args, four = args;
+      one.insert(one.end(), {"--threads", "1"});
+      four.insert(four.end(), {"--threads", "4"});
+      const CliResult a = Run(one, many), b = Run(four, many);
+      ASSERT_EQ(a.code, 0) << a.err;
+      EXPECT_EQ(a.out, b.out) << view << " " << table;
+      EXPECT_EQ(a.err, b.err);
+    }
+  }
+  const CliResult all1 = Run({"stats", "--all-teams", "--threads", "1"}, many);
+  const CliResult all4 = Run({"stats", "--all-teams", "--threads", "4"}, many);
+  EXPECT_EQ(all1.out, all4.out);
+  const CliResult box1 = Run({"box", "--threads", "1"}, many);
+  const CliResult box4 = Run({"box", "--threads", "3"}, many);
+  EXPECT_EQ(box1.out, box4.out);
+  EXPECT_EQ(box1.err, box4.err);
+  EXPECT_NE(box1.err.find("season/gone.gam left out"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace scorewick::cli

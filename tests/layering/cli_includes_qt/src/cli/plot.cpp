@@ -1,0 +1,2 @@
+// A command outside the drawing half reaching for a picture.
+#include <QImage>

@@ -1,0 +1,107 @@
+// The game feed: games read on worker threads come back in list order; a
+// game of other teams is read only as far as its teams; the caller can
+// stop the feed.
+
+#include "records/game_feed.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "records/file_io.h"
+#include "sim/league_rules.h"
+#include "sim/sample_teams.h"
+#include "sim/season.h"
+#include "support/temp_dir.h"
+
+namespace scorewick {
+namespace {
+
+class GameFeedTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    teams = sim::SampleTeams();
+    std::string error;
+    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, 8, sim::LeagueRules{}, 3),
+                                 dir.Path(""), &error))
+        << error;
+    for (int i = 0; i < 8; ++i) paths.push_back(dir.Path(sim::GameFileName(i)));
+  }
+
+  TempDir dir;
+  std::vector<Team> teams;
+  std::vector<std::string> paths;
+};
+
+TEST_F(GameFeedTest, ListOrderWhateverTheThreads) {
+  paths.insert(paths.begin() + 3, dir.Path("missing.gam"));
+  for (int threads : {1, 3, 8}) {
+    std::vector<std::string> seen;
+    std::atomic<int> made{0};
+    FeedOptions options;
+    options.threads = threads;
+    options.make = [&](FedGame& fed) {
+      ++made;
+      fed.made = fed.game.home.team_name.str();
+    };
+    EXPECT_TRUE(FeedGames(paths, options, [&](FedGame& fed) {
+      EXPECT_EQ(fed.index, seen.size());
+      seen.push_back(fed.refusal ? "refused " + fed.refusal->file : fed.made);
+      return true;
+    }));
+    ASSERT_EQ(seen.size(), paths.size());
+    EXPECT_EQ(seen[3], "refused " + dir.Path("missing.gam"));
+    EXPECT_EQ(made, 8);
+  }
+}
+
+TEST_F(GameFeedTest, OtherTeamsGamesAreLeftAfterTheirTeams) {
+  // The first game, of two teams, cut off after its teams: a team that
+  // does not play in it never reads that far, and so never finds the cut.
+  GameIntake intake;
+  Game first;
+  ASSERT_FALSE(intake.Take(paths[0], first));
+  std::string absent;
+  for (const Team& t : teams) {
+    if (t.team_name.view() != first.home.team_name.view() &&
+        t.team_name.view() != first.visitor.team_name.view())
+      absent = t.team_name.str();
+  }
+  std::vector<std::uint8_t> bytes(intake.bytes().begin(), intake.bytes().end());
+  bytes.resize(9000);
+  ASSERT_TRUE(WriteFileAtomically(paths[0], bytes, nullptr));
+
+  for (const std::string& team : {std::string(), absent}) {
+    FeedOptions options;
+    options.threads = 2;
+    options.team = team;
+    int other = 0, refused = 0;
+    FeedGames(paths, options, [&](FedGame& fed) {
+      if (fed.index == 0) {
+        EXPECT_EQ(fed.refusal.has_value(), team.empty()) << team;
+      }
+      refused += fed.refusal ? 1 : 0;
+      other += fed.other_teams ? 1 : 0;
+      if (!fed.refusal && !fed.other_teams && !team.empty()) {
+        EXPECT_TRUE(fed.game.home.team_name.view() == team ||
+                    fed.game.visitor.team_name.view() == team);
+      }
+      return true;
+    });
+    EXPECT_EQ(refused, team.empty() ? 1 : 0);
+    EXPECT_EQ(other > 0, !team.empty());
+  }
+}
+
+TEST_F(GameFeedTest, TheCallerStopsTheFeed) {
+  for (int threads : {1, 4}) {
+    FeedOptions options;
+    options.threads = threads;
+    int taken = 0;
+    EXPECT_FALSE(FeedGames(paths, options, [&](FedGame&) { return ++taken < 3; }));
+    EXPECT_EQ(taken, 3);
+  }
+}
+
+}  // namespace
+}  // namespace scorewick
