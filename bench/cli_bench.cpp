@@ -7,7 +7,8 @@
 //     against reading the same files' bytes (at most 3x);
 //   - one team's statistics over the whole season folder, against reading
 //     only that team's game files (at most 2x);
-//   - every team's statistics, against reading every file (at most 1.5x).
+//   - every team's statistics, against reading every file (at most 1.5x);
+//   - the last three again on one thread, to show what every core gains.
 // After the runs, the peak memory of each scorewick run is printed.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
@@ -129,6 +130,29 @@ void BM_AllTeamsStatsOfTheSeason(benchmark::State& state) {
           "all-teams stats");
   }
 }
+// The same three on one thread: what reading on every core gains.
+void BM_BoxScoresOneThread(benchmark::State& state) {
+  for (auto _ : state) {
+    Spawn(state, {SCOREWICK_PROGRAM, "box", "--threads", "1", "--games-from", SeasonList()},
+          "box");
+  }
+}
+void BM_TeamStatsOneThread(benchmark::State& state) {
+  for (auto _ : state) {
+    Spawn(state,
+          {SCOREWICK_PROGRAM, "stats", "--threads", "1", "--team", SeasonGames().team,
+           "--games-from", SeasonList()},
+          "team stats");
+  }
+}
+void BM_AllTeamsStatsOneThread(benchmark::State& state) {
+  for (auto _ : state) {
+    Spawn(state,
+          {SCOREWICK_PROGRAM, "stats", "--threads", "1", "--all-teams", "--games-from",
+           SeasonList()},
+          "all-teams stats");
+  }
+}
 
 BENCHMARK(BM_TrivialProgram)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InspectTeam)->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -137,6 +161,9 @@ BENCHMARK(BM_BoxScoresOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_ReadTeamBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TeamStatsOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AllTeamsStatsOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoxScoresOneThread)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TeamStatsOneThread)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AllTeamsStatsOneThread)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -149,7 +176,10 @@ int main(int argc, char** argv) {
       {{"BM_InspectTeam/real_time", "BM_TrivialProgram/real_time"},
        {"BM_BoxScoresOfTheSeason/real_time", "BM_ReadSeasonBytes/real_time"},
        {"BM_TeamStatsOfTheSeason/real_time", "BM_ReadTeamBytes/real_time"},
-       {"BM_AllTeamsStatsOfTheSeason/real_time", "BM_ReadSeasonBytes/real_time"}});
+       {"BM_AllTeamsStatsOfTheSeason/real_time", "BM_ReadSeasonBytes/real_time"},
+       {"BM_BoxScoresOneThread/real_time", "BM_ReadSeasonBytes/real_time"},
+       {"BM_TeamStatsOneThread/real_time", "BM_ReadTeamBytes/real_time"},
+       {"BM_AllTeamsStatsOneThread/real_time", "BM_ReadSeasonBytes/real_time"}});
   for (const auto& [name, kb] : peak_kb)
     std::printf("peak resident memory of %s: %.1f MB\n", name.c_str(), kb / 1024.0);
   return status;

@@ -63,8 +63,17 @@ std::string ForStandardOutput(const CommandContext& ctx, const std::string& cont
 }
 
 std::string RecordLines(const std::vector<std::string>& lines) {
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 1;
   std::string out;
-  for (const std::string& line : lines) out += TerminalText(Cp1252ToUtf8(line)) + '\n';
+  out.reserve(size);
+  for (const std::string& line : lines) {
+    // Most lines are printable ASCII, which stays as it is.
+    const bool plain = std::all_of(line.begin(), line.end(),
+                                   [](char c) { return c >= 0x20 && c < 0x7f && c != '\\'; });
+    out += plain ? line : TerminalText(Cp1252ToUtf8(line));
+    out += '\n';
+  }
   return out;
 }
 

@@ -48,7 +48,7 @@ void TakeIn(const std::string& path, const FeedOptions& options, Slot& slot) {
 class Feed {
  public:
   Feed(const std::vector<std::string>& paths, const FeedOptions& options, int threads)
-      : paths_(paths), options_(options), slots_(static_cast<std::size_t>(2 * threads)) {
+      : paths_(paths), options_(options), slots_(static_cast<std::size_t>(threads + 1)) {
     for (int t = 0; t < threads; ++t) workers_.emplace_back([this] { Work(); });
   }
   ~Feed() {
