@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "records/file_io.h"
-#include "sim/league_rules.h"
+#include "scoring/league_rules.h"
 #include "sim/sample_teams.h"
 #include "sim/season.h"
 #include "support/run_cli.h"
@@ -37,7 +37,7 @@ class ManyGamesTest : public ::testing::Test {
     std::filesystem::create_directories(dir.path() / "season");
     const std::vector<Team> teams = sim::SampleTeams();
     std::string error;
-    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, kGames, sim::LeagueRules{}, 11),
+    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, kGames, scoring::LeagueRules{}, 11),
                                  dir.Path("season"), &error))
         << error;
     for (int i = 0; i < kGames; ++i) games.push_back("season/" + sim::GameFileName(i));

@@ -9,7 +9,7 @@
 #include <atomic>
 
 #include "records/file_io.h"
-#include "sim/league_rules.h"
+#include "scoring/league_rules.h"
 #include "sim/sample_teams.h"
 #include "sim/season.h"
 #include "support/temp_dir.h"
@@ -22,7 +22,7 @@ class GameFeedTest : public ::testing::Test {
   void SetUp() override {
     teams = sim::SampleTeams();
     std::string error;
-    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, 8, sim::LeagueRules{}, 3),
+    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, 8, scoring::LeagueRules{}, 3),
                                  dir.Path(""), &error))
         << error;
     for (int i = 0; i < 8; ++i) paths.push_back(dir.Path(sim::GameFileName(i)));

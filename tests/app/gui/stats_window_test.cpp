@@ -445,7 +445,7 @@ class StatsWindowTest : public QObject {
     };
     Find<QRadioButton>(&open, "split_right")->click();
     QCOMPARE(calls, int(games_.size()));  // once a game, both sides from one reading
-    QCOMPARE(open.batting_split(), 0);
+    QCOMPARE(open.batting_split(), Split::kRight);
     QVERIFY(Find<QRadioButton>(&open, "split_right")->isChecked());
     QVERIFY(Cell(open, open.list()->model()->rowCount() - 1, Section(open, "PA")).toInt() <
             totals_pa.toInt());
