@@ -32,8 +32,8 @@ TEST(RetrosheetFiles, AGameRefusedLeavesTheOthersWritten) {
   ASSERT_TRUE(LoadGame(out + "/HAW202404012.gam", game));
   EXPECT_EQ(game.home.team_name.str(), "Harbor Hawks");
   EXPECT_EQ(game.header.list_names[1].str(), "Gull Bay Gulls");
-  EXPECT_EQ(game.header.attendance, 812);
-  EXPECT_EQ(game.header.start_hour, 19);
+  EXPECT_EQ(+game.header.attendance, 812);
+  EXPECT_EQ(+game.header.start_hour, 19);
   EXPECT_EQ(game.header.field.str(), "HAW01");
   Team gulls;
   ASSERT_TRUE(LoadTeam(out + "/GUL.tem", gulls));
