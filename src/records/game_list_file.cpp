@@ -1,6 +1,7 @@
 #include "records/game_list_file.h"
 
 #include <filesystem>
+#include <string_view>
 
 #include "records/file_io.h"
 
@@ -50,6 +51,35 @@ bool ReadGameList(const std::string& path, std::vector<std::string>& paths, std:
     return false;
   }
   return true;
+}
+
+bool GameListText(const std::vector<std::string>& paths, const std::string& list_path,
+                  std::string& text, std::string* error) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path folder = fs::absolute(fs::path(list_path), ec).parent_path().lexically_normal();
+  text = "# Games chosen in Scorewick: one game file a line, from this list's folder\n";
+  for (const std::string& path : paths) {
+    const fs::path game = fs::absolute(fs::path(path), ec).lexically_normal();
+    const fs::path relative = game.lexically_relative(folder);
+    std::string line = game.string();
+    if (!relative.empty() && *relative.begin() != "..") line = relative.string();
+    if (line.empty() || line.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos ||
+        line.back() == ' ' || line.back() == '\t') {
+      if (error) *error = "the name \"" + path + "\" cannot be kept in a list";
+      return false;
+    }
+    if (line.front() == '#' || Trimmed(line).size() != line.size()) line = "./" + line;
+    text += line + '\n';
+  }
+  return true;
+}
+
+bool WriteGameList(const std::string& list_path, const std::vector<std::string>& paths,
+                   std::string* error) {
+  std::string text;
+  if (!GameListText(paths, list_path, text, error)) return false;
+  return WriteTextFileAtomically(list_path, text, error);
 }
 
 }  // namespace scorewick

@@ -4,7 +4,7 @@
 // path and a carriage return at a line's end are taken off, and a relative
 // path is taken from the list's own folder, so that a list kept beside a
 // season's games names them as "game-001.gam".  The command line reads
-// them with --games-from; a window can read the same lists.
+// them with --games-from; the game chooser saves and opens the same lists.
 
 #include <string>
 #include <string_view>
@@ -22,5 +22,19 @@ bool ParseGameList(std::string_view text, const std::string& folder,
 // the paths it names, relative ones taken from path's folder.  False, with
 // the reason in *error, when the file cannot be read or is no list.
 bool ReadGameList(const std::string& path, std::vector<std::string>& paths, std::string* error);
+
+// The text of a list of paths saved at list_path: a comment line, then one
+// path a line, relative to the list's folder where the game lies in it or
+// below it, absolute otherwise (so that the list and its games can move
+// together).  A name that would read back otherwise (beginning with '#' or
+// a blank) is written as "./name".  False, with the path in *error, when
+// a path holds a line break or ends with a blank: no list can hold it.
+bool GameListText(const std::vector<std::string>& paths, const std::string& list_path,
+                  std::string& text, std::string* error);
+
+// Writes the list of paths at list_path (atomically: a list that was there
+// is replaced whole or left alone).  False, with the reason in *error.
+bool WriteGameList(const std::string& list_path, const std::vector<std::string>& paths,
+                   std::string* error);
 
 }  // namespace scorewick

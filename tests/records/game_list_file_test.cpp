@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "records/file_io.h"
 #include "support/temp_dir.h"
 
@@ -47,6 +49,38 @@ TEST(GameListFile, NoListRefusedWithItsLine) {
   EXPECT_EQ(paths, (std::vector<std::string>{"first.gam", dir.Path("g.gam")}));
   EXPECT_FALSE(ReadGameList(dir.Path("none.txt"), paths, &error));
   EXPECT_NE(error.find("none.txt"), std::string::npos);
+}
+
+// A list written is read back as the same paths: relative beside and below
+// the list, absolute elsewhere, names that would read otherwise kept.
+TEST(GameListFile, WrittenListReadsBackTheSamePaths) {
+  TempDir dir;
+  const std::vector<std::string> games = {dir.Path("lists/g1.gam"), dir.Path("lists/sub/g2.gam"),
+                                          dir.Path("other/g3.gam"), dir.Path("lists/#4.gam"),
+                                          dir.Path("lists/ 5.gam")};
+  const std::string list = dir.Path("lists/season.txt");
+  std::filesystem::create_directories(dir.Path("lists"));
+  std::string error;
+  ASSERT_TRUE(WriteGameList(list, games, &error)) << error;
+  std::string text;
+  ASSERT_TRUE(ReadWholeTextFile(list, text, nullptr));
+  EXPECT_NE(text.find("\ng1.gam\nsub/g2.gam\n" + dir.Path("other/g3.gam") + "\n./#4.gam\n./ 5.gam\n"),
+            std::string::npos)
+      << text;
+  std::vector<std::string> back;
+  ASSERT_TRUE(ReadGameList(list, back, &error)) << error;
+  ASSERT_EQ(back.size(), games.size());
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    EXPECT_EQ(std::filesystem::path(back[i]).lexically_normal(), std::filesystem::path(games[i]));
+  }
+  // A name no list can hold leaves the list that was there alone.
+  for (const char* bad : {"a\nb.gam", "trailing.gam "}) {
+    EXPECT_FALSE(WriteGameList(list, {dir.Path(bad)}, &error)) << bad;
+    EXPECT_NE(error.find("cannot be kept"), std::string::npos) << error;
+  }
+  back.clear();
+  ASSERT_TRUE(ReadGameList(list, back, &error));
+  EXPECT_EQ(back.size(), games.size());
 }
 
 }  // namespace

@@ -1,0 +1,87 @@
+#include "records/game_headline.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "records/byte_reader.h"
+#include "records/file_io.h"
+#include "records/game.h"
+#include "records/game_intake.h"
+#include "records/le_bytes.h"
+#include "records/record_codec.h"
+#include "records/team_file.h"
+
+namespace scorewick {
+namespace {
+
+// Two rosters of 60 players fit in this many bytes.
+constexpr std::size_t kHeadlineHead = 8192;
+
+enum class Parsed { kDone, kCutOff, kRefused };
+
+// Decodes the header and the two teams from bytes: the whole file, or its
+// head (which may end inside the teams) when head is set.
+Parsed Parse(std::span<const std::uint8_t> bytes, bool head, GameHeadline& out, std::string& why) {
+  const std::size_t first = std::min(bytes.size(), 4 + kGameHeaderSize);
+  if (KindOfGameFile(bytes.first(first), &why) == GameFileKind::kNotAGame) return Parsed::kRefused;
+  const std::int32_t version = bytes.size() >= 4 ? le::LoadI32(bytes.data()) : 0;
+  if (version != kVersion3 && version != kVersion2) return Parsed::kRefused;  // older, no version word
+  if (bytes.size() < 4 + kGameHeaderSize) {
+    why = "the file ends inside its header";
+    return Parsed::kRefused;
+  }
+  GameHeader header;
+  if (!DecodeGameHeader(bytes.data() + 4, header)) {
+    why = "a damaged game header";
+    return Parsed::kRefused;
+  }
+  out.year = header.year;
+  out.month = header.month;
+  out.day = header.day;
+  out.hour = header.start_hour;
+  out.minute = header.start_minute;
+  ByteReader in(bytes);
+  in.Skip(4 + kGameHeaderSize);
+  UserMessages ignored;
+  Team team;
+  for (std::string* name : {&out.home, &out.visitor}) {
+    team.Clear();
+    team.no_personal_info = 1;  // a game's teams carry none
+    const TeamReadResult read = ReadTeam(in, team, ignored);
+    if (read != TeamReadResult::kOk) {
+      // Teams that run past a head may be whole in the file.
+      if (head) return Parsed::kCutOff;
+      why = "its teams are damaged";
+      return Parsed::kRefused;
+    }
+    *name = team.team_name.str();
+  }
+  return Parsed::kDone;
+}
+
+}  // namespace
+
+std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::string* why) {
+  GameHeadline headline;
+  std::string reason;
+  Parsed parsed = Parsed::kCutOff;
+  const auto want_rest = [&](std::span<const std::uint8_t> head) {
+    parsed = Parse(head, head.size() == kHeadlineHead, headline, reason);
+    return parsed == Parsed::kCutOff;
+  };
+  std::vector<std::uint8_t> bytes;
+  bool whole = false;
+  std::string error;
+  if (!ReadFileHeadFirst(path, kHeadlineHead, want_rest, bytes, &whole, &error)) {
+    if (why) *why = error;
+    return std::nullopt;
+  }
+  if (whole) parsed = Parse(bytes, false, headline, reason);
+  if (parsed == Parsed::kDone) return headline;
+  if (why) *why = reason;
+  return std::nullopt;
+}
+
+}  // namespace scorewick

@@ -1,0 +1,30 @@
+#pragma once
+// What a list of games needs to choose among them without decoding them:
+// the day and start time the header keeps and the names of the two teams,
+// read from the first bytes of the file (a game's teams follow its header).
+// The statistics and box scores then read only the games chosen.
+
+#include <optional>
+#include <string>
+
+namespace scorewick {
+
+struct GameHeadline {
+  int year = 0;
+  int month = 0;  // 1..12 in a scored game
+  int day = 0;
+  int hour = 0;  // the start time
+  int minute = 0;
+  std::string home;     // the first team's name, code page 1252
+  std::string visitor;  // the second team's
+};
+
+// Reads the headline of the game file at path: its first 8 KB, and the
+// rest only when the two teams do not fit there (rosters of hundreds of
+// players).  A game of format 2.0 is read like a current one.  Nothing,
+// with the reason in *why ("not a game file", "cannot open: ..."), when the
+// file cannot be read, is no game, is of an older format without a version
+// word, or its header or teams are damaged.
+std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::string* why = nullptr);
+
+}  // namespace scorewick

@@ -1,0 +1,123 @@
+#include "stats/game_filter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <tuple>
+
+namespace scorewick {
+namespace {
+
+bool Digits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int Number(std::string_view digits) {
+  int n = 0;
+  for (const char c : digits) n = n * 10 + (c - '0');
+  return n;
+}
+
+int DaysIn(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+GameDate DateOf(const GameHeadline& game) { return {game.year, game.month, game.day}; }
+
+// Day and start time, for "last N".
+auto WhenOf(const GameHeadline& game) {
+  return std::make_tuple(game.year, game.month, game.day, game.hour, game.minute);
+}
+
+void AddOnce(std::vector<std::string>& names, const std::string& name) {
+  if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+}
+
+// Every filter but the last N.
+bool Passes(const GameHeadline& game, const GameFilter& filter) {
+  if (filter.from && DateOf(game) < *filter.from) return false;
+  if (filter.to && DateOf(game) > *filter.to) return false;
+  const bool home = game.home == filter.team;
+  const bool away = game.visitor == filter.team;
+  if (filter.OfTeam() && !home && !away) return false;
+  if (filter.ground == Ground::kHome && !home) return false;
+  if (filter.ground == Ground::kAway && !away) return false;
+  if (!filter.opponent.empty()) {
+    if (filter.team.empty()) return game.home == filter.opponent || game.visitor == filter.opponent;
+    // A team's opponent is the other side (a game of the team against itself has it on both).
+    return (home && game.visitor == filter.opponent) || (away && game.home == filter.opponent);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<GameDate> ParseGameDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  const std::string_view y = text.substr(0, 4), m = text.substr(5, 2), d = text.substr(8, 2);
+  if (!Digits(y) || !Digits(m) || !Digits(d)) return std::nullopt;
+  const GameDate date{Number(y), Number(m), Number(d)};
+  if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > DaysIn(date.year, date.month))
+    return std::nullopt;
+  return date;
+}
+
+std::string GameDateText(const GameDate& date) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  return text;
+}
+
+bool GameFilter::Active() const {
+  return from || to || ground != Ground::kAny || !opponent.empty() || last > 0;
+}
+
+FilteredGames FilterGames(const std::vector<std::optional<GameHeadline>>& games,
+                          const GameFilter& filter) {
+  std::vector<std::size_t> passing;
+  std::vector<bool> keep(games.size(), false);
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    if (!games[i]) {
+      keep[i] = true;
+    } else if (Passes(*games[i], filter)) {
+      passing.push_back(i);
+    }
+  }
+  if (filter.last > 0 && passing.size() > static_cast<std::size_t>(filter.last)) {
+    std::stable_sort(passing.begin(), passing.end(), [&](std::size_t a, std::size_t b) {
+      return WhenOf(*games[a]) < WhenOf(*games[b]);
+    });
+    passing.erase(passing.begin(), passing.end() - filter.last);
+  }
+  FilteredGames result;
+  result.matched = passing.size();
+  for (const std::size_t i : passing) keep[i] = true;
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    if (keep[i]) result.kept.push_back(i);
+  }
+  return result;
+}
+
+std::vector<std::string> TeamsOfGames(const std::vector<std::optional<GameHeadline>>& games) {
+  return OpponentsOf(games, "");
+}
+
+std::vector<std::string> OpponentsOf(const std::vector<std::optional<GameHeadline>>& games,
+                                     const std::string& team) {
+  std::vector<std::string> names;
+  for (const std::optional<GameHeadline>& game : games) {
+    if (!game) continue;
+    if (team.empty()) {
+      AddOnce(names, game->home);
+      AddOnce(names, game->visitor);
+    } else if (game->home == team) {
+      AddOnce(names, game->visitor);
+    } else if (game->visitor == team) {
+      AddOnce(names, game->home);
+    }
+  }
+  return names;
+}
+
+}  // namespace scorewick
