@@ -307,6 +307,7 @@ void AddBoxCommand(CLI::App& app, CommandContext& ctx) {
   CLI::App* cmd =
       app.add_subcommand("box", "The box scores of games, each with its play-by-play");
   AddGameArguments(cmd, r->games, "game files (.gam)");
+  AddFilterTeamOption(cmd, r->games.filters);
   cmd->add_option(
          "--format", r->format,
          "text (default), html (one page), frames (OUT and OUT_score, OUT_summary beside it), "

@@ -43,6 +43,7 @@ void AddGameArguments(CLI::App* cmd, GameArguments& args, const std::string& wha
                   "a file listing games, one path a line (- reads standard input); blank lines "
                   "and lines beginning with # are skipped, relative paths are taken from the "
                   "list's folder");
+  AddGameFilterOptions(cmd, args.filters);
   if (!threads_option) return;
   cmd->add_option("--threads", args.threads,
                   "threads that read the games (default: one per core; the result is the same)")
@@ -75,7 +76,7 @@ std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& a
     *code = args.lists.empty() ? kExitUsage : kExitRefused;
     return std::nullopt;
   }
-  return DistinctGames(games, ctx);
+  return FilterGameArguments(args.filters, DistinctGames(games, ctx), ctx, code);
 }
 
 }  // namespace scorewick::cli

@@ -228,6 +228,7 @@ void AddPlotCommands(CLI::App& app, CommandContext& ctx) {
   auto spray = std::make_shared<SprayRequest>();
   CLI::App* cmd = group->add_subcommand("spray", "Where the batted balls went");
   AddGameArguments(cmd, spray->games, "game files (.gam)", false);
+  AddFilterTeamOption(cmd, spray->games.filters);
   cmd->add_option("--batter", spray->batter, "one batter (default: ALL BATTERS)");
   cmd->add_option("--pitcher", spray->pitcher, "one pitcher (default: ALL PITCHERS)");
   AddOutputs(cmd, spray->out, spray->points, "--points", "print the points, one a line");
@@ -236,6 +237,7 @@ void AddPlotCommands(CLI::App& app, CommandContext& ctx) {
   auto pitches = std::make_shared<PitchRequest>();
   cmd = group->add_subcommand("pitches", "Where the pitches crossed the plate");
   AddGameArguments(cmd, pitches->games, "game files (.gam)", false);
+  AddFilterTeamOption(cmd, pitches->games.filters);
   cmd->add_option("--pitcher", pitches->pitcher, "one pitcher (default: ALL PITCHERS)");
   cmd->add_option("--batter", pitches->batter, "one batter (default: ALL BATTERS)");
   cmd->add_option("--type", pitches->type,

@@ -1,0 +1,131 @@
+#include "cli/game_filter_arguments.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "platform/terminal_text.h"
+#include "records/cp1252.h"
+#include "records/game_headline.h"
+#include "stats/game_filter.h"
+
+namespace scorewick::cli {
+namespace {
+
+// "A, B and C", the names as the terminal shows them.
+std::string NameList(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
+    text += TerminalText(Cp1252ToUtf8(names[i]));
+  }
+  return text.empty() ? "none" : text;
+}
+
+std::string Quoted(const std::string& record_text) {
+  return "\"" + TerminalText(Cp1252ToUtf8(record_text)) + "\"";
+}
+
+// The date typed for option, into *date; false after saying what form it takes.
+bool TakeDate(const char* option, const std::string& typed, std::optional<GameDate>& date,
+              CommandContext& ctx) {
+  if (typed.empty()) return true;
+  date = ParseGameDate(typed);
+  if (date) return true;
+  ctx.err << "scorewick: " << option << " " << TerminalText(typed) << " is no date: give it as "
+          << kGameDateForm << " (2024-05-03)\n";
+  return false;
+}
+
+// The filter the options ask for; nothing after saying why (a usage fault).
+std::optional<GameFilter> TakeFilter(const GameFilterArguments& args, CommandContext& ctx) {
+  GameFilter filter;
+  if (!TakeDate("--from", args.from, filter.from, ctx) || !TakeDate("--to", args.to, filter.to, ctx))
+    return std::nullopt;
+  if (filter.from && filter.to && *filter.from > *filter.to) {
+    ctx.err << "scorewick: --from " << args.from << " is after --to " << args.to << "\n";
+    return std::nullopt;
+  }
+  filter.ground = args.home ? Ground::kHome : args.away ? Ground::kAway : Ground::kAny;
+  filter.opponent = RecordTextOf(args.opponent);
+  filter.last = args.last;
+  if (args.command) {
+    if (const CLI::Option* team = args.command->get_option_no_throw("--team");
+        team && team->count() > 0) {
+      filter.team = RecordTextOf(team->as<std::string>());
+    }
+  }
+  if (filter.NeedsTeam() && filter.team.empty()) {
+    ctx.err << "scorewick: --home, --away and --last choose among a team's games: name the team "
+               "with --team\n";
+    return std::nullopt;
+  }
+  return filter;
+}
+
+}  // namespace
+
+void AddGameFilterOptions(CLI::App* cmd, GameFilterArguments& args) {
+  args.command = cmd;
+  cmd->add_option("--from", args.from, "only games on or after this day (YYYY-MM-DD)");
+  cmd->add_option("--to", args.to, "only games on or before this day (YYYY-MM-DD)");
+  CLI::Option* home = cmd->add_flag("--home", args.home, "only the named team's home games");
+  CLI::Option* away = cmd->add_flag("--away", args.away, "only the named team's away games");
+  home->excludes(away);
+  cmd->add_option("--opponent", args.opponent,
+                  "only games against this team (of the named team, or any game it plays)");
+  cmd->add_option("--last", args.last,
+                  "only the named team's last N games, by day and start time")
+      ->check(CLI::Range(1, 1000000));
+}
+
+void AddFilterTeamOption(CLI::App* cmd, GameFilterArguments& args) {
+  cmd->add_option("--team", args.team,
+                  "the team whose games --home, --away, --opponent and --last choose");
+}
+
+std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArguments& args,
+                                                            std::vector<std::string> games,
+                                                            CommandContext& ctx, int* code) {
+  const std::optional<GameFilter> filter = TakeFilter(args, ctx);
+  if (!filter) {
+    *code = kExitUsage;
+    return std::nullopt;
+  }
+  if (!filter->Active()) return games;
+
+  std::vector<std::optional<GameHeadline>> headlines;
+  headlines.reserve(games.size());
+  for (const std::string& game : games) headlines.push_back(ReadGameHeadline(game));
+  *code = kExitRefused;
+  if (filter->OfTeam()) {
+    const std::vector<std::string> teams = TeamsOfGames(headlines);
+    if (std::find(teams.begin(), teams.end(), filter->team) == teams.end()) {
+      ctx.err << "scorewick: no team " << Quoted(filter->team)
+              << " in these games; the teams there: " << NameList(teams) << "\n";
+      return std::nullopt;
+    }
+  }
+  if (!filter->opponent.empty()) {
+    const std::vector<std::string> opponents = OpponentsOf(headlines, filter->team);
+    if (std::find(opponents.begin(), opponents.end(), filter->opponent) == opponents.end()) {
+      ctx.err << "scorewick: no opponent " << Quoted(filter->opponent);
+      if (!filter->team.empty()) ctx.err << " of " << Quoted(filter->team);
+      ctx.err << " in these games; the " << (filter->team.empty() ? "teams" : "opponents")
+              << " there: " << NameList(opponents) << "\n";
+      return std::nullopt;
+    }
+  }
+  const FilteredGames left = FilterGames(headlines, *filter);
+  if (left.matched == 0) {
+    ctx.err << "scorewick: the filters leave none of the " << games.size() << " game"
+            << (games.size() == 1 ? "" : "s") << "\n";
+    return std::nullopt;
+  }
+  *code = kExitDone;
+  std::vector<std::string> kept;
+  kept.reserve(left.kept.size());
+  for (const std::size_t i : left.kept) kept.push_back(std::move(games[i]));
+  return kept;
+}
+
+}  // namespace scorewick::cli

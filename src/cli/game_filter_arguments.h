@@ -1,0 +1,44 @@
+#pragma once
+// The filters of the commands that take many games: --from DATE, --to DATE,
+// --home or --away, --opponent NAME, --last N, over the games of the team
+// the command's --team names (stats has its own; box and plot add one for
+// the filters).  cli/game_arguments.h adds them with the game arguments.
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+
+namespace scorewick::cli {
+
+struct GameFilterArguments {
+  std::string from, to;  // as typed: YYYY-MM-DD
+  bool home = false;
+  bool away = false;
+  std::string opponent;
+  int last = 0;
+  std::string team;             // --team, when AddFilterTeamOption added it
+  CLI::App* command = nullptr;  // whose --team names the team
+};
+
+void AddGameFilterOptions(CLI::App* cmd, GameFilterArguments& args);
+
+// Adds --team NAME, the team the filters look at, to a command that names
+// no team of its own.
+void AddFilterTeamOption(CLI::App* cmd, GameFilterArguments& args);
+
+// The games of games that the filters leave, in their order (all of them
+// when no filter is given).  Each game's headline is read; a game whose
+// headline cannot be read is kept, to be named by the command as it reads
+// the games.  Nothing, after saying why on stderr, for a date not written
+// as YYYY-MM-DD, --from after --to, or --home, --away or --last without a
+// team (*code kExitUsage); for a team or an opponent no game holds (the
+// names there are listed) or filters that leave no game (*code
+// kExitRefused).
+std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArguments& args,
+                                                            std::vector<std::string> games,
+                                                            CommandContext& ctx, int* code);
+
+}  // namespace scorewick::cli
