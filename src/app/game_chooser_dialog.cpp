@@ -14,7 +14,11 @@
 #include <optional>
 
 #include "app/core/refused_games.h"
+#include "app/core/session.h"
+#include "app/game_filter_panel.h"
 #include "app/remembered_position.h"
+#include "records/file_io.h"
+#include "records/game_list_file.h"
 #include "reports/print/cp1252_text.h"
 #include "stats/accumulate.h"
 
@@ -50,6 +54,13 @@ QString CountText(std::size_t count) {
   if (count == 0) return "No games chosen";
   return QString("%1 game%2 chosen").arg(count).arg(count == 1 ? "" : "s");
 }
+
+// "1 game", "12 games".
+QString Games(std::size_t count) {
+  return QString("%1 game%2").arg(count).arg(count == 1 ? "" : "s");
+}
+
+constexpr const char* kListFilter = "Game List (*.txt)|*.txt|All Files (*.*)|*.*|";
 
 }  // namespace
 
@@ -102,6 +113,14 @@ void GameChooserDialog::Build() {
   auto* remove = new QPushButton("<< &Remove");
   remove->setObjectName("remove");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  auto* open_list = new QPushButton("&Open List...");
+  open_list->setObjectName("open_list");
+  auto* save_list = new QPushButton("&Save List...");
+  save_list->setObjectName("save_list");
+  last_list_ = new QPushButton;
+  last_list_->setObjectName("last_list");
+  last_list_->hide();
+  filters_ = new GameFilterPanel;
 
   auto* left = new QVBoxLayout;
   left->addWidget(path_);
@@ -118,6 +137,12 @@ void GameChooserDialog::Build() {
   right->addWidget(new QLabel("Games To Analyze"));
   right->addWidget(chosen_, 1);
   right->addWidget(count_);
+  auto* lists = new QHBoxLayout;
+  lists->addWidget(open_list);
+  lists->addWidget(save_list);
+  lists->addStretch(1);
+  right->addLayout(lists);
+  right->addWidget(last_list_);
   right->addWidget(team_label_);
   right->addWidget(team_box_);
   auto* columns = new QHBoxLayout;
@@ -126,8 +151,9 @@ void GameChooserDialog::Build() {
   columns->addLayout(right, 3);
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(columns, 1);
+  outer->addWidget(filters_);
   outer->addWidget(buttons);
-  resize(760, 460);
+  resize(780, 600);
 
   // The plot variants count no team: the chosen list takes the team box's room.
   if (variant_ != ChooserVariant::kStatistics) {
@@ -145,6 +171,17 @@ void GameChooserDialog::Build() {
   connect(add, &QPushButton::clicked, this, &GameChooserDialog::AddHighlighted);
   connect(add_all, &QPushButton::clicked, this, &GameChooserDialog::AddAllOfFolder);
   connect(remove, &QPushButton::clicked, this, &GameChooserDialog::RemoveHighlighted);
+  connect(open_list, &QPushButton::clicked, this, &GameChooserDialog::OpenList);
+  connect(save_list, &QPushButton::clicked, this, &GameChooserDialog::SaveList);
+  connect(last_list_, &QPushButton::clicked, this, [this] {
+    if (session_) OpenListFile(session_->folders.last_game_list());
+  });
+  connect(filters_, &GameFilterPanel::Changed, this, &GameChooserDialog::RefreshFilter);
+  // A team chosen to analyse is the filters' team too, until one is chosen there.
+  connect(team_box_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    const auto at = static_cast<std::size_t>(index);
+    if (index > 0 && at < selection_.teams().size()) filters_->OfferTeam(selection_.teams()[at]);
+  });
   connect(buttons, &QDialogButtonBox::accepted, this, &GameChooserDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &GameChooserDialog::reject);
 }
@@ -210,7 +247,8 @@ void GameChooserDialog::AddHighlighted() {
 
 void GameChooserDialog::AddAllOfFolder() { AddFiles(GameFilesOf(folder_)); }
 
-void GameChooserDialog::AddFiles(const std::vector<std::string>& paths) {
+void GameChooserDialog::AddFiles(const std::vector<std::string>& paths,
+                                 std::vector<std::string>* unread) {
   // Each game's header is read for its teams: a season on a slow disk
   // takes a moment, so the progress shows after a short wait.
   std::optional<QProgressDialog> progress;
@@ -226,8 +264,9 @@ void GameChooserDialog::AddFiles(const std::vector<std::string>& paths) {
       progress->setValue(static_cast<int>(i));
       if (progress->wasCanceled()) break;
     }
-    if (selection_.Add(paths[i]) == GameSelection::AddResult::kPriorFormat)
-      prior.push_back(paths[i]);
+    const GameSelection::AddResult added = selection_.Add(paths[i]);
+    if (added == GameSelection::AddResult::kPriorFormat) prior.push_back(paths[i]);
+    if (added == GameSelection::AddResult::kUnreadable && unread) unread->push_back(paths[i]);
   }
   if (progress) progress->setValue(static_cast<int>(paths.size()));
   if (!prior.empty())
@@ -267,9 +306,142 @@ void GameChooserDialog::RefreshChosen() {
     }
   }
   team_box_->setCurrentIndex(now);
+
+  // The filters look at the teams the games hold, as the count does.
+  filters_->SetTeams(TeamsOfGames(ChosenHeadlines()));
+  RefreshFilter();
+}
+
+std::vector<std::optional<GameHeadline>> GameChooserDialog::ChosenHeadlines() {
+  std::vector<std::optional<GameHeadline>> headlines;
+  headlines.reserve(selection_.games().size());
+  for (const std::string& path : selection_.games()) {
+    auto [at, fresh] = headlines_.try_emplace(path);
+    if (fresh) at->second = ReadGameHeadline(path);
+    headlines.push_back(at->second);
+  }
+  return headlines;
+}
+
+std::optional<std::vector<std::string>> GameChooserDialog::FilteredGames(std::string* error) {
+  const std::optional<GameFilter> filter = filters_->Filter(error);
+  if (!filter) return std::nullopt;
+  if (!filter->Active()) return selection_.games();
+  const scorewick::FilteredGames left = FilterGames(ChosenHeadlines(), *filter);
+  std::vector<std::string> games;
+  games.reserve(left.kept.size());
+  for (const std::size_t i : left.kept) games.push_back(selection_.games()[i]);
+  return games;
+}
+
+void GameChooserDialog::RefreshFilter() {
+  std::string error;
+  const std::optional<std::vector<std::string>> left = FilteredGames(&error);
+  const std::size_t chosen = selection_.games().size();
+  if (!left) {
+    filters_->ShowLeft(QString::fromStdString(error), true);
+  } else if (left->size() == chosen) {
+    filters_->ShowLeft(chosen == 0 ? QString("No games to filter")
+                                   : "The filters leave all " + Games(chosen),
+                       false);
+  } else if (left->empty()) {
+    filters_->ShowLeft("The filters leave none of the " + Games(chosen), true);
+  } else {
+    filters_->ShowLeft(QString("The filters leave %1 of the %2").arg(left->size()).arg(Games(chosen)),
+                       false);
+  }
+}
+
+void GameChooserDialog::UseSession(Session& session) {
+  session_ = &session;
+  const std::string& last = session.folders.last_game_list();
+  if (!last.empty() && FileExists(last)) {
+    last_list_->setText("Open &Last List: " +
+                        QString::fromStdString(std::filesystem::path(last).filename().string()));
+    last_list_->setToolTip(QString::fromStdString(last));
+    last_list_->show();
+  }
+}
+
+std::string GameChooserDialog::ListFolder() const {
+  return session_ ? session_->folders.For(FileKind::kGame, folder_) : folder_;
+}
+
+void GameChooserDialog::RememberList(const std::string& list) {
+  if (!session_) return;
+  session_->folders.RememberGameList(list);
+  session_->folders.Remember(FileKind::kGame, list);
+  UseSession(*session_);
+}
+
+bool GameChooserDialog::SaveList() {
+  if (selection_.games().empty()) {
+    ui_.ShowMessage("Choose the games first: there are none to keep in a list.", kGameListCaption,
+                    MessageIcon::kInformation);
+    return false;
+  }
+  FileDialogRequest request{"Save Game List", kListFilter, "txt", ListFolder(), "games.txt"};
+  const std::optional<FileChoice> choice = ui_.ChooseSaveFile(request);
+  if (!choice || choice->path.empty()) return false;
+  std::string error;
+  if (!WriteGameList(choice->path, selection_.games(), &error)) {
+    ui_.ShowMessage("The list of games could not be saved.\n\n" + error, kGameListCaption,
+                    MessageIcon::kExclamation);
+    return false;
+  }
+  RememberList(choice->path);
+  return true;
+}
+
+void GameChooserDialog::OpenList() {
+  FileDialogRequest request{"Open Game List", kListFilter, "txt", ListFolder(), ""};
+  const std::optional<FileChoice> choice = ui_.ChooseOpenFile(request);
+  if (choice && !choice->path.empty()) OpenListFile(choice->path);
+}
+
+bool GameChooserDialog::OpenListFile(const std::string& path) {
+  std::vector<std::string> listed;
+  std::string error;
+  if (!ReadGameList(path, listed, &error)) {
+    ui_.ShowMessage("The list of games could not be opened.\n\n" + error, kGameListCaption,
+                    MessageIcon::kExclamation);
+    return false;
+  }
+  std::vector<std::string> found, missing;
+  for (const std::string& game : listed) {
+    // "lists/../season/g.gam" shows as "season/g.gam".
+    std::string path = std::filesystem::path(game).lexically_normal().string();
+    (FileExists(path) ? found : missing).push_back(std::move(path));
+  }
+  while (!selection_.games().empty()) selection_.Remove(static_cast<int>(selection_.games().size()) - 1);
+  std::vector<std::string> unread;
+  AddFiles(found, &unread);  // refreshes the chosen games
+  RememberList(path);
+  std::string left_out;
+  if (!missing.empty())
+    left_out += "These games of the list are missing:\n\n" + ListedLines(missing) + "\n\n";
+  if (!unread.empty())
+    left_out += "These files of the list are no games or cannot be read:\n\n" +
+                ListedLines(unread) + "\n\n";
+  if (!left_out.empty()) {
+    ui_.ShowMessage(left_out + "They were left out; the list's other games are chosen.",
+                    kGameListCaption, MessageIcon::kExclamation);
+  }
+  return true;
 }
 
 void GameChooserDialog::accept() {
+  std::string error;
+  const std::optional<std::vector<std::string>> left = FilteredGames(&error);
+  if (!left) {
+    ui_.ShowMessage(error, "Filters", MessageIcon::kExclamation);
+    return;
+  }
+  if (left->empty() && !selection_.games().empty()) {
+    ui_.ShowMessage("The filters leave none of the chosen games.", "Filters",
+                    MessageIcon::kExclamation);
+    return;
+  }
   UserMessage message;
   if (variant_ == ChooserVariant::kStatistics) {
     if (selection_.Finish(team_box_->currentIndex(), *stat_, &message) !=
@@ -277,6 +449,8 @@ void GameChooserDialog::accept() {
       ui_.ShowMessage(message.text, message.caption, message.icon);
       return;
     }
+    stat_->ClearGames();
+    for (const std::string& path : *left) stat_->AddGame(path);
   } else {
     // The plots ask for games only: entry 0 ("All Teams") is always there,
     // so the only refusal left is the one for no game.
@@ -286,7 +460,7 @@ void GameChooserDialog::accept() {
       return;
     }
     games_.ClearGames();
-    for (const std::string& path : selection_.games()) games_.AddGame(path);
+    for (const std::string& path : *left) games_.AddGame(path);
   }
   QDialog::accept();
 }

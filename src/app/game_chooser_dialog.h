@@ -8,13 +8,24 @@
 // the scatter plot and pitching plot variants have no team box and give
 // the chosen games' list the room.
 //
+// The chosen games can be saved as a list of games and a list opened again
+// (records/game_list_file.h: the lists --games-from reads); the last list
+// used is offered on the next opening.  Filters over the chosen games
+// (app/game_filter_panel.h) say how many they leave, and OK hands on only
+// those.
+//
 // The rules of Add, Remove and OK are the game selection's
 // (stats/game_selection.h); the dialog shows their refusals through Ui.
 
 #include <QDialog>
+#include <optional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/ui.h"
+#include "records/game_headline.h"
+#include "stats/game_filter.h"
 #include "stats/game_selection.h"
 
 class QComboBox;
@@ -25,9 +36,13 @@ class QPushButton;
 
 namespace scorewick::app {
 
+class GameFilterPanel;
+struct Session;
+
 enum class ChooserVariant { kStatistics, kScatterPlots, kPitchingPlots };
 
 inline constexpr const char* kChooserTitle = "Select Applicable Games To Analyze";
+inline constexpr const char* kGameListCaption = "Game List";
 
 class GameChooserDialog : public QDialog {
   Q_OBJECT
@@ -55,6 +70,23 @@ class GameChooserDialog : public QDialog {
   // Removes every highlighted chosen game.
   void RemoveHighlighted();
 
+  // Lists of games are saved and opened in the session's game folder, and
+  // the last one is kept in it and offered again.  Without a session the
+  // dialogs start in the chooser's folder and nothing is kept.
+  void UseSession(Session& session);
+  // Saves the chosen games as a list (asking where); false when nothing
+  // was saved.
+  bool SaveList();
+  // Asks for a list and opens it.
+  void OpenList();
+  // Replaces the chosen games by the list's, naming the games it lists
+  // that are missing (the others are chosen); false when the list cannot
+  // be read (said through Ui).
+  bool OpenListFile(const std::string& path);
+  // What the filters leave of the chosen games, in their order; nothing
+  // (with the reason in *error) when the filters are not whole.
+  std::optional<std::vector<std::string>> FilteredGames(std::string* error);
+
  public slots:
   void accept() override;
 
@@ -66,9 +98,17 @@ class GameChooserDialog : public QDialog {
   void DoubleClicked(QListWidgetItem* item);
   // Adds the files, with a progress dialog when that takes a while (its
   // Cancel keeps the games added so far).  Files in a prior format are
-  // named together in one message.
-  void AddFiles(const std::vector<std::string>& paths);
+  // named together in one message.  Files that are no game or cannot be
+  // read go to *unread when given.
+  void AddFiles(const std::vector<std::string>& paths, std::vector<std::string>* unread = nullptr);
   void RefreshChosen();
+  // The line saying what the filters leave.
+  void RefreshFilter();
+  // The headlines of the chosen games, read once each.
+  std::vector<std::optional<GameHeadline>> ChosenHeadlines();
+  // Remembers list as the last one and offers it.
+  void RememberList(const std::string& list);
+  std::string ListFolder() const;
 
   ChooserVariant variant_;
   Stat* stat_;
@@ -76,6 +116,8 @@ class GameChooserDialog : public QDialog {
   std::string folder_;
   Ui& ui_;
   GameSelection selection_;
+  Session* session_ = nullptr;
+  std::unordered_map<std::string, std::optional<GameHeadline>> headlines_;
 
   QLabel* path_ = nullptr;
   QListWidget* folder_list_ = nullptr;
@@ -84,6 +126,8 @@ class GameChooserDialog : public QDialog {
   QLabel* count_ = nullptr;
   QLabel* team_label_ = nullptr;
   QComboBox* team_box_ = nullptr;
+  QPushButton* last_list_ = nullptr;
+  GameFilterPanel* filters_ = nullptr;
 };
 
 }  // namespace scorewick::app

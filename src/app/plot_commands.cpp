@@ -17,6 +17,7 @@ void RunPlot(CommandEnv& env, ChooserVariant variant) {
   BaseStatGameStruct chosen;
   GameChooserDialog chooser(
       variant, chosen, session.folders.For(FileKind::kGame, session.start_folder), ui, &env.window);
+  chooser.UseSession(session);
   if (RunModal(chooser) != QDialog::Accepted) return;
   session.folders.RememberFolder(FileKind::kGame, chooser.folder());
   Window window(chosen, session, ui, &env.window);

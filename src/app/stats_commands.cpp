@@ -14,6 +14,7 @@ void RunTeamStats(CommandEnv& env) {
   Stat chosen(StatRulesOf(session.settings));
   GameChooserDialog chooser(chosen, session.folders.For(FileKind::kGame, session.start_folder), ui,
                             &env.window);
+  chooser.UseSession(session);
   if (RunModal(chooser) != QDialog::Accepted) return;
   session.folders.RememberFolder(FileKind::kGame, chooser.folder());
   StatsWindow window(chosen, session, ui, &env.window);

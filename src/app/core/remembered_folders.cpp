@@ -11,6 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr const char* kGameListKey = "game-list";
 constexpr std::size_t kMaxFoldersBytes = 64 * 1024;
 constexpr const char* kKeys[kFileKindCount] = {"team",          "game",         "export", "pdf",
                                                "palm-database", "palm-install", "logo"};
@@ -31,13 +32,24 @@ void RememberedFolders::Remember(FileKind kind, const std::string& chosen_file) 
   if (!chosen_file.empty()) RememberFolder(kind, fs::path(chosen_file).parent_path().string());
 }
 
-void RememberedFolders::RememberFolder(FileKind kind, const std::string& folder) {
+namespace {
+
+// path made absolute into *kept; a line break would split the file's line:
+// such a path is not kept.
+void Keep(const std::string& path, std::string* kept) {
   std::error_code ec;
-  const std::string absolute = fs::absolute(folder.empty() ? "." : folder, ec).string();
-  // A line break would split the file's line: such a folder is not kept.
-  if (!ec && absolute.find_first_of("\r\n") == std::string::npos) {
-    folders_[static_cast<int>(kind)] = absolute;
-  }
+  const std::string absolute = fs::absolute(path.empty() ? "." : path, ec).string();
+  if (!ec && absolute.find_first_of("\r\n") == std::string::npos) *kept = absolute;
+}
+
+}  // namespace
+
+void RememberedFolders::RememberFolder(FileKind kind, const std::string& folder) {
+  Keep(folder, &folders_[static_cast<int>(kind)]);
+}
+
+void RememberedFolders::RememberGameList(const std::string& list) {
+  if (!list.empty()) Keep(list, &last_game_list_);
 }
 
 std::string RememberedFolders::Text() const {
@@ -45,6 +57,7 @@ std::string RememberedFolders::Text() const {
   for (int k = 0; k < kFileKindCount; ++k) {
     if (!folders_[k].empty()) text += std::string(kKeys[k]) + "=" + folders_[k] + "\n";
   }
+  if (!last_game_list_.empty()) text += std::string(kGameListKey) + "=" + last_game_list_ + "\n";
   return text;
 }
 
@@ -60,6 +73,7 @@ RememberedFolders RememberedFolders::Parse(std::string_view text) {
     for (int k = 0; k < kFileKindCount; ++k) {
       if (line.substr(0, equals) == kKeys[k]) folders.folders_[k] = line.substr(equals + 1);
     }
+    if (line.substr(0, equals) == kGameListKey) folders.last_game_list_ = line.substr(equals + 1);
   }
   return folders;
 }

@@ -6,9 +6,11 @@
 //
 //   team=/home/coach/teams
 //   pdf=/home/coach/printouts
+//   game-list=/home/coach/season/home-games.txt
 //
 // A kind without a line, or whose folder has gone, starts in the start
-// folder.
+// folder.  The game-list line is the list of games last saved or opened in
+// the game chooser, offered again on its next opening.
 
 #include <array>
 #include <string>
@@ -41,6 +43,11 @@ class RememberedFolders {
   // Remembers folder itself (made absolute) for kind.
   void RememberFolder(FileKind kind, const std::string& folder);
 
+  // The list of games last saved or opened (empty when none).
+  const std::string& last_game_list() const { return last_game_list_; }
+  // Remembers list (made absolute) as the last list of games.
+  void RememberGameList(const std::string& list);
+
   // The file's text, and the folders read from one; lines of unknown
   // kinds, and everything else, are skipped.
   std::string Text() const;
@@ -48,6 +55,7 @@ class RememberedFolders {
 
  private:
   std::array<std::string, kFileKindCount> folders_;
+  std::string last_game_list_;
 };
 
 // Reads the folders file of the start folder; nothing remembered when it
