@@ -79,7 +79,7 @@ BENCHMARK(BM_FilterAlone)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   return scorewick::bench::RunWithRatios(argc, argv,
-                                         {{"BM_LastTen", "BM_Unfiltered"},
-                                          {"BM_OneMonth", "BM_Unfiltered"},
-                                          {"BM_FilterAlone", "BM_ReadBytes"}});
+                                         {{"BM_LastTen/real_time", "BM_Unfiltered/real_time"},
+                                          {"BM_OneMonth/real_time", "BM_Unfiltered/real_time"},
+                                          {"BM_FilterAlone/real_time", "BM_ReadBytes/real_time"}});
 }
