@@ -23,6 +23,18 @@ namespace {
 using testing::MakeFullGame;
 using testing::MakePlayer;
 
+// Where the parts of a game file lie, the offsets stated once: the version
+// word, the 233-byte header, the two teams (714 bytes each and 49 a player),
+// the 13 bytes of the current position, the 147 of the three pitchers of
+// record, the two designated-hitter flags, then 80 halves (28 bytes each
+// when empty) and the note count.
+constexpr std::size_t kTeamsAt = 4 + 233;
+constexpr std::size_t kEmptyTeam = 714;
+std::size_t DesignatedHitterFlagsAt(int players) {
+  return kTeamsAt + 2 * kEmptyTeam + 49 * static_cast<std::size_t>(players) + 13 + 147;
+}
+const std::size_t kFirstHalfAt = DesignatedHitterFlagsAt(0) + 2;
+
 GameReadResult Decode(const std::vector<std::uint8_t>& bytes, Game& game,
                       UserMessages* messages = nullptr, std::string* error = nullptr) {
   UserMessages local;
@@ -56,7 +68,7 @@ TEST(GameFile, EmptyGameHasTheDocumentedLength) {
   Game game;
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(game, bytes);
-  EXPECT_EQ(bytes.size(), 4 + 233 + 2 * 714 + 13 + 147 + 2 + 80 * 28 + 4u);
+  EXPECT_EQ(bytes.size(), kFirstHalfAt + 80 * 28 + 4);
   EXPECT_EQ(le::LoadI32(bytes.data()), 768);
   Game back;
   ASSERT_EQ(Decode(bytes, back), GameReadResult::kOk);
@@ -102,8 +114,7 @@ TEST(GameFile, DamagedFilesAreRefusedWholeAndNamed) {
   Game empty;
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(empty, bytes);
-  std::size_t first_half = 4 + 233 + 2 * 714 + 13 + 147 + 2;
-  le::StoreI32(bytes.data() + first_half + 16, 0x7fffffff);
+  le::StoreI32(bytes.data() + kFirstHalfAt + 16, 0x7fffffff);
   Game game;
   std::string error;
   EXPECT_EQ(Decode(bytes, game, nullptr, &error), GameReadResult::kDamaged);
@@ -132,9 +143,8 @@ TEST(GameFile, NegativeCountsReadAsEmpty) {
   Game empty;
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(empty, bytes);
-  std::size_t first_half = 4 + 233 + 2 * 714 + 13 + 147 + 2;
-  le::StoreI32(bytes.data() + first_half + 16, -3);   // at-bats
-  le::StoreI32(bytes.data() + first_half + 20, -1);   // offense
+  le::StoreI32(bytes.data() + kFirstHalfAt + 16, -3);  // at-bats
+  le::StoreI32(bytes.data() + kFirstHalfAt + 20, -1);  // offense
   le::StoreI32(bytes.data() + bytes.size() - 4, -8);  // notes
   Game game;
   ASSERT_EQ(Decode(bytes, game), GameReadResult::kOk);
@@ -150,8 +160,8 @@ TEST(GameFile, TeamWithBadVersionInsideAGameStaysEmptyAndIsReported) {
   // The home team has no players: its sequence is exactly 714 bytes and
   // reading goes on at the visitors'.  Give it a bad version word and
   // remove the rest of its sequence, as a file written that way would be.
-  le::StoreI32(bytes.data() + 237, 100);
-  bytes.erase(bytes.begin() + 241, bytes.begin() + 237 + 714);
+  le::StoreI32(bytes.data() + kTeamsAt, 100);
+  bytes.erase(bytes.begin() + kTeamsAt + 4, bytes.begin() + kTeamsAt + kEmptyTeam);
   Game game;
   UserMessages messages;
   EXPECT_EQ(Decode(bytes, game, &messages), GameReadResult::kOk);
@@ -165,7 +175,7 @@ TEST(GameFile, AReusedGameCarriesNothingFromARefusedFile) {
   // A file whose home designated hitter has a damaged name is refused...
   std::vector<std::uint8_t> damaged;
   EncodeGameFile(MakeFullGame(1, 1), damaged);
-  std::fill_n(damaged.begin() + 237 + 612, 25, 'x');
+  std::fill_n(damaged.begin() + kTeamsAt + 612, 25, 'x');
   Game game;
   ASSERT_EQ(Decode(damaged, game), GameReadResult::kDamaged);
 
@@ -175,9 +185,9 @@ TEST(GameFile, AReusedGameCarriesNothingFromARefusedFile) {
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(source, bytes);
   // Both team sequences become a lone refused version word.
-  bytes.erase(bytes.begin() + 237, bytes.begin() + 237 + 2 * 714);
+  bytes.erase(bytes.begin() + kTeamsAt, bytes.begin() + kTeamsAt + 2 * kEmptyTeam);
   const std::uint8_t refused[8] = {1, 0, 0, 0, 1, 0, 0, 0};
-  bytes.insert(bytes.begin() + 237, refused, refused + 8);
+  bytes.insert(bytes.begin() + kTeamsAt, refused, refused + 8);
   UserMessages messages;
   ASSERT_EQ(Decode(bytes, game, &messages), GameReadResult::kOk);
   EXPECT_EQ(messages.size(), 2u);
@@ -195,8 +205,7 @@ TEST(GameFile, DesignatedHitterBytesAfterThePitchersWin) {
   Game game = MakeFullGame(1, 1);
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(game, bytes);
-  std::size_t dh_at =
-      4 + 233 + 2 * 714 + 49 * (game.home.count() + game.visitor.count()) + 13 + 147;
+  const std::size_t dh_at = DesignatedHitterFlagsAt(game.home.count() + game.visitor.count());
   ASSERT_EQ(bytes[dh_at], 1);      // home uses a DH
   ASSERT_EQ(bytes[dh_at + 1], 0);  // visitors do not
   bytes[dh_at] = 0;
@@ -277,7 +286,7 @@ std::vector<std::uint8_t> OldFormatGame(const std::vector<std::pair<int, int>>& 
   Team visitor = shell.visitor;
   WriteTeam(out, home, false);
   WriteTeam(out, visitor, false);
-  le::StoreI32(bytes.data() + 237, 512);  // the teams carry the old version word too
+  le::StoreI32(bytes.data() + kTeamsAt, 512);  // the teams carry the old version word too
   out.I32(0);
   out.I32(0);
   out.U8(1);
