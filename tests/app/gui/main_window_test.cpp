@@ -26,7 +26,8 @@ using namespace scorewick::app;
 
 namespace {
 
-// "Title[command]" for items, "-" for separators, "Title{...}" for submenus.
+// "Title[command:shortcut]" for items, "-" for separators, "Title{...}" for
+// submenus: of what the window shows, and of the table it is built from.
 QString Describe(const QList<QAction*>& actions) {
   QStringList parts;
   for (QAction* action : actions) {
@@ -35,7 +36,26 @@ QString Describe(const QList<QAction*>& actions) {
     } else if (action->menu() != nullptr) {
       parts << action->text() + "{" + Describe(action->menu()->actions()) + "}";
     } else {
-      parts << action->text() + "[" + action->data().toString() + "]";
+      parts << action->text() + "[" + action->data().toString() + ":" +
+                   action->shortcut().toString() + "]";
+    }
+  }
+  return parts.join(" ");
+}
+
+QString Describe(const std::vector<MenuEntry>& entries) {
+  QStringList parts;
+  for (const MenuEntry& e : entries) {
+    const QString label = QString::fromUtf8(e.label.data(), qsizetype(e.label.size()));
+    if (e.kind == MenuEntry::Kind::kSeparator) {
+      parts << "-";
+    } else if (e.kind == MenuEntry::Kind::kSubmenu) {
+      parts << label + "{" + Describe(e.children) + "}";
+    } else {
+      parts << label + "[" + QString::number(e.command) + ":" +
+                   QKeySequence(QString::fromUtf8(e.shortcut.data(), qsizetype(e.shortcut.size())))
+                       .toString() +
+                   "]";
     }
   }
   return parts.join(" ");
@@ -65,28 +85,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(std::count(text.begin(), text.end(), '\n'), 40);
   }
 
-  void menuStructureAndCommands() {
+  // The window builds its menu and tool bar from their tables, item for
+  // item; every command in them is enabled and has one row.
+  void menuAndToolbarFollowTheirTables() {
     testing::GuiFixture f;
     MainWindow& w = f.Window();
-    QCOMPARE(
-        Describe(w.menuBar()->actions()),
-        QString("&File{&Team{&New...[1101] &Edit...[1102]} "
-                "&Import Games from Retrosheet Files...[1111] - "
-                "&Print{&Game...[1121] &Blank Score Sheets...[1122]} "
-                "P&rinter Setup...[1131] - E&xit[1133]} "
-                "&Statistics{&Team and Player Stats...[1301] &Scatter Plots...[1302] "
-                "&Pitching Plots...[1303] &Box Scores...[1304]} "
-                "&Options...[1401] "
-                "&PDA Utilities{Palm &Install{&Scorewick Companion[11842] &Other ...[11843]} "
-                "Palm &Export{&Game to Palm ...[11844] &Team to Palm ...[11845]} "
-                "Palm I&mport{&Game from Palm ...[11847] &Team from Palm ...[11846]} - "
-                "Pocket PC E&xport{&Game to Pocket PC ...[11851] &Team to Pocket PC ...[11852]} "
-                "Pocket PC Im&port{Game from Pocket PC...[11853] Team from Pocket PC ...[11854]}} "
-                "&Help{&Index[901] - &About...[999]}"));
-    QCOMPARE(w.ActionFor(kCmdExit)->shortcut(), QKeySequence("Ctrl+X"));
-    QCOMPARE(w.ActionFor(kCmdHelpIndex)->shortcut(), QKeySequence(Qt::Key_F1));
-    // Every command in the menu and tool bar is enabled and has a row, and
-    // no row is twice.
+    QCOMPARE(Describe(w.menuBar()->actions()), Describe(MainMenu()));
+    QVERIFY(Describe(MainMenu()).contains("E&xit[1133:Ctrl+X]"));
     QSet<int> rows;
     for (const CommandRow& row : CommandTable()) {
       QVERIFY(!rows.contains(row.command));
@@ -97,12 +102,8 @@ class MainWindowTest : public QObject {
       QVERIFY(rows.contains(action->data().toInt()));
       QVERIFY2(action->isEnabled(), qPrintable(action->data().toString()));
     }
-  }
 
-  void toolbarOrderAndTooltips() {
-    testing::GuiFixture f;
-    MainWindow& w = f.Window();
-    QStringList seen;
+    QStringList seen, want;
     for (QAction* action : w.toolbar()->actions()) {
       if (action->data().isValid()) {
         seen << action->data().toString() + ":" + action->toolTip();
@@ -111,11 +112,14 @@ class MainWindowTest : public QObject {
                                                : "gap" + QString::number(widget->width()));
       }
     }
-    QCOMPARE(seen.join(" "),
-             QString("16664:New Team gap8 16667:Edit Team gap8 16665:Print Game gap8 "
-                     "16666:Game Stats gap12 | gap12 16661:Export to Palm gap8 "
-                     "16660:Import from Palm gap12 | gap12 16663:Export to Pocket PC gap8 "
-                     "16662:Import from Pocket PC"));
+    for (const ToolbarEntry& e : MainToolbar()) {
+      want << (e.kind == ToolbarEntry::Kind::kDivider ? QString("|")
+               : e.kind == ToolbarEntry::Kind::kGap
+                   ? "gap" + QString::number(e.gap * kToolbarGapPixels)
+                   : QString::number(e.command) + ":" +
+                         QString::fromUtf8(e.tooltip.data(), qsizetype(e.tooltip.size())));
+    }
+    QCOMPARE(seen, want);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     testing::SaveScreenshot(&w, "main_window");
