@@ -11,44 +11,27 @@
 #include "app/core/session.h"
 #include "platform/scripted_ui.h"
 #include "records/file_io.h"
+#include "support/data_file.h"
+#include "support/packed_fields.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::app {
 namespace {
 
-TEST(SettingsFile, DefaultsWithoutAFile) {
+// A start folder without a settings file has the defaults, which are the
+// forty labelled lines of the golden file.
+TEST(SettingsFile, DefaultsWithoutAFileAreTheFortyLinesOfTheGoldenFile) {
   TempDir temp;
-  const auto dir = temp.path();
   Settings s = DefaultSettings(1024, 768, "/start");
-  LoadSettings(dir.string(), s);
-  EXPECT_EQ(
-      std::tuple(s.window, s.window.width(), s.window.height(), s.strikes_per_out, s.balls_per_walk,
-                 s.outs_per_inning, s.innings_per_game, s.html_font_face, s.display_fielders_color,
-                 s.display_runners_color, s.field_image_path, s.time_delay, s.pitch_hit_ball_color),
-      std::tuple(WindowRect{124, 211, 644, 813}, 602, 520, 3, 4, 3, 9, std::string("Fixed Width"),
-                 0u, 0u, std::string("/start/lightfield"), 60, 255u));
-  EXPECT_TRUE(s.sound_on && s.record_pitch_data && s.record_hit_to_data);
-  // Odd desktop sizes round toward zero.
+  LoadSettings(temp.path().string(), s);
+  EXPECT_EQ(s, DefaultSettings(1024, 768, "/start"));
+  testing::ExpectGolden(SettingsText(s), "default_scwk.ini");
+  Settings read = DefaultSettings(640, 480, "/elsewhere");
+  ReadSettingsText(SettingsText(s), read);
+  EXPECT_EQ(read, s);
+  // The window opens in the middle of the desktop; odd sizes round toward zero.
+  EXPECT_EQ(Fields(s.window.width(), s.window.height()), std::tuple(602, 520));
   EXPECT_EQ(DefaultWindowRect(1023, 767), (WindowRect{123, 210, 643, 812}));
-}
-
-TEST(SettingsFile, WritesTheFortyLabelledLinesInOrder) {
-  Settings s = DefaultSettings(800, 600, "/start");
-  const std::string text = SettingsText(s);
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 40);
-  EXPECT_TRUE(
-      text.starts_with("Top, Left       : 40,99\nBottom, Right   : 560,701\nSound Is On: 1\n"));
-  for (const char* lines :
-       {"\nRecord 'Hit To' Data: 1\nPrompt for Inning Advance: 0\n",
-        "\nPitch Data Hit Ball Color: 255\nHTML Page BG Color: 14680061\n",
-        "\nHTML Font Face Name: Fixed Width\nHTML Body Font Size: 3\n",
-        "\nServer Name: \nUser Name: \nPassword: \nUpload Dir: \nTime Delay: 60\n"}) {
-    EXPECT_NE(text.find(lines), std::string::npos) << lines;
-  }
-  EXPECT_TRUE(
-      text.ends_with("LL Pitching Rules: 0\nDisplay Fielders Color: 0\n"
-                     "Display Runners Color: 0\nHTML Use Bkground: 0\n"
-                     "HTML Bkground Image: \n"));
 }
 
 TEST(SettingsFile, OlderFileThatStopsAfterLine36) {
