@@ -66,6 +66,43 @@ class CarelessInputTest : public ::testing::Test {
   Game walk_off = book::CompileBook(book::kWalkOff);
 };
 
+TEST_F(CarelessInputTest, AFileNameThatReadsAsAnOptionGetsAHint) {
+  ASSERT_TRUE(SaveTeam(dir.Path("-x.tem"), walk_off.home));
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    bool hint;
+  } cases[] = {
+      {{"inspect", "-x.tem"}, 2, true},   {{"convert", "-x.tem", "out.csv"}, 2, true},
+      {{"inspect", "-y.tem"}, 2, true},  // no such file, but named like one
+      {{"inspect", "--bogus"}, 2, false}, {{"inspect", "--", "-x.tem"}, 0, false},
+  };
+  for (const auto& c : cases) {
+    const auto r = testing::RunCli(c.args);
+    EXPECT_EQ(r.code, c.code) << c.args.back() << r.err;
+    EXPECT_EQ(Has(r.err, "to name a file that begins with '-', put -- before it"), c.hint) << r.err;
+  }
+}
+
+// An output that cannot be written is said once, however many files the
+// command writes.
+TEST_F(CarelessInputTest, AnOutputThatCannotBeWrittenIsSaidOnce) {
+  const std::string out = dir.Path("none/out");
+  const std::vector<std::string> commands[] = {
+      {"box", "g.gam", "--format", "html", "-o", out + ".html"},
+      {"box", "g.gam", "--format", "frames", "-o", out + ".html"},
+      {"stats", "g.gam", "--all-teams", "-o", out + ".csv"},
+      {"convert", "t.tem", out + ".csv"},
+  };
+  for (const auto& args : commands) {
+    const auto r = testing::RunCli(args);
+    EXPECT_EQ(r.code, 1) << args[0] << r.err;
+    const std::size_t first = r.err.find("cannot write");
+    ASSERT_NE(first, std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("cannot write", first + 1), std::string::npos) << r.err;
+  }
+}
+
 // Items 1 to 3, 9 and 10: every command that writes passes one output
 // check before the first byte; what it refuses is left as it was.
 TEST_F(CarelessInputTest, OutputsThatAreInputsNodesOrSidePagesAreRefused) {
@@ -239,6 +276,16 @@ TEST_F(CarelessInputTest, TextOnTheTerminalIsUtf8AndShowsItsControls) {
                      "2J"))
         << c.args[0];
   }
+  // Read on the terminal, a name is escaped; as a file's content piped
+  // elsewhere, it is left as it is.
+  const std::string escape = GameNaming("escape.gam", "Ha\x1b[2Jwks");
+  for (const char* format : {"text", "csv"}) {
+    const CliResult r = testing::RunCli({"stats", escape, "--all-teams", "--format", format});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const bool to_read = std::string(format) == "text";
+    EXPECT_EQ(Has(r.out, "Ha\\x1b[2Jwks"), to_read) << format;
+    EXPECT_EQ(!Has(r.out, "\x1b"), to_read) << format;
+  }
   const CliResult sorted = testing::RunCli({"stats", game, "--all-teams", "--sort", "\x1b[2J"});
   EXPECT_EQ(sorted.code, 2);
   EXPECT_TRUE(Has(sorted.err, "\\x1b[2J")) << sorted.err;
@@ -252,8 +299,8 @@ TEST_F(CarelessInputTest, TextOnTheTerminalIsUtf8AndShowsItsControls) {
   EXPECT_TRUE(Has(named.err, "\xC3\xA9t\xC3\xA9.gam left out")) << named.err;
 }
 
-// Item 15 and missing inputs: the system's reason with status 1, in every
-// command that reads a file.
+// Item 15 and missing inputs: the file's name and the system's reason with
+// status 1, in every command that reads a file.
 TEST_F(CarelessInputTest, InputsThatCannotBeReadGiveTheSystemsReason) {
   fs::create_directories("folder.gam");
   fs::create_symlink("loop.gam", "loop.gam");
@@ -270,6 +317,7 @@ TEST_F(CarelessInputTest, InputsThatCannotBeReadGiveTheSystemsReason) {
         {"convert", in, "x.gam"},
         {"palm", "export", in, "-o", "x.pdb"},
         {"palm", "install", in},
+        {"palm", "import", in},
         {"stats", in, "--all-teams"},
         {"plot", "spray", in, "--points"},
     };
@@ -279,7 +327,7 @@ TEST_F(CarelessInputTest, InputsThatCannotBeReadGiveTheSystemsReason) {
     for (const auto& args : commands) {
       const CliResult r = testing::RunCli(args);
       EXPECT_EQ(r.code, 1) << args[0] << " " << args[1] << " " << in;
-      EXPECT_TRUE(Has(r.err, reason)) << args[0] << " " << in << ": " << r.err;
+      EXPECT_TRUE(Has(r.err, in) && Has(r.err, reason)) << args[0] << ": " << r.err;
     }
   }
   EXPECT_FALSE(fs::exists("x.pdf") || fs::exists("x.csv") || fs::exists("x.gam"));

@@ -14,6 +14,7 @@
 #include "reports/sheet_games.h"
 #include "sim/scorebook.h"
 #include "support/box_games.h"
+#include "support/pdf_file.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
 #include "tools/book_games.h"
@@ -69,7 +70,7 @@ TEST_F(BoxCommandTest, EveryFormToAFile) {
 
   const auto pdf = RunCli({"box", path, "--format", "pdf", "-o", dir.Path("box.pdf")});
   ASSERT_EQ(pdf.code, 0) << pdf.err;
-  EXPECT_EQ(Read(dir.Path("box.pdf")).rfind("%PDF", 0), 0u);
+  testing::ExpectPdf(dir.Path("box.pdf"), 0, {"Score By Innings", "TEAM TOTALS"});
 }
 
 // Frames and PDF need a file to write; an unknown form is a usage error.
@@ -142,25 +143,13 @@ TEST(PlotCommand, PitchSummaryAndPictures) {
   }
 }
 
-// The number of pages of a PDF file written by Qt.
-int PdfPages(const std::string& pdf) {
-  int pages = 0;
-  for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
-       at = pdf.find("/Type /Page\n", at + 1)) {
-    ++pages;
-  }
-  return pages;
-}
-
 TEST(PrintBlankCommand, WritesTheAskedPages) {
   TempDir dir;
   const std::string pdf = dir.Path("blank.pdf");
   const auto result =
       RunCli({"print", "blank", "--columns", "12", "--rows", "10", "--pages", "3", "--pdf", pdf});
   ASSERT_EQ(result.code, kExitDone) << result.err;
-  const std::string bytes = Read(pdf);
-  EXPECT_EQ(bytes.rfind("%PDF", 0), 0u);
-  EXPECT_EQ(PdfPages(bytes), 3);
+  EXPECT_EQ(testing::PdfPageTexts(pdf).size(), 3u);
 
   for (const char* bad : {"0", "16"}) {
     EXPECT_EQ(RunCli({"print", "blank", "--columns", bad, "--pdf", dir.Path("x.pdf")}).code,
@@ -180,7 +169,7 @@ TEST(PrintGameCommand, SidesColumnsAndNotes) {
   const std::string pdf = dir.Path("game.pdf");
   struct Case {
     std::vector<std::string> options;
-    int pages;
+    std::size_t pages;
   };
   for (const Case& c :
        {Case{{}, 1}, Case{{"--side", "both"}, 2}, Case{{"--side", "both", "--notes"}, 3},
@@ -190,7 +179,7 @@ TEST(PrintGameCommand, SidesColumnsAndNotes) {
     args.insert(args.end(), c.options.begin(), c.options.end());
     const auto result = RunCli(args);
     ASSERT_EQ(result.code, kExitDone) << result.err;
-    EXPECT_EQ(PdfPages(Read(pdf)), c.pages);
+    EXPECT_EQ(testing::PdfPageTexts(pdf).size(), c.pages);
   }
   for (const std::vector<std::string>& bad :
        {std::vector<std::string>{"--columns", "16"}, {"--columns", "wide"}, {"--side", "away"}}) {
@@ -278,9 +267,7 @@ TEST_F(StatsCommandTest, LayoutFromTheCurrentFolderAndPdf) {
     GTEST_SKIP() << "built without printing";
   }
   ASSERT_EQ(r.code, 0) << r.err;
-  std::string pdf;
-  ASSERT_TRUE(ReadWholeTextFile(dir.Path("s.pdf"), pdf, nullptr));
-  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+  testing::ExpectPdf(dir.Path("s.pdf"), 0, {"Batting Stats", "Jo Jett"});
 }
 
 TEST_F(StatsCommandTest, PriorFormatRefusedDamagedLeftOut) {
