@@ -14,21 +14,16 @@
 #include "records/game_file.h"
 #include "records/team_file.h"
 #include "support/run_cli.h"
-#include "support/temp_dir.h"
+#include "support/work_folder.h"
 #include "tools/book_games.h"
 
 namespace scorewick::cli {
 namespace {
 
 using scorewick::testing::CliResult;
+using scorewick::testing::ReadText;
 namespace fs = std::filesystem;
 namespace book = sim::testing;
-
-std::string Read(const std::string& path) {
-  std::string text;
-  ReadWholeTextFile(path, text, nullptr);
-  return text;
-}
 
 bool Has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
@@ -43,10 +38,7 @@ class CarelessInputTest : public ::testing::Test {
     Game changes = book::CompileBook(book::kChanges);
     ASSERT_TRUE(SaveGame(dir.Path("c.gam"), changes));
     ASSERT_TRUE(SaveTeam(dir.Path("t.tem"), walk_off.home));
-    previous = fs::current_path();
-    fs::current_path(dir.path());
   }
-  void TearDown() override { fs::current_path(previous); }
 
   // The walk-off game with one of its names changed, saved as name.
   std::string GameNaming(const std::string& name, const std::string& player) {
@@ -61,8 +53,7 @@ class CarelessInputTest : public ::testing::Test {
     return name;
   }
 
-  TempDir dir;
-  fs::path previous;
+  testing::WorkFolder dir;
   Game walk_off = book::CompileBook(book::kWalkOff);
 };
 
@@ -132,11 +123,11 @@ TEST_F(CarelessInputTest, OutputsThatAreInputsNodesOrSidePagesAreRefused) {
   };
   for (const auto& c : cases) {
     std::vector<std::string> before;
-    for (const std::string& f : c.kept) before.push_back(Read(f));
+    for (const std::string& f : c.kept) before.push_back(ReadText(f));
     const CliResult r = testing::RunCli(c.args);
     EXPECT_EQ(r.code, c.code) << c.args[0] << " " << c.args.back() << r.err;
     EXPECT_TRUE(Has(r.err, c.said)) << r.err;
-    for (std::size_t i = 0; i < c.kept.size(); ++i) EXPECT_EQ(Read(c.kept[i]), before[i]);
+    for (std::size_t i = 0; i < c.kept.size(); ++i) EXPECT_EQ(ReadText(c.kept[i]), before[i]);
   }
   EXPECT_TRUE(fs::is_fifo("fifo"));
   EXPECT_TRUE(fs::is_character_file("null"));
@@ -242,7 +233,7 @@ TEST_F(CarelessInputTest, CommaSeparatedOutputsCarryNoFormulas) {
   for (const auto& c : cases) {
     const CliResult r = testing::RunCli(c.args);
     ASSERT_EQ(r.code, 0) << c.args[0] << r.err;
-    const std::string text = Read(c.out);
+    const std::string text = ReadText(c.out);
     EXPECT_TRUE(Has(text, c.want)) << c.out << "\n" << text;
     EXPECT_FALSE(Has(text, "\n=")) << text;
     EXPECT_FALSE(Has(text, ",=")) << text;

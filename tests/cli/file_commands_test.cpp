@@ -19,6 +19,7 @@
 #include "support/pdf_file.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
+#include "support/work_folder.h"
 #include "tools/book_games.h"
 
 namespace scorewick::cli {
@@ -88,12 +89,6 @@ TEST(Inspect, AMissingInputWritesNothingAndNoArgumentsIsUsage) {
   EXPECT_EQ(r.code, kExitUsage);
 }
 
-std::string Read(const std::string& path) {
-  std::string text;
-  ReadWholeTextFile(path, text, nullptr);
-  return text;
-}
-
 int Code(std::vector<std::string> args) { return testing::RunCli(std::move(args)).code; }
 
 class TeamCommandTest : public ::testing::Test {
@@ -115,14 +110,14 @@ class TeamCommandTest : public ::testing::Test {
 
 TEST_F(TeamCommandTest, ExportsInEachForm) {
   ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--csv", dir.Path("h.csv")}), kExitDone);
-  EXPECT_EQ(Read(dir.Path("h.csv")), TeamCsvText(team));
+  EXPECT_EQ(testing::ReadText(dir.Path("h.csv")), TeamCsvText(team));
   ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--csv", dir.Path("h.csv"), "--append"}),
             kExitDone);
-  EXPECT_EQ(Read(dir.Path("h.csv")), TeamCsvText(team) + "\n" + TeamCsvText(team));
+  EXPECT_EQ(testing::ReadText(dir.Path("h.csv")), TeamCsvText(team) + "\n" + TeamCsvText(team));
 
   ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--html", dir.Path("h.htm")}),
             kExitDone);
-  EXPECT_EQ(Read(dir.Path("h.htm")).rfind("<HTML><HEAD><TITLE>Brixley Scorewick Hawks</TITLE>", 0),
+  EXPECT_EQ(testing::ReadText(dir.Path("h.htm")).rfind("<HTML><HEAD><TITLE>Brixley Scorewick Hawks</TITLE>", 0),
             0u);
 
   ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--tem", dir.Path("copy.tem")}),
@@ -149,14 +144,14 @@ TEST_F(TeamCommandTest, UsageAndRefusals) {
 TEST_F(TeamCommandTest, AddressLists) {
   ASSERT_EQ(Code({"team", "addresses", dir.Path("hawks.tem"), "--csv", dir.Path("a.csv")}),
             kExitDone);
-  EXPECT_EQ(Read(dir.Path("a.csv"))
+  EXPECT_EQ(testing::ReadText(dir.Path("a.csv"))
                 .rfind("Name,Phone,Birthday,Address,City,State,Zip,e-mail,Note\n"
                        "Jo Smith,",
                        0),
             0u);
   ASSERT_EQ(Code({"team", "addresses", dir.Path("hawks.tem"), "--html", dir.Path("a.htm")}),
             kExitDone);
-  EXPECT_NE(Read(dir.Path("a.htm")).find("<a href=\"mailto:jo@example.org\">jo@example.org</a>"),
+  EXPECT_NE(testing::ReadText(dir.Path("a.htm")).find("<a href=\"mailto:jo@example.org\">jo@example.org</a>"),
             std::string::npos);
 }
 

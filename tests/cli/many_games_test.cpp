@@ -13,7 +13,8 @@
 #include "sim/sample_teams.h"
 #include "sim/season.h"
 #include "support/run_cli.h"
-#include "support/temp_dir.h"
+#include "support/pdf_file.h"
+#include "support/work_folder.h"
 
 namespace scorewick::cli {
 namespace {
@@ -23,11 +24,7 @@ using scorewick::testing::RunCli;
 
 constexpr int kGames = 6;
 
-std::string Read(const std::string& path) {
-  std::string text;
-  EXPECT_TRUE(ReadWholeTextFile(path, text, nullptr)) << path;
-  return text;
-}
+std::string Read(const std::string& path) { return testing::ReadText(path); }
 
 // A short season of the sample teams in season/, and the test's folder as
 // the current folder (settings come from there).
@@ -42,20 +39,16 @@ class ManyGamesTest : public ::testing::Test {
         << error;
     for (int i = 0; i < kGames; ++i) games.push_back("season/" + sim::GameFileName(i));
     team = teams[1].team_name.str();
-    previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
   }
-  void TearDown() override { std::filesystem::current_path(previous); }
 
   CliResult Run(std::vector<std::string> args, const std::vector<std::string>& with_games) {
     args.insert(args.begin() + 1, with_games.begin(), with_games.end());
     return RunCli(args);
   }
 
-  TempDir dir;
+  testing::WorkFolder dir;
   std::vector<std::string> games;
   std::string team;
-  std::filesystem::path previous;
 };
 
 TEST_F(ManyGamesTest, BoxScoresOneAfterTheOtherAsEachAlone) {
@@ -92,7 +85,7 @@ TEST_F(ManyGamesTest, OutDirHoldsOneFileAGameNamedAfterIt) {
   EXPECT_TRUE(FileExists("frames/game-001_summary.htm"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("frames"), {}), 3 * kGames);
   ASSERT_EQ(Run({"box", "--format", "pdf", "--out-dir", "pdf"}, {games[0], games[1]}).code, 0);
-  EXPECT_EQ(Read("pdf/game-002.pdf").rfind("%PDF", 0), 0u);
+  testing::ExpectPdf("pdf/game-002.pdf", 0, {"Score By Innings"});
 
   // Writing again over the same kind of file is fine; over another kind
   // it is refused for that game alone, which is named.

@@ -17,18 +17,14 @@
 #include "support/pdf_file.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
+#include "support/work_folder.h"
 #include "tools/book_games.h"
 
 namespace scorewick::cli {
 namespace {
 
+using scorewick::testing::ReadText;
 using scorewick::testing::RunCli;
-
-std::string Read(const std::string& path) {
-  std::string text;
-  ReadWholeTextFile(path, text, nullptr);
-  return text;
-}
 
 class BoxCommandTest : public ::testing::Test {
  protected:
@@ -58,15 +54,15 @@ TEST_F(BoxCommandTest, EveryFormToAFile) {
         RunCli({"box", path, "--format", form, "-o", dir.Path(std::string("box.") + form)});
     EXPECT_EQ(r.code, 0) << form << r.err;
   }
-  EXPECT_NE(Read(dir.Path("box.text")).find("Score By Innings"), std::string::npos);
-  EXPECT_EQ(Read(dir.Path("box.html")).rfind("<HTML>", 0), 0u);
-  EXPECT_EQ(Read(dir.Path("box.csv")).rfind("Score By Innings,1,2", 0), 0u);
+  EXPECT_NE(ReadText(dir.Path("box.text")).find("Score By Innings"), std::string::npos);
+  EXPECT_EQ(ReadText(dir.Path("box.html")).rfind("<HTML>", 0), 0u);
+  EXPECT_EQ(ReadText(dir.Path("box.csv")).rfind("Score By Innings,1,2", 0), 0u);
 
   const auto frames = RunCli({"box", path, "--format", "frames", "-o", dir.Path("game.htm")});
   ASSERT_EQ(frames.code, 0) << frames.err;
-  EXPECT_NE(Read(dir.Path("game.htm")).find("SRC=\"game_score.htm\""), std::string::npos);
-  EXPECT_NE(Read(dir.Path("game_score.htm")).find("TEAM TOTALS"), std::string::npos);
-  EXPECT_NE(Read(dir.Path("game_summary.htm")).find("Top of the 9th"), std::string::npos);
+  EXPECT_NE(ReadText(dir.Path("game.htm")).find("SRC=\"game_score.htm\""), std::string::npos);
+  EXPECT_NE(ReadText(dir.Path("game_score.htm")).find("TEAM TOTALS"), std::string::npos);
+  EXPECT_NE(ReadText(dir.Path("game_summary.htm")).find("Top of the 9th"), std::string::npos);
 
   const auto pdf = RunCli({"box", path, "--format", "pdf", "-o", dir.Path("box.pdf")});
   ASSERT_EQ(pdf.code, 0) << pdf.err;
@@ -205,13 +201,9 @@ class StatsCommandTest : public ::testing::Test {
       ASSERT_TRUE(sim::CompileScorebook(std::string(sim::testing::kTeams) + plays, game).ok);
       ASSERT_TRUE(SaveGame(dir.Path(name), game));
     }
-    previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());  // settings and layouts come from here
   }
-  void TearDown() override { std::filesystem::current_path(previous); }
 
-  TempDir dir;
-  std::filesystem::path previous;
+  testing::WorkFolder dir;  // settings and layouts come from here
 };
 
 TEST_F(StatsCommandTest, BattingCsvOfTwoGames) {
@@ -240,8 +232,7 @@ TEST_F(StatsCommandTest, ViewsTablesAndFormats) {
   r = RunCli({"stats", "walkoff.gam", "--all-teams", "--format", "html", "-o", page, "--append",
               "--table", "running"});
   ASSERT_EQ(r.code, 0) << r.err;
-  std::string html;
-  ASSERT_TRUE(ReadWholeTextFile(page, html, nullptr));
+  const std::string html = ReadText(page);
   EXPECT_NE(html.find(" All Teams - Batting Stats"), std::string::npos);
   EXPECT_NE(html.find(" All Teams - Running Stats"), std::string::npos);
   EXPECT_EQ(html.find("<HTML>", 1), std::string::npos);  // one page head

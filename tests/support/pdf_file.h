@@ -39,7 +39,9 @@ inline void ExpectPdf(const std::string& path, std::size_t pages,
                       std::initializer_list<std::string> shown) {
   const std::vector<std::string> texts = PdfPageTexts(path);
   ASSERT_FALSE(texts.empty()) << path;
-  if (pages != 0) ASSERT_EQ(texts.size(), pages) << path;
+  if (pages != 0) {
+    ASSERT_EQ(texts.size(), pages) << path;
+  }
   for (const std::string& s : shown) {
     EXPECT_NE(texts[0].find(s), std::string::npos) << s << " not on the first page of " << path;
   }

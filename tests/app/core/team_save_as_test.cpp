@@ -12,18 +12,13 @@
 #include "reports/address_list.h"
 #include "reports/small_team.h"
 #include "support/temp_dir.h"
+#include "support/work_folder.h"
 
 namespace scorewick::app {
 namespace {
 
 using reports::AddressListCsv;
 using reports::HtmlStyle;
-
-std::string Read(const std::string& path) {
-  std::string text;
-  EXPECT_TRUE(ReadWholeTextFile(path, text, nullptr)) << path;
-  return text;
-}
 
 class SaveTeamAsTest : public ::testing::Test {
  protected:
@@ -110,7 +105,7 @@ TEST_F(SaveTeamAsTest, TheChosenTypeDecidesContentAndExtension) {
   ASSERT_TRUE(ReadWholeFile(dir.Path("aguilas.csv.tem"), bytes, nullptr));
   ASSERT_EQ(DecodeTeamFile(bytes, loaded, messages, nullptr), TeamReadResult::kOk);
   EXPECT_EQ(loaded.info(0).email.str(), "jo@example.org");
-  EXPECT_EQ(Read(dir.Path("c.csv")), TeamCsvText(team));
+  EXPECT_EQ(testing::ReadText(dir.Path("c.csv")), TeamCsvText(team));
 }
 
 // A file already there: text forms offer to append (a line feed, then a
@@ -120,7 +115,7 @@ TEST_F(SaveTeamAsTest, TheChosenTypeDecidesContentAndExtension) {
 // only on Yes, never appended to.
 TEST_F(SaveTeamAsTest, AFileAlreadyThere) {
   ASSERT_TRUE(SaveTeam(dir.Path("owls.tem"), team));
-  const std::string team_bytes = Read(dir.Path("owls.tem"));
+  const std::string team_bytes = testing::ReadText(dir.Path("owls.tem"));
   const std::string csv = TeamCsvText(team);
   const std::string html = "<HTML>old</HTML>";
   const std::string replace_team =
@@ -156,9 +151,9 @@ TEST_F(SaveTeamAsTest, AFileAlreadyThere) {
     if (c.last_question) {
       EXPECT_EQ(ui.messages.back().text, c.last_question);
     }
-    EXPECT_EQ(Read(dir.Path(c.name)).substr(0, c.written.size()), c.written);
+    EXPECT_EQ(testing::ReadText(dir.Path(c.name)).substr(0, c.written.size()), c.written);
   }
-  EXPECT_EQ(Read(dir.Path("d.htm")).find("<HEAD>"), std::string::npos);
+  EXPECT_EQ(testing::ReadText(dir.Path("d.htm")).find("<HEAD>"), std::string::npos);
 }
 
 TEST_F(SaveTeamAsTest, AFailedSaveIsReported) {
@@ -172,7 +167,7 @@ TEST_F(SaveTeamAsTest, AFailedSaveIsReported) {
 TEST_F(SaveTeamAsTest, AddressListExportFollowsTheSameRules) {
   ui.file_answers.push_back(FileChoice{dir.Path("phones"), 2});
   EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, session), ExportResult::kWritten);
-  EXPECT_EQ(Read(dir.Path("phones.htm"))
+  EXPECT_EQ(testing::ReadText(dir.Path("phones.htm"))
                 .rfind("<HTML><HEAD><TITLE>Brixley Scorewick Address/Phone List", 0),
             0u);
   ui.file_answers.push_back(FileChoice{dir.Path("phones.csv"), 1});
@@ -180,7 +175,7 @@ TEST_F(SaveTeamAsTest, AddressListExportFollowsTheSameRules) {
   ui.file_answers.push_back(FileChoice{dir.Path("phones.csv"), 1});
   ui.yes_no_answers.push_back(true);
   EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, session), ExportResult::kWritten);
-  EXPECT_EQ(Read(dir.Path("phones.csv")), AddressListCsv(team) + "\n" + AddressListCsv(team));
+  EXPECT_EQ(testing::ReadText(dir.Path("phones.csv")), AddressListCsv(team) + "\n" + AddressListCsv(team));
 }
 
 }  // namespace
