@@ -1,37 +1,16 @@
 #pragma once
-// What a written PDF file holds, for tests of printouts and of the commands
-// that write them: its pages and the text on them, read back by pdftotext
-// (poppler-utils), so that a test checks the content, not the file's first
-// bytes.
+// Expectations on a PDF file written by a command or a printout: its pages
+// and the text on the first.
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-namespace scorewick::testing {
+#include "support/pdf_pages.h"
 
-// The text of each page of the PDF file at path, in order; no pages when
-// the file is missing or is no PDF.  Page texts keep pdftotext's layout
-// (columns kept apart by blanks).
-inline std::vector<std::string> PdfPageTexts(const std::string& path) {
-  std::string quoted = "'";
-  for (char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  quoted += "'";
-  std::FILE* pipe = ::popen(("pdftotext -layout " + quoted + " - 2>/dev/null").c_str(), "r");
-  if (pipe == nullptr) return {};
-  std::string text;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
-  if (::pclose(pipe) != 0) return {};
-  std::vector<std::string> pages;
-  for (std::size_t at = 0, end; (end = text.find('\f', at)) != std::string::npos; at = end + 1) {
-    pages.push_back(text.substr(at, end - at));
-  }
-  return pages;
-}
+namespace scorewick::testing {
 
 // Expects the PDF file at path to have pages pages (0: one or more), the
 // first of which shows every text in shown.
