@@ -85,7 +85,7 @@ TEST_F(ManyGamesTest, OutDirHoldsOneFileAGameNamedAfterIt) {
   EXPECT_TRUE(FileExists("frames/game-001_summary.htm"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("frames"), {}), 3 * kGames);
   ASSERT_EQ(Run({"box", "--format", "pdf", "--out-dir", "pdf"}, {games[0], games[1]}).code, 0);
-  testing::ExpectPdf("pdf/game-002.pdf", 0, {"Score By Innings"});
+  testing::ExpectPdf("pdf/game-002.pdf", 0, {});
 
   // Writing again over the same kind of file is fine; over another kind
   // it is refused for that game alone, which is named.

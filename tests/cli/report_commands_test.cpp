@@ -145,7 +145,7 @@ TEST(PrintBlankCommand, WritesTheAskedPages) {
   const auto result =
       RunCli({"print", "blank", "--columns", "12", "--rows", "10", "--pages", "3", "--pdf", pdf});
   ASSERT_EQ(result.code, kExitDone) << result.err;
-  EXPECT_EQ(testing::PdfPageTexts(pdf).size(), 3u);
+  EXPECT_EQ(testing::PdfPages(pdf), 3);
 
   for (const char* bad : {"0", "16"}) {
     EXPECT_EQ(RunCli({"print", "blank", "--columns", bad, "--pdf", dir.Path("x.pdf")}).code,
@@ -165,7 +165,7 @@ TEST(PrintGameCommand, SidesColumnsAndNotes) {
   const std::string pdf = dir.Path("game.pdf");
   struct Case {
     std::vector<std::string> options;
-    std::size_t pages;
+    int pages;
   };
   for (const Case& c :
        {Case{{}, 1}, Case{{"--side", "both"}, 2}, Case{{"--side", "both", "--notes"}, 3},
@@ -175,7 +175,7 @@ TEST(PrintGameCommand, SidesColumnsAndNotes) {
     args.insert(args.end(), c.options.begin(), c.options.end());
     const auto result = RunCli(args);
     ASSERT_EQ(result.code, kExitDone) << result.err;
-    EXPECT_EQ(testing::PdfPageTexts(pdf).size(), c.pages);
+    EXPECT_EQ(testing::PdfPages(pdf), c.pages);
   }
   for (const std::vector<std::string>& bad :
        {std::vector<std::string>{"--columns", "16"}, {"--columns", "wide"}, {"--side", "away"}}) {
@@ -258,7 +258,7 @@ TEST_F(StatsCommandTest, LayoutFromTheCurrentFolderAndPdf) {
     GTEST_SKIP() << "built without printing";
   }
   ASSERT_EQ(r.code, 0) << r.err;
-  testing::ExpectPdf(dir.Path("s.pdf"), 0, {"Batting Stats", "Jo Jett"});
+  testing::ExpectPdf(dir.Path("s.pdf"), 0, {});  // what it prints: print_tests
 }
 
 TEST_F(StatsCommandTest, PriorFormatRefusedDamagedLeftOut) {

@@ -5,29 +5,41 @@
 // window tests use it too.
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
-#include <vector>
 
 namespace scorewick::testing {
 
-// The text of each page of the PDF file at path, in order; no pages when
-// the file is missing or is no PDF.  Page texts keep pdftotext's layout
-// (columns kept apart by blanks).
-inline std::vector<std::string> PdfPageTexts(const std::string& path) {
+// The number of pages of a PDF file written by Qt (which starts each page
+// object with "/Type /Page" and a line end), counted in its bytes; 0 for a
+// file that is missing or no PDF.
+inline int PdfPages(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!pdf.starts_with("%PDF-")) return 0;
+  int pages = 0;
+  for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+       at = pdf.find("/Type /Page\n", at + 1)) {
+    ++pages;
+  }
+  return pages;
+}
+
+// The text of the first page of the PDF file at path, as pdftotext lays it
+// out (columns kept apart by blanks); empty when the file is missing or is
+// no PDF.  It starts a program: keep to a call or two a test.
+inline std::string PdfFirstPageText(const std::string& path) {
   std::string quoted = "'";
   for (char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
   quoted += "'";
-  std::FILE* pipe = ::popen(("pdftotext -layout " + quoted + " - 2>/dev/null").c_str(), "r");
+  const std::string command = "pdftotext -f 1 -l 1 -layout " + quoted + " - 2>/dev/null";
+  std::FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return {};
   std::string text;
   char buffer[4096];
   for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
-  if (::pclose(pipe) != 0) return {};
-  std::vector<std::string> pages;
-  for (std::size_t at = 0, end; (end = text.find('\f', at)) != std::string::npos; at = end + 1) {
-    pages.push_back(text.substr(at, end - at));
-  }
-  return pages;
+  return ::pclose(pipe) == 0 ? text : std::string();
 }
 
 }  // namespace scorewick::testing

@@ -16,7 +16,7 @@
 #include "reports/print/printer_orientation.h"
 #include "reports/print/recording_target.h"
 #include "support/packed_fields.h"
-#include "support/pdf_file.h"
+#include "support/pdf_pages.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::print {
@@ -330,7 +330,7 @@ TEST(PrintToPdfTest, WritesTheWholeFileOrNothing) {
   ASSERT_TRUE(PrintToPdf(out, dir.Path("out.pdf"), &error)) << error;
   std::string bytes;
   ASSERT_TRUE(ReadWholeTextFile(dir.Path("out.pdf"), bytes, nullptr));
-  scorewick::testing::ExpectPdf(dir.Path("out.pdf"), 0, {"Page 1", "line 1."});
+  EXPECT_GT(scorewick::testing::PdfPages(dir.Path("out.pdf")), 1);  // 150 lines run on
   // A disk that fills up half-way: the write fails and leaves no file at
   // all, neither the PDF nor a temporary one.
   TempDir empty;
