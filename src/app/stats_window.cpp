@@ -1,7 +1,11 @@
 #include "app/stats_window.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,11 +13,13 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "app/core/export_choice.h"
 #include "app/core/html_style.h"
@@ -72,6 +78,7 @@ StatsWindow::StatsWindow(const Stat& chosen, Session& session, Ui& ui, QWidget* 
     layouts_[At(table)] = LoadLayout(session_.start_folder, table);
     next_descending_[At(table)].assign(static_cast<std::size_t>(ColumnCount(table)), true);
   }
+  qualifiers_ = LoadQualifiers(session_.start_folder);
   print_runner = [this](const std::vector<reports::TextSection>& sections, const std::string& title,
                         const std::vector<std::string>& games, int page_width, bool landscape) {
     PrintOnApplicationPrinter(
@@ -166,6 +173,36 @@ void StatsWindow::Build() {
   innings_box->addWidget(innings_note);
   innings_box->addStretch(1);
 
+  // Qualifiers: players below them are left out of the rows, not the totals.
+  auto* qualifier_box = new QGroupBox("Qualifiers");
+  qualifier_box->setObjectName("qualifiers");
+  qualifier_box->setToolTip(
+      "Players below these are left out of the tables shown, printed and exported; the totals "
+      "row still counts them.");
+  min_pa_ = new QSpinBox;
+  min_pa_->setObjectName("min_pa");
+  min_pa_->setRange(0, 999999);
+  min_pa_->setToolTip("Batting and running: leave out players with fewer plate appearances.");
+  min_ip_ = new QDoubleSpinBox;
+  min_ip_->setObjectName("min_ip");
+  min_ip_->setDecimals(2);
+  min_ip_->setRange(0, 999999.99);
+  min_ip_->setToolTip(
+      "Pitching: leave out pitchers with fewer innings pitched, as the IP column shows them.");
+  hide_empty_ = new QCheckBox("Hide rows without PA / BF");
+  hide_empty_->setObjectName("hide_empty");
+  hide_empty_->setToolTip(
+      "Leave out batters without a plate appearance and pitchers without a batter faced (the "
+      "running table keeps its pinch runners).");
+  min_pa_->setValue(qualifiers_.min_plate_appearances);
+  min_ip_->setValue(qualifiers_.min_innings_hundredths / 100.0);
+  hide_empty_->setChecked(qualifiers_.hide_empty);
+  auto* qualifier_form = new QFormLayout(qualifier_box);
+  qualifier_form->setContentsMargins(6, 2, 6, 2);
+  qualifier_form->addRow("Min PA", min_pa_);
+  qualifier_form->addRow("Min IP", min_ip_);
+  qualifier_form->addRow(hide_empty_);
+
   auto* edit_layout = new QPushButton("Edit &Layout");
   edit_layout->setObjectName("edit_layout");
   auto* layout_menu = new QMenu(edit_layout);
@@ -203,6 +240,8 @@ void StatsWindow::Build() {
   bottom->addLayout(radios);
   bottom->addSpacing(16);
   bottom->addLayout(innings_box);
+  bottom->addSpacing(16);
+  bottom->addWidget(qualifier_box);
   bottom->addStretch(1);
   bottom->addLayout(buttons);
 
@@ -224,6 +263,9 @@ void StatsWindow::Build() {
           [this](int split) { SetSplit(static_cast<Split>(split)); });
   connect(innings_, &QComboBox::currentIndexChanged, this,
           [this](int index) { SetInnings(index + 1); });
+  connect(min_pa_, &QSpinBox::valueChanged, this, [this] { TakeQualifiersFromBox(); });
+  connect(min_ip_, &QDoubleSpinBox::valueChanged, this, [this] { TakeQualifiersFromBox(); });
+  connect(hide_empty_, &QCheckBox::toggled, this, [this] { TakeQualifiersFromBox(); });
   // Sorting, sizing and "size to fit again" work alike on the kept Name
   // column's heading, which lies over the first column's.
   for (QHeaderView* h : {header, list_->kept_view()->horizontalHeader()}) {
@@ -320,6 +362,36 @@ Stat& StatsWindow::Shown() {
 
 const Stat& StatsWindow::shown() const { return const_cast<StatsWindow*>(this)->Shown(); }
 
+const Stat& StatsWindow::displayed() const {
+  return qualifiers_ == Qualifiers{} ? shown() : displayed_;
+}
+
+void StatsWindow::Qualify() {
+  if (qualifiers_ == Qualifiers{}) return;
+  displayed_ = Shown();
+  HideUnqualified(displayed_, table_, qualifiers_);
+}
+
+void StatsWindow::SetQualifiers(const Qualifiers& qualifiers) {
+  {
+    const QSignalBlocker a(min_pa_), b(min_ip_), c(hide_empty_);
+    min_pa_->setValue(qualifiers.min_plate_appearances);
+    min_ip_->setValue(qualifiers.min_innings_hundredths / 100.0);
+    hide_empty_->setChecked(qualifiers.hide_empty);
+  }
+  TakeQualifiersFromBox();
+}
+
+void StatsWindow::TakeQualifiersFromBox() {
+  Qualifiers q;
+  q.min_plate_appearances = min_pa_->value();
+  q.min_innings_hundredths = static_cast<int>(std::lround(min_ip_->value() * 100));
+  q.hide_empty = hide_empty_->isChecked();
+  if (q == qualifiers_) return;
+  qualifiers_ = q;
+  if (!counting_) Redraw();
+}
+
 Split StatsWindow::ShownSplit() const {
   return BattingSide(table_) ? batting_split_ : pitching_split_;
 }
@@ -350,8 +422,9 @@ void StatsWindow::Redraw() {
   const int column = sort_column_[At(table_)];
   const bool descending = !next_descending_[At(table_)][static_cast<std::size_t>(column)];
   SortTable(Shown(), table_, column, descending);
+  Qualify();
   sizing_ = true;
-  model_->Show(&Shown(), table_, layouts_[At(table_)]);
+  model_->Show(&displayed(), table_, layouts_[At(table_)]);
   QHeaderView* header = list_->horizontalHeader();
   const std::vector<LayoutEntry>& columns = model_->columns();
   int indicator = -1;
@@ -420,6 +493,8 @@ void StatsWindow::SetInnings(int innings) {
     stat->innings_per_game = innings;
     ComputeEra(*stat);
   }
+  displayed_.innings_per_game = innings;
+  ComputeEra(displayed_);
   if (table_ == StatTable::kPitching) model_->Refresh();
 }
 
@@ -427,10 +502,11 @@ void StatsWindow::SortBySection(int section) {
   const std::vector<LayoutEntry>& columns = model_->columns();
   if (section < 0 || section >= static_cast<int>(columns.size())) return;
   int column = columns[static_cast<std::size_t>(section)].column;
-  if (column == ColumnCount(table_) - 1) column = 0;  // the trailing Name sorts as the first
+  if (IsRepeatedName(table_, column)) column = 0;  // the second Name sorts as the first
   std::vector<bool>& next = next_descending_[At(table_)];
   const bool descending = next[static_cast<std::size_t>(column)];
   SortTable(Shown(), table_, column, descending);
+  Qualify();  // the same rows, in the new order
   next[static_cast<std::size_t>(column)] = !descending;
   sort_column_[At(table_)] = column;
   model_->Refresh();
@@ -467,7 +543,7 @@ void StatsWindow::Print() {
                     : landscape                    ? reports::kLandscapePageWidth
                                                    : reports::kPortraitPageWidth;
   const auto sections =
-      reports::StatsTextSections(Shown(), table_, layouts_[At(table_)], ShownSplit(), width);
+      reports::StatsTextSections(displayed(), table_, layouts_[At(table_)], ShownSplit(), width);
   if (sections.empty()) return;
   print_runner(sections, reports::StatsPrintTitle(Shown().team_name, view_), chosen_.file_names(),
                width, landscape);
@@ -496,9 +572,9 @@ void StatsWindow::Export(ExportForm form) {
       form == ExportForm::kHtmlAppended && ContentOfFile(path) == FileContent::kHtml;
   if (!MayReplace(path, type, {}, ui_)) return;
   const std::string text =
-      html ? reports::StatsHtml(Shown(), table_, layouts_[At(table_)], view_, ShownSplit(),
+      html ? reports::StatsHtml(displayed(), table_, layouts_[At(table_)], view_, ShownSplit(),
                                 HtmlStyleOf(session_.settings), Now(), appending)
-           : reports::StatsCsv(Shown(), table_, layouts_[At(table_)]);
+           : reports::StatsCsv(displayed(), table_, layouts_[At(table_)]);
   if (const Status written = reports::WriteExportText(path, text, appending); !written.ok) {
     ShowSaveError(ui_, written.reason);
   }
@@ -510,6 +586,7 @@ void StatsWindow::done(int result) {
     SaveLayout(session_.start_folder, table, layouts_[At(table)],
                nullptr);  // one that cannot be written is skipped
   }
+  SaveQualifiers(session_.start_folder, qualifiers_, nullptr);  // as the layouts
   session_.settings.innings_per_game = innings_->currentIndex() + 1;
   QDialog::done(result);
 }

@@ -9,9 +9,12 @@
 // on (a double click on the column's edge sizes it to fit again).  The
 // Name column stays in view when the figures scroll sideways.
 // From here the layouts are edited, the shown table printed as text or
-// exported as comma-separated text or HTML.  Closing the window writes the
-// four layout files into the start folder and keeps the innings per game
-// in the settings.
+// exported as comma-separated text or HTML.  The qualifiers (least plate
+// appearances, least innings pitched, rows without any hidden) leave
+// players out of the tables shown, printed and exported, never out of the
+// totals.  Closing the window writes the four layout files and the
+// qualifiers file into the start folder and keeps the innings per game in
+// the settings.
 
 #include <QDialog>
 #include <array>
@@ -23,12 +26,16 @@
 #include "platform/ui.h"
 #include "reports/stats_text.h"
 #include "stats/accumulate.h"
+#include "stats/qualifiers.h"
 #include "stats/stat.h"
 #include "stats/stat_layout.h"
 #include "stats/stat_view.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
+class QSpinBox;
 class QRadioButton;
 class QTabBar;
 class QTableView;
@@ -77,7 +84,14 @@ class StatsWindow : public QDialog {
   void Print();
   void Export(ExportForm form);
 
+  // Leaves out the rows below the qualifiers (and shows them in the box).
+  void SetQualifiers(const Qualifiers& qualifiers);
+  const Qualifiers& qualifiers() const { return qualifiers_; }
+
   const Stat& shown() const;
+  // The shown table as drawn, printed and exported: without the rows the
+  // qualifiers leave out.
+  const Stat& displayed() const;
   const StatLayout& layout(StatTable table) const {
     return layouts_[static_cast<std::size_t>(table)];
   }
@@ -109,6 +123,10 @@ class StatsWindow : public QDialog {
   void SetInnings(int innings);
   Split ShownSplit() const;
   Stat& Shown();
+  // Makes the displayed table again from the shown one.
+  void Qualify();
+  // The qualifiers as the box's controls hold them.
+  void TakeQualifiersFromBox();
 
   Session& session_;
   Ui& ui_;
@@ -126,12 +144,17 @@ class StatsWindow : public QDialog {
   Stat team_;
   Stat opponents_;
   Stat combined_;
+  Qualifiers qualifiers_;
+  Stat displayed_;  // the shown table less the rows left out, while a qualifier is set
 
   QTabBar* table_tabs_ = nullptr;
   QTabBar* view_tabs_ = nullptr;
   std::array<QRadioButton*, 3> split_radios_{};
   QButtonGroup* split_group_ = nullptr;
   QComboBox* innings_ = nullptr;
+  QSpinBox* min_pa_ = nullptr;
+  QDoubleSpinBox* min_ip_ = nullptr;
+  QCheckBox* hide_empty_ = nullptr;
   StatTableView* list_ = nullptr;
   StatTableModel* model_ = nullptr;
 };

@@ -2,6 +2,7 @@
 //     [--batting-split rh|lh|all] [--pitching-split rh|lh|all]
 //     [--table batting|running|fielding|pitching] [--sort KEY [--ascending]]
 //     [--format csv|html|text|pdf] [-o OUT] [--append] [--width N] [--landscape]
+//     [--min-pa N] [--min-ip N] [--hide-empty]
 //
 // Counts the games for a team (its opponents, both, or every team) and
 // writes one table.  League rules, layouts and HTML colours come from the
@@ -36,6 +37,7 @@
 #include "reports/stats_text.h"
 #include "reports/team_export.h"
 #include "stats/accumulate.h"
+#include "stats/qualifiers.h"
 #include "stats/sort_table.h"
 #include "stats/stat_layout.h"
 #include "stats/totals.h"
@@ -68,6 +70,7 @@ struct Request {
   bool append = false;
   int width = 0;
   bool landscape = false;
+  Qualifiers qualifiers;
 };
 
 // The column a sort key names: exact first, then ignoring case.
@@ -182,6 +185,7 @@ int Run(Request r, CommandContext& ctx) {
   }
   // --sort puts the largest first unless --ascending; by default names run A to Z.
   SortTable(shown, r.table, column, r.sort_given && !r.ascending);
+  HideUnqualified(shown, r.table, r.qualifiers);
 
   const Split split = r.table == StatTable::kBatting || r.table == StatTable::kRunning
                         ? r.batting_split
@@ -271,6 +275,27 @@ void AddStatsCommand(CLI::App& app, CommandContext& ctx) {
   cmd->add_flag("--append", r->append, "append to an existing csv, html or text file");
   cmd->add_option("--width", r->width, "characters per printed line (default 85, landscape 125)");
   cmd->add_flag("--landscape", r->landscape, "print in landscape");
+  cmd->add_option("--min-pa", "batting and running: leave out players with fewer plate appearances")
+      ->check(CLI::Validator(
+          [r](std::string& value) {
+            return ParsePlateAppearances(value, &r->qualifiers.min_plate_appearances)
+                       ? std::string()
+                       : "--min-pa takes a whole number of plate appearances, 0 or more, not " +
+                             value;
+          },
+          "N"));
+  cmd->add_option("--min-ip", "pitching: leave out pitchers with fewer innings pitched (6.33)")
+      ->check(CLI::Validator(
+          [r](std::string& value) {
+            return ParseInnings(value, &r->qualifiers.min_innings_hundredths)
+                       ? std::string()
+                       : "--min-ip takes innings as the IP column shows them (10, 6.33), 0 or "
+                         "more, not " +
+                             value;
+          },
+          "IP"));
+  cmd->add_flag("--hide-empty", r->qualifiers.hide_empty,
+                "leave out batters without a plate appearance and pitchers without a batter faced");
   AddForceFlag(cmd, r->force);
   cmd->callback([&ctx, r] { ctx.exit_code = Run(*r, ctx); });
 }

@@ -14,7 +14,7 @@ constexpr ColumnGloss kTeam = {"Team", "Team", "The team the player was counted 
 constexpr ColumnGloss kNameAgain = {"Name", "Player",
                                     "The player's name again, at the right-hand end of the table."};
 
-const std::array<ColumnGloss, 56> kBatting = {{
+const std::array<ColumnGloss, 61> kBatting = {{
     kName,
     kTeam,
     {"GP", "Games played",
@@ -97,6 +97,13 @@ const std::array<ColumnGloss, 56> kBatting = {{
     {"NFGDP", "Non-force double plays", "Out in a ground-ball double play that was not a force."},
     {"SFDB", "Sacrifice fly double plays", "A sacrifice fly on which a runner was doubled off."},
     kNameAgain,
+    {"OPS", "On-base plus slugging", "OBA + Slug; blank when OAB + BB + HBP + SF is 0."},
+    {"XBH", "Extra-base hits", "2B + 3B + HR."},
+    {"BABIP", "Batting average on balls in play",
+     "(H - HR) / (OAB - SO - HR + SF): how often a ball put in play (not over the fence) fell "
+     "for a hit; blank when the denominator is 0."},
+    {"K%", "Strikeout percentage", "100 x SO / PA; blank without a plate appearance."},
+    {"BB%", "Walk percentage", "100 x BB / PA; blank without a plate appearance."},
 }};
 
 const std::array<ColumnGloss, 27> kRunning = {{
@@ -193,7 +200,7 @@ const std::array<ColumnGloss, 34> kFielding = {{
     kNameAgain,
 }};
 
-const std::array<ColumnGloss, 40> kPitching = {{
+const std::array<ColumnGloss, 46> kPitching = {{
     kName,
     kTeam,
     {"GS", "Games started", "Games in which he threw the first pitch to the game's first batter."},
@@ -243,6 +250,16 @@ const std::array<ColumnGloss, 40> kPitching = {{
      "ER x the league's innings per game / IP (the innings per game chosen in the window)."},
     {"OBA", "Opponents' batting average", "H / the official at-bats of the batters he faced."},
     kNameAgain,
+    {"WHIP", "Walks and hits per inning pitched", "(BB + H) / IP; blank without an out."},
+    {"K/9", "Strikeouts per nine innings",
+     "9 x SO / IP; blank without an out. Always per nine innings: unlike ERA it is not scaled to "
+     "the league's innings per game, so that the figures of every league compare."},
+    {"BB/9", "Walks per nine innings",
+     "9 x BB / IP; blank without an out. Per nine innings, not scaled like ERA."},
+    {"HR/9", "Home runs per nine innings",
+     "9 x HR / IP; blank without an out. Per nine innings, not scaled like ERA."},
+    {"K/BB", "Strikeouts per walk", "SO / BB; blank without a walk."},
+    {"P/PA", "Pitches per plate appearance", "PC / BF; blank without a batter faced."},
 }};
 
 }  // namespace

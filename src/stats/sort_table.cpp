@@ -5,6 +5,7 @@ namespace {
 
 // Whether a sorts strictly before b.
 bool Before(const SortKey& a, const SortKey& b, bool descending) {
+  if (a.blank || b.blank) return b.blank && !a.blank;
   if (a.is_text || b.is_text) {
     const int c = a.text.compare(b.text);
     return descending ? c > 0 : c < 0;

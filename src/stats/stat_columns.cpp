@@ -1,6 +1,8 @@
 #include "stats/stat_columns.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 
 #include "records/codes.h"
 #include "records/format_text.h"
@@ -59,7 +61,28 @@ float BuntChances(const B& r) {
   return float(r.bunt_hits + r.bunt_outs + r.bunted_foul_second_strike);
 }
 
-const std::array<Column<B>, 56> kBattingColumns = {
+// A rate's value; with nothing to divide by the cell is blank, and the
+// figure is NaN.
+constexpr double kBlank = std::numeric_limits<double>::quiet_NaN();
+double Rate(double numerator, double denominator) {
+  return denominator > 0 ? numerator / denominator : kBlank;
+}
+
+// Balls in play: official at-bats that were neither a strikeout nor a home
+// run, and the sacrifice flies.
+double BallsInPlay(const B& r) {
+  return double(r.at_bats - r.strikeouts() - r.home_runs + r.sacrifice_flies);
+}
+double OnBaseChances(const B& r) {
+  return double(r.at_bats + r.walks + r.hit_by_pitch + r.sacrifice_flies);
+}
+
+// Per nine innings pitched: 9 x figure / (outs / outs per inning).
+double PerNine(std::int32_t figure, const P& r, const StatRules& rules) {
+  return Rate(9.0 * figure * rules.outs_per_inning, double(r.outs));
+}
+
+const std::array<Column<B>, 61> kBattingColumns = {
     SW_NAME(B),
     SW_TEAM(B),
     SW_INT(B, "GP", games),
@@ -117,6 +140,13 @@ const std::array<Column<B>, 56> kBattingColumns = {
     SW_INT(B, "NFGDP", non_force_dp),
     SW_INT(B, "SFDB", sac_fly_dp),
     SW_NAME(B),
+    // The rates added later stand after the second Name, so that layout
+    // files written before them keep their lines.
+    SW_NUM(B, "OPS", Cell::kAverage, OnBaseChances(r) > 0 ? r.oba + r.slug : kBlank),
+    SW_NUM(B, "XBH", Cell::kInt, r.doubles + r.triples + r.home_runs),
+    SW_NUM(B, "BABIP", Cell::kAverage, Rate(r.hits - r.home_runs, BallsInPlay(r))),
+    SW_NUM(B, "K%", Cell::kFixed1, Rate(100.0 * r.strikeouts(), r.plate_appearances)),
+    SW_NUM(B, "BB%", Cell::kFixed1, Rate(100.0 * r.walks, r.plate_appearances)),
 };
 
 const std::array<Column<B>, 27> kRunningColumns = {
@@ -175,7 +205,7 @@ const std::array<Column<F>, 34> kFieldingColumns = {
     SW_NAME(F),
 };
 
-const std::array<Column<P>, 40> kPitchingColumns = {
+const std::array<Column<P>, 46> kPitchingColumns = {
     SW_NAME(P),
     SW_TEAM(P),
     SW_INT(P, "GS", games_started),
@@ -212,6 +242,14 @@ const std::array<Column<P>, 40> kPitchingColumns = {
     SW_NUM(P, "ERA", Cell::kFixed2, r.era),
     SW_NUM(P, "OBA", Cell::kFixed3, r.oba),
     SW_NAME(P),
+    // The rates added later, after the second Name (see batting).
+    SW_NUM(P, "WHIP", Cell::kFixed2,
+           Rate(double(r.walks + r.hits) * rules.outs_per_inning, r.outs)),
+    SW_NUM(P, "K/9", Cell::kFixed2, PerNine(r.strikeouts, r, rules)),
+    SW_NUM(P, "BB/9", Cell::kFixed2, PerNine(r.walks, r, rules)),
+    SW_NUM(P, "HR/9", Cell::kFixed2, PerNine(r.home_runs, r, rules)),
+    SW_NUM(P, "K/BB", Cell::kFixed2, Rate(r.strikeouts, r.walks)),
+    SW_NUM(P, "P/PA", Cell::kFixed2, Rate(r.pitch_count, r.batters_faced)),
 };
 
 #undef SW_INT
@@ -227,6 +265,7 @@ std::string CellOf(const std::array<Column<Row>, N>& columns, const Row& row,
   const Column<Row>& c = columns[static_cast<std::size_t>(column)];
   if (c.cell == Cell::kText) return std::string(c.text(row));
   const double v = c.value(row, rules);
+  if (std::isnan(v)) return {};  // a rate with nothing to divide by
   switch (c.cell) {
     case Cell::kPosition:
       return totals ? " " : std::string(PositionAbbrev(static_cast<std::int32_t>(v)));
@@ -263,8 +302,10 @@ SortKey SortOf(const std::array<Column<Row>, N>& columns, const Row& row, const 
     key.is_text = true;
     key.text = c.text(row);
   } else {
-    // A cell with no chances ("0.00", "n/a") sorts as 0.
+    // A cell with no chances ("0.00", "n/a") sorts as 0; a blank rate
+    // sorts after every figure, whichever the direction.
     key.number = c.value(row, rules);
+    key.blank = std::isnan(key.number);
     if (key.number < 0 && (c.cell == Cell::kBuntPct || c.cell == Cell::kChances)) key.number = 0;
   }
   return key;
@@ -284,6 +325,21 @@ int ColumnCount(StatTable table) {
       return static_cast<int>(kPitchingColumns.size());
   }
   return 0;
+}
+
+int FirstColumnsCount(StatTable table) {
+  switch (table) {
+    case StatTable::kBatting:
+      return 56;
+    case StatTable::kPitching:
+      return 40;
+    default:
+      return ColumnCount(table);
+  }
+}
+
+bool IsRepeatedName(StatTable table, int column) {
+  return column > 0 && ColumnKey(table, column) == "Name";
 }
 
 std::string_view ColumnKey(StatTable table, int column) {
@@ -348,8 +404,11 @@ std::string CellText(const Stat& stat, StatTable table, int row, int column) {
 }
 
 SortKey SortValueOf(const BattingStat& row, const StatRules& rules, StatTable table, int column) {
-  if (column == kSortByPassedBalls) return {false, {}, double(row.passed_balls)};
-  if (column == kSortByErrors) return {false, {}, double(row.errors)};
+  SortKey key;
+  if (column == kSortByPassedBalls || column == kSortByErrors) {
+    key.number = double(column == kSortByErrors ? row.errors : row.passed_balls);
+    return key;
+  }
   return table == StatTable::kRunning ? SortOf(kRunningColumns, row, rules, column)
                                       : SortOf(kBattingColumns, row, rules, column);
 }

@@ -14,6 +14,10 @@
 //   CPE               (E + A + PO) / E "%5.3f", "n/a" with no error
 //   Pos               the position's abbreviation; " " on the totals row
 //   SO PKO PKOA       sums of their parts
+//   OPS BABIP         "%5.3f", the leading zero blanked below 1.0; XBH plain decimal
+//   K% BB%            "%5.1f"; WHIP K/9 BB/9 HR/9 K/BB P/PA "%5.2f"
+// A rate whose denominator is 0 is blank.  Those rates stand after the
+// second Name column: a layout file lists its columns by place.
 
 #include <string>
 #include <string_view>
@@ -30,8 +34,14 @@ inline constexpr int kStatTableCount = 4;
 inline constexpr int kSortByPassedBalls = 998;
 inline constexpr int kSortByErrors = 999;
 
-// Number of columns: batting 56, running 27, fielding 34, pitching 40.
+// Number of columns: batting 61, running 27, fielding 34, pitching 46.
 int ColumnCount(StatTable table);
+// Columns a layout file had before the rates were added (batting 56,
+// pitching 40; the others all): a layout file that stops at them hides
+// the later ones.
+int FirstColumnsCount(StatTable table);
+// Whether the column is the second Name, which repeats the player's name.
+bool IsRepeatedName(StatTable table, int column);
 // The column's key ("OAB", "SB%"); empty for a column number out of range.
 std::string_view ColumnKey(StatTable table, int column);
 // Rows of the table the view draws on (batting and running share one).
@@ -48,6 +58,7 @@ struct SortKey {
   bool is_text = false;
   std::string_view text;
   double number = 0;
+  bool blank = false;  // a blank rate: after every figure, either way
 };
 SortKey SortValue(const Stat& stat, StatTable table, int row, int column);
 // The same of a row on its own (table: kBatting or kRunning for a batting

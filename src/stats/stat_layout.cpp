@@ -81,6 +81,10 @@ StatLayout ParseLayout(StatTable table, std::string_view text) {
     if (line.size() <= 1) continue;
     ParseLine(line, layout[next++]);
   }
+  // A file written before the rates were added has no line for them: they
+  // stay out of sight until the person shows them.
+  for (std::size_t i = std::max<std::size_t>(next, FirstColumnsCount(table)); i < layout.size(); ++i)
+    layout[i].shown = false;
   return layout;
 }
 

@@ -8,7 +8,10 @@
 // false only when the field begins with "0"; the alignment is Left,
 // Center or anything else for Right, in any case.  Lines of fewer than
 // two characters are skipped; lines beyond the table's columns are
-// ignored; columns without a line keep the defaults (shown, 100, centred).
+// ignored; columns without a line keep the defaults (shown, 100, centred),
+// except the rates added after the second Name (OPS ..., WHIP ...): a
+// file without lines for them hides them, so that a table the person laid
+// out looks as it did.  With no file at all every column is shown.
 //
 // The default width, 100, stands for "not set": the window sizes such a
 // column to its heading and contents, and writes 100 back for it, so that

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "cli/command.h"
@@ -241,6 +242,35 @@ TEST_F(StatsCommandTest, ViewsTablesAndFormats) {
   EXPECT_EQ(RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--sort", "XYZ"}).code, 2);
   EXPECT_EQ(RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--format", "pdf"}).code, 2);
   EXPECT_EQ(RunCli({"stats", "walkoff.gam"}).code, 2);
+}
+
+// Walk-off game, Hawks: only Jo Jett and Kim Kent came to bat; a one-inning
+// game leaves every pitcher short of ten innings.
+TEST_F(StatsCommandTest, QualifiersLeaveRowsOutNotTotals) {
+  const auto totals = [](const std::string& out) { return out.substr(out.find("\nTEAM TOTALS")); };
+  const auto all = RunCli({"stats", "walkoff.gam", "--team", "Hawks"});
+  for (const char* option : {"--min-pa", "--hide-empty"}) {
+    std::vector<std::string> args = {"stats", "walkoff.gam", "--team", "Hawks", option};
+    if (std::string(option) == "--min-pa") args.push_back("1");
+    const auto some = RunCli(args);
+    ASSERT_EQ(some.code, 0) << some.err;
+    EXPECT_EQ(std::count(some.out.begin(), some.out.end(), '\n'), 5) << some.out;
+    EXPECT_EQ(some.out.find("\nJo Jett,"), some.out.find('\n'));
+    EXPECT_EQ(totals(some.out), totals(all.out));
+  }
+  const auto pitching =
+      RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--table", "pitching", "--min-ip", "10.2"});
+  ASSERT_EQ(pitching.code, 0) << pitching.err;
+  EXPECT_EQ(pitching.out.find('\n'), pitching.out.find("\nTEAM TOTALS")) << pitching.out;
+  for (std::vector<std::string> bad : {std::vector<std::string>{"--min-pa", "-1"},
+                                       {"--min-pa", "x"},
+                                       {"--min-ip", "-2"},
+                                       {"--min-ip", "6.1.2"}}) {
+    bad.insert(bad.begin(), {"stats", "walkoff.gam", "--team", "Hawks"});
+    const auto r = RunCli(bad);
+    EXPECT_EQ(r.code, 2) << bad.back();
+    EXPECT_NE(r.err.find(bad[4] + " takes"), std::string::npos) << r.err;
+  }
 }
 
 TEST_F(StatsCommandTest, LayoutFromTheCurrentFolderAndPdf) {

@@ -44,11 +44,12 @@ Stat SmallStat() {
   return s;
 }
 
-// Name, OAB, Avg and Slug shown; Avg left-aligned and 60 wide.
+// Name, OAB, Avg, Slug and the rates OPS, BABIP and K% (blank: no plate
+// appearance is set) shown; Avg left-aligned and 60 wide.
 StatLayout SmallLayout() {
   StatLayout layout = DefaultLayout(StatTable::kBatting);
   for (LayoutEntry& e : layout) e.shown = false;
-  layout[0].shown = layout[5].shown = layout[13].shown = layout[14].shown = true;
+  for (std::size_t c : {0, 5, 13, 14, 56, 58, 59}) layout[c].shown = true;
   layout[13].alignment = Alignment::kLeft;
   layout[13].width = 60;
   return layout;
@@ -64,7 +65,7 @@ TEST(StatsCsv, NumbersAndTrailer) {
         Case{"N/A", ""}, Case{"1.000", "1"}, Case{"0.00", "0"}, Case{"120", "120"}}) {
     EXPECT_EQ(CsvNumber(c.cell), c.written) << c.cell;
   }
-  // The trailer has a field for each column shown (the golden copy's four).
+  // The trailer has a field for each column shown (the golden copy's seven).
   scorewick::testing::ExpectGolden(StatsCsv(SmallStat(), StatTable::kBatting, SmallLayout()),
                                    "stats_batting.csv");
   Stat quoted = SmallStat();
@@ -84,7 +85,7 @@ TEST(StatsCsv, NumbersAndTrailer) {
   // The trailer has as many fields as the heading: a layout showing three
   // columns gives two commas.
   StatLayout three = SmallLayout();
-  three[14].shown = false;
+  for (std::size_t c : {14, 56, 58, 59}) three[c].shown = false;
   const std::string csv = StatsCsv(SmallStat(), StatTable::kBatting, three);
   EXPECT_EQ(csv.substr(csv.rfind("This file")), "This file was created with Brixley Scorewick,,\n");
 }
@@ -108,7 +109,7 @@ TEST(StatsText, SectionsOfThePageWidth) {
       StatsTextSections(s, StatTable::kBatting, SmallLayout(), Split::kRight, 85);
   ASSERT_EQ(one.size(), 1u);
   scorewick::testing::ExpectGolden(scorewick::testing::JoinLines(one[0]), "stats_batting.txt");
-  // All 56 batting columns at 50 characters: several sections, each
+  // All 61 batting columns at 50 characters: several sections, each
   // starting with the first column that did not fit, none wider than 50.
   const std::vector<TextSection> many = StatsTextSections(
       s, StatTable::kBatting, DefaultLayout(StatTable::kBatting), Split::kAll, 50);
@@ -122,8 +123,8 @@ TEST(StatsText, SectionsOfThePageWidth) {
     for (std::string key; words >> key;) keys.push_back(key);
   }
   // Every key once, in order, across the sections.
-  ASSERT_EQ(keys.size(), 56u);
-  for (int c = 0; c < 56; ++c)
+  ASSERT_EQ(keys.size(), 61u);
+  for (int c = 0; c < 61; ++c)
     EXPECT_EQ(keys[static_cast<std::size_t>(c)], ColumnKey(StatTable::kBatting, c));
   EXPECT_EQ(many[0][4].substr(0, 35), "Name        Team       GP IP PA OAB");
   EXPECT_EQ(StarBox(StatTable::kPitching, Split::kLeft)[1],

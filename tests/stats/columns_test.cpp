@@ -73,14 +73,14 @@ Stat SmallTables() {
 }
 
 TEST(Columns, VocabularySizes) {
-  EXPECT_EQ(ColumnCount(StatTable::kBatting), 56);
+  EXPECT_EQ(ColumnCount(StatTable::kBatting), 61);
   EXPECT_EQ(ColumnCount(StatTable::kRunning), 27);
   EXPECT_EQ(ColumnCount(StatTable::kFielding), 34);
-  EXPECT_EQ(ColumnCount(StatTable::kPitching), 40);
+  EXPECT_EQ(ColumnCount(StatTable::kPitching), 46);
   for (StatTable t :
        {StatTable::kBatting, StatTable::kRunning, StatTable::kFielding, StatTable::kPitching}) {
     EXPECT_EQ(ColumnKey(t, 0), "Name");
-    EXPECT_EQ(ColumnKey(t, ColumnCount(t) - 1), "Name");
+    EXPECT_EQ(ColumnKey(t, FirstColumnsCount(t) - 1), "Name");  // the rates come after it
   }
   EXPECT_EQ(ColumnKey(StatTable::kBatting, 13), "Avg");
   EXPECT_EQ(ColumnKey(StatTable::kPitching, 37), "ERA");

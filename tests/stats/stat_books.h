@@ -127,4 +127,26 @@ sss K
 sss K
 )";
 
+// For the rate columns: a home run, a walk, a strikeout, a double, a
+// sacrifice fly and a strikeout off Rex Roe (16 pitches, 2 runs); then a
+// single off Ike Ives, who leaves without an out, and three strikeouts by
+// Ray Relief.  Gus Gray, Hal Hunt, Ike Ives and Ray Relief never come to
+// bat.
+inline constexpr const char* kRates = R"(
+rules innings=1
+top 1
+b HR7
+bbbb BB
+sss K
+c 2B8 1-3
+b SF9 3-H
+sss K
+bottom 1
+b 1B7
+P "Ray Relief"
+sss K
+sss K
+sss K
+)";
+
 }  // namespace scorewick::testing

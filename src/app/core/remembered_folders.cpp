@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "records/file_io.h"
+#include "records/key_value_lines.h"
 
 namespace scorewick::app {
 namespace {
@@ -63,18 +64,12 @@ std::string RememberedFolders::Text() const {
 
 RememberedFolders RememberedFolders::Parse(std::string_view text) {
   RememberedFolders folders;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
+  ForEachKeyValue(text, [&](std::string_view key, std::string_view value) {
     for (int k = 0; k < kFileKindCount; ++k) {
-      if (line.substr(0, equals) == kKeys[k]) folders.folders_[k] = line.substr(equals + 1);
+      if (key == kKeys[k]) folders.folders_[k] = value;
     }
-    if (line.substr(0, equals) == kGameListKey) folders.last_game_list_ = line.substr(equals + 1);
-  }
+    if (key == kGameListKey) folders.last_game_list_ = value;
+  });
   return folders;
 }
 

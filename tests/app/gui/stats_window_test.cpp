@@ -4,12 +4,14 @@
 
 #include "app/stats_window.h"
 
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTableView>
 #include <QtTest>
 #include <filesystem>
@@ -324,6 +326,49 @@ class StatsWindowTest : public QObject {
     std::filesystem::remove(fixture_.Path("start/rlayout.rsl"));
     std::filesystem::remove(fixture_.Path("start/blayout.bsl"));
     fixture_.session.settings.innings_per_game = 9;
+  }
+
+  // Qualifiers leave players out of the rows drawn and exported, never
+  // out of the totals, and are kept for the next opening.
+  void qualifiersLeaveRowsOutAndAreKept() {
+    const std::string kept = fixture_.Path("start/scwk-stats.ini");
+    {
+      StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+      QVERIFY(w.Open());
+      auto* model = w.list()->model();
+      const int rows = model->rowCount();
+      const int ops = Section(w, "OPS");
+      const QString totals = Cell(w, rows - 1, ops);
+      Find<QSpinBox>(&w, "min_pa")->setValue(20);
+      Qualifiers want;
+      want.min_plate_appearances = 20;
+      QCOMPARE(w.qualifiers(), want);
+      QVERIFY(model->rowCount() < rows);
+      QCOMPARE(model->rowCount(), int(w.displayed().batting.size()));
+      for (const BattingStat& b : w.displayed().batting) QVERIFY(b.plate_appearances >= 20);
+      QCOMPARE(Cell(w, model->rowCount() - 1, ops), totals);
+      w.ShowTable(StatTable::kPitching);
+      Find<QDoubleSpinBox>(&w, "min_ip")->setValue(6.33);
+      for (const PitchingStat& p : w.displayed().pitching) QVERIFY(p.outs >= 19);
+      const std::string csv = fixture_.Path("qualified");
+      fixture_.ui.file_answers.push_back(FileChoice{csv, 1});
+      w.Export(StatsWindow::ExportForm::kCsv);
+      QCOMPARE(ReadText(csv + ".csv"), reports::StatsCsv(w.displayed(), StatTable::kPitching,
+                                                         w.layout(StatTable::kPitching)));
+      w.ShowTable(StatTable::kBatting);
+      w.resize(1100, 600);
+      w.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      w.list()->horizontalScrollBar()->setValue(w.list()->horizontalScrollBar()->maximum());
+      testing::SaveScreenshot(&w, "stats_rates_qualified");
+      w.accept();
+    }
+    QCOMPARE(ReadText(kept), std::string("min-pa=20\nmin-ip=6.33\nhide-empty=0\n"));
+    StatsWindow again(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QCOMPARE(Find<QSpinBox>(&again, "min_pa")->value(), 20);
+    again.SetQualifiers({});
+    again.reject();
+    std::filesystem::remove(kept);
   }
 
   void exportWritesTheEnginesText() {
