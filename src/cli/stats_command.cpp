@@ -280,8 +280,7 @@ void AddStatsCommand(CLI::App& app, CommandContext& ctx) {
           [r](std::string& value) {
             return ParsePlateAppearances(value, &r->qualifiers.min_plate_appearances)
                        ? std::string()
-                       : "--min-pa takes a whole number of plate appearances, 0 or more, not " +
-                             value;
+                       : "expected a whole number of plate appearances, 0 or more, not " + value;
           },
           "N"));
   cmd->add_option("--min-ip", "pitching: leave out pitchers with fewer innings pitched (6.33)")
@@ -289,8 +288,8 @@ void AddStatsCommand(CLI::App& app, CommandContext& ctx) {
           [r](std::string& value) {
             return ParseInnings(value, &r->qualifiers.min_innings_hundredths)
                        ? std::string()
-                       : "--min-ip takes innings as the IP column shows them (10, 6.33), 0 or "
-                         "more, not " +
+                       : "expected innings as the IP column shows them (10, 6.33), 0 or more, "
+                         "not " +
                              value;
           },
           "IP"));

@@ -38,8 +38,8 @@ template <typename Row, typename Pass>
 void KeepQualified(std::vector<Row>& rows, Pass pass) {
   if (rows.size() < 2) return;
   // The last row is the totals row: it stays whatever it holds.
-  const auto end = std::remove_if(rows.begin(), rows.end() - 1,
-                                  [&](const Row& row) { return !pass(row); });
+  const auto end =
+      std::remove_if(rows.begin(), rows.end() - 1, [&](const Row& row) { return !pass(row); });
   rows.erase(end, rows.end() - 1);
 }
 
@@ -60,7 +60,8 @@ bool ParseInnings(std::string_view text, int* hundredths) {
   if (!part.empty() && !AllDigits(part)) return false;
   // Hundredths, the third decimal rounding the second.
   int fraction = 0;
-  for (std::size_t i = 0; i < 2; ++i) fraction = fraction * 10 + (i < part.size() ? part[i] - '0' : 0);
+  for (std::size_t i = 0; i < 2; ++i)
+    fraction = fraction * 10 + (i < part.size() ? part[i] - '0' : 0);
   if (part.size() > 2 && part[2] >= '5') ++fraction;
   *hundredths = Digits(whole) * 100 + fraction;
   return true;
@@ -98,9 +99,9 @@ void HideUnqualified(Stat& stat, StatTable table, const Qualifiers& q) {
 }
 
 std::string QualifiersText(const Qualifiers& q) {
-  return "min-pa=" + std::to_string(q.min_plate_appearances) + "\nmin-ip=" +
-         InningsText(q.min_innings_hundredths) + "\nhide-empty=" + (q.hide_empty ? "1" : "0") +
-         "\n";
+  return "min-pa=" + std::to_string(q.min_plate_appearances) +
+         "\nmin-ip=" + InningsText(q.min_innings_hundredths) +
+         "\nhide-empty=" + (q.hide_empty ? "1" : "0") + "\n";
 }
 
 Qualifiers ParseQualifiers(std::string_view text) {

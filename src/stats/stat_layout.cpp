@@ -83,8 +83,8 @@ StatLayout ParseLayout(StatTable table, std::string_view text) {
   }
   // A file written before the rates were added has no line for them: they
   // stay out of sight until the person shows them.
-  for (std::size_t i = std::max<std::size_t>(next, FirstColumnsCount(table)); i < layout.size(); ++i)
-    layout[i].shown = false;
+  const std::size_t unlisted = std::max<std::size_t>(next, FirstColumnsCount(table));
+  for (std::size_t i = unlisted; i < layout.size(); ++i) layout[i].shown = false;
   return layout;
 }
 

@@ -197,8 +197,8 @@ TEST_F(Rates, QualifiersHideRowsNotTotals) {
       EXPECT_EQ(s.fielding.size(), gulls.fielding.size());
       continue;
     }
-    EXPECT_EQ(names, c.left) << static_cast<int>(c.table) << " " << c.q.min_plate_appearances
-                             << " " << c.q.min_innings_hundredths << " " << c.q.hide_empty;
+    EXPECT_EQ(names, c.left) << static_cast<int>(c.table) << " " << c.q.min_plate_appearances << " "
+                             << c.q.min_innings_hundredths << " " << c.q.hide_empty;
     const int last = RowCount(s, c.table) - 1;
     EXPECT_EQ(RowTexts(s, c.table, last), RowTexts(gulls, c.table, RowCount(gulls, c.table) - 1));
   }
@@ -214,9 +214,9 @@ TEST_F(Rates, QualifiersHideRowsNotTotals) {
 
 TEST(QualifierText, ParsedOrRefused) {
   const std::pair<const char*, int> innings[] = {
-      {"10", 1000}, {"10.2", 1020}, {"6.33", 633}, {"6.335", 634}, {"0", 0}, {"7.", 700},
-      {"-1", -1},   {"x", -1},      {"", -1},      {".", -1},      {"1e3", -1}, {"1.2.3", -1},
-      {"1234567", -1}, {" 5", -1},
+      {"10", 1000}, {"10.2", 1020}, {"6.33", 633},   {"6.335", 634}, {"0", 0},
+      {"7.", 700},  {"-1", -1},     {"x", -1},       {"", -1},       {".", -1},
+      {"1e3", -1},  {"1.2.3", -1},  {"1234567", -1}, {" 5", -1},
   };
   for (const auto& [text, want] : innings) {
     int got = -1;
