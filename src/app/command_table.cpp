@@ -6,6 +6,7 @@
 #include "app/core/command_ids.h"
 #include "app/handheld_commands.h"
 #include "app/import_commands.h"
+#include "app/player_reports.h"
 #include "app/plot_commands.h"
 #include "app/print_commands.h"
 #include "app/shell_commands.h"
@@ -35,6 +36,7 @@ constexpr CommandRow kCommands[] = {
     {kCmdScatterPlots, &RunScatterPlots},
     {kCmdPitchingPlots, &RunPitchingPlots},
     {kCmdBoxScores, &RunBoxScores},
+    {kCmdPitcherWorkload, &RunPitcherWorkload},
     {kCmdOptions, &RunOptions},
     // Palm.
     {kCmdPalmInstallCompanion, &RunPalmInstallCompanion},

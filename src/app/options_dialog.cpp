@@ -15,6 +15,7 @@
 
 #include "app/color_swatch.h"
 #include "app/pictures.h"
+#include "app/workload_rules_dialog.h"
 #include "reports/print/field_picture.h"
 
 namespace scorewick::app {
@@ -99,6 +100,14 @@ QWidget* OptionsDialog::BuildLeaguePage() {
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addWidget(ll_rules_);
+  auto* pitch_rules = new QPushButton("Pitch Count &Rules...", page);
+  pitch_rules->setObjectName("pitch_rules");
+  connect(pitch_rules, &QPushButton::clicked, this, [this] {
+    if (workload_rules_file.empty()) return;
+    WorkloadRulesDialog dialog(workload_rules_file, ui_, this);
+    dialog.exec();
+  });
+  layout->addWidget(pitch_rules, 0, Qt::AlignLeft);
   layout->addStretch();
   return page;
 }

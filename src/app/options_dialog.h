@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "app/core/settings.h"
 #include "platform/ui.h"
@@ -34,6 +35,10 @@ class OptionsDialog : public QDialog {
   const std::array<std::uint32_t, kHtmlColorCount>& working_colors() const { return working_; }
 
   void accept() override;
+
+  // The pitch-count rules file its Pitch Count Rules button edits
+  // (workload.txt in the start folder); the button does nothing while empty.
+  std::string workload_rules_file;
 
  private:
   QWidget* BuildLeaguePage();

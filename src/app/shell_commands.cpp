@@ -2,6 +2,7 @@
 
 #include <QPrintDialog>
 #include <QUrl>
+#include <filesystem>
 
 #include "app/about_dialog.h"
 #include "app/app_printer.h"
@@ -9,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/options_dialog.h"
 #include "records/file_io.h"
+#include "stats/workload_rules.h"
 
 namespace scorewick::app {
 namespace {
@@ -43,6 +45,8 @@ void RunExit(CommandEnv& env) { env.window.close(); }
 
 void RunOptions(CommandEnv& env) {
   OptionsDialog dialog(env.services.session.settings, env.services.ui, &env.window);
+  dialog.workload_rules_file =
+      (std::filesystem::path(env.services.session.start_folder) / kWorkloadRulesFileName).string();
   dialog.exec();
 }
 

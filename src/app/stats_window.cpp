@@ -25,6 +25,7 @@
 #include "app/core/html_style.h"
 #include "app/core/refused_games.h"
 #include "app/core/save_target.h"
+#include "app/player_reports.h"
 #include "app/print_job.h"
 #include "app/remembered_position.h"
 #include "app/stat_table_model.h"
@@ -276,6 +277,8 @@ void StatsWindow::Build() {
   connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
     if (!sizing_) KeepWidth(section, size);
   });
+  connect(list_, &QTableView::doubleClicked, this,
+          [this](const QModelIndex& index) { OpenGameLogOf(index.row()); });
   connect(print, &QPushButton::clicked, this, &StatsWindow::Print);
   connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -578,6 +581,21 @@ void StatsWindow::Export(ExportForm form) {
   if (const Status written = reports::WriteExportText(path, text, appending); !written.ok) {
     ShowSaveError(ui_, written.reason);
   }
+}
+
+void StatsWindow::OpenGameLogOf(int row) {
+  const Stat& stat = displayed();  // the rows the model shows, qualifiers applied
+  if (row < 0 || row >= RowCount(stat, table_) || IsTotalsRow(stat, table_, row)) return;
+  const auto at = static_cast<std::size_t>(row);
+  const auto [name, team] =
+      table_ == StatTable::kPitching   ? std::pair(stat.pitching[at].name, stat.pitching[at].team)
+      : table_ == StatTable::kFielding ? std::pair(stat.fielding[at].name, stat.fielding[at].team)
+                                       : std::pair(stat.batting[at].name, stat.batting[at].team);
+  if (game_log_opener) {
+    game_log_opener(name, team);
+    return;
+  }
+  OpenGameLog(chosen_.file_names(), name, team, chosen_.rules, session_, ui_, this);
 }
 
 void StatsWindow::done(int result) {

@@ -8,7 +8,8 @@
 // dragged by the person is kept in the table's layout and wins from then
 // on (a double click on the column's edge sizes it to fit again).  The
 // Name column stays in view when the figures scroll sideways.
-// From here the layouts are edited, the shown table printed as text or
+// A double click on a player's row opens his game log.  From here the
+// layouts are edited, the shown table printed as text or
 // exported as comma-separated text or HTML.  The qualifiers (least plate
 // appearances, least innings pitched, rows without any hidden) leave
 // players out of the tables shown, printed and exported, never out of the
@@ -88,6 +89,10 @@ class StatsWindow : public QDialog {
   void SetQualifiers(const Qualifiers& qualifiers);
   const Qualifiers& qualifiers() const { return qualifiers_; }
 
+  // Opens the game log of the player on the shown table's row (a double
+  // click on it); nothing for the totals row.
+  void OpenGameLogOf(int row);
+
   const Stat& shown() const;
   // The shown table as drawn, printed and exported: without the rows the
   // qualifiers leave out.
@@ -101,6 +106,8 @@ class StatsWindow : public QDialog {
   // false cancels as the dialog's button does.
   AccumulateProgress progress_hook;
   StatsPrintRunner print_runner;
+  // Opens a player's game log (name, team); tests put a recording here.
+  std::function<void(const std::string& name, const std::string& team)> game_log_opener;
 
  public slots:
   void done(int result) override;

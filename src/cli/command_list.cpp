@@ -20,6 +20,8 @@
   X(AddTeamCommands, "team")        \
   X(AddImportCommands, "import")    \
   X(AddStatsCommand, "stats")       \
+  X(AddLogCommand, "log")           \
+  X(AddWorkloadCommand, "workload") \
   X(AddBoxCommand, "box")
 
 namespace scorewick::cli {

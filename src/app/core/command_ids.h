@@ -16,6 +16,7 @@ enum Command : int {
   kCmdScatterPlots = 1302,
   kCmdPitchingPlots = 1303,
   kCmdBoxScores = 1304,
+  kCmdPitcherWorkload = 1305,
   kCmdOptions = 1401,
   kCmdPalmInstallCompanion = 11842,
   kCmdPalmInstallOther = 11843,

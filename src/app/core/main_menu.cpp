@@ -39,7 +39,8 @@ const std::vector<MenuEntry>& MainMenu() {
       Submenu("&Statistics", {Item("&Team and Player Stats...", kCmdTeamStats),
                               Item("&Scatter Plots...", kCmdScatterPlots),
                               Item("&Pitching Plots...", kCmdPitchingPlots),
-                              Item("&Box Scores...", kCmdBoxScores)}),
+                              Item("&Box Scores...", kCmdBoxScores),
+                              Item("Pitcher &Workload...", kCmdPitcherWorkload)}),
       Item("&Options...", kCmdOptions),
       Submenu(
           "&PDA Utilities",

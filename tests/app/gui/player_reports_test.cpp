@@ -1,0 +1,116 @@
+// The game log opened from the Statistics window, the pitcher workload
+// window, and the pitch-count rules dialog of the Options.
+
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QtTest>
+#include <filesystem>
+
+#include "app/player_reports.h"
+#include "app/report_window.h"
+#include "app/stats_window.h"
+#include "app/workload_rules_dialog.h"
+#include "gui/support/gui_fixture.h"
+#include "gui/support/stat_games.h"
+#include "records/file_io.h"
+#include "records/game_feed.h"
+#include "reports/workload_tables.h"
+#include "stats/pitcher_workload.h"
+
+using namespace scorewick;
+using namespace scorewick::app;
+
+class PlayerReportsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  testing::GuiFixture fixture_;
+  std::vector<std::string> games_;
+  std::string team_;
+
+ private slots:
+  void initTestCase() {
+    games_ = testing::WriteSampleGames(fixture_.Path("start/season"), 8);
+    team_ = testing::SampleTeamName();
+  }
+
+  // A double click on a player's row opens his game log: his line game by
+  // game, ending with his totals, which are his line in the statistics.
+  void doubleClickOpensTheGameLog() {
+    Stat chosen;
+    chosen.team_name = team_;
+    for (const std::string& g : games_) chosen.AddGame(g);
+    StatsWindow w(chosen, fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    std::vector<std::string> opened;
+    w.game_log_opener = [&](const std::string& name, const std::string& team) {
+      opened = {name, team};
+    };
+    w.OpenGameLogOf(static_cast<int>(w.displayed().batting.size()) - 1);  // the totals row
+    QVERIFY(opened.empty());
+    // The player who came up most, for a screenshot with figures.
+    int row = 0;
+    for (int r = 0; r + 1 < static_cast<int>(w.displayed().batting.size()); ++r) {
+      if (w.displayed().batting[r].plate_appearances > w.displayed().batting[row].plate_appearances) row = r;
+    }
+    const BattingStat first = w.displayed().batting[static_cast<std::size_t>(row)];
+    w.OpenGameLogOf(row);
+    QCOMPARE(opened, std::vector<std::string>({first.name, team_}));
+    w.reject();
+
+    testing::WhenDialogShows([&](QWidget* dialog) {
+      auto* log = qobject_cast<ReportWindow*>(dialog);
+      QVERIFY(log);
+      QCOMPARE(log->windowTitle(), QString("Game Log"));
+      QTableWidget* grid = log->grids().at(0);
+      QCOMPARE(grid->rowCount(), first.games + 1);
+      const int last = grid->rowCount() - 1;
+      QCOMPARE(grid->item(last, 0)->text(), QString("Totals"));
+      QCOMPARE(grid->item(last, 4)->text(), QString::number(first.plate_appearances));  // PA
+      QCOMPARE(grid->item(last, 7)->text(), QString::number(first.hits));               // H
+      log->resize(1000, 360);
+      testing::SaveScreenshot(log, "game_log");
+      log->accept();
+    });
+    OpenGameLog(games_, first.name, team_, {}, fixture_.session, fixture_.ui, nullptr);
+  }
+
+  void workloadWindow() {
+    WorkloadCounter counter(team_, {});
+    FeedGames(games_, {}, [&](FedGame& fed) {
+      if (!fed.refusal) counter.Count(fed.game, fed.index);
+      return true;
+    });
+    const Workload w = counter.Finish(DefaultWorkloadRules(), *ParseCalendarDay("2024-07-01"));
+    ReportWindow window(reports::WorkloadTables(w), "Pitcher Workload", "Pitcher Workload",
+                        fixture_.session, fixture_.ui, nullptr);
+    QCOMPARE(int(window.grids().size()), 2);
+    QCOMPARE(window.grids()[0]->rowCount(), int(w.pitchers.size()));
+    QCOMPARE(window.grids()[1]->rowCount(), int(w.outings.size()));
+    QVERIFY(!w.outings.empty());
+    window.resize(900, 560);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    testing::SaveScreenshot(&window, "pitcher_workload");
+  }
+
+  // Rules that do not read are shown with their line and nothing is
+  // written; good rules are written as typed.
+  void rulesDialogChecksBeforeItWrites() {
+    const std::string path = fixture_.Path("start/workload.txt");
+    WorkloadRulesDialog dialog(path, fixture_.ui, nullptr);
+    QVERIFY(dialog.editor()->toPlainText().contains("66+ 4"));  // the youth table
+    dialog.editor()->setPlainText("1-30 0\n20-40 1\n");
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!FileExists(path));
+    QVERIFY(QString::fromStdString(fixture_.ui.messages.back().text).contains("line 2"));
+    dialog.editor()->setPlainText("# our league\n1-30 0\n31+ 2\nmax 75");
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(testing::ReadText(path), std::string("# our league\n1-30 0\n31+ 2\nmax 75\n"));
+  }
+};
+
+QTEST_MAIN(PlayerReportsTest)
+#include "player_reports_test.moc"

@@ -1,0 +1,136 @@
+// A player's game log: his lines game by game on short hand-worked games,
+// and on a simulated season the relation that matters most: the log's
+// totals are the statistics table's line for him.
+#include "stats/game_log.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "reports/game_log_table.h"
+#include "scoring/league_rules.h"
+#include "sim/sample_teams.h"
+#include "sim/season.h"
+#include "sim/simulator.h"
+#include "stats/stat_books.h"
+#include "stats/accumulate.h"
+#include "stats/side_of_game.h"
+#include "stats/stats_support.h"
+
+namespace scorewick {
+namespace {
+
+using testing::CompileBook;
+
+// June 1: Pat Pinch runs for Ann Able after her single, steals second and
+// is caught stealing third; the Gulls win 2-0 on Di Dunn's home run.
+const std::string kRanFor = "game date=2024-06-01 time=18:05\n" + std::string(testing::kRunning);
+
+// June 2, 10:00: Pat Pinch pitches the bottom of the only inning after
+// Sid Swift's home run: a walk on four balls (4 pitches), a strikeout (3),
+// a single on the fourth pitch (bsf and the hit), a fly and a ground out
+// (1 each): 5 batters, 13 pitches, 3 outs, no run.
+constexpr const char* kPitched = R"(
+game date=2024-06-02 time=10:00
+rules innings=1
+top 1
+HR7
+sss K
+sss K
+sss K
+bottom 1
+P "Pat Pinch"
+bbbb BB
+sss K
+bsf 1B7
+F8
+6-3
+)";
+
+// June 2, 14:00: Pat Pinch hits for Ann Able, doubles, and scores on Bo
+// Baker's single: PA 1, AB 1, H 1, 2B 1, R 1.
+constexpr const char* kHitFor = R"(
+game date=2024-06-02 time=14:00
+rules innings=1
+top 1
+PH "Pat Pinch" bsf 2B7
+1B8 2-H
+sss K
+sss K
+sss K
+M6 "Pat Pinch"
+bottom 1
+sss K
+sss K
+sss K
+)";
+
+TEST(GameLog, PlayerWhoBattedRanAndPitched) {
+  GameLogCounter counter("Pat Pinch", "", StatRules{});
+  // Listed out of date order: the log puts them in date and start-time order.
+  counter.Count(CompileBook(kHitFor), "c.gam", 0);
+  counter.Count(CompileBook(kRanFor), "a.gam", 1);
+  counter.Count(CompileBook(kPitched), "b.gam", 2);
+  counter.Count(CompileBook(testing::kRelief), "none.gam", 3);  // he does not play
+  ASSERT_EQ(counter.teams_of_player(), std::set<std::string>{"Gulls"});
+  const GameLog log = counter.Finish();
+  EXPECT_EQ(log.team, "Gulls");
+  // He won the game he pitched: the Gulls led when he took over and he kept the lead.
+  EXPECT_EQ(reports::ReportTextLines({reports::GameLogTable(log)}), std::vector<std::string>({
+      "Game Log: Pat Pinch, Gulls",
+      "",
+      "                                     Batting                                             Pitching",
+      "Date         Time  Opponent  Result  PA  AB  R  H  2B  3B  HR  RBI  BB  SO  SB  CS    IP  H  R  ER  BB  SO  HR  PC  Dec",
+      "2024-06-01  18:05  at Hawks  W 2-0    0   0  0  0   0   0   0    0   0   0   1   1",
+      "2024-06-02  10:00  at Hawks  W 1-0    0   0  0  0   0   0   0    0   0   0   0   0  1.00  1  0   0   1   1   0  13    W",
+      "2024-06-02  14:00  at Hawks  W 1-0    1   1  1  1   1   0   0    0   0   0   0   0",
+      std::string(119, '-'),
+      "Totals             3 games   3-0      1   1  1  1   1   0   0    0   0   0   1   1  1.00  1  0   0   1   1   0  13  1-0",
+  }));
+}
+
+// Every player of one team over a simulated season: his log's totals are
+// his line of the statistics table over the same games.
+TEST(GameLog, TotalsAreTheStatisticsLine) {
+  const std::vector<Team> teams = sim::SampleTeams();
+  const auto schedule = sim::MakeSchedule(teams, 24, scoring::LeagueRules{}, 7);
+  std::vector<Game> games(schedule.size());
+  Stat season;
+  season.team_name = teams[0].team_name.str();
+  for (std::size_t n = 0; n < schedule.size(); ++n) {
+    const sim::ScheduledGame& s = schedule[n];
+    std::string error;
+    ASSERT_TRUE(sim::SimulateGame(teams[static_cast<std::size_t>(s.home)],
+                                  teams[static_cast<std::size_t>(s.visitor)], s.setup, games[n],
+                                  &error))
+        << error;
+    AccumulateGame(season, games[n], static_cast<int>(n) + 1, Split::kAll, Split::kAll, false);
+  }
+  FinishTables(season);
+  const auto batting = [](const BattingStat& b) {
+    return std::tuple(b.games, b.plate_appearances, b.at_bats, b.runs, b.hits, b.doubles,
+                      b.triples, b.home_runs, b.rbi, b.walks, b.strikeouts(), b.stolen_bases,
+                      b.cs[0] + b.cs[1] + b.cs[2]);
+  };
+  const auto pitching = [](const PitchingStat& p) {
+    return std::tuple(p.outs, p.hits, p.runs, p.earned_runs, p.walks, p.strikeouts, p.home_runs,
+                      p.pitch_count, p.wins, p.losses, p.saves);
+  };
+  int pitchers = 0;
+  for (std::size_t row = 0; row + 1 < season.batting.size(); ++row) {
+    const std::string& name = season.batting[row].name;
+    GameLogCounter counter(name, season.team_name, StatRules{});
+    for (std::size_t n = 0; n < games.size(); ++n) counter.Count(games[n], "", n);
+    const GameLog log = counter.Finish();
+    EXPECT_EQ(batting(log.batting_total), batting(season.batting[row])) << name;
+    const int p = PitchingRowOf(season, name);
+    if (p < 0) continue;
+    ++pitchers;
+    EXPECT_EQ(pitching(log.pitching_total), pitching(season.pitching[static_cast<std::size_t>(p)]))
+        << name;
+  }
+  EXPECT_GT(pitchers, 1);
+}
+
+}  // namespace
+}  // namespace scorewick
