@@ -50,12 +50,11 @@ Workload WorkloadCounter::Finish(const WorkloadRules& rules, const LocalDate& as
     o.over_max = rules.daily_max > 0 && o.day_pitches > rules.daily_max;
     if (!same_pitcher) w.pitchers.push_back({o.pitcher, 0, {}, 0, {}, true});
     PitcherAvailability& a = w.pitchers.back();
-    // The latest day an earlier day's rest allowed, against this day.
+    // The first day the rest of every earlier day allows, against this day.
     if (same_pitcher) {
       LocalDate allowed = o.day;
-      for (const Outing* e = &w.outings.back(); e >= w.outings.data() && e->pitcher == o.pitcher;
-           --e) {
-        if (e->day < o.day) allowed = std::max(allowed, e->next);
+      for (std::size_t i = w.outings.size(); i-- > 0 && w.outings[i].pitcher == o.pitcher;) {
+        if (w.outings[i].day < o.day) allowed = std::max(allowed, w.outings[i].next);
       }
       o.short_rest = allowed > o.day;
     }
