@@ -25,6 +25,7 @@
 #include "stats/accumulate.h"
 #include "stats/stat.h"
 #include "stats/stat_layout.h"
+#include "stats/stat_query.h"
 #include "stats/stat_view.h"
 
 class QButtonGroup;
@@ -123,9 +124,7 @@ class StatsWindow : public QDialog {
   Split pitching_split_ = Split::kAll;
   bool counting_ = false;  // the window answers clicks while it counts
   bool sizing_ = false;    // the window itself is sizing the columns
-  Stat team_;
-  Stat opponents_;
-  Stat combined_;
+  StatResult counted_;  // the team's, its opponents' and the combined tables
 
   QTabBar* table_tabs_ = nullptr;
   QTabBar* view_tabs_ = nullptr;
