@@ -478,11 +478,17 @@ void StatsWindow::Export(ExportForm form) {
 }
 
 void StatsWindow::done(int result) {
+  // A layout that cannot be written is said, once for all four, and the
+  // window closes all the same.
+  std::string failures;
   for (int t = 0; t < kStatTableCount; ++t) {
     const auto table = static_cast<StatTable>(t);
-    SaveLayout(session_.start_folder, table, layouts_[At(table)],
-               nullptr);  // one that cannot be written is skipped
+    if (const Status saved = SaveLayout(session_.start_folder, table, layouts_[At(table)]);
+        !saved.ok) {
+      failures += (failures.empty() ? "" : "\n") + saved.reason;
+    }
   }
+  if (!failures.empty()) ShowSaveError(ui_, failures);
   session_.settings.innings_per_game = innings_->currentIndex() + 1;
   QDialog::done(result);
 }
