@@ -40,6 +40,7 @@
 #include "reports/stats_html.h"
 #include "reports/team_export.h"
 #include "stats/sort_table.h"
+#include "stats/stat_query.h"
 #include "stats/totals.h"
 
 namespace scorewick::app {
@@ -50,10 +51,6 @@ constexpr const char* kScorewickCaption = "Scorewick";
 constexpr int kMaxPrintWidth = 1000;
 
 std::size_t At(StatTable table) { return static_cast<std::size_t>(table); }
-
-bool BattingSide(StatTable table) {
-  return table == StatTable::kBatting || table == StatTable::kRunning;
-}
 
 // The number at the start of an input box's text; 0 when there is none.
 int LeadingNumber(const std::string& text) {
@@ -312,56 +309,32 @@ bool StatsWindow::Compute(Split batting_split, Split pitching_split,
     bool& flag;
     ~Done() { flag = false; }
   } done{counting_};
-  const AccumulateProgress report = [&](int done, int) {
+  StatQuery query;
+  query.progress = [&](int done, int) {
     if (progress_hook && !progress_hook(done, total)) return false;
     if (done % 8 == 0) progress.setValue(done);
     return !progress.wasCanceled();
   };
-  const auto fresh = [this] {
-    Stat stat(chosen_.rules);
-    stat.team_name = chosen_.team_name;
-    stat.all_teams = chosen_.all_teams;
-    for (const std::string& path : chosen_.file_names()) stat.AddGame(path);
-    return stat;
-  };
-
+  query.games = chosen_.file_names();
+  query.team_name = chosen_.team_name;
+  query.all_teams = chosen_.all_teams;
+  query.rules = chosen_.rules;
+  query.batting_split = batting_split;
+  query.pitching_split = pitching_split;
   // The team and its opponents are counted from one reading of the games.
-  Stat team = fresh();
-  Stat opponents = fresh();
-  const AccumulateReport counted =
-      AccumulateSides(&team, chosen_.all_teams ? nullptr : &opponents, pitching_split,
-                      batting_split, report);
-  if (counted.cancelled) return false;
-  if (refusals) *refusals = counted.refusals;
-  Stat combined(chosen_.rules);
-  if (!chosen_.all_teams) {
-    // The opponents' players first, then the team's, then "TOTALS".
-    Combine(opponents, combined);
-    Combine(team, combined);
-    combined.team_name = team.team_name;
-  }
+  StatResult counted = RunStatQuery(query);
+  if (counted.report.cancelled) return false;
+  if (refusals) *refusals = counted.report.refusals;
   progress.setValue(std::max(total, 1));
   sizing_ = true;
   model_->Show(nullptr, table_, {});  // the rows change under it; Redraw shows them again
   sizing_ = false;
-  team_ = std::move(team);
-  opponents_ = std::move(opponents);
-  combined_ = std::move(combined);
+  counted_ = std::move(counted);
   SetInnings(innings_->currentIndex() + 1);
   return true;
 }
 
-Stat& StatsWindow::Shown() {
-  switch (view_) {
-    case StatView::kTeam:
-      break;
-    case StatView::kOpponents:
-      return opponents_;
-    case StatView::kCombined:
-      return combined_;
-  }
-  return team_;
-}
+Stat& StatsWindow::Shown() { return counted_.Of(view_); }
 
 const Stat& StatsWindow::shown() const { return const_cast<StatsWindow*>(this)->Shown(); }
 
@@ -492,7 +465,7 @@ void StatsWindow::SetSplit(Split split) {
 void StatsWindow::SetInnings(int innings) {
   // Every side's earned run average follows the one selection, so that a
   // change of view never shows another scale.
-  for (Stat* stat : {&team_, &opponents_, &combined_}) {
+  for (Stat* stat : {&counted_.team, &counted_.opponents, &counted_.combined}) {
     stat->innings_per_game = innings;
     ComputeEra(*stat);
   }
@@ -599,12 +572,18 @@ void StatsWindow::OpenGameLogOf(int row) {
 }
 
 void StatsWindow::done(int result) {
+  // A layout that cannot be written is said, once for all four, and the
+  // window closes all the same.
+  std::string failures;
   for (int t = 0; t < kStatTableCount; ++t) {
     const auto table = static_cast<StatTable>(t);
-    SaveLayout(session_.start_folder, table, layouts_[At(table)],
-               nullptr);  // one that cannot be written is skipped
+    if (const Status saved = SaveLayout(session_.start_folder, table, layouts_[At(table)]);
+        !saved.ok) {
+      failures += (failures.empty() ? "" : "\n") + saved.reason;
+    }
   }
   SaveQualifiers(session_.start_folder, qualifiers_, nullptr);  // as the layouts
+  if (!failures.empty()) ShowSaveError(ui_, failures);
   session_.settings.innings_per_game = innings_->currentIndex() + 1;
   QDialog::done(result);
 }

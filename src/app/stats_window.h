@@ -30,6 +30,7 @@
 #include "stats/qualifiers.h"
 #include "stats/stat.h"
 #include "stats/stat_layout.h"
+#include "stats/stat_query.h"
 #include "stats/stat_view.h"
 
 class QButtonGroup;
@@ -148,9 +149,7 @@ class StatsWindow : public QDialog {
   Split pitching_split_ = Split::kAll;
   bool counting_ = false;  // the window answers clicks while it counts
   bool sizing_ = false;    // the window itself is sizing the columns
-  Stat team_;
-  Stat opponents_;
-  Stat combined_;
+  StatResult counted_;  // the team's, its opponents' and the combined tables
   Qualifiers qualifiers_;
   Stat displayed_;  // the shown table less the rows left out, while a qualifier is set
 

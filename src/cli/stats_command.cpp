@@ -36,9 +36,9 @@
 #include "reports/stats_html.h"
 #include "reports/stats_text.h"
 #include "reports/team_export.h"
-#include "stats/accumulate.h"
 #include "stats/qualifiers.h"
 #include "stats/sort_table.h"
+#include "stats/stat_query.h"
 #include "stats/stat_layout.h"
 #include "stats/totals.h"
 
@@ -88,61 +88,126 @@ int SortColumn(StatTable table, const std::string& key) {
   return -1;
 }
 
-// Counts the side or sides the view shows from one reading of the games,
-// naming the games left out on stderr.  Nothing when a game is in a prior
-// format, which refuses the whole run (with the message the chooser shows).
-std::optional<Stat> Count(const Request& r, const StatRules& rules, CommandContext& ctx,
-                          AccumulateReport& report) {
-  const auto fresh = [&] {
-    Stat stat(rules);
-    stat.team_name = r.team;
-    stat.all_teams = r.all_teams;
-    for (const std::string& g : r.games) stat.AddGame(g);
-    return stat;
-  };
-  Stat team = fresh(), opponents = fresh();
-  const bool count_team = r.view != StatView::kOpponents;
-  const bool count_opponents = r.view != StatView::kTeam;
-  report = AccumulateSides(count_team ? &team : nullptr, count_opponents ? &opponents : nullptr,
-                           r.pitching_split, r.batting_split, {}, r.threads);
-  for (const GameRefusal& refusal : report.refusals) {
-    if (refusal.kind == GameRefusal::Kind::kPriorFormat) {
-      ctx.ui.ShowMessage(PriorFormatMessage(refusal.file), kPriorFormatCaption,
-                         MessageIcon::kExclamation);
-      return std::nullopt;
-    }
-  }
-  for (const GameRefusal& refusal : report.refusals) {
-    ctx.err << "scorewick: " << TerminalText(refusal.file)
-            << " left out: " << TerminalText(refusal.reason) << "\n";
-  }
-  if (r.view == StatView::kTeam) return team;
-  if (r.view == StatView::kOpponents) return opponents;
-  Stat shown(rules);
-  Combine(opponents, shown);
-  Combine(team, shown);
-  shown.team_name = team.team_name;
-  return shown;
-}
-
-int Run(Request r, CommandContext& ctx) {
+// The usage faults found before any file is read; -1 when there are none.
+// A PDF in a build without drawing hands the command over to the desktop
+// program.
+int UsageFault(const Request& r, CommandContext& ctx) {
   if (r.format == "pdf" && !StatsPdf()) {
     if (const int code = HandOverToDrawing(ctx); code >= 0) return code;
     ctx.err << "scorewick: this build prints no PDF files\n";
     return kExitUsage;
   }
-  if (r.all_teams && r.view != StatView::kTeam) {
-    ctx.err << "scorewick: with --all-teams there is only the team view\n";
-    return kExitUsage;
+  const char* fault = r.all_teams && r.view != StatView::kTeam
+                          ? "with --all-teams there is only the team view"
+                      : r.format == "pdf" && r.out.empty() ? "--format pdf needs -o OUT"
+                      : r.format == "pdf" && r.append
+                          ? "a PDF cannot be appended to; --append takes csv, html or text"
+                          : nullptr;
+  if (!fault) return -1;
+  ctx.err << "scorewick: " << fault << "\n";
+  return kExitUsage;
+}
+
+// Counts the side or sides the view shows from one reading of the games,
+// naming the games left out on stderr.  Nothing when a game is in a prior
+// format, which refuses the whole run (with the message the chooser shows),
+// when no game could be read, or when none holds the team.
+std::optional<StatResult> Count(const Request& r, const StatRules& rules, CommandContext& ctx) {
+  StatQuery query;
+  query.games = r.games;
+  query.team_name = r.team;
+  query.all_teams = r.all_teams;
+  query.rules = rules;
+  query.batting_split = r.batting_split;
+  query.pitching_split = r.pitching_split;
+  query.sides = SidesOf(r.view);
+  query.threads = r.threads;
+  StatResult result = RunStatQuery(query);
+  if (const GameRefusal* prior = result.PriorFormatRefusal()) {
+    ctx.ui.ShowMessage(PriorFormatMessage(prior->file), kPriorFormatCaption,
+                       MessageIcon::kExclamation);
+    return std::nullopt;
   }
-  if (r.format == "pdf" && r.out.empty()) {
-    ctx.err << "scorewick: --format pdf needs -o OUT\n";
-    return kExitUsage;
+  for (const GameRefusal& refusal : result.report.refusals) {
+    ctx.err << "scorewick: " << TerminalText(refusal.file)
+            << " left out: " << TerminalText(refusal.reason) << "\n";
   }
-  if (r.format == "pdf" && r.append) {
-    ctx.err << "scorewick: a PDF cannot be appended to; --append takes csv, html or text\n";
-    return kExitUsage;
+  if (result.report.games_read == 0) {
+    ctx.err << "scorewick: no game could be read\n";
+    return std::nullopt;
   }
+  if (result.report.games_of_team == 0) {
+    ctx.err << "scorewick: no team \"" << TerminalText(Cp1252ToUtf8(r.team))
+            << "\" in these games\n";
+    return std::nullopt;
+  }
+  return result;
+}
+
+// The characters per printed line: --width, else the orientation's; held
+// to the least that prints properly.
+int PageWidth(const Request& r, CommandContext& ctx) {
+  const int width = r.width > 0   ? r.width
+                    : r.landscape ? reports::kLandscapePageWidth
+                                  : reports::kPortraitPageWidth;
+  if (width >= reports::kMinPageWidth) return width;
+  ctx.err << "Sorry, your selection was too low and would not print properly.  Resetting to the "
+             "lowest "
+             "setting, 50\n";
+  return reports::kMinPageWidth;
+}
+
+// The table in text sections: printed as a PDF, shown on standard output,
+// or laid into text to write to OUT (nothing handed back then).
+std::optional<int> WriteSections(const Request& r, const Stat& shown, const StatLayout& layout,
+                                 std::string& text, CommandContext& ctx) {
+  const int width = PageWidth(r, ctx);
+  const auto sections = reports::StatsTextSections(
+      shown, r.table, layout, SplitOf(r.table, r.batting_split, r.pitching_split), width);
+  if (r.format == "pdf") {
+    std::string error;
+    if (StatsPdf()(sections, reports::StatsPrintTitle(shown.team_name, r.view), r.games, width,
+                   r.landscape, r.out, &error)) {
+      return kExitDone;
+    }
+    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    return kExitRefused;
+  }
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    if (r.out.empty()) {
+      ctx.out << (i > 0 ? "\n" : "") << RecordLines(sections[i]);
+      continue;
+    }
+    if (i > 0) text += '\n';
+    for (const std::string& line : sections[i]) text += line + '\n';
+  }
+  if (!r.out.empty()) return std::nullopt;
+  return kExitDone;
+}
+
+// Writes the counted table in the asked form, to standard output or OUT.
+int Write(const Request& r, const Stat& shown, const StatLayout& layout,
+          const app::Settings& settings, CommandContext& ctx) {
+  std::string text;
+  const bool appending = r.append && !r.out.empty() && FileExists(r.out);
+  if (r.format == "csv") {
+    text = reports::StatsCsv(shown, r.table, layout);
+  } else if (r.format == "html") {
+    text = reports::StatsHtml(shown, r.table, layout, r.view,
+                              SplitOf(r.table, r.batting_split, r.pitching_split),
+                              app::HtmlStyleOf(settings), Now(), appending);
+  } else if (const std::optional<int> code = WriteSections(r, shown, layout, text, ctx)) {
+    return *code;
+  }
+  if (r.out.empty()) {
+    ctx.out << ForStandardOutput(ctx, text);
+    return kExitDone;
+  }
+  return Report(reports::WriteExportText(r.out, text, appending), ctx) ? kExitDone : kExitRefused;
+}
+
+int Run(Request r, CommandContext& ctx) {
+  if (const int code = UsageFault(r, ctx); code >= 0) return code;
   int code = kExitDone;
   std::optional<std::vector<std::string>> games = TakeGameArguments(r.game_args, ctx, &code);
   if (!games) return code;
@@ -168,73 +233,13 @@ int Run(Request r, CommandContext& ctx) {
   }
   app::Settings settings;
   app::LoadSettings(folder, settings);
-  const StatRules rules = app::StatRulesOf(settings);
-
-  AccumulateReport report;
-  std::optional<Stat> counted = Count(r, rules, ctx, report);
+  std::optional<StatResult> counted = Count(r, app::StatRulesOf(settings), ctx);
   if (!counted) return kExitRefused;
-  Stat& shown = *counted;
-  if (report.games_read == 0) {
-    ctx.err << "scorewick: no game could be read\n";
-    return kExitRefused;
-  }
-  if (report.games_of_team == 0) {
-    ctx.err << "scorewick: no team \"" << TerminalText(Cp1252ToUtf8(r.team))
-            << "\" in these games\n";
-    return kExitRefused;
-  }
+  Stat& shown = counted->Of(r.view);
   // --sort puts the largest first unless --ascending; by default names run A to Z.
   SortTable(shown, r.table, column, r.sort_given && !r.ascending);
   HideUnqualified(shown, r.table, r.qualifiers);
-
-  const Split split = r.table == StatTable::kBatting || r.table == StatTable::kRunning
-                        ? r.batting_split
-                        : r.pitching_split;
-  int width = r.width > 0   ? r.width
-              : r.landscape ? reports::kLandscapePageWidth
-                            : reports::kPortraitPageWidth;
-  if (width < reports::kMinPageWidth) {
-    ctx.err << "Sorry, your selection was too low and would not print properly.  Resetting to the "
-               "lowest "
-               "setting, 50\n";
-    width = reports::kMinPageWidth;
-  }
-
-  std::string text;
-  const bool appending = r.append && !r.out.empty() && FileExists(r.out);
-  if (r.format == "csv") {
-    text = reports::StatsCsv(shown, r.table, layout);
-  } else if (r.format == "html") {
-    text = reports::StatsHtml(shown, r.table, layout, r.view, split, app::HtmlStyleOf(settings),
-                              Now(), appending);
-  } else {
-    const auto sections = reports::StatsTextSections(shown, r.table, layout, split, width);
-    if (r.format == "pdf") {
-      std::string error;
-      if (!StatsPdf()(sections, reports::StatsPrintTitle(shown.team_name, r.view), r.games, width,
-                      r.landscape, r.out, &error)) {
-        ctx.err << "scorewick: " << TerminalText(error) << "\n";
-        return kExitRefused;
-      }
-      return kExitDone;
-    }
-    if (r.out.empty()) {
-      for (std::size_t i = 0; i < sections.size(); ++i) {
-        if (i > 0) ctx.out << '\n';
-        ctx.out << RecordLines(sections[i]);
-      }
-      return kExitDone;
-    }
-    for (std::size_t i = 0; i < sections.size(); ++i) {
-      if (i > 0) text += '\n';
-      for (const std::string& line : sections[i]) text += line + '\n';
-    }
-  }
-  if (r.out.empty()) {
-    ctx.out << ForStandardOutput(ctx, text);
-    return kExitDone;
-  }
-  return Report(reports::WriteExportText(r.out, text, appending), ctx) ? kExitDone : kExitRefused;
+  return Write(r, shown, layout, settings, ctx);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 
 namespace scorewick {
 
-struct Status {
+struct [[nodiscard]] Status {
   bool ok = true;
   UserMessages messages;
   // On failure: what went wrong in plain words ("cannot open x.tem: No

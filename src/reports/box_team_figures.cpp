@@ -1,6 +1,6 @@
 #include "reports/box_team_figures.h"
 
-#include "stats/accumulate.h"
+#include "stats/stat_query.h"
 
 namespace scorewick::reports {
 
@@ -49,10 +49,12 @@ BoxTeamFigures FiguresOf(const Stat& stat) {
 }
 
 BoxTeamFigures CountBoxTeam(const Game& game, bool visitors, const StatRules& rules) {
-  Stat stat(rules);
-  stat.team_name = (visitors ? game.visitor : game.home).team_name.str();
-  Accumulate(stat, game, Split::kAll, Split::kAll, false);
-  return FiguresOf(stat);
+  StatQuery query;
+  query.game = &game;
+  query.team_name = (visitors ? game.visitor : game.home).team_name.str();
+  query.rules = rules;
+  query.sides = StatSides::kTeam;
+  return FiguresOf(RunStatQuery(query).team);
 }
 
 }  // namespace scorewick::reports

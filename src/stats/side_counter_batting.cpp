@@ -160,23 +160,25 @@ void SideCounter::CountBaseRunning(BattingStat& rs) {
   const int stood = p.bases_reached;  // with an out: the base he was put out leaving
   if (p.out_code == kOutPickedOff && stood >= 1 && stood <= 3)
     ++rs.pko[static_cast<std::size_t>(stood - 1)];
-  // Steals: each base left on the way to the base finally reached.
+  // Steals and caught stealing: each base left on the way to the base
+  // finally reached.  A runner caught stealing but safe on the fielder's
+  // error is still charged with it, whether or not he goes on later.
   const int reached = std::clamp(p.bases_reached, 0, 4);
   for (int base = 1; base < reached; ++base) {
-    if (!IsStolenBase(p.advances[static_cast<std::size_t>(base - 1)])) continue;
-    ++rs.stolen_bases;
-    ++rs.steal_attempts;
-    ++rs.sb[static_cast<std::size_t>(base - 1)];
+    const std::int32_t advance = p.advances[static_cast<std::size_t>(base - 1)];
+    if (IsStolenBase(advance)) {
+      ++rs.stolen_bases;
+      ++rs.steal_attempts;
+      ++rs.sb[static_cast<std::size_t>(base - 1)];
+    } else if (advance == kAdvCaughtStealingError) {
+      ++rs.steal_attempts;
+      ++rs.cs[static_cast<std::size_t>(base - 1)];
+    }
   }
-  int caught_at = 0;  // the base he stood on when caught stealing
-  if (IsCaughtStealingOut(p.out_code))
-    caught_at = stood;
-  else if (reached >= 2 &&
-           p.advances[static_cast<std::size_t>(reached - 2)] == kAdvCaughtStealingError)
-    caught_at = reached - 1;
-  if (caught_at >= 1 && caught_at <= 3) {
+  // Put out stealing: the base he stood on when caught.
+  if (IsCaughtStealingOut(p.out_code) && stood >= 1 && stood <= 3) {
     ++rs.steal_attempts;
-    ++rs.cs[static_cast<std::size_t>(caught_at - 1)];
+    ++rs.cs[static_cast<std::size_t>(stood - 1)];
   }
   if (p.scored) ++rs.runs;
 }

@@ -119,10 +119,9 @@ StatLayout LoadLayout(const std::string& folder, StatTable table) {
   return ParseLayout(table, text);
 }
 
-bool SaveLayout(const std::string& folder, StatTable table, const StatLayout& layout,
-                std::string* error) {
+Status SaveLayout(const std::string& folder, StatTable table, const StatLayout& layout) {
   const std::string path = (std::filesystem::path(folder) / LayoutFileName(table)).string();
-  return WriteTextFileAtomically(path, LayoutText(layout), error);
+  return SaveTextFile(path, LayoutText(layout));
 }
 
 std::vector<LayoutEntry> ShownColumns(const StatLayout& layout) {

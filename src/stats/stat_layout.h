@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/status.h"
 #include "stats/stat_columns.h"
 
 namespace scorewick {
@@ -57,9 +58,9 @@ std::string_view LayoutFileName(StatTable table);
 // Reads the table's layout file in folder; the defaults when it is
 // missing or unreadable.
 StatLayout LoadLayout(const std::string& folder, StatTable table);
-// Writes it whole; false (with *error) when it cannot be written.
-bool SaveLayout(const std::string& folder, StatTable table, const StatLayout& layout,
-                std::string* error);
+// Writes it whole, atomically; a failed Status names the file and the
+// reason when it cannot be written (a file that was there stays whole).
+Status SaveLayout(const std::string& folder, StatTable table, const StatLayout& layout);
 
 // The shown columns in display order, their column and display position
 // filled in.

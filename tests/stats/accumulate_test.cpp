@@ -130,6 +130,20 @@ TEST(Accumulate, PinchRunnerStealsAndPickOffs) {
   EXPECT_EQ(Fielder(hawks, "Ned Nye", kPosThird)->assisted_put_outs, 1);
 }
 
+// kCaughtStealingSafe: a runner caught stealing is charged with it even
+// when an error saves him, and whether or not he advances after it; the
+// box score's caught stealing (attempts less steals) follows.
+TEST(Accumulate, CaughtStealingSafeOnAnErrorIsCaughtStealing) {
+  const Stat gulls = CountGame(CompileBook(testing::kCaughtStealingSafe), "Gulls");
+  for (const char* name : {"Ann Able", "Bo Baker"}) {
+    const BattingStat& b = Batter(gulls, name);
+    EXPECT_EQ(std::tuple(b.cs[0], b.steal_attempts, b.stolen_bases), std::tuple(1, 1, 0)) << name;
+  }
+  EXPECT_EQ(Batter(gulls, "Ann Able").runs, 1);
+  const Stat hawks = CountGame(CompileBook(testing::kCaughtStealingSafe), "Hawks");
+  EXPECT_EQ(Fielder(hawks, "Kim Kent", kPosShortStop)->errors, 1);
+}
+
 // kChanges, top 1: Rex Roe throws two balls to Bo Baker (bats left), Sal
 // Stone (throws left) two more: the walk is Sal's; the relief comes at
 // 2-0, so the batter stays charged to Rex.  Intentional balls are no

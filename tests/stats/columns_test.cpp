@@ -146,7 +146,7 @@ TEST(Layout, LinesAndFiles) {
   const std::string folder =
       (std::filesystem::temp_directory_path() / "scorewick-layout-test").string();
   std::filesystem::create_directories(folder);
-  ASSERT_TRUE(SaveLayout(folder, StatTable::kRunning, layout, nullptr));
+  ASSERT_TRUE(SaveLayout(folder, StatTable::kRunning, layout).ok);
   std::string text;
   ASSERT_TRUE(ReadWholeTextFile(folder + "/rlayout.rsl", text, nullptr));
   EXPECT_EQ(text.substr(0, 25), "0, 45, Left\n1, 60, Right\n");

@@ -25,6 +25,22 @@ c PO1(1-3) b 2B7
 CPA2 b PO2(2-6) c F8
 )";
 
+// Two runners caught stealing second but safe on an error: Ann Able goes
+// on and scores on Bo Baker's single, Bo stays where the error left him.
+inline constexpr const char* kCaughtStealingSafe = R"(
+rules innings=1
+top 1
+1B7
+CS2(E6) b 1B8 2-H
+b CS2(E4) sss K
+sss K
+sss K
+bottom 1
+sss K
+sss K
+sss K
+)";
+
 // A run off the starter before anyone is out, then a reliever; the
 // league's pitching rules count innings pitched in.
 inline constexpr const char* kRelief = R"(

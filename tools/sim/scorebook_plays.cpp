@@ -127,6 +127,14 @@ bool Compiler::Event(const std::string& word, bool& handled) {
     const int to = base_of_target(rest[0]);
     play.runners.push_back(
         Advance(to - 1, to, word[0] == 'S' ? kAdvStolenBase : kAdvDefensiveIndifference));
+  } else if (StartsWith(word, "CS", rest) && rest.size() == 5 && rest[1] == '(' &&
+             rest[2] == 'E' && rest[3] >= '1' && rest[3] <= '9' && rest[4] == ')') {
+    // Caught stealing, but safe on the fielder's error: he takes the base.
+    const int to = base_of_target(rest[0]);
+    if (to < 2 || to > 4) return Fail("cannot read the base of " + word);
+    RunnerMove m = Advance(to - 1, to, kAdvCaughtStealingError);
+    m.errors = {{to, rest[3] - '0', kErrFielding, 1, false}};
+    play.runners.push_back(m);
   } else if ((StartsWith(word, "CS", rest) || StartsWith(word, "PO", rest)) && rest.size() >= 4 &&
              rest[1] == '(' && rest.back() == ')') {
     std::vector<int> fielders;

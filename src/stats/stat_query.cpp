@@ -1,0 +1,72 @@
+#include "stats/stat_query.h"
+
+#include <utility>
+
+#include "stats/totals.h"
+
+namespace scorewick {
+
+StatSides SidesOf(StatView view) {
+  switch (view) {
+    case StatView::kTeam:
+      return StatSides::kTeam;
+    case StatView::kOpponents:
+      return StatSides::kOpponents;
+    case StatView::kCombined:
+      break;
+  }
+  return StatSides::kBoth;
+}
+
+Stat& StatResult::Of(StatView view) {
+  switch (view) {
+    case StatView::kTeam:
+      break;
+    case StatView::kOpponents:
+      return opponents;
+    case StatView::kCombined:
+      return combined;
+  }
+  return team;
+}
+
+const GameRefusal* StatResult::PriorFormatRefusal() const {
+  for (const GameRefusal& refusal : report.refusals) {
+    if (refusal.kind == GameRefusal::Kind::kPriorFormat) return &refusal;
+  }
+  return nullptr;
+}
+
+StatResult RunStatQuery(const StatQuery& query) {
+  const auto fresh = [&] {
+    Stat stat(query.rules);
+    stat.team_name = query.team_name;
+    stat.all_teams = query.all_teams;
+    if (!query.game) {
+      for (const std::string& path : query.games) stat.AddGame(path);
+    }
+    return stat;
+  };
+  StatResult result{fresh(), fresh(), Stat(query.rules), {}};
+  const bool count_team = query.sides != StatSides::kOpponents;
+  const bool count_opponents = query.sides != StatSides::kTeam && !query.all_teams;
+  Stat* team = count_team ? &result.team : nullptr;
+  Stat* opponents = count_opponents ? &result.opponents : nullptr;
+  if (query.game) {
+    if (team) Accumulate(*team, *query.game, query.pitching_split, query.batting_split, false);
+    if (opponents) {
+      Accumulate(*opponents, *query.game, query.pitching_split, query.batting_split, true);
+    }
+  } else {
+    result.report = AccumulateSides(team, opponents, query.pitching_split, query.batting_split,
+                                    query.progress, query.threads);
+  }
+  if (team && opponents && !result.report.cancelled) {
+    Combine(result.opponents, result.combined);
+    Combine(result.team, result.combined);
+    result.combined.team_name = result.team.team_name;
+  }
+  return result;
+}
+
+}  // namespace scorewick
