@@ -1,5 +1,7 @@
 #include "records/game_feed.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <condition_variable>
 #include <exception>
@@ -150,7 +152,10 @@ class Feed {
 
 int FeedThreads(int threads) {
   if (threads > 0) return std::min(threads, kMaxThreads);
-  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxThreads);
+  int cores = static_cast<int>(std::thread::hardware_concurrency());
+  double load = 0;
+  if (::getloadavg(&load, 1) == 1) cores -= static_cast<int>(load + 0.5);
+  return std::clamp(cores, 1, kMaxThreads);
 }
 
 bool FeedGames(const std::vector<std::string>& paths, const FeedOptions& options,

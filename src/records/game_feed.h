@@ -34,8 +34,8 @@ struct FeedOptions {
   // Whether a game of format 2.0 is decoded (and converted) rather than
   // refused as a prior format.
   bool prior_format = false;
-  // Threads that read, the caller's own among them: 0 for one per core, 1
-  // to read every game on the caller's thread.
+  // Threads that read, the caller's own among them: 0 for one per idle
+  // core, 1 to read every game on the caller's thread.
   int threads = 0;
   // Run on the thread that read it (a worker's or the caller's) for every
   // game decoded, after decoding: work that needs only the game (a box
@@ -44,8 +44,11 @@ struct FeedOptions {
   std::function<void(FedGame&)> make;
 };
 
-// The threads that read for `threads` (0: one per core, at most 8), the
-// caller's among them.
+// The threads that read for `threads`, the caller's among them: at most 8;
+// for 0, one per idle core (the cores less the load average of the last
+// minute, at least one): on a machine whose cores are busy with other
+// work, threads that wait on one another for a turn of a core cost more
+// than they gain, and one thread reads fastest.
 int FeedThreads(int threads);
 
 // Reads, checks and decodes every file of paths (records/game_intake.h) and
