@@ -46,7 +46,7 @@ void AddGameArguments(CLI::App* cmd, GameArguments& args, const std::string& wha
   AddGameFilterOptions(cmd, args.filters);
   if (!threads_option) return;
   cmd->add_option("--threads", args.threads,
-                  "threads that read the games (default: one per core; the result is the same)")
+                  "threads that read the games (default: one per idle core; the result is the same)")
       ->check(CLI::Range(1, 64));
 }
 

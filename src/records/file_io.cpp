@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 namespace scorewick {
 namespace {
@@ -30,83 +31,124 @@ std::string Reason(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
 
+// A file descriptor, closed when it goes.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd = -1) : fd_(fd) {}
+  Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+
+ private:
+  int fd_;
+};
+
 // Opens an existing regular file for reading.  A folder, a FIFO or a
 // device is refused before anything is read from it (a FIFO with no writer
 // would block for ever, a device never end); *size is the file's length.
-FilePtr OpenRegularFile(const std::string& path, std::uintmax_t* size, std::string* error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
+Descriptor OpenRegularFile(const std::string& path, std::uintmax_t* size, std::string* error) {
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (!fd) {
     if (error) *error = Reason("cannot open", path);
-    return nullptr;
+    return Descriptor();
   }
   struct stat st;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
     const bool folder = S_ISDIR(st.st_mode);
-    ::close(fd);
     if (error)
       *error = "cannot open " + path + ": " + (folder ? "it is a folder" : kNotAFileReason);
-    return nullptr;
+    return Descriptor();
   }
-  // Reads block again, as for any file.
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  FilePtr f(::fdopen(fd, "rb"));
-  if (!f) {
-    ::close(fd);
-    if (error) *error = Reason("cannot open", path);
-    return nullptr;
-  }
+  // Reads block again, as for any file (O_NONBLOCK was the only status
+  // flag it was opened with).
+  ::fcntl(fd.get(), F_SETFL, 0);
   if (size) *size = static_cast<std::uintmax_t>(st.st_size);
-  return f;
+  return fd;
+}
+
+// Reads into data[0, count) from the file's position, again after a
+// signal or a short read, until count bytes or the end of the file; a
+// short read once `enough` bytes are in is taken as the end (the length
+// the file had when it was opened has been read, and no more is there).
+// *at_end says whether the end was found.  The number read, or -1.
+std::ptrdiff_t ReadUpTo(int fd, void* data, std::size_t count, std::size_t enough, bool* at_end) {
+  std::size_t got = 0;
+  *at_end = false;
+  while (got < count) {
+    const ssize_t n = ::read(fd, static_cast<char*>(data) + got, count - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    got += static_cast<std::size_t>(n);
+    if (n == 0 || (got >= enough && got < count)) {
+      *at_end = true;
+      break;
+    }
+  }
+  return static_cast<std::ptrdiff_t>(got);
 }
 
 // Reads the file into out: first its first head_size bytes alone when
 // want_rest is given, which then decides whether the rest is read
-// (*whole); the file is opened once and every byte read once.
+// (*whole); the file is opened once and every byte read once.  The rest is
+// asked for with one byte more than the file's length: a file that grew
+// since it was opened shows itself by filling that byte, and is read on in
+// chunks up to max_bytes; one that did not needs no further call to find
+// its end.
 template <typename Buffer>
 bool ReadInto(const std::string& path, Buffer& out, std::string* error, std::size_t max_bytes,
               std::size_t head_size = 0, const HeadCheck* want_rest = nullptr,
               bool* whole = nullptr) {
   if (whole) *whole = false;
   std::uintmax_t size = 0;
-  FilePtr f = OpenRegularFile(path, &size, error);
-  if (!f) return false;
+  Descriptor fd = OpenRegularFile(path, &size, error);
+  if (!fd) return false;
   if (size > max_bytes) {
     if (error) *error = path + " is too large (" + std::to_string(size) + " bytes)";
     return false;
   }
+  const auto failed = [&] {
+    if (error) *error = Reason("cannot read", path);
+    return false;
+  };
   std::size_t got = 0;
+  bool at_end = false;
   if (want_rest) {
     out.resize(std::min<std::size_t>(head_size, size));
-    got = out.empty() ? 0 : std::fread(out.data(), 1, out.size(), f.get());
+    const std::ptrdiff_t n = ReadUpTo(fd.get(), out.data(), out.size(), out.size(), &at_end);
+    if (n < 0) return failed();
+    got = static_cast<std::size_t>(n);
     out.resize(got);
-    if (std::ferror(f.get())) {
-      if (error) *error = Reason("cannot read", path);
-      return false;
-    }
     using Byte = const std::uint8_t;
     if (!(*want_rest)(std::span<Byte>(reinterpret_cast<Byte*>(out.data()), out.size()))) {
       return true;
     }
   }
   if (whole) *whole = true;
-  out.resize(std::max<std::size_t>(size, got));
-  if (size > got) got += std::fread(out.data() + got, 1, size - got, f.get());
+  if (!at_end) {
+    const std::size_t want = std::max<std::size_t>(size, got) + 1;
+    out.resize(want);
+    const std::ptrdiff_t n =
+        ReadUpTo(fd.get(), out.data() + got, want - got, want - 1 - got, &at_end);
+    if (n < 0) return failed();
+    got += static_cast<std::size_t>(n);
+    out.resize(got);
+  }
   // Files that grow while read are read on in chunks up to the limit.
-  out.resize(got);
   char chunk[65536];
-  while (got == out.size()) {
-    std::size_t n = std::fread(chunk, 1, sizeof chunk, f.get());
-    if (n == 0) break;
-    if (out.size() + n > max_bytes) {
+  while (!at_end) {
+    const std::ptrdiff_t n = ReadUpTo(fd.get(), chunk, sizeof chunk, sizeof chunk, &at_end);
+    if (n < 0) return failed();
+    if (out.size() + static_cast<std::size_t>(n) > max_bytes) {
       if (error) *error = path + " is too large";
       return false;
     }
     out.insert(out.end(), chunk, chunk + n);
-    got = out.size();
-  }
-  if (std::ferror(f.get())) {
-    if (error) *error = Reason("cannot read", path);
-    return false;
+    if (n == 0) break;
   }
   return true;
 }
@@ -123,19 +165,50 @@ bool ReadWholeTextFile(const std::string& path, std::string& out, std::string* e
   return ReadInto(path, out, error, max_bytes);
 }
 
+bool ReadWholeFile(const std::string& path, ByteBuffer& out, std::string* error,
+                   std::size_t max_bytes) {
+  return ReadInto(path, out, error, max_bytes);
+}
+
+bool ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
+                       ByteBuffer& out, bool* whole, std::string* error, std::size_t max_bytes) {
+  return ReadInto(path, out, error, max_bytes, head_size, &want_rest, whole);
+}
+
 bool ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
                        std::vector<std::uint8_t>& out, bool* whole, std::string* error,
                        std::size_t max_bytes) {
   return ReadInto(path, out, error, max_bytes, head_size, &want_rest, whole);
 }
 
+namespace {
+
+template <typename Buffer>
+bool ReadPrefixInto(const std::string& path, std::size_t count, Buffer& out, std::string* error) {
+  Descriptor fd = OpenRegularFile(path, nullptr, error);
+  if (!fd) return false;
+  out.resize(count);
+  bool at_end = false;
+  const std::ptrdiff_t n = ReadUpTo(fd.get(), out.data(), count, count, &at_end);
+  if (n < 0) {
+    if (error) *error = Reason("cannot read", path);
+    out.clear();
+    return false;
+  }
+  out.resize(static_cast<std::size_t>(n));
+  return true;
+}
+
+}  // namespace
+
 bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out,
                     std::string* error) {
-  FilePtr f = OpenRegularFile(path, nullptr, error);
-  if (!f) return false;
-  out.resize(count);
-  out.resize(std::fread(out.data(), 1, count, f.get()));
-  return !std::ferror(f.get());
+  return ReadPrefixInto(path, count, out, error);
+}
+
+bool ReadFilePrefix(const std::string& path, std::size_t count, ByteBuffer& out,
+                    std::string* error) {
+  return ReadPrefixInto(path, count, out, error);
 }
 
 namespace {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "records/byte_buffer.h"
 #include "records/status.h"
 
 namespace scorewick {
@@ -24,6 +25,8 @@ inline constexpr std::size_t kMaxInputFileSize = std::size_t{64} << 20;
 // FIFO, a device: never read from) or is larger than max_bytes.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string* error,
                    std::size_t max_bytes = kMaxInputFileSize);
+bool ReadWholeFile(const std::string& path, ByteBuffer& out, std::string* error,
+                   std::size_t max_bytes = kMaxInputFileSize);
 bool ReadWholeTextFile(const std::string& path, std::string& out, std::string* error,
                        std::size_t max_bytes = kMaxInputFileSize);
 
@@ -34,12 +37,17 @@ bool ReadWholeTextFile(const std::string& path, std::string& out, std::string* e
 // ReadWholeFile.
 using HeadCheck = std::function<bool(std::span<const std::uint8_t> head)>;
 bool ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
+                       ByteBuffer& out, bool* whole, std::string* error,
+                       std::size_t max_bytes = kMaxInputFileSize);
+bool ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
                        std::vector<std::uint8_t>& out, bool* whole, std::string* error,
                        std::size_t max_bytes = kMaxInputFileSize);
 
 // Reads at most the first count bytes of a regular file (fewer when it is
 // shorter); false, with the reason in *error, as ReadWholeFile.
 bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out,
+                    std::string* error = nullptr);
+bool ReadFilePrefix(const std::string& path, std::size_t count, ByteBuffer& out,
                     std::string* error = nullptr);
 
 // Who may read a file that is written: whoever may read the file it

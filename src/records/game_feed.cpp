@@ -1,10 +1,13 @@
 #include "records/game_feed.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <condition_variable>
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace scorewick {
@@ -44,12 +47,20 @@ void TakeIn(const std::string& path, const FeedOptions& options, Slot& slot) {
   }
 }
 
-// The shared state of a feed run on worker threads.
+// The shared state of a feed read by worker threads and the caller.  The
+// games are begun in list order, each into the slot of its place in the
+// ring, once that slot's earlier game has been handed over; the caller
+// hands them over in list order and, while the next one is still being
+// read, reads a later one itself rather than wait, so that it is never idle
+// while there is reading to do (on two cores, one worker and the caller
+// share the reading and the caller counts as well).
 class Feed {
  public:
-  Feed(const std::vector<std::string>& paths, const FeedOptions& options, int threads)
-      : paths_(paths), options_(options), slots_(static_cast<std::size_t>(threads + 1)) {
-    for (int t = 0; t < threads; ++t) workers_.emplace_back([this] { Work(); });
+  Feed(const std::vector<std::string>& paths, const FeedOptions& options, int readers)
+      : paths_(paths),
+        options_(options),
+        slots_(static_cast<std::size_t>(readers * kSlotsPerReader)) {
+    for (int t = 1; t < readers; ++t) workers_.emplace_back([this] { Work(); });
   }
   ~Feed() {
     {
@@ -65,7 +76,16 @@ class Feed {
       Slot& slot = slots_[i % slots_.size()];
       {
         std::unique_lock lock(mutex_);
-        ready_.wait(lock, [&] { return slot.ready; });
+        while (!slot.ready) {
+          if (std::optional<std::size_t> j = Begin()) {
+            lock.unlock();
+            Read(*j);
+            lock.lock();
+            slots_[*j % slots_.size()].ready = true;
+          } else {
+            ready_.wait(lock);
+          }
+        }
       }
       const bool go_on = take(slot.fed);
       {
@@ -74,31 +94,43 @@ class Feed {
         handed_ = i + 1;
         if (!go_on) stop_ = true;
       }
-      work_.notify_all();
-      if (!go_on) return false;
+      if (go_on) {
+        work_.notify_one();
+      } else {
+        work_.notify_all();
+        return false;
+      }
     }
     return true;
   }
 
  private:
+  static constexpr int kSlotsPerReader = 3;
+
+  // The next game to begin, when one may begin now (under the lock).
+  std::optional<std::size_t> Begin() {
+    if (stop_ || next_ >= paths_.size() || next_ >= handed_ + slots_.size()) return std::nullopt;
+    return next_++;
+  }
+
+  void Read(std::size_t i) {
+    Slot& slot = slots_[i % slots_.size()];
+    slot.fed.index = i;
+    TakeIn(paths_[i], options_, slot);
+  }
+
   void Work() {
     for (;;) {
-      std::size_t i;
+      std::optional<std::size_t> i;
       {
         std::unique_lock lock(mutex_);
-        // A game is begun only when its slot's earlier game has been handed over.
-        work_.wait(lock, [&] {
-          return stop_ || next_ >= paths_.size() || next_ < handed_ + slots_.size();
-        });
-        if (stop_ || next_ >= paths_.size()) return;
-        i = next_++;
+        work_.wait(lock, [&] { return stop_ || next_ >= paths_.size() || (i = Begin()); });
+        if (!i) return;
       }
-      Slot& slot = slots_[i % slots_.size()];
-      slot.fed.index = i;
-      TakeIn(paths_[i], options_, slot);
+      Read(*i);
       {
         std::lock_guard lock(mutex_);
-        slot.ready = true;
+        slots_[*i % slots_.size()].ready = true;
       }
       ready_.notify_one();
     }
@@ -120,7 +152,10 @@ class Feed {
 
 int FeedThreads(int threads) {
   if (threads > 0) return std::min(threads, kMaxThreads);
-  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxThreads);
+  int cores = static_cast<int>(std::thread::hardware_concurrency());
+  double load = 0;
+  if (::getloadavg(&load, 1) == 1) cores -= static_cast<int>(load + 0.5);
+  return std::clamp(cores, 1, kMaxThreads);
 }
 
 bool FeedGames(const std::vector<std::string>& paths, const FeedOptions& options,

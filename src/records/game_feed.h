@@ -1,7 +1,7 @@
 #pragma once
-// Takes in a list of game files on worker threads, every core at work, and
-// hands the games to the caller one at a time, in list order, on the
-// caller's thread: what the caller makes of them (statistics, box scores)
+// Takes in a list of game files on worker threads and the caller's own,
+// every core at work, and hands the games to the caller one at a time, in
+// list order, on the caller's thread: what the caller makes of them (statistics, box scores)
 // is the same whatever order the reading finished in, and the same as with
 // one thread.  A few games are in hand at a time, whatever the list's
 // length, so memory stays small.
@@ -34,16 +34,21 @@ struct FeedOptions {
   // Whether a game of format 2.0 is decoded (and converted) rather than
   // refused as a prior format.
   bool prior_format = false;
-  // Worker threads: 0 for one per core, 1 to read every game on the
-  // caller's thread.
+  // Threads that read, the caller's own among them: 0 for one per idle
+  // core, 1 to read every game on the caller's thread.
   int threads = 0;
-  // Run on the worker for every game decoded, after decoding: work that
-  // needs only the game (a box score's text) is done there too.  It must
+  // Run on the thread that read it (a worker's or the caller's) for every
+  // game decoded, after decoding: work that needs only the game (a box
+  // score's text) is done there too.  It must
   // not touch anything shared without its own lock.
   std::function<void(FedGame&)> make;
 };
 
-// The threads FeedGames uses for `threads` (0: one per core, at most 8).
+// The threads that read for `threads`, the caller's among them: at most 8;
+// for 0, one per idle core (the cores less the load average of the last
+// minute, at least one): on a machine whose cores are busy with other
+// work, threads that wait on one another for a turn of a core cost more
+// than they gain, and one thread reads fastest.
 int FeedThreads(int threads);
 
 // Reads, checks and decodes every file of paths (records/game_intake.h) and

@@ -170,7 +170,7 @@ std::optional<GameRefusal> GameIntake::Decode(Game& game) {
   messages_.clear();
   if (DecodeGameFile(bytes_, game, messages_, &error) == GameReadResult::kOk) return std::nullopt;
   // Team files begin with the same version word as games.
-  if (LooksLikeTeamFile(bytes_)) {
+  if (LooksLikeTeamFile(std::vector<std::uint8_t>(bytes_.begin(), bytes_.end()))) {
     return Refuse(GameRefusal::Kind::kNotAGame, "a team file, not a game file");
   }
   return Refuse(GameRefusal::Kind::kDamaged, WithoutPath(error, path_));

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/byte_buffer.h"
 #include "records/game.h"
 #include "records/team.h"
 #include "records/user_message.h"
@@ -78,7 +79,7 @@ class GameIntake {
   std::optional<GameRefusal> Classify() const;
 
   std::string path_;
-  std::vector<std::uint8_t> bytes_;
+  ByteBuffer bytes_;
   bool other_teams_ = false;
   bool take_prior_format_ = false;
   Team scratch_;  // the teams read from a head

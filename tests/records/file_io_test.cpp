@@ -88,6 +88,38 @@ TEST(FileIo, OnlyRegularFilesAreRead) {
   }
 }
 
+// One buffer reused for files long and short, whole, head first (the rest
+// wanted or not) or by their first bytes: each read holds exactly the
+// file's bytes, whatever the buffer held before.
+TEST(FileIo, AReusedBufferHoldsExactlyEachFilesBytes) {
+  TempDir dir;
+  constexpr std::size_t kHead = 64;
+  ByteBuffer buffer;
+  for (std::size_t length : {std::size_t{300000}, std::size_t{0}, std::size_t{1}, kHead - 1, kHead,
+                             kHead + 1, std::size_t{70000}, std::size_t{5}}) {
+    std::vector<std::uint8_t> bytes(length);
+    for (std::size_t i = 0; i < length; ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + length);
+    const std::string path = dir.Path("f" + std::to_string(length));
+    ASSERT_TRUE(WriteFileAtomically(path, bytes, nullptr));
+    const auto holds = [&](std::size_t count) {
+      return std::vector<std::uint8_t>(buffer.begin(), buffer.end()) ==
+             std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + std::min(count, length));
+    };
+    ASSERT_TRUE(ReadWholeFile(path, buffer, nullptr));
+    EXPECT_TRUE(holds(length)) << length;
+    for (bool rest : {true, false}) {
+      bool whole = !rest;
+      ASSERT_TRUE(ReadFileHeadFirst(
+          path, kHead, [&](std::span<const std::uint8_t>) { return rest; }, buffer, &whole,
+          nullptr));
+      EXPECT_EQ(whole, rest);
+      EXPECT_TRUE(holds(rest ? length : kHead)) << length << " rest " << rest;
+    }
+    ASSERT_TRUE(ReadFilePrefix(path, kHead, buffer));
+    EXPECT_TRUE(holds(kHead)) << length;
+  }
+}
+
 // A save renames a new file over its target: never over a pipe or a
 // device, which would become a plain file for every program using it.
 TEST(FileIo, ANodeThatIsNoFileIsNeverReplaced) {
