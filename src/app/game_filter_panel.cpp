@@ -108,7 +108,9 @@ void GameFilterPanel::OfferTeam(const std::string& team) {
 std::optional<GameFilter> GameFilterPanel::Filter(std::string* error) const {
   GameFilter filter;
   if (!DayOf(from_, filter.from) || !DayOf(to_, filter.to)) {
-    *error = std::string("Type the days as ") + kCalendarDayForm + " (2024-05-03)";
+    *error = "Type the days as ";
+    *error += kCalendarDayForm;
+    *error += " (2024-05-03)";
     return std::nullopt;
   }
   if (filter.from && filter.to && *filter.from > *filter.to) {
