@@ -13,6 +13,7 @@
 #include "ratio_reporter.h"
 #include "records/game_headline.h"
 #include "stats/accumulate.h"
+#include "stats/calendar_day.h"
 #include "stats/game_filter.h"
 
 namespace {
@@ -57,8 +58,8 @@ GameFilter LastTen() {
 
 GameFilter OneMonth() {
   GameFilter filter;
-  filter.from = scorewick::ParseGameDate("2024-06-01");
-  filter.to = scorewick::ParseGameDate("2024-06-30");
+  filter.from = scorewick::ParseCalendarDay("2024-06-01");
+  filter.to = scorewick::ParseCalendarDay("2024-06-30");
   return filter;
 }
 

@@ -7,6 +7,7 @@
 #include <QSpinBox>
 
 #include "reports/print/cp1252_text.h"
+#include "stats/calendar_day.h"
 
 namespace scorewick::app {
 namespace {
@@ -34,10 +35,10 @@ void Refill(QComboBox* box, const QString& any, const std::vector<std::string>& 
 }
 
 // The day typed in edit, into *date; false when it is not YYYY-MM-DD.
-bool DayOf(const QLineEdit* edit, std::optional<GameDate>& date) {
+bool DayOf(const QLineEdit* edit, std::optional<LocalDate>& date) {
   const std::string text = edit->text().trimmed().toStdString();
   if (text.empty()) return true;
-  date = ParseGameDate(text);
+  date = ParseCalendarDay(text);
   return date.has_value();
 }
 
@@ -50,7 +51,7 @@ GameFilterPanel::GameFilterPanel(QWidget* parent) : QGroupBox("Filters", parent)
   to_ = new QLineEdit;
   to_->setObjectName("to");
   for (QLineEdit* day : {from_, to_}) {
-    day->setPlaceholderText(kGameDateForm);
+    day->setPlaceholderText(kCalendarDayForm);
     day->setMaxLength(10);
     day->setClearButtonEnabled(true);
   }
@@ -107,7 +108,9 @@ void GameFilterPanel::OfferTeam(const std::string& team) {
 std::optional<GameFilter> GameFilterPanel::Filter(std::string* error) const {
   GameFilter filter;
   if (!DayOf(from_, filter.from) || !DayOf(to_, filter.to)) {
-    *error = std::string("Type the days as ") + kGameDateForm + " (2024-05-03)";
+    *error = "Type the days as ";
+    *error += kCalendarDayForm;
+    *error += " (2024-05-03)";
     return std::nullopt;
   }
   if (filter.from && filter.to && *filter.from > *filter.to) {

@@ -6,6 +6,7 @@
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
 #include "records/game_headline.h"
+#include "stats/calendar_day.h"
 #include "stats/game_filter.h"
 
 namespace scorewick::cli {
@@ -26,13 +27,13 @@ std::string Quoted(const std::string& record_text) {
 }
 
 // The date typed for option, into *date; false after saying what form it takes.
-bool TakeDate(const char* option, const std::string& typed, std::optional<GameDate>& date,
+bool TakeDate(const char* option, const std::string& typed, std::optional<LocalDate>& date,
               CommandContext& ctx) {
   if (typed.empty()) return true;
-  date = ParseGameDate(typed);
+  date = ParseCalendarDay(typed);
   if (date) return true;
   ctx.err << "scorewick: " << option << " " << TerminalText(typed) << " is no date: give it as "
-          << kGameDateForm << " (2024-05-03)\n";
+          << kCalendarDayForm << " (2024-05-03)\n";
   return false;
 }
 

@@ -1,6 +1,7 @@
 #include "records/game_file.h"
 
 #include <cstring>
+#include <type_traits>
 
 #include "records/byte_reader.h"
 #include "records/byte_writer.h"
@@ -100,19 +101,24 @@ void ReadHalf(ByteReader& in, HALF_INNING& half, bool old_format, int inning, bo
   const std::size_t record_size = old_format ? kOldAtBatSize : kAtBatSize;
   std::int32_t count = in.Count(record_size, "at-bat count", true);
   if (count < 0) return;
-  half.at_bats.resize(static_cast<std::size_t>(count));
   const std::size_t at = in.position();
   bool terminated = true;
   if (old_format) {
+    half.at_bats.resize(static_cast<std::size_t>(count));
     for (AT_BAT& ab : half.at_bats) {
       const std::uint8_t* p = in.Take(record_size, "an at-bat");
       if (!p) return;
       terminated &= DecodeOldAtBat(p, ab);
     }
-  } else if (!half.at_bats.empty()) {
-    // The at-bats are stored as they lie in memory: one block.
-    in.Bytes(half.at_bats.data(), record_size * half.at_bats.size());
-    if (!in.ok()) return;
+  } else {
+    // The at-bats are stored as they lie in memory (byte-packed, no
+    // padding): one block, copied straight into place, none of them first
+    // cleared to be overwritten.
+    const std::uint8_t* p = in.Take(record_size * static_cast<std::size_t>(count), "the at-bats");
+    if (!p) return;
+    static_assert(std::is_trivially_copyable_v<AT_BAT> && alignof(AT_BAT) == 1);
+    const auto* first = reinterpret_cast<const AT_BAT*>(p);
+    half.at_bats.assign(first, first + count);
     for (const AT_BAT& ab : half.at_bats) terminated &= AtBatTextsTerminated(ab);
   }
   if (!terminated) {

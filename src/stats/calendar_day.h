@@ -11,7 +11,7 @@
 namespace scorewick {
 
 // The form a typed date must have, for messages: "YYYY-MM-DD".
-inline constexpr std::string_view kCalendarDayForm = "YYYY-MM-DD";
+inline constexpr const char* kCalendarDayForm = "YYYY-MM-DD";
 
 // The day text names: exactly four digits, '-', two digits, '-', two
 // digits, and a day the calendar has (2023-02-29 is not).  Nothing

@@ -7,23 +7,7 @@
 namespace scorewick {
 namespace {
 
-bool Digits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int Number(std::string_view digits) {
-  int n = 0;
-  for (const char c : digits) n = n * 10 + (c - '0');
-  return n;
-}
-
-int DaysIn(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
-GameDate DateOf(const GameHeadline& game) { return {game.year, game.month, game.day}; }
+LocalDate DateOf(const GameHeadline& game) { return {game.year, game.month, game.day}; }
 
 // Day and start time, for "last N".
 auto WhenOf(const GameHeadline& game) {
@@ -52,22 +36,6 @@ bool Passes(const GameHeadline& game, const GameFilter& filter) {
 }
 
 }  // namespace
-
-std::optional<GameDate> ParseGameDate(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  const std::string_view y = text.substr(0, 4), m = text.substr(5, 2), d = text.substr(8, 2);
-  if (!Digits(y) || !Digits(m) || !Digits(d)) return std::nullopt;
-  const GameDate date{Number(y), Number(m), Number(d)};
-  if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > DaysIn(date.year, date.month))
-    return std::nullopt;
-  return date;
-}
-
-std::string GameDateText(const GameDate& date) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-  return text;
-}
 
 bool GameFilter::Active() const {
   return from || to || ground != Ground::kAny || !opponent.empty() || last > 0;

@@ -14,28 +14,15 @@
 #include <vector>
 
 #include "records/game_headline.h"
+#include "records/local_date.h"
 
 namespace scorewick {
-
-struct GameDate {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  auto operator<=>(const GameDate&) const = default;
-};
-
-// The date written as YYYY-MM-DD (four, two and two digits), of a day that
-// exists (2024-02-29 does, 2023-02-29 does not); nothing for any other form.
-std::optional<GameDate> ParseGameDate(std::string_view text);
-// "2024-05-03".
-std::string GameDateText(const GameDate& date);
-inline constexpr const char* kGameDateForm = "YYYY-MM-DD";
 
 enum class Ground { kAny, kHome, kAway };
 
 struct GameFilter {
-  std::optional<GameDate> from;  // games on or after this day
-  std::optional<GameDate> to;    // games on or before this day
+  std::optional<LocalDate> from;  // games on or after this day
+  std::optional<LocalDate> to;    // games on or before this day
   // The team whose home or away games, games against the opponent and last
   // N games are chosen (code page 1252, as the games spell it).
   std::string team;

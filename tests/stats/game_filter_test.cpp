@@ -1,6 +1,7 @@
 // Filters over a season's games: dates, home and away, the opponent, and a
 // team's last N games with two games on one day listed out of time order.
 
+#include "stats/calendar_day.h"
 #include "stats/game_filter.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +31,8 @@ const std::vector<std::optional<GameHeadline>> kSeason = {
 
 GameFilter Dates(const char* from, const char* to) {
   GameFilter f;
-  if (*from) f.from = ParseGameDate(from);
-  if (*to) f.to = ParseGameDate(to);
+  if (*from) f.from = ParseCalendarDay(from);
+  if (*to) f.to = ParseCalendarDay(to);
   return f;
 }
 
@@ -93,14 +94,14 @@ TEST(GameFilter, NamesThere) {
 }
 
 TEST(GameFilter, DatesOnlyAsYearMonthDay) {
-  EXPECT_EQ(ParseGameDate("2024-05-03"), (GameDate{2024, 5, 3}));
-  EXPECT_EQ(ParseGameDate("2024-02-29"), (GameDate{2024, 2, 29}));
-  EXPECT_EQ(ParseGameDate("2000-02-29"), (GameDate{2000, 2, 29}));
-  EXPECT_EQ(GameDateText(GameDate{2024, 5, 3}), "2024-05-03");
+  EXPECT_EQ(ParseCalendarDay("2024-05-03"), (LocalDate{2024, 5, 3}));
+  EXPECT_EQ(ParseCalendarDay("2024-02-29"), (LocalDate{2024, 2, 29}));
+  EXPECT_EQ(ParseCalendarDay("2000-02-29"), (LocalDate{2000, 2, 29}));
+  EXPECT_EQ(CalendarDayText(LocalDate{2024, 5, 3}), "2024-05-03");
   for (const char* bad : {"2024-5-3", "05/03/2024", "20240503", "2024-05-03 ", "2024-13-01",
                           "2024-00-10", "2024-04-31", "2023-02-29", "1900-02-29", "+024-05-03",
                           "2024-05-3x", ""}) {
-    EXPECT_FALSE(ParseGameDate(bad)) << bad;
+    EXPECT_FALSE(ParseCalendarDay(bad)) << bad;
   }
 }
 
