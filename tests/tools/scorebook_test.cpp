@@ -21,9 +21,9 @@ using testing::kErrors;
 using testing::kTeams;
 using testing::kWalkOff;
 
-Game Compile(const char* plays) {
+Game Compile(const std::string& plays) {
   Game game;
-  const std::string text = std::string(kTeams) + plays;
+  const std::string text = kTeams + plays;
   const ScorebookResult result = CompileScorebook(text, game);
   EXPECT_TRUE(result.ok) << result.error;
   for (const Inconsistency& i : CheckGame(game, result.rules)) ADD_FAILURE() << i.Text();
