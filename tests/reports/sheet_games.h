@@ -27,7 +27,8 @@ inline const std::string kManyHoldersBook = sim::testing::Book("many_holders");
 
 // The head above, the shared teams and plays; a book that does not compile
 // throws.
-inline Game CompileSheetGame(const std::string& plays, const std::string& teams = sim::testing::kTeams) {
+inline Game CompileSheetGame(const std::string& plays,
+                             const std::string& teams = sim::testing::kTeams) {
   return sim::testing::CompileBook(plays, std::string(kSheetHead) + teams);
 }
 

@@ -21,8 +21,8 @@ inline std::string Two(std::int64_t n) { return (n < 10 ? "0" : "") + N(n); }
 
 inline std::string Player(const PLAYER& p) {
   return Q(p.name) + " #" + N(+p.uniform_number) + " pos " + N(+p.position) + " order " +
-         N(+p.batting_order) + " in " + N(+p.entered_inning) + " entry " + N(+p.entry_value) +
-         "/" + N(+p.entry_flag) + " active " + N(+p.active) + " bats " + N(+p.bats) + " throws " +
+         N(+p.batting_order) + " in " + N(+p.entered_inning) + " entry " + N(+p.entry_value) + "/" +
+         N(+p.entry_flag) + " active " + N(+p.active) + " bats " + N(+p.bats) + " throws " +
          N(+p.throws_right);
 }
 
@@ -37,8 +37,8 @@ inline std::string Credits(const FIELDER_CREDIT* credits, int count) {
 inline std::string Detail(const PITCH_DATA& d) {
   return std::string(PitchTypeName(d.pitch_type)) + " at " + N(+d.location_x) + "," +
          N(+d.location_y) + " speed " + N(static_cast<int>(d.speed * 10)) + " strike " +
-         N(+d.strike) + " " + std::string(d.strike ? StrikeTypeName(d.strike_type)
-                                                   : BallTypeName(d.ball_type)) +
+         N(+d.strike) + " " +
+         std::string(d.strike ? StrikeTypeName(d.strike_type) : BallTypeName(d.ball_type)) +
          " hit " + N(+d.hit) + " valid " + N(+d.valid) + " rhb " + N(+d.right_handed_batter) +
          " by " + Q(d.pitcher.name) + " (" + N(+d.pitcher.entered_inning) + "," +
          N(+d.pitcher.batting_order) + ")";
@@ -52,7 +52,8 @@ inline std::string AtBat(const AT_BAT& ab) {
   s += ", bases " + N(+ab.bases_reached) + ", rbi " + N(+ab.rbi) + ", scored " + N(+ab.scored) +
        " earned " + N(+ab.earned) + ", hit at " + N(+ab.hit_x) + "," + N(+ab.hit_y) + "\n";
   s += "    advances";
-  for (int b = 0; b < 3; ++b) s += " " + (ab.advances[b] ? std::string(AdvanceName(ab.advances[b])) : "-");
+  for (int b = 0; b < 3; ++b)
+    s += " " + (ab.advances[b] ? std::string(AdvanceName(ab.advances[b])) : "-");
   s += "; responsible " + Q(ab.responsible_pitcher.name) + "; runner " + Q(ab.pinch_runner.name);
   for (int i = 0; i < ab.PitcherCount(); ++i)
     s += "; pitcher " + Q(ab.pitchers[i].pitcher.name) + " to " + N(+ab.pitchers[i].last_pitch);
@@ -86,10 +87,11 @@ inline std::string DumpGame(const Game& g) {
                   " attendance " + N(+h.attendance) + " duration " + N(+h.duration_hours) + ":" +
                   Two(+h.duration_minutes) + "\numpires";
   for (const NameText& u : h.umpires) s += " " + Q(u);
-  s += "\nruns " + N(+g.visitor_runs) + "-" + N(+g.home_runs) + "; won " + Q(g.winning_pitcher.name) +
-       " lost " + Q(g.losing_pitcher.name) + " saved " + Q(g.saving_pitcher.name) +
-       "; now inning " + N(+g.current_inning) + " top " + N(+g.current_half_is_top) + " at-bat " +
-       N(+g.current_at_bat) + " due up " + N(+g.batter_due_up) + "\n";
+  s += "\nruns " + N(+g.visitor_runs) + "-" + N(+g.home_runs) + "; won " +
+       Q(g.winning_pitcher.name) + " lost " + Q(g.losing_pitcher.name) + " saved " +
+       Q(g.saving_pitcher.name) + "; now inning " + N(+g.current_inning) + " top " +
+       N(+g.current_half_is_top) + " at-bat " + N(+g.current_at_bat) + " due up " +
+       N(+g.batter_due_up) + "\n";
   for (std::size_t i = 0; i < g.innings.size(); ++i) {
     for (bool top : {true, false}) {
       const HALF_INNING& half = g.innings[i].half(top);

@@ -46,7 +46,8 @@ TEST(Scorebook, BooksRecordTheirGamesBoxByBox) {
       game.header.year = 0;
       game.header.month = game.header.day = 0;
     }
-    scorewick::testing::ExpectGolden(scorewick::testing::DumpGame(game), std::string(book) + ".txt");
+    scorewick::testing::ExpectGolden(scorewick::testing::DumpGame(game),
+                                     std::string(book) + ".txt");
   }
 }
 
