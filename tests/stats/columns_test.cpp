@@ -10,18 +10,12 @@
 #include "stats/sort_table.h"
 #include "stats/stat_columns.h"
 #include "stats/stat_layout.h"
+#include "stats_support.h"
 
 namespace scorewick {
 namespace {
 
-int Column(StatTable table, std::string_view key) {
-  for (int c = 0; c < ColumnCount(table); ++c) {
-    if (ColumnKey(table, c) == key) return c;
-  }
-  ADD_FAILURE() << "no column " << key;
-  return -1;
-}
-
+using testing::Column;
 // Two batters, one pitcher and one fielder, with their totals rows.
 Stat SmallTables() {
   Stat s;

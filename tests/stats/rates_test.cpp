@@ -16,17 +16,10 @@
 namespace scorewick {
 namespace {
 
+using testing::Column;
 using testing::CompileBook;
 using testing::CountGame;
 using testing::kRates;
-
-int Column(StatTable table, std::string_view key) {
-  for (int c = 0; c < ColumnCount(table); ++c) {
-    if (ColumnKey(table, c) == key) return c;
-  }
-  ADD_FAILURE() << "no column " << key;
-  return -1;
-}
 
 template <typename Row>
 int RowOf(const std::vector<Row>& rows, std::string_view name) {
