@@ -16,6 +16,7 @@
 #include "stats/accumulate.h"
 #include "stats/side_of_game.h"
 #include "stats/stats_support.h"
+#include "support/data_file.h"
 
 namespace scorewick {
 namespace {
@@ -41,17 +42,9 @@ TEST(GameLog, PlayerWhoBattedRanAndPitched) {
   const GameLog log = counter.Finish();
   EXPECT_EQ(log.team, "Gulls");
   // He won the game he pitched: the Gulls led when he took over and he kept the lead.
-  EXPECT_EQ(reports::ReportTextLines({reports::GameLogTable(log)}), std::vector<std::string>({
-      "Game Log: Pat Pinch, Gulls",
-      "",
-      "                                     Batting                                             Pitching",
-      "Date         Time  Opponent  Result  PA  AB  R  H  2B  3B  HR  RBI  BB  SO  SB  CS    IP  H  R  ER  BB  SO  HR  PC  Dec",
-      "2024-06-01  18:05  at Hawks  W 2-0    0   0  0  0   0   0   0    0   0   0   1   1",
-      "2024-06-02  10:00  at Hawks  W 1-0    0   0  0  0   0   0   0    0   0   0   0   0  1.00  1  0   0   1   1   0  13    W",
-      "2024-06-02  14:00  at Hawks  W 1-0    1   1  1  1   1   0   0    0   0   0   0   0",
-      std::string(119, '-'),
-      "Totals             3 games   3-0      1   1  1  1   1   0   0    0   0   0   1   1  1.00  1  0   0   1   1   0  13  1-0",
-  }));
+  scorewick::testing::ExpectGolden(
+      scorewick::testing::JoinLines(reports::ReportTextLines({reports::GameLogTable(log)})),
+      "game_log_pat_pinch.txt");
 }
 
 // Every player of one team over a simulated season: his log's totals are
