@@ -16,6 +16,7 @@
 #include "stats/accumulate.h"
 #include "stats/side_of_game.h"
 #include "stats/stats_support.h"
+#include "support/data_file.h"
 
 namespace scorewick {
 namespace {
@@ -26,44 +27,9 @@ using testing::CompileBook;
 // is caught stealing third; the Gulls win 2-0 on Di Dunn's home run.
 const std::string kRanFor = "game date=2024-06-01 time=18:05\n" + std::string(testing::kRunning);
 
-// June 2, 10:00: Pat Pinch pitches the bottom of the only inning after
-// Sid Swift's home run: a walk on four balls (4 pitches), a strikeout (3),
-// a single on the fourth pitch (bsf and the hit), a fly and a ground out
-// (1 each): 5 batters, 13 pitches, 3 outs, no run.
-constexpr const char* kPitched = R"(
-game date=2024-06-02 time=10:00
-rules innings=1
-top 1
-HR7
-sss K
-sss K
-sss K
-bottom 1
-P "Pat Pinch"
-bbbb BB
-sss K
-bsf 1B7
-F8
-6-3
-)";
+const std::string kPitched = sim::testing::Book("pitched");
 
-// June 2, 14:00: Pat Pinch hits for Ann Able, doubles, and scores on Bo
-// Baker's single: PA 1, AB 1, H 1, 2B 1, R 1.
-constexpr const char* kHitFor = R"(
-game date=2024-06-02 time=14:00
-rules innings=1
-top 1
-PH "Pat Pinch" bsf 2B7
-1B8 2-H
-sss K
-sss K
-sss K
-M6 "Pat Pinch"
-bottom 1
-sss K
-sss K
-sss K
-)";
+const std::string kHitFor = sim::testing::Book("hit_for");
 
 TEST(GameLog, PlayerWhoBattedRanAndPitched) {
   GameLogCounter counter("Pat Pinch", "", StatRules{});
@@ -76,17 +42,9 @@ TEST(GameLog, PlayerWhoBattedRanAndPitched) {
   const GameLog log = counter.Finish();
   EXPECT_EQ(log.team, "Gulls");
   // He won the game he pitched: the Gulls led when he took over and he kept the lead.
-  EXPECT_EQ(reports::ReportTextLines({reports::GameLogTable(log)}), std::vector<std::string>({
-      "Game Log: Pat Pinch, Gulls",
-      "",
-      "                                     Batting                                             Pitching",
-      "Date         Time  Opponent  Result  PA  AB  R  H  2B  3B  HR  RBI  BB  SO  SB  CS    IP  H  R  ER  BB  SO  HR  PC  Dec",
-      "2024-06-01  18:05  at Hawks  W 2-0    0   0  0  0   0   0   0    0   0   0   1   1",
-      "2024-06-02  10:00  at Hawks  W 1-0    0   0  0  0   0   0   0    0   0   0   0   0  1.00  1  0   0   1   1   0  13    W",
-      "2024-06-02  14:00  at Hawks  W 1-0    1   1  1  1   1   0   0    0   0   0   0   0",
-      std::string(119, '-'),
-      "Totals             3 games   3-0      1   1  1  1   1   0   0    0   0   0   1   1  1.00  1  0   0   1   1   0  13  1-0",
-  }));
+  scorewick::testing::ExpectGolden(
+      scorewick::testing::JoinLines(reports::ReportTextLines({reports::GameLogTable(log)})),
+      "game_log_pat_pinch.txt");
 }
 
 // Every player of one team over a simulated season: his log's totals are

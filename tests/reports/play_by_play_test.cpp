@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -41,116 +42,72 @@ TEST(PlayByPlay, NothingWhenTheFirstHalfIsEmpty) {
   EXPECT_TRUE(lines.empty());
 }
 
-AT_BAT Box(const char* name) {
-  AT_BAT ab;
-  ab.batter.name.set(name);
-  return ab;
-}
-
+// One at-bat of Jones's told on its own: how he reached (-1: he did not),
+// the bases he reached, the advances from each base, how he was put out
+// (-1: he was not), his RBI, the bases of his error, his pinch runner.
 struct SentenceCase {
   const char* what;
-  AT_BAT ab;
-  std::string want;
+  int reach, bases;
+  std::array<int, 3> advances;
+  int out, rbi, error_bases;
+  const char* runner;
+  const char* want;
 };
 
-std::vector<SentenceCase> SentenceCases() {
-  std::vector<SentenceCase> cases;
-  auto add = [&](const char* what, auto edit, const char* want) {
-    AT_BAT ab = Box("Jones");
-    edit(ab);
-    cases.push_back({what, ab, want});
-  };
-  add(
-      "neither reached nor out", [](AT_BAT&) {}, "");
-  add(
-      "steal, then batted home in one phrase",
-      [](AT_BAT& a) {
-        a.reached = 1, a.how_reached = kReachSingle, a.bases_reached = 4;
-        a.advances[0] = kAdvStolenBase, a.advances[1] = kAdvBatted, a.advances[2] = kAdvBatted;
-      },
-      "Jones singled, stole 2nd, batted forward to home.");
-  add(
-      "home run with no RBI count says nothing of it",
-      [](AT_BAT& a) { a.reached = 1, a.how_reached = kReachHomeRun, a.bases_reached = 4; },
-      "Jones.");
-  add(
-      "five RBI on a home run: no phrase either",
-      [](AT_BAT& a) {
-        a.reached = 1, a.how_reached = kReachHomeRun, a.bases_reached = 4, a.rbi = 5;
-      },
-      "Jones, 5 RBI.");
-  add(
-      "inside-park grand slam",
-      [](AT_BAT& a) {
-        a.reached = 1, a.how_reached = kReachInsideParkHR, a.bases_reached = 4, a.rbi = 4;
-      },
-      "Jones hit inside park grand slam, 4 RBI.");
-  add(
-      "two-base error, then out stretching at third",
-      [](AT_BAT& a) {
-        a.reached = 1, a.how_reached = kReachError, a.error_bases[0] = 2, a.bases_reached = 2;
-        a.out = 1, a.how_out = kOutTagged;
-      },
-      "Jones reached on 2-base error, tagged out going to 3rd.");
-  add(
-      "sac fly with error",
-      [](AT_BAT& a) { a.reached = 1, a.how_reached = kReachSacFlyWithError, a.bases_reached = 1; },
-      "Jones reached on sac fly with error.");
-  add(
-      "balk is never merged; the continued code after it is told on its own",
-      [](AT_BAT& a) {
-        a.reached = 1, a.how_reached = kReachWalk, a.bases_reached = 3;
-        a.advances[0] = kAdvBalk, a.advances[1] = kAdvBalkContinued;
-      },
-      "Jones walked, advanced to 2nd on balk, advanced to 3rd on balk.");
-  add(
-      "error run merged over three bases",
-      [](AT_BAT& a) {
-        a.reached = 1, a.how_reached = kReachSingle, a.bases_reached = 4;
-        a.advances[0] = kAdvError, a.advances[1] = kAdvErrorContinued,
-        a.advances[2] = kAdvErrorContinued;
-      },
-      "Jones singled, advanced to home on error.");
-  add(
-      "pinch runner caught stealing at home, dp",
-      [](AT_BAT& a) {
-        a.reached = 1, a.how_reached = kReachDouble, a.bases_reached = 3;
-        a.pinch_runner.name.set("Smith");
-        a.advances[1] = kAdvDefensiveIndifference;
-        a.out = 1, a.how_out = kOutCaughtStealingDP;
-      },
-      "Jones doubled, Smith ran for batter, advanced to 3rd on defensive indifference, caught "
-      "trying to steal home, dp.");
-  add(
-      "pinch runner of the same name is nobody",
-      [](AT_BAT& a) {
-        a.reached = 1, a.how_reached = kReachOnBaseSingle, a.bases_reached = 1;
-        a.pinch_runner.name.set("Jones");
-      },
-      "Jones reached first base.");
-  add(
-      "out before first: forced at 1st", [](AT_BAT& a) { a.out = 1, a.how_out = kOutForced; },
-      "Jones, forced out at 1st.");
-  add(
-      "codes outside the tables",
-      [](AT_BAT& a) {
-        a.reached = 1, a.how_reached = 77, a.bases_reached = 2, a.advances[0] = 99;
-        a.out = 1, a.how_out = 41;
-      },
-      "Jones reached first base.");
-  add(
-      "bases reached beyond home stays within the three slots",
-      [](AT_BAT& a) {
-        a.reached = 1, a.how_reached = kReachTieBreaker, a.bases_reached = 9;
-        a.advances[1] = kAdvOnThrow, a.advances[2] = kAdvInterference;
-      },
-      "Jones tie breaker rule, awarded second base, advanced to 3rd on throw, advanced to home on "
-      "interference.");
-  return cases;
-}
+constexpr int kNo = -1;
+// clang-format off
+constexpr SentenceCase kSentences[] = {
+    {"neither reached nor out", kNo, 0, {}, kNo, 0, 0, "", ""},
+    {"steal, then batted home in one phrase", kReachSingle, 4,
+     {kAdvStolenBase, kAdvBatted, kAdvBatted}, kNo, 0, 0, "",
+     "Jones singled, stole 2nd, batted forward to home."},
+    {"home run with no RBI count says nothing of it", kReachHomeRun, 4, {}, kNo, 0, 0, "",
+     "Jones."},
+    {"five RBI on a home run: no phrase either", kReachHomeRun, 4, {}, kNo, 5, 0, "",
+     "Jones, 5 RBI."},
+    {"inside-park grand slam", kReachInsideParkHR, 4, {}, kNo, 4, 0, "",
+     "Jones hit inside park grand slam, 4 RBI."},
+    {"two-base error, then out stretching at third", kReachError, 2, {}, kOutTagged, 0, 2, "",
+     "Jones reached on 2-base error, tagged out going to 3rd."},
+    {"sac fly with error", kReachSacFlyWithError, 1, {}, kNo, 0, 0, "",
+     "Jones reached on sac fly with error."},
+    {"balk is never merged; the continued code after it is told on its own", kReachWalk, 3,
+     {kAdvBalk, kAdvBalkContinued, 0}, kNo, 0, 0, "",
+     "Jones walked, advanced to 2nd on balk, advanced to 3rd on balk."},
+    {"error run merged over three bases", kReachSingle, 4,
+     {kAdvError, kAdvErrorContinued, kAdvErrorContinued}, kNo, 0, 0, "",
+     "Jones singled, advanced to home on error."},
+    {"pinch runner caught stealing at home, dp", kReachDouble, 3,
+     {0, kAdvDefensiveIndifference, 0}, kOutCaughtStealingDP, 0, 0, "Smith",
+     "Jones doubled, Smith ran for batter, advanced to 3rd on defensive indifference, caught "
+     "trying to steal home, dp."},
+    {"pinch runner of the same name is nobody", kReachOnBaseSingle, 1, {}, kNo, 0, 0, "Jones",
+     "Jones reached first base."},
+    {"out before first: forced at 1st", kNo, 0, {}, kOutForced, 0, 0, "",
+     "Jones, forced out at 1st."},
+    {"codes outside the tables", 77, 2, {99, 0, 0}, 41, 0, 0, "", "Jones reached first base."},
+    {"bases reached beyond home stays within the three slots", kReachTieBreaker, 9,
+     {0, kAdvOnThrow, kAdvInterference}, kNo, 0, 0, "",
+     "Jones tie breaker rule, awarded second base, advanced to 3rd on throw, advanced to home on "
+     "interference."},
+};
+// clang-format on
 
 TEST(PlayByPlay, SentencesOfSingleAtBats) {
-  for (const SentenceCase& c : SentenceCases()) EXPECT_EQ(NarrateAtBat(c.ab), c.want) << c.what;
+  for (const SentenceCase& c : kSentences) {
+    AT_BAT ab;
+    ab.batter.name.set("Jones");
+    ab.reached = c.reach != kNo;
+    ab.how_reached = c.reach == kNo ? 0 : c.reach;
+    ab.out = c.out != kNo;
+    ab.how_out = c.out == kNo ? 0 : c.out;
+    ab.bases_reached = c.bases;
+    for (int b = 0; b < 3; ++b) ab.advances[b] = c.advances[static_cast<std::size_t>(b)];
+    ab.rbi = c.rbi;
+    ab.error_bases[0] = c.error_bases;
+    ab.pinch_runner.name.set(c.runner);
+    EXPECT_EQ(NarrateAtBat(ab), c.want) << c.what;
+  }
 }
 
 TEST(WrappedLines, CutsAtBlanksBreaksAndHardAtTheWidth) {

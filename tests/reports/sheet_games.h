@@ -7,50 +7,9 @@
 
 namespace scorewick::testing {
 
-inline constexpr const char* kSheetHead = R"(
-game date=2024-06-01 time=18:05 field="Test Park" attendance=120 duration=1:05
-umpires "Una Ump" "Vic Vane"
-rules innings=1
-)";
-
-// The marks of a handful of turns: a double that comes round on a stolen
-// base and an error, a strikeout looking, a walk on five pitches, an
-// error, a 6-4-3 double play.
-inline constexpr const char* kMarksBook = R"(
-top 1
-bs 2B8
-b SB3 ccc KL
-bbsbb BB
-s E6 3-H ; The ball went through his legs
-b 6-4-3DP
-bottom 1
-sss K
-b 6-3
-F8
-)";
-
-// The visitors bat around: nine walks, then the top of the order strikes
-// out; a pinch hitter comes in for the last three.
-inline constexpr const char* kBatAroundBook = R"(
-top 1
-bbbb BB
-bbbb BB
-bbbb BB ; Bases loaded
-bbbb BB
-bbbb BB
-bbbb BB
-bbbb BB
-bbbb BB
-bbbb BB
-sss K
-sss K
-PH "Pat Pinch" sss K
-M8 "Pat Pinch"
-bottom 1
-sss K
-sss K
-sss K ; Game over
-)";
+inline const std::string kSheetHead = sim::testing::Book("sheet_head");
+inline const std::string kMarksBook = sim::testing::Book("marks");
+inline const std::string kBatAroundBook = sim::testing::Book("bat_around");
 
 // A slot held by six players: the lead-off man walks and five pinch
 // runners follow one another on first; the last of them stays in at
@@ -64,28 +23,12 @@ inline std::string ManyHoldersTeams() {
                "- \"Wes West\" RF 16 R/R\n");
   return teams;
 }
-inline constexpr const char* kManyHoldersBook = R"(
-top 1
-bbbb BB
-PR1 "Pat Pinch"
-PR1 "Sid Swift"
-PR1 "Ty Trot"
-PR1 "Uma Urge"
-PR1 "Val Vim"
-sss K
-sss K
-sss K
-M6 "Val Vim"
-bottom 1
-D9 "Wes West"
-sss K
-sss K
-sss K
-)";
+inline const std::string kManyHoldersBook = sim::testing::Book("many_holders");
 
 // The head above, the shared teams and plays; a book that does not compile
 // throws.
-inline Game CompileSheetGame(const char* plays, const std::string& teams = sim::testing::kTeams) {
+inline Game CompileSheetGame(const std::string& plays,
+                             const std::string& teams = sim::testing::kTeams) {
   return sim::testing::CompileBook(plays, std::string(kSheetHead) + teams);
 }
 

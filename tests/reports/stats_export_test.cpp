@@ -10,36 +10,26 @@
 #include "reports/stats_text.h"
 #include "stats/accumulate.h"
 #include "support/data_file.h"
+#include "support/stat_rows.h"
 
 namespace scorewick::reports {
 namespace {
+
+using scorewick::testing::StatRow;
 
 const LocalDateTime kWhen{{2004, 7, 3}, 9, 5, 7};
 
 // Ann: 1 for 3 with a double; "Cy <b>" (a name that must not become
 // markup): 2 for 2.  Fielding: Ann at short, no error.
 Stat SmallStat() {
+  using B = BattingStat;
   Stat s;
   s.team_name = "Hawks & Co";
-  BattingStat a;
-  a.name = "Ann Able";
-  a.team = "Hawks & Co";
-  a.at_bats = 3;
-  a.hits = 1;
-  a.doubles = 1;
-  BattingStat c;
-  c.name = "Cy <b>";
-  c.team = "Hawks & Co";
-  c.at_bats = 2;
-  c.hits = 2;
-  c.singles = 2;
-  s.batting = {a, c};
-  FieldingStat f;
-  f.name = "Ann Able";
-  f.team = "Hawks & Co";
-  f.position = 6;
-  f.put_outs = 2;
-  s.fielding = {f};
+  s.batting = {
+      StatRow<B>("Ann Able", s.team_name, {{&B::at_bats, 3}, {&B::hits, 1}, {&B::doubles, 1}}),
+      StatRow<B>("Cy <b>", s.team_name, {{&B::at_bats, 2}, {&B::hits, 2}, {&B::singles, 2}})};
+  using F = FieldingStat;
+  s.fielding = {StatRow<F>("Ann Able", s.team_name, {{&F::position, 6}, {&F::put_outs, 2}})};
   FinishTables(s);
   return s;
 }

@@ -10,64 +10,39 @@
 #include "stats/sort_table.h"
 #include "stats/stat_columns.h"
 #include "stats/stat_layout.h"
+#include "stats_support.h"
+#include "support/stat_rows.h"
 
 namespace scorewick {
 namespace {
 
-int Column(StatTable table, std::string_view key) {
-  for (int c = 0; c < ColumnCount(table); ++c) {
-    if (ColumnKey(table, c) == key) return c;
-  }
-  ADD_FAILURE() << "no column " << key;
-  return -1;
-}
+using testing::Column;
+using testing::Figures;
+using testing::StatRow;
 
 // Two batters, one pitcher and one fielder, with their totals rows.
 Stat SmallTables() {
+  using B = BattingStat;
+  using P = PitchingStat;
+  using F = FieldingStat;
   Stat s;
-  BattingStat a;
-  a.name = "Ann Able";
-  a.team = "Gulls";
-  a.at_bats = 3;
-  a.hits = 1;
-  a.singles = 1;
-  a.bunt_hits = 1;
-  a.bunt_outs = 2;
-  a.so_swinging = 2;
-  a.so_looking = 1;
-  a.steal_attempts = 2;
-  a.stolen_bases = 1;
-  BattingStat b;
-  b.name = "Bo Baker";
-  b.team = "Gulls";
-  b.at_bats = 2;
-  b.hits = 2;
-  b.doubles = 2;
-  b.pko[0] = 1;
-  b.pko[2] = 2;
-  s.batting = {a, b};
-  PitchingStat p;
-  p.name = "Ike Ives";
-  p.team = "Gulls";
-  p.outs = 8;
-  p.earned_runs = 1;
-  p.hits = 1;
-  p.opponent_at_bats = 3;
-  p.wins = 1;
-  p.losses = 1;
-  s.pitching = {p};
-  FieldingStat f;
-  f.name = "Ann Able";
-  f.team = "Gulls";
-  f.position = 6;
-  f.outs_played = 8;
-  f.put_outs = 1;
-  f.assists = 2;
-  FieldingStat g = f;
-  g.name = "Bo Baker";
-  g.position = 4;
-  g.errors = 1;
-  s.fielding = {f, g};
+  // clang-format off
+  s.batting = {StatRow<B>("Ann Able", "Gulls",
+                          {{&B::at_bats, 3}, {&B::hits, 1}, {&B::singles, 1}, {&B::bunt_hits, 1},
+                           {&B::bunt_outs, 2}, {&B::so_swinging, 2}, {&B::so_looking, 1},
+                           {&B::steal_attempts, 2}, {&B::stolen_bases, 1}}),
+               StatRow<B>("Bo Baker", "Gulls", {{&B::at_bats, 2}, {&B::hits, 2}, {&B::doubles, 2}})};
+  s.batting[1].pko[0] = 1;
+  s.batting[1].pko[2] = 2;
+  s.pitching = {StatRow<P>("Ike Ives", "Gulls",
+                           {{&P::outs, 8}, {&P::earned_runs, 1}, {&P::hits, 1},
+                            {&P::opponent_at_bats, 3}, {&P::wins, 1}, {&P::losses, 1}})};
+  // clang-format on
+  const Figures<F> fielded = {{&F::outs_played, 8}, {&F::put_outs, 1}, {&F::assists, 2}};
+  s.fielding = {StatRow<F>("Ann Able", "Gulls", fielded), StatRow<F>("Bo Baker", "Gulls", fielded)};
+  s.fielding[0].position = 6;
+  s.fielding[1].position = 4;
+  s.fielding[1].errors = 1;
   FinishTables(s);
   return s;
 }

@@ -16,17 +16,10 @@
 namespace scorewick {
 namespace {
 
+using testing::Column;
 using testing::CompileBook;
 using testing::CountGame;
 using testing::kRates;
-
-int Column(StatTable table, std::string_view key) {
-  for (int c = 0; c < ColumnCount(table); ++c) {
-    if (ColumnKey(table, c) == key) return c;
-  }
-  ADD_FAILURE() << "no column " << key;
-  return -1;
-}
 
 template <typename Row>
 int RowOf(const std::vector<Row>& rows, std::string_view name) {
@@ -60,58 +53,47 @@ class Rates : public ::testing::Test {
 // BB 1, SO 2, 16 pitches.  Gulls pitching: Ike Ives BF 1 (2 pitches, no
 // out); Ray Relief BF 3, SO 3, 3 outs, 9 pitches.
 TEST_F(Rates, CellsBlanksAndTotals) {
+  // Ann Able's OPS is 1 + 4 and her BABIP blank: (1 - 1) / (1 - 0 - 1 + 0),
+  // no ball in play; Ed Eng's is 0 / (0 - 0 - 0 + 1).  Gus Gray has no
+  // plate appearance.  The totals' OPS is .500 + 1.500, not a sum of the
+  // rows; their P/PA 11 / 4.  Ike Ives got no out, Ray Relief walked nobody.
   struct Case {
     const Stat* stat;
     StatTable table;
     const char* name;
-    const char* key;
-    const char* text;
+    std::vector<std::pair<const char*, const char*>> cells;  // key, text
   };
   const StatTable b = StatTable::kBatting, p = StatTable::kPitching;
   const Case cases[] = {
-      {&gulls, b, "Ann Able", "OPS", "5.000"},  // 1 + 4
-      {&gulls, b, "Ann Able", "XBH", "1"},
-      {&gulls, b, "Ann Able", "BABIP", ""},  // (1 - 1) / (1 - 0 - 1 + 0): no ball in play
-      {&gulls, b, "Bo Baker", "OPS", "1.000"},
-      {&gulls, b, "Bo Baker", "BB%", "100.0"},
-      {&gulls, b, "Bo Baker", "K%", "  0.0"},
-      {&gulls, b, "Cy Cole", "OPS", " .000"},
-      {&gulls, b, "Cy Cole", "BABIP", ""},
-      {&gulls, b, "Cy Cole", "K%", "100.0"},
-      {&gulls, b, "Di Dunn", "OPS", "3.000"},
-      {&gulls, b, "Di Dunn", "BABIP", "1.000"},
-      {&gulls, b, "Ed Eng", "BABIP", " .000"},  // 0 / (0 - 0 - 0 + 1)
-      {&gulls, b, "Gus Gray", "OPS", ""},       // no plate appearance
-      {&gulls, b, "Gus Gray", "XBH", "0"},
-      {&gulls, b, "Gus Gray", "K%", ""},
-      {&gulls, b, "Gus Gray", "BB%", ""},
-      {&gulls, b, "TEAM TOTALS", "OPS", "2.000"},  // .500 + 1.500, not a sum of the rows
-      {&gulls, b, "TEAM TOTALS", "XBH", "2"},
-      {&gulls, b, "TEAM TOTALS", "BABIP", " .500"},
-      {&gulls, b, "TEAM TOTALS", "K%", " 33.3"},
-      {&gulls, b, "TEAM TOTALS", "BB%", " 16.7"},
-      {&hawks, p, "Rex Roe", "WHIP", " 3.00"},
-      {&hawks, p, "Rex Roe", "K/9", "18.00"},
-      {&hawks, p, "Rex Roe", "BB/9", " 9.00"},
-      {&hawks, p, "Rex Roe", "HR/9", " 9.00"},
-      {&hawks, p, "Rex Roe", "K/BB", " 2.00"},
-      {&hawks, p, "Rex Roe", "P/PA", " 2.67"},
-      {&gulls, p, "Ike Ives", "WHIP", ""},  // no out
-      {&gulls, p, "Ike Ives", "K/9", ""},
-      {&gulls, p, "Ike Ives", "HR/9", ""},
-      {&gulls, p, "Ike Ives", "P/PA", " 2.00"},
-      {&gulls, p, "Ray Relief", "WHIP", " 0.00"},
-      {&gulls, p, "Ray Relief", "K/9", "27.00"},
-      {&gulls, p, "Ray Relief", "K/BB", ""},  // no walk
-      {&gulls, p, "TEAM TOTALS", "WHIP", " 1.00"},
-      {&gulls, p, "TEAM TOTALS", "BB/9", " 0.00"},
-      {&gulls, p, "TEAM TOTALS", "P/PA", " 2.75"},  // 11 / 4
+      {&gulls, b, "Ann Able", {{"OPS", "5.000"}, {"XBH", "1"}, {"BABIP", ""}}},
+      {&gulls, b, "Bo Baker", {{"OPS", "1.000"}, {"BB%", "100.0"}, {"K%", "  0.0"}}},
+      {&gulls, b, "Cy Cole", {{"OPS", " .000"}, {"BABIP", ""}, {"K%", "100.0"}}},
+      {&gulls, b, "Di Dunn", {{"OPS", "3.000"}, {"BABIP", "1.000"}}},
+      {&gulls, b, "Ed Eng", {{"BABIP", " .000"}}},
+      {&gulls, b, "Gus Gray", {{"OPS", ""}, {"XBH", "0"}, {"K%", ""}, {"BB%", ""}}},
+      {&gulls,
+       b,
+       "TEAM TOTALS",
+       {{"OPS", "2.000"}, {"XBH", "2"}, {"BABIP", " .500"}, {"K%", " 33.3"}, {"BB%", " 16.7"}}},
+      {&hawks,
+       p,
+       "Rex Roe",
+       {{"WHIP", " 3.00"},
+        {"K/9", "18.00"},
+        {"BB/9", " 9.00"},
+        {"HR/9", " 9.00"},
+        {"K/BB", " 2.00"},
+        {"P/PA", " 2.67"}}},
+      {&gulls, p, "Ike Ives", {{"WHIP", ""}, {"K/9", ""}, {"HR/9", ""}, {"P/PA", " 2.00"}}},
+      {&gulls, p, "Ray Relief", {{"WHIP", " 0.00"}, {"K/9", "27.00"}, {"K/BB", ""}}},
+      {&gulls, p, "TEAM TOTALS", {{"WHIP", " 1.00"}, {"BB/9", " 0.00"}, {"P/PA", " 2.75"}}},
   };
   for (const Case& c : cases) {
     const int row = RowOf(*c.stat, c.table, c.name);
     ASSERT_GE(row, 0) << c.name;
-    EXPECT_EQ(CellText(*c.stat, c.table, row, Column(c.table, c.key)), c.text)
-        << c.name << " " << c.key;
+    for (const auto& [key, text] : c.cells)
+      EXPECT_EQ(CellText(*c.stat, c.table, row, Column(c.table, key)), text)
+          << c.name << " " << key;
   }
   // Per nine innings whatever the innings per game, unlike ERA.
   hawks.innings_per_game = 7;

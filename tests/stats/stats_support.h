@@ -9,6 +9,7 @@
 #include "records/game.h"
 #include "stats/accumulate.h"
 #include "stats/stat.h"
+#include "stats/stat_columns.h"
 #include "tools/book_games.h"
 
 namespace scorewick::testing {
@@ -23,6 +24,15 @@ inline Stat CountGame(const Game& game, const std::string& team, bool opponents 
   stat.team_name = team;
   Accumulate(stat, game, pitching_split, batting_split, opponents);
   return stat;
+}
+
+// The index of the column of table whose key is key.
+inline int Column(StatTable table, std::string_view key) {
+  for (int c = 0; c < ColumnCount(table); ++c) {
+    if (ColumnKey(table, c) == key) return c;
+  }
+  ADD_FAILURE() << "no column " << key;
+  return -1;
 }
 
 inline const BattingStat& Batter(const Stat& s, const std::string& name) {

@@ -1,10 +1,15 @@
 // The game chooser: the folder list, the preview, Add and Remove with the
-// team box, the refusals of OK, and the plot variants without a team box.
+// team box, the refusals of OK, and the plot variants without a team box;
+// its lists (saved, offered on the next opening and opened with a game
+// gone) and filters (their count line, their refusals, and the games OK
+// hands on).
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 #include <filesystem>
 
@@ -12,6 +17,8 @@
 #include "gui/support/gui_fixture.h"
 #include "gui/support/stat_games.h"
 #include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/game_list_file.h"
 
 using namespace scorewick;
 using namespace scorewick::app;
@@ -35,6 +42,22 @@ void AddNamed(GameChooserDialog& d, const QStringList& names) {
   Find<QPushButton>(&d, "add")->click();
 }
 
+struct Dated {
+  const char* file;
+  int month, day, hour;
+  const char* home;
+  const char* visitor;
+};
+
+// The Hawks' spring: on 4 May the afternoon game sorts first by name.
+constexpr Dated kSpring[] = {
+    {"g1", 4, 6, 13, "Hawks", "Owls"}, {"g2", 4, 13, 13, "Owls", "Hawks"},
+    {"g3", 5, 4, 15, "Bats", "Hawks"}, {"g4", 5, 4, 10, "Hawks", "Bats"},
+    {"g5", 6, 1, 18, "Owls", "Bats"},
+};
+
+QString Left(QDialog& d) { return Find<QLabel>(&d, "filter_left")->text(); }
+
 }  // namespace
 
 class GameChooserTest : public QObject {
@@ -44,6 +67,9 @@ class GameChooserTest : public QObject {
   testing::GuiFixture fixture_;
   std::string games_;  // a folder of retitled games
   std::string source_;
+  std::string spring_;  // the Hawks' spring, dated
+
+  std::string Spring(const char* name) const { return spring_ + "/" + name + ".gam"; }
 
  private slots:
   void initTestCase() {
@@ -61,6 +87,23 @@ class GameChooserTest : public QObject {
     QVERIFY(ReadWholeFile(games_ + "/older/old.gam", bytes, nullptr));
     bytes.erase(bytes.begin(), bytes.begin() + 4);
     QVERIFY(WriteFileAtomically(games_ + "/older/old.gam", bytes, nullptr));
+
+    // The Hawks' spring, dated, for the lists and filters.
+    spring_ = fixture_.Path("spring");
+    std::filesystem::create_directories(spring_);
+    for (const Dated& d : kSpring) {
+      scorewick::Game game;
+      QVERIFY(LoadGame(source_, game).ok);
+      game.header.year = 2024;
+      game.header.month = static_cast<std::uint8_t>(d.month);
+      game.header.day = static_cast<std::uint8_t>(d.day);
+      game.header.start_hour = d.hour;
+      game.home.team_name.set(d.home);
+      game.visitor.team_name.set(d.visitor);
+      game.header.list_names[0].set(d.home);
+      game.header.list_names[1].set(d.visitor);
+      QVERIFY(SaveGame(Spring(d.file), game).ok);
+    }
   }
 
   void listsFoldersAndGamesAndPreviews() {
@@ -199,6 +242,85 @@ class GameChooserTest : public QObject {
     Find<QComboBox>(&d, "team")->setCurrentIndex(0);
     d.accept();
     QCOMPARE(stat.game_count(), kGames - 1);
+  }
+
+  void listSavedIsOfferedAndOpenedWithAGameGone() {
+    const std::string list = spring_ + "/spring.txt";
+    {
+      Stat stat;
+      GameChooserDialog d(stat, spring_, fixture_.ui, nullptr);
+      d.UseSession(fixture_.session);
+      QVERIFY(!Find<QPushButton>(&d, "last_list")->isVisibleTo(&d));
+      fixture_.ui.messages.clear();
+      Find<QPushButton>(&d, "save_list")->click();  // nothing chosen: nothing to save
+      QCOMPARE(Captions(fixture_.ui), Items({"Game List"}));
+      Find<QPushButton>(&d, "add_all")->click();
+      fixture_.ui.file_answers.push_back(FileChoice{list, 1});
+      Find<QPushButton>(&d, "save_list")->click();
+      QCOMPARE(fixture_.ui.file_requests.back().initial_folder, spring_);
+    }
+    // The list reads back as the games, and names them from its folder.
+    std::vector<std::string> read;
+    QVERIFY(ReadGameList(list, read, nullptr));
+    QCOMPARE(read, (std::vector<std::string>{Spring("g1"), Spring("g2"), Spring("g3"), Spring("g4"),
+                                             Spring("g5")}));
+    QVERIFY(testing::ReadText(list).find("\ng1.gam\n") != std::string::npos);
+    QCOMPARE(fixture_.session.folders.last_game_list(), list);
+
+    // The next opening offers it; a game it lists that has gone is named.
+    QVERIFY(WriteTextFileAtomically(list, testing::ReadText(list) + "gone.gam\n", nullptr));
+    Stat stat;
+    GameChooserDialog d(stat, fixture_.Path(""), fixture_.ui, nullptr);
+    d.UseSession(fixture_.session);
+    auto* last = Find<QPushButton>(&d, "last_list");
+    QVERIFY(last->isVisibleTo(&d));
+    QCOMPARE(last->text(), QString("Open &Last List: spring.txt"));
+    fixture_.ui.messages.clear();
+    last->click();
+    QCOMPARE(Find<QLabel>(&d, "count")->text(), QString("5 games chosen"));
+    QCOMPARE(Captions(fixture_.ui), Items({"Game List"}));
+    QVERIFY(fixture_.ui.messages[0].text.find("gone.gam") != std::string::npos);
+  }
+
+  void filtersSayWhatTheyLeaveAndOkHandsThemOn() {
+    Stat stat;
+    GameChooserDialog d(stat, spring_, fixture_.ui, nullptr);
+    d.UseSession(fixture_.session);  // the list saved above is offered
+    Find<QPushButton>(&d, "add_all")->click();
+    QCOMPARE(Left(d), QString("The filters leave all 5 games"));
+    auto* from = Find<QLineEdit>(&d, "from");
+    from->setText("2024-05-04");
+    QCOMPARE(Left(d), QString("The filters leave 3 of the 5 games"));
+    from->setText("5/4/2024");
+    QVERIFY(Left(d).contains("YYYY-MM-DD"));
+    fixture_.ui.messages.clear();
+    d.accept();
+    QCOMPARE(Captions(fixture_.ui), Items({"Filters"}));
+    from->clear();
+
+    // Last games need a team; the team chosen to analyse is offered.
+    auto* last = Find<QSpinBox>(&d, "last");
+    last->setValue(1);
+    QVERIFY(Left(d).contains("choose the team"));
+    auto* team = Find<QComboBox>(&d, "team");
+    team->setCurrentIndex(team->findText("Hawks"));
+    QCOMPARE(Find<QComboBox>(&d, "filter_team")->currentText(), QString("Hawks"));
+    QCOMPARE(Left(d), QString("The filters leave 1 of the 5 games"));
+    Find<QComboBox>(&d, "ground")->setCurrentIndex(1);  // home games
+    auto* opponent = Find<QComboBox>(&d, "opponent");
+    opponent->setCurrentIndex(opponent->findText("Owls"));
+    last->setValue(0);
+    QCOMPARE(Left(d), QString("The filters leave 1 of the 5 games"));
+    opponent->setCurrentIndex(0);
+    last->setValue(1);
+    from->setText("2024-04-01");
+    QCOMPARE(Left(d), QString("The filters leave 1 of the 5 games"));
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    testing::SaveScreenshot(&d, "game_chooser_filters");
+    d.accept();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(stat.file_names(), std::vector<std::string>({Spring("g4")}));
   }
 };
 
