@@ -1,5 +1,6 @@
 #include "records/game_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 
@@ -118,6 +119,11 @@ void ReadHalf(ByteReader& in, HALF_INNING& half, bool old_format, int inning, bo
     if (!p) return;
     static_assert(std::is_trivially_copyable_v<AT_BAT> && alignof(AT_BAT) == 1);
     const auto* first = reinterpret_cast<const AT_BAT*>(p);
+    // A game object read into again and again grows its halves as a
+    // resize would (doubling), not to each half's exact length in turn.
+    const auto wanted = static_cast<std::size_t>(count);
+    if (wanted > half.at_bats.capacity())
+      half.at_bats.reserve(std::max(wanted, 2 * half.at_bats.capacity()));
     half.at_bats.assign(first, first + count);
     for (const AT_BAT& ab : half.at_bats) terminated &= AtBatTextsTerminated(ab);
   }
