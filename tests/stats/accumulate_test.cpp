@@ -293,20 +293,16 @@ TEST(Accumulate, TeamTotalsCountTheSidesGamesAndOutsInTheField) {
   }
   FinishTables(team);
   FinishTables(opponents);
-  const auto totals = [](const Stat& s) {
-    return std::tuple(s.batting.back().games, s.fielding.back().games,
-                      s.fielding.back().outs_played);
-  };
-  EXPECT_EQ(totals(opponents), std::tuple(2, 2, 2));
-  EXPECT_EQ(Batter(opponents, "Ann Able").games, 1);
-  EXPECT_EQ(totals(team), std::tuple(2, 2, 6));  // three outs a game in the top half
+  // TP in innings: the opponents' 2 outs, the Hawks' three a game in the
+  // top half, together 8 outs of 3.
+  ExpectRows(opponents, {{kB, "TEAM TOTALS", "GP 2"},
+                         {kB, "Ann Able", "GP 1"},
+                         {kF, "TEAM TOTALS", "GP 2, TP 0.667"}});
+  ExpectRows(team, {{kB, "TEAM TOTALS", "GP 2"}, {kF, "TEAM TOTALS", "GP 2, TP 2.000"}});
   Stat combined;
   Combine(opponents, combined);
   Combine(team, combined);
-  EXPECT_EQ(totals(combined), std::tuple(2, 2, 8));
-  EXPECT_EQ(
-      CellText(combined, StatTable::kFielding, static_cast<int>(combined.fielding.size()) - 1, 4),
-      "2.667");  // TP: 8 outs of 3
+  ExpectRows(combined, {{kB, "TOTALS", "GP 2"}, {kF, "TOTALS", "GP 2, TP 2.667"}});
 }
 
 // kCatcherChange: Mo Moss catches Ann Able's two pitches (b s, then the
