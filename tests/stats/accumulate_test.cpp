@@ -246,8 +246,7 @@ TEST(Accumulate, OpponentsCombinedAndAllTeams) {
   const Game game = CompileBook(kWalkOff);
   const Stat team = CountGame(game, "Hawks");
   const Stat opponents = CountGame(game, "Hawks", true);
-  EXPECT_EQ(Batter(opponents, "Ann Able").team, "Gulls");
-  EXPECT_EQ(opponents.batting.back().at_bats, 3);
+  ExpectRows(opponents, {{kB, "Ann Able", "Team Gulls"}, {kB, "TEAM TOTALS", "OAB 3"}});
   EXPECT_EQ(Pitcher(opponents, "Ike Ives").batters_faced, team.batting.back().plate_appearances);
 
   Stat combined;
@@ -264,9 +263,8 @@ TEST(Accumulate, OpponentsCombinedAndAllTeams) {
   all.all_teams = true;
   Accumulate(all, game, Split::kAll, Split::kAll, false);
   EXPECT_EQ(all.team_name, "All Teams");
-  EXPECT_EQ(std::tuple(Batter(all, "Jo Jett").team, Batter(all, "Ann Able").team,
-                       all.batting.back().plate_appearances, all.pitching.back().batters_faced),
-            std::tuple("Hawks", "Gulls", 5, 5));
+  ExpectRows(all, {{kB, "Jo Jett", "Team Hawks"}, {kB, "Ann Able", "Team Gulls"},
+                   {kB, "TEAM TOTALS", "PA 5"}, {kP, "TEAM TOTALS", "BF 5"}});
 
   // A game the named team did not play changes nobody.
   Stat other;
