@@ -11,6 +11,7 @@
 #include "records/record_codec.h"
 #include "records/team_file.h"
 #include "support/byte_fields.h"
+#include "support/full_game.h"
 #include "support/packed_fields.h"
 
 namespace scorewick {
@@ -137,35 +138,17 @@ TEST(RecordLayout, PlayerInfo) {
 }
 
 TEST(RecordLayout, GameHeader) {
-  GameHeader h;
-  h.field.set("Miller Park");
-  for (int i = 0; i < 4; ++i) h.umpires[i].set(std::string("Ump") + char('1' + i));
-  h.list_names[0].set("Home Nine");
-  h.list_names[1].set("Road Nine");
-  h.home_score = 5;
-  h.visitor_score = 4;
-  h.year = 2004;
-  h.day = 3;
-  h.month = 7;
-  h.start_minute = 5;
-  h.start_hour = 19;
+  GameHeader h = testing::MakeFullGame(1, 1).header;  // Riverside Park, 14 June 2024 ...
   h.reserved_a[0] = 11;
   h.reserved_a[1] = 12;
-  h.duration_minutes = 41;
-  h.duration_hours = 2;
-  h.reserved_b[0] = 13;
-  h.reserved_b[1] = 14;
-  h.creation_year = 2003;
-  h.extra_value = 99;
-  h.attendance = 1234;
+  h.reserved_b[0] = 15;
+  h.reserved_b[1] = 16;
   auto b = Encoded(h, kGameHeaderSize, EncodeGameHeader);
-  ExpectFields(b,
-               {Text(0, "Miller Park"), Text(25, "Ump1"), Text(100, "Ump4"), Text(125, "Home Nine"),
-                Text(150, "Road Nine"), I32(175, 5),      I32(179, 4),       I32(183, 2004),
-                Byte(187, 3),           Byte(188, 7),     I32(189, 5),       I32(193, 19),
-                I32(197, 11),           I32(201, 12),     I32(205, 41),      I32(209, 2),
-                I32(213, 13),           I32(217, 14),     I32(221, 2003),    I32(225, 99),
-                I32(229, 1234)});
+  ExpectFields(b, {Text(0, "Riverside Park"), Text(25, "Ed Ump"), Text(100, " "),
+                   Text(125, "Harbor Hawks"), Text(150, "Valley Foxes"), I32(175, 7), I32(179, 5),
+                   I32(183, 2024), Byte(187, 14), Byte(188, 6), I32(189, 30), I32(193, 18),
+                   I32(197, 11), I32(201, 12), I32(205, 41), I32(209, 2), I32(213, 15),
+                   I32(217, 16), I32(221, 2023), I32(225, 3), I32(229, 1250)});
   GameHeader back;
   ASSERT_TRUE(DecodeGameHeader(b.data(), back));
   EXPECT_EQ(back, h);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <tuple>
 
 #include "records/code_classes.h"
@@ -24,78 +25,93 @@ using testing::CountGame;
 using testing::Fielder;
 using testing::Pitcher;
 
+constexpr StatTable kB = StatTable::kBatting, kP = StatTable::kPitching, kF = StatTable::kFielding;
+
+// One row's figures as its table shows them, "KEY text" pairs worked out
+// from the plays ("PA 1, OBA .500"); a batting row's keys are looked up in
+// the running table too, a fielding row is the player's at one position.
+struct Row {
+  StatTable table;
+  const char* name;
+  const char* cells;
+  int position = 0;
+};
+
+int KeyColumn(StatTable table, std::string_view key) {
+  for (int c = 0; c < ColumnCount(table); ++c) {
+    if (ColumnKey(table, c) == key) return c;
+  }
+  return -1;
+}
+
+void ExpectRows(const Stat& s, std::initializer_list<Row> rows) {
+  for (const Row& r : rows) {
+    int row = -1;
+    for (int i = 0; i < RowCount(s, r.table) && row < 0; ++i) {
+      const auto at = static_cast<std::size_t>(i);
+      if (r.table == kF ? s.fielding[at].name == r.name && s.fielding[at].position == r.position
+          : r.table == kP ? s.pitching[at].name == r.name
+                          : s.batting[at].name == r.name)
+        row = i;
+    }
+    ASSERT_GE(row, 0) << r.name;
+    std::istringstream cells(r.cells);
+    for (std::string cell; std::getline(cells >> std::ws, cell, ',');) {
+      const std::string key = cell.substr(0, cell.rfind(' ')), want = cell.substr(key.size() + 1);
+      StatTable table = r.table;
+      if (table == kB && KeyColumn(table, key) < 0) table = StatTable::kRunning;
+      ASSERT_GE(KeyColumn(table, key), 0) << key;
+      std::string text = CellText(s, table, row, KeyColumn(table, key));
+      text.erase(0, text.find_first_not_of(' '));
+      EXPECT_EQ(text, want) << r.name << " " << key;
+    }
+  }
+}
+
 // Bottom 1 of kWalkOff: Jo Jett walks on four balls, steals second, goes
 // to third on a wild pitch and scores on Kim Kent's sacrifice fly.
 TEST(Accumulate, WalkAndSacrificeFly) {
   const Stat s = CountGame(CompileBook(kWalkOff), "Hawks");
-  const BattingStat& jo = Batter(s, "Jo Jett");
-  EXPECT_EQ(
-      std::tuple(jo.plate_appearances, jo.walks, jo.at_bats, jo.runs, jo.stolen_bases, jo.sb[0]),
-      std::tuple(1, 1, 0, 1, 1, 1));
-  EXPECT_FLOAT_EQ(jo.oba, 1.0f);  // (0 + 1 + 0) / (0 + 1 + 0 + 0)
-  const BattingStat& kim = Batter(s, "Kim Kent");
-  EXPECT_EQ(std::tuple(kim.plate_appearances, kim.at_bats, kim.sacrifice_flies, kim.all_sacrifices,
-                       kim.sacrifices, kim.rbi),
-            std::tuple(1, 0, 1, 1, 0, 1));
-  EXPECT_FLOAT_EQ(kim.oba, 0.0f);  // the fly is in the denominator: 0 / 1
-  const BattingStat& total = s.batting.back();
-  EXPECT_EQ(std::tuple(total.name, total.team, total.innings), std::tuple("TEAM TOTALS", "", 1));
-  EXPECT_FLOAT_EQ(total.oba, 0.5f);  // 1 / (0 + 1 + 0 + 1)
+  // OBA: (0 + 1 + 0) / (0 + 1 + 0 + 0); the fly is in the denominator:
+  // 0 / 1; the totals 1 / (0 + 1 + 0 + 1).
+  ExpectRows(s, {{kB, "Jo Jett", "PA 1, BB 1, OAB 0, R 1, SB 1, SB2 1, OBA 1.000"},
+                 {kB, "Kim Kent", "PA 1, OAB 0, SF 1, S 0, RBI 1, OBA .000"},
+                 {kB, "TEAM TOTALS", "Team , IP 1, OBA .500"}});
+  EXPECT_EQ(Batter(s, "Kim Kent").all_sacrifices, 1);
 
   // The Gulls' pitcher on the same half: 8 pitches (bbbb; b c f and the
   // fly), 3 strikes, 5 balls, the walk, the wild pitch, one out, an
   // earned run, and the steal attempt against him and his catcher.
+  // ERA 9 x 1 / (1 / 3); the catcher receives balls and strikes, no fouls.
   const Stat g = CountGame(CompileBook(kWalkOff), "Gulls");
-  const PitchingStat& ike = Pitcher(g, "Ike Ives");
-  EXPECT_EQ(std::tuple(ike.batters_faced, ike.opponent_at_bats, ike.pitch_count, ike.total_strikes,
-                       ike.total_balls, ike.walks, ike.wild_pitches, ike.outs, ike.earned_runs,
-                       ike.first_pitch_balls, ike.losses, ike.complete_games),
-            std::tuple(2, 0, 8, 3, 5, 1, 1, 1, 1, 2, 1, 1));
-  EXPECT_FLOAT_EQ(ike.era, 27.0f);  // 9 x 1 / (1 / 3)
-  EXPECT_EQ(Fielder(g, "Ike Ives", kPosPitcher)->steal_attempts, 1);
-  const FieldingStat* hal = Fielder(g, "Hal Hunt", kPosCatcher);
-  // pitches received: balls and strikes, no fouls
-  EXPECT_EQ(std::tuple(hal->steal_attempts, hal->pitches_received), std::tuple(1, 6));
+  ExpectRows(g, {{kP, "Ike Ives", "BF 2, PC 8, TS 3, TB 5, BB 1, WP 1, IP 0.33, ER 1, FPB 2, L 1, "
+                                  "GC 1, ERA 27.00"},
+                 {kF, "Ike Ives", "SBA 1", kPosPitcher},
+                 {kF, "Hal Hunt", "SBA 1, PCHR 6", kPosCatcher}});
+  EXPECT_EQ(Pitcher(g, "Ike Ives").opponent_at_bats, 0);
 }
 
 // Top 1 of kWalkOff against Rex Roe: a single (b s f, in play), a
 // strikeout (c s s), a double play (b, grounder): 9 pitches, 7 strikes.
 TEST(Accumulate, StarterLineAndPutOutsSplit) {
-  const Stat s = CountGame(CompileBook(kWalkOff), "Hawks");
-  const PitchingStat& rex = Pitcher(s, "Rex Roe");
-  EXPECT_EQ(std::tuple(rex.games_started, rex.complete_games, rex.shutouts, rex.wins,
-                       rex.batters_faced, rex.hits, rex.singles, rex.strikeouts, rex.outs,
-                       rex.pitch_count, rex.total_strikes, rex.total_balls, rex.first_pitch_strikes,
-                       rex.first_pitch_balls),
-            std::tuple(1, 1, 1, 1, 3, 1, 1, 1, 3, 9, 7, 2, 1, 2));
-  EXPECT_NEAR(rex.fps_pct, 33.333f, 0.001f);
-  EXPECT_NEAR(rex.oba, 0.3333f, 0.0001f);
   // 6-4-3: the short stop's assist, the second baseman's put-out after an
   // assist (assisted) and his own throw, the first baseman's assisted
-  // put-out; the catcher's strikeout put-out.
-  struct Want {
-    const char* name;
-    int position, po, apo, uapo, a;
-  };
-  for (const Want& w :
-       {Want{"Kim Kent", kPosShortStop, 0, 0, 0, 1}, Want{"Olga Orr", kPosSecond, 1, 1, 0, 1},
-        Want{"Lu Lane", kPosFirst, 1, 1, 0, 0}, Want{"Mo Moss", kPosCatcher, 1, 1, 0, 0}}) {
-    const FieldingStat* f = Fielder(s, w.name, w.position);
-    ASSERT_NE(f, nullptr) << w.name;
-    EXPECT_EQ(std::tuple(f->put_outs, f->assisted_put_outs, f->unassisted_put_outs, f->assists,
-                         f->outs_played, Batter(s, w.name).put_outs),
-              std::tuple(w.po, w.apo, w.uapo, w.a, 3, w.po))
-        << w.name;
-  }
-  const FieldingStat& total = s.fielding.back();
-  EXPECT_EQ(std::tuple(total.put_outs, total.assists), std::tuple(3, 2));
-  EXPECT_FLOAT_EQ(total.fielding_avg, 1.0f);
-  // A caught fly is an unassisted put-out (kErrors: Jo Jett's F8).
-  const Stat e = CountGame(CompileBook(kErrors), "Hawks");
-  EXPECT_EQ(Fielder(e, "Jo Jett", kPosCenterField)->unassisted_put_outs, 1);
-  const FieldingStat* kim = Fielder(e, "Kim Kent", kPosShortStop);
-  EXPECT_EQ(std::tuple(kim->errors, kim->fielding_errors), std::tuple(1, 1));
-  EXPECT_NEAR(kim->fielding_avg, 0.5f, 1e-6f);  // 1 / (1 + 1)
+  // put-out; the catcher's strikeout put-out.  Each played the 3 outs.
+  const Stat s = CountGame(CompileBook(kWalkOff), "Hawks");
+  ExpectRows(s, {{kP, "Rex Roe", "GS 1, GC 1, SHO 1, W 1, BF 3, H 1, 1B 1, SO 1, IP 1.00, PC 9, "
+                                 "TS 7, TB 2, FPS 1, FPB 2, FPS% 33.3, OBA 0.333"},
+                 {kF, "Kim Kent", "PO 0, APO 0, UAPO 0, A 1, TP 1.000", kPosShortStop},
+                 {kF, "Olga Orr", "PO 1, APO 1, UAPO 0, A 1, TP 1.000", kPosSecond},
+                 {kF, "Lu Lane", "PO 1, APO 1, UAPO 0, A 0, TP 1.000", kPosFirst},
+                 {kF, "Mo Moss", "PO 1, APO 1, UAPO 0, A 0, TP 1.000", kPosCatcher},
+                 {kF, "TEAM TOTALS", "PO 3, A 2, F% 1.000"}});
+  for (const auto& [name, put_outs] :
+       {std::pair{"Kim Kent", 0}, {"Olga Orr", 1}, {"Lu Lane", 1}, {"Mo Moss", 1}})
+    EXPECT_EQ(Batter(s, name).put_outs, put_outs) << name;  // the batting line's, all positions
+  // A caught fly is an unassisted put-out (kErrors: Jo Jett's F8); F% 1 / (1 + 1).
+  ExpectRows(CountGame(CompileBook(kErrors), "Hawks"),
+             {{kF, "Jo Jett", "UAPO 1", kPosCenterField},
+              {kF, "Kim Kent", "E 1, FE 1, F% .500", kPosShortStop}});
 }
 
 // kRunning: Pat Pinch runs for Ann Able, steals second and is caught
@@ -105,43 +121,29 @@ TEST(Accumulate, StarterLineAndPutOutsSplit) {
 TEST(Accumulate, PinchRunnerStealsAndPickOffs) {
   const Game game = CompileBook(testing::kRunning);
   const Stat gulls = CountGame(game, "Gulls");
-  const BattingStat& pat = Batter(gulls, "Pat Pinch");
-  EXPECT_EQ(std::tuple(pat.positions[0], pat.plate_appearances, pat.at_bats, pat.stolen_bases,
-                       pat.sb[0], pat.cs[1], pat.steal_attempts),
-            std::tuple(kPosPinchRunner, 0, 0, 1, 1, 1, 2));
-  EXPECT_FLOAT_EQ(pat.sb_pct, 50.0f);
-  EXPECT_EQ(Batter(gulls, "Ann Able").stolen_bases, 0);
-  EXPECT_EQ(std::tuple(Batter(gulls, "Di Dunn").so_swinging, Batter(gulls, "Di Dunn").rbi),
-            std::tuple(0, 2));
-  const PitchingStat& ike = Pitcher(gulls, "Ike Ives");
-  EXPECT_EQ(std::tuple(ike.pko[0], ike.pkoa[0], Fielder(gulls, "Ike Ives", kPosPitcher)->pko[0]),
-            std::tuple(1, 1, 1));
-  const FieldingStat* hal = Fielder(gulls, "Hal Hunt", kPosCatcher);
-  EXPECT_EQ(std::tuple(hal->pko[1], hal->pkoa[1], hal->pko[0]), std::tuple(1, 2, 0));
-
-  const Stat hawks = CountGame(game, "Hawks");
-  EXPECT_EQ(std::tuple(Batter(hawks, "Jo Jett").pko[0], Batter(hawks, "Kim Kent").pko[1]),
-            std::tuple(1, 1));
-  const PitchingStat& rex = Pitcher(hawks, "Rex Roe");
+  ExpectRows(gulls, {{kB, "Pat Pinch", "PA 0, OAB 0, SB 1, SB2 1, CS3 1, SBA 2, SB% 50.0"},
+                     {kB, "Ann Able", "SB 0"},
+                     {kB, "Di Dunn", "SOS 0, RBI 2"},
+                     {kP, "Ike Ives", "PKO1 1, PKOA1 1"},
+                     {kF, "Ike Ives", "PKO1 1", kPosPitcher},
+                     {kF, "Hal Hunt", "PKO2 1, PKOA2 2, PKO1 0", kPosCatcher}});
+  EXPECT_EQ(Batter(gulls, "Pat Pinch").positions[0], kPosPinchRunner);
   // One strikeout, Bo Baker's: a foul never makes strike three.
-  EXPECT_EQ(std::tuple(rex.strikeouts, rex.pitch_count, rex.total_strikes), std::tuple(1, 16, 14));
-  const FieldingStat* mo = Fielder(hawks, "Mo Moss", kPosCatcher);
-  EXPECT_EQ(std::tuple(mo->cs[1], mo->steal_attempts), std::tuple(1, 1));
-  EXPECT_EQ(Fielder(hawks, "Ned Nye", kPosThird)->assisted_put_outs, 1);
+  ExpectRows(CountGame(game, "Hawks"), {{kB, "Jo Jett", "PKO1 1"},
+                                        {kB, "Kim Kent", "PKO2 1"},
+                                        {kP, "Rex Roe", "SO 1, PC 16, TS 14"},
+                                        {kF, "Mo Moss", "CS3 1, SBA 1", kPosCatcher},
+                                        {kF, "Ned Nye", "APO 1", kPosThird}});
 }
 
 // kCaughtStealingSafe: a runner caught stealing is charged with it even
 // when an error saves him, and whether or not he advances after it; the
 // box score's caught stealing (attempts less steals) follows.
 TEST(Accumulate, CaughtStealingSafeOnAnErrorIsCaughtStealing) {
-  const Stat gulls = CountGame(CompileBook(testing::kCaughtStealingSafe), "Gulls");
-  for (const char* name : {"Ann Able", "Bo Baker"}) {
-    const BattingStat& b = Batter(gulls, name);
-    EXPECT_EQ(std::tuple(b.cs[0], b.steal_attempts, b.stolen_bases), std::tuple(1, 1, 0)) << name;
-  }
-  EXPECT_EQ(Batter(gulls, "Ann Able").runs, 1);
-  const Stat hawks = CountGame(CompileBook(testing::kCaughtStealingSafe), "Hawks");
-  EXPECT_EQ(Fielder(hawks, "Kim Kent", kPosShortStop)->errors, 1);
+  const Game game = CompileBook(testing::kCaughtStealingSafe);
+  ExpectRows(CountGame(game, "Gulls"), {{kB, "Ann Able", "CS2 1, SBA 1, SB 0, R 1"},
+                                        {kB, "Bo Baker", "CS2 1, SBA 1, SB 0"}});
+  ExpectRows(CountGame(game, "Hawks"), {{kF, "Kim Kent", "E 1", kPosShortStop}});
 }
 
 // kChanges, top 1: Rex Roe throws two balls to Bo Baker (bats left), Sal
@@ -149,35 +151,22 @@ TEST(Accumulate, CaughtStealingSafeOnAnErrorIsCaughtStealing) {
 // 2-0, so the batter stays charged to Rex.  Intentional balls are no
 // pitches.
 TEST(Accumulate, ReliefInMidCount) {
-  const Stat s = CountGame(CompileBook(kChanges), "Hawks");
-  const PitchingStat& rex = Pitcher(s, "Rex Roe");
-  const PitchingStat& sal = Pitcher(s, "Sal Stone");
-  // Rex's walk is Ann Able's intentional one.
-  EXPECT_EQ(std::tuple(rex.walks, rex.pitch_count, rex.total_balls, rex.batters_faced),
-            std::tuple(1, 2, 2, 2));
-  // Sal's first-pitch balls: Bo (his first pitch), Pat Pinch hit by the
-  // pitch, Ed Eng.
-  EXPECT_EQ(std::tuple(sal.walks, sal.first_pitch_balls, sal.hit_batsmen, sal.strikeouts, sal.outs,
-                       sal.batters_faced, sal.games_started),
-            std::tuple(1, 3, 1, 2, 3, 5, 0));
-  EXPECT_FLOAT_EQ(sal.era, 0.0f);
+  // Rex's walk is Ann Able's intentional one.  Sal's first-pitch balls: Bo
+  // (his first pitch), Pat Pinch hit by the pitch, Ed Eng.
+  ExpectRows(CountGame(CompileBook(kChanges), "Hawks"),
+             {{kP, "Rex Roe", "BB 1, PC 2, TB 2, BF 2"},
+              {kP, "Sal Stone", "BB 1, FPB 3, HB 1, SO 2, IP 1.00, BF 5, GS 0, ERA 0.00"}});
   const Stat g = CountGame(CompileBook(kChanges), "Gulls");
-  EXPECT_EQ(std::tuple(Batter(g, "Pat Pinch").hit_by_pitch, Batter(g, "Pat Pinch").positions[0]),
-            std::tuple(1, kPosPinchHitter));
-  EXPECT_EQ(Batter(g, "Flo Fox").so_looking, 1);
+  ExpectRows(g, {{kB, "Pat Pinch", "HBP 1"}, {kB, "Flo Fox", "SOL 1"}});
+  EXPECT_EQ(Batter(g, "Pat Pinch").positions[0], kPosPinchHitter);
 }
 
 TEST(Accumulate, StrikeoutByTheRelieverWhoThrewStrikeThree) {
-  const Stat s = CountGame(CompileBook(testing::kStrikeoutRelief), "Hawks");
-  const PitchingStat& rex = Pitcher(s, "Rex Roe");
-  const PitchingStat& sal = Pitcher(s, "Sal Stone");
-  EXPECT_EQ(std::tuple(rex.strikeouts, rex.outs, rex.pitch_count, rex.first_pitch_strikes),
-            std::tuple(0, 0, 2, 1));
-  // First-pitch strikes: c, then s and s to the next two.
-  EXPECT_EQ(std::tuple(sal.strikeouts, sal.outs, sal.pitch_count, sal.first_pitch_strikes),
-            std::tuple(3, 3, 7, 3));
-  EXPECT_EQ(
-      Batter(CountGame(CompileBook(testing::kStrikeoutRelief), "Gulls"), "Ann Able").so_looking, 1);
+  const Game game = CompileBook(testing::kStrikeoutRelief);
+  // Sal's first-pitch strikes: c, then s and s to the next two.
+  ExpectRows(CountGame(game, "Hawks"), {{kP, "Rex Roe", "SO 0, IP 0.00, PC 2, FPS 1"},
+                                        {kP, "Sal Stone", "SO 3, IP 1.00, PC 7, FPS 3"}});
+  ExpectRows(CountGame(game, "Gulls"), {{kB, "Ann Able", "SOL 1"}});
 }
 
 // The scorer charges the passed ball of a dropped third strike in the
@@ -185,44 +174,30 @@ TEST(Accumulate, StrikeoutByTheRelieverWhoThrewStrikeThree) {
 TEST(Accumulate, DroppedThirdStrikeOnAPassedBall) {
   const Game game = CompileBook(testing::kDroppedThird);
   const Stat hawks = CountGame(game, "Hawks");
-  const PitchingStat& rex = Pitcher(hawks, "Rex Roe");
-  EXPECT_EQ(std::tuple(rex.strikeouts, rex.outs, rex.batters_faced), std::tuple(4, 3, 4));
-  EXPECT_EQ(std::tuple(Fielder(hawks, "Mo Moss", kPosCatcher)->passed_balls,
-                       Batter(hawks, "Mo Moss").passed_balls),
-            std::tuple(1, 1));
-  // A copy: the count is gone after this line.
-  const BattingStat ann = Batter(CountGame(game, "Gulls"), "Ann Able");
-  EXPECT_EQ(std::tuple(ann.dts_passed_ball, ann.so_swinging, ann.at_bats), std::tuple(1, 1, 1));
+  ExpectRows(hawks, {{kP, "Rex Roe", "SO 4, IP 1.00, BF 4"}, {kF, "Mo Moss", "PB 1", kPosCatcher}});
+  EXPECT_EQ(Batter(hawks, "Mo Moss").passed_balls, 1);
+  ExpectRows(CountGame(game, "Gulls"), {{kB, "Ann Able", "DTSPB 1, SOS 1, OAB 1"}});
 }
 
 TEST(Accumulate, BattingAndPitchingSplits) {
   const Game game = CompileBook(kChanges);
   // Bo Baker's walk was finished by a left-hander: it counts against
   // left-handers only, Ann Able's walk against right-handers only.
-  const Stat vs_right = CountGame(game, "Gulls", false, Split::kAll, Split::kRight);
-  EXPECT_EQ(std::tuple(Batter(vs_right, "Bo Baker").plate_appearances,
-                       Batter(vs_right, "Bo Baker").walks, Batter(vs_right, "Ann Able").walks),
-            std::tuple(0, 0, 1));
-  const Stat vs_left = CountGame(game, "Gulls", false, Split::kAll, Split::kLeft);
-  EXPECT_EQ(std::tuple(Batter(vs_left, "Bo Baker").walks, Batter(vs_left, "Ann Able").walks,
-                       vs_left.batting.back().walks),
-            std::tuple(1, 0, 1));
-  EXPECT_EQ(CountGame(game, "Gulls", false, Split::kAll, Split::kAll).batting.back().walks, 2);
+  ExpectRows(CountGame(game, "Gulls", false, Split::kAll, Split::kRight),
+             {{kB, "Bo Baker", "PA 0, BB 0"}, {kB, "Ann Able", "BB 1"}});
+  ExpectRows(CountGame(game, "Gulls", false, Split::kAll, Split::kLeft),
+             {{kB, "Bo Baker", "BB 1"}, {kB, "Ann Able", "BB 0"}, {kB, "TEAM TOTALS", "BB 1"}});
+  ExpectRows(CountGame(game, "Gulls"), {{kB, "TEAM TOTALS", "BB 2"}});
 
   // Pitching split: left-handed batters are Bo Baker and Pat Pinch; Ed Eng
   // switch-hits, so against Sal Stone he bats right.
   // Sal Stone's walks, hit batsmen, strikeouts and batters faced, and Rex
   // Roe's walks and batters faced: Bo Baker's walk is charged to Rex, who
   // faced him first, and so counts against Rex among left-handed batters.
-  auto split = [&](Split side) {
-    const Stat s = CountGame(game, "Hawks", false, side, Split::kAll);
-    const PitchingStat& sal = Pitcher(s, "Sal Stone");
-    const PitchingStat& rex = Pitcher(s, "Rex Roe");
-    return std::tuple(sal.walks, sal.hit_batsmen, sal.strikeouts, sal.batters_faced, rex.walks,
-                      rex.batters_faced);
-  };
-  EXPECT_EQ(split(Split::kRight), std::tuple(0, 0, 2, 4, 1, 1));  // against right-handers
-  EXPECT_EQ(split(Split::kLeft), std::tuple(1, 1, 0, 1, 0, 1));   // against left-handers
+  ExpectRows(CountGame(game, "Hawks", false, Split::kRight, Split::kAll),  // right-handers
+             {{kP, "Sal Stone", "BB 0, HB 0, SO 2, BF 4"}, {kP, "Rex Roe", "BB 1, BF 1"}});
+  ExpectRows(CountGame(game, "Hawks", false, Split::kLeft, Split::kAll),  // left-handers
+             {{kP, "Sal Stone", "BB 1, HB 1, SO 0, BF 1"}, {kP, "Rex Roe", "BB 0, BF 1"}});
 }
 
 // kRelief: Rex Roe gives up a home run to the first batter and leaves
@@ -230,9 +205,7 @@ TEST(Accumulate, BattingAndPitchingSplits) {
 // bottom first and pitches into the third, giving up a home run.
 TEST(Accumulate, EraWithoutOutsAndLeaguePitchingRules) {
   const Game game = CompileBook(testing::kRelief);
-  const PitchingStat rex = Pitcher(CountGame(game, "Hawks"), "Rex Roe");  // a copy, as above
-  EXPECT_EQ(std::tuple(rex.earned_runs, rex.outs), std::tuple(1, 0));
-  EXPECT_FLOAT_EQ(rex.era, 0.0f);
+  ExpectRows(CountGame(game, "Hawks"), {{kP, "Rex Roe", "ER 1, IP 0.00, ERA 0.00"}});
 
   const Stat plain = CountGame(game, "Gulls");
   EXPECT_EQ(Pitcher(plain, "Ray Relief").outs, 8);
@@ -273,8 +246,7 @@ TEST(Accumulate, OpponentsCombinedAndAllTeams) {
   const Game game = CompileBook(kWalkOff);
   const Stat team = CountGame(game, "Hawks");
   const Stat opponents = CountGame(game, "Hawks", true);
-  EXPECT_EQ(Batter(opponents, "Ann Able").team, "Gulls");
-  EXPECT_EQ(opponents.batting.back().at_bats, 3);
+  ExpectRows(opponents, {{kB, "Ann Able", "Team Gulls"}, {kB, "TEAM TOTALS", "OAB 3"}});
   EXPECT_EQ(Pitcher(opponents, "Ike Ives").batters_faced, team.batting.back().plate_appearances);
 
   Stat combined;
@@ -291,9 +263,8 @@ TEST(Accumulate, OpponentsCombinedAndAllTeams) {
   all.all_teams = true;
   Accumulate(all, game, Split::kAll, Split::kAll, false);
   EXPECT_EQ(all.team_name, "All Teams");
-  EXPECT_EQ(std::tuple(Batter(all, "Jo Jett").team, Batter(all, "Ann Able").team,
-                       all.batting.back().plate_appearances, all.pitching.back().batters_faced),
-            std::tuple("Hawks", "Gulls", 5, 5));
+  ExpectRows(all, {{kB, "Jo Jett", "Team Hawks"}, {kB, "Ann Able", "Team Gulls"},
+                   {kB, "TEAM TOTALS", "PA 5"}, {kP, "TEAM TOTALS", "BF 5"}});
 
   // A game the named team did not play changes nobody.
   Stat other;
@@ -320,20 +291,16 @@ TEST(Accumulate, TeamTotalsCountTheSidesGamesAndOutsInTheField) {
   }
   FinishTables(team);
   FinishTables(opponents);
-  const auto totals = [](const Stat& s) {
-    return std::tuple(s.batting.back().games, s.fielding.back().games,
-                      s.fielding.back().outs_played);
-  };
-  EXPECT_EQ(totals(opponents), std::tuple(2, 2, 2));
-  EXPECT_EQ(Batter(opponents, "Ann Able").games, 1);
-  EXPECT_EQ(totals(team), std::tuple(2, 2, 6));  // three outs a game in the top half
+  // TP in innings: the opponents' 2 outs, the Hawks' three a game in the
+  // top half, together 8 outs of 3.
+  ExpectRows(opponents, {{kB, "TEAM TOTALS", "GP 2"},
+                         {kB, "Ann Able", "GP 1"},
+                         {kF, "TEAM TOTALS", "GP 2, TP 0.667"}});
+  ExpectRows(team, {{kB, "TEAM TOTALS", "GP 2"}, {kF, "TEAM TOTALS", "GP 2, TP 2.000"}});
   Stat combined;
   Combine(opponents, combined);
   Combine(team, combined);
-  EXPECT_EQ(totals(combined), std::tuple(2, 2, 8));
-  EXPECT_EQ(
-      CellText(combined, StatTable::kFielding, static_cast<int>(combined.fielding.size()) - 1, 4),
-      "2.667");  // TP: 8 outs of 3
+  ExpectRows(combined, {{kB, "TOTALS", "GP 2"}, {kF, "TOTALS", "GP 2, TP 2.667"}});
 }
 
 // kCatcherChange: Mo Moss catches Ann Able's two pitches (b s, then the

@@ -68,6 +68,13 @@ class StatsWindowTest : public QObject {
   std::vector<std::string> games_;
   std::string team_;
 
+  // The layout files of the four tables, gone: the next window opens on
+  // the default layouts.
+  void RemoveLayouts() {
+    for (const char* name : {"blayout.bsl", "rlayout.rsl", "flayout.fsl", "playout.psl"})
+      std::filesystem::remove(fixture_.Path(std::string("start/") + name));
+  }
+
   Stat Chosen(bool all_teams = false) const {
     Stat stat;
     stat.team_name = all_teams ? "All Teams" : team_;
@@ -120,6 +127,10 @@ class StatsWindowTest : public QObject {
     QCOMPARE(w.view(), StatView::kCombined);
     QCOMPARE(Cell(w, model->rowCount() - 1, 0), QString("TOTALS"));
     w.reject();
+    StatsWindow all(Chosen(true), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(all.Open());
+    QCOMPARE(Texts(Find<QTabBar>(&all, "views")), QStringList({"All Teams"}));  // one view
+    all.reject();
   }
 
   void wideBattingTableStaysUsable() {
@@ -218,10 +229,7 @@ class StatsWindowTest : public QObject {
     w.EditLayout(StatTable::kRunning);
     QVERIFY(!kept->isVisible());
     w.reject();
-    std::filesystem::remove(fixture_.Path("start/rlayout.rsl"));
-    std::filesystem::remove(fixture_.Path("start/blayout.bsl"));
-    std::filesystem::remove(fixture_.Path("start/flayout.fsl"));
-    std::filesystem::remove(fixture_.Path("start/playout.psl"));
+    RemoveLayouts();
   }
 
   // A width of 100 in a layout file is the old default: sized to fit.  A
@@ -251,13 +259,6 @@ class StatsWindowTest : public QObject {
     QCOMPARE(lines[6], std::string("1, 64, Center"));   // H
     QCOMPARE(lines[7], std::string("1, 100, Center"));  // 1B, never touched
     std::filesystem::remove(fixture_.Path("start/blayout.bsl"));
-  }
-
-  void allTeamsHasOneView() {
-    StatsWindow w(Chosen(true), fixture_.session, fixture_.ui, nullptr);
-    QVERIFY(w.Open());
-    QCOMPARE(Texts(Find<QTabBar>(&w, "views")), QStringList({"All Teams"}));
-    w.reject();
   }
 
   // The order itself is the engine's (its sort tests); a click here must
@@ -333,9 +334,7 @@ class StatsWindowTest : public QObject {
     QCOMPARE(fixture_.ui.messages[0].caption, std::string("Save Error"));
     QVERIFY(fixture_.ui.messages[0].text.find("playout.psl") != std::string::npos);
     QVERIFY(FileExists(fixture_.Path("start/flayout.fsl")));
-    std::filesystem::remove(fixture_.Path("start/playout.psl"));
-    std::filesystem::remove(fixture_.Path("start/rlayout.rsl"));
-    std::filesystem::remove(fixture_.Path("start/blayout.bsl"));
+    RemoveLayouts();
     fixture_.session.settings.innings_per_game = 9;
   }
 
