@@ -510,9 +510,9 @@ class StatsWindowTest : public QObject {
     const std::string missing = fixture_.Path("start/season/gone.gam");
     const std::string damaged = fixture_.Path("start/season/damaged.gam");
     std::vector<std::uint8_t> bytes;
-    QVERIFY(ReadWholeFile(games_[0], bytes, nullptr));
+    QVERIFY(ReadWholeFile(games_[0], bytes));
     bytes.resize(600);  // cut short inside its teams
-    QVERIFY(WriteFileAtomically(damaged, bytes, nullptr));
+    QVERIFY(WriteFileAtomically(damaged, bytes));
     chosen.AddGame(missing);
     chosen.AddGame(damaged);
     fixture_.ui.messages.clear();
