@@ -96,12 +96,10 @@ inline void ReadAllBytes(benchmark::State& state, const Season& season) {
 inline void DecodeAll(benchmark::State& state, const Season& season) {
   std::vector<std::uint8_t> buffer;
   Game game;
-  UserMessages messages;
   for (auto _ : state) {
     for (const std::string& path : season.paths) {
-      ReadWholeFile(path, buffer, nullptr);
-      if (DecodeGameFile(buffer, game, messages, nullptr) != GameReadResult::kOk)
-        state.SkipWithError("decode failed");
+      if (!ReadWholeFile(path, buffer)) state.SkipWithError("read failed");
+      if (!DecodeGameFile(buffer, game)) state.SkipWithError("decode failed");
       benchmark::DoNotOptimize(&game);
     }
   }

@@ -140,13 +140,11 @@ BENCHMARK(BM_EncodeGameFile);
 void BM_PalmExportImportInMemory(benchmark::State& state) {
   std::vector<std::uint8_t> stream, back_stream;
   Game back;
-  UserMessages messages;
   std::size_t db_size = 0;
   for (auto _ : state) {
-    WritePalmGameStream(TheGame(), stream, nullptr);
+    if (!WritePalmGameStream(TheGame(), stream)) state.SkipWithError("the game did not encode");
     std::vector<std::uint8_t> db = EncodePalmStreamDatabase(stream, "Bench.pdb", 0xE0000000u);
-    DecodePalmStream(db, back_stream, nullptr);
-    if (ReadPalmGameStream(back_stream, back, messages, nullptr) != PalmReadResult::kOk) {
+    if (!DecodePalmStream(db, back_stream) || !ReadPalmGameStream(back_stream, back)) {
       state.SkipWithError("the game did not read back");
       break;
     }

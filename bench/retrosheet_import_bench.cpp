@@ -50,7 +50,7 @@ const Output& Written() {
     for (const std::string& p : paths) {
       o.names.push_back(fs::path(p).filename().string());
       o.bytes.emplace_back();
-      scorewick::ReadWholeFile(p, o.bytes.back(), nullptr);
+      if (!scorewick::ReadWholeFile(p, o.bytes.back())) std::printf("cannot read %s\n", p.c_str());
       o.total += o.bytes.back().size();
     }
     std::printf("import: %zu games and %zu team files, %zu bytes written\n", s.games_written.size(),
@@ -66,11 +66,11 @@ void BM_ReadEventsWriteGames(benchmark::State& state) {
   std::vector<std::uint8_t> buffer;
   for (auto _ : state) {
     for (const std::string& f : EventFiles()) {
-      scorewick::ReadWholeFile(f, buffer, nullptr);
+      if (!scorewick::ReadWholeFile(f, buffer)) state.SkipWithError("read failed");
       benchmark::DoNotOptimize(buffer.data());
     }
     for (std::size_t i = 0; i < out.names.size(); ++i) {
-      if (!scorewick::WriteFileAtomically(folder + "/" + out.names[i], out.bytes[i], nullptr)) {
+      if (!scorewick::WriteFileAtomically(folder + "/" + out.names[i], out.bytes[i])) {
         state.SkipWithError("write failed");
       }
     }

@@ -61,7 +61,8 @@ void BM_Write1000FilesOfTheSameSizes(benchmark::State& state) {
                                    : 100000;
       bytes.assign(size, static_cast<std::uint8_t>(i));
       const std::string path = (dir / scorewick::sim::GameFileName(i)).string();
-      if (!scorewick::WriteFileAtomically(path, bytes, &error)) state.SkipWithError(error.c_str());
+      if (const scorewick::Status s = scorewick::WriteFileAtomically(path, bytes); !s)
+        state.SkipWithError(s.reason.c_str());
     }
   }
   fs::remove_all(dir);

@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
   std::string error;
   if (!scorebook.empty()) {
     std::string text;
-    if (!ReadWholeTextFile(scorebook, text, &error)) return Refuse(error);
+    if (Status read = ReadWholeTextFile(scorebook, text); !read) return Refuse(read.reason);
     Game game;
     const ScorebookResult result = CompileScorebook(text, game);
     if (!result.ok) return Refuse(scorebook + ": " + result.error);

@@ -111,11 +111,9 @@ void BoxScoreDialog::Export() {
       if (!MayReplace(side, kHtmlType, {game_.file_path.str()}, ui_)) return;
     }
   }
-  std::string error;
-  if (!reports::WriteBoxScoreExport(path, box_, forms[index - 1], title_,
-                                    HtmlStyleOf(session_.settings), Now(), &error)) {
-    ShowSaveError(ui_, error);
-  }
+  const Status saved = reports::WriteBoxScoreExport(path, box_, forms[index - 1], title_,
+                                                    HtmlStyleOf(session_.settings), Now());
+  if (!saved) ShowSaveError(ui_, saved.reason);
 }
 
 }  // namespace scorewick::app

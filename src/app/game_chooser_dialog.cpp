@@ -383,9 +383,8 @@ bool GameChooserDialog::SaveList() {
   FileDialogRequest request{"Save Game List", kListFilter, "txt", ListFolder(), "games.txt"};
   const std::optional<FileChoice> choice = ui_.ChooseSaveFile(request);
   if (!choice || choice->path.empty()) return false;
-  std::string error;
-  if (!WriteGameList(choice->path, selection_.games(), &error)) {
-    ui_.ShowMessage("The list of games could not be saved.\n\n" + error, kGameListCaption,
+  if (const Status saved = WriteGameList(choice->path, selection_.games()); !saved) {
+    ui_.ShowMessage("The list of games could not be saved.\n\n" + saved.reason, kGameListCaption,
                     MessageIcon::kExclamation);
     return false;
   }
@@ -401,9 +400,8 @@ void GameChooserDialog::OpenList() {
 
 bool GameChooserDialog::OpenListFile(const std::string& path) {
   std::vector<std::string> listed;
-  std::string error;
-  if (!ReadGameList(path, listed, &error)) {
-    ui_.ShowMessage("The list of games could not be opened.\n\n" + error, kGameListCaption,
+  if (const Status read = ReadGameList(path, listed); !read) {
+    ui_.ShowMessage("The list of games could not be opened.\n\n" + read.reason, kGameListCaption,
                     MessageIcon::kExclamation);
     return false;
   }

@@ -75,12 +75,11 @@ void RunPitcherWorkload(CommandEnv& env) {
   Session& session = env.services.session;
   Ui& ui = env.services.ui;
   WorkloadRules rules;
-  std::string error;
   const std::string rules_file =
       (std::filesystem::path(session.start_folder) / kWorkloadRulesFileName).string();
-  if (!LoadWorkloadRules(rules_file, true, rules, &error)) {
-    ui.ShowMessage(error + "\n\nMend the rules in Options > Pitch Count Rules.", "Pitcher Workload",
-                   MessageIcon::kExclamation);
+  if (const Status loaded = LoadWorkloadRules(rules_file, true, rules); !loaded) {
+    ui.ShowMessage(loaded.reason + "\n\nMend the rules in Options > Pitch Count Rules.",
+                   "Pitcher Workload", MessageIcon::kExclamation);
     return;
   }
   Stat chosen(StatRulesOf(session.settings));

@@ -572,17 +572,17 @@ void StatsWindow::OpenGameLogOf(int row) {
 }
 
 void StatsWindow::done(int result) {
-  // A layout that cannot be written is said, once for all four, and the
-  // window closes all the same.
+  // A layout or the qualifiers that cannot be written are said, once for
+  // all, and the window closes all the same.
   std::string failures;
+  const auto note = [&](const Status& saved) {
+    if (!saved) failures += (failures.empty() ? "" : "\n") + saved.reason;
+  };
   for (int t = 0; t < kStatTableCount; ++t) {
     const auto table = static_cast<StatTable>(t);
-    if (const Status saved = SaveLayout(session_.start_folder, table, layouts_[At(table)]);
-        !saved.ok) {
-      failures += (failures.empty() ? "" : "\n") + saved.reason;
-    }
+    note(SaveLayout(session_.start_folder, table, layouts_[At(table)]));
   }
-  SaveQualifiers(session_.start_folder, qualifiers_, nullptr);  // as the layouts
+  note(SaveQualifiers(session_.start_folder, qualifiers_));
   if (!failures.empty()) ShowSaveError(ui_, failures);
   session_.settings.innings_per_game = innings_->currentIndex() + 1;
   QDialog::done(result);

@@ -23,7 +23,7 @@ WorkloadRulesDialog::WorkloadRulesDialog(std::string path, Ui& ui, QWidget* pare
   editor_->setObjectName("rules");
   editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   std::string text;
-  if (!FileExists(path_) || !ReadWholeTextFile(path_, text, nullptr, std::size_t{1} << 20)) {
+  if (!FileExists(path_) || !ReadWholeTextFile(path_, text, std::size_t{1} << 20)) {
     text = WorkloadRulesText(DefaultWorkloadRules());
   }
   editor_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
@@ -54,13 +54,12 @@ void WorkloadRulesDialog::accept() {
   std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   if (!text.empty() && text.back() != '\n') text += '\n';
   WorkloadRules rules;
-  std::string error;
-  if (!ParseWorkloadRules(text, rules, &error)) {
-    ui_.ShowMessage("These rules cannot be used: " + error, "Pitch Count Rules",
+  if (const Status parsed = ParseWorkloadRules(text, rules); !parsed) {
+    ui_.ShowMessage("These rules cannot be used: " + parsed.reason, "Pitch Count Rules",
                     MessageIcon::kExclamation);
     return;
   }
-  if (const Status saved = SaveTextFile(path_, text); !saved.ok) {
+  if (const Status saved = WriteTextFileAtomically(path_, text); !saved.ok) {
     ShowSaveError(ui_, saved.reason);
     return;
   }

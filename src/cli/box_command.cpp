@@ -115,23 +115,19 @@ std::string StreamText(const Game& game, const Run& run) {
 // else why not.
 std::string WriteOne(const Game& game, const std::string& out, const Run& run) {
   const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
-  std::string error;
-  if (!reports::WriteBoxScoreExport(out, box, FormOf(run.format), reports::BoxScoreTitle(game),
-                                    run.style, run.when, &error)) {
-    return error.empty() ? "cannot write " + out : error;
-  }
-  return {};
+  const Status saved = reports::WriteBoxScoreExport(
+      out, box, FormOf(run.format), reports::BoxScoreTitle(game), run.style, run.when);
+  if (saved) return {};
+  return saved.reason.empty() ? "cannot write " + out : saved.reason;
 }
 
 // Prints the printed box score of game into pdf, on the caller's thread
 // (drawing stays on one thread).  Empty when written, else why not.
 std::string PrintOne(const Game& game, const std::string& pdf, const Run& run) {
   const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
-  std::string error;
-  if (!BoxPdfPrinter()(box.lines(), reports::BoxScoreTitle(game), game, pdf, &error)) {
-    return error.empty() ? "cannot write " + pdf : error;
-  }
-  return {};
+  const Status written = BoxPdfPrinter()(box.lines(), reports::BoxScoreTitle(game), game, pdf);
+  if (written) return {};
+  return written.reason.empty() ? "cannot write " + pdf : written.reason;
 }
 
 // Names a game that could not be read, and why; of many, it is left out.
@@ -287,9 +283,8 @@ int Box(const Request& r, CommandContext& ctx) {
     return true;
   });
   if (!one_file_each && !r.out.empty() && written > 0) {
-    std::string error;
-    if (!WriteTextFileAtomically(r.out, joined, &error)) {
-      ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    if (const Status saved = WriteTextFileAtomically(r.out, joined); !saved) {
+      ctx.err << "scorewick: " << TerminalText(saved.reason) << "\n";
       return kExitRefused;
     }
   }

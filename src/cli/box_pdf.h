@@ -8,15 +8,16 @@
 #include <vector>
 
 #include "records/game.h"
+#include "records/status.h"
 
 namespace scorewick::cli {
 
 // Prints lines (the box score's text) as the text printout does, with the
-// trailer naming game, into the PDF file pdf.  False with *error when the
-// file cannot be written.
+// trailer naming game, into the PDF file pdf.  Fails, with the reason, when
+// the file cannot be written.
 using BoxPdfWriter =
-    std::function<bool(const std::vector<std::string>& lines, const std::string& title,
-                       const Game& game, const std::string& pdf, std::string* error)>;
+    std::function<Status(const std::vector<std::string>& lines, const std::string& title,
+                         const Game& game, const std::string& pdf)>;
 BoxPdfWriter& BoxPdfPrinter();
 
 }  // namespace scorewick::cli

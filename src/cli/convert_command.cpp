@@ -40,7 +40,7 @@ int Convert(const std::string& in, const std::string& out, bool force, CommandCo
   Team team;
   if (!Report(LoadTeam(in, team), ctx)) return kExitRefused;
   const Status written =
-      out_ext == "csv" ? SaveTextFile(out, TeamCsvText(team)) : SaveTeam(out, team);
+      out_ext == "csv" ? WriteTextFileAtomically(out, TeamCsvText(team)) : SaveTeam(out, team);
   return Report(written, ctx) ? kExitDone : kExitRefused;
 }
 

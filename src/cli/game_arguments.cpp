@@ -13,25 +13,19 @@ namespace {
 
 // The list read from standard input: relative paths are taken from the
 // current folder.  At most kMaxInputFileSize bytes are taken.
-bool ReadListFromInput(std::istream& in, std::vector<std::string>& paths, std::string* error) {
+Status ReadListFromInput(std::istream& in, std::vector<std::string>& paths) {
   std::string text;
   char chunk[65536];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
     text.append(chunk, static_cast<std::size_t>(in.gcount()));
     if (text.size() > kMaxInputFileSize) {
-      *error = "the list on standard input is too large";
-      return false;
+      return Status::Failed("-", "the list on standard input is too large");
     }
   }
-  if (in.bad()) {
-    *error = "cannot read the list on standard input";
-    return false;
-  }
-  if (!ParseGameList(text, "", paths, error)) {
-    *error = "the list on standard input: " + *error;
-    return false;
-  }
-  return true;
+  if (in.bad()) return Status::Failed("-", "cannot read the list on standard input");
+  Status parsed = ParseGameList(text, "", paths);
+  if (!parsed) parsed.reason = "the list on standard input: " + parsed.reason;
+  return parsed;
 }
 
 }  // namespace
@@ -55,17 +49,16 @@ std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& a
   std::vector<std::string> games = args.games;
   bool input_taken = false;
   for (const std::string& list : args.lists) {
-    std::string error;
-    bool read;
+    Status read;
     if (list == "-") {
       if (input_taken) continue;  // standard input holds one list
       input_taken = true;
-      read = ReadListFromInput(ctx.in ? *ctx.in : std::cin, games, &error);
+      read = ReadListFromInput(ctx.in ? *ctx.in : std::cin, games);
     } else {
-      read = ReadGameList(list, games, &error);
+      read = ReadGameList(list, games);
     }
     if (!read) {
-      ctx.err << "scorewick: " << TerminalText(error) << "\n";
+      ctx.err << "scorewick: " << TerminalText(read.reason) << "\n";
       *code = kExitRefused;
       return std::nullopt;
     }

@@ -95,10 +95,9 @@ int Import(std::string db, std::string out, const std::string& user, bool force,
   const PalmKind kind = PalmStreamKind(db);
   if (kind == PalmKind::kNeither) {
     std::vector<std::uint8_t> first;
-    std::string error;
-    if (!ReadFilePrefix(db, 1, first, &error)) {
+    if (const Status read = ReadFilePrefix(db, 1, first); !read) {
       ShowAll(ctx.ui, {CouldNotOpenInputFileMessage()});
-      ctx.err << "scorewick: " << TerminalText(error) << "\n";
+      ctx.err << "scorewick: " << TerminalText(read.reason) << "\n";
     } else {
       ctx.err << "scorewick: " << TerminalText(db)
               << " holds neither a Palm team nor a Palm game\n";
@@ -127,9 +126,8 @@ int Import(std::string db, std::string out, const std::string& user, bool force,
 
 int Kind(const std::string& db, CommandContext& ctx) {
   std::vector<std::uint8_t> first;
-  std::string error;
-  if (!ReadFilePrefix(db, 1, first, &error)) {
-    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+  if (const Status read = ReadFilePrefix(db, 1, first); !read) {
+    ctx.err << "scorewick: " << TerminalText(read.reason) << "\n";
     return kExitRefused;
   }
   switch (PalmStreamKind(db)) {

@@ -31,9 +31,8 @@ int ListUsers(CommandContext& ctx) {
 
 int Install(const std::string& file, const std::string& user, CommandContext& ctx) {
   std::vector<std::uint8_t> first;
-  std::string error;
-  if (!ReadFilePrefix(file, 1, first, &error)) {
-    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+  if (const Status read = ReadFilePrefix(file, 1, first); !read) {
+    ctx.err << "scorewick: " << TerminalText(read.reason) << "\n";
     return kExitRefused;
   }
   if (!NamedPalmUserExists(user, ctx.err)) return kExitRefused;

@@ -165,12 +165,10 @@ std::optional<int> WriteSections(const Request& r, const Stat& shown, const Stat
   const auto sections = reports::StatsTextSections(
       shown, r.table, layout, SplitOf(r.table, r.batting_split, r.pitching_split), width);
   if (r.format == "pdf") {
-    std::string error;
-    if (StatsPdf()(sections, reports::StatsPrintTitle(shown.team_name, r.view), r.games, width,
-                   r.landscape, r.out, &error)) {
-      return kExitDone;
-    }
-    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    const Status written = StatsPdf()(sections, reports::StatsPrintTitle(shown.team_name, r.view),
+                                      r.games, width, r.landscape, r.out);
+    if (written) return kExitDone;
+    ctx.err << "scorewick: " << TerminalText(written.reason) << "\n";
     return kExitRefused;
   }
   for (std::size_t i = 0; i < sections.size(); ++i) {

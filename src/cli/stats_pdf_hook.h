@@ -6,14 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "records/status.h"
 #include "reports/stats_text.h"
 
 namespace scorewick::cli {
 
+// Fails, with the reason, when the file cannot be written.
 using StatsPdfPrinter =
-    std::function<bool(const std::vector<reports::TextSection>& sections, const std::string& title,
-                       const std::vector<std::string>& game_files, int page_width, bool landscape,
-                       const std::string& path, std::string* error)>;
+    std::function<Status(const std::vector<reports::TextSection>& sections,
+                         const std::string& title, const std::vector<std::string>& game_files,
+                         int page_width, bool landscape, const std::string& path)>;
 StatsPdfPrinter& StatsPdf();
 
 }  // namespace scorewick::cli

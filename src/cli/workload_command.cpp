@@ -45,11 +45,10 @@ int Run(const Request& r, CommandContext& ctx) {
     return kExitRefused;
   }
   WorkloadRules rules;
-  std::string error;
   const bool given = !r.rules.empty();
   const std::string rules_file = given ? r.rules : std::string(kWorkloadRulesFileName);
-  if (!LoadWorkloadRules(rules_file, !given, rules, &error)) {
-    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+  if (const Status loaded = LoadWorkloadRules(rules_file, !given, rules); !loaded) {
+    ctx.err << "scorewick: " << TerminalText(loaded.reason) << "\n";
     return kExitRefused;
   }
   int code = kExitDone;

@@ -90,13 +90,12 @@ std::vector<std::uint8_t> EncodePalmStreamDatabase(std::span<const std::uint8_t>
   return bytes;
 }
 
-bool DecodePalmStream(std::span<const std::uint8_t> database, std::vector<std::uint8_t>& stream,
-                      std::string* error) {
+Status DecodePalmStream(std::span<const std::uint8_t> database, std::vector<std::uint8_t>& stream) {
   stream.clear();
   auto fail = [&](std::size_t at, const std::string& why) {
-    if (error) *error = "the block at byte " + std::to_string(at) + " " + why;
     stream.clear();
-    return false;
+    return Status::Broken(Fault::kDamaged, "the block at byte " + std::to_string(at) + " " + why,
+                          static_cast<std::int64_t>(at));
   };
   std::size_t at = NextBlock(database, kPalmNameSize);
   while (at < database.size()) {
@@ -115,7 +114,7 @@ bool DecodePalmStream(std::span<const std::uint8_t> database, std::vector<std::u
     // The scan goes on directly after the data, in steps of 4 from there.
     at = NextBlock(database, data + length);
   }
-  return true;
+  return {};
 }
 
 PalmKind PalmStreamKindOf(std::span<const std::uint8_t> database) {
@@ -128,33 +127,29 @@ PalmKind PalmStreamKindOf(std::span<const std::uint8_t> database) {
   return PalmKind::kNeither;
 }
 
-bool WritePalmStreamDatabase(std::span<const std::uint8_t> stream, const std::string& database_path,
-                             std::string* error) {
+Status WritePalmStreamDatabase(std::span<const std::uint8_t> stream,
+                               const std::string& database_path) {
   if (!PalmStreamFits(stream.size())) {
-    if (error)
-      *error = "a stream of " + std::to_string(stream.size()) +
-               " bytes needs more than 65535 database records";
-    return false;
+    return Status::Failed(database_path, "a stream of " + std::to_string(stream.size()) +
+                                             " bytes needs more than 65535 database records");
   }
   std::vector<std::uint8_t> bytes =
       EncodePalmStreamDatabase(stream, database_path, PalmTime(std::time(nullptr)));
-  return WriteFileAtomically(database_path, bytes, error);
+  return WriteFileAtomically(database_path, bytes);
 }
 
-bool WritePalmStreamDatabase(const std::string& source_path, const std::string& database_path,
-                             std::size_t length, std::string* error) {
+Status WritePalmStreamDatabase(const std::string& source_path, const std::string& database_path,
+                               std::size_t length) {
   std::vector<std::uint8_t> stream;
   if (!ReadFilePrefix(source_path, length, stream)) {
-    if (error) *error = "cannot read " + source_path;
-    return false;
+    return Status::Failed(source_path, "cannot read " + source_path);
   }
   if (stream.size() < length) {
-    if (error)
-      *error = source_path + " holds " + std::to_string(stream.size()) + " bytes, fewer than the " +
-               std::to_string(length) + " to be wrapped";
-    return false;
+    return Status::Failed(source_path, source_path + " holds " + std::to_string(stream.size()) +
+                                           " bytes, fewer than the " + std::to_string(length) +
+                                           " to be wrapped");
   }
-  return WritePalmStreamDatabase(stream, database_path, error);
+  return WritePalmStreamDatabase(stream, database_path);
 }
 
 UserMessage CouldNotOpenInputFileMessage() {
@@ -167,14 +162,13 @@ UserMessage CouldNotOpenOutputFileMessage() {
 
 Status ExtractPalmStream(const std::string& database_path, std::vector<std::uint8_t>& stream) {
   std::vector<std::uint8_t> database;
-  std::string error;
-  if (!ReadWholeFile(database_path, database, &error)) {
-    return Status::Refused(database_path, CouldNotOpenInputFileMessage(), error);
+  if (Status read = ReadWholeFile(database_path, database); !read) {
+    return Status::Refused(database_path, CouldNotOpenInputFileMessage(), read.reason);
   }
-  if (!DecodePalmStream(database, stream, &error)) {
+  if (Status decoded = DecodePalmStream(database, stream); !decoded) {
     return Status::Refused(database_path,
-                           {"The Palm database " + database_path + " is damaged: " + error, "Error",
-                            MessageIcon::kExclamation});
+                           {"The Palm database " + database_path + " is damaged: " + decoded.reason,
+                            "Error", MessageIcon::kExclamation});
   }
   return {};
 }
@@ -182,9 +176,8 @@ Status ExtractPalmStream(const std::string& database_path, std::vector<std::uint
 Status ExtractPalmStream(const std::string& database_path, const std::string& stream_path) {
   std::vector<std::uint8_t> stream;
   if (Status s = ExtractPalmStream(database_path, stream); !s) return s;
-  std::string error;
-  if (!WriteFileAtomically(stream_path, stream, &error)) {
-    return Status::Refused(stream_path, CouldNotOpenOutputFileMessage(), error);
+  if (Status saved = WriteFileAtomically(stream_path, stream); !saved) {
+    return Status::Refused(stream_path, CouldNotOpenOutputFileMessage(), saved.reason);
   }
   return {};
 }

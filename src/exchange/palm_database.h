@@ -64,11 +64,10 @@ bool PalmStreamFits(std::size_t stream_length);
 // Concatenates the data of every "DBLK" block of database into stream
 // (replacing its content).  The scan starts after the 32-byte name, which
 // is free text and must never be taken for a block.  A database without
-// blocks gives an empty stream.  False, with where and why in *error, when
-// a block claims more than 4096 bytes or more than the file holds, or the
-// file ends inside a block's length.
-bool DecodePalmStream(std::span<const std::uint8_t> database, std::vector<std::uint8_t>& stream,
-                      std::string* error);
+// blocks gives an empty stream.  Fails with Fault::kDamaged, the reason
+// saying where and why, when a block claims more than 4096 bytes or more
+// than the file holds, or the file ends inside a block's length.
+Status DecodePalmStream(std::span<const std::uint8_t> database, std::vector<std::uint8_t>& stream);
 
 // The kind of stream in the first block: "tem" and a zero byte is a team,
 // "gam" and a zero byte a game; anything else, or no block, is neither.
@@ -77,14 +76,14 @@ PalmKind PalmStreamKindOf(std::span<const std::uint8_t> database);
 // --- files ---
 
 // Writes stream as a database at database_path (atomically: a file that
-// was there stays whole until the new one is complete), dated now.  False,
-// with the reason in *error, when it cannot be written; nothing is shown.
-bool WritePalmStreamDatabase(std::span<const std::uint8_t> stream, const std::string& database_path,
-                             std::string* error);
-// The same for the first length bytes of the file at source_path.  False
-// when the source cannot be read or holds fewer than length bytes.
-bool WritePalmStreamDatabase(const std::string& source_path, const std::string& database_path,
-                             std::size_t length, std::string* error = nullptr);
+// was there stays whole until the new one is complete), dated now.  Fails,
+// with the reason and no message, when it cannot be written.
+Status WritePalmStreamDatabase(std::span<const std::uint8_t> stream,
+                               const std::string& database_path);
+// The same for the first length bytes of the file at source_path; fails
+// also when the source cannot be read or holds fewer than length bytes.
+Status WritePalmStreamDatabase(const std::string& source_path, const std::string& database_path,
+                               std::size_t length);
 
 // Reads the database at database_path and unwraps its stream into stream.
 // A database that cannot be opened is refused with "Could not Open Input

@@ -12,32 +12,29 @@ namespace scorewick {
 namespace {
 
 Status WriteDatabase(const std::vector<std::uint8_t>& stream, const std::string& database_path) {
-  std::string error;
-  if (!WritePalmStreamDatabase(stream, database_path, &error)) {
-    return Status::Refused(database_path,
-                           {"Could not write the Palm database " + database_path + ": " + error,
-                            "Error", MessageIcon::kExclamation});
-  }
-  return {};
+  Status saved = WritePalmStreamDatabase(stream, database_path);
+  if (saved) return saved;
+  return Status::Refused(
+      database_path, {"Could not write the Palm database " + database_path + ": " + saved.reason,
+                      "Error", MessageIcon::kExclamation});
 }
 
-// The messages of a stream read, and on kDamaged where it broke.
-Status StreamStatus(PalmReadResult result, UserMessages messages, const std::string& database_path,
-                    const char* what, const std::string& error) {
-  Status status;
-  status.messages = std::move(messages);
-  if (result == PalmReadResult::kOk) return status;
-  status.ok = false;
+// A stream read, told as a read of the database: where a damaged one
+// broke, which file one of another version is.
+Status StreamStatus(Status status, const std::string& database_path, const char* what) {
+  if (status) return status;
   status.file = database_path;
-  if (result == PalmReadResult::kDamaged) {
-    status.reason = "The " + std::string(what) + " in " + database_path + " is damaged: " + error;
+  status.byte = -1;  // a place in the stream, not in the database file
+  if (status.fault == Fault::kDamaged) {
+    status.reason =
+        "The " + std::string(what) + " in " + database_path + " is damaged: " + status.reason;
     status.messages.push_back({status.reason, "Load Error", MessageIcon::kExclamation});
   } else {
     status.reason =
         database_path + ": " +
         (status.messages.empty() ? std::string(what) + " refused" : status.messages.back().text);
     // A database of another version: which one, after the reader's words.
-    if (result == PalmReadResult::kBadVersion && !status.messages.empty()) {
+    if (status.fault == Fault::kBadVersion && !status.messages.empty()) {
       status.messages.back().text += "\n\n" + database_path;
     }
   }
@@ -49,9 +46,8 @@ Status StreamStatus(PalmReadResult result, UserMessages messages, const std::str
 Status ExportPalmTeam(Team& team, const std::string& database_path) {
   team.file_path.set(database_path);
   std::vector<std::uint8_t> stream;
-  std::string error;
-  if (!EncodePalmTeamStream(team, stream, &error)) {
-    return Status::Refused(database_path, {error, "Error", MessageIcon::kExclamation});
+  if (Status encoded = EncodePalmTeamStream(team, stream); !encoded) {
+    return Status::Refused(database_path, {encoded.reason, "Error", MessageIcon::kExclamation});
   }
   return WriteDatabase(stream, database_path);
 }
@@ -60,18 +56,14 @@ Status ImportPalmTeam(Team& team, const std::string& database_path) {
   team.file_path.set(database_path);
   std::vector<std::uint8_t> stream;
   if (Status s = ExtractPalmStream(database_path, stream); !s) return s;
-  UserMessages messages;
-  std::string error;
-  PalmReadResult result = DecodePalmTeamStream(stream, team, messages, &error);
-  return StreamStatus(result, std::move(messages), database_path, "Palm team", error);
+  return StreamStatus(DecodePalmTeamStream(stream, team), database_path, "Palm team");
 }
 
 Status ExportPalmGame(Game& game, const std::string& database_path) {
   game.file_path.set(database_path);
   std::vector<std::uint8_t> stream;
-  std::string error;
-  if (!WritePalmGameStream(game, stream, &error)) {
-    return Status::Refused(database_path, {error, "Error", MessageIcon::kExclamation});
+  if (Status encoded = WritePalmGameStream(game, stream); !encoded) {
+    return Status::Refused(database_path, {encoded.reason, "Error", MessageIcon::kExclamation});
   }
   return WriteDatabase(stream, database_path);
 }
@@ -84,10 +76,7 @@ Status ImportPalmGame(Game& game, const std::string& database_path) {
     game.file_path.set(database_path);
     return s;
   }
-  UserMessages messages;
-  std::string error;
-  PalmReadResult result = ReadPalmGameStream(stream, game, messages, &error);
-  return StreamStatus(result, std::move(messages), database_path, "Palm game", error);
+  return StreamStatus(ReadPalmGameStream(stream, game), database_path, "Palm game");
 }
 
 std::string PalmExportName(std::string_view source_path) {

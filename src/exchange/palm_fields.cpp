@@ -1,6 +1,7 @@
 #include "exchange/palm_fields.h"
 
 #include <cmath>
+#include <utility>
 
 namespace scorewick::palm {
 
@@ -24,6 +25,16 @@ std::uint8_t SpeedByte(float speed) {
   // every finite speed, even one far outside the range of an int.
   double low = std::fmod(std::trunc(static_cast<double>(speed)), 256.0);
   return static_cast<std::uint8_t>(static_cast<int>(low) & 0xFF);
+}
+
+Status StreamDamaged(const ByteReader& in) {
+  return Status::Broken(Fault::kDamaged, in.error(), static_cast<std::int64_t>(in.failed_at()));
+}
+
+Status StreamRefused(Fault fault, UserMessage message) {
+  Status refused = Status::Broken(fault, message.text);
+  refused.messages.push_back(std::move(message));
+  return refused;
 }
 
 }  // namespace scorewick::palm

@@ -26,6 +26,8 @@
 #include "records/byte_reader.h"
 #include "records/byte_writer.h"
 #include "records/fixed_text.h"
+#include "records/status.h"
+#include "records/user_message.h"
 
 namespace scorewick::palm {
 
@@ -68,6 +70,13 @@ inline std::int32_t GetNumber(ByteReader& in) { return static_cast<std::int16_t>
 // (read past either way).  False, reading nothing, when fewer than four
 // bytes remain.
 bool GetTag(ByteReader& in, std::string_view three_letters);
+
+// A stream that ended early or held an impossible value: the reader's
+// error and where it broke.
+Status StreamDamaged(const ByteReader& in);
+// A stream of another kind (Fault::kWrongTag) or version
+// (Fault::kBadVersion), with the message for the person.
+Status StreamRefused(Fault fault, UserMessage message);
 
 // Reads n raw bytes (n <= N) into the start of the field; the rest of the
 // field becomes zero.  A damaged field with no terminator in the bytes read

@@ -125,13 +125,10 @@ std::string PalmGameProblem(const Game& game) {
   return {};
 }
 
-bool WritePalmGameStream(const Game& game, std::vector<std::uint8_t>& stream, std::string* error) {
+Status WritePalmGameStream(const Game& game, std::vector<std::uint8_t>& stream) {
   stream.clear();
   std::string problem = PalmGameProblem(game);
-  if (!problem.empty()) {
-    if (error) *error = problem;
-    return false;
-  }
+  if (!problem.empty()) return Status::Failed({}, std::move(problem));
   stream.reserve(StreamSize(game));
   ByteWriter out(stream);
   const GameHeader& h = game.header;
@@ -153,8 +150,13 @@ bool WritePalmGameStream(const Game& game, std::vector<std::uint8_t>& stream, st
   PutByte(out, h.extra_value);
   PutNumber(out, h.attendance);
 
-  WritePalmTeamStream(game.home, out, nullptr);
-  WritePalmTeamStream(game.visitor, out, nullptr);
+  // Both rosters fit: PalmGameProblem checked them.
+  for (const Team* team : {&game.home, &game.visitor}) {
+    if (Status written = WritePalmTeamStream(*team, out); !written) {
+      stream.clear();
+      return written;
+    }
+  }
   PutByte(out, game.current_inning);
   PutByte(out, game.current_at_bat);
   PutChar(out, game.current_half_is_top);
@@ -172,31 +174,25 @@ bool WritePalmGameStream(const Game& game, std::vector<std::uint8_t>& stream, st
   }
   PutNumber(out, static_cast<std::int64_t>(game.notes.size()));
   for (const GAME_NOTE& note : game.notes) WritePalmGameNote(out, note);
-  return true;
+  return {};
 }
 
-PalmReadResult ReadPalmGameStream(std::span<const std::uint8_t> stream, Game& game,
-                                  UserMessages& messages, std::string* error) {
+Status ReadPalmGameStream(std::span<const std::uint8_t> stream, Game& game) {
   const PathText path = game.file_path;
   game = Game();
   game.file_path = path;
-  auto refuse = [&](PalmReadResult result, const ByteReader& in) {
-    if (result == PalmReadResult::kDamaged && error) *error = in.error();
+  auto refuse = [&](Status status) {
     game.Release();
     game.file_path = path;
-    return result;
+    return status;
   };
 
   ByteReader in(stream);
-  if (!GetTag(in, "gam")) {
-    messages.push_back(NotPalmGameMessage());
-    return refuse(PalmReadResult::kWrongTag, in);
-  }
+  if (!GetTag(in, "gam")) return refuse(StreamRefused(Fault::kWrongTag, NotPalmGameMessage()));
   std::int32_t version = GetNumber(in);
-  if (!in.ok()) return refuse(PalmReadResult::kDamaged, in);
+  if (!in.ok()) return refuse(StreamDamaged(in));
   if (version != kPalmStreamVersion) {
-    messages.push_back(PalmGameVersionMessage());
-    return refuse(PalmReadResult::kBadVersion, in);
+    return refuse(StreamRefused(Fault::kBadVersion, PalmGameVersionMessage()));
   }
 
   GameHeader& h = game.header;
@@ -215,15 +211,14 @@ PalmReadResult ReadPalmGameStream(std::span<const std::uint8_t> stream, Game& ga
   h.creation_year = GetNumber(in);
   h.extra_value = GetSigned(in);
   h.attendance = GetNumber(in);
-  if (!in.ok()) return refuse(PalmReadResult::kDamaged, in);
+  if (!in.ok()) return refuse(StreamDamaged(in));
 
   // The teams come first: every later player reference points into them.
-  // A team that is not a version 512 team stream (its message is in
-  // messages) leaves nothing later in the stream where it belongs, so the
-  // game stops there.
+  // A team that is not a version 512 team stream (its message comes with
+  // the refusal) leaves nothing later in the stream where it belongs, so
+  // the game stops there.
   for (Team* team : {&game.home, &game.visitor}) {
-    PalmReadResult team_result = ReadPalmTeamStream(in, *team, messages);
-    if (team_result != PalmReadResult::kOk) return refuse(team_result, in);
+    if (Status read = ReadPalmTeamStream(in, *team); !read) return refuse(std::move(read));
   }
   game.current_inning = GetSigned(in);
   game.current_at_bat = GetSigned(in);
@@ -240,7 +235,7 @@ PalmReadResult ReadPalmGameStream(std::span<const std::uint8_t> stream, Game& ga
     ReadHalf(in, inning.top, game.visitor, game.home, HalfName(i, true));
     ReadHalf(in, inning.bottom, game.home, game.visitor, HalfName(i, false));
   }
-  if (!in.ok()) return refuse(PalmReadResult::kDamaged, in);
+  if (!in.ok()) return refuse(StreamDamaged(in));
 
   if (in.remaining() > 0) {
     const std::size_t at = in.position();
@@ -254,9 +249,9 @@ PalmReadResult ReadPalmGameStream(std::span<const std::uint8_t> stream, Game& ga
         for (std::int32_t k = 0; k < count; ++k) game.notes.push_back(ReadPalmGameNote(in));
       }
     }
-    if (!in.ok()) return refuse(PalmReadResult::kDamaged, in);
+    if (!in.ok()) return refuse(StreamDamaged(in));
   }
-  return PalmReadResult::kOk;
+  return {};
 }
 
 }  // namespace scorewick

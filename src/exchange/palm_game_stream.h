@@ -31,6 +31,7 @@
 
 #include "exchange/palm_team_stream.h"
 #include "records/game.h"
+#include "records/status.h"
 #include "records/user_message.h"
 
 namespace scorewick {
@@ -40,20 +41,20 @@ namespace scorewick {
 // at-bats or line-up entries, more than 32767 notes.  None fits its count.
 std::string PalmGameProblem(const Game& game);
 
-// The game's stream, replacing stream's content.  False, with the reason
-// in *error and stream empty, when PalmGameProblem names one.
-bool WritePalmGameStream(const Game& game, std::vector<std::uint8_t>& stream, std::string* error);
+// The game's stream, replacing stream's content.  Fails, with the reason
+// and stream empty, when PalmGameProblem names one.
+Status WritePalmGameStream(const Game& game, std::vector<std::uint8_t>& stream);
 
 // Decodes a game stream into game, which starts as a new Game keeping only
-// its file path.  A wrong tag appends "Not a Palm Game", a wrong version
-// "Palm Game Version Number is Incorrect" (caption "Load Error") to
-// messages; a team inside with a wrong tag or version appends the team's
-// message and fails the game.  A damaged stream (ending inside a record, a
-// negative count, a reference past a roster) gives kDamaged with the place
-// in *error.  On any failure the game is released (empty, new).  A stream
-// that ends before the note count gives a game without notes.
-PalmReadResult ReadPalmGameStream(std::span<const std::uint8_t> stream, Game& game,
-                                  UserMessages& messages, std::string* error);
+// its file path.  A wrong tag fails with Fault::kWrongTag and "Not a Palm
+// Game", a wrong version with Fault::kBadVersion and "Palm Game Version
+// Number is Incorrect" (caption "Load Error"); a team inside with a wrong
+// tag or version fails the game as ReadPalmTeamStream fails.  A damaged
+// stream (ending inside a record, a negative count, a reference past a
+// roster) fails with Fault::kDamaged, the reason saying where.  On any
+// failure the game is released (empty, new).  A stream that ends before
+// the note count gives a game without notes.
+Status ReadPalmGameStream(std::span<const std::uint8_t> stream, Game& game);
 
 UserMessage NotPalmGameMessage();
 UserMessage PalmGameVersionMessage();

@@ -34,12 +34,9 @@ std::string PalmTeamProblem(const Team& team) {
          " players; a Palm team holds at most " + std::to_string(kPalmMaxCount) + ".";
 }
 
-bool WritePalmTeamStream(const Team& team, ByteWriter& out, std::string* error) {
+Status WritePalmTeamStream(const Team& team, ByteWriter& out) {
   std::string problem = PalmTeamProblem(team);
-  if (!problem.empty()) {
-    if (error) *error = problem;
-    return false;
-  }
+  if (!problem.empty()) return Status::Failed({}, std::move(problem));
   PutTag(out, "tem");
   PutNumber(out, kPalmStreamVersion);
   PutText(out, team.team_name);
@@ -52,21 +49,17 @@ bool WritePalmTeamStream(const Team& team, ByteWriter& out, std::string* error) 
   WritePalmPlayer(out, team.dh_bats_for);
   PutByte(out, team.count());
   for (const PLAYER& player : team.players()) WritePalmPlayer(out, player);
-  return true;
+  return {};
 }
 
-PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& messages) {
+Status ReadPalmTeamStream(ByteReader& in, Team& team) {
   bool tagged = GetTag(in, "tem");
-  if (!in.ok()) return PalmReadResult::kDamaged;
-  if (!tagged) {
-    messages.push_back(NotPalmTeamMessage());
-    return PalmReadResult::kWrongTag;
-  }
+  if (!in.ok()) return StreamDamaged(in);
+  if (!tagged) return StreamRefused(Fault::kWrongTag, NotPalmTeamMessage());
   std::int32_t version = GetNumber(in);
-  if (!in.ok()) return PalmReadResult::kDamaged;
+  if (!in.ok()) return StreamDamaged(in);
   if (version != kPalmStreamVersion) {
-    messages.push_back(PalmTeamVersionMessage());
-    return PalmReadResult::kBadVersion;
+    return StreamRefused(Fault::kBadVersion, PalmTeamVersionMessage());
   }
   GetText(in, team.team_name);
   GetText(in, team.coach);
@@ -80,11 +73,11 @@ PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& mess
 
   const std::size_t count_at = in.position();
   std::int32_t count = GetSigned(in);
-  if (!in.ok()) return PalmReadResult::kDamaged;
+  if (!in.ok()) return StreamDamaged(in);
   if (count < 0) {
     in.Fail("the roster count at byte " + std::to_string(count_at) + " is negative (" +
             std::to_string(count) + ")");
-    return PalmReadResult::kDamaged;
+    return StreamDamaged(in);
   }
   // The count is at most 127, but the bytes must be there before the
   // roster is allocated.
@@ -92,12 +85,12 @@ PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& mess
     in.Fail("the roster count at byte " + std::to_string(count_at) + " names " +
             std::to_string(count) + " players, but the stream ends after " +
             std::to_string(in.remaining() / kPalmPlayerSize) + " of them");
-    return PalmReadResult::kDamaged;
+    return StreamDamaged(in);
   }
   std::vector<PLAYER> players;
   players.reserve(static_cast<std::size_t>(count));
   for (std::int32_t i = 0; i < count; ++i) players.push_back(ReadPalmPlayer(in));
-  if (!in.ok()) return PalmReadResult::kDamaged;
+  if (!in.ok()) return StreamDamaged(in);
   // The line-up has one slot per batting order up to the highest a player
   // holds, at most the 20 the roster editor offers; a cleared roster keeps
   // its size.  A size beyond all of those (or below zero) is not a team's,
@@ -110,25 +103,22 @@ PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& mess
                 std::to_string(team.lineup_size) + ", which does not fit a roster of " +
                 std::to_string(count) + " players batting up to " + std::to_string(highest_order),
             lineup_at);
-    return PalmReadResult::kDamaged;
+    return StreamDamaged(in);
   }
   team.SetRoster(std::move(players), std::vector<PLAYER_INFO>(static_cast<std::size_t>(count)));
-  return PalmReadResult::kOk;
+  return {};
 }
 
-bool EncodePalmTeamStream(const Team& team, std::vector<std::uint8_t>& stream, std::string* error) {
+Status EncodePalmTeamStream(const Team& team, std::vector<std::uint8_t>& stream) {
   stream.clear();
   stream.reserve(kPalmTeamFixedSize + kPalmPlayerSize * team.players().size());
   ByteWriter out(stream);
-  return WritePalmTeamStream(team, out, error);
+  return WritePalmTeamStream(team, out);
 }
 
-PalmReadResult DecodePalmTeamStream(std::span<const std::uint8_t> stream, Team& team,
-                                    UserMessages& messages, std::string* error) {
+Status DecodePalmTeamStream(std::span<const std::uint8_t> stream, Team& team) {
   ByteReader in(stream);
-  PalmReadResult result = ReadPalmTeamStream(in, team, messages);
-  if (result == PalmReadResult::kDamaged && error) *error = in.error();
-  return result;
+  return ReadPalmTeamStream(in, team);
 }
 
 }  // namespace scorewick

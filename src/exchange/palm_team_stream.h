@@ -22,6 +22,7 @@
 
 #include "records/byte_reader.h"
 #include "records/byte_writer.h"
+#include "records/status.h"
 #include "records/team.h"
 #include "records/user_message.h"
 
@@ -31,38 +32,31 @@ inline constexpr std::int32_t kPalmStreamVersion = 512;
 inline constexpr std::size_t kPalmTeamFixedSize = 153;
 inline constexpr int kPalmMaxCount = 127;  // largest count a signed byte holds
 
-enum class PalmReadResult {
-  kOk,
-  kWrongTag,    // not this kind of stream: the tag message was appended
-  kBadVersion,  // not version 512: the version message was appended
-  kDamaged,     // ended early or held an impossible value: the reader's error says where
-};
-
 // Why team cannot travel in the Palm form (a roster over 127 players), or
 // an empty string when it can.
 std::string PalmTeamProblem(const Team& team);
 
-// Appends the team's stream.  False, with the reason in *error and nothing
-// appended, when PalmTeamProblem names one.
-bool WritePalmTeamStream(const Team& team, ByteWriter& out, std::string* error);
+// Appends the team's stream.  Fails, with the reason and nothing appended,
+// when PalmTeamProblem names one.
+Status WritePalmTeamStream(const Team& team, ByteWriter& out);
 
 // Reads one team stream at the reader's position into team: names, line-up
 // settings, designated hitters and the roster (keys 0, personal
 // information zero-filled).  Fields the stream does not carry keep their
-// values.  A wrong tag appends "Not a Palm Team", a wrong version "Palm
-// Team Version Number is Incorrect" (caption "Load Error") to messages.  A
-// line-up size below zero or above both the roster count and the highest
-// batting order of its players is damage.
-// On any failure the roster is left as it was; fields read before the
-// failure have their new values.
-PalmReadResult ReadPalmTeamStream(ByteReader& in, Team& team, UserMessages& messages);
+// values.  Fails with Fault::kWrongTag and the message "Not a Palm Team"
+// for another kind of stream, with Fault::kBadVersion and "Palm Team
+// Version Number is Incorrect" (caption "Load Error") for another version
+// than 512, and with Fault::kDamaged (the reason says where) for a stream
+// that ends early or holds an impossible value: a line-up size below zero
+// or above both the roster count and the highest batting order of its
+// players is damage.  On any failure the roster is left as it was; fields
+// read before the failure have their new values.
+Status ReadPalmTeamStream(ByteReader& in, Team& team);
 
 // The whole-stream forms: the stream of team, and a stream decoded into
-// team (with the reader's error in *error when damaged).  Trailing bytes
-// after the roster are ignored.
-bool EncodePalmTeamStream(const Team& team, std::vector<std::uint8_t>& stream, std::string* error);
-PalmReadResult DecodePalmTeamStream(std::span<const std::uint8_t> stream, Team& team,
-                                    UserMessages& messages, std::string* error);
+// team.  Trailing bytes after the roster are ignored.
+Status EncodePalmTeamStream(const Team& team, std::vector<std::uint8_t>& stream);
+Status DecodePalmTeamStream(std::span<const std::uint8_t> stream, Team& team);
 
 UserMessage NotPalmTeamMessage();
 UserMessage PalmTeamVersionMessage();

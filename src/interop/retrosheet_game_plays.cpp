@@ -66,8 +66,7 @@ bool GameBuilder::PlayRecord(const RetroRecord& r) {
   event_text_ = r.at(6);
   const std::string what = "the play \"" + event_text_ + "\"";
   ParsedPlay play;
-  std::string why;
-  if (!ParsePlay(event_text_, play, &why)) return Fail(why);
+  if (Status parsed = ParsePlay(event_text_, play); !parsed) return Fail(parsed.reason);
   if (ending_) return Fail(what + " comes after the game is decided");
   if (!StartScoring()) return false;
   // "No play" stands where a substitution is made; at the start of a half
@@ -98,7 +97,9 @@ bool GameBuilder::PlayRecord(const RetroRecord& r) {
   }
   const std::string_view all_pitches = r.at(5);
   std::vector<PitchStep> steps;
-  if (!ReadPitches(NewPitches(all_pitches, turn_pitches_), steps, &why)) return Fail(why);
+  if (Status read = ReadPitches(NewPitches(all_pitches, turn_pitches_), steps); !read) {
+    return Fail(read.reason);
+  }
   turn_pitches_ = all_pitches;
   if (play.kind == PlayKind::kNoPlay && steps.empty()) return true;
   // A play of the runners alone opens no box for the batter unless there

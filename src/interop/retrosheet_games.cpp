@@ -70,7 +70,10 @@ class ClubFiles {
   static bool Records(const std::string& path, std::vector<RetroRecord>& records,
                       std::string* why) {
     std::string text;
-    if (!ReadWholeTextFile(path, text, why, kMaxRetrosheetFile)) return false;
+    if (Status read = ReadWholeTextFile(path, text, kMaxRetrosheetFile); !read) {
+      if (why) *why = read.reason;
+      return false;
+    }
     records = ReadRecords(text);
     return true;
   }
@@ -86,12 +89,11 @@ class ClubFiles {
     const std::string path = FindBeside(folder, name);
     std::vector<RetroRecord> records;
     std::string problem;
-    int line = 0;
     if (path.empty()) {
       problem = "the team file " + name + " is not beside the event file: it names the clubs";
     } else if (!Records(path, records, &problem)) {
-    } else if (!ReadClubs(records, clubs, &problem, &line)) {
-      problem = name + ", line " + std::to_string(line) + ": " + problem;
+    } else if (Status read = ReadClubs(records, clubs); !read) {
+      problem = name + ", line " + std::to_string(read.line) + ": " + read.reason;
       clubs.clear();
     }
     if (clubs.empty() && problem.empty()) problem = name + " names no club";
@@ -120,10 +122,9 @@ class ClubFiles {
     }
     std::vector<RetroRecord> records;
     std::vector<RosterEntry> players;
-    int line = 0;
     if (!Records(path, records, why)) return nullptr;
-    if (!ReadRoster(records, players, why, &line)) {
-      *why = roster_name + ", line " + std::to_string(line) + ": " + *why;
+    if (Status read = ReadRoster(records, players); !read) {
+      *why = roster_name + ", line " + std::to_string(read.line) + ": " + read.reason;
       return nullptr;
     }
     auto made = std::make_unique<Club>();
@@ -164,9 +165,9 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
   std::vector<EventFile> files;
   int total = 0;
   for (const std::string& path : event_files) {
-    std::string text, why;
-    if (!ReadWholeTextFile(path, text, &why, kMaxRetrosheetFile)) {
-      read.refusals.push_back({FileNameOf(path), 0, {}, why});
+    std::string text;
+    if (Status got = ReadWholeTextFile(path, text, kMaxRetrosheetFile); !got) {
+      read.refusals.push_back({FileNameOf(path), 0, {}, got.reason});
       continue;
     }
     EventFileGames split = SplitGames(ReadRecords(text));

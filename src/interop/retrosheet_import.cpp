@@ -36,7 +36,7 @@ Taken WriteOutput(const std::string& path, const std::vector<std::uint8_t>& byte
       return {conflict};
     }
   }
-  Status saved = SaveFile(path, bytes);
+  Status saved = WriteFileAtomically(path, bytes);
   return {saved ? std::string() : saved.reason};
 }
 
@@ -44,8 +44,7 @@ Taken WriteOutput(const std::string& path, const std::vector<std::uint8_t>& byte
 // was saved under.
 bool SameTeamThere(const std::string& path, Team team) {
   std::vector<std::uint8_t> there;
-  if (!ReadWholeFile(path, there, nullptr) ||
-      there.size() < kTeamPathOffset + PathText{}.bytes.size()) {
+  if (!ReadWholeFile(path, there) || there.size() < kTeamPathOffset + PathText{}.bytes.size()) {
     return false;
   }
   std::copy_n(there.begin() + kTeamPathOffset, team.file_path.bytes.size(),
@@ -127,7 +126,7 @@ std::vector<std::string> PlannedImportFiles(const std::vector<std::string>& even
   };
   for (const std::string& path : event_files) {
     std::string text;
-    if (!ReadWholeTextFile(path, text, nullptr, kMaxRetrosheetFile)) continue;
+    if (!ReadWholeTextFile(path, text, kMaxRetrosheetFile)) continue;
     for (const RetroRecord& r : ReadRecords(text)) {
       if (r.type() == "id" && r.at(1).size() == 12) add(std::string(r.at(1)) + ".gam");
       if (r.type() == "info" && (r.at(1) == "visteam" || r.at(1) == "hometeam") &&

@@ -4,9 +4,9 @@ namespace scorewick::interop {
 
 using scoring::PitchCall;
 
-bool ReadPitches(std::string_view text, std::vector<PitchStep>& steps, std::string* error) {
+Status ReadPitches(std::string_view text, std::vector<PitchStep>& steps) {
   steps.clear();
-  if (text == "??") return true;
+  if (text == "??") return {};
   bool catcher = false;
   for (char c : text) {
     PitchStep step;
@@ -75,14 +75,14 @@ bool ReadPitches(std::string_view text, std::vector<PitchStep>& steps, std::stri
       case 'U':  // a pitch of which nothing is known
         continue;
       default:
-        *error = std::string("cannot read the pitch '") + c +
-                 "': pitches are B, C, S, F, X, T, L, M, I, V, H ... and 1, 2, 3 for throws";
-        return false;
+        return Status::Failed({}, std::string("cannot read the pitch '") + c +
+                                      "': pitches are B, C, S, F, X, T, L, M, I, V, H ... and 1, "
+                                      "2, 3 for throws");
     }
     catcher = false;
     steps.push_back(step);
   }
-  return true;
+  return {};
 }
 
 std::string_view NewPitches(std::string_view text, std::string_view earlier) {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/status.h"
 #include "scoring/play.h"
 
 namespace scorewick::interop {
@@ -30,9 +31,9 @@ struct PitchStep {
   bool called = false;  // a called strike
 };
 
-// Reads a pitches field.  False, with the reason, for a character that is
+// Reads a pitches field.  Fails, with the reason, for a character that is
 // no pitch.  "??" and an empty field hold no pitches.
-bool ReadPitches(std::string_view text, std::vector<PitchStep>& steps, std::string* error);
+Status ReadPitches(std::string_view text, std::vector<PitchStep>& steps);
 
 // The pitches a record adds to those already recorded for the same turn:
 // what follows the earlier record's pitches, which it repeats in front.

@@ -2,16 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace scorewick::interop {
 namespace {
 
 bool IsFielder(char c) { return c >= '1' && c <= '9'; }
 
-bool Fail(std::string* error, std::string why) {
-  *error = std::move(why);
-  return false;
-}
+Status Fail(std::string why) { return Status::Failed({}, std::move(why)); }
 
 // Splits text at sep where no parenthesis is open.
 std::vector<std::string_view> SplitTop(std::string_view text, char sep) {
@@ -83,7 +81,7 @@ bool ReadParenChain(std::string_view text, FieldingChain& chain, bool* throwing)
   return true;
 }
 
-bool ReadRunnerPlay(std::string_view text, RunnerPlay& play, std::string* error) {
+Status ReadRunnerPlay(std::string_view text, RunnerPlay& play) {
   auto base_after = [](std::string_view rest) { return rest.empty() ? -1 : BaseOf(rest[0]); };
   const std::string written(text);
   if (text == "WP" || text == "PB" || text == "BK" || text == "DI" || text == "OA") {
@@ -92,15 +90,15 @@ bool ReadRunnerPlay(std::string_view text, RunnerPlay& play, std::string* error)
                 : text == "BK" ? RunnerPlayKind::kBalk
                 : text == "DI" ? RunnerPlayKind::kDefensiveIndifference
                                : RunnerPlayKind::kOtherAdvance;
-    return true;
+    return {};
   }
   if (StartsWith(text, "SB")) {
     play.kind = RunnerPlayKind::kStolenBase;
     play.base = base_after(text.substr(2));
     if (text.size() != 3 || play.base < 2) {
-      return Fail(error, "cannot read \"" + written + "\": a steal is SB2, SB3 or SBH");
+      return Fail("cannot read \"" + written + "\": a steal is SB2, SB3 or SBH");
     }
-    return true;
+    return {};
   }
   const bool pocs = StartsWith(text, "POCS");
   if (pocs || StartsWith(text, "CS") || StartsWith(text, "PO")) {
@@ -112,38 +110,38 @@ bool ReadRunnerPlay(std::string_view text, RunnerPlay& play, std::string* error)
     const bool pickoff = play.kind == RunnerPlayKind::kPickoff;
     if (play.base < 1 || (pickoff && play.base > 3) || (!pickoff && play.base < 2) ||
         !ReadParenChain(text.substr(skip + 1), play.chain, &play.throwing_error)) {
-      return Fail(error, "cannot read \"" + written +
-                             "\": write caught stealing like CS2(26), a pick-off like "
-                             "PO1(13) or PO1(E3), picked off stealing like POCS2(136)");
+      return Fail("cannot read \"" + written +
+                  "\": write caught stealing like CS2(26), a pick-off like "
+                  "PO1(13) or PO1(E3), picked off stealing like POCS2(136)");
     }
-    return true;
+    return {};
   }
   if (text.size() == 2 && text[0] == 'E' && IsFielder(text[1])) {
     play.kind = RunnerPlayKind::kError;
     play.chain.error_by = text[1] - '0';
-    return true;
+    return {};
   }
-  return Fail(error, "cannot read \"" + written +
-                         "\": a runner play is SB, CS, PO, POCS, WP, PB, BK, DI or OA");
+  return Fail("cannot read \"" + written +
+              "\": a runner play is SB, CS, PO, POCS, WP, PB, BK, DI or OA");
 }
 
-bool ReadRunnerPlays(std::string_view text, ParsedPlay& play, std::string* error) {
+Status ReadRunnerPlays(std::string_view text, ParsedPlay& play) {
   for (std::string_view part : SplitTop(text, ';')) {
     RunnerPlay r;
-    if (!ReadRunnerPlay(part, r, error)) return false;
+    if (Status read = ReadRunnerPlay(part, r); !read) return read;
     play.runner_plays.push_back(r);
   }
-  return true;
+  return {};
 }
 
 // A fielded play: "63", "8", "54(1)3", "8(B)84(2)", "6E3".  Each (x) marks
 // the runner put out by the fielders before it; the next throw starts from
 // the fielder who made that put-out.  Fielders after the last mark put the
 // batter out, or, ending in an error, let him reach.
-bool ReadFieldedPlay(std::string_view text, ParsedPlay& play, std::string* error) {
+Status ReadFieldedPlay(std::string_view text, ParsedPlay& play) {
   const std::string written(text);
   auto refuse = [&](const std::string& why) {
-    return Fail(error, "cannot read \"" + written + "\": " + why);
+    return Fail("cannot read \"" + written + "\": " + why);
   };
   std::vector<int> current;
   bool fresh = false;  // fielders named since the last mark
@@ -184,11 +182,11 @@ bool ReadFieldedPlay(std::string_view text, ParsedPlay& play, std::string* error
     play.outs.push_back({0, {current, 0}});
     play.batter_out = true;
   }
-  return true;
+  return {};
 }
 
 // The basic play, before the first slash.
-bool ReadBasic(std::string_view basic, ParsedPlay& play, std::string* error) {
+Status ReadBasic(std::string_view basic, ParsedPlay& play) {
   const std::string written(basic);
   auto fielder_after = [&](std::size_t skip) -> bool {
     const std::string_view rest = basic.substr(skip);
@@ -198,15 +196,15 @@ bool ReadBasic(std::string_view basic, ParsedPlay& play, std::string* error) {
     play.fielder = rest.empty() ? 0 : rest[0] - '0';
     return true;
   };
-  auto refuse = [&]() { return Fail(error, "cannot read the play \"" + written + "\""); };
-  if (basic.empty()) return Fail(error, "the play is empty (NP is written for no play)");
+  auto refuse = [&]() { return Fail("cannot read the play \"" + written + "\""); };
+  if (basic.empty()) return Fail("the play is empty (NP is written for no play)");
   if (IsFielder(basic[0])) {
     play.kind = PlayKind::kFieldedOut;
-    return ReadFieldedPlay(basic, play, error);
+    return ReadFieldedPlay(basic, play);
   }
   if (basic == "NP") {
     play.kind = PlayKind::kNoPlay;
-    return true;
+    return {};
   }
   // A batter's play that a runner play can follow: K+SB2, W+WP, IW+PO1(13).
   const std::size_t plus = basic.find('+');
@@ -220,8 +218,8 @@ bool ReadBasic(std::string_view basic, ParsedPlay& play, std::string* error) {
     } else {
       play.kind = head == "W" ? PlayKind::kWalk : PlayKind::kIntentionalWalk;
     }
-    if (plus != std::string_view::npos) return ReadRunnerPlays(basic.substr(plus + 1), play, error);
-    return true;
+    if (plus != std::string_view::npos) return ReadRunnerPlays(basic.substr(plus + 1), play);
+    return {};
   }
   if (basic == "HP") {
     play.kind = PlayKind::kHitByPitch;
@@ -247,7 +245,7 @@ bool ReadBasic(std::string_view basic, ParsedPlay& play, std::string* error) {
   } else if (StartsWith(basic, "SB") || StartsWith(basic, "CS") || StartsWith(basic, "PO") ||
              basic == "WP" || basic == "PB" || basic == "BK" || basic == "DI" || basic == "OA") {
     play.kind = PlayKind::kRunnerPlay;
-    return ReadRunnerPlays(basic, play, error);
+    return ReadRunnerPlays(basic, play);
   } else if (basic[0] == 'S' || basic[0] == 'D' || basic[0] == 'T') {
     play.kind = basic[0] == 'S'   ? PlayKind::kSingle
                 : basic[0] == 'D' ? PlayKind::kDouble
@@ -256,7 +254,7 @@ bool ReadBasic(std::string_view basic, ParsedPlay& play, std::string* error) {
   } else {
     return refuse();
   }
-  return true;
+  return {};
 }
 
 // A trajectory with a hit location, such as "G", "L+", "F78XD", "P5F", "BG-"
@@ -289,7 +287,7 @@ bool ReadBattedBall(std::string_view text, ParsedPlay& play) {
   return true;
 }
 
-bool ReadModifier(std::string_view m, ParsedPlay& play, std::string* error) {
+Status ReadModifier(std::string_view m, ParsedPlay& play) {
   if (m == "SH") {
     play.sacrifice_hit = true;
   } else if (m == "SF") {
@@ -328,17 +326,17 @@ bool ReadModifier(std::string_view m, ParsedPlay& play, std::string* error) {
     // Circumstances that change nothing a score sheet keeps: interference by
     // a spectator or an umpire, an appeal, a review, obstruction, a relay.
   } else if (!ReadBattedBall(m, play)) {
-    return Fail(error, "cannot read \"/" + std::string(m) +
-                           "\": after a slash comes how the ball was hit (G, L, F, P, BG, BP) "
-                           "with where it went (78, 5F), or SH, SF, DP, GDP, FO, TH ...");
+    return Fail("cannot read \"/" + std::string(m) +
+                "\": after a slash comes how the ball was hit (G, L, F, P, BG, BP) "
+                "with where it went (78, 5F), or SH, SF, DP, GDP, FO, TH ...");
   }
-  return true;
+  return {};
 }
 
-bool ReadAdvance(std::string_view text, Advance& a, std::string* error) {
+Status ReadAdvance(std::string_view text, Advance& a) {
   a.text = text;
   auto refuse = [&](const std::string& why) {
-    return Fail(error, "cannot read the runner \"" + a.text + "\": " + why);
+    return Fail("cannot read the runner \"" + a.text + "\": " + why);
   };
   if (text.size() < 3 || (text[1] != '-' && text[1] != 'X')) {
     return refuse("runners are written like 1-2, 2-H, B-1 or 1X2(64)");
@@ -414,16 +412,16 @@ bool ReadAdvance(std::string_view text, Advance& a, std::string* error) {
   a.out = x && a.chain.error_by == 0;
   if (x && a.chain.error_by) a.error_by = a.chain.error_by;
   if (a.to == a.from && !x && a.from == 0) return refuse("the batter must go to a base");
-  return true;
+  return {};
 }
 
 }  // namespace
 
-bool ParsePlay(std::string_view text, ParsedPlay& play, std::string* error) {
+Status ParsePlay(std::string_view text, ParsedPlay& play) {
   play = ParsedPlay{};
   for (char c : text) {
     if (std::islower(static_cast<unsigned char>(c))) {
-      return Fail(error, "plays are written in capital letters (\"" + std::string(text) + "\")");
+      return Fail("plays are written in capital letters (\"" + std::string(text) + "\")");
     }
   }
   // The advances follow the first dot outside parentheses.
@@ -442,23 +440,23 @@ bool ParsePlay(std::string_view text, ParsedPlay& play, std::string* error) {
     }
   }
   const auto parts = SplitTop(description, '/');
-  if (!ReadBasic(parts[0], play, error)) return false;
+  if (Status read = ReadBasic(parts[0], play); !read) return read;
   for (std::size_t i = 1; i < parts.size(); ++i) {
-    if (!ReadModifier(parts[i], play, error)) return false;
+    if (Status read = ReadModifier(parts[i], play); !read) return read;
   }
   if (!advances.empty()) {
     for (std::string_view part : SplitTop(advances, ';')) {
       Advance a;
-      if (!ReadAdvance(part, a, error)) return false;
+      if (Status read = ReadAdvance(part, a); !read) return read;
       for (const Advance& other : play.advances) {
         if (other.from == a.from) {
-          return Fail(error, "the runner " + std::string(1, part[0]) + " is moved twice");
+          return Fail("the runner " + std::string(1, part[0]) + " is moved twice");
         }
       }
       play.advances.push_back(std::move(a));
     }
   }
-  return true;
+  return {};
 }
 
 const Advance* AdvanceOf(const ParsedPlay& play, int from) {

@@ -20,6 +20,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/status.h"
+
 namespace scorewick::interop {
 
 enum class PlayKind {
@@ -126,9 +128,9 @@ struct ParsedPlay {
   std::vector<Advance> advances;
 };
 
-// Reads an event field into play.  False, with the reason in words a
+// Reads an event field into play.  Fails, with the reason in words a
 // scorer can act on, for anything it cannot read.
-bool ParsePlay(std::string_view text, ParsedPlay& play, std::string* error);
+Status ParsePlay(std::string_view text, ParsedPlay& play);
 
 // The advance of a runner (0 the batter) after the dot, if written.
 const Advance* AdvanceOf(const ParsedPlay& play, int from);

@@ -2,15 +2,15 @@
 
 namespace scorewick::interop {
 
-bool SplitRecord(std::string_view line, std::vector<std::string>& fields, std::string* error) {
+Status SplitRecord(std::string_view line, std::vector<std::string>& fields) {
   fields.clear();
   fields.emplace_back();
   bool quoted = false;
   for (char c : line) {
     const auto u = static_cast<unsigned char>(c);
     if (u < 0x20 && c != '\t') {
-      *error = "the line holds a control character: this is not a Retrosheet text file";
-      return false;
+      return Status::Failed(
+          {}, "the line holds a control character: this is not a Retrosheet text file");
     }
     if (c == '"') {
       quoted = !quoted;
@@ -20,16 +20,13 @@ bool SplitRecord(std::string_view line, std::vector<std::string>& fields, std::s
       fields.back() += c;
     }
   }
-  if (quoted) {
-    *error = "a quote is opened and never closed";
-    return false;
-  }
+  if (quoted) return Status::Failed({}, "a quote is opened and never closed");
   for (std::string& field : fields) {
     const std::size_t first = field.find_first_not_of(" \t");
     const std::size_t last = field.find_last_not_of(" \t");
     field = first == std::string::npos ? std::string() : field.substr(first, last - first + 1);
   }
-  return true;
+  return {};
 }
 
 std::vector<RetroRecord> ReadRecords(std::string_view text) {
@@ -49,7 +46,8 @@ std::vector<RetroRecord> ReadRecords(std::string_view text) {
     if (line.size() > kMaxRecordLine) {
       record.broken = "the line is longer than " + std::to_string(kMaxRecordLine) +
                       " characters: this is not a Retrosheet text file";
-    } else if (!SplitRecord(line, record.fields, &record.broken)) {
+    } else if (Status split = SplitRecord(line, record.fields); !split) {
+      record.broken = std::move(split.reason);
       record.fields.clear();
     }
     records.push_back(std::move(record));

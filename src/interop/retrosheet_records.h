@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/status.h"
+
 namespace scorewick::interop {
 
 // A line is refused beyond this length: no record comes near it, and a
@@ -40,9 +42,9 @@ struct RetroRecord {
   }
 };
 
-// Splits one line into fields.  False, with the reason, for a line with a
+// Splits one line into fields.  Fails, with the reason, for a line with a
 // quote left open or a control character (the file is not text).
-bool SplitRecord(std::string_view line, std::vector<std::string>& fields, std::string* error);
+Status SplitRecord(std::string_view line, std::vector<std::string>& fields);
 
 // A file's records in order, blank lines left out; lines that cannot be
 // split or are too long come as broken records.

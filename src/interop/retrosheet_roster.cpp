@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "records/codes.h"
 #include "records/cp1252.h"
@@ -31,56 +32,51 @@ bool Hand(std::string_view text, bool allow_both, char* hand) {
   return text.empty() || text == "?";  // not known: right, the handheld's default
 }
 
+// A record refused, with its line.
+Status RefusedAt(const RetroRecord& r, std::string why) {
+  Status refused = Status::Failed({}, std::move(why));
+  refused.line = r.line;
+  return refused;
+}
+
 }  // namespace
 
-bool ReadClubs(const std::vector<RetroRecord>& records, std::vector<ClubEntry>& clubs,
-               std::string* error, int* line) {
+Status ReadClubs(const std::vector<RetroRecord>& records, std::vector<ClubEntry>& clubs) {
   for (const RetroRecord& r : records) {
-    *line = r.line;
-    if (!r.broken.empty()) {
-      *error = r.broken;
-      return false;
-    }
+    if (!r.broken.empty()) return RefusedAt(r, r.broken);
     if (r.fields.size() < 4 || r.at(0).empty()) {
-      *error = "a club is written as code, league, city, nickname (SEA,A,Seattle,Mariners)";
-      return false;
+      return RefusedAt(
+          r, "a club is written as code, league, city, nickname (SEA,A,Seattle,Mariners)");
     }
     clubs.push_back({r.fields[0], r.fields[1], r.fields[2], r.fields[3]});
   }
-  return true;
+  return {};
 }
 
-bool ReadRoster(const std::vector<RetroRecord>& records, std::vector<RosterEntry>& players,
-                std::string* error, int* line) {
+Status ReadRoster(const std::vector<RetroRecord>& records, std::vector<RosterEntry>& players) {
   for (const RetroRecord& r : records) {
-    *line = r.line;
-    if (!r.broken.empty()) {
-      *error = r.broken;
-      return false;
-    }
+    if (!r.broken.empty()) return RefusedAt(r, r.broken);
     if (r.fields.size() < 3 || r.at(0).empty() || (r.at(1).empty() && r.at(2).empty())) {
-      *error =
+      return RefusedAt(
+          r,
           "a player is written as id, last name, first name, bats, throws, club, position "
-          "(gonzm005,Gonzales,Marco,L,L,SEA,P)";
-      return false;
+          "(gonzm005,Gonzales,Marco,L,L,SEA,P)");
     }
     RosterEntry p;
     p.id = r.fields[0];
     p.last = r.fields[1];
     p.first = r.fields[2];
     if (!Hand(r.at(3), true, &p.bats)) {
-      *error = "bats is L, R or B (both), not \"" + std::string(r.at(3)) + "\"";
-      return false;
+      return RefusedAt(r, "bats is L, R or B (both), not \"" + std::string(r.at(3)) + "\"");
     }
     if (!Hand(r.at(4), false, &p.throws)) {
-      *error = "throws is L or R, not \"" + std::string(r.at(4)) + "\"";
-      return false;
+      return RefusedAt(r, "throws is L or R, not \"" + std::string(r.at(4)) + "\"");
     }
     p.club = r.at(5);
     p.position = r.at(6);
     players.push_back(std::move(p));
   }
-  return true;
+  return {};
 }
 
 std::int32_t RosterPosition(std::string_view text) {

@@ -33,15 +33,13 @@ struct RosterEntry {
   std::string position;
 };
 
-// Reads the clubs of a team file.  False, with the reason and its line,
+// Reads the clubs of a team file.  Fails, with the reason and its line,
 // for a record that is not code, league, city, nickname.
-bool ReadClubs(const std::vector<RetroRecord>& records, std::vector<ClubEntry>& clubs,
-               std::string* error, int* line);
-// Reads the players of a roster file.  False, with the reason and its line,
-// for a record without an id and a name, or with a hand that is not L, R
-// or B.
-bool ReadRoster(const std::vector<RetroRecord>& records, std::vector<RosterEntry>& players,
-                std::string* error, int* line);
+Status ReadClubs(const std::vector<RetroRecord>& records, std::vector<ClubEntry>& clubs);
+// Reads the players of a roster file.  Fails, with the reason and its
+// line, for a record without an id and a name, or with a hand that is not
+// L, R or B.
+Status ReadRoster(const std::vector<RetroRecord>& records, std::vector<RosterEntry>& players);
 
 // A club as a team of ours: its name "City Nickname", its players "First
 // Last" with how they bat and throw and their roster position (a generic

@@ -191,8 +191,7 @@ Status ParseTeamCsv(std::string_view text, Team& team) {
 
 Status ImportTeamCsv(const std::string& path, Team& team) {
   std::string text;
-  std::string error;
-  if (!ReadWholeTextFile(path, text, &error)) return Status::Failed(path, error);
+  if (Status read = ReadWholeTextFile(path, text); !read) return read;
   Status status = ParseTeamCsv(text, team);
   if (!status) {
     status.file = path;

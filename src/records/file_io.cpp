@@ -31,6 +31,11 @@ std::string Reason(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
 
+// A failure of path with the system's reason for it (errno).
+Status SystemFailure(const std::string& what, const std::string& path) {
+  return Status::Failed(path, Reason(what, path));
+}
+
 // A file descriptor, closed when it goes.
 class Descriptor {
  public:
@@ -38,6 +43,10 @@ class Descriptor {
   Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
+  Descriptor& operator=(Descriptor&& other) noexcept {
+    std::swap(fd_, other.fd_);
+    return *this;
+  }
   ~Descriptor() {
     if (fd_ >= 0) ::close(fd_);
   }
@@ -51,24 +60,21 @@ class Descriptor {
 // Opens an existing regular file for reading.  A folder, a FIFO or a
 // device is refused before anything is read from it (a FIFO with no writer
 // would block for ever, a device never end); *size is the file's length.
-Descriptor OpenRegularFile(const std::string& path, std::uintmax_t* size, std::string* error) {
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!fd) {
-    if (error) *error = Reason("cannot open", path);
-    return Descriptor();
-  }
+Status OpenRegularFile(const std::string& path, Descriptor& fd, std::uintmax_t* size) {
+  Descriptor opened(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (!opened) return SystemFailure("cannot open", path);
   struct stat st;
-  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (::fstat(opened.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
     const bool folder = S_ISDIR(st.st_mode);
-    if (error)
-      *error = "cannot open " + path + ": " + (folder ? "it is a folder" : kNotAFileReason);
-    return Descriptor();
+    return Status::Failed(
+        path, "cannot open " + path + ": " + (folder ? "it is a folder" : kNotAFileReason));
   }
   // Reads block again, as for any file (O_NONBLOCK was the only status
   // flag it was opened with).
-  ::fcntl(fd.get(), F_SETFL, 0);
+  ::fcntl(opened.get(), F_SETFL, 0);
   if (size) *size = static_cast<std::uintmax_t>(st.st_size);
-  return fd;
+  fd = std::move(opened);
+  return {};
 }
 
 // Reads into data[0, count) from the file's position, again after a
@@ -100,21 +106,17 @@ std::ptrdiff_t ReadUpTo(int fd, void* data, std::size_t count, std::size_t enoug
 // chunks up to max_bytes; one that did not needs no further call to find
 // its end.
 template <typename Buffer>
-bool ReadInto(const std::string& path, Buffer& out, std::string* error, std::size_t max_bytes,
-              std::size_t head_size = 0, const HeadCheck* want_rest = nullptr,
-              bool* whole = nullptr) {
+Status ReadInto(const std::string& path, Buffer& out, std::size_t max_bytes,
+                std::size_t head_size = 0, const HeadCheck* want_rest = nullptr,
+                bool* whole = nullptr) {
   if (whole) *whole = false;
   std::uintmax_t size = 0;
-  Descriptor fd = OpenRegularFile(path, &size, error);
-  if (!fd) return false;
+  Descriptor fd;
+  if (Status opened = OpenRegularFile(path, fd, &size); !opened) return opened;
   if (size > max_bytes) {
-    if (error) *error = path + " is too large (" + std::to_string(size) + " bytes)";
-    return false;
+    return Status::Failed(path, path + " is too large (" + std::to_string(size) + " bytes)");
   }
-  const auto failed = [&] {
-    if (error) *error = Reason("cannot read", path);
-    return false;
-  };
+  const auto failed = [&] { return SystemFailure("cannot read", path); };
   std::size_t got = 0;
   bool at_end = false;
   if (want_rest) {
@@ -125,7 +127,7 @@ bool ReadInto(const std::string& path, Buffer& out, std::string* error, std::siz
     out.resize(got);
     using Byte = const std::uint8_t;
     if (!(*want_rest)(std::span<Byte>(reinterpret_cast<Byte*>(out.data()), out.size()))) {
-      return true;
+      return {};
     }
   }
   if (whole) *whole = true;
@@ -144,71 +146,64 @@ bool ReadInto(const std::string& path, Buffer& out, std::string* error, std::siz
     const std::ptrdiff_t n = ReadUpTo(fd.get(), chunk, sizeof chunk, sizeof chunk, &at_end);
     if (n < 0) return failed();
     if (out.size() + static_cast<std::size_t>(n) > max_bytes) {
-      if (error) *error = path + " is too large";
-      return false;
+      return Status::Failed(path, path + " is too large");
     }
     out.insert(out.end(), chunk, chunk + n);
     if (n == 0) break;
   }
-  return true;
+  return {};
 }
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string* error,
-                   std::size_t max_bytes) {
-  return ReadInto(path, out, error, max_bytes);
+Status ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
+                     std::size_t max_bytes) {
+  return ReadInto(path, out, max_bytes);
 }
 
-bool ReadWholeTextFile(const std::string& path, std::string& out, std::string* error,
-                       std::size_t max_bytes) {
-  return ReadInto(path, out, error, max_bytes);
+Status ReadWholeTextFile(const std::string& path, std::string& out, std::size_t max_bytes) {
+  return ReadInto(path, out, max_bytes);
 }
 
-bool ReadWholeFile(const std::string& path, ByteBuffer& out, std::string* error,
-                   std::size_t max_bytes) {
-  return ReadInto(path, out, error, max_bytes);
+Status ReadWholeFile(const std::string& path, ByteBuffer& out, std::size_t max_bytes) {
+  return ReadInto(path, out, max_bytes);
 }
 
-bool ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
-                       ByteBuffer& out, bool* whole, std::string* error, std::size_t max_bytes) {
-  return ReadInto(path, out, error, max_bytes, head_size, &want_rest, whole);
+Status ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
+                         ByteBuffer& out, bool* whole, std::size_t max_bytes) {
+  return ReadInto(path, out, max_bytes, head_size, &want_rest, whole);
 }
 
-bool ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
-                       std::vector<std::uint8_t>& out, bool* whole, std::string* error,
-                       std::size_t max_bytes) {
-  return ReadInto(path, out, error, max_bytes, head_size, &want_rest, whole);
+Status ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
+                         std::vector<std::uint8_t>& out, bool* whole, std::size_t max_bytes) {
+  return ReadInto(path, out, max_bytes, head_size, &want_rest, whole);
 }
 
 namespace {
 
 template <typename Buffer>
-bool ReadPrefixInto(const std::string& path, std::size_t count, Buffer& out, std::string* error) {
-  Descriptor fd = OpenRegularFile(path, nullptr, error);
-  if (!fd) return false;
+Status ReadPrefixInto(const std::string& path, std::size_t count, Buffer& out) {
+  Descriptor fd;
+  if (Status opened = OpenRegularFile(path, fd, nullptr); !opened) return opened;
   out.resize(count);
   bool at_end = false;
   const std::ptrdiff_t n = ReadUpTo(fd.get(), out.data(), count, count, &at_end);
   if (n < 0) {
-    if (error) *error = Reason("cannot read", path);
     out.clear();
-    return false;
+    return SystemFailure("cannot read", path);
   }
   out.resize(static_cast<std::size_t>(n));
-  return true;
+  return {};
 }
 
 }  // namespace
 
-bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out,
-                    std::string* error) {
-  return ReadPrefixInto(path, count, out, error);
+Status ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out) {
+  return ReadPrefixInto(path, count, out);
 }
 
-bool ReadFilePrefix(const std::string& path, std::size_t count, ByteBuffer& out,
-                    std::string* error) {
-  return ReadPrefixInto(path, count, out, error);
+Status ReadFilePrefix(const std::string& path, std::size_t count, ByteBuffer& out) {
+  return ReadPrefixInto(path, count, out);
 }
 
 namespace {
@@ -245,21 +240,19 @@ std::string TemporaryName(const std::filesystem::path& target, const std::string
 // taken as one its owner chose to protect).  Only a regular file is ever
 // replaced: a rename over a device or a pipe would put a plain file in its
 // place (for /dev/null, for every program of the machine).
-bool MayReplace(const std::filesystem::path& target, std::string* error) {
+Status MayReplace(const std::filesystem::path& target, const std::string& path) {
   struct stat st;
-  if (::stat(target.c_str(), &st) != 0) return true;  // a new file
+  if (::stat(target.c_str(), &st) != 0) return {};  // a new file
   if (S_ISDIR(st.st_mode)) {
     errno = EISDIR;
   } else if (!S_ISREG(st.st_mode)) {
-    if (error) *error = "cannot write " + target.string() + ": " + kNotAFileReason;
-    return false;
+    return Status::Failed(path, "cannot write " + target.string() + ": " + kNotAFileReason);
   } else if (::access(target.c_str(), W_OK) == 0 && (st.st_mode & 0222) != 0) {
-    return true;
+    return {};
   } else {
     errno = EACCES;
   }
-  if (error) *error = Reason("cannot write", target.string());
-  return false;
+  return Status::Failed(path, Reason("cannot write", target.string()));
 }
 
 // A file written beside its target and not yet renamed over it.
@@ -269,14 +262,14 @@ struct PreparedFile {
 };
 
 // Writes bytes into a new temporary file beside the save target of path,
-// with the permissions the target will keep; false with *error (and
-// nothing left behind) when it cannot be.
-bool Prepare(const std::string& path, std::span<const std::uint8_t> bytes, FileAccess access,
-             PreparedFile& out, std::string* error) {
+// with the permissions the target will keep; a failure (with nothing left
+// behind) when it cannot be.
+Status Prepare(const std::string& path, std::span<const std::uint8_t> bytes, FileAccess access,
+               PreparedFile& out) {
   namespace fs = std::filesystem;
   static std::atomic<unsigned> counter{0};
   out.target = SaveTarget(path);
-  if (!MayReplace(out.target, error)) return false;
+  if (Status may = MayReplace(out.target, path); !may) return may;
   auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   const mode_t mode = access == FileAccess::kOwnerOnly ? 0600 : 0666;
   FilePtr f;
@@ -289,10 +282,7 @@ bool Prepare(const std::string& path, std::span<const std::uint8_t> bytes, FileA
     if (fd >= 0 && !f) ::close(fd);
     if (!f && errno != EEXIST) break;
   }
-  if (!f) {
-    if (error) *error = Reason("cannot write beside", path);
-    return false;
-  }
+  if (!f) return SystemFailure("cannot write beside", path);
   bool written =
       bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
   written = (std::fflush(f.get()) == 0) && written;
@@ -304,9 +294,9 @@ bool Prepare(const std::string& path, std::span<const std::uint8_t> bytes, FileA
   std::error_code ec;
   if (!written || !closed) {
     errno = saved_errno;
-    if (error) *error = Reason("cannot write", path);
+    Status failed = SystemFailure("cannot write", path);
     fs::remove(out.temp, ec);
-    return false;
+    return failed;
   }
   // Keep the permissions of the file being replaced (a file only its
   // owner may read stays so).
@@ -316,76 +306,65 @@ bool Prepare(const std::string& path, std::span<const std::uint8_t> bytes, FileA
   } else if (!ec && fs::exists(status)) {
     fs::permissions(out.temp, status.permissions(), ec);
   }
-  return true;
+  return {};
 }
 
-// Renames a prepared file over its target; false with *error, the
-// temporary file removed, when it cannot be.
-bool Commit(const PreparedFile& file, const std::string& path, std::string* error) {
+// Renames a prepared file over its target; a failure, the temporary file
+// removed, when it cannot be.
+Status Commit(const PreparedFile& file, const std::string& path) {
   std::error_code ec;
   // Checked again: a pipe made at the target since the file was prepared
   // is not renamed over either.
-  if (!MayReplace(file.target, error)) {
+  if (Status may = MayReplace(file.target, path); !may) {
     std::filesystem::remove(file.temp, ec);
-    return false;
+    return may;
   }
   std::filesystem::rename(file.temp, file.target, ec);
   if (ec) {
-    if (error) *error = "cannot replace " + path + ": " + ec.message();
+    Status failed = Status::Failed(path, "cannot replace " + path + ": " + ec.message());
     std::filesystem::remove(file.temp, ec);
-    return false;
+    return failed;
   }
-  return true;
+  return {};
+}
+
+std::span<const std::uint8_t> TextBytes(const std::string& text) {
+  return std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                         std::string* error, FileAccess access) {
+Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                           FileAccess access) {
   PreparedFile file;
-  return Prepare(path, bytes, access, file, error) && Commit(file, path, error);
+  if (Status prepared = Prepare(path, bytes, access, file); !prepared) return prepared;
+  return Commit(file, path);
 }
 
-bool WriteTextFilesAtomically(const std::vector<std::pair<std::string, std::string>>& files,
-                              std::string* error) {
+Status WriteTextFilesAtomically(const std::vector<std::pair<std::string, std::string>>& files) {
   std::vector<PreparedFile> prepared(files.size());
   std::error_code ec;
   for (std::size_t i = 0; i < files.size(); ++i) {
-    const std::string& text = files[i].second;
-    if (!Prepare(files[i].first,
-                 std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
-                 FileAccess::kAsBefore, prepared[i], error)) {
+    Status ready =
+        Prepare(files[i].first, TextBytes(files[i].second), FileAccess::kAsBefore, prepared[i]);
+    if (!ready) {
       for (std::size_t k = 0; k < i; ++k) std::filesystem::remove(prepared[k].temp, ec);
-      return false;
+      return ready;
     }
   }
   for (std::size_t i = 0; i < files.size(); ++i) {
-    if (!Commit(prepared[i], files[i].first, error)) {
+    if (Status done = Commit(prepared[i], files[i].first); !done) {
       for (std::size_t k = i + 1; k < files.size(); ++k)
         std::filesystem::remove(prepared[k].temp, ec);
-      return false;
+      return done;
     }
   }
-  return true;
+  return {};
 }
 
-bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string* error,
-                             FileAccess access) {
-  return WriteFileAtomically(
-      path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), error,
-      access);
-}
-
-Status SaveFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  std::string error;
-  if (WriteFileAtomically(path, bytes, &error)) return {};
-  return Status::Failed(path, error);
-}
-
-Status SaveTextFile(const std::string& path, const std::string& text) {
-  std::string error;
-  if (WriteTextFileAtomically(path, text, &error)) return {};
-  return Status::Failed(path, error);
+Status WriteTextFileAtomically(const std::string& path, const std::string& text,
+                               FileAccess access) {
+  return WriteFileAtomically(path, TextBytes(text), access);
 }
 
 std::int64_t FileLength(const std::string& path) {

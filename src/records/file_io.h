@@ -19,36 +19,33 @@ namespace scorewick {
 // Files larger than this are not ours: no team, game or database comes near.
 inline constexpr std::size_t kMaxInputFileSize = std::size_t{64} << 20;
 
-// Reads the whole file into out, reusing its capacity.  False, with a
-// reason in *error ("cannot open x.tem: No such file or directory"), when
-// the file cannot be opened or read, is not a regular file (a folder, a
-// FIFO, a device: never read from) or is larger than max_bytes.
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string* error,
-                   std::size_t max_bytes = kMaxInputFileSize);
-bool ReadWholeFile(const std::string& path, ByteBuffer& out, std::string* error,
-                   std::size_t max_bytes = kMaxInputFileSize);
-bool ReadWholeTextFile(const std::string& path, std::string& out, std::string* error,
-                       std::size_t max_bytes = kMaxInputFileSize);
+// Reads the whole file into out, reusing its capacity.  A failure names
+// the file, with the reason ("cannot open x.tem: No such file or
+// directory") and no message, when the file cannot be opened or read, is
+// not a regular file (a folder, a FIFO, a device: never read from) or is
+// larger than max_bytes.
+Status ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
+                     std::size_t max_bytes = kMaxInputFileSize);
+Status ReadWholeFile(const std::string& path, ByteBuffer& out,
+                     std::size_t max_bytes = kMaxInputFileSize);
+Status ReadWholeTextFile(const std::string& path, std::string& out,
+                         std::size_t max_bytes = kMaxInputFileSize);
 
 // Reads a file as ReadWholeFile does, in two steps: its first head_size
 // bytes (fewer when it is shorter) are shown to want_rest, which answers
 // whether the rest is wanted; *whole says whether it was read.  The file is
-// opened once and every byte of it read once.  False, with *error, as
-// ReadWholeFile.
+// opened once and every byte of it read once.  Fails as ReadWholeFile.
 using HeadCheck = std::function<bool(std::span<const std::uint8_t> head)>;
-bool ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
-                       ByteBuffer& out, bool* whole, std::string* error,
-                       std::size_t max_bytes = kMaxInputFileSize);
-bool ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
-                       std::vector<std::uint8_t>& out, bool* whole, std::string* error,
-                       std::size_t max_bytes = kMaxInputFileSize);
+Status ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
+                         ByteBuffer& out, bool* whole, std::size_t max_bytes = kMaxInputFileSize);
+Status ReadFileHeadFirst(const std::string& path, std::size_t head_size, const HeadCheck& want_rest,
+                         std::vector<std::uint8_t>& out, bool* whole,
+                         std::size_t max_bytes = kMaxInputFileSize);
 
 // Reads at most the first count bytes of a regular file (fewer when it is
-// shorter); false, with the reason in *error, as ReadWholeFile.
-bool ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out,
-                    std::string* error = nullptr);
-bool ReadFilePrefix(const std::string& path, std::size_t count, ByteBuffer& out,
-                    std::string* error = nullptr);
+// shorter); fails as ReadWholeFile.
+Status ReadFilePrefix(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out);
+Status ReadFilePrefix(const std::string& path, std::size_t count, ByteBuffer& out);
 
 // Who may read a file that is written: whoever may read the file it
 // replaces (everyone, for a new file, as the umask allows), or its owner
@@ -61,21 +58,18 @@ enum class FileAccess { kAsBefore, kOwnerOnly };
 // the link kept.  An existing file the person may not write (or that has
 // no write permission at all) is refused, not replaced, and so is anything
 // that is not a regular file (a device, a pipe, a folder).  On failure path
-// is untouched, the temporary file is removed, and *error says why.
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                         std::string* error, FileAccess access = FileAccess::kAsBefore);
-bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string* error,
-                             FileAccess access = FileAccess::kAsBefore);
+// is untouched, the temporary file is removed, and the Status names the
+// file and the reason (no message: the caller says what it was saving).
+Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                           FileAccess access = FileAccess::kAsBefore);
+Status WriteTextFileAtomically(const std::string& path, const std::string& text,
+                               FileAccess access = FileAccess::kAsBefore);
 // Writes several text files as one save: every file is written beside its
 // target first, and only when all are complete are they renamed over their
-// targets, so that a failure leaves none of them behind half-done.  False
-// with *error (every temporary file removed) when one cannot be written.
-bool WriteTextFilesAtomically(const std::vector<std::pair<std::string, std::string>>& files,
-                              std::string* error);
-// The same, handing back a Status that names the file and the reason
-// (no message: the caller says what it was saving).
-Status SaveFile(const std::string& path, std::span<const std::uint8_t> bytes);
-Status SaveTextFile(const std::string& path, const std::string& text);
+// targets, so that a failure leaves none of them behind half-done.  Fails
+// as WriteFileAtomically (every temporary file removed) when one cannot be
+// written.
+Status WriteTextFilesAtomically(const std::vector<std::pair<std::string, std::string>>& files);
 
 // Size of a file in bytes, or -1 when it cannot be read.
 std::int64_t FileLength(const std::string& path);

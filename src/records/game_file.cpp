@@ -174,8 +174,9 @@ void ResetAfterFailure(Game& game) {
 // Reads one of the two teams; a team with a bad version word stays empty
 // and reading goes on with the next field.
 bool ReadGameTeam(ByteReader& in, Team& team, UserMessages& messages) {
-  TeamReadResult result = ReadTeam(in, team, messages);
-  return result != TeamReadResult::kDamaged;
+  Status read = ReadTeam(in, team);
+  messages.insert(messages.end(), read.messages.begin(), read.messages.end());
+  return read.fault != Fault::kDamaged;
 }
 
 std::size_t EncodedSize(const Game& game) {
@@ -195,35 +196,31 @@ std::size_t EncodedSize(const Game& game) {
 
 bool LooksLikeTeamFile(const std::vector<std::uint8_t>& bytes) {
   Team team;
-  UserMessages ignored;
-  return IsWholeTeamFile(bytes) &&
-         DecodeTeamFile(bytes, team, ignored, nullptr) == TeamReadResult::kOk;
+  return IsWholeTeamFile(bytes) && DecodeTeamFile(bytes, team).ok;
 }
 
 UserMessage InvalidGameVersionMessage() {
   return {"Invalid Game File Version #", "ERROR", MessageIcon::kError};
 }
 
-GameReadResult DecodeGameFile(std::span<const std::uint8_t> bytes, Game& game,
-                              UserMessages& messages, std::string* error) {
+Status DecodeGameFile(std::span<const std::uint8_t> bytes, Game& game) {
   ByteReader in(bytes);
-  return ReadGame(in, game, messages, error);
+  return ReadGame(in, game);
 }
 
-GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std::string* error) {
+Status ReadGame(ByteReader& in, Game& game) {
   std::int32_t version = in.I32();
   if (!in.ok() || (version != kVersion2 && version != kVersion3)) {
     ResetAfterFailure(game);
     if (!in.ok()) {
-      if (error) *error = "the file is too short to hold a version word";
-      return GameReadResult::kDamaged;
+      return Status::Broken(Fault::kDamaged, "the file is too short to hold a version word",
+                            static_cast<std::int64_t>(in.failed_at()));
     }
-    if (error) {
-      *error =
-          "the version word is " + std::to_string(version) + ", not 512 or 768 as in a game file";
-    }
-    return GameReadResult::kBadVersion;
+    return Status::Broken(Fault::kBadVersion, "the version word is " + std::to_string(version) +
+                                                  ", not 512 or 768 as in a game file");
   }
+  Status status;
+  UserMessages& messages = status.messages;
   const bool old_format = version == kVersion2;
 
   const std::uint8_t* header = in.Take(kGameHeaderSize, "the game header");
@@ -260,12 +257,14 @@ GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std:
   // Bytes after the last note are left alone: the handheld may pad its
   // files, and nothing of the game lies there.
   if (!in.ok()) {
-    if (error) *error = in.error();
     ResetAfterFailure(game);
-    return GameReadResult::kDamaged;
+    Status damaged =
+        Status::Broken(Fault::kDamaged, in.error(), static_cast<std::int64_t>(in.failed_at()));
+    damaged.messages = std::move(messages);
+    return damaged;
   }
   game.new_game = 0;
-  return GameReadResult::kOk;
+  return status;
 }
 
 void EncodeGameFile(const Game& game, std::vector<std::uint8_t>& bytes) {
@@ -299,19 +298,16 @@ Status LoadGame(const std::string& path, Game& game, std::vector<std::uint8_t>* 
   // system calls than reading the blocks into place one by one.
   std::vector<std::uint8_t> local;
   std::vector<std::uint8_t>& bytes = scratch ? *scratch : local;
-  std::string error;
-  if (!ReadWholeFile(path, bytes, &error)) {
+  if (Status read = ReadWholeFile(path, bytes); !read) {
     ResetAfterFailure(game);
-    return Status::Failed(path, error);
+    return read;
   }
-  Status status;
-  ByteReader in(bytes);
-  GameReadResult result = ReadGame(in, game, status.messages, &error);
+  Status status = DecodeGameFile(bytes, game);
   game.file_path.set(path);
-  if (result == GameReadResult::kOk) return status;
-  status.ok = false;
+  if (status) return status;
+  const std::string error = std::move(status.reason);
   status.file = path;
-  if (result == GameReadResult::kBadVersion) {
+  if (status.fault == Fault::kBadVersion) {
     UserMessage refused = InvalidGameVersionMessage();
     refused.text += "\n\n" + path + ": " + error;
     status.messages.push_back(refused);
@@ -324,12 +320,12 @@ Status LoadGame(const std::string& path, Game& game, std::vector<std::uint8_t>* 
     status.messages.push_back(
         {"The game file " + path + " was not loaded:\n" + what, "ERROR", MessageIcon::kError});
     status.reason = path + ": " + what;
+    status.byte = -1;
   } else {
     status.messages.push_back(
         {"The game file " + path + " is damaged and was not loaded:\n" + error, "ERROR",
          MessageIcon::kError});
     status.reason = path + ": " + error;
-    status.byte = static_cast<std::int64_t>(in.failed_at());
   }
   game.home_runs = game.visitor_runs = 0;
   game.current_inning = 0;
@@ -343,7 +339,7 @@ Status SaveGame(const std::string& path, Game& game) {
   game.file_path.set(path);
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(game, bytes);
-  return SaveFile(path, bytes);
+  return WriteFileAtomically(path, bytes);
 }
 
 std::optional<GameListHeader> ReadGameListHeader(const std::string& path) {

@@ -29,23 +29,18 @@ namespace scorewick {
 
 inline constexpr std::size_t kOldAtBatSize = 2563;
 
-enum class GameReadResult {
-  kOk,
-  kBadVersion,  // not a 2.0 or 3.0 game file; nothing was read
-  kDamaged,     // truncated or impossible counts: error says where
-};
-
 // Decodes a whole game file held in memory into game.  Messages the person
-// should see (a team inside with a bad version word) are appended to
-// messages.  game's arrays are reused, so decoding many files into one Game
-// allocates only when a file needs more room than an earlier one.  On any
-// result other than kOk the game is released (empty, new) and *error says
-// why (for kBadVersion, the version word found).
-GameReadResult DecodeGameFile(std::span<const std::uint8_t> bytes, Game& game,
-                              UserMessages& messages, std::string* error);
+// should see (a team inside with a bad version word) come with the Status,
+// also when it succeeds.  game's arrays are reused, so decoding many files
+// into one Game allocates only when a file needs more room than an earlier
+// one.  It fails with Fault::kBadVersion for a file that is not a 2.0 or
+// 3.0 game (nothing read; the reason names the version word found) or with
+// Fault::kDamaged (truncated, impossible counts: the reason and byte say
+// where); the game is then released (empty, new).
+Status DecodeGameFile(std::span<const std::uint8_t> bytes, Game& game);
 
 // The same, reading at a ByteReader's position.
-GameReadResult ReadGame(ByteReader& in, Game& game, UserMessages& messages, std::string* error);
+Status ReadGame(ByteReader& in, Game& game);
 
 // Encodes game as a format 3.0 file into out (replacing its content).
 void EncodeGameFile(const Game& game, std::vector<std::uint8_t>& out);

@@ -44,13 +44,11 @@ Parsed Parse(std::span<const std::uint8_t> bytes, bool head, GameHeadline& out, 
   out.minute = header.start_minute;
   ByteReader in(bytes);
   in.Skip(4 + kGameHeaderSize);
-  UserMessages ignored;
   Team team;
   for (std::string* name : {&out.home, &out.visitor}) {
     team.Clear();
     team.no_personal_info = 1;  // a game's teams carry none
-    const TeamReadResult read = ReadTeam(in, team, ignored);
-    if (read != TeamReadResult::kOk) {
+    if (!ReadTeam(in, team)) {
       // Teams that run past a head may be whole in the file.
       if (head) return Parsed::kCutOff;
       why = "its teams are damaged";
@@ -73,9 +71,8 @@ std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::strin
   };
   std::vector<std::uint8_t> bytes;
   bool whole = false;
-  std::string error;
-  if (!ReadFileHeadFirst(path, kHeadlineHead, want_rest, bytes, &whole, &error)) {
-    if (why) *why = error;
+  if (Status read = ReadFileHeadFirst(path, kHeadlineHead, want_rest, bytes, &whole); !read) {
+    if (why) *why = read.reason;
     return std::nullopt;
   }
   if (whole) parsed = Parse(bytes, false, headline, reason);

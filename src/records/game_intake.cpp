@@ -60,11 +60,10 @@ enum class TeamsSay { kPlays, kOtherTeams, kUnknown };
 TeamsSay TeamPlays(std::span<const std::uint8_t> bytes, std::string_view team, Team& scratch) {
   ByteReader in(bytes);
   in.Skip(4 + kGameHeaderSize);
-  UserMessages ignored;
   for (int side = 0; side < 2; ++side) {
     scratch.Clear();
     scratch.no_personal_info = 1;  // a game's teams carry none
-    if (!in.ok() || ReadTeam(in, scratch, ignored) != TeamReadResult::kOk) return TeamsSay::kUnknown;
+    if (!in.ok() || !ReadTeam(in, scratch)) return TeamsSay::kUnknown;
     if (scratch.team_name.view() == team) return TeamsSay::kPlays;
   }
   return TeamsSay::kOtherTeams;
@@ -120,9 +119,8 @@ std::optional<GameRefusal> GameIntake::Classify() const {
 
 std::optional<GameRefusal> GameIntake::Check(const std::string& path) {
   path_ = path;
-  std::string error;
-  if (!ReadFilePrefix(path, kHeadSize, bytes_, &error)) {
-    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(error, path));
+  if (Status read = ReadFilePrefix(path, kHeadSize, bytes_); !read) {
+    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read.reason, path));
   }
   return Classify();
 }
@@ -130,9 +128,8 @@ std::optional<GameRefusal> GameIntake::Check(const std::string& path) {
 std::optional<GameRefusal> GameIntake::Read(const std::string& path) {
   path_ = path;
   other_teams_ = false;
-  std::string error;
-  if (!ReadWholeFile(path, bytes_, &error)) {
-    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(error, path));
+  if (Status read = ReadWholeFile(path, bytes_); !read) {
+    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read.reason, path));
   }
   return Classify();
 }
@@ -141,7 +138,6 @@ std::optional<GameRefusal> GameIntake::ReadFor(const std::string& path, std::str
   other_teams_ = false;
   if (team.empty()) return Read(path);
   path_ = path;
-  std::string error;
   bool whole = false;
   const auto want_rest = [&](std::span<const std::uint8_t> head) {
     if (KindOfGameFile(head.first(std::min(head.size(), kHeadSize))) != GameFileKind::kCurrent &&
@@ -152,9 +148,9 @@ std::optional<GameRefusal> GameIntake::ReadFor(const std::string& path, std::str
     other_teams_ = says == TeamsSay::kOtherTeams;
     return says != TeamsSay::kOtherTeams;
   };
-  if (!ReadFileHeadFirst(path, kTeamsHead, want_rest, bytes_, &whole, &error)) {
+  if (Status read = ReadFileHeadFirst(path, kTeamsHead, want_rest, bytes_, &whole); !read) {
     other_teams_ = false;
-    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(error, path));
+    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read.reason, path));
   }
   if (auto refused = Classify()) {
     other_teams_ = false;
@@ -166,14 +162,14 @@ std::optional<GameRefusal> GameIntake::ReadFor(const std::string& path, std::str
 }
 
 std::optional<GameRefusal> GameIntake::Decode(Game& game) {
-  std::string error;
-  messages_.clear();
-  if (DecodeGameFile(bytes_, game, messages_, &error) == GameReadResult::kOk) return std::nullopt;
+  Status decoded = DecodeGameFile(bytes_, game);
+  messages_ = std::move(decoded.messages);
+  if (decoded) return std::nullopt;
   // Team files begin with the same version word as games.
   if (LooksLikeTeamFile(std::vector<std::uint8_t>(bytes_.begin(), bytes_.end()))) {
     return Refuse(GameRefusal::Kind::kNotAGame, "a team file, not a game file");
   }
-  return Refuse(GameRefusal::Kind::kDamaged, WithoutPath(error, path_));
+  return Refuse(GameRefusal::Kind::kDamaged, WithoutPath(decoded.reason, path_));
 }
 
 std::optional<GameRefusal> GameIntake::Take(const std::string& path, Game& game) {

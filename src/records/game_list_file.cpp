@@ -17,8 +17,8 @@ std::string_view Trimmed(std::string_view line) {
 
 }  // namespace
 
-bool ParseGameList(std::string_view text, const std::string& folder,
-                   std::vector<std::string>& paths, std::string* error) {
+Status ParseGameList(std::string_view text, const std::string& folder,
+                     std::vector<std::string>& paths) {
   // A list saved by a Windows editor may begin with a byte-order mark.
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   const std::filesystem::path base(folder);
@@ -29,32 +29,32 @@ bool ParseGameList(std::string_view text, const std::string& folder,
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     ++number;
     if (line.find('\0') != std::string_view::npos) {
-      if (error) {
-        *error = "line " + std::to_string(number) +
-                 " holds a NUL byte: this is not a list of game files";
-      }
-      return false;
+      Status refused =
+          Status::Failed({}, "line " + std::to_string(number) +
+                                 " holds a NUL byte: this is not a list of game files");
+      refused.line = number;
+      return refused;
     }
     if (line.empty() || line.front() == '#') continue;
     const std::filesystem::path path(line);
     paths.push_back(base.empty() || path.is_absolute() ? path.string() : (base / path).string());
   }
-  return true;
+  return {};
 }
 
-bool ReadGameList(const std::string& path, std::vector<std::string>& paths, std::string* error) {
+Status ReadGameList(const std::string& path, std::vector<std::string>& paths) {
   std::string text;
-  if (!ReadWholeTextFile(path, text, error)) return false;
-  std::string why;
-  if (!ParseGameList(text, std::filesystem::path(path).parent_path().string(), paths, &why)) {
-    if (error) *error = path + ": " + why;
-    return false;
+  if (Status read = ReadWholeTextFile(path, text); !read) return read;
+  Status parsed = ParseGameList(text, std::filesystem::path(path).parent_path().string(), paths);
+  if (!parsed) {
+    parsed.file = path;
+    parsed.reason = path + ": " + parsed.reason;
   }
-  return true;
+  return parsed;
 }
 
-bool GameListText(const std::vector<std::string>& paths, const std::string& list_path,
-                  std::string& text, std::string* error) {
+Status GameListText(const std::vector<std::string>& paths, const std::string& list_path,
+                    std::string& text) {
   namespace fs = std::filesystem;
   std::error_code ec;
   const fs::path folder = fs::absolute(fs::path(list_path), ec).parent_path().lexically_normal();
@@ -66,20 +66,18 @@ bool GameListText(const std::vector<std::string>& paths, const std::string& list
     if (!relative.empty() && *relative.begin() != "..") line = relative.string();
     if (line.empty() || line.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos ||
         line.back() == ' ' || line.back() == '\t') {
-      if (error) *error = "the name \"" + path + "\" cannot be kept in a list";
-      return false;
+      return Status::Failed(list_path, "the name \"" + path + "\" cannot be kept in a list");
     }
     if (line.front() == '#' || Trimmed(line).size() != line.size()) line = "./" + line;
     text += line + '\n';
   }
-  return true;
+  return {};
 }
 
-bool WriteGameList(const std::string& list_path, const std::vector<std::string>& paths,
-                   std::string* error) {
+Status WriteGameList(const std::string& list_path, const std::vector<std::string>& paths) {
   std::string text;
-  if (!GameListText(paths, list_path, text, error)) return false;
-  return WriteTextFileAtomically(list_path, text, error);
+  if (Status listed = GameListText(paths, list_path, text); !listed) return listed;
+  return WriteTextFileAtomically(list_path, text);
 }
 
 }  // namespace scorewick

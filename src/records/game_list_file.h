@@ -10,31 +10,32 @@
 #include <string_view>
 #include <vector>
 
+#include "records/status.h"
+
 namespace scorewick {
 
 // The paths the text of a list names, in order, relative ones joined to
-// folder (left as they are when folder is empty).  False, with the line in
-// *error, when a line holds a NUL byte: such a file is no list of names.
-bool ParseGameList(std::string_view text, const std::string& folder,
-                   std::vector<std::string>& paths, std::string* error);
+// folder (left as they are when folder is empty).  Fails, naming the line,
+// when a line holds a NUL byte: such a file is no list of names.
+Status ParseGameList(std::string_view text, const std::string& folder,
+                     std::vector<std::string>& paths);
 
 // Reads the list file at path (at most kMaxInputFileSize bytes) and appends
-// the paths it names, relative ones taken from path's folder.  False, with
-// the reason in *error, when the file cannot be read or is no list.
-bool ReadGameList(const std::string& path, std::vector<std::string>& paths, std::string* error);
+// the paths it names, relative ones taken from path's folder.  Fails, with
+// the reason and no message, when the file cannot be read or is no list.
+Status ReadGameList(const std::string& path, std::vector<std::string>& paths);
 
 // The text of a list of paths saved at list_path: a comment line, then one
 // path a line, relative to the list's folder where the game lies in it or
 // below it, absolute otherwise (so that the list and its games can move
 // together).  A name that would read back otherwise (beginning with '#' or
-// a blank) is written as "./name".  False, with the path in *error, when
-// a path holds a line break or ends with a blank: no list can hold it.
-bool GameListText(const std::vector<std::string>& paths, const std::string& list_path,
-                  std::string& text, std::string* error);
+// a blank) is written as "./name".  Fails, naming the path, when a path
+// holds a line break or ends with a blank: no list can hold it.
+Status GameListText(const std::vector<std::string>& paths, const std::string& list_path,
+                    std::string& text);
 
 // Writes the list of paths at list_path (atomically: a list that was there
-// is replaced whole or left alone).  False, with the reason in *error.
-bool WriteGameList(const std::string& list_path, const std::vector<std::string>& paths,
-                   std::string* error);
+// is replaced whole or left alone).  Fails with the reason, no message.
+Status WriteGameList(const std::string& list_path, const std::vector<std::string>& paths);
 
 }  // namespace scorewick

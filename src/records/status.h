@@ -15,8 +15,20 @@
 
 namespace scorewick {
 
+// What a decoder found wrong with the bytes it was given, for a caller
+// that tells such failures apart ("not a game" is no news in a folder of
+// files; a damaged game is).
+enum class Fault {
+  kNone,        // decoded, or failed for another reason (a file not opened or not written)
+  kWrongTag,    // a handheld stream of another kind than the one asked for
+  kBadVersion,  // a version word this program does not read; nothing else was read
+  kWrongShape,  // a whole file whose length is not that of its kind (a game file for a team)
+  kDamaged,     // cut short or holding an impossible value: reason says where, byte too
+};
+
 struct [[nodiscard]] Status {
   bool ok = true;
+  Fault fault = Fault::kNone;
   UserMessages messages;
   // On failure: what went wrong in plain words ("cannot open x.tem: No
   // such file or directory"), also when no message is to be shown.
@@ -34,6 +46,15 @@ struct [[nodiscard]] Status {
     s.ok = false;
     s.file = std::move(file);
     s.reason = std::move(reason);
+    return s;
+  }
+  // Bytes a decoder refused: what was wrong, where it broke (-1 when not
+  // known), no file (the bytes may have come from anywhere) and no message
+  // unless the decoder has one for the person.
+  static Status Broken(Fault fault, std::string reason, std::int64_t byte = -1) {
+    Status s = Failed({}, std::move(reason));
+    s.fault = fault;
+    s.byte = byte;
     return s;
   }
   // A failure with the message the person is to see; reason is its text

@@ -13,14 +13,24 @@ UserMessage InvalidTeamFileMessage() {
   return {"Invalid Team File", "Unable to read Team file", MessageIcon::kInformation};
 }
 
-TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages,
-                        std::size_t file_length) {
+namespace {
+
+Status Damaged(const ByteReader& in) {
+  return Status::Broken(Fault::kDamaged, in.error(), static_cast<std::int64_t>(in.failed_at()));
+}
+
+}  // namespace
+
+Status ReadTeam(ByteReader& in, Team& team, std::size_t file_length) {
   const std::size_t start = in.position();
   std::int32_t version = in.I32();
-  if (!in.ok()) return TeamReadResult::kDamaged;
+  if (!in.ok()) return Damaged(in);
   if (version < kVersion2 || version > kVersion3) {
-    messages.push_back(InvalidTeamFileMessage());
-    return TeamReadResult::kBadVersion;
+    Status refused =
+        Status::Broken(Fault::kBadVersion, "the version word is " + std::to_string(version) +
+                                               ", not 512 to 768 as in a team file");
+    refused.messages.push_back(InvalidTeamFileMessage());
+    return refused;
   }
   PathText stored_path;
   in.Text(stored_path, "the stored team path");
@@ -37,11 +47,11 @@ TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages,
   ReadPlayer(in, team.designated_hitter);
   ReadPlayer(in, team.dh_bats_for);
   std::int32_t count = in.Count(kPlayerSize, "player count", false);
-  if (!in.ok()) return TeamReadResult::kDamaged;
+  if (!in.ok()) return Damaged(in);
 
   std::vector<PLAYER> players;
   ReadPlayers(in, static_cast<std::size_t>(count), players, version == kVersion2);
-  if (!in.ok()) return TeamReadResult::kDamaged;
+  if (!in.ok()) return Damaged(in);
   std::vector<PLAYER_INFO> info(players.size());
 
   // The personal information is there when the file is exactly long enough
@@ -55,12 +65,12 @@ TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages,
       if (!DecodePlayerInfo(p, i)) {
         in.Fail("personal information at byte " + std::to_string(in.position() - kPlayerInfoSize) +
                 " has a text without terminator");
-        return TeamReadResult::kDamaged;
+        return Damaged(in);
       }
     }
   }
   team.SetRoster(std::move(players), std::move(info));
-  return TeamReadResult::kOk;
+  return {};
 }
 
 void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info) {
@@ -102,8 +112,7 @@ bool FitsTeamShape(std::size_t length, std::int64_t count) {
 // What a file that is not shaped as a team looks like, for the refusal.
 std::string DescribeMisshapenTeam(const std::vector<std::uint8_t>& bytes) {
   Game game;
-  UserMessages ignored;
-  if (DecodeGameFile(bytes, game, ignored, nullptr) == GameReadResult::kOk) {
+  if (DecodeGameFile(bytes, game)) {
     return "this is a game file, not a team file";
   }
   const std::int64_t count = StatedPlayerCount(bytes);
@@ -120,64 +129,40 @@ bool IsWholeTeamFile(const std::vector<std::uint8_t>& bytes) {
   return FitsTeamShape(bytes.size(), StatedPlayerCount(bytes));
 }
 
-TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team,
-                              UserMessages& messages, std::string* error, std::size_t* error_byte) {
+Status DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team) {
   Team decoded;
   decoded.file_path = team.file_path;
   decoded.no_personal_info = team.no_personal_info;
   ByteReader in(bytes);
-  TeamReadResult result = ReadTeam(in, decoded, messages, bytes.size());
-  if (result == TeamReadResult::kBadVersion) {
-    ByteReader word(bytes);
-    if (error) {
-      *error = "the version word is " + std::to_string(word.I32()) +
-               ", not 512 to 768 as in a team file";
-    }
-    return result;
-  }
-  if (result == TeamReadResult::kDamaged) {
-    if (error) *error = in.error();
-    if (error_byte) *error_byte = in.failed_at();
-    return result;
-  }
-  if (result == TeamReadResult::kOk && !FitsTeamShape(bytes.size(), decoded.count())) {
-    if (error) *error = DescribeMisshapenTeam(bytes);
-    return TeamReadResult::kWrongShape;
+  Status status = ReadTeam(in, decoded, bytes.size());
+  if (!status) return status;
+  if (!FitsTeamShape(bytes.size(), decoded.count())) {
+    return Status::Broken(Fault::kWrongShape, DescribeMisshapenTeam(bytes));
   }
   team = std::move(decoded);
-  return result;
+  return status;
 }
 
 Status LoadTeam(const std::string& path, Team& team) {
   team.file_path.set(path);
   if (ExtensionOf(path) == "csv") return ImportTeamCsv(path, team);
   std::vector<std::uint8_t> bytes;
-  std::string error;
-  if (!ReadWholeFile(path, bytes, &error)) return Status::Failed(path, error);
-  Status status;
-  std::size_t at = 0;
-  TeamReadResult result = DecodeTeamFile(bytes, team, status.messages, &error, &at);
-  if (result == TeamReadResult::kOk) return status;
-  status.ok = false;
+  if (Status read = ReadWholeFile(path, bytes); !read) return read;
+  Status status = DecodeTeamFile(bytes, team);
+  if (status) return status;
+  const std::string error = std::move(status.reason);
   status.file = path;
-  if (result == TeamReadResult::kWrongShape) {
-    UserMessage misshapen = InvalidTeamFileMessage();
-    misshapen.text += "\n\n" + path + ": " + error;
-    status.messages.push_back(misshapen);
-    status.reason = path + ": " + error;
-  } else if (result == TeamReadResult::kDamaged) {
-    UserMessage damaged = InvalidTeamFileMessage();
-    damaged.text += "\n\n" + path + ": " + error;
-    status.messages.push_back(damaged);
-    status.reason = path + ": " + error;
-    status.byte = static_cast<std::int64_t>(at);
+  status.reason = path + ": " + error;
+  if (status.fault == Fault::kWrongShape || status.fault == Fault::kDamaged) {
+    UserMessage refused = InvalidTeamFileMessage();
+    refused.text += "\n\n" + path + ": " + error;
+    status.messages.push_back(refused);
   } else {
     // The reader said "Invalid Team File"; the person also learns which
     // file and why.
     for (UserMessage& message : status.messages) {
       if (message == InvalidTeamFileMessage()) message.text += "\n\n" + path + ": " + error;
     }
-    status.reason = path + ": " + error;
   }
   return status;
 }
@@ -192,7 +177,7 @@ std::vector<std::uint8_t> EncodeTeamFile(const Team& team) {
 
 Status SaveTeam(const std::string& path, Team& team) {
   team.file_path.set(path);
-  return SaveFile(path, EncodeTeamFile(team));
+  return WriteFileAtomically(path, EncodeTeamFile(team));
 }
 
 }  // namespace scorewick

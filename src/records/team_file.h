@@ -30,21 +30,15 @@ inline constexpr std::int32_t kVersion2 = 512;
 inline constexpr std::size_t kTeamHeaderSize = 710;
 inline constexpr std::size_t kTeamPlayersOffset = 714;
 
-enum class TeamReadResult {
-  kOk,
-  kBadVersion,  // the version word is not 512..768; nothing else was read
-  kDamaged,     // the bytes ran out or held an impossible value: in.error() says where
-  kWrongShape,  // a whole file whose length is not that of a team file (a
-                // game file, say: it begins with the same version word)
-};
-
 // Reads one team sequence at the reader's position into team, which should
 // be new or cleared.  file_length (the length of the whole team file; 0
 // for a team inside a game) decides whether the personal-information block
-// is present, unless team.no_personal_info is set.  A bad version word
-// appends the "Invalid Team File" message to messages.
-TeamReadResult ReadTeam(ByteReader& in, Team& team, UserMessages& messages,
-                        std::size_t file_length = 0);
+// is present, unless team.no_personal_info is set.  Fails with
+// Fault::kBadVersion (the version word is not 512..768; nothing else was
+// read), carrying the "Invalid Team File" message and naming the word, or
+// with Fault::kDamaged when the bytes ran out or held an impossible value
+// (reason and byte say where).
+Status ReadTeam(ByteReader& in, Team& team, std::size_t file_length = 0);
 // Writes the team sequence (version 768), with the personal information
 // block when with_personal_info is set (a team file of a team that keeps
 // personal information; never inside a game).
@@ -64,13 +58,11 @@ void WriteTeam(ByteWriter& out, const Team& team, bool with_personal_info);
 Status LoadTeam(const std::string& path, Team& team);
 // Decodes a whole team file held in memory.  A team file is exactly its
 // header, its players and optionally their personal information: any other
-// length is kWrongShape, and the team is then left as it was.  On
-// kBadVersion, *error names the version word found.  On kDamaged,
-// *error says where it breaks and *error_byte (when given) is that byte; on
-// kWrongShape *error says what the file looks like instead.
-TeamReadResult DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team,
-                              UserMessages& messages, std::string* error,
-                              std::size_t* error_byte = nullptr);
+// length fails with Fault::kWrongShape, the reason saying what the file
+// looks like instead (a game file, say: it begins with the same version
+// word).  Other failures as ReadTeam; on any failure the team is left as
+// it was.
+Status DecodeTeamFile(const std::vector<std::uint8_t>& bytes, Team& team);
 
 // Stores the path in the team and writes the file (atomically).  Fails,
 // with the reason, when it cannot be written; a file that was there is

@@ -356,18 +356,18 @@ BoxScoreFrameFiles FrameFilesBeside(const std::string& frameset_path) {
           (p.parent_path() / (stem + "_summary" + ext)).string()};
 }
 
-bool WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScoreForm form,
-                         std::string_view title, const HtmlStyle& style, const LocalDateTime& when,
-                         std::string* error) {
+Status WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScoreForm form,
+                           std::string_view title, const HtmlStyle& style,
+                           const LocalDateTime& when) {
   switch (form) {
     case BoxScoreForm::kHtml:
-      return WriteTextFileAtomically(path, BoxScoreHtml(box, title, style, when), error);
+      return WriteTextFileAtomically(path, BoxScoreHtml(box, title, style, when));
     case BoxScoreForm::kCsv:
-      return WriteTextFileAtomically(path, BoxScoreCsv(box), error);
+      return WriteTextFileAtomically(path, BoxScoreCsv(box));
     case BoxScoreForm::kText: {
       std::string text;
       for (const std::string& line : box.lines()) text += line + "\n";
-      return WriteTextFileAtomically(path, text, error);
+      return WriteTextFileAtomically(path, text);
     }
     case BoxScoreForm::kFrames: {
       const BoxScoreFrameFiles files = FrameFilesBeside(path);
@@ -375,11 +375,10 @@ bool WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScoreF
           box, title, style, when, std::filesystem::path(files.score).filename().string(),
           std::filesystem::path(files.summary).filename().string());
       return WriteTextFilesAtomically(
-          {{files.score, pages.score}, {files.summary, pages.summary}, {path, pages.frameset}},
-          error);
+          {{files.score, pages.score}, {files.summary, pages.summary}, {path, pages.frameset}});
     }
   }
-  return false;
+  return Status::Failed(path, "cannot write " + path);
 }
 
 }  // namespace scorewick::reports

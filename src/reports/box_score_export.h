@@ -10,6 +10,7 @@
 
 #include "records/game.h"
 #include "records/local_date.h"
+#include "records/status.h"
 #include "reports/box_score.h"
 #include "reports/html_vocabulary.h"
 
@@ -53,9 +54,9 @@ enum class BoxScoreForm { kHtml, kFrames, kCsv, kText };
 // Writes the box score at path in the given form (the frames form writes
 // its two pages beside path as FrameFilesBeside names them).  The files are
 // written whole or not at all, the three pages of the frames form together;
-// false with *error when one cannot be.
-bool WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScoreForm form,
-                         std::string_view title, const HtmlStyle& style, const LocalDateTime& when,
-                         std::string* error);
+// a failure naming the file and the reason (no message) when one cannot be.
+Status WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScoreForm form,
+                           std::string_view title, const HtmlStyle& style,
+                           const LocalDateTime& when);
 
 }  // namespace scorewick::reports

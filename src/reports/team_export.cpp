@@ -24,13 +24,12 @@ UserMessage SaveErrorMessage(const std::string& path, const std::string& reason)
 }
 
 Status WriteExportText(const std::string& path, const std::string& text, bool append) {
-  if (!append) return Refuse(SaveTextFile(path, text), path);
+  if (!append) return Refuse(WriteTextFileAtomically(path, text), path);
   std::string whole;
-  std::string error;
-  if (!ReadWholeTextFile(path, whole, &error)) return Refuse(Status::Failed(path, error), path);
+  if (Status read = ReadWholeTextFile(path, whole); !read) return Refuse(std::move(read), path);
   whole += '\n';
   whole += text;
-  return Refuse(SaveTextFile(path, whole), path);
+  return Refuse(WriteTextFileAtomically(path, whole), path);
 }
 
 Status WriteTeamExport(const std::string& path, Team& team, TeamFileForm form, bool append,

@@ -117,14 +117,14 @@ Qualifiers ParseQualifiers(std::string_view text) {
 Qualifiers LoadQualifiers(const std::string& folder) {
   std::string text;
   const std::string path = PathIn(folder);
-  if (!FileExists(path) || !ReadWholeTextFile(path, text, nullptr, kMaxQualifiersBytes)) return {};
+  if (!FileExists(path) || !ReadWholeTextFile(path, text, kMaxQualifiersBytes)) return {};
   return ParseQualifiers(text);
 }
 
-bool SaveQualifiers(const std::string& folder, const Qualifiers& q, std::string* error) {
+Status SaveQualifiers(const std::string& folder, const Qualifiers& q) {
   const std::string path = PathIn(folder);
-  if (q == Qualifiers{} && !FileExists(path)) return true;
-  return WriteTextFileAtomically(path, QualifiersText(q), error);
+  if (q == Qualifiers{} && !FileExists(path)) return {};
+  return WriteTextFileAtomically(path, QualifiersText(q));
 }
 
 }  // namespace scorewick

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "records/status.h"
 #include "stats/stat.h"
 #include "stats/stat_columns.h"
 
@@ -61,8 +62,8 @@ std::string QualifiersText(const Qualifiers& q);
 Qualifiers ParseQualifiers(std::string_view text);
 // Reads folder/scwk-stats.ini; none when it is missing or unreadable.
 Qualifiers LoadQualifiers(const std::string& folder);
-// Writes it whole; false (with *error) when it cannot be written.  With no
-// qualifier set and no file there, nothing is written.
-bool SaveQualifiers(const std::string& folder, const Qualifiers& q, std::string* error);
+// Writes it whole; fails, with the reason and no message, when it cannot
+// be written.  With no qualifier set and no file there, nothing is written.
+Status SaveQualifiers(const std::string& folder, const Qualifiers& q);
 
 }  // namespace scorewick

@@ -115,13 +115,13 @@ std::string_view LayoutFileName(StatTable table) {
 StatLayout LoadLayout(const std::string& folder, StatTable table) {
   std::string text;
   const std::string path = (std::filesystem::path(folder) / LayoutFileName(table)).string();
-  if (!ReadWholeTextFile(path, text, nullptr)) return DefaultLayout(table);
+  if (!ReadWholeTextFile(path, text)) return DefaultLayout(table);
   return ParseLayout(table, text);
 }
 
 Status SaveLayout(const std::string& folder, StatTable table, const StatLayout& layout) {
   const std::string path = (std::filesystem::path(folder) / LayoutFileName(table)).string();
-  return SaveTextFile(path, LayoutText(layout));
+  return WriteTextFileAtomically(path, LayoutText(layout));
 }
 
 std::vector<LayoutEntry> ShownColumns(const StatLayout& layout) {

@@ -49,7 +49,7 @@ WorkloadRules DefaultWorkloadRules() {
   return {{{1, 20, 0}, {21, 35, 1}, {36, 50, 2}, {51, 65, 3}, {66, -1, 4}}, 85};
 }
 
-bool ParseWorkloadRules(std::string_view text, WorkloadRules& rules, std::string* error) {
+Status ParseWorkloadRules(std::string_view text, WorkloadRules& rules) {
   WorkloadRules read;
   bool max_given = false;
   int number = 0;
@@ -69,8 +69,9 @@ bool ParseWorkloadRules(std::string_view text, WorkloadRules& rules, std::string
     const auto refuse = [&](const std::string& why) {
       std::string shown(whole.substr(0, 60));
       if (!shown.empty() && shown.back() == '\r') shown.pop_back();
-      *error = Format("line %d, \"%s\": ", number, shown.c_str()) + why;
-      return false;
+      Status refused = Status::Failed({}, Format("line %d, \"%s\": ", number, shown.c_str()) + why);
+      refused.line = number;
+      return refused;
     };
     if (words.size() != 2) {
       return refuse("a line is a range of pitches and the days of rest (\"21-35 1\"), or "
@@ -102,11 +103,10 @@ bool ParseWorkloadRules(std::string_view text, WorkloadRules& rules, std::string
     read.steps.push_back(step);
   }
   if (read.steps.empty()) {
-    *error = "no range of pitches is given (a line such as \"1-20 0\")";
-    return false;
+    return Status::Failed({}, "no range of pitches is given (a line such as \"1-20 0\")");
   }
   rules = std::move(read);
-  return true;
+  return {};
 }
 
 std::string WorkloadRulesText(const WorkloadRules& rules) {
@@ -131,19 +131,19 @@ int RestDaysAfter(const WorkloadRules& rules, int pitches) {
   return days;
 }
 
-bool LoadWorkloadRules(const std::string& path, bool missing_is_default, WorkloadRules& rules,
-                       std::string* error) {
+Status LoadWorkloadRules(const std::string& path, bool missing_is_default, WorkloadRules& rules) {
   if (missing_is_default && !FileExists(path)) {
     rules = DefaultWorkloadRules();
-    return true;
+    return {};
   }
   std::string text;
-  if (!ReadWholeTextFile(path, text, error, std::size_t{1} << 20)) return false;
-  if (!ParseWorkloadRules(text, rules, error)) {
-    *error = path + ": " + *error;
-    return false;
+  if (Status read = ReadWholeTextFile(path, text, std::size_t{1} << 20); !read) return read;
+  Status parsed = ParseWorkloadRules(text, rules);
+  if (!parsed) {
+    parsed.file = path;
+    parsed.reason = path + ": " + parsed.reason;
   }
-  return true;
+  return parsed;
 }
 
 }  // namespace scorewick

@@ -21,6 +21,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/status.h"
+
 namespace scorewick {
 
 inline constexpr std::string_view kWorkloadRulesFileName = "workload.txt";
@@ -44,11 +46,11 @@ struct WorkloadRules {
 // day, 36-50 two, 51-65 three, 66 or more four; at most 85 pitches a day.
 WorkloadRules DefaultWorkloadRules();
 
-// The rules the text states.  False, with *error naming the line and its
+// The rules the text states.  Fails, the reason naming the line and its
 // text ("line 3, \"21-x 1\": ..."), when a line does not parse, a range does
 // not follow on from the one before it (not increasing, overlapping or
 // leaving a gap), no range is given, or "max" is given twice.
-bool ParseWorkloadRules(std::string_view text, WorkloadRules& rules, std::string* error);
+Status ParseWorkloadRules(std::string_view text, WorkloadRules& rules);
 
 // The rules as the file holds them, with a comment saying how to read it;
 // ParseWorkloadRules gives them back.
@@ -58,9 +60,8 @@ std::string WorkloadRulesText(const WorkloadRules& rules);
 int RestDaysAfter(const WorkloadRules& rules, int pitches);
 
 // The rules the file at path holds; the defaults when missing_is_default
-// and there is no such file.  False with *error (the file named) when it
+// and there is no such file.  Fails, the reason naming the file, when it
 // cannot be read or does not parse.
-bool LoadWorkloadRules(const std::string& path, bool missing_is_default, WorkloadRules& rules,
-                       std::string* error);
+Status LoadWorkloadRules(const std::string& path, bool missing_is_default, WorkloadRules& rules);
 
 }  // namespace scorewick

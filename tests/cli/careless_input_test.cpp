@@ -100,7 +100,7 @@ TEST_F(CarelessInputTest, OutputsThatAreInputsNodesOrSidePagesAreRefused) {
   ASSERT_EQ(::mkfifo("fifo", 0644), 0);
   ASSERT_EQ(::mknod("null", S_IFCHR | 0666, ::makedev(1, 3)), 0);
   ASSERT_TRUE(SaveGame(dir.Path("x_score.htm"), walk_off));  // a game under a side page's name
-  ASSERT_TRUE(WriteTextFileAtomically("old.pdf", "%PDF-1.4 old", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically("old.pdf", "%PDF-1.4 old"));
   const struct {
     std::vector<std::string> args;
     int code;
@@ -140,7 +140,7 @@ TEST_F(CarelessInputTest, OutputsThatAreInputsNodesOrSidePagesAreRefused) {
 TEST_F(CarelessInputTest, ALayoutThatHidesEveryColumnWritesNothing) {
   std::string hidden;
   for (int i = 0; i < 60; ++i) hidden += "0, 100, Center\n";
-  ASSERT_TRUE(WriteTextFileAtomically("blayout.bsl", hidden, nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically("blayout.bsl", hidden));
   for (const char* format : {"csv", "text", "pdf"}) {
     const CliResult r =
         testing::RunCli({"stats", "g.gam", "--all-teams", "--format", format, "-o", "out"});
@@ -158,7 +158,7 @@ TEST_F(CarelessInputTest, AFieldPictureThatIsAPipeIsNotWaitedOn) {
   for (int line = 1; line <= 40; ++line) {
     ini += line == 35 ? "Field Image Path: " + dir.Path("field") + "\n" : "\n";
   }
-  ASSERT_TRUE(WriteTextFileAtomically("scwk.ini", ini, nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically("scwk.ini", ini));
   const CliResult r = testing::RunCli({"plot", "spray", "g.gam", "--png", "spray.png"});
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_GT(fs::file_size("spray.png"), 1000u);
@@ -166,9 +166,9 @@ TEST_F(CarelessInputTest, AFieldPictureThatIsAPipeIsNotWaitedOn) {
 
 // Items 6 to 8: the games given are taken in as the chooser takes them.
 TEST_F(CarelessInputTest, GameListsCountEachGameOnceAndNameWhatIsLeftOut) {
-  ASSERT_TRUE(WriteTextFileAtomically("notes.txt", "my notes\n", nullptr));
-  ASSERT_TRUE(WriteFileAtomically("zeros.gam", std::vector<std::uint8_t>(4096, 0), nullptr));
-  ASSERT_TRUE(WriteTextFileAtomically("empty.gam", "", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically("notes.txt", "my notes\n"));
+  ASSERT_TRUE(WriteFileAtomically("zeros.gam", std::vector<std::uint8_t>(4096, 0)));
+  ASSERT_TRUE(WriteTextFileAtomically("empty.gam", ""));
   fs::create_symlink("g.gam", "link.gam");
   const CliResult r = testing::RunCli({"stats", "g.gam", "./g.gam", "link.gam", "notes.txt",
                                        "zeros.gam", "empty.gam", "--team", "Hawks"});
@@ -284,7 +284,7 @@ TEST_F(CarelessInputTest, TextOnTheTerminalIsUtf8AndShowsItsControls) {
       testing::RunCli({"plot", "pitches", game, "--type", "\x1b]0;x", "--summary"});
   EXPECT_TRUE(Has(typed.err, "\\x1b]0;x")) << typed.err;
   // A file name in UTF-8 is shown once, as it is.
-  ASSERT_TRUE(WriteTextFileAtomically("\xC3\xA9t\xC3\xA9.gam", "", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically("\xC3\xA9t\xC3\xA9.gam", ""));
   const CliResult named =
       testing::RunCli({"plot", "spray", "g.gam", "\xC3\xA9t\xC3\xA9.gam", "--points"});
   EXPECT_TRUE(Has(named.err, "\xC3\xA9t\xC3\xA9.gam left out")) << named.err;

@@ -89,7 +89,7 @@ TEST_F(ManyGamesTest, OutDirHoldsOneFileAGameNamedAfterIt) {
 
   // Writing again over the same kind of file is fine; over another kind
   // it is refused for that game alone, which is named.
-  ASSERT_TRUE(WriteTextFileAtomically("boxes/game-004.txt", "<HTML>page</HTML>\n", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically("boxes/game-004.txt", "<HTML>page</HTML>\n"));
   const CliResult again = Run({"box", "--out-dir", "boxes"}, games);
   EXPECT_EQ(again.code, 1);
   EXPECT_NE(again.err.find("game-004.txt"), std::string::npos) << again.err;
@@ -126,7 +126,7 @@ TEST_F(ManyGamesTest, GamesFromAListFileOrStandardInput) {
   for (int i = 0; i < kGames; ++i) list += "  ../season/" + sim::GameFileName(i) + "\r\n";
   list += "../season/gone.gam\n";
   std::filesystem::create_directories("lists");
-  ASSERT_TRUE(WriteTextFileAtomically("lists/season.txt", list, nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically("lists/season.txt", list));
   const CliResult listed = RunCli({"stats", "--all-teams", "--games-from", "lists/season.txt"});
   EXPECT_EQ(listed.code, 0) << listed.err;
   EXPECT_EQ(listed.out, direct.out);

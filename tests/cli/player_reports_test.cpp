@@ -57,7 +57,7 @@ TEST_F(PlayerReportsTest, LogAndWorkloadOfTheGames) {
 
 TEST_F(PlayerReportsTest, RefusalsSayWhatIsThere) {
   const std::string rules = dir.Path("rules.txt");
-  ASSERT_TRUE(WriteTextFileAtomically(rules, "1-20 0\n30-40 1\n", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(rules, "1-20 0\n30-40 1\n"));
   const struct {
     std::vector<std::string> args;
     const char* says;

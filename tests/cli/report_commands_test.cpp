@@ -134,7 +134,7 @@ TEST(PlotCommand, PitchSummaryAndPictures) {
       result = RunCli({"plot", plot, game, form, out});
       ASSERT_EQ(result.code, kExitDone) << result.err;
       std::vector<std::uint8_t> bytes;
-      ASSERT_TRUE(ReadWholeFile(out, bytes, nullptr));
+      ASSERT_TRUE(ReadWholeFile(out, bytes));
       EXPECT_GT(bytes.size(), 1000u) << plot << form;
     }
   }
@@ -185,8 +185,7 @@ TEST(PrintGameCommand, SidesColumnsAndNotes) {
     EXPECT_EQ(RunCli(args).code, kExitUsage) << bad[1];
   }
   // A file that is not a game is refused, and nothing is written.
-  ASSERT_TRUE(
-      WriteFileAtomically(dir.Path("bad.gam"), std::vector<std::uint8_t>{1, 2, 3}, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("bad.gam"), std::vector<std::uint8_t>{1, 2, 3}));
   const auto refused = RunCli({"print", "game", dir.Path("bad.gam"), "--pdf", dir.Path("x.pdf")});
   EXPECT_EQ(refused.code, kExitRefused);
   EXPECT_FALSE(refused.err.empty());
@@ -276,7 +275,7 @@ TEST_F(StatsCommandTest, QualifiersLeaveRowsOutNotTotals) {
 TEST_F(StatsCommandTest, LayoutFromTheCurrentFolderAndPdf) {
   // Running table: Name hidden, Team hidden, R left-aligned; the rest shown.
   ASSERT_TRUE(WriteTextFileAtomically(dir.Path("rlayout.rsl"),
-                                      "0, 100, Center\n0, 100, Center\n1, 60, Left\n", nullptr));
+                                      "0, 100, Center\n0, 100, Center\n1, 60, Left\n"));
   auto r = RunCli({"stats", "walkoff.gam", "--team", "Hawks", "--table", "running"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out.substr(0, 13), "R,SB2,SB3,SBH");
@@ -293,9 +292,9 @@ TEST_F(StatsCommandTest, LayoutFromTheCurrentFolderAndPdf) {
 
 TEST_F(StatsCommandTest, PriorFormatRefusedDamagedLeftOut) {
   std::vector<std::uint8_t> bytes;
-  ASSERT_TRUE(ReadWholeFile(dir.Path("walkoff.gam"), bytes, nullptr));
+  ASSERT_TRUE(ReadWholeFile(dir.Path("walkoff.gam"), bytes));
   bytes.resize(bytes.size() / 2);
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("damaged.gam"), bytes, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("damaged.gam"), bytes));
   auto r = RunCli({"stats", "changes.gam", "damaged.gam", "--team", "Hawks"});
   EXPECT_EQ(r.code, 0);
   EXPECT_NE(r.err.find("damaged.gam left out"), std::string::npos) << r.err;
@@ -306,7 +305,7 @@ TEST_F(StatsCommandTest, PriorFormatRefusedDamagedLeftOut) {
   EXPECT_NE(r.err.find("missing.gam left out"), std::string::npos) << r.err;
 
   bytes[1] = 0x02;  // version word 512: format 2.0
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), bytes, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), bytes));
   r = RunCli({"stats", "changes.gam", "old.gam", "--team", "Hawks"});
   EXPECT_EQ(r.code, 1);
   EXPECT_TRUE(r.out.empty());

@@ -10,6 +10,7 @@
 #include "records/file_io.h"
 #include "support/full_game.h"
 #include "support/temp_dir.h"
+#include "support/told.h"
 
 namespace scorewick {
 namespace {
@@ -31,28 +32,28 @@ TEST(HostileTeamStream, LineupSizeMustFitTheRoster) {
   const struct {
     Team team;
     std::int8_t lineup;
-    PalmReadResult expected;
+    Fault expected;
   } cases[] = {
-      {testing::HomeTeam(), 9, PalmReadResult::kOk},
-      {testing::HomeTeam(), 12, PalmReadResult::kOk},  // every player bats
-      {ThreeBatters(), 9, PalmReadResult::kOk},  // slots up to the highest order, gaps and all
-      {Team{}, 0, PalmReadResult::kOk},
-      {Team{}, 9, PalmReadResult::kOk},           // a cleared roster keeps its line-up size
-      {ThreeBatters(), 20, PalmReadResult::kOk},  // the most slots the roster editor offers
-      {testing::HomeTeam(), 21, PalmReadResult::kDamaged},
-      {testing::HomeTeam(), -1, PalmReadResult::kDamaged},
-      {Team{}, 21, PalmReadResult::kDamaged},
+      {testing::HomeTeam(), 9, Fault::kNone},
+      {testing::HomeTeam(), 12, Fault::kNone},  // every player bats
+      {ThreeBatters(), 9, Fault::kNone},        // slots up to the highest order, gaps and all
+      {Team{}, 0, Fault::kNone},
+      {Team{}, 9, Fault::kNone},           // a cleared roster keeps its line-up size
+      {ThreeBatters(), 20, Fault::kNone},  // the most slots the roster editor offers
+      {testing::HomeTeam(), 21, Fault::kDamaged},
+      {testing::HomeTeam(), -1, Fault::kDamaged},
+      {Team{}, 21, Fault::kDamaged},
   };
   for (const auto& c : cases) {
     Bytes stream;
     std::string error;
-    ASSERT_TRUE(EncodePalmTeamStream(c.team, stream, &error)) << error;
+    ASSERT_TRUE(testing::Done(EncodePalmTeamStream(c.team, stream), &error)) << error;
     stream[kLineupByte] = static_cast<std::uint8_t>(c.lineup);
     Team back = testing::VisitingTeam();
     UserMessages messages;
     SCOPED_TRACE(std::to_string(c.lineup) + " in " + c.team.team_name.str());
-    ASSERT_EQ(DecodePalmTeamStream(stream, back, messages, &error), c.expected);
-    if (c.expected == PalmReadResult::kOk) {
+    ASSERT_EQ(testing::Told(DecodePalmTeamStream(stream, back), messages, &error), c.expected);
+    if (c.expected == Fault::kNone) {
       EXPECT_EQ(back.lineup_size, c.lineup);
     } else {
       EXPECT_NE(error.find("line-up size at byte 81"), std::string::npos) << error;
@@ -64,13 +65,14 @@ TEST(HostileTeamStream, LineupSizeMustFitTheRoster) {
 TEST(HostileTeamStream, AGameStreamRetaggedAsATeamIsRefused) {
   Bytes stream;
   std::string error;
-  ASSERT_TRUE(WritePalmGameStream(testing::MakeFullGame(2, 2), stream, &error)) << error;
+  ASSERT_TRUE(testing::Done(WritePalmGameStream(testing::MakeFullGame(2, 2), stream), &error))
+      << error;
   stream[0] = 't';
   stream[1] = 'e';
   stream[2] = 'm';
   Team team;
   UserMessages messages;
-  EXPECT_EQ(DecodePalmTeamStream(stream, team, messages, &error), PalmReadResult::kDamaged);
+  EXPECT_EQ(testing::Told(DecodePalmTeamStream(stream, team), messages, &error), Fault::kDamaged);
   EXPECT_EQ(team.count(), 0);
 }
 
@@ -79,11 +81,12 @@ TEST(HostileTeamStream, AVersionRefusalNamesTheDatabase) {
   for (const bool game : {false, true}) {
     Bytes stream;
     std::string error;
-    ASSERT_TRUE(game ? WritePalmGameStream(testing::MakeFullGame(1, 1), stream, &error)
-                     : EncodePalmTeamStream(testing::HomeTeam(), stream, &error));
+    ASSERT_TRUE(
+        game ? testing::Done(WritePalmGameStream(testing::MakeFullGame(1, 1), stream), &error)
+             : testing::Done(EncodePalmTeamStream(testing::HomeTeam(), stream), &error));
     stream[5] = 0x03;  // version 515
     const std::string path = dir.Path(game ? "g.pdb" : "t.pdb");
-    ASSERT_TRUE(WriteFileAtomically(path, EncodePalmStreamDatabase(stream, "x.pdb", 0), &error));
+    ASSERT_TRUE(WriteFileAtomically(path, EncodePalmStreamDatabase(stream, "x.pdb", 0)));
     Team team;
     Game back;
     const Status status = game ? ImportPalmGame(back, path) : ImportPalmTeam(team, path);

@@ -5,6 +5,7 @@
 #include "platform/scripted_ui.h"
 #include "records/file_io.h"
 #include "support/temp_dir.h"
+#include "support/told.h"
 
 namespace scorewick {
 namespace {
@@ -77,7 +78,7 @@ TEST(PalmDatabase, BlocksAtTheBoundaries) {
     }
     Bytes back;
     std::string error;
-    ASSERT_TRUE(DecodePalmStream(db, back, &error)) << error;
+    ASSERT_TRUE(testing::Done(DecodePalmStream(db, back), &error)) << error;
     EXPECT_EQ(back, stream);
   }
 }
@@ -120,7 +121,7 @@ TEST(PalmDatabase, ANameThatLooksLikeABlockIsNotOne) {
   Bytes db = EncodePalmStreamDatabase(stream, "DBLK Tigers.pdb", kDate);
   Bytes back;
   std::string error;
-  ASSERT_TRUE(DecodePalmStream(db, back, &error)) << error;
+  ASSERT_TRUE(testing::Done(DecodePalmStream(db, back), &error)) << error;
   EXPECT_EQ(back, stream);
 }
 
@@ -134,23 +135,23 @@ TEST(PalmDatabase, DamagedBlocksAreRefused) {
   too_long[101] = 0;
   too_long[102] = 0x10;  // 4097
   too_long[103] = 0x01;
-  EXPECT_FALSE(DecodePalmStream(too_long, back, &error));
+  EXPECT_FALSE(testing::Done(DecodePalmStream(too_long, back), &error));
   EXPECT_NE(error.find("at most 4096"), std::string::npos) << error;
   EXPECT_TRUE(back.empty());
 
   Bytes cut(db.begin(), db.end() - 1);  // last block claims one byte more than is left
-  EXPECT_FALSE(DecodePalmStream(cut, back, &error));
+  EXPECT_FALSE(testing::Done(DecodePalmStream(cut, back), &error));
   EXPECT_NE(error.find("byte 4200"), std::string::npos) << error;
 
   Bytes huge = db;
   huge[4204] = 0xFF;  // a length of over 4 GB must not be taken at its word
-  EXPECT_FALSE(DecodePalmStream(huge, back, &error));
+  EXPECT_FALSE(testing::Done(DecodePalmStream(huge, back), &error));
 
   Bytes no_length(db.begin(), db.begin() + 4206);
-  EXPECT_FALSE(DecodePalmStream(no_length, back, &error));
+  EXPECT_FALSE(testing::Done(DecodePalmStream(no_length, back), &error));
 
   // Without any block the stream is empty, and that is no error.
-  EXPECT_TRUE(DecodePalmStream(Bytes(db.begin(), db.begin() + 96), back, &error));
+  EXPECT_TRUE(DecodePalmStream(Bytes(db.begin(), db.begin() + 96), back));
   EXPECT_TRUE(back.empty());
 }
 
@@ -163,17 +164,19 @@ class PalmDatabaseFiles : public ::testing::Test {
 TEST_F(PalmDatabaseFiles, WrapAndUnwrapThroughFiles) {
   Bytes stream = Stream(9000);
   std::string error;
-  ASSERT_TRUE(WriteFileAtomically(Path("stream.bin"), stream, &error));
-  ASSERT_TRUE(WritePalmStreamDatabase(Path("stream.bin"), Path("Tigers.pdb"), 8500, &error))
+  ASSERT_TRUE(WriteFileAtomically(Path("stream.bin"), stream));
+  ASSERT_TRUE(
+      testing::Done(WritePalmStreamDatabase(Path("stream.bin"), Path("Tigers.pdb"), 8500), &error))
       << error;
   // A source shorter than the length asked for is refused, not padded.
-  EXPECT_FALSE(WritePalmStreamDatabase(Path("stream.bin"), Path("Other.pdb"), 9001, &error));
+  EXPECT_FALSE(
+      testing::Done(WritePalmStreamDatabase(Path("stream.bin"), Path("Other.pdb"), 9001), &error));
   EXPECT_FALSE(FileExists(Path("Other.pdb")));
 
   ScriptedUi ui;
   ASSERT_TRUE(Show(ui, ExtractPalmStream(Path("Tigers.pdb"), Path("out.bin"))));
   Bytes back;
-  ASSERT_TRUE(ReadWholeFile(Path("out.bin"), back, &error));
+  ASSERT_TRUE(ReadWholeFile(Path("out.bin"), back));
   EXPECT_EQ(back, Bytes(stream.begin(), stream.begin() + 8500));
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(PalmStreamKind(Path("Tigers.pdb")), PalmKind::kNeither);
@@ -182,7 +185,7 @@ TEST_F(PalmDatabaseFiles, WrapAndUnwrapThroughFiles) {
 
 TEST_F(PalmDatabaseFiles, OpenFailuresAreReported) {
   std::string error;
-  ASSERT_TRUE(WritePalmStreamDatabase(Stream(10), Path("a.pdb"), &error));
+  ASSERT_TRUE(testing::Done(WritePalmStreamDatabase(Stream(10), Path("a.pdb")), &error));
   Bytes stream;
   for (const auto& [result, text] :
        {std::pair{ExtractPalmStream(Path("missing.pdb"), stream), "Could not Open Input File"},

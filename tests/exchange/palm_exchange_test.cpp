@@ -152,12 +152,11 @@ TEST(PalmExchange, ImportReportsWhatIsWrong) {
 
   // A damaged block.
   std::vector<std::uint8_t> bytes;
-  std::string error;
-  ASSERT_TRUE(ReadWholeFile(dir.Path("g.pdb"), bytes, &error));
+  ASSERT_TRUE(ReadWholeFile(dir.Path("g.pdb"), bytes));
   const std::size_t first =
       std::size_t{bytes[80]} << 8 | bytes[81];  // low half of the first offset
   bytes[first + 4] = 0x7F;                      // the first block's length, now over 2 GB
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("bad.pdb"), bytes, &error));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("bad.pdb"), bytes));
   ui.messages.clear();
   EXPECT_FALSE(Show(ui, ImportPalmGame(imported, dir.Path("bad.pdb"))));
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -172,7 +171,7 @@ TEST(PalmExchange, ExportFailuresAreReportedAndLeaveTheOldDatabase) {
   Team big;
   big.team_name.set("Big Club");
   for (int i = 0; i < 128; ++i) big.AddPlayer(PLAYER{}, PLAYER_INFO{});
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("Big.pdb"), "old", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("Big.pdb"), "old"));
   EXPECT_FALSE(Show(ui, ExportPalmTeam(big, dir.Path("Big.pdb"))));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text,
@@ -196,7 +195,7 @@ TEST(PalmExchange, ExportFailuresAreReportedAndLeaveTheOldDatabase) {
 // folder: a "Temp.pdb" of the user's there is left alone.
 TEST(PalmExchange, NothingIsWrittenToTheCurrentFolder) {
   TempDir work, elsewhere;
-  ASSERT_TRUE(WriteTextFileAtomically(work.Path("Temp.pdb"), "mine", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(work.Path("Temp.pdb"), "mine"));
   char old[4096];
   ASSERT_NE(getcwd(old, sizeof old), nullptr);
   ASSERT_EQ(chdir(work.path().c_str()), 0);
@@ -209,7 +208,7 @@ TEST(PalmExchange, NothingIsWrittenToTheCurrentFolder) {
   EXPECT_TRUE(exported);
   EXPECT_TRUE(imported);
   std::string text;
-  ASSERT_TRUE(ReadWholeTextFile(work.Path("Temp.pdb"), text, nullptr));
+  ASSERT_TRUE(ReadWholeTextFile(work.Path("Temp.pdb"), text));
   EXPECT_EQ(text, "mine");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(work.path()),
                           std::filesystem::directory_iterator()),

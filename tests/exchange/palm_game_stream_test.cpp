@@ -11,6 +11,7 @@
 #include "support/data_file.h"
 #include "support/full_game.h"
 #include "support/packed_fields.h"
+#include "support/told.h"
 
 namespace scorewick {
 namespace {
@@ -24,7 +25,7 @@ using testing::Text;
 Bytes Encode(const Game& game) {
   Bytes stream;
   std::string error;
-  EXPECT_TRUE(WritePalmGameStream(game, stream, &error)) << error;
+  EXPECT_TRUE(testing::Done(WritePalmGameStream(game, stream), &error)) << error;
   return stream;
 }
 
@@ -32,7 +33,8 @@ Game Decode(const Bytes& stream) {
   Game game;
   UserMessages messages;
   std::string error;
-  EXPECT_EQ(ReadPalmGameStream(stream, game, messages, &error), PalmReadResult::kOk) << error;
+  EXPECT_EQ(testing::Told(ReadPalmGameStream(stream, game), messages, &error), Fault::kNone)
+      << error;
   EXPECT_TRUE(messages.empty());
   return game;
 }
@@ -161,21 +163,21 @@ TEST(PalmGameStream, WrongTagVersionAndTeamAreRefused) {
   struct Case {
     std::size_t at;
     std::uint8_t value;
-    PalmReadResult result;
+    Fault result;
     const char* message;
   };
   for (const Case& c :
-       {Case{0, 'G', PalmReadResult::kWrongTag, "Not a Palm Game"},
-        Case{4, 0x03, PalmReadResult::kBadVersion, "Palm Game Version Number is Incorrect"},
-        Case{196, 'x', PalmReadResult::kWrongTag, "Not a Palm Team"},
-        Case{200, 0x01, PalmReadResult::kBadVersion, "Palm Team Version Number is Incorrect"}}) {
+       {Case{0, 'G', Fault::kWrongTag, "Not a Palm Game"},
+        Case{4, 0x03, Fault::kBadVersion, "Palm Game Version Number is Incorrect"},
+        Case{196, 'x', Fault::kWrongTag, "Not a Palm Team"},
+        Case{200, 0x01, Fault::kBadVersion, "Palm Team Version Number is Incorrect"}}) {
     SCOPED_TRACE(c.at);
     Bytes bad = s;
     bad[c.at] = c.value;
     Game game;
     game.file_path.set("x.pdb");
     UserMessages messages;
-    EXPECT_EQ(ReadPalmGameStream(bad, game, messages, nullptr), c.result);
+    EXPECT_EQ(testing::Told(ReadPalmGameStream(bad, game), messages, nullptr), c.result);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(
         std::tuple(messages[0].text, messages[0].caption, game.home.count(), game.file_path.view()),
@@ -192,7 +194,7 @@ TEST(PalmGameStream, DamagedStreamsAreRefused) {
     Game game;
     UserMessages messages;
     std::string error;
-    EXPECT_EQ(ReadPalmGameStream(bad, game, messages, &error), PalmReadResult::kDamaged);
+    EXPECT_EQ(testing::Told(ReadPalmGameStream(bad, game), messages, &error), Fault::kDamaged);
     EXPECT_NE(error.find(expect), std::string::npos) << error;
     EXPECT_TRUE(messages.empty() && game.home.count() == 0 && game.innings[0].top.at_bats.empty());
   };
@@ -230,14 +232,14 @@ TEST(PalmGameStream, CountsThatCannotTravelAreRefused) {
   std::string error;
   Bytes s;
   game.innings[3].bottom.at_bats.resize(128);
-  EXPECT_FALSE(WritePalmGameStream(game, s, &error));
+  EXPECT_FALSE(testing::Done(WritePalmGameStream(game, s), &error));
   EXPECT_EQ(error,
             "In the bottom of inning 4 there are 128 at-bats or line-up entries; a Palm game "
             "holds at most 127 in a half-inning.");
   game.innings[3].bottom.at_bats.resize(127);
-  EXPECT_TRUE(WritePalmGameStream(game, s, &error)) << error;
+  EXPECT_TRUE(testing::Done(WritePalmGameStream(game, s), &error)) << error;
   for (int i = 0; i < 120; ++i) game.visitor.AddPlayer(PLAYER{}, PLAYER_INFO{});
-  EXPECT_FALSE(WritePalmGameStream(game, s, &error));
+  EXPECT_FALSE(testing::Done(WritePalmGameStream(game, s), &error));
   EXPECT_TRUE(s.empty());
   EXPECT_NE(error.find("Valley Foxes has 130 players"), std::string::npos) << error;
 }
@@ -249,15 +251,16 @@ TEST(PalmGameStream, FormerFuzzFindings) {
     SCOPED_TRACE(name);
     std::vector<std::uint8_t> bytes;
     std::string error;
-    ASSERT_TRUE(ReadWholeFile(testing::DataFile(name), bytes, &error)) << error;
+    ASSERT_TRUE(ReadWholeFile(testing::DataFile(name), bytes));
     Game game;
     UserMessages messages;
-    if (ReadPalmGameStream(bytes, game, messages, &error) != PalmReadResult::kOk) continue;
+    if (testing::Told(ReadPalmGameStream(bytes, game), messages, &error) != Fault::kNone) continue;
     std::vector<std::uint8_t> first, second;
-    ASSERT_TRUE(WritePalmGameStream(game, first, &error)) << error;
+    ASSERT_TRUE(testing::Done(WritePalmGameStream(game, first), &error)) << error;
     Game again;
-    ASSERT_EQ(ReadPalmGameStream(first, again, messages, &error), PalmReadResult::kOk) << error;
-    ASSERT_TRUE(WritePalmGameStream(again, second, &error));
+    ASSERT_EQ(testing::Told(ReadPalmGameStream(first, again), messages, &error), Fault::kNone)
+        << error;
+    ASSERT_TRUE(testing::Done(WritePalmGameStream(again, second), &error));
     EXPECT_EQ(first, second);
   }
 }

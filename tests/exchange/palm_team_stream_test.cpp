@@ -8,6 +8,7 @@
 #include "support/byte_fields.h"
 #include "support/full_game.h"
 #include "support/packed_fields.h"
+#include "support/told.h"
 
 using namespace std::string_literals;
 
@@ -24,7 +25,7 @@ using testing::Text;
 Bytes Encode(const Team& team) {
   Bytes stream;
   std::string error;
-  EXPECT_TRUE(EncodePalmTeamStream(team, stream, &error)) << error;
+  EXPECT_TRUE(testing::Done(EncodePalmTeamStream(team, stream), &error)) << error;
   return stream;
 }
 
@@ -64,7 +65,7 @@ TEST(PalmTeamStream, WhatTravelsAndWhatStaysBehind) {
   Team back;
   UserMessages messages;
   std::string error;
-  ASSERT_EQ(DecodePalmTeamStream(s, back, messages, &error), PalmReadResult::kOk) << error;
+  ASSERT_EQ(testing::Told(DecodePalmTeamStream(s, back), messages, &error), Fault::kNone) << error;
   EXPECT_TRUE(messages.empty());
   ASSERT_EQ(back.count(), 12);
   EXPECT_EQ(
@@ -98,13 +99,13 @@ TEST(PalmTeamStream, NamesTravelClosedAtTwentyFourCharacters) {
   EXPECT_EQ(s[153 + 24], 0);
   Team back;
   UserMessages messages;
-  ASSERT_EQ(DecodePalmTeamStream(s, back, messages, nullptr), PalmReadResult::kOk);
+  ASSERT_EQ(testing::Told(DecodePalmTeamStream(s, back), messages, nullptr), Fault::kNone);
   EXPECT_EQ(back.player(0).name.view(), std::string(24, 'x'));
 
   // Team names travel as held; one without a terminator is closed on reading.
   Bytes damaged = s;
   std::fill(damaged.begin() + 6, damaged.begin() + 31, 'T');
-  ASSERT_EQ(DecodePalmTeamStream(damaged, back, messages, nullptr), PalmReadResult::kOk);
+  ASSERT_EQ(testing::Told(DecodePalmTeamStream(damaged, back), messages, nullptr), Fault::kNone);
   EXPECT_TRUE(back.team_name.terminated());
   EXPECT_EQ(back.team_name.view(), std::string(24, 'T'));
 }
@@ -116,11 +117,12 @@ TEST(PalmTeamStream, WrongTagAndVersionAreRefusedWithTheirMessages) {
 
   Bytes upper = s;
   upper[0] = 'T';
-  EXPECT_EQ(DecodePalmTeamStream(upper, back, messages, nullptr), PalmReadResult::kWrongTag);
-  EXPECT_EQ(DecodePalmTeamStream(Bytes{}, back, messages, nullptr), PalmReadResult::kWrongTag);
+  EXPECT_EQ(testing::Told(DecodePalmTeamStream(upper, back), messages, nullptr), Fault::kWrongTag);
+  EXPECT_EQ(testing::Told(DecodePalmTeamStream(Bytes{}, back), messages, nullptr),
+            Fault::kWrongTag);
   Bytes v768 = s;
   v768[4] = 0x03;  // 768: a valid team file version, but not a Palm stream's
-  EXPECT_EQ(DecodePalmTeamStream(v768, back, messages, nullptr), PalmReadResult::kBadVersion);
+  EXPECT_EQ(testing::Told(DecodePalmTeamStream(v768, back), messages, nullptr), Fault::kBadVersion);
 
   ASSERT_EQ(messages.size(), 3u);
   EXPECT_EQ(std::tuple(messages[0].text, messages[0].caption, messages[0].icon, messages[2].text,
@@ -137,20 +139,21 @@ TEST(PalmTeamStream, DamagedStreamsAreRefused) {
   Bytes negative = s;
   negative[152] = 0xF0;
   Team back;
-  EXPECT_EQ(DecodePalmTeamStream(negative, back, messages, &error), PalmReadResult::kDamaged);
+  EXPECT_EQ(testing::Told(DecodePalmTeamStream(negative, back), messages, &error), Fault::kDamaged);
   EXPECT_NE(error.find("negative"), std::string::npos) << error;
   EXPECT_EQ(back.count(), 0);
 
   Bytes more = s;
   more[152] = 100;  // more players than the stream holds
-  EXPECT_EQ(DecodePalmTeamStream(more, back, messages, &error), PalmReadResult::kDamaged);
+  EXPECT_EQ(testing::Told(DecodePalmTeamStream(more, back), messages, &error), Fault::kDamaged);
   EXPECT_NE(error.find("byte 152"), std::string::npos) << error;
 
   for (std::size_t cut : {5u, 40u, 152u, 560u}) {
     SCOPED_TRACE(cut);
     Team partial;
-    EXPECT_EQ(DecodePalmTeamStream(std::span(s.data(), cut), partial, messages, &error),
-              PalmReadResult::kDamaged);
+    EXPECT_EQ(
+        testing::Told(DecodePalmTeamStream(std::span(s.data(), cut), partial), messages, &error),
+        Fault::kDamaged);
     EXPECT_EQ(partial.count(), 0);
   }
   EXPECT_TRUE(messages.empty());
@@ -166,10 +169,10 @@ TEST(PalmTeamStream, RosterOverOneHundredTwentySevenIsRefused) {
   }
   Bytes s;
   std::string error;
-  ASSERT_TRUE(EncodePalmTeamStream(team, s, &error));
+  ASSERT_TRUE(testing::Done(EncodePalmTeamStream(team, s), &error));
   EXPECT_EQ(s.size(), 153u + 127 * 34);
   team.AddPlayer(PLAYER{}, PLAYER_INFO{});
-  EXPECT_FALSE(EncodePalmTeamStream(team, s, &error));
+  EXPECT_FALSE(testing::Done(EncodePalmTeamStream(team, s), &error));
   EXPECT_TRUE(s.empty());
   EXPECT_EQ(error, "The roster of Big Club has 128 players; a Palm team holds at most 127.");
 }

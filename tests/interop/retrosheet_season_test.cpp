@@ -32,7 +32,7 @@ const std::string& Folder() {
 const JsonValue& Official() {
   static const JsonValue lines = [] {
     std::string text;
-    EXPECT_TRUE(ReadWholeTextFile(Folder() + "/official-lines.json", text, nullptr));
+    EXPECT_TRUE(ReadWholeTextFile(Folder() + "/official-lines.json", text));
     return JsonReader(text).Read();
   }();
   return lines;

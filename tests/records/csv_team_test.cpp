@@ -113,7 +113,7 @@ TEST(CsvTeam, TextThatIsNotATeamIsRefusedNamingTheLineAndLeavesTheTeamAlone) {
                {"Name\nManager,a,Coach,b\n#\n1,,SS\n", 4},
                {std::string("N\nManager\n#\n1,A\0B\n", 18), 4}};
   for (const auto& c : cases) {
-    ASSERT_TRUE(WriteTextFileAtomically(dir.Path("bad.csv"), c.text, nullptr));
+    ASSERT_TRUE(WriteTextFileAtomically(dir.Path("bad.csv"), c.text));
     Team team = testing::MakeTeam("Keep Me", 2);
     const Team before = team;
     const Status status = ImportTeamCsv(dir.Path("bad.csv"), team);

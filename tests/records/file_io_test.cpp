@@ -15,16 +15,16 @@ namespace fs = std::filesystem;
 
 std::string Read(const std::string& path) {
   std::string text;
-  ReadWholeTextFile(path, text, nullptr);
+  if (!ReadWholeTextFile(path, text)) return "(unreadable)";
   return text;
 }
 
 TEST(FileIo, ASymlinkIsWrittenThroughAndKept) {
   TempDir dir;
   fs::create_directories(dir.Path("real"));
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("real/team.csv"), "old", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("real/team.csv"), "old"));
   fs::create_symlink("real/team.csv", dir.Path("team.csv"));
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("team.csv"), "new", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("team.csv"), "new"));
   EXPECT_TRUE(fs::is_symlink(dir.Path("team.csv")));
   EXPECT_EQ(Read(dir.Path("real/team.csv")), "new");
   EXPECT_EQ(fs::directory_iterator(dir.Path("real"))->path().filename(), "team.csv");
@@ -33,10 +33,12 @@ TEST(FileIo, ASymlinkIsWrittenThroughAndKept) {
 TEST(FileIo, AFileWithoutWritePermissionIsRefusedAndKept) {
   TempDir dir;
   const std::string path = dir.Path("locked.tem");
-  ASSERT_TRUE(WriteTextFileAtomically(path, "old", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(path, "old"));
   fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  std::string error;
-  EXPECT_FALSE(WriteTextFileAtomically(path, "new", &error));
+  const Status saved = WriteTextFileAtomically(path, "new");
+  const std::string& error = saved.reason;
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.file, path);
   EXPECT_NE(error.find("locked.tem"), std::string::npos) << error;
   EXPECT_NE(error.find("Permission denied"), std::string::npos) << error;
   EXPECT_EQ(Read(path), "old");
@@ -46,9 +48,10 @@ TEST(FileIo, NamesUpToTheSystemsLongestCanBeSaved) {
   TempDir dir;
   for (std::size_t length : {5u, 243u, 244u, 250u, 255u}) {
     const std::string path = dir.Path(std::string(length - 4, 'n') + ".tem");
-    std::string error;
-    EXPECT_TRUE(WriteTextFileAtomically(path, "a", &error)) << length << ": " << error;
-    EXPECT_TRUE(WriteTextFileAtomically(path, "b", &error)) << length << ": " << error;
+    for (const char* text : {"a", "b"}) {
+      const Status saved = WriteTextFileAtomically(path, text);
+      EXPECT_TRUE(saved) << length << ": " << saved.reason;
+    }
     EXPECT_EQ(Read(path), "b") << length;
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 5);
@@ -58,10 +61,10 @@ TEST(FileIo, AFileForItsOwnerOnlyIsCreatedAndKeptSo) {
   TempDir dir;
   const std::string path = dir.Path("scwk.ini");
   const mode_t old_mask = ::umask(022);
-  ASSERT_TRUE(WriteTextFileAtomically(path, "a", nullptr, FileAccess::kOwnerOnly));
+  ASSERT_TRUE(WriteTextFileAtomically(path, "a", FileAccess::kOwnerOnly));
   EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
-  ASSERT_TRUE(WriteTextFileAtomically(path, "b", nullptr, FileAccess::kOwnerOnly));
+  ASSERT_TRUE(WriteTextFileAtomically(path, "b", FileAccess::kOwnerOnly));
   EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   ::umask(old_mask);
 }
@@ -78,13 +81,13 @@ TEST(FileIo, OnlyRegularFilesAreRead) {
                {dir.Path("missing.tem"), "No such file or directory"}};
   for (const auto& c : cases) {
     std::vector<std::uint8_t> bytes;
-    std::string error;
-    EXPECT_FALSE(ReadWholeFile(c.path, bytes, &error)) << c.path;
-    EXPECT_NE(error.find(c.path), std::string::npos) << error;
-    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
-    error.clear();
-    EXPECT_FALSE(ReadFilePrefix(c.path, 16, bytes, &error)) << c.path;
-    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    const Status whole = ReadWholeFile(c.path, bytes);
+    EXPECT_FALSE(whole) << c.path;
+    EXPECT_NE(whole.reason.find(c.path), std::string::npos) << whole.reason;
+    EXPECT_NE(whole.reason.find(c.reason), std::string::npos) << whole.reason;
+    const Status prefix = ReadFilePrefix(c.path, 16, bytes);
+    EXPECT_FALSE(prefix) << c.path;
+    EXPECT_NE(prefix.reason.find(c.reason), std::string::npos) << prefix.reason;
   }
 }
 
@@ -100,18 +103,17 @@ TEST(FileIo, AReusedBufferHoldsExactlyEachFilesBytes) {
     std::vector<std::uint8_t> bytes(length);
     for (std::size_t i = 0; i < length; ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + length);
     const std::string path = dir.Path("f" + std::to_string(length));
-    ASSERT_TRUE(WriteFileAtomically(path, bytes, nullptr));
+    ASSERT_TRUE(WriteFileAtomically(path, bytes));
     const auto holds = [&](std::size_t count) {
       return std::vector<std::uint8_t>(buffer.begin(), buffer.end()) ==
              std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + std::min(count, length));
     };
-    ASSERT_TRUE(ReadWholeFile(path, buffer, nullptr));
+    ASSERT_TRUE(ReadWholeFile(path, buffer));
     EXPECT_TRUE(holds(length)) << length;
     for (bool rest : {true, false}) {
       bool whole = !rest;
       ASSERT_TRUE(ReadFileHeadFirst(
-          path, kHead, [&](std::span<const std::uint8_t>) { return rest; }, buffer, &whole,
-          nullptr));
+          path, kHead, [&](std::span<const std::uint8_t>) { return rest; }, buffer, &whole));
       EXPECT_EQ(whole, rest);
       EXPECT_TRUE(holds(rest ? length : kHead)) << length << " rest " << rest;
     }
@@ -128,9 +130,9 @@ TEST(FileIo, ANodeThatIsNoFileIsNeverReplaced) {
   ASSERT_EQ(::mknod(dir.Path("null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
   fs::create_symlink("null", dir.Path("link"));
   for (const char* name : {"fifo", "null", "link"}) {
-    std::string error;
-    EXPECT_FALSE(WriteTextFileAtomically(dir.Path(name), "x", &error)) << name;
-    EXPECT_NE(error.find("not a file"), std::string::npos) << error;
+    const Status saved = WriteTextFileAtomically(dir.Path(name), "x");
+    EXPECT_FALSE(saved) << name;
+    EXPECT_NE(saved.reason.find("not a file"), std::string::npos) << saved.reason;
   }
   EXPECT_TRUE(fs::is_fifo(dir.Path("fifo")));
   EXPECT_TRUE(fs::is_character_file(dir.Path("null")));
@@ -140,18 +142,18 @@ TEST(FileIo, ANodeThatIsNoFileIsNeverReplaced) {
 // Pages that belong together are replaced together or not at all.
 TEST(FileIo, FilesSavedTogetherAreAllWrittenOrNone) {
   TempDir dir;
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("a.htm"), "old a", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("a.htm"), "old a"));
   ASSERT_EQ(::mkfifo(dir.Path("c.htm").c_str(), 0600), 0);
-  std::string error;
-  EXPECT_FALSE(WriteTextFilesAtomically(
-      {{dir.Path("a.htm"), "new a"}, {dir.Path("b.htm"), "b"}, {dir.Path("c.htm"), "c"}}, &error));
-  EXPECT_NE(error.find("c.htm"), std::string::npos) << error;
+  const Status refused = WriteTextFilesAtomically(
+      {{dir.Path("a.htm"), "new a"}, {dir.Path("b.htm"), "b"}, {dir.Path("c.htm"), "c"}});
+  EXPECT_FALSE(refused);
+  EXPECT_NE(refused.reason.find("c.htm"), std::string::npos) << refused.reason;
   EXPECT_EQ(Read(dir.Path("a.htm")), "old a");
   EXPECT_FALSE(fs::exists(dir.Path("b.htm")));
   EXPECT_EQ(FilesIn(dir.path()), 1);
-  ASSERT_TRUE(
-      WriteTextFilesAtomically({{dir.Path("a.htm"), "new a"}, {dir.Path("b.htm"), "b"}}, &error))
-      << error;
+  const Status saved =
+      WriteTextFilesAtomically({{dir.Path("a.htm"), "new a"}, {dir.Path("b.htm"), "b"}});
+  ASSERT_TRUE(saved) << saved.reason;
   EXPECT_EQ(Read(dir.Path("a.htm")) + Read(dir.Path("b.htm")), "new ab");
 }
 

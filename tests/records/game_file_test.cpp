@@ -35,10 +35,14 @@ std::size_t DesignatedHitterFlagsAt(int players) {
 }
 const std::size_t kFirstHalfAt = DesignatedHitterFlagsAt(0) + 2;
 
-GameReadResult Decode(const std::vector<std::uint8_t>& bytes, Game& game,
-                      UserMessages* messages = nullptr, std::string* error = nullptr) {
-  UserMessages local;
-  return DecodeGameFile(bytes, game, messages ? *messages : local, error);
+// What the decoder made of bytes (Fault::kNone when read), with its
+// messages added to *messages and its reason in *error.
+Fault Decode(const std::vector<std::uint8_t>& bytes, Game& game, UserMessages* messages = nullptr,
+             std::string* error = nullptr) {
+  Status decoded = DecodeGameFile(bytes, game);
+  if (messages) messages->insert(messages->end(), decoded.messages.begin(), decoded.messages.end());
+  if (error) *error = decoded.reason;
+  return decoded.fault;
 }
 
 TEST(GameFile, FullGameSurvivesSaveAndLoadFieldForField) {
@@ -71,7 +75,7 @@ TEST(GameFile, EmptyGameHasTheDocumentedLength) {
   EXPECT_EQ(bytes.size(), kFirstHalfAt + 80 * 28 + 4);
   EXPECT_EQ(le::LoadI32(bytes.data()), 768);
   Game back;
-  ASSERT_EQ(Decode(bytes, back), GameReadResult::kOk);
+  ASSERT_EQ(Decode(bytes, back), Fault::kNone);
   EXPECT_EQ(back.LastInning(), 0);
 }
 
@@ -81,7 +85,7 @@ TEST(GameFile, OtherVersionsAreRefusedWithTheVersionMessage) {
     std::vector<std::uint8_t> bytes;
     EncodeGameFile(MakeFullGame(1, 1), bytes);
     le::StoreI32(bytes.data(), version);
-    ASSERT_TRUE(WriteFileAtomically(dir.Path("v.gam"), bytes, nullptr));
+    ASSERT_TRUE(WriteFileAtomically(dir.Path("v.gam"), bytes));
     Game game;
     const Status status = LoadGame(dir.Path("v.gam"), game);
     EXPECT_FALSE(status) << version;
@@ -103,7 +107,7 @@ TEST(GameFile, DamagedFilesAreRefusedWholeAndNamed) {
     std::vector<std::uint8_t> bytes(good.begin(), good.begin() + static_cast<long>(cut));
     Game game;
     std::string error;
-    EXPECT_EQ(Decode(bytes, game, nullptr, &error), GameReadResult::kDamaged) << cut;
+    EXPECT_EQ(Decode(bytes, game, nullptr, &error), Fault::kDamaged) << cut;
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(game.new_game, 1);
     EXPECT_TRUE(game.innings[0].top.at_bats.empty()) << "half-loaded at " << cut;
@@ -117,17 +121,17 @@ TEST(GameFile, DamagedFilesAreRefusedWholeAndNamed) {
   le::StoreI32(bytes.data() + kFirstHalfAt + 16, 0x7fffffff);
   Game game;
   std::string error;
-  EXPECT_EQ(Decode(bytes, game, nullptr, &error), GameReadResult::kDamaged);
+  EXPECT_EQ(Decode(bytes, game, nullptr, &error), Fault::kDamaged);
   EXPECT_NE(error.find("at-bat count"), std::string::npos) << error;
 
   // A name without terminator.
   EncodeGameFile(MakeFullGame(1, 1), bytes);
   std::fill_n(bytes.begin() + 4, 25, 'x');
-  EXPECT_EQ(Decode(bytes, game, nullptr, &error), GameReadResult::kDamaged);
+  EXPECT_EQ(Decode(bytes, game, nullptr, &error), Fault::kDamaged);
 
   TempDir dir;
   bytes.assign(good.begin(), good.begin() + 5000);
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.gam"), bytes, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.gam"), bytes));
   Game loaded;
   const Status status = LoadGame(dir.Path("cut.gam"), loaded);
   EXPECT_FALSE(status);
@@ -147,7 +151,7 @@ TEST(GameFile, NegativeCountsReadAsEmpty) {
   le::StoreI32(bytes.data() + kFirstHalfAt + 20, -1);  // offense
   le::StoreI32(bytes.data() + bytes.size() - 4, -8);  // notes
   Game game;
-  ASSERT_EQ(Decode(bytes, game), GameReadResult::kOk);
+  ASSERT_EQ(Decode(bytes, game), Fault::kNone);
   EXPECT_TRUE(game.innings[0].top.at_bats.empty());
   EXPECT_TRUE(game.notes.empty());
 }
@@ -164,7 +168,7 @@ TEST(GameFile, TeamWithBadVersionInsideAGameStaysEmptyAndIsReported) {
   bytes.erase(bytes.begin() + kTeamsAt + 4, bytes.begin() + kTeamsAt + kEmptyTeam);
   Game game;
   UserMessages messages;
-  EXPECT_EQ(Decode(bytes, game, &messages), GameReadResult::kOk);
+  EXPECT_EQ(Decode(bytes, game, &messages), Fault::kNone);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(Fields(messages[0].text, messages[0].caption),
             std::tuple("Invalid Team File", "Unable to read Team file"));
@@ -177,7 +181,7 @@ TEST(GameFile, AReusedGameCarriesNothingFromARefusedFile) {
   EncodeGameFile(MakeFullGame(1, 1), damaged);
   std::fill_n(damaged.begin() + kTeamsAt + 612, 25, 'x');
   Game game;
-  ASSERT_EQ(Decode(damaged, game), GameReadResult::kDamaged);
+  ASSERT_EQ(Decode(damaged, game), Fault::kDamaged);
 
   // ...and the next file read into the same object, whose teams both have
   // a refused version word, holds new teams, not the damaged leftovers.
@@ -189,7 +193,7 @@ TEST(GameFile, AReusedGameCarriesNothingFromARefusedFile) {
   const std::uint8_t refused[8] = {1, 0, 0, 0, 1, 0, 0, 0};
   bytes.insert(bytes.begin() + kTeamsAt, refused, refused + 8);
   UserMessages messages;
-  ASSERT_EQ(Decode(bytes, game, &messages), GameReadResult::kOk);
+  ASSERT_EQ(Decode(bytes, game, &messages), Fault::kNone);
   EXPECT_EQ(messages.size(), 2u);
   Team fresh;
   fresh.no_personal_info = 1;
@@ -198,7 +202,7 @@ TEST(GameFile, AReusedGameCarriesNothingFromARefusedFile) {
   std::vector<std::uint8_t> again;
   EncodeGameFile(game, again);
   Game reread;
-  EXPECT_EQ(Decode(again, reread), GameReadResult::kOk);
+  EXPECT_EQ(Decode(again, reread), Fault::kNone);
 }
 
 TEST(GameFile, DesignatedHitterBytesAfterThePitchersWin) {
@@ -211,7 +215,7 @@ TEST(GameFile, DesignatedHitterBytesAfterThePitchersWin) {
   bytes[dh_at] = 0;
   bytes[dh_at + 1] = 1;
   Game back;
-  ASSERT_EQ(Decode(bytes, back), GameReadResult::kOk);
+  ASSERT_EQ(Decode(bytes, back), Fault::kNone);
   EXPECT_EQ(Fields(back.home.uses_designated_hitter, back.visitor.uses_designated_hitter),
             std::tuple(0, 1));
 }
@@ -320,7 +324,7 @@ std::vector<std::uint8_t> OldFormatGame(const std::vector<std::pair<int, int>>& 
 TEST(GameFile, FormatTwoIsConvertedOnLoading) {
   std::vector<std::uint8_t> bytes = OldFormatGame({{6, 3}, {6, 1}, {7, 3}, {3, 2}});
   Game game;
-  ASSERT_EQ(Decode(bytes, game), GameReadResult::kOk);
+  ASSERT_EQ(Decode(bytes, game), Fault::kNone);
   EXPECT_EQ(game.new_game, 0);
   const auto& at_bats = game.innings[0].top.at_bats;
   ASSERT_EQ(at_bats.size(), 4u);
@@ -364,7 +368,7 @@ TEST(GameFile, FormatTwoIsConvertedOnLoading) {
   EncodeGameFile(game, saved);
   EXPECT_EQ(le::LoadI32(saved.data()), 768);
   Game again;
-  ASSERT_EQ(Decode(saved, again), GameReadResult::kOk);
+  ASSERT_EQ(Decode(saved, again), Fault::kNone);
   EXPECT_EQ(again.innings, game.innings);
 }
 
@@ -381,19 +385,19 @@ TEST(GameFile, ListHeaderTellsCurrentFromPriorFormats) {
   // is listed as prior format too.
   std::vector<std::uint8_t> old(kGameHeaderSize + 10);
   EncodeGameHeader(old.data(), game.header);
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), old, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), old));
   entry = ReadGameListHeader(dir.Path("old.gam"));
   ASSERT_TRUE(entry.has_value());
   EXPECT_FALSE(entry->current);
   EXPECT_EQ(GameListEntry(*entry, "(Version 1.7 Format)"),
             "Valley Foxes\nvs\nHarbor Hawks\n(Version 1.7 Format)");
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("v2.gam"), OldFormatGame({}), nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("v2.gam"), OldFormatGame({})));
   entry = ReadGameListHeader(dir.Path("v2.gam"));
   ASSERT_TRUE(entry.has_value());
   EXPECT_FALSE(entry->current);
 
   EXPECT_FALSE(ReadGameListHeader(dir.Path("missing.gam")).has_value());
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("tiny.gam"), std::vector<std::uint8_t>(40), nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("tiny.gam"), std::vector<std::uint8_t>(40)));
   EXPECT_FALSE(ReadGameListHeader(dir.Path("tiny.gam")).has_value());
 }
 
@@ -405,16 +409,16 @@ TEST(GameFile, TheIntakeTellsGamesFromFilesThatAreNot) {
   ASSERT_TRUE(SaveGame(dir.Path("new.gam"), game));
   ASSERT_TRUE(SaveTeam(dir.Path("team.gam"), game.home));
   std::vector<std::uint8_t> bytes;
-  ASSERT_TRUE(ReadWholeFile(dir.Path("new.gam"), bytes, nullptr));
+  ASSERT_TRUE(ReadWholeFile(dir.Path("new.gam"), bytes));
   bytes.resize(bytes.size() / 2);
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.gam"), bytes, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.gam"), bytes));
   std::vector<std::uint8_t> old(kGameHeaderSize + 10);
   EncodeGameHeader(old.data(), game.header);
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), old, nullptr));
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("v2.gam"), OldFormatGame({}), nullptr));
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("zeros.gam"), std::vector<std::uint8_t>(600), nullptr));
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("notes.gam"), std::string(600, 'n'), nullptr));
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("empty.gam"), "", nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), old));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("v2.gam"), OldFormatGame({})));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("zeros.gam"), std::vector<std::uint8_t>(600)));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("notes.gam"), std::string(600, 'n')));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("empty.gam"), ""));
   std::filesystem::create_directories(dir.Path("folder.gam"));
   using Kind = GameRefusal::Kind;
   const struct {
@@ -467,7 +471,7 @@ TEST(GameFile, FailedSaveLeavesThePreviousFileWhole) {
   Game game = MakeFullGame(1, 1);
   ASSERT_TRUE(SaveGame(dir.Path("keep.gam"), game));
   std::vector<std::uint8_t> before;
-  ASSERT_TRUE(ReadWholeFile(dir.Path("keep.gam"), before, nullptr));
+  ASSERT_TRUE(ReadWholeFile(dir.Path("keep.gam"), before));
   // The same file saved again with a longer game, on a disk that fills up
   // half-way: the save fails and the file saved before is still whole.
   Game longer = MakeFullGame();
@@ -480,7 +484,7 @@ TEST(GameFile, FailedSaveLeavesThePreviousFileWhole) {
   }
   EXPECT_FALSE(SaveGame(dir.Path("no/such/folder/x.gam"), game));
   std::vector<std::uint8_t> after;
-  ASSERT_TRUE(ReadWholeFile(dir.Path("keep.gam"), after, nullptr));
+  ASSERT_TRUE(ReadWholeFile(dir.Path("keep.gam"), after));
   EXPECT_EQ(before, after);
   EXPECT_EQ(FilesIn(dir.path()), 1);  // no temporary file is left behind
 }

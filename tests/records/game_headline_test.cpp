@@ -41,13 +41,13 @@ TEST(GameHeadline, WhatIsNoGameIsRefusedWithItsReason) {
   TempDir dir;
   Team team = testing::MakeTeam("Hawks", 9);
   ASSERT_TRUE(SaveTeam(dir.Path("t.tem"), team).ok);
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("text.gam"), "hello", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("text.gam"), "hello"));
   Game game;
   ASSERT_TRUE(SaveGame(dir.Path("cut.gam"), game).ok);
   std::vector<std::uint8_t> bytes;
-  ASSERT_TRUE(ReadWholeFile(dir.Path("cut.gam"), bytes, nullptr));
+  ASSERT_TRUE(ReadWholeFile(dir.Path("cut.gam"), bytes));
   bytes.resize(300);  // inside the home team
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.gam"), bytes, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.gam"), bytes));
   for (const char* name : {"t.tem", "text.gam", "cut.gam", "none.gam"}) {
     std::string why;
     EXPECT_FALSE(ReadGameHeadline(dir.Path(name), &why)) << name;

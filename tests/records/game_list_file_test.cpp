@@ -9,6 +9,7 @@
 
 #include "records/file_io.h"
 #include "support/temp_dir.h"
+#include "support/told.h"
 
 namespace scorewick {
 namespace {
@@ -31,7 +32,7 @@ TEST(GameListFile, LinesToPaths) {
   for (const Case& c : cases) {
     std::vector<std::string> paths;
     std::string error;
-    EXPECT_TRUE(ParseGameList(c.text, c.folder, paths, &error)) << c.text << error;
+    EXPECT_TRUE(testing::Done(ParseGameList(c.text, c.folder, paths), &error)) << c.text << error;
     EXPECT_EQ(paths, c.paths) << c.text;
   }
 }
@@ -39,15 +40,16 @@ TEST(GameListFile, LinesToPaths) {
 TEST(GameListFile, NoListRefusedWithItsLine) {
   std::vector<std::string> paths;
   std::string error;
-  EXPECT_FALSE(ParseGameList(std::string_view("a.gam\nb\0c\n", 10), "", paths, &error));
+  EXPECT_FALSE(
+      testing::Done(ParseGameList(std::string_view("a.gam\nb\0c\n", 10), "", paths), &error));
   EXPECT_NE(error.find("line 2"), std::string::npos) << error;
 
   TempDir dir;
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("list.txt"), "g.gam\n", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("list.txt"), "g.gam\n"));
   paths = {"first.gam"};
-  ASSERT_TRUE(ReadGameList(dir.Path("list.txt"), paths, &error)) << error;
+  ASSERT_TRUE(testing::Done(ReadGameList(dir.Path("list.txt"), paths), &error)) << error;
   EXPECT_EQ(paths, (std::vector<std::string>{"first.gam", dir.Path("g.gam")}));
-  EXPECT_FALSE(ReadGameList(dir.Path("none.txt"), paths, &error));
+  EXPECT_FALSE(testing::Done(ReadGameList(dir.Path("none.txt"), paths), &error));
   EXPECT_NE(error.find("none.txt"), std::string::npos);
 }
 
@@ -61,25 +63,25 @@ TEST(GameListFile, WrittenListReadsBackTheSamePaths) {
   const std::string list = dir.Path("lists/season.txt");
   std::filesystem::create_directories(dir.Path("lists"));
   std::string error;
-  ASSERT_TRUE(WriteGameList(list, games, &error)) << error;
+  ASSERT_TRUE(testing::Done(WriteGameList(list, games), &error)) << error;
   std::string text;
-  ASSERT_TRUE(ReadWholeTextFile(list, text, nullptr));
+  ASSERT_TRUE(ReadWholeTextFile(list, text));
   EXPECT_NE(text.find("\ng1.gam\nsub/g2.gam\n" + dir.Path("other/g3.gam") + "\n./#4.gam\n./ 5.gam\n"),
             std::string::npos)
       << text;
   std::vector<std::string> back;
-  ASSERT_TRUE(ReadGameList(list, back, &error)) << error;
+  ASSERT_TRUE(testing::Done(ReadGameList(list, back), &error)) << error;
   ASSERT_EQ(back.size(), games.size());
   for (std::size_t i = 0; i < games.size(); ++i) {
     EXPECT_EQ(std::filesystem::path(back[i]).lexically_normal(), std::filesystem::path(games[i]));
   }
   // A name no list can hold leaves the list that was there alone.
   for (const char* bad : {"a\nb.gam", "trailing.gam "}) {
-    EXPECT_FALSE(WriteGameList(list, {dir.Path(bad)}, &error)) << bad;
+    EXPECT_FALSE(testing::Done(WriteGameList(list, {dir.Path(bad)}), &error)) << bad;
     EXPECT_NE(error.find("cannot be kept"), std::string::npos) << error;
   }
   back.clear();
-  ASSERT_TRUE(ReadGameList(list, back, &error));
+  ASSERT_TRUE(testing::Done(ReadGameList(list, back), &error));
   EXPECT_EQ(back.size(), games.size());
 }
 

@@ -19,8 +19,8 @@ TEST(RefusalNames, OtherVersionsNameTheFileAndTheWord) {
   EncodeGameFile(Game{}, game_bytes);
   le::StoreI32(team_bytes.data(), 100);
   le::StoreI32(game_bytes.data(), 1024);
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.tem"), team_bytes, nullptr));
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), game_bytes, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.tem"), team_bytes));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("old.gam"), game_bytes));
 
   Team team;
   Game game;

@@ -12,6 +12,7 @@
 #include "support/full_game.h"
 #include "support/packed_fields.h"
 #include "support/temp_dir.h"
+#include "support/told.h"
 
 namespace scorewick {
 namespace {
@@ -54,7 +55,7 @@ TEST(TeamFile, EmptyRosterIs714Bytes) {
   EXPECT_EQ(bytes.size(), 714u);
   Team back;
   UserMessages messages;
-  ASSERT_EQ(DecodeTeamFile(bytes, back, messages, nullptr), TeamReadResult::kOk);
+  ASSERT_EQ(testing::Told(DecodeTeamFile(bytes, back), messages, nullptr), Fault::kNone);
   EXPECT_EQ(back.count(), 0);
 }
 
@@ -66,7 +67,7 @@ TEST(TeamFile, VersionWordDecidesHowPlayersAreRead) {
   le::StoreI32(bytes.data(), 512);
   Team old;
   UserMessages messages;
-  ASSERT_EQ(DecodeTeamFile(bytes, old, messages, nullptr), TeamReadResult::kOk);
+  ASSERT_EQ(testing::Told(DecodeTeamFile(bytes, old), messages, nullptr), Fault::kNone);
   for (int i = 0; i < old.count(); ++i) {
     EXPECT_EQ(+old.player(i).key, 0);
     PLAYER expected = team.player(i);
@@ -78,14 +79,14 @@ TEST(TeamFile, VersionWordDecidesHowPlayersAreRead) {
   // Anything from 512 to 768 reads as the current format.
   le::StoreI32(bytes.data(), 600);
   Team mid;
-  ASSERT_EQ(DecodeTeamFile(bytes, mid, messages, nullptr), TeamReadResult::kOk);
+  ASSERT_EQ(testing::Told(DecodeTeamFile(bytes, mid), messages, nullptr), Fault::kNone);
   EXPECT_EQ(+mid.player(2).key, +team.player(2).key);
 
   for (std::int32_t version : {511, 769, -1, 0}) {
     le::StoreI32(bytes.data(), version);
     Team bad;
     messages.clear();
-    EXPECT_EQ(DecodeTeamFile(bytes, bad, messages, nullptr), TeamReadResult::kBadVersion);
+    EXPECT_EQ(testing::Told(DecodeTeamFile(bytes, bad), messages, nullptr), Fault::kBadVersion);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], InvalidTeamFileMessage());
     EXPECT_EQ(bad.count(), 0);
@@ -117,14 +118,15 @@ TEST(TeamFile, MalformedFilesAreRefusedWithoutHalfLoading) {
   for (const Case& c : cases) {
     Team t;
     error.clear();
-    EXPECT_EQ(DecodeTeamFile(c.bytes, t, messages, &error), TeamReadResult::kDamaged) << c.what;
+    EXPECT_EQ(testing::Told(DecodeTeamFile(c.bytes, t), messages, &error), Fault::kDamaged)
+        << c.what;
     EXPECT_FALSE(error.empty()) << c.what;
     EXPECT_EQ(t.count(), 0) << c.what;
   }
 
   TempDir dir;
   std::vector<std::uint8_t> cut(good.begin(), good.begin() + 800);
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.tem"), cut, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.tem"), cut));
   Team loaded;
   loaded.team_name.set("untouched");
   const Status cut_status = LoadTeam(dir.Path("cut.tem"), loaded);
@@ -154,8 +156,7 @@ TEST(TeamFile, TheKindIsTheFileNamesExtensionInAnyCase) {
                {"team.tem", false}, {"dirx.csv/team.tem", false}, {"team.csv.tem", false}};
   for (const auto& c : cases) {
     const std::string path = dir.Path(c.name);
-    ASSERT_TRUE(c.as_csv ? WriteTextFileAtomically(path, csv, nullptr)
-                         : WriteFileAtomically(path, tem, nullptr));
+    ASSERT_TRUE(c.as_csv ? WriteTextFileAtomically(path, csv) : WriteFileAtomically(path, tem));
     Team loaded;
     const Status status = LoadTeam(path, loaded);
     ASSERT_TRUE(status) << c.name << ": " << status.reason;
@@ -177,8 +178,8 @@ TEST(TeamFile, ALongPathIsReadWholeNotThroughThePathField) {
   ASSERT_LT(cut.size(), named.size());
   Team right = testing::MakeTeam("Right Team", 3);
   Team wrong = testing::MakeTeam("Wrong Team", 5);
-  ASSERT_TRUE(WriteTextFileAtomically(named, TeamCsvText(right), nullptr));
-  ASSERT_TRUE(WriteTextFileAtomically(cut, TeamCsvText(wrong), nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(named, TeamCsvText(right)));
+  ASSERT_TRUE(WriteTextFileAtomically(cut, TeamCsvText(wrong)));
   Team loaded;
   ASSERT_TRUE(LoadTeam(named, loaded));
   EXPECT_EQ(loaded.team_name.str(), "Right Team");
@@ -230,10 +231,10 @@ TEST(TeamFile, FilesOfAnotherShapeAreRefusedNamedAndLeftAlone) {
   short_info.resize(short_info.size() - 1);
   std::vector<std::uint8_t> cut_info = EncodeTeamFile(team);
   cut_info.resize(714 + 4 * 49 + 100);  // inside the first player's information
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("stray.tem"), stray, nullptr));
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("short.tem"), short_info, nullptr));
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.tem"), cut_info, nullptr));
-  ASSERT_TRUE(WriteFileAtomically(dir.Path("bare.tem"), bare, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("stray.tem"), stray));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("short.tem"), short_info));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.tem"), cut_info));
+  ASSERT_TRUE(WriteFileAtomically(dir.Path("bare.tem"), bare));
 
   const struct {
     const char* file;
@@ -248,7 +249,7 @@ TEST(TeamFile, FilesOfAnotherShapeAreRefusedNamedAndLeftAlone) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
     std::vector<std::uint8_t> before;
-    ASSERT_TRUE(ReadWholeFile(dir.Path(c.file), before, nullptr));
+    ASSERT_TRUE(ReadWholeFile(dir.Path(c.file), before));
     Team loaded = testing::MakeTeam("Kept", 2);
     const Status status = LoadTeam(dir.Path(c.file), loaded);
     if (*c.says == 0) {
@@ -263,7 +264,7 @@ TEST(TeamFile, FilesOfAnotherShapeAreRefusedNamedAndLeftAlone) {
     EXPECT_EQ(loaded.team_name.str(), "Kept");
     EXPECT_EQ(loaded.count(), 2);
     std::vector<std::uint8_t> after;
-    ASSERT_TRUE(ReadWholeFile(dir.Path(c.file), after, nullptr));
+    ASSERT_TRUE(ReadWholeFile(dir.Path(c.file), after));
     EXPECT_EQ(after, before);
   }
 

@@ -74,16 +74,15 @@ TEST(BoxScoreExport, FramesFormWritesThreeFiles) {
   const BoxScore box = Tie(game);
   const TempDir dir;
   const std::string path = (dir.path() / "tie.htm").string();
-  std::string error;
-  ASSERT_TRUE(WriteBoxScoreExport(path, box, BoxScoreForm::kFrames, BoxScoreTitle(game),
-                                  HtmlStyle{}, kWhen, &error))
-      << error;
+  const Status saved = WriteBoxScoreExport(path, box, BoxScoreForm::kFrames, BoxScoreTitle(game),
+                                           HtmlStyle{}, kWhen);
+  ASSERT_TRUE(saved) << saved.reason;
   for (const char* name : {"tie.htm", "tie_score.htm", "tie_summary.htm"}) {
     EXPECT_TRUE(std::filesystem::exists(dir.path() / name)) << name;
   }
   // The frameset names the two pages written beside it.
   std::string frameset;
-  ASSERT_TRUE(ReadWholeTextFile(path, frameset, &error)) << error;
+  ASSERT_TRUE(ReadWholeTextFile(path, frameset));
   EXPECT_EQ(frameset, BoxScoreFrames(box, BoxScoreTitle(game), HtmlStyle{}, kWhen, "tie_score.htm",
                                      "tie_summary.htm")
                           .frameset);

@@ -17,7 +17,7 @@ namespace {
 TEST(SaveAsRulesTest, AFailedWriteLeavesTheFileWholeAndSaysSo) {
   TempDir dir;
   const std::string path = dir.Path("hawks.csv");
-  ASSERT_TRUE(WriteTextFileAtomically(path, "old", nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(path, "old"));
   Team team = testing::SmallTeam();
   Status status;
   {
@@ -29,7 +29,7 @@ TEST(SaveAsRulesTest, AFailedWriteLeavesTheFileWholeAndSaysSo) {
   EXPECT_EQ(status.messages[0].caption, "Save Error");
   EXPECT_TRUE(status.messages[0].text.starts_with("Unable to save " + path + ": "));
   std::string text;
-  ASSERT_TRUE(ReadWholeTextFile(path, text, nullptr));
+  ASSERT_TRUE(ReadWholeTextFile(path, text));
   EXPECT_EQ(text, "old");
   EXPECT_EQ(FilesIn(dir.path()), 1);
 }

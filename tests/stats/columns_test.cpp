@@ -123,7 +123,7 @@ TEST(Layout, LinesAndFiles) {
   std::filesystem::create_directories(folder);
   ASSERT_TRUE(SaveLayout(folder, StatTable::kRunning, layout).ok);
   std::string text;
-  ASSERT_TRUE(ReadWholeTextFile(folder + "/rlayout.rsl", text, nullptr));
+  ASSERT_TRUE(ReadWholeTextFile(folder + "/rlayout.rsl", text));
   EXPECT_EQ(text.substr(0, 25), "0, 45, Left\n1, 60, Right\n");
   EXPECT_EQ(LoadLayout(folder, StatTable::kRunning), layout);
   EXPECT_EQ(LoadLayout(folder, StatTable::kPitching), DefaultLayout(StatTable::kPitching));

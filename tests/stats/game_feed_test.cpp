@@ -69,7 +69,7 @@ TEST_F(GameFeedTest, OtherTeamsGamesAreLeftAfterTheirTeams) {
   }
   std::vector<std::uint8_t> bytes(intake.bytes().begin(), intake.bytes().end());
   bytes.resize(9000);
-  ASSERT_TRUE(WriteFileAtomically(paths[0], bytes, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(paths[0], bytes));
 
   for (const std::string& team : {std::string(), absent}) {
     FeedOptions options;

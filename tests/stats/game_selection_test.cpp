@@ -40,7 +40,7 @@ TEST_F(GameSelectionTest, AddRemoveAndTeams) {
     EXPECT_EQ(s.Add(dir.Path(again)), GameSelection::AddResult::kAlreadyChosen) << again;
   }
   // A file that is no game is not chosen.
-  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("notes.gam"), std::string(300, 'n'), nullptr));
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("notes.gam"), std::string(300, 'n')));
   EXPECT_EQ(s.Add(dir.Path("notes.gam")), GameSelection::AddResult::kUnreadable);
   EXPECT_EQ(s.Add(ab2), GameSelection::AddResult::kAdded);
   EXPECT_EQ(s.Add(ac), GameSelection::AddResult::kAdded);
@@ -63,9 +63,9 @@ TEST_F(GameSelectionTest, PriorFormatAndPreview) {
   const std::string path = Save("old.gam", "Hawks", "Gulls");
   EXPECT_EQ(GamePreview(path), "Gulls\nvs\nHawks");
   std::vector<std::uint8_t> bytes;
-  ASSERT_TRUE(ReadWholeFile(path, bytes, nullptr));
+  ASSERT_TRUE(ReadWholeFile(path, bytes));
   bytes.erase(bytes.begin(), bytes.begin() + 4);  // no version word: the header starts the file
-  ASSERT_TRUE(WriteFileAtomically(path, bytes, nullptr));
+  ASSERT_TRUE(WriteFileAtomically(path, bytes));
   EXPECT_EQ(GamePreview(path), "Gulls\nvs\nHawks\n(Prior Version Format)");
   GameSelection s;
   UserMessage message;

@@ -9,6 +9,7 @@
 
 #include "records/format_text.h"
 #include "stats_support.h"
+#include "support/told.h"
 
 namespace scorewick {
 namespace {
@@ -30,10 +31,12 @@ TEST(WorkloadRules, RestAtEachEdgeOfTheYouthTable) {
 TEST(WorkloadRules, FileTextReadsBackWithCommentsAndCarriageReturns) {
   WorkloadRules read;
   std::string error;
-  ASSERT_TRUE(ParseWorkloadRules(WorkloadRulesText(DefaultWorkloadRules()), read, &error)) << error;
+  ASSERT_TRUE(
+      testing::Done(ParseWorkloadRules(WorkloadRulesText(DefaultWorkloadRules()), read), &error))
+      << error;
   EXPECT_EQ(read, DefaultWorkloadRules());
-  ASSERT_TRUE(ParseWorkloadRules("# league\r\n 1-40\t1 # short\r\n41+ 3\r\n\r\nmax 100\r\n", read,
-                                 &error))
+  ASSERT_TRUE(testing::Done(
+      ParseWorkloadRules("# league\r\n 1-40\t1 # short\r\n41+ 3\r\n\r\nmax 100\r\n", read), &error))
       << error;
   EXPECT_EQ(read, (WorkloadRules{{{1, 40, 1}, {41, -1, 3}}, 100}));
 }
@@ -58,7 +61,7 @@ TEST(WorkloadRules, RefusalsNameTheLine) {
   for (const auto& [text, message] : refused) {
     WorkloadRules rules = DefaultWorkloadRules();
     std::string error;
-    EXPECT_FALSE(ParseWorkloadRules(text, rules, &error)) << text;
+    EXPECT_FALSE(testing::Done(ParseWorkloadRules(text, rules), &error)) << text;
     EXPECT_EQ(error, message);
     EXPECT_EQ(rules, DefaultWorkloadRules()) << "left as it was";
   }

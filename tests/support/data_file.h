@@ -22,13 +22,14 @@ inline std::string DataFile(const std::string& name) {
 // golden file is written from text instead: review the difference before
 // committing it.
 inline void ExpectGolden(const std::string& text, const std::string& name) {
-  std::string error;
   if (std::getenv("SCOREWICK_UPDATE_GOLDEN") != nullptr) {
-    EXPECT_TRUE(WriteTextFileAtomically(DataFile(name), text, &error)) << error;
+    const Status saved = WriteTextFileAtomically(DataFile(name), text);
+    EXPECT_TRUE(saved) << saved.reason;
     return;
   }
   std::string golden;
-  ASSERT_TRUE(ReadWholeTextFile(DataFile(name), golden, &error)) << error;
+  const Status read = ReadWholeTextFile(DataFile(name), golden);
+  ASSERT_TRUE(read) << read.reason;
   EXPECT_EQ(text, golden) << "differs from the golden file " << name;
 }
 

@@ -28,7 +28,7 @@ class WorkFolder : public TempDir {
 // test and reads as empty.
 inline std::string ReadText(const std::string& path) {
   std::string text;
-  EXPECT_TRUE(ReadWholeTextFile(path, text, nullptr)) << path;
+  EXPECT_TRUE(ReadWholeTextFile(path, text)) << path;
   return text;
 }
 

@@ -13,6 +13,7 @@
 #include "scoring/consistency.h"
 #include "sim/sample_teams.h"
 #include "sim/season.h"
+#include "support/told.h"
 
 namespace scorewick::sim {
 
@@ -174,7 +175,8 @@ TEST(Simulator, AGeneratedGameSurvivesSaveAndLoad) {
     EncodeGameFile(game, bytes);
     Game loaded;
     UserMessages messages;
-    ASSERT_EQ(DecodeGameFile(bytes, loaded, messages, &error), GameReadResult::kOk) << error;
+    ASSERT_EQ(testing::Told(DecodeGameFile(bytes, loaded), messages, &error), Fault::kNone)
+        << error;
     // The loader leaves these to the caller: the path, the new-game flag,
     // and the totals that are recomputed on demand.
     loaded.new_game = game.new_game;

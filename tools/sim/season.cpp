@@ -94,8 +94,8 @@ bool WriteSeason(const std::vector<Team>& teams, const std::vector<ScheduledGame
         (std::filesystem::path(folder) / GameFileName(static_cast<int>(i))).string();
     game.file_path.set(path);
     EncodeGameFile(game, bytes);
-    if (!WriteFileAtomically(path, bytes, &why)) {
-      if (error) *error = why;
+    if (Status saved = WriteFileAtomically(path, bytes); !saved) {
+      if (error) *error = saved.reason;
       return false;
     }
   }

@@ -95,9 +95,8 @@ std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path
     return std::nullopt;
   }
   std::string text;
-  std::string reason;
-  if (!ReadWholeTextFile(path, text, &reason, kMaxPartnersBytes)) {
-    if (error) *error = reason;
+  if (Status read = ReadWholeTextFile(path, text, kMaxPartnersBytes); !read) {
+    if (error) *error = read.reason;
     return std::nullopt;
   }
   return ParsePartners(text);

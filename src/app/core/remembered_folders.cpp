@@ -76,19 +76,20 @@ RememberedFolders RememberedFolders::Parse(std::string_view text) {
 RememberedFolders LoadRememberedFolders(const std::string& start_folder) {
   std::string text;
   const std::string path = PathIn(start_folder);
-  if (!FileExists(path) || !ReadWholeTextFile(path, text, nullptr, kMaxFoldersBytes)) return {};
+  if (!FileExists(path) || !ReadWholeTextFile(path, text, kMaxFoldersBytes)) return {};
   return RememberedFolders::Parse(text);
 }
 
 Status SaveRememberedFolders(const std::string& start_folder, const RememberedFolders& folders) {
   const std::string path = PathIn(start_folder);
   if (folders.Text().empty() && !FileExists(path)) return {};
-  std::string error;
-  if (WriteTextFileAtomically(path, folders.Text(), &error, FileAccess::kOwnerOnly)) return {};
-  return Status::Refused(path,
-                         {"The folders of this run's file dialogs could not be kept.\n\n" + error,
-                          "Scorewick", MessageIcon::kExclamation},
-                         error);
+  Status saved = WriteTextFileAtomically(path, folders.Text(), FileAccess::kOwnerOnly);
+  if (saved) return saved;
+  return Status::Refused(
+      path,
+      {"The folders of this run's file dialogs could not be kept.\n\n" + saved.reason, "Scorewick",
+       MessageIcon::kExclamation},
+      saved.reason);
 }
 
 }  // namespace scorewick::app

@@ -378,14 +378,12 @@ void LoadSettings(const std::string& folder, Settings& s) {
 Status SaveSettings(const std::string& folder, const Settings& s,
                     const SystemColorResolver& resolve) {
   const std::string path = folder + "/" + std::string(kSettingsFileName);
-  std::string error;
-  if (WriteTextFileAtomically(path, SettingsText(s, resolve), &error, FileAccess::kOwnerOnly)) {
-    return {};
-  }
+  Status saved = WriteTextFileAtomically(path, SettingsText(s, resolve), FileAccess::kOwnerOnly);
+  if (saved) return saved;
   return Status::Refused(path,
-                         {"The settings of this run could not be saved.\n\n" + error, "Scorewick",
-                          MessageIcon::kExclamation},
-                         error);
+                         {"The settings of this run could not be saved.\n\n" + saved.reason,
+                          "Scorewick", MessageIcon::kExclamation},
+                         saved.reason);
 }
 
 }  // namespace scorewick::app

@@ -10,12 +10,12 @@
 namespace scorewick::cli {
 namespace {
 
-bool PrintBox(const std::vector<std::string>& lines, const std::string& title, const Game& game,
-              const std::string& pdf, std::string* error) {
+Status PrintBox(const std::vector<std::string>& lines, const std::string& title, const Game& game,
+                const std::string& pdf) {
   auto app = EnsureGuiApplication();
   print::TListBoxOut printout(lines, title);
   printout.SetGameTrailer(game);
-  return print::PrintToPdf(printout, pdf, error);
+  return print::PrintToPdf(printout, pdf);
 }
 
 const bool registered = [] {

@@ -89,28 +89,25 @@ bool ChooseName(const std::string& given, const std::vector<std::string>& names,
 
 // The first page of the printout as a PNG picture (US letter at 100 dots
 // to the inch), written whole or not at all.
-bool WritePng(print::Printout& printout, const std::string& path, std::string* error) {
+Status WritePng(print::Printout& printout, const std::string& path) {
   print::ImagePageTarget target(QSize(850, 1100), 100);
   if (print::PrintPages(printout, target) < 1 || target.pages().empty()) {
-    *error = "cannot write " + path + ": the picture could not be drawn";
-    return false;
+    return Status::Failed(path, "cannot write " + path + ": the picture could not be drawn");
   }
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   if (!target.pages().front().save(&buffer, "PNG")) {
-    *error = "cannot write " + path + ": the picture could not be encoded";
-    return false;
+    return Status::Failed(path, "cannot write " + path + ": the picture could not be encoded");
   }
-  return print::SaveBytes(path, buffer.data(), error);
+  return print::SaveBytes(path, buffer.data());
 }
 
 int WritePrintout(print::Printout& printout, const Output& out, CommandContext& ctx) {
-  std::string error;
   const std::string& path = out.pdf.empty() ? out.png : out.pdf;
-  const bool written = out.pdf.empty() ? WritePng(printout, path, &error)
-                                       : print::PrintToPdf(printout, path, &error);
+  const Status written =
+      out.pdf.empty() ? WritePng(printout, path) : print::PrintToPdf(printout, path);
   if (!written) {
-    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    ctx.err << "scorewick: " << TerminalText(written.reason) << "\n";
     return kExitRefused;
   }
   return kExitDone;

@@ -41,9 +41,8 @@ struct Request {
 };
 
 int WritePdf(print::Printout& printout, const std::string& pdf, CommandContext& ctx) {
-  std::string error;
-  if (!print::PrintToPdf(printout, pdf, &error)) {
-    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+  if (const Status written = print::PrintToPdf(printout, pdf); !written) {
+    ctx.err << "scorewick: " << TerminalText(written.reason) << "\n";
     return kExitRefused;
   }
   return kExitDone;

@@ -10,9 +10,9 @@ namespace {
 const bool registered = [] {
   StatsPdf() = [](const std::vector<reports::TextSection>& sections, const std::string& title,
                   const std::vector<std::string>& game_files, int page_width, bool landscape,
-                  const std::string& path, std::string* error) {
+                  const std::string& path) {
     auto app = EnsureGuiApplication();
-    return print::PrintStatsToPdf(sections, title, game_files, page_width, landscape, path, error);
+    return print::PrintStatsToPdf(sections, title, game_files, page_width, landscape, path);
   };
   return true;
 }();

@@ -32,8 +32,7 @@ QPageLayout DefaultPdfLayout(QPageLayout::Orientation orientation) {
                      QPageLayout::Inch);
 }
 
-bool PrintToPdf(Printout& printout, const std::string& path, std::string* error,
-                const QPageLayout& layout) {
+Status PrintToPdf(Printout& printout, const std::string& path, const QPageLayout& layout) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
@@ -44,19 +43,16 @@ bool PrintToPdf(Printout& printout, const std::string& path, std::string* error,
     writer.setCreator("Brixley Scorewick");
     PagedDeviceTarget target(writer);
     if (PrintPages(printout, target) < 0) {
-      if (error) *error = "cannot write " + path + ": the PDF file could not be drawn";
-      return false;
+      return Status::Failed(path, "cannot write " + path + ": the PDF file could not be drawn");
     }
   }
-  return SaveBytes(path, buffer.data(), error);
+  return SaveBytes(path, buffer.data());
 }
 
-bool SaveBytes(const std::string& path, const QByteArray& bytes, std::string* error) {
+Status SaveBytes(const std::string& path, const QByteArray& bytes) {
   return WriteFileAtomically(
-      path,
-      std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                    static_cast<std::size_t>(bytes.size())),
-      error);
+      path, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                          static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace scorewick::print

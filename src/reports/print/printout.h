@@ -9,6 +9,7 @@
 #include <QString>
 #include <string>
 
+#include "records/status.h"
 #include "reports/print/page_target.h"
 
 namespace scorewick::print {
@@ -43,12 +44,13 @@ int AppendPages(Printout& printout, PageTarget& target);
 QPageLayout DefaultPdfLayout(QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
 // Prints to a PDF file, written whole or not at all (through a temporary
-// file and a rename).  False with *error when nothing was written.
-bool PrintToPdf(Printout& printout, const std::string& path, std::string* error,
-                const QPageLayout& layout = DefaultPdfLayout());
+// file and a rename).  Fails, with the reason and no message, when nothing
+// was written.
+Status PrintToPdf(Printout& printout, const std::string& path,
+                  const QPageLayout& layout = DefaultPdfLayout());
 
 // Writes the bytes of a drawn page or document as the whole file at path,
-// or leaves the file as it was and says why in *error.
-bool SaveBytes(const std::string& path, const QByteArray& bytes, std::string* error);
+// or leaves the file as it was and says why.
+Status SaveBytes(const std::string& path, const QByteArray& bytes);
 
 }  // namespace scorewick::print

@@ -42,7 +42,7 @@ QImage LoadFieldPicture(const std::string& folder) {
   // the image loader itself: a pipe named there would block it for ever.
   std::vector<std::uint8_t> bytes;
   QImage picture;
-  if (!folder.empty() && ReadWholeFile(folder + "/FieldNoBags.bmp", bytes, nullptr) &&
+  if (!folder.empty() && ReadWholeFile(folder + "/FieldNoBags.bmp", bytes) &&
       picture.loadFromData(bytes.data(), static_cast<int>(bytes.size())) && !picture.isNull()) {
     return picture;
   }

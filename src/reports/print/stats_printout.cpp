@@ -26,9 +26,9 @@ int PrintStatsSections(const std::vector<reports::TextSection>& sections, const 
   return pages;
 }
 
-bool PrintStatsToPdf(const std::vector<reports::TextSection>& sections, const std::string& title,
-                     const std::vector<std::string>& game_files, int page_width, bool landscape,
-                     const std::string& path, std::string* error) {
+Status PrintStatsToPdf(const std::vector<reports::TextSection>& sections, const std::string& title,
+                       const std::vector<std::string>& game_files, int page_width, bool landscape,
+                       const std::string& path) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
@@ -41,11 +41,10 @@ bool PrintStatsToPdf(const std::vector<reports::TextSection>& sections, const st
     PagedDeviceTarget target(writer);
     const bool drawn = PrintStatsSections(sections, title, game_files, page_width, target) >= 0;
     if (!target.Finish() || !drawn) {
-      if (error) *error = "cannot write " + path + ": the PDF file could not be drawn";
-      return false;
+      return Status::Failed(path, "cannot write " + path + ": the PDF file could not be drawn");
     }
   }
-  return SaveBytes(path, buffer.data(), error);
+  return SaveBytes(path, buffer.data());
 }
 
 }  // namespace scorewick::print

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "records/status.h"
 #include "reports/stats_text.h"
 
 namespace scorewick::print {
@@ -23,10 +24,10 @@ int PrintStatsSections(const std::vector<reports::TextSection>& sections, const 
 
 // title: "Statistics for ..." (StatsPrintTitle).  The font is sized so
 // that page_width characters fill the page width; the last section ends
-// with the list of game files.  Written whole or not at all; false with
-// *error when nothing was written.
-bool PrintStatsToPdf(const std::vector<reports::TextSection>& sections, const std::string& title,
-                     const std::vector<std::string>& game_files, int page_width, bool landscape,
-                     const std::string& path, std::string* error);
+// with the list of game files.  Written whole or not at all; fails, with
+// the reason and no message, when nothing was written.
+Status PrintStatsToPdf(const std::vector<reports::TextSection>& sections, const std::string& title,
+                       const std::vector<std::string>& game_files, int page_width, bool landscape,
+                       const std::string& path);
 
 }  // namespace scorewick::print

@@ -12,9 +12,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: scorewick_write_glossary OUT.html\n");
     return 2;
   }
-  std::string error;
-  if (!scorewick::WriteTextFileAtomically(argv[1], scorewick::reports::GlossaryPage(), &error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
+  const scorewick::Status saved =
+      scorewick::WriteTextFileAtomically(argv[1], scorewick::reports::GlossaryPage());
+  if (!saved) {
+    std::fprintf(stderr, "%s\n", saved.reason.c_str());
     return 1;
   }
   return 0;

@@ -118,7 +118,7 @@ TEST(SettingsFile, SaveThenLoadKeepsEveryValue) {
   ASSERT_TRUE(SaveSettings(dir.string(), s));
 
   std::string text;
-  ASSERT_TRUE(ReadWholeTextFile((dir / "scwk.ini").string(), text, nullptr));
+  ASSERT_TRUE(ReadWholeTextFile((dir / "scwk.ini").string(), text));
   EXPECT_EQ(text.find(s.password), std::string::npos) << "the password is stored scrambled";
 
   Settings loaded = DefaultSettings(1600, 1200, "/elsewhere");
@@ -242,7 +242,7 @@ TEST(RememberedFolders, KeptByKindAcrossRuns) {
   EXPECT_EQ(ui.file_requests[0].initial_folder, dir.Path(""));  // nothing remembered yet
   ASSERT_TRUE(SaveRememberedFolders(session.start_folder, session.folders).ok);
   std::string text;
-  ASSERT_TRUE(ReadWholeTextFile(dir.Path("scwk-folders.ini"), text, nullptr));
+  ASSERT_TRUE(ReadWholeTextFile(dir.Path("scwk-folders.ini"), text));
   EXPECT_EQ(text, "team=" + dir.Path("teams") + "\nexport=" + dir.Path("gone") + "\n");
 
   // The next run: a folder that has vanished falls back to the start folder.

@@ -101,9 +101,8 @@ TEST_F(SaveTeamAsTest, TheChosenTypeDecidesContentAndExtension) {
   EXPECT_EQ(team.file_path.str(), dir.Path("hawks.csv"));
   Team loaded;
   std::vector<std::uint8_t> bytes;
-  UserMessages messages;
-  ASSERT_TRUE(ReadWholeFile(dir.Path("aguilas.csv.tem"), bytes, nullptr));
-  ASSERT_EQ(DecodeTeamFile(bytes, loaded, messages, nullptr), TeamReadResult::kOk);
+  ASSERT_TRUE(ReadWholeFile(dir.Path("aguilas.csv.tem"), bytes));
+  ASSERT_TRUE(DecodeTeamFile(bytes, loaded));
   EXPECT_EQ(loaded.info(0).email.str(), "jo@example.org");
   EXPECT_EQ(testing::ReadText(dir.Path("c.csv")), TeamCsvText(team));
 }
@@ -142,7 +141,7 @@ TEST_F(SaveTeamAsTest, AFileAlreadyThere) {
   team.file_path.set(dir.Path("owls.tem"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    ASSERT_TRUE(WriteTextFileAtomically(dir.Path(c.name), c.old_text, nullptr));
+    ASSERT_TRUE(WriteTextFileAtomically(dir.Path(c.name), c.old_text));
     ui.messages.clear();
     Choose(c.name, c.filter);
     ui.yes_no_answers.assign(c.answers.begin(), c.answers.end());

@@ -38,10 +38,10 @@ void MakeGames(scorewick::testing::GuiFixture& f) {
   Game game = reports::testing::CompileBook(reports::testing::kNineInnings);
   QVERIFY(SaveGame(f.Path("nine.gam"), game));
   std::vector<std::uint8_t> bytes;
-  QVERIFY(ReadWholeFile(f.Path("nine.gam"), bytes, nullptr));
+  QVERIFY(ReadWholeFile(f.Path("nine.gam"), bytes));
   bytes.erase(bytes.begin(), bytes.begin() + 4);  // the oldest files begin with the header
-  QVERIFY(WriteFileAtomically(f.Path("old.gam"), bytes, nullptr));
-  QVERIFY(WriteTextFileAtomically(f.Path("notes.txt"), "not a game", nullptr));
+  QVERIFY(WriteFileAtomically(f.Path("old.gam"), bytes));
+  QVERIFY(WriteTextFileAtomically(f.Path("notes.txt"), "not a game"));
   f.MakeFolder("season");
   QVERIFY(SaveGame(f.Path("season/opener.gam"), game));
 }

@@ -84,9 +84,9 @@ class GameChooserTest : public QObject {
     // A game in the prior format: no version word before the header.
     testing::WriteRetitledGame(source_, games_ + "/older/old.gam", "E", "F");
     std::vector<std::uint8_t> bytes;
-    QVERIFY(ReadWholeFile(games_ + "/older/old.gam", bytes, nullptr));
+    QVERIFY(ReadWholeFile(games_ + "/older/old.gam", bytes));
     bytes.erase(bytes.begin(), bytes.begin() + 4);
-    QVERIFY(WriteFileAtomically(games_ + "/older/old.gam", bytes, nullptr));
+    QVERIFY(WriteFileAtomically(games_ + "/older/old.gam", bytes));
 
     // The Hawks' spring, dated, for the lists and filters.
     spring_ = fixture_.Path("spring");
@@ -224,7 +224,7 @@ class GameChooserTest : public QObject {
     std::vector<std::uint8_t> head;
     QVERIFY(ReadFilePrefix(games_ + "/ab1.gam", 512, head));
     for (int i = 0; i < kGames; ++i) {
-      QVERIFY(WriteFileAtomically(many + "/g" + std::to_string(10000 + i) + ".gam", head, nullptr));
+      QVERIFY(WriteFileAtomically(many + "/g" + std::to_string(10000 + i) + ".gam", head));
     }
     Stat stat;
     GameChooserDialog d(stat, many, fixture_.ui, nullptr);
@@ -261,14 +261,14 @@ class GameChooserTest : public QObject {
     }
     // The list reads back as the games, and names them from its folder.
     std::vector<std::string> read;
-    QVERIFY(ReadGameList(list, read, nullptr));
+    QVERIFY(ReadGameList(list, read));
     QCOMPARE(read, (std::vector<std::string>{Spring("g1"), Spring("g2"), Spring("g3"), Spring("g4"),
                                              Spring("g5")}));
     QVERIFY(testing::ReadText(list).find("\ng1.gam\n") != std::string::npos);
     QCOMPARE(fixture_.session.folders.last_game_list(), list);
 
     // The next opening offers it; a game it lists that has gone is named.
-    QVERIFY(WriteTextFileAtomically(list, testing::ReadText(list) + "gone.gam\n", nullptr));
+    QVERIFY(WriteTextFileAtomically(list, testing::ReadText(list) + "gone.gam\n"));
     Stat stat;
     GameChooserDialog d(stat, fixture_.Path(""), fixture_.ui, nullptr);
     d.UseSession(fixture_.session);

@@ -78,7 +78,7 @@ class MainWindowTest : public QObject {
     w.move(60, 35);
     f.CloseWindow();
     std::string text;
-    QVERIFY(ReadWholeTextFile(f.session.start_folder + "/scwk.ini", text, nullptr));
+    QVERIFY(ReadWholeTextFile(f.session.start_folder + "/scwk.ini", text));
     QVERIFY(
         text.starts_with("Top, Left       : 35,60\nBottom, Right   : 435,660\n"
                          "Sound Is On: 0\n"));

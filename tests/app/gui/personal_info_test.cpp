@@ -272,7 +272,7 @@ class PersonalInfoTest : public QObject {
     f.ui.file_answers.push_back(FileChoice{f.Path("phones"), 1});
     Find<QPushButton>(&d, "export")->click();
     std::string csv;
-    QVERIFY(ReadWholeTextFile(f.Path("phones.csv"), csv, nullptr));
+    QVERIFY(ReadWholeTextFile(f.Path("phones.csv"), csv));
     QVERIFY2(csv.find("\nDee New,,,,,,,,") != std::string::npos, csv.c_str());
 
     print::RecordingPageTarget target(QSize(9600, 12400));

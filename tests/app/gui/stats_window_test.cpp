@@ -323,18 +323,23 @@ class StatsWindowTest : public QObject {
     QVERIFY(again.Open());
     QCOMPARE(again.list()->horizontalHeader()->sectionSize(Section(again, "OAB")), 45);
     QCOMPARE(Find<QComboBox>(&again, "innings")->currentText(), QString("7"));
-    // A layout that cannot be written (a folder stands at its name) is
-    // said once when the window closes; the others are still written.
-    std::filesystem::remove(fixture_.Path("start/playout.psl"));
-    std::filesystem::create_directory(fixture_.Path("start/playout.psl"));
+    // A layout or qualifiers file that cannot be written (a folder stands
+    // at its name) is said once when the window closes; the others are
+    // still written.
+    for (const char* name : {"start/playout.psl", "start/scwk-stats.ini"}) {
+      std::filesystem::remove(fixture_.Path(name));
+      std::filesystem::create_directory(fixture_.Path(name));
+    }
     std::filesystem::remove(fixture_.Path("start/flayout.fsl"));
     fixture_.ui.messages.clear();
     again.reject();
     QCOMPARE(fixture_.ui.messages.size(), std::size_t{1});
     QCOMPARE(fixture_.ui.messages[0].caption, std::string("Save Error"));
     QVERIFY(fixture_.ui.messages[0].text.find("playout.psl") != std::string::npos);
+    QVERIFY(fixture_.ui.messages[0].text.find("scwk-stats.ini") != std::string::npos);
     QVERIFY(FileExists(fixture_.Path("start/flayout.fsl")));
     RemoveLayouts();
+    std::filesystem::remove(fixture_.Path("start/scwk-stats.ini"));
     fixture_.session.settings.innings_per_game = 9;
   }
 
@@ -510,9 +515,9 @@ class StatsWindowTest : public QObject {
     const std::string missing = fixture_.Path("start/season/gone.gam");
     const std::string damaged = fixture_.Path("start/season/damaged.gam");
     std::vector<std::uint8_t> bytes;
-    QVERIFY(ReadWholeFile(games_[0], bytes, nullptr));
+    QVERIFY(ReadWholeFile(games_[0], bytes));
     bytes.resize(600);  // cut short inside its teams
-    QVERIFY(WriteFileAtomically(damaged, bytes, nullptr));
+    QVERIFY(WriteFileAtomically(damaged, bytes));
     chosen.AddGame(missing);
     chosen.AddGame(damaged);
     fixture_.ui.messages.clear();

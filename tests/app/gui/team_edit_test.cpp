@@ -25,7 +25,7 @@ using namespace scorewick::app;
 
 namespace {
 
-#define ASSERT_WRITE(path, text) QVERIFY(WriteTextFileAtomically(path, text, nullptr))
+#define ASSERT_WRITE(path, text) QVERIFY(WriteTextFileAtomically(path, text))
 
 using scorewick::testing::Find;
 
@@ -201,7 +201,7 @@ class TeamEditTest : public QObject {
     testing::GuiFixture f;
     std::vector<std::uint8_t> bytes(40, 0);
     bytes[0] = 0x07;  // a version word no team file has
-    QVERIFY(WriteFileAtomically(f.Path("old.tem"), bytes, nullptr));
+    QVERIFY(WriteFileAtomically(f.Path("old.tem"), bytes));
     Team team;
     const Status loaded = LoadTeam(f.Path("old.tem"), team);
     QCOMPARE(loaded.messages.size(), size_t(1));

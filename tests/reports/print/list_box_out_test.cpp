@@ -18,6 +18,7 @@
 #include "support/packed_fields.h"
 #include "support/pdf_pages.h"
 #include "support/temp_dir.h"
+#include "support/told.h"
 
 namespace scorewick::print {
 namespace {
@@ -327,16 +328,16 @@ TEST(PrintToPdfTest, WritesTheWholeFileOrNothing) {
   TempDir dir;
   TListBoxOut out(Lines(150), "Pdf");
   std::string error;
-  ASSERT_TRUE(PrintToPdf(out, dir.Path("out.pdf"), &error)) << error;
+  ASSERT_TRUE(testing::Done(PrintToPdf(out, dir.Path("out.pdf")), &error)) << error;
   std::string bytes;
-  ASSERT_TRUE(ReadWholeTextFile(dir.Path("out.pdf"), bytes, nullptr));
+  ASSERT_TRUE(ReadWholeTextFile(dir.Path("out.pdf"), bytes));
   EXPECT_GT(scorewick::testing::PdfPages(dir.Path("out.pdf")), 1);  // 150 lines run on
   // A disk that fills up half-way: the write fails and leaves no file at
   // all, neither the PDF nor a temporary one.
   TempDir empty;
   {
     FileSizeLimit disk_full(bytes.size() / 2);
-    EXPECT_FALSE(PrintToPdf(out, empty.Path("out.pdf"), &error));
+    EXPECT_FALSE(testing::Done(PrintToPdf(out, empty.Path("out.pdf")), &error));
   }
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(FilesIn(empty.path()), 0);

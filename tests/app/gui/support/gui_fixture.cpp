@@ -107,7 +107,7 @@ QString Cell(const QAbstractItemModel* model, int row, int column) {
 
 std::string ReadText(const std::string& path) {
   std::string text;
-  ReadWholeTextFile(path, text, nullptr);
+  if (!ReadWholeTextFile(path, text)) text.clear();
   return text;
 }
 

@@ -38,11 +38,9 @@ void WriteRetitledGame(const std::string& source, const std::string& path, const
                        const std::string& visitors) {
   std::vector<std::uint8_t> bytes;
   Game game;
-  UserMessages messages;
-  std::string error;
-  if (!ReadWholeFile(source, bytes, &error) ||
-      DecodeGameFile(bytes, game, messages, &error) != GameReadResult::kOk) {
-    Fail("cannot read " + source, error);
+  if (Status read = ReadWholeFile(source, bytes); !read) Fail("cannot read " + source, read.reason);
+  if (Status decoded = DecodeGameFile(bytes, game); !decoded) {
+    Fail("cannot read " + source, decoded.reason);
   }
   game.header.list_names[0].set(home);
   game.header.list_names[1].set(visitors);
