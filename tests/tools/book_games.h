@@ -19,7 +19,8 @@ namespace scorewick::sim::testing {
 // The text of tests/books/NAME.book; a book that is missing ends the test
 // program at once, naming it, so that no test runs on an empty game.
 inline std::string Book(const std::string& name) {
-  const std::string path = std::string(SCOREWICK_TEST_BOOKS) + "/" + name + ".book";
+  std::string path = SCOREWICK_TEST_BOOKS;
+  path.append("/").append(name).append(".book");
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
