@@ -246,9 +246,10 @@ int Box(const Request& r, CommandContext& ctx) {
   options.threads = r.games.threads;
   options.prior_format = true;  // a 2.0 game is converted as it is read
   if (r.format != "pdf") {
-    options.make = [&](FedGame& fed) {
-      fed.made = one_file_each ? WriteOne(fed.game, feed_outputs[fed.index], run)
-                               : StreamText(fed.game, run);
+    options.hand_over = false;
+    options.make = [&](const Game& game, FedGame& fed) {
+      fed.made = one_file_each ? WriteOne(game, feed_outputs[fed.index], run)
+                               : StreamText(game, run);
     };
   }
 

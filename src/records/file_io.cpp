@@ -133,6 +133,11 @@ Status ReadInto(const std::string& path, Buffer& out, std::size_t max_bytes,
   if (whole) *whole = true;
   if (!at_end) {
     const std::size_t want = std::max<std::size_t>(size, got) + 1;
+    // A buffer read into file after file grows by doubling, not to each
+    // larger file's length in turn: each new block costs the kernel a
+    // fault on every page of it when first filled.
+    if (want > out.capacity() && out.capacity() > 0)
+      out.reserve(std::max(want, std::min(2 * out.capacity(), max_bytes + 1)));
     out.resize(want);
     const std::ptrdiff_t n =
         ReadUpTo(fd.get(), out.data() + got, want - got, want - 1 - got, &at_end);

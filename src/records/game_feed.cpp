@@ -17,30 +17,38 @@ constexpr int kMaxThreads = 8;
 
 // One place for a game in hand, reused for the list's games in turn.
 struct Slot {
-  GameIntake intake;
   FedGame fed;
   bool ready = false;
 };
 
+// What one thread reads with: the file's bytes, and the game decoded from
+// them when it is not handed over.  Reused from game to game, they stay
+// in the cache of the core the thread runs on.
+struct Reader {
+  GameIntake intake;
+  Game game;
+};
+
 // Takes in the file at fed.index into the slot (refused, other teams, or
 // decoded and made).
-void TakeIn(const std::string& path, const FeedOptions& options, Slot& slot) {
+void TakeIn(const std::string& path, const FeedOptions& options, Reader& reader, Slot& slot) {
   FedGame& fed = slot.fed;
   fed.refusal.reset();
   fed.other_teams = false;
   fed.made.clear();
   fed.messages.clear();
-  slot.intake.TakePriorFormat(options.prior_format);
+  reader.intake.TakePriorFormat(options.prior_format);
   try {
-    fed.refusal = slot.intake.ReadFor(path, options.team);
+    fed.refusal = reader.intake.ReadFor(path, options.team);
     if (fed.refusal) return;
-    if (slot.intake.other_teams()) {
+    if (reader.intake.other_teams()) {
       fed.other_teams = true;
       return;
     }
-    fed.refusal = slot.intake.Decode(fed.game);
-    fed.messages = slot.intake.messages();
-    if (!fed.refusal && options.make) options.make(fed);
+    Game& game = options.hand_over ? fed.game : reader.game;
+    fed.refusal = reader.intake.Decode(game);
+    fed.messages = reader.intake.messages();
+    if (!fed.refusal && options.make) options.make(game, fed);
   } catch (const std::exception& e) {
     // Out of memory, most likely: this game is refused, the others go on.
     fed.refusal = GameRefusal{GameRefusal::Kind::kUnreadable, path, e.what()};
@@ -59,8 +67,10 @@ class Feed {
   Feed(const std::vector<std::string>& paths, const FeedOptions& options, int readers)
       : paths_(paths),
         options_(options),
-        slots_(static_cast<std::size_t>(readers * kSlotsPerReader)) {
-    for (int t = 1; t < readers; ++t) workers_.emplace_back([this] { Work(); });
+        slots_(static_cast<std::size_t>(readers * kSlotsPerReader)),
+        readers_(static_cast<std::size_t>(readers)) {
+    for (int t = 1; t < readers; ++t)
+      workers_.emplace_back([this, t] { Work(readers_[static_cast<std::size_t>(t)]); });
   }
   ~Feed() {
     {
@@ -79,7 +89,7 @@ class Feed {
         while (!slot.ready) {
           if (std::optional<std::size_t> j = Begin()) {
             lock.unlock();
-            Read(*j);
+            Read(*j, readers_[0]);
             lock.lock();
             slots_[*j % slots_.size()].ready = true;
           } else {
@@ -116,13 +126,14 @@ class Feed {
     return next_++;
   }
 
-  void Read(std::size_t i) {
+  void Read(std::size_t i, Reader& reader) {
     Slot& slot = slots_[i % slots_.size()];
     slot.fed.index = i;
-    TakeIn(paths_[i], options_, slot);
+    TakeIn(paths_[i], options_, reader, slot);
   }
 
-  void Work() {
+  // A worker thread's loop, reading with its own reader.
+  void Work(Reader& reader) {
     for (;;) {
       std::optional<std::size_t> i;
       {
@@ -130,7 +141,7 @@ class Feed {
         work_.wait(lock, [&] { return stop_ || next_ >= paths_.size() || (i = Begin()); });
         if (!i) return;
       }
-      Read(*i);
+      Read(*i, reader);
       {
         std::lock_guard lock(mutex_);
         slots_[*i % slots_.size()].ready = true;
@@ -142,6 +153,7 @@ class Feed {
   const std::vector<std::string>& paths_;
   const FeedOptions& options_;
   std::vector<Slot> slots_;
+  std::vector<Reader> readers_;  // the caller's first
   std::vector<std::thread> workers_;
   std::mutex mutex_;
   std::condition_variable work_;   // a slot was freed, or the feed stops
@@ -166,9 +178,10 @@ bool FeedGames(const std::vector<std::string>& paths, const FeedOptions& options
   const int threads = FeedThreads(options.threads);
   if (threads <= 1 || paths.size() <= 1) {
     auto slot = std::make_unique<Slot>();
+    auto reader = std::make_unique<Reader>();
     for (std::size_t i = 0; i < paths.size(); ++i) {
       slot->fed.index = i;
-      TakeIn(paths[i], options, *slot);
+      TakeIn(paths[i], options, *reader, *slot);
       if (!take(slot->fed)) return false;
     }
     return true;

@@ -6,6 +6,7 @@
 // one thread.  A few games are in hand at a time, whatever the list's
 // length, so memory stays small.
 
+#include <any>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -22,9 +23,12 @@ struct FedGame {
   std::size_t index = 0;               // its place in the list
   std::optional<GameRefusal> refusal;  // it was not taken in, and why
   bool other_teams = false;            // left after its teams: not the team asked for
-  Game game;                           // decoded, when neither of the above
+  Game game;                           // decoded, when neither of the above (and handed over)
   UserMessages messages;               // what decoding it had to say (a team's bad version word)
   std::string made;                    // what FeedOptions::make made of it
+  // FeedOptions::make's own, kept from game to game of the place in hand
+  // the game came through, so that what make builds is built once.
+  std::any kept;
 };
 
 struct FeedOptions {
@@ -39,9 +43,15 @@ struct FeedOptions {
   int threads = 0;
   // Run on the thread that read it (a worker's or the caller's) for every
   // game decoded, after decoding: work that needs only the game (a box
-  // score's text) is done there too.  It must
-  // not touch anything shared without its own lock.
-  std::function<void(FedGame&)> make;
+  // score's text) is done there too.  It must not touch anything shared
+  // without its own lock.
+  std::function<void(const Game&, FedGame&)> make;
+  // Whether the decoded game itself is handed over in FedGame::game.  When
+  // make draws from each game all that the caller needs, it need not be:
+  // each thread then decodes into one game of its own, game after game,
+  // and its megabyte of records stays in the cache of the core that read
+  // it rather than travel to the caller's.
+  bool hand_over = true;
 };
 
 // The threads that read for `threads`, the caller's among them: at most 8;

@@ -1,8 +1,10 @@
 #include "stats/accumulate.h"
 
+#include <any>
 #include <string_view>
 
 #include "records/game_feed.h"
+#include "stats/game_part.h"
 #include "stats/side_counter.h"
 
 namespace scorewick {
@@ -11,24 +13,30 @@ using counting::SideCounter;
 
 void AccumulateGame(Stat& stat, const Game& game, int n, Split pitching_split, Split batting_split,
                     bool opponents) {
-  if (stat.all_teams) {
-    for (bool home : {true, false}) {
-      stat.team_name = (home ? game.home : game.visitor).team_name.str();
-      SideCounter(stat, game, n, pitching_split, batting_split, home).Count();
-    }
-    return;
-  }
-  const std::string_view team = stat.team_name;
-  bool named_home;
-  if (game.home.team_name.view() == team)
-    named_home = true;
-  else if (game.visitor.team_name.view() == team)
-    named_home = false;
-  else
-    return;
-  SideCounter(stat, game, n, pitching_split, batting_split, opponents ? !named_home : named_home)
-      .Count();
+  counting::CountGame(stat, game, n, pitching_split, batting_split, opponents, nullptr);
 }
+
+namespace {
+
+// A count's team, all_teams flag and rules without its tables or games:
+// what the threads that count games apart read while the tables grow.
+Stat Like(const Stat* stat) {
+  Stat like(stat ? stat->rules : StatRules{});
+  if (stat) {
+    like.innings_per_game = stat->innings_per_game;
+    like.team_name = stat->team_name;
+    like.all_teams = stat->all_teams;
+  }
+  return like;
+}
+
+// The game's parts for the team's tables and its opponents'.
+struct SideParts {
+  GamePart team;
+  GamePart opponents;
+};
+
+}  // namespace
 
 AccumulateReport AccumulateSides(Stat* team, Stat* opponents, Split pitching_split,
                                  Split batting_split, const AccumulateProgress& progress,
@@ -36,8 +44,24 @@ AccumulateReport AccumulateSides(Stat* team, Stat* opponents, Split pitching_spl
   AccumulateReport report;
   const Stat& list = team ? *team : *opponents;
   FeedOptions options;
-  options.threads = threads;
+  options.threads = FeedThreads(threads);
   if (!list.all_teams) options.team = list.team_name;
+  // On more than one thread, each game is counted on the thread that read
+  // it, into tables of its own, and only those few rows are added here:
+  // the game itself is not handed over.
+  const Stat team_like = Like(team);
+  const Stat opponents_like = Like(opponents);
+  if (options.threads > 1) {
+    options.hand_over = false;
+    options.make = [&](const Game& game, FedGame& fed) {
+      auto* parts = std::any_cast<SideParts>(&fed.kept);
+      if (parts == nullptr) parts = &fed.kept.emplace<SideParts>();
+      const int n = static_cast<int>(fed.index) + 1;
+      if (team) parts->team.Count(team_like, game, n, pitching_split, batting_split, false);
+      if (opponents)
+        parts->opponents.Count(opponents_like, game, n, pitching_split, batting_split, true);
+    };
+  }
   const int total = list.game_count();
   const bool done = FeedGames(list.file_names(), options, [&](FedGame& fed) {
     if (progress && !progress(static_cast<int>(fed.index), total)) {
@@ -51,6 +75,11 @@ AccumulateReport AccumulateSides(Stat* team, Stat* opponents, Split pitching_spl
     ++report.games_read;
     if (fed.other_teams) return true;
     ++report.games_of_team;
+    if (const auto* parts = std::any_cast<SideParts>(&fed.kept)) {
+      if (team) parts->team.AddTo(*team);
+      if (opponents) parts->opponents.AddTo(*opponents);
+      return true;
+    }
     const int n = static_cast<int>(fed.index) + 1;
     if (team) AccumulateGame(*team, fed.game, n, pitching_split, batting_split, false);
     if (opponents) AccumulateGame(*opponents, fed.game, n, pitching_split, batting_split, true);

@@ -40,6 +40,12 @@ int SideCounter::FieldingRow(std::string_view name, std::int32_t position) {
   return row;
 }
 
+void SideCounter::CreditLate(std::string_view name, std::int32_t PitchingStat::*counter,
+                             int inning) {
+  if (late_ != nullptr && !name.empty())
+    late_->push_back({std::string(name), std::string(team_), counter, inning});
+}
+
 bool SideCounter::IsGamePitcher(std::string_view name) {
   if (game_pitchers_.empty()) {
     for (const INNING& in : game_.innings) {
@@ -198,7 +204,10 @@ void SideCounter::InningsPitchedIn(int inning, const HALF_INNING& field) {
   for (const AT_BAT& ab : field.at_bats) {
     for (const PITCHER_SLOT& slot : ab.pitchers) {
       const int p = s_.FindPitching(View(slot.pitcher.name), team_);
-      if (p < 0) continue;
+      if (p < 0) {
+        CreditLate(View(slot.pitcher.name), &PitchingStat::innings_pitched_in, inning);
+        continue;
+      }
       PitchingStat& ps = Pit(p);
       if (ps.last_game_seen == n_ && ps.last_inning_seen == inning) continue;
       ++ps.innings_pitched_in;
@@ -223,11 +232,36 @@ void SideCounter::EndOfGame() {
   }
   const auto decision = [&](const PLAYER& who, std::int32_t PitchingStat::*counter) {
     const int p = s_.FindPitching(View(who.name), team_);
-    if (p >= 0) ++(Pit(p).*counter);
+    if (p >= 0)
+      ++(Pit(p).*counter);
+    else
+      CreditLate(View(who.name), counter);
   };
   decision(game_.winning_pitcher, &PitchingStat::wins);
   decision(game_.saving_pitcher, &PitchingStat::saves);
   decision(game_.losing_pitcher, &PitchingStat::losses);
+}
+
+void CountGame(Stat& stat, const Game& game, int n, Split pitching_split, Split batting_split,
+               bool opponents, std::vector<LateCredit>* late) {
+  if (stat.all_teams) {
+    for (bool home : {true, false}) {
+      stat.team_name = (home ? game.home : game.visitor).team_name.str();
+      SideCounter(stat, game, n, pitching_split, batting_split, home, late).Count();
+    }
+    return;
+  }
+  const std::string_view team = stat.team_name;
+  bool named_home;
+  if (game.home.team_name.view() == team)
+    named_home = true;
+  else if (game.visitor.team_name.view() == team)
+    named_home = false;
+  else
+    return;
+  SideCounter(stat, game, n, pitching_split, batting_split, opponents ? !named_home : named_home,
+              late)
+      .Count();
 }
 
 }  // namespace scorewick::counting

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,12 +42,27 @@ struct Turn {
   Span range;
 };
 
+// A credit to a pitcher that counting could not place because he has no
+// row yet among the tables counted into: a decision (a win, save or loss)
+// for a pitcher the game names but who did not pitch in it for the side,
+// or an inning pitched in (league rules) by one who has not thrown a
+// counted pitch.  Counting a game apart, his row may lie among the rows of
+// earlier games, which only the season's tables hold: the credit is kept
+// and placed when the game is added to them (stats/game_part.h).
+struct LateCredit {
+  std::string name;
+  std::string team;
+  std::int32_t PitchingStat::*counter = nullptr;
+  int inning = -1;  // for innings_pitched_in: the inning of the game
+};
+
 // Counts one side of one game.
 class SideCounter {
  public:
   SideCounter(Stat& stat, const Game& game, int n, Split pitching_split, Split batting_split,
-              bool counted_is_home)
+              bool counted_is_home, std::vector<LateCredit>* late = nullptr)
       : s_(stat),
+        late_(late),
         game_(game),
         n_(n),
         pitching_split_(pitching_split),
@@ -122,6 +138,8 @@ class SideCounter {
   void MarkAppeared(int row, int inning);
   void EndOfGame();
 
+  // Credits a pitcher of the side without a row to late_.
+  void CreditLate(std::string_view name, std::int32_t PitchingStat::*counter, int inning = -1);
   bool IsGamePitcher(std::string_view name);
   // Whether the name is in the defensive line-up of the half being counted.
   bool InDefense(std::string_view name) const;
@@ -135,6 +153,7 @@ class SideCounter {
   int Start(const PLAYER& entry, int inning) const;
 
   Stat& s_;
+  std::vector<LateCredit>* late_;  // where credits without a row go; null: they are dropped
   const Game& game_;
   int n_;
   Split pitching_split_;
@@ -156,5 +175,11 @@ class SideCounter {
   int index_ = 0;
   PitchingState pitching_;
 };
+
+// Counts game as game number n into stat: its named team's side (or, for
+// opponents, the other side), or with stat.all_teams both sides, each
+// under its own team name.  Credits without a row go to late when given.
+void CountGame(Stat& stat, const Game& game, int n, Split pitching_split, Split batting_split,
+               bool opponents, std::vector<LateCredit>* late);
 
 }  // namespace scorewick::counting

@@ -70,8 +70,35 @@ void Stat::RebuildIfStale() {
   }
 }
 
+namespace {
+
+// Tables of fewer rows than this (one game's, one team's early on) are
+// searched row by row: cheaper than keeping an index that is built anew
+// for each game counted apart.
+constexpr std::size_t kIndexedFrom = 48;
+
+template <typename Row>
+int Scan(const std::vector<Row>& rows, std::string_view name, std::string_view team) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].name == name && rows[i].team == team) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int Scan(const std::vector<FieldingStat>& rows, std::string_view name, std::string_view team,
+         std::int32_t position) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const FieldingStat& f = rows[i];
+    if (f.position == position && f.name == name && f.team == team) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+}  // namespace
+
 int Stat::FindBatting(std::string_view name, std::string_view team) {
   if (name.empty()) return -1;
+  if (batting.size() < kIndexedFrom) return Scan(batting, name, team);
   RebuildIfStale();
   auto it = batting_index_.find(Key(name, team, -1));
   return it == batting_index_.end() ? -1 : it->second;
@@ -79,6 +106,17 @@ int Stat::FindBatting(std::string_view name, std::string_view team) {
 
 int Stat::FindOrAddBatting(std::string_view name, std::string_view team, std::int32_t position) {
   if (name.empty()) return -1;
+  if (batting.size() < kIndexedFrom) {
+    int i = Scan(batting, name, team);
+    if (i < 0) {
+      i = static_cast<int>(batting.size());
+      BattingStat& row = batting.emplace_back();
+      row.name = name;
+      row.team = team;
+    }
+    batting[static_cast<std::size_t>(i)].AddPosition(position);
+    return i;
+  }
   RebuildIfStale();
   auto [it, added] =
       batting_index_.try_emplace(Key(name, team, -1), static_cast<int>(batting.size()));
@@ -94,6 +132,7 @@ int Stat::FindOrAddBatting(std::string_view name, std::string_view team, std::in
 
 int Stat::FindPitching(std::string_view name, std::string_view team) {
   if (name.empty()) return -1;
+  if (pitching.size() < kIndexedFrom) return Scan(pitching, name, team);
   RebuildIfStale();
   auto it = pitching_index_.find(Key(name, team, -1));
   return it == pitching_index_.end() ? -1 : it->second;
@@ -101,6 +140,13 @@ int Stat::FindPitching(std::string_view name, std::string_view team) {
 
 int Stat::FindOrAddPitching(std::string_view name, std::string_view team) {
   if (name.empty()) return -1;
+  if (pitching.size() < kIndexedFrom) {
+    if (const int i = Scan(pitching, name, team); i >= 0) return i;
+    PitchingStat& row = pitching.emplace_back();
+    row.name = name;
+    row.team = team;
+    return static_cast<int>(pitching.size()) - 1;
+  }
   RebuildIfStale();
   auto [it, added] =
       pitching_index_.try_emplace(Key(name, team, -1), static_cast<int>(pitching.size()));
@@ -115,6 +161,7 @@ int Stat::FindOrAddPitching(std::string_view name, std::string_view team) {
 
 int Stat::FindFielding(std::string_view name, std::string_view team, std::int32_t position) {
   if (name.empty()) return -1;
+  if (fielding.size() < kIndexedFrom) return Scan(fielding, name, team, position < 0 ? 0 : position);
   RebuildIfStale();
   auto it = fielding_index_.find(Key(name, team, position < 0 ? 0 : position));
   return it == fielding_index_.end() ? -1 : it->second;
@@ -122,8 +169,16 @@ int Stat::FindFielding(std::string_view name, std::string_view team, std::int32_
 
 int Stat::FindOrAddFielding(std::string_view name, std::string_view team, std::int32_t position) {
   if (name.empty()) return -1;
-  RebuildIfStale();
   if (position < 0) position = 0;
+  if (fielding.size() < kIndexedFrom) {
+    if (const int i = Scan(fielding, name, team, position); i >= 0) return i;
+    FieldingStat& row = fielding.emplace_back();
+    row.name = name;
+    row.team = team;
+    row.position = position;
+    return static_cast<int>(fielding.size()) - 1;
+  }
+  RebuildIfStale();
   auto [it, added] =
       fielding_index_.try_emplace(Key(name, team, position), static_cast<int>(fielding.size()));
   if (added) {

@@ -40,9 +40,9 @@ TEST_F(GameFeedTest, ListOrderWhateverTheThreads) {
     std::atomic<int> made{0};
     FeedOptions options;
     options.threads = threads;
-    options.make = [&](FedGame& fed) {
+    options.make = [&](const Game& game, FedGame& fed) {
       ++made;
-      fed.made = fed.game.home.team_name.str();
+      fed.made = game.home.team_name.str();
     };
     EXPECT_TRUE(FeedGames(paths, options, [&](FedGame& fed) {
       EXPECT_EQ(fed.index, seen.size());
