@@ -135,7 +135,9 @@ Status ReadInto(const std::string& path, Buffer& out, std::size_t max_bytes,
     const std::size_t want = std::max<std::size_t>(size, got) + 1;
     // A buffer read into file after file grows by doubling, not to each
     // larger file's length in turn: each new block costs the kernel a
-    // fault on every page of it when first filled.
+    // fault on every page of it when first filled.  What an earlier file
+    // left in it is not carried over.
+    out.resize(got);
     if (want > out.capacity() && out.capacity() > 0)
       out.reserve(std::max(want, std::min(2 * out.capacity(), max_bytes + 1)));
     out.resize(want);

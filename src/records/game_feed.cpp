@@ -67,7 +67,7 @@ class Feed {
   Feed(const std::vector<std::string>& paths, const FeedOptions& options, int readers)
       : paths_(paths),
         options_(options),
-        slots_(static_cast<std::size_t>(readers * kSlotsPerReader)),
+        slots_(static_cast<std::size_t>(readers * SlotsPerReader(options))),
         readers_(static_cast<std::size_t>(readers)) {
     for (int t = 1; t < readers; ++t)
       workers_.emplace_back([this, t] { Work(readers_[static_cast<std::size_t>(t)]); });
@@ -115,10 +115,12 @@ class Feed {
   }
 
  private:
-  // Three games in hand per reader: with fewer, a reader waits on the
-  // other thread more often than the processor's caches gain from holding
-  // fewer buffers (each slot holds a file's bytes and its decoded game).
-  static constexpr int kSlotsPerReader = 3;
+  // Games in hand per reader.  A handed-over game is held whole, so three:
+  // with fewer, a reader waits on the other thread more often than the
+  // processor's caches gain from holding fewer games.  What make drew from
+  // a game is small, so eight: the readers run further ahead of the
+  // caller and wait on it less.
+  static int SlotsPerReader(const FeedOptions& options) { return options.hand_over ? 3 : 8; }
 
   // The next game to begin, when one may begin now (under the lock).
   std::optional<std::size_t> Begin() {

@@ -69,7 +69,10 @@ class SideCounter {
         batting_split_(batting_split),
         batting_top_(!counted_is_home),
         team_((counted_is_home ? game.home : game.visitor).team_name.view()),
-        rows_(stat.RowsOf(team_)) {}
+        rows_(stat.RowsOf(team_)) {
+    for (auto* names : {&game_pitchers_, &named_, &defense_names_}) names->reserve(kListsReserved);
+    outs_before_.reserve(kListsReserved);
+  }
 
   void Count();
 
@@ -151,6 +154,10 @@ class SideCounter {
   // The plate appearance of the fielding half from which its line-up entry
   // holds its place.
   int Start(const PLAYER& entry, int inning) const;
+
+  // Room for a half's names and plate appearances, so that the lists are
+  // allocated once a side.
+  static constexpr std::size_t kListsReserved = 24;
 
   Stat& s_;
   std::vector<LateCredit>* late_;  // where credits without a row go; null: they are dropped

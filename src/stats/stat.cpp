@@ -26,7 +26,13 @@ void Stat::InvalidateIndex() {
   pitching_index_.clear();
   fielding_index_.clear();
   indexed_[0] = indexed_[1] = indexed_[2] = static_cast<std::size_t>(-1);
-  team_rows_.clear();
+  // Each team's short lists are emptied but kept: a game counted apart
+  // clears its tables for every game, and the same teams come back.
+  for (auto& [team, rows] : team_rows_) {
+    rows.batting.clear();
+    rows.pitching.clear();
+    rows.fielding.clear();
+  }
 }
 
 Stat::TeamRows& Stat::RowsOf(std::string_view team) {
