@@ -1,10 +1,11 @@
 #pragma once
 // Takes in a list of game files on worker threads and the caller's own,
-// every core at work, and hands the games to the caller one at a time, in
-// list order, on the caller's thread: what the caller makes of them (statistics, box scores)
-// is the same whatever order the reading finished in, and the same as with
-// one thread.  A few games are in hand at a time, whatever the list's
-// length, so memory stays small.
+// every core at work, and hands the games (or what FeedOptions::make drew
+// from each on the thread that read it) to the caller one at a time, in
+// list order, on the caller's thread: what the caller makes of them
+// (statistics, box scores) is the same whatever order the reading
+// finished in, and the same as with one thread.  A few games are in hand
+// at a time, whatever the list's length, so memory stays small.
 
 #include <any>
 #include <cstddef>

@@ -37,9 +37,11 @@ struct AccumulateReport {
 // unclosed: the caller throws them away).
 using AccumulateProgress = std::function<bool(int done, int total)>;
 
-// Counts every game of stat's list, read on `threads` worker threads (0:
-// one per core) and counted in list order on the calling thread
-// (records/game_feed.h), so that the tables are the same however many
+// Counts every game of stat's list, read on `threads` threads (0: one
+// per idle core; records/game_feed.h).  On one thread each game is counted
+// into the tables as it is read; on more, each is counted apart on the
+// thread that read it and added to the tables in list order
+// (stats/game_part.h), so that the tables are the same however many
 // threads read.  A file that cannot be read, is not a game, is damaged or
 // is in a prior format is not counted at all and is named in the report;
 // the rest are counted.  A game of other teams is read only as far as its
