@@ -1,15 +1,12 @@
 #include "stats/accumulate.h"
 
 #include <any>
-#include <string_view>
 
 #include "records/game_feed.h"
 #include "stats/game_part.h"
 #include "stats/side_counter.h"
 
 namespace scorewick {
-
-using counting::SideCounter;
 
 void AccumulateGame(Stat& stat, const Game& game, int n, Split pitching_split, Split batting_split,
                     bool opponents) {

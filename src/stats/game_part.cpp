@@ -1,26 +1,7 @@
 #include "stats/game_part.h"
 
-#include <type_traits>
-
 namespace scorewick {
 namespace {
-
-// Adds every counter a totals row sums.
-template <typename Row>
-void AddCounters(Row& to, const Row& from) {
-#define SCOREWICK_ADD(f) AddInto(to.f, from.f);
-  if constexpr (std::is_same_v<Row, BattingStat>) {
-    SCOREWICK_BATTING_SUMMED(SCOREWICK_ADD)
-    SCOREWICK_BATTING_PER_BASE(SCOREWICK_ADD)
-  } else if constexpr (std::is_same_v<Row, PitchingStat>) {
-    SCOREWICK_PITCHING_SUMMED(SCOREWICK_ADD)
-    SCOREWICK_PITCHING_PER_BASE(SCOREWICK_ADD)
-  } else {
-    SCOREWICK_FIELDING_SUMMED(SCOREWICK_ADD)
-    SCOREWICK_FIELDING_PER_BASE(SCOREWICK_ADD)
-  }
-#undef SCOREWICK_ADD
-}
 
 // The game's line of a player added to his season line.  A row the game
 // made but in which the player did not appear (a name in an out chain

@@ -1,5 +1,8 @@
 #include "stats/stat.h"
 
+#include <algorithm>
+#include <type_traits>
+
 namespace scorewick {
 
 void BattingStat::AddPosition(std::int32_t position) {
@@ -84,7 +87,8 @@ namespace {
 constexpr std::size_t kIndexedFrom = 48;
 
 template <typename Row>
-int Scan(const std::vector<Row>& rows, std::string_view name, std::string_view team) {
+int Scan(const std::vector<Row>& rows, std::string_view name, std::string_view team,
+         std::int32_t /*position*/) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (rows[i].name == name && rows[i].team == team) return static_cast<int>(i);
   }
@@ -102,99 +106,54 @@ int Scan(const std::vector<FieldingStat>& rows, std::string_view name, std::stri
 
 }  // namespace
 
-int Stat::FindBatting(std::string_view name, std::string_view team) {
+template <typename Row>
+int Stat::Locate(std::vector<Row>& rows, Index& index, std::size_t& indexed, std::string_view name,
+                 std::string_view team, std::int32_t position, bool add) {
   if (name.empty()) return -1;
-  if (batting.size() < kIndexedFrom) return Scan(batting, name, team);
-  RebuildIfStale();
-  auto it = batting_index_.find(Key(name, team, -1));
-  return it == batting_index_.end() ? -1 : it->second;
+  if (rows.size() < kIndexedFrom) {
+    if (const int i = Scan(rows, name, team, position); i >= 0 || !add) return i;
+  } else {
+    RebuildIfStale();
+    if (!add) {
+      const auto it = index.find(Key(name, team, position));
+      return it == index.end() ? -1 : it->second;
+    }
+    const auto [it, added] =
+        index.try_emplace(Key(name, team, position), static_cast<int>(rows.size()));
+    if (!added) return it->second;
+    ++indexed;
+  }
+  Row& row = rows.emplace_back();
+  row.name = name;
+  row.team = team;
+  if constexpr (std::is_same_v<Row, FieldingStat>) row.position = position;
+  return static_cast<int>(rows.size()) - 1;
+}
+
+int Stat::FindBatting(std::string_view name, std::string_view team) {
+  return Locate(batting, batting_index_, indexed_[0], name, team, -1, false);
 }
 
 int Stat::FindOrAddBatting(std::string_view name, std::string_view team, std::int32_t position) {
-  if (name.empty()) return -1;
-  if (batting.size() < kIndexedFrom) {
-    int i = Scan(batting, name, team);
-    if (i < 0) {
-      i = static_cast<int>(batting.size());
-      BattingStat& row = batting.emplace_back();
-      row.name = name;
-      row.team = team;
-    }
-    batting[static_cast<std::size_t>(i)].AddPosition(position);
-    return i;
-  }
-  RebuildIfStale();
-  auto [it, added] =
-      batting_index_.try_emplace(Key(name, team, -1), static_cast<int>(batting.size()));
-  if (added) {
-    BattingStat& row = batting.emplace_back();
-    row.name = name;
-    row.team = team;
-    ++indexed_[0];
-  }
-  batting[static_cast<std::size_t>(it->second)].AddPosition(position);
-  return it->second;
+  const int i = Locate(batting, batting_index_, indexed_[0], name, team, -1, true);
+  if (i >= 0) batting[static_cast<std::size_t>(i)].AddPosition(position);
+  return i;
 }
 
 int Stat::FindPitching(std::string_view name, std::string_view team) {
-  if (name.empty()) return -1;
-  if (pitching.size() < kIndexedFrom) return Scan(pitching, name, team);
-  RebuildIfStale();
-  auto it = pitching_index_.find(Key(name, team, -1));
-  return it == pitching_index_.end() ? -1 : it->second;
+  return Locate(pitching, pitching_index_, indexed_[1], name, team, -1, false);
 }
 
 int Stat::FindOrAddPitching(std::string_view name, std::string_view team) {
-  if (name.empty()) return -1;
-  if (pitching.size() < kIndexedFrom) {
-    if (const int i = Scan(pitching, name, team); i >= 0) return i;
-    PitchingStat& row = pitching.emplace_back();
-    row.name = name;
-    row.team = team;
-    return static_cast<int>(pitching.size()) - 1;
-  }
-  RebuildIfStale();
-  auto [it, added] =
-      pitching_index_.try_emplace(Key(name, team, -1), static_cast<int>(pitching.size()));
-  if (added) {
-    PitchingStat& row = pitching.emplace_back();
-    row.name = name;
-    row.team = team;
-    ++indexed_[1];
-  }
-  return it->second;
+  return Locate(pitching, pitching_index_, indexed_[1], name, team, -1, true);
 }
 
 int Stat::FindFielding(std::string_view name, std::string_view team, std::int32_t position) {
-  if (name.empty()) return -1;
-  if (fielding.size() < kIndexedFrom) return Scan(fielding, name, team, position < 0 ? 0 : position);
-  RebuildIfStale();
-  auto it = fielding_index_.find(Key(name, team, position < 0 ? 0 : position));
-  return it == fielding_index_.end() ? -1 : it->second;
+  return Locate(fielding, fielding_index_, indexed_[2], name, team, std::max(position, 0), false);
 }
 
 int Stat::FindOrAddFielding(std::string_view name, std::string_view team, std::int32_t position) {
-  if (name.empty()) return -1;
-  if (position < 0) position = 0;
-  if (fielding.size() < kIndexedFrom) {
-    if (const int i = Scan(fielding, name, team, position); i >= 0) return i;
-    FieldingStat& row = fielding.emplace_back();
-    row.name = name;
-    row.team = team;
-    row.position = position;
-    return static_cast<int>(fielding.size()) - 1;
-  }
-  RebuildIfStale();
-  auto [it, added] =
-      fielding_index_.try_emplace(Key(name, team, position), static_cast<int>(fielding.size()));
-  if (added) {
-    FieldingStat& row = fielding.emplace_back();
-    row.name = name;
-    row.team = team;
-    row.position = position;
-    ++indexed_[2];
-  }
-  return it->second;
+  return Locate(fielding, fielding_index_, indexed_[2], name, team, std::max(position, 0), true);
 }
 
 }  // namespace scorewick

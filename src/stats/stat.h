@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -26,6 +27,24 @@ namespace scorewick {
 inline constexpr std::string_view kTeamTotalsName = "TEAM TOTALS";
 inline constexpr std::string_view kCombinedTotalsName = "TOTALS";
 inline constexpr std::string_view kAllTeamsName = "All Teams";
+
+// Adds every counter of a row that a totals row sums into another row of
+// the same table.
+template <typename Row>
+void AddCounters(Row& to, const Row& from) {
+#define SCOREWICK_ADD(f) AddInto(to.f, from.f);
+  if constexpr (std::is_same_v<Row, BattingStat>) {
+    SCOREWICK_BATTING_SUMMED(SCOREWICK_ADD)
+    SCOREWICK_BATTING_PER_BASE(SCOREWICK_ADD)
+  } else if constexpr (std::is_same_v<Row, PitchingStat>) {
+    SCOREWICK_PITCHING_SUMMED(SCOREWICK_ADD)
+    SCOREWICK_PITCHING_PER_BASE(SCOREWICK_ADD)
+  } else {
+    SCOREWICK_FIELDING_SUMMED(SCOREWICK_ADD)
+    SCOREWICK_FIELDING_PER_BASE(SCOREWICK_ADD)
+  }
+#undef SCOREWICK_ADD
+}
 
 class Stat : public BaseStatGameStruct {
  public:
@@ -77,6 +96,12 @@ class Stat : public BaseStatGameStruct {
   using Index = std::unordered_map<std::string, int>;
   const std::string& Key(std::string_view name, std::string_view team, std::int32_t position);
   void RebuildIfStale();
+  // The row of name and team (and, for fielding, position; -1 for the
+  // other tables) in rows, appended when absent and `add` is set; -1 when
+  // absent otherwise, or when the name is empty.
+  template <typename Row>
+  int Locate(std::vector<Row>& rows, Index& index, std::size_t& indexed, std::string_view name,
+             std::string_view team, std::int32_t position, bool add);
 
   Index batting_index_;
   Index pitching_index_;

@@ -18,10 +18,7 @@ void AddTotals(Stat& stat, std::string_view name) {
   BattingStat bt;
   bt.name = name;
   for (const BattingStat& r : stat.batting) {
-#define SCOREWICK_SUM(f) AddInto(bt.f, r.f);
-    SCOREWICK_BATTING_SUMMED(SCOREWICK_SUM)
-    SCOREWICK_BATTING_PER_BASE(SCOREWICK_SUM)
-#undef SCOREWICK_SUM
+    AddCounters(bt, r);
   }
   bt.games = stat.games_played;
   bt.innings = stat.innings_batted;
@@ -29,10 +26,7 @@ void AddTotals(Stat& stat, std::string_view name) {
   PitchingStat pt;
   pt.name = name;
   for (const PitchingStat& r : stat.pitching) {
-#define SCOREWICK_SUM(f) AddInto(pt.f, r.f);
-    SCOREWICK_PITCHING_SUMMED(SCOREWICK_SUM)
-    SCOREWICK_PITCHING_PER_BASE(SCOREWICK_SUM)
-#undef SCOREWICK_SUM
+    AddCounters(pt, r);
   }
   if (stat.rules.ll_pitching_rules) {
     for (PitchingStat& r : stat.pitching)
@@ -44,10 +38,7 @@ void AddTotals(Stat& stat, std::string_view name) {
   FieldingStat ft;
   ft.name = name;
   for (const FieldingStat& r : stat.fielding) {
-#define SCOREWICK_SUM(f) AddInto(ft.f, r.f);
-    SCOREWICK_FIELDING_SUMMED(SCOREWICK_SUM)
-    SCOREWICK_FIELDING_PER_BASE(SCOREWICK_SUM)
-#undef SCOREWICK_SUM
+    AddCounters(ft, r);
   }
   ft.games = stat.games_played;
   ft.outs_played = stat.outs_in_field;

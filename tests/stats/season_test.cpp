@@ -53,12 +53,7 @@ template <typename Row>
 void ExpectTotalsAreSums(const std::vector<Row>& rows, const char* table) {
   ASSERT_FALSE(rows.empty());
   Row sum;
-#define SCOREWICK_SUM(f) AddInto(sum.f, r.f);
-  for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
-    const Row& r = rows[i];
-    SCOREWICK_EACH_SUMMED(Row, SCOREWICK_SUM)
-  }
-#undef SCOREWICK_SUM
+  for (std::size_t i = 0; i + 1 < rows.size(); ++i) AddCounters(sum, rows[i]);
   const Row& total = rows.back();
 #define SCOREWICK_CHECK(f) EXPECT_EQ(total.f, sum.f) << table << " " #f;
   SCOREWICK_EACH_SUMMED(Row, SCOREWICK_CHECK)
@@ -86,11 +81,7 @@ std::string SplitMismatch(const Stat& all, const Stat& right, const Stat& left) 
   for (std::size_t i = 0; i + 1 < all.pitching.size(); ++i) {
     const PitchingStat& a = all.pitching[i];
     PitchingStat sum = LineOf(right, a.name);
-    const PitchingStat l = LineOf(left, a.name);
-#define SCOREWICK_ADD(f) AddInto(sum.f, l.f);
-    SCOREWICK_PITCHING_SUMMED(SCOREWICK_ADD)
-    SCOREWICK_PITCHING_PER_BASE(SCOREWICK_ADD)
-#undef SCOREWICK_ADD
+    AddCounters(sum, LineOf(left, a.name));
 #define SCOREWICK_CHECK(f) \
   if (sum.f != a.f && !IsDecision(#f)) out += a.name + " " #f "; ";
     SCOREWICK_PITCHING_SUMMED(SCOREWICK_CHECK)
