@@ -62,9 +62,9 @@ void GamePart::AddTo(Stat& stat) const {
   }
   stat.innings_batted += part_.innings_batted;
   stat.outs_in_field += part_.outs_in_field;
-  // A late credit goes to a row of an earlier game: the game's own rows
-  // that counting in turn would have found were there to be found when it
-  // was counted apart.
+  // A late credit goes only to a row of an earlier game: any row of the
+  // game's own that counting in turn would have found was already in the
+  // part when the game was counted.
   const int earlier_pitchers = static_cast<int>(stat.pitching.size());
   for (const BattingStat& line : part_.batting)
     AddLine(At(stat.batting, stat.FindOrAddBatting(line.name, line.team, 0)), line, n_);
