@@ -1,14 +1,22 @@
-// Two clubs' 2019 home games (162 real games from Retrosheet) imported and
-// held against the official lines published from the same files: every
-// game consistent; each team's runs, hits, errors and runners left on base;
-// every player's batting line over the season through the statistics
-// engine; and the pitching lines, whose differences have named causes.
+// Twenty clubs' 2019 home games (1,620 real games from Retrosheet)
+// imported and held against the official lines published from the same
+// files, game by game: every game imports and is consistent; each side's
+// runs, hits, errors and runners left on base; every batter's line, every
+// pitcher's line and every fielder's put-outs, assists and errors through
+// the statistics engine, as the box score counts one game; the decisions;
+// and the season's tables counted over every game at once, where a player
+// who changed clubs keeps each club's figures on its own row.
+//
+// SCOREWICK_SEASON_REPORT=FILE writes every difference found to FILE.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "interop/retrosheet_games.h"
 #include "official_lines.h"
@@ -29,6 +37,12 @@ const std::string& Folder() {
   return folder;
 }
 
+const char* const kClubs[] = {"2019ATL.EVN", "2019BAL.EVA", "2019BOS.EVA", "2019CHN.EVN",
+                              "2019CIN.EVN", "2019CLE.EVA", "2019COL.EVN", "2019DET.EVA",
+                              "2019HOU.EVA", "2019KCA.EVA", "2019LAN.EVN", "2019MIA.EVN",
+                              "2019MIL.EVN", "2019MIN.EVA", "2019PHI.EVN", "2019SEA.EVA",
+                              "2019SFN.EVN", "2019TBA.EVA", "2019TOR.EVA", "2019WAS.EVN"};
+
 const JsonValue& Official() {
   static const JsonValue lines = [] {
     std::string text;
@@ -38,175 +52,290 @@ const JsonValue& Official() {
   return lines;
 }
 
-// A table's figures by (name, team), read through the column vocabulary,
-// as scorewick stats writes them.
-using Figures = std::map<std::pair<std::string, std::string>, std::map<std::string, double>>;
+// A player's figures in one game or season: figure -> value.
+using Line = std::map<std::string, long>;
+// By (side or team, player name).
+using Lines = std::map<std::pair<std::string, std::string>, Line>;
 
-Figures TableFigures(const Stat& stat, StatTable table) {
-  Figures figures;
-  for (int row = 0; row < RowCount(stat, table); ++row) {
-    if (IsTotalsRow(stat, table, row)) continue;
-    auto& line = figures[{std::string(SortValue(stat, table, row, 0).text),
-                          std::string(SortValue(stat, table, row, 1).text)}];
-    for (int column = 2; column < ColumnCount(table); ++column) {
-      line[std::string(ColumnKey(table, column))] = SortValue(stat, table, row, column).number;
+// The reference reader's fielding lines (fielding-lines.csv): put-outs,
+// assists and errors of every player in every game, by game id.
+std::map<std::string, Lines> ReferenceFielding() {
+  std::map<std::string, Lines> games;
+  std::string text;
+  EXPECT_TRUE(ReadWholeTextFile(Folder() + "/fielding-lines.csv", text));
+  std::istringstream in(text);
+  std::string row;
+  std::getline(in, row);  // the heading
+  while (std::getline(in, row)) {
+    std::vector<std::string> cells;
+    std::istringstream cut(row);
+    for (std::string cell; std::getline(cut, cell, ',');) cells.push_back(cell);
+    if (cells.size() != 6) continue;
+    games[cells[0]][{cells[1], cells[2]}] = {
+        {"PO", std::stol(cells[3])}, {"A", std::stol(cells[4])}, {"E", std::stol(cells[5])}};
+  }
+  return games;
+}
+
+// The decisions each game's info records name, by game id: "wp", "lp",
+// "save" -> player id.
+std::map<std::string, std::map<std::string, std::string>> InfoDecisions() {
+  std::map<std::string, std::map<std::string, std::string>> games;
+  for (const char* file : kClubs) {
+    std::string text;
+    EXPECT_TRUE(ReadWholeTextFile(Folder() + "/" + file, text));
+    std::istringstream in(text);
+    std::string id;
+    for (std::string row; std::getline(in, row);) {
+      if (!row.empty() && row.back() == '\r') row.pop_back();
+      if (row.rfind("id,", 0) == 0) id = row.substr(3);
+      for (const char* key : {"wp", "lp", "save"}) {
+        const std::string head = "info," + std::string(key) + ",";
+        if (row.rfind(head, 0) == 0 && row.size() > head.size())
+          games[id][key] = row.substr(head.size());
+      }
     }
   }
-  return figures;
+  return games;
 }
 
-// What one game's sides amount to, for its official team and pitching lines.
-struct SideLines {
-  std::map<std::string, long> team;      // R, H, E, LOB
-  std::map<std::string, long> pitching;  // OUT, BF summed over the side's pitchers
+// Counts every table's figures of a Stat by (team, name): batting and
+// running by the official figures' names, pitching likewise, fielding
+// summed over the positions played.
+struct Counted {
+  Lines batting, pitching, fielding;
 };
 
-SideLines Lines(const Game& game, bool home) {
-  SideLines lines;
-  for (const INNING& inning : game.innings) {
-    const HALF_INNING& batting = home ? inning.bottom : inning.top;
-    const HALF_INNING& fielding = home ? inning.top : inning.bottom;
-    lines.team["R"] += batting.runs;
-    lines.team["H"] += batting.hits;
-    lines.team["LOB"] += batting.left_on_base;
-    lines.team["E"] += fielding.errors;
+double Cell(const Stat& stat, StatTable table, int row, const char* key) {
+  for (int c = 0; c < ColumnCount(table); ++c) {
+    if (ColumnKey(table, c) == key) return SortValue(stat, table, row, c).number;
   }
-  Stat stat;
-  stat.team_name = (home ? game.home : game.visitor).team_name.str();
-  Accumulate(stat, game, Split::kAll, Split::kAll, false);
-  for (const auto& [who, f] : TableFigures(stat, StatTable::kPitching)) {
-    lines.pitching["OUT"] += std::lround(f.at("IP") * 3);
-    lines.pitching["BF"] += std::lround(f.at("BF"));
-  }
-  return lines;
+  ADD_FAILURE() << "no column " << key;
+  return 0;
 }
 
+Counted Count(const Stat& stat) {
+  Counted counted;
+  auto who = [&](StatTable table, int row) {
+    return std::make_pair(std::string(SortValue(stat, table, row, 1).text),
+                          std::string(SortValue(stat, table, row, 0).text));
+  };
+  auto each = [&](StatTable table, auto&& take) {
+    for (int row = 0; row < RowCount(stat, table); ++row) {
+      if (!IsTotalsRow(stat, table, row)) take(row, who(table, row));
+    }
+  };
+  auto get = [&](StatTable table, int row, const char* key) {
+    return std::lround(Cell(stat, table, row, key));
+  };
+  each(StatTable::kBatting, [&](int row, const auto& w) {
+    Line& l = counted.batting[w];
+    l["AB"] = get(StatTable::kBatting, row, "OAB");
+    for (const char* k : {"R", "H", "2B", "3B", "HR", "RBI", "BB", "SO", "SF"})
+      l[k] = get(StatTable::kBatting, row, k);
+    l["HBP"] = get(StatTable::kBatting, row, "HBP");
+    // Sacrifice bunts: outs, and safe on errors or choices.
+    l["SH"] = get(StatTable::kBatting, row, "BS") + get(StatTable::kBatting, row, "S");
+  });
+  each(StatTable::kRunning, [&](int row, const auto& w) {
+    Line& l = counted.batting[w];
+    l["SB"] = get(StatTable::kRunning, row, "SB");
+    l["CS"] = get(StatTable::kRunning, row, "CS2") + get(StatTable::kRunning, row, "CS3") +
+              get(StatTable::kRunning, row, "CSH");
+  });
+  each(StatTable::kPitching, [&](int row, const auto& w) {
+    Line& l = counted.pitching[w];
+    l["OUT"] = std::lround(Cell(stat, StatTable::kPitching, row, "IP") * 3);
+    for (const char* k : {"BF", "H", "R", "ER", "BB", "SO", "WP", "BK", "W", "L"})
+      l[k] = get(StatTable::kPitching, row, k);
+    l["HBP"] = get(StatTable::kPitching, row, "HB");
+    l["SV"] = get(StatTable::kPitching, row, "SA");
+  });
+  each(StatTable::kFielding, [&](int row, const auto& w) {
+    Line& l = counted.fielding[w];
+    for (const char* k : {"PO", "A", "E"}) l[k] += get(StatTable::kFielding, row, k);
+  });
+  return counted;
+}
+
+// Differences found, by kind ("pitching BF"), each with where it is.
+struct Differences {
+  std::map<std::string, std::vector<std::string>> by_kind;
+
+  void Compare(const std::string& kind, const std::string& where, const Line& official,
+               const Line& mine) {
+    for (const auto& [key, value] : official) {
+      auto m = mine.find(key);
+      const long ours = m == mine.end() ? 0 : m->second;
+      if (ours != value) {
+        by_kind[kind + " " + key].push_back(where + ": " + std::to_string(ours) + " against " +
+                                            std::to_string(value));
+      }
+    }
+  }
+  std::size_t Count() const {
+    std::size_t n = 0;
+    for (const auto& [kind, list] : by_kind) n += list.size();
+    return n;
+  }
+  std::string Summary(std::size_t examples) const {
+    std::string text;
+    for (const auto& [kind, list] : by_kind) {
+      text += kind + ": " + std::to_string(list.size()) + "\n";
+      for (std::size_t i = 0; i < list.size() && i < examples; ++i) text += "  " + list[i] + "\n";
+    }
+    return text;
+  }
+};
+
+// What the importer and the statistics made of the season.
 struct Season {
   GamesRead read;
   std::set<std::string> ids;
-  Stat all{};
-  std::map<std::string, std::string> team_names;  // club code -> team name
+  std::vector<std::string> inconsistent;
+  Differences games;   // game by game
+  Differences season;  // the season's tables
 };
+
+// Team and fielding lines name sides; batting and pitching lines name the
+// player as the official lines do.
+Line TeamLine(const Game& game, bool home) {
+  Line line;
+  for (const INNING& inning : game.innings) {
+    const HALF_INNING& batting = home ? inning.bottom : inning.top;
+    const HALF_INNING& fielding = home ? inning.top : inning.bottom;
+    line["R"] += batting.runs;
+    line["H"] += batting.hits;
+    line["LOB"] += batting.left_on_base;
+    line["E"] += fielding.errors;
+  }
+  return line;
+}
 
 const Season& ImportedSeason() {
   static const Season season = [] {
     Season s;
-    s.all.all_teams = true;
+    const auto fielding = ReferenceFielding();
+    const auto decisions = InfoDecisions();
+    Stat all{};
+    all.all_teams = true;
+    Lines official_batting, official_pitching;
+    std::map<std::string, std::string> team_of_code;
     int n = 0;
     const GameSink take = [&](const ScoredGame& g) -> Taken {
-      s.ids.insert(g.origin.id);
-      s.team_names[g.home.code] = g.home.team.team_name.str();
-      s.team_names[g.visitor.code] = g.visitor.team.team_name.str();
+      const std::string& id = g.origin.id;
+      s.ids.insert(id);
       for (const scoring::Inconsistency& i : scoring::CheckGame(g.game, {})) {
-        ADD_FAILURE() << g.origin.id << ": " << i.Text();
+        s.inconsistent.push_back(id + ": " + i.Text());
       }
-      const JsonValue& official = Official()[g.origin.id];
+      const JsonValue& official = Official()[id];
+      Stat one{};
+      one.all_teams = true;
+      AccumulateGame(one, g.game, 1, Split::kAll, Split::kAll, false);
+      FinishTables(one);
+      const Counted mine = Count(one);
+      const auto decided = decisions.count(id) ? decisions.at(id)
+                                               : std::map<std::string, std::string>{};
       for (bool home : {true, false}) {
         const std::string side = home ? "home" : "visitor";
-        const SideLines mine = Lines(g.game, home);
-        for (const auto& [key, value] : mine.team) {
-          EXPECT_EQ(value, official["teams"][side][key].number)
-              << g.origin.id << " " << side << " " << key;
+        const Club& club = home ? g.home : g.visitor;
+        const std::string team = club.team.team_name.str();
+        team_of_code[club.code] = team;
+        Line official_team;
+        for (const char* k : {"R", "H", "E", "LOB"})
+          official_team[k] = official["teams"][side][k].number;
+        s.games.Compare("team", id + " " + side, official_team, TeamLine(g.game, home));
+        for (const auto& [name, line] : official["batting"][side].members) {
+          Line o;
+          for (const auto& [k, v] : line.members) {
+            if (k != "IBB") o[k] = v.number;
+          }
+          auto m = mine.batting.find({team, name});
+          s.games.Compare("batting", id + " " + name, o,
+                          m == mine.batting.end() ? Line{} : m->second);
+          for (const auto& [k, v] : o) official_batting[{team, name}][k] += v;
         }
-        // A pitcher's outs and batters faced are counted by the rules named
-        // in PitchingAgreesPitcherByPitcher; the side's sums are the
-        // official ones.
-        std::map<std::string, long> sums;
         for (const auto& [name, line] : official["pitching"][side].members) {
-          for (const char* key : {"OUT", "BF"}) sums[key] += line[key].number;
+          Line o;
+          for (const auto& [k, v] : line.members) o[k] = v.number;
+          // The decisions are the info records'.
+          for (const auto& [key, figure] :
+               std::map<std::string, std::string>{{"wp", "W"}, {"lp", "L"}, {"save", "SV"}}) {
+            auto d = decided.find(key);
+            o[figure] = d != decided.end() && club.names.count(d->second) &&
+                                club.names.at(d->second) == name
+                            ? 1
+                            : 0;
+          }
+          auto m = mine.pitching.find({team, name});
+          s.games.Compare("pitching", id + " " + name, o,
+                          m == mine.pitching.end() ? Line{} : m->second);
+          for (const auto& [k, v] : o) official_pitching[{team, name}][k] += v;
         }
-        EXPECT_EQ(mine.pitching, sums) << g.origin.id << " " << side;
+        const auto game_fielding = fielding.find(id);
+        Lines reference;
+        if (game_fielding != fielding.end()) {
+          for (const auto& [who, line] : game_fielding->second) {
+            if (who.first == side) reference[who] = line;
+          }
+        }
+        for (const auto& [who, line] : mine.fielding) {
+          if (who.first == team) reference.try_emplace({side, who.second}, Line{});
+        }
+        for (const auto& [who, line] : reference) {
+          auto m = mine.fielding.find({team, who.second});
+          s.games.Compare("fielding", id + " " + who.second, line,
+                          m == mine.fielding.end() ? Line{} : m->second);
+        }
       }
-      AccumulateGame(s.all, g.game, ++n, Split::kAll, Split::kAll, false);
+      AccumulateGame(all, g.game, ++n, Split::kAll, Split::kAll, false);
       return {};
     };
-    s.read = ReadRetrosheetGames({Folder() + "/2019SEA.EVA", Folder() + "/2019CHN.EVN"}, take);
-    FinishTables(s.all);
+    std::vector<std::string> files;
+    for (const char* file : kClubs) files.push_back(Folder() + "/" + file);
+    s.read = ReadRetrosheetGames(files, take);
+    FinishTables(all);
+    const Counted counted = Count(all);
+    for (const auto& [who, line] : official_batting) {
+      auto m = counted.batting.find(who);
+      s.season.Compare("batting", who.second + " (" + who.first + ")", line,
+                       m == counted.batting.end() ? Line{} : m->second);
+    }
+    for (const auto& [who, line] : official_pitching) {
+      auto m = counted.pitching.find(who);
+      s.season.Compare("pitching", who.second + " (" + who.first + ")", line,
+                       m == counted.pitching.end() ? Line{} : m->second);
+    }
+    if (const char* report = std::getenv("SCOREWICK_SEASON_REPORT")) {
+      std::ofstream out(report);
+      out << "Game by game:\n" << s.games.Summary(100000) << "Season:\n"
+          << s.season.Summary(100000);
+    }
     return s;
   }();
   return season;
 }
 
-// The season's official lines of a kind ("batting", "pitching"), summed by
-// (player, team name).
-std::map<std::pair<std::string, std::string>, std::map<std::string, long>> OfficialSeason(
-    const std::string& kind) {
-  std::map<std::pair<std::string, std::string>, std::map<std::string, long>> season;
-  for (const auto& [id, game] : Official().members) {
-    for (const char* side : {"home", "visitor"}) {
-      const std::string team = ImportedSeason().team_names.at(game["teams"][side]["code"].text);
-      for (const auto& [name, line] : game[kind][side].members) {
-        for (const auto& [key, value] : line.members) season[{name, team}][key] += value.number;
-      }
-    }
-  }
-  return season;
-}
-
-TEST(RetrosheetSeason, EveryGameImportsConsistentWithItsOfficialTeamLines) {
+TEST(RetrosheetSeason, EveryGameImportsAndAgreesWithItself) {
   const Season& s = ImportedSeason();
   for (const ImportRefusal& r : s.read.refusals) ADD_FAILURE() << r.Text();
-  EXPECT_EQ(s.read.games_taken, 162);
+  for (const std::string& i : s.inconsistent) ADD_FAILURE() << i;
+  EXPECT_EQ(s.read.games_taken, 1620);
   EXPECT_EQ(s.ids.size(), Official().members.size());
 }
 
-// Every batter's season line is the official one, figure by figure.
-TEST(RetrosheetSeason, BattingLinesAreTheOfficialOnes) {
-  const Figures batting = TableFigures(ImportedSeason().all, StatTable::kBatting);
-  const Figures running = TableFigures(ImportedSeason().all, StatTable::kRunning);
-  for (const auto& [who, line] : OfficialSeason("batting")) {
-    auto b = batting.find(who);
-    auto r = running.find(who);
-    if (b == batting.end() || r == running.end()) {
-      EXPECT_EQ(line.at("AB") + line.at("BB") + line.at("HBP") + line.at("SH") + line.at("SF"), 0)
-          << who.first << " batted but has no line";
-      continue;
-    }
-    const auto& f = b->second;
-    const auto& run = r->second;
-    const std::map<std::string, double> mine = {
-        {"AB", f.at("OAB")},
-        {"R", f.at("R")},
-        {"H", f.at("H")},
-        {"2B", f.at("2B")},
-        {"3B", f.at("3B")},
-        {"HR", f.at("HR")},
-        {"RBI", f.at("RBI")},
-        {"BB", f.at("BB")},
-        {"SO", f.at("SO")},
-        {"SB", run.at("SB")},
-        {"CS", run.at("CS2") + run.at("CS3") + run.at("CSH")},
-        {"SH", f.at("BS") + f.at("S")},  // sacrifice bunts: outs, and safe on errors or choices
-        {"SF", f.at("SF")},
-        {"HBP", f.at("HBP")}};
-    for (const auto& [key, value] : mine) {
-      EXPECT_EQ(std::lround(value), line.at(key)) << who.first << " (" << who.second << ") " << key;
-    }
-  }
+// Every figure of every game: the sides' lines, every batter's, pitcher's
+// and fielder's, and the decisions.
+TEST(RetrosheetSeason, EveryGameHasTheOfficialLines) {
+  const Differences& d = ImportedSeason().games;
+  EXPECT_EQ(d.Count(), 0u) << d.Summary(8);
 }
 
-// Hits, walks, strikeouts, hit batsmen, balks, runs and earned runs are
-// each pitcher's own.  Outs and batters faced go where our counting rules
-// put them (the sums of each side agree, see above): an out made on the
-// bases is credited to the pitcher who faced that runner at the plate, and
-// a batter is counted as faced by the pitcher charged with him (who, for a
-// batter safe on a fielder's choice, is the pitcher of the runner put
-// out).  Wild pitches are counted once for every runner they move, for the
-// pitcher who faced that runner at the plate.
-TEST(RetrosheetSeason, PitchingAgreesPitcherByPitcher) {
-  const Figures pitching = TableFigures(ImportedSeason().all, StatTable::kPitching);
-  for (const auto& [who, line] : OfficialSeason("pitching")) {
-    auto p = pitching.find(who);
-    ASSERT_NE(p, pitching.end()) << who.first;
-    const auto& f = p->second;
-    EXPECT_EQ(f.at("H"), line.at("H")) << who.first;
-    EXPECT_EQ(f.at("BB"), line.at("BB")) << who.first;
-    EXPECT_EQ(f.at("SO"), line.at("SO")) << who.first;
-    EXPECT_EQ(f.at("HB"), line.at("HBP")) << who.first;
-    EXPECT_EQ(f.at("BK"), line.at("BK")) << who.first;
-    EXPECT_EQ(f.at("R"), line.at("R")) << who.first;
-    EXPECT_EQ(f.at("ER"), line.at("ER")) << who.first;
-  }
+// The season's tables, every game counted at once: each player's figures
+// for each of his clubs on that club's row.
+TEST(RetrosheetSeason, TheSeasonHasTheOfficialLines) {
+  const Differences& d = ImportedSeason().season;
+  EXPECT_EQ(d.Count(), 0u) << d.Summary(8);
 }
 
 }  // namespace
