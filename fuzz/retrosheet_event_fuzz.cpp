@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Game game;
     GameOrigin origin;
     GameRefusal refusal;
-    if (BuildRetrosheetGame(records, finder, game, origin, refusal) &&
+    std::vector<ImportNote> notes;
+    if (BuildRetrosheetGame(records, finder, game, origin, refusal, notes) &&
         !scoring::CheckGame(game, {}).empty()) {
       __builtin_trap();
     }

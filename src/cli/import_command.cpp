@@ -53,7 +53,7 @@ int ImportRetrosheetFiles(const ImportOptions& o, CommandContext& ctx) {
     ctx.err << "scorewick: files already there were kept; --force writes over them\n";
   }
   ctx.out << summary.Line() << "\n";
-  return summary.refusals.empty() ? kExitDone : kExitRefused;
+  return summary.RefusedAny() ? kExitRefused : kExitDone;
 }
 
 }  // namespace

@@ -53,6 +53,8 @@ bool GameBuilder::Fail(std::string why) {
   return false;
 }
 
+void GameBuilder::Note(std::string text) { notes_.push_back({line_, std::move(text)}); }
+
 bool GameBuilder::ScorerFail(const std::string& what) {
   return Fail(what + ": " + scorer_->error());
 }
@@ -210,14 +212,16 @@ bool GameBuilder::ApplySubstitution(const Substitution& s) {
     if (!scorer_->half_open() || !SideBatsNow(s.home)) {
       return Fail(what + ": a pinch hitter comes in for the side at bat");
     }
-    if (scorer_->turn_open()) {
-      return Fail(what +
-                  ": a pinch hitter in the middle of a turn at the plate cannot be recorded "
-                  "(the handheld gives the whole turn to one batter)");
-    }
     if (scorer_->DueUp(s.home) != s.slot) {
       return Fail(what + ": he bats " + Ordinal(s.slot) + ", but the " +
                   Ordinal(scorer_->DueUp(s.home)) + " in the order is due up");
+    }
+    if (scorer_->turn_open()) {
+      // A box holds one batter: the one the rules charge with the turn,
+      // known when it ends (NoteMidTurnPinchHitter).
+      mid_turn_pinch_ = MidTurnPinch{s.line, s.name, scorer_->InSlot(s.home, s.slot).name.str(),
+                                     std::to_string(scorer_->balls()) + "-" +
+                                         std::to_string(scorer_->strikes())};
     }
     return scorer_->PinchHit(player) || ScorerFail(what);
   }
@@ -233,10 +237,15 @@ bool GameBuilder::ApplySubstitution(const Substitution& s) {
     return Fail(what + ": nobody batting " + Ordinal(s.slot) + " is on base to run for");
   }
   if (played) {
-    if (s.position == kPosPitcher && scorer_->AtPosition(s.home, kPosPitcher).name == s.name) {
+    // A pitcher who did not bat may take a batting slot (his side gives up
+    // its designated hitter); otherwise a player keeps his slot.
+    const bool new_slot = s.slot > 0 && scorer_->InSlot(s.home, s.slot).name != s.name;
+    if (s.position == kPosPitcher && !new_slot &&
+        scorer_->AtPosition(s.home, kPosPitcher).name == s.name) {
       return true;  // the pitcher stays the pitcher
     }
-    return scorer_->MoveFielder(s.name, s.position, s.home) || ScorerFail(what);
+    return scorer_->MoveFielder(s.name, s.position, s.home, new_slot ? s.slot : 0) ||
+           ScorerFail(what);
   }
   if (s.position == kPosDesignatedHitter) {
     return Fail(what + ": a new designated hitter comes in as a pinch hitter first");
@@ -320,6 +329,20 @@ bool GameBuilder::ImplicitDesignatedHitter(bool home) {
   const std::string name = scorer_->InSlot(home, replacement_slot).name.str();
   return scorer_->MoveFielder(name, kPosDesignatedHitter, home) ||
          ScorerFail("the designated hitter " + name);
+}
+
+void GameBuilder::NoteMidTurnPinchHitter() {
+  if (!mid_turn_pinch_ || scorer_->turn_open()) return;
+  const MidTurnPinch m = *mid_turn_pinch_;
+  mid_turn_pinch_.reset();
+  const auto& h = game_.innings[static_cast<std::size_t>(scorer_->inning())].half(scorer_->top());
+  const std::string charged = h.at_bats.back().batter.name.str();
+  const int saved = line_;
+  line_ = m.line;
+  Note(m.entering + " batted for " + m.left + " from the count " + m.count +
+       ": both are in the line-up, and the box holds the whole turn as " + charged +
+       "'s, the batter the scoring rules charge with it");
+  line_ = saved;
 }
 
 void GameBuilder::CloseHalfIfOver() {
@@ -458,10 +481,23 @@ bool GameBuilder::FinishGame() {
   line_ = last_play_line_;
   if (scorer_->half_open()) {
     if (!scorer_->HalfOver() && !scorer_->GameOver()) {
-      return Fail("the game stops in the " + HalfName(scorer_->inning() + 1, scorer_->top()) +
-                  " with " + std::to_string(scorer_->outs()) + " out" +
-                  std::string(PluralSuffix(scorer_->outs())) +
-                  " and nobody ahead: the file seems cut short");
+      const std::string where = HalfName(scorer_->inning() + 1, scorer_->top()) + " with " +
+                                std::to_string(scorer_->outs()) + " out" +
+                                std::string(PluralSuffix(scorer_->outs()));
+      // A game called (for rain, say) is official when its decisions are
+      // given; without them the file seems cut short.
+      auto named = [this](const char* key) {
+        auto it = info_.find(key);
+        return it != info_.end() && !it->second.empty();
+      };
+      if (!named("wp") && !named("lp")) {
+        return Fail("the game stops in the " + where +
+                    " and nobody ahead: the file seems cut short");
+      }
+      // The last box keeps a note of its own if it has one.
+      static_cast<void>(scorer_->AddNote("Game called in the " + where + "."));
+      Note("the game was called in the " + where +
+           ": the innings played stand, with the decisions of the official score");
     }
     scorer_->EndHalf();
   }
@@ -523,8 +559,9 @@ bool GameBuilder::Run(const std::vector<RetroRecord>& records, GameOrigin& origi
 }  // namespace retro
 
 bool BuildRetrosheetGame(const std::vector<RetroRecord>& records, const ClubFinder& clubs,
-                         Game& game, GameOrigin& origin, GameRefusal& refusal) {
-  retro::GameBuilder builder(clubs, game);
+                         Game& game, GameOrigin& origin, GameRefusal& refusal,
+                         std::vector<ImportNote>& notes) {
+  retro::GameBuilder builder(clubs, game, notes);
   return builder.Run(records, origin, refusal);
 }
 

@@ -36,6 +36,15 @@ struct GameRefusal {
   std::string reason;
 };
 
+// What the import of a game read past or recorded in the nearest way the
+// game file allows: a modifier or pitch it does not know, a count that
+// disagrees with its pitches, a pinch hitter who came in during a count,
+// a game called before its last out.
+struct ImportNote {
+  int line = 0;  // the line it concerns, 0 for the whole game
+  std::string text;
+};
+
 // What a game became: its id (the game file is named after it) and its
 // clubs' codes.
 struct GameOrigin {
@@ -45,11 +54,13 @@ struct GameOrigin {
 };
 
 // Scores the records of one game (from its `id` to the next) into game,
-// which should be new.  False, with the line and the reason, when the game
-// cannot be recorded (an unknown play, a runner who is not on base, a
-// player who is not on the roster, a game cut short); game must then be
-// discarded.
+// which should be new; what was read past or approximated is added to
+// notes, in the order of the lines.  False, with the line and the reason,
+// when the game cannot be recorded (a play it cannot read, a runner who is
+// not on base, a player who is not on the roster, a game cut short); game
+// must then be discarded.
 bool BuildRetrosheetGame(const std::vector<RetroRecord>& records, const ClubFinder& clubs,
-                         Game& game, GameOrigin& origin, GameRefusal& refusal);
+                         Game& game, GameOrigin& origin, GameRefusal& refusal,
+                         std::vector<ImportNote>& notes);
 
 }  // namespace scorewick::interop

@@ -29,6 +29,9 @@ struct Fate {
   std::vector<scoring::ErrorMark> errors;
   std::optional<bool> earned;
   bool rbi = false;  // his run, if he scores, is batted in
+  // The batter's: the fielder whose error (written with his advance) his
+  // result is.
+  int result_error_by = 0;
 };
 
 // The fielders of a chain credited in turn: assists, then the put-out.
@@ -40,7 +43,8 @@ std::vector<scoring::Fielded> WholePlayCredits(const std::vector<std::vector<int
 
 class GameBuilder {
  public:
-  GameBuilder(const ClubFinder& clubs, Game& game) : clubs_(clubs), game_(game) {}
+  GameBuilder(const ClubFinder& clubs, Game& game, std::vector<ImportNote>& notes)
+      : clubs_(clubs), game_(game), notes_(notes) {}
   bool Run(const std::vector<RetroRecord>& records, GameOrigin& origin, GameRefusal& refusal);
 
  private:
@@ -53,6 +57,8 @@ class GameBuilder {
   };
 
   bool Fail(std::string why);
+  // Notes what was read past or approximated on the line being read.
+  void Note(std::string text);
   bool ScorerFail(const std::string& what);
 
   // Records (retrosheet_game.cpp).
@@ -73,6 +79,7 @@ class GameBuilder {
   // Halves and substitutions.
   bool ReachHalf(int inning, bool top);
   void CloseHalfIfOver();
+  void NoteMidTurnPinchHitter();
   bool ImplicitDesignatedHitter(bool home);
   bool ApplySubstitution(const Substitution& s);
   bool SideBatsNow(bool home) const;
@@ -102,6 +109,7 @@ class GameBuilder {
 
   const ClubFinder& clubs_;
   Game& game_;
+  std::vector<ImportNote>& notes_;
   std::optional<scoring::Scorer> scorer_;
   scoring::LeagueRules rules_;
   const Club* home_ = nullptr;
@@ -126,6 +134,14 @@ class GameBuilder {
   // ball caught, a strikeout).
   std::optional<PitchStep> result_pitch_;
   bool batter_out_first_ = false;
+  // A pinch hitter who came in during the open turn, noted when it ends.
+  struct MidTurnPinch {
+    int line = 0;
+    std::string entering;
+    std::string left;
+    std::string count;
+  };
+  std::optional<MidTurnPinch> mid_turn_pinch_;
 };
 
 }  // namespace scorewick::interop::retro

@@ -67,6 +67,7 @@ bool GameBuilder::PlayRecord(const RetroRecord& r) {
   const std::string what = "the play \"" + event_text_ + "\"";
   ParsedPlay play;
   if (Status parsed = ParsePlay(event_text_, play); !parsed) return Fail(parsed.reason);
+  for (std::string& passed : play.passed_over) Note(std::move(passed) + ": read past");
   if (ending_) return Fail(what + " comes after the game is decided");
   if (!StartScoring()) return false;
   // "No play" stands where a substitution is made; at the start of a half
@@ -97,9 +98,9 @@ bool GameBuilder::PlayRecord(const RetroRecord& r) {
   }
   const std::string_view all_pitches = r.at(5);
   std::vector<PitchStep> steps;
-  if (Status read = ReadPitches(NewPitches(all_pitches, turn_pitches_), steps); !read) {
-    return Fail(read.reason);
-  }
+  std::string unknown;
+  ReadPitches(NewPitches(all_pitches, turn_pitches_), steps, unknown);
+  for (char c : unknown) Note(std::string("the pitch '") + c + "' is not known: read past");
   turn_pitches_ = all_pitches;
   if (play.kind == PlayKind::kNoPlay && steps.empty()) return true;
   // A play of the runners alone opens no box for the batter unless there
@@ -113,6 +114,7 @@ bool GameBuilder::PlayRecord(const RetroRecord& r) {
   if (play.kind == PlayKind::kNoPlay) return true;
   if (!ImpliedPitches(play)) return false;
   if (!RecordEvent(play)) return false;
+  NoteMidTurnPinchHitter();
   if (!scorer_->turn_open()) turn_pitches_.clear();
   CloseHalfIfOver();
   return true;
@@ -125,7 +127,7 @@ bool GameBuilder::StrikeoutOnPitchHeldBack(const ParsedPlay& play, const PitchSt
     return false;
   }
   if (!play.batter_chain.empty() || AdvanceOf(play, 0) != nullptr) return true;
-  return last.call == PitchCall::kFoulBunt;
+  return last.call == PitchCall::kFoulBunt || play.bunted_foul;
 }
 
 // The pitches of the record before its play: the ball put in play, the
@@ -199,8 +201,9 @@ bool GameBuilder::ImpliedPitches(const ParsedPlay& play) {
   if (play.kind == PlayKind::kStrikeout) {
     // A dropped third strike or a bunted foul is itself the last strike.
     const bool dropped = !play.batter_chain.empty() || AdvanceOf(play, 0) != nullptr;
-    const bool bunted = result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
-                        result_pitch_->call == PitchCall::kFoulBunt;
+    const bool bunted = play.bunted_foul ||
+                        (result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
+                         result_pitch_->call == PitchCall::kFoulBunt);
     const int needed = rules_.strikes_per_out - (dropped || bunted ? 1 : 0);
     const PitchCall call =
         play.called_third_strike ? PitchCall::kCalledStrike : PitchCall::kSwingingStrike;
@@ -332,13 +335,20 @@ bool GameBuilder::BatterResult(const ParsedPlay& play, BatterPart& b, Fate& batt
           reach(kReachDroppedThirdError);
           b.reach_fielders = {error_by};
           error_on_first(error_by, run->throwing_error);
+          // K.B-2(E2/TH): the advance names the error his result is.
+          if (error_by == run->error_by) batter.result_error_by = error_by;
         } else if (passed) {
           reach(kReachDroppedThirdPB);
           b.errors.push_back({1, kPosCatcher, kErrPassedBall, 1, false});
         } else if (wild) {
           reach(kReachDroppedThirdWP);
         } else {
-          return Fail("the batter reaches on the third strike: write why, K+WP, K+PB or K+E2");
+          // Safe on the dropped third strike while the catcher put out a
+          // runner instead (K/FO.3XH(2);B-1): a box has no such result.
+          reach(kReachDroppedThirdError);
+          Note("the play \"" + event_text_ +
+               "\": the batter reached first on the third strike while a runner was put out; "
+               "recorded as safe on a dropped third strike, with no error charged");
         }
       } else {
         b.out = true;
@@ -347,8 +357,9 @@ bool GameBuilder::BatterResult(const ParsedPlay& play, BatterPart& b, Fate& batt
                               .half(scorer_->top())
                               .at_bats.back();
         if (box.last_pitch >= 0) last = &box.pitches[static_cast<std::size_t>(box.last_pitch)];
-        const bool bunted = result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
-                            result_pitch_->call == PitchCall::kFoulBunt;
+        const bool bunted = play.bunted_foul ||
+                            (result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
+                             result_pitch_->call == PitchCall::kFoulBunt);
         if (bunted) {
           b.how_out = kOutBuntedFoul;
         } else {

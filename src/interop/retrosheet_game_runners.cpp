@@ -27,9 +27,12 @@ void Gain(Fate& f, int to, std::int32_t first, std::int32_t more) {
 
 // The bases to `to` on an error by fielder, as the score sheet marks them:
 // the error on the first base gained, "previous error" on those after it.
-void GainOnError(Fate& f, int to, int fielder, std::int32_t kind, std::int32_t first_code) {
+// An error that gained nothing is marked on the base he was going to,
+// `going` (the next one when not given).
+void GainOnError(Fate& f, int to, int fielder, std::int32_t kind, std::int32_t first_code,
+                 int going = 0) {
   if (to <= f.held) {
-    f.errors.push_back({f.held + 1, fielder, kind, 0, false});
+    f.errors.push_back({going > 0 ? going : f.held + 1, fielder, kind, 0, false});
     return;
   }
   f.errors.push_back({f.held + 1, fielder, kind, to - f.held, false});
@@ -245,14 +248,19 @@ bool GameBuilder::Advances(const ParsedPlay& play, std::array<Fate, 4>& fates) {
       // The throw that missed him sent him on: those bases are the error's.
       f.errors.back().bases = target - f.held;
       Gain(f, target, kAdvError, kAdvErrorContinued);
-    } else if (a.error_by && a.from == 0 && target <= f.held) {
-      // B-1(E2) of a batter safe on a dropped third strike: the error is
-      // his result's, already charged.
+    } else if (a.error_by && a.from == 0 && a.error_by == f.result_error_by) {
+      // B-1(E2) of a batter safe on a dropped third strike, B-2(E2/TH)
+      // after it: the error is his result's, charged once; the bases past
+      // first come on it.
+      for (int base = std::max(f.held, 1) + 1; base <= target && base <= 3; ++base) {
+        f.errors.push_back({base, a.error_by, kErrPrevious, 1, false});
+      }
+      Gain(f, target, kAdvErrorContinued, kAdvErrorContinued);
     } else if (a.error_by) {
       const bool assisted = !a.chain.fielders.empty();
       const int start = f.held;
       GainOnError(f, target, a.error_by, a.throwing_error ? kErrThrowing : kErrFielding,
-                  assisted ? kAdvAssistWithError : kAdvError);
+                  assisted ? kAdvAssistWithError : kAdvError, std::min(a.to, 4));
       if (a.second_error_by) {
         f.errors.push_back({start + 1, a.second_error_by,
                             a.second_throwing_error ? kErrThrowing : kErrFielding, 0, true});
@@ -360,7 +368,14 @@ void GameBuilder::Runs(const ParsedPlay& play, std::array<Fate, 4>& fates) const
     Fate& f = fates[i];
     if (f.out || f.held != 4) continue;
     const Advance* a = AdvanceOf(play, static_cast<int>(i));
-    if (a && a->unearned) {
+    // A steal of home may carry the mark itself: SBH(UR).
+    const bool stolen_unearned =
+        i == 3 && std::any_of(play.runner_plays.begin(), play.runner_plays.end(),
+                              [](const RunnerPlay& r) {
+                                return r.kind == RunnerPlayKind::kStolenBase && r.base == 4 &&
+                                       r.unearned;
+                              });
+    if ((a && a->unearned) || stolen_unearned) {
       f.earned = false;
     } else if ((a && a->team_unearned) || earned_stated_) {
       f.earned = true;
@@ -417,7 +432,8 @@ bool GameBuilder::RecordEvent(const ParsedPlay& play) {
       std::count_if(fates.begin(), fates.end(), [](const Fate& f) { return f.out; }));
   const bool run_scores =
       std::any_of(fates.begin(), fates.end(), [](const Fate& f) { return !f.out && f.held == 4; });
-  if (run_scores && scorer_->outs() + outs_made >= rules_.outs_per_inning) {
+  const bool ends_half = scorer_->outs() + outs_made >= rules_.outs_per_inning;
+  if (run_scores && ends_half) {
     for (std::size_t i = 1; i < fates.size(); ++i) {
       if (fates[i].how_out == kOutForced) fates[i].how_out = kOutTagged;
     }
@@ -469,6 +485,13 @@ bool GameBuilder::RecordEvent(const ParsedPlay& play) {
   }
   out.rbi = rbi;
   out.batter_out_first = batter_out_first_;
+  if (run_scores && ends_half && scorer_->LastOutIsForced(out)) {
+    // The batter forced out at first for the last out, and the run counted
+    // all the same: the official score is kept.
+    out.runs_beat_last_force = true;
+    Note(what + ": a run counts although the side's last out is a force out, as the official "
+                "score has it");
+  }
   return scorer_->Record(out) || ScorerFail(what);
 }
 

@@ -202,7 +202,8 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
       game = Game();
       GameOrigin origin;
       GameRefusal refusal;
-      const bool built = BuildRetrosheetGame(records, finder, game, origin, refusal);
+      std::vector<ImportNote> notes;
+      const bool built = BuildRetrosheetGame(records, finder, game, origin, refusal, notes);
       auto refuse = [&](int line, const std::string& reason) {
         ++read.games_refused;
         read.refusals.push_back({file_name, line, origin.id, reason});
@@ -227,6 +228,10 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
         refuse(0, taken.reason);
       } else {
         ++read.games_taken;
+        if (!notes.empty()) ++read.games_noted;
+        for (ImportNote& n : notes) {
+          read.refusals.push_back({file_name, n.line, origin.id, std::move(n.text), false, true});
+        }
       }
     }
   }

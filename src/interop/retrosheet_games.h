@@ -24,6 +24,7 @@ struct ImportRefusal {
   std::string game;  // the game's id, when the refusal is a game's
   std::string reason;
   bool kept = false;  // not a fault: a file already there was left as it was
+  bool note = false;  // not a fault: what the game's import read past or approximated
 
   // "2019SEA.EVA, line 57 (game SEA201903280): nobody is on second base"
   std::string Text() const;
@@ -57,7 +58,8 @@ struct GamesRead {
   int games_taken = 0;
   int games_kept = 0;                   // not taken: already there
   int games_refused = 0;                // could not be recorded or taken
-  std::vector<ImportRefusal> refusals;  // games and files, in the order met
+  int games_noted = 0;                  // taken, with notes of what was approximated
+  std::vector<ImportRefusal> refusals;  // games and files, and the notes, in the order met
   bool cancelled = false;
 };
 

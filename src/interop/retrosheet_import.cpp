@@ -63,6 +63,7 @@ std::string ImportSummary::Line() const {
     return std::to_string(n) + " " + (n == 1 ? one : many);
   };
   std::string line = count(static_cast<int>(games_written.size()), "game", "games") + " written";
+  if (games_noted > 0) line += " (" + std::to_string(games_noted) + " with notes)";
   if (games_kept > 0) line += ", " + std::to_string(games_kept) + " kept as they were";
   line += ", " + std::to_string(games_refused) + " refused; " +
           count(static_cast<int>(teams_written.size()), "team file", "team files") + " written";
@@ -71,6 +72,11 @@ std::string ImportSummary::Line() const {
   if (teams_kept > 0) line += ", " + std::to_string(teams_kept) + " kept as they were";
   if (cancelled) line += "; stopped before the end";
   return line;
+}
+
+bool ImportSummary::RefusedAny() const {
+  return std::any_of(refusals.begin(), refusals.end(),
+                     [](const ImportRefusal& r) { return !r.note; });
 }
 
 ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
@@ -113,6 +119,7 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
   GamesRead read = ReadRetrosheetGames(request.event_files, write, progress);
   summary.games_kept = read.games_kept;
   summary.games_refused = read.games_refused;
+  summary.games_noted = read.games_noted;
   summary.cancelled = read.cancelled;
   summary.refusals = std::move(read.refusals);
   return summary;

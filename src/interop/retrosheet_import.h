@@ -29,17 +29,21 @@ struct ImportSummary {
   std::vector<std::string> teams_written;  // paths
   int games_kept = 0;                      // already there, not written over
   int games_refused = 0;                   // could not be recorded (or written)
+  int games_noted = 0;                     // written, with notes of what was approximated
   int teams_unchanged = 0;                 // already there, the same
   int teams_kept = 0;                      // already there, other, not written over
   std::vector<ImportRefusal> refusals;     // games and files, in the order met
   bool cancelled = false;
 
   // "162 games written, 0 refused; 30 team files written", with the games
-  // and teams kept as they were there, the team files there unchanged, and
-  // "stopped before the end" when cancelled.
+  // written with notes, the games and teams kept as they were there, the
+  // team files there unchanged, and "stopped before the end" when
+  // cancelled.
   std::string Line() const;
   // Whether files already there were kept (--force writes over them).
   bool KeptAny() const { return games_kept + teams_kept > 0; }
+  // Whether a game or file was refused or kept as it was (notes aside).
+  bool RefusedAny() const;
 };
 
 ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,

@@ -4,9 +4,10 @@ namespace scorewick::interop {
 
 using scoring::PitchCall;
 
-Status ReadPitches(std::string_view text, std::vector<PitchStep>& steps) {
+void ReadPitches(std::string_view text, std::vector<PitchStep>& steps, std::string& unknown) {
   steps.clear();
-  if (text == "??") return {};
+  unknown.clear();
+  if (text == "??") return;
   bool catcher = false;
   for (char c : text) {
     PitchStep step;
@@ -75,14 +76,12 @@ Status ReadPitches(std::string_view text, std::vector<PitchStep>& steps) {
       case 'U':  // a pitch of which nothing is known
         continue;
       default:
-        return Status::Failed({}, std::string("cannot read the pitch '") + c +
-                                      "': pitches are B, C, S, F, X, T, L, M, I, V, H ... and 1, "
-                                      "2, 3 for throws");
+        unknown += c;
+        continue;
     }
     catcher = false;
     steps.push_back(step);
   }
-  return {};
 }
 
 std::string_view NewPitches(std::string_view text, std::string_view earlier) {

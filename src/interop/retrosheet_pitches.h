@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "records/status.h"
 #include "scoring/play.h"
 
 namespace scorewick::interop {
@@ -31,9 +30,10 @@ struct PitchStep {
   bool called = false;  // a called strike
 };
 
-// Reads a pitches field.  Fails, with the reason, for a character that is
-// no pitch.  "??" and an empty field hold no pitches.
-Status ReadPitches(std::string_view text, std::vector<PitchStep>& steps);
+// Reads a pitches field.  A character that is no pitch is passed over and
+// added to unknown (a letter the archives use now and then, such as a
+// lower-case one).  "??" and an empty field hold no pitches.
+void ReadPitches(std::string_view text, std::vector<PitchStep>& steps, std::string& unknown);
 
 // The pitches a record adds to those already recorded for the same turn:
 // what follows the earlier record's pitches, which it repeats in front.

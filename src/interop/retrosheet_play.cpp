@@ -65,6 +65,21 @@ bool ReadChain(std::string_view text, FieldingChain& chain) {
   return !chain.empty();
 }
 
+// A chain written with a stray character among its fielders ("74H"): the
+// fielders and the error without it.  False when nothing is left.
+bool ReadChainPassingOver(std::string_view text, FieldingChain& chain) {
+  std::string kept;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsFielder(text[i])) {
+      kept += text[i];
+    } else if (text[i] == 'E' && i + 1 < text.size() && IsFielder(text[i + 1])) {
+      kept += text.substr(i, 2);
+      ++i;
+    }
+  }
+  return !kept.empty() && ReadChain(kept, chain);
+}
+
 // "(26)" or "(E1/TH)" after a runner play; empty text is no chain.
 bool ReadParenChain(std::string_view text, FieldingChain& chain, bool* throwing) {
   if (text.empty()) return true;
@@ -95,7 +110,23 @@ Status ReadRunnerPlay(std::string_view text, RunnerPlay& play) {
   if (StartsWith(text, "SB")) {
     play.kind = RunnerPlayKind::kStolenBase;
     play.base = base_after(text.substr(2));
-    if (text.size() != 3 || play.base < 2) {
+    // A steal of home may carry its run's marks: SBH(UR), SBH(NR).
+    bool marks = true;
+    for (std::string_view rest = text.size() > 3 ? text.substr(3) : std::string_view();
+         marks && !rest.empty();) {
+      const std::size_t close = rest.find(')');
+      const std::string_view group =
+          rest[0] == '(' && close != std::string_view::npos ? rest.substr(1, close - 1) : "";
+      if (group == "UR" || group == "TUR") {
+        play.unearned = group == "UR";
+      } else if (group == "NR" || group == "NORBI") {
+        play.no_rbi = true;
+      } else {
+        marks = false;
+      }
+      if (marks) rest = rest.substr(close + 1);
+    }
+    if (text.size() < 3 || play.base < 2 || !marks) {
       return Fail("cannot read \"" + written + "\": a steal is SB2, SB3 or SBH");
     }
     return {};
@@ -287,8 +318,12 @@ bool ReadBattedBall(std::string_view text, ParsedPlay& play) {
   return true;
 }
 
-Status ReadModifier(std::string_view m, ParsedPlay& play) {
-  if (m == "SH") {
+void ReadModifier(std::string_view m, ParsedPlay& play) {
+  if (m.empty()) {
+    // C/E2/: a slash with nothing after it.
+  } else if (m == "BF") {
+    play.bunted_foul = true;
+  } else if (m == "SH") {
     play.sacrifice_hit = true;
   } else if (m == "SF") {
     play.sacrifice_fly = true;
@@ -326,14 +361,11 @@ Status ReadModifier(std::string_view m, ParsedPlay& play) {
     // Circumstances that change nothing a score sheet keeps: interference by
     // a spectator or an umpire, an appeal, a review, obstruction, a relay.
   } else if (!ReadBattedBall(m, play)) {
-    return Fail("cannot read \"/" + std::string(m) +
-                "\": after a slash comes how the ball was hit (G, L, F, P, BG, BP) "
-                "with where it went (78, 5F), or SH, SF, DP, GDP, FO, TH ...");
+    play.passed_over.push_back("the modifier \"/" + std::string(m) + "\" is not known");
   }
-  return {};
 }
 
-Status ReadAdvance(std::string_view text, Advance& a) {
+Status ReadAdvance(std::string_view text, Advance& a, std::vector<std::string>& passed_over) {
   a.text = text;
   auto refuse = [&](const std::string& why) {
     return Fail("cannot read the runner \"" + a.text + "\": " + why);
@@ -350,6 +382,22 @@ Status ReadAdvance(std::string_view text, Advance& a) {
   const bool x = text[1] == 'X';
   std::string_view rest = text.substr(3);
   bool chain_read = false;
+  // Of an X: the fielders who put him out, and the first chain ending in
+  // an error (which saved him when nobody put him out).
+  bool out_read = false;
+  FieldingChain error_chain;
+  // An error of the advance: the first, then a second on the same advance.
+  auto add_error = [&](int fielder, bool throwing) {
+    if (a.error_by == 0) {
+      a.error_by = fielder;
+      a.throwing_error = throwing;
+      return true;
+    }
+    if (a.second_error_by) return false;
+    a.second_error_by = fielder;
+    a.second_throwing_error = throwing;
+    return true;
+  };
   while (!rest.empty()) {
     const std::size_t close = rest.find(')');
     if (rest[0] != '(' || close == std::string_view::npos) {
@@ -359,6 +407,14 @@ Status ReadAdvance(std::string_view text, Advance& a) {
     rest = rest.substr(close + 1);
     const auto parts = SplitTop(group, '/');
     const std::string_view first = parts[0];
+    bool throwing = false;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+      if (StartsWith(parts[i], "TH")) {
+        throwing = true;
+      } else if (parts[i] == "INT") {
+        a.interference = true;
+      }
+    }
     if (first == "UR") {
       a.unearned = true;
     } else if (first == "TUR") {
@@ -374,43 +430,45 @@ Status ReadAdvance(std::string_view text, Advance& a) {
     } else if (first == "PB") {
       a.passed_ball = true;
     } else if (first == "INT" || first == "AP" || first == "OBS" || first == "G" || first == "SH" ||
-               first == "SF" || first == "NORBI") {
-    } else if (first.size() == 2 && first[0] == 'E' && IsFielder(first[1]) && !x) {
-      if (a.second_error_by) return refuse("at most two errors can be written for one advance");
-      const bool throwing = parts.size() > 1 && StartsWith(parts[1], "TH");
-      if (a.error_by) {
-        a.second_error_by = first[1] - '0';
-        a.second_throwing_error = throwing;
-      } else {
-        a.error_by = first[1] - '0';
-        a.throwing_error = throwing;
-      }
-      continue;
+               first == "SF") {
     } else {
       FieldingChain chain;
-      if (!ReadChain(first, chain)) {
+      if (ReadChain(first, chain)) {
+      } else if (ReadChainPassingOver(first, chain)) {
+        passed_over.push_back("the fielders \"(" + std::string(first) + ")\" of \"" + a.text +
+                              "\" are read without their stray letters");
+      } else {
         return refuse("cannot read \"(" + std::string(group) +
                       ")\": fielders like (64), an error like (E6), or UR, NR, RBI, TH, WP, PB");
       }
-      if (chain_read && !x) return refuse("only one error can be written for a runner's advance");
-      chain_read = true;
-      if (x) {
-        a.chain = chain;
-      } else {
-        a.error_by = chain.error_by ? chain.error_by : chain.fielders.back();
+      if (!x && chain.fielders.empty()) {
+        // (E6): an error let him advance.
+        if (!add_error(chain.error_by, throwing))
+          return refuse("at most two errors can be written for one advance");
+        continue;
       }
-    }
-    for (std::size_t i = 1; i < parts.size(); ++i) {
-      if (StartsWith(parts[i], "TH")) {
-        a.throwing_error = true;
-      } else if (parts[i] == "INT") {
-        a.interference = true;
+      if (!x) {
+        // (6E4): a throw that ended in an error let him advance.
+        if (chain_read) return refuse("only one error can be written for a runner's advance");
+        chain_read = true;
+        a.error_by = chain.error_by ? chain.error_by : chain.fielders.back();
+        a.throwing_error = throwing;
+        if (chain.error_by) a.chain.fielders = chain.fielders;
+      } else if (chain.error_by == 0) {
+        a.chain = chain;
+        out_read = true;
+      } else {
+        // An error on the way: it saved him unless fielders put him out
+        // all the same (BX3(E9)(95): on to third on the error and out
+        // there; 1X2(54)(E5/TH): out, and the throw after it wild).
+        if (error_chain.empty()) error_chain = chain;
+        if (!add_error(chain.error_by, throwing))
+          return refuse("at most two errors can be written for one advance");
       }
     }
   }
-  // An X whose fielders erred is no out: the runner was safe on the error.
-  a.out = x && a.chain.error_by == 0;
-  if (x && a.chain.error_by) a.error_by = a.chain.error_by;
+  a.out = x && out_read;
+  if (x && !out_read) a.chain = error_chain;
   if (a.to == a.from && !x && a.from == 0) return refuse("the batter must go to a base");
   return {};
 }
@@ -441,13 +499,11 @@ Status ParsePlay(std::string_view text, ParsedPlay& play) {
   }
   const auto parts = SplitTop(description, '/');
   if (Status read = ReadBasic(parts[0], play); !read) return read;
-  for (std::size_t i = 1; i < parts.size(); ++i) {
-    if (Status read = ReadModifier(parts[i], play); !read) return read;
-  }
+  for (std::size_t i = 1; i < parts.size(); ++i) ReadModifier(parts[i], play);
   if (!advances.empty()) {
     for (std::string_view part : SplitTop(advances, ';')) {
       Advance a;
-      if (Status read = ReadAdvance(part, a); !read) return read;
+      if (Status read = ReadAdvance(part, a, play.passed_over); !read) return read;
       for (const Advance& other : play.advances) {
         if (other.from == a.from) {
           return Fail("the runner " + std::string(1, part[0]) + " is moved twice");

@@ -72,6 +72,8 @@ struct RunnerPlay {
   int base = 0;
   FieldingChain chain;  // caught stealing, pick-offs; the fielder of K+E
   bool throwing_error = false;
+  bool unearned = false;  // SBH(UR): the run stolen is unearned
+  bool no_rbi = false;    // SBH(NR): written now and then, changes nothing
 };
 
 // One out of a fielded play: the runner (0 the batter) and the fielders.
@@ -125,11 +127,17 @@ struct ParsedPlay {
   bool runner_interference = false;
   bool inside_park = false;
   bool called_third_strike = false;
+  bool bunted_foul = false;  // K/BF: the third strike a bunt gone foul
   std::vector<Advance> advances;
+  // What the reader passed over, in words for a warning: a modifier it does
+  // not know, fielders written with a stray letter.
+  std::vector<std::string> passed_over;
 };
 
 // Reads an event field into play.  Fails, with the reason in words a
-// scorer can act on, for anything it cannot read.
+// scorer can act on, for a play it cannot read; a modifier it does not
+// know changes nothing a score sheet keeps and is only noted in
+// play.passed_over.
 Status ParsePlay(std::string_view text, ParsedPlay& play);
 
 // The advance of a runner (0 the batter) after the dot, if written.

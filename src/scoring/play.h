@@ -99,6 +99,9 @@ struct Play {
   std::vector<RunnerMove> runners;  // runners not listed stay where they are
   int rbi = -1;                     // -1: the scorer's usual rule decides
   bool batter_out_first = false;    // the batter's out came before the runners' (fly balls)
+  // The runs of the play count although the side's last out is a force
+  // out, as an official score now and then has it (the rules would not).
+  bool runs_beat_last_force = false;
 };
 
 // Whether a batter's result is itself a pitch (a ball put in play, a hit

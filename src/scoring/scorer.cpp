@@ -186,11 +186,13 @@ bool Scorer::BeginAtBat() {
   balls_ = 0;
   strikes_ = 0;
   walk_charge_ = -1;
+  struck_out_batter_.reset();
   return true;
 }
 
 bool Scorer::Pitch(PitchCall call, const PitchSpec& spec) {
   if (!turn_open_) return Fail("no batter is at the plate");
+  displaced_.clear();
   if (balls_ >= rules_.balls_per_walk || strikes_ >= rules_.strikes_per_out) {
     return Fail("the count is full: the turn must end");
   }
@@ -384,7 +386,8 @@ bool Scorer::CheckPlay(const Play& play) {
   }
   if (outs_ + new_outs > rules_.outs_per_inning)
     return Fail("the play makes more outs than the side has left");
-  if (outs_ + new_outs == rules_.outs_per_inning && scores && LastOutIsForced(play)) {
+  if (outs_ + new_outs == rules_.outs_per_inning && scores && !play.runs_beat_last_force &&
+      LastOutIsForced(play)) {
     return Fail("no run scores when the side's last out is a force out");
   }
   return true;
@@ -540,6 +543,13 @@ Scorer::Runner Scorer::RecordBatter(const Play& play, int batter_index) {
     ab.how_out = b.how_out;
     ApplyChain(ab, b.chain);
   }
+  // A pinch hitter who came in with two strikes and struck out: the
+  // strikeout is the batter's he replaced.
+  const bool strikeout = b.out && !b.reached &&
+                         (b.how_out == kOutStrikeSwinging || b.how_out == kOutStrikeLooking ||
+                          b.how_out == kOutBuntedFoul || b.how_out == kOutDroppedThird);
+  if (struck_out_batter_ && strikeout) ab.batter = *struck_out_batter_;
+  struck_out_batter_.reset();
   // Who is charged if he scores: the pitcher who finished the turn, but a
   // walk after a change in a count that favoured the batter stays with the
   // pitcher who left, and a batter safe on a force play takes over the
@@ -626,6 +636,7 @@ void Scorer::FinishBatter(const Play& play, int batter_index, int rbi, Runner r,
 
 bool Scorer::Record(const Play& play) {
   if (!CheckPlay(play)) return false;
+  displaced_.clear();
   const int rbi = DefaultRbi(play);
   const int batter_index = play.batter.present ? AtBatIndex() : -1;
   std::optional<Runner> batter_runner;

@@ -92,9 +92,16 @@ class Scorer {
   bool PlaceTieBreakerRunner();
   // Attaches a note to the at-bat being scored (or the last one of the half).
   bool AddNote(std::string_view text);
+  // Whether the out that would end the half in this play is a force out
+  // (or the batter's before he reached first), so that no run of the play
+  // can count.
+  bool LastOutIsForced(const Play& play) const;
 
   // --- Substitutions ---------------------------------------------------------
-  // A pinch hitter for the batter due up, before his turn begins.
+  // A pinch hitter for the batter due up, or for the batter at the plate
+  // in the middle of his count.  Both stay in the line-up; the box goes to
+  // the one the scoring rules charge with the turn: the pinch hitter,
+  // unless he came in with two strikes and completed a strikeout.
   bool PinchHit(const PLAYER& player);
   // A pinch runner for the runner on base (1..3).
   bool PinchRun(int base, const PLAYER& player);
@@ -109,8 +116,12 @@ class Scorer {
   // A player already in the game (a pinch hitter staying in, a fielder
   // changing places) takes a fielding position: between halves for either
   // side, during a half for the side in the field (its line-up of the half
-  // then gains his entry at the new position).
-  bool MoveFielder(std::string_view name, int position, bool home_side);
+  // then gains his entry at the new position).  A pitcher who does not bat
+  // takes the batting slot `slot` when one is given: its player leaves the
+  // game and the side gives up its designated hitter.  So does a pitcher
+  // just replaced on the mound by a substitution of the same moment (no
+  // pitch or play between them), who stays in the game elsewhere.
+  bool MoveFielder(std::string_view name, int position, bool home_side, int slot = 0);
 
   // --- State -----------------------------------------------------------------
   int inning() const { return inning_; }  // 0-based
@@ -188,6 +199,10 @@ class Scorer {
   void AppendDefense(const PLAYER& entry, int position);
   void NotePitcherEntered(const PLAYER& pitcher, bool home, bool starter);
   bool FieldReady(Side& s);
+  // The player of a batting slot (1-based) leaves it for `entering`: he
+  // gives up his place in the field too, and a pitcher who now bats ends
+  // the side's designated hitter.
+  void TakeSlot(Side& s, int slot, const PLAYER& entering);
 
   // The sequence.
   bool AppendEvent(int at_bat, std::int32_t event);
@@ -198,7 +213,6 @@ class Scorer {
 
   // Plays.
   bool CheckPlay(const Play& play);
-  bool LastOutIsForced(const Play& play) const;
   void ApplyErrors(AT_BAT& ab, const std::vector<ErrorMark>& errors);
   void ApplyChain(AT_BAT& ab, const std::vector<Fielded>& chain);
   void PutOut(int at_bat);
@@ -226,6 +240,12 @@ class Scorer {
   int balls_ = 0;
   int strikes_ = 0;
   int walk_charge_ = -1;  // pitcher slot charged if this turn ends in a walk
+  // The batter a pinch hitter replaced in the middle of the open turn, when
+  // he left with two strikes: a strikeout is charged to him.
+  std::optional<PLAYER> struck_out_batter_;
+  // Pitchers taken off the mound by substitutions since the last pitch or
+  // play, who may still move to another position in the same moment.
+  std::vector<std::string> displaced_;
   std::array<std::optional<Runner>, 3> bases_;
   int home_runs_ = 0;
   int visitor_runs_ = 0;

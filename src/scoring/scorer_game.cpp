@@ -212,6 +212,7 @@ bool Scorer::StartHalf() {
   ++halves_played_;
   half_open_ = true;
   turn_open_ = false;
+  displaced_.clear();
   outs_ = 0;
   phantom_outs_ = 0;
   balls_ = 0;
@@ -338,13 +339,21 @@ void Scorer::AppendDefense(const PLAYER& entry, int position) {
 }
 
 bool Scorer::PinchHit(const PLAYER& player) {
-  if (!half_open_ || turn_open_) return Fail("a pinch hitter comes in before the turn begins");
+  if (!half_open_) return Fail("a pinch hitter comes in for the side at bat");
   Side& b = batting();
   if (!OnRoster(b, player))
     return Fail(player.name.str() + " is not on the roster of " + TeamName(b.home));
   if (HasPlayed(b.home, player.name.view())) return Fail(player.name.str() + " has already played");
+  // The slot due up, which is the batter's at the plate during a turn.
   const int slot = b.next_slot + 1;
   PLAYER p = Entering(player, kPosPinchHitter, slot);
+  if (turn_open_) {
+    AT_BAT& ab = half().at_bats.back();
+    if (strikes_ == rules_.strikes_per_out - 1 && !struck_out_batter_) {
+      struck_out_batter_ = ab.batter;
+    }
+    ab.batter = p;
+  }
   b.batting_slots[static_cast<std::size_t>(slot - 1)] = p;
   b.played.push_back(p.name.str());
   AppendOffense(p, slot);
@@ -418,9 +427,10 @@ bool Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
   if (slot < 0 || slot > static_cast<int>(f.batting_slots.size()))
     return Fail("no such batting slot");
   PLAYER p = Entering(player, position, slot);
+  if (position == kPosPitcher && !old.name.empty()) displaced_.push_back(old.name.str());
   f.field[static_cast<std::size_t>(position)] = p;
   f.played.push_back(p.name.str());
-  if (slot > 0) f.batting_slots[static_cast<std::size_t>(slot - 1)] = p;
+  if (slot > 0) TakeSlot(f, slot, p);
   if (half_open_) {
     AppendDefense(p, position);
     // A new catcher during a turn is an entry of the batter's sequence.
@@ -431,7 +441,24 @@ bool Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
   return true;
 }
 
-bool Scorer::MoveFielder(std::string_view name, int position, bool home_side) {
+void Scorer::TakeSlot(Side& s, int slot, const PLAYER& entering) {
+  PLAYER& held = s.batting_slots[static_cast<std::size_t>(slot - 1)];
+  if (held.name.view() != entering.name.view()) {
+    for (int q = 1; q <= 9; ++q) {
+      PLAYER& f = s.field[static_cast<std::size_t>(q)];
+      if (f.name.view() == held.name.view() && q != entering.position) f = PLAYER{};
+    }
+  }
+  // The pitcher who bats, or who goes from the mound into the field and
+  // the batting order, ends the designated hitter.
+  const bool was_pitcher = s.field[1].name.view() == entering.name.view() ||
+                           entering.position == kPosPitcher;
+  held = entering;
+  held.batting_order = slot;
+  if (was_pitcher) s.dh = false;
+}
+
+bool Scorer::MoveFielder(std::string_view name, int position, bool home_side, int slot) {
   // During a half only the side in the field can move its fielders.
   if (half_open_ && home_side != top_) return Fail("players change positions between halves");
   Side& f = side(home_side);
@@ -448,21 +475,53 @@ bool Scorer::MoveFielder(std::string_view name, int position, bool home_side) {
   }
   if (position < 1 || position > 9) return Fail("fielding positions are 1 to 9");
   PLAYER who;
-  for (const PLAYER& p : f.batting_slots) {
-    if (p.name.view() == name) who = p;
+  int held_slot = 0;
+  for (std::size_t i = 0; i < f.batting_slots.size(); ++i) {
+    if (f.batting_slots[i].name.view() == name) {
+      who = f.batting_slots[i];
+      held_slot = static_cast<int>(i + 1);
+    }
+  }
+  // The pitcher of a side with a designated hitter bats nowhere; nor does
+  // one just replaced on the mound.
+  const bool unslotted_pitcher = who.name.empty() && f.field[1].name.view() == name;
+  if (unslotted_pitcher) who = f.field[1];
+  const bool displaced =
+      who.name.empty() &&
+      std::find(displaced_.begin(), displaced_.end(), std::string(name)) != displaced_.end();
+  if (displaced) {
+    const int index = f.team->IndexOfPlayer(name);
+    if (index >= 0) who = f.team->players()[static_cast<std::size_t>(index)];
   }
   if (who.name.empty())
     return Fail(std::string(name) + " is not in the batting order of " + TeamName(home_side));
+  if (slot != 0 && held_slot != 0 && slot != held_slot) {
+    return Fail(std::string(name) + " bats " + SlotText(held_slot) + ", not " + SlotText(slot));
+  }
+  if ((unslotted_pitcher || displaced) && slot == 0) {
+    return Fail(std::string(name) + " does not bat: give the batting slot he takes");
+  }
+  if (slot < 0 || slot > static_cast<int>(f.batting_slots.size()))
+    return Fail("no such batting slot");
+  const PLAYER& there = f.field[static_cast<std::size_t>(position)];
+  const bool stays = there.name.view() == name;
+  if (position == kPosPitcher && !stays && !there.name.empty())
+    displaced_.push_back(there.name.str());
   for (int q = 1; q <= 9; ++q) {
     if (f.field[static_cast<std::size_t>(q)].name.view() == name)
       f.field[static_cast<std::size_t>(q)] = PLAYER{};
   }
   who.position = position;
+  if (held_slot == 0) {
+    who.batting_order = slot;
+    TakeSlot(f, slot, who);
+    f.dh = false;
+  }
   f.field[static_cast<std::size_t>(position)] = who;
   for (PLAYER& p : f.batting_slots) {
     if (p.name.view() == name) p.position = position;
   }
-  if (half_open_) {
+  if (half_open_ && !stays) {
     // The line-up of the half gains his entry at the new position.
     AppendDefense(Entering(who, position, who.batting_order), position);
     if (position == kPosCatcher && turn_open_ && half().at_bats.back().last_pitch >= 0) {

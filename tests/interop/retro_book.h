@@ -141,13 +141,17 @@ inline std::string BookText(const std::string& plays) {
   return text;
 }
 
-// Imports a book.  Empty text when it builds, else "line N: reason".
-inline std::string BuildBook(const std::string& plays, Game& game) {
+// Imports a book.  Empty text when it builds, else "line N: reason"; the
+// import's notes, "note line N: text" a line, go to noted when given.
+inline std::string BuildBook(const std::string& plays, Game& game, std::string* noted = nullptr) {
   GameOrigin origin;
   GameRefusal refusal;
-  if (BuildRetrosheetGame(ReadRecords(BookText(plays)), BookClubs(), game, origin, refusal)) {
-    return {};
+  std::vector<ImportNote> notes;
+  const bool built = BuildRetrosheetGame(ReadRecords(BookText(plays)), BookClubs(), game, origin, refusal, notes);
+  for (const ImportNote& n : notes) {
+    if (noted) *noted += "note line " + std::to_string(n.line) + ": " + n.text + "\n";
   }
+  if (built) return {};
   return "line " + std::to_string(refusal.line) + ": " + refusal.reason;
 }
 

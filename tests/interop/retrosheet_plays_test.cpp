@@ -24,11 +24,13 @@ std::string TellBooks(const std::string& file) {
   const auto tell = [&] {
     if (name.empty()) return;
     Game game;
-    const std::string refused = BuildBook(plays, game);
+    std::string noted;
+    const std::string refused = BuildBook(plays, game, &noted);
     if (refused.empty()) {
       for (const scoring::Inconsistency& found : scoring::CheckGame(game, {}))
         ADD_FAILURE() << name << ": " << found.Text();
     }
+    text += noted;
     text += refused.empty() ? Describe(game) + "\n" : "refused: " + refused + "\n\n";
   };
   while (std::getline(in, line)) {

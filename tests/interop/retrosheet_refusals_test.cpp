@@ -57,8 +57,9 @@ TEST(RetrosheetRefusals, LineUpsAndHeaders) {
     text.replace(text.find(c.from), std::string(c.from).size(), c.to);
     GameOrigin origin;
     GameRefusal refusal;
+    std::vector<ImportNote> notes;
     Game game;
-    EXPECT_FALSE(BuildRetrosheetGame(ReadRecords(text), BookClubs(), game, origin, refusal));
+    EXPECT_FALSE(BuildRetrosheetGame(ReadRecords(text), BookClubs(), game, origin, refusal, notes));
     EXPECT_EQ("line " + std::to_string(refusal.line) + ": " + refusal.reason, c.refusal);
   }
 }
