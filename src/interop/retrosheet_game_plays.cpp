@@ -168,8 +168,11 @@ bool GameBuilder::RecordPitches(const std::vector<PitchStep>& steps) {
       case PitchStep::Kind::kPitch:
         if (scorer_->balls() >= rules_.balls_per_walk ||
             scorer_->strikes() >= rules_.strikes_per_out) {
-          return Fail(what + ": a pitch comes after ball " + std::to_string(rules_.balls_per_walk) +
-                      " or strike " + std::to_string(rules_.strikes_per_out));
+          // The count the pitches make is full before the last of them: a
+          // slip of the archives, read past as their researchers do.
+          Note(what + " go past ball " + std::to_string(rules_.balls_per_walk) + " or strike " +
+               std::to_string(rules_.strikes_per_out) + ": the pitches after it are read past");
+          return true;
         }
         if (!scorer_->Pitch(step.call, SpecOf(step.strike))) return ScorerFail(what);
         break;
