@@ -29,6 +29,9 @@ struct Fate {
   std::vector<scoring::ErrorMark> errors;
   std::optional<bool> earned;
   bool rbi = false;  // his run, if he scores, is batted in
+  // Put out by the fielders' choice (a runner's out marked in the fielded
+  // play, or an X on a fielder's choice): his pitcher's charge passes back.
+  bool by_choice = false;
   // The batter's: the fielder whose error (written with his advance) his
   // result is.
   int result_error_by = 0;

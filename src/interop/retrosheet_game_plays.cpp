@@ -451,9 +451,6 @@ bool GameBuilder::BatterResult(const ParsedPlay& play, BatterPart& b, Fate& batt
       b.present = false;
       return true;
   }
-  // The official scorer's rule: a batter safe on a fielder's choice is
-  // charged to the pitcher of the runner it put out.
-  b.charge_of_any_runner_out = true;
   b.reach_fielders.resize(std::min<std::size_t>(b.reach_fielders.size(), kMaxCredits));
   if (b.out) batter.out = true, batter.how_out = b.how_out, batter.chain = b.chain;
   LocateBall(play, b);

@@ -59,6 +59,12 @@ std::int32_t MoreOf(std::int32_t code) {
   }
 }
 
+// A wild pitch, passed ball or balk: the pitcher's or catcher's misplay
+// that moves the runners.
+bool IsMisplayCode(std::int32_t code) {
+  return code == kAdvWildPitch || code == kAdvPassedBall || code == kAdvBalk;
+}
+
 bool BatterEvent(PlayKind kind) {
   return kind != PlayKind::kRunnerPlay && kind != PlayKind::kNoPlay;
 }
@@ -212,6 +218,7 @@ bool GameBuilder::FieldedOuts(const ParsedPlay& play, std::array<Fate, 4>& fates
     Fate& f = fates[static_cast<std::size_t>(o.runner)];
     f.touched = true;
     f.out = true;
+    f.by_choice = true;
     f.how_out = play.runner_interference                   ? kOutInterference
                 : BatterCaught(play)                       ? kOutDidNotTagUp
                 : play.force_out || Forced(o.runner, play) ? kOutForced
@@ -256,6 +263,12 @@ bool GameBuilder::Advances(const ParsedPlay& play, std::array<Fate, 4>& fates) {
         f.errors.push_back({base, a.error_by, kErrPrevious, 1, false});
       }
       Gain(f, target, kAdvErrorContinued, kAdvErrorContinued);
+    } else if (a.error_by && IsMisplayCode(first_code) && play.kind == PlayKind::kRunnerPlay &&
+               target > f.held) {
+      // WP.1-3(E2/TH): the wild pitch took him a base, the error the rest.
+      Gain(f, f.held + 1, first_code, first_code);
+      GainOnError(f, target, a.error_by, a.throwing_error ? kErrThrowing : kErrFielding,
+                  kAdvError, std::min(a.to, 4));
     } else if (a.error_by) {
       const bool assisted = !a.chain.fielders.empty();
       const int start = f.held;
@@ -280,6 +293,7 @@ bool GameBuilder::Advances(const ParsedPlay& play, std::array<Fate, 4>& fates) {
     }
     if (a.out) {
       f.out = true;
+      f.by_choice = play.kind == PlayKind::kFieldersChoice;
       if (a.interference || play.runner_interference || play.batter_interference) {
         f.how_out = kOutInterference;
       } else if (a.to == a.from && a.from > 0) {
@@ -480,6 +494,7 @@ bool GameBuilder::RecordEvent(const ParsedPlay& play) {
     m.chain = f.chain;
     m.errors = f.errors;
     m.earned = f.earned;
+    m.passes_charge_back = f.by_choice;
     out.runners.push_back(std::move(m));
     if (!f.out && f.held == 4 && f.rbi) ++rbi;
   }

@@ -141,7 +141,14 @@ void ReplayEntries(const AT_BAT& ab, int index, const LeagueRules& rules, const 
     }
     const bool carries =
         p.event != kEventNone && (p.event < kEventOutNumberUp || p.event > kEventPitcherPickoff3rd);
-    if (carries) {
+    if (carries && t.ended && p.detail.pitcher.entry_value < 0) {
+      // Made once the turn was over: it names the moment of the game (a
+      // box at the plate no earlier than this one) and the pitcher then.
+      if (p.detail.pitcher.entered_inning != i || p.detail.pitcher.batting_order < index ||
+          p.detail.pitcher.name.empty()) {
+        report(at + "does not name the moment and the pitcher it came with");
+      }
+    } else if (carries) {
       PITCH_DATA want = t.details > 0 && t.details <= kMaxPitches
                             ? ab.pitch_details[static_cast<std::size_t>(t.details - 1)]
                             : PITCH_DATA{};

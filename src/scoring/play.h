@@ -69,6 +69,11 @@ struct RunnerMove {
   // Whether his run, if he scores, is earned; empty: the scorer's own rule
   // (a clean trip with fewer outs than the side has, errors counted as outs).
   std::optional<bool> earned;
+  // Put out by the fielders' choice on the batted ball, he hands the
+  // pitcher charged with him to the runner behind him (whose own passes to
+  // the one behind him, down to the batter).  Empty: so he does when he was
+  // forced out and the batter reached on the choice.
+  std::optional<bool> passes_charge_back;
 };
 
 // The batter's part of a play that ends his turn.  He may reach and then be
@@ -88,10 +93,6 @@ struct BatterPart {
   std::int32_t hit_x = 83;  // field picture; (83, 117) = not recorded
   std::int32_t hit_y = 117;
   std::optional<bool> earned;  // as for a runner
-  // Safe on a fielder's choice, he takes over the charge of the runner put
-  // out (the pitcher charged if he scores) whether that runner was forced
-  // or tagged; unset, only a runner forced out passes his charge on.
-  bool charge_of_any_runner_out = false;
 };
 
 struct Play {

@@ -124,10 +124,13 @@ bool Scorer::AppendEvent(int at_bat, std::int32_t event) {
   const bool carries =
       event != kEventNone && (event < kEventOutNumberUp || event > kEventPitcherPickoff3rd);
   if (carries) {
-    const int used = ab.PitchDetailsInUse();
-    if (used > 0) entry.detail = ab.pitch_details[static_cast<std::size_t>(used - 1)];
+    // A runner's entry copies the detail of the pitch at the plate.
+    const AT_BAT& from = moment_ ? box(moment_->at_bat) : ab;
+    const int used = from.PitchDetailsInUse();
+    if (used > 0) entry.detail = from.pitch_details[static_cast<std::size_t>(used - 1)];
     entry.detail.pitcher.batting_order = at_bat;
     entry.detail.pitcher.entered_inning = ab.last_pitch;
+    if (moment_) MarkRunnerEntry(entry, *moment_, fielding().field[1]);
   }
   return true;
 }
@@ -556,18 +559,10 @@ Scorer::Runner Scorer::RecordBatter(const Play& play, int batter_index) {
   // charge of the runner forced out.
   const AT_BAT& cur = box(batter_index);
   PLAYER charged = cur.pitchers[static_cast<std::size_t>(cur.PitcherCount() - 1)].pitcher;
-  if (b.reached && b.how_reached == kReachWalk && walk_charge_ >= 0) {
+  const bool walked =
+      b.reached && (b.how_reached == kReachWalk || b.how_reached == kReachIntentionalWalk);
+  if (walked && walk_charge_ >= 0) {
     charged = cur.pitchers[static_cast<std::size_t>(walk_charge_)].pitcher;
-  }
-  if (b.reached &&
-      (b.how_reached == kReachFieldersChoice || b.how_reached == kReachFieldersChoiceDP ||
-       b.how_reached == kReachSacrificeFC)) {
-    for (const RunnerMove& m : play.runners) {
-      if (m.out && (m.how_out == kOutForced || b.charge_of_any_runner_out)) {
-        charged = bases_[static_cast<std::size_t>(m.from - 1)]->charged;
-        break;
-      }
-    }
   }
   box(batter_index).responsible_pitcher = charged;
   if (b.reached && ReachOnMisplay(b.how_reached)) ++phantom_outs_;
@@ -634,6 +629,42 @@ void Scorer::FinishBatter(const Play& play, int batter_index, int rbi, Runner r,
   CloseTurn();
 }
 
+// A runner put out by the fielders' choice hands the pitcher charged with
+// him to the runner behind him, whose own charge passes on the same way
+// down to the batter, so that each pitcher stays charged with as many
+// runners as he put on.
+void Scorer::PassChargeBack(int base, std::optional<Runner>& batter) {
+  const PLAYER& charged = bases_[static_cast<std::size_t>(base - 1)]->charged;
+  for (int behind = base - 1; behind >= 1; --behind) {
+    std::optional<Runner>& r = bases_[static_cast<std::size_t>(behind - 1)];
+    if (!r) continue;
+    PassChargeBack(behind, batter);
+    r->charged = charged;
+    box(r->at_bat).responsible_pitcher = charged;
+    return;
+  }
+  if (batter) {
+    batter->charged = charged;
+    box(batter->at_bat).responsible_pitcher = charged;
+  }
+}
+
+void Scorer::PassChargesBack(const Play& play, std::optional<Runner>& batter) {
+  const BatterPart& b = play.batter;
+  const bool on_choice = b.present && b.reached &&
+                         (b.how_reached == kReachFieldersChoice ||
+                          b.how_reached == kReachFieldersChoiceDP ||
+                          b.how_reached == kReachSacrificeFC);
+  std::vector<const RunnerMove*> moves;
+  for (const RunnerMove& m : play.runners) moves.push_back(&m);
+  std::sort(moves.begin(), moves.end(),
+            [](const RunnerMove* x, const RunnerMove* y) { return x->from > y->from; });
+  for (const RunnerMove* m : moves) {
+    const bool passes = m->passes_charge_back.value_or(on_choice && m->how_out == kOutForced);
+    if (m->out && passes) PassChargeBack(m->from, batter);
+  }
+}
+
 bool Scorer::Record(const Play& play) {
   if (!CheckPlay(play)) return false;
   displaced_.clear();
@@ -641,9 +672,12 @@ bool Scorer::Record(const Play& play) {
   const int batter_index = play.batter.present ? AtBatIndex() : -1;
   std::optional<Runner> batter_runner;
   if (play.batter.present) batter_runner = RecordBatter(play, batter_index);
+  PassChargesBack(play, batter_runner);
+  moment_ = PlayMoment{AtBatIndex(), box(AtBatIndex()).last_pitch};
   std::array<std::optional<Runner>, 3> next = bases_;
   MoveRunners(play, next);
   if (play.batter.present) FinishBatter(play, batter_index, rbi, *batter_runner, next);
+  moment_.reset();
   bases_ = next;
   return true;
 }

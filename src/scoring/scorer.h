@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "records/game.h"
+#include "records/pitcher_charges.h"
 #include "scoring/league_rules.h"
 #include "scoring/play.h"
 
@@ -221,6 +222,8 @@ class Scorer {
   int DefaultRbi(const Play& play) const;
   Runner RecordBatter(const Play& play, int batter_index);
   void MoveRunners(const Play& play, std::array<std::optional<Runner>, 3>& next);
+  void PassChargesBack(const Play& play, std::optional<Runner>& batter);
+  void PassChargeBack(int base, std::optional<Runner>& batter);
   void FinishBatter(const Play& play, int batter_index, int rbi, Runner r,
                     std::array<std::optional<Runner>, 3>& next);
 
@@ -246,6 +249,9 @@ class Scorer {
   // Pitchers taken off the mound by substitutions since the last pitch or
   // play, who may still move to another position in the same moment.
   std::vector<std::string> displaced_;
+  // While a play's moves are written: the moment of the game they happen
+  // at, which each runner's entry names with the pitcher on the mound.
+  std::optional<PlayMoment> moment_;
   std::array<std::optional<Runner>, 3> bases_;
   int home_runs_ = 0;
   int visitor_runs_ = 0;

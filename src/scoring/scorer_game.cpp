@@ -379,6 +379,8 @@ bool Scorer::PinchRun(int base, const PLAYER& player) {
   b.played.push_back(p.name.str());
   r.player = p;
   box(r.at_bat).pinch_runner = p;
+  // What the runner did before he was replaced stays his.
+  MarkPinchRunnerFrom(box(r.at_bat), box(r.at_bat).last_pitch + 1);
   AppendOffense(p, slot);
   return true;
 }

@@ -103,6 +103,8 @@ void SideCounter::Count() {
     BattingHalf(bat);
     defense_names_.clear();
     for (const PLAYER& p : field.defense) defense_names_.push_back(View(p.name));
+    wild_pitch_moments_.clear();
+    balk_moments_.clear();
     for (std::size_t a = 0; a < field.at_bats.size(); ++a) {
       PitchingPlate(field, i, static_cast<int>(a), field.at_bats[a]);
       final_plate_ = &field.at_bats[a];

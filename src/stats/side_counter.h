@@ -12,6 +12,7 @@
 
 #include "records/codes.h"
 #include "records/game.h"
+#include "records/pitcher_charges.h"
 #include "stats/plate.h"
 #include "stats/split.h"
 #include "stats/stat.h"
@@ -90,6 +91,7 @@ class SideCounter {
     std::array<bool, kMaxPitchersPerAtBat> charged_in_slot{};
     std::array<Span, kMaxPitchersPerAtBat> ranges{};  // each slot's pitches
     std::string_view catcher;                         // the catcher as the pitches are walked
+    std::string_view facing;  // the pitcher charged with the batter faced, when counted
     std::array<bool, kBases> passed_ball{};           // error entries turned into passed balls
   };
 
@@ -106,7 +108,19 @@ class SideCounter {
   void CountResult(BattingStat& bs);
   void CountStrikeoutAndReachKind(BattingStat& bs);
   void CountOutKind(BattingStat& bs, BattingStat& rs);
-  void CountBaseRunning(BattingStat& rs);
+  void CountBaseRunning(BattingStat& bs, BattingStat& rs);
+  // Who ran at each of the box's entries: the batter up to the entry his
+  // pinch runner ran from, the pinch runner after.  entry -1 is his last.
+  BattingStat& RunnerAt(int entry, BattingStat& bs, BattingStat& rs) const;
+
+  // The entries of the box being counted where he left each base (1..3),
+  // and of his out after he reached; -1 where there is none.
+  struct RunnerEntries {
+    std::array<int, 3> left{-1, -1, -1};
+    int out = -1;
+  };
+  RunnerEntries runner_entries_;
+  int pinch_runner_from_ = 0;
 
   // Pitching (side_counter_pitching.cpp).
   void PitchingPlate(const HALF_INNING& half, int inning, int index, const AT_BAT& ab);
@@ -122,7 +136,12 @@ class SideCounter {
   void CountRunnerEvents(const Turn& turn);
   void CountPitches(const Turn& turn);
   void CountPickOffAttempt(const Turn& turn, std::int32_t event);
-  void CountReachPitch(const Turn& turn);
+  void CountReachPitch(const Turn& turn, int pitch);
+  // The pitcher charged with an entry of the plate appearance: after the
+  // result, the one on the mound then.
+  std::string_view OnMound(int entry, const Turn& turn) const;
+  // Whether an entry's play is counted for the first time in the half.
+  bool FirstOfPlay(std::vector<PlayMoment>& counted, int entry);
   void CountOutPitch(const Turn& turn, int pitch);
   void TakeBackBallsWithoutPitch(const Turn& turn);
   int CatcherRow() { return FieldingRow(pitching_.catcher, kPosCatcher); }
@@ -174,6 +193,9 @@ class SideCounter {
   std::vector<std::string_view> named_;          // batters and runners of a half
   std::vector<std::string_view> defense_names_;  // the fielding half's line-up
   std::vector<int> outs_before_;                 // per plate appearance of the fielding half
+  // The plays of the fielding half whose wild pitch or balk is counted.
+  std::vector<PlayMoment> wild_pitch_moments_;
+  std::vector<PlayMoment> balk_moments_;
 
   // The plate appearance being counted, and where it stands.
   Plate plate_;

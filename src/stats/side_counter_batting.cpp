@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "records/code_classes.h"
+#include "records/pitcher_charges.h"
 #include "stats/side_counter.h"
 
 namespace scorewick::counting {
@@ -101,10 +102,26 @@ void SideCounter::BattingPlate(const AT_BAT& ab) {
   plate_.Take(ab, /*with_pitches=*/false);
   BattingStat& bs = Bat(b);
   BattingStat& rs = Bat(r);
+  // A pinch runner who came in after the runner stole a base leaves him
+  // the steal: the box says from which entry he ran.
+  pinch_runner_from_ = r != b ? PinchRunnerFrom(ab) : 0;
+  if (pinch_runner_from_ > 0) {
+    runner_entries_ = RunnerEntries{};
+    int base = 0;
+    const int last = std::min(int{ab.last_pitch}, kMaxPitches - 1);
+    for (int q = 0; q <= last; ++q) {
+      const std::int32_t ev = ab.pitches[static_cast<std::size_t>(q)].event;
+      if (ev == kEventReached) base = ReachBases(ab.how_reached);
+      if (ev == kEventOut && ab.reached) runner_entries_.out = q;
+      if (ev != kEventAdvance || base < 1 || base > 3) continue;
+      runner_entries_.left[static_cast<std::size_t>(base - 1)] = q;
+      ++base;
+    }
+  }
   CountResult(bs);
   CountStrikeoutAndReachKind(bs);
   CountOutKind(bs, rs);
-  CountBaseRunning(rs);
+  CountBaseRunning(bs, rs);
   // One plate appearance drives in at most four runs, whatever a damaged
   // file says (a sum of huge stored figures would overflow).
   if (plate_.rbi > 0) bs.rbi += std::min(plate_.rbi, 4);
@@ -152,20 +169,28 @@ void SideCounter::CountOutKind(BattingStat& bs, BattingStat& rs) {
   const std::int8_t i = kOutCounterIndex[static_cast<std::size_t>(out)];
   if (i < 0) return;
   const OutCounter& c = kOutCounters[static_cast<std::size_t>(i)];
-  ++((c.runner ? rs : bs).*c.counter);
+  ++((c.runner ? RunnerAt(runner_entries_.out, bs, rs) : bs).*c.counter);
 }
 
-void SideCounter::CountBaseRunning(BattingStat& rs) {
+BattingStat& SideCounter::RunnerAt(int entry, BattingStat& bs, BattingStat& rs) const {
+  if (pinch_runner_from_ <= 0) return rs;
+  return entry >= 0 && entry < pinch_runner_from_ ? bs : rs;
+}
+
+void SideCounter::CountBaseRunning(BattingStat& bs, BattingStat& rs_after) {
   const Plate& p = plate_;
   const int stood = p.bases_reached;  // with an out: the base he was put out leaving
+  BattingStat& out_runner = RunnerAt(runner_entries_.out, bs, rs_after);
   if (p.out_code == kOutPickedOff && stood >= 1 && stood <= 3)
-    ++rs.pko[static_cast<std::size_t>(stood - 1)];
+    ++out_runner.pko[static_cast<std::size_t>(stood - 1)];
   // Steals and caught stealing: each base left on the way to the base
   // finally reached.  A runner caught stealing but safe on the fielder's
   // error is still charged with it, whether or not he goes on later.
   const int reached = std::clamp(p.bases_reached, 0, 4);
   for (int base = 1; base < reached; ++base) {
     const std::int32_t advance = p.advances[static_cast<std::size_t>(base - 1)];
+    BattingStat& rs = RunnerAt(runner_entries_.left[static_cast<std::size_t>(base - 1)], bs,
+                               rs_after);
     if (IsStolenBase(advance)) {
       ++rs.stolen_bases;
       ++rs.steal_attempts;
@@ -177,10 +202,10 @@ void SideCounter::CountBaseRunning(BattingStat& rs) {
   }
   // Put out stealing: the base he stood on when caught.
   if (IsCaughtStealingOut(p.out_code) && stood >= 1 && stood <= 3) {
-    ++rs.steal_attempts;
-    ++rs.cs[static_cast<std::size_t>(stood - 1)];
+    ++out_runner.steal_attempts;
+    ++out_runner.cs[static_cast<std::size_t>(stood - 1)];
   }
-  if (p.scored) ++rs.runs;
+  if (p.scored) ++rs_after.runs;
 }
 
 }  // namespace scorewick::counting

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "records/code_classes.h"
+#include "records/pitcher_charges.h"
 #include "stats/side_counter.h"
 
 namespace scorewick::counting {
@@ -46,10 +47,12 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
   FieldingCredits();
 }
 
-// The pitcher the scorer charged with the batter gets his run, the batter
-// faced and the at-bat, once, when the split counts the batter against
-// him.  A name that is no pitcher of the game stands for the first
-// pitcher; so does one not in the half's line-up.
+// The pitcher the scorer charged with the batter gets his run, once, when
+// the split counts the batter against him; the pitcher who faced him (the
+// one who finished his turn, or for a walk the one the scorer charged)
+// gets the batter faced and the at-bat.  A charged name that is no pitcher
+// of the game stands for the first pitcher; so does one not in the half's
+// line-up.
 void SideCounter::ChargeResponsiblePitcher() {
   const AT_BAT& ab = *plate_.record;
   const PLAYER* pitcher = &ab.responsible_pitcher;
@@ -64,12 +67,15 @@ void SideCounter::ChargeResponsiblePitcher() {
     if (who.empty()) return;
   }
   pitching_.charged = true;
-  if (!SplitCounts(pitching_split_, BatsRight(ab.batter, *pitcher))) return;
-  PitchingStat& ps = Pit(PitchingRow(who));
-  if (plate_.scored) {
+  if (plate_.scored && SplitCounts(pitching_split_, BatsRight(ab.batter, *pitcher))) {
+    PitchingStat& ps = Pit(PitchingRow(who));
     ++ps.runs;
     if (plate_.earned) ++ps.earned_runs;
   }
+  const PLAYER& facing = PitcherFacing(ab);
+  if (facing.name.empty() || !SplitCounts(pitching_split_, BatsRight(ab.batter, facing))) return;
+  pitching_.facing = View(facing.name);
+  PitchingStat& ps = Pit(PitchingRow(pitching_.facing));
   if (plate_.faced()) ++ps.batters_faced;
   if (plate_.official) ++ps.opponent_at_bats;
 }
@@ -197,15 +203,20 @@ void SideCounter::ChargeInTurn(const Turn& turn) {
   }
 }
 
-// The strikeout and the walk go to the pitcher who threw their pitch; a
-// strikeout on which the batter reached is no out.
+// The strikeout goes to the pitcher who threw its pitch, and the walk to
+// the pitcher charged with the batter faced (who threw ball four, unless
+// he came in with the count against him); a strikeout on which the batter
+// reached is no out.
 void SideCounter::CountStrikeoutAndWalk(const Turn& turn) {
   PitchingStat& ps = Pit(turn.row);
   if (turn.range.Holds(pitching_.strikeout_pitch)) {
     ++ps.strikeouts;
     if (!IsDroppedThirdReach(plate_.result)) ++ps.outs;
   }
-  if (turn.range.Holds(pitching_.walk_pitch)) ++ps.walks;
+  if (turn.range.Holds(pitching_.walk_pitch)) {
+    const bool walked = IsWalk(plate_.result) && !pitching_.facing.empty();
+    ++Pit(walked ? PitchingRow(pitching_.facing) : turn.row).walks;
+  }
 }
 
 // His first pitch to the batter is a ball (or the pitch a walk or hit
@@ -223,7 +234,9 @@ void SideCounter::CountFirstPitch(const Turn& turn) {
 }
 
 // The batter's advances as a runner while this pitcher pitched: the base
-// he stands on follows his hit and each advance.
+// he stands on follows his hit and each advance.  What happens once he is
+// on base is the pitcher's on the mound then; a wild pitch or balk that
+// moves several runners counts once.
 void SideCounter::CountRunnerEvents(const Turn& turn) {
   int base = 0;
   for (int q = turn.range.begin; q < turn.range.end; ++q) {
@@ -235,14 +248,15 @@ void SideCounter::CountRunnerEvents(const Turn& turn) {
       case kAdvStolenBase: {
         const int c = CatcherRow();
         if (c >= 0) ++Fld(c).steal_attempts;
-        ++Fld(FieldingRow(turn.name, kPosPitcher)).steal_attempts;
+        ++Fld(FieldingRow(OnMound(q, turn), kPosPitcher)).steal_attempts;
         break;
       }
       case kAdvBalk:
-        ++Pit(turn.row).balks;
+        if (FirstOfPlay(balk_moments_, q)) ++Pit(PitchingRow(OnMound(q, turn))).balks;
         break;
       case kAdvWildPitch:
-        ++Pit(turn.row).wild_pitches;
+        if (FirstOfPlay(wild_pitch_moments_, q))
+          ++Pit(PitchingRow(OnMound(q, turn))).wild_pitches;
         break;
       case kAdvPassedBall:
         if (plate_.error_kinds[b] != kErrPassedBall) pitching_.passed_ball[b] = true;
@@ -279,7 +293,7 @@ void SideCounter::CountPitches(const Turn& turn) {
           pitching_.catcher = Catcher(*field_half_, inning_, index_, /*entered_here=*/true);
         break;
       case kEventReached:
-        CountReachPitch(turn);
+        CountReachPitch(turn, q);
         break;
       case kEventOut:
         CountOutPitch(turn, q);
@@ -288,6 +302,18 @@ void SideCounter::CountPitches(const Turn& turn) {
         break;
     }
   }
+}
+
+std::string_view SideCounter::OnMound(int entry, const Turn& turn) const {
+  const std::string_view named = PitcherOfEntry(field_half_->defense, *plate_.record, entry);
+  return named.empty() ? turn.name : named;
+}
+
+bool SideCounter::FirstOfPlay(std::vector<PlayMoment>& counted, int entry) {
+  const PlayMoment moment = MomentOf(*plate_.record, index_, entry);
+  if (std::find(counted.begin(), counted.end(), moment) != counted.end()) return false;
+  counted.push_back(moment);
+  return true;
 }
 
 void SideCounter::CountPickOffAttempt(const Turn& turn, std::int32_t event) {
@@ -304,7 +330,7 @@ void SideCounter::CountPickOffAttempt(const Turn& turn, std::int32_t event) {
 // The pitch the batter reached on: a strike unless he walked, was hit or
 // was given the base; the catcher's part in a dropped third strike or
 // interference; the hit, the hit batter, the wild pitch or passed ball.
-void SideCounter::CountReachPitch(const Turn& turn) {
+void SideCounter::CountReachPitch(const Turn& turn, int pitch) {
   const std::int32_t how = plate_.how_reached;
   if (IsReachOnStrike(how)) {
     ++Pit(turn.row).pitch_count;
@@ -335,7 +361,7 @@ void SideCounter::CountReachPitch(const Turn& turn) {
     ++ps.total_balls;
     ++ps.hit_batsmen;
   } else if (how == kReachDroppedThirdWP) {
-    ++ps.wild_pitches;
+    if (FirstOfPlay(wild_pitch_moments_, pitch)) ++ps.wild_pitches;
   } else if (how == kReachDroppedThirdPB) {
     // The scorer may have charged the passed ball in the error list
     // already (then it is counted there, once).
@@ -364,7 +390,8 @@ void SideCounter::CountOutPitch(const Turn& turn, int pitch) {
       ++Fld(c).dts_batter_out;
     }
   }
-  if (pitch == pitching_.out_pitch) ++Pit(turn.row).outs;
+  const std::string_view on_mound = OnMound(pitch, turn);
+  if (pitch == pitching_.out_pitch) ++Pit(PitchingRow(on_mound)).outs;
   const int base = plate_.bases_reached;
   const int chain = plate_.out_credit_count;
   if (base < 1 || base > 3) return;
@@ -372,9 +399,10 @@ void SideCounter::CountOutPitch(const Turn& turn, int pitch) {
   if (how == kOutPickedOff && chain > 0) {
     const std::int32_t first = plate_.out_credit(0).position;
     if (first == kPosPitcher) {
-      ++Pit(turn.row).pko[b];
-      ++Pit(turn.row).pkoa[b];
-      FieldingStat& f = Fld(FieldingRow(turn.name, kPosPitcher));
+      PitchingStat& ps = Pit(PitchingRow(on_mound));
+      ++ps.pko[b];
+      ++ps.pkoa[b];
+      FieldingStat& f = Fld(FieldingRow(on_mound, kPosPitcher));
       ++f.pko[b];
       ++f.pkoa[b];
     } else if (first == kPosCatcher) {
