@@ -27,6 +27,7 @@ struct Fate {
   std::vector<scoring::Fielded> chain;
   std::vector<std::int32_t> codes;  // one AdvanceType per base gained
   std::vector<scoring::ErrorMark> errors;
+  std::vector<std::int32_t> assists;  // throws that ended in the error he advanced on
   std::optional<bool> earned;
   bool rbi = false;  // his run, if he scores, is batted in
   // Put out by the fielders' choice (a runner's out marked in the fielded

@@ -73,7 +73,12 @@ bool BatterEvent(PlayKind kind) {
 
 std::vector<Fielded> CreditedChain(const std::vector<int>& fielders) {
   std::vector<Fielded> chain;
-  for (int f : fielders) chain.push_back({f, kCreditAssist});
+  for (int f : fielders) {
+    // A fielder who handles the ball twice in a rundown has one assist.
+    const bool again = std::any_of(chain.begin(), chain.end(),
+                                   [f](const Fielded& c) { return c.position == f; });
+    chain.push_back({f, again ? kCreditNone : kCreditAssist});
+  }
   if (!chain.empty()) chain.back().credit = kCreditPutOut;
   if (chain.size() > static_cast<std::size_t>(kMaxCredits)) chain.resize(kMaxCredits);
   return chain;
@@ -83,7 +88,7 @@ std::vector<Fielded> WholePlayCredits(const std::vector<std::vector<int>>& chain
   struct Tally {
     int fielder;
     int put_outs = 0;
-    bool assist = false;
+    int assists = 0;  // one for each out he helped make, however often he handled the ball
   };
   std::vector<Tally> tallies;
   auto of = [&](int fielder) -> Tally& {
@@ -94,25 +99,28 @@ std::vector<Fielded> WholePlayCredits(const std::vector<std::vector<int>>& chain
     return tallies.back();
   };
   for (const std::vector<int>& chain : chains) {
+    std::vector<int> assisted;
     for (std::size_t i = 0; i < chain.size(); ++i) {
       Tally& t = of(chain[i]);
       if (i + 1 == chain.size()) {
         ++t.put_outs;
-      } else {
-        t.assist = true;
+      } else if (std::find(assisted.begin(), assisted.end(), chain[i]) == assisted.end()) {
+        assisted.push_back(chain[i]);
+        ++t.assists;
       }
     }
   }
   std::vector<Fielded> credits;
-  for (const Tally& t : tallies) {
-    if (t.put_outs == 1) {
-      credits.push_back({t.fielder, t.assist ? kCreditPutOutAndAssist : kCreditPutOut});
-      continue;
+  for (Tally& t : tallies) {
+    if (t.put_outs == 1 && t.assists > 0) {
+      credits.push_back({t.fielder, kCreditPutOutAndAssist});
+      --t.assists;
+    } else if (t.put_outs >= 1) {
+      credits.push_back({t.fielder, t.put_outs == 1   ? kCreditPutOut
+                                    : t.put_outs == 2 ? kCreditTwoPutOuts
+                                                      : kCreditThreePutOuts});
     }
-    if (t.put_outs >= 2) {
-      credits.push_back({t.fielder, t.put_outs == 2 ? kCreditTwoPutOuts : kCreditThreePutOuts});
-    }
-    if (t.assist) credits.push_back({t.fielder, kCreditAssist});
+    for (int a = 0; a < t.assists; ++a) credits.push_back({t.fielder, kCreditAssist});
   }
   if (credits.size() > static_cast<std::size_t>(kMaxCredits)) credits.resize(kMaxCredits);
   return credits;
@@ -197,6 +205,7 @@ bool GameBuilder::RunnerPlays(const ParsedPlay& play, std::array<Fate, 4>& fates
       } else {
         GainOnError(f, rp.base, rp.chain.error_by, error_kind, kAdvCaughtStealingError);
       }
+      f.assists.insert(f.assists.end(), rp.chain.fielders.begin(), rp.chain.fielders.end());
     } else {
       f.out = true;
       f.how_out = pickoff                                                 ? kOutPickedOff
@@ -270,7 +279,10 @@ bool GameBuilder::Advances(const ParsedPlay& play, std::array<Fate, 4>& fates) {
       GainOnError(f, target, a.error_by, a.throwing_error ? kErrThrowing : kErrFielding,
                   kAdvError, std::min(a.to, 4));
     } else if (a.error_by) {
-      const bool assisted = !a.chain.fielders.empty();
+      // A throw that ended in the error (1X2(4E6), 1-3(6E4)): its fielders
+      // made assists.
+      const bool assisted = !a.out && !a.chain.fielders.empty();
+      if (assisted) f.assists.insert(f.assists.end(), a.chain.fielders.begin(), a.chain.fielders.end());
       const int start = f.held;
       GainOnError(f, target, a.error_by, a.throwing_error ? kErrThrowing : kErrFielding,
                   assisted ? kAdvAssistWithError : kAdvError, std::min(a.to, 4));
@@ -351,9 +363,9 @@ void GameBuilder::ForcedRunners(const ParsedPlay& play, std::array<Fate, 4>& fat
 // the file states the earned runs of its pitchers, every other run is
 // earned; when it does not, the scorer's own rule decides.  Runs batted in
 // follow the batter's play (hits, outs but the ground double play, walks,
-// fielder's choices, reaching on an error: the file writes (NR) where the
-// official scorer gave none) unless written otherwise, (NR) or (RBI), or
-// scored on an error of their own.
+// fielder's choices, and the run from third when he reached on an error:
+// the file writes (NR) where the official scorer gave none) unless written
+// otherwise, (NR) or (RBI), or scored on an error of their own.
 void GameBuilder::Runs(const ParsedPlay& play, std::array<Fate, 4>& fates) const {
   bool rbi_play = false;
   switch (play.kind) {
@@ -394,10 +406,13 @@ void GameBuilder::Runs(const ParsedPlay& play, std::array<Fate, 4>& fates) const
     } else if ((a && a->team_unearned) || earned_stated_) {
       f.earned = true;
     }
+    // Reaching on an error drives in only the runner from third, who
+    // would have scored on the play made.
+    const bool batted_in = rbi_play && (play.kind != PlayKind::kError || i == 3);
     if (a && a->rbi) {
       f.rbi = true;
     } else {
-      f.rbi = rbi_play && !(a && (a->no_rbi || a->error_by));
+      f.rbi = batted_in && !(a && (a->no_rbi || a->error_by));
     }
   }
 }
@@ -474,6 +489,7 @@ bool GameBuilder::RecordEvent(const ParsedPlay& play) {
     out.batter.to = b.held;
     out.batter.codes = b.codes;  // the bases beyond those his result gives
     out.batter.errors.insert(out.batter.errors.end(), b.errors.begin(), b.errors.end());
+    out.batter.assists = b.assists;
     if (b.out && out.batter.reached) {
       out.batter.out = true;
       out.batter.how_out = b.how_out;
@@ -493,6 +509,7 @@ bool GameBuilder::RecordEvent(const ParsedPlay& play) {
     m.how_out = f.how_out;
     m.chain = f.chain;
     m.errors = f.errors;
+    m.assists = f.assists;
     m.earned = f.earned;
     m.passes_charge_back = f.by_choice;
     out.runners.push_back(std::move(m));

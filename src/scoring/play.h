@@ -66,6 +66,9 @@ struct RunnerMove {
   std::int32_t how_out = kOutNone;
   std::vector<Fielded> chain;
   std::vector<ErrorMark> errors;
+  // Fielders whose throw ended in the error that let him advance: each made
+  // an assist.
+  std::vector<std::int32_t> assists;
   // Whether his run, if he scores, is earned; empty: the scorer's own rule
   // (a clean trip with fewer outs than the side has, errors counted as outs).
   std::optional<bool> earned;
@@ -89,6 +92,7 @@ struct BatterPart {
   std::vector<Fielded> chain;                // out credits (the whole play's on a double play)
   std::vector<std::int32_t> reach_fielders;  // reach credits: error, interference, choice
   std::vector<ErrorMark> errors;
+  std::vector<std::int32_t> assists;  // as for a runner, beyond the base his result gives
   PitchSpec pitch;          // the pitch, when the result came on one
   std::int32_t hit_x = 83;  // field picture; (83, 117) = not recorded
   std::int32_t hit_y = 117;

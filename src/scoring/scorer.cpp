@@ -436,6 +436,14 @@ void Scorer::ApplyErrors(AT_BAT& ab, const std::vector<ErrorMark>& errors) {
   }
 }
 
+void Scorer::AddReachCredit(AT_BAT& ab, std::int32_t position, std::int32_t credit) {
+  if (ab.reach_credit_count >= kMaxCredits) return;
+  FIELDER_CREDIT& c = ab.reach_credits[static_cast<std::size_t>(ab.reach_credit_count++)];
+  c.position = position;
+  c.name = fielding().field[static_cast<std::size_t>(std::clamp(int{position}, 1, 9))].name;
+  c.credit = credit;
+}
+
 void Scorer::ApplyChain(AT_BAT& ab, const std::vector<Fielded>& chain) {
   const int n = std::min(static_cast<int>(chain.size()), kMaxCredits);
   ab.out_credit_count = n;
@@ -530,12 +538,18 @@ Scorer::Runner Scorer::RecordBatter(const Play& play, int batter_index) {
   ab.strikes = strikes_;
   ab.hit_x = b.hit_x;
   ab.hit_y = b.hit_y;
-  ab.reach_credit_count = std::min(static_cast<int>(b.reach_fielders.size()), kMaxCredits);
-  for (int i = 0; i < ab.reach_credit_count; ++i) {
-    FIELDER_CREDIT& c = ab.reach_credits[static_cast<std::size_t>(i)];
-    c.position = b.reach_fielders[static_cast<std::size_t>(i)];
-    c.name = fielding().field[static_cast<std::size_t>(std::clamp(int{c.position}, 1, 9))].name;
+  // Safe on an error at the end of a throw: the fielders before the one
+  // who erred made assists.
+  const bool thrown = b.reached && (b.how_reached == kReachAssistWithError ||
+                                    b.how_reached == kReachSacrificeWithError ||
+                                    b.how_reached == kReachSacHitWithError ||
+                                    b.how_reached == kReachSacFlyWithError);
+  ab.reach_credit_count = 0;
+  for (std::size_t i = 0; i < b.reach_fielders.size(); ++i) {
+    const bool assist = thrown && i + 1 < b.reach_fielders.size();
+    AddReachCredit(ab, b.reach_fielders[i], assist ? kCreditAssist : kCreditNone);
   }
+  for (std::int32_t f : b.assists) AddReachCredit(ab, f, kCreditAssist);
   ApplyErrors(ab, b.errors);
   if (b.reached) {
     ab.reached = 1;
@@ -583,6 +597,7 @@ void Scorer::MoveRunners(const Play& play, std::array<std::optional<Runner>, 3>&
     Runner r = *bases_[static_cast<std::size_t>(m.from - 1)];
     AT_BAT& ab = box(r.at_bat);
     ApplyErrors(ab, m.errors);
+    for (std::int32_t f : m.assists) AddReachCredit(ab, f, kCreditAssist);
     for (std::size_t i = 0; i < m.codes.size(); ++i) {
       const int left = m.from + static_cast<int>(i);  // base he leaves
       AppendEvent(r.at_bat, kEventAdvance);

@@ -20,6 +20,11 @@
 //   and the RBI entries of his own turn.  Entries other than 0 and 8..12
 //   carry a copy of the last valid pitch detail, whose pitcher copy holds
 //   the at-bat index (batting order) and the entry index (entered inning);
+//   those made as a runner, once his turn is over, name the pitcher on the
+//   mound and the moment of the game (records/pitcher_charges.h);
+// - in the reach credits, the fielders involved in his reaching base, and
+//   marked as assists (credit PutOutAssist) those whose throw ended in the
+//   error that let him reach or, as a runner, advance;
 // - the out number of each out (1, 2, 3) as the box number;
 // - the half's runs, hits, errors and runners left on base, from its boxes.
 //
@@ -216,6 +221,7 @@ class Scorer {
   bool CheckPlay(const Play& play);
   void ApplyErrors(AT_BAT& ab, const std::vector<ErrorMark>& errors);
   void ApplyChain(AT_BAT& ab, const std::vector<Fielded>& chain);
+  void AddReachCredit(AT_BAT& ab, std::int32_t position, std::int32_t credit);
   void PutOut(int at_bat);
   void Score(int at_bat, const Runner& runner, std::optional<bool> earned);
   void CloseTurn();

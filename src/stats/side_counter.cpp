@@ -232,8 +232,22 @@ void SideCounter::EndOfGame() {
       if (runs == 0) ++Pit(starter_).shutouts;
     }
   }
+  // A decision is the side's whose pitcher took it: a pitcher who changed
+  // clubs during the season may have a row for each.  One the game shows
+  // pitching for neither side is credited where his row is found.
+  const auto pitched_for = [&](std::string_view name, bool fielding_top) {
+    for (int i = 0; i <= game_.LastInning(); ++i) {
+      for (const PLAYER& p : game_.innings[static_cast<std::size_t>(i)].half(fielding_top).defense) {
+        if (p.position == kPosPitcher && View(p.name) == name) return true;
+      }
+    }
+    return false;
+  };
   const auto decision = [&](const PLAYER& who, std::int32_t PitchingStat::*counter) {
-    const int p = s_.FindPitching(View(who.name), team_);
+    const std::string_view name = View(who.name);
+    // The counted side fields in the halves the other side bats.
+    if (!pitched_for(name, !batting_top_) && pitched_for(name, batting_top_)) return;
+    const int p = s_.FindPitching(name, team_);
     if (p >= 0)
       ++(Pit(p).*counter);
     else

@@ -1,6 +1,6 @@
 // The fielding credits of a plate appearance: the put-outs and assists of
-// its out chain, interference, and the errors and passed balls of its two
-// error lists.  They are counted once, whatever the split.
+// its out chain, the assists of throws that ended in an error, interference,
+// and the errors and passed balls of its two error lists.  They are counted once, whatever the split.
 #include "records/code_classes.h"
 #include "stats/side_counter.h"
 
@@ -47,6 +47,14 @@ void AddPutOuts(Row& row, int po, int a, int apo, int uapo) {
 
 void SideCounter::FieldingCredits() {
   CountOutChain();
+  // Throws that ended in the error the batter or runner was safe on.
+  for (int k = 0; k < plate_.reach_credit_count; ++k) {
+    const FIELDER_CREDIT& c = plate_.reach_credit(k);
+    if (c.name.empty() || c.credit != kCreditAssist) continue;
+    const std::string_view name = View(c.name);
+    AddPutOuts(Bat(BattingRow(name, c.position)), 0, 1, 0, 0);
+    AddPutOuts(Fld(FieldingRow(name, c.position)), 0, 1, 0, 0);
+  }
   if (plate_.reached && plate_.how_reached == kReachInterference) {
     for (int k = 0; k < plate_.reach_credit_count; ++k) {
       const FIELDER_CREDIT& c = plate_.reach_credit(k);
