@@ -60,7 +60,7 @@ std::string_view PitcherOfEntry(const std::vector<PLAYER>& defense, const AT_BAT
 
 PlayMoment MomentOf(const AT_BAT& ab, int index, int entry) {
   const PITCH& p = ab.pitches[static_cast<std::size_t>(std::clamp(entry, 0, kMaxPitches - 1))];
-  if (NamesMoment(p)) return {p.detail.pitcher.batting_order, -1 - p.detail.pitcher.entry_value};
+  if (NamesMoment(p)) return {p.detail.pitcher.batting_order, -2 - p.detail.pitcher.entry_value};
   return {index, entry};
 }
 
@@ -69,7 +69,7 @@ void MarkRunnerEntry(PITCH& entry, PlayMoment moment, const PLAYER& on_mound) {
   entry.detail.pitcher = on_mound;
   entry.detail.pitcher.batting_order = moment.at_bat;
   entry.detail.pitcher.entered_inning = own;
-  entry.detail.pitcher.entry_value = -1 - moment.entry;
+  entry.detail.pitcher.entry_value = -2 - moment.entry;
 }
 
 int PinchRunnerFrom(const AT_BAT& ab) {

@@ -23,9 +23,9 @@
 // How an entry names the moment: the pitcher copy of its pitch detail holds
 // the index of the box at the plate in its batting-order field (as every
 // entry of a batter's own turn does) and, for an entry made as a runner,
-// minus one minus the index of that box's last entry in its entry-value
-// field; an older game holds the pitcher's own entry value there, never
-// below zero.
+// minus two minus the index of that box's last entry then (-1 before its
+// first) in its entry-value field; an older game holds the pitcher's own
+// entry value there, never below zero.
 
 #include <string_view>
 #include <vector>

@@ -134,6 +134,7 @@ class SideCounter {
   void CountStrikeoutAndWalk(const Turn& turn);
   void CountFirstPitch(const Turn& turn);
   void CountRunnerEvents(const Turn& turn);
+  void CountWildPitchesAndBalks();
   void CountPitches(const Turn& turn);
   void CountPickOffAttempt(const Turn& turn, std::int32_t event);
   void CountReachPitch(const Turn& turn, int pitch);

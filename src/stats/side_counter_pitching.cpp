@@ -42,6 +42,7 @@ void SideCounter::PitchingPlate(const HALF_INNING& half, int inning, int index, 
     CountPitches(turn);
     TakeBackBallsWithoutPitch(turn);
   }
+  if (plate_.reached) CountWildPitchesAndBalks();
   if (pitching_.catcher.empty())
     pitching_.catcher = Catcher(half, inning, index, /*entered_here=*/true);
   FieldingCredits();
@@ -73,11 +74,12 @@ void SideCounter::ChargeResponsiblePitcher() {
     if (plate_.earned) ++ps.earned_runs;
   }
   const PLAYER& facing = PitcherFacing(ab);
-  if (facing.name.empty() || !SplitCounts(pitching_split_, BatsRight(ab.batter, facing))) return;
   pitching_.facing = View(facing.name);
+  if (facing.name.empty() || !SplitCounts(pitching_split_, BatsRight(ab.batter, facing))) return;
   PitchingStat& ps = Pit(PitchingRow(pitching_.facing));
   if (plate_.faced()) ++ps.batters_faced;
   if (plate_.official) ++ps.opponent_at_bats;
+  if (pitching_.walk_pitch >= 0 && IsWalk(plate_.result)) ++ps.walks;
 }
 
 // The pitch that makes the strikeout (a foul never brings the strikes to
@@ -203,20 +205,18 @@ void SideCounter::ChargeInTurn(const Turn& turn) {
   }
 }
 
-// The strikeout goes to the pitcher who threw its pitch, and the walk to
-// the pitcher charged with the batter faced (who threw ball four, unless
-// he came in with the count against him); a strikeout on which the batter
-// reached is no out.
+// The strikeout goes to the pitcher who threw its pitch; a strikeout on
+// which the batter reached is no out.  The walk is the pitcher's charged
+// with the batter faced (ChargeResponsiblePitcher), or where the scorer
+// named nobody, the one who threw ball four.
 void SideCounter::CountStrikeoutAndWalk(const Turn& turn) {
   PitchingStat& ps = Pit(turn.row);
   if (turn.range.Holds(pitching_.strikeout_pitch)) {
     ++ps.strikeouts;
     if (!IsDroppedThirdReach(plate_.result)) ++ps.outs;
   }
-  if (turn.range.Holds(pitching_.walk_pitch)) {
-    const bool walked = IsWalk(plate_.result) && !pitching_.facing.empty();
-    ++Pit(walked ? PitchingRow(pitching_.facing) : turn.row).walks;
-  }
+  const bool charged_walk = IsWalk(plate_.result) && !pitching_.facing.empty();
+  if (turn.range.Holds(pitching_.walk_pitch) && !charged_walk) ++ps.walks;
 }
 
 // His first pitch to the batter is a ball (or the pitch a walk or hit
@@ -233,10 +233,39 @@ void SideCounter::CountFirstPitch(const Turn& turn) {
   }
 }
 
+// The wild pitches and balks that moved the batter once he was on base:
+// each is the pitcher's on the mound then, counted once however many
+// runners it moved, and under a split by the batter at the plate then.
+void SideCounter::CountWildPitchesAndBalks() {
+  const AT_BAT& ab = *plate_.record;
+  int base = 0;
+  for (int q = 0; q < plate_.pitch_count; ++q) {
+    const std::int32_t ev = plate_.events[static_cast<std::size_t>(q)];
+    if (ev == kEventReached) base = ReachBases(plate_.how_reached);
+    if (ev != kEventAdvance || base < 1 || base > 3) continue;
+    const std::int32_t code = plate_.advances[static_cast<std::size_t>(base - 1)];
+    ++base;
+    if (code != kAdvWildPitch && code != kAdvBalk) continue;
+    if (!FirstOfPlay(code == kAdvWildPitch ? wild_pitch_moments_ : balk_moments_, q)) continue;
+    const PlayMoment moment = MomentOf(ab, index_, q);
+    const auto& boxes = field_half_->at_bats;
+    const PLAYER& at_plate = moment.at_bat >= 0 && moment.at_bat < static_cast<int>(boxes.size())
+                                 ? boxes[static_cast<std::size_t>(moment.at_bat)].batter
+                                 : ab.batter;
+    const std::string_view name = PitcherOfEntry(field_half_->defense, ab, q);
+    const PITCH& entry = ab.pitches[static_cast<std::size_t>(q)];
+    const PLAYER& pitcher = entry.detail.pitcher.name.view() == name
+                                ? entry.detail.pitcher
+                                : plate_.pitcher(SlotOfEntry(ab, q));
+    if (name.empty() || !SplitCounts(pitching_split_, BatsRight(at_plate, pitcher))) continue;
+    PitchingStat& ps = Pit(PitchingRow(name));
+    ++(code == kAdvWildPitch ? ps.wild_pitches : ps.balks);
+  }
+}
+
 // The batter's advances as a runner while this pitcher pitched: the base
 // he stands on follows his hit and each advance.  What happens once he is
-// on base is the pitcher's on the mound then; a wild pitch or balk that
-// moves several runners counts once.
+// on base is the pitcher's on the mound then.
 void SideCounter::CountRunnerEvents(const Turn& turn) {
   int base = 0;
   for (int q = turn.range.begin; q < turn.range.end; ++q) {
@@ -251,13 +280,7 @@ void SideCounter::CountRunnerEvents(const Turn& turn) {
         ++Fld(FieldingRow(OnMound(q, turn), kPosPitcher)).steal_attempts;
         break;
       }
-      case kAdvBalk:
-        if (FirstOfPlay(balk_moments_, q)) ++Pit(PitchingRow(OnMound(q, turn))).balks;
-        break;
-      case kAdvWildPitch:
-        if (FirstOfPlay(wild_pitch_moments_, q))
-          ++Pit(PitchingRow(OnMound(q, turn))).wild_pitches;
-        break;
+
       case kAdvPassedBall:
         if (plate_.error_kinds[b] != kErrPassedBall) pitching_.passed_ball[b] = true;
         break;

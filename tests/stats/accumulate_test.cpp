@@ -147,15 +147,14 @@ TEST(Accumulate, CaughtStealingSafeOnAnErrorIsCaughtStealing) {
 }
 
 // kChanges, top 1: Rex Roe throws two balls to Bo Baker (bats left), Sal
-// Stone (throws left) two more: the walk is Sal's; the relief comes at
-// 2-0, so the batter stays charged to Rex.  Intentional balls are no
-// pitches.
+// Stone (throws left) two more: the relief comes at 2-0, so the walk and
+// the batter stay charged to Rex.  Intentional balls are no pitches.
 TEST(Accumulate, ReliefInMidCount) {
-  // Rex's walk is Ann Able's intentional one.  Sal's first-pitch balls: Bo
-  // (his first pitch), Pat Pinch hit by the pitch, Ed Eng.
+  // Rex's walks: Ann Able's intentional one and Bo's.  Sal's first-pitch
+  // balls: Bo (his first pitch), Pat Pinch hit by the pitch, Ed Eng.
   ExpectRows(CountGame(CompileBook(kChanges), "Hawks"),
-             {{kP, "Rex Roe", "BB 1, PC 2, TB 2, BF 2"},
-              {kP, "Sal Stone", "BB 1, FPB 3, HB 1, SO 2, IP 1.00, BF 5, GS 0, ERA 0.00"}});
+             {{kP, "Rex Roe", "BB 2, PC 2, TB 2, BF 2"},
+              {kP, "Sal Stone", "BB 0, FPB 3, HB 1, SO 2, IP 1.00, BF 5, GS 0, ERA 0.00"}});
   const Stat g = CountGame(CompileBook(kChanges), "Gulls");
   ExpectRows(g, {{kB, "Pat Pinch", "HBP 1"}, {kB, "Flo Fox", "SOL 1"}});
   EXPECT_EQ(Batter(g, "Pat Pinch").positions[0], kPosPinchHitter);
@@ -193,11 +192,12 @@ TEST(Accumulate, BattingAndPitchingSplits) {
   // switch-hits, so against Sal Stone he bats right.
   // Sal Stone's walks, hit batsmen, strikeouts and batters faced, and Rex
   // Roe's walks and batters faced: Bo Baker's walk is charged to Rex, who
-  // faced him first, and so counts against Rex among left-handed batters.
+  // left with the count against him, and so counts against Rex among
+  // left-handed batters.
   ExpectRows(CountGame(game, "Hawks", false, Split::kRight, Split::kAll),  // right-handers
              {{kP, "Sal Stone", "BB 0, HB 0, SO 2, BF 4"}, {kP, "Rex Roe", "BB 1, BF 1"}});
   ExpectRows(CountGame(game, "Hawks", false, Split::kLeft, Split::kAll),  // left-handers
-             {{kP, "Sal Stone", "BB 1, HB 1, SO 0, BF 1"}, {kP, "Rex Roe", "BB 0, BF 1"}});
+             {{kP, "Sal Stone", "BB 0, HB 1, SO 0, BF 1"}, {kP, "Rex Roe", "BB 1, BF 1"}});
 }
 
 // kRelief: Rex Roe gives up a home run to the first batter and leaves
