@@ -92,7 +92,7 @@ class GameBuilder {
   bool PlayRecord(const RetroRecord& r);
   std::vector<PitchStep> StepsBeforeThePlay(const ParsedPlay& play,
                                             const std::vector<PitchStep>& steps);
-  bool RecordPitches(const std::vector<PitchStep>& steps);
+  bool RecordPitches(const ParsedPlay& play, const std::vector<PitchStep>& steps);
   bool StrikeoutOnPitchHeldBack(const ParsedPlay& play, const PitchStep& last) const;
   bool ImpliedPitches(const ParsedPlay& play);
   bool RecordEvent(const ParsedPlay& play);

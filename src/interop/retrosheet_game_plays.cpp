@@ -110,7 +110,7 @@ bool GameBuilder::PlayRecord(const RetroRecord& r) {
   if (!scorer_->turn_open() && (batter_play || !to_record.empty()) && !scorer_->BeginAtBat()) {
     return ScorerFail(what);
   }
-  if (!RecordPitches(to_record)) return false;
+  if (!RecordPitches(play, to_record)) return false;
   if (play.kind == PlayKind::kNoPlay) return true;
   if (!ImpliedPitches(play)) return false;
   if (!RecordEvent(play)) return false;
@@ -161,21 +161,34 @@ std::vector<PitchStep> GameBuilder::StepsBeforeThePlay(const ParsedPlay& play,
   return kept;
 }
 
-bool GameBuilder::RecordPitches(const std::vector<PitchStep>& steps) {
+bool GameBuilder::RecordPitches(const ParsedPlay& play, const std::vector<PitchStep>& steps) {
   const std::string what = "the pitches of \"" + event_text_ + "\"";
+  // Only a walk takes the last ball, only a strikeout the last strike.
+  const bool walk = play.kind == PlayKind::kWalk || play.kind == PlayKind::kIntentionalWalk;
+  const bool strikeout = play.kind == PlayKind::kStrikeout;
   for (const PitchStep& step : steps) {
     switch (step.kind) {
-      case PitchStep::Kind::kPitch:
+      case PitchStep::Kind::kPitch: {
+        const bool counts_strike =
+            step.strike && (step.call != PitchCall::kFoul && step.call != PitchCall::kFoulBunt &&
+                            step.call != PitchCall::kFoulOnHitAndRun);
+        const bool last_ball = !step.strike && scorer_->balls() + 1 >= rules_.balls_per_walk;
+        const bool last_strike = counts_strike && scorer_->strikes() + 1 >= rules_.strikes_per_out;
         if (scorer_->balls() >= rules_.balls_per_walk ||
-            scorer_->strikes() >= rules_.strikes_per_out) {
-          // The count the pitches make is full before the last of them: a
-          // slip of the archives, read past as their researchers do.
-          Note(what + " go past ball " + std::to_string(rules_.balls_per_walk) + " or strike " +
-               std::to_string(rules_.strikes_per_out) + ": the pitches after it are read past");
+            scorer_->strikes() >= rules_.strikes_per_out || (last_ball && !walk) ||
+            (last_strike && !strikeout)) {
+          // The pitches make a count the play does not fit (a fifth ball,
+          // strike three before a hit): a slip of the archives, read past
+          // as their researchers do.
+          Note(what + " make a count the play does not fit: " +
+               (step.strike ? "strike " + std::to_string(scorer_->strikes() + 1)
+                            : "ball " + std::to_string(scorer_->balls() + 1)) +
+               " and the pitches after it are read past");
           return true;
         }
         if (!scorer_->Pitch(step.call, SpecOf(step.strike))) return ScorerFail(what);
         break;
+      }
       case PitchStep::Kind::kPickoffThrow:
         if (scorer_->BatterRoom() > 2 && !scorer_->PickoffAttempt(step.base, step.by_catcher)) {
           return ScorerFail(what);
