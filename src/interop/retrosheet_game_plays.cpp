@@ -260,13 +260,17 @@ bool GameBuilder::BatterOutCameFirst(const ParsedPlay& play) const {
 }
 
 std::int32_t GameBuilder::BatterOutType(const ParsedPlay& play) const {
-  const std::size_t outs = play.outs.size();
+  const int outs = OutsMade(play);
+  // A bunt the official scorer calls a sacrifice stays one, double play
+  // or not.
+  if (play.sacrifice_hit) return kOutSacBunt;
   if (play.triple_play && outs >= 3) return kOutTriplePlay;
   if (play.double_play && !play.no_double_play && outs >= 2) {
     if (play.sacrifice_fly) return kOutSacFlyDP;
-    return BatterCaught(play) ? kOutDoublePlay : kOutGroundDoublePlay;
+    if (BatterCaught(play)) return kOutDoublePlay;
+    // G/DP without GDP: the second out was no force (a runner tagged).
+    return play.ground_double_play ? kOutGroundDoublePlay : kOutNonForceGdp;
   }
-  if (play.sacrifice_hit) return kOutSacBunt;
   if (play.sacrifice_fly) return kOutSacFly;
   if (play.batter_interference) return kOutInterference;
   if (play.infield_fly) return kOutInfieldFly;
@@ -291,6 +295,13 @@ void GameBuilder::LocateBall(const ParsedPlay& play, BatterPart& b) const {
   FieldSpot spot;
   const bool home_run = play.kind == PlayKind::kHomeRun && !play.inside_park;
   bool found = !play.location.empty() && HitLocationSpot(play.location, spot);
+  // Safe on a force play or an error at a throw's end (64(1), 5E3): where
+  // the fielder who first handled the ball plays.
+  if (!found && play.kind == PlayKind::kFieldedOut && !play.batter_out) {
+    const FieldingChain& first = play.outs.empty() ? play.batter_chain : play.outs.front().chain;
+    const int fielder = !first.fielders.empty() ? first.fielders.front() : first.error_by;
+    found = FielderSpot(fielder, spot);
+  }
   if (!found && play.kind != PlayKind::kFieldedOut && FielderSpot(play.fielder, spot)) {
     found = true;
     if (play.fielder >= kPosLeftField) {
@@ -453,7 +464,7 @@ bool GameBuilder::BatterResult(const ParsedPlay& play, BatterPart& b, Fate& batt
       } else {
         // Runners put out and the batter safe: a fielder's choice.
         const bool dp =
-            (play.double_play || play.triple_play) && !play.no_double_play && play.outs.size() >= 2;
+            (play.double_play || play.triple_play) && !play.no_double_play && OutsMade(play) >= 2;
         reach(dp ? kReachFieldersChoiceDP : kReachFieldersChoice);
         if (!play.outs.empty() && !play.outs.front().chain.fielders.empty()) {
           b.reach_fielders = {play.outs.front().chain.fielders.front()};

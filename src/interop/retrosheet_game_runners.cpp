@@ -385,7 +385,7 @@ void GameBuilder::Runs(const ParsedPlay& play, std::array<Fate, 4>& fates) const
     case PlayKind::kFieldedOut:
       rbi_play = !(play.batter_out && BatterOutType(play) == kOutGroundDoublePlay) &&
                  !(!play.batter_out && (play.double_play || play.triple_play) &&
-                   !play.no_double_play && play.outs.size() >= 2);
+                   !play.no_double_play && OutsMade(play) >= 2);
       break;
     default:
       break;

@@ -515,6 +515,17 @@ Status ParsePlay(std::string_view text, ParsedPlay& play) {
   return {};
 }
 
+int OutsMade(const ParsedPlay& play) {
+  int outs = static_cast<int>(play.outs.size());
+  for (const Advance& a : play.advances) {
+    if (!a.out) continue;
+    const bool written = std::any_of(play.outs.begin(), play.outs.end(),
+                                     [&a](const FieldedOut& o) { return o.runner == a.from; });
+    if (!written) ++outs;
+  }
+  return outs;
+}
+
 const Advance* AdvanceOf(const ParsedPlay& play, int from) {
   for (const Advance& a : play.advances) {
     if (a.from == from) return &a;

@@ -143,4 +143,8 @@ Status ParsePlay(std::string_view text, ParsedPlay& play);
 // The advance of a runner (0 the batter) after the dot, if written.
 const Advance* AdvanceOf(const ParsedPlay& play, int from);
 
+// The outs the play makes: those of its fielders and those written after
+// the dot (4/L/DP.1X1(43): two), each runner once.
+int OutsMade(const ParsedPlay& play);
+
 }  // namespace scorewick::interop

@@ -92,7 +92,7 @@ constexpr bool IsBattedReach(std::int32_t reach) {
   return IsOneOf(reach, kReachSingle, kReachDouble, kReachTriple, kReachHomeRun,
                  kReachFieldersChoice, kReachError, kReachAssistWithError, kReachSacrificeWithError,
                  kReachInsideParkHR, kReachGroundRuleDouble, kReachSacrificeFC,
-                 kReachSacHitWithError, kReachSacFlyWithError);
+                 kReachSacHitWithError, kReachSacFlyWithError, kReachFieldersChoiceDP);
 }
 
 // --- How a batter or runner was put out (OutType) ---------------------------

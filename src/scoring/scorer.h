@@ -173,6 +173,9 @@ class Scorer {
     std::array<PLAYER, 10> field{};     // by position, 1..9
     int next_slot = 0;                  // 0-based
     std::vector<std::string> played;
+    // Fielders who came in between halves: one replaced before the next
+    // half began (a pitcher hurt warming up) still has his line-up entry.
+    std::vector<PLAYER> entered_between;
   };
   struct Runner {
     int at_bat = 0;  // box in the current half that tells his trip

@@ -224,6 +224,16 @@ bool Scorer::StartHalf() {
     p.active = 1;
     hf.offense.push_back(p);
   }
+  // Who came in between the halves and left before this one began: in
+  // the order they entered, before those who take the field.
+  for (PLAYER p : f.entered_between) {
+    bool fields = false;
+    for (int q = 1; q <= 9; ++q) fields |= f.field[static_cast<std::size_t>(q)].name == p.name;
+    if (fields) continue;
+    p.active = 0;
+    hf.defense.push_back(p);
+  }
+  f.entered_between.clear();
   for (int q = 1; q <= 9; ++q) {
     PLAYER p = fielding().field[static_cast<std::size_t>(q)];
     p.active = 1;
@@ -432,6 +442,7 @@ bool Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
   if (position == kPosPitcher && !old.name.empty()) displaced_.push_back(old.name.str());
   f.field[static_cast<std::size_t>(position)] = p;
   f.played.push_back(p.name.str());
+  if (!half_open_) f.entered_between.push_back(p);
   if (slot > 0) TakeSlot(f, slot, p);
   if (half_open_) {
     AppendDefense(p, position);

@@ -109,6 +109,12 @@ void SideCounter::Count() {
       PitchingPlate(field, i, static_cast<int>(a), field.at_bats[a]);
       final_plate_ = &field.at_bats[a];
     }
+    // A pitcher who came in and left before facing a batter has his line.
+    if (!field.at_bats.empty()) {
+      for (const PLAYER& p : field.defense) {
+        if (p.position == kPosPitcher) PitchingRow(View(p.name));
+      }
+    }
     Appearances(i, bat, field);
   }
   EndOfGame();
