@@ -58,6 +58,18 @@ std::string_view PitcherOfEntry(const std::vector<PLAYER>& defense, const AT_BAT
   return ab.pitchers[static_cast<std::size_t>(SlotOfEntry(ab, entry))].pitcher.name.view();
 }
 
+int OutsRecorded(const HALF_INNING& half, std::string_view pitcher) {
+  int outs = 0;
+  for (const AT_BAT& ab : half.at_bats) {
+    const int last = std::min(int{ab.last_pitch}, kMaxPitches - 1);
+    for (int q = 0; q <= last; ++q) {
+      if (ab.pitches[static_cast<std::size_t>(q)].event != kEventOut) continue;
+      if (PitcherOfEntry(half.defense, ab, q) == pitcher) ++outs;
+    }
+  }
+  return outs;
+}
+
 PlayMoment MomentOf(const AT_BAT& ab, int index, int entry) {
   const PITCH& p = ab.pitches[static_cast<std::size_t>(std::clamp(entry, 0, kMaxPitches - 1))];
   if (NamesMoment(p)) return {p.detail.pitcher.batting_order, -2 - p.detail.pitcher.entry_value};

@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "records/at_bat.h"
+#include "records/half_inning.h"
 #include "records/player.h"
 
 namespace scorewick {
@@ -53,6 +54,10 @@ const PLAYER& PitcherFacing(const AT_BAT& ab);
 // he is a pitcher of the fielding line-up `defense`; otherwise the pitcher
 // whose pitches hold it.
 std::string_view PitcherOfEntry(const std::vector<PLAYER>& defense, const AT_BAT& ab, int entry);
+
+// The outs a pitcher recorded in a half-inning: every out entry of its
+// boxes charged to him.
+int OutsRecorded(const HALF_INNING& half, std::string_view pitcher);
 
 // A moment of the game: the box at the plate and its last entry then.
 struct PlayMoment {

@@ -459,8 +459,6 @@ void Scorer::PutOut(int at_bat) {
   AT_BAT& ab = box(at_bat);
   ab.out = 1;
   ab.box_number = ++outs_;
-  auto it = pitchers_.find(fielding().field[1].name.str());
-  if (it != pitchers_.end()) ++it->second.outs;
 }
 
 void Scorer::Score(int at_bat, const Runner& runner, std::optional<bool> earned) {

@@ -155,7 +155,8 @@ class Scorer {
   int SlotCount(bool home) const { return static_cast<int>(side(home).batting_slots.size()); }
   // Whether a roster player has already played (and so cannot come in).
   bool HasPlayed(bool home, std::string_view name) const;
-  // Outs recorded by a pitcher so far, and pitches he threw.
+  // Outs recorded by a pitcher so far, charged as the statistics charge
+  // them (records/pitcher_charges.h), and pitches he threw.
   int PitcherOuts(std::string_view name) const;
   int PitcherPitches(std::string_view name) const;
   int AtBatIndex() const;  // index of the open (or last) at-bat in the half
@@ -185,7 +186,6 @@ class Scorer {
   };
   struct PitcherLine {
     bool home = false;
-    int outs = 0;
     int pitches = 0;
     int lead_at_entry = 0;
     bool starter = false;

@@ -61,8 +61,12 @@ PLAYER Scorer::AtPosition(bool home, int position) const {
 }
 
 int Scorer::PitcherOuts(std::string_view name) const {
-  auto it = pitchers_.find(std::string(name));
-  return it == pitchers_.end() ? 0 : it->second.outs;
+  if (pitchers_.find(std::string(name)) == pitchers_.end()) return 0;
+  int outs = 0;
+  for (int h = 0; h < halves_played_; ++h) {
+    outs += OutsRecorded(game_.innings[static_cast<std::size_t>(h / 2)].half(h % 2 == 0), name);
+  }
+  return outs;
 }
 
 int Scorer::PitcherPitches(std::string_view name) const {
@@ -297,13 +301,14 @@ void Scorer::FinishGame() {
   // for the win; otherwise it goes to the reliever who got the most outs.
   const PitcherLine* w = line(winner);
   const int needed = std::max(1, rules_.innings * 5 / 9) * rules_.outs_per_inning;
-  if (w && w->starter && w->outs < needed) {
+  if (w && w->starter && PitcherOuts(winner.name.view()) < needed) {
     const std::string* best = nullptr;
     int best_outs = -1;
     for (const auto& [name, l] : pitchers_) {
-      if (l.home == home_won && !l.starter && l.outs > best_outs) {
+      const int outs = PitcherOuts(name);
+      if (l.home == home_won && !l.starter && outs > best_outs) {
         best = &name;
-        best_outs = l.outs;
+        best_outs = outs;
       }
     }
     if (best) winner.name.set(*best);
@@ -323,7 +328,8 @@ void Scorer::FinishGame() {
   const PLAYER& closer = ws.field[1];
   const PitcherLine* c = line(closer);
   if (c && !c->starter && closer.name.view() != winner.name.view() &&
-      ((c->lead_at_entry >= 1 && c->lead_at_entry <= 3) || c->outs >= 3 * rules_.outs_per_inning)) {
+      ((c->lead_at_entry >= 1 && c->lead_at_entry <= 3) ||
+       PitcherOuts(closer.name.view()) >= 3 * rules_.outs_per_inning)) {
     game_.saving_pitcher = closer;
   }
 }
