@@ -12,6 +12,7 @@
 #include "stats/stat_columns.h"
 #include "stats/totals.h"
 #include "stats_support.h"
+#include "support/stat_cells.h"
 
 namespace scorewick {
 namespace {
@@ -27,46 +28,8 @@ using testing::Pitcher;
 
 constexpr StatTable kB = StatTable::kBatting, kP = StatTable::kPitching, kF = StatTable::kFielding;
 
-// One row's figures as its table shows them, "KEY text" pairs worked out
-// from the plays ("PA 1, OBA .500"); a batting row's keys are looked up in
-// the running table too, a fielding row is the player's at one position.
-struct Row {
-  StatTable table;
-  const char* name;
-  const char* cells;
-  int position = 0;
-};
-
-int KeyColumn(StatTable table, std::string_view key) {
-  for (int c = 0; c < ColumnCount(table); ++c) {
-    if (ColumnKey(table, c) == key) return c;
-  }
-  return -1;
-}
-
-void ExpectRows(const Stat& s, std::initializer_list<Row> rows) {
-  for (const Row& r : rows) {
-    int row = -1;
-    for (int i = 0; i < RowCount(s, r.table) && row < 0; ++i) {
-      const auto at = static_cast<std::size_t>(i);
-      if (r.table == kF ? s.fielding[at].name == r.name && s.fielding[at].position == r.position
-          : r.table == kP ? s.pitching[at].name == r.name
-                          : s.batting[at].name == r.name)
-        row = i;
-    }
-    ASSERT_GE(row, 0) << r.name;
-    std::istringstream cells(r.cells);
-    for (std::string cell; std::getline(cells >> std::ws, cell, ',');) {
-      const std::string key = cell.substr(0, cell.rfind(' ')), want = cell.substr(key.size() + 1);
-      StatTable table = r.table;
-      if (table == kB && KeyColumn(table, key) < 0) table = StatTable::kRunning;
-      ASSERT_GE(KeyColumn(table, key), 0) << key;
-      std::string text = CellText(s, table, row, KeyColumn(table, key));
-      text.erase(0, text.find_first_not_of(' '));
-      EXPECT_EQ(text, want) << r.name << " " << key;
-    }
-  }
-}
+using Row = testing::CellsRow;
+using testing::ExpectRows;
 
 // Bottom 1 of kWalkOff: Jo Jett walks on four balls, steals second, goes
 // to third on a wild pitch and scores on Kim Kent's sacrifice fly.
