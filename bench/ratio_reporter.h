@@ -23,7 +23,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
     // With --benchmark_repetitions the median stands for the benchmark.
     for (const Run& run : runs) {
       if (run.error_occurred) continue;
-      const std::string name = run.run_name.str();
+      // A wall-clock benchmark is named as its function, without the
+      // "/real_time" the library adds.
+      std::string name = run.run_name.str();
+      if (const auto at = name.rfind("/real_time"); at != std::string::npos) name.erase(at, 10);
       const double time = run.run_name.time_type.empty() ? run.GetAdjustedCPUTime()
                                                          : run.GetAdjustedRealTime();
       if (run.run_type == Run::RT_Iteration && !medians_.count(name)) {

@@ -19,11 +19,15 @@ namespace fs = std::filesystem;
 // Where a team file keeps the path it was saved under.
 constexpr std::size_t kTeamPathOffset = 4;
 
-// Writes one output file, unless one is there and may not be written over.
-// The one place the import decides that, so the command line and the
-// desktop refuse alike.
-Taken WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                  FileContent content, const std::vector<std::string>& inputs, bool force) {
+// Games written into the folder before they are made durable together.
+constexpr std::size_t kBatchFiles = 512;
+
+// Writes one output file into the batch, unless one is there and may not be
+// written over.  The one place the import decides that, so the command line
+// and the desktop refuse alike.
+Taken WriteOutput(FileBatch& batch, const std::string& path,
+                  const std::vector<std::uint8_t>& bytes, FileContent content,
+                  const std::vector<std::string>& inputs, bool force) {
   // A folder, a device or a pipe of that name is never written over.
   if (std::string refusal = OutputRefusal(path); !refusal.empty()) return {refusal};
   if (!force) {
@@ -36,7 +40,7 @@ Taken WriteOutput(const std::string& path, const std::vector<std::uint8_t>& byte
       return {conflict};
     }
   }
-  Status saved = WriteFileAtomically(path, bytes);
+  Status saved = batch.Add(path, bytes);
   return {saved ? std::string() : saved.reason};
 }
 
@@ -85,6 +89,27 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
   std::set<std::string> teams_done;
   const std::string& out = request.output_folder;
   std::vector<std::uint8_t> bytes;
+  // The files written are made durable a batch at a time: they count as
+  // written once on the disk.
+  FileBatch batch;
+  std::vector<std::pair<std::string, bool>> in_batch;  // path, a game's
+  const auto commit = [&](std::vector<ImportRefusal>& notes) {
+    std::vector<Status> failed;
+    const Status done = batch.Commit(&failed);
+    for (const auto& [path, game] : in_batch) {
+      const auto f = std::find_if(failed.begin(), failed.end(),
+                                  [&](const Status& s) { return s.file == path; });
+      // A sync that failed renamed nothing; a rename that failed, its file.
+      const bool renamed = f == failed.end() && (done || !failed.empty());
+      if (renamed) {
+        (game ? summary.games_written : summary.teams_written).push_back(path);
+        continue;
+      }
+      notes.push_back({FileNameOf(path), 0, {}, f != failed.end() ? f->reason : done.reason});
+      if (game) ++summary.games_refused;
+    }
+    in_batch.clear();
+  };
   auto write = [&](const ScoredGame& scored) -> Taken {
     // The clubs' team files, before the first game that needs them.  The
     // games stand on their own (each holds both rosters), so a team file
@@ -99,10 +124,10 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
         ++summary.teams_unchanged;
         continue;
       }
-      const Taken written =
-          WriteOutput(path, team_bytes, FileContent::kTeamFile, request.event_files, request.force);
+      const Taken written = WriteOutput(batch, path, team_bytes, FileContent::kTeamFile,
+                                        request.event_files, request.force);
       if (written.reason.empty()) {
-        summary.teams_written.push_back(path);
+        in_batch.emplace_back(path, false);
       } else {
         summary.teams_kept += written.kept ? 1 : 0;
         scored.notes.push_back({FileNameOf(path), 0, {}, written.reason, written.kept});
@@ -112,13 +137,15 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
     scored.game.file_path.set(path);
     EncodeGameFile(scored.game, bytes);
     const Taken written =
-        WriteOutput(path, bytes, FileContent::kGameFile, request.event_files, request.force);
-    if (written.reason.empty()) summary.games_written.push_back(path);
+        WriteOutput(batch, path, bytes, FileContent::kGameFile, request.event_files, request.force);
+    if (written.reason.empty()) in_batch.emplace_back(path, true);
+    if (batch.size() >= kBatchFiles) commit(scored.notes);
     return written;
   };
   GamesRead read = ReadRetrosheetGames(request.event_files, write, progress);
+  commit(read.refusals);
   summary.games_kept = read.games_kept;
-  summary.games_refused = read.games_refused;
+  summary.games_refused += read.games_refused;
   summary.games_noted = read.games_noted;
   summary.cancelled = read.cancelled;
   summary.refusals = std::move(read.refusals);

@@ -272,7 +272,7 @@ struct PreparedFile {
 // with the permissions the target will keep; a failure (with nothing left
 // behind) when it cannot be.
 Status Prepare(const std::string& path, std::span<const std::uint8_t> bytes, FileAccess access,
-               PreparedFile& out) {
+               PreparedFile& out, bool sync = true) {
   namespace fs = std::filesystem;
   static std::atomic<unsigned> counter{0};
   out.target = SaveTarget(path);
@@ -295,7 +295,7 @@ Status Prepare(const std::string& path, std::span<const std::uint8_t> bytes, Fil
   written = (std::fflush(f.get()) == 0) && written;
   // On the disk before the rename, so that a crash cannot leave the target
   // renamed over with a file whose blocks never arrived.
-  written = written && ::fsync(fileno(f.get())) == 0;
+  written = written && (!sync || ::fsync(fileno(f.get())) == 0);
   int saved_errno = errno;
   bool closed = std::fclose(f.release()) == 0;
   std::error_code ec;
@@ -349,24 +349,109 @@ Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t
 }
 
 Status WriteTextFilesAtomically(const std::vector<std::pair<std::string, std::string>>& files) {
-  std::vector<PreparedFile> prepared(files.size());
+  FileBatch batch;
+  for (const auto& [path, text] : files) {
+    if (Status ready = batch.Add(path, TextBytes(text)); !ready) return ready;
+  }
+  return batch.Commit();
+}
+
+FileBatch::~FileBatch() {
   std::error_code ec;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    Status ready =
-        Prepare(files[i].first, TextBytes(files[i].second), FileAccess::kAsBefore, prepared[i]);
-    if (!ready) {
-      for (std::size_t k = 0; k < i; ++k) std::filesystem::remove(prepared[k].temp, ec);
-      return ready;
-    }
-  }
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (Status done = Commit(prepared[i], files[i].first); !done) {
-      for (std::size_t k = i + 1; k < files.size(); ++k)
-        std::filesystem::remove(prepared[k].temp, ec);
-      return done;
-    }
-  }
+  for (const File& f : files_) std::filesystem::remove(f.temp, ec);
+}
+
+Status FileBatch::Add(const std::string& path, std::span<const std::uint8_t> bytes,
+                      FileAccess access) {
+  PreparedFile prepared;
+  if (Status ready = Prepare(path, bytes, access, prepared, /*sync=*/false); !ready) return ready;
+  files_.push_back({path, prepared.temp, prepared.target.string()});
   return {};
+}
+
+namespace {
+
+// The folders of the files, each once.
+std::vector<std::string> FoldersOf(const std::vector<std::string>& paths) {
+  std::vector<std::string> folders;
+  for (const std::string& p : paths) {
+    std::string folder = std::filesystem::path(p).parent_path().string();
+    if (folder.empty()) folder = ".";
+    if (std::find(folders.begin(), folders.end(), folder) == folders.end())
+      folders.push_back(folder);
+  }
+  return folders;
+}
+
+// Puts on the disk what was written into the folders: one sync of each
+// file system they are on where the system offers it, else each file.
+bool SyncWritten(const std::vector<std::string>& folders, const std::vector<std::string>& files) {
+#ifdef __linux__
+  std::vector<dev_t> synced;
+  bool ok = true;
+  for (const std::string& folder : folders) {
+    struct stat st;
+    if (::stat(folder.c_str(), &st) != 0) return false;
+    if (std::find(synced.begin(), synced.end(), st.st_dev) != synced.end()) continue;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    ok = ::syncfs(fd) == 0 && ok;
+    ::close(fd);
+    synced.push_back(st.st_dev);
+  }
+  static_cast<void>(files);
+  return ok;
+#else
+  static_cast<void>(folders);
+  for (const std::string& file : files) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0) {
+      if (fd >= 0) ::close(fd);
+      return false;
+    }
+    ::close(fd);
+  }
+  return true;
+#endif
+}
+
+// Puts the renames in the folders on the disk.
+void SyncFolders(const std::vector<std::string>& folders) {
+  for (const std::string& folder : folders) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) continue;
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
+
+}  // namespace
+
+Status FileBatch::Commit(std::vector<Status>* failed) {
+  if (files_.empty()) return {};
+  std::vector<std::string> temps, targets;
+  for (const File& f : files_) {
+    temps.push_back(f.temp);
+    targets.push_back(f.target);
+  }
+  const std::vector<std::string> folders = FoldersOf(targets);
+  std::error_code ec;
+  if (!SyncWritten(folders, temps)) {
+    Status not_synced = SystemFailure("cannot put on the disk", files_.front().path);
+    for (const File& f : files_) std::filesystem::remove(f.temp, ec);
+    files_.clear();
+    return not_synced;
+  }
+  Status first_failure;
+  for (const File& f : files_) {
+    if (Status done = scorewick::Commit(PreparedFile{f.target, f.temp}, f.path); !done) {
+      if (failed) failed->push_back(done);
+      if (first_failure) first_failure = done;
+    }
+  }
+  files_.clear();
+  SyncFolders(folders);
+  return first_failure;
 }
 
 Status WriteTextFileAtomically(const std::string& path, const std::string& text,

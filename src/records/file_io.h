@@ -71,6 +71,39 @@ Status WriteTextFileAtomically(const std::string& path, const std::string& text,
 // written.
 Status WriteTextFilesAtomically(const std::vector<std::pair<std::string, std::string>>& files);
 
+// Many files written in one run and made durable together, at the cost of
+// writing their bytes once: each is written into a temporary file beside
+// its target as it comes (Add), and Commit syncs them to the disk with one
+// sync of each file system they are on, then renames each over its target
+// and syncs their folders.  A crash leaves every target old or new and
+// whole; once Commit returns, the files are on the disk.  Add refuses as
+// WriteFileAtomically does; a batch destroyed before its Commit removes its
+// temporary files and replaces nothing.
+class FileBatch {
+ public:
+  FileBatch() = default;
+  FileBatch(const FileBatch&) = delete;
+  FileBatch& operator=(const FileBatch&) = delete;
+  ~FileBatch();
+
+  Status Add(const std::string& path, std::span<const std::uint8_t> bytes,
+             FileAccess access = FileAccess::kAsBefore);
+  // Syncs and renames every file added since the last Commit; fails as the
+  // first file that could not be renamed over its target (every such file
+  // is in failed, its temporary file removed), or when nothing could be
+  // synced (then nothing is renamed).
+  Status Commit(std::vector<Status>* failed = nullptr);
+  std::size_t size() const { return files_.size(); }
+
+ private:
+  struct File {
+    std::string path;
+    std::string temp;
+    std::string target;
+  };
+  std::vector<File> files_;
+};
+
 // Size of a file in bytes, or -1 when it cannot be read.
 std::int64_t FileLength(const std::string& path);
 bool FileExists(const std::string& path);
