@@ -23,7 +23,10 @@ namespace {
 using scorewick::testing::CellsRow;
 
 constexpr StatTable kB = StatTable::kBatting, kP = StatTable::kPitching, kF = StatTable::kFielding;
-constexpr const char* kRelief = "play,1,0,g2,??,,NP\nsub,h12,\"Lee Lane\",1,9,1\n";
+// Lee Lane relieves Ida Irwin before the Gulls' batter `due` comes up.
+std::string Relief(const std::string& due = "g2") {
+  return "play,1,0," + due + ",??,,NP\nsub,h12,\"Lee Lane\",1,9,1\n";
+}
 
 Stat Counted(const std::string& plays, const std::string& team) {
   Game game;
@@ -32,6 +35,13 @@ Stat Counted(const std::string& plays, const std::string& team) {
   stat.team_name = team;
   Accumulate(stat, game, Split::kAll, Split::kAll, false);
   return stat;
+}
+
+void ExpectRowsIn(const Game& game, std::initializer_list<CellsRow> rows) {
+  Stat stat;
+  stat.team_name = "Harbor Hawks";
+  Accumulate(stat, game, Split::kAll, Split::kAll, false);
+  scorewick::testing::ExpectRows(stat, rows);
 }
 
 struct Case {
@@ -44,7 +54,7 @@ struct Case {
 TEST(RetrosheetCharges, EachIsTheOfficialScorers) {
   const Case cases[] = {
       {"the runner Irwin put on is caught stealing after she left: Lane's out",
-       std::string("g1 X S8\n") + kRelief + "g2 C CS2(26)\ng2 C.X 63/G\ng3 K",
+       "g1 X S8\n" + Relief() + "g2 C CS2(26)\ng2 C.X 63/G\ng3 K",
        "Harbor Hawks",
        {{kP, "Ida Irwin", "BF 1, IP 0.00"}, {kP, "Lee Lane", "BF 2, IP 1.00"}}},
       {"a wild pitch that moves two runners is one",
@@ -52,12 +62,11 @@ TEST(RetrosheetCharges, EachIsTheOfficialScorers) {
        "Harbor Hawks",
        {{kP, "Ida Irwin", "WP 1"}}},
       {"safe on a force play, the batter is faced by Lane, and his run is Irwin's",
-       std::string("g1 X S8\n") + kRelief + "g2 X 64(1)/FO\ng3 X D7.1-H\ng4 K\ng5 K",
+       std::string("g1 X S8\n") + Relief() + "g2 X 64(1)/FO\ng3 X D7.1-H\ng4 K\ng5 K",
        "Harbor Hawks",
        {{kP, "Ida Irwin", "BF 1, R 1"}, {kP, "Lee Lane", "BF 4, R 0, IP 1.00"}}},
       {"Irwin's runner forced at third: the runner behind him takes her charge",
-       std::string("g1 X S8\n") + kRelief +
-           "g2 X S8.1-2\ng3 X 5(2)/FO.1-2;B-1\ng4 X S8.2-H;1-2\ng5 K\ng6 K",
+       "g1 X S8\n" + Relief() + "g2 X S8.1-2\ng3 X 5(2)/FO.1-2;B-1\ng4 X S8.2-H;1-2\ng5 K\ng6 K",
        "Harbor Hawks",
        {{kP, "Ida Irwin", "R 1"}, {kP, "Lee Lane", "R 0"}}},
       {"Lane comes in at 2-0 and walks the batter intentionally: Irwin's walk",
@@ -89,6 +98,24 @@ TEST(RetrosheetCharges, EachIsTheOfficialScorers) {
     SCOPED_TRACE(c.what);
     scorewick::testing::ExpectRowsIn(Counted(c.plays, c.team), c.rows);
   }
+}
+
+// A game of an earlier version does not say who was on the mound when a
+// runner was put out or moved: the pitcher who faced him is charged, as
+// then, and a wild pitch is counted for each runner it moved.
+TEST(RetrosheetCharges, AnOlderGameKeepsTheOldReading) {
+  Game game;
+  ASSERT_EQ(BuildBook("g1 X S8\ng2 X S8.1-2\n" + Relief("g3") +
+                          "g3 B WP.2-3;1-2\ng3 B.C CS3(25)\ng3 B.C.X 63/G\ng4 K",
+                      game),
+            "");
+  ExpectRowsIn(game, {{kP, "Ida Irwin", "WP 0, IP 0.00"}, {kP, "Lee Lane", "WP 1, IP 1.00"}});
+  for (INNING& inning : game.innings) {
+    for (AT_BAT& ab : inning.top.at_bats) {
+      for (PITCH& p : ab.pitches) p.detail.pitcher.entry_value = 0;
+    }
+  }
+  ExpectRowsIn(game, {{kP, "Ida Irwin", "WP 2, IP 0.33"}, {kP, "Lee Lane", "WP 0, IP 0.67"}});
 }
 
 // A pitcher who changed clubs: his win for one and his loss for the other,
