@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 
 #include "interop/retrosheet_import.h"
 #include "ratio_reporter.h"
@@ -89,7 +89,8 @@ void BM_ReadEventsWriteGames(benchmark::State& state) {
     ReadEvents(state, buffer);
     scorewick::FileBatch batch;
     for (std::size_t i = 0; i < out.names.size(); ++i) {
-      if (!batch.Add(folder + "/" + out.names[i], out.bytes[i])) state.SkipWithError("write failed");
+      if (!batch.Add(folder + "/" + out.names[i], out.bytes[i]))
+        state.SkipWithError("write failed");
     }
     if (!batch.Commit()) state.SkipWithError("sync failed");
   }
@@ -143,9 +144,8 @@ BENCHMARK(BM_ScoreOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-  return scorewick::bench::RunWithRatios(
-      argc, argv,
-      {{"BM_Import", "BM_ReadEventsWriteGames"},
-       {"BM_Import", "BM_ReadEventsWriteGamesUnsynced"},
-       {"BM_ScoreOnly", "BM_ReadEventsWriteGames"}});
+  return scorewick::bench::RunWithRatios(argc, argv,
+                                         {{"BM_Import", "BM_ReadEventsWriteGames"},
+                                          {"BM_Import", "BM_ReadEventsWriteGamesUnsynced"},
+                                          {"BM_ScoreOnly", "BM_ReadEventsWriteGames"}});
 }

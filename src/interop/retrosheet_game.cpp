@@ -219,9 +219,9 @@ bool GameBuilder::ApplySubstitution(const Substitution& s) {
     if (scorer_->turn_open()) {
       // A box holds one batter: the one the rules charge with the turn,
       // known when it ends (NoteMidTurnPinchHitter).
-      mid_turn_pinch_ = MidTurnPinch{s.line, s.name, scorer_->InSlot(s.home, s.slot).name.str(),
-                                     std::to_string(scorer_->balls()) + "-" +
-                                         std::to_string(scorer_->strikes())};
+      mid_turn_pinch_ =
+          MidTurnPinch{s.line, s.name, scorer_->InSlot(s.home, s.slot).name.str(),
+                       std::to_string(scorer_->balls()) + "-" + std::to_string(scorer_->strikes())};
     }
     return scorer_->PinchHit(player) || ScorerFail(what);
   }

@@ -217,9 +217,9 @@ bool GameBuilder::ImpliedPitches(const ParsedPlay& play) {
   if (play.kind == PlayKind::kStrikeout) {
     // A dropped third strike or a bunted foul is itself the last strike.
     const bool dropped = !play.batter_chain.empty() || AdvanceOf(play, 0) != nullptr;
-    const bool bunted = play.bunted_foul ||
-                        (result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
-                         result_pitch_->call == PitchCall::kFoulBunt);
+    const bool bunted =
+        play.bunted_foul || (result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
+                             result_pitch_->call == PitchCall::kFoulBunt);
     const int needed = rules_.strikes_per_out - (dropped || bunted ? 1 : 0);
     const PitchCall call =
         play.called_third_strike ? PitchCall::kCalledStrike : PitchCall::kSwingingStrike;
@@ -384,9 +384,9 @@ bool GameBuilder::BatterResult(const ParsedPlay& play, BatterPart& b, Fate& batt
                               .half(scorer_->top())
                               .at_bats.back();
         if (box.last_pitch >= 0) last = &box.pitches[static_cast<std::size_t>(box.last_pitch)];
-        const bool bunted = play.bunted_foul ||
-                            (result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
-                             result_pitch_->call == PitchCall::kFoulBunt);
+        const bool bunted =
+            play.bunted_foul || (result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
+                                 result_pitch_->call == PitchCall::kFoulBunt);
         if (bunted) {
           b.how_out = kOutBuntedFoul;
         } else {

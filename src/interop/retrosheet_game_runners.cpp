@@ -75,8 +75,8 @@ std::vector<Fielded> CreditedChain(const std::vector<int>& fielders) {
   std::vector<Fielded> chain;
   for (int f : fielders) {
     // A fielder who handles the ball twice in a rundown has one assist.
-    const bool again = std::any_of(chain.begin(), chain.end(),
-                                   [f](const Fielded& c) { return c.position == f; });
+    const bool again =
+        std::any_of(chain.begin(), chain.end(), [f](const Fielded& c) { return c.position == f; });
     chain.push_back({f, again ? kCreditNone : kCreditAssist});
   }
   if (!chain.empty()) chain.back().credit = kCreditPutOut;
@@ -276,13 +276,14 @@ bool GameBuilder::Advances(const ParsedPlay& play, std::array<Fate, 4>& fates) {
                target > f.held) {
       // WP.1-3(E2/TH): the wild pitch took him a base, the error the rest.
       Gain(f, f.held + 1, first_code, first_code);
-      GainOnError(f, target, a.error_by, a.throwing_error ? kErrThrowing : kErrFielding,
-                  kAdvError, std::min(a.to, 4));
+      GainOnError(f, target, a.error_by, a.throwing_error ? kErrThrowing : kErrFielding, kAdvError,
+                  std::min(a.to, 4));
     } else if (a.error_by) {
       // A throw that ended in the error (1X2(4E6), 1-3(6E4)): its fielders
       // made assists.
       const bool assisted = !a.out && !a.chain.fielders.empty();
-      if (assisted) f.assists.insert(f.assists.end(), a.chain.fielders.begin(), a.chain.fielders.end());
+      if (assisted)
+        f.assists.insert(f.assists.end(), a.chain.fielders.begin(), a.chain.fielders.end());
       const int start = f.held;
       GainOnError(f, target, a.error_by, a.throwing_error ? kErrThrowing : kErrFielding,
                   assisted ? kAdvAssistWithError : kAdvError, std::min(a.to, 4));
@@ -396,11 +397,10 @@ void GameBuilder::Runs(const ParsedPlay& play, std::array<Fate, 4>& fates) const
     const Advance* a = AdvanceOf(play, static_cast<int>(i));
     // A steal of home may carry the mark itself: SBH(UR).
     const bool stolen_unearned =
-        i == 3 && std::any_of(play.runner_plays.begin(), play.runner_plays.end(),
-                              [](const RunnerPlay& r) {
-                                return r.kind == RunnerPlayKind::kStolenBase && r.base == 4 &&
-                                       r.unearned;
-                              });
+        i == 3 &&
+        std::any_of(play.runner_plays.begin(), play.runner_plays.end(), [](const RunnerPlay& r) {
+          return r.kind == RunnerPlayKind::kStolenBase && r.base == 4 && r.unearned;
+        });
     if ((a && a->unearned) || stolen_unearned) {
       f.earned = false;
     } else if ((a && a->team_unearned) || earned_stated_) {
@@ -521,8 +521,9 @@ bool GameBuilder::RecordEvent(const ParsedPlay& play) {
     // The batter forced out at first for the last out, and the run counted
     // all the same: the official score is kept.
     out.runs_beat_last_force = true;
-    Note(what + ": a run counts although the side's last out is a force out, as the official "
-                "score has it");
+    Note(what +
+         ": a run counts although the side's last out is a force out, as the official "
+         "score has it");
   }
   return scorer_->Record(out) || ScorerFail(what);
 }

@@ -25,9 +25,8 @@ constexpr std::size_t kBatchFiles = 512;
 // Writes one output file into the batch, unless one is there and may not be
 // written over.  The one place the import decides that, so the command line
 // and the desktop refuse alike.
-Taken WriteOutput(FileBatch& batch, const std::string& path,
-                  const std::vector<std::uint8_t>& bytes, FileContent content,
-                  const std::vector<std::string>& inputs, bool force) {
+Taken WriteOutput(FileBatch& batch, const std::string& path, const std::vector<std::uint8_t>& bytes,
+                  FileContent content, const std::vector<std::string>& inputs, bool force) {
   // A folder, a device or a pipe of that name is never written over.
   if (std::string refusal = OutputRefusal(path); !refusal.empty()) return {refusal};
   if (!force) {

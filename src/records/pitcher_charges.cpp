@@ -25,8 +25,8 @@ int SlotOfEntry(const AT_BAT& ab, int entry) {
 }
 
 const PLAYER& PitcherFacing(const AT_BAT& ab) {
-  const bool walked = ab.reached && (ab.how_reached == kReachWalk ||
-                                     ab.how_reached == kReachIntentionalWalk);
+  const bool walked =
+      ab.reached && (ab.how_reached == kReachWalk || ab.how_reached == kReachIntentionalWalk);
   if (walked && !ab.responsible_pitcher.name.empty()) {
     for (int slot = 0; slot < ab.PitcherCount(); ++slot) {
       if (ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name == ab.responsible_pitcher.name)

@@ -93,8 +93,8 @@ struct BatterPart {
   std::vector<std::int32_t> reach_fielders;  // reach credits: error, interference, choice
   std::vector<ErrorMark> errors;
   std::vector<std::int32_t> assists;  // as for a runner, beyond the base his result gives
-  PitchSpec pitch;          // the pitch, when the result came on one
-  std::int32_t hit_x = 83;  // field picture; (83, 117) = not recorded
+  PitchSpec pitch;                    // the pitch, when the result came on one
+  std::int32_t hit_x = 83;            // field picture; (83, 117) = not recorded
   std::int32_t hit_y = 117;
   std::optional<bool> earned;  // as for a runner
 };

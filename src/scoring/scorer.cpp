@@ -538,10 +538,10 @@ Scorer::Runner Scorer::RecordBatter(const Play& play, int batter_index) {
   ab.hit_y = b.hit_y;
   // Safe on an error at the end of a throw: the fielders before the one
   // who erred made assists.
-  const bool thrown = b.reached && (b.how_reached == kReachAssistWithError ||
-                                    b.how_reached == kReachSacrificeWithError ||
-                                    b.how_reached == kReachSacHitWithError ||
-                                    b.how_reached == kReachSacFlyWithError);
+  const bool thrown =
+      b.reached &&
+      (b.how_reached == kReachAssistWithError || b.how_reached == kReachSacrificeWithError ||
+       b.how_reached == kReachSacHitWithError || b.how_reached == kReachSacFlyWithError);
   ab.reach_credit_count = 0;
   for (std::size_t i = 0; i < b.reach_fielders.size(); ++i) {
     const bool assist = thrown && i + 1 < b.reach_fielders.size();
@@ -664,10 +664,10 @@ void Scorer::PassChargeBack(int base, std::optional<Runner>& batter) {
 
 void Scorer::PassChargesBack(const Play& play, std::optional<Runner>& batter) {
   const BatterPart& b = play.batter;
-  const bool on_choice = b.present && b.reached &&
-                         (b.how_reached == kReachFieldersChoice ||
-                          b.how_reached == kReachFieldersChoiceDP ||
-                          b.how_reached == kReachSacrificeFC);
+  const bool on_choice =
+      b.present && b.reached &&
+      (b.how_reached == kReachFieldersChoice || b.how_reached == kReachFieldersChoiceDP ||
+       b.how_reached == kReachSacrificeFC);
   std::vector<const RunnerMove*> moves;
   for (const RunnerMove& m : play.runners) moves.push_back(&m);
   std::sort(moves.begin(), moves.end(),

@@ -470,8 +470,8 @@ void Scorer::TakeSlot(Side& s, int slot, const PLAYER& entering) {
   }
   // The pitcher who bats, or who goes from the mound into the field and
   // the batting order, ends the designated hitter.
-  const bool was_pitcher = s.field[1].name.view() == entering.name.view() ||
-                           entering.position == kPosPitcher;
+  const bool was_pitcher =
+      s.field[1].name.view() == entering.name.view() || entering.position == kPosPitcher;
   held = entering;
   held.batting_order = slot;
   if (was_pitcher) s.dh = false;
@@ -505,9 +505,8 @@ bool Scorer::MoveFielder(std::string_view name, int position, bool home_side, in
   // one just replaced on the mound.
   const bool unslotted_pitcher = who.name.empty() && f.field[1].name.view() == name;
   if (unslotted_pitcher) who = f.field[1];
-  const bool displaced =
-      who.name.empty() &&
-      std::find(displaced_.begin(), displaced_.end(), std::string(name)) != displaced_.end();
+  const bool displaced = who.name.empty() && std::find(displaced_.begin(), displaced_.end(),
+                                                       std::string(name)) != displaced_.end();
   if (displaced) {
     const int index = f.team->IndexOfPlayer(name);
     if (index >= 0) who = f.team->players()[static_cast<std::size_t>(index)];

@@ -243,7 +243,8 @@ void SideCounter::EndOfGame() {
   // pitching for neither side is credited where his row is found.
   const auto pitched_for = [&](std::string_view name, bool fielding_top) {
     for (int i = 0; i <= game_.LastInning(); ++i) {
-      for (const PLAYER& p : game_.innings[static_cast<std::size_t>(i)].half(fielding_top).defense) {
+      for (const PLAYER& p :
+           game_.innings[static_cast<std::size_t>(i)].half(fielding_top).defense) {
         if (p.position == kPosPitcher && View(p.name) == name) return true;
       }
     }

@@ -92,7 +92,7 @@ class SideCounter {
     std::array<Span, kMaxPitchersPerAtBat> ranges{};  // each slot's pitches
     std::string_view catcher;                         // the catcher as the pitches are walked
     std::string_view facing;  // the pitcher charged with the batter faced, when counted
-    std::array<bool, kBases> passed_ball{};           // error entries turned into passed balls
+    std::array<bool, kBases> passed_ball{};  // error entries turned into passed balls
   };
 
   int BattingRow(std::string_view name, std::int32_t position);

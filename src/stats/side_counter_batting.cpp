@@ -189,8 +189,8 @@ void SideCounter::CountBaseRunning(BattingStat& bs, BattingStat& rs_after) {
   const int reached = std::clamp(p.bases_reached, 0, 4);
   for (int base = 1; base < reached; ++base) {
     const std::int32_t advance = p.advances[static_cast<std::size_t>(base - 1)];
-    BattingStat& rs = RunnerAt(runner_entries_.left[static_cast<std::size_t>(base - 1)], bs,
-                               rs_after);
+    BattingStat& rs =
+        RunnerAt(runner_entries_.left[static_cast<std::size_t>(base - 1)], bs, rs_after);
     if (IsStolenBase(advance)) {
       ++rs.stolen_bases;
       ++rs.steal_attempts;

@@ -1,6 +1,7 @@
 // The fielding credits of a plate appearance: the put-outs and assists of
-// its out chain, the assists of throws that ended in an error, interference,
-// and the errors and passed balls of its two error lists.  They are counted once, whatever the split.
+// its out chain, the assists of throws that ended in an error,
+// interference, and the errors and passed balls of its two error lists.
+// They are counted once, whatever the split.
 #include "records/code_classes.h"
 #include "stats/side_counter.h"
 

@@ -280,7 +280,6 @@ void SideCounter::CountRunnerEvents(const Turn& turn) {
         ++Fld(FieldingRow(OnMound(q, turn), kPosPitcher)).steal_attempts;
         break;
       }
-
       case kAdvPassedBall:
         if (plate_.error_kinds[b] != kErrPassedBall) pitching_.passed_ball[b] = true;
         break;

@@ -147,7 +147,8 @@ inline std::string BuildBook(const std::string& plays, Game& game, std::string* 
   GameOrigin origin;
   GameRefusal refusal;
   std::vector<ImportNote> notes;
-  const bool built = BuildRetrosheetGame(ReadRecords(BookText(plays)), BookClubs(), game, origin, refusal, notes);
+  const bool built =
+      BuildRetrosheetGame(ReadRecords(BookText(plays)), BookClubs(), game, origin, refusal, notes);
   for (const ImportNote& n : notes) {
     if (noted) *noted += "note line " + std::to_string(n.line) + ": " + n.text + "\n";
   }

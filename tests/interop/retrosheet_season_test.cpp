@@ -234,8 +234,8 @@ const Season& ImportedSeason() {
       AccumulateGame(one, g.game, 1, Split::kAll, Split::kAll, false);
       FinishTables(one);
       const Counted mine = Count(one);
-      const auto decided = decisions.count(id) ? decisions.at(id)
-                                               : std::map<std::string, std::string>{};
+      const auto decided =
+          decisions.count(id) ? decisions.at(id) : std::map<std::string, std::string>{};
       for (bool home : {true, false}) {
         const std::string side = home ? "home" : "visitor";
         const Club& club = home ? g.home : g.visitor;
@@ -308,7 +308,8 @@ const Season& ImportedSeason() {
     }
     if (const char* report = std::getenv("SCOREWICK_SEASON_REPORT")) {
       std::ofstream out(report);
-      out << "Game by game:\n" << s.games.Summary(100000) << "Season:\n"
+      out << "Game by game:\n"
+          << s.games.Summary(100000) << "Season:\n"
           << s.season.Summary(100000);
     }
     return s;
