@@ -19,22 +19,33 @@ ImportSummaryDialog::ImportSummaryDialog(const interop::ImportSummary& summary,
   summary_->setObjectName("summary");
   summary_->setWordWrap(true);
   layout->addWidget(summary_);
-  auto* heading = new QLabel("Not imported:", this);
-  layout->addWidget(heading);
-  refusals_ = new QPlainTextEdit(this);
-  refusals_->setObjectName("refusals");
-  refusals_->setReadOnly(true);
-  refusals_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  QString text;
-  for (const interop::ImportRefusal& r : summary.refusals) text += ToQString(r.Text()) + "\n";
-  refusals_->setPlainText(text);
-  refusals_->setMinimumSize(720, 240);
-  layout->addWidget(refusals_);
+  QString refused, noted;
+  for (const interop::ImportRefusal& r : summary.refusals)
+    (r.note ? noted : refused) += ToQString(r.Text()) + "\n";
+  // A list under its heading, shown when it has lines.
+  auto list = [&](const char* heading, const char* name, const QString& text) {
+    auto* label = new QLabel(heading, this);
+    auto* lines = new QPlainTextEdit(this);
+    lines->setObjectName(name);
+    lines->setReadOnly(true);
+    lines->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    lines->setPlainText(text);
+    lines->setMinimumSize(720, 160);
+    layout->addWidget(label);
+    layout->addWidget(lines);
+    label->setVisible(!text.isEmpty());
+    lines->setVisible(!text.isEmpty());
+    return lines;
+  };
+  refusals_ = list("Not imported:", "refusals", refused);
+  notes_ = list("Imported, recorded in the nearest way or read past:", "notes", noted);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
 }
 
 QString ImportSummaryDialog::RefusalsText() const { return refusals_->toPlainText(); }
+
+QString ImportSummaryDialog::NotesText() const { return notes_->toPlainText(); }
 
 }  // namespace scorewick::app

@@ -1,7 +1,8 @@
 #pragma once
-// The end of an import of Retrosheet files: what was written, and every
-// game or file refused with its file, line and reason, one a line, so that
-// a scorer who typed the file can find each mistake.
+// The end of an import of Retrosheet files: what was written, every game
+// or file refused with its file, line and reason, one a line, so that a
+// scorer who typed the file can find each mistake, and apart from them the
+// notes of what the games imported were recorded with in the nearest way.
 
 #include <QDialog>
 
@@ -19,12 +20,14 @@ class ImportSummaryDialog : public QDialog {
   ImportSummaryDialog(const interop::ImportSummary& summary, const std::string& folder,
                       QWidget* parent = nullptr);
 
-  // The refusals as shown, one a line.
+  // The refusals and the notes as shown, one a line.
   QString RefusalsText() const;
+  QString NotesText() const;
 
  private:
   QLabel* summary_;
   QPlainTextEdit* refusals_;
+  QPlainTextEdit* notes_;
 };
 
 }  // namespace scorewick::app

@@ -47,7 +47,8 @@ int ImportRetrosheetFiles(const ImportOptions& o, CommandContext& ctx) {
   request.force = o.force;
   const interop::ImportSummary summary = interop::ImportRetrosheet(request);
   for (const interop::ImportRefusal& refusal : summary.refusals) {
-    ctx.err << "scorewick: " << TerminalText(refusal.Text()) << "\n";
+    ctx.err << "scorewick: " << (refusal.note ? "note: " : "") << TerminalText(refusal.Text())
+            << "\n";
   }
   if (summary.KeptAny()) {
     ctx.err << "scorewick: files already there were kept; --force writes over them\n";

@@ -63,14 +63,17 @@ class ImportRetrosheetTest : public QObject {
     f.Window().RunCommand(kCmdImportRetrosheet);
     // A second, longer file: the game already imported is kept, the one
     // with a mistake refused, the last written.
-    const std::string more =
-        interop::testing::BookSeason(source, {kWholeGame, "g1 X S8\ng2 K\ng3 Z9", kWholeGame});
+    const std::string more = interop::testing::BookSeason(
+        source, {kWholeGame, "g1 X S8\ng2 K\ng3 Z9", kWholeGame,
+                 "info,innings,1\ng1 K\ng2 K\ng3 K/ZZ\nh1 X HR/8/F"});
     Choose(f, more, f.Path("games"));
     f.ui.yes_no_answers.push_back(false);
     QString listed;
+    QString noted;
     QString summary;
     ImportSummaryRun() = [&](ImportSummaryDialog& d) {
       listed = d.RefusalsText();
+      noted = d.NotesText();
       summary = testing::Find<QLabel>(&d, "summary")->text();
       d.show();
       testing::SaveScreenshot(&d, "import_retrosheet_summary");
@@ -81,13 +84,17 @@ class ImportRetrosheetTest : public QObject {
              "3 of the games and teams to import are already in " + f.Path("games") +
                  " (HAW202404010.gam, GUL.tem, HAW.tem).  Replace them?\n\nNo keeps them as "
                  "they are and imports the others.");
-    QCOMPARE(summary, QString::fromStdString("1 game written, 1 kept as they were, 1 refused; 0 "
-                                             "team files written, 2 already there unchanged, in " +
-                                             f.Path("games") + "."));
+    QCOMPARE(summary, QString::fromStdString(
+                          "2 games written (1 with notes), 1 kept as they were, 1 refused; 0 team "
+                          "files written, 2 already there unchanged, in " +
+                          f.Path("games") + "."));
     QCOMPARE(listed,
              QString("2024HAW.EVN (game HAW202404010): HAW202404010.gam is already there (a "
                      "game file): kept as it is\n"
                      "2024HAW.EVN, line 60 (game HAW202404011): cannot read the play \"Z9\"\n"));
+    // What a game imported was recorded with is listed apart.
+    QCOMPARE(noted, QString("2024HAW.EVN, line 121 (game HAW202404013): the modifier \"/ZZ\" is "
+                            "not known: read past\n"));
   }
 
   void cancellingKeepsTheGamesWritten() {
