@@ -479,18 +479,19 @@ bool GameBuilder::SetDecisions() {
 bool GameBuilder::FinishGame() {
   if (!any_play_) return Fail("the game has no plays");
   line_ = last_play_line_;
+  // A game called (for rain, say) is official when its decisions are given.
+  auto named = [this](const char* key) {
+    auto it = info_.find(key);
+    return it != info_.end() && !it->second.empty();
+  };
+  const bool decided = named("wp") || named("lp");
   if (scorer_->half_open()) {
     if (!scorer_->HalfOver() && !scorer_->GameOver()) {
       const std::string where = HalfName(scorer_->inning() + 1, scorer_->top()) + " with " +
                                 std::to_string(scorer_->outs()) + " out" +
                                 std::string(PluralSuffix(scorer_->outs()));
-      // A game called (for rain, say) is official when its decisions are
-      // given; without them the file seems cut short.
-      auto named = [this](const char* key) {
-        auto it = info_.find(key);
-        return it != info_.end() && !it->second.empty();
-      };
-      if (!named("wp") && !named("lp")) {
+      // Without decisions the file seems cut short.
+      if (!decided) {
         return Fail("the game stops in the " + where +
                     " and nobody ahead: the file seems cut short");
       }
@@ -500,6 +501,13 @@ bool GameBuilder::FinishGame() {
            ": the innings played stand, with the decisions of the official score");
     }
     scorer_->EndHalf();
+  } else if (decided && !scorer_->GameOver()) {
+    // Called between two halves: the innings played stand.
+    const std::string after = HalfName(scorer_->inning() + 1, scorer_->top());
+    static_cast<void>(scorer_->AddNote("Game called after the " + after + "."));
+    Note("the game ends after the " + after +
+         ", before the rules would end it: the innings played stand, as the official score has "
+         "them");
   }
   scorer_->FinishGame();
   line_ = 0;
