@@ -19,7 +19,7 @@
 #include "records/team_file.h"
 #include "scoring/consistency.h"
 #include "sim/sample_teams.h"
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 #include "sim/season.h"
 #include "sim/team_plan.h"
 

@@ -14,7 +14,7 @@
 #include "records/game_file.h"
 #include "records/output_guard.h"
 #include "records/team_file.h"
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 #include "support/full_game.h"
 #include "support/pdf_file.h"
 #include "support/run_cli.h"

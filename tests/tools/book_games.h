@@ -12,7 +12,7 @@
 #include <string>
 
 #include "records/game.h"
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 
 namespace scorewick::sim::testing {
 
@@ -41,7 +41,7 @@ inline const std::string kChanges = Book("changes");
 // naming the line (and so fails the test that asked for it).
 inline Game CompileBook(const std::string& plays, const std::string& teams = kTeams) {
   Game game;
-  const ScorebookResult result = CompileScorebook(teams + plays, game);
+  const scoring::ScorebookResult result = scoring::CompileScorebook(teams + plays, game);
   if (!result.ok) throw std::runtime_error("scorebook: " + result.error);
   return game;
 }

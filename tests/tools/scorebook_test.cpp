@@ -1,4 +1,4 @@
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 
 #include <gtest/gtest.h>
 

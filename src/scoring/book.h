@@ -10,7 +10,7 @@
 #include "records/game.h"
 #include "scoring/league_rules.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 struct ScorebookResult {
   bool ok = false;
@@ -23,4 +23,4 @@ struct ScorebookResult {
 // discarded.
 ScorebookResult CompileScorebook(const std::string& text, Game& game);
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

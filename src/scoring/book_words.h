@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 struct Token {
   std::string text;
@@ -21,4 +21,4 @@ bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& not
 // A whole decimal number, optionally negative.
 bool ParseInt(const std::string& text, int& value);
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

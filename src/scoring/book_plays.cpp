@@ -6,11 +6,11 @@
 
 #include "records/codes.h"
 #include "scoring/play_builders.h"
-#include "sim/scorebook_compiler.h"
+#include "scoring/book_compiler.h"
 
-namespace scorewick::sim::book {
+namespace scorewick::scoring::book {
 
-using namespace scoring;
+
 
 namespace {
 
@@ -466,4 +466,4 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
   return true;
 }
 
-}  // namespace scorewick::sim::book
+}  // namespace scorewick::scoring::book

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "records/game.h"
-#include "sim/scorebook.h"
-#include "sim/scorebook_tokens.h"
+#include "scoring/book.h"
+#include "scoring/book_words.h"
 #include "scoring/scorer.h"
 
-namespace scorewick::sim::book {
+namespace scorewick::scoring::book {
 
 class Compiler {
  public:
@@ -50,4 +50,4 @@ class Compiler {
   bool begun_ = false;
 };
 
-}  // namespace scorewick::sim::book
+}  // namespace scorewick::scoring::book

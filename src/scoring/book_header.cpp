@@ -1,4 +1,4 @@
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 
 #include <cctype>
 #include <optional>
@@ -7,12 +7,12 @@
 
 #include "records/codes.h"
 #include "scoring/play_builders.h"
-#include "sim/scorebook_compiler.h"
+#include "scoring/book_compiler.h"
 #include "scoring/scorer.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
-using namespace scoring;
+
 
 namespace book {
 
@@ -252,4 +252,4 @@ ScorebookResult CompileScorebook(const std::string& text, Game& game) {
   return compiler.Run(text);
 }
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

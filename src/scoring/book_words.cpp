@@ -1,8 +1,8 @@
-#include "sim/scorebook_tokens.h"
+#include "scoring/book_words.h"
 
 #include <cctype>
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& note,
               std::string* error) {
@@ -56,4 +56,4 @@ bool ParseInt(const std::string& text, int& value) {
   return true;
 }
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring
