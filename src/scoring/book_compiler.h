@@ -17,7 +17,21 @@ namespace scorewick::scoring::book {
 class Compiler {
  public:
   explicit Compiler(Game& game) : game_(game) {}
+  // The whole book: each line, then Finish.
   ScorebookResult Run(const std::string& text);
+  // One line of the book; false, with the reason in error(), when the game
+  // cannot take it (the game may then hold part of it).
+  bool Line(const std::string& raw);
+  // The end of the book: the open half is closed and the game's totals
+  // and decisions are set.
+  ScorebookResult Finish();
+
+  const std::string& error() const { return error_; }
+  // The scorer once the first half has begun, else null.
+  const Scorer* scorer() const { return scorer_ ? &*scorer_ : nullptr; }
+  Scorer* scorer() { return scorer_ ? &*scorer_ : nullptr; }
+  const LeagueRules& rules() const { return rules_; }
+  bool called() const { return called_; }
 
  private:
   bool Fail(const std::string& what) {
@@ -37,6 +51,7 @@ class Compiler {
   void ForcedDefaults(scoring::Play& play, std::int32_t default_code);
   void CloseHalfIfOver();
   bool Begin();
+  bool Called();
 
   Game& game_;
   std::string error_;
@@ -48,6 +63,7 @@ class Compiler {
   int team_ = -1;
   std::optional<scoring::Scorer> scorer_;
   bool begun_ = false;
+  bool called_ = false;  // the game was called before the rules would end it
 };
 
 }  // namespace scorewick::scoring::book

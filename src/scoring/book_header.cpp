@@ -192,6 +192,26 @@ bool Compiler::HalfLine(const std::vector<Token>& t) {
   return true;
 }
 
+// "called": the game ends where it stands (rain, darkness, a time limit),
+// with a note on its last box.
+bool Compiler::Called() {
+  if (called_) return Fail("the game was called already");
+  if (scorer_->GameOver()) return Fail("the game is already over");
+  if (scorer_->half_open()) {
+    const int outs = scorer_->outs();
+    const std::string where = std::string(scorer_->top() ? "top" : "bottom") + " of the " +
+                              std::to_string(scorer_->inning() + 1) +
+                              std::string(OrdinalSuffix(scorer_->inning() + 1)) + " with " +
+                              std::to_string(outs) + " out" + std::string(PluralSuffix(outs));
+    if (scorer_->AtBatIndex() >= 0)
+      static_cast<void>(scorer_->AddNote("Game called in the " + where + "."));
+    scorer_->EndHalf();
+  }
+  called_ = true;
+  begun_ = false;
+  return true;
+}
+
 bool Compiler::Begin() {
   if (begun_) return true;
   if (!scorer_->half_open())
@@ -201,48 +221,51 @@ bool Compiler::Begin() {
   return true;
 }
 
-ScorebookResult Compiler::Run(const std::string& text) {
-  std::istringstream in(text);
-  std::string raw;
-  while (error_.empty() && std::getline(in, raw)) {
-    ++line_;
-    std::vector<Token> tokens;
-    std::string note;
-    std::string why;
-    if (!Tokenize(raw, tokens, note, &why)) {
-      Fail(why);
-      break;
+bool Compiler::Line(const std::string& raw) {
+  ++line_;
+  std::vector<Token> tokens;
+  std::string note;
+  std::string why;
+  if (!Tokenize(raw, tokens, note, &why)) return Fail(why);
+  if (tokens.empty()) {
+    // A note alone is the at-bat's being scored, or the half's last.
+    if (!note.empty()) {
+      if (!scorer_) return Fail("a note belongs to a play");
+      return scorer_->AddNote(note) || ScorerFail();
     }
-    if (tokens.empty()) {
-      if (!note.empty()) Fail("a note belongs at the end of a play");
-      continue;
-    }
-    const std::string& word = tokens[0].text;
-    const bool player =
-        !tokens[0].quoted &&
-        (word == "P" || word == "-" || std::isdigit(static_cast<unsigned char>(word[0]))) &&
-        tokens.size() > 1 && tokens[1].quoted && !scorer_;
-    if (player) {
-      PlayerLine(tokens);
-    } else if (word == "top" || word == "bottom") {
-      HalfLine(tokens);
-    } else if (!scorer_) {
-      HeaderLine(tokens);
-    } else {
-      PlayLine(tokens, note);
-    }
+    return true;
   }
+  const std::string& word = tokens[0].text;
+  const bool player =
+      !tokens[0].quoted &&
+      (word == "P" || word == "-" || std::isdigit(static_cast<unsigned char>(word[0]))) &&
+      tokens.size() > 1 && tokens[1].quoted && !scorer_;
+  if (player) return PlayerLine(tokens);
+  if (word == "top" || word == "bottom") return HalfLine(tokens);
+  if (!scorer_) return HeaderLine(tokens);
+  if (word == "called" && tokens.size() == 1) return Called();
+  if (called_) return Fail("the game was called");
+  return PlayLine(tokens, note);
+}
+
+ScorebookResult Compiler::Finish() {
   ScorebookResult result;
   result.rules = rules_;
   if (error_.empty() && !scorer_) Fail("the book has no plays");
   if (error_.empty()) {
     if (scorer_->half_open()) scorer_->EndHalf();
     scorer_->FinishGame();
-    // Only a book that states the whole game leaves the scorer at rest.
   }
   result.ok = error_.empty();
   result.error = error_;
   return result;
+}
+
+ScorebookResult Compiler::Run(const std::string& text) {
+  std::istringstream in(text);
+  std::string raw;
+  while (error_.empty() && std::getline(in, raw)) Line(raw);
+  return Finish();
 }
 
 }  // namespace book

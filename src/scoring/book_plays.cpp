@@ -101,7 +101,6 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
   PLAYER p = word[0] == 'M' ? PLAYER{} : *team.FindPlayer(name);
   bool ok = true;
   if (word == "PH") {
-    if (begun_) return Fail("a pinch hitter comes in before the first pitch to him");
     ok = scorer_->PinchHit(p);
   } else if (word == "P") {
     ok = scorer_->ChangePitcher(p);
@@ -459,9 +458,7 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
     begun_ = false;
   }
   if (!note.empty() && !scorer_->AddNote(note)) return ScorerFail();
-  if (begun_ && scorer_->turn_open() && !scorer_->HalfOver() && !scorer_->GameOver()) {
-    return Fail("the plate appearance has no result");
-  }
+  // A line may hold part of a turn at the plate: the next goes on with it.
   CloseHalfIfOver();
   return true;
 }

@@ -692,6 +692,7 @@ bool Scorer::Record(const Play& play) {
   if (play.batter.present) FinishBatter(play, batter_index, rbi, *batter_runner, next);
   moment_.reset();
   bases_ = next;
+  TallyHalf();
   return true;
 }
 

@@ -248,6 +248,13 @@ bool Scorer::StartHalf() {
 
 bool Scorer::EndHalf() {
   if (!half_open_) return Fail("no half-inning is being played");
+  TallyHalf();
+  half_open_ = false;
+  turn_open_ = false;
+  return true;
+}
+
+void Scorer::TallyHalf() {
   HALF_INNING& hf = half();
   hf.runs = hf.hits = hf.errors = hf.left_on_base = 0;
   for (const AT_BAT& ab : hf.at_bats) {
@@ -264,9 +271,6 @@ bool Scorer::EndHalf() {
       if (counts(ab.second_error_credits[k], ab.second_error_kinds[k])) ++hf.errors;
     }
   }
-  half_open_ = false;
-  turn_open_ = false;
-  return true;
 }
 
 bool Scorer::GameOver() const {
