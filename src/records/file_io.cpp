@@ -348,6 +348,35 @@ Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t
   return Commit(file, path);
 }
 
+Status WriteFileAtomicallyUnsynced(const std::string& path, std::span<const std::uint8_t> bytes) {
+  PreparedFile file;
+  if (Status prepared = Prepare(path, bytes, FileAccess::kAsBefore, file, /*sync=*/false);
+      !prepared) {
+    return prepared;
+  }
+  return Commit(file, path);
+}
+
+Status AppendTextSynced(const std::string& path, const std::string& text) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return SystemFailure("cannot write", path);
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  const bool ok = done == text.size() && ::fdatasync(fd) == 0;
+  const int saved_errno = errno;
+  ::close(fd);
+  if (!ok) {
+    errno = saved_errno;
+    return SystemFailure("cannot write", path);
+  }
+  return {};
+}
+
 Status WriteTextFilesAtomically(const std::vector<std::pair<std::string, std::string>>& files) {
   FileBatch batch;
   for (const auto& [path, text] : files) {

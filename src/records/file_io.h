@@ -64,6 +64,13 @@ Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t
                            FileAccess access = FileAccess::kAsBefore);
 Status WriteTextFileAtomically(const std::string& path, const std::string& text,
                                FileAccess access = FileAccess::kAsBefore);
+// As WriteFileAtomically, without waiting for the disk: for a file that can
+// be made again from another that is on it (a game file beside its book).
+// A crash leaves it old or new and whole.
+Status WriteFileAtomicallyUnsynced(const std::string& path, std::span<const std::uint8_t> bytes);
+// Adds text at the end of the file at path (made when missing) and waits
+// until it is on the disk.
+Status AppendTextSynced(const std::string& path, const std::string& text);
 // Writes several text files as one save: every file is written beside its
 // target first, and only when all are complete are they renamed over their
 // targets, so that a failure leaves none of them behind half-done.  Fails

@@ -6,6 +6,7 @@
 // tools/SCOREBOOK.md.
 
 #include <string>
+#include <vector>
 
 #include "records/game.h"
 #include "scoring/league_rules.h"
@@ -22,5 +23,12 @@ struct ScorebookResult {
 // message names the line and what is wrong with it, and game must be
 // discarded.
 ScorebookResult CompileScorebook(const std::string& text, Game& game);
+
+// The entries of a line typed while a game is scored, each a line of the
+// book: a header, half or player line whole; otherwise each word of
+// pitches, each word of what happens between pitches, each substitution
+// with its name, and the result with its runners.  A note ("; text") goes
+// with the last of them.  Quoted texts keep their quotes.
+std::vector<std::string> BookEntries(const std::string& line);
 
 }  // namespace scorewick::scoring

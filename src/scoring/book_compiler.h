@@ -26,6 +26,10 @@ class Compiler {
   // and decisions are set.
   ScorebookResult Finish();
 
+  // The half-inning a line would open first ("top 2") when it is a play
+  // that comes while no half is open; empty when it needs none.
+  std::string HalfNeededBy(const std::string& raw) const;
+
   const std::string& error() const { return error_; }
   // The scorer once the first half has begun, else null.
   const Scorer* scorer() const { return scorer_ ? &*scorer_ : nullptr; }
@@ -41,6 +45,7 @@ class Compiler {
   bool ScorerFail() { return Fail(scorer_->error()); }
   bool HeaderLine(const std::vector<Token>& t);
   bool PlayerLine(const std::vector<Token>& t);
+  bool LineUp(const std::vector<Token>& t, int listed);
   bool StartPlay();
   bool HalfLine(const std::vector<Token>& t);
   bool PlayLine(const std::vector<Token>& t, const std::string& note);

@@ -1,5 +1,6 @@
 #include "scoring/book.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <sstream>
@@ -88,6 +89,8 @@ bool Compiler::HeaderLine(const std::vector<Token>& t) {
   if (word == "visitors" || word == "home") {
     if (t.size() != 2 || !t[1].quoted) return Fail(word + " takes the team's name in quotes");
     team_ = word == "home" ? 1 : 0;
+    // Named again, the team is chosen for the line-up lines that follow.
+    if (declared_[team_] && teams_[team_].team_name.view() == t[1].text) return true;
     if (declared_[team_]) return Fail("the " + word + " team is given twice");
     declared_[team_] = true;
     teams_[team_].team_name.set(t[1].text);
@@ -106,7 +109,10 @@ bool Compiler::PlayerLine(const std::vector<Token>& t) {
   Team& team = teams_[team_];
   PLAYER p;
   if (t[1].text.empty() || t[1].text.size() > 24) return Fail("a name has 1 to 24 characters");
-  if (team.IndexOfPlayer(t[1].text) >= 0) return Fail(t[1].text + " is listed twice");
+  if (const int listed = team.IndexOfPlayer(t[1].text); listed >= 0) {
+    // A player of the roster (listed on the bench) put in the line-up.
+    return t[0].text == "-" ? Fail(t[1].text + " is listed twice") : LineUp(t, listed);
+  }
   p.name.set(t[1].text);
   const std::int32_t position = ParsePosition(t[2].text);
   if (position == kPosPitcher && t[2].text != "P" && t[2].text != "Pitcher") {
@@ -150,6 +156,38 @@ bool Compiler::PlayerLine(const std::vector<Token>& t) {
   PLAYER roster = p;
   roster.batting_order = order;
   team.AddPlayer(roster, PLAYER_INFO{});
+  return true;
+}
+
+// `<slot> "Name" POS` for a player the roster holds already: he takes
+// that place in the line-up (each player at most once).
+bool Compiler::LineUp(const std::vector<Token>& t, int listed) {
+  if (t.size() != 3) return Fail("a player of the roster is put in the line-up as: slot \"Name\" position");
+  const std::int32_t position = ParsePosition(t[2].text);
+  if (position == kPosPitcher && t[2].text != "P" && t[2].text != "Pitcher") {
+    return Fail("unknown position \"" + t[2].text + "\"");
+  }
+  StartingSide& side = sides_[team_];
+  const std::string& name = t[1].text;
+  const bool in_lineup = side.pitcher.name.view() == name ||
+                         std::any_of(side.batters.begin(), side.batters.end(),
+                                     [&](const PLAYER& b) { return b.name.view() == name; });
+  if (in_lineup) return Fail(name + " is in the line-up already");
+  PLAYER p = teams_[team_].players()[static_cast<std::size_t>(listed)];
+  p.position = position;
+  int order = 0;
+  if (t[0].text == "P") {
+    if (!side.pitcher.name.empty()) return Fail("two starting pitchers");
+    side.pitcher = p;
+    return true;
+  }
+  if (!ParseInt(t[0].text, order) || order != static_cast<int>(side.batters.size()) + 1) {
+    return Fail("batters are listed in order 1, 2, 3 ...; found \"" + t[0].text + "\"");
+  }
+  p.batting_order = order;
+  side.batters.push_back(p);
+  if (position == kPosPitcher) side.pitcher = p;
+  ++teams_[team_].lineup_size;
   return true;
 }
 
@@ -246,6 +284,29 @@ bool Compiler::Line(const std::string& raw) {
   if (word == "called" && tokens.size() == 1) return Called();
   if (called_) return Fail("the game was called");
   return PlayLine(tokens, note);
+}
+
+std::string Compiler::HalfNeededBy(const std::string& raw) const {
+  std::vector<Token> tokens;
+  std::string note, why;
+  if (!Tokenize(raw, tokens, note, &why) || tokens.empty()) return {};
+  const std::string& word = tokens[0].text;
+  if (word == "top" || word == "bottom" || word == "called") return {};
+  if (!scorer_) {
+    const bool header = word == "game" || word == "umpires" || word == "rules" ||
+                        word == "visitors" || word == "home" ||
+                        (tokens.size() > 1 && tokens[1].quoted && !tokens[0].quoted);
+    return header ? std::string() : "top 1";
+  }
+  if (scorer_->half_open() || scorer_->GameOver() || called_) return {};
+  // Substitutions alone are made between halves, for the side taking the
+  // field.
+  bool only_changes = tokens.size() % 2 == 0;
+  for (std::size_t i = 0; only_changes && i < tokens.size(); i += 2)
+    only_changes = !tokens[i].quoted && tokens[i + 1].quoted;
+  if (only_changes) return {};
+  const int h = scorer_->halves_played();
+  return std::string(h % 2 == 0 ? "top " : "bottom ") + std::to_string(h / 2 + 1);
 }
 
 ScorebookResult Compiler::Finish() {

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <iterator>
+#include <optional>
 
 #include "records/codes.h"
 #include "scoring/play_builders.h"
@@ -73,6 +76,48 @@ PitchSpec ScorebookPitch(bool strike) {
   PitchSpec spec;
   if (!strike) spec.x = 20;
   return spec;
+}
+
+// The pitch types a pitch's details name, in the order of their codes.
+constexpr const char* kPitchTypes[] = {"FB", "SF", "FK", "SI", "CB", "SC",
+                                       "KN", "SL", "CH", "BO", "BR", "OT"};
+
+// "x,y": a point of a picture.
+bool ParsePoint(const std::string& text, std::int32_t& x, std::int32_t& y) {
+  const std::size_t comma = text.find(',');
+  int a = 0, b = 0;
+  if (comma == std::string::npos || !ParseInt(text.substr(0, comma), a) ||
+      !ParseInt(text.substr(comma + 1), b) || a < 0 || b < 0 || a > 999 || b > 999) {
+    return false;
+  }
+  x = a;
+  y = b;
+  return true;
+}
+
+// The details after a pitch's letter: "/FB", "/92.5" (miles an hour),
+// "/60,100" (where it crossed, in the strike zone's picture), in any order.
+bool ParsePitchDetails(const std::string& text, PitchSpec& spec) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (text[at] != '/') return false;
+    const std::size_t next = text.find('/', at + 1);
+    const std::string part = text.substr(at + 1, next == std::string::npos ? next : next - at - 1);
+    at = next == std::string::npos ? text.size() : next;
+    const auto type = std::find(std::begin(kPitchTypes), std::end(kPitchTypes), part);
+    if (type != std::end(kPitchTypes)) {
+      spec.type = static_cast<std::int32_t>(type - std::begin(kPitchTypes));
+    } else if (part.find(',') != std::string::npos) {
+      if (!ParsePoint(part, spec.x, spec.y)) return false;
+    } else {
+      char* end = nullptr;
+      const float speed = std::strtof(part.c_str(), &end);
+      if (part.empty() || end != part.c_str() + part.size() || !(speed > 0 && speed < 200))
+        return false;
+      spec.speed = speed;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -167,9 +212,19 @@ bool Compiler::Event(const std::string& word, bool& handled) {
   return scorer_->Record(play) || ScorerFail();
 }
 
-bool Compiler::Result(const std::string& word, Play& play) {
+bool Compiler::Result(const std::string& written, Play& play) {
   BatterPart& b = play.batter;
   b.present = true;
+  // "1B7@120,40": where the ball went, on the field picture.
+  const std::size_t at = written.find('@');
+  const std::string word = written.substr(0, at);
+  if (at != std::string::npos) {
+    if (!Result(word, play)) return false;
+    if (!ParsePoint(written.substr(at + 1), b.hit_x, b.hit_y))
+      return Fail("cannot read where the ball went in \"" + written +
+                  "\" (a point of the field like 1B7@120,40)");
+    return true;
+  }
   std::string rest;
   std::vector<int> chain;
   auto reach = [&](std::int32_t how) {
@@ -291,10 +346,23 @@ bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t def
   const int from = BaseOf(word[0]);
   const int target = BaseOf(word[2]);
   const bool out = word[1] == 'X';
+  // What follows in parentheses: a reason or the fielders, then (UR) or
+  // (ER) where the official scorer calls his run otherwise than the
+  // scorer's own rule would.
   std::string mod;
-  if (word.size() > 3) {
-    if (word[3] != '(' || word.back() != ')') return Fail("cannot read \"" + word + "\"");
-    mod = word.substr(4, word.size() - 5);
+  std::optional<bool> earned;
+  for (std::size_t at = 3; at < word.size();) {
+    const std::size_t close = word.find(')', at);
+    if (word[at] != '(' || close == std::string::npos) return Fail("cannot read \"" + word + "\"");
+    const std::string part = word.substr(at + 1, close - at - 1);
+    if (part == "UR" || part == "ER") {
+      earned = part == "ER";
+    } else if (mod.empty()) {
+      mod = part;
+    } else {
+      return Fail("cannot read \"" + word + "\"");
+    }
+    at = close + 1;
   }
   if (from < 0 || from > 3 || target < 1 || target <= from)
     return Fail("cannot read the bases of \"" + word + "\"");
@@ -343,6 +411,7 @@ bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t def
     b.codes.insert(b.codes.end(), codes.begin(), codes.end());
     b.to = held;
     b.errors.insert(b.errors.end(), errors.begin(), errors.end());
+    if (earned) b.earned = earned;
     if (out) {
       b.out = true;
       b.how_out = kOutTagged;
@@ -355,6 +424,7 @@ bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t def
   m.to = held;
   m.codes = codes;
   m.errors = errors;
+  m.earned = earned;
   if (out) {
     m.out = true;
     // Forced when every base behind him was taken and the batter ran.
@@ -411,9 +481,14 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
       if (!RunnerToken(word, play, default_code)) return false;
       continue;
     }
-    if (word.find_first_not_of("bcsfipml") == std::string::npos) {
+    // Pitches: letters written together ("bsf"), or one letter with its
+    // details ("c/SL/84/60,100").
+    const std::size_t letters = std::min(word.find('/'), word.size());
+    if (letters > 0 && word.find_first_not_of("bcsfipml") >= letters &&
+        (letters == word.size() || letters == 1)) {
       if (!Begin()) return false;
-      for (char c : word) {
+      for (std::size_t k = 0; k < letters; ++k) {
+        const char c = word[k];
         static const std::string kCalls = "bcsfipml";
         static const PitchCall kCall[] = {
             PitchCall::kBall,       PitchCall::kCalledStrike,    PitchCall::kSwingingStrike,
@@ -421,7 +496,11 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
             PitchCall::kMissedBunt, PitchCall::kFoulBunt};
         const PitchCall call = kCall[kCalls.find(c)];
         const bool strike = !(c == 'b' || c == 'i' || c == 'p');
-        if (!scorer_->Pitch(call, ScorebookPitch(strike))) return ScorerFail();
+        PitchSpec spec = ScorebookPitch(strike);
+        if (!ParsePitchDetails(word.substr(letters), spec))
+          return Fail("cannot read the pitch \"" + word + "\" (a pitch's details are like " +
+                      "c/SL/84/60,100: its type, speed and where it crossed)");
+        if (!scorer_->Pitch(call, spec)) return ScorerFail();
       }
       continue;
     }

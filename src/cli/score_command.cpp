@@ -1,0 +1,359 @@
+// scorewick score GAME.gam [--visitor TEAM.tem --home TEAM.tem] [--force]
+//
+// Scores a game as it happens, in the words of the scorebook: one or several
+// a line on standard input, each applied through the scorer and answered
+// (on a terminal) with the situation after it.  A word the game cannot take
+// is refused with the reason and changes nothing.  The book is kept beside
+// the game (GAME.book): every word is on the disk before it is answered,
+// and the game file is written whole after every word, so that any other
+// command can read the game while it is scored and a stopped run goes on
+// where its book ends.  Besides the words: undo [N], book, fix N WORDS,
+// insert N WORDS, delete N, box, help.
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+#include "cli/command.h"
+#include "cli/counted_games.h"
+#include "cli/output_check.h"
+#include "cli/score_situation.h"
+#include "platform/terminal_text.h"
+#include "records/cp1252.h"
+#include "records/file_io.h"
+#include "records/game_file.h"
+#include "records/team_file.h"
+#include "reports/box_score.h"
+#include "scoring/book.h"
+#include "scoring/live_book.h"
+#include "stats/workload_rules.h"
+
+namespace scorewick::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ScoreOptions {
+  std::string game;
+  std::string visitor;
+  std::string home;
+  bool force = false;
+};
+
+// No book of a game comes near this; a larger file is not one.
+constexpr std::size_t kMaxBookFile = std::size_t{4} << 20;
+
+std::string BookPathOf(const std::string& game) {
+  return fs::path(game).replace_extension(".book").string();
+}
+
+// A name written in a book line: in quotes, which a name cannot hold.
+std::string Quoted(std::string_view name) {
+  std::string text(name);
+  for (char& c : text) {
+    if (c == '"') c = '\'';
+  }
+  return "\"" + text + "\"";
+}
+
+// The header of a new game: the date and time now, the league rules of
+// the settings, and both teams with their rosters on the bench; the
+// line-ups are typed ("1 \"Ann Able\" SS").
+std::vector<std::string> NewGameHeader(const Team& visitor, const Team& home) {
+  std::vector<std::string> lines;
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char when[64];
+  std::snprintf(when, sizeof when, "game date=%04d-%02d-%02d time=%02d:%02d", local.tm_year + 1900,
+                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
+  lines.push_back(when);
+  const StatRules r = RulesOfCurrentFolder();
+  lines.push_back("rules innings=" + std::to_string(r.innings_per_game) +
+                  " strikes=" + std::to_string(r.strikes_per_out) +
+                  " balls=" + std::to_string(r.balls_per_walk) +
+                  " outs=" + std::to_string(r.outs_per_inning));
+  for (const auto& [word, team] : {std::pair{"visitors", &visitor}, std::pair{"home", &home}}) {
+    lines.push_back(std::string(word) + " " + Quoted(team->team_name.view()));
+    for (const PLAYER& p : team->players()) {
+      std::string line = "- " + Quoted(p.name.view()) + " ";
+      const std::string_view position = PositionAbbrev(p.position);
+      line += position.empty() || p.position < kPosPitcher || p.position > kPosDesignatedHitter
+                  ? std::string("P")
+                  : std::string(position);
+      if (p.uniform_number >= 0 && p.uniform_number <= 99)
+        line += " " + std::to_string(p.uniform_number);
+      line += std::string(" ") + (p.bats == 0 ? 'L' : p.bats == 1 ? 'R' : 'S') + "/" +
+              (p.throws_right ? 'R' : 'L');
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+class ScoringSession {
+ public:
+  ScoringSession(const ScoreOptions& o, CommandContext& ctx)
+      : o_(o), ctx_(ctx), book_path_(BookPathOf(o.game)) {}
+
+  int Run();
+
+ private:
+  bool Start();
+  bool LoadBook();
+  bool Save(const std::vector<std::string>& added);
+  bool SaveWholeBook();
+  bool SaveGame();
+  void Answer(const std::string& line);
+  bool Command(const std::string& line, bool& handled);
+  void Refuse(const std::string& why) { ctx_.err << "scorewick: " << TerminalText(why) << "\n"; }
+  void Show(const std::string& text) {
+    if (interactive_) ctx_.out << TerminalText(Cp1252ToUtf8(text), true) << std::flush;
+  }
+
+  const ScoreOptions& o_;
+  CommandContext& ctx_;
+  std::string book_path_;
+  scoring::LiveBook book_;
+  WorkloadRules workload_;
+  bool interactive_ = false;
+  bool refused_ = false;
+};
+
+bool ScoringSession::LoadBook() {
+  std::string text;
+  if (Status read = ReadWholeTextFile(book_path_, text, kMaxBookFile); !read) {
+    Refuse(read.reason);
+    return false;
+  }
+  std::vector<std::string> entries;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) entries.push_back(line);
+  // A line the book was cut in the middle of (the power went as it was
+  // written) was never answered: it is dropped.
+  if (!text.empty() && text.back() != '\n' && !entries.empty()) {
+    ctx_.err << "scorewick: the last line of " << TerminalText(book_path_)
+             << " was cut short as it was written; it is left out: "
+             << TerminalText(entries.back()) << "\n";
+    entries.pop_back();
+    if (!SaveWholeBook()) return false;
+  }
+  if (Status loaded = book_.Load(entries); !loaded) {
+    Refuse(book_path_ + ", line " + std::to_string(loaded.line) + ": " + loaded.reason);
+    return false;
+  }
+  return true;
+}
+
+bool ScoringSession::Start() {
+  if (fs::exists(book_path_)) {
+    if (!o_.visitor.empty() || !o_.home.empty()) {
+      Refuse("the game " + o_.game + " has begun already (" + book_path_ +
+             "): --visitor and --home start a new one");
+      return false;
+    }
+    return LoadBook() && SaveGame();
+  }
+  if (fs::exists(o_.game)) {
+    Refuse(o_.game + " has no book (" + book_path_ +
+           "): write it with scorewick book, then score the game on");
+    return false;
+  }
+  if (o_.visitor.empty() != o_.home.empty()) {
+    Refuse("a new game needs both teams: --visitor TEAM.tem --home TEAM.tem");
+    return false;
+  }
+  if (!o_.visitor.empty()) {
+    Team visitor, home;
+    for (const auto& [path, team] : {std::pair{o_.visitor, &visitor}, std::pair{o_.home, &home}}) {
+      if (Status loaded = LoadTeam(path, *team); !loaded) {
+        Refuse(loaded.reason.empty() ? "cannot read " + path : loaded.reason);
+        return false;
+      }
+    }
+    for (const std::string& line : NewGameHeader(visitor, home)) {
+      if (Status added = book_.Add(line); !added) {
+        Refuse(added.reason);
+        return false;
+      }
+    }
+    return SaveWholeBook() && SaveGame();
+  }
+  return true;
+}
+
+bool ScoringSession::Save(const std::vector<std::string>& added) {
+  std::string text;
+  for (const std::string& line : added) text += line + "\n";
+  if (Status saved = AppendTextSynced(book_path_, text); !saved) {
+    Refuse(saved.reason);
+    return false;
+  }
+  return SaveGame();
+}
+
+bool ScoringSession::SaveWholeBook() {
+  std::string text;
+  for (const std::string& line : book_.entries()) text += line + "\n";
+  if (Status saved = WriteTextFileAtomically(book_path_, text); !saved) {
+    Refuse(saved.reason);
+    return false;
+  }
+  return true;
+}
+
+bool ScoringSession::SaveGame() {
+  if (!book_.scorer()) return true;  // no game until the first half begins
+  Game game = book_.game();
+  game.file_path.set(o_.game);
+  std::vector<std::uint8_t> bytes;
+  EncodeGameFile(game, bytes);
+  if (Status saved = WriteFileAtomicallyUnsynced(o_.game, bytes); !saved) {
+    Refuse(saved.reason);
+    return false;
+  }
+  return true;
+}
+
+// The commands besides the words of the book.
+bool ScoringSession::Command(const std::string& line, bool& handled) {
+  std::istringstream in(line);
+  std::string word;
+  in >> word;
+  handled = true;
+  auto rest = [&in] {
+    std::string text;
+    std::getline(in, text);
+    return text.substr(std::min(text.size(), text.find_first_not_of(' ')));
+  };
+  int n = 0;
+  if (word == "undo") {
+    if (!(in >> n)) n = 1;
+    if (Status done = book_.Undo(static_cast<std::size_t>(std::max(n, 0))); !done) {
+      Refuse(done.reason);
+      return false;
+    }
+    return SaveWholeBook() && SaveGame();
+  }
+  if (word == "book") {
+    std::string text;
+    for (std::size_t i = 0; i < book_.entries().size(); ++i)
+      text += std::to_string(i + 1) + "  " + book_.entries()[i] + "\n";
+    ctx_.out << TerminalText(Cp1252ToUtf8(text), true);
+    return true;
+  }
+  if (word == "fix" || word == "insert" || word == "delete") {
+    if (!(in >> n) || n < 1) {
+      Refuse(word + " takes the number of an entry of the book (see \"book\")");
+      return false;
+    }
+    const std::vector<std::string> with =
+        word == "delete" ? std::vector<std::string>{} : scoring::BookEntries(rest());
+    const std::size_t first = static_cast<std::size_t>(n - 1);
+    const std::size_t count = word == "insert" ? 0 : 1;
+    if (Status done = book_.Edit(first, count, with); !done) {
+      Refuse(done.line > 0 ? "entry " + std::to_string(done.line) + " no longer fits: " + done.reason
+                           : done.reason);
+      return false;
+    }
+    return SaveWholeBook() && SaveGame();
+  }
+  if (word == "box") {
+    if (!book_.scorer()) {
+      Refuse("no play has been scored yet");
+      return false;
+    }
+    const reports::BoxScore box = reports::MakeBoxScore(book_.game(), RulesOfCurrentFolder());
+    std::string text;
+    for (const std::string& l : box.lines()) text += l + "\n";
+    ctx_.out << TerminalText(Cp1252ToUtf8(text), true);
+    return true;
+  }
+  if (word == "help") {
+    ctx_.out << ScoringHelp();
+    return true;
+  }
+  handled = false;
+  return true;
+}
+
+void ScoringSession::Answer(const std::string& line) {
+  bool handled = false;
+  if (!Command(line, handled)) {
+    refused_ = true;
+    return;
+  }
+  if (handled) {
+    Show(Situation(book_, workload_));
+    return;
+  }
+  for (const std::string& entry : scoring::BookEntries(Utf8ToCp1252(line))) {
+    std::vector<std::string> added;
+    if (Status done = book_.Add(entry, &added); !done) {
+      Refuse("\"" + Cp1252ToUtf8(entry) + "\": " + done.reason);
+      refused_ = true;
+      break;
+    }
+    if (!Save(added)) {
+      refused_ = true;
+      break;
+    }
+  }
+  Show(Situation(book_, workload_));
+}
+
+int ScoringSession::Run() {
+  if (!Start()) return kExitRefused;
+  // The pitch-count rules of the workload, for the warnings.
+  if (Status loaded = LoadWorkloadRules(std::string(kWorkloadRulesFileName), true, workload_);
+      !loaded) {
+    Refuse(loaded.reason);
+    workload_ = DefaultWorkloadRules();
+  }
+  std::istream& in = ctx_.in ? *ctx_.in : std::cin;
+  interactive_ = ctx_.in == nullptr && ::isatty(STDIN_FILENO) == 1;
+  Show(Situation(book_, workload_));
+  std::string line;
+  while (true) {
+    if (interactive_) ctx_.out << "> " << std::flush;
+    if (!std::getline(in, line)) break;
+    if (line == "quit" || line == "exit") break;
+    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+    Answer(line);
+  }
+  if (!interactive_) ctx_.out << TerminalText(Cp1252ToUtf8(Situation(book_, workload_)), true);
+  return refused_ ? kExitRefused : kExitDone;
+}
+
+}  // namespace
+
+void AddScoreCommand(CLI::App& app, CommandContext& ctx) {
+  auto o = std::make_shared<ScoreOptions>();
+  CLI::App* cmd = app.add_subcommand(
+      "score",
+      "Score a game as it happens, in the words of the scorebook (the book is kept beside the "
+      "game, every word on the disk before it is answered)");
+  cmd->add_option("GAME", o->game, "the game file (.gam); its book is GAME.book")->required();
+  cmd->add_option("--visitor", o->visitor, "a new game: the visitors' team file");
+  cmd->add_option("--home", o->home, "a new game: the home team's file");
+  AddForceFlag(cmd, o->force);
+  cmd->callback([&ctx, o] {
+    std::vector<std::string> inputs;
+    for (const std::string& team : {o->visitor, o->home}) {
+      if (!team.empty()) inputs.push_back(team);
+    }
+    if (!MayWrite(o->game, FileContent::kGameFile, inputs, o->force, ctx) ||
+        !MayWrite(BookPathOf(o->game), FileContent::kText, inputs, o->force, ctx)) {
+      ctx.exit_code = kExitRefused;
+      return;
+    }
+    ScoringSession session(*o, ctx);
+    ctx.exit_code = session.Run();
+  });
+}
+
+}  // namespace scorewick::cli
