@@ -125,7 +125,9 @@ bool Scorer::AppendEvent(int at_bat, std::int32_t event) {
       event != kEventNone && (event < kEventOutNumberUp || event > kEventPitcherPickoff3rd);
   if (carries) {
     // A runner's entry copies the detail of the pitch at the plate.
-    const AT_BAT& from = moment_ ? box(moment_->at_bat) : ab;
+    const bool at_plate =
+        moment_ && moment_->at_bat < static_cast<int>(half().at_bats.size());
+    const AT_BAT& from = at_plate ? box(moment_->at_bat) : ab;
     const int used = from.PitchDetailsInUse();
     if (used > 0) entry.detail = from.pitch_details[static_cast<std::size_t>(used - 1)];
     entry.detail.pitcher.batting_order = at_bat;
@@ -686,7 +688,11 @@ bool Scorer::Record(const Play& play) {
   std::optional<Runner> batter_runner;
   if (play.batter.present) batter_runner = RecordBatter(play, batter_index);
   PassChargesBack(play, batter_runner);
-  moment_ = PlayMoment{AtBatIndex(), box(AtBatIndex()).last_pitch};
+  // The pitch the play came on; between two turns, before the next
+  // batter's first pitch.
+  moment_ = turn_open_ || play.batter.present
+                ? PlayMoment{AtBatIndex(), box(AtBatIndex()).last_pitch}
+                : PlayMoment{static_cast<int>(half().at_bats.size()), -1};
   std::array<std::optional<Runner>, 3> next = bases_;
   MoveRunners(play, next);
   if (play.batter.present) FinishBatter(play, batter_index, rbi, *batter_runner, next);
