@@ -25,6 +25,13 @@ class Compiler {
   // The end of the book: the open half is closed and the game's totals
   // and decisions are set.
   ScorebookResult Finish();
+  // The game as it stands: its score, position and decisions so far (the
+  // ones the book names, else the scorer's).
+  void Settle();
+
+  // The play the words of a result and its runners make in the state the
+  // game is in, without recording it; false with the reason in error().
+  bool ParsePlay(const std::string& words, scoring::Play& play);
 
   // The half-inning a line would open first ("top 2") when it is a play
   // that comes while no half is open; empty when it needs none.
@@ -52,11 +59,13 @@ class Compiler {
   bool Substitution(const std::vector<Token>& t, std::size_t& i, bool& handled);
   bool Event(const std::string& word, bool& handled);
   bool Result(const std::string& word, scoring::Play& play);
+  bool ResultPlay(const std::vector<Token>& t, std::size_t i, scoring::Play& play);
   bool RunnerToken(const std::string& word, scoring::Play& play, std::int32_t default_code);
   void ForcedDefaults(scoring::Play& play, std::int32_t default_code);
   void CloseHalfIfOver();
   bool Begin();
   bool Called();
+  bool Decision(const std::vector<Token>& t);
 
   Game& game_;
   std::string error_;
@@ -69,6 +78,8 @@ class Compiler {
   std::optional<scoring::Scorer> scorer_;
   bool begun_ = false;
   bool called_ = false;  // the game was called before the rules would end it
+  // The winning, losing and saving pitchers the book names ("won \"Name\"").
+  std::string decisions_[3];
 };
 
 }  // namespace scorewick::scoring::book

@@ -12,7 +12,7 @@ namespace {
 
 bool IsPitchWord(const std::string& w) {
   const std::size_t letters = std::min(w.find('/'), w.size());
-  return letters > 0 && w.find_first_not_of("bcsfipml") >= letters &&
+  return letters > 0 && w.find_first_not_of(kPitchLetters) >= letters &&
          (letters == w.size() || letters == 1);
 }
 
@@ -21,6 +21,7 @@ bool IsBaseDigit(char c) { return c == '1' || c == '2' || c == '3'; }
 // A word of what happens between pitches.
 bool IsEventWord(const std::string& w) {
   if (w == "WP" || w == "PB" || w == "BK") return true;
+  if (w.size() == 4 && w.rfind("FLE", 0) == 0) return w[3] >= '1' && w[3] <= '9';
   if (w.size() == 3 && (w.rfind("SB", 0) == 0 || w.rfind("DI", 0) == 0))
     return w[2] == '2' || w[2] == '3' || w[2] == 'H';
   if (w.size() == 4 && (w.rfind("POA", 0) == 0 || w.rfind("CPA", 0) == 0))
@@ -58,7 +59,8 @@ std::vector<std::string> BookEntries(const std::string& line) {
        (first == "P" && (tokens[2].text == "P" || tokens[2].text == "Pitcher")));
   const bool whole = first == "game" || first == "umpires" || first == "rules" ||
                      first == "visitors" || first == "home" || first == "top" ||
-                     first == "bottom" || first == "called" || player;
+                     first == "bottom" || first == "called" || first == "won" ||
+                     first == "lost" || first == "saved" || player;
   if (whole) {
     join(0, tokens.size());
   } else {
@@ -66,8 +68,11 @@ std::vector<std::string> BookEntries(const std::string& line) {
     while (i < tokens.size()) {
       const std::string& w = tokens[i].text;
       if (!tokens[i].quoted && IsChangeWord(w) && i + 1 < tokens.size() && tokens[i + 1].quoted) {
-        join(i, i + 2);
-        i += 2;
+        // A batting slot may follow the name.
+        const bool slot = i + 2 < tokens.size() && !tokens[i + 2].quoted &&
+                          tokens[i + 2].text.find_first_not_of("0123456789") == std::string::npos;
+        join(i, i + (slot ? 3 : 2));
+        i += slot ? 3 : 2;
       } else if (!tokens[i].quoted && (IsPitchWord(w) || IsEventWord(w))) {
         join(i, i + 1);
         ++i;

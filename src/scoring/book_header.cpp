@@ -282,6 +282,7 @@ bool Compiler::Line(const std::string& raw) {
   if (word == "top" || word == "bottom") return HalfLine(tokens);
   if (!scorer_) return HeaderLine(tokens);
   if (word == "called" && tokens.size() == 1) return Called();
+  if (word == "won" || word == "lost" || word == "saved") return Decision(tokens);
   if (called_) return Fail("the game was called");
   return PlayLine(tokens, note);
 }
@@ -291,7 +292,10 @@ std::string Compiler::HalfNeededBy(const std::string& raw) const {
   std::string note, why;
   if (!Tokenize(raw, tokens, note, &why) || tokens.empty()) return {};
   const std::string& word = tokens[0].text;
-  if (word == "top" || word == "bottom" || word == "called") return {};
+  if (word == "top" || word == "bottom" || word == "called" || word == "won" || word == "lost" ||
+      word == "saved") {
+    return {};
+  }
   if (!scorer_) {
     const bool header = word == "game" || word == "umpires" || word == "rules" ||
                         word == "visitors" || word == "home" ||
@@ -309,13 +313,40 @@ std::string Compiler::HalfNeededBy(const std::string& raw) const {
   return std::string(h % 2 == 0 ? "top " : "bottom ") + std::to_string(h / 2 + 1);
 }
 
+// "won \"Name\"", "lost \"Name\"", "saved \"Name\"": a decision the
+// official scorer gave, which stands for the scorer's own reckoning.
+bool Compiler::Decision(const std::vector<Token>& t) {
+  if (t.size() != 2 || !t[1].quoted) return Fail(t[0].text + " takes the pitcher's name in quotes");
+  const int which = t[0].text == "won" ? 0 : t[0].text == "lost" ? 1 : 2;
+  decisions_[which] = t[1].text;
+  return true;
+}
+
+void Compiler::Settle() {
+  if (!scorer_) return;
+  scorer_->FinishGame();
+  PLAYER* decided[3] = {&game_.winning_pitcher, &game_.losing_pitcher, &game_.saving_pitcher};
+  for (int k = 0; k < 3; ++k) {
+    if (decisions_[k].empty()) continue;
+    // The pitcher as he stands in a line-up of the game.
+    *decided[k] = PLAYER{};
+    for (const INNING& in : game_.innings) {
+      for (const HALF_INNING* h : {&in.top, &in.bottom}) {
+        for (const PLAYER& p : h->defense) {
+          if (p.position == kPosPitcher && p.name.view() == decisions_[k]) *decided[k] = p;
+        }
+      }
+    }
+  }
+}
+
 ScorebookResult Compiler::Finish() {
   ScorebookResult result;
   result.rules = rules_;
   if (error_.empty() && !scorer_) Fail("the book has no plays");
   if (error_.empty()) {
     if (scorer_->half_open()) scorer_->EndHalf();
-    scorer_->FinishGame();
+    Settle();
   }
   result.ok = error_.empty();
   result.error = error_;

@@ -10,6 +10,7 @@
 #include "records/codes.h"
 #include "scoring/play_builders.h"
 #include "scoring/book_compiler.h"
+#include "scoring/book_exact.h"
 
 namespace scorewick::scoring::book {
 
@@ -133,6 +134,13 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
   handled = true;
   const std::string& name = t[i + 1].text;
   i += 2;
+  // A place in the batting order may follow the name (a pitcher who takes
+  // the designated hitter's, a double switch).
+  int slot = 0;
+  if (i < t.size() && !t[i].quoted && ParseInt(t[i].text, slot)) {
+    if (slot < 1 || slot > 20) return Fail("a batting slot is 1 to the last of the order");
+    ++i;
+  }
   // A player comes from the roster of his side.
   const bool batting_side = word == "PH" || word.compare(0, 2, "PR") == 0;
   const bool home = scorer_->half_open() ? (batting_side ? !scorer_->top() : scorer_->top())
@@ -148,15 +156,16 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
   if (word == "PH") {
     ok = scorer_->PinchHit(p);
   } else if (word == "P") {
-    ok = scorer_->ChangePitcher(p);
+    ok = scorer_->ChangePitcher(p, slot);
   } else if (word[0] == 'P') {
     const int base = word[2] - '0';
     if (base < 1 || base > 3) return Fail("a pinch runner is PR1, PR2 or PR3");
     ok = scorer_->PinchRun(base, p);
   } else if (word[0] == 'D') {
-    ok = scorer_->SubstituteFielder(word[1] - '0', p);
+    ok = scorer_->SubstituteFielder(word[1] - '0', p, slot);
   } else {
-    ok = scorer_->MoveFielder(name, word == "MDH" ? kPosDesignatedHitter : word[1] - '0', home);
+    ok = scorer_->MoveFielder(name, word == "MDH" ? kPosDesignatedHitter : word[1] - '0', home,
+                              slot);
   }
   return ok || ScorerFail();
 }
@@ -189,6 +198,10 @@ bool Compiler::Event(const std::string& word, bool& handled) {
     if (base < 1 || base > 3) return Fail("cannot read the base of " + word);
     play.runners.push_back(
         RunnerOut(base, base, cs ? kOutCaughtStealing : kOutPickedOff, Credited(fielders)));
+  } else if (StartsWith(word, "FLE", rest) && IsDigit(rest)) {
+    // A foul fly dropped: an error that gives nobody a base.
+    if (!Begin()) return false;
+    return scorer_->ErrorOnBatter({1, rest[0] - '0', kErrPopFoul, 0, false}) || ScorerFail();
   } else if ((word == "POA1" || word == "POA2" || word == "POA3" || word == "CPA1" ||
               word == "CPA2" || word == "CPA3")) {
     if (!Begin()) return false;
@@ -464,38 +477,76 @@ void Compiler::ForcedDefaults(Play& play, std::int32_t default_code) {
   }
 }
 
-bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
-  Play play;
-  bool have_result = false;
+// The batter's result and the runners after it (t[i] on), as a play; the
+// runners not written move as little as the batter makes them.
+bool Compiler::ResultPlay(const std::vector<Token>& t, std::size_t i, Play& play) {
+  play = Play{};
+  if (i >= t.size()) return Fail("a play needs a result");
+  if (IsExactWord(t[i].text)) {
+    std::vector<std::string> words;
+    for (; i < t.size(); ++i) {
+      if (t[i].quoted) return Fail("unexpected \"" + t[i].text + "\"");
+      words.push_back(t[i].text);
+    }
+    std::string why;
+    return ReadExactPlay(words, play, why) || Fail(why);
+  }
+  if (!Result(t[i].text, play)) return false;
   std::int32_t default_code = kAdvBatted;
+  const BatterPart& b = play.batter;
+  if (b.reached) {
+    switch (b.how_reached) {
+      case kReachWalk:
+      case kReachIntentionalWalk:
+        default_code = kAdvForcedByWalk;
+        break;
+      case kReachHitByPitch:
+      case kReachAwardedBase:
+        default_code = kAdvAwarded;
+        break;
+      case kReachInterference:
+        default_code = kAdvInterference;
+        break;
+      case kReachFieldersChoice:
+        default_code = kAdvFieldersChoice;
+        break;
+      default:
+        break;
+    }
+  }
+  for (++i; i < t.size(); ++i) {
+    if (t[i].quoted) return Fail("unexpected \"" + t[i].text + "\"");
+    if (!RunnerToken(t[i].text, play, default_code)) return false;
+  }
+  ForcedDefaults(play, default_code);
+  return true;
+}
+
+bool Compiler::ParsePlay(const std::string& words, Play& play) {
+  std::vector<Token> tokens;
+  std::string note, why;
+  if (!Tokenize(words, tokens, note, &why)) return Fail(why);
+  return scorer_ && ResultPlay(tokens, 0, play);
+}
+
+bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
   for (std::size_t i = 0; i < t.size();) {
     if (t[i].quoted) return Fail("unexpected \"" + t[i].text + "\"");
     bool handled = false;
-    if (!have_result) {
-      if (!Substitution(t, i, handled)) return false;
-      if (handled) continue;
-    }
+    if (!Substitution(t, i, handled)) return false;
+    if (handled) continue;
     const std::string& word = t[i].text;
-    ++i;
-    if (have_result) {
-      if (!RunnerToken(word, play, default_code)) return false;
-      continue;
-    }
     // Pitches: letters written together ("bsf"), or one letter with its
     // details ("c/SL/84/60,100").
     const std::size_t letters = std::min(word.find('/'), word.size());
-    if (letters > 0 && word.find_first_not_of("bcsfipml") >= letters &&
+    if (letters > 0 && word.find_first_not_of(kPitchLetters) >= letters &&
         (letters == word.size() || letters == 1)) {
+      ++i;
       if (!Begin()) return false;
       for (std::size_t k = 0; k < letters; ++k) {
         const char c = word[k];
-        static const std::string kCalls = "bcsfipml";
-        static const PitchCall kCall[] = {
-            PitchCall::kBall,       PitchCall::kCalledStrike,    PitchCall::kSwingingStrike,
-            PitchCall::kFoul,       PitchCall::kIntentionalBall, PitchCall::kPitchOut,
-            PitchCall::kMissedBunt, PitchCall::kFoulBunt};
-        const PitchCall call = kCall[kCalls.find(c)];
-        const bool strike = !(c == 'b' || c == 'i' || c == 'p');
+        const PitchCall call = PitchCallOf(c);
+        const bool strike = !(c == 'b' || c == 'i' || c == 'p' || c == 'v');
         PitchSpec spec = ScorebookPitch(strike);
         if (!ParsePitchDetails(word.substr(letters), spec))
           return Fail("cannot read the pitch \"" + word + "\" (a pitch's details are like " +
@@ -504,37 +555,21 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
       }
       continue;
     }
-    if (!Event(word, handled)) return false;
-    if (handled) continue;
-    if (!Begin()) return false;
-    if (!Result(word, play)) return false;
-    have_result = true;
-    const BatterPart& b = play.batter;
-    if (b.reached) {
-      switch (b.how_reached) {
-        case kReachWalk:
-        case kReachIntentionalWalk:
-          default_code = kAdvForcedByWalk;
-          break;
-        case kReachHitByPitch:
-        case kReachAwardedBase:
-          default_code = kAdvAwarded;
-          break;
-        case kReachInterference:
-          default_code = kAdvInterference;
-          break;
-        case kReachFieldersChoice:
-          default_code = kAdvFieldersChoice;
-          break;
-        default:
-          break;
+    if (!IsExactWord(word)) {
+      if (!Event(word, handled)) return false;
+      if (handled) {
+        ++i;
+        continue;
       }
     }
-  }
-  if (have_result) {
-    ForcedDefaults(play, default_code);
+    // The result and its runners (or, in the exact form, a play of the
+    // runners alone).
+    Play play;
+    if (!ResultPlay(t, i, play)) return false;
+    if (play.batter.present && !Begin()) return false;
     if (!scorer_->Record(play)) return ScorerFail();
-    begun_ = false;
+    if (play.batter.present) begun_ = false;
+    break;
   }
   if (!note.empty() && !scorer_->AddNote(note)) return ScorerFail();
   // A line may hold part of a turn at the plate: the next goes on with it.

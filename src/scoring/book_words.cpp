@@ -1,6 +1,8 @@
 #include "scoring/book_words.h"
 
 #include <cctype>
+#include <cstring>
+#include <iterator>
 
 namespace scorewick::scoring {
 
@@ -54,6 +56,28 @@ bool ParseInt(const std::string& text, int& value) {
   }
   value = text[0] == '-' ? -v : v;
   return true;
+}
+
+namespace {
+
+constexpr PitchCall kLetterCalls[] = {
+    PitchCall::kBall,           PitchCall::kCalledStrike,        PitchCall::kSwingingStrike,
+    PitchCall::kFoul,           PitchCall::kIntentionalBall,     PitchCall::kPitchOut,
+    PitchCall::kMissedBunt,     PitchCall::kFoulBunt,            PitchCall::kPitcherToMouth,
+    PitchCall::kSwingingOnHitAndRun, PitchCall::kFoulOnHitAndRun};
+
+}  // namespace
+
+PitchCall PitchCallOf(char letter) {
+  const char* at = std::strchr(kPitchLetters, letter);
+  return at && *at ? kLetterCalls[at - kPitchLetters] : PitchCall::kBall;
+}
+
+char PitchLetterOf(PitchCall call) {
+  for (std::size_t i = 0; i < std::size(kLetterCalls); ++i) {
+    if (kLetterCalls[i] == call) return kPitchLetters[i];
+  }
+  return 0;
 }
 
 }  // namespace scorewick::scoring

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "scoring/play.h"
+
 namespace scorewick::scoring {
 
 struct Token {
@@ -20,5 +22,14 @@ bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& not
 
 // A whole decimal number, optionally negative.
 bool ParseInt(const std::string& text, int& value);
+
+// The letters of pitches: b ball, c called strike, s swinging strike, f
+// foul, i intentional ball, p pitch-out, m missed bunt, l foul bunt, v a
+// ball called without a pitch (the pitcher's hand to his mouth), h a swing
+// on a hit-and-run, r a foul on a hit-and-run.
+inline constexpr const char* kPitchLetters = "bcsfipmlvhr";
+PitchCall PitchCallOf(char letter);
+// The letter of a pitch call (0 for none).
+char PitchLetterOf(PitchCall call);
 
 }  // namespace scorewick::scoring

@@ -21,9 +21,7 @@ struct LiveBook::State {
 
   // The game as it stands after a change: its score, position and
   // decisions so far.
-  void Settle() {
-    if (Scorer* s = compiler.scorer()) s->FinishGame();
-  }
+  void Settle() { compiler.Settle(); }
 };
 
 LiveBook::LiveBook() : state_(std::make_unique<State>()) {}
