@@ -20,6 +20,7 @@
   X(AddTeamCommands, "team")        \
   X(AddImportCommands, "import")    \
   X(AddScoreCommand, "score")       \
+  X(AddBookCommand, "book")         \
   X(AddStatsCommand, "stats")       \
   X(AddLogCommand, "log")           \
   X(AddWorkloadCommand, "workload") \

@@ -43,6 +43,8 @@ class Compiler {
   Scorer* scorer() { return scorer_ ? &*scorer_ : nullptr; }
   const LeagueRules& rules() const { return rules_; }
   bool called() const { return called_; }
+  // The game the book is compiled into.
+  const Game& game() const { return game_; }
 
  private:
   bool Fail(const std::string& what) {
@@ -78,8 +80,9 @@ class Compiler {
   std::optional<scoring::Scorer> scorer_;
   bool begun_ = false;
   bool called_ = false;  // the game was called before the rules would end it
-  // The winning, losing and saving pitchers the book names ("won \"Name\"").
-  std::string decisions_[3];
+  // The winning, losing and saving pitchers the book names ("won \"Name\"",
+  // "saved none"); unset where the book leaves them to the scorer.
+  std::optional<std::string> decisions_[3];
 };
 
 }  // namespace scorewick::scoring::book

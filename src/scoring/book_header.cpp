@@ -269,7 +269,7 @@ bool Compiler::Line(const std::string& raw) {
     // A note alone is the at-bat's being scored, or the half's last.
     if (!note.empty()) {
       if (!scorer_) return Fail("a note belongs to a play");
-      return scorer_->AddNote(note) || ScorerFail();
+      return scorer_->AddNote(NoteText(note)) || ScorerFail();
     }
     return true;
   }
@@ -305,20 +305,28 @@ std::string Compiler::HalfNeededBy(const std::string& raw) const {
   if (scorer_->half_open() || scorer_->GameOver() || called_) return {};
   // Substitutions alone are made between halves, for the side taking the
   // field.
-  bool only_changes = tokens.size() % 2 == 0;
-  for (std::size_t i = 0; only_changes && i < tokens.size(); i += 2)
-    only_changes = !tokens[i].quoted && tokens[i + 1].quoted;
+  bool only_changes = true;
+  for (std::size_t i = 0; only_changes && i < tokens.size();) {
+    only_changes = !tokens[i].quoted && i + 1 < tokens.size() && tokens[i + 1].quoted;
+    i += 2;
+    // A batting slot may follow the name.
+    int slot = 0;
+    if (i < tokens.size() && !tokens[i].quoted && ParseInt(tokens[i].text, slot)) ++i;
+  }
   if (only_changes) return {};
   const int h = scorer_->halves_played();
   return std::string(h % 2 == 0 ? "top " : "bottom ") + std::to_string(h / 2 + 1);
 }
 
 // "won \"Name\"", "lost \"Name\"", "saved \"Name\"": a decision the
-// official scorer gave, which stands for the scorer's own reckoning.
+// official scorer gave, which stands for the scorer's own reckoning;
+// "saved none" says that he gave none.
 bool Compiler::Decision(const std::vector<Token>& t) {
-  if (t.size() != 2 || !t[1].quoted) return Fail(t[0].text + " takes the pitcher's name in quotes");
+  const bool none = t.size() == 2 && !t[1].quoted && t[1].text == "none";
+  if (t.size() != 2 || (!t[1].quoted && !none))
+    return Fail(t[0].text + " takes the pitcher's name in quotes, or none");
   const int which = t[0].text == "won" ? 0 : t[0].text == "lost" ? 1 : 2;
-  decisions_[which] = t[1].text;
+  decisions_[which] = none ? std::string() : t[1].text;
   return true;
 }
 
@@ -327,13 +335,14 @@ void Compiler::Settle() {
   scorer_->FinishGame();
   PLAYER* decided[3] = {&game_.winning_pitcher, &game_.losing_pitcher, &game_.saving_pitcher};
   for (int k = 0; k < 3; ++k) {
-    if (decisions_[k].empty()) continue;
+    if (!decisions_[k]) continue;
     // The pitcher as he stands in a line-up of the game.
     *decided[k] = PLAYER{};
+    if (decisions_[k]->empty()) continue;
     for (const INNING& in : game_.innings) {
       for (const HALF_INNING* h : {&in.top, &in.bottom}) {
         for (const PLAYER& p : h->defense) {
-          if (p.position == kPosPitcher && p.name.view() == decisions_[k]) *decided[k] = p;
+          if (p.position == kPosPitcher && p.name.view() == *decisions_[k]) *decided[k] = p;
         }
       }
     }

@@ -571,7 +571,7 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
     if (play.batter.present) begun_ = false;
     break;
   }
-  if (!note.empty() && !scorer_->AddNote(note)) return ScorerFail();
+  if (!note.empty() && !scorer_->AddNote(NoteText(note))) return ScorerFail();
   // A line may hold part of a turn at the plate: the next goes on with it.
   CloseHalfIfOver();
   return true;

@@ -68,6 +68,35 @@ constexpr PitchCall kLetterCalls[] = {
 
 }  // namespace
 
+std::string NoteInBook(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string NoteText(std::string_view written) {
+  std::string out;
+  for (std::size_t i = 0; i < written.size(); ++i) {
+    if (written[i] == '\\' && i + 1 < written.size()) {
+      const char next = written[++i];
+      out += next == 'r' ? '\r' : next == 'n' ? '\n' : next;
+    } else {
+      out += written[i];
+    }
+  }
+  return out;
+}
+
 PitchCall PitchCallOf(char letter) {
   const char* at = std::strchr(kPitchLetters, letter);
   return at && *at ? kLetterCalls[at - kPitchLetters] : PitchCall::kBall;

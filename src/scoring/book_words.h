@@ -2,6 +2,7 @@
 // Splitting scorebook lines into words.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "scoring/play.h"
@@ -22,6 +23,11 @@ bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& not
 
 // A whole decimal number, optionally negative.
 bool ParseInt(const std::string& text, int& value);
+
+// A note as a book line holds it: its line breaks written \r and \n, a
+// backslash \\; NoteText reads it back.
+std::string NoteInBook(std::string_view text);
+std::string NoteText(std::string_view written);
 
 // The letters of pitches: b ball, c called strike, s swinging strike, f
 // foul, i intentional ball, p pitch-out, m missed bunt, l foul bunt, v a
