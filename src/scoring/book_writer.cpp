@@ -191,13 +191,25 @@ bool Writer::Team(bool home) {
   Emit(std::string(home ? "home " : "visitors ") + Quoted(team.team_name.view()));
   const HALF_INNING& bats = g_.innings[0].half(!home);
   const HALF_INNING& fields = g_.innings[0].half(home);
+  // Each slot's first player: from the first half the side played, since
+  // the next may begin after a change (the home side's starting pitcher
+  // relieved in the top of the first).
+  const auto is_starter = [](const PLAYER& p) {
+    return p.entered_inning == 1 && p.entry_value == 0 && p.entry_flag == 1;
+  };
   std::vector<const PLAYER*> order;
-  for (const PLAYER& p : bats.offense) {
+  const auto take = [&order](const PLAYER& p) {
     const int slot = p.batting_order;
-    if (slot < 1 || slot > 20) continue;
+    if (slot < 1 || slot > 20) return;
     if (static_cast<int>(order.size()) < slot) order.resize(static_cast<std::size_t>(slot), nullptr);
     if (!order[static_cast<std::size_t>(slot - 1)]) order[static_cast<std::size_t>(slot - 1)] = &p;
+  };
+  if (home) {
+    for (const PLAYER& p : fields.defense) {
+      if (is_starter(p)) take(p);
+    }
   }
+  for (const PLAYER& p : bats.offense) take(p);
   std::vector<std::string> started;
   const auto describe = [](const PLAYER& p) {
     std::string text;
@@ -221,9 +233,7 @@ bool Writer::Team(bool home) {
   const PLAYER* pitcher = nullptr;
   for (const PLAYER& p : fields.defense) {
     if (p.position != kPosPitcher) continue;
-    const bool starter = p.entered_inning == 1 && p.entry_value == 0 && p.entry_flag == 1;
-    if (!pitcher || (starter && !(pitcher->entered_inning == 1 && pitcher->entry_value == 0 &&
-                                  pitcher->entry_flag == 1))) {
+    if (!pitcher || (is_starter(p) && !is_starter(*pitcher))) {
       pitcher = &p;
     }
   }
@@ -235,6 +245,20 @@ bool Writer::Team(bool home) {
   for (const PLAYER& p : team.players()) {
     if (std::find(started.begin(), started.end(), p.name.str()) != started.end()) continue;
     Emit("- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + describe(p));
+    started.push_back(p.name.str());
+  }
+  // Who played in the game and is not on the club's roster as the game
+  // file keeps it (a player traded since).
+  for (const INNING& in : g_.innings) {
+    for (const std::vector<PLAYER>* list : {&in.half(!home).offense, &in.half(home).defense}) {
+      for (const PLAYER& p : *list) {
+        if (p.name.empty() ||
+            std::find(started.begin(), started.end(), p.name.str()) != started.end())
+          continue;
+        Emit("- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + describe(p));
+        started.push_back(p.name.str());
+      }
+    }
   }
   return error_.empty();
 }
@@ -512,7 +536,11 @@ bool Writer::Changes(bool between, int box, int after_entry) {
       for (std::size_t i = defense_start_; i < defense_start_ + 9 && i < defense.size(); ++i) {
         const PLAYER& target = defense[i];
         const PLAYER now = s ? s->AtPosition(fielding_home, target.position) : PLAYER{};
-        if (now.name == target.name) continue;
+        // Already there, and in his batting slot (a pitcher may take one).
+        const int slot = target.batting_order;
+        if (now.name == target.name &&
+            (slot < 1 || slot > s->SlotCount(fielding_home) || s->InSlot(fielding_home, slot).name == target.name))
+          continue;
         const bool played = s && s->HasPlayed(fielding_home, target.name.view());
         if ((pass == 0) != played) continue;
         if (!Change(target, fielding_home, true)) return false;
@@ -683,8 +711,9 @@ bool Writer::Half(int h) {
   for (std::size_t k = 0; k < n; ++k) {
     if (!Box(static_cast<int>(k))) return false;
   }
-  // What came after the last turn began: a runner's last out, a change.
-  if (!RunnerPlay({static_cast<int>(n), -1}) || !Changes(false, -1, -1)) return false;
+  // What came after the last turn began: a change (a pitcher who picks off
+  // the last out), a runner's last out.
+  if (!Changes(false, -1, -1) || !RunnerPlay({static_cast<int>(n), -1})) return false;
   Flush();
   return error_.empty();
 }
@@ -715,6 +744,7 @@ Status Writer::Run(std::vector<std::string>& out) {
     if (half_) {
       where = std::string(top_ ? "top " : "bottom ") + std::to_string(inning_ + 1) + ": ";
     }
+    out = lines_;
     return Status::Failed({}, where + error_);
   }
   out = lines_;
