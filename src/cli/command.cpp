@@ -85,9 +85,16 @@ std::string RecordTextOf(const std::string& typed) {
 std::vector<std::string> DistinctGames(const std::vector<std::string>& games, CommandContext& ctx) {
   std::vector<std::pair<std::string, std::string>> repeats;
   std::vector<std::string> kept = DistinctGameFiles(games, &repeats);
-  for (const auto& [again, first] : repeats) {
-    ctx.err << "scorewick: " << TerminalText(again) << " is " << TerminalText(first)
-            << " again: counted once\n";
+  // A list can name a game millions of times: the first few are named,
+  // the rest counted.
+  constexpr std::size_t kNamed = 10;
+  for (std::size_t i = 0; i < repeats.size() && i < kNamed; ++i) {
+    ctx.err << "scorewick: " << TerminalText(repeats[i].first) << " is "
+            << TerminalText(repeats[i].second) << " again: counted once\n";
+  }
+  if (repeats.size() > kNamed) {
+    ctx.err << "scorewick: and " << repeats.size() - kNamed
+            << " more names of games named before: each counted once\n";
   }
   return kept;
 }

@@ -75,7 +75,8 @@ std::string RecordLines(const std::vector<std::string>& lines);
 std::string RecordTextOf(const std::string& typed);
 
 // The game files given, each file once: a file named again (under any
-// name) is said on stderr and left out.
+// name) is said on stderr (the first ten by name, the others counted) and
+// left out.
 std::vector<std::string> DistinctGames(const std::vector<std::string>& games, CommandContext& ctx);
 
 // Runs the command line; used by main and by tests (which may give what

@@ -89,9 +89,9 @@ std::string NameList(const std::set<std::string>& names) {
   return text;
 }
 
-std::string NotThere(const std::string& what, const std::string& name,
+std::string NotThere(const std::string& what, const std::string& typed,
                      const std::set<std::string>& there) {
-  std::string text = "no " + what + " \"" + TerminalText(Cp1252ToUtf8(name)) + "\" in these games";
+  std::string text = "no " + what + " \"" + TerminalText(typed) + "\" in these games";
   if (!there.empty()) text += "; they hold: " + NameList(there);
   return text;
 }

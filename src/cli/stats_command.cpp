@@ -115,7 +115,7 @@ int UsageFault(const Request& r, CommandContext& ctx) {
 std::optional<StatResult> Count(const Request& r, const StatRules& rules, CommandContext& ctx) {
   StatQuery query;
   query.games = r.games;
-  query.team_name = r.team;
+  query.team_name = RecordTextOf(r.team);
   query.all_teams = r.all_teams;
   query.rules = rules;
   query.batting_split = r.batting_split;
@@ -137,8 +137,7 @@ std::optional<StatResult> Count(const Request& r, const StatRules& rules, Comman
     return std::nullopt;
   }
   if (result.report.games_of_team == 0) {
-    ctx.err << "scorewick: no team \"" << TerminalText(Cp1252ToUtf8(r.team))
-            << "\" in these games\n";
+    ctx.err << "scorewick: no team \"" << TerminalText(r.team) << "\" in these games\n";
     return std::nullopt;
   }
   return result;
@@ -219,7 +218,6 @@ int Run(Request r, CommandContext& ctx) {
     ctx.err << "scorewick: no column " << TerminalText(r.sort) << " in this table\n";
     return kExitUsage;
   }
-  r.team = RecordTextOf(r.team);
 
   std::error_code ec;
   const std::string folder = std::filesystem::current_path(ec).string();

@@ -66,8 +66,8 @@ int Run(const Request& r, CommandContext& ctx) {
   };
   if (!FeedCountedGames(*games, team, r.game_args.threads, ctx, take, &code)) return code;
   if (!counter.team_seen()) {
-    ctx.err << "scorewick: "
-            << NotThere("team", team, TeamsOfGames(*games, r.game_args.threads)) << "\n";
+    ctx.err << "scorewick: " << NotThere("team", r.team, TeamsOfGames(*games, r.game_args.threads))
+            << "\n";
     return kExitRefused;
   }
   return WriteReportTables(reports::WorkloadTables(counter.Finish(rules, as_of)),

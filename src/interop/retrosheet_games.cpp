@@ -167,13 +167,15 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
   for (const std::string& path : event_files) {
     std::string text;
     if (Status got = ReadWholeTextFile(path, text, kMaxRetrosheetFile); !got) {
-      read.refusals.push_back({FileNameOf(path), 0, {}, got.reason});
+      read.refusals.push_back(
+          {FileNameOf(path), 0, {}, got.detail.empty() ? got.reason : got.detail});
       continue;
     }
     EventFileGames split = SplitGames(ReadRecords(text));
-    if (!split.stray.empty()) {
+    // A file without a game (an empty one too) is refused as one of junk is.
+    if (!split.stray.empty() || split.games.empty()) {
       read.refusals.push_back({FileNameOf(path),
-                               split.stray.front().line,
+                               split.stray.empty() ? 0 : split.stray.front().line,
                                {},
                                split.games.empty()
                                    ? "no game here: an event file is a series of games, each "

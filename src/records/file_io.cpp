@@ -31,9 +31,23 @@ std::string Reason(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
 
+// A failure of path: "what path: why", and without the name "what: why".
+Status FailureOf(const std::string& what, const std::string& path, const std::string& why) {
+  Status failed = Status::Failed(path, what + " " + path + ": " + why);
+  failed.detail = what + ": " + why;
+  return failed;
+}
+
 // A failure of path with the system's reason for it (errno).
 Status SystemFailure(const std::string& what, const std::string& path) {
-  return Status::Failed(path, Reason(what, path));
+  return FailureOf(what, path, std::strerror(errno));
+}
+
+// A file larger than a reader takes.
+Status TooLarge(const std::string& path, const std::string& size) {
+  Status failed = Status::Failed(path, path + " is too large" + size);
+  failed.detail = "the file is too large" + size;
+  return failed;
 }
 
 // A file descriptor, closed when it goes.
@@ -66,8 +80,7 @@ Status OpenRegularFile(const std::string& path, Descriptor& fd, std::uintmax_t* 
   struct stat st;
   if (::fstat(opened.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
     const bool folder = S_ISDIR(st.st_mode);
-    return Status::Failed(
-        path, "cannot open " + path + ": " + (folder ? "it is a folder" : kNotAFileReason));
+    return FailureOf("cannot open", path, folder ? "it is a folder" : kNotAFileReason);
   }
   // Reads block again, as for any file (O_NONBLOCK was the only status
   // flag it was opened with).
@@ -114,7 +127,7 @@ Status ReadInto(const std::string& path, Buffer& out, std::size_t max_bytes,
   Descriptor fd;
   if (Status opened = OpenRegularFile(path, fd, &size); !opened) return opened;
   if (size > max_bytes) {
-    return Status::Failed(path, path + " is too large (" + std::to_string(size) + " bytes)");
+    return TooLarge(path, " (" + std::to_string(size) + " bytes)");
   }
   const auto failed = [&] { return SystemFailure("cannot read", path); };
   std::size_t got = 0;
@@ -153,7 +166,7 @@ Status ReadInto(const std::string& path, Buffer& out, std::size_t max_bytes,
     const std::ptrdiff_t n = ReadUpTo(fd.get(), chunk, sizeof chunk, sizeof chunk, &at_end);
     if (n < 0) return failed();
     if (out.size() + static_cast<std::size_t>(n) > max_bytes) {
-      return Status::Failed(path, path + " is too large");
+      return TooLarge(path, "");
     }
     out.insert(out.end(), chunk, chunk + n);
     if (n == 0) break;

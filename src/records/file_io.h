@@ -21,7 +21,8 @@ inline constexpr std::size_t kMaxInputFileSize = std::size_t{64} << 20;
 
 // Reads the whole file into out, reusing its capacity.  A failure names
 // the file, with the reason ("cannot open x.tem: No such file or
-// directory") and no message, when the file cannot be opened or read, is
+// directory", and as its detail "cannot open: No such file or directory")
+// and no message, when the file cannot be opened or read, is
 // not a regular file (a folder, a FIFO, a device: never read from) or is
 // larger than max_bytes.
 Status ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
