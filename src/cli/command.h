@@ -34,6 +34,9 @@ struct CommandContext {
   int argc = 0;
   char** argv = nullptr;
   std::istream* in = nullptr;  // standard input (a list of games), when not std::cin
+  // The files the command has read by itself (lists of games, rules), which
+  // its outputs may not replace (cli/output_check.h).
+  std::vector<std::string> files_read = {};
 };
 
 // Adds one or more subcommands to app; their callbacks set ctx.exit_code.
