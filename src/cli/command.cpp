@@ -119,6 +119,12 @@ int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err, 
     if (app.exit(e, out, err) == 0) return kExitDone;
     HintAtDashedFileName(argc, argv, err);
     return kExitUsage;
+  } catch (const std::filesystem::filesystem_error& e) {
+    // Every command asks the file system with error codes; should one call
+    // still throw, the person reads what failed instead of the program
+    // aborting.
+    err << "scorewick: " << TerminalText(e.path1().string()) << ": " << e.code().message() << "\n";
+    return kExitRefused;
   }
   if (app.get_subcommands().empty()) {
     if (DesktopEntry desktop = LinkedDrawing().desktop) return desktop(argc, argv);
