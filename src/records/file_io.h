@@ -61,6 +61,9 @@ enum class FileAccess { kAsBefore, kOwnerOnly };
 // that is not a regular file (a device, a pipe, a folder).  On failure path
 // is untouched, the temporary file is removed, and the Status names the
 // file and the reason (no message: the caller says what it was saving).
+// The first save of a process into a folder removes the temporary files
+// there that saves of stopped processes left behind (a save killed
+// half-way leaves one).
 Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            FileAccess access = FileAccess::kAsBefore);
 Status WriteTextFileAtomically(const std::string& path, const std::string& text,
