@@ -33,6 +33,7 @@
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
 #include "records/file_io.h"
+#include "records/format_text.h"
 #include "records/game_feed.h"
 #include "records/game_file.h"
 #include "records/game_intake.h"
@@ -97,10 +98,7 @@ std::vector<std::string> FilesOf(const std::string& out, const std::string& form
 std::string StreamText(const Game& game, const Run& run) {
   const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
   if (run.format == "text") {
-    if (run.for_terminal) return RecordLines(box.lines());
-    std::string text;
-    for (const std::string& line : box.lines()) text += line + '\n';
-    return text;
+    return run.for_terminal ? RecordLines(box.lines()) : TextFileLines(box.lines());
   }
   if (run.format == "html") {
     const std::string page =

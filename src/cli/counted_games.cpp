@@ -9,6 +9,7 @@
 #include "cli/output_check.h"
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
+#include "records/format_text.h"
 #include "records/game_feed.h"
 #include "records/local_date.h"
 #include "reports/team_export.h"
@@ -113,7 +114,7 @@ int WriteReportTables(const std::vector<reports::ReportTable>& tables,
       ctx.out << RecordLines(lines);
       return kExitDone;
     }
-    for (const std::string& line : lines) text += line + '\n';
+    text = TextFileLines(lines);
   } else if (format == "csv") {
     text = reports::ReportCsv(tables);
   } else {

@@ -30,6 +30,7 @@
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
 #include "records/file_io.h"
+#include "records/format_text.h"
 #include "records/game_intake.h"
 #include "records/local_date.h"
 #include "reports/stats_csv.h"
@@ -38,8 +39,8 @@
 #include "reports/team_export.h"
 #include "stats/qualifiers.h"
 #include "stats/sort_table.h"
-#include "stats/stat_query.h"
 #include "stats/stat_layout.h"
+#include "stats/stat_query.h"
 #include "stats/totals.h"
 
 namespace scorewick::cli {
@@ -176,7 +177,7 @@ std::optional<int> WriteSections(const Request& r, const Stat& shown, const Stat
       continue;
     }
     if (i > 0) text += '\n';
-    for (const std::string& line : sections[i]) text += line + '\n';
+    text += TextFileLines(sections[i]);
   }
   if (!r.out.empty()) return std::nullopt;
   return kExitDone;
