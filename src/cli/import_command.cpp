@@ -6,6 +6,7 @@
 // stderr with its file, line and reason; the summary line goes to standard
 // output.  Exit status 1 when a game or file was refused.
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -53,7 +54,9 @@ int ImportRetrosheetFiles(const ImportOptions& o, CommandContext& ctx) {
     ctx.err << "scorewick: files already there were kept; --force writes over them\n";
   }
   ctx.out << summary.Line() << "\n";
-  return summary.refusals.empty() ? kExitDone : kExitRefused;
+  const bool refused = std::any_of(summary.refusals.begin(), summary.refusals.end(),
+                                   [](const interop::ImportRefusal& r) { return !r.notice; });
+  return refused ? kExitRefused : kExitDone;
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ struct ImportRefusal {
   std::string game;  // the game's id, when the refusal is a game's
   std::string reason;
   bool kept = false;  // not a fault: a file already there was left as it was
+  bool notice = false;  // not a fault: what was changed to fit (a name cut short)
 
   // "2019SEA.EVA, line 57 (game SEA201903280): nobody is on second base"
   std::string Text() const;
