@@ -32,7 +32,7 @@ for t in "${targets[@]}"; do
     "$build/corpus/$t" "${seeds[@]}" >"$log" 2>&1 || true
   grep -E '^(stat::number_of_executed_units|stat::new_units_added|==.*ERROR|SUMMARY|ALARM)' "$log" || true
   # The last status line: "#N DONE cov: C ft: F corp: U/S ..."
-  grep -E '^#[0-9]+ +(DONE|pulse|NEW|REDUCE)' "$log" | tail -1 | sed 's/^/   last: /' || true
+  grep -E '^#[0-9]+[[:space:]]+(DONE|pulse|NEW|REDUCE)' "$log" | tail -1 | sed 's/^/   last: /' || true
   echo "   corpus: $(ls "$build/corpus/$t" | wc -l) files"
   echo "   findings: $(ls "$build/findings/$t" | wc -l)"
 done
