@@ -9,6 +9,7 @@
 #include "cli/output_check.h"
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
+#include "records/format_text.h"
 #include "records/game_feed.h"
 #include "records/local_date.h"
 #include "reports/team_export.h"
@@ -89,9 +90,9 @@ std::string NameList(const std::set<std::string>& names) {
   return text;
 }
 
-std::string NotThere(const std::string& what, const std::string& name,
+std::string NotThere(const std::string& what, const std::string& typed,
                      const std::set<std::string>& there) {
-  std::string text = "no " + what + " \"" + TerminalText(Cp1252ToUtf8(name)) + "\" in these games";
+  std::string text = "no " + what + " \"" + TerminalText(typed) + "\" in these games";
   if (!there.empty()) text += "; they hold: " + NameList(there);
   return text;
 }
@@ -113,7 +114,7 @@ int WriteReportTables(const std::vector<reports::ReportTable>& tables,
       ctx.out << RecordLines(lines);
       return kExitDone;
     }
-    for (const std::string& line : lines) text += line + '\n';
+    text = TextFileLines(lines);
   } else if (format == "csv") {
     text = reports::ReportCsv(tables);
   } else {

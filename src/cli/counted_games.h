@@ -40,9 +40,9 @@ StatRules RulesOfCurrentFolder();
 // most 40 of them, then how many more.
 std::string NameList(const std::set<std::string>& names);
 
-// "no team \"X\" in these games; they hold: A, B, C": what is asked for
-// and the names that are there (NameList).
-std::string NotThere(const std::string& what, const std::string& name,
+// "no team \"X\" in these games; they hold: A, B, C": what is asked for,
+// as typed (UTF-8), and the names that are there (NameList).
+std::string NotThere(const std::string& what, const std::string& typed,
                      const std::set<std::string>& there);
 
 // Adds --format text|csv|html (default text), -o OUT and --force.

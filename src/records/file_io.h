@@ -21,7 +21,8 @@ inline constexpr std::size_t kMaxInputFileSize = std::size_t{64} << 20;
 
 // Reads the whole file into out, reusing its capacity.  A failure names
 // the file, with the reason ("cannot open x.tem: No such file or
-// directory") and no message, when the file cannot be opened or read, is
+// directory", and as its detail "cannot open: No such file or directory")
+// and no message, when the file cannot be opened or read, is
 // not a regular file (a folder, a FIFO, a device: never read from) or is
 // larger than max_bytes.
 Status ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
@@ -60,6 +61,9 @@ enum class FileAccess { kAsBefore, kOwnerOnly };
 // that is not a regular file (a device, a pipe, a folder).  On failure path
 // is untouched, the temporary file is removed, and the Status names the
 // file and the reason (no message: the caller says what it was saving).
+// The first save of a process into a folder removes the temporary files
+// there that saves of stopped processes left behind (a save killed
+// half-way leaves one).
 Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            FileAccess access = FileAccess::kAsBefore);
 Status WriteTextFileAtomically(const std::string& path, const std::string& text,
