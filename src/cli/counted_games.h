@@ -14,6 +14,7 @@
 #include "cli/command.h"
 #include "records/game.h"
 #include "reports/report_table.h"
+#include "scoring/league_rules.h"
 #include "stats/stat_rules.h"
 
 namespace scorewick::cli {
@@ -35,6 +36,8 @@ std::set<std::string> TeamsOfGames(const std::vector<std::string>& games, int th
 
 // The league rules of scwk.ini in the current folder.
 StatRules RulesOfCurrentFolder();
+// The same rules as a scored game states them (innings, strikes, balls, outs).
+scoring::LeagueRules LeagueRulesOfCurrentFolder();
 
 // The names (record texts) shown in UTF-8, A to Z, comma-separated: at
 // most 40 of them, then how many more.

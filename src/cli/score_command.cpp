@@ -29,6 +29,7 @@
 #include "records/team_file.h"
 #include "reports/box_score.h"
 #include "scoring/book.h"
+#include "scoring/book_writer.h"
 #include "scoring/live_book.h"
 #include "stats/workload_rules.h"
 
@@ -105,6 +106,7 @@ class ScoringSession {
  private:
   bool Start();
   bool LoadBook();
+  bool BookOfGame();
   bool Save(const std::vector<std::string>& added);
   bool SaveWholeBook();
   bool SaveGame();
@@ -149,6 +151,32 @@ bool ScoringSession::LoadBook() {
   return true;
 }
 
+// A game scored elsewhere (on a handheld, imported) and scored on here: its
+// book is written first, and the game file stays as it is until a word
+// changes the game.
+bool ScoringSession::BookOfGame() {
+  if (!o_.visitor.empty() || !o_.home.empty()) {
+    Refuse(o_.game + " is there already: --visitor and --home start a new one");
+    return false;
+  }
+  Game game;
+  if (Status loaded = LoadGame(o_.game, game); !loaded) {
+    Refuse(loaded.reason);
+    return false;
+  }
+  std::vector<std::string> lines;
+  if (Status written = scoring::WriteBook(game, LeagueRulesOfCurrentFolder(), lines); !written) {
+    Refuse("the book of " + o_.game + " cannot be written: " + written.reason);
+    return false;
+  }
+  if (Status loaded = book_.Load(lines); !loaded) {
+    Refuse("the book of " + o_.game + " does not read back, line " + std::to_string(loaded.line) +
+           ": " + loaded.reason);
+    return false;
+  }
+  return SaveWholeBook();
+}
+
 bool ScoringSession::Start() {
   if (fs::exists(book_path_)) {
     if (!o_.visitor.empty() || !o_.home.empty()) {
@@ -158,11 +186,7 @@ bool ScoringSession::Start() {
     }
     return LoadBook() && SaveGame();
   }
-  if (fs::exists(o_.game)) {
-    Refuse(o_.game + " has no book (" + book_path_ +
-           "): write it with scorewick book, then score the game on");
-    return false;
-  }
+  if (fs::exists(o_.game)) return BookOfGame();
   if (o_.visitor.empty() != o_.home.empty()) {
     Refuse("a new game needs both teams: --visitor TEAM.tem --home TEAM.tem");
     return false;

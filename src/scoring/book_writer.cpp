@@ -133,6 +133,7 @@ class Writer {
   std::vector<bool> entry_told_;    // defence entries of the half already told
   std::vector<bool> offense_told_;  // offence entries of the half already told
   std::vector<bool> pr_told_;       // per box: his pinch runner told
+  std::vector<int> zero_told_;      // per box: bases whose mark of no base gained is told (bits)
   std::size_t defense_start_ = 0;   // the defence the half began with, from here
   std::size_t offense_start_ = 0;   // the end of the batting order the half began with
   std::string pitches_;             // plain pitch letters not yet written
@@ -407,7 +408,9 @@ bool Writer::PlayAt(Moment m, int batter) {
       const std::int32_t position = ab.reach_credits[static_cast<std::size_t>(i)].position;
       (i < split ? b.reach_fielders : rest).push_back(position);
     }
-    if (std::any_of(b.codes.begin(), b.codes.end(), AssistedCode)) {
+    // They go with this play when a throw of it was assisted or ended in
+    // an error, else with the later play of his that was.
+    if (!b.errors.empty() || std::any_of(b.codes.begin(), b.codes.end(), AssistedCode)) {
       b.assists = rest;
     } else {
       assists_left_[static_cast<std::size_t>(batter)] = rest;
@@ -444,6 +447,32 @@ bool Writer::PlayAt(Moment m, int batter) {
       Take(static_cast<int>(j), m, move, errors);
       play.runners.push_back(move);
     }
+  }
+  // A runner who stayed where he was while a throw to him went wild (a
+  // pick-off error that sent another runner on) has the error's mark and
+  // no entry: it goes with the runners' play that has no error of its own.
+  const auto errs = [](const std::vector<ErrorMark>& e) { return !e.empty(); };
+  bool errors_told = errs(play.batter.errors);
+  bool on_error = false;
+  for (const RunnerMove& move : play.runners) {
+    errors_told |= errs(move.errors);
+    on_error |= batter < 0 && !move.out && move.to > move.from;
+  }
+  for (std::size_t j = 0; on_error && !errors_told && j < base_.size(); ++j) {
+    const int from = base_[j];
+    if (static_cast<int>(j) == batter || from < 1 || from > 3 || (zero_told_[j] >> from) & 1) continue;
+    if (std::any_of(play.runners.begin(), play.runners.end(),
+                    [from](const RunnerMove& r) { return r.from == from; }))
+      continue;
+    const AT_BAT& ab = Original(static_cast<int>(j));
+    std::vector<ErrorMark> marks = ErrorsAt(ab, from, from);
+    if (marks.empty()) continue;
+    zero_told_[j] |= 1 << from;
+    RunnerMove move;
+    move.from = from;
+    move.to = from;
+    move.errors = marks;
+    play.runners.push_back(move);
   }
   if (!play.batter.present && play.runners.empty()) return true;
   // The order of the outs: the batter's first when his number is lowest.
@@ -655,6 +684,7 @@ bool Writer::Half(int h) {
   base_.assign(n, 0);
   assists_left_.assign(n, {});
   pr_told_.assign(n, false);
+  zero_told_.assign(n, 0);
   entry_told_.assign(half_->defense.size(), false);
   offense_told_.assign(half_->offense.size(), false);
   // The line-ups as the half began: the run of positions 1 to 9, and of
