@@ -26,17 +26,6 @@ struct BookOptions {
   bool force = false;
 };
 
-// The league rules of the settings, as a game's book states them.
-scoring::LeagueRules LeagueRulesOfCurrentFolder() {
-  const StatRules r = RulesOfCurrentFolder();
-  scoring::LeagueRules rules;
-  rules.innings = r.innings_per_game;
-  rules.strikes_per_out = r.strikes_per_out;
-  rules.balls_per_walk = r.balls_per_walk;
-  rules.outs_per_inning = r.outs_per_inning;
-  return rules;
-}
-
 int WriteGameBook(const BookOptions& o, CommandContext& ctx) {
   Game game;
   if (Status loaded = LoadGame(o.game, game); !loaded) {
