@@ -1,6 +1,7 @@
 #include "scoring/book_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -110,6 +111,7 @@ class Writer {
   bool PlayAt(Moment m, int batter);
   void Take(int j, Moment m, RunnerMove& move, std::vector<ErrorMark>& errors);
   bool PinchRunners();
+  void ChargesPassed(Play& play, int batter, const std::vector<int>& boxes);
   const AT_BAT& Original(int j) const { return half_->at_bats[static_cast<std::size_t>(j)]; }
   Moment MomentOfEntry(int j, int e) const;
   std::vector<ErrorMark> ErrorsAt(const AT_BAT& ab, int after, int upto) const;
@@ -436,6 +438,7 @@ bool Writer::PlayAt(Moment m, int batter) {
     base_[static_cast<std::size_t>(batter)] = b.out ? 0 : base;
   }
   // The runners, the lead runner first.
+  std::vector<int> boxes;  // the box of each runner's move
   for (int from = 3; from >= 1; --from) {
     for (std::size_t j = 0; j < base_.size(); ++j) {
       if (static_cast<int>(j) == batter || base_[j] != from) continue;
@@ -446,6 +449,7 @@ bool Writer::PlayAt(Moment m, int batter) {
       std::vector<ErrorMark> errors;
       Take(static_cast<int>(j), m, move, errors);
       play.runners.push_back(move);
+      boxes.push_back(static_cast<int>(j));
     }
   }
   // A runner who stayed where he was while a throw to him went wild (a
@@ -473,7 +477,9 @@ bool Writer::PlayAt(Moment m, int batter) {
     move.to = from;
     move.errors = marks;
     play.runners.push_back(move);
+    boxes.push_back(static_cast<int>(j));
   }
+  if (batter >= 0) ChargesPassed(play, batter, boxes);
   if (!play.batter.present && play.runners.empty()) return true;
   // The order of the outs: the batter's first when his number is lowest.
   if (play.batter.present && play.batter.out && !play.batter.reached) {
@@ -510,6 +516,79 @@ bool Writer::PlayAt(Moment m, int batter) {
     }
   }
   return Emit(line) && PinchRunners();
+}
+
+// A runner put out in a play the batter reached on may pass the pitcher
+// charged with him to the runner behind him, and so on back to the batter
+// (a fielder's choice).  Where the game's charges show otherwise than the
+// scorer would reckon, the play says which runners passed theirs.
+void Writer::ChargesPassed(Play& play, int batter, const std::vector<int>& boxes) {
+  Flush();  // the pitches of the turn, which open his box
+  const Scorer* s = compiler_.scorer();
+  if (!play.batter.reached || !s) return;
+  const auto& now = compiler_.game().innings[static_cast<std::size_t>(inning_)].half(top_).at_bats;
+  // Charged with the batter: the pitcher of his box, or on the mound as
+  // the turn's first pitch is the play.
+  const std::string facing = now.size() > static_cast<std::size_t>(batter)
+                                 ? now[static_cast<std::size_t>(batter)].responsible_pitcher.name.str()
+                                 : s->AtPosition(top_, kPosPitcher).name.str();
+  std::vector<std::size_t> outs;
+  for (std::size_t i = 0; i < play.runners.size(); ++i) {
+    if (play.runners[i].out) outs.push_back(i);
+  }
+  if (outs.empty()) return;
+  // The charges as they would stand after the play with the runners of
+  // `mask` passing theirs back (as the scorer passes them).
+  const auto after = [&](unsigned mask) {
+    std::array<std::string, 4> on;  // by base before the play; 0 the batter
+    std::array<int, 4> box{-1, -1, -1, -1};
+    on[0] = facing;
+    box[0] = batter;
+    for (std::size_t i = 0; i < play.runners.size(); ++i) {
+      const int from = play.runners[i].from;
+      if (from < 1 || from > 3) continue;
+      box[static_cast<std::size_t>(from)] = boxes[i];
+      on[static_cast<std::size_t>(from)] =
+          now[static_cast<std::size_t>(boxes[i])].responsible_pitcher.name.str();
+    }
+    std::map<int, std::string> charge;
+    for (int b = 3; b >= 1; --b) {
+      for (std::size_t k = 0; k < outs.size(); ++k) {
+        if (!((mask >> k) & 1) || play.runners[outs[k]].from != b) continue;
+        // Each runner behind takes the charge of the one ahead of him.
+        std::string passing = on[static_cast<std::size_t>(b)];
+        for (int behind = b - 1; behind >= 0; --behind) {
+          if (box[static_cast<std::size_t>(behind)] < 0) continue;
+          std::swap(passing, on[static_cast<std::size_t>(behind)]);
+        }
+      }
+    }
+    for (int b = 0; b <= 3; ++b) {
+      if (box[static_cast<std::size_t>(b)] >= 0) charge[box[static_cast<std::size_t>(b)]] = on[static_cast<std::size_t>(b)];
+    }
+    return charge;
+  };
+  const auto matches = [&](const std::map<int, std::string>& charge) {
+    for (const auto& [j, name] : charge) {
+      bool out = false;
+      for (std::size_t i = 0; i < play.runners.size(); ++i) out |= boxes[i] == j && play.runners[i].out;
+      if (!out && Original(j).responsible_pitcher.name.view() != name) return false;
+    }
+    return true;
+  };
+  const bool on_choice = play.batter.how_reached == kReachFieldersChoice ||
+                         play.batter.how_reached == kReachFieldersChoiceDP ||
+                         play.batter.how_reached == kReachSacrificeFC;
+  unsigned reckoned = 0;
+  for (std::size_t k = 0; k < outs.size(); ++k) {
+    if (on_choice && play.runners[outs[k]].how_out == kOutForced) reckoned |= 1u << k;
+  }
+  if (matches(after(reckoned))) return;
+  for (unsigned mask = 0; mask < (1u << outs.size()); ++mask) {
+    if (!matches(after(mask))) continue;
+    for (std::size_t k = 0; k < outs.size(); ++k) play.runners[outs[k]].passes_charge_back = ((mask >> k) & 1) != 0;
+    return;
+  }
 }
 
 bool Writer::PinchRunners() {
