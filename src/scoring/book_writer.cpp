@@ -112,6 +112,7 @@ class Writer {
   void Take(int j, Moment m, RunnerMove& move, std::vector<ErrorMark>& errors);
   bool PinchRunners();
   void ChargesPassed(Play& play, int batter, const std::vector<int>& boxes);
+  bool ChangesAndRunners(int box, int entry, Moment m);
   const AT_BAT& Original(int j) const { return half_->at_bats[static_cast<std::size_t>(j)]; }
   Moment MomentOfEntry(int j, int e) const;
   std::vector<ErrorMark> ErrorsAt(const AT_BAT& ab, int after, int upto) const;
@@ -605,6 +606,25 @@ bool Writer::PinchRunners() {
   return true;
 }
 
+// The changes due at (box, entry) and the runners' play at moment m: the
+// play first when the pitcher on the mound made it (a balk before he was
+// relieved), else the changes first (a reliever's pick-off).
+bool Writer::ChangesAndRunners(int box, int entry, Moment m) {
+  bool by_pitcher_now = false;
+  if (const Scorer* s = compiler_.scorer(); s && s->half_open()) {
+    const PLAYER now = s->AtPosition(top_, kPosPitcher);
+    for (std::size_t j = 0; j < cursor_.size(); ++j) {
+      const AT_BAT& ab = Original(static_cast<int>(j));
+      const int e = cursor_[j];
+      if (base_[j] < 1 || base_[j] > 3 || e > std::min(int{ab.last_pitch}, kMaxPitches - 1)) continue;
+      if (!(MomentOfEntry(static_cast<int>(j), e) == m)) continue;
+      by_pitcher_now |= PitcherOfEntry(half_->defense, ab, e) == now.name.view();
+    }
+  }
+  if (by_pitcher_now) return RunnerPlay(m) && Changes(false, box, entry);
+  return Changes(false, box, entry) && RunnerPlay(m);
+}
+
 // A play of the runners alone at moment m.
 bool Writer::RunnerPlay(Moment m) { return PlayAt(m, -1); }
 
@@ -722,7 +742,7 @@ bool Writer::Box(int k) {
     base_[uk] = 2;
     return true;
   }
-  if (!Changes(false, k, -1) || !RunnerPlay({k, -1})) return false;
+  if (!ChangesAndRunners(k, -1, {k, -1})) return false;
   const int result = ResultEntry(ab);
   const int last = result >= 0 ? result - 1 : std::min(int{ab.last_pitch}, kMaxPitches - 1);
   int detail = 0;
@@ -745,7 +765,7 @@ bool Writer::Box(int k) {
       if (!Emit(std::string(catcher ? "CPA" : "POA") + std::to_string(base))) return false;
     }
     cursor_[uk] = q + 1;
-    if (!Changes(false, k, q) || !RunnerPlay({k, q})) return false;
+    if (!ChangesAndRunners(k, q, {k, q})) return false;
   }
   if (result < 0) {
     Flush();
@@ -820,9 +840,8 @@ bool Writer::Half(int h) {
   for (std::size_t k = 0; k < n; ++k) {
     if (!Box(static_cast<int>(k))) return false;
   }
-  // What came after the last turn began: a change (a pitcher who picks off
-  // the last out), a runner's last out.
-  if (!Changes(false, -1, -1) || !RunnerPlay({static_cast<int>(n), -1})) return false;
+  // What came after the last turn began: a change, a runner's last out.
+  if (!ChangesAndRunners(-1, -1, {static_cast<int>(n), -1})) return false;
   Flush();
   return error_.empty();
 }
