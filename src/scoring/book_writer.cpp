@@ -612,7 +612,12 @@ bool Writer::PinchRunners() {
 bool Writer::ChangesAndRunners(int box, int entry, Moment m) {
   bool by_pitcher_now = false;
   if (const Scorer* s = compiler_.scorer(); s && s->half_open()) {
-    const PLAYER now = s->AtPosition(top_, kPosPitcher);
+    // On the mound, or the last to pitch while the mound is empty in a
+    // double switch.
+    PLAYER now = s->AtPosition(top_, kPosPitcher);
+    const auto& boxes = compiler_.game().innings[static_cast<std::size_t>(inning_)].half(top_).at_bats;
+    if (now.name.empty() && !boxes.empty() && boxes.back().PitcherCount() > 0)
+      now = boxes.back().pitchers[static_cast<std::size_t>(boxes.back().PitcherCount() - 1)].pitcher;
     for (std::size_t j = 0; j < cursor_.size(); ++j) {
       const AT_BAT& ab = Original(static_cast<int>(j));
       const int e = cursor_[j];
@@ -687,9 +692,10 @@ bool Writer::Changes(bool between, int box, int after_entry) {
     return true;
   }
   const auto& boxes = half_->at_bats;
-  for (std::size_t i = defense_start_ + 9; i < defense.size(); ++i) {
-    if (entry_told_[i]) continue;
-    const PLAYER& d = defense[i];
+  // When a change came: a pitcher's after the last pitch of the one he
+  // relieved, a catcher's where the box marks it, another's before the
+  // turn.
+  const auto due_of = [&boxes](const PLAYER& d) {
     Moment due{d.entry_value, -1};
     if (d.entry_value >= 0 && d.entry_value < static_cast<int>(boxes.size())) {
       const AT_BAT& ab = boxes[static_cast<std::size_t>(d.entry_value)];
@@ -699,6 +705,20 @@ bool Writer::Changes(bool between, int box, int after_entry) {
       }
       for (int e = 0; d.position == kPosCatcher && e <= ab.last_pitch; ++e) {
         if (ab.pitches[static_cast<std::size_t>(e)].event == kEventCatcherSubbed) due.entry = e - 1;
+      }
+    }
+    return due;
+  };
+  for (std::size_t i = defense_start_ + 9; i < defense.size(); ++i) {
+    if (entry_told_[i]) continue;
+    const PLAYER& d = defense[i];
+    Moment due = due_of(d);
+    // Changes made with a pitcher's in the same turn (a double switch)
+    // come with his, so that the mound is never empty for a pitch.
+    for (std::size_t k = i + 1; d.position != kPosPitcher && d.position != kPosCatcher && k < defense.size(); ++k) {
+      if (defense[k].position == kPosPitcher && defense[k].entry_value == d.entry_value) {
+        due = due_of(defense[k]);
+        break;
       }
     }
     if (!(due == Moment{box, after_entry}) && !(box < 0 && due.at_bat >= static_cast<int>(boxes.size())))
