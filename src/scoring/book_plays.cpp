@@ -143,9 +143,13 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
   }
   // A player comes from the roster of his side.
   const bool batting_side = word == "PH" || word.compare(0, 2, "PR") == 0;
-  const bool home = scorer_->half_open() ? (batting_side ? !scorer_->top() : scorer_->top())
-                                         : (batting_side ? scorer_->halves_played() % 2 == 1
-                                                         : scorer_->halves_played() % 2 == 0);
+  bool home = scorer_->half_open() ? (batting_side ? !scorer_->top() : scorer_->top())
+                                   : (batting_side ? scorer_->halves_played() % 2 == 1
+                                                   : scorer_->halves_played() % 2 == 0);
+  // A player moved is found on either side (between halves, the side
+  // that bats next may put its pitcher in a batting slot).
+  if (word[0] == 'M' && !scorer_->HasPlayed(home, name) && scorer_->HasPlayed(!home, name))
+    home = !home;
   const Team& team = home ? game_.home : game_.visitor;
   if (word[0] != 'M') {
     if (team.IndexOfPlayer(name) < 0)

@@ -679,6 +679,19 @@ bool Writer::Changes(bool between, int box, int after_entry) {
         if (!Change(target, fielding_home, true)) return false;
       }
     }
+    // The side coming to bat: a player in the game who took a batting
+    // slot as the last half ended (a pitcher in a double switch).
+    for (std::size_t i = 0; i < offense_start_; ++i) {
+      const PLAYER& o = offense[i];
+      const int slot = o.batting_order;
+      if (slot > s->SlotCount(!fielding_home) || s->InSlot(!fielding_home, slot).name == o.name) continue;
+      for (int q = kPosPitcher; q <= kPosDesignatedHitter; ++q) {
+        if (s->AtPosition(!fielding_home, q).name != o.name) continue;
+        const std::string pos = q == kPosDesignatedHitter ? "DH" : std::to_string(q);
+        if (!Emit("M" + pos + " " + Quoted(o.name.view()) + " " + std::to_string(slot))) return false;
+        break;
+      }
+    }
     // A pinch hitter or runner of the side taking the field who takes no
     // position stays on as its designated hitter.
     for (int slot = 1; slot <= s->SlotCount(fielding_home); ++slot) {
