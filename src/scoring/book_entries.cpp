@@ -31,7 +31,8 @@ bool IsEventWord(const std::string& w) {
 
 bool IsChangeWord(const std::string& w) {
   return w == "PH" || w == "P" || w == "MDH" || (w.size() == 3 && w.rfind("PR", 0) == 0) ||
-         (w.size() == 2 && (w[0] == 'D' || w[0] == 'M') && w[1] >= '1' && w[1] <= '9');
+         (w.size() >= 2 && (w[0] == 'D' || w[0] == 'M') &&
+          w.find_first_not_of("0123456789", 1) == std::string::npos);
 }
 
 std::string Written(const Token& t) { return t.quoted ? "\"" + t.text + "\"" : t.text; }

@@ -130,7 +130,16 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
       word == "PH" || word == "P" || (word.size() == 3 && word.compare(0, 2, "PR") == 0) ||
       (word.size() == 2 && (word[0] == 'D' || word[0] == 'M') && IsDigit(word.substr(1))) ||
       word == "MDH";
-  if (!known || i + 1 >= t.size() || !t[i + 1].quoted) return true;
+  if (!known || i + 1 >= t.size() || !t[i + 1].quoted) {
+    // D or M and a number with a name: a position there is not.
+    if (i + 1 < t.size() && t[i + 1].quoted && word.size() > 1 && (word[0] == 'D' || word[0] == 'M') &&
+        word.find_first_not_of("0123456789", 1) == std::string::npos) {
+      handled = true;
+      return Fail(word + ": there is no position " + word.substr(1) +
+                  " (1 pitcher to 9 right field, DH)");
+    }
+    return true;
+  }
   handled = true;
   const std::string& name = t[i + 1].text;
   i += 2;

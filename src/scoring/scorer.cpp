@@ -389,6 +389,21 @@ bool Scorer::CheckPlay(const Play& play) {
   for (int n : after) {
     if (n > 1) return Fail("two runners would stand on the same base");
   }
+  // No runner safe passes one ahead of him who is safe on a base (the
+  // batter counts from the plate).
+  std::array<int, 4> stands{-1, -1, -1, -1};  // by base before the play: where he stands after
+  for (int base = 1; base <= 3; ++base) {
+    if (occupied(base)) stands[static_cast<std::size_t>(base)] = base;
+  }
+  for (const RunnerMove& m : play.runners) stands[static_cast<std::size_t>(m.from)] = m.out ? -1 : m.to;
+  stands[0] = b.present && !b.out ? b.to : -1;
+  for (int behind = 0; behind <= 3; ++behind) {
+    for (int ahead = behind + 1; ahead <= 3; ++ahead) {
+      const int a = stands[static_cast<std::size_t>(ahead)];
+      const int r = stands[static_cast<std::size_t>(behind)];
+      if (a >= 1 && a <= 3 && r > a) return Fail("a runner cannot pass the runner ahead of him");
+    }
+  }
   if (outs_ + new_outs > rules_.outs_per_inning)
     return Fail("the play makes more outs than the side has left");
   if (outs_ + new_outs == rules_.outs_per_inning && scores && !play.runs_beat_last_force &&

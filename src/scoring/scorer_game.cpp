@@ -294,7 +294,13 @@ void Scorer::FinishGame() {
     game_.current_at_bat = static_cast<std::int32_t>(last.at_bats.size());
     game_.batter_due_up = DueUp(!top_);
   }
-  if (home_runs_ == visitor_runs_) return;
+  if (home_runs_ == visitor_runs_) {
+    // Tied: nobody is in line for a decision (one leading earlier is not).
+    game_.winning_pitcher = PLAYER{};
+    game_.losing_pitcher = PLAYER{};
+    game_.saving_pitcher = PLAYER{};
+    return;
+  }
   const bool home_won = home_runs_ > visitor_runs_;
   PLAYER winner = winner_of_record_;
   auto line = [this](const PLAYER& p) -> const PitcherLine* {
@@ -331,6 +337,7 @@ void Scorer::FinishGame() {
   const Side& ws = side(home_won);
   const PLAYER& closer = ws.field[1];
   const PitcherLine* c = line(closer);
+  game_.saving_pitcher = PLAYER{};
   if (c && !c->starter && closer.name.view() != winner.name.view() &&
       ((c->lead_at_entry >= 1 && c->lead_at_entry <= 3) ||
        PitcherOuts(closer.name.view()) >= 3 * rules_.outs_per_inning)) {
