@@ -137,16 +137,21 @@ bool ScoringSession::LoadBook() {
   for (std::string line; std::getline(in, line);) entries.push_back(line);
   // A line the book was cut in the middle of (the power went as it was
   // written) was never answered: it is dropped.
-  if (!text.empty() && text.back() != '\n' && !entries.empty()) {
-    ctx_.err << "scorewick: the last line of " << TerminalText(book_path_)
-             << " was cut short as it was written; it is left out: "
-             << TerminalText(entries.back()) << "\n";
+  const bool cut = !text.empty() && text.back() != '\n' && !entries.empty();
+  std::string cut_line;
+  if (cut) {
+    cut_line = entries.back();
     entries.pop_back();
-    if (!SaveWholeBook()) return false;
   }
   if (Status loaded = book_.Load(entries); !loaded) {
     Refuse(book_path_ + ", line " + std::to_string(loaded.line) + ": " + loaded.reason);
     return false;
+  }
+  if (cut) {
+    ctx_.err << "scorewick: the last line of " << TerminalText(book_path_)
+             << " was cut short as it was written; it is left out: " << TerminalText(cut_line)
+             << "\n";
+    return SaveWholeBook();
   }
   return true;
 }
@@ -214,7 +219,9 @@ bool ScoringSession::Save(const std::vector<std::string>& added) {
   std::string text;
   for (const std::string& line : added) text += line + "\n";
   if (Status saved = AppendTextSynced(book_path_, text); !saved) {
-    Refuse(saved.reason);
+    // Not on the disk: the word is taken back, as if never typed.
+    book_.Edit(book_.entries().size() - added.size(), added.size(), {});
+    Refuse(saved.reason + "; the last word is not kept");
     return false;
   }
   return SaveGame();
@@ -237,7 +244,8 @@ bool ScoringSession::SaveGame() {
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(game, bytes);
   if (Status saved = WriteFileAtomicallyUnsynced(o_.game, bytes); !saved) {
-    Refuse(saved.reason);
+    Refuse(saved.reason + "; the game is kept in its book, " + book_path_ +
+           ", and written again after the next word");
     return false;
   }
   return true;
@@ -255,13 +263,21 @@ bool ScoringSession::Command(const std::string& line, bool& handled) {
     return text.substr(std::min(text.size(), text.find_first_not_of(' ')));
   };
   int n = 0;
+  const std::vector<std::string> before = book_.entries();
+  // The book changed in its middle is written anew; when it cannot be, the
+  // change is taken back.
+  const auto rewrite = [this, &before] {
+    if (SaveWholeBook()) return SaveGame();
+    book_.Load(before);
+    return false;
+  };
   if (word == "undo") {
     if (!(in >> n)) n = 1;
     if (Status done = book_.Undo(static_cast<std::size_t>(std::max(n, 0))); !done) {
       Refuse(done.reason);
       return false;
     }
-    return SaveWholeBook() && SaveGame();
+    return rewrite();
   }
   if (word == "book") {
     std::string text;
@@ -284,7 +300,7 @@ bool ScoringSession::Command(const std::string& line, bool& handled) {
                            : done.reason);
       return false;
     }
-    return SaveWholeBook() && SaveGame();
+    return rewrite();
   }
   if (word == "box") {
     if (!book_.scorer()) {

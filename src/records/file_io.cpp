@@ -435,6 +435,10 @@ Status WriteFileAtomicallyUnsynced(const std::string& path, std::span<const std:
 Status AppendTextSynced(const std::string& path, const std::string& text) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return SystemFailure("cannot write", path);
+  // Where the file ended, so that an append cut short (a full disk) is
+  // taken back whole.
+  struct stat before {};
+  const bool sized = ::fstat(fd, &before) == 0;
   std::size_t done = 0;
   while (done < text.size()) {
     const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
@@ -444,6 +448,7 @@ Status AppendTextSynced(const std::string& path, const std::string& text) {
   }
   const bool ok = done == text.size() && ::fdatasync(fd) == 0;
   const int saved_errno = errno;
+  if (!ok && sized && ::ftruncate(fd, before.st_size) == 0) ::fdatasync(fd);
   ::close(fd);
   if (!ok) {
     errno = saved_errno;

@@ -73,7 +73,8 @@ Status WriteTextFileAtomically(const std::string& path, const std::string& text,
 // A crash leaves it old or new and whole.
 Status WriteFileAtomicallyUnsynced(const std::string& path, std::span<const std::uint8_t> bytes);
 // Adds text at the end of the file at path (made when missing) and waits
-// until it is on the disk.
+// until it is on the disk; when it cannot, the file is cut back to where it
+// ended.
 Status AppendTextSynced(const std::string& path, const std::string& text);
 // Writes several text files as one save: every file is written beside its
 // target first, and only when all are complete are they renamed over their

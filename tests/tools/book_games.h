@@ -10,6 +10,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "records/game.h"
 #include "scoring/book.h"
@@ -44,6 +45,29 @@ inline Game CompileBook(const std::string& plays, const std::string& teams = kTe
   const scoring::ScorebookResult result = scoring::CompileScorebook(teams + plays, game);
   if (!result.ok) throw std::runtime_error("scorebook: " + result.error);
   return game;
+}
+
+// The entries of a book, as the live scorer is given them.
+inline std::vector<std::string> EntriesOf(const std::string& text) {
+  std::vector<std::string> entries;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    for (const std::string& e : scoring::BookEntries(line)) entries.push_back(e);
+  }
+  return entries;
+}
+
+// The same, each pitch of a run of pitches ("bsf") an entry of its own.
+inline std::vector<std::string> WordsOf(const std::string& text) {
+  std::vector<std::string> words;
+  for (const std::string& e : EntriesOf(text)) {
+    if (e.size() > 1 && e.find_first_not_of("bscflmiphvr") == std::string::npos) {
+      for (char c : e) words.emplace_back(1, c);
+    } else {
+      words.push_back(e);
+    }
+  }
+  return words;
 }
 
 }  // namespace scorewick::sim::testing

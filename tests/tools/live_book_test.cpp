@@ -15,30 +15,9 @@ namespace {
 
 using scorewick::testing::DumpGame;
 using testing::Book;
+using testing::EntriesOf;
+using testing::WordsOf;
 using testing::kTeams;
-
-// The entries of a book, as the live scorer is given them.
-std::vector<std::string> EntriesOf(const std::string& text) {
-  std::vector<std::string> entries;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    for (const std::string& e : scoring::BookEntries(line)) entries.push_back(e);
-  }
-  return entries;
-}
-
-// The same, each pitch of a run of pitches ("bsf") an entry of its own.
-std::vector<std::string> WordsOf(const std::string& text) {
-  std::vector<std::string> words;
-  for (const std::string& e : EntriesOf(text)) {
-    if (e.size() > 1 && e.find_first_not_of("bscflmiphvr") == std::string::npos) {
-      for (char c : e) words.emplace_back(1, c);
-    } else {
-      words.push_back(e);
-    }
-  }
-  return words;
-}
 
 std::string GameOf(const scoring::LiveBook& book) {
   Game game = book.game();
