@@ -104,7 +104,8 @@ int main(int argc, char** argv) {
       "  scorewick-sim --teams DIR --games 1000 --seed 7 --out games/\n"
       "      a season among the team files of DIR (.tem or .csv), game-001.gam, ...\n"
       "  scorewick-sim --scorebook game.book --out game.gam\n"
-      "      a game written by hand in the scorebook shorthand (see tools/SCOREBOOK.md)\n"
+      "      a game written by hand in the scorebook shorthand (see "
+      "resources/help/scorebook.html)\n"
       "  scorewick-sim --check games/*.gam\n"
       "      runs the consistency checks on recorded games\n\n"
       "Exit status: 0 done, 1 input refused (nothing written), 2 usage."};

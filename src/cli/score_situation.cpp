@@ -57,15 +57,39 @@ std::string PitcherLine(const scoring::Scorer& s, const PLAYER& pitcher,
   return rest.empty() ? line : line + " (" + rest + ")";
 }
 
+// Before the first pitch: what the line-ups still need.
+std::string BeforeTheGame(const scoring::LiveBook::LineUps& l) {
+  if (l.names[0].empty() && l.names[1].empty()) {
+    return "The game has not begun: name the teams (visitors \"Name\", then its players; home "
+           "\"Name\", then its players), or start with --visitor TEAM.tem --home TEAM.tem.\n";
+  }
+  std::string text = "The game has not begun.\n";
+  if (l.listing >= 0) {
+    const int k = l.listing;
+    const int n = l.batters[k];
+    text += "The line-up of " + l.names[k] + ": " +
+            (n == 0 ? std::string("no batter yet")
+                    : std::to_string(n) + (n == 1 ? " batter" : " batters")) +
+            (l.pitcher[k] ? "" : ", no pitcher") + " (" + std::to_string(n + 1) +
+            " \"Name\" SS ...; P \"Name\" P for a pitcher who does not bat).\n";
+  }
+  const int other = l.listing == 0 ? 1 : 0;
+  if (l.names[other].empty()) {
+    text +=
+        std::string("Then ") + (other == 0 ? "visitors" : "home") + " \"Name\" and its line-up.\n";
+  } else if (l.batters[other] == 0) {
+    text += std::string("Then ") + (other == 0 ? "visitors" : "home") + " \"" + l.names[other] +
+            "\" and its line-up.\n";
+  }
+  return text + "Then the first pitch.\n";
+}
+
 }  // namespace
 
 std::string Situation(const scoring::LiveBook& book, const WorkloadRules& workload) {
   const scoring::Scorer* s = book.scorer();
   const Game& game = book.game();
-  if (!s) {
-    return "The game has not begun: the header and line-ups (1 \"Ann Able\" SS ...), then the "
-           "first pitch.\n";
-  }
+  if (!s) return BeforeTheGame(book.Listed());
   if (book.Over()) {
     std::string text = "Final: " + Score(game) + ".";
     if (!game.winning_pitcher.name.empty()) text += " W " + game.winning_pitcher.name.str();

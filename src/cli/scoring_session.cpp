@@ -75,6 +75,8 @@ std::vector<std::string> NewGameHeader(const Team& visitor, const Team& home) {
       lines.push_back(line);
     }
   }
+  // The line-ups are typed next, the visitors' first.
+  lines.push_back("visitors " + Quoted(visitor.team_name.view()));
   return lines;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
-// The scorebook: a small text form of a scored game, one line per plate
-// appearance in the usual scorer's shorthand (K, BB, 6-3, F8, 1B7, E6,
-// SB2, WP ...), compiled into a game record through the Scorer, so that a
-// test can state a short game by hand.  The format is described in
-// tools/SCOREBOOK.md.
+// The scorebook: the text form of a scored game, in the usual scorer's
+// shorthand (K, BB, 6-3, F8, 1B7, E6, SB2, WP ...), compiled into a game
+// record through the Scorer: the words a game is scored in as it is played
+// (scoring/live_book.h), the book any game can be told in
+// (scoring/book_writer.h), and the short games the tests state by hand.
+// The language is described in the help, resources/help/scorebook.html.
 
 #include <string>
 #include <vector>

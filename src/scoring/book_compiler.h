@@ -45,6 +45,13 @@ class Compiler {
   bool called() const { return called_; }
   // The game the book is compiled into.
   const Game& game() const { return game_; }
+  // Before the first half: the team whose players the lines list (0 the
+  // visitors, 1 the home side, -1 none yet), each team as declared, and the
+  // line-up listed for it so far.
+  int listing() const { return team_; }
+  bool declared(int k) const { return declared_[k]; }
+  const Team& team(int k) const { return teams_[k]; }
+  const scoring::StartingSide& side(int k) const { return sides_[k]; }
 
  private:
   bool Fail(const std::string& what) {

@@ -504,6 +504,17 @@ bool Compiler::ResultPlay(const std::vector<Token>& t, std::size_t i, Play& play
     std::string why;
     return ReadExactPlay(words, play, why) || Fail(why);
   }
+  // A play of the runners alone ("1-3(WP)", "2X3(2-5)"): no batter's
+  // result, each runner as written.
+  const std::string& first = t[i].text;
+  if (first.size() >= 3 && first[0] >= '1' && first[0] <= '3' &&
+      (first[1] == '-' || first[1] == 'X')) {
+    for (; i < t.size(); ++i) {
+      if (t[i].quoted) return Fail("unexpected \"" + t[i].text + "\"");
+      if (!RunnerToken(t[i].text, play, kAdvAdditionalBase)) return false;
+    }
+    return true;
+  }
   if (!Result(t[i].text, play)) return false;
   std::int32_t default_code = kAdvBatted;
   const BatterPart& b = play.batter;

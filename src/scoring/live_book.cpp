@@ -36,6 +36,18 @@ bool LiveBook::Over() const {
   return state_->compiler.called() || (s && s->GameOver());
 }
 
+LiveBook::LineUps LiveBook::Listed() const {
+  const book::Compiler& c = state_->compiler;
+  LineUps l;
+  l.listing = c.listing();
+  for (int k = 0; k < 2; ++k) {
+    if (c.declared(k)) l.names[k] = c.team(k).team_name.str();
+    l.batters[k] = static_cast<int>(c.side(k).batters.size());
+    l.pitcher[k] = !c.side(k).pitcher.name.empty();
+  }
+  return l;
+}
+
 Status LiveBook::Play(const std::vector<std::string>& entries, std::unique_ptr<State>& out) {
   auto state = std::make_unique<State>();
   for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -59,6 +59,15 @@ class LiveBook {
   // The game is over: decided, or called.
   bool Over() const;
 
+  // Before the first half, the line-ups as listed so far.
+  struct LineUps {
+    int listing = -1;      // the team the lines list: 0 visitors, 1 home, -1 none
+    std::string names[2];  // the teams, empty where not declared yet
+    int batters[2] = {0, 0};
+    bool pitcher[2] = {false, false};
+  };
+  LineUps Listed() const;
+
  private:
   struct State;
   // Plays entries into a new state; on failure the entry's number (1-based).

@@ -128,6 +128,10 @@ bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide
         return Fail(p.name.str() + " of " + TeamName(is_home) + " needs a fielding position or DH");
       }
     }
+    if (start.pitcher.name.empty()) {
+      return Fail(TeamName(is_home) + " have no pitcher: a batter at P, or P \"Name\" P for one " +
+                  "who does not bat");
+    }
     if (!OnRoster(s, start.pitcher)) {
       return Fail("the pitcher " + start.pitcher.name.str() + " is not on the roster of " +
                   TeamName(is_home));

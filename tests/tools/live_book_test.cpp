@@ -82,8 +82,7 @@ TEST(LiveBook, AWordTheGameCannotTakeChangesNothing) {
       {"bsf\n", "1B7 2-H", "nobody is on base 2"},
       {"", "PH \"Nobody\"", "Nobody is not on the roster of Gulls"},
       {"PH \"Pat Pinch\"\nF8\n", "PH \"Cy Cole\"", "Cy Cole has already played"},
-      {"2B7\n", "!B|R1|t3|c18.18 !2|t2 !P|i0",
-       "a runner cannot pass the runner ahead of him"},
+      {"2B7\n", "!B|R1|t3|c18.18 !2|t2 !P|i0", "a runner cannot pass the runner ahead of him"},
       {"F8\nF8\n1B7\n", "6-4-3DP", "the play makes more outs than the side has left"},
       {"", "6-3DP", "nobody is on base 1"},
       {"", "D12 \"Pat Pinch\"", "D12: there is no position 12 (1 pitcher to 9 right field, DH)"},
@@ -92,6 +91,8 @@ TEST(LiveBook, AWordTheGameCannotTakeChangesNothing) {
       {"s\n", "K", "a strikeout needs strike 3"},
       {"bbbb\n", "b", "the count is full: the turn must end"},
       {"", "PR1 \"Pat Pinch\"", "nobody is on base 1 to run for"},
+      {"b\n", "1-3(WP)", "nobody is on base 1"},
+      {"1B7\n1B8\n", "1-3(WP)", "a runner cannot pass the runner ahead of him"},
   };
   for (const Refusal& r : kRefusals) {
     SCOPED_TRACE(r.word);
