@@ -19,6 +19,7 @@
   X(AddPpcCommands, "ppc")          \
   X(AddTeamCommands, "team")        \
   X(AddImportCommands, "import")    \
+  X(AddExportCommands, "export")    \
   X(AddStatsCommand, "stats")       \
   X(AddLogCommand, "log")           \
   X(AddWorkloadCommand, "workload") \
