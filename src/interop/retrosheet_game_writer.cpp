@@ -165,7 +165,7 @@ void GameWriter::InfoRecords(const std::string& id, int game_number) {
   Line(std::string("info,pitches,") + (pitches ? "pitches" : "none"));
   const int minutes = h.duration_hours * 60 + h.duration_minutes;
   if (minutes > 0) Line("info,timeofgame," + std::to_string(minutes));
-  if (h.attendance > 0) Line("info,attendance," + std::to_string(h.attendance));
+  Line("info,attendance," + std::to_string(std::max(0, static_cast<int>(h.attendance))));
   // The decisions: a pitcher of the winners, of the losers, of the winners.
   const bool home_won = game_.home_runs > game_.visitor_runs;
   auto decision = [&](const char* key, const PLAYER& p, bool winners) {
@@ -363,7 +363,7 @@ bool GameWriter::HalfStart(int inning, bool top) {
   // A turn the last out on the bases cut short is over.
   due_box_ = -1;
   pitches_.clear();
-  count_balls_ = count_strikes_ = 0;
+  count_balls_ = count_strikes_ = balls_now_ = strikes_now_ = 0;
   dot_ = false;
   for (bool home : {top, !top}) {
     SideState target;
@@ -414,6 +414,10 @@ bool GameWriter::HalfStart(int inning, bool top) {
         if (name.empty()) continue;
         const bool played = now.role.count(name) > 0;
         if (played && role_of(now, name) == q && slot_of(now, name) == slot) continue;
+        // A pinch hitter or runner for the designated hitter stays on as
+        // the designated hitter: the readers take him so without a word.
+        const int was = played ? role_of(now, name) : 0;
+        if (q == 10 && (was == 11 || was == 12) && slot_of(now, name) == slot) continue;
         (played ? moves : entering).push_back({home, name, slot, q});
       }
     } else {
@@ -477,15 +481,17 @@ std::string GameWriter::Due() {
   return name;
 }
 
+// The count of a play is the one its last pitch was thrown in; that of
+// an NP (a substitution) the count as it stands, which the readers take
+// for a new pitcher's walk or a pinch hitter's strikeout.
 std::string GameWriter::PlayRecord(const std::string& batter, const std::string& event) {
   std::string record = "play," + std::to_string(inning_) + "," + (top_ ? "0" : "1") + "," +
                        IdOf(!top_, batter) + ",";
-  if (pitches_.empty()) {
-    record += "00";
-  } else {
-    record += std::to_string(std::clamp(count_balls_, 0, 3));
-    record += std::to_string(std::clamp(count_strikes_, 0, 2));
-  }
+  const bool now = event == "NP";
+  const int balls = pitches_.empty() ? 0 : now ? balls_now_ : count_balls_;
+  const int strikes = pitches_.empty() ? 0 : now ? strikes_now_ : count_strikes_;
+  record += std::to_string(std::clamp(balls, 0, 3));
+  record += std::to_string(std::clamp(strikes, 0, 2));
   return record + "," + pitches_ + "," + event;
 }
 
@@ -533,6 +539,11 @@ void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
   if (IsPitchEvent(p.event)) {
     count_balls_ = p.balls_before;
     count_strikes_ = p.strikes_before;
+    balls_now_ = count_balls_ + (p.event == kEventBall ? 1 : 0);
+    strikes_now_ = count_strikes_ + (p.event == kEventStrike ||
+                                             (p.event == kEventFoul && count_strikes_ < 2)
+                                         ? 1
+                                         : 0);
     any_pitch_ = true;
   }
 }
@@ -871,7 +882,7 @@ void GameWriter::RecordWritten() {
     return;
   }
   pitches_.clear();
-  count_balls_ = count_strikes_ = 0;
+  count_balls_ = count_strikes_ = balls_now_ = strikes_now_ = 0;
   dot_ = false;
 }
 
@@ -1152,7 +1163,7 @@ bool GameWriter::BatterPlay(int k) {
                       1;
   due_box_ = -1;
   pitches_.clear();
-  count_balls_ = count_strikes_ = 0;
+  count_balls_ = count_strikes_ = balls_now_ = strikes_now_ = 0;
   dot_ = false;
   Notes(k);
   if (!RunnerPlays({k, result}, rest)) return false;

@@ -180,6 +180,8 @@ class GameWriter {
   std::string pitches_;  // the open turn's pitches so far
   int count_balls_ = 0;
   int count_strikes_ = 0;
+  int balls_now_ = 0;  // the count after the last pitch
+  int strikes_now_ = 0;
   bool dot_ = false;      // a record was written for the batter due since his last pitch
   int due_box_ = -1;      // the box whose batter is at the plate, -1 between turns
   bool any_pitch_ = false;

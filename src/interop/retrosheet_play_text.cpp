@@ -65,6 +65,7 @@ struct LocationPoint {
   std::string code;
   int x = 0, y = 0;
   int hr_x = 0, hr_y = 0;
+  bool zone = false;  // one of Retrosheet's zones (78, 56D), not between two fielders (49)
 };
 
 const std::vector<LocationPoint>& LocationPoints() {
@@ -73,12 +74,14 @@ const std::vector<LocationPoint>& LocationPoints() {
     std::vector<std::string> zones = {"1",  "13", "15", "2",  "23", "25", "3",  "34", "4",  "4M",
                                       "6M", "6",  "56", "5",  "7L", "7",  "78", "8",  "89", "9",
                                       "9L"};
+    const std::size_t zone_count = zones.size();
     for (char a = '1'; a <= '9'; ++a) {
       for (char b = '1'; b <= '9'; ++b) {
         if (a != b) zones.push_back(std::string{a, b});
       }
     }
-    for (const std::string& zone : zones) {
+    for (std::size_t z = 0; z < zones.size(); ++z) {
+      const std::string& zone = zones[z];
       for (const char* depth : {"", "S", "D", "XD"}) {
         for (const char* foul : {"", "F"}) {
           const std::string code = zone + depth + foul;
@@ -86,6 +89,7 @@ const std::vector<LocationPoint>& LocationPoints() {
           if (!HitLocationSpot(code, spot)) continue;
           LocationPoint p;
           p.code = code;
+          p.zone = z < zone_count;
           SpotPixel(spot, p.x, p.y);
           FieldSpot hr = spot;
           hr.distance = std::max(hr.distance, kFenceDistance - 2);
@@ -99,6 +103,8 @@ const std::vector<LocationPoint>& LocationPoints() {
   return points;
 }
 
+// The code whose point is nearest: a zone's, unless only a point between
+// two fielders is the very one.
 std::string Nearest(int x, int y, bool home_run) {
   const LocationPoint* best = nullptr;
   long best_distance = std::numeric_limits<long>::max();
@@ -106,9 +112,11 @@ std::string Nearest(int x, int y, bool home_run) {
     const long dx = (home_run ? p.hr_x : p.x) - x;
     const long dy = (home_run ? p.hr_y : p.y) - y;
     const long d = dx * dx + dy * dy;
+    if (!p.zone && d > 0) continue;
     // Of codes alike, the shortest; for a home run, one of the outfield.
     const auto rank = [&](const LocationPoint& q) {
-      return (home_run && q.code[0] < '7' ? 100 : 0) + static_cast<int>(q.code.size());
+      return (home_run && q.code[0] < '7' ? 100 : 0) + (q.zone ? 0 : 50) +
+             static_cast<int>(q.code.size());
     };
     if (d < best_distance || (d == best_distance && rank(p) < rank(*best))) {
       best = &p;
@@ -648,8 +656,9 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
         batter_written = true;
         break;
       case kReachAwardedBase:
-        basic = "W";
-        Lost("an award of first base (written as a walk)");
+        // Counted alike: an at-bat without a hit, no walk, no error.
+        basic = "FC";
+        Lost("an award of first base (written as a fielder's choice, which counts alike)");
         break;
       default:
         if (how == kReachOnBase) {
@@ -859,9 +868,11 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
     implied.insert(plus_implied.begin(), plus_implied.end());
   }
   int made = 0;
+  for (const Move& m : carried) made += m.out ? 1 : 0;
+  // A runner caught stealing on the third strike is a double play when his
+  // out says so (the scorer may call it none).
   bool cs_dp = false;
   for (const Move& m : carried) {
-    made += m.out ? 1 : 0;
     cs_dp |= m.out && m.from > 0 && Box(m.box).how_out == kOutCaughtStealingDP;
   }
   if (strikeout && cs_dp && made >= 2) modifiers.push_back("DP");
@@ -901,18 +912,11 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
   for (int box : implied) skip.insert(box);
   std::string advances = Advances(carried, skip, true, ab.rbi);
   if (reached && !skip.count(b.box) && !b.out &&
-      (how == kReachDroppedThirdWP || how == kReachDroppedThirdPB ||
-       how == kReachDroppedThirdError)) {
+      (how == kReachDroppedThirdWP || how == kReachDroppedThirdPB)) {
     // What let the batter reach on the third strike is written with his
-    // advance to first: B-1(WP), B-1(PB), B-1(E2).
-    std::string mark = how == kReachDroppedThirdWP   ? "(WP)"
-                       : how == kReachDroppedThirdPB ? "(PB)"
-                                                     : "";
-    if (how == kReachDroppedThirdError) {
-      const auto [by, kind] = first_error(1);
-      if (by) mark = "(" + ErrorText(by, kind) + ")";
-      errors_written_.insert(b.box * 8 + 1);
-    }
+    // advance to first: B-1(WP), B-1(PB) (an error, B-1(E2), as every
+    // error of his).
+    const std::string mark = how == kReachDroppedThirdWP ? "(WP)" : "(PB)";
     const std::string plain = "B-" + std::string(1, BaseChar(b.to));
     const auto at = advances.find(plain);
     if (at != std::string::npos) advances.insert(at + plain.size(), mark);
