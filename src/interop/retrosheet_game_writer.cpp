@@ -849,6 +849,23 @@ void GameWriter::CheckErrorsWritten() {
 bool GameWriter::Run(const std::string& id, int game_number) {
   season_ = game_.header.year;
   if (!CheckShape()) return false;
+  // A pitch is a letter of its call: its type, speed and place have no
+  // field (a ball is one wide of the zone, a strike one across it, as a
+  // game read from the files has them).
+  for (const INNING& in : game_.innings) {
+    for (const HALF_INNING* h : {&in.top, &in.bottom}) {
+      for (const AT_BAT& ab : h->at_bats) {
+        for (int i = 0; i < ab.PitchDetailsInUse(); ++i) {
+          const PITCH_DATA& d = ab.pitch_details[static_cast<std::size_t>(i)];
+          const std::int32_t x = d.strike ? 59 : 20;
+          if (d.pitch_type != kPitchOther || d.speed != 80.0f || d.location_y != 94 ||
+              (d.location_x != x && d.location_x != 59)) {
+            Lost("the pitches' types, speeds and locations");
+          }
+        }
+      }
+    }
+  }
   InfoRecords(id, game_number);
   bool started = false;
   const int last = game_.LastInning();
