@@ -112,6 +112,20 @@ void BM_WriteRecordsOnly(benchmark::State& state) {
   }
 }
 
+// The games read and decoded, nothing else.
+void BM_LoadOnly(benchmark::State& state) {
+  Written();
+  scorewick::Game game;
+  std::vector<std::uint8_t> scratch;
+  for (auto _ : state) {
+    for (const std::string& g : Games()) {
+      game.Release();
+      if (!scorewick::LoadGame(g, game, &scratch)) state.SkipWithError("read failed");
+    }
+  }
+}
+
+BENCHMARK(BM_LoadOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadGamesWriteFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteRecordsOnly)->Unit(benchmark::kMillisecond)->UseRealTime();

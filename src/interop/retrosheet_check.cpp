@@ -100,7 +100,7 @@ CheckFinding Checker::Run(std::string_view text) {
   if (text.back() != '\n') return {0, "the last line has no line feed after it"};
   std::size_t start = 0;
   int n = 0;
-  std::vector<RetroRecord> records;
+  RetroRecord r;
   while (start < text.size()) {
     const std::size_t end = text.find('\n', start);
     const std::string_view line = text.substr(start, end - start);
@@ -110,7 +110,6 @@ CheckFinding Checker::Run(std::string_view text) {
     if (line.size() > kMaxExportLine) {
       return {n, "the line is longer than " + std::to_string(kMaxExportLine) + " characters"};
     }
-    RetroRecord r;
     r.line = n;
     if (Status split = SplitRecord(line, r.fields); !split) return {n, split.reason};
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -120,12 +119,9 @@ CheckFinding Checker::Run(std::string_view text) {
       const bool closes = i + 1 == line.size() || line[i + 1] == ',';
       if (!opens && !closes) return {n, "a quote inside a field"};
     }
-    records.push_back(std::move(r));
-    start = end + 1;
-  }
-  for (const RetroRecord& r : records) {
-    line_ = r.line;
+    line_ = n;
     if (!Record(r)) return finding_;
+    start = end + 1;
   }
   line_ = 0;
   if (stage_ != Stage::kPlays && stage_ != Stage::kData) {

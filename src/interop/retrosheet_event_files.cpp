@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <tuple>
+#include <unordered_set>
 
 #include "interop/retrosheet_check.h"
 
@@ -22,10 +23,11 @@ bool RealDay(const GameHeadline& h) {
 std::vector<PLAYER> PlayersOf(const Game& game, bool home) {
   const Team& team = home ? game.home : game.visitor;
   std::vector<PLAYER> players = team.players();
-  std::set<std::string> known;
-  for (const PLAYER& p : players) known.insert(p.name.str());
+  // The names stay where they are while the game does.
+  std::unordered_set<std::string_view> known;
+  for (const PLAYER& p : team.players()) known.insert(p.name.view());
   auto add = [&](const PLAYER& p) {
-    if (!p.name.empty() && known.insert(p.name.str()).second) players.push_back(p);
+    if (!p.name.empty() && known.insert(p.name.view()).second) players.push_back(p);
   };
   for (const INNING& in : game.innings) {
     const HALF_INNING& batting = home ? in.bottom : in.top;
@@ -121,19 +123,22 @@ std::string RetrosheetEventFiles::EventFileOf(std::size_t game) const {
   return std::to_string(p.season) + p.home_code + ".EVN";
 }
 
-bool RetrosheetEventFiles::Add(std::size_t game, const Game& record, ExportedGame& out,
-                               std::string* why) {
+bool RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, PreparedGame& prepared) {
   const Plan& p = plans_[game];
+  prepared = PreparedGame{};
+  prepared.game = game;
+  prepared.id = p.id;
+  prepared.number = p.number;
   if (p.id.empty()) {
-    *why = p.why;
+    prepared.why = p.why;
     return false;
   }
   if (names_.ClubCode(record.home.team_name.view()) != p.home_code ||
       names_.ClubCode(record.visitor.team_name.view()) != p.visitor_code) {
-    *why = "its teams are not those it had when the export began";
+    prepared.why = "its teams are not those it had when the export began";
     return false;
   }
-  ExportNames names;
+  ExportNames& names = prepared.names;
   names.home_code = p.home_code;
   names.visitor_code = p.visitor_code;
   for (bool home : {true, false}) {
@@ -143,24 +148,35 @@ bool RetrosheetEventFiles::Add(std::size_t game, const Game& record, ExportedGam
       ids.emplace(player.name.str(), names_.PlayerId(code, p.season, player));
     }
   }
-  if (!ExportRetrosheetGame(record, p.id, p.number, names, out, why)) return false;
-  const CheckFinding found = CheckRetrosheetGame(out.text);
-  if (!found.ok()) {
-    // The line that broke the rule, to find it by.
-    std::string line;
-    std::size_t start = 0;
-    for (int n = 1; n < found.line && start != std::string::npos; ++n) {
-      start = out.text.find('\n', start);
-      if (start != std::string::npos) ++start;
-    }
-    if (found.line > 0 && start != std::string::npos) {
-      line = out.text.substr(start, out.text.find('\n', start) - start);
-    }
-    *why = "its records would not be read as written (" +
-           (line.empty() ? found.reason : "\"" + line + "\": " + found.reason) + ")";
-    out = ExportedGame{};
+  return true;
+}
+
+bool RetrosheetEventFiles::Write(const Game& record, const PreparedGame& prepared,
+                                 ExportedGame& out, std::string* why) {
+  if (!ExportRetrosheetGame(record, prepared.id, prepared.number, prepared.names, out, why)) {
     return false;
   }
+  const CheckFinding found = CheckRetrosheetGame(out.text);
+  if (found.ok()) return true;
+  // The line that broke the rule, to find it by.
+  std::string line;
+  std::size_t start = 0;
+  for (int n = 1; n < found.line && start != std::string::npos; ++n) {
+    start = out.text.find('\n', start);
+    if (start != std::string::npos) ++start;
+  }
+  if (found.line > 0 && start != std::string::npos) {
+    line = out.text.substr(start, out.text.find('\n', start) - start);
+  }
+  *why = "its records would not be read as written (" +
+         (line.empty() ? found.reason : "\"" + line + "\": " + found.reason) + ")";
+  out = ExportedGame{};
+  return false;
+}
+
+void RetrosheetEventFiles::Keep(const PreparedGame& prepared, const Game& record,
+                                const ExportedGame& out) {
+  const Plan& p = plans_[prepared.game];
   names_.NoteClubGame(record.home.team_name.view(), p.season, true,
                       record.home.uses_designated_hitter != 0);
   names_.NoteClubGame(record.visitor.team_name.view(), p.season, false, false);
@@ -172,7 +188,18 @@ bool RetrosheetEventFiles::Add(std::size_t game, const Game& record, ExportedGam
     file = files_.end() - 1;
   }
   file->text += out.text;
-  file->games.push_back(game);
+  file->games.push_back(prepared.game);
+}
+
+bool RetrosheetEventFiles::Add(std::size_t game, const Game& record, ExportedGame& out,
+                               std::string* why) {
+  PreparedGame prepared;
+  if (!Prepare(game, record, prepared)) {
+    *why = prepared.why;
+    return false;
+  }
+  if (!Write(record, prepared, out, why)) return false;
+  Keep(prepared, record, out);
   return true;
 }
 

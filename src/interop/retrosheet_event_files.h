@@ -46,6 +46,23 @@ class RetrosheetEventFiles {
   // tells what the format could not carry.
   bool Add(std::size_t game, const Game& record, ExportedGame& out, std::string* why);
 
+  // Add in three steps, for many games written at once on several
+  // threads: Prepare names the game's clubs and players (in the planned
+  // order: ids are given as players are first met); Write, on any thread,
+  // writes and checks the records; Keep, in the planned order again, puts
+  // them in their event file.
+  struct PreparedGame {
+    std::size_t game = 0;
+    std::string id;
+    int number = 0;
+    ExportNames names;
+    std::string why;  // when it cannot be prepared
+  };
+  bool Prepare(std::size_t game, const Game& record, PreparedGame& prepared);
+  static bool Write(const Game& record, const PreparedGame& prepared, ExportedGame& out,
+                    std::string* why);
+  void Keep(const PreparedGame& prepared, const Game& record, const ExportedGame& out);
+
   // The files made so far: name, text (UTF-8).  Event files of the games
   // added, the rosters of their clubs, the team file of each season.
   std::vector<std::pair<std::string, std::string>> Files() const;

@@ -1,9 +1,11 @@
 #include "interop/retrosheet_export.h"
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <optional>
 #include <set>
+#include <thread>
 
 #include "interop/retrosheet_event_files.h"
 #include "records/file_io.h"
@@ -22,6 +24,9 @@ std::string Joined(const std::string& folder, const std::string& name) {
 std::string Count(int n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }
+
+// More threads than this write no faster: reading the games is one.
+constexpr std::size_t kMaxThreads = 8;
 
 bool IsEventFile(const std::string& name) {
   return name.size() > 4 && name.compare(name.size() - 4, 3, ".EV") == 0;
@@ -83,43 +88,76 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
       summary.messages.push_back({FileNameOf(games[game_of[p]]), 0, {}, events.WhyNot(p)});
     }
   }
-  const int total = static_cast<int>(events.order().size());
-  int done = 0;
-  Game game;
+  // The games are read and named in their planned order a few at a time,
+  // written and checked on as many threads as there are cores, and kept
+  // in that order again.
+  const std::vector<std::size_t>& order = events.order();
+  const int total = static_cast<int>(order.size());
+  const std::size_t threads =
+      std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxThreads);
+  const std::size_t chunk = threads * 4;
+  std::vector<Game> read(chunk);
+  std::vector<RetrosheetEventFiles::PreparedGame> prepared(chunk);
+  std::vector<ExportedGame> written(chunk);
+  std::vector<std::string> refusal(chunk);
+  std::vector<char> to_write(chunk);
   std::vector<std::uint8_t> scratch;
-  for (std::size_t p : events.order()) {
-    if (progress && !progress(done, total)) {
-      summary.cancelled = true;
-      summary.messages.clear();
-      summary.games_refused = 0;
-      return summary;
-    }
-    ++done;
-    const std::string& path = games[game_of[p]];
-    const std::string name = FileNameOf(path);
-    const std::string& id = events.GameId(p);
-    auto refuse = [&](const std::string& reason) {
-      ++summary.games_refused;
-      summary.messages.push_back({name, 0, id, reason});
-    };
-    game.Release();
-    if (Status loaded = LoadGame(path, game, &scratch); !loaded) {
-      refuse(loaded.reason);
-      continue;
-    }
-    ExportedGame out;
-    std::string why;
-    if (!events.Add(p, game, out, &why)) {
-      refuse("cannot be written: " + why);
-      continue;
-    }
-    if (!out.lost.empty()) {
-      ++summary.games_noted;
-      std::string text = "Retrosheet's files have no place for ";
-      for (std::size_t i = 0; i < out.lost.size(); ++i) {
-        text += (i == 0 ? "" : i + 1 == out.lost.size() ? " and " : ", ") + out.lost[i];
+  int done = 0;
+  for (std::size_t at = 0; at < order.size(); at += chunk) {
+    const std::size_t n = std::min(chunk, order.size() - at);
+    for (std::size_t i = 0; i < n; ++i) {
+      if (progress && !progress(done, total)) {
+        summary.cancelled = true;
+        summary.messages.clear();
+        summary.games_refused = 0;
+        return summary;
       }
-      summary.messages.push_back({name, 0, id, text, false, true});
+      ++done;
+      const std::size_t p = order[at + i];
+      refusal[i].clear();
+      to_write[i] = false;
+      read[i].Release();
+      if (Status loaded = LoadGame(games[game_of[p]], read[i], &scratch); !loaded) {
+        refusal[i] = loaded.reason;
+      } else if (!events.Prepare(p, read[i], prepared[i])) {
+        refusal[i] = "cannot be written: " + prepared[i].why;
+      } else {
+        to_write[i] = true;
+      }
+    }
+    std::atomic<std::size_t> next{0};
+    auto write = [&] {
+      for (std::size_t i = next++; i < n; i = next++) {
+        if (!to_write[i]) continue;
+        std::string why;
+        if (!RetrosheetEventFiles::Write(read[i], prepared[i], written[i], &why)) {
+          refusal[i] = "cannot be written: " + why;
+        }
+      }
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t t = 1; t < std::min(threads, n); ++t) helpers.emplace_back(write);
+    write();
+    for (std::thread& h : helpers) h.join();
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::size_t p = order[at + i];
+      const std::string name = FileNameOf(games[game_of[p]]);
+      const std::string& id = events.GameId(p);
+      if (!refusal[i].empty()) {
+        ++summary.games_refused;
+        summary.messages.push_back({name, 0, id, refusal[i]});
+        continue;
+      }
+      events.Keep(prepared[i], read[i], written[i]);
+      const ExportedGame& out = written[i];
+      if (!out.lost.empty()) {
+        ++summary.games_noted;
+        std::string text = "Retrosheet's files have no place for ";
+        for (std::size_t l = 0; l < out.lost.size(); ++l) {
+          text += (l == 0 ? "" : l + 1 == out.lost.size() ? " and " : ", ") + out.lost[l];
+        }
+        summary.messages.push_back({name, 0, id, text, false, true});
+      }
     }
   }
   if (progress) progress(done, total);

@@ -9,7 +9,9 @@
 // cannot carry is noted, game by game.  A file already in the folder is
 // not written over unless asked (force), nor one of the games read, nor a
 // folder, device or pipe of that name.  The files are written beside
-// their targets and made durable together, then renamed over them.
+// their targets and made durable together, then renamed over them.  The
+// games are written and checked on as many threads as there are cores;
+// the files are the same whatever their number.
 
 #include <string>
 #include <vector>

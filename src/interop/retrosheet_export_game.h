@@ -16,21 +16,32 @@
 // whose runners' entries do not name their moment has them read as made
 // on the next play of his box's turn at the plate or after.
 
-#include <map>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "records/game.h"
 
 namespace scorewick::interop {
 
+// A hash of names that finds a string by a view of it.
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const {
+    return std::hash<std::string_view>{}(name);
+  }
+};
+using NameIds = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
+
 // The names the files give the game's clubs and players.
 struct ExportNames {
   std::string home_code;
   std::string visitor_code;
   // Player name (code page 1252) -> id, for each side.
-  std::map<std::string, std::string, std::less<>> home_ids;
-  std::map<std::string, std::string, std::less<>> visitor_ids;
+  NameIds home_ids;
+  NameIds visitor_ids;
 };
 
 struct ExportedGame {

@@ -91,12 +91,13 @@ void GameWriter::Line(std::string text) {
   out_.text += '\n';
 }
 
-std::string GameWriter::IdOf(bool home, const std::string& name) {
+const std::string& GameWriter::IdOf(bool home, std::string_view name) {
+  static const std::string kNone = "?";
   const auto& ids = home ? names_.home_ids : names_.visitor_ids;
   auto it = ids.find(name);
   if (it != ids.end()) return it->second;
-  Fail("no id was given to " + name);
-  return "?";
+  Fail("no id was given to " + std::string(name));
+  return kNone;
 }
 
 // --- The game's records -----------------------------------------------------
@@ -196,7 +197,13 @@ bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
   const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
   const bool fielding = home == top;
   const SideState& now = sides_[home ? 1 : 0];
-  target = now;
+  // Who bats and fields where; the roles it gives are its fielders' and
+  // designated hitter's only.
+  target.slots = now.slots;
+  target.field = now.field;
+  target.slot_count = now.slot_count;
+  target.next_slot = now.next_slot;
+  target.role.clear();
   if (!fielding) {
     const int n = OffenseBlock(h.offense);
     if (n == 0) return Fail("the line-up of the " + std::string(top ? "top" : "bottom") +
@@ -432,12 +439,10 @@ bool GameWriter::HalfStart(int inning, bool top) {
     for (const Sub& s : moves) WriteSub(s, true);
     for (const Sub& s : entering) WriteSub(s, true);
     // The state the half starts from is the one its line-ups give.
-    target.next_slot = now.next_slot;
-    for (const auto& [name, role] : now.role) target.role.try_emplace(name, role);
-    if (fielding) {
-      for (int q = 1; q <= 9; ++q) target.role[target.field[static_cast<std::size_t>(q)]] = q;
-    }
-    now = target;
+    now.slots = target.slots;
+    now.field = target.field;
+    now.slot_count = target.slot_count;
+    for (const auto& [name, role] : target.role) now.role[name] = role;
   }
   return error_.empty();
 }
@@ -473,12 +478,11 @@ void GameWriter::DataRecords() {
 
 // --- A half ---------------------------------------------------------------------
 
-std::string GameWriter::Due() {
+const std::string& GameWriter::Due() const {
   const SideState& st = sides_[top_ ? 0 : 1];
   const int slot = due_box_ >= 0 ? std::clamp(static_cast<int>(Box(due_box_).batter.batting_order), 1, 9)
                                  : st.next_slot;
-  std::string name = st.slots[static_cast<std::size_t>(slot)];
-  return name;
+  return st.slots[static_cast<std::size_t>(slot)];
 }
 
 // The count of a play is the one its last pitch was thrown in; that of
@@ -852,20 +856,21 @@ bool GameWriter::Run(const std::string& id, int game_number) {
   // A pitch is a letter of its call: its type, speed and place have no
   // field (a ball is one wide of the zone, a strike one across it, as a
   // game read from the files has them).
+  bool pitches_lost = false;
   for (const INNING& in : game_.innings) {
     for (const HALF_INNING* h : {&in.top, &in.bottom}) {
       for (const AT_BAT& ab : h->at_bats) {
-        for (int i = 0; i < ab.PitchDetailsInUse(); ++i) {
+        const int used = pitches_lost ? 0 : ab.PitchDetailsInUse();
+        for (int i = 0; i < used && !pitches_lost; ++i) {
           const PITCH_DATA& d = ab.pitch_details[static_cast<std::size_t>(i)];
           const std::int32_t x = d.strike ? 59 : 20;
-          if (d.pitch_type != kPitchOther || d.speed != 80.0f || d.location_y != 94 ||
-              (d.location_x != x && d.location_x != 59)) {
-            Lost("the pitches' types, speeds and locations");
-          }
+          pitches_lost = d.pitch_type != kPitchOther || d.speed != 80.0f || d.location_y != 94 ||
+                         (d.location_x != x && d.location_x != 59);
         }
       }
     }
   }
+  if (pitches_lost) Lost("the pitches' types, speeds and locations");
   InfoRecords(id, game_number);
   bool started = false;
   const int last = game_.LastInning();

@@ -103,7 +103,7 @@ class GameWriter {
   bool Fail(std::string why);
   void Lost(const std::string& what);
   void Line(std::string text);
-  std::string IdOf(bool home, const std::string& name);
+  const std::string& IdOf(bool home, std::string_view name);
 
   // Records and line-ups (retrosheet_game_writer.cpp).
   void InfoRecords(const std::string& id, int game_number);
@@ -128,7 +128,7 @@ class GameWriter {
   void FoulError(const AT_BAT& ab);
   void RecordWritten();
   void Notes(int box);
-  std::string Due();
+  const std::string& Due() const;
   std::string PlayRecord(const std::string& batter, const std::string& event);
 
   // Plays (retrosheet_play_text.cpp).

@@ -4,6 +4,7 @@
 // runs and runs batted in.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -105,7 +106,7 @@ const std::vector<LocationPoint>& LocationPoints() {
 
 // The code whose point is nearest: a zone's, unless only a point between
 // two fielders is the very one.
-std::string Nearest(int x, int y, bool home_run) {
+std::string Nearest(int x, int y, bool home_run, bool* exact = nullptr) {
   const LocationPoint* best = nullptr;
   long best_distance = std::numeric_limits<long>::max();
   for (const LocationPoint& p : LocationPoints()) {
@@ -123,6 +124,7 @@ std::string Nearest(int x, int y, bool home_run) {
       best_distance = d;
     }
   }
+  if (exact) *exact = best_distance == 0;
   return best ? best->code : std::string();
 }
 
@@ -231,28 +233,42 @@ BallPlace GameWriter::PlaceOfBall(const AT_BAT& ab, BallForm form, int fielder) 
                       : ab.how_reached == kReachTriple                                           ? 3
                                                                                                  : 1;
     const bool bunt = ab.how_reached == kReachOnBaseSingle;
-    for (int f = form == BallForm::kHit ? 1 : fielder; f <= (form == BallForm::kHit ? 9 : fielder);
-         ++f) {
-      for (const char* t : {"", "G", "L"}) {
-        if (bunt && *t) continue;
-        if (!over_fence && FielderBallSpot(f, t, bases, spot) && at(spot)) {
+    // The reader's points of each fielder, trajectory and bases, once.
+    static const auto points = [] {
+      std::array<std::array<std::array<std::pair<int, int>, 4>, 3>, 10> table{};
+      const char* trajectories[] = {"", "G", "L"};
+      for (int f = 1; f <= 9; ++f) {
+        for (int t = 0; t < 3; ++t) {
+          for (int b = 1; b <= 3; ++b) {
+            FieldSpot at_spot;
+            FielderBallSpot(f, trajectories[t], b, at_spot);
+            SpotPixel(at_spot, table[f][t][b].first, table[f][t][b].second);
+          }
+        }
+      }
+      return table;
+    }();
+    const char* trajectories[] = {"", "G", "L"};
+    const int first = form == BallForm::kHit ? 1 : std::clamp(fielder, 0, 9);
+    const int last = form == BallForm::kHit ? 9 : std::clamp(fielder, 0, 9);
+    for (int f = std::max(first, 1); f <= last && !over_fence; ++f) {
+      for (int t = 0; t < (bunt ? 1 : 3); ++t) {
+        const auto& [x, y] = points[static_cast<std::size_t>(f)][static_cast<std::size_t>(t)]
+                                   [static_cast<std::size_t>(bases)];
+        if (x == ab.hit_x && y == ab.hit_y) {
           place.fielder = f;
-          place.trajectory = t;
+          place.trajectory = trajectories[t];
           return place;
         }
       }
     }
   }
   place.fielder = FielderOfLocation(ab);
-  const bool home_run = over_fence;
-  place.location = Nearest(ab.hit_x, ab.hit_y, home_run);
+  bool exact = false;
+  place.location = Nearest(ab.hit_x, ab.hit_y, over_fence, &exact);
   // A point that is no zone's own is written as the nearest zone.
-  for (const LocationPoint& p : LocationPoints()) {
-    if (p.code != place.location) continue;
-    if ((home_run ? p.hr_x : p.x) != ab.hit_x || (home_run ? p.hr_y : p.y) != ab.hit_y) {
-      Lost("the batted balls' exact spots (written as the nearest of Retrosheet's hit locations)");
-    }
-    break;
+  if (!exact) {
+    Lost("the batted balls' exact spots (written as the nearest of Retrosheet's hit locations)");
   }
   return place;
 }
