@@ -184,8 +184,7 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
     }
     if (!request.force) {
       if (FileExists(path)) {
-        not_written(file + " is already there (" + ContentName(ContentOfFile(path)) +
-                        "): kept as it is",
+        not_written("already there (" + ContentName(ContentOfFile(path)) + "): kept as it is",
                     true);
         continue;
       }
