@@ -108,11 +108,7 @@ void Plots(const Game& game) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
   static Game game;  // reused, as the analyses reuse one game
-  UserMessages messages;
-  std::string error;
-  if (DecodeGameFile({data + 1, size - 1}, game, messages, &error) != GameReadResult::kOk) {
-    return 0;
-  }
+  if (!DecodeGameFile({data + 1, size - 1}, game)) return 0;
   const StatRules rules = RulesFrom(data[0]);
   Statistics(game, rules);
   BoxScore(game, rules);

@@ -7,19 +7,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static scorewick::Game game;  // reused, as the loader of a game list reuses it
-  scorewick::UserMessages messages;
-  std::string error;
   game.Release();
-  if (scorewick::DecodeGameFile({data, size}, game, messages, &error) ==
-      scorewick::GameReadResult::kOk) {
+  if (scorewick::DecodeGameFile({data, size}, game)) {
     std::vector<std::uint8_t> bytes;
     scorewick::EncodeGameFile(game, bytes);
     // Compared as bytes: a pitch speed read as NaN is stored faithfully,
     // though it never equals itself.
     scorewick::Game again;
     std::vector<std::uint8_t> bytes_again;
-    if (scorewick::DecodeGameFile(bytes, again, messages, &error) != scorewick::GameReadResult::kOk)
-      __builtin_trap();
+    if (!scorewick::DecodeGameFile(bytes, again)) __builtin_trap();
     scorewick::EncodeGameFile(again, bytes_again);
     if (bytes_again != bytes) __builtin_trap();
   }

@@ -9,12 +9,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::span<const std::uint8_t> db(data, size);
   (void)scorewick::PalmStreamKindOf(db);
   std::vector<std::uint8_t> stream;
-  std::string error;
-  if (!scorewick::DecodePalmStream(db, stream, &error)) return 0;
+  if (!scorewick::DecodePalmStream(db, stream)) return 0;
   if (stream.size() > size) __builtin_trap();
   std::vector<std::uint8_t> again;
-  if (!scorewick::DecodePalmStream(scorewick::EncodePalmStreamDatabase(stream, "f.pdb", 0), again,
-                                   &error) ||
+  if (!scorewick::DecodePalmStream(scorewick::EncodePalmStreamDatabase(stream, "f.pdb", 0),
+                                   again) ||
       again != stream)
     __builtin_trap();
   return 0;

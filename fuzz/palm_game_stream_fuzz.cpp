@@ -12,11 +12,8 @@ namespace {
 
 bool Trip(std::span<const std::uint8_t> in, std::vector<std::uint8_t>& out) {
   static scorewick::Game game;  // reused, as an import into one record would
-  scorewick::UserMessages messages;
-  std::string error;
-  if (scorewick::ReadPalmGameStream(in, game, messages, &error) != scorewick::PalmReadResult::kOk)
-    return false;
-  if (!scorewick::WritePalmGameStream(game, out, &error)) __builtin_trap();
+  if (!scorewick::ReadPalmGameStream(in, game)) return false;
+  if (!scorewick::WritePalmGameStream(game, out)) __builtin_trap();
   return true;
 }
 

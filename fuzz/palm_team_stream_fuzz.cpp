@@ -11,11 +11,8 @@ namespace {
 
 bool Trip(std::span<const std::uint8_t> in, std::vector<std::uint8_t>& out) {
   scorewick::Team team;
-  scorewick::UserMessages messages;
-  std::string error;
-  if (scorewick::DecodePalmTeamStream(in, team, messages, &error) != scorewick::PalmReadResult::kOk)
-    return false;
-  if (!scorewick::EncodePalmTeamStream(team, out, &error)) __builtin_trap();
+  if (!scorewick::DecodePalmTeamStream(in, team)) return false;
+  if (!scorewick::EncodePalmTeamStream(team, out)) __builtin_trap();
   return true;
 }
 

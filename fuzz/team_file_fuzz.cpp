@@ -9,15 +9,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<std::uint8_t> bytes(data, data + size);
   scorewick::Team team;
-  scorewick::UserMessages messages;
-  std::string error;
-  if (scorewick::DecodeTeamFile(bytes, team, messages, &error) == scorewick::TeamReadResult::kOk) {
+  if (scorewick::DecodeTeamFile(bytes, team)) {
     const std::vector<std::uint8_t> bytes_again = scorewick::EncodeTeamFile(team);
     scorewick::Team again;
-    if (scorewick::DecodeTeamFile(bytes_again, again, messages, &error) !=
-            scorewick::TeamReadResult::kOk ||
-        !(again == team))
-      __builtin_trap();
+    if (!scorewick::DecodeTeamFile(bytes_again, again) || !(again == team)) __builtin_trap();
   }
   return 0;
 }

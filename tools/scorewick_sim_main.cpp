@@ -19,7 +19,7 @@
 #include "records/team_file.h"
 #include "scoring/consistency.h"
 #include "sim/sample_teams.h"
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 #include "sim/season.h"
 #include "sim/team_plan.h"
 
@@ -42,7 +42,7 @@ int Refuse(const std::string& message) {
 bool MakeFolder(const std::string& folder, std::string* error) {
   std::error_code ec;
   fs::create_directories(folder, ec);
-  if (ec || !fs::is_directory(folder)) {
+  if (ec || !fs::is_directory(folder, ec)) {
     *error = "cannot make the folder " + folder + (ec ? ": " + ec.message() : "");
     return false;
   }
@@ -54,11 +54,12 @@ int LoadTeams(const std::string& folder, std::vector<Team>& teams) {
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) return Refuse("no team folder " + folder);
   std::vector<fs::path> paths;
-  for (const auto& entry : fs::directory_iterator(folder, ec)) {
-    std::string ext = entry.path().extension().string();
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string ext = it->path().extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (entry.is_regular_file() && (ext == ".tem" || ext == ".csv")) paths.push_back(entry.path());
+    std::error_code kind;
+    if (it->is_regular_file(kind) && (ext == ".tem" || ext == ".csv")) paths.push_back(it->path());
   }
   std::sort(paths.begin(), paths.end());
   if (paths.size() < 2) return Refuse("the folder " + folder + " holds fewer than two team files");

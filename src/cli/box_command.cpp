@@ -33,6 +33,7 @@
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
 #include "records/file_io.h"
+#include "records/format_text.h"
 #include "records/game_feed.h"
 #include "records/game_file.h"
 #include "records/game_intake.h"
@@ -97,10 +98,7 @@ std::vector<std::string> FilesOf(const std::string& out, const std::string& form
 std::string StreamText(const Game& game, const Run& run) {
   const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
   if (run.format == "text") {
-    if (run.for_terminal) return RecordLines(box.lines());
-    std::string text;
-    for (const std::string& line : box.lines()) text += line + '\n';
-    return text;
+    return run.for_terminal ? RecordLines(box.lines()) : TextFileLines(box.lines());
   }
   if (run.format == "html") {
     const std::string page =
@@ -137,9 +135,11 @@ void SayLeftOut(const GameRefusal& refusal, bool many, CommandContext& ctx) {
 }
 
 // The outputs of the games in --out-dir, each through the output check: a
-// game whose file may not be written, or would be written where an earlier
-// game's is, is named and left out.  Each kept game's output is in
-// *outputs at the game's place (empty for a game left out).
+// game whose files may not be written, or one of whose files (side pages
+// included) an earlier game writes, is named and left out, so that what
+// each file holds does not depend on which thread comes first.  Each kept
+// game's output is in *outputs at the game's place (empty for a game left
+// out).
 bool PlanOutputs(const std::vector<std::string>& games, const Request& r,
                  std::vector<std::string>& outputs, CommandContext& ctx) {
   // The games' own identities: no output may be written over one of them.
@@ -148,36 +148,47 @@ bool PlanOutputs(const std::vector<std::string>& games, const Request& r,
     const std::string id = FileIdentity(g);
     if (id.rfind("path:", 0) != 0) inputs.insert(id);
   }
-  std::map<std::string, std::string> taken;  // output -> the game writing it
+  // Every file a kept game writes, by name and, when it is there, by the
+  // file it is (a link to another game's), with the game writing it.
+  std::map<std::string, std::string> taken;
+  const auto keys = [](const std::string& file) {
+    std::vector<std::string> k{"name:" + file};
+    if (const std::string id = FileIdentity(file); id.rfind("path:", 0) != 0) k.push_back(id);
+    return k;
+  };
   bool all = true;
   outputs.assign(games.size(), {});
   for (std::size_t i = 0; i < games.size(); ++i) {
     const std::string out =
         (std::filesystem::path(r.out_dir) / OutputName(games[i], r.format)).string();
-    const auto [at, fresh] = taken.emplace(out, games[i]);
-    if (!fresh) {
-      ctx.err << "scorewick: " << TerminalText(games[i]) << " left out: its box score would go to "
-              << TerminalText(out) << ", as that of " << TerminalText(at->second) << "\n";
+    const std::vector<std::string> files = FilesOf(out, r.format);
+    bool may = true;
+    for (const std::string& file : files) {
+      for (const std::string& key : keys(file)) {
+        const auto at = taken.find(key);
+        if (!may || at == taken.end()) continue;
+        ctx.err << "scorewick: " << TerminalText(games[i]) << " left out: its box score would go "
+                << "to " << TerminalText(file) << ", where that of " << TerminalText(at->second)
+                << " goes\n";
+        may = false;
+      }
+    }
+    for (std::size_t f = 0; may && f < files.size(); ++f) {
+      if (!r.force && inputs.count(FileIdentity(files[f]))) {
+        ctx.err << "scorewick: not written: " << TerminalText(files[f])
+                << " is one of the games (give --force to write it anyway)\n";
+        may = false;
+      } else {
+        may = MayWrite(files[f], ContentOfForm(r.format), {}, r.force, ctx, r.out_dir);
+      }
+    }
+    if (!may) {
       all = false;
       continue;
     }
-    bool may = true;
-    for (const std::string& file : FilesOf(out, r.format)) {
-      if (!r.force && inputs.count(FileIdentity(file))) {
-        ctx.err << "scorewick: not written: " << TerminalText(file)
-                << " is one of the games (give --force to write it anyway)\n";
-        may = false;
-        break;
-      }
-      if (!MayWrite(file, ContentOfForm(r.format), {}, r.force, ctx)) {
-        may = false;
-        break;
-      }
-    }
-    if (may) {
-      outputs[i] = out;
-    } else {
-      all = false;
+    outputs[i] = out;
+    for (const std::string& file : files) {
+      for (const std::string& key : keys(file)) taken.emplace(key, games[i]);
     }
   }
   return all;
@@ -212,7 +223,9 @@ int Box(const Request& r, CommandContext& ctx) {
   if (!r.out_dir.empty()) {
     std::error_code ec;
     std::filesystem::create_directories(r.out_dir, ec);
-    if (!std::filesystem::is_directory(r.out_dir)) {
+    std::error_code there;
+    if (!std::filesystem::is_directory(r.out_dir, there)) {
+      if (!ec) ec = there;
       ctx.err << "scorewick: cannot make the folder " << TerminalText(r.out_dir)
               << (ec ? ": " + ec.message() : std::string(": a file is there")) << "\n";
       return kExitRefused;

@@ -85,9 +85,16 @@ std::string RecordTextOf(const std::string& typed) {
 std::vector<std::string> DistinctGames(const std::vector<std::string>& games, CommandContext& ctx) {
   std::vector<std::pair<std::string, std::string>> repeats;
   std::vector<std::string> kept = DistinctGameFiles(games, &repeats);
-  for (const auto& [again, first] : repeats) {
-    ctx.err << "scorewick: " << TerminalText(again) << " is " << TerminalText(first)
-            << " again: counted once\n";
+  // A list can name a game millions of times: the first few are named,
+  // the rest counted.
+  constexpr std::size_t kNamed = 10;
+  for (std::size_t i = 0; i < repeats.size() && i < kNamed; ++i) {
+    ctx.err << "scorewick: " << TerminalText(repeats[i].first) << " is "
+            << TerminalText(repeats[i].second) << " again: counted once\n";
+  }
+  if (repeats.size() > kNamed) {
+    ctx.err << "scorewick: and " << repeats.size() - kNamed
+            << " more names of games named before: each counted once\n";
   }
   return kept;
 }
@@ -112,6 +119,12 @@ int RunCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err, 
     if (app.exit(e, out, err) == 0) return kExitDone;
     HintAtDashedFileName(argc, argv, err);
     return kExitUsage;
+  } catch (const std::filesystem::filesystem_error& e) {
+    // Every command asks the file system with error codes; should one call
+    // still throw, the person reads what failed instead of the program
+    // aborting.
+    err << "scorewick: " << TerminalText(e.path1().string()) << ": " << e.code().message() << "\n";
+    return kExitRefused;
   }
   if (app.get_subcommands().empty()) {
     if (DesktopEntry desktop = LinkedDrawing().desktop) return desktop(argc, argv);

@@ -34,6 +34,9 @@ struct CommandContext {
   int argc = 0;
   char** argv = nullptr;
   std::istream* in = nullptr;  // standard input (a list of games), when not std::cin
+  // The files the command has read by itself (lists of games, rules), which
+  // its outputs may not replace (cli/output_check.h).
+  std::vector<std::string> files_read = {};
 };
 
 // Adds one or more subcommands to app; their callbacks set ctx.exit_code.
@@ -75,7 +78,8 @@ std::string RecordLines(const std::vector<std::string>& lines);
 std::string RecordTextOf(const std::string& typed);
 
 // The game files given, each file once: a file named again (under any
-// name) is said on stderr and left out.
+// name) is said on stderr (the first ten by name, the others counted) and
+// left out.
 std::vector<std::string> DistinctGames(const std::vector<std::string>& games, CommandContext& ctx);
 
 // Runs the command line; used by main and by tests (which may give what

@@ -20,6 +20,8 @@
   X(AddTeamCommands, "team")        \
   X(AddImportCommands, "import")    \
   X(AddExportCommands, "export")    \
+  X(AddScoreCommand, "score")       \
+  X(AddBookCommand, "book")         \
   X(AddStatsCommand, "stats")       \
   X(AddLogCommand, "log")           \
   X(AddWorkloadCommand, "workload") \

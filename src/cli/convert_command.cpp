@@ -33,7 +33,7 @@ int Convert(const std::string& in, const std::string& out, bool force, CommandCo
     ctx.err << "scorewick: a team converts to a team file (.tem) or comma-separated text (.csv)\n";
     return kExitUsage;
   }
-  if (!MayWrite(out, out_ext == "csv" ? FileContent::kText : FileContent::kTeamFile, {in}, force,
+  if (!MayWrite(out, out_ext == "csv" ? FileContent::kTeamCsv : FileContent::kTeamFile, {in}, force,
                 ctx)) {
     return kExitRefused;
   }

@@ -9,6 +9,7 @@
 #include "cli/output_check.h"
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
+#include "records/format_text.h"
 #include "records/game_feed.h"
 #include "records/local_date.h"
 #include "reports/team_export.h"
@@ -76,6 +77,16 @@ std::set<std::string> TeamsOfGames(const std::vector<std::string>& games, int th
 
 StatRules RulesOfCurrentFolder() { return app::StatRulesOf(SettingsOfCurrentFolder()); }
 
+scoring::LeagueRules LeagueRulesOfCurrentFolder() {
+  const StatRules r = RulesOfCurrentFolder();
+  scoring::LeagueRules rules;
+  rules.innings = r.innings_per_game;
+  rules.strikes_per_out = r.strikes_per_out;
+  rules.balls_per_walk = r.balls_per_walk;
+  rules.outs_per_inning = r.outs_per_inning;
+  return rules;
+}
+
 std::string NameList(const std::set<std::string>& names) {
   std::string text;
   std::size_t shown = 0;
@@ -89,9 +100,9 @@ std::string NameList(const std::set<std::string>& names) {
   return text;
 }
 
-std::string NotThere(const std::string& what, const std::string& name,
+std::string NotThere(const std::string& what, const std::string& typed,
                      const std::set<std::string>& there) {
-  std::string text = "no " + what + " \"" + TerminalText(Cp1252ToUtf8(name)) + "\" in these games";
+  std::string text = "no " + what + " \"" + TerminalText(typed) + "\" in these games";
   if (!there.empty()) text += "; they hold: " + NameList(there);
   return text;
 }
@@ -113,7 +124,7 @@ int WriteReportTables(const std::vector<reports::ReportTable>& tables,
       ctx.out << RecordLines(lines);
       return kExitDone;
     }
-    for (const std::string& line : lines) text += line + '\n';
+    text = TextFileLines(lines);
   } else if (format == "csv") {
     text = reports::ReportCsv(tables);
   } else {

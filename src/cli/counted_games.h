@@ -14,6 +14,7 @@
 #include "cli/command.h"
 #include "records/game.h"
 #include "reports/report_table.h"
+#include "scoring/league_rules.h"
 #include "stats/stat_rules.h"
 
 namespace scorewick::cli {
@@ -35,14 +36,16 @@ std::set<std::string> TeamsOfGames(const std::vector<std::string>& games, int th
 
 // The league rules of scwk.ini in the current folder.
 StatRules RulesOfCurrentFolder();
+// The same rules as a scored game states them (innings, strikes, balls, outs).
+scoring::LeagueRules LeagueRulesOfCurrentFolder();
 
 // The names (record texts) shown in UTF-8, A to Z, comma-separated: at
 // most 40 of them, then how many more.
 std::string NameList(const std::set<std::string>& names);
 
-// "no team \"X\" in these games; they hold: A, B, C": what is asked for
-// and the names that are there (NameList).
-std::string NotThere(const std::string& what, const std::string& name,
+// "no team \"X\" in these games; they hold: A, B, C": what is asked for,
+// as typed (UTF-8), and the names that are there (NameList).
+std::string NotThere(const std::string& what, const std::string& typed,
                      const std::set<std::string>& there);
 
 // Adds --format text|csv|html (default text), -o OUT and --force.

@@ -14,13 +14,6 @@
 namespace scorewick::cli {
 namespace {
 
-// The folder of the running executable (links followed), or empty.
-std::filesystem::path ProgramFolder() {
-  std::error_code ec;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::path() : self.parent_path();
-}
-
 // A command that draws, as scorewick lists it without the drawing half:
 // everything after its name is the drawing program's to read, --help too.
 void AddStandIn(CLI::App& app, const DrawingCommandName& command, CommandContext& ctx) {
@@ -32,6 +25,17 @@ void AddStandIn(CLI::App& app, const DrawingCommandName& command, CommandContext
 }
 
 }  // namespace
+
+std::filesystem::path DrawingProgramBeside(const std::string& self, std::string* why) {
+  std::error_code ec;
+  const std::filesystem::path program = std::filesystem::read_symlink(self, ec);
+  if (ec || !program.is_absolute()) {
+    *why = "the folder of this program cannot be told (" + self + ": " +
+           (ec ? ec.message() : std::string("not a full path")) + ")";
+    return {};
+  }
+  return program.parent_path() / kDrawingProgramName;
+}
 
 DrawingHalf& LinkedDrawing() {
   static DrawingHalf half;
@@ -55,7 +59,13 @@ int HandOverToDrawing(CommandContext& ctx) {
 #ifdef SCOREWICK_DRAWING_PROGRAM
   // The drawing program never hands over again: it would only start itself.
   if (DrawsHere() || ctx.argv == nullptr) return -1;
-  const std::filesystem::path program = ProgramFolder() / kDrawingProgramName;
+  std::string why;
+  const std::filesystem::path program = DrawingProgramBeside("/proc/self/exe", &why);
+  if (program.empty()) {
+    ctx.err << "scorewick: cannot start " << kDrawingProgramName
+            << ", which draws and prints: " << TerminalText(why) << "\n";
+    return kExitRefused;
+  }
   ctx.out.flush();
   std::cout.flush();
   std::cerr.flush();

@@ -10,6 +10,8 @@
 // The drawing half registers itself (src/cli/print/) when it is linked in:
 // in the drawing program and in the tests, which draw in their own process.
 
+#include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -43,6 +45,12 @@ bool DrawsHere();
 // linked in, else stand-ins that hand their whole command line over to the
 // drawing program (none when this build has no drawing program).
 void AddDrawingCommands(CLI::App& app, CommandContext& ctx);
+
+// The drawing program beside the executable that self names (a symbolic
+// link to it, as /proc/self/exe is): a full path.  Empty, with *why, when
+// self cannot be read: the program is then not looked for anywhere else,
+// neither in the current folder nor along the PATH.
+std::filesystem::path DrawingProgramBeside(const std::string& self, std::string* why);
 
 // Runs the drawing program in place of this process with the command line
 // as typed (ctx.argv).  Returns only when it cannot: after saying why on

@@ -56,6 +56,7 @@ std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& a
       read = ReadListFromInput(ctx.in ? *ctx.in : std::cin, games);
     } else {
       read = ReadGameList(list, games);
+      ctx.files_read.push_back(list);
     }
     if (!read) {
       ctx.err << "scorewick: " << TerminalText(read.reason) << "\n";

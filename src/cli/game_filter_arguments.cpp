@@ -22,8 +22,15 @@ std::string NameList(const std::vector<std::string>& names) {
   return text.empty() ? "none" : text;
 }
 
-std::string Quoted(const std::string& record_text) {
-  return "\"" + TerminalText(Cp1252ToUtf8(record_text)) + "\"";
+// A name in quotes as it was typed (a name the code page lacks, such as
+// an emoji, is shown as typed, not as its bytes read in the code page).
+std::string Quoted(const std::string& typed) { return "\"" + TerminalText(typed) + "\""; }
+
+// The team --team names, as typed; empty when none is named.
+std::string TypedTeam(const GameFilterArguments& args) {
+  if (!args.command) return {};
+  const CLI::Option* team = args.command->get_option_no_throw("--team");
+  return team && team->count() > 0 ? team->as<std::string>() : std::string();
 }
 
 // The date typed for option, into *date; false after saying what form it takes.
@@ -49,12 +56,7 @@ std::optional<GameFilter> TakeFilter(const GameFilterArguments& args, CommandCon
   filter.ground = args.home ? Ground::kHome : args.away ? Ground::kAway : Ground::kAny;
   filter.opponent = RecordTextOf(args.opponent);
   filter.last = args.last;
-  if (args.command) {
-    if (const CLI::Option* team = args.command->get_option_no_throw("--team");
-        team && team->count() > 0) {
-      filter.team = RecordTextOf(team->as<std::string>());
-    }
-  }
+  filter.team = RecordTextOf(TypedTeam(args));
   if (filter.NeedsTeam() && filter.team.empty()) {
     ctx.err << "scorewick: --home, --away and --last choose among a team's games: name the team "
                "with --team\n";
@@ -101,7 +103,7 @@ std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArgu
   if (filter->OfTeam()) {
     const std::vector<std::string> teams = TeamsOfGames(headlines);
     if (std::find(teams.begin(), teams.end(), filter->team) == teams.end()) {
-      ctx.err << "scorewick: no team " << Quoted(filter->team)
+      ctx.err << "scorewick: no team " << Quoted(TypedTeam(args))
               << " in these games; the teams there: " << NameList(teams) << "\n";
       return std::nullopt;
     }
@@ -109,8 +111,8 @@ std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArgu
   if (!filter->opponent.empty()) {
     const std::vector<std::string> opponents = OpponentsOf(headlines, filter->team);
     if (std::find(opponents.begin(), opponents.end(), filter->opponent) == opponents.end()) {
-      ctx.err << "scorewick: no opponent " << Quoted(filter->opponent);
-      if (!filter->team.empty()) ctx.err << " of " << Quoted(filter->team);
+      ctx.err << "scorewick: no opponent " << Quoted(args.opponent);
+      if (!filter->team.empty()) ctx.err << " of " << Quoted(TypedTeam(args));
       ctx.err << " in these games; the " << (filter->team.empty() ? "teams" : "opponents")
               << " there: " << NameList(opponents) << "\n";
       return std::nullopt;

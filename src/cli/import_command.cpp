@@ -42,9 +42,9 @@ void AddImportCommands(CLI::App& app, CommandContext& ctx) {
       "retrosheet",
       "Import Retrosheet event files (.EVA, .EVN ...): a game file per game, a team file per "
       "club, from the TEAMyyyy and roster files beside them");
-  retro->add_option("EVENTFILE", o->event_files, "event files to import")
-      ->required()
-      ->check(CLI::ExistingFile);
+  // A file that cannot be read is refused as the import reads it, with the
+  // system's reason.
+  retro->add_option("EVENTFILE", o->event_files, "event files to import")->required();
   retro->add_option("-o,--out", o->folder,
                     "folder to write the games and teams in (default: here)");
   AddForceFlag(retro, o->force);

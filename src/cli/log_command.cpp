@@ -46,13 +46,12 @@ int Run(const Request& r, CommandContext& ctx) {
     return code;
   }
   if (!counter.team_seen()) {
-    ctx.err << "scorewick: " << NotThere("team", RecordTextOf(r.team),
-                                             TeamsOfGames(*games, r.game_args.threads)) << "\n";
+    ctx.err << "scorewick: " << NotThere("team", r.team, TeamsOfGames(*games, r.game_args.threads))
+            << "\n";
     return kExitRefused;
   }
   if (counter.teams_of_player().empty()) {
-    ctx.err << "scorewick: " << NotThere("player", RecordTextOf(r.player), counter.players())
-            << "\n";
+    ctx.err << "scorewick: " << NotThere("player", r.player, counter.players()) << "\n";
     return kExitRefused;
   }
   if (counter.teams_of_player().size() > 1) {

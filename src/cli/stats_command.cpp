@@ -30,6 +30,7 @@
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
 #include "records/file_io.h"
+#include "records/format_text.h"
 #include "records/game_intake.h"
 #include "records/local_date.h"
 #include "reports/stats_csv.h"
@@ -38,8 +39,8 @@
 #include "reports/team_export.h"
 #include "stats/qualifiers.h"
 #include "stats/sort_table.h"
-#include "stats/stat_query.h"
 #include "stats/stat_layout.h"
+#include "stats/stat_query.h"
 #include "stats/totals.h"
 
 namespace scorewick::cli {
@@ -115,7 +116,7 @@ int UsageFault(const Request& r, CommandContext& ctx) {
 std::optional<StatResult> Count(const Request& r, const StatRules& rules, CommandContext& ctx) {
   StatQuery query;
   query.games = r.games;
-  query.team_name = r.team;
+  query.team_name = RecordTextOf(r.team);
   query.all_teams = r.all_teams;
   query.rules = rules;
   query.batting_split = r.batting_split;
@@ -137,8 +138,7 @@ std::optional<StatResult> Count(const Request& r, const StatRules& rules, Comman
     return std::nullopt;
   }
   if (result.report.games_of_team == 0) {
-    ctx.err << "scorewick: no team \"" << TerminalText(Cp1252ToUtf8(r.team))
-            << "\" in these games\n";
+    ctx.err << "scorewick: no team \"" << TerminalText(r.team) << "\" in these games\n";
     return std::nullopt;
   }
   return result;
@@ -177,7 +177,7 @@ std::optional<int> WriteSections(const Request& r, const Stat& shown, const Stat
       continue;
     }
     if (i > 0) text += '\n';
-    for (const std::string& line : sections[i]) text += line + '\n';
+    text += TextFileLines(sections[i]);
   }
   if (!r.out.empty()) return std::nullopt;
   return kExitDone;
@@ -219,7 +219,6 @@ int Run(Request r, CommandContext& ctx) {
     ctx.err << "scorewick: no column " << TerminalText(r.sort) << " in this table\n";
     return kExitUsage;
   }
-  r.team = RecordTextOf(r.team);
 
   std::error_code ec;
   const std::string folder = std::filesystem::current_path(ec).string();

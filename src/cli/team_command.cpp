@@ -50,7 +50,7 @@ int ExportTeam(const Outputs& o, CommandContext& ctx) {
     ctx.err << "scorewick: a team file cannot be appended to\n";
     return kExitUsage;
   }
-  const FileContent content = form == TeamFileForm::kCsv    ? FileContent::kText
+  const FileContent content = form == TeamFileForm::kCsv    ? FileContent::kTeamCsv
                               : form == TeamFileForm::kHtml ? FileContent::kHtml
                                                             : FileContent::kTeamFile;
   if (!MayWrite(out, content, {o.team}, o.force, ctx)) return kExitRefused;

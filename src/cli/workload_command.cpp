@@ -51,12 +51,11 @@ int Run(const Request& r, CommandContext& ctx) {
     ctx.err << "scorewick: " << TerminalText(loaded.reason) << "\n";
     return kExitRefused;
   }
+  ctx.files_read.push_back(rules_file);
   int code = kExitDone;
   std::optional<std::vector<std::string>> games = TakeGameArguments(r.game_args, ctx, &code);
   if (!games) return code;
-  std::vector<std::string> inputs = *games;
-  if (given) inputs.push_back(r.rules);
-  if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), inputs, r.force, ctx)) {
+  if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), *games, r.force, ctx)) {
     return kExitRefused;
   }
   const std::string team = RecordTextOf(r.team);
@@ -66,8 +65,8 @@ int Run(const Request& r, CommandContext& ctx) {
   };
   if (!FeedCountedGames(*games, team, r.game_args.threads, ctx, take, &code)) return code;
   if (!counter.team_seen()) {
-    ctx.err << "scorewick: "
-            << NotThere("team", team, TeamsOfGames(*games, r.game_args.threads)) << "\n";
+    ctx.err << "scorewick: " << NotThere("team", r.team, TeamsOfGames(*games, r.game_args.threads))
+            << "\n";
     return kExitRefused;
   }
   return WriteReportTables(reports::WorkloadTables(counter.Finish(rules, as_of)),

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 
 #include "interop/retrosheet_game_builder.h"
 #include "records/codes.h"
@@ -23,6 +24,33 @@ bool ToInt(std::string_view text, int& value) {
 }
 
 std::string Ordinal(int n) { return std::to_string(n) + std::string(OrdinalSuffix(n)); }
+
+// Whether eight digits, yyyymmdd, name a day the calendar has (2019/02/30
+// it has not).
+bool CalendarDay(std::string_view digits) {
+  int year = 0, month = 0, day = 0;
+  if (digits.size() != 8 || !ToInt(digits.substr(0, 4), year) ||
+      !ToInt(digits.substr(4, 2), month) || !ToInt(digits.substr(6, 2), day)) {
+    return false;
+  }
+  return std::chrono::year_month_day(std::chrono::year(year),
+                                     std::chrono::month(static_cast<unsigned>(month)),
+                                     std::chrono::day(static_cast<unsigned>(day)))
+      .ok();
+}
+
+// The yyyymmdd of a date written 2019/03/28, or nothing.
+std::string DateDigits(std::string_view date) {
+  if (date.size() != 10 || date[4] != '/' || date[7] != '/') return {};
+  return std::string(date.substr(0, 4)) + std::string(date.substr(5, 2)) +
+         std::string(date.substr(8, 2));
+}
+
+// yyyymmdd written as a date is: 2019/03/28.
+std::string SlashedDate(std::string_view digits) {
+  return std::string(digits.substr(0, 4)) + "/" + std::string(digits.substr(4, 2)) + "/" +
+         std::string(digits.substr(6, 2));
+}
 
 // The fields of a start or sub record: id,"name",side,batting order,position.
 bool LineupFields(const RetroRecord& r, int last_position, int& side, int& slot, int& position) {
@@ -86,8 +114,13 @@ bool GameBuilder::IdRecord(const RetroRecord& r, GameOrigin& origin) {
     return Fail("the game id \"" + std::string(id) +
                 "\" is not a club code, a date and the game of the day (SEA201903280)");
   }
+  if (!CalendarDay(id.substr(3, 8))) {
+    return Fail("the game id " + std::string(id) + " is not dated on a day of the calendar (" +
+                SlashedDate(id.substr(3, 8)) + ")");
+  }
   origin.id = id;
   ToInt(id.substr(3, 4), season_);
+  day_ = id.substr(3, 8);
   return true;
 }
 
@@ -378,10 +411,15 @@ bool GameBuilder::AdjustmentRecord(const RetroRecord& r) {
 
 namespace {
 
-// "4:11PM", "12:05AM", "19:05": the hour (0..23) and minute, when known.
-bool StartTime(std::string_view text, int& hour, int& minute) {
+// A start time: "4:11PM", "12:05AM", "19:05".
+enum class StartTimeIs { kKnown, kNotKnown, kNoTime };
+
+// What a start time says, and when known its hour (0..23) and minute.
+// 0:00 stands for a time not known, and so does no time at all.
+StartTimeIs StartTime(std::string_view text, int& hour, int& minute) {
+  if (text.empty()) return StartTimeIs::kNotKnown;
   const std::size_t colon = text.find(':');
-  if (colon == std::string_view::npos) return false;
+  if (colon == std::string_view::npos) return StartTimeIs::kNoTime;
   std::string_view rest = text.substr(colon + 1);
   bool pm = false, am = false;
   if (rest.size() > 2 &&
@@ -391,13 +429,45 @@ bool StartTime(std::string_view text, int& hour, int& minute) {
     rest.remove_suffix(2);
   }
   if (!ToInt(text.substr(0, colon), hour) || !ToInt(rest, minute) || minute < 0 || minute > 59) {
-    return false;
+    return StartTimeIs::kNoTime;
   }
-  if (hour == 0 && minute == 0) return false;  // 0:00 stands for a time not known
-  if ((pm || am) && (hour < 1 || hour > 12)) return false;
+  if (hour == 0 && minute == 0) return StartTimeIs::kNotKnown;
+  if ((pm || am) && (hour < 1 || hour > 12)) return StartTimeIs::kNoTime;
   if (pm && hour < 12) hour += 12;
   if (am && hour == 12) hour = 0;
-  return hour >= 0 && hour <= 23;
+  return hour >= 0 && hour <= 23 ? StartTimeIs::kKnown : StartTimeIs::kNoTime;
+}
+
+// What is wrong with the value of an info record of the game id, or
+// nothing.  A day, a time or a count that cannot be is refused rather than
+// stored as another: the date must be a day of the calendar and the day
+// of the id; the start time a time of day; the length of the game and the
+// attendance whole numbers.  An empty value (or a start time of 0:00)
+// says the figure is not known.
+std::string InfoFault(std::string_view key, std::string_view value, std::string_view id) {
+  const std::string quoted = "\"" + std::string(value) + "\"";
+  int n = 0, minute = 0;
+  if (key == "date") {
+    const std::string digits = DateDigits(value);
+    if (!CalendarDay(digits)) {
+      return "the date " + quoted + " is not a day of the calendar written yyyy/mm/dd (2019/03/28)";
+    }
+    if (id.size() == 12 && digits != id.substr(3, 8)) {
+      return "the date " + std::string(value) + " is not the day of the game " + std::string(id) +
+             " (" + SlashedDate(id.substr(3, 8)) + ")";
+    }
+  } else if (key == "starttime") {
+    if (StartTime(value, n, minute) == StartTimeIs::kNoTime) {
+      return "the start time " + quoted +
+             " is not a time of day (7:05PM, 19:05; 0:00 when not known)";
+    }
+  } else if (key == "timeofgame" || key == "attendance") {
+    if (!value.empty() && (!ToInt(value, n) || n < 0)) {
+      return (key == "attendance" ? "the attendance " : "the length of the game ") + quoted +
+             " is not a whole number" + (key == "attendance" ? "" : " of minutes");
+    }
+  }
+  return {};
 }
 
 }  // namespace
@@ -408,21 +478,19 @@ void GameBuilder::FillHeader() {
     auto it = info_.find(key);
     return it == info_.end() ? std::string_view() : std::string_view(it->second);
   };
+  // The day of the id, which a date record must agree with (InfoFault).
   int year = 0, month = 0, day = 0;
-  const std::string_view date = info("date");  // 2019/03/28
-  if (date.size() == 10 && ToInt(date.substr(0, 4), year) && ToInt(date.substr(5, 2), month) &&
-      ToInt(date.substr(8, 2), day) && month >= 1 && month <= 12 && day >= 1 && day <= 31) {
-    h.year = year;
-    h.month = static_cast<std::uint8_t>(month);
-    h.day = static_cast<std::uint8_t>(day);
-  } else {
-    h.year = season_;
-    h.month = 1;
-    h.day = 1;
+  if (day_.size() == 8) {
+    ToInt(std::string_view(day_).substr(0, 4), year);
+    ToInt(std::string_view(day_).substr(4, 2), month);
+    ToInt(std::string_view(day_).substr(6, 2), day);
   }
+  h.year = year;
+  h.month = static_cast<std::uint8_t>(month);
+  h.day = static_cast<std::uint8_t>(day);
   h.creation_year = h.year;
   int hour = 0, minute = 0;
-  if (StartTime(info("starttime"), hour, minute)) {
+  if (StartTime(info("starttime"), hour, minute) == StartTimeIs::kKnown) {
     h.start_hour = hour;
     h.start_minute = minute;
   }
@@ -539,6 +607,9 @@ bool GameBuilder::Run(const std::vector<RetroRecord>& records, GameOrigin& origi
       if (any_play_ || home_) {
         ok = r.at(1) == "wp" || r.at(1) == "lp" || r.at(1) == "save" ||
              Fail("an info record comes after the line-ups");
+      }
+      if (const std::string fault = InfoFault(r.at(1), r.at(2), origin.id); ok && !fault.empty()) {
+        ok = Fail(fault);
       }
       info_[std::string(r.at(1))] = r.at(2);
     } else if (type == "start") {

@@ -119,6 +119,7 @@ class GameBuilder {
   const Club* home_ = nullptr;
   const Club* visitor_ = nullptr;
   int season_ = 0;
+  std::string day_;  // the game's day, yyyymmdd, from its id
   int line_ = 0;
   std::string error_;
   std::map<std::string, std::string, std::less<>> info_;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <system_error>
+#include <utility>
 
 #include "interop/retrosheet_records.h"
 #include "interop/retrosheet_roster.h"
@@ -59,6 +60,9 @@ class ClubFiles {
     if (!entry.club) *why = entry.why;
     return entry.club.get();
   }
+
+  // What the clubs read since the last call changed to fit (names cut).
+  std::vector<ImportRefusal> TakeNotices() { return std::exchange(notices_, {}); }
 
  private:
   struct Entry {
@@ -130,13 +134,24 @@ class ClubFiles {
     auto made = std::make_unique<Club>();
     made->code = club->code;
     made->roster_file = FileNameOf(path);
-    made->team = MakeClubTeam(*club, players, made->names);
+    std::vector<std::string> cut;
+    made->team = MakeClubTeam(*club, players, made->names, &cut);
+    for (const std::string& name : cut) {
+      ImportRefusal notice{made->roster_file,
+                           0,
+                           {},
+                           "the name \"" + name + "\" is cut to its first " +
+                               std::to_string(NameText::kCapacity) + " characters"};
+      notice.note = true;
+      notices_.push_back(std::move(notice));
+    }
     return made;
   }
 
   std::map<std::string, Entry> clubs_;
   std::map<std::string, std::vector<ClubEntry>> seasons_;
   std::map<std::string, std::string> season_why_;
+  std::vector<ImportRefusal> notices_;
 };
 
 struct EventFile {
@@ -167,13 +182,15 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
   for (const std::string& path : event_files) {
     std::string text;
     if (Status got = ReadWholeTextFile(path, text, kMaxRetrosheetFile); !got) {
-      read.refusals.push_back({FileNameOf(path), 0, {}, got.reason});
+      read.refusals.push_back(
+          {FileNameOf(path), 0, {}, got.detail.empty() ? got.reason : got.detail});
       continue;
     }
     EventFileGames split = SplitGames(ReadRecords(text));
-    if (!split.stray.empty()) {
+    // A file without a game (an empty one too) is refused as one of junk is.
+    if (!split.stray.empty() || split.games.empty()) {
       read.refusals.push_back({FileNameOf(path),
-                               split.stray.front().line,
+                               split.stray.empty() ? 0 : split.stray.front().line,
                                {},
                                split.games.empty()
                                    ? "no game here: an event file is a series of games, each "
@@ -204,6 +221,7 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
       GameRefusal refusal;
       std::vector<ImportNote> notes;
       const bool built = BuildRetrosheetGame(records, finder, game, origin, refusal, notes);
+      for (ImportRefusal& notice : clubs.TakeNotices()) read.refusals.push_back(std::move(notice));
       auto refuse = [&](int line, const std::string& reason) {
         ++read.games_refused;
         read.refusals.push_back({file_name, line, origin.id, reason});

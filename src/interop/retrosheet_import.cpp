@@ -25,20 +25,23 @@ constexpr std::size_t kBatchFiles = 512;
 // Writes one output file into the batch, unless one is there and may not be
 // written over.  The one place the import decides that, so the command line
 // and the desktop refuse alike.
-Taken WriteOutput(FileBatch& batch, const std::string& path, const std::vector<std::uint8_t>& bytes,
-                  FileContent content, const std::vector<std::string>& inputs, bool force) {
+Taken WriteOutput(FileBatch& batch, const std::string& path, const std::string& folder,
+                  const std::vector<std::uint8_t>& bytes, FileContent content,
+                  const std::vector<std::string>& inputs, bool force) {
   // A folder, a device or a pipe of that name is never written over.
   if (std::string refusal = OutputRefusal(path); !refusal.empty()) return {refusal};
   if (!force) {
-    if (FileExists(path)) {
-      return {FileNameOf(path) + " is already there (" + ContentName(ContentOfFile(path)) +
-                  "): kept as it is",
+    // A link counts as there, also one that leads nowhere.
+    if (NameTaken(path)) {
+      return {FileNameOf(path) + " is already there (" + OccupantName(path) + "): kept as it is",
               true};
     }
     if (std::string conflict = OutputConflict(inputs, path, content); !conflict.empty()) {
       return {conflict};
     }
   }
+  // Nor, even when forced, a link that leads out of the folder or nowhere.
+  if (std::string refusal = OutputRefusal(path, folder); !refusal.empty()) return {refusal};
   Status saved = batch.Add(path, bytes);
   return {saved ? std::string() : saved.reason};
 }
@@ -87,6 +90,7 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
   ImportSummary summary;
   std::set<std::string> teams_done;
   const std::string& out = request.output_folder;
+  const std::string folder = out.empty() ? std::string(".") : out;
   std::vector<std::uint8_t> bytes;
   // The files written are made durable a batch at a time: they count as
   // written once on the disk.
@@ -123,7 +127,7 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
         ++summary.teams_unchanged;
         continue;
       }
-      const Taken written = WriteOutput(batch, path, team_bytes, FileContent::kTeamFile,
+      const Taken written = WriteOutput(batch, path, folder, team_bytes, FileContent::kTeamFile,
                                         request.event_files, request.force);
       if (written.reason.empty()) {
         in_batch.emplace_back(path, false);
@@ -135,8 +139,8 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
     const std::string path = Joined(out, scored.origin.id + ".gam");
     scored.game.file_path.set(path);
     EncodeGameFile(scored.game, bytes);
-    const Taken written =
-        WriteOutput(batch, path, bytes, FileContent::kGameFile, request.event_files, request.force);
+    const Taken written = WriteOutput(batch, path, folder, bytes, FileContent::kGameFile,
+                                      request.event_files, request.force);
     if (written.reason.empty()) in_batch.emplace_back(path, true);
     if (batch.size() >= kBatchFiles) commit(scored.notes);
     return written;

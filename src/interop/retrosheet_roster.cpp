@@ -93,11 +93,16 @@ std::int32_t RosterPosition(std::string_view text) {
 }
 
 Team MakeClubTeam(const ClubEntry& club, const std::vector<RosterEntry>& roster,
-                  std::map<std::string, std::string, std::less<>>& ids) {
+                  std::map<std::string, std::string, std::less<>>& ids,
+                  std::vector<std::string>* cut) {
+  const auto fit = [cut](std::string name) {
+    if (name.size() > NameText::kCapacity && cut) cut->push_back(name);
+    return name.substr(0, NameText::kCapacity);
+  };
   Team team;
   std::string name = club.city;
   if (!club.nickname.empty()) name += (name.empty() ? "" : " ") + club.nickname;
-  team.team_name.set(RecordText(name.empty() ? club.code : name));
+  team.team_name.set(fit(RecordText(name.empty() ? club.code : name)));
   team.lineup_size = 9;
   team.uses_designated_hitter = club.league == "A" ? 1 : 0;
   team.no_personal_info = 1;
@@ -105,8 +110,7 @@ Team MakeClubTeam(const ClubEntry& club, const std::vector<RosterEntry>& roster,
   std::vector<PLAYER> players;
   for (const RosterEntry& r : roster) {
     if (ids.count(r.id)) continue;  // listed twice: the first line holds
-    std::string full = RecordText(r.first.empty() ? r.last : r.first + " " + r.last);
-    full = full.substr(0, NameText::kCapacity);
+    std::string full = fit(RecordText(r.first.empty() ? r.last : r.first + " " + r.last));
     // Players are told apart by name: a second "Will Smith" of the same
     // club becomes "Will Smith 2".
     for (int n = 2; taken.count(full); ++n) {

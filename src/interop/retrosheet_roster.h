@@ -46,9 +46,12 @@ Status ReadRoster(const std::vector<RetroRecord>& records, std::vector<RosterEnt
 // outfielder plays centre field, a generic infielder short stop), numbered
 // by roster order, without uniform numbers.  An American League club uses
 // the designated hitter.  ids receives the name each player id was given
-// (names are made unique within the club).
+// (names are made unique within the club).  A name longer than a record
+// holds (24 characters) is cut to fit; cut, when given, receives each such
+// name whole (the club's first).
 Team MakeClubTeam(const ClubEntry& club, const std::vector<RosterEntry>& roster,
-                  std::map<std::string, std::string, std::less<>>& ids);
+                  std::map<std::string, std::string, std::less<>>& ids,
+                  std::vector<std::string>* cut = nullptr);
 
 // The position code of a roster position ("P", "SS", "OF" ...).
 std::int32_t RosterPosition(std::string_view text);

@@ -101,7 +101,22 @@ std::vector<std::string_view> Lines(std::string_view text) {
   return lines;
 }
 
+// The line (2 or 3) where the lines stop reading as the head of a team:
+// the name line, a line beginning with "Manager", the column line
+// beginning with "#"; 0 when they read as one.
+int HeadFault(const std::vector<std::string_view>& lines) {
+  if (!EqualsIgnoringCase(TrimWhitespace(Field(SplitFields(lines[1]), 0)), "Manager")) return 2;
+  if (TrimWhitespace(Field(SplitFields(lines[2]), 0)) != "#") return 3;
+  return 0;
+}
+
 }  // namespace
+
+bool LooksLikeTeamCsv(std::string_view head) {
+  if (head.find('\0') != std::string_view::npos) return false;
+  const std::vector<std::string_view> lines = Lines(head);
+  return lines.size() >= 3 && HeadFault(lines) == 0;
+}
 
 UserMessage InvalidCsvMessage() { return {"Invalid CSV Format", "Error", MessageIcon::kError}; }
 
@@ -140,10 +155,9 @@ Status ParseTeamCsv(std::string_view text, Team& team) {
   // being considered.
   std::string name = CsvCellText(Field(SplitFields(lines[0].substr(0, 29)), 0));
   std::vector<std::string> staff = SplitFields(lines[1]);
-  if (!EqualsIgnoringCase(TrimWhitespace(Field(staff, 0)), "Manager")) {
+  if (const int fault = HeadFault(lines); fault == 2) {
     return fail(2, "line 2 does not begin with \"Manager\"");
-  }
-  if (TrimWhitespace(Field(SplitFields(lines[2]), 0)) != "#") {
+  } else if (fault == 3) {
     return fail(3, "line 3 is not the column line \"#,Name,Pos,BO,Bats,Throws,Key\"");
   }
 

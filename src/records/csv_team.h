@@ -41,4 +41,10 @@ Status ImportTeamCsv(const std::string& path, Team& team);
 
 UserMessage InvalidCsvMessage();
 
+// Whether text (a file's first bytes) begins as a team's does: a name
+// line, a line beginning with "Manager", the column line beginning with
+// "#".  Tells a roster from other comma-separated text before it is
+// written over.
+bool LooksLikeTeamCsv(std::string_view head);
+
 }  // namespace scorewick

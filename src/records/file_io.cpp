@@ -1,17 +1,20 @@
 #include "records/file_io.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <mutex>
+#include <set>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -31,9 +34,23 @@ std::string Reason(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
 
+// A failure of path: "what path: why", and without the name "what: why".
+Status FailureOf(const std::string& what, const std::string& path, const std::string& why) {
+  Status failed = Status::Failed(path, what + " " + path + ": " + why);
+  failed.detail = what + ": " + why;
+  return failed;
+}
+
 // A failure of path with the system's reason for it (errno).
 Status SystemFailure(const std::string& what, const std::string& path) {
-  return Status::Failed(path, Reason(what, path));
+  return FailureOf(what, path, std::strerror(errno));
+}
+
+// A file larger than a reader takes.
+Status TooLarge(const std::string& path, const std::string& size) {
+  Status failed = Status::Failed(path, path + " is too large" + size);
+  failed.detail = "the file is too large" + size;
+  return failed;
 }
 
 // A file descriptor, closed when it goes.
@@ -66,8 +83,7 @@ Status OpenRegularFile(const std::string& path, Descriptor& fd, std::uintmax_t* 
   struct stat st;
   if (::fstat(opened.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
     const bool folder = S_ISDIR(st.st_mode);
-    return Status::Failed(
-        path, "cannot open " + path + ": " + (folder ? "it is a folder" : kNotAFileReason));
+    return FailureOf("cannot open", path, folder ? "it is a folder" : kNotAFileReason);
   }
   // Reads block again, as for any file (O_NONBLOCK was the only status
   // flag it was opened with).
@@ -114,7 +130,7 @@ Status ReadInto(const std::string& path, Buffer& out, std::size_t max_bytes,
   Descriptor fd;
   if (Status opened = OpenRegularFile(path, fd, &size); !opened) return opened;
   if (size > max_bytes) {
-    return Status::Failed(path, path + " is too large (" + std::to_string(size) + " bytes)");
+    return TooLarge(path, " (" + std::to_string(size) + " bytes)");
   }
   const auto failed = [&] { return SystemFailure("cannot read", path); };
   std::size_t got = 0;
@@ -153,7 +169,7 @@ Status ReadInto(const std::string& path, Buffer& out, std::size_t max_bytes,
     const std::ptrdiff_t n = ReadUpTo(fd.get(), chunk, sizeof chunk, sizeof chunk, &at_end);
     if (n < 0) return failed();
     if (out.size() + static_cast<std::size_t>(n) > max_bytes) {
-      return Status::Failed(path, path + " is too large");
+      return TooLarge(path, "");
     }
     out.insert(out.end(), chunk, chunk + n);
     if (n == 0) break;
@@ -229,6 +245,64 @@ std::filesystem::path SaveTarget(const std::string& path) {
   return target;
 }
 
+// A save's temporary file is named after its target, its process and a
+// count: "SEA201903280.gam~scwk884948-7.tmp", its start cut so that the name
+// is no longer than the target's ("SEA20~scwk884948-7.tmp").  A process
+// stopped in the middle of a save (killed, or the machine switched off)
+// leaves it behind; the next save into the folder removes it.
+constexpr std::string_view kTemporaryMark = "~scwk";
+constexpr std::string_view kTemporaryEnd = ".tmp";
+
+// The process that made the temporary file of that name, or 0 when the
+// name is not one of a save's.
+pid_t MakerOfTemporaryFile(std::string_view name) {
+  if (!name.ends_with(kTemporaryEnd)) return 0;
+  name.remove_suffix(kTemporaryEnd.size());
+  const std::size_t mark = name.rfind(kTemporaryMark);
+  if (mark == std::string_view::npos) return 0;
+  name.remove_prefix(mark + kTemporaryMark.size());
+  const std::size_t dash = name.find('-');
+  const auto digits = [](std::string_view t) {
+    return !t.empty() && t.size() < 10 &&
+           std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (dash == std::string_view::npos || !digits(name.substr(0, dash)) ||
+      !digits(name.substr(dash + 1))) {
+    return 0;
+  }
+  return static_cast<pid_t>(std::stol(std::string(name.substr(0, dash))));
+}
+
+// Removes from folder the temporary files that saves of processes no longer
+// running left behind.  A file of a running process, of another user, or
+// that is not a regular file is left alone.  Each folder is looked through
+// once a process, before its first save there.
+void RemoveLeftTemporaryFiles(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  static std::mutex mutex;
+  static std::set<std::string> done;
+  std::error_code ec;
+  const fs::path where = fs::absolute(folder.empty() ? fs::path(".") : folder, ec);
+  if (ec) return;
+  {
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (!done.insert(where.string()).second) return;
+  }
+  for (fs::directory_iterator it(where, ec), end; !ec && it != end; it.increment(ec)) {
+    const pid_t maker = MakerOfTemporaryFile(it->path().filename().string());
+    if (maker <= 0 || maker == ::getpid()) continue;
+    struct stat st;
+    if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+      continue;
+    }
+    // ESRCH: no such process.  Any other answer (EPERM: another user's)
+    // means it may still be saving.
+    if (::kill(maker, 0) == 0 || errno != ESRCH) continue;
+    std::error_code ignored;
+    fs::remove(it->path(), ignored);
+  }
+}
+
 // A name for the new file beside target, never longer than target's own
 // name, so that a target whose name is as long as the system allows can
 // still be saved.
@@ -277,12 +351,13 @@ Status Prepare(const std::string& path, std::span<const std::uint8_t> bytes, Fil
   static std::atomic<unsigned> counter{0};
   out.target = SaveTarget(path);
   if (Status may = MayReplace(out.target, path); !may) return may;
-  auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  RemoveLeftTemporaryFiles(out.target.parent_path());
   const mode_t mode = access == FileAccess::kOwnerOnly ? 0600 : 0666;
   FilePtr f;
   for (int attempt = 0; attempt < 100 && !f; ++attempt) {
-    out.temp = TemporaryName(
-        out.target, ".tmp" + std::to_string(stamp % 1000000) + "-" + std::to_string(counter++));
+    out.temp =
+        TemporaryName(out.target, std::string(kTemporaryMark) + std::to_string(::getpid()) + "-" +
+                                      std::to_string(counter++) + std::string(kTemporaryEnd));
     // Never opens a file that exists.
     int fd = ::open(out.temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0) f.reset(::fdopen(fd, "wb"));
@@ -346,6 +421,40 @@ Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t
   PreparedFile file;
   if (Status prepared = Prepare(path, bytes, access, file); !prepared) return prepared;
   return Commit(file, path);
+}
+
+Status WriteFileAtomicallyUnsynced(const std::string& path, std::span<const std::uint8_t> bytes) {
+  PreparedFile file;
+  if (Status prepared = Prepare(path, bytes, FileAccess::kAsBefore, file, /*sync=*/false);
+      !prepared) {
+    return prepared;
+  }
+  return Commit(file, path);
+}
+
+Status AppendTextSynced(const std::string& path, const std::string& text) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return SystemFailure("cannot write", path);
+  // Where the file ended, so that an append cut short (a full disk) is
+  // taken back whole.
+  struct stat before {};
+  const bool sized = ::fstat(fd, &before) == 0;
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  const bool ok = done == text.size() && ::fdatasync(fd) == 0;
+  const int saved_errno = errno;
+  if (!ok && sized && ::ftruncate(fd, before.st_size) == 0) ::fdatasync(fd);
+  ::close(fd);
+  if (!ok) {
+    errno = saved_errno;
+    return SystemFailure("cannot write", path);
+  }
+  return {};
 }
 
 Status WriteTextFilesAtomically(const std::vector<std::pair<std::string, std::string>>& files) {

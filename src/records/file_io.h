@@ -21,7 +21,8 @@ inline constexpr std::size_t kMaxInputFileSize = std::size_t{64} << 20;
 
 // Reads the whole file into out, reusing its capacity.  A failure names
 // the file, with the reason ("cannot open x.tem: No such file or
-// directory") and no message, when the file cannot be opened or read, is
+// directory", and as its detail "cannot open: No such file or directory")
+// and no message, when the file cannot be opened or read, is
 // not a regular file (a folder, a FIFO, a device: never read from) or is
 // larger than max_bytes.
 Status ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
@@ -60,10 +61,21 @@ enum class FileAccess { kAsBefore, kOwnerOnly };
 // that is not a regular file (a device, a pipe, a folder).  On failure path
 // is untouched, the temporary file is removed, and the Status names the
 // file and the reason (no message: the caller says what it was saving).
+// The first save of a process into a folder removes the temporary files
+// there that saves of stopped processes left behind (a save killed
+// half-way leaves one).
 Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            FileAccess access = FileAccess::kAsBefore);
 Status WriteTextFileAtomically(const std::string& path, const std::string& text,
                                FileAccess access = FileAccess::kAsBefore);
+// As WriteFileAtomically, without waiting for the disk: for a file that can
+// be made again from another that is on it (a game file beside its book).
+// A crash leaves it old or new and whole.
+Status WriteFileAtomicallyUnsynced(const std::string& path, std::span<const std::uint8_t> bytes);
+// Adds text at the end of the file at path (made when missing) and waits
+// until it is on the disk; when it cannot, the file is cut back to where it
+// ended.
+Status AppendTextSynced(const std::string& path, const std::string& text);
 // Writes several text files as one save: every file is written beside its
 // target first, and only when all are complete are they renamed over their
 // targets, so that a failure leaves none of them behind half-done.  Fails

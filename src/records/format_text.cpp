@@ -1,5 +1,6 @@
 #include "records/format_text.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -25,6 +26,33 @@ std::string Format(const char* format, ...) {
     std::vsnprintf(text.data(), text.size() + 1, format, again);
   }
   va_end(again);
+  return text;
+}
+
+std::string TextFileLines(const std::vector<std::string>& lines) {
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 1;
+  std::string text;
+  text.reserve(size);
+  for (const std::string& line : lines) {
+    if (std::none_of(line.begin(), line.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; })) {
+      text += line;
+    } else {
+      for (const char c : line) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u != 0x7f) {
+          text += c;
+        } else {
+          text += u == '\n'   ? std::string("\\n")
+                  : u == '\r' ? std::string("\\r")
+                  : u == '\t' ? std::string("\\t")
+                              : Format("\\x%02x", u);
+        }
+      }
+    }
+    text += '\n';
+  }
   return text;
 }
 

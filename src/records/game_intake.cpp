@@ -19,16 +19,10 @@ namespace {
 constexpr std::size_t kHeadSize = 4 + kGameHeaderSize;
 constexpr const char* kPriorFormatReason = "not in the 3.0 game format";
 
-// The reader's "cannot open g.gam: No such file or directory" without the
-// file's name, which the refusal carries on its own.
-std::string WithoutPath(std::string error, const std::string& path) {
-  const std::size_t at = error.find(path);
-  if (at != std::string::npos) {
-    std::size_t from = at, length = path.size();
-    if (from > 0 && error[from - 1] == ' ') --from, ++length;
-    error.erase(from, length);
-  }
-  return error;
+// Why a file could not be read, without its name, which the refusal
+// carries on its own: "cannot open: No such file or directory".
+std::string WithoutPath(const Status& read) {
+  return read.detail.empty() ? read.reason : read.detail;
 }
 
 // An older game without a version word begins with its header: every text
@@ -120,7 +114,7 @@ std::optional<GameRefusal> GameIntake::Classify() const {
 std::optional<GameRefusal> GameIntake::Check(const std::string& path) {
   path_ = path;
   if (Status read = ReadFilePrefix(path, kHeadSize, bytes_); !read) {
-    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read.reason, path));
+    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read));
   }
   return Classify();
 }
@@ -129,7 +123,7 @@ std::optional<GameRefusal> GameIntake::Read(const std::string& path) {
   path_ = path;
   other_teams_ = false;
   if (Status read = ReadWholeFile(path, bytes_); !read) {
-    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read.reason, path));
+    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read));
   }
   return Classify();
 }
@@ -150,7 +144,7 @@ std::optional<GameRefusal> GameIntake::ReadFor(const std::string& path, std::str
   };
   if (Status read = ReadFileHeadFirst(path, kTeamsHead, want_rest, bytes_, &whole); !read) {
     other_teams_ = false;
-    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read.reason, path));
+    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read));
   }
   if (auto refused = Classify()) {
     other_teams_ = false;
@@ -169,7 +163,7 @@ std::optional<GameRefusal> GameIntake::Decode(Game& game) {
   if (LooksLikeTeamFile(std::vector<std::uint8_t>(bytes_.begin(), bytes_.end()))) {
     return Refuse(GameRefusal::Kind::kNotAGame, "a team file, not a game file");
   }
-  return Refuse(GameRefusal::Kind::kDamaged, WithoutPath(decoded.reason, path_));
+  return Refuse(GameRefusal::Kind::kDamaged, decoded.reason);
 }
 
 std::optional<GameRefusal> GameIntake::Take(const std::string& path, Game& game) {

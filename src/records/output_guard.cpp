@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "records/csv_team.h"
 #include "records/file_io.h"
 
 namespace scorewick {
@@ -44,6 +45,8 @@ FileContent ContentOfFile(const std::string& path) {
     return FileContent::kPdf;
   }
   if (!IsText(bytes)) return FileContent::kBinary;
+  if (LooksLikeTeamCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())))
+    return FileContent::kTeamCsv;
   auto first = std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t c) {
     return c != ' ' && c != '\t' && c != '\r' && c != '\n';
   });
@@ -56,6 +59,8 @@ std::string ContentName(FileContent content) {
       return "nothing";
     case FileContent::kTeamFile:
       return "a team file";
+    case FileContent::kTeamCsv:
+      return "a comma-separated team file";
     case FileContent::kGameFile:
       return "a game file";
     case FileContent::kPdf:
@@ -74,14 +79,51 @@ std::string ContentName(FileContent content) {
   return "binary data";
 }
 
-std::string OutputRefusal(const std::string& output) {
+bool SameKind(FileContent there, FileContent content) {
+  return there == FileContent::kNone || there == content ||
+         (content == FileContent::kTeamCsv && there == FileContent::kText);
+}
+
+std::string OutputRefusal(const std::string& output, const std::string& folder) {
+  namespace fs = std::filesystem;
   std::error_code ec;
-  const auto status = std::filesystem::status(output, ec);
-  if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return {};
-  return output + " is " +
-         (std::filesystem::is_directory(status) ? std::string("a folder")
-                                                : std::string("not a file (a pipe or a device)")) +
-         ": it is not written over";
+  const auto status = fs::status(output, ec);
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    return output + " is " +
+           (fs::is_directory(status) ? std::string("a folder")
+                                     : std::string("not a file (a pipe or a device)")) +
+           ": it is not written over";
+  }
+  if (folder.empty() || !fs::is_symlink(fs::symlink_status(output, ec))) return {};
+  const fs::path to = fs::read_symlink(output, ec);
+  const fs::path target = fs::canonical(output, ec);
+  if (ec) {
+    return output + " is a link to " + to.string() + ", which is not there (" + ec.message() +
+           "): a link in " + folder + " is not followed out of it";
+  }
+  const fs::path inside = fs::canonical(folder, ec);
+  const fs::path relative = target.lexically_relative(inside);
+  if (ec || relative.empty() || *relative.begin() == "..") {
+    return output + " is a link to " + target.string() + ", out of " + folder +
+           ": a link in it is not followed out of it";
+  }
+  return {};
+}
+
+bool NameTaken(const std::string& path) {
+  // A name that cannot be looked at (a folder on the way not entered) is
+  // taken as taken: nothing is written there unasked.
+  std::error_code ec;
+  return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
+}
+
+std::string OccupantName(const std::string& path) {
+  std::error_code ec;
+  if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec)) &&
+      !std::filesystem::exists(path, ec)) {
+    return "a link that leads nowhere";
+  }
+  return ContentName(ContentOfFile(path));
 }
 
 std::string OutputConflict(const std::vector<std::string>& inputs, const std::string& output,
@@ -93,7 +135,7 @@ std::string OutputConflict(const std::vector<std::string>& inputs, const std::st
     }
   }
   const FileContent there = ContentOfFile(output);
-  if (there == FileContent::kNone || there == content) return {};
+  if (SameKind(there, content)) return {};
   if (there == FileContent::kUnknown) {
     return output + " cannot be read to tell what it holds";
   }

@@ -13,6 +13,7 @@ namespace scorewick {
 enum class FileContent {
   kNone,      // no file, or an empty one: anything may be written there
   kTeamFile,  // version word 512..768, no team sequence at byte 237
+  kTeamCsv,   // comma-separated text that begins as a team's (records/csv_team.h)
   kGameFile,  // version word 512..768 and a team sequence at byte 237
   kPdf,       // "%PDF"
   kHtml,      // text whose first non-blank character is '<'
@@ -29,10 +30,27 @@ FileContent ContentOfFile(const std::string& path);
 // "a team file", "a PDF", ... for messages.
 std::string ContentName(FileContent content);
 
+// Whether a file holding there may take content without asking: nothing
+// is there, or the same kind of thing, or a comma-separated roster goes
+// over other text (a roster is text; other text over a roster is not).
+bool SameKind(FileContent there, FileContent content);
+
 // Empty when output may be written at all; otherwise why not, whatever
 // the person asks for: it is a folder, a device or a pipe, which a save
-// would replace by a plain file.
-std::string OutputRefusal(const std::string& output);
+// would replace by a plain file.  For an output written into a folder
+// among others (box scores into --out-dir, an import's games), folder
+// names that folder, and a symbolic link at output is refused too when it
+// leads out of the folder or to nothing: a save would follow it and write
+// where the person did not say.
+std::string OutputRefusal(const std::string& output, const std::string& folder = {});
+
+// Whether something is at path: a file, a folder, or a symbolic link, also
+// one that leads nowhere (which a save would follow to make a file).
+bool NameTaken(const std::string& path);
+
+// What is at path, for messages: ContentName of what it holds, or "a link
+// that leads nowhere".
+std::string OccupantName(const std::string& path);
 
 // Empty when output may be written with content; otherwise the reason it
 // may not: output is one of inputs (the same file after links are

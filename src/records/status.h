@@ -33,6 +33,10 @@ struct [[nodiscard]] Status {
   // On failure: what went wrong in plain words ("cannot open x.tem: No
   // such file or directory"), also when no message is to be shown.
   std::string reason;
+  // The same without the file's name, when reason names it ("cannot open:
+  // No such file or directory", "the file is too large (67108865 bytes)"),
+  // for a caller that names the file itself; empty otherwise.
+  std::string detail;
   std::string file;        // the file refused or not written, when known
   std::int64_t byte = -1;  // where a binary file broke, -1 when not known
   int line = 0;            // the line of a text file at fault, 0 when none

@@ -375,7 +375,7 @@ void BoxScore::AddBattingNotes(const Game& game) {
   by("S: ", &Row::sacrifices);
   by("SF: ", &Row::sacrifice_flies);
   if (text.size() > kNotesLimit) text.resize(kNotesLimit);
-  AddWrappedLine(lines_, text, kNarrativeWidth);
+  AddWrappedLine(lines_, text, kNarrativeWidth, LineBreaks::kInText);
 }
 
 void BoxScore::AddPitchingLines() {
@@ -448,7 +448,7 @@ void BoxScore::AddPitchingNotes(const Game& game) {
   AddCategory(text, "Balk: ", PlayerList(wp, lp, [](const P& r) { return r.balks; }));
   text += Format("T: %d:%02d.", game.header.duration_hours, game.header.duration_minutes);
   text += Format(" A: %d.", game.header.attendance);
-  AddWrappedLine(lines_, text, kNarrativeWidth);
+  AddWrappedLine(lines_, text, kNarrativeWidth, LineBreaks::kInText);
   lines_.emplace_back();
 }
 

@@ -6,6 +6,7 @@
 
 #include "records/csv_cell.h"
 #include "records/file_io.h"
+#include "records/format_text.h"
 #include "reports/maker.h"
 
 namespace scorewick::reports {
@@ -365,9 +366,7 @@ Status WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScor
     case BoxScoreForm::kCsv:
       return WriteTextFileAtomically(path, BoxScoreCsv(box));
     case BoxScoreForm::kText: {
-      std::string text;
-      for (const std::string& line : box.lines()) text += line + "\n";
-      return WriteTextFileAtomically(path, text);
+      return WriteTextFileAtomically(path, TextFileLines(box.lines()));
     }
     case BoxScoreForm::kFrames: {
       const BoxScoreFrameFiles files = FrameFilesBeside(path);

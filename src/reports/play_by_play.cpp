@@ -185,10 +185,11 @@ void AddHalf(std::vector<std::string>& lines, const Game& game, int inning, bool
   lines.push_back(std::move(header));
   for (std::size_t j = 0; j < half.at_bats.size(); ++j) {
     std::string sentence = NarrateAtBat(half.at_bats[j]);
-    if (FitsOneLine(sentence, kNarrativeWidth)) {
+    // The sentence is made of names: a line break in one is no paragraph.
+    if (FitsOneLine(sentence, kNarrativeWidth, LineBreaks::kInText)) {
       if (!sentence.empty()) lines.push_back(std::move(sentence));
     } else {
-      AddWrappedLine(lines, sentence, kNarrativeWidth);
+      AddWrappedLine(lines, sentence, kNarrativeWidth, LineBreaks::kInText);
     }
     const auto note = std::find_if(game.notes.begin(), game.notes.end(), [&](const GAME_NOTE& n) {
       return n.inning == inning && n.at_bat == static_cast<std::int32_t>(j) && (n.half != 0) == top;

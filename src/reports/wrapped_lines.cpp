@@ -9,14 +9,15 @@ bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 
-bool FitsOneLine(std::string_view text, int width) {
+bool FitsOneLine(std::string_view text, int width, LineBreaks breaks) {
   if (width > 200) return true;
   return text.size() <= static_cast<std::size_t>(width < 0 ? 0 : width) &&
-         std::none_of(text.begin(), text.end(), IsLineBreak);
+         (breaks == LineBreaks::kInText || std::none_of(text.begin(), text.end(), IsLineBreak));
 }
 
-void AddWrappedLine(std::vector<std::string>& lines, std::string_view text, int width) {
-  if (FitsOneLine(text, width)) {
+void AddWrappedLine(std::vector<std::string>& lines, std::string_view text, int width,
+                    LineBreaks breaks) {
+  if (FitsOneLine(text, width, breaks)) {
     lines.emplace_back(text);
     return;
   }
@@ -26,7 +27,7 @@ void AddWrappedLine(std::vector<std::string>& lines, std::string_view text, int 
     std::size_t i = start;
     bool broken = false;
     while (i < text.size() && i - start < limit) {
-      if (IsLineBreak(text[i])) {
+      if (breaks == LineBreaks::kEndLines && IsLineBreak(text[i])) {
         broken = true;
         break;
       }

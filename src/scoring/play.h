@@ -22,6 +22,8 @@ struct PitchSpec {
   std::int32_t y = 94;
   float speed = 80.0f;
   std::int32_t strike_type = kStrikeSwinging;  // for a strike put in play or missed
+
+  bool operator==(const PitchSpec&) const = default;
 };
 
 // The calls a pitch that does not end the turn can get.
@@ -43,6 +45,8 @@ enum class PitchCall {
 struct Fielded {
   std::int32_t position = 0;
   std::int32_t credit = kCreditNone;
+
+  bool operator==(const Fielded&) const = default;
 };
 
 // An error charged on the way to a base (1 first .. 4 home).
@@ -52,6 +56,8 @@ struct ErrorMark {
   std::int32_t kind = kErrFielding;
   int bases = 1;        // bases gained on this error (first list)
   bool second = false;  // a further error on the same advance
+
+  bool operator==(const ErrorMark&) const = default;
 };
 
 // A runner who moved or was put out.  He starts on `from` (1..3) and holds
@@ -77,6 +83,8 @@ struct RunnerMove {
   // the one behind him, down to the batter).  Empty: so he does when he was
   // forced out and the batter reached on the choice.
   std::optional<bool> passes_charge_back;
+
+  bool operator==(const RunnerMove&) const = default;
 };
 
 // The batter's part of a play that ends his turn.  He may reach and then be
@@ -97,6 +105,8 @@ struct BatterPart {
   std::int32_t hit_x = 83;            // field picture; (83, 117) = not recorded
   std::int32_t hit_y = 117;
   std::optional<bool> earned;  // as for a runner
+
+  bool operator==(const BatterPart&) const = default;
 };
 
 struct Play {
@@ -107,6 +117,8 @@ struct Play {
   // The runs of the play count although the side's last out is a force
   // out, as an official score now and then has it (the rules would not).
   bool runs_beat_last_force = false;
+
+  bool operator==(const Play&) const = default;
 };
 
 // Whether a batter's result is itself a pitch (a ball put in play, a hit

@@ -102,7 +102,9 @@ bool Scorer::AppendEvent(int at_bat, std::int32_t event) {
       event != kEventNone && (event < kEventOutNumberUp || event > kEventPitcherPickoff3rd);
   if (carries) {
     // A runner's entry copies the detail of the pitch at the plate.
-    const AT_BAT& from = moment_ ? box(moment_->at_bat) : ab;
+    const bool at_plate =
+        moment_ && moment_->at_bat < static_cast<int>(half().at_bats.size());
+    const AT_BAT& from = at_plate ? box(moment_->at_bat) : ab;
     const int used = from.PitchDetailsInUse();
     if (used > 0) entry.detail = from.pitch_details[static_cast<std::size_t>(used - 1)];
     entry.detail.pitcher.batting_order = at_bat;
@@ -363,6 +365,21 @@ bool Scorer::CheckPlay(const Play& play) {
   }
   for (int n : after) {
     if (n > 1) return Fail("two runners would stand on the same base");
+  }
+  // No runner safe passes one ahead of him who is safe on a base (the
+  // batter counts from the plate).
+  std::array<int, 4> stands{-1, -1, -1, -1};  // by base before the play: where he stands after
+  for (int base = 1; base <= 3; ++base) {
+    if (occupied(base)) stands[static_cast<std::size_t>(base)] = base;
+  }
+  for (const RunnerMove& m : play.runners) stands[static_cast<std::size_t>(m.from)] = m.out ? -1 : m.to;
+  stands[0] = b.present && !b.out ? b.to : -1;
+  for (int behind = 0; behind <= 3; ++behind) {
+    for (int ahead = behind + 1; ahead <= 3; ++ahead) {
+      const int a = stands[static_cast<std::size_t>(ahead)];
+      const int r = stands[static_cast<std::size_t>(behind)];
+      if (a >= 1 && a <= 3 && r > a) return Fail("a runner cannot pass the runner ahead of him");
+    }
   }
   if (outs_ + new_outs > rules_.outs_per_inning)
     return Fail("the play makes more outs than the side has left");
@@ -663,12 +680,17 @@ bool Scorer::Record(const Play& play) {
   std::optional<Runner> batter_runner;
   if (play.batter.present) batter_runner = RecordBatter(play, batter_index);
   PassChargesBack(play, batter_runner);
-  moment_ = PlayMoment{AtBatIndex(), box(AtBatIndex()).last_pitch};
+  // The pitch the play came on; between two turns, before the next
+  // batter's first pitch.
+  moment_ = turn_open_ || play.batter.present
+                ? PlayMoment{AtBatIndex(), box(AtBatIndex()).last_pitch}
+                : PlayMoment{static_cast<int>(half().at_bats.size()), -1};
   std::array<std::optional<Runner>, 3> next = bases_;
   MoveRunners(play, next);
   if (play.batter.present) FinishBatter(play, batter_index, rbi, *batter_runner, next);
   moment_.reset();
   bases_ = next;
+  TallyHalf();
   return true;
 }
 

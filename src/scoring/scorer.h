@@ -76,6 +76,9 @@ class Scorer {
   bool StartHalf();
   // Closes the open half and stores its totals.
   bool EndHalf();
+  // Stores the open half's totals as its boxes make them so far (every
+  // play does), so that a game in progress reads as it stands.
+  void TallyHalf();
   // Decision pitchers, run totals and the current position.
   void FinishGame();
 

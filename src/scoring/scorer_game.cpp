@@ -248,6 +248,13 @@ bool Scorer::StartHalf() {
 
 bool Scorer::EndHalf() {
   if (!half_open_) return Fail("no half-inning is being played");
+  TallyHalf();
+  half_open_ = false;
+  turn_open_ = false;
+  return true;
+}
+
+void Scorer::TallyHalf() {
   HALF_INNING& hf = half();
   hf.runs = hf.hits = hf.errors = hf.left_on_base = 0;
   for (const AT_BAT& ab : hf.at_bats) {
@@ -264,9 +271,6 @@ bool Scorer::EndHalf() {
       if (counts(ab.second_error_credits[k], ab.second_error_kinds[k])) ++hf.errors;
     }
   }
-  half_open_ = false;
-  turn_open_ = false;
-  return true;
 }
 
 bool Scorer::GameOver() const {
@@ -290,7 +294,13 @@ void Scorer::FinishGame() {
     game_.current_at_bat = static_cast<std::int32_t>(last.at_bats.size());
     game_.batter_due_up = DueUp(!top_);
   }
-  if (home_runs_ == visitor_runs_) return;
+  if (home_runs_ == visitor_runs_) {
+    // Tied: nobody is in line for a decision (one leading earlier is not).
+    game_.winning_pitcher = PLAYER{};
+    game_.losing_pitcher = PLAYER{};
+    game_.saving_pitcher = PLAYER{};
+    return;
+  }
   const bool home_won = home_runs_ > visitor_runs_;
   PLAYER winner = winner_of_record_;
   auto line = [this](const PLAYER& p) -> const PitcherLine* {
@@ -327,6 +337,7 @@ void Scorer::FinishGame() {
   const Side& ws = side(home_won);
   const PLAYER& closer = ws.field[1];
   const PitcherLine* c = line(closer);
+  game_.saving_pitcher = PLAYER{};
   if (c && !c->starter && closer.name.view() != winner.name.view() &&
       ((c->lead_at_entry >= 1 && c->lead_at_entry <= 3) ||
        PitcherOuts(closer.name.view()) >= 3 * rules_.outs_per_inning)) {

@@ -14,7 +14,7 @@
 #include "records/game_file.h"
 #include "records/output_guard.h"
 #include "records/team_file.h"
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 #include "support/full_game.h"
 #include "support/pdf_file.h"
 #include "support/run_cli.h"
@@ -307,7 +307,7 @@ TEST(OutputCheck, AnInputOrAFileOfAnotherKindIsNotOverwrittenUnlessForced) {
             cli::kExitDone);
   EXPECT_EQ(testing::RunCli({"convert", dir.Path("t.tem"), dir.Path("data.csv"), "--force"}).code,
             cli::kExitDone);
-  EXPECT_EQ(ContentOfFile(dir.Path("data.csv")), FileContent::kText);
+  EXPECT_EQ(ContentOfFile(dir.Path("data.csv")), FileContent::kTeamCsv);
 }
 
 TEST(OutputCheck, ContentIsToldFromTheFirstBytes) {
@@ -326,6 +326,7 @@ TEST(OutputCheck, ContentIsToldFromTheFirstBytes) {
                {"a.pdf", "%PDF-1.4\n", FileContent::kPdf},
                {"a.htm", " \n<HTML>", FileContent::kHtml},
                {"a.csv", "Hawks\nManager,,Coach,\n", FileContent::kText},
+               {"team.csv", "Hawks\r\nmanager,,Coach,\r\n #,Name,Pos\r\n", FileContent::kTeamCsv},
                {"a.pdb", std::string("Hawks\0\0\0", 8), FileContent::kBinary}};
   for (const auto& c : cases) {
     if (!c.text.empty()) {

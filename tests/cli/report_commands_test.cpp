@@ -13,7 +13,7 @@
 #include "reports/box_score.h"
 #include "reports/box_score_export.h"
 #include "reports/sheet_games.h"
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 #include "support/box_games.h"
 #include "support/pdf_file.h"
 #include "support/run_cli.h"
@@ -82,7 +82,7 @@ TEST_F(BoxCommandTest, Usage) {
 // out to centre.
 std::string WriteGame(const TempDir& dir) {
   Game game;
-  const sim::ScorebookResult compiled = sim::CompileScorebook(
+  const scoring::ScorebookResult compiled = scoring::CompileScorebook(
       std::string(sim::testing::kTeams) +
           "rules innings=1\ntop 1\nb 1B7\nc 6-3\nsss K\nP \"Sal Stone\"\nbbbb BB\nF8\n",
       game);
@@ -198,7 +198,7 @@ class StatsCommandTest : public ::testing::Test {
     for (const auto& [name, plays] : {std::pair{"walkoff.gam", sim::testing::kWalkOff},
                                       std::pair{"changes.gam", sim::testing::kChanges}}) {
       Game game;
-      ASSERT_TRUE(sim::CompileScorebook(std::string(sim::testing::kTeams) + plays, game).ok);
+      ASSERT_TRUE(scoring::CompileScorebook(std::string(sim::testing::kTeams) + plays, game).ok);
       ASSERT_TRUE(SaveGame(dir.Path(name), game));
     }
   }

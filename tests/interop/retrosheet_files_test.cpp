@@ -10,9 +10,12 @@
 #include "records/team_file.h"
 #include "retro_book.h"
 #include "support/temp_dir.h"
+#include "support/work_folder.h"
 
 namespace scorewick::interop::testing {
 namespace {
+
+using scorewick::testing::ReadText;
 
 const std::string kWholeGame = "info,innings,1\ng1 K\ng2 K\ng3 K\nh1 X HR/8/F";
 
@@ -83,6 +86,27 @@ TEST(RetrosheetFiles, MissingOrDamagedRosterFiles) {
   summary = ImportRetrosheet({{events}, dir.Path("out"), false});
   EXPECT_EQ(summary.refusals[0].reason,
             "the team file TEAM2024 is not beside the event file: it names the clubs");
+}
+
+// A name longer than the records hold is cut to fit, and said (a notice,
+// no refusal: the game is written).
+TEST(RetrosheetFiles, ANameCutToFitIsSaid) {
+  TempDir dir;
+  const std::string events = BookSeason(dir, {kWholeGame});
+  std::string roster = ReadText(dir.Path("GUL2024.ROS"));
+  roster.replace(roster.find("Maple,Mo"), 8, "Maplewood-Featherstone,Montgomery");
+  WriteBookFile(dir.Path("GUL2024.ROS"), roster);
+  std::filesystem::create_directory(dir.Path("out"));
+  const ImportSummary summary = ImportRetrosheet({{events}, dir.Path("out"), false});
+  EXPECT_EQ(summary.Line(), "1 game written, 0 refused; 2 team files written");
+  ASSERT_EQ(summary.refusals.size(), 1u);
+  EXPECT_TRUE(summary.refusals[0].note);
+  EXPECT_EQ(summary.refusals[0].Text(),
+            "GUL2024.ROS: the name \"Montgomery Maplewood-Featherstone\" is cut to its first 24 "
+            "characters");
+  Team gulls;
+  ASSERT_TRUE(LoadTeam(dir.Path("out/GUL.tem"), gulls));
+  EXPECT_EQ(gulls.player(12).name.str(), "Montgomery Maplewood-Fea");
 }
 
 TEST(RetrosheetFiles, StoppingBetweenGamesKeepsWhatWasWritten) {

@@ -32,14 +32,29 @@ TEST(RetrosheetRefusals, EachMistakeNamesItsLineAndReason) {
   EXPECT_GE(count, 23);
 }
 
-// A game's header and line-ups, each changed from a sound book's: the
-// text replaced, and the refusal (line and reason) that must follow.
+// A change of a sound book's event file: the text replaced, and the
+// refusal (line and reason) that must follow, or "" when the game is still
+// recorded.
+struct Change {
+  const char* from;
+  const char* to;
+  const char* refusal;
+};
+
+// The book of plays imported with the change made: "" when the game is
+// recorded (into game), else "line N: reason".
+std::string BuildChanged(const std::string& plays, const Change& c, Game& game) {
+  std::string text = BookText(plays);
+  text.replace(text.find(c.from), std::string(c.from).size(), c.to);
+  GameOrigin origin;
+  GameRefusal refusal;
+  std::vector<ImportNote> notes;
+  if (BuildRetrosheetGame(ReadRecords(text), BookClubs(), game, origin, refusal, notes)) return {};
+  return "line " + std::to_string(refusal.line) + ": " + refusal.reason;
+}
+
+// A game's header and line-ups, each changed from a sound book's.
 TEST(RetrosheetRefusals, LineUpsAndHeaders) {
-  struct Change {
-    const char* from;
-    const char* to;
-    const char* refusal;
-  };
   const Change kChanges[] = {
       {"start,h1,\"Ann Able\",1,1,8\n", "",
        "line 18: the starting batters of a side are listed in order 1 to 9: the 2nd comes where "
@@ -53,14 +68,48 @@ TEST(RetrosheetRefusals, LineUpsAndHeaders) {
        "line 27: the starting line-up of Gull Bay Gulls has 8 batters, not 9"},
   };
   for (const Change& c : kChanges) {
-    std::string text = BookText("g1 K");
-    text.replace(text.find(c.from), std::string(c.from).size(), c.to);
-    GameOrigin origin;
-    GameRefusal refusal;
-    std::vector<ImportNote> notes;
     Game game;
-    EXPECT_FALSE(BuildRetrosheetGame(ReadRecords(text), BookClubs(), game, origin, refusal, notes));
-    EXPECT_EQ("line " + std::to_string(refusal.line) + ": " + refusal.reason, c.refusal);
+    EXPECT_EQ(BuildChanged("g1 K", c, game), c.refusal);
+  }
+}
+
+// Dates and times: a day the calendar lacks, a date that is not the day
+// of the game's id, a time of day or a count that cannot be is refused
+// with its line, not stored as another.  (An empty value, or a start time
+// of 0:00, is a figure not known.)
+TEST(RetrosheetRefusals, DatesAndTimesThatCannotBe) {
+  const Change kChanges[] = {
+      {"date,2024/04/01", "date,2024/13/45",
+       "line 5: the date \"2024/13/45\" is not a day of the calendar written yyyy/mm/dd "
+       "(2019/03/28)"},
+      {"date,2024/04/01", "date,2024/02/30",
+       "line 5: the date \"2024/02/30\" is not a day of the calendar written yyyy/mm/dd "
+       "(2019/03/28)"},
+      {"date,2024/04/01", "date,2024/04/02",
+       "line 5: the date 2024/04/02 is not the day of the game HAW202404010 (2024/04/01)"},
+      {"HAW202404010", "HAW202402300",
+       "line 1: the game id HAW202402300 is not dated on a day of the calendar (2024/02/30)"},
+      {"starttime,7:05PM", "starttime,25:99",
+       "line 6: the start time \"25:99\" is not a time of day (7:05PM, 19:05; 0:00 when not "
+       "known)"},
+      {"starttime,7:05PM", "starttime,soon",
+       "line 6: the start time \"soon\" is not a time of day (7:05PM, 19:05; 0:00 when not known)"},
+      {"attendance,812", "attendance,many",
+       "line 8: the attendance \"many\" is not a whole number"},
+      {"attendance,812", "attendance,812\ninfo,timeofgame,-5",
+       "line 9: the length of the game \"-5\" is not a whole number of minutes"},
+      {"starttime,7:05PM", "starttime,0:00", ""},
+      {"attendance,812", "attendance,", ""},
+      {"info,date,2024/04/01\n", "", ""},  // the day of the id
+  };
+  for (const Change& c : kChanges) {
+    Game game;
+    const std::string refusal =
+        BuildChanged("info,innings,1\ng1 K\ng2 K\ng3 K\nh1 X HR/8/F", c, game);
+    EXPECT_EQ(refusal, c.refusal);
+    if (refusal.empty()) {
+      EXPECT_EQ(game.header.year * 10000 + game.header.month * 100 + game.header.day, 20240401);
+    }
   }
 }
 

@@ -24,6 +24,7 @@
 #include "scoring/consistency.h"
 #include "stats/accumulate.h"
 #include "stats/stat_columns.h"
+#include "support/book_round_trip.h"
 #include "support/data_file.h"
 
 namespace scorewick::interop {
@@ -193,6 +194,7 @@ struct Season {
   GamesRead read;
   std::set<std::string> ids;
   std::vector<std::string> inconsistent;
+  std::vector<std::string> not_told;  // games whose book does not read back the same
   Differences games;   // game by game
   Differences season;  // the season's tables
 };
@@ -227,6 +229,10 @@ const Season& ImportedSeason() {
       s.ids.insert(id);
       for (const scoring::Inconsistency& i : scoring::CheckGame(g.game, {})) {
         s.inconsistent.push_back(id + ": " + i.Text());
+      }
+      if (const std::string differs = scorewick::testing::BookRoundTrip(g.game, {});
+          !differs.empty()) {
+        s.not_told.push_back(id + ": " + differs);
       }
       const JsonValue& official = Official()[id];
       Stat one{};
@@ -333,6 +339,13 @@ TEST(RetrosheetSeason, EveryGameImportsAndAgreesWithItself) {
   for (const std::string& i : s.inconsistent) ADD_FAILURE() << i;
   EXPECT_EQ(s.read.games_taken, 1620);
   EXPECT_EQ(s.ids.size(), Official().members.size());
+}
+
+// Every game's book (scorewick book) reads back (scorewick score) as a game
+// with the same box score and statistics.
+TEST(RetrosheetSeason, EveryGameIsToldByItsBook) {
+  for (const std::string& d : ImportedSeason().not_told) ADD_FAILURE() << d;
+  EXPECT_EQ(ImportedSeason().not_told.size(), 0u);
 }
 
 // Every figure of every game: the sides' lines, every batter's, pitcher's

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 
 #include "support/temp_dir.h"
 
@@ -155,6 +158,30 @@ TEST(FileIo, FilesSavedTogetherAreAllWrittenOrNone) {
       WriteTextFilesAtomically({{dir.Path("a.htm"), "new a"}, {dir.Path("b.htm"), "b"}});
   ASSERT_TRUE(saved) << saved.reason;
   EXPECT_EQ(Read(dir.Path("a.htm")) + Read(dir.Path("b.htm")), "new ab");
+}
+
+// A save stopped half-way (here by the file-size limit's signal, as kill
+// -9 would stop it) leaves its temporary file behind; the next process to
+// save into the folder removes it, and nothing else.
+TEST(FileIo, ATemporaryFileLeftByAStoppedSaveIsRemovedByTheNextSave) {
+  TempDir dir;
+  std::ofstream(dir.Path("notes.tmp")) << "mine";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_DFL);
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    (void)WriteTextFileAtomically(dir.Path("SEA201903280.gam"), std::string(1 << 20, 'x'));
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  ASSERT_EQ(FilesIn(dir.path()), 2);  // the notes and the stopped save's file
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("other.gam"), "x"));
+  EXPECT_EQ(FilesIn(dir.path()), 2);
+  EXPECT_EQ(Read(dir.Path("notes.tmp")), "mine");
+  EXPECT_FALSE(fs::exists(dir.Path("SEA201903280.gam")));
 }
 
 }  // namespace

@@ -115,6 +115,7 @@ TEST(WrappedLines, CutsAtBlanksBreaksAndHardAtTheWidth) {
     const char* text;
     int width;
     std::vector<std::string> want;
+    LineBreaks breaks = LineBreaks::kEndLines;
   } cases[] = {
       {"short", 10, {"short"}},
       {"", 10, {""}},
@@ -125,10 +126,13 @@ TEST(WrappedLines, CutsAtBlanksBreaksAndHardAtTheWidth) {
       {"line one\r\n\r\nline three\r\n", 40, {"line one", "", "line three"}},
       {"lone\nfeed", 40, {"lone", "feed"}},
       {"aaaa bbbb\r\ncc", 5, {"aaaa", "bbbb", "cc"}},
+      // In a sentence made of names a line feed is a character of a name.
+      {"lone\nfeed", 40, {"lone\nfeed"}, LineBreaks::kInText},
+      {"Jo\nJett singled to left", 14, {"Jo\nJett", "singled to", "left"}, LineBreaks::kInText},
   };
   for (const Case& c : cases) {
     std::vector<std::string> lines;
-    AddWrappedLine(lines, c.text, c.width);
+    AddWrappedLine(lines, c.text, c.width, c.breaks);
     EXPECT_EQ(lines, c.want) << c.text;
   }
 }

@@ -10,9 +10,10 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "records/game.h"
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 
 namespace scorewick::sim::testing {
 
@@ -41,9 +42,32 @@ inline const std::string kChanges = Book("changes");
 // naming the line (and so fails the test that asked for it).
 inline Game CompileBook(const std::string& plays, const std::string& teams = kTeams) {
   Game game;
-  const ScorebookResult result = CompileScorebook(teams + plays, game);
+  const scoring::ScorebookResult result = scoring::CompileScorebook(teams + plays, game);
   if (!result.ok) throw std::runtime_error("scorebook: " + result.error);
   return game;
+}
+
+// The entries of a book, as the live scorer is given them.
+inline std::vector<std::string> EntriesOf(const std::string& text) {
+  std::vector<std::string> entries;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    for (const std::string& e : scoring::BookEntries(line)) entries.push_back(e);
+  }
+  return entries;
+}
+
+// The same, each pitch of a run of pitches ("bsf") an entry of its own.
+inline std::vector<std::string> WordsOf(const std::string& text) {
+  std::vector<std::string> words;
+  for (const std::string& e : EntriesOf(text)) {
+    if (e.size() > 1 && e.find_first_not_of("bscflmiphvr") == std::string::npos) {
+      for (char c : e) words.emplace_back(1, c);
+    } else {
+      words.push_back(e);
+    }
+  }
+  return words;
 }
 
 }  // namespace scorewick::sim::testing

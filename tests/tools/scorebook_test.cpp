@@ -1,4 +1,4 @@
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ TEST(Scorebook, RefusesBooksThatCannotMakeAGame) {
       {"bottom 1\n", "line 27: expected the top of the 1st"},
       {"top 1\nPH \"Nobody\" F8\n", "line 28: Nobody is not on the roster of Gulls"},
       {"top 1\nPH \"Nobody F8\n", "line 28: a quoted text has no closing quote"},
-      {"top 1\nbsf\n", "line 28: the plate appearance has no result"},
+      {"top 1\nbsf\nbottom 1\n", "line 29: the half before has 0 outs, not 3"},
       {"rules innings=0\n", "line 27: innings per game must be 1 to 30"},
       {"rules innings=1\ntop 1\nHR7\nF8\nF8\nF8\nbottom 1\nF8\nF8\nF8\ntop 2\n",
        "line 37: the game is already over"},

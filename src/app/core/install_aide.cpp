@@ -19,9 +19,14 @@ void* OpenLibrary() {
   if (const char* path = std::getenv("SCOREWICK_INSTAIDE"); path && *path) {
     return dlopen(path, RTLD_NOW | RTLD_LOCAL);
   }
-  const std::string beside =
-      (std::filesystem::path(RunningProgramFolder()) / INSTAIDE_LIBRARY_NAME).string();
-  if (void* handle = dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
+  // Beside the program, when its folder can be told: never a library of
+  // the current folder (RunningProgramFolder's stand-in).
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec && self.is_absolute()) {
+    const std::string beside = (self.parent_path() / INSTAIDE_LIBRARY_NAME).string();
+    if (void* handle = dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
+  }
   return dlopen(INSTAIDE_LIBRARY_NAME, RTLD_NOW | RTLD_LOCAL);
 }
 

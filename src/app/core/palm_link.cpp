@@ -69,7 +69,8 @@ bool QueueForHotSync(CommandServices& services, const PalmUserChoice& choice,
 void RunInstallCompanion(CommandServices& services) {
   const std::string path =
       (std::filesystem::path(services.session.start_folder) / "Scorewick.prc").string();
-  if (std::ifstream(path, std::ios::binary).is_open() && !std::filesystem::is_directory(path)) {
+  std::error_code ec;
+  if (std::ifstream(path, std::ios::binary).is_open() && !std::filesystem::is_directory(path, ec)) {
     InstallFileToPalm(services, path);
     return;
   }

@@ -25,7 +25,7 @@ std::string SettleSaveName(const std::string& typed, const SaveType& type, Ui& u
 bool MayReplace(const std::string& path, const SaveType& type,
                 const std::vector<std::string>& inputs, Ui& ui) {
   const FileContent there = ContentOfFile(path);
-  if (there == FileContent::kNone || there == type.content) return true;
+  if (SameKind(there, type.content)) return true;
   std::error_code ec;
   bool own = false;
   for (const std::string& in : inputs) {

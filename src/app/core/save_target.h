@@ -27,6 +27,7 @@ struct SaveType {
 inline constexpr SaveType kTeamFileType{"a team file", "tem", "", FileContent::kTeamFile};
 inline constexpr SaveType kGameFileType{"a game file", "gam", "", FileContent::kGameFile};
 inline constexpr SaveType kCsvType{"a comma-separated file", "csv", "", FileContent::kText};
+inline constexpr SaveType kTeamCsvType{"a comma-separated file", "csv", "", FileContent::kTeamCsv};
 inline constexpr SaveType kTextType{"a text file", "txt", "", FileContent::kText};
 inline constexpr SaveType kHtmlType{"an HTML page", "htm", "html", FileContent::kHtml};
 inline constexpr SaveType kPdfType{"a PDF", "pdf", "", FileContent::kPdf};

@@ -57,7 +57,7 @@ std::optional<std::pair<std::string, ExistingFile>> Target(const std::string& ty
   const std::string path = SettleSaveName(typed, type, ui);
   const FileContent there = ContentOfFile(path);
   ExistingFile existing = ExistingFile::kWrite;
-  if (there != FileContent::kNone && there != type.content) {
+  if (!SameKind(there, type.content)) {
     if (!MayReplace(path, type, {source}, ui)) return std::nullopt;
   } else {
     existing = AskAboutExistingFile(path, form, ui);
@@ -83,7 +83,7 @@ ExportResult SaveTeamAs(Team& team, Ui& ui, const reports::HtmlStyle& style, Ses
 
   static constexpr TeamFileForm kForms[] = {TeamFileForm::kTeamFile, TeamFileForm::kCsv,
                                             TeamFileForm::kHtml};
-  static constexpr const SaveType* kTypes[] = {&kTeamFileType, &kCsvType, &kHtmlType};
+  static constexpr const SaveType* kTypes[] = {&kTeamFileType, &kTeamCsvType, &kHtmlType};
   const int index =
       choice->filter_index >= 1 && choice->filter_index <= 3 ? choice->filter_index - 1 : 0;
   const TeamFileForm form = kForms[index];

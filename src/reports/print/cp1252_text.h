@@ -12,4 +12,8 @@ QString FromCp1252(std::string_view text);
 // Characters the code page lacks become '?'.
 std::string ToCp1252(const QString& text);
 
+// A file's path as the system names it (UTF-8 here), not a record text:
+// "é.gam" stays "é.gam".
+QString FromFileName(const std::string& path);
+
 }  // namespace scorewick::print

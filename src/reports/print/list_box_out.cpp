@@ -90,7 +90,7 @@ bool TListBoxOut::DrawTrailer(QPainter& painter, QSize size, int y) {
   int x = left;
   bool listed = false;
   for (; next_file_ < game_files_.size(); ++next_file_) {
-    QString text = QString::fromStdString(game_files_[next_file_]);
+    QString text = FromFileName(game_files_[next_file_]);
     if (next_file_ + 1 < game_files_.size()) text += ", ";
     const int width = TextWidth(painter, text);
     if (x + width > right && x != left) {

@@ -45,7 +45,7 @@ void PlotPrintout::PrintPage(QPainter& painter, int page, QSize size) {
   }
   for (; file < game_files_.size() && y + line <= bottom; ++file, y += line) {
     DrawTextAt(painter, left + 2 * WidthOfW(text, painter.device()), y,
-               FromCp1252(game_files_[file]));
+               FromFileName(game_files_[file]));
   }
   if (first_file_on_page_.size() == static_cast<std::size_t>(page))
     first_file_on_page_.push_back(file);

@@ -70,15 +70,15 @@ TEST_F(SaveTeamAsTest, TheChosenTypeDecidesContentAndExtension) {
   } cases[] = {
       {"a", 1, -1, "a.tem", FileContent::kTeamFile},
       {"b.tem", 1, -1, "b.tem", FileContent::kTeamFile},
-      {"c", 2, -1, "c.csv", FileContent::kText},
-      {"d.CSV", 2, -1, "d.CSV", FileContent::kText},
+      {"c", 2, -1, "c.csv", FileContent::kTeamCsv},
+      {"d.CSV", 2, -1, "d.CSV", FileContent::kTeamCsv},
       {"e", 3, -1, "e.htm", FileContent::kHtml},
       {"f.html", 3, -1, "f.html", FileContent::kHtml},
       {"gulls2.tem", 3, 1, "gulls2.tem.htm", FileContent::kHtml},
       {"gulls3.tem", 3, 0, "gulls3.tem", FileContent::kHtml},
       {"aguilas.csv", 1, 1, "aguilas.csv.tem", FileContent::kTeamFile},
       {"hawks.csv", 1, 0, "hawks.csv", FileContent::kTeamFile},
-      {"roster.htm", 2, 1, "roster.htm.csv", FileContent::kText},
+      {"roster.htm", 2, 1, "roster.htm.csv", FileContent::kTeamCsv},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);

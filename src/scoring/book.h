@@ -6,11 +6,12 @@
 // tools/SCOREBOOK.md.
 
 #include <string>
+#include <vector>
 
 #include "records/game.h"
 #include "scoring/league_rules.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 struct ScorebookResult {
   bool ok = false;
@@ -23,4 +24,11 @@ struct ScorebookResult {
 // discarded.
 ScorebookResult CompileScorebook(const std::string& text, Game& game);
 
-}  // namespace scorewick::sim
+// The entries of a line typed while a game is scored, each a line of the
+// book: a header, half or player line whole; otherwise each word of
+// pitches, each word of what happens between pitches, each substitution
+// with its name, and the result with its runners.  A note ("; text") goes
+// with the last of them.  Quoted texts keep their quotes.
+std::vector<std::string> BookEntries(const std::string& line);
+
+}  // namespace scorewick::scoring

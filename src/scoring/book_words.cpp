@@ -1,8 +1,10 @@
-#include "sim/scorebook_tokens.h"
+#include "scoring/book_words.h"
 
 #include <cctype>
+#include <cstring>
+#include <iterator>
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
 bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& note,
               std::string* error) {
@@ -56,4 +58,55 @@ bool ParseInt(const std::string& text, int& value) {
   return true;
 }
 
-}  // namespace scorewick::sim
+namespace {
+
+constexpr PitchCall kLetterCalls[] = {
+    PitchCall::kBall,           PitchCall::kCalledStrike,        PitchCall::kSwingingStrike,
+    PitchCall::kFoul,           PitchCall::kIntentionalBall,     PitchCall::kPitchOut,
+    PitchCall::kMissedBunt,     PitchCall::kFoulBunt,            PitchCall::kPitcherToMouth,
+    PitchCall::kSwingingOnHitAndRun, PitchCall::kFoulOnHitAndRun};
+
+}  // namespace
+
+std::string NoteInBook(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string NoteText(std::string_view written) {
+  std::string out;
+  for (std::size_t i = 0; i < written.size(); ++i) {
+    if (written[i] == '\\' && i + 1 < written.size()) {
+      const char next = written[++i];
+      out += next == 'r' ? '\r' : next == 'n' ? '\n' : next;
+    } else {
+      out += written[i];
+    }
+  }
+  return out;
+}
+
+PitchCall PitchCallOf(char letter) {
+  const char* at = std::strchr(kPitchLetters, letter);
+  return at && *at ? kLetterCalls[at - kPitchLetters] : PitchCall::kBall;
+}
+
+char PitchLetterOf(PitchCall call) {
+  for (std::size_t i = 0; i < std::size(kLetterCalls); ++i) {
+    if (kLetterCalls[i] == call) return kPitchLetters[i];
+  }
+  return 0;
+}
+
+}  // namespace scorewick::scoring

@@ -3,14 +3,18 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <iterator>
+#include <optional>
 
 #include "records/codes.h"
 #include "scoring/play_builders.h"
-#include "sim/scorebook_compiler.h"
+#include "scoring/book_compiler.h"
+#include "scoring/book_exact.h"
 
-namespace scorewick::sim::book {
+namespace scorewick::scoring::book {
 
-using namespace scoring;
+
 
 namespace {
 
@@ -75,6 +79,48 @@ PitchSpec ScorebookPitch(bool strike) {
   return spec;
 }
 
+// The pitch types a pitch's details name, in the order of their codes.
+constexpr const char* kPitchTypes[] = {"FB", "SF", "FK", "SI", "CB", "SC",
+                                       "KN", "SL", "CH", "BO", "BR", "OT"};
+
+// "x,y": a point of a picture.
+bool ParsePoint(const std::string& text, std::int32_t& x, std::int32_t& y) {
+  const std::size_t comma = text.find(',');
+  int a = 0, b = 0;
+  if (comma == std::string::npos || !ParseInt(text.substr(0, comma), a) ||
+      !ParseInt(text.substr(comma + 1), b) || a < 0 || b < 0 || a > 999 || b > 999) {
+    return false;
+  }
+  x = a;
+  y = b;
+  return true;
+}
+
+// The details after a pitch's letter: "/FB", "/92.5" (miles an hour),
+// "/60,100" (where it crossed, in the strike zone's picture), in any order.
+bool ParsePitchDetails(const std::string& text, PitchSpec& spec) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (text[at] != '/') return false;
+    const std::size_t next = text.find('/', at + 1);
+    const std::string part = text.substr(at + 1, next == std::string::npos ? next : next - at - 1);
+    at = next == std::string::npos ? text.size() : next;
+    const auto type = std::find(std::begin(kPitchTypes), std::end(kPitchTypes), part);
+    if (type != std::end(kPitchTypes)) {
+      spec.type = static_cast<std::int32_t>(type - std::begin(kPitchTypes));
+    } else if (part.find(',') != std::string::npos) {
+      if (!ParsePoint(part, spec.x, spec.y)) return false;
+    } else {
+      char* end = nullptr;
+      const float speed = std::strtof(part.c_str(), &end);
+      if (part.empty() || end != part.c_str() + part.size() || !(speed > 0 && speed < 200))
+        return false;
+      spec.speed = speed;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& handled) {
@@ -84,15 +130,35 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
       word == "PH" || word == "P" || (word.size() == 3 && word.compare(0, 2, "PR") == 0) ||
       (word.size() == 2 && (word[0] == 'D' || word[0] == 'M') && IsDigit(word.substr(1))) ||
       word == "MDH";
-  if (!known || i + 1 >= t.size() || !t[i + 1].quoted) return true;
+  if (!known || i + 1 >= t.size() || !t[i + 1].quoted) {
+    // D or M and a number with a name: a position there is not.
+    if (i + 1 < t.size() && t[i + 1].quoted && word.size() > 1 && (word[0] == 'D' || word[0] == 'M') &&
+        word.find_first_not_of("0123456789", 1) == std::string::npos) {
+      handled = true;
+      return Fail(word + ": there is no position " + word.substr(1) +
+                  " (1 pitcher to 9 right field, DH)");
+    }
+    return true;
+  }
   handled = true;
   const std::string& name = t[i + 1].text;
   i += 2;
+  // A place in the batting order may follow the name (a pitcher who takes
+  // the designated hitter's, a double switch).
+  int slot = 0;
+  if (i < t.size() && !t[i].quoted && ParseInt(t[i].text, slot)) {
+    if (slot < 1 || slot > 20) return Fail("a batting slot is 1 to the last of the order");
+    ++i;
+  }
   // A player comes from the roster of his side.
   const bool batting_side = word == "PH" || word.compare(0, 2, "PR") == 0;
-  const bool home = scorer_->half_open() ? (batting_side ? !scorer_->top() : scorer_->top())
-                                         : (batting_side ? scorer_->halves_played() % 2 == 1
-                                                         : scorer_->halves_played() % 2 == 0);
+  bool home = scorer_->half_open() ? (batting_side ? !scorer_->top() : scorer_->top())
+                                   : (batting_side ? scorer_->halves_played() % 2 == 1
+                                                   : scorer_->halves_played() % 2 == 0);
+  // A player moved is found on either side (between halves, the side
+  // that bats next may put its pitcher in a batting slot).
+  if (word[0] == 'M' && !scorer_->HasPlayed(home, name) && scorer_->HasPlayed(!home, name))
+    home = !home;
   const Team& team = home ? game_.home : game_.visitor;
   if (word[0] != 'M') {
     if (team.IndexOfPlayer(name) < 0)
@@ -101,18 +167,18 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
   PLAYER p = word[0] == 'M' ? PLAYER{} : *team.FindPlayer(name);
   bool ok = true;
   if (word == "PH") {
-    if (begun_) return Fail("a pinch hitter comes in before the first pitch to him");
     ok = scorer_->PinchHit(p);
   } else if (word == "P") {
-    ok = scorer_->ChangePitcher(p);
+    ok = scorer_->ChangePitcher(p, slot);
   } else if (word[0] == 'P') {
     const int base = word[2] - '0';
     if (base < 1 || base > 3) return Fail("a pinch runner is PR1, PR2 or PR3");
     ok = scorer_->PinchRun(base, p);
   } else if (word[0] == 'D') {
-    ok = scorer_->SubstituteFielder(word[1] - '0', p);
+    ok = scorer_->SubstituteFielder(word[1] - '0', p, slot);
   } else {
-    ok = scorer_->MoveFielder(name, word == "MDH" ? kPosDesignatedHitter : word[1] - '0', home);
+    ok = scorer_->MoveFielder(name, word == "MDH" ? kPosDesignatedHitter : word[1] - '0', home,
+                              slot);
   }
   return ok || ScorerFail();
 }
@@ -145,6 +211,10 @@ bool Compiler::Event(const std::string& word, bool& handled) {
     if (base < 1 || base > 3) return Fail("cannot read the base of " + word);
     play.runners.push_back(
         RunnerOut(base, base, cs ? kOutCaughtStealing : kOutPickedOff, Credited(fielders)));
+  } else if (StartsWith(word, "FLE", rest) && IsDigit(rest)) {
+    // A foul fly dropped: an error that gives nobody a base.
+    if (!Begin()) return false;
+    return scorer_->ErrorOnBatter({1, rest[0] - '0', kErrPopFoul, 0, false}) || ScorerFail();
   } else if ((word == "POA1" || word == "POA2" || word == "POA3" || word == "CPA1" ||
               word == "CPA2" || word == "CPA3")) {
     if (!Begin()) return false;
@@ -168,9 +238,19 @@ bool Compiler::Event(const std::string& word, bool& handled) {
   return scorer_->Record(play) || ScorerFail();
 }
 
-bool Compiler::Result(const std::string& word, Play& play) {
+bool Compiler::Result(const std::string& written, Play& play) {
   BatterPart& b = play.batter;
   b.present = true;
+  // "1B7@120,40": where the ball went, on the field picture.
+  const std::size_t at = written.find('@');
+  const std::string word = written.substr(0, at);
+  if (at != std::string::npos) {
+    if (!Result(word, play)) return false;
+    if (!ParsePoint(written.substr(at + 1), b.hit_x, b.hit_y))
+      return Fail("cannot read where the ball went in \"" + written +
+                  "\" (a point of the field like 1B7@120,40)");
+    return true;
+  }
   std::string rest;
   std::vector<int> chain;
   auto reach = [&](std::int32_t how) {
@@ -292,10 +372,23 @@ bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t def
   const int from = BaseOf(word[0]);
   const int target = BaseOf(word[2]);
   const bool out = word[1] == 'X';
+  // What follows in parentheses: a reason or the fielders, then (UR) or
+  // (ER) where the official scorer calls his run otherwise than the
+  // scorer's own rule would.
   std::string mod;
-  if (word.size() > 3) {
-    if (word[3] != '(' || word.back() != ')') return Fail("cannot read \"" + word + "\"");
-    mod = word.substr(4, word.size() - 5);
+  std::optional<bool> earned;
+  for (std::size_t at = 3; at < word.size();) {
+    const std::size_t close = word.find(')', at);
+    if (word[at] != '(' || close == std::string::npos) return Fail("cannot read \"" + word + "\"");
+    const std::string part = word.substr(at + 1, close - at - 1);
+    if (part == "UR" || part == "ER") {
+      earned = part == "ER";
+    } else if (mod.empty()) {
+      mod = part;
+    } else {
+      return Fail("cannot read \"" + word + "\"");
+    }
+    at = close + 1;
   }
   if (from < 0 || from > 3 || target < 1 || target <= from)
     return Fail("cannot read the bases of \"" + word + "\"");
@@ -344,6 +437,7 @@ bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t def
     b.codes.insert(b.codes.end(), codes.begin(), codes.end());
     b.to = held;
     b.errors.insert(b.errors.end(), errors.begin(), errors.end());
+    if (earned) b.earned = earned;
     if (out) {
       b.out = true;
       b.how_out = kOutTagged;
@@ -356,6 +450,7 @@ bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t def
   m.to = held;
   m.codes = codes;
   m.errors = errors;
+  m.earned = earned;
   if (out) {
     m.out = true;
     // Forced when every base behind him was taken and the batter ran.
@@ -395,75 +490,104 @@ void Compiler::ForcedDefaults(Play& play, std::int32_t default_code) {
   }
 }
 
-bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
-  Play play;
-  bool have_result = false;
+// The batter's result and the runners after it (t[i] on), as a play; the
+// runners not written move as little as the batter makes them.
+bool Compiler::ResultPlay(const std::vector<Token>& t, std::size_t i, Play& play) {
+  play = Play{};
+  if (i >= t.size()) return Fail("a play needs a result");
+  if (IsExactWord(t[i].text)) {
+    std::vector<std::string> words;
+    for (; i < t.size(); ++i) {
+      if (t[i].quoted) return Fail("unexpected \"" + t[i].text + "\"");
+      words.push_back(t[i].text);
+    }
+    std::string why;
+    return ReadExactPlay(words, play, why) || Fail(why);
+  }
+  if (!Result(t[i].text, play)) return false;
   std::int32_t default_code = kAdvBatted;
+  const BatterPart& b = play.batter;
+  if (b.reached) {
+    switch (b.how_reached) {
+      case kReachWalk:
+      case kReachIntentionalWalk:
+        default_code = kAdvForcedByWalk;
+        break;
+      case kReachHitByPitch:
+      case kReachAwardedBase:
+        default_code = kAdvAwarded;
+        break;
+      case kReachInterference:
+        default_code = kAdvInterference;
+        break;
+      case kReachFieldersChoice:
+        default_code = kAdvFieldersChoice;
+        break;
+      default:
+        break;
+    }
+  }
+  for (++i; i < t.size(); ++i) {
+    if (t[i].quoted) return Fail("unexpected \"" + t[i].text + "\"");
+    if (!RunnerToken(t[i].text, play, default_code)) return false;
+  }
+  ForcedDefaults(play, default_code);
+  return true;
+}
+
+bool Compiler::ParsePlay(const std::string& words, Play& play) {
+  std::vector<Token> tokens;
+  std::string note, why;
+  if (!Tokenize(words, tokens, note, &why)) return Fail(why);
+  return scorer_ && ResultPlay(tokens, 0, play);
+}
+
+bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
   for (std::size_t i = 0; i < t.size();) {
     if (t[i].quoted) return Fail("unexpected \"" + t[i].text + "\"");
     bool handled = false;
-    if (!have_result) {
-      if (!Substitution(t, i, handled)) return false;
-      if (handled) continue;
-    }
-    const std::string& word = t[i].text;
-    ++i;
-    if (have_result) {
-      if (!RunnerToken(word, play, default_code)) return false;
-      continue;
-    }
-    if (word.find_first_not_of("bcsfipml") == std::string::npos) {
-      if (!Begin()) return false;
-      for (char c : word) {
-        static const std::string kCalls = "bcsfipml";
-        static const PitchCall kCall[] = {
-            PitchCall::kBall,       PitchCall::kCalledStrike,    PitchCall::kSwingingStrike,
-            PitchCall::kFoul,       PitchCall::kIntentionalBall, PitchCall::kPitchOut,
-            PitchCall::kMissedBunt, PitchCall::kFoulBunt};
-        const PitchCall call = kCall[kCalls.find(c)];
-        const bool strike = !(c == 'b' || c == 'i' || c == 'p');
-        if (!scorer_->Pitch(call, ScorebookPitch(strike))) return ScorerFail();
-      }
-      continue;
-    }
-    if (!Event(word, handled)) return false;
+    if (!Substitution(t, i, handled)) return false;
     if (handled) continue;
-    if (!Begin()) return false;
-    if (!Result(word, play)) return false;
-    have_result = true;
-    const BatterPart& b = play.batter;
-    if (b.reached) {
-      switch (b.how_reached) {
-        case kReachWalk:
-        case kReachIntentionalWalk:
-          default_code = kAdvForcedByWalk;
-          break;
-        case kReachHitByPitch:
-        case kReachAwardedBase:
-          default_code = kAdvAwarded;
-          break;
-        case kReachInterference:
-          default_code = kAdvInterference;
-          break;
-        case kReachFieldersChoice:
-          default_code = kAdvFieldersChoice;
-          break;
-        default:
-          break;
+    const std::string& word = t[i].text;
+    // Pitches: letters written together ("bsf"), or one letter with its
+    // details ("c/SL/84/60,100").
+    const std::size_t letters = std::min(word.find('/'), word.size());
+    if (letters > 0 && word.find_first_not_of(kPitchLetters) >= letters &&
+        (letters == word.size() || letters == 1)) {
+      ++i;
+      if (!Begin()) return false;
+      for (std::size_t k = 0; k < letters; ++k) {
+        const char c = word[k];
+        const PitchCall call = PitchCallOf(c);
+        const bool strike = !(c == 'b' || c == 'i' || c == 'p' || c == 'v');
+        PitchSpec spec = ScorebookPitch(strike);
+        if (!ParsePitchDetails(word.substr(letters), spec))
+          return Fail("cannot read the pitch \"" + word + "\" (a pitch's details are like " +
+                      "c/SL/84/60,100: its type, speed and where it crossed)");
+        if (!scorer_->Pitch(call, spec)) return ScorerFail();
+      }
+      continue;
+    }
+    if (!IsExactWord(word)) {
+      if (!Event(word, handled)) return false;
+      if (handled) {
+        ++i;
+        continue;
       }
     }
-  }
-  if (have_result) {
-    ForcedDefaults(play, default_code);
+    // The result and its runners (or, in the exact form, a play of the
+    // runners alone).
+    Play play;
+    if (!ResultPlay(t, i, play)) return false;
+    if (play.batter.present && !Begin()) return false;
     if (!scorer_->Record(play)) return ScorerFail();
-    begun_ = false;
+    if (play.batter.present) begun_ = false;
+    break;
   }
-  if (!note.empty() && !scorer_->AddNote(note)) return ScorerFail();
-  if (begun_ && scorer_->turn_open() && !scorer_->HalfOver() && !scorer_->GameOver()) {
-    return Fail("the plate appearance has no result");
-  }
+  if (!note.empty() && !scorer_->AddNote(NoteText(note))) return ScorerFail();
+  // A line may hold part of a turn at the plate: the next goes on with it.
   CloseHalfIfOver();
   return true;
 }
 
-}  // namespace scorewick::sim::book
+}  // namespace scorewick::scoring::book

@@ -1,5 +1,6 @@
-#include "sim/scorebook.h"
+#include "scoring/book.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <sstream>
@@ -7,12 +8,12 @@
 
 #include "records/codes.h"
 #include "scoring/play_builders.h"
-#include "sim/scorebook_compiler.h"
+#include "scoring/book_compiler.h"
 #include "scoring/scorer.h"
 
-namespace scorewick::sim {
+namespace scorewick::scoring {
 
-using namespace scoring;
+
 
 namespace book {
 
@@ -88,6 +89,8 @@ bool Compiler::HeaderLine(const std::vector<Token>& t) {
   if (word == "visitors" || word == "home") {
     if (t.size() != 2 || !t[1].quoted) return Fail(word + " takes the team's name in quotes");
     team_ = word == "home" ? 1 : 0;
+    // Named again, the team is chosen for the line-up lines that follow.
+    if (declared_[team_] && teams_[team_].team_name.view() == t[1].text) return true;
     if (declared_[team_]) return Fail("the " + word + " team is given twice");
     declared_[team_] = true;
     teams_[team_].team_name.set(t[1].text);
@@ -106,7 +109,10 @@ bool Compiler::PlayerLine(const std::vector<Token>& t) {
   Team& team = teams_[team_];
   PLAYER p;
   if (t[1].text.empty() || t[1].text.size() > 24) return Fail("a name has 1 to 24 characters");
-  if (team.IndexOfPlayer(t[1].text) >= 0) return Fail(t[1].text + " is listed twice");
+  if (const int listed = team.IndexOfPlayer(t[1].text); listed >= 0) {
+    // A player of the roster (listed on the bench) put in the line-up.
+    return t[0].text == "-" ? Fail(t[1].text + " is listed twice") : LineUp(t, listed);
+  }
   p.name.set(t[1].text);
   const std::int32_t position = ParsePosition(t[2].text);
   if (position == kPosPitcher && t[2].text != "P" && t[2].text != "Pitcher") {
@@ -153,6 +159,38 @@ bool Compiler::PlayerLine(const std::vector<Token>& t) {
   return true;
 }
 
+// `<slot> "Name" POS` for a player the roster holds already: he takes
+// that place in the line-up (each player at most once).
+bool Compiler::LineUp(const std::vector<Token>& t, int listed) {
+  if (t.size() != 3) return Fail("a player of the roster is put in the line-up as: slot \"Name\" position");
+  const std::int32_t position = ParsePosition(t[2].text);
+  if (position == kPosPitcher && t[2].text != "P" && t[2].text != "Pitcher") {
+    return Fail("unknown position \"" + t[2].text + "\"");
+  }
+  StartingSide& side = sides_[team_];
+  const std::string& name = t[1].text;
+  const bool in_lineup = side.pitcher.name.view() == name ||
+                         std::any_of(side.batters.begin(), side.batters.end(),
+                                     [&](const PLAYER& b) { return b.name.view() == name; });
+  if (in_lineup) return Fail(name + " is in the line-up already");
+  PLAYER p = teams_[team_].players()[static_cast<std::size_t>(listed)];
+  p.position = position;
+  int order = 0;
+  if (t[0].text == "P") {
+    if (!side.pitcher.name.empty()) return Fail("two starting pitchers");
+    side.pitcher = p;
+    return true;
+  }
+  if (!ParseInt(t[0].text, order) || order != static_cast<int>(side.batters.size()) + 1) {
+    return Fail("batters are listed in order 1, 2, 3 ...; found \"" + t[0].text + "\"");
+  }
+  p.batting_order = order;
+  side.batters.push_back(p);
+  if (position == kPosPitcher) side.pitcher = p;
+  ++teams_[team_].lineup_size;
+  return true;
+}
+
 bool Compiler::StartPlay() {
   if (!declared_[0] || !declared_[1]) return Fail("both teams must be given before the first half");
   scorer_.emplace(game_, rules_);
@@ -192,6 +230,26 @@ bool Compiler::HalfLine(const std::vector<Token>& t) {
   return true;
 }
 
+// "called": the game ends where it stands (rain, darkness, a time limit),
+// with a note on its last box.
+bool Compiler::Called() {
+  if (called_) return Fail("the game was called already");
+  if (scorer_->GameOver()) return Fail("the game is already over");
+  if (scorer_->half_open()) {
+    const int outs = scorer_->outs();
+    const std::string where = std::string(scorer_->top() ? "top" : "bottom") + " of the " +
+                              std::to_string(scorer_->inning() + 1) +
+                              std::string(OrdinalSuffix(scorer_->inning() + 1)) + " with " +
+                              std::to_string(outs) + " out" + std::string(PluralSuffix(outs));
+    if (scorer_->AtBatIndex() >= 0)
+      static_cast<void>(scorer_->AddNote("Game called in the " + where + "."));
+    scorer_->EndHalf();
+  }
+  called_ = true;
+  begun_ = false;
+  return true;
+}
+
 bool Compiler::Begin() {
   if (begun_) return true;
   if (!scorer_->half_open())
@@ -201,48 +259,114 @@ bool Compiler::Begin() {
   return true;
 }
 
-ScorebookResult Compiler::Run(const std::string& text) {
-  std::istringstream in(text);
-  std::string raw;
-  while (error_.empty() && std::getline(in, raw)) {
-    ++line_;
-    std::vector<Token> tokens;
-    std::string note;
-    std::string why;
-    if (!Tokenize(raw, tokens, note, &why)) {
-      Fail(why);
-      break;
+bool Compiler::Line(const std::string& raw) {
+  ++line_;
+  std::vector<Token> tokens;
+  std::string note;
+  std::string why;
+  if (!Tokenize(raw, tokens, note, &why)) return Fail(why);
+  if (tokens.empty()) {
+    // A note alone is the at-bat's being scored, or the half's last.
+    if (!note.empty()) {
+      if (!scorer_) return Fail("a note belongs to a play");
+      return scorer_->AddNote(NoteText(note)) || ScorerFail();
     }
-    if (tokens.empty()) {
-      if (!note.empty()) Fail("a note belongs at the end of a play");
-      continue;
-    }
-    const std::string& word = tokens[0].text;
-    const bool player =
-        !tokens[0].quoted &&
-        (word == "P" || word == "-" || std::isdigit(static_cast<unsigned char>(word[0]))) &&
-        tokens.size() > 1 && tokens[1].quoted && !scorer_;
-    if (player) {
-      PlayerLine(tokens);
-    } else if (word == "top" || word == "bottom") {
-      HalfLine(tokens);
-    } else if (!scorer_) {
-      HeaderLine(tokens);
-    } else {
-      PlayLine(tokens, note);
+    return true;
+  }
+  const std::string& word = tokens[0].text;
+  const bool player =
+      !tokens[0].quoted &&
+      (word == "P" || word == "-" || std::isdigit(static_cast<unsigned char>(word[0]))) &&
+      tokens.size() > 1 && tokens[1].quoted && !scorer_;
+  if (player) return PlayerLine(tokens);
+  if (word == "top" || word == "bottom") return HalfLine(tokens);
+  if (!scorer_) return HeaderLine(tokens);
+  if (word == "called" && tokens.size() == 1) return Called();
+  if (word == "won" || word == "lost" || word == "saved") return Decision(tokens);
+  if (called_) return Fail("the game was called");
+  return PlayLine(tokens, note);
+}
+
+std::string Compiler::HalfNeededBy(const std::string& raw) const {
+  std::vector<Token> tokens;
+  std::string note, why;
+  if (!Tokenize(raw, tokens, note, &why) || tokens.empty()) return {};
+  const std::string& word = tokens[0].text;
+  if (word == "top" || word == "bottom" || word == "called" || word == "won" || word == "lost" ||
+      word == "saved") {
+    return {};
+  }
+  if (!scorer_) {
+    const bool header = word == "game" || word == "umpires" || word == "rules" ||
+                        word == "visitors" || word == "home" ||
+                        (tokens.size() > 1 && tokens[1].quoted && !tokens[0].quoted);
+    return header ? std::string() : "top 1";
+  }
+  if (scorer_->half_open() || scorer_->GameOver() || called_) return {};
+  // Substitutions alone are made between halves, for the side taking the
+  // field.
+  bool only_changes = true;
+  for (std::size_t i = 0; only_changes && i < tokens.size();) {
+    only_changes = !tokens[i].quoted && i + 1 < tokens.size() && tokens[i + 1].quoted;
+    i += 2;
+    // A batting slot may follow the name.
+    int slot = 0;
+    if (i < tokens.size() && !tokens[i].quoted && ParseInt(tokens[i].text, slot)) ++i;
+  }
+  if (only_changes) return {};
+  const int h = scorer_->halves_played();
+  return std::string(h % 2 == 0 ? "top " : "bottom ") + std::to_string(h / 2 + 1);
+}
+
+// "won \"Name\"", "lost \"Name\"", "saved \"Name\"": a decision the
+// official scorer gave, which stands for the scorer's own reckoning;
+// "saved none" says that he gave none.
+bool Compiler::Decision(const std::vector<Token>& t) {
+  const bool none = t.size() == 2 && !t[1].quoted && t[1].text == "none";
+  if (t.size() != 2 || (!t[1].quoted && !none))
+    return Fail(t[0].text + " takes the pitcher's name in quotes, or none");
+  const int which = t[0].text == "won" ? 0 : t[0].text == "lost" ? 1 : 2;
+  decisions_[which] = none ? std::string() : t[1].text;
+  return true;
+}
+
+void Compiler::Settle() {
+  if (!scorer_) return;
+  scorer_->FinishGame();
+  PLAYER* decided[3] = {&game_.winning_pitcher, &game_.losing_pitcher, &game_.saving_pitcher};
+  for (int k = 0; k < 3; ++k) {
+    if (!decisions_[k]) continue;
+    // The pitcher as he stands in a line-up of the game.
+    *decided[k] = PLAYER{};
+    if (decisions_[k]->empty()) continue;
+    for (const INNING& in : game_.innings) {
+      for (const HALF_INNING* h : {&in.top, &in.bottom}) {
+        for (const PLAYER& p : h->defense) {
+          if (p.position == kPosPitcher && p.name.view() == *decisions_[k]) *decided[k] = p;
+        }
+      }
     }
   }
+}
+
+ScorebookResult Compiler::Finish() {
   ScorebookResult result;
   result.rules = rules_;
   if (error_.empty() && !scorer_) Fail("the book has no plays");
   if (error_.empty()) {
     if (scorer_->half_open()) scorer_->EndHalf();
-    scorer_->FinishGame();
-    // Only a book that states the whole game leaves the scorer at rest.
+    Settle();
   }
   result.ok = error_.empty();
   result.error = error_;
   return result;
+}
+
+ScorebookResult Compiler::Run(const std::string& text) {
+  std::istringstream in(text);
+  std::string raw;
+  while (error_.empty() && std::getline(in, raw)) Line(raw);
+  return Finish();
 }
 
 }  // namespace book
@@ -252,4 +376,4 @@ ScorebookResult CompileScorebook(const std::string& text, Game& game) {
   return compiler.Run(text);
 }
 
-}  // namespace scorewick::sim
+}  // namespace scorewick::scoring

@@ -1,0 +1,88 @@
+#pragma once
+// The scorebook compiler's inside, shared by its two source files: the
+// header and roster lines (scorebook.cpp) and the play lines
+// (scorebook_plays.cpp).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/game.h"
+#include "scoring/book.h"
+#include "scoring/book_words.h"
+#include "scoring/scorer.h"
+
+namespace scorewick::scoring::book {
+
+class Compiler {
+ public:
+  explicit Compiler(Game& game) : game_(game) {}
+  // The whole book: each line, then Finish.
+  ScorebookResult Run(const std::string& text);
+  // One line of the book; false, with the reason in error(), when the game
+  // cannot take it (the game may then hold part of it).
+  bool Line(const std::string& raw);
+  // The end of the book: the open half is closed and the game's totals
+  // and decisions are set.
+  ScorebookResult Finish();
+  // The game as it stands: its score, position and decisions so far (the
+  // ones the book names, else the scorer's).
+  void Settle();
+
+  // The play the words of a result and its runners make in the state the
+  // game is in, without recording it; false with the reason in error().
+  bool ParsePlay(const std::string& words, scoring::Play& play);
+
+  // The half-inning a line would open first ("top 2") when it is a play
+  // that comes while no half is open; empty when it needs none.
+  std::string HalfNeededBy(const std::string& raw) const;
+
+  const std::string& error() const { return error_; }
+  // The scorer once the first half has begun, else null.
+  const Scorer* scorer() const { return scorer_ ? &*scorer_ : nullptr; }
+  Scorer* scorer() { return scorer_ ? &*scorer_ : nullptr; }
+  const LeagueRules& rules() const { return rules_; }
+  bool called() const { return called_; }
+  // The game the book is compiled into.
+  const Game& game() const { return game_; }
+
+ private:
+  bool Fail(const std::string& what) {
+    if (error_.empty()) error_ = "line " + std::to_string(line_) + ": " + what;
+    return false;
+  }
+  bool ScorerFail() { return Fail(scorer_->error()); }
+  bool HeaderLine(const std::vector<Token>& t);
+  bool PlayerLine(const std::vector<Token>& t);
+  bool LineUp(const std::vector<Token>& t, int listed);
+  bool StartPlay();
+  bool HalfLine(const std::vector<Token>& t);
+  bool PlayLine(const std::vector<Token>& t, const std::string& note);
+  bool Substitution(const std::vector<Token>& t, std::size_t& i, bool& handled);
+  bool Event(const std::string& word, bool& handled);
+  bool Result(const std::string& word, scoring::Play& play);
+  bool ResultPlay(const std::vector<Token>& t, std::size_t i, scoring::Play& play);
+  bool RunnerToken(const std::string& word, scoring::Play& play, std::int32_t default_code);
+  void ForcedDefaults(scoring::Play& play, std::int32_t default_code);
+  void CloseHalfIfOver();
+  bool Begin();
+  bool Called();
+  bool Decision(const std::vector<Token>& t);
+
+  Game& game_;
+  std::string error_;
+  int line_ = 0;
+  scoring::LeagueRules rules_;
+  Team teams_[2];  // [0] visitors, [1] home
+  scoring::StartingSide sides_[2];
+  bool declared_[2] = {false, false};
+  int team_ = -1;
+  std::optional<scoring::Scorer> scorer_;
+  bool begun_ = false;
+  bool called_ = false;  // the game was called before the rules would end it
+  // The winning, losing and saving pitchers the book names ("won \"Name\"",
+  // "saved none"); unset where the book leaves them to the scorer.
+  std::optional<std::string> decisions_[3];
+};
+
+}  // namespace scorewick::scoring::book
