@@ -17,10 +17,10 @@
 #include "interop/retrosheet_export.h"
 #include "interop/retrosheet_import.h"
 #include "ratio_reporter.h"
-#include "written_files.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/game_headline.h"
+#include "written_files.h"
 
 namespace {
 
@@ -75,7 +75,8 @@ void BM_ReadGamesWriteFiles(benchmark::State& state) {
     }
     scorewick::FileBatch batch;
     for (std::size_t i = 0; i < out.names.size(); ++i) {
-      if (!batch.Add(folder + "/" + out.names[i], out.bytes[i])) state.SkipWithError("write failed");
+      if (!batch.Add(folder + "/" + out.names[i], out.bytes[i]))
+        state.SkipWithError("write failed");
     }
     if (!batch.Commit()) state.SkipWithError("sync failed");
   }
@@ -133,7 +134,7 @@ BENCHMARK(BM_WriteRecordsOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-  return scorewick::bench::RunWithRatios(argc, argv,
-                                         {{"BM_Export", "BM_ReadGamesWriteFiles"},
-                                          {"BM_WriteRecordsOnly", "BM_ReadGamesWriteFiles"}});
+  return scorewick::bench::RunWithRatios(
+      argc, argv,
+      {{"BM_Export", "BM_ReadGamesWriteFiles"}, {"BM_WriteRecordsOnly", "BM_ReadGamesWriteFiles"}});
 }

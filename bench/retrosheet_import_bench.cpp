@@ -15,9 +15,9 @@
 
 #include "interop/retrosheet_import.h"
 #include "ratio_reporter.h"
-#include "written_files.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
+#include "written_files.h"
 
 namespace {
 

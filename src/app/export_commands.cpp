@@ -7,7 +7,7 @@
 #include "app/main_window.h"
 #include "app/print_commands.h"
 #include "interop/retrosheet_export.h"
-#include "records/file_io.h"
+#include "records/output_guard.h"
 #include "records/path_names.h"
 
 namespace scorewick::app {
@@ -32,7 +32,7 @@ void RunExportRetrosheet(CommandEnv& env) {
   if (!folder) return;
   std::vector<std::string> there;
   for (const std::string& name : interop::PlannedExportFileNames(games)) {
-    if (FileExists((std::filesystem::path(*folder) / name).string())) there.push_back(name);
+    if (NameTaken((std::filesystem::path(*folder) / name).string())) there.push_back(name);
   }
   const bool force =
       AskToReplace(ui, there, "files to write", *folder, "writes the others", kCaption);

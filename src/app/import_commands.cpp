@@ -65,9 +65,9 @@ void RunImportRetrosheet(CommandEnv& env) {
       ui.BrowseFolder("Choose the Folder to Write the Games and Teams In",
                       session.folders.For(FileKind::kGame, FolderOf(event_files.front())));
   if (!folder) return;
-  const bool force = AskToReplace(ui, AlreadyThere(event_files, *folder),
-                                 "games and teams to import", *folder, "imports the others",
-                                 kCaption);
+  const bool force =
+      AskToReplace(ui, AlreadyThere(event_files, *folder), "games and teams to import", *folder,
+                   "imports the others", kCaption);
   const interop::ImportSummary summary = WithProgress(
       env.window, "Importing the games ...", kCaption, [&](const interop::ImportProgress& tell) {
         return interop::ImportRetrosheet({event_files, *folder, force}, tell);

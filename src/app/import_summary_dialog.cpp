@@ -14,16 +14,16 @@ ImportSummaryDialog::ImportSummaryDialog(const interop::ImportSummary& summary,
                                          const std::string& folder, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Import Games from Retrosheet Files");
-  Build(summary.Line() + ", in " + folder + ".", summary.refusals, "Not imported:",
-        "Imported, recorded in the nearest way or read past:");
+  Build(summary.Line() + ", in " + folder + ".", summary.refusals,
+        "Not imported:", "Imported, recorded in the nearest way or read past:");
 }
 
 ImportSummaryDialog::ImportSummaryDialog(const interop::ExportSummary& summary,
                                          const std::string& folder, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Export Games to Retrosheet");
-  Build(summary.Line() + ", in " + folder + ".", summary.messages, "Not written:",
-        "Written, without what Retrosheet's files cannot hold:");
+  Build(summary.Line() + ", in " + folder + ".", summary.messages,
+        "Not written:", "Written, without what Retrosheet's files cannot hold:");
 }
 
 void ImportSummaryDialog::Build(const std::string& line,

@@ -19,8 +19,8 @@ bool MakeOutputFolder(const std::string& folder, CommandContext& ctx) {
   }
   fs::create_directories(folder, ec);
   if (ec) {
-    ctx.err << "scorewick: cannot make the folder " << TerminalText(folder) << ": "
-            << ec.message() << "\n";
+    ctx.err << "scorewick: cannot make the folder " << TerminalText(folder) << ": " << ec.message()
+            << "\n";
     return false;
   }
   return true;

@@ -50,8 +50,7 @@ int BatterDefault(const ParsedPlay& play) {
 }
 
 bool BatterPlays(PlayKind kind) {
-  return kind != PlayKind::kNoPlay && kind != PlayKind::kRunnerPlay &&
-         kind != PlayKind::kFoulError;
+  return kind != PlayKind::kNoPlay && kind != PlayKind::kRunnerPlay && kind != PlayKind::kFoulError;
 }
 
 class Checker {
@@ -207,7 +206,8 @@ bool Checker::Start(const RetroRecord& r) {
   const std::string id(r.at(1));
   if (!s.ids.insert(id).second) return Fail(id + " starts twice");
   if (slot > 0) {
-    if (!s.slots[static_cast<std::size_t>(slot)].empty()) return Fail("two players bat " + std::to_string(slot));
+    if (!s.slots[static_cast<std::size_t>(slot)].empty())
+      return Fail("two players bat " + std::to_string(slot));
     s.slots[static_cast<std::size_t>(slot)] = id;
   } else if (position != 1) {
     return Fail("only a pitcher starts without a place in the order");
@@ -254,7 +254,8 @@ bool Checker::Sub(const RetroRecord& r) {
       slot > 9 || !ToInt(r.at(5), position) || position < 1 || position > 12) {
     return Fail("a substitution is written sub,id,name,side,place 0 to 9,position 1 to 12");
   }
-  if (slot == 0 && position != 1) return Fail("only a pitcher comes in without a place in the order");
+  if (slot == 0 && position != 1)
+    return Fail("only a pitcher comes in without a place in the order");
   Side& s = sides_[static_cast<std::size_t>(side)];
   const std::string id(r.at(1));
   s.ids.insert(id);
@@ -305,8 +306,8 @@ bool Checker::Play(const RetroRecord& r) {
   if (outs_ >= 3) return Fail("a play after the third out of the half");
   Side& batting = sides_[static_cast<std::size_t>(side)];
   const std::string batter(r.at(3));
-  const std::string due = at_plate_.empty() ? batting.slots[static_cast<std::size_t>(batting.next)]
-                                            : at_plate_;
+  const std::string due =
+      at_plate_.empty() ? batting.slots[static_cast<std::size_t>(batting.next)] : at_plate_;
   if (batter != due) return Fail(batter + " bats, but " + due + " is due up");
   ParsedPlay play;
   if (Status parsed = ParsePlay(r.at(6), play); !parsed) return Fail(parsed.reason);
@@ -370,11 +371,13 @@ bool Checker::Play(const RetroRecord& r) {
   if (outs_ + made > 3) return Fail("the play makes a fourth out");
   // Nobody passes the runner ahead of him, as long as the half goes on.
   for (int dest = 1; dest <= 3; ++dest) {
-    if (bases_[static_cast<std::size_t>(dest)].empty() || out[static_cast<std::size_t>(dest)]) continue;
+    if (bases_[static_cast<std::size_t>(dest)].empty() || out[static_cast<std::size_t>(dest)])
+      continue;
     const int ahead = adv[static_cast<std::size_t>(dest)];
     if (ahead >= 4 || outs_ + made >= 3) continue;
     for (int src = 0; src < dest; ++src) {
-      const bool present = src == 0 ? BatterPlays(play.kind) : !bases_[static_cast<std::size_t>(src)].empty();
+      const bool present =
+          src == 0 ? BatterPlays(play.kind) : !bases_[static_cast<std::size_t>(src)].empty();
       if (!present || out[static_cast<std::size_t>(src)]) continue;
       if (src == 0 && adv[0] == 0) continue;
       if (adv[static_cast<std::size_t>(src)] >= ahead) {

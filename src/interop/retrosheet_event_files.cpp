@@ -70,7 +70,8 @@ RetrosheetEventFiles::RetrosheetEventFiles(const std::vector<GameHeadline>& head
     if (!RealDay(h)) {
       char day[32];
       std::snprintf(day, sizeof day, "%04d-%02d-%02d", h.year, h.month, h.day);
-      p.why = std::string("its day (") + day + ") is no day of the calendar: a game's id is its day";
+      p.why =
+          std::string("its day (") + day + ") is no day of the calendar: a game's id is its day";
       continue;
     }
     p.season = h.year;

@@ -165,10 +165,13 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
   // writes checks its output.
   FileBatch batch;
   std::vector<std::string> in_batch;
+  const std::string folder =
+      request.output_folder.empty() ? std::string(".") : request.output_folder;
   for (const auto& [file, text] : events.Files()) {
     const std::string path = Joined(request.output_folder, file);
     const bool event_file = IsEventFile(file);
-    const std::vector<std::size_t> held = event_file ? events.GamesOf(file) : std::vector<std::size_t>{};
+    const std::vector<std::size_t> held =
+        event_file ? events.GamesOf(file) : std::vector<std::size_t>{};
     auto not_written = [&](const std::string& reason, bool kept) {
       summary.messages.push_back({file, 0, {}, reason, kept});
       if (kept) {
@@ -183,9 +186,9 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
       continue;
     }
     if (!request.force) {
-      if (FileExists(path)) {
-        not_written("already there (" + ContentName(ContentOfFile(path)) + "): kept as it is",
-                    true);
+      // A link counts as there, also one that leads nowhere.
+      if (NameTaken(path)) {
+        not_written("already there (" + OccupantName(path) + "): kept as it is", true);
         continue;
       }
       if (std::string conflict = OutputConflict(games, path, FileContent::kText);
@@ -194,8 +197,13 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
         continue;
       }
     }
-    const Status added = batch.Add(
-        path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    // Nor, even when forced, a link that leads out of the folder or nowhere.
+    if (std::string refusal = OutputRefusal(path, folder); !refusal.empty()) {
+      not_written(refusal, false);
+      continue;
+    }
+    const Status added =
+        batch.Add(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     if (!added) {
       not_written(added.reason, false);
       continue;
@@ -205,8 +213,8 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
   std::vector<Status> failed;
   const Status committed = batch.Commit(&failed);
   for (const std::string& path : in_batch) {
-    const auto f = std::find_if(failed.begin(), failed.end(),
-                                [&](const Status& s) { return s.file == path; });
+    const auto f =
+        std::find_if(failed.begin(), failed.end(), [&](const Status& s) { return s.file == path; });
     const bool renamed = f == failed.end() && (committed || !failed.empty());
     const std::string file = FileNameOf(path);
     if (renamed) {

@@ -206,8 +206,9 @@ bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
   target.role.clear();
   if (!fielding) {
     const int n = OffenseBlock(h.offense);
-    if (n == 0) return Fail("the line-up of the " + std::string(top ? "top" : "bottom") +
-                            " of inning " + std::to_string(inning + 1) + " is empty");
+    if (n == 0)
+      return Fail("the line-up of the " + std::string(top ? "top" : "bottom") + " of inning " +
+                  std::to_string(inning + 1) + " is empty");
     target.slot_count = n;
     for (int s = 1; s <= 9; ++s) {
       target.slots[static_cast<std::size_t>(s)] =
@@ -309,7 +310,8 @@ bool GameWriter::StartRecords() {
     std::string pitcher_line;
     for (int slot = 1; slot <= s.slot_count; ++slot) {
       const std::string& name = s.slots[static_cast<std::size_t>(slot)];
-      if (name.empty()) return Fail("the starting line-up has nobody batting " + std::to_string(slot));
+      if (name.empty())
+        return Fail("the starting line-up has nobody batting " + std::to_string(slot));
       auto role = s.role.find(name);
       const int pos = role == s.role.end() ? 10 : role->second;
       Line("start," + IdOf(home, name) + "," + QuotedField(name, true) + "," +
@@ -317,7 +319,8 @@ bool GameWriter::StartRecords() {
     }
     const std::string& p = s.field[1];
     bool bats = false;
-    for (int slot = 1; slot <= s.slot_count; ++slot) bats |= s.slots[static_cast<std::size_t>(slot)] == p;
+    for (int slot = 1; slot <= s.slot_count; ++slot)
+      bats |= s.slots[static_cast<std::size_t>(slot)] == p;
     if (!bats) {
       Line("start," + IdOf(home, p) + "," + QuotedField(p, true) + "," + std::to_string(side) +
            ",0,1");
@@ -341,7 +344,8 @@ void GameWriter::ApplySub(const Sub& s) {
   }
   if (s.position >= 1 && s.position <= 9) {
     for (int q = 1; q <= 9; ++q) {
-      if (st.field[static_cast<std::size_t>(q)] == s.name) st.field[static_cast<std::size_t>(q)].clear();
+      if (st.field[static_cast<std::size_t>(q)] == s.name)
+        st.field[static_cast<std::size_t>(q)].clear();
     }
     st.field[static_cast<std::size_t>(s.position)] = s.name;
   }
@@ -411,7 +415,8 @@ bool GameWriter::HalfStart(int inning, bool top) {
           for (int s = 1; s <= target.slot_count; ++s) {
             const std::string& held = target.slots[static_cast<std::size_t>(s)];
             bool fields = false;
-            for (int f = 1; f <= 9; ++f) fields |= target.field[static_cast<std::size_t>(f)] == held;
+            for (int f = 1; f <= 9; ++f)
+              fields |= target.field[static_cast<std::size_t>(f)] == held;
             if (!held.empty() && !fields) {
               name = held;
               slot = s;
@@ -464,7 +469,8 @@ void GameWriter::DataRecords() {
           }
         }
         if (ab.scored && ab.earned) {
-          const std::string name = game_.WithResponsiblePitcherFixed(ab).responsible_pitcher.name.str();
+          const std::string name =
+              game_.WithResponsiblePitcherFixed(ab).responsible_pitcher.name.str();
           if (!earned.count(name)) order.push_back(name);
           ++earned[name];
         }
@@ -480,8 +486,9 @@ void GameWriter::DataRecords() {
 
 const std::string& GameWriter::Due() const {
   const SideState& st = sides_[top_ ? 0 : 1];
-  const int slot = due_box_ >= 0 ? std::clamp(static_cast<int>(Box(due_box_).batter.batting_order), 1, 9)
-                                 : st.next_slot;
+  const int slot = due_box_ >= 0
+                       ? std::clamp(static_cast<int>(Box(due_box_).batter.batting_order), 1, 9)
+                       : st.next_slot;
   return st.slots[static_cast<std::size_t>(slot)];
 }
 
@@ -504,23 +511,23 @@ void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
   std::string letters;
   switch (p.event) {
     case kEventBall:
-      letters = p.detail.ball_type == kBallIntentional       ? "I"
-                : p.detail.ball_type == kBallPitchOut        ? "P"
-                : p.detail.ball_type == kBallPitcherToMouth  ? "V"
-                                                             : "B";
+      letters = p.detail.ball_type == kBallIntentional      ? "I"
+                : p.detail.ball_type == kBallPitchOut       ? "P"
+                : p.detail.ball_type == kBallPitcherToMouth ? "V"
+                                                            : "B";
       break;
     case kEventStrike:
-      letters = p.detail.strike_type == kStrikeTaken                  ? "C"
-                : p.detail.strike_type == kStrikeBuntMissed           ? "M"
-                : p.detail.strike_type == kStrikeSwingingOnHitAndRun  ? ">S"
+      letters = p.detail.strike_type == kStrikeTaken                   ? "C"
+                : p.detail.strike_type == kStrikeBuntMissed            ? "M"
+                : p.detail.strike_type == kStrikeSwingingOnHitAndRun   ? ">S"
                 : p.detail.strike_type == kStrikeMissedBuntOnHitAndRun ? ">M"
-                                                                      : "S";
+                                                                       : "S";
       break;
     case kEventFoul:
-      letters = p.detail.strike_type == kStrikeFoulBunt               ? "L"
-                : p.detail.strike_type == kStrikeFoulOnHitAndRun      ? ">F"
-                : p.detail.strike_type == kStrikeFoulBuntOnHitAndRun  ? ">L"
-                                                                      : "F";
+      letters = p.detail.strike_type == kStrikeFoulBunt              ? "L"
+                : p.detail.strike_type == kStrikeFoulOnHitAndRun     ? ">F"
+                : p.detail.strike_type == kStrikeFoulBuntOnHitAndRun ? ">L"
+                                                                     : "F";
       break;
     case kEventPitcherPickoff1st:
     case kEventPitcherPickoff2nd:
@@ -535,6 +542,11 @@ void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
     default:
       return;  // a change of catcher, an out number put right: no pitch
   }
+  if (!throw_before_turn_.empty()) {
+    const bool restated = letters == throw_before_turn_;
+    throw_before_turn_.clear();
+    if (restated) return;
+  }
   if (dot_) {
     pitches_ += '.';
     dot_ = false;
@@ -544,10 +556,9 @@ void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
     count_balls_ = p.balls_before;
     count_strikes_ = p.strikes_before;
     balls_now_ = count_balls_ + (p.event == kEventBall ? 1 : 0);
-    strikes_now_ = count_strikes_ + (p.event == kEventStrike ||
-                                             (p.event == kEventFoul && count_strikes_ < 2)
-                                         ? 1
-                                         : 0);
+    strikes_now_ =
+        count_strikes_ +
+        (p.event == kEventStrike || (p.event == kEventFoul && count_strikes_ < 2) ? 1 : 0);
     any_pitch_ = true;
   }
 }
@@ -589,7 +600,10 @@ bool GameWriter::CollectMoments() {
       if (p.event != kEventAdvance && p.event != kEventOut && p.event != kEventRbi) continue;
       Key key;
       const PlayMoment m = MomentOf(ab, r, q);
-      if (NamesMoment(p) && m.at_bat >= r && m.at_bat < n && m.entry >= -1 &&
+      // A play after the half's last turn (a runner picked off for the
+      // third out) names the turn that was to come.
+      const bool after_last = m.at_bat == n && m.entry == -1;
+      if (NamesMoment(p) && m.at_bat >= r && (m.at_bat < n || after_last) && m.entry >= -1 &&
           m.entry < kMaxPitches && !(m.at_bat == r && m.entry < result)) {
         key = {m.at_bat, m.entry};
       } else {
@@ -601,14 +615,16 @@ bool GameWriter::CollectMoments() {
         }
         fallback_box = std::min(fallback_box, n - 1);
         const int target_result = result_[static_cast<std::size_t>(fallback_box)];
-        key = {fallback_box, target_result >= 0 ? target_result : Box(fallback_box).PitchCount() - 1};
+        key = {fallback_box,
+               target_result >= 0 ? target_result : Box(fallback_box).PitchCount() - 1};
       }
       moments_[key].push_back({r, q});
     }
   }
   if (unnamed) {
-    Lost("when its runners moved (the game does not say: they are written on the plays their "
-         "boxes come nearest to)");
+    Lost(
+        "when its runners moved (the game does not say: they are written on the plays their "
+        "boxes come nearest to)");
   }
   return true;
 }
@@ -623,7 +639,9 @@ bool GameWriter::CollectTimedSubs() {
     const int pos = RetroPosition(p.position);
     if (pos != 11 && pos != 12) continue;
     const int k = std::clamp(static_cast<int>(p.entry_value), 0, n);
-    TimedSub t{{k, kBeforeBox}, {batting_home, p.name.str(), std::clamp(static_cast<int>(p.batting_order), 1, 9), pos}};
+    TimedSub t{
+        {k, kBeforeBox},
+        {batting_home, p.name.str(), std::clamp(static_cast<int>(p.batting_order), 1, 9), pos}};
     // A pinch hitter the box does not name: replaced in his turn by another
     // before it began (the box names the later one), or come in with two
     // strikes when the strikeout was the batter's he replaced.
@@ -637,8 +655,7 @@ bool GameWriter::CollectTimedSubs() {
       const AT_BAT& ab = Box(k);
       const int result = result_[static_cast<std::size_t>(k)];
       for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
-        if (ab.pitches[static_cast<std::size_t>(q + 1)].strikes_before >= 2 ||
-            q + 1 == result) {
+        if (ab.pitches[static_cast<std::size_t>(q + 1)].strikes_before >= 2 || q + 1 == result) {
           t.key = {k, q};
           break;
         }
@@ -653,7 +670,8 @@ bool GameWriter::CollectTimedSubs() {
         const int result = result_[static_cast<std::size_t>(r)];
         for (int q = result + 1; q < from && q < ab.PitchCount(); ++q) {
           const PlayMoment m = MomentOf(ab, r, q);
-          if (NamesMoment(ab.pitches[static_cast<std::size_t>(q)]) && Key{m.at_bat, m.entry} >= t.key) {
+          if (NamesMoment(ab.pitches[static_cast<std::size_t>(q)]) &&
+              Key{m.at_bat, m.entry} >= t.key) {
             t.key = {m.at_bat, m.entry};
             t.after_plays = true;
           }
@@ -664,12 +682,15 @@ bool GameWriter::CollectTimedSubs() {
   }
   const int defense_block = DefenseBlock(half_->defense);
   if (defense_block < 0) return Fail("the fielders of a half are not all there");
-  for (std::size_t i = static_cast<std::size_t>(defense_block) + 9; i < half_->defense.size(); ++i) {
+  for (std::size_t i = static_cast<std::size_t>(defense_block) + 9; i < half_->defense.size();
+       ++i) {
     const PLAYER& p = half_->defense[i];
     const int pos = RetroPosition(p.position);
     if (pos < 1 || pos > 9) continue;
     const int k = std::clamp(static_cast<int>(p.entry_value), 0, n);
-    TimedSub t{{k, kBeforeBox}, {!batting_home, p.name.str(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos}};
+    TimedSub t{
+        {k, kBeforeBox},
+        {!batting_home, p.name.str(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos}};
     if (k < n) {
       const AT_BAT& ab = Box(k);
       if (pos == 1) {
@@ -720,7 +741,8 @@ bool GameWriter::CollectTimedSubs() {
       for (const PLAYER& d : half_->defense) {
         if (d.name == p.name.view()) position = RetroPosition(d.position);
       }
-      if (auto role = fielders.role.find(p.name.str()); position == 0 && role != fielders.role.end()) {
+      if (auto role = fielders.role.find(p.name.str());
+          position == 0 && role != fielders.role.end()) {
         position = role->second;
       }
       if (position < 1 || position > 10) continue;
@@ -764,7 +786,10 @@ bool GameWriter::Half(int inning, bool top) {
   if (!CollectMoments() || !CollectTimedSubs()) return false;
   for (int k = 0; k <= n; ++k) {
     if (!EmitAt({k, kBeforeBox}, -1)) return false;
-    if (k == n) break;
+    if (k == n) {
+      if (!EmitAt({n, -1}, -1)) return false;
+      break;
+    }
     const AT_BAT& ab = Box(k);
     int last_own = result_[static_cast<std::size_t>(k)];
     if (ab.reached && ab.how_reached == kReachTieBreaker) {
@@ -777,6 +802,7 @@ bool GameWriter::Half(int inning, bool top) {
       // The turn's pitches go on from what records written for him before
       // it began (a pick-off throw) hold.
       due_box_ = k;
+      throw_before_turn_.clear();
       if (!EmitAt({k, -1}, -1)) return false;
       const int result = result_[static_cast<std::size_t>(k)];
       if (result < 0) last_own = ab.PitchCount() - 1;
@@ -848,7 +874,6 @@ void GameWriter::CheckErrorsWritten() {
     }
   }
 }
-
 
 bool GameWriter::Run(const std::string& id, int game_number) {
   season_ = game_.header.year;
@@ -1078,7 +1103,13 @@ bool GameWriter::RunnerPlays(Key key, std::vector<Move> moves) {
       // The throw that picked him off (or got away) is a pitch of the turn.
       if (dot_) pitches_ += '.';
       dot_ = false;
-      pitches_ += std::to_string(std::clamp(now.front().from, 1, 3));
+      const std::string throw_letter = std::to_string(std::clamp(now.front().from, 1, 3));
+      pitches_ += throw_letter;
+      // Before the batter's first pitch the readers take his next record's
+      // restated throw as a throw of his own turn: the box holds it so.
+      if (key.entry == -1 && key.box == due_box_ && pitches_ == throw_letter) {
+        throw_before_turn_ = throw_letter;
+      }
     }
     const std::string event = RunnerEvent(kind, now, implied);
     const std::string advances = Advances(now, implied, false, 0);
@@ -1088,7 +1119,6 @@ bool GameWriter::RunnerPlays(Key key, std::vector<Move> moves) {
     ApplyMoves(now);
     moves = std::move(later);
   }
-  static_cast<void>(key);
   return true;
 }
 

@@ -44,9 +44,9 @@ struct Move {
 
 // How a runner's move came about, for which play record it belongs in.
 enum class MoveKind {
-  kBatted,    // with the batter's play (or OA on a play of its own)
-  kSteal,     // SB, CS, a caught stealing safe on an error
-  kPickoff,   // PO, a pick-off throw gone wrong
+  kBatted,   // with the batter's play (or OA on a play of its own)
+  kSteal,    // SB, CS, a caught stealing safe on an error
+  kPickoff,  // PO, a pick-off throw gone wrong
   kWildPitch,
   kPassedBall,
   kBalk,
@@ -182,8 +182,11 @@ class GameWriter {
   int count_strikes_ = 0;
   int balls_now_ = 0;  // the count after the last pitch
   int strikes_now_ = 0;
-  bool dot_ = false;      // a record was written for the batter due since his last pitch
-  int due_box_ = -1;      // the box whose batter is at the plate, -1 between turns
+  bool dot_ = false;  // a record was written for the batter due since his last pitch
+  int due_box_ = -1;  // the box whose batter is at the plate, -1 between turns
+  // The throw a pick-off play before the due batter's first pitch wrote:
+  // read again, it is the first pick-off throw of his box.
+  std::string throw_before_turn_;
   bool any_pitch_ = false;
   std::set<int> errors_written_;   // box * 8 + base: errors the half's records carry
   std::set<int> assists_written_;  // box * 16 + reach credit: assists written

@@ -48,9 +48,9 @@ bool IsSuffix(std::string_view word) {
 
 // Colours that make a nickname of two words (Red Sox, Blue Jays).
 bool IsColour(std::string_view word) {
-  static constexpr std::string_view kColours[] = {"Red",   "White", "Blue", "Black", "Green",
-                                                  "Gold",  "Grey",  "Gray", "Silver", "Orange",
-                                                  "Brown", "Golden"};
+  static constexpr std::string_view kColours[] = {"Red",    "White",  "Blue",  "Black",
+                                                  "Green",  "Gold",   "Grey",  "Gray",
+                                                  "Silver", "Orange", "Brown", "Golden"};
   return std::find(std::begin(kColours), std::end(kColours), word) != std::end(kColours);
 }
 

@@ -72,9 +72,8 @@ struct LocationPoint {
 const std::vector<LocationPoint>& LocationPoints() {
   static const std::vector<LocationPoint> points = [] {
     std::vector<LocationPoint> all;
-    std::vector<std::string> zones = {"1",  "13", "15", "2",  "23", "25", "3",  "34", "4",  "4M",
-                                      "6M", "6",  "56", "5",  "7L", "7",  "78", "8",  "89", "9",
-                                      "9L"};
+    std::vector<std::string> zones = {"1", "13", "15", "2",  "23", "25", "3", "34", "4", "4M", "6M",
+                                      "6", "56", "5",  "7L", "7",  "78", "8", "89", "9", "9L"};
     const std::size_t zone_count = zones.size();
     for (char a = '1'; a <= '9'; ++a) {
       for (char b = '1'; b <= '9'; ++b) {
@@ -231,7 +230,7 @@ BallPlace GameWriter::PlaceOfBall(const AT_BAT& ab, BallForm form, int fielder) 
   if (form == BallForm::kHit || form == BallForm::kFixedFielder) {
     const int bases = ab.how_reached == kReachDouble || ab.how_reached == kReachGroundRuleDouble ? 2
                       : ab.how_reached == kReachTriple                                           ? 3
-                                                                                                 : 1;
+                                                       : 1;
     const bool bunt = ab.how_reached == kReachOnBaseSingle;
     // The reader's points of each fielder, trajectory and bases, once.
     static const auto points = [] {
@@ -290,8 +289,8 @@ std::string GameWriter::ErrorMarks(const Move& m, int first_base, int last_base)
                                   ? m.codes[static_cast<std::size_t>(gained)]
                                   : kAdvNone;
     if (code == kAdvAssistWithError || code == kAdvCaughtStealingError || code == kAdvNone) {
-      for (int i = ResultCredits(ab); i < std::min(static_cast<int>(ab.reach_credit_count), kMaxCredits);
-           ++i) {
+      for (int i = ResultCredits(ab);
+           i < std::min(static_cast<int>(ab.reach_credit_count), kMaxCredits); ++i) {
         const FIELDER_CREDIT& c = ab.reach_credits[static_cast<std::size_t>(i)];
         if (c.credit != kCreditAssist || c.position < 1 || c.position > 9 ||
             assists_written_.count(m.box * 16 + i)) {
@@ -329,8 +328,9 @@ std::string GameWriter::AdvanceText(const Move& m, bool batter_play, bool rbi) {
     std::string chain = ChainText(ab);
     if (chain.empty()) {
       chain = std::to_string(FielderAtBase(target));
-      Lost("who put out a runner who was out without a fielder named (the fielder at the base "
-           "is written)");
+      Lost(
+          "who put out a runner who was out without a fielder named (the fielder at the base "
+          "is written)");
     }
     const bool interference = batter_play && out_interference_.count(m.box);
     text += "(" + chain + (interference ? "/INT" : "") + ")";
@@ -490,10 +490,9 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
   const Move& batter = moves.front();
   const bool reached = ab.reached != 0;
   const std::int32_t how = reached ? ab.how_reached : ab.how_out;
-  const bool strikeout =
-      (!reached && IsStrikeoutOut(how)) ||
-      (reached && (how == kReachDroppedThirdWP || how == kReachDroppedThirdPB ||
-                   how == kReachDroppedThirdError));
+  const bool strikeout = (!reached && IsStrikeoutOut(how)) ||
+                         (reached && (how == kReachDroppedThirdWP || how == kReachDroppedThirdPB ||
+                                      how == kReachDroppedThirdError));
   const bool walk = reached && (how == kReachWalk || how == kReachIntentionalWalk);
   // The runners' plays a strikeout or a walk carries after a plus sign
   // (K+SB2, W+WP): one kind.
@@ -508,8 +507,8 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
       rest.push_back(m);
       continue;
     }
-    const bool again = std::any_of(carried.begin(), carried.end(),
-                                   [&](const Move& c) { return c.box == m.box; });
+    const bool again =
+        std::any_of(carried.begin(), carried.end(), [&](const Move& c) { return c.box == m.box; });
     if (kind == MoveKind::kBatted && !again) {
       carried.push_back(m);
       continue;
@@ -522,8 +521,8 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
     }
     // A runner play after the plus sign names the bases as they were
     // before the batter's play: a runner the play moved comes after it.
-    const bool moved = std::any_of(carried.begin(), carried.end(),
-                                   [&](const Move& c) { return c.box == m.box; });
+    const bool moved =
+        std::any_of(carried.begin(), carried.end(), [&](const Move& c) { return c.box == m.box; });
     // Nor does a play made after a new pitcher came in.
     const bool new_pitcher = std::any_of(m.entries.begin(), m.entries.end(), [&](int q) {
       const PITCH& p = Box(m.box).pitches[static_cast<std::size_t>(q)];
@@ -544,8 +543,8 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
   all.insert(all.end(), merged.begin(), merged.end());
   std::vector<Move> joined;
   for (const Move& m : all) {
-    auto same = std::find_if(joined.begin(), joined.end(),
-                             [&](const Move& j) { return j.box == m.box; });
+    auto same =
+        std::find_if(joined.begin(), joined.end(), [&](const Move& j) { return j.box == m.box; });
     if (same == joined.end()) {
       joined.push_back(m);
       continue;
@@ -564,8 +563,8 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
   std::set<int> implied;
   std::string basic;
   std::vector<std::string> modifiers;
-  const bool runner_out = std::any_of(carried.begin() + 1, carried.end(),
-                                      [](const Move& m) { return m.out; });
+  const bool runner_out =
+      std::any_of(carried.begin() + 1, carried.end(), [](const Move& m) { return m.out; });
   // Where the ball went: a hit names the fielder the place tells.
   BallPlace place = PlaceOfBall(ab, reached ? BallForm::kHit : BallForm::kOut, 0);
   const std::string f = place.fielder ? std::to_string(place.fielder) : std::string();
@@ -810,7 +809,8 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
     bool forced = ran && !(fielded && !reached && caught);
     for (int b = 1; b < m.from && forced; ++b) forced = bases_[static_cast<std::size_t>(b)] >= 0;
     forced_of[m.box] = forced;
-    const bool event_tags = !caught && (!forced || force_turns_tag) && (!reached || force_turns_tag);
+    const bool event_tags =
+        !caught && (!forced || force_turns_tag) && (!reached || force_turns_tag);
     if (want == kOutInterference && none_gained(m) && fielded && !reached) {
       in_event.insert(m.box);
       runner_interference = true;
@@ -836,7 +836,8 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
         force_flag |= want == kOutForced && !forced_of[m.box];
         continue;
       }
-      if (none_gained(m) && (want == kOutDidNotTagUp || (want == kOutTagged && forced_of[m.box] && !caught))) {
+      if (none_gained(m) &&
+          (want == kOutDidNotTagUp || (want == kOutTagged && forced_of[m.box] && !caught))) {
         out_target_[m.box] = m.from;
       }
     }
@@ -892,8 +893,8 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
     cs_dp |= m.out && m.from > 0 && Box(m.box).how_out == kOutCaughtStealingDP;
   }
   if (strikeout && cs_dp && made >= 2) modifiers.push_back("DP");
-  const bool batted = !strikeout && !walk && !(reached && (how == kReachHitByPitch ||
-                                                           how == kReachInterference));
+  const bool batted =
+      !strikeout && !walk && !(reached && (how == kReachHitByPitch || how == kReachInterference));
   if (batted) {
     // The trajectory and the location make one modifier (F78, G5).
     auto trajectory = std::find_if(modifiers.begin(), modifiers.end(), [](const std::string& m) {
@@ -971,7 +972,8 @@ bool GameWriter::FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool ba
     }
     const std::string chain = ChainText(rb);
     if (no_credit && !chain.empty()) runner_chains.push_back(chain);
-    if (runners.count(m.box) && !chain.empty()) outs.push_back({m.box, m.from, rb.box_number, chain});
+    if (runners.count(m.box) && !chain.empty())
+      outs.push_back({m.box, m.from, rb.box_number, chain});
   }
   whole_play_ = batter_out && !runner_chains.empty();
   const bool whole_play = whole_play_;
@@ -1045,7 +1047,8 @@ bool GameWriter::FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool ba
     }
     outs.push_back({batter_box, 0, ab.box_number > 0 ? ab.box_number : 4, chain});
   }
-  std::stable_sort(outs.begin(), outs.end(), [](const Out& a, const Out& b) { return a.number < b.number; });
+  std::stable_sort(outs.begin(), outs.end(),
+                   [](const Out& a, const Out& b) { return a.number < b.number; });
   // The reader takes each throw after an out as going on from the fielder
   // who made it: an out whose fielders begin elsewhere is written after
   // the dot (2/DP.3XH(52)); the batter's out stays in the event, first
@@ -1066,7 +1069,8 @@ bool GameWriter::FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool ba
     const Out& o = outs[i];
     text += o.chain;
     const bool last = i + 1 == outs.size();
-    if (o.runner > 0 || !last) text += "(" + std::string(1, o.runner == 0 ? 'B' : BaseChar(o.runner)) + ")";
+    if (o.runner > 0 || !last)
+      text += "(" + std::string(1, o.runner == 0 ? 'B' : BaseChar(o.runner)) + ")";
     if (o.runner > 0) in_event.insert(o.box);
   }
   if (batter_out) in_event.insert(batter_box);

@@ -72,5 +72,29 @@ TEST(ExportCommand, WritesTheFilesAndNamesWhatItRefusedOrKept) {
   EXPECT_NE(r.err.find("is not a folder"), std::string::npos);
 }
 
+// A link in the folder is a file already there; forced, it is not written
+// through to where it leads.
+TEST(ExportCommand, ALinkInTheFolderIsNotWrittenThrough) {
+  TempDir dir;
+  const std::string events =
+      interop::testing::BookSeason(dir, {"info,innings,1\ng1 K\ng2 K\ng3 K\nh1 X HR/8/F"});
+  ASSERT_EQ(RunCli({"import", "retrosheet", events, "-o", dir.Path("games")}).code, 0);
+  std::filesystem::create_directories(dir.Path("retro"));
+  std::filesystem::create_symlink("../elsewhere/TEAM2024", dir.Path("retro/TEAM2024"));
+  const std::string game = dir.Path("games/HAW202404010.gam");
+  CliResult r = RunCli({"export", "retrosheet", game, "-o", dir.Path("retro")});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("TEAM2024: already there (a link that leads nowhere): kept as it is"),
+            std::string::npos)
+      << r.err;
+  r = RunCli({"export", "retrosheet", game, "-o", dir.Path("retro"), "--force"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("TEAM2024 is a link to ../elsewhere/TEAM2024, which is not there"),
+            std::string::npos)
+      << r.err;
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("elsewhere/TEAM2024")));
+  EXPECT_TRUE(FileExists(dir.Path("retro/2024HAR.EVN")));
+}
+
 }  // namespace
 }  // namespace scorewick::testing

@@ -120,10 +120,10 @@ Figures FiguresOf(const Game& game) {
 struct RoundTrip {
   int exported = 0;
   int read_again = 0;
-  std::vector<std::string> refused;       // games the export or the second import refused
-  std::vector<std::string> box;           // games whose box scores differ
-  std::vector<std::string> stats;         // games whose statistics differ
-  std::map<std::string, int> narrative;   // play-by-play lines that differ, by game
+  std::vector<std::string> refused;      // games the export or the second import refused
+  std::vector<std::string> box;          // games whose box scores differ
+  std::vector<std::string> stats;        // games whose statistics differ
+  std::map<std::string, int> narrative;  // play-by-play lines that differ, by game
   std::string report;
 };
 
@@ -185,29 +185,31 @@ const RoundTrip& Season() {
     for (const auto& [name, text] : events.Files()) {
       EXPECT_TRUE(WriteTextFileAtomically(folder + "/" + name, text)) << name;
     }
-    const GamesRead again = ReadRetrosheetGames(EventFiles(folder), [&](const ScoredGame& g) -> Taken {
-      ++t.read_again;
-      auto it = first.find(g.origin.id);
-      if (it == first.end()) {
-        t.refused.push_back(g.origin.id + ": not among the games written");
-        return {};
-      }
-      const Figures now = FiguresOf(g.game);
-      if (now.box != it->second.box) {
-        t.box.push_back(g.origin.id);
-        t.report += g.origin.id + " box score:\n" + Diff(it->second.box, now.box);
-      }
-      if (now.rows != it->second.rows) {
-        t.stats.push_back(g.origin.id);
-        t.report += g.origin.id + " statistics:\n" + CellDiff(it->second.rows, now.rows);
-      }
-      if (now.play_by_play != it->second.play_by_play) {
-        const std::string diff = Diff(it->second.play_by_play, now.play_by_play);
-        t.narrative[g.origin.id] = static_cast<int>(std::count(diff.begin(), diff.end(), '\n') / 2);
-        t.report += g.origin.id + " play-by-play:\n" + diff;
-      }
-      return {};
-    });
+    const GamesRead again =
+        ReadRetrosheetGames(EventFiles(folder), [&](const ScoredGame& g) -> Taken {
+          ++t.read_again;
+          auto it = first.find(g.origin.id);
+          if (it == first.end()) {
+            t.refused.push_back(g.origin.id + ": not among the games written");
+            return {};
+          }
+          const Figures now = FiguresOf(g.game);
+          if (now.box != it->second.box) {
+            t.box.push_back(g.origin.id);
+            t.report += g.origin.id + " box score:\n" + Diff(it->second.box, now.box);
+          }
+          if (now.rows != it->second.rows) {
+            t.stats.push_back(g.origin.id);
+            t.report += g.origin.id + " statistics:\n" + CellDiff(it->second.rows, now.rows);
+          }
+          if (now.play_by_play != it->second.play_by_play) {
+            const std::string diff = Diff(it->second.play_by_play, now.play_by_play);
+            t.narrative[g.origin.id] =
+                static_cast<int>(std::count(diff.begin(), diff.end(), '\n') / 2);
+            t.report += g.origin.id + " play-by-play:\n" + diff;
+          }
+          return {};
+        });
     for (const ImportRefusal& r : again.refusals) {
       if (!r.note) t.refused.push_back(r.Text());
     }
@@ -230,13 +232,12 @@ TEST(RetrosheetRoundTrip, EveryGameIsWrittenAndReadAgain) {
 
 TEST(RetrosheetRoundTrip, EveryGameHasTheSameBoxScoreStatisticsAndPlays) {
   const RoundTrip& t = Season();
-  EXPECT_TRUE(t.box.empty()) << t.box.size() << " box scores differ, the first "
-                             << t.box.front();
+  EXPECT_TRUE(t.box.empty()) << t.box.size() << " box scores differ, the first " << t.box.front();
   EXPECT_TRUE(t.stats.empty()) << t.stats.size() << " games' statistics differ, the first "
                                << t.stats.front();
-  EXPECT_TRUE(t.narrative.empty()) << t.narrative.size()
-                                   << " games' play-by-play differ, the first "
-                                   << t.narrative.begin()->first;
+  EXPECT_TRUE(t.narrative.empty())
+      << t.narrative.size() << " games' play-by-play differ, the first "
+      << t.narrative.begin()->first;
 }
 
 }  // namespace

@@ -51,7 +51,8 @@ class ExportRetrosheetTest : public QObject {
     QCOMPARE(f.ui.file_requests[0].title, std::string("Select the Games to Export"));
     QCOMPARE(f.ui.messages.back().text,
              "1 game written in 1 event file, 0 refused; 2 roster files and 1 team file "
-             "written, in " + f.Path("retro") + ".");
+             "written, in " +
+                 f.Path("retro") + ".");
     QVERIFY(FileExists(f.Path("retro/2024HAR.EVN")));
     QVERIFY(FileExists(f.Path("retro/TEAM2024")));
 
@@ -69,8 +70,9 @@ class ExportRetrosheetTest : public QObject {
       return 1;
     };
     f.Window().RunCommand(kCmdExportRetrosheet);
-    QCOMPARE(QString::fromStdString(f.ui.messages.back().text), QString::fromStdString(
-             "4 of the files to write are already in " + f.Path("retro") +
+    QCOMPARE(QString::fromStdString(f.ui.messages.back().text),
+             QString::fromStdString(
+                 "4 of the files to write are already in " + f.Path("retro") +
                  " (2024HAR.EVN, HAR2024.ROS, GUL2024.ROS, TEAM2024).  Replace them?\n\n"
                  "No keeps them as they are and writes the others."));
     QCOMPARE(summary, QString::fromStdString(
@@ -89,7 +91,8 @@ class ExportRetrosheetTest : public QObject {
     f.Window().RunCommand(kCmdExportRetrosheet);
     QCOMPARE(f.ui.messages.back().text,
              "1 game written in 1 event file, 0 refused; 2 roster files and 1 team file "
-             "written, in " + f.Path("retro") + ".");
+             "written, in " +
+                 f.Path("retro") + ".");
   }
 };
 

@@ -154,8 +154,8 @@ std::vector<std::string> ReaderLines(const std::string& box) {
       int ab = 0, r = 0, h = 0, bi = 0;
       figures >> ab >> r >> h >> bi;
       lines.push_back("bat " + std::string(side == 0 ? "V" : "H") + " " + name + " | " +
-                      std::to_string(ab) + " " + std::to_string(r) + " " + std::to_string(h) +
-                      " " + std::to_string(bi));
+                      std::to_string(ab) + " " + std::to_string(r) + " " + std::to_string(h) + " " +
+                      std::to_string(bi));
     }
   }
   // The score by innings, then the two pitching tables.
@@ -382,8 +382,8 @@ int Texts(const std::string& original, const std::string& exported, const std::s
     std::vector<std::vector<int>> common(x.size() + 1, std::vector<int>(y.size() + 1, 0));
     for (std::size_t i = x.size(); i-- > 0;) {
       for (std::size_t j = y.size(); j-- > 0;) {
-        common[i][j] = x[i] == y[j] ? common[i + 1][j + 1] + 1
-                                    : std::max(common[i + 1][j], common[i][j + 1]);
+        common[i][j] =
+            x[i] == y[j] ? common[i + 1][j + 1] + 1 : std::max(common[i + 1][j], common[i][j + 1]);
       }
     }
     bool differs = false;
