@@ -17,6 +17,7 @@
 #include "ratio_reporter.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
+#include "written_files.h"
 
 namespace {
 
@@ -37,36 +38,19 @@ const std::vector<std::string>& EventFiles() {
   return files;
 }
 
-// An empty folder under the temporary folder.
-std::string Folder(const char* name) {
-  const fs::path folder = fs::temp_directory_path() / name;
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder.string();
-}
+using scorewick::bench::EmptyFolder;
+using scorewick::bench::WrittenFiles;
 
 // The files an import writes, as bytes, from one import done beforehand.
-struct Output {
-  std::vector<std::string> names;
-  std::vector<std::vector<std::uint8_t>> bytes;
-  std::size_t total = 0;
-};
-
-const Output& Written() {
-  static const Output output = [] {
-    Output o;
-    const std::string folder = Folder("scorewick-bench-retrosheet-once");
+const WrittenFiles& Written() {
+  static const WrittenFiles output = [] {
+    const std::string folder = EmptyFolder("scorewick-bench-retrosheet-once");
     const scorewick::interop::ImportSummary s =
         scorewick::interop::ImportRetrosheet({EventFiles(), folder, true});
     if (s.RefusedAny()) std::abort();
     std::vector<std::string> paths = s.games_written;
     paths.insert(paths.end(), s.teams_written.begin(), s.teams_written.end());
-    for (const std::string& p : paths) {
-      o.names.push_back(fs::path(p).filename().string());
-      o.bytes.emplace_back();
-      if (!scorewick::ReadWholeFile(p, o.bytes.back())) std::printf("cannot read %s\n", p.c_str());
-      o.total += o.bytes.back().size();
-    }
+    const WrittenFiles o = scorewick::bench::ReadWritten(paths);
     std::printf("import: %zu games and %zu team files, %zu bytes written\n", s.games_written.size(),
                 s.teams_written.size(), o.total);
     return o;
@@ -82,8 +66,8 @@ void ReadEvents(benchmark::State& state, std::vector<std::uint8_t>& buffer) {
 }
 
 void BM_ReadEventsWriteGames(benchmark::State& state) {
-  const Output& out = Written();
-  const std::string folder = Folder("scorewick-bench-retrosheet-bytes");
+  const WrittenFiles& out = Written();
+  const std::string folder = EmptyFolder("scorewick-bench-retrosheet-bytes");
   std::vector<std::uint8_t> buffer;
   for (auto _ : state) {
     ReadEvents(state, buffer);
@@ -99,8 +83,8 @@ void BM_ReadEventsWriteGames(benchmark::State& state) {
 
 // The same bytes written into plain files, nothing synced.
 void BM_ReadEventsWriteGamesUnsynced(benchmark::State& state) {
-  const Output& out = Written();
-  const std::string folder = Folder("scorewick-bench-retrosheet-plain");
+  const WrittenFiles& out = Written();
+  const std::string folder = EmptyFolder("scorewick-bench-retrosheet-plain");
   std::vector<std::uint8_t> buffer;
   for (auto _ : state) {
     ReadEvents(state, buffer);
@@ -115,7 +99,7 @@ void BM_ReadEventsWriteGamesUnsynced(benchmark::State& state) {
 
 void BM_Import(benchmark::State& state) {
   Written();
-  const std::string folder = Folder("scorewick-bench-retrosheet-import");
+  const std::string folder = EmptyFolder("scorewick-bench-retrosheet-import");
   for (auto _ : state) {
     const scorewick::interop::ImportSummary s =
         scorewick::interop::ImportRetrosheet({EventFiles(), folder, true});

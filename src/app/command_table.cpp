@@ -4,6 +4,7 @@
 
 #include "app/box_score_commands.h"
 #include "app/core/command_ids.h"
+#include "app/export_commands.h"
 #include "app/handheld_commands.h"
 #include "app/import_commands.h"
 #include "app/player_reports.h"
@@ -24,6 +25,8 @@ constexpr CommandRow kCommands[] = {
     {kCmdToolEditTeam, &RunEditTeam},
     // File > Import Games from Retrosheet Files.
     {kCmdImportRetrosheet, &RunImportRetrosheet},
+    // File > Export Games to Retrosheet.
+    {kCmdExportRetrosheet, &RunExportRetrosheet},
     // File > Print, and the tool bar's Print Game.
     {kCmdPrintGame, &RunPrintGame},
     {kCmdToolPrintGame, &RunPrintGame},

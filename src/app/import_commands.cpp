@@ -1,6 +1,5 @@
 #include "app/import_commands.h"
 
-#include <QProgressDialog>
 #include <filesystem>
 
 #include "app/import_summary_dialog.h"
@@ -33,6 +32,16 @@ std::string Listed(const std::vector<std::string>& names) {
 
 }  // namespace
 
+bool AskToReplace(Ui& ui, const std::vector<std::string>& there, const std::string& what,
+                  const std::string& folder, const std::string& others, const char* caption) {
+  if (there.empty()) return false;
+  return ui.AskYesNo(std::to_string(there.size()) + " of the " + what + " " +
+                         (there.size() == 1 ? "is" : "are") + " already in " + folder + " (" +
+                         Listed(there) + ").  Replace them?\n\nNo keeps them as they are and " +
+                         others + ".",
+                     caption, MessageIcon::kQuestion);
+}
+
 ImportSummaryRunner& ImportSummaryRun() {
   static ImportSummaryRunner run = [](ImportSummaryDialog& dialog) { return dialog.exec(); };
   return run;
@@ -56,28 +65,13 @@ void RunImportRetrosheet(CommandEnv& env) {
       ui.BrowseFolder("Choose the Folder to Write the Games and Teams In",
                       session.folders.For(FileKind::kGame, FolderOf(event_files.front())));
   if (!folder) return;
-  const std::vector<std::string> there = AlreadyThere(event_files, *folder);
-  bool force = false;
-  if (!there.empty()) {
-    force = ui.AskYesNo(std::to_string(there.size()) + " of the games and teams to import " +
-                            (there.size() == 1 ? "is" : "are") + " already in " + *folder + " (" +
-                            Listed(there) +
-                            ").  Replace them?\n\nNo keeps them as they are and "
-                            "imports the others.",
-                        kCaption, MessageIcon::kQuestion);
-  }
-  QProgressDialog progress("Importing the games ...", "Cancel", 0, 1, &env.window);
-  progress.setWindowTitle(kCaption);
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(400);
-  const interop::ImportSummary summary =
-      interop::ImportRetrosheet({event_files, *folder, force}, [&](int done, int total) {
-        if (ImportProgressHook() && !ImportProgressHook()(done, total)) return false;
-        progress.setMaximum(std::max(total, 1));
-        progress.setValue(done);
-        return !progress.wasCanceled();
+  const bool force =
+      AskToReplace(ui, AlreadyThere(event_files, *folder), "games and teams to import", *folder,
+                   "imports the others", kCaption);
+  const interop::ImportSummary summary = WithProgress(
+      env.window, "Importing the games ...", kCaption, [&](const interop::ImportProgress& tell) {
+        return interop::ImportRetrosheet({event_files, *folder, force}, tell);
       });
-  progress.setValue(progress.maximum());
   session.folders.RememberFolder(FileKind::kGame, *folder);
   if (summary.refusals.empty()) {
     ui.ShowMessage(summary.Line() + ", in " + *folder + ".", kCaption, MessageIcon::kInformation);

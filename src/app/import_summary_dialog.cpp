@@ -14,13 +14,28 @@ ImportSummaryDialog::ImportSummaryDialog(const interop::ImportSummary& summary,
                                          const std::string& folder, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Import Games from Retrosheet Files");
+  Build(summary.Line() + ", in " + folder + ".", summary.refusals,
+        "Not imported:", "Imported, recorded in the nearest way or read past:");
+}
+
+ImportSummaryDialog::ImportSummaryDialog(const interop::ExportSummary& summary,
+                                         const std::string& folder, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle("Export Games to Retrosheet");
+  Build(summary.Line() + ", in " + folder + ".", summary.messages,
+        "Not written:", "Written, without what Retrosheet's files cannot hold:");
+}
+
+void ImportSummaryDialog::Build(const std::string& line,
+                                const std::vector<interop::ImportRefusal>& messages,
+                                const char* refused_heading, const char* notes_heading) {
   auto* layout = new QVBoxLayout(this);
-  summary_ = new QLabel(ToQString(summary.Line() + ", in " + folder + "."), this);
+  summary_ = new QLabel(ToQString(line), this);
   summary_->setObjectName("summary");
   summary_->setWordWrap(true);
   layout->addWidget(summary_);
   QString refused, noted;
-  for (const interop::ImportRefusal& r : summary.refusals)
+  for (const interop::ImportRefusal& r : messages)
     (r.note ? noted : refused) += ToQString(r.Text()) + "\n";
   // A list under its heading, shown when it has lines.
   auto list = [&](const char* heading, const char* name, const QString& text) {
@@ -37,8 +52,8 @@ ImportSummaryDialog::ImportSummaryDialog(const interop::ImportSummary& summary,
     lines->setVisible(!text.isEmpty());
     return lines;
   };
-  refusals_ = list("Not imported:", "refusals", refused);
-  notes_ = list("Imported, recorded in the nearest way or read past:", "notes", noted);
+  refusals_ = list(refused_heading, "refusals", refused);
+  notes_ = list(notes_heading, "notes", noted);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);

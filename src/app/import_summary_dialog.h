@@ -1,11 +1,16 @@
 #pragma once
-// The end of an import of Retrosheet files: what was written, every game
-// or file refused with its file, line and reason, one a line, so that a
-// scorer who typed the file can find each mistake, and apart from them the
-// notes of what the games imported were recorded with in the nearest way.
+// The end of an import from or an export to Retrosheet's files: what was
+// written, every game or file refused with its file, line and reason, one
+// a line, so that a scorer who typed the file can find each mistake, and
+// apart from them the notes: what the games imported were recorded with
+// in the nearest way, what the games exported hold that the files cannot
+// carry.
 
 #include <QDialog>
+#include <string>
+#include <vector>
 
+#include "interop/retrosheet_export.h"
 #include "interop/retrosheet_import.h"
 
 class QPlainTextEdit;
@@ -19,15 +24,20 @@ class ImportSummaryDialog : public QDialog {
  public:
   ImportSummaryDialog(const interop::ImportSummary& summary, const std::string& folder,
                       QWidget* parent = nullptr);
+  ImportSummaryDialog(const interop::ExportSummary& summary, const std::string& folder,
+                      QWidget* parent = nullptr);
 
   // The refusals and the notes as shown, one a line.
   QString RefusalsText() const;
   QString NotesText() const;
 
  private:
-  QLabel* summary_;
-  QPlainTextEdit* refusals_;
-  QPlainTextEdit* notes_;
+  void Build(const std::string& line, const std::vector<interop::ImportRefusal>& messages,
+             const char* refused_heading, const char* notes_heading);
+
+  QLabel* summary_ = nullptr;
+  QPlainTextEdit* refusals_ = nullptr;
+  QPlainTextEdit* notes_ = nullptr;
 };
 
 }  // namespace scorewick::app

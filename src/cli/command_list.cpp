@@ -19,6 +19,7 @@
   X(AddPpcCommands, "ppc")          \
   X(AddTeamCommands, "team")        \
   X(AddImportCommands, "import")    \
+  X(AddExportCommands, "export")    \
   X(AddScoreCommand, "score")       \
   X(AddBookCommand, "book")         \
   X(AddStatsCommand, "stats")       \

@@ -6,17 +6,13 @@
 // stderr with its file, line and reason; the summary line goes to standard
 // output.  Exit status 1 when a game or file was refused.
 
-#include <algorithm>
-#include <filesystem>
 #include <memory>
-#include <ostream>
-#include <system_error>
 
 #include "cli/command.h"
+#include "cli/interop_summary.h"
 #include "cli/output_check.h"
 #include "cli/subcommand_group.h"
 #include "interop/retrosheet_import.h"
-#include "platform/terminal_text.h"
 
 namespace scorewick::cli {
 namespace {
@@ -28,34 +24,13 @@ struct ImportOptions {
 };
 
 int ImportRetrosheetFiles(const ImportOptions& o, CommandContext& ctx) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (!o.folder.empty() && !fs::is_directory(o.folder, ec)) {
-    if (fs::exists(o.folder, ec)) {
-      ctx.err << "scorewick: " << TerminalText(o.folder) << " is not a folder\n";
-      return kExitRefused;
-    }
-    fs::create_directories(o.folder, ec);
-    if (ec) {
-      ctx.err << "scorewick: cannot make the folder " << TerminalText(o.folder) << ": "
-              << ec.message() << "\n";
-      return kExitRefused;
-    }
-  }
+  if (!MakeOutputFolder(o.folder, ctx)) return kExitRefused;
   interop::RetrosheetImportRequest request;
   request.event_files = o.event_files;
   request.output_folder = o.folder;
   request.force = o.force;
   const interop::ImportSummary summary = interop::ImportRetrosheet(request);
-  for (const interop::ImportRefusal& refusal : summary.refusals) {
-    ctx.err << "scorewick: " << (refusal.note ? "note: " : "") << TerminalText(refusal.Text())
-            << "\n";
-  }
-  if (summary.KeptAny()) {
-    ctx.err << "scorewick: files already there were kept; --force writes over them\n";
-  }
-  ctx.out << summary.Line() << "\n";
-  return summary.RefusedAny() ? kExitRefused : kExitDone;
+  return ReportInterop(summary.refusals, summary.KeptAny(), summary.Line(), ctx);
 }
 
 }  // namespace

@@ -94,6 +94,20 @@ bool FielderSpot(int fielder, FieldSpot& spot) {
   return true;
 }
 
+bool FielderBallSpot(int fielder, std::string_view trajectory, int bases, FieldSpot& spot) {
+  if (!FielderSpot(fielder, spot)) return false;
+  if (fielder >= 7) {
+    // A ground ball through the infield is picked up short of the
+    // outfielder, a line drive nearer him, a fly ball where he plays;
+    // extra bases go deeper.
+    double depth = trajectory == "G" ? 0.7 : trajectory == "L" ? 0.82 : 0.92;
+    if (bases == 2) depth += 0.1;
+    if (bases == 3) depth += 0.16;
+    spot.distance = std::min(spot.distance * depth, kFenceDistance - 4);
+  }
+  return true;
+}
+
 void SpotPixel(const FieldSpot& spot, int& x, int& y) {
   const double radians = spot.angle * kPi / 180;
   x = static_cast<int>(std::lround(kHomeX + spot.distance * std::sin(radians)));

@@ -26,6 +26,11 @@ struct FieldSpot {
 bool HitLocationSpot(std::string_view code, FieldSpot& spot);
 // Where a fielder (1..9) plays; false for any other number.
 bool FielderSpot(int fielder, FieldSpot& spot);
+// Where a ball that put the batter on base is drawn when no location is
+// written: where the fielder named with it plays, and for an outfielder as
+// deep as the ball's flight (trajectory "G", "L" or another) and the bases
+// it gave (1 to 3) tell.  False for a fielder who is none.
+bool FielderBallSpot(int fielder, std::string_view trajectory, int bases, FieldSpot& spot);
 
 // The field picture's pixel of a spot.
 void SpotPixel(const FieldSpot& spot, int& x, int& y);

@@ -286,10 +286,9 @@ std::int32_t GameBuilder::BatterOutType(const ParsedPlay& play) const {
 
 // Where the ball went on the field picture: the hit location when the file
 // gives one; else, for a ball that put the batter on base, where the
-// fielder named with it plays (for an outfielder, as deep as the ball's
-// flight and the bases taken tell; a home run over the fence).  Outs
-// without a location keep the program's own default, the spot of the
-// fielder who handled the ball.
+// fielder named with it plays (FielderBallSpot; a home run over the
+// fence).  Outs without a location keep the program's own default, the
+// spot of the fielder who handled the ball.
 void GameBuilder::LocateBall(const ParsedPlay& play, BatterPart& b) const {
   if (!Batted(play.kind)) return;
   FieldSpot spot;
@@ -302,18 +301,11 @@ void GameBuilder::LocateBall(const ParsedPlay& play, BatterPart& b) const {
     const int fielder = !first.fielders.empty() ? first.fielders.front() : first.error_by;
     found = FielderSpot(fielder, spot);
   }
-  if (!found && play.kind != PlayKind::kFieldedOut && FielderSpot(play.fielder, spot)) {
-    found = true;
-    if (play.fielder >= kPosLeftField) {
-      // How the ball was hit tells how far it went: a ground ball through
-      // the infield is picked up short of the outfielder, a line drive
-      // nearer him, a fly ball where he plays; extra bases go deeper.
-      const std::string& t = play.trajectory;
-      double depth = t == "G" ? 0.7 : t == "L" ? 0.82 : 0.92;
-      if (play.kind == PlayKind::kDouble || play.kind == PlayKind::kGroundRuleDouble) depth += 0.1;
-      if (play.kind == PlayKind::kTriple) depth += 0.16;
-      spot.distance = std::min(spot.distance * depth, kFenceDistance - 4);
-    }
+  if (!found && play.kind != PlayKind::kFieldedOut) {
+    const int bases = play.kind == PlayKind::kDouble || play.kind == PlayKind::kGroundRuleDouble ? 2
+                      : play.kind == PlayKind::kTriple                                            ? 3
+                                                                                                  : 1;
+    found = FielderBallSpot(play.fielder, play.trajectory, bases, spot);
   }
   if (!found && home_run) {
     spot = {0, kFenceDistance};

@@ -56,6 +56,28 @@ bool ReachIsHit(std::int32_t reach) {
   }
 }
 
+bool AdvanceWithoutRbi(std::int32_t advance) {
+  switch (advance) {
+    case kAdvWildPitch:
+    case kAdvPassedBall:
+    case kAdvBalk:
+    case kAdvError:
+    case kAdvErrorContinued:
+    case kAdvWildPitchContinued:
+    case kAdvPassedBallContinued:
+    case kAdvBalkContinued:
+    case kAdvAssistWithError:
+    case kAdvCaughtStealingError:
+    case kAdvDefensiveIndifference:
+    case kAdvStolenBase:
+    case kAdvDoubleSteal:
+    case kAdvTripleSteal:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace scorewick::scoring
 
 namespace scorewick::scoring {

@@ -129,6 +129,9 @@ bool ReachIsPitch(std::int32_t reach);
 bool OutIsPitch(std::int32_t out);
 // Result codes that are hits for the half-inning totals.
 bool ReachIsHit(std::int32_t reach);
+// Advance codes whose run, scored on that base, is nobody's run batted in
+// (a wild pitch, an error, a steal ...).
+bool AdvanceWithoutRbi(std::int32_t advance);
 // A one-line account of a play, for messages.
 std::string DescribePlay(const Play& play);
 

@@ -48,29 +48,6 @@ bool AdvanceOnMisplay(std::int32_t code) {
   }
 }
 
-// Runs that score on these advances are nobody's RBI.
-bool AdvanceWithoutRbi(std::int32_t code) {
-  switch (code) {
-    case kAdvWildPitch:
-    case kAdvPassedBall:
-    case kAdvBalk:
-    case kAdvError:
-    case kAdvErrorContinued:
-    case kAdvWildPitchContinued:
-    case kAdvPassedBallContinued:
-    case kAdvBalkContinued:
-    case kAdvAssistWithError:
-    case kAdvCaughtStealingError:
-    case kAdvDefensiveIndifference:
-    case kAdvStolenBase:
-    case kAdvDoubleSteal:
-    case kAdvTripleSteal:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 bool Scorer::Fail(std::string message) {

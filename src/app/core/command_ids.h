@@ -8,6 +8,7 @@ enum Command : int {
   kCmdNewTeam = 1101,
   kCmdEditTeam = 1102,
   kCmdImportRetrosheet = 1111,
+  kCmdExportRetrosheet = 1112,
   kCmdPrintGame = 1121,
   kCmdBlankScoreSheets = 1122,
   kCmdPrinterSetup = 1131,

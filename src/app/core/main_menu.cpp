@@ -29,6 +29,7 @@ const std::vector<MenuEntry>& MainMenu() {
               {
                   Submenu("&Team", {Item("&New...", kCmdNewTeam), Item("&Edit...", kCmdEditTeam)}),
                   Item("&Import Games from Retrosheet Files...", kCmdImportRetrosheet),
+                  Item("&Export Games to Retrosheet...", kCmdExportRetrosheet),
                   Separator(),
                   Submenu("&Print", {Item("&Game...", kCmdPrintGame),
                                      Item("&Blank Score Sheets...", kCmdBlankScoreSheets)}),

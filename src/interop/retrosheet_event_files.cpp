@@ -1,0 +1,253 @@
+#include "interop/retrosheet_event_files.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <set>
+#include <tuple>
+#include <unordered_set>
+
+#include "interop/retrosheet_check.h"
+
+namespace scorewick::interop {
+namespace {
+
+bool RealDay(const GameHeadline& h) {
+  static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return h.year >= 1800 && h.year <= 9999 && h.month >= 1 && h.month <= 12 && h.day >= 1 &&
+         h.day <= kDays[h.month - 1];
+}
+
+// Every player a side's records name: its roster, then anyone its
+// line-ups or boxes name who is not on it.
+std::vector<PLAYER> PlayersOf(const Game& game, bool home) {
+  const Team& team = home ? game.home : game.visitor;
+  std::vector<PLAYER> players = team.players();
+  // The names stay where they are while the game does.
+  std::unordered_set<std::string_view> known;
+  for (const PLAYER& p : team.players()) known.insert(p.name.view());
+  auto add = [&](const PLAYER& p) {
+    if (!p.name.empty() && known.insert(p.name.view()).second) players.push_back(p);
+  };
+  for (const INNING& in : game.innings) {
+    const HALF_INNING& batting = home ? in.bottom : in.top;
+    const HALF_INNING& fielding = home ? in.top : in.bottom;
+    for (const PLAYER& p : batting.offense) add(p);
+    for (const PLAYER& p : fielding.defense) add(p);
+    for (const AT_BAT& ab : batting.at_bats) {
+      add(ab.batter);
+      add(ab.pinch_runner);
+    }
+    for (const AT_BAT& ab : fielding.at_bats) {
+      for (int slot = 0; slot < ab.PitcherCount(); ++slot) {
+        add(ab.pitchers[static_cast<std::size_t>(slot)].pitcher);
+      }
+    }
+  }
+  return players;
+}
+
+}  // namespace
+
+RetrosheetEventFiles::RetrosheetEventFiles(const std::vector<GameHeadline>& headlines) {
+  plans_.resize(headlines.size());
+  // Club codes are given in an order that does not depend on the order of
+  // the games: by team name.
+  std::vector<std::string> teams;
+  for (const GameHeadline& h : headlines) {
+    teams.push_back(h.home);
+    teams.push_back(h.visitor);
+  }
+  std::sort(teams.begin(), teams.end());
+  teams.erase(std::unique(teams.begin(), teams.end()), teams.end());
+  for (const std::string& t : teams) names_.ClubCode(t);
+  // Games of one park on one day are numbered by start time (1, 2 ...);
+  // a day's only game is 0.
+  std::map<std::tuple<std::string, int, int, int>, std::vector<std::size_t>> days;
+  for (std::size_t i = 0; i < headlines.size(); ++i) {
+    const GameHeadline& h = headlines[i];
+    Plan& p = plans_[i];
+    if (!RealDay(h)) {
+      char day[32];
+      std::snprintf(day, sizeof day, "%04d-%02d-%02d", h.year, h.month, h.day);
+      p.why =
+          std::string("its day (") + day + ") is no day of the calendar: a game's id is its day";
+      continue;
+    }
+    p.season = h.year;
+    p.home_code = names_.ClubCode(h.home);
+    p.visitor_code = names_.ClubCode(h.visitor);
+    days[{p.home_code, h.year, h.month, h.day}].push_back(i);
+  }
+  for (auto& [day, games] : days) {
+    std::stable_sort(games.begin(), games.end(), [&](std::size_t a, std::size_t b) {
+      return std::tie(headlines[a].hour, headlines[a].minute) <
+             std::tie(headlines[b].hour, headlines[b].minute);
+    });
+    for (std::size_t n = 0; n < games.size(); ++n) {
+      Plan& p = plans_[games[n]];
+      const GameHeadline& h = headlines[games[n]];
+      if (n >= 9) {
+        p.why = "it is the tenth game of one day in one park: a game's id numbers at most nine";
+        continue;
+      }
+      p.number = games.size() == 1 ? 0 : static_cast<int>(n) + 1;
+      char id[32];
+      std::snprintf(id, sizeof id, "%s%04d%02d%02d%d", p.home_code.c_str(), h.year, h.month, h.day,
+                    p.number);
+      p.id = id;
+    }
+  }
+  for (std::size_t i = 0; i < plans_.size(); ++i) {
+    if (!plans_[i].id.empty()) order_.push_back(i);
+  }
+  // An event file holds its club's home games by day and time.
+  std::stable_sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) {
+    const Plan& x = plans_[a];
+    const Plan& y = plans_[b];
+    return std::tie(x.season, x.home_code, x.id) < std::tie(y.season, y.home_code, y.id);
+  });
+}
+
+std::string RetrosheetEventFiles::EventFileOf(std::size_t game) const {
+  const Plan& p = plans_[game];
+  for (const EventFile& f : files_) {
+    if (f.home_code == p.home_code && f.season == p.season) {
+      // The extension is the park's: known once its games are in.
+      bool dh = false;
+      for (const ExportClub& c : names_.ClubsOf(f.season)) {
+        if (c.code == f.home_code) dh = c.designated_hitter;
+      }
+      return std::to_string(f.season) + p.home_code + (dh ? ".EVA" : ".EVN");
+    }
+  }
+  return std::to_string(p.season) + p.home_code + ".EVN";
+}
+
+bool RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, PreparedGame& prepared) {
+  const Plan& p = plans_[game];
+  prepared = PreparedGame{};
+  prepared.game = game;
+  prepared.id = p.id;
+  prepared.number = p.number;
+  if (p.id.empty()) {
+    prepared.why = p.why;
+    return false;
+  }
+  if (names_.ClubCode(record.home.team_name.view()) != p.home_code ||
+      names_.ClubCode(record.visitor.team_name.view()) != p.visitor_code) {
+    prepared.why = "its teams are not those it had when the export began";
+    return false;
+  }
+  ExportNames& names = prepared.names;
+  names.home_code = p.home_code;
+  names.visitor_code = p.visitor_code;
+  for (bool home : {true, false}) {
+    auto& ids = home ? names.home_ids : names.visitor_ids;
+    const std::string& code = home ? p.home_code : p.visitor_code;
+    for (const PLAYER& player : PlayersOf(record, home)) {
+      ids.emplace(player.name.str(), names_.PlayerId(code, p.season, player));
+    }
+  }
+  return true;
+}
+
+bool RetrosheetEventFiles::Write(const Game& record, const PreparedGame& prepared,
+                                 ExportedGame& out, std::string* why) {
+  if (!ExportRetrosheetGame(record, prepared.id, prepared.number, prepared.names, out, why)) {
+    return false;
+  }
+  const CheckFinding found = CheckRetrosheetGame(out.text);
+  if (found.ok()) return true;
+  // The line that broke the rule, to find it by.
+  std::string line;
+  std::size_t start = 0;
+  for (int n = 1; n < found.line && start != std::string::npos; ++n) {
+    start = out.text.find('\n', start);
+    if (start != std::string::npos) ++start;
+  }
+  if (found.line > 0 && start != std::string::npos) {
+    line = out.text.substr(start, out.text.find('\n', start) - start);
+  }
+  *why = "its records would not be read as written (" +
+         (line.empty() ? found.reason : "\"" + line + "\": " + found.reason) + ")";
+  out = ExportedGame{};
+  return false;
+}
+
+void RetrosheetEventFiles::Keep(const PreparedGame& prepared, const Game& record,
+                                const ExportedGame& out) {
+  const Plan& p = plans_[prepared.game];
+  names_.NoteClubGame(record.home.team_name.view(), p.season, true,
+                      record.home.uses_designated_hitter != 0);
+  names_.NoteClubGame(record.visitor.team_name.view(), p.season, false, false);
+  auto file = std::find_if(files_.begin(), files_.end(), [&](const EventFile& f) {
+    return f.home_code == p.home_code && f.season == p.season;
+  });
+  if (file == files_.end()) {
+    files_.push_back({p.home_code, p.season, {}, {}});
+    file = files_.end() - 1;
+  }
+  file->text += out.text;
+  file->games.push_back(prepared.game);
+}
+
+bool RetrosheetEventFiles::Add(std::size_t game, const Game& record, ExportedGame& out,
+                               std::string* why) {
+  PreparedGame prepared;
+  if (!Prepare(game, record, prepared)) {
+    *why = prepared.why;
+    return false;
+  }
+  if (!Write(record, prepared, out, why)) return false;
+  Keep(prepared, record, out);
+  return true;
+}
+
+std::vector<std::pair<std::string, std::string>> RetrosheetEventFiles::Files() const {
+  std::vector<std::pair<std::string, std::string>> files;
+  std::set<std::pair<std::string, int>> clubs;
+  std::set<int> seasons;
+  for (const EventFile& f : files_) {
+    files.emplace_back(EventFileOf(f.games.front()), f.text);
+    seasons.insert(f.season);
+  }
+  for (int season : seasons) {
+    for (const ExportClub& c : names_.ClubsOf(season)) {
+      files.emplace_back(c.code + std::to_string(season) + ".ROS",
+                         names_.RosterFileText(c.code, season));
+    }
+    files.emplace_back("TEAM" + std::to_string(season), names_.TeamFileText(season));
+  }
+  return files;
+}
+
+std::vector<std::size_t> RetrosheetEventFiles::GamesOf(const std::string& event_file) const {
+  for (const EventFile& f : files_) {
+    if (EventFileOf(f.games.front()) == event_file) return f.games;
+  }
+  return {};
+}
+
+std::vector<std::string> PlannedExportFiles(const std::vector<GameHeadline>& headlines) {
+  const RetrosheetEventFiles plan(headlines);
+  std::set<std::string> names;
+  std::vector<std::string> out;
+  auto add = [&](const std::string& name) {
+    if (names.insert(name).second) out.push_back(name);
+  };
+  for (std::size_t i : plan.order()) {
+    const std::string file = plan.EventFileOf(i);
+    const std::string stem = file.substr(0, file.size() - 4);
+    add(stem + ".EVA");
+    add(stem + ".EVN");
+    const std::string season = plan.GameId(i).substr(3, 4);
+    for (const std::string* code : {&plan.HomeCode(i), &plan.VisitorCode(i)}) {
+      add(*code + season + ".ROS");
+    }
+    add("TEAM" + season);
+  }
+  return out;
+}
+
+}  // namespace scorewick::interop

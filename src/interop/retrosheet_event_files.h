@@ -1,0 +1,99 @@
+#pragma once
+// The files an export to Retrosheet makes of many games, held in memory
+// until they are written: one event file per home club and season
+// (2019SEA.EVA for a park with the designated hitter, .EVN otherwise),
+// each with that club's home games by day and start time, one roster file
+// per club and season (SEA2019.ROS), and one team file per season
+// (TEAM2019).
+//
+// The games are planned first, from what their headlines tell (the day,
+// the start time, the two teams): that gives each its id (SEA201903280,
+// the last digit 1 and 2 for the two games of one day) and its place.
+// Then each game is added whole, in the planned order: it is written,
+// checked as the researchers' readers would check it, and kept, or
+// refused with the reason.
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "interop/retrosheet_export_game.h"
+#include "interop/retrosheet_names.h"
+#include "records/game.h"
+#include "records/game_headline.h"
+
+namespace scorewick::interop {
+
+class RetrosheetEventFiles {
+ public:
+  // Plans the games whose headlines are given (in the caller's order).
+  explicit RetrosheetEventFiles(const std::vector<GameHeadline>& headlines);
+
+  // The games' indexes in the order to add them, and a game's id and the
+  // name of its event file.  A game the plan cannot place (a day that is
+  // no day, a tenth game of one day in one park) has an empty id and why.
+  const std::vector<std::size_t>& order() const { return order_; }
+  const std::string& GameId(std::size_t game) const { return plans_[game].id; }
+  const std::string& WhyNot(std::size_t game) const { return plans_[game].why; }
+  const std::string& HomeCode(std::size_t game) const { return plans_[game].home_code; }
+  const std::string& VisitorCode(std::size_t game) const { return plans_[game].visitor_code; }
+  std::string EventFileOf(std::size_t game) const;
+
+  // Writes the game planned as `game` (whose headline it must match) into
+  // its event file.  False, with the reason, when it cannot be written or
+  // its records fail the check; nothing of it is kept then.  out.lost
+  // tells what the format could not carry.
+  bool Add(std::size_t game, const Game& record, ExportedGame& out, std::string* why);
+
+  // Add in three steps, for many games written at once on several
+  // threads: Prepare names the game's clubs and players (in the planned
+  // order: ids are given as players are first met); Write, on any thread,
+  // writes and checks the records; Keep, in the planned order again, puts
+  // them in their event file.
+  struct PreparedGame {
+    std::size_t game = 0;
+    std::string id;
+    int number = 0;
+    ExportNames names;
+    std::string why;  // when it cannot be prepared
+  };
+  bool Prepare(std::size_t game, const Game& record, PreparedGame& prepared);
+  static bool Write(const Game& record, const PreparedGame& prepared, ExportedGame& out,
+                    std::string* why);
+  void Keep(const PreparedGame& prepared, const Game& record, const ExportedGame& out);
+
+  // The files made so far: name, text (UTF-8).  Event files of the games
+  // added, the rosters of their clubs, the team file of each season.
+  std::vector<std::pair<std::string, std::string>> Files() const;
+  // The games each event file holds (indexes as planned).
+  std::vector<std::size_t> GamesOf(const std::string& event_file) const;
+
+ private:
+  struct Plan {
+    std::string id;
+    std::string why;
+    int season = 0;
+    int number = 0;
+    std::string home_code;
+    std::string visitor_code;
+  };
+  struct EventFile {
+    std::string home_code;
+    int season = 0;
+    std::string text;
+    std::vector<std::size_t> games;
+  };
+
+  std::vector<Plan> plans_;
+  std::vector<std::size_t> order_;
+  RetrosheetNames names_;
+  std::vector<EventFile> files_;
+};
+
+// The file names an export of games with these headlines would write
+// (event, roster and team files), for asking before anything is written
+// over.
+std::vector<std::string> PlannedExportFiles(const std::vector<GameHeadline>& headlines);
+
+}  // namespace scorewick::interop

@@ -1,0 +1,67 @@
+#pragma once
+// One game of ours written as a game of a Retrosheet event file: its id
+// and info records (date, start time, park, umpires, attendance, length,
+// decisions), the starting line-ups, every play with its count and pitches
+// (balls, strikes, fouls, balls in play, the pitcher's and the catcher's
+// throws to the bases), its fielders, errors, the runners' advances with
+// their reasons, unearned runs marked (UR) and runs batted in marked
+// wherever they are, hit locations from the spray chart's points, every
+// substitution (an NP play before each), the scorer's notes as comments,
+// and the earned runs of every pitcher as data records.
+//
+// The game's boxes are read back into the order things happened: each
+// runner's entry names the moment of the game it was made at (the box at
+// the plate and its last entry then, records/pitcher_charges.h), and the
+// line-ups name the box at which each player came in.  An older game
+// whose runners' entries do not name their moment has them read as made
+// on the next play of his box's turn at the plate or after.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "records/game.h"
+
+namespace scorewick::interop {
+
+// A hash of names that finds a string by a view of it.
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const {
+    return std::hash<std::string_view>{}(name);
+  }
+};
+using NameIds = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
+
+// The names the files give the game's clubs and players.
+struct ExportNames {
+  std::string home_code;
+  std::string visitor_code;
+  // Player name (code page 1252) -> id, for each side.
+  NameIds home_ids;
+  NameIds visitor_ids;
+};
+
+struct ExportedGame {
+  std::string text;  // the game's records, a line feed after each (UTF-8)
+  // What the game holds that the format cannot carry, or carries only in
+  // the nearest way, in words for the person ("the pitches' types, speeds
+  // and locations").
+  std::vector<std::string> lost;
+};
+
+// Writes game as records under the id given (SEA201903280).  False, with
+// the reason in *why, for a game the format cannot hold (more than nine
+// batters, a fielder at a tenth position) or whose boxes do not tell a
+// game that can be written (a runner who comes from nowhere); nothing is
+// kept of it then.
+bool ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
+                          const ExportNames& names, ExportedGame& out, std::string* why);
+
+// The code of a hit location nearest to a point of the spray charts'
+// field picture ("78XD", "5F"); empty for the point that means none.
+std::string NearestHitLocation(int x, int y);
+
+}  // namespace scorewick::interop

@@ -1,0 +1,1243 @@
+// The records of a game written out: the id and info records, the line-ups
+// and every substitution, the halves in the order their plays happened,
+// the notes and the earned runs.
+
+#include "interop/retrosheet_game_writer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "interop/retrosheet_names.h"
+#include "records/codes.h"
+#include "records/pitcher_charges.h"
+#include "scoring/play.h"
+
+namespace scorewick::interop {
+namespace retro_out {
+namespace {
+
+// Whether an entry of a box was made as a runner and names its moment.
+bool NamesMoment(const PITCH& p) { return p.detail.pitcher.entry_value < 0; }
+
+bool IsPitchEvent(std::int32_t event) {
+  return event == kEventStrike || event == kEventBall || event == kEventFoul;
+}
+
+// Where the line-up of a half begins: the offense's first `slots` entries
+// are the batting order at the start of the half; the defense's nine
+// entries at positions 1 to 9 in order are its field then (those before
+// them came in between the halves and left before it began).
+int DefenseBlock(const std::vector<PLAYER>& defense) {
+  for (std::size_t i = 0; i + 9 <= defense.size(); ++i) {
+    bool block = true;
+    for (int q = 1; q <= 9 && block; ++q) {
+      block = defense[i + static_cast<std::size_t>(q - 1)].position == q;
+    }
+    if (block) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int OffenseBlock(const std::vector<PLAYER>& offense) {
+  int n = 0;
+  while (n < static_cast<int>(offense.size()) && n < 9 &&
+         offense[static_cast<std::size_t>(n)].batting_order == n + 1) {
+    ++n;
+  }
+  return n;
+}
+
+std::string TimeText(int hour, int minute) {
+  char text[16];
+  const int h12 = hour % 12 == 0 ? 12 : hour % 12;
+  std::snprintf(text, sizeof text, "%d:%02d%s", h12, minute, hour < 12 ? "AM" : "PM");
+  return text;
+}
+
+std::string Trimmed(std::string_view text) {
+  std::size_t a = 0, b = text.size();
+  while (a < b && text[a] == ' ') ++a;
+  while (b > a && text[b - 1] == ' ') --b;
+  return std::string(text.substr(a, b - a));
+}
+
+}  // namespace
+
+int RetroPosition(std::int32_t position) {
+  if (position >= kPosPitcher && position <= kPosRightField) return position;
+  switch (position) {
+    case kPosDesignatedHitter:
+      return 10;
+    case kPosPinchHitter:
+      return 11;
+    case kPosPinchRunner:
+      return 12;
+    default:
+      return 0;
+  }
+}
+
+bool GameWriter::Fail(std::string why) {
+  if (error_.empty()) error_ = std::move(why);
+  return false;
+}
+
+void GameWriter::Lost(const std::string& what) {
+  if (lost_said_.insert(what).second) out_.lost.push_back(what);
+}
+
+void GameWriter::Line(std::string text) {
+  out_.text += text;
+  out_.text += '\n';
+}
+
+const std::string& GameWriter::IdOf(bool home, std::string_view name) {
+  static const std::string kNone = "?";
+  const auto& ids = home ? names_.home_ids : names_.visitor_ids;
+  auto it = ids.find(name);
+  if (it != ids.end()) return it->second;
+  Fail("no id was given to " + std::string(name));
+  return kNone;
+}
+
+// --- The game's records -----------------------------------------------------
+
+bool GameWriter::CheckShape() {
+  for (const INNING& inning : game_.innings) {
+    for (const HALF_INNING* h : {&inning.top, &inning.bottom}) {
+      if (OffenseBlock(h->offense) == 9 && h->offense.size() > 9 &&
+          h->offense[9].batting_order == 10) {
+        return Fail("it bats more than nine: Retrosheet's files have nine places in the order");
+      }
+      for (const std::vector<PLAYER>* list : {&h->offense, &h->defense}) {
+        for (const PLAYER& p : *list) {
+          if (p.batting_order > 9) {
+            return Fail(p.name.str() + " bats " + std::to_string(p.batting_order) +
+                        std::string(OrdinalSuffix(p.batting_order)) +
+                        ": Retrosheet's files have nine places in the order");
+          }
+          if (RetroPosition(p.position) == 0 && p.position != kPosBench) {
+            return Fail(p.name.str() + " plays " + std::string(PositionName(p.position)) +
+                        ": Retrosheet's files have nine fielders, a designated hitter and "
+                        "pinch hitters and runners");
+          }
+        }
+      }
+    }
+  }
+  return true;
+}
+
+void GameWriter::InfoRecords(const std::string& id, int game_number) {
+  const GameHeader& h = game_.header;
+  Line("id," + id);
+  Line("version,2");
+  Line("info,visteam," + names_.visitor_code);
+  Line("info,hometeam," + names_.home_code);
+  if (const std::string site = Trimmed(h.field.view()); !site.empty()) {
+    Line("info,site," + QuotedField(site));
+  }
+  char date[16];
+  std::snprintf(date, sizeof date, "%04d/%02d/%02d", static_cast<int>(h.year),
+                static_cast<int>(h.month), static_cast<int>(h.day));
+  Line(std::string("info,date,") + date);
+  Line("info,number," + std::to_string(game_number));
+  const int hour = std::clamp(static_cast<int>(h.start_hour), 0, 23);
+  const int minute = std::clamp(static_cast<int>(h.start_minute), 0, 59);
+  Line("info,starttime," + TimeText(hour, minute));
+  Line(std::string("info,daynight,") + (hour >= 17 ? "night" : "day"));
+  const bool dh = game_.home.uses_designated_hitter || game_.visitor.uses_designated_hitter;
+  Line(std::string("info,usedh,") + (dh ? "true" : "false"));
+  const char* umpires[] = {"umphome", "ump1b", "ump2b", "ump3b"};
+  for (int i = 0; i < 4; ++i) {
+    const std::string u = Trimmed(h.umpires[static_cast<std::size_t>(i)].view());
+    if (!u.empty()) Line(std::string("info,") + umpires[i] + "," + QuotedField(u));
+  }
+  bool pitches = false;
+  for (const INNING& in : game_.innings) {
+    for (const HALF_INNING* half : {&in.top, &in.bottom}) {
+      for (const AT_BAT& ab : half->at_bats) {
+        for (int q = 0; q < ab.PitchCount() && !pitches; ++q) {
+          pitches = IsPitchEvent(ab.pitches[static_cast<std::size_t>(q)].event);
+        }
+      }
+    }
+  }
+  Line(std::string("info,pitches,") + (pitches ? "pitches" : "none"));
+  const int minutes = h.duration_hours * 60 + h.duration_minutes;
+  if (minutes > 0) Line("info,timeofgame," + std::to_string(minutes));
+  Line("info,attendance," + std::to_string(std::max(0, static_cast<int>(h.attendance))));
+  // The decisions: a pitcher of the winners, of the losers, of the winners.
+  const bool home_won = game_.home_runs > game_.visitor_runs;
+  auto decision = [&](const char* key, const PLAYER& p, bool winners) {
+    std::string id;
+    if (!p.name.empty() && !game_.IsGamePitcher(p.name.view())) {
+      Lost("a decision given to a pitcher who did not pitch");
+    } else if (!p.name.empty()) {
+      const bool home = winners == home_won;
+      for (bool side : {home, !home}) {
+        const auto& ids = side ? names_.home_ids : names_.visitor_ids;
+        if (auto it = ids.find(p.name.view()); it != ids.end()) {
+          id = it->second;
+          break;
+        }
+      }
+    }
+    Line(std::string("info,") + key + "," + id);
+  };
+  decision("wp", game_.winning_pitcher, true);
+  decision("lp", game_.losing_pitcher, false);
+  decision("save", game_.saving_pitcher, true);
+}
+
+// The side's slots and positions at the start of a half, from the half's
+// line-ups: the side in the field from its defense (its designated hitter
+// from the next half it bats), the side at bat from its offense.
+bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
+  const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
+  const bool fielding = home == top;
+  const SideState& now = sides_[home ? 1 : 0];
+  // Who bats and fields where; the roles it gives are its fielders' and
+  // designated hitter's only.
+  target.slots = now.slots;
+  target.field = now.field;
+  target.slot_count = now.slot_count;
+  target.next_slot = now.next_slot;
+  target.role.clear();
+  if (!fielding) {
+    const int n = OffenseBlock(h.offense);
+    if (n == 0)
+      return Fail("the line-up of the " + std::string(top ? "top" : "bottom") + " of inning " +
+                  std::to_string(inning + 1) + " is empty");
+    target.slot_count = n;
+    for (int s = 1; s <= 9; ++s) {
+      target.slots[static_cast<std::size_t>(s)] =
+          s <= n ? h.offense[static_cast<std::size_t>(s - 1)].name.str() : std::string();
+    }
+    return true;
+  }
+  const int block = DefenseBlock(h.defense);
+  if (block < 0) {
+    return Fail("the fielders of the " + std::string(top ? "top" : "bottom") + " of inning " +
+                std::to_string(inning + 1) + " are not all there");
+  }
+  std::array<bool, 10> filled{};
+  std::array<std::string, 10> slots{};
+  for (int q = 1; q <= 9; ++q) {
+    const PLAYER& p = h.defense[static_cast<std::size_t>(block + q - 1)];
+    target.field[static_cast<std::size_t>(q)] = p.name.str();
+    const int s = p.batting_order;
+    if (s >= 1 && s <= 9) {
+      slots[static_cast<std::size_t>(s)] = p.name.str();
+      filled[static_cast<std::size_t>(s)] = true;
+    }
+  }
+  // The slot nobody in the field bats in is the designated hitter's: who
+  // holds it shows in the next half the side bats.
+  for (int s = 1; s <= target.slot_count; ++s) {
+    if (filled[static_cast<std::size_t>(s)]) {
+      target.slots[static_cast<std::size_t>(s)] = slots[static_cast<std::size_t>(s)];
+      continue;
+    }
+    // Who batted there before, or the side's designated hitter at the start
+    // of the game; a pinch hitter or runner who stayed on shows in the next
+    // half the side bats, unless he came into the field in this half.
+    std::string dh = now.slots[static_cast<std::size_t>(s)];
+    const Team& team = home ? game_.home : game_.visitor;
+    const bool first_half = inning == 0 && top;
+    if (first_half && team.designated_hitter.batting_order == s) {
+      dh = team.designated_hitter.name.str();
+    }
+    for (int later = inning * 2 + (top ? 1 : 2); later < 2 * kInnings; ++later) {
+      const bool later_top = later % 2 == 0;
+      if (later_top == top) continue;  // the side fields again
+      const HALF_INNING& next = game_.innings[static_cast<std::size_t>(later / 2)].half(later_top);
+      if (OffenseBlock(next.offense) < s) break;
+      const PLAYER& there = next.offense[static_cast<std::size_t>(s - 1)];
+      bool came_in_now = false;
+      for (std::size_t i = static_cast<std::size_t>(block) + 9; i < h.defense.size(); ++i) {
+        came_in_now |= h.defense[i].name == there.name.view();
+      }
+      if (!came_in_now && !(first_half && !dh.empty())) dh = there.name.str();
+      break;
+    }
+    target.slots[static_cast<std::size_t>(s)] = dh;
+    if (!dh.empty()) target.role[dh] = 10;
+  }
+  for (int q = 1; q <= 9; ++q) target.role[target.field[static_cast<std::size_t>(q)]] = q;
+  return true;
+}
+
+bool GameWriter::StartRecords() {
+  // The visitors bat first: their order and positions from the top of the
+  // first; the home side's from its field then, its designated hitter
+  // from the bottom of the first.
+  const HALF_INNING& top = game_.innings[0].top;
+  SideState& visitors = sides_[0];
+  const int n = OffenseBlock(top.offense);
+  if (n == 0) return Fail("the visitors' line-up is empty");
+  visitors.slot_count = n;
+  std::string pitcher;
+  for (int s = 1; s <= n; ++s) {
+    const PLAYER& p = top.offense[static_cast<std::size_t>(s - 1)];
+    visitors.slots[static_cast<std::size_t>(s)] = p.name.str();
+    const int pos = RetroPosition(p.position);
+    if (pos >= 1 && pos <= 9) visitors.field[static_cast<std::size_t>(pos)] = p.name.str();
+    visitors.role[p.name.str()] = pos >= 1 && pos <= 10 ? pos : 10;
+    if (pos == 1) pitcher = p.name.str();
+  }
+  if (pitcher.empty()) {
+    // The visitors' pitcher does not bat.
+    const PLAYER& dh_for = game_.visitor.dh_bats_for;
+    const int block = DefenseBlock(game_.innings[0].bottom.defense);
+    if (!dh_for.name.empty() && game_.visitor.IndexOfPlayer(dh_for.name.view()) >= 0) {
+      pitcher = dh_for.name.str();
+    } else if (block >= 0) {
+      pitcher = game_.innings[0].bottom.defense[static_cast<std::size_t>(block)].name.str();
+    }
+    if (pitcher.empty()) return Fail("the visitors start without a pitcher");
+    visitors.field[1] = pitcher;
+    visitors.role[pitcher] = 1;
+  }
+  sides_[1].slot_count = std::max(1, OffenseBlock(game_.innings[0].bottom.offense));
+  if (game_.innings[0].bottom.offense.empty()) sides_[1].slot_count = 9;
+  SideState home_start = sides_[1];
+  if (!TargetOf(0, true, true, home_start)) return false;
+  sides_[1] = home_start;
+  for (int side = 0; side <= 1; ++side) {
+    const bool home = side == 1;
+    const SideState& s = sides_[static_cast<std::size_t>(side)];
+    std::string pitcher_line;
+    for (int slot = 1; slot <= s.slot_count; ++slot) {
+      const std::string& name = s.slots[static_cast<std::size_t>(slot)];
+      if (name.empty())
+        return Fail("the starting line-up has nobody batting " + std::to_string(slot));
+      auto role = s.role.find(name);
+      const int pos = role == s.role.end() ? 10 : role->second;
+      Line("start," + IdOf(home, name) + "," + QuotedField(name, true) + "," +
+           std::to_string(side) + "," + std::to_string(slot) + "," + std::to_string(pos));
+    }
+    const std::string& p = s.field[1];
+    bool bats = false;
+    for (int slot = 1; slot <= s.slot_count; ++slot)
+      bats |= s.slots[static_cast<std::size_t>(slot)] == p;
+    if (!bats) {
+      Line("start," + IdOf(home, p) + "," + QuotedField(p, true) + "," + std::to_string(side) +
+           ",0,1");
+    }
+  }
+  return error_.empty();
+}
+
+void GameWriter::ApplySub(const Sub& s) {
+  SideState& st = sides_[s.home ? 1 : 0];
+  if (s.slot > 0) {
+    std::string& held = st.slots[static_cast<std::size_t>(s.slot)];
+    if (held != s.name) {
+      for (int q = 1; q <= 9; ++q) {
+        if (st.field[static_cast<std::size_t>(q)] == held && q != s.position) {
+          st.field[static_cast<std::size_t>(q)].clear();
+        }
+      }
+      held = s.name;
+    }
+  }
+  if (s.position >= 1 && s.position <= 9) {
+    for (int q = 1; q <= 9; ++q) {
+      if (st.field[static_cast<std::size_t>(q)] == s.name)
+        st.field[static_cast<std::size_t>(q)].clear();
+    }
+    st.field[static_cast<std::size_t>(s.position)] = s.name;
+  }
+  st.role[s.name] = s.position;
+}
+
+// A sub record, after the play record that marks its place: NP for the
+// batter due.
+void GameWriter::WriteSub(const Sub& s, bool with_no_play) {
+  if (with_no_play) {
+    Line(PlayRecord(Due(), "NP"));
+    RecordWritten();
+  }
+  Line("sub," + IdOf(s.home, s.name) + "," + QuotedField(s.name, true) + "," +
+       std::to_string(s.home ? 1 : 0) + "," + std::to_string(s.slot) + "," +
+       std::to_string(s.position));
+  ApplySub(s);
+}
+
+// The changes made between two halves: the side taking the field's, then
+// the side at bat's, each a sub record after an NP play.
+bool GameWriter::HalfStart(int inning, bool top) {
+  const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
+  inning_ = inning + 1;
+  top_ = top;
+  // A turn the last out on the bases cut short is over.
+  due_box_ = -1;
+  pitches_.clear();
+  count_balls_ = count_strikes_ = balls_now_ = strikes_now_ = 0;
+  dot_ = false;
+  for (bool home : {top, !top}) {
+    SideState target;
+    if (!TargetOf(inning, top, home, target)) return false;
+    SideState& now = sides_[home ? 1 : 0];
+    const bool fielding = home == top;
+    std::vector<Sub> moves, entering;
+    auto slot_of = [](const SideState& st, const std::string& name) {
+      for (int s = 1; s <= 9; ++s) {
+        if (st.slots[static_cast<std::size_t>(s)] == name) return s;
+      }
+      return 0;
+    };
+    auto role_of = [](const SideState& st, const std::string& name) {
+      for (int q = 1; q <= 9; ++q) {
+        if (st.field[static_cast<std::size_t>(q)] == name) return q;
+      }
+      auto it = st.role.find(name);
+      return it == st.role.end() ? 0 : it->second;
+    };
+    if (fielding) {
+      // Who came in between the halves and left before this one began.
+      const int block = DefenseBlock(h.defense);
+      for (int i = 0; i < block; ++i) {
+        const PLAYER& p = h.defense[static_cast<std::size_t>(i)];
+        const int pos = RetroPosition(p.position);
+        if (pos < 1 || pos > 9) continue;
+        Sub s{home, p.name.str(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos};
+        WriteSub(s, true);
+      }
+      for (int q = 1; q <= 10; ++q) {
+        std::string name;
+        int slot = 0;
+        if (q <= 9) {
+          name = target.field[static_cast<std::size_t>(q)];
+          slot = slot_of(target, name);
+        } else {
+          for (int s = 1; s <= target.slot_count; ++s) {
+            const std::string& held = target.slots[static_cast<std::size_t>(s)];
+            bool fields = false;
+            for (int f = 1; f <= 9; ++f)
+              fields |= target.field[static_cast<std::size_t>(f)] == held;
+            if (!held.empty() && !fields) {
+              name = held;
+              slot = s;
+            }
+          }
+        }
+        if (name.empty()) continue;
+        const bool played = now.role.count(name) > 0;
+        if (played && role_of(now, name) == q && slot_of(now, name) == slot) continue;
+        // A pinch hitter or runner for the designated hitter stays on as
+        // the designated hitter: the readers take him so without a word.
+        const int was = played ? role_of(now, name) : 0;
+        if (q == 10 && (was == 11 || was == 12) && slot_of(now, name) == slot) continue;
+        (played ? moves : entering).push_back({home, name, slot, q});
+      }
+    } else {
+      for (int s = 1; s <= target.slot_count; ++s) {
+        const std::string& name = target.slots[static_cast<std::size_t>(s)];
+        if (name.empty() || slot_of(now, name) == s) continue;
+        const bool played = now.role.count(name) > 0;
+        const int role = played ? role_of(now, name) : 11;
+        (played ? moves : entering).push_back({home, name, s, role > 0 ? role : 11});
+      }
+    }
+    for (const Sub& s : moves) WriteSub(s, true);
+    for (const Sub& s : entering) WriteSub(s, true);
+    // The state the half starts from is the one its line-ups give.
+    now.slots = target.slots;
+    now.field = target.field;
+    now.slot_count = target.slot_count;
+    for (const auto& [name, role] : target.role) now.role[name] = role;
+  }
+  return error_.empty();
+}
+
+void GameWriter::DataRecords() {
+  // Every pitcher who pitched, the visitors' first, in the order they came
+  // in, with the earned runs charged to him.
+  for (bool home : {false, true}) {
+    std::vector<std::string> order;
+    std::map<std::string, int> earned;
+    for (const INNING& in : game_.innings) {
+      const HALF_INNING& h = home ? in.top : in.bottom;
+      for (const AT_BAT& ab : h.at_bats) {
+        for (int slot = 0; slot < ab.PitcherCount(); ++slot) {
+          const std::string name = ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name.str();
+          if (!name.empty() && !earned.count(name)) {
+            earned[name] = 0;
+            order.push_back(name);
+          }
+        }
+        if (ab.scored && ab.earned) {
+          const std::string name =
+              game_.WithResponsiblePitcherFixed(ab).responsible_pitcher.name.str();
+          if (!earned.count(name)) order.push_back(name);
+          ++earned[name];
+        }
+      }
+    }
+    for (const std::string& name : order) {
+      Line("data,er," + IdOf(home, name) + "," + std::to_string(earned[name]));
+    }
+  }
+}
+
+// --- A half ---------------------------------------------------------------------
+
+const std::string& GameWriter::Due() const {
+  const SideState& st = sides_[top_ ? 0 : 1];
+  const int slot = due_box_ >= 0
+                       ? std::clamp(static_cast<int>(Box(due_box_).batter.batting_order), 1, 9)
+                       : st.next_slot;
+  return st.slots[static_cast<std::size_t>(slot)];
+}
+
+// The count of a play is the one its last pitch was thrown in; that of
+// an NP (a substitution) the count as it stands, which the readers take
+// for a new pitcher's walk or a pinch hitter's strikeout.
+std::string GameWriter::PlayRecord(const std::string& batter, const std::string& event) {
+  std::string record = "play," + std::to_string(inning_) + "," + (top_ ? "0" : "1") + "," +
+                       IdOf(!top_, batter) + ",";
+  const bool now = event == "NP";
+  const int balls = pitches_.empty() ? 0 : now ? balls_now_ : count_balls_;
+  const int strikes = pitches_.empty() ? 0 : now ? strikes_now_ : count_strikes_;
+  record += std::to_string(std::clamp(balls, 0, 3));
+  record += std::to_string(std::clamp(strikes, 0, 2));
+  return record + "," + pitches_ + "," + event;
+}
+
+void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
+  const PITCH& p = ab.pitches[static_cast<std::size_t>(entry)];
+  std::string letters;
+  switch (p.event) {
+    case kEventBall:
+      letters = p.detail.ball_type == kBallIntentional      ? "I"
+                : p.detail.ball_type == kBallPitchOut       ? "P"
+                : p.detail.ball_type == kBallPitcherToMouth ? "V"
+                                                            : "B";
+      break;
+    case kEventStrike:
+      letters = p.detail.strike_type == kStrikeTaken                   ? "C"
+                : p.detail.strike_type == kStrikeBuntMissed            ? "M"
+                : p.detail.strike_type == kStrikeSwingingOnHitAndRun   ? ">S"
+                : p.detail.strike_type == kStrikeMissedBuntOnHitAndRun ? ">M"
+                                                                       : "S";
+      break;
+    case kEventFoul:
+      letters = p.detail.strike_type == kStrikeFoulBunt              ? "L"
+                : p.detail.strike_type == kStrikeFoulOnHitAndRun     ? ">F"
+                : p.detail.strike_type == kStrikeFoulBuntOnHitAndRun ? ">L"
+                                                                     : "F";
+      break;
+    case kEventPitcherPickoff1st:
+    case kEventPitcherPickoff2nd:
+    case kEventPitcherPickoff3rd:
+      letters = std::to_string(p.event - kEventPitcherPickoff1st + 1);
+      break;
+    case kEventCatcherPickoff1st:
+    case kEventCatcherPickoff2nd:
+    case kEventCatcherPickoff3rd:
+      letters = "+" + std::to_string(p.event - kEventCatcherPickoff1st + 1);
+      break;
+    default:
+      return;  // a change of catcher, an out number put right: no pitch
+  }
+  if (!throw_before_turn_.empty()) {
+    const bool restated = letters == throw_before_turn_;
+    throw_before_turn_.clear();
+    if (restated) return;
+  }
+  if (dot_) {
+    pitches_ += '.';
+    dot_ = false;
+  }
+  pitches_ += letters;
+  if (IsPitchEvent(p.event)) {
+    count_balls_ = p.balls_before;
+    count_strikes_ = p.strikes_before;
+    balls_now_ = count_balls_ + (p.event == kEventBall ? 1 : 0);
+    strikes_now_ =
+        count_strikes_ +
+        (p.event == kEventStrike || (p.event == kEventFoul && count_strikes_ < 2) ? 1 : 0);
+    any_pitch_ = true;
+  }
+}
+
+void GameWriter::Notes(int box) {
+  for (const GAME_NOTE& note : game_.notes) {
+    if (note.inning != inning_ - 1 || (note.half != 0) != top_ || note.at_bat != box) continue;
+    // Long notes go in several comments, cut between words.
+    std::string text = FieldText(note.text.view());
+    while (!text.empty()) {
+      std::size_t cut = text.size();
+      if (cut > 70) {
+        cut = text.rfind(' ', 70);
+        if (cut == std::string::npos || cut == 0) cut = 70;
+      }
+      Line("com,\"" + text.substr(0, cut) + "\"");
+      text = Trimmed(text.substr(cut));
+    }
+  }
+}
+
+bool GameWriter::CollectMoments() {
+  moments_.clear();
+  const int n = static_cast<int>(half_->at_bats.size());
+  bool unnamed = false;
+  for (int r = 0; r < n; ++r) {
+    const AT_BAT& ab = Box(r);
+    const int result = result_[static_cast<std::size_t>(r)];
+    const bool tie = ab.reached && ab.how_reached == kReachTieBreaker;
+    const int first = tie ? 2 : result + 1;
+    if (result < 0) continue;
+    // An older game's runner entries: read as made on the batter's own
+    // play while they follow it without a pause, then one play of each
+    // later box at a time.
+    int fallback_box = r;
+    std::int32_t last_code = -1;
+    for (int q = first; q < ab.PitchCount(); ++q) {
+      const PITCH& p = ab.pitches[static_cast<std::size_t>(q)];
+      if (p.event != kEventAdvance && p.event != kEventOut && p.event != kEventRbi) continue;
+      Key key;
+      const PlayMoment m = MomentOf(ab, r, q);
+      // A play after the half's last turn (a runner picked off for the
+      // third out) names the turn that was to come.
+      const bool after_last = m.at_bat == n && m.entry == -1;
+      if (NamesMoment(p) && m.at_bat >= r && (m.at_bat < n || after_last) && m.entry >= -1 &&
+          m.entry < kMaxPitches && !(m.at_bat == r && m.entry < result)) {
+        key = {m.at_bat, m.entry};
+      } else {
+        unnamed = true;
+        if (p.event != kEventRbi && q > result + 1) {
+          const std::int32_t code = p.event == kEventAdvance ? -2 : -3;
+          if (code != last_code || p.event == kEventOut) ++fallback_box;
+          last_code = code;
+        }
+        fallback_box = std::min(fallback_box, n - 1);
+        const int target_result = result_[static_cast<std::size_t>(fallback_box)];
+        key = {fallback_box,
+               target_result >= 0 ? target_result : Box(fallback_box).PitchCount() - 1};
+      }
+      moments_[key].push_back({r, q});
+    }
+  }
+  if (unnamed) {
+    Lost(
+        "when its runners moved (the game does not say: they are written on the plays their "
+        "boxes come nearest to)");
+  }
+  return true;
+}
+
+bool GameWriter::CollectTimedSubs() {
+  timed_.clear();
+  const bool batting_home = !top_;
+  const int n = static_cast<int>(half_->at_bats.size());
+  const int offense_block = OffenseBlock(half_->offense);
+  for (std::size_t i = static_cast<std::size_t>(offense_block); i < half_->offense.size(); ++i) {
+    const PLAYER& p = half_->offense[i];
+    const int pos = RetroPosition(p.position);
+    if (pos != 11 && pos != 12) continue;
+    const int k = std::clamp(static_cast<int>(p.entry_value), 0, n);
+    TimedSub t{
+        {k, kBeforeBox},
+        {batting_home, p.name.str(), std::clamp(static_cast<int>(p.batting_order), 1, 9), pos}};
+    // A pinch hitter the box does not name: replaced in his turn by another
+    // before it began (the box names the later one), or come in with two
+    // strikes when the strikeout was the batter's he replaced.
+    bool replaced_before_batting = false;
+    for (std::size_t j = i + 1; j < half_->offense.size() && k < n; ++j) {
+      replaced_before_batting |= half_->offense[j].name == Box(k).batter.name.view();
+    }
+    if (pos == 11 && k < n && Box(k).batter.name != p.name.view() && !replaced_before_batting) {
+      // He came in with two strikes and the strikeout was the batter's he
+      // replaced: his place is where the count reached two strikes.
+      const AT_BAT& ab = Box(k);
+      const int result = result_[static_cast<std::size_t>(k)];
+      for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
+        if (ab.pitches[static_cast<std::size_t>(q + 1)].strikes_before >= 2 || q + 1 == result) {
+          t.key = {k, q};
+          break;
+        }
+      }
+    }
+    if (pos == 12) {
+      // After what the runner did before he was replaced.
+      for (int r = 0; r < n; ++r) {
+        const AT_BAT& ab = Box(r);
+        if (ab.pinch_runner.name != p.name.view()) continue;
+        const int from = PinchRunnerFrom(ab);
+        const int result = result_[static_cast<std::size_t>(r)];
+        for (int q = result + 1; q < from && q < ab.PitchCount(); ++q) {
+          const PlayMoment m = MomentOf(ab, r, q);
+          if (NamesMoment(ab.pitches[static_cast<std::size_t>(q)]) &&
+              Key{m.at_bat, m.entry} >= t.key) {
+            t.key = {m.at_bat, m.entry};
+            t.after_plays = true;
+          }
+        }
+      }
+    }
+    timed_.push_back(t);
+  }
+  const int defense_block = DefenseBlock(half_->defense);
+  if (defense_block < 0) return Fail("the fielders of a half are not all there");
+  for (std::size_t i = static_cast<std::size_t>(defense_block) + 9; i < half_->defense.size();
+       ++i) {
+    const PLAYER& p = half_->defense[i];
+    const int pos = RetroPosition(p.position);
+    if (pos < 1 || pos > 9) continue;
+    const int k = std::clamp(static_cast<int>(p.entry_value), 0, n);
+    TimedSub t{
+        {k, kBeforeBox},
+        {!batting_home, p.name.str(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos}};
+    if (k < n) {
+      const AT_BAT& ab = Box(k);
+      if (pos == 1) {
+        for (int slot = 1; slot < ab.PitcherCount(); ++slot) {
+          if (ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name == p.name.view()) {
+            t.key = {k, ab.pitchers[static_cast<std::size_t>(slot - 1)].last_pitch};
+          }
+        }
+      } else if (pos == 2) {
+        const int result = result_[static_cast<std::size_t>(k)];
+        for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
+          if (ab.pitches[static_cast<std::size_t>(q)].event == kEventCatcherSubbed) {
+            t.key = {k, q - 1};
+            break;
+          }
+        }
+      }
+    }
+    timed_.push_back(t);
+  }
+  // A player of the side in the field who took a place in the batting
+  // order without a change of position (a pitcher taking the place of the
+  // player he replaced as the half went on): only the next half the side
+  // bats shows it.  His sub goes with the side's last change of the half.
+  const bool home_fields = !batting_home;
+  const SideState& fielders = sides_[home_fields ? 1 : 0];
+  const HALF_INNING* next = nullptr;
+  for (int later = (inning_ - 1) * 2 + (top_ ? 1 : 2); later < 2 * kInnings && !next; ++later) {
+    const bool later_top = later % 2 == 0;
+    if (later_top == home_fields) continue;
+    next = &game_.innings[static_cast<std::size_t>(later / 2)].half(later_top);
+    if (next->offense.empty()) next = nullptr, later = 2 * kInnings;
+  }
+  if (next) {
+    std::array<std::string, 10> slots = fielders.slots;
+    Key last{0, kBeforeBox};
+    for (const TimedSub& t : timed_) {
+      if (t.sub.home != home_fields) continue;
+      if (t.sub.slot > 0) slots[static_cast<std::size_t>(t.sub.slot)] = t.sub.name;
+      last = std::max(last, t.key);
+    }
+    if (last.box >= n) last = {std::max(n - 1, 0), kBeforeBox};
+    const int count = OffenseBlock(next->offense);
+    for (int slot = 1; slot <= count; ++slot) {
+      const PLAYER& p = next->offense[static_cast<std::size_t>(slot - 1)];
+      if (p.name == std::string_view(slots[static_cast<std::size_t>(slot)])) continue;
+      int position = 0;
+      for (const PLAYER& d : half_->defense) {
+        if (d.name == p.name.view()) position = RetroPosition(d.position);
+      }
+      if (auto role = fielders.role.find(p.name.str());
+          position == 0 && role != fielders.role.end()) {
+        position = role->second;
+      }
+      if (position < 1 || position > 10) continue;
+      timed_.push_back({last, {home_fields, p.name.str(), slot, position}});
+    }
+  }
+  // Changes in the field kept with the box, made before a change of
+  // pitchers in the middle of its turn, came with it (a double switch
+  // after a pitch): they keep its place.
+  for (std::size_t i = timed_.size(); i-- > 0;) {
+    const TimedSub& change = timed_[i];
+    if (change.sub.position != 1 || change.key.entry == kBeforeBox ||
+        change.sub.home == batting_home) {
+      continue;
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      TimedSub& before = timed_[j];
+      if (before.sub.home != batting_home && before.sub.position != 1 &&
+          before.key == Key{change.key.box, kBeforeBox}) {
+        before.key = change.key;
+      }
+    }
+  }
+  return true;
+}
+
+bool GameWriter::Half(int inning, bool top) {
+  half_ = &game_.innings[static_cast<std::size_t>(inning)].half(top);
+  inning_ = inning + 1;
+  top_ = top;
+  outs_ = 0;
+  bases_.fill(-1);
+  const int n = static_cast<int>(half_->at_bats.size());
+  result_.assign(static_cast<std::size_t>(n), -1);
+  base_of_.assign(static_cast<std::size_t>(n), -1);
+  for (int k = 0; k < n; ++k) result_[static_cast<std::size_t>(k)] = ResultEntry(Box(k));
+  errors_written_.clear();
+  assists_written_.clear();
+  pitches_.clear();
+  dot_ = false;
+  if (!CollectMoments() || !CollectTimedSubs()) return false;
+  for (int k = 0; k <= n; ++k) {
+    if (!EmitAt({k, kBeforeBox}, -1)) return false;
+    if (k == n) {
+      if (!EmitAt({n, -1}, -1)) return false;
+      break;
+    }
+    const AT_BAT& ab = Box(k);
+    int last_own = result_[static_cast<std::size_t>(k)];
+    if (ab.reached && ab.how_reached == kReachTieBreaker) {
+      // The runner the tie-breaker puts on second.
+      Line("radj," + IdOf(!top, ab.batter.name.str()) + ",2");
+      bases_[2] = k;
+      base_of_[static_cast<std::size_t>(k)] = 2;
+      last_own = 1;
+    } else {
+      // The turn's pitches go on from what records written for him before
+      // it began (a pick-off throw) hold.
+      due_box_ = k;
+      throw_before_turn_.clear();
+      if (!EmitAt({k, -1}, -1)) return false;
+      const int result = result_[static_cast<std::size_t>(k)];
+      if (result < 0) last_own = ab.PitchCount() - 1;
+      // A foul fly dropped: written after the last foul before the result.
+      int foul_error_after = -2;
+      if ((ab.error_kinds[0] == kErrPopFoul && !ab.error_credits[0].name.empty()) ||
+          (ab.second_error_kinds[0] == kErrPopFoul && !ab.second_error_credits[0].name.empty())) {
+        foul_error_after = -1;
+        for (int q = 0; q <= last_own; ++q) {
+          if (q != result && ab.pitches[static_cast<std::size_t>(q)].event == kEventFoul) {
+            foul_error_after = q;
+          }
+        }
+      }
+      for (int q = 0; q <= last_own; ++q) {
+        if (q == result) {
+          if (foul_error_after == -1) FoulError(ab);
+          if (!BatterPlay(k)) return false;
+          continue;
+        }
+        AddPitchLetters(ab, q);
+        if (q == foul_error_after) FoulError(ab);
+        if (!EmitAt({k, q}, -1)) return false;
+      }
+      if (result < 0) Notes(k);
+    }
+    // What happened between this turn and the next.
+    std::vector<Key> later;
+    for (const auto& [key, refs] : moments_) {
+      if (key.box == k && key.entry > last_own) later.push_back(key);
+    }
+    for (const TimedSub& t : timed_) {
+      if (t.key.box == k && t.key.entry > last_own) later.push_back(t.key);
+    }
+    std::sort(later.begin(), later.end());
+    later.erase(std::unique(later.begin(), later.end()), later.end());
+    for (const Key& key : later) {
+      if (!EmitAt(key, -1)) return false;
+    }
+  }
+  if (!moments_.empty()) {
+    const Key key = moments_.begin()->first;
+    return Fail("the runners' entries of box " + std::to_string(key.box + 1) + " of the " +
+                (top_ ? "top" : "bottom") + " of inning " + std::to_string(inning_) +
+                " name a moment the half does not reach");
+  }
+  CheckErrorsWritten();
+  return error_.empty();
+}
+
+// An error no record carried (one that gave the runner no base) is said.
+void GameWriter::CheckErrorsWritten() {
+  for (int k = 0; k < static_cast<int>(half_->at_bats.size()); ++k) {
+    const AT_BAT& ab = Box(k);
+    for (int base = 1; base <= 4; ++base) {
+      const std::size_t i = static_cast<std::size_t>(base - 1);
+      for (int list = 0; list < 2; ++list) {
+        const FIELDER_CREDIT& c = list == 0 ? ab.error_credits[i] : ab.second_error_credits[i];
+        const std::int32_t kind = list == 0 ? ab.error_kinds[i] : ab.second_error_kinds[i];
+        if (c.name.empty() || kind == kErrPassedBall || kind == kErrPrevious ||
+            kind == kErrPopFoul) {
+          continue;
+        }
+        if (!errors_written_.count(k * 8 + base)) {
+          Lost("an error that gave no runner a base (" + c.name.str() + "'s, inning " +
+               std::to_string(inning_) + ")");
+        }
+      }
+    }
+  }
+}
+
+bool GameWriter::Run(const std::string& id, int game_number) {
+  season_ = game_.header.year;
+  if (!CheckShape()) return false;
+  // A pitch is a letter of its call: its type, speed and place have no
+  // field (a ball is one wide of the zone, a strike one across it, as a
+  // game read from the files has them).
+  bool pitches_lost = false;
+  for (const INNING& in : game_.innings) {
+    for (const HALF_INNING* h : {&in.top, &in.bottom}) {
+      for (const AT_BAT& ab : h->at_bats) {
+        const int used = pitches_lost ? 0 : ab.PitchDetailsInUse();
+        for (int i = 0; i < used && !pitches_lost; ++i) {
+          const PITCH_DATA& d = ab.pitch_details[static_cast<std::size_t>(i)];
+          const std::int32_t x = d.strike ? 59 : 20;
+          pitches_lost = d.pitch_type != kPitchOther || d.speed != 80.0f || d.location_y != 94 ||
+                         (d.location_x != x && d.location_x != 59);
+        }
+      }
+    }
+  }
+  if (pitches_lost) Lost("the pitches' types, speeds and locations");
+  InfoRecords(id, game_number);
+  bool started = false;
+  const int last = game_.LastInning();
+  for (int inning = 0; inning <= last && error_.empty(); ++inning) {
+    for (bool top : {true, false}) {
+      const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
+      if (h.offense.empty()) continue;
+      if (!started) {
+        if (!StartRecords()) return false;
+        started = true;
+        inning_ = 1;
+        top_ = true;
+      } else if (!HalfStart(inning, top)) {
+        return false;
+      }
+      if (!Half(inning, top)) return false;
+    }
+  }
+  if (!started) return Fail("it has no line-ups: it was never begun");
+  if (!any_pitch_) Lost("its pitches (none were scored)");
+  DataRecords();
+  return error_.empty();
+}
+
+// After a record that is not the batter's result: the turn's pitches go
+// on after a dot; between two turns the reader starts the next turn's
+// pitches afresh.
+void GameWriter::RecordWritten() {
+  if (due_box_ >= 0) {
+    dot_ = true;
+    return;
+  }
+  pitches_.clear();
+  count_balls_ = count_strikes_ = balls_now_ = strikes_now_ = 0;
+  dot_ = false;
+}
+
+void GameWriter::FoulError(const AT_BAT& ab) {
+  for (int list = 0; list < 2; ++list) {
+    const FIELDER_CREDIT& c = list == 0 ? ab.error_credits[0] : ab.second_error_credits[0];
+    const std::int32_t kind = list == 0 ? ab.error_kinds[0] : ab.second_error_kinds[0];
+    if (kind != kErrPopFoul || c.name.empty() || c.position < 1 || c.position > 9) continue;
+    Line(PlayRecord(Due(), "FLE" + std::to_string(c.position)));
+    RecordWritten();
+  }
+}
+
+// The moves of one place in the half: each runner's entries made there, cut
+// where one play ends and another begins (a single, then a pick-off), the
+// batter's own first when the place is his result.
+bool GameWriter::MovesAt(Key key, std::vector<Move>& moves, int batter_box) {
+  moves.clear();
+  auto it = moments_.find(key);
+  if (batter_box >= 0) {
+    const AT_BAT& ab = Box(batter_box);
+    Move m;
+    m.box = batter_box;
+    m.from = 0;
+    m.entries.push_back(result_[static_cast<std::size_t>(batter_box)]);
+    if (ab.reached) {
+      m.to = ReachBases(ab.how_reached);
+    } else {
+      m.out = true;
+    }
+    moves.push_back(m);
+  }
+  if (it == moments_.end()) return true;
+  std::map<int, int> base;  // box -> base held, as the moves go
+  for (const EntryRef& e : it->second) {
+    const AT_BAT& ab = Box(e.box);
+    const PITCH& p = ab.pitches[static_cast<std::size_t>(e.entry)];
+    const bool batter = e.box == batter_box;
+    // Runs batted in are the batter's play's, whatever follows it.
+    if (batter && p.event == kEventRbi) {
+      moves.front().entries.push_back(e.entry);
+      ++moves.front().rbi;
+      continue;
+    }
+    if (!base.count(e.box)) {
+      const int at = batter ? moves.front().to : base_of_[static_cast<std::size_t>(e.box)];
+      if (!batter && (at < 1 || at > 3 || bases_[static_cast<std::size_t>(at)] != e.box)) {
+        return Fail("the runner of box " + std::to_string(e.box + 1) + " of the " +
+                    (top_ ? "top" : "bottom") + " of inning " + std::to_string(inning_) +
+                    " moves, but he is not on base");
+      }
+      base[e.box] = at;
+    }
+    // A runner's entries of one place make one move, or several when one
+    // play follows another (a single, then a pick-off; a walk, then a
+    // steal).
+    Move* last = batter ? &moves.front() : nullptr;
+    for (Move& mv : moves) {
+      if (mv.box == e.box) last = &mv;
+    }
+    if (last && last->out) {
+      return Fail("the runner of box " + std::to_string(e.box + 1) + " moves after his out");
+    }
+    bool fresh = last == nullptr;
+    if (!fresh && (p.event == kEventAdvance || p.event == kEventOut)) {
+      Move alone;
+      alone.box = e.box;
+      alone.from = base[e.box];
+      bool continues = false;
+      if (p.event == kEventAdvance) {
+        const std::int32_t code = ab.advances[std::clamp(base[e.box], 1, 3) - 1];
+        alone.codes.push_back(code);
+        // What goes on from the same play: further bases on an error, a wild
+        // pitch, on the throw, and a runner's additional bases after his
+        // steal; the batter's extra base without a reason of the play comes
+        // from a play of the runners after it.
+        continues = code == kAdvErrorContinued || code == kAdvWildPitchContinued ||
+                    code == kAdvPassedBallContinued || code == kAdvBalkContinued ||
+                    code == kAdvOnThrow || code == kAdvError || code == kAdvAssistWithError ||
+                    (code == kAdvAdditionalBase && !batter && KindOf(*last) != MoveKind::kPickoff);
+        // An error on a pick-off throw begins a play of its own.
+        continues &= KindOf(alone) != MoveKind::kPickoff;
+      } else {
+        alone.out = true;
+        // Safe on a throw's error, then put out: two plays, as the reader
+        // gives the throw's fielders their assists only for the first.
+        continues = KindOf(alone) == MoveKind::kBatted &&
+                    std::find(last->codes.begin(), last->codes.end(), kAdvAssistWithError) ==
+                        last->codes.end();
+      }
+      fresh = !continues && (KindOf(alone) != KindOf(*last) || p.event == kEventOut ||
+                             (batter && last == &moves.front() && p.event == kEventAdvance));
+    }
+    if (fresh) {
+      Move mv;
+      mv.box = e.box;
+      mv.from = base[e.box];
+      mv.to = mv.from;
+      moves.push_back(mv);
+      last = &moves.back();
+    }
+    Move* m = last;
+    m->entries.push_back(e.entry);
+    if (p.event == kEventAdvance) {
+      if (m->to < 1 || m->to > 3) {
+        return Fail("the runner of box " + std::to_string(e.box + 1) + " advances from " +
+                    (m->to == 0 ? "the plate" : "home"));
+      }
+      m->codes.push_back(ab.advances[m->to - 1]);
+      ++m->to;
+      base[e.box] = m->to;
+    } else if (p.event == kEventOut) {
+      m->out = true;
+    } else if (p.event == kEventRbi) {
+      ++m->rbi;
+    }
+  }
+  return true;
+}
+
+void GameWriter::ApplyMoves(const std::vector<Move>& moves) {
+  for (const Move& m : moves) {
+    if (m.from >= 1 && m.from <= 3 && bases_[static_cast<std::size_t>(m.from)] == m.box) {
+      bases_[static_cast<std::size_t>(m.from)] = -1;
+    }
+  }
+  for (const Move& m : moves) {
+    if (m.out) {
+      ++outs_;
+      base_of_[static_cast<std::size_t>(m.box)] = -1;
+    } else if (m.to >= 1 && m.to <= 3) {
+      bases_[static_cast<std::size_t>(m.to)] = m.box;
+      base_of_[static_cast<std::size_t>(m.box)] = m.to;
+    } else {
+      base_of_[static_cast<std::size_t>(m.box)] = -1;
+    }
+  }
+}
+
+// The runners' plays of one place, each kind its own record (a steal, then
+// a wild pitch), in the order the runners' entries give.
+bool GameWriter::RunnerPlays(Key key, std::vector<Move> moves) {
+  while (!moves.empty()) {
+    // This record: every runner's first move left, of the kind of the
+    // first of them that is not a plain advance (which goes with it, as
+    // CSH(262).1-2 has it), OA when all are.
+    MoveKind kind = MoveKind::kBatted;
+    std::set<int> seen;
+    for (const Move& m : moves) {
+      if (!seen.insert(m.box).second) continue;
+      if (KindOf(m) != MoveKind::kBatted) {
+        kind = KindOf(m);
+        break;
+      }
+    }
+    std::vector<Move> now, later;
+    std::set<int> taken;
+    for (Move& m : moves) {
+      const MoveKind k = KindOf(m);
+      if (!taken.count(m.box) && (k == kind || k == MoveKind::kBatted)) {
+        taken.insert(m.box);
+        now.push_back(std::move(m));
+      } else {
+        taken.insert(m.box);
+        later.push_back(std::move(m));
+      }
+    }
+    BringInNamedPitcher(now);
+    std::set<int> implied;
+    if (kind == MoveKind::kPickoff) {
+      // The throw that picked him off (or got away) is a pitch of the turn.
+      if (dot_) pitches_ += '.';
+      dot_ = false;
+      const std::string throw_letter = std::to_string(std::clamp(now.front().from, 1, 3));
+      pitches_ += throw_letter;
+      // Before the batter's first pitch the readers take his next record's
+      // restated throw as a throw of his own turn: the box holds it so.
+      if (key.entry == -1 && key.box == due_box_ && pitches_ == throw_letter) {
+        throw_before_turn_ = throw_letter;
+      }
+    }
+    const std::string event = RunnerEvent(kind, now, implied);
+    const std::string advances = Advances(now, implied, false, 0);
+    if (!error_.empty()) return false;
+    Line(PlayRecord(Due(), event + (advances.empty() ? "" : "." + advances)));
+    RecordWritten();
+    ApplyMoves(now);
+    moves = std::move(later);
+  }
+  return true;
+}
+
+// A pitcher the runners' entries of a play name on the mound comes in
+// before it, wherever the line-ups put his coming in (a reliever who
+// picks a runner off before he faces a batter).
+void GameWriter::BringInNamedPitcher(const std::vector<Move>& moves) {
+  const std::string& on_mound = sides_[top_ ? 1 : 0].field[1];
+  for (const Move& m : moves) {
+    for (int q : m.entries) {
+      const PITCH& p = Box(m.box).pitches[static_cast<std::size_t>(q)];
+      if (!NamesMoment(p) || p.detail.pitcher.name.empty() ||
+          p.detail.pitcher.name == std::string_view(on_mound)) {
+        continue;
+      }
+      for (TimedSub& t : timed_) {
+        if (!t.done && t.sub.position == 1 && t.sub.name == p.detail.pitcher.name.view()) {
+          t.done = true;
+          WriteSub(t.sub, true);
+          return;
+        }
+      }
+    }
+  }
+}
+
+bool GameWriter::EmitAt(Key key, int) {
+  std::vector<Move> moves;
+  if (!MovesAt(key, moves, -1)) return false;
+  moments_.erase(key);
+  if (!RunnerPlays(key, moves)) return false;
+  for (TimedSub& t : timed_) {
+    if (t.key != key || t.done) continue;
+    t.done = true;
+    WriteSub(t.sub, true);
+  }
+  return error_.empty();
+}
+
+bool GameWriter::BatterPlay(int k) {
+  const AT_BAT& ab = Box(k);
+  const int result = result_[static_cast<std::size_t>(k)];
+  const PITCH& p = ab.pitches[static_cast<std::size_t>(result)];
+  // The pitch that is the result itself.
+  std::string letter;
+  if (ab.reached) {
+    switch (ab.how_reached) {
+      case kReachHitByPitch:
+        letter = "H";
+        break;
+      case kReachDroppedThirdWP:
+      case kReachDroppedThirdPB:
+      case kReachDroppedThirdError:
+        letter = p.detail.strike_type == kStrikeTaken ? "C" : "S";
+        break;
+      case kReachWalk:
+      case kReachIntentionalWalk:
+      case kReachAwardedBase:
+      case kReachTieBreaker:
+      case kReachInterference:
+      case kReachOnBase:
+        break;
+      default:
+        letter = "X";
+    }
+  } else if (ab.how_out == kOutDroppedThird) {
+    letter = p.detail.strike_type == kStrikeTaken ? "C" : "S";
+  } else if (ab.how_out == kOutBuntedFoul) {
+    letter = "L";
+  } else if (ab.how_out != kOutStrikeSwinging && ab.how_out != kOutStrikeLooking &&
+             scoring::OutIsPitch(ab.how_out)) {
+    letter = "X";
+  }
+  if (!letter.empty()) {
+    if (dot_) pitches_ += '.';
+    dot_ = false;
+    pitches_ += letter;
+    count_balls_ = p.balls_before;
+    count_strikes_ = p.strikes_before;
+  }
+  std::vector<Move> moves;
+  if (!MovesAt({k, result}, moves, k)) return false;
+  moments_.erase(Key{k, result});
+  // What the batter's record carries, and what is left of the place: the
+  // runners' plays that came after it, with the next batter at the plate.
+  std::string event;
+  std::vector<Move> carried, rest;
+  if (!BatterEvent(ab, moves, carried, rest, event)) return false;
+  Line(PlayRecord(Due(), event));
+  ApplyMoves(carried);
+  SideState& batting = sides_[top_ ? 0 : 1];
+  batting.next_slot = std::clamp(static_cast<int>(ab.batter.batting_order), 1, 9) %
+                          std::max(1, batting.slot_count) +
+                      1;
+  due_box_ = -1;
+  pitches_.clear();
+  count_balls_ = count_strikes_ = balls_now_ = strikes_now_ = 0;
+  dot_ = false;
+  Notes(k);
+  if (!RunnerPlays({k, result}, rest)) return false;
+  for (TimedSub& t : timed_) {
+    if (t.key != Key{k, result} || t.done) continue;
+    t.done = true;
+    WriteSub(t.sub, true);
+  }
+  return error_.empty();
+}
+}  // namespace retro_out
+
+bool ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
+                          const ExportNames& names, ExportedGame& out, std::string* why) {
+  out = ExportedGame{};
+  retro_out::GameWriter writer(game, names, out);
+  if (!writer.Run(id, game_number)) {
+    if (why) *why = writer.error();
+    out = ExportedGame{};
+    return false;
+  }
+  return true;
+}
+
+}  // namespace scorewick::interop

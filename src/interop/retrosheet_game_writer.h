@@ -1,0 +1,204 @@
+#pragma once
+// The inside of ExportRetrosheetGame, shared by its source files: the
+// game's records, line-ups and halves (retrosheet_game_writer.cpp) and the
+// text of each play (retrosheet_play_text.cpp).
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "interop/retrosheet_export_game.h"
+
+namespace scorewick::interop::retro_out {
+
+// An entry of a box: box index in the half, entry index in its sequence.
+struct EntryRef {
+  int box = 0;
+  int entry = 0;
+};
+
+// A place in the order of a half: after entry `entry` of box `box`
+// (-1 before its first pitch, kBeforeBox before the subs that precede it).
+struct Key {
+  int box = 0;
+  int entry = 0;
+  auto operator<=>(const Key&) const = default;
+};
+inline constexpr int kBeforeBox = -2;
+
+// One player's part of a play: the batter (from 0) or a runner.
+struct Move {
+  int box = -1;
+  int from = 0;                     // 0 the batter, 1..3
+  int to = 0;                       // the base he holds after (4 scored)
+  bool out = false;                 // put out going to (or off) the base after `to`
+  std::vector<std::int32_t> codes;  // one advance code per base gained beyond his result's
+  std::vector<int> entries;         // his box's entries of this play
+  int rbi = 0;                      // the batter's own runs batted in (his RBI entries)
+};
+
+// How a runner's move came about, for which play record it belongs in.
+enum class MoveKind {
+  kBatted,   // with the batter's play (or OA on a play of its own)
+  kSteal,    // SB, CS, a caught stealing safe on an error
+  kPickoff,  // PO, a pick-off throw gone wrong
+  kWildPitch,
+  kPassedBall,
+  kBalk,
+  kIndifference,
+};
+
+// Where a batted ball is written to have gone: a hit location, or the
+// fielder and trajectory the reader places a ball by when none is written.
+struct BallPlace {
+  int fielder = 0;
+  std::string trajectory;
+  std::string location;
+};
+enum class BallForm {
+  kHit,           // S, D, T, HR: the fielder named is ours to choose
+  kFixedFielder,  // E6, FC5: the fielder is the play's
+  kFieldedFirst,  // 64(1), 6E3: the reader places it where the first fielder plays
+  kOut,
+};
+
+// A sub record to write.
+struct Sub {
+  bool home = false;
+  std::string name;
+  int slot = 0;      // 0 a pitcher who does not bat
+  int position = 0;  // Retrosheet's: 1..9, 10 DH, 11 PH, 12 PR
+};
+
+// A sub at its place in a half.
+struct TimedSub {
+  Key key;
+  Sub sub;
+  bool after_plays = false;  // written after the plays of its place
+  bool done = false;         // written already
+};
+
+// Where a side stands: who bats in each slot and plays each position.
+struct SideState {
+  std::array<std::string, 10> slots{};  // 1..9
+  std::array<std::string, 10> field{};  // 1..9
+  std::map<std::string, int> role;      // a player in the game: his Retrosheet position
+  int next_slot = 1;                    // due up
+  int slot_count = 9;
+};
+
+class GameWriter {
+ public:
+  GameWriter(const Game& game, const ExportNames& names, ExportedGame& out)
+      : game_(game), names_(names), out_(out) {}
+  bool Run(const std::string& id, int game_number);
+  const std::string& error() const { return error_; }
+
+ private:
+  bool Fail(std::string why);
+  void Lost(const std::string& what);
+  void Line(std::string text);
+  const std::string& IdOf(bool home, std::string_view name);
+
+  // Records and line-ups (retrosheet_game_writer.cpp).
+  void InfoRecords(const std::string& id, int game_number);
+  bool CheckShape();
+  bool StartRecords();
+  bool HalfStart(int inning, bool top);
+  bool TargetOf(int inning, bool top, bool home, SideState& target);
+  void WriteSub(const Sub& s, bool with_no_play);
+  void ApplySub(const Sub& s);
+  void DataRecords();
+
+  // A half (retrosheet_game_writer.cpp).
+  bool Half(int inning, bool top);
+  bool CollectMoments();
+  bool CollectTimedSubs();
+  bool EmitAt(Key key, int batter_box);
+  bool BatterPlay(int box);
+  bool RunnerPlays(Key key, std::vector<Move> moves);
+  void BringInNamedPitcher(const std::vector<Move>& moves);
+  bool MovesAt(Key key, std::vector<Move>& moves, int batter_box);
+  void AddPitchLetters(const AT_BAT& ab, int entry);
+  void FoulError(const AT_BAT& ab);
+  void RecordWritten();
+  void Notes(int box);
+  const std::string& Due() const;
+  std::string PlayRecord(const std::string& batter, const std::string& event);
+
+  // Plays (retrosheet_play_text.cpp).
+  MoveKind KindOf(const Move& m) const;
+  // The event of a batter's record: what he did, the runners' moves it
+  // carries (into carried, his own first) and those that follow it in
+  // records of their own (into rest).
+  bool BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves, std::vector<Move>& carried,
+                   std::vector<Move>& rest, std::string& event);
+  // The outs of a fielded play's event (64(1)3): the batter's when he is
+  // out and those of the runners named, in the order they were made.
+  bool FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool batter_out,
+                   const std::set<int>& runners, std::string& text, std::set<int>& in_event);
+  void CheckErrorsWritten();
+  std::string RunnerEvent(MoveKind kind, const std::vector<Move>& moves, std::set<int>& implied);
+  std::string Advances(const std::vector<Move>& moves, const std::set<int>& skip, bool batter_play,
+                       int rbi);
+  std::string AdvanceText(const Move& m, bool batter_play, bool rbi);
+  // The errors of a move's bases first..last not yet written, as marks
+  // ((E6), (6E4/TH)); they count as written then.
+  std::string ErrorMarks(const Move& m, int first_base, int last_base);
+  std::string ChainText(const AT_BAT& ab);
+  bool ValidChain(const AT_BAT& ab);
+  int ResultCredits(const AT_BAT& ab) const;
+  BallPlace PlaceOfBall(const AT_BAT& ab, BallForm form, int fielder);
+  int FielderOfLocation(const AT_BAT& ab) const;
+  const AT_BAT& Box(int index) const { return half_->at_bats[static_cast<std::size_t>(index)]; }
+  void ApplyMoves(const std::vector<Move>& moves);
+
+  const Game& game_;
+  const ExportNames& names_;
+  ExportedGame& out_;
+  std::string error_;
+  std::set<std::string> lost_said_;
+
+  std::array<SideState, 2> sides_;  // [0] visitors, [1] home
+  int season_ = 0;
+
+  // The half being written.
+  const HALF_INNING* half_ = nullptr;
+  int inning_ = 0;  // 1-based
+  bool top_ = true;
+  int outs_ = 0;
+  std::array<int, 4> bases_{};  // 1..3: the box of the runner there, -1 none
+  std::vector<int> result_;     // per box: the entry of its result, -1 none
+  std::vector<int> base_of_;    // per box: where its runner stands (-1 gone)
+  std::map<Key, std::vector<EntryRef>> moments_;
+  std::vector<TimedSub> timed_;
+  std::string pitches_;  // the open turn's pitches so far
+  int count_balls_ = 0;
+  int count_strikes_ = 0;
+  int balls_now_ = 0;  // the count after the last pitch
+  int strikes_now_ = 0;
+  bool dot_ = false;  // a record was written for the batter due since his last pitch
+  int due_box_ = -1;  // the box whose batter is at the plate, -1 between turns
+  // The throw a pick-off play before the due batter's first pitch wrote:
+  // read again, it is the first pick-off throw of his box.
+  std::string throw_before_turn_;
+  bool any_pitch_ = false;
+  std::set<int> errors_written_;   // box * 8 + base: errors the half's records carry
+  std::set<int> assists_written_;  // box * 16 + reach credit: assists written
+  bool whole_play_ = false;        // the batter's play: his box holds the whole play's credits
+  // Of the batter's play: runners put out written after the dot at a base
+  // of their own (1X1 doubled off, 1X2 tagged), or with interference.
+  std::map<int, int> out_target_;
+  std::set<int> out_interference_;
+};
+
+// Retrosheet's position of one of ours: 1..9, 10 DH, 11 PH, 12 PR; 0 for
+// one the format has no place for.
+int RetroPosition(std::int32_t position);
+
+}  // namespace scorewick::interop::retro_out

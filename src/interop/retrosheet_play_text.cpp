@@ -1,0 +1,1087 @@
+// The text of a play record's event: the batter's part (S8, 64(1)3/GDP,
+// K+SB2, E6/TH), the runners' plays (SB2;SB3, CS2(26), PO1(E3), WP), and
+// the runners' moves after the dot with their reasons, fielders, unearned
+// runs and runs batted in.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "interop/hit_location.h"
+#include "interop/retrosheet_game_writer.h"
+#include "records/codes.h"
+#include "scoring/play.h"
+
+namespace scorewick::interop {
+namespace retro_out {
+namespace {
+
+char BaseChar(int base) { return base >= 4 ? 'H' : static_cast<char>('0' + base); }
+
+// The errors charged on the way to a base (1..4) of a box, both lists:
+// the fielder and the kind of each.  A passed ball, the "previous error"
+// marks and a dropped foul fly are no errors of an advance.
+std::vector<std::pair<int, std::int32_t>> ErrorsAt(const AT_BAT& ab, int base) {
+  std::vector<std::pair<int, std::int32_t>> errors;
+  if (base < 1 || base > 4) return errors;
+  const std::size_t i = static_cast<std::size_t>(base - 1);
+  for (int list = 0; list < 2; ++list) {
+    const FIELDER_CREDIT& c = list == 0 ? ab.error_credits[i] : ab.second_error_credits[i];
+    const std::int32_t kind = list == 0 ? ab.error_kinds[i] : ab.second_error_kinds[i];
+    if (c.name.empty() || c.position < 1 || c.position > 9) continue;
+    if (kind == kErrPassedBall || kind == kErrPrevious || kind == kErrPopFoul) continue;
+    errors.push_back({c.position, kind});
+  }
+  return errors;
+}
+
+std::string ErrorText(int fielder, std::int32_t kind) {
+  return "E" + std::to_string(fielder) + (kind == kErrThrowing ? "/TH" : "");
+}
+
+bool IsStrikeoutOut(std::int32_t how) {
+  return how == kOutStrikeSwinging || how == kOutStrikeLooking || how == kOutBuntedFoul ||
+         how == kOutDroppedThird;
+}
+
+// The fielder who usually stands at a base, for an out written without
+// fielders.
+int FielderAtBase(int base) {
+  switch (base) {
+    case 1:
+      return 3;
+    case 2:
+      return 6;
+    case 3:
+      return 5;
+    default:
+      return 2;
+  }
+}
+
+// Every hit location code with its point on the field picture, plain and
+// as a home run over the fence puts it.
+struct LocationPoint {
+  std::string code;
+  int x = 0, y = 0;
+  int hr_x = 0, hr_y = 0;
+  bool zone = false;  // one of Retrosheet's zones (78, 56D), not between two fielders (49)
+};
+
+const std::vector<LocationPoint>& LocationPoints() {
+  static const std::vector<LocationPoint> points = [] {
+    std::vector<LocationPoint> all;
+    std::vector<std::string> zones = {"1", "13", "15", "2",  "23", "25", "3", "34", "4", "4M", "6M",
+                                      "6", "56", "5",  "7L", "7",  "78", "8", "89", "9", "9L"};
+    const std::size_t zone_count = zones.size();
+    for (char a = '1'; a <= '9'; ++a) {
+      for (char b = '1'; b <= '9'; ++b) {
+        if (a != b) zones.push_back(std::string{a, b});
+      }
+    }
+    for (std::size_t z = 0; z < zones.size(); ++z) {
+      const std::string& zone = zones[z];
+      for (const char* depth : {"", "S", "D", "XD"}) {
+        for (const char* foul : {"", "F"}) {
+          const std::string code = zone + depth + foul;
+          FieldSpot spot;
+          if (!HitLocationSpot(code, spot)) continue;
+          LocationPoint p;
+          p.code = code;
+          p.zone = z < zone_count;
+          SpotPixel(spot, p.x, p.y);
+          FieldSpot hr = spot;
+          hr.distance = std::max(hr.distance, kFenceDistance - 2);
+          SpotPixel(hr, p.hr_x, p.hr_y);
+          all.push_back(p);
+        }
+      }
+    }
+    return all;
+  }();
+  return points;
+}
+
+// The code whose point is nearest: a zone's, unless only a point between
+// two fielders is the very one.
+std::string Nearest(int x, int y, bool home_run, bool* exact = nullptr) {
+  const LocationPoint* best = nullptr;
+  long best_distance = std::numeric_limits<long>::max();
+  for (const LocationPoint& p : LocationPoints()) {
+    const long dx = (home_run ? p.hr_x : p.x) - x;
+    const long dy = (home_run ? p.hr_y : p.y) - y;
+    const long d = dx * dx + dy * dy;
+    if (!p.zone && d > 0) continue;
+    // Of codes alike, the shortest; for a home run, one of the outfield.
+    const auto rank = [&](const LocationPoint& q) {
+      return (home_run && q.code[0] < '7' ? 100 : 0) + (q.zone ? 0 : 50) +
+             static_cast<int>(q.code.size());
+    };
+    if (d < best_distance || (d == best_distance && rank(p) < rank(*best))) {
+      best = &p;
+      best_distance = d;
+    }
+  }
+  if (exact) *exact = best_distance == 0;
+  return best ? best->code : std::string();
+}
+
+}  // namespace
+
+MoveKind GameWriter::KindOf(const Move& m) const {
+  const AT_BAT& ab = Box(m.box);
+  if (!m.codes.empty()) {
+    switch (m.codes.front()) {
+      case kAdvStolenBase:
+      case kAdvDoubleSteal:
+      case kAdvTripleSteal:
+      case kAdvCaughtStealingError:
+        return MoveKind::kSteal;
+      case kAdvWildPitch:
+      case kAdvWildPitchContinued:
+        return MoveKind::kWildPitch;
+      case kAdvPassedBall:
+      case kAdvPassedBallContinued:
+        return MoveKind::kPassedBall;
+      case kAdvBalk:
+      case kAdvBalkContinued:
+        return MoveKind::kBalk;
+      case kAdvDefensiveIndifference:
+        return MoveKind::kIndifference;
+      case kAdvError: {
+        const std::size_t i = static_cast<std::size_t>(std::clamp(m.from + 1, 1, 4) - 1);
+        if (m.from >= 1 && (ab.error_kinds[i] == kErrPickOff)) return MoveKind::kPickoff;
+        return MoveKind::kBatted;
+      }
+      default:
+        return MoveKind::kBatted;
+    }
+  }
+  if (m.out && m.from >= 1) {
+    if (ab.how_out == kOutCaughtStealing || ab.how_out == kOutCaughtStealingDP) {
+      return MoveKind::kSteal;
+    }
+    if (ab.how_out == kOutPickedOff) return MoveKind::kPickoff;
+  }
+  return MoveKind::kBatted;
+}
+
+// The reach credits of a box that are its result's own: the fielders of
+// an error or a choice, up to the one who erred or chose; those after are
+// assists on the runner's later advances.
+int GameWriter::ResultCredits(const AT_BAT& ab) const {
+  if (!ab.reached) return 0;
+  const int n = std::min(static_cast<int>(ab.reach_credit_count), kMaxCredits);
+  for (int i = 0; i < n; ++i) {
+    if (ab.reach_credits[static_cast<std::size_t>(i)].credit != kCreditAssist) return i + 1;
+  }
+  return 0;
+}
+
+bool GameWriter::ValidChain(const AT_BAT& ab) {
+  for (int i = 0; i < std::min(static_cast<int>(ab.out_credit_count), kMaxCredits); ++i) {
+    const std::int32_t p = ab.out_credits[static_cast<std::size_t>(i)].position;
+    if (p < 1 || p > 9) return false;
+  }
+  return ab.out_credit_count > 0;
+}
+
+std::string GameWriter::ChainText(const AT_BAT& ab) {
+  std::string chain;
+  for (int i = 0; i < std::min(static_cast<int>(ab.out_credit_count), kMaxCredits); ++i) {
+    const std::int32_t p = ab.out_credits[static_cast<std::size_t>(i)].position;
+    if (p >= 1 && p <= 9) chain += static_cast<char>('0' + p);
+  }
+  return chain;
+}
+
+int GameWriter::FielderOfLocation(const AT_BAT& ab) const {
+  if (!ab.HasHitLocation()) return 0;
+  const double dx = ab.hit_x - 83.0;
+  const double dy = 117.0 - ab.hit_y;
+  const double distance = std::hypot(dx, dy);
+  const double angle = std::atan2(dx, dy) * 180.0 / 3.14159265358979323846;
+  if (distance > 62) return angle < -16 ? 7 : angle > 16 ? 9 : 8;
+  if (distance < 16) return 2;
+  if (distance < 34 && std::abs(angle) < 20) return 1;
+  if (angle < -30) return 5;
+  if (angle < 0) return 6;
+  if (angle < 24) return 4;
+  return 3;
+}
+
+BallPlace GameWriter::PlaceOfBall(const AT_BAT& ab, BallForm form, int fielder) {
+  BallPlace place;
+  if (!ab.HasHitLocation()) return place;
+  const bool over_fence = form == BallForm::kHit && ab.reached && ab.how_reached == kReachHomeRun;
+  auto at = [&](FieldSpot spot) {
+    if (over_fence) spot.distance = std::max(spot.distance, kFenceDistance - 2);
+    int x = 0, y = 0;
+    SpotPixel(spot, x, y);
+    return x == ab.hit_x && y == ab.hit_y;
+  };
+  // A point the reader puts there itself when no location is written: the
+  // fielder's place (for an outfielder as deep as the trajectory and the
+  // bases say), the fence for a home run.
+  FieldSpot spot;
+  if (over_fence && at({0, kFenceDistance})) return place;
+  if (form == BallForm::kFieldedFirst && FielderSpot(fielder, spot) && at(spot)) return place;
+  if (form == BallForm::kHit || form == BallForm::kFixedFielder) {
+    const int bases = ab.how_reached == kReachDouble || ab.how_reached == kReachGroundRuleDouble ? 2
+                      : ab.how_reached == kReachTriple                                           ? 3
+                                                       : 1;
+    const bool bunt = ab.how_reached == kReachOnBaseSingle;
+    // The reader's points of each fielder, trajectory and bases, once.
+    static const auto points = [] {
+      std::array<std::array<std::array<std::pair<int, int>, 4>, 3>, 10> table{};
+      const char* trajectories[] = {"", "G", "L"};
+      for (int f = 1; f <= 9; ++f) {
+        for (int t = 0; t < 3; ++t) {
+          for (int b = 1; b <= 3; ++b) {
+            FieldSpot at_spot;
+            FielderBallSpot(f, trajectories[t], b, at_spot);
+            SpotPixel(at_spot, table[f][t][b].first, table[f][t][b].second);
+          }
+        }
+      }
+      return table;
+    }();
+    const char* trajectories[] = {"", "G", "L"};
+    const int first = form == BallForm::kHit ? 1 : std::clamp(fielder, 0, 9);
+    const int last = form == BallForm::kHit ? 9 : std::clamp(fielder, 0, 9);
+    for (int f = std::max(first, 1); f <= last && !over_fence; ++f) {
+      for (int t = 0; t < (bunt ? 1 : 3); ++t) {
+        const auto& [x, y] = points[static_cast<std::size_t>(f)][static_cast<std::size_t>(t)]
+                                   [static_cast<std::size_t>(bases)];
+        if (x == ab.hit_x && y == ab.hit_y) {
+          place.fielder = f;
+          place.trajectory = trajectories[t];
+          return place;
+        }
+      }
+    }
+  }
+  place.fielder = FielderOfLocation(ab);
+  bool exact = false;
+  place.location = Nearest(ab.hit_x, ab.hit_y, over_fence, &exact);
+  // A point that is no zone's own is written as the nearest zone.
+  if (!exact) {
+    Lost("the batted balls' exact spots (written as the nearest of Retrosheet's hit locations)");
+  }
+  return place;
+}
+
+std::string GameWriter::ErrorMarks(const Move& m, int first_base, int last_base) {
+  const AT_BAT& ab = Box(m.box);
+  std::string text;
+  for (int base = std::max(first_base, 1); base <= last_base && base <= 4; ++base) {
+    const int key = m.box * 8 + base;
+    if (errors_written_.count(key)) continue;
+    const auto errors = ErrorsAt(ab, base);
+    if (errors.empty()) continue;
+    errors_written_.insert(key);
+    // A throw that ended in the error: its fielder made an assist.
+    std::string assists;
+    // (An error that gained him nothing may have ended a throw too.)
+    const int gained = base - m.from - 1;
+    const std::int32_t code = gained >= 0 && gained < static_cast<int>(m.codes.size())
+                                  ? m.codes[static_cast<std::size_t>(gained)]
+                                  : kAdvNone;
+    if (code == kAdvAssistWithError || code == kAdvCaughtStealingError || code == kAdvNone) {
+      for (int i = ResultCredits(ab);
+           i < std::min(static_cast<int>(ab.reach_credit_count), kMaxCredits); ++i) {
+        const FIELDER_CREDIT& c = ab.reach_credits[static_cast<std::size_t>(i)];
+        if (c.credit != kCreditAssist || c.position < 1 || c.position > 9 ||
+            assists_written_.count(m.box * 16 + i)) {
+          if (!assists.empty()) break;
+          continue;
+        }
+        // The throw's fielders, one after the other.
+        assists_written_.insert(m.box * 16 + i);
+        assists += std::to_string(c.position);
+      }
+    }
+    for (std::size_t e = 0; e < errors.size(); ++e) {
+      text += "(" + (e == 0 ? assists : std::string()) +
+              ErrorText(errors[e].first, errors[e].second) + ")";
+    }
+  }
+  return text;
+}
+
+std::string GameWriter::AdvanceText(const Move& m, bool batter_play, bool rbi) {
+  const AT_BAT& ab = Box(m.box);
+  std::string text(1, m.from == 0 ? 'B' : BaseChar(m.from));
+  int target = m.out ? m.to + 1 : m.to;
+  if (batter_play && m.out && out_target_.count(m.box)) target = out_target_.at(m.box);
+  text += m.out ? 'X' : '-';
+  text += BaseChar(target);
+  // The result's own error is written with it; any other of the
+  // batter's, even on the way to first (BX1(6E1)), with his advance.
+  text += ErrorMarks(m, m.from + 1, target);
+  if (m.from > 0 && !m.out &&
+      std::find(m.codes.begin(), m.codes.end(), kAdvOnThrow) != m.codes.end()) {
+    text += "(TH)";
+  }
+  if (m.out) {
+    std::string chain = ChainText(ab);
+    if (chain.empty()) {
+      chain = std::to_string(FielderAtBase(target));
+      Lost(
+          "who put out a runner who was out without a fielder named (the fielder at the base "
+          "is written)");
+    }
+    const bool interference = batter_play && out_interference_.count(m.box);
+    text += "(" + chain + (interference ? "/INT" : "") + ")";
+  } else if (m.to == 4) {
+    if (!ab.earned) text += "(UR)";
+    if (batter_play) text += rbi ? "(RBI)" : "(NR)";
+  }
+  return text;
+}
+
+std::string GameWriter::Advances(const std::vector<Move>& moves, const std::set<int>& skip,
+                                 bool batter_play, int rbi) {
+  // The lead runner first, the batter last.
+  std::vector<const Move*> order;
+  for (const Move& m : moves) {
+    if (!skip.count(m.box)) order.push_back(&m);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Move* a, const Move* b) { return a->from > b->from; });
+  // Runs batted in, as many as the batter's box counts: a home run's own
+  // first, then the runners' from the lead runner back, those scoring on a
+  // misplay last.
+  std::set<int> batted_in;
+  if (batter_play && rbi > 0) {
+    std::vector<const Move*> scoring;
+    for (const Move& m : moves) {
+      if (!m.out && m.to == 4) scoring.push_back(&m);
+    }
+    auto rank = [](const Move* m) {
+      if (m->from == 0 && m->codes.empty()) return 0;
+      const bool misplay = !m->codes.empty() && scoring::AdvanceWithoutRbi(m->codes.back());
+      return misplay ? 2 : 1;
+    };
+    std::stable_sort(scoring.begin(), scoring.end(), [&](const Move* a, const Move* b) {
+      if (rank(a) != rank(b)) return rank(a) < rank(b);
+      return a->from > b->from;
+    });
+    for (const Move* m : scoring) {
+      if (static_cast<int>(batted_in.size()) < rbi) batted_in.insert(m->box);
+    }
+  }
+  std::string text;
+  for (const Move* m : order) {
+    if (!text.empty()) text += ';';
+    text += AdvanceText(*m, batter_play, batted_in.count(m->box) > 0);
+  }
+  return text;
+}
+
+std::string GameWriter::RunnerEvent(MoveKind kind, const std::vector<Move>& moves,
+                                    std::set<int>& implied) {
+  std::vector<const Move*> order;
+  for (const Move& m : moves) order.push_back(&m);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Move* a, const Move* b) { return a->from > b->from; });
+  std::string text;
+  auto add = [&](const std::string& part) {
+    if (!text.empty()) text += ';';
+    text += part;
+  };
+  switch (kind) {
+    case MoveKind::kSteal:
+      for (const Move* m : order) {
+        if (KindOf(*m) != kind) continue;  // a plain advance, written after the dot
+        const AT_BAT& ab = Box(m->box);
+        const int base = m->from + 1;
+        if (m->out && m->codes.empty()) {
+          std::string chain = ChainText(ab);
+          if (chain.empty()) chain = "2" + std::to_string(FielderAtBase(base));
+          add("CS" + std::string(1, BaseChar(base)) + "(" + chain + ")");
+          implied.insert(m->box);
+        } else if (!m->codes.empty() && m->codes.front() == kAdvCaughtStealingError) {
+          const std::string errors = ErrorMarks(*m, base, base);
+          add("CS" + std::string(1, BaseChar(base)) + (errors.empty() ? "(E2)" : errors));
+        } else {
+          add("SB" + std::string(1, BaseChar(base)));
+          if (m->to == base && !m->out && (base < 4 || Box(m->box).earned)) implied.insert(m->box);
+        }
+      }
+      break;
+    case MoveKind::kPickoff:
+      for (const Move* m : order) {
+        if (KindOf(*m) != kind) continue;
+        const AT_BAT& ab = Box(m->box);
+        if (m->out && m->codes.empty()) {
+          std::string chain = ChainText(ab);
+          if (chain.empty()) chain = "1" + std::to_string(FielderAtBase(m->from));
+          add("PO" + std::string(1, BaseChar(m->from)) + "(" + chain + ")");
+          implied.insert(m->box);
+        } else {
+          const std::string errors = ErrorMarks(*m, m->from + 1, m->from + 1);
+          add("PO" + std::string(1, BaseChar(m->from)) + (errors.empty() ? "(E1)" : errors));
+        }
+      }
+      break;
+    case MoveKind::kWildPitch:
+      text = "WP";
+      break;
+    case MoveKind::kPassedBall:
+      text = "PB";
+      break;
+    case MoveKind::kBalk:
+      text = "BK";
+      break;
+    case MoveKind::kIndifference:
+      text = "DI";
+      break;
+    case MoveKind::kBatted: {
+      text = "OA";
+      // A throw to pick a runner off that got away without his moving:
+      // the play the others advanced on (PO1(E1).3-H).
+      for (int base = 1; base <= 3; ++base) {
+        const int box = bases_[static_cast<std::size_t>(base)];
+        if (box < 0 || errors_written_.count(box * 8 + base + 1)) continue;
+        const std::size_t i = static_cast<std::size_t>(base);
+        const AT_BAT& ab = Box(box);
+        if (ab.error_kinds[i] != kErrPickOff || ab.error_credits[i].name.empty()) continue;
+        errors_written_.insert(box * 8 + base + 1);
+        text = "PO" + std::string(1, BaseChar(base)) + "(" +
+               ErrorText(ab.error_credits[i].position, kErrFielding) + ")";
+        break;
+      }
+      break;
+    }
+  }
+  int outs = 0;
+  bool dp = false;
+  for (const Move& m : moves) {
+    outs += m.out ? 1 : 0;
+    dp |= m.out && Box(m.box).how_out == kOutCaughtStealingDP;
+  }
+  if (dp && outs >= 2) text += "/DP";
+  return text;
+}
+
+// Whether the reader takes the batter's ball as caught in the air (a fly,
+// a line drive, a pop, a sacrifice fly, an infield fly, a foul out), as
+// the event tells it: its trajectory, its flags, or an out by one
+// outfielder alone.
+bool CaughtAsWritten(const AT_BAT& ab, bool batter_out, const std::vector<std::string>& modifiers) {
+  for (const std::string& m : modifiers) {
+    if (m == "SF" || m == "IF" || m == "FL") return true;
+    if (m.rfind("BP", 0) == 0 || m.rfind("BL", 0) == 0) return true;
+    if (m.rfind("BG", 0) == 0 || m.rfind("G", 0) == 0) return false;
+    if (!m.empty() && (m[0] == 'F' || m[0] == 'L' || m[0] == 'P') &&
+        (m.size() == 1 || std::isdigit(static_cast<unsigned char>(m[1])))) {
+      return true;
+    }
+  }
+  if (!batter_out || ab.out_credit_count != 1) return false;
+  return ab.out_credits[0].position >= kPosLeftField && ab.out_credits[0].position <= 9;
+}
+
+bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
+                             std::vector<Move>& carried, std::vector<Move>& rest,
+                             std::string& event) {
+  const Move& batter = moves.front();
+  const bool reached = ab.reached != 0;
+  const std::int32_t how = reached ? ab.how_reached : ab.how_out;
+  const bool strikeout = (!reached && IsStrikeoutOut(how)) ||
+                         (reached && (how == kReachDroppedThirdWP || how == kReachDroppedThirdPB ||
+                                      how == kReachDroppedThirdError));
+  const bool walk = reached && (how == kReachWalk || how == kReachIntentionalWalk);
+  // The runners' plays a strikeout or a walk carries after a plus sign
+  // (K+SB2, W+WP): one kind.
+  std::optional<MoveKind> plus;
+  carried.push_back(batter);
+  std::vector<Move> merged;
+  for (std::size_t i = 1; i < moves.size(); ++i) {
+    const Move& m = moves[i];
+    const MoveKind kind = KindOf(m);
+    if (m.box == batter.box) {
+      // The batter's own play as a runner comes after his result.
+      rest.push_back(m);
+      continue;
+    }
+    const bool again =
+        std::any_of(carried.begin(), carried.end(), [&](const Move& c) { return c.box == m.box; });
+    if (kind == MoveKind::kBatted && !again) {
+      carried.push_back(m);
+      continue;
+    }
+    if (again) {
+      // A runner's second move of the place is a play after the batter's
+      // (safe on the throw's error, then put out).
+      rest.push_back(m);
+      continue;
+    }
+    // A runner play after the plus sign names the bases as they were
+    // before the batter's play: a runner the play moved comes after it.
+    const bool moved =
+        std::any_of(carried.begin(), carried.end(), [&](const Move& c) { return c.box == m.box; });
+    // Nor does a play made after a new pitcher came in.
+    const bool new_pitcher = std::any_of(m.entries.begin(), m.entries.end(), [&](int q) {
+      const PITCH& p = Box(m.box).pitches[static_cast<std::size_t>(q)];
+      return p.detail.pitcher.entry_value < 0 && !p.detail.pitcher.name.empty() &&
+             p.detail.pitcher.name != std::string_view(sides_[top_ ? 1 : 0].field[1]);
+    });
+    const bool may_join = (strikeout || walk) && kind != MoveKind::kBalk &&
+                          kind != MoveKind::kIndifference && !moved && !new_pitcher;
+    if (may_join && (!plus || *plus == kind)) {
+      plus = kind;
+      merged.push_back(m);
+    } else {
+      rest.push_back(m);
+    }
+  }
+  // A runner's moves that the record carries are one advance (W+WP.1-3).
+  std::vector<Move> all = carried;
+  all.insert(all.end(), merged.begin(), merged.end());
+  std::vector<Move> joined;
+  for (const Move& m : all) {
+    auto same =
+        std::find_if(joined.begin(), joined.end(), [&](const Move& j) { return j.box == m.box; });
+    if (same == joined.end()) {
+      joined.push_back(m);
+      continue;
+    }
+    same->to = m.to;
+    same->out = m.out;
+    same->codes.insert(same->codes.end(), m.codes.begin(), m.codes.end());
+    same->entries.insert(same->entries.end(), m.entries.begin(), m.entries.end());
+    same->rbi += m.rbi;
+  }
+  carried = joined;
+  whole_play_ = false;
+  out_target_.clear();
+  out_interference_.clear();
+  std::set<int> skip;  // moves the event itself tells
+  std::set<int> implied;
+  std::string basic;
+  std::vector<std::string> modifiers;
+  const bool runner_out =
+      std::any_of(carried.begin() + 1, carried.end(), [](const Move& m) { return m.out; });
+  // Where the ball went: a hit names the fielder the place tells.
+  BallPlace place = PlaceOfBall(ab, reached ? BallForm::kHit : BallForm::kOut, 0);
+  const std::string f = place.fielder ? std::to_string(place.fielder) : std::string();
+  auto first_error = [&](int base) -> std::pair<int, std::int32_t> {
+    const auto errors = ErrorsAt(ab, base);
+    if (!errors.empty()) return errors.front();
+    for (int i = 0; i < std::min(static_cast<int>(ab.reach_credit_count), kMaxCredits); ++i) {
+      const FIELDER_CREDIT& c = ab.reach_credits[static_cast<std::size_t>(i)];
+      if (c.credit != kCreditAssist && c.position >= 1 && c.position <= 9) {
+        return {c.position, kErrFielding};
+      }
+    }
+    return {0, kErrFielding};
+  };
+  // The fielders whose throw ended in the error the batter reached on.
+  auto thrown_to = [&]() {
+    std::string assists;
+    for (int i = 0; i < std::min(static_cast<int>(ab.reach_credit_count), kMaxCredits); ++i) {
+      const FIELDER_CREDIT& c = ab.reach_credits[static_cast<std::size_t>(i)];
+      if (c.credit != kCreditAssist) break;
+      if (c.position >= 1 && c.position <= 9) assists += static_cast<char>('0' + c.position);
+      assists_written_.insert(carried.front().box * 16 + i);
+    }
+    return assists;
+  };
+  auto reach_fielder = [&]() {
+    for (int i = 0; i < std::min(static_cast<int>(ab.reach_credit_count), kMaxCredits); ++i) {
+      const std::int32_t p = ab.reach_credits[static_cast<std::size_t>(i)].position;
+      if (p >= 1 && p <= 9) return static_cast<int>(p);
+    }
+    return place.fielder;
+  };
+  auto error_reach = [&](const char* flag) {
+    const auto [by, kind] = first_error(1);
+    if (by == 0) {
+      basic = "E" + std::to_string(std::max(reach_fielder(), 1));
+    } else {
+      errors_written_.insert(carried.front().box * 8 + 1);
+      const std::string assists = thrown_to();
+      basic = assists + "E" + std::to_string(by);
+      place = assists.empty() ? PlaceOfBall(ab, BallForm::kFixedFielder, by)
+                              : PlaceOfBall(ab, BallForm::kFieldedFirst, assists[0] - '0');
+      if (kind == kErrThrowing) modifiers.push_back("TH");
+    }
+    if (flag) modifiers.push_back(flag);
+  };
+  bool batter_written = false;  // the batter's own move must be written after the dot
+  bool fielded = false;         // the event names the fielders of its outs (64(1)3)
+  if (reached) {
+    switch (how) {
+      case kReachSingle:
+        basic = "S" + f;
+        break;
+      case kReachOnBaseSingle:
+        basic = "S" + f;
+        modifiers.push_back("BG");
+        break;
+      case kReachDouble:
+        basic = "D" + f;
+        break;
+      case kReachTriple:
+        basic = "T" + f;
+        break;
+      case kReachGroundRuleDouble:
+        basic = "DGR";
+        break;
+      case kReachHomeRun:
+        basic = "HR";
+        break;
+      case kReachInsideParkHR:
+        basic = "HR" + (f.empty() ? std::string("8") : f);
+        break;
+      case kReachWalk:
+        basic = "W";
+        break;
+      case kReachIntentionalWalk:
+        basic = "IW";
+        break;
+      case kReachHitByPitch:
+        basic = "HP";
+        break;
+      case kReachInterference: {
+        const auto [by, kind] = first_error(1);
+        errors_written_.insert(carried.front().box * 8 + 1);
+        basic = "C";
+        modifiers.push_back("E" + std::to_string(by ? by : 2));
+        break;
+      }
+      case kReachError:
+      case kReachAssistWithError:
+        error_reach(nullptr);
+        break;
+      case kReachSacrificeWithError:
+      case kReachSacHitWithError:
+        error_reach("SH");
+        break;
+      case kReachSacFlyWithError:
+        error_reach("SF");
+        break;
+      case kReachDroppedThirdWP:
+      case kReachDroppedThirdPB:
+      case kReachDroppedThirdError:
+        basic = "K";
+        batter_written = true;
+        break;
+      case kReachAwardedBase:
+        // Counted alike: an at-bat without a hit, no walk, no error.
+        basic = "FC";
+        Lost("an award of first base (written as a fielder's choice, which counts alike)");
+        break;
+      default:
+        if (how == kReachOnBase) {
+          Lost("a batter on base without a reason given (written as a fielder's choice)");
+        }
+        // A fielder's choice: the fielded play itself when runners were
+        // forced out (64(1)), else FC with the runner's out after the dot.
+        fielded = true;
+        if (how == kReachSacrificeFC) modifiers.push_back("SH");
+        break;
+    }
+  } else if (strikeout) {
+    basic = "K";
+    if (how == kOutDroppedThird) basic += ChainText(ab);
+  } else {
+    fielded = true;
+    switch (how) {
+      case kOutGround:
+        modifiers.push_back("G");
+        break;
+      case kOutFly:
+        modifiers.push_back("F");
+        break;
+      case kOutPopOut:
+        modifiers.push_back("P");
+        break;
+      case kOutLineDrive:
+        modifiers.push_back("L");
+        break;
+      case kOutFoul:
+        modifiers.push_back("FL");
+        break;
+      case kOutBuntOut:
+        modifiers.push_back("BG");
+        break;
+      case kOutSacBunt:
+      case kOutSacrifice:
+        modifiers.push_back("SH");
+        break;
+      case kOutSacFly:
+        modifiers.push_back("SF");
+        break;
+      case kOutInfieldFly:
+        modifiers.push_back("IF");
+        break;
+      case kOutGroundDoublePlay:
+        modifiers.push_back("GDP");
+        break;
+      case kOutNonForceGdp:
+        modifiers.push_back("G");
+        modifiers.push_back("DP");
+        break;
+      case kOutDoublePlay: {
+        const std::string chain = ChainText(ab);
+        const bool outfield = !chain.empty() && chain.back() >= '7';
+        modifiers.push_back(outfield ? "F" : "L");
+        modifiers.push_back("DP");
+        break;
+      }
+      case kOutSacFlyDP:
+        modifiers.push_back("SF");
+        modifiers.push_back("DP");
+        break;
+      case kOutTriplePlay: {
+        // Caught when his out came first.
+        bool first = ab.box_number > 0;
+        for (const Move& m : carried) {
+          if (m.out && m.box != batter.box && Box(m.box).box_number < ab.box_number) first = false;
+        }
+        modifiers.push_back(first ? "L" : "G");
+        modifiers.push_back("TP");
+        break;
+      }
+      case kOutInterference:
+        modifiers.push_back("BINT");
+        break;
+      default:
+        Lost("the kind of some outs (\"" + std::string(OutName(how)) +
+             "\", written as an out by its fielders)");
+        break;
+    }
+  }
+  // A hit's trajectory tells the reader the ball was caught or not; with a
+  // runner put out, the hit's place is written as a location instead.
+  if (reached && runner_out && !place.trajectory.empty() && place.location.empty()) {
+    place.location = Nearest(ab.hit_x, ab.hit_y, how == kReachHomeRun);
+    place.trajectory.clear();
+  }
+  // How each runner put out is written: in the event (64(1)) or after the
+  // dot (1X2(64), 1X1(83) doubled off, 1X2(64/INT)), so that the reader
+  // gives his out the same kind (forced, tagged, doubled off).
+  const bool ran = !strikeout || batter_written;
+  auto none_gained = [&](const Move& m) {
+    return m.to == m.from && KindOf(m) == MoveKind::kBatted &&
+           ErrorsAt(Box(m.box), m.to + 1).empty();
+  };
+  // A runner doubled off on a fielder's choice: the reader takes him so
+  // when the ball was caught in the air (96(1)/L).
+  if (fielded && reached) {
+    const bool doubled_off = std::any_of(carried.begin() + 1, carried.end(), [&](const Move& m) {
+      return m.out && none_gained(m) && Box(m.box).how_out == kOutDidNotTagUp;
+    });
+    std::vector<std::string> with = modifiers;
+    if (!place.trajectory.empty()) with.push_back(place.trajectory);
+    if (doubled_off && !CaughtAsWritten(ab, false, with)) {
+      place.trajectory.clear();
+      modifiers.insert(modifiers.begin(), "L");
+    }
+  }
+  std::vector<std::string> probe = modifiers;
+  if (!place.trajectory.empty()) probe.push_back(place.trajectory);
+  const bool caught = CaughtAsWritten(ab, !reached, probe);
+  // The event names the outs of a fielded play the reader gives their
+  // kind there: doubled off when the ball was caught, forced (or marked
+  // /FO), tagged otherwise; the others go after the dot, 1X1 doubled off
+  // or tagged at his base, 1X2 forced or tagged going on.
+  // A run that counts on the half's last out: the reader takes a force out
+  // of the play for a tag, as the runs say it was.
+  int made_outs = 0;
+  bool run_scores = false;
+  for (const Move& m : carried) {
+    made_outs += m.out ? 1 : 0;
+    run_scores |= !m.out && m.to == 4;
+  }
+  const bool force_turns_tag = run_scores && outs_ + made_outs >= 3;
+  std::set<int> in_event;
+  std::map<int, bool> forced_of;
+  bool runner_interference = false;
+  for (std::size_t i = 1; i < carried.size(); ++i) {
+    const Move& m = carried[i];
+    if (!m.out) continue;
+    const std::int32_t want = Box(m.box).how_out;
+    bool forced = ran && !(fielded && !reached && caught);
+    for (int b = 1; b < m.from && forced; ++b) forced = bases_[static_cast<std::size_t>(b)] >= 0;
+    forced_of[m.box] = forced;
+    const bool event_tags =
+        !caught && (!forced || force_turns_tag) && (!reached || force_turns_tag);
+    if (want == kOutInterference && none_gained(m) && fielded && !reached) {
+      in_event.insert(m.box);
+      runner_interference = true;
+    } else if (want == kOutInterference) {
+      out_interference_.insert(m.box);
+    } else if (none_gained(m) && fielded &&
+               ((want == kOutDidNotTagUp && caught) ||
+                (want == kOutForced && !caught && !force_turns_tag) ||
+                (want == kOutTagged && event_tags))) {
+      in_event.insert(m.box);
+    }
+  }
+  if (runner_interference) modifiers.push_back("RINT");
+  bool force_flag = false;
+  if (fielded) {
+    std::string outs;
+    if (!FieldedOuts(ab, carried, !reached, in_event, outs, skip)) return false;
+    for (std::size_t i = 1; i < carried.size(); ++i) {
+      const Move& m = carried[i];
+      if (!m.out) continue;
+      const std::int32_t want = Box(m.box).how_out;
+      if (skip.count(m.box)) {
+        force_flag |= want == kOutForced && !forced_of[m.box];
+        continue;
+      }
+      if (none_gained(m) &&
+          (want == kOutDidNotTagUp || (want == kOutTagged && forced_of[m.box] && !caught))) {
+        out_target_[m.box] = m.from;
+      }
+    }
+    if (reached) {
+      if (!outs.empty()) {
+        basic = outs;
+        place = PlaceOfBall(ab, BallForm::kFieldedFirst, outs[0] - '0');
+      } else {
+        const int by = reach_fielder();
+        basic = "FC" + (by ? std::to_string(by) : std::string());
+        place = PlaceOfBall(ab, BallForm::kFixedFielder, by);
+      }
+      int made = 0;
+      for (const Move& m : carried) made += m.out ? 1 : 0;
+      if (how == kReachFieldersChoiceDP && made >= 2) modifiers.push_back("DP");
+    } else {
+      basic = outs;
+    }
+    if (force_flag) modifiers.push_back("FO");
+  } else {
+    for (std::size_t i = 1; i < carried.size(); ++i) {
+      const Move& m = carried[i];
+      const std::int32_t want = Box(m.box).how_out;
+      if (m.out && none_gained(m) &&
+          (want == kOutDidNotTagUp || (want == kOutTagged && forced_of[m.box] && !caught))) {
+        out_target_[m.box] = m.from;
+      }
+    }
+  }
+  if (whole_play_) {
+    // The runners' boxes name their fielders without credit: the reader
+    // gives the batter's box the whole play's when it is marked a double
+    // or triple play.
+    int made = 0;
+    for (const Move& m : carried) made += m.out ? 1 : 0;
+    const bool marked = std::any_of(modifiers.begin(), modifiers.end(), [](const std::string& m) {
+      return m == "DP" || m == "GDP" || m == "TP";
+    });
+    if (!marked && made >= 2) modifiers.push_back(made >= 3 ? "TP" : "DP");
+  }
+  if (!plus && !merged.empty()) plus = KindOf(merged.front());
+  if (plus) {
+    std::set<int> plus_implied;
+    basic += "+" + RunnerEvent(*plus, merged, plus_implied);
+    implied.insert(plus_implied.begin(), plus_implied.end());
+  }
+  int made = 0;
+  for (const Move& m : carried) made += m.out ? 1 : 0;
+  // A runner caught stealing on the third strike is a double play when his
+  // out says so (the scorer may call it none).
+  bool cs_dp = false;
+  for (const Move& m : carried) {
+    cs_dp |= m.out && m.from > 0 && Box(m.box).how_out == kOutCaughtStealingDP;
+  }
+  if (strikeout && cs_dp && made >= 2) modifiers.push_back("DP");
+  const bool batted =
+      !strikeout && !walk && !(reached && (how == kReachHitByPitch || how == kReachInterference));
+  if (batted) {
+    // The trajectory and the location make one modifier (F78, G5).
+    auto trajectory = std::find_if(modifiers.begin(), modifiers.end(), [](const std::string& m) {
+      return m == "G" || m == "F" || m == "P" || m == "L" || m == "BG";
+    });
+    if (trajectory == modifiers.end() && !place.trajectory.empty()) {
+      modifiers.insert(modifiers.begin(), place.trajectory);
+      trajectory = modifiers.begin();
+    }
+    if (!place.location.empty()) {
+      if (trajectory != modifiers.end()) {
+        *trajectory += place.location;
+      } else {
+        modifiers.push_back(place.location);
+      }
+    }
+  }
+  event = basic;
+  for (const std::string& m : modifiers) event += "/" + m;
+  // The batter's own move is written when it says more than his result.
+  const Move& b = carried.front();
+  const int result_base = reached ? ReachBases(how) : 0;
+  if (!batter_written) {
+    bool errors_left = false;
+    for (int base = 1; base <= std::min(b.out ? b.to + 1 : b.to, 4) && reached; ++base) {
+      errors_left |= !ErrorsAt(ab, base).empty() && !errors_written_.count(b.box * 8 + base);
+    }
+    batter_written = (reached && (b.to > result_base || b.out)) ||
+                     (reached && b.to == 4 && !ab.earned) || errors_left;
+  }
+  if (!batter_written || skip.count(b.box)) skip.insert(b.box);
+  for (int box : implied) skip.insert(box);
+  std::string advances = Advances(carried, skip, true, ab.rbi);
+  if (reached && !skip.count(b.box) && !b.out &&
+      (how == kReachDroppedThirdWP || how == kReachDroppedThirdPB)) {
+    // What let the batter reach on the third strike is written with his
+    // advance to first: B-1(WP), B-1(PB) (an error, B-1(E2), as every
+    // error of his).
+    const std::string mark = how == kReachDroppedThirdWP ? "(WP)" : "(PB)";
+    const std::string plain = "B-" + std::string(1, BaseChar(b.to));
+    const auto at = advances.find(plain);
+    if (at != std::string::npos) advances.insert(at + plain.size(), mark);
+  }
+  if (!advances.empty()) event += "." + advances;
+  return error_.empty();
+}
+
+// The outs of a fielded play written in its event, in the order they were
+// made (64(1)3: the runner from first, then the batter): the batter's and
+// those of runners put out at the base ahead of them.  A double or triple
+// play's boxes give the whole play's credits to the batter's box and only
+// the fielders to the runners': the batter's own fielders are what the
+// runners' leave.
+bool GameWriter::FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool batter_out,
+                             const std::set<int>& runners, std::string& text,
+                             std::set<int>& in_event) {
+  struct Out {
+    int box;
+    int runner;  // 0 the batter
+    int number;  // the out's number in the half
+    std::string chain;
+  };
+  std::vector<Out> outs;
+  const int batter_box = moves.front().box;
+  // A runner's box that names its fielders without credit: the batter's box
+  // holds the whole play's.
+  std::vector<std::string> runner_chains;
+  for (std::size_t i = 1; i < moves.size(); ++i) {
+    const Move& m = moves[i];
+    const AT_BAT& rb = Box(m.box);
+    if (!m.out || m.box == batter_box) continue;
+    bool no_credit = rb.out_credit_count > 0;
+    for (int c = 0; c < std::min(static_cast<int>(rb.out_credit_count), kMaxCredits); ++c) {
+      no_credit &= rb.out_credits[static_cast<std::size_t>(c)].credit == kCreditNone;
+    }
+    const std::string chain = ChainText(rb);
+    if (no_credit && !chain.empty()) runner_chains.push_back(chain);
+    if (runners.count(m.box) && !chain.empty())
+      outs.push_back({m.box, m.from, rb.box_number, chain});
+  }
+  whole_play_ = batter_out && !runner_chains.empty();
+  const bool whole_play = whole_play_;
+  if (!batter_out && outs.empty()) return true;
+  if (batter_out) {
+    std::string chain;
+    if (whole_play) {
+      // The batter's box tallies every fielder's put-outs and assists of
+      // the play: take away the runners'.
+      std::map<int, int> put_outs, assists;
+      std::vector<int> order;
+      for (int c = 0; c < std::min(static_cast<int>(ab.out_credit_count), kMaxCredits); ++c) {
+        const FIELDER_CREDIT& fc = ab.out_credits[static_cast<std::size_t>(c)];
+        const int p = fc.position;
+        if (std::find(order.begin(), order.end(), p) == order.end()) order.push_back(p);
+        switch (fc.credit) {
+          case kCreditPutOut:
+            ++put_outs[p];
+            break;
+          case kCreditAssist:
+            ++assists[p];
+            break;
+          case kCreditPutOutAndAssist:
+            ++put_outs[p];
+            ++assists[p];
+            break;
+          case kCreditTwoPutOuts:
+            put_outs[p] += 2;
+            break;
+          case kCreditThreePutOuts:
+            put_outs[p] += 3;
+            break;
+          default:
+            break;
+        }
+      }
+      for (const std::string& chain : runner_chains) {
+        std::set<int> assisted;
+        for (std::size_t i = 0; i + 1 < chain.size(); ++i) assisted.insert(chain[i] - '0');
+        for (int p : assisted) --assists[p];
+        --put_outs[chain.back() - '0'];
+      }
+      int put_out_by = 0;
+      for (int p : order) {
+        if (put_outs[p] > 0 && !put_out_by) put_out_by = p;
+      }
+      // The ball goes on from the fielder who made the out before.
+      int before = 0, before_number = 0;
+      for (const Out& o : outs) {
+        if (o.number < ab.box_number && o.number > before_number) {
+          before = o.chain.back() - '0';
+          before_number = o.number;
+        }
+      }
+      if (before && assists[before] > 0) {
+        chain += static_cast<char>('0' + before);
+        --assists[before];
+      }
+      for (int p : order) {
+        for (; assists[p] > 0; --assists[p]) {
+          if (p != put_out_by) chain += static_cast<char>('0' + p);
+        }
+      }
+      if (put_out_by) chain += static_cast<char>('0' + put_out_by);
+    } else {
+      chain = ChainText(ab);
+    }
+    if (chain.empty()) {
+      chain = "2";
+      Lost("who put out a batter who was out without a fielder named (the catcher is written)");
+    }
+    outs.push_back({batter_box, 0, ab.box_number > 0 ? ab.box_number : 4, chain});
+  }
+  std::stable_sort(outs.begin(), outs.end(),
+                   [](const Out& a, const Out& b) { return a.number < b.number; });
+  // The reader takes each throw after an out as going on from the fielder
+  // who made it: an out whose fielders begin elsewhere is written after
+  // the dot (2/DP.3XH(52)); the batter's out stays in the event, first
+  // when it must be.
+  std::vector<Out> written;
+  for (const Out& o : outs) {
+    if (written.empty() || o.chain.front() == written.back().chain.back()) {
+      written.push_back(o);
+    } else if (o.runner == 0) {
+      written.clear();
+      written.push_back(o);
+    } else {
+      continue;
+    }
+  }
+  outs = written;
+  for (std::size_t i = 0; i < outs.size(); ++i) {
+    const Out& o = outs[i];
+    text += o.chain;
+    const bool last = i + 1 == outs.size();
+    if (o.runner > 0 || !last)
+      text += "(" + std::string(1, o.runner == 0 ? 'B' : BaseChar(o.runner)) + ")";
+    if (o.runner > 0) in_event.insert(o.box);
+  }
+  if (batter_out) in_event.insert(batter_box);
+  return true;
+}
+
+}  // namespace retro_out
+
+std::string NearestHitLocation(int x, int y) {
+  if (x == kNoHitX && y == kNoHitY) return {};
+  return retro_out::Nearest(x, y, false);
+}
+
+}  // namespace scorewick::interop
