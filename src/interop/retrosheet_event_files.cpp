@@ -20,14 +20,18 @@ bool RealDay(const GameHeadline& h) {
 
 // Every player a side's records name: its roster, then anyone its
 // line-ups or boxes name who is not on it.
-std::vector<PLAYER> PlayersOf(const Game& game, bool home) {
+void PlayersOf(const Game& game, bool home, std::vector<const PLAYER*>& players) {
   const Team& team = home ? game.home : game.visitor;
-  std::vector<PLAYER> players = team.players();
+  players.clear();
   // The names stay where they are while the game does.
   std::unordered_set<std::string_view> known;
-  for (const PLAYER& p : team.players()) known.insert(p.name.view());
+  known.reserve(2 * team.players().size() + 16);
+  for (const PLAYER& p : team.players()) {
+    players.push_back(&p);
+    known.insert(p.name.view());
+  }
   auto add = [&](const PLAYER& p) {
-    if (!p.name.empty() && known.insert(p.name.view()).second) players.push_back(p);
+    if (!p.name.empty() && known.insert(p.name.view()).second) players.push_back(&p);
   };
   for (const INNING& in : game.innings) {
     const HALF_INNING& batting = home ? in.bottom : in.top;
@@ -44,7 +48,6 @@ std::vector<PLAYER> PlayersOf(const Game& game, bool home) {
       }
     }
   }
-  return players;
 }
 
 }  // namespace
@@ -124,9 +127,16 @@ std::string RetrosheetEventFiles::EventFileOf(std::size_t game) const {
   return std::to_string(p.season) + p.home_code + ".EVN";
 }
 
+void RetrosheetEventFiles::Gather(const Game& record, PreparedGame& prepared) {
+  PlayersOf(record, false, prepared.players[0]);
+  PlayersOf(record, true, prepared.players[1]);
+}
+
 bool RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, PreparedGame& prepared) {
   const Plan& p = plans_[game];
-  prepared = PreparedGame{};
+  prepared.id.clear();
+  prepared.why.clear();
+  prepared.names = ExportNames{};
   prepared.game = game;
   prepared.id = p.id;
   prepared.number = p.number;
@@ -145,8 +155,8 @@ bool RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, Prepare
   for (bool home : {true, false}) {
     auto& ids = home ? names.home_ids : names.visitor_ids;
     const std::string& code = home ? p.home_code : p.visitor_code;
-    for (const PLAYER& player : PlayersOf(record, home)) {
-      ids.emplace(player.name.str(), names_.PlayerId(code, p.season, player));
+    for (const PLAYER* player : prepared.players[home ? 1 : 0]) {
+      ids.emplace(player->name.str(), names_.PlayerId(code, p.season, *player));
     }
   }
   return true;
@@ -195,6 +205,7 @@ void RetrosheetEventFiles::Keep(const PreparedGame& prepared, const Game& record
 bool RetrosheetEventFiles::Add(std::size_t game, const Game& record, ExportedGame& out,
                                std::string* why) {
   PreparedGame prepared;
+  Gather(record, prepared);
   if (!Prepare(game, record, prepared)) {
     *why = prepared.why;
     return false;

@@ -13,6 +13,7 @@
 // checked as the researchers' readers would check it, and kept, or
 // refused with the reason.
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <utility>
@@ -46,8 +47,9 @@ class RetrosheetEventFiles {
   // tells what the format could not carry.
   bool Add(std::size_t game, const Game& record, ExportedGame& out, std::string* why);
 
-  // Add in three steps, for many games written at once on several
-  // threads: Prepare names the game's clubs and players (in the planned
+  // Add in four steps, for many games written at once on several
+  // threads: Gather, on any thread, lists the players the game's records
+  // name; Prepare names the game's clubs and players (in the planned
   // order: ids are given as players are first met); Write, on any thread,
   // writes and checks the records; Keep, in the planned order again, puts
   // them in their event file.
@@ -57,7 +59,11 @@ class RetrosheetEventFiles {
     int number = 0;
     ExportNames names;
     std::string why;  // when it cannot be prepared
+    // [0] the visitors', [1] the home side's players: their roster, then
+    // anyone its line-ups or boxes name who is not on it (in the game).
+    std::array<std::vector<const PLAYER*>, 2> players;
   };
+  static void Gather(const Game& record, PreparedGame& prepared);
   bool Prepare(std::size_t game, const Game& record, PreparedGame& prepared);
   static bool Write(const Game& record, const PreparedGame& prepared, ExportedGame& out,
                     std::string* why);

@@ -25,11 +25,25 @@ std::string Count(int n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-// More threads than this write no faster: reading the games is one.
+// More threads than this write no faster: the games are named on one.
 constexpr std::size_t kMaxThreads = 8;
 
 bool IsEventFile(const std::string& name) {
   return name.size() > 4 && name.compare(name.size() - 4, 3, ".EV") == 0;
+}
+
+// Runs work(thread, item) for items 0 .. count - 1 on the given number of
+// threads, each taking the next item as it is free.
+template <typename Work>
+void OnThreads(std::size_t threads, std::size_t count, const Work& work) {
+  std::atomic<std::size_t> next{0};
+  auto run = [&](std::size_t thread) {
+    for (std::size_t i = next++; i < count; i = next++) work(thread, i);
+  };
+  std::vector<std::thread> helpers;
+  for (std::size_t t = 1; t < threads; ++t) helpers.emplace_back(run, t);
+  run(0);
+  for (std::thread& h : helpers) h.join();
 }
 
 }  // namespace
@@ -88,57 +102,55 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
       summary.messages.push_back({FileNameOf(games[game_of[p]]), 0, {}, events.WhyNot(p)});
     }
   }
-  // The games are read and named in their planned order a few at a time,
-  // written and checked on as many threads as there are cores, and kept
-  // in that order again.
+  // The games are read a chunk at a time on as many threads as there are
+  // cores, named in their planned order (ids stay stable from game to
+  // game), written and checked on the threads again, and kept in order.
   const std::vector<std::size_t>& order = events.order();
   const int total = static_cast<int>(order.size());
   const std::size_t threads =
       std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxThreads);
-  const std::size_t chunk = threads * 4;
+  const std::size_t chunk = threads * 16;
   std::vector<Game> read(chunk);
   std::vector<RetrosheetEventFiles::PreparedGame> prepared(chunk);
   std::vector<ExportedGame> written(chunk);
   std::vector<std::string> refusal(chunk);
   std::vector<char> to_write(chunk);
-  std::vector<std::uint8_t> scratch;
+  std::vector<std::vector<std::uint8_t>> scratch(threads);
   int done = 0;
   for (std::size_t at = 0; at < order.size(); at += chunk) {
     const std::size_t n = std::min(chunk, order.size() - at);
-    for (std::size_t i = 0; i < n; ++i) {
-      if (progress && !progress(done, total)) {
-        summary.cancelled = true;
-        summary.messages.clear();
-        summary.games_refused = 0;
-        return summary;
-      }
-      ++done;
+    if (progress && !progress(done, total)) {
+      summary.cancelled = true;
+      summary.messages.clear();
+      summary.games_refused = 0;
+      return summary;
+    }
+    done += static_cast<int>(n);
+    OnThreads(std::min(threads, n), n, [&](std::size_t thread, std::size_t i) {
       const std::size_t p = order[at + i];
       refusal[i].clear();
       to_write[i] = false;
-      read[i].Release();
-      if (Status loaded = LoadGame(games[game_of[p]], read[i], &scratch); !loaded) {
+      if (Status loaded = LoadGame(games[game_of[p]], read[i], &scratch[thread]); !loaded) {
         refusal[i] = loaded.reason;
-      } else if (!events.Prepare(p, read[i], prepared[i])) {
+      } else {
+        RetrosheetEventFiles::Gather(read[i], prepared[i]);
+      }
+    });
+    for (std::size_t i = 0; i < n; ++i) {
+      if (!refusal[i].empty()) continue;
+      if (!events.Prepare(order[at + i], read[i], prepared[i])) {
         refusal[i] = "cannot be written: " + prepared[i].why;
       } else {
         to_write[i] = true;
       }
     }
-    std::atomic<std::size_t> next{0};
-    auto write = [&] {
-      for (std::size_t i = next++; i < n; i = next++) {
-        if (!to_write[i]) continue;
-        std::string why;
-        if (!RetrosheetEventFiles::Write(read[i], prepared[i], written[i], &why)) {
-          refusal[i] = "cannot be written: " + why;
-        }
+    OnThreads(std::min(threads, n), n, [&](std::size_t, std::size_t i) {
+      if (!to_write[i]) return;
+      std::string why;
+      if (!RetrosheetEventFiles::Write(read[i], prepared[i], written[i], &why)) {
+        refusal[i] = "cannot be written: " + why;
       }
-    };
-    std::vector<std::thread> helpers;
-    for (std::size_t t = 1; t < std::min(threads, n); ++t) helpers.emplace_back(write);
-    write();
-    for (std::thread& h : helpers) h.join();
+    });
     for (std::size_t i = 0; i < n; ++i) {
       const std::size_t p = order[at + i];
       const std::string name = FileNameOf(games[game_of[p]]);

@@ -212,7 +212,7 @@ bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
     target.slot_count = n;
     for (int s = 1; s <= 9; ++s) {
       target.slots[static_cast<std::size_t>(s)] =
-          s <= n ? h.offense[static_cast<std::size_t>(s - 1)].name.str() : std::string();
+          s <= n ? h.offense[static_cast<std::size_t>(s - 1)].name.view() : std::string_view();
     }
     return true;
   }
@@ -222,13 +222,13 @@ bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
                 std::to_string(inning + 1) + " are not all there");
   }
   std::array<bool, 10> filled{};
-  std::array<std::string, 10> slots{};
+  std::array<std::string_view, 10> slots{};
   for (int q = 1; q <= 9; ++q) {
     const PLAYER& p = h.defense[static_cast<std::size_t>(block + q - 1)];
-    target.field[static_cast<std::size_t>(q)] = p.name.str();
+    target.field[static_cast<std::size_t>(q)] = p.name.view();
     const int s = p.batting_order;
     if (s >= 1 && s <= 9) {
-      slots[static_cast<std::size_t>(s)] = p.name.str();
+      slots[static_cast<std::size_t>(s)] = p.name.view();
       filled[static_cast<std::size_t>(s)] = true;
     }
   }
@@ -242,11 +242,11 @@ bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
     // Who batted there before, or the side's designated hitter at the start
     // of the game; a pinch hitter or runner who stayed on shows in the next
     // half the side bats, unless he came into the field in this half.
-    std::string dh = now.slots[static_cast<std::size_t>(s)];
+    std::string_view dh = now.slots[static_cast<std::size_t>(s)];
     const Team& team = home ? game_.home : game_.visitor;
     const bool first_half = inning == 0 && top;
     if (first_half && team.designated_hitter.batting_order == s) {
-      dh = team.designated_hitter.name.str();
+      dh = team.designated_hitter.name.view();
     }
     for (int later = inning * 2 + (top ? 1 : 2); later < 2 * kInnings; ++later) {
       const bool later_top = later % 2 == 0;
@@ -258,7 +258,7 @@ bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
       for (std::size_t i = static_cast<std::size_t>(block) + 9; i < h.defense.size(); ++i) {
         came_in_now |= h.defense[i].name == there.name.view();
       }
-      if (!came_in_now && !(first_half && !dh.empty())) dh = there.name.str();
+      if (!came_in_now && !(first_half && !dh.empty())) dh = there.name.view();
       break;
     }
     target.slots[static_cast<std::size_t>(s)] = dh;
@@ -277,23 +277,23 @@ bool GameWriter::StartRecords() {
   const int n = OffenseBlock(top.offense);
   if (n == 0) return Fail("the visitors' line-up is empty");
   visitors.slot_count = n;
-  std::string pitcher;
+  std::string_view pitcher;
   for (int s = 1; s <= n; ++s) {
     const PLAYER& p = top.offense[static_cast<std::size_t>(s - 1)];
-    visitors.slots[static_cast<std::size_t>(s)] = p.name.str();
+    visitors.slots[static_cast<std::size_t>(s)] = p.name.view();
     const int pos = RetroPosition(p.position);
-    if (pos >= 1 && pos <= 9) visitors.field[static_cast<std::size_t>(pos)] = p.name.str();
-    visitors.role[p.name.str()] = pos >= 1 && pos <= 10 ? pos : 10;
-    if (pos == 1) pitcher = p.name.str();
+    if (pos >= 1 && pos <= 9) visitors.field[static_cast<std::size_t>(pos)] = p.name.view();
+    visitors.role[p.name.view()] = pos >= 1 && pos <= 10 ? pos : 10;
+    if (pos == 1) pitcher = p.name.view();
   }
   if (pitcher.empty()) {
     // The visitors' pitcher does not bat.
     const PLAYER& dh_for = game_.visitor.dh_bats_for;
     const int block = DefenseBlock(game_.innings[0].bottom.defense);
     if (!dh_for.name.empty() && game_.visitor.IndexOfPlayer(dh_for.name.view()) >= 0) {
-      pitcher = dh_for.name.str();
+      pitcher = dh_for.name.view();
     } else if (block >= 0) {
-      pitcher = game_.innings[0].bottom.defense[static_cast<std::size_t>(block)].name.str();
+      pitcher = game_.innings[0].bottom.defense[static_cast<std::size_t>(block)].name.view();
     }
     if (pitcher.empty()) return Fail("the visitors start without a pitcher");
     visitors.field[1] = pitcher;
@@ -309,7 +309,7 @@ bool GameWriter::StartRecords() {
     const SideState& s = sides_[static_cast<std::size_t>(side)];
     std::string pitcher_line;
     for (int slot = 1; slot <= s.slot_count; ++slot) {
-      const std::string& name = s.slots[static_cast<std::size_t>(slot)];
+      const std::string_view name = s.slots[static_cast<std::size_t>(slot)];
       if (name.empty())
         return Fail("the starting line-up has nobody batting " + std::to_string(slot));
       auto role = s.role.find(name);
@@ -317,7 +317,7 @@ bool GameWriter::StartRecords() {
       Line("start," + IdOf(home, name) + "," + QuotedField(name, true) + "," +
            std::to_string(side) + "," + std::to_string(slot) + "," + std::to_string(pos));
     }
-    const std::string& p = s.field[1];
+    const std::string_view p = s.field[1];
     bool bats = false;
     for (int slot = 1; slot <= s.slot_count; ++slot)
       bats |= s.slots[static_cast<std::size_t>(slot)] == p;
@@ -332,11 +332,11 @@ bool GameWriter::StartRecords() {
 void GameWriter::ApplySub(const Sub& s) {
   SideState& st = sides_[s.home ? 1 : 0];
   if (s.slot > 0) {
-    std::string& held = st.slots[static_cast<std::size_t>(s.slot)];
+    std::string_view& held = st.slots[static_cast<std::size_t>(s.slot)];
     if (held != s.name) {
       for (int q = 1; q <= 9; ++q) {
         if (st.field[static_cast<std::size_t>(q)] == held && q != s.position) {
-          st.field[static_cast<std::size_t>(q)].clear();
+          st.field[static_cast<std::size_t>(q)] = {};
         }
       }
       held = s.name;
@@ -345,7 +345,7 @@ void GameWriter::ApplySub(const Sub& s) {
   if (s.position >= 1 && s.position <= 9) {
     for (int q = 1; q <= 9; ++q) {
       if (st.field[static_cast<std::size_t>(q)] == s.name)
-        st.field[static_cast<std::size_t>(q)].clear();
+        st.field[static_cast<std::size_t>(q)] = {};
     }
     st.field[static_cast<std::size_t>(s.position)] = s.name;
   }
@@ -382,13 +382,13 @@ bool GameWriter::HalfStart(int inning, bool top) {
     SideState& now = sides_[home ? 1 : 0];
     const bool fielding = home == top;
     std::vector<Sub> moves, entering;
-    auto slot_of = [](const SideState& st, const std::string& name) {
+    auto slot_of = [](const SideState& st, std::string_view name) {
       for (int s = 1; s <= 9; ++s) {
         if (st.slots[static_cast<std::size_t>(s)] == name) return s;
       }
       return 0;
     };
-    auto role_of = [](const SideState& st, const std::string& name) {
+    auto role_of = [](const SideState& st, std::string_view name) {
       for (int q = 1; q <= 9; ++q) {
         if (st.field[static_cast<std::size_t>(q)] == name) return q;
       }
@@ -402,18 +402,18 @@ bool GameWriter::HalfStart(int inning, bool top) {
         const PLAYER& p = h.defense[static_cast<std::size_t>(i)];
         const int pos = RetroPosition(p.position);
         if (pos < 1 || pos > 9) continue;
-        Sub s{home, p.name.str(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos};
+        Sub s{home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos};
         WriteSub(s, true);
       }
       for (int q = 1; q <= 10; ++q) {
-        std::string name;
+        std::string_view name;
         int slot = 0;
         if (q <= 9) {
           name = target.field[static_cast<std::size_t>(q)];
           slot = slot_of(target, name);
         } else {
           for (int s = 1; s <= target.slot_count; ++s) {
-            const std::string& held = target.slots[static_cast<std::size_t>(s)];
+            const std::string_view held = target.slots[static_cast<std::size_t>(s)];
             bool fields = false;
             for (int f = 1; f <= 9; ++f)
               fields |= target.field[static_cast<std::size_t>(f)] == held;
@@ -434,7 +434,7 @@ bool GameWriter::HalfStart(int inning, bool top) {
       }
     } else {
       for (int s = 1; s <= target.slot_count; ++s) {
-        const std::string& name = target.slots[static_cast<std::size_t>(s)];
+        const std::string_view name = target.slots[static_cast<std::size_t>(s)];
         if (name.empty() || slot_of(now, name) == s) continue;
         const bool played = now.role.count(name) > 0;
         const int role = played ? role_of(now, name) : 11;
@@ -484,7 +484,7 @@ void GameWriter::DataRecords() {
 
 // --- A half ---------------------------------------------------------------------
 
-const std::string& GameWriter::Due() const {
+std::string_view GameWriter::Due() const {
   const SideState& st = sides_[top_ ? 0 : 1];
   const int slot = due_box_ >= 0
                        ? std::clamp(static_cast<int>(Box(due_box_).batter.batting_order), 1, 9)
@@ -495,7 +495,7 @@ const std::string& GameWriter::Due() const {
 // The count of a play is the one its last pitch was thrown in; that of
 // an NP (a substitution) the count as it stands, which the readers take
 // for a new pitcher's walk or a pinch hitter's strikeout.
-std::string GameWriter::PlayRecord(const std::string& batter, const std::string& event) {
+std::string GameWriter::PlayRecord(std::string_view batter, const std::string& event) {
   std::string record = "play," + std::to_string(inning_) + "," + (top_ ? "0" : "1") + "," +
                        IdOf(!top_, batter) + ",";
   const bool now = event == "NP";
@@ -641,7 +641,7 @@ bool GameWriter::CollectTimedSubs() {
     const int k = std::clamp(static_cast<int>(p.entry_value), 0, n);
     TimedSub t{
         {k, kBeforeBox},
-        {batting_home, p.name.str(), std::clamp(static_cast<int>(p.batting_order), 1, 9), pos}};
+        {batting_home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 1, 9), pos}};
     // A pinch hitter the box does not name: replaced in his turn by another
     // before it began (the box names the later one), or come in with two
     // strikes when the strikeout was the batter's he replaced.
@@ -690,7 +690,7 @@ bool GameWriter::CollectTimedSubs() {
     const int k = std::clamp(static_cast<int>(p.entry_value), 0, n);
     TimedSub t{
         {k, kBeforeBox},
-        {!batting_home, p.name.str(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos}};
+        {!batting_home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos}};
     if (k < n) {
       const AT_BAT& ab = Box(k);
       if (pos == 1) {
@@ -725,7 +725,7 @@ bool GameWriter::CollectTimedSubs() {
     if (next->offense.empty()) next = nullptr, later = 2 * kInnings;
   }
   if (next) {
-    std::array<std::string, 10> slots = fielders.slots;
+    std::array<std::string_view, 10> slots = fielders.slots;
     Key last{0, kBeforeBox};
     for (const TimedSub& t : timed_) {
       if (t.sub.home != home_fields) continue;
@@ -741,12 +741,12 @@ bool GameWriter::CollectTimedSubs() {
       for (const PLAYER& d : half_->defense) {
         if (d.name == p.name.view()) position = RetroPosition(d.position);
       }
-      if (auto role = fielders.role.find(p.name.str());
+      if (auto role = fielders.role.find(p.name.view());
           position == 0 && role != fielders.role.end()) {
         position = role->second;
       }
       if (position < 1 || position > 10) continue;
-      timed_.push_back({last, {home_fields, p.name.str(), slot, position}});
+      timed_.push_back({last, {home_fields, p.name.view(), slot, position}});
     }
   }
   // Changes in the field kept with the box, made before a change of
@@ -1126,7 +1126,7 @@ bool GameWriter::RunnerPlays(Key key, std::vector<Move> moves) {
 // before it, wherever the line-ups put his coming in (a reliever who
 // picks a runner off before he faces a batter).
 void GameWriter::BringInNamedPitcher(const std::vector<Move>& moves) {
-  const std::string& on_mound = sides_[top_ ? 1 : 0].field[1];
+  const std::string_view on_mound = sides_[top_ ? 1 : 0].field[1];
   for (const Move& m : moves) {
     for (int q : m.entries) {
       const PITCH& p = Box(m.box).pitches[static_cast<std::size_t>(q)];

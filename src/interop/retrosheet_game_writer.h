@@ -70,7 +70,7 @@ enum class BallForm {
 // A sub record to write.
 struct Sub {
   bool home = false;
-  std::string name;
+  std::string_view name;  // the game's own text, which outlives the writer
   int slot = 0;      // 0 a pitcher who does not bat
   int position = 0;  // Retrosheet's: 1..9, 10 DH, 11 PH, 12 PR
 };
@@ -83,11 +83,12 @@ struct TimedSub {
   bool done = false;         // written already
 };
 
-// Where a side stands: who bats in each slot and plays each position.
+// Where a side stands: who bats in each slot and plays each position, by
+// the names the game holds (views of its text, which outlives the writer).
 struct SideState {
-  std::array<std::string, 10> slots{};  // 1..9
-  std::array<std::string, 10> field{};  // 1..9
-  std::map<std::string, int> role;      // a player in the game: his Retrosheet position
+  std::array<std::string_view, 10> slots{};  // 1..9
+  std::array<std::string_view, 10> field{};  // 1..9
+  std::map<std::string_view, int> role;      // a player in the game: his Retrosheet position
   int next_slot = 1;                    // due up
   int slot_count = 9;
 };
@@ -128,8 +129,8 @@ class GameWriter {
   void FoulError(const AT_BAT& ab);
   void RecordWritten();
   void Notes(int box);
-  const std::string& Due() const;
-  std::string PlayRecord(const std::string& batter, const std::string& event);
+  std::string_view Due() const;
+  std::string PlayRecord(std::string_view batter, const std::string& event);
 
   // Plays (retrosheet_play_text.cpp).
   MoveKind KindOf(const Move& m) const;

@@ -170,7 +170,7 @@ void RetrosheetNames::NoteClubGame(std::string_view team_name, int season, bool 
 const std::string& RetrosheetNames::PlayerId(std::string_view code, int season,
                                              const PLAYER& player) {
   Roster& roster = rosters_[{std::string(code), season}];
-  const std::string name = player.name.str();
+  const std::string_view name = player.name.view();
   if (auto it = roster.by_name.find(name); it != roster.by_name.end()) {
     return roster.players[it->second].id;
   }
@@ -195,7 +195,7 @@ const std::string& RetrosheetNames::PlayerId(std::string_view code, int season,
     id = prefix + digits;
   }
   roster.players.push_back({id, player});
-  roster.by_name.emplace(name, roster.players.size() - 1);
+  roster.by_name.emplace(std::string(name), roster.players.size() - 1);
   return roster.players.back().id;
 }
 

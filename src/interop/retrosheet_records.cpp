@@ -3,28 +3,45 @@
 namespace scorewick::interop {
 
 Status SplitRecord(std::string_view line, std::vector<std::string>& fields) {
-  fields.clear();
-  fields.emplace_back();
+  // The strings of an earlier line are filled again: a reader that splits
+  // line after line into the same fields allocates nothing once they are
+  // long enough.
+  std::size_t count = 0;
+  auto next_field = [&]() -> std::string& {
+    if (count == fields.size()) fields.emplace_back();
+    std::string& field = fields[count++];
+    field.clear();
+    return field;
+  };
+  std::string* field = &next_field();
   bool quoted = false;
+  Status status;
   for (char c : line) {
     const auto u = static_cast<unsigned char>(c);
     if (u < 0x20 && c != '\t') {
-      return Status::Failed(
+      status = Status::Failed(
           {}, "the line holds a control character: this is not a Retrosheet text file");
+      break;
     }
     if (c == '"') {
       quoted = !quoted;
     } else if (c == ',' && !quoted) {
-      fields.emplace_back();
+      field = &next_field();
     } else {
-      fields.back() += c;
+      *field += c;
     }
   }
+  fields.resize(count);
+  if (!status) return status;
   if (quoted) return Status::Failed({}, "a quote is opened and never closed");
-  for (std::string& field : fields) {
-    const std::size_t first = field.find_first_not_of(" \t");
-    const std::size_t last = field.find_last_not_of(" \t");
-    field = first == std::string::npos ? std::string() : field.substr(first, last - first + 1);
+  for (std::string& f : fields) {
+    const std::size_t first = f.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+      f.clear();
+      continue;
+    }
+    f.erase(f.find_last_not_of(" \t") + 1);
+    f.erase(0, first);
   }
   return {};
 }

@@ -129,9 +129,14 @@ std::string OccupantName(const std::string& path) {
 std::string OutputConflict(const std::vector<std::string>& inputs, const std::string& output,
                            FileContent content) {
   std::error_code ec;
-  for (const std::string& in : inputs) {
-    if (!in.empty() && std::filesystem::equivalent(in, output, ec) && !ec) {
-      return output + " is the input " + in + ": writing it would destroy what is read";
+  // A file not there yet is none of the inputs: a run that writes many
+  // files beside many inputs looks at each input only for an output that
+  // is there.
+  if (std::filesystem::exists(output, ec) && !ec) {
+    for (const std::string& in : inputs) {
+      if (!in.empty() && std::filesystem::equivalent(in, output, ec) && !ec) {
+        return output + " is the input " + in + ": writing it would destroy what is read";
+      }
     }
   }
   const FileContent there = ContentOfFile(output);
