@@ -73,12 +73,7 @@ void BM_ReadGamesWriteFiles(benchmark::State& state) {
       if (!scorewick::ReadWholeFile(g, buffer)) state.SkipWithError("read failed");
       benchmark::DoNotOptimize(buffer.data());
     }
-    scorewick::FileBatch batch;
-    for (std::size_t i = 0; i < out.names.size(); ++i) {
-      if (!batch.Add(folder + "/" + out.names[i], out.bytes[i]))
-        state.SkipWithError("write failed");
-    }
-    if (!batch.Commit()) state.SkipWithError("sync failed");
+    if (!scorewick::bench::WriteDurably(out, folder)) state.SkipWithError("write failed");
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(out.total));
 }

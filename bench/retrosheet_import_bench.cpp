@@ -71,12 +71,7 @@ void BM_ReadEventsWriteGames(benchmark::State& state) {
   std::vector<std::uint8_t> buffer;
   for (auto _ : state) {
     ReadEvents(state, buffer);
-    scorewick::FileBatch batch;
-    for (std::size_t i = 0; i < out.names.size(); ++i) {
-      if (!batch.Add(folder + "/" + out.names[i], out.bytes[i]))
-        state.SkipWithError("write failed");
-    }
-    if (!batch.Commit()) state.SkipWithError("sync failed");
+    if (!scorewick::bench::WriteDurably(out, folder)) state.SkipWithError("write failed");
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(out.total));
 }

@@ -39,4 +39,14 @@ inline WrittenFiles ReadWritten(const std::vector<std::string>& paths) {
   return files;
 }
 
+// Writes the files again into folder as the commands do: each beside its
+// name, one sync, then the renames.  False when any step fails.
+inline bool WriteDurably(const WrittenFiles& files, const std::string& folder) {
+  FileBatch batch;
+  for (std::size_t i = 0; i < files.names.size(); ++i) {
+    if (!batch.Add(folder + "/" + files.names[i], files.bytes[i])) return false;
+  }
+  return static_cast<bool>(batch.Commit());
+}
+
 }  // namespace scorewick::bench
