@@ -560,6 +560,10 @@ void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
         count_strikes_ +
         (p.event == kEventStrike || (p.event == kEventFoul && count_strikes_ < 2) ? 1 : 0);
     any_pitch_ = true;
+  } else {
+    // A throw to a base: a play on it comes in the count that stands.
+    count_balls_ = balls_now_;
+    count_strikes_ = strikes_now_;
   }
 }
 
@@ -1105,6 +1109,8 @@ bool GameWriter::RunnerPlays(Key key, std::vector<Move> moves) {
       dot_ = false;
       const std::string throw_letter = std::to_string(std::clamp(now.front().from, 1, 3));
       pitches_ += throw_letter;
+      count_balls_ = balls_now_;
+      count_strikes_ = strikes_now_;
       // Before the batter's first pitch the readers take his next record's
       // restated throw as a throw of his own turn: the box holds it so.
       if (key.entry == -1 && key.box == due_box_ && pitches_ == throw_letter) {
