@@ -15,10 +15,10 @@
 // varies by a third from one to the next.  After the runs, the peak memory
 // of each scorewick run is printed.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -114,7 +114,8 @@ const std::string& TeamFile() {
 // program reads on the cores that are idle, and in a run of benchmarks the
 // load average counts the benchmark's own earlier runs.
 const char* EveryCore() {
-  static const std::string cores = std::to_string(std::max(1u, std::thread::hardware_concurrency()));
+  static const std::string cores =
+      std::to_string(std::max(1u, std::thread::hardware_concurrency()));
   return cores.c_str();
 }
 
@@ -133,7 +134,9 @@ void BM_BoxScoresOfTheSeason(benchmark::State& state) {
           "box");
   }
 }
-void BM_ReadTeamBytes(benchmark::State& state) { scorewick::bench::ReadAllBytes(state, TeamGames()); }
+void BM_ReadTeamBytes(benchmark::State& state) {
+  scorewick::bench::ReadAllBytes(state, TeamGames());
+}
 void BM_TeamStatsOfTheSeason(benchmark::State& state) {
   for (auto _ : state) {
     Spawn(state,
@@ -154,8 +157,7 @@ void BM_AllTeamsStatsOfTheSeason(benchmark::State& state) {
 // The same three on one thread: what reading on every core gains.
 void BM_BoxScoresOneThread(benchmark::State& state) {
   for (auto _ : state) {
-    Spawn(state, {SCOREWICK_PROGRAM, "box", "--threads", "1", "--games-from", SeasonList()},
-          "box");
+    Spawn(state, {SCOREWICK_PROGRAM, "box", "--threads", "1", "--games-from", SeasonList()}, "box");
   }
 }
 void BM_TeamStatsOneThread(benchmark::State& state) {
@@ -168,10 +170,10 @@ void BM_TeamStatsOneThread(benchmark::State& state) {
 }
 void BM_AllTeamsStatsOneThread(benchmark::State& state) {
   for (auto _ : state) {
-    Spawn(state,
-          {SCOREWICK_PROGRAM, "stats", "--threads", "1", "--all-teams", "--games-from",
-           SeasonList()},
-          "all-teams stats");
+    Spawn(
+        state,
+        {SCOREWICK_PROGRAM, "stats", "--threads", "1", "--all-teams", "--games-from", SeasonList()},
+        "all-teams stats");
   }
 }
 

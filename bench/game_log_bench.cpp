@@ -45,9 +45,7 @@ void Log(benchmark::State& state, bool team_named) {
   }
 }
 
-void BM_ReadBytes(benchmark::State& state) {
-  scorewick::bench::ReadAllBytes(state, FourTeams());
-}
+void BM_ReadBytes(benchmark::State& state) { scorewick::bench::ReadAllBytes(state, FourTeams()); }
 void BM_GameLogOfTeam(benchmark::State& state) { Log(state, true); }
 void BM_GameLogAnyTeam(benchmark::State& state) { Log(state, false); }
 void BM_Workload(benchmark::State& state) {
@@ -55,8 +53,7 @@ void BM_Workload(benchmark::State& state) {
     scorewick::WorkloadCounter counter(FourTeams().team, {});
     Feed(state, FourTeams().team,
          [&](const scorewick::Game& game, std::size_t i) { counter.Count(game, i); });
-    const scorewick::Workload w =
-        counter.Finish(scorewick::DefaultWorkloadRules(), {2100, 1, 1});
+    const scorewick::Workload w = counter.Finish(scorewick::DefaultWorkloadRules(), {2100, 1, 1});
     state.counters["outings"] = static_cast<double>(w.outings.size());
   }
 }
@@ -69,9 +66,8 @@ BENCHMARK(BM_Workload)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   FourTeams();
-  return scorewick::bench::RunWithRatios(
-      argc, argv,
-      {{"BM_GameLogOfTeam/real_time", "BM_ReadBytes/real_time"},
-       {"BM_GameLogAnyTeam/real_time", "BM_ReadBytes/real_time"},
-       {"BM_Workload/real_time", "BM_ReadBytes/real_time"}});
+  return scorewick::bench::RunWithRatios(argc, argv,
+                                         {{"BM_GameLogOfTeam/real_time", "BM_ReadBytes/real_time"},
+                                          {"BM_GameLogAnyTeam/real_time", "BM_ReadBytes/real_time"},
+                                          {"BM_Workload/real_time", "BM_ReadBytes/real_time"}});
 }

@@ -27,8 +27,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
       // "/real_time" the library adds.
       std::string name = run.run_name.str();
       if (const auto at = name.rfind("/real_time"); at != std::string::npos) name.erase(at, 10);
-      const double time = run.run_name.time_type.empty() ? run.GetAdjustedCPUTime()
-                                                         : run.GetAdjustedRealTime();
+      const double time =
+          run.run_name.time_type.empty() ? run.GetAdjustedCPUTime() : run.GetAdjustedRealTime();
       if (run.run_type == Run::RT_Iteration && !medians_.count(name)) {
         times_[name] = time;
       } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {

@@ -32,7 +32,8 @@ void Count(benchmark::State& state, const Season& season, bool all_teams, int th
     stat.team_name = season.team;
     stat.all_teams = all_teams;
     for (const std::string& path : season.paths) stat.AddGame(path);
-    const scorewick::AccumulateReport report = scorewick::Accumulate(stat, scorewick::Split::kAll, scorewick::Split::kAll, false, {}, threads);
+    const scorewick::AccumulateReport report = scorewick::Accumulate(
+        stat, scorewick::Split::kAll, scorewick::Split::kAll, false, {}, threads);
     if (!report.refusals.empty()) state.SkipWithError("a game was refused");
     benchmark::DoNotOptimize(stat.batting.data());
     state.counters["rows"] = static_cast<double>(stat.batting.size());
@@ -71,13 +72,12 @@ long PeakCountingMemoryKb() {
 int main(int argc, char** argv) {
   FourTeams();
   League();
-  const int status =
-      scorewick::bench::RunWithRatios(argc, argv,
-                                      {{"BM_DecodeOneTeam/real_time", "BM_ReadBytesOneTeam/real_time"},
-                                       {"BM_AccumulateOneTeam/real_time", "BM_ReadBytesOneTeam/real_time"},
-                                       {"BM_AccumulateAllTeams/real_time", "BM_ReadBytesLeague/real_time"},
-                                       {"BM_AccumulateAllTeamsOneThread/real_time",
-                                        "BM_ReadBytesLeague/real_time"}});
+  const int status = scorewick::bench::RunWithRatios(
+      argc, argv,
+      {{"BM_DecodeOneTeam/real_time", "BM_ReadBytesOneTeam/real_time"},
+       {"BM_AccumulateOneTeam/real_time", "BM_ReadBytesOneTeam/real_time"},
+       {"BM_AccumulateAllTeams/real_time", "BM_ReadBytesLeague/real_time"},
+       {"BM_AccumulateAllTeamsOneThread/real_time", "BM_ReadBytesLeague/real_time"}});
   std::printf("peak resident memory while counting the league: %.1f MB\n",
               PeakCountingMemoryKb() / 1024.0);
   return status;

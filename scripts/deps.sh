@@ -7,6 +7,8 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libcli11-dev libbenchmark-dev
   fonts-liberation2 poppler-utils
+  # the layout every C++ file keeps (scripts/check_format.sh)
+  clang-format
   # to build the researchers' reference reader in the export's peer check
   autoconf automake libtool make
 )

@@ -17,9 +17,9 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "scoring/book.h"
 #include "scoring/consistency.h"
 #include "sim/sample_teams.h"
-#include "scoring/book.h"
 #include "sim/season.h"
 #include "sim/team_plan.h"
 

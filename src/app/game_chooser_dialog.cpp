@@ -341,14 +341,14 @@ void GameChooserDialog::RefreshFilter() {
   if (!left) {
     filters_->ShowLeft(QString::fromStdString(error), true);
   } else if (left->size() == chosen) {
-    filters_->ShowLeft(chosen == 0 ? QString("No games to filter")
-                                   : "The filters leave all " + Games(chosen),
-                       false);
+    filters_->ShowLeft(
+        chosen == 0 ? QString("No games to filter") : "The filters leave all " + Games(chosen),
+        false);
   } else if (left->empty()) {
     filters_->ShowLeft("The filters leave none of the " + Games(chosen), true);
   } else {
-    filters_->ShowLeft(QString("The filters leave %1 of the %2").arg(left->size()).arg(Games(chosen)),
-                       false);
+    filters_->ShowLeft(
+        QString("The filters leave %1 of the %2").arg(left->size()).arg(Games(chosen)), false);
   }
 }
 
@@ -411,7 +411,8 @@ bool GameChooserDialog::OpenListFile(const std::string& path) {
     std::string path = std::filesystem::path(game).lexically_normal().string();
     (FileExists(path) ? found : missing).push_back(std::move(path));
   }
-  while (!selection_.games().empty()) selection_.Remove(static_cast<int>(selection_.games().size()) - 1);
+  while (!selection_.games().empty())
+    selection_.Remove(static_cast<int>(selection_.games().size()) - 1);
   std::vector<std::string> unread;
   AddFiles(found, &unread);  // refreshes the chosen games
   RememberList(path);

@@ -88,7 +88,8 @@ GameFilterPanel::GameFilterPanel(QWidget* parent) : QGroupBox("Filters", parent)
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(3, 1);
 
-  for (QLineEdit* day : {from_, to_}) connect(day, &QLineEdit::textChanged, this, &GameFilterPanel::Changed);
+  for (QLineEdit* day : {from_, to_})
+    connect(day, &QLineEdit::textChanged, this, &GameFilterPanel::Changed);
   for (QComboBox* box : {team_, ground_, opponent_})
     connect(box, &QComboBox::currentIndexChanged, this, &GameFilterPanel::Changed);
   connect(last_, &QSpinBox::valueChanged, this, &GameFilterPanel::Changed);

@@ -25,8 +25,8 @@ using TakeGame = std::function<void(const Game&, const std::string& file, std::s
 // Reads the games of team (every game's teams are looked at first) with a
 // progress dialog, handing each to take in list order.  Games that could
 // not be read are named in one message.  False when the person cancelled.
-bool ReadGames(const std::vector<std::string>& games, const std::string& team,
-               const QString& title, Ui& ui, QWidget* parent, const TakeGame& take) {
+bool ReadGames(const std::vector<std::string>& games, const std::string& team, const QString& title,
+               Ui& ui, QWidget* parent, const TakeGame& take) {
   const int total = static_cast<int>(games.size());
   QProgressDialog progress("Reading the games ...", "Cancel", 0, std::max(total, 1), parent);
   progress.setWindowTitle(title);
@@ -66,8 +66,8 @@ void OpenGameLog(const std::vector<std::string>& games, const std::string& playe
                  })) {
     return;
   }
-  ReportWindow window({reports::GameLogTable(counter.Finish())}, "Game Log",
-                      "Game Log", session, ui, parent);
+  ReportWindow window({reports::GameLogTable(counter.Finish())}, "Game Log", "Game Log", session,
+                      ui, parent);
   RunModal(window);
 }
 
@@ -99,8 +99,8 @@ void RunPitcherWorkload(CommandEnv& env) {
                  })) {
     return;
   }
-  ReportWindow window(reports::WorkloadTables(counter.Finish(rules, Today())),
-      "Pitcher Workload", "Pitcher Workload", session, ui, &env.window);
+  ReportWindow window(reports::WorkloadTables(counter.Finish(rules, Today())), "Pitcher Workload",
+                      "Pitcher Workload", session, ui, &env.window);
   RunModal(window);
 }
 

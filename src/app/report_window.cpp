@@ -39,9 +39,9 @@ QTableWidget* GridOf(const reports::ReportTable& t) {
     const std::vector<std::string>& row = t.rows[static_cast<std::size_t>(r)];
     for (int c = 0; c < columns && c < static_cast<int>(row.size()); ++c) {
       auto* item = new QTableWidgetItem(print::FromCp1252(row[static_cast<std::size_t>(c)]));
-      item->setTextAlignment(Qt::AlignVCenter |
-                             (t.columns[static_cast<std::size_t>(c)].numeric ? Qt::AlignRight
-                                                                              : Qt::AlignLeft));
+      item->setTextAlignment(
+          Qt::AlignVCenter |
+          (t.columns[static_cast<std::size_t>(c)].numeric ? Qt::AlignRight : Qt::AlignLeft));
       if (r >= first_total) {
         QFont bold = item->font();
         bold.setBold(true);

@@ -149,7 +149,7 @@ class StatsWindow : public QDialog {
   Split pitching_split_ = Split::kAll;
   bool counting_ = false;  // the window answers clicks while it counts
   bool sizing_ = false;    // the window itself is sizing the columns
-  StatResult counted_;  // the team's, its opponents' and the combined tables
+  StatResult counted_;     // the team's, its opponents' and the combined tables
   Qualifiers qualifiers_;
   Stat displayed_;  // the shown table less the rows left out, while a qualifier is set
 

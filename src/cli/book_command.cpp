@@ -34,8 +34,9 @@ int WriteGameBook(const BookOptions& o, CommandContext& ctx) {
   }
   std::vector<std::string> lines;
   if (Status written = scoring::WriteBook(game, LeagueRulesOfCurrentFolder(), lines); !written) {
-    ctx.err << "scorewick: " << TerminalText(o.game) << ": the book cannot be written: "
-            << TerminalText(Cp1252ToUtf8(written.reason)) << "\n";
+    ctx.err << "scorewick: " << TerminalText(o.game)
+            << ": the book cannot be written: " << TerminalText(Cp1252ToUtf8(written.reason))
+            << "\n";
     return kExitRefused;
   }
   std::string text;

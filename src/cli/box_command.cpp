@@ -261,8 +261,8 @@ int Box(const Request& r, CommandContext& ctx) {
   if (r.format != "pdf") {
     options.hand_over = false;
     options.make = [&](const Game& game, FedGame& fed) {
-      fed.made = one_file_each ? WriteOne(game, feed_outputs[fed.index], run)
-                               : StreamText(game, run);
+      fed.made =
+          one_file_each ? WriteOne(game, feed_outputs[fed.index], run) : StreamText(game, run);
     };
   }
 
@@ -313,8 +313,7 @@ int Box(const Request& r, CommandContext& ctx) {
 
 void AddBoxCommand(CLI::App& app, CommandContext& ctx) {
   auto r = std::make_shared<Request>();
-  CLI::App* cmd =
-      app.add_subcommand("box", "The box scores of games, each with its play-by-play");
+  CLI::App* cmd = app.add_subcommand("box", "The box scores of games, each with its play-by-play");
   AddGameArguments(cmd, r->games, "game files (.gam)");
   AddFilterTeamOption(cmd, r->games.filters);
   cmd->add_option(

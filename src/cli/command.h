@@ -10,8 +10,8 @@
 #include <CLI/CLI.hpp>
 #include <functional>
 #include <iosfwd>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/console_ui.h"

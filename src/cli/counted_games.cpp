@@ -128,8 +128,8 @@ int WriteReportTables(const std::vector<reports::ReportTable>& tables,
   } else if (format == "csv") {
     text = reports::ReportCsv(tables);
   } else {
-    text = reports::ReportHtml(tables, page_title, app::HtmlStyleOf(SettingsOfCurrentFolder()),
-                               Now());
+    text =
+        reports::ReportHtml(tables, page_title, app::HtmlStyleOf(SettingsOfCurrentFolder()), Now());
   }
   if (out.empty()) {
     ctx.out << ForStandardOutput(ctx, text);

@@ -29,7 +29,8 @@ struct DrawingCommandName {
   const char* description;
 };
 inline constexpr DrawingCommandName kPrintCommand{"print", "Print into a PDF file"};
-inline constexpr DrawingCommandName kPlotCommand{"plot", "Spray charts and pitch charts over games"};
+inline constexpr DrawingCommandName kPlotCommand{"plot",
+                                                 "Spray charts and pitch charts over games"};
 
 // What the drawing half brings when it is linked in.
 struct DrawingHalf {

@@ -39,8 +39,9 @@ void AddGameArguments(CLI::App* cmd, GameArguments& args, const std::string& wha
                   "list's folder");
   AddGameFilterOptions(cmd, args.filters);
   if (!threads_option) return;
-  cmd->add_option("--threads", args.threads,
-                  "threads that read the games (default: one per idle core; the result is the same)")
+  cmd->add_option(
+         "--threads", args.threads,
+         "threads that read the games (default: one per idle core; the result is the same)")
       ->check(CLI::Range(1, 64));
 }
 

@@ -47,7 +47,8 @@ bool TakeDate(const char* option, const std::string& typed, std::optional<LocalD
 // The filter the options ask for; nothing after saying why (a usage fault).
 std::optional<GameFilter> TakeFilter(const GameFilterArguments& args, CommandContext& ctx) {
   GameFilter filter;
-  if (!TakeDate("--from", args.from, filter.from, ctx) || !TakeDate("--to", args.to, filter.to, ctx))
+  if (!TakeDate("--from", args.from, filter.from, ctx) ||
+      !TakeDate("--to", args.to, filter.to, ctx))
     return std::nullopt;
   if (filter.from && filter.to && *filter.from > *filter.to) {
     ctx.err << "scorewick: --from " << args.from << " is after --to " << args.to << "\n";
@@ -76,8 +77,7 @@ void AddGameFilterOptions(CLI::App* cmd, GameFilterArguments& args) {
   home->excludes(away);
   cmd->add_option("--opponent", args.opponent,
                   "only games against this team (of the named team, or any game it plays)");
-  cmd->add_option("--last", args.last,
-                  "only the named team's last N games, by day and start time")
+  cmd->add_option("--last", args.last, "only the named team's last N games, by day and start time")
       ->check(CLI::Range(1, 1000000));
 }
 

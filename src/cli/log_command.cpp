@@ -56,8 +56,7 @@ int Run(const Request& r, CommandContext& ctx) {
   }
   if (counter.teams_of_player().size() > 1) {
     ctx.err << "scorewick: \"" << TerminalText(r.player) << "\" plays for more than one team ("
-            << NameList(counter.teams_of_player())
-            << "): name one with --team\n";
+            << NameList(counter.teams_of_player()) << "): name one with --team\n";
     return kExitRefused;
   }
   const GameLog log = counter.Finish();

@@ -41,8 +41,8 @@ std::string LineOfTheDay(const Game& game, bool home, std::string_view name) {
 std::string PitcherLine(const scoring::Scorer& s, const PLAYER& pitcher,
                         const WorkloadRules& rules) {
   const int pitches = s.PitcherPitches(pitcher.name.view());
-  std::string line = pitcher.name.str() + ", " + std::to_string(pitches) + " pitch" +
-                     (pitches == 1 ? "" : "es");
+  std::string line =
+      pitcher.name.str() + ", " + std::to_string(pitches) + " pitch" + (pitches == 1 ? "" : "es");
   std::string rest;
   const int days = RestDaysAfter(rules, pitches);
   if (days > 0) rest = std::to_string(days) + " day" + (days == 1 ? "" : "s") + " of rest";
@@ -108,7 +108,8 @@ std::string Situation(const scoring::LiveBook& book, const WorkloadRules& worklo
   text += std::string(top ? "Top" : "Bottom") + " of the " + Ordinal(inning);
   if (s->half_open()) {
     text += ", " + std::to_string(s->outs()) + " out" + std::string(PluralSuffix(s->outs()));
-    if (s->turn_open()) text += ", " + std::to_string(s->balls()) + "-" + std::to_string(s->strikes());
+    if (s->turn_open())
+      text += ", " + std::to_string(s->balls()) + "-" + std::to_string(s->strikes());
   }
   text += ". " + Score(game) + ".\n";
   std::string runners;
@@ -128,7 +129,8 @@ std::string Situation(const scoring::LiveBook& book, const WorkloadRules& worklo
 std::string ScoringHelp() {
   return "Words of the scorebook, one or several a line:\n"
          "  pitches      b ball, c called strike, s swinging, f foul, i intentional ball,\n"
-         "               p pitch-out, m missed bunt, l foul bunt (bsf; c/SL/84/60,100 with details)\n"
+         "               p pitch-out, m missed bunt, l foul bunt (bsf; c/SL/84/60,100 with "
+         "details)\n"
          "  between      SB2 SB3 SBH, CS2(2-6), PO1(1-3), POA1, CPA2, WP, PB, BK, DI2\n"
          "  results      K KL, BB IBB HBP CI, 1B7 2B8 3B9 HR7 (1B7@120,40), E6, FC6, 6-3,\n"
          "               F8 P4 L6 FF2, SF8, SH1-3, 6-4-3DP, K2-3 KWP KPB KE2\n"

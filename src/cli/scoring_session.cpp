@@ -56,9 +56,8 @@ std::vector<std::string> NewGameHeader(const Team& visitor, const Team& home) {
                 local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
   lines.push_back(when);
   const StatRules r = RulesOfCurrentFolder();
-  lines.push_back("rules innings=" + std::to_string(r.innings_per_game) +
-                  " strikes=" + std::to_string(r.strikes_per_out) +
-                  " balls=" + std::to_string(r.balls_per_walk) +
+  lines.push_back("rules innings=" + std::to_string(r.innings_per_game) + " strikes=" +
+                  std::to_string(r.strikes_per_out) + " balls=" + std::to_string(r.balls_per_walk) +
                   " outs=" + std::to_string(r.outs_per_inning));
   for (const auto& [word, team] : {std::pair{"visitors", &visitor}, std::pair{"home", &home}}) {
     lines.push_back(std::string(word) + " " + Quoted(team->team_name.view()));
@@ -70,8 +69,11 @@ std::vector<std::string> NewGameHeader(const Team& visitor, const Team& home) {
                   : std::string(position);
       if (p.uniform_number >= 0 && p.uniform_number <= 99)
         line += " " + std::to_string(p.uniform_number);
-      line += std::string(" ") + (p.bats == 0 ? 'L' : p.bats == 1 ? 'R' : 'S') + "/" +
-              (p.throws_right ? 'R' : 'L');
+      line += std::string(" ") +
+              (p.bats == 0   ? 'L'
+               : p.bats == 1 ? 'R'
+                             : 'S') +
+              "/" + (p.throws_right ? 'R' : 'L');
       lines.push_back(line);
     }
   }
@@ -187,7 +189,8 @@ bool ScoringSession::Save(const std::vector<std::string>& added) {
   for (const std::string& line : added) text += line + "\n";
   if (Status saved = AppendTextSynced(book_path_, text); !saved) {
     // Not on the disk: the word is taken back, as if never typed.
-    book_.Edit(book_.entries().size() - added.size(), added.size(), {});
+    // Entries just added always come off again.
+    static_cast<void>(book_.Edit(book_.entries().size() - added.size(), added.size(), {}));
     Refuse(saved.reason + "; the last word is not kept");
     return false;
   }
@@ -232,7 +235,7 @@ bool ScoringSession::Command(const std::string& line, bool& handled) {
   // change is taken back.
   const auto rewrite = [this, &before] {
     if (SaveWholeBook()) return SaveGame();
-    book_.Load(before);
+    static_cast<void>(book_.Load(before));  // the book it was: it loaded before
     return false;
   };
   if (word == "undo") {
@@ -260,8 +263,9 @@ bool ScoringSession::Command(const std::string& line, bool& handled) {
     const std::size_t first = static_cast<std::size_t>(n - 1);
     const std::size_t count = word == "insert" ? 0 : 1;
     if (Status done = book_.Edit(first, count, with); !done) {
-      Refuse(done.line > 0 ? "entry " + std::to_string(done.line) + " no longer fits: " + done.reason
-                           : done.reason);
+      Refuse(done.line > 0
+                 ? "entry " + std::to_string(done.line) + " no longer fits: " + done.reason
+                 : done.reason);
       return false;
     }
     return rewrite();

@@ -81,7 +81,8 @@ void AddWorkloadCommand(CLI::App& app, CommandContext& ctx) {
       "workload", "A team's pitchers under pitch-count rules: rest, and who may pitch");
   AddGameArguments(cmd, r->game_args, "game files (.gam)");
   cmd->add_option("--team", r->team, "the team's name, as the games spell it")->required();
-  cmd->add_option("--as-of", r->as_of, "the day to say who may pitch on, YYYY-MM-DD (default today)");
+  cmd->add_option("--as-of", r->as_of,
+                  "the day to say who may pitch on, YYYY-MM-DD (default today)");
   cmd->add_option("--rules", r->rules,
                   "the pitch-count rules (default: workload.txt here, else the youth table)");
   AddReportOptions(cmd, r->format, r->out, r->force);

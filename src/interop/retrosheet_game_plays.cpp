@@ -303,8 +303,8 @@ void GameBuilder::LocateBall(const ParsedPlay& play, BatterPart& b) const {
   }
   if (!found && play.kind != PlayKind::kFieldedOut) {
     const int bases = play.kind == PlayKind::kDouble || play.kind == PlayKind::kGroundRuleDouble ? 2
-                      : play.kind == PlayKind::kTriple                                            ? 3
-                                                                                                  : 1;
+                      : play.kind == PlayKind::kTriple                                           ? 3
+                                                       : 1;
     found = FielderBallSpot(play.fielder, play.trajectory, bases, spot);
   }
   if (!found && home_run) {

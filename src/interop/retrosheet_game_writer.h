@@ -71,8 +71,8 @@ enum class BallForm {
 struct Sub {
   bool home = false;
   std::string_view name;  // the game's own text, which outlives the writer
-  int slot = 0;      // 0 a pitcher who does not bat
-  int position = 0;  // Retrosheet's: 1..9, 10 DH, 11 PH, 12 PR
+  int slot = 0;           // 0 a pitcher who does not bat
+  int position = 0;       // Retrosheet's: 1..9, 10 DH, 11 PH, 12 PR
 };
 
 // A sub at its place in a half.
@@ -89,7 +89,7 @@ struct SideState {
   std::array<std::string_view, 10> slots{};  // 1..9
   std::array<std::string_view, 10> field{};  // 1..9
   std::map<std::string_view, int> role;      // a player in the game: his Retrosheet position
-  int next_slot = 1;                    // due up
+  int next_slot = 1;                         // due up
   int slot_count = 9;
 };
 

@@ -27,7 +27,8 @@ Parsed Parse(std::span<const std::uint8_t> bytes, bool head, GameHeadline& out, 
   const std::size_t first = std::min(bytes.size(), 4 + kGameHeaderSize);
   if (KindOfGameFile(bytes.first(first), &why) == GameFileKind::kNotAGame) return Parsed::kRefused;
   const std::int32_t version = bytes.size() >= 4 ? le::LoadI32(bytes.data()) : 0;
-  if (version != kVersion3 && version != kVersion2) return Parsed::kRefused;  // older, no version word
+  if (version != kVersion3 && version != kVersion2)
+    return Parsed::kRefused;  // older, no version word
   if (bytes.size() < 4 + kGameHeaderSize) {
     why = "the file ends inside its header";
     return Parsed::kRefused;

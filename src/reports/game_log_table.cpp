@@ -7,23 +7,37 @@
 namespace scorewick::reports {
 namespace {
 
-constexpr const char* kBattingHeadings[] = {"PA", "AB", "R",  "H",  "2B", "3B",
+constexpr const char* kBattingHeadings[] = {"PA", "AB",  "R",  "H",  "2B", "3B",
                                             "HR", "RBI", "BB", "SO", "SB", "CS"};
 constexpr const char* kPitchingHeadings[] = {"IP", "H", "R", "ER", "BB", "SO", "HR", "PC", "Dec"};
 
 std::string N(long long n) { return std::to_string(n); }
 
 std::vector<std::string> BattingCells(const BattingStat& b) {
-  return {N(b.plate_appearances), N(b.at_bats), N(b.runs),       N(b.hits),
-          N(b.doubles),           N(b.triples), N(b.home_runs),  N(b.rbi),
-          N(b.walks),             N(b.strikeouts()), N(b.stolen_bases),
+  return {N(b.plate_appearances),
+          N(b.at_bats),
+          N(b.runs),
+          N(b.hits),
+          N(b.doubles),
+          N(b.triples),
+          N(b.home_runs),
+          N(b.rbi),
+          N(b.walks),
+          N(b.strikeouts()),
+          N(b.stolen_bases),
           N(static_cast<long long>(b.cs[0]) + b.cs[1] + b.cs[2])};
 }
 
 std::vector<std::string> PitchingCells(const PitchingStat& p, const StatRules& rules,
                                        std::string decision) {
-  return {InningsPitchedText(p, rules), N(p.hits),     N(p.runs),        N(p.earned_runs),
-          N(p.walks),                   N(p.strikeouts), N(p.home_runs), N(p.pitch_count),
+  return {InningsPitchedText(p, rules),
+          N(p.hits),
+          N(p.runs),
+          N(p.earned_runs),
+          N(p.walks),
+          N(p.strikeouts),
+          N(p.home_runs),
+          N(p.pitch_count),
           std::move(decision)};
 }
 
@@ -32,8 +46,8 @@ std::vector<std::string> PitchingCells(const PitchingStat& p, const StatRules& r
 ReportTable GameLogTable(const GameLog& log) {
   ReportTable t;
   t.title = "Game Log: " + log.player + (log.team.empty() ? "" : ", " + log.team);
-  t.columns = {{"Date", "", false}, {"Time", "", true}, {"Opponent", "", false},
-               {"Result", "", false}};
+  t.columns = {
+      {"Date", "", false}, {"Time", "", true}, {"Opponent", "", false}, {"Result", "", false}};
   for (const char* h : kBattingHeadings) t.columns.push_back({h, "Batting", true});
   if (log.pitched) {
     for (const char* h : kPitchingHeadings) t.columns.push_back({h, "Pitching", true});
@@ -49,7 +63,8 @@ ReportTable GameLogTable(const GameLog& log) {
     for (std::string& cell : BattingCells(e.batting)) row.push_back(std::move(cell));
     if (log.pitched) {
       std::vector<std::string> pitching(std::size(kPitchingHeadings), "");
-      if (e.pitched) pitching = PitchingCells(e.pitching, log.rules, std::string(Decision(e.pitching)));
+      if (e.pitched)
+        pitching = PitchingCells(e.pitching, log.rules, std::string(Decision(e.pitching)));
       for (std::string& cell : pitching) row.push_back(std::move(cell));
     }
     t.rows.push_back(std::move(row));

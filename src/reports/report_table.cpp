@@ -52,8 +52,8 @@ void AppendTableLines(const ReportTable& t, std::vector<std::string>& out) {
   std::vector<std::string> headings;
   for (const ReportColumn& col : t.columns) headings.push_back(col.heading);
   out.push_back(Line(headings, widths, t.columns));
-  const std::size_t first_total = t.rows.size() - std::min<std::size_t>(t.rows.size(),
-                                                                       std::size_t(t.totals_rows));
+  const std::size_t first_total =
+      t.rows.size() - std::min<std::size_t>(t.rows.size(), std::size_t(t.totals_rows));
   for (std::size_t r = 0; r < t.rows.size(); ++r) {
     if (r == first_total && t.totals_rows > 0) {
       std::size_t total = 0;
@@ -85,8 +85,8 @@ std::string ReportCsv(const std::vector<ReportTable>& tables) {
     out += CsvCell(t.title) + "\n";
     for (std::size_t c = 0; c < t.columns.size(); ++c) {
       const ReportColumn& col = t.columns[c];
-      out += (c > 0 ? "," : "") + CsvCell(col.group.empty() ? col.heading
-                                                           : col.group + " " + col.heading);
+      out += (c > 0 ? "," : "") +
+             CsvCell(col.group.empty() ? col.heading : col.group + " " + col.heading);
     }
     out += "\n";
     for (const auto& row : t.rows) {
@@ -120,8 +120,8 @@ std::string ReportHtml(const std::vector<ReportTable>& tables, const std::string
       heading_row([](const ReportColumn& c) { return c.group; });
     }
     heading_row([](const ReportColumn& c) { return c.heading; });
-    const std::size_t first_total = t.rows.size() - std::min<std::size_t>(t.rows.size(),
-                                                                         std::size_t(t.totals_rows));
+    const std::size_t first_total =
+        t.rows.size() - std::min<std::size_t>(t.rows.size(), std::size_t(t.totals_rows));
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
       const bool totals = r >= first_total;
       const std::uint32_t color = totals       ? style.header_color

@@ -14,8 +14,8 @@
 namespace scorewick::reports {
 
 struct ReportColumn {
-  std::string heading;  // "PA"
-  std::string group;    // "Pitching" over the pitching columns; empty for none
+  std::string heading;   // "PA"
+  std::string group;     // "Pitching" over the pitching columns; empty for none
   bool numeric = false;  // right-aligned
 };
 
@@ -23,7 +23,7 @@ struct ReportTable {
   std::string title;  // "Game Log: Ann Able, Gulls"
   std::vector<ReportColumn> columns;
   std::vector<std::vector<std::string>> rows;  // each as many cells as columns
-  int totals_rows = 0;  // the last rows are totals (set apart in text, coloured in HTML)
+  int totals_rows = 0;             // the last rows are totals (set apart in text, coloured in HTML)
   std::vector<std::string> notes;  // lines under the table
 };
 

@@ -22,8 +22,7 @@ std::string WorkloadRulesLine(const WorkloadRules& rules) {
   for (std::size_t i = 0; i < rules.steps.size(); ++i) {
     const RestStep& s = rules.steps[i];
     line += (i > 0 ? ", " : " ") +
-            (s.to < 0 ? Format("%d+", s.from) : Format("%d-%d", s.from, s.to)) + " " +
-            Days(s.days);
+            (s.to < 0 ? Format("%d+", s.from) : Format("%d-%d", s.from, s.to)) + " " + Days(s.days);
   }
   line += rules.daily_max > 0 ? Format("; at most %d pitches a day.", rules.daily_max)
                               : std::string("; no daily maximum.");
@@ -33,8 +32,10 @@ std::string WorkloadRulesLine(const WorkloadRules& rules) {
 std::vector<ReportTable> WorkloadTables(const Workload& w) {
   ReportTable available;
   available.title = "Pitcher Workload: " + w.team + ", as of " + CalendarDayText(w.as_of);
-  available.columns = {{"Pitcher", "", false},      {"Last Pitched", "", false},
-                       {"Pitches", "", true},       {"May Pitch From", "", false},
+  available.columns = {{"Pitcher", "", false},
+                       {"Last Pitched", "", false},
+                       {"Pitches", "", true},
+                       {"May Pitch From", "", false},
                        {"Available", "", false}};
   for (const PitcherAvailability& a : w.pitchers) {
     if (a.outings == 0) {
@@ -49,16 +50,14 @@ std::vector<ReportTable> WorkloadTables(const Workload& w) {
 
   ReportTable outings;
   outings.title = "Outings";
-  outings.columns = {{"Pitcher", "", false},   {"Date", "", false},        {"Time", "", true},
-                     {"Opponent", "", false},  {"Pitches", "", true},      {"Day", "", true},
-                     {"Rest", "", false},      {"May Pitch From", "", false},
-                     {"Flag", "", false}};
+  outings.columns = {{"Pitcher", "", false},  {"Date", "", false},           {"Time", "", true},
+                     {"Opponent", "", false}, {"Pitches", "", true},         {"Day", "", true},
+                     {"Rest", "", false},     {"May Pitch From", "", false}, {"Flag", "", false}};
   for (const Outing& o : w.outings) {
     outings.rows.push_back({o.pitcher, CalendarDayText(o.day),
                             Format("%d:%02d", o.start_hour, o.start_minute), o.opponent,
                             std::to_string(o.pitches), std::to_string(o.day_pitches),
-                            Days(o.rest_days), CalendarDayText(o.next),
-                            Flags(o, w.rules)});
+                            Days(o.rest_days), CalendarDayText(o.next), Flags(o, w.rules)});
   }
   outings.notes.push_back("Day: the pitches of the day so far (two games on one day add up).");
   return {available, outings};

@@ -16,7 +16,7 @@ namespace scorewick::scoring {
 
 struct ScorebookResult {
   bool ok = false;
-  std::string error;  // "line 12: ..." when not ok
+  std::string error;           // "line 12: ..." when not ok
   scoring::LeagueRules rules;  // the rules the book states
 };
 

@@ -24,8 +24,7 @@ bool IsEventWord(const std::string& w) {
   if (w.size() == 4 && w.rfind("FLE", 0) == 0) return w[3] >= '1' && w[3] <= '9';
   if (w.size() == 3 && (w.rfind("SB", 0) == 0 || w.rfind("DI", 0) == 0))
     return w[2] == '2' || w[2] == '3' || w[2] == 'H';
-  if (w.size() == 4 && (w.rfind("POA", 0) == 0 || w.rfind("CPA", 0) == 0))
-    return IsBaseDigit(w[3]);
+  if (w.size() == 4 && (w.rfind("POA", 0) == 0 || w.rfind("CPA", 0) == 0)) return IsBaseDigit(w[3]);
   return (w.rfind("CS", 0) == 0 || w.rfind("PO", 0) == 0) && w.size() > 3 && w[3] == '(';
 }
 
@@ -53,15 +52,14 @@ std::vector<std::string> BookEntries(const std::string& line) {
   // A player line: a slot, the name, a position ("P" before the name is a
   // pitcher who does not bat, not a change of pitchers, when a position
   // follows it).
-  const bool player =
-      tokens.size() > 2 && !tokens[0].quoted && tokens[1].quoted &&
-      (first == "-" || std::isdigit(static_cast<unsigned char>(first[0])) ||
-       (first == "P" && ParsePosition(tokens[2].text) != kPosPitcher) ||
-       (first == "P" && (tokens[2].text == "P" || tokens[2].text == "Pitcher")));
+  const bool player = tokens.size() > 2 && !tokens[0].quoted && tokens[1].quoted &&
+                      (first == "-" || std::isdigit(static_cast<unsigned char>(first[0])) ||
+                       (first == "P" && ParsePosition(tokens[2].text) != kPosPitcher) ||
+                       (first == "P" && (tokens[2].text == "P" || tokens[2].text == "Pitcher")));
   const bool whole = first == "game" || first == "umpires" || first == "rules" ||
                      first == "visitors" || first == "home" || first == "top" ||
-                     first == "bottom" || first == "called" || first == "won" ||
-                     first == "lost" || first == "saved" || player;
+                     first == "bottom" || first == "called" || first == "won" || first == "lost" ||
+                     first == "saved" || player;
   if (whole) {
     join(0, tokens.size());
   } else {

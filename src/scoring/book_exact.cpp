@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <sstream>
+#include <string_view>
 
 #include "records/at_bat.h"
 #include "records/codes.h"
@@ -45,9 +45,10 @@ bool Chain(const std::string& text, std::vector<Fielded>& out) {
   out.clear();
   for (const std::string& part : Split(text, '.')) {
     if (part.size() != 2 || part[0] < '1' || part[0] > '9') return false;
-    const char* letter = std::strchr(kCreditLetters, part[1]);
-    if (!letter || *letter == '\0') return false;
-    out.push_back({part[0] - '0', static_cast<std::int32_t>(letter - kCreditLetters)});
+    const std::string_view letters(kCreditLetters, sizeof kCreditLetters);
+    const std::size_t credit = letters.find(part[1]);
+    if (credit == std::string_view::npos) return false;
+    out.push_back({part[0] - '0', static_cast<std::int32_t>(credit)});
   }
   return !out.empty();
 }
@@ -180,7 +181,8 @@ bool ReadRunner(const std::vector<std::string>& parts, RunnerMove& m) {
 
 std::string Joined(const std::vector<std::int32_t>& numbers) {
   std::string text;
-  for (std::size_t i = 0; i < numbers.size(); ++i) text += (i ? "." : "") + std::to_string(numbers[i]);
+  for (std::size_t i = 0; i < numbers.size(); ++i)
+    text += (i ? "." : "") + std::to_string(numbers[i]);
   return text;
 }
 

@@ -1,5 +1,3 @@
-#include "scoring/book.h"
-
 #include <algorithm>
 #include <cctype>
 #include <optional>
@@ -7,13 +5,12 @@
 #include <vector>
 
 #include "records/codes.h"
-#include "scoring/play_builders.h"
+#include "scoring/book.h"
 #include "scoring/book_compiler.h"
+#include "scoring/play_builders.h"
 #include "scoring/scorer.h"
 
 namespace scorewick::scoring {
-
-
 
 namespace book {
 
@@ -162,7 +159,8 @@ bool Compiler::PlayerLine(const std::vector<Token>& t) {
 // `<slot> "Name" POS` for a player the roster holds already: he takes
 // that place in the line-up (each player at most once).
 bool Compiler::LineUp(const std::vector<Token>& t, int listed) {
-  if (t.size() != 3) return Fail("a player of the roster is put in the line-up as: slot \"Name\" position");
+  if (t.size() != 3)
+    return Fail("a player of the roster is put in the line-up as: slot \"Name\" position");
   const std::int32_t position = ParsePosition(t[2].text);
   if (position == kPosPitcher && t[2].text != "P" && t[2].text != "Pitcher") {
     return Fail("unknown position \"" + t[2].text + "\"");

@@ -8,13 +8,11 @@
 #include <optional>
 
 #include "records/codes.h"
-#include "scoring/play_builders.h"
 #include "scoring/book_compiler.h"
 #include "scoring/book_exact.h"
+#include "scoring/play_builders.h"
 
 namespace scorewick::scoring::book {
-
-
 
 namespace {
 
@@ -132,7 +130,8 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
       word == "MDH";
   if (!known || i + 1 >= t.size() || !t[i + 1].quoted) {
     // D or M and a number with a name: a position there is not.
-    if (i + 1 < t.size() && t[i + 1].quoted && word.size() > 1 && (word[0] == 'D' || word[0] == 'M') &&
+    if (i + 1 < t.size() && t[i + 1].quoted && word.size() > 1 &&
+        (word[0] == 'D' || word[0] == 'M') &&
         word.find_first_not_of("0123456789", 1) == std::string::npos) {
       handled = true;
       return Fail(word + ": there is no position " + word.substr(1) +
@@ -193,8 +192,8 @@ bool Compiler::Event(const std::string& word, bool& handled) {
     const int to = base_of_target(rest[0]);
     play.runners.push_back(
         Advance(to - 1, to, word[0] == 'S' ? kAdvStolenBase : kAdvDefensiveIndifference));
-  } else if (StartsWith(word, "CS", rest) && rest.size() == 5 && rest[1] == '(' &&
-             rest[2] == 'E' && rest[3] >= '1' && rest[3] <= '9' && rest[4] == ')') {
+  } else if (StartsWith(word, "CS", rest) && rest.size() == 5 && rest[1] == '(' && rest[2] == 'E' &&
+             rest[3] >= '1' && rest[3] <= '9' && rest[4] == ')') {
     // Caught stealing, but safe on the fielder's error: he takes the base.
     const int to = base_of_target(rest[0]);
     if (to < 2 || to > 4) return Fail("cannot read the base of " + word);

@@ -60,11 +60,17 @@ bool ParseInt(const std::string& text, int& value) {
 
 namespace {
 
-constexpr PitchCall kLetterCalls[] = {
-    PitchCall::kBall,           PitchCall::kCalledStrike,        PitchCall::kSwingingStrike,
-    PitchCall::kFoul,           PitchCall::kIntentionalBall,     PitchCall::kPitchOut,
-    PitchCall::kMissedBunt,     PitchCall::kFoulBunt,            PitchCall::kPitcherToMouth,
-    PitchCall::kSwingingOnHitAndRun, PitchCall::kFoulOnHitAndRun};
+constexpr PitchCall kLetterCalls[] = {PitchCall::kBall,
+                                      PitchCall::kCalledStrike,
+                                      PitchCall::kSwingingStrike,
+                                      PitchCall::kFoul,
+                                      PitchCall::kIntentionalBall,
+                                      PitchCall::kPitchOut,
+                                      PitchCall::kMissedBunt,
+                                      PitchCall::kFoulBunt,
+                                      PitchCall::kPitcherToMouth,
+                                      PitchCall::kSwingingOnHitAndRun,
+                                      PitchCall::kFoulOnHitAndRun};
 
 }  // namespace
 

@@ -49,7 +49,7 @@ char PitchLetter(const PITCH& p, const PITCH_DATA& d) {
     }
   }
   if (p.event == kEventFoul) {
-    return d.strike_type == kStrikeFoulBunt         ? 'l'
+    return d.strike_type == kStrikeFoulBunt          ? 'l'
            : d.strike_type == kStrikeFoulOnHitAndRun ? 'r'
                                                      : 'f';
   }
@@ -133,13 +133,13 @@ class Writer {
   std::vector<int> base_;    // per box: where he stands (0 off, 4 scored)
   std::vector<std::vector<std::int32_t>> assists_left_;  // per box: assists not yet told
   std::map<Moment, std::vector<int>> later_;  // runner plays of older games, by moment: boxes
-  std::vector<bool> entry_told_;    // defence entries of the half already told
-  std::vector<bool> offense_told_;  // offence entries of the half already told
-  std::vector<bool> pr_told_;       // per box: his pinch runner told
-  std::vector<int> zero_told_;      // per box: bases whose mark of no base gained is told (bits)
-  std::size_t defense_start_ = 0;   // the defence the half began with, from here
-  std::size_t offense_start_ = 0;   // the end of the batting order the half began with
-  std::string pitches_;             // plain pitch letters not yet written
+  std::vector<bool> entry_told_;              // defence entries of the half already told
+  std::vector<bool> offense_told_;            // offence entries of the half already told
+  std::vector<bool> pr_told_;                 // per box: his pinch runner told
+  std::vector<int> zero_told_;     // per box: bases whose mark of no base gained is told (bits)
+  std::size_t defense_start_ = 0;  // the defence the half began with, from here
+  std::size_t offense_start_ = 0;  // the end of the batting order the half began with
+  std::string pitches_;            // plain pitch letters not yet written
 };
 
 bool Writer::Fail(const std::string& what) {
@@ -181,11 +181,10 @@ void Writer::Header() {
     umpires += " " + Quoted(u.view());
   }
   if (named > 0) Emit(umpires);
-  Emit("rules innings=" + std::to_string(rules_.innings) +
-       " strikes=" + std::to_string(rules_.strikes_per_out) +
-       " balls=" + std::to_string(rules_.balls_per_walk) +
-       " outs=" + std::to_string(rules_.outs_per_inning) +
-       (rules_.softball ? " softball" : "") + (rules_.tie_breaker ? " tie-breaker" : ""));
+  Emit("rules innings=" + std::to_string(rules_.innings) + " strikes=" +
+       std::to_string(rules_.strikes_per_out) + " balls=" + std::to_string(rules_.balls_per_walk) +
+       " outs=" + std::to_string(rules_.outs_per_inning) + (rules_.softball ? " softball" : "") +
+       (rules_.tie_breaker ? " tie-breaker" : ""));
 }
 
 // A team: its starting line-up as the first half it bats in and the first
@@ -205,7 +204,8 @@ bool Writer::Team(bool home) {
   const auto take = [&order](const PLAYER& p) {
     const int slot = p.batting_order;
     if (slot < 1 || slot > 20) return;
-    if (static_cast<int>(order.size()) < slot) order.resize(static_cast<std::size_t>(slot), nullptr);
+    if (static_cast<int>(order.size()) < slot)
+      order.resize(static_cast<std::size_t>(slot), nullptr);
     if (!order[static_cast<std::size_t>(slot - 1)]) order[static_cast<std::size_t>(slot - 1)] = &p;
   };
   if (home) {
@@ -217,9 +217,13 @@ bool Writer::Team(bool home) {
   std::vector<std::string> started;
   const auto describe = [](const PLAYER& p) {
     std::string text;
-    if (p.uniform_number >= 0 && p.uniform_number <= 99) text += " " + std::to_string(p.uniform_number);
-    text += std::string(" ") + (p.bats == 0 ? 'L' : p.bats == 1 ? 'R' : 'S') + "/" +
-            (p.throws_right ? 'R' : 'L');
+    if (p.uniform_number >= 0 && p.uniform_number <= 99)
+      text += " " + std::to_string(p.uniform_number);
+    text += std::string(" ") +
+            (p.bats == 0   ? 'L'
+             : p.bats == 1 ? 'R'
+                           : 'S') +
+            "/" + (p.throws_right ? 'R' : 'L');
     return text;
   };
   const auto roster_player = [&](const PLAYER& p) -> PLAYER {
@@ -241,8 +245,7 @@ bool Writer::Team(bool home) {
       pitcher = &p;
     }
   }
-  if (pitcher &&
-      std::find(started.begin(), started.end(), pitcher->name.str()) == started.end()) {
+  if (pitcher && std::find(started.begin(), started.end(), pitcher->name.str()) == started.end()) {
     Emit("P " + Quoted(pitcher->name.view()) + " P" + describe(roster_player(*pitcher)));
     started.push_back(pitcher->name.str());
   }
@@ -277,9 +280,8 @@ Moment Writer::MomentOfEntry(int j, int e) const {
   if (m.at_bat != j || m.entry != e) {
     // A moment at or past its box's result that is not the result itself
     // came between two turns: before the next batter's first pitch.
-    const AT_BAT& at = m.at_bat < static_cast<int>(half_->at_bats.size())
-                           ? Original(m.at_bat)
-                           : Original(j);
+    const AT_BAT& at =
+        m.at_bat < static_cast<int>(half_->at_bats.size()) ? Original(m.at_bat) : Original(j);
     const int at_result = m.at_bat < static_cast<int>(half_->at_bats.size()) ? ResultEntry(at) : -1;
     if (at_result >= 0 && m.entry > at_result) return {m.at_bat + 1, -1};
     return {m.at_bat, m.entry};
@@ -299,9 +301,11 @@ std::vector<ErrorMark> Writer::ErrorsAt(const AT_BAT& ab, int after, int upto) c
     // A mark of no base gained belongs to a play that moved him nowhere.
     if (upto == after && ab.error_bases[b] != 0) continue;
     if (!ab.error_credits[b].name.empty())
-      marks.push_back({base, ab.error_credits[b].position, ab.error_kinds[b], ab.error_bases[b], false});
+      marks.push_back(
+          {base, ab.error_credits[b].position, ab.error_kinds[b], ab.error_bases[b], false});
     if (!ab.second_error_credits[b].name.empty())
-      marks.push_back({base, ab.second_error_credits[b].position, ab.second_error_kinds[b], 1, true});
+      marks.push_back(
+          {base, ab.second_error_credits[b].position, ab.second_error_kinds[b], 1, true});
   }
   return marks;
 }
@@ -332,7 +336,8 @@ void Writer::Take(int j, Moment m, RunnerMove& move, std::vector<ErrorMark>& err
   for (; e <= std::min(int{ab.last_pitch}, kMaxPitches - 1) && MomentOfEntry(j, e) == m; ++e) {
     const std::int32_t ev = ab.pitches[static_cast<std::size_t>(e)].event;
     if (ev == kEventAdvance) {
-      if (base >= 1 && base <= 3) move.codes.push_back(ab.advances[static_cast<std::size_t>(base - 1)]);
+      if (base >= 1 && base <= 3)
+        move.codes.push_back(ab.advances[static_cast<std::size_t>(base - 1)]);
       ++base;
     } else if (ev == kEventOut) {
       move.out = true;
@@ -345,10 +350,9 @@ void Writer::Take(int j, Moment m, RunnerMove& move, std::vector<ErrorMark>& err
   errors = ErrorsAt(ab, move.from, base + (move.out ? 1 : 0));
   move.errors = errors;
   if (!move.out && base == 4) move.earned = ab.earned != 0;
-  const bool assisted =
-      std::any_of(move.codes.begin(), move.codes.end(), AssistedCode) ||
-      std::any_of(errors.begin(), errors.end(),
-                  [](const ErrorMark& x) { return x.kind == kErrPickOff; });
+  const bool assisted = std::any_of(move.codes.begin(), move.codes.end(), AssistedCode) ||
+                        std::any_of(errors.begin(), errors.end(),
+                                    [](const ErrorMark& x) { return x.kind == kErrPickOff; });
   auto& left = assists_left_[static_cast<std::size_t>(j)];
   if (assisted && !left.empty()) {
     move.assists = left;
@@ -381,7 +385,8 @@ bool Writer::PlayAt(Moment m, int batter) {
          ++e) {
       const std::int32_t ev = ab.pitches[static_cast<std::size_t>(e)].event;
       if (ev == kEventAdvance) {
-        if (base >= 1 && base <= 3) b.codes.push_back(ab.advances[static_cast<std::size_t>(base - 1)]);
+        if (base >= 1 && base <= 3)
+          b.codes.push_back(ab.advances[static_cast<std::size_t>(base - 1)]);
         ++base;
       } else if (ev == kEventOut) {
         b.out = true;
@@ -399,11 +404,13 @@ bool Writer::PlayAt(Moment m, int batter) {
     const int credits = std::min(int{ab.reach_credit_count}, kMaxCredits);
     int split = 0;
     if (b.reached && Thrown(b.how_reached)) {
-      while (split < credits && ab.reach_credits[static_cast<std::size_t>(split)].credit == kCreditAssist)
+      while (split < credits &&
+             ab.reach_credits[static_cast<std::size_t>(split)].credit == kCreditAssist)
         ++split;
       split = std::min(split + 1, credits);
     } else {
-      while (split < credits && ab.reach_credits[static_cast<std::size_t>(split)].credit != kCreditAssist)
+      while (split < credits &&
+             ab.reach_credits[static_cast<std::size_t>(split)].credit != kCreditAssist)
         ++split;
     }
     std::vector<std::int32_t> rest;
@@ -465,7 +472,8 @@ bool Writer::PlayAt(Moment m, int batter) {
   }
   for (std::size_t j = 0; on_error && !errors_told && j < base_.size(); ++j) {
     const int from = base_[j];
-    if (static_cast<int>(j) == batter || from < 1 || from > 3 || (zero_told_[j] >> from) & 1) continue;
+    if (static_cast<int>(j) == batter || from < 1 || from > 3 || (zero_told_[j] >> from) & 1)
+      continue;
     if (std::any_of(play.runners.begin(), play.runners.end(),
                     [from](const RunnerMove& r) { return r.from == from; }))
       continue;
@@ -530,9 +538,10 @@ void Writer::ChargesPassed(Play& play, int batter, const std::vector<int>& boxes
   const auto& now = compiler_.game().innings[static_cast<std::size_t>(inning_)].half(top_).at_bats;
   // Charged with the batter: the pitcher of his box, or on the mound as
   // the turn's first pitch is the play.
-  const std::string facing = now.size() > static_cast<std::size_t>(batter)
-                                 ? now[static_cast<std::size_t>(batter)].responsible_pitcher.name.str()
-                                 : s->AtPosition(top_, kPosPitcher).name.str();
+  const std::string facing =
+      now.size() > static_cast<std::size_t>(batter)
+          ? now[static_cast<std::size_t>(batter)].responsible_pitcher.name.str()
+          : s->AtPosition(top_, kPosPitcher).name.str();
   std::vector<std::size_t> outs;
   for (std::size_t i = 0; i < play.runners.size(); ++i) {
     if (play.runners[i].out) outs.push_back(i);
@@ -565,14 +574,16 @@ void Writer::ChargesPassed(Play& play, int batter, const std::vector<int>& boxes
       }
     }
     for (int b = 0; b <= 3; ++b) {
-      if (box[static_cast<std::size_t>(b)] >= 0) charge[box[static_cast<std::size_t>(b)]] = on[static_cast<std::size_t>(b)];
+      if (box[static_cast<std::size_t>(b)] >= 0)
+        charge[box[static_cast<std::size_t>(b)]] = on[static_cast<std::size_t>(b)];
     }
     return charge;
   };
   const auto matches = [&](const std::map<int, std::string>& charge) {
     for (const auto& [j, name] : charge) {
       bool out = false;
-      for (std::size_t i = 0; i < play.runners.size(); ++i) out |= boxes[i] == j && play.runners[i].out;
+      for (std::size_t i = 0; i < play.runners.size(); ++i)
+        out |= boxes[i] == j && play.runners[i].out;
       if (!out && Original(j).responsible_pitcher.name.view() != name) return false;
     }
     return true;
@@ -587,7 +598,8 @@ void Writer::ChargesPassed(Play& play, int batter, const std::vector<int>& boxes
   if (matches(after(reckoned))) return;
   for (unsigned mask = 0; mask < (1u << outs.size()); ++mask) {
     if (!matches(after(mask))) continue;
-    for (std::size_t k = 0; k < outs.size(); ++k) play.runners[outs[k]].passes_charge_back = ((mask >> k) & 1) != 0;
+    for (std::size_t k = 0; k < outs.size(); ++k)
+      play.runners[outs[k]].passes_charge_back = ((mask >> k) & 1) != 0;
     return;
   }
 }
@@ -601,7 +613,8 @@ bool Writer::PinchRunners() {
     const int result = ResultEntry(ab);
     if (result < 0 || (from > 0 ? cursor_[j] < from : cursor_[j] <= result)) continue;
     pr_told_[j] = true;
-    if (!Emit("PR" + std::to_string(base_[j]) + " " + Quoted(ab.pinch_runner.name.view()))) return false;
+    if (!Emit("PR" + std::to_string(base_[j]) + " " + Quoted(ab.pinch_runner.name.view())))
+      return false;
   }
   return true;
 }
@@ -615,13 +628,16 @@ bool Writer::ChangesAndRunners(int box, int entry, Moment m) {
     // On the mound, or the last to pitch while the mound is empty in a
     // double switch.
     PLAYER now = s->AtPosition(top_, kPosPitcher);
-    const auto& boxes = compiler_.game().innings[static_cast<std::size_t>(inning_)].half(top_).at_bats;
+    const auto& boxes =
+        compiler_.game().innings[static_cast<std::size_t>(inning_)].half(top_).at_bats;
     if (now.name.empty() && !boxes.empty() && boxes.back().PitcherCount() > 0)
-      now = boxes.back().pitchers[static_cast<std::size_t>(boxes.back().PitcherCount() - 1)].pitcher;
+      now =
+          boxes.back().pitchers[static_cast<std::size_t>(boxes.back().PitcherCount() - 1)].pitcher;
     for (std::size_t j = 0; j < cursor_.size(); ++j) {
       const AT_BAT& ab = Original(static_cast<int>(j));
       const int e = cursor_[j];
-      if (base_[j] < 1 || base_[j] > 3 || e > std::min(int{ab.last_pitch}, kMaxPitches - 1)) continue;
+      if (base_[j] < 1 || base_[j] > 3 || e > std::min(int{ab.last_pitch}, kMaxPitches - 1))
+        continue;
       if (!(MomentOfEntry(static_cast<int>(j), e) == m)) continue;
       by_pitcher_now |= PitcherOfEntry(half_->defense, ab, e) == now.name.view();
     }
@@ -640,8 +656,9 @@ bool Writer::Change(const PLAYER& entry, bool home, bool defense) {
   if (!defense) return Emit("PH " + name);
   const int q = entry.position;
   const bool played = s && s->HasPlayed(home, entry.name.view());
-  std::string line = played ? "M" + std::to_string(q) : q == kPosPitcher ? std::string("P")
-                                                                          : "D" + std::to_string(q);
+  std::string line = played             ? "M" + std::to_string(q)
+                     : q == kPosPitcher ? std::string("P")
+                                        : "D" + std::to_string(q);
   line += " " + name;
   const int slot = entry.batting_order;
   if (slot > 0 && (!played || (s && s->InSlot(home, slot).name != entry.name)))
@@ -671,8 +688,8 @@ bool Writer::Changes(bool between, int box, int after_entry) {
         const PLAYER now = s ? s->AtPosition(fielding_home, target.position) : PLAYER{};
         // Already there, and in his batting slot (a pitcher may take one).
         const int slot = target.batting_order;
-        if (now.name == target.name &&
-            (slot < 1 || slot > s->SlotCount(fielding_home) || s->InSlot(fielding_home, slot).name == target.name))
+        if (now.name == target.name && (slot < 1 || slot > s->SlotCount(fielding_home) ||
+                                        s->InSlot(fielding_home, slot).name == target.name))
           continue;
         const bool played = s && s->HasPlayed(fielding_home, target.name.view());
         if ((pass == 0) != played) continue;
@@ -684,11 +701,13 @@ bool Writer::Changes(bool between, int box, int after_entry) {
     for (std::size_t i = 0; i < offense_start_; ++i) {
       const PLAYER& o = offense[i];
       const int slot = o.batting_order;
-      if (slot > s->SlotCount(!fielding_home) || s->InSlot(!fielding_home, slot).name == o.name) continue;
+      if (slot > s->SlotCount(!fielding_home) || s->InSlot(!fielding_home, slot).name == o.name)
+        continue;
       for (int q = kPosPitcher; q <= kPosDesignatedHitter; ++q) {
         if (s->AtPosition(!fielding_home, q).name != o.name) continue;
         const std::string pos = q == kPosDesignatedHitter ? "DH" : std::to_string(q);
-        if (!Emit("M" + pos + " " + Quoted(o.name.view()) + " " + std::to_string(slot))) return false;
+        if (!Emit("M" + pos + " " + Quoted(o.name.view()) + " " + std::to_string(slot)))
+          return false;
         break;
       }
     }
@@ -713,7 +732,8 @@ bool Writer::Changes(bool between, int box, int after_entry) {
     if (d.entry_value >= 0 && d.entry_value < static_cast<int>(boxes.size())) {
       const AT_BAT& ab = boxes[static_cast<std::size_t>(d.entry_value)];
       for (int slot = 1; slot < ab.PitcherCount(); ++slot) {
-        if (d.position == kPosPitcher && ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name == d.name)
+        if (d.position == kPosPitcher &&
+            ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name == d.name)
           due.entry = ab.pitchers[static_cast<std::size_t>(slot - 1)].last_pitch;
       }
       for (int e = 0; d.position == kPosCatcher && e <= ab.last_pitch; ++e) {
@@ -728,13 +748,15 @@ bool Writer::Changes(bool between, int box, int after_entry) {
     Moment due = due_of(d);
     // Changes made with a pitcher's in the same turn (a double switch)
     // come with his, so that the mound is never empty for a pitch.
-    for (std::size_t k = i + 1; d.position != kPosPitcher && d.position != kPosCatcher && k < defense.size(); ++k) {
+    for (std::size_t k = i + 1;
+         d.position != kPosPitcher && d.position != kPosCatcher && k < defense.size(); ++k) {
       if (defense[k].position == kPosPitcher && defense[k].entry_value == d.entry_value) {
         due = due_of(defense[k]);
         break;
       }
     }
-    if (!(due == Moment{box, after_entry}) && !(box < 0 && due.at_bat >= static_cast<int>(boxes.size())))
+    if (!(due == Moment{box, after_entry}) &&
+        !(box < 0 && due.at_bat >= static_cast<int>(boxes.size())))
       continue;
     entry_told_[i] = true;
     if (!Change(d, fielding_home, true)) return false;
@@ -783,7 +805,8 @@ bool Writer::Box(int k) {
     const PITCH& p = ab.pitches[static_cast<std::size_t>(q)];
     const std::int32_t ev = p.event;
     if (ev == kEventStrike || ev == kEventBall || ev == kEventFoul) {
-      const PITCH_DATA& d = ab.pitch_details[static_cast<std::size_t>(std::min(detail, kMaxPitches - 1))];
+      const PITCH_DATA& d =
+          ab.pitch_details[static_cast<std::size_t>(std::min(detail, kMaxPitches - 1))];
       ++detail;
       const std::string details = PitchDetails(d, ev != kEventBall);
       const char letter = PitchLetter(p, d);
@@ -824,7 +847,8 @@ bool Writer::Half(int h) {
   defense_start_ = 0;
   for (std::size_t i = 0; i + 9 <= half_->defense.size(); ++i) {
     bool run = true;
-    for (int q = 0; q < 9 && run; ++q) run = half_->defense[i + static_cast<std::size_t>(q)].position == q + 1;
+    for (int q = 0; q < 9 && run; ++q)
+      run = half_->defense[i + static_cast<std::size_t>(q)].position == q + 1;
     if (run) {
       defense_start_ = i;
       break;
@@ -845,7 +869,8 @@ bool Writer::Half(int h) {
     std::int32_t last_code = -1;
     for (int e = result + 1; e <= std::min(int{ab.last_pitch}, kMaxPitches - 1); ++e) {
       const PITCH& p = ab.pitches[static_cast<std::size_t>(e)];
-      if (p.detail.pitcher.entry_value < 0 || p.event == kEventRbi) continue;  // named, or his own turn's
+      if (p.detail.pitcher.entry_value < 0 || p.event == kEventRbi)
+        continue;  // named, or his own turn's
       std::int32_t code = -1;
       int base = 0;
       for (int f = 0; f < e; ++f) {
@@ -897,8 +922,8 @@ Status Writer::Run(std::vector<std::string>& out) {
   const char* words[] = {"won ", "lost ", "saved "};
   for (int k = 0; k < 3 && error_.empty(); ++k) {
     if (decided[k]->name.view() == reckoned[k]->name.view()) continue;
-    Emit(words[k] + (decided[k]->name.empty() ? std::string("none")
-                                               : Quoted(decided[k]->name.view())));
+    Emit(words[k] +
+         (decided[k]->name.empty() ? std::string("none") : Quoted(decided[k]->name.view())));
   }
   if (!error_.empty()) {
     std::string where;
@@ -911,7 +936,6 @@ Status Writer::Run(std::vector<std::string>& out) {
   out = lines_;
   return {};
 }
-
 
 Status WriteBook(const Game& game, const LeagueRules& rules, std::vector<std::string>& lines) {
   Writer writer(game, rules);

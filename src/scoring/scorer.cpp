@@ -102,8 +102,7 @@ bool Scorer::AppendEvent(int at_bat, std::int32_t event) {
       event != kEventNone && (event < kEventOutNumberUp || event > kEventPitcherPickoff3rd);
   if (carries) {
     // A runner's entry copies the detail of the pitch at the plate.
-    const bool at_plate =
-        moment_ && moment_->at_bat < static_cast<int>(half().at_bats.size());
+    const bool at_plate = moment_ && moment_->at_bat < static_cast<int>(half().at_bats.size());
     const AT_BAT& from = at_plate ? box(moment_->at_bat) : ab;
     const int used = from.PitchDetailsInUse();
     if (used > 0) entry.detail = from.pitch_details[static_cast<std::size_t>(used - 1)];
@@ -372,7 +371,8 @@ bool Scorer::CheckPlay(const Play& play) {
   for (int base = 1; base <= 3; ++base) {
     if (occupied(base)) stands[static_cast<std::size_t>(base)] = base;
   }
-  for (const RunnerMove& m : play.runners) stands[static_cast<std::size_t>(m.from)] = m.out ? -1 : m.to;
+  for (const RunnerMove& m : play.runners)
+    stands[static_cast<std::size_t>(m.from)] = m.out ? -1 : m.to;
   stands[0] = b.present && !b.out ? b.to : -1;
   for (int behind = 0; behind <= 3; ++behind) {
     for (int ahead = behind + 1; ahead <= 3; ++ahead) {

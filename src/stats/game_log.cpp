@@ -4,8 +4,8 @@
 #include <tuple>
 
 #include "records/format_text.h"
-#include "stats/side_of_game.h"
 #include "stats/accumulate.h"
+#include "stats/side_of_game.h"
 
 namespace scorewick {
 

@@ -35,8 +35,8 @@ struct GameLogEntry {
 
 struct GameLog {
   std::string player;
-  std::string team;  // the team asked for, or the one team he played for
-  StatRules rules;   // outs per inning for IP
+  std::string team;                 // the team asked for, or the one team he played for
+  StatRules rules;                  // outs per inning for IP
   std::vector<GameLogEntry> games;  // by date, then start time, then list order
   BattingStat batting_total;        // the sums of the lines
   bool pitched = false;             // he pitched in one game at least

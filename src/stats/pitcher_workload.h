@@ -27,20 +27,20 @@ struct Outing {
   int start_hour = 0;
   int start_minute = 0;
   std::string opponent;
-  int pitches = 0;      // thrown in this game
-  int day_pitches = 0;  // thrown that day, up to and with this game
-  int rest_days = 0;    // required after the day so far
-  LocalDate next;     // the day he may pitch again
-  bool over_max = false;  // the day's pitches went over the daily maximum
+  int pitches = 0;          // thrown in this game
+  int day_pitches = 0;      // thrown that day, up to and with this game
+  int rest_days = 0;        // required after the day so far
+  LocalDate next;           // the day he may pitch again
+  bool over_max = false;    // the day's pitches went over the daily maximum
   bool short_rest = false;  // pitched before the rest an earlier day required was over
 };
 
 struct PitcherAvailability {
   std::string pitcher;
-  int outings = 0;       // on or before the as-of day
+  int outings = 0;     // on or before the as-of day
   LocalDate last_day;  // his last day pitched on or before it (outings > 0)
   int last_day_pitches = 0;
-  LocalDate next;      // the day he may pitch again
+  LocalDate next;  // the day he may pitch again
   bool available = true;
 };
 
@@ -48,7 +48,7 @@ struct Workload {
   std::string team;
   LocalDate as_of;
   WorkloadRules rules;
-  std::vector<Outing> outings;  // by pitcher (A to Z), then date and start time
+  std::vector<Outing> outings;                // by pitcher (A to Z), then date and start time
   std::vector<PitcherAvailability> pitchers;  // A to Z
 };
 

@@ -54,8 +54,7 @@ int BattingRowOf(const Stat& stat, std::string_view name) {
 
 int PitchingRowOf(const Stat& stat, std::string_view name) {
   for (std::size_t i = 0; i < stat.pitching.size(); ++i) {
-    if (stat.pitching[i].name == name && !stat.pitching[i].team.empty())
-      return static_cast<int>(i);
+    if (stat.pitching[i].name == name && !stat.pitching[i].team.empty()) return static_cast<int>(i);
   }
   return -1;
 }

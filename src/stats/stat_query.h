@@ -39,8 +39,8 @@ struct StatQuery {
   Split batting_split = Split::kAll;   // against the pitcher's hand
   Split pitching_split = Split::kAll;  // against the batter's hand
   StatSides sides = StatSides::kBoth;
-  int threads = 0;                // reading threads, 0: one per core
-  AccumulateProgress progress;    // may stop the count (report.cancelled)
+  int threads = 0;              // reading threads, 0: one per core
+  AccumulateProgress progress;  // may stop the count (report.cancelled)
 };
 
 struct StatResult {

@@ -74,8 +74,9 @@ Status ParseWorkloadRules(std::string_view text, WorkloadRules& rules) {
       return refused;
     };
     if (words.size() != 2) {
-      return refuse("a line is a range of pitches and the days of rest (\"21-35 1\"), or "
-                    "\"max\" and the most pitches a day (\"max 85\")");
+      return refuse(
+          "a line is a range of pitches and the days of rest (\"21-35 1\"), or "
+          "\"max\" and the most pitches a day (\"max 85\")");
     }
     if (words[0] == "max") {
       if (max_given) return refuse("the maximum is given twice");
@@ -94,10 +95,10 @@ Status ParseWorkloadRules(std::string_view text, WorkloadRules& rules) {
       const RestStep& last = read.steps.back();
       if (last.to < 0) return refuse("the range before it already covers every count above it");
       if (step.from != last.to + 1) {
-        return refuse(step.from <= last.to
-                          ? Format("the range overlaps the one before it (up to %d)", last.to)
-                          : Format("the ranges must follow on: this one should start at %d",
-                                   last.to + 1));
+        return refuse(
+            step.from <= last.to
+                ? Format("the range overlaps the one before it (up to %d)", last.to)
+                : Format("the ranges must follow on: this one should start at %d", last.to + 1));
       }
     }
     read.steps.push_back(step);
@@ -115,7 +116,8 @@ std::string WorkloadRulesText(const WorkloadRules& rules) {
       "# rest a pitcher must have before he pitches again.  \"66+\" is 66 or\n"
       "# more; \"max\" is the most pitches he may throw in one day.\n";
   for (const RestStep& s : rules.steps) {
-    text += s.to < 0 ? Format("%d+ %d\n", s.from, s.days) : Format("%d-%d %d\n", s.from, s.to, s.days);
+    text +=
+        s.to < 0 ? Format("%d+ %d\n", s.from, s.days) : Format("%d-%d %d\n", s.from, s.to, s.days);
   }
   if (rules.daily_max > 0) text += Format("max %d\n", rules.daily_max);
   return text;

@@ -117,7 +117,8 @@ TEST_F(TeamCommandTest, ExportsInEachForm) {
 
   ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--html", dir.Path("h.htm")}),
             kExitDone);
-  EXPECT_EQ(testing::ReadText(dir.Path("h.htm")).rfind("<HTML><HEAD><TITLE>Brixley Scorewick Hawks</TITLE>", 0),
+  EXPECT_EQ(testing::ReadText(dir.Path("h.htm"))
+                .rfind("<HTML><HEAD><TITLE>Brixley Scorewick Hawks</TITLE>", 0),
             0u);
 
   ASSERT_EQ(Code({"team", "export", dir.Path("hawks.tem"), "--tem", dir.Path("copy.tem")}),
@@ -151,7 +152,8 @@ TEST_F(TeamCommandTest, AddressLists) {
             0u);
   ASSERT_EQ(Code({"team", "addresses", dir.Path("hawks.tem"), "--html", dir.Path("a.htm")}),
             kExitDone);
-  EXPECT_NE(testing::ReadText(dir.Path("a.htm")).find("<a href=\"mailto:jo@example.org\">jo@example.org</a>"),
+  EXPECT_NE(testing::ReadText(dir.Path("a.htm"))
+                .find("<a href=\"mailto:jo@example.org\">jo@example.org</a>"),
             std::string::npos);
 }
 

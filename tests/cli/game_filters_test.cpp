@@ -32,8 +32,8 @@ struct Dated {
 
 // The Hawks' spring: on 4 May the afternoon game is listed first.
 constexpr Dated kGames[] = {
-    {"g1", 4, 6, 13, 0, "Hawks", "Owls"},   {"g2", 4, 13, 13, 0, "Owls", "Hawks"},
-    {"g3", 5, 4, 15, 0, "Bats", "Hawks"},   {"g4", 5, 4, 10, 0, "Hawks", "Bats"},
+    {"g1", 4, 6, 13, 0, "Hawks", "Owls"}, {"g2", 4, 13, 13, 0, "Owls", "Hawks"},
+    {"g3", 5, 4, 15, 0, "Bats", "Hawks"}, {"g4", 5, 4, 10, 0, "Hawks", "Bats"},
     {"g5", 6, 1, 18, 30, "Owls", "Bats"},
 };
 

@@ -12,8 +12,8 @@
 #include "scoring/league_rules.h"
 #include "sim/sample_teams.h"
 #include "sim/season.h"
-#include "support/run_cli.h"
 #include "support/pdf_file.h"
+#include "support/run_cli.h"
 #include "support/work_folder.h"
 
 namespace scorewick::cli {
@@ -34,7 +34,8 @@ class ManyGamesTest : public ::testing::Test {
     std::filesystem::create_directories(dir.path() / "season");
     const std::vector<Team> teams = sim::SampleTeams();
     std::string error;
-    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, kGames, scoring::LeagueRules{}, 11),
+    ASSERT_TRUE(sim::WriteSeason(teams,
+                                 sim::MakeSchedule(teams, kGames, scoring::LeagueRules{}, 11),
                                  dir.Path("season"), &error))
         << error;
     for (int i = 0; i < kGames; ++i) games.push_back("season/" + sim::GameFileName(i));
@@ -130,8 +131,7 @@ TEST_F(ManyGamesTest, GamesFromAListFileOrStandardInput) {
   const CliResult listed = RunCli({"stats", "--all-teams", "--games-from", "lists/season.txt"});
   EXPECT_EQ(listed.code, 0) << listed.err;
   EXPECT_EQ(listed.out, direct.out);
-  EXPECT_NE(listed.err.find("lists/../season/gone.gam left out"), std::string::npos)
-      << listed.err;
+  EXPECT_NE(listed.err.find("lists/../season/gone.gam left out"), std::string::npos) << listed.err;
 
   // "-" reads the list from standard input, paths taken from the current folder.
   std::string input;
@@ -160,9 +160,8 @@ TEST_F(ManyGamesTest, OneThreadOrManyGiveTheSameBytes) {
   many.insert(many.end(), {"season/gone.gam"});
   for (const char* view : {"team", "opponents", "combined"}) {
     for (const char* table : {"batting", "running", "fielding", "pitching"}) {
-      const std::vector<std::string> args{"stats",  "--team", team,  "--view",
-                                          view,     "--table", table, "--format",
-                                          "text"};
+      const std::vector<std::string> args{"stats",   "--team", team,       "--view", view,
+                                          "--table", table,    "--format", "text"};
       std::vector<std::string> one = args, four = args;
       one.insert(one.end(), {"--threads", "1"});
       four.insert(four.end(), {"--threads", "4"});

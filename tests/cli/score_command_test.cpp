@@ -73,7 +73,8 @@ TEST(ScoreCommand, ABookPipedInMakesTheGameOfTheBook) {
   TempDir folder;
   const CliResult r = ScoreIn(folder, kText);
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NE(r.out.find("Final: Gulls 2, Hawks 0. W Ike Ives, L Rex Roe"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Final: Gulls 2, Hawks 0. W Ike Ives, L Rex Roe"), std::string::npos)
+      << r.out;
   Game compiled;
   ASSERT_TRUE(scoring::CompileScorebook(kText, compiled).ok);
   compiled.file_path.set("");
@@ -158,7 +159,8 @@ TEST(ScoreCommand, ADamagedBookIsNamedByItsLine) {
     std::ofstream(folder.Path("g.book")) << text;
     const CliResult r = ScoreIn(folder, "");
     EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("g.book, line 29: cannot read the result \"Q7\""), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("g.book, line 29: cannot read the result \"Q7\""), std::string::npos)
+        << r.err;
     EXPECT_EQ(TextOf(folder.Path("g.book")), text);
     EXPECT_FALSE(std::filesystem::exists(folder.Path("g.gam")));
   }
@@ -208,7 +210,8 @@ TEST(ScoreCommand, AGameWithoutABookIsScoredOnFromTheGame) {
   std::vector<std::uint8_t> bytes;
   EncodeGameFile(first_half, bytes);
   std::ofstream(folder.Path("g.gam"), std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   const CliResult r = ScoreIn(folder, Joined(words, bottom, words.size()));
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_TRUE(std::filesystem::exists(folder.Path("g.book")));

@@ -16,7 +16,8 @@ namespace {
 // The books of data/refusals.txt: each case is its plays, then "=> " and
 // the refusal they must give.
 TEST(RetrosheetRefusals, EachMistakeNamesItsLineAndReason) {
-  std::istringstream cases(scorewick::testing::ReadText(scorewick::testing::DataFile("refusals.txt")));
+  std::istringstream cases(
+      scorewick::testing::ReadText(scorewick::testing::DataFile("refusals.txt")));
   int count = 0;
   std::string plays;
   for (std::string line; std::getline(cases, line);) {

@@ -195,8 +195,8 @@ struct Season {
   std::set<std::string> ids;
   std::vector<std::string> inconsistent;
   std::vector<std::string> not_told;  // games whose book does not read back the same
-  Differences games;   // game by game
-  Differences season;  // the season's tables
+  Differences games;                  // game by game
+  Differences season;                 // the season's tables
 };
 
 // Team and fielding lines name sides; batting and pitching lines name the

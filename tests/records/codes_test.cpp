@@ -57,11 +57,16 @@ std::string CodeListing() {
     NameFn name;
     std::int32_t count;
   } tables[] = {
-      {"hit type", HitTypeName, kHitTypeCount},   {"strength", HitStrengthName, kHitStrengthCount},
-      {"error", ErrorTypeName, kErrorTypeCount},  {"credit", PutOutAssistName, kPutOutAssistCount},
-      {"event", PitchEventName, kPitchEventCount}, {"reach", ReachName, kReachResultCount},
-      {"out", OutName, kOutTypeCount},            {"advance", AdvanceName, kAdvanceTypeCount},
-      {"strike", StrikeTypeName, kStrikeTypeCount}, {"ball", BallTypeName, kBallTypeCount},
+      {"hit type", HitTypeName, kHitTypeCount},
+      {"strength", HitStrengthName, kHitStrengthCount},
+      {"error", ErrorTypeName, kErrorTypeCount},
+      {"credit", PutOutAssistName, kPutOutAssistCount},
+      {"event", PitchEventName, kPitchEventCount},
+      {"reach", ReachName, kReachResultCount},
+      {"out", OutName, kOutTypeCount},
+      {"advance", AdvanceName, kAdvanceTypeCount},
+      {"strike", StrikeTypeName, kStrikeTypeCount},
+      {"ball", BallTypeName, kBallTypeCount},
       {"pitch", PitchTypeName, kPitchTypeCount},
   };
   for (const auto& t : tables) {

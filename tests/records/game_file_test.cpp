@@ -149,7 +149,7 @@ TEST(GameFile, NegativeCountsReadAsEmpty) {
   EncodeGameFile(empty, bytes);
   le::StoreI32(bytes.data() + kFirstHalfAt + 16, -3);  // at-bats
   le::StoreI32(bytes.data() + kFirstHalfAt + 20, -1);  // offense
-  le::StoreI32(bytes.data() + bytes.size() - 4, -8);  // notes
+  le::StoreI32(bytes.data() + bytes.size() - 4, -8);   // notes
   Game game;
   ASSERT_EQ(Decode(bytes, game), Fault::kNone);
   EXPECT_TRUE(game.innings[0].top.at_bats.empty());

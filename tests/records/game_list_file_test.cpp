@@ -25,7 +25,10 @@ TEST(GameListFile, LinesToPaths) {
       {"a.gam\nb.gam", "", {"a.gam", "b.gam"}},
       {"# comment\n\n   \n\t# indented comment\na.gam\n", "", {"a.gam"}},
       {"a.gam\r\n  b c.gam  \r\n", "", {"a.gam", "b c.gam"}},
-      {"\xEF\xBB\xBF" "a.gam\n", "", {"a.gam"}},  // a Windows editor's byte-order mark
+      {"\xEF\xBB\xBF"
+       "a.gam\n",
+       "",
+       {"a.gam"}},  // a Windows editor's byte-order mark
       {"a.gam\nsub/b.gam\n/abs/c.gam\n", "lists", {"lists/a.gam", "lists/sub/b.gam", "/abs/c.gam"}},
       {"game#1.gam\n", "", {"game#1.gam"}},  // '#' within a name is a name
   };
@@ -66,8 +69,9 @@ TEST(GameListFile, WrittenListReadsBackTheSamePaths) {
   ASSERT_TRUE(testing::Done(WriteGameList(list, games), &error)) << error;
   std::string text;
   ASSERT_TRUE(ReadWholeTextFile(list, text));
-  EXPECT_NE(text.find("\ng1.gam\nsub/g2.gam\n" + dir.Path("other/g3.gam") + "\n./#4.gam\n./ 5.gam\n"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("\ng1.gam\nsub/g2.gam\n" + dir.Path("other/g3.gam") + "\n./#4.gam\n./ 5.gam\n"),
+      std::string::npos)
       << text;
   std::vector<std::string> back;
   ASSERT_TRUE(testing::Done(ReadGameList(list, back), &error)) << error;

@@ -144,11 +144,27 @@ TEST(RecordLayout, GameHeader) {
   h.reserved_b[0] = 15;
   h.reserved_b[1] = 16;
   auto b = Encoded(h, kGameHeaderSize, EncodeGameHeader);
-  ExpectFields(b, {Text(0, "Riverside Park"), Text(25, "Ed Ump"), Text(100, " "),
-                   Text(125, "Harbor Hawks"), Text(150, "Valley Foxes"), I32(175, 7), I32(179, 5),
-                   I32(183, 2024), Byte(187, 14), Byte(188, 6), I32(189, 30), I32(193, 18),
-                   I32(197, 11), I32(201, 12), I32(205, 41), I32(209, 2), I32(213, 15),
-                   I32(217, 16), I32(221, 2023), I32(225, 3), I32(229, 1250)});
+  ExpectFields(b, {Text(0, "Riverside Park"),
+                   Text(25, "Ed Ump"),
+                   Text(100, " "),
+                   Text(125, "Harbor Hawks"),
+                   Text(150, "Valley Foxes"),
+                   I32(175, 7),
+                   I32(179, 5),
+                   I32(183, 2024),
+                   Byte(187, 14),
+                   Byte(188, 6),
+                   I32(189, 30),
+                   I32(193, 18),
+                   I32(197, 11),
+                   I32(201, 12),
+                   I32(205, 41),
+                   I32(209, 2),
+                   I32(213, 15),
+                   I32(217, 16),
+                   I32(221, 2023),
+                   I32(225, 3),
+                   I32(229, 1250)});
   GameHeader back;
   ASSERT_TRUE(DecodeGameHeader(b.data(), back));
   EXPECT_EQ(back, h);

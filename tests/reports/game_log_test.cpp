@@ -12,9 +12,9 @@
 #include "sim/sample_teams.h"
 #include "sim/season.h"
 #include "sim/simulator.h"
-#include "stats/stat_books.h"
 #include "stats/accumulate.h"
 #include "stats/side_of_game.h"
+#include "stats/stat_books.h"
 #include "stats/stats_support.h"
 #include "support/data_file.h"
 
@@ -66,8 +66,8 @@ TEST(GameLog, TotalsAreTheStatisticsLine) {
   }
   FinishTables(season);
   const auto batting = [](const BattingStat& b) {
-    return std::tuple(b.games, b.plate_appearances, b.at_bats, b.runs, b.hits, b.doubles,
-                      b.triples, b.home_runs, b.rbi, b.walks, b.strikeouts(), b.stolen_bases,
+    return std::tuple(b.games, b.plate_appearances, b.at_bats, b.runs, b.hits, b.doubles, b.triples,
+                      b.home_runs, b.rbi, b.walks, b.strikeouts(), b.stolen_bases,
                       b.cs[0] + b.cs[1] + b.cs[2]);
   };
   const auto pitching = [](const PitchingStat& p) {

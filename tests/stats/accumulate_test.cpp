@@ -47,8 +47,9 @@ TEST(Accumulate, WalkAndSacrificeFly) {
   // earned run, and the steal attempt against him and his catcher.
   // ERA 9 x 1 / (1 / 3); the catcher receives balls and strikes, no fouls.
   const Stat g = CountGame(CompileBook(kWalkOff), "Gulls");
-  ExpectRows(g, {{kP, "Ike Ives", "BF 2, PC 8, TS 3, TB 5, BB 1, WP 1, IP 0.33, ER 1, FPB 2, L 1, "
-                                  "GC 1, ERA 27.00"},
+  ExpectRows(g, {{kP, "Ike Ives",
+                  "BF 2, PC 8, TS 3, TB 5, BB 1, WP 1, IP 0.33, ER 1, FPB 2, L 1, "
+                  "GC 1, ERA 27.00"},
                  {kF, "Ike Ives", "SBA 1", kPosPitcher},
                  {kF, "Hal Hunt", "SBA 1, PCHR 6", kPosCatcher}});
   EXPECT_EQ(Pitcher(g, "Ike Ives").opponent_at_bats, 0);
@@ -61,8 +62,9 @@ TEST(Accumulate, StarterLineAndPutOutsSplit) {
   // assist (assisted) and his own throw, the first baseman's assisted
   // put-out; the catcher's strikeout put-out.  Each played the 3 outs.
   const Stat s = CountGame(CompileBook(kWalkOff), "Hawks");
-  ExpectRows(s, {{kP, "Rex Roe", "GS 1, GC 1, SHO 1, W 1, BF 3, H 1, 1B 1, SO 1, IP 1.00, PC 9, "
-                                 "TS 7, TB 2, FPS 1, FPB 2, FPS% 33.3, OBA 0.333"},
+  ExpectRows(s, {{kP, "Rex Roe",
+                  "GS 1, GC 1, SHO 1, W 1, BF 3, H 1, 1B 1, SO 1, IP 1.00, PC 9, "
+                  "TS 7, TB 2, FPS 1, FPB 2, FPS% 33.3, OBA 0.333"},
                  {kF, "Kim Kent", "PO 0, APO 0, UAPO 0, A 1, TP 1.000", kPosShortStop},
                  {kF, "Olga Orr", "PO 1, APO 1, UAPO 0, A 1, TP 1.000", kPosSecond},
                  {kF, "Lu Lane", "PO 1, APO 1, UAPO 0, A 0, TP 1.000", kPosFirst},
@@ -104,8 +106,8 @@ TEST(Accumulate, PinchRunnerStealsAndPickOffs) {
 // box score's caught stealing (attempts less steals) follows.
 TEST(Accumulate, CaughtStealingSafeOnAnErrorIsCaughtStealing) {
   const Game game = CompileBook(testing::kCaughtStealingSafe);
-  ExpectRows(CountGame(game, "Gulls"), {{kB, "Ann Able", "CS2 1, SBA 1, SB 0, R 1"},
-                                        {kB, "Bo Baker", "CS2 1, SBA 1, SB 0"}});
+  ExpectRows(CountGame(game, "Gulls"),
+             {{kB, "Ann Able", "CS2 1, SBA 1, SB 0, R 1"}, {kB, "Bo Baker", "CS2 1, SBA 1, SB 0"}});
   ExpectRows(CountGame(game, "Hawks"), {{kF, "Kim Kent", "E 1", kPosShortStop}});
 }
 
@@ -226,8 +228,10 @@ TEST(Accumulate, OpponentsCombinedAndAllTeams) {
   all.all_teams = true;
   Accumulate(all, game, Split::kAll, Split::kAll, false);
   EXPECT_EQ(all.team_name, "All Teams");
-  ExpectRows(all, {{kB, "Jo Jett", "Team Hawks"}, {kB, "Ann Able", "Team Gulls"},
-                   {kB, "TEAM TOTALS", "PA 5"}, {kP, "TEAM TOTALS", "BF 5"}});
+  ExpectRows(all, {{kB, "Jo Jett", "Team Hawks"},
+                   {kB, "Ann Able", "Team Gulls"},
+                   {kB, "TEAM TOTALS", "PA 5"},
+                   {kP, "TEAM TOTALS", "BF 5"}});
 
   // A game the named team did not play changes nobody.
   Stat other;

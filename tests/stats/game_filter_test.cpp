@@ -1,10 +1,11 @@
 // Filters over a season's games: dates, home and away, the opponent, and a
 // team's last N games with two games on one day listed out of time order.
 
-#include "stats/calendar_day.h"
 #include "stats/game_filter.h"
 
 #include <gtest/gtest.h>
+
+#include "stats/calendar_day.h"
 
 namespace scorewick {
 namespace {
@@ -20,13 +21,13 @@ std::optional<GameHeadline> Game(int month, int day, int hour, int minute, const
 // could not be read.  On 4 May the afternoon game is listed before the
 // morning one.
 const std::vector<std::optional<GameHeadline>> kSeason = {
-    Game(4, 6, 13, 0, "Hawks", "Owls"),    // 0
-    Game(4, 13, 13, 0, "Owls", "Hawks"),   // 1
-    Game(5, 4, 15, 0, "Bats", "Hawks"),    // 2: the second game of the day
-    Game(5, 4, 10, 0, "Hawks", "Bats"),    // 3: the first
-    Game(6, 1, 18, 30, "Owls", "Bats"),    // 4
-    Game(6, 15, 12, 0, "Bats", "Hawks"),   // 5
-    std::nullopt,                          // 6: kept for the reader to name
+    Game(4, 6, 13, 0, "Hawks", "Owls"),   // 0
+    Game(4, 13, 13, 0, "Owls", "Hawks"),  // 1
+    Game(5, 4, 15, 0, "Bats", "Hawks"),   // 2: the second game of the day
+    Game(5, 4, 10, 0, "Hawks", "Bats"),   // 3: the first
+    Game(6, 1, 18, 30, "Owls", "Bats"),   // 4
+    Game(6, 15, 12, 0, "Bats", "Hawks"),  // 5
+    std::nullopt,                         // 6: kept for the reader to name
 };
 
 GameFilter Dates(const char* from, const char* to) {
@@ -98,9 +99,9 @@ TEST(GameFilter, DatesOnlyAsYearMonthDay) {
   EXPECT_EQ(ParseCalendarDay("2024-02-29"), (LocalDate{2024, 2, 29}));
   EXPECT_EQ(ParseCalendarDay("2000-02-29"), (LocalDate{2000, 2, 29}));
   EXPECT_EQ(CalendarDayText(LocalDate{2024, 5, 3}), "2024-05-03");
-  for (const char* bad : {"2024-5-3", "05/03/2024", "20240503", "2024-05-03 ", "2024-13-01",
-                          "2024-00-10", "2024-04-31", "2023-02-29", "1900-02-29", "+024-05-03",
-                          "2024-05-3x", ""}) {
+  for (const char* bad :
+       {"2024-5-3", "05/03/2024", "20240503", "2024-05-03 ", "2024-13-01", "2024-00-10",
+        "2024-04-31", "2023-02-29", "1900-02-29", "+024-05-03", "2024-05-3x", ""}) {
     EXPECT_FALSE(ParseCalendarDay(bad)) << bad;
   }
 }

@@ -44,16 +44,19 @@ TEST(WorkloadRules, FileTextReadsBackWithCommentsAndCarriageReturns) {
 TEST(WorkloadRules, RefusalsNameTheLine) {
   const std::pair<const char*, const char*> refused[] = {
       {"1-20 0\n15-30 1\n", "line 2, \"15-30 1\": the range overlaps the one before it (up to 20)"},
-      {"1-20 0\n# gap\n25-30 1\n", "line 3, \"25-30 1\": the ranges must follow on: this one "
-                                   "should start at 21"},
+      {"1-20 0\n# gap\n25-30 1\n",
+       "line 3, \"25-30 1\": the ranges must follow on: this one "
+       "should start at 21"},
       {"20-10 1\n", "line 1, \"20-10 1\": the range runs backwards"},
       {"1-20 0\n21+ 1\n30-40 2\n",
        "line 3, \"30-40 2\": the range before it already covers every count above it"},
       {"1-20 zero\n", "line 1, \"1-20 zero\": the days of rest are a number, 0 to 365"},
-      {"1-20\n", "line 1, \"1-20\": a line is a range of pitches and the days of rest "
-                 "(\"21-35 1\"), or \"max\" and the most pitches a day (\"max 85\")"},
-      {"1to20 0\n", "line 1, \"1to20 0\": the range of pitches is FROM-TO (\"21-35\") or FROM+ "
-                    "(\"66+\")"},
+      {"1-20\n",
+       "line 1, \"1-20\": a line is a range of pitches and the days of rest "
+       "(\"21-35 1\"), or \"max\" and the most pitches a day (\"max 85\")"},
+      {"1to20 0\n",
+       "line 1, \"1to20 0\": the range of pitches is FROM-TO (\"21-35\") or FROM+ "
+       "(\"66+\")"},
       {"1-20 0\nmax 0\n", "line 2, \"max 0\": the maximum is a number of pitches above 0"},
       {"1-20 0\nmax 80\nmax 90\n", "line 3, \"max 90\": the maximum is given twice"},
       {"# nothing\nmax 85\n", "no range of pitches is given (a line such as \"1-20 0\")"},
@@ -85,9 +88,9 @@ Game RexThrows(int n, const char* day, int hour = 18) {
   for (int k : Parts(walked, (walked + 17) / 18))
     book += "bbbss" + std::string(static_cast<std::size_t>(k - 6), 'f') + "b BB\n";
   for (int k : Parts(n - walked, 3)) {
-    book += k == 1 ? "6-3\n"
-                   : k == 2 ? "s 6-3\n"
-                            : "ss" + std::string(static_cast<std::size_t>(k - 3), 'f') + " 6-3\n";
+    book += k == 1   ? "6-3\n"
+            : k == 2 ? "s 6-3\n"
+                     : "ss" + std::string(static_cast<std::size_t>(k - 3), 'f') + " 6-3\n";
   }
   return CompileBook(book + "bottom 1\nHR7\n");
 }
@@ -114,7 +117,7 @@ TEST(PitcherWorkload, OutingsAtTheEdgesOnConsecutiveDaysOverTheMaximumAndOnShort
       {40, "2024-05-25", 10, 40, 2, "2024-05-28", false},  // two games on one day
       {45, "2024-05-25", 14, 85, 4, "2024-05-30", false},  // 85: at the maximum
       {46, "2024-05-30", 10, 46, 2, "2024-06-02", false},
-      {40, "2024-05-30", 14, 86, 4, "2024-06-04", true},  // 86: over it
+      {40, "2024-05-30", 14, 86, 4, "2024-06-04", true},         // 86: over it
       {30, "2024-06-02", 10, 30, 1, "2024-06-04", false, true},  // back before June 4
   };
   WorkloadCounter counter("Hawks", StatRules{});
@@ -122,8 +125,7 @@ TEST(PitcherWorkload, OutingsAtTheEdgesOnConsecutiveDaysOverTheMaximumAndOnShort
   for (std::size_t i = std::size(rows); i-- > 0;)
     counter.Count(RexThrows(rows[i].pitches, rows[i].day, rows[i].hour), std::size(rows) - i);
   ASSERT_TRUE(counter.team_seen());
-  const Workload w =
-      counter.Finish(DefaultWorkloadRules(), *ParseCalendarDay("2024-06-03"));
+  const Workload w = counter.Finish(DefaultWorkloadRules(), *ParseCalendarDay("2024-06-03"));
   std::vector<Outing> rex;
   for (const Outing& o : w.outings)
     if (o.pitcher == "Rex Roe") rex.push_back(o);

@@ -20,8 +20,8 @@ inline std::vector<std::string> TableLines(const Game& game, const StatRules& ru
   stat.all_teams = true;
   Accumulate(stat, game, Split::kAll, Split::kAll, false);
   std::vector<std::string> lines;
-  for (StatTable table : {StatTable::kBatting, StatTable::kRunning, StatTable::kFielding,
-                          StatTable::kPitching}) {
+  for (StatTable table :
+       {StatTable::kBatting, StatTable::kRunning, StatTable::kFielding, StatTable::kPitching}) {
     for (int row = 0; row < RowCount(stat, table); ++row) {
       std::string line;
       for (int c = 0; c < ColumnCount(table); ++c) line += CellText(stat, table, row, c) + "|";
@@ -48,12 +48,10 @@ inline std::string BookRoundTrip(const Game& game, const scoring::LeagueRules& r
   stat_rules.strikes_per_out = rules.strikes_per_out;
   stat_rules.balls_per_walk = rules.balls_per_walk;
   for (int pass = 0; pass < 2; ++pass) {
-    const std::vector<std::string> a = pass == 0
-                                           ? reports::MakeBoxScore(game, stat_rules).lines()
-                                           : TableLines(game, stat_rules);
-    const std::vector<std::string> b = pass == 0
-                                           ? reports::MakeBoxScore(again, stat_rules).lines()
-                                           : TableLines(again, stat_rules);
+    const std::vector<std::string> a =
+        pass == 0 ? reports::MakeBoxScore(game, stat_rules).lines() : TableLines(game, stat_rules);
+    const std::vector<std::string> b = pass == 0 ? reports::MakeBoxScore(again, stat_rules).lines()
+                                                 : TableLines(again, stat_rules);
     for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
       const std::string x = i < a.size() ? a[i] : "(none)";
       const std::string y = i < b.size() ? b[i] : "(none)";

@@ -13,7 +13,8 @@ namespace scorewick::testing {
 
 // Expects the PDF file at path to have pages pages (0: one or more), the
 // first of which shows every text in shown.
-inline void ExpectPdf(const std::string& path, int pages, std::initializer_list<std::string> shown) {
+inline void ExpectPdf(const std::string& path, int pages,
+                      std::initializer_list<std::string> shown) {
   if (pages == 0) {
     EXPECT_GT(PdfPages(path), 0) << path;
   } else {

@@ -2,12 +2,13 @@
 // rules, told as its book and read back: the same box score and the same
 // statistics.
 
+#include "support/book_round_trip.h"
+
 #include <gtest/gtest.h>
 
 #include "sim/sample_teams.h"
 #include "sim/season.h"
 #include "sim/simulator.h"
-#include "support/book_round_trip.h"
 
 namespace scorewick::sim {
 namespace {

@@ -16,8 +16,8 @@ namespace {
 using scorewick::testing::DumpGame;
 using testing::Book;
 using testing::EntriesOf;
-using testing::WordsOf;
 using testing::kTeams;
+using testing::WordsOf;
 
 std::string GameOf(const scoring::LiveBook& book) {
   Game game = book.game();
@@ -26,11 +26,14 @@ std::string GameOf(const scoring::LiveBook& book) {
   return DumpGame(game);
 }
 
-const char* const kBooks[] = {"bat_around", "caught_stealing_safe", "changes", "dh_game",
-                              "dropped_third", "errors", "hit_for",
-                              "marks", "nine_innings", "pitched", "relief",
-                              "running", "strikeout_relief", "tie", "two_innings",
-                              "walk_off"};
+const char* const kBooks[] = {"bat_around",       "caught_stealing_safe",
+                              "changes",          "dh_game",
+                              "dropped_third",    "errors",
+                              "hit_for",          "marks",
+                              "nine_innings",     "pitched",
+                              "relief",           "running",
+                              "strikeout_relief", "tie",
+                              "two_innings",      "walk_off"};
 
 // Scored a word at a time, a pitch at a time, every book makes the game it
 // makes read whole; and every word taken back leaves the game it found.
@@ -91,6 +94,7 @@ TEST(LiveBook, AWordTheGameCannotTakeChangesNothing) {
       {"s\n", "K", "a strikeout needs strike 3"},
       {"bbbb\n", "b", "the count is full: the turn must end"},
       {"", "PR1 \"Pat Pinch\"", "nobody is on base 1 to run for"},
+      {"", "!B|O8|k8z|t0 !P|i0", "cannot read the exact word \"!B|O8|k8z|t0\""},
       {"b\n", "1-3(WP)", "nobody is on base 1"},
       {"1B7\n1B8\n", "1-3(WP)", "a runner cannot pass the runner ahead of him"},
   };

@@ -1,11 +1,10 @@
-#include "scoring/book.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "book_games.h"
 #include "records/codes.h"
+#include "scoring/book.h"
 #include "scoring/consistency.h"
 #include "support/data_file.h"
 #include "support/game_dump.h"

@@ -10,7 +10,6 @@ namespace scorewick::sim {
 
 using namespace scoring;
 
-
 bool SimulateGame(const Team& home, const Team& visitor, const GameSetup& setup, Game& game,
                   std::string* error) {
   GameSimulator sim(game, setup);

@@ -12,8 +12,8 @@
 
 #include "records/game.h"
 #include "scoring/league_rules.h"
-#include "sim/rng.h"
 #include "scoring/scorer.h"
+#include "sim/rng.h"
 #include "sim/team_plan.h"
 
 namespace scorewick::sim {

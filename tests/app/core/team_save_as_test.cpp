@@ -174,7 +174,8 @@ TEST_F(SaveTeamAsTest, AddressListExportFollowsTheSameRules) {
   ui.file_answers.push_back(FileChoice{dir.Path("phones.csv"), 1});
   ui.yes_no_answers.push_back(true);
   EXPECT_EQ(ExportAddressList(team, ui, HtmlStyle{}, session), ExportResult::kWritten);
-  EXPECT_EQ(testing::ReadText(dir.Path("phones.csv")), AddressListCsv(team) + "\n" + AddressListCsv(team));
+  EXPECT_EQ(testing::ReadText(dir.Path("phones.csv")),
+            AddressListCsv(team) + "\n" + AddressListCsv(team));
 }
 
 }  // namespace

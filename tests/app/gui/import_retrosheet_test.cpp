@@ -63,9 +63,9 @@ class ImportRetrosheetTest : public QObject {
     f.Window().RunCommand(kCmdImportRetrosheet);
     // A second, longer file: the game already imported is kept, the one
     // with a mistake refused, the last written.
-    const std::string more = interop::testing::BookSeason(
-        source, {kWholeGame, "g1 X S8\ng2 K\ng3 Z9", kWholeGame,
-                 "info,innings,1\ng1 K\ng2 K\ng3 K/ZZ\nh1 X HR/8/F"});
+    const std::string more =
+        interop::testing::BookSeason(source, {kWholeGame, "g1 X S8\ng2 K\ng3 Z9", kWholeGame,
+                                              "info,innings,1\ng1 K\ng2 K\ng3 K/ZZ\nh1 X HR/8/F"});
     Choose(f, more, f.Path("games"));
     f.ui.yes_no_answers.push_back(false);
     QString listed;

@@ -1,12 +1,13 @@
 // The game log opened from the Statistics window, the pitcher workload
 // window, and the pitch-count rules dialog of the Options.
 
+#include "app/player_reports.h"
+
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QtTest>
 #include <filesystem>
 
-#include "app/player_reports.h"
 #include "app/report_window.h"
 #include "app/stats_window.h"
 #include "app/workload_rules_dialog.h"
@@ -51,7 +52,8 @@ class PlayerReportsTest : public QObject {
     // The player who came up most, for a screenshot with figures.
     int row = 0;
     for (int r = 0; r + 1 < static_cast<int>(w.displayed().batting.size()); ++r) {
-      if (w.displayed().batting[r].plate_appearances > w.displayed().batting[row].plate_appearances) row = r;
+      if (w.displayed().batting[r].plate_appearances > w.displayed().batting[row].plate_appearances)
+        row = r;
     }
     const BattingStat first = w.displayed().batting[static_cast<std::size_t>(row)];
     w.OpenGameLogOf(row);

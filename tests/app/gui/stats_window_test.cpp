@@ -26,10 +26,10 @@
 #include "gui/support/modal_script.h"
 #include "gui/support/stat_games.h"
 #include "records/file_io.h"
-#include "support/pdf_pages.h"
 #include "reports/stats_csv.h"
 #include "stats/accumulate.h"
 #include "stats/column_glossary.h"
+#include "support/pdf_pages.h"
 
 using namespace scorewick;
 using namespace scorewick::app;
