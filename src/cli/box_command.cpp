@@ -18,9 +18,11 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <ostream>
 #include <set>
+#include <span>
 
 #include "app/core/html_style.h"
 #include "app/core/settings.h"
@@ -117,6 +119,32 @@ std::string WriteOne(const Game& game, const std::string& out, const Run& run) {
       out, box, FormOf(run.format), reports::BoxScoreTitle(game), run.style, run.when);
   if (saved) return {};
   return saved.reason.empty() ? "cannot write " + out : saved.reason;
+}
+
+// The files of a run into a folder, made durable together at its end: the
+// workers add each game's files as they make them.
+struct FolderBatch {
+  FileBatch files;
+  std::mutex lock;
+};
+
+// Adds one game's box score at out to the folder's batch, on a worker: its
+// files all or none.  Empty when added, else why not.
+std::string AddOne(const Game& game, const std::string& out, const Run& run, FolderBatch& batch) {
+  const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
+  const std::vector<std::pair<std::string, std::string>> files = reports::BoxScoreExportFiles(
+      out, box, FormOf(run.format), reports::BoxScoreTitle(game), run.style, run.when);
+  std::lock_guard<std::mutex> hold(batch.lock);
+  const std::size_t before = batch.files.size();
+  for (const auto& [path, text] : files) {
+    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
+                                              text.size());
+    if (Status added = batch.files.Add(path, bytes); !added) {
+      batch.files.DropFrom(before);
+      return added.reason.empty() ? "cannot write " + path : added.reason;
+    }
+  }
+  return {};
 }
 
 // Prints the printed box score of game into pdf, on the caller's thread
@@ -258,11 +286,16 @@ int Box(const Request& r, CommandContext& ctx) {
   FeedOptions options;
   options.threads = r.games.threads;
   options.prior_format = true;  // a 2.0 game is converted as it is read
+  // Many files into a folder are written as they are made and made
+  // durable together at the end, rather than one sync a file.
+  FolderBatch folder_batch;
+  const bool batched = !r.out_dir.empty();
   if (r.format != "pdf") {
     options.hand_over = false;
     options.make = [&](const Game& game, FedGame& fed) {
-      fed.made =
-          one_file_each ? WriteOne(game, feed_outputs[fed.index], run) : StreamText(game, run);
+      fed.made = batched         ? AddOne(game, feed_outputs[fed.index], run, folder_batch)
+                 : one_file_each ? WriteOne(game, feed_outputs[fed.index], run)
+                                 : StreamText(game, run);
     };
   }
 
@@ -296,6 +329,17 @@ int Box(const Request& r, CommandContext& ctx) {
     }
     return true;
   });
+  if (batched && folder_batch.files.size() > 0) {
+    std::vector<Status> failed;
+    if (const Status committed = folder_batch.files.Commit(&failed); !committed) {
+      for (const Status& f : failed) ctx.err << "scorewick: " << TerminalText(f.reason) << "\n";
+      if (failed.empty()) {
+        ctx.err << "scorewick: " << TerminalText(committed.reason) << "\n";
+        return kExitRefused;
+      }
+      all_written = false;
+    }
+  }
   if (!one_file_each && !r.out.empty() && written > 0) {
     if (const Status saved = WriteTextFileAtomically(r.out, joined); !saved) {
       ctx.err << "scorewick: " << TerminalText(saved.reason) << "\n";

@@ -470,6 +470,12 @@ FileBatch::~FileBatch() {
   for (const File& f : files_) std::filesystem::remove(f.temp, ec);
 }
 
+void FileBatch::DropFrom(std::size_t count) {
+  std::error_code ec;
+  for (std::size_t i = count; i < files_.size(); ++i) std::filesystem::remove(files_[i].temp, ec);
+  if (count < files_.size()) files_.resize(count);
+}
+
 Status FileBatch::Add(const std::string& path, std::span<const std::uint8_t> bytes,
                       FileAccess access) {
   PreparedFile prepared;

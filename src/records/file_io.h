@@ -100,6 +100,10 @@ class FileBatch {
 
   Status Add(const std::string& path, std::span<const std::uint8_t> bytes,
              FileAccess access = FileAccess::kAsBefore);
+  // Takes back the files added from the count-th on (their temporary files
+  // removed), as if they had never been added: files that go together are
+  // kept all or none.
+  void DropFrom(std::size_t count);
   // Syncs and renames every file added since the last Commit; fails as the
   // first file that could not be renamed over its target (every such file
   // is in failed, its temporary file removed), or when nothing could be

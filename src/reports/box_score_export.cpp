@@ -357,27 +357,37 @@ BoxScoreFrameFiles FrameFilesBeside(const std::string& frameset_path) {
           (p.parent_path() / (stem + "_summary" + ext)).string()};
 }
 
+std::vector<std::pair<std::string, std::string>> BoxScoreExportFiles(
+    const std::string& path, const BoxScore& box, BoxScoreForm form, std::string_view title,
+    const HtmlStyle& style, const LocalDateTime& when) {
+  switch (form) {
+    case BoxScoreForm::kHtml:
+      return {{path, BoxScoreHtml(box, title, style, when)}};
+    case BoxScoreForm::kCsv:
+      return {{path, BoxScoreCsv(box)}};
+    case BoxScoreForm::kText:
+      return {{path, TextFileLines(box.lines())}};
+    case BoxScoreForm::kFrames: {
+      const BoxScoreFrameFiles files = FrameFilesBeside(path);
+      BoxScoreFramePages pages = BoxScoreFrames(
+          box, title, style, when, std::filesystem::path(files.score).filename().string(),
+          std::filesystem::path(files.summary).filename().string());
+      return {{files.score, std::move(pages.score)},
+              {files.summary, std::move(pages.summary)},
+              {path, std::move(pages.frameset)}};
+    }
+  }
+  return {};
+}
+
 Status WriteBoxScoreExport(const std::string& path, const BoxScore& box, BoxScoreForm form,
                            std::string_view title, const HtmlStyle& style,
                            const LocalDateTime& when) {
-  switch (form) {
-    case BoxScoreForm::kHtml:
-      return WriteTextFileAtomically(path, BoxScoreHtml(box, title, style, when));
-    case BoxScoreForm::kCsv:
-      return WriteTextFileAtomically(path, BoxScoreCsv(box));
-    case BoxScoreForm::kText: {
-      return WriteTextFileAtomically(path, TextFileLines(box.lines()));
-    }
-    case BoxScoreForm::kFrames: {
-      const BoxScoreFrameFiles files = FrameFilesBeside(path);
-      const BoxScoreFramePages pages = BoxScoreFrames(
-          box, title, style, when, std::filesystem::path(files.score).filename().string(),
-          std::filesystem::path(files.summary).filename().string());
-      return WriteTextFilesAtomically(
-          {{files.score, pages.score}, {files.summary, pages.summary}, {path, pages.frameset}});
-    }
-  }
-  return Status::Failed(path, "cannot write " + path);
+  const std::vector<std::pair<std::string, std::string>> files =
+      BoxScoreExportFiles(path, box, form, title, style, when);
+  if (files.empty()) return Status::Failed(path, "cannot write " + path);
+  if (files.size() == 1) return WriteTextFileAtomically(path, files.front().second);
+  return WriteTextFilesAtomically(files);
 }
 
 }  // namespace scorewick::reports

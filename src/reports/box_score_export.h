@@ -7,6 +7,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "records/game.h"
 #include "records/local_date.h"
@@ -50,6 +52,12 @@ struct BoxScoreFrameFiles {
 BoxScoreFrameFiles FrameFilesBeside(const std::string& frameset_path);
 
 enum class BoxScoreForm { kHtml, kFrames, kCsv, kText };
+
+// The files of the box score at path in the given form, each as its path
+// and text: the page, or the frameset page and the two pages beside it.
+std::vector<std::pair<std::string, std::string>> BoxScoreExportFiles(
+    const std::string& path, const BoxScore& box, BoxScoreForm form, std::string_view title,
+    const HtmlStyle& style, const LocalDateTime& when);
 
 // Writes the box score at path in the given form (the frames form writes
 // its two pages beside path as FrameFilesBeside names them).  The files are

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <span>
 
 #include "support/temp_dir.h"
 
@@ -158,6 +159,34 @@ TEST(FileIo, FilesSavedTogetherAreAllWrittenOrNone) {
       WriteTextFilesAtomically({{dir.Path("a.htm"), "new a"}, {dir.Path("b.htm"), "b"}});
   ASSERT_TRUE(saved) << saved.reason;
   EXPECT_EQ(Read(dir.Path("a.htm")) + Read(dir.Path("b.htm")), "new ab");
+}
+
+// A batch replaces nothing before its Commit; files taken back, and a batch
+// given up, leave no temporary file and their targets as they were.
+TEST(FileIo, ABatchReplacesItsFilesOnlyWhenCommitted) {
+  TempDir dir;
+  ASSERT_TRUE(WriteTextFileAtomically(dir.Path("a.htm"), "old a"));
+  auto bytes = [](const std::string& text) {
+    return std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  };
+  const std::string a = "new a", b = "b", c = "c";
+  {
+    FileBatch given_up;
+    ASSERT_TRUE(given_up.Add(dir.Path("a.htm"), bytes(a)));
+  }
+  EXPECT_EQ(Read(dir.Path("a.htm")), "old a");
+  EXPECT_EQ(FilesIn(dir.path()), 1);
+  FileBatch batch;
+  ASSERT_TRUE(batch.Add(dir.Path("a.htm"), bytes(a)));
+  ASSERT_TRUE(batch.Add(dir.Path("b.htm"), bytes(b)));
+  ASSERT_TRUE(batch.Add(dir.Path("c.htm"), bytes(c)));
+  EXPECT_EQ(Read(dir.Path("a.htm")), "old a");
+  batch.DropFrom(1);
+  EXPECT_EQ(batch.size(), 1u);
+  ASSERT_TRUE(batch.Commit());
+  EXPECT_EQ(Read(dir.Path("a.htm")), "new a");
+  EXPECT_FALSE(fs::exists(dir.Path("b.htm")));
+  EXPECT_EQ(FilesIn(dir.path()), 1);
 }
 
 // A save stopped half-way (here by the file-size limit's signal, as kill
