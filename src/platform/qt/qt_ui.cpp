@@ -48,8 +48,11 @@ QStringList QtNameFilters(std::string_view filter) {
     QString pattern = ToQString(f.pattern);
     pattern.replace(';', ' ');
     QString description = ToQString(f.description);
-    // Qt reads the patterns from the parentheses of the name.
-    names << (description.contains('(') ? description : description + " (" + pattern + ")");
+    // Qt reads the patterns from the parentheses of the name, apart by
+    // spaces: the name's own list (apart by semicolons) is put so.
+    const qsizetype open = description.indexOf('(');
+    if (open >= 0) description = description.left(open).trimmed();
+    names << description + " (" + pattern + ")";
   }
   return names;
 }

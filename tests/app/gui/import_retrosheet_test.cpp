@@ -3,6 +3,7 @@
 // that can be cancelled, and the summary with the refusals.
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "app/core/command_ids.h"
@@ -10,6 +11,7 @@
 #include "app/import_summary_dialog.h"
 #include "gui/support/gui_fixture.h"
 #include "interop/retro_book.h"
+#include "platform/qt/qt_ui.h"
 #include "records/file_io.h"
 
 using namespace scorewick;
@@ -34,6 +36,24 @@ class ImportRetrosheetTest : public QObject {
   void cleanup() {
     ImportSummaryRun() = [](ImportSummaryDialog& d) { return d.exec(); };
     ImportProgressHook() = {};
+  }
+
+  // The file dialog's first filter shows the event files: Qt takes the
+  // patterns from the name's parentheses, one apart from the next.
+  void theEventFilesFilterShowsEventFiles() {
+    const QStringList names = QtNameFilters(kEventFileFilter);
+    QCOMPARE(names.size(), 2);
+    QCOMPARE(names.front(),
+             QString("Retrosheet Event Files (*.EVA *.EVN *.EVF *.EVR *.eva *.evn *.evf *.evr)"));
+    const QString inside = names.front().section('(', 1).chopped(1);
+    bool matched = false;
+    for (const QString& pattern : inside.split(' ', Qt::SkipEmptyParts)) {
+      matched |= QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern))
+                     .match("2019SEA.EVA")
+                     .hasMatch();
+    }
+    QVERIFY(matched);
+    QCOMPARE(QtNameFilters("Team File (*.tem)|*.tem|"), QStringList{"Team File (*.tem)"});
   }
 
   void importsIntoTheFolderChosen() {
