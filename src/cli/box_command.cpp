@@ -137,9 +137,7 @@ std::string AddOne(const Game& game, const std::string& out, const Run& run, Fol
   std::lock_guard<std::mutex> hold(batch.lock);
   const std::size_t before = batch.files.size();
   for (const auto& [path, text] : files) {
-    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
-                                              text.size());
-    if (Status added = batch.files.Add(path, bytes); !added) {
+    if (Status added = batch.files.Add(path, TextBytes(text)); !added) {
       batch.files.DropFrom(before);
       return added.reason.empty() ? "cannot write " + path : added.reason;
     }

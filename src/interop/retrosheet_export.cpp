@@ -179,7 +179,10 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
   std::vector<std::string> in_batch;
   const std::string folder =
       request.output_folder.empty() ? std::string(".") : request.output_folder;
-  for (const auto& [file, text] : events.Files()) {
+  for (const auto& written_file : events.Files()) {
+    // Named apart: the lambdas below take the name.
+    const std::string& file = written_file.first;
+    const std::string& text = written_file.second;
     const std::string path = Joined(request.output_folder, file);
     const bool event_file = IsEventFile(file);
     const std::vector<std::size_t> held =
@@ -214,8 +217,7 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
       not_written(refusal, false);
       continue;
     }
-    const Status added =
-        batch.Add(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    const Status added = batch.Add(path, TextBytes(text));
     if (!added) {
       not_written(added.reason, false);
       continue;

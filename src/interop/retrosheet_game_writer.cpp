@@ -1042,7 +1042,7 @@ bool GameWriter::MovesAt(Key key, std::vector<Move>& moves, int batter_box) {
         return Fail("the runner of box " + std::to_string(e.box + 1) + " advances from " +
                     (m->to == 0 ? "the plate" : "home"));
       }
-      m->codes.push_back(ab.advances[m->to - 1]);
+      m->codes.push_back(std::int32_t{ab.advances[m->to - 1]});  // packed: a copy
       ++m->to;
       base[e.box] = m->to;
     } else if (p.event == kEventOut) {

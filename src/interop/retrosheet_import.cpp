@@ -99,7 +99,9 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
   const auto commit = [&](std::vector<ImportRefusal>& notes) {
     std::vector<Status> failed;
     const Status done = batch.Commit(&failed);
-    for (const auto& [path, game] : in_batch) {
+    for (const auto& entry : in_batch) {
+      const std::string& path = entry.first;  // named apart: the search below takes it
+      const bool game = entry.second;
       const auto f = std::find_if(failed.begin(), failed.end(),
                                   [&](const Status& s) { return s.file == path; });
       // A sync that failed renamed nothing; a rename that failed, its file.

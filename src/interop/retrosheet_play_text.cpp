@@ -31,7 +31,7 @@ std::vector<std::pair<int, std::int32_t>> ErrorsAt(const AT_BAT& ab, int base) {
     const std::int32_t kind = list == 0 ? ab.error_kinds[i] : ab.second_error_kinds[i];
     if (c.name.empty() || c.position < 1 || c.position > 9) continue;
     if (kind == kErrPassedBall || kind == kErrPrevious || kind == kErrPopFoul) continue;
-    errors.push_back({c.position, kind});
+    errors.push_back({std::int32_t{c.position}, kind});  // packed: a copy
   }
   return errors;
 }

@@ -410,11 +410,11 @@ Status Commit(const PreparedFile& file, const std::string& path) {
   return {};
 }
 
-std::span<const std::uint8_t> TextBytes(const std::string& text) {
+}  // namespace
+
+std::span<const std::uint8_t> TextBytes(std::string_view text) {
   return std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
-
-}  // namespace
 
 Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            FileAccess access) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -66,6 +67,9 @@ enum class FileAccess { kAsBefore, kOwnerOnly };
 // half-way leaves one).
 Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            FileAccess access = FileAccess::kAsBefore);
+// The bytes of a text, to write as they are.
+std::span<const std::uint8_t> TextBytes(std::string_view text);
+
 Status WriteTextFileAtomically(const std::string& path, const std::string& text,
                                FileAccess access = FileAccess::kAsBefore);
 // As WriteFileAtomically, without waiting for the disk: for a file that can

@@ -337,7 +337,7 @@ void Writer::Take(int j, Moment m, RunnerMove& move, std::vector<ErrorMark>& err
     const std::int32_t ev = ab.pitches[static_cast<std::size_t>(e)].event;
     if (ev == kEventAdvance) {
       if (base >= 1 && base <= 3)
-        move.codes.push_back(ab.advances[static_cast<std::size_t>(base - 1)]);
+        move.codes.push_back(std::int32_t{ab.advances[static_cast<std::size_t>(base - 1)]});
       ++base;
     } else if (ev == kEventOut) {
       move.out = true;
@@ -386,7 +386,7 @@ bool Writer::PlayAt(Moment m, int batter) {
       const std::int32_t ev = ab.pitches[static_cast<std::size_t>(e)].event;
       if (ev == kEventAdvance) {
         if (base >= 1 && base <= 3)
-          b.codes.push_back(ab.advances[static_cast<std::size_t>(base - 1)]);
+          b.codes.push_back(std::int32_t{ab.advances[static_cast<std::size_t>(base - 1)]});
         ++base;
       } else if (ev == kEventOut) {
         b.out = true;
