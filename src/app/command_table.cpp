@@ -10,6 +10,7 @@
 #include "app/player_reports.h"
 #include "app/plot_commands.h"
 #include "app/print_commands.h"
+#include "app/scoring_commands.h"
 #include "app/shell_commands.h"
 #include "app/stats_commands.h"
 #include "app/team_commands.h"
@@ -33,6 +34,10 @@ constexpr CommandRow kCommands[] = {
     {kCmdBlankScoreSheets, &RunBlankScoreSheets},
     {kCmdPrinterSetup, &RunPrinterSetup},
     {kCmdExit, &RunExit},
+    // Game, and the tool bar's New Game.
+    {kCmdNewGame, &RunNewGame},
+    {kCmdToolNewGame, &RunNewGame},
+    {kCmdContinueScoring, &RunContinueScoring},
     // Statistics, and the tool bar's Game Stats.
     {kCmdTeamStats, &RunTeamStats},
     {kCmdToolGameStats, &RunTeamStats},

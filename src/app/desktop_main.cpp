@@ -4,12 +4,14 @@
 #include <QScreen>
 #include <QSplashScreen>
 #include <QThread>
+#include <QTimer>
 #include <chrono>
 #include <filesystem>
 
 #include "app/core/session.h"
 #include "app/main_window.h"
 #include "app/pictures.h"
+#include "app/scoring_commands.h"
 #include "platform/qt/qt_ui.h"
 
 namespace scorewick::app {
@@ -41,6 +43,8 @@ int RunDesktop(int argc, char** argv) {
     ui.set_parent(&window);
     window.show();
     splash.finish(&window);
+    // The game scored last, when it was left unfinished, is offered again.
+    QTimer::singleShot(0, &window, [&] { OfferUnfinishedGame(&window, session, ui); });
     status = QApplication::exec();
   }  // the window's destruction writes the settings file
   return status;

@@ -185,6 +185,18 @@ QPixmap ToolbarPicture(int bitmap) {
       p.drawLine(QPointF(11, 19), QPointF(9.5, 21.5));
       break;
     }
+    case 17: {  // new game: a diamond with a plus
+      p.setPen(QPen(QColor(90, 60, 30), 1));
+      p.setBrush(QColor(200, 150, 90));
+      p.drawPolygon(QPolygonF({QPointF(11, 4), QPointF(19, 13), QPointF(11, 22), QPointF(3, 13)}));
+      p.setBrush(Qt::white);
+      for (const QPointF c : {QPointF(11, 20), QPointF(17, 13), QPointF(11, 6), QPointF(5, 13)})
+        p.drawRect(QRectF(c.x() - 1.5, c.y() - 1.5, 3, 3));
+      p.setPen(QPen(QColor(30, 150, 40), 3));
+      p.drawLine(QPointF(19, 1), QPointF(19, 9));
+      p.drawLine(QPointF(15, 5), QPointF(23, 5));
+      break;
+    }
     case 7: {  // print game: a printer with a score sheet
       p.setPen(QPen(QColor(60, 60, 60), 1));
       p.setBrush(Qt::white);

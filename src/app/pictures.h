@@ -14,7 +14,8 @@ QPixmap SplashPicture();
 QPixmap BackgroundTile();
 // A tool bar button's picture by its bitmap number (6 new team, 15 edit
 // team, 7 print game, 12 game statistics, 8 and 10 Palm export and import,
-// 9 and 11 Pocket PC export and import); an empty picture for others.
+// 9 and 11 Pocket PC export and import, 17 new game); an empty picture for
+// others.
 QPixmap ToolbarPicture(int bitmap);
 // The small divider between groups of tool bar buttons.
 QPixmap DividerPicture();

@@ -32,10 +32,16 @@ inline constexpr DrawingCommandName kPrintCommand{"print", "Print into a PDF fil
 inline constexpr DrawingCommandName kPlotCommand{"plot",
                                                  "Spray charts and pitch charts over games"};
 
+// The scoring window on a game (with the teams' files of a new one, or
+// empty), for `scorewick score GAME --window`: the exit status.
+using ScoringWindowEntry = int (*)(const std::string& game, const std::string& visitor,
+                                   const std::string& home);
+
 // What the drawing half brings when it is linked in.
 struct DrawingHalf {
   std::vector<CommandSetup> commands;  // print and plot
   DesktopEntry desktop = nullptr;
+  ScoringWindowEntry scoring_window = nullptr;
 };
 DrawingHalf& LinkedDrawing();
 

@@ -8,8 +8,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/core/live_situation.h"
 #include "cli/counted_games.h"
-#include "cli/score_situation.h"
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
 #include "records/file_io.h"
@@ -17,75 +17,37 @@
 #include "records/team_file.h"
 #include "reports/box_score.h"
 #include "scoring/book.h"
-#include "scoring/book_writer.h"
+#include "scoring/new_game_book.h"
 
 namespace scorewick::cli {
 
 namespace fs = std::filesystem;
 
-std::string BookPathOf(const std::string& game) {
-  return fs::path(game).replace_extension(".book").string();
-}
-
 namespace {
-
-namespace fs = std::filesystem;
-
-// No book of a game comes near this; a larger file is not one.
-constexpr std::size_t kMaxBookFile = std::size_t{4} << 20;
-
-// A name written in a book line: in quotes, which a name cannot hold.
-std::string Quoted(std::string_view name) {
-  std::string text(name);
-  for (char& c : text) {
-    if (c == '"') c = '\'';
-  }
-  return "\"" + text + "\"";
-}
 
 // The header of a new game: the date and time now, the league rules of
 // the settings, and both teams with their rosters on the bench; the
 // line-ups are typed ("1 \"Ann Able\" SS").
 std::vector<std::string> NewGameHeader(const Team& visitor, const Team& home) {
-  std::vector<std::string> lines;
+  scoring::NewGame g;
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  char when[64];
-  std::snprintf(when, sizeof when, "game date=%04d-%02d-%02d time=%02d:%02d", local.tm_year + 1900,
-                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
-  lines.push_back(when);
-  const StatRules r = RulesOfCurrentFolder();
-  lines.push_back("rules innings=" + std::to_string(r.innings_per_game) + " strikes=" +
-                  std::to_string(r.strikes_per_out) + " balls=" + std::to_string(r.balls_per_walk) +
-                  " outs=" + std::to_string(r.outs_per_inning));
-  for (const auto& [word, team] : {std::pair{"visitors", &visitor}, std::pair{"home", &home}}) {
-    lines.push_back(std::string(word) + " " + Quoted(team->team_name.view()));
-    for (const PLAYER& p : team->players()) {
-      std::string line = "- " + Quoted(p.name.view()) + " ";
-      const std::string_view position = PositionAbbrev(p.position);
-      line += position.empty() || p.position < kPosPitcher || p.position > kPosDesignatedHitter
-                  ? std::string("P")
-                  : std::string(position);
-      if (p.uniform_number >= 0 && p.uniform_number <= 99)
-        line += " " + std::to_string(p.uniform_number);
-      line += std::string(" ") +
-              (p.bats == 0   ? 'L'
-               : p.bats == 1 ? 'R'
-                             : 'S') +
-              "/" + (p.throws_right ? 'R' : 'L');
-      lines.push_back(line);
-    }
-  }
-  // The line-ups are typed next, the visitors' first.
-  lines.push_back("visitors " + Quoted(visitor.team_name.view()));
-  return lines;
+  g.year = local.tm_year + 1900;
+  g.month = local.tm_mon + 1;
+  g.day = local.tm_mday;
+  g.hour = local.tm_hour;
+  g.minute = local.tm_min;
+  g.rules = LeagueRulesOfCurrentFolder();
+  g.visitor = visitor;
+  g.home = home;
+  return scoring::NewGameBook(g);
 }
 
 }  // namespace
 
 ScoringSession::ScoringSession(const ScoreOptions& o, CommandContext& ctx)
-    : o_(o), ctx_(ctx), book_path_(BookPathOf(o.game)) {}
+    : o_(o), ctx_(ctx), kept_(o.game) {}
 
 void ScoringSession::Refuse(const std::string& why) {
   ctx_.err << "scorewick: " << TerminalText(why) << "\n";
@@ -95,77 +57,33 @@ void ScoringSession::Show(const std::string& text) {
   if (interactive_) ctx_.out << TerminalText(Cp1252ToUtf8(text), true) << std::flush;
 }
 
-bool ScoringSession::LoadBook() {
-  std::string text;
-  if (Status read = ReadWholeTextFile(book_path_, text, kMaxBookFile); !read) {
-    Refuse(read.reason);
-    return false;
-  }
-  std::vector<std::string> entries;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) entries.push_back(line);
-  // A line the book was cut in the middle of (the power went as it was
-  // written) was never answered: it is dropped.
-  const bool cut = !text.empty() && text.back() != '\n' && !entries.empty();
-  std::string cut_line;
-  if (cut) {
-    cut_line = entries.back();
-    entries.pop_back();
-  }
-  if (Status loaded = book_.Load(entries); !loaded) {
-    Refuse(book_path_ + ", line " + std::to_string(loaded.line) + ": " + loaded.reason);
-    return false;
-  }
-  if (cut) {
-    ctx_.err << "scorewick: the last line of " << TerminalText(book_path_)
-             << " was cut short as it was written; it is left out: " << TerminalText(cut_line)
-             << "\n";
-    return SaveWholeBook();
-  }
-  return true;
-}
-
-// A game scored elsewhere (on a handheld, imported) and scored on here: its
-// book is written first, and the game file stays as it is until a word
-// changes the game.
-bool ScoringSession::BookOfGame() {
-  if (!o_.visitor.empty() || !o_.home.empty()) {
-    Refuse(o_.game + " is there already: --visitor and --home start a new one");
-    return false;
-  }
-  Game game;
-  if (Status loaded = LoadGame(o_.game, game); !loaded) {
-    Refuse(loaded.reason);
-    return false;
-  }
-  std::vector<std::string> lines;
-  if (Status written = scoring::WriteBook(game, LeagueRulesOfCurrentFolder(), lines); !written) {
-    Refuse("the book of " + o_.game + " cannot be written: " + written.reason);
-    return false;
-  }
-  if (Status loaded = book_.Load(lines); !loaded) {
-    Refuse("the book of " + o_.game + " does not read back, line " + std::to_string(loaded.line) +
-           ": " + loaded.reason);
-    return false;
-  }
-  return SaveWholeBook();
+// The game file could not be written after a change: said, and the run
+// ends refused (the book holds the game).
+bool ScoringSession::GameFileWritten() {
+  if (kept_.game_file_problem().empty()) return true;
+  Refuse(kept_.game_file_problem());
+  return false;
 }
 
 bool ScoringSession::Start() {
-  if (fs::exists(book_path_)) {
-    if (!o_.visitor.empty() || !o_.home.empty()) {
-      Refuse("the game " + o_.game + " has begun already (" + book_path_ +
+  const bool teams = !o_.visitor.empty() || !o_.home.empty();
+  if (fs::exists(kept_.book_path())) {
+    if (teams) {
+      Refuse("the game " + o_.game + " has begun already (" + kept_.book_path() +
              "): --visitor and --home start a new one");
       return false;
     }
-    return LoadBook() && SaveGame();
-  }
-  if (fs::exists(o_.game)) return BookOfGame();
-  if (o_.visitor.empty() != o_.home.empty()) {
-    Refuse("a new game needs both teams: --visitor TEAM.tem --home TEAM.tem");
-    return false;
-  }
-  if (!o_.visitor.empty()) {
+  } else if (fs::exists(o_.game)) {
+    if (teams) {
+      Refuse(o_.game + " is there already: --visitor and --home start a new one");
+      return false;
+    }
+  } else {
+    if (o_.visitor.empty() != o_.home.empty()) {
+      Refuse("a new game needs both teams: --visitor TEAM.tem --home TEAM.tem");
+      return false;
+    }
+    if (o_.visitor.empty()) return true;
     Team visitor, home;
     for (const auto& [path, team] : {std::pair{o_.visitor, &visitor}, std::pair{o_.home, &home}}) {
       if (Status loaded = LoadTeam(path, *team); !loaded) {
@@ -173,49 +91,19 @@ bool ScoringSession::Start() {
         return false;
       }
     }
-    for (const std::string& line : NewGameHeader(visitor, home)) {
-      if (Status added = book_.Add(line); !added) {
-        Refuse(added.reason);
-        return false;
-      }
+    if (Status begun = kept_.Begin(NewGameHeader(visitor, home)); !begun) {
+      Refuse(begun.reason);
+      return false;
     }
-    return SaveWholeBook() && SaveGame();
+    return GameFileWritten();
   }
-  return true;
-}
-
-bool ScoringSession::Save(const std::vector<std::string>& added) {
-  std::string text;
-  for (const std::string& line : added) text += line + "\n";
-  if (Status saved = AppendTextSynced(book_path_, text); !saved) {
-    // Not on the disk: the word is taken back, as if never typed.
-    // Entries just added always come off again.
-    static_cast<void>(book_.Edit(book_.entries().size() - added.size(), added.size(), {}));
-    Refuse(saved.reason + "; the last word is not kept");
+  std::string notice;
+  if (Status opened = kept_.Open(LeagueRulesOfCurrentFolder(), &notice); !opened) {
+    Refuse(opened.reason);
     return false;
   }
-  return SaveGame();
-}
-
-bool ScoringSession::SaveWholeBook() {
-  std::string text;
-  for (const std::string& line : book_.entries()) text += line + "\n";
-  if (Status saved = WriteTextFileAtomically(book_path_, text); !saved) {
-    Refuse(saved.reason);
-    return false;
-  }
-  return true;
-}
-
-bool ScoringSession::SaveGame() {
-  if (!book_.scorer()) return true;  // no game until the first half begins
-  EncodeGameFile(book_.game(), bytes_);
-  if (Status saved = WriteFileAtomicallyUnsynced(o_.game, bytes_); !saved) {
-    Refuse(saved.reason + "; the game is kept in its book, " + book_path_ +
-           ", and written again after the next word");
-    return false;
-  }
-  return true;
+  if (!notice.empty()) ctx_.err << "scorewick: " << TerminalText(notice) << "\n";
+  return GameFileWritten();
 }
 
 // The commands besides the words of the book.
@@ -230,21 +118,14 @@ bool ScoringSession::Command(const std::string& line, bool& handled) {
     return text.substr(std::min(text.size(), text.find_first_not_of(' ')));
   };
   int n = 0;
-  const std::vector<std::string> before = book_.entries();
-  // The book changed in its middle is written anew; when it cannot be, the
-  // change is taken back.
-  const auto rewrite = [this, &before] {
-    if (SaveWholeBook()) return SaveGame();
-    static_cast<void>(book_.Load(before));  // the book it was: it loaded before
-    return false;
-  };
+  const scoring::LiveBook& book_ = kept_.book();
   if (word == "undo") {
     if (!(in >> n)) n = 1;
-    if (Status done = book_.Undo(static_cast<std::size_t>(std::max(n, 0))); !done) {
+    if (Status done = kept_.Undo(static_cast<std::size_t>(std::max(n, 0))); !done) {
       Refuse(done.reason);
       return false;
     }
-    return rewrite();
+    return GameFileWritten();
   }
   if (word == "book") {
     std::string text;
@@ -262,13 +143,13 @@ bool ScoringSession::Command(const std::string& line, bool& handled) {
         word == "delete" ? std::vector<std::string>{} : scoring::BookEntries(rest());
     const std::size_t first = static_cast<std::size_t>(n - 1);
     const std::size_t count = word == "insert" ? 0 : 1;
-    if (Status done = book_.Edit(first, count, with); !done) {
+    if (Status done = kept_.Edit(first, count, with); !done) {
       Refuse(done.line > 0
                  ? "entry " + std::to_string(done.line) + " no longer fits: " + done.reason
                  : done.reason);
       return false;
     }
-    return rewrite();
+    return GameFileWritten();
   }
   if (word == "box") {
     if (!book_.scorer()) {
@@ -282,7 +163,7 @@ bool ScoringSession::Command(const std::string& line, bool& handled) {
     return true;
   }
   if (word == "help") {
-    ctx_.out << ScoringHelp();
+    ctx_.out << app::ScoringHelp();
     return true;
   }
   handled = false;
@@ -296,22 +177,22 @@ void ScoringSession::Answer(const std::string& line) {
     return;
   }
   if (handled) {
-    Show(Situation(book_, workload_));
+    Show(app::Situation(kept_.book(), workload_));
     return;
   }
   for (const std::string& entry : scoring::BookEntries(Utf8ToCp1252(line))) {
-    std::vector<std::string> added;
-    if (Status done = book_.Add(entry, &added); !done) {
-      Refuse("\"" + Cp1252ToUtf8(entry) + "\": " + done.reason);
+    if (Status done = kept_.Add(entry); !done) {
+      // A word the game refused is quoted; one the disk refused is not.
+      Refuse(done.file.empty() ? "\"" + Cp1252ToUtf8(entry) + "\": " + done.reason : done.reason);
       refused_ = true;
       break;
     }
-    if (!Save(added)) {
+    if (!GameFileWritten()) {
       refused_ = true;
       break;
     }
   }
-  Show(Situation(book_, workload_));
+  Show(app::Situation(kept_.book(), workload_));
 }
 
 int ScoringSession::Run() {
@@ -324,7 +205,7 @@ int ScoringSession::Run() {
   }
   std::istream& in = ctx_.in ? *ctx_.in : std::cin;
   interactive_ = ctx_.in == nullptr && ::isatty(STDIN_FILENO) == 1;
-  Show(Situation(book_, workload_));
+  Show(app::Situation(kept_.book(), workload_));
   std::string line;
   while (true) {
     if (interactive_) ctx_.out << "> " << std::flush;
@@ -333,7 +214,8 @@ int ScoringSession::Run() {
     if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
     Answer(line);
   }
-  if (!interactive_) ctx_.out << TerminalText(Cp1252ToUtf8(Situation(book_, workload_)), true);
+  if (!interactive_)
+    ctx_.out << TerminalText(Cp1252ToUtf8(app::Situation(kept_.book(), workload_)), true);
   return refused_ ? kExitRefused : kExitDone;
 }
 

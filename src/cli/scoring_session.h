@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "scoring/live_book.h"
+#include "scoring/kept_book.h"
 #include "stats/workload_rules.h"
 
 namespace scorewick::cli {
@@ -24,10 +24,8 @@ struct ScoreOptions {
   std::string visitor;
   std::string home;
   bool force = false;
+  bool window = false;  // the scoring window instead of standard input
 };
-
-// The book kept beside a game file: GAME.book.
-std::string BookPathOf(const std::string& game);
 
 class ScoringSession {
  public:
@@ -42,23 +40,17 @@ class ScoringSession {
   void Answer(const std::string& line);
 
  private:
-  bool LoadBook();
-  bool BookOfGame();
-  bool Save(const std::vector<std::string>& added);
-  bool SaveWholeBook();
-  bool SaveGame();
+  bool GameFileWritten();
   bool Command(const std::string& line, bool& handled);
   void Refuse(const std::string& why);
   void Show(const std::string& text);
 
   const ScoreOptions& o_;
   CommandContext& ctx_;
-  std::string book_path_;
-  scoring::LiveBook book_;
+  scoring::KeptBook kept_;
   WorkloadRules workload_;
   bool interactive_ = false;
   bool refused_ = false;
-  std::vector<std::uint8_t> bytes_;  // the game file, encoded after every word
 };
 
 }  // namespace scorewick::cli

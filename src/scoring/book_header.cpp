@@ -259,6 +259,7 @@ bool Compiler::Begin() {
 
 bool Compiler::Line(const std::string& raw) {
   ++line_;
+  error_.clear();
   std::vector<Token> tokens;
   std::string note;
   std::string why;

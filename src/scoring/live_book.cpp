@@ -48,7 +48,7 @@ LiveBook::LineUps LiveBook::Listed() const {
   return l;
 }
 
-Status LiveBook::Play(const std::vector<std::string>& entries, std::unique_ptr<State>& out) {
+Status LiveBook::Replay(const std::vector<std::string>& entries, std::unique_ptr<State>& out) {
   auto state = std::make_unique<State>();
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (!state->compiler.Line(entries[i])) {
@@ -64,7 +64,7 @@ Status LiveBook::Play(const std::vector<std::string>& entries, std::unique_ptr<S
 
 Status LiveBook::Load(const std::vector<std::string>& entries) {
   std::unique_ptr<State> state;
-  if (Status played = Play(entries, state); !played) {
+  if (Status played = Replay(entries, state); !played) {
     state_ = std::make_unique<State>();
     entries_.clear();
     return played;
@@ -84,7 +84,7 @@ Status LiveBook::Add(const std::string& entry, std::vector<std::string>* added) 
     // What the game took of the entry before it refused goes back.
     const std::string reason = WithoutLine(state_->compiler.error());
     std::unique_ptr<State> state;
-    if (Status again = Play(entries_, state); again) state_ = std::move(state);
+    if (Status again = Replay(entries_, state); again) state_ = std::move(state);
     return Status::Failed({}, reason);
   }
   state_->Settle();
@@ -101,9 +101,43 @@ Status LiveBook::Edit(std::size_t first, std::size_t count, const std::vector<st
   edited.insert(edited.end(), with.begin(), with.end());
   edited.insert(edited.end(), entries_.begin() + static_cast<long>(first + count), entries_.end());
   std::unique_ptr<State> state;
-  if (Status played = Play(edited, state); !played) return played;
+  if (Status played = Replay(edited, state); !played) return played;
   state_ = std::move(state);
   entries_ = std::move(edited);
+  return {};
+}
+
+std::string LiveBook::HalfNeededBy(const std::string& entry) const {
+  return state_->compiler.HalfNeededBy(entry);
+}
+
+bool LiveBook::Ready() const {
+  if (scorer()) return true;
+  const LineUps l = Listed();
+  for (int k = 0; k < 2; ++k) {
+    if (l.names[k].empty() || l.batters[k] == 0 || !l.pitcher[k]) return false;
+  }
+  return true;
+}
+
+Status LiveBook::Check(const std::vector<std::string>& more) const {
+  std::vector<std::string> entries = entries_;
+  std::unique_ptr<State> state;
+  // The half an entry opens comes first, as Add writes it.
+  const std::string half = more.empty() ? std::string() : state_->compiler.HalfNeededBy(more[0]);
+  if (!half.empty()) entries.push_back(half);
+  entries.insert(entries.end(), more.begin(), more.end());
+  if (Status played = Replay(entries, state); !played) {
+    played.line = 0;
+    return played;
+  }
+  return {};
+}
+
+Status LiveBook::Preview(const std::string& words, scoring::Play& play) {
+  if (!state_->compiler.scorer()) return Status::Failed({}, "no half-inning is being played");
+  if (!state_->compiler.ParsePlay(words, play))
+    return Status::Failed({}, WithoutLine(state_->compiler.error()));
   return {};
 }
 

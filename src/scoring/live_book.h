@@ -23,6 +23,7 @@
 
 #include "records/game.h"
 #include "records/status.h"
+#include "scoring/play.h"
 #include "scoring/scorer.h"
 
 namespace scorewick::scoring {
@@ -51,6 +52,21 @@ class LiveBook {
   // The last n entries taken back.
   Status Undo(std::size_t n);
 
+  // The half-inning an entry would open first ("top 2") when no half is
+  // open; empty when it needs none.
+  std::string HalfNeededBy(const std::string& entry) const;
+  // Both line-ups are listed (or the game has begun): the next word may be
+  // the first pitch.
+  bool Ready() const;
+
+  // Whether the entries would be taken now, one after the other, and why
+  // not (the reason of the first refused); nothing changes.
+  Status Check(const std::vector<std::string>& more) const;
+  // The play the words of a result and its runners would make now (the
+  // runners not written where the book's defaults put them), without
+  // recording it.
+  Status Preview(const std::string& words, scoring::Play& play);
+
   const std::vector<std::string>& entries() const { return entries_; }
   const Game& game() const;
   // The state of play; null before the first half begins.
@@ -71,7 +87,7 @@ class LiveBook {
  private:
   struct State;
   // Plays entries into a new state; on failure the entry's number (1-based).
-  static Status Play(const std::vector<std::string>& entries, std::unique_ptr<State>& out);
+  static Status Replay(const std::vector<std::string>& entries, std::unique_ptr<State>& out);
 
   std::unique_ptr<State> state_;
   std::vector<std::string> entries_;

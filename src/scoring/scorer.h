@@ -65,6 +65,7 @@ class Scorer {
   const std::string& error() const { return error_; }
   const LeagueRules& rules() const { return rules_; }
   Game& game() { return game_; }
+  const Game& game() const { return game_; }
 
   // --- The game ------------------------------------------------------------
   // Copies both teams into the game (without personal information) and sets

@@ -13,6 +13,8 @@ enum Command : int {
   kCmdBlankScoreSheets = 1122,
   kCmdPrinterSetup = 1131,
   kCmdExit = 1133,
+  kCmdNewGame = 1201,
+  kCmdContinueScoring = 1202,
   kCmdTeamStats = 1301,
   kCmdScatterPlots = 1302,
   kCmdPitchingPlots = 1303,
@@ -41,6 +43,7 @@ enum Command : int {
   kCmdToolPrintGame = 16665,
   kCmdToolGameStats = 16666,
   kCmdToolEditTeam = 16667,
+  kCmdToolNewGame = 16668,
 };
 
 }  // namespace scorewick::app

@@ -13,6 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kGameListKey = "game-list";
+constexpr const char* kScoredGameKey = "scored-game";
 constexpr std::size_t kMaxFoldersBytes = 64 * 1024;
 constexpr const char* kKeys[kFileKindCount] = {"team",          "game",         "export", "pdf",
                                                "palm-database", "palm-install", "logo"};
@@ -53,12 +54,18 @@ void RememberedFolders::RememberGameList(const std::string& list) {
   if (!list.empty()) Keep(list, &last_game_list_);
 }
 
+void RememberedFolders::RememberScoredGame(const std::string& game) {
+  if (!game.empty()) Keep(game, &last_scored_game_);
+}
+
 std::string RememberedFolders::Text() const {
   std::string text;
   for (int k = 0; k < kFileKindCount; ++k) {
     if (!folders_[k].empty()) text += std::string(kKeys[k]) + "=" + folders_[k] + "\n";
   }
   if (!last_game_list_.empty()) text += std::string(kGameListKey) + "=" + last_game_list_ + "\n";
+  if (!last_scored_game_.empty())
+    text += std::string(kScoredGameKey) + "=" + last_scored_game_ + "\n";
   return text;
 }
 
@@ -69,6 +76,7 @@ RememberedFolders RememberedFolders::Parse(std::string_view text) {
       if (key == kKeys[k]) folders.folders_[k] = value;
     }
     if (key == kGameListKey) folders.last_game_list_ = value;
+    if (key == kScoredGameKey) folders.last_scored_game_ = value;
   });
   return folders;
 }

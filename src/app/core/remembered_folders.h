@@ -7,6 +7,7 @@
 //   team=/home/coach/teams
 //   pdf=/home/coach/printouts
 //   game-list=/home/coach/season/home-games.txt
+//   scored-game=/home/coach/season/2026-05-02-eagles.gam
 //
 // A kind without a line, or whose folder has gone, starts in the start
 // folder.  The game-list line is the list of games last saved or opened in
@@ -48,6 +49,11 @@ class RememberedFolders {
   // Remembers list (made absolute) as the last list of games.
   void RememberGameList(const std::string& list);
 
+  // The game last scored in the scoring window (empty when none), offered
+  // again when the program starts while it is unfinished.
+  const std::string& last_scored_game() const { return last_scored_game_; }
+  void RememberScoredGame(const std::string& game);
+
   // The file's text, and the folders read from one; lines of unknown
   // kinds, and everything else, are skipped.
   std::string Text() const;
@@ -56,6 +62,7 @@ class RememberedFolders {
  private:
   std::array<std::string, kFileKindCount> folders_;
   std::string last_game_list_;
+  std::string last_scored_game_;
 };
 
 // Reads the folders file of the start folder; nothing remembered when it

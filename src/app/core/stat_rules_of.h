@@ -2,6 +2,7 @@
 // The league rules of the settings, in the form the statistics count by.
 
 #include "app/core/settings.h"
+#include "scoring/league_rules.h"
 #include "stats/stat_rules.h"
 
 namespace scorewick::app {
@@ -17,6 +18,17 @@ inline StatRules StatRulesOf(const Settings& settings) {
   rules.balls_per_walk = positive(settings.balls_per_walk, rules.balls_per_walk);
   rules.innings_per_game = positive(settings.innings_per_game, rules.innings_per_game);
   rules.ll_pitching_rules = settings.ll_pitching_rules;
+  return rules;
+}
+
+// The same rules as a scored game states them (innings, strikes, balls, outs).
+inline scoring::LeagueRules LeagueRulesOf(const Settings& settings) {
+  const StatRules r = StatRulesOf(settings);
+  scoring::LeagueRules rules;
+  rules.innings = r.innings_per_game;
+  rules.strikes_per_out = r.strikes_per_out;
+  rules.balls_per_walk = r.balls_per_walk;
+  rules.outs_per_inning = r.outs_per_inning;
   return rules;
 }
 

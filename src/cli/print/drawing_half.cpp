@@ -5,6 +5,7 @@
 
 #ifdef SCOREWICK_CLI_DESKTOP
 #include "app/desktop_main.h"
+#include "app/scoring_commands.h"
 #endif
 
 namespace scorewick::cli {
@@ -19,6 +20,10 @@ const bool registered = [] {
   half.commands = {AddPrintCommands, AddPlotCommands};
 #ifdef SCOREWICK_CLI_DESKTOP
   half.desktop = [](int argc, char** argv) { return app::RunDesktop(argc, argv); };
+  half.scoring_window = [](const std::string& game, const std::string& visitor,
+                           const std::string& home) {
+    return app::RunScoringWindowAlone(game, visitor, home);
+  };
 #endif
   return true;
 }();

@@ -1,9 +1,9 @@
-#include "cli/score_situation.h"
+#include "app/core/live_situation.h"
 
 #include "records/codes.h"
 #include "stats/accumulate.h"
 
-namespace scorewick::cli {
+namespace scorewick::app {
 namespace {
 
 std::string Ordinal(int n) { return std::to_string(n) + std::string(OrdinalSuffix(n)); }
@@ -12,6 +12,35 @@ std::string Score(const Game& game) {
   return game.visitor.team_name.str() + " " + std::to_string(game.visitor_runs) + ", " +
          game.home.team_name.str() + " " + std::to_string(game.home_runs);
 }
+
+// Before the first pitch: what the line-ups still need.
+std::string BeforeTheGame(const scoring::LiveBook::LineUps& l) {
+  if (l.names[0].empty() && l.names[1].empty()) {
+    return "The game has not begun: name the teams (visitors \"Name\", then its players; home "
+           "\"Name\", then its players), or start with --visitor TEAM.tem --home TEAM.tem.\n";
+  }
+  std::string text = "The game has not begun.\n";
+  if (l.listing >= 0) {
+    const int k = l.listing;
+    const int n = l.batters[k];
+    text += "The line-up of " + l.names[k] + ": " +
+            (n == 0 ? std::string("no batter yet")
+                    : std::to_string(n) + (n == 1 ? " batter" : " batters")) +
+            (l.pitcher[k] ? "" : ", no pitcher") + " (" + std::to_string(n + 1) +
+            " \"Name\" SS ...; P \"Name\" P for a pitcher who does not bat).\n";
+  }
+  const int other = l.listing == 0 ? 1 : 0;
+  if (l.names[other].empty()) {
+    text +=
+        std::string("Then ") + (other == 0 ? "visitors" : "home") + " \"Name\" and its line-up.\n";
+  } else if (l.batters[other] == 0) {
+    text += std::string("Then ") + (other == 0 ? "visitors" : "home") + " \"" + l.names[other] +
+            "\" and its line-up.\n";
+  }
+  return text + "Then the first pitch.\n";
+}
+
+}  // namespace
 
 // "1 for 2, BB, 2 RBI": the batter's line of the day so far.
 std::string LineOfTheDay(const Game& game, bool home, std::string_view name) {
@@ -56,35 +85,6 @@ std::string PitcherLine(const scoring::Scorer& s, const PLAYER& pitcher,
   }
   return rest.empty() ? line : line + " (" + rest + ")";
 }
-
-// Before the first pitch: what the line-ups still need.
-std::string BeforeTheGame(const scoring::LiveBook::LineUps& l) {
-  if (l.names[0].empty() && l.names[1].empty()) {
-    return "The game has not begun: name the teams (visitors \"Name\", then its players; home "
-           "\"Name\", then its players), or start with --visitor TEAM.tem --home TEAM.tem.\n";
-  }
-  std::string text = "The game has not begun.\n";
-  if (l.listing >= 0) {
-    const int k = l.listing;
-    const int n = l.batters[k];
-    text += "The line-up of " + l.names[k] + ": " +
-            (n == 0 ? std::string("no batter yet")
-                    : std::to_string(n) + (n == 1 ? " batter" : " batters")) +
-            (l.pitcher[k] ? "" : ", no pitcher") + " (" + std::to_string(n + 1) +
-            " \"Name\" SS ...; P \"Name\" P for a pitcher who does not bat).\n";
-  }
-  const int other = l.listing == 0 ? 1 : 0;
-  if (l.names[other].empty()) {
-    text +=
-        std::string("Then ") + (other == 0 ? "visitors" : "home") + " \"Name\" and its line-up.\n";
-  } else if (l.batters[other] == 0) {
-    text += std::string("Then ") + (other == 0 ? "visitors" : "home") + " \"" + l.names[other] +
-            "\" and its line-up.\n";
-  }
-  return text + "Then the first pitch.\n";
-}
-
-}  // namespace
 
 std::string Situation(const scoring::LiveBook& book, const WorkloadRules& workload) {
   const scoring::Scorer* s = book.scorer();
@@ -141,4 +141,4 @@ std::string ScoringHelp() {
          "Commands: undo [N], book, fix N WORDS, insert N WORDS, delete N, box, help, quit.\n";
 }
 
-}  // namespace scorewick::cli
+}  // namespace scorewick::app
