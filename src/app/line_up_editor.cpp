@@ -85,18 +85,37 @@ void LineUpEditor::Fill(QComboBox* box) const {
 void LineUpEditor::SetTeam(const Team& team) {
   team_ = team;
   Fill(pitcher_);
-  // The usual line-up of the roster (its batting order), else its first
-  // nine players at their positions.
+  // The usual line-up of the roster (its batting order); the positions it
+  // leaves open filled by the first players of the bench who play them (a
+  // rotation's pitcher is often left out of it); with a designated hitter,
+  // the first pitcher of the bench starts without batting.
   std::vector<const PLAYER*> order;
   for (const PLAYER& p : team.players()) {
     if (p.batting_order >= 1 && p.batting_order <= kBatters) order.push_back(&p);
   }
   std::sort(order.begin(), order.end(),
             [](const PLAYER* a, const PLAYER* b) { return a->batting_order < b->batting_order; });
-  if (order.size() < kBatters) {
-    order.clear();
-    for (const PLAYER& p : team.players()) order.push_back(&p);
+  const auto taken = [&order](const PLAYER& p) {
+    return std::find(order.begin(), order.end(), &p) != order.end();
+  };
+  const auto plays = [&order](int position) {
+    return std::any_of(order.begin(), order.end(),
+                       [position](const PLAYER* p) { return p->position == position; });
+  };
+  const auto bench_player = [&](int position) -> const PLAYER* {
+    for (const PLAYER& p : team.players()) {
+      if (!taken(p) && (position == 0 || p.position == position)) return &p;
+    }
+    return nullptr;
+  };
+  const bool dh = plays(kPosDesignatedHitter);
+  const PLAYER* pitcher = dh && !plays(kPosPitcher) ? bench_player(kPosPitcher) : nullptr;
+  for (int position = kPosPitcher; position <= kPosRightField && order.size() < kBatters;
+       ++position) {
+    if (plays(position) || (pitcher && position == kPosPitcher)) continue;
+    if (const PLAYER* p = bench_player(position)) order.push_back(p);
   }
+  while (order.size() < kBatters && bench_player(0)) order.push_back(bench_player(0));
   for (int row = 0; row < kBatters; ++row) {
     Fill(player(row));
     if (row >= int(order.size())) continue;
@@ -104,6 +123,9 @@ void LineUpEditor::SetTeam(const Team& team) {
     player(row)->setCurrentIndex(team.IndexOfPlayer(p.name.view()));
     position(row)->setCurrentIndex(std::max(0, position(row)->findData(int(p.position))));
   }
+  dh_->setChecked(pitcher != nullptr);
+  if (pitcher) pitcher_->setCurrentIndex(team.IndexOfPlayer(pitcher->name.view()));
+  ShowDh();
 }
 
 void LineUpEditor::Move(int slot, int by) {

@@ -80,13 +80,13 @@ NewGameDialog::NewGameDialog(Session& session, Ui& ui, QWidget* parent)
     umpires_[k]->setPlaceholderText(roles[k]);
     umpires->addWidget(umpires_[k]);
   }
-  details->addRow("&Umpires:", umpires);
+  details->addRow("Umpires:", umpires);
   auto* file_row = new QHBoxLayout;
   auto* save_as = new QPushButton("Save &As...", this);
   connect(save_as, &QPushButton::clicked, this, &NewGameDialog::ChooseGameFile);
   file_row->addWidget(game_file_, 1);
   file_row->addWidget(save_as);
-  details->addRow("&Game file:", file_row);
+  details->addRow("Game file:", file_row);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setText("&Start Scoring");
   connect(buttons, &QDialogButtonBox::accepted, this, &NewGameDialog::accept);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/core/season_lines.h"
 #include "app/core/stat_rules_of.h"
 #include "app/main_window.h"
 #include "app/new_game_dialog.h"
@@ -17,6 +18,20 @@
 
 namespace scorewick::app {
 
+namespace {
+
+// The season lines of both teams' batters over the games last chosen.
+void ShowSeasons(ScoringWindow& window, const Session& session) {
+  // The teams as the book names them (before the first pitch the game
+  // record holds none yet).
+  const scoring::LiveBook::LineUps teams = window.kept().book().Listed();
+  window.SetSeasonLines(SeasonLines(session.folders.last_game_list(),
+                                    {teams.names[0], teams.names[1]}, window.kept().game_path(),
+                                    StatRulesOf(session.settings)));
+}
+
+}  // namespace
+
 bool OpenScoringWindow(QWidget* parent, Session& session, Ui& ui, const std::string& game_path,
                        const std::vector<std::string>& new_game) {
   auto* window = new ScoringWindow(game_path, session, ui, parent);
@@ -26,6 +41,7 @@ bool OpenScoringWindow(QWidget* parent, Session& session, Ui& ui, const std::str
     delete window;
     return false;
   }
+  ShowSeasons(*window, session);
   window->show();
   window->activateWindow();
   return true;
@@ -97,6 +113,7 @@ int RunScoringWindowAlone(const std::string& game_path, const std::string& visit
   ScoringWindow window(path, session, ui);
   ui.set_parent(&window);
   if (!window.Open(new_game)) return 1;
+  ShowSeasons(window, session);
   window.show();
   window.entry_line()->setFocus();
   return QApplication::exec() == 0 ? 0 : 1;

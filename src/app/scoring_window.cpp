@@ -46,6 +46,13 @@ QString Utf8(const std::string& record_text) {
   return QString::fromStdString(Cp1252ToUtf8(record_text));
 }
 
+// Why a change of the book in its middle was refused: the first entry the
+// rest of the game no longer fits, when that is where it failed.
+std::string WhyNotChanged(const Status& done) {
+  return done.line > 0 ? "entry " + std::to_string(done.line) + " no longer fits: " + done.reason
+                       : done.reason;
+}
+
 // The pitch pad's page and the composer's page of the stack.
 enum Page { kPitchPage = 0, kPlayPage = 1 };
 
@@ -393,13 +400,8 @@ bool ScoringWindow::Apply(const std::vector<std::string>& entries) {
 bool ScoringWindow::Enter(const QString& line) {
   const std::string text = Utf8ToCp1252(line.trimmed().toStdString());
   if (text.empty()) {
-    // Enter on an empty line records the play the buttons composed.
-    if (pads_->currentIndex() == kPlayPage && composer_->Ready()) return Enter(entry_->text());
-    return false;
-  }
-  if (pads_->currentIndex() == kPlayPage && line == entry_->text() && !composer_->Ready() &&
-      composer_->Words() == text) {
-    Say("The play needs its fielders: tap them on the field.", true);
+    if (pads_->currentIndex() == kPlayPage)
+      Say("Choose the result and tap its fielders on the field first.", true);
     return false;
   }
   const std::vector<std::string> entries = scoring::BookEntries(text);

@@ -78,13 +78,7 @@ std::set<std::string> TeamsOfGames(const std::vector<std::string>& games, int th
 StatRules RulesOfCurrentFolder() { return app::StatRulesOf(SettingsOfCurrentFolder()); }
 
 scoring::LeagueRules LeagueRulesOfCurrentFolder() {
-  const StatRules r = RulesOfCurrentFolder();
-  scoring::LeagueRules rules;
-  rules.innings = r.innings_per_game;
-  rules.strikes_per_out = r.strikes_per_out;
-  rules.balls_per_walk = r.balls_per_walk;
-  rules.outs_per_inning = r.outs_per_inning;
-  return rules;
+  return app::LeagueRulesOf(RulesOfCurrentFolder());
 }
 
 std::string NameList(const std::set<std::string>& names) {

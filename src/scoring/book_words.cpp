@@ -1,8 +1,11 @@
 #include "scoring/book_words.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <iterator>
+
+#include "records/codes.h"
 
 namespace scorewick::scoring {
 
@@ -113,6 +116,18 @@ char PitchLetterOf(PitchCall call) {
     if (kLetterCalls[i] == call) return kPitchLetters[i];
   }
   return 0;
+}
+
+std::string QuotedName(std::string_view name) {
+  std::string text(name);
+  std::replace(text.begin(), text.end(), '"', '\'');
+  return "\"" + text + "\"";
+}
+
+std::string PositionWord(std::int32_t position) {
+  if (position < kPosPitcher || position > kPosDesignatedHitter || position == kPosShortField)
+    return "P";
+  return std::string(PositionAbbrev(position));
 }
 
 }  // namespace scorewick::scoring

@@ -1,6 +1,7 @@
 #pragma once
 // Splitting scorebook lines into words.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,13 @@ bool ParseInt(const std::string& text, int& value);
 // backslash \\; NoteText reads it back.
 std::string NoteInBook(std::string_view text);
 std::string NoteText(std::string_view written);
+
+// A name as a book line writes it: in quotes, which a name cannot hold (a
+// quote in it becomes an apostrophe).
+std::string QuotedName(std::string_view name);
+// The word of a player's position in a book line (P for one the book has
+// no word for).
+std::string PositionWord(std::int32_t position);
 
 // The letters of pitches: b ball, c called strike, s swinging strike, f
 // foul, i intentional ball, p pitch-out, m missed bunt, l foul bunt, v a

@@ -15,17 +15,7 @@
 namespace scorewick::scoring {
 namespace {
 
-// A name in a book line: in quotes, which a name cannot hold.
-std::string Quoted(std::string_view name) {
-  std::string text(name);
-  std::replace(text.begin(), text.end(), '"', '\'');
-  return "\"" + text + "\"";
-}
-
-std::string PositionWord(std::int32_t position) {
-  if (position < kPosPitcher || position > kPosDesignatedHitter || position == 10) return "P";
-  return std::string(PositionAbbrev(position));
-}
+std::string Quoted(std::string_view name) { return QuotedName(name); }
 
 int BaseOfResult(std::int32_t reach) { return reach == kReachTieBreaker ? 2 : ReachBases(reach); }
 

@@ -5,24 +5,17 @@
 #include <set>
 
 #include "records/codes.h"
+#include "scoring/book_words.h"
 
 namespace scorewick::scoring {
 
 namespace {
 
-std::string Quoted(std::string_view name) {
-  std::string text(name);
-  std::replace(text.begin(), text.end(), '"', '\'');
-  return "\"" + text + "\"";
-}
+std::string Quoted(std::string_view name) { return QuotedName(name); }
 
 // A roster player on the bench: - "Name" POS [number] B/T.
 std::string BenchLine(const PLAYER& p) {
-  std::string line = "- " + Quoted(p.name.view()) + " ";
-  const std::string_view position = PositionAbbrev(p.position);
-  line += position.empty() || p.position < kPosPitcher || p.position > kPosDesignatedHitter
-              ? std::string("P")
-              : std::string(position);
+  std::string line = "- " + Quoted(p.name.view()) + " " + PositionWord(p.position);
   if (p.uniform_number >= 0 && p.uniform_number <= 99)
     line += " " + std::to_string(p.uniform_number);
   line += std::string(" ") +

@@ -22,14 +22,16 @@ inline StatRules StatRulesOf(const Settings& settings) {
 }
 
 // The same rules as a scored game states them (innings, strikes, balls, outs).
-inline scoring::LeagueRules LeagueRulesOf(const Settings& settings) {
-  const StatRules r = StatRulesOf(settings);
+inline scoring::LeagueRules LeagueRulesOf(const StatRules& r) {
   scoring::LeagueRules rules;
   rules.innings = r.innings_per_game;
   rules.strikes_per_out = r.strikes_per_out;
   rules.balls_per_walk = r.balls_per_walk;
   rules.outs_per_inning = r.outs_per_inning;
   return rules;
+}
+inline scoring::LeagueRules LeagueRulesOf(const Settings& settings) {
+  return LeagueRulesOf(StatRulesOf(settings));
 }
 
 }  // namespace scorewick::app

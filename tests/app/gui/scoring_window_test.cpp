@@ -7,6 +7,9 @@
 
 #include <QtTest>
 
+#include "app/core/command_ids.h"
+#include "app/line_up_editor.h"
+#include "app/new_game_dialog.h"
 #include "app/play_composer.h"
 #include "app/scoring_board.h"
 #include "app/scoring_book_panel.h"
@@ -15,6 +18,8 @@
 #include "gui/support/gui_fixture.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
+#include "records/team_file.h"
+#include "scoring/kept_book.h"
 #include "scoring/new_game_book.h"
 #include "support/full_game.h"
 
@@ -164,6 +169,65 @@ class ScoringWindowTest : public QObject {
     QVERIFY(LoadGame(game, saved));
     QCOMPARE(saved.innings[0].top.at_bats.size(), std::size_t{4});
     QCOMPARE(f.session.folders.last_scored_game(), game);
+  }
+
+  void newGameSetsTheLineUpsAndStartsScoring() {
+    testing::GuiFixture f;
+    Team hawks = testing::HomeTeam(), foxes = testing::VisitingTeam();
+    QVERIFY(SaveTeam(f.Path("hawks.tem"), hawks));
+    QVERIFY(SaveTeam(f.Path("foxes.tem"), foxes));
+    f.ui.file_answers.push_back(FileChoice{f.Path("foxes.tem"), 1});
+    f.ui.file_answers.push_back(FileChoice{f.Path("hawks.tem"), 1});
+    // The games last chosen hold one where Max Ortiz singled.
+    {
+      scoring::KeptBook earlier(f.Path("earlier.gam"));
+      QVERIFY(earlier.Begin(NewGame()));
+      QVERIFY(earlier.AddAction({"1B7"}));
+    }
+    QVERIFY(WriteTextFileAtomically(f.Path("season.txt"), "earlier.gam\n"));
+    f.Window();  // the session as the program starts it, then the list chosen
+    f.session.folders.RememberGameList(f.Path("season.txt"));
+    testing::WhenDialogShows([&f](QWidget* d) {
+      auto* dialog = static_cast<NewGameDialog*>(d);
+      for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+        if (b->text() == "Choose...") QTest::mouseClick(b, Qt::LeftButton);
+      }
+      LineUpEditor* visitors = dialog->line_up(0);
+      QCOMPARE(visitors->player(0)->currentData().toString(), QString("Max Ortiz"));
+      // The first batter moved down the order.
+      visitors->table()->setCurrentCell(0, 0);
+      for (QPushButton* b : visitors->findChildren<QPushButton*>()) {
+        if (b->text() == "Move Do&wn") QTest::mouseClick(b, Qt::LeftButton);
+      }
+      QCOMPARE(visitors->player(1)->currentData().toString(), QString("Max Ortiz"));
+      QCOMPARE(visitors->position(1)->currentText(), QString("P"));
+      // Two center fielders cannot take the field.
+      QComboBox* right = dialog->line_up(1)->position(8);
+      right->setCurrentIndex(right->findText("CF"));
+      dialog->accept();
+      QVERIFY(dialog->isVisible());
+      QCOMPARE(f.ui.messages.back().text,
+               std::string("The line-up of Harbor Hawks cannot take the field: Center Field is "
+                           "given twice."));
+      right->setCurrentIndex(right->findText("RF"));
+      dialog->findChild<QLineEdit*>("gameField")->setText("Test Park");
+      dialog->accept();
+    });
+    f.Window().RunCommand(kCmdNewGame);
+    ScoringWindow* w = f.Window().findChild<ScoringWindow*>();
+    QVERIFY(w != nullptr);
+    const std::vector<std::string>& entries = w->kept().book().entries();
+    QVERIFY(entries[0].find("field=\"Test Park\"") != std::string::npos);
+    const auto listed = [&entries](const std::string& line) {
+      return std::find(entries.begin(), entries.end(), line) != entries.end();
+    };
+    QVERIFY(listed("1 \"Nia Park\" C") && listed("2 \"Max Ortiz\" P"));
+    QCOMPARE(w->board()->situation(), QString("Top of the 1st"));
+    QVERIFY(w->isVisible() && w->button("ball")->isEnabled());
+    QVERIFY(w->Enter("6-3"));
+    QCOMPARE(w->board()->batter(), QString("Up: Max Ortiz (first time up); season AVG 1.000, "
+                                           "0 HR, 0 RBI in 1 G"));
+    w->close();
   }
 
   void theRunnersAreProposedAndChangedBeforeThePlayIsKept() {
