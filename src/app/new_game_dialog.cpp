@@ -128,7 +128,10 @@ void NewGameDialog::ProposeGameFile() {
                            FilePart(game_.visitor.team_name.str()) + "-at-" +
                            FilePart(game_.home.team_name.str()) + ".gam";
   const std::string folder = session_.folders.For(FileKind::kGame, session_.start_folder);
-  game_file_->setText(QString::fromStdString((std::filesystem::path(folder) / name).string()));
+  // A name the person chose or typed stays.
+  if (!game_file_->text().isEmpty() && game_file_->text() != proposed_) return;
+  proposed_ = QString::fromStdString((std::filesystem::path(folder) / name).string());
+  game_file_->setText(proposed_);
 }
 
 void NewGameDialog::ChooseGameFile() {

@@ -53,6 +53,7 @@ class NewGameDialog : public QDialog {
   QLineEdit* field_;
   QLineEdit* umpires_[4];
   QLineEdit* game_file_;
+  QString proposed_;  // the game file's name as last proposed
 };
 
 }  // namespace scorewick::app

@@ -57,9 +57,11 @@ PlayComposer::PlayComposer(QWidget* parent)
   hint_->setWordWrap(true);
   record_->setObjectName("recordPlay");
   record_->setMinimumHeight(kButtonHeight);
+  record_->setFocusPolicy(Qt::NoFocus);  // the entry line keeps the keys
   auto* cancel = new QPushButton("Cancel", this);
   cancel->setObjectName("cancelPlay");
   cancel->setMinimumHeight(kButtonHeight);
+  cancel->setFocusPolicy(Qt::NoFocus);
   auto* results = new QGroupBox("Result", this);
   results->setLayout(results_);
   results_->setSpacing(4);

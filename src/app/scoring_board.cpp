@@ -103,6 +103,7 @@ void ScoringBoard::ShowLineScore(const Game& game, int innings) {
 void ScoringBoard::Show(const scoring::LiveBook& book, const WorkloadRules& workload) {
   const scoring::Scorer* s = book.scorer();
   const Game& game = book.game();
+  line_score_->setVisible(s != nullptr);
   if (!s && book.Ready()) {
     line_score_->setColumnCount(0);
     situation_->setText("Top of the 1st");

@@ -369,6 +369,8 @@ void ScoringWindow::Refresh() {
   pads_->setCurrentIndex(kPitchPage);
   awaiting_prefix_.clear();
   awaiting_fielders_.clear();
+  // Whatever was clicked, the keys go to the entry line again.
+  if (isActiveWindow()) entry_->setFocus();
   if (book.Over()) {
     Say("The game is over. The decisions the rules give are shown above; Game > Change "
         "Decisions changes them.",

@@ -44,10 +44,13 @@ std::string WhyNot(const Scorer& s, const ResultKind& k) {
   const int outs_left = r.outs_per_inning - s.outs();
   const std::string_view p = k.prefix;
   if (!s.half_open()) return "no half-inning is being played";
-  if (s.balls() >= r.balls_per_walk || s.strikes() >= r.strikes_per_out)
+  // Between two turns the count is the next batter's, 0-0.
+  const int balls = s.turn_open() ? s.balls() : 0;
+  const int strikes = s.turn_open() ? s.strikes() : 0;
+  if (balls >= r.balls_per_walk || strikes >= r.strikes_per_out)
     return "the count has ended the turn";
   if (DroppedThird(p)) {
-    if (s.strikes() != r.strikes_per_out - 1) return "a dropped third strike needs two strikes";
+    if (strikes != r.strikes_per_out - 1) return "a dropped third strike needs two strikes";
     if (r1 && outs_left > 1)
       return "with first base taken and fewer than two outs the batter is out";
     return {};
