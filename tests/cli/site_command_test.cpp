@@ -144,6 +144,74 @@ TEST_F(SiteCommandTest, TheTeamTablesAreTheStatisticsAndAPlayersLogIsHisLog) {
   EXPECT_GT(n, 2u);  // his games and the totals
 }
 
+std::string Trim(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? ""
+                                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Every figure of every game page is the box score's: the line score, both
+// batting tables with their totals and both pitching tables, against the
+// box command's comma-separated form of the same game.
+TEST_F(SiteCommandTest, AGamePageShowsTheBoxScoresFigures) {
+  const std::string out = dir.Path("site");
+  ASSERT_EQ(Run({"site", "--all-teams", "--names", "full", "-o", out}).code, 0);
+  int compared = 0;
+  for (const std::string& game : games) {
+    const CliResult box = RunCliIn(dir.Path(""), {"box", game, "--format", "csv"});
+    ASSERT_EQ(box.code, 0) << box.err;
+    const std::string page = Read(out + "/games/" + fs::path(game).stem().string() + ".html");
+    std::vector<std::vector<std::string>> csv;
+    std::istringstream lines(Cp1252ToUtf8(box.out));
+    for (std::string line; std::getline(lines, line);) csv.push_back(CsvFields(line));
+    // The line score: the two rows under the innings.
+    const auto score = TableRows(page, "<caption>Line score");
+    ASSERT_EQ(score.size(), 2u);
+    for (std::size_t side = 0; side < 2; ++side) {
+      std::vector<std::string> want = csv[1 + side];
+      want[0] = Trim(want[0]);
+      EXPECT_EQ(score[side], want) << game;
+    }
+    // Batting: the winner on the left of the box, each side a table of its own.
+    const std::string left = csv[4][0], right = csv[4][6];
+    const auto left_rows = TableRows(page, "<caption>" + left + " batting");
+    const auto right_rows = TableRows(page, "<caption>" + right + " batting");
+    std::size_t row = 6, l = 0, r = 0;
+    for (; row < csv.size() && csv[row].size() == 11; ++row) {
+      const auto& f = csv[row];
+      const bool totals = Trim(f[0]) == "TEAM TOTALS";
+      for (const bool is_left : {true, false}) {
+        const std::size_t at = is_left ? 0 : 6;
+        if (Trim(f[at]).empty()) continue;
+        const auto& rows = is_left ? left_rows : right_rows;
+        std::size_t& n = is_left ? l : r;
+        ASSERT_LT(n, rows.size()) << game;
+        std::vector<std::string> want(f.begin() + at, f.begin() + at + 5);
+        want[0] = totals ? "Totals" : Trim(want[0]);
+        EXPECT_EQ(rows[n++], want) << game;
+      }
+      if (totals) break;
+    }
+    EXPECT_EQ(l, left_rows.size());
+    EXPECT_EQ(r, right_rows.size());
+    // Pitching: a line naming the team, then its pitchers.
+    for (const std::string& team : {left, right}) {
+      const auto rows = TableRows(page, "<caption>" + team + " pitching");
+      std::size_t at = row;
+      while (at < csv.size() && !(csv[at].size() == 8 && Trim(csv[at][0]) == team)) ++at;
+      ASSERT_LT(at, csv.size()) << team;
+      for (std::size_t n = 0; n < rows.size(); ++n) {
+        std::vector<std::string> want = csv[at + 1 + n];
+        want.erase(want.begin() + 1);
+        want[0] = Trim(want[0]);
+        EXPECT_EQ(rows[n], want) << game;
+      }
+    }
+    ++compared;
+  }
+  EXPECT_EQ(compared, 24);
+}
+
 TEST_F(SiteCommandTest, AFolderOfOtherFilesIsRefusedWithoutForce) {
   const std::string out = dir.Path("mine");
   fs::create_directories(out);

@@ -1,19 +1,13 @@
 #include "reports/site/renamed_game.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "reports/site/player_names.h"
 
 namespace scorewick::site {
 namespace {
-
-void Rename(NameText& text, bool home, const ShownName& shown) {
-  if (text.empty()) return;
-  text.set(shown(home, text.view()));
-}
-
-void Rename(PLAYER& player, bool home, const ShownName& shown) { Rename(player.name, home, shown); }
 
 // Whether the side named the player anywhere the engine looks for him.
 bool OnSide(const Game& game, bool home, std::string_view name) {
@@ -75,7 +69,38 @@ void RenameInNotes(Game& game, const ShownName& shown) {
 
 }  // namespace
 
-void RenamePlayers(Game& game, const ShownName& shown) {
+void RenamePlayers(Game& game, const ShownName& given) {
+  // A game names its few dozen players thousands of times (each pitch
+  // names its pitcher): each name is asked for once, and found again by
+  // its text among the few of its side.
+  std::vector<std::pair<NameText, NameText>> memo[2];
+  std::size_t last[2] = {0, 0};  // the name found last: the pitches of a turn name one pitcher
+  const auto rename = [&](NameText& text, bool home) {
+    if (text.empty()) return;
+    auto& side = memo[home ? 1 : 0];
+    std::size_t& hit = last[home ? 1 : 0];
+    if (hit < side.size() && side[hit].first.bytes == text.bytes) {
+      text = side[hit].second;
+      return;
+    }
+    const std::string_view name = text.view();
+    for (std::size_t i = 0; i < side.size(); ++i) {
+      if (side[i].first.view() == name) {
+        hit = i;
+        text = side[i].second;
+        return;
+      }
+    }
+    NameText to(given(home, name));
+    hit = side.size();
+    side.emplace_back(text, to);
+    text = to;
+  };
+  const ShownName shown = [&](bool home, std::string_view name) {
+    NameText text(name);
+    rename(text, home);
+    return text.str();
+  };
   RenameInNotes(game, shown);
   // The side of each pitcher of record, told by the rosters before they change.
   PLAYER* decisions[] = {&game.winning_pitcher, &game.saving_pitcher, &game.losing_pitcher};
@@ -84,12 +109,12 @@ void RenamePlayers(Game& game, const ShownName& shown) {
     const std::string_view name = decisions[i]->name.view();
     decision_home[i] = OnSide(game, true, name) || !OnSide(game, false, name);
   }
-  for (int i = 0; i < 3; ++i) Rename(*decisions[i], decision_home[i], shown);
+  for (int i = 0; i < 3; ++i) rename(decisions[i]->name, decision_home[i]);
   for (const bool home : {true, false}) {
     Team& team = home ? game.home : game.visitor;
-    for (int i = 0; i < team.count(); ++i) Rename(team.player(i), home, shown);
-    Rename(team.designated_hitter, home, shown);
-    Rename(team.dh_bats_for, home, shown);
+    for (int i = 0; i < team.count(); ++i) rename(team.player(i).name, home);
+    rename(team.designated_hitter.name, home);
+    rename(team.dh_bats_for.name, home);
     team.coach = NameText();
     team.manager = NameText();
   }
@@ -97,20 +122,20 @@ void RenamePlayers(Game& game, const ShownName& shown) {
     for (const bool top : {true, false}) {
       HALF_INNING& half = inning.half(top);
       const bool batting_home = !top;
-      for (PLAYER& p : half.offense) Rename(p, batting_home, shown);
-      for (PLAYER& p : half.defense) Rename(p, !batting_home, shown);
+      for (PLAYER& p : half.offense) rename(p.name, batting_home);
+      for (PLAYER& p : half.defense) rename(p.name, !batting_home);
       for (AT_BAT& ab : half.at_bats) {
-        for (PITCHER_SLOT& slot : ab.pitchers) Rename(slot.pitcher, !batting_home, shown);
-        for (PITCH_DATA& detail : ab.pitch_details) Rename(detail.pitcher, !batting_home, shown);
-        for (PITCH& pitch : ab.pitches) Rename(pitch.detail.pitcher, !batting_home, shown);
-        Rename(ab.responsible_pitcher, !batting_home, shown);
-        Rename(ab.batter, batting_home, shown);
-        Rename(ab.pinch_runner, batting_home, shown);
+        for (PITCHER_SLOT& slot : ab.pitchers) rename(slot.pitcher.name, !batting_home);
+        for (PITCH_DATA& detail : ab.pitch_details) rename(detail.pitcher.name, !batting_home);
+        for (PITCH& pitch : ab.pitches) rename(pitch.detail.pitcher.name, !batting_home);
+        rename(ab.responsible_pitcher.name, !batting_home);
+        rename(ab.batter.name, batting_home);
+        rename(ab.pinch_runner.name, batting_home);
         for (auto* credits : {&ab.out_credits, &ab.reach_credits}) {
-          for (FIELDER_CREDIT& c : *credits) Rename(c.name, !batting_home, shown);
+          for (FIELDER_CREDIT& c : *credits) rename(c.name, !batting_home);
         }
         for (auto* credits : {&ab.error_credits, &ab.second_error_credits}) {
-          for (FIELDER_CREDIT& c : *credits) Rename(c.name, !batting_home, shown);
+          for (FIELDER_CREDIT& c : *credits) rename(c.name, !batting_home);
         }
       }
     }

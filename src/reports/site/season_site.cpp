@@ -8,6 +8,7 @@
 #include "records/game_feed.h"
 #include "records/game_headline.h"
 #include "reports/box_score.h"
+#include "reports/box_team_figures.h"
 #include "reports/site/game_page.h"
 #include "reports/site/renamed_game.h"
 #include "reports/site/season_data.h"
@@ -112,29 +113,29 @@ void TakePlots(const Game& game, SideWork sides[2]) {
   }
 }
 
-// The lines of the side's players in the game.
-void TakeLines(const Game& game, bool home, const std::string& file, Stat& counted,
+// The lines of the side's players in the game, from the side counted alone.
+void TakeLines(const Game& game, bool home, const std::string& file, const Stat& counted,
                SideWork& side) {
-  CountSideAlone(counted, game, home);
-  std::map<std::string, GameLogEntry> lines;
   const GameLogEntry base = SideEntry(game, home, file);
+  side.lines.reserve(counted.batting.size() + counted.pitching.size());
   for (const BattingStat& b : counted.batting) {
     if (b.team.empty() || b.games == 0) continue;
-    GameLogEntry& e = lines.emplace(b.name, base).first->second;
-    e.batting = b;
+    side.lines.emplace_back(b.name, base);
+    side.lines.back().second.batting = b;
   }
   for (const PitchingStat& p : counted.pitching) {
     if (p.team.empty() || !Pitched(p)) continue;
-    auto at = lines.find(p.name);
-    if (at == lines.end()) {
-      at = lines.emplace(p.name, base).first;
+    auto at = std::find_if(side.lines.begin(), side.lines.end(),
+                           [&](const auto& line) { return line.first == p.name; });
+    if (at == side.lines.end()) {
+      side.lines.emplace_back(p.name, base);
+      at = side.lines.end() - 1;
       if (const int b = BattingRowOf(counted, p.name); b >= 0)
         at->second.batting = counted.batting[static_cast<std::size_t>(b)];
     }
     at->second.pitched = true;
     at->second.pitching = p;
   }
-  for (auto& [name, e] : lines) side.lines.emplace_back(name, std::move(e));
 }
 
 std::string DefaultTitle(const SiteRequest& r) {
@@ -216,7 +217,8 @@ SiteReport BuildSite(const SiteRequest& r, const SiteSink& sink) {
   options.hand_over = false;
   options.make = [&](const Game& read, FedGame& fed) {
     GameWork& w = works[fed.index];
-    Game renamed;
+    // One copy a thread, game after game: its records keep their room.
+    thread_local Game renamed;
     const Game* game = &read;
     if (r.names == NameMode::kInitials) {
       renamed = read;
@@ -225,19 +227,28 @@ SiteReport BuildSite(const SiteRequest& r, const SiteSink& sink) {
       });
       game = &renamed;
     }
-    const reports::BoxScore box = reports::MakeBoxScore(*game, r.rules);
+    // Each side counted alone once: its players' lines of the game, and the
+    // box score's figures (reports::MakeBoxScore counts the same sides).
+    const std::string& file = feed[fed.index];
+    Stat counted[2] = {Stat(r.rules), Stat(r.rules)};
+    const bool played = !game->innings[0].top.at_bats.empty();
+    for (const bool home : {false, true}) {
+      if (played) CountSideAlone(counted[home ? 1 : 0], *game, home);
+    }
+    const reports::BoxScore box =
+        played ? reports::BoxScore(*game, reports::FiguresOf(counted[0]),
+                                   reports::FiguresOf(counted[1]), r.rules.outs_per_inning)
+               : reports::MakeBoxScore(*game, r.rules);
     w.played = !box.empty();
     w.home_runs = box.runs(false);
     w.visitor_runs = box.runs(true);
     if (!w.played) return;
-    Stat counted(r.rules);
-    const std::string& file = feed[fed.index];
     for (const bool home : {false, true}) {
       SideWork& side = w.sides[home ? 1 : 0];
       const std::string team = (home ? game->home : game->visitor).team_name.str();
       side.published = published(team);
       if (!side.published) continue;
-      TakeLines(*game, home, file, counted, side);
+      TakeLines(*game, home, file, counted[home ? 1 : 0], side);
       // The part is counted against the template of the team (made before
       // the feed for every team a headline named).
       if (const auto t = like.find(team); t != like.end())
@@ -294,6 +305,8 @@ SiteReport BuildSite(const SiteRequest& r, const SiteSink& sink) {
       for (auto& [name, entry] : side.lines) {
         SeasonPlayer& p = team.players[name];
         p.name = name;
+        // Room for a season at once: a line is a large record to move again.
+        if (p.lines.empty()) p.lines.reserve(season.games.size() / 8 + 8);
         p.lines.emplace_back(fed.index, std::move(entry));
       }
       for (auto& [batter, s2] : side.spray) {

@@ -1,5 +1,8 @@
 #include "reports/site/site_charts.h"
 
+#include <set>
+#include <tuple>
+
 #include "records/format_text.h"
 #include "stats/scatter_info.h"
 
@@ -16,6 +19,16 @@ constexpr const char* kField =
     "<path d=\"M83 111 L104.9 90.1 L83 68.3 L61.1 90.1 Z\" fill=\"#3a8c3a\"/>"
     "<circle cx=\"83\" cy=\"90.1\" r=\"4\" fill=\"#b88856\"/>"
     "<path d=\"M83 117 L3.8 37.8 M83 117 L162.2 37.8\" stroke=\"#ffffff\" stroke-width=\"1\"/>";
+
+// Each mark once: a mark drawn again where one of its kind stands adds
+// nothing to the picture (the figures in the caption count every one).
+class DrawnMarks {
+ public:
+  bool First(int kind, PlotPoint p) { return seen_.insert({kind, p.x, p.y}).second; }
+
+ private:
+  std::set<std::tuple<int, int, int>> seen_;
+};
 
 std::string Percent(double share) { return Format("%.0f%%", share); }
 
@@ -46,17 +59,19 @@ std::string SprayChartFigure(const std::vector<PlotPoint>& on_base,
       "<figure>\n<svg class=\"chart\" viewBox=\"0 0 166 130\" role=\"img\" aria-label=\"Spray "
       "chart\">";
   svg += kField;
+  DrawnMarks drawn;
   for (const PlotPoint& p : on_base) {
+    if (!drawn.First(0, p)) continue;
     svg += Format(
         "<circle cx=\"%d\" cy=\"%d\" r=\"2.5\" fill=\"#d01c1c\" stroke=\"#ffffff\" "
         "stroke-width=\"0.6\"/>",
         p.x, p.y);
   }
   for (const PlotPoint& p : outs) {
+    if (!drawn.First(1, p)) continue;
     svg += Format("<path d=\"M%d %dl5 5m0 -5l-5 5\" stroke=\"#0b2f8a\" stroke-width=\"1.4\"/>",
                   p.x - 2, p.y - 2);
   }
-  // The marks are sized for the picture; 5 points apart is 2.5 on either side.
   svg += "</svg>\n<figcaption>" + caption + "</figcaption>\n</figure>\n";
   return svg;
 }
@@ -102,7 +117,9 @@ std::string PitchChartFigure(const std::vector<ChartPitch>& pitches, const std::
         kZoneLeft, kZoneTop + h * i / 3.0, kZoneRight, kZoneLeft + w * i / 3.0, kZoneTop,
         kZoneBottom);
   }
+  DrawnMarks drawn;
   for (const ChartPitch& p : pitches) {
+    if (!drawn.First(static_cast<int>(p.kind), p.location)) continue;
     const int x = p.location.x, y = p.location.y;
     switch (p.kind) {
       case PitchKind::kStrike:

@@ -1,6 +1,7 @@
 #include "reports/site/site_folder.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
@@ -42,11 +43,16 @@ FolderKind KindOfFolder(const std::string& folder) {
 }
 
 std::uint64_t TextHash(std::string_view text) {
-  std::uint64_t h = 1469598103934665603ULL;
-  for (const char c : text) {
-    h ^= static_cast<unsigned char>(c);
-    h *= 1099511628211ULL;
+  // Eight bytes a step: a site of a season is a hundred megabytes of text.
+  std::uint64_t h = 1469598103934665603ULL ^ text.size();
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    h = (h ^ word) * 0x9E3779B97F4A7C15ULL;
+    h ^= h >> 29;
   }
+  for (; i < text.size(); ++i) h = (h ^ static_cast<unsigned char>(text[i])) * 1099511628211ULL;
   return h;
 }
 

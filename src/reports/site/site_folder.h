@@ -27,7 +27,7 @@ inline constexpr std::string_view kSiteListName = ".scorewick-site";
 enum class FolderKind { kEmpty, kOurSite, kOther };
 FolderKind KindOfFolder(const std::string& folder);
 
-// A hash of a file's text (64-bit FNV-1a).
+// A 64-bit hash of a file's text, to tell a changed page from the last run's.
 std::uint64_t TextHash(std::string_view text);
 
 class SiteFolder {
