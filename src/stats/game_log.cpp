@@ -82,12 +82,16 @@ GameLogEntry SideEntry(const Game& game, bool home, const std::string& file) {
 
 GameLog AssembleGameLog(std::string player, std::string team, const StatRules& rules,
                         std::vector<std::pair<std::size_t, GameLogEntry>> entries) {
-  std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+  const auto earlier = [](const auto& a, const auto& b) {
     const GameLogEntry& x = a.second;
     const GameLogEntry& y = b.second;
     return std::tie(x.day, x.start_hour, x.start_minute, a.first) <
            std::tie(y.day, y.start_hour, y.start_minute, b.first);
-  });
+  };
+  // A season's list is most often in date order already: its lines are
+  // large records, moved only when they must be.
+  if (!std::is_sorted(entries.begin(), entries.end(), earlier))
+    std::stable_sort(entries.begin(), entries.end(), earlier);
   GameLog log;
   log.player = std::move(player);
   log.team = std::move(team);
@@ -95,6 +99,9 @@ GameLog AssembleGameLog(std::string player, std::string team, const StatRules& r
   // The totals are the engine's own: the game lines in one table, closed
   // with its totals row.
   Stat sums(rules);
+  sums.batting.reserve(entries.size() + 1);
+  sums.pitching.reserve(entries.size() + 1);
+  log.games.reserve(entries.size());
   for (auto& [order, e] : entries) {
     sums.batting.push_back(e.batting);
     if (e.pitched) sums.pitching.push_back(e.pitching);

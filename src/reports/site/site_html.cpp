@@ -66,7 +66,9 @@ std::string Slug(std::string_view record_text) {
 
 std::string Page(const PageFrame& frame, const std::string& body) {
   const std::string up = Prefix(frame.depth);
-  std::string out =
+  std::string out;
+  out.reserve(body.size() + 2048);
+  out +=
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
       (frame.title == frame.site_title ? frame.title : frame.title + " - " + frame.site_title) +

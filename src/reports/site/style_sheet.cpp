@@ -41,6 +41,7 @@ tbody tr:nth-child(even) { background: #f4f7fa; }
 tbody th { font-weight: normal; }
 tfoot th, tfoot td { font-weight: bold; border-top: 2px solid #1b1b1b; }
 td a, th a { display: inline-block; min-height: 2.25rem; min-width: 2.25rem; line-height: 2.25rem; }
+main p a { display: inline-block; min-height: 2.25rem; line-height: 2.25rem; }
 abbr[title] { text-decoration: none; cursor: help; }
 th button {
   font: inherit; font-weight: bold; color: inherit; background: none; border: 0; padding: 0 0.25rem;
