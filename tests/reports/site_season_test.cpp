@@ -10,6 +10,7 @@
 #include <set>
 
 #include "records/file_io.h"
+#include "records/game_file.h"
 #include "records/team_file.h"
 #include "reports/site/season_site.h"
 #include "reports/site/site_folder.h"
@@ -202,6 +203,35 @@ TEST_F(SiteSeasonTest, NoLastNameWithInitialsAndNoPersonalInformationEver) {
     // With full names the last names are there: the search above finds them.
     EXPECT_EQ(some_last_name, !rule.last_names_hidden);
   }
+}
+
+// Names and notes are text on every page, whatever they hold.
+TEST_F(SiteSeasonTest, NamesAndNotesCannotAddMarkup) {
+  Game game;
+  ASSERT_TRUE(LoadGame(games_->front(), game));
+  game.home.team_name.set("<b>Bold</b> & Co");
+  GAME_NOTE note;
+  note.inning = 0;
+  note.at_bat = 0;
+  note.half = 1;
+  note.text.set("<script>alert(1)</script>");
+  game.notes.push_back(note);
+  const std::string path = dir_->Path("marked.gam");
+  ASSERT_TRUE(SaveGame(path, game));
+  SiteRequest r = Request(true, NameMode::kInitials);
+  r.games = {path};
+  const std::string out = dir_->Path("marked");
+  Publish(r, out);
+  bool shown = false;
+  for (const fs::path& file : Files(out)) {
+    const std::string text = Read(file);
+    EXPECT_EQ(text.find("<b>Bold"), std::string::npos) << file;
+    EXPECT_EQ(text.find("<script>alert"), std::string::npos) << file;
+    shown = shown || text.find("&lt;b&gt;Bold&lt;/b&gt; &amp; Co") != std::string::npos;
+  }
+  EXPECT_TRUE(shown);
+  EXPECT_NE(Read(fs::path(out) / "games" / "marked.html").find("&lt;script&gt;alert(1)"),
+            std::string::npos);
 }
 
 TEST_F(SiteSeasonTest, PublishingAgainWritesOnlyWhatChanged) {
