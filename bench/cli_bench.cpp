@@ -15,10 +15,6 @@
 // varies by a third from one to the next.  After the runs, the peak memory
 // of each scorewick run is printed.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,39 +31,13 @@
 #include "records/game_intake.h"
 #include "sim/sample_teams.h"
 #include "sim/season.h"
-
-extern char** environ;
+#include "spawned_run.h"
 
 namespace {
 
+using scorewick::bench::peak_kb;
 using scorewick::bench::Season;
-
-std::map<std::string, long> peak_kb;  // benchmark -> the largest peak of its runs
-
-// Runs the program (standard output and error to /dev/null) and waits for
-// it; the child's peak memory goes to peak_kb[name].
-void Spawn(benchmark::State& state, const std::vector<std::string>& args, const char* name) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  pid_t pid;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-    state.SkipWithError("cannot start the program");
-    return;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  int status = 0;
-  struct rusage usage {};
-  if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    state.SkipWithError("the program failed");
-    return;
-  }
-  peak_kb[name] = std::max(peak_kb[name], usage.ru_maxrss);
-}
+using scorewick::bench::Spawn;
 
 const Season& SeasonGames() { return scorewick::bench::FourTeamSeason(); }
 
@@ -206,15 +176,15 @@ int main(int argc, char** argv) {
   SeasonList();
   TeamGames();
   TeamFile();
-  const int status = scorewick::bench::RunWithRatios(
-      argc, argv,
-      {{"BM_InspectTeam/real_time", "BM_TrivialProgram/real_time"},
-       {"BM_BoxScoresOfTheSeason/real_time", "BM_ReadSeasonBytes/real_time"},
-       {"BM_TeamStatsOfTheSeason/real_time", "BM_ReadTeamBytes/real_time"},
-       {"BM_AllTeamsStatsOfTheSeason/real_time", "BM_ReadSeasonBytes/real_time"},
-       {"BM_BoxScoresOneThread/real_time", "BM_ReadSeasonBytes/real_time"},
-       {"BM_TeamStatsOneThread/real_time", "BM_ReadTeamBytes/real_time"},
-       {"BM_AllTeamsStatsOneThread/real_time", "BM_ReadSeasonBytes/real_time"}});
+  const int status =
+      scorewick::bench::RunWithRatios(argc, argv,
+                                      {{"BM_InspectTeam", "BM_TrivialProgram"},
+                                       {"BM_BoxScoresOfTheSeason", "BM_ReadSeasonBytes"},
+                                       {"BM_TeamStatsOfTheSeason", "BM_ReadTeamBytes"},
+                                       {"BM_AllTeamsStatsOfTheSeason", "BM_ReadSeasonBytes"},
+                                       {"BM_BoxScoresOneThread", "BM_ReadSeasonBytes"},
+                                       {"BM_TeamStatsOneThread", "BM_ReadTeamBytes"},
+                                       {"BM_AllTeamsStatsOneThread", "BM_ReadSeasonBytes"}});
   for (const auto& [name, kb] : peak_kb)
     std::printf("peak resident memory of %s: %.1f MB\n", name.c_str(), kb / 1024.0);
   return status;

@@ -38,7 +38,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
     ConsoleReporter::ReportRuns(runs);
   }
-  double Time(const std::string& name) const {
+  // The time of a benchmark named as its function, with or without the
+  // "/real_time" the library adds (kept without it).
+  double Time(std::string name) const {
+    if (const auto at = name.rfind("/real_time"); at != std::string::npos) name.erase(at, 10);
     auto it = times_.find(name);
     return it == times_.end() ? 0 : it->second;
   }

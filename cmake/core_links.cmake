@@ -53,7 +53,7 @@ endfunction()
 
 set(_no_qt_no_platform "^(Qt[0-9]*::|scorewick_ui|scorewick_app|scorewick_cli|scorewick_print)")
 foreach(_core scorewick_records scorewick_exchange scorewick_scoring scorewick_interop
-              scorewick_stats scorewick_reports)
+              scorewick_stats scorewick_reports scorewick_site)
   scorewick_forbid_links(${_core} "${_no_qt_no_platform}")
 endforeach()
 scorewick_forbid_links(scorewick_records "^scorewick_(exchange|scoring|interop|stats|reports)$")

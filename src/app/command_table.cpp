@@ -12,6 +12,7 @@
 #include "app/print_commands.h"
 #include "app/scoring_commands.h"
 #include "app/shell_commands.h"
+#include "app/site_commands.h"
 #include "app/stats_commands.h"
 #include "app/team_commands.h"
 
@@ -28,6 +29,8 @@ constexpr CommandRow kCommands[] = {
     {kCmdImportRetrosheet, &RunImportRetrosheet},
     // File > Export Games to Retrosheet.
     {kCmdExportRetrosheet, &RunExportRetrosheet},
+    // File > Publish Season Website.
+    {kCmdPublishSite, &RunPublishSite},
     // File > Print, and the tool bar's Print Game.
     {kCmdPrintGame, &RunPrintGame},
     {kCmdToolPrintGame, &RunPrintGame},

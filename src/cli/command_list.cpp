@@ -25,7 +25,8 @@
   X(AddStatsCommand, "stats")       \
   X(AddLogCommand, "log")           \
   X(AddWorkloadCommand, "workload") \
-  X(AddBoxCommand, "box")
+  X(AddBoxCommand, "box")           \
+  X(AddSiteCommand, "site")
 
 namespace scorewick::cli {
 

@@ -23,7 +23,8 @@ enum class Parsed { kDone, kCutOff, kRefused };
 
 // Decodes the header and the two teams from bytes: the whole file, or its
 // head (which may end inside the teams) when head is set.
-Parsed Parse(std::span<const std::uint8_t> bytes, bool head, GameHeadline& out, std::string& why) {
+Parsed Parse(std::span<const std::uint8_t> bytes, bool head, bool rosters, GameHeadline& out,
+             std::string& why) {
   const std::size_t first = std::min(bytes.size(), 4 + kGameHeaderSize);
   if (KindOfGameFile(bytes.first(first), &why) == GameFileKind::kNotAGame) return Parsed::kRefused;
   const std::int32_t version = bytes.size() >= 4 ? le::LoadI32(bytes.data()) : 0;
@@ -46,7 +47,7 @@ Parsed Parse(std::span<const std::uint8_t> bytes, bool head, GameHeadline& out, 
   ByteReader in(bytes);
   in.Skip(4 + kGameHeaderSize);
   Team team;
-  for (std::string* name : {&out.home, &out.visitor}) {
+  for (const bool home : {true, false}) {
     team.Clear();
     team.no_personal_info = 1;  // a game's teams carry none
     if (!ReadTeam(in, team)) {
@@ -55,19 +56,25 @@ Parsed Parse(std::span<const std::uint8_t> bytes, bool head, GameHeadline& out, 
       why = "its teams are damaged";
       return Parsed::kRefused;
     }
-    *name = team.team_name.str();
+    (home ? out.home : out.visitor) = team.team_name.str();
+    if (!rosters) continue;
+    std::vector<std::string>& names = home ? out.home_players : out.visitor_players;
+    names.clear();
+    for (const PLAYER& p : team.players())
+      if (!p.name.empty()) names.emplace_back(p.name.view());
   }
   return Parsed::kDone;
 }
 
 }  // namespace
 
-std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::string* why) {
+std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::string* why,
+                                             bool rosters) {
   GameHeadline headline;
   std::string reason;
   Parsed parsed = Parsed::kCutOff;
   const auto want_rest = [&](std::span<const std::uint8_t> head) {
-    parsed = Parse(head, head.size() == kHeadlineHead, headline, reason);
+    parsed = Parse(head, head.size() == kHeadlineHead, rosters, headline, reason);
     return parsed == Parsed::kCutOff;
   };
   std::vector<std::uint8_t> bytes;
@@ -76,7 +83,7 @@ std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::strin
     if (why) *why = read.reason;
     return std::nullopt;
   }
-  if (whole) parsed = Parse(bytes, false, headline, reason);
+  if (whole) parsed = Parse(bytes, false, rosters, headline, reason);
   if (parsed == Parsed::kDone) return headline;
   if (why) *why = reason;
   return std::nullopt;

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace scorewick {
 
@@ -17,6 +18,9 @@ struct GameHeadline {
   int minute = 0;
   std::string home;     // the first team's name, code page 1252
   std::string visitor;  // the second team's
+  // The names on the two teams' rosters, when asked for.
+  std::vector<std::string> home_players;
+  std::vector<std::string> visitor_players;
 };
 
 // Reads the headline of the game file at path: its first 8 KB, and the
@@ -24,7 +28,9 @@ struct GameHeadline {
 // players).  A game of format 2.0 is read like a current one.  Nothing,
 // with the reason in *why ("not a game file", "cannot open: ..."), when the
 // file cannot be read, is no game, is of an older format without a version
-// word, or its header or teams are damaged.
-std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::string* why = nullptr);
+// word, or its header or teams are damaged.  With rosters, the players'
+// names are kept too.
+std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::string* why = nullptr,
+                                             bool rosters = false);
 
 }  // namespace scorewick

@@ -174,45 +174,54 @@ std::string AdvanceBase(int slot) {
   return std::to_string(slot + 2) + std::string(OrdinalSuffix(slot + 2));
 }
 
-void AddHalf(std::vector<std::string>& lines, const Game& game, int inning, bool top) {
+PlayByPlayHalf HalfOf(const Game& game, int inning, bool top) {
   const HALF_INNING& half = game.innings[static_cast<std::size_t>(inning)].half(top);
   const int number = inning + 1;
-  std::string header = game.batting_team(top).team_name.str();
-  header += top ? " - Top of the " : " - Bottom of the ";
-  header += std::to_string(number);
-  header += OrdinalSuffix(number);
-  header += ':';
-  lines.push_back(std::move(header));
+  PlayByPlayHalf told;
+  told.heading = game.batting_team(top).team_name.str();
+  told.heading += top ? " - Top of the " : " - Bottom of the ";
+  told.heading += std::to_string(number);
+  told.heading += OrdinalSuffix(number);
+  told.heading += ':';
   for (std::size_t j = 0; j < half.at_bats.size(); ++j) {
     std::string sentence = NarrateAtBat(half.at_bats[j]);
-    // The sentence is made of names: a line break in one is no paragraph.
-    if (FitsOneLine(sentence, kNarrativeWidth, LineBreaks::kInText)) {
-      if (!sentence.empty()) lines.push_back(std::move(sentence));
-    } else {
-      AddWrappedLine(lines, sentence, kNarrativeWidth, LineBreaks::kInText);
-    }
+    if (!sentence.empty()) told.entries.push_back({std::move(sentence), false});
     const auto note = std::find_if(game.notes.begin(), game.notes.end(), [&](const GAME_NOTE& n) {
       return n.inning == inning && n.at_bat == static_cast<std::int32_t>(j) && (n.half != 0) == top;
     });
     if (note != game.notes.end() && !note->text.empty()) {
-      AddWrappedLine(lines, note->text.view(), kNarrativeWidth);
+      told.entries.push_back({std::string(note->text.view()), true});
     }
   }
   const HalfInningTotals t = TallyHalfInning(half);
   // "%d run%s, %d hit%s, %d error%s, %d LOB."
-  std::string totals;
-  auto count = [&totals](int n, std::string_view what) {
-    totals += std::to_string(n);
-    totals += what;
-    totals += PluralSuffix(n);
-    totals += ", ";
+  auto count = [&told](int n, std::string_view what) {
+    told.totals += std::to_string(n);
+    told.totals += what;
+    told.totals += PluralSuffix(n);
+    told.totals += ", ";
   };
   count(t.runs, " run");
   count(t.hits, " hit");
   count(t.errors, " error");
-  totals += std::to_string(t.left_on_base);
-  totals += " LOB.";
-  lines.push_back(std::move(totals));
+  told.totals += std::to_string(t.left_on_base);
+  told.totals += " LOB.";
+  return told;
+}
+
+void AddHalf(std::vector<std::string>& lines, PlayByPlayHalf half) {
+  lines.push_back(std::move(half.heading));
+  for (PlayByPlayHalf::Entry& entry : half.entries) {
+    if (entry.note) {
+      AddWrappedLine(lines, entry.text, kNarrativeWidth);
+    } else if (FitsOneLine(entry.text, kNarrativeWidth, LineBreaks::kInText)) {
+      // The sentence is made of names: a line break in one is no paragraph.
+      lines.push_back(std::move(entry.text));
+    } else {
+      AddWrappedLine(lines, entry.text, kNarrativeWidth, LineBreaks::kInText);
+    }
+  }
+  lines.push_back(std::move(half.totals));
   lines.emplace_back();
 }
 
@@ -249,14 +258,21 @@ std::string NarrateAtBat(const AT_BAT& ab) {
   return s;
 }
 
-void AddPlayByPlay(std::vector<std::string>& lines, const Game& game, int innings_shown) {
-  if (game.innings[0].top.at_bats.empty()) return;
+std::vector<PlayByPlayHalf> PlayByPlayHalves(const Game& game, int innings_shown) {
+  std::vector<PlayByPlayHalf> halves;
+  if (game.innings[0].top.at_bats.empty()) return halves;
   const int shown = std::min(innings_shown, kInnings);
   for (int i = 0; i < shown; ++i) {
-    AddHalf(lines, game, i, true);
+    halves.push_back(HalfOf(game, i, true));
     if (!game.innings[static_cast<std::size_t>(i)].bottom.at_bats.empty())
-      AddHalf(lines, game, i, false);
+      halves.push_back(HalfOf(game, i, false));
   }
+  return halves;
+}
+
+void AddPlayByPlay(std::vector<std::string>& lines, const Game& game, int innings_shown) {
+  for (PlayByPlayHalf& half : PlayByPlayHalves(game, innings_shown))
+    AddHalf(lines, std::move(half));
 }
 
 }  // namespace scorewick::reports

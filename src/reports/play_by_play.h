@@ -23,6 +23,22 @@ inline constexpr int kNarrativeWidth = 86;
 // nothing (an unknown reach code reads " reached first base").
 std::string NarrateAtBat(const AT_BAT& at_bat);
 
+// One half inning of the play-by-play as its parts: the heading ("Gulls -
+// Top of the 3rd:"), each batter's sentence and each scorer's note after
+// his turn (unwrapped), and the totals line.
+struct PlayByPlayHalf {
+  struct Entry {
+    std::string text;
+    bool note = false;  // a scorer's note (then text is his, as he wrote it)
+  };
+  std::string heading;
+  std::vector<Entry> entries;
+  std::string totals;
+};
+
+// The halves AddPlayByPlay tells, in order.
+std::vector<PlayByPlayHalf> PlayByPlayHalves(const Game& game, int innings_shown);
+
 // Adds the play-by-play of the first innings_shown innings (at most 40) to
 // lines: for each half that has at-bats, "<team> - Top of the 3rd:", the
 // sentences and notes wrapped at kNarrativeWidth, the totals line

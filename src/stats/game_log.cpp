@@ -52,6 +52,21 @@ void GameLogCounter::CountSide(const Game& game, bool home, const std::string& f
   const bool batted = b >= 0 && stat_.batting[static_cast<std::size_t>(b)].games > 0;
   const bool pitched = p >= 0 && Pitched(stat_.pitching[static_cast<std::size_t>(p)]);
   if (!batted && !pitched) return;
+  GameLogEntry e = SideEntry(game, home, file);
+  if (b >= 0) e.batting = stat_.batting[static_cast<std::size_t>(b)];
+  e.pitched = pitched;
+  if (pitched) e.pitching = stat_.pitching[static_cast<std::size_t>(p)];
+  teams_of_player_.insert(e.team);
+  entries_.emplace_back(order, std::move(e));
+}
+
+GameLog GameLogCounter::Finish() {
+  const std::string team =
+      !team_.empty() || teams_of_player_.size() != 1 ? team_ : *teams_of_player_.begin();
+  return AssembleGameLog(player_, team, rules_, std::move(entries_));
+}
+
+GameLogEntry SideEntry(const Game& game, bool home, const std::string& file) {
   GameLogEntry e;
   e.file = file;
   e.day = GameDay(game);
@@ -62,28 +77,32 @@ void GameLogCounter::CountSide(const Game& game, bool home, const std::string& f
   e.home = home;
   e.runs_for = SideRuns(game, home);
   e.runs_against = SideRuns(game, !home);
-  if (b >= 0) e.batting = stat_.batting[static_cast<std::size_t>(b)];
-  e.pitched = pitched;
-  if (pitched) e.pitching = stat_.pitching[static_cast<std::size_t>(p)];
-  teams_of_player_.insert(e.team);
-  entries_.emplace_back(order, std::move(e));
+  return e;
 }
 
-GameLog GameLogCounter::Finish() {
-  std::stable_sort(entries_.begin(), entries_.end(), [](const auto& a, const auto& b) {
+GameLog AssembleGameLog(std::string player, std::string team, const StatRules& rules,
+                        std::vector<std::pair<std::size_t, GameLogEntry>> entries) {
+  const auto earlier = [](const auto& a, const auto& b) {
     const GameLogEntry& x = a.second;
     const GameLogEntry& y = b.second;
     return std::tie(x.day, x.start_hour, x.start_minute, a.first) <
            std::tie(y.day, y.start_hour, y.start_minute, b.first);
-  });
+  };
+  // A season's list is most often in date order already: its lines are
+  // large records, moved only when they must be.
+  if (!std::is_sorted(entries.begin(), entries.end(), earlier))
+    std::stable_sort(entries.begin(), entries.end(), earlier);
   GameLog log;
-  log.player = player_;
-  log.team = !team_.empty() || teams_of_player_.size() != 1 ? team_ : *teams_of_player_.begin();
-  log.rules = rules_;
+  log.player = std::move(player);
+  log.team = std::move(team);
+  log.rules = rules;
   // The totals are the engine's own: the game lines in one table, closed
   // with its totals row.
-  Stat sums(rules_);
-  for (auto& [order, e] : entries_) {
+  Stat sums(rules);
+  sums.batting.reserve(entries.size() + 1);
+  sums.pitching.reserve(entries.size() + 1);
+  log.games.reserve(entries.size());
+  for (auto& [order, e] : entries) {
     sums.batting.push_back(e.batting);
     if (e.pitched) sums.pitching.push_back(e.pitching);
     log.pitched = log.pitched || e.pitched;

@@ -49,6 +49,17 @@ std::string_view Decision(const PitchingStat& line);
 // IP as the pitching table shows it: outs / outs per inning, two decimals.
 std::string InningsPitchedText(const PitchingStat& line, const StatRules& rules);
 
+// The log of a player from his lines of the games, each with its place in
+// the list (which orders games of one day and start time): the games in
+// date and start-time order, with the totals.  team is the log's team.
+GameLog AssembleGameLog(std::string player, std::string team, const StatRules& rules,
+                        std::vector<std::pair<std::size_t, GameLogEntry>> entries);
+
+// The line of a game for a player of a side counted alone (CountSideAlone
+// of stats/side_of_game.h), without his figures: the game's day and time,
+// the teams and the score from that side.
+GameLogEntry SideEntry(const Game& game, bool home, const std::string& file);
+
 // Counts games for one player, one game at a time, as they are read.
 class GameLogCounter {
  public:

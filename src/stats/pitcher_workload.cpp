@@ -25,9 +25,14 @@ void WorkloadCounter::Count(const Game& game, std::size_t order) {
       o.start_minute = game.header.start_minute;
       o.opponent = (home ? game.visitor : game.home).team_name.str();
       o.pitches = p.pitch_count;
-      outings_.emplace_back(order, std::move(o));
+      Take(order, std::move(o));
     }
   }
+}
+
+void WorkloadCounter::Take(std::size_t order, Outing outing) {
+  team_seen_ = true;
+  outings_.emplace_back(order, std::move(outing));
 }
 
 Workload WorkloadCounter::Finish(const WorkloadRules& rules, const LocalDate& as_of) {

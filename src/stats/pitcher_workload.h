@@ -62,6 +62,9 @@ class WorkloadCounter {
   void Count(const Game& game, std::size_t order);
 
   bool team_seen() const { return team_seen_; }
+  // Keeps one outing of the team's (its pitches, day, time and opponent
+  // filled in) counted elsewhere; order is its game's place in the list.
+  void Take(std::size_t order, Outing outing);
 
   Workload Finish(const WorkloadRules& rules, const LocalDate& as_of);
 

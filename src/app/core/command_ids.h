@@ -9,6 +9,7 @@ enum Command : int {
   kCmdEditTeam = 1102,
   kCmdImportRetrosheet = 1111,
   kCmdExportRetrosheet = 1112,
+  kCmdPublishSite = 1113,
   kCmdPrintGame = 1121,
   kCmdBlankScoreSheets = 1122,
   kCmdPrinterSetup = 1131,

@@ -30,6 +30,7 @@ const std::vector<MenuEntry>& MainMenu() {
                   Submenu("&Team", {Item("&New...", kCmdNewTeam), Item("&Edit...", kCmdEditTeam)}),
                   Item("&Import Games from Retrosheet Files...", kCmdImportRetrosheet),
                   Item("&Export Games to Retrosheet...", kCmdExportRetrosheet),
+                  Item("Publish Season &Website...", kCmdPublishSite),
                   Separator(),
                   Submenu("&Print", {Item("&Game...", kCmdPrintGame),
                                      Item("&Blank Score Sheets...", kCmdBlankScoreSheets)}),
