@@ -1,6 +1,7 @@
 #include "app/game_chooser_dialog.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,12 +22,15 @@
 #include "records/game_list_file.h"
 #include "reports/print/cp1252_text.h"
 #include "stats/accumulate.h"
+#include "stats/calendar_day.h"
+#include "stats/pitcher_workload.h"
 
 namespace scorewick::app {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kFolderRole = Qt::UserRole + 1;
+constexpr int kTeamRole = Qt::UserRole;  // a team entry's place in the selection's teams
 // Adding up to this many games needs no progress dialog.
 constexpr std::size_t kQuietAdd = 64;
 
@@ -61,6 +65,16 @@ QString Games(std::size_t count) {
 }
 
 constexpr const char* kListFilter = "Game List (*.txt)|*.txt|All Files (*.*)|*.*|";
+
+// "2019-09-29  Seattle Mariners at Houston Astros"; the file's name when
+// its headline cannot be read.
+QString GameLine(const std::string& path, const std::optional<GameHeadline>& game) {
+  if (!game) return QString::fromStdString(std::filesystem::path(path).filename().string());
+  return QString::fromStdString(CalendarDayText({game->year, game->month, game->day})) + "  " +
+         print::FromCp1252(game->visitor) + " at " + print::FromCp1252(game->home);
+}
+
+QDate ToQDate(const LocalDate& day) { return QDate(day.year, day.month, day.day); }
 
 }  // namespace
 
@@ -121,6 +135,17 @@ void GameChooserDialog::Build() {
   last_list_->setObjectName("last_list");
   last_list_->hide();
   filters_ = new GameFilterPanel;
+  as_of_label_ = new QLabel("Workload &As of");
+  as_of_ = new QDateEdit;
+  as_of_->setObjectName("as_of");
+  as_of_->setDisplayFormat("yyyy-MM-dd");
+  as_of_->setCalendarPopup(true);
+  as_of_->setToolTip(
+      "The day the pitchers' rest and availability are looked at: the day after the last "
+      "chosen game when that is past, else today, until you change it");
+  as_of_label_->setBuddy(as_of_);
+  as_of_label_->hide();
+  as_of_->hide();
 
   auto* left = new QVBoxLayout;
   left->addWidget(path_);
@@ -145,6 +170,10 @@ void GameChooserDialog::Build() {
   right->addWidget(last_list_);
   right->addWidget(team_label_);
   right->addWidget(team_box_);
+  auto* as_of_row = new QHBoxLayout;
+  as_of_row->addWidget(as_of_label_);
+  as_of_row->addWidget(as_of_, 1);
+  right->addLayout(as_of_row);
   auto* columns = new QHBoxLayout;
   columns->addLayout(left, 2);
   columns->addLayout(middle);
@@ -177,11 +206,14 @@ void GameChooserDialog::Build() {
     if (session_) OpenListFile(session_->folders.last_game_list());
   });
   connect(filters_, &GameFilterPanel::Changed, this, &GameChooserDialog::RefreshFilter);
-  // A team chosen to analyse is the filters' team too, until one is chosen there.
-  connect(team_box_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    const auto at = static_cast<std::size_t>(index);
-    if (index > 0 && at < selection_.teams().size()) filters_->OfferTeam(selection_.teams()[at]);
+  // A team chosen to analyse is the filters' team too, until one is chosen
+  // there; the count follows it.
+  connect(team_box_, &QComboBox::currentIndexChanged, this, [this] {
+    const std::string team = AnalysedTeam();
+    if (!team.empty()) filters_->OfferTeam(team);
+    RefreshFilter();
   });
+  connect(as_of_, &QDateEdit::userDateChanged, this, [this] { as_of_typed_ = true; });
   connect(buttons, &QDialogButtonBox::accepted, this, &GameChooserDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &GameChooserDialog::reject);
 }
@@ -284,19 +316,32 @@ void GameChooserDialog::RemoveHighlighted() {
 }
 
 void GameChooserDialog::RefreshChosen() {
+  const std::vector<std::optional<GameHeadline>> headlines = ChosenHeadlines();
+  chosen_->setUpdatesEnabled(false);
   chosen_->clear();
-  QStringList paths;
-  paths.reserve(static_cast<qsizetype>(selection_.games().size()));
-  for (const std::string& path : selection_.games()) paths << QString::fromStdString(path);
-  chosen_->addItems(paths);
+  for (std::size_t i = 0; i < headlines.size(); ++i) {
+    const std::string& path = selection_.games()[i];
+    auto* item = new QListWidgetItem(GameLine(path, headlines[i]), chosen_);
+    item->setToolTip(QString::fromStdString(path));
+  }
+  chosen_->setUpdatesEnabled(true);
   count_->setText(CountText(selection_.games().size()));
 
   // The team entry chosen stays chosen while a game names it.  Entry 0 is
-  // "All Teams"; a team of that name is another entry.
+  // "All Teams"; a team of that name is another entry.  The teams follow
+  // A to Z; each entry keeps its place in the selection's list.
+  const QSignalBlocker quiet(team_box_);
   const int was = team_box_->currentIndex();
   const QString was_text = team_box_->currentText();
   team_box_->clear();
-  for (const std::string& team : selection_.teams()) team_box_->addItem(print::FromCp1252(team));
+  const std::vector<std::string>& teams = selection_.teams();
+  std::vector<std::size_t> order(teams.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  if (order.size() > 1)
+    std::sort(order.begin() + 1, order.end(),
+              [&](std::size_t a, std::size_t b) { return teams[a] < teams[b]; });
+  for (const std::size_t i : order)
+    team_box_->addItem(print::FromCp1252(teams[i]), static_cast<int>(i));
   int now = -1;
   if (was == 0) {
     now = 0;
@@ -308,8 +353,29 @@ void GameChooserDialog::RefreshChosen() {
   team_box_->setCurrentIndex(now);
 
   // The filters look at the teams the games hold, as the count does.
-  filters_->SetTeams(TeamsOfGames(ChosenHeadlines()));
+  filters_->SetTeams(TeamsOfGames(headlines));
   RefreshFilter();
+}
+
+std::string GameChooserDialog::AnalysedTeam() const {
+  if (variant_ != ChooserVariant::kStatistics || team_box_->currentIndex() <= 0) return {};
+  const auto at = static_cast<std::size_t>(team_box_->currentData(kTeamRole).toInt());
+  return at < selection_.teams().size() ? selection_.teams()[at] : std::string();
+}
+
+std::string GameChooserDialog::CountedTeam() {
+  const std::string team = AnalysedTeam();
+  if (team.empty()) return team;
+  // The team box lists the names of the games' lists; a game whose teams
+  // are named otherwise is no reason to leave every game out.
+  const std::vector<std::string> named = TeamsOfGames(ChosenHeadlines());
+  return std::find(named.begin(), named.end(), team) != named.end() ? team : std::string();
+}
+
+std::optional<GameFilter> GameChooserDialog::EffectiveFilter(std::string* error) {
+  std::optional<GameFilter> filter = filters_->Filter(error);
+  if (filter && filter->team.empty()) filter->team = CountedTeam();
+  return filter;
 }
 
 std::vector<std::optional<GameHeadline>> GameChooserDialog::ChosenHeadlines() {
@@ -324,13 +390,21 @@ std::vector<std::optional<GameHeadline>> GameChooserDialog::ChosenHeadlines() {
 }
 
 std::optional<std::vector<std::string>> GameChooserDialog::FilteredGames(std::string* error) {
-  const std::optional<GameFilter> filter = filters_->Filter(error);
+  const std::optional<GameFilter> filter = EffectiveFilter(error);
   if (!filter) return std::nullopt;
   if (!filter->Active()) return selection_.games();
-  const scorewick::FilteredGames left = FilterGames(ChosenHeadlines(), *filter);
+  const std::vector<std::optional<GameHeadline>> headlines = ChosenHeadlines();
+  const scorewick::FilteredGames left = FilterGames(headlines, *filter);
+  // The filters may choose another team's games (the opponent's last ten):
+  // of those, only the games of the team analysed count.
+  const std::string team = CountedTeam();
   std::vector<std::string> games;
   games.reserve(left.kept.size());
-  for (const std::size_t i : left.kept) games.push_back(selection_.games()[i]);
+  for (const std::size_t i : left.kept) {
+    const std::optional<GameHeadline>& game = headlines[i];
+    if (game && !team.empty() && game->home != team && game->visitor != team) continue;
+    games.push_back(selection_.games()[i]);
+  }
   return games;
 }
 
@@ -347,13 +421,81 @@ void GameChooserDialog::RefreshFilter() {
   } else if (left->empty()) {
     filters_->ShowLeft("The filters leave none of the " + Games(chosen), true);
   } else {
-    filters_->ShowLeft(
-        QString("The filters leave %1 of the %2").arg(left->size()).arg(Games(chosen)), false);
+    const std::optional<GameFilter> filter = EffectiveFilter(&error);
+    filters_->ShowLeft(QString("The filters leave %1 of the %2: %3")
+                           .arg(left->size())
+                           .arg(Games(chosen))
+                           .arg(print::FromCp1252(DescribeFilter(*filter))),
+                       false);
   }
+  if (left) FollowAsOf(*left);
+}
+
+void GameChooserDialog::FollowAsOf(const std::vector<std::string>& left) {
+  if (as_of_->isHidden() || as_of_typed_) return;
+  std::optional<LocalDate> last;
+  for (const std::string& path : left) {
+    const auto at = headlines_.find(path);
+    if (at == headlines_.end() || !at->second) continue;
+    const LocalDate day{at->second->year, at->second->month, at->second->day};
+    if (!last || day > *last) last = day;
+  }
+  const QSignalBlocker quiet(as_of_);
+  as_of_->setDate(ToQDate(DefaultAsOf(last, Today())));
+}
+
+void GameChooserDialog::AskAsOf() {
+  as_of_label_->show();
+  as_of_->show();
+  RefreshFilter();
+}
+
+LocalDate GameChooserDialog::as_of() const {
+  const QDate day = as_of_->date();
+  return {day.year(), day.month(), day.day()};
+}
+
+GameChoice GameChooserDialog::Choice() const {
+  GameChoice choice;
+  choice.games = selection_.games();
+  choice.all_teams = variant_ == ChooserVariant::kStatistics && team_box_->currentIndex() == 0;
+  choice.team = AnalysedTeam();
+  std::string error;
+  if (const std::optional<GameFilter> filter = filters_->Filter(&error)) choice.filter = *filter;
+  return choice;
+}
+
+void GameChooserDialog::Restore(const GameChoice& choice, std::vector<std::string>* missing,
+                                std::vector<std::string>* unread) {
+  std::vector<std::string> found;
+  for (const std::string& game : choice.games) {
+    // "lists/../season/g.gam" shows as "season/g.gam".
+    std::string path = std::filesystem::path(game).lexically_normal().string();
+    if (FileExists(path)) {
+      found.push_back(std::move(path));
+    } else if (missing) {
+      missing->push_back(std::move(path));
+    }
+  }
+  while (!selection_.games().empty())
+    selection_.Remove(static_cast<int>(selection_.games().size()) - 1);
+  AddFiles(found, unread);  // refreshes the chosen games
+  if (variant_ == ChooserVariant::kStatistics) {
+    int at = choice.all_teams ? 0 : -1;
+    for (int i = 1; i < team_box_->count() && !choice.team.empty(); ++i) {
+      const auto team = static_cast<std::size_t>(team_box_->itemData(i, kTeamRole).toInt());
+      if (selection_.teams().at(team) == choice.team) at = i;
+    }
+    const QSignalBlocker quiet(team_box_);
+    team_box_->setCurrentIndex(at);
+  }
+  filters_->SetFilter(choice.filter);  // refreshes the filter line
 }
 
 void GameChooserDialog::UseSession(Session& session) {
+  const bool first = session_ == nullptr;
   session_ = &session;
+  if (first && session.last_choice && selection_.games().empty()) Restore(*session.last_choice);
   const std::string& last = session.folders.last_game_list();
   if (!last.empty() && FileExists(last)) {
     last_list_->setText("Open &Last List: " +
@@ -383,12 +525,20 @@ bool GameChooserDialog::SaveList() {
   FileDialogRequest request{"Save Game List", kListFilter, "txt", ListFolder(), "games.txt"};
   const std::optional<FileChoice> choice = ui_.ChooseSaveFile(request);
   if (!choice || choice->path.empty()) return false;
-  if (const Status saved = WriteGameList(choice->path, selection_.games()); !saved) {
+  const GameChoice kept = Choice();
+  if (const Status saved = WriteGameChoice(choice->path, kept); !saved) {
     ui_.ShowMessage("The list of games could not be saved.\n\n" + saved.reason, kGameListCaption,
                     MessageIcon::kExclamation);
     return false;
   }
   RememberList(choice->path);
+  std::string said = "The list of " + Games(kept.games.size()).toStdString() + " was saved as " +
+                     choice->path + ".";
+  if (kept.all_teams) said += "\n\nTeam: All Teams";
+  if (!kept.team.empty()) said += "\n\nTeam: " + print::FromCp1252(kept.team).toStdString();
+  if (const std::string filter = DescribeFilter(kept.filter); !filter.empty())
+    said += "\n\nFilters: " + print::FromCp1252(filter).toStdString();
+  ui_.ShowMessage(said, kGameListCaption, MessageIcon::kInformation);
   return true;
 }
 
@@ -399,22 +549,14 @@ void GameChooserDialog::OpenList() {
 }
 
 bool GameChooserDialog::OpenListFile(const std::string& path) {
-  std::vector<std::string> listed;
-  if (const Status read = ReadGameList(path, listed); !read) {
+  GameChoice listed;
+  if (const Status read = ReadGameChoice(path, listed); !read) {
     ui_.ShowMessage("The list of games could not be opened.\n\n" + read.reason, kGameListCaption,
                     MessageIcon::kExclamation);
     return false;
   }
-  std::vector<std::string> found, missing;
-  for (const std::string& game : listed) {
-    // "lists/../season/g.gam" shows as "season/g.gam".
-    std::string path = std::filesystem::path(game).lexically_normal().string();
-    (FileExists(path) ? found : missing).push_back(std::move(path));
-  }
-  while (!selection_.games().empty())
-    selection_.Remove(static_cast<int>(selection_.games().size()) - 1);
-  std::vector<std::string> unread;
-  AddFiles(found, &unread);  // refreshes the chosen games
+  std::vector<std::string> missing, unread;
+  Restore(listed, &missing, &unread);
   RememberList(path);
   std::string left_out;
   if (!missing.empty())
@@ -443,8 +585,8 @@ void GameChooserDialog::accept() {
   }
   UserMessage message;
   if (variant_ == ChooserVariant::kStatistics) {
-    if (selection_.Finish(team_box_->currentIndex(), *stat_, &message) !=
-        GameSelection::FinishResult::kOk) {
+    const int team = team_box_->currentIndex() < 0 ? -1 : team_box_->currentData(kTeamRole).toInt();
+    if (selection_.Finish(team, *stat_, &message) != GameSelection::FinishResult::kOk) {
       ui_.ShowMessage(message.text, message.caption, message.icon);
       return;
     }
@@ -461,6 +603,7 @@ void GameChooserDialog::accept() {
     games_.ClearGames();
     for (const std::string& path : *left) games_.AddGame(path);
   }
+  if (session_) session_->last_choice = Choice();
   QDialog::accept();
 }
 

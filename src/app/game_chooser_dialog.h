@@ -9,10 +9,15 @@
 // the chosen games' list the room.
 //
 // The chosen games can be saved as a list of games and a list opened again
-// (records/game_list_file.h: the lists --games-from reads); the last list
-// used is offered on the next opening.  Filters over the chosen games
-// (app/game_filter_panel.h) say how many they leave, and OK hands on only
-// those.
+// (records/game_list_file.h: the lists --games-from reads), with the team
+// and the filters in the list's comment lines (stats/game_choice.h); the
+// last list used is offered on the next opening, and the games, team and
+// filters chosen last in this run are chosen again.  Filters over the
+// chosen games (app/game_filter_panel.h) say how many they leave, and OK
+// hands on only those; with a team to analyse chosen, only its games are
+// left, as only they are counted.  The chosen games show as "2019-09-29
+// Seattle Mariners at Houston Astros" with the file in the tooltip.  The
+// Pitcher Workload's chooser also asks the day the workload is looked at.
 //
 // The rules of Add, Remove and OK are the game selection's
 // (stats/game_selection.h); the dialog shows their refusals through Ui.
@@ -25,10 +30,12 @@
 
 #include "platform/ui.h"
 #include "records/game_headline.h"
+#include "stats/game_choice.h"
 #include "stats/game_filter.h"
 #include "stats/game_selection.h"
 
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -84,8 +91,22 @@ class GameChooserDialog : public QDialog {
   // be read (said through Ui).
   bool OpenListFile(const std::string& path);
   // What the filters leave of the chosen games, in their order; nothing
-  // (with the reason in *error) when the filters are not whole.
+  // (with the reason in *error) when the filters are not whole.  With a
+  // team to analyse chosen, only its games are left.
   std::optional<std::vector<std::string>> FilteredGames(std::string* error);
+
+  // The games, team and filters chosen, as a list keeps them.
+  GameChoice Choice() const;
+  // Chooses the choice's games that can be read (those missing or unread
+  // go to *missing and *unread when given), its team and its filters.
+  void Restore(const GameChoice& choice, std::vector<std::string>* missing = nullptr,
+               std::vector<std::string>* unread = nullptr);
+
+  // Shows the box of the day a workload is looked at ("As of").  Until the
+  // person changes it, it follows the games the filters leave
+  // (stats/pitcher_workload.h: DefaultAsOf).
+  void AskAsOf();
+  LocalDate as_of() const;
 
  public slots:
   void accept() override;
@@ -109,6 +130,16 @@ class GameChooserDialog : public QDialog {
   // Remembers list as the last one and offers it.
   void RememberList(const std::string& list);
   std::string ListFolder() const;
+  // The team to analyse as the games spell it; empty for All Teams, for
+  // none chosen yet and in the plot variants.
+  std::string AnalysedTeam() const;
+  // The team analysed when the chosen games name it: only its games count.
+  std::string CountedTeam();
+  // The filter the boxes ask for, with the team counted as its team when
+  // the filters name none.
+  std::optional<GameFilter> EffectiveFilter(std::string* error);
+  // Sets the as-of box to the default for the games left.
+  void FollowAsOf(const std::vector<std::string>& left);
 
   ChooserVariant variant_;
   Stat* stat_;
@@ -128,6 +159,9 @@ class GameChooserDialog : public QDialog {
   QComboBox* team_box_ = nullptr;
   QPushButton* last_list_ = nullptr;
   GameFilterPanel* filters_ = nullptr;
+  QLabel* as_of_label_ = nullptr;
+  QDateEdit* as_of_ = nullptr;
+  bool as_of_typed_ = false;  // the person changed the as-of day
 };
 
 }  // namespace scorewick::app

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "reports/print/cp1252_text.h"
 #include "stats/calendar_day.h"
@@ -20,8 +21,10 @@ std::string NameOf(const QComboBox* box) {
                                   : box->currentData(kNameRole).toByteArray().toStdString();
 }
 
-// Fills box with its "any" entry and the names, keeping the name chosen.
-void Refill(QComboBox* box, const QString& any, const std::vector<std::string>& names) {
+// Fills box with its "any" entry and the names A to Z, keeping the name
+// chosen.
+void Refill(QComboBox* box, const QString& any, std::vector<std::string> names) {
+  std::sort(names.begin(), names.end());
   const std::string was = NameOf(box);
   const QSignalBlocker quiet(box);
   box->clear();
@@ -104,6 +107,27 @@ void GameFilterPanel::OfferTeam(const std::string& team) {
   if (team_->currentIndex() > 0) return;
   const int at = team_->findData(QByteArray::fromStdString(team), kNameRole);
   if (at > 0) team_->setCurrentIndex(at);
+}
+
+void GameFilterPanel::SetFilter(const GameFilter& filter) {
+  {
+    const QSignalBlocker quiet(this);
+    from_->setText(filter.from ? QString::fromStdString(CalendarDayText(*filter.from)) : "");
+    to_->setText(filter.to ? QString::fromStdString(CalendarDayText(*filter.to)) : "");
+    for (auto [box, name] :
+         {std::pair{team_, &filter.team}, std::pair{opponent_, &filter.opponent}}) {
+      const QByteArray bytes = QByteArray::fromStdString(*name);
+      int at = name->empty() ? 0 : box->findData(bytes, kNameRole);
+      if (at < 0) {
+        box->addItem(print::FromCp1252(*name), bytes);
+        at = box->count() - 1;
+      }
+      box->setCurrentIndex(at);
+    }
+    ground_->setCurrentIndex(static_cast<int>(filter.ground));
+    last_->setValue(filter.last);
+  }
+  emit Changed();
 }
 
 std::optional<GameFilter> GameFilterPanel::Filter(std::string* error) const {

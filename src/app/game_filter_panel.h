@@ -25,11 +25,15 @@ class GameFilterPanel : public QGroupBox {
   explicit GameFilterPanel(QWidget* parent = nullptr);
 
   // The teams the chosen games name (code page 1252), for the team and
-  // opponent boxes; a team chosen stays chosen while a game names it.
+  // opponent boxes, listed A to Z; a team chosen stays chosen while a game
+  // names it.
   void SetTeams(const std::vector<std::string>& teams);
   // Chooses team (code page 1252) in the team box when it is there and no
   // team is chosen yet.
   void OfferTeam(const std::string& team);
+  // Puts filter in the boxes (its names are offered when no game names
+  // them, so that a saved filter is shown as it was kept).
+  void SetFilter(const GameFilter& filter);
   // The filter the boxes ask for; nothing, with the reason in *error, for
   // a day not typed as YYYY-MM-DD, From after To, or home, away or last N
   // without a team.

@@ -1,5 +1,6 @@
 #include "app/import_commands.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/import_summary_dialog.h"
@@ -21,6 +22,22 @@ std::vector<std::string> AlreadyThere(const std::vector<std::string>& event_file
     if (FileExists((std::filesystem::path(folder) / name).string())) there.push_back(name);
   }
   return there;
+}
+
+// The names of the files in folder that the import would not write.
+std::vector<std::string> OtherFilesIn(const std::string& folder,
+                                      const std::vector<std::string>& event_files) {
+  const std::vector<std::string> planned = interop::PlannedImportFiles(event_files);
+  std::vector<std::string> others;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    std::error_code entry_ec;
+    if (!entry.is_regular_file(entry_ec)) continue;  // sub-folders are no mix-up
+    const std::string name = entry.path().filename().string();
+    if (std::find(planned.begin(), planned.end(), name) == planned.end()) others.push_back(name);
+  }
+  std::sort(others.begin(), others.end());
+  return others;
 }
 
 std::string Listed(const std::vector<std::string>& names) {
@@ -58,13 +75,28 @@ void RunImportRetrosheet(CommandEnv& env) {
   FileDialogRequest request;
   request.title = "Select Retrosheet Event Files";
   request.filter = kEventFileFilter;
-  request.initial_folder = session.folders.For(FileKind::kGame, session.start_folder);
+  // The event files are looked for where they were last found, not where
+  // the games went.
+  request.initial_folder = session.folders.For(
+      FileKind::kEventFile, session.folders.For(FileKind::kGame, session.start_folder));
   const std::vector<std::string> event_files = ui.ChooseOpenFiles(request);
   if (event_files.empty()) return;
+  session.folders.RememberFolder(FileKind::kEventFile, FolderOf(event_files.front()));
   const std::optional<std::string> folder =
       ui.BrowseFolder("Choose the Folder to Write the Games and Teams In",
                       session.folders.For(FileKind::kGame, FolderOf(event_files.front())));
   if (!folder) return;
+  // A folder typed and confirmed with Enter is taken at once: a folder that
+  // holds other files (another season, the sample games) is asked about.
+  if (const std::vector<std::string> others = OtherFilesIn(*folder, event_files);
+      !others.empty() &&
+      !ui.AskYesNo(*folder + " already holds " + std::to_string(others.size()) + " other file" +
+                       (others.size() == 1 ? "" : "s") + " (" + Listed(others) +
+                       ").  Write the imported games and teams among them?\n\nNo imports "
+                       "nothing: choose or make a folder of their own.",
+                   kCaption, MessageIcon::kQuestion)) {
+    return;
+  }
   const bool force =
       AskToReplace(ui, AlreadyThere(event_files, *folder), "games and teams to import", *folder,
                    "imports the others", kCaption);

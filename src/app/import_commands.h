@@ -38,10 +38,13 @@ auto WithProgress(QWidget& window, const char* label, const char* caption, const
   progress.setWindowTitle(caption);
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(400);
+  // Wide enough for the whole caption in the title bar.
+  progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(caption) + 160);
   auto result = run([&](int done, int total) {
     if (ImportProgressHook() && !ImportProgressHook()(done, total)) return false;
     progress.setMaximum(std::max(total, 1));
     progress.setValue(done);
+    progress.setLabelText(QString("%1\n%2 of %3 games").arg(label).arg(done).arg(total));
     return !progress.wasCanceled();
   });
   progress.setValue(progress.maximum());

@@ -14,8 +14,11 @@
 #include <QVBoxLayout>
 
 #include "app/color_swatch.h"
+#include "app/core/export_choice.h"
+#include "app/modal_run.h"
 #include "app/pictures.h"
 #include "app/workload_rules_dialog.h"
+#include "records/file_io.h"
 #include "reports/print/field_picture.h"
 
 namespace scorewick::app {
@@ -91,6 +94,16 @@ QWidget* OptionsDialog::BuildLeaguePage() {
   ll_rules_ = new QCheckBox("&Use LL Pitching Rules", page);
   ll_rules_->setObjectName("ll_rules");
   ll_rules_->setChecked(settings_.ll_pitching_rules);
+  ll_rules_->setToolTip(
+      "Count a pitcher's innings as the innings he pitched in, however few outs he got there "
+      "(the youth leagues' rule for the IP column).\nThe pitch-count rules are another matter: "
+      "the pitches a day and the rest after them, for Pitcher Workload.");
+  strikes_->setToolTip("The strikes that put a batter out (3 in most leagues).");
+  balls_->setToolTip("The balls that walk a batter (4 in most leagues).");
+  outs_->setToolTip("The outs that end a half-inning (3 in most leagues).");
+  innings_->setToolTip(
+      "The innings of a regulation game: earned run averages are scaled to it (9, or 6 or 7 "
+      "in youth and softball leagues).");
   auto* form = new QFormLayout;
   form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
   form->addRow("Strikes per out", strikes_);
@@ -104,9 +117,12 @@ QWidget* OptionsDialog::BuildLeaguePage() {
   pitch_rules->setObjectName("pitch_rules");
   connect(pitch_rules, &QPushButton::clicked, this, [this] {
     if (workload_rules_file.empty()) return;
-    WorkloadRulesDialog dialog(workload_rules_file, ui_, this);
-    dialog.exec();
+    WorkloadRulesDialog dialog(workload_rules_file, ui_, this, workload_rules_);
+    if (RunModal(dialog) == QDialog::Accepted) workload_rules_ = dialog.text();
   });
+  pitch_rules->setToolTip(
+      "The pitches a pitcher may throw in a day and the days of rest after them, for Pitcher "
+      "Workload; kept in workload.txt when OK is pressed here.");
   layout->addWidget(pitch_rules, 0, Qt::AlignLeft);
   layout->addStretch();
   return page;
@@ -197,6 +213,13 @@ void OptionsDialog::ResetColors() {
 }
 
 void OptionsDialog::accept() {
+  if (workload_rules_) {
+    if (const Status saved = WriteTextFileAtomically(workload_rules_file, *workload_rules_);
+        !saved.ok) {
+      ShowSaveError(ui_, saved.reason);
+      return;
+    }
+  }
   settings_.strikes_per_out = strikes_->value();
   settings_.balls_per_walk = balls_->value();
   settings_.outs_per_inning = outs_->value();

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/core/settings.h"
@@ -38,6 +39,7 @@ class OptionsDialog : public QDialog {
 
   // The pitch-count rules file its Pitch Count Rules button edits
   // (workload.txt in the start folder); the button does nothing while empty.
+  // Rules edited there are written by OK, not by Cancel.
   std::string workload_rules_file;
 
  private:
@@ -63,6 +65,7 @@ class OptionsDialog : public QDialog {
   QSpinBox* header_size_ = nullptr;
   QCheckBox* use_background_ = nullptr;
   QLineEdit* background_image_ = nullptr;
+  std::optional<std::string> workload_rules_;  // edited, to write on OK
 };
 
 }  // namespace scorewick::app

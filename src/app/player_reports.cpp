@@ -13,6 +13,7 @@
 #include "records/game_feed.h"
 #include "records/local_date.h"
 #include "reports/game_log_table.h"
+#include "reports/print/cp1252_text.h"
 #include "reports/workload_tables.h"
 #include "stats/game_log.h"
 #include "stats/pitcher_workload.h"
@@ -66,8 +67,8 @@ void OpenGameLog(const std::vector<std::string>& games, const std::string& playe
                  })) {
     return;
   }
-  ReportWindow window({reports::GameLogTable(counter.Finish())}, "Game Log", "Game Log", session,
-                      ui, parent);
+  ReportWindow window({reports::GameLogTable(counter.Finish())}, player + " Game Log",
+                      "Game Log: " + print::FromCp1252(player), session, ui, parent);
   RunModal(window);
 }
 
@@ -85,6 +86,8 @@ void RunPitcherWorkload(CommandEnv& env) {
   Stat chosen(StatRulesOf(session.settings));
   GameChooserDialog chooser(chosen, session.folders.For(FileKind::kGame, session.start_folder), ui,
                             &env.window);
+  chooser.UseSession(session);
+  chooser.AskAsOf();
   if (RunModal(chooser) != QDialog::Accepted) return;
   session.folders.RememberFolder(FileKind::kGame, chooser.folder());
   if (chosen.all_teams) {
@@ -99,8 +102,13 @@ void RunPitcherWorkload(CommandEnv& env) {
                  })) {
     return;
   }
-  ReportWindow window(reports::WorkloadTables(counter.Finish(rules, Today())), "Pitcher Workload",
-                      "Pitcher Workload", session, ui, &env.window);
+  const LocalDate as_of = chooser.as_of();
+  ReportWindow window(reports::WorkloadTables(counter.Finish(rules, as_of)), "Pitcher Workload",
+                      "Pitcher Workload: " + print::FromCp1252(chosen.team_name), session, ui,
+                      &env.window);
+  window.AddDayBox("&As of", as_of, [&counter, &rules](const LocalDate& day) {
+    return reports::WorkloadTables(counter.Finish(rules, day));
+  });
   RunModal(window);
 }
 

@@ -2,8 +2,9 @@
 // The reports over chosen games that follow one player or one team's
 // pitchers: a player's game log (opened from the Statistics window by a
 // double click on his row) and Statistics > Pitcher Workload (the game
-// chooser, then the workload of the chosen team's pitchers as of today,
-// under the rules of workload.txt in the start folder).
+// chooser, then the workload of the chosen team's pitchers as of the day
+// chosen there, which the window can change, under the rules of
+// workload.txt in the start folder).
 
 #include <QWidget>
 #include <string>

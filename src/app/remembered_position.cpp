@@ -12,8 +12,8 @@
 namespace scorewick::app {
 namespace {
 
-std::map<std::string, QPoint>& Places() {
-  static std::map<std::string, QPoint> places;
+std::map<std::string, QRect>& Places() {
+  static std::map<std::string, QRect> places;
   return places;
 }
 
@@ -71,11 +71,14 @@ class FrameFitter : public QObject {
 // area when it is not yet.
 class PlaceKeeper : public QObject {
  public:
-  PlaceKeeper(QDialog* dialog, std::string name)
-      : QObject(dialog), name_(std::move(name)), fitter_(new FrameFitter(dialog)) {
+  PlaceKeeper(QDialog* dialog, std::string name, bool with_size)
+      : QObject(dialog),
+        name_(std::move(name)),
+        with_size_(with_size),
+        fitter_(new FrameFitter(dialog)) {
     dialog->installEventFilter(this);
     connect(dialog, &QDialog::finished, this,
-            [this, dialog](int) { Places()[name_] = dialog->geometry().topLeft(); });
+            [this, dialog](int) { Places()[name_] = dialog->geometry(); });
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -83,7 +86,8 @@ class PlaceKeeper : public QObject {
     auto it = Places().find(name_);
     if (it == Places().end()) return false;
     auto* dialog = static_cast<QWidget*>(watched);
-    const QPoint place = it->second;
+    const QPoint place = it->second.topLeft();
+    if (with_size_) dialog->resize(it->second.size());
     dialog->setGeometry(QRect(place, dialog->size()));
     fitter_->Arm([dialog, place](const QMargins&) { return QRect(place, dialog->size()); });
     return false;
@@ -91,12 +95,17 @@ class PlaceKeeper : public QObject {
 
  private:
   std::string name_;
+  bool with_size_;
   FrameFitter* fitter_;
 };
 
 }  // namespace
 
-void RememberPosition(QDialog* dialog, const char* key) { new PlaceKeeper(dialog, key); }
+void RememberPosition(QDialog* dialog, const char* key) { new PlaceKeeper(dialog, key, false); }
+
+void RememberPositionAndSize(QDialog* dialog, const char* key) {
+  new PlaceKeeper(dialog, key, true);
+}
 
 void PlaceOuterRect(QWidget* window, const QRect& outer) {
   window->setGeometry(outer);

@@ -18,6 +18,8 @@ namespace scorewick::app {
 // Moves dialog to the place remembered under key, if any, and remembers
 // its place whenever it closes (within one run).
 void RememberPosition(QDialog* dialog, const char* key);
+// The same for a window the person sizes: its size is kept with its place.
+void RememberPositionAndSize(QDialog* dialog, const char* key);
 
 // Places a top-level window that is not yet shown so that its outer
 // rectangle is outer: the client area takes outer at once, and as soon as

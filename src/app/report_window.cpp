@@ -1,5 +1,6 @@
 #include "app/report_window.h"
 
+#include <QDateEdit>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,18 +66,9 @@ ReportWindow::ReportWindow(std::vector<reports::ReportTable> tables, std::string
       ui_(ui) {
   setWindowTitle(window_title);
   setSizeGripEnabled(true);
-  auto* layout = new QVBoxLayout(this);
-  for (const reports::ReportTable& t : tables_) {
-    auto* title = new QLabel(print::FromCp1252(t.title));
-    QFont font = title->font();
-    font.setBold(true);
-    title->setFont(font);
-    layout->addWidget(title);
-    QTableWidget* grid = GridOf(t);
-    grids_.push_back(grid);
-    layout->addWidget(grid, 1);
-    for (const std::string& note : t.notes) layout->addWidget(new QLabel(print::FromCp1252(note)));
-  }
+  layout_ = new QVBoxLayout(this);
+  QVBoxLayout* layout = layout_;
+  ShowTables();
   auto* buttons = new QHBoxLayout;
   auto* csv = new QPushButton("Save as &CSV...");
   auto* html = new QPushButton("Save as &HTML...");
@@ -93,13 +85,57 @@ ReportWindow::ReportWindow(std::vector<reports::ReportTable> tables, std::string
   RememberPosition(this, "report_window");
 }
 
+void ReportWindow::ShowTables() {
+  auto* body = new QWidget;
+  auto* layout = new QVBoxLayout(body);
+  layout->setContentsMargins(0, 0, 0, 0);
+  grids_.clear();
+  for (const reports::ReportTable& t : tables_) {
+    auto* title = new QLabel(print::FromCp1252(t.title));
+    QFont font = title->font();
+    font.setBold(true);
+    title->setFont(font);
+    layout->addWidget(title);
+    QTableWidget* grid = GridOf(t);
+    grids_.push_back(grid);
+    layout->addWidget(grid, 1);
+    for (const std::string& note : t.notes) layout->addWidget(new QLabel(print::FromCp1252(note)));
+  }
+  if (body_) {
+    delete layout_->replaceWidget(body_, body);
+    body_->deleteLater();
+  } else {
+    layout_->addWidget(body, 1);
+  }
+  body_ = body;
+}
+
+void ReportWindow::AddDayBox(const QString& label, const LocalDate& day, TablesOfDay remake) {
+  auto* row = new QHBoxLayout;
+  auto* caption = new QLabel(label);
+  day_box_ = new QDateEdit(QDate(day.year, day.month, day.day));
+  day_box_->setObjectName("as_of");
+  day_box_->setDisplayFormat("yyyy-MM-dd");
+  day_box_->setCalendarPopup(true);
+  caption->setBuddy(day_box_);
+  row->addWidget(caption);
+  row->addWidget(day_box_);
+  row->addStretch(1);
+  layout_->insertLayout(0, row);
+  connect(day_box_, &QDateEdit::dateChanged, this, [this, remake = std::move(remake)](QDate d) {
+    tables_ = remake({d.year(), d.month(), d.day()});
+    ShowTables();
+  });
+}
+
 void ReportWindow::Save(SaveForm form) {
   const bool html = form == SaveForm::kHtml;
   FileDialogRequest request;
-  request.title = page_title_ + (html ? " as an HTML Page" : " as Comma-Separated Text");
+  const std::string title = print::FromCp1252(page_title_).toStdString();
+  request.title = title + (html ? " as an HTML Page" : " as Comma-Separated Text");
   request.filter = html ? "HTML Page (*.htm)|*.htm;*.html|" : "Comma Separated Text (*.csv)|*.csv|";
   request.default_extension = html ? "htm" : "csv";
-  request.initial_name = page_title_ + (html ? ".htm" : ".csv");
+  request.initial_name = title + (html ? ".htm" : ".csv");
   const std::optional<FileChoice> choice =
       ChooseFileToSave(session_, ui_, FileKind::kExport, request);
   if (!choice) return;

@@ -7,17 +7,33 @@
 #include "app/stats_window.h"
 
 namespace scorewick::app {
+namespace {
+
+// The game chooser, opening on the games, team and filters chosen last.
+bool ChooseStatGames(Session& session, Ui& ui, QWidget* parent, Stat& chosen,
+                     std::string& filters) {
+  GameChooserDialog chooser(chosen, session.folders.For(FileKind::kGame, session.start_folder), ui,
+                            parent);
+  chooser.UseSession(session);
+  if (RunModal(chooser) != QDialog::Accepted) return false;
+  session.folders.RememberFolder(FileKind::kGame, chooser.folder());
+  filters = session.last_choice ? DescribeFilter(session.last_choice->filter) : std::string();
+  return true;
+}
+
+}  // namespace
 
 void RunTeamStats(CommandEnv& env) {
   Session& session = env.services.session;
   Ui& ui = env.services.ui;
   Stat chosen(StatRulesOf(session.settings));
-  GameChooserDialog chooser(chosen, session.folders.For(FileKind::kGame, session.start_folder), ui,
-                            &env.window);
-  chooser.UseSession(session);
-  if (RunModal(chooser) != QDialog::Accepted) return;
-  session.folders.RememberFolder(FileKind::kGame, chooser.folder());
+  std::string filters;
+  if (!ChooseStatGames(session, ui, &env.window, chosen, filters)) return;
   StatsWindow window(chosen, session, ui, &env.window);
+  window.SetFiltersText(filters);
+  window.game_chooser = [&session, &ui, &window](Stat& next, std::string& next_filters) {
+    return ChooseStatGames(session, ui, &window, next, next_filters);
+  };
   if (!window.Open()) return;
   RunModal(window);
 }

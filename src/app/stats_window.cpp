@@ -32,6 +32,7 @@
 #include "app/stat_table_view.h"
 #include "app/stats_layout_editor.h"
 #include "records/file_io.h"
+#include "records/game_headline.h"
 #include "records/local_date.h"
 #include "reports/print/cp1252_text.h"
 #include "reports/print/printer_orientation.h"
@@ -39,6 +40,7 @@
 #include "reports/stats_csv.h"
 #include "reports/stats_html.h"
 #include "reports/team_export.h"
+#include "stats/calendar_day.h"
 #include "stats/sort_table.h"
 #include "stats/stat_query.h"
 #include "stats/totals.h"
@@ -87,7 +89,7 @@ StatsWindow::StatsWindow(const Stat& chosen, Session& session, Ui& ui, QWidget* 
         landscape ? print::kLandscape : print::kPortrait, ui_, this);
   };
   Build();
-  RememberPosition(this, "stats_window");
+  RememberPositionAndSize(this, "stats_window");
 }
 
 StatsWindow::~StatsWindow() = default;
@@ -96,26 +98,24 @@ void StatsWindow::Build() {
   setWindowTitle("Statistics");
   setSizeGripEnabled(true);
 
+  counted_line_ = new QLabel;
+  counted_line_->setObjectName("counted");
+  counted_line_->setWordWrap(true);
+  auto* change_games = new QPushButton("Change &Games...");
+  change_games->setObjectName("change_games");
+  change_games->setToolTip("Choose other games, team or filters and count them");
+  hidden_line_ = new QLabel;
+  hidden_line_->setObjectName("hidden");
+
   table_tabs_ = new QTabBar;
   table_tabs_->setObjectName("tables");
   for (const char* name : {"Batting", "Running", "Fielding", "Pitching"}) table_tabs_->addTab(name);
   table_tabs_->setExpanding(false);
 
-  // The view tabs are all of one size: 8 pixels a character of the longer
-  // of the team's name and "Opponents".
   view_tabs_ = new QTabBar;
   view_tabs_->setObjectName("views");
-  const QString team =
-      print::FromCp1252(chosen_.all_teams ? std::string(kAllTeamsName) : chosen_.team_name);
-  view_tabs_->addTab(team);
-  if (!chosen_.all_teams) {
-    view_tabs_->addTab("Opponents");
-    view_tabs_->addTab("Combined");
-  }
-  const int tab_width = 8 * static_cast<int>(std::max<qsizetype>(team.size(), 9)) + 16;
-  view_tabs_->setStyleSheet(
-      QString("QTabBar::tab { width: %1px; min-height: 22px; }").arg(tab_width));
   view_tabs_->setExpanding(false);
+  ShowWhatIsCounted();
 
   model_ = new StatTableModel(this);
   list_ = new StatTableView;
@@ -243,11 +243,17 @@ void StatsWindow::Build() {
   bottom->addStretch(1);
   bottom->addLayout(buttons);
 
+  auto* top = new QHBoxLayout;
+  top->addWidget(counted_line_, 1);
+  top->addWidget(change_games);
   auto* outer = new QVBoxLayout(this);
   outer->setSpacing(2);
+  outer->addLayout(top);
+  outer->addSpacing(4);
   outer->addWidget(table_tabs_);
   outer->addWidget(view_tabs_);
   outer->addWidget(list_, 1);
+  outer->addWidget(hidden_line_);
   outer->addSpacing(4);
   outer->addLayout(bottom);
   resize(900, 560);
@@ -274,8 +280,12 @@ void StatsWindow::Build() {
   connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
     if (!sizing_) KeepWidth(section, size);
   });
-  connect(list_, &QTableView::doubleClicked, this,
-          [this](const QModelIndex& index) { OpenGameLogOf(index.row()); });
+  // The kept Name column lies over the table's first: its double clicks too.
+  for (QTableView* view : {static_cast<QTableView*>(list_), list_->kept_view()}) {
+    connect(view, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { OpenGameLogOf(index.row()); });
+  }
+  connect(change_games, &QPushButton::clicked, this, &StatsWindow::ChangeGames);
   connect(print, &QPushButton::clicked, this, &StatsWindow::Print);
   connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -415,12 +425,101 @@ void StatsWindow::Redraw() {
   // The players' names stay in view while the figures scroll sideways.
   list_->SetFirstColumnKept(!columns.empty() && columns.front().column == 0);
   UpdateSplitRadios();
+  const int hidden = RowCount(Shown(), table_) - RowCount(displayed(), table_);
+  hidden_line_->setText(hidden == 0 ? QString()
+                                    : QString("%1 player%2 hidden by the qualifiers")
+                                          .arg(hidden)
+                                          .arg(hidden == 1 ? "" : "s"));
+  hidden_line_->setVisible(hidden != 0);
 }
 
 void StatsWindow::ShowTable(StatTable table) {
   table_ = table;
   const QSignalBlocker block(table_tabs_);
   table_tabs_->setCurrentIndex(static_cast<int>(table));
+  Redraw();
+  // The column the table is sorted by comes into view, the rows staying.
+  const int section = list_->horizontalHeader()->sortIndicatorSection();
+  if (section >= 0 && model_->rowCount() > 0) {
+    const int row = std::max(0, list_->rowAt(0));
+    list_->doItemsLayout();  // the scroll range of the new columns
+    static_cast<QTableView*>(list_)->scrollTo(model_->index(row, section),
+                                              QAbstractItemView::EnsureVisible);
+  }
+}
+
+void StatsWindow::SetFiltersText(const std::string& filters) {
+  filters_text_ = filters;
+  ShowWhatIsCounted();
+}
+
+void StatsWindow::ShowWhatIsCounted() {
+  const std::string team_name = chosen_.all_teams ? std::string(kAllTeamsName) : chosen_.team_name;
+  const QString team = print::FromCp1252(team_name);
+  // The games counted are the team's (every game for all teams).
+  std::optional<LocalDate> first, last;
+  int count = 0;
+  for (const std::string& path : chosen_.file_names()) {
+    const std::optional<GameHeadline> game = ReadGameHeadline(path);
+    if (!game) continue;
+    if (!chosen_.all_teams && game->home != chosen_.team_name && game->visitor != chosen_.team_name)
+      continue;
+    ++count;
+    const LocalDate day{game->year, game->month, game->day};
+    if (!first || day < *first) first = day;
+    if (!last || day > *last) last = day;
+  }
+  QString what = QString("%1, %2 game%3").arg(team).arg(count).arg(count == 1 ? "" : "s");
+  if (first && last) {
+    what += ", " + QString::fromStdString(CalendarDayText(*first));
+    if (*last != *first) what += " to " + QString::fromStdString(CalendarDayText(*last));
+  }
+  setWindowTitle("Statistics: " + what);
+  counted_line_->setText("<b>" + what.toHtmlEscaped() + "</b><br>" +
+                         (filters_text_.empty()
+                              ? QString("No filters")
+                              : "Filters: " + print::FromCp1252(filters_text_).toHtmlEscaped()));
+
+  // The view tabs are all of one size: 8 pixels a character of the longer
+  // of the team's name and "Opponents".
+  const QSignalBlocker block(view_tabs_);
+  while (view_tabs_->count() > 0) view_tabs_->removeTab(0);
+  view_tabs_->addTab(team);
+  if (!chosen_.all_teams) {
+    view_tabs_->addTab("Opponents");
+    view_tabs_->addTab("Combined");
+  }
+  const int tab_width = 8 * static_cast<int>(std::max<qsizetype>(team.size(), 9)) + 16;
+  view_tabs_->setStyleSheet(
+      QString("QTabBar::tab { width: %1px; min-height: 22px; }").arg(tab_width));
+  if (chosen_.all_teams) view_ = StatView::kTeam;
+  view_tabs_->setCurrentIndex(static_cast<int>(view_));
+}
+
+void StatsWindow::ChangeGames() {
+  if (!game_chooser || counting_) return;
+  Stat next(chosen_.rules);
+  std::string filters = filters_text_;
+  if (!game_chooser(next, filters)) return;
+  const Stat was = chosen_;
+  const StatView was_view = view_;
+  StatResult was_counted = counted_;
+  chosen_ = Stat(next.rules);
+  chosen_.team_name = next.team_name;
+  chosen_.all_teams = next.all_teams;
+  for (const std::string& path : next.file_names()) chosen_.AddGame(path);
+  if (chosen_.all_teams) view_ = StatView::kTeam;
+  if (!Open()) {
+    // Cancelled, or no game could be read: the games counted before stay.
+    chosen_ = was;
+    view_ = was_view;
+    model_->Show(nullptr, table_, {});
+    counted_ = std::move(was_counted);
+    Redraw();
+    return;
+  }
+  filters_text_ = filters;
+  ShowWhatIsCounted();
   Redraw();
 }
 

@@ -8,7 +8,13 @@
 // dragged by the person is kept in the table's layout and wins from then
 // on (a double click on the column's edge sizes it to fit again).  The
 // Name column stays in view when the figures scroll sideways.
-// A double click on a player's row opens his game log.  From here the
+// The title and the line under it say what is counted: the team, the
+// number of games, their first and last days and the filters that chose
+// them; "Change Games..." opens the chooser on them and counts again.  The
+// window keeps its size and place.  A line under the table says how many
+// players the qualifiers hide.  A double click anywhere on a player's row
+// (his name too) opens his game log.  The column a table is sorted by is
+// scrolled into view when the table shows.  From here the
 // layouts are edited, the shown table printed as text or
 // exported as comma-separated text or HTML.  The qualifiers (least plate
 // appearances, least innings pitched, rows without any hidden) leave
@@ -35,6 +41,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QDoubleSpinBox;
 class QSpinBox;
@@ -53,6 +60,11 @@ class StatTableView;
 using StatsPrintRunner =
     std::function<void(const std::vector<reports::TextSection>& sections, const std::string& title,
                        const std::vector<std::string>& games, int page_width, bool landscape)>;
+
+// Asks for the games to count (the chooser): fills chosen and the words
+// saying which filters chose them (code page 1252); false when the person
+// cancelled.
+using StatGamesChooser = std::function<bool(Stat& chosen, std::string& filters)>;
 
 class StatsWindow : public QDialog {
   Q_OBJECT
@@ -94,6 +106,13 @@ class StatsWindow : public QDialog {
   // click on it); nothing for the totals row.
   void OpenGameLogOf(int row);
 
+  // The words saying which filters chose the games (code page 1252).
+  void SetFiltersText(const std::string& filters);
+  // "Change Games...": asks chooser for other games and counts them; the
+  // games counted stay when the person cancels either.
+  void ChangeGames();
+  StatGamesChooser game_chooser;
+
   const Stat& shown() const;
   // The shown table as drawn, printed and exported: without the rows the
   // qualifiers leave out.
@@ -115,6 +134,8 @@ class StatsWindow : public QDialog {
 
  private:
   void Build();
+  // The title, the line under it and the view tabs, for the games counted.
+  void ShowWhatIsCounted();
   // Counts both sides with the splits into new tables; false (the tables
   // as they were) when cancelled.
   bool Compute(Split batting_split, Split pitching_split, std::vector<GameRefusal>* refusals);
@@ -163,6 +184,9 @@ class StatsWindow : public QDialog {
   QCheckBox* hide_empty_ = nullptr;
   StatTableView* list_ = nullptr;
   StatTableModel* model_ = nullptr;
+  QLabel* counted_line_ = nullptr;
+  QLabel* hidden_line_ = nullptr;
+  std::string filters_text_;
 };
 
 }  // namespace scorewick::app

@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/core/export_choice.h"
 #include "records/file_io.h"
 #include "stats/workload_rules.h"
 
 namespace scorewick::app {
 
-WorkloadRulesDialog::WorkloadRulesDialog(std::string path, Ui& ui, QWidget* parent)
-    : QDialog(parent), path_(std::move(path)), ui_(ui) {
+WorkloadRulesDialog::WorkloadRulesDialog(const std::string& path, Ui& ui, QWidget* parent,
+                                         const std::optional<std::string>& text_given)
+    : QDialog(parent), ui_(ui) {
   setWindowTitle("Pitch Count Rules");
   auto* help = new QLabel(
       "One line per range of pitches thrown in a day and the full days of rest after it\n"
@@ -23,7 +23,9 @@ WorkloadRulesDialog::WorkloadRulesDialog(std::string path, Ui& ui, QWidget* pare
   editor_->setObjectName("rules");
   editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   std::string text;
-  if (!FileExists(path_) || !ReadWholeTextFile(path_, text, std::size_t{1} << 20)) {
+  if (text_given) {
+    text = *text_given;
+  } else if (!FileExists(path) || !ReadWholeTextFile(path, text, std::size_t{1} << 20)) {
     text = WorkloadRulesText(DefaultWorkloadRules());
   }
   editor_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
@@ -59,10 +61,7 @@ void WorkloadRulesDialog::accept() {
                     MessageIcon::kExclamation);
     return;
   }
-  if (const Status saved = WriteTextFileAtomically(path_, text); !saved.ok) {
-    ShowSaveError(ui_, saved.reason);
-    return;
-  }
+  text_ = std::move(text);
   QDialog::accept();
 }
 

@@ -83,7 +83,8 @@ void AddGameFilterOptions(CLI::App* cmd, GameFilterArguments& args) {
 
 void AddFilterTeamOption(CLI::App* cmd, GameFilterArguments& args) {
   cmd->add_option("--team", args.team,
-                  "the team whose games --home, --away, --opponent and --last choose");
+                  "only this team's games; with --home, --away, --opponent and --last, its home, "
+                  "away, opponent's or last games");
 }
 
 std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArguments& args,
@@ -94,7 +95,11 @@ std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArgu
     *code = kExitUsage;
     return std::nullopt;
   }
-  if (!filter->Active()) return games;
+  // --team alone names the team a command counts (its games are found
+  // there): it chooses no games by itself.
+  GameFilter beyond_team = *filter;
+  beyond_team.team.clear();
+  if (!beyond_team.Active()) return games;
 
   std::vector<std::optional<GameHeadline>> headlines;
   headlines.reserve(games.size());

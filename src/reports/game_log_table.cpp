@@ -48,9 +48,15 @@ ReportTable GameLogTable(const GameLog& log) {
   t.title = "Game Log: " + log.player + (log.team.empty() ? "" : ", " + log.team);
   t.columns = {
       {"Date", "", false}, {"Time", "", true}, {"Opponent", "", false}, {"Result", "", false}};
-  for (const char* h : kBattingHeadings) t.columns.push_back({h, "Batting", true});
+  // A pitcher's log leads with his pitching; his batting follows only when
+  // he came to the plate (a pitcher of a league with a designated hitter
+  // would otherwise carry a row of zeros).
+  const bool batted = !log.pitched || log.batting_total.plate_appearances > 0;
   if (log.pitched) {
     for (const char* h : kPitchingHeadings) t.columns.push_back({h, "Pitching", true});
+  }
+  if (batted) {
+    for (const char* h : kBattingHeadings) t.columns.push_back({h, "Batting", true});
   }
   int won = 0, lost = 0, tied = 0;
   for (const GameLogEntry& e : log.games) {
@@ -60,24 +66,28 @@ ReportTable GameLogTable(const GameLog& log) {
                                     Format("%d:%02d", e.start_hour, e.start_minute),
                                     (e.home ? "vs " : "at ") + e.opponent,
                                     Format("%c %lld-%lld", result, e.runs_for, e.runs_against)};
-    for (std::string& cell : BattingCells(e.batting)) row.push_back(std::move(cell));
     if (log.pitched) {
       std::vector<std::string> pitching(std::size(kPitchingHeadings), "");
       if (e.pitched)
         pitching = PitchingCells(e.pitching, log.rules, std::string(Decision(e.pitching)));
       for (std::string& cell : pitching) row.push_back(std::move(cell));
     }
+    if (batted) {
+      for (std::string& cell : BattingCells(e.batting)) row.push_back(std::move(cell));
+    }
     t.rows.push_back(std::move(row));
   }
   std::vector<std::string> totals = {
       "Totals", "", Format("%zu game%s", log.games.size(), log.games.size() == 1 ? "" : "s"),
       tied > 0 ? Format("%d-%d-%d", won, lost, tied) : Format("%d-%d", won, lost)};
-  for (std::string& cell : BattingCells(log.batting_total)) totals.push_back(std::move(cell));
   if (log.pitched) {
     const PitchingStat& p = log.pitching_total;
     std::string record = Format("%d-%d", p.wins, p.losses);
     if (p.saves > 0) record += Format(", %d S", p.saves);
     for (std::string& cell : PitchingCells(p, log.rules, record)) totals.push_back(std::move(cell));
+  }
+  if (batted) {
+    for (std::string& cell : BattingCells(log.batting_total)) totals.push_back(std::move(cell));
   }
   t.rows.push_back(std::move(totals));
   t.totals_rows = 1;

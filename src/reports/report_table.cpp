@@ -115,9 +115,20 @@ std::string ReportHtml(const std::vector<ReportTable>& tables, const std::string
                "</td>";
       out += "</tr>\n";
     };
+    // A group's name heads its columns once, across them.
     if (std::any_of(t.columns.begin(), t.columns.end(),
                     [](const ReportColumn& c) { return !c.group.empty(); })) {
-      heading_row([](const ReportColumn& c) { return c.group; });
+      out += "\n\t<tr bgcolor=" + header + ">";
+      for (std::size_t c = 0, end = 0; c < t.columns.size(); c = end) {
+        for (end = c + 1; end < t.columns.size() && t.columns[end].group == t.columns[c].group;)
+          ++end;
+        const std::string& group = t.columns[c].group;
+        out += "\n\t\t<td align=center" +
+               (end - c > 1 ? " colspan=" + std::to_string(end - c) : std::string()) + ">" +
+               (group.empty() ? "&nbsp;" : tags.header_open + HtmlText(group) + tags.close) +
+               "</td>";
+      }
+      out += "</tr>\n";
     }
     heading_row([](const ReportColumn& c) { return c.heading; });
     const std::size_t first_total =
@@ -130,8 +141,9 @@ std::string ReportHtml(const std::vector<ReportTable>& tables, const std::string
       out += "\n\t<tr bgcolor=" + ColorText(color) + ">";
       for (std::size_t c = 0; c < t.columns.size(); ++c) {
         const std::string cell = c < t.rows[r].size() ? t.rows[r][c] : "";
-        out += std::string("\n\t\t<td align=") + (t.columns[c].numeric ? "right" : "left") + ">" +
-               (totals ? tags.header_open : tags.body_open) +
+        // Days, times and scores stay on one line.
+        out += std::string("\n\t\t<td nowrap align=") + (t.columns[c].numeric ? "right" : "left") +
+               ">" + (totals ? tags.header_open : tags.body_open) +
                (cell.empty() ? "&nbsp;" : HtmlText(cell)) + tags.close + "</td>";
       }
       out += "</tr>\n";

@@ -38,7 +38,7 @@ bool Passes(const GameHeadline& game, const GameFilter& filter) {
 }  // namespace
 
 bool GameFilter::Active() const {
-  return from || to || ground != Ground::kAny || !opponent.empty() || last > 0;
+  return from || to || !team.empty() || ground != Ground::kAny || !opponent.empty() || last > 0;
 }
 
 FilteredGames FilterGames(const std::vector<std::optional<GameHeadline>>& games,

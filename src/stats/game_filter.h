@@ -32,12 +32,12 @@ struct GameFilter {
   std::string opponent;
   int last = 0;  // the team's last N games by day and start time; 0 for all
 
-  // Whether any filter is set (a team alone filters nothing).
+  // Whether any filter is set (a team alone leaves the team's games).
   bool Active() const;
   // Whether a filter is set that needs the team named: home, away, last N.
   bool NeedsTeam() const { return ground != Ground::kAny || last > 0; }
   // Whether only the team's own games can pass.
-  bool OfTeam() const { return !team.empty() && (NeedsTeam() || !opponent.empty()); }
+  bool OfTeam() const { return !team.empty(); }
 };
 
 // What the filter leaves of games (nothing stands for a game whose

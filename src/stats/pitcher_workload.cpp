@@ -35,6 +35,10 @@ void WorkloadCounter::Take(std::size_t order, Outing outing) {
   outings_.emplace_back(order, std::move(outing));
 }
 
+LocalDate DefaultAsOf(const std::optional<LocalDate>& last_game, const LocalDate& today) {
+  return last_game && *last_game < today ? AddDays(*last_game, 1) : today;
+}
+
 Workload WorkloadCounter::Finish(const WorkloadRules& rules, const LocalDate& as_of) {
   std::stable_sort(outings_.begin(), outings_.end(), [](const auto& a, const auto& b) {
     const Outing& x = a.second;

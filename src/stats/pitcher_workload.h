@@ -11,6 +11,7 @@
 // outings on or before the as-of day decide whether he is available.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,11 @@ struct Workload {
   std::vector<Outing> outings;                // by pitcher (A to Z), then date and start time
   std::vector<PitcherAvailability> pitchers;  // A to Z
 };
+
+// The day a workload is looked at unless the person says otherwise: the
+// day after the last game when that game is past (a season looked back
+// on), else today.
+LocalDate DefaultAsOf(const std::optional<LocalDate>& last_game, const LocalDate& today);
 
 // Counts a team's games one at a time, as they are read.
 class WorkloadCounter {

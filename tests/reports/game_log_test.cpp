@@ -47,6 +47,23 @@ TEST(GameLog, PlayerWhoBattedRanAndPitched) {
       "game_log_pat_pinch.txt");
 }
 
+// A pitcher who never came to the plate: his pitching, and no batting
+// columns of zeros.
+TEST(GameLog, APitcherWhoDidNotBatHasNoBattingColumns) {
+  GameLog log;
+  log.player = "Pam Arm";
+  log.pitched = true;
+  GameLogEntry game;
+  game.pitched = true;
+  game.pitching.outs = 9;
+  log.games.push_back(game);
+  const reports::ReportTable t = reports::GameLogTable(log);
+  ASSERT_EQ(t.columns.size(), 4u + 9u);
+  EXPECT_EQ(t.columns[4].heading, "IP");
+  for (const reports::ReportColumn& c : t.columns) EXPECT_NE(c.group, "Batting") << c.heading;
+  for (const auto& row : t.rows) EXPECT_EQ(row.size(), t.columns.size());
+}
+
 // Every player of one team over a simulated season: his log's totals are
 // his line of the statistics table over the same games.
 TEST(GameLog, TotalsAreTheStatisticsLine) {

@@ -158,6 +158,21 @@ TEST(PitcherWorkload, OutingsAtTheEdgesOnConsecutiveDaysOverTheMaximumAndOnShort
   }
 }
 
+TEST(PitcherWorkload, LooksAtThePastSeasonTheDayAfterItsLastGame) {
+  const LocalDate today = *ParseCalendarDay("2026-12-07");
+  const struct {
+    std::optional<LocalDate> last_game;
+    const char* as_of;
+  } cases[] = {
+      {ParseCalendarDay("2019-09-29"), "2019-09-30"},  // a past season
+      {ParseCalendarDay("2026-12-06"), "2026-12-07"},  // yesterday's game: today
+      {ParseCalendarDay("2026-12-07"), "2026-12-07"},  // today's game: today
+      {ParseCalendarDay("2027-03-01"), "2026-12-07"},  // a game dated ahead: today
+      {std::nullopt, "2026-12-07"},                    // no game read
+  };
+  for (const auto& c : cases) EXPECT_EQ(CalendarDayText(DefaultAsOf(c.last_game, today)), c.as_of);
+}
+
 TEST(LocalDate, DaysCountOnOverMonthsAndYears) {
   EXPECT_EQ(CalendarDayText(AddDays(*ParseCalendarDay("2024-02-27"), 3)), "2024-03-01");
   EXPECT_EQ(CalendarDayText(AddDays(*ParseCalendarDay("2023-12-30"), 5)), "2024-01-04");

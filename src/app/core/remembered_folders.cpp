@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 constexpr const char* kGameListKey = "game-list";
 constexpr const char* kScoredGameKey = "scored-game";
 constexpr std::size_t kMaxFoldersBytes = 64 * 1024;
-constexpr const char* kKeys[kFileKindCount] = {"team",          "game",         "export", "pdf",
-                                               "palm-database", "palm-install", "logo"};
+constexpr const char* kKeys[kFileKindCount] = {
+    "team", "game", "export", "pdf", "palm-database", "palm-install", "logo", "event-file"};
 
 std::string PathIn(const std::string& start_folder) {
   return (fs::path(start_folder) / kFoldersFileName).string();

@@ -29,8 +29,9 @@ enum class FileKind {
   kPalmDatabase,  // Palm databases written for the handheld
   kPalmInstall,   // files chosen to install on the Palm
   kLogo,          // team logo pictures
+  kEventFile,     // Retrosheet event files imported (apart from the games written)
 };
-inline constexpr int kFileKindCount = 7;
+inline constexpr int kFileKindCount = 8;
 
 inline constexpr const char* kFoldersFileName = "scwk-folders.ini";
 

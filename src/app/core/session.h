@@ -12,6 +12,7 @@
 #include "app/core/settings.h"
 #include "platform/ui.h"
 #include "records/path_names.h"
+#include "stats/game_choice.h"
 
 namespace scorewick::app {
 
@@ -25,6 +26,9 @@ struct Session {
   // Characters per printed line of the statistics tables, once the person
   // chose a number in this run (0 until then).
   int stats_print_width = 0;
+  // The games, team and filters last chosen in a game chooser in this run,
+  // chosen again when the next one opens.
+  std::optional<GameChoice> last_choice;
 };
 
 // The folder of the running executable (from /proc/self/exe), or the

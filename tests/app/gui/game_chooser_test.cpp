@@ -1,10 +1,13 @@
 // The game chooser: the folder list, the preview, Add and Remove with the
 // team box, the refusals of OK, and the plot variants without a team box;
-// its lists (saved, offered on the next opening and opened with a game
-// gone) and filters (their count line, their refusals, and the games OK
-// hands on).
+// its lists (saved with the team and filters and confirmed, offered on the
+// next opening and opened with a game gone), the last choice chosen again
+// on the next opening, and filters (their count line, which counts only
+// the team's games, their refusals, and the games OK hands on); the
+// workload's as-of day.
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +22,7 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/game_list_file.h"
+#include "records/local_date.h"
 
 using namespace scorewick;
 using namespace scorewick::app;
@@ -290,7 +294,7 @@ class GameChooserTest : public QObject {
     QCOMPARE(Left(d), QString("The filters leave all 5 games"));
     auto* from = Find<QLineEdit>(&d, "from");
     from->setText("2024-05-04");
-    QCOMPARE(Left(d), QString("The filters leave 3 of the 5 games"));
+    QCOMPARE(Left(d), QString("The filters leave 3 of the 5 games: from 2024-05-04"));
     from->setText("5/4/2024");
     QVERIFY(Left(d).contains("YYYY-MM-DD"));
     fixture_.ui.messages.clear();
@@ -305,22 +309,129 @@ class GameChooserTest : public QObject {
     auto* team = Find<QComboBox>(&d, "team");
     team->setCurrentIndex(team->findText("Hawks"));
     QCOMPARE(Find<QComboBox>(&d, "filter_team")->currentText(), QString("Hawks"));
-    QCOMPARE(Left(d), QString("The filters leave 1 of the 5 games"));
+    QCOMPARE(Left(d), QString("The filters leave 1 of the 5 games: last game of Hawks"));
     Find<QComboBox>(&d, "ground")->setCurrentIndex(1);  // home games
     auto* opponent = Find<QComboBox>(&d, "opponent");
     opponent->setCurrentIndex(opponent->findText("Owls"));
     last->setValue(0);
-    QCOMPARE(Left(d), QString("The filters leave 1 of the 5 games"));
+    QCOMPARE(Left(d),
+             QString("The filters leave 1 of the 5 games: games of Hawks, home, against Owls"));
     opponent->setCurrentIndex(0);
     last->setValue(1);
     from->setText("2024-04-01");
-    QCOMPARE(Left(d), QString("The filters leave 1 of the 5 games"));
+    QCOMPARE(
+        Left(d),
+        QString("The filters leave 1 of the 5 games: last game of Hawks, home, from 2024-04-01"));
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     testing::SaveScreenshot(&d, "game_chooser_filters");
     d.accept();
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QCOMPARE(stat.file_names(), std::vector<std::string>({Spring("g4")}));
+  }
+
+  // The team alone leaves its games, and the count is what will be
+  // counted: the games of the team analysed, whatever the filters chose.
+  void theTeamAloneFiltersAndTheCountIsTheTeams() {
+    Stat stat;
+    GameChooserDialog d(stat, spring_, fixture_.ui, nullptr);
+    Find<QPushButton>(&d, "add_all")->click();
+    auto* filter_team = Find<QComboBox>(&d, "filter_team");
+    QCOMPARE(testing::Texts(filter_team), QStringList({"(any team)", "Bats", "Hawks", "Owls"}));
+    filter_team->setCurrentIndex(filter_team->findText("Bats"));
+    QCOMPARE(Left(d), QString("The filters leave 3 of the 5 games: games of Bats"));
+    filter_team->setCurrentIndex(0);
+    // A month counts the games of the team analysed in it, not every club's.
+    auto* team = Find<QComboBox>(&d, "team");
+    QCOMPARE(testing::Texts(team), QStringList({"All Teams", "Bats", "Hawks", "Owls"}));
+    team->setCurrentIndex(team->findText("Hawks"));
+    filter_team->setCurrentIndex(0);  // the offered team taken back: the team analysed still counts
+    QCOMPARE(Left(d), QString("The filters leave 4 of the 5 games: games of Hawks"));
+    Find<QLineEdit>(&d, "from")->setText("2024-05-01");
+    Find<QLineEdit>(&d, "to")->setText("2024-06-30");
+    QCOMPARE(Left(d), QString("The filters leave 2 of the 5 games: games of Hawks, "
+                              "2024-05-01 to 2024-06-30"));
+    // Another team's games chosen by the filters: only the Hawks' count.
+    Find<QLineEdit>(&d, "from")->clear();
+    Find<QLineEdit>(&d, "to")->clear();
+    filter_team->setCurrentIndex(filter_team->findText("Owls"));
+    QVERIFY(Left(d).startsWith("The filters leave 2 of the 5 games"));
+    d.accept();
+    QCOMPARE(stat.file_names(), std::vector<std::string>({Spring("g1"), Spring("g2")}));
+  }
+
+  // The next chooser opens on the games, team and filters chosen last; a
+  // saved list keeps them (and Save List says so), and opened in another
+  // run brings them back.
+  void reopensOnTheLastChoiceAndListsKeepTeamAndFilters() {
+    Session session = fixture_.session;
+    session.last_choice.reset();
+    const std::string list = fixture_.Path("hawks-last-2.txt");
+    {
+      Stat stat;
+      GameChooserDialog d(stat, spring_, fixture_.ui, nullptr);
+      d.UseSession(session);
+      Find<QPushButton>(&d, "add_all")->click();
+      auto* team = Find<QComboBox>(&d, "team");
+      team->setCurrentIndex(team->findText("Hawks"));
+      Find<QSpinBox>(&d, "last")->setValue(2);
+      d.accept();
+      QCOMPARE(stat.game_count(), 2);
+    }
+    Stat stat;
+    GameChooserDialog d(stat, fixture_.Path(""), fixture_.ui, nullptr);
+    d.UseSession(session);
+    QCOMPARE(Find<QLabel>(&d, "count")->text(), QString("5 games chosen"));
+    QCOMPARE(Find<QComboBox>(&d, "team")->currentText(), QString("Hawks"));
+    QCOMPARE(Find<QComboBox>(&d, "filter_team")->currentText(), QString("Hawks"));
+    QCOMPARE(Find<QSpinBox>(&d, "last")->value(), 2);
+    QCOMPARE(Left(d), QString("The filters leave 2 of the 5 games: last 2 games of Hawks"));
+    // The chosen games read as a day's games, the file in the tooltip.
+    auto* chosen = Find<QListWidget>(&d, "chosen");
+    QCOMPARE(chosen->item(0)->text(), QString("2024-04-06  Owls at Hawks"));
+    QCOMPARE(chosen->item(0)->toolTip(), QString::fromStdString(Spring("g1")));
+
+    fixture_.ui.messages.clear();
+    fixture_.ui.file_answers.push_back(FileChoice{list, 1});
+    Find<QPushButton>(&d, "save_list")->click();
+    QCOMPARE(Captions(fixture_.ui), Items({"Game List"}));
+    QCOMPARE(fixture_.ui.messages[0].text,
+             "The list of 5 games was saved as " + list +
+                 ".\n\nTeam: Hawks\n\nFilters: last 2 games of Hawks");
+
+    Session next_run = fixture_.session;
+    next_run.last_choice.reset();
+    next_run.folders.RememberGameList(list);
+    Stat again;
+    GameChooserDialog e(again, fixture_.Path(""), fixture_.ui, nullptr);
+    e.UseSession(next_run);
+    QCOMPARE(Find<QLabel>(&e, "count")->text(), QString("No games chosen"));
+    Find<QPushButton>(&e, "last_list")->click();
+    QCOMPARE(Find<QComboBox>(&e, "team")->currentText(), QString("Hawks"));
+    QCOMPARE(Left(e), QString("The filters leave 2 of the 5 games: last 2 games of Hawks"));
+    e.accept();
+    QCOMPARE(again.file_names(), std::vector<std::string>({Spring("g3"), Spring("g4")}));
+  }
+
+  // The workload's day: the day after the last game left, until the person
+  // chooses another.
+  void asOfFollowsTheGamesUntilChosen() {
+    Stat stat;
+    GameChooserDialog d(stat, spring_, fixture_.ui, nullptr);
+    auto* as_of = Find<QDateEdit>(&d, "as_of");
+    QVERIFY(!as_of->isVisibleTo(&d));
+    d.AskAsOf();
+    QVERIFY(as_of->isVisibleTo(&d));
+    const LocalDate today = Today();
+    QCOMPARE(d.as_of(), today);
+    Find<QPushButton>(&d, "add_all")->click();
+    QCOMPARE(as_of->date(), QDate(2024, 6, 2));
+    auto* team = Find<QComboBox>(&d, "team");
+    team->setCurrentIndex(team->findText("Hawks"));
+    QCOMPARE(as_of->date(), QDate(2024, 5, 5));
+    as_of->setDate(QDate(2024, 5, 20));  // as the person picks it
+    team->setCurrentIndex(team->findText("Owls"));
+    QCOMPARE(d.as_of(), (LocalDate{2024, 5, 20}));
   }
 };
 

@@ -13,6 +13,7 @@
 #include "interop/retro_book.h"
 #include "platform/qt/qt_ui.h"
 #include "records/file_io.h"
+#include "records/path_names.h"
 
 using namespace scorewick;
 using namespace scorewick::app;
@@ -70,8 +71,33 @@ class ImportRetrosheetTest : public QObject {
              "2 games written, 0 refused; 2 team files written, in " + f.Path("games") + ".");
     QVERIFY(FileExists(f.Path("games/HAW202404011.gam")));
     QVERIFY(FileExists(f.Path("games/HAW.tem")));
-    // The next game dialog starts where the games went.
+    // The next game dialog starts where the games went, the next import
+    // where the event files were.
     QCOMPARE(f.session.folders.For(FileKind::kGame, ""), f.Path("games"));
+    QCOMPARE(f.session.folders.For(FileKind::kEventFile, ""), FolderOf(events));
+    f.ui.file_answers.push_back(std::nullopt);  // looked, and cancelled
+    f.Window().RunCommand(kCmdImportRetrosheet);
+    QCOMPARE(f.ui.file_requests.back().initial_folder, FolderOf(events));
+  }
+
+  // A folder holding other files is asked about before anything is
+  // written into it; No writes nothing.
+  void aFolderHoldingOtherFilesIsAskedAbout() {
+    testing::GuiFixture f;
+    TempDir source;
+    const std::string events = interop::testing::BookSeason(source, {kWholeGame});
+    f.MakeFolder("sample");
+    QVERIFY(WriteTextFileAtomically(f.Path("sample/notes.txt"), "mine\n"));
+    for (const bool yes : {false, true}) {
+      Choose(f, events, f.Path("sample"));
+      f.ui.yes_no_answers.push_back(yes);
+      f.Window().RunCommand(kCmdImportRetrosheet);
+      QCOMPARE(f.ui.messages.at(yes ? 1 : 0).text,
+               f.Path("sample") +
+                   " already holds 1 other file (notes.txt).  Write the imported games and teams "
+                   "among them?\n\nNo imports nothing: choose or make a folder of their own.");
+      QCOMPARE(FileExists(f.Path("sample/HAW202404010.gam")), yes);
+    }
   }
 
   void refusalsAreListedAndFilesThereAreAskedAbout() {

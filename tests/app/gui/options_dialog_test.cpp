@@ -1,10 +1,12 @@
-// The Options dialog: what it shows, what OK stores, what Cancel keeps.
+// The Options dialog: what it shows, what OK stores, what Cancel keeps
+// (the pitch-count rules edited from it too).
 
 #include "app/options_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -13,7 +15,10 @@
 #include "app/color_swatch.h"
 #include "app/core/command_ids.h"
 #include "app/core/html_style.h"
+#include "app/workload_rules_dialog.h"
 #include "gui/support/gui_fixture.h"
+#include "gui/support/modal_script.h"
+#include "records/file_io.h"
 
 using namespace scorewick;
 using namespace scorewick::app;
@@ -116,6 +121,37 @@ class OptionsDialogTest : public QObject {
     QVERIFY(std::tuple(s.html_header_color, s.html_body_font_size, s.html_use_bkground,
                        s.html_bkground_image) ==
             std::tuple(0x0000FFu, 5, false, std::string("old.png")));
+  }
+
+  // Rules edited from Options are written when Options is confirmed, and
+  // shown again as edited until then; Cancel leaves the file alone.
+  void pitchCountRulesAreWrittenOnlyByOk() {
+    testing::GuiFixture fixture;
+    const std::string path = fixture.Path("workload.txt");
+    QVERIFY(WriteTextFileAtomically(path, "1-50 0\n51+ 1\n"));
+    for (const bool ok : {false, true}) {
+      Settings s;
+      OptionsDialog d(s, fixture.ui, nullptr);
+      d.workload_rules_file = path;
+      QStringList shown;
+      testing::OnModal<WorkloadRulesDialog>([&](WorkloadRulesDialog& rules) {
+        shown << rules.editor()->toPlainText();
+        rules.editor()->setPlainText("1-30 0\n31+ 2\nmax 75");
+        rules.accept();
+        return rules.result();
+      });
+      QTest::mouseClick(Find<QPushButton>(&d, "pitch_rules"), Qt::LeftButton);
+      QTest::mouseClick(Find<QPushButton>(&d, "pitch_rules"), Qt::LeftButton);
+      testing::ResetModal();
+      QCOMPARE(shown, QStringList({"1-50 0\n51+ 1\n", "1-30 0\n31+ 2\nmax 75\n"}));
+      QCOMPARE(testing::ReadText(path), std::string("1-50 0\n51+ 1\n"));
+      QTest::mouseClick(Find<QPushButton>(&d, ok ? "ok" : "cancel"), Qt::LeftButton);
+      QCOMPARE(testing::ReadText(path),
+               std::string(ok ? "1-30 0\n31+ 2\nmax 75\n" : "1-50 0\n51+ 1\n"));
+    }
+    Settings s;
+    OptionsDialog d(s, fixture.ui, nullptr);
+    QVERIFY(Find<QCheckBox>(&d, "ll_rules")->toolTip().contains("pitch-count rules"));
   }
 
   void backgroundImageReachesThePages() {

@@ -3,6 +3,7 @@
 
 #include "app/player_reports.h"
 
+#include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QtTest>
@@ -63,7 +64,7 @@ class PlayerReportsTest : public QObject {
     testing::WhenDialogShows([&](QWidget* dialog) {
       auto* log = qobject_cast<ReportWindow*>(dialog);
       QVERIFY(log);
-      QCOMPARE(log->windowTitle(), QString("Game Log"));
+      QCOMPARE(log->windowTitle(), "Game Log: " + QString::fromStdString(first.name));
       QTableWidget* grid = log->grids().at(0);
       QCOMPARE(grid->rowCount(), first.games + 1);
       const int last = grid->rowCount() - 1;
@@ -90,27 +91,36 @@ class PlayerReportsTest : public QObject {
     QCOMPARE(window.grids()[0]->rowCount(), int(w.pitchers.size()));
     QCOMPARE(window.grids()[1]->rowCount(), int(w.outings.size()));
     QVERIFY(!w.outings.empty());
+    // The day box makes the tables again for the day chosen.
+    window.AddDayBox("&As of", w.as_of, [&counter](const LocalDate& day) {
+      return reports::WorkloadTables(counter.Finish(DefaultWorkloadRules(), day));
+    });
+    const LocalDate first = w.outings.front().day;
+    window.day_box()->setDate(QDate(first.year, first.month, first.day));
+    QCOMPARE(window.tables().front().title,
+             "Pitcher Workload: " + team_ + ", as of " + CalendarDayText(first));
+    QCOMPARE(window.grids()[1]->rowCount(), int(w.outings.size()));
     window.resize(900, 560);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     testing::SaveScreenshot(&window, "pitcher_workload");
   }
 
-  // Rules that do not read are shown with their line and nothing is
-  // written; good rules are written as typed.
-  void rulesDialogChecksBeforeItWrites() {
+  // Rules that do not read are shown with their line and the dialog stays;
+  // good rules are kept as typed for the Options dialog to write.
+  void rulesDialogChecksTheRules() {
     const std::string path = fixture_.Path("start/workload.txt");
     WorkloadRulesDialog dialog(path, fixture_.ui, nullptr);
     QVERIFY(dialog.editor()->toPlainText().contains("66+ 4"));  // the youth table
     dialog.editor()->setPlainText("1-30 0\n20-40 1\n");
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!FileExists(path));
     QVERIFY(QString::fromStdString(fixture_.ui.messages.back().text).contains("line 2"));
     dialog.editor()->setPlainText("# our league\n1-30 0\n31+ 2\nmax 75");
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(testing::ReadText(path), std::string("# our league\n1-30 0\n31+ 2\nmax 75\n"));
+    QCOMPARE(dialog.text(), std::string("# our league\n1-30 0\n31+ 2\nmax 75\n"));
+    QVERIFY(!FileExists(path));
   }
 };
 

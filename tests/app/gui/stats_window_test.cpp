@@ -1,11 +1,16 @@
-// The statistics window: tabs, radios and their labels, sorting by a
-// heading, the layout editor and the layout files, export, print, the
-// progress of the counting, games left out, and the menu command.
+// The statistics window: what it counts (its title and the line under it),
+// tabs, radios and their labels, sorting by a heading and the sorted
+// column in view, the layout editor and the layout files, the qualifiers
+// and the players they hide, export, print, the progress of the counting,
+// games left out, its size kept, a double click on a name, and the menu
+// command with Change Games.
 
 #include "app/stats_window.h"
 
 #include <QDoubleSpinBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
@@ -92,7 +97,12 @@ class StatsWindowTest : public QObject {
   void tabsRadiosAndLabels() {
     StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
-    QCOMPARE(w.windowTitle(), QString("Statistics"));
+    // The title and the line under it say the team, the games and their days.
+    const QString what = QString::fromStdString(team_) + ", 5 games, ";  // the team's of the 8
+    QVERIFY2(w.windowTitle().startsWith("Statistics: " + what), qPrintable(w.windowTitle()));
+    QVERIFY(w.windowTitle().contains(QRegularExpression(R"(\d{4}-\d\d-\d\d to \d{4}-\d\d-\d\d$)")));
+    const QString counted = Find<QLabel>(&w, "counted")->text();
+    QVERIFY2(counted.contains(what) && counted.endsWith("No filters"), qPrintable(counted));
     QCOMPARE(Texts(Find<QTabBar>(&w, "tables")),
              QStringList({"Batting", "Running", "Fielding", "Pitching"}));
     QCOMPARE(Texts(Find<QTabBar>(&w, "views")),
@@ -360,6 +370,8 @@ class StatsWindowTest : public QObject {
       QCOMPARE(w.qualifiers(), want);
       QVERIFY(model->rowCount() < rows);
       QCOMPARE(model->rowCount(), int(w.displayed().batting.size()));
+      QCOMPARE(Find<QLabel>(&w, "hidden")->text(),
+               QString("%1 players hidden by the qualifiers").arg(rows - model->rowCount()));
       for (const BattingStat& b : w.displayed().batting) QVERIFY(b.plate_appearances >= 20);
       QCOMPARE(Cell(w, model->rowCount() - 1, ops), totals);
       w.ShowTable(StatTable::kPitching);
@@ -545,28 +557,105 @@ class StatsWindowTest : public QObject {
     QVERIFY(fixture_.ui.messages.back().text.starts_with("No game could be read:"));
   }
 
+  // The sorted column comes into view when its table shows again.
+  void theSortedColumnIsInViewOnReturn() {
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    w.resize(520, 480);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QHeaderView* header = w.list()->horizontalHeader();
+    const int ops = Section(w, "OPS");
+    w.SortBySection(ops);
+    w.list()->horizontalScrollBar()->setValue(0);
+    QVERIFY(header->sectionViewportPosition(ops) > w.list()->viewport()->width());
+    Find<QTabBar>(&w, "tables")->setCurrentIndex(3);
+    Find<QTabBar>(&w, "tables")->setCurrentIndex(0);
+    const int at = header->sectionViewportPosition(ops);
+    QVERIFY2(at >= 0 && at + header->sectionSize(ops) <= w.list()->viewport()->width(),
+             qPrintable(QString::number(at)));
+    w.reject();
+  }
+
+  // The window opens again at the size and place it was left.
+  void keepsItsSizeAndPlace() {
+    QRect left;
+    {
+      StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+      QVERIFY(w.Open());
+      w.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      w.setGeometry(60, 50, 1040, 640);
+      left = w.geometry();
+      w.accept();
+    }
+    StatsWindow again(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(again.Open());
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.geometry(), left);
+    again.reject();
+  }
+
+  // A double click on a player's name (the kept Name column) opens his log.
+  void doubleClickOnANameOpensTheGameLog() {
+    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    QVERIFY(w.Open());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    std::string opened;
+    w.game_log_opener = [&](const std::string& name, const std::string&) { opened = name; };
+    QTableView* names = w.list()->kept_view();
+    QVERIFY(names->isVisible());
+    const QRect cell = names->visualRect(names->model()->index(1, 0));
+    // A real double click is a click, then the second press.
+    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(names->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(opened, w.displayed().batting[1].name);
+    w.reject();
+  }
+
+  // The menu command: the chooser, then the window saying what it counts;
+  // Change Games opens the chooser on the same games, team and filters,
+  // and the window counts what is chosen there.
   void menuCommandOpensTheChooserThenTheWindow() {
     MainWindow& main = fixture_.Window();
     QVERIFY(main.ActionFor(kCmdTeamStats)->isEnabled());
+    fixture_.session.last_choice.reset();
+    const QString team_name = QString::fromStdString(team_);
     QStringList seen;
+    int choosing = 0;
     testing::OnModal<GameChooserDialog>([&](GameChooserDialog& chooser) {
       seen << chooser.windowTitle();
-      chooser.EnterFolder(fixture_.Path("start/season"));
-      chooser.AddAllOfFolder();
       auto* team = Find<QComboBox>(&chooser, "team");
-      team->setCurrentIndex(team->findText(QString::fromStdString(team_)));
+      if (++choosing == 1) {
+        chooser.EnterFolder(fixture_.Path("start/season"));
+        chooser.AddAllOfFolder();
+        team->setCurrentIndex(team->findText(team_name));
+      } else {
+        // Opened on what the window counts.
+        seen << QString::number(chooser.selection().games().size()) + " " + team->currentText();
+        Find<QSpinBox>(&chooser, "last")->setValue(3);
+      }
       chooser.accept();
       return chooser.result();
     });
     testing::OnModal<StatsWindow>([&](StatsWindow& window) {
-      seen << window.windowTitle();
+      seen << window.windowTitle().section(',', 0, 1);
       if (window.list()->model()->rowCount() < 10) return int(QDialog::Rejected);
+      Find<QPushButton>(&window, "change_games")->click();
+      seen << window.windowTitle().section(',', 0, 1);
+      seen << Find<QLabel>(&window, "counted")->text().section("<br>", 1);
       window.accept();
       return int(QDialog::Accepted);
     });
     main.ActionFor(kCmdToolGameStats)->trigger();
     testing::ResetModal();
-    QCOMPARE(seen, QStringList({"Select Applicable Games To Analyze", "Statistics"}));
+    QCOMPARE(seen, QStringList({"Select Applicable Games To Analyze",
+                                "Statistics: " + team_name + ", 5 games",
+                                "Select Applicable Games To Analyze", "8 " + team_name,
+                                "Statistics: " + team_name + ", 3 games",
+                                "Filters: last 3 games of " + team_name}));
     QVERIFY(FileExists(fixture_.Path("start/blayout.bsl")));
   }
 };
