@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 #include "interop/hit_location.h"
 #include "interop/retrosheet_game_writer.h"
@@ -105,7 +106,7 @@ const std::vector<LocationPoint>& LocationPoints() {
 
 // The code whose point is nearest: a zone's, unless only a point between
 // two fielders is the very one.
-std::string Nearest(int x, int y, bool home_run, bool* exact = nullptr) {
+std::string NearestOfAll(int x, int y, bool home_run, bool* exact) {
   const LocationPoint* best = nullptr;
   long best_distance = std::numeric_limits<long>::max();
   for (const LocationPoint& p : LocationPoints()) {
@@ -123,8 +124,30 @@ std::string Nearest(int x, int y, bool home_run, bool* exact = nullptr) {
       best_distance = d;
     }
   }
-  if (exact) *exact = best_distance == 0;
+  *exact = best_distance == 0;
   return best ? best->code : std::string();
+}
+
+// The same, remembered: a season's balls land on a few thousand points,
+// each looked for among every code once per thread.
+std::string Nearest(int x, int y, bool home_run, bool* exact = nullptr) {
+  struct Found {
+    std::string code;
+    bool exact = false;
+  };
+  thread_local std::unordered_map<std::uint64_t, Found> known;
+  const std::uint64_t key = (std::uint64_t{static_cast<std::uint32_t>(x)} << 33) |
+                            (std::uint64_t{static_cast<std::uint32_t>(y)} << 1) |
+                            (home_run ? 1u : 0u);
+  auto it = known.find(key);
+  if (it == known.end()) {
+    if (known.size() >= 65536) known.clear();  // points of no field picture
+    Found found;
+    found.code = NearestOfAll(x, y, home_run, &found.exact);
+    it = known.emplace(key, std::move(found)).first;
+  }
+  if (exact) *exact = it->second.exact;
+  return it->second.code;
 }
 
 }  // namespace
@@ -539,14 +562,12 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
     }
   }
   // A runner's moves that the record carries are one advance (W+WP.1-3).
-  std::vector<Move> all = carried;
-  all.insert(all.end(), merged.begin(), merged.end());
-  std::vector<Move> joined;
-  for (const Move& m : all) {
+  // (The carried moves are one a runner: only those merged join them.)
+  for (const Move& m : merged) {
     auto same =
-        std::find_if(joined.begin(), joined.end(), [&](const Move& j) { return j.box == m.box; });
-    if (same == joined.end()) {
-      joined.push_back(m);
+        std::find_if(carried.begin(), carried.end(), [&](const Move& j) { return j.box == m.box; });
+    if (same == carried.end()) {
+      carried.push_back(m);
       continue;
     }
     same->to = m.to;
@@ -555,7 +576,6 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
     same->entries.insert(same->entries.end(), m.entries.begin(), m.entries.end());
     same->rbi += m.rbi;
   }
-  carried = joined;
   whole_play_ = false;
   out_target_.clear();
   out_interference_.clear();
