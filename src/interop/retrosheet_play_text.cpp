@@ -20,6 +20,17 @@ namespace {
 
 char BaseChar(int base) { return base >= 4 ? 'H' : static_cast<char>('0' + base); }
 
+// A stable sort of the few runners or outs of one play, done in place:
+// std::stable_sort takes a buffer from the heap for them.
+template <typename T, typename Less>
+void SortFew(std::vector<T>& items, Less less) {
+  for (std::size_t i = 1; i < items.size(); ++i) {
+    for (std::size_t j = i; j > 0 && less(items[j], items[j - 1]); --j) {
+      std::swap(items[j], items[j - 1]);
+    }
+  }
+}
+
 // The errors charged on the way to a base (1..4) of a box, both lists:
 // the fielder and the kind of each.  A passed ball, the "previous error"
 // marks and a dropped foul fly are no errors of an advance.
@@ -371,8 +382,7 @@ std::string GameWriter::Advances(const std::vector<Move>& moves, const std::set<
   for (const Move& m : moves) {
     if (!skip.count(m.box)) order.push_back(&m);
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Move* a, const Move* b) { return a->from > b->from; });
+  SortFew(order, [](const Move* a, const Move* b) { return a->from > b->from; });
   // Runs batted in, as many as the batter's box counts: a home run's own
   // first, then the runners' from the lead runner back, those scoring on a
   // misplay last.
@@ -387,7 +397,7 @@ std::string GameWriter::Advances(const std::vector<Move>& moves, const std::set<
       const bool misplay = !m->codes.empty() && scoring::AdvanceWithoutRbi(m->codes.back());
       return misplay ? 2 : 1;
     };
-    std::stable_sort(scoring.begin(), scoring.end(), [&](const Move* a, const Move* b) {
+    SortFew(scoring, [&](const Move* a, const Move* b) {
       if (rank(a) != rank(b)) return rank(a) < rank(b);
       return a->from > b->from;
     });
@@ -407,8 +417,7 @@ std::string GameWriter::RunnerEvent(MoveKind kind, const std::vector<Move>& move
                                     std::set<int>& implied) {
   std::vector<const Move*> order;
   for (const Move& m : moves) order.push_back(&m);
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Move* a, const Move* b) { return a->from > b->from; });
+  SortFew(order, [](const Move* a, const Move* b) { return a->from > b->from; });
   std::string text;
   auto add = [&](const std::string& part) {
     if (!text.empty()) text += ';';
@@ -1067,8 +1076,7 @@ bool GameWriter::FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool ba
     }
     outs.push_back({batter_box, 0, ab.box_number > 0 ? ab.box_number : 4, chain});
   }
-  std::stable_sort(outs.begin(), outs.end(),
-                   [](const Out& a, const Out& b) { return a.number < b.number; });
+  SortFew(outs, [](const Out& a, const Out& b) { return a.number < b.number; });
   // The reader takes each throw after an out as going on from the fielder
   // who made it: an out whose fielders begin elsewhere is written after
   // the dot (2/DP.3XH(52)); the batter's out stays in the event, first
