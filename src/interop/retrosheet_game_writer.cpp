@@ -388,11 +388,12 @@ bool GameWriter::HalfStart(int inning, bool top) {
       }
       return 0;
     };
-    auto role_of = [](const SideState& st, std::string_view name) {
+    // role: what st.role holds for him, when it is known already.
+    auto role_of = [](const SideState& st, std::string_view name, const int* role = nullptr) {
       for (int q = 1; q <= 9; ++q) {
         if (st.field[static_cast<std::size_t>(q)] == name) return q;
       }
-      const int* role = st.role.Find(name);
+      if (!role) role = st.role.Find(name);
       return role ? *role : 0;
     };
     if (fielding) {
@@ -424,20 +425,23 @@ bool GameWriter::HalfStart(int inning, bool top) {
           }
         }
         if (name.empty()) continue;
-        const bool played = now.role.Has(name);
-        if (played && role_of(now, name) == q && slot_of(now, name) == slot) continue;
+        const int* known = now.role.Find(name);
+        const bool played = known != nullptr;
+        const int was = played ? role_of(now, name, known) : 0;
+        const int slot_now = played || q == 10 ? slot_of(now, name) : 0;
+        if (played && was == q && slot_now == slot) continue;
         // A pinch hitter or runner for the designated hitter stays on as
         // the designated hitter: the readers take him so without a word.
-        const int was = played ? role_of(now, name) : 0;
-        if (q == 10 && (was == 11 || was == 12) && slot_of(now, name) == slot) continue;
+        if (q == 10 && (was == 11 || was == 12) && slot_now == slot) continue;
         (played ? moves : entering).push_back({home, name, slot, q});
       }
     } else {
       for (int s = 1; s <= target.slot_count; ++s) {
         const std::string_view name = target.slots[static_cast<std::size_t>(s)];
         if (name.empty() || slot_of(now, name) == s) continue;
-        const bool played = now.role.Has(name);
-        const int role = played ? role_of(now, name) : 11;
+        const int* known = now.role.Find(name);
+        const bool played = known != nullptr;
+        const int role = played ? role_of(now, name, known) : 11;
         (played ? moves : entering).push_back({home, name, s, role > 0 ? role : 11});
       }
     }

@@ -96,7 +96,6 @@ class Roles {
     }
     return nullptr;
   }
-  bool Has(std::string_view name) const { return Find(name) != nullptr; }
   void Set(std::string_view name, int role) {
     for (Entry& e : entries_) {
       if (e.first == name) {
