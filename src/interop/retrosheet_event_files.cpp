@@ -152,11 +152,14 @@ bool RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, Prepare
   ExportNames& names = prepared.names;
   names.home_code = p.home_code;
   names.visitor_code = p.visitor_code;
+  std::vector<std::string> given;
   for (bool home : {true, false}) {
     auto& ids = home ? names.home_ids : names.visitor_ids;
-    const std::string& code = home ? p.home_code : p.visitor_code;
-    for (const PLAYER* player : prepared.players[home ? 1 : 0]) {
-      ids.emplace(player->name.str(), names_.PlayerId(code, p.season, *player));
+    const std::vector<const PLAYER*>& players = prepared.players[home ? 1 : 0];
+    names_.PlayerIds(home ? p.home_code : p.visitor_code, p.season, players, given);
+    ids.reserve(players.size());
+    for (std::size_t i = 0; i < players.size(); ++i) {
+      ids.emplace(players[i]->name.str(), std::move(given[i]));
     }
   }
   return true;

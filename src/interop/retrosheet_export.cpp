@@ -1,8 +1,10 @@
 #include "interop/retrosheet_export.h"
 
 #include <algorithm>
-#include <atomic>
+#include <condition_variable>
+#include <deque>
 #include <filesystem>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <thread>
@@ -30,20 +32,6 @@ constexpr std::size_t kMaxThreads = 8;
 
 bool IsEventFile(const std::string& name) {
   return name.size() > 4 && name.compare(name.size() - 4, 3, ".EV") == 0;
-}
-
-// Runs work(thread, item) for items 0 .. count - 1 on the given number of
-// threads, each taking the next item as it is free.
-template <typename Work>
-void OnThreads(std::size_t threads, std::size_t count, const Work& work) {
-  std::atomic<std::size_t> next{0};
-  auto run = [&](std::size_t thread) {
-    for (std::size_t i = next++; i < count; i = next++) work(thread, i);
-  };
-  std::vector<std::thread> helpers;
-  for (std::size_t t = 1; t < threads; ++t) helpers.emplace_back(run, t);
-  run(0);
-  for (std::thread& h : helpers) h.join();
 }
 
 }  // namespace
@@ -102,77 +90,142 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
       summary.messages.push_back({FileNameOf(games[game_of[p]]), 0, {}, events.WhyNot(p)});
     }
   }
-  // The games are read a chunk at a time on as many threads as there are
-  // cores, named in their planned order (ids stay stable from game to
-  // game), written and checked on the threads again, and kept in order.
+  // The games go through in their planned order, a window of them at a
+  // time: read and their players listed on any thread, named one after the
+  // other on this one (ids stay stable from game to game), written and
+  // checked on any thread again, and kept in order here, which frees the
+  // room of the game for the next one to read.  No thread waits for the
+  // others at the end of a window: whoever is free takes what there is.
   const std::vector<std::size_t>& order = events.order();
-  const int total = static_cast<int>(order.size());
+  const std::size_t total = order.size();
   const std::size_t threads =
       std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxThreads);
-  const std::size_t chunk = threads * 16;
-  std::vector<Game> read(chunk);
-  std::vector<RetrosheetEventFiles::PreparedGame> prepared(chunk);
-  std::vector<ExportedGame> written(chunk);
-  std::vector<std::string> refusal(chunk);
-  std::vector<char> to_write(chunk);
+  struct Slot {
+    Game game;
+    RetrosheetEventFiles::PreparedGame prepared;
+    ExportedGame written;
+    std::string refusal;
+  };
+  std::vector<Slot> slots(std::min(threads * 16, total));
   std::vector<std::vector<std::uint8_t>> scratch(threads);
-  int done = 0;
-  for (std::size_t at = 0; at < order.size(); at += chunk) {
-    const std::size_t n = std::min(chunk, order.size() - at);
-    if (progress && !progress(done, total)) {
-      summary.cancelled = true;
-      summary.messages.clear();
-      summary.games_refused = 0;
-      return summary;
-    }
-    done += static_cast<int>(n);
-    OnThreads(std::min(threads, n), n, [&](std::size_t thread, std::size_t i) {
-      const std::size_t p = order[at + i];
-      refusal[i].clear();
-      to_write[i] = false;
-      if (Status loaded = LoadGame(games[game_of[p]], read[i], &scratch[thread]); !loaded) {
-        refusal[i] = loaded.reason;
-      } else {
-        RetrosheetEventFiles::Gather(read[i], prepared[i]);
-      }
-    });
-    for (std::size_t i = 0; i < n; ++i) {
-      if (!refusal[i].empty()) continue;
-      if (!events.Prepare(order[at + i], read[i], prepared[i])) {
-        refusal[i] = "cannot be written: " + prepared[i].why;
-      } else {
-        to_write[i] = true;
-      }
-    }
-    OnThreads(std::min(threads, n), n, [&](std::size_t, std::size_t i) {
-      if (!to_write[i]) return;
+  enum class Stage : std::uint8_t { kWaiting, kTaken, kRead, kToWrite, kDone };
+  std::vector<Stage> stage(total, Stage::kWaiting);
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::size_t next_read = 0;  // the next game to read
+  std::size_t named = 0;      // games named so far
+  std::size_t kept = 0;       // games kept so far: their slots are free
+  std::deque<std::size_t> to_write;
+  bool stop = false;
+  auto slot_of = [&](std::size_t j) -> Slot& { return slots[j % slots.size()]; };
+  // One piece of work for any thread, taken under the lock: a game to write
+  // first (its room is wanted back), else one to read.  False when there
+  // is none now.
+  auto work_once = [&](std::unique_lock<std::mutex>& lock, std::size_t thread) {
+    if (!to_write.empty()) {
+      const std::size_t j = to_write.front();
+      to_write.pop_front();
+      lock.unlock();
+      Slot& s = slot_of(j);
       std::string why;
-      if (!RetrosheetEventFiles::Write(read[i], prepared[i], written[i], &why)) {
-        refusal[i] = "cannot be written: " + why;
+      if (!RetrosheetEventFiles::Write(s.game, s.prepared, s.written, &why)) {
+        s.refusal = "cannot be written: " + why;
+      }
+      lock.lock();
+      stage[j] = Stage::kDone;
+      changed.notify_all();
+      return true;
+    }
+    if (stop || next_read >= total || next_read >= kept + slots.size()) return false;
+    const std::size_t j = next_read++;
+    stage[j] = Stage::kTaken;
+    lock.unlock();
+    Slot& s = slot_of(j);
+    s.refusal.clear();
+    if (Status loaded = LoadGame(games[game_of[order[j]]], s.game, &scratch[thread]); !loaded) {
+      s.refusal = loaded.reason;
+    } else {
+      RetrosheetEventFiles::Gather(s.game, s.prepared);
+    }
+    lock.lock();
+    stage[j] = Stage::kRead;
+    changed.notify_all();
+    return true;
+  };
+  std::vector<std::thread> helpers;
+  for (std::size_t t = 1; t < threads && total > 0; ++t) {
+    helpers.emplace_back([&, t] {
+      std::unique_lock<std::mutex> lock(mutex);
+      while (!stop && kept < total) {
+        if (!work_once(lock, t)) changed.wait(lock);
       }
     });
-    for (std::size_t i = 0; i < n; ++i) {
-      const std::size_t p = order[at + i];
-      const std::string name = FileNameOf(games[game_of[p]]);
-      const std::string& id = events.GameId(p);
-      if (!refusal[i].empty()) {
-        ++summary.games_refused;
-        summary.messages.push_back({name, 0, id, refusal[i]});
+  }
+  auto keep = [&](std::size_t j) {
+    Slot& s = slot_of(j);
+    const std::size_t p = order[j];
+    const std::string name = FileNameOf(games[game_of[p]]);
+    const std::string& id = events.GameId(p);
+    if (!s.refusal.empty()) {
+      ++summary.games_refused;
+      summary.messages.push_back({name, 0, id, s.refusal});
+      return;
+    }
+    events.Keep(s.prepared, s.game, s.written);
+    const ExportedGame& out = s.written;
+    if (!out.lost.empty()) {
+      ++summary.games_noted;
+      std::string text = "Retrosheet's files have no place for ";
+      for (std::size_t l = 0; l < out.lost.size(); ++l) {
+        text += (l == 0 ? "" : l + 1 == out.lost.size() ? " and " : ", ") + out.lost[l];
+      }
+      summary.messages.push_back({name, 0, id, text, false, true});
+    }
+  };
+  {
+    std::unique_lock<std::mutex> lock(mutex);
+    while (kept < total) {
+      if (kept < named && stage[kept] == Stage::kDone) {
+        lock.unlock();
+        keep(kept);
+        lock.lock();
+        ++kept;
+        changed.notify_all();
         continue;
       }
-      events.Keep(prepared[i], read[i], written[i]);
-      const ExportedGame& out = written[i];
-      if (!out.lost.empty()) {
-        ++summary.games_noted;
-        std::string text = "Retrosheet's files have no place for ";
-        for (std::size_t l = 0; l < out.lost.size(); ++l) {
-          text += (l == 0 ? "" : l + 1 == out.lost.size() ? " and " : ", ") + out.lost[l];
+      if (named < total && stage[named] == Stage::kRead) {
+        const std::size_t j = named++;
+        lock.unlock();
+        if (progress && j % slots.size() == 0 &&
+            !progress(static_cast<int>(j), static_cast<int>(total))) {
+          lock.lock();
+          stop = true;
+          changed.notify_all();
+          break;
         }
-        summary.messages.push_back({name, 0, id, text, false, true});
+        Slot& s = slot_of(j);
+        bool write = false;
+        if (s.refusal.empty()) {
+          write = events.Prepare(order[j], s.game, s.prepared);
+          if (!write) s.refusal = "cannot be written: " + s.prepared.why;
+        }
+        lock.lock();
+        stage[j] = write ? Stage::kToWrite : Stage::kDone;
+        if (write) to_write.push_back(j);
+        changed.notify_all();
+        continue;
       }
+      if (!work_once(lock, 0)) changed.wait(lock);
     }
   }
-  if (progress) progress(done, total);
+  for (std::thread& h : helpers) h.join();
+  if (stop) {
+    summary.cancelled = true;
+    summary.messages.clear();
+    summary.games_refused = 0;
+    return summary;
+  }
+  if (progress) progress(static_cast<int>(total), static_cast<int>(total));
   // The files, written together: each checked first as every command that
   // writes checks its output.
   FileBatch batch;

@@ -86,7 +86,7 @@ void GameWriter::Lost(const std::string& what) {
   if (lost_said_.insert(what).second) out_.lost.push_back(what);
 }
 
-void GameWriter::Line(std::string text) {
+void GameWriter::Line(std::string_view text) {
   out_.text += text;
   out_.text += '\n';
 }
@@ -262,9 +262,9 @@ bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
       break;
     }
     target.slots[static_cast<std::size_t>(s)] = dh;
-    if (!dh.empty()) target.role[dh] = 10;
+    if (!dh.empty()) target.role.Set(dh, 10);
   }
-  for (int q = 1; q <= 9; ++q) target.role[target.field[static_cast<std::size_t>(q)]] = q;
+  for (int q = 1; q <= 9; ++q) target.role.Set(target.field[static_cast<std::size_t>(q)], q);
   return true;
 }
 
@@ -283,7 +283,7 @@ bool GameWriter::StartRecords() {
     visitors.slots[static_cast<std::size_t>(s)] = p.name.view();
     const int pos = RetroPosition(p.position);
     if (pos >= 1 && pos <= 9) visitors.field[static_cast<std::size_t>(pos)] = p.name.view();
-    visitors.role[p.name.view()] = pos >= 1 && pos <= 10 ? pos : 10;
+    visitors.role.Set(p.name.view(), pos >= 1 && pos <= 10 ? pos : 10);
     if (pos == 1) pitcher = p.name.view();
   }
   if (pitcher.empty()) {
@@ -297,7 +297,7 @@ bool GameWriter::StartRecords() {
     }
     if (pitcher.empty()) return Fail("the visitors start without a pitcher");
     visitors.field[1] = pitcher;
-    visitors.role[pitcher] = 1;
+    visitors.role.Set(pitcher, 1);
   }
   sides_[1].slot_count = std::max(1, OffenseBlock(game_.innings[0].bottom.offense));
   if (game_.innings[0].bottom.offense.empty()) sides_[1].slot_count = 9;
@@ -312,8 +312,8 @@ bool GameWriter::StartRecords() {
       const std::string_view name = s.slots[static_cast<std::size_t>(slot)];
       if (name.empty())
         return Fail("the starting line-up has nobody batting " + std::to_string(slot));
-      auto role = s.role.find(name);
-      const int pos = role == s.role.end() ? 10 : role->second;
+      const int* role = s.role.Find(name);
+      const int pos = role ? *role : 10;
       Line("start," + IdOf(home, name) + "," + QuotedField(name, true) + "," +
            std::to_string(side) + "," + std::to_string(slot) + "," + std::to_string(pos));
     }
@@ -349,14 +349,14 @@ void GameWriter::ApplySub(const Sub& s) {
     }
     st.field[static_cast<std::size_t>(s.position)] = s.name;
   }
-  st.role[s.name] = s.position;
+  st.role.Set(s.name, s.position);
 }
 
 // A sub record, after the play record that marks its place: NP for the
 // batter due.
 void GameWriter::WriteSub(const Sub& s, bool with_no_play) {
   if (with_no_play) {
-    Line(PlayRecord(Due(), "NP"));
+    PlayLine("NP");
     RecordWritten();
   }
   Line("sub," + IdOf(s.home, s.name) + "," + QuotedField(s.name, true) + "," +
@@ -377,7 +377,7 @@ bool GameWriter::HalfStart(int inning, bool top) {
   count_balls_ = count_strikes_ = balls_now_ = strikes_now_ = 0;
   dot_ = false;
   for (bool home : {top, !top}) {
-    SideState target;
+    SideState& target = target_;
     if (!TargetOf(inning, top, home, target)) return false;
     SideState& now = sides_[home ? 1 : 0];
     const bool fielding = home == top;
@@ -388,12 +388,13 @@ bool GameWriter::HalfStart(int inning, bool top) {
       }
       return 0;
     };
-    auto role_of = [](const SideState& st, std::string_view name) {
+    // role: what st.role holds for him, when it is known already.
+    auto role_of = [](const SideState& st, std::string_view name, const int* role = nullptr) {
       for (int q = 1; q <= 9; ++q) {
         if (st.field[static_cast<std::size_t>(q)] == name) return q;
       }
-      auto it = st.role.find(name);
-      return it == st.role.end() ? 0 : it->second;
+      if (!role) role = st.role.Find(name);
+      return role ? *role : 0;
     };
     if (fielding) {
       // Who came in between the halves and left before this one began.
@@ -424,20 +425,23 @@ bool GameWriter::HalfStart(int inning, bool top) {
           }
         }
         if (name.empty()) continue;
-        const bool played = now.role.count(name) > 0;
-        if (played && role_of(now, name) == q && slot_of(now, name) == slot) continue;
+        const int* known = now.role.Find(name);
+        const bool played = known != nullptr;
+        const int was = played ? role_of(now, name, known) : 0;
+        const int slot_now = played || q == 10 ? slot_of(now, name) : 0;
+        if (played && was == q && slot_now == slot) continue;
         // A pinch hitter or runner for the designated hitter stays on as
         // the designated hitter: the readers take him so without a word.
-        const int was = played ? role_of(now, name) : 0;
-        if (q == 10 && (was == 11 || was == 12) && slot_of(now, name) == slot) continue;
+        if (q == 10 && (was == 11 || was == 12) && slot_now == slot) continue;
         (played ? moves : entering).push_back({home, name, slot, q});
       }
     } else {
       for (int s = 1; s <= target.slot_count; ++s) {
         const std::string_view name = target.slots[static_cast<std::size_t>(s)];
         if (name.empty() || slot_of(now, name) == s) continue;
-        const bool played = now.role.count(name) > 0;
-        const int role = played ? role_of(now, name) : 11;
+        const int* known = now.role.Find(name);
+        const bool played = known != nullptr;
+        const int role = played ? role_of(now, name, known) : 11;
         (played ? moves : entering).push_back({home, name, s, role > 0 ? role : 11});
       }
     }
@@ -447,7 +451,7 @@ bool GameWriter::HalfStart(int inning, bool top) {
     now.slots = target.slots;
     now.field = target.field;
     now.slot_count = target.slot_count;
-    for (const auto& [name, role] : target.role) now.role[name] = role;
+    for (const auto& [name, role] : target.role) now.role.Set(name, role);
   }
   return error_.empty();
 }
@@ -455,29 +459,30 @@ bool GameWriter::HalfStart(int inning, bool top) {
 void GameWriter::DataRecords() {
   // Every pitcher who pitched, the visitors' first, in the order they came
   // in, with the earned runs charged to him.
+  std::vector<std::pair<std::string, int>> earned;  // in the order they came in
+  auto of = [&](std::string_view name) -> int& {
+    for (auto& e : earned) {
+      if (e.first == name) return e.second;
+    }
+    return earned.emplace_back(std::string(name), 0).second;
+  };
   for (bool home : {false, true}) {
-    std::vector<std::string> order;
-    std::map<std::string, int> earned;
+    earned.clear();
     for (const INNING& in : game_.innings) {
       const HALF_INNING& h = home ? in.top : in.bottom;
       for (const AT_BAT& ab : h.at_bats) {
         for (int slot = 0; slot < ab.PitcherCount(); ++slot) {
-          const std::string name = ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name.str();
-          if (!name.empty() && !earned.count(name)) {
-            earned[name] = 0;
-            order.push_back(name);
-          }
+          const std::string_view name =
+              ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name.view();
+          if (!name.empty()) of(name);
         }
         if (ab.scored && ab.earned) {
-          const std::string name =
-              game_.WithResponsiblePitcherFixed(ab).responsible_pitcher.name.str();
-          if (!earned.count(name)) order.push_back(name);
-          ++earned[name];
+          ++of(game_.WithResponsiblePitcherFixed(ab).responsible_pitcher.name.view());
         }
       }
     }
-    for (const std::string& name : order) {
-      Line("data,er," + IdOf(home, name) + "," + std::to_string(earned[name]));
+    for (const auto& [name, runs] : earned) {
+      Line("data,er," + IdOf(home, name) + "," + std::to_string(runs));
     }
   }
 }
@@ -495,15 +500,23 @@ std::string_view GameWriter::Due() const {
 // The count of a play is the one its last pitch was thrown in; that of
 // an NP (a substitution) the count as it stands, which the readers take
 // for a new pitcher's walk or a pinch hitter's strikeout.
-std::string GameWriter::PlayRecord(std::string_view batter, const std::string& event) {
-  std::string record = "play," + std::to_string(inning_) + "," + (top_ ? "0" : "1") + "," +
-                       IdOf(!top_, batter) + ",";
+void GameWriter::PlayLine(std::string_view event) {
+  std::string& text = out_.text;
+  text += "play,";
+  text += std::to_string(inning_);
+  text += top_ ? ",0," : ",1,";
+  text += IdOf(!top_, Due());
+  text += ',';
   const bool now = event == "NP";
   const int balls = pitches_.empty() ? 0 : now ? balls_now_ : count_balls_;
   const int strikes = pitches_.empty() ? 0 : now ? strikes_now_ : count_strikes_;
-  record += std::to_string(std::clamp(balls, 0, 3));
-  record += std::to_string(std::clamp(strikes, 0, 2));
-  return record + "," + pitches_ + "," + event;
+  text += static_cast<char>('0' + std::clamp(balls, 0, 3));
+  text += static_cast<char>('0' + std::clamp(strikes, 0, 2));
+  text += ',';
+  text += pitches_;
+  text += ',';
+  text += event;
+  text += '\n';
 }
 
 void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
@@ -745,9 +758,8 @@ bool GameWriter::CollectTimedSubs() {
       for (const PLAYER& d : half_->defense) {
         if (d.name == p.name.view()) position = RetroPosition(d.position);
       }
-      if (auto role = fielders.role.find(p.name.view());
-          position == 0 && role != fielders.role.end()) {
-        position = role->second;
+      if (const int* role = fielders.role.Find(p.name.view()); position == 0 && role) {
+        position = *role;
       }
       if (position < 1 || position > 10) continue;
       timed_.push_back({last, {home_fields, p.name.view(), slot, position}});
@@ -942,7 +954,7 @@ void GameWriter::FoulError(const AT_BAT& ab) {
     const FIELDER_CREDIT& c = list == 0 ? ab.error_credits[0] : ab.second_error_credits[0];
     const std::int32_t kind = list == 0 ? ab.error_kinds[0] : ab.second_error_kinds[0];
     if (kind != kErrPopFoul || c.name.empty() || c.position < 1 || c.position > 9) continue;
-    Line(PlayRecord(Due(), "FLE" + std::to_string(c.position)));
+    PlayLine("FLE" + std::to_string(c.position));
     RecordWritten();
   }
 }
@@ -1120,7 +1132,7 @@ bool GameWriter::RunnerPlays(Key key, std::vector<Move> moves) {
     const std::string event = RunnerEvent(kind, now, implied);
     const std::string advances = Advances(now, implied, false, 0);
     if (!error_.empty()) return false;
-    Line(PlayRecord(Due(), event + (advances.empty() ? "" : "." + advances)));
+    PlayLine(advances.empty() ? event : event + "." + advances);
     RecordWritten();
     ApplyMoves(now);
     moves = std::move(later);
@@ -1213,7 +1225,7 @@ bool GameWriter::BatterPlay(int k) {
   std::string event;
   std::vector<Move> carried, rest;
   if (!BatterEvent(ab, moves, carried, rest, event)) return false;
-  Line(PlayRecord(Due(), event));
+  PlayLine(event);
   ApplyMoves(carried);
   SideState& batting = sides_[top_ ? 0 : 1];
   batting.next_slot = std::clamp(static_cast<int>(ab.batter.batting_order), 1, 9) %
@@ -1236,7 +1248,10 @@ bool GameWriter::BatterPlay(int k) {
 
 bool ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
                           const ExportNames& names, ExportedGame& out, std::string* why) {
-  out = ExportedGame{};
+  // The text's room is kept for the next game written into out.
+  out.text.clear();
+  out.lost.clear();
+  out.text.reserve(8192);
   retro_out::GameWriter writer(game, names, out);
   if (!writer.Run(id, game_number)) {
     if (why) *why = writer.error();

@@ -83,12 +83,42 @@ struct TimedSub {
   bool done = false;         // written already
 };
 
+// The players of a side who came into the game, each with his Retrosheet
+// position: a short list (a side uses some twenty players at most),
+// searched by name, that keeps its room from half to half.
+class Roles {
+ public:
+  using Entry = std::pair<std::string_view, int>;
+  // The role of the name, or nullptr for a player not in the game.
+  const int* Find(std::string_view name) const {
+    for (const Entry& e : entries_) {
+      if (e.first == name) return &e.second;
+    }
+    return nullptr;
+  }
+  void Set(std::string_view name, int role) {
+    for (Entry& e : entries_) {
+      if (e.first == name) {
+        e.second = role;
+        return;
+      }
+    }
+    entries_.emplace_back(name, role);
+  }
+  void clear() { entries_.clear(); }
+  std::vector<Entry>::const_iterator begin() const { return entries_.begin(); }
+  std::vector<Entry>::const_iterator end() const { return entries_.end(); }
+
+ private:
+  std::vector<Entry> entries_;
+};
+
 // Where a side stands: who bats in each slot and plays each position, by
 // the names the game holds (views of its text, which outlives the writer).
 struct SideState {
   std::array<std::string_view, 10> slots{};  // 1..9
   std::array<std::string_view, 10> field{};  // 1..9
-  std::map<std::string_view, int> role;      // a player in the game: his Retrosheet position
+  Roles role;                                // a player in the game: his Retrosheet position
   int next_slot = 1;                         // due up
   int slot_count = 9;
 };
@@ -103,7 +133,7 @@ class GameWriter {
  private:
   bool Fail(std::string why);
   void Lost(const std::string& what);
-  void Line(std::string text);
+  void Line(std::string_view text);
   const std::string& IdOf(bool home, std::string_view name);
 
   // Records and line-ups (retrosheet_game_writer.cpp).
@@ -130,7 +160,8 @@ class GameWriter {
   void RecordWritten();
   void Notes(int box);
   std::string_view Due() const;
-  std::string PlayRecord(std::string_view batter, const std::string& event);
+  // Writes the play record of the batter due with this event.
+  void PlayLine(std::string_view event);
 
   // Plays (retrosheet_play_text.cpp).
   MoveKind KindOf(const Move& m) const;
@@ -166,6 +197,7 @@ class GameWriter {
   std::set<std::string> lost_said_;
 
   std::array<SideState, 2> sides_;  // [0] visitors, [1] home
+  SideState target_;                // where a side is to stand at a half's start (room kept)
   int season_ = 0;
 
   // The half being written.

@@ -169,7 +169,19 @@ void RetrosheetNames::NoteClubGame(std::string_view team_name, int season, bool 
 
 const std::string& RetrosheetNames::PlayerId(std::string_view code, int season,
                                              const PLAYER& player) {
+  return IdIn(rosters_[{std::string(code), season}], code, player);
+}
+
+void RetrosheetNames::PlayerIds(std::string_view code, int season,
+                                const std::vector<const PLAYER*>& players,
+                                std::vector<std::string>& ids) {
   Roster& roster = rosters_[{std::string(code), season}];
+  ids.clear();
+  for (const PLAYER* player : players) ids.push_back(IdIn(roster, code, *player));
+}
+
+const std::string& RetrosheetNames::IdIn(Roster& roster, std::string_view code,
+                                         const PLAYER& player) {
   const std::string_view name = player.name.view();
   if (auto it = roster.by_name.find(name); it != roster.by_name.end()) {
     return roster.players[it->second].id;

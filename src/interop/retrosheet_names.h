@@ -15,6 +15,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -59,6 +60,10 @@ class RetrosheetNames {
   // kept for the club; the player is added to the club's roster of the
   // season.
   const std::string& PlayerId(std::string_view code, int season, const PLAYER& player);
+  // The same for many players of one club and season, in their order: their
+  // ids replace the content of ids.
+  void PlayerIds(std::string_view code, int season, const std::vector<const PLAYER*>& players,
+                 std::vector<std::string>& ids);
 
   // The clubs of a season, by code, and a club's players in that season.
   std::vector<ExportClub> ClubsOf(int season) const;
@@ -79,10 +84,18 @@ class RetrosheetNames {
     std::map<int, bool> home_dh;  // season -> plays at home with a DH
     std::map<int, bool> seasons;  // seasons it played in (value unused)
   };
+  // Finds a name by a view of it.
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
   struct Roster {
     std::vector<ExportRosterEntry> players;
-    std::map<std::string, std::size_t, std::less<>> by_name;
+    std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>> by_name;
   };
+  const std::string& IdIn(Roster& roster, std::string_view code, const PLAYER& player);
 
   std::vector<Club> clubs_;
   std::map<std::string, std::size_t, std::less<>> club_of_name_;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 #include "interop/hit_location.h"
 #include "interop/retrosheet_game_writer.h"
@@ -18,6 +19,17 @@ namespace retro_out {
 namespace {
 
 char BaseChar(int base) { return base >= 4 ? 'H' : static_cast<char>('0' + base); }
+
+// A stable sort of the few runners or outs of one play, done in place:
+// std::stable_sort takes a buffer from the heap for them.
+template <typename T, typename Less>
+void SortFew(std::vector<T>& items, Less less) {
+  for (std::size_t i = 1; i < items.size(); ++i) {
+    for (std::size_t j = i; j > 0 && less(items[j], items[j - 1]); --j) {
+      std::swap(items[j], items[j - 1]);
+    }
+  }
+}
 
 // The errors charged on the way to a base (1..4) of a box, both lists:
 // the fielder and the kind of each.  A passed ball, the "previous error"
@@ -105,7 +117,7 @@ const std::vector<LocationPoint>& LocationPoints() {
 
 // The code whose point is nearest: a zone's, unless only a point between
 // two fielders is the very one.
-std::string Nearest(int x, int y, bool home_run, bool* exact = nullptr) {
+std::string NearestOfAll(int x, int y, bool home_run, bool* exact) {
   const LocationPoint* best = nullptr;
   long best_distance = std::numeric_limits<long>::max();
   for (const LocationPoint& p : LocationPoints()) {
@@ -123,8 +135,30 @@ std::string Nearest(int x, int y, bool home_run, bool* exact = nullptr) {
       best_distance = d;
     }
   }
-  if (exact) *exact = best_distance == 0;
+  *exact = best_distance == 0;
   return best ? best->code : std::string();
+}
+
+// The same, remembered: a season's balls land on a few thousand points,
+// each looked for among every code once per thread.
+std::string Nearest(int x, int y, bool home_run, bool* exact = nullptr) {
+  struct Found {
+    std::string code;
+    bool exact = false;
+  };
+  thread_local std::unordered_map<std::uint64_t, Found> known;
+  const std::uint64_t key = (std::uint64_t{static_cast<std::uint32_t>(x)} << 33) |
+                            (std::uint64_t{static_cast<std::uint32_t>(y)} << 1) |
+                            (home_run ? 1u : 0u);
+  auto it = known.find(key);
+  if (it == known.end()) {
+    if (known.size() >= 65536) known.clear();  // points of no field picture
+    Found found;
+    found.code = NearestOfAll(x, y, home_run, &found.exact);
+    it = known.emplace(key, std::move(found)).first;
+  }
+  if (exact) *exact = it->second.exact;
+  return it->second.code;
 }
 
 }  // namespace
@@ -348,8 +382,7 @@ std::string GameWriter::Advances(const std::vector<Move>& moves, const std::set<
   for (const Move& m : moves) {
     if (!skip.count(m.box)) order.push_back(&m);
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Move* a, const Move* b) { return a->from > b->from; });
+  SortFew(order, [](const Move* a, const Move* b) { return a->from > b->from; });
   // Runs batted in, as many as the batter's box counts: a home run's own
   // first, then the runners' from the lead runner back, those scoring on a
   // misplay last.
@@ -364,7 +397,7 @@ std::string GameWriter::Advances(const std::vector<Move>& moves, const std::set<
       const bool misplay = !m->codes.empty() && scoring::AdvanceWithoutRbi(m->codes.back());
       return misplay ? 2 : 1;
     };
-    std::stable_sort(scoring.begin(), scoring.end(), [&](const Move* a, const Move* b) {
+    SortFew(scoring, [&](const Move* a, const Move* b) {
       if (rank(a) != rank(b)) return rank(a) < rank(b);
       return a->from > b->from;
     });
@@ -384,8 +417,7 @@ std::string GameWriter::RunnerEvent(MoveKind kind, const std::vector<Move>& move
                                     std::set<int>& implied) {
   std::vector<const Move*> order;
   for (const Move& m : moves) order.push_back(&m);
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Move* a, const Move* b) { return a->from > b->from; });
+  SortFew(order, [](const Move* a, const Move* b) { return a->from > b->from; });
   std::string text;
   auto add = [&](const std::string& part) {
     if (!text.empty()) text += ';';
@@ -539,14 +571,12 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
     }
   }
   // A runner's moves that the record carries are one advance (W+WP.1-3).
-  std::vector<Move> all = carried;
-  all.insert(all.end(), merged.begin(), merged.end());
-  std::vector<Move> joined;
-  for (const Move& m : all) {
+  // (The carried moves are one a runner: only those merged join them.)
+  for (const Move& m : merged) {
     auto same =
-        std::find_if(joined.begin(), joined.end(), [&](const Move& j) { return j.box == m.box; });
-    if (same == joined.end()) {
-      joined.push_back(m);
+        std::find_if(carried.begin(), carried.end(), [&](const Move& j) { return j.box == m.box; });
+    if (same == carried.end()) {
+      carried.push_back(m);
       continue;
     }
     same->to = m.to;
@@ -555,7 +585,6 @@ bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
     same->entries.insert(same->entries.end(), m.entries.begin(), m.entries.end());
     same->rbi += m.rbi;
   }
-  carried = joined;
   whole_play_ = false;
   out_target_.clear();
   out_interference_.clear();
@@ -1047,8 +1076,7 @@ bool GameWriter::FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool ba
     }
     outs.push_back({batter_box, 0, ab.box_number > 0 ? ab.box_number : 4, chain});
   }
-  std::stable_sort(outs.begin(), outs.end(),
-                   [](const Out& a, const Out& b) { return a.number < b.number; });
+  SortFew(outs, [](const Out& a, const Out& b) { return a.number < b.number; });
   // The reader takes each throw after an out as going on from the fielder
   // who made it: an out whose fielders begin elsewhere is written after
   // the dot (2/DP.3XH(52)); the batter's out stays in the event, first

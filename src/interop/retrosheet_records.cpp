@@ -16,19 +16,26 @@ Status SplitRecord(std::string_view line, std::vector<std::string>& fields) {
   std::string* field = &next_field();
   bool quoted = false;
   Status status;
-  for (char c : line) {
+  auto plain = [&](char c) {
     const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 && c != '\t') {
+    return (u >= 0x20 || c == '\t') && c != '"' && (c != ',' || quoted);
+  };
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    // The characters up to the next quote, comma or control character
+    // belong to the field as they are.
+    const std::size_t run = i;
+    while (i < line.size() && plain(line[i])) ++i;
+    field->append(line, run, i - run);
+    if (i == line.size()) break;
+    const char c = line[i];
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ',') {
+      field = &next_field();
+    } else {
       status = Status::Failed(
           {}, "the line holds a control character: this is not a Retrosheet text file");
       break;
-    }
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (c == ',' && !quoted) {
-      field = &next_field();
-    } else {
-      *field += c;
     }
   }
   fields.resize(count);

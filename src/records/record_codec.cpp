@@ -145,9 +145,11 @@ void ReadPlayers(ByteReader& in, std::size_t count, std::vector<PLAYER>& out, bo
   std::size_t at = in.position();
   const std::uint8_t* p = in.Take(kPlayerSize * count, "the player records");
   if (!p) return;
-  out.resize(count);
-  if (count == 0) return;
-  std::memcpy(static_cast<void*>(out.data()), p, kPlayerSize * count);
+  // Stored as they lie in memory: copied straight into place, none of them
+  // first cleared to be overwritten.
+  static_assert(std::is_trivially_copyable_v<PLAYER> && alignof(PLAYER) == 1);
+  const auto* first = reinterpret_cast<const PLAYER*>(p);
+  out.assign(first, first + count);
   bool ok = true;
   for (PLAYER& player : out) {
     if (keyless) player.key = 0;

@@ -6,8 +6,11 @@
 // what the files cannot hold; and the check every written game passes,
 // rule by rule.
 
+#include "interop/retrosheet_export.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +21,7 @@
 #include "interop/retrosheet_event_files.h"
 #include "interop/retrosheet_games.h"
 #include "interop/retrosheet_names.h"
+#include "records/game_file.h"
 #include "retro_book.h"
 #include "support/data_file.h"
 #include "support/temp_dir.h"
@@ -300,6 +304,57 @@ TEST(RetrosheetExport, WhatTheFilesCannotHoldIsSaidOrRefused) {
   EXPECT_NE(a.why.find("plays Short Field: Retrosheet's files have nine fielders"),
             std::string::npos)
       << a.why;
+}
+
+// More game files than the export holds at once, one of them refused,
+// go out whole and in their planned order; an export told to stop at its
+// first report writes nothing.
+TEST(RetrosheetExport, ManyGameFilesInOrderOrNothingWhenStopped) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path("games"));
+  std::filesystem::create_directory(dir.Path("out"));
+  std::vector<std::string> paths;
+  for (int n = 0; n < 70; ++n) {
+    Game game;
+    ASSERT_EQ(BuildBook("g1 BCX S8\ng2 K\ng3 K\ng4 K", game), "");
+    // Filed from the last day to the first.
+    game.header.month = static_cast<std::uint8_t>(6 - n / 28);
+    game.header.day = static_cast<std::uint8_t>(28 - n % 28);
+    if (n == 40) {
+      PLAYER extra = game.innings[0].top.offense.back();
+      extra.batting_order = 10;
+      game.innings[0].top.offense.push_back(extra);
+    }
+    paths.push_back(dir.Path("games/g" + std::to_string(n) + ".gam"));
+    ASSERT_TRUE(SaveGame(paths.back(), game));
+  }
+  std::vector<int> told;
+  const ExportSummary stopped =
+      ExportRetrosheet({paths, dir.Path("out"), false}, [&](int done, int total) {
+        told.push_back(done * 100 + total);
+        return false;
+      });
+  EXPECT_TRUE(stopped.cancelled);
+  EXPECT_EQ(told, (std::vector<int>{70}));
+  EXPECT_TRUE(stopped.files_written.empty());
+  EXPECT_TRUE(std::filesystem::is_empty(dir.Path("out")));
+
+  const ExportSummary s = ExportRetrosheet({paths, dir.Path("out"), false});
+  EXPECT_EQ(s.games_written, 69);
+  EXPECT_EQ(s.games_refused, 1);
+  ASSERT_EQ(s.messages.size(), 1u);
+  EXPECT_EQ(s.messages[0].file, "g40.gam");
+  const auto events = std::find_if(s.files_written.begin(), s.files_written.end(),
+                                   [](const std::string& f) { return f.find(".EV") != f.npos; });
+  ASSERT_NE(events, s.files_written.end());
+  std::ifstream in(*events, std::ios::binary);
+  std::vector<std::string> ids;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("id,", 0) == 0) ids.push_back(line.substr(3));
+  }
+  EXPECT_EQ(ids.size(), 69u);
+  EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
+  EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
 }
 
 // A game of two plays a half, which every rule of the check is tried on
