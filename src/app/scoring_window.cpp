@@ -546,9 +546,7 @@ void ScoringWindow::EditEntry(int index, bool insert) {
   if (!typed || typed->empty()) return;
   const std::vector<std::string> with = scoring::BookEntries(Utf8ToCp1252(*typed));
   if (Status done = kept_.Edit(std::size_t(index), insert ? 0 : 1, with); !done) {
-    const std::string why =
-        done.line > 0 ? "entry " + std::to_string(done.line) + " no longer fits: " + done.reason
-                      : done.reason;
+    const std::string why = WhyNotChanged(done);
     Say("Not changed: " + Utf8(why), true);
     ui_.ShowMessage("The book is not changed: " + Cp1252ToUtf8(why), kScoringCaption,
                     MessageIcon::kExclamation);
@@ -567,9 +565,7 @@ void ScoringWindow::DeleteEntry(int index) {
     return;
   }
   if (Status done = kept_.Edit(std::size_t(index), 1, {}); !done) {
-    const std::string why =
-        done.line > 0 ? "entry " + std::to_string(done.line) + " no longer fits: " + done.reason
-                      : done.reason;
+    const std::string why = WhyNotChanged(done);
     Say("Not deleted: " + Utf8(why), true);
     return;
   }
