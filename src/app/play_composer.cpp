@@ -84,8 +84,7 @@ PlayComposer::PlayComposer(QWidget* parent)
 
 void PlayComposer::Begin(scoring::LiveBook& book) {
   book_ = &book;
-  choices_ =
-      book.scorer() ? scoring::ResultChoices(*book.scorer()) : std::vector<scoring::ResultChoice>{};
+  choices_ = scoring::ResultChoices(book);
   if (buttons_.empty()) {
     const int columns = 4;
     for (std::size_t i = 0; i < choices_.size(); ++i) {

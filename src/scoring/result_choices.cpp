@@ -93,6 +93,25 @@ std::vector<ResultChoice> ResultChoices(const Scorer& s) {
   return choices;
 }
 
+std::vector<ResultChoice> ResultChoices(const LiveBook& book) {
+  if (!book.scorer()) return {};
+  std::vector<ResultChoice> choices = ResultChoices(*book.scorer());
+  for (ResultChoice& c : choices) {
+    if (!c.why_not.empty()) continue;
+    const ResultKind& k = c.kind;
+    std::vector<int> fielders;
+    if (k.fielders == F::kOne) fielders = {6};
+    if (k.fielders == F::kChain) {
+      fielders = k.prefix == "K"    ? std::vector<int>{2, 3}
+                 : k.prefix == "SH" ? std::vector<int>{1, 3}
+                 : k.min_chain >= 2 ? std::vector<int>{6, 4, 3}
+                                    : std::vector<int>{6, 3};
+    }
+    if (Status tried = book.Check({ResultWord(k, fielders)}); !tried) c.why_not = tried.reason;
+  }
+  return choices;
+}
+
 std::string ResultWord(const ResultKind& kind, const std::vector<int>& fielders) {
   for (int f : fielders) {
     if (f < 1 || f > 9) return {};

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "scoring/live_book.h"
 #include "scoring/play.h"
 #include "scoring/scorer.h"
 
@@ -34,6 +35,10 @@ struct ResultChoice {
 // Every result of a ball in play or of the turn's last pitch, in the order
 // a window shows them, with what the situation says of each.
 std::vector<ResultChoice> ResultChoices(const Scorer& s);
+// The same, each result the situation allows then tried by the scorer on
+// the book as it stands (with fielders that make a whole word: 6-3, F6,
+// 6-4-3DP); one the scorer refuses carries its reason.
+std::vector<ResultChoice> ResultChoices(const LiveBook& book);
 
 // The word of a result with its fielders (digits 1..9; for kOptional the
 // first, when any, is where the ball went).  Empty when the fielders do not
