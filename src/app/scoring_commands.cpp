@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <filesystem>
-#include <sstream>
 
 #include "app/core/season_lines.h"
 #include "app/core/stat_rules_of.h"
@@ -66,13 +65,8 @@ void RunContinueScoring(CommandEnv& env) {
 
 bool ScoringUnfinished(const std::string& game_path) {
   const std::string book_path = scoring::BookPathOf(game_path);
-  std::string text;
-  if (!FileExists(book_path) || !ReadWholeTextFile(book_path, text, std::size_t{4} << 20))
-    return false;
   std::vector<std::string> entries;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) entries.push_back(line);
-  if (!text.empty() && text.back() != '\n' && !entries.empty()) entries.pop_back();
+  if (!FileExists(book_path) || !scoring::ReadBookFile(book_path, entries)) return false;
   scoring::LiveBook book;
   return book.Load(entries) && !book.Over();
 }

@@ -29,6 +29,19 @@ std::string BookPathOf(const std::string& game) {
   return fs::path(game).replace_extension(".book").string();
 }
 
+Status ReadBookFile(const std::string& path, std::vector<std::string>& entries,
+                    std::string* cut_line) {
+  std::string text;
+  if (Status read = ReadWholeTextFile(path, text, kMaxBookFile); !read) return read;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) entries.push_back(line);
+  if (!text.empty() && text.back() != '\n' && !entries.empty()) {
+    if (cut_line) *cut_line = entries.back();
+    entries.pop_back();
+  }
+  return {};
+}
+
 KeptBook::KeptBook(std::string game_path)
     : game_path_(std::move(game_path)), book_path_(BookPathOf(game_path_)) {}
 
@@ -40,17 +53,10 @@ bool KeptBook::Begun() const {
 Status KeptBook::Open(const LeagueRules& rules, std::string* notice) {
   std::error_code ec;
   if (fs::exists(book_path_, ec)) {
-    std::string text;
-    if (Status read = ReadWholeTextFile(book_path_, text, kMaxBookFile); !read) return read;
     std::vector<std::string> entries;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) entries.push_back(line);
-    const bool cut = !text.empty() && text.back() != '\n' && !entries.empty();
     std::string cut_line;
-    if (cut) {
-      cut_line = entries.back();
-      entries.pop_back();
-    }
+    if (Status read = ReadBookFile(book_path_, entries, &cut_line); !read) return read;
+    const bool cut = !cut_line.empty();
     if (Status loaded = book_.Load(entries); !loaded) {
       loaded.reason = book_path_ + ", line " + std::to_string(loaded.line) + ": " + loaded.reason;
       loaded.file = book_path_;

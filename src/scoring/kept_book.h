@@ -23,6 +23,12 @@ namespace scorewick::scoring {
 // The book kept beside a game file: GAME.book.
 std::string BookPathOf(const std::string& game);
 
+// The entries of the book file at path, without a last line that was cut
+// as it was written (the power went): that one, never answered, goes to
+// *cut_line when given.
+Status ReadBookFile(const std::string& path, std::vector<std::string>& entries,
+                    std::string* cut_line = nullptr);
+
 class KeptBook {
  public:
   explicit KeptBook(std::string game_path);
