@@ -82,6 +82,7 @@ void AddGameFilterOptions(CLI::App* cmd, GameFilterArguments& args) {
 }
 
 void AddFilterTeamOption(CLI::App* cmd, GameFilterArguments& args) {
+  args.team_chooses_games = true;
   cmd->add_option("--team", args.team,
                   "only this team's games; with --home, --away, --opponent and --last, its home, "
                   "away, opponent's or last games");
@@ -95,11 +96,11 @@ std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArgu
     *code = kExitUsage;
     return std::nullopt;
   }
-  // --team alone names the team a command counts (its games are found
-  // there): it chooses no games by itself.
-  GameFilter beyond_team = *filter;
-  beyond_team.team.clear();
-  if (!beyond_team.Active()) return games;
+  // A command's own --team names the team it counts (its games are found
+  // there): alone, it chooses no games.
+  GameFilter choosing = *filter;
+  if (!args.team_chooses_games) choosing.team.clear();
+  if (!choosing.Active()) return games;
 
   std::vector<std::optional<GameHeadline>> headlines;
   headlines.reserve(games.size());

@@ -21,6 +21,10 @@ struct GameFilterArguments {
   int last = 0;
   std::string team;             // --team, when AddFilterTeamOption added it
   CLI::App* command = nullptr;  // whose --team names the team
+  // True when --team is the filters' own (box, plot, export): then the
+  // team alone chooses its games.  A command's own --team (stats, log,
+  // workload) names the team it counts, which finds its games itself.
+  bool team_chooses_games = false;
 };
 
 void AddGameFilterOptions(CLI::App* cmd, GameFilterArguments& args);

@@ -95,6 +95,7 @@ TEST_F(GameFiltersTest, LeaveTheGamesAsked) {
   const Case cases[] = {
       {{"--from", "2024-05-04"}, {"g3", "g4", "g5"}},
       {{"--to", "2024-05-04", "--from", "2024-04-13"}, {"g2", "g3", "g4"}},
+      {{"--team", "Owls"}, {"g1", "g2", "g5"}},  // the team alone chooses its games
       {{"--team", "Hawks", "--home"}, {"g1", "g4"}},
       {{"--team", "Hawks", "--away", "--to", "2024-04-30"}, {"g2"}},
       {{"--opponent", "Owls"}, {"g1", "g2", "g5"}},
@@ -131,7 +132,7 @@ TEST_F(GameFiltersTest, BadFiltersAreRefusedSayingWhy) {
       {{"box", "--home"}, 2, "--team"},
       {{"stats", "--all-teams", "--last", "3"}, 2, "--team"},
       {{"box", "--home", "--away", "--team", "Hawks"}, 2, "excludes"},
-      {{"box", "--team", "Moles", "--away"}, 1, "Hawks, Owls and Bats"},
+      {{"box", "--team", "Moles"}, 1, "Hawks, Owls and Bats"},
       {{"box", "--team", "Hawks", "--opponent", "Moles"}, 1, "opponents there: Owls and Bats"},
       {{"stats", "--team", "Hawks", "--from", "2025-01-01"}, 1, "leave none of the 5 games"},
   };
