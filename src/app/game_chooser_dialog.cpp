@@ -66,12 +66,17 @@ QString Games(std::size_t count) {
 
 constexpr const char* kListFilter = "Game List (*.txt)|*.txt|All Files (*.*)|*.*|";
 
-// "2019-09-29  Seattle Mariners at Houston Astros"; the file's name when
-// its headline cannot be read.
+// "2019-09-29  Seattle Mariners 3 at Houston Astros 1"; without the runs
+// while the header keeps none (a game not yet under way); the file's name
+// when its headline cannot be read.
 QString GameLine(const std::string& path, const std::optional<GameHeadline>& game) {
   if (!game) return QString::fromStdString(std::filesystem::path(path).filename().string());
+  const bool scored = game->home_runs != 0 || game->visitor_runs != 0;
+  const auto side = [scored](const std::string& team, int runs) {
+    return print::FromCp1252(team) + (scored ? QString(" %1").arg(runs) : QString());
+  };
   return QString::fromStdString(CalendarDayText({game->year, game->month, game->day})) + "  " +
-         print::FromCp1252(game->visitor) + " at " + print::FromCp1252(game->home);
+         side(game->visitor, game->visitor_runs) + " at " + side(game->home, game->home_runs);
 }
 
 QDate ToQDate(const LocalDate& day) { return QDate(day.year, day.month, day.day); }

@@ -16,7 +16,7 @@
 // chosen games (app/game_filter_panel.h) say how many they leave, and OK
 // hands on only those; with a team to analyse chosen, only its games are
 // left, as only they are counted.  The chosen games show as "2019-09-29
-// Seattle Mariners at Houston Astros" with the file in the tooltip.  The
+// Seattle Mariners 3 at Houston Astros 1" with the file in the tooltip.  The
 // Pitcher Workload's chooser also asks the day the workload is looked at.
 //
 // The rules of Add, Remove and OK are the game selection's

@@ -106,6 +106,10 @@ class GameChooserTest : public QObject {
       game.visitor.team_name.set(d.visitor);
       game.header.list_names[0].set(d.home);
       game.header.list_names[1].set(d.visitor);
+      // The last game is not yet under way: no score.
+      const bool played = d.month < 6;
+      game.header.visitor_score = played ? 3 : 0;
+      game.header.home_score = played ? d.day : 0;
       QVERIFY(SaveGame(Spring(d.file), game).ok);
     }
   }
@@ -386,9 +390,11 @@ class GameChooserTest : public QObject {
     QCOMPARE(Find<QComboBox>(&d, "filter_team")->currentText(), QString("Hawks"));
     QCOMPARE(Find<QSpinBox>(&d, "last")->value(), 2);
     QCOMPARE(Left(d), QString("The filters leave 2 of the 5 games: last 2 games of Hawks"));
-    // The chosen games read as a day's games, the file in the tooltip.
+    // The chosen games read as a day's games with their score (none
+    // before the first run), the file in the tooltip.
     auto* chosen = Find<QListWidget>(&d, "chosen");
-    QCOMPARE(chosen->item(0)->text(), QString("2024-04-06  Owls at Hawks"));
+    QCOMPARE(chosen->item(0)->text(), QString("2024-04-06  Owls 3 at Hawks 6"));
+    QCOMPARE(chosen->item(4)->text(), QString("2024-06-01  Bats at Owls"));
     QCOMPARE(chosen->item(0)->toolTip(), QString::fromStdString(Spring("g1")));
 
     fixture_.ui.messages.clear();
