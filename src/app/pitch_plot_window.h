@@ -40,7 +40,8 @@ class PitchPlotWindow : public PlotWindow {
   AccumulateReport Load() override { return info_.Load(); }
   BaseStatGameStruct& Games() override { return info_; }
   void FillChoices() override;
-  void ChoiceChanged();
+  void FillPlayers() override;
+  void ChoiceChanged() override;
   void Draw(QPainter& painter, int width);
 
   PitcherInfo info_;

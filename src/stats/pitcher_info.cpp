@@ -16,10 +16,14 @@ PitchKind KindOfPitch(const PITCH_DATA& pitch) {
 
 void PitcherInfo::TakeGame(const Game& game) {
   const int last = game.LastInning();
+  const std::string home = game.home.team_name.str(), visitor = game.visitor.team_name.str();
   for (int i = 0; i <= last; ++i) {
     for (bool top : {true, false}) {
+      // The visitors bat in the top halves.
+      const std::string& batting = top ? visitor : home;
+      const std::string& pitching = top ? home : visitor;
       for (const AT_BAT& at_bat : game.innings[static_cast<std::size_t>(i)].half(top).at_bats) {
-        const int batter = batter_names_.Add(at_bat.batter.name.view());
+        const int batter = batter_names_.Add(at_bat.batter.name.view(), batting);
         // The pitcher seldom changes within a plate appearance.
         std::string_view last_name;
         int pitcher = -1;
@@ -27,7 +31,7 @@ void PitcherInfo::TakeGame(const Game& game) {
           if (!detail.valid) break;
           if (pitcher < 0 || detail.pitcher.name.view() != last_name) {
             last_name = detail.pitcher.name.view();
-            pitcher = pitcher_names_.Add(last_name);
+            pitcher = pitcher_names_.Add(last_name, pitching);
           }
           pitches_.push_back({pitcher,
                               batter,

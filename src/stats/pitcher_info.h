@@ -91,6 +91,9 @@ class PitcherInfo : public BaseStatGameStruct {
   std::string TypeName() const;
 
   const std::vector<PlotPitch>& pitches() const { return pitches_; }
+  // The names of pitchers and batters with the teams they played for.
+  const NameList& pitcher_names() const { return pitcher_names_; }
+  const NameList& batter_names() const { return batter_names_; }
 
  private:
   std::vector<PlotPitch> pitches_;
