@@ -23,6 +23,7 @@
 #include "reports/print/cp1252_text.h"
 #include "stats/accumulate.h"
 #include "stats/calendar_day.h"
+#include "stats/game_line.h"
 #include "stats/pitcher_workload.h"
 
 namespace scorewick::app {
@@ -66,17 +67,11 @@ QString Games(std::size_t count) {
 
 constexpr const char* kListFilter = "Game List (*.txt)|*.txt|All Files (*.*)|*.*|";
 
-// "2019-09-29  Seattle Mariners 3 at Houston Astros 1"; without the runs
-// while the header keeps none (a game not yet under way); the file's name
-// when its headline cannot be read.
+// The game's line (stats/game_line.h); the file's name when its headline
+// cannot be read.
 QString GameLine(const std::string& path, const std::optional<GameHeadline>& game) {
   if (!game) return QString::fromStdString(std::filesystem::path(path).filename().string());
-  const bool scored = game->home_runs != 0 || game->visitor_runs != 0;
-  const auto side = [scored](const std::string& team, int runs) {
-    return print::FromCp1252(team) + (scored ? QString(" %1").arg(runs) : QString());
-  };
-  return QString::fromStdString(CalendarDayText({game->year, game->month, game->day})) + "  " +
-         side(game->visitor, game->visitor_runs) + " at " + side(game->home, game->home_runs);
+  return print::FromCp1252(GameLineText(*game));
 }
 
 QDate ToQDate(const LocalDate& day) { return QDate(day.year, day.month, day.day); }

@@ -253,6 +253,7 @@ class ScoringWindowTest : public QObject {
     QTest::keyClicks(w->entry_line(), "6-3");
     QStringList asked;
     std::deque<SaveAnswer> answers = {SaveAnswer::kCancel, SaveAnswer::kSave};
+    const SaveAsker asker = SaveQuestion();
     SaveQuestion() = [&](const QString& text, const QString&, QWidget*) {
       asked << text;
       const SaveAnswer answer = answers.front();
@@ -273,7 +274,7 @@ class ScoringWindowTest : public QObject {
     QVERIFY(again.Open(scoring::LeagueRules()).ok);
     const std::vector<std::string>& kept = again.book().entries();
     QVERIFY(std::find(kept.begin() + long(entries), kept.end(), "6-3") != kept.end());
-    SaveQuestion() = nullptr;
+    SaveQuestion() = asker;
   }
 
   void theRunnersAreProposedAndChangedBeforeThePlayIsKept() {
