@@ -36,16 +36,18 @@ void ImportSummaryDialog::Build(const std::string& line,
   summary_->setObjectName("summary");
   summary_->setWordWrap(true);
   layout->addWidget(summary_);
-  // A file kept as it was is no fault: the summary line counts it.
+  // A game an import kept as it was is no fault: the summary line counts
+  // it.  An export names each file it did not write.
+  const bool importing = replaced != nullptr;
   QString refused, noted, written_over, clubs;
   for (const interop::ImportRefusal& r : messages) {
-    if (!r.kept) (r.note ? noted : refused) += ToQString(r.Text()) + "\n";
+    if (!(importing && r.kept)) (r.note ? noted : refused) += ToQString(r.Text()) + "\n";
   }
   // An import names what it wrote over and its refused games by club.
-  for (const std::string& name : replaced ? *replaced : std::vector<std::string>())
+  for (const std::string& name : importing ? *replaced : std::vector<std::string>())
     written_over += ToQString(name) + "\n";
   for (const interop::ClubRefusals& club :
-       replaced ? interop::RefusedGamesByClub(messages) : std::vector<interop::ClubRefusals>()) {
+       importing ? interop::RefusedGamesByClub(messages) : std::vector<interop::ClubRefusals>()) {
     clubs += ToQString(club.club) + QString(" (%1): ").arg(club.games.size());
     for (std::size_t i = 0; i < club.games.size(); ++i)
       clubs += (i ? ", " : "") + ToQString(club.games[i]);
