@@ -2,7 +2,8 @@
 // "Select Applicable Games To Analyze": the chooser of the game files an
 // analysis covers.  The person browses folders (the folder list shows the
 // sub-folders as "[name]", "[..]" for the folder above, and the ".gam"
-// files), sees the two team names of the highlighted game, and builds the
+// files as their games' lines, the file's name in the tooltip), sees the
+// two team names of the highlighted game, and builds the
 // list of games to analyse.  The statistics variant also asks for the team
 // whose players are counted ("All Teams" or a team the chosen games name);
 // the scatter plot and pitching plot variants have no team box and give
@@ -127,6 +128,8 @@ class GameChooserDialog : public QDialog {
   void RefreshFilter();
   // The headlines of the chosen games, read once each.
   std::vector<std::optional<GameHeadline>> ChosenHeadlines();
+  // The game's headline, read once.
+  const std::optional<GameHeadline>& Headline(const std::string& path);
   // Remembers list as the last one and offers it.
   void RememberList(const std::string& list);
   std::string ListFolder() const;

@@ -32,10 +32,19 @@ using Items = std::vector<std::string>;
 
 namespace {
 
-QListWidgetItem* ItemNamed(QListWidget* list, const QString& text) {
-  const auto found = list->findItems(text, Qt::MatchExactly);
-  if (found.isEmpty()) qFatal("no item %s", qPrintable(text));
-  return found.first();
+// The entries as named: a game by its file (the tooltip), a folder by its text.
+QStringList Names(QListWidget* list) {
+  QStringList names;
+  for (int i = 0; i < list->count(); ++i)
+    names << (list->item(i)->toolTip().isEmpty() ? list->item(i)->text()
+                                                 : list->item(i)->toolTip());
+  return names;
+}
+
+QListWidgetItem* ItemNamed(QListWidget* list, const QString& name) {
+  const int at = Names(list).indexOf(name);
+  if (at < 0) qFatal("no item %s", qPrintable(name));
+  return list->item(at);
 }
 
 // Highlights the named entries of the folder list and presses Add.
@@ -119,9 +128,11 @@ class GameChooserTest : public QObject {
     GameChooserDialog d(stat, games_, fixture_.ui, nullptr);
     QCOMPARE(d.windowTitle(), QString("Select Applicable Games To Analyze"));
     auto* folders = Find<QListWidget>(&d, "folders");
-    QCOMPARE(testing::Texts(folders), QStringList({"[..]", "[older]", "ab1.gam", "ab2.gam",
-                                                   "ac.gam", "dd.gam", "named.gam"}));
+    QCOMPARE(Names(folders), QStringList({"[..]", "[older]", "ab1.gam", "ab2.gam", "ac.gam",
+                                          "dd.gam", "named.gam"}));
     QCOMPARE(Find<QLabel>(&d, "path")->text(), QString::fromStdString(games_ + "/*.gam"));
+    // A game reads as its line (the format is the game line's own test).
+    QVERIFY(ItemNamed(folders, "ac.gam")->text().contains(" at "));
     folders->setCurrentItem(ItemNamed(folders, "ac.gam"));
     QCOMPARE(Find<QLabel>(&d, "preview")->text(), QString("C\nvs\nA"));
     // A folder highlighted leaves the preview as it was.
@@ -131,7 +142,7 @@ class GameChooserTest : public QObject {
     // Into a folder by double click; the old game is refused (its preview
     // and message are the selection rules' own tests).
     emit folders->itemDoubleClicked(ItemNamed(folders, "[older]"));
-    QCOMPARE(testing::Texts(folders), QStringList({"[..]", "old.gam"}));
+    QCOMPARE(testing::Texts(folders), QStringList({"[..]", "old.gam"}));  // no line to read
     QCOMPARE(Find<QLabel>(&d, "path")->text(), QString::fromStdString(games_ + "/older/*.gam"));
     fixture_.ui.messages.clear();
     emit folders->itemDoubleClicked(ItemNamed(folders, "old.gam"));
