@@ -115,6 +115,7 @@ void PitchPlotWindow::ChoiceChanged() {
   if (pitcher_box_->currentIndex() < 0 || batter_box_->currentIndex() < 0) return;
   info_.pitcher_filter = ChosenName(pitcher_box_, info_.pitchers);
   info_.batter_filter = ChosenName(batter_box_, info_.batters);
+  info_.team_filter = team_box()->currentData().toByteArray().toStdString();
   info_.type_filter = type_box_->currentIndex();
   for (std::size_t k = 0; k < 3; ++k) info_.show[k] = kind_boxes_[k]->isChecked();
   const PitchFigures f = info_.Figures();

@@ -197,6 +197,7 @@ TEST(PitchChart, KindsFiltersAndFigures) {
   PitcherInfo info = PitchesOf(game);
   ASSERT_EQ(info.pitches().size(), 10u);
   EXPECT_EQ(info.pitchers, (std::vector<std::string>{"Rex Roe", "Sal Stone", kAllPitchers}));
+  const std::string home = game.home.team_name.str(), visitors = game.visitor.team_name.str();
 
   struct Case {
     const char* name;
@@ -211,6 +212,16 @@ TEST(PitchChart, KindsFiltersAndFigures) {
       {"one type", [](PitcherInfo& i) { i.type_filter = kPitchSlider; }, 1, 0, 0, 1},
       {"a type never thrown", [](PitcherInfo& i) { i.type_filter = kPitchKnuckleBall; }, 0, 0, 0,
        0},
+      // A team with every player chosen: its pitchers' pitches (the home
+      // side pitches the top half); a pitcher chosen is his pitches.
+      {"the home side", [&](PitcherInfo& i) { i.team_filter = home; }, 10, 3, 6, 1},
+      {"the visitors", [&](PitcherInfo& i) { i.team_filter = visitors; }, 0, 0, 0, 0},
+      {"the visitors and a pitcher",
+       [&](PitcherInfo& i) {
+         i.team_filter = visitors;
+         i.pitcher_filter = "Sal Stone";
+       },
+       4, 0, 4, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
