@@ -64,7 +64,7 @@ class PitcherInfo : public BaseStatGameStruct {
  public:
   std::string pitcher_filter = kAllPitchers;
   std::string batter_filter = kAllBatters;
-  int type_filter = kPitchTypeCount;           // kPitchTypeCount = all pitches
+  int type_filter = kPitchTypeCount;  // kPitchTypeCount = all pitches
   // A team's name: with every pitcher and every batter chosen, only the
   // pitches its pitchers threw are shown.  Empty: every team's.
   std::string team_filter;
