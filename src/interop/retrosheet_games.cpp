@@ -174,6 +174,22 @@ std::string ImportRefusal::Text() const {
   return text + ": " + reason;
 }
 
+std::vector<ClubRefusals> RefusedGamesByClub(const std::vector<ImportRefusal>& refusals) {
+  std::map<std::string, std::vector<std::string>> by_club;
+  for (const ImportRefusal& r : refusals) {
+    if (r.kept || r.note || r.game.empty()) continue;
+    const std::string home = r.home.empty() ? r.game.substr(0, 3) : r.home;
+    for (const std::string& club : {home, r.visitor}) {
+      if (club.empty()) continue;
+      std::vector<std::string>& games = by_club[club];
+      if (std::find(games.begin(), games.end(), r.game) == games.end()) games.push_back(r.game);
+    }
+  }
+  std::vector<ClubRefusals> grouped;
+  for (auto& [club, games] : by_club) grouped.push_back({club, std::move(games)});
+  return grouped;
+}
+
 GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const GameSink& take,
                               const ImportProgress& progress) {
   GamesRead read;
@@ -224,7 +240,8 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
       for (ImportRefusal& notice : clubs.TakeNotices()) read.refusals.push_back(std::move(notice));
       auto refuse = [&](int line, const std::string& reason) {
         ++read.games_refused;
-        read.refusals.push_back({file_name, line, origin.id, reason});
+        read.refusals.push_back(
+            {file_name, line, origin.id, reason, false, false, origin.home, origin.visitor});
       };
       if (!built) {
         refuse(refusal.line, refusal.reason);
