@@ -94,11 +94,25 @@ class Writer {
   bool Team(bool home);
   bool Half(int h);
   bool Changes(bool between, int box, int after_entry);
+  bool ChangesBetweenHalves();
+  bool SlotsTakenAtHalfEnd(const Scorer& s);
+  bool PinchHittersStayingOn(const Scorer& s);
+  Moment FieldChangeDue(const PLAYER& d) const;
+  Moment PinchHitterDue(std::size_t i) const;
+  bool FieldChangesAt(int box, int after_entry);
   bool Change(const PLAYER& entry, bool home, bool defense);
   void Flush();
   bool Box(int k);
   bool RunnerPlay(Moment m);
   bool PlayAt(Moment m, int batter);
+  void BatterPlayAt(Moment m, int batter, Play& play);
+  int BatterEntries(Moment m, int batter, BatterPart& b, int& rbi);
+  void BatterReachCredits(int batter, BatterPart& b);
+  void RunnersAt(Moment m, int batter, Play& play, std::vector<int>& boxes);
+  void RunnersErredOnInPlace(int batter, Play& play, std::vector<int>& boxes);
+  bool BatterOutFirst(Moment m, int batter) const;
+  bool RunsBeatLastForce(const Play& play) const;
+  std::string PlayLine(const Play& play, int batter) const;
   void Take(int j, Moment m, RunnerMove& move, std::vector<ErrorMark>& errors);
   bool PinchRunners();
   void ChargesPassed(Play& play, int batter, const std::vector<int>& boxes);
@@ -353,90 +367,116 @@ void Writer::Take(int j, Moment m, RunnerMove& move, std::vector<ErrorMark>& err
 
 // The play at moment m: the result of box `batter` (-1 for a play of the
 // runners alone) and what every runner did in it.
-bool Writer::PlayAt(Moment m, int batter) {
-  Play play;
-  if (batter >= 0) {
-    const AT_BAT& ab = Original(batter);
-    BatterPart& b = play.batter;
-    b.present = true;
-    int e = m.entry;
-    int base = 0;
-    if (ab.pitches[static_cast<std::size_t>(e)].event == kEventReached) {
-      b.reached = true;
-      b.how_reached = ab.how_reached;
-      base = BaseOfResult(ab.how_reached);
-    } else {
+// The batter's result at its entry and what follows it at the same
+// moment: the bases he takes, an out as a runner, the runs he drove in.
+// Returns the base he reached and leaves his cursor after the moment.
+int Writer::BatterEntries(Moment m, int batter, BatterPart& b, int& rbi) {
+  const AT_BAT& ab = Original(batter);
+  int e = m.entry;
+  int base = 0;
+  if (ab.pitches[static_cast<std::size_t>(e)].event == kEventReached) {
+    b.reached = true;
+    b.how_reached = ab.how_reached;
+    base = BaseOfResult(ab.how_reached);
+  } else {
+    b.out = true;
+    b.how_out = ab.how_out;
+    b.chain = OutChain(ab);
+  }
+  for (++e; e <= std::min(int{ab.last_pitch}, kMaxPitches - 1) && MomentOfEntry(batter, e) == m;
+       ++e) {
+    const std::int32_t ev = ab.pitches[static_cast<std::size_t>(e)].event;
+    if (ev == kEventAdvance) {
+      if (base >= 1 && base <= 3)
+        b.codes.push_back(std::int32_t{ab.advances[static_cast<std::size_t>(base - 1)]});
+      ++base;
+    } else if (ev == kEventOut) {
       b.out = true;
       b.how_out = ab.how_out;
       b.chain = OutChain(ab);
+    } else if (ev == kEventRbi) {
+      ++rbi;
     }
-    int rbi = 0;
-    for (++e; e <= std::min(int{ab.last_pitch}, kMaxPitches - 1) && MomentOfEntry(batter, e) == m;
-         ++e) {
-      const std::int32_t ev = ab.pitches[static_cast<std::size_t>(e)].event;
-      if (ev == kEventAdvance) {
-        if (base >= 1 && base <= 3)
-          b.codes.push_back(std::int32_t{ab.advances[static_cast<std::size_t>(base - 1)]});
-        ++base;
-      } else if (ev == kEventOut) {
-        b.out = true;
-        b.how_out = ab.how_out;
-        b.chain = OutChain(ab);
-      } else if (ev == kEventRbi) {
-        ++rbi;
-      }
-    }
-    cursor_[static_cast<std::size_t>(batter)] = e;
-    b.to = base;
-    b.errors = ErrorsAt(ab, 0, std::max(base + (b.out ? 1 : 0), 1));
-    // His reach credits: the fielders of his reaching base, then the
-    // assists of throws that ended in errors.
-    const int credits = std::min(int{ab.reach_credit_count}, kMaxCredits);
-    int split = 0;
-    if (b.reached && Thrown(b.how_reached)) {
-      while (split < credits &&
-             ab.reach_credits[static_cast<std::size_t>(split)].credit == kCreditAssist)
-        ++split;
-      split = std::min(split + 1, credits);
-    } else {
-      while (split < credits &&
-             ab.reach_credits[static_cast<std::size_t>(split)].credit != kCreditAssist)
-        ++split;
-    }
-    std::vector<std::int32_t> rest;
-    for (int i = 0; i < credits; ++i) {
-      const std::int32_t position = ab.reach_credits[static_cast<std::size_t>(i)].position;
-      (i < split ? b.reach_fielders : rest).push_back(position);
-    }
-    // They go with this play when a throw of it was assisted or ended in
-    // an error, else with the later play of his that was.
-    if (!b.errors.empty() || std::any_of(b.codes.begin(), b.codes.end(), AssistedCode)) {
-      b.assists = rest;
-    } else {
-      assists_left_[static_cast<std::size_t>(batter)] = rest;
-    }
-    b.hit_x = ab.hit_x;
-    b.hit_y = ab.hit_y;
-    const bool dropped = (b.reached && (b.how_reached == kReachDroppedThirdWP ||
-                                        b.how_reached == kReachDroppedThirdPB ||
-                                        b.how_reached == kReachDroppedThirdError)) ||
-                         (!b.reached && b.out && b.how_out == kOutDroppedThird);
-    const bool pitched = b.reached ? ReachIsPitch(b.how_reached) : OutIsPitch(b.how_out);
-    const int details = ab.PitchDetailsInUse();
-    if ((pitched || dropped) && details > 0) {
-      const PITCH_DATA& d = ab.pitch_details[static_cast<std::size_t>(details - 1)];
-      b.pitch.type = d.pitch_type;
-      b.pitch.x = d.location_x;
-      b.pitch.y = d.location_y;
-      b.pitch.speed = d.speed;
-      if (d.strike) b.pitch.strike_type = d.strike_type;
-    }
-    if (!b.out && base == 4) b.earned = ab.earned != 0;
-    play.rbi = rbi;
-    base_[static_cast<std::size_t>(batter)] = b.out ? 0 : base;
   }
-  // The runners, the lead runner first.
-  std::vector<int> boxes;  // the box of each runner's move
+  cursor_[static_cast<std::size_t>(batter)] = e;
+  return base;
+}
+
+// His reach credits: the fielders of his reaching base, then the assists
+// of throws that ended in errors.  These go with this play when a throw of
+// it was assisted or ended in an error, else with the later play of his
+// that was.
+void Writer::BatterReachCredits(int batter, BatterPart& b) {
+  const AT_BAT& ab = Original(batter);
+  const int credits = std::min(int{ab.reach_credit_count}, kMaxCredits);
+  int split = 0;
+  if (b.reached && Thrown(b.how_reached)) {
+    while (split < credits &&
+           ab.reach_credits[static_cast<std::size_t>(split)].credit == kCreditAssist)
+      ++split;
+    split = std::min(split + 1, credits);
+  } else {
+    while (split < credits &&
+           ab.reach_credits[static_cast<std::size_t>(split)].credit != kCreditAssist)
+      ++split;
+  }
+  std::vector<std::int32_t> rest;
+  for (int i = 0; i < credits; ++i) {
+    const std::int32_t position = ab.reach_credits[static_cast<std::size_t>(i)].position;
+    (i < split ? b.reach_fielders : rest).push_back(position);
+  }
+  if (!b.errors.empty() || std::any_of(b.codes.begin(), b.codes.end(), AssistedCode)) {
+    b.assists = rest;
+  } else {
+    assists_left_[static_cast<std::size_t>(batter)] = rest;
+  }
+}
+
+namespace {
+
+// The pitch of a result made on a pitch (a strikeout, a walk, a dropped
+// third strike): the box's last pitch detail.
+void ResultPitch(const AT_BAT& ab, BatterPart& b) {
+  const bool dropped = (b.reached && (b.how_reached == kReachDroppedThirdWP ||
+                                      b.how_reached == kReachDroppedThirdPB ||
+                                      b.how_reached == kReachDroppedThirdError)) ||
+                       (!b.reached && b.out && b.how_out == kOutDroppedThird);
+  const bool pitched = b.reached ? ReachIsPitch(b.how_reached) : OutIsPitch(b.how_out);
+  const int details = ab.PitchDetailsInUse();
+  if ((!pitched && !dropped) || details <= 0) return;
+  const PITCH_DATA& d = ab.pitch_details[static_cast<std::size_t>(details - 1)];
+  b.pitch.type = d.pitch_type;
+  b.pitch.x = d.location_x;
+  b.pitch.y = d.location_y;
+  b.pitch.speed = d.speed;
+  if (d.strike) b.pitch.strike_type = d.strike_type;
+}
+
+bool AnyErrors(const std::vector<ErrorMark>& e) { return !e.empty(); }
+
+}  // namespace
+
+// The batter's part of the play at his result's moment.
+void Writer::BatterPlayAt(Moment m, int batter, Play& play) {
+  const AT_BAT& ab = Original(batter);
+  BatterPart& b = play.batter;
+  b.present = true;
+  int rbi = 0;
+  const int base = BatterEntries(m, batter, b, rbi);
+  b.to = base;
+  b.errors = ErrorsAt(ab, 0, std::max(base + (b.out ? 1 : 0), 1));
+  BatterReachCredits(batter, b);
+  b.hit_x = ab.hit_x;
+  b.hit_y = ab.hit_y;
+  ResultPitch(ab, b);
+  if (!b.out && base == 4) b.earned = ab.earned != 0;
+  play.rbi = rbi;
+  base_[static_cast<std::size_t>(batter)] = b.out ? 0 : base;
+}
+
+// The runners who move at the moment, the lead runner first; boxes gets
+// the box of each runner's move.
+void Writer::RunnersAt(Moment m, int batter, Play& play, std::vector<int>& boxes) {
   for (int from = 3; from >= 1; --from) {
     for (std::size_t j = 0; j < base_.size(); ++j) {
       if (static_cast<int>(j) == batter || base_[j] != from) continue;
@@ -450,14 +490,16 @@ bool Writer::PlayAt(Moment m, int batter) {
       boxes.push_back(static_cast<int>(j));
     }
   }
-  // A runner who stayed where he was while a throw to him went wild (a
-  // pick-off error that sent another runner on) has the error's mark and
-  // no entry: it goes with the runners' play that has no error of its own.
-  const auto errs = [](const std::vector<ErrorMark>& e) { return !e.empty(); };
-  bool errors_told = errs(play.batter.errors);
+}
+
+// A runner who stayed where he was while a throw to him went wild (a
+// pick-off error that sent another runner on) has the error's mark and no
+// entry: it goes with the runners' play that has no error of its own.
+void Writer::RunnersErredOnInPlace(int batter, Play& play, std::vector<int>& boxes) {
+  bool errors_told = AnyErrors(play.batter.errors);
   bool on_error = false;
   for (const RunnerMove& move : play.runners) {
-    errors_told |= errs(move.errors);
+    errors_told |= AnyErrors(move.errors);
     on_error |= batter < 0 && !move.out && move.to > move.from;
   }
   for (std::size_t j = 0; on_error && !errors_told && j < base_.size(); ++j) {
@@ -478,22 +520,26 @@ bool Writer::PlayAt(Moment m, int batter) {
     play.runners.push_back(move);
     boxes.push_back(static_cast<int>(j));
   }
-  if (batter >= 0) ChargesPassed(play, batter, boxes);
-  if (!play.batter.present && play.runners.empty()) return true;
-  // The order of the outs: the batter's first when his number is lowest.
-  if (play.batter.present && play.batter.out && !play.batter.reached) {
-    const int own = Original(batter).box_number;
-    bool first = true;
-    for (std::size_t j = 0; j < base_.size(); ++j) {
-      if (static_cast<int>(j) == batter) continue;
-      const AT_BAT& ab = Original(static_cast<int>(j));
-      if (ab.out && base_[j] == 0 && ab.box_number > 0 && ab.box_number < own &&
-          cursor_[j] > ResultEntry(ab) && MomentOfEntry(static_cast<int>(j), cursor_[j] - 1) == m) {
-        first = false;
-      }
+}
+
+// Whether the batter's out came first in the play: no runner put out at
+// the same moment has a lower out number.
+bool Writer::BatterOutFirst(Moment m, int batter) const {
+  const int own = Original(batter).box_number;
+  for (std::size_t j = 0; j < base_.size(); ++j) {
+    if (static_cast<int>(j) == batter) continue;
+    const AT_BAT& ab = Original(static_cast<int>(j));
+    if (ab.out && base_[j] == 0 && ab.box_number > 0 && ab.box_number < own &&
+        cursor_[j] > ResultEntry(ab) && MomentOfEntry(static_cast<int>(j), cursor_[j] - 1) == m) {
+      return false;
     }
-    play.batter_out_first = first;
   }
+  return true;
+}
+
+// Whether a run of the play counts although the side's last out, made on
+// it, is a force out (the book keeps what the box scored).
+bool Writer::RunsBeatLastForce(const Play& play) const {
   const Scorer* s = compiler_.scorer();
   int outs = play.batter.present && play.batter.out ? 1 : 0;
   bool runs = play.batter.present && !play.batter.out && play.batter.to == 4;
@@ -501,20 +547,38 @@ bool Writer::PlayAt(Moment m, int batter) {
     outs += move.out ? 1 : 0;
     runs |= !move.out && move.to == 4;
   }
-  if (s && runs && s->outs() + outs >= rules_.outs_per_inning && s->LastOutIsForced(play))
-    play.runs_beat_last_force = true;
+  return s && runs && s->outs() + outs >= rules_.outs_per_inning && s->LastOutIsForced(play);
+}
+
+// The play's words in the book, with the batter's note after them.
+std::string Writer::PlayLine(const Play& play, int batter) const {
   std::string line;
   for (const std::string& word : book::ExactWords(play)) line += (line.empty() ? "" : " ") + word;
-  if (batter >= 0) {
-    for (const GAME_NOTE& note : g_.notes) {
-      if (note.inning == inning_ && note.at_bat == batter && (note.half != 0) == top_ &&
-          !note.text.empty()) {
-        line += " ; " + NoteInBook(note.text.view());
-        break;
-      }
+  if (batter < 0) return line;
+  for (const GAME_NOTE& note : g_.notes) {
+    if (note.inning == inning_ && note.at_bat == batter && (note.half != 0) == top_ &&
+        !note.text.empty()) {
+      line += " ; " + NoteInBook(note.text.view());
+      break;
     }
   }
-  return Emit(line) && PinchRunners();
+  return line;
+}
+
+bool Writer::PlayAt(Moment m, int batter) {
+  Play play;
+  if (batter >= 0) BatterPlayAt(m, batter, play);
+  std::vector<int> boxes;  // the box of each runner's move
+  RunnersAt(m, batter, play, boxes);
+  RunnersErredOnInPlace(batter, play, boxes);
+  if (batter >= 0) ChargesPassed(play, batter, boxes);
+  if (!play.batter.present && play.runners.empty()) return true;
+  // The order of the outs: the batter's first when his number is lowest.
+  if (play.batter.present && play.batter.out && !play.batter.reached) {
+    play.batter_out_first = BatterOutFirst(m, batter);
+  }
+  if (RunsBeatLastForce(play)) play.runs_beat_last_force = true;
+  return Emit(PlayLine(play, batter)) && PinchRunners();
 }
 
 // A runner put out in a play the batter reached on may pass the pitcher
@@ -659,89 +723,127 @@ bool Writer::Change(const PLAYER& entry, bool home, bool defense) {
 // The changes of the half due at (box, after_entry): between halves
 // (between) the fielding side's line-up as the half began, else the
 // entries made during the half.
-bool Writer::Changes(bool between, int box, int after_entry) {
+// The changes before a half begins: who came in and left before it, then
+// the line-up it began with, those already in the game first; a player who
+// took a batting slot as the last half ended; a pinch hitter who stays on
+// as the designated hitter.
+bool Writer::ChangesBetweenHalves() {
+  // The first half begins with the starting line-ups.
+  const Scorer* s = compiler_.scorer();
+  if (!s) return true;
   const bool fielding_home = top_;
   const std::vector<PLAYER>& defense = half_->defense;
-  const std::vector<PLAYER>& offense = half_->offense;
-  if (between) {
-    // The first half begins with the starting line-ups.
-    const Scorer* s = compiler_.scorer();
-    if (!s) return true;
-    // Who came in and left before the half began, then the line-up it
-    // began with: those already in the game first.
-    for (std::size_t i = 0; i < defense_start_; ++i) {
-      if (!Change(defense[i], fielding_home, true)) return false;
-    }
-    for (int pass = 0; pass < 2; ++pass) {
-      for (std::size_t i = defense_start_; i < defense_start_ + 9 && i < defense.size(); ++i) {
-        const PLAYER& target = defense[i];
-        const PLAYER now = s ? s->AtPosition(fielding_home, target.position) : PLAYER{};
-        // Already there, and in his batting slot (a pitcher may take one).
-        const int slot = target.batting_order;
-        if (now.name == target.name && (slot < 1 || slot > s->SlotCount(fielding_home) ||
-                                        s->InSlot(fielding_home, slot).name == target.name))
-          continue;
-        const bool played = s && s->HasPlayed(fielding_home, target.name.view());
-        if ((pass == 0) != played) continue;
-        if (!Change(target, fielding_home, true)) return false;
-      }
-    }
-    // The side coming to bat: a player in the game who took a batting
-    // slot as the last half ended (a pitcher in a double switch).
-    for (std::size_t i = 0; i < offense_start_; ++i) {
-      const PLAYER& o = offense[i];
-      const int slot = o.batting_order;
-      if (slot > s->SlotCount(!fielding_home) || s->InSlot(!fielding_home, slot).name == o.name)
-        continue;
-      for (int q = kPosPitcher; q <= kPosDesignatedHitter; ++q) {
-        if (s->AtPosition(!fielding_home, q).name != o.name) continue;
-        const std::string pos = q == kPosDesignatedHitter ? "DH" : std::to_string(q);
-        if (!Emit("M" + pos + " " + Quoted(o.name.view()) + " " + std::to_string(slot)))
-          return false;
-        break;
-      }
-    }
-    // A pinch hitter or runner of the side taking the field who takes no
-    // position stays on as its designated hitter.
-    for (int slot = 1; slot <= s->SlotCount(fielding_home); ++slot) {
-      const PLAYER p = s->InSlot(fielding_home, slot);
-      if (p.position != kPosPinchHitter && p.position != kPosPinchRunner) continue;
-      bool fields = false;
-      for (std::size_t i = defense_start_; i < defense_start_ + 9 && i < defense.size(); ++i)
-        fields |= defense[i].name == p.name;
-      if (!fields && !Emit("MDH " + Quoted(p.name.view()))) return false;
-    }
-    return true;
+  for (std::size_t i = 0; i < defense_start_; ++i) {
+    if (!Change(defense[i], fielding_home, true)) return false;
   }
-  const auto& boxes = half_->at_bats;
-  // When a change came: a pitcher's after the last pitch of the one he
-  // relieved, a catcher's where the box marks it, another's before the
-  // turn.
-  const auto due_of = [&boxes](const PLAYER& d) {
-    Moment due{d.entry_value, -1};
-    if (d.entry_value >= 0 && d.entry_value < static_cast<int>(boxes.size())) {
-      const AT_BAT& ab = boxes[static_cast<std::size_t>(d.entry_value)];
-      for (int slot = 1; slot < ab.PitcherCount(); ++slot) {
-        if (d.position == kPosPitcher &&
-            ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name == d.name)
-          due.entry = ab.pitchers[static_cast<std::size_t>(slot - 1)].last_pitch;
-      }
-      for (int e = 0; d.position == kPosCatcher && e <= ab.last_pitch; ++e) {
-        if (ab.pitches[static_cast<std::size_t>(e)].event == kEventCatcherSubbed) due.entry = e - 1;
-      }
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t i = defense_start_; i < defense_start_ + 9 && i < defense.size(); ++i) {
+      const PLAYER& target = defense[i];
+      const PLAYER now = s->AtPosition(fielding_home, target.position);
+      // Already there, and in his batting slot (a pitcher may take one).
+      const int slot = target.batting_order;
+      if (now.name == target.name && (slot < 1 || slot > s->SlotCount(fielding_home) ||
+                                      s->InSlot(fielding_home, slot).name == target.name))
+        continue;
+      const bool played = s->HasPlayed(fielding_home, target.name.view());
+      if ((pass == 0) != played) continue;
+      if (!Change(target, fielding_home, true)) return false;
     }
-    return due;
-  };
+  }
+  return SlotsTakenAtHalfEnd(*s) && PinchHittersStayingOn(*s);
+}
+
+// The side coming to bat: a player in the game who took a batting slot as
+// the last half ended (a pitcher in a double switch).
+bool Writer::SlotsTakenAtHalfEnd(const Scorer& s) {
+  const bool batting_home = !top_;
+  const std::vector<PLAYER>& offense = half_->offense;
+  for (std::size_t i = 0; i < offense_start_; ++i) {
+    const PLAYER& o = offense[i];
+    const int slot = o.batting_order;
+    if (slot > s.SlotCount(batting_home) || s.InSlot(batting_home, slot).name == o.name) continue;
+    for (int q = kPosPitcher; q <= kPosDesignatedHitter; ++q) {
+      if (s.AtPosition(batting_home, q).name != o.name) continue;
+      const std::string pos = q == kPosDesignatedHitter ? "DH" : std::to_string(q);
+      if (!Emit("M" + pos + " " + Quoted(o.name.view()) + " " + std::to_string(slot))) return false;
+      break;
+    }
+  }
+  return true;
+}
+
+// A pinch hitter or runner of the side taking the field who takes no
+// position stays on as its designated hitter.
+bool Writer::PinchHittersStayingOn(const Scorer& s) {
+  const bool fielding_home = top_;
+  const std::vector<PLAYER>& defense = half_->defense;
+  for (int slot = 1; slot <= s.SlotCount(fielding_home); ++slot) {
+    const PLAYER p = s.InSlot(fielding_home, slot);
+    if (p.position != kPosPinchHitter && p.position != kPosPinchRunner) continue;
+    bool fields = false;
+    for (std::size_t i = defense_start_; i < defense_start_ + 9 && i < defense.size(); ++i)
+      fields |= defense[i].name == p.name;
+    if (!fields && !Emit("MDH " + Quoted(p.name.view()))) return false;
+  }
+  return true;
+}
+
+// When a fielder's change came: a pitcher's after the last pitch of the one
+// he relieved, a catcher's where the box marks it, another's before the
+// turn.
+Moment Writer::FieldChangeDue(const PLAYER& d) const {
+  const auto& boxes = half_->at_bats;
+  Moment due{d.entry_value, -1};
+  if (d.entry_value < 0 || d.entry_value >= static_cast<int>(boxes.size())) return due;
+  const AT_BAT& ab = boxes[static_cast<std::size_t>(d.entry_value)];
+  for (int slot = 1; slot < ab.PitcherCount(); ++slot) {
+    if (d.position == kPosPitcher &&
+        ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name == d.name)
+      due.entry = ab.pitchers[static_cast<std::size_t>(slot - 1)].last_pitch;
+  }
+  for (int e = 0; d.position == kPosCatcher && e <= ab.last_pitch; ++e) {
+    if (ab.pitches[static_cast<std::size_t>(e)].event == kEventCatcherSubbed) due.entry = e - 1;
+  }
+  return due;
+}
+
+// When a pinch hitter came in: before the turn, or, when he came in with
+// two strikes and struck out, at the pitch that made the count (the
+// strikeout is the batter's he replaced).
+Moment Writer::PinchHitterDue(std::size_t i) const {
+  const std::vector<PLAYER>& offense = half_->offense;
+  const auto& boxes = half_->at_bats;
+  const PLAYER& o = offense[i];
+  Moment due{o.entry_value, -1};
+  if (o.entry_value < 0 || o.entry_value >= static_cast<int>(boxes.size())) return due;
+  const AT_BAT& ab = boxes[static_cast<std::size_t>(o.entry_value)];
+  // The batter of the turn, where he was in the slot before him.
+  bool replaced_batter = false;
+  for (std::size_t j = 0; j < i; ++j) replaced_batter |= offense[j].name == ab.batter.name;
+  if (ab.batter.name == o.name || !replaced_batter) return due;
+  for (int e = 0; e <= ab.last_pitch; ++e) {
+    if (ab.pitches[static_cast<std::size_t>(e)].strikes_before >= 2) {
+      due.entry = e - 1;
+      break;
+    }
+  }
+  return due;
+}
+
+// The fielders' changes due at the moment; those made with a pitcher's in
+// the same turn (a double switch) come with his, so that the mound is never
+// empty for a pitch.
+bool Writer::FieldChangesAt(int box, int after_entry) {
+  const std::vector<PLAYER>& defense = half_->defense;
+  const auto& boxes = half_->at_bats;
   for (std::size_t i = defense_start_ + 9; i < defense.size(); ++i) {
     if (entry_told_[i]) continue;
     const PLAYER& d = defense[i];
-    Moment due = due_of(d);
-    // Changes made with a pitcher's in the same turn (a double switch)
-    // come with his, so that the mound is never empty for a pitch.
+    Moment due = FieldChangeDue(d);
     for (std::size_t k = i + 1;
          d.position != kPosPitcher && d.position != kPosCatcher && k < defense.size(); ++k) {
       if (defense[k].position == kPosPitcher && defense[k].entry_value == d.entry_value) {
-        due = due_of(defense[k]);
+        due = FieldChangeDue(defense[k]);
         break;
       }
     }
@@ -749,31 +851,20 @@ bool Writer::Changes(bool between, int box, int after_entry) {
         !(box < 0 && due.at_bat >= static_cast<int>(boxes.size())))
       continue;
     entry_told_[i] = true;
-    if (!Change(d, fielding_home, true)) return false;
+    if (!Change(d, top_, true)) return false;
   }
+  return true;
+}
+
+bool Writer::Changes(bool between, int box, int after_entry) {
+  if (between) return ChangesBetweenHalves();
+  if (!FieldChangesAt(box, after_entry)) return false;
+  const std::vector<PLAYER>& offense = half_->offense;
   for (std::size_t i = offense_start_; i < offense.size(); ++i) {
-    const PLAYER& o = offense[i];
-    if (o.position != kPosPinchHitter || offense_told_[i]) continue;
-    Moment due{o.entry_value, -1};
-    if (o.entry_value >= 0 && o.entry_value < static_cast<int>(boxes.size())) {
-      const AT_BAT& ab = boxes[static_cast<std::size_t>(o.entry_value)];
-      // The batter of the turn, where he was in the slot before him.
-      bool replaced_batter = false;
-      for (std::size_t j = 0; j < i; ++j) replaced_batter |= offense[j].name == ab.batter.name;
-      if (ab.batter.name != o.name && replaced_batter) {
-        // He came in with two strikes and struck out: the strikeout is the
-        // batter's he replaced.
-        for (int e = 0; e <= ab.last_pitch; ++e) {
-          if (ab.pitches[static_cast<std::size_t>(e)].strikes_before >= 2) {
-            due.entry = e - 1;
-            break;
-          }
-        }
-      }
-    }
-    if (!(due == Moment{box, after_entry})) continue;
+    if (offense[i].position != kPosPinchHitter || offense_told_[i]) continue;
+    if (!(PinchHitterDue(i) == Moment{box, after_entry})) continue;
     offense_told_[i] = true;
-    if (!Change(o, !fielding_home, false)) return false;
+    if (!Change(offense[i], !top_, false)) return false;
   }
   return true;
 }
