@@ -79,6 +79,12 @@ class Compiler {
   }
   bool ScorerFail() { return Fail(scorer_->error()); }
   bool HeaderLine(const std::vector<Token>& t);
+  bool GameLine(const std::vector<Token>& t);
+  bool GameSetting(const std::string& kv);
+  bool UmpiresLine(const std::vector<Token>& t);
+  bool RulesLine(const std::vector<Token>& t);
+  bool RuleSetting(const std::string& kv);
+  bool TeamLine(const std::vector<Token>& t);
   bool PlayerLine(const std::vector<Token>& t);
   bool LineUp(const std::vector<Token>& t, int listed);
   bool StartPlay();
