@@ -9,6 +9,7 @@
 // actions; a past entry of the book is corrected in the side panel and the
 // rest of the game is played again over it.
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -69,6 +70,8 @@ class ScoringWindow : public QMainWindow {
 
  private:
   QWidget* BuildPitchPad();
+  QGroupBox* BuildPitchButtons(QWidget* pad);
+  QGroupBox* BuildBetweenPitches(QWidget* pad);
   void BuildMenus();
   QPushButton* AddButton(QWidget* parent, const QString& name, const QString& label,
                          const QString& word_tip);
