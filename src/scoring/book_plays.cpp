@@ -271,78 +271,57 @@ bool HitResult(const std::string& word, BatterPart& b) {
   return false;
 }
 
-// The results written as a word of their own, with what each puts in the
-// batter's box.
-struct WordResult {
+// The outs at the plate written as a word of their own: the strikeouts, a
+// batter out of turn, called out, out for interference.
+constexpr std::pair<const char*, std::int32_t> kPlateOuts[] = {
+    {"K", kOutStrikeSwinging}, {"KL", kOutStrikeLooking}, {"BOT", kOutBattedOutOfTurn},
+    {"CO", kOutCalledOut},     {"BI", kOutInterference},
+};
+
+// The bases awarded: a walk, an intentional walk, hit by pitch, awarded.
+constexpr std::pair<const char*, std::int32_t> kAwardedBases[] = {
+    {"BB", kReachWalk},
+    {"IBB", kReachIntentionalWalk},
+    {"HBP", kReachHitByPitch},
+    {"AB", kReachAwardedBase},
+};
+
+// Safe at first on the battery: a dropped third strike on a wild pitch, a
+// passed ball or the catcher's throwing error, or the catcher's
+// interference; the error charged and whether the catcher is
+// credited with the reach.
+struct BatteryReach {
   const char* word;
-  void (*apply)(BatterPart& b);
+  std::int32_t how;
+  std::int32_t error;
+  bool catcher_credited;
 };
 
-const WordResult kWordResults[] = {
-    {"K",
-     [](BatterPart& b) {
-       Out(b, kOutStrikeSwinging, {{kPosCatcher, kCreditNone}});
-     }},
-    {"KL",
-     [](BatterPart& b) {
-       Out(b, kOutStrikeLooking, {{kPosCatcher, kCreditNone}});
-     }},
-    {"KWP", [](BatterPart& b) { Reach(b, kReachDroppedThirdWP); }},
-    {"KPB",
-     [](BatterPart& b) {
-       Reach(b, kReachDroppedThirdPB);
-       b.errors = {{1, kPosCatcher, kErrPassedBall, 1, false}};
-     }},
-    {"KE2",
-     [](BatterPart& b) {
-       Reach(b, kReachDroppedThirdError);
-       b.reach_fielders = {kPosCatcher};
-       b.errors = {{1, kPosCatcher, kErrThrowing, 1, false}};
-     }},
-    {"BB",
-     [](BatterPart& b) {
-       Reach(b, kReachWalk);
-       b.pitch = ScorebookPitch(false);
-     }},
-    {"IBB",
-     [](BatterPart& b) {
-       Reach(b, kReachIntentionalWalk);
-       b.pitch = ScorebookPitch(false);
-     }},
-    {"HBP",
-     [](BatterPart& b) {
-       Reach(b, kReachHitByPitch);
-       b.pitch = ScorebookPitch(false);
-     }},
-    {"AB",
-     [](BatterPart& b) {
-       Reach(b, kReachAwardedBase);
-       b.pitch = ScorebookPitch(false);
-     }},
-    {"CI",
-     [](BatterPart& b) {
-       Reach(b, kReachInterference);
-       b.reach_fielders = {kPosCatcher};
-       b.errors = {{1, kPosCatcher, kErrFielding, 1, false}};
-     }},
-    {"BOT",
-     [](BatterPart& b) {
-       Out(b, kOutBattedOutOfTurn, {{kPosCatcher, kCreditNone}});
-     }},
-    {"CO",
-     [](BatterPart& b) {
-       Out(b, kOutCalledOut, {{kPosCatcher, kCreditNone}});
-     }},
-    {"BI",
-     [](BatterPart& b) {
-       Out(b, kOutInterference, {{kPosCatcher, kCreditNone}});
-     }},
+constexpr BatteryReach kBatteryReaches[] = {
+    {"KWP", kReachDroppedThirdWP, kErrNone, false},
+    {"KPB", kReachDroppedThirdPB, kErrPassedBall, false},
+    {"KE2", kReachDroppedThirdError, kErrThrowing, true},
+    {"CI", kReachInterference, kErrFielding, true},
 };
 
+// A result written as a word of its own.  False for another word.
 bool WordOfItsOwn(const std::string& word, BatterPart& b) {
-  for (const WordResult& r : kWordResults) {
+  for (const auto& [w, how] : kPlateOuts) {
+    if (word != w) continue;
+    Out(b, how, {{kPosCatcher, kCreditNone}});
+    return true;
+  }
+  for (const auto& [w, how] : kAwardedBases) {
+    if (word != w) continue;
+    Reach(b, how);
+    b.pitch = ScorebookPitch(false);
+    return true;
+  }
+  for (const BatteryReach& r : kBatteryReaches) {
     if (word != r.word) continue;
-    r.apply(b);
+    Reach(b, r.how);
+    if (r.catcher_credited) b.reach_fielders = {kPosCatcher};
+    if (r.error != kErrNone) b.errors = {{1, kPosCatcher, r.error, 1, false}};
     return true;
   }
   return false;
