@@ -105,6 +105,9 @@ class Checker {
     return false;
   }
   bool Record(const RetroRecord& r);
+  bool Fields(const RetroRecord& r, std::size_t count);
+  bool PlayStageRecord(const RetroRecord& r);
+  bool DataRecord(const RetroRecord& r);
   bool Start(const RetroRecord& r);
   bool Sub(const RetroRecord& r);
   bool Play(const RetroRecord& r);
@@ -174,69 +177,79 @@ CheckFinding Checker::Run(std::string_view text) {
   return finding_;
 }
 
+// The record has count fields, its type among them.
+bool Checker::Fields(const RetroRecord& r, std::size_t count) {
+  return r.fields.size() == count ||
+         Fail("a " + std::string(r.type()) + " record has " + std::to_string(count - 1) +
+              " fields, not " + std::to_string(r.fields.size() - 1));
+}
+
+// A play, a substitution or a runner placed on base: after the line-ups,
+// before the earned runs.
+bool Checker::PlayStageRecord(const RetroRecord& r) {
+  const std::string_view type = r.type();
+  if (stage_ != Stage::kStart && stage_ != Stage::kPlays) {
+    return Fail(std::string(type) + " before the line-ups or after the earned runs");
+  }
+  stage_ = Stage::kPlays;
+  if (!LineupsComplete()) return false;
+  if (type == "play") return Fields(r, 7) && Play(r);
+  if (type == "sub") return Fields(r, 6) && Sub(r);
+  int base = 0;
+  if (!Fields(r, 3) || !ToInt(r.at(2), base) || base < 1 || base > 3) {
+    return Fail("a runner placed on base is written radj,id,base");
+  }
+  if (inning_ > 0 && outs_ < 3) return Fail("a runner is placed on base in the middle of a half");
+  placed_ = {base, std::string(r.at(1))};
+  return true;
+}
+
+// The earned runs of a pitcher who pitched, after the plays.
+bool Checker::DataRecord(const RetroRecord& r) {
+  if (stage_ != Stage::kPlays && stage_ != Stage::kData) {
+    return Fail("the earned runs come before the plays");
+  }
+  stage_ = Stage::kData;
+  int earned = 0;
+  if (!Fields(r, 4) || r.at(1) != "er" || !ToInt(r.at(3), earned) || earned < 0) {
+    return Fail("earned runs are written data,er,id,runs");
+  }
+  if (!pitchers_.count(std::string(r.at(2)))) {
+    return Fail(std::string(r.at(2)) + " has earned runs but did not pitch");
+  }
+  return true;
+}
+
 bool Checker::Record(const RetroRecord& r) {
   const std::string_view type = r.type();
-  auto fields = [&](std::size_t count) {
-    return r.fields.size() == count ||
-           Fail("a " + std::string(type) + " record has " + std::to_string(count - 1) +
-                " fields, not " + std::to_string(r.fields.size() - 1));
-  };
   if (type == "id") {
     if (stage_ != Stage::kId) return Fail("a second id record in one game");
     stage_ = Stage::kVersion;
-    return fields(2) && (r.at(1).size() == 12 || Fail("a game id is 12 characters"));
+    return Fields(r, 2) && (r.at(1).size() == 12 || Fail("a game id is 12 characters"));
   }
   if (stage_ == Stage::kId) return Fail("the game does not begin with its id record");
   if (type == "version") {
     if (stage_ != Stage::kVersion) return Fail("the version record comes after the info records");
     stage_ = Stage::kInfo;
-    return fields(2);
+    return Fields(r, 2);
   }
   if (type == "info") {
     if (stage_ != Stage::kInfo && stage_ != Stage::kVersion) {
       return Fail("an info record comes after the line-ups");
     }
     stage_ = Stage::kInfo;
-    return fields(3);
+    return Fields(r, 3);
   }
   if (type == "start") {
     if (stage_ != Stage::kInfo && stage_ != Stage::kStart) {
       return Fail("a starting player comes after the plays");
     }
     stage_ = Stage::kStart;
-    return fields(6) && Start(r);
+    return Fields(r, 6) && Start(r);
   }
-  if (type == "play" || type == "sub" || type == "radj") {
-    if (stage_ != Stage::kStart && stage_ != Stage::kPlays) {
-      return Fail(std::string(type) + " before the line-ups or after the earned runs");
-    }
-    stage_ = Stage::kPlays;
-    if (!LineupsComplete()) return false;
-    if (type == "play") return fields(7) && Play(r);
-    if (type == "sub") return fields(6) && Sub(r);
-    int base = 0;
-    if (!fields(3) || !ToInt(r.at(2), base) || base < 1 || base > 3) {
-      return Fail("a runner placed on base is written radj,id,base");
-    }
-    if (inning_ > 0 && outs_ < 3) return Fail("a runner is placed on base in the middle of a half");
-    placed_ = {base, std::string(r.at(1))};
-    return true;
-  }
-  if (type == "com") return fields(2);
-  if (type == "data") {
-    if (stage_ != Stage::kPlays && stage_ != Stage::kData) {
-      return Fail("the earned runs come before the plays");
-    }
-    stage_ = Stage::kData;
-    int earned = 0;
-    if (!fields(4) || r.at(1) != "er" || !ToInt(r.at(3), earned) || earned < 0) {
-      return Fail("earned runs are written data,er,id,runs");
-    }
-    if (!pitchers_.count(std::string(r.at(2)))) {
-      return Fail(std::string(r.at(2)) + " has earned runs but did not pitch");
-    }
-    return true;
-  }
+  if (type == "play" || type == "sub" || type == "radj") return PlayStageRecord(r);
+  if (type == "com") return Fields(r, 2);
+  if (type == "data") return DataRecord(r);
   return Fail("unknown record \"" + std::string(type) + "\"");
 }
 

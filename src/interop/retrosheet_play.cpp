@@ -202,6 +202,25 @@ Status ReadRunnerPlays(std::string_view text, ParsedPlay& play) {
   return {};
 }
 
+// The mark (x) of the runner the fielders before it put out: his out is
+// added, and the next throw starts from the fielder who made it.  Fails
+// with why it cannot be.
+Status PutOutMark(std::string_view inside, bool fresh, std::vector<int>& current,
+                  ParsedPlay& play) {
+  const int runner = inside.size() == 1 ? BaseOf(inside[0]) : -1;
+  if (runner < 0 || runner > 3) {
+    return Fail("a runner put out is marked (B), (1), (2) or (3) after the fielders");
+  }
+  if (!fresh) return Fail("fielders must come before the runner they put out");
+  for (const FieldedOut& o : play.outs) {
+    if (o.runner == runner) return Fail("a runner is put out twice");
+  }
+  play.outs.push_back({runner, {current, 0}});
+  if (runner == 0) play.batter_out = true;
+  current = {current.back()};
+  return {};
+}
+
 // A fielded play: "63", "8", "54(1)3", "8(B)84(2)", "6E3".  Each (x) marks
 // the runner put out by the fielders before it; the next throw starts from
 // the fielder who made that put-out.  Fielders after the last mark put the
@@ -222,17 +241,9 @@ Status ReadFieldedPlay(std::string_view text, ParsedPlay& play) {
       const std::size_t close = text.find(')', i);
       const std::string_view inside =
           close == std::string_view::npos ? std::string_view() : text.substr(i + 1, close - i - 1);
-      const int runner = inside.size() == 1 ? BaseOf(inside[0]) : -1;
-      if (runner < 0 || runner > 3) {
-        return refuse("a runner put out is marked (B), (1), (2) or (3) after the fielders");
+      if (Status marked = PutOutMark(inside, fresh, current, play); !marked) {
+        return refuse(marked.reason);
       }
-      if (!fresh) return refuse("fielders must come before the runner they put out");
-      for (const FieldedOut& o : play.outs) {
-        if (o.runner == runner) return refuse("a runner is put out twice");
-      }
-      play.outs.push_back({runner, {current, 0}});
-      if (runner == 0) play.batter_out = true;
-      current = {current.back()};
       fresh = false;
       i = close;
     } else if (c == 'E' && i + 1 < text.size() && IsFielder(text[i + 1])) {
