@@ -90,8 +90,19 @@ class Compiler {
   bool StartPlay();
   bool HalfLine(const std::vector<Token>& t);
   bool PlayLine(const std::vector<Token>& t, const std::string& note);
+  bool Pitches(const std::string& word, std::size_t letters);
   bool Substitution(const std::vector<Token>& t, std::size_t& i, bool& handled);
   bool Event(const std::string& word, bool& handled);
+  // Whether a word is of a kind, and then read or refused.
+  enum class WordFit { kOther, kRead, kRefused };
+  WordFit Refuse(const std::string& what) {
+    Fail(what);
+    return WordFit::kRefused;
+  }
+  WordFit StealWord(const std::string& word, scoring::Play& play);
+  WordFit CaughtStealingErrorWord(const std::string& word, scoring::Play& play);
+  WordFit CaughtOrPickedOffWord(const std::string& word, scoring::Play& play);
+  WordFit BatteryWord(const std::string& word, scoring::Play& play);
   bool Result(const std::string& word, scoring::Play& play);
   bool GroundResult(const std::string& word, scoring::Play& play);
   bool ResultPlay(const std::vector<Token>& t, std::size_t i, scoring::Play& play);

@@ -182,58 +182,97 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
   return ok || ScorerFail();
 }
 
+namespace {
+
+int BaseOfTarget(char c) { return c == 'H' ? 4 : c - '0'; }
+
+}  // namespace
+
+// SB2, SB3, SBH, DI2 ...: a steal or defensive indifference.
+Compiler::WordFit Compiler::StealWord(const std::string& word, Play& play) {
+  std::string rest;
+  if (!(StartsWith(word, "SB", rest) || StartsWith(word, "DI", rest)) || rest.size() != 1 ||
+      !(rest[0] == '2' || rest[0] == '3' || rest[0] == 'H')) {
+    return WordFit::kOther;
+  }
+  const int to = BaseOfTarget(rest[0]);
+  play.runners.push_back(
+      Advance(to - 1, to, word[0] == 'S' ? kAdvStolenBase : kAdvDefensiveIndifference));
+  return WordFit::kRead;
+}
+
+// CS2(E6): caught stealing, but safe on the fielder's error: he takes the
+// base.
+Compiler::WordFit Compiler::CaughtStealingErrorWord(const std::string& word, Play& play) {
+  std::string rest;
+  if (!StartsWith(word, "CS", rest) || rest.size() != 5 || rest[1] != '(' || rest[2] != 'E' ||
+      rest[3] < '1' || rest[3] > '9' || rest[4] != ')') {
+    return WordFit::kOther;
+  }
+  const int to = BaseOfTarget(rest[0]);
+  if (to < 2 || to > 4) return Refuse("cannot read the base of " + word);
+  RunnerMove m = Advance(to - 1, to, kAdvCaughtStealingError);
+  m.errors = {{to, rest[3] - '0', kErrFielding, 1, false}};
+  play.runners.push_back(m);
+  return WordFit::kRead;
+}
+
+// CS2(2-6), PO1(1-3): caught stealing or picked off, by the fielders.
+Compiler::WordFit Compiler::CaughtOrPickedOffWord(const std::string& word, Play& play) {
+  std::string rest;
+  if (!(StartsWith(word, "CS", rest) || StartsWith(word, "PO", rest)) || rest.size() < 4 ||
+      rest[1] != '(' || rest.back() != ')') {
+    return WordFit::kOther;
+  }
+  std::vector<int> fielders;
+  if (!ParseChain(rest.substr(2, rest.size() - 3), fielders)) {
+    return Refuse("cannot read the fielders of " + word);
+  }
+  const bool cs = word[0] == 'C';
+  const int base = cs ? (rest[0] == 'H' ? 3 : rest[0] - '1') : rest[0] - '0';
+  if (base < 1 || base > 3) return Refuse("cannot read the base of " + word);
+  play.runners.push_back(
+      RunnerOut(base, base, cs ? kOutCaughtStealing : kOutPickedOff, Credited(fielders)));
+  return WordFit::kRead;
+}
+
+// WP, PB, BK: every runner on a base.
+Compiler::WordFit Compiler::BatteryWord(const std::string& word, Play& play) {
+  if (word != "WP" && word != "PB" && word != "BK") return WordFit::kOther;
+  const std::int32_t code = word == "WP" ? kAdvWildPitch : word == "PB" ? kAdvPassedBall : kAdvBalk;
+  for (int base = 3; base >= 1; --base) {
+    if (!scorer_->occupied(base)) continue;
+    RunnerMove m = Advance(base, base + 1, code);
+    if (code == kAdvPassedBall) m.errors = {{base + 1, kPosCatcher, kErrPassedBall, 1, false}};
+    play.runners.push_back(m);
+  }
+  if (play.runners.empty()) return Refuse(word + " with nobody on base");
+  return WordFit::kRead;
+}
+
 bool Compiler::Event(const std::string& word, bool& handled) {
   handled = true;
   std::string rest;
   Play play;
-  auto base_of_target = [](char c) { return c == 'H' ? 4 : c - '0'; };
-  if ((StartsWith(word, "SB", rest) || StartsWith(word, "DI", rest)) && rest.size() == 1 &&
-      (rest[0] == '2' || rest[0] == '3' || rest[0] == 'H')) {
-    const int to = base_of_target(rest[0]);
-    play.runners.push_back(
-        Advance(to - 1, to, word[0] == 'S' ? kAdvStolenBase : kAdvDefensiveIndifference));
-  } else if (StartsWith(word, "CS", rest) && rest.size() == 5 && rest[1] == '(' && rest[2] == 'E' &&
-             rest[3] >= '1' && rest[3] <= '9' && rest[4] == ')') {
-    // Caught stealing, but safe on the fielder's error: he takes the base.
-    const int to = base_of_target(rest[0]);
-    if (to < 2 || to > 4) return Fail("cannot read the base of " + word);
-    RunnerMove m = Advance(to - 1, to, kAdvCaughtStealingError);
-    m.errors = {{to, rest[3] - '0', kErrFielding, 1, false}};
-    play.runners.push_back(m);
-  } else if ((StartsWith(word, "CS", rest) || StartsWith(word, "PO", rest)) && rest.size() >= 4 &&
-             rest[1] == '(' && rest.back() == ')') {
-    std::vector<int> fielders;
-    if (!ParseChain(rest.substr(2, rest.size() - 3), fielders))
-      return Fail("cannot read the fielders of " + word);
-    const bool cs = word[0] == 'C';
-    const int base = cs ? (rest[0] == 'H' ? 3 : rest[0] - '1') : rest[0] - '0';
-    if (base < 1 || base > 3) return Fail("cannot read the base of " + word);
-    play.runners.push_back(
-        RunnerOut(base, base, cs ? kOutCaughtStealing : kOutPickedOff, Credited(fielders)));
-  } else if (StartsWith(word, "FLE", rest) && IsDigit(rest)) {
+  WordFit fit = StealWord(word, play);
+  if (fit == WordFit::kOther) fit = CaughtStealingErrorWord(word, play);
+  if (fit == WordFit::kOther) fit = CaughtOrPickedOffWord(word, play);
+  if (fit == WordFit::kOther && StartsWith(word, "FLE", rest) && IsDigit(rest)) {
     // A foul fly dropped: an error that gives nobody a base.
     if (!Begin()) return false;
     return scorer_->ErrorOnBatter({1, rest[0] - '0', kErrPopFoul, 0, false}) || ScorerFail();
-  } else if ((word == "POA1" || word == "POA2" || word == "POA3" || word == "CPA1" ||
-              word == "CPA2" || word == "CPA3")) {
+  }
+  if (fit == WordFit::kOther && (word == "POA1" || word == "POA2" || word == "POA3" ||
+                                 word == "CPA1" || word == "CPA2" || word == "CPA3")) {
     if (!Begin()) return false;
     return scorer_->PickoffAttempt(word[3] - '0', word[0] == 'C') || ScorerFail();
-  } else if (word == "WP" || word == "PB" || word == "BK") {
-    const std::int32_t code = word == "WP"   ? kAdvWildPitch
-                              : word == "PB" ? kAdvPassedBall
-                                             : kAdvBalk;
-    for (int base = 3; base >= 1; --base) {
-      if (!scorer_->occupied(base)) continue;
-      RunnerMove m = Advance(base, base + 1, code);
-      if (code == kAdvPassedBall) m.errors = {{base + 1, kPosCatcher, kErrPassedBall, 1, false}};
-      play.runners.push_back(m);
-    }
-    if (play.runners.empty()) return Fail(word + " with nobody on base");
-  } else {
+  }
+  if (fit == WordFit::kOther) fit = BatteryWord(word, play);
+  if (fit == WordFit::kOther) {
     handled = false;
     return true;
   }
-  if (!Begin()) return false;
+  if (fit == WordFit::kRefused || !Begin()) return false;
   return scorer_->Record(play) || ScorerFail();
 }
 
@@ -654,6 +693,23 @@ bool Compiler::ParsePlay(const std::string& words, Play& play) {
   return scorer_ && ResultPlay(tokens, 0, play);
 }
 
+// Pitches written together ("bsf"), or one letter with its details
+// ("c/SL/84/60,100"): the letters are the first `letters` of word.
+bool Compiler::Pitches(const std::string& word, std::size_t letters) {
+  if (!Begin()) return false;
+  for (std::size_t k = 0; k < letters; ++k) {
+    const char c = word[k];
+    const PitchCall call = PitchCallOf(c);
+    const bool strike = !(c == 'b' || c == 'i' || c == 'p' || c == 'v');
+    PitchSpec spec = ScorebookPitch(strike);
+    if (!ParsePitchDetails(word.substr(letters), spec))
+      return Fail("cannot read the pitch \"" + word + "\" (a pitch's details are like " +
+                  "c/SL/84/60,100: its type, speed and where it crossed)");
+    if (!scorer_->Pitch(call, spec)) return ScorerFail();
+  }
+  return true;
+}
+
 bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
   for (std::size_t i = 0; i < t.size();) {
     if (t[i].quoted) return Fail("unexpected \"" + t[i].text + "\"");
@@ -667,17 +723,7 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
     if (letters > 0 && word.find_first_not_of(kPitchLetters) >= letters &&
         (letters == word.size() || letters == 1)) {
       ++i;
-      if (!Begin()) return false;
-      for (std::size_t k = 0; k < letters; ++k) {
-        const char c = word[k];
-        const PitchCall call = PitchCallOf(c);
-        const bool strike = !(c == 'b' || c == 'i' || c == 'p' || c == 'v');
-        PitchSpec spec = ScorebookPitch(strike);
-        if (!ParsePitchDetails(word.substr(letters), spec))
-          return Fail("cannot read the pitch \"" + word + "\" (a pitch's details are like " +
-                      "c/SL/84/60,100: its type, speed and where it crossed)");
-        if (!scorer_->Pitch(call, spec)) return ScorerFail();
-      }
+      if (!Pitches(word, letters)) return false;
       continue;
     }
     if (!IsExactWord(word)) {
