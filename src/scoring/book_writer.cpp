@@ -92,7 +92,12 @@ class Writer {
   bool Fail(const std::string& what);
   void Header();
   bool Team(bool home);
+  std::vector<const PLAYER*> StartingOrder(bool home) const;
+  const PLAYER* StartingPitcher(bool home) const;
+  void PlayersOffTheRoster(bool home, std::vector<std::string>& told);
   bool Half(int h);
+  void FindStartingLineUps();
+  void PlaceLaterEntries();
   bool Changes(bool between, int box, int after_entry);
   bool ChangesBetweenHalves();
   bool SlotsTakenAtHalfEnd(const Scorer& s);
@@ -116,6 +121,8 @@ class Writer {
   void Take(int j, Moment m, RunnerMove& move, std::vector<ErrorMark>& errors);
   bool PinchRunners();
   void ChargesPassed(Play& play, int batter, const std::vector<int>& boxes);
+  bool ChargesMatch(const Play& play, const std::vector<int>& boxes,
+                    const std::map<int, std::string>& charge) const;
   bool ChangesAndRunners(int box, int entry, Moment m);
   const AT_BAT& Original(int j) const { return half_->at_bats[static_cast<std::size_t>(j)]; }
   Moment MomentOfEntry(int j, int e) const;
@@ -193,17 +200,34 @@ void Writer::Header() {
 
 // A team: its starting line-up as the first half it bats in and the first
 // it fields in show it, then the rest of its roster on the bench.
-bool Writer::Team(bool home) {
-  const ::scorewick::Team& team = home ? g_.home : g_.visitor;
-  Emit(std::string(home ? "home " : "visitors ") + Quoted(team.team_name.view()));
+bool IsStarter(const PLAYER& p) {
+  return p.entered_inning == 1 && p.entry_value == 0 && p.entry_flag == 1;
+}
+
+// A player's uniform number and his bats/throws, as a line of the book
+// ends with them: " 12 R/R".
+std::string Described(const PLAYER& p) {
+  std::string text;
+  if (p.uniform_number >= 0 && p.uniform_number <= 99)
+    text += " " + std::to_string(p.uniform_number);
+  text += std::string(" ") +
+          (p.bats == 0   ? 'L'
+           : p.bats == 1 ? 'R'
+                         : 'S') +
+          "/" + (p.throws_right ? 'R' : 'L');
+  return text;
+}
+
+bool Told(const std::vector<std::string>& told, const PLAYER& p) {
+  return std::find(told.begin(), told.end(), p.name.str()) != told.end();
+}
+
+// Each slot's first player: from the first half the side played, since
+// the next may begin after a change (the home side's starting pitcher
+// relieved in the top of the first).
+std::vector<const PLAYER*> Writer::StartingOrder(bool home) const {
   const HALF_INNING& bats = g_.innings[0].half(!home);
   const HALF_INNING& fields = g_.innings[0].half(home);
-  // Each slot's first player: from the first half the side played, since
-  // the next may begin after a change (the home side's starting pitcher
-  // relieved in the top of the first).
-  const auto is_starter = [](const PLAYER& p) {
-    return p.entered_inning == 1 && p.entry_value == 0 && p.entry_flag == 1;
-  };
   std::vector<const PLAYER*> order;
   const auto take = [&order](const PLAYER& p) {
     const int slot = p.batting_order;
@@ -214,63 +238,66 @@ bool Writer::Team(bool home) {
   };
   if (home) {
     for (const PLAYER& p : fields.defense) {
-      if (is_starter(p)) take(p);
+      if (IsStarter(p)) take(p);
     }
   }
   for (const PLAYER& p : bats.offense) take(p);
-  std::vector<std::string> started;
-  const auto describe = [](const PLAYER& p) {
-    std::string text;
-    if (p.uniform_number >= 0 && p.uniform_number <= 99)
-      text += " " + std::to_string(p.uniform_number);
-    text += std::string(" ") +
-            (p.bats == 0   ? 'L'
-             : p.bats == 1 ? 'R'
-                           : 'S') +
-            "/" + (p.throws_right ? 'R' : 'L');
-    return text;
-  };
+  return order;
+}
+
+// The starting pitcher: the first pitcher of the side's first defence, a
+// starter before one who came in.
+const PLAYER* Writer::StartingPitcher(bool home) const {
+  const PLAYER* pitcher = nullptr;
+  for (const PLAYER& p : g_.innings[0].half(home).defense) {
+    if (p.position != kPosPitcher) continue;
+    if (!pitcher || (IsStarter(p) && !IsStarter(*pitcher))) pitcher = &p;
+  }
+  return pitcher;
+}
+
+// Who played in the game and is not on the club's roster as the game file
+// keeps it (a player traded since), on the bench.
+void Writer::PlayersOffTheRoster(bool home, std::vector<std::string>& told) {
+  for (const INNING& in : g_.innings) {
+    for (const std::vector<PLAYER>* list : {&in.half(!home).offense, &in.half(home).defense}) {
+      for (const PLAYER& p : *list) {
+        if (p.name.empty() || Told(told, p)) continue;
+        Emit("- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + Described(p));
+        told.push_back(p.name.str());
+      }
+    }
+  }
+}
+
+bool Writer::Team(bool home) {
+  const ::scorewick::Team& team = home ? g_.home : g_.visitor;
+  Emit(std::string(home ? "home " : "visitors ") + Quoted(team.team_name.view()));
   const auto roster_player = [&](const PLAYER& p) -> PLAYER {
     return team.FindPlayer(p.name.view()).value_or(p);
   };
+  std::vector<std::string> started;
   // Each starter with the position he held as the game began.
+  const std::vector<const PLAYER*> order = StartingOrder(home);
   for (std::size_t s = 0; s < order.size(); ++s) {
     if (!order[s]) return Fail("the batting order of " + team.team_name.str() + " has a gap");
     const PLAYER& p = *order[s];
     Emit(std::to_string(s + 1) + " " + Quoted(p.name.view()) + " " + PositionWord(p.position) +
-         describe(roster_player(p)));
+         Described(roster_player(p)));
     started.push_back(p.name.str());
   }
   // A pitcher who does not bat: the side uses a designated hitter.
-  const PLAYER* pitcher = nullptr;
-  for (const PLAYER& p : fields.defense) {
-    if (p.position != kPosPitcher) continue;
-    if (!pitcher || (is_starter(p) && !is_starter(*pitcher))) {
-      pitcher = &p;
-    }
-  }
-  if (pitcher && std::find(started.begin(), started.end(), pitcher->name.str()) == started.end()) {
-    Emit("P " + Quoted(pitcher->name.view()) + " P" + describe(roster_player(*pitcher)));
+  const PLAYER* pitcher = StartingPitcher(home);
+  if (pitcher && !Told(started, *pitcher)) {
+    Emit("P " + Quoted(pitcher->name.view()) + " P" + Described(roster_player(*pitcher)));
     started.push_back(pitcher->name.str());
   }
   for (const PLAYER& p : team.players()) {
-    if (std::find(started.begin(), started.end(), p.name.str()) != started.end()) continue;
-    Emit("- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + describe(p));
+    if (Told(started, p)) continue;
+    Emit("- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + Described(p));
     started.push_back(p.name.str());
   }
-  // Who played in the game and is not on the club's roster as the game
-  // file keeps it (a player traded since).
-  for (const INNING& in : g_.innings) {
-    for (const std::vector<PLAYER>* list : {&in.half(!home).offense, &in.half(home).defense}) {
-      for (const PLAYER& p : *list) {
-        if (p.name.empty() ||
-            std::find(started.begin(), started.end(), p.name.str()) != started.end())
-          continue;
-        Emit("- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + describe(p));
-        started.push_back(p.name.str());
-      }
-    }
-  }
+  PlayersOffTheRoster(home, started);
   return error_.empty();
 }
 
@@ -585,6 +612,69 @@ bool Writer::PlayAt(Moment m, int batter) {
 // charged with him to the runner behind him, and so on back to the batter
 // (a fielder's choice).  Where the game's charges show otherwise than the
 // scorer would reckon, the play says which runners passed theirs.
+namespace {
+
+// Who is charged with each man on a play the batter reached on, as the
+// runners put out pass their charges back or not.
+struct ChargeReckoning {
+  const Play& play;
+  const std::vector<int>& boxes;         // the box of each runner's move
+  const std::vector<AT_BAT>& now;        // the half's boxes as the book has made them
+  const std::vector<std::size_t>& outs;  // the runners put out, by their moves
+  std::string facing;                    // the pitcher charged with the batter
+  int batter = 0;
+
+  // The charges, by box, as they would stand after the play with the
+  // runners of `mask` (bits of outs) passing theirs back (as the scorer
+  // passes them): each runner behind takes the charge of the one ahead.
+  std::map<int, std::string> After(unsigned mask) const {
+    std::array<std::string, 4> on;  // by base before the play; 0 the batter
+    std::array<int, 4> box{-1, -1, -1, -1};
+    on[0] = facing;
+    box[0] = batter;
+    for (std::size_t i = 0; i < play.runners.size(); ++i) {
+      const int from = play.runners[i].from;
+      if (from < 1 || from > 3) continue;
+      box[static_cast<std::size_t>(from)] = boxes[i];
+      on[static_cast<std::size_t>(from)] =
+          now[static_cast<std::size_t>(boxes[i])].responsible_pitcher.name.str();
+    }
+    for (int b = 3; b >= 1; --b) {
+      for (std::size_t k = 0; k < outs.size(); ++k) {
+        if (((mask >> k) & 1) && play.runners[outs[k]].from == b) PassBack(b, box, on);
+      }
+    }
+    std::map<int, std::string> charge;
+    for (int b = 0; b <= 3; ++b) {
+      if (box[static_cast<std::size_t>(b)] >= 0)
+        charge[box[static_cast<std::size_t>(b)]] = on[static_cast<std::size_t>(b)];
+    }
+    return charge;
+  }
+
+  static void PassBack(int b, const std::array<int, 4>& box, std::array<std::string, 4>& on) {
+    std::string passing = on[static_cast<std::size_t>(b)];
+    for (int behind = b - 1; behind >= 0; --behind) {
+      if (box[static_cast<std::size_t>(behind)] < 0) continue;
+      std::swap(passing, on[static_cast<std::size_t>(behind)]);
+    }
+  }
+};
+
+}  // namespace
+
+// Whether the charges are those the boxes keep for every man not put out.
+bool Writer::ChargesMatch(const Play& play, const std::vector<int>& boxes,
+                          const std::map<int, std::string>& charge) const {
+  for (const auto& [j, name] : charge) {
+    bool out = false;
+    for (std::size_t i = 0; i < play.runners.size(); ++i)
+      out |= boxes[i] == j && play.runners[i].out;
+    if (!out && Original(j).responsible_pitcher.name.view() != name) return false;
+  }
+  return true;
+}
+
 void Writer::ChargesPassed(Play& play, int batter, const std::vector<int>& boxes) {
   Flush();  // the pitches of the turn, which open his box
   const Scorer* s = compiler_.scorer();
@@ -601,47 +691,7 @@ void Writer::ChargesPassed(Play& play, int batter, const std::vector<int>& boxes
     if (play.runners[i].out) outs.push_back(i);
   }
   if (outs.empty()) return;
-  // The charges as they would stand after the play with the runners of
-  // `mask` passing theirs back (as the scorer passes them).
-  const auto after = [&](unsigned mask) {
-    std::array<std::string, 4> on;  // by base before the play; 0 the batter
-    std::array<int, 4> box{-1, -1, -1, -1};
-    on[0] = facing;
-    box[0] = batter;
-    for (std::size_t i = 0; i < play.runners.size(); ++i) {
-      const int from = play.runners[i].from;
-      if (from < 1 || from > 3) continue;
-      box[static_cast<std::size_t>(from)] = boxes[i];
-      on[static_cast<std::size_t>(from)] =
-          now[static_cast<std::size_t>(boxes[i])].responsible_pitcher.name.str();
-    }
-    std::map<int, std::string> charge;
-    for (int b = 3; b >= 1; --b) {
-      for (std::size_t k = 0; k < outs.size(); ++k) {
-        if (!((mask >> k) & 1) || play.runners[outs[k]].from != b) continue;
-        // Each runner behind takes the charge of the one ahead of him.
-        std::string passing = on[static_cast<std::size_t>(b)];
-        for (int behind = b - 1; behind >= 0; --behind) {
-          if (box[static_cast<std::size_t>(behind)] < 0) continue;
-          std::swap(passing, on[static_cast<std::size_t>(behind)]);
-        }
-      }
-    }
-    for (int b = 0; b <= 3; ++b) {
-      if (box[static_cast<std::size_t>(b)] >= 0)
-        charge[box[static_cast<std::size_t>(b)]] = on[static_cast<std::size_t>(b)];
-    }
-    return charge;
-  };
-  const auto matches = [&](const std::map<int, std::string>& charge) {
-    for (const auto& [j, name] : charge) {
-      bool out = false;
-      for (std::size_t i = 0; i < play.runners.size(); ++i)
-        out |= boxes[i] == j && play.runners[i].out;
-      if (!out && Original(j).responsible_pitcher.name.view() != name) return false;
-    }
-    return true;
-  };
+  const ChargeReckoning reckoning{play, boxes, now, outs, facing, batter};
   const bool on_choice = play.batter.how_reached == kReachFieldersChoice ||
                          play.batter.how_reached == kReachFieldersChoiceDP ||
                          play.batter.how_reached == kReachSacrificeFC;
@@ -649,9 +699,9 @@ void Writer::ChargesPassed(Play& play, int batter, const std::vector<int>& boxes
   for (std::size_t k = 0; k < outs.size(); ++k) {
     if (on_choice && play.runners[outs[k]].how_out == kOutForced) reckoned |= 1u << k;
   }
-  if (matches(after(reckoned))) return;
+  if (ChargesMatch(play, boxes, reckoning.After(reckoned))) return;
   for (unsigned mask = 0; mask < (1u << outs.size()); ++mask) {
-    if (!matches(after(mask))) continue;
+    if (!ChargesMatch(play, boxes, reckoning.After(mask))) continue;
     for (std::size_t k = 0; k < outs.size(); ++k)
       play.runners[outs[k]].passes_charge_back = ((mask >> k) & 1) != 0;
     return;
@@ -911,20 +961,9 @@ bool Writer::Box(int k) {
   return PlayAt({k, result}, k);
 }
 
-bool Writer::Half(int h) {
-  inning_ = h / 2;
-  top_ = h % 2 == 0;
-  half_ = &g_.innings[static_cast<std::size_t>(inning_)].half(top_);
-  const std::size_t n = half_->at_bats.size();
-  cursor_.assign(n, 0);
-  base_.assign(n, 0);
-  assists_left_.assign(n, {});
-  pr_told_.assign(n, false);
-  zero_told_.assign(n, 0);
-  entry_told_.assign(half_->defense.size(), false);
-  offense_told_.assign(half_->offense.size(), false);
-  // The line-ups as the half began: the run of positions 1 to 9, and of
-  // the batting slots from 1.
+// The line-ups as the half began: the run of positions 1 to 9, and of the
+// batting slots from 1.
+void Writer::FindStartingLineUps() {
   defense_start_ = 0;
   for (std::size_t i = 0; i + 9 <= half_->defense.size(); ++i) {
     bool run = true;
@@ -940,8 +979,31 @@ bool Writer::Half(int h) {
          half_->offense[offense_start_].batting_order == static_cast<int>(offense_start_) + 1) {
     ++offense_start_;
   }
-  // Older games: each runner's later entries go with the next plays.
+}
+
+namespace {
+
+// The advance code of a box's entry e: the code of the base the runner
+// then reached (-1 for another entry).
+std::int32_t AdvanceCodeAt(const AT_BAT& ab, int e) {
+  const PITCH& p = ab.pitches[static_cast<std::size_t>(e)];
+  int base = 0;
+  for (int f = 0; f < e; ++f) {
+    const std::int32_t ev = ab.pitches[static_cast<std::size_t>(f)].event;
+    if (ev == kEventReached) base = BaseOfResult(ab.how_reached);
+    if (ev == kEventAdvance) ++base;
+  }
+  if (p.event == kEventAdvance && base >= 1 && base <= 3)
+    return ab.advances[static_cast<std::size_t>(base - 1)];
+  return -1;
+}
+
+}  // namespace
+
+// Older games: each runner's later entries go with the next plays.
+void Writer::PlaceLaterEntries() {
   later_.clear();
+  const std::size_t n = half_->at_bats.size();
   for (std::size_t j = 0; j < n; ++j) {
     const AT_BAT& ab = half_->at_bats[j];
     const int result = ResultEntry(ab);
@@ -952,15 +1014,7 @@ bool Writer::Half(int h) {
       const PITCH& p = ab.pitches[static_cast<std::size_t>(e)];
       if (p.detail.pitcher.entry_value < 0 || p.event == kEventRbi)
         continue;  // named, or his own turn's
-      std::int32_t code = -1;
-      int base = 0;
-      for (int f = 0; f < e; ++f) {
-        const std::int32_t ev = ab.pitches[static_cast<std::size_t>(f)].event;
-        if (ev == kEventReached) base = BaseOfResult(ab.how_reached);
-        if (ev == kEventAdvance) ++base;
-      }
-      if (p.event == kEventAdvance && base >= 1 && base <= 3)
-        code = ab.advances[static_cast<std::size_t>(base - 1)];
+      const std::int32_t code = AdvanceCodeAt(ab, e);
       const bool goes_on = p.event == kEventOut || code == kAdvErrorContinued ||
                            code == kAdvWildPitchContinued || code == kAdvPassedBallContinued ||
                            code == kAdvBalkContinued || (code >= 0 && code == last_code);
@@ -974,6 +1028,22 @@ bool Writer::Half(int h) {
       later_[at].push_back(static_cast<int>(j) * 100 + e);
     }
   }
+}
+
+bool Writer::Half(int h) {
+  inning_ = h / 2;
+  top_ = h % 2 == 0;
+  half_ = &g_.innings[static_cast<std::size_t>(inning_)].half(top_);
+  const std::size_t n = half_->at_bats.size();
+  cursor_.assign(n, 0);
+  base_.assign(n, 0);
+  assists_left_.assign(n, {});
+  pr_told_.assign(n, false);
+  zero_told_.assign(n, 0);
+  entry_told_.assign(half_->defense.size(), false);
+  offense_told_.assign(half_->offense.size(), false);
+  FindStartingLineUps();
+  PlaceLaterEntries();
   if (!Changes(true, -1, -1)) return false;
   if (!Emit(std::string(top_ ? "top " : "bottom ") + std::to_string(inning_ + 1))) return false;
   for (std::size_t k = 0; k < n; ++k) {
