@@ -212,6 +212,26 @@ void ReplayEntries(const AT_BAT& ab, int index, const LeagueRules& rules, const 
   }
 }
 
+// The runner's bases, his run and his advance slots against the entries.
+void CheckBases(const AT_BAT& ab, const Where& report, const SequenceTally& t) {
+  if (ab.reached || ab.out) {
+    if (t.bases != ab.bases_reached)
+      report("bases reached " + N(ab.bases_reached) + ", entries make " + N(t.bases));
+    if (ab.out && ab.bases_reached > 3) report("out after reaching home");
+    if ((ab.scored != 0) != (!ab.out && ab.bases_reached == 4))
+      report("scored flag and bases disagree");
+  } else if (ab.bases_reached != 0 || ab.scored || ab.rbi) {
+    report("a turn with no result has bases or runs");
+  }
+  if (ab.earned && !ab.scored) report("an earned run that did not score");
+  for (int s = 0; s < 3; ++s) {
+    if (!t.slot_used[static_cast<std::size_t>(s)] &&
+        ab.advances[static_cast<std::size_t>(s)] != kAdvNone) {
+      report("advance slot " + N(s) + " has a code but no advance entry");
+    }
+  }
+}
+
 // Checks the box's fields against what the replay counted.
 void CheckTally(const AT_BAT& ab, const LeagueRules& rules, const Where& report,
                 const SequenceTally& t) {
@@ -250,23 +270,7 @@ void CheckTally(const AT_BAT& ab, const LeagueRules& rules, const Where& report,
   const bool walk =
       ab.reached && (ab.how_reached == kReachWalk || ab.how_reached == kReachIntentionalWalk);
   if (walk != (t.balls >= rules.balls_per_walk)) report("ball four and the walk disagree");
-  // The runner's t.bases.
-  if (ab.reached || ab.out) {
-    if (t.bases != ab.bases_reached)
-      report("bases reached " + N(ab.bases_reached) + ", entries make " + N(t.bases));
-    if (ab.out && ab.bases_reached > 3) report("out after reaching home");
-    if ((ab.scored != 0) != (!ab.out && ab.bases_reached == 4))
-      report("scored flag and bases disagree");
-  } else if (ab.bases_reached != 0 || ab.scored || ab.rbi) {
-    report("a turn with no result has bases or runs");
-  }
-  if (ab.earned && !ab.scored) report("an earned run that did not score");
-  for (int s = 0; s < 3; ++s) {
-    if (!t.slot_used[static_cast<std::size_t>(s)] &&
-        ab.advances[static_cast<std::size_t>(s)] != kAdvNone) {
-      report("advance slot " + N(s) + " has a code but no advance entry");
-    }
-  }
+  CheckBases(ab, report, t);
 }
 
 // Replays one box's pitch sequence against its fields.
