@@ -212,6 +212,7 @@ class Scorer {
   void AppendDefense(const PLAYER& entry, int position);
   void NotePitcherEntered(const PLAYER& pitcher, bool home, bool starter);
   bool FieldReady(Side& s);
+  bool StaysOnAsDesignatedHitter(Side& f, std::string_view name);
   bool StartSide(bool is_home, const Team& source, const StartingSide& start);
   bool PlaceStartingBatters(Side& s, const StartingSide& start);
   bool PlaceStartingPitcher(Side& s, const StartingSide& start);

@@ -516,21 +516,23 @@ void Scorer::TakeSlot(Side& s, int slot, const PLAYER& entering) {
   if (was_pitcher) s.dh = false;
 }
 
+// A pinch hitter or runner for the designated hitter stays on as the
+// designated hitter.
+bool Scorer::StaysOnAsDesignatedHitter(Side& f, std::string_view name) {
+  for (PLAYER& p : f.batting_slots) {
+    if (p.name.view() == name) {
+      p.position = kPosDesignatedHitter;
+      return true;
+    }
+  }
+  return Fail(std::string(name) + " is not in the batting order of " + TeamName(f.home));
+}
+
 bool Scorer::MoveFielder(std::string_view name, int position, bool home_side, int slot) {
   // During a half only the side in the field can move its fielders.
   if (half_open_ && home_side != top_) return Fail("players change positions between halves");
   Side& f = side(home_side);
-  if (position == kPosDesignatedHitter && f.dh) {
-    // A pinch hitter or runner for the designated hitter stays on as the
-    // designated hitter.
-    for (PLAYER& p : f.batting_slots) {
-      if (p.name.view() == name) {
-        p.position = kPosDesignatedHitter;
-        return true;
-      }
-    }
-    return Fail(std::string(name) + " is not in the batting order of " + TeamName(home_side));
-  }
+  if (position == kPosDesignatedHitter && f.dh) return StaysOnAsDesignatedHitter(f, name);
   if (position < 1 || position > 9) return Fail("fielding positions are 1 to 9");
   PLAYER who;
   int held_slot = 0;
