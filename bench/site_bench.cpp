@@ -7,7 +7,10 @@
 //     which rewrites only the pages that changed;
 //   - publishing again with nothing changed.
 // The season is the simulated 1000 games of four teams (bench_season.h).
-// Each is run five times and its median taken.
+// A coach's own case is measured too: one team's 162-game season published
+// against the box scores of those games (--team over the season's first
+// 324 games, of which each team plays half).  Each is run five times and
+// its median taken.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -39,6 +42,17 @@ std::string SeasonList(bool with_last) {
   for (std::size_t i = 0; i + (with_last ? 0 : 1) < paths.size(); ++i) out << paths[i] << '\n';
   return path.string();
 }
+
+// A list of the season's first 324 games: a 162-game season of each team.
+std::string TeamSeasonList() {
+  const std::vector<std::string>& paths = SeasonGames().paths;
+  const fs::path path = fs::path(paths.front()).parent_path() / "site-team.txt";
+  std::ofstream out(path);
+  for (std::size_t i = 0; i < 324 && i < paths.size(); ++i) out << paths[i] << '\n';
+  return path.string();
+}
+
+constexpr const char* kTeam = "Ashford Millers";
 
 std::string Scratch(const char* name) {
   return (fs::temp_directory_path() / (std::string("scorewick-bench-") + name)).string();
@@ -88,10 +102,36 @@ void BM_SiteUnchanged(benchmark::State& state) {
   }
 }
 
+void BM_TeamBoxScorePages(benchmark::State& state) {
+  const std::string list = TeamSeasonList(), out = Scratch("team-box-pages");
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove_all(out);
+    state.ResumeTiming();
+    Spawn(state,
+          {SCOREWICK_PROGRAM, "box", "--format", "html", "--team", kTeam, "--out-dir", out,
+           "--games-from", list},
+          "team box pages");
+  }
+}
+
+void BM_TeamSiteFirstPublishing(benchmark::State& state) {
+  const std::string list = TeamSeasonList(), out = Scratch("team-site");
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove_all(out);
+    state.ResumeTiming();
+    Spawn(state, {SCOREWICK_PROGRAM, "site", "--team", kTeam, "-o", out, "--games-from", list},
+          "team site");
+  }
+}
+
 BENCHMARK(BM_BoxScorePages)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SiteFirstPublishing)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SiteAfterOneGame)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SiteUnchanged)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TeamBoxScorePages)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TeamSiteFirstPublishing)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -113,7 +153,8 @@ int main(int argc, char** argv) {
       scorewick::bench::RunWithRatios(argc, argv,
                                       {{"BM_SiteFirstPublishing", "BM_BoxScorePages"},
                                        {"BM_SiteAfterOneGame", "BM_BoxScorePages"},
-                                       {"BM_SiteUnchanged", "BM_BoxScorePages"}});
+                                       {"BM_SiteUnchanged", "BM_BoxScorePages"},
+                                       {"BM_TeamSiteFirstPublishing", "BM_TeamBoxScorePages"}});
   for (const auto& [name, kb] : peak_kb)
     std::printf("peak resident memory of %s: %.1f MB\n", name.c_str(), kb / 1024.0);
   return status;

@@ -7,21 +7,26 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 
 #include "app/remembered_position.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
+#include "records/game_headline.h"
 #include "reports/print/cp1252_text.h"
+#include "stats/game_line.h"
 
 namespace scorewick::app {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Folders are listed in brackets, as "[..]" and "[name]".
+// Folders are listed in brackets, as "[..]" and "[name]"; games by their
+// line, with the file's name kept.
 constexpr int kFolderRole = Qt::UserRole + 1;
+constexpr int kFileRole = Qt::UserRole + 2;
 constexpr std::uint32_t kCurrentGameVersion = 768;
 
 QString Native(const std::string& text) { return QString::fromStdString(text); }
@@ -102,7 +107,13 @@ void BoxGameSelection::Fill() {
   std::sort(folders.begin(), folders.end());
   std::sort(games.begin(), games.end());
   if (fs::path(folder_).has_relative_path()) folders.insert(folders.begin(), "..");
-  for (const std::string& name : games) list_->addItem(Native(name));
+  for (const std::string& name : games) {
+    const std::optional<GameHeadline> game = ReadGameHeadline((fs::path(folder_) / name).string());
+    auto* item =
+        new QListWidgetItem(game ? print::FromCp1252(GameLineText(*game)) : Native(name), list_);
+    item->setData(kFileRole, Native(name));
+    item->setToolTip(Native(name));
+  }
   for (const std::string& name : folders) {
     auto* item = new QListWidgetItem("[" + Native(name) + "]", list_);
     item->setData(kFolderRole, Native(name));
@@ -113,7 +124,7 @@ void BoxGameSelection::Fill() {
 std::string BoxGameSelection::SelectedFile() const {
   const QListWidgetItem* item = list_->currentItem();
   if (item == nullptr || !item->data(kFolderRole).isNull()) return {};
-  return item->text().toStdString();
+  return item->data(kFileRole).toString().toStdString();
 }
 
 void BoxGameSelection::ShowPreview() {

@@ -1,7 +1,9 @@
 #pragma once
 // "Select Game": the game picker of Statistics > Box Scores.  A list of the
-// game files and sub-folders of a folder (".." first), the folder shown
-// above it, and a preview of the selected game's two teams.  A game of an
+// games (each as its date, visitors at home and score, the file's name in
+// the tooltip; a file whose headline cannot be read by its name) and
+// sub-folders of a folder (".." first), the folder shown above it, and a
+// preview of the selected game's two teams.  A game of an
 // older format is refused on OK with "Incompatible Game Format" and the
 // dialog stays open; a folder is entered by double-clicking it.
 

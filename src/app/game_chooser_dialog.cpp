@@ -23,6 +23,7 @@
 #include "reports/print/cp1252_text.h"
 #include "stats/accumulate.h"
 #include "stats/calendar_day.h"
+#include "stats/game_line.h"
 #include "stats/pitcher_workload.h"
 
 namespace scorewick::app {
@@ -66,12 +67,11 @@ QString Games(std::size_t count) {
 
 constexpr const char* kListFilter = "Game List (*.txt)|*.txt|All Files (*.*)|*.*|";
 
-// "2019-09-29  Seattle Mariners at Houston Astros"; the file's name when
-// its headline cannot be read.
+// The game's line (stats/game_line.h); the file's name when its headline
+// cannot be read.
 QString GameLine(const std::string& path, const std::optional<GameHeadline>& game) {
   if (!game) return QString::fromStdString(std::filesystem::path(path).filename().string());
-  return QString::fromStdString(CalendarDayText({game->year, game->month, game->day})) + "  " +
-         print::FromCp1252(game->visitor) + " at " + print::FromCp1252(game->home);
+  return print::FromCp1252(GameLineText(*game));
 }
 
 QDate ToQDate(const LocalDate& day) { return QDate(day.year, day.month, day.day); }
@@ -266,12 +266,19 @@ void GameChooserDialog::EnterFolder(const std::string& folder) {
                                                                  : (here / name).string()));
     item->setData(kFolderRole, true);
   }
+  // The games by their line, the file's name in the tooltip.
   for (const std::string& file : GameFilesOf(folder_)) {
-    auto* item = new QListWidgetItem(
-        QString::fromStdString(std::filesystem::path(file).filename().string()), folder_list_);
+    auto* item = new QListWidgetItem(GameLine(file, Headline(file)), folder_list_);
+    item->setToolTip(QString::fromStdString(std::filesystem::path(file).filename().string()));
     item->setData(kPathRole, QString::fromStdString(file));
     item->setData(kFolderRole, false);
   }
+}
+
+const std::optional<GameHeadline>& GameChooserDialog::Headline(const std::string& path) {
+  auto [at, fresh] = headlines_.try_emplace(path);
+  if (fresh) at->second = ReadGameHeadline(path);
+  return at->second;
 }
 
 void GameChooserDialog::HighlightChanged(QListWidgetItem* item) {
@@ -407,11 +414,7 @@ std::optional<GameFilter> GameChooserDialog::EffectiveFilter(std::string* error)
 std::vector<std::optional<GameHeadline>> GameChooserDialog::ChosenHeadlines() {
   std::vector<std::optional<GameHeadline>> headlines;
   headlines.reserve(selection_.games().size());
-  for (const std::string& path : selection_.games()) {
-    auto [at, fresh] = headlines_.try_emplace(path);
-    if (fresh) at->second = ReadGameHeadline(path);
-    headlines.push_back(at->second);
-  }
+  for (const std::string& path : selection_.games()) headlines.push_back(Headline(path));
   return headlines;
 }
 

@@ -2,7 +2,8 @@
 // "Select Applicable Games To Analyze": the chooser of the game files an
 // analysis covers.  The person browses folders (the folder list shows the
 // sub-folders as "[name]", "[..]" for the folder above, and the ".gam"
-// files), sees the two team names of the highlighted game, and builds the
+// files as their games' lines, the file's name in the tooltip), sees the
+// two team names of the highlighted game, and builds the
 // list of games to analyse.  The statistics variant also asks for the team
 // whose players are counted ("All Teams" or a team the chosen games name);
 // the scatter plot and pitching plot variants have no team box and give
@@ -16,7 +17,7 @@
 // chosen games (app/game_filter_panel.h) say how many they leave, and OK
 // hands on only those; with a team to analyse chosen, only its games are
 // left, as only they are counted.  The chosen games show as "2019-09-29
-// Seattle Mariners at Houston Astros" with the file in the tooltip.  The
+// Seattle Mariners 3 at Houston Astros 1" with the file in the tooltip.  The
 // Pitcher Workload's chooser also asks the day the workload is looked at.
 //
 // The rules of Add, Remove and OK are the game selection's
@@ -133,6 +134,8 @@ class GameChooserDialog : public QDialog {
   void RefreshFilter();
   // The headlines of the chosen games, read once each.
   std::vector<std::optional<GameHeadline>> ChosenHeadlines();
+  // The game's headline, read once.
+  const std::optional<GameHeadline>& Headline(const std::string& path);
   // Remembers list as the last one and offers it.
   void RememberList(const std::string& list);
   std::string ListFolder() const;

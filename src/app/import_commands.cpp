@@ -97,19 +97,32 @@ void RunImportRetrosheet(CommandEnv& env) {
                    kCaption, MessageIcon::kQuestion)) {
     return;
   }
+  const std::vector<std::string> there = AlreadyThere(event_files, *folder);
   const bool force =
-      AskToReplace(ui, AlreadyThere(event_files, *folder), "games and teams to import", *folder,
-                   "imports the others", kCaption);
+      AskToReplace(ui, there, "games and teams to import", *folder, "imports the others", kCaption);
   const interop::ImportSummary summary = WithProgress(
       env.window, "Importing the games ...", kCaption, [&](const interop::ImportProgress& tell) {
         return interop::ImportRetrosheet({event_files, *folder, force}, tell);
       });
   session.folders.RememberFolder(FileKind::kGame, *folder);
-  if (summary.refusals.empty()) {
+  // The files written over: those there before that the import wrote.
+  std::vector<std::string> replaced;
+  for (const auto* written : {&summary.games_written, &summary.teams_written}) {
+    for (const std::string& path : *written) {
+      const std::string name = FileNameOf(path);
+      if (force && std::find(there.begin(), there.end(), name) != there.end())
+        replaced.push_back(name);
+    }
+  }
+  // Games kept as they were are counted in the line, not listed.
+  const bool listed =
+      !replaced.empty() || std::any_of(summary.refusals.begin(), summary.refusals.end(),
+                                       [](const auto& r) { return !r.kept; });
+  if (!listed) {
     ui.ShowMessage(summary.Line() + ", in " + *folder + ".", kCaption, MessageIcon::kInformation);
     return;
   }
-  ImportSummaryDialog dialog(summary, *folder, &env.window);
+  ImportSummaryDialog dialog(summary, *folder, replaced, &env.window);
   ImportSummaryRun()(dialog);
 }
 

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "app/pictures.h"
 #include "app/print_job.h"
 #include "app/remembered_position.h"
+#include "app/scoring_window.h"
 #include "platform/ui.h"
 
 namespace scorewick::app {
@@ -163,6 +165,16 @@ void MainWindow::RunCommand(int command) {
   if (row == nullptr || !row->enabled()) return;
   CommandEnv env{*this, Services()};
   row->handler(env);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  for (ScoringWindow* window : findChildren<ScoringWindow*>()) {
+    if (window->isVisible() && !window->close()) {
+      event->ignore();
+      return;
+    }
+  }
+  QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::OpenUrl(const QUrl& url) {

@@ -2,7 +2,9 @@
 // The main window: a multiple-document frame with the menu, the tool bar
 // and the background picture.  It owns nothing but its widgets: the
 // settings live in the session, which the window reads when it is built
-// and whose settings file it writes when it is destroyed.
+// and whose settings file it writes when it is destroyed.  Closing it
+// (File > Exit, Ctrl+X) first closes the scoring windows, each asking
+// about work it holds; one that stays open keeps the program running.
 
 #include <QMainWindow>
 #include <QUrl>
@@ -45,6 +47,9 @@ class MainWindow : public QMainWindow {
   // started for it.  Tests replace it to see where.
   bool OpenUrl(const QUrl& url);
   std::function<bool(const QUrl&)> url_opener;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenu();

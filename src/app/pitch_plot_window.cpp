@@ -61,6 +61,7 @@ PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& sess
   MakeCanvas(kCanvasSize, [this](QPainter& painter, int width) { Draw(painter, width); });
 
   auto* lists = new QFormLayout;
+  lists->addRow("Team", team_box());
   lists->addRow("Pitcher", pitcher_box_);
   lists->addRow("Batter", batter_box_);
   lists->addRow("Pitch Types", type_box_);
@@ -91,13 +92,18 @@ PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& sess
 }
 
 void PitchPlotWindow::FillChoices() {
-  SetChoices(pitcher_box_, info_.pitchers, 0);
-  SetChoices(batter_box_, info_.batters, -1);
+  SetTeams(info_.pitcher_names(), info_.batter_names());
+  FillPlayers();
   std::vector<std::string> types;
   for (int t = 0; t < kPitchTypeCount; ++t) types.emplace_back(PitchTypeName(t));
   types.emplace_back(kAllPitches);
   SetChoices(type_box_, types, kPitchTypeCount);
   ChoiceChanged();
+}
+
+void PitchPlotWindow::FillPlayers() {
+  SetPlayers(pitcher_box_, info_.pitcher_names(), info_.pitchers, 0);
+  SetPlayers(batter_box_, info_.batter_names(), info_.batters, -1);
 }
 
 std::array<QString, 4> PitchPlotWindow::figures() const {
@@ -107,8 +113,9 @@ std::array<QString, 4> PitchPlotWindow::figures() const {
 
 void PitchPlotWindow::ChoiceChanged() {
   if (pitcher_box_->currentIndex() < 0 || batter_box_->currentIndex() < 0) return;
-  info_.pitcher_filter = info_.pitchers.at(static_cast<std::size_t>(pitcher_box_->currentIndex()));
-  info_.batter_filter = info_.batters.at(static_cast<std::size_t>(batter_box_->currentIndex()));
+  info_.pitcher_filter = ChosenName(pitcher_box_, info_.pitchers);
+  info_.batter_filter = ChosenName(batter_box_, info_.batters);
+  info_.team_filter = team_box()->currentData().toByteArray().toStdString();
   info_.type_filter = type_box_->currentIndex();
   for (std::size_t k = 0; k < 3; ++k) info_.show[k] = kind_boxes_[k]->isChecked();
   const PitchFigures f = info_.Figures();

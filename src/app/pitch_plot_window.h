@@ -1,7 +1,8 @@
 #pragma once
 // "Pitching Plots": the pitch chart of the chosen games on screen.  The
 // pitcher, batter and pitch-type lists and the three kind boxes choose
-// which pitches are drawn; every change repaints and recomputes the
+// which pitches are drawn (with a team chosen and every pitcher and
+// batter, the pitches its pitchers threw); every change repaints and recomputes the
 // average speed and the strike, ball and hit percentages (and the shares
 // of the zone's thirds).  Print puts the chart on one page; Printer Setup
 // sets up the program's printer.
@@ -40,7 +41,8 @@ class PitchPlotWindow : public PlotWindow {
   AccumulateReport Load() override { return info_.Load(); }
   BaseStatGameStruct& Games() override { return info_; }
   void FillChoices() override;
-  void ChoiceChanged();
+  void FillPlayers() override;
+  void ChoiceChanged() override;
   void Draw(QPainter& painter, int width);
 
   PitcherInfo info_;

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QPushButton>
+#include <algorithm>
 #include <string>
 
 #include "app/core/refused_games.h"
@@ -33,6 +34,12 @@ PlotWindow::PlotWindow(Session& session, Ui& ui, const char* title, QWidget* par
     : QDialog(parent), session_(session), ui_(ui) {
   setWindowTitle(title);
   print = [this](printing::Printout& printout) { PrintOnApplicationPrinter(printout, ui_, this); };
+  team_box_ = ChoiceBox("team", 16);
+  team_box_->setToolTip("The team whose players the lists of players show");
+  connect(team_box_, &QComboBox::currentIndexChanged, this, [this] {
+    FillPlayers();
+    ChoiceChanged();
+  });
 }
 
 bool PlotWindow::Open() {
@@ -74,6 +81,37 @@ void PlotWindow::SetChoices(QComboBox* box, const std::vector<std::string>& name
   box->clear();
   for (const std::string& name : names) box->addItem(printing::FromCp1252(name));
   box->setCurrentIndex(current < 0 ? box->count() - 1 : current);
+}
+
+void PlotWindow::SetTeams(const NameList& first, const NameList& second) {
+  std::vector<std::string> teams = first.Teams();
+  for (const std::string& team : second.Teams())
+    if (std::find(teams.begin(), teams.end(), team) == teams.end()) teams.push_back(team);
+  std::sort(teams.begin(), teams.end());
+  const QSignalBlocker quiet(team_box_);
+  team_box_->clear();
+  team_box_->addItem("All Teams");
+  for (const std::string& team : teams)
+    team_box_->addItem(printing::FromCp1252(team), QByteArray::fromStdString(team));
+  team_box_->setCurrentIndex(0);
+}
+
+void PlotWindow::SetPlayers(QComboBox* box, const NameList& list,
+                            const std::vector<std::string>& names, int fallback) const {
+  const QSignalBlocker quiet(box);
+  const QVariant was = box->currentData();
+  box->clear();
+  const std::string team = team_box_->currentData().toByteArray().toStdString();
+  for (const int i : list.SortedOfTeam(team))
+    box->addItem(printing::FromCp1252(names.at(static_cast<std::size_t>(i))), i);
+  box->addItem(printing::FromCp1252(names.back()), static_cast<int>(names.size()) - 1);
+  const int again = was.isValid() ? box->findData(was) : -1;
+  box->setCurrentIndex(again >= 0 ? again : fallback < 0 ? box->count() - 1 : fallback);
+}
+
+const std::string& PlotWindow::ChosenName(const QComboBox* box,
+                                          const std::vector<std::string>& names) {
+  return names.at(static_cast<std::size_t>(box->currentData().toInt()));
 }
 
 }  // namespace scorewick::app

@@ -25,6 +25,9 @@ ScatterPlotWindow::ScatterPlotWindow(const BaseStatGameStruct& chosen, Session& 
   });
 
   auto* choices = new QHBoxLayout;
+  choices->addWidget(new QLabel("Team :"));
+  choices->addWidget(team_box());
+  choices->addSpacing(16);
   choices->addWidget(new QLabel("Batter :"));
   choices->addWidget(batter_box_);
   choices->addSpacing(16);
@@ -32,10 +35,13 @@ ScatterPlotWindow::ScatterPlotWindow(const BaseStatGameStruct& chosen, Session& 
   choices->addWidget(pitcher_box_);
   choices->addStretch(1);
   AddButtons(choices);
+  unplaced_ = new QLabel;
+  unplaced_->setObjectName("unplaced");
+  unplaced_->setAlignment(Qt::AlignHCenter);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(canvas_, 0, Qt::AlignHCenter);
+  layout->addWidget(canvas_, 1);
+  layout->addWidget(unplaced_);
   layout->addLayout(choices);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   for (QComboBox* box : {batter_box_, pitcher_box_})
     connect(box, &QComboBox::currentIndexChanged, this, [this] { ChoiceChanged(); });
@@ -43,19 +49,33 @@ ScatterPlotWindow::ScatterPlotWindow(const BaseStatGameStruct& chosen, Session& 
 }
 
 void ScatterPlotWindow::FillChoices() {
-  SetChoices(batter_box_, info_.batters, -1);
-  SetChoices(pitcher_box_, info_.pitchers, -1);
+  SetTeams(info_.batter_names(), info_.pitcher_names());
+  FillPlayers();
   ChoiceChanged();
 }
 
+void ScatterPlotWindow::FillPlayers() {
+  SetPlayers(batter_box_, info_.batter_names(), info_.batters, -1);
+  SetPlayers(pitcher_box_, info_.pitcher_names(), info_.pitchers, -1);
+}
+
 void ScatterPlotWindow::ChoiceChanged() {
-  const int batter = batter_box_->currentIndex(), pitcher = pitcher_box_->currentIndex();
-  if (batter < 0 || pitcher < 0) return;
-  info_.batter_filter = info_.batters.at(static_cast<std::size_t>(batter));
-  info_.pitcher_filter = info_.pitchers.at(static_cast<std::size_t>(pitcher));
+  if (batter_box_->currentIndex() < 0 || pitcher_box_->currentIndex() < 0) return;
+  info_.batter_filter = ChosenName(batter_box_, info_.batters);
+  info_.pitcher_filter = ChosenName(pitcher_box_, info_.pitchers);
+  info_.team_filter = team_box()->currentData().toByteArray().toStdString();
   info_.Collect();
+  const std::size_t unplaced = info_.unplaced_outs.size();
+  unplaced_->setText(unplaced == 0 ? QString()
+                                   : QString("%1 ball%2 without a recorded place, shown around "
+                                             "their fielder")
+                                         .arg(unplaced)
+                                         .arg(unplaced == 1 ? "" : "s"));
+  unplaced_->setVisible(unplaced > 0);
   canvas_->update();
 }
+
+QString ScatterPlotWindow::unplaced_text() const { return unplaced_->text(); }
 
 void ScatterPlotWindow::Print() {
   printing::SprayPrintout printout(info_, field_);

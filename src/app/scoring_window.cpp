@@ -14,14 +14,15 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSplitter>
-#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <filesystem>
 
 #include "app/core/settings.h"
 #include "app/core/stat_rules_of.h"
+#include "app/help_page_dialog.h"
 #include "app/play_composer.h"
+#include "app/save_question.h"
 #include "app/scoring_board.h"
 #include "app/scoring_book_panel.h"
 #include "app/scoring_decisions_dialog.h"
@@ -633,18 +634,8 @@ void ScoringWindow::ShowHelp() {
   }
   // The page in a window of our own: it is short, and the keys it lists
   // are for this window.
-  QDialog dialog(this);
-  dialog.setWindowTitle("Scoring Window Help");
+  HelpPageDialog dialog(path, "Scoring Window Help", QString(), this);
   dialog.setObjectName("scoringHelp");
-  auto* view = new QTextBrowser(&dialog);
-  view->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
-  view->setOpenExternalLinks(true);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(view);
-  layout->addWidget(buttons);
-  dialog.resize(720, 640);
   dialog.exec();
 }
 
@@ -664,8 +655,27 @@ bool ScoringWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ScoringWindow::closeEvent(QCloseEvent* event) {
-  // Every word is on the disk already: nothing to ask.
-  event->accept();
+  // Every action taken is on the disk already; only the words in the entry
+  // line, typed or clicked but not yet entered, would be lost.
+  const QString typed = entry_->text().trimmed();
+  if (typed.isEmpty()) {
+    event->accept();
+    return;
+  }
+  const SaveAnswer answer = SaveQuestion()(
+      "The words \"" + typed +
+          "\" are not entered in the book yet.\n\nSave enters them before the window closes; "
+          "Discard drops them.",
+      kScoringCaption, this);
+  if (answer == SaveAnswer::kDiscard || (answer == SaveAnswer::kSave && Enter(typed))) {
+    event->accept();
+    return;
+  }
+  // Cancelled, or the words refused (the message line says why): the
+  // window stays, in front, to mend them.
+  event->ignore();
+  raise();
+  activateWindow();
 }
 
 }  // namespace scorewick::app

@@ -5,7 +5,8 @@
 // each action is checked by the scorer before it is kept and, once kept,
 // is on the disk (the book beside the game file, the game file rewritten),
 // so that closing the window or a crash loses nothing and the window
-// reopens where it stopped.  Undo and redo take back and put back whole
+// reopens where it stopped; only words left in the entry line are asked
+// about on closing (Save enters them).  Undo and redo take back and put back whole
 // actions; a past entry of the book is corrected in the side panel and the
 // rest of the game is played again over it.
 

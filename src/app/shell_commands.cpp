@@ -7,7 +7,9 @@
 #include "app/about_dialog.h"
 #include "app/app_printer.h"
 #include "app/core/session.h"
+#include "app/help_page_dialog.h"
 #include "app/main_window.h"
+#include "app/modal_run.h"
 #include "app/options_dialog.h"
 #include "records/file_io.h"
 #include "stats/workload_rules.h"
@@ -24,11 +26,10 @@ void OpenManual(CommandEnv& env, const QString& anchor) {
   }
   QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));
   if (!anchor.isEmpty()) url.setFragment(anchor);
-  if (!env.window.OpenUrl(url)) {
-    env.services.ui.ShowMessage(
-        "No web browser could be started to show the help manual:\n\n" + path, "Help",
-        MessageIcon::kExclamation);
-  }
+  if (env.window.OpenUrl(url)) return;
+  // No browser could be started: the manual in a window of our own.
+  HelpPageDialog page(path, "Help", anchor, &env.window);
+  RunModal(page);
 }
 
 }  // namespace

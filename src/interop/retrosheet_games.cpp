@@ -174,6 +174,22 @@ std::string ImportRefusal::Text() const {
   return text + ": " + reason;
 }
 
+std::vector<ClubRefusals> RefusedGamesByClub(const std::vector<ImportRefusal>& refusals) {
+  std::map<std::string, std::vector<std::string>> by_club;
+  for (const ImportRefusal& r : refusals) {
+    if (r.kept || r.note || r.game.empty()) continue;
+    const std::string home = r.home.empty() ? r.game.substr(0, 3) : r.home;
+    for (const std::string& club : {home, r.visitor}) {
+      if (club.empty()) continue;
+      std::vector<std::string>& games = by_club[club];
+      if (std::find(games.begin(), games.end(), r.game) == games.end()) games.push_back(r.game);
+    }
+  }
+  std::vector<ClubRefusals> grouped;
+  for (auto& [club, games] : by_club) grouped.push_back({club, std::move(games)});
+  return grouped;
+}
+
 namespace {
 
 // The event files read and split into their games; a file that cannot be
@@ -216,7 +232,8 @@ void HandOver(const GameSink& take, const ScoredGame& given, const std::string& 
     read.refusals.push_back({file_name, 0, given.origin.id, taken.reason, true});
   } else if (!taken.reason.empty()) {
     ++read.games_refused;
-    read.refusals.push_back({file_name, 0, given.origin.id, taken.reason});
+    read.refusals.push_back({file_name, 0, given.origin.id, taken.reason, false, false,
+                             given.origin.home, given.origin.visitor});
   } else {
     ++read.games_taken;
     if (!notes.empty()) ++read.games_noted;
@@ -257,7 +274,8 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
       for (ImportRefusal& notice : clubs.TakeNotices()) read.refusals.push_back(std::move(notice));
       auto refuse = [&](int line, const std::string& reason) {
         ++read.games_refused;
-        read.refusals.push_back({file_name, line, origin.id, reason});
+        read.refusals.push_back(
+            {file_name, line, origin.id, reason, false, false, origin.home, origin.visitor});
       };
       if (!built) {
         refuse(refusal.line, refusal.reason);

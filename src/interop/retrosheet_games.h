@@ -25,10 +25,25 @@ struct ImportRefusal {
   std::string reason;
   bool kept = false;  // not a fault: a file already there was left as it was
   bool note = false;  // not a fault: what the game's import read past or approximated
+  // A refused game's clubs, by code ("SEA"), as far as they were read.
+  std::string home;
+  std::string visitor;
 
   // "2019SEA.EVA, line 57 (game SEA201903280): nobody is on second base"
   std::string Text() const;
 };
+
+// The games refused (not those kept or noted), club by club: each club
+// named by a refused game, A to Z, with the ids of its refused games, home
+// and away, in the order met.  A game whose home club was not read yet is
+// the club of its id's first three letters ("SEA201903280": SEA).
+struct ClubRefusals {
+  std::string club;
+  std::vector<std::string> games;
+
+  bool operator==(const ClubRefusals&) const = default;
+};
+std::vector<ClubRefusals> RefusedGamesByClub(const std::vector<ImportRefusal>& refusals);
 
 // Told before each game: the games done so far and the whole count.
 // Returning false stops the reading there.

@@ -44,6 +44,8 @@ Parsed Parse(std::span<const std::uint8_t> bytes, bool head, bool rosters, GameH
   out.day = header.day;
   out.hour = header.start_hour;
   out.minute = header.start_minute;
+  out.home_runs = header.home_score;
+  out.visitor_runs = header.visitor_score;
   ByteReader in(bytes);
   in.Skip(4 + kGameHeaderSize);
   Team team;

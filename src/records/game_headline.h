@@ -1,7 +1,8 @@
 #pragma once
 // What a list of games needs to choose among them without decoding them:
-// the day and start time the header keeps and the names of the two teams,
-// read from the first bytes of the file (a game's teams follow its header).
+// the day, start time and score the header keeps and the names of the two
+// teams, read from the first bytes of the file (a game's teams follow its
+// header).
 // The statistics and box scores then read only the games chosen.
 
 #include <optional>
@@ -21,6 +22,10 @@ struct GameHeadline {
   // The names on the two teams' rosters, when asked for.
   std::vector<std::string> home_players;
   std::vector<std::string> visitor_players;
+  // The score the header keeps (the runs of the innings played so far;
+  // 0 and 0 before the first run).
+  int home_runs = 0;
+  int visitor_runs = 0;
 };
 
 // Reads the headline of the game file at path: its first 8 KB, and the

@@ -16,10 +16,15 @@ PitchKind KindOfPitch(const PITCH_DATA& pitch) {
 
 void PitcherInfo::TakeGame(const Game& game) {
   const int last = game.LastInning();
+  const std::string home = game.home.team_name.str(), visitor = game.visitor.team_name.str();
   for (int i = 0; i <= last; ++i) {
     for (bool top : {true, false}) {
+      // The visitors bat in the top halves.
+      const std::string& batting = top ? visitor : home;
+      const std::string& pitching = top ? home : visitor;
+      const int team = team_names_.Add(pitching);
       for (const AT_BAT& at_bat : game.innings[static_cast<std::size_t>(i)].half(top).at_bats) {
-        const int batter = batter_names_.Add(at_bat.batter.name.view());
+        const int batter = batter_names_.Add(at_bat.batter.name.view(), batting);
         // The pitcher seldom changes within a plate appearance.
         std::string_view last_name;
         int pitcher = -1;
@@ -27,7 +32,7 @@ void PitcherInfo::TakeGame(const Game& game) {
           if (!detail.valid) break;
           if (pitcher < 0 || detail.pitcher.name.view() != last_name) {
             last_name = detail.pitcher.name.view();
-            pitcher = pitcher_names_.Add(last_name);
+            pitcher = pitcher_names_.Add(last_name, pitching);
           }
           pitches_.push_back({pitcher,
                               batter,
@@ -35,7 +40,8 @@ void PitcherInfo::TakeGame(const Game& game) {
                               KindOfPitch(detail),
                               {detail.location_x, detail.location_y},
                               detail.speed,
-                              detail.right_handed_batter != 0});
+                              detail.right_handed_batter != 0,
+                              team});
         }
       }
     }
@@ -52,6 +58,7 @@ void PitcherInfo::FinishLists() {
 AccumulateReport PitcherInfo::Load() {
   pitcher_names_.Clear();
   batter_names_.Clear();
+  team_names_.Clear();
   pitches_.clear();
   bool first = true;
   AccumulateReport report = ForEachPlotGame(*this, [this, &first](const Game& game) {
@@ -70,7 +77,10 @@ std::vector<const PlotPitch*> PitcherInfo::Shown() const {
   const int pitcher = FilterIndex(pitcher_filter, kAllPitchers, pitcher_names_);
   const int batter = FilterIndex(batter_filter, kAllBatters, batter_names_);
   const bool all_types = type_filter < 0 || type_filter >= kPitchTypeCount;
+  const bool team_only = !team_filter.empty() && pitcher == kEveryName && batter == kEveryName;
+  const int team = team_names_.Find(team_filter);
   for (const PlotPitch& pitch : pitches_) {
+    if (team_only && pitch.pitching_team != team) continue;
     if (pitcher != kEveryName && pitch.pitcher != pitcher) continue;
     if (batter != kEveryName && pitch.batter != batter) continue;
     if (!all_types && pitch.type != type_filter) continue;

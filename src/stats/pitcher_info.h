@@ -44,6 +44,7 @@ struct PlotPitch {
   PlotPoint location;
   float speed = 0;
   bool right_picture = false;  // the second zone picture (right-handed batter)
+  int pitching_team = 0;       // index in the team list
 };
 
 // Which pitches are shown, and the figures over them.
@@ -63,7 +64,10 @@ class PitcherInfo : public BaseStatGameStruct {
  public:
   std::string pitcher_filter = kAllPitchers;
   std::string batter_filter = kAllBatters;
-  int type_filter = kPitchTypeCount;           // kPitchTypeCount = all pitches
+  int type_filter = kPitchTypeCount;  // kPitchTypeCount = all pitches
+  // A team's name: with every pitcher and every batter chosen, only the
+  // pitches its pitchers threw are shown.  Empty: every team's.
+  std::string team_filter;
   std::array<bool, 3> show{true, true, true};  // by PitchKind
 
   // Player lists in order of first appearance, "ALL PITCHERS" and "ALL
@@ -91,11 +95,15 @@ class PitcherInfo : public BaseStatGameStruct {
   std::string TypeName() const;
 
   const std::vector<PlotPitch>& pitches() const { return pitches_; }
+  // The names of pitchers and batters with the teams they played for.
+  const NameList& pitcher_names() const { return pitcher_names_; }
+  const NameList& batter_names() const { return batter_names_; }
 
  private:
   std::vector<PlotPitch> pitches_;
   NameList pitcher_names_;
   NameList batter_names_;
+  NameList team_names_;
 };
 
 // The printed summary: "For All Pitches, 12 pitches, 81.20 avg speed,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "records/code_classes.h"
 #include "records/format_text.h"
@@ -53,16 +55,23 @@ std::string_view FinishingPitcher(const AT_BAT& at_bat) {
 
 void ScatterInfo::TakeGame(const Game& game) {
   bool counting = true;
+  const std::string home = game.home.team_name.str(), visitor = game.visitor.team_name.str();
   for (const INNING& inning : game.innings) {
     if (inning.top.at_bats.empty() && inning.bottom.at_bats.empty()) counting = false;
     for (const HALF_INNING* half : {&inning.bottom, &inning.top}) {
+      // The home team bats in the bottom halves.
+      const bool home_bats = half == &inning.bottom;
       for (const AT_BAT& at_bat : half->at_bats) {
-        SprayEntry entry{batter_names_.Add(at_bat.batter.name.view()),
-                         pitcher_names_.Add(FinishingPitcher(at_bat)),
+        SprayEntry entry{batter_names_.Add(at_bat.batter.name.view(), home_bats ? home : visitor),
+                         pitcher_names_.Add(FinishingPitcher(at_bat), home_bats ? visitor : home),
                          false,
-                         {}};
-        if (counting && SprayPointOf(at_bat, entry.point, entry.on_base))
+                         {},
+                         true,
+                         team_names_.Add(home_bats ? home : visitor)};
+        if (counting && SprayPointOf(at_bat, entry.point, entry.on_base)) {
+          entry.placed = at_bat.HasHitLocation();
           entries_.push_back(std::move(entry));
+        }
       }
     }
   }
@@ -78,6 +87,7 @@ void ScatterInfo::FinishLists() {
 AccumulateReport ScatterInfo::Load() {
   batter_names_.Clear();
   pitcher_names_.Clear();
+  team_names_.Clear();
   entries_.clear();
   AccumulateReport report = ForEachPlotGame(*this, [this](const Game& game) { TakeGame(game); });
   FinishLists();
@@ -90,13 +100,40 @@ AccumulateReport ScatterInfo::Load() {
 void ScatterInfo::Collect() {
   on_base_points.clear();
   out_points.clear();
+  unplaced_outs.clear();
   const int batter = FilterIndex(batter_filter, kAllBatters, batter_names_);
   const int pitcher = FilterIndex(pitcher_filter, kAllPitchers, pitcher_names_);
+  const bool team_only = !team_filter.empty() && batter == kEveryName && pitcher == kEveryName;
+  const int team = team_names_.Find(team_filter);
   for (const SprayEntry& entry : entries_) {
     if (batter != kEveryName && entry.batter != batter) continue;
     if (pitcher != kEveryName && entry.pitcher != pitcher) continue;
+    if (team_only && entry.batting_team != team) continue;
+    if (!entry.on_base && !entry.placed) unplaced_outs.push_back(out_points.size());
     (entry.on_base ? on_base_points : out_points).push_back(entry.point);
   }
+}
+
+std::vector<PlotPoint> ScatterInfo::ShownOutPoints() const {
+  // The golden angle turns each ball away from the ones before it, and the
+  // radius grows with the square root of the count: an even disc, drawn
+  // tighter when a place holds more balls than it has room for.
+  constexpr double kGoldenAngle = 2.399963229728653;
+  constexpr double kSpacing = 1.8;    // pixels
+  constexpr double kMostRadius = 12;  // pixels
+  std::vector<PlotPoint> shown = out_points;
+  std::map<std::pair<int, int>, std::pair<int, int>> at_place;  // (balls, seen)
+  for (const std::size_t i : unplaced_outs) ++at_place[{shown.at(i).x, shown.at(i).y}].first;
+  for (const std::size_t i : unplaced_outs) {
+    PlotPoint& p = shown.at(i);
+    auto& [balls, seen] = at_place[{p.x, p.y}];
+    const int k = seen++;
+    const double spacing = std::min(kSpacing, kMostRadius / std::sqrt(static_cast<double>(balls)));
+    const double radius = spacing * std::sqrt(static_cast<double>(k));
+    p.x += static_cast<std::int32_t>(std::lround(radius * std::cos(k * kGoldenAngle)));
+    p.y += static_cast<std::int32_t>(std::lround(radius * std::sin(k * kGoldenAngle)));
+  }
+  return shown;
 }
 
 SprayShares ComputeSprayShares(const ScatterInfo& info) {

@@ -41,14 +41,22 @@ struct SprayEntry {
   int pitcher = 0;  // index in the pitcher list
   bool on_base = false;
   PlotPoint point;
+  bool placed = true;    // false: no recorded location, the point is the fielder's
+  int batting_team = 0;  // index in the team list
 };
 
 class ScatterInfo : public BaseStatGameStruct {
  public:
   std::string batter_filter = kAllBatters;
   std::string pitcher_filter = kAllPitchers;
+  // A team's name: with every batter and every pitcher chosen, only the
+  // balls its batters hit are collected.  Empty: every team's.
+  std::string team_filter;
   std::vector<PlotPoint> on_base_points;
   std::vector<PlotPoint> out_points;
+  // The indexes in out_points of the balls without a recorded location
+  // (shown at their fielder's place).
+  std::vector<std::size_t> unplaced_outs;
   // Player lists in order of first appearance, "ALL BATTERS" and "ALL
   // PITCHERS" last once Load has run.
   std::vector<std::string> batters;
@@ -64,16 +72,26 @@ class ScatterInfo : public BaseStatGameStruct {
   void TakeGame(const Game& game);
   // Sets the two lists from the names taken, "ALL" entries last.
   void FinishLists();
-  // Refills both point arrays from the entries that pass both filters
+  // Refills both point arrays from the entries that pass the filters
   // (names compared exactly).
   void Collect();
+  // The out points as a chart shows them: the balls without a recorded
+  // location spread around their fielder's place on a tight spiral (the
+  // first on the place itself, a disc of at most 12 pixels however many
+  // there are), so that each is seen; the same points every time.
+  std::vector<PlotPoint> ShownOutPoints() const;
 
   const std::vector<SprayEntry>& entries() const { return entries_; }
+  // The names of batters and pitchers with the teams they played for (a
+  // batter for the side at bat, a pitcher for the other).
+  const NameList& batter_names() const { return batter_names_; }
+  const NameList& pitcher_names() const { return pitcher_names_; }
 
  private:
   std::vector<SprayEntry> entries_;
   NameList batter_names_;
   NameList pitcher_names_;
+  NameList team_names_;
 };
 
 // How the collected balls spread over the field: left, centre and right by

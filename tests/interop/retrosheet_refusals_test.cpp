@@ -6,6 +6,7 @@
 
 #include <sstream>
 
+#include "interop/retrosheet_games.h"
 #include "retro_book.h"
 #include "support/data_file.h"
 #include "support/work_folder.h"
@@ -112,6 +113,23 @@ TEST(RetrosheetRefusals, DatesAndTimesThatCannotBe) {
       EXPECT_EQ(game.header.year * 10000 + game.header.month * 100 + game.header.day, 20240401);
     }
   }
+}
+
+// The refused games club by club: home and away, each once, the kept and
+// noted games left out, a club not yet read taken from the game's id.
+TEST(RetrosheetRefusals, RefusedGamesAreNamedClubByClub) {
+  const std::vector<ImportRefusal> refusals = {
+      {"2019SEA.EVA", 57, "SEA201903280", "a play", false, false, "SEA", "BOS"},
+      {"2019SEA.EVA", 0, "SEA201903290", "already there", true, false, "SEA", "BOS"},
+      {"2019SEA.EVA", 80, "SEA201903300", "read past", false, true, "SEA", "BOS"},
+      {"2019OAK.EVA", 12, "OAK201904010", "an info record", false, false, "", ""},
+      {"2019OAK.EVA", 90, "OAK201904020", "comes twice", false, false, "OAK", "SEA"},
+      {"2019OAK.EVA", 0, "", "a roster cannot be read", false, false, "", ""},
+  };
+  EXPECT_EQ(RefusedGamesByClub(refusals),
+            (std::vector<ClubRefusals>{{"BOS", {"SEA201903280"}},
+                                       {"OAK", {"OAK201904010", "OAK201904020"}},
+                                       {"SEA", {"SEA201903280", "OAK201904020"}}}));
 }
 
 }  // namespace

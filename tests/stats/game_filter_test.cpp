@@ -1,11 +1,13 @@
 // Filters over a season's games: dates, home and away, the opponent, and a
-// team's last N games with two games on one day listed out of time order.
+// team's last N games with two games on one day listed out of time order;
+// and the line a list shows for a game.
 
 #include "stats/game_filter.h"
 
 #include <gtest/gtest.h>
 
 #include "stats/calendar_day.h"
+#include "stats/game_line.h"
 
 namespace scorewick {
 namespace {
@@ -104,6 +106,16 @@ TEST(GameFilter, DatesOnlyAsYearMonthDay) {
         "2024-04-31", "2023-02-29", "1900-02-29", "+024-05-03", "2024-05-3x", ""}) {
     EXPECT_FALSE(ParseCalendarDay(bad)) << bad;
   }
+}
+
+// A game as the lists show it: the visitors first with their runs, none
+// while the game has no run yet.
+TEST(GameLine, DateVisitorsAtHomeAndTheScore) {
+  GameHeadline game = *Game(9, 29, 13, 10, "Seattle Mariners", "Oakland Athletics");
+  EXPECT_EQ(GameLineText(game), "2024-09-29  Oakland Athletics at Seattle Mariners");
+  game.visitor_runs = 3;
+  game.home_runs = 0;
+  EXPECT_EQ(GameLineText(game), "2024-09-29  Oakland Athletics 3 at Seattle Mariners 0");
 }
 
 }  // namespace

@@ -108,6 +108,58 @@ TEST(SprayPoints, FiltersAndPlayerLists) {
   // Ann Able never faced Sal Stone.
   const ScatterInfo none = SprayOf(game, "Ann Able", "Sal Stone");
   EXPECT_TRUE(none.on_base_points.empty() && none.out_points.empty());
+
+  // A batter plays for the side at bat, a pitcher for the other; a team's
+  // players are listed A to Z.
+  const std::string visitors = game.visitor.team_name.str(), home = game.home.team_name.str();
+  const auto names_of = [](const NameList& list, const std::string& team) {
+    std::vector<std::string> names;
+    for (const int i : list.SortedOfTeam(team)) names.push_back(list.names()[i]);
+    return names;
+  };
+  EXPECT_EQ(all.batter_names().Teams(),
+            (std::vector<std::string>{std::min(home, visitors), std::max(home, visitors)}));
+  EXPECT_EQ(names_of(all.batter_names(), home), (std::vector<std::string>{"Jo Jett", "Kim Kent"}));
+  EXPECT_EQ(names_of(all.pitcher_names(), home),
+            (std::vector<std::string>{"Rex Roe", "Sal Stone"}));
+  EXPECT_EQ(names_of(all.batter_names(), "").front(), "Ann Able");
+  // A team with every batter and pitcher: the balls its batters hit.
+  ScatterInfo hitters = all;
+  hitters.team_filter = home;
+  hitters.Collect();
+  EXPECT_EQ(std::tuple(hitters.on_base_points.size(), hitters.out_points.size()),
+            std::tuple(1u, 1u));
+  hitters.batter_filter = "Ann Able";
+  hitters.Collect();
+  EXPECT_EQ(hitters.on_base_points.size(), 1u);  // a batter chosen is his balls
+}
+
+// Balls without a recorded location are spread around their fielder's
+// place, each at a place of its own; located balls stay where they fell.
+TEST(SprayPoints, BallsWithoutLocationSpreadAroundTheirFielder) {
+  std::string plays = "rules innings=2\n";
+  for (const char* half : {"top 1", "bottom 1", "top 2", "bottom 2"})
+    plays += std::string(half) + "\n6-3\n6-3\n6-3\n";
+  Game game = CompileBook(plays);
+  for (INNING& inning : game.innings) {
+    for (HALF_INNING* half : {&inning.top, &inning.bottom})
+      for (AT_BAT& at_bat : half->at_bats) Unlocate(at_bat);
+  }
+  // The fourth ball taken (the bottom of the first is taken first).
+  game.innings[0].top.at_bats.at(0).hit_x = 70;
+  game.innings[0].top.at_bats.at(0).hit_y = 75;
+  const ScatterInfo info = SprayOf(game);
+  ASSERT_EQ(info.out_points.size(), info.ShownOutPoints().size());
+  EXPECT_EQ(info.unplaced_outs.size(), info.out_points.size() - 1);
+  const std::vector<PlotPoint> shown = info.ShownOutPoints();
+  EXPECT_EQ(shown[3], (PlotPoint{70, 75}));
+  EXPECT_EQ(shown[0], (PlotPoint{66, 72}));  // the first on the shortstop's place
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (i == 3) continue;
+    EXPECT_LE(std::hypot(shown[i].x - 66, shown[i].y - 72), 8.0);
+    for (std::size_t j = 0; j < i; ++j) EXPECT_NE(shown[i], shown[j]) << i << " " << j;
+  }
+  EXPECT_EQ(info.ShownOutPoints(), shown);
 }
 
 TEST(SprayShares, SplitsByDirectionAndDepth) {
@@ -145,6 +197,7 @@ TEST(PitchChart, KindsFiltersAndFigures) {
   PitcherInfo info = PitchesOf(game);
   ASSERT_EQ(info.pitches().size(), 10u);
   EXPECT_EQ(info.pitchers, (std::vector<std::string>{"Rex Roe", "Sal Stone", kAllPitchers}));
+  const std::string home = game.home.team_name.str(), visitors = game.visitor.team_name.str();
 
   struct Case {
     const char* name;
@@ -159,6 +212,16 @@ TEST(PitchChart, KindsFiltersAndFigures) {
       {"one type", [](PitcherInfo& i) { i.type_filter = kPitchSlider; }, 1, 0, 0, 1},
       {"a type never thrown", [](PitcherInfo& i) { i.type_filter = kPitchKnuckleBall; }, 0, 0, 0,
        0},
+      // A team with every player chosen: its pitchers' pitches (the home
+      // side pitches the top half); a pitcher chosen is his pitches.
+      {"the home side", [&](PitcherInfo& i) { i.team_filter = home; }, 10, 3, 6, 1},
+      {"the visitors", [&](PitcherInfo& i) { i.team_filter = visitors; }, 0, 0, 0, 0},
+      {"the visitors and a pitcher",
+       [&](PitcherInfo& i) {
+         i.team_filter = visitors;
+         i.pitcher_filter = "Sal Stone";
+       },
+       4, 0, 4, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

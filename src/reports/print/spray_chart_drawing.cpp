@@ -54,10 +54,11 @@ void DrawSprayFields(QPainter& painter, const ScatterInfo& info, const QImage& f
   const QSize size = field.size() * scale;
   for (const QPoint& origin : origins) painter.drawImage(QRect(origin, size), field);
   const QColor red(Qt::red), blue(Qt::blue);
+  const std::vector<PlotPoint> outs = info.ShownOutPoints();
   DrawCrosses(painter, info.on_base_points, origins[0], scale, red);
-  DrawCrosses(painter, info.out_points, origins[1], scale, blue);
+  DrawCrosses(painter, outs, origins[1], scale, blue);
   DrawCrosses(painter, info.on_base_points, origins[2], scale, red);
-  DrawCrosses(painter, info.out_points, origins[2], scale, blue);
+  DrawCrosses(painter, outs, origins[2], scale, blue);
   painter.setPen(Qt::black);
   for (int i = 0; i < 3; ++i) {
     const QString label = kSprayLabels[i];

@@ -2,6 +2,7 @@
 // linked to its page, his spray chart, and for a pitcher his pitch chart
 // and his workload (each outing with the rest it required).
 
+#include <memory>
 #include <unordered_map>
 
 #include "records/format_text.h"
@@ -121,11 +122,15 @@ void PlayerPage(const Season& season, const PageOfFile& games, const SeasonTeam&
 
 }  // namespace
 
-void MakePlayerPages(const Season& season, const SiteSink& sink) {
-  PageOfFile games;
-  for (const SeasonGame& g : season.games) games.emplace(g.file, &g);
+void AddPlayerPages(const Season& season, std::vector<PageJob>& jobs) {
+  auto games = std::make_shared<PageOfFile>();
+  for (const SeasonGame& g : season.games) games->emplace(g.file, &g);
   for (const auto& [name, team] : season.teams) {
-    for (const auto& [pname, p] : team.players) PlayerPage(season, games, team, p, sink);
+    for (const auto& [pname, p] : team.players) {
+      jobs.push_back([&season, games, &team, &p](const SiteSink& sink) {
+        PlayerPage(season, *games, team, p, sink);
+      });
+    }
   }
 }
 

@@ -41,6 +41,7 @@ void ReplaceWords(std::string& text, std::string_view from, std::string_view to)
 // rosters becomes the shown name, and a last name standing alone its
 // initial, so that a note hides what the names hide.
 void RenameInNotes(Game& game, const ShownName& shown) {
+  if (game.notes.empty()) return;
   std::vector<std::pair<std::string, std::string>> names;       // full, shown
   std::vector<std::pair<std::string, std::string>> last_names;  // last, its initial
   for (const bool home : {true, false}) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "records/local_date.h"
+#include "reports/site/page_jobs.h"
 #include "reports/site/season_site.h"
 #include "reports/site/site_charts.h"
 #include "reports/site/site_html.h"
@@ -68,9 +69,10 @@ struct Season {
 // A link from the page at `from` to the page at `to` (both from the top).
 std::string Href(const std::string& from, const std::string& to);
 
-// The pages made from the season: team homes, statistics, the league's
-// pages, the players' pages, each handed to sink.
-void MakeTeamPages(const Season& season, const SiteSink& sink);
-void MakePlayerPages(const Season& season, const SiteSink& sink);
+// The pages made from the season, as jobs that may run at once (each only
+// reads the season): team homes, statistics and the league's pages; the
+// players' pages.
+void AddTeamPages(const Season& season, std::vector<PageJob>& jobs);
+void AddPlayerPages(const Season& season, std::vector<PageJob>& jobs);
 
 }  // namespace scorewick::site

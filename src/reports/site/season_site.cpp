@@ -371,8 +371,10 @@ SiteReport BuildSite(const SiteRequest& r, const SiteSink& sink) {
 
   sink(std::string(kStyleSheetName), std::string(StyleSheet()));
   sink(std::string(kSortScriptName), std::string(SortScript()));
-  MakeTeamPages(season, sink);
-  MakePlayerPages(season, sink);
+  std::vector<PageJob> jobs;
+  AddTeamPages(season, jobs);
+  AddPlayerPages(season, jobs);
+  RunPageJobs(jobs, FeedThreads(r.threads), sink);
   return report;
 }
 

@@ -59,6 +59,7 @@ std::uint64_t TextHash(std::string_view text) {
 SiteFolder::SiteFolder(std::string folder) : folder_(std::move(folder)) {
   std::string list;
   if (!ReadWholeTextFile(ListPath(folder_), list)) return;
+  list_read_ = list;
   std::istringstream in(list);
   std::string line;
   if (!std::getline(in, line) || line != kListHead) return;
@@ -135,6 +136,8 @@ Status SiteFolder::Finish(std::vector<Status>* failed) {
     list += std::string(hex) + " " + std::to_string(entry.size) + " " + path + "\n";
   }
   before_ = now_;
+  if (list == list_read_) return {};  // a run that changed nothing
+  list_read_ = list;
   return WriteTextFileAtomically(ListPath(folder_), list);
 }
 

@@ -62,6 +62,7 @@ class SiteFolder {
   std::string FolderFor(const std::string& path);
 
   std::string folder_;
+  std::string list_read_;  // the list as it stands on the disk
   std::map<std::string, Entry> before_;
   std::map<std::string, Entry> now_;
   std::set<std::string> folders_ready_;

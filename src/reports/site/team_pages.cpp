@@ -230,11 +230,12 @@ void LeagueHome(const Season& season, const SiteSink& sink) {
 
 }  // namespace
 
-void MakeTeamPages(const Season& season, const SiteSink& sink) {
-  if (season.request->all_teams) LeagueHome(season, sink);
+void AddTeamPages(const Season& season, std::vector<PageJob>& jobs) {
+  if (season.request->all_teams)
+    jobs.push_back([&season](const SiteSink& sink) { LeagueHome(season, sink); });
   for (const auto& [name, team] : season.teams) {
-    TeamHome(season, team, sink);
-    TeamStats(season, team, sink);
+    jobs.push_back([&season, &team](const SiteSink& sink) { TeamHome(season, team, sink); });
+    jobs.push_back([&season, &team](const SiteSink& sink) { TeamStats(season, team, sink); });
   }
 }
 

@@ -32,10 +32,19 @@ using Items = std::vector<std::string>;
 
 namespace {
 
-QListWidgetItem* ItemNamed(QListWidget* list, const QString& text) {
-  const auto found = list->findItems(text, Qt::MatchExactly);
-  if (found.isEmpty()) qFatal("no item %s", qPrintable(text));
-  return found.first();
+// The entries as named: a game by its file (the tooltip), a folder by its text.
+QStringList Names(QListWidget* list) {
+  QStringList names;
+  for (int i = 0; i < list->count(); ++i)
+    names << (list->item(i)->toolTip().isEmpty() ? list->item(i)->text()
+                                                 : list->item(i)->toolTip());
+  return names;
+}
+
+QListWidgetItem* ItemNamed(QListWidget* list, const QString& name) {
+  const int at = Names(list).indexOf(name);
+  if (at < 0) qFatal("no item %s", qPrintable(name));
+  return list->item(at);
 }
 
 // Highlights the named entries of the folder list and presses Add.
@@ -106,6 +115,10 @@ class GameChooserTest : public QObject {
       game.visitor.team_name.set(d.visitor);
       game.header.list_names[0].set(d.home);
       game.header.list_names[1].set(d.visitor);
+      // The last game is not yet under way: no score.
+      const bool played = d.month < 6;
+      game.header.visitor_score = played ? 3 : 0;
+      game.header.home_score = played ? d.day : 0;
       QVERIFY(SaveGame(Spring(d.file), game).ok);
     }
   }
@@ -115,9 +128,11 @@ class GameChooserTest : public QObject {
     GameChooserDialog d(stat, games_, fixture_.ui, nullptr);
     QCOMPARE(d.windowTitle(), QString("Select Applicable Games To Analyze"));
     auto* folders = Find<QListWidget>(&d, "folders");
-    QCOMPARE(testing::Texts(folders), QStringList({"[..]", "[older]", "ab1.gam", "ab2.gam",
-                                                   "ac.gam", "dd.gam", "named.gam"}));
+    QCOMPARE(Names(folders), QStringList({"[..]", "[older]", "ab1.gam", "ab2.gam", "ac.gam",
+                                          "dd.gam", "named.gam"}));
     QCOMPARE(Find<QLabel>(&d, "path")->text(), QString::fromStdString(games_ + "/*.gam"));
+    // A game reads as its line (the format is the game line's own test).
+    QVERIFY(ItemNamed(folders, "ac.gam")->text().contains(" at "));
     folders->setCurrentItem(ItemNamed(folders, "ac.gam"));
     QCOMPARE(Find<QLabel>(&d, "preview")->text(), QString("C\nvs\nA"));
     // A folder highlighted leaves the preview as it was.
@@ -127,7 +142,7 @@ class GameChooserTest : public QObject {
     // Into a folder by double click; the old game is refused (its preview
     // and message are the selection rules' own tests).
     emit folders->itemDoubleClicked(ItemNamed(folders, "[older]"));
-    QCOMPARE(testing::Texts(folders), QStringList({"[..]", "old.gam"}));
+    QCOMPARE(testing::Texts(folders), QStringList({"[..]", "old.gam"}));  // no line to read
     QCOMPARE(Find<QLabel>(&d, "path")->text(), QString::fromStdString(games_ + "/older/*.gam"));
     fixture_.ui.messages.clear();
     emit folders->itemDoubleClicked(ItemNamed(folders, "old.gam"));
@@ -386,9 +401,11 @@ class GameChooserTest : public QObject {
     QCOMPARE(Find<QComboBox>(&d, "filter_team")->currentText(), QString("Hawks"));
     QCOMPARE(Find<QSpinBox>(&d, "last")->value(), 2);
     QCOMPARE(Left(d), QString("The filters leave 2 of the 5 games: last 2 games of Hawks"));
-    // The chosen games read as a day's games, the file in the tooltip.
+    // The chosen games read as a day's games with their score (none
+    // before the first run), the file in the tooltip.
     auto* chosen = Find<QListWidget>(&d, "chosen");
-    QCOMPARE(chosen->item(0)->text(), QString("2024-04-06  Owls at Hawks"));
+    QCOMPARE(chosen->item(0)->text(), QString("2024-04-06  Owls 3 at Hawks 6"));
+    QCOMPARE(chosen->item(4)->text(), QString("2024-06-01  Bats at Owls"));
     QCOMPARE(chosen->item(0)->toolTip(), QString::fromStdString(Spring("g1")));
 
     fixture_.ui.messages.clear();

@@ -114,12 +114,12 @@ class ImportRetrosheetTest : public QObject {
                                               "info,innings,1\ng1 K\ng2 K\ng3 K/ZZ\nh1 X HR/8/F"});
     Choose(f, more, f.Path("games"));
     f.ui.yes_no_answers.push_back(false);
-    QString listed;
-    QString noted;
-    QString summary;
+    QString listed, noted, summary, clubs, replaced;
     ImportSummaryRun() = [&](ImportSummaryDialog& d) {
       listed = d.RefusalsText();
       noted = d.NotesText();
+      clubs = d.ClubsText();
+      replaced = d.ReplacedText();
       summary = testing::Find<QLabel>(&d, "summary")->text();
       d.show();
       testing::SaveScreenshot(&d, "import_retrosheet_summary");
@@ -134,13 +134,22 @@ class ImportRetrosheetTest : public QObject {
                           "2 games written (1 with notes), 1 kept as they were, 1 refused; 0 team "
                           "files written, 2 already there unchanged, in " +
                           f.Path("games") + "."));
+    // Only what was refused is listed (the game kept is counted above),
+    // and the refused games are named under each of their clubs.
     QCOMPARE(listed,
-             QString("2024HAW.EVN (game HAW202404010): HAW202404010.gam is already there (a "
-                     "game file): kept as it is\n"
-                     "2024HAW.EVN, line 60 (game HAW202404011): cannot read the play \"Z9\"\n"));
+             QString("2024HAW.EVN, line 60 (game HAW202404011): cannot read the play \"Z9\"\n"));
+    QCOMPARE(clubs, QString("GUL (1): HAW202404011\nHAW (1): HAW202404011\n"));
+    QVERIFY(replaced.isEmpty());
     // What a game imported was recorded with is listed apart.
     QCOMPARE(noted, QString("2024HAW.EVN, line 121 (game HAW202404013): the modifier \"/ZZ\" is "
                             "not known: read past\n"));
+
+    // Imported again and replaced, the games written over are named (the
+    // team files, the same, are not written).
+    Choose(f, more, f.Path("games"));
+    f.ui.yes_no_answers.push_back(true);
+    f.Window().RunCommand(kCmdImportRetrosheet);
+    QCOMPARE(replaced, QString("HAW202404010.gam\nHAW202404012.gam\nHAW202404013.gam\n"));
   }
 
   void cancellingKeepsTheGamesWritten() {

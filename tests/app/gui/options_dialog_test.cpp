@@ -133,21 +133,22 @@ class OptionsDialogTest : public QObject {
       Settings s;
       OptionsDialog d(s, fixture.ui, nullptr);
       d.workload_rules_file = path;
-      QStringList shown;
+      const WorkloadRules edited{{{1, 30, 0}, {31, -1, 2}}, 75};
+      std::vector<WorkloadRules> shown;
       testing::OnModal<WorkloadRulesDialog>([&](WorkloadRulesDialog& rules) {
-        shown << rules.editor()->toPlainText();
-        rules.editor()->setPlainText("1-30 0\n31+ 2\nmax 75");
+        shown.push_back(*rules.Rules(nullptr));
+        rules.Show(edited);
         rules.accept();
         return rules.result();
       });
       QTest::mouseClick(Find<QPushButton>(&d, "pitch_rules"), Qt::LeftButton);
       QTest::mouseClick(Find<QPushButton>(&d, "pitch_rules"), Qt::LeftButton);
       testing::ResetModal();
-      QCOMPARE(shown, QStringList({"1-50 0\n51+ 1\n", "1-30 0\n31+ 2\nmax 75\n"}));
+      QVERIFY((shown == std::vector<WorkloadRules>{{{{1, 50, 0}, {51, -1, 1}}, 0}, edited}));
       QCOMPARE(testing::ReadText(path), std::string("1-50 0\n51+ 1\n"));
       QTest::mouseClick(Find<QPushButton>(&d, ok ? "ok" : "cancel"), Qt::LeftButton);
       QCOMPARE(testing::ReadText(path),
-               std::string(ok ? "1-30 0\n31+ 2\nmax 75\n" : "1-50 0\n51+ 1\n"));
+               ok ? WorkloadRulesText(edited) : std::string("1-50 0\n51+ 1\n"));
     }
     Settings s;
     OptionsDialog d(s, fixture.ui, nullptr);

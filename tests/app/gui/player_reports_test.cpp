@@ -5,6 +5,8 @@
 
 #include <QDateEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
 #include <filesystem>
@@ -106,21 +108,50 @@ class PlayerReportsTest : public QObject {
     testing::SaveScreenshot(&window, "pitcher_workload");
   }
 
-  // Rules that do not read are shown with their line and the dialog stays;
-  // good rules are kept as typed for the Options dialog to write.
-  void rulesDialogChecksTheRules() {
+  // The rules as a table: rows removed and added as a person would, a row
+  // that does not read named and the dialog kept open, good rules kept in
+  // the file's text for the Options dialog to write, and a file's own text
+  // (comments and all) kept when its rules are left as they were.
+  void rulesDialogEditsTheRulesAsATable() {
     const std::string path = fixture_.Path("start/workload.txt");
     WorkloadRulesDialog dialog(path, fixture_.ui, nullptr);
-    QVERIFY(dialog.editor()->toPlainText().contains("66+ 4"));  // the youth table
-    dialog.editor()->setPlainText("1-30 0\n20-40 1\n");
+    QTableWidget* table = dialog.table();
+    const auto row = [table](int r) {
+      return table->item(r, 0)->text() + "|" + table->item(r, 1)->text() + "|" +
+             table->item(r, 2)->text();
+    };
+    QCOMPARE(table->rowCount(), 5);  // the youth table
+    QCOMPARE(row(4), QString("66||4"));
+    table->selectRow(4);
+    QTest::mouseClick(testing::Find<QPushButton>(&dialog, "remove_row"), Qt::LeftButton);
+    QTest::mouseClick(testing::Find<QPushButton>(&dialog, "add_row"), Qt::LeftButton);
+    QCOMPARE(table->rowCount(), 5);
+    QCOMPARE(row(4), QString("66||4"));  // it follows on from 51-65, 3 days
+    table->item(1, 0)->setText("20");
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(QString::fromStdString(fixture_.ui.messages.back().text).contains("line 2"));
-    dialog.editor()->setPlainText("# our league\n1-30 0\n31+ 2\nmax 75");
+    QCOMPARE(fixture_.ui.messages.back().text,
+             std::string("These rules cannot be used.\n\nRow 2: the range overlaps the one before "
+                         "it (up to 20)."));
+    table->item(1, 0)->setText("21");
+    dialog.max_box()->setValue(75);
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.text(), std::string("# our league\n1-30 0\n31+ 2\nmax 75\n"));
+    WorkloadRules expected = DefaultWorkloadRules();
+    expected.daily_max = 75;
+    QCOMPARE(dialog.text(), WorkloadRulesText(expected));
     QVERIFY(!FileExists(path));
+
+    const std::string ours = "# our league\n1-30 0\n31+ 2\n";
+    QVERIFY(WriteTextFileAtomically(path, ours));
+    WorkloadRulesDialog again(path, fixture_.ui, nullptr);
+    QCOMPARE(again.table()->rowCount(), 2);
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    testing::SaveScreenshot(&again, "pitch_count_rules");
+    again.accept();
+    QCOMPARE(again.text(), ours);
+    std::filesystem::remove(path);
   }
 };
 

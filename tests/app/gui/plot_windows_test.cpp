@@ -61,11 +61,35 @@ class PlotWindowsTest : public QObject {
     QCOMPARE(batters->currentText(), QString("ALL BATTERS"));
     QCOMPARE(w.pitcher_box()->currentText(), QString("ALL PITCHERS"));
     QVERIFY(batters->count() > 20);
+    // The players A to Z, "ALL" last; a team chosen, only its players.
+    QStringList names = testing::Texts(batters);
+    QCOMPARE(names.takeLast(), QString("ALL BATTERS"));
+    QStringList sorted = names;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+      return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    QCOMPARE(names, sorted);
+    QComboBox* team = w.team_box();
+    QCOMPARE(team->itemText(0), QString("All Teams"));
+    QVERIFY(team->count() >= 3);
+    team->setCurrentIndex(1);
+    QVERIFY(batters->count() > 9 && batters->count() < names.size());
+    QCOMPARE(batters->currentText(), QString("ALL BATTERS"));
+    team->setCurrentIndex(0);
+    QCOMPARE(batters->count(), names.size() + 1);
+    // The balls without a recorded place are counted under the chart.
+    QCOMPARE(w.unplaced_text().isEmpty(), w.info().unplaced_outs.empty());
     const std::size_t all = w.info().on_base_points.size() + w.info().out_points.size();
     QVERIFY(all > 50);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     testing::SaveScreenshot(&w, "scatter_plots");
+    // The window enlarged, the chart grows with it.
+    const QSize was = w.size();
+    w.resize(was * 1.6);
+    QTRY_VERIFY(w.canvas()->scale() > 1.3);
+    testing::SaveScreenshot(&w, "scatter_plots_enlarged");
+    w.resize(was);
     const int painted = w.canvas()->paint_count();
     batters->setCurrentIndex(0);
     QCOMPARE(QString::fromStdString(w.info().batter_filter), batters->itemText(0));

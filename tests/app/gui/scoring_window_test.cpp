@@ -5,14 +5,20 @@
 
 #include "app/scoring_window.h"
 
+#include <QAction>
+#include <QPointer>
 #include <QtTest>
+#include <deque>
 
 #include "app/core/command_ids.h"
 #include "app/line_up_editor.h"
+#include "app/main_window.h"
 #include "app/new_game_dialog.h"
 #include "app/play_composer.h"
+#include "app/save_question.h"
 #include "app/scoring_board.h"
 #include "app/scoring_book_panel.h"
+#include "app/scoring_commands.h"
 #include "app/scoring_field.h"
 #include "app/substitution_dialog.h"
 #include "gui/support/gui_fixture.h"
@@ -228,6 +234,47 @@ class ScoringWindowTest : public QObject {
     QCOMPARE(w->board()->batter(), QString("Up: Max Ortiz (first time up); season AVG 1.000, "
                                            "0 HR, 0 RBI in 1 G"));
     w->close();
+  }
+
+  // Quitting (File > Exit, Ctrl+X) asks about words typed but not entered:
+  // Cancel keeps the program running, Save enters them, then it quits.
+  void quittingAsksAboutWordsNotEntered() {
+    testing::GuiFixture f;
+    {
+      scoring::KeptBook kept(f.Path("g.gam"));
+      QVERIFY(kept.Begin(NewGame()));
+    }
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    MainWindow& main = f.Window();
+    main.show();
+    QVERIFY(OpenScoringWindow(&main, f.session, f.ui, f.Path("g.gam")));
+    QPointer<ScoringWindow> w = main.findChild<ScoringWindow*>();
+    const std::size_t entries = w->kept().book().entries().size();
+    QTest::keyClicks(w->entry_line(), "6-3");
+    QStringList asked;
+    std::deque<SaveAnswer> answers = {SaveAnswer::kCancel, SaveAnswer::kSave};
+    const SaveAsker asker = SaveQuestion();
+    SaveQuestion() = [&](const QString& text, const QString&, QWidget*) {
+      asked << text;
+      const SaveAnswer answer = answers.front();
+      answers.pop_front();
+      return answer;
+    };
+    QAction* exit = main.ActionFor(kCmdExit);
+    QCOMPARE(exit->shortcut(), QKeySequence("Ctrl+X"));
+    exit->trigger();
+    QVERIFY(main.isVisible() && w && w->isVisible());
+    QCOMPARE(w->kept().book().entries().size(), entries);
+    exit->trigger();
+    QVERIFY(!main.isVisible());
+    QCOMPARE(asked, QStringList(2,
+                                "The words \"6-3\" are not entered in the book yet.\n\nSave "
+                                "enters them before the window closes; Discard drops them."));
+    scoring::KeptBook again(f.Path("g.gam"));
+    QVERIFY(again.Open(scoring::LeagueRules()).ok);
+    const std::vector<std::string>& kept = again.book().entries();
+    QVERIFY(std::find(kept.begin() + long(entries), kept.end(), "6-3") != kept.end());
+    SaveQuestion() = asker;
   }
 
   void theRunnersAreProposedAndChangedBeforeThePlayIsKept() {
