@@ -9,6 +9,8 @@ packages=(
   fonts-liberation2 poppler-utils
   # the layout every C++ file keeps (scripts/check_format.sh)
   clang-format
+  # every function's size and complexity (scripts/check_function_size.sh)
+  clang-tidy
   # to build the researchers' reference reader in the export's peer check
   autoconf automake libtool make
 )

@@ -93,8 +93,9 @@ GameChooserDialog::GameChooserDialog(ChooserVariant variant, Stat* stat, BaseSta
   RememberPosition(this, "game_chooser");
 }
 
-void GameChooserDialog::Build() {
-  setWindowTitle(kChooserTitle);
+// The left column: the folder shown, its games and sub-folders, and the
+// preview of the game highlighted.
+QLayout* GameChooserDialog::BuildFolderColumn() {
   path_ = new QLabel;
   path_->setObjectName("path");
   path_->setWordWrap(true);
@@ -107,6 +108,83 @@ void GameChooserDialog::Build() {
   preview_->setMinimumHeight(preview_->fontMetrics().lineSpacing() * 4 + 8);
   preview_->setFrameShape(QFrame::StyledPanel);
   preview_->setWordWrap(true);
+  auto* left = new QVBoxLayout;
+  left->addWidget(path_);
+  left->addWidget(folder_list_, 1);
+  left->addWidget(preview_);
+  connect(folder_list_, &QListWidget::currentItemChanged, this,
+          [this](QListWidgetItem* item) { HighlightChanged(item); });
+  connect(folder_list_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { DoubleClicked(item); });
+  return left;
+}
+
+// The middle column: Add, Remove, and Add All of the folder.
+QLayout* GameChooserDialog::BuildMoveButtons() {
+  auto* add = new QPushButton("&Add >>");
+  add->setObjectName("add");
+  auto* add_all = new QPushButton("Add All &Games of This Folder");
+  add_all->setObjectName("add_all");
+  auto* remove = new QPushButton("<< &Remove");
+  remove->setObjectName("remove");
+  auto* middle = new QVBoxLayout;
+  middle->addStretch(1);
+  middle->addWidget(add);
+  middle->addWidget(remove);
+  middle->addSpacing(12);
+  middle->addWidget(add_all);
+  middle->addStretch(1);
+  connect(add, &QPushButton::clicked, this, &GameChooserDialog::AddHighlighted);
+  connect(add_all, &QPushButton::clicked, this, &GameChooserDialog::AddAllOfFolder);
+  connect(remove, &QPushButton::clicked, this, &GameChooserDialog::RemoveHighlighted);
+  return middle;
+}
+
+// The list files: Open List and Save List in a row, and the last list
+// opened (last_list_, laid out below them).
+QLayout* GameChooserDialog::BuildListButtons() {
+  auto* open_list = new QPushButton("&Open List...");
+  open_list->setObjectName("open_list");
+  auto* save_list = new QPushButton("&Save List...");
+  save_list->setObjectName("save_list");
+  last_list_ = new QPushButton;
+  last_list_->setObjectName("last_list");
+  last_list_->hide();
+  auto* lists = new QHBoxLayout;
+  lists->addWidget(open_list);
+  lists->addWidget(save_list);
+  lists->addStretch(1);
+  connect(open_list, &QPushButton::clicked, this, &GameChooserDialog::OpenList);
+  connect(save_list, &QPushButton::clicked, this, &GameChooserDialog::SaveList);
+  connect(last_list_, &QPushButton::clicked, this, [this] {
+    if (session_) OpenListFile(session_->folders.last_game_list());
+  });
+  return lists;
+}
+
+// The day a workload is looked at, shown by the variant that needs it.
+QLayout* GameChooserDialog::BuildAsOfRow() {
+  as_of_label_ = new QLabel("Workload &As of");
+  as_of_ = new QDateEdit;
+  as_of_->setObjectName("as_of");
+  as_of_->setDisplayFormat("yyyy-MM-dd");
+  as_of_->setCalendarPopup(true);
+  as_of_->setToolTip(
+      "The day the pitchers' rest and availability are looked at: the day after the last "
+      "chosen game when that is past, else today, until you change it");
+  as_of_label_->setBuddy(as_of_);
+  as_of_label_->hide();
+  as_of_->hide();
+  auto* as_of_row = new QHBoxLayout;
+  as_of_row->addWidget(as_of_label_);
+  as_of_row->addWidget(as_of_, 1);
+  connect(as_of_, &QDateEdit::userDateChanged, this, [this] { as_of_typed_ = true; });
+  return as_of_row;
+}
+
+// The right column: the games chosen, their count, the list files, the
+// team to analyse and the workload's day.
+QLayout* GameChooserDialog::BuildChosenColumn() {
   chosen_ = new QListWidget;
   chosen_->setObjectName("chosen");
   chosen_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -119,65 +197,26 @@ void GameChooserDialog::Build() {
   team_box_ = new QComboBox;
   team_box_->setObjectName("team");
   team_box_->setPlaceholderText("(choose a team)");
-
-  auto* add = new QPushButton("&Add >>");
-  add->setObjectName("add");
-  auto* add_all = new QPushButton("Add All &Games of This Folder");
-  add_all->setObjectName("add_all");
-  auto* remove = new QPushButton("<< &Remove");
-  remove->setObjectName("remove");
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  auto* open_list = new QPushButton("&Open List...");
-  open_list->setObjectName("open_list");
-  auto* save_list = new QPushButton("&Save List...");
-  save_list->setObjectName("save_list");
-  last_list_ = new QPushButton;
-  last_list_->setObjectName("last_list");
-  last_list_->hide();
-  filters_ = new GameFilterPanel;
-  as_of_label_ = new QLabel("Workload &As of");
-  as_of_ = new QDateEdit;
-  as_of_->setObjectName("as_of");
-  as_of_->setDisplayFormat("yyyy-MM-dd");
-  as_of_->setCalendarPopup(true);
-  as_of_->setToolTip(
-      "The day the pitchers' rest and availability are looked at: the day after the last "
-      "chosen game when that is past, else today, until you change it");
-  as_of_label_->setBuddy(as_of_);
-  as_of_label_->hide();
-  as_of_->hide();
-
-  auto* left = new QVBoxLayout;
-  left->addWidget(path_);
-  left->addWidget(folder_list_, 1);
-  left->addWidget(preview_);
-  auto* middle = new QVBoxLayout;
-  middle->addStretch(1);
-  middle->addWidget(add);
-  middle->addWidget(remove);
-  middle->addSpacing(12);
-  middle->addWidget(add_all);
-  middle->addStretch(1);
   auto* right = new QVBoxLayout;
   right->addWidget(new QLabel("Games To Analyze"));
   right->addWidget(chosen_, 1);
   right->addWidget(count_);
-  auto* lists = new QHBoxLayout;
-  lists->addWidget(open_list);
-  lists->addWidget(save_list);
-  lists->addStretch(1);
-  right->addLayout(lists);
+  right->addLayout(BuildListButtons());
   right->addWidget(last_list_);
   right->addWidget(team_label_);
   right->addWidget(team_box_);
-  auto* as_of_row = new QHBoxLayout;
-  as_of_row->addWidget(as_of_label_);
-  as_of_row->addWidget(as_of_, 1);
-  right->addLayout(as_of_row);
+  right->addLayout(BuildAsOfRow());
+  return right;
+}
+
+void GameChooserDialog::Build() {
+  setWindowTitle(kChooserTitle);
   auto* columns = new QHBoxLayout;
-  columns->addLayout(left, 2);
-  columns->addLayout(middle);
-  columns->addLayout(right, 3);
+  columns->addLayout(BuildFolderColumn(), 2);
+  columns->addLayout(BuildMoveButtons());
+  columns->addLayout(BuildChosenColumn(), 3);
+  filters_ = new GameFilterPanel;
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(columns, 1);
   outer->addWidget(filters_);
@@ -193,18 +232,6 @@ void GameChooserDialog::Build() {
   }
   RefreshChosen();
 
-  connect(folder_list_, &QListWidget::currentItemChanged, this,
-          [this](QListWidgetItem* item) { HighlightChanged(item); });
-  connect(folder_list_, &QListWidget::itemDoubleClicked, this,
-          [this](QListWidgetItem* item) { DoubleClicked(item); });
-  connect(add, &QPushButton::clicked, this, &GameChooserDialog::AddHighlighted);
-  connect(add_all, &QPushButton::clicked, this, &GameChooserDialog::AddAllOfFolder);
-  connect(remove, &QPushButton::clicked, this, &GameChooserDialog::RemoveHighlighted);
-  connect(open_list, &QPushButton::clicked, this, &GameChooserDialog::OpenList);
-  connect(save_list, &QPushButton::clicked, this, &GameChooserDialog::SaveList);
-  connect(last_list_, &QPushButton::clicked, this, [this] {
-    if (session_) OpenListFile(session_->folders.last_game_list());
-  });
   connect(filters_, &GameFilterPanel::Changed, this, &GameChooserDialog::RefreshFilter);
   // A team chosen to analyse is the filters' team too, until one is chosen
   // there; the count follows it.
@@ -213,7 +240,6 @@ void GameChooserDialog::Build() {
     if (!team.empty()) filters_->OfferTeam(team);
     RefreshFilter();
   });
-  connect(as_of_, &QDateEdit::userDateChanged, this, [this] { as_of_typed_ = true; });
   connect(buttons, &QDialogButtonBox::accepted, this, &GameChooserDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &GameChooserDialog::reject);
 }

@@ -38,6 +38,7 @@
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -116,6 +117,11 @@ class GameChooserDialog : public QDialog {
   GameChooserDialog(ChooserVariant variant, Stat* stat, BaseStatGameStruct& games,
                     const std::string& folder, Ui& ui, QWidget* parent);
   void Build();
+  QLayout* BuildFolderColumn();
+  QLayout* BuildMoveButtons();
+  QLayout* BuildListButtons();
+  QLayout* BuildAsOfRow();
+  QLayout* BuildChosenColumn();
   void HighlightChanged(QListWidgetItem* item);
   void DoubleClicked(QListWidgetItem* item);
   // Adds the files, with a progress dialog when that takes a while (its

@@ -95,7 +95,20 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
     if (calendar.exec() != QDialog::Accepted) return std::nullopt;
     return calendar.date();
   };
+  QLayout* fields = BuildFields();
+  BuildPlayerTable();
+  QLayout* buttons = BuildButtons();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addWidget(players_, 1);
+  layout->addLayout(buttons);
+  FitToColumns(layout);
+  RememberPosition(this, "PersonalInfo");
+}
 
+// The boxes of the player highlighted, with their labels, and the
+// buttons that choose his birthday and write him a mail.
+QLayout* PersonalInfoDialog::BuildFields() {
   const PLAYER_INFO blank;
   name_ = Edit(this, "name", NameText());
   name_->setReadOnly(true);
@@ -135,7 +148,13 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   fields->addWidget(zip_, 2, 5);
   fields->addWidget(new QLabel("Note:", this), 3, 0);
   fields->addWidget(note_, 3, 1, 1, 5);
+  connect(birthday_button, &QPushButton::clicked, this, &PersonalInfoDialog::ChooseBirthday);
+  connect(email_button, &QPushButton::clicked, this, &PersonalInfoDialog::SendMail);
+  return fields;
+}
 
+// The table of the players, a row each.
+void PersonalInfoDialog::BuildPlayerTable() {
   players_ = new QTableWidget(team_.count(), static_cast<int>(Columns().size()), this);
   players_->setObjectName("players");
   players_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -154,7 +173,11 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   for (int row = 0; row < team_.count(); ++row) FillRow(row);
   players_->viewport()->installEventFilter(this);
   connect(players_, &QTableWidget::itemSelectionChanged, this, &PersonalInfoDialog::ShowPlayer);
+}
 
+// Update Info and Clear Boxes; Export, Print and Printer Setup; OK and
+// Cancel.
+QLayout* PersonalInfoDialog::BuildButtons() {
   auto* update = Button(this, "update_info", "&Update Info");
   auto* clear = Button(this, "clear_boxes", "C&lear Boxes");
   auto* export_button = Button(this, "export", "E&xport...");
@@ -165,26 +188,22 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   ok->setDefault(true);
   connect(update, &QPushButton::clicked, this, &PersonalInfoDialog::UpdateInfo);
   connect(clear, &QPushButton::clicked, this, &PersonalInfoDialog::ClearBoxes);
-  connect(birthday_button, &QPushButton::clicked, this, &PersonalInfoDialog::ChooseBirthday);
-  connect(email_button, &QPushButton::clicked, this, &PersonalInfoDialog::SendMail);
   connect(export_button, &QPushButton::clicked, this, &PersonalInfoDialog::Export);
   connect(print_button, &QPushButton::clicked, this, &PersonalInfoDialog::Print);
   connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
   connect(ok, &QPushButton::clicked, this, &PersonalInfoDialog::Ok);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {update, clear}) buttons->addWidget(b);
   buttons->addStretch();
   for (QPushButton* b : {export_button, print_button, setup}) buttons->addWidget(b);
   buttons->addStretch();
   for (QPushButton* b : {ok, cancel}) buttons->addWidget(b);
+  return buttons;
+}
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
-  layout->addWidget(players_, 1);
-  layout->addLayout(buttons);
-  // Wide enough for every column, as far as the screen allows.
+// Wide enough for every column, as far as the screen allows.
+void PersonalInfoDialog::FitToColumns(const QLayout* layout) {
   FitColumns();
   int columns = 2 * players_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   for (int c = 0; c < players_->columnCount(); ++c) columns += players_->columnWidth(c);
@@ -192,7 +211,6 @@ PersonalInfoDialog::PersonalInfoDialog(Team& team, Session& session, Ui& ui, QWi
   const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
   resize(std::min(std::max(columns + margins, 720), screen.width() - 40),
          std::min(560, screen.height() - 60));
-  RememberPosition(this, "PersonalInfo");
 }
 
 void PersonalInfoDialog::FillRow(int row) {

@@ -19,6 +19,7 @@
 #include "records/local_date.h"
 #include "records/team.h"
 
+class QLayout;
 class QLineEdit;
 class QTableWidget;
 
@@ -59,6 +60,10 @@ class PersonalInfoDialog : public QDialog {
  private:
   void FillRow(int row);
   void FitColumns();
+  QLayout* BuildFields();
+  void BuildPlayerTable();
+  QLayout* BuildButtons();
+  void FitToColumns(const QLayout* layout);
   bool eventFilter(QObject* watched, QEvent* event) override;
   void ShowPlayer();
   void UpdateInfo();

@@ -152,94 +152,112 @@ QPixmap BackgroundTile() {
   return pixmap;
 }
 
+namespace {
+
+// New team: a player's cap and a plus.
+void DrawNewTeam(QPainter& p, int) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(kNavy);
+  p.drawPie(QRectF(2, 6, 16, 16), 0, 180 * 16);
+  p.drawRect(QRectF(10, 13, 11, 2.5));
+  p.setBrush(Qt::white);
+  p.drawEllipse(QRectF(8.5, 8, 3, 3));
+  p.setPen(QPen(QColor(30, 150, 40), 3));
+  p.drawLine(QPointF(18, 2), QPointF(18, 10));
+  p.drawLine(QPointF(14, 6), QPointF(22, 6));
+  p.setPen(QPen(kNavy, 1.5));
+  p.drawLine(QPointF(3, 19), QPointF(20, 19));
+  p.drawLine(QPointF(3, 22), QPointF(16, 22));
+}
+
+// Edit team: a roster card and a pencil.
+void DrawEditTeam(QPainter& p, int) {
+  p.setPen(QPen(QColor(90, 90, 90), 1));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(3, 2, 14, 19));
+  p.setPen(QPen(kNavy, 1.2));
+  for (int i = 0; i < 5; ++i) p.drawLine(QPointF(5, 6 + 3 * i), QPointF(15, 6 + 3 * i));
+  p.setPen(QPen(QColor(230, 170, 30), 3.5, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(QPointF(21, 8), QPointF(11, 19));
+  p.setPen(QPen(QColor(60, 60, 60), 2));
+  p.drawLine(QPointF(11, 19), QPointF(9.5, 21.5));
+}
+
+// New game: a diamond with a plus.
+void DrawNewGame(QPainter& p, int) {
+  p.setPen(QPen(QColor(90, 60, 30), 1));
+  p.setBrush(QColor(200, 150, 90));
+  p.drawPolygon(QPolygonF({QPointF(11, 4), QPointF(19, 13), QPointF(11, 22), QPointF(3, 13)}));
+  p.setBrush(Qt::white);
+  for (const QPointF c : {QPointF(11, 20), QPointF(17, 13), QPointF(11, 6), QPointF(5, 13)})
+    p.drawRect(QRectF(c.x() - 1.5, c.y() - 1.5, 3, 3));
+  p.setPen(QPen(QColor(30, 150, 40), 3));
+  p.drawLine(QPointF(19, 1), QPointF(19, 9));
+  p.drawLine(QPointF(15, 5), QPointF(23, 5));
+}
+
+// Print game: a printer with a score sheet.
+void DrawPrintGame(QPainter& p, int) {
+  p.setPen(QPen(QColor(60, 60, 60), 1));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(6, 2, 12, 9));
+  p.setBrush(QColor(170, 170, 175));
+  p.drawRoundedRect(QRectF(2, 9, 20, 9), 2, 2);
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(6, 15, 12, 7));
+  p.setPen(QPen(kNavy, 1));
+  p.drawLine(QPointF(8, 18), QPointF(16, 18));
+  p.drawLine(QPointF(8, 20), QPointF(14, 20));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 180, 60));
+  p.drawEllipse(QRectF(18, 11, 2.5, 2.5));
+}
+
+// Game statistics: bars.
+void DrawGameStatistics(QPainter& p, int) {
+  p.setPen(QPen(QColor(60, 60, 60), 1));
+  p.drawLine(QPointF(2, 22), QPointF(22, 22));
+  const QColor colors[] = {kNavy, kStitch, QColor(30, 150, 40), QColor(230, 170, 30)};
+  const double heights[] = {9, 16, 12, 19};
+  for (int i = 0; i < 4; ++i) {
+    p.setBrush(colors[i]);
+    p.drawRect(QRectF(3.5 + 4.6 * i, 22 - heights[i], 3.6, heights[i]));
+  }
+}
+
+// A handheld with an arrow into it (export) or out of it (import).
+void DrawHandheldLink(QPainter& p, int bitmap) {
+  const bool pocket_pc = bitmap == 9 || bitmap == 11;
+  const bool export_to = bitmap == 8 || bitmap == 9;
+  DrawHandheld(p, QRectF(11, 2, 12, 20), pocket_pc);
+  if (export_to) {
+    DrawArrow(p, QPointF(1, 12), QPointF(11, 12), QColor(30, 150, 40));
+  } else {
+    DrawArrow(p, QPointF(11, 12), QPointF(1, 12), QColor(200, 100, 20));
+  }
+}
+
+// The pictures of the toolbar by their bitmap numbers.
+struct ToolbarDrawing {
+  int bitmap;
+  void (*draw)(QPainter& p, int bitmap);
+};
+
+constexpr ToolbarDrawing kToolbarDrawings[] = {
+    {6, DrawNewTeam},       {15, DrawEditTeam},       {17, DrawNewGame},
+    {7, DrawPrintGame},     {12, DrawGameStatistics}, {8, DrawHandheldLink},
+    {10, DrawHandheldLink}, {9, DrawHandheldLink},    {11, DrawHandheldLink},
+};
+
+}  // namespace
+
 QPixmap ToolbarPicture(int bitmap) {
   const int s = kToolbarIconSize;
   QPixmap pixmap = Blank(s, s);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  switch (bitmap) {
-    case 6: {  // new team: a player's cap and a plus
-      p.setPen(Qt::NoPen);
-      p.setBrush(kNavy);
-      p.drawPie(QRectF(2, 6, 16, 16), 0, 180 * 16);
-      p.drawRect(QRectF(10, 13, 11, 2.5));
-      p.setBrush(Qt::white);
-      p.drawEllipse(QRectF(8.5, 8, 3, 3));
-      p.setPen(QPen(QColor(30, 150, 40), 3));
-      p.drawLine(QPointF(18, 2), QPointF(18, 10));
-      p.drawLine(QPointF(14, 6), QPointF(22, 6));
-      p.setPen(QPen(kNavy, 1.5));
-      p.drawLine(QPointF(3, 19), QPointF(20, 19));
-      p.drawLine(QPointF(3, 22), QPointF(16, 22));
-      break;
-    }
-    case 15: {  // edit team: a roster card and a pencil
-      p.setPen(QPen(QColor(90, 90, 90), 1));
-      p.setBrush(Qt::white);
-      p.drawRect(QRectF(3, 2, 14, 19));
-      p.setPen(QPen(kNavy, 1.2));
-      for (int i = 0; i < 5; ++i) p.drawLine(QPointF(5, 6 + 3 * i), QPointF(15, 6 + 3 * i));
-      p.setPen(QPen(QColor(230, 170, 30), 3.5, Qt::SolidLine, Qt::FlatCap));
-      p.drawLine(QPointF(21, 8), QPointF(11, 19));
-      p.setPen(QPen(QColor(60, 60, 60), 2));
-      p.drawLine(QPointF(11, 19), QPointF(9.5, 21.5));
-      break;
-    }
-    case 17: {  // new game: a diamond with a plus
-      p.setPen(QPen(QColor(90, 60, 30), 1));
-      p.setBrush(QColor(200, 150, 90));
-      p.drawPolygon(QPolygonF({QPointF(11, 4), QPointF(19, 13), QPointF(11, 22), QPointF(3, 13)}));
-      p.setBrush(Qt::white);
-      for (const QPointF c : {QPointF(11, 20), QPointF(17, 13), QPointF(11, 6), QPointF(5, 13)})
-        p.drawRect(QRectF(c.x() - 1.5, c.y() - 1.5, 3, 3));
-      p.setPen(QPen(QColor(30, 150, 40), 3));
-      p.drawLine(QPointF(19, 1), QPointF(19, 9));
-      p.drawLine(QPointF(15, 5), QPointF(23, 5));
-      break;
-    }
-    case 7: {  // print game: a printer with a score sheet
-      p.setPen(QPen(QColor(60, 60, 60), 1));
-      p.setBrush(Qt::white);
-      p.drawRect(QRectF(6, 2, 12, 9));
-      p.setBrush(QColor(170, 170, 175));
-      p.drawRoundedRect(QRectF(2, 9, 20, 9), 2, 2);
-      p.setBrush(Qt::white);
-      p.drawRect(QRectF(6, 15, 12, 7));
-      p.setPen(QPen(kNavy, 1));
-      p.drawLine(QPointF(8, 18), QPointF(16, 18));
-      p.drawLine(QPointF(8, 20), QPointF(14, 20));
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(40, 180, 60));
-      p.drawEllipse(QRectF(18, 11, 2.5, 2.5));
-      break;
-    }
-    case 12: {  // game statistics: bars
-      p.setPen(QPen(QColor(60, 60, 60), 1));
-      p.drawLine(QPointF(2, 22), QPointF(22, 22));
-      const QColor colors[] = {kNavy, kStitch, QColor(30, 150, 40), QColor(230, 170, 30)};
-      const double heights[] = {9, 16, 12, 19};
-      for (int i = 0; i < 4; ++i) {
-        p.setBrush(colors[i]);
-        p.drawRect(QRectF(3.5 + 4.6 * i, 22 - heights[i], 3.6, heights[i]));
-      }
-      break;
-    }
-    case 8:
-    case 10:
-    case 9:
-    case 11: {  // handheld with an arrow into it (export) or out of it (import)
-      const bool pocket_pc = bitmap == 9 || bitmap == 11;
-      const bool export_to = bitmap == 8 || bitmap == 9;
-      DrawHandheld(p, QRectF(11, 2, 12, 20), pocket_pc);
-      if (export_to) {
-        DrawArrow(p, QPointF(1, 12), QPointF(11, 12), QColor(30, 150, 40));
-      } else {
-        DrawArrow(p, QPointF(11, 12), QPointF(1, 12), QColor(200, 100, 20));
-      }
-      break;
-    }
-    default:
-      break;
+  for (const ToolbarDrawing& d : kToolbarDrawings) {
+    if (d.bitmap == bitmap) d.draw(p, bitmap);
   }
   return pixmap;
 }

@@ -208,6 +208,52 @@ void PlayComposer::Propose() {
   emit wordsChanged();
 }
 
+// Where a runner ends: on his base, on one further, home, or out at one;
+// set to where the book's defaults put him.
+QComboBox* PlayComposer::RunnerWhereBox(const scoring::RunnerEnd& e) {
+  auto* where = new QComboBox(this);
+  where->setObjectName(QString("runnerWhere%1").arg(e.from));
+  where->setMinimumHeight(36);
+  const int first = std::max(e.from, 1);
+  if (e.from > 0 && e.to == e.from && !e.out)
+    where->addItem("stays on " + BaseName(e.from), e.from);
+  for (int base = e.from == 0 ? 1 : e.from + 1; base <= 4; ++base) {
+    // A batter who reached holds at least the base of his hit.
+    if (e.from == 0 && !e.out && base < e.to && base < 4) continue;
+    where->addItem(base == 4 ? QString("scores") : "to " + BaseName(base), base);
+  }
+  for (int base = first + (e.from == 0 ? 0 : 1); base <= 4; ++base)
+    where->addItem("out at " + BaseName(base), -base);
+  where->setCurrentIndex(std::max(0, where->findData(e.out ? -e.to : e.to)));
+  return where;
+}
+
+// Why a runner advanced: on the play, the throw, an error, a wild pitch
+// or a passed ball.
+QComboBox* PlayComposer::RunnerWhyBox(int from) {
+  auto* why = new QComboBox(this);
+  why->setObjectName(QString("runnerWhy%1").arg(from));
+  why->setMinimumHeight(36);
+  why->addItem("on the play", "");
+  why->addItem("on the throw", "T");
+  for (int f = 1; f <= 9; ++f) why->addItem(QString("error by %1").arg(f), QString("E%1").arg(f));
+  why->addItem("wild pitch", "WP");
+  why->addItem("passed ball", "PB");
+  return why;
+}
+
+// The fielders who put a runner out, shown while he is out.
+QLineEdit* PlayComposer::RunnerFieldersBox(const scoring::RunnerEnd& e) {
+  auto* fielders = new QLineEdit(this);
+  fielders->setObjectName(QString("runnerFielders%1").arg(e.from));
+  fielders->setPlaceholderText("fielders, like 8-5");
+  std::string chain;
+  for (int f : e.fielders) chain += (chain.empty() ? "" : "-") + std::to_string(f);
+  fielders->setText(QString::fromStdString(chain));
+  fielders->setVisible(e.out);
+  return fielders;
+}
+
 void PlayComposer::BuildRunnerRows() {
   while (QLayoutItem* item = runners_->takeAt(0)) {
     delete item->widget();
@@ -225,38 +271,9 @@ void PlayComposer::BuildRunnerRows() {
                             this);
     RunnerRow row;
     row.from = e.from;
-    row.where = new QComboBox(this);
-    row.where->setObjectName(QString("runnerWhere%1").arg(e.from));
-    row.where->setMinimumHeight(36);
-    const int first = std::max(e.from, 1);
-    if (e.from > 0 && e.to == e.from && !e.out)
-      row.where->addItem("stays on " + BaseName(e.from), e.from);
-    for (int base = e.from == 0 ? 1 : e.from + 1; base <= 4; ++base) {
-      // A batter who reached holds at least the base of his hit.
-      if (e.from == 0 && !e.out && base < e.to && base < 4) continue;
-      row.where->addItem(base == 4 ? QString("scores") : "to " + BaseName(base), base);
-    }
-    for (int base = first + (e.from == 0 ? 0 : 1); base <= 4; ++base)
-      row.where->addItem("out at " + BaseName(base), -base);
-    row.where->setCurrentIndex(std::max(0, row.where->findData(e.out ? -e.to : e.to)));
-    row.why = new QComboBox(this);
-    row.why->setObjectName(QString("runnerWhy%1").arg(e.from));
-    row.why->setMinimumHeight(36);
-    row.why->addItem("on the play", "");
-    row.why->addItem("on the throw", "T");
-    for (int f = 1; f <= 9; ++f)
-      row.why->addItem(QString("error by %1").arg(f), QString("E%1").arg(f));
-    row.why->addItem("wild pitch", "WP");
-    row.why->addItem("passed ball", "PB");
-    row.fielders = new QLineEdit(this);
-    row.fielders->setObjectName(QString("runnerFielders%1").arg(e.from));
-    row.fielders->setPlaceholderText("fielders, like 8-5");
-    row.fielders->setText(QString::fromStdString([&e] {
-      std::string chain;
-      for (int f : e.fielders) chain += (chain.empty() ? "" : "-") + std::to_string(f);
-      return chain;
-    }()));
-    row.fielders->setVisible(e.out);
+    row.where = RunnerWhereBox(e);
+    row.why = RunnerWhyBox(e.from);
+    row.fielders = RunnerFieldersBox(e);
     runners_->addWidget(name, line, 0);
     runners_->addWidget(row.where, line, 1);
     runners_->addWidget(row.why, line, 2);

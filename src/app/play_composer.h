@@ -62,6 +62,9 @@ class PlayComposer : public QWidget {
   void ChooseKind(int index);
   void Propose();
   void BuildRunnerRows();
+  QComboBox* RunnerWhereBox(const scoring::RunnerEnd& e);
+  QComboBox* RunnerWhyBox(int from);
+  QLineEdit* RunnerFieldersBox(const scoring::RunnerEnd& e);
   std::string ResultWordNow() const;
   std::vector<scoring::RunnerEnd> ChosenEnds() const;
 

@@ -73,6 +73,56 @@ RosterEditDialog::RosterEditDialog(Team& team, Session& session, Ui& ui, QWidget
   if (team_.uses_designated_hitter) dh_name_ = team_.designated_hitter.name.str();
   bats_for_self_ = !bats_for_.name.empty() && bats_for_.name == team_.designated_hitter.name;
 
+  BuildPlayerBoxes();
+  QLayout* roster_buttons = BuildRosterButtons();
+  QLayout* closing = BuildClosingButtons();
+
+  // Left: the roster and the line-up.  Right: the selected player, the
+  // roster buttons and the designated hitter.
+  auto* lists = new QVBoxLayout;
+  lists->addWidget(new QLabel("Roster", this));
+  lists->addWidget(roster_, 3);
+  lists->addWidget(new QLabel("Line-up", this));
+  lists->addWidget(lineup_, 2);
+
+  auto* player = new QGroupBox(this);
+  auto* form = new QFormLayout;
+  form->addRow(title_);
+  form->addRow("&Name:", name_);
+  form->addRow("&Position:", position_);
+  form->addRow("Uniform &#:", number_);
+  form->addRow("Batting &Order:", order_);
+  form->addRow("&Bats:", bats_);
+  form->addRow("&Throws:", throws_);
+  auto* player_layout = new QVBoxLayout(player);
+  player_layout->addLayout(form);
+  player_layout->addLayout(roster_buttons);
+
+  auto* dh_box = new QGroupBox("Designated Hitter", this);
+  auto* dh_form = new QFormLayout(dh_box);
+  dh_form->addRow("D&H:", dh_);
+  dh_form->addRow("Bats &for:", bats_for_list_);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(player);
+  right->addWidget(dh_box);
+  right->addStretch();
+  right->addLayout(closing);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(lists, 1);
+  layout->addLayout(right, 2);
+  resize(720, 480);
+  RememberPosition(this, "RosterEdit");
+
+  Refresh();
+  ClearAll();
+}
+
+// The roster and the line-up, the boxes of the player selected and the
+// designated hitter's choices.  The Delete key in either list does what
+// the Delete button does.
+void RosterEditDialog::BuildPlayerBoxes() {
   roster_ = new QListWidget(this);
   roster_->setObjectName("roster");
   lineup_ = new QListWidget(this);
@@ -95,7 +145,19 @@ RosterEditDialog::RosterEditDialog(Team& team, Session& session, Ui& ui, QWidget
   throws_ = Choice(this, "throws", {"Right", "Left"});
   dh_ = Choice(this, "dh", {});
   bats_for_list_ = Choice(this, "bats_for", {});
+  connect(roster_, &QListWidget::currentRowChanged, this, [this](int) { ShowSelected(); });
+  connect(lineup_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { SelectPlayer(item->data(Qt::UserRole).toInt()); });
+  connect(dh_, &QComboBox::activated, this, &RosterEditDialog::DhChosen);
+  connect(bats_for_list_, &QComboBox::activated, this, &RosterEditDialog::BatsForChosen);
+  for (QListWidget* list : {roster_, lineup_}) {
+    auto* key = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(key, &QShortcut::activated, this, &RosterEditDialog::Delete);
+  }
+}
 
+// Add, Update, Delete, Clear All and Sort by, in a row.
+QLayout* RosterEditDialog::BuildRosterButtons() {
   auto* add = Button(this, "add", "&Add");
   auto* update = Button(this, "update", "&Update");
   auto* remove = Button(this, "delete", "&Delete");
@@ -113,78 +175,31 @@ RosterEditDialog::RosterEditDialog(Team& team, Session& session, Ui& ui, QWidget
             [this, command = command] { RunSortCommand(command); });
   }
   sort->setMenu(sort_menu_);
+  connect(add, &QPushButton::clicked, this, &RosterEditDialog::Add);
+  connect(update, &QPushButton::clicked, this, &RosterEditDialog::Update);
+  connect(remove, &QPushButton::clicked, this, &RosterEditDialog::Delete);
+  connect(clear, &QPushButton::clicked, this, &RosterEditDialog::ClearAll);
+  auto* roster_buttons = new QHBoxLayout;
+  for (QPushButton* b : {add, update, remove, clear, sort}) roster_buttons->addWidget(b);
+  return roster_buttons;
+}
+
+// Edit Players Personal Info, OK and Cancel.
+QLayout* RosterEditDialog::BuildClosingButtons() {
   personal_info_ = Button(this, "personal_info", "Edit Players Personal &Info ...");
   personal_info_->setEnabled(team_.no_personal_info == 0);
   auto* ok = Button(this, "ok", "OK");
   auto* cancel = Button(this, "cancel", "Cancel");
   ok->setDefault(true);
-
-  connect(roster_, &QListWidget::currentRowChanged, this, [this](int) { ShowSelected(); });
-  connect(lineup_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { SelectPlayer(item->data(Qt::UserRole).toInt()); });
-  connect(add, &QPushButton::clicked, this, &RosterEditDialog::Add);
-  connect(update, &QPushButton::clicked, this, &RosterEditDialog::Update);
-  connect(remove, &QPushButton::clicked, this, &RosterEditDialog::Delete);
-  connect(clear, &QPushButton::clicked, this, &RosterEditDialog::ClearAll);
-  connect(dh_, &QComboBox::activated, this, &RosterEditDialog::DhChosen);
-  connect(bats_for_list_, &QComboBox::activated, this, &RosterEditDialog::BatsForChosen);
   connect(personal_info_, &QPushButton::clicked, this, &RosterEditDialog::OpenPersonalInfo);
-  // The Delete key in either list does what the Delete button does.
-  for (QListWidget* list : {roster_, lineup_}) {
-    auto* key = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(key, &QShortcut::activated, this, &RosterEditDialog::Delete);
-  }
   connect(ok, &QPushButton::clicked, this, &RosterEditDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-  // Left: the roster and the line-up.  Right: the selected player, the
-  // roster buttons and the designated hitter.
-  auto* lists = new QVBoxLayout;
-  lists->addWidget(new QLabel("Roster", this));
-  lists->addWidget(roster_, 3);
-  lists->addWidget(new QLabel("Line-up", this));
-  lists->addWidget(lineup_, 2);
-
-  auto* player = new QGroupBox(this);
-  auto* form = new QFormLayout;
-  form->addRow(title_);
-  form->addRow("&Name:", name_);
-  form->addRow("&Position:", position_);
-  form->addRow("Uniform &#:", number_);
-  form->addRow("Batting &Order:", order_);
-  form->addRow("&Bats:", bats_);
-  form->addRow("&Throws:", throws_);
-  auto* roster_buttons = new QHBoxLayout;
-  for (QPushButton* b : {add, update, remove, clear, sort}) roster_buttons->addWidget(b);
-  auto* player_layout = new QVBoxLayout(player);
-  player_layout->addLayout(form);
-  player_layout->addLayout(roster_buttons);
-
-  auto* dh_box = new QGroupBox("Designated Hitter", this);
-  auto* dh_form = new QFormLayout(dh_box);
-  dh_form->addRow("D&H:", dh_);
-  dh_form->addRow("Bats &for:", bats_for_list_);
-
   auto* closing = new QHBoxLayout;
   closing->addWidget(personal_info_);
   closing->addStretch();
   closing->addWidget(ok);
   closing->addWidget(cancel);
-
-  auto* right = new QVBoxLayout;
-  right->addWidget(player);
-  right->addWidget(dh_box);
-  right->addStretch();
-  right->addLayout(closing);
-
-  auto* layout = new QHBoxLayout(this);
-  layout->addLayout(lists, 1);
-  layout->addLayout(right, 2);
-  resize(720, 480);
-  RememberPosition(this, "RosterEdit");
-
-  Refresh();
-  ClearAll();
+  return closing;
 }
 
 int RosterEditDialog::Selected() const {

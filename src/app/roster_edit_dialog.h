@@ -25,6 +25,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QMenu;
@@ -59,6 +60,9 @@ class RosterEditDialog : public QDialog {
   void accept() override;
 
  private:
+  void BuildPlayerBoxes();
+  QLayout* BuildRosterButtons();
+  QLayout* BuildClosingButtons();
   void Refresh();
   void FillDhLists();
   void SelectPlayer(int index);

@@ -161,8 +161,8 @@ QPushButton* ScoringWindow::button(const QString& name) const {
   return found == buttons_.end() ? nullptr : found->second;
 }
 
-QWidget* ScoringWindow::BuildPitchPad() {
-  auto* pad = new QWidget;
+// The pitches, the batter awarded first, and the throws to a base.
+QGroupBox* ScoringWindow::BuildPitchButtons(QWidget* pad) {
   auto* pitches = new QGroupBox("Pitch", pad);
   auto* pitch_grid = new QGridLayout(pitches);
   struct PitchButton {
@@ -201,7 +201,11 @@ QWidget* ScoringWindow::BuildPitchPad() {
     connect(b, &QPushButton::clicked, this, [this, word] { Apply({word}); });
   }
   pitch_grid->addLayout(throws, 3, 1);
+  return pitches;
+}
 
+// The runners' plays between pitches, and the substitutions.
+QGroupBox* ScoringWindow::BuildBetweenPitches(QWidget* pad) {
   auto* between = new QGroupBox("Between pitches", pad);
   auto* between_grid = new QGridLayout(between);
   struct Event {
@@ -226,7 +230,7 @@ QWidget* ScoringWindow::BuildPitchPad() {
       {"indifference2", "Indifference 2nd", "DI2", nullptr},
       {"indifference3", "Indifference 3rd", "DI3", nullptr},
   };
-  at = 0;
+  int at = 0;
   for (const Event& e : kEvents) {
     QPushButton* b = AddButton(pad, e.name, e.label,
                                QString(e.word) + (e.suffix ? QString("fielders") + e.suffix : ""));
@@ -245,7 +249,13 @@ QWidget* ScoringWindow::BuildPitchPad() {
   QPushButton* change = AddButton(pad, "substitution", "Substitution... (F2)", "PH, PR, P, D or M");
   between_grid->addWidget(change, at / 3 + 1, 0, 1, 3);
   connect(change, &QPushButton::clicked, this, &ScoringWindow::Substitute);
+  return between;
+}
 
+QWidget* ScoringWindow::BuildPitchPad() {
+  auto* pad = new QWidget;
+  QGroupBox* pitches = BuildPitchButtons(pad);
+  QGroupBox* between = BuildBetweenPitches(pad);
   auto* top = new QHBoxLayout;
   top->addWidget(pitches, 1);
   top->addWidget(zone_);

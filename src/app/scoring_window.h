@@ -10,6 +10,7 @@
 // actions; a past entry of the book is corrected in the side panel and the
 // rest of the game is played again over it.
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -70,6 +71,8 @@ class ScoringWindow : public QMainWindow {
 
  private:
   QWidget* BuildPitchPad();
+  QGroupBox* BuildPitchButtons(QWidget* pad);
+  QGroupBox* BuildBetweenPitches(QWidget* pad);
   void BuildMenus();
   QPushButton* AddButton(QWidget* parent, const QString& name, const QString& label,
                          const QString& word_tip);

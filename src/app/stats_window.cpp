@@ -94,29 +94,10 @@ StatsWindow::StatsWindow(const Stat& chosen, Session& session, Ui& ui, QWidget* 
 
 StatsWindow::~StatsWindow() = default;
 
-void StatsWindow::Build() {
-  setWindowTitle("Statistics");
-  setSizeGripEnabled(true);
-
-  counted_line_ = new QLabel;
-  counted_line_->setObjectName("counted");
-  counted_line_->setWordWrap(true);
-  auto* change_games = new QPushButton("Change &Games...");
-  change_games->setObjectName("change_games");
-  change_games->setToolTip("Choose other games, team or filters and count them");
-  hidden_line_ = new QLabel;
-  hidden_line_->setObjectName("hidden");
-
-  table_tabs_ = new QTabBar;
-  table_tabs_->setObjectName("tables");
-  for (const char* name : {"Batting", "Running", "Fielding", "Pitching"}) table_tabs_->addTab(name);
-  table_tabs_->setExpanding(false);
-
-  view_tabs_ = new QTabBar;
-  view_tabs_->setObjectName("views");
-  view_tabs_->setExpanding(false);
-  ShowWhatIsCounted();
-
+// The table of the rows: its columns sort on a click at their heading,
+// size to fit on a double click at their edge, and a row opens the
+// player's game log on a double click.
+void StatsWindow::BuildList() {
   model_ = new StatTableModel(this);
   list_ = new StatTableView;
   list_->setObjectName("list");
@@ -137,7 +118,26 @@ void StatsWindow::Build() {
   header->setMinimumSectionSize(0);
   header->setSortIndicatorShown(true);
   header->setSortIndicator(-1, Qt::AscendingOrder);
+  // Sorting, sizing and "size to fit again" work alike on the kept Name
+  // column's heading, which lies over the first column's.
+  for (QHeaderView* h : {header, list_->kept_view()->horizontalHeader()}) {
+    connect(h, &QHeaderView::sectionClicked, this, [this](int section) { SortBySection(section); });
+    connect(h, &QHeaderView::sectionHandleDoubleClicked, this,
+            [this](int section) { UnsetWidth(section); });
+  }
+  connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+    if (!sizing_) KeepWidth(section, size);
+  });
+  // The kept Name column lies over the table's first: its double clicks too.
+  for (QTableView* view : {static_cast<QTableView*>(list_), list_->kept_view()}) {
+    connect(view, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { OpenGameLogOf(index.row()); });
+  }
+}
 
+// The splits of the batting and pitching tables: against right-handers,
+// left-handers, or all.
+QLayout* StatsWindow::BuildSplitRadios() {
   split_group_ = new QButtonGroup(this);
   auto* radios = new QVBoxLayout;
   const char* names[] = {"split_right", "split_left", "split_all"};
@@ -147,13 +147,19 @@ void StatsWindow::Build() {
     split_group_->addButton(split_radios_[static_cast<std::size_t>(i)], i);
     radios->addWidget(split_radios_[static_cast<std::size_t>(i)]);
   }
+  connect(split_group_, &QButtonGroup::idClicked, this,
+          [this](int split) { SetSplit(static_cast<Split>(split)); });
+  return radios;
+}
 
+// The league's innings per game.  The choice is the league's rule of
+// League Options, not a filter of the games: it scales the earned run
+// average and is kept on closing.
+QLayout* StatsWindow::BuildInningsBox() {
   innings_ = new QComboBox;
   innings_->setObjectName("innings");
   for (int i = 1; i <= 9; ++i) innings_->addItem(QString::number(i));
   innings_->setCurrentIndex(std::clamp(session_.settings.innings_per_game, 1, 9) - 1);
-  // The choice is the league's rule of League Options, not a filter of
-  // the games: it scales the earned run average and is kept on closing.
   auto* innings_label = new QLabel("Innings Per Game");
   auto* innings_note = new QLabel("League rule: scales ERA");
   innings_note->setObjectName("innings_note");
@@ -170,8 +176,13 @@ void StatsWindow::Build() {
   innings_box->addWidget(innings_);
   innings_box->addWidget(innings_note);
   innings_box->addStretch(1);
+  connect(innings_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { SetInnings(index + 1); });
+  return innings_box;
+}
 
-  // Qualifiers: players below them are left out of the rows, not the totals.
+// Qualifiers: players below them are left out of the rows, not the totals.
+QWidget* StatsWindow::BuildQualifierBox() {
   auto* qualifier_box = new QGroupBox("Qualifiers");
   qualifier_box->setObjectName("qualifiers");
   qualifier_box->setToolTip(
@@ -200,7 +211,14 @@ void StatsWindow::Build() {
   qualifier_form->addRow("Min PA", min_pa_);
   qualifier_form->addRow("Min IP", min_ip_);
   qualifier_form->addRow(hide_empty_);
+  connect(min_pa_, &QSpinBox::valueChanged, this, [this] { TakeQualifiersFromBox(); });
+  connect(min_ip_, &QDoubleSpinBox::valueChanged, this, [this] { TakeQualifiersFromBox(); });
+  connect(hide_empty_, &QCheckBox::toggled, this, [this] { TakeQualifiersFromBox(); });
+  return qualifier_box;
+}
 
+// Edit Layout and Export with their menus, Print, Printer Setup and OK.
+QLayout* StatsWindow::BuildButtons() {
   auto* edit_layout = new QPushButton("Edit &Layout");
   edit_layout->setObjectName("edit_layout");
   auto* layout_menu = new QMenu(edit_layout);
@@ -226,22 +244,50 @@ void StatsWindow::Build() {
   auto* ok = new QPushButton("OK");
   ok->setObjectName("ok");
   ok->setDefault(true);
-
   auto* buttons = new QGridLayout;
   buttons->addWidget(edit_layout, 0, 0);
   buttons->addWidget(export_button, 0, 1);
   buttons->addWidget(print, 1, 0);
   buttons->addWidget(setup, 1, 1);
   buttons->addWidget(ok, 0, 2, 2, 1);
+  connect(print, &QPushButton::clicked, this, &StatsWindow::Print);
+  connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  return buttons;
+}
+
+void StatsWindow::Build() {
+  setWindowTitle("Statistics");
+  setSizeGripEnabled(true);
+
+  counted_line_ = new QLabel;
+  counted_line_->setObjectName("counted");
+  counted_line_->setWordWrap(true);
+  auto* change_games = new QPushButton("Change &Games...");
+  change_games->setObjectName("change_games");
+  change_games->setToolTip("Choose other games, team or filters and count them");
+  hidden_line_ = new QLabel;
+  hidden_line_->setObjectName("hidden");
+
+  table_tabs_ = new QTabBar;
+  table_tabs_->setObjectName("tables");
+  for (const char* name : {"Batting", "Running", "Fielding", "Pitching"}) table_tabs_->addTab(name);
+  table_tabs_->setExpanding(false);
+
+  view_tabs_ = new QTabBar;
+  view_tabs_->setObjectName("views");
+  view_tabs_->setExpanding(false);
+  ShowWhatIsCounted();
+  BuildList();
 
   auto* bottom = new QHBoxLayout;
-  bottom->addLayout(radios);
+  bottom->addLayout(BuildSplitRadios());
   bottom->addSpacing(16);
-  bottom->addLayout(innings_box);
+  bottom->addLayout(BuildInningsBox());
   bottom->addSpacing(16);
-  bottom->addWidget(qualifier_box);
+  bottom->addWidget(BuildQualifierBox());
   bottom->addStretch(1);
-  bottom->addLayout(buttons);
+  bottom->addLayout(BuildButtons());
 
   auto* top = new QHBoxLayout;
   top->addWidget(counted_line_, 1);
@@ -263,32 +309,7 @@ void StatsWindow::Build() {
           [this](int t) { ShowTable(static_cast<StatTable>(t)); });
   connect(view_tabs_, &QTabBar::currentChanged, this,
           [this](int v) { ShowView(static_cast<StatView>(v)); });
-  connect(split_group_, &QButtonGroup::idClicked, this,
-          [this](int split) { SetSplit(static_cast<Split>(split)); });
-  connect(innings_, &QComboBox::currentIndexChanged, this,
-          [this](int index) { SetInnings(index + 1); });
-  connect(min_pa_, &QSpinBox::valueChanged, this, [this] { TakeQualifiersFromBox(); });
-  connect(min_ip_, &QDoubleSpinBox::valueChanged, this, [this] { TakeQualifiersFromBox(); });
-  connect(hide_empty_, &QCheckBox::toggled, this, [this] { TakeQualifiersFromBox(); });
-  // Sorting, sizing and "size to fit again" work alike on the kept Name
-  // column's heading, which lies over the first column's.
-  for (QHeaderView* h : {header, list_->kept_view()->horizontalHeader()}) {
-    connect(h, &QHeaderView::sectionClicked, this, [this](int section) { SortBySection(section); });
-    connect(h, &QHeaderView::sectionHandleDoubleClicked, this,
-            [this](int section) { UnsetWidth(section); });
-  }
-  connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
-    if (!sizing_) KeepWidth(section, size);
-  });
-  // The kept Name column lies over the table's first: its double clicks too.
-  for (QTableView* view : {static_cast<QTableView*>(list_), list_->kept_view()}) {
-    connect(view, &QTableView::doubleClicked, this,
-            [this](const QModelIndex& index) { OpenGameLogOf(index.row()); });
-  }
   connect(change_games, &QPushButton::clicked, this, &StatsWindow::ChangeGames);
-  connect(print, &QPushButton::clicked, this, &StatsWindow::Print);
-  connect(setup, &QPushButton::clicked, this, [this] { RunPrinterSetupDialog(this); });
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 bool StatsWindow::Open() {

@@ -40,6 +40,7 @@
 #include "stats/stat_view.h"
 
 class QButtonGroup;
+class QLayout;
 class QCheckBox;
 class QLabel;
 class QComboBox;
@@ -134,6 +135,11 @@ class StatsWindow : public QDialog {
 
  private:
   void Build();
+  void BuildList();
+  QLayout* BuildSplitRadios();
+  QLayout* BuildInningsBox();
+  QWidget* BuildQualifierBox();
+  QLayout* BuildButtons();
   // The title, the line under it and the view tabs, for the games counted.
   void ShowWhatIsCounted();
   // Counts both sides with the splits into new tables; false (the tables

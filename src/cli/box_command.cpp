@@ -220,32 +220,32 @@ bool PlanOutputs(const std::vector<std::string>& games, const Request& r,
   return all;
 }
 
-int Box(const Request& r, CommandContext& ctx) {
-  if (r.format == "pdf" && !BoxPdfPrinter()) {
-    if (const int code = HandOverToDrawing(ctx); code >= 0) return code;
-    ctx.err << "scorewick: this build cannot print\n";
-    return kExitRefused;
-  }
-  int code = kExitDone;
-  std::optional<std::vector<std::string>> listed = TakeGameArguments(r.games, ctx, &code);
-  if (!listed) return code;
-  const std::vector<std::string>& games = *listed;
+// The exit code of a request whose form cannot be made of its games:
+// pages of their own for many games without --out-dir, the frames or the
+// PDF without -o.  Nothing when the form fits.
+std::optional<int> RefuseForm(const Request& r, std::size_t games, CommandContext& ctx) {
+  if (!r.out_dir.empty()) return std::nullopt;
   const bool own_pages = r.format == "html" || r.format == "frames" || r.format == "pdf";
-  if (r.out_dir.empty()) {
-    if (games.size() > 1 && own_pages) {
-      ctx.err << "scorewick: --format " << r.format
-              << " makes pages of their own for each game: give --out-dir DIR for many games\n";
-      return kExitUsage;
-    }
-    if ((r.format == "frames" || r.format == "pdf") && r.out.empty()) {
-      ctx.err << "scorewick: --format " << r.format << " needs -o OUT\n";
-      return kExitUsage;
-    }
+  if (games > 1 && own_pages) {
+    ctx.err << "scorewick: --format " << r.format
+            << " makes pages of their own for each game: give --out-dir DIR for many games\n";
+    return kExitUsage;
   }
+  if ((r.format == "frames" || r.format == "pdf") && r.out.empty()) {
+    ctx.err << "scorewick: --format " << r.format << " needs -o OUT\n";
+    return kExitUsage;
+  }
+  return std::nullopt;
+}
 
-  // Where each game goes: into the folder, into OUT, or to standard output.
-  std::vector<std::string> outputs;
-  bool all_planned = true;
+// Where each game goes: into the folder (made when missing; *outputs holds
+// each kept game's file and all_planned says whether every game is kept),
+// into OUT, or to standard output.  The exit code when the run cannot
+// write where it was asked to; nothing when it can.
+std::optional<int> PlanDestinations(const Request& r, const std::vector<std::string>& games,
+                                    std::vector<std::string>& outputs, bool& all_planned,
+                                    CommandContext& ctx) {
+  all_planned = true;
   if (!r.out_dir.empty()) {
     std::error_code ec;
     std::filesystem::create_directories(r.out_dir, ec);
@@ -262,7 +262,13 @@ int Box(const Request& r, CommandContext& ctx) {
       if (!MayWrite(file, ContentOfForm(r.format), games, r.force, ctx)) return kExitRefused;
     }
   }
+  return std::nullopt;
+}
 
+// What is fixed for the run: the form, the rules and style of scwk.ini in
+// the current folder, the time, and whether the text is made for reading
+// on standard output.
+Run RunOf(const Request& r, const CommandContext& ctx) {
   app::Settings settings;
   std::error_code ec;
   app::LoadSettings(std::filesystem::current_path(ec).string(), settings);
@@ -271,84 +277,134 @@ int Box(const Request& r, CommandContext& ctx) {
   // the files' forms only when a terminal shows them.
   run.for_terminal =
       r.out.empty() && r.out_dir.empty() && (r.format == "text" || ctx.out_is_terminal);
+  return run;
+}
 
-  // Which games are read, and what a worker makes of each.
-  std::vector<std::string> feed;
-  std::vector<std::string> feed_outputs;
+// The games the run reads and where each one's box score goes.
+struct BoxFeed {
+  std::vector<std::string> games;
+  std::vector<std::string> outputs;  // OUT, a file in the folder, or empty for standard output
+  bool one_file_each = false;        // each game's box score is a file (or files) of its own
+  bool batched = false;              // into a folder, made durable together at the end
+};
+
+BoxFeed FeedOf(const Request& r, const std::vector<std::string>& games,
+               const std::vector<std::string>& outputs) {
+  BoxFeed feed;
   for (std::size_t i = 0; i < games.size(); ++i) {
     if (!r.out_dir.empty() && outputs[i].empty()) continue;
-    feed.push_back(games[i]);
-    feed_outputs.push_back(r.out_dir.empty() ? r.out : outputs[i]);
+    feed.games.push_back(games[i]);
+    feed.outputs.push_back(r.out_dir.empty() ? r.out : outputs[i]);
   }
-  const bool one_file_each = !r.out_dir.empty() || (games.size() == 1 && !r.out.empty());
+  feed.one_file_each = !r.out_dir.empty() || (games.size() == 1 && !r.out.empty());
+  feed.batched = !r.out_dir.empty();
+  return feed;
+}
+
+// What came of the games fed: how many box scores were written, whether
+// all were, and the text of many games bound for OUT.
+struct BoxTally {
+  int written = 0;
+  bool all_written = true;
+  std::string joined;  // many games into OUT, written whole at the end
+};
+
+// One game fed: its box score printed, its file's outcome told, or its
+// text sent to standard output or kept for OUT.
+void TakeBoxScore(const FedGame& fed, const Request& r, const Run& run, const BoxFeed& feed,
+                  BoxTally& tally, CommandContext& ctx) {
+  ShowAll(ctx.ui, fed.messages);
+  if (fed.refusal) {
+    SayLeftOut(*fed.refusal, feed.games.size() > 1, ctx);
+    return;
+  }
+  std::string error;
+  if (r.format == "pdf") {
+    error = PrintOne(fed.game, feed.outputs[fed.index], run);
+  } else if (feed.one_file_each) {
+    error = fed.made;
+  } else if (r.out.empty()) {
+    // Box scores one after the other, a blank line between two.
+    if (tally.written > 0) ctx.out << '\n';
+    ctx.out << fed.made;
+  } else {
+    if (tally.written > 0) tally.joined += '\n';
+    tally.joined += fed.made;
+  }
+  if (!error.empty()) {
+    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    tally.all_written = false;
+  } else {
+    ++tally.written;
+  }
+}
+
+// The files of the folder made durable together: a file that could not
+// be is named; the exit code when none could be said to be written.
+std::optional<int> CommitFolder(FolderBatch& batch, BoxTally& tally, CommandContext& ctx) {
+  if (batch.files.size() == 0) return std::nullopt;
+  std::vector<Status> failed;
+  const Status committed = batch.files.Commit(&failed);
+  if (committed) return std::nullopt;
+  for (const Status& f : failed) ctx.err << "scorewick: " << TerminalText(f.reason) << "\n";
+  if (failed.empty()) {
+    ctx.err << "scorewick: " << TerminalText(committed.reason) << "\n";
+    return kExitRefused;
+  }
+  tally.all_written = false;
+  return std::nullopt;
+}
+
+int Box(const Request& r, CommandContext& ctx) {
+  if (r.format == "pdf" && !BoxPdfPrinter()) {
+    if (const int code = HandOverToDrawing(ctx); code >= 0) return code;
+    ctx.err << "scorewick: this build cannot print\n";
+    return kExitRefused;
+  }
+  int code = kExitDone;
+  std::optional<std::vector<std::string>> listed = TakeGameArguments(r.games, ctx, &code);
+  if (!listed) return code;
+  const std::vector<std::string>& games = *listed;
+  if (const auto refused = RefuseForm(r, games.size(), ctx)) return *refused;
+  std::vector<std::string> outputs;
+  BoxTally tally;
+  if (const auto refused = PlanDestinations(r, games, outputs, tally.all_written, ctx)) {
+    return *refused;
+  }
+  const Run run = RunOf(r, ctx);
+  const BoxFeed feed = FeedOf(r, games, outputs);
   FeedOptions options;
   options.threads = r.games.threads;
   options.prior_format = true;  // a 2.0 game is converted as it is read
   // Many files into a folder are written as they are made and made
   // durable together at the end, rather than one sync a file.
   FolderBatch folder_batch;
-  const bool batched = !r.out_dir.empty();
   if (r.format != "pdf") {
     options.hand_over = false;
     options.make = [&](const Game& game, FedGame& fed) {
-      fed.made = batched         ? AddOne(game, feed_outputs[fed.index], run, folder_batch)
-                 : one_file_each ? WriteOne(game, feed_outputs[fed.index], run)
-                                 : StreamText(game, run);
+      fed.made = feed.batched         ? AddOne(game, feed.outputs[fed.index], run, folder_batch)
+                 : feed.one_file_each ? WriteOne(game, feed.outputs[fed.index], run)
+                                      : StreamText(game, run);
     };
   }
-
-  int written = 0;
-  bool all_written = all_planned;
-  std::string joined;  // many games into OUT, written whole at the end
-  FeedGames(feed, options, [&](FedGame& fed) {
-    ShowAll(ctx.ui, fed.messages);
-    if (fed.refusal) {
-      SayLeftOut(*fed.refusal, feed.size() > 1, ctx);
-      return true;
-    }
-    std::string error;
-    if (r.format == "pdf") {
-      error = PrintOne(fed.game, feed_outputs[fed.index], run);
-    } else if (one_file_each) {
-      error = fed.made;
-    } else if (r.out.empty()) {
-      // Box scores one after the other, a blank line between two.
-      if (written > 0) ctx.out << '\n';
-      ctx.out << fed.made;
-    } else {
-      if (written > 0) joined += '\n';
-      joined += fed.made;
-    }
-    if (!error.empty()) {
-      ctx.err << "scorewick: " << TerminalText(error) << "\n";
-      all_written = false;
-    } else {
-      ++written;
-    }
+  FeedGames(feed.games, options, [&](FedGame& fed) {
+    TakeBoxScore(fed, r, run, feed, tally, ctx);
     return true;
   });
-  if (batched && folder_batch.files.size() > 0) {
-    std::vector<Status> failed;
-    if (const Status committed = folder_batch.files.Commit(&failed); !committed) {
-      for (const Status& f : failed) ctx.err << "scorewick: " << TerminalText(f.reason) << "\n";
-      if (failed.empty()) {
-        ctx.err << "scorewick: " << TerminalText(committed.reason) << "\n";
-        return kExitRefused;
-      }
-      all_written = false;
-    }
+  if (feed.batched) {
+    if (const auto refused = CommitFolder(folder_batch, tally, ctx)) return *refused;
   }
-  if (!one_file_each && !r.out.empty() && written > 0) {
-    if (const Status saved = WriteTextFileAtomically(r.out, joined); !saved) {
+  if (!feed.one_file_each && !r.out.empty() && tally.written > 0) {
+    if (const Status saved = WriteTextFileAtomically(r.out, tally.joined); !saved) {
       ctx.err << "scorewick: " << TerminalText(saved.reason) << "\n";
       return kExitRefused;
     }
   }
-  if (written == 0) {
-    if (feed.size() > 1) ctx.err << "scorewick: no box score could be written\n";
+  if (tally.written == 0) {
+    if (feed.games.size() > 1) ctx.err << "scorewick: no box score could be written\n";
     return kExitRefused;
   }
-  return all_written ? kExitDone : kExitRefused;
+  return tally.all_written ? kExitDone : kExitRefused;
 }
 
 }  // namespace

@@ -53,6 +53,45 @@ bool BatterPlays(PlayKind kind) {
   return kind != PlayKind::kNoPlay && kind != PlayKind::kRunnerPlay && kind != PlayKind::kFoulError;
 }
 
+// Where each man ends after a play, by the base he started from (0 the
+// batter): 0 when out or not on; which of them are out, and which the
+// play names (moves or puts out).
+struct PlayEnds {
+  std::array<int, 4> adv{0, 1, 2, 3};
+  std::array<bool, 4> out{};
+  std::array<bool, 4> named{};
+  int Outs() const {
+    int made = 0;
+    for (bool o : out) made += o ? 1 : 0;
+    return made;
+  }
+};
+
+// A steal, caught stealing or pick-off: the runner it moves or puts out.
+void RunnerPlayEnds(const RunnerPlay& rp, PlayEnds& e) {
+  switch (rp.kind) {
+    case RunnerPlayKind::kStolenBase:
+      e.named[static_cast<std::size_t>(rp.base - 1)] = true;
+      e.adv[static_cast<std::size_t>(rp.base - 1)] = rp.base;
+      break;
+    case RunnerPlayKind::kCaughtStealing:
+    case RunnerPlayKind::kPickoffCaughtStealing:
+      e.named[static_cast<std::size_t>(rp.base - 1)] = true;
+      if (rp.chain.error_by) {
+        e.adv[static_cast<std::size_t>(rp.base - 1)] = rp.base;
+      } else {
+        e.out[static_cast<std::size_t>(rp.base - 1)] = true;
+      }
+      break;
+    case RunnerPlayKind::kPickoff:
+      e.named[static_cast<std::size_t>(rp.base)] = true;
+      if (!rp.chain.error_by) e.out[static_cast<std::size_t>(rp.base)] = true;
+      break;
+    default:
+      break;
+  }
+}
+
 class Checker {
  public:
   CheckFinding Run(std::string_view text);
@@ -66,9 +105,17 @@ class Checker {
     return false;
   }
   bool Record(const RetroRecord& r);
+  bool Fields(const RetroRecord& r, std::size_t count);
+  bool PlayStageRecord(const RetroRecord& r);
+  bool DataRecord(const RetroRecord& r);
   bool Start(const RetroRecord& r);
   bool Sub(const RetroRecord& r);
   bool Play(const RetroRecord& r);
+  bool EnterHalf(int inning, int side);
+  bool EndsOfPlay(const ParsedPlay& play, PlayEnds& e);
+  bool CheckOutsOfPlay(const ParsedPlay& play, const PlayEnds& e);
+  bool CheckNobodyPasses(const ParsedPlay& play, const PlayEnds& e);
+  bool MoveRunners(const ParsedPlay& play, const std::string& batter, const PlayEnds& e);
   bool LineupsComplete();
 
   struct Side {
@@ -130,69 +177,79 @@ CheckFinding Checker::Run(std::string_view text) {
   return finding_;
 }
 
+// The record has count fields, its type among them.
+bool Checker::Fields(const RetroRecord& r, std::size_t count) {
+  return r.fields.size() == count ||
+         Fail("a " + std::string(r.type()) + " record has " + std::to_string(count - 1) +
+              " fields, not " + std::to_string(r.fields.size() - 1));
+}
+
+// A play, a substitution or a runner placed on base: after the line-ups,
+// before the earned runs.
+bool Checker::PlayStageRecord(const RetroRecord& r) {
+  const std::string_view type = r.type();
+  if (stage_ != Stage::kStart && stage_ != Stage::kPlays) {
+    return Fail(std::string(type) + " before the line-ups or after the earned runs");
+  }
+  stage_ = Stage::kPlays;
+  if (!LineupsComplete()) return false;
+  if (type == "play") return Fields(r, 7) && Play(r);
+  if (type == "sub") return Fields(r, 6) && Sub(r);
+  int base = 0;
+  if (!Fields(r, 3) || !ToInt(r.at(2), base) || base < 1 || base > 3) {
+    return Fail("a runner placed on base is written radj,id,base");
+  }
+  if (inning_ > 0 && outs_ < 3) return Fail("a runner is placed on base in the middle of a half");
+  placed_ = {base, std::string(r.at(1))};
+  return true;
+}
+
+// The earned runs of a pitcher who pitched, after the plays.
+bool Checker::DataRecord(const RetroRecord& r) {
+  if (stage_ != Stage::kPlays && stage_ != Stage::kData) {
+    return Fail("the earned runs come before the plays");
+  }
+  stage_ = Stage::kData;
+  int earned = 0;
+  if (!Fields(r, 4) || r.at(1) != "er" || !ToInt(r.at(3), earned) || earned < 0) {
+    return Fail("earned runs are written data,er,id,runs");
+  }
+  if (!pitchers_.count(std::string(r.at(2)))) {
+    return Fail(std::string(r.at(2)) + " has earned runs but did not pitch");
+  }
+  return true;
+}
+
 bool Checker::Record(const RetroRecord& r) {
   const std::string_view type = r.type();
-  auto fields = [&](std::size_t count) {
-    return r.fields.size() == count ||
-           Fail("a " + std::string(type) + " record has " + std::to_string(count - 1) +
-                " fields, not " + std::to_string(r.fields.size() - 1));
-  };
   if (type == "id") {
     if (stage_ != Stage::kId) return Fail("a second id record in one game");
     stage_ = Stage::kVersion;
-    return fields(2) && (r.at(1).size() == 12 || Fail("a game id is 12 characters"));
+    return Fields(r, 2) && (r.at(1).size() == 12 || Fail("a game id is 12 characters"));
   }
   if (stage_ == Stage::kId) return Fail("the game does not begin with its id record");
   if (type == "version") {
     if (stage_ != Stage::kVersion) return Fail("the version record comes after the info records");
     stage_ = Stage::kInfo;
-    return fields(2);
+    return Fields(r, 2);
   }
   if (type == "info") {
     if (stage_ != Stage::kInfo && stage_ != Stage::kVersion) {
       return Fail("an info record comes after the line-ups");
     }
     stage_ = Stage::kInfo;
-    return fields(3);
+    return Fields(r, 3);
   }
   if (type == "start") {
     if (stage_ != Stage::kInfo && stage_ != Stage::kStart) {
       return Fail("a starting player comes after the plays");
     }
     stage_ = Stage::kStart;
-    return fields(6) && Start(r);
+    return Fields(r, 6) && Start(r);
   }
-  if (type == "play" || type == "sub" || type == "radj") {
-    if (stage_ != Stage::kStart && stage_ != Stage::kPlays) {
-      return Fail(std::string(type) + " before the line-ups or after the earned runs");
-    }
-    stage_ = Stage::kPlays;
-    if (!LineupsComplete()) return false;
-    if (type == "play") return fields(7) && Play(r);
-    if (type == "sub") return fields(6) && Sub(r);
-    int base = 0;
-    if (!fields(3) || !ToInt(r.at(2), base) || base < 1 || base > 3) {
-      return Fail("a runner placed on base is written radj,id,base");
-    }
-    if (inning_ > 0 && outs_ < 3) return Fail("a runner is placed on base in the middle of a half");
-    placed_ = {base, std::string(r.at(1))};
-    return true;
-  }
-  if (type == "com") return fields(2);
-  if (type == "data") {
-    if (stage_ != Stage::kPlays && stage_ != Stage::kData) {
-      return Fail("the earned runs come before the plays");
-    }
-    stage_ = Stage::kData;
-    int earned = 0;
-    if (!fields(4) || r.at(1) != "er" || !ToInt(r.at(3), earned) || earned < 0) {
-      return Fail("earned runs are written data,er,id,runs");
-    }
-    if (!pitchers_.count(std::string(r.at(2)))) {
-      return Fail(std::string(r.at(2)) + " has earned runs but did not pitch");
-    }
-    return true;
-  }
+  if (type == "play" || type == "sub" || type == "radj") return PlayStageRecord(r);
+  if (type == "com") return Fields(r, 2);
+  if (type == "data") return DataRecord(r);
   return Fail("unknown record \"" + std::string(type) + "\"");
 }
 
@@ -280,29 +337,118 @@ bool Checker::Sub(const RetroRecord& r) {
   return true;
 }
 
+// Where the play leaves every man: the batter's result, the fielders'
+// outs, the runner plays, then the advances written after the dot.
+// Fails on an advance of the batter when the play is not his.
+bool Checker::EndsOfPlay(const ParsedPlay& play, PlayEnds& e) {
+  e.adv[0] = BatterPlays(play.kind) ? BatterDefault(play) : 0;
+  if (play.kind == PlayKind::kStrikeout) e.out[0] = true;
+  if (play.kind == PlayKind::kFieldedOut && play.batter_out) e.out[0] = true;
+  for (const FieldedOut& o : play.outs) {
+    e.out[static_cast<std::size_t>(o.runner)] = true;
+    e.named[static_cast<std::size_t>(o.runner)] = true;
+  }
+  for (const RunnerPlay& rp : play.runner_plays) RunnerPlayEnds(rp, e);
+  for (const Advance& a : play.advances) {
+    const std::size_t from = static_cast<std::size_t>(a.from);
+    if (a.from == 0 && !BatterPlays(play.kind)) {
+      return Fail("the batter moves on a play that is not his");
+    }
+    e.named[from] = true;
+    if (a.out) {
+      e.out[from] = true;
+    } else {
+      e.out[from] = false;
+      e.adv[from] = a.to;
+    }
+  }
+  return true;
+}
+
+// The play's half: the one being played, or the next after three outs;
+// a new half starts with empty bases but for a runner placed there.
+bool Checker::EnterHalf(int inning, int side) {
+  if (inning == inning_ && side == side_) return true;
+  const bool next = (side == 0 && inning == inning_ + 1 && side_ == 1) ||
+                    (side == 1 && inning == inning_ && side_ == 0);
+  if (!next) return Fail("this play is not in the half that comes next");
+  if (inning_ > 0 && outs_ < 3) {
+    return Fail("the half before ends with " + std::to_string(outs_) + " out" +
+                (outs_ == 1 ? "" : "s"));
+  }
+  inning_ = inning;
+  side_ = side;
+  outs_ = 0;
+  bases_ = {};
+  // The runner placed on base before the half's first play.
+  if (placed_.first > 0) bases_[static_cast<std::size_t>(placed_.first)] = placed_.second;
+  placed_ = {};
+  at_plate_.clear();
+  return true;
+}
+
+// The runners the play names stand on their bases; its outs fit the
+// double or triple play written and the outs left.
+bool Checker::CheckOutsOfPlay(const ParsedPlay& play, const PlayEnds& e) {
+  for (int base = 1; base <= 3; ++base) {
+    if (e.named[static_cast<std::size_t>(base)] && bases_[static_cast<std::size_t>(base)].empty()) {
+      return Fail("a runner moves from " + std::string(BaseName(base)) + ", where nobody is");
+    }
+  }
+  const int made = e.Outs();
+  if (play.double_play && made < 2) return Fail("a double play with fewer than two outs");
+  if (play.triple_play && made < 3) return Fail("a triple play with fewer than three outs");
+  if (outs_ + made > 3) return Fail("the play makes a fourth out");
+  return true;
+}
+
+// Nobody passes the runner ahead of him, as long as the half goes on.
+bool Checker::CheckNobodyPasses(const ParsedPlay& play, const PlayEnds& e) {
+  const int made = e.Outs();
+  for (int dest = 1; dest <= 3; ++dest) {
+    if (bases_[static_cast<std::size_t>(dest)].empty() || e.out[static_cast<std::size_t>(dest)])
+      continue;
+    const int ahead = e.adv[static_cast<std::size_t>(dest)];
+    if (ahead >= 4 || outs_ + made >= 3) continue;
+    for (int src = 0; src < dest; ++src) {
+      const bool present =
+          src == 0 ? BatterPlays(play.kind) : !bases_[static_cast<std::size_t>(src)].empty();
+      if (!present || e.out[static_cast<std::size_t>(src)]) continue;
+      if (src == 0 && e.adv[0] == 0) continue;
+      if (e.adv[static_cast<std::size_t>(src)] >= ahead) {
+        return Fail("the runner from " + std::string(BaseName(src)) + " passes the runner on " +
+                    BaseName(dest));
+      }
+    }
+  }
+  return true;
+}
+
+// The bases after the play, one man on each at most.
+bool Checker::MoveRunners(const ParsedPlay& play, const std::string& batter, const PlayEnds& e) {
+  std::array<std::string, 4> next{};
+  for (int base = 0; base <= 3; ++base) {
+    const std::string who = base == 0 ? batter : bases_[static_cast<std::size_t>(base)];
+    if (who.empty() || e.out[static_cast<std::size_t>(base)]) continue;
+    if (base == 0 && !BatterPlays(play.kind)) continue;
+    const int to = e.adv[static_cast<std::size_t>(base)];
+    if (to < 1 || to > 3) continue;
+    if (!next[static_cast<std::size_t>(to)].empty()) {
+      return Fail("two runners are left on " + std::string(BaseName(to)));
+    }
+    next[static_cast<std::size_t>(to)] = who;
+  }
+  bases_ = next;
+  return true;
+}
+
 bool Checker::Play(const RetroRecord& r) {
   int inning = 0, side = 0;
   if (!ToInt(r.at(1), inning) || !ToInt(r.at(2), side) || side < 0 || side > 1) {
     return Fail("a play is written play,inning,side,batter,count,pitches,event");
   }
   // The halves come in order, each after the third out of the one before.
-  if (inning != inning_ || side != side_) {
-    const bool next = (side == 0 && inning == inning_ + 1 && side_ == 1) ||
-                      (side == 1 && inning == inning_ && side_ == 0);
-    if (!next) return Fail("this play is not in the half that comes next");
-    if (inning_ > 0 && outs_ < 3) {
-      return Fail("the half before ends with " + std::to_string(outs_) + " out" +
-                  (outs_ == 1 ? "" : "s"));
-    }
-    inning_ = inning;
-    side_ = side;
-    outs_ = 0;
-    bases_ = {};
-    // The runner placed on base before the half's first play.
-    if (placed_.first > 0) bases_[static_cast<std::size_t>(placed_.first)] = placed_.second;
-    placed_ = {};
-    at_plate_.clear();
-  }
+  if (!EnterHalf(inning, side)) return false;
   if (outs_ >= 3) return Fail("a play after the third out of the half");
   Side& batting = sides_[static_cast<std::size_t>(side)];
   const std::string batter(r.at(3));
@@ -313,93 +459,12 @@ bool Checker::Play(const RetroRecord& r) {
   if (Status parsed = ParsePlay(r.at(6), play); !parsed) return Fail(parsed.reason);
   if (!play.passed_over.empty()) return Fail(play.passed_over.front());
   if (play.kind == PlayKind::kNoPlay) return true;
-  std::array<int, 4> adv{0, 1, 2, 3};  // where each ends; 0 out (or the batter not on)
-  std::array<bool, 4> out{};
-  std::array<bool, 4> named{};  // a runner the play moves or puts out
-  adv[0] = BatterPlays(play.kind) ? BatterDefault(play) : 0;
-  if (play.kind == PlayKind::kStrikeout) out[0] = true;
-  if (play.kind == PlayKind::kFieldedOut && play.batter_out) out[0] = true;
-  for (const FieldedOut& o : play.outs) {
-    out[static_cast<std::size_t>(o.runner)] = true;
-    named[static_cast<std::size_t>(o.runner)] = true;
+  PlayEnds ends;
+  if (!EndsOfPlay(play, ends) || !CheckOutsOfPlay(play, ends) || !CheckNobodyPasses(play, ends) ||
+      !MoveRunners(play, batter, ends)) {
+    return false;
   }
-  for (const RunnerPlay& rp : play.runner_plays) {
-    switch (rp.kind) {
-      case RunnerPlayKind::kStolenBase:
-        named[static_cast<std::size_t>(rp.base - 1)] = true;
-        adv[static_cast<std::size_t>(rp.base - 1)] = rp.base;
-        break;
-      case RunnerPlayKind::kCaughtStealing:
-      case RunnerPlayKind::kPickoffCaughtStealing:
-        named[static_cast<std::size_t>(rp.base - 1)] = true;
-        if (rp.chain.error_by) {
-          adv[static_cast<std::size_t>(rp.base - 1)] = rp.base;
-        } else {
-          out[static_cast<std::size_t>(rp.base - 1)] = true;
-        }
-        break;
-      case RunnerPlayKind::kPickoff:
-        named[static_cast<std::size_t>(rp.base)] = true;
-        if (!rp.chain.error_by) out[static_cast<std::size_t>(rp.base)] = true;
-        break;
-      default:
-        break;
-    }
-  }
-  for (const Advance& a : play.advances) {
-    const std::size_t from = static_cast<std::size_t>(a.from);
-    if (a.from == 0 && !BatterPlays(play.kind)) {
-      return Fail("the batter moves on a play that is not his");
-    }
-    named[from] = true;
-    if (a.out) {
-      out[from] = true;
-    } else {
-      out[from] = false;
-      adv[from] = a.to;
-    }
-  }
-  for (int base = 1; base <= 3; ++base) {
-    if (named[static_cast<std::size_t>(base)] && bases_[static_cast<std::size_t>(base)].empty()) {
-      return Fail("a runner moves from " + std::string(BaseName(base)) + ", where nobody is");
-    }
-  }
-  int made = 0;
-  for (bool o : out) made += o ? 1 : 0;
-  if (play.double_play && made < 2) return Fail("a double play with fewer than two outs");
-  if (play.triple_play && made < 3) return Fail("a triple play with fewer than three outs");
-  if (outs_ + made > 3) return Fail("the play makes a fourth out");
-  // Nobody passes the runner ahead of him, as long as the half goes on.
-  for (int dest = 1; dest <= 3; ++dest) {
-    if (bases_[static_cast<std::size_t>(dest)].empty() || out[static_cast<std::size_t>(dest)])
-      continue;
-    const int ahead = adv[static_cast<std::size_t>(dest)];
-    if (ahead >= 4 || outs_ + made >= 3) continue;
-    for (int src = 0; src < dest; ++src) {
-      const bool present =
-          src == 0 ? BatterPlays(play.kind) : !bases_[static_cast<std::size_t>(src)].empty();
-      if (!present || out[static_cast<std::size_t>(src)]) continue;
-      if (src == 0 && adv[0] == 0) continue;
-      if (adv[static_cast<std::size_t>(src)] >= ahead) {
-        return Fail("the runner from " + std::string(BaseName(src)) + " passes the runner on " +
-                    BaseName(dest));
-      }
-    }
-  }
-  std::array<std::string, 4> next{};
-  for (int base = 0; base <= 3; ++base) {
-    const std::string who = base == 0 ? batter : bases_[static_cast<std::size_t>(base)];
-    if (who.empty() || out[static_cast<std::size_t>(base)]) continue;
-    if (base == 0 && !BatterPlays(play.kind)) continue;
-    const int to = adv[static_cast<std::size_t>(base)];
-    if (to < 1 || to > 3) continue;
-    if (!next[static_cast<std::size_t>(to)].empty()) {
-      return Fail("two runners are left on " + std::string(BaseName(to)));
-    }
-    next[static_cast<std::size_t>(to)] = who;
-  }
-  bases_ = next;
-  outs_ += made;
+  outs_ += ends.Outs();
   if (BatterPlays(play.kind)) {
     at_plate_.clear();
     batting.next = batting.next % 9 + 1;

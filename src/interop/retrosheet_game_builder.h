@@ -96,7 +96,14 @@ class GameBuilder {
   bool StrikeoutOnPitchHeldBack(const ParsedPlay& play, const PitchStep& last) const;
   bool ImpliedPitches(const ParsedPlay& play);
   bool RecordEvent(const ParsedPlay& play);
+  bool PlayFates(const ParsedPlay& play, std::array<Fate, 4>& fates, scoring::Play& out);
   bool BatterResult(const ParsedPlay& play, scoring::BatterPart& b, Fate& batter);
+  void StrikeoutResult(const ParsedPlay& play, scoring::BatterPart& b, Fate& batter);
+  void DroppedThirdReach(const ParsedPlay& play, const Advance& run, scoring::BatterPart& b,
+                         Fate& batter);
+  std::int32_t StruckOutType(const ParsedPlay& play) const;
+  void FieldedResult(const ParsedPlay& play, scoring::BatterPart& b, Fate& batter);
+  void SafeResult(const ParsedPlay& play, std::int32_t how, scoring::BatterPart& b, Fate& batter);
   std::int32_t BatterOutType(const ParsedPlay& play) const;
   bool BatterCaught(const ParsedPlay& play) const;
   bool BatterOutCameFirst(const ParsedPlay& play) const;
@@ -106,6 +113,7 @@ class GameBuilder {
   bool RunnerPlays(const ParsedPlay& play, std::array<Fate, 4>& fates);
   bool FieldedOuts(const ParsedPlay& play, std::array<Fate, 4>& fates);
   bool Advances(const ParsedPlay& play, std::array<Fate, 4>& fates);
+  std::int32_t AdvanceOutType(const ParsedPlay& play, const Advance& a) const;
   void ForcedRunners(const ParsedPlay& play, std::array<Fate, 4>& fates);
   bool Forced(int base, const ParsedPlay& play) const;
   std::int32_t DefaultCode(const ParsedPlay& play) const;

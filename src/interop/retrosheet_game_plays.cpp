@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 #include "interop/hit_location.h"
 #include "interop/retrosheet_game_builder.h"
@@ -319,153 +320,202 @@ void GameBuilder::LocateBall(const ParsedPlay& play, BatterPart& b) const {
   b.hit_y = y;
 }
 
+namespace {
+
+// The batter reaches base by how: his box says so and he holds its bases.
+void Reach(std::int32_t how, BatterPart& b, Fate& batter) {
+  b.reached = true;
+  b.how_reached = how;
+  batter.held = ReachBases(how);
+}
+
+// An error charged on the batter's way to first.
+void ErrorOnFirst(BatterPart& b, int fielder, bool throwing) {
+  b.errors.push_back({1, fielder, throwing ? kErrThrowing : kErrFielding, 1, false});
+}
+
+// The error of a dropped third strike: K+E2, or the error of the batter's
+// advance (K.B-1(E2)).
+int DroppedThirdErrorBy(const ParsedPlay& play, const Advance& run) {
+  int error_by = run.error_by;
+  for (const RunnerPlay& rp : play.runner_plays) {
+    if (rp.kind == RunnerPlayKind::kError) error_by = rp.chain.error_by;
+  }
+  return error_by;
+}
+
+// How a batter safe on a hit, a walk or an error reached: nothing for a
+// play the batter has no part in or a fielded play.
+std::optional<std::int32_t> HowReached(const ParsedPlay& play) {
+  const std::int32_t on_error = play.sacrifice_hit   ? kReachSacrificeWithError
+                                : play.sacrifice_fly ? kReachSacFlyWithError
+                                                     : kReachError;
+  switch (play.kind) {
+    case PlayKind::kWalk:
+      return kReachWalk;
+    case PlayKind::kIntentionalWalk:
+      return kReachIntentionalWalk;
+    case PlayKind::kHitByPitch:
+      return kReachHitByPitch;
+    case PlayKind::kInterference:
+      return kReachInterference;
+    case PlayKind::kSingle:
+      return Bunt(play) ? kReachOnBaseSingle : kReachSingle;
+    case PlayKind::kDouble:
+      return kReachDouble;
+    case PlayKind::kGroundRuleDouble:
+      return kReachGroundRuleDouble;
+    case PlayKind::kTriple:
+      return kReachTriple;
+    case PlayKind::kHomeRun:
+      return play.inside_park ? kReachInsideParkHR : kReachHomeRun;
+    case PlayKind::kError:
+      return on_error;
+    case PlayKind::kFieldersChoice:
+      return play.sacrifice_hit ? kReachSacrificeFC : kReachFieldersChoice;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+// The batter safe on a dropped third strike: on an error, a passed ball or
+// a wild pitch (K+WP, K.B-1(PB)).
+void GameBuilder::DroppedThirdReach(const ParsedPlay& play, const Advance& run, BatterPart& b,
+                                    Fate& batter) {
+  const int error_by = DroppedThirdErrorBy(play, run);
+  if (error_by) {
+    Reach(kReachDroppedThirdError, b, batter);
+    b.reach_fielders = {error_by};
+    ErrorOnFirst(b, error_by, run.throwing_error);
+    // K.B-2(E2/TH): the advance names the error his result is.
+    if (error_by == run.error_by) batter.result_error_by = error_by;
+  } else if (HasRunnerPlay(play, RunnerPlayKind::kPassedBall) || run.passed_ball) {
+    Reach(kReachDroppedThirdPB, b, batter);
+    b.errors.push_back({1, kPosCatcher, kErrPassedBall, 1, false});
+  } else if (HasRunnerPlay(play, RunnerPlayKind::kWildPitch) || run.wild_pitch) {
+    Reach(kReachDroppedThirdWP, b, batter);
+  } else {
+    // Safe on the dropped third strike while the catcher put out a
+    // runner instead (K/FO.3XH(2);B-1): a box has no such result.
+    Reach(kReachDroppedThirdError, b, batter);
+    Note("the play \"" + event_text_ +
+         "\": the batter reached first on the third strike while a runner was put out; "
+         "recorded as safe on a dropped third strike, with no error charged");
+  }
+}
+
+// How the batter struck out: on a foul bunt, looking or swinging.
+std::int32_t GameBuilder::StruckOutType(const ParsedPlay& play) const {
+  const bool bunted =
+      play.bunted_foul || (result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
+                           result_pitch_->call == PitchCall::kFoulBunt);
+  if (bunted) return kOutBuntedFoul;
+  const auto& box = game_.innings[static_cast<std::size_t>(scorer_->inning())]
+                        .half(scorer_->top())
+                        .at_bats.back();
+  const PITCH* last =
+      box.last_pitch >= 0 ? &box.pitches[static_cast<std::size_t>(box.last_pitch)] : nullptr;
+  const bool called = play.called_third_strike ||
+                      (last && last->detail.valid && last->detail.strike_type == kStrikeTaken);
+  return called ? kOutStrikeLooking : kOutStrikeSwinging;
+}
+
+// A strikeout: out, thrown out after the third strike was dropped, or safe
+// on it.
+void GameBuilder::StrikeoutResult(const ParsedPlay& play, BatterPart& b, Fate& batter) {
+  const Advance* run = AdvanceOf(play, 0);
+  b.pitch = SpecOf(true);
+  if (!play.batter_chain.fielders.empty() || (run && run->out)) {
+    // The third strike dropped and the batter thrown out.
+    b.out = true;
+    b.how_out = kOutDroppedThird;
+    const FieldingChain& c = run && run->out ? run->chain : play.batter_chain;
+    b.chain = CreditedChain(c.fielders);
+  } else if (run) {
+    DroppedThirdReach(play, *run, b, batter);
+  } else {
+    b.out = true;
+    b.how_out = StruckOutType(play);
+    b.chain = {{kPosCatcher, kCreditNone}};
+  }
+  batter_out_first_ = true;
+}
+
+// A fielded play: the batter put out, safe on an error at the end of a
+// throw, or safe while runners were put out.
+void GameBuilder::FieldedResult(const ParsedPlay& play, BatterPart& b, Fate& batter) {
+  if (play.batter_out) {
+    b.out = true;
+    b.how_out = BatterOutType(play);
+    batter_out_first_ = BatterCaught(play) || BatterOutCameFirst(play);
+    for (const FieldedOut& o : play.outs) {
+      if (o.runner == 0) b.chain = CreditedChain(o.chain.fielders);
+    }
+  } else if (play.batter_chain.error_by) {
+    // Safe on an error at the end of a throw: the thrower has an assist.
+    Reach(play.sacrifice_hit   ? kReachSacrificeWithError
+          : play.sacrifice_fly ? kReachSacFlyWithError
+                               : kReachAssistWithError,
+          b, batter);
+    b.reach_fielders = play.batter_chain.fielders;
+    b.reach_fielders.push_back(play.batter_chain.error_by);
+    ErrorOnFirst(b, play.batter_chain.error_by, play.throwing_error);
+  } else {
+    // Runners put out and the batter safe: a fielder's choice.
+    const bool dp =
+        (play.double_play || play.triple_play) && !play.no_double_play && OutsMade(play) >= 2;
+    Reach(dp ? kReachFieldersChoiceDP : kReachFieldersChoice, b, batter);
+    if (!play.outs.empty() && !play.outs.front().chain.fielders.empty()) {
+      b.reach_fielders = {play.outs.front().chain.fielders.front()};
+    }
+  }
+}
+
+// The batter safe on a walk, a hit, an error or interference: the pitch of
+// a walk, the fielders and the error on his way.
+void GameBuilder::SafeResult(const ParsedPlay& play, std::int32_t how, BatterPart& b,
+                             Fate& batter) {
+  Reach(how, b, batter);
+  switch (play.kind) {
+    case PlayKind::kWalk:
+    case PlayKind::kIntentionalWalk:
+    case PlayKind::kHitByPitch:
+      b.pitch = SpecOf(false);
+      break;
+    case PlayKind::kInterference: {
+      const int f = play.fielder ? play.fielder : kPosCatcher;
+      b.reach_fielders = {f};
+      ErrorOnFirst(b, f, false);
+      break;
+    }
+    case PlayKind::kError:
+      b.reach_fielders = {play.fielder};
+      ErrorOnFirst(b, play.fielder, play.throwing_error);
+      break;
+    case PlayKind::kFieldersChoice:
+      if (play.fielder) b.reach_fielders = {play.fielder};
+      break;
+    default:
+      break;
+  }
+}
+
 // The batter's result: how he reached or was put out, the fielders
 // credited, the errors, where the ball went.  batter receives the base his
 // result gives him.
 bool GameBuilder::BatterResult(const ParsedPlay& play, BatterPart& b, Fate& batter) {
   b.present = true;
-  auto reach = [&](std::int32_t how) {
-    b.reached = true;
-    b.how_reached = how;
-    batter.held = ReachBases(how);
-  };
-  auto error_on_first = [&](int fielder, bool throwing) {
-    b.errors.push_back({1, fielder, throwing ? kErrThrowing : kErrFielding, 1, false});
-  };
-  const Advance* run = AdvanceOf(play, 0);
-  switch (play.kind) {
-    case PlayKind::kStrikeout: {
-      b.pitch = SpecOf(true);
-      const bool wild = HasRunnerPlay(play, RunnerPlayKind::kWildPitch) || (run && run->wild_pitch);
-      const bool passed =
-          HasRunnerPlay(play, RunnerPlayKind::kPassedBall) || (run && run->passed_ball);
-      int error_by = run ? run->error_by : 0;
-      for (const RunnerPlay& rp : play.runner_plays) {
-        if (rp.kind == RunnerPlayKind::kError) error_by = rp.chain.error_by;
-      }
-      if (!play.batter_chain.fielders.empty() || (run && run->out)) {
-        // The third strike dropped and the batter thrown out.
-        b.out = true;
-        b.how_out = kOutDroppedThird;
-        const FieldingChain& c = run && run->out ? run->chain : play.batter_chain;
-        b.chain = CreditedChain(c.fielders);
-      } else if (run) {
-        if (error_by) {
-          reach(kReachDroppedThirdError);
-          b.reach_fielders = {error_by};
-          error_on_first(error_by, run->throwing_error);
-          // K.B-2(E2/TH): the advance names the error his result is.
-          if (error_by == run->error_by) batter.result_error_by = error_by;
-        } else if (passed) {
-          reach(kReachDroppedThirdPB);
-          b.errors.push_back({1, kPosCatcher, kErrPassedBall, 1, false});
-        } else if (wild) {
-          reach(kReachDroppedThirdWP);
-        } else {
-          // Safe on the dropped third strike while the catcher put out a
-          // runner instead (K/FO.3XH(2);B-1): a box has no such result.
-          reach(kReachDroppedThirdError);
-          Note("the play \"" + event_text_ +
-               "\": the batter reached first on the third strike while a runner was put out; "
-               "recorded as safe on a dropped third strike, with no error charged");
-        }
-      } else {
-        b.out = true;
-        const PITCH* last = nullptr;
-        const auto& box = game_.innings[static_cast<std::size_t>(scorer_->inning())]
-                              .half(scorer_->top())
-                              .at_bats.back();
-        if (box.last_pitch >= 0) last = &box.pitches[static_cast<std::size_t>(box.last_pitch)];
-        const bool bunted =
-            play.bunted_foul || (result_pitch_ && result_pitch_->kind == PitchStep::Kind::kPitch &&
-                                 result_pitch_->call == PitchCall::kFoulBunt);
-        if (bunted) {
-          b.how_out = kOutBuntedFoul;
-        } else {
-          const bool called =
-              play.called_third_strike ||
-              (last && last->detail.valid && last->detail.strike_type == kStrikeTaken);
-          b.how_out = called ? kOutStrikeLooking : kOutStrikeSwinging;
-        }
-        b.chain = {{kPosCatcher, kCreditNone}};
-      }
-      batter_out_first_ = true;
-      break;
-    }
-    case PlayKind::kWalk:
-      reach(kReachWalk);
-      b.pitch = SpecOf(false);
-      break;
-    case PlayKind::kIntentionalWalk:
-      reach(kReachIntentionalWalk);
-      b.pitch = SpecOf(false);
-      break;
-    case PlayKind::kHitByPitch:
-      reach(kReachHitByPitch);
-      b.pitch = SpecOf(false);
-      break;
-    case PlayKind::kInterference: {
-      reach(kReachInterference);
-      const int f = play.fielder ? play.fielder : kPosCatcher;
-      b.reach_fielders = {f};
-      error_on_first(f, false);
-      break;
-    }
-    case PlayKind::kSingle:
-      reach(Bunt(play) ? kReachOnBaseSingle : kReachSingle);
-      break;
-    case PlayKind::kDouble:
-      reach(kReachDouble);
-      break;
-    case PlayKind::kGroundRuleDouble:
-      reach(kReachGroundRuleDouble);
-      break;
-    case PlayKind::kTriple:
-      reach(kReachTriple);
-      break;
-    case PlayKind::kHomeRun:
-      reach(play.inside_park ? kReachInsideParkHR : kReachHomeRun);
-      break;
-    case PlayKind::kError:
-      reach(play.sacrifice_hit   ? kReachSacrificeWithError
-            : play.sacrifice_fly ? kReachSacFlyWithError
-                                 : kReachError);
-      b.reach_fielders = {play.fielder};
-      error_on_first(play.fielder, play.throwing_error);
-      break;
-    case PlayKind::kFieldersChoice:
-      reach(play.sacrifice_hit ? kReachSacrificeFC : kReachFieldersChoice);
-      if (play.fielder) b.reach_fielders = {play.fielder};
-      break;
-    case PlayKind::kFieldedOut:
-      if (play.batter_out) {
-        b.out = true;
-        b.how_out = BatterOutType(play);
-        batter_out_first_ = BatterCaught(play) || BatterOutCameFirst(play);
-        for (const FieldedOut& o : play.outs) {
-          if (o.runner == 0) b.chain = CreditedChain(o.chain.fielders);
-        }
-      } else if (play.batter_chain.error_by) {
-        // Safe on an error at the end of a throw: the thrower has an assist.
-        reach(play.sacrifice_hit   ? kReachSacrificeWithError
-              : play.sacrifice_fly ? kReachSacFlyWithError
-                                   : kReachAssistWithError);
-        b.reach_fielders = play.batter_chain.fielders;
-        b.reach_fielders.push_back(play.batter_chain.error_by);
-        error_on_first(play.batter_chain.error_by, play.throwing_error);
-      } else {
-        // Runners put out and the batter safe: a fielder's choice.
-        const bool dp =
-            (play.double_play || play.triple_play) && !play.no_double_play && OutsMade(play) >= 2;
-        reach(dp ? kReachFieldersChoiceDP : kReachFieldersChoice);
-        if (!play.outs.empty() && !play.outs.front().chain.fielders.empty()) {
-          b.reach_fielders = {play.outs.front().chain.fielders.front()};
-        }
-      }
-      break;
-    default:
-      b.present = false;
-      return true;
+  if (play.kind == PlayKind::kStrikeout) {
+    StrikeoutResult(play, b, batter);
+  } else if (play.kind == PlayKind::kFieldedOut) {
+    FieldedResult(play, b, batter);
+  } else if (const auto how = HowReached(play)) {
+    SafeResult(play, *how, b, batter);
+  } else {
+    b.present = false;
+    return true;
   }
   b.reach_fielders.resize(std::min<std::size_t>(b.reach_fielders.size(), kMaxCredits));
   if (b.out) batter.out = true, batter.how_out = b.how_out, batter.chain = b.chain;

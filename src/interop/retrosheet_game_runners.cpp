@@ -237,6 +237,84 @@ bool GameBuilder::FieldedOuts(const ParsedPlay& play, std::array<Fate, 4>& fates
   return true;
 }
 
+namespace {
+
+// The bases to target gained on an advance's error: after a dropped third
+// strike's, a wild pitch's and an error's together, or a throw's that ended
+// in the error.
+void GainOnAdvanceError(const ParsedPlay& play, const Advance& a, int target,
+                        std::int32_t first_code, Fate& f) {
+  const std::int32_t kind = a.throwing_error ? kErrThrowing : kErrFielding;
+  if (a.from == 0 && a.error_by == f.result_error_by) {
+    // B-1(E2) of a batter safe on a dropped third strike, B-2(E2/TH)
+    // after it: the error is his result's, charged once; the bases past
+    // first come on it.
+    for (int base = std::max(f.held, 1) + 1; base <= target && base <= 3; ++base) {
+      f.errors.push_back({base, a.error_by, kErrPrevious, 1, false});
+    }
+    Gain(f, target, kAdvErrorContinued, kAdvErrorContinued);
+    return;
+  }
+  if (IsMisplayCode(first_code) && play.kind == PlayKind::kRunnerPlay && target > f.held) {
+    // WP.1-3(E2/TH): the wild pitch took him a base, the error the rest.
+    Gain(f, f.held + 1, first_code, first_code);
+    GainOnError(f, target, a.error_by, kind, kAdvError, std::min(a.to, 4));
+    return;
+  }
+  // A throw that ended in the error (1X2(4E6), 1-3(6E4)): its fielders
+  // made assists.
+  const bool assisted = !a.out && !a.chain.fielders.empty();
+  if (assisted) f.assists.insert(f.assists.end(), a.chain.fielders.begin(), a.chain.fielders.end());
+  const int start = f.held;
+  GainOnError(f, target, a.error_by, kind, assisted ? kAdvAssistWithError : kAdvError,
+              std::min(a.to, 4));
+  if (a.second_error_by) {
+    f.errors.push_back({start + 1, a.second_error_by,
+                        a.second_throwing_error ? kErrThrowing : kErrFielding, 0, true});
+  }
+}
+
+// The bases to target gained on the advance, each with how he gained it.
+void GainOnAdvance(const ParsedPlay& play, const Advance& a, int target, std::int32_t first_code,
+                   Fate& f) {
+  const bool after_pickoff_error =
+      !f.errors.empty() && f.errors.back().kind == kErrPickOff && f.errors.back().bases == 0;
+  const bool on_error =
+      !f.codes.empty() && (f.codes.back() == kAdvCaughtStealingError ||
+                           f.codes.back() == kAdvError || f.codes.back() == kAdvErrorContinued);
+  if (after_pickoff_error) {
+    // The throw that missed him sent him on: those bases are the error's.
+    f.errors.back().bases = target - f.held;
+    Gain(f, target, kAdvError, kAdvErrorContinued);
+  } else if (a.error_by) {
+    GainOnAdvanceError(play, a, target, first_code, f);
+  } else if (a.wild_pitch) {
+    Gain(f, target, kAdvWildPitch, kAdvWildPitchContinued);
+  } else if (a.passed_ball) {
+    Gain(f, target, kAdvPassedBall, kAdvPassedBallContinued);
+  } else if (on_error) {
+    // Further on the same error (caught stealing, safe on the throw and on to third).
+    Gain(f, target, kAdvErrorContinued, kAdvErrorContinued);
+  } else if (a.on_throw || a.from == 0) {
+    // The batter's bases beyond his hit come on the throw.
+    Gain(f, target, kAdvOnThrow, kAdvOnThrow);
+  } else {
+    Gain(f, target, first_code, MoreOf(first_code));
+  }
+}
+
+}  // namespace
+
+// How a runner put out on his advance was put out.
+std::int32_t GameBuilder::AdvanceOutType(const ParsedPlay& play, const Advance& a) const {
+  if (a.interference || play.runner_interference || play.batter_interference) {
+    return kOutInterference;
+  }
+  if (a.to == a.from && a.from > 0) return BatterCaught(play) ? kOutDidNotTagUp : kOutTagged;
+  if (a.from > 0 && a.to == a.from + 1 && Forced(a.from, play)) return kOutForced;
+  return kOutTagged;
+}
+
 bool GameBuilder::Advances(const ParsedPlay& play, std::array<Fate, 4>& fates) {
   const std::int32_t first_code = DefaultCode(play);
   for (const Advance& a : play.advances) {
@@ -252,70 +330,14 @@ bool GameBuilder::Advances(const ParsedPlay& play, std::array<Fate, 4>& fates) {
       if (!a.out) return Fail(what + ": the runner is put out in this play");
       continue;  // his out is written twice
     }
-    const bool after_pickoff_error =
-        !f.errors.empty() && f.errors.back().kind == kErrPickOff && f.errors.back().bases == 0;
     const int target = a.out ? std::max(f.held, a.to - 1) : a.to;
     if (target < f.held) return Fail(what + ": the runner cannot go back a base");
     f.touched = true;
-    const bool on_error =
-        !f.codes.empty() && (f.codes.back() == kAdvCaughtStealingError ||
-                             f.codes.back() == kAdvError || f.codes.back() == kAdvErrorContinued);
-    if (after_pickoff_error) {
-      // The throw that missed him sent him on: those bases are the error's.
-      f.errors.back().bases = target - f.held;
-      Gain(f, target, kAdvError, kAdvErrorContinued);
-    } else if (a.error_by && a.from == 0 && a.error_by == f.result_error_by) {
-      // B-1(E2) of a batter safe on a dropped third strike, B-2(E2/TH)
-      // after it: the error is his result's, charged once; the bases past
-      // first come on it.
-      for (int base = std::max(f.held, 1) + 1; base <= target && base <= 3; ++base) {
-        f.errors.push_back({base, a.error_by, kErrPrevious, 1, false});
-      }
-      Gain(f, target, kAdvErrorContinued, kAdvErrorContinued);
-    } else if (a.error_by && IsMisplayCode(first_code) && play.kind == PlayKind::kRunnerPlay &&
-               target > f.held) {
-      // WP.1-3(E2/TH): the wild pitch took him a base, the error the rest.
-      Gain(f, f.held + 1, first_code, first_code);
-      GainOnError(f, target, a.error_by, a.throwing_error ? kErrThrowing : kErrFielding, kAdvError,
-                  std::min(a.to, 4));
-    } else if (a.error_by) {
-      // A throw that ended in the error (1X2(4E6), 1-3(6E4)): its fielders
-      // made assists.
-      const bool assisted = !a.out && !a.chain.fielders.empty();
-      if (assisted)
-        f.assists.insert(f.assists.end(), a.chain.fielders.begin(), a.chain.fielders.end());
-      const int start = f.held;
-      GainOnError(f, target, a.error_by, a.throwing_error ? kErrThrowing : kErrFielding,
-                  assisted ? kAdvAssistWithError : kAdvError, std::min(a.to, 4));
-      if (a.second_error_by) {
-        f.errors.push_back({start + 1, a.second_error_by,
-                            a.second_throwing_error ? kErrThrowing : kErrFielding, 0, true});
-      }
-    } else if (a.wild_pitch) {
-      Gain(f, target, kAdvWildPitch, kAdvWildPitchContinued);
-    } else if (a.passed_ball) {
-      Gain(f, target, kAdvPassedBall, kAdvPassedBallContinued);
-    } else if (on_error) {
-      // Further on the same error (caught stealing, safe on the throw and on to third).
-      Gain(f, target, kAdvErrorContinued, kAdvErrorContinued);
-    } else if (a.on_throw || a.from == 0) {
-      // The batter's bases beyond his hit come on the throw.
-      Gain(f, target, kAdvOnThrow, kAdvOnThrow);
-    } else {
-      Gain(f, target, first_code, MoreOf(first_code));
-    }
+    GainOnAdvance(play, a, target, first_code, f);
     if (a.out) {
       f.out = true;
       f.by_choice = play.kind == PlayKind::kFieldersChoice;
-      if (a.interference || play.runner_interference || play.batter_interference) {
-        f.how_out = kOutInterference;
-      } else if (a.to == a.from && a.from > 0) {
-        f.how_out = BatterCaught(play) ? kOutDidNotTagUp : kOutTagged;
-      } else if (a.from > 0 && a.to == a.from + 1 && Forced(a.from, play)) {
-        f.how_out = kOutForced;
-      } else {
-        f.how_out = kOutTagged;
-      }
+      f.how_out = AdvanceOutType(play, a);
       f.chain = CreditedChain(a.chain.fielders);
     }
   }
@@ -417,33 +439,22 @@ void GameBuilder::Runs(const ParsedPlay& play, std::array<Fate, 4>& fates) const
   }
 }
 
-bool GameBuilder::RecordEvent(const ParsedPlay& play) {
-  const std::string what = "the play \"" + event_text_ + "\"";
-  if (play.kind == PlayKind::kFoulError) {
-    return scorer_->ErrorOnBatter({1, play.fielder, kErrPopFoul, 0, false}) || ScorerFail(what);
-  }
+namespace {
+
+// Every man where he stood before the play: the batter at the plate, the
+// runners on their bases.
+std::array<Fate, 4> FatesBeforeThePlay() {
   std::array<Fate, 4> fates;
   for (int base = 0; base <= 3; ++base) {
     fates[static_cast<std::size_t>(base)].from = base;
     fates[static_cast<std::size_t>(base)].held = base;
   }
-  scoring::Play out;
-  batter_out_first_ = false;
-  if (BatterEvent(play.kind)) {
-    fates[0].touched = true;
-    if (!BatterResult(play, out.batter, fates[0])) return false;
-  }
-  if (!RunnerPlays(play, fates) || !FieldedOuts(play, fates) || !Advances(play, fates)) {
-    return false;
-  }
-  ForcedRunners(play, fates);
-  if (play.kind == PlayKind::kRunnerPlay &&
-      std::none_of(fates.begin() + 1, fates.end(), [](const Fate& f) { return f.touched; })) {
-    return Fail(what + " moves no runner: write where the runners went, like WP.1-2");
-  }
-  Runs(play, fates);
-  // A passed ball is charged to the catcher in the box of each runner it
-  // moved, as the handheld keeps it.
+  return fates;
+}
+
+// A passed ball is charged to the catcher in the box of each runner it
+// moved, as the handheld keeps it.
+void ChargePassedBalls(std::array<Fate, 4>& fates) {
   for (std::size_t i = 1; i < fates.size(); ++i) {
     Fate& f = fates[i];
     for (std::size_t k = 0; k < f.codes.size(); ++k) {
@@ -454,50 +465,59 @@ bool GameBuilder::RecordEvent(const ParsedPlay& play) {
       if (!marked) f.errors.push_back({base, kPosCatcher, kErrPassedBall, 1, false});
     }
   }
-  // A run that counts on the play that ends the half was not beaten by a
-  // force out: the runner put out there had passed the base, or was
-  // tagged going back.
-  const int outs_made = static_cast<int>(
+}
+
+int OutsOf(const std::array<Fate, 4>& fates) {
+  return static_cast<int>(
       std::count_if(fates.begin(), fates.end(), [](const Fate& f) { return f.out; }));
-  const bool run_scores =
-      std::any_of(fates.begin(), fates.end(), [](const Fate& f) { return !f.out && f.held == 4; });
-  const bool ends_half = scorer_->outs() + outs_made >= rules_.outs_per_inning;
-  if (run_scores && ends_half) {
-    for (std::size_t i = 1; i < fates.size(); ++i) {
-      if (fates[i].how_out == kOutForced) fates[i].how_out = kOutTagged;
-    }
+}
+
+bool RunScores(const std::array<Fate, 4>& fates) {
+  return std::any_of(fates.begin(), fates.end(),
+                     [](const Fate& f) { return !f.out && f.held == 4; });
+}
+
+// On a double or triple play that puts the batter out, his box carries the
+// whole play's credits and the runners' boxes name their fielders.
+void CreditWholeDoublePlay(const ParsedPlay& play, std::array<Fate, 4>& fates,
+                           scoring::BatterPart& batter) {
+  if (!fates[0].out || !(play.double_play || play.triple_play) || play.no_double_play ||
+      OutsOf(fates) < 2 || play.kind != PlayKind::kFieldedOut) {
+    return;
   }
-  // On a double or triple play that puts the batter out, his box carries
-  // the whole play's credits and the runners' boxes name their fielders.
-  const int outs = static_cast<int>(
-      std::count_if(fates.begin(), fates.end(), [](const Fate& f) { return f.out; }));
-  if (fates[0].out && (play.double_play || play.triple_play) && !play.no_double_play && outs >= 2 &&
-      play.kind == PlayKind::kFieldedOut) {
-    std::vector<std::vector<int>> chains;
-    for (const FieldedOut& o : play.outs) chains.push_back(o.chain.fielders);
-    for (const Advance& a : play.advances) {
-      if (a.out) chains.push_back(a.chain.fielders);
-    }
-    out.batter.chain = WholePlayCredits(chains);
-    for (std::size_t i = 1; i < fates.size(); ++i) {
-      for (Fielded& f : fates[i].chain) f.credit = kCreditNone;
-    }
+  std::vector<std::vector<int>> chains;
+  for (const FieldedOut& o : play.outs) chains.push_back(o.chain.fielders);
+  for (const Advance& a : play.advances) {
+    if (a.out) chains.push_back(a.chain.fielders);
   }
+  batter.chain = WholePlayCredits(chains);
+  for (std::size_t i = 1; i < fates.size(); ++i) {
+    for (Fielded& f : fates[i].chain) f.credit = kCreditNone;
+  }
+}
+
+// The batter's fate written into his box: the bases beyond those his
+// result gives, the errors and assists on his way, his run.  1 when he
+// drove himself in, else 0.
+int WriteBatterFate(const Fate& b, scoring::BatterPart& batter) {
+  if (!batter.present) return 0;
+  batter.to = b.held;
+  batter.codes = b.codes;
+  batter.errors.insert(batter.errors.end(), b.errors.begin(), b.errors.end());
+  batter.assists = b.assists;
+  if (b.out && batter.reached) {
+    batter.out = true;
+    batter.how_out = b.how_out;
+    batter.chain = b.chain;
+  }
+  batter.earned = b.earned;
+  return !b.out && b.held == 4 && b.rbi ? 1 : 0;
+}
+
+// The runners the play moved, each as a move of the play; the runs they
+// drove in.
+int WriteRunnerFates(const std::array<Fate, 4>& fates, std::vector<scoring::RunnerMove>& moves) {
   int rbi = 0;
-  if (out.batter.present) {
-    const Fate& b = fates[0];
-    out.batter.to = b.held;
-    out.batter.codes = b.codes;  // the bases beyond those his result gives
-    out.batter.errors.insert(out.batter.errors.end(), b.errors.begin(), b.errors.end());
-    out.batter.assists = b.assists;
-    if (b.out && out.batter.reached) {
-      out.batter.out = true;
-      out.batter.how_out = b.how_out;
-      out.batter.chain = b.chain;
-    }
-    out.batter.earned = b.earned;
-    if (!b.out && b.held == 4 && b.rbi) ++rbi;
-  }
   for (std::size_t i = 1; i < fates.size(); ++i) {
     const Fate& f = fates[i];
     if (!f.touched) continue;
@@ -512,10 +532,58 @@ bool GameBuilder::RecordEvent(const ParsedPlay& play) {
     m.assists = f.assists;
     m.earned = f.earned;
     m.passes_charge_back = f.by_choice;
-    out.runners.push_back(std::move(m));
+    moves.push_back(std::move(m));
     if (!f.out && f.held == 4 && f.rbi) ++rbi;
   }
-  out.rbi = rbi;
+  return rbi;
+}
+
+}  // namespace
+
+// Every man's fate on the play: the batter's result, then the runners'
+// plays, the fielded outs, the advances, the runners forced along.
+bool GameBuilder::PlayFates(const ParsedPlay& play, std::array<Fate, 4>& fates,
+                            scoring::Play& out) {
+  batter_out_first_ = false;
+  if (BatterEvent(play.kind)) {
+    fates[0].touched = true;
+    if (!BatterResult(play, out.batter, fates[0])) return false;
+  }
+  if (!RunnerPlays(play, fates) || !FieldedOuts(play, fates) || !Advances(play, fates)) {
+    return false;
+  }
+  ForcedRunners(play, fates);
+  if (play.kind == PlayKind::kRunnerPlay &&
+      std::none_of(fates.begin() + 1, fates.end(), [](const Fate& f) { return f.touched; })) {
+    return Fail("the play \"" + event_text_ +
+                "\" moves no runner: write where the runners went, like WP.1-2");
+  }
+  return true;
+}
+
+bool GameBuilder::RecordEvent(const ParsedPlay& play) {
+  const std::string what = "the play \"" + event_text_ + "\"";
+  if (play.kind == PlayKind::kFoulError) {
+    return scorer_->ErrorOnBatter({1, play.fielder, kErrPopFoul, 0, false}) || ScorerFail(what);
+  }
+  std::array<Fate, 4> fates = FatesBeforeThePlay();
+  scoring::Play out;
+  if (!PlayFates(play, fates, out)) return false;
+  Runs(play, fates);
+  ChargePassedBalls(fates);
+  // A run that counts on the play that ends the half was not beaten by a
+  // force out: the runner put out there had passed the base, or was
+  // tagged going back.
+  const bool run_scores = RunScores(fates);
+  const bool ends_half = scorer_->outs() + OutsOf(fates) >= rules_.outs_per_inning;
+  if (run_scores && ends_half) {
+    for (std::size_t i = 1; i < fates.size(); ++i) {
+      if (fates[i].how_out == kOutForced) fates[i].how_out = kOutTagged;
+    }
+  }
+  CreditWholeDoublePlay(play, fates, out.batter);
+  out.rbi = WriteBatterFate(fates[0], out.batter);
+  out.rbi += WriteRunnerFates(fates, out.runners);
   out.batter_out_first = batter_out_first_;
   if (run_scores && ends_half && scorer_->LastOutIsForced(out)) {
     // The batter forced out at first for the last out, and the run counted

@@ -190,11 +190,14 @@ std::vector<ClubRefusals> RefusedGamesByClub(const std::vector<ImportRefusal>& r
   return grouped;
 }
 
-GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const GameSink& take,
-                              const ImportProgress& progress) {
-  GamesRead read;
+namespace {
+
+// The event files read and split into their games; a file that cannot be
+// read is refused, one without a game or with lines before the first is
+// noted.  total gets the number of games.
+std::vector<EventFile> SplitEventFiles(const std::vector<std::string>& event_files, GamesRead& read,
+                                       int& total) {
   std::vector<EventFile> files;
-  int total = 0;
   for (const std::string& path : event_files) {
     std::string text;
     if (Status got = ReadWholeTextFile(path, text, kMaxRetrosheetFile); !got) {
@@ -216,6 +219,37 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
     total += static_cast<int>(split.games.size());
     files.push_back({path, std::move(split.games)});
   }
+  return files;
+}
+
+// A game built, handed to the sink: kept as it was, refused, or taken with
+// the notes of its import.
+void HandOver(const GameSink& take, const ScoredGame& given, const std::string& file_name,
+              std::vector<ImportNote>& notes, GamesRead& read) {
+  const Taken taken = take(given);
+  if (taken.kept) {
+    ++read.games_kept;
+    read.refusals.push_back({file_name, 0, given.origin.id, taken.reason, true});
+  } else if (!taken.reason.empty()) {
+    ++read.games_refused;
+    read.refusals.push_back({file_name, 0, given.origin.id, taken.reason, false, false,
+                             given.origin.home, given.origin.visitor});
+  } else {
+    ++read.games_taken;
+    if (!notes.empty()) ++read.games_noted;
+    for (ImportNote& n : notes) {
+      read.refusals.push_back({file_name, n.line, given.origin.id, std::move(n.text), false, true});
+    }
+  }
+}
+
+}  // namespace
+
+GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const GameSink& take,
+                              const ImportProgress& progress) {
+  GamesRead read;
+  int total = 0;
+  const std::vector<EventFile> files = SplitEventFiles(event_files, read, total);
   ClubFiles clubs;
   std::set<std::string> ids_done;
   int done = 0;
@@ -223,15 +257,15 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
   for (const EventFile& file : files) {
     const std::string folder = FolderOf(file.path);
     const std::string file_name = FileNameOf(file.path);
+    ClubFinder finder = [&](std::string_view code, int season, std::string* why) {
+      return clubs.Find(folder, code, season, why);
+    };
     for (const std::vector<RetroRecord>& records : file.games) {
       if (progress && !progress(done, total)) {
         read.cancelled = true;
         return read;
       }
       ++done;
-      ClubFinder finder = [&](std::string_view code, int season, std::string* why) {
-        return clubs.Find(folder, code, season, why);
-      };
       game = Game();
       GameOrigin origin;
       GameRefusal refusal;
@@ -255,19 +289,8 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
       const int season = std::stoi(origin.id.substr(3, 4));
       const Club* home = clubs.Find(folder, origin.home, season, &why);
       const Club* visitor = clubs.Find(folder, origin.visitor, season, &why);
-      const Taken taken = take({game, origin, *home, *visitor, file.path, read.refusals});
-      if (taken.kept) {
-        ++read.games_kept;
-        read.refusals.push_back({file_name, 0, origin.id, taken.reason, true});
-      } else if (!taken.reason.empty()) {
-        refuse(0, taken.reason);
-      } else {
-        ++read.games_taken;
-        if (!notes.empty()) ++read.games_noted;
-        for (ImportNote& n : notes) {
-          read.refusals.push_back({file_name, n.line, origin.id, std::move(n.text), false, true});
-        }
-      }
+      HandOver(take, {game, origin, *home, *visitor, file.path, read.refusals}, file_name, notes,
+               read);
     }
   }
   if (progress) progress(done, total);

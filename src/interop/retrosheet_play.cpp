@@ -96,64 +96,101 @@ bool ReadParenChain(std::string_view text, FieldingChain& chain, bool* throwing)
   return true;
 }
 
+Status RefuseRunnerPlay(std::string_view text, const std::string& why) {
+  return Fail("cannot read \"" + std::string(text) + "\": " + why);
+}
+
+// The base written after a runner play's code (SB2, PO1): -1 when none.
+int BaseAfter(std::string_view rest) { return rest.empty() ? -1 : BaseOf(rest[0]); }
+
+// A steal of home may carry its run's marks: SBH(UR), SBH(NR).  False for
+// anything else after the base.
+bool ReadStealMarks(std::string_view rest, RunnerPlay& play) {
+  while (!rest.empty()) {
+    const std::size_t close = rest.find(')');
+    const std::string_view group =
+        rest[0] == '(' && close != std::string_view::npos ? rest.substr(1, close - 1) : "";
+    if (group == "UR" || group == "TUR") {
+      play.unearned = group == "UR";
+    } else if (group == "NR" || group == "NORBI") {
+      play.no_rbi = true;
+    } else {
+      return false;
+    }
+    rest = rest.substr(close + 1);
+  }
+  return true;
+}
+
+// SB2, SB3, SBH, SBH(UR).
+Status ReadSteal(std::string_view text, std::size_t code_size, RunnerPlay& play) {
+  play.base = BaseAfter(text.substr(code_size));
+  const bool marks = ReadStealMarks(text.size() > 3 ? text.substr(3) : std::string_view(), play);
+  if (text.size() < 3 || play.base < 2 || !marks) {
+    return RefuseRunnerPlay(text, "a steal is SB2, SB3 or SBH");
+  }
+  return {};
+}
+
+// CS2(26), PO1(13), PO1(E3), POCS2(136): the base, then the fielders.
+Status ReadCaughtOrPickedOff(std::string_view text, std::size_t code_size, RunnerPlay& play) {
+  play.base = BaseAfter(text.substr(code_size));
+  const bool pickoff = play.kind == RunnerPlayKind::kPickoff;
+  if (play.base < 1 || (pickoff && play.base > 3) || (!pickoff && play.base < 2) ||
+      !ReadParenChain(text.substr(code_size + 1), play.chain, &play.throwing_error)) {
+    return RefuseRunnerPlay(text,
+                            "write caught stealing like CS2(26), a pick-off like "
+                            "PO1(13) or PO1(E3), picked off stealing like POCS2(136)");
+  }
+  return {};
+}
+
+// E2 after K+: the fielder who erred.
+Status ReadRunnerError(std::string_view text, std::size_t, RunnerPlay& play) {
+  play.chain.error_by = text[1] - '0';
+  return {};
+}
+
+Status ReadNoMore(std::string_view, std::size_t, RunnerPlay&) { return {}; }
+
+// How a play code is matched: alone, or at the start of the play.
+enum class CodeMatch { kAlone, kPrefix };
+
+struct RunnerPlayCode {
+  std::string_view code;
+  CodeMatch match;
+  RunnerPlayKind kind;
+  Status (*read)(std::string_view text, std::size_t code_size, RunnerPlay& play);
+};
+
+// The runner plays by their codes, tried in turn (POCS before PO).
+constexpr RunnerPlayCode kRunnerPlayCodes[] = {
+    {"WP", CodeMatch::kAlone, RunnerPlayKind::kWildPitch, ReadNoMore},
+    {"PB", CodeMatch::kAlone, RunnerPlayKind::kPassedBall, ReadNoMore},
+    {"BK", CodeMatch::kAlone, RunnerPlayKind::kBalk, ReadNoMore},
+    {"DI", CodeMatch::kAlone, RunnerPlayKind::kDefensiveIndifference, ReadNoMore},
+    {"OA", CodeMatch::kAlone, RunnerPlayKind::kOtherAdvance, ReadNoMore},
+    {"SB", CodeMatch::kPrefix, RunnerPlayKind::kStolenBase, ReadSteal},
+    {"POCS", CodeMatch::kPrefix, RunnerPlayKind::kPickoffCaughtStealing, ReadCaughtOrPickedOff},
+    {"CS", CodeMatch::kPrefix, RunnerPlayKind::kCaughtStealing, ReadCaughtOrPickedOff},
+    {"PO", CodeMatch::kPrefix, RunnerPlayKind::kPickoff, ReadCaughtOrPickedOff},
+};
+
+bool CodeMatches(std::string_view text, std::string_view code, CodeMatch match) {
+  return match == CodeMatch::kAlone ? text == code : StartsWith(text, code);
+}
+
 Status ReadRunnerPlay(std::string_view text, RunnerPlay& play) {
-  auto base_after = [](std::string_view rest) { return rest.empty() ? -1 : BaseOf(rest[0]); };
-  const std::string written(text);
-  if (text == "WP" || text == "PB" || text == "BK" || text == "DI" || text == "OA") {
-    play.kind = text == "WP"   ? RunnerPlayKind::kWildPitch
-                : text == "PB" ? RunnerPlayKind::kPassedBall
-                : text == "BK" ? RunnerPlayKind::kBalk
-                : text == "DI" ? RunnerPlayKind::kDefensiveIndifference
-                               : RunnerPlayKind::kOtherAdvance;
-    return {};
-  }
-  if (StartsWith(text, "SB")) {
-    play.kind = RunnerPlayKind::kStolenBase;
-    play.base = base_after(text.substr(2));
-    // A steal of home may carry its run's marks: SBH(UR), SBH(NR).
-    bool marks = true;
-    for (std::string_view rest = text.size() > 3 ? text.substr(3) : std::string_view();
-         marks && !rest.empty();) {
-      const std::size_t close = rest.find(')');
-      const std::string_view group =
-          rest[0] == '(' && close != std::string_view::npos ? rest.substr(1, close - 1) : "";
-      if (group == "UR" || group == "TUR") {
-        play.unearned = group == "UR";
-      } else if (group == "NR" || group == "NORBI") {
-        play.no_rbi = true;
-      } else {
-        marks = false;
-      }
-      if (marks) rest = rest.substr(close + 1);
-    }
-    if (text.size() < 3 || play.base < 2 || !marks) {
-      return Fail("cannot read \"" + written + "\": a steal is SB2, SB3 or SBH");
-    }
-    return {};
-  }
-  const bool pocs = StartsWith(text, "POCS");
-  if (pocs || StartsWith(text, "CS") || StartsWith(text, "PO")) {
-    const std::size_t skip = pocs ? 4 : 2;
-    play.kind = pocs                     ? RunnerPlayKind::kPickoffCaughtStealing
-                : StartsWith(text, "CS") ? RunnerPlayKind::kCaughtStealing
-                                         : RunnerPlayKind::kPickoff;
-    play.base = base_after(text.substr(skip));
-    const bool pickoff = play.kind == RunnerPlayKind::kPickoff;
-    if (play.base < 1 || (pickoff && play.base > 3) || (!pickoff && play.base < 2) ||
-        !ReadParenChain(text.substr(skip + 1), play.chain, &play.throwing_error)) {
-      return Fail("cannot read \"" + written +
-                  "\": write caught stealing like CS2(26), a pick-off like "
-                  "PO1(13) or PO1(E3), picked off stealing like POCS2(136)");
-    }
-    return {};
+  for (const RunnerPlayCode& c : kRunnerPlayCodes) {
+    if (!CodeMatches(text, c.code, c.match)) continue;
+    play.kind = c.kind;
+    return c.read(text, c.code.size(), play);
   }
   if (text.size() == 2 && text[0] == 'E' && IsFielder(text[1])) {
     play.kind = RunnerPlayKind::kError;
-    play.chain.error_by = text[1] - '0';
-    return {};
+    return ReadRunnerError(text, 1, play);
   }
-  return Fail("cannot read \"" + written +
-              "\": a runner play is SB, CS, PO, POCS, WP, PB, BK, DI or OA");
+  return RefuseRunnerPlay(text, "a runner play is SB, CS, PO, POCS, WP, PB, BK, DI or OA");
 }
 
 Status ReadRunnerPlays(std::string_view text, ParsedPlay& play) {
@@ -162,6 +199,25 @@ Status ReadRunnerPlays(std::string_view text, ParsedPlay& play) {
     if (Status read = ReadRunnerPlay(part, r); !read) return read;
     play.runner_plays.push_back(r);
   }
+  return {};
+}
+
+// The mark (x) of the runner the fielders before it put out: his out is
+// added, and the next throw starts from the fielder who made it.  Fails
+// with why it cannot be.
+Status PutOutMark(std::string_view inside, bool fresh, std::vector<int>& current,
+                  ParsedPlay& play) {
+  const int runner = inside.size() == 1 ? BaseOf(inside[0]) : -1;
+  if (runner < 0 || runner > 3) {
+    return Fail("a runner put out is marked (B), (1), (2) or (3) after the fielders");
+  }
+  if (!fresh) return Fail("fielders must come before the runner they put out");
+  for (const FieldedOut& o : play.outs) {
+    if (o.runner == runner) return Fail("a runner is put out twice");
+  }
+  play.outs.push_back({runner, {current, 0}});
+  if (runner == 0) play.batter_out = true;
+  current = {current.back()};
   return {};
 }
 
@@ -185,17 +241,9 @@ Status ReadFieldedPlay(std::string_view text, ParsedPlay& play) {
       const std::size_t close = text.find(')', i);
       const std::string_view inside =
           close == std::string_view::npos ? std::string_view() : text.substr(i + 1, close - i - 1);
-      const int runner = inside.size() == 1 ? BaseOf(inside[0]) : -1;
-      if (runner < 0 || runner > 3) {
-        return refuse("a runner put out is marked (B), (1), (2) or (3) after the fielders");
+      if (Status marked = PutOutMark(inside, fresh, current, play); !marked) {
+        return refuse(marked.reason);
       }
-      if (!fresh) return refuse("fielders must come before the runner they put out");
-      for (const FieldedOut& o : play.outs) {
-        if (o.runner == runner) return refuse("a runner is put out twice");
-      }
-      play.outs.push_back({runner, {current, 0}});
-      if (runner == 0) play.batter_out = true;
-      current = {current.back()};
       fresh = false;
       i = close;
     } else if (c == 'E' && i + 1 < text.size() && IsFielder(text[i + 1])) {
@@ -216,76 +264,125 @@ Status ReadFieldedPlay(std::string_view text, ParsedPlay& play) {
   return {};
 }
 
-// The basic play, before the first slash.
+Status RefusePlay(std::string_view basic) {
+  return Fail("cannot read the play \"" + std::string(basic) + "\"");
+}
+
+// The fielder written after a play's code (S8, E6, FC5): 0 when none.  False
+// when something else follows the code.
+bool ReadFielderAfter(std::string_view basic, std::size_t code_size, ParsedPlay& play) {
+  const std::string_view rest = basic.substr(code_size);
+  for (char c : rest) {
+    if (!IsFielder(c)) return false;
+  }
+  play.fielder = rest.empty() ? 0 : rest[0] - '0';
+  return true;
+}
+
+Status ReadNoMorePlay(std::string_view, std::size_t, ParsedPlay&) { return {}; }
+
+// S, D8, FC5, DGR: a fielder may follow the code.
+Status ReadMaybeFielder(std::string_view basic, std::size_t code_size, ParsedPlay& play) {
+  return ReadFielderAfter(basic, code_size, play) ? Status{} : RefusePlay(basic);
+}
+
+// E6, FLE7: a fielder must follow the code.
+Status ReadFielder(std::string_view basic, std::size_t code_size, ParsedPlay& play) {
+  if (!ReadFielderAfter(basic, code_size, play) || play.fielder == 0) return RefusePlay(basic);
+  return {};
+}
+
+// HR, H, HR9: a home run with a fielder named stayed in the park.
+Status ReadHomeRun(std::string_view basic, std::size_t code_size, ParsedPlay& play) {
+  if (!ReadFielderAfter(basic, code_size, play)) return RefusePlay(basic);
+  play.inside_park = play.fielder != 0;
+  return {};
+}
+
+// A batter's play that a runner play can follow: K+SB2, W+WP, IW+PO1(13);
+// K23: the third strike dropped, the batter thrown out.
+Status ReadBatterPlay(std::string_view basic, std::size_t code_size, ParsedPlay& play) {
+  const std::size_t plus = basic.find('+');
+  const std::string_view head = basic.substr(0, plus);
+  if (play.kind == PlayKind::kStrikeout && head.size() > code_size &&
+      !ReadChain(head.substr(code_size), play.batter_chain)) {
+    return RefusePlay(basic);
+  }
+  if (plus != std::string_view::npos) return ReadRunnerPlays(basic.substr(plus + 1), play);
+  return {};
+}
+
+// SB2, CS2(26), WP ...: runners only.
+Status ReadRunnersOnly(std::string_view basic, std::size_t, ParsedPlay& play) {
+  return ReadRunnerPlays(basic, play);
+}
+
+// How a basic play's code is matched: alone, alone or before a '+' and
+// the runner play it leads to, or at the start of the play.
+enum class BasicMatch { kAlone, kBeforeRunnerPlay, kPrefix };
+
+struct BasicPlayCode {
+  std::string_view code;
+  BasicMatch match;
+  PlayKind kind;
+  Status (*read)(std::string_view basic, std::size_t code_size, ParsedPlay& play);
+};
+
+// The basic plays by their codes, tried in turn: a code before the shorter
+// codes it begins with (HR before H; DGR, DI before D; SB before S).
+constexpr BasicPlayCode kBasicPlayCodes[] = {
+    {"NP", BasicMatch::kAlone, PlayKind::kNoPlay, ReadNoMorePlay},
+    {"K", BasicMatch::kPrefix, PlayKind::kStrikeout, ReadBatterPlay},
+    {"W", BasicMatch::kBeforeRunnerPlay, PlayKind::kWalk, ReadBatterPlay},
+    {"IW", BasicMatch::kBeforeRunnerPlay, PlayKind::kIntentionalWalk, ReadBatterPlay},
+    {"I", BasicMatch::kBeforeRunnerPlay, PlayKind::kIntentionalWalk, ReadBatterPlay},
+    {"HP", BasicMatch::kAlone, PlayKind::kHitByPitch, ReadNoMorePlay},
+    {"C", BasicMatch::kAlone, PlayKind::kInterference, ReadNoMorePlay},
+    {"FLE", BasicMatch::kPrefix, PlayKind::kFoulError, ReadFielder},
+    {"FC", BasicMatch::kPrefix, PlayKind::kFieldersChoice, ReadMaybeFielder},
+    {"E", BasicMatch::kPrefix, PlayKind::kError, ReadFielder},
+    {"DGR", BasicMatch::kPrefix, PlayKind::kGroundRuleDouble, ReadMaybeFielder},
+    {"HR", BasicMatch::kPrefix, PlayKind::kHomeRun, ReadHomeRun},
+    {"H", BasicMatch::kPrefix, PlayKind::kHomeRun, ReadHomeRun},
+    {"SB", BasicMatch::kPrefix, PlayKind::kRunnerPlay, ReadRunnersOnly},
+    {"CS", BasicMatch::kPrefix, PlayKind::kRunnerPlay, ReadRunnersOnly},
+    {"PO", BasicMatch::kPrefix, PlayKind::kRunnerPlay, ReadRunnersOnly},
+    {"WP", BasicMatch::kAlone, PlayKind::kRunnerPlay, ReadRunnersOnly},
+    {"PB", BasicMatch::kAlone, PlayKind::kRunnerPlay, ReadRunnersOnly},
+    {"BK", BasicMatch::kAlone, PlayKind::kRunnerPlay, ReadRunnersOnly},
+    {"DI", BasicMatch::kAlone, PlayKind::kRunnerPlay, ReadRunnersOnly},
+    {"OA", BasicMatch::kAlone, PlayKind::kRunnerPlay, ReadRunnersOnly},
+    {"S", BasicMatch::kPrefix, PlayKind::kSingle, ReadMaybeFielder},
+    {"D", BasicMatch::kPrefix, PlayKind::kDouble, ReadMaybeFielder},
+    {"T", BasicMatch::kPrefix, PlayKind::kTriple, ReadMaybeFielder},
+};
+
+bool BasicCodeMatches(std::string_view basic, const BasicPlayCode& c) {
+  switch (c.match) {
+    case BasicMatch::kAlone:
+      return basic == c.code;
+    case BasicMatch::kBeforeRunnerPlay:
+      return basic.substr(0, basic.find('+')) == c.code;
+    case BasicMatch::kPrefix:
+      return StartsWith(basic, c.code);
+  }
+  return false;
+}
+
+// The basic play, before the first slash: a fielded play starts with its
+// first fielder, every other play with its code.
 Status ReadBasic(std::string_view basic, ParsedPlay& play) {
-  const std::string written(basic);
-  auto fielder_after = [&](std::size_t skip) -> bool {
-    const std::string_view rest = basic.substr(skip);
-    for (char c : rest) {
-      if (!IsFielder(c)) return false;
-    }
-    play.fielder = rest.empty() ? 0 : rest[0] - '0';
-    return true;
-  };
-  auto refuse = [&]() { return Fail("cannot read the play \"" + written + "\""); };
   if (basic.empty()) return Fail("the play is empty (NP is written for no play)");
   if (IsFielder(basic[0])) {
     play.kind = PlayKind::kFieldedOut;
     return ReadFieldedPlay(basic, play);
   }
-  if (basic == "NP") {
-    play.kind = PlayKind::kNoPlay;
-    return {};
+  for (const BasicPlayCode& c : kBasicPlayCodes) {
+    if (!BasicCodeMatches(basic, c)) continue;
+    play.kind = c.kind;
+    return c.read(basic, c.code.size(), play);
   }
-  // A batter's play that a runner play can follow: K+SB2, W+WP, IW+PO1(13).
-  const std::size_t plus = basic.find('+');
-  const std::string_view head = basic.substr(0, plus);
-  const bool k = !head.empty() && head[0] == 'K';
-  if (k || head == "W" || head == "IW" || head == "I") {
-    if (k) {
-      play.kind = PlayKind::kStrikeout;
-      // K23: the third strike dropped, the batter thrown out.
-      if (head.size() > 1 && !ReadChain(head.substr(1), play.batter_chain)) return refuse();
-    } else {
-      play.kind = head == "W" ? PlayKind::kWalk : PlayKind::kIntentionalWalk;
-    }
-    if (plus != std::string_view::npos) return ReadRunnerPlays(basic.substr(plus + 1), play);
-    return {};
-  }
-  if (basic == "HP") {
-    play.kind = PlayKind::kHitByPitch;
-  } else if (basic == "C") {
-    play.kind = PlayKind::kInterference;
-  } else if (StartsWith(basic, "FLE")) {
-    play.kind = PlayKind::kFoulError;
-    if (!fielder_after(3) || play.fielder == 0) return refuse();
-  } else if (StartsWith(basic, "FC")) {
-    play.kind = PlayKind::kFieldersChoice;
-    if (!fielder_after(2)) return refuse();
-  } else if (basic[0] == 'E') {
-    play.kind = PlayKind::kError;
-    if (!fielder_after(1) || play.fielder == 0) return refuse();
-  } else if (StartsWith(basic, "DGR")) {
-    play.kind = PlayKind::kGroundRuleDouble;
-    if (!fielder_after(3)) return refuse();
-  } else if (StartsWith(basic, "HR") || basic[0] == 'H') {
-    play.kind = PlayKind::kHomeRun;
-    if (!fielder_after(StartsWith(basic, "HR") ? 2 : 1)) return refuse();
-    // A home run with a fielder named stayed in the park.
-    play.inside_park = play.fielder != 0;
-  } else if (StartsWith(basic, "SB") || StartsWith(basic, "CS") || StartsWith(basic, "PO") ||
-             basic == "WP" || basic == "PB" || basic == "BK" || basic == "DI" || basic == "OA") {
-    play.kind = PlayKind::kRunnerPlay;
-    return ReadRunnerPlays(basic, play);
-  } else if (basic[0] == 'S' || basic[0] == 'D' || basic[0] == 'T') {
-    play.kind = basic[0] == 'S'   ? PlayKind::kSingle
-                : basic[0] == 'D' ? PlayKind::kDouble
-                                  : PlayKind::kTriple;
-    if (!fielder_after(1)) return refuse();
-  } else {
-    return refuse();
-  }
-  return {};
+  return RefusePlay(basic);
 }
 
 // A trajectory with a hit location, such as "G", "L+", "F78XD", "P5F", "BG-"
@@ -318,158 +415,247 @@ bool ReadBattedBall(std::string_view text, ParsedPlay& play) {
   return true;
 }
 
+// A modifier after a slash and the mark it sets; a modifier without one
+// is a circumstance that changes nothing a score sheet keeps: interference
+// by a spectator or an umpire, an appeal, a review, obstruction, a relay.
+struct ModifierCode {
+  std::string_view code;
+  bool ParsedPlay::*flag;
+};
+
+constexpr ModifierCode kModifierCodes[] = {
+    {"", nullptr},  // C/E2/: a slash with nothing after it
+    {"BF", &ParsedPlay::bunted_foul},
+    {"SH", &ParsedPlay::sacrifice_hit},
+    {"SF", &ParsedPlay::sacrifice_fly},
+    {"FO", &ParsedPlay::force_out},
+    {"GDP", &ParsedPlay::ground_double_play},
+    {"BGDP", &ParsedPlay::ground_double_play},
+    {"DP", &ParsedPlay::double_play},
+    {"LDP", &ParsedPlay::double_play},
+    {"FDP", &ParsedPlay::double_play},
+    {"BPDP", &ParsedPlay::double_play},
+    {"TP", &ParsedPlay::triple_play},
+    {"GTP", &ParsedPlay::triple_play},
+    {"LTP", &ParsedPlay::triple_play},
+    {"NDP", &ParsedPlay::no_double_play},
+    {"IF", &ParsedPlay::infield_fly},
+    {"FL", &ParsedPlay::foul},
+    {"TH", &ParsedPlay::throwing_error},
+    {"BINT", &ParsedPlay::batter_interference},
+    {"RINT", &ParsedPlay::runner_interference},
+    {"IPHR", &ParsedPlay::inside_park},
+    {"C", &ParsedPlay::called_third_strike},
+    {"INT", nullptr},
+    {"FINT", nullptr},
+    {"UINT", nullptr},
+    {"AP", nullptr},
+    {"BOOT", nullptr},
+    {"MREV", nullptr},
+    {"UREV", nullptr},
+    {"OBS", nullptr},
+    {"PASS", nullptr},
+    {"COUB", nullptr},
+    {"COUF", nullptr},
+    {"COUR", nullptr},
+    {"BR", nullptr},
+    {"RNT", nullptr},
+    {"SB", nullptr},
+};
+
+// True when m is a modifier code, whose mark is then set.
+bool ReadModifierCode(std::string_view m, ParsedPlay& play) {
+  // TH1, TH2 ...: the throwing error was on a throw to that base.
+  if (m.size() == 3 && StartsWith(m, "TH") && BaseOf(m[2]) > 0) m = "TH";
+  // R4: a relay through that fielder.
+  if (m.size() == 2 && m[0] == 'R' && IsFielder(m[1])) return true;
+  for (const ModifierCode& c : kModifierCodes) {
+    if (m != c.code) continue;
+    if (c.flag) play.*c.flag = true;
+    // Every ground double play is a double play.
+    if (c.flag == &ParsedPlay::ground_double_play) play.double_play = true;
+    return true;
+  }
+  return false;
+}
+
 void ReadModifier(std::string_view m, ParsedPlay& play) {
-  if (m.empty()) {
-    // C/E2/: a slash with nothing after it.
-  } else if (m == "BF") {
-    play.bunted_foul = true;
-  } else if (m == "SH") {
-    play.sacrifice_hit = true;
-  } else if (m == "SF") {
-    play.sacrifice_fly = true;
-  } else if (m == "FO") {
-    play.force_out = true;
-  } else if (m == "GDP" || m == "BGDP") {
-    play.ground_double_play = play.double_play = true;
-  } else if (m == "DP" || m == "LDP" || m == "FDP" || m == "BPDP") {
-    play.double_play = true;
-  } else if (m == "TP" || m == "GTP" || m == "LTP") {
-    play.triple_play = true;
-  } else if (m == "NDP") {
-    play.no_double_play = true;
-  } else if (m == "IF") {
-    play.infield_fly = true;
-  } else if (m == "FL") {
-    play.foul = true;
-  } else if (m == "TH" || (m.size() == 3 && StartsWith(m, "TH") && BaseOf(m[2]) > 0)) {
-    play.throwing_error = true;
-  } else if (m == "BINT") {
-    play.batter_interference = true;
-  } else if (m == "RINT") {
-    play.runner_interference = true;
-  } else if (m == "IPHR") {
-    play.inside_park = true;
-  } else if (m == "C") {
-    play.called_third_strike = true;
-  } else if (m.size() == 2 && m[0] == 'E' && IsFielder(m[1])) {
+  if (ReadModifierCode(m, play)) return;
+  if (m.size() == 2 && m[0] == 'E' && IsFielder(m[1])) {
     // C/E2: the fielder who interfered.
     if (play.fielder == 0) play.fielder = m[1] - '0';
-  } else if (m == "INT" || m == "FINT" || m == "UINT" || m == "AP" || m == "BOOT" || m == "MREV" ||
-             m == "UREV" || m == "OBS" || m == "PASS" || m == "COUB" || m == "COUF" ||
-             m == "COUR" || m == "BR" || m == "RNT" || m == "SB" ||
-             (m.size() == 2 && m[0] == 'R' && IsFielder(m[1]))) {
-    // Circumstances that change nothing a score sheet keeps: interference by
-    // a spectator or an umpire, an appeal, a review, obstruction, a relay.
   } else if (!ReadBattedBall(m, play)) {
     play.passed_over.push_back("the modifier \"/" + std::string(m) + "\" is not known");
   }
 }
 
-Status ReadAdvance(std::string_view text, Advance& a, std::vector<std::string>& passed_over) {
-  a.text = text;
-  auto refuse = [&](const std::string& why) {
-    return Fail("cannot read the runner \"" + a.text + "\": " + why);
-  };
+Status RefuseAdvance(const Advance& a, const std::string& why) {
+  return Fail("cannot read the runner \"" + a.text + "\": " + why);
+}
+
+// The runner and his bases: 1-2, 2-H, B-1, 1X2.
+Status ReadAdvanceBases(std::string_view text, Advance& a) {
   if (text.size() < 3 || (text[1] != '-' && text[1] != 'X')) {
-    return refuse("runners are written like 1-2, 2-H, B-1 or 1X2(64)");
+    return RefuseAdvance(a, "runners are written like 1-2, 2-H, B-1 or 1X2(64)");
   }
   a.from = BaseOf(text[0]);
   a.to = BaseOf(text[2]);
   if (a.from < 0 || a.from > 3 || a.to < 1) {
-    return refuse("a runner starts at B, 1, 2 or 3 and goes to 1, 2, 3 or H");
+    return RefuseAdvance(a, "a runner starts at B, 1, 2 or 3 and goes to 1, 2, 3 or H");
   }
-  if (a.to < a.from) return refuse("a runner cannot go back a base");
-  const bool x = text[1] == 'X';
-  std::string_view rest = text.substr(3);
-  bool chain_read = false;
-  // Of an X: the fielders who put him out, and the first chain ending in
-  // an error (which saved him when nobody put him out).
-  bool out_read = false;
-  FieldingChain error_chain;
-  // An error of the advance: the first, then a second on the same advance.
-  auto add_error = [&](int fielder, bool throwing) {
-    if (a.error_by == 0) {
-      a.error_by = fielder;
-      a.throwing_error = throwing;
-      return true;
-    }
-    if (a.second_error_by) return false;
-    a.second_error_by = fielder;
-    a.second_throwing_error = throwing;
+  if (a.to < a.from) return RefuseAdvance(a, "a runner cannot go back a base");
+  return {};
+}
+
+// What has been read of an advance's fielders so far.
+struct AdvanceFielders {
+  bool put_out = false;           // an X (1X2): put out, or saved by an error
+  bool error_chain_read = false;  // a -: (6E4), a throw that ended in an error
+  bool out_read = false;          // an X: the fielders who put him out
+  FieldingChain error_chain;      // an X: the first chain ending in an error
+};
+
+// An error of the advance: the first, then a second on the same advance.
+// False when two are written already.
+bool AddAdvanceError(Advance& a, int fielder, bool throwing) {
+  if (a.error_by == 0) {
+    a.error_by = fielder;
+    a.throwing_error = throwing;
     return true;
-  };
-  while (!rest.empty()) {
+  }
+  if (a.second_error_by) return false;
+  a.second_error_by = fielder;
+  a.second_throwing_error = throwing;
+  return true;
+}
+
+// A mark in parentheses after a runner that is no fielder: (UR), (NR),
+// (RBI), (WP) ...; a mark without a flag changes nothing a score sheet keeps.
+struct AdvanceMark {
+  std::string_view mark;
+  bool Advance::*flag;
+};
+
+constexpr AdvanceMark kAdvanceMarks[] = {
+    {"UR", &Advance::unearned},
+    {"TUR", &Advance::team_unearned},
+    {"NR", &Advance::no_rbi},
+    {"NORBI", &Advance::no_rbi},
+    {"RBI", &Advance::rbi},
+    {"TH", &Advance::on_throw},
+    {"WP", &Advance::wild_pitch},
+    {"PB", &Advance::passed_ball},
+    {"INT", nullptr},
+    {"AP", nullptr},
+    {"OBS", nullptr},
+    {"G", nullptr},
+    {"SH", nullptr},
+    {"SF", nullptr},
+};
+
+// True when first is a mark, which is then set.
+bool ReadAdvanceMark(std::string_view first, Advance& a) {
+  // TH1, TH2 ...: he advanced on the throw to that base.
+  if (first.size() == 3 && StartsWith(first, "TH")) first = "TH";
+  for (const AdvanceMark& m : kAdvanceMarks) {
+    if (first != m.mark) continue;
+    if (m.flag) a.*m.flag = true;
+    return true;
+  }
+  return false;
+}
+
+// The fielders of one parenthesised group: (64), (E6), and fielders
+// written with a stray letter, noted in passed_over.
+Status ReadAdvanceChain(std::string_view group, std::string_view first, const Advance& a,
+                        FieldingChain& chain, std::vector<std::string>& passed_over) {
+  if (ReadChain(first, chain)) return {};
+  if (ReadChainPassingOver(first, chain)) {
+    passed_over.push_back("the fielders \"(" + std::string(first) + ")\" of \"" + a.text +
+                          "\" are read without their stray letters");
+    return {};
+  }
+  return RefuseAdvance(a, "cannot read \"(" + std::string(group) +
+                              ")\": fielders like (64), an error like (E6), or UR, NR, RBI, TH, "
+                              "WP, PB");
+}
+
+// The fielders of a runner who advanced (a -): (E6) an error let him
+// advance; (6E4) a throw that ended in an error.
+Status CreditAdvanceChain(const FieldingChain& chain, bool throwing, AdvanceFielders& read,
+                          Advance& a) {
+  if (chain.fielders.empty()) {
+    if (!AddAdvanceError(a, chain.error_by, throwing)) {
+      return RefuseAdvance(a, "at most two errors can be written for one advance");
+    }
+    return {};
+  }
+  if (read.error_chain_read) {
+    return RefuseAdvance(a, "only one error can be written for a runner's advance");
+  }
+  read.error_chain_read = true;
+  a.error_by = chain.error_by ? chain.error_by : chain.fielders.back();
+  a.throwing_error = throwing;
+  if (chain.error_by) a.chain.fielders = chain.fielders;
+  return {};
+}
+
+// The fielders of a runner put out or saved on the way (an X).
+Status CreditPutOutChain(const FieldingChain& chain, bool throwing, AdvanceFielders& read,
+                         Advance& a) {
+  if (chain.error_by == 0) {
+    a.chain = chain;
+    read.out_read = true;
+    return {};
+  }
+  // An error on the way: it saved him unless fielders put him out all the
+  // same (BX3(E9)(95): on to third on the error and out there; 1X2(54)(E5/TH):
+  // out, and the throw after it wild).
+  if (read.error_chain.empty()) read.error_chain = chain;
+  if (!AddAdvanceError(a, chain.error_by, throwing)) {
+    return RefuseAdvance(a, "at most two errors can be written for one advance");
+  }
+  return {};
+}
+
+// One group in parentheses after a runner: a mark or fielders, with
+// /TH (a throwing error) and /INT after them.
+Status ReadAdvanceGroup(std::string_view group, AdvanceFielders& read, Advance& a,
+                        std::vector<std::string>& passed_over) {
+  const auto parts = SplitTop(group, '/');
+  bool throwing = false;
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    if (StartsWith(parts[i], "TH")) {
+      throwing = true;
+    } else if (parts[i] == "INT") {
+      a.interference = true;
+    }
+  }
+  if (ReadAdvanceMark(parts[0], a)) return {};
+  FieldingChain chain;
+  if (Status r = ReadAdvanceChain(group, parts[0], a, chain, passed_over); !r) return r;
+  return read.put_out ? CreditPutOutChain(chain, throwing, read, a)
+                      : CreditAdvanceChain(chain, throwing, read, a);
+}
+
+Status ReadAdvance(std::string_view text, Advance& a, std::vector<std::string>& passed_over) {
+  a.text = text;
+  if (Status r = ReadAdvanceBases(text, a); !r) return r;
+  AdvanceFielders read;
+  read.put_out = text[1] == 'X';
+  for (std::string_view rest = text.substr(3); !rest.empty();) {
     const std::size_t close = rest.find(')');
     if (rest[0] != '(' || close == std::string_view::npos) {
-      return refuse("what follows a runner is written in parentheses, like (E6) or (UR)");
+      return RefuseAdvance(a, "what follows a runner is written in parentheses, like (E6) or (UR)");
     }
-    const std::string_view group = rest.substr(1, close - 1);
+    if (Status r = ReadAdvanceGroup(rest.substr(1, close - 1), read, a, passed_over); !r) return r;
     rest = rest.substr(close + 1);
-    const auto parts = SplitTop(group, '/');
-    const std::string_view first = parts[0];
-    bool throwing = false;
-    for (std::size_t i = 1; i < parts.size(); ++i) {
-      if (StartsWith(parts[i], "TH")) {
-        throwing = true;
-      } else if (parts[i] == "INT") {
-        a.interference = true;
-      }
-    }
-    if (first == "UR") {
-      a.unearned = true;
-    } else if (first == "TUR") {
-      a.team_unearned = true;
-    } else if (first == "NR" || first == "NORBI") {
-      a.no_rbi = true;
-    } else if (first == "RBI") {
-      a.rbi = true;
-    } else if (first == "TH" || (first.size() == 3 && StartsWith(first, "TH"))) {
-      a.on_throw = true;
-    } else if (first == "WP") {
-      a.wild_pitch = true;
-    } else if (first == "PB") {
-      a.passed_ball = true;
-    } else if (first == "INT" || first == "AP" || first == "OBS" || first == "G" || first == "SH" ||
-               first == "SF") {
-    } else {
-      FieldingChain chain;
-      if (ReadChain(first, chain)) {
-      } else if (ReadChainPassingOver(first, chain)) {
-        passed_over.push_back("the fielders \"(" + std::string(first) + ")\" of \"" + a.text +
-                              "\" are read without their stray letters");
-      } else {
-        return refuse("cannot read \"(" + std::string(group) +
-                      ")\": fielders like (64), an error like (E6), or UR, NR, RBI, TH, WP, PB");
-      }
-      if (!x && chain.fielders.empty()) {
-        // (E6): an error let him advance.
-        if (!add_error(chain.error_by, throwing))
-          return refuse("at most two errors can be written for one advance");
-        continue;
-      }
-      if (!x) {
-        // (6E4): a throw that ended in an error let him advance.
-        if (chain_read) return refuse("only one error can be written for a runner's advance");
-        chain_read = true;
-        a.error_by = chain.error_by ? chain.error_by : chain.fielders.back();
-        a.throwing_error = throwing;
-        if (chain.error_by) a.chain.fielders = chain.fielders;
-      } else if (chain.error_by == 0) {
-        a.chain = chain;
-        out_read = true;
-      } else {
-        // An error on the way: it saved him unless fielders put him out
-        // all the same (BX3(E9)(95): on to third on the error and out
-        // there; 1X2(54)(E5/TH): out, and the throw after it wild).
-        if (error_chain.empty()) error_chain = chain;
-        if (!add_error(chain.error_by, throwing))
-          return refuse("at most two errors can be written for one advance");
-      }
-    }
   }
-  a.out = x && out_read;
-  if (x && !out_read) a.chain = error_chain;
-  if (a.to == a.from && !x && a.from == 0) return refuse("the batter must go to a base");
+  a.out = read.put_out && read.out_read;
+  if (read.put_out && !read.out_read) a.chain = read.error_chain;
+  if (a.to == a.from && !read.put_out && a.from == 0) {
+    return RefuseAdvance(a, "the batter must go to a base");
+  }
   return {};
 }
 

@@ -97,6 +97,70 @@ std::string ReportCsv(const std::vector<ReportTable>& tables) {
   return out;
 }
 
+namespace {
+
+// The row of a table's column groups: a group's name heads its columns
+// once, across them.  Empty when no column has a group.
+std::string GroupRow(const ReportTable& t, const FontTags& tags, const std::string& header) {
+  if (std::none_of(t.columns.begin(), t.columns.end(),
+                   [](const ReportColumn& c) { return !c.group.empty(); })) {
+    return {};
+  }
+  std::string out = "\n\t<tr bgcolor=" + header + ">";
+  for (std::size_t c = 0, end = 0; c < t.columns.size(); c = end) {
+    for (end = c + 1; end < t.columns.size() && t.columns[end].group == t.columns[c].group;) ++end;
+    const std::string& group = t.columns[c].group;
+    out += "\n\t\t<td align=center" +
+           (end - c > 1 ? " colspan=" + std::to_string(end - c) : std::string()) + ">" +
+           (group.empty() ? "&nbsp;" : tags.header_open + HtmlText(group) + tags.close) + "</td>";
+  }
+  return out + "</tr>\n";
+}
+
+// The row of the columns' headings.
+std::string HeadingRow(const ReportTable& t, const FontTags& tags, const std::string& header) {
+  std::string out = "\n\t<tr bgcolor=" + header + ">";
+  for (const ReportColumn& col : t.columns)
+    out +=
+        "\n\t\t<td align=center>" + tags.header_open + HtmlText(col.heading) + tags.close + "</td>";
+  return out + "</tr>\n";
+}
+
+// The table's rows in turn colours, its totals last in the heading's.
+std::string BodyRows(const ReportTable& t, const FontTags& tags, const HtmlStyle& style) {
+  std::string out;
+  const std::size_t first_total =
+      t.rows.size() - std::min<std::size_t>(t.rows.size(), std::size_t(t.totals_rows));
+  for (std::size_t r = 0; r < t.rows.size(); ++r) {
+    const bool totals = r >= first_total;
+    const std::uint32_t color = totals       ? style.header_color
+                                : r % 2 == 0 ? style.primary_row_color
+                                             : style.alternate_row_color;
+    out += "\n\t<tr bgcolor=" + ColorText(color) + ">";
+    for (std::size_t c = 0; c < t.columns.size(); ++c) {
+      const std::string cell = c < t.rows[r].size() ? t.rows[r][c] : "";
+      // Days, times and scores stay on one line.
+      out += std::string("\n\t\t<td nowrap align=") + (t.columns[c].numeric ? "right" : "left") +
+             ">" + (totals ? tags.header_open : tags.body_open) +
+             (cell.empty() ? "&nbsp;" : HtmlText(cell)) + tags.close + "</td>";
+    }
+    out += "</tr>\n";
+  }
+  return out;
+}
+
+// The table's notes in one cell across it; empty without notes.
+std::string NotesRow(const ReportTable& t, const FontTags& tags) {
+  if (t.notes.empty()) return {};
+  std::string out =
+      "\n\t<tr><td colspan=" + std::to_string(t.columns.size()) + ">" + tags.body_open;
+  for (std::size_t n = 0; n < t.notes.size(); ++n)
+    out += (n > 0 ? "<BR>" : "") + HtmlText(t.notes[n]);
+  return out + tags.close + "</td></tr>\n";
+}
+
+}  // namespace
+
 std::string ReportHtml(const std::vector<ReportTable>& tables, const std::string& page_title,
                        const HtmlStyle& style, const LocalDateTime& when) {
   const FontTags tags = MakeFontTags(style);
@@ -108,52 +172,10 @@ std::string ReportHtml(const std::vector<ReportTable>& tables, const std::string
     out += "\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1>\n";
     out += "\n\t<th colspan=" + std::to_string(t.columns.size()) + " bgcolor=" + header + ">" +
            tags.header_open + HtmlText(t.title) + tags.close + "</th>\n";
-    const auto heading_row = [&](auto text_of) {
-      out += "\n\t<tr bgcolor=" + header + ">";
-      for (const ReportColumn& col : t.columns)
-        out += "\n\t\t<td align=center>" + tags.header_open + HtmlText(text_of(col)) + tags.close +
-               "</td>";
-      out += "</tr>\n";
-    };
-    // A group's name heads its columns once, across them.
-    if (std::any_of(t.columns.begin(), t.columns.end(),
-                    [](const ReportColumn& c) { return !c.group.empty(); })) {
-      out += "\n\t<tr bgcolor=" + header + ">";
-      for (std::size_t c = 0, end = 0; c < t.columns.size(); c = end) {
-        for (end = c + 1; end < t.columns.size() && t.columns[end].group == t.columns[c].group;)
-          ++end;
-        const std::string& group = t.columns[c].group;
-        out += "\n\t\t<td align=center" +
-               (end - c > 1 ? " colspan=" + std::to_string(end - c) : std::string()) + ">" +
-               (group.empty() ? "&nbsp;" : tags.header_open + HtmlText(group) + tags.close) +
-               "</td>";
-      }
-      out += "</tr>\n";
-    }
-    heading_row([](const ReportColumn& c) { return c.heading; });
-    const std::size_t first_total =
-        t.rows.size() - std::min<std::size_t>(t.rows.size(), std::size_t(t.totals_rows));
-    for (std::size_t r = 0; r < t.rows.size(); ++r) {
-      const bool totals = r >= first_total;
-      const std::uint32_t color = totals       ? style.header_color
-                                  : r % 2 == 0 ? style.primary_row_color
-                                               : style.alternate_row_color;
-      out += "\n\t<tr bgcolor=" + ColorText(color) + ">";
-      for (std::size_t c = 0; c < t.columns.size(); ++c) {
-        const std::string cell = c < t.rows[r].size() ? t.rows[r][c] : "";
-        // Days, times and scores stay on one line.
-        out += std::string("\n\t\t<td nowrap align=") + (t.columns[c].numeric ? "right" : "left") +
-               ">" + (totals ? tags.header_open : tags.body_open) +
-               (cell.empty() ? "&nbsp;" : HtmlText(cell)) + tags.close + "</td>";
-      }
-      out += "</tr>\n";
-    }
-    if (!t.notes.empty()) {
-      out += "\n\t<tr><td colspan=" + std::to_string(t.columns.size()) + ">" + tags.body_open;
-      for (std::size_t n = 0; n < t.notes.size(); ++n)
-        out += (n > 0 ? "<BR>" : "") + HtmlText(t.notes[n]);
-      out += tags.close + "</td></tr>\n";
-    }
+    out += GroupRow(t, tags, header);
+    out += HeadingRow(t, tags, header);
+    out += BodyRows(t, tags, style);
+    out += NotesRow(t, tags);
   }
   out += PageFooter(when);
   return out;

@@ -14,6 +14,25 @@
 
 namespace scorewick::scoring::book {
 
+// A runner's word in a play line, read into its parts (1X2(6-4)(UR)).
+struct RunnerWord {
+  int from = 0;    // 0 the batter, 1..3
+  int target = 0;  // the base he ran for, 4 home
+  bool out = false;
+  std::string mod;             // the reason or the fielders in parentheses
+  std::optional<bool> earned;  // (ER) or (UR)
+};
+
+// How a runner gained his bases: the code of the first, of those after,
+// the errors on the way, the fielders who put him out.
+struct RunnerGain {
+  std::int32_t code = 0;
+  std::int32_t more = 0;
+  std::vector<std::int32_t> codes;
+  std::vector<scoring::ErrorMark> errors;
+  std::vector<int> chain;
+};
+
 class Compiler {
  public:
   explicit Compiler(Game& game) : game_(game) {}
@@ -60,16 +79,37 @@ class Compiler {
   }
   bool ScorerFail() { return Fail(scorer_->error()); }
   bool HeaderLine(const std::vector<Token>& t);
+  bool GameLine(const std::vector<Token>& t);
+  bool GameSetting(const std::string& kv);
+  bool UmpiresLine(const std::vector<Token>& t);
+  bool RulesLine(const std::vector<Token>& t);
+  bool RuleSetting(const std::string& kv);
+  bool TeamLine(const std::vector<Token>& t);
   bool PlayerLine(const std::vector<Token>& t);
   bool LineUp(const std::vector<Token>& t, int listed);
   bool StartPlay();
   bool HalfLine(const std::vector<Token>& t);
   bool PlayLine(const std::vector<Token>& t, const std::string& note);
+  bool Pitches(const std::string& word, std::size_t letters);
   bool Substitution(const std::vector<Token>& t, std::size_t& i, bool& handled);
   bool Event(const std::string& word, bool& handled);
+  // Whether a word is of a kind, and then read or refused.
+  enum class WordFit { kOther, kRead, kRefused };
+  WordFit Refuse(const std::string& what) {
+    Fail(what);
+    return WordFit::kRefused;
+  }
+  WordFit StealWord(const std::string& word, scoring::Play& play);
+  WordFit CaughtStealingErrorWord(const std::string& word, scoring::Play& play);
+  WordFit CaughtOrPickedOffWord(const std::string& word, scoring::Play& play);
+  WordFit BatteryWord(const std::string& word, scoring::Play& play);
   bool Result(const std::string& word, scoring::Play& play);
+  bool GroundResult(const std::string& word, scoring::Play& play);
   bool ResultPlay(const std::vector<Token>& t, std::size_t i, scoring::Play& play);
   bool RunnerToken(const std::string& word, scoring::Play& play, std::int32_t default_code);
+  bool ReadRunnerWord(const std::string& word, RunnerWord& r);
+  bool ReadAdvanceReason(const std::string& word, const RunnerWord& r, int start, int held,
+                         RunnerGain& gain);
   void ForcedDefaults(scoring::Play& play, std::int32_t default_code);
   void CloseHalfIfOver();
   bool Begin();

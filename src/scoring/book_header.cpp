@@ -14,86 +14,120 @@ namespace scorewick::scoring {
 
 namespace book {
 
+// One key=value of the game line: date=2024-05-01, time=19:05,
+// duration=2:41, field="...", attendance=1200.
+bool Compiler::GameSetting(const std::string& kv) {
+  const std::size_t eq = kv.find('=');
+  if (eq == std::string::npos) return Fail("expected key=value, found \"" + kv + "\"");
+  const std::string key = kv.substr(0, eq), value = kv.substr(eq + 1);
+  GameHeader& h = game_.header;
+  int a = 0, b = 0, c = 0;
+  char sep1 = 0, sep2 = 0;
+  std::istringstream in(value);
+  if (key == "date" && (in >> a >> sep1 >> b >> sep2 >> c) && sep1 == '-' && sep2 == '-' &&
+      b >= 1 && b <= 12 && c >= 1 && c <= 31) {
+    h.year = a;
+    h.month = static_cast<std::uint8_t>(b);
+    h.day = static_cast<std::uint8_t>(c);
+    h.creation_year = a;
+  } else if ((key == "time" || key == "duration") && (in >> a >> sep1 >> b) && sep1 == ':' &&
+             a >= 0 && b >= 0 && b < 60) {
+    (key == "time" ? h.start_hour : h.duration_hours) = a;
+    (key == "time" ? h.start_minute : h.duration_minutes) = b;
+  } else if (key == "field") {
+    h.field.set(value);
+  } else if (key == "attendance" && (in >> a) && a >= 0) {
+    h.attendance = a;
+  } else {
+    return Fail("cannot read \"" + kv + "\"");
+  }
+  return true;
+}
+
+bool Compiler::GameLine(const std::vector<Token>& t) {
+  for (std::size_t i = 1; i < t.size(); ++i) {
+    std::string kv = t[i].text;
+    // key="quoted text" comes as two words.
+    if (!kv.empty() && kv.back() == '=' && i + 1 < t.size() && t[i + 1].quoted) kv += t[++i].text;
+    if (!GameSetting(kv)) return false;
+  }
+  return true;
+}
+
+bool Compiler::UmpiresLine(const std::vector<Token>& t) {
+  if (t.size() > 5) return Fail("at most four umpires");
+  for (std::size_t i = 1; i < t.size(); ++i) game_.header.umpires[i - 1].set(t[i].text);
+  return true;
+}
+
+namespace {
+
+// The rules a rules line sets by number: innings=7, strikes=3 ...
+struct NumberedRule {
+  const char* key;
+  int LeagueRules::*rule;
+};
+
+constexpr NumberedRule kNumberedRules[] = {
+    {"innings", &LeagueRules::innings},
+    {"strikes", &LeagueRules::strikes_per_out},
+    {"balls", &LeagueRules::balls_per_walk},
+    {"outs", &LeagueRules::outs_per_inning},
+};
+
+}  // namespace
+
+// One rule of the rules line: softball, tie-breaker, or key=number.
+bool Compiler::RuleSetting(const std::string& kv) {
+  if (kv == "softball") {
+    rules_.softball = true;
+    return true;
+  }
+  if (kv == "tie-breaker") {
+    rules_.tie_breaker = true;
+    return true;
+  }
+  const std::size_t eq = kv.find('=');
+  int value = 0;
+  if (eq == std::string::npos || !ParseInt(kv.substr(eq + 1), value))
+    return Fail("cannot read \"" + kv + "\"");
+  const std::string key = kv.substr(0, eq);
+  for (const NumberedRule& r : kNumberedRules) {
+    if (key != r.key) continue;
+    rules_.*r.rule = value;
+    return true;
+  }
+  return Fail("unknown rule \"" + key + "\"");
+}
+
+bool Compiler::RulesLine(const std::vector<Token>& t) {
+  for (std::size_t i = 1; i < t.size(); ++i) {
+    if (!RuleSetting(t[i].text)) return false;
+  }
+  const std::string problem = RulesProblem(rules_);
+  return problem.empty() || Fail(problem);
+}
+
+// visitors "Name", home "Name": the team whose line-up lines follow.
+bool Compiler::TeamLine(const std::vector<Token>& t) {
+  const std::string& word = t[0].text;
+  if (t.size() != 2 || !t[1].quoted) return Fail(word + " takes the team's name in quotes");
+  team_ = word == "home" ? 1 : 0;
+  // Named again, the team is chosen for the line-up lines that follow.
+  if (declared_[team_] && teams_[team_].team_name.view() == t[1].text) return true;
+  if (declared_[team_]) return Fail("the " + word + " team is given twice");
+  declared_[team_] = true;
+  teams_[team_].team_name.set(t[1].text);
+  teams_[team_].lineup_size = 0;
+  return true;
+}
+
 bool Compiler::HeaderLine(const std::vector<Token>& t) {
   const std::string& word = t[0].text;
-  if (word == "game") {
-    for (std::size_t i = 1; i < t.size(); ++i) {
-      std::string kv = t[i].text;
-      // key="quoted text" comes as two words.
-      if (!kv.empty() && kv.back() == '=' && i + 1 < t.size() && t[i + 1].quoted) kv += t[++i].text;
-      const std::size_t eq = kv.find('=');
-      if (eq == std::string::npos) return Fail("expected key=value, found \"" + kv + "\"");
-      const std::string key = kv.substr(0, eq), value = kv.substr(eq + 1);
-      GameHeader& h = game_.header;
-      int a = 0, b = 0, c = 0;
-      char sep1 = 0, sep2 = 0;
-      std::istringstream in(value);
-      if (key == "date" && (in >> a >> sep1 >> b >> sep2 >> c) && sep1 == '-' && sep2 == '-' &&
-          b >= 1 && b <= 12 && c >= 1 && c <= 31) {
-        h.year = a;
-        h.month = static_cast<std::uint8_t>(b);
-        h.day = static_cast<std::uint8_t>(c);
-        h.creation_year = a;
-      } else if ((key == "time" || key == "duration") && (in >> a >> sep1 >> b) && sep1 == ':' &&
-                 a >= 0 && b >= 0 && b < 60) {
-        (key == "time" ? h.start_hour : h.duration_hours) = a;
-        (key == "time" ? h.start_minute : h.duration_minutes) = b;
-      } else if (key == "field") {
-        h.field.set(value);
-      } else if (key == "attendance" && (in >> a) && a >= 0) {
-        h.attendance = a;
-      } else {
-        return Fail("cannot read \"" + kv + "\"");
-      }
-    }
-    return true;
-  }
-  if (word == "umpires") {
-    if (t.size() > 5) return Fail("at most four umpires");
-    for (std::size_t i = 1; i < t.size(); ++i) game_.header.umpires[i - 1].set(t[i].text);
-    return true;
-  }
-  if (word == "rules") {
-    for (std::size_t i = 1; i < t.size(); ++i) {
-      const std::string& kv = t[i].text;
-      const std::size_t eq = kv.find('=');
-      if (kv == "softball") {
-        rules_.softball = true;
-        continue;
-      }
-      if (kv == "tie-breaker") {
-        rules_.tie_breaker = true;
-        continue;
-      }
-      int value = 0;
-      if (eq == std::string::npos || !ParseInt(kv.substr(eq + 1), value))
-        return Fail("cannot read \"" + kv + "\"");
-      const std::string key = kv.substr(0, eq);
-      if (key == "innings")
-        rules_.innings = value;
-      else if (key == "strikes")
-        rules_.strikes_per_out = value;
-      else if (key == "balls")
-        rules_.balls_per_walk = value;
-      else if (key == "outs")
-        rules_.outs_per_inning = value;
-      else
-        return Fail("unknown rule \"" + key + "\"");
-    }
-    const std::string problem = RulesProblem(rules_);
-    return problem.empty() || Fail(problem);
-  }
-  if (word == "visitors" || word == "home") {
-    if (t.size() != 2 || !t[1].quoted) return Fail(word + " takes the team's name in quotes");
-    team_ = word == "home" ? 1 : 0;
-    // Named again, the team is chosen for the line-up lines that follow.
-    if (declared_[team_] && teams_[team_].team_name.view() == t[1].text) return true;
-    if (declared_[team_]) return Fail("the " + word + " team is given twice");
-    declared_[team_] = true;
-    teams_[team_].team_name.set(t[1].text);
-    teams_[team_].lineup_size = 0;
-    return true;
-  }
+  if (word == "game") return GameLine(t);
+  if (word == "umpires") return UmpiresLine(t);
+  if (word == "rules") return RulesLine(t);
+  if (word == "visitors" || word == "home") return TeamLine(t);
   return Fail("unknown line \"" + word + "\"");
 }
 

@@ -182,59 +182,275 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
   return ok || ScorerFail();
 }
 
+namespace {
+
+int BaseOfTarget(char c) { return c == 'H' ? 4 : c - '0'; }
+
+}  // namespace
+
+// SB2, SB3, SBH, DI2 ...: a steal or defensive indifference.
+Compiler::WordFit Compiler::StealWord(const std::string& word, Play& play) {
+  std::string rest;
+  if (!(StartsWith(word, "SB", rest) || StartsWith(word, "DI", rest)) || rest.size() != 1 ||
+      !(rest[0] == '2' || rest[0] == '3' || rest[0] == 'H')) {
+    return WordFit::kOther;
+  }
+  const int to = BaseOfTarget(rest[0]);
+  play.runners.push_back(
+      Advance(to - 1, to, word[0] == 'S' ? kAdvStolenBase : kAdvDefensiveIndifference));
+  return WordFit::kRead;
+}
+
+// CS2(E6): caught stealing, but safe on the fielder's error: he takes the
+// base.
+Compiler::WordFit Compiler::CaughtStealingErrorWord(const std::string& word, Play& play) {
+  std::string rest;
+  if (!StartsWith(word, "CS", rest) || rest.size() != 5 || rest[1] != '(' || rest[2] != 'E' ||
+      rest[3] < '1' || rest[3] > '9' || rest[4] != ')') {
+    return WordFit::kOther;
+  }
+  const int to = BaseOfTarget(rest[0]);
+  if (to < 2 || to > 4) return Refuse("cannot read the base of " + word);
+  RunnerMove m = Advance(to - 1, to, kAdvCaughtStealingError);
+  m.errors = {{to, rest[3] - '0', kErrFielding, 1, false}};
+  play.runners.push_back(m);
+  return WordFit::kRead;
+}
+
+// CS2(2-6), PO1(1-3): caught stealing or picked off, by the fielders.
+Compiler::WordFit Compiler::CaughtOrPickedOffWord(const std::string& word, Play& play) {
+  std::string rest;
+  if (!(StartsWith(word, "CS", rest) || StartsWith(word, "PO", rest)) || rest.size() < 4 ||
+      rest[1] != '(' || rest.back() != ')') {
+    return WordFit::kOther;
+  }
+  std::vector<int> fielders;
+  if (!ParseChain(rest.substr(2, rest.size() - 3), fielders)) {
+    return Refuse("cannot read the fielders of " + word);
+  }
+  const bool cs = word[0] == 'C';
+  const int base = cs ? (rest[0] == 'H' ? 3 : rest[0] - '1') : rest[0] - '0';
+  if (base < 1 || base > 3) return Refuse("cannot read the base of " + word);
+  play.runners.push_back(
+      RunnerOut(base, base, cs ? kOutCaughtStealing : kOutPickedOff, Credited(fielders)));
+  return WordFit::kRead;
+}
+
+// WP, PB, BK: every runner on a base.
+Compiler::WordFit Compiler::BatteryWord(const std::string& word, Play& play) {
+  if (word != "WP" && word != "PB" && word != "BK") return WordFit::kOther;
+  const std::int32_t code = word == "WP" ? kAdvWildPitch : word == "PB" ? kAdvPassedBall : kAdvBalk;
+  for (int base = 3; base >= 1; --base) {
+    if (!scorer_->occupied(base)) continue;
+    RunnerMove m = Advance(base, base + 1, code);
+    if (code == kAdvPassedBall) m.errors = {{base + 1, kPosCatcher, kErrPassedBall, 1, false}};
+    play.runners.push_back(m);
+  }
+  if (play.runners.empty()) return Refuse(word + " with nobody on base");
+  return WordFit::kRead;
+}
+
 bool Compiler::Event(const std::string& word, bool& handled) {
   handled = true;
   std::string rest;
   Play play;
-  auto base_of_target = [](char c) { return c == 'H' ? 4 : c - '0'; };
-  if ((StartsWith(word, "SB", rest) || StartsWith(word, "DI", rest)) && rest.size() == 1 &&
-      (rest[0] == '2' || rest[0] == '3' || rest[0] == 'H')) {
-    const int to = base_of_target(rest[0]);
-    play.runners.push_back(
-        Advance(to - 1, to, word[0] == 'S' ? kAdvStolenBase : kAdvDefensiveIndifference));
-  } else if (StartsWith(word, "CS", rest) && rest.size() == 5 && rest[1] == '(' && rest[2] == 'E' &&
-             rest[3] >= '1' && rest[3] <= '9' && rest[4] == ')') {
-    // Caught stealing, but safe on the fielder's error: he takes the base.
-    const int to = base_of_target(rest[0]);
-    if (to < 2 || to > 4) return Fail("cannot read the base of " + word);
-    RunnerMove m = Advance(to - 1, to, kAdvCaughtStealingError);
-    m.errors = {{to, rest[3] - '0', kErrFielding, 1, false}};
-    play.runners.push_back(m);
-  } else if ((StartsWith(word, "CS", rest) || StartsWith(word, "PO", rest)) && rest.size() >= 4 &&
-             rest[1] == '(' && rest.back() == ')') {
-    std::vector<int> fielders;
-    if (!ParseChain(rest.substr(2, rest.size() - 3), fielders))
-      return Fail("cannot read the fielders of " + word);
-    const bool cs = word[0] == 'C';
-    const int base = cs ? (rest[0] == 'H' ? 3 : rest[0] - '1') : rest[0] - '0';
-    if (base < 1 || base > 3) return Fail("cannot read the base of " + word);
-    play.runners.push_back(
-        RunnerOut(base, base, cs ? kOutCaughtStealing : kOutPickedOff, Credited(fielders)));
-  } else if (StartsWith(word, "FLE", rest) && IsDigit(rest)) {
+  WordFit fit = StealWord(word, play);
+  if (fit == WordFit::kOther) fit = CaughtStealingErrorWord(word, play);
+  if (fit == WordFit::kOther) fit = CaughtOrPickedOffWord(word, play);
+  if (fit == WordFit::kOther && StartsWith(word, "FLE", rest) && IsDigit(rest)) {
     // A foul fly dropped: an error that gives nobody a base.
     if (!Begin()) return false;
     return scorer_->ErrorOnBatter({1, rest[0] - '0', kErrPopFoul, 0, false}) || ScorerFail();
-  } else if ((word == "POA1" || word == "POA2" || word == "POA3" || word == "CPA1" ||
-              word == "CPA2" || word == "CPA3")) {
+  }
+  if (fit == WordFit::kOther && (word == "POA1" || word == "POA2" || word == "POA3" ||
+                                 word == "CPA1" || word == "CPA2" || word == "CPA3")) {
     if (!Begin()) return false;
     return scorer_->PickoffAttempt(word[3] - '0', word[0] == 'C') || ScorerFail();
-  } else if (word == "WP" || word == "PB" || word == "BK") {
-    const std::int32_t code = word == "WP"   ? kAdvWildPitch
-                              : word == "PB" ? kAdvPassedBall
-                                             : kAdvBalk;
-    for (int base = 3; base >= 1; --base) {
-      if (!scorer_->occupied(base)) continue;
-      RunnerMove m = Advance(base, base + 1, code);
-      if (code == kAdvPassedBall) m.errors = {{base + 1, kPosCatcher, kErrPassedBall, 1, false}};
-      play.runners.push_back(m);
-    }
-    if (play.runners.empty()) return Fail(word + " with nobody on base");
-  } else {
+  }
+  if (fit == WordFit::kOther) fit = BatteryWord(word, play);
+  if (fit == WordFit::kOther) {
     handled = false;
     return true;
   }
-  if (!Begin()) return false;
+  if (fit == WordFit::kRefused || !Begin()) return false;
   return scorer_->Record(play) || ScorerFail();
+}
+
+namespace {
+
+void Reach(BatterPart& b, std::int32_t how) {
+  b.reached = true;
+  b.how_reached = how;
+  b.to = ReachBases(how);
+}
+
+void Out(BatterPart& b, std::int32_t how, std::vector<Fielded> credits) {
+  b.out = true;
+  b.how_out = how;
+  b.chain = std::move(credits);
+}
+
+// A hit: 1B, 2B7, HR, IHR8, GRD, BNT5 (a bunt single), with the fielder
+// the ball went to.  False for another word.
+bool HitResult(const std::string& word, BatterPart& b) {
+  static const std::pair<const char*, std::int32_t> kHits[] = {
+      {"IHR", kReachInsideParkHR}, {"GRD", kReachGroundRuleDouble},
+      {"BNT", kReachOnBaseSingle}, {"1B", kReachSingle},
+      {"2B", kReachDouble},        {"3B", kReachTriple},
+      {"HR", kReachHomeRun}};
+  std::string rest;
+  for (const auto& [prefix, how] : kHits) {
+    if (StartsWith(word, prefix, rest) && (rest.empty() || IsDigit(rest))) {
+      Reach(b, how);
+      b.pitch.strike_type = kStrikeSwinging;
+      if (!rest.empty()) PlaceBall(b, rest[0] - '0', b.to);
+      return true;
+    }
+  }
+  return false;
+}
+
+// The outs at the plate written as a word of their own: the strikeouts, a
+// batter out of turn, called out, out for interference.
+constexpr std::pair<const char*, std::int32_t> kPlateOuts[] = {
+    {"K", kOutStrikeSwinging}, {"KL", kOutStrikeLooking}, {"BOT", kOutBattedOutOfTurn},
+    {"CO", kOutCalledOut},     {"BI", kOutInterference},
+};
+
+// The bases awarded: a walk, an intentional walk, hit by pitch, awarded.
+constexpr std::pair<const char*, std::int32_t> kAwardedBases[] = {
+    {"BB", kReachWalk},
+    {"IBB", kReachIntentionalWalk},
+    {"HBP", kReachHitByPitch},
+    {"AB", kReachAwardedBase},
+};
+
+// Safe at first on the battery: a dropped third strike on a wild pitch, a
+// passed ball or the catcher's throwing error, or the catcher's
+// interference; the error charged and whether the catcher is
+// credited with the reach.
+struct BatteryReach {
+  const char* word;
+  std::int32_t how;
+  std::int32_t error;
+  bool catcher_credited;
+};
+
+constexpr BatteryReach kBatteryReaches[] = {
+    {"KWP", kReachDroppedThirdWP, kErrNone, false},
+    {"KPB", kReachDroppedThirdPB, kErrPassedBall, false},
+    {"KE2", kReachDroppedThirdError, kErrThrowing, true},
+    {"CI", kReachInterference, kErrFielding, true},
+};
+
+// A result written as a word of its own.  False for another word.
+bool WordOfItsOwn(const std::string& word, BatterPart& b) {
+  for (const auto& [w, how] : kPlateOuts) {
+    if (word != w) continue;
+    Out(b, how, {{kPosCatcher, kCreditNone}});
+    return true;
+  }
+  for (const auto& [w, how] : kAwardedBases) {
+    if (word != w) continue;
+    Reach(b, how);
+    b.pitch = ScorebookPitch(false);
+    return true;
+  }
+  for (const BatteryReach& r : kBatteryReaches) {
+    if (word != r.word) continue;
+    Reach(b, r.how);
+    if (r.catcher_credited) b.reach_fielders = {kPosCatcher};
+    if (r.error != kErrNone) b.errors = {{1, kPosCatcher, r.error, 1, false}};
+    return true;
+  }
+  return false;
+}
+
+// A ball caught or handled by one fielder for the out: SF8, FF2, IF6, BO1,
+// F8, P4, L7; the batter's out comes first in the play.
+bool CaughtResult(const std::string& word, Play& play) {
+  BatterPart& b = play.batter;
+  std::string rest;
+  std::int32_t how = 0;
+  int fielder = 0;
+  if ((StartsWith(word, "SF", rest) || StartsWith(word, "FF", rest) ||
+       StartsWith(word, "IF", rest) || StartsWith(word, "BO", rest)) &&
+      IsDigit(rest)) {
+    how = word[0] == 'S'   ? kOutSacFly
+          : word[0] == 'F' ? kOutFoul
+          : word[0] == 'I' ? kOutInfieldFly
+                           : kOutBuntOut;
+    fielder = rest[0] - '0';
+  } else if ((word[0] == 'F' || word[0] == 'P' || word[0] == 'L') && IsDigit(word.substr(1))) {
+    how = word[0] == 'F' ? kOutFly : word[0] == 'P' ? kOutPopOut : kOutLineDrive;
+    fielder = word[1] - '0';
+  } else {
+    return false;
+  }
+  Out(b, how, {{fielder, kCreditPutOut}});
+  PlaceBall(b, fielder, 0);
+  play.batter_out_first = true;
+  return true;
+}
+
+// A result of one fielder or a chain after its letters: K2-3 (the third
+// strike dropped, the batter thrown out), E6, E6T, FC5, SH1-4, SF8, FF2,
+// IF6, BO1, F8, P4, L7.  False for another word.
+bool FielderResult(const std::string& word, Play& play) {
+  BatterPart& b = play.batter;
+  std::string rest;
+  std::vector<int> chain;
+  if (StartsWith(word, "K", rest) && ParseChain(rest, chain)) {
+    Out(b, kOutDroppedThird, Credited(chain));
+  } else if (StartsWith(word, "E", rest) &&
+             (IsDigit(rest) ||
+              (rest.size() == 2 && IsDigit(rest.substr(0, 1)) && rest[1] == 'T'))) {
+    Reach(b, kReachError);
+    const int f = rest[0] - '0';
+    b.reach_fielders = {f};
+    b.errors = {{1, f, rest.size() == 2 ? kErrThrowing : kErrFielding, 1, false}};
+    PlaceBall(b, f, 1);
+  } else if (StartsWith(word, "FC", rest) && IsDigit(rest)) {
+    Reach(b, kReachFieldersChoice);
+    b.reach_fielders = {rest[0] - '0'};
+    PlaceBall(b, rest[0] - '0', 0);
+  } else if (StartsWith(word, "SH", rest) && ParseChain(rest, chain)) {
+    Out(b, kOutSacBunt, Credited(chain));
+    PlaceBall(b, chain[0], 0);
+  } else {
+    return CaughtResult(word, play);
+  }
+  return true;
+}
+
+}  // namespace
+
+// A ground out by a chain of fielders (6-3, 4U), or a double or triple play
+// turned by it (6-4-3DP, 5-4-3TP), with the runners forced out on it.
+bool Compiler::GroundResult(const std::string& word, Play& play) {
+  BatterPart& b = play.batter;
+  std::string text = word;
+  std::vector<int> chain;
+  const bool dp = text.size() > 2 && text.compare(text.size() - 2, 2, "DP") == 0;
+  const bool tp = text.size() > 2 && text.compare(text.size() - 2, 2, "TP") == 0;
+  if (dp || tp) text.resize(text.size() - 2);
+  if (text.size() == 2 && text[1] == 'U') text.resize(1);
+  if (!ParseChain(text, chain)) return Fail("cannot read the result \"" + word + "\"");
+  PlaceBall(b, chain[0], 0);
+  if (!dp && !tp) {
+    Out(b, kOutGround, Credited(chain));
+    return true;
+  }
+  if (chain.size() < 2) return Fail("a double or triple play needs the fielders who turned it");
+  // The batter's box carries the whole play's credits; the runners' boxes
+  // name the fielders without credit.
+  std::vector<Fielded> credits = Credited(chain);
+  for (std::size_t k = 1; k + 1 < credits.size(); ++k) credits[k].credit = kCreditPutOutAndAssist;
+  if (tp) credits[0].credit = kCreditPutOutAndAssist;
+  Out(b, dp ? kOutGroundDoublePlay : kOutTriplePlay, credits);
+  if (tp) play.runners.push_back(RunnerOut(2, 2, kOutForced, {{chain[0], kCreditNone}}));
+  play.runners.push_back(RunnerOut(1, 1, kOutForced, Uncredited(Credited({chain[0], chain[1]}))));
+  return true;
 }
 
 bool Compiler::Result(const std::string& written, Play& play) {
@@ -250,213 +466,138 @@ bool Compiler::Result(const std::string& written, Play& play) {
                   "\" (a point of the field like 1B7@120,40)");
     return true;
   }
-  std::string rest;
-  std::vector<int> chain;
-  auto reach = [&](std::int32_t how) {
-    b.reached = true;
-    b.how_reached = how;
-    b.to = ReachBases(how);
-  };
-  auto out = [&](std::int32_t how, std::vector<Fielded> credits) {
-    b.out = true;
-    b.how_out = how;
-    b.chain = std::move(credits);
-  };
-  static const std::pair<const char*, std::int32_t> kHits[] = {
-      {"IHR", kReachInsideParkHR}, {"GRD", kReachGroundRuleDouble},
-      {"BNT", kReachOnBaseSingle}, {"1B", kReachSingle},
-      {"2B", kReachDouble},        {"3B", kReachTriple},
-      {"HR", kReachHomeRun}};
-  for (const auto& [prefix, how] : kHits) {
-    if (StartsWith(word, prefix, rest) && (rest.empty() || IsDigit(rest))) {
-      reach(how);
-      b.pitch.strike_type = kStrikeSwinging;
-      if (!rest.empty()) PlaceBall(b, rest[0] - '0', b.to);
-      return true;
-    }
-  }
-  if (word == "K" || word == "KL") {
-    out(word == "K" ? kOutStrikeSwinging : kOutStrikeLooking, {{kPosCatcher, kCreditNone}});
-  } else if (word == "KWP" || word == "KPB") {
-    reach(word == "KWP" ? kReachDroppedThirdWP : kReachDroppedThirdPB);
-    if (word == "KPB") b.errors = {{1, kPosCatcher, kErrPassedBall, 1, false}};
-  } else if (word == "KE2") {
-    reach(kReachDroppedThirdError);
-    b.reach_fielders = {kPosCatcher};
-    b.errors = {{1, kPosCatcher, kErrThrowing, 1, false}};
-  } else if (StartsWith(word, "K", rest) && ParseChain(rest, chain)) {
-    out(kOutDroppedThird, Credited(chain));
-  } else if (word == "BB" || word == "IBB" || word == "HBP" || word == "AB") {
-    reach(word == "BB"    ? kReachWalk
-          : word == "IBB" ? kReachIntentionalWalk
-          : word == "HBP" ? kReachHitByPitch
-                          : kReachAwardedBase);
-    b.pitch = ScorebookPitch(false);
-  } else if (word == "CI") {
-    reach(kReachInterference);
-    b.reach_fielders = {kPosCatcher};
-    b.errors = {{1, kPosCatcher, kErrFielding, 1, false}};
-  } else if (StartsWith(word, "E", rest) &&
-             (IsDigit(rest) ||
-              (rest.size() == 2 && IsDigit(rest.substr(0, 1)) && rest[1] == 'T'))) {
-    reach(kReachError);
-    const int f = rest[0] - '0';
-    b.reach_fielders = {f};
-    b.errors = {{1, f, rest.size() == 2 ? kErrThrowing : kErrFielding, 1, false}};
-    PlaceBall(b, f, 1);
-  } else if (StartsWith(word, "FC", rest) && IsDigit(rest)) {
-    reach(kReachFieldersChoice);
-    b.reach_fielders = {rest[0] - '0'};
-    PlaceBall(b, rest[0] - '0', 0);
-  } else if (word == "BOT" || word == "CO" || word == "BI") {
-    out(word == "BOT"  ? kOutBattedOutOfTurn
-        : word == "CO" ? kOutCalledOut
-                       : kOutInterference,
-        {{kPosCatcher, kCreditNone}});
-  } else if (StartsWith(word, "SH", rest) && ParseChain(rest, chain)) {
-    out(kOutSacBunt, Credited(chain));
-    PlaceBall(b, chain[0], 0);
-  } else if ((StartsWith(word, "SF", rest) || StartsWith(word, "FF", rest) ||
-              StartsWith(word, "IF", rest) || StartsWith(word, "BO", rest)) &&
-             IsDigit(rest)) {
-    const std::int32_t how = word[0] == 'S'   ? kOutSacFly
-                             : word[0] == 'F' ? kOutFoul
-                             : word[0] == 'I' ? kOutInfieldFly
-                                              : kOutBuntOut;
-    out(how, {{rest[0] - '0', kCreditPutOut}});
-    PlaceBall(b, rest[0] - '0', 0);
-    play.batter_out_first = true;
-  } else if ((word[0] == 'F' || word[0] == 'P' || word[0] == 'L') && IsDigit(word.substr(1))) {
-    out(word[0] == 'F'   ? kOutFly
-        : word[0] == 'P' ? kOutPopOut
-                         : kOutLineDrive,
-        {{word[1] - '0', kCreditPutOut}});
-    PlaceBall(b, word[1] - '0', 0);
-    play.batter_out_first = true;
-  } else {
-    std::string text = word;
-    const bool dp = text.size() > 2 && text.compare(text.size() - 2, 2, "DP") == 0;
-    const bool tp = text.size() > 2 && text.compare(text.size() - 2, 2, "TP") == 0;
-    if (dp || tp) text.resize(text.size() - 2);
-    if (text.size() == 2 && text[1] == 'U') text.resize(1);
-    if (!ParseChain(text, chain)) return Fail("cannot read the result \"" + word + "\"");
-    PlaceBall(b, chain[0], 0);
-    if (!dp && !tp) {
-      out(kOutGround, Credited(chain));
-      return true;
-    }
-    if (chain.size() < 2) return Fail("a double or triple play needs the fielders who turned it");
-    // The batter's box carries the whole play's credits; the runners' boxes
-    // name the fielders without credit.
-    std::vector<Fielded> credits = Credited(chain);
-    for (std::size_t k = 1; k + 1 < credits.size(); ++k) credits[k].credit = kCreditPutOutAndAssist;
-    if (tp) credits[0].credit = kCreditPutOutAndAssist;
-    out(dp ? kOutGroundDoublePlay : kOutTriplePlay, credits);
-    if (tp) {
-      play.runners.push_back(RunnerOut(2, 2, kOutForced, {{chain[0], kCreditNone}}));
-      play.runners.push_back(
-          RunnerOut(1, 1, kOutForced, Uncredited(Credited({chain[0], chain[1]}))));
-    } else {
-      play.runners.push_back(
-          RunnerOut(1, 1, kOutForced, Uncredited(Credited({chain[0], chain[1]}))));
-    }
-  }
-  return true;
+  if (HitResult(word, b) || WordOfItsOwn(word, b) || FielderResult(word, play)) return true;
+  return GroundResult(word, play);
 }
 
-bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t default_code) {
+namespace {
+
+// A reason written after a runner who was not put out, and the codes of
+// the first base he gained by it and of the bases after.
+struct AdvanceReason {
+  const char* reason;
+  std::int32_t code;
+  std::int32_t more;
+};
+
+constexpr AdvanceReason kAdvanceReasons[] = {
+    {"WP", kAdvWildPitch, kAdvWildPitchContinued},
+    {"PB", kAdvPassedBall, kAdvPassedBallContinued},
+    {"T", kAdvOnThrow, kAdvOnThrow},
+    {"FC", kAdvFieldersChoice, kAdvFieldersChoice},
+    {"SB", kAdvStolenBase, kAdvStolenBase},
+};
+
+// (E6), (E6T): an error let him advance.
+bool IsErrorReason(const std::string& mod) {
+  return mod.size() >= 2 && mod[0] == 'E' && mod[1] >= '1' && mod[1] <= '9';
+}
+
+// The batter running on after his result: the bases he gained, the errors
+// on his way, his run's mark, an out on the bases.
+void BatterRunsOn(BatterPart& b, int held, const RunnerGain& gain, const RunnerWord& r) {
+  b.codes.insert(b.codes.end(), gain.codes.begin(), gain.codes.end());
+  b.to = held;
+  b.errors.insert(b.errors.end(), gain.errors.begin(), gain.errors.end());
+  if (r.earned) b.earned = r.earned;
+  if (r.out) {
+    b.out = true;
+    b.how_out = kOutTagged;
+    b.chain = Credited(gain.chain);
+  }
+}
+
+}  // namespace
+
+// A runner's word read into its parts: 1-3, 2-H(WP), B-2(E6T), 1X2(6-4)(UR).
+// What follows in parentheses: a reason or the fielders, then (UR) or (ER)
+// where the official scorer calls his run otherwise than the scorer's own
+// rule would.
+bool Compiler::ReadRunnerWord(const std::string& word, RunnerWord& r) {
   if (word.size() < 3 || (word[1] != '-' && word[1] != 'X'))
     return Fail("cannot read \"" + word +
                 "\" (runners are written like 1-3, 2-H, B-2 or 1X2(6-4))");
-  const int from = BaseOf(word[0]);
-  const int target = BaseOf(word[2]);
-  const bool out = word[1] == 'X';
-  // What follows in parentheses: a reason or the fielders, then (UR) or
-  // (ER) where the official scorer calls his run otherwise than the
-  // scorer's own rule would.
-  std::string mod;
-  std::optional<bool> earned;
+  r.from = BaseOf(word[0]);
+  r.target = BaseOf(word[2]);
+  r.out = word[1] == 'X';
   for (std::size_t at = 3; at < word.size();) {
     const std::size_t close = word.find(')', at);
     if (word[at] != '(' || close == std::string::npos) return Fail("cannot read \"" + word + "\"");
     const std::string part = word.substr(at + 1, close - at - 1);
     if (part == "UR" || part == "ER") {
-      earned = part == "ER";
-    } else if (mod.empty()) {
-      mod = part;
+      r.earned = part == "ER";
+    } else if (r.mod.empty()) {
+      r.mod = part;
     } else {
       return Fail("cannot read \"" + word + "\"");
     }
     at = close + 1;
   }
-  if (from < 0 || from > 3 || target < 1 || target <= from)
+  if (r.from < 0 || r.from > 3 || r.target < 1 || r.target <= r.from)
     return Fail("cannot read the bases of \"" + word + "\"");
+  return true;
+}
+
+// How a runner who was not put out gained the bases from start to held by
+// the reason written (code the first, more those after), with the error
+// that let him advance.
+bool Compiler::ReadAdvanceReason(const std::string& word, const RunnerWord& r, int start, int held,
+                                 RunnerGain& gain) {
+  for (const AdvanceReason& a : kAdvanceReasons) {
+    if (r.mod != a.reason) continue;
+    gain.code = a.code;
+    gain.more = a.more;
+    return true;
+  }
+  if (!IsErrorReason(r.mod)) return Fail("unknown reason \"" + r.mod + "\" in \"" + word + "\"");
+  gain.code = kAdvError;
+  gain.more = kAdvErrorContinued;
+  const int f = r.mod[1] - '0';
+  gain.errors.push_back({start + 1, f,
+                         r.mod.size() == 3 && r.mod[2] == 'T' ? kErrThrowing : kErrFielding,
+                         held - start, false});
+  for (int base = start + 2; base <= held && base <= 3; ++base)
+    gain.errors.push_back({base, f, kErrPrevious, 1, false});
+  return true;
+}
+
+bool Compiler::RunnerToken(const std::string& word, Play& play, std::int32_t default_code) {
+  RunnerWord r;
+  if (!ReadRunnerWord(word, r)) return false;
   BatterPart& b = play.batter;
-  const int start = from == 0 ? b.to : from;
-  if (from == 0 && (!b.reached || b.out)) return Fail("the batter did not reach base to run on");
-  const int held = out ? target - 1 : target;
+  const int start = r.from == 0 ? b.to : r.from;
+  if (r.from == 0 && (!b.reached || b.out)) return Fail("the batter did not reach base to run on");
+  const int held = r.out ? r.target - 1 : r.target;
   if (held < start) return Fail("\"" + word + "\" moves the runner backwards");
   // How each base was gained, and any error on the way.
-  std::vector<std::int32_t> codes;
-  std::vector<ErrorMark> errors;
-  std::int32_t code = from == 0 ? kAdvOnThrow : default_code;
-  std::int32_t more = code;
-  std::vector<int> chain;
-  if (!mod.empty() && !out) {
-    if (mod == "WP") {
-      code = kAdvWildPitch;
-      more = kAdvWildPitchContinued;
-    } else if (mod == "PB") {
-      code = kAdvPassedBall;
-      more = kAdvPassedBallContinued;
-    } else if (mod == "T") {
-      code = more = kAdvOnThrow;
-    } else if (mod == "FC") {
-      code = more = kAdvFieldersChoice;
-    } else if (mod == "SB") {
-      code = more = kAdvStolenBase;
-    } else if (mod.size() >= 2 && mod[0] == 'E' && mod[1] >= '1' && mod[1] <= '9') {
-      code = kAdvError;
-      more = kAdvErrorContinued;
-      const int f = mod[1] - '0';
-      errors.push_back({start + 1, f,
-                        mod.size() == 3 && mod[2] == 'T' ? kErrThrowing : kErrFielding,
-                        held - start, false});
-      for (int base = start + 2; base <= held && base <= 3; ++base)
-        errors.push_back({base, f, kErrPrevious, 1, false});
-    } else {
-      return Fail("unknown reason \"" + mod + "\" in \"" + word + "\"");
-    }
-  } else if (!mod.empty() && !ParseChain(mod, chain)) {
+  RunnerGain gain;
+  gain.code = gain.more = r.from == 0 ? kAdvOnThrow : default_code;
+  if (!r.mod.empty() && !r.out) {
+    if (!ReadAdvanceReason(word, r, start, held, gain)) return false;
+  } else if (!r.mod.empty() && !ParseChain(r.mod, gain.chain)) {
     return Fail("cannot read the fielders in \"" + word + "\"");
   }
-  for (int base = start; base < held; ++base) codes.push_back(base == start ? code : more);
-  if (out && chain.empty()) return Fail("an out on the bases needs its fielders, like 1X2(6-4)");
-  if (from == 0) {
-    b.codes.insert(b.codes.end(), codes.begin(), codes.end());
-    b.to = held;
-    b.errors.insert(b.errors.end(), errors.begin(), errors.end());
-    if (earned) b.earned = earned;
-    if (out) {
-      b.out = true;
-      b.how_out = kOutTagged;
-      b.chain = Credited(chain);
-    }
+  for (int base = start; base < held; ++base)
+    gain.codes.push_back(base == start ? gain.code : gain.more);
+  if (r.out && gain.chain.empty())
+    return Fail("an out on the bases needs its fielders, like 1X2(6-4)");
+  if (r.from == 0) {
+    BatterRunsOn(b, held, gain, r);
     return true;
   }
   RunnerMove m;
-  m.from = from;
+  m.from = r.from;
   m.to = held;
-  m.codes = codes;
-  m.errors = errors;
-  m.earned = earned;
-  if (out) {
+  m.codes = gain.codes;
+  m.errors = gain.errors;
+  m.earned = r.earned;
+  if (r.out) {
     m.out = true;
     // Forced when every base behind him was taken and the batter ran.
     bool forced = b.present && b.reached && !b.out;
-    for (int k = 1; k < from; ++k) forced &= scorer_->occupied(k);
-    m.how_out = forced && held == from ? kOutForced : kOutTagged;
-    m.chain = Credited(chain);
+    for (int k = 1; k < r.from; ++k) forced &= scorer_->occupied(k);
+    m.how_out = forced && held == r.from ? kOutForced : kOutTagged;
+    m.chain = Credited(gain.chain);
   }
   play.runners.push_back(m);
   return true;
@@ -552,6 +693,23 @@ bool Compiler::ParsePlay(const std::string& words, Play& play) {
   return scorer_ && ResultPlay(tokens, 0, play);
 }
 
+// Pitches written together ("bsf"), or one letter with its details
+// ("c/SL/84/60,100"): the letters are the first `letters` of word.
+bool Compiler::Pitches(const std::string& word, std::size_t letters) {
+  if (!Begin()) return false;
+  for (std::size_t k = 0; k < letters; ++k) {
+    const char c = word[k];
+    const PitchCall call = PitchCallOf(c);
+    const bool strike = !(c == 'b' || c == 'i' || c == 'p' || c == 'v');
+    PitchSpec spec = ScorebookPitch(strike);
+    if (!ParsePitchDetails(word.substr(letters), spec))
+      return Fail("cannot read the pitch \"" + word + "\" (a pitch's details are like " +
+                  "c/SL/84/60,100: its type, speed and where it crossed)");
+    if (!scorer_->Pitch(call, spec)) return ScorerFail();
+  }
+  return true;
+}
+
 bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
   for (std::size_t i = 0; i < t.size();) {
     if (t[i].quoted) return Fail("unexpected \"" + t[i].text + "\"");
@@ -565,17 +723,7 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
     if (letters > 0 && word.find_first_not_of(kPitchLetters) >= letters &&
         (letters == word.size() || letters == 1)) {
       ++i;
-      if (!Begin()) return false;
-      for (std::size_t k = 0; k < letters; ++k) {
-        const char c = word[k];
-        const PitchCall call = PitchCallOf(c);
-        const bool strike = !(c == 'b' || c == 'i' || c == 'p' || c == 'v');
-        PitchSpec spec = ScorebookPitch(strike);
-        if (!ParsePitchDetails(word.substr(letters), spec))
-          return Fail("cannot read the pitch \"" + word + "\" (a pitch's details are like " +
-                      "c/SL/84/60,100: its type, speed and where it crossed)");
-        if (!scorer_->Pitch(call, spec)) return ScorerFail();
-      }
+      if (!Pitches(word, letters)) return false;
       continue;
     }
     if (!IsExactWord(word)) {

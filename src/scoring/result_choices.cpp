@@ -38,6 +38,34 @@ const ResultKind kKinds[] = {
 bool DroppedThird(std::string_view prefix) { return prefix.size() >= 1 && prefix[0] == 'K'; }
 
 // What the situation says of a result: empty when it allows it.
+// The runners and outs left a result needs in the situation: bases by bit
+// (first 1, second 2, third 4), all of them or any.
+constexpr int kFirst = 1, kSecond = 2, kThird = 4;
+
+struct SituationRule {
+  bool of_suffix;  // the rule is the kind's suffix's (DP), else its prefix's (SF)
+  std::string_view code;
+  int bases;
+  bool any_runner;
+  const char* runners_reason;
+  int outs_left;
+  const char* outs_reason;
+};
+
+constexpr SituationRule kSituationRules[] = {
+    {true, "DP", kFirst, false, "a double play needs a runner on first to force", 2,
+     "a double play needs two outs left"},
+    {true, "TP", kFirst | kSecond, false, "a triple play needs runners on first and second", 3,
+     "a triple play needs three outs left"},
+    {false, "SF", kThird, false, "a sacrifice fly needs a runner on third", 2,
+     "a sacrifice fly needs fewer than two outs"},
+    {false, "SH", kFirst | kSecond | kThird, true, "a sacrifice bunt needs a runner", 2,
+     "a sacrifice bunt needs fewer than two outs"},
+    {false, "IF", kFirst | kSecond, false, "an infield fly needs runners on first and second", 2,
+     "an infield fly needs fewer than two outs"},
+    {false, "FC", kFirst | kSecond | kThird, true, "a fielder's choice needs a runner", 0, ""},
+};
+
 std::string WhyNot(const Scorer& s, const ResultKind& k) {
   const LeagueRules& r = s.rules();
   const bool r1 = s.occupied(1), r2 = s.occupied(2), r3 = s.occupied(3);
@@ -55,27 +83,13 @@ std::string WhyNot(const Scorer& s, const ResultKind& k) {
       return "with first base taken and fewer than two outs the batter is out";
     return {};
   }
-  if (k.suffix == "DP") {
-    if (!r1) return "a double play needs a runner on first to force";
-    if (outs_left < 2) return "a double play needs two outs left";
+  const int on = (r1 ? kFirst : 0) | (r2 ? kSecond : 0) | (r3 ? kThird : 0);
+  for (const SituationRule& rule : kSituationRules) {
+    if ((rule.of_suffix ? k.suffix : p) != rule.code) continue;
+    const bool runners = rule.any_runner ? (on & rule.bases) != 0 : (on & rule.bases) == rule.bases;
+    if (!runners) return rule.runners_reason;
+    if (outs_left < rule.outs_left) return rule.outs_reason;
   }
-  if (k.suffix == "TP") {
-    if (!r1 || !r2) return "a triple play needs runners on first and second";
-    if (outs_left < 3) return "a triple play needs three outs left";
-  }
-  if (p == "SF") {
-    if (!r3) return "a sacrifice fly needs a runner on third";
-    if (outs_left < 2) return "a sacrifice fly needs fewer than two outs";
-  }
-  if (p == "SH") {
-    if (!r1 && !r2 && !r3) return "a sacrifice bunt needs a runner";
-    if (outs_left < 2) return "a sacrifice bunt needs fewer than two outs";
-  }
-  if (p == "IF") {
-    if (!r1 || !r2) return "an infield fly needs runners on first and second";
-    if (outs_left < 2) return "an infield fly needs fewer than two outs";
-  }
-  if (p == "FC" && !r1 && !r2 && !r3) return "a fielder's choice needs a runner";
   return {};
 }
 

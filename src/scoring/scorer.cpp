@@ -293,13 +293,29 @@ bool Scorer::AddNote(std::string_view text) {
 
 // --- Plays -------------------------------------------------------------------
 
-bool Scorer::CheckPlay(const Play& play) {
-  if (!half_open_) return Fail("no half-inning is being played");
+namespace {
+
+// The outs a play makes: the runners' and the batter's.
+int OutsOfPlay(const Play& play) {
+  int outs = play.batter.present && play.batter.out ? 1 : 0;
+  for (const RunnerMove& m : play.runners) outs += m.out ? 1 : 0;
+  return outs;
+}
+
+// Whether a runner or the batter scores on the play.
+bool RunScoresOnPlay(const Play& play) {
   const BatterPart& b = play.batter;
-  std::array<int, 3> after{};  // how many stand on each base after the play
+  if (b.present && !b.out && b.to == 4) return true;
+  return std::any_of(play.runners.begin(), play.runners.end(),
+                     [](const RunnerMove& m) { return !m.out && m.to >= 4; });
+}
+
+}  // namespace
+
+// Each runner the play moves stands on his base, moves once, forwards, with
+// a code for each base gained and room in his box for them.
+bool Scorer::CheckRunnerMoves(const Play& play) {
   std::array<bool, 3> moving{};
-  int new_outs = 0;
-  bool scores = false;
   for (const RunnerMove& m : play.runners) {
     if (m.from < 1 || m.from > 3 || !occupied(m.from)) {
       return Fail("nobody is on base " + std::to_string(m.from));
@@ -312,68 +328,90 @@ bool Scorer::CheckPlay(const Play& play) {
     if (static_cast<int>(m.codes.size()) != m.to - m.from) {
       return Fail("one advance code is needed for each base a runner gains");
     }
-    if (m.out) {
-      ++new_outs;
-    } else if (m.to < 4) {
-      ++after[static_cast<std::size_t>(m.to - 1)];
-    } else {
-      scores = true;
-    }
     if (m.to - m.from + (m.out ? 1 : 0) > RunnerRoom(m.from)) {
       return Fail("the box of the runner on base " + std::to_string(m.from) + " is full");
     }
   }
-  for (int base = 1; base <= 3; ++base) {
-    if (occupied(base) && !moving[static_cast<std::size_t>(base - 1)])
-      ++after[static_cast<std::size_t>(base - 1)];
+  return true;
+}
+
+// The batter's result is there and his bases fit it, a code for each extra
+// base he takes.
+bool Scorer::CheckBatterBases(const BatterPart& b) {
+  if (!turn_open_) return Fail("no batter is at the plate");
+  if (!b.reached && !b.out) return Fail("the batter's result is missing");
+  const int base = b.reached ? ResultBase(b.how_reached) : 0;
+  if (b.to < base || b.to > 4 || (b.out && b.to > 3))
+    return Fail("the batter's bases do not fit his result");
+  if (static_cast<int>(b.codes.size()) != b.to - base) {
+    return Fail("one advance code is needed for each extra base the batter takes");
   }
-  if (b.present) {
-    if (!turn_open_) return Fail("no batter is at the plate");
-    if (!b.reached && !b.out) return Fail("the batter's result is missing");
-    const int base = b.reached ? ResultBase(b.how_reached) : 0;
-    if (b.to < base || b.to > 4 || (b.out && b.to > 3))
-      return Fail("the batter's bases do not fit his result");
-    if (static_cast<int>(b.codes.size()) != b.to - base) {
-      return Fail("one advance code is needed for each extra base the batter takes");
-    }
-    if (b.out) ++new_outs;
-    if (!b.out && b.to >= 1 && b.to <= 3) ++after[static_cast<std::size_t>(b.to - 1)];
-    if (!b.out && b.to == 4) scores = true;
-    const bool strikeout =
-        !b.reached && (b.how_out == kOutStrikeSwinging || b.how_out == kOutStrikeLooking);
-    const bool walk =
-        b.reached && (b.how_reached == kReachWalk || b.how_reached == kReachIntentionalWalk);
-    if (strikeout && strikes_ < rules_.strikes_per_out)
-      return Fail("a strikeout needs strike " + std::to_string(rules_.strikes_per_out));
-    if (walk && balls_ < rules_.balls_per_walk)
-      return Fail("a walk needs ball " + std::to_string(rules_.balls_per_walk));
-    if (b.out && !b.reached && b.how_out == kOutBuntedFoul &&
-        strikes_ != rules_.strikes_per_out - 1) {
-      return Fail("a bunted foul is an out only with two strikes");
-    }
-    if (!strikeout && !walk &&
-        (balls_ >= rules_.balls_per_walk || strikes_ >= rules_.strikes_per_out)) {
-      return Fail("after the last ball or strike only a walk or strikeout can follow");
-    }
-    if (IsDroppedThird(b) && strikes_ != rules_.strikes_per_out - 1) {
-      return Fail("a dropped third strike needs two strikes in the count");
-    }
-    const int needed = 1 + (b.reached && b.out ? 1 : 0) + static_cast<int>(b.codes.size()) +
-                       std::max(0, DefaultRbi(play));
-    if (needed > BatterRoom()) return Fail("the batter's box has no room for this play");
+  return true;
+}
+
+// The batter's result fits the count: a strikeout on the last strike, a
+// walk on the last ball, a bunted foul and a dropped third strike with two
+// strikes, and nothing else once the count is full.
+bool Scorer::CheckBatterCount(const BatterPart& b) {
+  const bool strikeout =
+      !b.reached && (b.how_out == kOutStrikeSwinging || b.how_out == kOutStrikeLooking);
+  const bool walk =
+      b.reached && (b.how_reached == kReachWalk || b.how_reached == kReachIntentionalWalk);
+  if (strikeout && strikes_ < rules_.strikes_per_out)
+    return Fail("a strikeout needs strike " + std::to_string(rules_.strikes_per_out));
+  if (walk && balls_ < rules_.balls_per_walk)
+    return Fail("a walk needs ball " + std::to_string(rules_.balls_per_walk));
+  if (b.out && !b.reached && b.how_out == kOutBuntedFoul &&
+      strikes_ != rules_.strikes_per_out - 1) {
+    return Fail("a bunted foul is an out only with two strikes");
   }
-  for (int n : after) {
-    if (n > 1) return Fail("two runners would stand on the same base");
+  if (!strikeout && !walk &&
+      (balls_ >= rules_.balls_per_walk || strikes_ >= rules_.strikes_per_out)) {
+    return Fail("after the last ball or strike only a walk or strikeout can follow");
   }
-  // No runner safe passes one ahead of him who is safe on a base (the
-  // batter counts from the plate).
-  std::array<int, 4> stands{-1, -1, -1, -1};  // by base before the play: where he stands after
+  if (IsDroppedThird(b) && strikes_ != rules_.strikes_per_out - 1) {
+    return Fail("a dropped third strike needs two strikes in the count");
+  }
+  return true;
+}
+
+// The batter's part of the play, when he has one: his bases, the count,
+// and room in his box for the entries the play writes.
+bool Scorer::CheckBatterPart(const Play& play) {
+  const BatterPart& b = play.batter;
+  if (!b.present) return true;
+  if (!CheckBatterBases(b) || !CheckBatterCount(b)) return false;
+  const int needed = 1 + (b.reached && b.out ? 1 : 0) + static_cast<int>(b.codes.size()) +
+                     std::max(0, DefaultRbi(play));
+  if (needed > BatterRoom()) return Fail("the batter's box has no room for this play");
+  return true;
+}
+
+// Where each man stands after the play, by the base he started from (0
+// the batter): -1 when he is out or was never there.
+std::array<int, 4> Scorer::StandingAfter(const Play& play) const {
+  std::array<int, 4> stands{-1, -1, -1, -1};
   for (int base = 1; base <= 3; ++base) {
     if (occupied(base)) stands[static_cast<std::size_t>(base)] = base;
   }
   for (const RunnerMove& m : play.runners)
     stands[static_cast<std::size_t>(m.from)] = m.out ? -1 : m.to;
-  stands[0] = b.present && !b.out ? b.to : -1;
+  stands[0] = play.batter.present && !play.batter.out ? play.batter.to : -1;
+  return stands;
+}
+
+// After the play one man at most stands on each base, and no runner safe
+// has passed one ahead of him who is safe on a base (the batter counts
+// from the plate).
+bool Scorer::CheckBasesAfter(const Play& play) {
+  const std::array<int, 4> stands = StandingAfter(play);
+  std::array<int, 3> after{};  // how many stand on each base after the play
+  for (int s : stands) {
+    if (s >= 1 && s <= 3) ++after[static_cast<std::size_t>(s - 1)];
+  }
+  for (int n : after) {
+    if (n > 1) return Fail("two runners would stand on the same base");
+  }
   for (int behind = 0; behind <= 3; ++behind) {
     for (int ahead = behind + 1; ahead <= 3; ++ahead) {
       const int a = stands[static_cast<std::size_t>(ahead)];
@@ -381,13 +419,28 @@ bool Scorer::CheckPlay(const Play& play) {
       if (a >= 1 && a <= 3 && r > a) return Fail("a runner cannot pass the runner ahead of him");
     }
   }
-  if (outs_ + new_outs > rules_.outs_per_inning)
-    return Fail("the play makes more outs than the side has left");
-  if (outs_ + new_outs == rules_.outs_per_inning && scores && !play.runs_beat_last_force &&
+  return true;
+}
+
+// The play makes no more outs than the side has left, and no run scores
+// on the side's last out if that is a force out (unless the official score
+// counted it all the same).
+bool Scorer::CheckOutsLeft(const Play& play) {
+  const int outs = outs_ + OutsOfPlay(play);
+  if (outs > rules_.outs_per_inning) return Fail("the play makes more outs than the side has left");
+  if (outs == rules_.outs_per_inning && RunScoresOnPlay(play) && !play.runs_beat_last_force &&
       LastOutIsForced(play)) {
     return Fail("no run scores when the side's last out is a force out");
   }
   return true;
+}
+
+// The rules a play must keep, in the order they are checked; each fails
+// with its reason.
+bool Scorer::CheckPlay(const Play& play) {
+  if (!half_open_) return Fail("no half-inning is being played");
+  return CheckRunnerMoves(play) && CheckBatterPart(play) && CheckBasesAfter(play) &&
+         CheckOutsLeft(play);
 }
 
 // Whether the out that ends the half in this play is a force out (or the

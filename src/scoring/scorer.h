@@ -212,6 +212,11 @@ class Scorer {
   void AppendDefense(const PLAYER& entry, int position);
   void NotePitcherEntered(const PLAYER& pitcher, bool home, bool starter);
   bool FieldReady(Side& s);
+  bool StaysOnAsDesignatedHitter(Side& f, std::string_view name);
+  bool StartSide(bool is_home, const Team& source, const StartingSide& start);
+  bool PlaceStartingBatters(Side& s, const StartingSide& start);
+  bool PlaceStartingPitcher(Side& s, const StartingSide& start);
+  bool EveryPositionFilled(const Side& s);
   // The player of a batting slot (1-based) leaves it for `entering`: he
   // gives up his place in the field too, and a pitcher who now bats ends
   // the side's designated hitter.
@@ -226,6 +231,13 @@ class Scorer {
 
   // Plays.
   bool CheckPlay(const Play& play);
+  bool CheckRunnerMoves(const Play& play);
+  bool CheckBatterPart(const Play& play);
+  bool CheckBatterBases(const BatterPart& b);
+  bool CheckBatterCount(const BatterPart& b);
+  std::array<int, 4> StandingAfter(const Play& play) const;
+  bool CheckBasesAfter(const Play& play);
+  bool CheckOutsLeft(const Play& play);
   void ApplyErrors(AT_BAT& ab, const std::vector<ErrorMark>& errors);
   void ApplyChain(AT_BAT& ab, const std::vector<Fielded>& chain);
   void AddReachCredit(AT_BAT& ab, std::int32_t position, std::int32_t credit);

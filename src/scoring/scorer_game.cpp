@@ -85,100 +85,124 @@ void Scorer::NotePitcherEntered(const PLAYER& pitcher, bool home, bool starter) 
 
 // --- The game ------------------------------------------------------------
 
-bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide& home_side,
-                       const StartingSide& visitor_side) {
-  if (started_) return Fail("the game has already started");
-  for (bool is_home : {true, false}) {
-    const Team& source = is_home ? home : visitor;
-    const StartingSide& start = is_home ? home_side : visitor_side;
-    Team& copy = is_home ? game_.home : game_.visitor;
-    copy.CopyFrom(source);
-    copy.no_personal_info = 1;
-    std::vector<PLAYER> players = source.players();
-    copy.SetRoster(players, std::vector<PLAYER_INFO>(players.size()));
-    Side& s = side(is_home);
-    s = Side{};
-    s.home = is_home;
-    s.team = &copy;
-    if (start.batters.empty()) return Fail(TeamName(is_home) + " have no batters");
-    const std::uint8_t saved_top = 1;
-    for (std::size_t i = 0; i < start.batters.size(); ++i) {
-      const PLAYER& b = start.batters[i];
-      if (!OnRoster(s, b))
-        return Fail(b.name.str() + " is not on the roster of " + TeamName(is_home));
-      if (HasPlayed(is_home, b.name.view()))
-        return Fail(b.name.str() + " bats twice for " + TeamName(is_home));
-      PLAYER p = b;
-      p.batting_order = static_cast<std::int32_t>(i + 1);
-      p.entered_inning = 1;
-      p.entry_value = 0;
-      p.entry_flag = saved_top;
-      p.active = 1;
-      s.batting_slots.push_back(p);
-      s.played.push_back(p.name.str());
-      if (p.position >= 1 && p.position <= 9) {
-        if (!s.field[static_cast<std::size_t>(p.position)].name.empty()) {
-          return Fail("two players of " + TeamName(is_home) + " play " +
-                      std::string(PositionName(p.position)));
-        }
-        s.field[static_cast<std::size_t>(p.position)] = p;
-      } else if (p.position == kPosDesignatedHitter) {
-        s.dh = true;
-      } else {
-        return Fail(p.name.str() + " of " + TeamName(is_home) + " needs a fielding position or DH");
+namespace {
+
+// A starter as he enters the game: in the first inning, before the first
+// box, active.
+PLAYER Starter(const PLAYER& player, std::int32_t batting_order) {
+  PLAYER p = player;
+  p.batting_order = batting_order;
+  p.entered_inning = 1;
+  p.entry_value = 0;
+  p.entry_flag = 1;
+  p.active = 1;
+  return p;
+}
+
+}  // namespace
+
+// The starting batters in their order, each at his place in the field or
+// as the designated hitter.
+bool Scorer::PlaceStartingBatters(Side& s, const StartingSide& start) {
+  if (start.batters.empty()) return Fail(TeamName(s.home) + " have no batters");
+  for (std::size_t i = 0; i < start.batters.size(); ++i) {
+    const PLAYER& b = start.batters[i];
+    if (!OnRoster(s, b)) return Fail(b.name.str() + " is not on the roster of " + TeamName(s.home));
+    if (HasPlayed(s.home, b.name.view()))
+      return Fail(b.name.str() + " bats twice for " + TeamName(s.home));
+    const PLAYER p = Starter(b, static_cast<std::int32_t>(i + 1));
+    s.batting_slots.push_back(p);
+    s.played.push_back(p.name.str());
+    if (p.position >= 1 && p.position <= 9) {
+      if (!s.field[static_cast<std::size_t>(p.position)].name.empty()) {
+        return Fail("two players of " + TeamName(s.home) + " play " +
+                    std::string(PositionName(p.position)));
       }
-    }
-    if (start.pitcher.name.empty()) {
-      return Fail(TeamName(is_home) + " have no pitcher: a batter at P, or P \"Name\" P for one " +
-                  "who does not bat");
-    }
-    if (!OnRoster(s, start.pitcher)) {
-      return Fail("the pitcher " + start.pitcher.name.str() + " is not on the roster of " +
-                  TeamName(is_home));
-    }
-    if (s.dh) {
-      if (HasPlayed(is_home, start.pitcher.name.view()) || !s.field[1].name.empty()) {
-        return Fail(TeamName(is_home) + " use a designated hitter, so their pitcher does not bat");
-      }
-      PLAYER p = start.pitcher;
-      p.position = kPosPitcher;
-      p.batting_order = 0;
-      p.entered_inning = 1;
-      p.entry_value = 0;
-      p.entry_flag = 1;
-      p.active = 1;
-      s.field[1] = p;
-      s.played.push_back(p.name.str());
-      copy.uses_designated_hitter = 1;
-      for (const PLAYER& b : s.batting_slots) {
-        if (b.position == kPosDesignatedHitter) copy.designated_hitter = b;
-      }
-      copy.dh_bats_for = p;
+      s.field[static_cast<std::size_t>(p.position)] = p;
+    } else if (p.position == kPosDesignatedHitter) {
+      s.dh = true;
     } else {
-      if (s.field[1].name.view() != start.pitcher.name.view()) {
-        return Fail("the pitcher of " + TeamName(is_home) +
-                    " must bat, or a designated hitter bat for him");
-      }
-      copy.uses_designated_hitter = 0;
+      return Fail(p.name.str() + " of " + TeamName(s.home) + " needs a fielding position or DH");
     }
-    for (int pos = 1; pos <= 9; ++pos) {
-      if (s.field[static_cast<std::size_t>(pos)].name.empty()) {
-        return Fail(TeamName(is_home) + " have nobody at " + std::string(PositionName(pos)));
-      }
-    }
-    copy.lineup_size = static_cast<std::int32_t>(s.batting_slots.size());
-    NotePitcherEntered(s.field[1], is_home, true);
   }
-  started_ = true;
   return true;
 }
 
-bool Scorer::FieldReady(Side& s) {
+// The starting pitcher: one of the batters, or with a designated hitter
+// batting for him, a pitcher who does not bat.
+bool Scorer::PlaceStartingPitcher(Side& s, const StartingSide& start) {
+  Team& team = *s.team;
+  if (start.pitcher.name.empty()) {
+    return Fail(TeamName(s.home) + " have no pitcher: a batter at P, or P \"Name\" P for one " +
+                "who does not bat");
+  }
+  if (!OnRoster(s, start.pitcher)) {
+    return Fail("the pitcher " + start.pitcher.name.str() + " is not on the roster of " +
+                TeamName(s.home));
+  }
+  if (!s.dh) {
+    if (s.field[1].name.view() != start.pitcher.name.view()) {
+      return Fail("the pitcher of " + TeamName(s.home) +
+                  " must bat, or a designated hitter bat for him");
+    }
+    team.uses_designated_hitter = 0;
+    return true;
+  }
+  if (HasPlayed(s.home, start.pitcher.name.view()) || !s.field[1].name.empty()) {
+    return Fail(TeamName(s.home) + " use a designated hitter, so their pitcher does not bat");
+  }
+  PLAYER p = Starter(start.pitcher, 0);
+  p.position = kPosPitcher;
+  s.field[1] = p;
+  s.played.push_back(p.name.str());
+  team.uses_designated_hitter = 1;
+  for (const PLAYER& b : s.batting_slots) {
+    if (b.position == kPosDesignatedHitter) team.designated_hitter = b;
+  }
+  team.dh_bats_for = p;
+  return true;
+}
+
+bool Scorer::EveryPositionFilled(const Side& s) {
   for (int pos = 1; pos <= 9; ++pos) {
     if (s.field[static_cast<std::size_t>(pos)].name.empty()) {
       return Fail(TeamName(s.home) + " have nobody at " + std::string(PositionName(pos)));
     }
   }
+  return true;
+}
+
+// One side's start: the game's copy of its team with the roster alone,
+// its batters, its pitcher, every position filled.
+bool Scorer::StartSide(bool is_home, const Team& source, const StartingSide& start) {
+  Team& copy = is_home ? game_.home : game_.visitor;
+  copy.CopyFrom(source);
+  copy.no_personal_info = 1;
+  std::vector<PLAYER> players = source.players();
+  copy.SetRoster(players, std::vector<PLAYER_INFO>(players.size()));
+  Side& s = side(is_home);
+  s = Side{};
+  s.home = is_home;
+  s.team = &copy;
+  if (!PlaceStartingBatters(s, start) || !PlaceStartingPitcher(s, start) ||
+      !EveryPositionFilled(s)) {
+    return false;
+  }
+  copy.lineup_size = static_cast<std::int32_t>(s.batting_slots.size());
+  NotePitcherEntered(s.field[1], is_home, true);
+  return true;
+}
+
+bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide& home_side,
+                       const StartingSide& visitor_side) {
+  if (started_) return Fail("the game has already started");
+  if (!StartSide(true, home, home_side) || !StartSide(false, visitor, visitor_side)) return false;
+  started_ = true;
+  return true;
+}
+
+bool Scorer::FieldReady(Side& s) {
+  if (!EveryPositionFilled(s)) return false;
   for (std::size_t i = 0; i < s.batting_slots.size(); ++i) {
     PLAYER& p = s.batting_slots[i];
     int pos = 0;
@@ -492,21 +516,23 @@ void Scorer::TakeSlot(Side& s, int slot, const PLAYER& entering) {
   if (was_pitcher) s.dh = false;
 }
 
+// A pinch hitter or runner for the designated hitter stays on as the
+// designated hitter.
+bool Scorer::StaysOnAsDesignatedHitter(Side& f, std::string_view name) {
+  for (PLAYER& p : f.batting_slots) {
+    if (p.name.view() == name) {
+      p.position = kPosDesignatedHitter;
+      return true;
+    }
+  }
+  return Fail(std::string(name) + " is not in the batting order of " + TeamName(f.home));
+}
+
 bool Scorer::MoveFielder(std::string_view name, int position, bool home_side, int slot) {
   // During a half only the side in the field can move its fielders.
   if (half_open_ && home_side != top_) return Fail("players change positions between halves");
   Side& f = side(home_side);
-  if (position == kPosDesignatedHitter && f.dh) {
-    // A pinch hitter or runner for the designated hitter stays on as the
-    // designated hitter.
-    for (PLAYER& p : f.batting_slots) {
-      if (p.name.view() == name) {
-        p.position = kPosDesignatedHitter;
-        return true;
-      }
-    }
-    return Fail(std::string(name) + " is not in the batting order of " + TeamName(home_side));
-  }
+  if (position == kPosDesignatedHitter && f.dh) return StaysOnAsDesignatedHitter(f, name);
   if (position < 1 || position > 9) return Fail("fielding positions are 1 to 9");
   PLAYER who;
   int held_slot = 0;

@@ -49,6 +49,32 @@ WorkloadRules DefaultWorkloadRules() {
   return {{{1, 20, 0}, {21, 35, 1}, {36, 50, 2}, {51, 65, 3}, {66, -1, 4}}, 85};
 }
 
+namespace {
+
+// A line of a range of pitches and its days of rest ("21-35 1"), which
+// follows on from the range before it.  Fails with why not.
+Status ReadRestStep(const std::vector<std::string_view>& words, const std::vector<RestStep>& steps,
+                    RestStep& step) {
+  const auto refuse = [](const std::string& why) { return Status::Failed({}, why); };
+  if (!ParseRange(words[0], step))
+    return refuse("the range of pitches is FROM-TO (\"21-35\") or FROM+ (\"66+\")");
+  step.days = Number(words[1]);
+  if (step.days < 0 || step.days > 365) return refuse("the days of rest are a number, 0 to 365");
+  if (step.to >= 0 && step.to < step.from) return refuse("the range runs backwards");
+  if (steps.empty()) return {};
+  const RestStep& last = steps.back();
+  if (last.to < 0) return refuse("the range before it already covers every count above it");
+  if (step.from != last.to + 1) {
+    return refuse(
+        step.from <= last.to
+            ? Format("the range overlaps the one before it (up to %d)", last.to)
+            : Format("the ranges must follow on: this one should start at %d", last.to + 1));
+  }
+  return {};
+}
+
+}  // namespace
+
 Status ParseWorkloadRules(std::string_view text, WorkloadRules& rules) {
   WorkloadRules read;
   bool max_given = false;
@@ -86,21 +112,7 @@ Status ParseWorkloadRules(std::string_view text, WorkloadRules& rules) {
       continue;
     }
     RestStep step;
-    if (!ParseRange(words[0], step))
-      return refuse("the range of pitches is FROM-TO (\"21-35\") or FROM+ (\"66+\")");
-    step.days = Number(words[1]);
-    if (step.days < 0 || step.days > 365) return refuse("the days of rest are a number, 0 to 365");
-    if (step.to >= 0 && step.to < step.from) return refuse("the range runs backwards");
-    if (!read.steps.empty()) {
-      const RestStep& last = read.steps.back();
-      if (last.to < 0) return refuse("the range before it already covers every count above it");
-      if (step.from != last.to + 1) {
-        return refuse(
-            step.from <= last.to
-                ? Format("the range overlaps the one before it (up to %d)", last.to)
-                : Format("the ranges must follow on: this one should start at %d", last.to + 1));
-      }
-    }
+    if (Status got = ReadRestStep(words, read.steps, step); !got) return refuse(got.reason);
     read.steps.push_back(step);
   }
   if (read.steps.empty()) {

@@ -127,7 +127,7 @@ void AddPlayerPages(const Season& season, std::vector<PageJob>& jobs) {
   for (const SeasonGame& g : season.games) games->emplace(g.file, &g);
   for (const auto& [name, team] : season.teams) {
     for (const auto& [pname, p] : team.players) {
-      jobs.push_back([&season, games, &team, &p](const SiteSink& sink) {
+      jobs.push_back([&season, games, &team = team, &p = p](const SiteSink& sink) {
         PlayerPage(season, *games, team, p, sink);
       });
     }

@@ -234,8 +234,9 @@ void AddTeamPages(const Season& season, std::vector<PageJob>& jobs) {
   if (season.request->all_teams)
     jobs.push_back([&season](const SiteSink& sink) { LeagueHome(season, sink); });
   for (const auto& [name, team] : season.teams) {
-    jobs.push_back([&season, &team](const SiteSink& sink) { TeamHome(season, team, sink); });
-    jobs.push_back([&season, &team](const SiteSink& sink) { TeamStats(season, team, sink); });
+    jobs.push_back([&season, &team = team](const SiteSink& sink) { TeamHome(season, team, sink); });
+    jobs.push_back(
+        [&season, &team = team](const SiteSink& sink) { TeamStats(season, team, sink); });
   }
 }
 
