@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "reports/site/site_html.h"
 #include "stats/column_glossary.h"
@@ -58,54 +59,70 @@ int ColumnOf(StatTable table, std::string_view key) {
   return -1;
 }
 
+namespace {
+
+// The player of a row who may lead a board, and by what: nothing for a
+// totals row, a rate of a player who does not qualify, or a blank or (for
+// a count) nothing counted.
+std::optional<Candidate> CandidateOf(const BoardSpec& spec, int column, const Stat& team,
+                                     const Qualifiers& q, int row) {
+  if (IsTotalsRow(team, spec.table, row)) return std::nullopt;
+  const std::size_t r = static_cast<std::size_t>(row);
+  SortKey key;
+  std::string name, team_name;
+  if (spec.table == StatTable::kBatting) {
+    const BattingStat& b = team.batting[r];
+    if (spec.rate && (b.plate_appearances == 0 || !Qualifies(b, spec.table, q)))
+      return std::nullopt;
+    key = SortValueOf(b, team.rules, spec.table, column);
+    name = b.name;
+    team_name = b.team;
+  } else {
+    const PitchingStat& p = team.pitching[r];
+    if (spec.rate && (p.outs == 0 || !Qualifies(p, team.rules, q))) return std::nullopt;
+    key = SortValueOf(p, team.rules, spec.table, column);
+    name = p.name;
+    team_name = p.team;
+  }
+  if (key.blank || key.is_text || (!spec.rate && key.number <= 0)) return std::nullopt;
+  return Candidate{
+      key.number, 0, {team_name, name, Trimmed(CellText(team, spec.table, row, column))}};
+}
+
+LeaderBoard BoardOf(const BoardSpec& spec, const std::vector<const Stat*>& teams,
+                    const Qualifiers& qualifiers, std::size_t count) {
+  const int column = ColumnOf(spec.table, spec.key);
+  LeaderBoard board;
+  board.table = spec.table;
+  board.key = spec.key;
+  board.name = std::string(ColumnName(spec.table, column));
+  board.qualifier = QualifierText(spec, qualifiers);
+  std::vector<Candidate> candidates;
+  for (const Stat* team : teams) {
+    const Qualifiers q = QualifiersOf(*team, qualifiers);
+    const int rows = RowCount(*team, spec.table);
+    for (int row = 0; row < rows; ++row) {
+      if (std::optional<Candidate> c = CandidateOf(spec, column, *team, q, row)) {
+        c->order = candidates.size();
+        candidates.push_back(std::move(*c));
+      }
+    }
+  }
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [&](const Candidate& a, const Candidate& b) {
+                     return spec.lowest_first ? a.value < b.value : a.value > b.value;
+                   });
+  for (std::size_t i = 0; i < candidates.size() && i < count; ++i)
+    board.leaders.push_back(candidates[i].leader);
+  return board;
+}
+
+}  // namespace
+
 std::vector<LeaderBoard> Leaders(const std::vector<const Stat*>& teams,
                                  const Qualifiers& qualifiers, std::size_t count) {
   std::vector<LeaderBoard> boards;
-  for (const BoardSpec& spec : kBoards) {
-    const int column = ColumnOf(spec.table, spec.key);
-    LeaderBoard board;
-    board.table = spec.table;
-    board.key = spec.key;
-    board.name = std::string(ColumnName(spec.table, column));
-    board.qualifier = QualifierText(spec, qualifiers);
-    std::vector<Candidate> candidates;
-    for (const Stat* team : teams) {
-      const Qualifiers q = QualifiersOf(*team, qualifiers);
-      const int rows = RowCount(*team, spec.table);
-      for (int row = 0; row < rows; ++row) {
-        if (IsTotalsRow(*team, spec.table, row)) continue;
-        const std::size_t r = static_cast<std::size_t>(row);
-        SortKey key;
-        std::string name, team_name;
-        if (spec.table == StatTable::kBatting) {
-          const BattingStat& b = team->batting[r];
-          if (spec.rate && (b.plate_appearances == 0 || !Qualifies(b, spec.table, q))) continue;
-          key = SortValueOf(b, team->rules, spec.table, column);
-          name = b.name;
-          team_name = b.team;
-        } else {
-          const PitchingStat& p = team->pitching[r];
-          if (spec.rate && (p.outs == 0 || !Qualifies(p, team->rules, q))) continue;
-          key = SortValueOf(p, team->rules, spec.table, column);
-          name = p.name;
-          team_name = p.team;
-        }
-        if (key.blank || key.is_text) continue;
-        if (!spec.rate && key.number <= 0) continue;
-        candidates.push_back(
-            {key.number,
-             candidates.size(),
-             {team_name, name, Trimmed(CellText(*team, spec.table, row, column))}});
-      }
-    }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [&](const Candidate& a, const Candidate& b) {
-                       return spec.lowest_first ? a.value < b.value : a.value > b.value;
-                     });
-    for (std::size_t i = 0; i < candidates.size() && i < count; ++i)
-      board.leaders.push_back(candidates[i].leader);
-    boards.push_back(std::move(board));
-  }
+  for (const BoardSpec& spec : kBoards) boards.push_back(BoardOf(spec, teams, qualifiers, count));
   return boards;
 }
 

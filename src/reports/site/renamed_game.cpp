@@ -68,18 +68,17 @@ void RenameInNotes(Game& game, const ShownName& shown) {
   }
 }
 
-}  // namespace
+// Each name asked for once: a game names its few dozen players thousands
+// of times (each pitch names its pitcher), and each is found again by its
+// text among the few of its side.
+class Renamer {
+ public:
+  explicit Renamer(const ShownName& given) : given_(given) {}
 
-void RenamePlayers(Game& game, const ShownName& given) {
-  // A game names its few dozen players thousands of times (each pitch
-  // names its pitcher): each name is asked for once, and found again by
-  // its text among the few of its side.
-  std::vector<std::pair<NameText, NameText>> memo[2];
-  std::size_t last[2] = {0, 0};  // the name found last: the pitches of a turn name one pitcher
-  const auto rename = [&](NameText& text, bool home) {
+  void operator()(NameText& text, bool home) {
     if (text.empty()) return;
-    auto& side = memo[home ? 1 : 0];
-    std::size_t& hit = last[home ? 1 : 0];
+    auto& side = memo_[home ? 1 : 0];
+    std::size_t& hit = last_[home ? 1 : 0];
     if (hit < side.size() && side[hit].first.bytes == text.bytes) {
       text = side[hit].second;
       return;
@@ -92,18 +91,41 @@ void RenamePlayers(Game& game, const ShownName& given) {
         return;
       }
     }
-    NameText to(given(home, name));
+    NameText to(given_(home, name));
     hit = side.size();
     side.emplace_back(text, to);
     text = to;
-  };
-  const ShownName shown = [&](bool home, std::string_view name) {
-    NameText text(name);
-    rename(text, home);
-    return text.str();
-  };
-  RenameInNotes(game, shown);
-  // The side of each pitcher of record, told by the rosters before they change.
+  }
+
+ private:
+  const ShownName& given_;
+  std::vector<std::pair<NameText, NameText>> memo_[2];
+  std::size_t last_[2] = {0, 0};  // the name found last: the pitches of a turn name one pitcher
+};
+
+void RenameAtBat(AT_BAT& ab, bool batting_home, Renamer& rename) {
+  for (PITCHER_SLOT& slot : ab.pitchers) rename(slot.pitcher.name, !batting_home);
+  for (PITCH_DATA& detail : ab.pitch_details) rename(detail.pitcher.name, !batting_home);
+  for (PITCH& pitch : ab.pitches) rename(pitch.detail.pitcher.name, !batting_home);
+  rename(ab.responsible_pitcher.name, !batting_home);
+  rename(ab.batter.name, batting_home);
+  rename(ab.pinch_runner.name, batting_home);
+  for (auto* credits : {&ab.out_credits, &ab.reach_credits}) {
+    for (FIELDER_CREDIT& c : *credits) rename(c.name, !batting_home);
+  }
+  for (auto* credits : {&ab.error_credits, &ab.second_error_credits}) {
+    for (FIELDER_CREDIT& c : *credits) rename(c.name, !batting_home);
+  }
+}
+
+void RenameHalf(HALF_INNING& half, bool batting_home, Renamer& rename) {
+  for (PLAYER& p : half.offense) rename(p.name, batting_home);
+  for (PLAYER& p : half.defense) rename(p.name, !batting_home);
+  for (AT_BAT& ab : half.at_bats) RenameAtBat(ab, batting_home, rename);
+}
+
+// The pitchers of record, each on the side the rosters tell before they change.
+void RenameDecisions(Game& game, Renamer& rename) {
   PLAYER* decisions[] = {&game.winning_pitcher, &game.saving_pitcher, &game.losing_pitcher};
   bool decision_home[3];
   for (int i = 0; i < 3; ++i) {
@@ -111,6 +133,19 @@ void RenamePlayers(Game& game, const ShownName& given) {
     decision_home[i] = OnSide(game, true, name) || !OnSide(game, false, name);
   }
   for (int i = 0; i < 3; ++i) rename(decisions[i]->name, decision_home[i]);
+}
+
+}  // namespace
+
+void RenamePlayers(Game& game, const ShownName& given) {
+  Renamer rename(given);
+  const ShownName shown = [&](bool home, std::string_view name) {
+    NameText text(name);
+    rename(text, home);
+    return text.str();
+  };
+  RenameInNotes(game, shown);
+  RenameDecisions(game, rename);
   for (const bool home : {true, false}) {
     Team& team = home ? game.home : game.visitor;
     for (int i = 0; i < team.count(); ++i) rename(team.player(i).name, home);
@@ -120,26 +155,7 @@ void RenamePlayers(Game& game, const ShownName& given) {
     team.manager = NameText();
   }
   for (INNING& inning : game.innings) {
-    for (const bool top : {true, false}) {
-      HALF_INNING& half = inning.half(top);
-      const bool batting_home = !top;
-      for (PLAYER& p : half.offense) rename(p.name, batting_home);
-      for (PLAYER& p : half.defense) rename(p.name, !batting_home);
-      for (AT_BAT& ab : half.at_bats) {
-        for (PITCHER_SLOT& slot : ab.pitchers) rename(slot.pitcher.name, !batting_home);
-        for (PITCH_DATA& detail : ab.pitch_details) rename(detail.pitcher.name, !batting_home);
-        for (PITCH& pitch : ab.pitches) rename(pitch.detail.pitcher.name, !batting_home);
-        rename(ab.responsible_pitcher.name, !batting_home);
-        rename(ab.batter.name, batting_home);
-        rename(ab.pinch_runner.name, batting_home);
-        for (auto* credits : {&ab.out_credits, &ab.reach_credits}) {
-          for (FIELDER_CREDIT& c : *credits) rename(c.name, !batting_home);
-        }
-        for (auto* credits : {&ab.error_credits, &ab.second_error_credits}) {
-          for (FIELDER_CREDIT& c : *credits) rename(c.name, !batting_home);
-        }
-      }
-    }
+    for (const bool top : {true, false}) RenameHalf(inning.half(top), !top, rename);
   }
 }
 

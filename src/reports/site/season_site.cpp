@@ -148,25 +148,40 @@ std::vector<NavLink> NavOf(const SiteRequest& r) {
   return {{"index.html", "Home"}, {"stats.html", "Statistics"}};
 }
 
-}  // namespace
+bool Published(const SiteRequest& r, const std::string& team) {
+  return r.all_teams || team == r.team;
+}
 
-SiteReport BuildSite(const SiteRequest& r, const SiteSink& sink) {
-  SiteReport report;
-  Season season;
-  season.request = &r;
-  season.title = Text(DefaultTitle(r));
-  season.nav = NavOf(r);
+// The season's team of the name, made with its pages' names when first met.
+SeasonTeam& TeamOf(Season& season, const std::string& name) {
+  const SiteRequest& r = *season.request;
+  SeasonTeam& t = season.teams[name];
+  if (t.name.empty()) {
+    t.name = name;
+    t.stat = Stat(r.rules);
+    t.stat.team_name = name;
+    if (r.all_teams) {
+      t.home_page = "teams/" + Slug(name) + ".html";
+      t.stats_page = "teams/" + Slug(name) + "-stats.html";
+    } else {
+      t.home_page = "index.html";
+      t.stats_page = "stats.html";
+    }
+  }
+  return t;
+}
 
-  // The teams and rosters first, from the head of each file: every name is
-  // known before any page shows one.
-  PlayerNames names(r.names);
-  std::set<std::string> teams_seen;
+// The games of the list that the site shows, from the head of each file,
+// with every name of their rosters, so that every name is known before any
+// page shows one.  The files to feed, in the games' order.
+std::vector<std::string> ReadHeads(Season& season, PlayerNames& names,
+                                   std::set<std::string>& teams_seen) {
+  const SiteRequest& r = *season.request;
   std::vector<std::string> feed;
-  std::set<std::string> taken;
-  for (std::size_t i = 0; i < r.games.size(); ++i) {
-    const std::optional<GameHeadline> head = ReadGameHeadline(r.games[i], nullptr, true);
+  for (const std::string& file : r.games) {
+    const std::optional<GameHeadline> head = ReadGameHeadline(file, nullptr, true);
     SeasonGame g;
-    g.file = r.games[i];
+    g.file = file;
     if (head) {
       teams_seen.insert(head->home);
       teams_seen.insert(head->visitor);
@@ -181,81 +196,88 @@ SiteReport BuildSite(const SiteRequest& r, const SiteSink& sink) {
     }
     g.index = season.games.size();
     season.games.push_back(std::move(g));
-    feed.push_back(r.games[i]);
+    feed.push_back(file);
   }
   names.Finish();
-  report.teams.assign(teams_seen.begin(), teams_seen.end());
-  if (!r.all_teams && !teams_seen.count(r.team)) return report;
+  return feed;
+}
 
-  const auto team_of = [&](const std::string& name) -> SeasonTeam& {
-    SeasonTeam& t = season.teams[name];
-    if (t.name.empty()) {
-      t.name = name;
-      t.stat = Stat(r.rules);
-      t.stat.team_name = name;
-      if (r.all_teams) {
-        t.home_page = "teams/" + Slug(name) + ".html";
-        t.stats_page = "teams/" + Slug(name) + "-stats.html";
-      } else {
-        t.home_page = "index.html";
-        t.stats_page = "stats.html";
-      }
-    }
-    return t;
-  };
-  if (!r.all_teams) team_of(r.team);
-
-  // Each team's tables as the statistics count them, one game at a time;
-  // the templates the workers count a game's part by are never changed.
+// Each game's page name, and for each team published the template its
+// games' parts are counted against (never changed while the workers count).
+std::map<std::string, Stat> NameGamesAndTeams(Season& season) {
+  const SiteRequest& r = *season.request;
   std::map<std::string, Stat> like;
-  const auto published = [&](const std::string& team) { return r.all_teams || team == r.team; };
+  std::set<std::string> taken;
+  for (SeasonGame& g : season.games) {
+    g.page = GamePagePath(g.file, taken);
+    for (const std::string* team : {&g.home, &g.visitor}) {
+      if (team->empty() || !Published(r, *team) || like.count(*team)) continue;
+      Stat t(r.rules);
+      t.team_name = *team;
+      like.emplace(*team, std::move(t));
+      TeamOf(season, *team);
+    }
+  }
+  return like;
+}
 
-  std::vector<GameWork> works(feed.size());
-  FeedOptions options;
-  options.threads = r.threads;
-  options.prior_format = true;
-  options.hand_over = false;
-  options.make = [&](const Game& read, FedGame& fed) {
-    GameWork& w = works[fed.index];
+// What a worker makes of a game: its page, and its lines, part, balls and
+// pitches for the sides published.  Reads only what no thread changes.
+class GameMaker {
+ public:
+  GameMaker(const Season& season, const PlayerNames& names, const std::map<std::string, Stat>& like)
+      : season_(season), r_(*season.request), names_(names), like_(like) {}
+
+  void Make(const Game& read, std::size_t index, const std::string& file, GameWork& w) const {
     // One copy a thread, game after game: its records keep their room.
     thread_local Game renamed;
     const Game* game = &read;
-    if (r.names == NameMode::kInitials) {
+    if (r_.names == NameMode::kInitials) {
       renamed = read;
       RenamePlayers(renamed, [&](bool home, std::string_view name) {
-        return names.Shown((home ? read.home : read.visitor).team_name.view(), name);
+        return names_.Shown((home ? read.home : read.visitor).team_name.view(), name);
       });
       game = &renamed;
     }
     // Each side counted alone once: its players' lines of the game, and the
     // box score's figures (reports::MakeBoxScore counts the same sides).
-    const std::string& file = feed[fed.index];
-    Stat counted[2] = {Stat(r.rules), Stat(r.rules)};
+    Stat counted[2] = {Stat(r_.rules), Stat(r_.rules)};
     const bool played = !game->innings[0].top.at_bats.empty();
     for (const bool home : {false, true}) {
       if (played) CountSideAlone(counted[home ? 1 : 0], *game, home);
     }
     const reports::BoxScore box =
         played ? reports::BoxScore(*game, reports::FiguresOf(counted[0]),
-                                   reports::FiguresOf(counted[1]), r.rules.outs_per_inning)
-               : reports::MakeBoxScore(*game, r.rules);
+                                   reports::FiguresOf(counted[1]), r_.rules.outs_per_inning)
+               : reports::MakeBoxScore(*game, r_.rules);
     w.played = !box.empty();
     w.home_runs = box.runs(false);
     w.visitor_runs = box.runs(true);
     if (!w.played) return;
-    for (const bool home : {false, true}) {
-      SideWork& side = w.sides[home ? 1 : 0];
-      const std::string team = (home ? game->home : game->visitor).team_name.str();
-      side.published = published(team);
-      if (!side.published) continue;
-      TakeLines(*game, home, file, counted[home ? 1 : 0], side);
-      // The part is counted against the template of the team (made before
-      // the feed for every team a headline named).
-      if (const auto t = like.find(team); t != like.end())
-        side.part.Count(t->second, *game, static_cast<int>(fed.index) + 1, Split::kAll, Split::kAll,
-                        false);
-    }
+    for (const bool home : {false, true}) TakeSide(*game, home, index, file, counted, w);
     TakePlots(*game, w.sides);
+    const SeasonGame& g = season_.games[index];
+    w.page = Page(season_.FrameFor(g.page, GameHeading(box), false),
+                  GamePageBody(*game, box, AllBalls(w)));
+  }
+
+ private:
+  void TakeSide(const Game& game, bool home, std::size_t index, const std::string& file,
+                const Stat counted[2], GameWork& w) const {
+    SideWork& side = w.sides[home ? 1 : 0];
+    const std::string team = (home ? game.home : game.visitor).team_name.str();
+    side.published = Published(r_, team);
+    if (!side.published) return;
+    TakeLines(game, home, file, counted[home ? 1 : 0], side);
+    // The part is counted against the template of the team (made before
+    // the feed for every team a headline named).
+    if (const auto t = like_.find(team); t != like_.end())
+      side.part.Count(t->second, game, static_cast<int>(index) + 1, Split::kAll, Split::kAll,
+                      false);
+  }
+
+  // The game's balls of both sides, for its spray chart.
+  static GameSpray AllBalls(const GameWork& w) {
     GameSpray spray;
     for (const SideWork& side : w.sides) {
       for (const auto& [batter, s] : side.spray) {
@@ -263,23 +285,118 @@ SiteReport BuildSite(const SiteRequest& r, const SiteSink& sink) {
         spray.outs.insert(spray.outs.end(), s.outs.begin(), s.outs.end());
       }
     }
-    const SeasonGame& g = season.games[fed.index];
-    w.page =
-        Page(season.FrameFor(g.page, GameHeading(box), false), GamePageBody(*game, box, spray));
-  };
-
-  // Page names and templates, before the workers start.
-  for (SeasonGame& g : season.games) {
-    g.page = GamePagePath(g.file, taken);
-    for (const std::string* team : {&g.home, &g.visitor}) {
-      if (team->empty() || !published(*team) || like.count(*team)) continue;
-      Stat t(r.rules);
-      t.team_name = *team;
-      like.emplace(*team, std::move(t));
-      team_of(*team);
-    }
+    return spray;
   }
 
+  const Season& season_;
+  const SiteRequest& r_;
+  const PlayerNames& names_;
+  const std::map<std::string, Stat>& like_;
+};
+
+// Adds what a worker made of a game to the season, in list order: the
+// teams' tables, the players' lines, balls and pitches.
+void TakeGameWork(Season& season, std::size_t index, GameWork& w) {
+  SeasonGame& g = season.games[index];
+  for (int s = 0; s < 2; ++s) {
+    SideWork& side = w.sides[s];
+    if (!side.published) continue;
+    SeasonTeam& team = TeamOf(season, s == 1 ? g.home : g.visitor);
+    side.part.AddTo(team.stat);
+    for (auto& [name, entry] : side.lines) {
+      SeasonPlayer& p = team.players[name];
+      p.name = name;
+      // Room for a season at once: a line is a large record to move again.
+      if (p.lines.empty()) p.lines.reserve(season.games.size() / 8 + 8);
+      p.lines.emplace_back(index, std::move(entry));
+    }
+    for (auto& [batter, balls] : side.spray) {
+      SeasonPlayer& p = team.players[batter];
+      p.on_base.insert(p.on_base.end(), balls.on_base.begin(), balls.on_base.end());
+      p.outs.insert(p.outs.end(), balls.outs.begin(), balls.outs.end());
+    }
+    for (auto& [pitcher, pitches] : side.pitches) {
+      SeasonPlayer& p = team.players[pitcher];
+      p.pitches.insert(p.pitches.end(), pitches.begin(), pitches.end());
+    }
+  }
+}
+
+// A player's game log and, for a pitcher, his outings into the workload.
+void FinishPlayer(SeasonPlayer& p, const std::string& team, const StatRules& rules,
+                  WorkloadCounter& workload) {
+  p.log = AssembleGameLog(p.name, team, rules, std::move(p.lines));
+  p.lines.clear();
+  for (const GameLogEntry& e : p.log.games) {
+    if (!e.pitched) continue;
+    Outing o;
+    o.pitcher = p.name;
+    o.day = e.day;
+    o.start_hour = e.start_hour;
+    o.start_minute = e.start_minute;
+    o.opponent = e.opponent;
+    o.pitches = e.pitching.pitch_count;
+    workload.Take(0, std::move(o));
+  }
+}
+
+// A team's season tables, names A to Z as the statistics list them, the
+// players who have a line in them with their pages' names, logs and
+// outings, and the team's workload as of the last day played.
+void FinishTeam(const std::string& name, SeasonTeam& team, const SiteRequest& r,
+                LocalDate last_day) {
+  FinishTables(team.stat);
+  for (StatTable table : {StatTable::kBatting, StatTable::kPitching, StatTable::kFielding})
+    SortTable(team.stat, table, 0, false);
+  WorkloadCounter workload(name, r.rules);
+  std::set<std::string> paths;
+  for (auto it = team.players.begin(); it != team.players.end();) {
+    SeasonPlayer& p = it->second;
+    if (p.lines.empty()) {  // a name seen only on the mound's records, never in a line
+      it = team.players.erase(it);
+      continue;
+    }
+    std::string path = "players/" + Slug(name) + "-" + Slug(p.name);
+    std::string unique = path;
+    for (int n = 2; !paths.insert(unique).second; ++n) unique = path + "-" + std::to_string(n);
+    p.page = unique + ".html";
+    FinishPlayer(p, name, r.rules, workload);
+    ++it;
+  }
+  team.workload = workload.Finish(r.workload, last_day);
+  for (auto& [pname, p] : team.players) {
+    p.outings.clear();
+    for (const Outing& o : team.workload.outings)
+      if (o.pitcher == pname) p.outings.push_back(o);
+  }
+}
+
+}  // namespace
+
+SiteReport BuildSite(const SiteRequest& r, const SiteSink& sink) {
+  SiteReport report;
+  Season season;
+  season.request = &r;
+  season.title = Text(DefaultTitle(r));
+  season.nav = NavOf(r);
+
+  PlayerNames names(r.names);
+  std::set<std::string> teams_seen;
+  const std::vector<std::string> feed = ReadHeads(season, names, teams_seen);
+  report.teams.assign(teams_seen.begin(), teams_seen.end());
+  if (!r.all_teams && !teams_seen.count(r.team)) return report;
+  if (!r.all_teams) TeamOf(season, r.team);
+  const std::map<std::string, Stat> like = NameGamesAndTeams(season);
+
+  std::vector<GameWork> works(feed.size());
+  const GameMaker maker(season, names, like);
+  FeedOptions options;
+  options.threads = r.threads;
+  options.prior_format = true;
+  options.hand_over = false;
+  options.make = [&](const Game& read, FedGame& fed) {
+    maker.Make(read, fed.index, feed[fed.index], works[fed.index]);
+  };
   FeedGames(feed, options, [&](FedGame& fed) {
     SeasonGame& g = season.games[fed.index];
     GameWork& w = works[fed.index];
@@ -292,82 +409,22 @@ SiteReport BuildSite(const SiteRequest& r, const SiteSink& sink) {
     g.played = w.played;
     g.home_runs = w.home_runs;
     g.visitor_runs = w.visitor_runs;
-    if (published(g.home) || published(g.visitor)) ++report.games_published;
+    if (Published(r, g.home) || Published(r, g.visitor)) ++report.games_published;
     if (!w.played) {
       g.page.clear();
       return true;
     }
-    for (int s = 0; s < 2; ++s) {
-      SideWork& side = w.sides[s];
-      if (!side.published) continue;
-      SeasonTeam& team = team_of(s == 1 ? g.home : g.visitor);
-      side.part.AddTo(team.stat);
-      for (auto& [name, entry] : side.lines) {
-        SeasonPlayer& p = team.players[name];
-        p.name = name;
-        // Room for a season at once: a line is a large record to move again.
-        if (p.lines.empty()) p.lines.reserve(season.games.size() / 8 + 8);
-        p.lines.emplace_back(fed.index, std::move(entry));
-      }
-      for (auto& [batter, s2] : side.spray) {
-        SeasonPlayer& p = team.players[batter];
-        p.on_base.insert(p.on_base.end(), s2.on_base.begin(), s2.on_base.end());
-        p.outs.insert(p.outs.end(), s2.outs.begin(), s2.outs.end());
-      }
-      for (auto& [pitcher, pitches] : side.pitches) {
-        SeasonPlayer& p = team.players[pitcher];
-        p.pitches.insert(p.pitches.end(), pitches.begin(), pitches.end());
-      }
-    }
+    TakeGameWork(season, fed.index, w);
     sink(g.page, w.page);
     w = GameWork();
     return true;
   });
   if (report.games_published == 0) return report;
 
-  // The season's tables, names A to Z as the statistics list them, and
-  // the players who have a line in them.
   LocalDate last_day{0, 1, 1};
   for (const SeasonGame& g : season.games)
     if (g.played) last_day = std::max(last_day, g.day);
-  for (auto& [name, team] : season.teams) {
-    FinishTables(team.stat);
-    for (StatTable table : {StatTable::kBatting, StatTable::kPitching, StatTable::kFielding})
-      SortTable(team.stat, table, 0, false);
-    WorkloadCounter workload(name, r.rules);
-    std::set<std::string> paths;
-    for (auto it = team.players.begin(); it != team.players.end();) {
-      SeasonPlayer& p = it->second;
-      if (p.lines.empty()) {  // a name seen only on the mound's records, never in a line
-        it = team.players.erase(it);
-        continue;
-      }
-      std::string path = "players/" + Slug(name) + "-" + Slug(p.name);
-      std::string unique = path;
-      for (int n = 2; !paths.insert(unique).second; ++n) unique = path + "-" + std::to_string(n);
-      p.page = unique + ".html";
-      p.log = AssembleGameLog(p.name, name, r.rules, std::move(p.lines));
-      p.lines.clear();
-      for (const GameLogEntry& e : p.log.games) {
-        if (!e.pitched) continue;
-        Outing o;
-        o.pitcher = p.name;
-        o.day = e.day;
-        o.start_hour = e.start_hour;
-        o.start_minute = e.start_minute;
-        o.opponent = e.opponent;
-        o.pitches = e.pitching.pitch_count;
-        workload.Take(0, std::move(o));
-      }
-      ++it;
-    }
-    team.workload = workload.Finish(r.workload, last_day);
-    for (auto& [pname, p] : team.players) {
-      p.outings.clear();
-      for (const Outing& o : team.workload.outings)
-        if (o.pitcher == pname) p.outings.push_back(o);
-    }
-  }
+  for (auto& [name, team] : season.teams) FinishTeam(name, team, r, last_day);
 
   sink(std::string(kStyleSheetName), std::string(StyleSheet()));
   sink(std::string(kSortScriptName), std::string(SortScript()));
