@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     Game game;
     GameOrigin origin;
-    GameRefusal refusal;
+    EventRefusal refusal;
     std::vector<ImportNote> notes;
     if (BuildRetrosheetGame(records, finder, game, origin, refusal, notes) &&
         !scoring::CheckGame(game, {}).empty()) {

@@ -588,7 +588,7 @@ bool GameBuilder::FinishGame() {
 }
 
 bool GameBuilder::Run(const std::vector<RetroRecord>& records, GameOrigin& origin,
-                      GameRefusal& refusal) {
+                      EventRefusal& refusal) {
   for (const RetroRecord& r : records) {
     if (r.type() == "data") earned_stated_ = true;
   }
@@ -638,7 +638,7 @@ bool GameBuilder::Run(const std::vector<RetroRecord>& records, GameOrigin& origi
 }  // namespace retro
 
 bool BuildRetrosheetGame(const std::vector<RetroRecord>& records, const ClubFinder& clubs,
-                         Game& game, GameOrigin& origin, GameRefusal& refusal,
+                         Game& game, GameOrigin& origin, EventRefusal& refusal,
                          std::vector<ImportNote>& notes) {
   retro::GameBuilder builder(clubs, game, notes);
   return builder.Run(records, origin, refusal);

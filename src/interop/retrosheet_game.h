@@ -31,7 +31,9 @@ struct Club {
 // person can act on, when its files are missing or cannot be read.
 using ClubFinder = std::function<const Club*(std::string_view code, int season, std::string* why)>;
 
-struct GameRefusal {
+// Why a game of an event file could not be built, and where (apart from a
+// game file's refusal, records/game_intake.h, which names a file).
+struct EventRefusal {
   int line = 0;  // the line at fault, 0 when none is
   std::string reason;
 };
@@ -60,7 +62,7 @@ struct GameOrigin {
 // not on base, a player who is not on the roster, a game cut short); game
 // must then be discarded.
 bool BuildRetrosheetGame(const std::vector<RetroRecord>& records, const ClubFinder& clubs,
-                         Game& game, GameOrigin& origin, GameRefusal& refusal,
+                         Game& game, GameOrigin& origin, EventRefusal& refusal,
                          std::vector<ImportNote>& notes);
 
 }  // namespace scorewick::interop

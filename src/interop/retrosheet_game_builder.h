@@ -49,7 +49,7 @@ class GameBuilder {
  public:
   GameBuilder(const ClubFinder& clubs, Game& game, std::vector<ImportNote>& notes)
       : clubs_(clubs), game_(game), notes_(notes) {}
-  bool Run(const std::vector<RetroRecord>& records, GameOrigin& origin, GameRefusal& refusal);
+  bool Run(const std::vector<RetroRecord>& records, GameOrigin& origin, EventRefusal& refusal);
 
  private:
   struct Substitution {

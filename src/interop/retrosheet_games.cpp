@@ -268,7 +268,7 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
       ++done;
       game = Game();
       GameOrigin origin;
-      GameRefusal refusal;
+      EventRefusal refusal;
       std::vector<ImportNote> notes;
       const bool built = BuildRetrosheetGame(records, finder, game, origin, refusal, notes);
       for (ImportRefusal& notice : clubs.TakeNotices()) read.refusals.push_back(std::move(notice));

@@ -145,7 +145,7 @@ inline std::string BookText(const std::string& plays) {
 // import's notes, "note line N: text" a line, go to noted when given.
 inline std::string BuildBook(const std::string& plays, Game& game, std::string* noted = nullptr) {
   GameOrigin origin;
-  GameRefusal refusal;
+  EventRefusal refusal;
   std::vector<ImportNote> notes;
   const bool built =
       BuildRetrosheetGame(ReadRecords(BookText(plays)), BookClubs(), game, origin, refusal, notes);

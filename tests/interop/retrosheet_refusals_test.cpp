@@ -49,7 +49,7 @@ std::string BuildChanged(const std::string& plays, const Change& c, Game& game) 
   std::string text = BookText(plays);
   text.replace(text.find(c.from), std::string(c.from).size(), c.to);
   GameOrigin origin;
-  GameRefusal refusal;
+  EventRefusal refusal;
   std::vector<ImportNote> notes;
   if (BuildRetrosheetGame(ReadRecords(text), BookClubs(), game, origin, refusal, notes)) return {};
   return "line " + std::to_string(refusal.line) + ": " + refusal.reason;
