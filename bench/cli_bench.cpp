@@ -27,8 +27,8 @@
 #include <vector>
 
 #include "bench_season.h"
+#include "intake/game_intake.h"
 #include "ratio_reporter.h"
-#include "records/game_intake.h"
 #include "sim/sample_teams.h"
 #include "sim/season.h"
 #include "spawned_run.h"

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "bench_season.h"
+#include "intake/game_headline.h"
 #include "ratio_reporter.h"
-#include "records/game_headline.h"
+#include "records/calendar_day.h"
 #include "stats/accumulate.h"
-#include "stats/calendar_day.h"
 #include "stats/game_filter.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "bench_season.h"
+#include "intake/game_feed.h"
 #include "ratio_reporter.h"
-#include "records/game_feed.h"
 #include "stats/game_log.h"
 #include "stats/pitcher_workload.h"
 

@@ -13,13 +13,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "intake/game_headline.h"
 #include "interop/retrosheet_event_files.h"
 #include "interop/retrosheet_export.h"
 #include "interop/retrosheet_import.h"
 #include "ratio_reporter.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
-#include "records/game_headline.h"
 #include "written_files.h"
 
 namespace {

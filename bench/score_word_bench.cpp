@@ -14,7 +14,7 @@
 #include "platform/console_ui.h"
 #include "ratio_reporter.h"
 #include "records/game_file.h"
-#include "tools/book_games.h"
+#include "support/book_games.h"
 
 namespace {
 

@@ -52,13 +52,14 @@ function(scorewick_forbid_links target forbidden_regex)
 endfunction()
 
 set(_no_qt_no_platform "^(Qt[0-9]*::|scorewick_ui|scorewick_app|scorewick_cli|scorewick_print)")
-foreach(_core scorewick_records scorewick_exchange scorewick_scoring scorewick_interop
+foreach(_core scorewick_records scorewick_intake scorewick_exchange scorewick_scoring scorewick_interop
               scorewick_stats scorewick_reports scorewick_site)
   scorewick_forbid_links(${_core} "${_no_qt_no_platform}")
 endforeach()
-scorewick_forbid_links(scorewick_records "^scorewick_(exchange|scoring|interop|stats|reports)$")
+scorewick_forbid_links(scorewick_records "^scorewick_(intake|exchange|scoring|interop|stats|reports)$")
+scorewick_forbid_links(scorewick_intake "^scorewick_(exchange|scoring|interop|stats|reports)$")
 scorewick_forbid_links(scorewick_exchange "^scorewick_(scoring|interop|stats|reports)$")
-scorewick_forbid_links(scorewick_scoring "^scorewick_(exchange|interop|stats|reports|sim)$")
+scorewick_forbid_links(scorewick_scoring "^scorewick_(intake|exchange|interop|stats|reports|sim)$")
 scorewick_forbid_links(scorewick_interop "^scorewick_(exchange|stats|reports|sim)$")
 scorewick_forbid_links(scorewick_stats "^scorewick_(exchange|scoring|interop|reports)$")
 scorewick_forbid_links(scorewick_print "^(Qt[0-9]*::(Widgets|PrintSupport)|scorewick_ui|scorewick_app)")

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/core/pocket_pc_partners.h"
+#include "exchange/pocket_pc_partners.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ bool HoldsControl(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  for (const auto& partner : scorewick::app::ParsePartners(text)) {
+  for (const auto& partner : scorewick::ParsePartners(text)) {
     if (partner.key.find('\n') != std::string::npos ||
         partner.display_name.find('\n') != std::string::npos)
       __builtin_trap();

@@ -4,32 +4,48 @@
 #   cmake -DSOURCE_DIR=<top> [-DQT_WIDGETS_DIR=<QtWidgets headers>] -P layering.cmake
 #
 #   records         the records only
-#   exchange        records                      (a sibling of stats and reports)
-#   stats           records
-#   reports         records, stats
-#   reports/print   records, stats, reports; Qt Gui (QPainter), never Qt Widgets
+#   intake          records                      (the reading of game files for the analyses)
+#   exchange        records; the install aide's header (a sibling of stats and reports)
+#   stats           records, intake
+#   reports         records, intake, stats
+#   reports/print   records, intake, stats, reports; Qt Gui (QPainter), never Qt Widgets
 #   scoring         records                      (the scorer, below stats and reports)
-#   interop         records, scoring             (importers of other formats)
+#   interop         records, intake, scoring     (importers of other formats)
 #   tools           records, scoring (the simulator stays a fair test of the statistics)
-#   cli             no Qt, and of src/app only app/core: the scorewick executable
-#                   starts without Qt (cli/print/, the drawing half, is not checked)
+#   platform        records; no Qt, but in platform/qt/ (the Qt half of the Ui)
+#   app/core        the core rooms and platform, of src/app only app/core; no Qt
+#   app             everything but the command line and the simulator; Qt
+#   cli             the core rooms, platform and app/core; no Qt and no simulator:
+#                   the scorewick executable starts without Qt
+#   cli/drawing     what cli may use, and the windows and printouts; Qt
+#   instaide        its own header only (a library loaded at run time)
 #
-# Core folders (records, exchange, scoring, interop, stats, reports outside
-# print/) include no
-# Qt at all, and no folder of the core includes src/platform, src/app or
-# src/cli.  A folder that does not exist yet is simply not checked.
+# Core folders (records, intake, exchange, scoring, interop, stats, reports
+# outside print/) include no Qt at all, and no folder of the core includes
+# src/platform, src/app or src/cli.  A folder that does not exist yet is
+# simply not checked.
 
+set(core_rooms records intake exchange scoring interop stats reports)
 set(allowed_records records)
-set(allowed_exchange records exchange)
-set(allowed_stats records stats)
-set(allowed_reports records stats reports)
-set(allowed_print records stats reports)
+set(allowed_intake records intake)
+set(allowed_exchange records exchange instaide)
+set(allowed_stats records intake stats)
+set(allowed_reports records intake stats reports)
+set(allowed_print records intake stats reports)
 set(allowed_scoring records scoring)
-set(allowed_interop records scoring interop)
+set(allowed_interop records intake scoring interop)
 set(allowed_tools records scoring sim)
-set(allowed_cli records exchange stats reports platform app cli instaide sim scoring interop)
+set(allowed_platform records platform)
+set(allowed_platform_qt records platform)
+set(allowed_app_core ${core_rooms} platform app)
+set(allowed_app ${core_rooms} platform app instaide)
+set(allowed_cli ${core_rooms} platform app cli)
+set(allowed_cli_drawing ${allowed_cli})
+set(allowed_instaide instaide)
 # Every folder a quoted include may name; those not allowed above are refused.
-set(all_folders records exchange scoring interop stats reports platform app cli instaide sim)
+set(all_folders ${core_rooms} platform app cli instaide sim)
+# The layers whose files may include Qt: any of it, or Qt Gui only.
+set(qt_layers app platform_qt cli_drawing)
 
 # The Qt Widgets classes, from the installed headers when known, else those
 # a drawing file would most likely reach for by mistake.
@@ -48,15 +64,24 @@ foreach(file ${sources})
   file(RELATIVE_PATH rel ${SOURCE_DIR} ${file})
   if(rel MATCHES "^src/reports/print/")
     set(layer print)
-  elseif(rel MATCHES "^src/(records|exchange|scoring|interop|stats|reports)/")
+  elseif(rel MATCHES "^src/(records|intake|exchange|scoring|interop|stats|reports|instaide)/")
     set(layer ${CMAKE_MATCH_1})
   elseif(rel MATCHES "^tools/")
     set(layer tools)
-  elseif(rel MATCHES "^src/cli/print/")
-    continue()
+  elseif(rel MATCHES "^src/platform/qt/")
+    set(layer platform_qt)
+  elseif(rel MATCHES "^src/platform/")
+    set(layer platform)
+  elseif(rel MATCHES "^src/app/core/")
+    set(layer app_core)
+  elseif(rel MATCHES "^src/app/")
+    set(layer app)
+  elseif(rel MATCHES "^src/cli/drawing/")
+    set(layer cli_drawing)
   elseif(rel MATCHES "^src/cli/")
     set(layer cli)
   else()
+    list(APPEND problems "${rel}: a file of no known layer")
     continue()
   endif()
   file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include")
@@ -68,8 +93,9 @@ foreach(file ${sources})
       if(known GREATER -1 AND allowed EQUAL -1)
         list(APPEND problems "${rel}: ${line}")
       endif()
-      # The command line uses the application's core, never its windows.
-      if(layer STREQUAL "cli" AND line MATCHES "\"(app/[a-z_]+\\.h|reports/print/)")
+      # The application's core and the command line use the application's
+      # core, never its windows; only the drawing half reaches the printouts.
+      if(layer MATCHES "^(cli|app_core)$" AND line MATCHES "\"(app/[a-z_]+\\.h|reports/print/)")
         list(APPEND problems "${rel}: ${line}")
       endif()
       # reports outside print/ draws nothing.
@@ -78,7 +104,10 @@ foreach(file ${sources})
       endif()
     elseif(line MATCHES "<(Q[A-Za-z0-9]*)(/[A-Za-z0-9]+)?>")
       set(header ${CMAKE_MATCH_1})
-      if(NOT layer STREQUAL "print")
+      list(FIND qt_layers ${layer} qt_layer)
+      if(qt_layer GREATER -1)
+        continue()
+      elseif(NOT layer STREQUAL "print")
         list(APPEND problems "${rel}: ${line} (no Qt here)")
       elseif(header MATCHES "^Qt(Widgets|PrintSupport)$")
         list(APPEND problems "${rel}: ${line} (Qt Gui only)")

@@ -136,8 +136,7 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? kDone : kUsage;
   }
-  const std::string problem = RulesProblem(rules);
-  if (!problem.empty()) return Refuse(problem), kUsage;
+  if (const Status fits = CheckRules(rules); !fits) return Refuse(fits.reason), kUsage;
   const int modes = (sample ? 1 : 0) + (!teams_dir.empty() ? 1 : 0) + (!scorebook.empty() ? 1 : 0) +
                     (!check.empty() ? 1 : 0);
   if (modes != 1) {

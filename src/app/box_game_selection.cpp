@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "app/remembered_position.h"
+#include "intake/game_headline.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
-#include "records/game_headline.h"
 #include "reports/print/cp1252_text.h"
 #include "stats/game_line.h"
 

@@ -18,11 +18,11 @@
 #include "app/core/session.h"
 #include "app/game_filter_panel.h"
 #include "app/remembered_position.h"
+#include "records/calendar_day.h"
 #include "records/file_io.h"
 #include "records/game_list_file.h"
 #include "reports/print/cp1252_text.h"
 #include "stats/accumulate.h"
-#include "stats/calendar_day.h"
 #include "stats/game_line.h"
 #include "stats/pitcher_workload.h"
 

@@ -29,8 +29,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "intake/game_headline.h"
 #include "platform/ui.h"
-#include "records/game_headline.h"
 #include "stats/game_choice.h"
 #include "stats/game_filter.h"
 #include "stats/game_selection.h"

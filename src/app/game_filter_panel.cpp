@@ -7,8 +7,8 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "records/calendar_day.h"
 #include "reports/print/cp1252_text.h"
-#include "stats/calendar_day.h"
 
 namespace scorewick::app {
 namespace {

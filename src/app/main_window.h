@@ -19,6 +19,10 @@ class QAction;
 class QMdiArea;
 class QToolBar;
 
+namespace scorewick {
+class InstallAide;
+}  // namespace scorewick
+
 namespace scorewick::app {
 
 inline constexpr const char* kMainWindowCaption = "Scorewick - PC to PDA Interface";
@@ -55,7 +59,7 @@ class MainWindow : public QMainWindow {
   void BuildMenu();
   void BuildToolbar();
   QAction* MakeAction(const QString& label, int command);
-  int PickPalmUser(const class InstallAide& aide);
+  int PickPalmUser(const InstallAide& aide);
 
   Session& session_;
   Ui& ui_;

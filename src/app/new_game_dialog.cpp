@@ -156,10 +156,9 @@ void NewGameDialog::accept() {
   scoring::StartingLineUp* line_ups[2] = {&game_.visitor_line_up, &game_.home_line_up};
   for (int side = 0; side < 2; ++side) {
     *line_ups[side] = line_ups_[side]->LineUp();
-    if (const std::string problem = scoring::LineUpProblem(*line_ups[side], *teams[side]);
-        !problem.empty()) {
+    if (const Status fits = scoring::CheckLineUp(*line_ups[side], *teams[side]); !fits) {
       ui_.ShowMessage("The line-up of " + Cp1252ToUtf8(teams[side]->team_name.str()) +
-                          " cannot take the field: " + Cp1252ToUtf8(problem) + ".",
+                          " cannot take the field: " + Cp1252ToUtf8(fits.reason) + ".",
                       kCaption, MessageIcon::kExclamation);
       return;
     }

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/core/install_aide.h"
 #include "app/pictures.h"
+#include "exchange/install_aide.h"
 #include "platform/ui.h"
 
 namespace scorewick::app {

@@ -9,13 +9,10 @@
 
 class QListWidget;
 
-namespace scorewick::app {
-
-class InstallAide;
-}  // namespace scorewick::app
 namespace scorewick {
+class InstallAide;
 class Ui;
-}
+}  // namespace scorewick
 namespace scorewick::app {
 
 class PalmUserDialog : public QDialog {

@@ -10,7 +10,7 @@
 #include "app/main_window.h"
 #include "app/modal_run.h"
 #include "app/report_window.h"
-#include "records/game_feed.h"
+#include "intake/game_feed.h"
 #include "records/local_date.h"
 #include "reports/game_log_table.h"
 #include "reports/print/cp1252_text.h"

@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "cli/drawing.h"
+#include "intake/game_intake.h"
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
-#include "records/game_intake.h"
 
 namespace scorewick::cli {
 namespace {

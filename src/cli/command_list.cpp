@@ -2,7 +2,7 @@
 // file with a function void AddName(CLI::App&, CommandContext&) that adds
 // the subcommand, and name that function in one line of SCOREWICK_COMMANDS
 // below (a command that draws goes into the drawing half's list instead,
-// src/cli/print/drawing_half.cpp).  Commands that share a first word
+// src/cli/drawing/drawing_half.cpp).  Commands that share a first word
 // ("palm users", "palm export") find their group with SubcommandGroup,
 // whichever file comes first.
 

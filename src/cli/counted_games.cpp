@@ -7,10 +7,10 @@
 #include "app/core/settings.h"
 #include "app/core/stat_rules_of.h"
 #include "cli/output_check.h"
+#include "intake/game_feed.h"
 #include "platform/terminal_text.h"
 #include "records/cp1252.h"
 #include "records/format_text.h"
-#include "records/game_feed.h"
 #include "records/local_date.h"
 #include "reports/team_export.h"
 

@@ -26,15 +26,15 @@ void AddStandIn(CLI::App& app, const DrawingCommandName& command, CommandContext
 
 }  // namespace
 
-std::filesystem::path DrawingProgramBeside(const std::string& self, std::string* why) {
+Status DrawingProgramBeside(const std::string& self, std::filesystem::path& program) {
   std::error_code ec;
-  const std::filesystem::path program = std::filesystem::read_symlink(self, ec);
-  if (ec || !program.is_absolute()) {
-    *why = "the folder of this program cannot be told (" + self + ": " +
-           (ec ? ec.message() : std::string("not a full path")) + ")";
-    return {};
+  const std::filesystem::path linked = std::filesystem::read_symlink(self, ec);
+  if (ec || !linked.is_absolute()) {
+    return Status::Failed(self, "the folder of this program cannot be told (" + self + ": " +
+                                    (ec ? ec.message() : std::string("not a full path")) + ")");
   }
-  return program.parent_path() / kDrawingProgramName;
+  program = linked.parent_path() / kDrawingProgramName;
+  return {};
 }
 
 DrawingHalf& LinkedDrawing() {
@@ -59,11 +59,10 @@ int HandOverToDrawing(CommandContext& ctx) {
 #ifdef SCOREWICK_DRAWING_PROGRAM
   // The drawing program never hands over again: it would only start itself.
   if (DrawsHere() || ctx.argv == nullptr) return -1;
-  std::string why;
-  const std::filesystem::path program = DrawingProgramBeside("/proc/self/exe", &why);
-  if (program.empty()) {
+  std::filesystem::path program;
+  if (const Status found = DrawingProgramBeside("/proc/self/exe", program); !found) {
     ctx.err << "scorewick: cannot start " << kDrawingProgramName
-            << ", which draws and prints: " << TerminalText(why) << "\n";
+            << ", which draws and prints: " << TerminalText(found.reason) << "\n";
     return kExitRefused;
   }
   ctx.out.flush();

@@ -7,7 +7,7 @@
 // drawing program (kDrawingProgramName) built beside scorewick, which holds
 // both halves.  scorewick stays the one command a person types.
 //
-// The drawing half registers itself (src/cli/print/) when it is linked in:
+// The drawing half registers itself (src/cli/drawing/) when it is linked in:
 // in the drawing program and in the tests, which draw in their own process.
 
 #include <filesystem>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "records/status.h"
 
 namespace scorewick::cli {
 
@@ -54,10 +55,10 @@ bool DrawsHere();
 void AddDrawingCommands(CLI::App& app, CommandContext& ctx);
 
 // The drawing program beside the executable that self names (a symbolic
-// link to it, as /proc/self/exe is): a full path.  Empty, with *why, when
-// self cannot be read: the program is then not looked for anywhere else,
-// neither in the current folder nor along the PATH.
-std::filesystem::path DrawingProgramBeside(const std::string& self, std::string* why);
+// link to it, as /proc/self/exe is), as a full path into program.  Fails
+// when self cannot be read: the program is then not looked for anywhere
+// else, neither in the current folder nor along the PATH.
+Status DrawingProgramBeside(const std::string& self, std::filesystem::path& program);
 
 // Runs the drawing program in place of this process with the command line
 // as typed (ctx.argv).  Returns only when it cannot: after saying why on

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <ostream>
 
+#include "intake/game_headline.h"
 #include "platform/terminal_text.h"
+#include "records/calendar_day.h"
 #include "records/cp1252.h"
-#include "records/game_headline.h"
-#include "stats/calendar_day.h"
 #include "stats/game_filter.h"
 
 namespace scorewick::cli {

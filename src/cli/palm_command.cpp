@@ -10,7 +10,6 @@
 
 #include <ostream>
 
-#include "app/core/install_aide.h"
 #include "app/core/palm_link.h"
 #include "app/core/session.h"
 #include "cli/command.h"
@@ -18,6 +17,7 @@
 #include "cli/palm_user_option.h"
 #include "cli/record_summary.h"
 #include "cli/subcommand_group.h"
+#include "exchange/install_aide.h"
 #include "exchange/palm_database.h"
 #include "exchange/palm_exchange.h"
 #include "platform/terminal_text.h"
@@ -49,9 +49,9 @@ int Install(const std::string& database, const std::string& user, CommandContext
 // The named user's Backup folder, where HotSync leaves the handheld's
 // databases; empty (with the reason on stderr) when there is none.
 std::string BackupFolder(const std::string& user, CommandContext& ctx) {
-  auto aide = app::InstallAide::Load();
+  auto aide = InstallAide::Load();
   if (!aide) {
-    ShowAll(ctx.ui, {app::CannotLoadInstallAideMessage()});
+    ShowAll(ctx.ui, {CannotLoadInstallAideMessage()});
     return {};
   }
   if (!NamedPalmUserExists(user, ctx.err)) return {};

@@ -6,11 +6,11 @@
 #include <ostream>
 
 #include "app/core/command_services.h"
-#include "app/core/install_aide.h"
 #include "app/core/palm_link.h"
 #include "cli/command.h"
 #include "cli/palm_user_option.h"
 #include "cli/subcommand_group.h"
+#include "exchange/install_aide.h"
 #include "platform/terminal_text.h"
 #include "records/file_io.h"
 
@@ -18,9 +18,9 @@ namespace scorewick::cli {
 namespace {
 
 int ListUsers(CommandContext& ctx) {
-  auto aide = app::InstallAide::Load();
+  auto aide = InstallAide::Load();
   if (!aide) {
-    ShowAll(ctx.ui, {app::CannotLoadInstallAideMessage()});
+    ShowAll(ctx.ui, {CannotLoadInstallAideMessage()});
     return kExitRefused;
   }
   const int count = aide->UserCount();

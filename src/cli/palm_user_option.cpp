@@ -2,14 +2,14 @@
 
 #include <ostream>
 
-#include "app/core/install_aide.h"
+#include "exchange/install_aide.h"
 #include "platform/terminal_text.h"
 
 namespace scorewick::cli {
 
 namespace {
 
-void ListUsers(const app::InstallAide& aide, std::ostream& err) {
+void ListUsers(const InstallAide& aide, std::ostream& err) {
   for (int i = 0; i < aide.UserCount(); ++i) err << "  " << TerminalText(aide.UserName(i)) << "\n";
 }
 
@@ -17,7 +17,7 @@ void ListUsers(const app::InstallAide& aide, std::ostream& err) {
 
 bool NamedPalmUserExists(const std::string& user, std::ostream& err) {
   if (user.empty()) return true;
-  auto aide = app::InstallAide::Load();
+  auto aide = InstallAide::Load();
   if (!aide) return true;
   for (int i = 0; i < aide->UserCount(); ++i) {
     if (aide->UserName(i) == user) return true;
@@ -28,7 +28,7 @@ bool NamedPalmUserExists(const std::string& user, std::ostream& err) {
 }
 
 app::PalmUserPicker PalmUserByName(const std::string& user, std::ostream& err) {
-  return [user, &err](const app::InstallAide& aide) {
+  return [user, &err](const InstallAide& aide) {
     const int count = aide.UserCount();
     for (int i = 0; i < count && !user.empty(); ++i) {
       if (aide.UserName(i) == user) return i;

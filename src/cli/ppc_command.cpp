@@ -10,11 +10,12 @@
 #include <ostream>
 
 #include "app/core/export_choice.h"
-#include "app/core/pocket_pc_partners.h"
+#include "app/core/sync_folder_choice.h"
 #include "cli/command.h"
 #include "cli/output_check.h"
 #include "cli/record_summary.h"
 #include "cli/subcommand_group.h"
+#include "exchange/pocket_pc_partners.h"
 #include "platform/terminal_text.h"
 #include "records/game.h"
 #include "records/game_file.h"
@@ -30,23 +31,23 @@ namespace fs = std::filesystem;
 // The folder of the device named (by display name or section name), or of
 // the only device.
 std::optional<std::string> DeviceFolder(const std::string& device, CommandContext& ctx) {
-  std::string error;
-  const auto partners = app::ReadPartners(app::PartnersFilePath(), &error);
-  if (!partners || partners->empty()) {
+  std::vector<PocketPcPartner> partners;
+  const Status read = ReadPartners(PartnersFilePath(), partners);
+  if (!read || partners.empty()) {
     app::ShowNoSyncFolderMessage(ctx.ui);
-    if (!partners) ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    if (!read) ctx.err << "scorewick: " << TerminalText(read.reason) << "\n";
     return std::nullopt;
   }
-  const app::PocketPcPartner* chosen = nullptr;
-  if (device.empty() && partners->size() == 1) chosen = &partners->front();
-  for (const auto& p : *partners) {
+  const PocketPcPartner* chosen = nullptr;
+  if (device.empty() && partners.size() == 1) chosen = &partners.front();
+  for (const auto& p : partners) {
     if (!device.empty() && (p.display_name == device || p.key == device)) chosen = &p;
   }
   if (chosen == nullptr) {
     ctx.err << (device.empty() ? "scorewick: several devices are paired; name one with --device:"
                                : "scorewick: no paired device is called \"" + device + "\":")
             << "\n";
-    for (const auto& p : *partners) ctx.err << "  " << TerminalText(p.display_name) << "\n";
+    for (const auto& p : partners) ctx.err << "  " << TerminalText(p.display_name) << "\n";
     return std::nullopt;
   }
   if (!chosen->refusal.empty()) ctx.err << "scorewick: " << TerminalText(chosen->refusal) << "\n";
@@ -58,15 +59,13 @@ std::optional<std::string> DeviceFolder(const std::string& device, CommandContex
 }
 
 int ListDevices(CommandContext& ctx) {
-  const std::string path = app::PartnersFilePath();
-  std::string error;
-  const auto partners = app::ReadPartners(path, &error);
-  if (!partners) {
+  std::vector<PocketPcPartner> partners;
+  if (const Status read = ReadPartners(PartnersFilePath(), partners); !read) {
     app::ShowNoSyncFolderMessage(ctx.ui);
-    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    ctx.err << "scorewick: " << TerminalText(read.reason) << "\n";
     return kExitRefused;
   }
-  for (const auto& p : *partners) {
+  for (const auto& p : partners) {
     ctx.out << TerminalText(p.display_name) << "\t"
             << TerminalText(p.sync_folder.value_or("(no synchronised-files folder)")) << "\n";
     if (!p.refusal.empty()) ctx.err << "scorewick: " << TerminalText(p.refusal) << "\n";

@@ -101,10 +101,9 @@ UserMessage PalmGameVersionMessage() {
   return {"Palm Game Version Number is Incorrect", "Load Error", MessageIcon::kExclamation};
 }
 
-std::string PalmGameProblem(const Game& game) {
+Status CheckPalmGame(const Game& game) {
   for (const Team* team : {&game.home, &game.visitor}) {
-    std::string problem = PalmTeamProblem(*team);
-    if (!problem.empty()) return problem;
+    if (Status fits = CheckPalmTeam(*team); !fits) return fits;
   }
   for (int i = 0; i < kInnings; ++i) {
     for (bool top : {true, false}) {
@@ -112,23 +111,24 @@ std::string PalmGameProblem(const Game& game) {
       const std::size_t largest =
           std::max({half.at_bats.size(), half.offense.size(), half.defense.size()});
       if (largest > static_cast<std::size_t>(kPalmMaxCount)) {
-        return "In " + HalfName(i, top) + " there are " + std::to_string(largest) +
-               " at-bats or line-up entries; a Palm game holds at most " +
-               std::to_string(kPalmMaxCount) + " in a half-inning.";
+        return Status::Failed({}, "In " + HalfName(i, top) + " there are " +
+                                      std::to_string(largest) +
+                                      " at-bats or line-up entries; a Palm game holds at most " +
+                                      std::to_string(kPalmMaxCount) + " in a half-inning.");
       }
     }
   }
   if (game.notes.size() > static_cast<std::size_t>(kPalmMaxNotes)) {
-    return "The game has " + std::to_string(game.notes.size()) +
-           " notes; a Palm game holds at most " + std::to_string(kPalmMaxNotes) + ".";
+    return Status::Failed({}, "The game has " + std::to_string(game.notes.size()) +
+                                  " notes; a Palm game holds at most " +
+                                  std::to_string(kPalmMaxNotes) + ".");
   }
   return {};
 }
 
 Status WritePalmGameStream(const Game& game, std::vector<std::uint8_t>& stream) {
   stream.clear();
-  std::string problem = PalmGameProblem(game);
-  if (!problem.empty()) return Status::Failed({}, std::move(problem));
+  if (Status fits = CheckPalmGame(game); !fits) return fits;
   stream.reserve(StreamSize(game));
   ByteWriter out(stream);
   const GameHeader& h = game.header;
@@ -150,7 +150,7 @@ Status WritePalmGameStream(const Game& game, std::vector<std::uint8_t>& stream) 
   PutByte(out, h.extra_value);
   PutNumber(out, h.attendance);
 
-  // Both rosters fit: PalmGameProblem checked them.
+  // Both rosters fit: CheckPalmGame checked them.
   for (const Team* team : {&game.home, &game.visitor}) {
     if (Status written = WritePalmTeamStream(*team, out); !written) {
       stream.clear();

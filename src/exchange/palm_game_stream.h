@@ -36,13 +36,13 @@
 
 namespace scorewick {
 
-// Why game cannot travel in the Palm form, or an empty string when it
-// can: a roster over 127 players, a half-inning with more than 127
-// at-bats or line-up entries, more than 32767 notes.  None fits its count.
-std::string PalmGameProblem(const Game& game);
+// Whether game can travel in the Palm form; fails, saying why, for a
+// roster over 127 players, a half-inning with more than 127 at-bats or
+// line-up entries, more than 32767 notes.  None fits its count.
+Status CheckPalmGame(const Game& game);
 
 // The game's stream, replacing stream's content.  Fails, with the reason
-// and stream empty, when PalmGameProblem names one.
+// and stream empty, when CheckPalmGame fails.
 Status WritePalmGameStream(const Game& game, std::vector<std::uint8_t>& stream);
 
 // Decodes a game stream into game, which starts as a new Game keeping only

@@ -25,18 +25,18 @@ UserMessage PalmTeamVersionMessage() {
   return {"Palm Team Version Number is Incorrect", "Load Error", MessageIcon::kExclamation};
 }
 
-std::string PalmTeamProblem(const Team& team) {
+Status CheckPalmTeam(const Team& team) {
   if (team.count() <= kPalmMaxCount) return {};
   // A message for the person: the team's name in UTF-8.
   std::string name =
       team.team_name.empty() ? std::string("the team") : Cp1252ToUtf8(team.team_name.view());
-  return "The roster of " + name + " has " + std::to_string(team.count()) +
-         " players; a Palm team holds at most " + std::to_string(kPalmMaxCount) + ".";
+  return Status::Failed({}, "The roster of " + name + " has " + std::to_string(team.count()) +
+                                " players; a Palm team holds at most " +
+                                std::to_string(kPalmMaxCount) + ".");
 }
 
 Status WritePalmTeamStream(const Team& team, ByteWriter& out) {
-  std::string problem = PalmTeamProblem(team);
-  if (!problem.empty()) return Status::Failed({}, std::move(problem));
+  if (Status fits = CheckPalmTeam(team); !fits) return fits;
   PutTag(out, "tem");
   PutNumber(out, kPalmStreamVersion);
   PutText(out, team.team_name);

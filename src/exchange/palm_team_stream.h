@@ -32,12 +32,12 @@ inline constexpr std::int32_t kPalmStreamVersion = 512;
 inline constexpr std::size_t kPalmTeamFixedSize = 153;
 inline constexpr int kPalmMaxCount = 127;  // largest count a signed byte holds
 
-// Why team cannot travel in the Palm form (a roster over 127 players), or
-// an empty string when it can.
-std::string PalmTeamProblem(const Team& team);
+// Whether team can travel in the Palm form; fails, saying why, for a
+// roster over 127 players.
+Status CheckPalmTeam(const Team& team);
 
 // Appends the team's stream.  Fails, with the reason and nothing appended,
-// when PalmTeamProblem names one.
+// when CheckPalmTeam fails.
 Status WritePalmTeamStream(const Team& team, ByteWriter& out);
 
 // Reads one team stream at the reader's position into team: names, line-up

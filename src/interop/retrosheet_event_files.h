@@ -19,10 +19,10 @@
 #include <utility>
 #include <vector>
 
+#include "intake/game_headline.h"
 #include "interop/retrosheet_export_game.h"
 #include "interop/retrosheet_names.h"
 #include "records/game.h"
-#include "records/game_headline.h"
 
 namespace scorewick::interop {
 

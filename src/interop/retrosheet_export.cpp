@@ -9,10 +9,10 @@
 #include <set>
 #include <thread>
 
+#include "intake/game_headline.h"
 #include "interop/retrosheet_event_files.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
-#include "records/game_headline.h"
 #include "records/output_guard.h"
 #include "records/path_names.h"
 

@@ -40,8 +40,8 @@ std::string Written(const Token& t) { return t.quoted ? "\"" + t.text + "\"" : t
 
 std::vector<std::string> BookEntries(const std::string& line) {
   std::vector<Token> tokens;
-  std::string note, why;
-  if (!Tokenize(line, tokens, note, &why)) return {line};  // refused when it is read
+  std::string note;
+  if (!Tokenize(line, tokens, note)) return {line};  // refused when it is read
   std::vector<std::string> entries;
   const auto join = [&](std::size_t from, std::size_t to) {
     std::string entry;

@@ -104,8 +104,8 @@ bool Compiler::RulesLine(const std::vector<Token>& t) {
   for (std::size_t i = 1; i < t.size(); ++i) {
     if (!RuleSetting(t[i].text)) return false;
   }
-  const std::string problem = RulesProblem(rules_);
-  return problem.empty() || Fail(problem);
+  const Status fits = CheckRules(rules_);
+  return fits || Fail(fits.reason);
 }
 
 // visitors "Name", home "Name": the team whose line-up lines follow.
@@ -296,8 +296,7 @@ bool Compiler::Line(const std::string& raw) {
   error_.clear();
   std::vector<Token> tokens;
   std::string note;
-  std::string why;
-  if (!Tokenize(raw, tokens, note, &why)) return Fail(why);
+  if (const Status read = Tokenize(raw, tokens, note); !read) return Fail(read.reason);
   if (tokens.empty()) {
     // A note alone is the at-bat's being scored, or the half's last.
     if (!note.empty()) {
@@ -322,8 +321,8 @@ bool Compiler::Line(const std::string& raw) {
 
 std::string Compiler::HalfNeededBy(const std::string& raw) const {
   std::vector<Token> tokens;
-  std::string note, why;
-  if (!Tokenize(raw, tokens, note, &why) || tokens.empty()) return {};
+  std::string note;
+  if (!Tokenize(raw, tokens, note) || tokens.empty()) return {};
   const std::string& word = tokens[0].text;
   if (word == "top" || word == "bottom" || word == "called" || word == "won" || word == "lost" ||
       word == "saved") {

@@ -688,8 +688,8 @@ bool Compiler::ResultPlay(const std::vector<Token>& t, std::size_t i, Play& play
 
 bool Compiler::ParsePlay(const std::string& words, Play& play) {
   std::vector<Token> tokens;
-  std::string note, why;
-  if (!Tokenize(words, tokens, note, &why)) return Fail(why);
+  std::string note;
+  if (const Status read = Tokenize(words, tokens, note); !read) return Fail(read.reason);
   return scorer_ && ResultPlay(tokens, 0, play);
 }
 

@@ -9,8 +9,7 @@
 
 namespace scorewick::scoring {
 
-bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& note,
-              std::string* error) {
+Status Tokenize(const std::string& line, std::vector<Token>& out, std::string& note) {
   out.clear();
   note.clear();
   std::size_t i = 0;
@@ -30,8 +29,7 @@ bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& not
     } else if (c == '"') {
       const std::size_t close = line.find('"', i + 1);
       if (close == std::string::npos) {
-        if (error) *error = "a quoted text has no closing quote";
-        return false;
+        return Status::Failed({}, "a quoted text has no closing quote");
       }
       out.push_back({line.substr(i + 1, close - i - 1), true});
       i = close + 1;
@@ -45,7 +43,7 @@ bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& not
       i = j;
     }
   }
-  return true;
+  return {};
 }
 
 bool ParseInt(const std::string& text, int& value) {
@@ -128,6 +126,14 @@ std::string PositionWord(std::int32_t position) {
   if (position < kPosPitcher || position > kPosDesignatedHitter || position == kPosShortField)
     return "P";
   return std::string(PositionAbbrev(position));
+}
+
+std::string PlayerDetails(const PLAYER& p) {
+  std::string text;
+  if (p.uniform_number >= 0 && p.uniform_number <= 99)
+    text += " " + std::to_string(p.uniform_number);
+  const char bats = p.bats == 0 ? 'L' : p.bats == 1 ? 'R' : 'S';
+  return text + " " + bats + "/" + (p.throws_right ? 'R' : 'L');
 }
 
 }  // namespace scorewick::scoring

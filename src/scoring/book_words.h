@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/player.h"
+#include "records/status.h"
 #include "scoring/play.h"
 
 namespace scorewick::scoring {
@@ -17,10 +19,9 @@ struct Token {
 
 // Splits a line into words separated by blanks and "quoted texts".  A '#'
 // outside quotes starts a comment; a ';' outside quotes starts the play's
-// note, the rest of the line without its outer blanks.  False, with the
-// reason in *error, for an unterminated quote.
-bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& note,
-              std::string* error);
+// note, the rest of the line without its outer blanks.  Fails for an
+// unterminated quote.
+Status Tokenize(const std::string& line, std::vector<Token>& out, std::string& note);
 
 // A whole decimal number, optionally negative.
 bool ParseInt(const std::string& text, int& value);
@@ -36,6 +37,9 @@ std::string QuotedName(std::string_view name);
 // The word of a player's position in a book line (P for one the book has
 // no word for).
 std::string PositionWord(std::int32_t position);
+// What a book line tells of a player after his name and position: his
+// number when he has one (0 to 99), how he bats and throws (" 12 R/R").
+std::string PlayerDetails(const PLAYER& p);
 
 // The letters of pitches: b ball, c called strike, s swinging strike, f
 // foul, i intentional ball, p pitch-out, m missed bunt, l foul bunt, v a

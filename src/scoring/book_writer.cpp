@@ -206,18 +206,6 @@ bool IsStarter(const PLAYER& p) {
 
 // A player's uniform number and his bats/throws, as a line of the book
 // ends with them: " 12 R/R".
-std::string Described(const PLAYER& p) {
-  std::string text;
-  if (p.uniform_number >= 0 && p.uniform_number <= 99)
-    text += " " + std::to_string(p.uniform_number);
-  text += std::string(" ") +
-          (p.bats == 0   ? 'L'
-           : p.bats == 1 ? 'R'
-                         : 'S') +
-          "/" + (p.throws_right ? 'R' : 'L');
-  return text;
-}
-
 bool Told(const std::vector<std::string>& told, const PLAYER& p) {
   return std::find(told.begin(), told.end(), p.name.str()) != told.end();
 }
@@ -263,7 +251,7 @@ void Writer::PlayersOffTheRoster(bool home, std::vector<std::string>& told) {
     for (const std::vector<PLAYER>* list : {&in.half(!home).offense, &in.half(home).defense}) {
       for (const PLAYER& p : *list) {
         if (p.name.empty() || Told(told, p)) continue;
-        Emit("- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + Described(p));
+        Emit("- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + PlayerDetails(p));
         told.push_back(p.name.str());
       }
     }
@@ -283,18 +271,18 @@ bool Writer::Team(bool home) {
     if (!order[s]) return Fail("the batting order of " + team.team_name.str() + " has a gap");
     const PLAYER& p = *order[s];
     Emit(std::to_string(s + 1) + " " + Quoted(p.name.view()) + " " + PositionWord(p.position) +
-         Described(roster_player(p)));
+         PlayerDetails(roster_player(p)));
     started.push_back(p.name.str());
   }
   // A pitcher who does not bat: the side uses a designated hitter.
   const PLAYER* pitcher = StartingPitcher(home);
   if (pitcher && !Told(started, *pitcher)) {
-    Emit("P " + Quoted(pitcher->name.view()) + " P" + Described(roster_player(*pitcher)));
+    Emit("P " + Quoted(pitcher->name.view()) + " P" + PlayerDetails(roster_player(*pitcher)));
     started.push_back(pitcher->name.str());
   }
   for (const PLAYER& p : team.players()) {
     if (Told(started, p)) continue;
-    Emit("- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + Described(p));
+    Emit("- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + PlayerDetails(p));
     started.push_back(p.name.str());
   }
   PlayersOffTheRoster(home, started);

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "records/status.h"
+
 namespace scorewick::scoring {
 
 struct LeagueRules {
@@ -16,8 +18,8 @@ struct LeagueRules {
   bool operator==(const LeagueRules&) const = default;
 };
 
-// Empty when the rules can make a game that fits the record (a turn holds at
-// most 25 pitches, a game at most 40 innings); otherwise what is wrong.
-std::string RulesProblem(const LeagueRules& rules);
+// Whether the rules can make a game that fits the record (a turn holds at
+// most 25 pitches, a game at most 40 innings); fails saying what is wrong.
+Status CheckRules(const LeagueRules& rules);
 
 }  // namespace scorewick::scoring

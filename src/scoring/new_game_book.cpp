@@ -15,48 +15,44 @@ std::string Quoted(std::string_view name) { return QuotedName(name); }
 
 // A roster player on the bench: - "Name" POS [number] B/T.
 std::string BenchLine(const PLAYER& p) {
-  std::string line = "- " + Quoted(p.name.view()) + " " + PositionWord(p.position);
-  if (p.uniform_number >= 0 && p.uniform_number <= 99)
-    line += " " + std::to_string(p.uniform_number);
-  line += std::string(" ") +
-          (p.bats == 0   ? 'L'
-           : p.bats == 1 ? 'R'
-                         : 'S') +
-          "/" + (p.throws_right ? 'R' : 'L');
-  return line;
+  return "- " + Quoted(p.name.view()) + " " + PositionWord(p.position) + PlayerDetails(p);
 }
 
 }  // namespace
 
-std::string LineUpProblem(const StartingLineUp& line_up, const Team& team) {
+Status CheckLineUp(const StartingLineUp& line_up, const Team& team) {
   std::set<std::string> names;
   std::set<int> positions;
   bool dh = false;
   for (const Starter& s : line_up.batters) {
     if (team.IndexOfPlayer(s.name) < 0)
-      return s.name + " is not on the roster of " + team.team_name.str();
-    if (!names.insert(s.name).second) return s.name + " is in the line-up twice";
+      return Status::Failed({}, s.name + " is not on the roster of " + team.team_name.str());
+    if (!names.insert(s.name).second)
+      return Status::Failed({}, s.name + " is in the line-up twice");
     if (s.position == kPosDesignatedHitter) {
-      if (dh) return "two designated hitters";
+      if (dh) return Status::Failed({}, "two designated hitters");
       dh = true;
       continue;
     }
     if (s.position < kPosPitcher || s.position > kPosShortField)
-      return s.name + " has no position in the field";
+      return Status::Failed({}, s.name + " has no position in the field");
     if (!positions.insert(s.position).second)
-      return std::string(PositionName(s.position)) + " is given twice";
+      return Status::Failed({}, std::string(PositionName(s.position)) + " is given twice");
   }
   if (!line_up.pitcher.empty()) {
     if (team.IndexOfPlayer(line_up.pitcher) < 0)
-      return line_up.pitcher + " is not on the roster of " + team.team_name.str();
-    if (!names.insert(line_up.pitcher).second) return line_up.pitcher + " is in the line-up twice";
-    if (!positions.insert(kPosPitcher).second) return "two pitchers";
-    if (!dh) return "a pitcher who does not bat needs a designated hitter";
+      return Status::Failed({},
+                            line_up.pitcher + " is not on the roster of " + team.team_name.str());
+    if (!names.insert(line_up.pitcher).second)
+      return Status::Failed({}, line_up.pitcher + " is in the line-up twice");
+    if (!positions.insert(kPosPitcher).second) return Status::Failed({}, "two pitchers");
+    if (!dh) return Status::Failed({}, "a pitcher who does not bat needs a designated hitter");
   } else if (dh) {
-    return "a designated hitter needs a pitcher who does not bat";
+    return Status::Failed({}, "a designated hitter needs a pitcher who does not bat");
   }
   for (int p = kPosPitcher; p <= kPosRightField; ++p) {
-    if (!positions.count(p)) return "nobody plays " + std::string(PositionName(p));
+    if (!positions.count(p))
+      return Status::Failed({}, "nobody plays " + std::string(PositionName(p)));
   }
   return {};
 }

@@ -35,10 +35,10 @@ struct NewGame {
   StartingLineUp visitor_line_up, home_line_up;
 };
 
-// Why a starting line-up cannot take the field, else empty: every position
-// 1 to 9 filled once, no player twice, a designated hitter only with a
-// pitcher who does not bat, every name on the roster.
-std::string LineUpProblem(const StartingLineUp& line_up, const Team& team);
+// Whether a starting line-up can take the field; fails saying why not:
+// every position 1 to 9 filled once, no player twice, a designated hitter
+// only with a pitcher who does not bat, every name on the roster.
+Status CheckLineUp(const StartingLineUp& line_up, const Team& team);
 
 // The header lines of the book.  A name is written in quotes, which a
 // name cannot hold (a quote in it becomes an apostrophe).

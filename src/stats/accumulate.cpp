@@ -2,7 +2,7 @@
 
 #include <any>
 
-#include "records/game_feed.h"
+#include "intake/game_feed.h"
 #include "stats/game_part.h"
 #include "stats/side_counter.h"
 

@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "intake/game_intake.h"
 #include "records/game.h"
-#include "records/game_intake.h"
 #include "stats/split.h"
 #include "stats/stat.h"
 

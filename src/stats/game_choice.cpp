@@ -3,9 +3,9 @@
 #include <charconv>
 #include <filesystem>
 
+#include "records/calendar_day.h"
 #include "records/file_io.h"
 #include "records/game_list_file.h"
-#include "stats/calendar_day.h"
 
 namespace scorewick {
 namespace {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/game_headline.h"
+#include "intake/game_headline.h"
 #include "records/local_date.h"
 
 namespace scorewick {

@@ -1,6 +1,6 @@
 #include "stats/game_line.h"
 
-#include "stats/calendar_day.h"
+#include "records/calendar_day.h"
 
 namespace scorewick {
 

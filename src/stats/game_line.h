@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "records/game_headline.h"
+#include "intake/game_headline.h"
 
 namespace scorewick {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/calendar_day.h"
 #include "records/game.h"
-#include "stats/calendar_day.h"
 #include "stats/stat.h"
 
 namespace scorewick {

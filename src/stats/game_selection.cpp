@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "intake/game_intake.h"
 #include "records/game_file.h"
-#include "records/game_intake.h"
 #include "stats/accumulate.h"
 
 namespace scorewick {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "records/calendar_day.h"
 #include "records/game.h"
-#include "stats/calendar_day.h"
 #include "stats/stat.h"
 #include "stats/workload_rules.h"
 

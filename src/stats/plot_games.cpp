@@ -1,6 +1,6 @@
 #include "stats/plot_games.h"
 
-#include "records/game_feed.h"
+#include "intake/game_feed.h"
 
 namespace scorewick {
 

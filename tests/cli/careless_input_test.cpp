@@ -13,9 +13,9 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "support/book_games.h"
 #include "support/run_cli.h"
 #include "support/work_folder.h"
-#include "tools/book_games.h"
 
 namespace scorewick::cli {
 namespace {

@@ -15,12 +15,12 @@
 #include "records/output_guard.h"
 #include "records/team_file.h"
 #include "scoring/book.h"
+#include "support/book_games.h"
 #include "support/full_game.h"
 #include "support/pdf_file.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
 #include "support/work_folder.h"
-#include "tools/book_games.h"
 
 namespace scorewick::cli {
 namespace {

@@ -19,10 +19,10 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "support/book_games.h"
 #include "support/pdf_pages.h"
 #include "support/run_cli.h"
 #include "support/work_folder.h"
-#include "tools/book_games.h"
 
 namespace scorewick::cli {
 namespace {
@@ -177,13 +177,14 @@ TEST_F(HostileInputTest, TheDrawingProgramIsFoundBesideTheProgramOrNotAtAll) {
   fs::create_directories("bin");
   ASSERT_TRUE(WriteTextFileAtomically("bin/scorewick", ""));
   fs::create_symlink(dir.Path("bin/scorewick"), "self");
-  std::string why;
-  EXPECT_EQ(DrawingProgramBeside(dir.Path("self"), &why),
-            fs::path(dir.Path("bin/scorewick-desktop")));
-  EXPECT_TRUE(DrawingProgramBeside(dir.Path("gone"), &why).empty());
-  EXPECT_TRUE(Has(why, "No such file or directory")) << why;
+  fs::path program;
+  EXPECT_TRUE(DrawingProgramBeside(dir.Path("self"), program));
+  EXPECT_EQ(program, fs::path(dir.Path("bin/scorewick-desktop")));
+  const Status gone = DrawingProgramBeside(dir.Path("gone"), program);
+  EXPECT_FALSE(gone);
+  EXPECT_TRUE(Has(gone.reason, "No such file or directory")) << gone.reason;
   fs::create_symlink("bin/scorewick", "relative");
-  EXPECT_TRUE(DrawingProgramBeside(dir.Path("relative"), &why).empty());
+  EXPECT_FALSE(DrawingProgramBeside(dir.Path("relative"), program));
 }
 
 // Messages: a file is named once and whole, with the system's reason and

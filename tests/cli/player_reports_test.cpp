@@ -8,9 +8,9 @@
 
 #include "records/file_io.h"
 #include "records/game_file.h"
+#include "support/book_games.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
-#include "tools/book_games.h"
 
 namespace scorewick::cli {
 namespace {

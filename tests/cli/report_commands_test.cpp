@@ -14,12 +14,12 @@
 #include "reports/box_score_export.h"
 #include "reports/sheet_games.h"
 #include "scoring/book.h"
+#include "support/book_games.h"
 #include "support/box_games.h"
 #include "support/pdf_file.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
 #include "support/work_folder.h"
-#include "tools/book_games.h"
 
 namespace scorewick::cli {
 namespace {

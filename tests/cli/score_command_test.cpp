@@ -18,10 +18,10 @@
 #include "records/game_file.h"
 #include "scoring/book.h"
 #include "scoring/live_book.h"
+#include "support/book_games.h"
 #include "support/game_dump.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
-#include "tools/book_games.h"
 
 namespace scorewick::cli {
 namespace {

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <tuple>
 
+#include "intake/game_intake.h"
 #include "records/byte_writer.h"
 #include "records/codes.h"
 #include "records/file_io.h"
-#include "records/game_intake.h"
 #include "records/le_bytes.h"
 #include "records/record_codec.h"
 #include "records/team_file.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tools/book_games.h"
+#include "support/book_games.h"
 
 namespace scorewick::testing {
 

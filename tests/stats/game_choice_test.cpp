@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "records/calendar_day.h"
 #include "records/file_io.h"
 #include "records/game_list_file.h"
-#include "stats/calendar_day.h"
 #include "support/temp_dir.h"
 
 namespace scorewick {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "stats/calendar_day.h"
+#include "records/calendar_day.h"
 #include "stats/game_line.h"
 
 namespace scorewick {

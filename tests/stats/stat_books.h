@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tools/book_games.h"
+#include "support/book_games.h"
 
 namespace scorewick::testing {
 

@@ -10,7 +10,7 @@
 #include "stats/accumulate.h"
 #include "stats/stat.h"
 #include "stats/stat_columns.h"
-#include "tools/book_games.h"
+#include "support/book_games.h"
 
 namespace scorewick::testing {
 

@@ -1,8 +1,8 @@
 #pragma once
 // Short games in the scorebook shorthand whose play-by-play and box scores
-// the report tests work out by hand (the teams of tools/book_games.h).
+// the report tests work out by hand (the teams of support/book_games.h).
 
-#include "tools/book_games.h"
+#include "support/book_games.h"
 
 namespace scorewick::reports::testing {
 

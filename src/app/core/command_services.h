@@ -9,9 +9,11 @@
 #include "app/core/session.h"
 #include "platform/ui.h"
 
-namespace scorewick::app {
-
+namespace scorewick {
 class InstallAide;
+}  // namespace scorewick
+
+namespace scorewick::app {
 
 // Returns the chosen user's index, or -1 when none was chosen.
 using PalmUserPicker = std::function<int(const InstallAide& aide)>;

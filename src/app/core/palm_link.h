@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/core/command_services.h"
-#include "app/core/install_aide.h"
+#include "exchange/install_aide.h"
 
 namespace scorewick::app {
 

@@ -3,8 +3,8 @@
 #include <type_traits>
 
 #include "app/core/export_choice.h"
-#include "app/core/pocket_pc_partners.h"
 #include "app/core/save_target.h"
+#include "app/core/sync_folder_choice.h"
 #include "records/game.h"
 #include "records/game_file.h"
 #include "records/team.h"

@@ -5,11 +5,11 @@
 #include <memory>
 #include <unordered_map>
 
+#include "records/calendar_day.h"
 #include "records/format_text.h"
 #include "reports/game_log_table.h"
 #include "reports/site/leaders.h"
 #include "reports/site/season_data.h"
-#include "stats/calendar_day.h"
 #include "stats/column_glossary.h"
 
 namespace scorewick::site {

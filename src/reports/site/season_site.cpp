@@ -5,8 +5,8 @@
 #include <set>
 #include <tuple>
 
-#include "records/game_feed.h"
-#include "records/game_headline.h"
+#include "intake/game_feed.h"
+#include "intake/game_headline.h"
 #include "reports/box_score.h"
 #include "reports/box_team_figures.h"
 #include "reports/site/game_page.h"

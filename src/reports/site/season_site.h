@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "records/game_intake.h"
+#include "intake/game_intake.h"
 #include "reports/site/player_names.h"
 #include "stats/qualifiers.h"
 #include "stats/stat_layout.h"

@@ -73,7 +73,7 @@ SiteFolder::SiteFolder(std::string folder) : folder_(std::move(folder)) {
   }
 }
 
-std::string SiteFolder::FolderFor(const std::string& path) {
+Status SiteFolder::FolderFor(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return {};
   const std::string sub = path.substr(0, slash);
@@ -82,11 +82,13 @@ std::string SiteFolder::FolderFor(const std::string& path) {
   std::error_code ec;
   const fs::file_status status = fs::symlink_status(where, ec);
   if (fs::is_symlink(status)) {
-    return where.string() + " is a link: a link in " + folder_ + " is not followed out of it";
+    return Status::Failed(
+        {}, where.string() + " is a link: a link in " + folder_ + " is not followed out of it");
   }
   if (!fs::exists(status)) fs::create_directories(where, ec);
   if (!fs::is_directory(fs::symlink_status(where, ec))) {
-    return "cannot make the folder " + where.string() + (ec ? ": " + ec.message() : "");
+    return Status::Failed(
+        {}, "cannot make the folder " + where.string() + (ec ? ": " + ec.message() : ""));
   }
   folders_ready_.insert(sub);
   return {};
@@ -95,7 +97,7 @@ std::string SiteFolder::FolderFor(const std::string& path) {
 Status SiteFolder::Add(const std::string& path, std::string_view text) {
   if (!InsideFolder(path))
     return Status::Failed({}, path + " is not a name inside the site's folder");
-  if (const std::string why = FolderFor(path); !why.empty()) return Status::Failed({}, why);
+  if (Status ready = FolderFor(path); !ready) return ready;
   const std::string target = (fs::path(folder_) / path).string();
   if (const std::string why = OutputRefusal(target, folder_); !why.empty())
     return Status::Failed({}, why);
@@ -125,7 +127,7 @@ Status SiteFolder::Finish(std::vector<Status>* failed) {
     const fs::path target = fs::path(folder_) / path;
     std::error_code ec;
     // Only a file it wrote, in a folder of the site's own (never through a link).
-    if (!FolderFor(path).empty() || !fs::is_regular_file(fs::symlink_status(target, ec))) continue;
+    if (!FolderFor(path) || !fs::is_regular_file(fs::symlink_status(target, ec))) continue;
     if (fs::remove(target, ec)) ++removed_;
   }
   std::string list(kListHead);

@@ -58,8 +58,8 @@ class SiteFolder {
     std::int64_t size = 0;
   };
   // Whether the folder of path (inside the site) is there and a folder of
-  // its own, made when missing: empty when it is, else why not.
-  std::string FolderFor(const std::string& path);
+  // its own, made when missing; fails saying why not.
+  Status FolderFor(const std::string& path);
 
   std::string folder_;
   std::string list_read_;  // the list as it stands on the disk

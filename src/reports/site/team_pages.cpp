@@ -5,11 +5,11 @@
 
 #include <set>
 
+#include "records/calendar_day.h"
 #include "records/format_text.h"
 #include "reports/site/leaders.h"
 #include "reports/site/season_data.h"
 #include "reports/site/standings.h"
-#include "stats/calendar_day.h"
 #include "stats/column_glossary.h"
 
 namespace scorewick::site {

@@ -14,8 +14,9 @@
 #include "app/core/palm_commands.h"
 #include "app/core/palm_link.h"
 #include "app/core/pocket_pc_commands.h"
-#include "app/core/pocket_pc_partners.h"
+#include "app/core/sync_folder_choice.h"
 #include "cli/command.h"
+#include "exchange/pocket_pc_partners.h"
 #include "platform/scripted_ui.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
@@ -173,25 +174,6 @@ TEST_F(PalmLinkTest, ExportWritesTheDatabaseOnlyForAChosenUser) {
     EXPECT_EQ(fs::exists(dir_ / "sync" / "Robin" / "Install" / "Hawks.pdb"), answer >= 0);
   }
   EXPECT_EQ(ui_.file_requests[0].initial_folder, dir_.string());  // beside the source
-}
-
-TEST(PocketPcPartners, ParsesSectionsInOrder) {
-  const auto partners = ParsePartners(
-      "# paired devices\n"
-      "[first]\n"
-      "DisplayName = Coach's Pocket PC\r\n"
-      "syncfolder=/home/coach/PPC Files\n"
-      "stray line\n"
-      "\n"
-      "[ second ]\n"
-      "DisplayName=A very long display name that is longer than a hundred characters, "
-      "which the device list keeps whole and shows in full\n");
-  ASSERT_EQ(partners.size(), 2u);
-  EXPECT_EQ(std::tuple(partners[0].key, partners[0].display_name, *partners[0].sync_folder),
-            std::tuple("first", "Coach's Pocket PC", "/home/coach/PPC Files"));
-  EXPECT_EQ(std::tuple(partners[1].key, partners[1].display_name.size() > 100,
-                       partners[1].sync_folder.has_value()),
-            std::tuple("second", true, false));
 }
 
 class PocketPcTest : public ::testing::Test {

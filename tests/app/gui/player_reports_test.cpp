@@ -16,8 +16,8 @@
 #include "app/workload_rules_dialog.h"
 #include "gui/support/gui_fixture.h"
 #include "gui/support/stat_games.h"
+#include "intake/game_feed.h"
 #include "records/file_io.h"
-#include "records/game_feed.h"
 #include "reports/workload_tables.h"
 #include "stats/pitcher_workload.h"
 

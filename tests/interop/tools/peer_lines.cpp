@@ -32,13 +32,13 @@
 #include <string>
 #include <vector>
 
+#include "intake/game_headline.h"
 #include "interop/retrosheet_event_files.h"
 #include "interop/retrosheet_games.h"
 #include "interop/retrosheet_names.h"
 #include "interop/retrosheet_records.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
-#include "records/game_headline.h"
 #include "reports/box_score.h"
 
 namespace fs = std::filesystem;

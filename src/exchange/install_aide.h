@@ -10,7 +10,7 @@
 #include "instaide/instaide.h"
 #include "records/user_message.h"
 
-namespace scorewick::app {
+namespace scorewick {
 
 // "Cannot Load INSTAIDE.DLL" (caption "Palm DLL Missing or Corrupt"): what
 // every Palm command says when the library cannot be loaded.
@@ -47,4 +47,4 @@ class InstallAide {
   decltype(&::InstallAideUserFolder) user_folder_ = nullptr;
 };
 
-}  // namespace scorewick::app
+}  // namespace scorewick

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "book_games.h"
 #include "records/codes.h"
 #include "scoring/book.h"
 #include "scoring/consistency.h"
+#include "support/book_games.h"
 #include "support/data_file.h"
 #include "support/game_dump.h"
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "book_games.h"
 #include "records/file_io.h"
 #include "scoring/new_game_book.h"
+#include "support/book_games.h"
 #include "support/full_game.h"
 #include "support/temp_dir.h"
 
@@ -73,21 +73,21 @@ TEST(NewGameBook, LineUpsThatCannotTakeTheField) {
       l.batters.push_back({team.players()[i].name.str(), positions[i]});
     return l;
   };
-  EXPECT_EQ(scoring::LineUpProblem(names({1, 2, 3, 4, 5, 6, 7, 8, 9}), team), "");
-  EXPECT_EQ(scoring::LineUpProblem(names({1, 2, 3, 4, 5, 6, 7, 8, 8}), team),
+  EXPECT_EQ(scoring::CheckLineUp(names({1, 2, 3, 4, 5, 6, 7, 8, 9}), team).reason, "");
+  EXPECT_EQ(scoring::CheckLineUp(names({1, 2, 3, 4, 5, 6, 7, 8, 8}), team).reason,
             "Center Field is given twice");
-  EXPECT_EQ(scoring::LineUpProblem(names({1, 2, 3, 4, 5, 6, 7, 8}), team),
+  EXPECT_EQ(scoring::CheckLineUp(names({1, 2, 3, 4, 5, 6, 7, 8}), team).reason,
             "nobody plays Right Field");
   scoring::StartingLineUp dh = names({11, 2, 3, 4, 5, 6, 7, 8, 9});
-  EXPECT_EQ(scoring::LineUpProblem(dh, team),
+  EXPECT_EQ(scoring::CheckLineUp(dh, team).reason,
             "a designated hitter needs a pitcher who does not bat");
   dh.pitcher = team.players()[10].name.str();
-  EXPECT_EQ(scoring::LineUpProblem(dh, team), "");
+  EXPECT_EQ(scoring::CheckLineUp(dh, team).reason, "");
   dh.pitcher = team.players()[1].name.str();
-  EXPECT_EQ(scoring::LineUpProblem(dh, team), "Bea Diaz is in the line-up twice");
+  EXPECT_EQ(scoring::CheckLineUp(dh, team).reason, "Bea Diaz is in the line-up twice");
   scoring::StartingLineUp stranger = names({1, 2, 3, 4, 5, 6, 7, 8, 9});
   stranger.batters[0].name = "Nobody Here";
-  EXPECT_EQ(scoring::LineUpProblem(stranger, team),
+  EXPECT_EQ(scoring::CheckLineUp(stranger, team).reason,
             "Nobody Here is not on the roster of Harbor Hawks");
 }
 

@@ -2,7 +2,7 @@
 // time and the two teams, from the file's first bytes or, for rosters too
 // long for them, from the whole file.
 
-#include "records/game_headline.h"
+#include "intake/game_headline.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "cli/print/gui_application.h"
+#include "cli/drawing/gui_application.h"
 
 #include <cstdio>
 #include <cstdlib>

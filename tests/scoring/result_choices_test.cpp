@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "book_games.h"
 #include "scoring/live_book.h"
+#include "support/book_games.h"
 
 namespace scorewick::sim {
 namespace {

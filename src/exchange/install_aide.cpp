@@ -1,4 +1,4 @@
-#include "app/core/install_aide.h"
+#include "exchange/install_aide.h"
 
 #include <dlfcn.h>
 
@@ -6,9 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/core/session.h"
-
-namespace scorewick::app {
+namespace scorewick {
 
 UserMessage CannotLoadInstallAideMessage() {
   return {"Cannot Load INSTAIDE.DLL", "Palm DLL Missing or Corrupt", MessageIcon::kInformation};
@@ -20,7 +18,7 @@ void* OpenLibrary() {
     return dlopen(path, RTLD_NOW | RTLD_LOCAL);
   }
   // Beside the program, when its folder can be told: never a library of
-  // the current folder (RunningProgramFolder's stand-in).
+  // the current folder standing in for the program's own.
   std::error_code ec;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec && self.is_absolute()) {
@@ -81,4 +79,4 @@ std::optional<std::string> InstallAide::UserFolder(const std::string& user) cons
   return std::string(folder);
 }
 
-}  // namespace scorewick::app
+}  // namespace scorewick

@@ -1,6 +1,6 @@
 // Statistics printed into a PDF file for `scorewick stats --format pdf`.
 
-#include "cli/print/gui_application.h"
+#include "cli/drawing/gui_application.h"
 #include "cli/stats_pdf_hook.h"
 #include "reports/print/stats_printout.h"
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "intake/game_intake.h"
 #include "records/game.h"
-#include "records/game_intake.h"
 
 namespace scorewick {
 

@@ -1,14 +1,14 @@
-#include "records/game_headline.h"
+#include "intake/game_headline.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
 
+#include "intake/game_intake.h"
 #include "records/byte_reader.h"
 #include "records/file_io.h"
 #include "records/game.h"
-#include "records/game_intake.h"
 #include "records/le_bytes.h"
 #include "records/record_codec.h"
 #include "records/team_file.h"

@@ -2,7 +2,7 @@
 // game of other teams is read only as far as its teams; the caller can
 // stop the feed.
 
-#include "records/game_feed.h"
+#include "intake/game_feed.h"
 
 #include <gtest/gtest.h>
 

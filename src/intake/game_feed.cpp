@@ -1,4 +1,4 @@
-#include "records/game_feed.h"
+#include "intake/game_feed.h"
 
 #include <stdlib.h>
 

@@ -1,4 +1,4 @@
-#include "stats/calendar_day.h"
+#include "records/calendar_day.h"
 
 #include <chrono>
 

@@ -3,7 +3,7 @@
 
 #include "cli/box_pdf.h"
 
-#include "cli/print/gui_application.h"
+#include "cli/drawing/gui_application.h"
 #include "reports/print/list_box_out.h"
 #include "reports/print/printout.h"
 

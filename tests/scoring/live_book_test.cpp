@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "book_games.h"
 #include "scoring/book.h"
+#include "support/book_games.h"
 #include "support/game_dump.h"
 
 namespace scorewick::sim {

@@ -1,4 +1,4 @@
-#include "app/core/pocket_pc_partners.h"
+#include "exchange/pocket_pc_partners.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 
 #include "records/file_io.h"
 
-namespace scorewick::app {
+namespace scorewick {
 namespace {
 
 constexpr std::size_t kMaxPartnersBytes = std::size_t{1} << 20;
@@ -81,71 +81,18 @@ std::vector<PocketPcPartner> ParsePartners(std::string_view text) {
   return partners;
 }
 
-std::optional<std::vector<PocketPcPartner>> ReadPartners(const std::string& path,
-                                                         std::string* error) {
+Status ReadPartners(const std::string& path, std::vector<PocketPcPartner>& partners) {
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
-  if (!std::filesystem::exists(status)) {
-    if (error) *error = "no partners file at " + path;
-    return std::nullopt;
-  }
+  if (!std::filesystem::exists(status)) return Status::Failed(path, "no partners file at " + path);
   if (std::filesystem::is_regular_file(status) &&
       std::filesystem::file_size(path, ec) > kMaxPartnersBytes && !ec) {
-    if (error) *error = path + " is larger than 1 MB and was not read";
-    return std::nullopt;
+    return Status::Failed(path, path + " is larger than 1 MB and was not read");
   }
   std::string text;
-  if (Status read = ReadWholeTextFile(path, text, kMaxPartnersBytes); !read) {
-    if (error) *error = read.reason;
-    return std::nullopt;
-  }
-  return ParsePartners(text);
+  if (Status read = ReadWholeTextFile(path, text, kMaxPartnersBytes); !read) return read;
+  partners = ParsePartners(text);
+  return {};
 }
 
-std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting,
-                                               const std::string& partners_path, bool* declined) {
-  std::string error;
-  const auto partners = ReadPartners(partners_path, &error);
-  // A partners file that is there but cannot be read is said, so that the
-  // person learns why no device was found; a missing one is the usual case
-  // of a machine never paired.
-  std::error_code ec;
-  if (!partners && std::filesystem::exists(partners_path, ec)) {
-    ui.ShowMessage(error, "Cannot find path to Synchronize Files", MessageIcon::kExclamation);
-  }
-  if (!partners || partners->empty()) return std::nullopt;
-  const PocketPcPartner* chosen = nullptr;
-  const std::size_t count = partners->size();
-  if (count == 1) {
-    chosen = &partners->front();
-  } else {
-    for (std::size_t i = 0; i < count && chosen == nullptr; ++i) {
-      const PocketPcPartner& device = (*partners)[i];
-      const std::string question = std::string(exporting ? "Export file to" : "Import file from") +
-                                   " this device : " + device.display_name + " ?\n(" +
-                                   std::to_string(i + 1) + " of " + std::to_string(count) +
-                                   " found)";
-      if (ui.AskYesNo(question, "Select Device", MessageIcon::kQuestion)) chosen = &device;
-    }
-    if (declined) *declined = chosen == nullptr;
-  }
-  if (chosen != nullptr && !chosen->refusal.empty()) {
-    ui.ShowMessage(chosen->refusal, "Cannot find path to Synchronize Files",
-                   MessageIcon::kExclamation);
-  }
-  if (chosen == nullptr || !chosen->sync_folder) return std::nullopt;
-  return chosen->sync_folder;
-}
-
-std::optional<std::string> FindSyncFilesFolder(Ui& ui, bool exporting, bool* declined) {
-  return FindSyncFilesFolder(ui, exporting, PartnersFilePath(), declined);
-}
-
-void ShowNoSyncFolderMessage(Ui& ui) {
-  ui.ShowMessage(
-      "Make sure Active Sync \"Synchronize Files\" Option is enabled or see Help File for other "
-      "ways to copy files to and from your device.",
-      "Cannot find path to Synchronize Files", MessageIcon::kExclamation);
-}
-
-}  // namespace scorewick::app
+}  // namespace scorewick

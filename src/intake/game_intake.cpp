@@ -1,4 +1,4 @@
-#include "records/game_intake.h"
+#include "intake/game_intake.h"
 
 #include <sys/stat.h>
 

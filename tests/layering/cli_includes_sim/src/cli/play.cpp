@@ -1,0 +1,3 @@
+// A command that plays a simulated game for the person.
+#include "records/game.h"
+#include "sim/simulator.h"
