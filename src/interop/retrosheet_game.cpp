@@ -83,8 +83,8 @@ bool GameBuilder::Fail(std::string why) {
 
 void GameBuilder::Note(std::string text) { notes_.push_back({line_, std::move(text)}); }
 
-bool GameBuilder::ScorerFail(const std::string& what) {
-  return Fail(what + ": " + scorer_->error());
+bool GameBuilder::Scored(const Status& taken, const std::string& what) {
+  return taken || Fail(what + ": " + taken.reason);
 }
 
 std::string GameBuilder::HalfName(int inning, bool top) const {
@@ -194,8 +194,9 @@ bool GameBuilder::StartScoring() {
     if (s.pitcher.name.empty()) return Fail("the starting line-up of " + team + " has no pitcher");
   }
   scorer_.emplace(game_, rules_);
-  if (!scorer_->StartGame(home_->team, visitor_->team, sides_[1], sides_[0])) {
-    return ScorerFail("the starting line-ups");
+  if (!Scored(scorer_->StartGame(home_->team, visitor_->team, sides_[1], sides_[0]),
+              "the starting line-ups")) {
+    return false;
   }
   return true;
 }
@@ -256,7 +257,7 @@ bool GameBuilder::ApplySubstitution(const Substitution& s) {
           MidTurnPinch{s.line, s.name, scorer_->InSlot(s.home, s.slot).name.str(),
                        std::to_string(scorer_->balls()) + "-" + std::to_string(scorer_->strikes())};
     }
-    return scorer_->PinchHit(player) || ScorerFail(what);
+    return Scored(scorer_->PinchHit(player), what);
   }
   if (s.position == kPosPinchRunner) {
     if (!scorer_->half_open() || !SideBatsNow(s.home)) {
@@ -264,7 +265,7 @@ bool GameBuilder::ApplySubstitution(const Substitution& s) {
     }
     for (int base = 1; base <= 3; ++base) {
       if (scorer_->occupied(base) && scorer_->runner(base).batting_order == s.slot) {
-        return scorer_->PinchRun(base, player) || ScorerFail(what);
+        return Scored(scorer_->PinchRun(base, player), what);
       }
     }
     return Fail(what + ": nobody batting " + Ordinal(s.slot) + " is on base to run for");
@@ -277,14 +278,13 @@ bool GameBuilder::ApplySubstitution(const Substitution& s) {
         scorer_->AtPosition(s.home, kPosPitcher).name == s.name) {
       return true;  // the pitcher stays the pitcher
     }
-    return scorer_->MoveFielder(s.name, s.position, s.home, new_slot ? s.slot : 0) ||
-           ScorerFail(what);
+    return Scored(scorer_->MoveFielder(s.name, s.position, s.home, new_slot ? s.slot : 0), what);
   }
   if (s.position == kPosDesignatedHitter) {
     return Fail(what + ": a new designated hitter comes in as a pinch hitter first");
   }
-  if (s.position == kPosPitcher) return scorer_->ChangePitcher(player, s.slot) || ScorerFail(what);
-  return scorer_->SubstituteFielder(s.position, player, s.slot) || ScorerFail(what);
+  if (s.position == kPosPitcher) return Scored(scorer_->ChangePitcher(player, s.slot), what);
+  return Scored(scorer_->SubstituteFielder(s.position, player, s.slot), what);
 }
 
 // Opens the half a play belongs to, closing the one before and bringing in
@@ -324,10 +324,10 @@ bool GameBuilder::ReachHalf(int inning, bool top) {
   }
   line_ = saved_line;
   if (!ImplicitDesignatedHitter(fielding_home)) return false;
-  if (!scorer_->StartHalf()) return ScorerFail("the " + HalfName(inning, top));
+  if (!Scored(scorer_->StartHalf(), "the " + HalfName(inning, top))) return false;
   if (pending_radj_) {
     pending_radj_ = false;
-    if (!scorer_->PlaceTieBreakerRunner()) return ScorerFail("the runner placed on second");
+    if (!Scored(scorer_->PlaceTieBreakerRunner(), "the runner placed on second")) return false;
   }
   for (const Substitution& s : batting_side) {
     line_ = s.line;
@@ -360,8 +360,8 @@ bool GameBuilder::ImplicitDesignatedHitter(bool home) {
   }
   if (dh_slot != 0 || replacement_slot == 0) return true;
   const std::string name = scorer_->InSlot(home, replacement_slot).name.str();
-  return scorer_->MoveFielder(name, kPosDesignatedHitter, home) ||
-         ScorerFail("the designated hitter " + name);
+  return Scored(scorer_->MoveFielder(name, kPosDesignatedHitter, home),
+                "the designated hitter " + name);
 }
 
 void GameBuilder::NoteMidTurnPinchHitter() {
@@ -381,7 +381,7 @@ void GameBuilder::NoteMidTurnPinchHitter() {
 void GameBuilder::CloseHalfIfOver() {
   if (scorer_->half_open() && (scorer_->HalfOver() || scorer_->GameOver())) {
     ending_ = scorer_->GameOver();
-    scorer_->EndHalf();
+    static_cast<void>(scorer_->EndHalf());
     turn_pitches_.clear();
   }
 }
@@ -568,7 +568,7 @@ bool GameBuilder::FinishGame() {
       Note("the game was called in the " + where +
            ": the innings played stand, with the decisions of the official score");
     }
-    scorer_->EndHalf();
+    static_cast<void>(scorer_->EndHalf());
   } else if (decided && !scorer_->GameOver()) {
     // Called between two halves: the innings played stand.
     const std::string after = HalfName(scorer_->inning() + 1, scorer_->top());

@@ -63,7 +63,9 @@ class GameBuilder {
   bool Fail(std::string why);
   // Notes what was read past or approximated on the line being read.
   void Note(std::string text);
-  bool ScorerFail(const std::string& what);
+  // True when the scorer took what the line asked (what names it), else
+  // the scorer's reason as the line's failure.
+  bool Scored(const Status& taken, const std::string& what);
 
   // Records (retrosheet_game.cpp).
   bool IdRecord(const RetroRecord& r, GameOrigin& origin);

@@ -108,8 +108,9 @@ bool GameBuilder::PlayRecord(const RetroRecord& r) {
   // are pitches to put in it.
   const std::vector<PitchStep> to_record = StepsBeforeThePlay(play, steps);
   const bool batter_play = play.kind != PlayKind::kRunnerPlay && play.kind != PlayKind::kNoPlay;
-  if (!scorer_->turn_open() && (batter_play || !to_record.empty()) && !scorer_->BeginAtBat()) {
-    return ScorerFail(what);
+  if (!scorer_->turn_open() && (batter_play || !to_record.empty()) &&
+      !Scored(scorer_->BeginAtBat(), what)) {
+    return false;
   }
   if (!RecordPitches(play, to_record)) return false;
   if (play.kind == PlayKind::kNoPlay) return true;
@@ -187,12 +188,13 @@ bool GameBuilder::RecordPitches(const ParsedPlay& play, const std::vector<PitchS
                " and the pitches after it are read past");
           return true;
         }
-        if (!scorer_->Pitch(step.call, SpecOf(step.strike))) return ScorerFail(what);
+        if (!Scored(scorer_->Pitch(step.call, SpecOf(step.strike)), what)) return false;
         break;
       }
       case PitchStep::Kind::kPickoffThrow:
-        if (scorer_->BatterRoom() > 2 && !scorer_->PickoffAttempt(step.base, step.by_catcher)) {
-          return ScorerFail(what);
+        if (scorer_->BatterRoom() > 2 &&
+            !Scored(scorer_->PickoffAttempt(step.base, step.by_catcher), what)) {
+          return false;
         }
         break;
       case PitchStep::Kind::kInPlay:
@@ -212,7 +214,7 @@ bool GameBuilder::ImpliedPitches(const ParsedPlay& play) {
         play.kind == PlayKind::kWalk ? PitchCall::kBall : PitchCall::kIntentionalBall;
     while (scorer_->balls() < rules_.balls_per_walk) {
       if (scorer_->strikes() >= rules_.strikes_per_out) break;
-      if (!scorer_->Pitch(call, SpecOf(false))) return ScorerFail(what);
+      if (!Scored(scorer_->Pitch(call, SpecOf(false)), what)) return false;
     }
   }
   if (play.kind == PlayKind::kStrikeout) {
@@ -226,7 +228,7 @@ bool GameBuilder::ImpliedPitches(const ParsedPlay& play) {
         play.called_third_strike ? PitchCall::kCalledStrike : PitchCall::kSwingingStrike;
     while (scorer_->strikes() < needed) {
       if (scorer_->balls() >= rules_.balls_per_walk) break;
-      if (!scorer_->Pitch(call, SpecOf(true))) return ScorerFail(what);
+      if (!Scored(scorer_->Pitch(call, SpecOf(true)), what)) return false;
     }
   }
   return true;

@@ -564,7 +564,7 @@ bool GameBuilder::PlayFates(const ParsedPlay& play, std::array<Fate, 4>& fates,
 bool GameBuilder::RecordEvent(const ParsedPlay& play) {
   const std::string what = "the play \"" + event_text_ + "\"";
   if (play.kind == PlayKind::kFoulError) {
-    return scorer_->ErrorOnBatter({1, play.fielder, kErrPopFoul, 0, false}) || ScorerFail(what);
+    return Scored(scorer_->ErrorOnBatter({1, play.fielder, kErrPopFoul, 0, false}), what);
   }
   std::array<Fate, 4> fates = FatesBeforeThePlay();
   scoring::Play out;
@@ -593,7 +593,7 @@ bool GameBuilder::RecordEvent(const ParsedPlay& play) {
          ": a run counts although the side's last out is a force out, as the official "
          "score has it");
   }
-  return scorer_->Record(out) || ScorerFail(what);
+  return Scored(scorer_->Record(out), what);
 }
 
 }  // namespace scorewick::interop::retro

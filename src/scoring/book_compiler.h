@@ -77,7 +77,9 @@ class Compiler {
     if (error_.empty()) error_ = "line " + std::to_string(line_) + ": " + what;
     return false;
   }
-  bool ScorerFail() { return Fail(scorer_->error()); }
+  // True when the scorer took what it was given, else its reason as the
+  // line's failure.
+  bool Scored(const Status& taken) { return taken || Fail(taken.reason); }
   bool HeaderLine(const std::vector<Token>& t);
   bool GameLine(const std::vector<Token>& t);
   bool GameSetting(const std::string& kv);

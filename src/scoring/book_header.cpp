@@ -226,7 +226,7 @@ bool Compiler::LineUp(const std::vector<Token>& t, int listed) {
 bool Compiler::StartPlay() {
   if (!declared_[0] || !declared_[1]) return Fail("both teams must be given before the first half");
   scorer_.emplace(game_, rules_);
-  if (!scorer_->StartGame(teams_[1], teams_[0], sides_[1], sides_[0])) return ScorerFail();
+  if (!Scored(scorer_->StartGame(teams_[1], teams_[0], sides_[1], sides_[0]))) return false;
   game_.header.list_names[0] = teams_[1].team_name;
   game_.header.list_names[1] = teams_[0].team_name;
   return true;
@@ -234,7 +234,7 @@ bool Compiler::StartPlay() {
 
 void Compiler::CloseHalfIfOver() {
   if (scorer_->half_open() && (scorer_->HalfOver() || scorer_->GameOver())) {
-    scorer_->EndHalf();
+    static_cast<void>(scorer_->EndHalf());
     begun_ = false;
   }
 }
@@ -256,9 +256,10 @@ bool Compiler::HalfLine(const std::vector<Token>& t) {
     return Fail("expected the " + std::string(h % 2 == 0 ? "top" : "bottom") + " of the " +
                 std::to_string(h / 2 + 1) + std::string(OrdinalSuffix(h / 2 + 1)));
   }
-  if (!scorer_->StartHalf()) return ScorerFail();
+  if (!Scored(scorer_->StartHalf())) return false;
   begun_ = false;
-  if (rules_.tie_breaker && scorer_->inning() >= rules_.innings) scorer_->PlaceTieBreakerRunner();
+  if (rules_.tie_breaker && scorer_->inning() >= rules_.innings)
+    static_cast<void>(scorer_->PlaceTieBreakerRunner());
   return true;
 }
 
@@ -275,7 +276,7 @@ bool Compiler::Called() {
                               std::to_string(outs) + " out" + std::string(PluralSuffix(outs));
     if (scorer_->AtBatIndex() >= 0)
       static_cast<void>(scorer_->AddNote("Game called in the " + where + "."));
-    scorer_->EndHalf();
+    static_cast<void>(scorer_->EndHalf());
   }
   called_ = true;
   begun_ = false;
@@ -286,7 +287,7 @@ bool Compiler::Begin() {
   if (begun_) return true;
   if (!scorer_->half_open())
     return Fail("a play outside a half-inning (\"top N\" or \"bottom N\" first)");
-  if (!scorer_->BeginAtBat()) return ScorerFail();
+  if (!Scored(scorer_->BeginAtBat())) return false;
   begun_ = true;
   return true;
 }
@@ -301,7 +302,7 @@ bool Compiler::Line(const std::string& raw) {
     // A note alone is the at-bat's being scored, or the half's last.
     if (!note.empty()) {
       if (!scorer_) return Fail("a note belongs to a play");
-      return scorer_->AddNote(NoteText(note)) || ScorerFail();
+      return Scored(scorer_->AddNote(NoteText(note)));
     }
     return true;
   }
@@ -386,7 +387,7 @@ ScorebookResult Compiler::Finish() {
   result.rules = rules_;
   if (error_.empty() && !scorer_) Fail("the book has no plays");
   if (error_.empty()) {
-    if (scorer_->half_open()) scorer_->EndHalf();
+    if (scorer_->half_open()) static_cast<void>(scorer_->EndHalf());
     Settle();
   }
   result.ok = error_.empty();

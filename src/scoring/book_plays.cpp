@@ -164,7 +164,7 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
       return Fail(name + " is not on the roster of " + team.team_name.str());
   }
   PLAYER p = word[0] == 'M' ? PLAYER{} : *team.FindPlayer(name);
-  bool ok = true;
+  Status ok;
   if (word == "PH") {
     ok = scorer_->PinchHit(p);
   } else if (word == "P") {
@@ -179,7 +179,7 @@ bool Compiler::Substitution(const std::vector<Token>& t, std::size_t& i, bool& h
     ok = scorer_->MoveFielder(name, word == "MDH" ? kPosDesignatedHitter : word[1] - '0', home,
                               slot);
   }
-  return ok || ScorerFail();
+  return Scored(ok);
 }
 
 namespace {
@@ -260,12 +260,12 @@ bool Compiler::Event(const std::string& word, bool& handled) {
   if (fit == WordFit::kOther && StartsWith(word, "FLE", rest) && IsDigit(rest)) {
     // A foul fly dropped: an error that gives nobody a base.
     if (!Begin()) return false;
-    return scorer_->ErrorOnBatter({1, rest[0] - '0', kErrPopFoul, 0, false}) || ScorerFail();
+    return Scored(scorer_->ErrorOnBatter({1, rest[0] - '0', kErrPopFoul, 0, false}));
   }
   if (fit == WordFit::kOther && (word == "POA1" || word == "POA2" || word == "POA3" ||
                                  word == "CPA1" || word == "CPA2" || word == "CPA3")) {
     if (!Begin()) return false;
-    return scorer_->PickoffAttempt(word[3] - '0', word[0] == 'C') || ScorerFail();
+    return Scored(scorer_->PickoffAttempt(word[3] - '0', word[0] == 'C'));
   }
   if (fit == WordFit::kOther) fit = BatteryWord(word, play);
   if (fit == WordFit::kOther) {
@@ -273,7 +273,7 @@ bool Compiler::Event(const std::string& word, bool& handled) {
     return true;
   }
   if (fit == WordFit::kRefused || !Begin()) return false;
-  return scorer_->Record(play) || ScorerFail();
+  return Scored(scorer_->Record(play));
 }
 
 namespace {
@@ -705,7 +705,7 @@ bool Compiler::Pitches(const std::string& word, std::size_t letters) {
     if (!ParsePitchDetails(word.substr(letters), spec))
       return Fail("cannot read the pitch \"" + word + "\" (a pitch's details are like " +
                   "c/SL/84/60,100: its type, speed and where it crossed)");
-    if (!scorer_->Pitch(call, spec)) return ScorerFail();
+    if (!Scored(scorer_->Pitch(call, spec))) return false;
   }
   return true;
 }
@@ -738,11 +738,11 @@ bool Compiler::PlayLine(const std::vector<Token>& t, const std::string& note) {
     Play play;
     if (!ResultPlay(t, i, play)) return false;
     if (play.batter.present && !Begin()) return false;
-    if (!scorer_->Record(play)) return ScorerFail();
+    if (!Scored(scorer_->Record(play))) return false;
     if (play.batter.present) begun_ = false;
     break;
   }
-  if (!note.empty() && !scorer_->AddNote(NoteText(note))) return ScorerFail();
+  if (!note.empty() && !Scored(scorer_->AddNote(NoteText(note)))) return false;
   // A line may hold part of a turn at the plate: the next goes on with it.
   CloseHalfIfOver();
   return true;

@@ -50,10 +50,7 @@ bool AdvanceOnMisplay(std::int32_t code) {
 
 }  // namespace
 
-bool Scorer::Fail(std::string message) {
-  error_ = std::move(message);
-  return false;
-}
+Status Scorer::Fail(std::string message) { return Status::Failed({}, std::move(message)); }
 
 PLAYER Scorer::runner(int base) const {
   if (!occupied(base)) return PLAYER{};
@@ -87,7 +84,7 @@ int Scorer::AtBatIndex() const {
 
 // --- The sequence ------------------------------------------------------------
 
-bool Scorer::AppendEvent(int at_bat, std::int32_t event) {
+Status Scorer::AppendEvent(int at_bat, std::int32_t event) {
   AT_BAT& ab = box(at_bat);
   if (ab.last_pitch + 1 >= kMaxPitches) {
     return Fail("the box of " + ab.batter.name.str() +
@@ -110,7 +107,7 @@ bool Scorer::AppendEvent(int at_bat, std::int32_t event) {
     entry.detail.pitcher.entered_inning = ab.last_pitch;
     if (moment_) MarkRunnerEntry(entry, *moment_, fielding().field[1]);
   }
-  return true;
+  return {};
 }
 
 PITCH_DATA Scorer::MakeDetail(const PitchSpec& spec, bool strike, std::int32_t strike_type,
@@ -153,7 +150,7 @@ void Scorer::CountPitch(std::int32_t event) {
 
 // --- A turn ------------------------------------------------------------------
 
-bool Scorer::BeginAtBat() {
+Status Scorer::BeginAtBat() {
   if (!half_open_) return Fail("no half-inning is being played");
   if (turn_open_) return Fail("the batter at the plate has not finished his turn");
   if (HalfOver()) return Fail("the side is already out");
@@ -168,10 +165,10 @@ bool Scorer::BeginAtBat() {
   strikes_ = 0;
   walk_charge_ = -1;
   struck_out_batter_.reset();
-  return true;
+  return {};
 }
 
-bool Scorer::Pitch(PitchCall call, const PitchSpec& spec) {
+Status Scorer::Pitch(PitchCall call, const PitchSpec& spec) {
   if (!turn_open_) return Fail("no batter is at the plate");
   displaced_.clear();
   if (balls_ >= rules_.balls_per_walk || strikes_ >= rules_.strikes_per_out) {
@@ -231,12 +228,12 @@ bool Scorer::Pitch(PitchCall call, const PitchSpec& spec) {
       break;
   }
   AddPitchDetail(MakeDetail(spec, strike, strike_type, ball_type));
-  AppendEvent(AtBatIndex(), event);
+  Mark(AtBatIndex(), event);
   CountPitch(event);
-  return true;
+  return {};
 }
 
-bool Scorer::PickoffAttempt(int base, bool by_catcher) {
+Status Scorer::PickoffAttempt(int base, bool by_catcher) {
   if (!turn_open_) return Fail("no batter is at the plate");
   if (!occupied(base)) return Fail("nobody is on base " + std::to_string(base) + " to pick off");
   if (BatterRoom() < 2) return Fail("the batter's box has no room for another entry");
@@ -245,7 +242,7 @@ bool Scorer::PickoffAttempt(int base, bool by_catcher) {
   return AppendEvent(AtBatIndex(), event);
 }
 
-bool Scorer::PlaceTieBreakerRunner() {
+Status Scorer::PlaceTieBreakerRunner() {
   if (!half_open_ || turn_open_ || !half().at_bats.empty()) {
     return Fail("the tie-breaker runner is placed before the first batter of a half");
   }
@@ -263,19 +260,19 @@ bool Scorer::PlaceTieBreakerRunner() {
   const int index = AtBatIndex();
   // The reach entry counts one base and a second, uncoded advance entry the
   // other, so that the runner's later advances fall in the right slots.
-  AppendEvent(index, kEventReached);
-  AppendEvent(index, kEventAdvance);
+  Mark(index, kEventReached);
+  Mark(index, kEventAdvance);
   bases_[1] = Runner{index, ab.batter, ab.responsible_pitcher, false};
-  return true;
+  return {};
 }
 
-bool Scorer::ErrorOnBatter(const ErrorMark& error) {
+Status Scorer::ErrorOnBatter(const ErrorMark& error) {
   if (!turn_open_) return Fail("no batter is at the plate");
   ApplyErrors(half().at_bats.back(), {error});
-  return true;
+  return {};
 }
 
-bool Scorer::AddNote(std::string_view text) {
+Status Scorer::AddNote(std::string_view text) {
   if (halves_played_ == 0 || half().at_bats.empty()) return Fail("a note needs an at-bat");
   GAME_NOTE note;
   note.inning = inning_;
@@ -288,7 +285,7 @@ bool Scorer::AddNote(std::string_view text) {
     }
   }
   game_.notes.push_back(note);
-  return true;
+  return {};
 }
 
 // --- Plays -------------------------------------------------------------------
@@ -314,7 +311,7 @@ bool RunScoresOnPlay(const Play& play) {
 
 // Each runner the play moves stands on his base, moves once, forwards, with
 // a code for each base gained and room in his box for them.
-bool Scorer::CheckRunnerMoves(const Play& play) {
+Status Scorer::CheckRunnerMoves(const Play& play) {
   std::array<bool, 3> moving{};
   for (const RunnerMove& m : play.runners) {
     if (m.from < 1 || m.from > 3 || !occupied(m.from)) {
@@ -332,12 +329,12 @@ bool Scorer::CheckRunnerMoves(const Play& play) {
       return Fail("the box of the runner on base " + std::to_string(m.from) + " is full");
     }
   }
-  return true;
+  return {};
 }
 
 // The batter's result is there and his bases fit it, a code for each extra
 // base he takes.
-bool Scorer::CheckBatterBases(const BatterPart& b) {
+Status Scorer::CheckBatterBases(const BatterPart& b) {
   if (!turn_open_) return Fail("no batter is at the plate");
   if (!b.reached && !b.out) return Fail("the batter's result is missing");
   const int base = b.reached ? ResultBase(b.how_reached) : 0;
@@ -346,13 +343,13 @@ bool Scorer::CheckBatterBases(const BatterPart& b) {
   if (static_cast<int>(b.codes.size()) != b.to - base) {
     return Fail("one advance code is needed for each extra base the batter takes");
   }
-  return true;
+  return {};
 }
 
 // The batter's result fits the count: a strikeout on the last strike, a
 // walk on the last ball, a bunted foul and a dropped third strike with two
 // strikes, and nothing else once the count is full.
-bool Scorer::CheckBatterCount(const BatterPart& b) {
+Status Scorer::CheckBatterCount(const BatterPart& b) {
   const bool strikeout =
       !b.reached && (b.how_out == kOutStrikeSwinging || b.how_out == kOutStrikeLooking);
   const bool walk =
@@ -372,19 +369,20 @@ bool Scorer::CheckBatterCount(const BatterPart& b) {
   if (IsDroppedThird(b) && strikes_ != rules_.strikes_per_out - 1) {
     return Fail("a dropped third strike needs two strikes in the count");
   }
-  return true;
+  return {};
 }
 
 // The batter's part of the play, when he has one: his bases, the count,
 // and room in his box for the entries the play writes.
-bool Scorer::CheckBatterPart(const Play& play) {
+Status Scorer::CheckBatterPart(const Play& play) {
   const BatterPart& b = play.batter;
-  if (!b.present) return true;
-  if (!CheckBatterBases(b) || !CheckBatterCount(b)) return false;
+  if (!b.present) return {};
+  if (Status ok = CheckBatterBases(b); !ok) return ok;
+  if (Status ok = CheckBatterCount(b); !ok) return ok;
   const int needed = 1 + (b.reached && b.out ? 1 : 0) + static_cast<int>(b.codes.size()) +
                      std::max(0, DefaultRbi(play));
   if (needed > BatterRoom()) return Fail("the batter's box has no room for this play");
-  return true;
+  return {};
 }
 
 // Where each man stands after the play, by the base he started from (0
@@ -403,7 +401,7 @@ std::array<int, 4> Scorer::StandingAfter(const Play& play) const {
 // After the play one man at most stands on each base, and no runner safe
 // has passed one ahead of him who is safe on a base (the batter counts
 // from the plate).
-bool Scorer::CheckBasesAfter(const Play& play) {
+Status Scorer::CheckBasesAfter(const Play& play) {
   const std::array<int, 4> stands = StandingAfter(play);
   std::array<int, 3> after{};  // how many stand on each base after the play
   for (int s : stands) {
@@ -419,28 +417,30 @@ bool Scorer::CheckBasesAfter(const Play& play) {
       if (a >= 1 && a <= 3 && r > a) return Fail("a runner cannot pass the runner ahead of him");
     }
   }
-  return true;
+  return {};
 }
 
 // The play makes no more outs than the side has left, and no run scores
 // on the side's last out if that is a force out (unless the official score
 // counted it all the same).
-bool Scorer::CheckOutsLeft(const Play& play) {
+Status Scorer::CheckOutsLeft(const Play& play) {
   const int outs = outs_ + OutsOfPlay(play);
   if (outs > rules_.outs_per_inning) return Fail("the play makes more outs than the side has left");
   if (outs == rules_.outs_per_inning && RunScoresOnPlay(play) && !play.runs_beat_last_force &&
       LastOutIsForced(play)) {
     return Fail("no run scores when the side's last out is a force out");
   }
-  return true;
+  return {};
 }
 
 // The rules a play must keep, in the order they are checked; each fails
 // with its reason.
-bool Scorer::CheckPlay(const Play& play) {
+Status Scorer::CheckPlay(const Play& play) {
   if (!half_open_) return Fail("no half-inning is being played");
-  return CheckRunnerMoves(play) && CheckBatterPart(play) && CheckBasesAfter(play) &&
-         CheckOutsLeft(play);
+  if (Status ok = CheckRunnerMoves(play); !ok) return ok;
+  if (Status ok = CheckBatterPart(play); !ok) return ok;
+  if (Status ok = CheckBasesAfter(play); !ok) return ok;
+  return CheckOutsLeft(play);
 }
 
 // Whether the out that ends the half in this play is a force out (or the
@@ -577,7 +577,7 @@ Scorer::Runner Scorer::RecordBatter(const Play& play, int batter_index) {
   }
   // The count of the turn is the one the last pitch left; a dropped third
   // strike is itself the third strike.
-  AppendEvent(batter_index, b.reached ? kEventReached : kEventOut);
+  Mark(batter_index, b.reached ? kEventReached : kEventOut);
   if (dropped_third) CountPitch(kEventStrike);
   ab.balls = balls_;
   ab.strikes = strikes_;
@@ -645,13 +645,13 @@ void Scorer::MoveRunners(const Play& play, std::array<std::optional<Runner>, 3>&
     for (std::int32_t f : m.assists) AddReachCredit(ab, f, kCreditAssist);
     for (std::size_t i = 0; i < m.codes.size(); ++i) {
       const int left = m.from + static_cast<int>(i);  // base he leaves
-      AppendEvent(r.at_bat, kEventAdvance);
+      Mark(r.at_bat, kEventAdvance);
       box(r.at_bat).advances[static_cast<std::size_t>(left - 1)] = m.codes[i];
       box(r.at_bat).bases_reached = left + 1;
       if (AdvanceOnMisplay(m.codes[i])) r.clean = false;
     }
     if (m.out) {
-      AppendEvent(r.at_bat, kEventOut);
+      Mark(r.at_bat, kEventOut);
       box(r.at_bat).how_out = m.how_out;
       ApplyChain(box(r.at_bat), m.chain);
       PutOut(r.at_bat);
@@ -671,20 +671,20 @@ void Scorer::FinishBatter(const Play& play, int batter_index, int rbi, Runner r,
   const int base = b.reached ? ResultBase(b.how_reached) : 0;
   for (std::size_t i = 0; i < b.codes.size(); ++i) {
     const int left = base + static_cast<int>(i);
-    AppendEvent(batter_index, kEventAdvance);
+    Mark(batter_index, kEventAdvance);
     box(batter_index).advances[static_cast<std::size_t>(left - 1)] = b.codes[i];
     box(batter_index).bases_reached = left + 1;
     if (AdvanceOnMisplay(b.codes[i])) r.clean = false;
   }
   if (b.out) {
-    if (b.reached) AppendEvent(batter_index, kEventOut);
+    if (b.reached) Mark(batter_index, kEventOut);
     if (b.reached || !play.batter_out_first) PutOut(batter_index);
   } else if (b.to == 4) {
     Score(batter_index, r, b.earned);
   } else if (b.to >= 1) {
     next[static_cast<std::size_t>(b.to - 1)] = r;
   }
-  for (int i = 0; i < rbi; ++i) AppendEvent(batter_index, kEventRbi);
+  for (int i = 0; i < rbi; ++i) Mark(batter_index, kEventRbi);
   box(batter_index).rbi += rbi;
   CloseTurn();
 }
@@ -725,8 +725,8 @@ void Scorer::PassChargesBack(const Play& play, std::optional<Runner>& batter) {
   }
 }
 
-bool Scorer::Record(const Play& play) {
-  if (!CheckPlay(play)) return false;
+Status Scorer::Record(const Play& play) {
+  if (Status ok = CheckPlay(play); !ok) return ok;
   displaced_.clear();
   const int rbi = DefaultRbi(play);
   const int batter_index = play.batter.present ? AtBatIndex() : -1;
@@ -744,7 +744,7 @@ bool Scorer::Record(const Play& play) {
   moment_.reset();
   bases_ = next;
   TallyHalf();
-  return true;
+  return {};
 }
 
 }  // namespace scorewick::scoring

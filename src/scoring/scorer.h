@@ -28,7 +28,7 @@
 // - the out number of each out (1, 2, 3) as the box number;
 // - the half's runs, hits, errors and runners left on base, from its boxes.
 //
-// Every operation returns false, with the reason in error(), when the game
+// Every operation fails, with its reason, when the game
 // as it stands cannot take it (a steal from an empty base, a fourth out);
 // nothing is written then.  The simulator never asks for such a thing; the
 // scorebook compiler and the importers turn the reason into a message for
@@ -43,6 +43,7 @@
 
 #include "records/game.h"
 #include "records/pitcher_charges.h"
+#include "records/status.h"
 #include "scoring/league_rules.h"
 #include "scoring/play.h"
 
@@ -62,7 +63,6 @@ class Scorer {
   // and current position.  The header is the caller's.
   Scorer(Game& game, const LeagueRules& rules);
 
-  const std::string& error() const { return error_; }
   const LeagueRules& rules() const { return rules_; }
   Game& game() { return game_; }
   const Game& game() const { return game_; }
@@ -70,13 +70,13 @@ class Scorer {
   // --- The game ------------------------------------------------------------
   // Copies both teams into the game (without personal information) and sets
   // the starting line-ups.  Every player must be on his team's roster.
-  bool StartGame(const Team& home, const Team& visitor, const StartingSide& home_side,
-                 const StartingSide& visitor_side);
+  Status StartGame(const Team& home, const Team& visitor, const StartingSide& home_side,
+                   const StartingSide& visitor_side);
   // Opens the next half: top of the first, bottom of the first, top of the
   // second ...  The fielding side must have a player at every position.
-  bool StartHalf();
+  Status StartHalf();
   // Closes the open half and stores its totals.
-  bool EndHalf();
+  Status EndHalf();
   // Stores the open half's totals as its boxes make them so far (every
   // play does), so that a game in progress reads as it stands.
   void TallyHalf();
@@ -89,19 +89,19 @@ class Scorer {
 
   // --- A turn at the plate ---------------------------------------------------
   // Opens the turn of the batter due up.
-  bool BeginAtBat();
+  Status BeginAtBat();
   // A pitch that does not end the turn.  The count must still be open.
-  bool Pitch(PitchCall call, const PitchSpec& spec);
+  Status Pitch(PitchCall call, const PitchSpec& spec);
   // A pick-off attempt at a base (1..3) by the pitcher or the catcher,
   // recorded in the batter's sequence.
-  bool PickoffAttempt(int base, bool by_catcher);
+  Status PickoffAttempt(int base, bool by_catcher);
   // A play: the batter's result (ending his turn) and/or runners moving.
-  bool Record(const Play& play);
+  Status Record(const Play& play);
   // Extra-inning tie-breaker: the player who batted last (the one before the
   // batter due up) starts the half on second base, in a box of his own.
-  bool PlaceTieBreakerRunner();
+  Status PlaceTieBreakerRunner();
   // Attaches a note to the at-bat being scored (or the last one of the half).
-  bool AddNote(std::string_view text);
+  Status AddNote(std::string_view text);
   // Whether the out that would end the half in this play is a force out
   // (or the batter's before he reached first), so that no run of the play
   // can count.
@@ -112,17 +112,17 @@ class Scorer {
   // in the middle of his count.  Both stay in the line-up; the box goes to
   // the one the scoring rules charge with the turn: the pinch hitter,
   // unless he came in with two strikes and completed a strikeout.
-  bool PinchHit(const PLAYER& player);
+  Status PinchHit(const PLAYER& player);
   // A pinch runner for the runner on base (1..3).
-  bool PinchRun(int base, const PLAYER& player);
+  Status PinchRun(int base, const PLAYER& player);
   // A new pitcher for the fielding side (during a half, or before the side
   // takes the field).  He bats in the departing pitcher's slot, or in slot
   // `slot` (1-based) when given.
-  bool ChangePitcher(const PLAYER& player, int slot = 0);
+  Status ChangePitcher(const PLAYER& player, int slot = 0);
   // A new player at a fielding position (1..9) of the side in the field, or
   // of the side about to take it when called between halves; he bats in the
   // slot of the one he replaces, or in slot `slot` when given.
-  bool SubstituteFielder(int position, const PLAYER& player, int slot = 0);
+  Status SubstituteFielder(int position, const PLAYER& player, int slot = 0);
   // A player already in the game (a pinch hitter staying in, a fielder
   // changing places) takes a fielding position: between halves for either
   // side, during a half for the side in the field (its line-up of the half
@@ -131,7 +131,7 @@ class Scorer {
   // game and the side gives up its designated hitter.  So does a pitcher
   // just replaced on the mound by a substitution of the same moment (no
   // pitch or play between them), who stays in the game elsewhere.
-  bool MoveFielder(std::string_view name, int position, bool home_side, int slot = 0);
+  Status MoveFielder(std::string_view name, int position, bool home_side, int slot = 0);
 
   // --- State -----------------------------------------------------------------
   int inning() const { return inning_; }  // 0-based
@@ -167,7 +167,7 @@ class Scorer {
   int halves_played() const { return halves_played_; }
   // An error that gives nobody a base (a dropped foul fly), charged in the
   // box of the batter at the plate.
-  bool ErrorOnBatter(const ErrorMark& error);
+  Status ErrorOnBatter(const ErrorMark& error);
 
  private:
   struct Side {
@@ -196,7 +196,7 @@ class Scorer {
     int order = 0;
   };
 
-  bool Fail(std::string message);
+  Status Fail(std::string message);
   Side& side(bool home) { return home ? home_ : visitor_; }
   const Side& side(bool home) const { return home ? home_ : visitor_; }
   Side& batting() { return side(!top_); }
@@ -211,33 +211,36 @@ class Scorer {
   void AppendOffense(const PLAYER& entry, int slot);
   void AppendDefense(const PLAYER& entry, int position);
   void NotePitcherEntered(const PLAYER& pitcher, bool home, bool starter);
-  bool FieldReady(Side& s);
-  bool StaysOnAsDesignatedHitter(Side& f, std::string_view name);
-  bool StartSide(bool is_home, const Team& source, const StartingSide& start);
-  bool PlaceStartingBatters(Side& s, const StartingSide& start);
-  bool PlaceStartingPitcher(Side& s, const StartingSide& start);
-  bool EveryPositionFilled(const Side& s);
+  Status FieldReady(Side& s);
+  Status StaysOnAsDesignatedHitter(Side& f, std::string_view name);
+  Status StartSide(bool is_home, const Team& source, const StartingSide& start);
+  Status PlaceStartingBatters(Side& s, const StartingSide& start);
+  Status PlaceStartingPitcher(Side& s, const StartingSide& start);
+  Status EveryPositionFilled(const Side& s);
   // The player of a batting slot (1-based) leaves it for `entering`: he
   // gives up his place in the field too, and a pitcher who now bats ends
   // the side's designated hitter.
   void TakeSlot(Side& s, int slot, const PLAYER& entering);
 
   // The sequence.
-  bool AppendEvent(int at_bat, std::int32_t event);
+  Status AppendEvent(int at_bat, std::int32_t event);
+  // An entry the play's checks have made room for (a full box keeps what
+  // it has).
+  void Mark(int at_bat, std::int32_t event) { static_cast<void>(AppendEvent(at_bat, event)); }
   PITCH_DATA MakeDetail(const PitchSpec& spec, bool strike, std::int32_t strike_type,
                         std::int32_t ball_type) const;
   void AddPitchDetail(const PITCH_DATA& detail);
   void CountPitch(std::int32_t event);
 
   // Plays.
-  bool CheckPlay(const Play& play);
-  bool CheckRunnerMoves(const Play& play);
-  bool CheckBatterPart(const Play& play);
-  bool CheckBatterBases(const BatterPart& b);
-  bool CheckBatterCount(const BatterPart& b);
+  Status CheckPlay(const Play& play);
+  Status CheckRunnerMoves(const Play& play);
+  Status CheckBatterPart(const Play& play);
+  Status CheckBatterBases(const BatterPart& b);
+  Status CheckBatterCount(const BatterPart& b);
   std::array<int, 4> StandingAfter(const Play& play) const;
-  bool CheckBasesAfter(const Play& play);
-  bool CheckOutsLeft(const Play& play);
+  Status CheckBasesAfter(const Play& play);
+  Status CheckOutsLeft(const Play& play);
   void ApplyErrors(AT_BAT& ab, const std::vector<ErrorMark>& errors);
   void ApplyChain(AT_BAT& ab, const std::vector<Fielded>& chain);
   void AddReachCredit(AT_BAT& ab, std::int32_t position, std::int32_t credit);
@@ -254,7 +257,6 @@ class Scorer {
 
   Game& game_;
   LeagueRules rules_;
-  std::string error_;
   Side home_;
   Side visitor_;
   int inning_ = 0;

@@ -103,7 +103,7 @@ PLAYER Starter(const PLAYER& player, std::int32_t batting_order) {
 
 // The starting batters in their order, each at his place in the field or
 // as the designated hitter.
-bool Scorer::PlaceStartingBatters(Side& s, const StartingSide& start) {
+Status Scorer::PlaceStartingBatters(Side& s, const StartingSide& start) {
   if (start.batters.empty()) return Fail(TeamName(s.home) + " have no batters");
   for (std::size_t i = 0; i < start.batters.size(); ++i) {
     const PLAYER& b = start.batters[i];
@@ -125,12 +125,12 @@ bool Scorer::PlaceStartingBatters(Side& s, const StartingSide& start) {
       return Fail(p.name.str() + " of " + TeamName(s.home) + " needs a fielding position or DH");
     }
   }
-  return true;
+  return {};
 }
 
 // The starting pitcher: one of the batters, or with a designated hitter
 // batting for him, a pitcher who does not bat.
-bool Scorer::PlaceStartingPitcher(Side& s, const StartingSide& start) {
+Status Scorer::PlaceStartingPitcher(Side& s, const StartingSide& start) {
   Team& team = *s.team;
   if (start.pitcher.name.empty()) {
     return Fail(TeamName(s.home) + " have no pitcher: a batter at P, or P \"Name\" P for one " +
@@ -146,7 +146,7 @@ bool Scorer::PlaceStartingPitcher(Side& s, const StartingSide& start) {
                   " must bat, or a designated hitter bat for him");
     }
     team.uses_designated_hitter = 0;
-    return true;
+    return {};
   }
   if (HasPlayed(s.home, start.pitcher.name.view()) || !s.field[1].name.empty()) {
     return Fail(TeamName(s.home) + " use a designated hitter, so their pitcher does not bat");
@@ -160,21 +160,21 @@ bool Scorer::PlaceStartingPitcher(Side& s, const StartingSide& start) {
     if (b.position == kPosDesignatedHitter) team.designated_hitter = b;
   }
   team.dh_bats_for = p;
-  return true;
+  return {};
 }
 
-bool Scorer::EveryPositionFilled(const Side& s) {
+Status Scorer::EveryPositionFilled(const Side& s) {
   for (int pos = 1; pos <= 9; ++pos) {
     if (s.field[static_cast<std::size_t>(pos)].name.empty()) {
       return Fail(TeamName(s.home) + " have nobody at " + std::string(PositionName(pos)));
     }
   }
-  return true;
+  return {};
 }
 
 // One side's start: the game's copy of its team with the roster alone,
 // its batters, its pitcher, every position filled.
-bool Scorer::StartSide(bool is_home, const Team& source, const StartingSide& start) {
+Status Scorer::StartSide(bool is_home, const Team& source, const StartingSide& start) {
   Team& copy = is_home ? game_.home : game_.visitor;
   copy.CopyFrom(source);
   copy.no_personal_info = 1;
@@ -184,25 +184,25 @@ bool Scorer::StartSide(bool is_home, const Team& source, const StartingSide& sta
   s = Side{};
   s.home = is_home;
   s.team = &copy;
-  if (!PlaceStartingBatters(s, start) || !PlaceStartingPitcher(s, start) ||
-      !EveryPositionFilled(s)) {
-    return false;
-  }
+  if (Status ok = PlaceStartingBatters(s, start); !ok) return ok;
+  if (Status ok = PlaceStartingPitcher(s, start); !ok) return ok;
+  if (Status ok = EveryPositionFilled(s); !ok) return ok;
   copy.lineup_size = static_cast<std::int32_t>(s.batting_slots.size());
   NotePitcherEntered(s.field[1], is_home, true);
-  return true;
+  return {};
 }
 
-bool Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide& home_side,
-                       const StartingSide& visitor_side) {
+Status Scorer::StartGame(const Team& home, const Team& visitor, const StartingSide& home_side,
+                         const StartingSide& visitor_side) {
   if (started_) return Fail("the game has already started");
-  if (!StartSide(true, home, home_side) || !StartSide(false, visitor, visitor_side)) return false;
+  if (Status ok = StartSide(true, home, home_side); !ok) return ok;
+  if (Status ok = StartSide(false, visitor, visitor_side); !ok) return ok;
   started_ = true;
-  return true;
+  return {};
 }
 
-bool Scorer::FieldReady(Side& s) {
-  if (!EveryPositionFilled(s)) return false;
+Status Scorer::FieldReady(Side& s) {
+  if (Status ok = EveryPositionFilled(s); !ok) return ok;
   for (std::size_t i = 0; i < s.batting_slots.size(); ++i) {
     PLAYER& p = s.batting_slots[i];
     int pos = 0;
@@ -228,17 +228,17 @@ bool Scorer::FieldReady(Side& s) {
                   TeamName(s.home) + " but does not bat");
     }
   }
-  return true;
+  return {};
 }
 
-bool Scorer::StartHalf() {
+Status Scorer::StartHalf() {
   if (!started_) return Fail("the game has not started");
   if (half_open_) return Fail("the half-inning before has not ended");
   if (GameOver()) return Fail("the game is over");
   if (halves_played_ >= 2 * kInnings) return Fail("a game has at most 40 innings");
   const int h = halves_played_;
   Side& f = side(h % 2 == 0);  // the home side fields in the top half
-  if (!FieldReady(f)) return false;
+  if (Status ok = FieldReady(f); !ok) return ok;
   inning_ = h / 2;
   top_ = h % 2 == 0;
   ++halves_played_;
@@ -271,15 +271,15 @@ bool Scorer::StartHalf() {
     p.active = 1;
     hf.defense.push_back(p);
   }
-  return true;
+  return {};
 }
 
-bool Scorer::EndHalf() {
+Status Scorer::EndHalf() {
   if (!half_open_) return Fail("no half-inning is being played");
   TallyHalf();
   half_open_ = false;
   turn_open_ = false;
-  return true;
+  return {};
 }
 
 void Scorer::TallyHalf() {
@@ -393,7 +393,7 @@ void Scorer::AppendDefense(const PLAYER& entry, int position) {
   hf.defense.push_back(entry);
 }
 
-bool Scorer::PinchHit(const PLAYER& player) {
+Status Scorer::PinchHit(const PLAYER& player) {
   if (!half_open_) return Fail("a pinch hitter comes in for the side at bat");
   Side& b = batting();
   if (!OnRoster(b, player))
@@ -412,10 +412,10 @@ bool Scorer::PinchHit(const PLAYER& player) {
   b.batting_slots[static_cast<std::size_t>(slot - 1)] = p;
   b.played.push_back(p.name.str());
   AppendOffense(p, slot);
-  return true;
+  return {};
 }
 
-bool Scorer::PinchRun(int base, const PLAYER& player) {
+Status Scorer::PinchRun(int base, const PLAYER& player) {
   if (!half_open_ || !occupied(base))
     return Fail("nobody is on base " + std::to_string(base) + " to run for");
   Side& b = batting();
@@ -437,10 +437,10 @@ bool Scorer::PinchRun(int base, const PLAYER& player) {
   // What the runner did before he was replaced stays his.
   MarkPinchRunnerFrom(box(r.at_bat), box(r.at_bat).last_pitch + 1);
   AppendOffense(p, slot);
-  return true;
+  return {};
 }
 
-bool Scorer::ChangePitcher(const PLAYER& player, int slot) {
+Status Scorer::ChangePitcher(const PLAYER& player, int slot) {
   // Between halves the change is for the side about to take the field.
   const bool home = half_open_ ? top_ : halves_played_ % 2 == 0;
   Side& f = side(home);
@@ -456,7 +456,7 @@ bool Scorer::ChangePitcher(const PLAYER& player, int slot) {
       if (balls_ >= 2 && balls_ > strikes_) walk_charge_ = k - 1;
     }
   }
-  if (!SubstituteFielder(kPosPitcher, player, slot)) return false;
+  if (Status ok = SubstituteFielder(kPosPitcher, player, slot); !ok) return ok;
   if (turn_open_) {
     AT_BAT& ab = half().at_bats.back();
     const int k = ab.last_pitch >= 0 ? ab.PitcherCount() : 0;
@@ -465,10 +465,10 @@ bool Scorer::ChangePitcher(const PLAYER& player, int slot) {
     if (k == 0) ab.responsible_pitcher = f.field[1];
   }
   NotePitcherEntered(f.field[1], home, false);
-  return true;
+  return {};
 }
 
-bool Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
+Status Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
   if (position < 1 || position > 9) return Fail("fielding positions are 1 to 9");
   const bool home = half_open_ ? top_ : halves_played_ % 2 == 0;
   Side& f = side(home);
@@ -493,10 +493,10 @@ bool Scorer::SubstituteFielder(int position, const PLAYER& player, int slot) {
     AppendDefense(p, position);
     // A new catcher during a turn is an entry of the batter's sequence.
     if (position == kPosCatcher && turn_open_ && half().at_bats.back().last_pitch >= 0) {
-      AppendEvent(AtBatIndex(), kEventCatcherSubbed);
+      Mark(AtBatIndex(), kEventCatcherSubbed);
     }
   }
-  return true;
+  return {};
 }
 
 void Scorer::TakeSlot(Side& s, int slot, const PLAYER& entering) {
@@ -518,17 +518,17 @@ void Scorer::TakeSlot(Side& s, int slot, const PLAYER& entering) {
 
 // A pinch hitter or runner for the designated hitter stays on as the
 // designated hitter.
-bool Scorer::StaysOnAsDesignatedHitter(Side& f, std::string_view name) {
+Status Scorer::StaysOnAsDesignatedHitter(Side& f, std::string_view name) {
   for (PLAYER& p : f.batting_slots) {
     if (p.name.view() == name) {
       p.position = kPosDesignatedHitter;
-      return true;
+      return {};
     }
   }
   return Fail(std::string(name) + " is not in the batting order of " + TeamName(f.home));
 }
 
-bool Scorer::MoveFielder(std::string_view name, int position, bool home_side, int slot) {
+Status Scorer::MoveFielder(std::string_view name, int position, bool home_side, int slot) {
   // During a half only the side in the field can move its fielders.
   if (half_open_ && home_side != top_) return Fail("players change positions between halves");
   Side& f = side(home_side);
@@ -584,10 +584,10 @@ bool Scorer::MoveFielder(std::string_view name, int position, bool home_side, in
     // The line-up of the half gains his entry at the new position.
     AppendDefense(Entering(who, position, who.batting_order), position);
     if (position == kPosCatcher && turn_open_ && half().at_bats.back().last_pitch >= 0) {
-      AppendEvent(AtBatIndex(), kEventCatcherSubbed);
+      Mark(AtBatIndex(), kEventCatcherSubbed);
     }
   }
-  return true;
+  return {};
 }
 
 }  // namespace scorewick::scoring

@@ -63,7 +63,7 @@ bool GameSimulator::IntentionalWalk() {
   for (int i = 0; i < r.balls_per_walk; ++i) {
     PitchSpec wide = MakePitch(false, false);
     wide.x = 110 + rng_.Below(6);
-    scorer_.Pitch(PitchCall::kIntentionalBall, wide);
+    Take(scorer_.Pitch(PitchCall::kIntentionalBall, wide), "pitch");
   }
   Walk(true);
   MaybeNote();
@@ -109,7 +109,7 @@ void GameSimulator::ThrowPitch(bool bunt, const Strength& bat, const Strength& a
   } else if (choice == 3) {
     PitchSpec spec = MakePitch(true, false);
     if (bunt && two_strikes) {
-      scorer_.Pitch(PitchCall::kFoulBunt, spec);
+      Take(scorer_.Pitch(PitchCall::kFoulBunt, spec), "pitch");
       Play play;
       play.batter.present = true;
       play.batter.out = true;
@@ -117,24 +117,26 @@ void GameSimulator::ThrowPitch(bool bunt, const Strength& bat, const Strength& a
       play.batter.chain = {{kPosCatcher, kCreditNone}};
       RecordOrDie(play);
     } else if (rng_.Chance(0.004) && scorer_.BatterRoom() > 10) {
-      scorer_.Pitch(PitchCall::kFoul, spec);
+      Take(scorer_.Pitch(PitchCall::kFoul, spec), "pitch");
       const int who = rng_.Pick({0.4, 0.3, 0.3});
-      scorer_.ErrorOnBatter({1,
-                             who == 0   ? kPosCatcher
-                             : who == 1 ? kPosFirst
-                                        : kPosThird,
-                             kErrPopFoul, 0, false});
+      Take(scorer_.ErrorOnBatter({1,
+                                  who == 0   ? kPosCatcher
+                                  : who == 1 ? kPosFirst
+                                             : kPosThird,
+                                  kErrPopFoul, 0, false}),
+           "error on a foul fly");
     } else {
-      scorer_.Pitch(bunt    ? PitchCall::kFoulBunt
-                    : steal ? PitchCall::kFoulOnHitAndRun
-                            : PitchCall::kFoul,
-                    spec);
+      Take(scorer_.Pitch(bunt    ? PitchCall::kFoulBunt
+                         : steal ? PitchCall::kFoulOnHitAndRun
+                                 : PitchCall::kFoul,
+                         spec),
+           "pitch");
     }
   } else if (choice == 0) {
     const bool wide = rng_.Chance(0.004) && scorer_.occupied(1);
     PitchCall call = wide ? PitchCall::kPitchOut : PitchCall::kBall;
     if (r.softball && rng_.Chance(0.01)) call = PitchCall::kPitcherToMouth;
-    scorer_.Pitch(call, MakePitch(false, false));
+    Take(scorer_.Pitch(call, MakePitch(false, false)), "pitch");
     if (scorer_.balls() >= r.balls_per_walk) {
       Walk(false);
     } else if (steal) {
@@ -156,7 +158,7 @@ void GameSimulator::ThrowPitch(bool bunt, const Strength& bat, const Strength& a
                      : bunt  ? PitchCall::kMissedBunt
                      : steal ? PitchCall::kSwingingOnHitAndRun
                              : PitchCall::kSwingingStrike;
-    scorer_.Pitch(call, spec);
+    Take(scorer_.Pitch(call, spec), "pitch");
     if (scorer_.strikes() >= r.strikes_per_out) {
       if (steal && scorer_.outs() + 1 < r.outs_per_inning) {
         StealAttempt(true, looking);
@@ -177,8 +179,8 @@ void GameSimulator::PlateAppearance() {
   if (error_.empty()) ConsiderPitchingChange(false);
   if (error_.empty()) ConsiderPinchHitter();
   if (!error_.empty()) return;
-  if (!scorer_.BeginAtBat()) {
-    error_ = "the simulator could not begin a turn: " + scorer_.error();
+  if (Status begun = scorer_.BeginAtBat(); !begun) {
+    error_ = "the simulator could not begin a turn: " + begun.reason;
     return;
   }
   const LeagueRules& r = setup_.rules;
@@ -230,8 +232,7 @@ bool GameSimulator::BetweenPitches() {
         continue;
       const PLAYER sub = bn.players[i];
       bn.players.erase(bn.players.begin() + static_cast<std::ptrdiff_t>(i));
-      if (!scorer_.SubstituteFielder(kPosCatcher, sub))
-        error_ = "the simulator's new catcher was refused: " + scorer_.error();
+      Take(scorer_.SubstituteFielder(kPosCatcher, sub), "new catcher");
       break;
     }
   }

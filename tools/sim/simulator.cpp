@@ -19,12 +19,18 @@ bool SimulateGame(const Team& home, const Team& visitor, const GameSetup& setup,
 GameSimulator::GameSimulator(Game& game, const GameSetup& setup)
     : game_(game), setup_(setup), rng_(setup.seed), scorer_(game, setup.rules) {}
 
+void GameSimulator::Take(const Status& taken, const char* what) {
+  if (!taken && error_.empty())
+    error_ = std::string("the simulator's ") + what + " was refused: " + taken.reason;
+}
+
 bool GameSimulator::RecordOrDie(const Play& play) {
   if (!error_.empty()) return false;
-  if (scorer_.Record(play)) return true;
+  const Status taken = scorer_.Record(play);
+  if (taken) return true;
   std::string on;
   for (int base = 1; base <= 3; ++base) on += scorer_.occupied(base) ? std::to_string(base) : "";
-  error_ = "the simulator made a play the scorer refused: " + scorer_.error() + " [" +
+  error_ = "the simulator made a play the scorer refused: " + taken.reason + " [" +
            DescribePlay(play) + " bases " + on + ", " + std::to_string(scorer_.outs()) + " out]";
   return false;
 }
@@ -59,8 +65,9 @@ bool GameSimulator::PlayGame(const Team& home, const Team& visitor, std::string*
   }
   bench_[1] = Bench{home_plan->bench, home_plan->bullpen, {}};
   bench_[0] = Bench{visitor_plan->bench, visitor_plan->bullpen, {}};
-  if (!scorer_.StartGame(home, visitor, home_plan->start, visitor_plan->start)) {
-    if (error) *error = scorer_.error();
+  if (Status started = scorer_.StartGame(home, visitor, home_plan->start, visitor_plan->start);
+      !started) {
+    if (error) *error = started.reason;
     return false;
   }
   SetHeader();
@@ -105,14 +112,14 @@ void GameSimulator::PlayHalf() {
   const bool next_top = scorer_.halves_played() % 2 == 0;
   PrepareDefence(next_top);  // the home side fields in the top half
   if (!error_.empty()) return;
-  if (!scorer_.StartHalf()) {
-    error_ = "the simulator could not start a half: " + scorer_.error();
+  if (Status started = scorer_.StartHalf(); !started) {
+    error_ = "the simulator could not start a half: " + started.reason;
     return;
   }
   if (setup_.rules.tie_breaker && scorer_.inning() >= setup_.rules.innings)
-    scorer_.PlaceTieBreakerRunner();
+    static_cast<void>(scorer_.PlaceTieBreakerRunner());
   while (error_.empty() && !scorer_.HalfOver() && !scorer_.GameOver()) PlateAppearance();
-  scorer_.EndHalf();
+  static_cast<void>(scorer_.EndHalf());
 }
 
 bool GameSimulator::Bring(bool home, std::vector<PLAYER>& pool, PLAYER& who) {
@@ -135,7 +142,7 @@ void GameSimulator::PrepareDefence(bool home) {
   for (const auto& [slot, position] : bn.vacated) {
     const PLAYER in_slot = scorer_.InSlot(home, slot);
     PLAYER sub;
-    bool ok = true;
+    Status ok;
     if (position == kPosPitcher) {
       if (Bring(home, bn.bullpen, sub) || Bring(home, bn.players, sub)) {
         ok = scorer_.ChangePitcher(sub, slot);
@@ -148,15 +155,16 @@ void GameSimulator::PrepareDefence(bool home) {
     } else {
       ok = scorer_.SubstituteFielder(position, sub, slot);
     }
-    if (!ok) error_ = "the simulator's defensive change was refused: " + scorer_.error();
+    if (!ok) error_ = "the simulator's defensive change was refused: " + ok.reason;
   }
   bn.vacated.clear();
   if (!error_.empty()) return;
   if (Late() && Lead(home) >= 1 && Lead(home) <= 3 && rng_.Chance(0.15)) {
     const int position = 7 + rng_.Below(3);
     PLAYER sub;
-    if (Bring(home, bn.players, sub) && !scorer_.SubstituteFielder(position, sub)) {
-      error_ = "the simulator's defensive replacement was refused: " + scorer_.error();
+    if (Bring(home, bn.players, sub)) {
+      if (Status in = scorer_.SubstituteFielder(position, sub); !in)
+        error_ = "the simulator's defensive replacement was refused: " + in.reason;
     }
   }
   ConsiderPitchingChange(false);
@@ -196,8 +204,8 @@ void GameSimulator::ConsiderPitchingChange(bool mid_turn) {
   if (!change) return;
   PLAYER reliever;
   if (!Bring(home, bn.bullpen, reliever)) return;
-  if (!scorer_.ChangePitcher(reliever))
-    error_ = "the simulator's pitching change was refused: " + scorer_.error();
+  if (Status in = scorer_.ChangePitcher(reliever); !in)
+    error_ = "the simulator's pitching change was refused: " + in.reason;
 }
 
 void GameSimulator::ConsiderPinchHitter() {
@@ -215,8 +223,8 @@ void GameSimulator::ConsiderPinchHitter() {
   PLAYER ph;
   if (!Bring(home, bn.players, ph)) return;
   if (!bn.vacated.count(slot)) bn.vacated[slot] = batter.position;
-  if (!scorer_.PinchHit(ph))
-    error_ = "the simulator's pinch hitter was refused: " + scorer_.error();
+  if (Status in = scorer_.PinchHit(ph); !in)
+    error_ = "the simulator's pinch hitter was refused: " + in.reason;
 }
 
 void GameSimulator::ConsiderPinchRunner() {
@@ -231,8 +239,8 @@ void GameSimulator::ConsiderPinchRunner() {
     if (!Bring(home, bn.players, pr)) return;
     const int slot = runner.batting_order;
     if (!bn.vacated.count(slot)) bn.vacated[slot] = runner.position;
-    if (!scorer_.PinchRun(base, pr))
-      error_ = "the simulator's pinch runner was refused: " + scorer_.error();
+    if (Status in = scorer_.PinchRun(base, pr); !in)
+      error_ = "the simulator's pinch runner was refused: " + in.reason;
     return;
   }
 }
@@ -258,7 +266,7 @@ void GameSimulator::MaybeNote() {
   std::string text = form;
   const std::size_t at = text.find("%s");
   if (at != std::string::npos) text.replace(at, 2, name);
-  scorer_.AddNote(text);
+  static_cast<void>(scorer_.AddNote(text));
 }
 
 }  // namespace scorewick::sim

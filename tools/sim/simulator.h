@@ -97,6 +97,9 @@ class GameSimulator {
   void OutfieldSpot(scoring::BatterPart& b, int bases, int outfielder);
 
   bool RecordOrDie(const scoring::Play& play);
+  // Keeps the scorer's refusal of what the simulator asked (a pitch, a
+  // substitution) as the game's error: "the simulator's WHAT was refused".
+  void Take(const Status& taken, const char* what);
   Strength BatterStrength() const;
   Strength PitcherStrength() const;
 
