@@ -201,7 +201,7 @@ void RetrosheetEventFiles::Keep(const PreparedGame& prepared, const Game& record
     files_.push_back({p.home_code, p.season, {}, {}});
     file = files_.end() - 1;
   }
-  file->text += out.text;
+  file->texts.push_back(out.text);
   file->games.push_back(prepared.game);
 }
 
@@ -223,7 +223,12 @@ std::vector<std::pair<std::string, std::string>> RetrosheetEventFiles::Files() c
   std::set<std::pair<std::string, int>> clubs;
   std::set<int> seasons;
   for (const EventFile& f : files_) {
-    files.emplace_back(EventFileOf(f.games.front()), f.text);
+    std::size_t size = 0;
+    for (const std::string& t : f.texts) size += t.size();
+    std::string text;
+    text.reserve(size);
+    for (const std::string& t : f.texts) text += t;
+    files.emplace_back(EventFileOf(f.games.front()), std::move(text));
     seasons.insert(f.season);
   }
   for (int season : seasons) {

@@ -87,7 +87,9 @@ class RetrosheetEventFiles {
   struct EventFile {
     std::string home_code;
     int season = 0;
-    std::string text;
+    // Each game's records, joined once when the file is asked for: the
+    // file's text is not grown (and copied) game by game.
+    std::vector<std::string> texts;
     std::vector<std::size_t> games;
   };
 
