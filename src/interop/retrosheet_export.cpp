@@ -106,7 +106,7 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
     ExportedGame written;
     std::string refusal;
   };
-  std::vector<Slot> slots(std::min(threads * 16, total));
+  std::vector<Slot> slots(std::min(threads * 4, total));
   std::vector<std::vector<std::uint8_t>> scratch(threads);
   enum class Stage : std::uint8_t { kWaiting, kTaken, kRead, kToWrite, kDone };
   std::vector<Stage> stage(total, Stage::kWaiting);
