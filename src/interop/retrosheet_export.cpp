@@ -87,7 +87,7 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
   for (std::size_t p = 0; p < headlines.size(); ++p) {
     if (events.GameId(p).empty()) {
       ++summary.games_refused;
-      summary.messages.push_back({FileNameOf(games[game_of[p]]), 0, {}, events.WhyNot(p)});
+      summary.messages.push_back({FileNameOf(games[game_of[p]]), 0, {}, events.Placed(p).reason});
     }
   }
   // The games go through in their planned order, a window of them at a
@@ -127,9 +127,8 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
       to_write.pop_front();
       lock.unlock();
       Slot& s = slot_of(j);
-      std::string why;
-      if (!RetrosheetEventFiles::Write(s.game, s.prepared, s.written, &why)) {
-        s.refusal = "cannot be written: " + why;
+      if (Status written = RetrosheetEventFiles::Write(s.game, s.prepared, s.written); !written) {
+        s.refusal = "cannot be written: " + written.reason;
       }
       lock.lock();
       stage[j] = Stage::kDone;
@@ -206,8 +205,9 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
         Slot& s = slot_of(j);
         bool write = false;
         if (s.refusal.empty()) {
-          write = events.Prepare(order[j], s.game, s.prepared);
-          if (!write) s.refusal = "cannot be written: " + s.prepared.why;
+          const Status prepared = events.Prepare(order[j], s.game, s.prepared);
+          write = prepared.ok;
+          if (!write) s.refusal = "cannot be written: " + prepared.reason;
         }
         lock.lock();
         stage[j] = write ? Stage::kToWrite : Stage::kDone;

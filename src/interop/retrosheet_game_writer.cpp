@@ -891,28 +891,48 @@ void GameWriter::CheckErrorsWritten() {
   }
 }
 
-bool GameWriter::Run(const std::string& id, int game_number) {
-  season_ = game_.header.year;
-  if (!CheckShape()) return false;
-  // A pitch is a letter of its call: its type, speed and place have no
-  // field (a ball is one wide of the zone, a strike one across it, as a
-  // game read from the files has them).
-  bool pitches_lost = false;
+Status GameWriter::Run(const std::string& id, int game_number) {
+  if (WriteAll(id, game_number) && error_.empty()) return {};
+  return Status::Failed({}, error_);
+}
+
+// A pitch is a letter of its call: its type, speed and place have no
+// field (a ball is one wide of the zone, a strike one across it, as a
+// game read from the files has them).  True when a pitch of the game has
+// more than its letter tells.
+bool GameWriter::PitchesLost() const {
   for (const INNING& in : game_.innings) {
     for (const HALF_INNING* h : {&in.top, &in.bottom}) {
       for (const AT_BAT& ab : h->at_bats) {
-        const int used = pitches_lost ? 0 : ab.PitchDetailsInUse();
-        for (int i = 0; i < used && !pitches_lost; ++i) {
+        const int used = ab.PitchDetailsInUse();
+        for (int i = 0; i < used; ++i) {
           const PITCH_DATA& d = ab.pitch_details[static_cast<std::size_t>(i)];
           const std::int32_t x = d.strike ? 59 : 20;
-          pitches_lost = d.pitch_type != kPitchOther || d.speed != 80.0f || d.location_y != 94 ||
-                         (d.location_x != x && d.location_x != 59);
+          if (d.pitch_type != kPitchOther || d.speed != 80.0f || d.location_y != 94 ||
+              (d.location_x != x && d.location_x != 59)) {
+            return true;
+          }
         }
       }
     }
   }
-  if (pitches_lost) Lost("the pitches' types, speeds and locations");
+  return false;
+}
+
+bool GameWriter::WriteAll(const std::string& id, int game_number) {
+  season_ = game_.header.year;
+  if (!CheckShape()) return false;
+  if (PitchesLost()) Lost("the pitches' types, speeds and locations");
   InfoRecords(id, game_number);
+  if (!Halves()) return false;
+  if (!any_pitch_) Lost("its pitches (none were scored)");
+  DataRecords();
+  return true;
+}
+
+// The line-ups at the first half with batters, then every half with its
+// changes of line-up before it.
+bool GameWriter::Halves() {
   bool started = false;
   const int last = game_.LastInning();
   for (int inning = 0; inning <= last && error_.empty(); ++inning) {
@@ -930,10 +950,7 @@ bool GameWriter::Run(const std::string& id, int game_number) {
       if (!Half(inning, top)) return false;
     }
   }
-  if (!started) return Fail("it has no line-ups: it was never begun");
-  if (!any_pitch_) Lost("its pitches (none were scored)");
-  DataRecords();
-  return error_.empty();
+  return started || Fail("it has no line-ups: it was never begun");
 }
 
 // After a record that is not the batter's result: the turn's pitches go
@@ -1246,19 +1263,16 @@ bool GameWriter::BatterPlay(int k) {
 }
 }  // namespace retro_out
 
-bool ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
-                          const ExportNames& names, ExportedGame& out, std::string* why) {
+Status ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
+                            const ExportNames& names, ExportedGame& out) {
   // The text's room is kept for the next game written into out.
   out.text.clear();
   out.lost.clear();
   out.text.reserve(8192);
   retro_out::GameWriter writer(game, names, out);
-  if (!writer.Run(id, game_number)) {
-    if (why) *why = writer.error();
-    out = ExportedGame{};
-    return false;
-  }
-  return true;
+  Status written = writer.Run(id, game_number);
+  if (!written) out = ExportedGame{};
+  return written;
 }
 
 }  // namespace scorewick::interop

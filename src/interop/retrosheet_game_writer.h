@@ -127,8 +127,8 @@ class GameWriter {
  public:
   GameWriter(const Game& game, const ExportNames& names, ExportedGame& out)
       : game_(game), names_(names), out_(out) {}
-  bool Run(const std::string& id, int game_number);
-  const std::string& error() const { return error_; }
+  // The game's records into out.text, or why they cannot be written.
+  Status Run(const std::string& id, int game_number);
 
  private:
   bool Fail(std::string why);
@@ -137,6 +137,9 @@ class GameWriter {
   const std::string& IdOf(bool home, std::string_view name);
 
   // Records and line-ups (retrosheet_game_writer.cpp).
+  bool WriteAll(const std::string& id, int game_number);
+  bool PitchesLost() const;
+  bool Halves();
   void InfoRecords(const std::string& id, int game_number);
   bool CheckShape();
   bool StartRecords();
