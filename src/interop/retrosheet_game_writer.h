@@ -123,6 +123,9 @@ struct SideState {
   int slot_count = 9;
 };
 
+struct BatterText;
+struct FieldedOut;
+
 class GameWriter {
  public:
   GameWriter(const Game& game, const ExportNames& names, ExportedGame& out)
@@ -173,10 +176,26 @@ class GameWriter {
   // records of their own (into rest).
   bool BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves, std::vector<Move>& carried,
                    std::vector<Move>& rest, std::string& event);
+  // Its steps, in order.
+  void SortMoves(const std::vector<Move>& moves, BatterText& t);
+  bool AfterNewPitcher(const Move& m) const;
+  void ReachBasic(BatterText& t);
+  void ErrorReach(BatterText& t, const char* flag);
+  std::string ThrownTo(const AT_BAT& ab, int box);
+  void OutModifiers(BatterText& t);
+  void PlaceForOuts(BatterText& t);
+  bool NoneGained(const Move& m) const;
+  void PlaceRunnerOuts(BatterText& t);
+  bool FieldedEvent(BatterText& t);
+  bool NoteOutTargets(BatterText& t);
+  void MarkPlays(BatterText& t);
+  std::string BatterAdvances(BatterText& t);
   // The outs of a fielded play's event (64(1)3): the batter's when he is
   // out and those of the runners named, in the order they were made.
   bool FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool batter_out,
                    const std::set<int>& runners, std::string& text, std::set<int>& in_event);
+  void RunnersFieldedOuts(const std::vector<Move>& moves, const std::set<int>& runners,
+                          std::vector<FieldedOut>& outs, std::vector<std::string>& runner_chains);
   void CheckErrorsWritten();
   std::string RunnerEvent(MoveKind kind, const std::vector<Move>& moves, std::set<int>& implied);
   std::string Advances(const std::vector<Move>& moves, const std::set<int>& skip, bool batter_play,
