@@ -198,6 +198,9 @@ class GameWriter {
                           std::vector<FieldedOut>& outs, std::vector<std::string>& runner_chains);
   void CheckErrorsWritten();
   std::string RunnerEvent(MoveKind kind, const std::vector<Move>& moves, std::set<int>& implied);
+  std::string StealsText(const std::vector<const Move*>& order, std::set<int>& implied);
+  std::string PickoffsText(const std::vector<const Move*>& order, std::set<int>& implied);
+  std::string OtherAdvanceText();
   std::string Advances(const std::vector<Move>& moves, const std::set<int>& skip, bool batter_play,
                        int rbi);
   std::string AdvanceText(const Move& m, bool batter_play, bool rbi);

@@ -248,56 +248,79 @@ int GameWriter::FielderOfLocation(const AT_BAT& ab) const {
   return 3;
 }
 
+namespace {
+
+// Whether the batted ball's point is the spot's (moved to the fence for a
+// ball over it).
+bool AtSpot(const AT_BAT& ab, FieldSpot spot, bool over_fence) {
+  if (over_fence) spot.distance = std::max(spot.distance, kFenceDistance - 2);
+  int x = 0, y = 0;
+  SpotPixel(spot, x, y);
+  return x == ab.hit_x && y == ab.hit_y;
+}
+
+constexpr const char* kReaderTrajectories[] = {"", "G", "L"};
+
+// The reader's points of each fielder, trajectory and bases, once.
+const std::array<std::array<std::array<std::pair<int, int>, 4>, 3>, 10>& ReaderPoints() {
+  static const auto points = [] {
+    std::array<std::array<std::array<std::pair<int, int>, 4>, 3>, 10> table{};
+    for (int f = 1; f <= 9; ++f) {
+      for (int t = 0; t < 3; ++t) {
+        for (int b = 1; b <= 3; ++b) {
+          FieldSpot at_spot;
+          FielderBallSpot(f, kReaderTrajectories[t], b, at_spot);
+          SpotPixel(at_spot, table[f][t][b].first, table[f][t][b].second);
+        }
+      }
+    }
+    return table;
+  }();
+  return points;
+}
+
+// A hit's (or a play's own fielder's) point that the reader puts there
+// itself from the fielder, the trajectory and the bases: into place.
+bool ReaderFielderPlace(const AT_BAT& ab, BallForm form, int fielder, BallPlace& place) {
+  const int bases = ab.how_reached == kReachDouble || ab.how_reached == kReachGroundRuleDouble ? 2
+                    : ab.how_reached == kReachTriple                                           ? 3
+                                                                                               : 1;
+  const bool bunt = ab.how_reached == kReachOnBaseSingle;
+  const auto& points = ReaderPoints();
+  const int first = form == BallForm::kHit ? 1 : std::clamp(fielder, 0, 9);
+  const int last = form == BallForm::kHit ? 9 : std::clamp(fielder, 0, 9);
+  for (int f = std::max(first, 1); f <= last; ++f) {
+    for (int t = 0; t < (bunt ? 1 : 3); ++t) {
+      const auto& [x, y] = points[static_cast<std::size_t>(f)][static_cast<std::size_t>(t)]
+                                 [static_cast<std::size_t>(bases)];
+      if (x == ab.hit_x && y == ab.hit_y) {
+        place.fielder = f;
+        place.trajectory = kReaderTrajectories[t];
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 BallPlace GameWriter::PlaceOfBall(const AT_BAT& ab, BallForm form, int fielder) {
   BallPlace place;
   if (!ab.HasHitLocation()) return place;
   const bool over_fence = form == BallForm::kHit && ab.reached && ab.how_reached == kReachHomeRun;
-  auto at = [&](FieldSpot spot) {
-    if (over_fence) spot.distance = std::max(spot.distance, kFenceDistance - 2);
-    int x = 0, y = 0;
-    SpotPixel(spot, x, y);
-    return x == ab.hit_x && y == ab.hit_y;
-  };
   // A point the reader puts there itself when no location is written: the
   // fielder's place (for an outfielder as deep as the trajectory and the
   // bases say), the fence for a home run.
   FieldSpot spot;
-  if (over_fence && at({0, kFenceDistance})) return place;
-  if (form == BallForm::kFieldedFirst && FielderSpot(fielder, spot) && at(spot)) return place;
-  if (form == BallForm::kHit || form == BallForm::kFixedFielder) {
-    const int bases = ab.how_reached == kReachDouble || ab.how_reached == kReachGroundRuleDouble ? 2
-                      : ab.how_reached == kReachTriple                                           ? 3
-                                                       : 1;
-    const bool bunt = ab.how_reached == kReachOnBaseSingle;
-    // The reader's points of each fielder, trajectory and bases, once.
-    static const auto points = [] {
-      std::array<std::array<std::array<std::pair<int, int>, 4>, 3>, 10> table{};
-      const char* trajectories[] = {"", "G", "L"};
-      for (int f = 1; f <= 9; ++f) {
-        for (int t = 0; t < 3; ++t) {
-          for (int b = 1; b <= 3; ++b) {
-            FieldSpot at_spot;
-            FielderBallSpot(f, trajectories[t], b, at_spot);
-            SpotPixel(at_spot, table[f][t][b].first, table[f][t][b].second);
-          }
-        }
-      }
-      return table;
-    }();
-    const char* trajectories[] = {"", "G", "L"};
-    const int first = form == BallForm::kHit ? 1 : std::clamp(fielder, 0, 9);
-    const int last = form == BallForm::kHit ? 9 : std::clamp(fielder, 0, 9);
-    for (int f = std::max(first, 1); f <= last && !over_fence; ++f) {
-      for (int t = 0; t < (bunt ? 1 : 3); ++t) {
-        const auto& [x, y] = points[static_cast<std::size_t>(f)][static_cast<std::size_t>(t)]
-                                   [static_cast<std::size_t>(bases)];
-        if (x == ab.hit_x && y == ab.hit_y) {
-          place.fielder = f;
-          place.trajectory = trajectories[t];
-          return place;
-        }
-      }
-    }
+  if (over_fence && AtSpot(ab, {0, kFenceDistance}, over_fence)) return place;
+  if (form == BallForm::kFieldedFirst && FielderSpot(fielder, spot) &&
+      AtSpot(ab, spot, over_fence)) {
+    return place;
+  }
+  if ((form == BallForm::kHit || form == BallForm::kFixedFielder) && !over_fence &&
+      ReaderFielderPlace(ab, form, fielder, place)) {
+    return place;
   }
   place.fielder = FielderOfLocation(ab);
   bool exact = false;
@@ -416,79 +439,102 @@ std::string GameWriter::Advances(const std::vector<Move>& moves, const std::set<
   return text;
 }
 
+namespace {
+
+void AddPart(std::string& text, const std::string& part) {
+  if (!text.empty()) text += ';';
+  text += part;
+}
+
+// The plays of runners that name no runner.
+struct PlainRunnerPlay {
+  MoveKind kind;
+  const char* text;
+};
+constexpr PlainRunnerPlay kPlainRunnerPlays[] = {
+    {MoveKind::kWildPitch, "WP"},
+    {MoveKind::kPassedBall, "PB"},
+    {MoveKind::kBalk, "BK"},
+    {MoveKind::kIndifference, "DI"},
+};
+
+}  // namespace
+
+// The steals and caught stealings of the moves (SB2;CS3(25)).
+std::string GameWriter::StealsText(const std::vector<const Move*>& order, std::set<int>& implied) {
+  std::string text;
+  for (const Move* m : order) {
+    if (KindOf(*m) != MoveKind::kSteal) continue;  // a plain advance, written after the dot
+    const AT_BAT& ab = Box(m->box);
+    const int base = m->from + 1;
+    if (m->out && m->codes.empty()) {
+      std::string chain = ChainText(ab);
+      if (chain.empty()) chain = "2" + std::to_string(FielderAtBase(base));
+      AddPart(text, "CS" + std::string(1, BaseChar(base)) + "(" + chain + ")");
+      implied.insert(m->box);
+    } else if (!m->codes.empty() && m->codes.front() == kAdvCaughtStealingError) {
+      const std::string errors = ErrorMarks(*m, base, base);
+      AddPart(text, "CS" + std::string(1, BaseChar(base)) + (errors.empty() ? "(E2)" : errors));
+    } else {
+      AddPart(text, "SB" + std::string(1, BaseChar(base)));
+      if (m->to == base && !m->out && (base < 4 || Box(m->box).earned)) implied.insert(m->box);
+    }
+  }
+  return text;
+}
+
+// The pick-offs of the moves (PO1(13), PO2(E4)).
+std::string GameWriter::PickoffsText(const std::vector<const Move*>& order,
+                                     std::set<int>& implied) {
+  std::string text;
+  for (const Move* m : order) {
+    if (KindOf(*m) != MoveKind::kPickoff) continue;
+    const AT_BAT& ab = Box(m->box);
+    if (m->out && m->codes.empty()) {
+      std::string chain = ChainText(ab);
+      if (chain.empty()) chain = "1" + std::to_string(FielderAtBase(m->from));
+      AddPart(text, "PO" + std::string(1, BaseChar(m->from)) + "(" + chain + ")");
+      implied.insert(m->box);
+    } else {
+      const std::string errors = ErrorMarks(*m, m->from + 1, m->from + 1);
+      AddPart(text, "PO" + std::string(1, BaseChar(m->from)) + (errors.empty() ? "(E1)" : errors));
+    }
+  }
+  return text;
+}
+
+// Runners who advanced on no play of their own: OA, or a throw to pick a
+// runner off that got away without his moving, the play the others
+// advanced on (PO1(E1).3-H).
+std::string GameWriter::OtherAdvanceText() {
+  for (int base = 1; base <= 3; ++base) {
+    const int box = bases_[static_cast<std::size_t>(base)];
+    if (box < 0 || errors_written_.count(box * 8 + base + 1)) continue;
+    const std::size_t i = static_cast<std::size_t>(base);
+    const AT_BAT& ab = Box(box);
+    if (ab.error_kinds[i] != kErrPickOff || ab.error_credits[i].name.empty()) continue;
+    errors_written_.insert(box * 8 + base + 1);
+    return "PO" + std::string(1, BaseChar(base)) + "(" +
+           ErrorText(ab.error_credits[i].position, kErrFielding) + ")";
+  }
+  return "OA";
+}
+
 std::string GameWriter::RunnerEvent(MoveKind kind, const std::vector<Move>& moves,
                                     std::set<int>& implied) {
   std::vector<const Move*> order;
   for (const Move& m : moves) order.push_back(&m);
   SortFew(order, [](const Move* a, const Move* b) { return a->from > b->from; });
   std::string text;
-  auto add = [&](const std::string& part) {
-    if (!text.empty()) text += ';';
-    text += part;
-  };
-  switch (kind) {
-    case MoveKind::kSteal:
-      for (const Move* m : order) {
-        if (KindOf(*m) != kind) continue;  // a plain advance, written after the dot
-        const AT_BAT& ab = Box(m->box);
-        const int base = m->from + 1;
-        if (m->out && m->codes.empty()) {
-          std::string chain = ChainText(ab);
-          if (chain.empty()) chain = "2" + std::to_string(FielderAtBase(base));
-          add("CS" + std::string(1, BaseChar(base)) + "(" + chain + ")");
-          implied.insert(m->box);
-        } else if (!m->codes.empty() && m->codes.front() == kAdvCaughtStealingError) {
-          const std::string errors = ErrorMarks(*m, base, base);
-          add("CS" + std::string(1, BaseChar(base)) + (errors.empty() ? "(E2)" : errors));
-        } else {
-          add("SB" + std::string(1, BaseChar(base)));
-          if (m->to == base && !m->out && (base < 4 || Box(m->box).earned)) implied.insert(m->box);
-        }
-      }
-      break;
-    case MoveKind::kPickoff:
-      for (const Move* m : order) {
-        if (KindOf(*m) != kind) continue;
-        const AT_BAT& ab = Box(m->box);
-        if (m->out && m->codes.empty()) {
-          std::string chain = ChainText(ab);
-          if (chain.empty()) chain = "1" + std::to_string(FielderAtBase(m->from));
-          add("PO" + std::string(1, BaseChar(m->from)) + "(" + chain + ")");
-          implied.insert(m->box);
-        } else {
-          const std::string errors = ErrorMarks(*m, m->from + 1, m->from + 1);
-          add("PO" + std::string(1, BaseChar(m->from)) + (errors.empty() ? "(E1)" : errors));
-        }
-      }
-      break;
-    case MoveKind::kWildPitch:
-      text = "WP";
-      break;
-    case MoveKind::kPassedBall:
-      text = "PB";
-      break;
-    case MoveKind::kBalk:
-      text = "BK";
-      break;
-    case MoveKind::kIndifference:
-      text = "DI";
-      break;
-    case MoveKind::kBatted: {
-      text = "OA";
-      // A throw to pick a runner off that got away without his moving:
-      // the play the others advanced on (PO1(E1).3-H).
-      for (int base = 1; base <= 3; ++base) {
-        const int box = bases_[static_cast<std::size_t>(base)];
-        if (box < 0 || errors_written_.count(box * 8 + base + 1)) continue;
-        const std::size_t i = static_cast<std::size_t>(base);
-        const AT_BAT& ab = Box(box);
-        if (ab.error_kinds[i] != kErrPickOff || ab.error_credits[i].name.empty()) continue;
-        errors_written_.insert(box * 8 + base + 1);
-        text = "PO" + std::string(1, BaseChar(base)) + "(" +
-               ErrorText(ab.error_credits[i].position, kErrFielding) + ")";
-        break;
-      }
-      break;
+  if (kind == MoveKind::kSteal) {
+    text = StealsText(order, implied);
+  } else if (kind == MoveKind::kPickoff) {
+    text = PickoffsText(order, implied);
+  } else if (kind == MoveKind::kBatted) {
+    text = OtherAdvanceText();
+  } else {
+    for (const PlainRunnerPlay& p : kPlainRunnerPlays) {
+      if (p.kind == kind) text = p.text;
     }
   }
   int outs = 0;
