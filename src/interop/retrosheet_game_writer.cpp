@@ -193,29 +193,40 @@ void GameWriter::InfoRecords(const std::string& id, int game_number) {
 // The side's slots and positions at the start of a half, from the half's
 // line-ups: the side in the field from its defense (its designated hitter
 // from the next half it bats), the side at bat from its offense.
-bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
+// Who holds the designated hitter's slot s (nobody in the field bats
+// there) once the half begins: who batted there before, or the side's
+// designated hitter at the start of the game; a pinch hitter or runner who
+// stayed on shows in the next half the side bats, unless he came into the
+// field in this half (block: where the half's nine fielders begin).
+std::string_view GameWriter::DesignatedHitterAt(int inning, bool top, bool home, int s,
+                                                int block) const {
   const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
-  const bool fielding = home == top;
-  const SideState& now = sides_[home ? 1 : 0];
-  // Who bats and fields where; the roles it gives are its fielders' and
-  // designated hitter's only.
-  target.slots = now.slots;
-  target.field = now.field;
-  target.slot_count = now.slot_count;
-  target.next_slot = now.next_slot;
-  target.role.clear();
-  if (!fielding) {
-    const int n = OffenseBlock(h.offense);
-    if (n == 0)
-      return Fail("the line-up of the " + std::string(top ? "top" : "bottom") + " of inning " +
-                  std::to_string(inning + 1) + " is empty");
-    target.slot_count = n;
-    for (int s = 1; s <= 9; ++s) {
-      target.slots[static_cast<std::size_t>(s)] =
-          s <= n ? h.offense[static_cast<std::size_t>(s - 1)].name.view() : std::string_view();
-    }
-    return true;
+  std::string_view dh = sides_[home ? 1 : 0].slots[static_cast<std::size_t>(s)];
+  const Team& team = home ? game_.home : game_.visitor;
+  const bool first_half = inning == 0 && top;
+  if (first_half && team.designated_hitter.batting_order == s) {
+    dh = team.designated_hitter.name.view();
   }
+  for (int later = inning * 2 + (top ? 1 : 2); later < 2 * kInnings; ++later) {
+    const bool later_top = later % 2 == 0;
+    if (later_top == top) continue;  // the side fields again
+    const HALF_INNING& next = game_.innings[static_cast<std::size_t>(later / 2)].half(later_top);
+    if (OffenseBlock(next.offense) < s) break;
+    const PLAYER& there = next.offense[static_cast<std::size_t>(s - 1)];
+    bool came_in_now = false;
+    for (std::size_t i = static_cast<std::size_t>(block) + 9; i < h.defense.size(); ++i) {
+      came_in_now |= h.defense[i].name == there.name.view();
+    }
+    if (!came_in_now && !(first_half && !dh.empty())) dh = there.name.view();
+    break;
+  }
+  return dh;
+}
+
+// Where the fielding side is to stand: its nine fielders, the slots they
+// bat in, and the designated hitter's.
+bool GameWriter::FieldingTarget(int inning, bool top, bool home, SideState& target) {
+  const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
   const int block = DefenseBlock(h.defense);
   if (block < 0) {
     return Fail("the fielders of the " + std::string(top ? "top" : "bottom") + " of inning " +
@@ -239,32 +250,35 @@ bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
       target.slots[static_cast<std::size_t>(s)] = slots[static_cast<std::size_t>(s)];
       continue;
     }
-    // Who batted there before, or the side's designated hitter at the start
-    // of the game; a pinch hitter or runner who stayed on shows in the next
-    // half the side bats, unless he came into the field in this half.
-    std::string_view dh = now.slots[static_cast<std::size_t>(s)];
-    const Team& team = home ? game_.home : game_.visitor;
-    const bool first_half = inning == 0 && top;
-    if (first_half && team.designated_hitter.batting_order == s) {
-      dh = team.designated_hitter.name.view();
-    }
-    for (int later = inning * 2 + (top ? 1 : 2); later < 2 * kInnings; ++later) {
-      const bool later_top = later % 2 == 0;
-      if (later_top == top) continue;  // the side fields again
-      const HALF_INNING& next = game_.innings[static_cast<std::size_t>(later / 2)].half(later_top);
-      if (OffenseBlock(next.offense) < s) break;
-      const PLAYER& there = next.offense[static_cast<std::size_t>(s - 1)];
-      bool came_in_now = false;
-      for (std::size_t i = static_cast<std::size_t>(block) + 9; i < h.defense.size(); ++i) {
-        came_in_now |= h.defense[i].name == there.name.view();
-      }
-      if (!came_in_now && !(first_half && !dh.empty())) dh = there.name.view();
-      break;
-    }
+    const std::string_view dh = DesignatedHitterAt(inning, top, home, s, block);
     target.slots[static_cast<std::size_t>(s)] = dh;
     if (!dh.empty()) target.role.Set(dh, 10);
   }
   for (int q = 1; q <= 9; ++q) target.role.Set(target.field[static_cast<std::size_t>(q)], q);
+  return true;
+}
+
+bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
+  const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
+  const bool fielding = home == top;
+  const SideState& now = sides_[home ? 1 : 0];
+  // Who bats and fields where; the roles it gives are its fielders' and
+  // designated hitter's only.
+  target.slots = now.slots;
+  target.field = now.field;
+  target.slot_count = now.slot_count;
+  target.next_slot = now.next_slot;
+  target.role.clear();
+  if (fielding) return FieldingTarget(inning, top, home, target);
+  const int n = OffenseBlock(h.offense);
+  if (n == 0)
+    return Fail("the line-up of the " + std::string(top ? "top" : "bottom") + " of inning " +
+                std::to_string(inning + 1) + " is empty");
+  target.slot_count = n;
+  for (int s = 1; s <= 9; ++s) {
+    target.slots[static_cast<std::size_t>(s)] =
+        s <= n ? h.offense[static_cast<std::size_t>(s - 1)].name.view() : std::string_view();
+  }
   return true;
 }
 
@@ -367,6 +381,95 @@ void GameWriter::WriteSub(const Sub& s, bool with_no_play) {
 
 // The changes made between two halves: the side taking the field's, then
 // the side at bat's, each a sub record after an NP play.
+namespace {
+
+int SlotOf(const SideState& st, std::string_view name) {
+  for (int s = 1; s <= 9; ++s) {
+    if (st.slots[static_cast<std::size_t>(s)] == name) return s;
+  }
+  return 0;
+}
+
+// role: what st.role holds for him, when it is known already.
+int RoleOf(const SideState& st, std::string_view name, const int* role = nullptr) {
+  for (int q = 1; q <= 9; ++q) {
+    if (st.field[static_cast<std::size_t>(q)] == name) return q;
+  }
+  if (!role) role = st.role.Find(name);
+  return role ? *role : 0;
+}
+
+// The designated hitter a side's place says: whoever bats in a slot and
+// does not field (the last such), with his slot.
+std::string_view DesignatedHitterOf(const SideState& target, int& slot) {
+  std::string_view name;
+  for (int s = 1; s <= target.slot_count; ++s) {
+    const std::string_view held = target.slots[static_cast<std::size_t>(s)];
+    bool fields = false;
+    for (int f = 1; f <= 9; ++f) fields |= target.field[static_cast<std::size_t>(f)] == held;
+    if (!held.empty() && !fields) {
+      name = held;
+      slot = s;
+    }
+  }
+  return name;
+}
+
+// The changes that bring the batting side from now to target: a player in
+// the game who moves (into moves) and one who comes in (into entering).
+void BattingChanges(bool home, const SideState& now, const SideState& target,
+                    std::vector<Sub>& moves, std::vector<Sub>& entering) {
+  for (int s = 1; s <= target.slot_count; ++s) {
+    const std::string_view name = target.slots[static_cast<std::size_t>(s)];
+    if (name.empty() || SlotOf(now, name) == s) continue;
+    const int* known = now.role.Find(name);
+    const bool played = known != nullptr;
+    const int role = played ? RoleOf(now, name, known) : 11;
+    (played ? moves : entering).push_back({home, name, s, role > 0 ? role : 11});
+  }
+}
+
+// The same for the fielding side: each position and the designated
+// hitter's (10).
+void FieldingChanges(bool home, const SideState& now, const SideState& target,
+                     std::vector<Sub>& moves, std::vector<Sub>& entering) {
+  for (int q = 1; q <= 10; ++q) {
+    int slot = 0;
+    std::string_view name;
+    if (q <= 9) {
+      name = target.field[static_cast<std::size_t>(q)];
+      slot = SlotOf(target, name);
+    } else {
+      name = DesignatedHitterOf(target, slot);
+    }
+    if (name.empty()) continue;
+    const int* known = now.role.Find(name);
+    const bool played = known != nullptr;
+    const int was = played ? RoleOf(now, name, known) : 0;
+    const int slot_now = played || q == 10 ? SlotOf(now, name) : 0;
+    if (played && was == q && slot_now == slot) continue;
+    // A pinch hitter or runner for the designated hitter stays on as
+    // the designated hitter: the readers take him so without a word.
+    if (q == 10 && (was == 11 || was == 12) && slot_now == slot) continue;
+    (played ? moves : entering).push_back({home, name, slot, q});
+  }
+}
+
+}  // namespace
+
+// Who came into the field between the halves and left before this one
+// began.
+void GameWriter::ComeAndGone(const HALF_INNING& h, bool home) {
+  const int block = DefenseBlock(h.defense);
+  for (int i = 0; i < block; ++i) {
+    const PLAYER& p = h.defense[static_cast<std::size_t>(i)];
+    const int pos = RetroPosition(p.position);
+    if (pos < 1 || pos > 9) continue;
+    Sub s{home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos};
+    WriteSub(s, true);
+  }
+}
+
 bool GameWriter::HalfStart(int inning, bool top) {
   const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
   inning_ = inning + 1;
@@ -380,70 +483,12 @@ bool GameWriter::HalfStart(int inning, bool top) {
     SideState& target = target_;
     if (!TargetOf(inning, top, home, target)) return false;
     SideState& now = sides_[home ? 1 : 0];
-    const bool fielding = home == top;
     std::vector<Sub> moves, entering;
-    auto slot_of = [](const SideState& st, std::string_view name) {
-      for (int s = 1; s <= 9; ++s) {
-        if (st.slots[static_cast<std::size_t>(s)] == name) return s;
-      }
-      return 0;
-    };
-    // role: what st.role holds for him, when it is known already.
-    auto role_of = [](const SideState& st, std::string_view name, const int* role = nullptr) {
-      for (int q = 1; q <= 9; ++q) {
-        if (st.field[static_cast<std::size_t>(q)] == name) return q;
-      }
-      if (!role) role = st.role.Find(name);
-      return role ? *role : 0;
-    };
-    if (fielding) {
-      // Who came in between the halves and left before this one began.
-      const int block = DefenseBlock(h.defense);
-      for (int i = 0; i < block; ++i) {
-        const PLAYER& p = h.defense[static_cast<std::size_t>(i)];
-        const int pos = RetroPosition(p.position);
-        if (pos < 1 || pos > 9) continue;
-        Sub s{home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos};
-        WriteSub(s, true);
-      }
-      for (int q = 1; q <= 10; ++q) {
-        std::string_view name;
-        int slot = 0;
-        if (q <= 9) {
-          name = target.field[static_cast<std::size_t>(q)];
-          slot = slot_of(target, name);
-        } else {
-          for (int s = 1; s <= target.slot_count; ++s) {
-            const std::string_view held = target.slots[static_cast<std::size_t>(s)];
-            bool fields = false;
-            for (int f = 1; f <= 9; ++f)
-              fields |= target.field[static_cast<std::size_t>(f)] == held;
-            if (!held.empty() && !fields) {
-              name = held;
-              slot = s;
-            }
-          }
-        }
-        if (name.empty()) continue;
-        const int* known = now.role.Find(name);
-        const bool played = known != nullptr;
-        const int was = played ? role_of(now, name, known) : 0;
-        const int slot_now = played || q == 10 ? slot_of(now, name) : 0;
-        if (played && was == q && slot_now == slot) continue;
-        // A pinch hitter or runner for the designated hitter stays on as
-        // the designated hitter: the readers take him so without a word.
-        if (q == 10 && (was == 11 || was == 12) && slot_now == slot) continue;
-        (played ? moves : entering).push_back({home, name, slot, q});
-      }
+    if (home == top) {
+      ComeAndGone(h, home);
+      FieldingChanges(home, now, target, moves, entering);
     } else {
-      for (int s = 1; s <= target.slot_count; ++s) {
-        const std::string_view name = target.slots[static_cast<std::size_t>(s)];
-        if (name.empty() || slot_of(now, name) == s) continue;
-        const int* known = now.role.Find(name);
-        const bool played = known != nullptr;
-        const int role = played ? role_of(now, name, known) : 11;
-        (played ? moves : entering).push_back({home, name, s, role > 0 ? role : 11});
-      }
+      BattingChanges(home, now, target, moves, entering);
     }
     for (const Sub& s : moves) WriteSub(s, true);
     for (const Sub& s : entering) WriteSub(s, true);

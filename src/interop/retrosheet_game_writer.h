@@ -148,6 +148,9 @@ class GameWriter {
   bool StartRecords();
   bool HalfStart(int inning, bool top);
   bool TargetOf(int inning, bool top, bool home, SideState& target);
+  bool FieldingTarget(int inning, bool top, bool home, SideState& target);
+  std::string_view DesignatedHitterAt(int inning, bool top, bool home, int s, int block) const;
+  void ComeAndGone(const HALF_INNING& h, bool home);
   void WriteSub(const Sub& s, bool with_no_play);
   void ApplySub(const Sub& s);
   void DataRecords();
