@@ -691,8 +691,74 @@ bool GameWriter::CollectMoments() {
   return true;
 }
 
-bool GameWriter::CollectTimedSubs() {
-  timed_.clear();
+namespace {
+
+// Changes in the field kept with the box, made before a change of
+// pitchers in the middle of its turn, came with it (a double switch after
+// a pitch): they keep its place.
+void KeepWithPitcherChange(std::vector<TimedSub>& timed, bool batting_home) {
+  for (std::size_t i = timed.size(); i-- > 0;) {
+    const TimedSub& change = timed[i];
+    if (change.sub.position != 1 || change.key.entry == kBeforeBox ||
+        change.sub.home == batting_home) {
+      continue;
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      TimedSub& before = timed[j];
+      if (before.sub.home != batting_home && before.sub.position != 1 &&
+          before.key == Key{change.key.box, kBeforeBox}) {
+        before.key = change.key;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+// A pinch hitter the box does not name: replaced in his turn by another
+// before it began (the box names the later one), or come in with two
+// strikes when the strikeout was the batter's he replaced; his place is
+// where the count reached two strikes then.
+void GameWriter::PinchHitterPlace(std::size_t i, int k, TimedSub& t) const {
+  const int n = static_cast<int>(half_->at_bats.size());
+  if (k >= n) return;
+  const AT_BAT& ab = Box(k);
+  const PLAYER& p = half_->offense[i];
+  bool replaced_before_batting = false;
+  for (std::size_t j = i + 1; j < half_->offense.size(); ++j) {
+    replaced_before_batting |= half_->offense[j].name == ab.batter.name.view();
+  }
+  if (ab.batter.name == p.name.view() || replaced_before_batting) return;
+  const int result = result_[static_cast<std::size_t>(k)];
+  for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
+    if (ab.pitches[static_cast<std::size_t>(q + 1)].strikes_before >= 2 || q + 1 == result) {
+      t.key = {k, q};
+      break;
+    }
+  }
+}
+
+// A pinch runner comes in after what the runner did before he was
+// replaced.
+void GameWriter::PinchRunnerPlace(const PLAYER& p, TimedSub& t) const {
+  const int n = static_cast<int>(half_->at_bats.size());
+  for (int r = 0; r < n; ++r) {
+    const AT_BAT& ab = Box(r);
+    if (ab.pinch_runner.name != p.name.view()) continue;
+    const int from = PinchRunnerFrom(ab);
+    const int result = result_[static_cast<std::size_t>(r)];
+    for (int q = result + 1; q < from && q < ab.PitchCount(); ++q) {
+      const PlayMoment m = MomentOf(ab, r, q);
+      if (NamesMoment(ab.pitches[static_cast<std::size_t>(q)]) && Key{m.at_bat, m.entry} >= t.key) {
+        t.key = {m.at_bat, m.entry};
+        t.after_plays = true;
+      }
+    }
+  }
+}
+
+// The pinch hitters and runners of the batting side.
+void GameWriter::OffenseTimedSubs() {
   const bool batting_home = !top_;
   const int n = static_cast<int>(half_->at_bats.size());
   const int offense_block = OffenseBlock(half_->offense);
@@ -704,44 +770,17 @@ bool GameWriter::CollectTimedSubs() {
     TimedSub t{
         {k, kBeforeBox},
         {batting_home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 1, 9), pos}};
-    // A pinch hitter the box does not name: replaced in his turn by another
-    // before it began (the box names the later one), or come in with two
-    // strikes when the strikeout was the batter's he replaced.
-    bool replaced_before_batting = false;
-    for (std::size_t j = i + 1; j < half_->offense.size() && k < n; ++j) {
-      replaced_before_batting |= half_->offense[j].name == Box(k).batter.name.view();
-    }
-    if (pos == 11 && k < n && Box(k).batter.name != p.name.view() && !replaced_before_batting) {
-      // He came in with two strikes and the strikeout was the batter's he
-      // replaced: his place is where the count reached two strikes.
-      const AT_BAT& ab = Box(k);
-      const int result = result_[static_cast<std::size_t>(k)];
-      for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
-        if (ab.pitches[static_cast<std::size_t>(q + 1)].strikes_before >= 2 || q + 1 == result) {
-          t.key = {k, q};
-          break;
-        }
-      }
-    }
-    if (pos == 12) {
-      // After what the runner did before he was replaced.
-      for (int r = 0; r < n; ++r) {
-        const AT_BAT& ab = Box(r);
-        if (ab.pinch_runner.name != p.name.view()) continue;
-        const int from = PinchRunnerFrom(ab);
-        const int result = result_[static_cast<std::size_t>(r)];
-        for (int q = result + 1; q < from && q < ab.PitchCount(); ++q) {
-          const PlayMoment m = MomentOf(ab, r, q);
-          if (NamesMoment(ab.pitches[static_cast<std::size_t>(q)]) &&
-              Key{m.at_bat, m.entry} >= t.key) {
-            t.key = {m.at_bat, m.entry};
-            t.after_plays = true;
-          }
-        }
-      }
-    }
+    if (pos == 11) PinchHitterPlace(i, k, t);
+    if (pos == 12) PinchRunnerPlace(p, t);
     timed_.push_back(t);
   }
+}
+
+// The fielders who came in during the half: a pitcher when the one before
+// him threw his last pitch, a catcher where the box says he came in.
+bool GameWriter::DefenseTimedSubs() {
+  const bool batting_home = !top_;
+  const int n = static_cast<int>(half_->at_bats.size());
   const int defense_block = DefenseBlock(half_->defense);
   if (defense_block < 0) return Fail("the fielders of a half are not all there");
   for (std::size_t i = static_cast<std::size_t>(defense_block) + 9; i < half_->defense.size();
@@ -753,80 +792,79 @@ bool GameWriter::CollectTimedSubs() {
     TimedSub t{
         {k, kBeforeBox},
         {!batting_home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos}};
-    if (k < n) {
+    if (k < n && pos == 1) {
       const AT_BAT& ab = Box(k);
-      if (pos == 1) {
-        for (int slot = 1; slot < ab.PitcherCount(); ++slot) {
-          if (ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name == p.name.view()) {
-            t.key = {k, ab.pitchers[static_cast<std::size_t>(slot - 1)].last_pitch};
-          }
+      for (int slot = 1; slot < ab.PitcherCount(); ++slot) {
+        if (ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name == p.name.view()) {
+          t.key = {k, ab.pitchers[static_cast<std::size_t>(slot - 1)].last_pitch};
         }
-      } else if (pos == 2) {
-        const int result = result_[static_cast<std::size_t>(k)];
-        for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
-          if (ab.pitches[static_cast<std::size_t>(q)].event == kEventCatcherSubbed) {
-            t.key = {k, q - 1};
-            break;
-          }
+      }
+    } else if (k < n && pos == 2) {
+      const AT_BAT& ab = Box(k);
+      const int result = result_[static_cast<std::size_t>(k)];
+      for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
+        if (ab.pitches[static_cast<std::size_t>(q)].event == kEventCatcherSubbed) {
+          t.key = {k, q - 1};
+          break;
         }
       }
     }
     timed_.push_back(t);
   }
-  // A player of the side in the field who took a place in the batting
-  // order without a change of position (a pitcher taking the place of the
-  // player he replaced as the half went on): only the next half the side
-  // bats shows it.  His sub goes with the side's last change of the half.
-  const bool home_fields = !batting_home;
-  const SideState& fielders = sides_[home_fields ? 1 : 0];
-  const HALF_INNING* next = nullptr;
-  for (int later = (inning_ - 1) * 2 + (top_ ? 1 : 2); later < 2 * kInnings && !next; ++later) {
+  return true;
+}
+
+// The next half the side in the field bats, if it has a line-up.
+const HALF_INNING* GameWriter::NextBattingHalf(bool home) const {
+  for (int later = (inning_ - 1) * 2 + (top_ ? 1 : 2); later < 2 * kInnings; ++later) {
     const bool later_top = later % 2 == 0;
-    if (later_top == home_fields) continue;
-    next = &game_.innings[static_cast<std::size_t>(later / 2)].half(later_top);
-    if (next->offense.empty()) next = nullptr, later = 2 * kInnings;
+    if (later_top == home) continue;
+    const HALF_INNING* next = &game_.innings[static_cast<std::size_t>(later / 2)].half(later_top);
+    return next->offense.empty() ? nullptr : next;
   }
-  if (next) {
-    std::array<std::string_view, 10> slots = fielders.slots;
-    Key last{0, kBeforeBox};
-    for (const TimedSub& t : timed_) {
-      if (t.sub.home != home_fields) continue;
-      if (t.sub.slot > 0) slots[static_cast<std::size_t>(t.sub.slot)] = t.sub.name;
-      last = std::max(last, t.key);
-    }
-    if (last.box >= n) last = {std::max(n - 1, 0), kBeforeBox};
-    const int count = OffenseBlock(next->offense);
-    for (int slot = 1; slot <= count; ++slot) {
-      const PLAYER& p = next->offense[static_cast<std::size_t>(slot - 1)];
-      if (p.name == std::string_view(slots[static_cast<std::size_t>(slot)])) continue;
-      int position = 0;
-      for (const PLAYER& d : half_->defense) {
-        if (d.name == p.name.view()) position = RetroPosition(d.position);
-      }
-      if (const int* role = fielders.role.Find(p.name.view()); position == 0 && role) {
-        position = *role;
-      }
-      if (position < 1 || position > 10) continue;
-      timed_.push_back({last, {home_fields, p.name.view(), slot, position}});
-    }
+  return nullptr;
+}
+
+// A player of the side in the field who took a place in the batting
+// order without a change of position (a pitcher taking the place of the
+// player he replaced as the half went on): only the next half the side
+// bats shows it.  His sub goes with the side's last change of the half.
+void GameWriter::PlacesTakenInOrder() {
+  const bool home_fields = top_;
+  const SideState& fielders = sides_[home_fields ? 1 : 0];
+  const HALF_INNING* next = NextBattingHalf(home_fields);
+  if (!next) return;
+  const int n = static_cast<int>(half_->at_bats.size());
+  std::array<std::string_view, 10> slots = fielders.slots;
+  Key last{0, kBeforeBox};
+  for (const TimedSub& t : timed_) {
+    if (t.sub.home != home_fields) continue;
+    if (t.sub.slot > 0) slots[static_cast<std::size_t>(t.sub.slot)] = t.sub.name;
+    last = std::max(last, t.key);
   }
-  // Changes in the field kept with the box, made before a change of
-  // pitchers in the middle of its turn, came with it (a double switch
-  // after a pitch): they keep its place.
-  for (std::size_t i = timed_.size(); i-- > 0;) {
-    const TimedSub& change = timed_[i];
-    if (change.sub.position != 1 || change.key.entry == kBeforeBox ||
-        change.sub.home == batting_home) {
-      continue;
+  if (last.box >= n) last = {std::max(n - 1, 0), kBeforeBox};
+  const int count = OffenseBlock(next->offense);
+  for (int slot = 1; slot <= count; ++slot) {
+    const PLAYER& p = next->offense[static_cast<std::size_t>(slot - 1)];
+    if (p.name == std::string_view(slots[static_cast<std::size_t>(slot)])) continue;
+    int position = 0;
+    for (const PLAYER& d : half_->defense) {
+      if (d.name == p.name.view()) position = RetroPosition(d.position);
     }
-    for (std::size_t j = 0; j < i; ++j) {
-      TimedSub& before = timed_[j];
-      if (before.sub.home != batting_home && before.sub.position != 1 &&
-          before.key == Key{change.key.box, kBeforeBox}) {
-        before.key = change.key;
-      }
+    if (const int* role = fielders.role.Find(p.name.view()); position == 0 && role) {
+      position = *role;
     }
+    if (position < 1 || position > 10) continue;
+    timed_.push_back({last, {home_fields, p.name.view(), slot, position}});
   }
+}
+
+bool GameWriter::CollectTimedSubs() {
+  timed_.clear();
+  OffenseTimedSubs();
+  if (!DefenseTimedSubs()) return false;
+  PlacesTakenInOrder();
+  KeepWithPitcherChange(timed_, !top_);
   return true;
 }
 

@@ -159,6 +159,12 @@ class GameWriter {
   bool Half(int inning, bool top);
   bool CollectMoments();
   bool CollectTimedSubs();
+  void OffenseTimedSubs();
+  void PinchHitterPlace(std::size_t i, int k, TimedSub& t) const;
+  void PinchRunnerPlace(const PLAYER& p, TimedSub& t) const;
+  bool DefenseTimedSubs();
+  const HALF_INNING* NextBattingHalf(bool home) const;
+  void PlacesTakenInOrder();
   bool EmitAt(Key key, int batter_box);
   bool BatterPlay(int box);
   bool RunnerPlays(Key key, std::vector<Move> moves);
