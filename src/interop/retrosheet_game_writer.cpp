@@ -564,42 +564,60 @@ void GameWriter::PlayLine(std::string_view event) {
   text += '\n';
 }
 
-void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
-  const PITCH& p = ab.pitches[static_cast<std::size_t>(entry)];
-  std::string letters;
+namespace {
+
+// The letters of a pitch of a kind (an intentional ball I, a foul bunt L).
+struct PitchLetter {
+  std::int32_t type;
+  const char* letters;
+};
+constexpr PitchLetter kBallLetters[] = {
+    {kBallIntentional, "I"}, {kBallPitchOut, "P"}, {kBallPitcherToMouth, "V"}};
+constexpr PitchLetter kStrikeLetters[] = {{kStrikeTaken, "C"},
+                                          {kStrikeBuntMissed, "M"},
+                                          {kStrikeSwingingOnHitAndRun, ">S"},
+                                          {kStrikeMissedBuntOnHitAndRun, ">M"}};
+constexpr PitchLetter kFoulLetters[] = {
+    {kStrikeFoulBunt, "L"}, {kStrikeFoulOnHitAndRun, ">F"}, {kStrikeFoulBuntOnHitAndRun, ">L"}};
+
+template <std::size_t N>
+std::string LettersOf(const PitchLetter (&table)[N], std::int32_t type, const char* otherwise) {
+  for (const PitchLetter& l : table) {
+    if (l.type == type) return l.letters;
+  }
+  return otherwise;
+}
+
+// The letters of an entry of a box's pitches: a pitch, or a throw to a
+// base (1, +2); empty for an entry that is no pitch (a change of catcher,
+// an out number put right).
+std::string PitchLetters(const PITCH& p) {
   switch (p.event) {
     case kEventBall:
-      letters = p.detail.ball_type == kBallIntentional      ? "I"
-                : p.detail.ball_type == kBallPitchOut       ? "P"
-                : p.detail.ball_type == kBallPitcherToMouth ? "V"
-                                                            : "B";
-      break;
+      return LettersOf(kBallLetters, p.detail.ball_type, "B");
     case kEventStrike:
-      letters = p.detail.strike_type == kStrikeTaken                   ? "C"
-                : p.detail.strike_type == kStrikeBuntMissed            ? "M"
-                : p.detail.strike_type == kStrikeSwingingOnHitAndRun   ? ">S"
-                : p.detail.strike_type == kStrikeMissedBuntOnHitAndRun ? ">M"
-                                                                       : "S";
-      break;
+      return LettersOf(kStrikeLetters, p.detail.strike_type, "S");
     case kEventFoul:
-      letters = p.detail.strike_type == kStrikeFoulBunt              ? "L"
-                : p.detail.strike_type == kStrikeFoulOnHitAndRun     ? ">F"
-                : p.detail.strike_type == kStrikeFoulBuntOnHitAndRun ? ">L"
-                                                                     : "F";
-      break;
+      return LettersOf(kFoulLetters, p.detail.strike_type, "F");
     case kEventPitcherPickoff1st:
     case kEventPitcherPickoff2nd:
     case kEventPitcherPickoff3rd:
-      letters = std::to_string(p.event - kEventPitcherPickoff1st + 1);
-      break;
+      return std::to_string(p.event - kEventPitcherPickoff1st + 1);
     case kEventCatcherPickoff1st:
     case kEventCatcherPickoff2nd:
     case kEventCatcherPickoff3rd:
-      letters = "+" + std::to_string(p.event - kEventCatcherPickoff1st + 1);
-      break;
+      return "+" + std::to_string(p.event - kEventCatcherPickoff1st + 1);
     default:
-      return;  // a change of catcher, an out number put right: no pitch
+      return {};
   }
+}
+
+}  // namespace
+
+void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
+  const PITCH& p = ab.pitches[static_cast<std::size_t>(entry)];
+  const std::string letters = PitchLetters(p);
+  if (letters.empty()) return;
   if (!throw_before_turn_.empty()) {
     const bool restated = letters == throw_before_turn_;
     throw_before_turn_.clear();
@@ -868,7 +886,26 @@ bool GameWriter::CollectTimedSubs() {
   return true;
 }
 
-bool GameWriter::Half(int inning, bool top) {
+namespace {
+
+// Where a foul fly dropped is written: after the last foul before the
+// result (-1 before the result when there is none), -2 for none.
+int FoulErrorAfter(const AT_BAT& ab, int result, int last_own) {
+  if (!(ab.error_kinds[0] == kErrPopFoul && !ab.error_credits[0].name.empty()) &&
+      !(ab.second_error_kinds[0] == kErrPopFoul && !ab.second_error_credits[0].name.empty())) {
+    return -2;
+  }
+  int after = -1;
+  for (int q = 0; q <= last_own; ++q) {
+    if (q != result && ab.pitches[static_cast<std::size_t>(q)].event == kEventFoul) after = q;
+  }
+  return after;
+}
+
+}  // namespace
+
+// The half's state made new.
+void GameWriter::BeginHalf(int inning, bool top) {
   half_ = &game_.innings[static_cast<std::size_t>(inning)].half(top);
   inning_ = inning + 1;
   top_ = top;
@@ -882,13 +919,57 @@ bool GameWriter::Half(int inning, bool top) {
   assists_written_.clear();
   pitches_.clear();
   dot_ = false;
-  if (!CollectMoments() || !CollectTimedSubs()) return false;
-  for (int k = 0; k <= n; ++k) {
-    if (!EmitAt({k, kBeforeBox}, -1)) return false;
-    if (k == n) {
-      if (!EmitAt({n, -1}, -1)) return false;
-      break;
+}
+
+// The turn of box k at the plate: its pitches, with what happened at each,
+// and his result.  last_own: his box's last entry of the turn.
+bool GameWriter::Turn(int k, int& last_own) {
+  const AT_BAT& ab = Box(k);
+  // The turn's pitches go on from what records written for him before it
+  // began (a pick-off throw) hold.
+  due_box_ = k;
+  throw_before_turn_.clear();
+  if (!EmitAt({k, -1}, -1)) return false;
+  const int result = result_[static_cast<std::size_t>(k)];
+  if (result < 0) last_own = ab.PitchCount() - 1;
+  const int foul_error_after = FoulErrorAfter(ab, result, last_own);
+  for (int q = 0; q <= last_own; ++q) {
+    if (q == result) {
+      if (foul_error_after == -1) FoulError(ab);
+      if (!BatterPlay(k)) return false;
+      continue;
     }
+    AddPitchLetters(ab, q);
+    if (q == foul_error_after) FoulError(ab);
+    if (!EmitAt({k, q}, -1)) return false;
+  }
+  if (result < 0) Notes(k);
+  return true;
+}
+
+// What happened between the turn of box k and the next.
+bool GameWriter::AfterTurn(int k, int last_own) {
+  std::vector<Key> later;
+  for (const auto& [key, refs] : moments_) {
+    if (key.box == k && key.entry > last_own) later.push_back(key);
+  }
+  for (const TimedSub& t : timed_) {
+    if (t.key.box == k && t.key.entry > last_own) later.push_back(t.key);
+  }
+  std::sort(later.begin(), later.end());
+  later.erase(std::unique(later.begin(), later.end()), later.end());
+  for (const Key& key : later) {
+    if (!EmitAt(key, -1)) return false;
+  }
+  return true;
+}
+
+bool GameWriter::Half(int inning, bool top) {
+  BeginHalf(inning, top);
+  if (!CollectMoments() || !CollectTimedSubs()) return false;
+  const int n = static_cast<int>(half_->at_bats.size());
+  for (int k = 0; k < n; ++k) {
+    if (!EmitAt({k, kBeforeBox}, -1)) return false;
     const AT_BAT& ab = Box(k);
     int last_own = result_[static_cast<std::size_t>(k)];
     if (ab.reached && ab.how_reached == kReachTieBreaker) {
@@ -897,51 +978,12 @@ bool GameWriter::Half(int inning, bool top) {
       bases_[2] = k;
       base_of_[static_cast<std::size_t>(k)] = 2;
       last_own = 1;
-    } else {
-      // The turn's pitches go on from what records written for him before
-      // it began (a pick-off throw) hold.
-      due_box_ = k;
-      throw_before_turn_.clear();
-      if (!EmitAt({k, -1}, -1)) return false;
-      const int result = result_[static_cast<std::size_t>(k)];
-      if (result < 0) last_own = ab.PitchCount() - 1;
-      // A foul fly dropped: written after the last foul before the result.
-      int foul_error_after = -2;
-      if ((ab.error_kinds[0] == kErrPopFoul && !ab.error_credits[0].name.empty()) ||
-          (ab.second_error_kinds[0] == kErrPopFoul && !ab.second_error_credits[0].name.empty())) {
-        foul_error_after = -1;
-        for (int q = 0; q <= last_own; ++q) {
-          if (q != result && ab.pitches[static_cast<std::size_t>(q)].event == kEventFoul) {
-            foul_error_after = q;
-          }
-        }
-      }
-      for (int q = 0; q <= last_own; ++q) {
-        if (q == result) {
-          if (foul_error_after == -1) FoulError(ab);
-          if (!BatterPlay(k)) return false;
-          continue;
-        }
-        AddPitchLetters(ab, q);
-        if (q == foul_error_after) FoulError(ab);
-        if (!EmitAt({k, q}, -1)) return false;
-      }
-      if (result < 0) Notes(k);
+    } else if (!Turn(k, last_own)) {
+      return false;
     }
-    // What happened between this turn and the next.
-    std::vector<Key> later;
-    for (const auto& [key, refs] : moments_) {
-      if (key.box == k && key.entry > last_own) later.push_back(key);
-    }
-    for (const TimedSub& t : timed_) {
-      if (t.key.box == k && t.key.entry > last_own) later.push_back(t.key);
-    }
-    std::sort(later.begin(), later.end());
-    later.erase(std::unique(later.begin(), later.end()), later.end());
-    for (const Key& key : later) {
-      if (!EmitAt(key, -1)) return false;
-    }
+    if (!AfterTurn(k, last_own)) return false;
   }
+  if (!EmitAt({n, kBeforeBox}, -1) || !EmitAt({n, -1}, -1)) return false;
   if (!moments_.empty()) {
     const Key key = moments_.begin()->first;
     return Fail("the runners' entries of box " + std::to_string(key.box + 1) + " of the " +
@@ -1062,106 +1104,137 @@ void GameWriter::FoulError(const AT_BAT& ab) {
 // The moves of one place in the half: each runner's entries made there, cut
 // where one play ends and another begins (a single, then a pick-off), the
 // batter's own first when the place is his result.
+namespace {
+
+// Whether an advance with this code goes on from the runner's last move
+// (last_kind) rather than beginning a play of its own: further bases on
+// an error, a wild pitch, on the throw, and a runner's additional bases
+// after his steal; the batter's extra base without a reason of the play
+// comes from a play of the runners after it.
+bool AdvanceContinues(std::int32_t code, bool batter, MoveKind last_kind) {
+  return code == kAdvErrorContinued || code == kAdvWildPitchContinued ||
+         code == kAdvPassedBallContinued || code == kAdvBalkContinued || code == kAdvOnThrow ||
+         code == kAdvError || code == kAdvAssistWithError ||
+         (code == kAdvAdditionalBase && !batter && last_kind != MoveKind::kPickoff);
+}
+
+}  // namespace
+
+// The batter's own move on his result.
+Move GameWriter::BatterMove(int batter_box) const {
+  const AT_BAT& ab = Box(batter_box);
+  Move m;
+  m.box = batter_box;
+  m.from = 0;
+  m.entries.push_back(result_[static_cast<std::size_t>(batter_box)]);
+  if (ab.reached) {
+    m.to = ReachBases(ab.how_reached);
+  } else {
+    m.out = true;
+  }
+  return m;
+}
+
+// Whether an advance or out of a runner who moved already in the place
+// begins a move of its own (a single, then a pick-off; a walk, then a
+// steal) rather than going on with his last.
+// batter: the entry is the batter's; his_result: last is his result's move.
+bool GameWriter::BeginsMove(const EntryRef& e, int from, const Move& last, bool batter,
+                            bool his_result) const {
+  const AT_BAT& ab = Box(e.box);
+  const PITCH& p = ab.pitches[static_cast<std::size_t>(e.entry)];
+  Move alone;
+  alone.box = e.box;
+  alone.from = from;
+  bool continues = false;
+  if (p.event == kEventAdvance) {
+    const std::int32_t code = ab.advances[std::clamp(from, 1, 3) - 1];
+    alone.codes.push_back(code);
+    continues = AdvanceContinues(code, batter, KindOf(last));
+    // An error on a pick-off throw begins a play of its own.
+    continues &= KindOf(alone) != MoveKind::kPickoff;
+  } else {
+    alone.out = true;
+    // Safe on a throw's error, then put out: two plays, as the reader
+    // gives the throw's fielders their assists only for the first.
+    continues =
+        KindOf(alone) == MoveKind::kBatted &&
+        std::find(last.codes.begin(), last.codes.end(), kAdvAssistWithError) == last.codes.end();
+  }
+  return !continues && (KindOf(alone) != KindOf(last) || p.event == kEventOut ||
+                        (batter && his_result && p.event == kEventAdvance));
+}
+
+// One entry of the place into the moves: a run batted in of the batter's
+// play, or a runner's advance or out, going on with his last move or
+// beginning one.  base: where each runner stands as the moves go.
+bool GameWriter::AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& moves,
+                          std::map<int, int>& base) {
+  const AT_BAT& ab = Box(e.box);
+  const PITCH& p = ab.pitches[static_cast<std::size_t>(e.entry)];
+  const bool batter = e.box == batter_box;
+  // Runs batted in are the batter's play's, whatever follows it.
+  if (batter && p.event == kEventRbi) {
+    moves.front().entries.push_back(e.entry);
+    ++moves.front().rbi;
+    return true;
+  }
+  if (!base.count(e.box)) {
+    const int at = batter ? moves.front().to : base_of_[static_cast<std::size_t>(e.box)];
+    if (!batter && (at < 1 || at > 3 || bases_[static_cast<std::size_t>(at)] != e.box)) {
+      return Fail("the runner of box " + std::to_string(e.box + 1) + " of the " +
+                  (top_ ? "top" : "bottom") + " of inning " + std::to_string(inning_) +
+                  " moves, but he is not on base");
+    }
+    base[e.box] = at;
+  }
+  Move* last = batter ? &moves.front() : nullptr;
+  for (Move& mv : moves) {
+    if (mv.box == e.box) last = &mv;
+  }
+  if (last && last->out) {
+    return Fail("the runner of box " + std::to_string(e.box + 1) + " moves after his out");
+  }
+  const bool fresh =
+      last == nullptr || ((p.event == kEventAdvance || p.event == kEventOut) &&
+                          BeginsMove(e, base[e.box], *last, batter, last == &moves.front()));
+  if (fresh) {
+    Move mv;
+    mv.box = e.box;
+    mv.from = base[e.box];
+    mv.to = mv.from;
+    moves.push_back(mv);
+    last = &moves.back();
+  }
+  Move* m = last;
+  m->entries.push_back(e.entry);
+  if (p.event == kEventAdvance) {
+    if (m->to < 1 || m->to > 3) {
+      return Fail("the runner of box " + std::to_string(e.box + 1) + " advances from " +
+                  (m->to == 0 ? "the plate" : "home"));
+    }
+    m->codes.push_back(std::int32_t{ab.advances[m->to - 1]});  // packed: a copy
+    ++m->to;
+    base[e.box] = m->to;
+  } else if (p.event == kEventOut) {
+    m->out = true;
+  } else if (p.event == kEventRbi) {
+    ++m->rbi;
+  }
+  return true;
+}
+
 bool GameWriter::MovesAt(Key key, std::vector<Move>& moves, int batter_box) {
   moves.clear();
+  if (batter_box >= 0) moves.push_back(BatterMove(batter_box));
   auto it = moments_.find(key);
-  if (batter_box >= 0) {
-    const AT_BAT& ab = Box(batter_box);
-    Move m;
-    m.box = batter_box;
-    m.from = 0;
-    m.entries.push_back(result_[static_cast<std::size_t>(batter_box)]);
-    if (ab.reached) {
-      m.to = ReachBases(ab.how_reached);
-    } else {
-      m.out = true;
-    }
-    moves.push_back(m);
-  }
   if (it == moments_.end()) return true;
   std::map<int, int> base;  // box -> base held, as the moves go
+  // A runner's entries of one place make one move, or several when one
+  // play follows another (a single, then a pick-off; a walk, then a
+  // steal).
   for (const EntryRef& e : it->second) {
-    const AT_BAT& ab = Box(e.box);
-    const PITCH& p = ab.pitches[static_cast<std::size_t>(e.entry)];
-    const bool batter = e.box == batter_box;
-    // Runs batted in are the batter's play's, whatever follows it.
-    if (batter && p.event == kEventRbi) {
-      moves.front().entries.push_back(e.entry);
-      ++moves.front().rbi;
-      continue;
-    }
-    if (!base.count(e.box)) {
-      const int at = batter ? moves.front().to : base_of_[static_cast<std::size_t>(e.box)];
-      if (!batter && (at < 1 || at > 3 || bases_[static_cast<std::size_t>(at)] != e.box)) {
-        return Fail("the runner of box " + std::to_string(e.box + 1) + " of the " +
-                    (top_ ? "top" : "bottom") + " of inning " + std::to_string(inning_) +
-                    " moves, but he is not on base");
-      }
-      base[e.box] = at;
-    }
-    // A runner's entries of one place make one move, or several when one
-    // play follows another (a single, then a pick-off; a walk, then a
-    // steal).
-    Move* last = batter ? &moves.front() : nullptr;
-    for (Move& mv : moves) {
-      if (mv.box == e.box) last = &mv;
-    }
-    if (last && last->out) {
-      return Fail("the runner of box " + std::to_string(e.box + 1) + " moves after his out");
-    }
-    bool fresh = last == nullptr;
-    if (!fresh && (p.event == kEventAdvance || p.event == kEventOut)) {
-      Move alone;
-      alone.box = e.box;
-      alone.from = base[e.box];
-      bool continues = false;
-      if (p.event == kEventAdvance) {
-        const std::int32_t code = ab.advances[std::clamp(base[e.box], 1, 3) - 1];
-        alone.codes.push_back(code);
-        // What goes on from the same play: further bases on an error, a wild
-        // pitch, on the throw, and a runner's additional bases after his
-        // steal; the batter's extra base without a reason of the play comes
-        // from a play of the runners after it.
-        continues = code == kAdvErrorContinued || code == kAdvWildPitchContinued ||
-                    code == kAdvPassedBallContinued || code == kAdvBalkContinued ||
-                    code == kAdvOnThrow || code == kAdvError || code == kAdvAssistWithError ||
-                    (code == kAdvAdditionalBase && !batter && KindOf(*last) != MoveKind::kPickoff);
-        // An error on a pick-off throw begins a play of its own.
-        continues &= KindOf(alone) != MoveKind::kPickoff;
-      } else {
-        alone.out = true;
-        // Safe on a throw's error, then put out: two plays, as the reader
-        // gives the throw's fielders their assists only for the first.
-        continues = KindOf(alone) == MoveKind::kBatted &&
-                    std::find(last->codes.begin(), last->codes.end(), kAdvAssistWithError) ==
-                        last->codes.end();
-      }
-      fresh = !continues && (KindOf(alone) != KindOf(*last) || p.event == kEventOut ||
-                             (batter && last == &moves.front() && p.event == kEventAdvance));
-    }
-    if (fresh) {
-      Move mv;
-      mv.box = e.box;
-      mv.from = base[e.box];
-      mv.to = mv.from;
-      moves.push_back(mv);
-      last = &moves.back();
-    }
-    Move* m = last;
-    m->entries.push_back(e.entry);
-    if (p.event == kEventAdvance) {
-      if (m->to < 1 || m->to > 3) {
-        return Fail("the runner of box " + std::to_string(e.box + 1) + " advances from " +
-                    (m->to == 0 ? "the plate" : "home"));
-      }
-      m->codes.push_back(std::int32_t{ab.advances[m->to - 1]});  // packed: a copy
-      ++m->to;
-      base[e.box] = m->to;
-    } else if (p.event == kEventOut) {
-      m->out = true;
-    } else if (p.event == kEventRbi) {
-      ++m->rbi;
-    }
+    if (!AddEntry(e, batter_box, moves, base)) return false;
   }
   return true;
 }

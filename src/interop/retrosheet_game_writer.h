@@ -157,6 +157,9 @@ class GameWriter {
 
   // A half (retrosheet_game_writer.cpp).
   bool Half(int inning, bool top);
+  void BeginHalf(int inning, bool top);
+  bool Turn(int k, int& last_own);
+  bool AfterTurn(int k, int last_own);
   bool CollectMoments();
   bool CollectTimedSubs();
   void OffenseTimedSubs();
@@ -170,6 +173,11 @@ class GameWriter {
   bool RunnerPlays(Key key, std::vector<Move> moves);
   void BringInNamedPitcher(const std::vector<Move>& moves);
   bool MovesAt(Key key, std::vector<Move>& moves, int batter_box);
+  Move BatterMove(int batter_box) const;
+  bool AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& moves,
+                std::map<int, int>& base);
+  bool BeginsMove(const EntryRef& e, int from, const Move& last, bool batter,
+                  bool his_result) const;
   void AddPitchLetters(const AT_BAT& ab, int entry);
   void FoulError(const AT_BAT& ab);
   void RecordWritten();
