@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <thread>
 
 #include "interop/retrosheet_event_files.h"
