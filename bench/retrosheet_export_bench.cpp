@@ -101,8 +101,7 @@ void BM_WriteRecordsOnly(benchmark::State& state) {
       game.Release();
       if (!scorewick::LoadGame(Games()[i], game, &scratch)) state.SkipWithError("read failed");
       scorewick::interop::ExportedGame out;
-      std::string why;
-      if (!events.Add(i, game, out, &why)) state.SkipWithError("a game was refused");
+      if (!events.Add(i, game, out)) state.SkipWithError("a game was refused");
     }
     benchmark::DoNotOptimize(events.Files());
   }

@@ -132,22 +132,23 @@ void RetrosheetEventFiles::Gather(const Game& record, PreparedGame& prepared) {
   PlayersOf(record, true, prepared.players[1]);
 }
 
-bool RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, PreparedGame& prepared) {
+Status RetrosheetEventFiles::Placed(std::size_t game) const {
+  const Plan& p = plans_[game];
+  if (p.id.empty()) return Status::Failed({}, p.why);
+  return {};
+}
+
+Status RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, PreparedGame& prepared) {
   const Plan& p = plans_[game];
   prepared.id.clear();
-  prepared.why.clear();
   prepared.names = ExportNames{};
   prepared.game = game;
   prepared.id = p.id;
   prepared.number = p.number;
-  if (p.id.empty()) {
-    prepared.why = p.why;
-    return false;
-  }
+  if (Status placed = Placed(game); !placed) return placed;
   if (names_.ClubCode(record.home.team_name.view()) != p.home_code ||
       names_.ClubCode(record.visitor.team_name.view()) != p.visitor_code) {
-    prepared.why = "its teams are not those it had when the export began";
-    return false;
+    return Status::Failed({}, "its teams are not those it had when the export began");
   }
   ExportNames& names = prepared.names;
   names.home_code = p.home_code;
@@ -162,16 +163,18 @@ bool RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, Prepare
       ids.emplace(players[i]->name.str(), std::move(given[i]));
     }
   }
-  return true;
+  return {};
 }
 
-bool RetrosheetEventFiles::Write(const Game& record, const PreparedGame& prepared,
-                                 ExportedGame& out, std::string* why) {
-  if (!ExportRetrosheetGame(record, prepared.id, prepared.number, prepared.names, out, why)) {
-    return false;
+Status RetrosheetEventFiles::Write(const Game& record, const PreparedGame& prepared,
+                                   ExportedGame& out) {
+  if (Status written =
+          ExportRetrosheetGame(record, prepared.id, prepared.number, prepared.names, out);
+      !written) {
+    return written;
   }
   const CheckFinding found = CheckRetrosheetGame(out.text);
-  if (found.ok()) return true;
+  if (found.ok()) return {};
   // The line that broke the rule, to find it by.
   std::string line;
   std::size_t start = 0;
@@ -182,10 +185,10 @@ bool RetrosheetEventFiles::Write(const Game& record, const PreparedGame& prepare
   if (found.line > 0 && start != std::string::npos) {
     line = out.text.substr(start, out.text.find('\n', start) - start);
   }
-  *why = "its records would not be read as written (" +
-         (line.empty() ? found.reason : "\"" + line + "\": " + found.reason) + ")";
   out = ExportedGame{};
-  return false;
+  return Status::Failed(
+      {}, "its records would not be read as written (" +
+              (line.empty() ? found.reason : "\"" + line + "\": " + found.reason) + ")");
 }
 
 void RetrosheetEventFiles::Keep(const PreparedGame& prepared, const Game& record,
@@ -201,21 +204,17 @@ void RetrosheetEventFiles::Keep(const PreparedGame& prepared, const Game& record
     files_.push_back({p.home_code, p.season, {}, {}});
     file = files_.end() - 1;
   }
-  file->text += out.text;
+  file->texts.push_back(out.text);
   file->games.push_back(prepared.game);
 }
 
-bool RetrosheetEventFiles::Add(std::size_t game, const Game& record, ExportedGame& out,
-                               std::string* why) {
+Status RetrosheetEventFiles::Add(std::size_t game, const Game& record, ExportedGame& out) {
   PreparedGame prepared;
   Gather(record, prepared);
-  if (!Prepare(game, record, prepared)) {
-    *why = prepared.why;
-    return false;
-  }
-  if (!Write(record, prepared, out, why)) return false;
-  Keep(prepared, record, out);
-  return true;
+  Status added = Prepare(game, record, prepared);
+  if (added) added = Write(record, prepared, out);
+  if (added) Keep(prepared, record, out);
+  return added;
 }
 
 std::vector<std::pair<std::string, std::string>> RetrosheetEventFiles::Files() const {
@@ -223,7 +222,12 @@ std::vector<std::pair<std::string, std::string>> RetrosheetEventFiles::Files() c
   std::set<std::pair<std::string, int>> clubs;
   std::set<int> seasons;
   for (const EventFile& f : files_) {
-    files.emplace_back(EventFileOf(f.games.front()), f.text);
+    std::size_t size = 0;
+    for (const std::string& t : f.texts) size += t.size();
+    std::string text;
+    text.reserve(size);
+    for (const std::string& t : f.texts) text += t;
+    files.emplace_back(EventFileOf(f.games.front()), std::move(text));
     seasons.insert(f.season);
   }
   for (int season : seasons) {

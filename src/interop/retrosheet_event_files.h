@@ -23,6 +23,7 @@
 #include "interop/retrosheet_export_game.h"
 #include "interop/retrosheet_names.h"
 #include "records/game.h"
+#include "records/status.h"
 
 namespace scorewick::interop {
 
@@ -33,19 +34,20 @@ class RetrosheetEventFiles {
 
   // The games' indexes in the order to add them, and a game's id and the
   // name of its event file.  A game the plan cannot place (a day that is
-  // no day, a tenth game of one day in one park) has an empty id and why.
+  // no day, a tenth game of one day in one park) has an empty id, and
+  // Placed tells why.
   const std::vector<std::size_t>& order() const { return order_; }
   const std::string& GameId(std::size_t game) const { return plans_[game].id; }
-  const std::string& WhyNot(std::size_t game) const { return plans_[game].why; }
+  Status Placed(std::size_t game) const;
   const std::string& HomeCode(std::size_t game) const { return plans_[game].home_code; }
   const std::string& VisitorCode(std::size_t game) const { return plans_[game].visitor_code; }
   std::string EventFileOf(std::size_t game) const;
 
   // Writes the game planned as `game` (whose headline it must match) into
-  // its event file.  False, with the reason, when it cannot be written or
-  // its records fail the check; nothing of it is kept then.  out.lost
+  // its event file.  A failure, with the reason, when it cannot be written
+  // or its records fail the check; nothing of it is kept then.  out.lost
   // tells what the format could not carry.
-  bool Add(std::size_t game, const Game& record, ExportedGame& out, std::string* why);
+  Status Add(std::size_t game, const Game& record, ExportedGame& out);
 
   // Add in four steps, for many games written at once on several
   // threads: Gather, on any thread, lists the players the game's records
@@ -58,15 +60,13 @@ class RetrosheetEventFiles {
     std::string id;
     int number = 0;
     ExportNames names;
-    std::string why;  // when it cannot be prepared
     // [0] the visitors', [1] the home side's players: their roster, then
     // anyone its line-ups or boxes name who is not on it (in the game).
     std::array<std::vector<const PLAYER*>, 2> players;
   };
   static void Gather(const Game& record, PreparedGame& prepared);
-  bool Prepare(std::size_t game, const Game& record, PreparedGame& prepared);
-  static bool Write(const Game& record, const PreparedGame& prepared, ExportedGame& out,
-                    std::string* why);
+  Status Prepare(std::size_t game, const Game& record, PreparedGame& prepared);
+  static Status Write(const Game& record, const PreparedGame& prepared, ExportedGame& out);
   void Keep(const PreparedGame& prepared, const Game& record, const ExportedGame& out);
 
   // The files made so far: name, text (UTF-8).  Event files of the games
@@ -87,7 +87,9 @@ class RetrosheetEventFiles {
   struct EventFile {
     std::string home_code;
     int season = 0;
-    std::string text;
+    // Each game's records, joined once when the file is asked for: the
+    // file's text is not grown (and copied) game by game.
+    std::vector<std::string> texts;
     std::vector<std::size_t> games;
   };
 

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <thread>
 
 #include "intake/game_headline.h"
@@ -32,6 +31,307 @@ constexpr std::size_t kMaxThreads = 8;
 
 bool IsEventFile(const std::string& name) {
   return name.size() > 4 && name.compare(name.size() - 4, 3, ".EV") == 0;
+}
+
+// A message of the summary: a file refused (or kept, or a game noted).
+ImportRefusal Message(std::string file, std::string game, std::string reason, bool kept = false,
+                      bool note = false) {
+  ImportRefusal r;
+  r.file = std::move(file);
+  r.game = std::move(game);
+  r.reason = std::move(reason);
+  r.kept = kept;
+  r.note = note;
+  return r;
+}
+
+// What the format could not carry of a game, in words.
+std::string LostText(const std::vector<std::string>& lost) {
+  std::string text = "Retrosheet's files have no place for ";
+  for (std::size_t l = 0; l < lost.size(); ++l) {
+    text += (l == 0 ? "" : l + 1 == lost.size() ? " and " : ", ") + lost[l];
+  }
+  return text;
+}
+
+// The games' headlines, which plan their ids and order: those read, and
+// for each the index of its game in the request.  A game whose headline
+// cannot be read is refused.
+void ReadHeadlines(const std::vector<std::string>& games, std::vector<GameHeadline>& headlines,
+                   std::vector<std::size_t>& game_of, ExportSummary& summary) {
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    std::string why;
+    std::optional<GameHeadline> h = ReadGameHeadline(games[i], &why);
+    if (!h) {
+      ++summary.games_refused;
+      summary.messages.push_back(Message(FileNameOf(games[i]), {}, why));
+      continue;
+    }
+    headlines.push_back(std::move(*h));
+    game_of.push_back(i);
+  }
+}
+
+// The games go through in their planned order, a window of them at a
+// time: read and their players listed on any thread, named one after the
+// other on this one (ids stay stable from game to game), written and
+// checked on any thread again, and kept in order here, which frees the
+// room of the game for the next one to read.  No thread waits for the
+// others at the end of a window: whoever is free takes what there is.
+class ExportPipeline {
+ public:
+  ExportPipeline(const std::vector<std::string>& games, const std::vector<std::size_t>& game_of,
+                 RetrosheetEventFiles& events, ExportSummary& summary)
+      : games_(games),
+        game_of_(game_of),
+        events_(events),
+        summary_(summary),
+        order_(events.order()),
+        total_(order_.size()),
+        threads_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxThreads)),
+        slots_(std::min(threads_ * kSlotsPerThread, total_)),
+        scratch_(threads_),
+        stage_(total_, Stage::kWaiting) {}
+
+  // All the games through; false when progress asked to stop.
+  bool Run(const ImportProgress& progress);
+
+ private:
+  // A game in hand: read, named, written, then kept.
+  struct Slot {
+    Game game;
+    RetrosheetEventFiles::PreparedGame prepared;
+    ExportedGame written;
+    std::string refusal;
+  };
+  enum class Stage : std::uint8_t { kWaiting, kTaken, kRead, kToWrite, kDone };
+  // Games a thread keeps in hand: enough that no thread waits for the
+  // naming, few enough that a game's memory stays in the cache between
+  // its reading and its writing.
+  static constexpr std::size_t kSlotsPerThread = 4;
+
+  Slot& SlotOf(std::size_t j) { return slots_[j % slots_.size()]; }
+  bool WorkOnce(std::unique_lock<std::mutex>& lock, std::size_t thread);
+  void WriteOne(std::unique_lock<std::mutex>& lock);
+  void ReadOne(std::unique_lock<std::mutex>& lock, std::size_t thread);
+  void Helper(std::size_t thread);
+  bool GoOn(std::unique_lock<std::mutex>& lock, const ImportProgress& progress);
+  void Name(std::unique_lock<std::mutex>& lock);
+  void Keep(std::size_t j);
+
+  const std::vector<std::string>& games_;
+  const std::vector<std::size_t>& game_of_;
+  RetrosheetEventFiles& events_;
+  ExportSummary& summary_;
+  const std::vector<std::size_t>& order_;
+  const std::size_t total_;
+  const std::size_t threads_;
+  std::vector<Slot> slots_;
+  std::vector<std::vector<std::uint8_t>> scratch_;
+  std::vector<Stage> stage_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::size_t next_read_ = 0;  // the next game to read
+  std::size_t named_ = 0;      // games named so far
+  std::size_t kept_ = 0;       // games kept so far: their slots are free
+  std::deque<std::size_t> to_write_;
+  bool stop_ = false;
+};
+
+// Writes and checks the next game to write, the lock let go meanwhile.
+void ExportPipeline::WriteOne(std::unique_lock<std::mutex>& lock) {
+  const std::size_t j = to_write_.front();
+  to_write_.pop_front();
+  lock.unlock();
+  Slot& s = SlotOf(j);
+  if (Status written = RetrosheetEventFiles::Write(s.game, s.prepared, s.written); !written) {
+    s.refusal = "cannot be written: " + written.reason;
+  }
+  lock.lock();
+  stage_[j] = Stage::kDone;
+  changed_.notify_all();
+}
+
+// Reads the next game into its slot and lists its players, the lock let
+// go meanwhile.
+void ExportPipeline::ReadOne(std::unique_lock<std::mutex>& lock, std::size_t thread) {
+  const std::size_t j = next_read_++;
+  stage_[j] = Stage::kTaken;
+  lock.unlock();
+  Slot& s = SlotOf(j);
+  s.refusal.clear();
+  if (Status loaded = LoadGame(games_[game_of_[order_[j]]], s.game, &scratch_[thread]); !loaded) {
+    s.refusal = loaded.reason;
+  } else {
+    RetrosheetEventFiles::Gather(s.game, s.prepared);
+  }
+  lock.lock();
+  stage_[j] = Stage::kRead;
+  changed_.notify_all();
+}
+
+// One piece of work for any thread, taken under the lock: a game to write
+// first (its room is wanted back), else one to read.  False when there is
+// none now.
+bool ExportPipeline::WorkOnce(std::unique_lock<std::mutex>& lock, std::size_t thread) {
+  if (!to_write_.empty()) {
+    WriteOne(lock);
+    return true;
+  }
+  if (stop_ || next_read_ >= total_ || next_read_ >= kept_ + slots_.size()) return false;
+  ReadOne(lock, thread);
+  return true;
+}
+
+void ExportPipeline::Helper(std::size_t thread) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  while (!stop_ && kept_ < total_) {
+    if (!WorkOnce(lock, thread)) changed_.wait(lock);
+  }
+}
+
+// Names the next game read (its clubs and players), the lock let go
+// meanwhile: it is to be written then, or is refused.
+void ExportPipeline::Name(std::unique_lock<std::mutex>& lock) {
+  const std::size_t j = named_++;
+  lock.unlock();
+  Slot& s = SlotOf(j);
+  bool write = false;
+  if (s.refusal.empty()) {
+    const Status prepared = events_.Prepare(order_[j], s.game, s.prepared);
+    write = prepared.ok;
+    if (!write) s.refusal = "cannot be written: " + prepared.reason;
+  }
+  lock.lock();
+  stage_[j] = write ? Stage::kToWrite : Stage::kDone;
+  if (write) to_write_.push_back(j);
+  changed_.notify_all();
+}
+
+// Puts a game written into its event file, or counts it refused.
+void ExportPipeline::Keep(std::size_t j) {
+  Slot& s = SlotOf(j);
+  const std::size_t p = order_[j];
+  const std::string name = FileNameOf(games_[game_of_[p]]);
+  const std::string& id = events_.GameId(p);
+  if (!s.refusal.empty()) {
+    ++summary_.games_refused;
+    summary_.messages.push_back(Message(name, id, s.refusal));
+    return;
+  }
+  events_.Keep(s.prepared, s.game, s.written);
+  if (!s.written.lost.empty()) {
+    ++summary_.games_noted;
+    summary_.messages.push_back(Message(name, id, LostText(s.written.lost), false, true));
+  }
+}
+
+// Asks progress whether to go on, at the start of each window of games
+// (the lock let go meanwhile); told to stop, the other threads stop too.
+bool ExportPipeline::GoOn(std::unique_lock<std::mutex>& lock, const ImportProgress& progress) {
+  if (!progress || named_ % slots_.size() != 0) return true;
+  const auto done = static_cast<int>(named_);
+  lock.unlock();
+  const bool go_on = progress(done, static_cast<int>(total_));
+  lock.lock();
+  if (!go_on) {
+    stop_ = true;
+    changed_.notify_all();
+  }
+  return go_on;
+}
+
+bool ExportPipeline::Run(const ImportProgress& progress) {
+  std::vector<std::thread> helpers;
+  for (std::size_t t = 1; t < threads_ && total_ > 0; ++t) {
+    helpers.emplace_back([this, t] { Helper(t); });
+  }
+  {
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (kept_ < total_) {
+      if (kept_ < named_ && stage_[kept_] == Stage::kDone) {
+        lock.unlock();
+        Keep(kept_);
+        lock.lock();
+        ++kept_;
+        changed_.notify_all();
+      } else if (named_ < total_ && stage_[named_] == Stage::kRead) {
+        if (!GoOn(lock, progress)) break;
+        Name(lock);
+      } else if (!WorkOnce(lock, 0)) {
+        changed_.wait(lock);
+      }
+    }
+  }
+  for (std::thread& h : helpers) h.join();
+  return !stop_;
+}
+
+// One file of the export into the batch, unless it may not be written
+// (into refused, with the reason, kept when it is one left as it was).
+bool AddToBatch(const RetrosheetExportRequest& request, const std::string& file,
+                const std::string& text, FileBatch& batch, std::string& refusal, bool& kept) {
+  const std::string path = Joined(request.output_folder, file);
+  const std::string folder =
+      request.output_folder.empty() ? std::string(".") : request.output_folder;
+  refusal = OutputRefusal(path);
+  if (!refusal.empty()) return false;
+  if (!request.force) {
+    // A link counts as there, also one that leads nowhere.
+    if (NameTaken(path)) {
+      refusal = "already there (" + OccupantName(path) + "): kept as it is";
+      kept = true;
+      return false;
+    }
+    refusal = OutputConflict(request.games, path, FileContent::kText);
+    if (!refusal.empty()) return false;
+  }
+  // Nor, even when forced, a link that leads out of the folder or nowhere.
+  refusal = OutputRefusal(path, folder);
+  if (!refusal.empty()) return false;
+  const Status added = batch.Add(path, TextBytes(text));
+  refusal = added.reason;
+  return added.ok;
+}
+
+// The files, written together: each checked first as every command that
+// writes checks its output.
+void WriteFiles(const RetrosheetExportRequest& request, const RetrosheetEventFiles& events,
+                ExportSummary& summary) {
+  FileBatch batch;
+  std::vector<std::string> in_batch;
+  for (const auto& [file, text] : events.Files()) {
+    std::string refusal;
+    bool kept = false;
+    if (AddToBatch(request, file, text, batch, refusal, kept)) {
+      in_batch.push_back(Joined(request.output_folder, file));
+      continue;
+    }
+    summary.messages.push_back(Message(file, {}, refusal, kept));
+    const int held = IsEventFile(file) ? static_cast<int>(events.GamesOf(file).size()) : 0;
+    if (kept) {
+      ++summary.files_kept;
+      summary.games_kept += held;
+    } else {
+      summary.games_refused += held;
+    }
+  }
+  std::vector<Status> failed;
+  const Status committed = batch.Commit(&failed);
+  for (const std::string& path : in_batch) {
+    const auto f =
+        std::find_if(failed.begin(), failed.end(), [&](const Status& s) { return s.file == path; });
+    const bool renamed = f == failed.end() && (committed || !failed.empty());
+    const std::string file = FileNameOf(path);
+    const int held = IsEventFile(file) ? static_cast<int>(events.GamesOf(file).size()) : 0;
+    if (renamed) {
+      summary.files_written.push_back(path);
+      summary.games_written += held;
+      continue;
+    }
+    summary.messages.push_back(Message(file, {}, f != failed.end() ? f->reason : committed.reason));
+    summary.games_refused += held;
+  }
 }
 
 }  // namespace
@@ -68,230 +368,26 @@ bool ExportSummary::RefusedAny() const {
 ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
                                const ImportProgress& progress) {
   ExportSummary summary;
-  const std::vector<std::string>& games = request.games;
-  // The games' headlines plan their ids and order.
   std::vector<GameHeadline> headlines;
   std::vector<std::size_t> game_of;  // planned index -> index in request.games
-  for (std::size_t i = 0; i < games.size(); ++i) {
-    std::string why;
-    std::optional<GameHeadline> h = ReadGameHeadline(games[i], &why);
-    if (!h) {
-      ++summary.games_refused;
-      summary.messages.push_back({FileNameOf(games[i]), 0, {}, why});
-      continue;
-    }
-    headlines.push_back(std::move(*h));
-    game_of.push_back(i);
-  }
+  ReadHeadlines(request.games, headlines, game_of, summary);
   RetrosheetEventFiles events(headlines);
   for (std::size_t p = 0; p < headlines.size(); ++p) {
-    if (events.GameId(p).empty()) {
+    if (Status placed = events.Placed(p); !placed) {
       ++summary.games_refused;
-      summary.messages.push_back({FileNameOf(games[game_of[p]]), 0, {}, events.WhyNot(p)});
+      summary.messages.push_back(Message(FileNameOf(request.games[game_of[p]]), {}, placed.reason));
     }
   }
-  // The games go through in their planned order, a window of them at a
-  // time: read and their players listed on any thread, named one after the
-  // other on this one (ids stay stable from game to game), written and
-  // checked on any thread again, and kept in order here, which frees the
-  // room of the game for the next one to read.  No thread waits for the
-  // others at the end of a window: whoever is free takes what there is.
-  const std::vector<std::size_t>& order = events.order();
-  const std::size_t total = order.size();
-  const std::size_t threads =
-      std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxThreads);
-  struct Slot {
-    Game game;
-    RetrosheetEventFiles::PreparedGame prepared;
-    ExportedGame written;
-    std::string refusal;
-  };
-  std::vector<Slot> slots(std::min(threads * 16, total));
-  std::vector<std::vector<std::uint8_t>> scratch(threads);
-  enum class Stage : std::uint8_t { kWaiting, kTaken, kRead, kToWrite, kDone };
-  std::vector<Stage> stage(total, Stage::kWaiting);
-  std::mutex mutex;
-  std::condition_variable changed;
-  std::size_t next_read = 0;  // the next game to read
-  std::size_t named = 0;      // games named so far
-  std::size_t kept = 0;       // games kept so far: their slots are free
-  std::deque<std::size_t> to_write;
-  bool stop = false;
-  auto slot_of = [&](std::size_t j) -> Slot& { return slots[j % slots.size()]; };
-  // One piece of work for any thread, taken under the lock: a game to write
-  // first (its room is wanted back), else one to read.  False when there
-  // is none now.
-  auto work_once = [&](std::unique_lock<std::mutex>& lock, std::size_t thread) {
-    if (!to_write.empty()) {
-      const std::size_t j = to_write.front();
-      to_write.pop_front();
-      lock.unlock();
-      Slot& s = slot_of(j);
-      std::string why;
-      if (!RetrosheetEventFiles::Write(s.game, s.prepared, s.written, &why)) {
-        s.refusal = "cannot be written: " + why;
-      }
-      lock.lock();
-      stage[j] = Stage::kDone;
-      changed.notify_all();
-      return true;
-    }
-    if (stop || next_read >= total || next_read >= kept + slots.size()) return false;
-    const std::size_t j = next_read++;
-    stage[j] = Stage::kTaken;
-    lock.unlock();
-    Slot& s = slot_of(j);
-    s.refusal.clear();
-    if (Status loaded = LoadGame(games[game_of[order[j]]], s.game, &scratch[thread]); !loaded) {
-      s.refusal = loaded.reason;
-    } else {
-      RetrosheetEventFiles::Gather(s.game, s.prepared);
-    }
-    lock.lock();
-    stage[j] = Stage::kRead;
-    changed.notify_all();
-    return true;
-  };
-  std::vector<std::thread> helpers;
-  for (std::size_t t = 1; t < threads && total > 0; ++t) {
-    helpers.emplace_back([&, t] {
-      std::unique_lock<std::mutex> lock(mutex);
-      while (!stop && kept < total) {
-        if (!work_once(lock, t)) changed.wait(lock);
-      }
-    });
-  }
-  auto keep = [&](std::size_t j) {
-    Slot& s = slot_of(j);
-    const std::size_t p = order[j];
-    const std::string name = FileNameOf(games[game_of[p]]);
-    const std::string& id = events.GameId(p);
-    if (!s.refusal.empty()) {
-      ++summary.games_refused;
-      summary.messages.push_back({name, 0, id, s.refusal});
-      return;
-    }
-    events.Keep(s.prepared, s.game, s.written);
-    const ExportedGame& out = s.written;
-    if (!out.lost.empty()) {
-      ++summary.games_noted;
-      std::string text = "Retrosheet's files have no place for ";
-      for (std::size_t l = 0; l < out.lost.size(); ++l) {
-        text += (l == 0 ? "" : l + 1 == out.lost.size() ? " and " : ", ") + out.lost[l];
-      }
-      summary.messages.push_back({name, 0, id, text, false, true});
-    }
-  };
-  {
-    std::unique_lock<std::mutex> lock(mutex);
-    while (kept < total) {
-      if (kept < named && stage[kept] == Stage::kDone) {
-        lock.unlock();
-        keep(kept);
-        lock.lock();
-        ++kept;
-        changed.notify_all();
-        continue;
-      }
-      if (named < total && stage[named] == Stage::kRead) {
-        const std::size_t j = named++;
-        lock.unlock();
-        if (progress && j % slots.size() == 0 &&
-            !progress(static_cast<int>(j), static_cast<int>(total))) {
-          lock.lock();
-          stop = true;
-          changed.notify_all();
-          break;
-        }
-        Slot& s = slot_of(j);
-        bool write = false;
-        if (s.refusal.empty()) {
-          write = events.Prepare(order[j], s.game, s.prepared);
-          if (!write) s.refusal = "cannot be written: " + s.prepared.why;
-        }
-        lock.lock();
-        stage[j] = write ? Stage::kToWrite : Stage::kDone;
-        if (write) to_write.push_back(j);
-        changed.notify_all();
-        continue;
-      }
-      if (!work_once(lock, 0)) changed.wait(lock);
-    }
-  }
-  for (std::thread& h : helpers) h.join();
-  if (stop) {
+  ExportPipeline pipeline(request.games, game_of, events, summary);
+  if (!pipeline.Run(progress)) {
     summary.cancelled = true;
     summary.messages.clear();
     summary.games_refused = 0;
     return summary;
   }
-  if (progress) progress(static_cast<int>(total), static_cast<int>(total));
-  // The files, written together: each checked first as every command that
-  // writes checks its output.
-  FileBatch batch;
-  std::vector<std::string> in_batch;
-  const std::string folder =
-      request.output_folder.empty() ? std::string(".") : request.output_folder;
-  for (const auto& written_file : events.Files()) {
-    // Named apart: the lambdas below take the name.
-    const std::string& file = written_file.first;
-    const std::string& text = written_file.second;
-    const std::string path = Joined(request.output_folder, file);
-    const bool event_file = IsEventFile(file);
-    const std::vector<std::size_t> held =
-        event_file ? events.GamesOf(file) : std::vector<std::size_t>{};
-    auto not_written = [&](const std::string& reason, bool kept) {
-      summary.messages.push_back({file, 0, {}, reason, kept});
-      if (kept) {
-        ++summary.files_kept;
-        summary.games_kept += static_cast<int>(held.size());
-      } else {
-        summary.games_refused += static_cast<int>(held.size());
-      }
-    };
-    if (std::string refusal = OutputRefusal(path); !refusal.empty()) {
-      not_written(refusal, false);
-      continue;
-    }
-    if (!request.force) {
-      // A link counts as there, also one that leads nowhere.
-      if (NameTaken(path)) {
-        not_written("already there (" + OccupantName(path) + "): kept as it is", true);
-        continue;
-      }
-      if (std::string conflict = OutputConflict(games, path, FileContent::kText);
-          !conflict.empty()) {
-        not_written(conflict, false);
-        continue;
-      }
-    }
-    // Nor, even when forced, a link that leads out of the folder or nowhere.
-    if (std::string refusal = OutputRefusal(path, folder); !refusal.empty()) {
-      not_written(refusal, false);
-      continue;
-    }
-    const Status added = batch.Add(path, TextBytes(text));
-    if (!added) {
-      not_written(added.reason, false);
-      continue;
-    }
-    in_batch.push_back(path);
-  }
-  std::vector<Status> failed;
-  const Status committed = batch.Commit(&failed);
-  for (const std::string& path : in_batch) {
-    const auto f =
-        std::find_if(failed.begin(), failed.end(), [&](const Status& s) { return s.file == path; });
-    const bool renamed = f == failed.end() && (committed || !failed.empty());
-    const std::string file = FileNameOf(path);
-    if (renamed) {
-      summary.files_written.push_back(path);
-      if (IsEventFile(file)) summary.games_written += static_cast<int>(events.GamesOf(file).size());
-      continue;
-    }
-    summary.messages.push_back({file, 0, {}, f != failed.end() ? f->reason : committed.reason});
-    if (IsEventFile(file)) summary.games_refused += static_cast<int>(events.GamesOf(file).size());
-  }
+  const auto total = static_cast<int>(events.order().size());
+  if (progress) progress(total, total);
+  WriteFiles(request, events, summary);
   return summary;
 }
 

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "records/game.h"
+#include "records/status.h"
 
 namespace scorewick::interop {
 
@@ -52,13 +53,13 @@ struct ExportedGame {
   std::vector<std::string> lost;
 };
 
-// Writes game as records under the id given (SEA201903280).  False, with
-// the reason in *why, for a game the format cannot hold (more than nine
+// Writes game as records under the id given (SEA201903280).  A failure,
+// with the reason, for a game the format cannot hold (more than nine
 // batters, a fielder at a tenth position) or whose boxes do not tell a
 // game that can be written (a runner who comes from nowhere); nothing is
 // kept of it then.
-bool ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
-                          const ExportNames& names, ExportedGame& out, std::string* why);
+Status ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
+                            const ExportNames& names, ExportedGame& out);
 
 // The code of a hit location nearest to a point of the spray charts'
 // field picture ("78XD", "5F"); empty for the point that means none.

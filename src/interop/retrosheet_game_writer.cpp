@@ -193,29 +193,40 @@ void GameWriter::InfoRecords(const std::string& id, int game_number) {
 // The side's slots and positions at the start of a half, from the half's
 // line-ups: the side in the field from its defense (its designated hitter
 // from the next half it bats), the side at bat from its offense.
-bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
+// Who holds the designated hitter's slot s (nobody in the field bats
+// there) once the half begins: who batted there before, or the side's
+// designated hitter at the start of the game; a pinch hitter or runner who
+// stayed on shows in the next half the side bats, unless he came into the
+// field in this half (block: where the half's nine fielders begin).
+std::string_view GameWriter::DesignatedHitterAt(int inning, bool top, bool home, int s,
+                                                int block) const {
   const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
-  const bool fielding = home == top;
-  const SideState& now = sides_[home ? 1 : 0];
-  // Who bats and fields where; the roles it gives are its fielders' and
-  // designated hitter's only.
-  target.slots = now.slots;
-  target.field = now.field;
-  target.slot_count = now.slot_count;
-  target.next_slot = now.next_slot;
-  target.role.clear();
-  if (!fielding) {
-    const int n = OffenseBlock(h.offense);
-    if (n == 0)
-      return Fail("the line-up of the " + std::string(top ? "top" : "bottom") + " of inning " +
-                  std::to_string(inning + 1) + " is empty");
-    target.slot_count = n;
-    for (int s = 1; s <= 9; ++s) {
-      target.slots[static_cast<std::size_t>(s)] =
-          s <= n ? h.offense[static_cast<std::size_t>(s - 1)].name.view() : std::string_view();
-    }
-    return true;
+  std::string_view dh = sides_[home ? 1 : 0].slots[static_cast<std::size_t>(s)];
+  const Team& team = home ? game_.home : game_.visitor;
+  const bool first_half = inning == 0 && top;
+  if (first_half && team.designated_hitter.batting_order == s) {
+    dh = team.designated_hitter.name.view();
   }
+  for (int later = inning * 2 + (top ? 1 : 2); later < 2 * kInnings; ++later) {
+    const bool later_top = later % 2 == 0;
+    if (later_top == top) continue;  // the side fields again
+    const HALF_INNING& next = game_.innings[static_cast<std::size_t>(later / 2)].half(later_top);
+    if (OffenseBlock(next.offense) < s) break;
+    const PLAYER& there = next.offense[static_cast<std::size_t>(s - 1)];
+    bool came_in_now = false;
+    for (std::size_t i = static_cast<std::size_t>(block) + 9; i < h.defense.size(); ++i) {
+      came_in_now |= h.defense[i].name == there.name.view();
+    }
+    if (!came_in_now && !(first_half && !dh.empty())) dh = there.name.view();
+    break;
+  }
+  return dh;
+}
+
+// Where the fielding side is to stand: its nine fielders, the slots they
+// bat in, and the designated hitter's.
+bool GameWriter::FieldingTarget(int inning, bool top, bool home, SideState& target) {
+  const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
   const int block = DefenseBlock(h.defense);
   if (block < 0) {
     return Fail("the fielders of the " + std::string(top ? "top" : "bottom") + " of inning " +
@@ -239,32 +250,35 @@ bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
       target.slots[static_cast<std::size_t>(s)] = slots[static_cast<std::size_t>(s)];
       continue;
     }
-    // Who batted there before, or the side's designated hitter at the start
-    // of the game; a pinch hitter or runner who stayed on shows in the next
-    // half the side bats, unless he came into the field in this half.
-    std::string_view dh = now.slots[static_cast<std::size_t>(s)];
-    const Team& team = home ? game_.home : game_.visitor;
-    const bool first_half = inning == 0 && top;
-    if (first_half && team.designated_hitter.batting_order == s) {
-      dh = team.designated_hitter.name.view();
-    }
-    for (int later = inning * 2 + (top ? 1 : 2); later < 2 * kInnings; ++later) {
-      const bool later_top = later % 2 == 0;
-      if (later_top == top) continue;  // the side fields again
-      const HALF_INNING& next = game_.innings[static_cast<std::size_t>(later / 2)].half(later_top);
-      if (OffenseBlock(next.offense) < s) break;
-      const PLAYER& there = next.offense[static_cast<std::size_t>(s - 1)];
-      bool came_in_now = false;
-      for (std::size_t i = static_cast<std::size_t>(block) + 9; i < h.defense.size(); ++i) {
-        came_in_now |= h.defense[i].name == there.name.view();
-      }
-      if (!came_in_now && !(first_half && !dh.empty())) dh = there.name.view();
-      break;
-    }
+    const std::string_view dh = DesignatedHitterAt(inning, top, home, s, block);
     target.slots[static_cast<std::size_t>(s)] = dh;
     if (!dh.empty()) target.role.Set(dh, 10);
   }
   for (int q = 1; q <= 9; ++q) target.role.Set(target.field[static_cast<std::size_t>(q)], q);
+  return true;
+}
+
+bool GameWriter::TargetOf(int inning, bool top, bool home, SideState& target) {
+  const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
+  const bool fielding = home == top;
+  const SideState& now = sides_[home ? 1 : 0];
+  // Who bats and fields where; the roles it gives are its fielders' and
+  // designated hitter's only.
+  target.slots = now.slots;
+  target.field = now.field;
+  target.slot_count = now.slot_count;
+  target.next_slot = now.next_slot;
+  target.role.clear();
+  if (fielding) return FieldingTarget(inning, top, home, target);
+  const int n = OffenseBlock(h.offense);
+  if (n == 0)
+    return Fail("the line-up of the " + std::string(top ? "top" : "bottom") + " of inning " +
+                std::to_string(inning + 1) + " is empty");
+  target.slot_count = n;
+  for (int s = 1; s <= 9; ++s) {
+    target.slots[static_cast<std::size_t>(s)] =
+        s <= n ? h.offense[static_cast<std::size_t>(s - 1)].name.view() : std::string_view();
+  }
   return true;
 }
 
@@ -367,6 +381,95 @@ void GameWriter::WriteSub(const Sub& s, bool with_no_play) {
 
 // The changes made between two halves: the side taking the field's, then
 // the side at bat's, each a sub record after an NP play.
+namespace {
+
+int SlotOf(const SideState& st, std::string_view name) {
+  for (int s = 1; s <= 9; ++s) {
+    if (st.slots[static_cast<std::size_t>(s)] == name) return s;
+  }
+  return 0;
+}
+
+// role: what st.role holds for him, when it is known already.
+int RoleOf(const SideState& st, std::string_view name, const int* role = nullptr) {
+  for (int q = 1; q <= 9; ++q) {
+    if (st.field[static_cast<std::size_t>(q)] == name) return q;
+  }
+  if (!role) role = st.role.Find(name);
+  return role ? *role : 0;
+}
+
+// The designated hitter a side's place says: whoever bats in a slot and
+// does not field (the last such), with his slot.
+std::string_view DesignatedHitterOf(const SideState& target, int& slot) {
+  std::string_view name;
+  for (int s = 1; s <= target.slot_count; ++s) {
+    const std::string_view held = target.slots[static_cast<std::size_t>(s)];
+    bool fields = false;
+    for (int f = 1; f <= 9; ++f) fields |= target.field[static_cast<std::size_t>(f)] == held;
+    if (!held.empty() && !fields) {
+      name = held;
+      slot = s;
+    }
+  }
+  return name;
+}
+
+// The changes that bring the batting side from now to target: a player in
+// the game who moves (into moves) and one who comes in (into entering).
+void BattingChanges(bool home, const SideState& now, const SideState& target,
+                    std::vector<Sub>& moves, std::vector<Sub>& entering) {
+  for (int s = 1; s <= target.slot_count; ++s) {
+    const std::string_view name = target.slots[static_cast<std::size_t>(s)];
+    if (name.empty() || SlotOf(now, name) == s) continue;
+    const int* known = now.role.Find(name);
+    const bool played = known != nullptr;
+    const int role = played ? RoleOf(now, name, known) : 11;
+    (played ? moves : entering).push_back({home, name, s, role > 0 ? role : 11});
+  }
+}
+
+// The same for the fielding side: each position and the designated
+// hitter's (10).
+void FieldingChanges(bool home, const SideState& now, const SideState& target,
+                     std::vector<Sub>& moves, std::vector<Sub>& entering) {
+  for (int q = 1; q <= 10; ++q) {
+    int slot = 0;
+    std::string_view name;
+    if (q <= 9) {
+      name = target.field[static_cast<std::size_t>(q)];
+      slot = SlotOf(target, name);
+    } else {
+      name = DesignatedHitterOf(target, slot);
+    }
+    if (name.empty()) continue;
+    const int* known = now.role.Find(name);
+    const bool played = known != nullptr;
+    const int was = played ? RoleOf(now, name, known) : 0;
+    const int slot_now = played || q == 10 ? SlotOf(now, name) : 0;
+    if (played && was == q && slot_now == slot) continue;
+    // A pinch hitter or runner for the designated hitter stays on as
+    // the designated hitter: the readers take him so without a word.
+    if (q == 10 && (was == 11 || was == 12) && slot_now == slot) continue;
+    (played ? moves : entering).push_back({home, name, slot, q});
+  }
+}
+
+}  // namespace
+
+// Who came into the field between the halves and left before this one
+// began.
+void GameWriter::ComeAndGone(const HALF_INNING& h, bool home) {
+  const int block = DefenseBlock(h.defense);
+  for (int i = 0; i < block; ++i) {
+    const PLAYER& p = h.defense[static_cast<std::size_t>(i)];
+    const int pos = RetroPosition(p.position);
+    if (pos < 1 || pos > 9) continue;
+    Sub s{home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos};
+    WriteSub(s, true);
+  }
+}
+
 bool GameWriter::HalfStart(int inning, bool top) {
   const HALF_INNING& h = game_.innings[static_cast<std::size_t>(inning)].half(top);
   inning_ = inning + 1;
@@ -380,70 +483,12 @@ bool GameWriter::HalfStart(int inning, bool top) {
     SideState& target = target_;
     if (!TargetOf(inning, top, home, target)) return false;
     SideState& now = sides_[home ? 1 : 0];
-    const bool fielding = home == top;
     std::vector<Sub> moves, entering;
-    auto slot_of = [](const SideState& st, std::string_view name) {
-      for (int s = 1; s <= 9; ++s) {
-        if (st.slots[static_cast<std::size_t>(s)] == name) return s;
-      }
-      return 0;
-    };
-    // role: what st.role holds for him, when it is known already.
-    auto role_of = [](const SideState& st, std::string_view name, const int* role = nullptr) {
-      for (int q = 1; q <= 9; ++q) {
-        if (st.field[static_cast<std::size_t>(q)] == name) return q;
-      }
-      if (!role) role = st.role.Find(name);
-      return role ? *role : 0;
-    };
-    if (fielding) {
-      // Who came in between the halves and left before this one began.
-      const int block = DefenseBlock(h.defense);
-      for (int i = 0; i < block; ++i) {
-        const PLAYER& p = h.defense[static_cast<std::size_t>(i)];
-        const int pos = RetroPosition(p.position);
-        if (pos < 1 || pos > 9) continue;
-        Sub s{home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos};
-        WriteSub(s, true);
-      }
-      for (int q = 1; q <= 10; ++q) {
-        std::string_view name;
-        int slot = 0;
-        if (q <= 9) {
-          name = target.field[static_cast<std::size_t>(q)];
-          slot = slot_of(target, name);
-        } else {
-          for (int s = 1; s <= target.slot_count; ++s) {
-            const std::string_view held = target.slots[static_cast<std::size_t>(s)];
-            bool fields = false;
-            for (int f = 1; f <= 9; ++f)
-              fields |= target.field[static_cast<std::size_t>(f)] == held;
-            if (!held.empty() && !fields) {
-              name = held;
-              slot = s;
-            }
-          }
-        }
-        if (name.empty()) continue;
-        const int* known = now.role.Find(name);
-        const bool played = known != nullptr;
-        const int was = played ? role_of(now, name, known) : 0;
-        const int slot_now = played || q == 10 ? slot_of(now, name) : 0;
-        if (played && was == q && slot_now == slot) continue;
-        // A pinch hitter or runner for the designated hitter stays on as
-        // the designated hitter: the readers take him so without a word.
-        if (q == 10 && (was == 11 || was == 12) && slot_now == slot) continue;
-        (played ? moves : entering).push_back({home, name, slot, q});
-      }
+    if (home == top) {
+      ComeAndGone(h, home);
+      FieldingChanges(home, now, target, moves, entering);
     } else {
-      for (int s = 1; s <= target.slot_count; ++s) {
-        const std::string_view name = target.slots[static_cast<std::size_t>(s)];
-        if (name.empty() || slot_of(now, name) == s) continue;
-        const int* known = now.role.Find(name);
-        const bool played = known != nullptr;
-        const int role = played ? role_of(now, name, known) : 11;
-        (played ? moves : entering).push_back({home, name, s, role > 0 ? role : 11});
-      }
+      BattingChanges(home, now, target, moves, entering);
     }
     for (const Sub& s : moves) WriteSub(s, true);
     for (const Sub& s : entering) WriteSub(s, true);
@@ -519,42 +564,60 @@ void GameWriter::PlayLine(std::string_view event) {
   text += '\n';
 }
 
-void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
-  const PITCH& p = ab.pitches[static_cast<std::size_t>(entry)];
-  std::string letters;
+namespace {
+
+// The letters of a pitch of a kind (an intentional ball I, a foul bunt L).
+struct PitchLetter {
+  std::int32_t type;
+  const char* letters;
+};
+constexpr PitchLetter kBallLetters[] = {
+    {kBallIntentional, "I"}, {kBallPitchOut, "P"}, {kBallPitcherToMouth, "V"}};
+constexpr PitchLetter kStrikeLetters[] = {{kStrikeTaken, "C"},
+                                          {kStrikeBuntMissed, "M"},
+                                          {kStrikeSwingingOnHitAndRun, ">S"},
+                                          {kStrikeMissedBuntOnHitAndRun, ">M"}};
+constexpr PitchLetter kFoulLetters[] = {
+    {kStrikeFoulBunt, "L"}, {kStrikeFoulOnHitAndRun, ">F"}, {kStrikeFoulBuntOnHitAndRun, ">L"}};
+
+template <std::size_t N>
+std::string LettersOf(const PitchLetter (&table)[N], std::int32_t type, const char* otherwise) {
+  for (const PitchLetter& l : table) {
+    if (l.type == type) return l.letters;
+  }
+  return otherwise;
+}
+
+// The letters of an entry of a box's pitches: a pitch, or a throw to a
+// base (1, +2); empty for an entry that is no pitch (a change of catcher,
+// an out number put right).
+std::string PitchLetters(const PITCH& p) {
   switch (p.event) {
     case kEventBall:
-      letters = p.detail.ball_type == kBallIntentional      ? "I"
-                : p.detail.ball_type == kBallPitchOut       ? "P"
-                : p.detail.ball_type == kBallPitcherToMouth ? "V"
-                                                            : "B";
-      break;
+      return LettersOf(kBallLetters, p.detail.ball_type, "B");
     case kEventStrike:
-      letters = p.detail.strike_type == kStrikeTaken                   ? "C"
-                : p.detail.strike_type == kStrikeBuntMissed            ? "M"
-                : p.detail.strike_type == kStrikeSwingingOnHitAndRun   ? ">S"
-                : p.detail.strike_type == kStrikeMissedBuntOnHitAndRun ? ">M"
-                                                                       : "S";
-      break;
+      return LettersOf(kStrikeLetters, p.detail.strike_type, "S");
     case kEventFoul:
-      letters = p.detail.strike_type == kStrikeFoulBunt              ? "L"
-                : p.detail.strike_type == kStrikeFoulOnHitAndRun     ? ">F"
-                : p.detail.strike_type == kStrikeFoulBuntOnHitAndRun ? ">L"
-                                                                     : "F";
-      break;
+      return LettersOf(kFoulLetters, p.detail.strike_type, "F");
     case kEventPitcherPickoff1st:
     case kEventPitcherPickoff2nd:
     case kEventPitcherPickoff3rd:
-      letters = std::to_string(p.event - kEventPitcherPickoff1st + 1);
-      break;
+      return std::to_string(p.event - kEventPitcherPickoff1st + 1);
     case kEventCatcherPickoff1st:
     case kEventCatcherPickoff2nd:
     case kEventCatcherPickoff3rd:
-      letters = "+" + std::to_string(p.event - kEventCatcherPickoff1st + 1);
-      break;
+      return "+" + std::to_string(p.event - kEventCatcherPickoff1st + 1);
     default:
-      return;  // a change of catcher, an out number put right: no pitch
+      return {};
   }
+}
+
+}  // namespace
+
+void GameWriter::AddPitchLetters(const AT_BAT& ab, int entry) {
+  const PITCH& p = ab.pitches[static_cast<std::size_t>(entry)];
+  const std::string letters = PitchLetters(p);
+  if (letters.empty()) return;
   if (!throw_before_turn_.empty()) {
     const bool restated = letters == throw_before_turn_;
     throw_before_turn_.clear();
@@ -646,8 +709,74 @@ bool GameWriter::CollectMoments() {
   return true;
 }
 
-bool GameWriter::CollectTimedSubs() {
-  timed_.clear();
+namespace {
+
+// Changes in the field kept with the box, made before a change of
+// pitchers in the middle of its turn, came with it (a double switch after
+// a pitch): they keep its place.
+void KeepWithPitcherChange(std::vector<TimedSub>& timed, bool batting_home) {
+  for (std::size_t i = timed.size(); i-- > 0;) {
+    const TimedSub& change = timed[i];
+    if (change.sub.position != 1 || change.key.entry == kBeforeBox ||
+        change.sub.home == batting_home) {
+      continue;
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      TimedSub& before = timed[j];
+      if (before.sub.home != batting_home && before.sub.position != 1 &&
+          before.key == Key{change.key.box, kBeforeBox}) {
+        before.key = change.key;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+// A pinch hitter the box does not name: replaced in his turn by another
+// before it began (the box names the later one), or come in with two
+// strikes when the strikeout was the batter's he replaced; his place is
+// where the count reached two strikes then.
+void GameWriter::PinchHitterPlace(std::size_t i, int k, TimedSub& t) const {
+  const int n = static_cast<int>(half_->at_bats.size());
+  if (k >= n) return;
+  const AT_BAT& ab = Box(k);
+  const PLAYER& p = half_->offense[i];
+  bool replaced_before_batting = false;
+  for (std::size_t j = i + 1; j < half_->offense.size(); ++j) {
+    replaced_before_batting |= half_->offense[j].name == ab.batter.name.view();
+  }
+  if (ab.batter.name == p.name.view() || replaced_before_batting) return;
+  const int result = result_[static_cast<std::size_t>(k)];
+  for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
+    if (ab.pitches[static_cast<std::size_t>(q + 1)].strikes_before >= 2 || q + 1 == result) {
+      t.key = {k, q};
+      break;
+    }
+  }
+}
+
+// A pinch runner comes in after what the runner did before he was
+// replaced.
+void GameWriter::PinchRunnerPlace(const PLAYER& p, TimedSub& t) const {
+  const int n = static_cast<int>(half_->at_bats.size());
+  for (int r = 0; r < n; ++r) {
+    const AT_BAT& ab = Box(r);
+    if (ab.pinch_runner.name != p.name.view()) continue;
+    const int from = PinchRunnerFrom(ab);
+    const int result = result_[static_cast<std::size_t>(r)];
+    for (int q = result + 1; q < from && q < ab.PitchCount(); ++q) {
+      const PlayMoment m = MomentOf(ab, r, q);
+      if (NamesMoment(ab.pitches[static_cast<std::size_t>(q)]) && Key{m.at_bat, m.entry} >= t.key) {
+        t.key = {m.at_bat, m.entry};
+        t.after_plays = true;
+      }
+    }
+  }
+}
+
+// The pinch hitters and runners of the batting side.
+void GameWriter::OffenseTimedSubs() {
   const bool batting_home = !top_;
   const int n = static_cast<int>(half_->at_bats.size());
   const int offense_block = OffenseBlock(half_->offense);
@@ -659,44 +788,17 @@ bool GameWriter::CollectTimedSubs() {
     TimedSub t{
         {k, kBeforeBox},
         {batting_home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 1, 9), pos}};
-    // A pinch hitter the box does not name: replaced in his turn by another
-    // before it began (the box names the later one), or come in with two
-    // strikes when the strikeout was the batter's he replaced.
-    bool replaced_before_batting = false;
-    for (std::size_t j = i + 1; j < half_->offense.size() && k < n; ++j) {
-      replaced_before_batting |= half_->offense[j].name == Box(k).batter.name.view();
-    }
-    if (pos == 11 && k < n && Box(k).batter.name != p.name.view() && !replaced_before_batting) {
-      // He came in with two strikes and the strikeout was the batter's he
-      // replaced: his place is where the count reached two strikes.
-      const AT_BAT& ab = Box(k);
-      const int result = result_[static_cast<std::size_t>(k)];
-      for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
-        if (ab.pitches[static_cast<std::size_t>(q + 1)].strikes_before >= 2 || q + 1 == result) {
-          t.key = {k, q};
-          break;
-        }
-      }
-    }
-    if (pos == 12) {
-      // After what the runner did before he was replaced.
-      for (int r = 0; r < n; ++r) {
-        const AT_BAT& ab = Box(r);
-        if (ab.pinch_runner.name != p.name.view()) continue;
-        const int from = PinchRunnerFrom(ab);
-        const int result = result_[static_cast<std::size_t>(r)];
-        for (int q = result + 1; q < from && q < ab.PitchCount(); ++q) {
-          const PlayMoment m = MomentOf(ab, r, q);
-          if (NamesMoment(ab.pitches[static_cast<std::size_t>(q)]) &&
-              Key{m.at_bat, m.entry} >= t.key) {
-            t.key = {m.at_bat, m.entry};
-            t.after_plays = true;
-          }
-        }
-      }
-    }
+    if (pos == 11) PinchHitterPlace(i, k, t);
+    if (pos == 12) PinchRunnerPlace(p, t);
     timed_.push_back(t);
   }
+}
+
+// The fielders who came in during the half: a pitcher when the one before
+// him threw his last pitch, a catcher where the box says he came in.
+bool GameWriter::DefenseTimedSubs() {
+  const bool batting_home = !top_;
+  const int n = static_cast<int>(half_->at_bats.size());
   const int defense_block = DefenseBlock(half_->defense);
   if (defense_block < 0) return Fail("the fielders of a half are not all there");
   for (std::size_t i = static_cast<std::size_t>(defense_block) + 9; i < half_->defense.size();
@@ -708,84 +810,102 @@ bool GameWriter::CollectTimedSubs() {
     TimedSub t{
         {k, kBeforeBox},
         {!batting_home, p.name.view(), std::clamp(static_cast<int>(p.batting_order), 0, 9), pos}};
-    if (k < n) {
+    if (k < n && pos == 1) {
       const AT_BAT& ab = Box(k);
-      if (pos == 1) {
-        for (int slot = 1; slot < ab.PitcherCount(); ++slot) {
-          if (ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name == p.name.view()) {
-            t.key = {k, ab.pitchers[static_cast<std::size_t>(slot - 1)].last_pitch};
-          }
+      for (int slot = 1; slot < ab.PitcherCount(); ++slot) {
+        if (ab.pitchers[static_cast<std::size_t>(slot)].pitcher.name == p.name.view()) {
+          t.key = {k, ab.pitchers[static_cast<std::size_t>(slot - 1)].last_pitch};
         }
-      } else if (pos == 2) {
-        const int result = result_[static_cast<std::size_t>(k)];
-        for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
-          if (ab.pitches[static_cast<std::size_t>(q)].event == kEventCatcherSubbed) {
-            t.key = {k, q - 1};
-            break;
-          }
+      }
+    } else if (k < n && pos == 2) {
+      const AT_BAT& ab = Box(k);
+      const int result = result_[static_cast<std::size_t>(k)];
+      for (int q = 0; q < (result >= 0 ? result : ab.PitchCount()); ++q) {
+        if (ab.pitches[static_cast<std::size_t>(q)].event == kEventCatcherSubbed) {
+          t.key = {k, q - 1};
+          break;
         }
       }
     }
     timed_.push_back(t);
   }
-  // A player of the side in the field who took a place in the batting
-  // order without a change of position (a pitcher taking the place of the
-  // player he replaced as the half went on): only the next half the side
-  // bats shows it.  His sub goes with the side's last change of the half.
-  const bool home_fields = !batting_home;
-  const SideState& fielders = sides_[home_fields ? 1 : 0];
-  const HALF_INNING* next = nullptr;
-  for (int later = (inning_ - 1) * 2 + (top_ ? 1 : 2); later < 2 * kInnings && !next; ++later) {
-    const bool later_top = later % 2 == 0;
-    if (later_top == home_fields) continue;
-    next = &game_.innings[static_cast<std::size_t>(later / 2)].half(later_top);
-    if (next->offense.empty()) next = nullptr, later = 2 * kInnings;
-  }
-  if (next) {
-    std::array<std::string_view, 10> slots = fielders.slots;
-    Key last{0, kBeforeBox};
-    for (const TimedSub& t : timed_) {
-      if (t.sub.home != home_fields) continue;
-      if (t.sub.slot > 0) slots[static_cast<std::size_t>(t.sub.slot)] = t.sub.name;
-      last = std::max(last, t.key);
-    }
-    if (last.box >= n) last = {std::max(n - 1, 0), kBeforeBox};
-    const int count = OffenseBlock(next->offense);
-    for (int slot = 1; slot <= count; ++slot) {
-      const PLAYER& p = next->offense[static_cast<std::size_t>(slot - 1)];
-      if (p.name == std::string_view(slots[static_cast<std::size_t>(slot)])) continue;
-      int position = 0;
-      for (const PLAYER& d : half_->defense) {
-        if (d.name == p.name.view()) position = RetroPosition(d.position);
-      }
-      if (const int* role = fielders.role.Find(p.name.view()); position == 0 && role) {
-        position = *role;
-      }
-      if (position < 1 || position > 10) continue;
-      timed_.push_back({last, {home_fields, p.name.view(), slot, position}});
-    }
-  }
-  // Changes in the field kept with the box, made before a change of
-  // pitchers in the middle of its turn, came with it (a double switch
-  // after a pitch): they keep its place.
-  for (std::size_t i = timed_.size(); i-- > 0;) {
-    const TimedSub& change = timed_[i];
-    if (change.sub.position != 1 || change.key.entry == kBeforeBox ||
-        change.sub.home == batting_home) {
-      continue;
-    }
-    for (std::size_t j = 0; j < i; ++j) {
-      TimedSub& before = timed_[j];
-      if (before.sub.home != batting_home && before.sub.position != 1 &&
-          before.key == Key{change.key.box, kBeforeBox}) {
-        before.key = change.key;
-      }
-    }
-  }
   return true;
 }
 
-bool GameWriter::Half(int inning, bool top) {
+// The next half the side in the field bats, if it has a line-up.
+const HALF_INNING* GameWriter::NextBattingHalf(bool home) const {
+  for (int later = (inning_ - 1) * 2 + (top_ ? 1 : 2); later < 2 * kInnings; ++later) {
+    const bool later_top = later % 2 == 0;
+    if (later_top == home) continue;
+    const HALF_INNING* next = &game_.innings[static_cast<std::size_t>(later / 2)].half(later_top);
+    return next->offense.empty() ? nullptr : next;
+  }
+  return nullptr;
+}
+
+// A player of the side in the field who took a place in the batting
+// order without a change of position (a pitcher taking the place of the
+// player he replaced as the half went on): only the next half the side
+// bats shows it.  His sub goes with the side's last change of the half.
+void GameWriter::PlacesTakenInOrder() {
+  const bool home_fields = top_;
+  const SideState& fielders = sides_[home_fields ? 1 : 0];
+  const HALF_INNING* next = NextBattingHalf(home_fields);
+  if (!next) return;
+  const int n = static_cast<int>(half_->at_bats.size());
+  std::array<std::string_view, 10> slots = fielders.slots;
+  Key last{0, kBeforeBox};
+  for (const TimedSub& t : timed_) {
+    if (t.sub.home != home_fields) continue;
+    if (t.sub.slot > 0) slots[static_cast<std::size_t>(t.sub.slot)] = t.sub.name;
+    last = std::max(last, t.key);
+  }
+  if (last.box >= n) last = {std::max(n - 1, 0), kBeforeBox};
+  const int count = OffenseBlock(next->offense);
+  for (int slot = 1; slot <= count; ++slot) {
+    const PLAYER& p = next->offense[static_cast<std::size_t>(slot - 1)];
+    if (p.name == std::string_view(slots[static_cast<std::size_t>(slot)])) continue;
+    int position = 0;
+    for (const PLAYER& d : half_->defense) {
+      if (d.name == p.name.view()) position = RetroPosition(d.position);
+    }
+    if (const int* role = fielders.role.Find(p.name.view()); position == 0 && role) {
+      position = *role;
+    }
+    if (position < 1 || position > 10) continue;
+    timed_.push_back({last, {home_fields, p.name.view(), slot, position}});
+  }
+}
+
+bool GameWriter::CollectTimedSubs() {
+  timed_.clear();
+  OffenseTimedSubs();
+  if (!DefenseTimedSubs()) return false;
+  PlacesTakenInOrder();
+  KeepWithPitcherChange(timed_, !top_);
+  return true;
+}
+
+namespace {
+
+// Where a foul fly dropped is written: after the last foul before the
+// result (-1 before the result when there is none), -2 for none.
+int FoulErrorAfter(const AT_BAT& ab, int result, int last_own) {
+  if (!(ab.error_kinds[0] == kErrPopFoul && !ab.error_credits[0].name.empty()) &&
+      !(ab.second_error_kinds[0] == kErrPopFoul && !ab.second_error_credits[0].name.empty())) {
+    return -2;
+  }
+  int after = -1;
+  for (int q = 0; q <= last_own; ++q) {
+    if (q != result && ab.pitches[static_cast<std::size_t>(q)].event == kEventFoul) after = q;
+  }
+  return after;
+}
+
+}  // namespace
+
+// The half's state made new.
+void GameWriter::BeginHalf(int inning, bool top) {
   half_ = &game_.innings[static_cast<std::size_t>(inning)].half(top);
   inning_ = inning + 1;
   top_ = top;
@@ -799,13 +919,57 @@ bool GameWriter::Half(int inning, bool top) {
   assists_written_.clear();
   pitches_.clear();
   dot_ = false;
-  if (!CollectMoments() || !CollectTimedSubs()) return false;
-  for (int k = 0; k <= n; ++k) {
-    if (!EmitAt({k, kBeforeBox}, -1)) return false;
-    if (k == n) {
-      if (!EmitAt({n, -1}, -1)) return false;
-      break;
+}
+
+// The turn of box k at the plate: its pitches, with what happened at each,
+// and his result.  last_own: his box's last entry of the turn.
+bool GameWriter::Turn(int k, int& last_own) {
+  const AT_BAT& ab = Box(k);
+  // The turn's pitches go on from what records written for him before it
+  // began (a pick-off throw) hold.
+  due_box_ = k;
+  throw_before_turn_.clear();
+  if (!EmitAt({k, -1}, -1)) return false;
+  const int result = result_[static_cast<std::size_t>(k)];
+  if (result < 0) last_own = ab.PitchCount() - 1;
+  const int foul_error_after = FoulErrorAfter(ab, result, last_own);
+  for (int q = 0; q <= last_own; ++q) {
+    if (q == result) {
+      if (foul_error_after == -1) FoulError(ab);
+      if (!BatterPlay(k)) return false;
+      continue;
     }
+    AddPitchLetters(ab, q);
+    if (q == foul_error_after) FoulError(ab);
+    if (!EmitAt({k, q}, -1)) return false;
+  }
+  if (result < 0) Notes(k);
+  return true;
+}
+
+// What happened between the turn of box k and the next.
+bool GameWriter::AfterTurn(int k, int last_own) {
+  std::vector<Key> later;
+  for (const auto& [key, refs] : moments_) {
+    if (key.box == k && key.entry > last_own) later.push_back(key);
+  }
+  for (const TimedSub& t : timed_) {
+    if (t.key.box == k && t.key.entry > last_own) later.push_back(t.key);
+  }
+  std::sort(later.begin(), later.end());
+  later.erase(std::unique(later.begin(), later.end()), later.end());
+  for (const Key& key : later) {
+    if (!EmitAt(key, -1)) return false;
+  }
+  return true;
+}
+
+bool GameWriter::Half(int inning, bool top) {
+  BeginHalf(inning, top);
+  if (!CollectMoments() || !CollectTimedSubs()) return false;
+  const int n = static_cast<int>(half_->at_bats.size());
+  for (int k = 0; k < n; ++k) {
+    if (!EmitAt({k, kBeforeBox}, -1)) return false;
     const AT_BAT& ab = Box(k);
     int last_own = result_[static_cast<std::size_t>(k)];
     if (ab.reached && ab.how_reached == kReachTieBreaker) {
@@ -814,51 +978,12 @@ bool GameWriter::Half(int inning, bool top) {
       bases_[2] = k;
       base_of_[static_cast<std::size_t>(k)] = 2;
       last_own = 1;
-    } else {
-      // The turn's pitches go on from what records written for him before
-      // it began (a pick-off throw) hold.
-      due_box_ = k;
-      throw_before_turn_.clear();
-      if (!EmitAt({k, -1}, -1)) return false;
-      const int result = result_[static_cast<std::size_t>(k)];
-      if (result < 0) last_own = ab.PitchCount() - 1;
-      // A foul fly dropped: written after the last foul before the result.
-      int foul_error_after = -2;
-      if ((ab.error_kinds[0] == kErrPopFoul && !ab.error_credits[0].name.empty()) ||
-          (ab.second_error_kinds[0] == kErrPopFoul && !ab.second_error_credits[0].name.empty())) {
-        foul_error_after = -1;
-        for (int q = 0; q <= last_own; ++q) {
-          if (q != result && ab.pitches[static_cast<std::size_t>(q)].event == kEventFoul) {
-            foul_error_after = q;
-          }
-        }
-      }
-      for (int q = 0; q <= last_own; ++q) {
-        if (q == result) {
-          if (foul_error_after == -1) FoulError(ab);
-          if (!BatterPlay(k)) return false;
-          continue;
-        }
-        AddPitchLetters(ab, q);
-        if (q == foul_error_after) FoulError(ab);
-        if (!EmitAt({k, q}, -1)) return false;
-      }
-      if (result < 0) Notes(k);
+    } else if (!Turn(k, last_own)) {
+      return false;
     }
-    // What happened between this turn and the next.
-    std::vector<Key> later;
-    for (const auto& [key, refs] : moments_) {
-      if (key.box == k && key.entry > last_own) later.push_back(key);
-    }
-    for (const TimedSub& t : timed_) {
-      if (t.key.box == k && t.key.entry > last_own) later.push_back(t.key);
-    }
-    std::sort(later.begin(), later.end());
-    later.erase(std::unique(later.begin(), later.end()), later.end());
-    for (const Key& key : later) {
-      if (!EmitAt(key, -1)) return false;
-    }
+    if (!AfterTurn(k, last_own)) return false;
   }
+  if (!EmitAt({n, kBeforeBox}, -1) || !EmitAt({n, -1}, -1)) return false;
   if (!moments_.empty()) {
     const Key key = moments_.begin()->first;
     return Fail("the runners' entries of box " + std::to_string(key.box + 1) + " of the " +
@@ -891,28 +1016,48 @@ void GameWriter::CheckErrorsWritten() {
   }
 }
 
-bool GameWriter::Run(const std::string& id, int game_number) {
-  season_ = game_.header.year;
-  if (!CheckShape()) return false;
-  // A pitch is a letter of its call: its type, speed and place have no
-  // field (a ball is one wide of the zone, a strike one across it, as a
-  // game read from the files has them).
-  bool pitches_lost = false;
+Status GameWriter::Run(const std::string& id, int game_number) {
+  if (WriteAll(id, game_number) && error_.empty()) return {};
+  return Status::Failed({}, error_);
+}
+
+// A pitch is a letter of its call: its type, speed and place have no
+// field (a ball is one wide of the zone, a strike one across it, as a
+// game read from the files has them).  True when a pitch of the game has
+// more than its letter tells.
+bool GameWriter::PitchesLost() const {
   for (const INNING& in : game_.innings) {
     for (const HALF_INNING* h : {&in.top, &in.bottom}) {
       for (const AT_BAT& ab : h->at_bats) {
-        const int used = pitches_lost ? 0 : ab.PitchDetailsInUse();
-        for (int i = 0; i < used && !pitches_lost; ++i) {
+        const int used = ab.PitchDetailsInUse();
+        for (int i = 0; i < used; ++i) {
           const PITCH_DATA& d = ab.pitch_details[static_cast<std::size_t>(i)];
           const std::int32_t x = d.strike ? 59 : 20;
-          pitches_lost = d.pitch_type != kPitchOther || d.speed != 80.0f || d.location_y != 94 ||
-                         (d.location_x != x && d.location_x != 59);
+          if (d.pitch_type != kPitchOther || d.speed != 80.0f || d.location_y != 94 ||
+              (d.location_x != x && d.location_x != 59)) {
+            return true;
+          }
         }
       }
     }
   }
-  if (pitches_lost) Lost("the pitches' types, speeds and locations");
+  return false;
+}
+
+bool GameWriter::WriteAll(const std::string& id, int game_number) {
+  season_ = game_.header.year;
+  if (!CheckShape()) return false;
+  if (PitchesLost()) Lost("the pitches' types, speeds and locations");
   InfoRecords(id, game_number);
+  if (!Halves()) return false;
+  if (!any_pitch_) Lost("its pitches (none were scored)");
+  DataRecords();
+  return true;
+}
+
+// The line-ups at the first half with batters, then every half with its
+// changes of line-up before it.
+bool GameWriter::Halves() {
   bool started = false;
   const int last = game_.LastInning();
   for (int inning = 0; inning <= last && error_.empty(); ++inning) {
@@ -930,10 +1075,7 @@ bool GameWriter::Run(const std::string& id, int game_number) {
       if (!Half(inning, top)) return false;
     }
   }
-  if (!started) return Fail("it has no line-ups: it was never begun");
-  if (!any_pitch_) Lost("its pitches (none were scored)");
-  DataRecords();
-  return error_.empty();
+  return started || Fail("it has no line-ups: it was never begun");
 }
 
 // After a record that is not the batter's result: the turn's pitches go
@@ -962,106 +1104,137 @@ void GameWriter::FoulError(const AT_BAT& ab) {
 // The moves of one place in the half: each runner's entries made there, cut
 // where one play ends and another begins (a single, then a pick-off), the
 // batter's own first when the place is his result.
+namespace {
+
+// Whether an advance with this code goes on from the runner's last move
+// (last_kind) rather than beginning a play of its own: further bases on
+// an error, a wild pitch, on the throw, and a runner's additional bases
+// after his steal; the batter's extra base without a reason of the play
+// comes from a play of the runners after it.
+bool AdvanceContinues(std::int32_t code, bool batter, MoveKind last_kind) {
+  return code == kAdvErrorContinued || code == kAdvWildPitchContinued ||
+         code == kAdvPassedBallContinued || code == kAdvBalkContinued || code == kAdvOnThrow ||
+         code == kAdvError || code == kAdvAssistWithError ||
+         (code == kAdvAdditionalBase && !batter && last_kind != MoveKind::kPickoff);
+}
+
+}  // namespace
+
+// The batter's own move on his result.
+Move GameWriter::BatterMove(int batter_box) const {
+  const AT_BAT& ab = Box(batter_box);
+  Move m;
+  m.box = batter_box;
+  m.from = 0;
+  m.entries.push_back(result_[static_cast<std::size_t>(batter_box)]);
+  if (ab.reached) {
+    m.to = ReachBases(ab.how_reached);
+  } else {
+    m.out = true;
+  }
+  return m;
+}
+
+// Whether an advance or out of a runner who moved already in the place
+// begins a move of its own (a single, then a pick-off; a walk, then a
+// steal) rather than going on with his last.
+// batter: the entry is the batter's; his_result: last is his result's move.
+bool GameWriter::BeginsMove(const EntryRef& e, int from, const Move& last, bool batter,
+                            bool his_result) const {
+  const AT_BAT& ab = Box(e.box);
+  const PITCH& p = ab.pitches[static_cast<std::size_t>(e.entry)];
+  Move alone;
+  alone.box = e.box;
+  alone.from = from;
+  bool continues = false;
+  if (p.event == kEventAdvance) {
+    const std::int32_t code = ab.advances[std::clamp(from, 1, 3) - 1];
+    alone.codes.push_back(code);
+    continues = AdvanceContinues(code, batter, KindOf(last));
+    // An error on a pick-off throw begins a play of its own.
+    continues &= KindOf(alone) != MoveKind::kPickoff;
+  } else {
+    alone.out = true;
+    // Safe on a throw's error, then put out: two plays, as the reader
+    // gives the throw's fielders their assists only for the first.
+    continues =
+        KindOf(alone) == MoveKind::kBatted &&
+        std::find(last.codes.begin(), last.codes.end(), kAdvAssistWithError) == last.codes.end();
+  }
+  return !continues && (KindOf(alone) != KindOf(last) || p.event == kEventOut ||
+                        (batter && his_result && p.event == kEventAdvance));
+}
+
+// One entry of the place into the moves: a run batted in of the batter's
+// play, or a runner's advance or out, going on with his last move or
+// beginning one.  base: where each runner stands as the moves go.
+bool GameWriter::AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& moves,
+                          std::map<int, int>& base) {
+  const AT_BAT& ab = Box(e.box);
+  const PITCH& p = ab.pitches[static_cast<std::size_t>(e.entry)];
+  const bool batter = e.box == batter_box;
+  // Runs batted in are the batter's play's, whatever follows it.
+  if (batter && p.event == kEventRbi) {
+    moves.front().entries.push_back(e.entry);
+    ++moves.front().rbi;
+    return true;
+  }
+  if (!base.count(e.box)) {
+    const int at = batter ? moves.front().to : base_of_[static_cast<std::size_t>(e.box)];
+    if (!batter && (at < 1 || at > 3 || bases_[static_cast<std::size_t>(at)] != e.box)) {
+      return Fail("the runner of box " + std::to_string(e.box + 1) + " of the " +
+                  (top_ ? "top" : "bottom") + " of inning " + std::to_string(inning_) +
+                  " moves, but he is not on base");
+    }
+    base[e.box] = at;
+  }
+  Move* last = batter ? &moves.front() : nullptr;
+  for (Move& mv : moves) {
+    if (mv.box == e.box) last = &mv;
+  }
+  if (last && last->out) {
+    return Fail("the runner of box " + std::to_string(e.box + 1) + " moves after his out");
+  }
+  const bool fresh =
+      last == nullptr || ((p.event == kEventAdvance || p.event == kEventOut) &&
+                          BeginsMove(e, base[e.box], *last, batter, last == &moves.front()));
+  if (fresh) {
+    Move mv;
+    mv.box = e.box;
+    mv.from = base[e.box];
+    mv.to = mv.from;
+    moves.push_back(mv);
+    last = &moves.back();
+  }
+  Move* m = last;
+  m->entries.push_back(e.entry);
+  if (p.event == kEventAdvance) {
+    if (m->to < 1 || m->to > 3) {
+      return Fail("the runner of box " + std::to_string(e.box + 1) + " advances from " +
+                  (m->to == 0 ? "the plate" : "home"));
+    }
+    m->codes.push_back(std::int32_t{ab.advances[m->to - 1]});  // packed: a copy
+    ++m->to;
+    base[e.box] = m->to;
+  } else if (p.event == kEventOut) {
+    m->out = true;
+  } else if (p.event == kEventRbi) {
+    ++m->rbi;
+  }
+  return true;
+}
+
 bool GameWriter::MovesAt(Key key, std::vector<Move>& moves, int batter_box) {
   moves.clear();
+  if (batter_box >= 0) moves.push_back(BatterMove(batter_box));
   auto it = moments_.find(key);
-  if (batter_box >= 0) {
-    const AT_BAT& ab = Box(batter_box);
-    Move m;
-    m.box = batter_box;
-    m.from = 0;
-    m.entries.push_back(result_[static_cast<std::size_t>(batter_box)]);
-    if (ab.reached) {
-      m.to = ReachBases(ab.how_reached);
-    } else {
-      m.out = true;
-    }
-    moves.push_back(m);
-  }
   if (it == moments_.end()) return true;
   std::map<int, int> base;  // box -> base held, as the moves go
+  // A runner's entries of one place make one move, or several when one
+  // play follows another (a single, then a pick-off; a walk, then a
+  // steal).
   for (const EntryRef& e : it->second) {
-    const AT_BAT& ab = Box(e.box);
-    const PITCH& p = ab.pitches[static_cast<std::size_t>(e.entry)];
-    const bool batter = e.box == batter_box;
-    // Runs batted in are the batter's play's, whatever follows it.
-    if (batter && p.event == kEventRbi) {
-      moves.front().entries.push_back(e.entry);
-      ++moves.front().rbi;
-      continue;
-    }
-    if (!base.count(e.box)) {
-      const int at = batter ? moves.front().to : base_of_[static_cast<std::size_t>(e.box)];
-      if (!batter && (at < 1 || at > 3 || bases_[static_cast<std::size_t>(at)] != e.box)) {
-        return Fail("the runner of box " + std::to_string(e.box + 1) + " of the " +
-                    (top_ ? "top" : "bottom") + " of inning " + std::to_string(inning_) +
-                    " moves, but he is not on base");
-      }
-      base[e.box] = at;
-    }
-    // A runner's entries of one place make one move, or several when one
-    // play follows another (a single, then a pick-off; a walk, then a
-    // steal).
-    Move* last = batter ? &moves.front() : nullptr;
-    for (Move& mv : moves) {
-      if (mv.box == e.box) last = &mv;
-    }
-    if (last && last->out) {
-      return Fail("the runner of box " + std::to_string(e.box + 1) + " moves after his out");
-    }
-    bool fresh = last == nullptr;
-    if (!fresh && (p.event == kEventAdvance || p.event == kEventOut)) {
-      Move alone;
-      alone.box = e.box;
-      alone.from = base[e.box];
-      bool continues = false;
-      if (p.event == kEventAdvance) {
-        const std::int32_t code = ab.advances[std::clamp(base[e.box], 1, 3) - 1];
-        alone.codes.push_back(code);
-        // What goes on from the same play: further bases on an error, a wild
-        // pitch, on the throw, and a runner's additional bases after his
-        // steal; the batter's extra base without a reason of the play comes
-        // from a play of the runners after it.
-        continues = code == kAdvErrorContinued || code == kAdvWildPitchContinued ||
-                    code == kAdvPassedBallContinued || code == kAdvBalkContinued ||
-                    code == kAdvOnThrow || code == kAdvError || code == kAdvAssistWithError ||
-                    (code == kAdvAdditionalBase && !batter && KindOf(*last) != MoveKind::kPickoff);
-        // An error on a pick-off throw begins a play of its own.
-        continues &= KindOf(alone) != MoveKind::kPickoff;
-      } else {
-        alone.out = true;
-        // Safe on a throw's error, then put out: two plays, as the reader
-        // gives the throw's fielders their assists only for the first.
-        continues = KindOf(alone) == MoveKind::kBatted &&
-                    std::find(last->codes.begin(), last->codes.end(), kAdvAssistWithError) ==
-                        last->codes.end();
-      }
-      fresh = !continues && (KindOf(alone) != KindOf(*last) || p.event == kEventOut ||
-                             (batter && last == &moves.front() && p.event == kEventAdvance));
-    }
-    if (fresh) {
-      Move mv;
-      mv.box = e.box;
-      mv.from = base[e.box];
-      mv.to = mv.from;
-      moves.push_back(mv);
-      last = &moves.back();
-    }
-    Move* m = last;
-    m->entries.push_back(e.entry);
-    if (p.event == kEventAdvance) {
-      if (m->to < 1 || m->to > 3) {
-        return Fail("the runner of box " + std::to_string(e.box + 1) + " advances from " +
-                    (m->to == 0 ? "the plate" : "home"));
-      }
-      m->codes.push_back(std::int32_t{ab.advances[m->to - 1]});  // packed: a copy
-      ++m->to;
-      base[e.box] = m->to;
-    } else if (p.event == kEventOut) {
-      m->out = true;
-    } else if (p.event == kEventRbi) {
-      ++m->rbi;
-    }
+    if (!AddEntry(e, batter_box, moves, base)) return false;
   }
   return true;
 }
@@ -1246,19 +1419,16 @@ bool GameWriter::BatterPlay(int k) {
 }
 }  // namespace retro_out
 
-bool ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
-                          const ExportNames& names, ExportedGame& out, std::string* why) {
+Status ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
+                            const ExportNames& names, ExportedGame& out) {
   // The text's room is kept for the next game written into out.
   out.text.clear();
   out.lost.clear();
   out.text.reserve(8192);
   retro_out::GameWriter writer(game, names, out);
-  if (!writer.Run(id, game_number)) {
-    if (why) *why = writer.error();
-    out = ExportedGame{};
-    return false;
-  }
-  return true;
+  Status written = writer.Run(id, game_number);
+  if (!written) out = ExportedGame{};
+  return written;
 }
 
 }  // namespace scorewick::interop

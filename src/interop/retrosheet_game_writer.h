@@ -123,12 +123,15 @@ struct SideState {
   int slot_count = 9;
 };
 
+struct BatterText;
+struct FieldedOut;
+
 class GameWriter {
  public:
   GameWriter(const Game& game, const ExportNames& names, ExportedGame& out)
       : game_(game), names_(names), out_(out) {}
-  bool Run(const std::string& id, int game_number);
-  const std::string& error() const { return error_; }
+  // The game's records into out.text, or why they cannot be written.
+  Status Run(const std::string& id, int game_number);
 
  private:
   bool Fail(std::string why);
@@ -137,24 +140,44 @@ class GameWriter {
   const std::string& IdOf(bool home, std::string_view name);
 
   // Records and line-ups (retrosheet_game_writer.cpp).
+  bool WriteAll(const std::string& id, int game_number);
+  bool PitchesLost() const;
+  bool Halves();
   void InfoRecords(const std::string& id, int game_number);
   bool CheckShape();
   bool StartRecords();
   bool HalfStart(int inning, bool top);
   bool TargetOf(int inning, bool top, bool home, SideState& target);
+  bool FieldingTarget(int inning, bool top, bool home, SideState& target);
+  std::string_view DesignatedHitterAt(int inning, bool top, bool home, int s, int block) const;
+  void ComeAndGone(const HALF_INNING& h, bool home);
   void WriteSub(const Sub& s, bool with_no_play);
   void ApplySub(const Sub& s);
   void DataRecords();
 
   // A half (retrosheet_game_writer.cpp).
   bool Half(int inning, bool top);
+  void BeginHalf(int inning, bool top);
+  bool Turn(int k, int& last_own);
+  bool AfterTurn(int k, int last_own);
   bool CollectMoments();
   bool CollectTimedSubs();
+  void OffenseTimedSubs();
+  void PinchHitterPlace(std::size_t i, int k, TimedSub& t) const;
+  void PinchRunnerPlace(const PLAYER& p, TimedSub& t) const;
+  bool DefenseTimedSubs();
+  const HALF_INNING* NextBattingHalf(bool home) const;
+  void PlacesTakenInOrder();
   bool EmitAt(Key key, int batter_box);
   bool BatterPlay(int box);
   bool RunnerPlays(Key key, std::vector<Move> moves);
   void BringInNamedPitcher(const std::vector<Move>& moves);
   bool MovesAt(Key key, std::vector<Move>& moves, int batter_box);
+  Move BatterMove(int batter_box) const;
+  bool AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& moves,
+                std::map<int, int>& base);
+  bool BeginsMove(const EntryRef& e, int from, const Move& last, bool batter,
+                  bool his_result) const;
   void AddPitchLetters(const AT_BAT& ab, int entry);
   void FoulError(const AT_BAT& ab);
   void RecordWritten();
@@ -170,12 +193,31 @@ class GameWriter {
   // records of their own (into rest).
   bool BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves, std::vector<Move>& carried,
                    std::vector<Move>& rest, std::string& event);
+  // Its steps, in order.
+  void SortMoves(const std::vector<Move>& moves, BatterText& t);
+  bool AfterNewPitcher(const Move& m) const;
+  void ReachBasic(BatterText& t);
+  void ErrorReach(BatterText& t, const char* flag);
+  std::string ThrownTo(const AT_BAT& ab, int box);
+  void OutModifiers(BatterText& t);
+  void PlaceForOuts(BatterText& t);
+  bool NoneGained(const Move& m) const;
+  void PlaceRunnerOuts(BatterText& t);
+  bool FieldedEvent(BatterText& t);
+  bool NoteOutTargets(BatterText& t);
+  void MarkPlays(BatterText& t);
+  std::string BatterAdvances(BatterText& t);
   // The outs of a fielded play's event (64(1)3): the batter's when he is
   // out and those of the runners named, in the order they were made.
   bool FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool batter_out,
                    const std::set<int>& runners, std::string& text, std::set<int>& in_event);
+  void RunnersFieldedOuts(const std::vector<Move>& moves, const std::set<int>& runners,
+                          std::vector<FieldedOut>& outs, std::vector<std::string>& runner_chains);
   void CheckErrorsWritten();
   std::string RunnerEvent(MoveKind kind, const std::vector<Move>& moves, std::set<int>& implied);
+  std::string StealsText(const std::vector<const Move*>& order, std::set<int>& implied);
+  std::string PickoffsText(const std::vector<const Move*>& order, std::set<int>& implied);
+  std::string OtherAdvanceText();
   std::string Advances(const std::vector<Move>& moves, const std::set<int>& skip, bool batter_play,
                        int rbi);
   std::string AdvanceText(const Move& m, bool batter_play, bool rbi);

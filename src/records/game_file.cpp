@@ -121,9 +121,13 @@ void ReadHalf(ByteReader& in, HALF_INNING& half, bool old_format, int inning, bo
     const auto* first = reinterpret_cast<const AT_BAT*>(p);
     // A game object read into again and again grows its halves as a
     // resize would (doubling), not to each half's exact length in turn.
+    // The old at-bats are not moved into the new room: they are replaced.
     const auto wanted = static_cast<std::size_t>(count);
-    if (wanted > half.at_bats.capacity())
-      half.at_bats.reserve(std::max(wanted, 2 * half.at_bats.capacity()));
+    if (wanted > half.at_bats.capacity()) {
+      const std::size_t room = std::max(wanted, 2 * half.at_bats.capacity());
+      half.at_bats.clear();
+      half.at_bats.reserve(room);
+    }
     half.at_bats.assign(first, first + count);
     for (const AT_BAT& ab : half.at_bats) terminated &= AtBatTextsTerminated(ab);
   }

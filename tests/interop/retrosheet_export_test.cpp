@@ -88,9 +88,8 @@ Trip RoundTrip(const std::vector<Book>& books) {
   std::map<std::string, std::size_t> book_of;
   for (std::size_t i : events.order()) {
     ExportedGame out;
-    std::string why;
-    if (!events.Add(i, games[i], out, &why)) {
-      trip.refused.push_back(trip.names[i] + ": " + why);
+    if (Status added = events.Add(i, games[i], out); !added) {
+      trip.refused.push_back(trip.names[i] + ": " + added.reason);
     }
     book_of[events.GameId(i)] = i;
   }
@@ -248,13 +247,13 @@ TEST(RetrosheetEventFiles, IdsAndOrderOfTheGames) {
   EXPECT_EQ(plan.GameId(2), "HAR202404021");
   EXPECT_EQ(plan.GameId(3), "GUL202404030");
   EXPECT_EQ(plan.GameId(4), "");
-  EXPECT_NE(plan.WhyNot(4).find("is no day of the calendar"), std::string::npos);
+  EXPECT_NE(plan.Placed(4).reason.find("is no day of the calendar"), std::string::npos);
   // Each event file holds its park's games by day and time.
   EXPECT_EQ(plan.order(), (std::vector<std::size_t>{3, 1, 2, 0}));
   std::vector<GameHeadline> many(10, Headline("Harbor Hawks", 1, 12));
   const RetrosheetEventFiles crowded(many);
   EXPECT_EQ(crowded.GameId(8), "HAR202404019");
-  EXPECT_NE(crowded.WhyNot(9).find("tenth game"), std::string::npos);
+  EXPECT_NE(crowded.Placed(9).reason.find("tenth game"), std::string::npos);
 }
 
 // A book's game exported alone: its text, what it lost, or why not.
@@ -267,7 +266,9 @@ struct Alone {
 Alone ExportAlone(const Game& game) {
   RetrosheetEventFiles events({HeadlineOf(game)});
   Alone a;
-  a.written = events.Add(0, game, a.out, &a.why);
+  const Status added = events.Add(0, game, a.out);
+  a.written = added.ok;
+  a.why = added.reason;
   return a;
 }
 

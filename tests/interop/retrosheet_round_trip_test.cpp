@@ -169,9 +169,8 @@ const RoundTrip& Season() {
     ReadRetrosheetGames(files, [&](const ScoredGame& g) -> Taken {
       const std::size_t i = index++;
       ExportedGame out;
-      std::string why;
-      if (!events.Add(i, g.game, out, &why)) {
-        t.refused.push_back(g.origin.id + ": " + why);
+      if (Status added = events.Add(i, g.game, out); !added) {
+        t.refused.push_back(g.origin.id + ": " + added.reason);
         return {};
       }
       ++t.exported;

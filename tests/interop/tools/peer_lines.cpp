@@ -229,9 +229,10 @@ int Write(const std::string& out, const std::vector<std::string>& games) {
   for (std::size_t i : events.order()) {
     game.Release();
     ExportedGame exported;
-    std::string why;
-    if (!LoadGame(readable[i], game) || !events.Add(i, game, exported, &why)) {
-      std::cerr << readable[i] << ": " << why << "\n";
+    Status added = LoadGame(readable[i], game);
+    if (added) added = events.Add(i, game, exported);
+    if (!added) {
+      std::cerr << readable[i] << ": " << added.reason << "\n";
       ++refused;
       continue;
     }
@@ -262,9 +263,8 @@ int Retro(const std::string& out, const std::string& data) {
   ReadRetrosheetGames(files, [&](const ScoredGame& g) -> Taken {
     const std::size_t i = index++;
     ExportedGame exported;
-    std::string why;
-    if (!events.Add(i, g.game, exported, &why)) {
-      std::cerr << g.origin.id << ": " << why << "\n";
+    if (Status added = events.Add(i, g.game, exported); !added) {
+      std::cerr << g.origin.id << ": " << added.reason << "\n";
       ++refused;
       return {};
     }
