@@ -32,6 +32,7 @@
 #include "app/stat_table_view.h"
 #include "app/stats_layout_editor.h"
 #include "records/file_io.h"
+#include "records/game_feed.h"
 #include "records/game_headline.h"
 #include "records/local_date.h"
 #include "reports/print/cp1252_text.h"
@@ -474,8 +475,7 @@ void StatsWindow::ShowWhatIsCounted() {
   // The games counted are the team's (every game for all teams).
   std::optional<LocalDate> first, last;
   int count = 0;
-  for (const std::string& path : chosen_.games) {
-    const std::optional<GameHeadline> game = ReadGameHeadline(path);
+  for (const std::optional<GameHeadline>& game : FeedHeadlines(chosen_.games)) {
     if (!game) continue;
     if (!chosen_.all_teams && game->home != chosen_.team && game->visitor != chosen_.team) continue;
     ++count;

@@ -24,13 +24,13 @@ struct FedGame {
   std::size_t index = 0;               // its place in the list
   std::optional<GameRefusal> refusal;  // it was not taken in, and why
   bool other_teams = false;            // left after its teams: not the team asked for
-  bool left = false;  // left after its headline: FeedOptions::choose did not take it
-  // Its headline, when FeedOptions::choose was asked and it could be read
-  // (also for a game left, or refused after it).
-  std::optional<GameHeadline> headline;
+  bool left = false;                   // left after its headline: not chosen
   Game game;                           // decoded, when neither of the above (and handed over)
   UserMessages messages;               // what decoding it had to say (a team's bad version word)
   std::string made;                    // what FeedOptions::make made of it
+  // Its headline, when FeedOptions::choose was asked and it could be read
+  // (also for a game left, or refused after it).
+  std::optional<GameHeadline> headline;
   // FeedOptions::make's own, kept from game to game of the place in hand
   // the game came through, so that what make builds is built once.
   std::any kept;
