@@ -28,7 +28,7 @@ void BM_ReadGames(benchmark::State& state) {
 void BM_SprayPoints(benchmark::State& state) {
   for (auto _ : state) {
     scorewick::ScatterInfo info;
-    for (const std::string& path : Paths()) info.AddGame(path);
+    info.games = Paths();
     if (!info.Load().refusals.empty()) state.SkipWithError("a game was refused");
     state.counters["points"] =
         static_cast<double>(info.on_base_points.size() + info.out_points.size());
@@ -40,7 +40,7 @@ void BM_SprayPoints(benchmark::State& state) {
 void BM_PitchFigures(benchmark::State& state) {
   for (auto _ : state) {
     scorewick::PitcherInfo info;
-    for (const std::string& path : Paths()) info.AddGame(path);
+    info.games = Paths();
     if (!info.Load().refusals.empty()) state.SkipWithError("a game was refused");
     state.counters["pitches"] = static_cast<double>(info.Figures().total);
   }

@@ -31,9 +31,8 @@ void Count(benchmark::State& state, const Season& season, bool all_teams, int th
     scorewick::Stat stat;
     stat.team_name = season.team;
     stat.all_teams = all_teams;
-    for (const std::string& path : season.paths) stat.AddGame(path);
     const scorewick::AccumulateReport report = scorewick::Accumulate(
-        stat, scorewick::Split::kAll, scorewick::Split::kAll, false, {}, threads);
+        season.paths, stat, scorewick::Split::kAll, scorewick::Split::kAll, false, {}, threads);
     if (!report.refusals.empty()) state.SkipWithError("a game was refused");
     benchmark::DoNotOptimize(stat.batting.data());
     state.counters["rows"] = static_cast<double>(stat.batting.size());
@@ -58,8 +57,8 @@ long PeakCountingMemoryKb() {
   std::ofstream("/proc/self/clear_refs") << "5";  // resets the high-water mark
   scorewick::Stat stat;
   stat.all_teams = true;
-  for (const std::string& path : League().paths) stat.AddGame(path);
-  scorewick::Accumulate(stat, scorewick::Split::kAll, scorewick::Split::kAll, false);
+  scorewick::Accumulate(League().paths, stat, scorewick::Split::kAll, scorewick::Split::kAll,
+                        false);
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);) {
     if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));

@@ -35,20 +35,9 @@ const Season& League() {
   return s;
 }
 
-scorewick::Stat Chosen() {
-  scorewick::Stat stat;
-  stat.team_name = FourTeams().team;
-  for (const std::string& path : FourTeams().paths) stat.AddGame(path);
-  return stat;
-}
+scorewick::GameChoice Chosen() { return {.games = FourTeams().paths, .team = FourTeams().team}; }
 
-scorewick::Stat ChosenLeague() {
-  scorewick::Stat stat;
-  stat.team_name = scorewick::kAllTeamsName;
-  stat.all_teams = true;
-  for (const std::string& path : League().paths) stat.AddGame(path);
-  return stat;
-}
+scorewick::GameChoice ChosenLeague() { return {.games = League().paths, .all_teams = true}; }
 
 scorewick::app::Session& BenchSession() {
   static scorewick::app::Session session = [] {
@@ -65,10 +54,10 @@ void BM_ReadBytes(benchmark::State& state) { scorewick::bench::ReadAllBytes(stat
 
 // Opens the window on chosen (and shows its Combined view when asked) and
 // draws the first screen of the table.
-void OpenWindow(benchmark::State& state, const scorewick::Stat& chosen, bool combined) {
+void OpenWindow(benchmark::State& state, const scorewick::GameChoice& chosen, bool combined) {
   scorewick::ScriptedUi ui;
   for (auto _ : state) {
-    scorewick::app::StatsWindow window(chosen, BenchSession(), ui, nullptr);
+    scorewick::app::StatsWindow window(chosen, scorewick::StatRules{}, BenchSession(), ui, nullptr);
     if (!window.Open()) state.SkipWithError("the window did not open");
     if (combined) window.ShowView(scorewick::StatView::kCombined);
     const QPixmap first_screen = window.list()->viewport()->grab();
@@ -90,7 +79,7 @@ void BM_OpenWindowLeague(benchmark::State& state) { OpenWindow(state, ChosenLeag
 
 void BM_SplitChange(benchmark::State& state) {
   scorewick::ScriptedUi ui;
-  scorewick::app::StatsWindow window(Chosen(), BenchSession(), ui, nullptr);
+  scorewick::app::StatsWindow window(Chosen(), scorewick::StatRules{}, BenchSession(), ui, nullptr);
   if (!window.Open()) state.SkipWithError("the window did not open");
   window.ShowView(scorewick::StatView::kCombined);
   scorewick::Split split = scorewick::Split::kRight;

@@ -20,6 +20,7 @@
 #include "app/remembered_position.h"
 #include "records/calendar_day.h"
 #include "records/file_io.h"
+#include "intake/game_feed.h"
 #include "records/game_list_file.h"
 #include "reports/print/cp1252_text.h"
 #include "stats/accumulate.h"
@@ -78,16 +79,9 @@ QDate ToQDate(const LocalDate& day) { return QDate(day.year, day.month, day.day)
 
 }  // namespace
 
-GameChooserDialog::GameChooserDialog(Stat& stat, const std::string& folder, Ui& ui, QWidget* parent)
-    : GameChooserDialog(ChooserVariant::kStatistics, &stat, stat, folder, ui, parent) {}
-
-GameChooserDialog::GameChooserDialog(ChooserVariant variant, BaseStatGameStruct& games,
-                                     const std::string& folder, Ui& ui, QWidget* parent)
-    : GameChooserDialog(variant, nullptr, games, folder, ui, parent) {}
-
-GameChooserDialog::GameChooserDialog(ChooserVariant variant, Stat* stat, BaseStatGameStruct& games,
-                                     const std::string& folder, Ui& ui, QWidget* parent)
-    : QDialog(parent), variant_(variant), stat_(stat), games_(games), ui_(ui) {
+GameChooserDialog::GameChooserDialog(ChooserVariant variant, const std::string& folder, Ui& ui,
+                                     QWidget* parent)
+    : QDialog(parent), variant_(variant), ui_(ui) {
   Build();
   EnterFolder(folder);
   RememberPosition(this, "game_chooser");
@@ -412,6 +406,13 @@ std::optional<GameFilter> GameChooserDialog::EffectiveFilter(std::string* error)
 }
 
 std::vector<std::optional<GameHeadline>> GameChooserDialog::ChosenHeadlines() {
+  // The games not yet met are read together, on the feed's threads.
+  std::vector<std::string> unread;
+  for (const std::string& path : selection_.games()) {
+    if (!headlines_.contains(path)) unread.push_back(path);
+  }
+  std::vector<std::optional<GameHeadline>> read = FeedHeadlines(unread);
+  for (std::size_t i = 0; i < unread.size(); ++i) headlines_[unread[i]] = std::move(read[i]);
   std::vector<std::optional<GameHeadline>> headlines;
   headlines.reserve(selection_.games().size());
   for (const std::string& path : selection_.games()) headlines.push_back(Headline(path));
@@ -612,26 +613,20 @@ void GameChooserDialog::accept() {
                     MessageIcon::kExclamation);
     return;
   }
+  // The plots ask for games only: entry 0 ("All Teams") is always there,
+  // so the only refusal left to them is the one for no game.
+  const int team = variant_ != ChooserVariant::kStatistics ? 0
+                   : team_box_->currentIndex() < 0         ? -1
+                                                   : team_box_->currentData(kTeamRole).toInt();
+  GameChoice finished;
   UserMessage message;
-  if (variant_ == ChooserVariant::kStatistics) {
-    const int team = team_box_->currentIndex() < 0 ? -1 : team_box_->currentData(kTeamRole).toInt();
-    if (selection_.Finish(team, *stat_, &message) != GameSelection::FinishResult::kOk) {
-      ui_.ShowMessage(message.text, message.caption, message.icon);
-      return;
-    }
-    stat_->ClearGames();
-    for (const std::string& path : *left) stat_->AddGame(path);
-  } else {
-    // The plots ask for games only: entry 0 ("All Teams") is always there,
-    // so the only refusal left is the one for no game.
-    Stat scratch;
-    if (selection_.Finish(0, scratch, &message) != GameSelection::FinishResult::kOk) {
-      ui_.ShowMessage(message.text, message.caption, message.icon);
-      return;
-    }
-    games_.ClearGames();
-    for (const std::string& path : *left) games_.AddGame(path);
+  if (selection_.Finish(team, finished, &message) != GameSelection::FinishResult::kOk) {
+    ui_.ShowMessage(message.text, message.caption, message.icon);
+    return;
   }
+  finished.games = *left;
+  if (variant_ != ChooserVariant::kStatistics) finished = GameChoice{.games = *left};
+  chosen_games_ = std::move(finished);
   if (session_) session_->last_choice = Choice();
   QDialog::accept();
 }

@@ -57,13 +57,12 @@ class GameChooserDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // The statistics variant: on OK, stat receives the chosen games, the team
-  // name and the all-teams flag; on Cancel it is untouched.
-  GameChooserDialog(Stat& stat, const std::string& folder, Ui& ui, QWidget* parent);
-  // A plot variant (kScatterPlots or kPitchingPlots): on OK, games receives
-  // the chosen games.
-  GameChooserDialog(ChooserVariant variant, BaseStatGameStruct& games, const std::string& folder,
-                    Ui& ui, QWidget* parent);
+  GameChooserDialog(ChooserVariant variant, const std::string& folder, Ui& ui, QWidget* parent);
+
+  // What OK handed on: the games the filters leave, in their order, and in
+  // the statistics variant the team or all teams; the filters themselves
+  // are spent.  Empty until OK.
+  const GameChoice& chosen() const { return chosen_games_; }
 
   ChooserVariant variant() const { return variant_; }
   // The folder the folder list shows.
@@ -114,8 +113,6 @@ class GameChooserDialog : public QDialog {
   void accept() override;
 
  private:
-  GameChooserDialog(ChooserVariant variant, Stat* stat, BaseStatGameStruct& games,
-                    const std::string& folder, Ui& ui, QWidget* parent);
   void Build();
   QLayout* BuildFolderColumn();
   QLayout* BuildMoveButtons();
@@ -151,8 +148,7 @@ class GameChooserDialog : public QDialog {
   void FollowAsOf(const std::vector<std::string>& left);
 
   ChooserVariant variant_;
-  Stat* stat_;
-  BaseStatGameStruct& games_;
+  GameChoice chosen_games_;
   std::string folder_;
   Ui& ui_;
   GameSelection selection_;

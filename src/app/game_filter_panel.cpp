@@ -138,7 +138,7 @@ std::optional<GameFilter> GameFilterPanel::Filter(std::string* error) const {
     *error += " (2024-05-03)";
     return std::nullopt;
   }
-  if (filter.from && filter.to && *filter.from > *filter.to) {
+  if (filter.DaysReversed()) {
     *error = "The From day is after the To day";
     return std::nullopt;
   }

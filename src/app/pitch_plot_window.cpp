@@ -28,10 +28,10 @@ constexpr QSize kCanvasSize(2 * kSideMargin + 3 * kZoneWidth, kTopMargin + kZone
 
 }  // namespace
 
-PitchPlotWindow::PitchPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui,
+PitchPlotWindow::PitchPlotWindow(const GameChoice& chosen, Session& session, Ui& ui,
                                  QWidget* parent)
     : PlotWindow(session, ui, kPitchingPlotsTitle, parent) {
-  static_cast<BaseStatGameStruct&>(info_) = chosen;
+  info_.games = chosen.games;
   const Settings& s = session_.settings;
   colors_ = {ResolveColor(s.pitch_strike_ball_color, ClassicSystemColor),
              ResolveColor(s.pitch_not_strike_ball_color, ClassicSystemColor),

@@ -11,6 +11,7 @@
 
 #include "app/plot_window.h"
 #include "reports/print/zone_picture.h"
+#include "stats/game_choice.h"
 #include "stats/pitcher_info.h"
 
 class QCheckBox;
@@ -24,7 +25,7 @@ class PitchPlotWindow : public PlotWindow {
  public:
   // chosen: the chooser's games.  Nothing is read yet; Open reads them and
   // selects the first pitcher, "ALL BATTERS" and "All Pitches".
-  PitchPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui, QWidget* parent);
+  PitchPlotWindow(const GameChoice& chosen, Session& session, Ui& ui, QWidget* parent);
 
   void Print() override;
 
@@ -39,7 +40,7 @@ class PitchPlotWindow : public PlotWindow {
 
  private:
   AccumulateReport Load() override { return info_.Load(); }
-  BaseStatGameStruct& Games() override { return info_; }
+  std::vector<std::string>& Games() override { return info_.games; }
   void FillChoices() override;
   void FillPlayers() override;
   void ChoiceChanged() override;

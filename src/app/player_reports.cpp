@@ -83,20 +83,21 @@ void RunPitcherWorkload(CommandEnv& env) {
                    "Pitcher Workload", MessageIcon::kExclamation);
     return;
   }
-  Stat chosen(StatRulesOf(session.settings));
-  GameChooserDialog chooser(chosen, session.folders.For(FileKind::kGame, session.start_folder), ui,
+  GameChooserDialog chooser(ChooserVariant::kStatistics,
+                            session.folders.For(FileKind::kGame, session.start_folder), ui,
                             &env.window);
   chooser.UseSession(session);
   chooser.AskAsOf();
   if (RunModal(chooser) != QDialog::Accepted) return;
   session.folders.RememberFolder(FileKind::kGame, chooser.folder());
+  const GameChoice& chosen = chooser.chosen();
   if (chosen.all_teams) {
     ui.ShowMessage("Choose one team: the workload is that of a team's pitchers.",
                    "Pitcher Workload", MessageIcon::kInformation);
     return;
   }
-  WorkloadCounter counter(chosen.team_name, chosen.rules);
-  if (!ReadGames(chosen.file_names(), chosen.team_name, "Pitcher Workload", ui, &env.window,
+  WorkloadCounter counter(chosen.team, StatRulesOf(session.settings));
+  if (!ReadGames(chosen.games, chosen.team, "Pitcher Workload", ui, &env.window,
                  [&](const Game& game, const std::string&, std::size_t index) {
                    counter.Count(game, index);
                  })) {
@@ -104,7 +105,7 @@ void RunPitcherWorkload(CommandEnv& env) {
   }
   const LocalDate as_of = chooser.as_of();
   ReportWindow window(reports::WorkloadTables(counter.Finish(rules, as_of)), "Pitcher Workload",
-                      "Pitcher Workload: " + print::FromCp1252(chosen.team_name), session, ui,
+                      "Pitcher Workload: " + print::FromCp1252(chosen.team), session, ui,
                       &env.window);
   window.AddDayBox("&As of", as_of, [&counter, &rules](const LocalDate& day) {
     return reports::WorkloadTables(counter.Finish(rules, day));

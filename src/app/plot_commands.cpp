@@ -14,13 +14,12 @@ template <typename Window>
 void RunPlot(CommandEnv& env, ChooserVariant variant) {
   Session& session = env.services.session;
   Ui& ui = env.services.ui;
-  BaseStatGameStruct chosen;
-  GameChooserDialog chooser(
-      variant, chosen, session.folders.For(FileKind::kGame, session.start_folder), ui, &env.window);
+  GameChooserDialog chooser(variant, session.folders.For(FileKind::kGame, session.start_folder), ui,
+                            &env.window);
   chooser.UseSession(session);
   if (RunModal(chooser) != QDialog::Accepted) return;
   session.folders.RememberFolder(FileKind::kGame, chooser.folder());
-  Window window(chosen, session, ui, &env.window);
+  Window window(chooser.chosen(), session, ui, &env.window);
   if (!window.Open()) return;
   RunModal(window);
 }

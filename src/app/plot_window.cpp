@@ -17,14 +17,12 @@ namespace printing = ::scorewick::print;
 namespace {
 
 // The games of the list that were read; the others named to the user.
-bool AcceptPlotGames(const AccumulateReport& report, BaseStatGameStruct& games, Ui& ui) {
+bool AcceptPlotGames(const AccumulateReport& report, std::vector<std::string>& games, Ui& ui) {
   if (report.refusals.empty()) return true;
   const bool none_left = report.games_read == 0;
   ui.ShowMessage(RefusedGamesText(report.refusals, none_left), "Load Error",
                  MessageIcon::kExclamation);
-  const std::vector<std::string> kept = WithoutRefused(games.file_names(), report.refusals);
-  games.ClearGames();
-  for (const std::string& path : kept) games.AddGame(path);
+  games = WithoutRefused(games, report.refusals);
   return !none_left;
 }
 

@@ -15,7 +15,6 @@
 #include "app/print_job.h"
 #include "platform/ui.h"
 #include "stats/accumulate.h"
-#include "stats/base_stat_game_struct.h"
 #include "stats/name_list.h"
 
 class QBoxLayout;
@@ -44,7 +43,7 @@ class PlotWindow : public QDialog {
   // Reads every game of the window's list.
   virtual AccumulateReport Load() = 0;
   // The window's list of games.
-  virtual BaseStatGameStruct& Games() = 0;
+  virtual std::vector<std::string>& Games() = 0;
   // Fills the lists once the games are read, and shows the first choice.
   virtual void FillChoices() = 0;
   // Fills the player lists for the team chosen.

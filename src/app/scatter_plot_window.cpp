@@ -13,10 +13,10 @@ namespace scorewick::app {
 // The member "print" hides the namespace of the same name.
 namespace printing = ::scorewick::print;
 
-ScatterPlotWindow::ScatterPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui,
+ScatterPlotWindow::ScatterPlotWindow(const GameChoice& chosen, Session& session, Ui& ui,
                                      QWidget* parent)
     : PlotWindow(session, ui, kScatterPlotsTitle, parent) {
-  static_cast<BaseStatGameStruct&>(info_) = chosen;
+  info_.games = chosen.games;
   field_ = printing::LoadFieldPicture(session_.settings.field_image_path);
   batter_box_ = ChoiceBox("batter", 22);
   pitcher_box_ = ChoiceBox("pitcher", 22);

@@ -13,6 +13,7 @@
 class QLabel;
 
 #include "app/plot_window.h"
+#include "stats/game_choice.h"
 #include "stats/scatter_info.h"
 
 namespace scorewick::app {
@@ -23,7 +24,7 @@ class ScatterPlotWindow : public PlotWindow {
  public:
   // chosen: the chooser's games.  Nothing is read yet; Open reads them and
   // selects "ALL BATTERS" and "ALL PITCHERS".
-  ScatterPlotWindow(const BaseStatGameStruct& chosen, Session& session, Ui& ui, QWidget* parent);
+  ScatterPlotWindow(const GameChoice& chosen, Session& session, Ui& ui, QWidget* parent);
 
   void Print() override;
 
@@ -35,7 +36,7 @@ class ScatterPlotWindow : public PlotWindow {
 
  private:
   AccumulateReport Load() override { return info_.Load(); }
-  BaseStatGameStruct& Games() override { return info_; }
+  std::vector<std::string>& Games() override { return info_.games; }
   void FillChoices() override;
   void FillPlayers() override;
   void ChoiceChanged() override;

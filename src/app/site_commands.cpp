@@ -33,16 +33,16 @@ void RunPublishSite(CommandEnv& env) {
                    MessageIcon::kExclamation);
     return;
   }
-  Stat chosen(StatRulesOf(session.settings));
-  GameChooserDialog chooser(chosen, session.folders.For(FileKind::kGame, session.start_folder), ui,
+  GameChooserDialog chooser(ChooserVariant::kStatistics,
+                            session.folders.For(FileKind::kGame, session.start_folder), ui,
                             &env.window);
   chooser.UseSession(session);
   if (RunModal(chooser) != QDialog::Accepted) return;
   session.folders.RememberFolder(FileKind::kGame, chooser.folder());
+  const GameChoice& chosen = chooser.chosen();
 
   SitePublishDialog dialog(
-      QString::fromStdString(chosen.all_teams ? "League" : Cp1252ToUtf8(chosen.team_name)),
-      &env.window);
+      QString::fromStdString(chosen.all_teams ? "League" : Cp1252ToUtf8(chosen.team)), &env.window);
   if (RunModal(dialog) != QDialog::Accepted) return;
   const std::optional<std::string> folder =
       ui.BrowseFolder("Choose the Folder of the Website",
@@ -58,12 +58,12 @@ void RunPublishSite(CommandEnv& env) {
   session.folders.RememberFolder(FileKind::kExport, *folder);
 
   site::SiteRequest request;
-  request.games = chosen.file_names();
-  request.team = chosen.all_teams ? std::string() : chosen.team_name;
+  request.games = chosen.games;
+  request.team = chosen.team;
   request.all_teams = chosen.all_teams;
   request.title = Utf8ToCp1252(dialog.title().toStdString());
   request.names = dialog.full_names() ? site::NameMode::kFull : site::NameMode::kInitials;
-  request.rules = chosen.rules;
+  request.rules = StatRulesOf(session.settings);
   for (int t = 0; t < kStatTableCount; ++t)
     request.layouts[t] = LoadLayout(session.start_folder, static_cast<StatTable>(t));
   request.qualifiers = LoadQualifiers(session.start_folder);

@@ -34,6 +34,7 @@
 #include "intake/game_headline.h"
 #include "records/calendar_day.h"
 #include "records/file_io.h"
+#include "intake/game_feed.h"
 #include "records/local_date.h"
 #include "reports/print/cp1252_text.h"
 #include "reports/print/printer_orientation.h"
@@ -68,11 +69,9 @@ int LeadingNumber(const std::string& text) {
 
 }  // namespace
 
-StatsWindow::StatsWindow(const Stat& chosen, Session& session, Ui& ui, QWidget* parent)
-    : QDialog(parent), session_(session), ui_(ui), chosen_(chosen.rules) {
-  chosen_.team_name = chosen.team_name;
-  chosen_.all_teams = chosen.all_teams;
-  for (const std::string& path : chosen.file_names()) chosen_.AddGame(path);
+StatsWindow::StatsWindow(const GameChoice& chosen, const StatRules& rules, Session& session, Ui& ui,
+                         QWidget* parent)
+    : QDialog(parent), session_(session), ui_(ui), chosen_(chosen), rules_(rules) {
   for (int t = 0; t < kStatTableCount; ++t) {
     const auto table = static_cast<StatTable>(t);
     layouts_[At(table)] = LoadLayout(session_.start_folder, table);
@@ -316,13 +315,11 @@ bool StatsWindow::Open() {
   std::vector<GameRefusal> refusals;
   if (!Compute(batting_split_, pitching_split_, &refusals)) return false;
   if (!refusals.empty()) {
-    const bool none_left = static_cast<int>(refusals.size()) >= chosen_.game_count();
+    const bool none_left = refusals.size() >= chosen_.games.size();
     ui_.ShowMessage(RefusedGamesText(refusals, none_left), "Load Error", MessageIcon::kExclamation);
     if (none_left) return false;
     // Left out for good: recounts and the printed trailer go without them.
-    const std::vector<std::string> kept = WithoutRefused(chosen_.file_names(), refusals);
-    chosen_.ClearGames();
-    for (const std::string& path : kept) chosen_.AddGame(path);
+    chosen_.games = WithoutRefused(chosen_.games, refusals);
   }
   Redraw();
   return true;
@@ -330,7 +327,7 @@ bool StatsWindow::Open() {
 
 bool StatsWindow::Compute(Split batting_split, Split pitching_split,
                           std::vector<GameRefusal>* refusals) {
-  const int total = chosen_.game_count();
+  const int total = static_cast<int>(chosen_.games.size());
   QProgressDialog progress("Counting the games ...", "Cancel", 0, std::max(total, 1), this);
   progress.setWindowTitle("Statistics");
   progress.setWindowModality(Qt::WindowModal);
@@ -346,10 +343,8 @@ bool StatsWindow::Compute(Split batting_split, Split pitching_split,
     if (done % 8 == 0) progress.setValue(done);
     return !progress.wasCanceled();
   };
-  query.games = chosen_.file_names();
-  query.team_name = chosen_.team_name;
-  query.all_teams = chosen_.all_teams;
-  query.rules = chosen_.rules;
+  query.chosen = chosen_;
+  query.rules = rules_;
   query.batting_split = batting_split;
   query.pitching_split = pitching_split;
   // The team and its opponents are counted from one reading of the games.
@@ -475,16 +470,14 @@ void StatsWindow::SetFiltersText(const std::string& filters) {
 }
 
 void StatsWindow::ShowWhatIsCounted() {
-  const std::string team_name = chosen_.all_teams ? std::string(kAllTeamsName) : chosen_.team_name;
+  const std::string team_name = chosen_.all_teams ? std::string(kAllTeamsName) : chosen_.team;
   const QString team = print::FromCp1252(team_name);
   // The games counted are the team's (every game for all teams).
   std::optional<LocalDate> first, last;
   int count = 0;
-  for (const std::string& path : chosen_.file_names()) {
-    const std::optional<GameHeadline> game = ReadGameHeadline(path);
+  for (const std::optional<GameHeadline>& game : FeedHeadlines(chosen_.games)) {
     if (!game) continue;
-    if (!chosen_.all_teams && game->home != chosen_.team_name && game->visitor != chosen_.team_name)
-      continue;
+    if (!chosen_.all_teams && game->home != chosen_.team && game->visitor != chosen_.team) continue;
     ++count;
     const LocalDate day{game->year, game->month, game->day};
     if (!first || day < *first) first = day;
@@ -519,16 +512,13 @@ void StatsWindow::ShowWhatIsCounted() {
 
 void StatsWindow::ChangeGames() {
   if (!game_chooser || counting_) return;
-  Stat next(chosen_.rules);
+  GameChoice next;
   std::string filters = filters_text_;
   if (!game_chooser(next, filters)) return;
-  const Stat was = chosen_;
+  const GameChoice was = chosen_;
   const StatView was_view = view_;
   StatResult was_counted = counted_;
-  chosen_ = Stat(next.rules);
-  chosen_.team_name = next.team_name;
-  chosen_.all_teams = next.all_teams;
-  for (const std::string& path : next.file_names()) chosen_.AddGame(path);
+  chosen_ = std::move(next);
   if (chosen_.all_teams) view_ = StatView::kTeam;
   if (!Open()) {
     // Cancelled, or no game could be read: the games counted before stay.
@@ -641,8 +631,8 @@ void StatsWindow::Print() {
   const auto sections =
       reports::StatsTextSections(displayed(), table_, layouts_[At(table_)], ShownSplit(), width);
   if (sections.empty()) return;
-  print_runner(sections, reports::StatsPrintTitle(Shown().team_name, view_), chosen_.file_names(),
-               width, landscape);
+  print_runner(sections, reports::StatsPrintTitle(Shown().team_name, view_), chosen_.games, width,
+               landscape);
 }
 
 void StatsWindow::Export(ExportForm form) {
@@ -688,7 +678,7 @@ void StatsWindow::OpenGameLogOf(int row) {
     game_log_opener(name, team);
     return;
   }
-  OpenGameLog(chosen_.file_names(), name, team, chosen_.rules, session_, ui_, this);
+  OpenGameLog(chosen_.games, name, team, rules_, session_, ui_, this);
 }
 
 void StatsWindow::done(int result) {

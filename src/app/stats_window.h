@@ -65,7 +65,7 @@ using StatsPrintRunner =
 // Asks for the games to count (the chooser): fills chosen and the words
 // saying which filters chose them (code page 1252); false when the person
 // cancelled.
-using StatGamesChooser = std::function<bool(Stat& chosen, std::string& filters)>;
+using StatGamesChooser = std::function<bool(GameChoice& chosen, std::string& filters)>;
 
 class StatsWindow : public QDialog {
   Q_OBJECT
@@ -73,9 +73,11 @@ class StatsWindow : public QDialog {
  public:
   enum class ExportForm { kCsv, kHtml, kHtmlAppended };
 
-  // chosen: the chooser's result (games, team name, all-teams flag).  The
-  // layouts are read from the start folder; nothing is counted yet.
-  StatsWindow(const Stat& chosen, Session& session, Ui& ui, QWidget* parent);
+  // chosen: the chooser's result (games, team name, all-teams flag),
+  // counted by rules.  The layouts are read from the start folder; nothing
+  // is counted yet.
+  StatsWindow(const GameChoice& chosen, const StatRules& rules, Session& session, Ui& ui,
+              QWidget* parent);
   ~StatsWindow() override;
 
   // Counts the games and shows the batting table.  Games that could not be
@@ -165,7 +167,8 @@ class StatsWindow : public QDialog {
 
   Session& session_;
   Ui& ui_;
-  Stat chosen_;  // the games and the team; its tables stay empty
+  GameChoice chosen_;  // the games and the team
+  StatRules rules_;
   std::array<StatLayout, kStatTableCount> layouts_;
   std::array<int, kStatTableCount> sort_column_{};
   // Per table and column: whether the next click sorts largest first.

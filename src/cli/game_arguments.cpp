@@ -46,7 +46,8 @@ void AddGameArguments(CLI::App* cmd, GameArguments& args, const std::string& wha
 }
 
 std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& args,
-                                                          CommandContext& ctx, int* code) {
+                                                          CommandContext& ctx, int* code,
+                                                          GameFilter* filter) {
   std::vector<std::string> games = args.games;
   bool input_taken = false;
   for (const std::string& list : args.lists) {
@@ -71,7 +72,13 @@ std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& a
     *code = args.lists.empty() ? kExitUsage : kExitRefused;
     return std::nullopt;
   }
-  return FilterGameArguments(args.filters, DistinctGames(games, ctx), ctx, code);
+  std::vector<std::string> distinct = DistinctGames(games, ctx);
+  if (!filter)
+    return FilterGameArguments(args.filters, std::move(distinct), args.threads, ctx, code);
+  const std::optional<GameFilter> asked = TakeGameFilter(args.filters, ctx, code);
+  if (!asked) return std::nullopt;
+  *filter = *asked;
+  return distinct;
 }
 
 }  // namespace scorewick::cli

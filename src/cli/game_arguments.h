@@ -36,8 +36,12 @@ void AddGameArguments(CLI::App* cmd, GameArguments& args, const std::string& wha
 // be named and left out as the games are read.  Nothing, after saying why
 // on stderr, when a list cannot be read (*code kExitRefused), no game is
 // named at all (*code kExitUsage), or the filters refuse (as
-// FilterGameArguments says).
+// FilterGameArguments says).  With filter given, the games are not
+// filtered here: *filter receives the filter (TakeGameFilter), for the
+// command to apply as it reads the games, and FilterChoseGames then says
+// what it left.
 std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& args,
-                                                          CommandContext& ctx, int* code);
+                                                          CommandContext& ctx, int* code,
+                                                          GameFilter* filter = nullptr);
 
 }  // namespace scorewick::cli

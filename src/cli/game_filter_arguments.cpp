@@ -8,6 +8,7 @@
 #include "records/calendar_day.h"
 #include "records/cp1252.h"
 #include "stats/game_filter.h"
+#include "intake/game_feed.h"
 
 namespace scorewick::cli {
 namespace {
@@ -45,12 +46,12 @@ bool TakeDate(const char* option, const std::string& typed, std::optional<LocalD
 }
 
 // The filter the options ask for; nothing after saying why (a usage fault).
-std::optional<GameFilter> TakeFilter(const GameFilterArguments& args, CommandContext& ctx) {
+std::optional<GameFilter> AskedFilter(const GameFilterArguments& args, CommandContext& ctx) {
   GameFilter filter;
   if (!TakeDate("--from", args.from, filter.from, ctx) ||
       !TakeDate("--to", args.to, filter.to, ctx))
     return std::nullopt;
-  if (filter.from && filter.to && *filter.from > *filter.to) {
+  if (filter.DaysReversed()) {
     ctx.err << "scorewick: --from " << args.from << " is after --to " << args.to << "\n";
     return std::nullopt;
   }
@@ -88,10 +89,9 @@ void AddFilterTeamOption(CLI::App* cmd, GameFilterArguments& args) {
                   "away, opponent's or last games");
 }
 
-std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArguments& args,
-                                                            std::vector<std::string> games,
-                                                            CommandContext& ctx, int* code) {
-  const std::optional<GameFilter> filter = TakeFilter(args, ctx);
+std::optional<GameFilter> TakeGameFilter(const GameFilterArguments& args, CommandContext& ctx,
+                                         int* code) {
+  const std::optional<GameFilter> filter = AskedFilter(args, ctx);
   if (!filter) {
     *code = kExitUsage;
     return std::nullopt;
@@ -100,37 +100,52 @@ std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArgu
   // there): alone, it chooses no games.
   GameFilter choosing = *filter;
   if (!args.team_chooses_games) choosing.team.clear();
-  if (!choosing.Active()) return games;
+  if (!choosing.Active()) return GameFilter{};
+  return filter;
+}
 
-  std::vector<std::optional<GameHeadline>> headlines;
-  headlines.reserve(games.size());
-  for (const std::string& game : games) headlines.push_back(ReadGameHeadline(game));
+bool FilterChoseGames(const GameFilterArguments& args, const GameFilter& filter,
+                      const std::vector<std::optional<GameHeadline>>& headlines, std::size_t chosen,
+                      CommandContext& ctx, int* code) {
+  const std::size_t total = headlines.size();
   *code = kExitRefused;
-  if (filter->OfTeam()) {
+  if (filter.OfTeam()) {
     const std::vector<std::string> teams = TeamsOfGames(headlines);
-    if (std::find(teams.begin(), teams.end(), filter->team) == teams.end()) {
+    if (std::find(teams.begin(), teams.end(), filter.team) == teams.end()) {
       ctx.err << "scorewick: no team " << Quoted(TypedTeam(args))
               << " in these games; the teams there: " << NameList(teams) << "\n";
-      return std::nullopt;
+      return false;
     }
   }
-  if (!filter->opponent.empty()) {
-    const std::vector<std::string> opponents = OpponentsOf(headlines, filter->team);
-    if (std::find(opponents.begin(), opponents.end(), filter->opponent) == opponents.end()) {
+  if (!filter.opponent.empty()) {
+    const std::vector<std::string> opponents = OpponentsOf(headlines, filter.team);
+    if (std::find(opponents.begin(), opponents.end(), filter.opponent) == opponents.end()) {
       ctx.err << "scorewick: no opponent " << Quoted(args.opponent);
-      if (!filter->team.empty()) ctx.err << " of " << Quoted(TypedTeam(args));
-      ctx.err << " in these games; the " << (filter->team.empty() ? "teams" : "opponents")
+      if (!filter.team.empty()) ctx.err << " of " << Quoted(TypedTeam(args));
+      ctx.err << " in these games; the " << (filter.team.empty() ? "teams" : "opponents")
               << " there: " << NameList(opponents) << "\n";
-      return std::nullopt;
+      return false;
     }
   }
-  const FilteredGames left = FilterGames(headlines, *filter);
-  if (left.matched == 0) {
-    ctx.err << "scorewick: the filters leave none of the " << games.size() << " game"
-            << (games.size() == 1 ? "" : "s") << "\n";
-    return std::nullopt;
+  if (chosen == 0) {
+    ctx.err << "scorewick: the filters leave none of the " << total << " game"
+            << (total == 1 ? "" : "s") << "\n";
+    return false;
   }
   *code = kExitDone;
+  return true;
+}
+
+std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArguments& args,
+                                                            std::vector<std::string> games,
+                                                            int threads, CommandContext& ctx,
+                                                            int* code) {
+  const std::optional<GameFilter> filter = TakeGameFilter(args, ctx, code);
+  if (!filter) return std::nullopt;
+  if (!filter->Active()) return games;
+  const std::vector<std::optional<GameHeadline>> headlines = FeedHeadlines(games, threads);
+  const FilteredGames left = FilterGames(headlines, *filter);
+  if (!FilterChoseGames(args, *filter, headlines, left.matched, ctx, code)) return std::nullopt;
   std::vector<std::string> kept;
   kept.reserve(left.kept.size());
   for (const std::size_t i : left.kept) kept.push_back(std::move(games[i]));

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "intake/game_headline.h"
+#include "stats/game_filter.h"
 
 namespace scorewick::cli {
 
@@ -33,16 +35,30 @@ void AddGameFilterOptions(CLI::App* cmd, GameFilterArguments& args);
 // no team of its own.
 void AddFilterTeamOption(CLI::App* cmd, GameFilterArguments& args);
 
-// The games of games that the filters leave, in their order (all of them
-// when no filter is given).  Each game's headline is read; a game whose
-// headline cannot be read is kept, to be named by the command as it reads
-// the games.  Nothing, after saying why on stderr, for a date not written
-// as YYYY-MM-DD, --from after --to, or --home, --away or --last without a
-// team (*code kExitUsage); for a team or an opponent no game holds (the
-// names there are listed) or filters that leave no game (*code
+// The filter the options ask for: not active when none is given (a
+// command's own --team alone chooses no games).  Nothing, after saying why
+// on stderr, for a date not written as YYYY-MM-DD, --from after --to, or
+// --home, --away or --last without a team (*code kExitUsage).
+std::optional<GameFilter> TakeGameFilter(const GameFilterArguments& args, CommandContext& ctx,
+                                         int* code);
+
+// Whether the filter chose any of the games whose headlines were read
+// (nothing for a game whose headline could not be read), chosen of them;
+// false, after saying why on stderr, for a team or an opponent no game
+// holds (the names there are listed) or filters that leave no game (*code
 // kExitRefused).
+bool FilterChoseGames(const GameFilterArguments& args, const GameFilter& filter,
+                      const std::vector<std::optional<GameHeadline>>& headlines, std::size_t chosen,
+                      CommandContext& ctx, int* code);
+
+// The games of games that the filters leave, in their order (all of them
+// when no filter is given), from their headlines read on `threads`
+// threads; a game whose headline cannot be read is kept, to be named by
+// the command as it reads the games.  Nothing, after saying why, when
+// TakeGameFilter or FilterChoseGames refuses.
 std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArguments& args,
                                                             std::vector<std::string> games,
-                                                            CommandContext& ctx, int* code);
+                                                            int threads, CommandContext& ctx,
+                                                            int* code);
 
 }  // namespace scorewick::cli

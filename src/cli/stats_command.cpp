@@ -55,6 +55,7 @@ namespace {
 struct Request {
   GameArguments game_args;
   std::vector<std::string> games;  // taken from game_args
+  GameFilter filter;               // taken from game_args, applied as the games are read
   int threads = 0;
   std::string team;
   bool all_teams = false;
@@ -112,18 +113,26 @@ int UsageFault(const Request& r, CommandContext& ctx) {
 // Counts the side or sides the view shows from one reading of the games,
 // naming the games left out on stderr.  Nothing when a game is in a prior
 // format, which refuses the whole run (with the message the chooser shows),
-// when no game could be read, or when none holds the team.
-std::optional<StatResult> Count(const Request& r, const StatRules& rules, CommandContext& ctx) {
+// when the filters leave no game (*code), when no game could be read, or
+// when none holds the team.
+std::optional<StatResult> Count(const Request& r, const StatRules& rules, CommandContext& ctx,
+                                int* code) {
   StatQuery query;
-  query.games = r.games;
-  query.team_name = RecordTextOf(r.team);
-  query.all_teams = r.all_teams;
+  query.chosen.games = r.games;
+  query.chosen.team = RecordTextOf(r.team);
+  query.chosen.all_teams = r.all_teams;
+  query.chosen.filter = r.filter;
   query.rules = rules;
   query.batting_split = r.batting_split;
   query.pitching_split = r.pitching_split;
   query.sides = SidesOf(r.view);
   query.threads = r.threads;
   StatResult result = RunStatQuery(query);
+  if (r.filter.Active() && !FilterChoseGames(r.game_args.filters, r.filter, result.report.headlines,
+                                             result.report.games_chosen, ctx, code)) {
+    return std::nullopt;
+  }
+  *code = kExitRefused;
   if (const GameRefusal* prior = result.PriorFormatRefusal()) {
     ctx.ui.ShowMessage(PriorFormatMessage(prior->file), kPriorFormatCaption,
                        MessageIcon::kExclamation);
@@ -207,7 +216,8 @@ int Write(const Request& r, const Stat& shown, const StatLayout& layout,
 int Run(Request r, CommandContext& ctx) {
   if (const int code = UsageFault(r, ctx); code >= 0) return code;
   int code = kExitDone;
-  std::optional<std::vector<std::string>> games = TakeGameArguments(r.game_args, ctx, &code);
+  std::optional<std::vector<std::string>> games =
+      TakeGameArguments(r.game_args, ctx, &code, &r.filter);
   if (!games) return code;
   r.games = std::move(*games);
   r.threads = r.game_args.threads;
@@ -230,8 +240,8 @@ int Run(Request r, CommandContext& ctx) {
   }
   app::Settings settings;
   app::LoadSettings(folder, settings);
-  std::optional<StatResult> counted = Count(r, app::StatRulesOf(settings), ctx);
-  if (!counted) return kExitRefused;
+  std::optional<StatResult> counted = Count(r, app::StatRulesOf(settings), ctx, &code);
+  if (!counted) return code;
   Stat& shown = counted->Of(r.view);
   // --sort puts the largest first unless --ascending; by default names run A to Z.
   SortTable(shown, r.table, column, r.sort_given && !r.ascending);

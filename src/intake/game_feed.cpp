@@ -29,21 +29,50 @@ struct Reader {
   Game game;
 };
 
-// Takes in the file at fed.index into the slot (refused, other teams, or
-// decoded and made).
+// Reads the file at fed.index as far as its headline, and on when
+// options.choose takes it and the team asked for plays; false when it is
+// not read on (refused, left or of other teams).
+bool ReadChosen(const std::string& path, const FeedOptions& options, Reader& reader, FedGame& fed) {
+  GameHeadline headline;
+  bool read = false;
+  fed.refusal = reader.intake.ReadIf(
+      path,
+      [&](const GameHeadline& game) {
+        if (!options.choose(fed.index, game)) {
+          fed.left = true;
+        } else if (!options.team.empty() && game.home != options.team &&
+                   game.visitor != options.team) {
+          fed.other_teams = true;
+        }
+        return !fed.left && !fed.other_teams;
+      },
+      headline, read);
+  if (read) fed.headline = std::move(headline);
+  if (fed.refusal) fed.left = fed.other_teams = false;
+  return !fed.refusal && !fed.left && !fed.other_teams;
+}
+
+// Takes in the file at fed.index into the slot (refused, left, other teams,
+// or decoded and made).
 void TakeIn(const std::string& path, const FeedOptions& options, Reader& reader, Slot& slot) {
   FedGame& fed = slot.fed;
   fed.refusal.reset();
   fed.other_teams = false;
+  fed.left = false;
+  fed.headline.reset();
   fed.made.clear();
   fed.messages.clear();
   reader.intake.TakePriorFormat(options.prior_format);
   try {
-    fed.refusal = reader.intake.ReadFor(path, options.team);
-    if (fed.refusal) return;
-    if (reader.intake.other_teams()) {
-      fed.other_teams = true;
-      return;
+    if (options.choose) {
+      if (!ReadChosen(path, options, reader, fed)) return;
+    } else {
+      fed.refusal = reader.intake.ReadFor(path, options.team);
+      if (fed.refusal) return;
+      if (reader.intake.other_teams()) {
+        fed.other_teams = true;
+        return;
+      }
     }
     Game& game = options.hand_over ? fed.game : reader.game;
     fed.refusal = reader.intake.Decode(game);
@@ -190,6 +219,19 @@ bool FeedGames(const std::vector<std::string>& paths, const FeedOptions& options
   }
   Feed feed(paths, options, threads);
   return feed.Run(take);
+}
+
+std::vector<std::optional<GameHeadline>> FeedHeadlines(const std::vector<std::string>& paths,
+                                                       int threads) {
+  FeedOptions options;
+  options.threads = threads;
+  options.choose = [](std::size_t, const GameHeadline&) { return false; };
+  std::vector<std::optional<GameHeadline>> headlines(paths.size());
+  FeedGames(paths, options, [&](FedGame& fed) {
+    headlines[fed.index] = std::move(fed.headline);
+    return true;
+  });
+  return headlines;
 }
 
 }  // namespace scorewick

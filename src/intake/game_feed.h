@@ -24,9 +24,13 @@ struct FedGame {
   std::size_t index = 0;               // its place in the list
   std::optional<GameRefusal> refusal;  // it was not taken in, and why
   bool other_teams = false;            // left after its teams: not the team asked for
+  bool left = false;                   // left after its headline: not chosen
   Game game;                           // decoded, when neither of the above (and handed over)
   UserMessages messages;               // what decoding it had to say (a team's bad version word)
   std::string made;                    // what FeedOptions::make made of it
+  // Its headline, when FeedOptions::choose was asked and it could be read
+  // (also for a game left, or refused after it).
+  std::optional<GameHeadline> headline;
   // FeedOptions::make's own, kept from game to game of the place in hand
   // the game came through, so that what make builds is built once.
   std::any kept;
@@ -36,6 +40,14 @@ struct FeedOptions {
   // When set, a game neither of whose teams is so named is read only as far
   // as its teams and handed over with other_teams set.
   std::string team;
+  // When set, each game is read first only as far as its headline (its day,
+  // start time and teams) and read on only when choose(its place in the
+  // list, the headline) says so; one it does not choose is handed over
+  // with left set (before the team is asked about).  Run on the thread that
+  // read the headline: it must not touch anything shared without its own
+  // lock.  A game whose headline cannot be read is read whole, for
+  // decoding to refuse.
+  std::function<bool(std::size_t index, const GameHeadline& headline)> choose;
   // Whether a game of format 2.0 is decoded (and converted) rather than
   // refused as a prior format.
   bool prior_format = false;
@@ -68,5 +80,11 @@ int FeedThreads(int threads);
 // dropped).  Returns false when take stopped it.
 bool FeedGames(const std::vector<std::string>& paths, const FeedOptions& options,
                const std::function<bool(FedGame&)>& take);
+
+// Reads only the headline of every file of paths, on `threads` threads as
+// FeedOptions::threads says: nothing for a file whose headline cannot be
+// read.
+std::vector<std::optional<GameHeadline>> FeedHeadlines(const std::vector<std::string>& paths,
+                                                       int threads = 0);
 
 }  // namespace scorewick

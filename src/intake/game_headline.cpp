@@ -19,12 +19,12 @@ namespace {
 // Two rosters of 60 players fit in this many bytes.
 constexpr std::size_t kHeadlineHead = 8192;
 
-enum class Parsed { kDone, kCutOff, kRefused };
+using Parsed = HeadlineRead;
 
-// Decodes the header and the two teams from bytes: the whole file, or its
-// head (which may end inside the teams) when head is set.
-Parsed Parse(std::span<const std::uint8_t> bytes, bool head, bool rosters, GameHeadline& out,
-             std::string& why) {
+}  // namespace
+
+HeadlineRead ParseGameHeadline(std::span<const std::uint8_t> bytes, bool head, bool rosters,
+                               GameHeadline& out, std::string& why) {
   const std::size_t first = std::min(bytes.size(), 4 + kGameHeaderSize);
   if (KindOfGameFile(bytes.first(first), &why) == GameFileKind::kNotAGame) return Parsed::kRefused;
   const std::int32_t version = bytes.size() >= 4 ? le::LoadI32(bytes.data()) : 0;
@@ -68,15 +68,13 @@ Parsed Parse(std::span<const std::uint8_t> bytes, bool head, bool rosters, GameH
   return Parsed::kDone;
 }
 
-}  // namespace
-
 std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::string* why,
                                              bool rosters) {
   GameHeadline headline;
   std::string reason;
   Parsed parsed = Parsed::kCutOff;
   const auto want_rest = [&](std::span<const std::uint8_t> head) {
-    parsed = Parse(head, head.size() == kHeadlineHead, rosters, headline, reason);
+    parsed = ParseGameHeadline(head, head.size() == kHeadlineHead, rosters, headline, reason);
     return parsed == Parsed::kCutOff;
   };
   std::vector<std::uint8_t> bytes;
@@ -85,7 +83,7 @@ std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::strin
     if (why) *why = read.reason;
     return std::nullopt;
   }
-  if (whole) parsed = Parse(bytes, false, rosters, headline, reason);
+  if (whole) parsed = ParseGameHeadline(bytes, false, rosters, headline, reason);
   if (parsed == Parsed::kDone) return headline;
   if (why) *why = reason;
   return std::nullopt;

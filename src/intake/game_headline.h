@@ -5,7 +5,9 @@
 // header).
 // The statistics and box scores then read only the games chosen.
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,5 +39,16 @@ struct GameHeadline {
 // names are kept too.
 std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::string* why = nullptr,
                                              bool rosters = false);
+
+// What a game file's bytes say of its headline.
+enum class HeadlineRead {
+  kDone,     // out holds it
+  kCutOff,   // the bytes are a head that ends inside the teams: read on
+  kRefused,  // no game, an older format without a version word, or damaged (*why)
+};
+// Reads the headline from bytes: the whole file, or only its first bytes
+// when head is set.
+HeadlineRead ParseGameHeadline(std::span<const std::uint8_t> bytes, bool head, bool rosters,
+                               GameHeadline& out, std::string& why);
 
 }  // namespace scorewick

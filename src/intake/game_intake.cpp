@@ -111,6 +111,11 @@ std::optional<GameRefusal> GameIntake::Classify() const {
   return Refuse(GameRefusal::Kind::kNotAGame, why);
 }
 
+bool GameIntake::Taken(std::span<const std::uint8_t> head) const {
+  return KindOfGameFile(head.first(std::min(head.size(), kHeadSize))) == GameFileKind::kCurrent ||
+         (take_prior_format_ && head.size() >= 4 && le::LoadI32(head.data()) == kVersion2);
+}
+
 std::optional<GameRefusal> GameIntake::Check(const std::string& path) {
   path_ = path;
   if (Status read = ReadFilePrefix(path, kHeadSize, bytes_); !read) {
@@ -134,10 +139,7 @@ std::optional<GameRefusal> GameIntake::ReadFor(const std::string& path, std::str
   path_ = path;
   bool whole = false;
   const auto want_rest = [&](std::span<const std::uint8_t> head) {
-    if (KindOfGameFile(head.first(std::min(head.size(), kHeadSize))) != GameFileKind::kCurrent &&
-        !(take_prior_format_ && head.size() >= 4 && le::LoadI32(head.data()) == kVersion2)) {
-      return false;  // refused below, from the head alone
-    }
+    if (!Taken(head)) return false;  // refused below, from the head alone
     const TeamsSay says = TeamPlays(head, team, scratch_);
     other_teams_ = says == TeamsSay::kOtherTeams;
     return says != TeamsSay::kOtherTeams;
@@ -152,6 +154,36 @@ std::optional<GameRefusal> GameIntake::ReadFor(const std::string& path, std::str
   }
   // Teams too long for the head are read from the whole file.
   if (whole && TeamPlays(bytes_, team, scratch_) == TeamsSay::kOtherTeams) other_teams_ = true;
+  return std::nullopt;
+}
+
+std::optional<GameRefusal> GameIntake::ReadIf(const std::string& path, const HeadlineCheck& read_on,
+                                              GameHeadline& headline, bool& read) {
+  path_ = path;
+  other_teams_ = false;
+  left_ = false;
+  read = false;
+  HeadlineRead parsed = HeadlineRead::kCutOff;
+  std::string why;
+  const auto decide = [&](std::span<const std::uint8_t> bytes, bool head) {
+    parsed = ParseGameHeadline(bytes, head, false, headline, why);
+    read = parsed == HeadlineRead::kDone;
+    left_ = read && !read_on(headline);
+  };
+  // A game in a prior format that is left is not refused for its format.
+  const auto want_rest = [&](std::span<const std::uint8_t> head) {
+    decide(head, head.size() == kTeamsHead);
+    return Taken(head) && !left_;  // else left, or refused below from the head alone
+  };
+  bool whole = false;
+  if (Status status = ReadFileHeadFirst(path, kTeamsHead, want_rest, bytes_, &whole); !status) {
+    left_ = read = false;
+    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(status));
+  }
+  if (left_) return std::nullopt;
+  if (auto refused = Classify()) return refused;
+  // Teams too long for the head are read from the whole file.
+  if (parsed == HeadlineRead::kCutOff) decide(bytes_, false);
   return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 // once, as it shows the refusal).
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -15,6 +16,7 @@
 
 #include "records/byte_buffer.h"
 #include "records/game.h"
+#include "intake/game_headline.h"
 #include "records/team.h"
 #include "records/user_message.h"
 
@@ -59,6 +61,18 @@ class GameIntake {
   std::optional<GameRefusal> ReadFor(const std::string& path, std::string_view team);
   // Whether the last ReadFor left the game for being another teams' game.
   bool other_teams() const { return other_teams_; }
+  // Reads path as Read does, except that it reads first only as far as the
+  // game's headline (its day, start time and teams), which *headline
+  // receives (read says whether it could), and reads on only when
+  // read_on(headline) says so: a game it leaves is left there (even one in
+  // a prior format), nothing is returned and left() is true.  A game whose
+  // headline cannot be read is read whole, for Decode to refuse.  The file is opened once and no
+  // byte of it read twice.
+  using HeadlineCheck = std::function<bool(const GameHeadline& headline)>;
+  std::optional<GameRefusal> ReadIf(const std::string& path, const HeadlineCheck& read_on,
+                                    GameHeadline& headline, bool& read);
+  // Whether the last ReadIf left the game after its headline.
+  bool left() const { return left_; }
   // Looks at the first bytes only (for lists that show many files).
   std::optional<GameRefusal> Check(const std::string& path);
   // Decodes what the last Read took in into game (whose arrays are reused).
@@ -77,10 +91,14 @@ class GameIntake {
   std::optional<GameRefusal> Refuse(GameRefusal::Kind kind, std::string reason) const;
   // What the bytes read say the file is: nothing for a current game.
   std::optional<GameRefusal> Classify() const;
+  // Whether a file whose first bytes are head is taken in (a current game,
+  // or one of format 2.0 when such are taken).
+  bool Taken(std::span<const std::uint8_t> head) const;
 
   std::string path_;
   ByteBuffer bytes_;
   bool other_teams_ = false;
+  bool left_ = false;
   bool take_prior_format_ = false;
   Team scratch_;  // the teams read from a head
   UserMessages messages_;

@@ -51,7 +51,7 @@ BoxTeamFigures FiguresOf(const Stat& stat) {
 BoxTeamFigures CountBoxTeam(const Game& game, bool visitors, const StatRules& rules) {
   StatQuery query;
   query.game = &game;
-  query.team_name = (visitors ? game.visitor : game.home).team_name.str();
+  query.chosen.team = (visitors ? game.visitor : game.home).team_name.str();
   query.rules = rules;
   query.sides = StatSides::kTeam;
   return FiguresOf(RunStatQuery(query).team);

@@ -35,14 +35,17 @@ struct SideParts {
 
 }  // namespace
 
-AccumulateReport AccumulateSides(Stat* team, Stat* opponents, Split pitching_split,
-                                 Split batting_split, const AccumulateProgress& progress,
-                                 int threads) {
+AccumulateReport AccumulateSides(const std::vector<std::string>& games, Stat* team, Stat* opponents,
+                                 Split pitching_split, Split batting_split,
+                                 const AccumulateProgress& progress, int threads,
+                                 const GameFilter& filter) {
   AccumulateReport report;
   const Stat& list = team ? *team : *opponents;
   FeedOptions options;
   options.threads = FeedThreads(threads);
   if (!list.all_teams) options.team = list.team_name;
+  ChooseByFilter(games, filter, options);
+  if (options.choose) report.headlines.resize(games.size());
   // On more than one thread, each game is counted on the thread that read
   // it, into tables of its own, and only those few rows are added here:
   // the game itself is not handed over.
@@ -59,16 +62,21 @@ AccumulateReport AccumulateSides(Stat* team, Stat* opponents, Split pitching_spl
         parts->opponents.Count(opponents_like, game, n, pitching_split, batting_split, true);
     };
   }
-  const int total = list.game_count();
-  const bool done = FeedGames(list.file_names(), options, [&](FedGame& fed) {
+  const int total = static_cast<int>(games.size());
+  const bool done = FeedGames(games, options, [&](FedGame& fed) {
     if (progress && !progress(static_cast<int>(fed.index), total)) {
       report.cancelled = true;
       return false;
+    }
+    if (fed.headline) {
+      if (!fed.left) ++report.games_chosen;
+      report.headlines[fed.index] = std::move(fed.headline);
     }
     if (fed.refusal) {
       report.refusals.push_back(std::move(*fed.refusal));
       return true;
     }
+    if (fed.left) return true;
     ++report.games_read;
     if (fed.other_teams) return true;
     ++report.games_of_team;
@@ -88,10 +96,11 @@ AccumulateReport AccumulateSides(Stat* team, Stat* opponents, Split pitching_spl
   return report;
 }
 
-AccumulateReport Accumulate(Stat& stat, Split pitching_split, Split batting_split, bool opponents,
-                            const AccumulateProgress& progress, int threads) {
-  return AccumulateSides(opponents ? nullptr : &stat, opponents ? &stat : nullptr, pitching_split,
-                         batting_split, progress, threads);
+AccumulateReport Accumulate(const std::vector<std::string>& games, Stat& stat, Split pitching_split,
+                            Split batting_split, bool opponents, const AccumulateProgress& progress,
+                            int threads) {
+  return AccumulateSides(games, opponents ? nullptr : &stat, opponents ? &stat : nullptr,
+                         pitching_split, batting_split, progress, threads);
 }
 
 void Accumulate(Stat& stat, const Game& current_game, Split pitching_split, Split batting_split,

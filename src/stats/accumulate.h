@@ -14,12 +14,15 @@
 //
 // The caller empties the tables first (Stat::ClearTables).
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "intake/game_intake.h"
 #include "records/game.h"
+#include "stats/game_filter.h"
 #include "stats/split.h"
 #include "stats/stat.h"
 
@@ -30,6 +33,10 @@ struct AccumulateReport {
   int games_of_team = 0;              // of those, the games the named team played (all teams: all)
   std::vector<GameRefusal> refusals;  // in list order
   bool cancelled = false;             // the progress callback stopped the counting
+  // With an active filter: each game's headline where it could be read
+  // (by list place), and how many of those the filters chose.
+  std::vector<std::optional<GameHeadline>> headlines;
+  std::size_t games_chosen = 0;
 };
 
 // Told, before each game, how many games of how many are done; returning
@@ -37,7 +44,7 @@ struct AccumulateReport {
 // unclosed: the caller throws them away).
 using AccumulateProgress = std::function<bool(int done, int total)>;
 
-// Counts every game of stat's list, read on `threads` threads (0: one
+// Counts every game of games, read on `threads` threads (0: one
 // per idle core; records/game_feed.h).  On one thread each game is counted
 // into the tables as it is read; on more, each is counted apart on the
 // thread that read it and added to the tables in list order
@@ -46,15 +53,19 @@ using AccumulateProgress = std::function<bool(int done, int total)>;
 // is in a prior format is not counted at all and is named in the report;
 // the rest are counted.  A game of other teams is read only as far as its
 // teams.  Never shows or prints anything.
-AccumulateReport Accumulate(Stat& stat, Split pitching_split, Split batting_split, bool opponents,
+AccumulateReport Accumulate(const std::vector<std::string>& games, Stat& stat, Split pitching_split,
+                            Split batting_split, bool opponents,
                             const AccumulateProgress& progress = {}, int threads = 0);
 
 // The team's tables and its opponents' counted together from one reading
-// of the list: each file is read once.  Either may be null; the game list,
-// team name and all_teams flag are those of the first given.
-AccumulateReport AccumulateSides(Stat* team, Stat* opponents, Split pitching_split,
-                                 Split batting_split, const AccumulateProgress& progress = {},
-                                 int threads = 0);
+// of games: each file is read once.  Either may be null; the team name and
+// all_teams flag are those of the first given.  Only the games filter
+// leaves are counted (stats/game_filter.h: ChooseByFilter); the others are
+// read only as far as their headline and are neither counted nor read.
+AccumulateReport AccumulateSides(const std::vector<std::string>& games, Stat* team, Stat* opponents,
+                                 Split pitching_split, Split batting_split,
+                                 const AccumulateProgress& progress = {}, int threads = 0,
+                                 const GameFilter& filter = {});
 
 // The current-game-only form: counts the one open game (as game 1).
 void Accumulate(Stat& stat, const Game& current_game, Split pitching_split, Split batting_split,

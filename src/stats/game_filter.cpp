@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <tuple>
 
 namespace scorewick {
@@ -18,24 +19,23 @@ void AddOnce(std::vector<std::string>& names, const std::string& name) {
   if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
 }
 
-// Every filter but the last N.
-bool Passes(const GameHeadline& game, const GameFilter& filter) {
-  if (filter.from && DateOf(game) < *filter.from) return false;
-  if (filter.to && DateOf(game) > *filter.to) return false;
-  const bool home = game.home == filter.team;
-  const bool away = game.visitor == filter.team;
-  if (filter.OfTeam() && !home && !away) return false;
-  if (filter.ground == Ground::kHome && !home) return false;
-  if (filter.ground == Ground::kAway && !away) return false;
-  if (!filter.opponent.empty()) {
-    if (filter.team.empty()) return game.home == filter.opponent || game.visitor == filter.opponent;
+}  // namespace
+
+bool GameFilter::Passes(const GameHeadline& game) const {
+  if (from && DateOf(game) < *from) return false;
+  if (to && DateOf(game) > *to) return false;
+  const bool home = game.home == team;
+  const bool away = game.visitor == team;
+  if (OfTeam() && !home && !away) return false;
+  if (ground == Ground::kHome && !home) return false;
+  if (ground == Ground::kAway && !away) return false;
+  if (!opponent.empty()) {
+    if (team.empty()) return game.home == opponent || game.visitor == opponent;
     // A team's opponent is the other side (a game of the team against itself has it on both).
-    return (home && game.visitor == filter.opponent) || (away && game.home == filter.opponent);
+    return (home && game.visitor == opponent) || (away && game.home == opponent);
   }
   return true;
 }
-
-}  // namespace
 
 bool GameFilter::Active() const {
   return from || to || !team.empty() || ground != Ground::kAny || !opponent.empty() || last > 0;
@@ -48,7 +48,7 @@ FilteredGames FilterGames(const std::vector<std::optional<GameHeadline>>& games,
   for (std::size_t i = 0; i < games.size(); ++i) {
     if (!games[i]) {
       keep[i] = true;
-    } else if (Passes(*games[i], filter)) {
+    } else if (filter.Passes(*games[i])) {
       passing.push_back(i);
     }
   }
@@ -65,6 +65,21 @@ FilteredGames FilterGames(const std::vector<std::optional<GameHeadline>>& games,
     if (keep[i]) result.kept.push_back(i);
   }
   return result;
+}
+
+void ChooseByFilter(const std::vector<std::string>& games, const GameFilter& filter,
+                    FeedOptions& options) {
+  if (!filter.Active()) return;
+  if (filter.last == 0) {
+    options.choose = [filter](std::size_t, const GameHeadline& game) {
+      return filter.Passes(game);
+    };
+    return;
+  }
+  const std::vector<std::optional<GameHeadline>> headlines = FeedHeadlines(games, options.threads);
+  auto chosen = std::make_shared<std::vector<bool>>(games.size(), false);
+  for (const std::size_t i : FilterGames(headlines, filter).kept) (*chosen)[i] = true;
+  options.choose = [chosen](std::size_t index, const GameHeadline&) { return (*chosen)[index]; };
 }
 
 std::vector<std::string> TeamsOfGames(const std::vector<std::optional<GameHeadline>>& games) {

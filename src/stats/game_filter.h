@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "intake/game_headline.h"
+#include "intake/game_feed.h"
 #include "records/local_date.h"
 
 namespace scorewick {
@@ -38,6 +39,10 @@ struct GameFilter {
   bool NeedsTeam() const { return ground != Ground::kAny || last > 0; }
   // Whether only the team's own games can pass.
   bool OfTeam() const { return !team.empty(); }
+  // Whether the first day is after the last, which leaves no game.
+  bool DaysReversed() const { return from && to && *from > *to; }
+  // Whether the game passes every filter but the last N.
+  bool Passes(const GameHeadline& game) const;
 };
 
 // What the filter leaves of games (nothing stands for a game whose
@@ -54,6 +59,14 @@ struct FilteredGames {
 // two games alike, the later in the list is the later game).
 FilteredGames FilterGames(const std::vector<std::optional<GameHeadline>>& games,
                           const GameFilter& filter);
+
+// Lets the feed read on only the games filter leaves (options.choose), each
+// decided from its headline on the thread that read it; nothing changes
+// without an active filter.  The last N are known only once every game's
+// day is: for them the heads of the games are read first, by a feed of
+// their own.
+void ChooseByFilter(const std::vector<std::string>& games, const GameFilter& filter,
+                    FeedOptions& options);
 
 // The team names the games hold, in the order first met.
 std::vector<std::string> TeamsOfGames(const std::vector<std::optional<GameHeadline>>& games);

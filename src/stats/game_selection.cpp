@@ -59,7 +59,7 @@ void GameSelection::Remove(int index) {
   }
 }
 
-GameSelection::FinishResult GameSelection::Finish(int selected, Stat& stat,
+GameSelection::FinishResult GameSelection::Finish(int selected, GameChoice& choice,
                                                   UserMessage* message) const {
   if (games_.empty()) {
     if (message)
@@ -74,15 +74,14 @@ GameSelection::FinishResult GameSelection::Finish(int selected, Stat& stat,
     }
     return FinishResult::kNoTeam;
   }
-  stat.ClearGames();
-  for (const std::string& path : games_) stat.AddGame(path);
+  choice.games = games_;
   const std::string& team = teams_[static_cast<std::size_t>(selected)];
-  stat.team_name = team.substr(0, NameText::kCapacity);
   const auto lower = [](std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
   };
-  stat.all_teams = selected == 0 && lower(team) == lower(std::string(kAllTeamsName));
+  choice.all_teams = selected == 0 && lower(team) == lower(std::string(kAllTeamsName));
+  choice.team = choice.all_teams ? std::string() : team.substr(0, NameText::kCapacity);
   return FinishResult::kOk;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "records/user_message.h"
+#include "stats/game_choice.h"
 #include "stats/stat.h"
 
 namespace scorewick {
@@ -40,10 +41,11 @@ class GameSelection {
   const std::vector<std::string>& teams() const { return teams_; }
 
   enum class FinishResult { kOk, kNoGame, kNoTeam };
-  // OK with the team entry at selected (-1 = none): fills the stat's game
-  // list, team name and all-teams flag (set only for the first entry).
-  // Otherwise *message receives "No Game Selected" or "No Team Selected".
-  FinishResult Finish(int selected, Stat& stat, UserMessage* message = nullptr) const;
+  // OK with the team entry at selected (-1 = none): fills the choice's
+  // games, team and all-teams flag (set only for the first entry; the team
+  // is then empty).  Otherwise *message receives "No Game Selected" or "No
+  // Team Selected".
+  FinishResult Finish(int selected, GameChoice& choice, UserMessage* message = nullptr) const;
 
  private:
   std::vector<std::string> games_;

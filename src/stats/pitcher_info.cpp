@@ -61,11 +61,11 @@ AccumulateReport PitcherInfo::Load() {
   team_names_.Clear();
   pitches_.clear();
   bool first = true;
-  AccumulateReport report = ForEachPlotGame(*this, [this, &first](const Game& game) {
+  AccumulateReport report = ForEachPlotGame(games, [this, &first](const Game& game) {
     TakeGame(game);
     // Room for the whole list at the first game's count, so that a season's
     // pitches are not copied again and again as they grow.
-    if (first) pitches_.reserve(pitches_.size() * static_cast<std::size_t>(game_count()) * 5 / 4);
+    if (first) pitches_.reserve(pitches_.size() * games.size() * 5 / 4);
     first = false;
   });
   FinishLists();

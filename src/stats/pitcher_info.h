@@ -15,7 +15,6 @@
 #include "records/codes.h"
 #include "records/game.h"
 #include "stats/accumulate.h"
-#include "stats/base_stat_game_struct.h"
 #include "stats/name_list.h"
 #include "stats/plot_point.h"
 
@@ -60,8 +59,10 @@ struct PitchFigures {
   double outside_zone = 0;
 };
 
-class PitcherInfo : public BaseStatGameStruct {
+class PitcherInfo {
  public:
+  // The game files plotted, in the order chosen.
+  std::vector<std::string> games;
   std::string pitcher_filter = kAllPitchers;
   std::string batter_filter = kAllBatters;
   int type_filter = kPitchTypeCount;  // kPitchTypeCount = all pitches

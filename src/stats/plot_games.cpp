@@ -4,10 +4,10 @@
 
 namespace scorewick {
 
-AccumulateReport ForEachPlotGame(const BaseStatGameStruct& games,
+AccumulateReport ForEachPlotGame(const std::vector<std::string>& games,
                                  const std::function<void(const Game&)>& use) {
   AccumulateReport report;
-  FeedGames(games.file_names(), FeedOptions{}, [&](FedGame& fed) {
+  FeedGames(games, FeedOptions{}, [&](FedGame& fed) {
     if (fed.refusal) {
       report.refusals.push_back(std::move(*fed.refusal));
       return true;

@@ -6,16 +6,17 @@
 // skipped and named in the report.
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "records/game.h"
 #include "stats/accumulate.h"
-#include "stats/base_stat_game_struct.h"
 
 namespace scorewick {
 
 // Calls use(game) for every readable game of the list, in list order.
 // Never shows or prints anything.
-AccumulateReport ForEachPlotGame(const BaseStatGameStruct& games,
+AccumulateReport ForEachPlotGame(const std::vector<std::string>& games,
                                  const std::function<void(const Game&)>& use);
 
 }  // namespace scorewick

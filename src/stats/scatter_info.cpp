@@ -89,7 +89,7 @@ AccumulateReport ScatterInfo::Load() {
   pitcher_names_.Clear();
   team_names_.Clear();
   entries_.clear();
-  AccumulateReport report = ForEachPlotGame(*this, [this](const Game& game) { TakeGame(game); });
+  AccumulateReport report = ForEachPlotGame(games, [this](const Game& game) { TakeGame(game); });
   FinishLists();
   batter_filter = kAllBatters;
   pitcher_filter = kAllPitchers;

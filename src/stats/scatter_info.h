@@ -14,7 +14,6 @@
 #include "records/at_bat.h"
 #include "records/game.h"
 #include "stats/accumulate.h"
-#include "stats/base_stat_game_struct.h"
 #include "stats/name_list.h"
 #include "stats/plot_point.h"
 
@@ -45,8 +44,10 @@ struct SprayEntry {
   int batting_team = 0;  // index in the team list
 };
 
-class ScatterInfo : public BaseStatGameStruct {
+class ScatterInfo {
  public:
+  // The game files plotted, in the order chosen.
+  std::vector<std::string> games;
   std::string batter_filter = kAllBatters;
   std::string pitcher_filter = kAllPitchers;
   // A team's name: with every batter and every pitcher chosen, only the

@@ -16,7 +16,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "stats/base_stat_game_struct.h"
 #include "stats/batting_stat.h"
 #include "stats/fielding_stat.h"
 #include "stats/pitching_stat.h"
@@ -46,7 +45,7 @@ void AddCounters(Row& to, const Row& from) {
 #undef SCOREWICK_ADD
 }
 
-class Stat : public BaseStatGameStruct {
+class Stat {
  public:
   explicit Stat(const StatRules& rules = {})
       : rules(rules), innings_per_game(rules.innings_per_game) {}
@@ -63,8 +62,7 @@ class Stat : public BaseStatGameStruct {
   std::int32_t outs_in_field = 0;      // outs the counted side made in the field (fielding TP)
   std::int32_t last_game_played = -1;  // number of the last game counted in games_played
 
-  // Empties the three tables and the side's innings, games and outs (the
-  // game list stays).
+  // Empties the three tables and the side's innings, games and outs.
   void ClearTables();
   void InvalidateIndex();
 

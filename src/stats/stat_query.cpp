@@ -40,16 +40,13 @@ const GameRefusal* StatResult::PriorFormatRefusal() const {
 StatResult RunStatQuery(const StatQuery& query) {
   const auto fresh = [&] {
     Stat stat(query.rules);
-    stat.team_name = query.team_name;
-    stat.all_teams = query.all_teams;
-    if (!query.game) {
-      for (const std::string& path : query.games) stat.AddGame(path);
-    }
+    stat.team_name = query.chosen.all_teams ? std::string(kAllTeamsName) : query.chosen.team;
+    stat.all_teams = query.chosen.all_teams;
     return stat;
   };
   StatResult result{fresh(), fresh(), Stat(query.rules), {}};
   const bool count_team = query.sides != StatSides::kOpponents;
-  const bool count_opponents = query.sides != StatSides::kTeam && !query.all_teams;
+  const bool count_opponents = query.sides != StatSides::kTeam && !query.chosen.all_teams;
   Stat* team = count_team ? &result.team : nullptr;
   Stat* opponents = count_opponents ? &result.opponents : nullptr;
   if (query.game) {
@@ -58,8 +55,9 @@ StatResult RunStatQuery(const StatQuery& query) {
       Accumulate(*opponents, *query.game, query.pitching_split, query.batting_split, true);
     }
   } else {
-    result.report = AccumulateSides(team, opponents, query.pitching_split, query.batting_split,
-                                    query.progress, query.threads);
+    result.report =
+        AccumulateSides(query.chosen.games, team, opponents, query.pitching_split,
+                        query.batting_split, query.progress, query.threads, query.chosen.filter);
   }
   if (team && opponents && !result.report.cancelled) {
     Combine(result.opponents, result.combined);

@@ -10,6 +10,7 @@
 
 #include "records/game.h"
 #include "stats/accumulate.h"
+#include "stats/game_choice.h"
 #include "stats/split.h"
 #include "stats/stat.h"
 #include "stats/stat_rules.h"
@@ -29,12 +30,12 @@ enum class StatSides {
 StatSides SidesOf(StatView view);
 
 struct StatQuery {
-  std::vector<std::string> games;  // game files, counted in this order
+  // The game files (counted in this order), the team (as the games spell
+  // it, code page 1252) or every team, and the filters over the games.
+  GameChoice chosen;
   // Instead of the files: the one game in memory, counted as game 1 (the
   // box score's counting of a game it holds).
   const Game* game = nullptr;
-  std::string team_name;  // as the games spell it (code page 1252)
-  bool all_teams = false;
   StatRules rules;
   Split batting_split = Split::kAll;   // against the pitcher's hand
   Split pitching_split = Split::kAll;  // against the batter's hand

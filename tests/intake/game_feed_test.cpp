@@ -1,6 +1,6 @@
 // The game feed: games read on worker threads come back in list order; a
-// game of other teams is read only as far as its teams; the caller can
-// stop the feed.
+// game of other teams, or one the filters do not choose, is read only as
+// far as its teams; the caller can stop the feed.
 
 #include "intake/game_feed.h"
 
@@ -91,6 +91,41 @@ TEST_F(GameFeedTest, OtherTeamsGamesAreLeftAfterTheirTeams) {
     EXPECT_EQ(refused, team.empty() ? 1 : 0);
     EXPECT_EQ(other > 0, !team.empty());
   }
+}
+
+// The filters decide from the headline: a game not chosen is read no
+// further (so a damage past its teams is never met) yet hands its
+// headline over; a chosen one is decoded and its headline is its own.
+TEST_F(GameFeedTest, GamesNotChosenAreLeftAfterTheirHeadline) {
+  GameIntake intake;
+  ASSERT_FALSE(intake.Read(paths[0]));
+  std::vector<std::uint8_t> bytes(intake.bytes().begin(), intake.bytes().end());
+  bytes.resize(9000);
+  ASSERT_TRUE(WriteFileAtomically(paths[0], bytes));
+  for (int threads : {1, 3}) {
+    FeedOptions options;
+    options.threads = threads;
+    options.choose = [](std::size_t index, const GameHeadline&) { return index % 2 == 1; };
+    int decoded = 0;
+    FeedGames(paths, options, [&](FedGame& fed) {
+      EXPECT_FALSE(fed.refusal) << fed.index;
+      EXPECT_EQ(fed.left, fed.index % 2 == 0) << fed.index;
+      EXPECT_TRUE(fed.headline) << fed.index;
+      if (fed.left || !fed.headline) return true;
+      ++decoded;
+      EXPECT_EQ(fed.headline->home, fed.game.home.team_name.str());
+      EXPECT_EQ(fed.headline->day, static_cast<int>(fed.game.header.day));
+      return true;
+    });
+    EXPECT_EQ(decoded, 4);
+  }
+  FeedOptions all;
+  all.choose = [](std::size_t, const GameHeadline&) { return true; };
+  FeedGames(paths, all, [&](FedGame& fed) {
+    EXPECT_EQ(fed.refusal.has_value(), fed.index == 0);
+    EXPECT_TRUE(fed.headline && !fed.left);
+    return true;
+  });
 }
 
 TEST_F(GameFeedTest, TheCallerStopsTheFeed) {

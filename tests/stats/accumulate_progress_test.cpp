@@ -14,14 +14,15 @@ TEST(AccumulateProgress, ToldBeforeEachGameAndStoppedOnRequest) {
   Game game = testing::CompileBook(sim::testing::kWalkOff);
   Stat stat;
   stat.team_name = "Hawks";
+  std::vector<std::string> games;
   for (int i = 0; i < 3; ++i) {
     const std::string path = dir.Path("g" + std::to_string(i) + ".gam");
     ASSERT_TRUE(SaveGame(path, game));
-    stat.AddGame(path);
+    games.push_back(path);
   }
   std::vector<std::pair<int, int>> told;
   const AccumulateReport all =
-      Accumulate(stat, Split::kAll, Split::kAll, false, [&](int done, int total) {
+      Accumulate(games, stat, Split::kAll, Split::kAll, false, [&](int done, int total) {
         told.emplace_back(done, total);
         return true;
       });
@@ -32,9 +33,8 @@ TEST(AccumulateProgress, ToldBeforeEachGameAndStoppedOnRequest) {
 
   Stat stopped;
   stopped.team_name = "Hawks";
-  for (const std::string& path : stat.file_names()) stopped.AddGame(path);
-  const AccumulateReport part =
-      Accumulate(stopped, Split::kAll, Split::kAll, false, [](int done, int) { return done < 2; });
+  const AccumulateReport part = Accumulate(games, stopped, Split::kAll, Split::kAll, false,
+                                           [](int done, int) { return done < 2; });
   EXPECT_TRUE(part.cancelled);
   EXPECT_EQ(part.games_read, 2);
   for (const BattingStat& row : stopped.batting) EXPECT_NE(row.name, std::string(kTeamTotalsName));

@@ -104,10 +104,9 @@ class CountedApartTest : public ::testing::Test {
       for (Stat* s : {&mine, &theirs}) {
         s->team_name = team;
         s->all_teams = all_teams;
-        for (const std::string& p : paths) s->AddGame(p);
       }
-      const AccumulateReport report =
-          AccumulateSides(&mine, all_teams ? nullptr : &theirs, pitching, batting, {}, threads);
+      const AccumulateReport report = AccumulateSides(paths, &mine, all_teams ? nullptr : &theirs,
+                                                      pitching, batting, {}, threads);
       EXPECT_EQ(report.games_read, kGames);
       dumps[threads == 1 ? 0 : 1] = Dump(mine) + (all_teams ? "" : Dump(theirs));
       last = std::move(mine);

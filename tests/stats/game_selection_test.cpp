@@ -79,7 +79,7 @@ TEST_F(GameSelectionTest, PriorFormatAndPreview) {
 
 TEST_F(GameSelectionTest, Finish) {
   GameSelection s;
-  Stat stat;
+  GameChoice stat;
   UserMessage message;
   EXPECT_EQ(s.Finish(-1, stat, &message), GameSelection::FinishResult::kNoGame);
   EXPECT_EQ(message.caption, "No Game Selected");
@@ -90,11 +90,11 @@ TEST_F(GameSelectionTest, Finish) {
   ASSERT_EQ(s.teams().size(), 3u);
   EXPECT_EQ(s.Finish(0, stat), GameSelection::FinishResult::kOk);
   EXPECT_TRUE(stat.all_teams);
-  EXPECT_EQ(stat.game_count(), 1);
+  EXPECT_EQ(stat.games.size(), 1u);
   EXPECT_EQ(s.Finish(1, stat), GameSelection::FinishResult::kOk);
   EXPECT_FALSE(stat.all_teams);
-  EXPECT_EQ(stat.team_name, "All Teams");
-  EXPECT_EQ(stat.game_count(), 1);
+  EXPECT_EQ(stat.team, "All Teams");
+  EXPECT_EQ(stat.games.size(), 1u);
 }
 
 }  // namespace

@@ -21,11 +21,12 @@ std::map<std::string, std::string> SeasonLines(const std::string& list_path,
   for (const std::string& team : teams) {
     Stat stat(rules);
     stat.team_name = team;
+    std::vector<std::string> games;
     for (const std::string& path : paths) {
-      if (std::filesystem::weakly_canonical(path, ec) != scored) stat.AddGame(path);
+      if (std::filesystem::weakly_canonical(path, ec) != scored) games.push_back(path);
     }
-    if (stat.game_count() == 0) continue;
-    static_cast<void>(Accumulate(stat, Split::kAll, Split::kAll, false));
+    if (games.empty()) continue;
+    static_cast<void>(Accumulate(games, stat, Split::kAll, Split::kAll, false));
     for (const BattingStat& b : stat.batting) {
       if (b.plate_appearances == 0) continue;
       char average[16];

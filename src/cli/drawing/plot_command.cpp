@@ -127,7 +127,7 @@ int RunSpray(const SprayRequest& r, CommandContext& ctx) {
   if (!MayWriteOutput(r.out, *games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
   ScatterInfo info;
-  for (const std::string& g : *games) info.AddGame(g);
+  info.games = *games;
   if (!ReadGames(info.Load(), games->size(), ctx)) return kExitRefused;
   if (!ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx) ||
       !ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx)) {
@@ -186,7 +186,7 @@ int RunPitches(const PitchRequest& r, CommandContext& ctx) {
   if (!games) return code;
   if (!MayWriteOutput(r.out, *games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
-  for (const std::string& g : *games) info.AddGame(g);
+  info.games = *games;
   if (!ReadGames(info.Load(), games->size(), ctx)) return kExitRefused;
   if (!ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx) ||
       !ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx)) {

@@ -39,7 +39,7 @@ void DrawPitchZones(QPainter& painter, const PitcherInfo& info, const PitchColor
 PitchPrintout::PitchPrintout(const PitcherInfo& info, PitchColors colors)
     : PlotPrintout(
           FromCp1252(info.pitcher_filter) + " (P) vs. " + FromCp1252(info.batter_filter) + " (B)",
-          "Using game files :", info.file_names()),
+          "Using game files :", info.games),
       info_(info),
       colors_(colors) {}
 

@@ -95,7 +95,7 @@ void DrawSprayChart(QPainter& painter, const ScatterInfo& info, const QImage& fi
 SprayPrintout::SprayPrintout(const ScatterInfo& info, QImage field)
     : PlotPrintout(
           FromCp1252(info.batter_filter) + " (B) vs. " + FromCp1252(info.pitcher_filter) + " (P)",
-          "Plots computed using the following files :", info.file_names()),
+          "Plots computed using the following files :", info.games),
       info_(info),
       field_(std::move(field)) {}
 

@@ -124,8 +124,7 @@ class GameChooserTest : public QObject {
   }
 
   void listsFoldersAndGamesAndPreviews() {
-    Stat stat;
-    GameChooserDialog d(stat, games_, fixture_.ui, nullptr);
+    GameChooserDialog d(ChooserVariant::kStatistics, games_, fixture_.ui, nullptr);
     QCOMPARE(d.windowTitle(), QString("Select Applicable Games To Analyze"));
     auto* folders = Find<QListWidget>(&d, "folders");
     QCOMPARE(Names(folders), QStringList({"[..]", "[older]", "ab1.gam", "ab2.gam", "ac.gam",
@@ -158,8 +157,7 @@ class GameChooserTest : public QObject {
   }
 
   void teamBoxFollowsAddAndRemove() {
-    Stat stat;
-    GameChooserDialog d(stat, games_, fixture_.ui, nullptr);
+    GameChooserDialog d(ChooserVariant::kStatistics, games_, fixture_.ui, nullptr);
     auto* chosen = Find<QListWidget>(&d, "chosen");
     auto* team = Find<QComboBox>(&d, "team");
     QCOMPARE(testing::Texts(team), QStringList({"All Teams"}));
@@ -190,9 +188,7 @@ class GameChooserTest : public QObject {
   }
 
   void okRefusesInOrderThenFillsTheStat() {
-    Stat stat;
-    stat.team_name = "untouched";
-    GameChooserDialog d(stat, games_, fixture_.ui, nullptr);
+    GameChooserDialog d(ChooserVariant::kStatistics, games_, fixture_.ui, nullptr);
     fixture_.ui.messages.clear();
     d.accept();  // no game and no team: the game is asked for first
     AddNamed(d, {"named.gam"});
@@ -200,7 +196,7 @@ class GameChooserTest : public QObject {
     d.accept();
     QCOMPARE(Captions(fixture_.ui), Items({"No Game Selected", "No Team Selected"}));
     QCOMPARE(d.result(), int(QDialog::Rejected));
-    QVERIFY(stat.team_name == "untouched" && stat.game_count() == 0);
+    QVERIFY(d.chosen().team.empty() && d.chosen().games.empty());
 
     // A team literally named "All Teams" is a team, not the choice of all.
     auto* team = Find<QComboBox>(&d, "team");
@@ -208,15 +204,14 @@ class GameChooserTest : public QObject {
     team->setCurrentIndex(1);
     d.accept();
     QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(stat.team_name, std::string("All Teams"));
-    QVERIFY(!stat.all_teams);
-    QCOMPARE(stat.file_names(), std::vector<std::string>({games_ + "/named.gam"}));
+    QCOMPARE(d.chosen().team, std::string("All Teams"));
+    QVERIFY(!d.chosen().all_teams);
+    QCOMPARE(d.chosen().games, std::vector<std::string>({games_ + "/named.gam"}));
   }
 
   void plotVariantsHaveNoTeamBox() {
     for (ChooserVariant variant : {ChooserVariant::kScatterPlots, ChooserVariant::kPitchingPlots}) {
-      BaseStatGameStruct games;
-      GameChooserDialog d(variant, games, games_, fixture_.ui, nullptr);
+      GameChooserDialog d(variant, games_, fixture_.ui, nullptr);
       d.show();
       QVERIFY(QTest::qWaitForWindowExposed(&d));
       QVERIFY(!Find<QComboBox>(&d, "team")->isVisible());
@@ -228,7 +223,7 @@ class GameChooserTest : public QObject {
       QCOMPARE(Find<QListWidget>(&d, "chosen")->count(), 5);
       d.accept();
       QCOMPARE(d.result(), int(QDialog::Accepted));
-      QCOMPARE(games.game_count(), 5);
+      QCOMPARE(d.chosen().games.size(), std::size_t{5});
     }
   }
 
@@ -245,8 +240,7 @@ class GameChooserTest : public QObject {
     for (int i = 0; i < kGames; ++i) {
       QVERIFY(WriteFileAtomically(many + "/g" + std::to_string(10000 + i) + ".gam", head));
     }
-    Stat stat;
-    GameChooserDialog d(stat, many, fixture_.ui, nullptr);
+    GameChooserDialog d(ChooserVariant::kStatistics, many, fixture_.ui, nullptr);
     auto* count = Find<QLabel>(&d, "count");
     QCOMPARE(count->text(), QString("No games chosen"));
     fixture_.ui.messages.clear();
@@ -260,14 +254,13 @@ class GameChooserTest : public QObject {
     QCOMPARE(count->text(), QString("1199 games chosen"));
     Find<QComboBox>(&d, "team")->setCurrentIndex(0);
     d.accept();
-    QCOMPARE(stat.game_count(), kGames - 1);
+    QCOMPARE(d.chosen().games.size(), std::size_t{kGames - 1});
   }
 
   void listSavedIsOfferedAndOpenedWithAGameGone() {
     const std::string list = spring_ + "/spring.txt";
     {
-      Stat stat;
-      GameChooserDialog d(stat, spring_, fixture_.ui, nullptr);
+      GameChooserDialog d(ChooserVariant::kStatistics, spring_, fixture_.ui, nullptr);
       d.UseSession(fixture_.session);
       QVERIFY(!Find<QPushButton>(&d, "last_list")->isVisibleTo(&d));
       fixture_.ui.messages.clear();
@@ -288,8 +281,7 @@ class GameChooserTest : public QObject {
 
     // The next opening offers it; a game it lists that has gone is named.
     QVERIFY(WriteTextFileAtomically(list, testing::ReadText(list) + "gone.gam\n"));
-    Stat stat;
-    GameChooserDialog d(stat, fixture_.Path(""), fixture_.ui, nullptr);
+    GameChooserDialog d(ChooserVariant::kStatistics, fixture_.Path(""), fixture_.ui, nullptr);
     d.UseSession(fixture_.session);
     auto* last = Find<QPushButton>(&d, "last_list");
     QVERIFY(last->isVisibleTo(&d));
@@ -302,8 +294,7 @@ class GameChooserTest : public QObject {
   }
 
   void filtersSayWhatTheyLeaveAndOkHandsThemOn() {
-    Stat stat;
-    GameChooserDialog d(stat, spring_, fixture_.ui, nullptr);
+    GameChooserDialog d(ChooserVariant::kStatistics, spring_, fixture_.ui, nullptr);
     d.UseSession(fixture_.session);  // the list saved above is offered
     Find<QPushButton>(&d, "add_all")->click();
     QCOMPARE(Left(d), QString("The filters leave all 5 games"));
@@ -342,14 +333,13 @@ class GameChooserTest : public QObject {
     testing::SaveScreenshot(&d, "game_chooser_filters");
     d.accept();
     QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(stat.file_names(), std::vector<std::string>({Spring("g4")}));
+    QCOMPARE(d.chosen().games, std::vector<std::string>({Spring("g4")}));
   }
 
   // The team alone leaves its games, and the count is what will be
   // counted: the games of the team analysed, whatever the filters chose.
   void theTeamAloneFiltersAndTheCountIsTheTeams() {
-    Stat stat;
-    GameChooserDialog d(stat, spring_, fixture_.ui, nullptr);
+    GameChooserDialog d(ChooserVariant::kStatistics, spring_, fixture_.ui, nullptr);
     Find<QPushButton>(&d, "add_all")->click();
     auto* filter_team = Find<QComboBox>(&d, "filter_team");
     QCOMPARE(testing::Texts(filter_team), QStringList({"(any team)", "Bats", "Hawks", "Owls"}));
@@ -372,7 +362,7 @@ class GameChooserTest : public QObject {
     filter_team->setCurrentIndex(filter_team->findText("Owls"));
     QVERIFY(Left(d).startsWith("The filters leave 2 of the 5 games"));
     d.accept();
-    QCOMPARE(stat.file_names(), std::vector<std::string>({Spring("g1"), Spring("g2")}));
+    QCOMPARE(d.chosen().games, std::vector<std::string>({Spring("g1"), Spring("g2")}));
   }
 
   // The next chooser opens on the games, team and filters chosen last; a
@@ -383,18 +373,16 @@ class GameChooserTest : public QObject {
     session.last_choice.reset();
     const std::string list = fixture_.Path("hawks-last-2.txt");
     {
-      Stat stat;
-      GameChooserDialog d(stat, spring_, fixture_.ui, nullptr);
+      GameChooserDialog d(ChooserVariant::kStatistics, spring_, fixture_.ui, nullptr);
       d.UseSession(session);
       Find<QPushButton>(&d, "add_all")->click();
       auto* team = Find<QComboBox>(&d, "team");
       team->setCurrentIndex(team->findText("Hawks"));
       Find<QSpinBox>(&d, "last")->setValue(2);
       d.accept();
-      QCOMPARE(stat.game_count(), 2);
+      QCOMPARE(d.chosen().games.size(), std::size_t{2});
     }
-    Stat stat;
-    GameChooserDialog d(stat, fixture_.Path(""), fixture_.ui, nullptr);
+    GameChooserDialog d(ChooserVariant::kStatistics, fixture_.Path(""), fixture_.ui, nullptr);
     d.UseSession(session);
     QCOMPARE(Find<QLabel>(&d, "count")->text(), QString("5 games chosen"));
     QCOMPARE(Find<QComboBox>(&d, "team")->currentText(), QString("Hawks"));
@@ -419,22 +407,20 @@ class GameChooserTest : public QObject {
     Session next_run = fixture_.session;
     next_run.last_choice.reset();
     next_run.folders.RememberGameList(list);
-    Stat again;
-    GameChooserDialog e(again, fixture_.Path(""), fixture_.ui, nullptr);
+    GameChooserDialog e(ChooserVariant::kStatistics, fixture_.Path(""), fixture_.ui, nullptr);
     e.UseSession(next_run);
     QCOMPARE(Find<QLabel>(&e, "count")->text(), QString("No games chosen"));
     Find<QPushButton>(&e, "last_list")->click();
     QCOMPARE(Find<QComboBox>(&e, "team")->currentText(), QString("Hawks"));
     QCOMPARE(Left(e), QString("The filters leave 2 of the 5 games: last 2 games of Hawks"));
     e.accept();
-    QCOMPARE(again.file_names(), std::vector<std::string>({Spring("g3"), Spring("g4")}));
+    QCOMPARE(e.chosen().games, std::vector<std::string>({Spring("g3"), Spring("g4")}));
   }
 
   // The workload's day: the day after the last game left, until the person
   // chooses another.
   void asOfFollowsTheGamesUntilChosen() {
-    Stat stat;
-    GameChooserDialog d(stat, spring_, fixture_.ui, nullptr);
+    GameChooserDialog d(ChooserVariant::kStatistics, spring_, fixture_.ui, nullptr);
     auto* as_of = Find<QDateEdit>(&d, "as_of");
     QVERIFY(!as_of->isVisibleTo(&d));
     d.AskAsOf();

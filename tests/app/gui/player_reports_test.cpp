@@ -41,10 +41,8 @@ class PlayerReportsTest : public QObject {
   // A double click on a player's row opens his game log: his line game by
   // game, ending with his totals, which are his line in the statistics.
   void doubleClickOpensTheGameLog() {
-    Stat chosen;
-    chosen.team_name = team_;
-    for (const std::string& g : games_) chosen.AddGame(g);
-    StatsWindow w(chosen, fixture_.session, fixture_.ui, nullptr);
+    const GameChoice chosen{.games = games_, .team = team_};
+    StatsWindow w(chosen, StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     std::vector<std::string> opened;
     w.game_log_opener = [&](const std::string& name, const std::string& team) {

@@ -45,12 +45,11 @@ class PlotWindowsTest : public QObject {
 
  private:
   testing::GuiFixture fixture_;
-  BaseStatGameStruct chosen_;
+  GameChoice chosen_;
 
  private slots:
   void initTestCase() {
-    for (const std::string& g : testing::WriteSampleGames(fixture_.Path("start/season"), 4))
-      chosen_.AddGame(g);
+    chosen_.games = testing::WriteSampleGames(fixture_.Path("start/season"), 4);
   }
 
   void scatterListsAndRepaint() {

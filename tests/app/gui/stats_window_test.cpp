@@ -80,12 +80,8 @@ class StatsWindowTest : public QObject {
       std::filesystem::remove(fixture_.Path(std::string("start/") + name));
   }
 
-  Stat Chosen(bool all_teams = false) const {
-    Stat stat;
-    stat.team_name = all_teams ? "All Teams" : team_;
-    stat.all_teams = all_teams;
-    for (const std::string& g : games_) stat.AddGame(g);
-    return stat;
+  GameChoice Chosen(bool all_teams = false) const {
+    return {.games = games_, .team = all_teams ? "" : team_, .all_teams = all_teams};
   }
 
  private slots:
@@ -95,7 +91,7 @@ class StatsWindowTest : public QObject {
   }
 
   void tabsRadiosAndLabels() {
-    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     // The title and the line under it say the team, the games and their days.
     const QString what = QString::fromStdString(team_) + ", 5 games, ";  // the team's of the 8
@@ -127,8 +123,9 @@ class StatsWindowTest : public QObject {
     Find<QRadioButton>(&w, "split_left")->click();
     QCOMPARE(w.pitching_split(), Split::kLeft);
     QCOMPARE(w.batting_split(), Split::kAll);
-    Stat engine = Chosen();
-    Accumulate(engine, Split::kLeft, Split::kAll, false);
+    Stat engine;
+    engine.team_name = team_;
+    Accumulate(games_, engine, Split::kLeft, Split::kAll, false);
     QCOMPARE(model->rowCount(), int(engine.pitching.size()));
     Find<QTabBar>(&w, "tables")->setCurrentIndex(0);
     QVERIFY(Find<QRadioButton>(&w, "split_all")->isChecked());
@@ -137,7 +134,7 @@ class StatsWindowTest : public QObject {
     QCOMPARE(w.view(), StatView::kCombined);
     QCOMPARE(Cell(w, model->rowCount() - 1, 0), QString("TOTALS"));
     w.reject();
-    StatsWindow all(Chosen(true), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow all(Chosen(true), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(all.Open());
     QCOMPARE(Texts(Find<QTabBar>(&all, "views")), QStringList({"All Teams"}));  // one view
     all.reject();
@@ -149,7 +146,7 @@ class StatsWindowTest : public QObject {
     for (int i = 2; i < 55; ++i) layout += "1, 56, Right\n";
     layout += "1, 130, Left\n";
     std::ofstream(fixture_.Path("start/blayout.bsl")) << layout;
-    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -182,7 +179,7 @@ class StatsWindowTest : public QObject {
   // widest cell, the headings name their columns, and the names stay in
   // view when the figures scroll sideways.
   void columnsFitTheirContentsAndTheNamesStay() {
-    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     w.resize(1024, 640);
     w.show();
@@ -248,7 +245,7 @@ class StatsWindowTest : public QObject {
   void widthsSetByHandAreKeptAndCanFitAgain() {
     std::ofstream(fixture_.Path("start/blayout.bsl")) << "1, 100, Center\n1, 57, Right\n";
     {
-      StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+      StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
       QVERIFY(w.Open());
       QHeaderView* header = w.list()->horizontalHeader();
       QCOMPARE(header->sectionSize(0), w.list()->ContentWidth(0));
@@ -274,7 +271,7 @@ class StatsWindowTest : public QObject {
   // The order itself is the engine's (its sort tests); a click here must
   // reach it with the right column and direction, totals kept last.
   void headingClicksSortDescendingThenAscending() {
-    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     QHeaderView* header = w.list()->horizontalHeader();
     const int pa = Section(w, "PA");
@@ -293,7 +290,7 @@ class StatsWindowTest : public QObject {
 
   void editedLayoutAndWidthsWrittenOnClose() {
     {
-      StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+      StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
       QVERIFY(w.Open());
       w.show();
       testing::WhenDialogShows([](QWidget* editor) {
@@ -329,7 +326,7 @@ class StatsWindowTest : public QObject {
     QCOMPARE(fixture_.session.settings.innings_per_game, 7);
 
     // The next window reads them back.
-    StatsWindow again(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow again(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(again.Open());
     QCOMPARE(again.list()->horizontalHeader()->sectionSize(Section(again, "OAB")), 45);
     QCOMPARE(Find<QComboBox>(&again, "innings")->currentText(), QString("7"));
@@ -358,7 +355,7 @@ class StatsWindowTest : public QObject {
   void qualifiersLeaveRowsOutAndAreKept() {
     const std::string kept = fixture_.Path("start/scwk-stats.ini");
     {
-      StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+      StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
       QVERIFY(w.Open());
       auto* model = w.list()->model();
       const int rows = model->rowCount();
@@ -391,7 +388,7 @@ class StatsWindowTest : public QObject {
       w.accept();
     }
     QCOMPARE(ReadText(kept), std::string("min-pa=20\nmin-ip=6.33\nhide-empty=0\n"));
-    StatsWindow again(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow again(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QCOMPARE(Find<QSpinBox>(&again, "min_pa")->value(), 20);
     again.SetQualifiers({});
     again.reject();
@@ -399,7 +396,7 @@ class StatsWindowTest : public QObject {
   }
 
   void exportWritesTheEnginesText() {
-    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     w.ShowTable(StatTable::kFielding);
     const std::string csv = fixture_.Path("fielding");  // the extension is added
@@ -424,7 +421,7 @@ class StatsWindowTest : public QObject {
   }
 
   void printAsksForWidthAndOrientation() {
-    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     struct PrintCall {
       std::size_t sections;
@@ -473,7 +470,7 @@ class StatsWindowTest : public QObject {
     if (printer.outputFormat() != QPrinter::PdfFormat)
       QSKIP("a printer is installed: nothing to print on");
     const QPageLayout::Orientation before = printer.pageLayout().orientation();
-    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     const std::string pdf = fixture_.Path("stats.pdf");
     fixture_.ui.yes_no_answers = {false, before == QPageLayout::Portrait};
@@ -487,11 +484,11 @@ class StatsWindowTest : public QObject {
   }
 
   void cancelledCountingKeepsThePreviousState() {
-    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     w.progress_hook = [](int done, int) { return done < 3; };
     QVERIFY(!w.Open());
 
-    StatsWindow open(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow open(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(open.Open());
     const int rows = open.list()->model()->rowCount();
     const QString totals_pa = Cell(open, rows - 1, Section(open, "PA"));
@@ -523,17 +520,17 @@ class StatsWindowTest : public QObject {
   }
 
   void gamesThatCannotBeReadAreNamedAndLeftOut() {
-    Stat chosen = Chosen();
+    GameChoice chosen = Chosen();
     const std::string missing = fixture_.Path("start/season/gone.gam");
     const std::string damaged = fixture_.Path("start/season/damaged.gam");
     std::vector<std::uint8_t> bytes;
     QVERIFY(ReadWholeFile(games_[0], bytes));
     bytes.resize(600);  // cut short inside its teams
     QVERIFY(WriteFileAtomically(damaged, bytes));
-    chosen.AddGame(missing);
-    chosen.AddGame(damaged);
+    chosen.games.push_back(missing);
+    chosen.games.push_back(damaged);
     fixture_.ui.messages.clear();
-    StatsWindow w(chosen, fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(chosen, StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     QCOMPARE(fixture_.ui.messages.size(), std::size_t{1});
     QCOMPARE(fixture_.ui.messages[0].caption, std::string("Load Error"));
@@ -549,17 +546,15 @@ class StatsWindowTest : public QObject {
     w.reject();
     std::filesystem::remove(damaged);
 
-    Stat none;
-    none.team_name = team_;
-    none.AddGame(missing);
-    StatsWindow empty(none, fixture_.session, fixture_.ui, nullptr);
+    const GameChoice none{.games = {missing}, .team = team_};
+    StatsWindow empty(none, StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(!empty.Open());
     QVERIFY(fixture_.ui.messages.back().text.starts_with("No game could be read:"));
   }
 
   // The sorted column comes into view when its table shows again.
   void theSortedColumnIsInViewOnReturn() {
-    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     w.resize(520, 480);
     w.show();
@@ -581,7 +576,7 @@ class StatsWindowTest : public QObject {
   void keepsItsSizeAndPlace() {
     QRect left;
     {
-      StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+      StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
       QVERIFY(w.Open());
       w.show();
       QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -589,7 +584,7 @@ class StatsWindowTest : public QObject {
       left = w.geometry();
       w.accept();
     }
-    StatsWindow again(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow again(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(again.Open());
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
@@ -599,7 +594,7 @@ class StatsWindowTest : public QObject {
 
   // A double click on a player's name (the kept Name column) opens his log.
   void doubleClickOnANameOpensTheGameLog() {
-    StatsWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
+    StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
