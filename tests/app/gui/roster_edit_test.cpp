@@ -167,19 +167,15 @@ class RosterEditTest : public QObject {
     QCOMPARE(items[0]->text(), QString("&Name"));
     QCOMPARE(items[3]->data().toInt(), kCmdSortByPosition);
     QCOMPARE(Find<QPushButton>(&e.d, "sort_by")->menu(), e.d.sort_menu());
+    // The orders and their flips are the roster sorter's own tests; here
+    // the menu reaches it, with the locale's order for names.
     items[2]->trigger();
     QCOMPARE(Names(e.team), QStringList({"Abe", "abe", "Cal", "Bob"}));
-    items[2]->trigger();
-    QCOMPARE(Names(e.team), QStringList({"Bob", "Cal", "abe", "Abe"}));
-    // Names in the locale's order, then the other way round.
     e.d.RunSortCommand(kCmdSortByName);
-    QStringList names = Names(e.team);
+    const QStringList names = Names(e.team);
     for (int i = 1; i < names.size(); ++i) {
       QVERIFY(QString::localeAwareCompare(names[i - 1], names[i]) <= 0);
     }
-    e.d.RunSortCommand(kCmdSortByName);
-    std::reverse(names.begin(), names.end());
-    QCOMPARE(Names(e.team), names);
     // The lists follow the roster; personal information follows its player.
     QCOMPARE(Texts(Find<QListWidget>(&e.d, "roster")).first(), names.first());
     QCOMPARE(e.team.info(e.team.IndexOfPlayer("abe")), PLAYER_INFO{});
@@ -279,6 +275,8 @@ class RosterEditTest : public QObject {
     QVERIFY(letters.contains("d") && letters.contains("h"));
   }
 
+  // OK says what the roster rules refuse (their own tests) and keeps the
+  // dialog and its edits.
   void okRefusesADuplicateSlot() {
     Editor e;
     Find<QListWidget>(&e.d, "roster")->setCurrentRow(0);
