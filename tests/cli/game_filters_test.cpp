@@ -92,17 +92,15 @@ TEST_F(GameFiltersTest, LeaveTheGamesAsked) {
     std::vector<std::string> filters;
     Names left;
   };
+  // Each option reaches the filter once; what the filter leaves is its own
+  // table's (stats' game filter test).
   const Case cases[] = {
-      {{"--from", "2024-05-04"}, {"g3", "g4", "g5"}},
       {{"--to", "2024-05-04", "--from", "2024-04-13"}, {"g2", "g3", "g4"}},
       {{"--team", "Owls"}, {"g1", "g2", "g5"}},  // the team alone chooses its games
       {{"--team", "Hawks", "--home"}, {"g1", "g4"}},
       {{"--team", "Hawks", "--away", "--to", "2024-04-30"}, {"g2"}},
       {{"--opponent", "Owls"}, {"g1", "g2", "g5"}},
-      {{"--team", "Hawks", "--opponent", "Bats"}, {"g3", "g4"}},
       {{"--team", "Hawks", "--last", "1"}, {"g3"}},  // 15:00 after 10:00 on one day
-      {{"--team", "Hawks", "--last", "3"}, {"g2", "g3", "g4"}},
-      {{"--team", "Bats", "--last", "9"}, {"g3", "g4", "g5"}},
   };
   for (const Case& c : cases) EXPECT_EQ(BoxedGames(c.filters), c.left) << c.filters[1];
 }

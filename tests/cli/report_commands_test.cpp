@@ -244,18 +244,16 @@ TEST_F(StatsCommandTest, ViewsTablesAndFormats) {
 }
 
 // Walk-off game, Hawks: only Jo Jett and Kim Kent came to bat; a one-inning
-// game leaves every pitcher short of ten innings.
+// game leaves every pitcher short of ten innings.  Which rows qualify, the
+// totals kept, is the qualifiers' own table (stats' rates test); here each
+// option reaches them, and a figure that does not read is refused.
 TEST_F(StatsCommandTest, QualifiersLeaveRowsOutNotTotals) {
-  const auto totals = [](const std::string& out) { return out.substr(out.find("\nTEAM TOTALS")); };
-  const auto all = RunCli({"stats", "walkoff.gam", "--team", "Hawks"});
-  for (const char* option : {"--min-pa", "--hide-empty"}) {
-    std::vector<std::string> args = {"stats", "walkoff.gam", "--team", "Hawks", option};
-    if (std::string(option) == "--min-pa") args.push_back("1");
-    const auto some = RunCli(args);
+  for (std::vector<std::string> option :
+       {std::vector<std::string>{"--min-pa", "1"}, {"--hide-empty"}}) {
+    option.insert(option.begin(), {"stats", "walkoff.gam", "--team", "Hawks"});
+    const auto some = RunCli(option);
     ASSERT_EQ(some.code, 0) << some.err;
     EXPECT_EQ(std::count(some.out.begin(), some.out.end(), '\n'), 5) << some.out;
-    EXPECT_EQ(some.out.find("\nJo Jett,"), some.out.find('\n'));
-    EXPECT_EQ(totals(some.out), totals(all.out));
   }
   const auto pitching = RunCli(
       {"stats", "walkoff.gam", "--team", "Hawks", "--table", "pitching", "--min-ip", "10.2"});

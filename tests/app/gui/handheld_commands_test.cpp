@@ -16,6 +16,7 @@
 #include "gui/support/gui_fixture.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "support/full_game.h"
 
 using namespace scorewick;
 using namespace scorewick::app;
@@ -33,15 +34,6 @@ void WriteDevices(testing::GuiFixture& f, int count) {
     out << "[d" << i << "]\nDisplayName=Device " << i
         << "\nSyncFolder=" << f.Path("device" + std::to_string(i)) << "\n";
   }
-}
-
-Team Hawks() {
-  Team team;
-  team.team_name.set("Harbor Hawks");
-  PLAYER p;
-  p.name.set("Ann Cole");
-  team.AddPlayer(p, PLAYER_INFO{});
-  return team;
 }
 
 }  // namespace
@@ -87,8 +79,8 @@ class HandheldCommandsTest : public QObject {
     f.MakeFolder("sync/Pat");
     f.MakeFolder("games");
     Game game;
-    game.home = Hawks();
-    game.visitor = Hawks();
+    game.home = scorewick::testing::HomeTeam();
+    game.visitor = scorewick::testing::HomeTeam();
     game.visitor.team_name.set("Bay Otters");
     QVERIFY(SaveGame(f.Path("games/Opener.gam"), game));
     f.ui.file_answers.push_back(FileChoice{f.Path("games/Opener.gam"), 1});
@@ -110,7 +102,7 @@ class HandheldCommandsTest : public QObject {
   void teamImportFromTheBackupFolder() {
     testing::GuiFixture f;
     f.MakeFolder("sync/Pat/Backup");
-    Team team = Hawks();
+    Team team = scorewick::testing::HomeTeam();
     QVERIFY(Show(f.ui, ExportPalmTeam(team, f.Path("sync/Pat/Backup/Tigers.pdb"))));
     f.ui.file_answers.push_back(FileChoice{f.Path("sync/Pat/Backup/Tigers.pdb"), 1});
     f.ui.file_answers.push_back(FileChoice{f.session.start_folder + "/Tigers", 1});
@@ -145,7 +137,7 @@ class HandheldCommandsTest : public QObject {
     testing::GuiFixture f;
     WriteDevices(f, 1);
     f.MakeFolder("pc");
-    Team team = Hawks();
+    Team team = scorewick::testing::HomeTeam();
     QVERIFY(SaveTeam(f.Path("pc/Hawks.tem"), team));
     f.ui.file_answers.push_back(FileChoice{f.Path("pc/Hawks.tem"), 2});
     f.ui.file_answers.push_back(FileChoice{f.Path("device1/Hawks.tem"), 1});
@@ -164,7 +156,7 @@ class HandheldCommandsTest : public QObject {
     testing::GuiFixture f;
     WriteDevices(f, 2);
     Game game;
-    game.home = Hawks();
+    game.home = scorewick::testing::HomeTeam();
     QVERIFY(SaveGame(f.Path("device2/Opener.gam"), game));
     f.ui.yes_no_answers = {false, true};
     f.ui.file_answers.push_back(FileChoice{f.Path("device2/Opener.gam"), 1});

@@ -38,8 +38,9 @@ class PlayerReportsTest : public QObject {
     team_ = testing::SampleTeamName();
   }
 
-  // A double click on a player's row opens his game log: his line game by
-  // game, ending with his totals, which are his line in the statistics.
+  // A player's row opens his game log, the totals row nothing (the real
+  // double click is the statistics window's test); the log's figures are
+  // his line in the statistics (the game log's season test).
   void doubleClickOpensTheGameLog() {
     const GameChoice chosen{.games = games_, .team = team_};
     StatsWindow w(chosen, StatRules{}, fixture_.session, fixture_.ui, nullptr);
@@ -50,14 +51,8 @@ class PlayerReportsTest : public QObject {
     };
     w.OpenGameLogOf(static_cast<int>(w.displayed().batting.size()) - 1);  // the totals row
     QVERIFY(opened.empty());
-    // The player who came up most, for a screenshot with figures.
-    int row = 0;
-    for (int r = 0; r + 1 < static_cast<int>(w.displayed().batting.size()); ++r) {
-      if (w.displayed().batting[r].plate_appearances > w.displayed().batting[row].plate_appearances)
-        row = r;
-    }
-    const BattingStat first = w.displayed().batting[static_cast<std::size_t>(row)];
-    w.OpenGameLogOf(row);
+    const BattingStat first = w.displayed().batting.front();
+    w.OpenGameLogOf(0);
     QCOMPARE(opened, std::vector<std::string>({first.name, team_}));
     w.reject();
 
@@ -65,12 +60,7 @@ class PlayerReportsTest : public QObject {
       auto* log = qobject_cast<ReportWindow*>(dialog);
       QVERIFY(log);
       QCOMPARE(log->windowTitle(), "Game Log: " + QString::fromStdString(first.name));
-      QTableWidget* grid = log->grids().at(0);
-      QCOMPARE(grid->rowCount(), first.games + 1);
-      const int last = grid->rowCount() - 1;
-      QCOMPARE(grid->item(last, 0)->text(), QString("Totals"));
-      QCOMPARE(grid->item(last, 4)->text(), QString::number(first.plate_appearances));  // PA
-      QCOMPARE(grid->item(last, 7)->text(), QString::number(first.hits));               // H
+      QCOMPARE(log->grids().at(0)->rowCount(), first.games + 1);  // his games and the totals
       log->resize(1000, 360);
       testing::SaveScreenshot(log, "game_log");
       log->accept();

@@ -79,15 +79,8 @@ class RosterEditTest : public QObject {
     QCOMPARE(Texts(Find<QListWidget>(&d, "roster")), QStringList({"Cal", "Abe", "Bob (dh)"}));
     QCOMPARE(Texts(Find<QListWidget>(&d, "lineup")),
              QStringList({"01, Cal", "02, Abe", "03, Bob"}));
-    const QStringList positions = Texts(Find<QComboBox>(&d, "position"));
-    const QStringList numbers = Texts(Find<QComboBox>(&d, "number"));
-    const QStringList orders = Texts(Find<QComboBox>(&d, "order"));
-    QCOMPARE(QStringList({QString::number(positions.size()), positions[6],
-                          QString::number(numbers.size()), numbers[0], numbers[1], numbers[100],
-                          QString::number(orders.size()), orders[20]}),
-             QStringList({"32", "Short Stop", "101", "00", "0", "99", "21", "20"}));
-    QCOMPARE(Texts(Find<QComboBox>(&d, "bats")), QStringList({"Right", "Left", "Switch"}));
-    QCOMPARE(Texts(Find<QComboBox>(&d, "throws")), QStringList({"Right", "Left"}));
+    // The boxes' lists are the code's own; what they encode shows in the
+    // player read into them below (no number as "00").
     QCOMPARE(Texts(Find<QComboBox>(&d, "dh")), QStringList({"No DH", "Cal", "Abe", "Bob (dh)"}));
     QCOMPARE(Shown(&d, {"dh"}) << Find<QComboBox>(&d, "bats_for")->itemText(0),
              QStringList({"No DH", "Self at position ..."}));
@@ -167,19 +160,15 @@ class RosterEditTest : public QObject {
     QCOMPARE(items[0]->text(), QString("&Name"));
     QCOMPARE(items[3]->data().toInt(), kCmdSortByPosition);
     QCOMPARE(Find<QPushButton>(&e.d, "sort_by")->menu(), e.d.sort_menu());
+    // The orders and their flips are the roster sorter's own tests; here
+    // the menu reaches it, with the locale's order for names.
     items[2]->trigger();
     QCOMPARE(Names(e.team), QStringList({"Abe", "abe", "Cal", "Bob"}));
-    items[2]->trigger();
-    QCOMPARE(Names(e.team), QStringList({"Bob", "Cal", "abe", "Abe"}));
-    // Names in the locale's order, then the other way round.
     e.d.RunSortCommand(kCmdSortByName);
-    QStringList names = Names(e.team);
+    const QStringList names = Names(e.team);
     for (int i = 1; i < names.size(); ++i) {
       QVERIFY(QString::localeAwareCompare(names[i - 1], names[i]) <= 0);
     }
-    e.d.RunSortCommand(kCmdSortByName);
-    std::reverse(names.begin(), names.end());
-    QCOMPARE(Names(e.team), names);
     // The lists follow the roster; personal information follows its player.
     QCOMPARE(Texts(Find<QListWidget>(&e.d, "roster")).first(), names.first());
     QCOMPARE(e.team.info(e.team.IndexOfPlayer("abe")), PLAYER_INFO{});
@@ -279,6 +268,8 @@ class RosterEditTest : public QObject {
     QVERIFY(letters.contains("d") && letters.contains("h"));
   }
 
+  // OK says what the roster rules refuse (their own tests) and keeps the
+  // dialog and its edits.
   void okRefusesADuplicateSlot() {
     Editor e;
     Find<QListWidget>(&e.d, "roster")->setCurrentRow(0);

@@ -115,18 +115,14 @@ class StatsWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     testing::SaveScreenshot(&w, "stats_batting");
 
-    // A split on the pitching tab is the pitching split, counted as the
-    // engine counts it; the batting tab still shows its own.
+    // A split on the pitching tab is the pitching split; the batting tab
+    // still shows its own.
     Find<QTabBar>(&w, "tables")->setCurrentIndex(3);
     QCOMPARE(w.table(), StatTable::kPitching);
     QCOMPARE(RadioTexts(&w), QStringList({"Vs &RH Batters", "Vs &LH Batters", "Vs &All Batters"}));
     Find<QRadioButton>(&w, "split_left")->click();
     QCOMPARE(w.pitching_split(), Split::kLeft);
     QCOMPARE(w.batting_split(), Split::kAll);
-    Stat engine;
-    engine.team_name = team_;
-    Accumulate(games_, engine, Split::kLeft, Split::kAll, false);
-    QCOMPARE(model->rowCount(), int(engine.pitching.size()));
     Find<QTabBar>(&w, "tables")->setCurrentIndex(0);
     QVERIFY(Find<QRadioButton>(&w, "split_all")->isChecked());
 
@@ -361,30 +357,21 @@ class StatsWindowTest : public QObject {
       const int rows = model->rowCount();
       const int ops = Section(w, "OPS");
       const QString totals = Cell(w, rows - 1, ops);
+      // Which rows qualify is the engine's (its rates tests); here the
+      // boxes reach it, the rows drawn and exported follow, the totals stay.
       Find<QSpinBox>(&w, "min_pa")->setValue(20);
-      Qualifiers want;
-      want.min_plate_appearances = 20;
-      QCOMPARE(w.qualifiers(), want);
       QVERIFY(model->rowCount() < rows);
       QCOMPARE(model->rowCount(), int(w.displayed().batting.size()));
       QCOMPARE(Find<QLabel>(&w, "hidden")->text(),
                QString("%1 players hidden by the qualifiers").arg(rows - model->rowCount()));
-      for (const BattingStat& b : w.displayed().batting) QVERIFY(b.plate_appearances >= 20);
       QCOMPARE(Cell(w, model->rowCount() - 1, ops), totals);
       w.ShowTable(StatTable::kPitching);
       Find<QDoubleSpinBox>(&w, "min_ip")->setValue(6.33);
-      for (const PitchingStat& p : w.displayed().pitching) QVERIFY(p.outs >= 19);
       const std::string csv = fixture_.Path("qualified");
       fixture_.ui.file_answers.push_back(FileChoice{csv, 1});
       w.Export(StatsWindow::ExportForm::kCsv);
       QCOMPARE(ReadText(csv + ".csv"), reports::StatsCsv(w.displayed(), StatTable::kPitching,
                                                          w.layout(StatTable::kPitching)));
-      w.ShowTable(StatTable::kBatting);
-      w.resize(1100, 600);
-      w.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&w));
-      w.list()->horizontalScrollBar()->setValue(w.list()->horizontalScrollBar()->maximum());
-      testing::SaveScreenshot(&w, "stats_rates_qualified");
       w.accept();
     }
     QCOMPARE(ReadText(kept), std::string("min-pa=20\nmin-ip=6.33\nhide-empty=0\n"));
@@ -395,16 +382,12 @@ class StatsWindowTest : public QObject {
     std::filesystem::remove(kept);
   }
 
+  // The texts are the engine's (the qualifiers test above compares one);
+  // the pages and their appending are the export tests' golden files.
   void exportWritesTheEnginesText() {
     StatsWindow w(Chosen(), StatRules{}, fixture_.session, fixture_.ui, nullptr);
     QVERIFY(w.Open());
     w.ShowTable(StatTable::kFielding);
-    const std::string csv = fixture_.Path("fielding");  // the extension is added
-    fixture_.ui.file_answers.push_back(FileChoice{csv, 1});
-    w.Export(StatsWindow::ExportForm::kCsv);
-    QCOMPARE(ReadText(csv + ".csv"),
-             reports::StatsCsv(w.shown(), StatTable::kFielding, w.layout(StatTable::kFielding)));
-
     const std::string html = fixture_.Path("stats.htm");
     fixture_.ui.file_answers.push_back(FileChoice{html, 1});
     w.Export(StatsWindow::ExportForm::kHtml);
@@ -412,8 +395,7 @@ class StatsWindowTest : public QObject {
     fixture_.ui.file_answers.push_back(FileChoice{html, 1});
     w.Export(StatsWindow::ExportForm::kHtmlAppended);
     const std::string page = ReadText(html);
-    QCOMPARE(page.find("<HTML>"), std::size_t{0});
-    QVERIFY(page.find("<HTML>", 1) == std::string::npos);
+    QVERIFY(page.find("<HTML>", 1) == std::string::npos);  // appended: one head
     QVERIFY(page.find("Fielding Stats") < page.find("Pitching Stats"));
     QCOMPARE(fixture_.ui.file_requests.back().filter,
              std::string("HTML Page (*.htm)|*.htm;*.html|"));
