@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <ostream>
 
+#include "intake/game_feed.h"
 #include "intake/game_headline.h"
 #include "platform/terminal_text.h"
 #include "records/calendar_day.h"
 #include "records/cp1252.h"
 #include "stats/game_filter.h"
-#include "intake/game_feed.h"
 
 namespace scorewick::cli {
 namespace {

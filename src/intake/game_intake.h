@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
+#include "intake/game_headline.h"
 #include "records/byte_buffer.h"
 #include "records/game.h"
-#include "intake/game_headline.h"
 #include "records/team.h"
 #include "records/user_message.h"
 

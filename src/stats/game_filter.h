@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "intake/game_headline.h"
 #include "intake/game_feed.h"
+#include "intake/game_headline.h"
 #include "records/local_date.h"
 
 namespace scorewick {
