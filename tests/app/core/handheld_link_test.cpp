@@ -430,9 +430,13 @@ TEST_F(HandheldCliTest, UsersAndDevicesAreNamedByOption) {
     SCOPED_TRACE(c.args[0] + " " + c.args[1]);
     const auto r = RunCli(c.args);
     EXPECT_EQ(r.code, c.code) << r.err;
-    if (!c.out.empty()) EXPECT_EQ(r.out, c.out);
+    if (!c.out.empty()) {
+      EXPECT_EQ(r.out, c.out);
+    }
     EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
-    if (!c.written.empty()) EXPECT_TRUE(fs::exists(P(c.written)));
+    if (!c.written.empty()) {
+      EXPECT_TRUE(fs::exists(P(c.written)));
+    }
   }
   EXPECT_FALSE(fs::exists(P("Kim.pdb")));  // no user, no database
   testing::ScopedEnv missing("SCOREWICK_INSTAIDE", P("none.so"));
