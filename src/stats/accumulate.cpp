@@ -35,6 +35,28 @@ struct SideParts {
 
 }  // namespace
 
+namespace {
+
+// Notes a fed game in the report (its headline, its refusal, whether the
+// filters left it, whether it is the team's); true when it is to be counted.
+bool NoteFedGame(FedGame& fed, AccumulateReport& report) {
+  if (fed.headline) {
+    if (!fed.left) ++report.games_chosen;
+    report.headlines[fed.index] = std::move(fed.headline);
+  }
+  if (fed.refusal) {
+    report.refusals.push_back(std::move(*fed.refusal));
+    return false;
+  }
+  if (fed.left) return false;
+  ++report.games_read;
+  if (fed.other_teams) return false;
+  ++report.games_of_team;
+  return true;
+}
+
+}  // namespace
+
 AccumulateReport AccumulateSides(const std::vector<std::string>& games, Stat* team, Stat* opponents,
                                  Split pitching_split, Split batting_split,
                                  const AccumulateProgress& progress, int threads,
@@ -68,18 +90,7 @@ AccumulateReport AccumulateSides(const std::vector<std::string>& games, Stat* te
       report.cancelled = true;
       return false;
     }
-    if (fed.headline) {
-      if (!fed.left) ++report.games_chosen;
-      report.headlines[fed.index] = std::move(fed.headline);
-    }
-    if (fed.refusal) {
-      report.refusals.push_back(std::move(*fed.refusal));
-      return true;
-    }
-    if (fed.left) return true;
-    ++report.games_read;
-    if (fed.other_teams) return true;
-    ++report.games_of_team;
+    if (!NoteFedGame(fed, report)) return true;
     if (const auto* parts = std::any_cast<SideParts>(&fed.kept)) {
       if (team) parts->team.AddTo(*team);
       if (opponents) parts->opponents.AddTo(*opponents);
