@@ -71,8 +71,8 @@ std::string FileReadHere(const std::string& out) {
 
 bool MayWrite(const std::string& out, FileContent content, const std::vector<std::string>& inputs,
               bool force, CommandContext& ctx, const std::string& folder) {
-  if (const std::string refusal = OutputRefusal(out, folder); !refusal.empty()) {
-    ctx.err << "scorewick: not written: " << TerminalText(refusal) << "\n";
+  if (const Status place = CheckOutputPlace(out, folder); !place) {
+    ctx.err << "scorewick: not written: " << TerminalText(place.reason) << "\n";
     return false;
   }
   if (force) return true;
@@ -82,7 +82,7 @@ bool MayWrite(const std::string& out, FileContent content, const std::vector<std
   } else {
     std::vector<std::string> read = inputs;
     read.insert(read.end(), ctx.files_read.begin(), ctx.files_read.end());
-    conflict = OutputConflict(read, out, content);
+    conflict = CheckOutputContent(read, out, content).reason;
   }
   if (conflict.empty()) return true;
   ctx.err << "scorewick: not written: " << TerminalText(conflict)

@@ -34,7 +34,7 @@ std::string FileReadHere(const std::string& out);
 // (FileReadHere) are never written over unasked.  With force, true unless
 // out is a folder, a device or a pipe, which nothing replaces.  An output
 // written into a folder among others names the folder: a link there that
-// leads out of it, or nowhere, is not written through (OutputRefusal).
+// leads out of it, or nowhere, is not written through (CheckOutputPlace).
 bool MayWrite(const std::string& out, FileContent content, const std::vector<std::string>& inputs,
               bool force, CommandContext& ctx, const std::string& folder = {});
 

@@ -274,8 +274,10 @@ bool AddToBatch(const RetrosheetExportRequest& request, const std::string& file,
   const std::string path = Joined(request.output_folder, file);
   const std::string folder =
       request.output_folder.empty() ? std::string(".") : request.output_folder;
-  refusal = OutputRefusal(path);
-  if (!refusal.empty()) return false;
+  if (Status place = CheckOutputPlace(path); !place) {
+    refusal = place.reason;
+    return false;
+  }
   if (!request.force) {
     // A link counts as there, also one that leads nowhere.
     if (NameTaken(path)) {
@@ -283,12 +285,16 @@ bool AddToBatch(const RetrosheetExportRequest& request, const std::string& file,
       kept = true;
       return false;
     }
-    refusal = OutputConflict(request.games, path, FileContent::kText);
-    if (!refusal.empty()) return false;
+    if (Status fits = CheckOutputContent(request.games, path, FileContent::kText); !fits) {
+      refusal = fits.reason;
+      return false;
+    }
   }
   // Nor, even when forced, a link that leads out of the folder or nowhere.
-  refusal = OutputRefusal(path, folder);
-  if (!refusal.empty()) return false;
+  if (Status place = CheckOutputPlace(path, folder); !place) {
+    refusal = place.reason;
+    return false;
+  }
   const Status added = batch.Add(path, TextBytes(text));
   refusal = added.reason;
   return added.ok;

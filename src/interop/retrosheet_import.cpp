@@ -29,19 +29,17 @@ Taken WriteOutput(FileBatch& batch, const std::string& path, const std::string& 
                   const std::vector<std::uint8_t>& bytes, FileContent content,
                   const std::vector<std::string>& inputs, bool force) {
   // A folder, a device or a pipe of that name is never written over.
-  if (std::string refusal = OutputRefusal(path); !refusal.empty()) return {refusal};
+  if (Status place = CheckOutputPlace(path); !place) return {place.reason};
   if (!force) {
     // A link counts as there, also one that leads nowhere.
     if (NameTaken(path)) {
       return {FileNameOf(path) + " is already there (" + OccupantName(path) + "): kept as it is",
               true};
     }
-    if (std::string conflict = OutputConflict(inputs, path, content); !conflict.empty()) {
-      return {conflict};
-    }
+    if (Status fits = CheckOutputContent(inputs, path, content); !fits) return {fits.reason};
   }
   // Nor, even when forced, a link that leads out of the folder or nowhere.
-  if (std::string refusal = OutputRefusal(path, folder); !refusal.empty()) return {refusal};
+  if (Status place = CheckOutputPlace(path, folder); !place) return {place.reason};
   Status saved = batch.Add(path, bytes);
   return {saved ? std::string() : saved.reason};
 }

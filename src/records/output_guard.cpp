@@ -84,28 +84,30 @@ bool SameKind(FileContent there, FileContent content) {
          (content == FileContent::kTeamCsv && there == FileContent::kText);
 }
 
-std::string OutputRefusal(const std::string& output, const std::string& folder) {
+Status CheckOutputPlace(const std::string& output, const std::string& folder) {
   namespace fs = std::filesystem;
   std::error_code ec;
   const auto status = fs::status(output, ec);
   if (fs::exists(status) && !fs::is_regular_file(status)) {
-    return output + " is " +
-           (fs::is_directory(status) ? std::string("a folder")
-                                     : std::string("not a file (a pipe or a device)")) +
-           ": it is not written over";
+    return Status::Failed(
+        output, output + " is " +
+                    (fs::is_directory(status) ? std::string("a folder")
+                                              : std::string("not a file (a pipe or a device)")) +
+                    ": it is not written over");
   }
   if (folder.empty() || !fs::is_symlink(fs::symlink_status(output, ec))) return {};
   const fs::path to = fs::read_symlink(output, ec);
   const fs::path target = fs::canonical(output, ec);
   if (ec) {
-    return output + " is a link to " + to.string() + ", which is not there (" + ec.message() +
-           "): a link in " + folder + " is not followed out of it";
+    return Status::Failed(output, output + " is a link to " + to.string() +
+                                      ", which is not there (" + ec.message() + "): a link in " +
+                                      folder + " is not followed out of it");
   }
   const fs::path inside = fs::canonical(folder, ec);
   const fs::path relative = target.lexically_relative(inside);
   if (ec || relative.empty() || *relative.begin() == "..") {
-    return output + " is a link to " + target.string() + ", out of " + folder +
-           ": a link in it is not followed out of it";
+    return Status::Failed(output, output + " is a link to " + target.string() + ", out of " +
+                                      folder + ": a link in it is not followed out of it");
   }
   return {};
 }
@@ -126,8 +128,8 @@ std::string OccupantName(const std::string& path) {
   return ContentName(ContentOfFile(path));
 }
 
-std::string OutputConflict(const std::vector<std::string>& inputs, const std::string& output,
-                           FileContent content) {
+Status CheckOutputContent(const std::vector<std::string>& inputs, const std::string& output,
+                          FileContent content) {
   std::error_code ec;
   // A file not there yet is none of the inputs: a run that writes many
   // files beside many inputs looks at each input only for an output that
@@ -135,16 +137,18 @@ std::string OutputConflict(const std::vector<std::string>& inputs, const std::st
   if (std::filesystem::exists(output, ec) && !ec) {
     for (const std::string& in : inputs) {
       if (!in.empty() && std::filesystem::equivalent(in, output, ec) && !ec) {
-        return output + " is the input " + in + ": writing it would destroy what is read";
+        return Status::Failed(
+            output, output + " is the input " + in + ": writing it would destroy what is read");
       }
     }
   }
   const FileContent there = ContentOfFile(output);
   if (SameKind(there, content)) return {};
   if (there == FileContent::kUnknown) {
-    return output + " cannot be read to tell what it holds";
+    return Status::Failed(output, output + " cannot be read to tell what it holds");
   }
-  return output + " already holds " + ContentName(there) + ", not " + ContentName(content);
+  return Status::Failed(
+      output, output + " already holds " + ContentName(there) + ", not " + ContentName(content));
 }
 
 }  // namespace scorewick

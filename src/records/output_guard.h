@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "records/status.h"
+
 namespace scorewick {
 
 // What a file holds, told from its first bytes.
@@ -35,14 +37,14 @@ std::string ContentName(FileContent content);
 // over other text (a roster is text; other text over a roster is not).
 bool SameKind(FileContent there, FileContent content);
 
-// Empty when output may be written at all; otherwise why not, whatever
+// Whether output may be written at all; fails saying why not, whatever
 // the person asks for: it is a folder, a device or a pipe, which a save
 // would replace by a plain file.  For an output written into a folder
 // among others (box scores into --out-dir, an import's games), folder
 // names that folder, and a symbolic link at output is refused too when it
 // leads out of the folder or to nothing: a save would follow it and write
 // where the person did not say.
-std::string OutputRefusal(const std::string& output, const std::string& folder = {});
+Status CheckOutputPlace(const std::string& output, const std::string& folder = {});
 
 // Whether something is at path: a file, a folder, or a symbolic link, also
 // one that leads nowhere (which a save would follow to make a file).
@@ -52,11 +54,10 @@ bool NameTaken(const std::string& path);
 // that leads nowhere".
 std::string OccupantName(const std::string& path);
 
-// Empty when output may be written with content; otherwise the reason it
-// may not: output is one of inputs (the same file after links are
-// followed), or it exists and holds something else than content (or
+// Whether output may be written with content; fails saying why not: output is one of inputs (the
+// same file after links are followed), or it exists and holds something else than content (or
 // cannot be read to tell).
-std::string OutputConflict(const std::vector<std::string>& inputs, const std::string& output,
-                           FileContent content);
+Status CheckOutputContent(const std::vector<std::string>& inputs, const std::string& output,
+                          FileContent content);
 
 }  // namespace scorewick

@@ -99,8 +99,10 @@ Status SiteFolder::Add(const std::string& path, std::string_view text) {
     return Status::Failed({}, path + " is not a name inside the site's folder");
   if (Status ready = FolderFor(path); !ready) return ready;
   const std::string target = (fs::path(folder_) / path).string();
-  if (const std::string why = OutputRefusal(target, folder_); !why.empty())
-    return Status::Failed({}, why);
+  if (Status place = CheckOutputPlace(target, folder_); !place) {
+    place.file.clear();
+    return place;
+  }
   const Entry entry{TextHash(text), static_cast<std::int64_t>(text.size())};
   now_[path] = entry;
   const auto before = before_.find(path);
