@@ -28,8 +28,13 @@ std::vector<std::string> Filtered(const Season& season, const GameFilter& filter
   if (!filter.Active()) return season.paths;
   std::vector<std::optional<scorewick::GameHeadline>> headlines;
   headlines.reserve(season.paths.size());
-  for (const std::string& path : season.paths)
-    headlines.push_back(scorewick::ReadGameHeadline(path));
+  for (const std::string& path : season.paths) {
+    scorewick::GameHeadline h;
+    if (scorewick::ReadGameHeadline(path, h))
+      headlines.emplace_back(std::move(h));
+    else
+      headlines.emplace_back();
+  }
   std::vector<std::string> left;
   for (const std::size_t i : scorewick::FilterGames(headlines, filter).kept)
     left.push_back(season.paths[i]);

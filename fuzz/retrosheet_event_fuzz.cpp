@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         roster.push_back({id, id, "", 'R', 'R', "", "P"});
       }
     }
-    const ClubFinder finder = [&](std::string_view code, int, std::string*) -> const Club* {
+    const ClubFinder finder = [&](std::string_view code, int, const Club*& found) -> Status {
       auto it = clubs.find(code);
       if (it == clubs.end()) {
         Club club;
@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         club.team = MakeClubTeam({club.code, "A", "City", club.code}, roster, club.names);
         it = clubs.emplace(club.code, std::move(club)).first;
       }
-      return &it->second;
+      found = &it->second;
+      return {};
     };
     Game game;
     GameOrigin origin;

@@ -108,9 +108,10 @@ void BoxGameSelection::Fill() {
   std::sort(games.begin(), games.end());
   if (fs::path(folder_).has_relative_path()) folders.insert(folders.begin(), "..");
   for (const std::string& name : games) {
-    const std::optional<GameHeadline> game = ReadGameHeadline((fs::path(folder_) / name).string());
+    GameHeadline game;
+    const bool read = ReadGameHeadline((fs::path(folder_) / name).string(), game).ok;
     auto* item =
-        new QListWidgetItem(game ? print::FromCp1252(GameLineText(*game)) : Native(name), list_);
+        new QListWidgetItem(read ? print::FromCp1252(GameLineText(game)) : Native(name), list_);
     item->setData(kFileRole, Native(name));
     item->setToolTip(Native(name));
   }

@@ -271,7 +271,7 @@ void GameChooserDialog::EnterFolder(const std::string& folder) {
 
 const std::optional<GameHeadline>& GameChooserDialog::Headline(const std::string& path) {
   auto [at, fresh] = headlines_.try_emplace(path);
-  if (fresh) at->second = ReadGameHeadline(path);
+  if (GameHeadline read; fresh && ReadGameHeadline(path, read)) at->second = std::move(read);
   return at->second;
 }
 

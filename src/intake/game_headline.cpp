@@ -68,9 +68,8 @@ HeadlineRead ParseGameHeadline(std::span<const std::uint8_t> bytes, bool head, b
   return Parsed::kDone;
 }
 
-std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::string* why,
-                                             bool rosters) {
-  GameHeadline headline;
+Status ReadGameHeadline(const std::string& path, GameHeadline& headline, bool rosters) {
+  headline = GameHeadline{};
   std::string reason;
   Parsed parsed = Parsed::kCutOff;
   const auto want_rest = [&](std::span<const std::uint8_t> head) {
@@ -80,13 +79,11 @@ std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::strin
   std::vector<std::uint8_t> bytes;
   bool whole = false;
   if (Status read = ReadFileHeadFirst(path, kHeadlineHead, want_rest, bytes, &whole); !read) {
-    if (why) *why = read.reason;
-    return std::nullopt;
+    return read;
   }
   if (whole) parsed = ParseGameHeadline(bytes, false, rosters, headline, reason);
-  if (parsed == Parsed::kDone) return headline;
-  if (why) *why = reason;
-  return std::nullopt;
+  if (parsed == Parsed::kDone) return {};
+  return Status::Failed(path, reason);
 }
 
 }  // namespace scorewick

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "records/status.h"
+
 namespace scorewick {
 
 struct GameHeadline {
@@ -32,13 +34,12 @@ struct GameHeadline {
 
 // Reads the headline of the game file at path: its first 8 KB, and the
 // rest only when the two teams do not fit there (rosters of hundreds of
-// players).  A game of format 2.0 is read like a current one.  Nothing,
-// with the reason in *why ("not a game file", "cannot open: ..."), when the
-// file cannot be read, is no game, is of an older format without a version
+// players).  A game of format 2.0 is read like a current one.  Refused,
+// with the reason ("not a game file", "cannot open: ..."), when the file
+// cannot be read, is no game, is of an older format without a version
 // word, or its header or teams are damaged.  With rosters, the players'
 // names are kept too.
-std::optional<GameHeadline> ReadGameHeadline(const std::string& path, std::string* why = nullptr,
-                                             bool rosters = false);
+Status ReadGameHeadline(const std::string& path, GameHeadline& headline, bool rosters = false);
 
 // What a game file's bytes say of its headline.
 enum class HeadlineRead {

@@ -60,14 +60,13 @@ std::string LostText(const std::vector<std::string>& lost) {
 void ReadHeadlines(const std::vector<std::string>& games, std::vector<GameHeadline>& headlines,
                    std::vector<std::size_t>& game_of, ExportSummary& summary) {
   for (std::size_t i = 0; i < games.size(); ++i) {
-    std::string why;
-    std::optional<GameHeadline> h = ReadGameHeadline(games[i], &why);
-    if (!h) {
+    GameHeadline h;
+    if (Status read = ReadGameHeadline(games[i], h); !read) {
       ++summary.games_refused;
-      summary.messages.push_back(Message(FileNameOf(games[i]), {}, why));
+      summary.messages.push_back(Message(FileNameOf(games[i]), {}, read.reason));
       continue;
     }
-    headlines.push_back(std::move(*h));
+    headlines.push_back(std::move(h));
     game_of.push_back(i);
   }
 }
@@ -267,53 +266,25 @@ bool ExportPipeline::Run(const ImportProgress& progress) {
   return !stop_;
 }
 
-// One file of the export into the batch, unless it may not be written
-// (into refused, with the reason, kept when it is one left as it was).
-bool AddToBatch(const RetrosheetExportRequest& request, const std::string& file,
-                const std::string& text, FileBatch& batch, std::string& refusal, bool& kept) {
-  const std::string path = Joined(request.output_folder, file);
-  const std::string folder =
-      request.output_folder.empty() ? std::string(".") : request.output_folder;
-  if (Status place = CheckOutputPlace(path); !place) {
-    refusal = place.reason;
-    return false;
-  }
-  if (!request.force) {
-    // A link counts as there, also one that leads nowhere.
-    if (NameTaken(path)) {
-      refusal = "already there (" + OccupantName(path) + "): kept as it is";
-      kept = true;
-      return false;
-    }
-    if (Status fits = CheckOutputContent(request.games, path, FileContent::kText); !fits) {
-      refusal = fits.reason;
-      return false;
-    }
-  }
-  // Nor, even when forced, a link that leads out of the folder or nowhere.
-  if (Status place = CheckOutputPlace(path, folder); !place) {
-    refusal = place.reason;
-    return false;
-  }
-  const Status added = batch.Add(path, TextBytes(text));
-  refusal = added.reason;
-  return added.ok;
-}
-
 // The files, written together: each checked first as every command that
 // writes checks its output.
 void WriteFiles(const RetrosheetExportRequest& request, const RetrosheetEventFiles& events,
                 ExportSummary& summary) {
   FileBatch batch;
   std::vector<std::string> in_batch;
+  const std::string folder =
+      request.output_folder.empty() ? std::string(".") : request.output_folder;
+  const BatchOutput run{folder, request.games, request.force};
   for (const auto& [file, text] : events.Files()) {
-    std::string refusal;
+    const std::string path = Joined(request.output_folder, file);
     bool kept = false;
-    if (AddToBatch(request, file, text, batch, refusal, kept)) {
-      in_batch.push_back(Joined(request.output_folder, file));
+    const Status added =
+        AddOutputToBatch(batch, run, path, TextBytes(text), FileContent::kText, kept);
+    if (added) {
+      in_batch.push_back(path);
       continue;
     }
-    summary.messages.push_back(Message(file, {}, refusal, kept));
+    summary.messages.push_back(Message(file, {}, kept ? added.detail : added.reason, kept));
     const int held = IsEventFile(file) ? static_cast<int>(events.GamesOf(file).size()) : 0;
     if (kept) {
       ++summary.files_kept;
@@ -400,7 +371,7 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
 std::vector<std::string> PlannedExportFileNames(const std::vector<std::string>& games) {
   std::vector<GameHeadline> headlines;
   for (const std::string& path : games) {
-    if (std::optional<GameHeadline> h = ReadGameHeadline(path)) headlines.push_back(std::move(*h));
+    if (GameHeadline h; ReadGameHeadline(path, h)) headlines.push_back(std::move(h));
   }
   return PlannedExportFiles(headlines);
 }

@@ -168,11 +168,8 @@ bool GameBuilder::BeginGame() {
   if (visitor == info_.end() || home == info_.end()) {
     return Fail("the info records visteam and hometeam must come before the line-ups");
   }
-  std::string why;
-  visitor_ = clubs_(visitor->second, season_, &why);
-  if (!visitor_) return Fail(why);
-  home_ = clubs_(home->second, season_, &why);
-  if (!home_) return Fail(why);
+  if (Status found = clubs_(visitor->second, season_, visitor_); !found) return Fail(found.reason);
+  if (Status found = clubs_(home->second, season_, home_); !found) return Fail(found.reason);
   if (auto innings = info_.find("innings"); innings != info_.end()) {
     int n = 0;
     if (ToInt(innings->second, n) && n >= 1 && n <= 30) rules_.innings = n;

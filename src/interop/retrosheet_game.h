@@ -14,6 +14,7 @@
 
 #include "interop/retrosheet_records.h"
 #include "records/game.h"
+#include "records/status.h"
 #include "records/team.h"
 
 namespace scorewick::interop {
@@ -27,9 +28,9 @@ struct Club {
   std::string roster_file;  // the file name, for messages ("SEA2019.ROS")
 };
 
-// Finds the club of a code in a season; nullptr, with the reason in words a
-// person can act on, when its files are missing or cannot be read.
-using ClubFinder = std::function<const Club*(std::string_view code, int season, std::string* why)>;
+// Finds the club of a code in a season; refused, with the reason in words
+// a person can act on, when its files are missing or cannot be read.
+using ClubFinder = std::function<Status(std::string_view code, int season, const Club*& club)>;
 
 // Why a game of an event file could not be built, and where (apart from a
 // game file's refusal, records/game_intake.h, which names a file).

@@ -45,20 +45,21 @@ std::string FindBeside(const std::string& folder, const std::string& name) {
 // needs them and kept for the others.
 class ClubFiles {
  public:
-  const Club* Find(const std::string& folder, std::string_view code, int season, std::string* why) {
+  Status Find(const std::string& folder, std::string_view code, int season, const Club*& club) {
+    club = nullptr;
     if (!IsClubCode(code)) {
-      *why = "the club code \"" + std::string(code) + "\" is not letters and digits";
-      return nullptr;
+      return Status::Failed(
+          {}, "the club code \"" + std::string(code) + "\" is not letters and digits");
     }
     const std::string key = folder + '\n' + std::to_string(season) + '\n' + std::string(code);
-    if (auto it = clubs_.find(key); it != clubs_.end()) {
-      if (!it->second.club) *why = it->second.why;
-      return it->second.club.get();
+    auto it = clubs_.find(key);
+    if (it == clubs_.end()) {
+      Entry& entry = clubs_[key];
+      entry.loaded = Load(folder, std::string(code), season, entry.club);
+      it = clubs_.find(key);
     }
-    Entry& entry = clubs_[key];
-    entry.club = Load(folder, std::string(code), season, &entry.why);
-    if (!entry.club) *why = entry.why;
-    return entry.club.get();
+    club = it->second.club.get();
+    return it->second.loaded;
   }
 
   // What the clubs read since the last call changed to fit (names cut).
@@ -67,71 +68,74 @@ class ClubFiles {
  private:
   struct Entry {
     std::unique_ptr<Club> club;
-    std::string why;
+    Status loaded;
   };
 
-  // Reads a file of the folder into records; false with the reason.
-  static bool Records(const std::string& path, std::vector<RetroRecord>& records,
-                      std::string* why) {
+  // Reads a file of the folder into records.
+  static Status Records(const std::string& path, std::vector<RetroRecord>& records) {
     std::string text;
-    if (Status read = ReadWholeTextFile(path, text, kMaxRetrosheetFile); !read) {
-      if (why) *why = read.reason;
-      return false;
-    }
+    if (Status read = ReadWholeTextFile(path, text, kMaxRetrosheetFile); !read) return read;
     records = ReadRecords(text);
-    return true;
+    return {};
   }
 
-  const std::vector<ClubEntry>* Clubs(const std::string& folder, int season, std::string* why) {
+  // The clubs the team file of a season names, read once per folder.
+  Status Clubs(const std::string& folder, int season, const std::vector<ClubEntry>*& found) {
     const std::string key = folder + '\n' + std::to_string(season);
-    if (auto it = seasons_.find(key); it != seasons_.end()) {
-      if (it->second.empty()) *why = season_why_[key];
-      return it->second.empty() ? nullptr : &it->second;
-    }
-    std::vector<ClubEntry>& clubs = seasons_[key];
+    auto it = seasons_.find(key);
+    if (it == seasons_.end()) it = seasons_.emplace(key, ReadSeason(folder, season)).first;
+    found = it->second.clubs.empty() ? nullptr : &it->second.clubs;
+    return it->second.read;
+  }
+
+  struct SeasonClubs {
+    std::vector<ClubEntry> clubs;
+    Status read;
+  };
+
+  static SeasonClubs ReadSeason(const std::string& folder, int season) {
+    SeasonClubs season_clubs;
     const std::string name = "TEAM" + std::to_string(season);
     const std::string path = FindBeside(folder, name);
     std::vector<RetroRecord> records;
-    std::string problem;
+    Status& read = season_clubs.read;
     if (path.empty()) {
-      problem = "the team file " + name + " is not beside the event file: it names the clubs";
-    } else if (!Records(path, records, &problem)) {
-    } else if (Status read = ReadClubs(records, clubs); !read) {
-      problem = name + ", line " + std::to_string(read.line) + ": " + read.reason;
-      clubs.clear();
+      read = Status::Failed(
+          {}, "the team file " + name + " is not beside the event file: it names the clubs");
+    } else if (read = Records(path, records); !read) {
+    } else if (Status clubs = ReadClubs(records, season_clubs.clubs); !clubs) {
+      read =
+          Status::Failed({}, name + ", line " + std::to_string(clubs.line) + ": " + clubs.reason);
+      season_clubs.clubs.clear();
     }
-    if (clubs.empty() && problem.empty()) problem = name + " names no club";
-    season_why_[key] = problem;
-    *why = problem;
-    return clubs.empty() ? nullptr : &clubs;
+    if (season_clubs.clubs.empty() && read) read = Status::Failed({}, name + " names no club");
+    return season_clubs;
   }
 
-  std::unique_ptr<Club> Load(const std::string& folder, const std::string& code, int season,
-                             std::string* why) {
-    const std::vector<ClubEntry>* clubs = Clubs(folder, season, why);
-    if (!clubs) return nullptr;
+  Status Load(const std::string& folder, const std::string& code, int season,
+              std::unique_ptr<Club>& made) {
+    const std::vector<ClubEntry>* clubs = nullptr;
+    if (Status found = Clubs(folder, season, clubs); !found) return found;
     const auto club = std::find_if(clubs->begin(), clubs->end(), [&](const ClubEntry& c) {
       return Upper(c.code) == Upper(code);
     });
     const std::string team_name = "TEAM" + std::to_string(season);
     if (club == clubs->end()) {
-      *why = "the club " + code + " is not in " + team_name;
-      return nullptr;
+      return Status::Failed({}, "the club " + code + " is not in " + team_name);
     }
     const std::string roster_name = code + std::to_string(season) + ".ROS";
     const std::string path = FindBeside(folder, roster_name);
     if (path.empty()) {
-      *why = "the roster file " + roster_name + " is not beside the event file";
-      return nullptr;
+      return Status::Failed({}, "the roster file " + roster_name + " is not beside the event file");
     }
     std::vector<RetroRecord> records;
     std::vector<RosterEntry> players;
-    if (!Records(path, records, why)) return nullptr;
+    if (Status read = Records(path, records); !read) return read;
     if (Status read = ReadRoster(records, players); !read) {
-      *why = roster_name + ", line " + std::to_string(read.line) + ": " + read.reason;
-      return nullptr;
+      return Status::Failed(
+          {}, roster_name + ", line " + std::to_string(read.line) + ": " + read.reason);
     }
-    auto made = std::make_unique<Club>();
+    made = std::make_unique<Club>();
     made->code = club->code;
     made->roster_file = FileNameOf(path);
     std::vector<std::string> cut;
@@ -145,12 +149,11 @@ class ClubFiles {
       notice.note = true;
       notices_.push_back(std::move(notice));
     }
-    return made;
+    return {};
   }
 
   std::map<std::string, Entry> clubs_;
-  std::map<std::string, std::vector<ClubEntry>> seasons_;
-  std::map<std::string, std::string> season_why_;
+  std::map<std::string, SeasonClubs> seasons_;
   std::vector<ImportRefusal> notices_;
 };
 
@@ -229,10 +232,10 @@ void HandOver(const GameSink& take, const ScoredGame& given, const std::string& 
   const Taken taken = take(given);
   if (taken.kept) {
     ++read.games_kept;
-    read.refusals.push_back({file_name, 0, given.origin.id, taken.reason, true});
-  } else if (!taken.reason.empty()) {
+    read.refusals.push_back({file_name, 0, given.origin.id, taken.status.reason, true});
+  } else if (!taken.status) {
     ++read.games_refused;
-    read.refusals.push_back({file_name, 0, given.origin.id, taken.reason, false, false,
+    read.refusals.push_back({file_name, 0, given.origin.id, taken.status.reason, false, false,
                              given.origin.home, given.origin.visitor});
   } else {
     ++read.games_taken;
@@ -257,8 +260,8 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
   for (const EventFile& file : files) {
     const std::string folder = FolderOf(file.path);
     const std::string file_name = FileNameOf(file.path);
-    ClubFinder finder = [&](std::string_view code, int season, std::string* why) {
-      return clubs.Find(folder, code, season, why);
+    ClubFinder finder = [&](std::string_view code, int season, const Club*& club) {
+      return clubs.Find(folder, code, season, club);
     };
     for (const std::vector<RetroRecord>& records : file.games) {
       if (progress && !progress(done, total)) {
@@ -285,10 +288,12 @@ GamesRead ReadRetrosheetGames(const std::vector<std::string>& event_files, const
         refuse(records.front().line, "the game " + origin.id + " comes twice; the first is kept");
         continue;
       }
-      std::string why;
+      // Both clubs were found when the game was built.
       const int season = std::stoi(origin.id.substr(3, 4));
-      const Club* home = clubs.Find(folder, origin.home, season, &why);
-      const Club* visitor = clubs.Find(folder, origin.visitor, season, &why);
+      const Club* home = nullptr;
+      const Club* visitor = nullptr;
+      (void)clubs.Find(folder, origin.home, season, home);
+      (void)clubs.Find(folder, origin.visitor, season, visitor);
       HandOver(take, {game, origin, *home, *visitor, file.path, read.refusals}, file_name, notes,
                read);
     }

@@ -61,10 +61,10 @@ struct ScoredGame {
   std::vector<ImportRefusal>& notes;
 };
 
-// What became of a game handed on: taken (no reason), kept out because a
-// file of it was already there (kept), or refused with the reason.
+// What became of a game handed on: taken, kept out because a file of it
+// was already there (refused, and kept), or refused with the reason.
 struct Taken {
-  std::string reason;
+  Status status;
   bool kept = false;
 };
 using GameSink = std::function<Taken(const ScoredGame&)>;

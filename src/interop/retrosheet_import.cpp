@@ -22,28 +22,6 @@ constexpr std::size_t kTeamPathOffset = 4;
 // Games written into the folder before they are made durable together.
 constexpr std::size_t kBatchFiles = 512;
 
-// Writes one output file into the batch, unless one is there and may not be
-// written over.  The one place the import decides that, so the command line
-// and the desktop refuse alike.
-Taken WriteOutput(FileBatch& batch, const std::string& path, const std::string& folder,
-                  const std::vector<std::uint8_t>& bytes, FileContent content,
-                  const std::vector<std::string>& inputs, bool force) {
-  // A folder, a device or a pipe of that name is never written over.
-  if (Status place = CheckOutputPlace(path); !place) return {place.reason};
-  if (!force) {
-    // A link counts as there, also one that leads nowhere.
-    if (NameTaken(path)) {
-      return {FileNameOf(path) + " is already there (" + OccupantName(path) + "): kept as it is",
-              true};
-    }
-    if (Status fits = CheckOutputContent(inputs, path, content); !fits) return {fits.reason};
-  }
-  // Nor, even when forced, a link that leads out of the folder or nowhere.
-  if (Status place = CheckOutputPlace(path, folder); !place) return {place.reason};
-  Status saved = batch.Add(path, bytes);
-  return {saved ? std::string() : saved.reason};
-}
-
 // Whether the team file at path holds this team already, whatever path it
 // was saved under.
 bool SameTeamThere(const std::string& path, Team team) {
@@ -89,6 +67,7 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
   std::set<std::string> teams_done;
   const std::string& out = request.output_folder;
   const std::string folder = out.empty() ? std::string(".") : out;
+  const BatchOutput run{folder, request.event_files, request.force};
   std::vector<std::uint8_t> bytes;
   // The files written are made durable a batch at a time: they count as
   // written once on the disk.
@@ -127,21 +106,23 @@ ImportSummary ImportRetrosheet(const RetrosheetImportRequest& request,
         ++summary.teams_unchanged;
         continue;
       }
-      const Taken written = WriteOutput(batch, path, folder, team_bytes, FileContent::kTeamFile,
-                                        request.event_files, request.force);
-      if (written.reason.empty()) {
-        in_batch.emplace_back(path, false);
+      bool kept = false;
+      if (Status added =
+              AddOutputToBatch(batch, run, path, team_bytes, FileContent::kTeamFile, kept);
+          !added) {
+        summary.teams_kept += kept ? 1 : 0;
+        scored.notes.push_back({FileNameOf(path), 0, {}, added.reason, kept});
       } else {
-        summary.teams_kept += written.kept ? 1 : 0;
-        scored.notes.push_back({FileNameOf(path), 0, {}, written.reason, written.kept});
+        in_batch.emplace_back(path, false);
       }
     }
     const std::string path = Joined(out, scored.origin.id + ".gam");
     scored.game.file_path.set(path);
     EncodeGameFile(scored.game, bytes);
-    const Taken written = WriteOutput(batch, path, folder, bytes, FileContent::kGameFile,
-                                      request.event_files, request.force);
-    if (written.reason.empty()) in_batch.emplace_back(path, true);
+    Taken written;
+    written.status =
+        AddOutputToBatch(batch, run, path, bytes, FileContent::kGameFile, written.kept);
+    if (written.status) in_batch.emplace_back(path, true);
     if (batch.size() >= kBatchFiles) commit(scored.notes);
     return written;
   };

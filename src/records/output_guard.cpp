@@ -7,6 +7,7 @@
 
 #include "records/csv_team.h"
 #include "records/file_io.h"
+#include "records/path_names.h"
 
 namespace scorewick {
 namespace {
@@ -149,6 +150,26 @@ Status CheckOutputContent(const std::vector<std::string>& inputs, const std::str
   }
   return Status::Failed(
       output, output + " already holds " + ContentName(there) + ", not " + ContentName(content));
+}
+
+Status AddOutputToBatch(FileBatch& batch, const BatchOutput& run, const std::string& path,
+                        std::span<const std::uint8_t> bytes, FileContent content, bool& kept) {
+  kept = false;
+  if (Status place = CheckOutputPlace(path); !place) return place;
+  if (!run.force) {
+    // A link counts as there, also one that leads nowhere.
+    if (NameTaken(path)) {
+      kept = true;
+      const std::string there = "already there (" + OccupantName(path) + "): kept as it is";
+      Status taken = Status::Failed(path, FileNameOf(path) + " is " + there);
+      taken.detail = there;
+      return taken;
+    }
+    if (Status fits = CheckOutputContent(run.inputs, path, content); !fits) return fits;
+  }
+  // Nor, even when forced, a link that leads out of the folder or nowhere.
+  if (Status place = CheckOutputPlace(path, run.folder); !place) return place;
+  return batch.Add(path, bytes);
 }
 
 }  // namespace scorewick

@@ -4,9 +4,12 @@
 // being written (a roster PDF over a team file, CSV text appended to a
 // game), unless the person asked for it.
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "records/file_io.h"
 #include "records/status.h"
 
 namespace scorewick {
@@ -59,5 +62,20 @@ std::string OccupantName(const std::string& path);
 // cannot be read to tell).
 Status CheckOutputContent(const std::vector<std::string>& inputs, const std::string& output,
                           FileContent content);
+
+// One output of a run that writes many files into folder, added to batch
+// unless it may not be written: the place is checked as CheckOutputPlace
+// does (with folder, even when forced); without force, a name already
+// taken is left as it is (kept says so; the reason names the file, its
+// detail does not) and the content is checked as CheckOutputContent does.
+// The one place such runs decide it, so the command line and the desktop
+// refuse alike.
+struct BatchOutput {
+  const std::string& folder;
+  const std::vector<std::string>& inputs;  // the run's own files, never written over
+  bool force = false;
+};
+Status AddOutputToBatch(FileBatch& batch, const BatchOutput& run, const std::string& path,
+                        std::span<const std::uint8_t> bytes, FileContent content, bool& kept);
 
 }  // namespace scorewick

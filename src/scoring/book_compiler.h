@@ -38,9 +38,9 @@ class Compiler {
   explicit Compiler(Game& game) : game_(game) {}
   // The whole book: each line, then Finish.
   ScorebookResult Run(const std::string& text);
-  // One line of the book; false, with the reason in error(), when the game
-  // cannot take it (the game may then hold part of it).
-  bool Line(const std::string& raw);
+  // One line of the book; refused, with the reason ("line 12: ..."), when
+  // the game cannot take it (the game may then hold part of it).
+  Status Line(const std::string& raw);
   // The end of the book: the open half is closed and the game's totals
   // and decisions are set.
   ScorebookResult Finish();
@@ -49,14 +49,13 @@ class Compiler {
   void Settle();
 
   // The play the words of a result and its runners make in the state the
-  // game is in, without recording it; false with the reason in error().
-  bool ParsePlay(const std::string& words, scoring::Play& play);
+  // game is in, without recording it; refused with the reason.
+  Status ParsePlay(const std::string& words, scoring::Play& play);
 
   // The half-inning a line would open first ("top 2") when it is a play
   // that comes while no half is open; empty when it needs none.
   std::string HalfNeededBy(const std::string& raw) const;
 
-  const std::string& error() const { return error_; }
   // The scorer once the first half has begun, else null.
   const Scorer* scorer() const { return scorer_ ? &*scorer_ : nullptr; }
   Scorer* scorer() { return scorer_ ? &*scorer_ : nullptr; }
@@ -73,6 +72,9 @@ class Compiler {
   const scoring::StartingSide& side(int k) const { return sides_[k]; }
 
  private:
+  // The line read into the game; false with the reason kept (the first
+  // one met) for Line and Finish to hand on.
+  bool TakeLine(const std::string& raw);
   bool Fail(const std::string& what) {
     if (error_.empty()) error_ = "line " + std::to_string(line_) + ": " + what;
     return false;

@@ -292,7 +292,12 @@ bool Compiler::Begin() {
   return true;
 }
 
-bool Compiler::Line(const std::string& raw) {
+Status Compiler::Line(const std::string& raw) {
+  if (TakeLine(raw)) return {};
+  return Status::Failed({}, error_);
+}
+
+bool Compiler::TakeLine(const std::string& raw) {
   ++line_;
   error_.clear();
   std::vector<Token> tokens;
@@ -398,7 +403,7 @@ ScorebookResult Compiler::Finish() {
 ScorebookResult Compiler::Run(const std::string& text) {
   std::istringstream in(text);
   std::string raw;
-  while (error_.empty() && std::getline(in, raw)) Line(raw);
+  while (error_.empty() && std::getline(in, raw)) TakeLine(raw);
   return Finish();
 }
 

@@ -686,11 +686,15 @@ bool Compiler::ResultPlay(const std::vector<Token>& t, std::size_t i, Play& play
   return true;
 }
 
-bool Compiler::ParsePlay(const std::string& words, Play& play) {
+Status Compiler::ParsePlay(const std::string& words, Play& play) {
   std::vector<Token> tokens;
   std::string note;
-  if (const Status read = Tokenize(words, tokens, note); !read) return Fail(read.reason);
-  return scorer_ && ResultPlay(tokens, 0, play);
+  if (!scorer_) return Status::Failed({}, "no half-inning is being played");
+  if (const Status read = Tokenize(words, tokens, note); !read)
+    Fail(read.reason);
+  else if (ResultPlay(tokens, 0, play))
+    return {};
+  return Status::Failed({}, error_);
 }
 
 // Pitches written together ("bsf"), or one letter with its details

@@ -160,8 +160,8 @@ bool Writer::Fail(const std::string& what) {
 
 bool Writer::Emit(const std::string& line) {
   Flush();
-  if (!compiler_.Line(line)) {
-    return Fail("\"" + line + "\" does not read back: " + compiler_.error());
+  if (Status read = compiler_.Line(line); !read) {
+    return Fail("\"" + line + "\" does not read back: " + read.reason);
   }
   lines_.push_back(line);
   return true;

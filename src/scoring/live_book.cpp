@@ -51,8 +51,8 @@ LiveBook::LineUps LiveBook::Listed() const {
 Status LiveBook::Replay(const std::vector<std::string>& entries, std::unique_ptr<State>& out) {
   auto state = std::make_unique<State>();
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (!state->compiler.Line(entries[i])) {
-      Status failed = Status::Failed({}, WithoutLine(state->compiler.error()));
+    if (Status read = state->compiler.Line(entries[i]); !read) {
+      Status failed = Status::Failed({}, WithoutLine(read.reason));
       failed.line = static_cast<int>(i + 1);
       return failed;
     }
@@ -80,9 +80,10 @@ Status LiveBook::Add(const std::string& entry, std::vector<std::string>* added) 
   if (!half.empty()) lines.push_back(half);
   lines.push_back(entry);
   for (const std::string& line : lines) {
-    if (state_->compiler.Line(line)) continue;
+    Status read = state_->compiler.Line(line);
+    if (read) continue;
     // What the game took of the entry before it refused goes back.
-    const std::string reason = WithoutLine(state_->compiler.error());
+    const std::string reason = WithoutLine(read.reason);
     std::unique_ptr<State> state;
     if (Status again = Replay(entries_, state); again) state_ = std::move(state);
     return Status::Failed({}, reason);
@@ -135,10 +136,9 @@ Status LiveBook::Check(const std::vector<std::string>& more) const {
 }
 
 Status LiveBook::Preview(const std::string& words, scoring::Play& play) {
-  if (!state_->compiler.scorer()) return Status::Failed({}, "no half-inning is being played");
-  if (!state_->compiler.ParsePlay(words, play))
-    return Status::Failed({}, WithoutLine(state_->compiler.error()));
-  return {};
+  Status parsed = state_->compiler.ParsePlay(words, play);
+  parsed.reason = WithoutLine(parsed.reason);
+  return parsed;
 }
 
 Status LiveBook::Undo(std::size_t n) {

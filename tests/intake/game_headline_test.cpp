@@ -28,12 +28,12 @@ TEST(GameHeadline, DayStartAndTeams) {
     game.visitor = testing::MakeTeam("Bats", 9);
     const std::string path = dir.Path("g" + std::to_string(players) + ".gam");
     ASSERT_TRUE(SaveGame(path, game).ok);
-    const std::optional<GameHeadline> read = ReadGameHeadline(path);
-    ASSERT_TRUE(read) << players;
-    EXPECT_EQ(std::tie(read->year, read->month, read->day, read->hour, read->minute),
+    GameHeadline read;
+    ASSERT_TRUE(ReadGameHeadline(path, read)) << players;
+    EXPECT_EQ(std::tie(read.year, read.month, read.day, read.hour, read.minute),
               std::make_tuple(2024, 5, 4, 15, 5));
-    EXPECT_EQ(read->home, "Hawks");
-    EXPECT_EQ(read->visitor, "Bats");
+    EXPECT_EQ(read.home, "Hawks");
+    EXPECT_EQ(read.visitor, "Bats");
   }
 }
 
@@ -49,9 +49,10 @@ TEST(GameHeadline, WhatIsNoGameIsRefusedWithItsReason) {
   bytes.resize(300);  // inside the home team
   ASSERT_TRUE(WriteFileAtomically(dir.Path("cut.gam"), bytes));
   for (const char* name : {"t.tem", "text.gam", "cut.gam", "none.gam"}) {
-    std::string why;
-    EXPECT_FALSE(ReadGameHeadline(dir.Path(name), &why)) << name;
-    EXPECT_FALSE(why.empty()) << name;
+    GameHeadline read;
+    const Status refused = ReadGameHeadline(dir.Path(name), read);
+    EXPECT_FALSE(refused) << name;
+    EXPECT_FALSE(refused.reason.empty()) << name;
   }
 }
 

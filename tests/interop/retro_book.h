@@ -81,11 +81,11 @@ inline const Club& BookClub(bool home) {
 }
 
 inline ClubFinder BookClubs() {
-  return [](std::string_view code, int, std::string* why) -> const Club* {
-    if (code == "GUL") return &BookClub(false);
-    if (code == "HAW") return &BookClub(true);
-    *why = "the roster file " + std::string(code) + "2024.ROS is not beside the event file";
-    return nullptr;
+  return [](std::string_view code, int, const Club*& club) -> Status {
+    club = code == "GUL" ? &BookClub(false) : code == "HAW" ? &BookClub(true) : nullptr;
+    if (club) return {};
+    return Status::Failed(
+        {}, "the roster file " + std::string(code) + "2024.ROS is not beside the event file");
   };
 }
 

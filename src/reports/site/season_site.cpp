@@ -179,20 +179,20 @@ std::vector<std::string> ReadHeads(Season& season, PlayerNames& names,
   const SiteRequest& r = *season.request;
   std::vector<std::string> feed;
   for (const std::string& file : r.games) {
-    const std::optional<GameHeadline> head = ReadGameHeadline(file, nullptr, true);
+    GameHeadline head;
     SeasonGame g;
     g.file = file;
-    if (head) {
-      teams_seen.insert(head->home);
-      teams_seen.insert(head->visitor);
-      if (!r.all_teams && head->home != r.team && head->visitor != r.team) continue;
-      g.day = {head->year, head->month, head->day};
-      g.hour = head->hour;
-      g.minute = head->minute;
-      g.home = head->home;
-      g.visitor = head->visitor;
-      for (const std::string& n : head->home_players) names.Add(head->home, n);
-      for (const std::string& n : head->visitor_players) names.Add(head->visitor, n);
+    if (ReadGameHeadline(file, head, true)) {
+      teams_seen.insert(head.home);
+      teams_seen.insert(head.visitor);
+      if (!r.all_teams && head.home != r.team && head.visitor != r.team) continue;
+      g.day = {head.year, head.month, head.day};
+      g.hour = head.hour;
+      g.minute = head.minute;
+      g.home = head.home;
+      g.visitor = head.visitor;
+      for (const std::string& n : head.home_players) names.Add(head.home, n);
+      for (const std::string& n : head.visitor_players) names.Add(head.visitor, n);
     }
     g.index = season.games.size();
     season.games.push_back(std::move(g));

@@ -217,8 +217,8 @@ int Write(const std::string& out, const std::vector<std::string>& games) {
   std::vector<GameHeadline> headlines;
   std::vector<std::string> readable;
   for (const std::string& path : games) {
-    if (auto h = ReadGameHeadline(path)) {
-      headlines.push_back(*h);
+    if (GameHeadline h; ReadGameHeadline(path, h)) {
+      headlines.push_back(std::move(h));
       readable.push_back(path);
     }
   }
