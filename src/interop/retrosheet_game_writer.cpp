@@ -1029,9 +1029,9 @@ bool GameWriter::PitchesLost() const {
   for (const INNING& in : game_.innings) {
     for (const HALF_INNING* h : {&in.top, &in.bottom}) {
       for (const AT_BAT& ab : h->at_bats) {
-        const int used = ab.PitchDetailsInUse();
-        for (int i = 0; i < used; ++i) {
-          const PITCH_DATA& d = ab.pitch_details[static_cast<std::size_t>(i)];
+        // The details in use come first; the first unused one ends them.
+        for (const PITCH_DATA& d : ab.pitch_details) {
+          if (d.valid == 0) break;
           const std::int32_t x = d.strike ? 59 : 20;
           if (d.pitch_type != kPitchOther || d.speed != 80.0f || d.location_y != 94 ||
               (d.location_x != x && d.location_x != 59)) {
