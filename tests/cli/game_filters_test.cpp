@@ -9,11 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "records/game_file.h"
-#include "scoring/league_rules.h"
-#include "sim/sample_teams.h"
-#include "sim/season.h"
 #include "support/run_cli.h"
+#include "support/sample_games.h"
+#include "support/spring_games.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::cli {
@@ -23,45 +21,13 @@ using scorewick::testing::CliResult;
 using scorewick::testing::RunCli;
 using Names = std::set<std::string>;
 
-struct Dated {
-  const char* file;
-  int month, day, hour, minute;
-  const char* home;
-  const char* visitor;
-};
-
-// The Hawks' spring: on 4 May the afternoon game is listed first.
-constexpr Dated kGames[] = {
-    {"g1", 4, 6, 13, 0, "Hawks", "Owls"}, {"g2", 4, 13, 13, 0, "Owls", "Hawks"},
-    {"g3", 5, 4, 15, 0, "Bats", "Hawks"}, {"g4", 5, 4, 10, 0, "Hawks", "Bats"},
-    {"g5", 6, 1, 18, 30, "Owls", "Bats"},
-};
-
 class GameFiltersTest : public ::testing::Test {
  protected:
+  // The Hawks' spring: on 4 May the afternoon game is listed first.
   void SetUp() override {
-    const std::vector<Team> teams = sim::SampleTeams();
-    std::string error;
-    std::filesystem::create_directories(dir.Path("source"));
-    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, 1, scoring::LeagueRules{}, 5),
-                                 dir.Path("source"), &error))
-        << error;
-    for (const Dated& d : kGames) {
-      Game game;
-      ASSERT_TRUE(LoadGame(dir.Path("source/" + sim::GameFileName(0)), game).ok);
-      game.header.year = 2024;
-      game.header.month = static_cast<std::uint8_t>(d.month);
-      game.header.day = static_cast<std::uint8_t>(d.day);
-      game.header.start_hour = d.hour;
-      game.header.start_minute = d.minute;
-      game.home.team_name.set(d.home);
-      game.visitor.team_name.set(d.visitor);
-      game.header.list_names[0].set(d.home);
-      game.header.list_names[1].set(d.visitor);
-      const std::string path = dir.Path(std::string(d.file) + ".gam");
-      ASSERT_TRUE(SaveGame(path, game).ok);
-      games.push_back(path);
-    }
+    const std::string source = testing::WriteSampleSeason(dir.Path("source"), 1, 5).at(0);
+    games = testing::WriteSpringGames(source, dir.Path(""));
+    ASSERT_EQ(games.size(), 5u);
   }
 
   CliResult Run(std::vector<std::string> args, std::vector<std::string> with = {}) {

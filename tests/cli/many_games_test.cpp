@@ -9,11 +9,10 @@
 #include <vector>
 
 #include "records/file_io.h"
-#include "scoring/league_rules.h"
 #include "sim/sample_teams.h"
-#include "sim/season.h"
 #include "support/pdf_file.h"
 #include "support/run_cli.h"
+#include "support/sample_games.h"
 #include "support/work_folder.h"
 
 namespace scorewick::cli {
@@ -31,15 +30,9 @@ std::string Read(const std::string& path) { return testing::ReadText(path); }
 class ManyGamesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::create_directories(dir.path() / "season");
-    const std::vector<Team> teams = sim::SampleTeams();
-    std::string error;
-    ASSERT_TRUE(sim::WriteSeason(teams,
-                                 sim::MakeSchedule(teams, kGames, scoring::LeagueRules{}, 11),
-                                 dir.Path("season"), &error))
-        << error;
-    for (int i = 0; i < kGames; ++i) games.push_back("season/" + sim::GameFileName(i));
-    team = teams[1].team_name.str();
+    games = testing::WriteSampleSeason("season", kGames);
+    ASSERT_EQ(games.size(), std::size_t{kGames});
+    team = sim::SampleTeams()[1].team_name.str();
   }
 
   CliResult Run(std::vector<std::string> args, const std::vector<std::string>& with_games) {

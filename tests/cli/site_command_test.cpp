@@ -11,10 +11,8 @@
 #include "records/cp1252.h"
 #include "records/file_io.h"
 #include "reports/stats_csv.h"
-#include "scoring/league_rules.h"
-#include "sim/sample_teams.h"
-#include "sim/season.h"
 #include "support/run_cli.h"
+#include "support/sample_games.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::cli {
@@ -64,15 +62,8 @@ std::vector<std::string> CsvFields(const std::string& line) {
 class SiteCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::vector<Team> teams = sim::SampleTeams();
-    std::string error;
-    ASSERT_TRUE(sim::WriteTeams(teams, dir.Path(""), &error)) << error;
-    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, 24, scoring::LeagueRules{}, 2024),
-                                 dir.Path(""), &error))
-        << error;
-    for (const auto& e : fs::directory_iterator(dir.Path("")))
-      if (e.path().extension() == ".gam") games.push_back(e.path().string());
-    std::sort(games.begin(), games.end());
+    games = testing::WriteSampleSeason(dir.Path(""), 24, 2024, true);
+    ASSERT_EQ(games.size(), 24u);
   }
 
   CliResult Run(std::vector<std::string> args) {

@@ -9,9 +9,7 @@
 #include <atomic>
 
 #include "records/file_io.h"
-#include "scoring/league_rules.h"
-#include "sim/sample_teams.h"
-#include "sim/season.h"
+#include "support/sample_games.h"
 #include "support/temp_dir.h"
 
 namespace scorewick {
@@ -20,16 +18,11 @@ namespace {
 class GameFeedTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    teams = sim::SampleTeams();
-    std::string error;
-    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, 8, scoring::LeagueRules{}, 3),
-                                 dir.Path(""), &error))
-        << error;
-    for (int i = 0; i < 8; ++i) paths.push_back(dir.Path(sim::GameFileName(i)));
+    paths = testing::WriteSampleSeason(dir.Path(""), 8, 3);
+    ASSERT_EQ(paths.size(), 8u);
   }
 
   TempDir dir;
-  std::vector<Team> teams;
   std::vector<std::string> paths;
 };
 
@@ -62,7 +55,7 @@ TEST_F(GameFeedTest, OtherTeamsGamesAreLeftAfterTheirTeams) {
   Game first;
   ASSERT_FALSE(intake.Take(paths[0], first));
   std::string absent;
-  for (const Team& t : teams) {
+  for (const Team& t : sim::SampleTeams()) {
     if (t.team_name.view() != first.home.team_name.view() &&
         t.team_name.view() != first.visitor.team_name.view())
       absent = t.team_name.str();

@@ -14,10 +14,8 @@
 #include "records/team_file.h"
 #include "reports/site/season_site.h"
 #include "reports/site/site_folder.h"
-#include "scoring/league_rules.h"
-#include "sim/sample_teams.h"
-#include "sim/season.h"
 #include "support/data_file.h"
+#include "support/sample_games.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::site {
@@ -30,20 +28,12 @@ class SiteSeasonTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     dir_ = new TempDir();
-    std::vector<Team> teams = sim::SampleTeams();
-    std::string error;
     const std::string games = dir_->Path("games");
-    fs::create_directories(games);
-    ASSERT_TRUE(sim::WriteTeams(teams, games, &error)) << error;
-    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, 24, scoring::LeagueRules{}, 2024),
-                                 games, &error))
-        << error;
+    *games_ = testing::WriteSampleSeason(games, 24, 2024, true);
+    ASSERT_EQ(games_->size(), 24u);
     for (const auto& entry : fs::directory_iterator(games)) {
-      const std::string path = entry.path().string();
-      if (entry.path().extension() == ".gam") games_->push_back(path);
-      if (entry.path().extension() == ".tem") teams_->push_back(path);
+      if (entry.path().extension() == ".tem") teams_->push_back(entry.path().string());
     }
-    std::sort(games_->begin(), games_->end());
   }
   static void TearDownTestSuite() { delete dir_; }
 

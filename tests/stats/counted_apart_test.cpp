@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "records/game_file.h"
-#include "scoring/league_rules.h"
 #include "sim/sample_teams.h"
-#include "sim/season.h"
 #include "stats/accumulate.h"
+#include "support/sample_games.h"
 #include "support/temp_dir.h"
 
 namespace scorewick {
@@ -66,11 +65,8 @@ class CountedApartTest : public ::testing::Test {
  protected:
   void SetUp() override {
     teams = sim::SampleTeams();
-    std::string error;
-    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, kGames, scoring::LeagueRules{}, 3),
-                                 dir.path().string(), &error))
-        << error;
-    for (int i = 0; i < kGames; ++i) paths.push_back(dir.Path(sim::GameFileName(i)));
+    paths = testing::WriteSampleSeason(dir.path().string(), kGames, 3);
+    ASSERT_EQ(paths.size(), std::size_t{kGames});
     std::vector<std::pair<std::string, std::string>> starters;  // team, starter: earlier games
     for (int i = 0; i < kGames; ++i) {
       Game game;
