@@ -1,6 +1,7 @@
 // The commands that make reports of scored games: box scores, spray and
 // pitch charts, score sheets, statistics (a game in a prior format
-// refused, damaged games left out).
+// refused, damaged games left out), a player's game log and the pitchers'
+// workload (each refusal with what it names).
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,7 @@
 namespace scorewick::cli {
 namespace {
 
+using scorewick::testing::CliResult;
 using scorewick::testing::ReadText;
 using scorewick::testing::RunCli;
 
@@ -68,10 +70,8 @@ TEST_F(BoxCommandTest, EveryFormToAFile) {
   const auto pdf = RunCli({"box", path, "--format", "pdf", "-o", dir.Path("box.pdf")});
   ASSERT_EQ(pdf.code, 0) << pdf.err;
   testing::ExpectPdf(dir.Path("box.pdf"), 0, {"Score By Innings", "TEAM TOTALS"});
-}
 
-// Frames and PDF need a file to write; an unknown form is a usage error.
-TEST_F(BoxCommandTest, Usage) {
+  // Frames and PDF need a file to write; an unknown form is a usage error.
   for (const char* form : {"frames", "pdf", "xml"}) {
     EXPECT_EQ(RunCli({"box", path, "--format", form}).code, 2) << form;
   }
@@ -259,10 +259,9 @@ TEST_F(StatsCommandTest, QualifiersLeaveRowsOutNotTotals) {
       {"stats", "walkoff.gam", "--team", "Hawks", "--table", "pitching", "--min-ip", "10.2"});
   ASSERT_EQ(pitching.code, 0) << pitching.err;
   EXPECT_EQ(pitching.out.find('\n'), pitching.out.find("\nTEAM TOTALS")) << pitching.out;
-  for (std::vector<std::string> bad : {std::vector<std::string>{"--min-pa", "-1"},
-                                       {"--min-pa", "x"},
-                                       {"--min-ip", "-2"},
-                                       {"--min-ip", "6.1.2"}}) {
+  // Which texts read is the qualifiers' own table; each option refuses one.
+  for (std::vector<std::string> bad :
+       {std::vector<std::string>{"--min-pa", "x"}, {"--min-ip", "6.1.2"}}) {
     bad.insert(bad.begin(), {"stats", "walkoff.gam", "--team", "Hawks"});
     const auto r = RunCli(bad);
     EXPECT_EQ(r.code, 2) << bad.back();
@@ -307,6 +306,69 @@ TEST_F(StatsCommandTest, PriorFormatRefusedDamagedLeftOut) {
   r = RunCli({"stats", "changes.gam", "old.gam", "--team", "Hawks"});
   EXPECT_EQ(r.code, 1);
   EXPECT_TRUE(r.out.empty());
+}
+
+// Two games of the scorebook teams, a day apart, in files of dir.
+class PlayerReportsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* days[] = {"2024-06-01", "2024-06-02"};
+    for (int i = 0; i < 2; ++i) {
+      std::string book = sim::testing::kWalkOff;
+      book.replace(book.find("2024-06-01"), 10, days[i]);
+      Game game = sim::testing::CompileBook(book);
+      games.push_back(dir.Path("g" + std::to_string(i) + ".gam"));
+      ASSERT_TRUE(SaveGame(games.back(), game).ok);
+    }
+  }
+  CliResult Run(std::vector<std::string> args) {
+    args.insert(args.begin() + 1, games.begin(), games.end());
+    return RunCli(args);
+  }
+  TempDir dir;
+  std::vector<std::string> games;
+};
+
+TEST_F(PlayerReportsTest, LogAndWorkloadOfTheGames) {
+  // Ike Ives loses both 1-0 (8 pitches each); as a batter he did not come up.
+  CliResult r = Run({"log", "--player", "Ike Ives", "--format", "csv"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  // His pitching only: no batting columns for a pitcher who did not bat.
+  EXPECT_NE(r.out.find("Date,Time,Opponent,Result,Pitching IP,"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("Batting"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("2024-06-01,18:05,at Hawks,L 0-1,0.33,0,1,1,1,0,0,8,L\n"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("Totals,,2 games,0-2,"), std::string::npos) << r.out;
+
+  r = Run({"workload", "--team", "Gulls", "--as-of", "2024-06-03"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("Ike Ives  2024-06-02          8  2024-06-03      Yes"), std::string::npos)
+      << r.out;
+}
+
+TEST_F(PlayerReportsTest, RefusalsSayWhatIsThere) {
+  const std::string rules = dir.Path("rules.txt");
+  ASSERT_TRUE(WriteTextFileAtomically(rules, "1-20 0\n30-40 1\n"));
+  const struct {
+    std::vector<std::string> args;
+    const char* says;
+  } refused[] = {
+      {{"log", "--player", "Nobody"}, "no player \"Nobody\" in these games; they hold: Ann Able, "},
+      {{"log", "--player", "Ike Ives", "--team", "Owls"},
+       "no team \"Owls\" in these games; they hold: Gulls, Hawks\n"},
+      {{"workload", "--team", "Owls"}, "no team \"Owls\" in these games; they hold: Gulls, Hawks"},
+      {{"workload", "--team", "Gulls", "--as-of", "6/3/2024"},
+       "--as-of 6/3/2024 is not a date: write it as YYYY-MM-DD"},
+      {{"workload", "--team", "Gulls", "--rules", rules},
+       "rules.txt: line 2, \"30-40 1\": the ranges must follow on: this one should start at 21"},
+      {{"workload", "--team", "Gulls", "--rules", dir.Path("none.txt")}, "none.txt"},
+  };
+  for (const auto& [args, says] : refused) {
+    const CliResult r = Run(args);
+    EXPECT_EQ(r.code, 1) << args[0] << " " << args[2];
+    EXPECT_NE(r.err.find(says), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
-// The HTML roster page, the address list and the comma-separated texts of
-// a small team, whole, against golden files in tests/reports/data.
+// The HTML roster page, the address list, the printed roster and the
+// comma-separated texts of a small team, whole, against golden files in
+// tests/reports/data; and a save as that fails.
 
 #include "reports/team_html.h"
 
 #include <gtest/gtest.h>
 
 #include "records/csv_team.h"
+#include "records/file_io.h"
 #include "reports/address_list.h"
+#include "reports/roster_text.h"
 #include "reports/small_team.h"
+#include "reports/team_export.h"
 #include "support/data_file.h"
+#include "support/temp_dir.h"
 
 namespace scorewick::reports {
 namespace {
@@ -66,6 +71,30 @@ TEST(AddressListTest, PrintedBlocks) {
                                       "555-0101", "7/4/1990", "jo@example.org", "lefty bunter"}));
   EXPECT_EQ(AddressBlock(team, 1)[0], "#00, Al Bo, Pitcher");
   EXPECT_EQ(AddressBlock(team, 1)[2], ",  ");
+}
+
+TEST(SaveAsRulesTest, AFailedWriteLeavesTheFileWholeAndSaysSo) {
+  TempDir dir;
+  const std::string path = dir.Path("hawks.csv");
+  ASSERT_TRUE(WriteTextFileAtomically(path, "old"));
+  Team team = testing::SmallTeam();
+  Status status;
+  {
+    FileSizeLimit disk_full(2);
+    status = WriteTeamExport(path, team, TeamFileForm::kCsv, false, HtmlStyle{}, LocalDateTime{});
+  }
+  EXPECT_FALSE(status);
+  ASSERT_EQ(status.messages.size(), 1u);
+  EXPECT_EQ(status.messages[0].caption, "Save Error");
+  EXPECT_TRUE(status.messages[0].text.starts_with("Unable to save " + path + ": "));
+  std::string text;
+  ASSERT_TRUE(ReadWholeTextFile(path, text));
+  EXPECT_EQ(text, "old");
+  EXPECT_EQ(FilesIn(dir.path()), 1);
+}
+
+TEST(RosterTextTest, PrintedRosterLines) {
+  ExpectGolden(scorewick::testing::JoinLines(RosterPrintLines(testing::SmallTeam())), "roster.txt");
 }
 
 }  // namespace
