@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include "interop/retrosheet_event_files.h"
 #include "interop/retrosheet_games.h"
@@ -137,28 +136,6 @@ std::string Diff(const std::vector<std::string>& a, const std::vector<std::strin
   return text;
 }
 
-// The cells that differ between rows of the same player, "key: a -> b".
-std::string CellDiff(const std::vector<std::string>& a, const std::vector<std::string>& b) {
-  auto cells = [](const std::string& row) {
-    std::vector<std::string> out;
-    std::stringstream in(row);
-    for (std::string cell; std::getline(in, cell, '|');) out.push_back(cell);
-    return out;
-  };
-  std::string text;
-  for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
-    if (i < a.size() && i < b.size() && a[i] == b[i]) continue;
-    const auto x = cells(i < a.size() ? a[i] : ""), y = cells(i < b.size() ? b[i] : "");
-    text += "  " + (x.size() > 2 ? x[1] : std::string("?")) + ":";
-    for (std::size_t c = 0; c < std::max(x.size(), y.size()); ++c) {
-      const std::string l = c < x.size() ? x[c] : "", r = c < y.size() ? y[c] : "";
-      if (l != r) text += " " + l + " -> " + r.substr(r.find('=') + 1);
-    }
-    text += "\n";
-  }
-  return text;
-}
-
 const RoundTrip& Season() {
   static const RoundTrip trip = [] {
     RoundTrip t;
@@ -199,7 +176,7 @@ const RoundTrip& Season() {
           }
           if (now.rows != it->second.rows) {
             t.stats.push_back(g.origin.id);
-            t.report += g.origin.id + " statistics:\n" + CellDiff(it->second.rows, now.rows);
+            t.report += g.origin.id + " statistics:\n" + Diff(it->second.rows, now.rows);
           }
           if (now.play_by_play != it->second.play_by_play) {
             const std::string diff = Diff(it->second.play_by_play, now.play_by_play);
