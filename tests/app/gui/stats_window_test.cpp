@@ -578,15 +578,20 @@ class StatsWindowTest : public QObject {
     QVERIFY(w.Open());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    std::string opened;
-    w.game_log_opener = [&](const std::string& name, const std::string&) { opened = name; };
+    std::vector<std::string> opened;
+    w.game_log_opener = [&](const std::string& name, const std::string& team) {
+      opened = {name, team};
+    };
     QTableView* names = w.list()->kept_view();
     QVERIFY(names->isVisible());
     const QRect cell = names->visualRect(names->model()->index(1, 0));
     // A real double click is a click, then the second press.
     QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(names->viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(opened, w.displayed().batting[1].name);
+    QCOMPARE(opened, (std::vector<std::string>{w.displayed().batting[1].name, team_}));
+    opened.clear();
+    w.OpenGameLogOf(static_cast<int>(w.displayed().batting.size()) - 1);  // the totals row
+    QVERIFY(opened.empty());
     w.reject();
   }
 
