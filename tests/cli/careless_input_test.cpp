@@ -355,20 +355,15 @@ TEST_F(CarelessInputTest, ACountOfInningsPerPageIsADecimalNumber) {
             0);
 }
 
-// The current folder holds a game (g.gam), its home team as a team file
-// (t.tem) and as a comma-separated roster (roster.csv), and the game again
-// under the roster's name (roster.gam).
-class HostileInputTest : public ::testing::Test {
+// The first round's folder, with the home team also as a comma-separated
+// roster (roster.csv) and the game again under its name (roster.gam).
+class HostileInputTest : public CarelessInputTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(SaveGame(dir.Path("g.gam"), walk_off));
+    CarelessInputTest::SetUp();
     ASSERT_TRUE(SaveGame(dir.Path("roster.gam"), walk_off));
-    ASSERT_TRUE(SaveTeam(dir.Path("t.tem"), walk_off.home));
     ASSERT_TRUE(WriteTextFileAtomically("roster.csv", TeamCsvText(walk_off.home)));
   }
-
-  testing::WorkFolder dir;
-  Game walk_off = book::CompileBook(book::kWalkOff);
 };
 
 // Outputs: the files a command reads by itself (settings, layouts, rules,
