@@ -2,12 +2,14 @@
 // plot windows (their lists, repainting with new points and figures,
 // printing, and the menu commands that open them after the game chooser),
 // the game log opened from the Statistics window, the pitcher workload
-// window, and the pitch-count rules dialog of the Options.
+// window, the pitch-count rules dialog of the Options, and the website
+// published from them.
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -24,6 +26,7 @@
 #include "app/plot_commands.h"
 #include "app/report_window.h"
 #include "app/scatter_plot_window.h"
+#include "app/site_publish_dialog.h"
 #include "app/stats_window.h"
 #include "app/workload_rules_dialog.h"
 #include "gui/support/gui_fixture.h"
@@ -72,6 +75,7 @@ class AnalysisWindowsTest : public QObject {
     games_ = testing::WriteSampleGames(fixture_.Path("start/season"), 8);
     team_ = testing::SampleTeamName();
   }
+  void cleanup() { testing::ResetModal(); }
 
   void scatterListsAndRepaint() {
     ScatterPlotWindow w(Chosen(), fixture_.session, fixture_.ui, nullptr);
@@ -270,6 +274,58 @@ class AnalysisWindowsTest : public QObject {
     again.accept();
     QCOMPARE(again.text(), ours);
     std::filesystem::remove(path);
+  }
+
+  // File > Publish Season Website: the chooser's games and team, the small
+  // dialog, the folder, the site written there and its home page opened; a
+  // folder holding other files is asked about first.
+  void publishesTheChosenTeamAndOpensItsHome() {
+    testing::GuiFixture f;
+    testing::WriteSampleGames(f.Path("start/season"), 8);
+    const QString team = QString::fromStdString(testing::SampleTeamName());
+    testing::OnModal<GameChooserDialog>([&](GameChooserDialog& chooser) {
+      chooser.EnterFolder(f.Path("start/season"));
+      chooser.AddAllOfFolder();
+      auto* teams = testing::Find<QComboBox>(&chooser, "team");
+      teams->setCurrentIndex(teams->findText(team));
+      chooser.accept();
+      return chooser.result();
+    });
+    bool initials = false;
+    testing::OnModal<SitePublishDialog>([&](SitePublishDialog& dialog) {
+      initials = !dialog.full_names();
+      [&] { QCOMPARE(dialog.title(), team); }();
+      dialog.title_edit()->setText("Our Season");
+      dialog.show();
+      testing::SaveScreenshot(&dialog, "publish_site");
+      dialog.accept();
+      return int(QDialog::Accepted);
+    });
+    QUrl opened;
+    f.Window().url_opener = [&](const QUrl& url) {
+      opened = url;
+      return true;
+    };
+    f.ui.text_answers.push_back(f.Path("site"));
+    f.Window().RunCommand(kCmdPublishSite);
+    QVERIFY(initials);
+    QCOMPARE(opened.toLocalFile(), QString::fromStdString(f.Path("site/index.html")));
+    QVERIFY(FileExists(f.Path("site/stats.html")));
+    QVERIFY(f.ui.messages.empty());
+    std::string home;
+    QVERIFY(ReadWholeTextFile(f.Path("site/index.html"), home).ok);
+    QVERIFY(home.find("<title>" + testing::SampleTeamName() + " - Our Season</title>") !=
+            std::string::npos);
+
+    // A folder of other files: No leaves it as it was.
+    f.MakeFolder("letters");
+    QVERIFY(WriteTextFileAtomically(f.Path("letters/coach.txt"), "hello").ok);
+    f.ui.text_answers.push_back(f.Path("letters"));
+    f.ui.yes_no_answers.push_back(false);
+    opened.clear();
+    f.Window().RunCommand(kCmdPublishSite);
+    QVERIFY(opened.isEmpty());
+    QVERIFY(!FileExists(f.Path("letters/index.html")));
   }
 };
 
