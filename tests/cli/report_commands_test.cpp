@@ -380,7 +380,6 @@ TEST_F(PlayerReportsTest, RefusalsSayWhatIsThere) {
 // command's, and the output check keeps a folder of other files.
 
 namespace fs = std::filesystem;
-using scorewick::testing::CliResult;
 using scorewick::testing::RunCliIn;
 
 constexpr const char* kTeam = "Ashford Millers";

@@ -311,8 +311,6 @@ TEST(HostileTeamStream, AVersionRefusalNamesTheDatabase) {
   }
 }
 
-using Bytes = std::vector<std::uint8_t>;
-
 std::uint32_t BE32(const Bytes& b, std::size_t at) {
   return std::uint32_t(b[at]) << 24 | std::uint32_t(b[at + 1]) << 16 |
          std::uint32_t(b[at + 2]) << 8 | b[at + 3];

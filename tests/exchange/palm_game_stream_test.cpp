@@ -267,12 +267,7 @@ TEST(PalmGameStream, FormerFuzzFindings) {
   }
 }
 
-using Bytes = std::vector<std::uint8_t>;
-using testing::Be16;
-using testing::Byte;
-using testing::ExpectFields;
 using testing::HomeTeam;
-using testing::Text;
 
 Bytes Encode(const Team& team) {
   Bytes stream;

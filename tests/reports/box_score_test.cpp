@@ -154,7 +154,6 @@ TEST(BoxScoreGames, SampleSeason) { CheckSeason(24, 2024); }
 
 TEST(BoxScoreGames, ThousandSimulatedGames) { CheckSeason(1000, 7); }
 
-using testing::CompileBook;
 using testing::kTwoInnings;
 
 TEST(PlayByPlay, TwoInningsToldHalfByHalf) {

@@ -169,9 +169,6 @@ TEST(LiveBook, CorrectionsPlayTheBookAgain) {
   }
 }
 
-using testing::EntriesOf;
-using testing::kTeams;
-
 std::string BookText(const scoring::KeptBook& kept) {
   std::string text;
   EXPECT_TRUE(ReadWholeTextFile(kept.book_path(), text, 1 << 20));

@@ -179,7 +179,6 @@ TEST(Sort, TiesKeepTheSelectionOrder) {
 // The rate columns (OPS ... P/PA) on a short hand-worked game, their place
 // in old layout files, and the qualifiers that leave rows out.
 
-using testing::Column;
 using testing::CompileBook;
 using testing::CountGame;
 using testing::kRates;
