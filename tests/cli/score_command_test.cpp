@@ -10,7 +10,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -22,6 +21,7 @@
 #include "support/game_dump.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
+#include "support/work_folder.h"
 
 namespace scorewick::cli {
 namespace {
@@ -30,6 +30,7 @@ using sim::testing::Book;
 using sim::testing::kTeams;
 using sim::testing::WordsOf;
 using testing::CliResult;
+using testing::ReadText;
 
 std::string Joined(const std::vector<std::string>& words, std::size_t from, std::size_t to) {
   std::string text;
@@ -45,13 +46,6 @@ CliResult ScoreIn(const TempDir& folder, const std::string& input,
   CliResult result = testing::RunCli(std::move(args), &input);
   std::filesystem::current_path(old);
   return result;
-}
-
-std::string TextOf(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 std::string GameIn(const TempDir& folder) {
@@ -81,7 +75,7 @@ TEST(ScoreCommand, ABookPipedInMakesTheGameOfTheBook) {
   EXPECT_EQ(GameIn(folder), testing::DumpGame(compiled));
   scoring::LiveBook live;
   ASSERT_TRUE(live.Load(sim::testing::EntriesOf(kText)));
-  EXPECT_EQ(TextOf(folder.Path("g.book")), Joined(live.entries(), 0, live.entries().size()));
+  EXPECT_EQ(ReadText(folder.Path("g.book")), Joined(live.entries(), 0, live.entries().size()));
 }
 
 // Killed (kill -9) after any word, scored on from where its book ends, the
@@ -91,7 +85,7 @@ TEST(ScoreCommand, KilledAfterAnyWordItGoesOnWhereItsBookEnds) {
   TempDir whole;
   ASSERT_EQ(ScoreIn(whole, Joined(words, 0, words.size())).code, 0);
   const std::string game = GameIn(whole);
-  const std::string book = TextOf(whole.Path("g.book"));
+  const std::string book = ReadText(whole.Path("g.book"));
   // The length of the book after each word.
   std::vector<std::size_t> lengths;
   {
@@ -140,7 +134,7 @@ TEST(ScoreCommand, KilledAfterAnyWordItGoesOnWhereItsBookEnds) {
     const CliResult r = ScoreIn(folder, Joined(words, k, words.size()));
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(GameIn(folder), game);
-    EXPECT_EQ(TextOf(folder.Path("g.book")), book);
+    EXPECT_EQ(ReadText(folder.Path("g.book")), book);
   }
 }
 
@@ -161,7 +155,7 @@ TEST(ScoreCommand, ADamagedBookIsNamedByItsLine) {
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("g.book, line 29: cannot read the result \"Q7\""), std::string::npos)
         << r.err;
-    EXPECT_EQ(TextOf(folder.Path("g.book")), text);
+    EXPECT_EQ(ReadText(folder.Path("g.book")), text);
     EXPECT_FALSE(std::filesystem::exists(folder.Path("g.gam")));
   }
   {
@@ -173,7 +167,7 @@ TEST(ScoreCommand, ADamagedBookIsNamedByItsLine) {
     EXPECT_NE(r.err.find("was cut short as it was written; it is left out: b PO1(1"),
               std::string::npos)
         << r.err;
-    EXPECT_EQ(TextOf(folder.Path("g.book")), whole);
+    EXPECT_EQ(ReadText(folder.Path("g.book")), whole);
   }
 }
 
@@ -184,14 +178,14 @@ TEST(ScoreCommand, AWordTheDiskCannotTakeIsNotKept) {
   const std::size_t half = words.size() / 2;
   TempDir folder;
   ASSERT_EQ(ScoreIn(folder, Joined(words, 0, half)).code, 0);
-  const std::string book = TextOf(folder.Path("g.book"));
+  const std::string book = ReadText(folder.Path("g.book"));
   {
     FileSizeLimit full(book.size());
     const CliResult r = ScoreIn(folder, words[half] + "\n");
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("; the last word is not kept"), std::string::npos) << r.err;
   }
-  EXPECT_EQ(TextOf(folder.Path("g.book")), book);
+  EXPECT_EQ(ReadText(folder.Path("g.book")), book);
   ASSERT_EQ(ScoreIn(folder, Joined(words, half, words.size())).code, 0);
   TempDir whole;
   ASSERT_EQ(ScoreIn(whole, Joined(words, 0, words.size())).code, 0);

@@ -41,9 +41,8 @@ TEST(BoxScoreExport, SinglePageEscapesNamesAndNotes) {
   const Game game = TieWithMarkup();
   const BoxScore box = Tie(game);
   const std::string page = BoxScoreHtml(box, BoxScoreTitle(game), HtmlStyle{}, kWhen);
+  // How they are escaped is in the golden page; here, that nothing is not.
   EXPECT_EQ(page.find("<b>bobbled"), std::string::npos);
-  EXPECT_NE(page.find("Ball &lt;b&gt;bobbled&lt;/b&gt; &amp; dropped<br>"), std::string::npos);
-  EXPECT_NE(page.find("&quot;Scorer&#39;s call&quot;<br>"), std::string::npos);
   EXPECT_EQ(page.find("Hawks & <Co>"), std::string::npos);
   scorewick::testing::ExpectGolden(page, "box_tie.htm");
 }

@@ -12,12 +12,11 @@
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
+#include "reports/site/player_names.h"
 #include "reports/site/season_site.h"
 #include "reports/site/site_folder.h"
-#include "scoring/league_rules.h"
-#include "sim/sample_teams.h"
-#include "sim/season.h"
 #include "support/data_file.h"
+#include "support/sample_games.h"
 #include "support/temp_dir.h"
 
 namespace scorewick::site {
@@ -30,20 +29,12 @@ class SiteSeasonTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     dir_ = new TempDir();
-    std::vector<Team> teams = sim::SampleTeams();
-    std::string error;
     const std::string games = dir_->Path("games");
-    fs::create_directories(games);
-    ASSERT_TRUE(sim::WriteTeams(teams, games, &error)) << error;
-    ASSERT_TRUE(sim::WriteSeason(teams, sim::MakeSchedule(teams, 24, scoring::LeagueRules{}, 2024),
-                                 games, &error))
-        << error;
+    *games_ = testing::WriteSampleSeason(games, 24, 2024, true);
+    ASSERT_EQ(games_->size(), 24u);
     for (const auto& entry : fs::directory_iterator(games)) {
-      const std::string path = entry.path().string();
-      if (entry.path().extension() == ".gam") games_->push_back(path);
-      if (entry.path().extension() == ".tem") teams_->push_back(path);
+      if (entry.path().extension() == ".tem") teams_->push_back(entry.path().string());
     }
-    std::sort(games_->begin(), games_->end());
   }
   static void TearDownTestSuite() { delete dir_; }
 
@@ -261,6 +252,54 @@ TEST_F(SiteSeasonTest, PublishingAgainWritesOnlyWhatChanged) {
   EXPECT_FALSE(fs::exists(page));
   EXPECT_EQ(removed, 1);
   EXPECT_TRUE(fs::exists(stranger));
+}
+
+// The names a published site shows for players: first name and last
+// initial, as many more letters as keep two players of a team apart.
+
+struct NamesCase {
+  const char* why;
+  std::set<std::string> team;
+  std::map<std::string, std::string> shown;
+};
+
+TEST(SiteNamesTest, InitialsStayUniqueWithinATeam) {
+  const NamesCase cases[] = {
+      {"one player", {"Ann Able"}, {{"Ann Able", "Ann A."}}},
+      {"two first names alike",
+       {"Ann Able", "Ann Adams"},
+       {{"Ann Able", "Ann Ab."}, {"Ann Adams", "Ann Ad."}}},
+      {"other first names need no more letters",
+       {"Ann Able", "Bob Able"},
+       {{"Ann Able", "Ann A."}, {"Bob Able", "Bob A."}}},
+      {"a last name inside another shows whole",
+       {"Ann Lee", "Ann Leeds"},
+       {{"Ann Lee", "Ann Lee"}, {"Ann Leeds", "Ann Leed."}}},
+      {"a suffix goes with the last name",
+       {"Joe Smith Jr.", "Mary Ann Kent"},
+       {{"Joe Smith Jr.", "Joe S."}, {"Mary Ann Kent", "Mary Ann K."}}},
+      {"one word is a first name", {"Pele"}, {{"Pele", "Pele"}}},
+      {"blanks around the words", {" Ann  Able "}, {{" Ann  Able ", "Ann A."}}},
+  };
+  for (const NamesCase& c : cases)
+    EXPECT_EQ(ShownNames(c.team, NameMode::kInitials), c.shown) << c.why;
+}
+
+TEST(SiteNamesTest, FullNamesShowAsTheyAre) {
+  EXPECT_EQ(
+      ShownNames({"Ann Able", "Ann Adams"}, NameMode::kFull),
+      (std::map<std::string, std::string>{{"Ann Able", "Ann Able"}, {"Ann Adams", "Ann Adams"}}));
+}
+
+TEST(SiteNamesTest, TeamsAreKeptApart) {
+  PlayerNames names(NameMode::kInitials);
+  names.Add("Gulls", "Ann Able");
+  names.Add("Gulls", "Ann Adams");
+  names.Add("Hawks", "Ann Able");
+  names.Finish();
+  EXPECT_EQ(names.Shown("Gulls", "Ann Able"), "Ann Ab.");
+  EXPECT_EQ(names.Shown("Hawks", "Ann Able"), "Ann A.");
+  EXPECT_EQ(names.Shown("Hawks", "Zed Zorro"), "Zed Z.");  // never gathered: still hidden
 }
 
 }  // namespace

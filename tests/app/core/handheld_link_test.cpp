@@ -73,6 +73,11 @@ TEST_F(PalmLinkTest, TheOnlyUserIsChosenWithoutAsking) {
   std::ifstream queued(dir_ / "sync" / "Pat Lee" / "Install" / "Opener.pdb", std::ios::binary);
   std::string content((std::istreambuf_iterator<char>(queued)), {});
   EXPECT_EQ(content, "stream bytes");
+  // A file the queue cannot take is not reported as installed.
+  ui_.messages.clear();
+  EXPECT_FALSE(InstallFileToPalm(services_, (dir_ / "never-written.pdb").string()));
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].caption, "Palm Install Failed");
 }
 
 TEST_F(PalmLinkTest, SeveralUsersAreOfferedInOrderAndNoChoiceDoesNothing) {
@@ -88,13 +93,6 @@ TEST_F(PalmLinkTest, SeveralUsersAreOfferedInOrderAndNoChoiceDoesNothing) {
   picker_answer_ = 2;
   EXPECT_TRUE(InstallFileToPalm(services_, file));
   EXPECT_TRUE(fs::exists(dir_ / "sync" / "Robin" / "Install" / "Tigers.pdb"));
-}
-
-TEST_F(PalmLinkTest, AFileTheQueueCannotTakeIsNotReportedAsInstalled) {
-  AddUser("Pat");
-  EXPECT_FALSE(InstallFileToPalm(services_, (dir_ / "never-written.pdb").string()));
-  ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0].caption, "Palm Install Failed");
 }
 
 TEST_F(PalmLinkTest, OnlyPalmDatabasesAndApplicationsAreQueued) {
@@ -200,7 +198,12 @@ class PocketPcTest : public ::testing::Test {
   CommandServices services_{ui_, session_, nullptr};
 };
 
+// No device, or one without a folder, finds nothing without a word.
 TEST_F(PocketPcTest, OneDeviceIsChosenWithoutAQuestionOfSeveralEachIsOffered) {
+  std::ofstream(partners_) << "# nothing paired yet\n";
+  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
+  std::ofstream(partners_) << "[dev]\nDisplayName=No folder\n";
+  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
   WritePartners(1);
   EXPECT_EQ(FindSyncFilesFolder(ui_, true, partners_), P("dev1"));
   EXPECT_TRUE(ui_.messages.empty());
@@ -216,14 +219,6 @@ TEST_F(PocketPcTest, OneDeviceIsChosenWithoutAQuestionOfSeveralEachIsOffered) {
   ui_.yes_no_answers = {false, false};
   EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
   EXPECT_EQ(ui_.messages[0].text, "Export file to this device : Device 1 ?\n(1 of 2 found)");
-}
-
-TEST_F(PocketPcTest, EmptyPartnersFindNothing) {
-  std::ofstream(partners_) << "# nothing paired yet\n";
-  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
-  std::ofstream(partners_) << "[dev]\nDisplayName=No folder\n";
-  EXPECT_FALSE(FindSyncFilesFolder(ui_, true, partners_));
-  EXPECT_TRUE(ui_.messages.empty());
 }
 
 TEST_F(PocketPcTest, GameGoesToTheDeviceFolderUnderItsOwnName) {

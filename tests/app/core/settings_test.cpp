@@ -260,5 +260,18 @@ TEST(RememberedFolders, ParseSkipsWhatItDoesNotKnow) {
   EXPECT_EQ(folders.Text(), "logo=" + dir.Path("") + "\n");
 }
 
+// The list of games last saved or opened in the game chooser is kept with
+// the folders.
+TEST(RememberedFolders, TheLastGameListIsKeptWithThem) {
+  RememberedFolders folders;
+  folders.RememberFolder(FileKind::kGame, "/season");
+  folders.RememberGameList("/season/home games.txt");
+  folders.RememberGameList("/season/a\nb.txt");  // no line can hold it: the last one stays
+  const RememberedFolders read = RememberedFolders::Parse(folders.Text());
+  EXPECT_EQ(read.last_game_list(), "/season/home games.txt");
+  EXPECT_EQ(read.Text(), folders.Text());
+  EXPECT_TRUE(RememberedFolders::Parse("game=/season\n").last_game_list().empty());
+}
+
 }  // namespace
 }  // namespace scorewick::app

@@ -23,6 +23,7 @@
 #include "records/game_file.h"
 #include "records/game_list_file.h"
 #include "records/local_date.h"
+#include "support/spring_games.h"
 
 using namespace scorewick;
 using namespace scorewick::app;
@@ -54,20 +55,6 @@ void AddNamed(GameChooserDialog& d, const QStringList& names) {
   for (const QString& name : names) ItemNamed(folders, name)->setSelected(true);
   Find<QPushButton>(&d, "add")->click();
 }
-
-struct Dated {
-  const char* file;
-  int month, day, hour;
-  const char* home;
-  const char* visitor;
-};
-
-// The Hawks' spring: on 4 May the afternoon game sorts first by name.
-constexpr Dated kSpring[] = {
-    {"g1", 4, 6, 13, "Hawks", "Owls"}, {"g2", 4, 13, 13, "Owls", "Hawks"},
-    {"g3", 5, 4, 15, "Bats", "Hawks"}, {"g4", 5, 4, 10, "Hawks", "Bats"},
-    {"g5", 6, 1, 18, "Owls", "Bats"},
-};
 
 QString Left(QDialog& d) { return Find<QLabel>(&d, "filter_left")->text(); }
 
@@ -103,24 +90,7 @@ class GameChooserTest : public QObject {
 
     // The Hawks' spring, dated, for the lists and filters.
     spring_ = fixture_.Path("spring");
-    std::filesystem::create_directories(spring_);
-    for (const Dated& d : kSpring) {
-      scorewick::Game game;
-      QVERIFY(LoadGame(source_, game).ok);
-      game.header.year = 2024;
-      game.header.month = static_cast<std::uint8_t>(d.month);
-      game.header.day = static_cast<std::uint8_t>(d.day);
-      game.header.start_hour = d.hour;
-      game.home.team_name.set(d.home);
-      game.visitor.team_name.set(d.visitor);
-      game.header.list_names[0].set(d.home);
-      game.header.list_names[1].set(d.visitor);
-      // The last game is not yet under way: no score.
-      const bool played = d.month < 6;
-      game.header.visitor_score = played ? 3 : 0;
-      game.header.home_score = played ? d.day : 0;
-      QVERIFY(SaveGame(Spring(d.file), game).ok);
-    }
+    QCOMPARE(testing::WriteSpringGames(source_, spring_).size(), std::size(testing::kSpring));
   }
 
   void listsFoldersAndGamesAndPreviews() {

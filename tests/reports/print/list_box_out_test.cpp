@@ -15,6 +15,7 @@
 #include "reports/print/page_frame.h"
 #include "reports/print/printer_orientation.h"
 #include "reports/print/recording_target.h"
+#include "reports/print/stats_printout.h"
 #include "support/packed_fields.h"
 #include "support/pdf_pages.h"
 #include "support/temp_dir.h"
@@ -73,11 +74,9 @@ TEST(TListBoxOutTest, LongestLineOf94OnAPage4800Wide) {
   ASSERT_EQ(PrintPages(out, target), 1);
   EXPECT_EQ(out.first_unit(), 48);
   EXPECT_EQ(out.line_width(), 94);
-  // The unit is lowered only as far as the line and its margins fit.
+  // The unit is lowered as far as the line and its margins fit (the text
+  // unit's own test says how far).
   const TextLayout& layout = out.layout();
-  RecordProperty("fitted_unit", layout.unit);
-  EXPECT_LE(layout.unit, 48);
-  EXPECT_GE(layout.unit, 46);
   EXPECT_LE(2 * layout.left_margin + layout.char_width * 94, 4800);
   const RecordedText* widest = target.pages()[0].Find(QString(94, 'W'));
   ASSERT_NE(widest, nullptr);
@@ -121,7 +120,9 @@ TEST(TListBoxOutTest, PageFrame) {
   EXPECT_LT(credit->baseline.y(), 6500);
 }
 
-TEST(TListBoxOutTest, FixedLineWidthCutsLongerLines) {
+// A fixed line width cuts longer lines; a minimum keeps short text small.
+// Either way the unit is sized for 80 characters, not the text's.
+TEST(TListBoxOutTest, FixedAndMinimumLineWidths) {
   TListBoxOut out({std::string(100, 'a'), std::string(80, 'b'), "short"}, "Cut");
   out.set_line_width(80);
   RecordingPageTarget target(QSize(4800, 6200));
@@ -130,16 +131,14 @@ TEST(TListBoxOutTest, FixedLineWidthCutsLongerLines) {
   EXPECT_NE(page.Find(QString(80, 'a')), nullptr);
   EXPECT_EQ(page.Find(QString(81, 'a')), nullptr);
   EXPECT_NE(page.Find(QString(80, 'b')), nullptr);
-  EXPECT_EQ(out.first_unit(), 4800 / 86);  // sized for 80 characters, not 100
-}
-
-TEST(TListBoxOutTest, MinimumLineWidthKeepsShortTextSmall) {
-  TListBoxOut out({"ab"}, "Short");
-  out.set_min_line_width(80);
-  RecordingPageTarget target(QSize(4800, 6200));
-  PrintPages(out, target);
   EXPECT_EQ(out.first_unit(), 4800 / 86);
-  EXPECT_EQ(out.line_width(), 2);
+
+  TListBoxOut small({"ab"}, "Short");
+  small.set_min_line_width(80);
+  RecordingPageTarget small_target(QSize(4800, 6200));
+  PrintPages(small, small_target);
+  EXPECT_EQ(small.first_unit(), 4800 / 86);
+  EXPECT_EQ(small.line_width(), 2);
 }
 
 // Lines printed on the first page of a long text.
@@ -209,29 +208,6 @@ TEST(TListBoxOutTest, SectionsNumberTheirPagesContinuously) {
             (std::vector<QString>{"Page 1", "Page 2", "Page 3", "Page 4", "Page 5", "Page 6"}));
 }
 
-TEST(TListBoxOutTest, GameFilesTrailerRunsLikeText) {
-  std::vector<std::string> files;
-  for (int i = 0; i < 30; ++i) files.push_back("/season/game" + std::to_string(i) + ".gam");
-  TListBoxOut out(Lines(3), "Stats");
-  out.SetGameFilesTrailer(files);
-  RecordingPageTarget target(QSize(4800, 6200));
-  ASSERT_EQ(PrintPages(out, target), 1);
-  const RecordedPage& page = target.pages()[0];
-  const RecordedText* heading = page.Find("Using game files :");
-  ASSERT_NE(heading, nullptr);
-  const int left = out.layout().left_margin;
-  std::set<double> rows;
-  for (const RecordedText& t : page.texts) {
-    if (!t.text.startsWith("/season/")) continue;
-    rows.insert(t.baseline.y());
-    EXPECT_LE(t.baseline.x() + QFontMetrics(t.font, target.device()).horizontalAdvance(t.text),
-              4800 - left);
-    EXPECT_EQ(t.text.endsWith(", "), t.text != "/season/game29.gam");
-  }
-  EXPECT_GT(rows.size(), 1u);  // wrapped onto further lines
-  EXPECT_GT(*rows.begin(), heading->baseline.y());
-}
-
 TEST(TListBoxOutTest, ASeasonOfGameFilesRunsOnToFurtherPages) {
   std::vector<std::string> files;
   for (int i = 0; i < 2429; ++i) files.push_back("/league/2024/game" + std::to_string(i) + ".gam");
@@ -241,8 +217,9 @@ TEST(TListBoxOutTest, ASeasonOfGameFilesRunsOnToFurtherPages) {
   RecordingPageTarget target(size);
   const int pages = PrintPages(out, target);
   ASSERT_GT(pages, 2);
-  // Every file once and in order, none below the foot of its page; the
-  // heading once; the pages numbered on.
+  // Every file once and in order, run on like text after the heading
+  // (a comma after each but the last, none past the right margin nor below
+  // the foot of its page); the heading once; the pages numbered on.
   std::vector<std::string> listed;
   int headings = 0;
   for (const RecordedPage& page : target.pages()) {
@@ -251,6 +228,10 @@ TEST(TListBoxOutTest, ASeasonOfGameFilesRunsOnToFurtherPages) {
       if (!t.text.startsWith("/league/")) continue;
       EXPECT_LT(t.baseline.y(), size.height() - 3 * out.layout().line_height)
           << t.text.toStdString();
+      EXPECT_LE(t.baseline.x() + QFontMetrics(t.font, target.device()).horizontalAdvance(t.text),
+                size.width() - out.layout().left_margin);
+      EXPECT_EQ(t.text.endsWith(", "), t.text != "/league/2024/game2428.gam");
+      EXPECT_EQ(headings, 1);  // drawn before the files
       QString file = t.text;
       if (file.endsWith(", ")) file.chop(2);
       listed.push_back(file.toStdString());
@@ -341,6 +322,32 @@ TEST(PrintToPdfTest, WritesTheWholeFileOrNothing) {
   }
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(FilesIn(empty.path()), 0);
+}
+
+// The sections of a statistics table printed one after another: page
+// numbers run on, every section is titled, and the game files close the
+// last one only.
+
+TEST(StatsPrintout, SectionsNumberTheirPagesOn) {
+  std::vector<reports::TextSection> sections;
+  for (int s = 0; s < 3; ++s) {
+    reports::TextSection section = reports::StarBox(StatTable::kRunning, Split::kAll);
+    for (int i = 0; i < (s == 1 ? 120 : 10); ++i) section.push_back("row " + std::to_string(i));
+    sections.push_back(section);
+  }
+  RecordingPageTarget target(QSize(9600, 12600));
+  const int pages =
+      PrintStatsSections(sections, "Statistics for Hawks", {"a.gam", "b.gam"}, 85, target);
+  ASSERT_EQ(pages, static_cast<int>(target.pages().size()));
+  ASSERT_GE(pages, 4);  // the long middle section takes two pages or more
+  for (int p = 0; p < pages; ++p) {
+    const RecordedPage& page = target.pages()[static_cast<std::size_t>(p)];
+    const RecordedText* number = page.Find("Page ");
+    ASSERT_NE(number, nullptr);
+    EXPECT_EQ(number->text, QString("Page %1").arg(p + 1));
+    EXPECT_NE(page.Find("Statistics for Hawks"), nullptr);
+    EXPECT_EQ(page.Find("Using game files :") != nullptr, p + 1 == pages) << "page " << p + 1;
+  }
 }
 
 }  // namespace

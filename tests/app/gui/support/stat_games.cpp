@@ -2,12 +2,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "sim/sample_teams.h"
-#include "sim/season.h"
+#include "support/sample_games.h"
 
 // The simulator's headers use names Qt keeps as macros: no Qt here.
 
@@ -22,13 +21,8 @@ namespace {
 }  // namespace
 
 std::vector<std::string> WriteSampleGames(const std::string& folder, int count, unsigned seed) {
-  std::filesystem::create_directories(folder);
-  const std::vector<Team> teams = sim::SampleTeams();
-  const auto schedule = sim::MakeSchedule(teams, count, scoring::LeagueRules{}, seed);
-  std::string error;
-  if (!sim::WriteSeason(teams, schedule, folder, &error)) Fail("cannot write the season", error);
-  std::vector<std::string> paths;
-  for (int i = 0; i < count; ++i) paths.push_back(folder + "/" + sim::GameFileName(i));
+  std::vector<std::string> paths = WriteSampleSeason(folder, count, seed);
+  if (paths.empty()) Fail("cannot write the season", folder);
   return paths;
 }
 

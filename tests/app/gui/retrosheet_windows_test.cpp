@@ -1,6 +1,7 @@
-// File > Import Games from Retrosheet Files: the event files and the
-// folder chosen, the question about files already there, the progress
-// that can be cancelled, and the summary with the refusals.
+// File > Import Games from Retrosheet Files and File > Export Games to
+// Retrosheet: the files or games and the folder chosen, the question about
+// files already there, the progress of the import that can be cancelled,
+// and the summary with what was refused or kept.
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -11,6 +12,7 @@
 #include "app/import_summary_dialog.h"
 #include "gui/support/gui_fixture.h"
 #include "interop/retro_book.h"
+#include "interop/retrosheet_import.h"
 #include "platform/qt/qt_ui.h"
 #include "records/file_io.h"
 #include "records/path_names.h"
@@ -22,15 +24,22 @@ namespace {
 
 const std::string kWholeGame = "info,innings,1\ng1 K\ng2 K\ng3 K\nh1 X HR/8/F";
 
-// Answers the event file and the folder dialogs.
+// Answers the file dialog (event files or games) and the folder dialog.
 void Choose(testing::GuiFixture& f, const std::string& events, const std::string& folder) {
   f.ui.file_answers.push_back(FileChoice{events, 1});
   f.ui.text_answers.push_back(folder);
 }
 
+// Two games of the book clubs, imported into the folder "games".
+std::vector<std::string> TwoGames(testing::GuiFixture& f, const TempDir& source) {
+  const std::string events = interop::testing::BookSeason(source, {kWholeGame, kWholeGame});
+  f.MakeFolder("games");
+  return interop::ImportRetrosheet({{events}, f.Path("games"), false}).games_written;
+}
+
 }  // namespace
 
-class ImportRetrosheetTest : public QObject {
+class RetrosheetWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -166,7 +175,61 @@ class ImportRetrosheetTest : public QObject {
     QVERIFY(FileExists(f.Path("HAW202404011.gam")));
     QVERIFY(!FileExists(f.Path("HAW202404012.gam")));
   }
+
+  void exportsIntoTheFolderChosenAndAsksBeforeWritingOver() {
+    testing::GuiFixture f;
+    TempDir source;
+    const std::vector<std::string> games = TwoGames(f, source);
+    QCOMPARE(games.size(), std::size_t{2});
+    f.MakeFolder("retro");
+    Choose(f, games[1], f.Path("retro"));
+    f.Window().RunCommand(kCmdExportRetrosheet);
+    QCOMPARE(f.ui.file_requests.size(), std::size_t{1});
+    QCOMPARE(f.ui.file_requests[0].title, std::string("Select the Games to Export"));
+    QCOMPARE(f.ui.messages.back().text,
+             "1 game written in 1 event file, 0 refused; 2 roster files and 1 team file "
+             "written, in " +
+                 f.Path("retro") + ".");
+    QVERIFY(FileExists(f.Path("retro/2024HAR.EVN")));
+    QVERIFY(FileExists(f.Path("retro/TEAM2024")));
+
+    // Again, keeping what is there: the summary names each file kept.
+    Choose(f, games[1], f.Path("retro"));
+    f.ui.yes_no_answers.push_back(false);
+    QString listed;
+    QString summary;
+    ImportSummaryRun() = [&](ImportSummaryDialog& d) {
+      listed = d.RefusalsText();
+      summary = testing::Find<QLabel>(&d, "summary")->text();
+      d.show();
+      testing::SaveScreenshot(&d, "export_retrosheet_summary");
+      return 1;
+    };
+    f.Window().RunCommand(kCmdExportRetrosheet);
+    QCOMPARE(QString::fromStdString(f.ui.messages.back().text),
+             QString::fromStdString(
+                 "4 of the files to write are already in " + f.Path("retro") +
+                 " (2024HAR.EVN, HAR2024.ROS, GUL2024.ROS, TEAM2024).  Replace them?\n\n"
+                 "No keeps them as they are and writes the others."));
+    QCOMPARE(summary, QString::fromStdString(
+                          "0 games written in 0 event files, 1 not written over, 0 refused; 0 "
+                          "roster files and 0 team files written, 4 files kept as they were, in " +
+                          f.Path("retro") + "."));
+    QCOMPARE(listed, QString("2024HAR.EVN: already there (text): kept as it is\n"
+                             "GUL2024.ROS: already there (text): kept as it is\n"
+                             "HAR2024.ROS: already there (text): kept as it is\n"
+                             "TEAM2024: already there (text): kept as it is\n"));
+
+    // Replacing them writes the game again.
+    Choose(f, games[1], f.Path("retro"));
+    f.ui.yes_no_answers.push_back(true);
+    f.Window().RunCommand(kCmdExportRetrosheet);
+    QCOMPARE(f.ui.messages.back().text,
+             "1 game written in 1 event file, 0 refused; 2 roster files and 1 team file "
+             "written, in " +
+                 f.Path("retro") + ".");
+  }
 };
 
-QTEST_MAIN(ImportRetrosheetTest)
-#include "import_retrosheet_test.moc"
+QTEST_MAIN(RetrosheetWindowsTest)
+#include "retrosheet_windows_test.moc"
