@@ -13,6 +13,7 @@
 #include "records/format_text.h"
 #include "records/local_date.h"
 #include "reports/team_export.h"
+#include "stats/game_filter.h"
 
 namespace scorewick::cli {
 namespace {
@@ -26,53 +27,59 @@ app::Settings SettingsOfCurrentFolder() {
 
 }  // namespace
 
-bool FeedCountedGames(const std::vector<std::string>& games, const std::string& team, int threads,
-                      CommandContext& ctx, const TakeGame& take, int* code) {
+bool FeedCountedGames(const std::vector<std::string>& games, const std::string& team,
+                      const GameFilter& filter, const GameArguments& args, CommandContext& ctx,
+                      const TakeGame& take, int* code, CountedFeedSeen* seen) {
   FeedOptions options;
-  options.threads = threads;
+  options.threads = args.threads;
   options.team = team;
+  ChooseByFilter(games, filter, options);
+  // Without a filter every game is chosen: its headline is still kept, to
+  // name the teams there.
+  if (!options.choose) options.choose = [](std::size_t, const GameHeadline&) { return true; };
+  std::vector<std::optional<GameHeadline>> headlines(games.size());
+  std::size_t chosen = 0;
   int read = 0;
-  bool prior = false;
+  std::optional<GameRefusal> prior;
+  std::vector<GameRefusal> left_out;
   FeedGames(games, options, [&](FedGame& fed) {
+    NoteChosenHeadline(fed, headlines, chosen);
     if (fed.refusal) {
-      if (fed.refusal->kind == GameRefusal::Kind::kPriorFormat) {
-        ctx.ui.ShowMessage(PriorFormatMessage(fed.refusal->file), kPriorFormatCaption,
-                           MessageIcon::kExclamation);
-        prior = true;
-        return false;
+      if (fed.refusal->kind != GameRefusal::Kind::kPriorFormat) {
+        left_out.push_back(std::move(*fed.refusal));
+        return true;
       }
-      ctx.err << "scorewick: " << TerminalText(fed.refusal->file)
-              << " left out: " << TerminalText(fed.refusal->reason) << "\n";
-      return true;
+      prior = std::move(fed.refusal);
+      return false;
     }
+    if (fed.left) return true;
     ++read;
     if (!fed.other_teams) take(fed.game, games[fed.index], fed.index);
     return true;
   });
-  if (prior) {
-    *code = kExitRefused;
+  if (seen) {
+    for (const std::string& name : TeamsOfGames(headlines)) seen->teams.insert(name);
+  }
+  if (!prior && filter.Active() &&
+      !FilterChoseGames(args.filters, filter, headlines, chosen, ctx, code)) {
     return false;
+  }
+  *code = kExitRefused;
+  if (prior) {
+    ctx.ui.ShowMessage(PriorFormatMessage(prior->file), kPriorFormatCaption,
+                       MessageIcon::kExclamation);
+    return false;
+  }
+  for (const GameRefusal& refusal : left_out) {
+    ctx.err << "scorewick: " << TerminalText(refusal.file)
+            << " left out: " << TerminalText(refusal.reason) << "\n";
   }
   if (read == 0) {
     ctx.err << "scorewick: no game could be read\n";
-    *code = kExitRefused;
     return false;
   }
+  *code = kExitDone;
   return true;
-}
-
-std::set<std::string> TeamsOfGames(const std::vector<std::string>& games, int threads) {
-  std::set<std::string> teams;
-  FeedOptions options;
-  options.threads = threads;
-  FeedGames(games, options, [&](FedGame& fed) {
-    if (!fed.refusal) {
-      teams.emplace(fed.game.home.team_name.view());
-      teams.emplace(fed.game.visitor.team_name.view());
-    }
-    return true;
-  });
-  return teams;
 }
 
 StatRules RulesOfCurrentFolder() { return app::StatRulesOf(SettingsOfCurrentFolder()); }

@@ -12,27 +12,36 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/game_arguments.h"
 #include "records/game.h"
 #include "reports/report_table.h"
 #include "scoring/league_rules.h"
+#include "stats/game_filter.h"
 #include "stats/stat_rules.h"
 
 namespace scorewick::cli {
 
 using TakeGame = std::function<void(const Game& game, const std::string& file, std::size_t index)>;
 
-// Reads the games on `threads` threads (0: one per core) and hands each to
-// take in list order; a game of neither team is read only as far as its
-// teams when team is named (and not handed over).  A game that cannot be
-// read is named on stderr and left out.  False, with *code, when a game is
-// in a prior format (which refuses the run, as the statistics do) or no
-// game could be read.
-bool FeedCountedGames(const std::vector<std::string>& games, const std::string& team, int threads,
-                      CommandContext& ctx, const TakeGame& take, int* code);
+// What a feed of counted games saw besides the games: the teams of every
+// game it could read, for naming them when a team asked for is not there.
+struct CountedFeedSeen {
+  std::set<std::string> teams;
+};
 
-// The teams of the games that can be read (a second reading, for the
-// message that names them when a team asked for is not there).
-std::set<std::string> TeamsOfGames(const std::vector<std::string>& games, int threads);
+// Reads the games on args.threads threads (0: one per core) and hands each
+// to take in list order: each file is read once, and the filters of args
+// (filter, from TakeGameArguments) decide from its headline, on the thread
+// that read it, whether it is read on; a game of neither team is read only
+// as far as its teams when team is named (and not handed over).  Once
+// every game is read, before anything is said of them, the filters are
+// held to having chosen a game (FilterChoseGames); then a game that
+// cannot be read is named on stderr and left out.  False, with *code, when
+// the filters refuse, a game is in a prior format (which refuses the run,
+// as the statistics do) or no game could be read.
+bool FeedCountedGames(const std::vector<std::string>& games, const std::string& team,
+                      const GameFilter& filter, const GameArguments& args, CommandContext& ctx,
+                      const TakeGame& take, int* code, CountedFeedSeen* seen = nullptr);
 
 // The league rules of scwk.ini in the current folder.
 StatRules RulesOfCurrentFolder();

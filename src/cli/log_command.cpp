@@ -33,7 +33,9 @@ struct Request {
 
 int Run(const Request& r, CommandContext& ctx) {
   int code = kExitDone;
-  std::optional<std::vector<std::string>> games = TakeGameArguments(r.game_args, ctx, &code);
+  GameFilter filter;
+  std::optional<std::vector<std::string>> games =
+      TakeGameArguments(r.game_args, ctx, &code, &filter);
   if (!games) return code;
   if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), *games, r.force, ctx)) {
     return kExitRefused;
@@ -42,12 +44,13 @@ int Run(const Request& r, CommandContext& ctx) {
   const TakeGame take = [&](const Game& game, const std::string& file, std::size_t index) {
     counter.Count(game, file, index);
   };
-  if (!FeedCountedGames(*games, RecordTextOf(r.team), r.game_args.threads, ctx, take, &code)) {
+  CountedFeedSeen seen;
+  if (!FeedCountedGames(*games, RecordTextOf(r.team), filter, r.game_args, ctx, take, &code,
+                        &seen)) {
     return code;
   }
   if (!counter.team_seen()) {
-    ctx.err << "scorewick: " << NotThere("team", r.team, TeamsOfGames(*games, r.game_args.threads))
-            << "\n";
+    ctx.err << "scorewick: " << NotThere("team", r.team, seen.teams) << "\n";
     return kExitRefused;
   }
   if (counter.teams_of_player().empty()) {

@@ -53,7 +53,9 @@ int Run(const Request& r, CommandContext& ctx) {
   }
   ctx.files_read.push_back(rules_file);
   int code = kExitDone;
-  std::optional<std::vector<std::string>> games = TakeGameArguments(r.game_args, ctx, &code);
+  GameFilter filter;
+  std::optional<std::vector<std::string>> games =
+      TakeGameArguments(r.game_args, ctx, &code, &filter);
   if (!games) return code;
   if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), *games, r.force, ctx)) {
     return kExitRefused;
@@ -63,10 +65,10 @@ int Run(const Request& r, CommandContext& ctx) {
   const TakeGame take = [&](const Game& game, const std::string&, std::size_t index) {
     counter.Count(game, index);
   };
-  if (!FeedCountedGames(*games, team, r.game_args.threads, ctx, take, &code)) return code;
+  CountedFeedSeen seen;
+  if (!FeedCountedGames(*games, team, filter, r.game_args, ctx, take, &code, &seen)) return code;
   if (!counter.team_seen()) {
-    ctx.err << "scorewick: " << NotThere("team", r.team, TeamsOfGames(*games, r.game_args.threads))
-            << "\n";
+    ctx.err << "scorewick: " << NotThere("team", r.team, seen.teams) << "\n";
     return kExitRefused;
   }
   return WriteReportTables(reports::WorkloadTables(counter.Finish(rules, as_of)),

@@ -40,10 +40,7 @@ namespace {
 // Notes a fed game in the report (its headline, its refusal, whether the
 // filters left it, whether it is the team's); true when it is to be counted.
 bool NoteFedGame(FedGame& fed, AccumulateReport& report) {
-  if (fed.headline) {
-    if (!fed.left) ++report.games_chosen;
-    report.headlines[fed.index] = std::move(fed.headline);
-  }
+  NoteChosenHeadline(fed, report.headlines, report.games_chosen);
   if (fed.refusal) {
     report.refusals.push_back(std::move(*fed.refusal));
     return false;

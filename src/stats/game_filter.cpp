@@ -82,6 +82,13 @@ void ChooseByFilter(const std::vector<std::string>& games, const GameFilter& fil
   options.choose = [chosen](std::size_t index, const GameHeadline&) { return (*chosen)[index]; };
 }
 
+void NoteChosenHeadline(FedGame& fed, std::vector<std::optional<GameHeadline>>& headlines,
+                        std::size_t& chosen) {
+  if (!fed.headline) return;
+  if (!fed.left) ++chosen;
+  headlines[fed.index] = std::move(fed.headline);
+}
+
 std::vector<std::string> TeamsOfGames(const std::vector<std::optional<GameHeadline>>& games) {
   return OpponentsOf(games, "");
 }

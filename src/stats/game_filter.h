@@ -68,6 +68,12 @@ FilteredGames FilterGames(const std::vector<std::optional<GameHeadline>>& games,
 void ChooseByFilter(const std::vector<std::string>& games, const GameFilter& filter,
                     FeedOptions& options);
 
+// Keeps the headline of a game the feed read under ChooseByFilter, at its
+// place in headlines (sized for the list), counting it in chosen unless
+// the filter left it.  Nothing for a game whose headline was not read.
+void NoteChosenHeadline(FedGame& fed, std::vector<std::optional<GameHeadline>>& headlines,
+                        std::size_t& chosen);
+
 // The team names the games hold, in the order first met.
 std::vector<std::string> TeamsOfGames(const std::vector<std::optional<GameHeadline>>& games);
 // The names of team's opponents in the games (every team, when team is

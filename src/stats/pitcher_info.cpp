@@ -55,19 +55,23 @@ void PitcherInfo::FinishLists() {
   batters.push_back(kAllBatters);
 }
 
-AccumulateReport PitcherInfo::Load() {
+AccumulateReport PitcherInfo::Load(const GameFilter& filter) {
   pitcher_names_.Clear();
   batter_names_.Clear();
   team_names_.Clear();
   pitches_.clear();
   bool first = true;
-  AccumulateReport report = ForEachPlotGame(games, [this, &first](const Game& game) {
-    TakeGame(game);
-    // Room for the whole list at the first game's count, so that a season's
-    // pitches are not copied again and again as they grow.
-    if (first) pitches_.reserve(pitches_.size() * games.size() * 5 / 4);
-    first = false;
-  });
+  AccumulateReport report = ForEachPlotGame(
+      games,
+      [this, &first, &filter](const Game& game) {
+        TakeGame(game);
+        // Room for the whole list at the first game's count, so that a season's
+        // pitches are not copied again and again as they grow (when no filter
+        // leaves most of the list unread).
+        if (first && !filter.Active()) pitches_.reserve(pitches_.size() * games.size() * 5 / 4);
+        first = false;
+      },
+      filter);
   FinishLists();
   return report;
 }

@@ -15,6 +15,7 @@
 #include "records/codes.h"
 #include "records/game.h"
 #include "stats/accumulate.h"
+#include "stats/game_filter.h"
 #include "stats/name_list.h"
 #include "stats/plot_point.h"
 
@@ -76,9 +77,9 @@ class PitcherInfo {
   std::vector<std::string> pitchers;
   std::vector<std::string> batters;
 
-  // Reads every game of the list (ForEachPlotGame) and fills the lists and
+  // Reads every game of the list that filter leaves (ForEachPlotGame) and fills the lists and
   // the pitches.  The filters are kept.
-  AccumulateReport Load();
+  AccumulateReport Load(const GameFilter& filter = {});
   // Adds one game: the innings played (up to the last with a line-up), the
   // top half before the bottom, each plate appearance's pitch details from
   // the first until the first not in use.  Every pitcher of such a detail

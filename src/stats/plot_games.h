@@ -11,12 +11,17 @@
 
 #include "records/game.h"
 #include "stats/accumulate.h"
+#include "stats/game_filter.h"
 
 namespace scorewick {
 
-// Calls use(game) for every readable game of the list, in list order.
+// Calls use(game) for every readable game of the list that the filter
+// leaves, in list order: each file is read once, the filter deciding from
+// its headline on the thread that read it.  With an active filter the
+// report holds every game's headline and how many the filter chose.
 // Never shows or prints anything.
 AccumulateReport ForEachPlotGame(const std::vector<std::string>& games,
-                                 const std::function<void(const Game&)>& use);
+                                 const std::function<void(const Game&)>& use,
+                                 const GameFilter& filter = {});
 
 }  // namespace scorewick

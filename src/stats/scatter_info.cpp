@@ -84,12 +84,13 @@ void ScatterInfo::FinishLists() {
   batters.push_back(kAllBatters);
 }
 
-AccumulateReport ScatterInfo::Load() {
+AccumulateReport ScatterInfo::Load(const GameFilter& filter) {
   batter_names_.Clear();
   pitcher_names_.Clear();
   team_names_.Clear();
   entries_.clear();
-  AccumulateReport report = ForEachPlotGame(games, [this](const Game& game) { TakeGame(game); });
+  AccumulateReport report = ForEachPlotGame(
+      games, [this](const Game& game) { TakeGame(game); }, filter);
   FinishLists();
   batter_filter = kAllBatters;
   pitcher_filter = kAllPitchers;

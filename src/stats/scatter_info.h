@@ -14,6 +14,7 @@
 #include "records/at_bat.h"
 #include "records/game.h"
 #include "stats/accumulate.h"
+#include "stats/game_filter.h"
 #include "stats/name_list.h"
 #include "stats/plot_point.h"
 
@@ -63,9 +64,9 @@ class ScatterInfo {
   std::vector<std::string> batters;
   std::vector<std::string> pitchers;
 
-  // Reads every game of the list (ForEachPlotGame), fills the player lists
+  // Reads every game of the list that filter leaves (ForEachPlotGame), fills the player lists
   // and the entries, resets both filters to all and collects the points.
-  AccumulateReport Load();
+  AccumulateReport Load(const GameFilter& filter = {});
   // Adds one game's names to the lists and its placed plate appearances to
   // the entries: innings in order, stopping at the first inning with no
   // plate appearance in either half (the names of every inning still go

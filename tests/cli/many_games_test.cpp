@@ -242,6 +242,14 @@ TEST_F(GameFiltersTest, FiguresAreThoseOfTheGamesLeft) {
   const CliResult spray = Run({"plot", "spray", "--points", "--team", "Hawks", "--last", "2"});
   ASSERT_EQ(spray.code, 0) << spray.err;
   EXPECT_EQ(spray.out, Run({"plot", "spray", "--points"}, {games[2], games[3]}).out);
+  // The Hawks' away games: g2, g3 and g5.
+  const std::vector<std::string> workload = {"workload", "--team", "Hawks", "--as-of",
+                                             "2024-06-01"};
+  std::vector<std::string> away = workload;
+  away.push_back("--away");
+  const CliResult away_load = Run(away);
+  ASSERT_EQ(away_load.code, 0) << away_load.err;
+  EXPECT_EQ(away_load.out, Run(workload, {games[1], games[2], games[4]}).out);
 }
 
 TEST_F(GameFiltersTest, BadFiltersAreRefusedSayingWhy) {
@@ -260,6 +268,8 @@ TEST_F(GameFiltersTest, BadFiltersAreRefusedSayingWhy) {
       {{"box", "--team", "Moles"}, 1, "Hawks, Owls and Bats"},
       {{"box", "--team", "Hawks", "--opponent", "Moles"}, 1, "opponents there: Owls and Bats"},
       {{"stats", "--team", "Hawks", "--from", "2025-01-01"}, 1, "leave none of the 5 games"},
+      {{"plot", "spray", "--points", "--team", "Moles"}, 1, "Hawks, Owls and Bats"},
+      {{"workload", "--team", "Hawks", "--opponent", "Moles"}, 1, "opponents there: Owls and Bats"},
   };
   for (const Case& c : cases) {
     const CliResult r = Run(c.args);

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -60,8 +61,19 @@ app::Settings CurrentSettings() {
   return settings;
 }
 
-// Reads the games; false (with the messages printed) when none could be.
-bool ReadGames(const AccumulateReport& report, std::size_t listed, CommandContext& ctx) {
+// The games plotted: every file of the arguments read once, the filters
+// deciding from each headline as it is read.  False, after saying why,
+// when the filters refuse (before a word of the games read) or no game
+// could be read; games that could not be are named.
+bool ReadGames(const GameArguments& args, const GameFilter& filter,
+               const std::function<AccumulateReport(const GameFilter&)>& load, std::size_t listed,
+               CommandContext& ctx, int* code) {
+  const AccumulateReport report = load(filter);
+  if (filter.Active() &&
+      !FilterChoseGames(args.filters, filter, report.headlines, report.games_chosen, ctx, code)) {
+    return false;
+  }
+  *code = kExitRefused;
   for (const GameRefusal& refusal : report.refusals) {
     ctx.err << "scorewick: " << TerminalText(refusal.file)
             << " left out: " << TerminalText(refusal.reason) << "\n";
@@ -70,6 +82,7 @@ bool ReadGames(const AccumulateReport& report, std::size_t listed, CommandContex
     ctx.err << "scorewick: no game could be read\n";
     return false;
   }
+  *code = kExitDone;
   return true;
 }
 
@@ -122,13 +135,16 @@ struct SprayRequest {
 
 int RunSpray(const SprayRequest& r, CommandContext& ctx) {
   int code = kExitDone;
-  const std::optional<std::vector<std::string>> games = TakeGameArguments(r.games, ctx, &code);
+  GameFilter filter;
+  const std::optional<std::vector<std::string>> games =
+      TakeGameArguments(r.games, ctx, &code, &filter);
   if (!games) return code;
   if (!MayWriteOutput(r.out, *games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
   ScatterInfo info;
   info.games = *games;
-  if (!ReadGames(info.Load(), games->size(), ctx)) return kExitRefused;
+  const auto load = [&info](const GameFilter& f) { return info.Load(f); };
+  if (!ReadGames(r.games, filter, load, games->size(), ctx, &code)) return code;
   if (!ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx) ||
       !ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx)) {
     return kExitRefused;
@@ -182,12 +198,15 @@ int RunPitches(const PitchRequest& r, CommandContext& ctx) {
     }
   }
   int code = kExitDone;
-  const std::optional<std::vector<std::string>> games = TakeGameArguments(r.games, ctx, &code);
+  GameFilter filter;
+  const std::optional<std::vector<std::string>> games =
+      TakeGameArguments(r.games, ctx, &code, &filter);
   if (!games) return code;
   if (!MayWriteOutput(r.out, *games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
   info.games = *games;
-  if (!ReadGames(info.Load(), games->size(), ctx)) return kExitRefused;
+  const auto load = [&info](const GameFilter& f) { return info.Load(f); };
+  if (!ReadGames(r.games, filter, load, games->size(), ctx, &code)) return code;
   if (!ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx) ||
       !ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx)) {
     return kExitRefused;
