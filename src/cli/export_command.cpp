@@ -17,6 +17,7 @@
 #include "cli/output_check.h"
 #include "cli/subcommand_group.h"
 #include "interop/retrosheet_export.h"
+#include "stats/game_filter.h"
 
 namespace scorewick::cli {
 namespace {
@@ -29,10 +30,27 @@ struct ExportOptions {
 
 int ExportRetrosheetFiles(const ExportOptions& o, CommandContext& ctx) {
   int code = kExitDone;
-  std::optional<std::vector<std::string>> games = TakeGameArguments(o.games, ctx, &code);
+  GameFilter filter;
+  std::optional<std::vector<std::string>> games = TakeGameArguments(o.games, ctx, &code, &filter);
   if (!games) return code;
-  if (!MakeOutputFolder(o.folder, ctx)) return kExitRefused;
-  const interop::ExportSummary summary = interop::ExportRetrosheet({*games, o.folder, o.force});
+  // The export reads every game's headline to plan the files: the filters
+  // choose from those, and the folder is made only once they have chosen.
+  interop::RetrosheetExportRequest request{*games, o.folder, o.force, {}};
+  request.choose = [&](const std::vector<std::optional<GameHeadline>>& headlines,
+                       std::vector<bool>& chosen) {
+    if (filter.Active()) {
+      const FilteredGames left = FilterGames(headlines, filter);
+      if (!FilterChoseGames(o.games.filters, filter, headlines, left.matched, ctx, &code)) {
+        return false;
+      }
+      chosen.assign(headlines.size(), false);
+      for (const std::size_t i : left.kept) chosen[i] = true;
+    }
+    code = kExitRefused;
+    return MakeOutputFolder(o.folder, ctx);
+  };
+  const interop::ExportSummary summary = interop::ExportRetrosheet(request);
+  if (summary.declined) return code;
   return ReportInterop(summary.messages, summary.KeptAny(), summary.Line(), ctx);
 }
 

@@ -55,33 +55,41 @@ std::string LostText(const std::vector<std::string>& lost) {
 }
 
 // The games' headlines, which plan their ids and order: those read, and
-// for each the index of its game in the request.  A game whose headline
-// cannot be read is refused.  The heads are read on as many threads as
-// the games are written on, each taking every n-th game.
-void ReadHeadlines(const std::vector<std::string>& games, std::vector<GameHeadline>& headlines,
+// for each the index of its game in the request.  The heads are read on
+// as many threads as the games are written on, each taking every n-th
+// game; request.choose then leaves out the games not chosen.  A game
+// whose headline cannot be read is refused.  False when choose declined.
+bool ReadHeadlines(const RetrosheetExportRequest& request, std::vector<GameHeadline>& headlines,
                    std::vector<std::size_t>& game_of, ExportSummary& summary) {
-  std::vector<GameHeadline> read(games.size());
+  const std::vector<std::string>& games = request.games;
+  std::vector<std::optional<GameHeadline>> read(games.size());
   std::vector<Status> status(games.size());
   const std::size_t threads =
       std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxThreads);
   const auto read_every = [&](std::size_t first) {
     for (std::size_t i = first; i < games.size(); i += threads) {
-      status[i] = ReadGameHeadline(games[i], read[i]);
+      GameHeadline h;
+      status[i] = ReadGameHeadline(games[i], h);
+      if (status[i]) read[i] = std::move(h);
     }
   };
   std::vector<std::thread> helpers;
   for (std::size_t t = 1; t < threads && t < games.size(); ++t) helpers.emplace_back(read_every, t);
   read_every(0);
   for (std::thread& h : helpers) h.join();
+  std::vector<bool> chosen(games.size(), true);
+  if (request.choose && !request.choose(read, chosen)) return false;
   for (std::size_t i = 0; i < games.size(); ++i) {
+    if (!chosen[i]) continue;
     if (!status[i]) {
       ++summary.games_refused;
       summary.messages.push_back(Message(FileNameOf(games[i]), {}, status[i].reason));
       continue;
     }
-    headlines.push_back(std::move(read[i]));
+    headlines.push_back(std::move(*read[i]));
     game_of.push_back(i);
   }
+  return true;
 }
 
 // The games go through in their planned order, a window of them at a
@@ -360,7 +368,10 @@ ExportSummary ExportRetrosheet(const RetrosheetExportRequest& request,
   ExportSummary summary;
   std::vector<GameHeadline> headlines;
   std::vector<std::size_t> game_of;  // planned index -> index in request.games
-  ReadHeadlines(request.games, headlines, game_of, summary);
+  if (!ReadHeadlines(request, headlines, game_of, summary)) {
+    summary.declined = true;
+    return summary;
+  }
   RetrosheetEventFiles events(headlines);
   for (std::size_t p = 0; p < headlines.size(); ++p) {
     if (Status placed = events.Placed(p); !placed) {

@@ -13,17 +13,28 @@
 // games are written and checked on as many threads as there are cores;
 // the files are the same whatever their number.
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "intake/game_headline.h"
 #include "interop/retrosheet_games.h"
 
 namespace scorewick::interop {
+
+// Shown every game's headline once all are read (nothing where one could
+// not be), before a game is read whole or anything written: it sets
+// chosen[i] (sized for the games, all true) false for a game not to
+// export, or answers false to stop the export there.
+using ExportChoice = std::function<bool(const std::vector<std::optional<GameHeadline>>& headlines,
+                                        std::vector<bool>& chosen)>;
 
 struct RetrosheetExportRequest {
   std::vector<std::string> games;  // game files
   std::string output_folder;       // empty: the current folder
   bool force = false;              // write over existing files
+  ExportChoice choose;             // when set, which games go out (filters)
 };
 
 struct ExportSummary {
@@ -37,6 +48,7 @@ struct ExportSummary {
   // file as the file, its id as the game).
   std::vector<ImportRefusal> messages;
   bool cancelled = false;
+  bool declined = false;  // choose stopped the export: nothing was written
 
   // "1620 games written in 20 event files, 0 refused; 30 roster files and
   // 1 team file", with the games noted, the games and files kept, and

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -193,7 +194,8 @@ class GameFiltersTest : public ::testing::Test {
 
   CliResult Run(std::vector<std::string> args, std::vector<std::string> with = {}) {
     if (with.empty()) with = games;
-    args.insert(args.begin() + (args[0] == "plot" ? 2 : 1), with.begin(), with.end());
+    const bool group = args[0] == "plot" || args[0] == "export";
+    args.insert(args.begin() + (group ? 2 : 1), with.begin(), with.end());
     return RunCli(args);
   }
 
@@ -207,6 +209,19 @@ class GameFiltersTest : public ::testing::Test {
     for (const auto& entry : std::filesystem::directory_iterator(out))
       names.insert(entry.path().stem().string());
     return names;
+  }
+
+  // The files of an export of the games, by name.
+  std::map<std::string, std::string> Exported(std::vector<std::string> filters,
+                                              std::vector<std::string> with = {}) {
+    const std::string out = dir.Path("retro" + std::to_string(++runs));
+    filters.insert(filters.begin(), {"export", "retrosheet", "-o", out});
+    const CliResult r = Run(filters, with);
+    EXPECT_EQ(r.code, 0) << r.err;
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(out))
+      files[entry.path().filename().string()] = testing::ReadText(entry.path().string());
+    return files;
   }
 
   TempDir dir;
@@ -250,6 +265,8 @@ TEST_F(GameFiltersTest, FiguresAreThoseOfTheGamesLeft) {
   const CliResult away_load = Run(away);
   ASSERT_EQ(away_load.code, 0) << away_load.err;
   EXPECT_EQ(away_load.out, Run(workload, {games[1], games[2], games[4]}).out);
+  // The export chooses from the headlines it reads to plan its files.
+  EXPECT_EQ(Exported({"--team", "Owls"}), Exported({}, {games[0], games[1], games[4]}));
 }
 
 TEST_F(GameFiltersTest, BadFiltersAreRefusedSayingWhy) {
@@ -270,6 +287,9 @@ TEST_F(GameFiltersTest, BadFiltersAreRefusedSayingWhy) {
       {{"stats", "--team", "Hawks", "--from", "2025-01-01"}, 1, "leave none of the 5 games"},
       {{"plot", "spray", "--points", "--team", "Moles"}, 1, "Hawks, Owls and Bats"},
       {{"workload", "--team", "Hawks", "--opponent", "Moles"}, 1, "opponents there: Owls and Bats"},
+      {{"export", "retrosheet", "-o", dir.Path("never-made"), "--to", "2024-01-01"},
+       1,
+       "leave none"},
   };
   for (const Case& c : cases) {
     const CliResult r = Run(c.args);
@@ -277,6 +297,7 @@ TEST_F(GameFiltersTest, BadFiltersAreRefusedSayingWhy) {
     EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty()) << r.out;
   }
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("never-made")));
 }
 
 }  // namespace
