@@ -17,7 +17,6 @@
 #include "cli/output_check.h"
 #include "cli/subcommand_group.h"
 #include "interop/retrosheet_export.h"
-#include "stats/game_filter.h"
 
 namespace scorewick::cli {
 namespace {
@@ -36,16 +35,10 @@ int ExportRetrosheetFiles(const ExportOptions& o, CommandContext& ctx) {
   // The export reads every game's headline to plan the files: the filters
   // choose from those, and the folder is made only once they have chosen.
   interop::RetrosheetExportRequest request{*games, o.folder, o.force, {}};
+  const HeadlineChoice filtered = FilterChoice(o.games.filters, filter, ctx, &code);
   request.choose = [&](const std::vector<std::optional<GameHeadline>>& headlines,
                        std::vector<bool>& chosen) {
-    if (filter.Active()) {
-      const FilteredGames left = FilterGames(headlines, filter);
-      if (!FilterChoseGames(o.games.filters, filter, headlines, left.matched, ctx, &code)) {
-        return false;
-      }
-      chosen.assign(headlines.size(), false);
-      for (const std::size_t i : left.kept) chosen[i] = true;
-    }
+    if (!filtered(headlines, chosen)) return false;
     code = kExitRefused;
     return MakeOutputFolder(o.folder, ctx);
   };

@@ -136,6 +136,19 @@ bool FilterChoseGames(const GameFilterArguments& args, const GameFilter& filter,
   return true;
 }
 
+HeadlineChoice FilterChoice(const GameFilterArguments& args, const GameFilter& filter,
+                            CommandContext& ctx, int* code) {
+  return [&args, filter, &ctx, code](const std::vector<std::optional<GameHeadline>>& headlines,
+                                     std::vector<bool>& chosen) {
+    if (!filter.Active()) return true;
+    const FilteredGames left = FilterGames(headlines, filter);
+    if (!FilterChoseGames(args, filter, headlines, left.matched, ctx, code)) return false;
+    chosen.assign(headlines.size(), false);
+    for (const std::size_t i : left.kept) chosen[i] = true;
+    return true;
+  };
+}
+
 std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArguments& args,
                                                             std::vector<std::string> games,
                                                             int threads, CommandContext& ctx,
@@ -143,12 +156,14 @@ std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArgu
   const std::optional<GameFilter> filter = TakeGameFilter(args, ctx, code);
   if (!filter) return std::nullopt;
   if (!filter->Active()) return games;
-  const std::vector<std::optional<GameHeadline>> headlines = FeedHeadlines(games, threads);
-  const FilteredGames left = FilterGames(headlines, *filter);
-  if (!FilterChoseGames(args, *filter, headlines, left.matched, ctx, code)) return std::nullopt;
+  std::vector<bool> chosen(games.size(), true);
+  if (!FilterChoice(args, *filter, ctx, code)(FeedHeadlines(games, threads), chosen)) {
+    return std::nullopt;
+  }
   std::vector<std::string> kept;
-  kept.reserve(left.kept.size());
-  for (const std::size_t i : left.kept) kept.push_back(std::move(games[i]));
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    if (chosen[i]) kept.push_back(std::move(games[i]));
+  }
   return kept;
 }
 

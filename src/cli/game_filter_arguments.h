@@ -51,6 +51,13 @@ bool FilterChoseGames(const GameFilterArguments& args, const GameFilter& filter,
                       const std::vector<std::optional<GameHeadline>>& headlines, std::size_t chosen,
                       CommandContext& ctx, int* code);
 
+// The choice handed to a command that reads every game's headline for its
+// own plan (export, site): the games the filter leaves, all of them when
+// it is not active.  It declines, after saying why, as FilterChoseGames
+// does (*code).  args and ctx are held by reference.
+HeadlineChoice FilterChoice(const GameFilterArguments& args, const GameFilter& filter,
+                            CommandContext& ctx, int* code);
+
 // The games of games that the filters leave, in their order (all of them
 // when no filter is given), from their headlines read on `threads`
 // threads; a game whose headline cannot be read is kept, to be named by

@@ -57,7 +57,8 @@ int Site(const Request& r, CommandContext& ctx) {
     return kExitRefused;
   }
   int code = kExitDone;
-  std::optional<std::vector<std::string>> games = TakeGameArguments(r.games, ctx, &code);
+  GameFilter filter;
+  std::optional<std::vector<std::string>> games = TakeGameArguments(r.games, ctx, &code, &filter);
   if (!games) return code;
 
   const std::string here = std::filesystem::current_path(ec).string();
@@ -80,9 +81,13 @@ int Site(const Request& r, CommandContext& ctx) {
     return kExitRefused;
   }
   request.threads = r.games.threads;
+  // The site reads every game's headline to name its pages: the filters
+  // choose from those.
+  request.choose = FilterChoice(r.games.filters, filter, ctx, &code);
 
   const site::PublishSummary summary = site::PublishSite(request, r.out);
   const site::SiteReport& report = summary.report;
+  if (report.declined) return code;
   for (const GameRefusal& refusal : report.refusals) {
     ctx.err << "scorewick: " << TerminalText(refusal.file)
             << " left out: " << TerminalText(refusal.reason) << "\n";

@@ -6,6 +6,7 @@
 // The statistics and box scores then read only the games chosen.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -51,5 +52,14 @@ enum class HeadlineRead {
 // when head is set.
 HeadlineRead ParseGameHeadline(std::span<const std::uint8_t> bytes, bool head, bool rosters,
                                GameHeadline& out, std::string& why);
+
+// A choice among games made from their headlines by a command that reads
+// every one of them for its own plan (an export's ids, a site's names):
+// shown them all once read (nothing where one could not be), before a game
+// is read whole or anything written, it sets chosen[i] (sized for the
+// games, all true) false for a game not to take, or answers false to take
+// none and stop there.
+using HeadlineChoice = std::function<bool(const std::vector<std::optional<GameHeadline>>& headlines,
+                                          std::vector<bool>& chosen)>;
 
 }  // namespace scorewick

@@ -13,8 +13,6 @@
 // games are written and checked on as many threads as there are cores;
 // the files are the same whatever their number.
 
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,18 +21,11 @@
 
 namespace scorewick::interop {
 
-// Shown every game's headline once all are read (nothing where one could
-// not be), before a game is read whole or anything written: it sets
-// chosen[i] (sized for the games, all true) false for a game not to
-// export, or answers false to stop the export there.
-using ExportChoice = std::function<bool(const std::vector<std::optional<GameHeadline>>& headlines,
-                                        std::vector<bool>& chosen)>;
-
 struct RetrosheetExportRequest {
   std::vector<std::string> games;  // game files
   std::string output_folder;       // empty: the current folder
   bool force = false;              // write over existing files
-  ExportChoice choose;             // when set, which games go out (filters)
+  HeadlineChoice choose;           // when set, which games go out (filters)
 };
 
 struct ExportSummary {

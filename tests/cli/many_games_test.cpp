@@ -265,8 +265,11 @@ TEST_F(GameFiltersTest, FiguresAreThoseOfTheGamesLeft) {
   const CliResult away_load = Run(away);
   ASSERT_EQ(away_load.code, 0) << away_load.err;
   EXPECT_EQ(away_load.out, Run(workload, {games[1], games[2], games[4]}).out);
-  // The export chooses from the headlines it reads to plan its files.
+  // The export and the site choose from the headlines they read to plan
+  // their files.
   EXPECT_EQ(Exported({"--team", "Owls"}), Exported({}, {games[0], games[1], games[4]}));
+  const CliResult site = Run({"site", "--team", "Hawks", "--home", "-o", dir.Path("site")});
+  EXPECT_NE(site.err.find("2 games published"), std::string::npos) << site.err;
 }
 
 TEST_F(GameFiltersTest, BadFiltersAreRefusedSayingWhy) {

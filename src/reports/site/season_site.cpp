@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -173,30 +174,39 @@ SeasonTeam& TeamOf(Season& season, const std::string& name) {
 
 // The games of the list that the site shows, from the head of each file,
 // with every name of their rosters, so that every name is known before any
-// page shows one.  The files to feed, in the games' order.
+// page shows one: those the request's choice takes, and of them the
+// team's.  The files to feed, in the games' order; nothing when the
+// choice declines (*declined).
 std::vector<std::string> ReadHeads(Season& season, PlayerNames& names,
-                                   std::set<std::string>& teams_seen) {
+                                   std::set<std::string>& teams_seen, bool* declined) {
   const SiteRequest& r = *season.request;
+  std::vector<std::optional<GameHeadline>> heads(r.games.size());
+  for (std::size_t i = 0; i < r.games.size(); ++i) {
+    if (GameHeadline head; ReadGameHeadline(r.games[i], head, true)) heads[i] = std::move(head);
+  }
+  std::vector<bool> chosen(r.games.size(), true);
+  *declined = r.choose && !r.choose(heads, chosen);
+  if (*declined) return {};
   std::vector<std::string> feed;
-  for (const std::string& file : r.games) {
-    GameHeadline head;
+  for (std::size_t i = 0; i < r.games.size(); ++i) {
+    if (!chosen[i]) continue;
     SeasonGame g;
-    g.file = file;
-    if (ReadGameHeadline(file, head, true)) {
-      teams_seen.insert(head.home);
-      teams_seen.insert(head.visitor);
-      if (!r.all_teams && head.home != r.team && head.visitor != r.team) continue;
-      g.day = {head.year, head.month, head.day};
-      g.hour = head.hour;
-      g.minute = head.minute;
-      g.home = head.home;
-      g.visitor = head.visitor;
-      for (const std::string& n : head.home_players) names.Add(head.home, n);
-      for (const std::string& n : head.visitor_players) names.Add(head.visitor, n);
+    g.file = r.games[i];
+    if (const std::optional<GameHeadline>& head = heads[i]) {
+      teams_seen.insert(head->home);
+      teams_seen.insert(head->visitor);
+      if (!r.all_teams && head->home != r.team && head->visitor != r.team) continue;
+      g.day = {head->year, head->month, head->day};
+      g.hour = head->hour;
+      g.minute = head->minute;
+      g.home = head->home;
+      g.visitor = head->visitor;
+      for (const std::string& n : head->home_players) names.Add(head->home, n);
+      for (const std::string& n : head->visitor_players) names.Add(head->visitor, n);
     }
     g.index = season.games.size();
+    feed.push_back(g.file);
     season.games.push_back(std::move(g));
-    feed.push_back(file);
   }
   names.Finish();
   return feed;
@@ -382,7 +392,8 @@ SiteReport BuildSite(const SiteRequest& r, const SiteSink& sink) {
 
   PlayerNames names(r.names);
   std::set<std::string> teams_seen;
-  const std::vector<std::string> feed = ReadHeads(season, names, teams_seen);
+  const std::vector<std::string> feed = ReadHeads(season, names, teams_seen, &report.declined);
+  if (report.declined) return report;
   report.teams.assign(teams_seen.begin(), teams_seen.end());
   if (!r.all_teams && !teams_seen.count(r.team)) return report;
   if (!r.all_teams) TeamOf(season, r.team);

@@ -40,7 +40,8 @@ struct SiteRequest {
   StatLayout layouts[kStatTableCount];  // the columns of the statistics tables
   Qualifiers qualifiers;                // of the leaders' rates (unset: per team game)
   WorkloadRules workload;
-  int threads = 0;  // reading threads, 0: one per idle core
+  int threads = 0;        // reading threads, 0: one per idle core
+  HeadlineChoice choose;  // when set, the games shown among those listed (filters)
 };
 
 struct SiteReport {
@@ -48,6 +49,7 @@ struct SiteReport {
   int games_published = 0;            // of the team (every game with all_teams)
   std::vector<GameRefusal> refusals;  // in list order
   std::vector<std::string> teams;     // the teams the games hold, for a team that is not there
+  bool declined = false;              // choose took no game: nothing was read on or handed over
 };
 
 // Called with each file of the site: its path from the top folder ('/'

@@ -16,6 +16,7 @@ std::string PublishSummary::Line(const std::string& folder) const {
 PublishSummary PublishSite(const SiteRequest& request, const std::string& folder) {
   PublishSummary summary;
   std::error_code ec;
+  const bool made = !std::filesystem::exists(folder, ec);
   std::filesystem::create_directories(folder, ec);
   if (!std::filesystem::is_directory(folder, ec)) {
     summary.errors.push_back("cannot make the folder " + folder +
@@ -26,8 +27,12 @@ PublishSummary PublishSite(const SiteRequest& request, const std::string& folder
   summary.report = BuildSite(request, [&](const std::string& path, const std::string& text) {
     if (const Status added = out.Add(path, text); !added) summary.errors.push_back(added.reason);
   });
-  // With no game of the team, the files added are dropped with the folder's batch.
-  if (summary.report.games_published == 0) return summary;
+  // With no game of the team, the files added are dropped with the folder's
+  // batch, and a folder made for them goes again.
+  if (summary.report.games_published == 0) {
+    if (made) std::filesystem::remove(folder, ec);
+    return summary;
+  }
   std::vector<Status> failed;
   if (const Status finished = out.Finish(&failed); !finished) {
     for (const Status& f : failed) summary.errors.push_back(f.reason);

@@ -21,7 +21,8 @@ struct PublishSummary {
 };
 
 // Makes the folder when missing and publishes the request into it.  When
-// no game of the team can be read, nothing is written (published false).
+// no game of the team can be read, nothing is written (published false)
+// and a folder made for the site is taken away again.
 PublishSummary PublishSite(const SiteRequest& request, const std::string& folder);
 
 }  // namespace scorewick::site
