@@ -29,7 +29,7 @@ app::Settings SettingsOfCurrentFolder() {
 
 bool FeedCountedGames(const std::vector<std::string>& games, const std::string& team,
                       const GameFilter& filter, const GameArguments& args, CommandContext& ctx,
-                      const TakeGame& take, int* code, CountedFeedSeen* seen) {
+                      const TakeGame& take, int* code, std::set<std::string>* teams) {
   FeedOptions options;
   options.threads = args.threads;
   options.team = team;
@@ -57,8 +57,8 @@ bool FeedCountedGames(const std::vector<std::string>& games, const std::string& 
     if (!fed.other_teams) take(fed.game, games[fed.index], fed.index);
     return true;
   });
-  if (seen) {
-    for (const std::string& name : TeamsOfGames(headlines)) seen->teams.insert(name);
+  if (teams) {
+    for (const std::string& name : TeamsOfGames(headlines)) teams->insert(name);
   }
   if (!prior && filter.Active() &&
       !FilterChoseGames(args.filters, filter, headlines, chosen, ctx, code)) {

@@ -23,12 +23,6 @@ namespace scorewick::cli {
 
 using TakeGame = std::function<void(const Game& game, const std::string& file, std::size_t index)>;
 
-// What a feed of counted games saw besides the games: the teams of every
-// game it could read, for naming them when a team asked for is not there.
-struct CountedFeedSeen {
-  std::set<std::string> teams;
-};
-
 // Reads the games on args.threads threads (0: one per core) and hands each
 // to take in list order: each file is read once, and the filters of args
 // (filter, from TakeGameArguments) decide from its headline, on the thread
@@ -36,12 +30,14 @@ struct CountedFeedSeen {
 // as far as its teams when team is named (and not handed over).  Once
 // every game is read, before anything is said of them, the filters are
 // held to having chosen a game (FilterChoseGames); then a game that
-// cannot be read is named on stderr and left out.  False, with *code, when
+// cannot be read is named on stderr and left out.  *teams receives the
+// teams of every game whose headline was read, for naming them when a team
+// asked for is not there.  False, with *code, when
 // the filters refuse, a game is in a prior format (which refuses the run,
 // as the statistics do) or no game could be read.
 bool FeedCountedGames(const std::vector<std::string>& games, const std::string& team,
                       const GameFilter& filter, const GameArguments& args, CommandContext& ctx,
-                      const TakeGame& take, int* code, CountedFeedSeen* seen = nullptr);
+                      const TakeGame& take, int* code, std::set<std::string>* teams = nullptr);
 
 // The league rules of scwk.ini in the current folder.
 StatRules RulesOfCurrentFolder();

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <ostream>
+#include <set>
 
 #include "cli/command.h"
 #include "cli/counted_games.h"
@@ -44,13 +45,13 @@ int Run(const Request& r, CommandContext& ctx) {
   const TakeGame take = [&](const Game& game, const std::string& file, std::size_t index) {
     counter.Count(game, file, index);
   };
-  CountedFeedSeen seen;
+  std::set<std::string> teams;
   if (!FeedCountedGames(*games, RecordTextOf(r.team), filter, r.game_args, ctx, take, &code,
-                        &seen)) {
+                        &teams)) {
     return code;
   }
   if (!counter.team_seen()) {
-    ctx.err << "scorewick: " << NotThere("team", r.team, seen.teams) << "\n";
+    ctx.err << "scorewick: " << NotThere("team", r.team, teams) << "\n";
     return kExitRefused;
   }
   if (counter.teams_of_player().empty()) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <ostream>
+#include <set>
 
 #include "cli/command.h"
 #include "cli/counted_games.h"
@@ -65,10 +66,10 @@ int Run(const Request& r, CommandContext& ctx) {
   const TakeGame take = [&](const Game& game, const std::string&, std::size_t index) {
     counter.Count(game, index);
   };
-  CountedFeedSeen seen;
-  if (!FeedCountedGames(*games, team, filter, r.game_args, ctx, take, &code, &seen)) return code;
+  std::set<std::string> teams;
+  if (!FeedCountedGames(*games, team, filter, r.game_args, ctx, take, &code, &teams)) return code;
   if (!counter.team_seen()) {
-    ctx.err << "scorewick: " << NotThere("team", r.team, seen.teams) << "\n";
+    ctx.err << "scorewick: " << NotThere("team", r.team, teams) << "\n";
     return kExitRefused;
   }
   return WriteReportTables(reports::WorkloadTables(counter.Finish(rules, as_of)),

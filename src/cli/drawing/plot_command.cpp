@@ -14,7 +14,6 @@
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -61,14 +60,12 @@ app::Settings CurrentSettings() {
   return settings;
 }
 
-// The games plotted: every file of the arguments read once, the filters
-// deciding from each headline as it is read.  False, after saying why,
-// when the filters refuse (before a word of the games read) or no game
-// could be read; games that could not be are named.
-bool ReadGames(const GameArguments& args, const GameFilter& filter,
-               const std::function<AccumulateReport(const GameFilter&)>& load, std::size_t listed,
-               CommandContext& ctx, int* code) {
-  const AccumulateReport report = load(filter);
+// What the reading of the games plotted (each file once, the filters
+// deciding from each headline as it was read) has to say.  False, after
+// saying why, when the filters refuse (before a word of the games read) or
+// no game could be read; games that could not be are named.
+bool ReadGames(const GameArguments& args, const GameFilter& filter, const AccumulateReport& report,
+               std::size_t listed, CommandContext& ctx, int* code) {
   if (filter.Active() &&
       !FilterChoseGames(args.filters, filter, report.headlines, report.games_chosen, ctx, code)) {
     return false;
@@ -143,8 +140,7 @@ int RunSpray(const SprayRequest& r, CommandContext& ctx) {
   auto app = EnsureGuiApplication();
   ScatterInfo info;
   info.games = *games;
-  const auto load = [&info](const GameFilter& f) { return info.Load(f); };
-  if (!ReadGames(r.games, filter, load, games->size(), ctx, &code)) return code;
+  if (!ReadGames(r.games, filter, info.Load(filter), games->size(), ctx, &code)) return code;
   if (!ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx) ||
       !ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx)) {
     return kExitRefused;
@@ -205,8 +201,7 @@ int RunPitches(const PitchRequest& r, CommandContext& ctx) {
   if (!MayWriteOutput(r.out, *games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
   info.games = *games;
-  const auto load = [&info](const GameFilter& f) { return info.Load(f); };
-  if (!ReadGames(r.games, filter, load, games->size(), ctx, &code)) return code;
+  if (!ReadGames(r.games, filter, info.Load(filter), games->size(), ctx, &code)) return code;
   if (!ChooseName(r.pitcher, info.pitchers, "pitcher", info.pitcher_filter, ctx) ||
       !ChooseName(r.batter, info.batters, "batter", info.batter_filter, ctx)) {
     return kExitRefused;
