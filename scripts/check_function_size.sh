@@ -28,52 +28,24 @@ if [ ! -f "$build/compile_commands.json" ]; then
 fi
 jobs=${SCOREWICK_TIDY_JOBS:-$(nproc)}
 
-# The compile commands of src/ for clang: without the compiler's
-# dependency flags and the build's precompiled Qt headers, which are the
-# compiler's own and which clang cannot read (each file includes what it
-# uses, as a build without them shows).  A precompiled header made by clang
-# saves nothing here: clang-tidy visits every declaration it holds.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-python3 - "$build/compile_commands.json" "$top/src/" "$work" <<'PY'
-import json, shlex, sys
-database, src, work = sys.argv[1:]
-entries = []
-for e in json.load(open(database)):
-    if not (e["file"].startswith(src) and e["file"].endswith(".cpp")):
-        continue
-    args = e["arguments"] if "arguments" in e else shlex.split(e["command"])
-    kept, i = [], 0
-    while i < len(args):
-        if args[i] in ("-MD", "-MMD", "-Winvalid-pch"):
-            i += 1
-        elif args[i] in ("-MT", "-MF", "-MQ"):
-            i += 2
-        elif args[i] == "-include" and args[i + 1].endswith("cmake_pch.hxx"):
-            i += 2
-        else:
-            kept.append(args[i])
-            i += 1
-    entries.append({"directory": e["directory"], "file": e["file"], "arguments": kept})
-json.dump(entries, open(work + "/compile_commands.json", "w"))
-PY
-
 config="{Checks: '-*,readability-function-size,readability-function-cognitive-complexity',
   CheckOptions: [{key: readability-function-size.LineThreshold, value: 80},
                  {key: readability-function-cognitive-complexity.Threshold, value: 40},
                  {key: readability-function-cognitive-complexity.DescribeBasicIncrements,
                   value: false}]}"
-# Every source of src/ the build compiles; the headers of src/ they include
-# are checked with them.
-mapfile -t files < <(python3 -c 'import json, sys
-for e in json.load(open(sys.argv[1])): print(e["file"])' "$work/compile_commands.json" | sort -u)
-if [ ${#files[@]} -eq 0 ]; then
+# Every source of src/ the build compiles, a dozen compiled alike to a run
+# so that the headers they share are read once; the headers of src/ they
+# include are checked with them.  A precompiled header made by clang would
+# save nothing here: clang-tidy visits every declaration it holds.
+checked=$(python3 "$top/scripts/function_size_runs.py" "$build/compile_commands.json" \
+  "$top/src/" "$work" "$jobs" "$tidy" "$config" "^$top/src/" 2>"$work/err")
+if [ "${checked:-0}" -eq 0 ]; then
+  cat "$work/err" >&2
   echo "no source of src/ in $build/compile_commands.json" >&2
   exit 1
 fi
-printf '%s\n' "${files[@]}" |
-  xargs -P "$jobs" -n 4 "$tidy" -p "$work" --quiet --config="$config" \
-    --header-filter="^$top/src/" >"$work/out" 2>"$work/err" || true
 # clang-tidy fails on a file it cannot parse: that is a failure of the check
 # too, not a pass.
 if grep -q "error:" "$work/out" "$work/err"; then
@@ -89,14 +61,14 @@ found=$(awk -v top="$top/" -v q="'" '
     key = file " " name
     if ($0 ~ /cognitive complexity of/) {
       what = $0; sub(/.*cognitive complexity of /, "", what); sub(/ .*/, "", what)
-      over[key] = over[key] " complexity " what
+      if (!seen[key, "c" what]++) over[key] = over[key] " complexity " what
     }
     pending = key
     next
   }
   pending != "" && /note: [0-9]+ lines including/ {
     what = $0; sub(/.*note: /, "", what); sub(/ .*/, "", what)
-    over[pending] = over[pending] " lines " what
+    if (!seen[pending, "l" what]++) over[pending] = over[pending] " lines " what
   }
   /warning:|error:/ { pending = "" }
   END { for (k in over) print k ":" over[k] }' "$work/out" | sort -u)
@@ -121,5 +93,5 @@ if [ -n "$gone" ]; then
 fi
 [ $status -eq 0 ] || exit 1
 listed=$(printf '%s\n' "$allowed" | sed '/^$/d' | wc -l)
-echo "every function of src/ (${#files[@]} files) is within 80 lines and a cognitive" \
+echo "every function of src/ ($checked files) is within 80 lines and a cognitive" \
   "complexity of 40, but for the $listed listed in scripts/function_size_exceptions.txt"
