@@ -60,7 +60,7 @@ const Season& TeamGames() {
     s.team = SeasonGames().team;
     scorewick::GameIntake intake;
     for (const std::string& g : SeasonGames().paths) {
-      if (!intake.ReadFor(g, s.team) && !intake.other_teams()) s.paths.push_back(g);
+      if (intake.ReadFor(g, s.team) && !intake.other_teams()) s.paths.push_back(g);
     }
     return s;
   }();

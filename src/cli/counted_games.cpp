@@ -45,7 +45,7 @@ bool FeedCountedGames(const std::vector<std::string>& games, const std::string& 
   FeedGames(games, options, [&](FedGame& fed) {
     NoteChosenHeadline(fed, headlines, chosen);
     if (fed.refusal) {
-      if (fed.refusal->kind != GameRefusal::Kind::kPriorFormat) {
+      if (!fed.refusal->prior_format()) {
         left_out.push_back(std::move(*fed.refusal));
         return true;
       }

@@ -35,7 +35,7 @@ struct Reader {
 bool ReadChosen(const std::string& path, const FeedOptions& options, Reader& reader, FedGame& fed) {
   GameHeadline headline;
   bool read = false;
-  fed.refusal = reader.intake.ReadIf(
+  const Status taken = reader.intake.ReadIf(
       path,
       [&](const GameHeadline& game) {
         if (!options.choose(fed.index, game)) {
@@ -48,8 +48,11 @@ bool ReadChosen(const std::string& path, const FeedOptions& options, Reader& rea
       },
       headline, read);
   if (read) fed.headline = std::move(headline);
-  if (fed.refusal) fed.left = fed.other_teams = false;
-  return !fed.refusal && !fed.left && !fed.other_teams;
+  if (!taken) {
+    fed.refusal = GameRefusal::Of(taken);
+    fed.left = fed.other_teams = false;
+  }
+  return taken && !fed.left && !fed.other_teams;
 }
 
 // Takes in the file at fed.index into the slot (refused, left, other teams,
@@ -67,20 +70,26 @@ void TakeIn(const std::string& path, const FeedOptions& options, Reader& reader,
     if (options.choose) {
       if (!ReadChosen(path, options, reader, fed)) return;
     } else {
-      fed.refusal = reader.intake.ReadFor(path, options.team);
-      if (fed.refusal) return;
+      if (Status read = reader.intake.ReadFor(path, options.team); !read) {
+        fed.refusal = GameRefusal::Of(read);
+        return;
+      }
       if (reader.intake.other_teams()) {
         fed.other_teams = true;
         return;
       }
     }
     Game& game = options.hand_over ? fed.game : reader.game;
-    fed.refusal = reader.intake.Decode(game);
+    const Status decoded = reader.intake.Decode(game);
     fed.messages = reader.intake.messages();
-    if (!fed.refusal && options.make) options.make(game, fed);
+    if (!decoded) {
+      fed.refusal = GameRefusal::Of(decoded);
+    } else if (options.make) {
+      options.make(game, fed);
+    }
   } catch (const std::exception& e) {
     // Out of memory, most likely: this game is refused, the others go on.
-    fed.refusal = GameRefusal{GameRefusal::Kind::kUnreadable, path, e.what()};
+    fed.refusal = GameRefusal{Fault::kNone, path, e.what()};
   }
 }
 

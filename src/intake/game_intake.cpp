@@ -70,7 +70,7 @@ std::string PriorFormatMessage(const std::string& path) {
 }
 
 std::string RefusalLine(const GameRefusal& refusal) {
-  const std::string why = refusal.reason.empty() && refusal.kind == GameRefusal::Kind::kPriorFormat
+  const std::string why = refusal.reason.empty() && refusal.prior_format()
                               ? std::string(kPriorFormatReason)
                               : refusal.reason;
   return refusal.file + (why.empty() ? std::string() : " (" + why + ")");
@@ -93,22 +93,24 @@ GameFileKind KindOfGameFile(std::span<const std::uint8_t> head, std::string* why
   return say(GameFileKind::kNotAGame, "not a game file");
 }
 
-std::optional<GameRefusal> GameIntake::Refuse(GameRefusal::Kind kind, std::string reason) const {
-  return GameRefusal{kind, path_, std::move(reason)};
+Status GameIntake::Refuse(Fault fault, std::string reason) const {
+  Status refused = Status::Failed(path_, std::move(reason));
+  refused.fault = fault;
+  return refused;
 }
 
-std::optional<GameRefusal> GameIntake::Classify() const {
+Status GameIntake::Classify() const {
   std::string why;
   switch (KindOfGameFile(std::span(bytes_).first(std::min(bytes_.size(), kHeadSize)), &why)) {
     case GameFileKind::kCurrent:
-      return std::nullopt;
+      return {};
     case GameFileKind::kPriorFormat:
-      if (take_prior_format_ && le::LoadI32(bytes_.data()) == kVersion2) return std::nullopt;
-      return Refuse(GameRefusal::Kind::kPriorFormat, why);
+      if (take_prior_format_ && le::LoadI32(bytes_.data()) == kVersion2) return {};
+      return Refuse(Fault::kPriorFormat, why);
     case GameFileKind::kNotAGame:
       break;
   }
-  return Refuse(GameRefusal::Kind::kNotAGame, why);
+  return Refuse(Fault::kNotAGame, why);
 }
 
 bool GameIntake::Taken(std::span<const std::uint8_t> head) const {
@@ -116,24 +118,24 @@ bool GameIntake::Taken(std::span<const std::uint8_t> head) const {
          (take_prior_format_ && head.size() >= 4 && le::LoadI32(head.data()) == kVersion2);
 }
 
-std::optional<GameRefusal> GameIntake::Check(const std::string& path) {
+Status GameIntake::Check(const std::string& path) {
   path_ = path;
   if (Status read = ReadFilePrefix(path, kHeadSize, bytes_); !read) {
-    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read));
+    return Refuse(Fault::kNone, WithoutPath(read));
   }
   return Classify();
 }
 
-std::optional<GameRefusal> GameIntake::Read(const std::string& path) {
+Status GameIntake::Read(const std::string& path) {
   path_ = path;
   other_teams_ = false;
   if (Status read = ReadWholeFile(path, bytes_); !read) {
-    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read));
+    return Refuse(Fault::kNone, WithoutPath(read));
   }
   return Classify();
 }
 
-std::optional<GameRefusal> GameIntake::ReadFor(const std::string& path, std::string_view team) {
+Status GameIntake::ReadFor(const std::string& path, std::string_view team) {
   other_teams_ = false;
   if (team.empty()) return Read(path);
   path_ = path;
@@ -146,19 +148,19 @@ std::optional<GameRefusal> GameIntake::ReadFor(const std::string& path, std::str
   };
   if (Status read = ReadFileHeadFirst(path, kTeamsHead, want_rest, bytes_, &whole); !read) {
     other_teams_ = false;
-    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(read));
+    return Refuse(Fault::kNone, WithoutPath(read));
   }
-  if (auto refused = Classify()) {
+  if (Status refused = Classify(); !refused) {
     other_teams_ = false;
     return refused;
   }
   // Teams too long for the head are read from the whole file.
   if (whole && TeamPlays(bytes_, team, scratch_) == TeamsSay::kOtherTeams) other_teams_ = true;
-  return std::nullopt;
+  return {};
 }
 
-std::optional<GameRefusal> GameIntake::ReadIf(const std::string& path, const HeadlineCheck& read_on,
-                                              GameHeadline& headline, bool& read) {
+Status GameIntake::ReadIf(const std::string& path, const HeadlineCheck& read_on,
+                          GameHeadline& headline, bool& read) {
   path_ = path;
   other_teams_ = false;
   left_ = false;
@@ -178,28 +180,28 @@ std::optional<GameRefusal> GameIntake::ReadIf(const std::string& path, const Hea
   bool whole = false;
   if (Status status = ReadFileHeadFirst(path, kTeamsHead, want_rest, bytes_, &whole); !status) {
     left_ = read = false;
-    return Refuse(GameRefusal::Kind::kUnreadable, WithoutPath(status));
+    return Refuse(Fault::kNone, WithoutPath(status));
   }
-  if (left_) return std::nullopt;
-  if (auto refused = Classify()) return refused;
+  if (left_) return {};
+  if (Status refused = Classify(); !refused) return refused;
   // Teams too long for the head are read from the whole file.
   if (parsed == HeadlineRead::kCutOff) decide(bytes_, false);
-  return std::nullopt;
+  return {};
 }
 
-std::optional<GameRefusal> GameIntake::Decode(Game& game) {
+Status GameIntake::Decode(Game& game) {
   Status decoded = DecodeGameFile(bytes_, game);
   messages_ = std::move(decoded.messages);
-  if (decoded) return std::nullopt;
+  if (decoded) return {};
   // Team files begin with the same version word as games.
   if (LooksLikeTeamFile(std::vector<std::uint8_t>(bytes_.begin(), bytes_.end()))) {
-    return Refuse(GameRefusal::Kind::kNotAGame, "a team file, not a game file");
+    return Refuse(Fault::kNotAGame, "a team file, not a game file");
   }
-  return Refuse(GameRefusal::Kind::kDamaged, decoded.reason);
+  return Refuse(Fault::kDamaged, decoded.reason);
 }
 
-std::optional<GameRefusal> GameIntake::Take(const std::string& path, Game& game) {
-  if (auto refused = Read(path)) return refused;
+Status GameIntake::Take(const std::string& path, Game& game) {
+  if (Status read = Read(path); !read) return read;
   return Decode(game);
 }
 

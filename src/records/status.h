@@ -24,6 +24,9 @@ enum class Fault {
   kBadVersion,  // a version word this program does not read; nothing else was read
   kWrongShape,  // a whole file whose length is not that of its kind (a game file for a team)
   kDamaged,     // cut short or holding an impossible value: reason says where, byte too
+  // Of the analyses' intake of game files (intake/game_intake.h):
+  kNotAGame,     // no game of any format: empty, text, a team file, another version word
+  kPriorFormat,  // a game of an earlier format (2.0, or older without a version word)
 };
 
 struct [[nodiscard]] Status {

@@ -19,12 +19,12 @@ GameSelection::AddResult GameSelection::Add(const std::string& path, UserMessage
   const std::string key = FileIdentity(path);
   if (chosen_.count(key) != 0) return AddResult::kAlreadyChosen;
   GameIntake intake;
-  const std::optional<GameRefusal> refused = intake.Check(path);
+  const Status checked = intake.Check(path);
   const std::optional<GameListHeader> header = ReadGameListHeader(path);
-  if (!header || (refused && refused->kind != GameRefusal::Kind::kPriorFormat)) {
+  if (!header || (!checked && checked.fault != Fault::kPriorFormat)) {
     return AddResult::kUnreadable;
   }
-  if (refused) {
+  if (!checked) {
     if (message)
       *message = {PriorFormatMessage(path), kPriorFormatCaption, MessageIcon::kExclamation};
     return AddResult::kPriorFormat;

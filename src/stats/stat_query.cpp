@@ -32,7 +32,7 @@ Stat& StatResult::Of(StatView view) {
 
 const GameRefusal* StatResult::PriorFormatRefusal() const {
   for (const GameRefusal& refusal : report.refusals) {
-    if (refusal.kind == GameRefusal::Kind::kPriorFormat) return &refusal;
+    if (refusal.prior_format()) return &refusal;
   }
   return nullptr;
 }

@@ -420,38 +420,38 @@ TEST(GameFile, TheIntakeTellsGamesFromFilesThatAreNot) {
   ASSERT_TRUE(WriteTextFileAtomically(dir.Path("notes.gam"), std::string(600, 'n')));
   ASSERT_TRUE(WriteTextFileAtomically(dir.Path("empty.gam"), ""));
   std::filesystem::create_directories(dir.Path("folder.gam"));
-  using Kind = GameRefusal::Kind;
   const struct {
     const char* name;
-    std::optional<Kind> kind;  // none: taken in
+    std::optional<Fault> fault;  // none: taken in
     const char* reason;
   } cases[] = {
       {"new.gam", std::nullopt, ""},
-      {"cut.gam", Kind::kDamaged, "byte"},
-      {"team.gam", Kind::kNotAGame, "a team file, not a game file"},
-      {"old.gam", Kind::kPriorFormat, "not in the 3.0 game format"},
-      {"v2.gam", Kind::kPriorFormat, "not in the 3.0 game format"},
-      {"zeros.gam", Kind::kNotAGame, "not a game file"},
-      {"notes.gam", Kind::kNotAGame, "not a game file"},
-      {"empty.gam", Kind::kNotAGame, "the file is empty"},
-      {"folder.gam", Kind::kUnreadable, "cannot open: it is a folder"},
-      {"missing.gam", Kind::kUnreadable, "cannot open: No such file or directory"},
+      {"cut.gam", Fault::kDamaged, "byte"},
+      {"team.gam", Fault::kNotAGame, "a team file, not a game file"},
+      {"old.gam", Fault::kPriorFormat, "not in the 3.0 game format"},
+      {"v2.gam", Fault::kPriorFormat, "not in the 3.0 game format"},
+      {"zeros.gam", Fault::kNotAGame, "not a game file"},
+      {"notes.gam", Fault::kNotAGame, "not a game file"},
+      {"empty.gam", Fault::kNotAGame, "the file is empty"},
+      {"folder.gam", Fault::kNone, "cannot open: it is a folder"},
+      {"missing.gam", Fault::kNone, "cannot open: No such file or directory"},
   };
   GameIntake intake;
   Game taken;
   for (const auto& c : cases) {
-    const std::optional<GameRefusal> refused = intake.Take(dir.Path(c.name), taken);
-    ASSERT_EQ(refused.has_value(), c.kind.has_value()) << c.name;
-    if (!refused) continue;
-    EXPECT_EQ(refused->kind, *c.kind) << c.name;
-    EXPECT_EQ(refused->file, dir.Path(c.name));
-    EXPECT_NE(refused->reason.find(c.reason), std::string::npos) << refused->reason;
-    EXPECT_EQ(refused->reason.find(dir.path().string()), std::string::npos) << refused->reason;
+    const Status taken_in = intake.Take(dir.Path(c.name), taken);
+    ASSERT_EQ(!taken_in, c.fault.has_value()) << c.name;
+    if (taken_in) continue;
+    const GameRefusal refused = GameRefusal::Of(taken_in);
+    EXPECT_EQ(refused.fault, *c.fault) << c.name;
+    EXPECT_EQ(refused.file, dir.Path(c.name));
+    EXPECT_NE(refused.reason.find(c.reason), std::string::npos) << refused.reason;
+    EXPECT_EQ(refused.reason.find(dir.path().string()), std::string::npos) << refused.reason;
     // The look at the first bytes agrees, except on what only decoding shows.
-    const std::optional<GameRefusal> checked = intake.Check(dir.Path(c.name));
-    if (*c.kind != Kind::kDamaged && std::string(c.name) != "team.gam") {
-      ASSERT_TRUE(checked.has_value()) << c.name;
-      EXPECT_EQ(checked->kind, *c.kind) << c.name;
+    const Status checked = intake.Check(dir.Path(c.name));
+    if (*c.fault != Fault::kDamaged && std::string(c.name) != "team.gam") {
+      ASSERT_FALSE(checked) << c.name;
+      EXPECT_EQ(checked.fault, *c.fault) << c.name;
     }
   }
   // The same file under another name, and through a link, is one file.

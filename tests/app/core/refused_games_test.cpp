@@ -20,8 +20,8 @@ TEST(RefusedGames, LongListsEndWithHowManyMore) {
 
 TEST(RefusedGames, MessageAndTheGamesLeft) {
   const std::vector<GameRefusal> refusals = {
-      {GameRefusal::Kind::kPriorFormat, "/s/old.gam", ""},
-      {GameRefusal::Kind::kDamaged, "/s/cut.gam", "the file ends inside its teams"}};
+      {Fault::kPriorFormat, "/s/old.gam", ""},
+      {Fault::kDamaged, "/s/cut.gam", "the file ends inside its teams"}};
   EXPECT_EQ(RefusedGamesText(refusals, false),
             "These games could not be read and are left out:\n\n"
             "/s/old.gam (not in the 3.0 game format)\n/s/cut.gam (the file ends inside its teams)");
