@@ -5,6 +5,7 @@
 // score, or the scorebook reader), make the same game.  To standard output,
 // or to FILE.
 
+#include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
 

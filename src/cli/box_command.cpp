@@ -15,6 +15,7 @@
 // their own (html, frames, pdf) need --out-dir.  The games are read and
 // their box scores made on every core, and written in the order given.
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <map>
 #include <memory>

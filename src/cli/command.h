@@ -7,7 +7,6 @@
 // 2 usage.  Messages go to stderr, through the console Ui; text from the
 // records is converted to UTF-8 before it is printed.
 
-#include <CLI/CLI.hpp>
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -16,6 +15,10 @@
 
 #include "platform/console_ui.h"
 #include "records/status.h"
+
+namespace CLI {
+class App;
+}  // namespace CLI
 
 namespace scorewick::cli {
 

@@ -6,6 +6,8 @@
 // ("palm users", "palm export") find their group with SubcommandGroup,
 // whichever file comes first.
 
+#include <CLI/CLI.hpp>
+
 #include "cli/command.h"
 #include "cli/drawing.h"
 

@@ -1,6 +1,7 @@
 // scorewick convert IN OUT: rewrites a team (.tem, .csv) or a game (.gam,
 // format 2.0 or 3.0) in the form OUT's extension names.
 
+#include <CLI/CLI.hpp>
 #include <ostream>
 
 #include "cli/command.h"

@@ -1,5 +1,6 @@
 #include "cli/counted_games.h"
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <ostream>
 

@@ -4,7 +4,6 @@
 // report in the form asked, and naming what is there when a player or team
 // asked for is not.
 
-#include <CLI/CLI.hpp>
 #include <cstddef>
 #include <functional>
 #include <set>
@@ -18,6 +17,10 @@
 #include "scoring/league_rules.h"
 #include "stats/game_filter.h"
 #include "stats/stat_rules.h"
+
+namespace CLI {
+class App;
+}  // namespace CLI
 
 namespace scorewick::cli {
 

@@ -8,6 +8,7 @@
 // said as a note; the summary line goes to standard output.  Exit status
 // 1 when a game or file was refused or kept.
 
+#include <CLI/CLI.hpp>
 #include <memory>
 #include <optional>
 

@@ -1,5 +1,6 @@
 #include "cli/game_arguments.h"
 
+#include <CLI/CLI.hpp>
 #include <iostream>
 #include <iterator>
 #include <ostream>

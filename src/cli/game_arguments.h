@@ -6,13 +6,16 @@
 // them (cli/game_filter_arguments.h).  Every such command takes its games
 // through here, so that they all read lists and filter them alike.
 
-#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/command.h"
 #include "cli/game_filter_arguments.h"
+
+namespace CLI {
+class App;
+}  // namespace CLI
 
 namespace scorewick::cli {
 

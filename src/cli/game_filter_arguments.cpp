@@ -1,5 +1,6 @@
 #include "cli/game_filter_arguments.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <ostream>
 

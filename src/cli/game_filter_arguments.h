@@ -4,7 +4,6 @@
 // the command's --team names (stats has its own; box and plot add one for
 // the filters).  cli/game_arguments.h adds them with the game arguments.
 
-#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +11,10 @@
 #include "cli/command.h"
 #include "intake/game_headline.h"
 #include "stats/game_filter.h"
+
+namespace CLI {
+class App;
+}  // namespace CLI
 
 namespace scorewick::cli {
 

@@ -6,6 +6,7 @@
 // stderr with its file, line and reason; the summary line goes to standard
 // output.  Exit status 1 when a game or file was refused.
 
+#include <CLI/CLI.hpp>
 #include <memory>
 
 #include "cli/command.h"

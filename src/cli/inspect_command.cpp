@@ -1,5 +1,6 @@
 // scorewick inspect FILE: a readable summary of a team or a game file.
 
+#include <CLI/CLI.hpp>
 #include <ostream>
 
 #include "cli/command.h"

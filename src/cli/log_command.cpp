@@ -7,6 +7,7 @@
 // on both teams of every game; a name that plays for two teams asks for
 // --team.
 
+#include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
 #include <set>

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <ostream>
 #include <system_error>

@@ -5,12 +5,15 @@
 // itself), and an existing output holds the kind of thing being written (a
 // PDF over a PDF, text appended to text).  --force writes anyway.
 
-#include <CLI/CLI.hpp>
 #include <string>
 #include <vector>
 
 #include "cli/command.h"
 #include "records/output_guard.h"
+
+namespace CLI {
+class App;
+}  // namespace CLI
 
 namespace scorewick::cli {
 

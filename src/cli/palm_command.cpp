@@ -8,6 +8,7 @@
 //                                   user's Backup folder
 //   palm kind DB.pdb                prints team, game or neither
 
+#include <CLI/CLI.hpp>
 #include <ostream>
 
 #include "app/core/palm_link.h"

@@ -2,6 +2,7 @@
 // scorewick palm install FILE [--user NAME]: queues a database or
 // application for a user's next HotSync.
 
+#include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
 

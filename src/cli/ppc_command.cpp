@@ -5,6 +5,7 @@
 // from that folder to OUT.
 // Files are read and written again, so copies have the current version.
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <memory>
 #include <ostream>

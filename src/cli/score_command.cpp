@@ -2,6 +2,7 @@
 //
 // Scores a game as it happens (cli/scoring_session.h) from standard input.
 
+#include <CLI/CLI.hpp>
 #include <memory>
 
 #include "cli/command.h"

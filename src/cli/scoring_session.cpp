@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <iostream>
 #include <istream>
 #include <memory>
 #include <ostream>

@@ -13,6 +13,7 @@
 // site no longer has are removed.  Any other folder is refused without
 // --force (which still removes nothing it did not write).
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <memory>
 #include <ostream>

@@ -13,6 +13,7 @@
 
 #include <strings.h>
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <map>
 #include <memory>

@@ -7,6 +7,7 @@
 // take their colours and fonts from scwk.ini in the current folder.
 // --append adds a line feed and a second block to an existing file.
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <memory>
 #include <ostream>

@@ -7,6 +7,7 @@
 // day over the daily maximum flagged.  The rules come from --rules FILE,
 // else from workload.txt in the current folder, else the youth table.
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <memory>
 #include <ostream>

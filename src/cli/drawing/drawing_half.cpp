@@ -1,6 +1,8 @@
 // The drawing half of the command line registers its commands, and the
 // desktop program when it is built, as it is linked in (cli/drawing.h).
 
+#include <CLI/CLI.hpp>
+
 #include "cli/drawing.h"
 
 #ifdef SCOREWICK_CLI_DESKTOP

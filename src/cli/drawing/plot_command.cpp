@@ -10,6 +10,7 @@
 // The field picture folder and the pitch colours come from scwk.ini in the
 // current folder.
 
+#include <CLI/CLI.hpp>
 #include <QBuffer>
 #include <QImage>
 #include <algorithm>

@@ -9,6 +9,7 @@
 // display: the drawing needs only Qt's offscreen platform.  The game
 // sheet's hit line takes its colour from scwk.ini in the current folder.
 
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <filesystem>
 #include <map>
