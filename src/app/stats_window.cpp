@@ -31,7 +31,6 @@
 #include "app/stat_table_model.h"
 #include "app/stat_table_view.h"
 #include "app/stats_layout_editor.h"
-#include "intake/game_feed.h"
 #include "intake/game_headline.h"
 #include "records/calendar_day.h"
 #include "records/file_io.h"
@@ -321,6 +320,7 @@ bool StatsWindow::Open() {
     // Left out for good: recounts and the printed trailer go without them.
     chosen_.games = WithoutRefused(chosen_.games, refusals);
   }
+  ShowWhatIsCounted();
   Redraw();
   return true;
 }
@@ -472,17 +472,12 @@ void StatsWindow::SetFiltersText(const std::string& filters) {
 void StatsWindow::ShowWhatIsCounted() {
   const std::string team_name = chosen_.all_teams ? std::string(kAllTeamsName) : chosen_.team;
   const QString team = print::FromCp1252(team_name);
-  // The games counted are the team's (every game for all teams).
-  std::optional<LocalDate> first, last;
-  int count = 0;
-  for (const std::optional<GameHeadline>& game : FeedHeadlines(chosen_.games)) {
-    if (!game) continue;
-    if (!chosen_.all_teams && game->home != chosen_.team && game->visitor != chosen_.team) continue;
-    ++count;
-    const LocalDate day{game->year, game->month, game->day};
-    if (!first || day < *first) first = day;
-    if (!last || day > *last) last = day;
-  }
+  // The games counted are the team's (every game for all teams), as the
+  // count that read them found them.
+  const AccumulateReport& report = counted_.report;
+  const int count = report.games_of_team;
+  const std::optional<LocalDate>& first = report.first_day;
+  const std::optional<LocalDate>& last = report.last_day;
   QString what = QString("%1, %2 game%3").arg(team).arg(count).arg(count == 1 ? "" : "s");
   if (first && last) {
     what += ", " + QString::fromStdString(CalendarDayText(*first));

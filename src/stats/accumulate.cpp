@@ -27,11 +27,20 @@ Stat Like(const Stat* stat) {
   return like;
 }
 
-// The game's parts for the team's tables and its opponents'.
+// The game's parts for the team's tables and its opponents', and its day.
 struct SideParts {
   GamePart team;
   GamePart opponents;
+  LocalDate day;
 };
+
+LocalDate DayOf(const Game& game) { return {game.header.year, game.header.month, game.header.day}; }
+
+// Widens the report's days to take in a game counted on day.
+void NoteDay(const LocalDate& day, AccumulateReport& report) {
+  if (!report.first_day || day < *report.first_day) report.first_day = day;
+  if (!report.last_day || day > *report.last_day) report.last_day = day;
+}
 
 }  // namespace
 
@@ -76,6 +85,7 @@ AccumulateReport AccumulateSides(const std::vector<std::string>& games, Stat* te
       auto* parts = std::any_cast<SideParts>(&fed.kept);
       if (parts == nullptr) parts = &fed.kept.emplace<SideParts>();
       const int n = static_cast<int>(fed.index) + 1;
+      parts->day = DayOf(game);
       if (team) parts->team.Count(team_like, game, n, pitching_split, batting_split, false);
       if (opponents)
         parts->opponents.Count(opponents_like, game, n, pitching_split, batting_split, true);
@@ -89,10 +99,12 @@ AccumulateReport AccumulateSides(const std::vector<std::string>& games, Stat* te
     }
     if (!NoteFedGame(fed, report)) return true;
     if (const auto* parts = std::any_cast<SideParts>(&fed.kept)) {
+      NoteDay(parts->day, report);
       if (team) parts->team.AddTo(*team);
       if (opponents) parts->opponents.AddTo(*opponents);
       return true;
     }
+    NoteDay(DayOf(fed.game), report);
     const int n = static_cast<int>(fed.index) + 1;
     if (team) AccumulateGame(*team, fed.game, n, pitching_split, batting_split, false);
     if (opponents) AccumulateGame(*opponents, fed.game, n, pitching_split, batting_split, true);

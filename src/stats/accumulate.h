@@ -22,6 +22,7 @@
 
 #include "intake/game_intake.h"
 #include "records/game.h"
+#include "records/local_date.h"
 #include "stats/game_filter.h"
 #include "stats/split.h"
 #include "stats/stat.h"
@@ -29,8 +30,10 @@
 namespace scorewick {
 
 struct AccumulateReport {
-  int games_read = 0;                 // games decoded and counted (named team or not)
-  int games_of_team = 0;              // of those, the games the named team played (all teams: all)
+  int games_read = 0;     // games decoded and counted (named team or not)
+  int games_of_team = 0;  // of those, the games the named team played (all teams: all)
+  // The days of the first and the last of those games, when there are any.
+  std::optional<LocalDate> first_day, last_day;
   std::vector<GameRefusal> refusals;  // in list order
   bool cancelled = false;             // the progress callback stopped the counting
   // With an active filter: each game's headline where it could be read

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -264,6 +265,8 @@ class CountedApartTest : public ::testing::Test {
       }
       if (i == 7) game.visitor.team_name = game.home.team_name;
       starters.emplace_back(home, starter);
+      played.push_back({game.home.team_name.str(), game.visitor.team_name.str(),
+                        LocalDate{game.header.year, game.header.month, game.header.day}});
       ASSERT_TRUE(SaveGame(paths[static_cast<std::size_t>(i)], game));
     }
     ASSERT_FALSE(credited.empty());
@@ -283,14 +286,36 @@ class CountedApartTest : public ::testing::Test {
       const AccumulateReport report = AccumulateSides(paths, &mine, all_teams ? nullptr : &theirs,
                                                       pitching, batting, {}, threads);
       EXPECT_EQ(report.games_read, kApartGames);
+      ExpectTeamsGames(report, team, all_teams);
       dumps[threads == 1 ? 0 : 1] = Dump(mine) + (all_teams ? "" : Dump(theirs));
       last = std::move(mine);
     }
     return {dumps[0], dumps[1]};
   }
 
+  // The report names as many games of the team, and their first and last
+  // days, as the games written hold.
+  void ExpectTeamsGames(const AccumulateReport& report, const std::string& team, bool all_teams) {
+    int count = 0;
+    std::optional<LocalDate> first, last;
+    for (const Played& p : played) {
+      if (!all_teams && p.home != team && p.visitor != team) continue;
+      ++count;
+      first = first ? std::min(*first, p.day) : p.day;
+      last = last ? std::max(*last, p.day) : p.day;
+    }
+    EXPECT_EQ(report.games_of_team, count) << team;
+    EXPECT_EQ(report.first_day, first) << team;
+    EXPECT_EQ(report.last_day, last) << team;
+  }
+
+  struct Played {
+    std::string home, visitor;
+    LocalDate day;
+  };
   TempDir dir;
   std::vector<Team> teams;
+  std::vector<Played> played;  // each game's clubs and day, as written
   std::vector<std::string> paths;
   std::vector<std::pair<std::string, std::string>> credited;  // team, pitcher given decisions
   Stat last;
