@@ -16,14 +16,15 @@
 // their box scores made on every core, and written in the order given.
 
 #include <CLI/CLI.hpp>
+#include <any>
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <ostream>
 #include <set>
 #include <span>
+#include <utility>
 
 #include "app/core/html_style.h"
 #include "app/core/settings.h"
@@ -32,6 +33,7 @@
 #include "cli/command.h"
 #include "cli/drawing.h"
 #include "cli/game_arguments.h"
+#include "cli/game_filter_arguments.h"
 #include "cli/output_check.h"
 #include "intake/game_feed.h"
 #include "intake/game_intake.h"
@@ -43,6 +45,7 @@
 #include "records/local_date.h"
 #include "reports/box_score.h"
 #include "reports/box_score_export.h"
+#include "stats/game_filter.h"
 
 namespace scorewick::cli {
 
@@ -112,34 +115,24 @@ std::string StreamText(const Game& game, const Run& run) {
   return run.for_terminal ? TerminalText(Cp1252ToUtf8(csv), true) : csv;
 }
 
-// Writes one game's box score at out, on a worker: empty when written,
-// else why not.
-std::string WriteOne(const Game& game, const std::string& out, const Run& run) {
+// The files of one game's box score as the run writes them into the folder
+// or OUT, made on a worker: each file's path and text (the frames form's
+// two pages beside its frameset page, else one).
+using BoxFiles = std::vector<std::pair<std::string, std::string>>;
+
+BoxFiles FilesOfGame(const Game& game, const std::string& out, const Run& run) {
   const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
-  const Status saved = reports::WriteBoxScoreExport(
-      out, box, FormOf(run.format), reports::BoxScoreTitle(game), run.style, run.when);
-  if (saved) return {};
-  return saved.reason.empty() ? "cannot write " + out : saved.reason;
+  return reports::BoxScoreExportFiles(out, box, FormOf(run.format), reports::BoxScoreTitle(game),
+                                      run.style, run.when);
 }
 
-// The files of a run into a folder, made durable together at its end: the
-// workers add each game's files as they make them.
-struct FolderBatch {
-  FileBatch files;
-  std::mutex lock;
-};
-
-// Adds one game's box score at out to the folder's batch, on a worker: its
-// files all or none.  Empty when added, else why not.
-std::string AddOne(const Game& game, const std::string& out, const Run& run, FolderBatch& batch) {
-  const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
-  const std::vector<std::pair<std::string, std::string>> files = reports::BoxScoreExportFiles(
-      out, box, FormOf(run.format), reports::BoxScoreTitle(game), run.style, run.when);
-  std::lock_guard<std::mutex> hold(batch.lock);
-  const std::size_t before = batch.files.size();
+// Adds one game's files to the run's batch, all or none.  Empty when
+// added, else why not.
+std::string AddFiles(const BoxFiles& files, FileBatch& batch) {
+  const std::size_t before = batch.size();
   for (const auto& [path, text] : files) {
-    if (Status added = batch.files.Add(path, TextBytes(text)); !added) {
-      batch.files.DropFrom(before);
+    if (Status added = batch.Add(path, TextBytes(text)); !added) {
+      batch.DropFrom(before);
       return added.reason.empty() ? "cannot write " + path : added.reason;
     }
   }
@@ -161,107 +154,113 @@ void SayLeftOut(const GameRefusal& refusal, bool many, CommandContext& ctx) {
           << TerminalText(refusal.reason) << "\n";
 }
 
-// The outputs of the games in --out-dir, each through the output check: a
-// game whose files may not be written, or one of whose files (side pages
+// A file's keys in a folder's plan: its name and, when it is there, the
+// file it is (a link to another game's).
+std::vector<std::string> KeysOf(const std::string& file) {
+  std::vector<std::string> keys{"name:" + file};
+  if (const std::string id = FileIdentity(file); id.rfind("path:", 0) != 0) keys.push_back(id);
+  return keys;
+}
+
+// Where the games chosen go in --out-dir, planned game by game in list
+// order as they are handed over, each through the output check: a game
+// whose files may not be written, or one of whose files (side pages
 // included) an earlier game writes, is named and left out, so that what
-// each file holds does not depend on which thread comes first.  Each kept
-// game's output is in *outputs at the game's place (empty for a game left
-// out).
-bool PlanOutputs(const std::vector<std::string>& games, const Request& r,
-                 std::vector<std::string>& outputs, CommandContext& ctx) {
-  // The games' own identities: no output may be written over one of them.
-  std::set<std::string> inputs;
-  for (const std::string& g : games) {
-    const std::string id = FileIdentity(g);
-    if (id.rfind("path:", 0) != 0) inputs.insert(id);
+// each file holds does not depend on which thread comes first.  The folder
+// is made for the first game chosen, so that a run that chooses none makes
+// nothing.
+class FolderPlan {
+ public:
+  FolderPlan(const Request& r, const std::vector<std::string>& games) : r_(r) {
+    // The games' own identities: no output may be written over one of them.
+    for (const std::string& g : games) {
+      const std::string id = FileIdentity(g);
+      if (id.rfind("path:", 0) != 0) inputs_.insert(id);
+    }
   }
-  // Every file a kept game writes, by name and, when it is there, by the
-  // file it is (a link to another game's), with the game writing it.
-  std::map<std::string, std::string> taken;
-  const auto keys = [](const std::string& file) {
-    std::vector<std::string> k{"name:" + file};
-    if (const std::string id = FileIdentity(file); id.rfind("path:", 0) != 0) k.push_back(id);
-    return k;
-  };
-  bool all = true;
-  outputs.assign(games.size(), {});
-  for (std::size_t i = 0; i < games.size(); ++i) {
-    const std::string out =
-        (std::filesystem::path(r.out_dir) / OutputName(games[i], r.format)).string();
-    const std::vector<std::string> files = FilesOf(out, r.format);
-    bool may = true;
+
+  // The file in the folder of a game's box score.
+  std::string OutputOf(const std::string& game) const {
+    return (std::filesystem::path(r_.out_dir) / OutputName(game, r_.format)).string();
+  }
+
+  // Whether the folder is there, made when missing; says why not.
+  bool MakeFolder(CommandContext& ctx) {
+    if (made_) return true;
+    std::error_code ec;
+    std::filesystem::create_directories(r_.out_dir, ec);
+    std::error_code there;
+    if (!std::filesystem::is_directory(r_.out_dir, there)) {
+      if (!ec) ec = there;
+      ctx.err << "scorewick: cannot make the folder " << TerminalText(r_.out_dir)
+              << (ec ? ": " + ec.message() : std::string(": a file is there")) << "\n";
+      return false;
+    }
+    made_ = true;
+    return true;
+  }
+
+  // Whether game's box score may go to its files; otherwise says why.
+  bool Take(const std::string& game, CommandContext& ctx) {
+    const std::vector<std::string> files = FilesOf(OutputOf(game), r_.format);
     for (const std::string& file : files) {
-      for (const std::string& key : keys(file)) {
-        const auto at = taken.find(key);
-        if (!may || at == taken.end()) continue;
-        ctx.err << "scorewick: " << TerminalText(games[i]) << " left out: its box score would go "
+      for (const std::string& key : KeysOf(file)) {
+        const auto at = taken_.find(key);
+        if (at == taken_.end()) continue;
+        ctx.err << "scorewick: " << TerminalText(game) << " left out: its box score would go "
                 << "to " << TerminalText(file) << ", where that of " << TerminalText(at->second)
                 << " goes\n";
-        may = false;
+        return false;
       }
     }
-    for (std::size_t f = 0; may && f < files.size(); ++f) {
-      if (!r.force && inputs.count(FileIdentity(files[f]))) {
-        ctx.err << "scorewick: not written: " << TerminalText(files[f])
-                << " is one of the games (give --force to write it anyway)\n";
-        may = false;
-      } else {
-        may = MayWrite(files[f], ContentOfForm(r.format), {}, r.force, ctx, r.out_dir);
-      }
-    }
-    if (!may) {
-      all = false;
-      continue;
-    }
-    outputs[i] = out;
     for (const std::string& file : files) {
-      for (const std::string& key : keys(file)) taken.emplace(key, games[i]);
+      if (!r_.force && inputs_.count(FileIdentity(file))) {
+        ctx.err << "scorewick: not written: " << TerminalText(file)
+                << " is one of the games (give --force to write it anyway)\n";
+        return false;
+      }
+      if (!MayWrite(file, ContentOfForm(r_.format), {}, r_.force, ctx, r_.out_dir)) return false;
     }
+    for (const std::string& file : files) {
+      for (const std::string& key : KeysOf(file)) taken_.emplace(key, game);
+    }
+    return true;
   }
-  return all;
+
+ private:
+  const Request& r_;
+  std::set<std::string> inputs_;
+  // Every file a kept game writes, by name and, when it is there, by the
+  // file it is, with the game writing it.
+  std::map<std::string, std::string> taken_;
+  bool made_ = false;
+};
+
+// Whether the form makes pages of their own for each game (one game
+// without --out-dir).
+bool OwnPages(const std::string& format) {
+  return format == "html" || format == "frames" || format == "pdf";
+}
+
+void SayOwnPages(const Request& r, CommandContext& ctx) {
+  ctx.err << "scorewick: --format " << r.format
+          << " makes pages of their own for each game: give --out-dir DIR for many games\n";
 }
 
 // The exit code of a request whose form cannot be made of its games:
 // pages of their own for many games without --out-dir, the frames or the
-// PDF without -o.  Nothing when the form fits.
-std::optional<int> RefuseForm(const Request& r, std::size_t games, CommandContext& ctx) {
+// PDF without -o.  Nothing when the form fits.  Games the filters choose
+// from are counted as they are chosen.
+std::optional<int> RefuseForm(const Request& r, std::size_t games, bool filtered,
+                              CommandContext& ctx) {
   if (!r.out_dir.empty()) return std::nullopt;
-  const bool own_pages = r.format == "html" || r.format == "frames" || r.format == "pdf";
-  if (games > 1 && own_pages) {
-    ctx.err << "scorewick: --format " << r.format
-            << " makes pages of their own for each game: give --out-dir DIR for many games\n";
+  if (games > 1 && !filtered && OwnPages(r.format)) {
+    SayOwnPages(r, ctx);
     return kExitUsage;
   }
   if ((r.format == "frames" || r.format == "pdf") && r.out.empty()) {
     ctx.err << "scorewick: --format " << r.format << " needs -o OUT\n";
     return kExitUsage;
-  }
-  return std::nullopt;
-}
-
-// Where each game goes: into the folder (made when missing; *outputs holds
-// each kept game's file and all_planned says whether every game is kept),
-// into OUT, or to standard output.  The exit code when the run cannot
-// write where it was asked to; nothing when it can.
-std::optional<int> PlanDestinations(const Request& r, const std::vector<std::string>& games,
-                                    std::vector<std::string>& outputs, bool& all_planned,
-                                    CommandContext& ctx) {
-  all_planned = true;
-  if (!r.out_dir.empty()) {
-    std::error_code ec;
-    std::filesystem::create_directories(r.out_dir, ec);
-    std::error_code there;
-    if (!std::filesystem::is_directory(r.out_dir, there)) {
-      if (!ec) ec = there;
-      ctx.err << "scorewick: cannot make the folder " << TerminalText(r.out_dir)
-              << (ec ? ": " + ec.message() : std::string(": a file is there")) << "\n";
-      return kExitRefused;
-    }
-    all_planned = PlanOutputs(games, r, outputs, ctx);
-  } else if (!r.out.empty()) {
-    for (const std::string& file : FilesOf(r.out, r.format)) {
-      if (!MayWrite(file, ContentOfForm(r.format), games, r.force, ctx)) return kExitRefused;
-    }
   }
   return std::nullopt;
 }
@@ -281,79 +280,170 @@ Run RunOf(const Request& r, const CommandContext& ctx) {
   return run;
 }
 
-// The games the run reads and where each one's box score goes.
-struct BoxFeed {
-  std::vector<std::string> games;
-  std::vector<std::string> outputs;  // OUT, a file in the folder, or empty for standard output
-  bool one_file_each = false;        // each game's box score is a file (or files) of its own
-  bool batched = false;              // into a folder, made durable together at the end
+// Where the run's box scores go.
+enum class Into {
+  kFolder,  // --out-dir: a file (or files) a game
+  kOut,     // -o OUT: the one game's files, or many games' text run together
+  kStream,  // standard output
 };
 
-BoxFeed FeedOf(const Request& r, const std::vector<std::string>& games,
-               const std::vector<std::string>& outputs) {
-  BoxFeed feed;
-  for (std::size_t i = 0; i < games.size(); ++i) {
-    if (!r.out_dir.empty() && outputs[i].empty()) continue;
-    feed.games.push_back(games[i]);
-    feed.outputs.push_back(r.out_dir.empty() ? r.out : outputs[i]);
-  }
-  feed.one_file_each = !r.out_dir.empty() || (games.size() == 1 && !r.out.empty());
-  feed.batched = !r.out_dir.empty();
-  return feed;
-}
+// How the run goes: where its box scores go, whether OUT may get one
+// game's files or many games' text (both are made while the filters may
+// still choose either), and what has come of the games so far.
+struct BoxRun {
+  BoxRun(const Request& r, std::size_t listed, bool filtered)
+      : into(!r.out_dir.empty() ? Into::kFolder
+             : !r.out.empty()   ? Into::kOut
+                                : Into::kStream),
+        one_into_out(into == Into::kOut && (listed == 1 || filtered || OwnPages(r.format))),
+        many_into_out(into == Into::kOut && listed > 1 && !OwnPages(r.format)),
+        many_listed(listed > 1),
+        headlines(listed) {}
 
-// What came of the games fed: how many box scores were written, whether
-// all were, and the text of many games bound for OUT.
-struct BoxTally {
+  Into into = Into::kStream;
+  bool one_into_out = false;   // OUT may hold one game's box score as its files
+  bool many_into_out = false;  // OUT may hold many games' text, run together
+  bool many_listed = false;
   int written = 0;
   bool all_written = true;
-  std::string joined;  // many games into OUT, written whole at the end
+  std::size_t chosen = 0;          // games handed over that were neither refused nor left
+  std::optional<int> stopped;      // the run stopped: its exit code
+  FileBatch files;                 // the folder's files, or OUT's, made durable together at the end
+  std::string joined;              // many games into OUT, written whole at the end
+  BoxFiles first;                  // the first game's files into OUT
+  std::optional<Game> first_game;  // the first game, when OUT is its printed box score
+  // The games' headlines as the filters read them, and how many they chose.
+  std::vector<std::optional<GameHeadline>> headlines;
+  std::size_t filtered = 0;
 };
 
-// One game fed: its box score printed, its file's outcome told, or its
-// text sent to standard output or kept for OUT.
-void TakeBoxScore(const FedGame& fed, const Request& r, const Run& run, const BoxFeed& feed,
-                  BoxTally& tally, CommandContext& ctx) {
-  ShowAll(ctx.ui, fed.messages);
-  if (fed.refusal) {
-    SayLeftOut(*fed.refusal, feed.games.size() > 1, ctx);
+// One game into the folder, once the plan lets it go there: its printed
+// box score, or its files into the batch.
+void IntoFolder(FedGame& fed, const std::string& game, const Run& run, FolderPlan& plan,
+                BoxRun& box, CommandContext& ctx) {
+  if (!plan.MakeFolder(ctx)) {
+    box.stopped = kExitRefused;
     return;
   }
-  std::string error;
-  if (r.format == "pdf") {
-    error = PrintOne(fed.game, feed.outputs[fed.index], run);
-  } else if (feed.one_file_each) {
-    error = fed.made;
-  } else if (r.out.empty()) {
-    // Box scores one after the other, a blank line between two.
-    if (tally.written > 0) ctx.out << '\n';
-    ctx.out << fed.made;
+  if (!plan.Take(game, ctx)) {
+    box.all_written = false;
+    return;
+  }
+  const std::string error = run.format == "pdf"
+                                ? PrintOne(fed.game, plan.OutputOf(game), run)
+                                : AddFiles(std::any_cast<const BoxFiles&>(fed.kept), box.files);
+  if (!error.empty()) {
+    ctx.err << "scorewick: " << TerminalText(error) << "\n";
+    box.all_written = false;
   } else {
-    if (tally.written > 0) tally.joined += '\n';
-    tally.joined += fed.made;
+    ++box.written;
+  }
+}
+
+// One game bound for OUT, kept until the feed is over: whether OUT holds
+// one game's box score or many games' text is known only then.
+void IntoOut(FedGame& fed, const Request& r, BoxRun& box, CommandContext& ctx) {
+  if (OwnPages(r.format) && box.chosen > 1) {
+    SayOwnPages(r, ctx);
+    box.stopped = kExitUsage;
+    return;
+  }
+  if (box.chosen == 1 && box.one_into_out) {
+    if (r.format == "pdf") {
+      box.first_game = fed.game;
+    } else {
+      box.first = std::any_cast<const BoxFiles&>(fed.kept);
+    }
+  }
+  if (box.many_into_out) {
+    if (box.chosen > 1) box.joined += '\n';
+    box.joined += fed.made;
+  }
+}
+
+// One game fed, in list order on the caller's thread: its refusal told,
+// or its box score sent where the run's go.  False when the run stops.
+bool TakeBoxScore(FedGame& fed, const std::vector<std::string>& games, const Request& r,
+                  const Run& run, FolderPlan& plan, BoxRun& box, CommandContext& ctx) {
+  NoteChosenHeadline(fed, box.headlines, box.filtered);
+  ShowAll(ctx.ui, fed.messages);
+  if (fed.refusal) {
+    SayLeftOut(*fed.refusal, box.many_listed, ctx);
+    return true;
+  }
+  if (fed.left) return true;
+  ++box.chosen;
+  const std::string& game = games[fed.index];
+  if (box.into == Into::kFolder) {
+    IntoFolder(fed, game, run, plan, box, ctx);
+  } else if (box.into == Into::kOut) {
+    IntoOut(fed, r, box, ctx);
+  } else {
+    // Box scores one after the other, a blank line between two.
+    if (box.written > 0) ctx.out << '\n';
+    ctx.out << fed.made;
+    ++box.written;
+  }
+  fed.kept.reset();
+  return !box.stopped;
+}
+
+// OUT written at the end: the one game's box score (its printed form, or
+// its files), or many games' text run together.
+void WriteOut(const Request& r, const Run& run, BoxRun& box, CommandContext& ctx) {
+  std::string error;
+  if (box.chosen == 1 && box.first_game) {
+    error = PrintOne(*box.first_game, r.out, run);
+  } else if (box.chosen == 1 && box.one_into_out) {
+    error = AddFiles(box.first, box.files);
+  } else if (box.many_into_out && box.chosen > 0) {
+    if (const Status saved = WriteTextFileAtomically(r.out, box.joined); !saved) {
+      error = saved.reason;
+    }
+  } else {
+    return;
   }
   if (!error.empty()) {
     ctx.err << "scorewick: " << TerminalText(error) << "\n";
-    tally.all_written = false;
-  } else {
-    ++tally.written;
+    box.stopped = kExitRefused;
+    return;
   }
+  box.written = static_cast<int>(box.chosen);
 }
 
-// The files of the folder made durable together: a file that could not
-// be is named; the exit code when none could be said to be written.
-std::optional<int> CommitFolder(FolderBatch& batch, BoxTally& tally, CommandContext& ctx) {
-  if (batch.files.size() == 0) return std::nullopt;
+// The files of the batch made durable together: a file that could not be
+// is named; the exit code when none could be said to be written.
+std::optional<int> CommitFiles(BoxRun& box, CommandContext& ctx) {
+  if (box.files.size() == 0) return std::nullopt;
   std::vector<Status> failed;
-  const Status committed = batch.files.Commit(&failed);
+  const Status committed = box.files.Commit(&failed);
   if (committed) return std::nullopt;
   for (const Status& f : failed) ctx.err << "scorewick: " << TerminalText(f.reason) << "\n";
   if (failed.empty()) {
     ctx.err << "scorewick: " << TerminalText(committed.reason) << "\n";
     return kExitRefused;
   }
-  tally.all_written = false;
+  box.all_written = false;
   return std::nullopt;
+}
+
+// The feed's options: what each worker makes of the games it reads.
+FeedOptions BoxFeed(const Request& r, const std::vector<std::string>& games, const FolderPlan& plan,
+                    const Run& run, BoxRun& box) {
+  FeedOptions options;
+  options.threads = r.games.threads;
+  options.prior_format = true;            // a 2.0 game is converted as it is read
+  if (r.format == "pdf") return options;  // printed on the caller's thread
+  options.hand_over = false;
+  options.make = [&r, &games, &plan, &run, &box](const Game& game, FedGame& fed) {
+    if (box.into == Into::kFolder) {
+      fed.kept = FilesOfGame(game, plan.OutputOf(games[fed.index]), run);
+      return;
+    }
+    if (box.one_into_out) fed.kept = FilesOfGame(game, r.out, run);
+    if (box.into == Into::kStream || box.many_into_out) fed.made = StreamText(game, run);
+  };
+  return options;
 }
 
 int Box(const Request& r, CommandContext& ctx) {
@@ -363,49 +453,36 @@ int Box(const Request& r, CommandContext& ctx) {
     return kExitRefused;
   }
   int code = kExitDone;
-  std::optional<std::vector<std::string>> listed = TakeGameArguments(r.games, ctx, &code);
+  GameFilter filter;
+  std::optional<std::vector<std::string>> listed = TakeGameArguments(r.games, ctx, &code, filter);
   if (!listed) return code;
   const std::vector<std::string>& games = *listed;
-  if (const auto refused = RefuseForm(r, games.size(), ctx)) return *refused;
-  std::vector<std::string> outputs;
-  BoxTally tally;
-  if (const auto refused = PlanDestinations(r, games, outputs, tally.all_written, ctx)) {
-    return *refused;
-  }
-  const Run run = RunOf(r, ctx);
-  const BoxFeed feed = FeedOf(r, games, outputs);
-  FeedOptions options;
-  options.threads = r.games.threads;
-  options.prior_format = true;  // a 2.0 game is converted as it is read
-  // Many files into a folder are written as they are made and made
-  // durable together at the end, rather than one sync a file.
-  FolderBatch folder_batch;
-  if (r.format != "pdf") {
-    options.hand_over = false;
-    options.make = [&](const Game& game, FedGame& fed) {
-      fed.made = feed.batched         ? AddOne(game, feed.outputs[fed.index], run, folder_batch)
-                 : feed.one_file_each ? WriteOne(game, feed.outputs[fed.index], run)
-                                      : StreamText(game, run);
-    };
-  }
-  FeedGames(feed.games, options, [&](FedGame& fed) {
-    TakeBoxScore(fed, r, run, feed, tally, ctx);
-    return true;
-  });
-  if (feed.batched) {
-    if (const auto refused = CommitFolder(folder_batch, tally, ctx)) return *refused;
-  }
-  if (!feed.one_file_each && !r.out.empty() && tally.written > 0) {
-    if (const Status saved = WriteTextFileAtomically(r.out, tally.joined); !saved) {
-      ctx.err << "scorewick: " << TerminalText(saved.reason) << "\n";
-      return kExitRefused;
+  if (const auto refused = RefuseForm(r, games.size(), filter.Active(), ctx)) return *refused;
+  if (!r.out.empty()) {
+    for (const std::string& file : FilesOf(r.out, r.format)) {
+      if (!MayWrite(file, ContentOfForm(r.format), games, r.force, ctx)) return kExitRefused;
     }
   }
-  if (tally.written == 0) {
-    if (feed.games.size() > 1) ctx.err << "scorewick: no box score could be written\n";
+  const Run run = RunOf(r, ctx);
+  FolderPlan plan(r, games);
+  BoxRun box(r, games.size(), filter.Active());
+  FeedOptions options = BoxFeed(r, games, plan, run, box);
+  ChooseByFilter(games, filter, options);
+  FeedGames(games, options,
+            [&](FedGame& fed) { return TakeBoxScore(fed, games, r, run, plan, box, ctx); });
+  if (box.stopped) return *box.stopped;
+  if (filter.Active() &&
+      !FilterChoseGames(r.games.filters, filter, box.headlines, box.filtered, ctx, &code)) {
+    return code;
+  }
+  if (box.into == Into::kOut) WriteOut(r, run, box, ctx);
+  if (box.stopped) return *box.stopped;
+  if (const auto refused = CommitFiles(box, ctx)) return *refused;
+  if (box.written == 0) {
+    if (box.many_listed) ctx.err << "scorewick: no box score could be written\n";
     return kExitRefused;
   }
-  return tally.all_written ? kExitDone : kExitRefused;
+  return box.all_written ? kExitDone : kExitRefused;
 }
 
 }  // namespace

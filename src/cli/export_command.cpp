@@ -31,7 +31,7 @@ struct ExportOptions {
 int ExportRetrosheetFiles(const ExportOptions& o, CommandContext& ctx) {
   int code = kExitDone;
   GameFilter filter;
-  std::optional<std::vector<std::string>> games = TakeGameArguments(o.games, ctx, &code, &filter);
+  std::optional<std::vector<std::string>> games = TakeGameArguments(o.games, ctx, &code, filter);
   if (!games) return code;
   // The export reads every game's headline to plan the files: the filters
   // choose from those, and the folder is made only once they have chosen.

@@ -48,7 +48,7 @@ void AddGameArguments(CLI::App* cmd, GameArguments& args, const std::string& wha
 
 std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& args,
                                                           CommandContext& ctx, int* code,
-                                                          GameFilter* filter) {
+                                                          GameFilter& filter) {
   std::vector<std::string> games = args.games;
   bool input_taken = false;
   for (const std::string& list : args.lists) {
@@ -74,11 +74,9 @@ std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& a
     return std::nullopt;
   }
   std::vector<std::string> distinct = DistinctGames(games, ctx);
-  if (!filter)
-    return FilterGameArguments(args.filters, std::move(distinct), args.threads, ctx, code);
   const std::optional<GameFilter> asked = TakeGameFilter(args.filters, ctx, code);
   if (!asked) return std::nullopt;
-  *filter = *asked;
+  filter = *asked;
   return distinct;
 }
 

@@ -34,17 +34,16 @@ void AddGameArguments(CLI::App* cmd, GameArguments& args, const std::string& wha
                       bool threads_option = true);
 
 // The games to take: the arguments, then each list's paths in turn, each
-// file once (a file named again is said on stderr and left out), and of
-// them those the filters leave.  A listed file that is missing is kept, to
-// be named and left out as the games are read.  Nothing, after saying why
-// on stderr, when a list cannot be read (*code kExitRefused), no game is
-// named at all (*code kExitUsage), or the filters refuse (as
-// FilterGameArguments says).  With filter given, the games are not
-// filtered here: *filter receives the filter (TakeGameFilter), for the
-// command to apply as it reads the games, and FilterChoseGames then says
-// what it left.
+// file once (a file named again is said on stderr and left out).  A listed
+// file that is missing is kept, to be named and left out as the games are
+// read.  The games are not filtered here: filter receives the filter the
+// options ask for (TakeGameFilter), for the command to apply as it reads
+// the games (stats/game_filter.h: ChooseByFilter), and FilterChoseGames
+// then says what it left.  Nothing, after saying why on stderr, when a
+// list cannot be read (*code kExitRefused), no game is named at all (*code
+// kExitUsage), or the filter options are refused (TakeGameFilter).
 std::optional<std::vector<std::string>> TakeGameArguments(const GameArguments& args,
                                                           CommandContext& ctx, int* code,
-                                                          GameFilter* filter = nullptr);
+                                                          GameFilter& filter);
 
 }  // namespace scorewick::cli

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <ostream>
 
-#include "intake/game_feed.h"
 #include "intake/game_headline.h"
 #include "platform/terminal_text.h"
 #include "records/calendar_day.h"
@@ -148,24 +147,6 @@ HeadlineChoice FilterChoice(const GameFilterArguments& args, const GameFilter& f
     for (const std::size_t i : left.kept) chosen[i] = true;
     return true;
   };
-}
-
-std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArguments& args,
-                                                            std::vector<std::string> games,
-                                                            int threads, CommandContext& ctx,
-                                                            int* code) {
-  const std::optional<GameFilter> filter = TakeGameFilter(args, ctx, code);
-  if (!filter) return std::nullopt;
-  if (!filter->Active()) return games;
-  std::vector<bool> chosen(games.size(), true);
-  if (!FilterChoice(args, *filter, ctx, code)(FeedHeadlines(games, threads), chosen)) {
-    return std::nullopt;
-  }
-  std::vector<std::string> kept;
-  for (std::size_t i = 0; i < games.size(); ++i) {
-    if (chosen[i]) kept.push_back(std::move(games[i]));
-  }
-  return kept;
 }
 
 }  // namespace scorewick::cli

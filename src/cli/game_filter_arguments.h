@@ -61,14 +61,4 @@ bool FilterChoseGames(const GameFilterArguments& args, const GameFilter& filter,
 HeadlineChoice FilterChoice(const GameFilterArguments& args, const GameFilter& filter,
                             CommandContext& ctx, int* code);
 
-// The games of games that the filters leave, in their order (all of them
-// when no filter is given), from their headlines read on `threads`
-// threads; a game whose headline cannot be read is kept, to be named by
-// the command as it reads the games.  Nothing, after saying why, when
-// TakeGameFilter or FilterChoseGames refuses.
-std::optional<std::vector<std::string>> FilterGameArguments(const GameFilterArguments& args,
-                                                            std::vector<std::string> games,
-                                                            int threads, CommandContext& ctx,
-                                                            int* code);
-
 }  // namespace scorewick::cli

@@ -37,7 +37,7 @@ int Run(const Request& r, CommandContext& ctx) {
   int code = kExitDone;
   GameFilter filter;
   std::optional<std::vector<std::string>> games =
-      TakeGameArguments(r.game_args, ctx, &code, &filter);
+      TakeGameArguments(r.game_args, ctx, &code, filter);
   if (!games) return code;
   if (!r.out.empty() && !MayWrite(r.out, ContentOfForm(r.format), *games, r.force, ctx)) {
     return kExitRefused;

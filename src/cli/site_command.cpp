@@ -59,7 +59,7 @@ int Site(const Request& r, CommandContext& ctx) {
   }
   int code = kExitDone;
   GameFilter filter;
-  std::optional<std::vector<std::string>> games = TakeGameArguments(r.games, ctx, &code, &filter);
+  std::optional<std::vector<std::string>> games = TakeGameArguments(r.games, ctx, &code, filter);
   if (!games) return code;
 
   const std::string here = std::filesystem::current_path(ec).string();

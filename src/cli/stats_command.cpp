@@ -218,7 +218,7 @@ int Run(Request r, CommandContext& ctx) {
   if (const int code = UsageFault(r, ctx); code >= 0) return code;
   int code = kExitDone;
   std::optional<std::vector<std::string>> games =
-      TakeGameArguments(r.game_args, ctx, &code, &r.filter);
+      TakeGameArguments(r.game_args, ctx, &code, r.filter);
   if (!games) return code;
   r.games = std::move(*games);
   r.threads = r.game_args.threads;

@@ -272,6 +272,32 @@ TEST_F(GameFiltersTest, FiguresAreThoseOfTheGamesLeft) {
   EXPECT_NE(site.err.find("2 games published"), std::string::npos) << site.err;
 }
 
+// A box score run chooses its games as it reads them: into one file, one
+// game chosen is that game's box score as if named alone, more run
+// together as when named, and pages of their own refuse more than one.
+TEST_F(GameFiltersTest, BoxScoresIntoOneFileAreThoseOfTheGamesLeft) {
+  const auto into = [&](const std::string& form, std::vector<std::string> args,
+                        std::vector<std::string> with = {}) {
+    const std::string out = dir.Path("box" + std::to_string(++runs) + "." + form);
+    args.insert(args.begin(), {"box", "--format", form, "-o", out});
+    const CliResult r = Run(args, with);
+    EXPECT_EQ(r.code, 0) << r.err;
+    return testing::ReadText(out);
+  };
+  for (const std::string form : {"text", "csv"}) {
+    EXPECT_EQ(into(form, {"--team", "Hawks", "--last", "1"}), into(form, {}, {games[2]})) << form;
+    EXPECT_EQ(into(form, {"--team", "Hawks", "--home"}), into(form, {}, {games[0], games[3]}))
+        << form;
+  }
+  const std::string page = dir.Path("two.htm");
+  const CliResult two = Run({"box", "--format", "html", "-o", page, "--team", "Hawks", "--home"});
+  EXPECT_EQ(two.code, 2);
+  EXPECT_NE(two.err.find("give --out-dir DIR"), std::string::npos) << two.err;
+  EXPECT_FALSE(std::filesystem::exists(page));
+  EXPECT_EQ(Run({"box", "--format", "html", "-o", page, "--team", "Hawks", "--last", "1"}).code, 0);
+  EXPECT_TRUE(std::filesystem::exists(page));
+}
+
 TEST_F(GameFiltersTest, BadFiltersAreRefusedSayingWhy) {
   struct Case {
     std::vector<std::string> args;
@@ -293,6 +319,7 @@ TEST_F(GameFiltersTest, BadFiltersAreRefusedSayingWhy) {
       {{"export", "retrosheet", "-o", dir.Path("never-made"), "--to", "2024-01-01"},
        1,
        "leave none"},
+      {{"box", "--out-dir", dir.Path("never-made"), "--team", "Moles"}, 1, "Hawks, Owls and Bats"},
   };
   for (const Case& c : cases) {
     const CliResult r = Run(c.args);

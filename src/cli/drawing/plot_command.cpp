@@ -135,7 +135,7 @@ int RunSpray(const SprayRequest& r, CommandContext& ctx) {
   int code = kExitDone;
   GameFilter filter;
   const std::optional<std::vector<std::string>> games =
-      TakeGameArguments(r.games, ctx, &code, &filter);
+      TakeGameArguments(r.games, ctx, &code, filter);
   if (!games) return code;
   if (!MayWriteOutput(r.out, *games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
@@ -197,7 +197,7 @@ int RunPitches(const PitchRequest& r, CommandContext& ctx) {
   int code = kExitDone;
   GameFilter filter;
   const std::optional<std::vector<std::string>> games =
-      TakeGameArguments(r.games, ctx, &code, &filter);
+      TakeGameArguments(r.games, ctx, &code, filter);
   if (!games) return code;
   if (!MayWriteOutput(r.out, *games, ctx)) return kExitRefused;
   auto app = EnsureGuiApplication();
