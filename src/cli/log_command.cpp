@@ -56,7 +56,14 @@ int Run(const Request& r, CommandContext& ctx) {
     return kExitRefused;
   }
   if (counter.teams_of_player().empty()) {
-    ctx.err << "scorewick: " << NotThere("player", r.player, counter.players()) << "\n";
+    // A player on a roster who came into none of the games is there, but
+    // has no game to log.
+    if (counter.players().count(RecordTextOf(r.player)) > 0) {
+      ctx.err << "scorewick: \"" << TerminalText(r.player)
+              << "\" is on a roster of these games but played in none of them\n";
+    } else {
+      ctx.err << "scorewick: " << NotThere("player", r.player, counter.players()) << "\n";
+    }
     return kExitRefused;
   }
   if (counter.teams_of_player().size() > 1) {

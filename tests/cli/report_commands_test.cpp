@@ -358,6 +358,8 @@ TEST_F(PlayerReportsTest, RefusalsSayWhatIsThere) {
     const char* says;
   } refused[] = {
       {{"log", "--player", "Nobody"}, "no player \"Nobody\" in these games; they hold: Ann Able, "},
+      {{"log", "--player", "Sid Swift"},
+       "\"Sid Swift\" is on a roster of these games but played in none of them\n"},
       {{"log", "--player", "Ike Ives", "--team", "Owls"},
        "no team \"Owls\" in these games; they hold: Gulls, Hawks\n"},
       {{"workload", "--team", "Owls"}, "no team \"Owls\" in these games; they hold: Gulls, Hawks"},
