@@ -29,7 +29,7 @@ const std::string& GamePath() {
 }
 
 void BM_ReadFileBytes(benchmark::State& state) {
-  std::vector<std::uint8_t> buffer;
+  scorewick::ByteBuffer buffer;
   for (auto _ : state) {
     if (!scorewick::ReadWholeFile(GamePath(), buffer)) state.SkipWithError("read failed");
     benchmark::DoNotOptimize(buffer.data());
@@ -39,7 +39,7 @@ void BM_ReadFileBytes(benchmark::State& state) {
 BENCHMARK(BM_ReadFileBytes);
 
 void BM_LoadGame(benchmark::State& state) {
-  std::vector<std::uint8_t> buffer;
+  scorewick::ByteBuffer buffer;
   scorewick::Game game;
   for (auto _ : state) {
     if (!scorewick::LoadGame(GamePath(), game, &buffer)) state.SkipWithError("load failed");

@@ -67,7 +67,7 @@ const WrittenFiles& Written() {
 void BM_ReadGamesWriteFiles(benchmark::State& state) {
   const WrittenFiles& out = Written();
   const std::string folder = EmptyFolder("scorewick-bench-export-bytes");
-  std::vector<std::uint8_t> buffer;
+  scorewick::ByteBuffer buffer;
   for (auto _ : state) {
     for (const std::string& g : Games()) {
       if (!scorewick::ReadWholeFile(g, buffer)) state.SkipWithError("read failed");
@@ -96,7 +96,7 @@ void BM_WriteRecordsOnly(benchmark::State& state) {
     if (!scorewick::ReadGameHeadline(g, headlines.emplace_back())) std::abort();
   }
   scorewick::Game game;
-  std::vector<std::uint8_t> scratch;
+  scorewick::ByteBuffer scratch;
   for (auto _ : state) {
     scorewick::interop::RetrosheetEventFiles events(headlines);
     for (std::size_t i : events.order()) {
@@ -113,7 +113,7 @@ void BM_WriteRecordsOnly(benchmark::State& state) {
 void BM_LoadOnly(benchmark::State& state) {
   Written();
   scorewick::Game game;
-  std::vector<std::uint8_t> scratch;
+  scorewick::ByteBuffer scratch;
   for (auto _ : state) {
     for (const std::string& g : Games()) {
       game.Release();

@@ -60,7 +60,7 @@ struct Session {
 
 void BM_ReadGameFile(benchmark::State& state) {
   { Session made; }  // the game file, written from its book
-  std::vector<std::uint8_t> buffer;
+  scorewick::ByteBuffer buffer;
   scorewick::Game game;
   const std::string path = (Folder() / "g.gam").string();
   for (auto _ : state) {

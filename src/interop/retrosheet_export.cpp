@@ -147,7 +147,7 @@ class ExportPipeline {
   const std::size_t total_;
   const std::size_t threads_;
   std::vector<Slot> slots_;
-  std::vector<std::vector<std::uint8_t>> scratch_;
+  std::vector<ByteBuffer> scratch_;
   std::vector<Stage> stage_;
   std::mutex mutex_;
   std::condition_variable changed_;

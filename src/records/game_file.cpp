@@ -296,12 +296,12 @@ void EncodeGameFile(const Game& game, std::vector<std::uint8_t>& bytes) {
   for (const GAME_NOTE& note : game.notes) EncodeGameNote(out.Append(kGameNoteSize), note);
 }
 
-Status LoadGame(const std::string& path, Game& game, std::vector<std::uint8_t>* scratch) {
+Status LoadGame(const std::string& path, Game& game, ByteBuffer* scratch) {
   game.file_path.set(path);
   // One read of the whole file, then one copy per block of records: fewer
   // system calls than reading the blocks into place one by one.
-  std::vector<std::uint8_t> local;
-  std::vector<std::uint8_t>& bytes = scratch ? *scratch : local;
+  ByteBuffer local;
+  ByteBuffer& bytes = scratch ? *scratch : local;
   if (Status read = ReadWholeFile(path, bytes); !read) {
     ResetAfterFailure(game);
     return read;
@@ -316,7 +316,7 @@ Status LoadGame(const std::string& path, Game& game, std::vector<std::uint8_t>* 
     refused.text += "\n\n" + path + ": " + error;
     status.messages.push_back(refused);
     status.reason = path + ": " + error;
-  } else if (LooksLikeTeamFile(bytes)) {
+  } else if (LooksLikeTeamFile(std::vector<std::uint8_t>(bytes.begin(), bytes.end()))) {
     // Team files begin with the same version word as games; what the
     // game reader made of its teams is beside the point.
     const std::string what = "this is a team file, not a game file";

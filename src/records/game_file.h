@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "records/byte_buffer.h"
 #include "records/byte_reader.h"
 #include "records/game.h"
 #include "records/status.h"
@@ -56,7 +57,7 @@ void EncodeGameFile(const Game& game, std::vector<std::uint8_t>& out);
 // scratch, when given, holds the file's bytes and keeps its capacity for
 // the next load.  No message is shown: many games can be loaded and their
 // refusals collected.
-Status LoadGame(const std::string& path, Game& game, std::vector<std::uint8_t>* scratch = nullptr);
+Status LoadGame(const std::string& path, Game& game, ByteBuffer* scratch = nullptr);
 
 // Stores the path in the game and writes it as format 3.0, atomically.
 // Fails, with the reason, when it cannot be written; a file that was there
