@@ -101,8 +101,7 @@ std::vector<std::string> FilesOf(const std::string& out, const std::string& form
 
 // The box score of one game as the run writes it to a stream or a shared
 // file: the text lines, or the comma-separated text.  Made on a worker.
-std::string StreamText(const Game& game, const Run& run) {
-  const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
+std::string StreamText(const reports::BoxScore& box, const Game& game, const Run& run) {
   if (run.format == "text") {
     return run.for_terminal ? RecordLines(box.lines()) : TextFileLines(box.lines());
   }
@@ -120,8 +119,8 @@ std::string StreamText(const Game& game, const Run& run) {
 // two pages beside its frameset page, else one).
 using BoxFiles = std::vector<std::pair<std::string, std::string>>;
 
-BoxFiles FilesOfGame(const Game& game, const std::string& out, const Run& run) {
-  const reports::BoxScore box = reports::MakeBoxScore(game, run.rules);
+BoxFiles FilesOfGame(const reports::BoxScore& box, const Game& game, const std::string& out,
+                     const Run& run) {
   return reports::BoxScoreExportFiles(out, box, FormOf(run.format), reports::BoxScoreTitle(game),
                                       run.style, run.when);
 }
@@ -172,7 +171,9 @@ std::vector<std::string> KeysOf(const std::string& file) {
 class FolderPlan {
  public:
   FolderPlan(const Request& r, const std::vector<std::string>& games) : r_(r) {
-    // The games' own identities: no output may be written over one of them.
+    // The games' own identities: no output may be written over one of
+    // them.  Only a folder's plan needs them.
+    if (r.out_dir.empty()) return;
     for (const std::string& g : games) {
       const std::string id = FileIdentity(g);
       if (id.rfind("path:", 0) != 0) inputs_.insert(id);
@@ -436,12 +437,14 @@ FeedOptions BoxFeed(const Request& r, const std::vector<std::string>& games, con
   if (r.format == "pdf") return options;  // printed on the caller's thread
   options.hand_over = false;
   options.make = [&r, &games, &plan, &run, &box](const Game& game, FedGame& fed) {
+    // The box score is made once, whichever forms the run may want of it.
+    const reports::BoxScore made = reports::MakeBoxScore(game, run.rules);
     if (box.into == Into::kFolder) {
-      fed.kept = FilesOfGame(game, plan.OutputOf(games[fed.index]), run);
+      fed.kept = FilesOfGame(made, game, plan.OutputOf(games[fed.index]), run);
       return;
     }
-    if (box.one_into_out) fed.kept = FilesOfGame(game, r.out, run);
-    if (box.into == Into::kStream || box.many_into_out) fed.made = StreamText(game, run);
+    if (box.one_into_out) fed.kept = FilesOfGame(made, game, r.out, run);
+    if (box.into == Into::kStream || box.many_into_out) fed.made = StreamText(made, game, run);
   };
   return options;
 }

@@ -16,6 +16,8 @@
 #include "platform/console_ui.h"
 #include "records/status.h"
 
+// The parser is declared ahead: only the sources that build options
+// include CLI11, which every source including it compiles whole.
 namespace CLI {
 class App;
 }  // namespace CLI

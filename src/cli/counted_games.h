@@ -18,10 +18,6 @@
 #include "stats/game_filter.h"
 #include "stats/stat_rules.h"
 
-namespace CLI {
-class App;
-}  // namespace CLI
-
 namespace scorewick::cli {
 
 using TakeGame = std::function<void(const Game& game, const std::string& file, std::size_t index)>;

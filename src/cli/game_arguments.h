@@ -13,10 +13,6 @@
 #include "cli/command.h"
 #include "cli/game_filter_arguments.h"
 
-namespace CLI {
-class App;
-}  // namespace CLI
-
 namespace scorewick::cli {
 
 struct GameArguments {

@@ -12,10 +12,6 @@
 #include "intake/game_headline.h"
 #include "stats/game_filter.h"
 
-namespace CLI {
-class App;
-}  // namespace CLI
-
 namespace scorewick::cli {
 
 struct GameFilterArguments {

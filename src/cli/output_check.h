@@ -11,10 +11,6 @@
 #include "cli/command.h"
 #include "records/output_guard.h"
 
-namespace CLI {
-class App;
-}  // namespace CLI
-
 namespace scorewick::cli {
 
 // What an export in the named form writes: "pdf" a PDF, "html" and

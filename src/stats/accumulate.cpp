@@ -5,6 +5,7 @@
 #include "intake/game_feed.h"
 #include "stats/game_part.h"
 #include "stats/side_counter.h"
+#include "stats/side_of_game.h"
 
 namespace scorewick {
 
@@ -34,17 +35,11 @@ struct SideParts {
   LocalDate day;
 };
 
-LocalDate DayOf(const Game& game) { return {game.header.year, game.header.month, game.header.day}; }
-
 // Widens the report's days to take in a game counted on day.
 void NoteDay(const LocalDate& day, AccumulateReport& report) {
   if (!report.first_day || day < *report.first_day) report.first_day = day;
   if (!report.last_day || day > *report.last_day) report.last_day = day;
 }
-
-}  // namespace
-
-namespace {
 
 // Notes a fed game in the report (its headline, its refusal, whether the
 // filters left it, whether it is the team's); true when it is to be counted.
@@ -85,7 +80,7 @@ AccumulateReport AccumulateSides(const std::vector<std::string>& games, Stat* te
       auto* parts = std::any_cast<SideParts>(&fed.kept);
       if (parts == nullptr) parts = &fed.kept.emplace<SideParts>();
       const int n = static_cast<int>(fed.index) + 1;
-      parts->day = DayOf(game);
+      parts->day = GameDay(game);
       if (team) parts->team.Count(team_like, game, n, pitching_split, batting_split, false);
       if (opponents)
         parts->opponents.Count(opponents_like, game, n, pitching_split, batting_split, true);
@@ -104,7 +99,7 @@ AccumulateReport AccumulateSides(const std::vector<std::string>& games, Stat* te
       if (opponents) parts->opponents.AddTo(*opponents);
       return true;
     }
-    NoteDay(DayOf(fed.game), report);
+    NoteDay(GameDay(fed.game), report);
     const int n = static_cast<int>(fed.index) + 1;
     if (team) AccumulateGame(*team, fed.game, n, pitching_split, batting_split, false);
     if (opponents) AccumulateGame(*opponents, fed.game, n, pitching_split, batting_split, true);
