@@ -4,7 +4,8 @@
 //   - start: `scorewick inspect TEAM.tem` against a trivial C program
 //     compiled with the benchmarks (target: at most 3x);
 //   - the box scores of a whole 1000-game season as text in one run,
-//     against reading the same files' bytes (at most 3x);
+//     against reading the same files' bytes (at most 3x), and again into
+//     a folder, a file a game (at most 3x);
 //   - one team's statistics over the whole season folder, against reading
 //     only that team's game files (at most 2x);
 //   - every team's statistics, against reading every file (at most 1.5x);
@@ -32,6 +33,7 @@
 #include "sim/sample_teams.h"
 #include "sim/season.h"
 #include "spawned_run.h"
+#include "written_files.h"
 
 namespace {
 
@@ -104,6 +106,20 @@ void BM_BoxScoresOfTheSeason(benchmark::State& state) {
           "box");
   }
 }
+// Each run into a folder of its own, none removed while the runs go on: a
+// file system slows its making of files for a few seconds after many were
+// removed, and the bench would measure its own cleaning up.
+void BM_BoxScoresIntoFolder(benchmark::State& state) {
+  const std::string base = scorewick::bench::EmptyFolder("scorewick-bench-box-folders");
+  int run = 0;
+  for (auto _ : state) {
+    const std::string folder = base + "/run" + std::to_string(++run);
+    Spawn(state,
+          {SCOREWICK_PROGRAM, "box", "--threads", EveryCore(), "--games-from", SeasonList(),
+           "--out-dir", folder},
+          "box into a folder");
+  }
+}
 void BM_ReadTeamBytes(benchmark::State& state) {
   scorewick::bench::ReadAllBytes(state, TeamGames());
 }
@@ -151,6 +167,7 @@ BENCHMARK(BM_TrivialProgram)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InspectTeam)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadSeasonBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoxScoresOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoxScoresIntoFolder)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadTeamBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TeamStatsOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AllTeamsStatsOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -180,6 +197,7 @@ int main(int argc, char** argv) {
       scorewick::bench::RunWithRatios(argc, argv,
                                       {{"BM_InspectTeam", "BM_TrivialProgram"},
                                        {"BM_BoxScoresOfTheSeason", "BM_ReadSeasonBytes"},
+                                       {"BM_BoxScoresIntoFolder", "BM_ReadSeasonBytes"},
                                        {"BM_TeamStatsOfTheSeason", "BM_ReadTeamBytes"},
                                        {"BM_AllTeamsStatsOfTheSeason", "BM_ReadSeasonBytes"},
                                        {"BM_BoxScoresOneThread", "BM_ReadSeasonBytes"},

@@ -1,8 +1,11 @@
 #include "interop/retrosheet_event_files.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdio>
 #include <map>
+#include <memory_resource>
 #include <set>
 #include <tuple>
 #include <unordered_set>
@@ -23,8 +26,11 @@ bool RealDay(const GameHeadline& h) {
 void PlayersOf(const Game& game, bool home, std::vector<const PLAYER*>& players) {
   const Team& team = home ? game.home : game.visitor;
   players.clear();
-  // The names stay where they are while the game does.
-  std::unordered_set<std::string_view> known;
+  // The names stay where they are while the game does.  The set of them
+  // takes its memory from the stack, as many as a game has.
+  std::array<std::byte, 16384> room;
+  std::pmr::monotonic_buffer_resource memory(room.data(), room.size());
+  std::pmr::unordered_set<std::string_view> known(&memory);
   known.reserve(2 * team.players().size() + 16);
   for (const PLAYER& p : team.players()) {
     players.push_back(&p);
@@ -141,7 +147,11 @@ Status RetrosheetEventFiles::Placed(std::size_t game) const {
 Status RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, PreparedGame& prepared) {
   const Plan& p = plans_[game];
   prepared.id.clear();
-  prepared.names = ExportNames{};
+  // The names' lists keep their room from the game prepared before.
+  prepared.names.home_code.clear();
+  prepared.names.visitor_code.clear();
+  prepared.names.home_ids.clear();
+  prepared.names.visitor_ids.clear();
   prepared.game = game;
   prepared.id = p.id;
   prepared.number = p.number;
@@ -158,10 +168,10 @@ Status RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, Prepa
     auto& ids = home ? names.home_ids : names.visitor_ids;
     const std::vector<const PLAYER*>& players = prepared.players[home ? 1 : 0];
     names_.PlayerIds(home ? p.home_code : p.visitor_code, p.season, players, given);
-    ids.reserve(players.size());
     for (std::size_t i = 0; i < players.size(); ++i) {
-      ids.emplace(players[i]->name.str(), std::move(given[i]));
+      ids.Add(players[i]->name.view(), std::move(given[i]));
     }
+    ids.Seal();
   }
   return {};
 }

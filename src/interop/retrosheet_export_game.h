@@ -16,10 +16,9 @@
 // whose runners' entries do not name their moment has them read as made
 // on the next play of his box's turn at the plate or after.
 
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "records/game.h"
@@ -27,14 +26,24 @@
 
 namespace scorewick::interop {
 
-// A hash of names that finds a string by a view of it.
-struct NameHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view name) const {
-    return std::hash<std::string_view>{}(name);
-  }
+// The ids of one side's players by their names: filled once a game, then
+// looked up at every line that names a player.  The names are views of
+// the game's own records, which outlive the writing of it; a list kept
+// from game to game takes no new memory once it is long enough.
+class NameIds {
+ public:
+  void clear() { ids_.clear(); }
+  // Gives name its id, unless it has one already (the first given holds).
+  void Add(std::string_view name, std::string id);
+  // Sorts what was added for finding; call after the last Add.
+  void Seal();
+  // The id of name, or nothing.
+  const std::string* Find(std::string_view name) const;
+  std::size_t size() const { return ids_.size(); }
+
+ private:
+  std::vector<std::pair<std::string_view, std::string>> ids_;
 };
-using NameIds = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
 
 // The names the files give the game's clubs and players.
 struct ExportNames {

@@ -94,8 +94,7 @@ void GameWriter::Line(std::string_view text) {
 const std::string& GameWriter::IdOf(bool home, std::string_view name) {
   static const std::string kNone = "?";
   const auto& ids = home ? names_.home_ids : names_.visitor_ids;
-  auto it = ids.find(name);
-  if (it != ids.end()) return it->second;
+  if (const std::string* id = ids.Find(name)) return *id;
   Fail("no id was given to " + std::string(name));
   return kNone;
 }
@@ -177,8 +176,8 @@ void GameWriter::InfoRecords(const std::string& id, int game_number) {
       const bool home = winners == home_won;
       for (bool side : {home, !home}) {
         const auto& ids = side ? names_.home_ids : names_.visitor_ids;
-        if (auto it = ids.find(p.name.view()); it != ids.end()) {
-          id = it->second;
+        if (const std::string* found = ids.Find(p.name.view())) {
+          id = *found;
           break;
         }
       }
@@ -1418,6 +1417,22 @@ bool GameWriter::BatterPlay(int k) {
   return error_.empty();
 }
 }  // namespace retro_out
+
+void NameIds::Add(std::string_view name, std::string id) { ids_.emplace_back(name, std::move(id)); }
+
+void NameIds::Seal() {
+  const auto by_name = [](const auto& a, const auto& b) { return a.first < b.first; };
+  std::stable_sort(ids_.begin(), ids_.end(), by_name);
+  const auto same_name = [](const auto& a, const auto& b) { return a.first == b.first; };
+  ids_.erase(std::unique(ids_.begin(), ids_.end(), same_name), ids_.end());
+}
+
+const std::string* NameIds::Find(std::string_view name) const {
+  const auto at =
+      std::lower_bound(ids_.begin(), ids_.end(), name,
+                       [](const auto& entry, std::string_view n) { return entry.first < n; });
+  return at != ids_.end() && at->first == name ? &at->second : nullptr;
+}
 
 Status ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
                             const ExportNames& names, ExportedGame& out) {

@@ -1,6 +1,7 @@
 #include "interop/retrosheet_play.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <utility>
 
@@ -11,9 +12,37 @@ bool IsFielder(char c) { return c >= '1' && c <= '9'; }
 
 Status Fail(std::string why) { return Status::Failed({}, std::move(why)); }
 
+// The parts of a text split at its top level, read like a vector of
+// them: the few a play has are kept in place, and only a text of many
+// parts takes memory of its own (a play is read for every line checked).
+class TopParts {
+ public:
+  void push_back(std::string_view part) {
+    if (count_ < kInPlace) {
+      in_place_[count_] = part;
+    } else {
+      if (count_ == kInPlace) more_.assign(in_place_.begin(), in_place_.end());
+      more_.push_back(part);
+    }
+    ++count_;
+  }
+  std::size_t size() const { return count_; }
+  const std::string_view* begin() const {
+    return count_ <= kInPlace ? in_place_.data() : more_.data();
+  }
+  const std::string_view* end() const { return begin() + count_; }
+  std::string_view operator[](std::size_t i) const { return begin()[i]; }
+
+ private:
+  static constexpr std::size_t kInPlace = 12;
+  std::array<std::string_view, kInPlace> in_place_{};
+  std::vector<std::string_view> more_;
+  std::size_t count_ = 0;
+};
+
 // Splits text at sep where no parenthesis is open.
-std::vector<std::string_view> SplitTop(std::string_view text, char sep) {
-  std::vector<std::string_view> parts;
+TopParts SplitTop(std::string_view text, char sep) {
+  TopParts parts;
   int depth = 0;
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
