@@ -5,7 +5,9 @@
 //     compiled with the benchmarks (target: at most 3x);
 //   - the box scores of a whole 1000-game season as text in one run,
 //     against reading the same files' bytes (at most 3x), and again into
-//     a folder, a file a game (at most 3x);
+//     a folder, a file a game (at most 3x), beside writing the same files
+//     as the command writes them (each beside its name, one sync, the
+//     renames) after reading the games: what the file system asks alone;
 //   - one team's statistics over the whole season folder, against reading
 //     only that team's game files (at most 2x);
 //   - every team's statistics, against reading every file (at most 1.5x);
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -106,18 +109,54 @@ void BM_BoxScoresOfTheSeason(benchmark::State& state) {
           "box");
   }
 }
-// Each run into a folder of its own, none removed while the runs go on: a
-// file system slows its making of files for a few seconds after many were
-// removed, and the bench would measure its own cleaning up.
+// The runs that write files each write into a folder of their own, and
+// none is removed until every benchmark has run: a file system slows its
+// making of files for a while after many were removed, and the runs would
+// measure the cleaning up of those before them.
+const std::string& FolderBase() {
+  static const std::string base = scorewick::bench::EmptyFolder("scorewick-bench-folders");
+  return base;
+}
+std::string NextFolder() {
+  static int made = 0;
+  return FolderBase() + "/run" + std::to_string(++made);
+}
+
+// The box scores of the season as files, written once by the command.
+const scorewick::bench::WrittenFiles& BoxFiles() {
+  static const scorewick::bench::WrittenFiles files = [] {
+    const std::string folder = NextFolder();
+    const std::string command = std::string(SCOREWICK_PROGRAM) + " box --games-from " +
+                                SeasonList() + " --out-dir " + folder + " > /dev/null";
+    if (std::system(command.c_str()) != 0) std::abort();
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      written.push_back(entry.path().string());
+    }
+    std::sort(written.begin(), written.end());
+    return scorewick::bench::ReadWritten(written);
+  }();
+  return files;
+}
+
 void BM_BoxScoresIntoFolder(benchmark::State& state) {
-  const std::string base = scorewick::bench::EmptyFolder("scorewick-bench-box-folders");
-  int run = 0;
   for (auto _ : state) {
-    const std::string folder = base + "/run" + std::to_string(++run);
     Spawn(state,
           {SCOREWICK_PROGRAM, "box", "--threads", EveryCore(), "--games-from", SeasonList(),
-           "--out-dir", folder},
+           "--out-dir", NextFolder()},
           "box into a folder");
+  }
+}
+void BM_ReadSeasonWriteBoxFiles(benchmark::State& state) {
+  scorewick::ByteBuffer buffer;
+  for (auto _ : state) {
+    for (const std::string& path : SeasonGames().paths) {
+      if (!scorewick::ReadWholeFile(path, buffer)) state.SkipWithError("read failed");
+      benchmark::DoNotOptimize(buffer.data());
+    }
+    const std::string folder = NextFolder();
+    std::filesystem::create_directory(folder);
+    if (!scorewick::bench::WriteDurably(BoxFiles(), folder)) state.SkipWithError("write failed");
   }
 }
 void BM_ReadTeamBytes(benchmark::State& state) {
@@ -168,6 +207,7 @@ BENCHMARK(BM_InspectTeam)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadSeasonBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoxScoresOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoxScoresIntoFolder)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadSeasonWriteBoxFiles)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadTeamBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TeamStatsOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AllTeamsStatsOfTheSeason)->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -193,11 +233,13 @@ int main(int argc, char** argv) {
   SeasonList();
   TeamGames();
   TeamFile();
+  BoxFiles();
   const int status =
       scorewick::bench::RunWithRatios(argc, argv,
                                       {{"BM_InspectTeam", "BM_TrivialProgram"},
                                        {"BM_BoxScoresOfTheSeason", "BM_ReadSeasonBytes"},
                                        {"BM_BoxScoresIntoFolder", "BM_ReadSeasonBytes"},
+                                       {"BM_BoxScoresIntoFolder", "BM_ReadSeasonWriteBoxFiles"},
                                        {"BM_TeamStatsOfTheSeason", "BM_ReadTeamBytes"},
                                        {"BM_AllTeamsStatsOfTheSeason", "BM_ReadSeasonBytes"},
                                        {"BM_BoxScoresOneThread", "BM_ReadSeasonBytes"},
@@ -205,5 +247,7 @@ int main(int argc, char** argv) {
                                        {"BM_AllTeamsStatsOneThread", "BM_ReadSeasonBytes"}});
   for (const auto& [name, kb] : peak_kb)
     std::printf("peak resident memory of %s: %.1f MB\n", name.c_str(), kb / 1024.0);
+  std::error_code ec;
+  std::filesystem::remove_all(FolderBase(), ec);
   return status;
 }
