@@ -104,13 +104,13 @@ class Checker {
     }
     return false;
   }
-  bool Record(const RetroRecord& r);
-  bool Fields(const RetroRecord& r, std::size_t count);
-  bool PlayStageRecord(const RetroRecord& r);
-  bool DataRecord(const RetroRecord& r);
-  bool Start(const RetroRecord& r);
-  bool Sub(const RetroRecord& r);
-  bool Play(const RetroRecord& r);
+  bool Record(const RecordFields& r);
+  bool Fields(const RecordFields& r, std::size_t count);
+  bool PlayStageRecord(const RecordFields& r);
+  bool DataRecord(const RecordFields& r);
+  bool Start(const RecordFields& r);
+  bool Sub(const RecordFields& r);
+  bool Play(const RecordFields& r);
   bool EnterHalf(int inning, int side);
   bool EndsOfPlay(const ParsedPlay& play, PlayEnds& e);
   bool CheckOutsOfPlay(const ParsedPlay& play, const PlayEnds& e);
@@ -146,7 +146,7 @@ CheckFinding Checker::Run(std::string_view text) {
   if (text.back() != '\n') return {0, "the last line has no line feed after it"};
   std::size_t start = 0;
   int n = 0;
-  RetroRecord r;
+  RecordFields r;
   while (start < text.size()) {
     const std::size_t end = text.find('\n', start);
     const std::string_view line = text.substr(start, end - start);
@@ -156,8 +156,7 @@ CheckFinding Checker::Run(std::string_view text) {
     if (line.size() > kMaxExportLine) {
       return {n, "the line is longer than " + std::to_string(kMaxExportLine) + " characters"};
     }
-    r.line = n;
-    if (Status split = SplitRecord(line, r.fields); !split) return {n, split.reason};
+    if (Status split = SplitRecordFields(line, r); !split) return {n, split.reason};
     for (std::size_t i = 0; i < line.size(); ++i) {
       // A quote opens or closes a whole field, never stands inside one.
       if (line[i] != '"') continue;
@@ -178,15 +177,15 @@ CheckFinding Checker::Run(std::string_view text) {
 }
 
 // The record has count fields, its type among them.
-bool Checker::Fields(const RetroRecord& r, std::size_t count) {
-  return r.fields.size() == count ||
+bool Checker::Fields(const RecordFields& r, std::size_t count) {
+  return r.size() == count ||
          Fail("a " + std::string(r.type()) + " record has " + std::to_string(count - 1) +
-              " fields, not " + std::to_string(r.fields.size() - 1));
+              " fields, not " + std::to_string(r.size() - 1));
 }
 
 // A play, a substitution or a runner placed on base: after the line-ups,
 // before the earned runs.
-bool Checker::PlayStageRecord(const RetroRecord& r) {
+bool Checker::PlayStageRecord(const RecordFields& r) {
   const std::string_view type = r.type();
   if (stage_ != Stage::kStart && stage_ != Stage::kPlays) {
     return Fail(std::string(type) + " before the line-ups or after the earned runs");
@@ -205,7 +204,7 @@ bool Checker::PlayStageRecord(const RetroRecord& r) {
 }
 
 // The earned runs of a pitcher who pitched, after the plays.
-bool Checker::DataRecord(const RetroRecord& r) {
+bool Checker::DataRecord(const RecordFields& r) {
   if (stage_ != Stage::kPlays && stage_ != Stage::kData) {
     return Fail("the earned runs come before the plays");
   }
@@ -220,7 +219,7 @@ bool Checker::DataRecord(const RetroRecord& r) {
   return true;
 }
 
-bool Checker::Record(const RetroRecord& r) {
+bool Checker::Record(const RecordFields& r) {
   const std::string_view type = r.type();
   if (type == "id") {
     if (stage_ != Stage::kId) return Fail("a second id record in one game");
@@ -253,7 +252,7 @@ bool Checker::Record(const RetroRecord& r) {
   return Fail("unknown record \"" + std::string(type) + "\"");
 }
 
-bool Checker::Start(const RetroRecord& r) {
+bool Checker::Start(const RecordFields& r) {
   int side = 0, slot = 0, position = 0;
   if (!ToInt(r.at(3), side) || side < 0 || side > 1 || !ToInt(r.at(4), slot) || slot < 0 ||
       slot > 9 || !ToInt(r.at(5), position) || position < 1 || position > 10) {
@@ -305,7 +304,7 @@ bool Checker::LineupsComplete() {
   return true;
 }
 
-bool Checker::Sub(const RetroRecord& r) {
+bool Checker::Sub(const RecordFields& r) {
   int side = 0, slot = 0, position = 0;
   if (!ToInt(r.at(3), side) || side < 0 || side > 1 || !ToInt(r.at(4), slot) || slot < 0 ||
       slot > 9 || !ToInt(r.at(5), position) || position < 1 || position > 12) {
@@ -442,7 +441,7 @@ bool Checker::MoveRunners(const ParsedPlay& play, const std::string& batter, con
   return true;
 }
 
-bool Checker::Play(const RetroRecord& r) {
+bool Checker::Play(const RecordFields& r) {
   int inning = 0, side = 0;
   if (!ToInt(r.at(1), inning) || !ToInt(r.at(2), side) || side < 0 || side > 1) {
     return Fail("a play is written play,inning,side,batter,count,pitches,event");

@@ -2,6 +2,43 @@
 
 namespace scorewick::interop {
 
+namespace {
+
+constexpr const char* kControlCharacter =
+    "the line holds a control character: this is not a Retrosheet text file";
+
+bool Blank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trimmed(std::string_view field) {
+  while (!field.empty() && Blank(field.front())) field.remove_prefix(1);
+  while (!field.empty() && Blank(field.back())) field.remove_suffix(1);
+  return field;
+}
+
+}  // namespace
+
+Status SplitRecordFields(std::string_view line, RecordFields& record) {
+  record.fields.clear();
+  if (line.find('"') != std::string_view::npos) {
+    if (Status split = SplitRecord(line, record.quoted); !split) return split;
+    record.fields.assign(record.quoted.begin(), record.quoted.end());
+    return {};
+  }
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == ',') {
+      record.fields.push_back(Trimmed(line.substr(start, i - start)));
+      start = i + 1;
+    } else if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+      record.fields.clear();
+      return Status::Failed({}, kControlCharacter);
+    }
+  }
+  record.fields.push_back(Trimmed(line.substr(start)));
+  return {};
+}
+
 Status SplitRecord(std::string_view line, std::vector<std::string>& fields) {
   // The strings of an earlier line are filled again: a reader that splits
   // line after line into the same fields allocates nothing once they are
@@ -33,8 +70,7 @@ Status SplitRecord(std::string_view line, std::vector<std::string>& fields) {
     } else if (c == ',') {
       field = &next_field();
     } else {
-      status = Status::Failed(
-          {}, "the line holds a control character: this is not a Retrosheet text file");
+      status = Status::Failed({}, kControlCharacter);
       break;
     }
   }

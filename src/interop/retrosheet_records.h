@@ -46,6 +46,23 @@ struct RetroRecord {
 // quote left open or a control character (the file is not text).
 Status SplitRecord(std::string_view line, std::vector<std::string>& fields);
 
+// A line's fields as views, for a reader that looks at many lines and
+// keeps none: of the line itself when it holds no quote (its fields are
+// then the line's text between the commas, trimmed as SplitRecord trims
+// them), else of the strings SplitRecord makes of it, kept in `quoted`.
+// Fails as SplitRecord fails.
+struct RecordFields {
+  std::vector<std::string_view> fields;
+  std::vector<std::string> quoted;
+
+  std::size_t size() const { return fields.size(); }
+  std::string_view type() const { return fields.empty() ? std::string_view() : fields.front(); }
+  std::string_view at(std::size_t i) const {
+    return i < fields.size() ? fields[i] : std::string_view();
+  }
+};
+Status SplitRecordFields(std::string_view line, RecordFields& record);
+
 // A file's records in order, blank lines left out; lines that cannot be
 // split or are too long come as broken records.
 std::vector<RetroRecord> ReadRecords(std::string_view text);

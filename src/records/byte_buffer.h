@@ -30,7 +30,7 @@ struct UninitializedAllocator : std::allocator<T> {
   UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
 
   T* allocate(std::size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), kAlignment)); }
-  void deallocate(T* p, std::size_t n) noexcept { ::operator delete(p, n * sizeof(T), kAlignment); }
+  void deallocate(T* p, std::size_t) noexcept { ::operator delete(p, kAlignment); }
 
   template <typename U>
   void construct(U* p) noexcept {

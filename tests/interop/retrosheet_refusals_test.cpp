@@ -8,6 +8,7 @@
 
 #include "interop/retrosheet_games.h"
 #include "interop/retrosheet_import.h"
+#include "interop/retrosheet_records.h"
 #include "records/file_io.h"
 #include "records/game_file.h"
 #include "records/team_file.h"
@@ -58,6 +59,32 @@ std::string BuildChanged(const std::string& plays, const Change& c, Game& game) 
   std::vector<ImportNote> notes;
   if (BuildRetrosheetGame(ReadRecords(text), BookClubs(), game, origin, refusal, notes)) return {};
   return "line " + std::to_string(refusal.line) + ": " + refusal.reason;
+}
+
+// A line's fields read as views of it are the fields the reader splits it
+// into, quoted or not, and a line it refuses is refused alike.
+TEST(RetrosheetRecords, FieldsAsViewsAreTheFieldsSplit) {
+  const std::string_view kLines[] = {
+      "play,4,0,sanca001,22,BCFX,S8/L.2-H;1-3",
+      "start,h1,\"Ann Able\",1,1,8",
+      "com,\"He said, \"\"no\"\"\"",
+      " info , site ,\tSEA02 ",
+      "play,,,,",
+      "",
+      "com,\"left open",
+      "sub,a\x01b,1,0,1",
+      "data,er,\tkingi001\t,2",
+  };
+  for (std::string_view line : kLines) {
+    std::vector<std::string> split;
+    const Status strings = SplitRecord(line, split);
+    RecordFields views;
+    const Status viewed = SplitRecordFields(line, views);
+    EXPECT_EQ(viewed.ok, strings.ok) << line;
+    EXPECT_EQ(viewed.reason, strings.reason) << line;
+    if (!strings) continue;
+    EXPECT_EQ(std::vector<std::string>(views.fields.begin(), views.fields.end()), split) << line;
+  }
 }
 
 // A game's header and line-ups, each changed from a sound book's.
