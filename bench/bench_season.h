@@ -70,25 +70,34 @@ inline const Season& FourTeamSeason() {
 // Reads every file's bytes into one reused buffer, as plainly as a
 // program can: open, the length, one read of it all, close.  The buffer
 // only ever grows, so that no byte is written but by the read, and
-// begins on a cache line, where the kernel copies into it fastest.
+// begins on a cache line, where the kernel copies into it fastest.  False
+// when a file could not be read (and state says so).
+inline bool ReadEveryFile(benchmark::State& state, const Season& season, ByteBuffer& buffer) {
+  for (const std::string& path : season.paths) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0) {
+      state.SkipWithError("read failed");
+      if (fd >= 0) ::close(fd);
+      return false;
+    }
+    const auto size = static_cast<std::size_t>(st.st_size);
+    if (buffer.size() < size) buffer.resize(size);
+    const bool read = ::read(fd, buffer.data(), size) == static_cast<ssize_t>(size);
+    ::close(fd);
+    if (!read) {
+      state.SkipWithError("read failed");
+      return false;
+    }
+    benchmark::DoNotOptimize(buffer.data());
+  }
+  return true;
+}
+
 inline void ReadAllBytes(benchmark::State& state, const Season& season) {
   ByteBuffer buffer;
   for (auto _ : state) {
-    for (const std::string& path : season.paths) {
-      const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-      struct stat st;
-      if (fd < 0 || ::fstat(fd, &st) != 0) {
-        state.SkipWithError("read failed");
-        if (fd >= 0) ::close(fd);
-        return;
-      }
-      const auto size = static_cast<std::size_t>(st.st_size);
-      if (buffer.size() < size) buffer.resize(size);
-      if (::read(fd, buffer.data(), size) != static_cast<ssize_t>(size))
-        state.SkipWithError("read failed");
-      ::close(fd);
-      benchmark::DoNotOptimize(buffer.data());
-    }
+    if (!ReadEveryFile(state, season, buffer)) return;
   }
 }
 

@@ -150,10 +150,7 @@ void BM_BoxScoresIntoFolder(benchmark::State& state) {
 void BM_ReadSeasonWriteBoxFiles(benchmark::State& state) {
   scorewick::ByteBuffer buffer;
   for (auto _ : state) {
-    for (const std::string& path : SeasonGames().paths) {
-      if (!scorewick::ReadWholeFile(path, buffer)) state.SkipWithError("read failed");
-      benchmark::DoNotOptimize(buffer.data());
-    }
+    if (!scorewick::bench::ReadEveryFile(state, SeasonGames(), buffer)) return;
     const std::string folder = NextFolder();
     std::filesystem::create_directory(folder);
     if (!scorewick::bench::WriteDurably(BoxFiles(), folder)) state.SkipWithError("write failed");

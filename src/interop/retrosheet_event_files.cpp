@@ -147,11 +147,7 @@ Status RetrosheetEventFiles::Placed(std::size_t game) const {
 Status RetrosheetEventFiles::Prepare(std::size_t game, const Game& record, PreparedGame& prepared) {
   const Plan& p = plans_[game];
   prepared.id.clear();
-  // The names' lists keep their room from the game prepared before.
-  prepared.names.home_code.clear();
-  prepared.names.visitor_code.clear();
-  prepared.names.home_ids.clear();
-  prepared.names.visitor_ids.clear();
+  prepared.names.clear();
   prepared.game = game;
   prepared.id = p.id;
   prepared.number = p.number;

@@ -39,7 +39,6 @@ class NameIds {
   void Seal();
   // The id of name, or nothing.
   const std::string* Find(std::string_view name) const;
-  std::size_t size() const { return ids_.size(); }
 
  private:
   std::vector<std::pair<std::string_view, std::string>> ids_;
@@ -52,6 +51,14 @@ struct ExportNames {
   // Player name (code page 1252) -> id, for each side.
   NameIds home_ids;
   NameIds visitor_ids;
+
+  // Empty again, the lists keeping their room for the next game.
+  void clear() {
+    home_code.clear();
+    visitor_code.clear();
+    home_ids.clear();
+    visitor_ids.clear();
+  }
 };
 
 struct ExportedGame {

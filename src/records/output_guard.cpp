@@ -32,12 +32,14 @@ bool IsText(const std::vector<std::uint8_t>& bytes) {
   });
 }
 
-// Nothing at all has the name, not even a link: the one question a run
-// that writes many new files asks of each, in one look rather than the
-// several the checks of a name that is there take.
+// Nothing at all has the name, not even a link (a folder on the way that
+// is missing or is a file counts as nothing there, as the file system
+// library counts it): the one question a run that writes many new files
+// asks of each, in one look rather than the several the checks of a name
+// that is there take.
 bool NothingThere(const std::string& path) {
   struct stat st;
-  return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+  return ::lstat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
 }  // namespace
@@ -128,8 +130,7 @@ Status CheckOutputPlace(const std::string& output, const std::string& folder) {
 bool NameTaken(const std::string& path) {
   // A name that cannot be looked at (a folder on the way not entered) is
   // taken as taken: nothing is written there unasked.
-  std::error_code ec;
-  return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
+  return !NothingThere(path);
 }
 
 std::string OccupantName(const std::string& path) {
