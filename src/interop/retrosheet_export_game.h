@@ -16,6 +16,7 @@
 // whose runners' entries do not name their moment has them read as made
 // on the next play of his box's turn at the plate or after.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,7 +33,10 @@ namespace scorewick::interop {
 // from game to game takes no new memory once it is long enough.
 class NameIds {
  public:
-  void clear() { ids_.clear(); }
+  void clear() {
+    ids_.clear();
+    order_.clear();
+  }
   // Gives name its id, unless it has one already (the first given holds).
   void Add(std::string_view name, std::string id);
   // Sorts what was added for finding; call after the last Add.
@@ -41,7 +45,8 @@ class NameIds {
   const std::string* Find(std::string_view name) const;
 
  private:
-  std::vector<std::pair<std::string_view, std::string>> ids_;
+  std::vector<std::pair<std::string_view, std::string>> ids_;  // as added
+  std::vector<std::uint32_t> order_;  // ids_ by name, a name once: the first added
 };
 
 // The names the files give the game's clubs and players.

@@ -1421,17 +1421,25 @@ bool GameWriter::BatterPlay(int k) {
 void NameIds::Add(std::string_view name, std::string id) { ids_.emplace_back(name, std::move(id)); }
 
 void NameIds::Seal() {
-  const auto by_name = [](const auto& a, const auto& b) { return a.first < b.first; };
-  std::stable_sort(ids_.begin(), ids_.end(), by_name);
-  const auto same_name = [](const auto& a, const auto& b) { return a.first == b.first; };
-  ids_.erase(std::unique(ids_.begin(), ids_.end(), same_name), ids_.end());
+  // Indices are sorted rather than the entries: a name and its id are not
+  // moved about, and the index keeps the first of a name given first.
+  order_.resize(ids_.size());
+  for (std::size_t i = 0; i < ids_.size(); ++i) order_[i] = static_cast<std::uint32_t>(i);
+  std::sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
+    const int c = ids_[a].first.compare(ids_[b].first);
+    return c < 0 || (c == 0 && a < b);
+  });
+  order_.erase(
+      std::unique(order_.begin(), order_.end(),
+                  [&](std::uint32_t a, std::uint32_t b) { return ids_[a].first == ids_[b].first; }),
+      order_.end());
 }
 
 const std::string* NameIds::Find(std::string_view name) const {
-  const auto at =
-      std::lower_bound(ids_.begin(), ids_.end(), name,
-                       [](const auto& entry, std::string_view n) { return entry.first < n; });
-  return at != ids_.end() && at->first == name ? &at->second : nullptr;
+  const auto at = std::lower_bound(
+      order_.begin(), order_.end(), name,
+      [&](std::uint32_t entry, std::string_view n) { return ids_[entry].first < n; });
+  return at != order_.end() && ids_[*at].first == name ? &ids_[*at].second : nullptr;
 }
 
 Status ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,
