@@ -184,8 +184,8 @@ TEST(GameChoice, DescribesTheFilters) {
 
 using Indexes = std::vector<std::size_t>;
 
-std::optional<GameHeadline> Game(int month, int day, int hour, int minute, const char* home,
-                                 const char* visitor) {
+std::optional<GameHeadline> HeadlineOf(int month, int day, int hour, int minute, const char* home,
+                                       const char* visitor) {
   return GameHeadline{2024, month, day, hour, minute, home, visitor};
 }
 
@@ -193,13 +193,13 @@ std::optional<GameHeadline> Game(int month, int day, int hour, int minute, const
 // could not be read.  On 4 May the afternoon game is listed before the
 // morning one.
 const std::vector<std::optional<GameHeadline>> kSeason = {
-    Game(4, 6, 13, 0, "Hawks", "Owls"),   // 0
-    Game(4, 13, 13, 0, "Owls", "Hawks"),  // 1
-    Game(5, 4, 15, 0, "Bats", "Hawks"),   // 2: the second game of the day
-    Game(5, 4, 10, 0, "Hawks", "Bats"),   // 3: the first
-    Game(6, 1, 18, 30, "Owls", "Bats"),   // 4
-    Game(6, 15, 12, 0, "Bats", "Hawks"),  // 5
-    std::nullopt,                         // 6: kept for the reader to name
+    HeadlineOf(4, 6, 13, 0, "Hawks", "Owls"),   // 0
+    HeadlineOf(4, 13, 13, 0, "Owls", "Hawks"),  // 1
+    HeadlineOf(5, 4, 15, 0, "Bats", "Hawks"),   // 2: the second game of the day
+    HeadlineOf(5, 4, 10, 0, "Hawks", "Bats"),   // 3: the first
+    HeadlineOf(6, 1, 18, 30, "Owls", "Bats"),   // 4
+    HeadlineOf(6, 15, 12, 0, "Bats", "Hawks"),  // 5
+    std::nullopt,                               // 6: kept for the reader to name
 };
 
 GameFilter Dates(const char* from, const char* to) {
@@ -255,8 +255,8 @@ TEST(GameFilter, LeavesTheGamesAsked) {
 }
 
 TEST(GameFilter, LastTakesTheLaterListedOfTwoGamesAlike) {
-  const std::vector<std::optional<GameHeadline>> twins = {Game(5, 4, 10, 0, "Hawks", "Bats"),
-                                                          Game(5, 4, 10, 0, "Bats", "Hawks")};
+  const std::vector<std::optional<GameHeadline>> twins = {HeadlineOf(5, 4, 10, 0, "Hawks", "Bats"),
+                                                          HeadlineOf(5, 4, 10, 0, "Bats", "Hawks")};
   EXPECT_EQ(FilterGames(twins, Hawks(Ground::kAny, "", 1)).kept, Indexes({1}));
 }
 
@@ -281,7 +281,7 @@ TEST(GameFilter, DatesOnlyAsYearMonthDay) {
 // A game as the lists show it: the visitors first with their runs, none
 // while the game has no run yet.
 TEST(GameLine, DateVisitorsAtHomeAndTheScore) {
-  GameHeadline game = *Game(9, 29, 13, 10, "Seattle Mariners", "Oakland Athletics");
+  GameHeadline game = *HeadlineOf(9, 29, 13, 10, "Seattle Mariners", "Oakland Athletics");
   EXPECT_EQ(GameLineText(game), "2024-09-29  Oakland Athletics at Seattle Mariners");
   game.visitor_runs = 3;
   game.home_runs = 0;
