@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "interop/retrosheet_export_game.h"
+#include "interop/short_list.h"
 
 namespace scorewick::interop::retro_out {
 
@@ -34,12 +35,12 @@ inline constexpr int kBeforeBox = -2;
 // One player's part of a play: the batter (from 0) or a runner.
 struct Move {
   int box = -1;
-  int from = 0;                     // 0 the batter, 1..3
-  int to = 0;                       // the base he holds after (4 scored)
-  bool out = false;                 // put out going to (or off) the base after `to`
-  std::vector<std::int32_t> codes;  // one advance code per base gained beyond his result's
-  std::vector<int> entries;         // his box's entries of this play
-  int rbi = 0;                      // the batter's own runs batted in (his RBI entries)
+  int from = 0;                      // 0 the batter, 1..3
+  int to = 0;                        // the base he holds after (4 scored)
+  bool out = false;                  // put out going to (or off) the base after `to`
+  ShortList<std::int32_t, 4> codes;  // one advance code per base gained beyond his result's
+  ShortList<int, 6> entries;         // his box's entries of this play
+  int rbi = 0;                       // the batter's own runs batted in (his RBI entries)
 };
 
 // How a runner's move came about, for which play record it belongs in.

@@ -672,8 +672,8 @@ void JoinMerged(std::vector<Move>& carried, const std::vector<Move>& merged) {
     }
     same->to = m.to;
     same->out = m.out;
-    same->codes.insert(same->codes.end(), m.codes.begin(), m.codes.end());
-    same->entries.insert(same->entries.end(), m.entries.begin(), m.entries.end());
+    same->codes.append(m.codes);
+    same->entries.append(m.entries);
     same->rbi += m.rbi;
   }
 }

@@ -21,6 +21,7 @@
 #include "interop/retrosheet_event_files.h"
 #include "interop/retrosheet_games.h"
 #include "interop/retrosheet_names.h"
+#include "interop/short_list.h"
 #include "records/game_file.h"
 #include "retro_book.h"
 #include "support/data_file.h"
@@ -409,6 +410,45 @@ TEST(RetrosheetCheck, EachRuleTheReadersHold) {
   for (const auto& [text, finding] : kBroken) {
     EXPECT_EQ(CheckRetrosheetGame(text).Text(), finding);
   }
+}
+
+// A game's names and their ids: the first id given a name holds, however
+// the names were given.
+TEST(RetrosheetExportNames, TheFirstIdGivenANameHolds) {
+  const std::string names = "Owen Pike|Al Reyes|Owen Pike|Bo Lind|Al Reyes";
+  NameIds ids;
+  ids.Add(std::string_view(names).substr(0, 9), "pikeo001");
+  ids.Add(std::string_view(names).substr(10, 8), "reyea001");
+  ids.Add(std::string_view(names).substr(19, 9), "pikeo002");
+  ids.Add(std::string_view(names).substr(29, 7), "lindb001");
+  ids.Add(std::string_view(names).substr(37, 8), "reyea002");
+  ids.Seal();
+  const std::map<std::string, std::string> want = {
+      {"Owen Pike", "pikeo001"}, {"Al Reyes", "reyea001"}, {"Bo Lind", "lindb001"}};
+  for (const auto& [name, id] : want) {
+    ASSERT_NE(ids.Find(name), nullptr) << name;
+    EXPECT_EQ(*ids.Find(name), id);
+  }
+  EXPECT_EQ(ids.Find("Owen"), nullptr);
+  EXPECT_EQ(ids.Find(""), nullptr);
+  ids.clear();
+  ids.Seal();
+  EXPECT_EQ(ids.Find("Owen Pike"), nullptr);
+}
+
+// A move's short lists keep every value in order past the room they hold
+// inside, and a copy is a list of its own.
+TEST(RetrosheetExportNames, AShortListKeepsWhatPassesItsRoom) {
+  ShortList<int, 2> list;
+  for (int v : {7, 8, 9}) list.push_back(v);
+  ShortList<int, 2> copy = list;
+  copy.append(list);
+  list.push_back(10);
+  EXPECT_EQ(std::vector<int>(list.begin(), list.end()), (std::vector<int>{7, 8, 9, 10}));
+  EXPECT_EQ(std::vector<int>(copy.begin(), copy.end()), (std::vector<int>{7, 8, 9, 7, 8, 9}));
+  EXPECT_EQ(copy.front(), 7);
+  EXPECT_EQ(list.back(), 10);
+  EXPECT_EQ(copy[4], 8);
 }
 
 }  // namespace

@@ -1,0 +1,49 @@
+#pragma once
+// A short list of plain values kept inside its owner, for the few numbers
+// each of a play's moves holds: moves are made, copied and dropped by the
+// thousand in a game, and a list of their own on the heap for each cost
+// more than the rest of the move.  Past its room the list moves to the
+// heap, so a longer one is still whole.
+
+#include <array>
+#include <cstddef>
+#include <type_traits>
+#include <vector>
+
+namespace scorewick::interop {
+
+template <typename T, std::size_t N>
+class ShortList {
+  static_assert(std::is_trivially_copyable_v<T>);
+
+ public:
+  void push_back(T value) {
+    if (!spilled_ && size_ < N) {
+      local_[size_++] = value;
+      return;
+    }
+    if (!spilled_) {
+      heap_.assign(local_.begin(), local_.begin() + size_);
+      spilled_ = true;
+    }
+    heap_.push_back(value);
+  }
+  void append(const ShortList& more) {
+    for (const T& v : more) push_back(v);
+  }
+  std::size_t size() const { return spilled_ ? heap_.size() : size_; }
+  bool empty() const { return size() == 0; }
+  const T* begin() const { return spilled_ ? heap_.data() : local_.data(); }
+  const T* end() const { return begin() + size(); }
+  const T& front() const { return *begin(); }
+  const T& back() const { return end()[-1]; }
+  const T& operator[](std::size_t i) const { return begin()[i]; }
+
+ private:
+  std::array<T, N> local_{};
+  std::size_t size_ = 0;  // of local_
+  bool spilled_ = false;  // the values are in heap_
+  std::vector<T> heap_;
+};
+
+}  // namespace scorewick::interop
