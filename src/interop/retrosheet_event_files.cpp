@@ -223,25 +223,34 @@ Status RetrosheetEventFiles::Add(std::size_t game, const Game& record, ExportedG
   return added;
 }
 
-std::vector<std::pair<std::string, std::string>> RetrosheetEventFiles::Files() const {
-  std::vector<std::pair<std::string, std::string>> files;
-  std::set<std::pair<std::string, int>> clubs;
+std::vector<RetrosheetEventFiles::FileText> RetrosheetEventFiles::FileTexts() const {
+  std::vector<FileText> files;
   std::set<int> seasons;
   for (const EventFile& f : files_) {
-    std::size_t size = 0;
-    for (const std::string& t : f.texts) size += t.size();
-    std::string text;
-    text.reserve(size);
-    for (const std::string& t : f.texts) text += t;
-    files.emplace_back(EventFileOf(f.games.front()), std::move(text));
+    FileText& file = files.emplace_back();
+    file.name = EventFileOf(f.games.front());
+    file.pieces.assign(f.texts.begin(), f.texts.end());
     seasons.insert(f.season);
   }
   for (int season : seasons) {
     for (const ExportClub& c : names_.ClubsOf(season)) {
-      files.emplace_back(c.code + std::to_string(season) + ".ROS",
-                         names_.RosterFileText(c.code, season));
+      files.push_back(
+          {c.code + std::to_string(season) + ".ROS", {}, names_.RosterFileText(c.code, season)});
     }
-    files.emplace_back("TEAM" + std::to_string(season), names_.TeamFileText(season));
+    files.push_back({"TEAM" + std::to_string(season), {}, names_.TeamFileText(season)});
+  }
+  return files;
+}
+
+std::vector<std::pair<std::string, std::string>> RetrosheetEventFiles::Files() const {
+  std::vector<std::pair<std::string, std::string>> files;
+  for (FileText& f : FileTexts()) {
+    std::string text = std::move(f.text);
+    std::size_t size = text.size();
+    for (const std::string_view piece : f.pieces) size += piece.size();
+    text.reserve(size);
+    for (const std::string_view piece : f.pieces) text += piece;
+    files.emplace_back(std::move(f.name), std::move(text));
   }
   return files;
 }

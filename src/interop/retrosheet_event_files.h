@@ -16,6 +16,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -72,6 +73,16 @@ class RetrosheetEventFiles {
   // The files made so far: name, text (UTF-8).  Event files of the games
   // added, the rosters of their clubs, the team file of each season.
   std::vector<std::pair<std::string, std::string>> Files() const;
+  // The same files with the text of each in pieces, to be written one
+  // after the other: an event file's are its games' records as this holds
+  // them (views, valid while it lives and no game is added), a roster's or
+  // the team file's is one text made for it (text, pieces empty).
+  struct FileText {
+    std::string name;
+    std::vector<std::string_view> pieces;
+    std::string text;
+  };
+  std::vector<FileText> FileTexts() const;
   // The games each event file holds (indexes as planned).
   std::vector<std::size_t> GamesOf(const std::string& event_file) const;
 
@@ -87,8 +98,9 @@ class RetrosheetEventFiles {
   struct EventFile {
     std::string home_code;
     int season = 0;
-    // Each game's records, joined once when the file is asked for: the
-    // file's text is not grown (and copied) game by game.
+    // Each game's records, written one after the other (or joined once
+    // when the file's text is asked for): the file's text is not grown
+    // (and copied) game by game.
     std::vector<std::string> texts;
     std::vector<std::size_t> games;
   };

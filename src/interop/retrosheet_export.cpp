@@ -296,11 +296,15 @@ void WriteFiles(const RetrosheetExportRequest& request, const RetrosheetEventFil
   const std::string folder =
       request.output_folder.empty() ? std::string(".") : request.output_folder;
   const BatchOutput run{folder, request.games, request.force};
-  for (const auto& [file, text] : events.Files()) {
+  for (const RetrosheetEventFiles::FileText& f : events.FileTexts()) {
+    const std::string& file = f.name;
     const std::string path = Joined(request.output_folder, file);
     bool kept = false;
-    const Status added =
-        AddOutputToBatch(batch, run, path, TextBytes(text), FileContent::kText, kept);
+    // An event file is written from its games' records as they are held.
+    const std::string_view whole = f.text;
+    const std::span<const std::string_view> pieces =
+        f.pieces.empty() ? std::span(&whole, 1) : std::span(f.pieces);
+    const Status added = AddOutputToBatch(batch, run, path, pieces, FileContent::kText, kept);
     if (added) {
       in_batch.push_back(path);
       continue;

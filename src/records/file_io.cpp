@@ -342,10 +342,16 @@ struct PreparedFile {
   std::string temp;
 };
 
-// Writes bytes into a new temporary file beside the save target of path,
-// with the permissions the target will keep; a failure (with nothing left
-// behind) when it cannot be.
-Status Prepare(const std::string& path, std::span<const std::uint8_t> bytes, FileAccess access,
+// The bytes as one piece of text.
+std::string_view AsPiece(std::span<const std::uint8_t> bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+// Writes the pieces one after the other into a new temporary file beside
+// the save target of path, with the permissions the target will keep; a
+// failure (with nothing left behind) when it cannot be.  Many small pieces
+// go through a buffer of their own, in writes of its size.
+Status Prepare(const std::string& path, std::span<const std::string_view> pieces, FileAccess access,
                PreparedFile& out, bool sync = true) {
   namespace fs = std::filesystem;
   static std::atomic<unsigned> counter{0};
@@ -353,6 +359,8 @@ Status Prepare(const std::string& path, std::span<const std::uint8_t> bytes, Fil
   if (Status may = MayReplace(out.target, path); !may) return may;
   RemoveLeftTemporaryFiles(out.target.parent_path());
   const mode_t mode = access == FileAccess::kOwnerOnly ? 0600 : 0666;
+  constexpr std::size_t kBuffer = 1 << 16;
+  std::unique_ptr<char[]> buffer;  // outlives the file it buffers
   FilePtr f;
   for (int attempt = 0; attempt < 100 && !f; ++attempt) {
     out.temp =
@@ -365,8 +373,15 @@ Status Prepare(const std::string& path, std::span<const std::uint8_t> bytes, Fil
     if (!f && errno != EEXIST) break;
   }
   if (!f) return SystemFailure("cannot write beside", path);
-  bool written =
-      bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
+  if (pieces.size() > 1) {
+    buffer = std::make_unique<char[]>(kBuffer);
+    std::setvbuf(f.get(), buffer.get(), _IOFBF, kBuffer);
+  }
+  bool written = true;
+  for (const std::string_view piece : pieces) {
+    written = written && (piece.empty() ||
+                          std::fwrite(piece.data(), 1, piece.size(), f.get()) == piece.size());
+  }
   written = (std::fflush(f.get()) == 0) && written;
   // On the disk before the rename, so that a crash cannot leave the target
   // renamed over with a file whose blocks never arrived.
@@ -419,13 +434,15 @@ std::span<const std::uint8_t> TextBytes(std::string_view text) {
 Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            FileAccess access) {
   PreparedFile file;
-  if (Status prepared = Prepare(path, bytes, access, file); !prepared) return prepared;
+  const std::string_view whole = AsPiece(bytes);
+  if (Status prepared = Prepare(path, {&whole, 1}, access, file); !prepared) return prepared;
   return Commit(file, path);
 }
 
 Status WriteFileAtomicallyUnsynced(const std::string& path, std::span<const std::uint8_t> bytes) {
   PreparedFile file;
-  if (Status prepared = Prepare(path, bytes, FileAccess::kAsBefore, file, /*sync=*/false);
+  const std::string_view whole = AsPiece(bytes);
+  if (Status prepared = Prepare(path, {&whole, 1}, FileAccess::kAsBefore, file, /*sync=*/false);
       !prepared) {
     return prepared;
   }
@@ -478,8 +495,14 @@ void FileBatch::DropFrom(std::size_t count) {
 
 Status FileBatch::Add(const std::string& path, std::span<const std::uint8_t> bytes,
                       FileAccess access) {
+  const std::string_view whole = AsPiece(bytes);
+  return Add(path, std::span<const std::string_view>(&whole, 1), access);
+}
+
+Status FileBatch::Add(const std::string& path, std::span<const std::string_view> pieces,
+                      FileAccess access) {
   PreparedFile prepared;
-  if (Status ready = Prepare(path, bytes, access, prepared, /*sync=*/false); !ready) return ready;
+  if (Status ready = Prepare(path, pieces, access, prepared, /*sync=*/false); !ready) return ready;
   files_.push_back({path, prepared.temp, prepared.target.string()});
   return {};
 }

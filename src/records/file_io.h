@@ -104,6 +104,10 @@ class FileBatch {
 
   Status Add(const std::string& path, std::span<const std::uint8_t> bytes,
              FileAccess access = FileAccess::kAsBefore);
+  // The same for a text given in pieces, written one after the other: a
+  // file made of many texts is not first joined in memory.
+  Status Add(const std::string& path, std::span<const std::string_view> pieces,
+             FileAccess access = FileAccess::kAsBefore);
   // Takes back the files added from the count-th on (their temporary files
   // removed), as if they had never been added: files that go together are
   // kept all or none.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/file_io.h"
@@ -77,5 +78,8 @@ struct BatchOutput {
 };
 Status AddOutputToBatch(FileBatch& batch, const BatchOutput& run, const std::string& path,
                         std::span<const std::uint8_t> bytes, FileContent content, bool& kept);
+// The same for a text given in pieces, written one after the other.
+Status AddOutputToBatch(FileBatch& batch, const BatchOutput& run, const std::string& path,
+                        std::span<const std::string_view> pieces, FileContent content, bool& kept);
 
 }  // namespace scorewick

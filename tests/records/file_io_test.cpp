@@ -190,6 +190,14 @@ TEST(FileIo, ABatchReplacesItsFilesOnlyWhenCommitted) {
   EXPECT_EQ(Read(dir.Path("a.htm")), "new a");
   EXPECT_FALSE(fs::exists(dir.Path("b.htm")));
   EXPECT_EQ(FilesIn(dir.path()), 1);
+
+  // A text given in pieces (empty ones among them, more than a write's
+  // buffer holds) is the pieces one after the other.
+  const std::string big(100000, 'x');
+  const std::vector<std::string_view> pieces = {"a", "", big, "b", "", big, "c"};
+  ASSERT_TRUE(batch.Add(dir.Path("p.htm"), pieces));
+  ASSERT_TRUE(batch.Commit());
+  EXPECT_EQ(Read(dir.Path("p.htm")), "a" + big + "b" + big + "c");
 }
 
 // A save stopped half-way (here by the file-size limit's signal, as kill
