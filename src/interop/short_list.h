@@ -28,8 +28,11 @@ class ShortList {
     }
     heap_.push_back(value);
   }
+  // more may be this list: its values are taken by place, as many as it
+  // held, wherever they are kept meanwhile.
   void append(const ShortList& more) {
-    for (const T& v : more) push_back(v);
+    const std::size_t n = more.size();
+    for (std::size_t i = 0; i < n; ++i) push_back(more[i]);
   }
   std::size_t size() const { return spilled_ ? heap_.size() : size_; }
   bool empty() const { return size() == 0; }

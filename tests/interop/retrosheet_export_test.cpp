@@ -442,7 +442,7 @@ TEST(RetrosheetExportNames, AShortListKeepsWhatPassesItsRoom) {
   ShortList<int, 2> list;
   for (int v : {7, 8, 9}) list.push_back(v);
   ShortList<int, 2> copy = list;
-  copy.append(list);
+  copy.append(copy);
   list.push_back(10);
   EXPECT_EQ(std::vector<int>(list.begin(), list.end()), (std::vector<int>{7, 8, 9, 10}));
   EXPECT_EQ(std::vector<int>(copy.begin(), copy.end()), (std::vector<int>{7, 8, 9, 7, 8, 9}));
