@@ -1,7 +1,7 @@
 #pragma once
 // A short list of plain values kept inside its owner, for the few numbers
 // each of a play's moves holds: moves are made, copied and dropped by the
-// thousand in a game, and a list of their own on the heap for each cost
+// hundred in a game, and a list of their own on the heap for each cost
 // more than the rest of the move.  Past its room the list moves to the
 // heap, so a longer one is still whole.
 
