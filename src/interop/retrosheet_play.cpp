@@ -1,9 +1,10 @@
 #include "interop/retrosheet_play.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <utility>
+
+#include "interop/short_list.h"
 
 namespace scorewick::interop {
 namespace {
@@ -12,33 +13,10 @@ bool IsFielder(char c) { return c >= '1' && c <= '9'; }
 
 Status Fail(std::string why) { return Status::Failed({}, std::move(why)); }
 
-// The parts of a text split at its top level, read like a vector of
-// them: the few a play has are kept in place, and only a text of many
-// parts takes memory of its own (a play is read for every line checked).
-class TopParts {
- public:
-  void push_back(std::string_view part) {
-    if (count_ < kInPlace) {
-      in_place_[count_] = part;
-    } else {
-      if (count_ == kInPlace) more_.assign(in_place_.begin(), in_place_.end());
-      more_.push_back(part);
-    }
-    ++count_;
-  }
-  std::size_t size() const { return count_; }
-  const std::string_view* begin() const {
-    return count_ <= kInPlace ? in_place_.data() : more_.data();
-  }
-  const std::string_view* end() const { return begin() + count_; }
-  std::string_view operator[](std::size_t i) const { return begin()[i]; }
-
- private:
-  static constexpr std::size_t kInPlace = 12;
-  std::array<std::string_view, kInPlace> in_place_{};
-  std::vector<std::string_view> more_;
-  std::size_t count_ = 0;
-};
+// The parts of a text split at its top level: the few a play has are
+// kept in place, and only a text of many parts takes memory of its own (a
+// play is read for every line checked).
+using TopParts = ShortList<std::string_view, 12>;
 
 // Splits text at sep where no parenthesis is open.
 TopParts SplitTop(std::string_view text, char sep) {

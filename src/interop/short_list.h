@@ -1,9 +1,10 @@
 #pragma once
-// A short list of plain values kept inside its owner, for the few numbers
-// each of a play's moves holds: moves are made, copied and dropped by the
-// hundred in a game, and a list of their own on the heap for each cost
-// more than the rest of the move.  Past its room the list moves to the
-// heap, so a longer one is still whole.
+// A short list of plain values kept inside its owner, for lists that are
+// made by the hundred and nearly always hold a few: a play's moves with
+// their codes and entries, the parts of a play's text as it is read.  A
+// list of their own on the heap for each would cost more than the rest of
+// the work.  Past its room the list moves to the heap, so a longer one is
+// still whole.
 
 #include <array>
 #include <cstddef>

@@ -166,11 +166,14 @@ Status CheckOutputContent(const std::vector<std::string>& inputs, const std::str
       output, output + " already holds " + ContentName(there) + ", not " + ContentName(content));
 }
 
-namespace {
+Status AddOutputToBatch(FileBatch& batch, const BatchOutput& run, const std::string& path,
+                        std::span<const std::uint8_t> bytes, FileContent content, bool& kept) {
+  const std::string_view whole(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  return AddOutputToBatch(batch, run, path, std::span(&whole, 1), content, kept);
+}
 
-// Whether an output of a run that writes many files may be written.
-Status MayAddOutput(const BatchOutput& run, const std::string& path, FileContent content,
-                    bool& kept) {
+Status AddOutputToBatch(FileBatch& batch, const BatchOutput& run, const std::string& path,
+                        std::span<const std::string_view> pieces, FileContent content, bool& kept) {
   kept = false;
   if (Status place = CheckOutputPlace(path); !place) return place;
   if (!run.force) {
@@ -185,20 +188,7 @@ Status MayAddOutput(const BatchOutput& run, const std::string& path, FileContent
     if (Status fits = CheckOutputContent(run.inputs, path, content); !fits) return fits;
   }
   // Nor, even when forced, a link that leads out of the folder or nowhere.
-  return CheckOutputPlace(path, run.folder);
-}
-
-}  // namespace
-
-Status AddOutputToBatch(FileBatch& batch, const BatchOutput& run, const std::string& path,
-                        std::span<const std::uint8_t> bytes, FileContent content, bool& kept) {
-  if (Status may = MayAddOutput(run, path, content, kept); !may) return may;
-  return batch.Add(path, bytes);
-}
-
-Status AddOutputToBatch(FileBatch& batch, const BatchOutput& run, const std::string& path,
-                        std::span<const std::string_view> pieces, FileContent content, bool& kept) {
-  if (Status may = MayAddOutput(run, path, content, kept); !may) return may;
+  if (Status place = CheckOutputPlace(path, run.folder); !place) return place;
   return batch.Add(path, pieces);
 }
 
