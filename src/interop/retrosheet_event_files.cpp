@@ -5,10 +5,8 @@
 #include <cstddef>
 #include <cstdio>
 #include <map>
-#include <memory_resource>
 #include <set>
 #include <tuple>
-#include <unordered_set>
 
 #include "interop/retrosheet_check.h"
 
@@ -23,34 +21,36 @@ bool RealDay(const GameHeadline& h) {
 
 // Every player a side's records name: its roster, then anyone its
 // line-ups or boxes name who is not on it.
-void PlayersOf(const Game& game, bool home, std::vector<const PLAYER*>& players) {
+void PlayersOf(const Game& game, bool home, RetrosheetEventFiles::PreparedGame& prepared) {
   const Team& team = home ? game.home : game.visitor;
+  std::vector<const PLAYER*>& players = prepared.players[home ? 1 : 0];
+  std::vector<std::string_view>& names = prepared.names_met;
   players.clear();
-  // The names stay where they are while the game does.  The set of them
-  // takes its memory from the stack, as many as a game has.
-  std::array<std::byte, 16384> room;
-  std::pmr::monotonic_buffer_resource memory(room.data(), room.size());
-  std::pmr::unordered_set<std::string_view> known(&memory);
-  known.reserve(2 * team.players().size() + 16);
-  for (const PLAYER& p : team.players()) {
+  names.clear();
+  prepared.met.Reset(team.players().size() + 16);
+  const auto name_at = [&](std::uint32_t i) { return names[i]; };
+  // A name is looked at once: a new one is kept with its player.
+  auto add = [&](const PLAYER& p, bool always) {
+    const std::string_view name = p.name.view();
+    if (name.empty() && !always) return;
+    const auto at = static_cast<std::uint32_t>(names.size());
+    if (prepared.met.Insert(name, at, name_at) != at && !always) return;
+    names.push_back(name);
     players.push_back(&p);
-    known.insert(p.name.view());
-  }
-  auto add = [&](const PLAYER& p) {
-    if (!p.name.empty() && known.insert(p.name.view()).second) players.push_back(&p);
   };
+  for (const PLAYER& p : team.players()) add(p, true);
   for (const INNING& in : game.innings) {
     const HALF_INNING& batting = home ? in.bottom : in.top;
     const HALF_INNING& fielding = home ? in.top : in.bottom;
-    for (const PLAYER& p : batting.offense) add(p);
-    for (const PLAYER& p : fielding.defense) add(p);
+    for (const PLAYER& p : batting.offense) add(p, false);
+    for (const PLAYER& p : fielding.defense) add(p, false);
     for (const AT_BAT& ab : batting.at_bats) {
-      add(ab.batter);
-      add(ab.pinch_runner);
+      add(ab.batter, false);
+      add(ab.pinch_runner, false);
     }
     for (const AT_BAT& ab : fielding.at_bats) {
       for (int slot = 0; slot < ab.PitcherCount(); ++slot) {
-        add(ab.pitchers[static_cast<std::size_t>(slot)].pitcher);
+        add(ab.pitchers[static_cast<std::size_t>(slot)].pitcher, false);
       }
     }
   }
@@ -134,8 +134,8 @@ std::string RetrosheetEventFiles::EventFileOf(std::size_t game) const {
 }
 
 void RetrosheetEventFiles::Gather(const Game& record, PreparedGame& prepared) {
-  PlayersOf(record, false, prepared.players[0]);
-  PlayersOf(record, true, prepared.players[1]);
+  PlayersOf(record, false, prepared);
+  PlayersOf(record, true, prepared);
 }
 
 Status RetrosheetEventFiles::Placed(std::size_t game) const {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "intake/game_headline.h"
+#include "interop/name_index.h"
 #include "interop/retrosheet_export_game.h"
 #include "interop/retrosheet_names.h"
 #include "records/game.h"
@@ -64,6 +65,9 @@ class RetrosheetEventFiles {
     // [0] the visitors', [1] the home side's players: their roster, then
     // anyone its line-ups or boxes name who is not on it (in the game).
     std::array<std::vector<const PLAYER*>, 2> players;
+    // Room Gather keeps from game to game: the names met, found by hash.
+    std::vector<std::string_view> names_met;
+    NameIndex met;
   };
   static void Gather(const Game& record, PreparedGame& prepared);
   Status Prepare(std::size_t game, const Game& record, PreparedGame& prepared);

@@ -22,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+#include "interop/name_index.h"
 #include "records/game.h"
 #include "records/status.h"
 
@@ -35,18 +36,18 @@ class NameIds {
  public:
   void clear() {
     ids_.clear();
-    order_.clear();
+    index_.Reset(0);
   }
   // Gives name its id, unless it has one already (the first given holds).
   void Add(std::string_view name, std::string id);
-  // Sorts what was added for finding; call after the last Add.
+  // Indexes what was added for finding; call after the last Add.
   void Seal();
   // The id of name, or nothing.
   const std::string* Find(std::string_view name) const;
 
  private:
   std::vector<std::pair<std::string_view, std::string>> ids_;  // as added
-  std::vector<std::uint32_t> order_;  // ids_ by name, a name once: the first added
+  NameIndex index_;  // positions in ids_, a name once: the first added
 };
 
 // The names the files give the game's clubs and players.

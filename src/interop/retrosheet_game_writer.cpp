@@ -346,9 +346,9 @@ void GameWriter::ApplySub(const Sub& s) {
   SideState& st = sides_[s.home ? 1 : 0];
   if (s.slot > 0) {
     std::string_view& held = st.slots[static_cast<std::size_t>(s.slot)];
-    if (held != s.name) {
+    if (!SameName(held, s.name)) {
       for (int q = 1; q <= 9; ++q) {
-        if (st.field[static_cast<std::size_t>(q)] == held && q != s.position) {
+        if (SameName(st.field[static_cast<std::size_t>(q)], held) && q != s.position) {
           st.field[static_cast<std::size_t>(q)] = {};
         }
       }
@@ -357,7 +357,7 @@ void GameWriter::ApplySub(const Sub& s) {
   }
   if (s.position >= 1 && s.position <= 9) {
     for (int q = 1; q <= 9; ++q) {
-      if (st.field[static_cast<std::size_t>(q)] == s.name)
+      if (SameName(st.field[static_cast<std::size_t>(q)], s.name))
         st.field[static_cast<std::size_t>(q)] = {};
     }
     st.field[static_cast<std::size_t>(s.position)] = s.name;
@@ -384,7 +384,7 @@ namespace {
 
 int SlotOf(const SideState& st, std::string_view name) {
   for (int s = 1; s <= 9; ++s) {
-    if (st.slots[static_cast<std::size_t>(s)] == name) return s;
+    if (SameName(st.slots[static_cast<std::size_t>(s)], name)) return s;
   }
   return 0;
 }
@@ -392,7 +392,7 @@ int SlotOf(const SideState& st, std::string_view name) {
 // role: what st.role holds for him, when it is known already.
 int RoleOf(const SideState& st, std::string_view name, const int* role = nullptr) {
   for (int q = 1; q <= 9; ++q) {
-    if (st.field[static_cast<std::size_t>(q)] == name) return q;
+    if (SameName(st.field[static_cast<std::size_t>(q)], name)) return q;
   }
   if (!role) role = st.role.Find(name);
   return role ? *role : 0;
@@ -405,7 +405,8 @@ std::string_view DesignatedHitterOf(const SideState& target, int& slot) {
   for (int s = 1; s <= target.slot_count; ++s) {
     const std::string_view held = target.slots[static_cast<std::size_t>(s)];
     bool fields = false;
-    for (int f = 1; f <= 9; ++f) fields |= target.field[static_cast<std::size_t>(f)] == held;
+    for (int f = 1; f <= 9; ++f)
+      fields |= SameName(target.field[static_cast<std::size_t>(f)], held);
     if (!held.empty() && !fields) {
       name = held;
       slot = s;
@@ -1421,25 +1422,16 @@ bool GameWriter::BatterPlay(int k) {
 void NameIds::Add(std::string_view name, std::string id) { ids_.emplace_back(name, std::move(id)); }
 
 void NameIds::Seal() {
-  // Indices are sorted rather than the entries: a name and its id are not
-  // moved about, and the index keeps the first of a name given first.
-  order_.resize(ids_.size());
-  for (std::size_t i = 0; i < ids_.size(); ++i) order_[i] = static_cast<std::uint32_t>(i);
-  std::sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
-    const int c = ids_[a].first.compare(ids_[b].first);
-    return c < 0 || (c == 0 && a < b);
-  });
-  order_.erase(
-      std::unique(order_.begin(), order_.end(),
-                  [&](std::uint32_t a, std::uint32_t b) { return ids_[a].first == ids_[b].first; }),
-      order_.end());
+  index_.Reset(ids_.size());
+  const auto name_at = [&](std::uint32_t i) { return ids_[i].first; };
+  for (std::size_t i = 0; i < ids_.size(); ++i) {
+    index_.Insert(ids_[i].first, static_cast<std::uint32_t>(i), name_at);
+  }
 }
 
 const std::string* NameIds::Find(std::string_view name) const {
-  const auto at = std::lower_bound(
-      order_.begin(), order_.end(), name,
-      [&](std::uint32_t entry, std::string_view n) { return ids_[entry].first < n; });
-  return at != order_.end() && ids_[*at].first == name ? &ids_[*at].second : nullptr;
+  const std::uint32_t at = index_.Find(name, [&](std::uint32_t i) { return ids_[i].first; });
+  return at == NameIndex::kNone ? nullptr : &ids_[at].second;
 }
 
 Status ExportRetrosheetGame(const Game& game, const std::string& id, int game_number,

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "interop/name_index.h"
 #include "interop/retrosheet_export_game.h"
 #include "interop/short_list.h"
 
@@ -93,13 +94,13 @@ class Roles {
   // The role of the name, or nullptr for a player not in the game.
   const int* Find(std::string_view name) const {
     for (const Entry& e : entries_) {
-      if (Same(e.first, name)) return &e.second;
+      if (SameName(e.first, name)) return &e.second;
     }
     return nullptr;
   }
   void Set(std::string_view name, int role) {
     for (Entry& e : entries_) {
-      if (Same(e.first, name)) {
+      if (SameName(e.first, name)) {
         e.second = role;
         return;
       }
@@ -111,11 +112,6 @@ class Roles {
   std::vector<Entry>::const_iterator end() const { return entries_.end(); }
 
  private:
-  // Names of a side mostly differ in length or first letter: those are
-  // looked at before the letters are compared.
-  static bool Same(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && (a.empty() || a[0] == b[0]) && a == b;
-  }
   std::vector<Entry> entries_;
 };
 
