@@ -1340,7 +1340,7 @@ bool GameWriter::EmitAt(Key key, int) {
   std::vector<Move> moves;
   if (!MovesAt(key, moves, -1)) return false;
   moments_.erase(key);
-  if (!RunnerPlays(key, moves)) return false;
+  if (!RunnerPlays(key, std::move(moves))) return false;
   for (TimedSub& t : timed_) {
     if (t.key != key || t.done) continue;
     t.done = true;
@@ -1409,7 +1409,7 @@ bool GameWriter::BatterPlay(int k) {
   count_balls_ = count_strikes_ = balls_now_ = strikes_now_ = 0;
   dot_ = false;
   Notes(k);
-  if (!RunnerPlays({k, result}, rest)) return false;
+  if (!RunnerPlays({k, result}, std::move(rest))) return false;
   for (TimedSub& t : timed_) {
     if (t.key != Key{k, result} || t.done) continue;
     t.done = true;
