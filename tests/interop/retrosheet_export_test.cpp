@@ -17,6 +17,7 @@
 #include <map>
 #include <set>
 
+#include "interop/name_index.h"
 #include "interop/retrosheet_check.h"
 #include "interop/retrosheet_event_files.h"
 #include "interop/retrosheet_games.h"
@@ -434,6 +435,27 @@ TEST(RetrosheetExportNames, TheFirstIdGivenANameHolds) {
   ids.clear();
   ids.Seal();
   EXPECT_EQ(ids.Find("Owen Pike"), nullptr);
+}
+
+// An index of names that grows past its first room finds every name by
+// its position, the first given holding; names alike but for their last
+// letters, or for their length, are told apart.
+TEST(RetrosheetExportNames, AnIndexOfNamesFindsEveryNameItWasGiven) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 200; ++i) names.push_back("Pike, Owen " + std::to_string(i));
+  names.push_back("Bo");
+  names.push_back("B");
+  const auto name_at = [&](std::uint32_t i) { return std::string_view(names[i]); };
+  NameIndex index;
+  index.Reset(0);
+  for (std::uint32_t i = 0; i < names.size(); ++i) EXPECT_EQ(index.Insert(names[i], i, name_at), i);
+  const std::string again = "Pike, Owen 17";
+  EXPECT_EQ(index.Insert(again, 999, name_at), 17U);
+  for (std::uint32_t i = 0; i < names.size(); ++i) EXPECT_EQ(index.Find(names[i], name_at), i);
+  for (const char* absent : {"Pike, Owen 200", "Pike, Owen", "", "b"}) {
+    EXPECT_EQ(index.Find(absent, name_at), NameIndex::kNone) << absent;
+  }
+  EXPECT_EQ(NameIndex().Find("Bo", name_at), NameIndex::kNone);
 }
 
 // A move's short lists keep every value in order past the room they hold
