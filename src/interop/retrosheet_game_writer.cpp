@@ -170,7 +170,7 @@ void GameWriter::InfoRecords(const std::string& id, int game_number) {
   const bool home_won = game_.home_runs > game_.visitor_runs;
   auto decision = [&](const char* key, const PLAYER& p, bool winners) {
     std::string id;
-    if (!p.name.empty() && !game_.IsGamePitcher(p.name.view())) {
+    if (!p.name.empty() && !Pitched(p.name.view())) {
       Lost("a decision given to a pitcher who did not pitch");
     } else if (!p.name.empty()) {
       const bool home = winners == home_won;
@@ -501,6 +501,15 @@ bool GameWriter::HalfStart(int inning, bool top) {
   return error_.empty();
 }
 
+bool GameWriter::Pitched(std::string_view name) {
+  for (const auto& [known, pitched] : pitched_) {
+    if (SameName(known, name)) return pitched;
+  }
+  const bool pitched = game_.IsGamePitcher(name);
+  pitched_.emplace_back(name, pitched);
+  return pitched;
+}
+
 void GameWriter::DataRecords() {
   // Every pitcher who pitched, the visitors' first, in the order they came
   // in, with the earned runs charged to him.
@@ -522,7 +531,8 @@ void GameWriter::DataRecords() {
           if (!name.empty()) of(name);
         }
         if (ab.scored && ab.earned) {
-          ++of(game_.WithResponsiblePitcherFixed(ab).responsible_pitcher.name.view());
+          const auto pitched = [this](std::string_view name) { return Pitched(name); };
+          ++of(Game::ResponsiblePitcherFixed(ab, pitched).name.view());
         }
       }
     }

@@ -156,6 +156,9 @@ class GameWriter {
   void WriteSub(const Sub& s, bool with_no_play);
   void ApplySub(const Sub& s);
   void DataRecords();
+  // Whether name pitched in the game (Game::IsGamePitcher), each name
+  // looked up once: the game's every box is read for it.
+  bool Pitched(std::string_view name);
 
   // A half (retrosheet_game_writer.cpp).
   bool Half(int inning, bool top);
@@ -239,6 +242,7 @@ class GameWriter {
   ExportedGame& out_;
   std::string error_;
   std::set<std::string> lost_said_;
+  std::vector<std::pair<std::string_view, bool>> pitched_;  // names looked up: pitched or not
 
   std::array<SideState, 2> sides_;  // [0] visitors, [1] home
   SideState target_;                // where a side is to stand at a half's start (room kept)

@@ -77,10 +77,8 @@ bool Game::IsGamePitcher(std::string_view name) const {
 
 AT_BAT Game::WithResponsiblePitcherFixed(const AT_BAT& at_bat) const {
   AT_BAT fixed = at_bat;
-  if (!at_bat.responsible_pitcher.name.empty() &&
-      !IsGamePitcher(at_bat.responsible_pitcher.name.view())) {
-    fixed.responsible_pitcher = at_bat.pitchers[0].pitcher;
-  }
+  fixed.responsible_pitcher = ResponsiblePitcherFixed(
+      at_bat, [this](std::string_view name) { return IsGamePitcher(name); });
   return fixed;
 }
 

@@ -89,6 +89,14 @@ class Game {
   // the game's pitchers, returns a copy with slot 0's pitcher there;
   // otherwise the at-bat unchanged.
   AT_BAT WithResponsiblePitcherFixed(const AT_BAT& at_bat) const;
+  // The pitcher that copy would name, without the copy.  is_pitcher
+  // answers as IsGamePitcher does (a caller asking of many at-bats may
+  // remember its answers).
+  template <typename IsPitcher>
+  static const PLAYER& ResponsiblePitcherFixed(const AT_BAT& at_bat, const IsPitcher& is_pitcher) {
+    const PLAYER& p = at_bat.responsible_pitcher;
+    return !p.name.empty() && !is_pitcher(p.name.view()) ? at_bat.pitchers[0].pitcher : p;
+  }
   // True when some defense line-up entry at position 1 (pitcher) or some
   // at-bat pitcher slot of the game has this name.
   bool IsGamePitcher(std::string_view name) const;
