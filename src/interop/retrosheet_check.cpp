@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <map>
-#include <set>
 #include <vector>
 
 #include "interop/retrosheet_play.h"
@@ -92,6 +91,23 @@ void RunnerPlayEnds(const RunnerPlay& rp, PlayEnds& e) {
   }
 }
 
+// Player ids met, each once: a game names a few dozen.
+class IdList {
+ public:
+  // False when the id was there already.
+  bool Add(std::string_view id) {
+    if (Has(id)) return false;
+    ids_.emplace_back(id);
+    return true;
+  }
+  bool Has(std::string_view id) const {
+    return std::find(ids_.begin(), ids_.end(), id) != ids_.end();
+  }
+
+ private:
+  std::vector<std::string> ids_;
+};
+
 class Checker {
  public:
   CheckFinding Run(std::string_view text);
@@ -123,7 +139,7 @@ class Checker {
     std::array<std::string, 10> field{};  // 1..9
     bool dh = false;
     int next = 1;
-    std::set<std::string> ids;
+    IdList starters;
   };
 
   CheckFinding finding_;
@@ -138,7 +154,8 @@ class Checker {
   std::array<std::string, 4> bases_{};  // 1..3: who is there
   std::string at_plate_;                // a batter whose turn goes on
   std::pair<int, std::string> placed_;  // a runner placed on base for the next half
-  std::set<std::string> pitchers_;
+  IdList pitchers_;
+  ParsedPlay play_;  // the play being checked, its room kept from play to play
 };
 
 CheckFinding Checker::Run(std::string_view text) {
@@ -213,7 +230,7 @@ bool Checker::DataRecord(const RecordFields& r) {
   if (!Fields(r, 4) || r.at(1) != "er" || !ToInt(r.at(3), earned) || earned < 0) {
     return Fail("earned runs are written data,er,id,runs");
   }
-  if (!pitchers_.count(std::string(r.at(2)))) {
+  if (!pitchers_.Has(r.at(2))) {
     return Fail(std::string(r.at(2)) + " has earned runs but did not pitch");
   }
   return true;
@@ -260,7 +277,7 @@ bool Checker::Start(const RecordFields& r) {
   }
   Side& s = sides_[static_cast<std::size_t>(side)];
   const std::string id(r.at(1));
-  if (!s.ids.insert(id).second) return Fail(id + " starts twice");
+  if (!s.starters.Add(id)) return Fail(id + " starts twice");
   if (slot > 0) {
     if (!s.slots[static_cast<std::size_t>(slot)].empty())
       return Fail("two players bat " + std::to_string(slot));
@@ -276,7 +293,7 @@ bool Checker::Start(const RecordFields& r) {
     }
     s.field[static_cast<std::size_t>(position)] = id;
   }
-  if (position == 1) pitchers_.insert(id);
+  if (position == 1) pitchers_.Add(id);
   return true;
 }
 
@@ -314,7 +331,6 @@ bool Checker::Sub(const RecordFields& r) {
     return Fail("only a pitcher comes in without a place in the order");
   Side& s = sides_[static_cast<std::size_t>(side)];
   const std::string id(r.at(1));
-  s.ids.insert(id);
   if (slot > 0) {
     const std::string left = s.slots[static_cast<std::size_t>(slot)];
     s.slots[static_cast<std::size_t>(slot)] = id;
@@ -332,7 +348,7 @@ bool Checker::Sub(const RecordFields& r) {
     }
     s.field[static_cast<std::size_t>(position)] = id;
   }
-  if (position == 1) pitchers_.insert(id);
+  if (position == 1) pitchers_.Add(id);
   return true;
 }
 
@@ -454,7 +470,7 @@ bool Checker::Play(const RecordFields& r) {
   const std::string due =
       at_plate_.empty() ? batting.slots[static_cast<std::size_t>(batting.next)] : at_plate_;
   if (batter != due) return Fail(batter + " bats, but " + due + " is due up");
-  ParsedPlay play;
+  ParsedPlay& play = play_;
   if (Status parsed = ParsePlay(r.at(6), play); !parsed) return Fail(parsed.reason);
   if (!play.passed_over.empty()) return Fail(play.passed_over.front());
   if (play.kind == PlayKind::kNoPlay) return true;

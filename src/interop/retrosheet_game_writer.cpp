@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "interop/retrosheet_names.h"
+#include "interop/sort_few.h"
 #include "records/codes.h"
 #include "records/pitcher_charges.h"
 #include "scoring/play.h"
@@ -708,9 +709,10 @@ bool GameWriter::CollectMoments() {
         key = {fallback_box,
                target_result >= 0 ? target_result : Box(fallback_box).PitchCount() - 1};
       }
-      moments_[key].push_back({r, q});
+      moments_.push_back({key, {r, q}});
     }
   }
+  SortFew(moments_, [](const Moment& a, const Moment& b) { return a.key < b.key; });
   if (unnamed) {
     Lost(
         "when its runners moved (the game does not say: they are written on the plays their "
@@ -960,8 +962,8 @@ bool GameWriter::Turn(int k, int& last_own) {
 // What happened between the turn of box k and the next.
 bool GameWriter::AfterTurn(int k, int last_own) {
   std::vector<Key> later;
-  for (const auto& [key, refs] : moments_) {
-    if (key.box == k && key.entry > last_own) later.push_back(key);
+  for (const Moment& m : moments_) {
+    if (m.key.box == k && m.key.entry > last_own) later.push_back(m.key);
   }
   for (const TimedSub& t : timed_) {
     if (t.key.box == k && t.key.entry > last_own) later.push_back(t.key);
@@ -995,7 +997,7 @@ bool GameWriter::Half(int inning, bool top) {
   }
   if (!EmitAt({n, kBeforeBox}, -1) || !EmitAt({n, -1}, -1)) return false;
   if (!moments_.empty()) {
-    const Key key = moments_.begin()->first;
+    const Key key = moments_.front().key;
     return Fail("the runners' entries of box " + std::to_string(key.box + 1) + " of the " +
                 (top_ ? "top" : "bottom") + " of inning " + std::to_string(inning_) +
                 " name a moment the half does not reach");
@@ -1179,7 +1181,7 @@ bool GameWriter::BeginsMove(const EntryRef& e, int from, const Move& last, bool 
 // play, or a runner's advance or out, going on with his last move or
 // beginning one.  base: where each runner stands as the moves go.
 bool GameWriter::AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& moves,
-                          std::map<int, int>& base) {
+                          SmallIntMap& base) {
   const AT_BAT& ab = Box(e.box);
   const PITCH& p = ab.pitches[static_cast<std::size_t>(e.entry)];
   const bool batter = e.box == batter_box;
@@ -1234,17 +1236,22 @@ bool GameWriter::AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& 
   return true;
 }
 
+std::pair<std::vector<GameWriter::Moment>::iterator, std::vector<GameWriter::Moment>::iterator>
+GameWriter::MomentsAt(Key key) {
+  return std::equal_range(moments_.begin(), moments_.end(), Moment{key, {}},
+                          [](const Moment& a, const Moment& b) { return a.key < b.key; });
+}
+
 bool GameWriter::MovesAt(Key key, std::vector<Move>& moves, int batter_box) {
   moves.clear();
   if (batter_box >= 0) moves.push_back(BatterMove(batter_box));
-  auto it = moments_.find(key);
-  if (it == moments_.end()) return true;
-  std::map<int, int> base;  // box -> base held, as the moves go
+  const auto [first, last] = MomentsAt(key);
+  SmallIntMap base;  // box -> base held, as the moves go
   // A runner's entries of one place make one move, or several when one
   // play follows another (a single, then a pick-off; a walk, then a
   // steal).
-  for (const EntryRef& e : it->second) {
-    if (!AddEntry(e, batter_box, moves, base)) return false;
+  for (auto m = first; m != last; ++m) {
+    if (!AddEntry(m->entry, batter_box, moves, base)) return false;
   }
   return true;
 }
@@ -1269,14 +1276,15 @@ void GameWriter::ApplyMoves(const std::vector<Move>& moves) {
 }
 
 // The runners' plays of one place, each kind its own record (a steal, then
-// a wild pitch), in the order the runners' entries give.
-bool GameWriter::RunnerPlays(Key key, std::vector<Move> moves) {
+// a wild pitch), in the order the runners' entries give.  The moves are
+// used up.
+bool GameWriter::RunnerPlays(Key key, std::vector<Move>& moves) {
   while (!moves.empty()) {
     // This record: every runner's first move left, of the kind of the
     // first of them that is not a plain advance (which goes with it, as
     // CSH(262).1-2 has it), OA when all are.
     MoveKind kind = MoveKind::kBatted;
-    std::set<int> seen;
+    SmallIntSet seen;
     for (const Move& m : moves) {
       if (!seen.insert(m.box).second) continue;
       if (KindOf(m) != MoveKind::kBatted) {
@@ -1284,8 +1292,11 @@ bool GameWriter::RunnerPlays(Key key, std::vector<Move> moves) {
         break;
       }
     }
-    std::vector<Move> now, later;
-    std::set<int> taken;
+    std::vector<Move>& now = now_;
+    std::vector<Move>& later = later_;
+    now.clear();
+    later.clear();
+    SmallIntSet taken;
     for (Move& m : moves) {
       const MoveKind k = KindOf(m);
       if (!taken.count(m.box) && (k == kind || k == MoveKind::kBatted)) {
@@ -1297,7 +1308,7 @@ bool GameWriter::RunnerPlays(Key key, std::vector<Move> moves) {
       }
     }
     BringInNamedPitcher(now);
-    std::set<int> implied;
+    SmallIntSet implied;
     if (kind == MoveKind::kPickoff) {
       // The throw that picked him off (or got away) is a pitch of the turn.
       if (dot_) pitches_ += '.';
@@ -1318,7 +1329,8 @@ bool GameWriter::RunnerPlays(Key key, std::vector<Move> moves) {
     PlayLine(advances.empty() ? event : event + "." + advances);
     RecordWritten();
     ApplyMoves(now);
-    moves = std::move(later);
+    // The moves left go round again; the rooms change hands, none is freed.
+    moves.swap(later);
   }
   return true;
 }
@@ -1347,10 +1359,10 @@ void GameWriter::BringInNamedPitcher(const std::vector<Move>& moves) {
 }
 
 bool GameWriter::EmitAt(Key key, int) {
-  std::vector<Move> moves;
-  if (!MovesAt(key, moves, -1)) return false;
-  moments_.erase(key);
-  if (!RunnerPlays(key, std::move(moves))) return false;
+  if (!MovesAt(key, moves_, -1)) return false;
+  const auto [first, last] = MomentsAt(key);
+  moments_.erase(first, last);
+  if (!RunnerPlays(key, moves_)) return false;
   for (TimedSub& t : timed_) {
     if (t.key != key || t.done) continue;
     t.done = true;
@@ -1400,16 +1412,17 @@ bool GameWriter::BatterPlay(int k) {
     count_balls_ = p.balls_before;
     count_strikes_ = p.strikes_before;
   }
-  std::vector<Move> moves;
-  if (!MovesAt({k, result}, moves, k)) return false;
-  moments_.erase(Key{k, result});
+  if (!MovesAt({k, result}, moves_, k)) return false;
+  const auto [first, last] = MomentsAt(Key{k, result});
+  moments_.erase(first, last);
   // What the batter's record carries, and what is left of the place: the
   // runners' plays that came after it, with the next batter at the plate.
   std::string event;
-  std::vector<Move> carried, rest;
-  if (!BatterEvent(ab, moves, carried, rest, event)) return false;
+  carried_.clear();
+  rest_.clear();
+  if (!BatterEvent(ab, moves_, carried_, rest_, event)) return false;
   PlayLine(event);
-  ApplyMoves(carried);
+  ApplyMoves(carried_);
   SideState& batting = sides_[top_ ? 0 : 1];
   batting.next_slot = std::clamp(static_cast<int>(ab.batter.batting_order), 1, 9) %
                           std::max(1, batting.slot_count) +
@@ -1419,7 +1432,7 @@ bool GameWriter::BatterPlay(int k) {
   count_balls_ = count_strikes_ = balls_now_ = strikes_now_ = 0;
   dot_ = false;
   Notes(k);
-  if (!RunnerPlays({k, result}, std::move(rest))) return false;
+  if (!RunnerPlays({k, result}, rest_)) return false;
   for (TimedSub& t : timed_) {
     if (t.key != Key{k, result} || t.done) continue;
     t.done = true;

@@ -15,6 +15,7 @@
 #include "interop/name_index.h"
 #include "interop/retrosheet_export_game.h"
 #include "interop/short_list.h"
+#include "interop/small_int_sets.h"
 
 namespace scorewick::interop::retro_out {
 
@@ -175,12 +176,11 @@ class GameWriter {
   void PlacesTakenInOrder();
   bool EmitAt(Key key, int batter_box);
   bool BatterPlay(int box);
-  bool RunnerPlays(Key key, std::vector<Move> moves);
+  bool RunnerPlays(Key key, std::vector<Move>& moves);
   void BringInNamedPitcher(const std::vector<Move>& moves);
   bool MovesAt(Key key, std::vector<Move>& moves, int batter_box);
   Move BatterMove(int batter_box) const;
-  bool AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& moves,
-                std::map<int, int>& base);
+  bool AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& moves, SmallIntMap& base);
   bool BeginsMove(const EntryRef& e, int from, const Move& last, bool batter,
                   bool his_result) const;
   void AddPitchLetters(const AT_BAT& ab, int entry);
@@ -215,15 +215,15 @@ class GameWriter {
   // The outs of a fielded play's event (64(1)3): the batter's when he is
   // out and those of the runners named, in the order they were made.
   bool FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool batter_out,
-                   const std::set<int>& runners, std::string& text, std::set<int>& in_event);
-  void RunnersFieldedOuts(const std::vector<Move>& moves, const std::set<int>& runners,
+                   const SmallIntSet& runners, std::string& text, SmallIntSet& in_event);
+  void RunnersFieldedOuts(const std::vector<Move>& moves, const SmallIntSet& runners,
                           std::vector<FieldedOut>& outs, std::vector<std::string>& runner_chains);
   void CheckErrorsWritten();
-  std::string RunnerEvent(MoveKind kind, const std::vector<Move>& moves, std::set<int>& implied);
-  std::string StealsText(const std::vector<const Move*>& order, std::set<int>& implied);
-  std::string PickoffsText(const std::vector<const Move*>& order, std::set<int>& implied);
+  std::string RunnerEvent(MoveKind kind, const std::vector<Move>& moves, SmallIntSet& implied);
+  std::string StealsText(const std::vector<const Move*>& order, SmallIntSet& implied);
+  std::string PickoffsText(const std::vector<const Move*>& order, SmallIntSet& implied);
   std::string OtherAdvanceText();
-  std::string Advances(const std::vector<Move>& moves, const std::set<int>& skip, bool batter_play,
+  std::string Advances(const std::vector<Move>& moves, const SmallIntSet& skip, bool batter_play,
                        int rbi);
   std::string AdvanceText(const Move& m, bool batter_play, bool rbi);
   // The errors of a move's bases first..last not yet written, as marks
@@ -256,8 +256,20 @@ class GameWriter {
   std::array<int, 4> bases_{};  // 1..3: the box of the runner there, -1 none
   std::vector<int> result_;     // per box: the entry of its result, -1 none
   std::vector<int> base_of_;    // per box: where its runner stands (-1 gone)
-  std::map<Key, std::vector<EntryRef>> moments_;
+  // The runners' entries of the half by the place they name, in order of
+  // the places, those of one place in the order of their boxes and entries;
+  // a place's are taken away once written.
+  struct Moment {
+    Key key;
+    EntryRef entry;
+  };
+  std::vector<Moment> moments_;
+  std::pair<std::vector<Moment>::iterator, std::vector<Moment>::iterator> MomentsAt(Key key);
   std::vector<TimedSub> timed_;
+  // The moves of the place being written, what the batter's record carries
+  // of them and what is left, and a runners' record's own and the later
+  // ones: rooms kept from play to play.
+  std::vector<Move> moves_, carried_, rest_, now_, later_;
   std::string pitches_;  // the open turn's pitches so far
   int count_balls_ = 0;
   int count_strikes_ = 0;
@@ -269,13 +281,13 @@ class GameWriter {
   // read again, it is the first pick-off throw of his box.
   std::string throw_before_turn_;
   bool any_pitch_ = false;
-  std::set<int> errors_written_;   // box * 8 + base: errors the half's records carry
-  std::set<int> assists_written_;  // box * 16 + reach credit: assists written
-  bool whole_play_ = false;        // the batter's play: his box holds the whole play's credits
+  SmallIntSet errors_written_;   // box * 8 + base: errors the half's records carry
+  SmallIntSet assists_written_;  // box * 16 + reach credit: assists written
+  bool whole_play_ = false;      // the batter's play: his box holds the whole play's credits
   // Of the batter's play: runners put out written after the dot at a base
   // of their own (1X1 doubled off, 1X2 tagged), or with interference.
-  std::map<int, int> out_target_;
-  std::set<int> out_interference_;
+  SmallIntMap out_target_;
+  SmallIntSet out_interference_;
 };
 
 // Retrosheet's position of one of ours: 1..9, 10 DH, 11 PH, 12 PR; 0 for

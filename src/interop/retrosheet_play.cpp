@@ -233,9 +233,8 @@ Status PutOutMark(std::string_view inside, bool fresh, std::vector<int>& current
 // the fielder who made that put-out.  Fielders after the last mark put the
 // batter out, or, ending in an error, let him reach.
 Status ReadFieldedPlay(std::string_view text, ParsedPlay& play) {
-  const std::string written(text);
   auto refuse = [&](const std::string& why) {
-    return Fail("cannot read \"" + written + "\": " + why);
+    return Fail("cannot read \"" + std::string(text) + "\": " + why);
   };
   std::vector<int> current;
   bool fresh = false;  // fielders named since the last mark
@@ -265,7 +264,7 @@ Status ReadFieldedPlay(std::string_view text, ParsedPlay& play) {
   }
   if (fresh) {
     if (play.batter_out) return refuse("the batter is put out twice");
-    play.outs.push_back({0, {current, 0}});
+    play.outs.push_back({0, {std::move(current), 0}});
     play.batter_out = true;
   }
   return {};
@@ -668,8 +667,27 @@ Status ReadAdvance(std::string_view text, Advance& a, std::vector<std::string>& 
 
 }  // namespace
 
-Status ParsePlay(std::string_view text, ParsedPlay& play) {
+namespace {
+
+// A play read into before made new, its lists keeping their room for a
+// reader that reads play after play into one.
+void MakeNew(ParsedPlay& play) {
+  std::vector<FieldedOut> outs = std::move(play.outs);
+  std::vector<RunnerPlay> runner_plays = std::move(play.runner_plays);
+  std::vector<Advance> advances = std::move(play.advances);
   play = ParsedPlay{};
+  outs.clear();
+  runner_plays.clear();
+  advances.clear();
+  play.outs = std::move(outs);
+  play.runner_plays = std::move(runner_plays);
+  play.advances = std::move(advances);
+}
+
+}  // namespace
+
+Status ParsePlay(std::string_view text, ParsedPlay& play) {
+  MakeNew(play);
   for (char c : text) {
     if (std::islower(static_cast<unsigned char>(c))) {
       return Fail("plays are written in capital letters (\"" + std::string(text) + "\")");

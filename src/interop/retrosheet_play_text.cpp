@@ -14,6 +14,7 @@
 
 #include "interop/hit_location.h"
 #include "interop/retrosheet_game_writer.h"
+#include "interop/sort_few.h"
 #include "records/codes.h"
 #include "scoring/play.h"
 
@@ -22,17 +23,6 @@ namespace retro_out {
 namespace {
 
 char BaseChar(int base) { return base >= 4 ? 'H' : static_cast<char>('0' + base); }
-
-// A stable sort of the few runners or outs of one play, done in place:
-// std::stable_sort takes a buffer from the heap for them.
-template <typename T, typename Less>
-void SortFew(std::vector<T>& items, Less less) {
-  for (std::size_t i = 1; i < items.size(); ++i) {
-    for (std::size_t j = i; j > 0 && less(items[j], items[j - 1]); --j) {
-      std::swap(items[j], items[j - 1]);
-    }
-  }
-}
 
 // The errors charged on the way to a base (1..4) of a box, both lists:
 // the fielder and the kind of each.  A passed ball, the "previous error"
@@ -401,7 +391,7 @@ std::string GameWriter::AdvanceText(const Move& m, bool batter_play, bool rbi) {
   return text;
 }
 
-std::string GameWriter::Advances(const std::vector<Move>& moves, const std::set<int>& skip,
+std::string GameWriter::Advances(const std::vector<Move>& moves, const SmallIntSet& skip,
                                  bool batter_play, int rbi) {
   // The lead runner first, the batter last.
   std::vector<const Move*> order;
@@ -412,7 +402,7 @@ std::string GameWriter::Advances(const std::vector<Move>& moves, const std::set<
   // Runs batted in, as many as the batter's box counts: a home run's own
   // first, then the runners' from the lead runner back, those scoring on a
   // misplay last.
-  std::set<int> batted_in;
+  SmallIntSet batted_in;
   if (batter_play && rbi > 0) {
     std::vector<const Move*> scoring;
     for (const Move& m : moves) {
@@ -461,7 +451,7 @@ constexpr PlainRunnerPlay kPlainRunnerPlays[] = {
 }  // namespace
 
 // The steals and caught stealings of the moves (SB2;CS3(25)).
-std::string GameWriter::StealsText(const std::vector<const Move*>& order, std::set<int>& implied) {
+std::string GameWriter::StealsText(const std::vector<const Move*>& order, SmallIntSet& implied) {
   std::string text;
   for (const Move* m : order) {
     if (KindOf(*m) != MoveKind::kSteal) continue;  // a plain advance, written after the dot
@@ -484,8 +474,7 @@ std::string GameWriter::StealsText(const std::vector<const Move*>& order, std::s
 }
 
 // The pick-offs of the moves (PO1(13), PO2(E4)).
-std::string GameWriter::PickoffsText(const std::vector<const Move*>& order,
-                                     std::set<int>& implied) {
+std::string GameWriter::PickoffsText(const std::vector<const Move*>& order, SmallIntSet& implied) {
   std::string text;
   for (const Move* m : order) {
     if (KindOf(*m) != MoveKind::kPickoff) continue;
@@ -521,7 +510,7 @@ std::string GameWriter::OtherAdvanceText() {
 }
 
 std::string GameWriter::RunnerEvent(MoveKind kind, const std::vector<Move>& moves,
-                                    std::set<int>& implied) {
+                                    SmallIntSet& implied) {
   std::vector<const Move*> order;
   for (const Move& m : moves) order.push_back(&m);
   SortFew(order, [](const Move* a, const Move* b) { return a->from > b->from; });
@@ -709,8 +698,8 @@ struct BatterText {
   // The runners' plays a strikeout or a walk carries after a plus sign
   // (K+SB2, W+WP): one kind.
   std::optional<MoveKind> plus;
-  std::set<int> skip;  // moves the event itself tells
-  std::set<int> implied;
+  SmallIntSet skip;  // moves the event itself tells
+  SmallIntSet implied;
   std::string basic;
   std::vector<std::string> modifiers;
   BallPlace place;
@@ -718,7 +707,7 @@ struct BatterText {
   bool batter_written = false;  // the batter's own move must be written after the dot
   bool fielded = false;         // the event names the fielders of its outs (64(1)3)
   bool caught = false;          // the reader takes the ball as caught in the air
-  std::set<int> in_event;       // runners put out whom the event names
+  SmallIntSet in_event;         // runners put out whom the event names
   std::map<int, bool> forced_of;
 };
 
@@ -1111,8 +1100,8 @@ constexpr CreditCount kCreditCounts[] = {
 // The put-outs and assists of a box's out credits by fielder, and the
 // fielders in the order they are first named.
 struct CreditTally {
-  std::map<int, int> put_outs;
-  std::map<int, int> assists;
+  SmallIntMap put_outs;
+  SmallIntMap assists;
   std::vector<int> order;
 };
 
@@ -1137,7 +1126,7 @@ std::string WholePlayChain(const AT_BAT& ab, const std::vector<std::string>& run
                            const std::vector<FieldedOut>& outs) {
   CreditTally t = TallyOf(ab);
   for (const std::string& chain : runner_chains) {
-    std::set<int> assisted;
+    SmallIntSet assisted;
     for (std::size_t i = 0; i + 1 < chain.size(); ++i) assisted.insert(chain[i] - '0');
     for (int p : assisted) --t.assists[p];
     --t.put_outs[chain.back() - '0'];
@@ -1190,7 +1179,7 @@ std::vector<FieldedOut> OutsInEvent(const std::vector<FieldedOut>& outs) {
 // The runners' outs of the play that its event may name, and the fielders
 // of those whose box names them without credit (the batter's box holds
 // the whole play's then).
-void GameWriter::RunnersFieldedOuts(const std::vector<Move>& moves, const std::set<int>& runners,
+void GameWriter::RunnersFieldedOuts(const std::vector<Move>& moves, const SmallIntSet& runners,
                                     std::vector<FieldedOut>& outs,
                                     std::vector<std::string>& runner_chains) {
   const int batter_box = moves.front().box;
@@ -1210,8 +1199,7 @@ void GameWriter::RunnersFieldedOuts(const std::vector<Move>& moves, const std::s
 }
 
 bool GameWriter::FieldedOuts(const AT_BAT& ab, std::vector<Move>& moves, bool batter_out,
-                             const std::set<int>& runners, std::string& text,
-                             std::set<int>& in_event) {
+                             const SmallIntSet& runners, std::string& text, SmallIntSet& in_event) {
   std::vector<FieldedOut> outs;
   const int batter_box = moves.front().box;
   std::vector<std::string> runner_chains;

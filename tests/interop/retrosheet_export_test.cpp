@@ -23,6 +23,7 @@
 #include "interop/retrosheet_games.h"
 #include "interop/retrosheet_names.h"
 #include "interop/short_list.h"
+#include "interop/small_int_sets.h"
 #include "records/game_file.h"
 #include "retro_book.h"
 #include "support/data_file.h"
@@ -471,6 +472,33 @@ TEST(RetrosheetExportNames, AShortListKeepsWhatPassesItsRoom) {
   EXPECT_EQ(copy.front(), 7);
   EXPECT_EQ(list.back(), 10);
   EXPECT_EQ(copy[4], 8);
+}
+
+// The small sets and maps of a play answer as the standard ones do, in
+// order, past their room and again once cleared.
+TEST(RetrosheetExportNames, SmallSetsAnswerAsTheStandardOnes) {
+  SmallIntSet set;
+  SmallIntMap map;
+  for (int round = 0; round < 2; ++round) {
+    std::set<int> want_set;
+    std::map<int, int> want_map;
+    set.clear();
+    map.clear();
+    for (int i = 0; i < 40; ++i) {
+      const int v = (i * 17 + round * 5) % 23 - 4;  // repeats, negatives, out of order
+      EXPECT_EQ(set.insert(v).second, want_set.insert(v).second) << v;
+      map[v] += i;
+      want_map[v] += i;
+    }
+    EXPECT_EQ(std::vector<int>(set.begin(), set.end()),
+              std::vector<int>(want_set.begin(), want_set.end()));
+    EXPECT_EQ(std::vector<SmallIntMap::Entry>(map.begin(), map.end()),
+              std::vector<SmallIntMap::Entry>(want_map.begin(), want_map.end()));
+    for (int v = -6; v < 22; ++v) {
+      EXPECT_EQ(set.count(v), want_set.count(v)) << v;
+      EXPECT_EQ(map.at(v), want_map.count(v) ? want_map.at(v) : 0) << v;
+    }
+  }
 }
 
 }  // namespace
