@@ -1238,6 +1238,7 @@ bool GameWriter::AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& 
 
 std::pair<std::vector<GameWriter::Moment>::iterator, std::vector<GameWriter::Moment>::iterator>
 GameWriter::MomentsAt(Key key) {
+  if (moments_.empty()) return {moments_.end(), moments_.end()};
   return std::equal_range(moments_.begin(), moments_.end(), Moment{key, {}},
                           [](const Moment& a, const Moment& b) { return a.key < b.key; });
 }
@@ -1246,6 +1247,7 @@ bool GameWriter::MovesAt(Key key, std::vector<Move>& moves, int batter_box) {
   moves.clear();
   if (batter_box >= 0) moves.push_back(BatterMove(batter_box));
   const auto [first, last] = MomentsAt(key);
+  if (first == last) return true;
   SmallIntMap base;  // box -> base held, as the moves go
   // A runner's entries of one place make one move, or several when one
   // play follows another (a single, then a pick-off; a walk, then a
