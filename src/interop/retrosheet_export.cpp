@@ -93,11 +93,14 @@ bool ReadHeadlines(const RetrosheetExportRequest& request, std::vector<GameHeadl
 }
 
 // The games go through in their planned order, a window of them at a
-// time: read and their players listed on any thread, named one after the
-// other on this one (ids stay stable from game to game), written and
-// checked on any thread again, and kept in order here, which frees the
-// room of the game for the next one to read.  No thread waits for the
-// others at the end of a window: whoever is free takes what there is.
+// time: each read and its players listed on any thread, named one after
+// the other on this one (ids stay stable from game to game), written and
+// checked on the thread that read it, and kept in order here, which frees
+// its room for the next game that thread reads.  A game stays with the
+// thread that read it: its memory is then still in that processor's
+// cache when it is written, and no room ever passes from one processor to
+// another.  No thread waits for the others at the end of a window:
+// whoever is free takes what there is.
 class ExportPipeline {
  public:
   ExportPipeline(const std::vector<std::string>& games, const std::vector<std::size_t>& game_of,
@@ -109,9 +112,16 @@ class ExportPipeline {
         order_(events.order()),
         total_(order_.size()),
         threads_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxThreads)),
-        slots_(std::min(threads_ * kSlotsPerThread, total_)),
+        slots_(threads_ * kSlotsPerThread),
         scratch_(threads_),
-        stage_(total_, Stage::kWaiting) {}
+        free_(threads_),
+        to_write_(threads_),
+        slot_of_(total_, 0),
+        stage_(total_, Stage::kWaiting) {
+    for (std::size_t t = 0; t < threads_; ++t) {
+      for (std::size_t k = 0; k < kSlotsPerThread; ++k) free_[t].push_back(t * kSlotsPerThread + k);
+    }
+  }
 
   // All the games through; false when progress asked to stop.
   bool Run(const ImportProgress& progress);
@@ -130,9 +140,10 @@ class ExportPipeline {
   // its reading and its writing.
   static constexpr std::size_t kSlotsPerThread = 4;
 
-  Slot& SlotOf(std::size_t j) { return slots_[j % slots_.size()]; }
+  Slot& SlotOf(std::size_t j) { return slots_[slot_of_[j]]; }
+  std::size_t OwnerOf(std::size_t j) const { return slot_of_[j] / kSlotsPerThread; }
   bool WorkOnce(std::unique_lock<std::mutex>& lock, std::size_t thread);
-  void WriteOne(std::unique_lock<std::mutex>& lock);
+  void WriteOne(std::unique_lock<std::mutex>& lock, std::size_t thread);
   void ReadOne(std::unique_lock<std::mutex>& lock, std::size_t thread);
   void Helper(std::size_t thread);
   bool GoOn(std::unique_lock<std::mutex>& lock, const ImportProgress& progress);
@@ -146,22 +157,25 @@ class ExportPipeline {
   const std::vector<std::size_t>& order_;
   const std::size_t total_;
   const std::size_t threads_;
-  std::vector<Slot> slots_;
+  std::vector<Slot> slots_;  // kSlotsPerThread for each thread, in turn
   std::vector<ByteBuffer> scratch_;
+  std::vector<std::vector<std::size_t>> free_;     // each thread's rooms not in use
+  std::vector<std::deque<std::size_t>> to_write_;  // each thread's games named
+  std::vector<std::size_t> slot_of_;               // each game's room, once read
   std::vector<Stage> stage_;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::size_t next_read_ = 0;  // the next game to read
   std::size_t named_ = 0;      // games named so far
-  std::size_t kept_ = 0;       // games kept so far: their slots are free
-  std::deque<std::size_t> to_write_;
+  std::size_t kept_ = 0;       // games kept so far: their rooms are free
   bool stop_ = false;
 };
 
-// Writes and checks the next game to write, the lock let go meanwhile.
-void ExportPipeline::WriteOne(std::unique_lock<std::mutex>& lock) {
-  const std::size_t j = to_write_.front();
-  to_write_.pop_front();
+// Writes and checks the thread's next game to write, the lock let go
+// meanwhile.
+void ExportPipeline::WriteOne(std::unique_lock<std::mutex>& lock, std::size_t thread) {
+  const std::size_t j = to_write_[thread].front();
+  to_write_[thread].pop_front();
   lock.unlock();
   Slot& s = SlotOf(j);
   if (Status written = RetrosheetEventFiles::Write(s.game, s.prepared, s.written); !written) {
@@ -172,11 +186,13 @@ void ExportPipeline::WriteOne(std::unique_lock<std::mutex>& lock) {
   changed_.notify_all();
 }
 
-// Reads the next game into its slot and lists its players, the lock let
-// go meanwhile.
+// Reads the next game into a room of the thread's and lists its players,
+// the lock let go meanwhile.
 void ExportPipeline::ReadOne(std::unique_lock<std::mutex>& lock, std::size_t thread) {
   const std::size_t j = next_read_++;
   stage_[j] = Stage::kTaken;
+  slot_of_[j] = free_[thread].back();
+  free_[thread].pop_back();
   lock.unlock();
   Slot& s = SlotOf(j);
   s.refusal.clear();
@@ -190,15 +206,15 @@ void ExportPipeline::ReadOne(std::unique_lock<std::mutex>& lock, std::size_t thr
   changed_.notify_all();
 }
 
-// One piece of work for any thread, taken under the lock: a game to write
-// first (its room is wanted back), else one to read.  False when there is
-// none now.
+// One piece of work for the thread, taken under the lock: a game of its
+// to write first (its room is wanted back), else one to read into a room
+// of its.  False when there is none now.
 bool ExportPipeline::WorkOnce(std::unique_lock<std::mutex>& lock, std::size_t thread) {
-  if (!to_write_.empty()) {
-    WriteOne(lock);
+  if (!to_write_[thread].empty()) {
+    WriteOne(lock, thread);
     return true;
   }
-  if (stop_ || next_read_ >= total_ || next_read_ >= kept_ + slots_.size()) return false;
+  if (stop_ || next_read_ >= total_ || free_[thread].empty()) return false;
   ReadOne(lock, thread);
   return true;
 }
@@ -224,7 +240,7 @@ void ExportPipeline::Name(std::unique_lock<std::mutex>& lock) {
   }
   lock.lock();
   stage_[j] = write ? Stage::kToWrite : Stage::kDone;
-  if (write) to_write_.push_back(j);
+  if (write) to_write_[OwnerOf(j)].push_back(j);
   changed_.notify_all();
 }
 
@@ -273,6 +289,7 @@ bool ExportPipeline::Run(const ImportProgress& progress) {
         lock.unlock();
         Keep(kept_);
         lock.lock();
+        free_[OwnerOf(kept_)].push_back(slot_of_[kept_]);
         ++kept_;
         changed_.notify_all();
       } else if (named_ < total_ && stage_[named_] == Stage::kRead) {
