@@ -1238,7 +1238,11 @@ bool GameWriter::AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& 
 
 std::pair<std::vector<GameWriter::Moment>::iterator, std::vector<GameWriter::Moment>::iterator>
 GameWriter::MomentsAt(Key key) {
-  if (moments_.empty()) return {moments_.end(), moments_.end()};
+  // The half is written in order of its places: most are before the first
+  // place a runner's entry names, none of them after the last.
+  if (moments_.empty() || key < moments_.front().key || moments_.back().key < key) {
+    return {moments_.end(), moments_.end()};
+  }
   return std::equal_range(moments_.begin(), moments_.end(), Moment{key, {}},
                           [](const Moment& a, const Moment& b) { return a.key < b.key; });
 }
