@@ -444,6 +444,12 @@ void FieldingChanges(bool home, const SideState& now, const SideState& target,
       name = DesignatedHitterOf(target, slot);
     }
     if (name.empty()) continue;
+    // Most stay where they stood: the same man at the position, batting
+    // in the same slot.
+    if (q <= 9 && SameName(now.field[static_cast<std::size_t>(q)], name) &&
+        SlotOf(now, name) == slot) {
+      continue;
+    }
     const int* known = now.role.Find(name);
     const bool played = known != nullptr;
     const int was = played ? RoleOf(now, name, known) : 0;
