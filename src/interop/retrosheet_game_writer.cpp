@@ -1253,7 +1253,8 @@ GameWriter::MomentsAt(Key key) {
                           [](const Moment& a, const Moment& b) { return a.key < b.key; });
 }
 
-bool GameWriter::MovesAt(Key key, std::vector<Move>& moves, int batter_box) {
+// The moves of a place, its runners' entries then taken away as written.
+bool GameWriter::TakeMovesAt(Key key, std::vector<Move>& moves, int batter_box) {
   moves.clear();
   if (batter_box >= 0) moves.push_back(BatterMove(batter_box));
   const auto [first, last] = MomentsAt(key);
@@ -1265,6 +1266,7 @@ bool GameWriter::MovesAt(Key key, std::vector<Move>& moves, int batter_box) {
   for (auto m = first; m != last; ++m) {
     if (!AddEntry(m->entry, batter_box, moves, base)) return false;
   }
+  moments_.erase(first, last);
   return true;
 }
 
@@ -1371,10 +1373,7 @@ void GameWriter::BringInNamedPitcher(const std::vector<Move>& moves) {
 }
 
 bool GameWriter::EmitAt(Key key, int) {
-  if (!MovesAt(key, moves_, -1)) return false;
-  const auto [first, last] = MomentsAt(key);
-  moments_.erase(first, last);
-  if (!RunnerPlays(key, moves_)) return false;
+  if (!TakeMovesAt(key, moves_, -1) || !RunnerPlays(key, moves_)) return false;
   for (TimedSub& t : timed_) {
     if (t.key != key || t.done) continue;
     t.done = true;
@@ -1424,9 +1423,7 @@ bool GameWriter::BatterPlay(int k) {
     count_balls_ = p.balls_before;
     count_strikes_ = p.strikes_before;
   }
-  if (!MovesAt({k, result}, moves_, k)) return false;
-  const auto [first, last] = MomentsAt(Key{k, result});
-  moments_.erase(first, last);
+  if (!TakeMovesAt({k, result}, moves_, k)) return false;
   // What the batter's record carries, and what is left of the place: the
   // runners' plays that came after it, with the next batter at the plate.
   std::string event;

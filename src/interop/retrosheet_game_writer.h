@@ -178,7 +178,7 @@ class GameWriter {
   bool BatterPlay(int box);
   bool RunnerPlays(Key key, std::vector<Move>& moves);
   void BringInNamedPitcher(const std::vector<Move>& moves);
-  bool MovesAt(Key key, std::vector<Move>& moves, int batter_box);
+  bool TakeMovesAt(Key key, std::vector<Move>& moves, int batter_box);
   Move BatterMove(int batter_box) const;
   bool AddEntry(const EntryRef& e, int batter_box, std::vector<Move>& moves, SmallIntMap& base);
   bool BeginsMove(const EntryRef& e, int from, const Move& last, bool batter,

@@ -665,10 +665,6 @@ Status ReadAdvance(std::string_view text, Advance& a, std::vector<std::string>& 
   return {};
 }
 
-}  // namespace
-
-namespace {
-
 // A play read into before made new, its lists keeping their room for a
 // reader that reads play after play into one.
 void MakeNew(ParsedPlay& play) {

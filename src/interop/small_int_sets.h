@@ -21,21 +21,23 @@ namespace small_sets {
 inline int KeyOf(int value) { return value; }
 inline int KeyOf(const std::pair<int, int>& value) { return value.first; }
 
-// Values in order of their keys, each key once.
+// Values in order of their keys, each key once: what the set and the map
+// share.
 template <typename T, std::size_t N>
 class SortedRoom {
  public:
+  std::size_t count(int key) const { return Find(key) ? 1 : 0; }  // 1 when key is there
   std::size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
   void clear() { size_ = 0; }
   const T* begin() const { return Data(); }
   const T* end() const { return Data() + size_; }
-  T* begin() { return Data(); }
-  T* end() { return Data() + size_; }
 
+ protected:
+  T* End() { return Data() + size_; }
   // The first value whose key is not below key.
   T* LowerBound(int key) {
-    return std::lower_bound(begin(), end(), key, [](const T& v, int k) { return KeyOf(v) < k; });
+    return std::lower_bound(Data(), End(), key, [](const T& v, int k) { return KeyOf(v) < k; });
   }
   const T* Find(int key) const {
     const T* at =
@@ -44,7 +46,7 @@ class SortedRoom {
   }
   // Puts value at its place (where LowerBound found its key absent).
   T* InsertAt(T* at, T value) {
-    const auto i = static_cast<std::size_t>(at - begin());
+    const auto i = static_cast<std::size_t>(at - Data());
     if (size_ == Capacity()) Grow();
     T* first = Data();
     std::move_backward(first + i, first + size_, first + size_ + 1);
@@ -70,48 +72,30 @@ class SortedRoom {
 
 }  // namespace small_sets
 
-class SmallIntSet {
+class SmallIntSet : public small_sets::SortedRoom<int, 8> {
  public:
   // The value's place, and whether it was new.
   std::pair<const int*, bool> insert(int value) {
-    int* at = room_.LowerBound(value);
-    if (at != room_.end() && *at == value) return {at, false};
-    return {room_.InsertAt(at, value), true};
+    int* at = LowerBound(value);
+    if (at != End() && *at == value) return {at, false};
+    return {InsertAt(at, value), true};
   }
-  std::size_t count(int value) const { return room_.Find(value) ? 1 : 0; }
-  std::size_t size() const { return room_.size(); }
-  bool empty() const { return room_.empty(); }
-  void clear() { room_.clear(); }
-  const int* begin() const { return room_.begin(); }
-  const int* end() const { return room_.end(); }
-
- private:
-  small_sets::SortedRoom<int, 8> room_;
 };
 
-class SmallIntMap {
+class SmallIntMap : public small_sets::SortedRoom<std::pair<int, int>, 8> {
  public:
   using Entry = std::pair<int, int>;
   // The value of key, 0 put there first when it has none.
   int& operator[](int key) {
-    Entry* at = room_.LowerBound(key);
-    if (at != room_.end() && at->first == key) return at->second;
-    return room_.InsertAt(at, {key, 0})->second;
+    Entry* at = LowerBound(key);
+    if (at != End() && at->first == key) return at->second;
+    return InsertAt(at, {key, 0})->second;
   }
   // The value of key, 0 when it has none.
   int at(int key) const {
-    const Entry* e = room_.Find(key);
+    const Entry* e = Find(key);
     return e ? e->second : 0;
   }
-  std::size_t count(int key) const { return room_.Find(key) ? 1 : 0; }
-  std::size_t size() const { return room_.size(); }
-  bool empty() const { return room_.empty(); }
-  void clear() { room_.clear(); }
-  const Entry* begin() const { return room_.begin(); }
-  const Entry* end() const { return room_.end(); }
-
- private:
-  small_sets::SortedRoom<Entry, 8> room_;
 };
 
 }  // namespace scorewick::interop
