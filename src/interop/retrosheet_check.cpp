@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -97,7 +99,7 @@ class IdList {
   // False when the id was there already.
   bool Add(std::string_view id) {
     if (Has(id)) return false;
-    ids_.emplace_back(id);
+    ids_.push_back(id);
     return true;
   }
   bool Has(std::string_view id) const {
@@ -105,7 +107,7 @@ class IdList {
   }
 
  private:
-  std::vector<std::string> ids_;
+  std::vector<std::string_view> ids_;
 };
 
 class Checker {
@@ -131,12 +133,15 @@ class Checker {
   bool EndsOfPlay(const ParsedPlay& play, PlayEnds& e);
   bool CheckOutsOfPlay(const ParsedPlay& play, const PlayEnds& e);
   bool CheckNobodyPasses(const ParsedPlay& play, const PlayEnds& e);
-  bool MoveRunners(const ParsedPlay& play, const std::string& batter, const PlayEnds& e);
+  bool MoveRunners(const ParsedPlay& play, std::string_view batter, const PlayEnds& e);
+  std::string_view Held(std::string_view id);
   bool LineupsComplete();
 
+  // Ids are held as views of the game's text, or of kept_ for the rare
+  // one read out of a field with quotes inside it.
   struct Side {
-    std::array<std::string, 10> slots{};  // 1..9
-    std::array<std::string, 10> field{};  // 1..9
+    std::array<std::string_view, 10> slots{};  // 1..9
+    std::array<std::string_view, 10> field{};  // 1..9
     bool dh = false;
     int next = 1;
     IdList starters;
@@ -151,16 +156,19 @@ class Checker {
   int inning_ = 0;
   int side_ = 1;
   int outs_ = 0;
-  std::array<std::string, 4> bases_{};  // 1..3: who is there
-  std::string at_plate_;                // a batter whose turn goes on
-  std::pair<int, std::string> placed_;  // a runner placed on base for the next half
+  std::array<std::string_view, 4> bases_{};  // 1..3: who is there
+  std::string_view at_plate_;                // a batter whose turn goes on
+  std::pair<int, std::string_view> placed_;  // a runner placed on base for the next half
   IdList pitchers_;
+  std::string_view text_;
+  std::deque<std::string> kept_;
   ParsedPlay play_;  // the play being checked, its room kept from play to play
 };
 
 CheckFinding Checker::Run(std::string_view text) {
   if (text.empty()) return {0, "the game has no records"};
   if (text.back() != '\n') return {0, "the last line has no line feed after it"};
+  text_ = text;
   std::size_t start = 0;
   int n = 0;
   RecordFields r;
@@ -215,7 +223,7 @@ bool Checker::PlayStageRecord(const RecordFields& r) {
     return Fail("a runner placed on base is written radj,id,base");
   }
   if (inning_ > 0 && outs_ < 3) return Fail("a runner is placed on base in the middle of a half");
-  placed_ = {base, std::string(r.at(1))};
+  placed_ = {base, Held(r.at(1))};
   return true;
 }
 
@@ -275,8 +283,8 @@ bool Checker::Start(const RecordFields& r) {
     return Fail("a starting player is written start,id,name,side,place 0 to 9,position 1 to 10");
   }
   Side& s = sides_[static_cast<std::size_t>(side)];
-  const std::string id(r.at(1));
-  if (!s.starters.Add(id)) return Fail(id + " starts twice");
+  const std::string_view id = Held(r.at(1));
+  if (!s.starters.Add(id)) return Fail(std::string(id) + " starts twice");
   if (slot > 0) {
     if (!s.slots[static_cast<std::size_t>(slot)].empty())
       return Fail("two players bat " + std::to_string(slot));
@@ -329,26 +337,37 @@ bool Checker::Sub(const RecordFields& r) {
   if (slot == 0 && position != 1)
     return Fail("only a pitcher comes in without a place in the order");
   Side& s = sides_[static_cast<std::size_t>(side)];
-  const std::string id(r.at(1));
+  const std::string_view id = Held(r.at(1));
   if (slot > 0) {
-    const std::string left = s.slots[static_cast<std::size_t>(slot)];
+    const std::string_view left = s.slots[static_cast<std::size_t>(slot)];
     s.slots[static_cast<std::size_t>(slot)] = id;
     // A pinch runner takes his place on base.
     if (position == 12 && side == side_) {
-      for (std::string& b : bases_) {
+      for (std::string_view& b : bases_) {
         if (!b.empty() && b == left) b = id;
       }
     }
     if (position == 11 && side == side_ && at_plate_ == left) at_plate_ = id;
   }
   if (position <= 9) {
-    for (std::string& f : s.field) {
-      if (f == id) f.clear();
+    for (std::string_view& f : s.field) {
+      if (f == id) f = {};
     }
     s.field[static_cast<std::size_t>(position)] = id;
   }
   if (position == 1) pitchers_.Add(id);
   return true;
+}
+
+// An id as the checker holds it: a view of the game's text when it lies
+// there, else of a copy kept till the end of the check.
+std::string_view Checker::Held(std::string_view id) {
+  const char* begin = text_.data();
+  if (std::less_equal<>()(begin, id.data()) &&
+      std::less_equal<>()(id.data() + id.size(), begin + text_.size())) {
+    return id;
+  }
+  return kept_.emplace_back(id);
 }
 
 // Where the play leaves every man: the batter's result, the fielders'
@@ -397,7 +416,7 @@ bool Checker::EnterHalf(int inning, int side) {
   // The runner placed on base before the half's first play.
   if (placed_.first > 0) bases_[static_cast<std::size_t>(placed_.first)] = placed_.second;
   placed_ = {};
-  at_plate_.clear();
+  at_plate_ = {};
   return true;
 }
 
@@ -439,10 +458,10 @@ bool Checker::CheckNobodyPasses(const ParsedPlay& play, const PlayEnds& e) {
 }
 
 // The bases after the play, one man on each at most.
-bool Checker::MoveRunners(const ParsedPlay& play, const std::string& batter, const PlayEnds& e) {
-  std::array<std::string, 4> next{};
+bool Checker::MoveRunners(const ParsedPlay& play, std::string_view batter, const PlayEnds& e) {
+  std::array<std::string_view, 4> next{};
   for (int base = 0; base <= 3; ++base) {
-    const std::string who = base == 0 ? batter : bases_[static_cast<std::size_t>(base)];
+    const std::string_view who = base == 0 ? batter : bases_[static_cast<std::size_t>(base)];
     if (who.empty() || e.out[static_cast<std::size_t>(base)]) continue;
     if (base == 0 && !BatterPlays(play.kind)) continue;
     const int to = e.adv[static_cast<std::size_t>(base)];
@@ -465,10 +484,11 @@ bool Checker::Play(const RecordFields& r) {
   if (!EnterHalf(inning, side)) return false;
   if (outs_ >= 3) return Fail("a play after the third out of the half");
   Side& batting = sides_[static_cast<std::size_t>(side)];
-  const std::string batter(r.at(3));
-  const std::string due =
+  const std::string_view batter = Held(r.at(3));
+  const std::string_view due =
       at_plate_.empty() ? batting.slots[static_cast<std::size_t>(batting.next)] : at_plate_;
-  if (batter != due) return Fail(batter + " bats, but " + due + " is due up");
+  if (batter != due)
+    return Fail(std::string(batter) + " bats, but " + std::string(due) + " is due up");
   ParsedPlay& play = play_;
   if (Status parsed = ParsePlay(r.at(6), play); !parsed) return Fail(parsed.reason);
   if (!play.passed_over.empty()) return Fail(play.passed_over.front());
@@ -480,7 +500,7 @@ bool Checker::Play(const RecordFields& r) {
   }
   outs_ += ends.Outs();
   if (BatterPlays(play.kind)) {
-    at_plate_.clear();
+    at_plate_ = {};
     batting.next = batting.next % 9 + 1;
   } else {
     at_plate_ = batter;

@@ -92,6 +92,21 @@ void GameWriter::Line(std::string_view text) {
   out_.text += '\n';
 }
 
+// A start or sub record: type,id,"name",side,slot,position.
+void GameWriter::PlayerLine(std::string_view type, bool home, std::string_view name, int slot,
+                            int position) {
+  std::string& text = out_.text;
+  text += type;
+  text += IdOf(home, name);
+  text += ',';
+  AppendQuotedField(text, name, true);
+  text += home ? ",1," : ",0,";
+  text += std::to_string(slot);
+  text += ',';
+  text += std::to_string(position);
+  text += '\n';
+}
+
 const std::string& GameWriter::IdOf(bool home, std::string_view name) {
   static const std::string kNone = "?";
   const auto& ids = home ? names_.home_ids : names_.visitor_ids;
@@ -321,23 +336,20 @@ bool GameWriter::StartRecords() {
   for (int side = 0; side <= 1; ++side) {
     const bool home = side == 1;
     const SideState& s = sides_[static_cast<std::size_t>(side)];
-    std::string pitcher_line;
     for (int slot = 1; slot <= s.slot_count; ++slot) {
       const std::string_view name = s.slots[static_cast<std::size_t>(slot)];
       if (name.empty())
         return Fail("the starting line-up has nobody batting " + std::to_string(slot));
       const int* role = s.role.Find(name);
       const int pos = role ? *role : 10;
-      Line("start," + IdOf(home, name) + "," + QuotedField(name, true) + "," +
-           std::to_string(side) + "," + std::to_string(slot) + "," + std::to_string(pos));
+      PlayerLine("start,", home, name, slot, pos);
     }
     const std::string_view p = s.field[1];
     bool bats = false;
     for (int slot = 1; slot <= s.slot_count; ++slot)
       bats |= s.slots[static_cast<std::size_t>(slot)] == p;
     if (!bats) {
-      Line("start," + IdOf(home, p) + "," + QuotedField(p, true) + "," + std::to_string(side) +
-           ",0,1");
+      PlayerLine("start,", home, p, 0, 1);
     }
   }
   return error_.empty();
@@ -373,9 +385,7 @@ void GameWriter::WriteSub(const Sub& s, bool with_no_play) {
     PlayLine("NP");
     RecordWritten();
   }
-  Line("sub," + IdOf(s.home, s.name) + "," + QuotedField(s.name, true) + "," +
-       std::to_string(s.home ? 1 : 0) + "," + std::to_string(s.slot) + "," +
-       std::to_string(s.position));
+  PlayerLine("sub,", s.home, s.name, s.slot, s.position);
   ApplySub(s);
 }
 

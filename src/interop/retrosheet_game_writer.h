@@ -140,6 +140,7 @@ class GameWriter {
   bool Fail(std::string why);
   void Lost(const std::string& what);
   void Line(std::string_view text);
+  void PlayerLine(std::string_view type, bool home, std::string_view name, int slot, int position);
   const std::string& IdOf(bool home, std::string_view name);
 
   // Records and line-ups (retrosheet_game_writer.cpp).

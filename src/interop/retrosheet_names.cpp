@@ -105,18 +105,45 @@ SplitName SplitPlayerName(std::string_view name) {
   return split;
 }
 
-std::string FieldText(std::string_view record_text) {
-  std::string text = Cp1252ToUtf8(record_text);
-  for (char& c : text) {
+void AppendFieldText(std::string& out, std::string_view record_text) {
+  // Most texts are plain letters, digits and marks, written as they are.
+  const bool plain = std::all_of(record_text.begin(), record_text.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 0x20 && u < 0x7f && c != '"';
+  });
+  if (plain) {
+    out += record_text;
+    return;
+  }
+  const std::size_t from = out.size();
+  out += Cp1252ToUtf8(record_text);
+  for (std::size_t i = from; i < out.size(); ++i) {
+    char& c = out[i];
     if (c == '"') c = '\'';
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
   }
+}
+
+std::string FieldText(std::string_view record_text) {
+  std::string text;
+  AppendFieldText(text, record_text);
   return text;
 }
 
+void AppendQuotedField(std::string& out, std::string_view record_text, bool always) {
+  const std::size_t from = out.size();
+  out += '"';
+  AppendFieldText(out, record_text);
+  if (always || out.find(',', from) != std::string::npos) {
+    out += '"';
+  } else {
+    out.erase(from, 1);
+  }
+}
+
 std::string QuotedField(std::string_view record_text, bool always) {
-  std::string text = FieldText(record_text);
-  if (always || text.find(',') != std::string::npos) return '"' + text + '"';
+  std::string text;
+  AppendQuotedField(text, record_text, always);
   return text;
 }
 

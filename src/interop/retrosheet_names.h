@@ -110,5 +110,7 @@ class RetrosheetNames {
 std::string FieldText(std::string_view record_text);
 // The same, quoted when it holds a comma (or always, when asked).
 std::string QuotedField(std::string_view record_text, bool always = false);
+// QuotedField's text added to the end of out.
+void AppendQuotedField(std::string& out, std::string_view record_text, bool always = false);
 
 }  // namespace scorewick::interop

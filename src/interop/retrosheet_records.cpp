@@ -19,23 +19,45 @@ std::string_view Trimmed(std::string_view field) {
 
 Status SplitRecordFields(std::string_view line, RecordFields& record) {
   record.fields.clear();
-  if (line.find('"') != std::string_view::npos) {
-    if (Status split = SplitRecord(line, record.quoted); !split) return split;
-    record.fields.assign(record.quoted.begin(), record.quoted.end());
-    return {};
-  }
+  // A field is its text between the commas outside quotes, trimmed; one
+  // wholly in quotes (a name: "J.D. Martinez") is the text inside them,
+  // trimmed.  Only a field with quotes elsewhere in it is made a string.
   std::size_t start = 0;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (c == ',') {
-      record.fields.push_back(Trimmed(line.substr(start, i - start)));
-      start = i + 1;
-    } else if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+  int quotes = 0;  // in the field so far
+  bool quoted = false;
+  for (std::size_t i = 0;; ++i) {
+    const char c = i < line.size() ? line[i] : ',';
+    // Most characters are letters and digits, past the comma, the quote
+    // and the control characters.
+    if (static_cast<unsigned char>(c) > ',') continue;
+    if (c == '"') {
+      quoted = !quoted;
+      ++quotes;
+      continue;
+    }
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
       record.fields.clear();
       return Status::Failed({}, kControlCharacter);
     }
+    if (c != ',' || (quoted && i < line.size())) continue;
+    if (quoted) break;  // left open: SplitRecord says so
+    std::string_view field = line.substr(start, i - start);
+    if (!field.empty() && (Blank(field.front()) || Blank(field.back()))) field = Trimmed(field);
+    if (quotes == 2 && field.size() >= 2 && field.front() == '"' && field.back() == '"') {
+      field = Trimmed(field.substr(1, field.size() - 2));
+    } else if (quotes > 0) {
+      break;  // quotes inside the field: SplitRecord takes them out
+    }
+    record.fields.push_back(field);
+    if (i >= line.size()) return {};
+    start = i + 1;
+    quotes = 0;
   }
-  record.fields.push_back(Trimmed(line.substr(start)));
+  if (Status split = SplitRecord(line, record.quoted); !split) {
+    record.fields.clear();
+    return split;
+  }
+  record.fields.assign(record.quoted.begin(), record.quoted.end());
   return {};
 }
 

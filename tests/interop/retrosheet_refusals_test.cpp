@@ -74,6 +74,9 @@ TEST(RetrosheetRecords, FieldsAsViewsAreTheFieldsSplit) {
       "com,\"left open",
       "sub,a\x01b,1,0,1",
       "data,er,\tkingi001\t,2",
+      "sub,a,\" Ann, Able \" ,\"\",x\"y\"z,\"a\" \"b\"",
+      "com,\"ends in quotes\"\"",
+      "com,\"x\"\t,\"y\x02\"",
   };
   for (std::string_view line : kLines) {
     std::vector<std::string> split;
