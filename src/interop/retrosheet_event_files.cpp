@@ -19,8 +19,19 @@ bool RealDay(const GameHeadline& h) {
          h.day <= kDays[h.month - 1];
 }
 
+// Two players whose names are held in the same bytes are one.
+bool SameBytes(const PLAYER& a, const PLAYER& b) { return a.name.bytes == b.name.bytes; }
+
+// Whether p's name is held as that of list[i] (list may be null).
+bool SameAsIn(const PLAYER& p, const std::vector<PLAYER>* list, std::size_t i) {
+  return list && i < list->size() && SameBytes(p, (*list)[i]);
+}
+
 // Every player a side's records name: its roster, then anyone its
-// line-ups or boxes name who is not on it.
+// line-ups or boxes name who is not on it.  Most names were met just
+// before, held in the same bytes: a line-up's place as in the line-up of
+// the half before, a batter's as in his slot of the line-up, a pitcher's
+// as in the at-bat before.  Those are passed over without a look-up.
 void PlayersOf(const Game& game, bool home, RetrosheetEventFiles::PreparedGame& prepared) {
   const Team& team = home ? game.home : game.visitor;
   std::vector<const PLAYER*>& players = prepared.players[home ? 1 : 0];
@@ -31,26 +42,39 @@ void PlayersOf(const Game& game, bool home, RetrosheetEventFiles::PreparedGame& 
   const auto name_at = [&](std::uint32_t i) { return names[i]; };
   // A name is looked at once: a new one is kept with its player.
   auto add = [&](const PLAYER& p, bool always) {
+    if (!always && p.name.empty()) return;
     const std::string_view name = p.name.view();
-    if (name.empty() && !always) return;
     const auto at = static_cast<std::uint32_t>(names.size());
     if (prepared.met.Insert(name, at, name_at) != at && !always) return;
     names.push_back(name);
     players.push_back(&p);
   };
   for (const PLAYER& p : team.players()) add(p, true);
+  const std::vector<PLAYER>* offense_before = nullptr;
+  const std::vector<PLAYER>* defense_before = nullptr;
+  const PLAYER* pitcher_before = nullptr;
   for (const INNING& in : game.innings) {
     const HALF_INNING& batting = home ? in.bottom : in.top;
     const HALF_INNING& fielding = home ? in.top : in.bottom;
-    for (const PLAYER& p : batting.offense) add(p, false);
-    for (const PLAYER& p : fielding.defense) add(p, false);
+    for (std::size_t i = 0; i < batting.offense.size(); ++i) {
+      if (!SameAsIn(batting.offense[i], offense_before, i)) add(batting.offense[i], false);
+    }
+    for (std::size_t i = 0; i < fielding.defense.size(); ++i) {
+      if (!SameAsIn(fielding.defense[i], defense_before, i)) add(fielding.defense[i], false);
+    }
+    if (!batting.offense.empty()) offense_before = &batting.offense;
+    if (!fielding.defense.empty()) defense_before = &fielding.defense;
     for (const AT_BAT& ab : batting.at_bats) {
-      add(ab.batter, false);
+      const std::size_t slot = static_cast<std::size_t>(ab.batter.batting_order) - 1;
+      if (!SameAsIn(ab.batter, &batting.offense, slot)) add(ab.batter, false);
       add(ab.pinch_runner, false);
     }
     for (const AT_BAT& ab : fielding.at_bats) {
       for (int slot = 0; slot < ab.PitcherCount(); ++slot) {
-        add(ab.pitchers[static_cast<std::size_t>(slot)].pitcher, false);
+        const PLAYER& p = ab.pitchers[static_cast<std::size_t>(slot)].pitcher;
+        if (pitcher_before && SameBytes(p, *pitcher_before)) continue;
+        add(p, false);
+        pitcher_before = &p;
       }
     }
   }

@@ -415,10 +415,11 @@ std::string_view DesignatedHitterOf(const SideState& target, int& slot) {
   std::string_view name;
   for (int s = 1; s <= target.slot_count; ++s) {
     const std::string_view held = target.slots[static_cast<std::size_t>(s)];
+    if (held.empty()) continue;
     bool fields = false;
-    for (int f = 1; f <= 9; ++f)
-      fields |= SameName(target.field[static_cast<std::size_t>(f)], held);
-    if (!held.empty() && !fields) {
+    for (int f = 1; f <= 9 && !fields; ++f)
+      fields = SameName(target.field[static_cast<std::size_t>(f)], held);
+    if (!fields) {
       name = held;
       slot = s;
     }

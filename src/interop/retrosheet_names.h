@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "interop/name_index.h"
 #include "records/player.h"
 #include "records/team.h"
 
@@ -87,9 +88,7 @@ class RetrosheetNames {
   // Finds a name by a view of it.
   struct TextHash {
     using is_transparent = void;
-    std::size_t operator()(std::string_view text) const {
-      return std::hash<std::string_view>{}(text);
-    }
+    std::size_t operator()(std::string_view text) const { return NameHash(text); }
   };
   struct Roster {
     std::vector<ExportRosterEntry> players;
