@@ -1,5 +1,7 @@
 #include "interop/retrosheet_records.h"
 
+#include "records/word_scan.h"
+
 namespace scorewick::interop {
 
 namespace {
@@ -26,10 +28,10 @@ Status SplitRecordFields(std::string_view line, RecordFields& record) {
   int quotes = 0;  // in the field so far
   bool quoted = false;
   for (std::size_t i = 0;; ++i) {
-    const char c = i < line.size() ? line[i] : ',';
     // Most characters are letters and digits, past the comma, the quote
-    // and the control characters.
-    if (static_cast<unsigned char>(c) > ',') continue;
+    // and the control characters: passed over a word at a time.
+    i += FirstByteBelow(line.data() + i, line.size() - i, ',' + 1);
+    const char c = i < line.size() ? line[i] : ',';
     if (c == '"') {
       quoted = !quoted;
       ++quotes;

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/word_scan.h"
+
 namespace scorewick {
 
 template <std::size_t N>
@@ -27,9 +29,13 @@ struct FixedText {
   // The string up to the terminator (or up to N-1 characters when a damaged
   // field has none).
   std::string_view view() const {
-    const char* end = static_cast<const char*>(std::memchr(bytes.data(), 0, kCapacity));
-    return std::string_view(bytes.data(),
-                            end ? static_cast<std::size_t>(end - bytes.data()) : kCapacity);
+    if constexpr (kCapacity <= 32) {
+      return std::string_view(bytes.data(), FirstByteBelow(bytes.data(), kCapacity, 1));
+    } else {
+      const char* end = static_cast<const char*>(std::memchr(bytes.data(), 0, kCapacity));
+      return std::string_view(bytes.data(),
+                              end ? static_cast<std::size_t>(end - bytes.data()) : kCapacity);
+    }
   }
   std::string str() const { return std::string(view()); }
   const char* c_str() const { return bytes.data(); }  // terminated as long as set() wrote it

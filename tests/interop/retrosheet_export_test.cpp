@@ -438,6 +438,22 @@ TEST(RetrosheetExportNames, TheFirstIdGivenANameHolds) {
   EXPECT_EQ(ids.Find("Owen Pike"), nullptr);
 }
 
+// Two names are the same exactly when their letters are, at any length
+// and whichever letter differs.
+TEST(RetrosheetExportNames, NamesAreTheSameWhenAllTheirLettersAre) {
+  const std::string base = "Abernathy-Castellanos, Jo";
+  for (std::size_t n = 0; n <= base.size(); ++n) {
+    const std::string a = base.substr(0, n);
+    EXPECT_TRUE(SameName(a, std::string(a))) << n;
+    for (std::size_t at = 0; at < n; ++at) {
+      std::string b = a;
+      b[at] = '#';
+      EXPECT_FALSE(SameName(a, b)) << n << " " << at;
+    }
+    if (n > 0) EXPECT_FALSE(SameName(a, base.substr(0, n - 1)));
+  }
+}
+
 // An index of names that grows past its first room finds every name by
 // its position, the first given holding; names alike but for their last
 // letters, or for their length, are told apart.

@@ -76,6 +76,28 @@ TEST(RecordLayout, PlayerNamesAreCutToTwentyFourCharacters) {
   EXPECT_EQ(back.name.view().size(), 24u);
 }
 
+// A name's text ends at its first zero byte wherever that lies, whatever
+// is left behind it, and a byte from the upper half of the code page is
+// text; the word-at-a-time scan finds what a byte-by-byte one finds.
+TEST(RecordLayout, ANameEndsAtItsFirstZeroByte) {
+  for (std::size_t end = 0; end <= 25; ++end) {
+    NameText name;
+    for (std::size_t i = 0; i < 25; ++i) name.bytes[i] = static_cast<char>(i % 2 ? 0xE9 : 'a' + i);
+    if (end < 25) name.bytes[end] = '\0';
+    if (end + 2 < 25) name.bytes[end + 2] = '\0';
+    EXPECT_EQ(name.view().size(), std::min<std::size_t>(end, 24)) << end;
+  }
+  const std::string line = "play,7,1,\xE9x\"y\tz(1)+!";
+  for (std::size_t from = 0; from <= line.size(); ++from) {
+    for (unsigned limit : {1u, 0x20u, ',' + 1u, 0x80u}) {
+      std::size_t want = from;
+      while (want < line.size() && static_cast<unsigned char>(line[want]) >= limit) ++want;
+      EXPECT_EQ(from + FirstByteBelow(line.data() + from, line.size() - from, limit), want)
+          << from << " " << limit;
+    }
+  }
+}
+
 TEST(RecordLayout, PitchDataAndPitch) {
   PITCH_DATA d;
   d.pitch_type = 7;
