@@ -210,15 +210,13 @@ void RetrosheetNames::PlayerIds(std::string_view code, int season,
 const std::string& RetrosheetNames::IdIn(Roster& roster, std::string_view code,
                                          const PLAYER& player) {
   const std::string_view name = player.name.view();
-  if (auto it = roster.by_name.find(name); it != roster.by_name.end()) {
-    return roster.players[it->second].id;
-  }
+  if (const ExportRosterEntry* known = roster.Find(name)) return known->id;
   // The same club's player keeps his id from season to season.
   std::string id;
   for (auto& [key, other] : rosters_) {
     if (key.first != code || &other == &roster) continue;
-    if (auto it = other.by_name.find(name); it != other.by_name.end()) {
-      id = other.players[it->second].id;
+    if (const ExportRosterEntry* known = other.Find(name)) {
+      id = known->id;
       break;
     }
   }
@@ -234,7 +232,8 @@ const std::string& RetrosheetNames::IdIn(Roster& roster, std::string_view code,
     id = prefix + digits;
   }
   roster.players.push_back({id, player});
-  roster.by_name.emplace(std::string(name), roster.players.size() - 1);
+  const auto at = static_cast<std::uint32_t>(roster.players.size() - 1);
+  roster.by_name.Insert(name, at, [&roster](std::uint32_t i) { return roster.NameAt(i); });
   return roster.players.back().id;
 }
 

@@ -15,7 +15,6 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -85,14 +84,15 @@ class RetrosheetNames {
     std::map<int, bool> home_dh;  // season -> plays at home with a DH
     std::map<int, bool> seasons;  // seasons it played in (value unused)
   };
-  // Finds a name by a view of it.
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return NameHash(text); }
-  };
+  // A club's players of a season with their ids, found by name.
   struct Roster {
     std::vector<ExportRosterEntry> players;
-    std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>> by_name;
+    NameIndex by_name;  // positions in players
+    std::string_view NameAt(std::uint32_t i) const { return players[i].player.name.view(); }
+    const ExportRosterEntry* Find(std::string_view name) const {
+      const std::uint32_t at = by_name.Find(name, [this](std::uint32_t i) { return NameAt(i); });
+      return at == NameIndex::kNone ? nullptr : &players[at];
+    }
   };
   const std::string& IdIn(Roster& roster, std::string_view code, const PLAYER& player);
 
