@@ -99,21 +99,33 @@ class Roles {
     }
     return nullptr;
   }
+  // Names are mostly set again in the order they were set before: the
+  // entry after the one last set is looked at first.  A name is held once.
   void Set(std::string_view name, int role) {
-    for (Entry& e : entries_) {
-      if (SameName(e.first, name)) {
-        e.second = role;
+    if (next_ < entries_.size() && SameName(entries_[next_].first, name)) {
+      entries_[next_++].second = role;
+      return;
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+      if (SameName(entries_[i].first, name)) {
+        entries_[i].second = role;
+        next_ = i + 1;
         return;
       }
     }
     entries_.emplace_back(name, role);
+    next_ = entries_.size();
   }
-  void clear() { entries_.clear(); }
+  void clear() {
+    entries_.clear();
+    next_ = 0;
+  }
   std::vector<Entry>::const_iterator begin() const { return entries_.begin(); }
   std::vector<Entry>::const_iterator end() const { return entries_.end(); }
 
  private:
   std::vector<Entry> entries_;
+  std::size_t next_ = 0;
 };
 
 // Where a side stands: who bats in each slot and plays each position, by
@@ -271,6 +283,9 @@ class GameWriter {
   // of them and what is left, and a runners' record's own and the later
   // ones: rooms kept from play to play.
   std::vector<Move> moves_, carried_, rest_, now_, later_;
+  // A batter's event's runners' plays after a plus sign, and its modifiers.
+  std::vector<Move> merged_;
+  std::vector<std::string> modifiers_;
   std::string pitches_;  // the open turn's pitches so far
   int count_balls_ = 0;
   int count_strikes_ = 0;

@@ -7,9 +7,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <optional>
-#include <set>
 #include <unordered_map>
 
 #include "interop/hit_location.h"
@@ -540,15 +538,30 @@ std::string GameWriter::RunnerEvent(MoveKind kind, const std::vector<Move>& move
 // a line drive, a pop, a sacrifice fly, an infield fly, a foul out), as
 // the event tells it: its trajectory, its flags, or an out by one
 // outfielder alone.
-bool CaughtAsWritten(const AT_BAT& ab, bool batter_out, const std::vector<std::string>& modifiers) {
+namespace {
+
+// What one modifier tells of it: caught, not caught, or nothing.
+std::optional<bool> CaughtByModifier(std::string_view m) {
+  if (m == "SF" || m == "IF" || m == "FL") return true;
+  if (m.starts_with("BP") || m.starts_with("BL")) return true;
+  if (m.starts_with("BG") || m.starts_with("G")) return false;
+  if (!m.empty() && (m[0] == 'F' || m[0] == 'L' || m[0] == 'P') &&
+      (m.size() == 1 || std::isdigit(static_cast<unsigned char>(m[1])))) {
+    return true;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+// trajectory: a last modifier, written after the others when not empty.
+bool CaughtAsWritten(const AT_BAT& ab, bool batter_out, const std::vector<std::string>& modifiers,
+                     std::string_view trajectory) {
   for (const std::string& m : modifiers) {
-    if (m == "SF" || m == "IF" || m == "FL") return true;
-    if (m.rfind("BP", 0) == 0 || m.rfind("BL", 0) == 0) return true;
-    if (m.rfind("BG", 0) == 0 || m.rfind("G", 0) == 0) return false;
-    if (!m.empty() && (m[0] == 'F' || m[0] == 'L' || m[0] == 'P') &&
-        (m.size() == 1 || std::isdigit(static_cast<unsigned char>(m[1])))) {
-      return true;
-    }
+    if (const std::optional<bool> caught = CaughtByModifier(m)) return *caught;
+  }
+  if (!trajectory.empty()) {
+    if (const std::optional<bool> caught = CaughtByModifier(trajectory)) return *caught;
   }
   if (!batter_out || ab.out_credit_count != 1) return false;
   return ab.out_credits[0].position >= kPosLeftField && ab.out_credits[0].position <= 9;
@@ -673,8 +686,11 @@ void JoinMerged(std::vector<Move>& carried, const std::vector<Move>& merged) {
 // carries and those after it, its basic play and modifiers, and how the
 // runners' outs are written.
 struct BatterText {
+  // merged_room and modifier_room: lists whose room is kept from event to
+  // event, emptied here.
   BatterText(const AT_BAT& at_bat, const Move& his_move, std::vector<Move>& carried_moves,
-             std::vector<Move>& rest_moves)
+             std::vector<Move>& rest_moves, std::vector<Move>& merged_room,
+             std::vector<std::string>& modifier_room)
       : ab(at_bat),
         batter(his_move),
         reached(at_bat.reached != 0),
@@ -684,7 +700,12 @@ struct BatterText {
                                how == kReachDroppedThirdError))),
         walk(reached && (how == kReachWalk || how == kReachIntentionalWalk)),
         carried(carried_moves),
-        rest(rest_moves) {}
+        rest(rest_moves),
+        merged(merged_room),
+        modifiers(modifier_room) {
+    merged.clear();
+    modifiers.clear();
+  }
 
   const AT_BAT& ab;
   const Move& batter;
@@ -694,21 +715,21 @@ struct BatterText {
   const bool walk;
   std::vector<Move>& carried;
   std::vector<Move>& rest;
-  std::vector<Move> merged;
+  std::vector<Move>& merged;
   // The runners' plays a strikeout or a walk carries after a plus sign
   // (K+SB2, W+WP): one kind.
   std::optional<MoveKind> plus;
   SmallIntSet skip;  // moves the event itself tells
   SmallIntSet implied;
   std::string basic;
-  std::vector<std::string> modifiers;
+  std::vector<std::string>& modifiers;
   BallPlace place;
   std::string fielder;          // the place's fielder as written, if any
   bool batter_written = false;  // the batter's own move must be written after the dot
   bool fielded = false;         // the event names the fielders of its outs (64(1)3)
   bool caught = false;          // the reader takes the ball as caught in the air
   SmallIntSet in_event;         // runners put out whom the event names
-  std::map<int, bool> forced_of;
+  SmallIntMap forced_of;        // box of a runner put out -> 1 when forced
 };
 
 // Whether one of the runner's entries of the play was made after a new
@@ -863,16 +884,12 @@ void GameWriter::PlaceForOuts(BatterText& t) {
         std::any_of(t.carried.begin() + 1, t.carried.end(), [&](const Move& m) {
           return m.out && NoneGained(m) && Box(m.box).how_out == kOutDidNotTagUp;
         });
-    std::vector<std::string> with = t.modifiers;
-    if (!t.place.trajectory.empty()) with.push_back(t.place.trajectory);
-    if (doubled_off && !CaughtAsWritten(t.ab, false, with)) {
+    if (doubled_off && !CaughtAsWritten(t.ab, false, t.modifiers, t.place.trajectory)) {
       t.place.trajectory.clear();
       t.modifiers.insert(t.modifiers.begin(), "L");
     }
   }
-  std::vector<std::string> probe = t.modifiers;
-  if (!t.place.trajectory.empty()) probe.push_back(t.place.trajectory);
-  t.caught = CaughtAsWritten(t.ab, !t.reached, probe);
+  t.caught = CaughtAsWritten(t.ab, !t.reached, t.modifiers, t.place.trajectory);
 }
 
 // How each runner put out is written: in the event (64(1)) or after the
@@ -896,7 +913,7 @@ void GameWriter::PlaceRunnerOuts(BatterText& t) {
     const std::int32_t want = Box(m.box).how_out;
     bool forced = ran && !(t.fielded && !t.reached && t.caught);
     for (int b = 1; b < m.from && forced; ++b) forced = bases_[static_cast<std::size_t>(b)] >= 0;
-    t.forced_of[m.box] = forced;
+    t.forced_of[m.box] = forced ? 1 : 0;
     const bool event_tags =
         !t.caught && (!forced || force_turns_tag) && (!t.reached || force_turns_tag);
     const bool in_play = NoneGained(m) && t.fielded;
@@ -924,11 +941,11 @@ bool GameWriter::NoteOutTargets(BatterText& t) {
     if (!m.out) continue;
     const std::int32_t want = Box(m.box).how_out;
     if (t.skip.count(m.box)) {
-      force_flag |= want == kOutForced && !t.forced_of[m.box];
+      force_flag |= want == kOutForced && t.forced_of[m.box] == 0;
       continue;
     }
     if (NoneGained(m) &&
-        (want == kOutDidNotTagUp || (want == kOutTagged && t.forced_of[m.box] && !t.caught))) {
+        (want == kOutDidNotTagUp || (want == kOutTagged && t.forced_of[m.box] != 0 && !t.caught))) {
       out_target_[m.box] = m.from;
     }
   }
@@ -1038,7 +1055,7 @@ std::string GameWriter::BatterAdvances(BatterText& t) {
 bool GameWriter::BatterEvent(const AT_BAT& ab, const std::vector<Move>& moves,
                              std::vector<Move>& carried, std::vector<Move>& rest,
                              std::string& event) {
-  BatterText t(ab, moves.front(), carried, rest);
+  BatterText t(ab, moves.front(), carried, rest, merged_, modifiers_);
   SortMoves(moves, t);
   whole_play_ = false;
   out_target_.clear();
