@@ -32,51 +32,78 @@ bool SameAsIn(const PLAYER& p, const std::vector<PLAYER>* list, std::size_t i) {
 // before, held in the same bytes: a line-up's place as in the line-up of
 // the half before, a batter's as in his slot of the line-up, a pitcher's
 // as in the at-bat before.  Those are passed over without a look-up.
-void PlayersOf(const Game& game, bool home, RetrosheetEventFiles::PreparedGame& prepared) {
-  const Team& team = home ? game.home : game.visitor;
-  std::vector<const PLAYER*>& players = prepared.players[home ? 1 : 0];
-  std::vector<std::string_view>& names = prepared.names_met;
-  players.clear();
-  names.clear();
-  prepared.met.Reset(team.players().size() + 16);
-  const auto name_at = [&](std::uint32_t i) { return names[i]; };
-  // A name is looked at once: a new one is kept with its player.
-  auto add = [&](const PLAYER& p, bool always) {
-    if (!always && p.name.empty()) return;
-    const std::string_view name = p.name.view();
-    const auto at = static_cast<std::uint32_t>(names.size());
-    if (prepared.met.Insert(name, at, name_at) != at && !always) return;
-    names.push_back(name);
-    players.push_back(&p);
-  };
-  for (const PLAYER& p : team.players()) add(p, true);
-  const std::vector<PLAYER>* offense_before = nullptr;
-  const std::vector<PLAYER>* defense_before = nullptr;
-  const PLAYER* pitcher_before = nullptr;
-  for (const INNING& in : game.innings) {
-    const HALF_INNING& batting = home ? in.bottom : in.top;
-    const HALF_INNING& fielding = home ? in.top : in.bottom;
-    for (std::size_t i = 0; i < batting.offense.size(); ++i) {
-      if (!SameAsIn(batting.offense[i], offense_before, i)) add(batting.offense[i], false);
+class SidePlayers {
+ public:
+  SidePlayers(const Team& team, bool home, RetrosheetEventFiles::PreparedGame& prepared)
+      : players_(prepared.players[home ? 1 : 0]), names_(prepared.names_met), met_(prepared.met) {
+    players_.clear();
+    names_.clear();
+    met_.Reset(team.players().size() + 16);
+    for (const PLAYER& p : team.players()) Add(p, true);
+  }
+
+  // The line-up the side bats with in a half, and the one it fields with
+  // in the other.
+  void LineUps(const std::vector<PLAYER>& offense, const std::vector<PLAYER>& defense) {
+    for (std::size_t i = 0; i < offense.size(); ++i) {
+      if (!SameAsIn(offense[i], offense_before_, i)) Add(offense[i], false);
     }
-    for (std::size_t i = 0; i < fielding.defense.size(); ++i) {
-      if (!SameAsIn(fielding.defense[i], defense_before, i)) add(fielding.defense[i], false);
+    for (std::size_t i = 0; i < defense.size(); ++i) {
+      if (!SameAsIn(defense[i], defense_before_, i)) Add(defense[i], false);
     }
-    if (!batting.offense.empty()) offense_before = &batting.offense;
-    if (!fielding.defense.empty()) defense_before = &fielding.defense;
+    if (!offense.empty()) offense_before_ = &offense;
+    if (!defense.empty()) defense_before_ = &defense;
+  }
+
+  // The batters and runners of its boxes at bat.
+  void Batters(const HALF_INNING& batting) {
     for (const AT_BAT& ab : batting.at_bats) {
       const std::size_t slot = static_cast<std::size_t>(ab.batter.batting_order) - 1;
-      if (!SameAsIn(ab.batter, &batting.offense, slot)) add(ab.batter, false);
-      add(ab.pinch_runner, false);
+      if (!SameAsIn(ab.batter, &batting.offense, slot)) Add(ab.batter, false);
+      Add(ab.pinch_runner, false);
     }
+  }
+
+  // The pitchers of its boxes in the field.
+  void Pitchers(const HALF_INNING& fielding) {
     for (const AT_BAT& ab : fielding.at_bats) {
       for (int slot = 0; slot < ab.PitcherCount(); ++slot) {
         const PLAYER& p = ab.pitchers[static_cast<std::size_t>(slot)].pitcher;
-        if (pitcher_before && SameBytes(p, *pitcher_before)) continue;
-        add(p, false);
-        pitcher_before = &p;
+        if (pitcher_before_ && SameBytes(p, *pitcher_before_)) continue;
+        Add(p, false);
+        pitcher_before_ = &p;
       }
     }
+  }
+
+ private:
+  // A name is looked at once: a new one is kept with its player.
+  void Add(const PLAYER& p, bool always) {
+    if (!always && p.name.empty()) return;
+    const std::string_view name = p.name.view();
+    const auto at = static_cast<std::uint32_t>(names_.size());
+    const auto name_at = [this](std::uint32_t i) { return names_[i]; };
+    if (met_.Insert(name, at, name_at) != at && !always) return;
+    names_.push_back(name);
+    players_.push_back(&p);
+  }
+
+  std::vector<const PLAYER*>& players_;
+  std::vector<std::string_view>& names_;
+  NameIndex& met_;
+  const std::vector<PLAYER>* offense_before_ = nullptr;
+  const std::vector<PLAYER>* defense_before_ = nullptr;
+  const PLAYER* pitcher_before_ = nullptr;
+};
+
+void PlayersOf(const Game& game, bool home, RetrosheetEventFiles::PreparedGame& prepared) {
+  SidePlayers side(home ? game.home : game.visitor, home, prepared);
+  for (const INNING& in : game.innings) {
+    const HALF_INNING& batting = home ? in.bottom : in.top;
+    const HALF_INNING& fielding = home ? in.top : in.bottom;
+    side.LineUps(batting.offense, fielding.defense);
+    side.Batters(batting);
+    side.Pitchers(fielding);
   }
 }
 
