@@ -21,8 +21,8 @@ inline std::uint64_t NameHash(std::string_view name) {
   std::uint64_t head = 0;
   std::uint64_t tail = 0;
   if (n >= 8) {
-    std::memcpy(&head, name.data(), 8);
-    std::memcpy(&tail, name.data() + n - 8, 8);
+    head = WordAt(name.data());
+    tail = WordAt(name.data() + n - 8);
   } else {
     std::memcpy(&head, name.data(), n);
   }

@@ -729,7 +729,7 @@ bool GameWriter::CollectMoments() {
       moments_.push_back({key, {r, q}});
     }
   }
-  SortFew(moments_, [](const Moment& a, const Moment& b) { return a.key < b.key; });
+  SortFew(moments_, Moment::Earlier);
   if (unnamed) {
     Lost(
         "when its runners moved (the game does not say: they are written on the plays their "
@@ -1260,8 +1260,7 @@ GameWriter::MomentsAt(Key key) {
   if (moments_.empty() || key < moments_.front().key || moments_.back().key < key) {
     return {moments_.end(), moments_.end()};
   }
-  return std::equal_range(moments_.begin(), moments_.end(), Moment{key, {}},
-                          [](const Moment& a, const Moment& b) { return a.key < b.key; });
+  return std::equal_range(moments_.begin(), moments_.end(), Moment{key, {}}, Moment::Earlier);
 }
 
 // The moves of a place, its runners' entries then taken away as written.

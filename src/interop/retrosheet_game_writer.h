@@ -275,6 +275,7 @@ class GameWriter {
   struct Moment {
     Key key;
     EntryRef entry;
+    static bool Earlier(const Moment& a, const Moment& b) { return a.key < b.key; }
   };
   std::vector<Moment> moments_;
   std::pair<std::vector<Moment>::iterator, std::vector<Moment>::iterator> MomentsAt(Key key);

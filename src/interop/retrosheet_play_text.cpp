@@ -534,13 +534,10 @@ std::string GameWriter::RunnerEvent(MoveKind kind, const std::vector<Move>& move
   return text;
 }
 
-// Whether the reader takes the batter's ball as caught in the air (a fly,
-// a line drive, a pop, a sacrifice fly, an infield fly, a foul out), as
-// the event tells it: its trajectory, its flags, or an out by one
-// outfielder alone.
 namespace {
 
-// What one modifier tells of it: caught, not caught, or nothing.
+// What one modifier of a batted ball tells of it: caught in the air, not
+// caught, or nothing.
 std::optional<bool> CaughtByModifier(std::string_view m) {
   if (m == "SF" || m == "IF" || m == "FL") return true;
   if (m.starts_with("BP") || m.starts_with("BL")) return true;
@@ -554,7 +551,10 @@ std::optional<bool> CaughtByModifier(std::string_view m) {
 
 }  // namespace
 
-// trajectory: a last modifier, written after the others when not empty.
+// Whether the reader takes the batter's ball as caught in the air (a fly,
+// a line drive, a pop, a sacrifice fly, an infield fly, a foul out), as
+// the event tells it: its trajectory (a last modifier, written after the
+// others when not empty), its flags, or an out by one outfielder alone.
 bool CaughtAsWritten(const AT_BAT& ab, bool batter_out, const std::vector<std::string>& modifiers,
                      std::string_view trajectory) {
   for (const std::string& m : modifiers) {

@@ -11,7 +11,9 @@ constexpr const char* kControlCharacter =
 
 bool Blank(char c) { return c == ' ' || c == '\t'; }
 
+// Most fields have no blank at either end.
 std::string_view Trimmed(std::string_view field) {
+  if (field.empty() || (!Blank(field.front()) && !Blank(field.back()))) return field;
   while (!field.empty() && Blank(field.front())) field.remove_prefix(1);
   while (!field.empty() && Blank(field.back())) field.remove_suffix(1);
   return field;
@@ -43,8 +45,7 @@ Status SplitRecordFields(std::string_view line, RecordFields& record) {
     }
     if (c != ',' || (quoted && i < line.size())) continue;
     if (quoted) break;  // left open: SplitRecord says so
-    std::string_view field = line.substr(start, i - start);
-    if (!field.empty() && (Blank(field.front()) || Blank(field.back()))) field = Trimmed(field);
+    std::string_view field = Trimmed(line.substr(start, i - start));
     if (quotes == 2 && field.size() >= 2 && field.front() == '"' && field.back() == '"') {
       field = Trimmed(field.substr(1, field.size() - 2));
     } else if (quotes > 0) {
